@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs the Debian packages ZynED needs to build, test and run; skips what is installed.
+set -euo pipefail
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-multimedia-dev
+          libgl-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick
+          fonts-dejavu-core)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if ((${#missing[@]})); then
+  sudo=""
+  [ "$(id -u)" -eq 0 ] || sudo="sudo"
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,115 @@
+#pragma once
+// Field descriptors: every record kind declares its fields once, as names and offsets inside
+// its byte image, and all code reaches bytes through these descriptors.
+
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <span>
+#include <string>
+#include <string_view>
+#include <type_traits>
+
+namespace model {
+
+using Bytes = std::span<std::uint8_t>;
+using CBytes = std::span<const std::uint8_t>;
+
+// A numeric field; `count` > 1 makes it an array of `count` values `sizeof(T)` apart.
+template <class T>
+struct Field {
+  static_assert(std::is_integral_v<T> && sizeof(T) <= 2);
+  std::string_view name;
+  std::size_t offset;
+  std::size_t count = 1;
+  constexpr std::size_t at(std::size_t index = 0) const { return offset + index * sizeof(T); }
+  constexpr std::size_t bytes() const { return count * sizeof(T); }
+};
+
+// A fixed-width text field, zero-filled. `maxChars` is what the writer keeps of a longer text:
+// width - 1 for most fields, the whole width for the 64-byte goal and team strings.
+struct TextField {
+  std::string_view name;
+  std::size_t offset;
+  std::size_t width;
+  std::size_t maxChars;
+};
+
+// A block of bytes with no meaning to the editor (or a nested record) inside a record.
+struct RawField {
+  std::string_view name;
+  std::size_t offset;
+  std::size_t width;
+};
+
+template <class T>
+T get(CBytes rec, Field<T> f, std::size_t index = 0) {
+  const std::size_t at = f.at(index);
+  if constexpr (sizeof(T) == 1) {
+    return static_cast<T>(rec[at]);
+  } else {
+    const auto v = static_cast<std::uint16_t>(rec[at] | (rec[at + 1] << 8));
+    return static_cast<T>(v);
+  }
+}
+
+template <class T>
+void set(Bytes rec, Field<T> f, T value, std::size_t index = 0) {
+  const std::size_t at = f.at(index);
+  const auto v = static_cast<std::uint16_t>(value);
+  rec[at] = static_cast<std::uint8_t>(v & 0xFF);
+  if constexpr (sizeof(T) == 2) rec[at + 1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+// The characters up to the first zero byte or the end of the field (single-byte text).
+std::string getText(CBytes rec, const TextField& f);
+// Writes text cut to the field's maxChars and zero-fills the rest of the field.
+void setText(Bytes rec, const TextField& f, std::string_view text);
+// The bytes `setText` would leave in the field, without touching a record.
+std::string encodeText(const TextField& f, std::string_view text);
+
+// Everything a generic consumer (dump, raw-byte views, undo) needs to know about one field.
+enum class Kind : std::uint8_t { U8, I8, U16, I16, Text, Raw, Record };
+
+struct RecordLayout;
+
+struct FieldInfo {
+  std::string_view name;
+  std::size_t offset;
+  Kind kind;
+  std::size_t width;     // bytes of one element (text/raw: the whole field)
+  std::size_t count;     // elements
+  std::size_t stride;    // bytes between elements
+  const RecordLayout* sub = nullptr;  // Kind::Record: the nested layout
+};
+
+struct RecordLayout {
+  std::string_view name;
+  std::size_t size;
+  std::span<const FieldInfo> fields;
+};
+
+template <class T>
+constexpr Kind kindOf() {
+  if constexpr (std::is_same_v<T, std::uint8_t>) return Kind::U8;
+  else if constexpr (std::is_same_v<T, std::int8_t>) return Kind::I8;
+  else if constexpr (std::is_same_v<T, std::uint16_t>) return Kind::U16;
+  else return Kind::I16;
+}
+
+template <class T>
+constexpr FieldInfo info(Field<T> f) {
+  return {f.name, f.offset, kindOf<T>(), sizeof(T), f.count, sizeof(T), nullptr};
+}
+constexpr FieldInfo info(const TextField& f) {
+  return {f.name, f.offset, Kind::Text, f.width, 1, f.width, nullptr};
+}
+constexpr FieldInfo info(const RawField& f) {
+  return {f.name, f.offset, Kind::Raw, f.width, 1, f.width, nullptr};
+}
+constexpr FieldInfo nested(std::string_view name, std::size_t offset, const RecordLayout& sub,
+                           std::size_t count = 1, std::size_t stride = 0) {
+  return {name, offset, Kind::Record, sub.size, count, stride ? stride : sub.size, &sub};
+}
+
+}  // namespace model

@@ -1,0 +1,369 @@
+#include "model/mission_file.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <random>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace model {
+namespace {
+
+constexpr std::size_t TextBlockBase = 1024;
+constexpr std::size_t TextBlockExpansion = 4096;
+
+// A bounds-checked cursor: every read names what it was reading when the data runs out.
+class Cursor {
+ public:
+  explicit Cursor(CBytes data) : data_(data) {}
+  std::size_t remaining() const { return data_.size() - pos_; }
+  std::size_t pos() const { return pos_; }
+  bool take(std::size_t n, std::span<std::uint8_t> into, const std::string& what) {
+    if (!need(n, what)) return false;
+    std::copy_n(data_.begin() + pos_, n, into.begin());
+    pos_ += n;
+    return true;
+  }
+  bool need(std::size_t n, const std::string& what) {
+    if (n <= remaining()) return true;
+    if (error_.empty())
+      error_ = "the file ends at byte " + std::to_string(data_.size()) + " inside " + what +
+               " (" + std::to_string(n) + " bytes needed from byte " + std::to_string(pos_) +
+               ")";
+    return false;
+  }
+  bool u16(std::uint16_t& v, const std::string& what) {
+    std::array<std::uint8_t, 2> b{};
+    if (!take(2, b, what)) return false;
+    v = static_cast<std::uint16_t>(b[0] | (b[1] << 8));
+    return true;
+  }
+  bool text(std::size_t n, std::string& s, const std::string& what) {
+    if (!need(n, what)) return false;
+    s.assign(data_.begin() + pos_, data_.begin() + pos_ + n);
+    pos_ += n;
+    return true;
+  }
+  CBytes rest() const { return data_.subspan(pos_); }
+  const std::string& error() const { return error_; }
+
+ private:
+  CBytes data_;
+  std::size_t pos_ = 0;
+  std::string error_;
+};
+
+template <std::size_t N>
+bool takeRecord(Cursor& c, Record<N>& r, const std::string& what) {
+  return c.take(N, r.bytes, what);
+}
+
+bool isColourDigit(std::uint8_t b) { return b == '1' || b == '2' || b == '3'; }
+
+// Red messages are stored without a colour digit: their text starts in byte 2.
+void repairColour(Message& m) {
+  const std::uint8_t c = m.bytes[2];
+  if (isColourDigit(c)) return;
+  std::string text(1, static_cast<char>(c));
+  text += getText(m.span(), TextField{"Text", 3, 63, 63});
+  m.set(message::Color, std::uint8_t{'0'});
+  m.setText(message::Text, text);
+}
+
+// Bytes 2..65 of a red message as the file holds them.
+void encodeRedText(const Message& m, std::span<std::uint8_t, message::Size> out) {
+  constexpr std::size_t From = 2, To = 66;
+  if (m.fromFile && std::equal(m.bytes.begin() + From, m.bytes.begin() + To,
+                               m.readImage.begin() + From)) {
+    std::copy(m.fileImage.begin() + From, m.fileImage.begin() + To, out.begin() + From);
+    return;
+  }
+  const std::string text = m.textValue();
+  std::fill(out.begin() + From, out.begin() + To, std::uint8_t{0});
+  std::copy_n(text.begin(), std::min<std::size_t>(text.size(), 63), out.begin() + From);
+}
+
+void putU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
+  out.push_back(static_cast<std::uint8_t>(v & 0xFF));
+  out.push_back(static_cast<std::uint8_t>(v >> 8));
+}
+
+template <std::size_t N>
+void putRecord(std::vector<std::uint8_t>& out, const Record<N>& r) {
+  out.insert(out.end(), r.bytes.begin(), r.bytes.end());
+}
+
+bool readBriefingString(Cursor& c, std::string& s, const std::string& what) {
+  std::uint16_t n = 0;
+  if (!c.u16(n, what)) return false;
+  return c.text(n, s, what);
+}
+
+}  // namespace
+
+ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& defaults) {
+  Cursor c(data);
+  std::uint16_t id = 0;
+  if (!c.u16(id, "the platform id")) return {ReadStatus::Refused, c.error()};
+  const auto platform = static_cast<std::int16_t>(id);
+  if (platform == 2) return {ReadStatus::OlderFormat, "an older-format mission (platform id 2)"};
+  if (platform == -1) return {ReadStatus::Refused, KreFighterFileMessage};
+  if (platform != FormatBase && platform != FormatExpansion)
+    return {ReadStatus::Refused, UnrecognizedFileMessage};
+
+  auto m = std::make_unique<Mission>();
+  m->defaults = defaults;
+  m->platformId = platform;
+  if (!takeRecord(c, m->header, "the header")) return {ReadStatus::Refused, c.error()};
+
+  const std::size_t fgCount = m->header.get(header::FlightGroupCount);
+  const std::size_t msgCount = m->header.get(header::MessageCount);
+  // Counts are checked against the data before anything is allocated from them.
+  if (!c.need(fgCount * fg::Size, std::to_string(fgCount) + " flight groups"))
+    return {ReadStatus::Refused, c.error()};
+  m->flightGroups.resize(fgCount);
+  for (std::size_t i = 0; i < fgCount; ++i) {
+    FlightGroup& g = m->flightGroups[i];
+    takeRecord(c, g, "flight group " + std::to_string(i + 1));
+    g.autoLink = defaults.autoLink;
+    g.heading = computeHeading(g, &g.lastRoutePoint);
+  }
+  m->updateMapExtent();
+  m->computeTeamIff();
+
+  if (!c.need(msgCount * message::Size, std::to_string(msgCount) + " messages"))
+    return {ReadStatus::Refused, c.error()};
+  m->messages.resize(msgCount);
+  for (std::size_t i = 0; i < msgCount; ++i) {
+    Message& msg = m->messages[i];
+    takeRecord(c, msg, "message " + std::to_string(i + 1));
+    msg.fileImage = msg.bytes;
+    repairColour(msg);
+    msg.readImage = msg.bytes;
+    msg.fromFile = true;
+    msg.updateSentToAnyTeam();
+  }
+
+  for (std::size_t t = 0; t < TeamCount; ++t)
+    if (!takeRecord(c, m->globalGoals[t], "global goal " + std::to_string(t + 1)))
+      return {ReadStatus::Refused, c.error()};
+  for (std::size_t t = 0; t < TeamCount; ++t)
+    if (!takeRecord(c, m->teams[t], "team " + std::to_string(t + 1)))
+      return {ReadStatus::Refused, c.error()};
+
+  for (std::size_t b = 0; b < BriefingCount; ++b) {
+    Briefing& br = m->briefings[b];
+    const std::string where = "briefing " + std::to_string(b + 1);
+    if (!takeRecord(c, br, where)) return {ReadStatus::Refused, c.error()};
+    for (std::size_t s = 0; s < briefing::StringCount; ++s)
+      if (!readBriefingString(c, br.tags[s], where + ", tag " + std::to_string(s + 1)))
+        return {ReadStatus::Refused, c.error()};
+    for (std::size_t s = 0; s < briefing::StringCount; ++s)
+      if (!readBriefingString(c, br.strings[s], where + ", string " + std::to_string(s + 1)))
+        return {ReadStatus::Refused, c.error()};
+  }
+
+  for (std::size_t i = 0; i < fgCount; ++i)
+    if (!takeRecord(c, m->flightGroups[i].goalStrings,
+                    "the goal strings of flight group " + std::to_string(i + 1)))
+      return {ReadStatus::Refused, c.error()};
+  for (std::size_t t = 0; t < TeamCount; ++t)
+    if (!takeRecord(c, m->globalGoalStrings[t],
+                    "the global goal strings of team " + std::to_string(t + 1)))
+      return {ReadStatus::Refused, c.error()};
+
+  auto readBlock = [&](TextBlock& block, std::size_t size, const std::string& what) {
+    std::vector<std::uint8_t> bytes(std::min(size, c.remaining()));
+    if (!c.need(size, what)) return false;
+    c.take(size, bytes, what);
+    block = TextBlock::fromBytes(std::move(bytes));
+    return true;
+  };
+  if (platform == FormatBase) {
+    m->successDebrief = TextBlock(TextBlockExpansion);
+    m->failureDebrief = TextBlock(TextBlockExpansion);
+    if (!readBlock(m->description, TextBlockBase, "the description"))
+      return {ReadStatus::Refused, c.error()};
+  } else {
+    if (!readBlock(m->successDebrief, TextBlockExpansion, "the success debriefing") ||
+        !readBlock(m->failureDebrief, TextBlockExpansion, "the failure debriefing") ||
+        !readBlock(m->description, TextBlockExpansion, "the description"))
+      return {ReadStatus::Refused, c.error()};
+  }
+  // Bytes after the last block mean nothing to the game; they are kept so nothing is lost.
+  const auto rest = c.rest();
+  m->trailingBytes.assign(rest.begin(), rest.end());
+
+  m->buildTemplates();
+  m->flightGroupBuffer = m->newFlightGroupTemplate;
+  m->named = true;
+  m->currentFlightGroup = 0;
+  m->currentMessage = 0;
+  m->clearChanged();
+  out = std::move(*m);
+  return {ReadStatus::Ok, {}};
+}
+
+std::vector<std::uint8_t> writeMission(const Mission& m) {
+  std::vector<std::uint8_t> out;
+  std::size_t total = 2 + header::Size + m.flightGroups.size() * (fg::Size + fggoalstrings::Size) +
+                      m.messages.size() * message::Size + TeamCount * (globalgoal::Size +
+                      team::Size + ggstrings::Size) + BriefingCount * briefing::Size +
+                      3 * TextBlockExpansion + m.trailingBytes.size();
+  for (const auto& b : m.briefings) {
+    for (const auto& s : b.tags) total += 2 + s.size();
+    for (const auto& s : b.strings) total += 2 + s.size();
+  }
+  out.reserve(total);
+
+  putU16(out, static_cast<std::uint16_t>(m.platformId));
+  Header h = m.header;
+  h.set(header::FlightGroupCount, static_cast<u16>(m.flightGroups.size()));
+  h.set(header::MessageCount, static_cast<u16>(m.messages.size()));
+  putRecord(out, h);
+  for (const auto& g : m.flightGroups) putRecord(out, g);
+  for (const auto& msg : m.messages) {
+    std::array<std::uint8_t, message::Size> rec = msg.bytes;
+    if (msg.color() == '0') encodeRedText(msg, rec);
+    out.insert(out.end(), rec.begin(), rec.end());
+  }
+  for (const auto& gg : m.globalGoals) putRecord(out, gg);
+  for (const auto& t : m.teams) putRecord(out, t);
+  for (const auto& b : m.briefings) {
+    putRecord(out, b);
+    for (const auto* list : {&b.tags, &b.strings})
+      for (const auto& s : *list) {
+        const std::size_t n = std::min<std::size_t>(s.size(), 0xFFFF);
+        putU16(out, static_cast<std::uint16_t>(n));
+        out.insert(out.end(), s.begin(), s.begin() + static_cast<std::ptrdiff_t>(n));
+      }
+  }
+  for (const auto& g : m.flightGroups) putRecord(out, g.goalStrings);
+  for (const auto& s : m.globalGoalStrings) putRecord(out, s);
+  auto putBlock = [&](const TextBlock& block, std::size_t size) {
+    const auto bytes = block.encoded(size);
+    out.insert(out.end(), bytes.begin(), bytes.end());
+  };
+  if (m.platformId == FormatBase) {
+    putBlock(m.description, TextBlockBase);
+  } else {
+    putBlock(m.successDebrief, TextBlockExpansion);
+    putBlock(m.failureDebrief, TextBlockExpansion);
+    putBlock(m.description, TextBlockExpansion);
+  }
+  out.insert(out.end(), m.trailingBytes.begin(), m.trailingBytes.end());
+  return out;
+}
+
+bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    error = "Cannot open file \"" + path + "\": " + std::strerror(errno);
+    return false;
+  }
+  in.seekg(0, std::ios::end);
+  const auto size = in.tellg();
+  if (size < 0) {
+    error = "Cannot read file \"" + path + "\"";
+    return false;
+  }
+  in.seekg(0, std::ios::beg);
+  out.resize(static_cast<std::size_t>(size));
+  if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size)) {
+    error = "Cannot read file \"" + path + "\"";
+    return false;
+  }
+  return true;
+}
+
+ReadResult loadMissionFile(const std::string& path, Mission& out, const MissionDefaults& defaults) {
+  std::vector<std::uint8_t> data;
+  std::string error;
+  if (!readWholeFile(path, data, error)) return {ReadStatus::Refused, error};
+  ReadResult r = readMission(data, out, defaults);
+  if (r.status == ReadStatus::Ok) {
+    out.fileName = path;
+  } else if (r.message != KreFighterFileMessage && r.message != UnrecognizedFileMessage) {
+    r.message = "\"" + path + "\" cannot be loaded: " + r.message + ".";
+  }
+  return r;
+}
+
+SaveResult writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& data) {
+  namespace fs = std::filesystem;
+  SaveResult result;
+  const fs::path target(path);
+  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
+  std::random_device rd;
+  const fs::path temp =
+      dir / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+  auto fail = [&](const std::string& why) {
+    result.ok = false;
+    result.error = "Could not save \"" + path + "\": " + why;
+    std::error_code ec;
+    fs::remove(temp, ec);
+    return result;
+  };
+
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  if (fd < 0) return fail(std::strerror(errno));
+  std::size_t done = 0;
+  while (done < data.size()) {
+    const ssize_t n = ::write(fd, data.data() + done, data.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      const std::string why = std::strerror(errno);
+      ::close(fd);
+      return fail(why);
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  if (::fsync(fd) != 0) {
+    const std::string why = std::strerror(errno);
+    ::close(fd);
+    return fail(why);
+  }
+  if (::close(fd) != 0) return fail(std::strerror(errno));
+  // An existing file keeps its permissions.
+  std::error_code ec;
+  const auto status = fs::status(target, ec);
+  if (!ec && fs::exists(status)) fs::permissions(temp, status.permissions(), ec);
+  if (::rename(temp.c_str(), target.c_str()) != 0) return fail(std::strerror(errno));
+  result.ok = true;
+  result.bytes = data.size();
+  return result;
+}
+
+SaveResult saveMissionFile(Mission& m, const std::string& path) {
+  SaveResult r = writeFileAtomically(path, writeMission(m));
+  if (r.ok) {
+    m.fileName = path;
+    m.named = true;
+    m.syncCounts();
+    m.clearChanged();
+  }
+  return r;
+}
+
+std::optional<std::string> backupPathFor(const std::string& fileName) {
+  namespace fs = std::filesystem;
+  if (fileName == UnnamedFile) return std::nullopt;
+  std::string base = fs::path(fileName).filename().string();
+  std::transform(base.begin(), base.end(), base.begin(),
+                 [](unsigned char ch) { return static_cast<char>(std::toupper(ch)); });
+  if (base == "BACKUP.KRE") return std::nullopt;
+  return (fs::path(fileName).parent_path() / "Backup.kre").string();
+}
+
+std::string savedBytesNotice(std::int16_t platformId, std::size_t bytes) {
+  return std::string(platformId == FormatBase ? "Zyn Format.  " : "Qvn Format.  ") +
+         std::to_string(bytes) + " bytes written.";
+}
+
+}  // namespace model
