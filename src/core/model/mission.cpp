@@ -111,7 +111,7 @@ int Mission::addFlightGroup() {
   g.set(fg::Iff, teamIff[0]);
   const bool melee = missionType() == Melee;
   g.autoLink = melee ? false : defaults.autoLink;
-  const i16 wp = defaults.autoLink ? 1 : 0;
+  const i16 wp = defaults.enableWPs ? 1 : 0;
   g.set(fg::WaypointEnabled, wp, Waypoint1);
   g.set(fg::WaypointEnabled, wp, Hyperspace);
   if (melee) {
