@@ -28,36 +28,46 @@ void setText(Bytes rec, const TextField& f, std::string_view text) {
 namespace trigger {
 static constexpr FieldInfo Fields[] = {info(Condition), info(VariableType), info(Variable),
                                        info(Amount)};
-const RecordLayout Layout{"Trigger", Size, Fields};
+constexpr RecordLayout Layout{"Trigger", Size, Fields};
 }  // namespace trigger
 
 namespace triggerset {
 static constexpr FieldInfo Fields[] = {
-    nested("Trigger1", Trigger1, trigger::Layout), nested("Trigger2", Trigger2, trigger::Layout),
-    info(RawField{"Raw8", 8, 2}),                  info(Trigger1Or2),
-    nested("Trigger3", Trigger3, trigger::Layout), nested("Trigger4", Trigger4, trigger::Layout),
-    info(RawField{"Raw19", 19, 2}),                info(Trigger3Or4),
+    nested("Trigger1", Trigger1, trigger::Layout),
+    nested("Trigger2", Trigger2, trigger::Layout),
+    info(RawField{"Raw8", 8, 2}),
+    info(Trigger1Or2),
+    nested("Trigger3", Trigger3, trigger::Layout),
+    nested("Trigger4", Trigger4, trigger::Layout),
+    info(RawField{"Raw19", 19, 2}),
+    info(Trigger3Or4),
 };
-const RecordLayout Layout{"TriggerSet", Size, Fields};
+constexpr RecordLayout Layout{"TriggerSet", Size, Fields};
 }  // namespace triggerset
 
 namespace order {
 static constexpr FieldInfo Fields[] = {
-    info(Command),     info(Throttle),   info(Variable1),   info(Variable2), info(Raw4),
-    info(Raw5),        info(Target3Type), info(Target4Type), info(Target3),   info(Target4),
-    info(Target3Or4),  info(Raw11),      info(Target1Type), info(Target1),   info(Target2Type),
-    info(Target2),     info(Target1Or2), info(Raw17),       info(Speed),     info(Description),
+    info(Command),    info(Throttle),    info(Variable1),   info(Variable2), info(Raw4),
+    info(Raw5),       info(Target3Type), info(Target4Type), info(Target3),   info(Target4),
+    info(Target3Or4), info(Raw11),       info(Target1Type), info(Target1),   info(Target2Type),
+    info(Target2),    info(Target1Or2),  info(Raw17),       info(Speed),     info(Description),
 };
-const RecordLayout Layout{"Order", Size, Fields};
+constexpr RecordLayout Layout{"Order", Size, Fields};
 }  // namespace order
 
 namespace goal {
 static constexpr FieldInfo Fields[] = {
-    info(Argument), info(Condition), info(Amount),   info(Points),
-    info(GoalFlag), info(Team),      info(RawField{"Raw6", 6, 7}), info(GoalTime),
+    info(Argument),
+    info(Condition),
+    info(Amount),
+    info(Points),
+    info(GoalFlag),
+    info(Team),
+    info(RawField{"Raw6", 6, 7}),
+    info(GoalTime),
     info(RawField{"Raw14", 14, 64}),
 };
-const RecordLayout Layout{"Goal", Size, Fields};
+constexpr RecordLayout Layout{"Goal", Size, Fields};
 }  // namespace goal
 
 namespace fg {
@@ -140,7 +150,7 @@ static constexpr FieldInfo Fields[] = {
     info(OptionalCraftCount),
     info(OptionalCraftWaves),
 };
-const RecordLayout Layout{"FlightGroup", Size, Fields};
+constexpr RecordLayout Layout{"FlightGroup", Size, Fields};
 }  // namespace fg
 
 namespace fggoalstrings {
@@ -151,47 +161,60 @@ static constexpr FieldInfo GoalTextFields[] = {
 };
 static constexpr RecordLayout GoalTexts{"GoalTexts", 192, GoalTextFields};
 static constexpr FieldInfo Fields[] = {nested("Goals", 0, GoalTexts, 8)};
-const RecordLayout Layout{"FlightGroupGoalStrings", Size, Fields};
+constexpr RecordLayout Layout{"FlightGroupGoalStrings", Size, Fields};
 }  // namespace fggoalstrings
 
 namespace message {
 static constexpr FieldInfo Fields[] = {
-    info(MessageNumber), info(Color),      info(Text),
-    info(SentToTeam),    nested("Triggers", Triggers, triggerset::Layout),
-    info(RawField{"Raw98", 98, 16}),       info(Delay),
+    info(MessageNumber),
+    info(Color),
+    info(Text),
+    info(SentToTeam),
+    nested("Triggers", Triggers, triggerset::Layout),
+    info(RawField{"Raw98", 98, 16}),
+    info(Delay),
     info(TriggersOr),
 };
-const RecordLayout Layout{"Message", Size, Fields};
+constexpr RecordLayout Layout{"Message", Size, Fields};
 }  // namespace message
 
 namespace ggentry {
-static constexpr FieldInfo Fields[] = {
-    nested("Triggers", Triggers, triggerset::Layout), info(RawField{"Raw22", 22, 17}),
-    info(TriggersOr), info(Unknown1), info(Points)};
-const RecordLayout Layout{"GlobalGoalEntry", Size, Fields};
+static constexpr FieldInfo Fields[] = {nested("Triggers", Triggers, triggerset::Layout),
+                                       info(RawField{"Raw22", 22, 17}), info(TriggersOr),
+                                       info(Unknown1), info(Points)};
+constexpr RecordLayout Layout{"GlobalGoalEntry", Size, Fields};
 }  // namespace ggentry
 
 namespace globalgoal {
-static constexpr FieldInfo Fields[] = {
-    info(Leading), nested("Primary", Primary, ggentry::Layout),
-    nested("Prevent", Prevent, ggentry::Layout), nested("Secondary", Secondary, ggentry::Layout)};
-const RecordLayout Layout{"GlobalGoal", Size, Fields};
+static constexpr FieldInfo Fields[] = {info(Leading), nested("Primary", Primary, ggentry::Layout),
+                                       nested("Prevent", Prevent, ggentry::Layout),
+                                       nested("Secondary", Secondary, ggentry::Layout)};
+constexpr RecordLayout Layout{"GlobalGoal", Size, Fields};
 }  // namespace globalgoal
 
 namespace team {
 static constexpr FieldInfo Fields[] = {
-    info(Leading),  info(Name),     info(RawField{"Raw18", 18, 8}), info(Allies),
-    info(RawField{"Raw34", 34, 2}), info(Success1), info(Success2), info(Failure1),
-    info(Failure2), info(Secondary1), info(Secondary2), info(RawField{"Raw420", 420, 67}),
+    info(Leading),
+    info(Name),
+    info(RawField{"Raw18", 18, 8}),
+    info(Allies),
+    info(RawField{"Raw34", 34, 2}),
+    info(Success1),
+    info(Success2),
+    info(Failure1),
+    info(Failure2),
+    info(Secondary1),
+    info(Secondary2),
+    info(RawField{"Raw420", 420, 67}),
 };
-const RecordLayout Layout{"Team", Size, Fields};
+constexpr RecordLayout Layout{"Team", Size, Fields};
 }  // namespace team
 
 namespace briefing {
-static constexpr FieldInfo Fields[] = {info(RunningTime), info(Unknown1),       info(Unknown2),
+static constexpr FieldInfo Fields[] = {info(RunningTime),    info(Unknown1), info(Unknown2),
                                        info(EventWordsUsed), info(Unknown3), info(Events),
                                        info(TeamVisible)};
-const RecordLayout Layout{"Briefing", Size, Fields};
+constexpr RecordLayout Layout{"Briefing", Size, Fields};
 }  // namespace briefing
 
 namespace ggstrings {
@@ -207,15 +230,26 @@ static constexpr FieldInfo Fields[] = {nested("Primary", 0, GoalTexts),
                                        nested("Prevent", 768, GoalTexts),
                                        nested("Secondary", 1536, GoalTexts),
                                        {"Raw2304", 2304, Kind::Raw, 3072, 1, 3072, nullptr}};
-const RecordLayout Layout{"GlobalGoalStrings", Size, Fields};
+constexpr RecordLayout Layout{"GlobalGoalStrings", Size, Fields};
 }  // namespace ggstrings
 
 namespace header {
+// The unnamed runs are named by their file offsets, like HeaderByte8.
 static constexpr FieldInfo Fields[] = {
-    info(FlightGroupCount), info(MessageCount),     info(HeaderByte8),      info(HeaderByte11),
-    info(MissionType),      info(HeaderByte101),    info(TimeLimitMinutes), info(TimeLimitSeconds),
+    info(FlightGroupCount),
+    info(MessageCount),
+    info(RawField{"Raw6", 4, 2}),
+    info(HeaderByte8),
+    info(RawField{"Raw9", 7, 2}),
+    info(HeaderByte11),
+    info(RawField{"Raw12", 10, 88}),
+    info(MissionType),
+    info(HeaderByte101),
+    info(TimeLimitMinutes),
+    info(TimeLimitSeconds),
+    info(RawField{"Raw104", 102, 60}),
 };
-const RecordLayout Layout{"Header", Size, Fields};
+constexpr RecordLayout Layout{"Header", Size, Fields};
 }  // namespace header
 
 }  // namespace model

@@ -5,11 +5,11 @@
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <random>
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace model {
@@ -33,9 +33,8 @@ class Cursor {
   bool need(std::size_t n, const std::string& what) {
     if (n <= remaining()) return true;
     if (error_.empty())
-      error_ = "the file ends at byte " + std::to_string(data_.size()) + " inside " + what +
-               " (" + std::to_string(n) + " bytes needed from byte " + std::to_string(pos_) +
-               ")";
+      error_ = "the file ends at byte " + std::to_string(data_.size()) + " inside " + what + " (" +
+               std::to_string(n) + " bytes needed from byte " + std::to_string(pos_) + ")";
     return false;
   }
   bool u16(std::uint16_t& v, const std::string& what) {
@@ -51,6 +50,7 @@ class Cursor {
     return true;
   }
   CBytes rest() const { return data_.subspan(pos_); }
+  void skip(std::size_t n) { pos_ += std::min(n, remaining()); }
   const std::string& error() const { return error_; }
 
  private:
@@ -64,23 +64,29 @@ bool takeRecord(Cursor& c, Record<N>& r, const std::string& what) {
   return c.take(N, r.bytes, what);
 }
 
-bool isColourDigit(std::uint8_t b) { return b == '1' || b == '2' || b == '3'; }
+// The Text field of a red message as the reader fills it: the whole field may hold text.
+constexpr TextField RedText{"Text", message::Text.offset, message::Text.width, message::Text.width};
 
-// Red messages are stored without a colour digit: their text starts in byte 2.
+bool isColourDigit(std::uint8_t b) {
+  return b == '1' || b == '2' || b == '3';
+}
+
+// Red messages are stored without a colour digit: their text starts in byte 2. A red text
+// may use all of bytes 2..64, so the repaired Text keeps up to 63 characters.
 void repairColour(Message& m) {
   const std::uint8_t c = m.bytes[2];
   if (isColourDigit(c)) return;
   std::string text(1, static_cast<char>(c));
-  text += getText(m.span(), TextField{"Text", 3, 63, 63});
+  text += getText(m.span(), message::Text);
   m.set(message::Color, std::uint8_t{'0'});
-  m.setText(message::Text, text);
+  setText(m.span(), RedText, text);
 }
 
 // Bytes 2..65 of a red message as the file holds them.
 void encodeRedText(const Message& m, std::span<std::uint8_t, message::Size> out) {
   constexpr std::size_t From = 2, To = 66;
-  if (m.fromFile && std::equal(m.bytes.begin() + From, m.bytes.begin() + To,
-                               m.readImage.begin() + From)) {
+  if (m.fromFile &&
+      std::equal(m.bytes.begin() + From, m.bytes.begin() + To, m.readImage.begin() + From)) {
     std::copy(m.fileImage.begin() + From, m.fileImage.begin() + To, out.begin() + From);
     return;
   }
@@ -97,6 +103,14 @@ void putU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
 template <std::size_t N>
 void putRecord(std::vector<std::uint8_t>& out, const Record<N>& r) {
   out.insert(out.end(), r.bytes.begin(), r.bytes.end());
+}
+
+// Checks that `count` records of `size` bytes follow; the refusal names the first one cut off.
+bool needRecords(Cursor& c, std::size_t count, std::size_t size, const std::string& what) {
+  if (count * size <= c.remaining()) return true;
+  const std::size_t cut = c.remaining() / size;
+  c.skip(cut * size);
+  return c.need(size, what + " " + std::to_string(cut + 1) + " of " + std::to_string(count));
 }
 
 bool readBriefingString(Cursor& c, std::string& s, const std::string& what) {
@@ -125,8 +139,7 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
   const std::size_t fgCount = m->header.get(header::FlightGroupCount);
   const std::size_t msgCount = m->header.get(header::MessageCount);
   // Counts are checked against the data before anything is allocated from them.
-  if (!c.need(fgCount * fg::Size, std::to_string(fgCount) + " flight groups"))
-    return {ReadStatus::Refused, c.error()};
+  if (!needRecords(c, fgCount, fg::Size, "flight group")) return {ReadStatus::Refused, c.error()};
   m->flightGroups.resize(fgCount);
   for (std::size_t i = 0; i < fgCount; ++i) {
     FlightGroup& g = m->flightGroups[i];
@@ -137,8 +150,7 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
   m->updateMapExtent();
   m->computeTeamIff();
 
-  if (!c.need(msgCount * message::Size, std::to_string(msgCount) + " messages"))
-    return {ReadStatus::Refused, c.error()};
+  if (!needRecords(c, msgCount, message::Size, "message")) return {ReadStatus::Refused, c.error()};
   m->messages.resize(msgCount);
   for (std::size_t i = 0; i < msgCount; ++i) {
     Message& msg = m->messages[i];
@@ -201,7 +213,10 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
   m->trailingBytes.assign(rest.begin(), rest.end());
 
   m->buildTemplates();
-  m->flightGroupBuffer = m->newFlightGroupTemplate;
+  // The copy buffer is not part of the file: a flight group copied before the load can be
+  // pasted into the loaded mission.
+  m->flightGroupBuffer =
+      out.flightGroupBuffer == FlightGroup{} ? m->newFlightGroupTemplate : out.flightGroupBuffer;
   m->named = true;
   m->currentFlightGroup = 0;
   m->currentMessage = 0;
@@ -213,9 +228,10 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
 std::vector<std::uint8_t> writeMission(const Mission& m) {
   std::vector<std::uint8_t> out;
   std::size_t total = 2 + header::Size + m.flightGroups.size() * (fg::Size + fggoalstrings::Size) +
-                      m.messages.size() * message::Size + TeamCount * (globalgoal::Size +
-                      team::Size + ggstrings::Size) + BriefingCount * briefing::Size +
-                      3 * TextBlockExpansion + m.trailingBytes.size();
+                      m.messages.size() * message::Size +
+                      TeamCount * (globalgoal::Size + team::Size + ggstrings::Size) +
+                      BriefingCount * briefing::Size + 3 * TextBlockExpansion +
+                      m.trailingBytes.size();
   for (const auto& b : m.briefings) {
     for (const auto& s : b.tags) total += 2 + s.size();
     for (const auto& s : b.strings) total += 2 + s.size();
@@ -262,23 +278,33 @@ std::vector<std::uint8_t> writeMission(const Mission& m) {
 }
 
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) {
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
     error = "Cannot open file \"" + path + "\": " + std::strerror(errno);
     return false;
   }
-  in.seekg(0, std::ios::end);
-  const auto size = in.tellg();
-  if (size < 0) {
-    error = "Cannot read file \"" + path + "\"";
+  struct stat st {};
+  // A directory or device opens fine but has no size to trust; only plain files are read.
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    error = "Cannot open file \"" + path + "\": not a regular file";
+    ::close(fd);
     return false;
   }
-  in.seekg(0, std::ios::beg);
-  out.resize(static_cast<std::size_t>(size));
-  if (size > 0 && !in.read(reinterpret_cast<char*>(out.data()), size)) {
-    error = "Cannot read file \"" + path + "\"";
-    return false;
+  out.clear();
+  out.reserve(static_cast<std::size_t>(st.st_size));
+  std::uint8_t buffer[1 << 16];
+  for (;;) {
+    const ssize_t n = ::read(fd, buffer, sizeof buffer);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      error = "Cannot read file \"" + path + "\": " + std::strerror(errno);
+      ::close(fd);
+      return false;
+    }
+    out.insert(out.end(), buffer, buffer + n);
   }
+  ::close(fd);
   return true;
 }
 
@@ -298,20 +324,33 @@ ReadResult loadMissionFile(const std::string& path, Mission& out, const MissionD
 SaveResult writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& data) {
   namespace fs = std::filesystem;
   SaveResult result;
-  const fs::path target(path);
+  fs::path target(path);
+  std::error_code ec;
+  // Saving through a link replaces the file it points to, not the link.
+  if (fs::is_symlink(target, ec)) {
+    const fs::path resolved = fs::weakly_canonical(target, ec);
+    if (!ec) target = resolved;
+  }
   const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::random_device rd;
-  const fs::path temp =
-      dir / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+  fs::path temp;
   auto fail = [&](const std::string& why) {
     result.ok = false;
     result.error = "Could not save \"" + path + "\": " + why;
-    std::error_code ec;
-    fs::remove(temp, ec);
+    if (!temp.empty()) fs::remove(temp, ec);
     return result;
   };
 
-  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+  std::random_device rd;
+  int fd = -1;
+  for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
+    const fs::path candidate =
+        dir / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+    fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
+    if (fd >= 0)
+      temp = candidate;
+    else if (errno != EEXIST)
+      break;
+  }
   if (fd < 0) return fail(std::strerror(errno));
   std::size_t done = 0;
   while (done < data.size()) {
@@ -331,16 +370,24 @@ SaveResult writeFileAtomically(const std::string& path, const std::vector<std::u
   }
   if (::close(fd) != 0) return fail(std::strerror(errno));
   // An existing file keeps its permissions.
-  std::error_code ec;
   const auto status = fs::status(target, ec);
   if (!ec && fs::exists(status)) fs::permissions(temp, status.permissions(), ec);
   if (::rename(temp.c_str(), target.c_str()) != 0) return fail(std::strerror(errno));
+  // The rename itself is on disk only once the folder is.
+  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dirFd >= 0) {
+    ::fsync(dirFd);
+    ::close(dirFd);
+  }
   result.ok = true;
   result.bytes = data.size();
   return result;
 }
 
 SaveResult saveMissionFile(Mission& m, const std::string& path) {
+  // The header holds the counts in 16 bits; a larger list cannot be stored.
+  if (m.flightGroups.size() > 0xFFFF || m.messages.size() > 0xFFFF)
+    return {false, "Could not save \"" + path + "\": too many flight groups or messages", 0};
   SaveResult r = writeFileAtomically(path, writeMission(m));
   if (r.ok) {
     m.fileName = path;

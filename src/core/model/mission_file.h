@@ -17,9 +17,9 @@ inline constexpr const char* KreFighterFileMessage =
 inline constexpr const char* UnrecognizedFileMessage = "Unrecognized file type";
 
 enum class ReadStatus {
-  Ok,          // the Mission holds the file
-  OlderFormat, // platform id 2: a mission of the older game, for the importer
-  Refused,     // not a mission this editor reads, or damaged; `message` says why
+  Ok,           // the Mission holds the file
+  OlderFormat,  // platform id 2: a mission of the older game, for the importer
+  Refused,      // not a mission this editor reads, or damaged; `message` says why
 };
 
 struct ReadResult {
@@ -28,7 +28,8 @@ struct ReadResult {
   bool ok() const { return status == ReadStatus::Ok; }
 };
 
-// Parses a whole mission file. On success `out` is replaced; on any refusal it is untouched.
+// Parses a whole mission file. On success `out` is replaced (only its flight-group copy buffer
+// is kept); on any refusal it is untouched.
 ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& defaults = {});
 
 // The file image of the Mission in its current format (PlatformId).

@@ -6,7 +6,8 @@ namespace model {
 
 void Message::updateSentToAnyTeam() {
   sentToAnyTeam = false;
-  for (std::size_t t = 0; t < 8; ++t) sentToAnyTeam = sentToAnyTeam || get(message::SentToTeam, t) == 1;
+  for (std::size_t t = 0; t < 8; ++t)
+    sentToAnyTeam = sentToAnyTeam || get(message::SentToTeam, t) == 1;
 }
 
 std::string decodeTextBlock(CBytes block) {
@@ -38,8 +39,9 @@ std::vector<std::uint8_t> encodeTextBlock(std::string_view memo, std::size_t siz
   std::size_t at = 0;
   for (std::size_t k = 0; k < take; ++k) {
     const char c = memo[k];
-    if (c == '\n') continue;
-    out[at++] = static_cast<std::uint8_t>(c == '\r' ? '$' : c);
+    // A line break is CR LF or a lone LF (text from a widget); either way one "$".
+    if (c == '\n' && k > 0 && memo[k - 1] == '\r') continue;
+    out[at++] = static_cast<std::uint8_t>(c == '\r' || c == '\n' ? '$' : c);
   }
   out[size - 1] = 0;
   return out;
@@ -51,7 +53,9 @@ TextBlock TextBlock::fromBytes(std::vector<std::uint8_t> bytes) {
   return b;
 }
 
-std::string TextBlock::text() const { return decodeTextBlock(bytes_); }
+std::string TextBlock::text() const {
+  return decodeTextBlock(bytes_);
+}
 
 void TextBlock::setText(std::string_view memo, std::size_t size) {
   bytes_ = encodeTextBlock(memo, size);

@@ -1,0 +1,43 @@
+#pragma once
+// The command registry of zyned-cli: each command lives in its own file and registers itself
+// with a static `Registration`, so adding a command needs no edit of main.cpp.
+
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace cli {
+
+// Exit status of every command.
+enum Exit : int { Success = 0, Failed = 1, UsageError = 2 };
+
+// What a command gets besides its arguments.
+struct Context {
+  std::ostream& out;
+  std::ostream& err;
+  std::string configDir;  // from --config-dir, empty when not given
+};
+
+struct Command {
+  std::string_view name;
+  std::string_view usage;    // the arguments after the name, e.g. "FILE"
+  std::string_view summary;  // one line for the command list
+  int (*run)(const std::vector<std::string>& args, Context& ctx);
+};
+
+// Registers a command at start-up: `static const cli::Registration reg{{"name", ...}};`
+struct Registration {
+  explicit Registration(const Command& command);
+};
+
+// Every registered command, sorted by name.
+const std::vector<Command>& commands();
+const Command* findCommand(std::string_view name);
+
+// Prints the command's usage line to ctx.err and returns UsageError.
+int usage(const Command& command, Context& ctx);
+// The full list of commands, for an unknown or missing command.
+void printCommandList(std::ostream& out);
+
+}  // namespace cli
