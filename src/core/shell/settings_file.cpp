@@ -1,0 +1,387 @@
+#include "shell/settings_file.h"
+
+#include <algorithm>
+#include <charconv>
+#include <climits>
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+#include <pwd.h>
+#include <unistd.h>
+
+#include "model/mission_file.h"
+#include "shell/paths.h"
+
+namespace shell {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr std::string_view Blanks = " \t";
+constexpr std::string_view ExpansionFolder = "Quelvane";
+constexpr std::string_view ModelFolder = "ivfiles";
+constexpr std::string_view AbbreviatedExpansion = "quelva~1";
+
+std::string_view trim(std::string_view s) {
+  const auto first = s.find_first_not_of(Blanks);
+  if (first == std::string_view::npos) return {};
+  const auto last = s.find_last_not_of(Blanks);
+  return s.substr(first, last - first + 1);
+}
+
+// One line of an INI file, kept as read so that it can be written back unchanged.
+struct IniLine {
+  enum Kind { Other, Section, Key };
+  std::string raw;
+  Kind kind = Other;
+  std::string name;   // section or key name
+  std::string value;  // key value, trimmed, surrounding quotes removed
+};
+
+IniLine parseLine(std::string raw) {
+  IniLine line;
+  line.raw = std::move(raw);
+  const std::string_view t = trim(line.raw);
+  if (t.empty() || t.front() == ';' || t.front() == '#') return line;
+  if (t.front() == '[') {
+    const auto close = t.find(']');
+    if (close == std::string_view::npos) return line;
+    line.kind = IniLine::Section;
+    line.name = std::string(trim(t.substr(1, close - 1)));
+    return line;
+  }
+  const auto eq = t.find('=');
+  if (eq == std::string_view::npos || eq == 0) return line;
+  line.kind = IniLine::Key;
+  line.name = std::string(trim(t.substr(0, eq)));
+  std::string_view value = trim(t.substr(eq + 1));
+  if (value.size() >= 2 && value.front() == '"' && value.back() == '"')
+    value = value.substr(1, value.size() - 2);
+  line.value = std::string(value);
+  return line;
+}
+
+struct IniText {
+  std::vector<IniLine> lines;
+  bool crlf = false;
+};
+
+IniText parseIni(std::string_view text) {
+  IniText ini;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    auto end = text.find('\n', start);
+    if (end == std::string_view::npos) end = text.size();
+    std::string_view line = text.substr(start, end - start);
+    if (line.ends_with('\r')) {
+      line.remove_suffix(1);
+      if (ini.lines.empty()) ini.crlf = true;
+    }
+    ini.lines.push_back(parseLine(std::string(line)));
+    start = end + 1;
+  }
+  return ini;
+}
+
+// The lines of the first section of that name: [header, end), or nothing.
+struct Region {
+  std::size_t header = 0, end = 0;
+};
+std::optional<Region> findSection(const IniText& ini, std::string_view section) {
+  for (std::size_t i = 0; i < ini.lines.size(); ++i) {
+    if (ini.lines[i].kind != IniLine::Section || !equalsNoCase(ini.lines[i].name, section))
+      continue;
+    std::size_t end = i + 1;
+    while (end < ini.lines.size() && ini.lines[end].kind != IniLine::Section) ++end;
+    return Region{i, end};
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> findValue(const IniText& ini, const Region& r, std::string_view key) {
+  for (std::size_t i = r.header + 1; i < r.end; ++i)
+    if (ini.lines[i].kind == IniLine::Key && equalsNoCase(ini.lines[i].name, key))
+      return ini.lines[i].value;
+  return std::nullopt;
+}
+
+// A whole number as the settings file holds it: decimal with an optional sign, or hexadecimal
+// after "$" or "0x".
+std::optional<int> parseInteger(std::string_view s) {
+  s = trim(s);
+  bool negative = false;
+  if (!s.empty() && (s.front() == '-' || s.front() == '+')) {
+    negative = s.front() == '-';
+    s.remove_prefix(1);
+  }
+  int base = 10;
+  if (s.starts_with('$')) {
+    base = 16;
+    s.remove_prefix(1);
+  } else if (s.starts_with("0x") || s.starts_with("0X")) {
+    base = 16;
+    s.remove_prefix(2);
+  }
+  if (s.empty()) return std::nullopt;
+  long long v = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, base);
+  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  if (negative) v = -v;
+  if (v < INT_MIN || v > INT_MAX) return std::nullopt;
+  return static_cast<int>(v);
+}
+
+// A value written so that reading it back gives the same text: a line end would start a new
+// line, and surrounding blanks or quotes would be lost, so those are guarded.
+std::string writtenValue(std::string value) {
+  std::erase_if(value, [](char c) { return c == '\r' || c == '\n'; });
+  if (!value.empty() && (trim(value).size() != value.size() || value.front() == '"'))
+    value = "\"" + value + "\"";
+  return value;
+}
+
+std::string keyLine(const Settings& s, const SettingKey& key) {
+  return std::string(key.key) + "=" + writtenValue(settingValue(s, key));
+}
+
+const std::vector<std::string_view>& sectionNames() {
+  static const std::vector<std::string_view> names = {"Directories", "Options", "Map"};
+  return names;
+}
+
+std::string homeDirectory() {
+  if (const char* home = std::getenv("HOME"); home && *home) return home;
+  if (const passwd* pw = ::getpwuid(::getuid()); pw && pw->pw_dir) return pw->pw_dir;
+  return ".";
+}
+
+}  // namespace
+
+const std::vector<SettingKey>& settingKeys() {
+  using S = Settings;
+  static const std::vector<SettingKey> keys = {
+      {"Directories", "Missions", &S::missionsDirectory},
+      {"Directories", "Zyn", &S::gameDirectory},
+      {"Directories", "ZynED", &S::editorDirectory},
+      {"Directories", "Wave", &S::waveDirectory},
+      {"Directories", "OPT", &S::modelDirectory},
+      {"Options", "AutoLink", nullptr, &S::autoLink},
+      {"Options", "CheckPlayable", nullptr, &S::checkPlayable},
+      {"Options", "ConfirmDeletes", nullptr, &S::confirmDeletes},
+      {"Options", "EnableWPs", nullptr, &S::enableWPs},
+      {"Options", "LinkColor", nullptr, &S::linkColor},
+      {"Options", "AdjustForRes", nullptr, &S::adjustForRes},
+      {"Options", "UseWiz", nullptr, &S::useWiz},
+      {"Options", "DefaultFormat", nullptr, nullptr, &S::defaultFormat},
+      {"Options", "OpenProgWith", nullptr, nullptr, &S::openProgWith},
+      {"Options", "DirInReopen", nullptr, &S::dirInReopen},
+      {"Options", "DoBackups", nullptr, &S::doBackups},
+      {"Options", "DefaultShip", nullptr, nullptr, &S::defaultShip},
+      {"Options", "DefaultAI", nullptr, nullptr, &S::defaultAI},
+      {"Options", "FileSavedMsg", nullptr, &S::fileSavedMsg},
+      {"Map", "Centre", nullptr, &S::centre},
+      {"Map", "ConfirmClose", nullptr, &S::confirmClose},
+      {"Map", "GhostText", nullptr, &S::ghostText},
+      {"Map", "DefaultWPs", nullptr, nullptr, &S::defaultWPs},
+      {"Map", "AutoCtr", nullptr, nullptr, &S::autoCtr},
+      {"Map", "ZoomSpeed", nullptr, nullptr, &S::zoomSpeed},
+      {"Map", "DblClickLink", nullptr, nullptr, &S::dblClickLink},
+      {"Map", "DefaultName", nullptr, &S::defaultName},
+      {"Map", "DefaultWPtime", nullptr, &S::defaultWPtime},
+      {"Map", "DefaultWPdist", nullptr, &S::defaultWPdist},
+      {"Map", "DefaultPallet", nullptr, &S::defaultPallet},
+      {"Map", "DefaultFGList", nullptr, &S::defaultFGList},
+      {"Map", "DefaultHyp", nullptr, &S::defaultHyp},
+      {"Map", "DefaultOptions", nullptr, &S::defaultOptions},
+      {"Map", "LimitShrink", nullptr, &S::limitShrink},
+      {"Map", "GhostGrid", nullptr, &S::ghostGrid},
+      {"Map", "OnlyXY", nullptr, &S::onlyXY},
+      {"Map", "IconZoomSmall", nullptr, nullptr, &S::iconZoomSmall},
+  };
+  return keys;
+}
+
+std::string settingValue(const Settings& s, const SettingKey& key) {
+  if (key.text) return s.*key.text;
+  if (key.flag) return s.*key.flag ? "1" : "0";
+  return std::to_string(s.*key.number);
+}
+
+Settings parseSettings(std::string_view iniText) {
+  const IniText ini = parseIni(iniText);
+  Settings s;
+  for (const SettingKey& key : settingKeys()) {
+    const auto region = findSection(ini, key.section);
+    if (!region) continue;
+    const auto value = findValue(ini, *region, key.key);
+    if (!value) continue;
+    if (key.text) {
+      s.*key.text = *value;
+    } else if (const auto n = parseInteger(*value)) {
+      if (key.flag)
+        s.*key.flag = *n != 0;
+      else
+        s.*key.number = *n;
+    }
+  }
+  s.iconZoomSmall = clampIconZoomSmall(s.iconZoomSmall);
+  return s;
+}
+
+std::string mergeSettings(std::string_view iniText, const Settings& settings) {
+  Settings s = settings;
+  s.iconZoomSmall = clampIconZoomSmall(s.iconZoomSmall);
+  IniText ini = parseIni(iniText);
+  for (const std::string_view section : sectionNames()) {
+    auto region = findSection(ini, section);
+    if (!region) {
+      if (!ini.lines.empty() && !trim(ini.lines.back().raw).empty())
+        ini.lines.push_back(parseLine(""));
+      ini.lines.push_back(parseLine("[" + std::string(section) + "]"));
+      for (const SettingKey& key : settingKeys())
+        if (key.section == section) ini.lines.push_back(parseLine(keyLine(s, key)));
+      continue;
+    }
+    ini.lines[region->header].raw = "[" + std::string(section) + "]";
+    for (const SettingKey& key : settingKeys()) {
+      if (key.section != section) continue;
+      bool written = false;
+      for (std::size_t i = region->header + 1; i < region->end;) {
+        IniLine& line = ini.lines[i];
+        if (line.kind != IniLine::Key || !equalsNoCase(line.name, key.key)) {
+          ++i;
+          continue;
+        }
+        if (!written) {
+          line = parseLine(keyLine(s, key));
+          written = true;
+          ++i;
+        } else {
+          // Later copies of a key are never read; they go so the file says one thing.
+          ini.lines.erase(ini.lines.begin() + static_cast<std::ptrdiff_t>(i));
+          --region->end;
+        }
+      }
+      if (written) continue;
+      // A missing key goes after the section's last non-blank line.
+      std::size_t at = region->end;
+      while (at > region->header + 1 && trim(ini.lines[at - 1].raw).empty()) --at;
+      ini.lines.insert(ini.lines.begin() + static_cast<std::ptrdiff_t>(at),
+                       parseLine(keyLine(s, key)));
+      ++region->end;
+    }
+  }
+  const std::string_view eol = ini.crlf ? "\r\n" : "\n";
+  std::string out;
+  for (const IniLine& line : ini.lines) {
+    out += line.raw;
+    out += eol;
+  }
+  return out;
+}
+
+Settings readSettings(const std::string& path, bool* found) {
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  const bool ok = model::readWholeFile(path, bytes, error);
+  if (found) *found = ok;
+  if (!ok) return Settings{};
+  return parseSettings(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+}
+
+bool writeSettings(const std::string& path, const Settings& s, std::string* error) {
+  std::error_code ec;
+  std::string current;
+  if (fs::exists(fs::symlink_status(path, ec))) {
+    std::vector<std::uint8_t> bytes;
+    std::string why;
+    // Writing over a file that cannot be read would lose the keys it holds besides ours.
+    if (!model::readWholeFile(path, bytes, why)) {
+      if (error) *error = why;
+      return false;
+    }
+    current.assign(bytes.begin(), bytes.end());
+  }
+  const fs::path parent = fs::path(path).parent_path();
+  if (!parent.empty()) fs::create_directories(parent, ec);
+  const std::string merged = mergeSettings(current, s);
+  const auto result =
+      model::writeFileAtomically(path, std::vector<std::uint8_t>(merged.begin(), merged.end()));
+  if (!result.ok && error) *error = result.error;
+  return result.ok;
+}
+
+int clampIconZoomSmall(long long value) {
+  return static_cast<int>(std::clamp<long long>(value, 4, 2000));
+}
+
+std::string expansionDirectory(const Settings& s) {
+  if (const auto found = findEntryNoCase(s.gameDirectory, ExpansionFolder);
+      found && isDirectory(*found))
+    return *found;
+  return s.gameDirectory;
+}
+
+bool expansionInstalled(const Settings& s) {
+  const auto found = findEntryNoCase(s.gameDirectory, ExpansionFolder);
+  return found && isDirectory(*found);
+}
+
+std::string defaultModelDirectory(const Settings& s) {
+  const std::string base = expansionDirectory(s);
+  const auto found = findEntryNoCase(base, ModelFolder);
+  std::string dir = found && isDirectory(*found) ? *found : joinPath(base, ModelFolder);
+  dir += fs::path::preferred_separator;
+  return dir;
+}
+
+std::string effectiveModelDirectory(const Settings& s) {
+  return s.modelDirectory.empty() ? defaultModelDirectory(s) : s.modelDirectory;
+}
+
+bool hasAbbreviatedDirectory(const Settings& s) {
+  for (const std::string* dir : {&s.missionsDirectory, &s.waveDirectory, &s.editorDirectory,
+                                 &s.modelDirectory, &s.gameDirectory})
+    if (lowerAscii(*dir).find(AbbreviatedExpansion) != std::string::npos) return true;
+  return false;
+}
+
+std::string defaultConfigDir() {
+  if (const char* dir = std::getenv("ZYNED_CONFIG_DIR"); dir && *dir) return dir;
+  // A relative XDG_CONFIG_HOME is invalid and ignored.
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg == '/')
+    return joinPath(xdg, "ZynED");
+  return joinPath(joinPath(homeDirectory(), ".config"), "ZynED");
+}
+
+std::optional<std::string> takeConfigDirOption(std::vector<std::string>& args) {
+  constexpr std::string_view Option = "--config-dir";
+  std::optional<std::string> dir;
+  for (std::size_t i = 0; i < args.size();) {
+    const std::string& a = args[i];
+    if (a == "--") break;
+    if (a == Option && i + 1 < args.size()) {
+      dir = args[i + 1];
+      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                 args.begin() + static_cast<std::ptrdiff_t>(i + 2));
+    } else if (a.size() > Option.size() && a.starts_with(Option) && a[Option.size()] == '=') {
+      dir = a.substr(Option.size() + 1);
+      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      ++i;
+    }
+  }
+  return dir;
+}
+
+std::string configDirFromArgs(std::vector<std::string>& args) {
+  const auto dir = takeConfigDirOption(args);
+  return dir && !dir->empty() ? *dir : defaultConfigDir();
+}
+
+std::string settingsFilePath(const std::string& configDir) {
+  return joinPath(configDir, SettingsFileName);
+}
+
+}  // namespace shell

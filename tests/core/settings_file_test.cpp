@@ -1,0 +1,364 @@
+#include "shell/settings_file.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+namespace fs = std::filesystem;
+using shell::Settings;
+
+namespace {
+
+class TempDir {
+ public:
+  TempDir() {
+    std::random_device rd;
+    path_ =
+        fs::temp_directory_path() / ("zyned-ini-" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(path_);
+  }
+  ~TempDir() {
+    std::error_code ec;
+    fs::remove_all(path_, ec);
+  }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+  std::string str() const { return path_.string(); }
+
+ private:
+  fs::path path_;
+};
+
+std::string readFile(const std::string& p) {
+  std::ifstream in(p, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void writeFile(const std::string& p, std::string_view bytes) {
+  std::ofstream out(p, std::ios::binary);
+  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// Sets an environment variable for the life of the object and restores the old value.
+class ScopedEnv {
+ public:
+  ScopedEnv(const char* name, const char* value) : name_(name) {
+    if (const char* old = std::getenv(name)) old_ = old;
+    if (value)
+      ::setenv(name, value, 1);
+    else
+      ::unsetenv(name);
+  }
+  ~ScopedEnv() {
+    if (old_)
+      ::setenv(name_, old_->c_str(), 1);
+    else
+      ::unsetenv(name_);
+  }
+
+ private:
+  const char* name_;
+  std::optional<std::string> old_;
+};
+
+}  // namespace
+
+TEST(SettingsParse, EmptyTextGivesEveryDefault) {
+  const Settings s = shell::parseSettings("");
+  const Settings d;
+  for (const auto& key : shell::settingKeys())
+    EXPECT_EQ(shell::settingValue(s, key), shell::settingValue(d, key)) << key.key;
+  EXPECT_EQ(s.gameDirectory, "Undefined");
+  EXPECT_TRUE(s.modelDirectory.empty());
+  EXPECT_EQ(shell::settingKeys().size(), 37u);
+}
+
+TEST(SettingsParse, KeysAndSectionsInAnyCase) {
+  const Settings s = shell::parseSettings(
+      "[DIRECTORIES]\r\n"
+      "zyn=/games/zyn\r\n"
+      "  ZYNED =  /editor  \r\n"
+      "[options]\r\n"
+      "Autolink=0\r\n"
+      "Dobackups=0\r\n"
+      "defaultship=17\r\n"
+      "[ Map ]\r\n"
+      "iconzoomsmall=250\r\n"
+      "ZOOMSPEED=12\r\n");
+  EXPECT_EQ(s.gameDirectory, "/games/zyn");
+  EXPECT_EQ(s.editorDirectory, "/editor");
+  EXPECT_FALSE(s.autoLink);
+  EXPECT_FALSE(s.doBackups);
+  EXPECT_EQ(s.defaultShip, 17);
+  EXPECT_EQ(s.iconZoomSmall, 250);
+  EXPECT_EQ(s.zoomSpeed, 12);
+}
+
+TEST(SettingsParse, BooleansAndNumbers) {
+  const Settings s = shell::parseSettings(
+      "[Options]\n"
+      "CheckPlayable=0\n"
+      "AdjustForRes=2\n"     // any number but 0 is on
+      "UseWiz=yes\n"         // no number: the default (on)
+      "ConfirmDeletes=\n"    // empty: the default (on)
+      "DefaultFormat=abc\n"  // the default, 1
+      "OpenProgWith=$3\n"    // hexadecimal forms are numbers too
+      "DefaultAI= -1 \n"
+      "DefaultShip=99999999999\n"  // beyond a whole number: the default
+      "[Map]\n"
+      "GhostText=1\n"
+      "AutoCtr=0x2\n"
+      "DblClickLink=1.5\n");
+  EXPECT_FALSE(s.checkPlayable);
+  EXPECT_TRUE(s.adjustForRes);
+  EXPECT_TRUE(s.useWiz);
+  EXPECT_TRUE(s.confirmDeletes);
+  EXPECT_EQ(s.defaultFormat, 1);
+  EXPECT_EQ(s.openProgWith, 3);
+  EXPECT_EQ(s.defaultAI, -1);
+  EXPECT_EQ(s.defaultShip, 1);
+  EXPECT_TRUE(s.ghostText);
+  EXPECT_EQ(s.autoCtr, 2);
+  EXPECT_EQ(s.dblClickLink, 0);
+}
+
+TEST(SettingsParse, BrokenLinesAndMisplacedKeysAreIgnored) {
+  const Settings s = shell::parseSettings(
+      "GameDirectory=/nowhere\n"  // before any section
+      "[Directories\n"            // no closing bracket
+      "Zyn=/wrong\n"              // still in no known section
+      "garbage line\n"
+      "=value without key\n"
+      "; Zyn=/comment\n"
+      "[Directories]\n"
+      "Zyn=/first\n"
+      "Zyn=/second\n"  // the first occurrence counts
+      "[Map]\n"
+      "Zyn=/map\n"  // a key of another section
+      "[Directories]\n"
+      "Wave=/later\n");  // only the first section of a name is read
+  EXPECT_EQ(s.gameDirectory, "/first");
+  EXPECT_EQ(s.waveDirectory, "Undefined");
+}
+
+TEST(SettingsParse, QuotedValuesKeepTheirBlanks) {
+  const Settings s = shell::parseSettings("[Directories]\nMissions=\" /a b \"\nWave=\"\n");
+  EXPECT_EQ(s.missionsDirectory, " /a b ");
+  EXPECT_EQ(s.waveDirectory, "\"");
+}
+
+TEST(SettingsParse, IconZoomSmallIsClamped) {
+  EXPECT_EQ(shell::parseSettings("[Map]\nIconZoomSmall=1\n").iconZoomSmall, 4);
+  EXPECT_EQ(shell::parseSettings("[Map]\nIconZoomSmall=5000\n").iconZoomSmall, 2000);
+  EXPECT_EQ(shell::parseSettings("[Map]\nIconZoomSmall=-30\n").iconZoomSmall, 4);
+  EXPECT_EQ(shell::clampIconZoomSmall(1), 4);
+  EXPECT_EQ(shell::clampIconZoomSmall(5000), 2000);
+  EXPECT_EQ(shell::clampIconZoomSmall(4), 4);
+  EXPECT_EQ(shell::clampIconZoomSmall(2000), 2000);
+  EXPECT_EQ(shell::clampIconZoomSmall(99999999999LL), 2000);
+  Settings s;
+  s.iconZoomSmall = 1;
+  EXPECT_NE(shell::mergeSettings("", s).find("IconZoomSmall=4\n"), std::string::npos);
+}
+
+TEST(SettingsMerge, NewFileHoldsEveryKeyInItsWrittenForm) {
+  Settings s;
+  s.gameDirectory = "/games/zyn";
+  s.autoLink = false;
+  const std::string text = shell::mergeSettings("", s);
+  EXPECT_EQ(text.substr(0, 14), "[Directories]\n");
+  EXPECT_NE(text.find("\nZyn=/games/zyn\n"), std::string::npos);
+  EXPECT_NE(text.find("\nOPT=\n"), std::string::npos);
+  EXPECT_NE(text.find("\n\n[Options]\nAutoLink=0\n"), std::string::npos);
+  EXPECT_NE(text.find("\nDoBackups=1\n"), std::string::npos);
+  EXPECT_NE(text.find("\n\n[Map]\nCentre=1\n"), std::string::npos);
+  EXPECT_NE(text.find("\nIconZoomSmall=4\n"), std::string::npos);
+  for (const auto& key : shell::settingKeys())
+    EXPECT_NE(text.find("\n" + std::string(key.key) + "="), std::string::npos) << key.key;
+}
+
+TEST(SettingsMerge, RoundTripKeepsUnknownKeysSectionsAndOrder) {
+  const std::string original =
+      "; written by hand\r\n"
+      "[Window]\r\n"
+      "Left=10\r\n"
+      "\r\n"
+      "[options]\r\n"
+      "Custom=keep me\r\n"
+      "autolink=1\r\n"
+      "DOBACKUPS=1\r\n"
+      "autolink=0\r\n"
+      "\r\n"
+      "[Directories]\r\n"
+      "zyn=/old\r\n"
+      "Extra=/x\r\n";
+  Settings s = shell::parseSettings(original);
+  EXPECT_TRUE(s.autoLink);  // the first copy counts
+  s.gameDirectory = "/new";
+  s.doBackups = false;
+  const std::string merged = shell::mergeSettings(original, s);
+  // Unknown lines stay where they were, known keys are rewritten in place in their written
+  // form, the duplicate goes, missing keys join their section, a missing section is appended.
+  EXPECT_TRUE(
+      merged.starts_with("; written by hand\r\n"
+                         "[Window]\r\n"
+                         "Left=10\r\n"
+                         "\r\n"
+                         "[Options]\r\n"
+                         "Custom=keep me\r\n"
+                         "AutoLink=1\r\n"
+                         "DoBackups=0\r\n"))
+      << merged;
+  EXPECT_EQ(merged.find("autolink"), std::string::npos);
+  EXPECT_NE(merged.find("FileSavedMsg=1\r\n\r\n[Directories]\r\nZyn=/new\r\nExtra=/x\r\n"
+                        "Missions=Undefined\r\n"),
+            std::string::npos);
+  EXPECT_NE(merged.find("[Map]\r\nCentre=1\r\n"), std::string::npos);
+  const Settings back = shell::parseSettings(merged);
+  for (const auto& key : shell::settingKeys())
+    EXPECT_EQ(shell::settingValue(back, key), shell::settingValue(s, key)) << key.key;
+  // Merging again changes nothing.
+  EXPECT_EQ(shell::mergeSettings(merged, s), merged);
+}
+
+TEST(SettingsMerge, ValuesThatWouldBreakTheFileAreGuarded) {
+  Settings s;
+  s.missionsDirectory = " /with blanks ";
+  s.waveDirectory = "/a\r\n[Options]\r\nAutoLink=0";
+  const std::string text = shell::mergeSettings("", s);
+  EXPECT_NE(text.find("Missions=\" /with blanks \"\n"), std::string::npos);
+  const Settings back = shell::parseSettings(text);
+  EXPECT_EQ(back.missionsDirectory, " /with blanks ");
+  EXPECT_EQ(back.waveDirectory, "/a[Options]AutoLink=0");
+  EXPECT_TRUE(back.autoLink);
+}
+
+TEST(SettingsFile, MissingFileGivesDefaultsAndWriteCreatesIt) {
+  TempDir dir;
+  const std::string path = dir / "sub/ZynED.ini";
+  bool found = true;
+  const Settings read = shell::readSettings(path, &found);
+  EXPECT_FALSE(found);
+  EXPECT_EQ(read.editorDirectory, "Undefined");
+
+  Settings s;
+  s.editorDirectory = "/ed";
+  s.zoomSpeed = 15;
+  std::string error;
+  ASSERT_TRUE(shell::writeSettings(path, s, &error)) << error;
+  const Settings back = shell::readSettings(path, &found);
+  EXPECT_TRUE(found);
+  EXPECT_EQ(back.editorDirectory, "/ed");
+  EXPECT_EQ(back.zoomSpeed, 15);
+  // No temporary file is left behind.
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir / "sub"), fs::directory_iterator()), 1);
+}
+
+TEST(SettingsFile, WriteKeepsWhatTheFileHeldBesides) {
+  TempDir dir;
+  const std::string path = dir / "ZynED.ini";
+  writeFile(path, "[Recent]\r\nItem=1\r\n[MAP]\r\nghosttext=1\r\n");
+  Settings s = shell::readSettings(path);
+  EXPECT_TRUE(s.ghostText);
+  s.onlyXY = true;
+  ASSERT_TRUE(shell::writeSettings(path, s));
+  const std::string text = readFile(path);
+  EXPECT_EQ(text.substr(0, 36), "[Recent]\r\nItem=1\r\n[Map]\r\nGhostText=1");
+  EXPECT_TRUE(shell::readSettings(path).onlyXY);
+}
+
+TEST(SettingsFile, APathThatIsAFolderFailsWithAMessage) {
+  TempDir dir;
+  std::string error;
+  EXPECT_FALSE(shell::writeSettings(dir.str(), Settings{}, &error));
+  EXPECT_FALSE(error.empty());
+  bool found = true;
+  shell::readSettings(dir.str(), &found);
+  EXPECT_FALSE(found);
+}
+
+TEST(SettingsDerived, ExpansionFolderInAnyCase) {
+  TempDir dir;
+  Settings s;
+  s.gameDirectory = dir / "game";
+  fs::create_directories(s.gameDirectory);
+  EXPECT_FALSE(shell::expansionInstalled(s));
+  EXPECT_EQ(shell::expansionDirectory(s), s.gameDirectory);
+  EXPECT_EQ(shell::defaultModelDirectory(s), dir / "game/ivfiles/");
+
+  fs::create_directories(dir / "game/QUELVANE/IVFiles");
+  EXPECT_TRUE(shell::expansionInstalled(s));  // looked up afresh
+  EXPECT_EQ(shell::expansionDirectory(s), dir / "game/QUELVANE");
+  EXPECT_EQ(shell::defaultModelDirectory(s), dir / "game/QUELVANE/IVFiles/");
+  EXPECT_EQ(shell::effectiveModelDirectory(s), dir / "game/QUELVANE/IVFiles/");
+  s.modelDirectory = "/models";
+  EXPECT_EQ(shell::effectiveModelDirectory(s), "/models");
+
+  // A plain file of that name is no expansion.
+  Settings t;
+  t.gameDirectory = dir / "other";
+  fs::create_directories(t.gameDirectory);
+  writeFile(dir / "other/quelvane", "x");
+  EXPECT_FALSE(shell::expansionInstalled(t));
+  EXPECT_EQ(shell::expansionDirectory(t), t.gameDirectory);
+
+  Settings undefined;
+  EXPECT_FALSE(shell::expansionInstalled(undefined));
+  EXPECT_EQ(shell::expansionDirectory(undefined), "Undefined");
+}
+
+TEST(SettingsDerived, AbbreviatedDirectoryInAnyOfTheFive) {
+  Settings s;
+  EXPECT_FALSE(shell::hasAbbreviatedDirectory(s));
+  for (std::string Settings::*dir :
+       {&Settings::missionsDirectory, &Settings::gameDirectory, &Settings::editorDirectory,
+        &Settings::waveDirectory, &Settings::modelDirectory}) {
+    Settings t;
+    t.*dir = "C:\\Games\\Zyn\\QUELVA~1\\ivfiles";
+    EXPECT_TRUE(shell::hasAbbreviatedDirectory(t));
+  }
+  s.gameDirectory = "/games/quelvane";
+  EXPECT_FALSE(shell::hasAbbreviatedDirectory(s));
+}
+
+TEST(SettingsConfigDir, EnvironmentRules) {
+  {
+    ScopedEnv a("ZYNED_CONFIG_DIR", "/cfg/here");
+    ScopedEnv b("XDG_CONFIG_HOME", "/xdg");
+    EXPECT_EQ(shell::defaultConfigDir(), "/cfg/here");
+  }
+  {
+    ScopedEnv a("ZYNED_CONFIG_DIR", nullptr);
+    ScopedEnv b("XDG_CONFIG_HOME", "/xdg");
+    EXPECT_EQ(shell::defaultConfigDir(), "/xdg/ZynED");
+  }
+  {
+    ScopedEnv a("ZYNED_CONFIG_DIR", "");
+    ScopedEnv b("XDG_CONFIG_HOME", "relative/path");  // not absolute: ignored
+    ScopedEnv c("HOME", "/home/someone");
+    EXPECT_EQ(shell::defaultConfigDir(), "/home/someone/.config/ZynED");
+  }
+  EXPECT_EQ(shell::settingsFilePath("/cfg"), "/cfg/ZynED.ini");
+}
+
+TEST(SettingsConfigDir, CommandLineOptionOverridesAndIsRemoved) {
+  ScopedEnv a("ZYNED_CONFIG_DIR", "/from/env");
+  using Args = std::vector<std::string>;
+  Args args = {"settings", "--config-dir", "/one", "x", "--config-dir=/two"};
+  EXPECT_EQ(shell::configDirFromArgs(args), "/two");
+  EXPECT_EQ(args, (Args{"settings", "x"}));
+
+  args = {"vocab", "Ships"};
+  EXPECT_EQ(shell::configDirFromArgs(args), "/from/env");
+  EXPECT_EQ(args, (Args{"vocab", "Ships"}));
+
+  args = {"a", "--", "--config-dir", "/not/an/option"};
+  EXPECT_FALSE(shell::takeConfigDirOption(args));
+  EXPECT_EQ(args.size(), 4u);
+
+  args = {"a", "--config-dir"};  // no folder: left for the usage check
+  EXPECT_FALSE(shell::takeConfigDirOption(args));
+  EXPECT_EQ(args, (Args{"a", "--config-dir"}));
+}
