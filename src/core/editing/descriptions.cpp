@@ -102,7 +102,7 @@ std::string lineWithUnit(const FlightGroup& g, const Vocabulary& v, int unitNumb
 std::string teamEntryName(const Mission& m, int team) {
   const std::string entry = trimmed(teamNameList(m)[static_cast<std::size_t>(team)]);
   const std::size_t prefix = std::to_string(team + 1).size() + 1;
-  return entry.size() > prefix ? entry.substr(prefix) : entry;
+  return entry.size() > prefix ? trimmed(std::string_view(entry).substr(prefix)) : entry;
 }
 
 std::string tableEntry(const Vocabulary& v, std::string_view table, int value) {

@@ -1,0 +1,68 @@
+#pragma once
+// The operations of the flight-group list: new, move up and down, delete, cut, copy and paste,
+// with the renumbering of every reference to a flight group that a move or delete requires.
+// Each takes the Mission and the list selection and returns the selection afterwards, so that a
+// caller can run one of them as a single undoable step.
+
+#include <cstdint>
+#include <vector>
+
+#include "model/mission.h"
+
+namespace editing {
+
+// The selected lines of the flight-group list and the current (focused) one.
+struct FlightGroupSelection {
+  std::vector<int> selected;  // ascending, no repeats
+  int current = 0;
+  bool operator==(const FlightGroupSelection&) const = default;
+};
+
+// What happens to flight group `a`: it moves up one line, down one line, or is deleted.
+enum class Renumber { Up, Down, Delete };
+
+// The value a reference to a deleted flight group takes. It names no group of any mission the
+// game can hold references for, stays visible in the descriptions as "FG#255", and is left alone
+// by later renumbering, so a trigger or order that pointed at a deleted group never silently
+// starts naming another one.
+inline constexpr std::uint8_t DeletedFlightGroup = 255;
+
+// One reference `r` after flight group `a` of a list of `count` groups moves or is deleted.
+// References past the end of the list name no group and are kept as they are.
+std::uint8_t renumbered(std::uint8_t r, int a, Renumber code, std::size_t count);
+
+// Rewrites every flight-group reference of the Mission for a move or delete of group `a`:
+// arrival, departure and order-4 jump triggers, the four targets of each order and the four
+// mother-ship fields of every flight group (and of the copy buffer), the triggers of every
+// message and of every team's three global goals. Triggers and order targets change only where
+// their type names a flight group; flight-group goals concern their own group and stay.
+// A deleted mother ship becomes `DeletedFlightGroup` where its via-mother-ship flag is set, and 0
+// (the unused default) where it is not.
+void renumberReferences(model::Mission& m, int a, Renumber code);
+
+// Appends a flight group made from the template; it becomes the only selected line.
+FlightGroupSelection newFlightGroup(model::Mission& m);
+
+// Up acts when the current line is not the first and the first line is not selected; down
+// mirrors it. Each selected line trades places with its neighbour; the selection and the current
+// line move with their groups.
+bool canMoveUp(const model::Mission& m, const FlightGroupSelection& s);
+bool canMoveDown(const model::Mission& m, const FlightGroupSelection& s);
+FlightGroupSelection moveUp(model::Mission& m, const FlightGroupSelection& s);
+FlightGroupSelection moveDown(model::Mission& m, const FlightGroupSelection& s);
+
+// Deletes every selected group, bottom up. The current line becomes the first remaining group at
+// or after the old current one (else the last group), and the only selected line. With exactly
+// one flight group in the Mission the group is not removed: references to it are cleared as for
+// a delete and it becomes a fresh copy of the template.
+FlightGroupSelection deleteFlightGroups(model::Mission& m, const FlightGroupSelection& s);
+
+// Copies the current flight group into the copy buffer.
+void copyFlightGroup(model::Mission& m, const FlightGroupSelection& s);
+// Copies the current group into the buffer and deletes every selected group. Does nothing on an
+// empty list.
+FlightGroupSelection cutFlightGroups(model::Mission& m, const FlightGroupSelection& s);
+// Appends a copy of the buffer at the end of the list; the selection stays.
+FlightGroupSelection pasteFlightGroup(model::Mission& m, const FlightGroupSelection& s);
+
+}  // namespace editing
