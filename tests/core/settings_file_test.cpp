@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <random>
+
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 using shell::Settings;
@@ -361,4 +364,53 @@ TEST(SettingsConfigDir, CommandLineOptionOverridesAndIsRemoved) {
   args = {"a", "--config-dir"};  // no folder: left for the usage check
   EXPECT_FALSE(shell::takeConfigDirOption(args));
   EXPECT_EQ(args, (Args{"a", "--config-dir"}));
+}
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+};
+
+CliRun runCli(const std::string& env, const std::string& args) {
+  const std::string command = env + " '" ZYNED_CLI_PATH "' " + args + " 2>/dev/null";
+  CliRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  const int raw = ::pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return run;
+}
+
+}  // namespace
+
+TEST(SettingsCli, PrintsEverySettingThenTheDerivedValues) {
+  TempDir dir;
+  fs::create_directories(dir / "game/quelVANE");
+  writeFile(dir / "ZynED.ini",
+            "[options]\nautolink=0\n[Directories]\nZyn=" + (dir / "game") + "\n");
+  const std::string env = "ZYNED_CONFIG_DIR='" + (dir / "elsewhere") + "'";
+  const CliRun run = runCli(env, "settings --config-dir '" + dir.str() + "'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.substr(0, 31), "Directories.Missions=Undefined\n");
+  EXPECT_NE(run.out.find("\nOptions.AutoLink=0\nOptions.CheckPlayable=1\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\nOptions.DoBackups=1\n"), std::string::npos);
+  EXPECT_NE(run.out.find("\nMap.IconZoomSmall=4\nDerived.ExpansionDirectory=" + (dir / "game") +
+                         "/quelVANE\nDerived.ExpansionInstalled=1\n"),
+            std::string::npos)
+      << run.out;
+  std::size_t lines = 0;
+  for (char c : run.out) lines += c == '\n';
+  EXPECT_EQ(lines, 37u + 3u);
+
+  // The option before the command name works too; without any, the environment decides.
+  EXPECT_EQ(runCli(env, "--config-dir '" + dir.str() + "' settings").out, run.out);
+  const CliRun fromEnv = runCli("ZYNED_CONFIG_DIR='" + dir.str() + "'", "settings");
+  EXPECT_EQ(fromEnv.out, run.out);
+  EXPECT_NE(runCli(env, "settings").out, run.out);
+  EXPECT_EQ(runCli(env, "settings extra").status, 2);
 }

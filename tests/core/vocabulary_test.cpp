@@ -2,10 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <random>
 #include <set>
+
+#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 using shell::Vocabulary;
@@ -298,4 +301,61 @@ TEST(VocabularyFiles, LoadingTheShippedFilesChangesNothing) {
   EXPECT_EQ(replaced.size(), 30u);
   for (const std::string_view name : Vocabulary::tableNames())
     EXPECT_EQ(v.table(name), Vocabulary::builtIn(name)) << name;
+}
+
+namespace {
+
+struct CliRun {
+  int status = -1;
+  std::string out;
+};
+
+// Runs zyned-cli with its settings folder pointed at `configDir`, so the user's own settings are
+// never read.
+CliRun runCli(const std::string& configDir, const std::string& args) {
+  const std::string command =
+      "ZYNED_CONFIG_DIR='" + configDir + "' '" ZYNED_CLI_PATH "' " + args + " 2>/dev/null";
+  CliRun run;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return run;
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
+  const int raw = ::pclose(pipe);
+  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+  return run;
+}
+
+}  // namespace
+
+TEST(VocabularyCli, ExportWritesTheShippedFiles) {
+  TempDir dir;
+  const std::string out = dir.str() + "/export";
+  ASSERT_EQ(runCli(dir.str(), "vocab-export '" + out + "'").status, 0);
+  const fs::path shipped = fs::path(ZYNED_SOURCE_DIR) / "data" / "vocabulary";
+  std::size_t files = 0;
+  for (const auto& entry : fs::directory_iterator(out)) {
+    ++files;
+    EXPECT_EQ(readFile(entry.path()), readFile(shipped / entry.path().filename())) << entry.path();
+  }
+  EXPECT_EQ(files, 30u);
+}
+
+TEST(VocabularyCli, VocabPrintsTheLoadedTableAsUtf8) {
+  TempDir dir;
+  dir.write("musts.TXT", "yes\r\n\r\nd\xE9j\xE0");
+  CliRun run = runCli(dir.str(), "vocab Musts --editor-dir '" + dir.str() + "'");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "0\tyes\n1\t\n2\td\xC3\xA9j\xC3\xA0\n");
+
+  // Without the option the editor directory of the settings is read.
+  dir.write("ZynED.ini", "[Directories]\nZynED=" + dir.str() + "\n");
+  EXPECT_EQ(runCli(dir.str(), "vocab musts").out, run.out);
+
+  run = runCli(dir.str() + "/none", "vocab Orientation");
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out.substr(0, 20), "0\tOn edge\n1\t1\n2\t2\n3\t");
+  EXPECT_EQ(runCli(dir.str(), "vocab NoSuchTable").status, 2);
+  EXPECT_EQ(runCli(dir.str(), "vocab").status, 2);
+  EXPECT_EQ(runCli(dir.str(), "vocab Ships --editor-dir").status, 2);
 }
