@@ -1,11 +1,27 @@
+// Starts the editor: the settings folder comes from "--config-dir DIR", $ZYNED_CONFIG_DIR or the
+// user's configuration folder; the first other argument names a mission to open.
 #include <QApplication>
-#include <QMainWindow>
+
+#include <string>
+#include <vector>
+
+#include "shell/main_window.h"
+#include "shell/settings_file.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  QMainWindow w;
-  w.setWindowTitle(" ZynED 1.1");
-  w.resize(810, 580);
-  w.show();
+  QApplication::setApplicationName(QStringLiteral("ZynED"));
+  QApplication::setApplicationVersion(QStringLiteral("1.1"));
+
+  std::vector<std::string> args;
+  const QStringList all = QApplication::arguments();
+  for (qsizetype i = 1; i < all.size(); ++i) args.push_back(all[i].toStdString());
+  app::StartOptions options;
+  options.configDir = shell::configDirFromArgs(args);
+  for (const std::string& a : args)
+    if (a != "--") options.arguments << QString::fromStdString(a);
+
+  app::MainWindow window(std::move(options));
+  window.show();
   return app.exec();
 }

@@ -1,0 +1,172 @@
+#pragma once
+// The editor's main window: tool bar, the tabbed pages of the Mission, and the commands that
+// create, open, save and close a Mission.
+
+#include <QMainWindow>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+#include <string>
+
+#include "model/mission.h"
+#include "shell/file_history.h"
+#include "shell/settings.h"
+#include "shell/vocabulary.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+class QTabWidget;
+
+namespace app {
+
+class FlightGroupsPage;
+class MissionDocument;
+class MissionSettingsPanel;
+class Prompter;
+class TextBlockMemo;
+
+// How the editor was started.
+struct StartOptions {
+  // Folder of "ZynED.ini".
+  std::string configDir;
+  // The program's arguments without the program name and options; the first names a mission
+  // to open at start-up.
+  QStringList arguments;
+  // Answers the boxes and dialogs; the real ones when null.
+  Prompter* prompter = nullptr;
+  // Width of the screen for the window-size rules; 0 takes the screen the window is on.
+  int screenWidth = 0;
+};
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit MainWindow(StartOptions options, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  MissionDocument& document() { return *doc_; }
+  shell::Settings& settings() { return settings_; }
+  const shell::Vocabulary& vocabulary() const { return vocab_; }
+  const shell::FileHistory& history() const { return history_; }
+  FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
+  std::string iniPath() const;
+  // The folder the open dialog starts in.
+  const QString& lastDirectory() const { return lastDirectory_; }
+  bool omitWarnings() const { return omitWarnings_; }
+  // Whether the first-activation steps have run.
+  bool started() const { return started_; }
+  // The address the "Home page" button opens.
+  QString homePageUrl() const;
+
+ public slots:
+  // The commands of the tool bar, the pop-up menu and the keyboard.
+  void newMission();
+  void openMission();
+  // Returns whether the Mission was written.
+  bool save();
+  bool saveAs();
+  void reopen(int index);
+  void errorCheck();
+  void preferences();
+  void about();
+  void homePage();
+  // The first-activation steps (run once, when the window is first shown).
+  void firstActivation();
+
+ public:
+  // Replaces the Mission by the file's content; on refusal shows why and keeps the open
+  // Mission. Returns whether the file was loaded.
+  bool load(const QString& path);
+  // Writes the Mission to `path` as the user asked; false (after an error box) when it failed.
+  bool saveTo(const QString& path);
+  // Runs the check; `verbose` also reports a clean Mission.
+  void runCheck(bool verbose);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void buildActions();
+  void buildToolBar();
+  void buildPages();
+  void sizeWindow();
+  void readSettings();
+  void writeHistory();
+  // Asks to save a changed Mission; false when the command must stop.
+  bool saveChanged();
+  // A blank Mission in `platformId`'s format, unchanged, with the settings' defaults.
+  void makeNewMission(std::int16_t platformId);
+  void rebuildReopenMenu();
+  void addToHistory(const QString& path);
+  void setTitle(const std::string& utf8);
+  void applyFormat();
+  void onDocumentChanged(unsigned what);
+  void runStartAction();
+  void runStartUpDialog();
+  void openLastUsedFile();
+  void applySettingsToMission();
+  model::MissionDefaults missionDefaults() const;
+  QString editorDirectory() const;
+  // Forwards a list command to the list of the page in front.
+  void listCommand(void (FlightGroupsPage::*command)());
+  QAction* makeAction(const char* name, const QString& text, const QString& hint);
+
+  StartOptions options_;
+  Prompter* prompter_;
+  shell::Settings settings_;
+  shell::Vocabulary vocab_;
+  shell::FileHistory history_;
+  std::unique_ptr<MissionDocument> doc_;
+  QString lastDirectory_;
+  bool omitWarnings_ = false;
+  bool started_ = false;
+  bool startScheduled_ = false;
+
+  QTabWidget* pages_ = nullptr;
+  FlightGroupsPage* fgPage_ = nullptr;
+  MissionSettingsPanel* settingsPanel_ = nullptr;
+  TextBlockMemo* descriptionMemo_ = nullptr;
+  TextBlockMemo* successMemo_ = nullptr;
+  TextBlockMemo* failureMemo_ = nullptr;
+  QWidget* debriefings_ = nullptr;
+  QLabel* noDebriefLabel_ = nullptr;
+  QMenu* reopenMenu_ = nullptr;
+
+  QAction* errorCheckAct_ = nullptr;
+  QAction* prefsAct_ = nullptr;
+  QAction* lstAct_ = nullptr;
+  QAction* battleAct_ = nullptr;
+  QAction* optAct_ = nullptr;
+  QAction* newFGAct_ = nullptr;
+  QAction* deleteAct_ = nullptr;
+  QAction* newMissionAct_ = nullptr;
+  QAction* loadAct_ = nullptr;
+  QAction* upAct_ = nullptr;
+  QAction* downAct_ = nullptr;
+  QAction* saveAsAct_ = nullptr;
+  QAction* cutAct_ = nullptr;
+  QAction* copyAct_ = nullptr;
+  QAction* pasteAct_ = nullptr;
+  QAction* saveAct_ = nullptr;
+  QAction* mapAct_ = nullptr;
+  QAction* briefAct_ = nullptr;
+  QAction* aboutAct_ = nullptr;
+  QAction* libraryAct_ = nullptr;
+  QAction* addToLibAct_ = nullptr;
+  QAction* homeAct_ = nullptr;
+
+  QAction* undoAct_ = nullptr;
+  QAction* redoAct_ = nullptr;
+  QAction* goalSummaryAct_ = nullptr;
+  QAction* menuNewAct_ = nullptr;
+  QAction* menuOpenAct_ = nullptr;
+  QAction* menuSaveAct_ = nullptr;
+  QAction* menuSaveAsAct_ = nullptr;
+  QAction* loadByLstAct_ = nullptr;
+};
+
+}  // namespace app

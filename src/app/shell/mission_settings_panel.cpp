@@ -1,0 +1,109 @@
+#include "shell/mission_settings_panel.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
+
+#include "model/mission_document.h"
+
+namespace app {
+
+using model::header::MissionType;
+using model::header::TimeLimitMinutes;
+using model::header::TimeLimitSeconds;
+
+MissionSettingsPanel::MissionSettingsPanel(MissionDocument& doc, QWidget* parent)
+    : QWidget(parent),
+      doc_(doc),
+      typeBox_(new QComboBox(this)),
+      minSpin_(new QSpinBox(this)),
+      secSpin_(new QSpinBox(this)),
+      zynRadio_(new QRadioButton(tr("Zyn Format"), this)),
+      qvnRadio_(new QRadioButton(tr("Qvn Format"), this)) {
+  setObjectName(QStringLiteral("MissionSettingsPanel"));
+  typeBox_->setObjectName(QStringLiteral("MissionTypeBox"));
+  typeBox_->addItems({tr("Training"), QStringLiteral("1"), tr("Melee"), tr("Multiplayer Training"),
+                      tr("Multiplayer Combat")});
+  minSpin_->setObjectName(QStringLiteral("MissMinSpin"));
+  secSpin_->setObjectName(QStringLiteral("MissSecSpin"));
+  // The header holds one byte for each.
+  for (QSpinBox* spin : {minSpin_, secSpin_}) spin->setRange(0, 255);
+  zynRadio_->setObjectName(QStringLiteral("ZynRadio"));
+  qvnRadio_->setObjectName(QStringLiteral("QvnRadio"));
+  auto* formats = new QButtonGroup(this);
+  formats->addButton(zynRadio_);
+  formats->addButton(qvnRadio_);
+
+  auto* grid = new QGridLayout(this);
+  grid->setContentsMargins(4, 4, 4, 4);
+  auto* typeLabel = new QLabel(tr("Mission Type:"), this);
+  typeLabel->setBuddy(typeBox_);
+  grid->addWidget(typeLabel, 0, 0);
+  grid->addWidget(typeBox_, 0, 1, 1, 4);
+  grid->addWidget(new QLabel(tr("Time Limit:"), this), 1, 0);
+  grid->addWidget(minSpin_, 1, 1);
+  grid->addWidget(new QLabel(tr("Min"), this), 1, 2);
+  grid->addWidget(secSpin_, 1, 3);
+  grid->addWidget(new QLabel(tr("Sec"), this), 1, 4);
+  auto* radios = new QHBoxLayout;
+  radios->addWidget(zynRadio_);
+  radios->addWidget(qvnRadio_);
+  radios->addStretch();
+  grid->addLayout(radios, 2, 0, 1, 5);
+  grid->setColumnStretch(5, 1);
+  grid->setRowStretch(3, 1);
+
+  connect(typeBox_, &QComboBox::activated, this, &MissionSettingsPanel::typeChosen);
+  connect(minSpin_, &QSpinBox::valueChanged, this, [this](int v) {
+    if (!filling_)
+      doc_.setField(RecordKind::Header, 0, TimeLimitMinutes, static_cast<model::u8>(v), 0,
+                    QStringLiteral("time-minutes"));
+  });
+  connect(secSpin_, &QSpinBox::valueChanged, this, [this](int v) {
+    if (!filling_)
+      doc_.setField(RecordKind::Header, 0, TimeLimitSeconds, static_cast<model::u8>(v), 0,
+                    QStringLiteral("time-seconds"));
+  });
+  connect(zynRadio_, &QRadioButton::clicked, this, [this] { doc_.setFormat(model::FormatBase); });
+  connect(qvnRadio_, &QRadioButton::clicked, this,
+          [this] { doc_.setFormat(model::FormatExpansion); });
+  connect(&doc_, &MissionDocument::changed, this, &MissionSettingsPanel::onChanged);
+  refresh();
+}
+
+void MissionSettingsPanel::typeChosen(int index) {
+  if (filling_ || index < 0 || index == doc_.mission().missionType()) return;
+  doc_.edit(tr("Mission type"), HeaderFields | TeamFields, ChangedFlag::Mission,
+            [index](model::Mission& m) {
+              m.header.set(MissionType, static_cast<model::u8>(index));
+              // In a combat mission team 1 fights as Imperial and team 2 as Rebel.
+              if (index == model::MultiplayerCombat) {
+                m.teamIff[0] = 1;
+                m.teamIff[1] = 0;
+              }
+            });
+}
+
+void MissionSettingsPanel::onChanged(unsigned what) {
+  if (what & (HeaderFields | Format)) refresh();
+}
+
+void MissionSettingsPanel::refresh() {
+  filling_ = true;
+  const model::Mission& m = doc_.mission();
+  const int type = m.missionType();
+  // A type the list does not know shows no entry; the byte stays as it is.
+  typeBox_->setCurrentIndex(type < typeBox_->count() ? type : -1);
+  minSpin_->setValue(m.header.get(TimeLimitMinutes));
+  secSpin_->setValue(m.header.get(TimeLimitSeconds));
+  zynRadio_->setChecked(m.platformId == model::FormatBase);
+  qvnRadio_->setChecked(m.platformId != model::FormatBase);
+  filling_ = false;
+}
+
+}  // namespace app

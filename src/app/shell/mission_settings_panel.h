@@ -1,0 +1,36 @@
+#pragma once
+// The mission settings under the flight-group list: mission type, time limit and the format
+// switch. Every change goes straight into the Mission through the document.
+
+#include <QWidget>
+
+class QComboBox;
+class QRadioButton;
+class QSpinBox;
+
+namespace app {
+
+class MissionDocument;
+
+class MissionSettingsPanel : public QWidget {
+  Q_OBJECT
+ public:
+  explicit MissionSettingsPanel(MissionDocument& doc, QWidget* parent = nullptr);
+
+  // Shows the Mission's values.
+  void refresh();
+
+ private:
+  void onChanged(unsigned what);
+  void typeChosen(int index);
+
+  MissionDocument& doc_;
+  QComboBox* typeBox_;
+  QSpinBox* minSpin_;
+  QSpinBox* secSpin_;
+  QRadioButton* zynRadio_;
+  QRadioButton* qvnRadio_;
+  bool filling_ = false;
+};
+
+}  // namespace app

@@ -1,0 +1,41 @@
+#include "shell/notice_window.h"
+
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace app {
+
+NoticeWindow::NoticeWindow(QWidget* parent, const QString& text)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), label_(new QLabel(text, this)) {
+  setObjectName(QStringLiteral("NoticeWindow"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setWindowTitle(tr("Information"));
+  label_->setObjectName(QStringLiteral("NoticeLabel"));
+  label_->setAlignment(Qt::AlignCenter);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(4, 8, 4, 8);
+  layout->addWidget(label_);
+  // The text decides the width; a line longer than the rule allows still shows whole.
+  setFixedSize(std::max(widthFor(text), label_->sizeHint().width() + 8), 50);
+}
+
+NoticeWindow* NoticeWindow::show(QWidget* parent, const QString& text, int milliseconds) {
+  auto* w = new NoticeWindow(parent, text);
+  const QWidget* anchor = parent ? parent->window() : nullptr;
+  const QRect area =
+      anchor ? anchor->frameGeometry() : QGuiApplication::primaryScreen()->availableGeometry();
+  w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+  w->QWidget::show();
+  QTimer::singleShot(milliseconds, w, &QWidget::close);
+  return w;
+}
+
+QString NoticeWindow::text() const {
+  return label_->text();
+}
+
+}  // namespace app

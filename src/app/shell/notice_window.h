@@ -1,0 +1,25 @@
+#pragma once
+// The small "Information" window that shows one line for a moment and closes by itself.
+
+#include <QWidget>
+
+class QLabel;
+
+namespace app {
+
+class NoticeWindow : public QWidget {
+  Q_OBJECT
+ public:
+  // Shows `text` for `milliseconds`; the window deletes itself when it closes.
+  static NoticeWindow* show(QWidget* parent, const QString& text, int milliseconds);
+
+  QString text() const;
+  // 8 pixels per character plus 10: wide enough for the line in the editor's font.
+  static int widthFor(const QString& text) { return 8 * static_cast<int>(text.size()) + 10; }
+
+ private:
+  NoticeWindow(QWidget* parent, const QString& text);
+  QLabel* label_;
+};
+
+}  // namespace app

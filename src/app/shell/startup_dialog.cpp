@@ -1,0 +1,57 @@
+#include "shell/startup_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+#include "shell/titles.h"
+
+namespace app {
+
+StartUpDialog::StartUpDialog(QWidget* parent) : QDialog(parent) {
+  setObjectName(QStringLiteral("StartUp"));
+  setWindowTitle(QStringLiteral("ZynED"));
+  auto* layout = new QVBoxLayout(this);
+  auto* product = new QLabel(
+      QStringLiteral("<b>ZynED %1</b>").arg(QString::fromLatin1(shell::VersionText)), this);
+  product->setObjectName(QStringLiteral("ProductLabel"));
+  layout->addWidget(product);
+  layout->addWidget(new QLabel(tr("Check the Version file for latest features"), this));
+
+  auto* group = new QGroupBox(tr("Choose Action:"), this);
+  group->setObjectName(QStringLiteral("ActionGroup"));
+  auto* groupLayout = new QVBoxLayout(group);
+  const char* captions[] = {"Load &Existing Mission", "Create &New Mission",
+                            "Load Last &Used File"};
+  const char* names[] = {"LoadExistingRadio", "CreateNewRadio", "LoadLastRadio"};
+  for (int i = 0; i < 3; ++i) {
+    buttons_[i] = new QRadioButton(tr(captions[i]), group);
+    buttons_[i]->setObjectName(QLatin1String(names[i]));
+    groupLayout->addWidget(buttons_[i]);
+  }
+  buttons_[0]->setChecked(true);
+  layout->addWidget(group);
+
+  auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+  box->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
+  box->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
+  connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  layout->addWidget(box);
+  setFixedSize(sizeHint());
+}
+
+StartUpDialog::Choice StartUpDialog::choice() const {
+  for (int i = 0; i < 3; ++i)
+    if (buttons_[i]->isChecked()) return static_cast<Choice>(i);
+  return LoadExisting;
+}
+
+void StartUpDialog::setChoice(Choice c) {
+  buttons_[c]->setChecked(true);
+}
+
+}  // namespace app

@@ -1,0 +1,106 @@
+#include "shell/text_block_memo.h"
+
+#include <QKeyEvent>
+#include <QMimeData>
+
+#include "shell/text.h"
+
+namespace app {
+
+TextBlockMemo::TextBlockMemo(MissionDocument& doc, MissionDocument::Block block, QWidget* parent)
+    : QPlainTextEdit(parent), doc_(doc), block_(block) {
+  // Undo belongs to the document, so that the memo and the Mission never disagree.
+  setUndoRedoEnabled(false);
+  connect(this, &QPlainTextEdit::textChanged, this, &TextBlockMemo::write);
+  connect(&doc_, &MissionDocument::changed, this, &TextBlockMemo::onChanged);
+  refresh();
+}
+
+QString TextBlockMemo::toMemo(const std::string& blockText) {
+  QString text = fromFile(blockText);
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return text;
+}
+
+std::string TextBlockMemo::toBlock(const QString& memoText) {
+  QString text = memoText;
+  text.replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
+  return toFile(text);
+}
+
+int TextBlockMemo::storedLength() const {
+  const QString text = toPlainText();
+  return static_cast<int>(text.size() + text.count(QLatin1Char('\n')));
+}
+
+int TextBlockMemo::room() const {
+  const QString selected = textCursor().selectedText();
+  // A selection is replaced by what is typed: its characters come free.
+  const int freed = static_cast<int>(selected.size() + selected.count(QChar::ParagraphSeparator));
+  return limit_ - storedLength() + freed;
+}
+
+void TextBlockMemo::keyPressEvent(QKeyEvent* event) {
+  if (!isReadOnly()) {
+    const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const QString typed = event->text();
+    const bool printable = !typed.isEmpty() && typed.at(0).isPrint() &&
+                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
+    const int needed = lineBreak ? 2 : (printable ? static_cast<int>(typed.size()) : 0);
+    if (needed > 0 && needed > room()) {
+      event->accept();
+      return;
+    }
+  }
+  QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextBlockMemo::insertFromMimeData(const QMimeData* source) {
+  if (!source->hasText()) return;
+  QString text = source->text();
+  text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  int left = std::max(0, room());
+  qsizetype take = 0;
+  while (take < text.size()) {
+    const int cost = text.at(take) == QLatin1Char('\n') ? 2 : 1;
+    if (cost > left) break;
+    left -= cost;
+    ++take;
+  }
+  if (take > 0) textCursor().insertText(text.left(take));
+}
+
+std::string TextBlockMemo::blockText() const {
+  const model::Mission& m = doc_.mission();
+  switch (block_) {
+    case MissionDocument::Block::SuccessDebrief:
+      return m.successDebrief.text();
+    case MissionDocument::Block::FailureDebrief:
+      return m.failureDebrief.text();
+    case MissionDocument::Block::Description:
+      break;
+  }
+  return m.description.text();
+}
+
+void TextBlockMemo::onChanged(unsigned what) {
+  if (what & (TextBlocks | Format)) refresh();
+}
+
+void TextBlockMemo::refresh() {
+  const QString text = toMemo(blockText());
+  // While the user types, the document already holds what the memo shows: leave the cursor be.
+  if (text == toPlainText()) return;
+  filling_ = true;
+  setPlainText(text);
+  filling_ = false;
+}
+
+void TextBlockMemo::write() {
+  if (filling_) return;
+  doc_.setTextBlock(block_, toBlock(toPlainText()));
+}
+
+}  // namespace app

@@ -1,0 +1,45 @@
+#pragma once
+// A memo bound to one of the Mission's text blocks (description, debriefings): typing writes the
+// block through the document at once, and the memo follows undo and loads.
+
+#include <QPlainTextEdit>
+
+#include "model/mission_document.h"
+
+namespace app {
+
+class TextBlockMemo : public QPlainTextEdit {
+  Q_OBJECT
+ public:
+  TextBlockMemo(MissionDocument& doc, MissionDocument::Block block, QWidget* parent = nullptr);
+
+  // Typing stops at `limit` characters, a line break counting two as the game stores it. Text
+  // already longer stays until it is edited.
+  void setLimit(int limit) { limit_ = limit; }
+  int limit() const { return limit_; }
+  // The memo's length as the block counts it.
+  int storedLength() const;
+
+  // Memo text (line ends "\n") and the block's text (line ends CR LF) in either direction.
+  static QString toMemo(const std::string& blockText);
+  static std::string toBlock(const QString& memoText);
+
+  void refresh();
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void insertFromMimeData(const QMimeData* source) override;
+
+ private:
+  int room() const;
+  void onChanged(unsigned what);
+  void write();
+  std::string blockText() const;
+
+  MissionDocument& doc_;
+  MissionDocument::Block block_;
+  int limit_ = 4095;
+  bool filling_ = false;
+};
+
+}  // namespace app
