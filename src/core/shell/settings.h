@@ -1,6 +1,7 @@
 #pragma once
-// The editor's settings ("ZynED.ini"): every key with its default. Reading and writing the file
-// lives in settings_file.h; everything else reads these values.
+// The editor's settings ("ZynED.ini"): every key with its default. Reading and writing the file,
+// and the values derived from these (the expansion's folder, the default model folder), live in
+// settings_file.h; everything else reads these values.
 
 #include <string>
 
@@ -14,7 +15,9 @@ struct Settings {
   std::string gameDirectory = Undefined;
   std::string editorDirectory = Undefined;
   std::string waveDirectory = Undefined;
-  std::string modelDirectory;  // empty: the default, ExpansionDirectory + "\ivfiles\"
+  // Empty: the default, ExpansionDirectory + "\ivfiles\", which follows GameDirectory; use
+  // effectiveModelDirectory() to get the folder in either case.
+  std::string modelDirectory;
 
   // [Options]
   bool autoLink = true;
@@ -50,7 +53,7 @@ struct Settings {
   bool limitShrink = true;
   bool ghostGrid = true;
   bool onlyXY = false;
-  int iconZoomSmall = 4;
+  int iconZoomSmall = 4;  // kept within 4..2000
 };
 
 }  // namespace shell
