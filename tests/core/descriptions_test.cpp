@@ -1,6 +1,14 @@
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <random>
 
 #include "editing/descriptions.h"
+#include "model/cp1252.h"
+#include "model/mission_file.h"
 
 using namespace editing;
 using model::u8;
@@ -278,4 +286,73 @@ TEST_F(Descriptions, Goals) {
   model::set<std::int8_t>(g, gl::Points, -4);
   model::set<u8>(g, gl::Team, 0);
   EXPECT_EQ(describeGoal(m, v, g), "50% of it must NOT be destroyed : -1000 Pts  - Team Imperial");
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ScratchDir {
+  ScratchDir() {
+    std::random_device rd;
+    path =
+        fs::temp_directory_path() / ("zyned-list-" + std::to_string(rd()) + std::to_string(rd()));
+    fs::create_directories(path);
+  }
+  ~ScratchDir() {
+    std::error_code ec;
+    fs::remove_all(path, ec);
+  }
+  fs::path path;
+};
+
+// Runs zyned-cli with its settings folder in `dir`, so the user's own settings are never read.
+std::pair<int, std::string> runCli(const fs::path& dir, const std::string& args) {
+  const std::string command =
+      "ZYNED_CONFIG_DIR='" + dir.string() + "' '" ZYNED_CLI_PATH "' " + args + " 2>/dev/null";
+  std::string out;
+  FILE* pipe = ::popen(command.c_str(), "r");
+  if (!pipe) return {-1, out};
+  char buffer[4096];
+  std::size_t n;
+  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
+  const int raw = ::pclose(pipe);
+  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
+}
+
+}  // namespace
+
+TEST(ListCommand, PrintsListLinesThenNameListInUtf8) {
+  ScratchDir dir;
+  const fs::path editor = dir.path / "editor";
+  fs::create_directories(editor);
+  std::ofstream(editor / "Ships.txt", std::ios::binary) << "(None)\r\nCaf\xe9 Runner\r\nLancer\r\n";
+
+  model::Mission m;
+  m.newMission();
+  m.addFlightGroup();
+  m.flightGroups[1].set(fg::CraftType, u8{2});
+  m.flightGroups[1].setText(fg::Name, "Gr\xfcn");
+  m.flightGroups[1].set(fg::GlobalUnit, u8{3});
+  setGoal(m.flightGroups[1], 0, 0, 2, 1);
+  const std::string file = (dir.path / "m.kre").string();
+  ASSERT_TRUE(model::saveMissionFile(m, file).ok);
+
+  const auto [status, out] =
+      runCli(dir.path, "list '" + file + "' --goals --editor-dir '" + editor.string() + "'");
+  EXPECT_EQ(status, 0);
+  EXPECT_EQ(out,
+            "1    0  -  0    Plr: 1    1  x  [ 1 ]  Caf\u00e9 Runner  Unnamed \n"
+            "1    0  -  3 " +
+                std::string(15, ' ') +
+                "1  x  [ 1 ]  Lancer  Gr\u00fcn 1  [2d]\n"
+                "\n"
+                "Caf\u00e9 Runner Unnamed (1)\n"
+                "Lancer Gr\u00fcn 1\n");
+
+  const auto plain = runCli(dir.path, "list '" + file + "' --editor-dir '" + editor.string() + "'");
+  EXPECT_EQ(plain.second.substr(0, plain.second.find('\n')),
+            "1    0  -  0    Plr: 1    1  x  [ 1 ]  Caf\u00e9 Runner  Unnamed");
+  EXPECT_EQ(runCli(dir.path, "list").first, 2);
+  EXPECT_EQ(runCli(dir.path, "list '" + (dir.path / "missing.kre").string() + "'").first, 1);
 }

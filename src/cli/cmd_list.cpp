@@ -1,0 +1,49 @@
+// zyned-cli list: the flight-group list and the flight-group name list of a mission file.
+#include <algorithm>
+#include <ostream>
+
+#include "command.h"
+#include "editing/descriptions.h"
+#include "model/cp1252.h"
+#include "model/mission_file.h"
+#include "options.h"
+
+namespace cli {
+namespace {
+
+int runList(const std::vector<std::string>& arguments, Context& ctx);
+
+const Command listCommand{
+    "list", "FILE [--goals] [--editor-dir DIR]",
+    "the flight-group list lines, a blank line, then the flight-group name list", runList};
+const Registration registration{listCommand};
+
+int runList(const std::vector<std::string>& arguments, Context& ctx) {
+  std::vector<std::string> args = arguments;
+  const bool goals = std::erase(args, std::string("--goals")) > 0;
+  shell::Vocabulary vocabulary;
+  if (!loadVocabulary(args, ctx, vocabulary)) return usage(listCommand, ctx);
+  if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) return usage(listCommand, ctx);
+
+  model::Mission mission;
+  const model::ReadResult read = model::loadMissionFile(args[0], mission);
+  if (read.status == model::ReadStatus::OlderFormat) {
+    ctx.err << '"' << args[0] << "\" is " << read.message
+            << "; import it in the editor and save it first.\n";
+    return Failed;
+  }
+  if (!read.ok()) {
+    ctx.err << read.message << '\n';
+    return Failed;
+  }
+
+  for (const std::string& line : editing::listLines(mission, vocabulary, goals))
+    ctx.out << model::cp1252ToUtf8(line) << '\n';
+  ctx.out << '\n';
+  for (const std::string& entry : editing::nameList(mission, vocabulary))
+    ctx.out << model::cp1252ToUtf8(entry) << '\n';
+  return Success;
+}
+
+}  // namespace
+}  // namespace cli
