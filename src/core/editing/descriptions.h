@@ -56,7 +56,7 @@ std::vector<std::string> listLines(const model::Mission& m, const shell::Vocabul
                                    bool withGoals);
 // The code a goal condition has in the goal summary ("a", "d", "dk", … or "*").
 std::string goalConditionCode(int condition);
-// The goal summary of one flight group (" [1d2Nd]+" and the like), without the blank that
+// The goal summary of one flight group (" [1d2Nd]", "+ [1a]" and the like), without the blank that
 // separates it from a line without role marks.
 std::string goalSummary(const model::FlightGroup& g);
 
