@@ -1,0 +1,286 @@
+#include "shell/error_check.h"
+
+#include <array>
+
+#include "editing/descriptions.h"
+
+namespace shell {
+
+namespace {
+
+using model::FlightGroup;
+namespace fg = model::fg;
+namespace order = model::order;
+namespace trigger = model::trigger;
+namespace triggerset = model::triggerset;
+
+// Starfighters are ship category 0 of a "ship category" target (type 3).
+constexpr int ShipCategoryTarget = 3;
+constexpr int StarfighterCategory = 0;
+constexpr int AttackTargetsCommand = 7;
+constexpr int SinglePointFormationAbove = 33;
+constexpr int PlayersPerTeamInBaseFormat = 4;
+
+bool isStarfighterTarget(std::uint8_t type, std::uint8_t value) {
+  return type == ShipCategoryTarget && value == StarfighterCategory;
+}
+
+std::string num(int n) {
+  return std::to_string(n);
+}
+
+}  // namespace
+
+bool isCraftClass(int t) {
+  return (t >= 1 && t <= 69) || t == 78 || (t >= 90 && t <= 92);
+}
+
+bool isExpansionOnlyCraft(int t) {
+  switch (t) {
+    case 4:
+    case 36:
+    case 41:
+    case 43:
+    case 50:
+    case 54:
+    case 78:
+    case 90:
+    case 91:
+    case 92:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool isUnsupportedSlot(int t) {
+  switch (t) {
+    case 10:
+    case 11:
+    case 31:
+    case 39:
+    case 72:
+    case 73:
+    case 74:
+    case 79:
+    case 81:
+    case 82:
+    case 85:
+    case 88:
+    case 89:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool isCapitalShip(int t) {
+  return t == 42 || t == 43 || t == 46 || (t >= 48 && t <= 54) || t == 92;
+}
+
+bool arrivesOnMedium(int d) {
+  return d == 0 || d == 2 || d == 4 || d == 5 || d == 9;
+}
+
+bool arrivesAtStart(const FlightGroup& g) {
+  for (std::size_t at : triggerset::TriggerAt) {
+    if (model::get(g.part(fg::ArrivalTriggers + at, trigger::Size), trigger::Condition) != 0)
+      return false;
+  }
+  return g.get(fg::ArrivalDelayMinutes) == 0 && g.get(fg::ArrivalDelaySeconds) < 30;
+}
+
+MissionCounts missionCounts(const model::Mission& m) {
+  MissionCounts c;
+  for (const FlightGroup& g : m.flightGroups) {
+    if (!arrivesOnMedium(g.get(fg::ArrivalDifficulty))) continue;
+    const int type = g.get(fg::CraftType);
+    const int count = g.get(fg::CraftCount);
+    if (isCraftClass(type)) c.craftMedium += count;
+    // Types 78 and 90..92 take a start slot whenever they arrive.
+    if (type == 78 || (type >= 90 && type <= 92) || (type >= 1 && type <= 69 && arrivesAtStart(g)))
+      c.craftAtStart += count;
+    if ((type >= 70 && type <= 74) || (type >= 79 && type <= 89)) c.objectCount += count;
+    if (type >= 75 && type <= 77) c.objectCount += count * count;
+  }
+  return c;
+}
+
+std::string craftMediumLabel(int count) {
+  return num(count) + " Craft (medium)";
+}
+std::string craftAtStartLabel(int count) {
+  return num(count) + " craft at 30 sec";
+}
+std::string objectCountLabel(int count) {
+  return num(count) + (count == 1 ? " Object" : " Objects");
+}
+
+std::vector<std::string> CheckResult::lines() const {
+  std::vector<std::string> out = errors;
+  if (!omitWarnings) out.insert(out.end(), warnings.begin(), warnings.end());
+  return out;
+}
+
+CheckResult runCheck(const model::Mission& m, const Vocabulary& vocabulary,
+                     const Settings& settings, bool omitWarnings) {
+  CheckResult r;
+  r.omitWarnings = omitWarnings;
+  r.counts = missionCounts(m);
+  auto& errors = r.errors;
+  auto& warnings = r.warnings;
+  const int missionType = m.missionType();
+  const bool baseFormat = m.platformId == model::FormatBase;
+
+  if (r.counts.craftAtStart > 32)
+    warnings.push_back(
+        "WARNING: More than 32 ships at the start of the mission. Some ships may not appear at "
+        "the start.");
+  if (r.counts.objectCount > 64)
+    warnings.push_back(
+        "WARNING: More than 64 objects in the mission. Some objects may not appear in the "
+        "mission.");
+  if (missionType == model::MissionType1)
+    warnings.push_back("WARNING: Mission Type of \"1\" is unknown.");
+
+  std::array<bool, 256> reportedType{};
+  std::array<bool, 256> playerNumberSeen{};
+  std::array<int, model::TeamCount> playersOnTeam{};
+  int players = 0;
+
+  for (std::size_t i = 0; i < m.flightGroups.size(); ++i) {
+    const FlightGroup& g = m.flightGroups[i];
+    r.arrivesAtStart.push_back(arrivesAtStart(g));
+    const int type = g.get(fg::CraftType);
+    const int count = g.get(fg::CraftCount);
+    const int player = g.get(fg::PlayerNumber);
+    const std::string label = editing::nameListEntry(m, vocabulary, i);
+
+    if (type == 0)
+      errors.push_back("ERROR: FG#" + num(static_cast<int>(i) + 1) + " has no Ship type.");
+    if (isExpansionOnlyCraft(type) && settings.checkPlayable && baseFormat && !reportedType[type]) {
+      reportedType[type] = true;
+      warnings.push_back("ERROR: Zyn Format mission. " + vocabulary.text("Ships", type) +
+                         "s are only available in Qvn.");
+    }
+    if (isUnsupportedSlot(type) && settings.checkPlayable)
+      errors.push_back("ERROR: Ship Slot #" + num(type) + " is not available in Zyn or Qvn.");
+
+    if (player != 0) {
+      const int iff = g.get(fg::Iff);
+      if (iff != 0 && iff != 1 && missionType != model::Melee)
+        warnings.push_back("WARNING: All Player Craft should be either IFF Rebel or IFF Imperial.");
+      if (g.get(fg::Formation) > SinglePointFormationAbove)
+        errors.push_back("ERROR: Player FG  " + label +
+                         " has (Single Point) Formation. The mission will crash.");
+      ++players;
+      // A team byte beyond the ten teams belongs to no team the game knows.
+      const int team = g.get(fg::Team);
+      if (team < static_cast<int>(model::TeamCount)) ++playersOnTeam[team];
+      if (playerNumberSeen[player])
+        errors.push_back("ERROR: There is more than one Player " + num(player) +
+                         " All Players should have different Player numbers.");
+      playerNumberSeen[player] = true;
+    }
+
+    if (count > 6) {
+      if (player == 0) {
+        if (isCraftClass(type))
+          warnings.push_back("WARNING: " + label + " has " + num(count) + " ships in FG. " +
+                             " Zyn does not properly support FG Formations larger than 6 ships.");
+      } else if (count > 8) {
+        errors.push_back("ERROR: Player FG  " + label +
+                         " has more than 8 ships. The mission will crash.");
+      } else {
+        warnings.push_back("WARNING: Player FG  " + label + " has " + num(count) +
+                           " ships. Some sounds in the game may be " + "played properly.");
+      }
+    }
+
+    for (std::size_t k = 0; k < fg::OrderCount; ++k) {
+      const model::CBytes o = g.orderBytes(k);
+      if (model::get(o, order::Command) != AttackTargetsCommand) continue;
+      const std::string prefix = "WARNING: " + label + " - Order " + num(static_cast<int>(k) + 1);
+      if (isCapitalShip(type))
+        warnings.push_back(prefix + ": Capital ship with \"Attack\" order will" +
+                           " make it jump around. Use a Starship order such as Patrol and "
+                           "Attack instead.");
+      const bool pair12 =
+          (isStarfighterTarget(model::get(o, order::Target1Type), model::get(o, order::Target1)) ||
+           isStarfighterTarget(model::get(o, order::Target2Type), model::get(o, order::Target2))) &&
+          model::get(o, order::Target1Or2) == 1;
+      const bool pair34 =
+          (isStarfighterTarget(model::get(o, order::Target3Type), model::get(o, order::Target3)) ||
+           isStarfighterTarget(model::get(o, order::Target4Type), model::get(o, order::Target4))) &&
+          model::get(o, order::Target3Or4) == 1;
+      if (pair12 || pair34)
+        warnings.push_back(
+            prefix + ": Attack Starfighters has \"Either A or B\" flag turned on, therefore " +
+            "it will attack ALL Starfighters in the mission, regardless of Team or "
+            "IFF.");
+    }
+  }
+
+  int playerTeams = 0;
+  for (std::size_t t = 0; t < model::TeamCount; ++t) {
+    if (playersOnTeam[t] == 0) continue;
+    ++playerTeams;
+    if (playersOnTeam[t] > PlayersPerTeamInBaseFormat && baseFormat)
+      warnings.push_back("WARNING: There are " + num(playersOnTeam[t]) + " Players" + " on Team " +
+                         num(static_cast<int>(t) + 1) +
+                         " in this Zyn Format mission. You will only be able to access " +
+                         "the first 4 Player slots per Team without Qvn. Split the players up" +
+                         " into 2 or more allied Teams.");
+  }
+
+  const bool expansion = m.platformId == model::FormatExpansion;
+  if (playersOnTeam[0] == 0) {
+    errors.push_back(
+        "ERROR: There are no player craft on Team 1. There MUST be player craft on Team 1 for a "
+        "mission to work.");
+  } else {
+    switch (missionType) {
+      case model::Training:
+        if (players > 4)
+          errors.push_back(
+              "ERROR: There are more than 4 Players in this Training Mission. Try MultiPlayer "
+              "Training.");
+        break;
+      case model::Melee:
+        if (players < 2)
+          warnings.push_back("WARNING: There is only one Player Craft in this Melee.");
+        break;
+      case model::MultiplayerTraining:
+        if (playerTeams >= 2 && expansion)
+          warnings.push_back("WARNING: Players should all be on Team 1 for Qvn Campaigns.");
+        else if (players < 2)
+          errors.push_back("ERROR: Less than 2 Players in Multiplayer Training.");
+        else if (players < 5 && expansion)
+          warnings.push_back(
+              "WARNING: Less than 5 Players in MultiPlayer Training. In Qvn Campaigns this "
+              "mission will still work but you will not have access to the 'View Briefing Map' "
+              "and 'Assign Players' buttons. This means you will not have a chance to read the "
+              "Mission Description.");
+        break;
+      case model::MultiplayerCombat:
+        if (players <= 1)
+          errors.push_back(
+              "ERROR: This is a \"Multiplayer Combat\" Mission, but only has one Player Craft.  "
+              "It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 "
+              "(which MUST be Rebel.)  If you want player craft on only one Team, try a Training "
+              "mission.");
+        else if (playerTeams < 2)
+          errors.push_back(
+              "ERROR: This is a \"Multiplayer Combat\" Mission, but has all Players on the same "
+              "Team. It should have Player Craft on both Team 1 (which MUST be Imperial), and "
+              "Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a "
+              "Training mission.");
+        break;
+      default:
+        break;
+    }
+  }
+  return r;
+}
+
+}  // namespace shell
