@@ -1,0 +1,64 @@
+#include "shell/titles.h"
+
+#include "model/cp1252.h"
+#include "shell/file_history.h"
+#include "shell/paths.h"
+
+namespace shell {
+
+namespace {
+
+std::string fileTitle(std::string_view path, std::string_view missionTitle) {
+  return startupTitle() + " - (" + baseName(path) + ") - " + model::cp1252ToUtf8(missionTitle);
+}
+
+}  // namespace
+
+std::string startupTitle() {
+  return std::string(" ZynED ") + VersionText;
+}
+
+std::string newMissionTitle() {
+  return startupTitle() + " - [" + model::UnnamedFile + "]";
+}
+
+std::string loadedTitle(std::string_view path, std::string_view missionTitle) {
+  if (missionTitle.size() > 1 && missionTitle.front() == '>') missionTitle.remove_prefix(1);
+  return fileTitle(path, missionTitle);
+}
+
+std::string savedTitle(std::string_view path, std::string_view missionTitle) {
+  return fileTitle(path, missionTitle);
+}
+
+std::string loadedTitle(const model::Mission& m) {
+  return loadedTitle(m.fileName, m.title());
+}
+std::string savedTitle(const model::Mission& m) {
+  return savedTitle(m.fileName, m.title());
+}
+
+std::string saveDialogFolder(std::int16_t platformId, int missionType,
+                             const std::string& gameDirectory,
+                             const std::string& expansionDirectory) {
+  const std::string& base =
+      platformId == model::FormatExpansion ? expansionDirectory : gameDirectory;
+  const char* sub = nullptr;
+  switch (missionType) {
+    case model::Training:
+    case model::MultiplayerTraining:
+      sub = "Train";
+      break;
+    case model::Melee:
+      sub = "Melee";
+      break;
+    case model::MultiplayerCombat:
+      sub = "Combat";
+      break;
+    default:
+      return base;
+  }
+  return findEntryNoCase(base, sub).value_or(joinPath(base, sub));
+}
+
+}  // namespace shell

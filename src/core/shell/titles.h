@@ -1,0 +1,35 @@
+#pragma once
+// The main window's title at each step of a mission's life, and the folder the save dialog
+// starts in. Titles are UTF-8, ready for the window; the mission title comes in as the file's
+// single-byte (Windows-1252) text.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "model/mission.h"
+
+namespace shell {
+
+inline constexpr const char* VersionText = "1.1";
+
+// " ZynED 1.1": before any mission is shown.
+std::string startupTitle();
+// " ZynED 1.1 - [Unnamed]".
+std::string newMissionTitle();
+// " ZynED 1.1 - (NAME.KRE) - title": the title is string 1 of briefing 1's strings, without a
+// leading ">" when it is longer than that one character.
+std::string loadedTitle(std::string_view path, std::string_view missionTitle);
+// The same after a save: the title as stored, a leading ">" kept.
+std::string savedTitle(std::string_view path, std::string_view missionTitle);
+std::string loadedTitle(const model::Mission& m);
+std::string savedTitle(const model::Mission& m);
+
+// The save dialog's start folder: the expansion's folder for an expansion-format mission, the
+// game's otherwise, then "Train" (Training, Multiplayer Training), "Melee" or "Combat" by
+// mission type. The subfolder keeps the letter case it has on disk when it exists.
+std::string saveDialogFolder(std::int16_t platformId, int missionType,
+                             const std::string& gameDirectory,
+                             const std::string& expansionDirectory);
+
+}  // namespace shell
