@@ -1,33 +1,326 @@
 #include "editing/flight_groups_page.h"
 
+#include <QAction>
+#include <QFontMetrics>
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "editing/descriptions.h"
+#include "editing/flight_group_ops.h"
+#include "editing/options_page.h"
+#include "editing/other_page.h"
+#include "editing/ship_list.h"
+#include "editing/ship_page.h"
 #include "model/mission_document.h"
+#include "shell/error_check.h"
+#include "shell/prompter.h"
+#include "shell/settings.h"
+#include "shell/text.h"
+#include "shell/vocabulary.h"
 
 namespace app {
 
+namespace {
+
+QColor toQColor(model::Rgb c) {
+  return {c.r, c.g, c.b};
+}
+
+// What the list lines and the property pages read; other changes leave them alone.
+constexpr unsigned PageChanges = FlightGroupFields | FlightGroupList | Selection | TeamFields |
+                                 HeaderFields | Format | FlightGroupBufferChange;
+
+}  // namespace
+
 FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
                                    shell::Settings& settings, QWidget* parent)
-    : QWidget(parent), doc_(doc), vocab_(vocab), settings_(settings) {
-  missionSettings_ = new QWidget(this);
+    : QWidget(parent),
+      doc_(doc),
+      vocab_(vocab),
+      settings_(settings),
+      prompter_(&defaultPrompter()) {
+  setObjectName(QStringLiteral("FlightGroupsPage"));
+
+  // Left column: column labels, the list, the clipboard box and the status labels.
+  auto* left = new QWidget(this);
+  auto* lv = new QVBoxLayout(left);
+  lv->setContentsMargins(0, 0, 0, 0);
+  lv->setSpacing(2);
+  list_ = new ShipList(left);
+  {
+    // The labels stand above the team and GG - GU columns of the list lines.
+    auto* heads = new QWidget(left);
+    auto* tm = new QLabel(tr("Tm"), heads);
+    auto* gg = new QLabel(tr("GG - GU"), heads);
+    tm->setObjectName(QStringLiteral("TmLab"));
+    gg->setObjectName(QStringLiteral("GGGULab"));
+    const QFontMetrics fm(list_->font());
+    const int frame = list_->frameWidth();
+    tm->move(frame + 2, 0);
+    gg->move(frame + 2 + fm.horizontalAdvance(QStringLiteral("1    ")), 0);
+    heads->setFixedHeight(std::max(tm->sizeHint().height(), gg->sizeHint().height()));
+    lv->addWidget(heads);
+  }
+  lv->addWidget(list_, 1);
+  {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(tr("Clipboard:"), left));
+    bufEd_ = new QLineEdit(left);
+    bufEd_->setObjectName(QStringLiteral("BufEd"));
+    bufEd_->setReadOnly(true);
+    bufEd_->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(bufEd_, 1);
+    lv->addLayout(row);
+  }
+  fgInfo_ = new QLabel(left);
+  fgInfo_->setObjectName(QStringLiteral("FGInfo"));
+  craftLab_ = new QLabel(left);
+  craftLab_->setObjectName(QStringLiteral("TotalFGsLab"));
+  atStartLab_ = new QLabel(left);
+  atStartLab_->setObjectName(QStringLiteral("TotalatStartLab"));
+  objectsLab_ = new QLabel(left);
+  objectsLab_->setObjectName(QStringLiteral("TotalObLab"));
+  lv->addWidget(fgInfo_);
+  {
+    auto* row = new QHBoxLayout;
+    row->addWidget(craftLab_);
+    row->addWidget(atStartLab_);
+    row->addWidget(objectsLab_);
+    row->addStretch();
+    lv->addLayout(row);
+  }
+
+  // Right: the sub-tabs.
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("FGPages"));
+  ship_ = new ShipPage(doc_, vocab_, settings_, pages_);
+  options_ = new OptionsPage(doc_, vocab_, settings_, pages_);
+  other_ = new OtherPage(doc_, vocab_, settings_, pages_);
+  pages_->addTab(ship_, tr("Ship"));
+  pages_->addTab(options_, tr("Options"));
+  const char* later[] = {"ArrivalTab", "DepartureTab", "GoalsTab", "OrdersTab", "WPsTab"};
+  const QString laterTitles[] = {tr("Arrival"), tr("Departure"), tr("FG Goals"), tr("Orders"),
+                                 tr("WPs")};
+  frames_.assign(8, nullptr);
+  frames_[ShipTab] = ship_;
+  frames_[OptionsTab] = options_;
+  frames_[OtherTab] = other_;
+  for (int i = 0; i < 5; ++i) {
+    auto* f = new QFrame(pages_);
+    f->setObjectName(QString::fromLatin1(later[i]));
+    frames_[static_cast<std::size_t>(ArrivalTab + i)] = f;
+    pages_->addTab(f, laterTitles[i]);
+  }
+  pages_->addTab(other_, tr("Other"));
+
+  auto* h = new QHBoxLayout(this);
+  h->setContentsMargins(4, 4, 4, 4);
+  h->setSpacing(6);
+  h->addWidget(left, 9);
+  h->addWidget(pages_, 10);
+
+  // The list's own commands head its pop-up menu; the main window adds its file commands.
+  QMenu* menu = list_->popupMenu();
+  auto add = [&](const QString& text, void (FlightGroupsPage::*slot)()) {
+    QAction* a = menu->addAction(text);
+    connect(a, &QAction::triggered, this, slot);
+    listActions_ << a;
+  };
+  add(tr("Add &FG"), &FlightGroupsPage::newFlightGroup);
+  add(tr("&Delete"), &FlightGroupsPage::deleteSelected);
+  add(tr("&Copy"), &FlightGroupsPage::copy);
+  add(tr("&Paste"), &FlightGroupsPage::paste);
+  add(tr("Move &up"), &FlightGroupsPage::moveUp);
+  add(tr("&Move down"), &FlightGroupsPage::moveDown);
+
+  connect(list_, &ShipList::selectionEdited, this, &FlightGroupsPage::onListSelection);
+  connect(list_, &ShipList::newRequested, this, &FlightGroupsPage::newFlightGroup);
+  connect(list_, &ShipList::deleteRequested, this, &FlightGroupsPage::deleteSelected);
+  connect(list_, &ShipList::cutRequested, this, &FlightGroupsPage::cut);
+  connect(list_, &ShipList::copyRequested, this, &FlightGroupsPage::copy);
+  connect(list_, &ShipList::pasteRequested, this, &FlightGroupsPage::paste);
+  connect(list_, &ShipList::goalSummaryToggled, this, &FlightGroupsPage::toggleGoalSummary);
+  connect(pages_, &QTabWidget::currentChanged, this, [this] { fillCurrentPage(); });
+  connect(&doc_, &MissionDocument::changed, this, &FlightGroupsPage::onChanged);
+  refresh();
 }
 
 FlightGroupsPage::~FlightGroupsPage() = default;
 
-void FlightGroupsPage::setFileActions(const QList<QAction*>&) {}
-QWidget* FlightGroupsPage::missionSettingsArea() const {
-  return missionSettings_;
+void FlightGroupsPage::setFileActions(const QList<QAction*>& actions) {
+  QMenu* menu = list_->popupMenu();
+  for (QAction* a : menu->actions())
+    if (!listActions_.contains(a)) menu->removeAction(a);
+  fileActions_ = actions;
+  if (actions.isEmpty()) return;
+  menu->addSeparator();
+  menu->addActions(actions);
 }
-void FlightGroupsPage::newFlightGroup() {}
-void FlightGroupsPage::deleteSelected() {}
-void FlightGroupsPage::moveUp() {}
-void FlightGroupsPage::moveDown() {}
-void FlightGroupsPage::cut() {}
-void FlightGroupsPage::copy() {}
-void FlightGroupsPage::paste() {}
-void FlightGroupsPage::toggleGoalSummary() {}
-void FlightGroupsPage::refresh() {}
-void FlightGroupsPage::onChanged(unsigned) {}
-void FlightGroupsPage::updateBuffer() {}
-void FlightGroupsPage::updateStatus() {}
-void FlightGroupsPage::fillCurrentPage() {}
+
+QWidget* FlightGroupsPage::missionSettingsArea() const {
+  return other_->missionSettingsArea();
+}
+
+QWidget* FlightGroupsPage::tabFrame(Tab tab) const {
+  return frames_.at(static_cast<std::size_t>(tab));
+}
+
+void FlightGroupsPage::setPrompter(Prompter& prompter) {
+  prompter_ = &prompter;
+  ship_->setPrompter(prompter);
+  options_->setPrompter(prompter);
+  other_->setPrompter(prompter);
+}
+
+void FlightGroupsPage::refresh() {
+  rebuildList();
+  updateBuffer();
+  updateStatus();
+  fillCurrentPage();
+}
+
+void FlightGroupsPage::onChanged(unsigned what) {
+  if (!(what & PageChanges)) return;
+  rebuildList();
+  if (what & (FlightGroupBufferChange | FlightGroupList)) updateBuffer();
+  updateStatus();
+  fillCurrentPage();
+}
+
+void FlightGroupsPage::rebuildList() {
+  const model::Mission& m = doc_.mission();
+  std::vector<QString> lines;
+  std::vector<QColor> colours;
+  for (const std::string& l : editing::listLines(m, vocab_, goalSummary_))
+    lines.push_back(fromFile(l));
+  for (const model::FlightGroup& g : m.flightGroups)
+    colours.push_back(toQColor(editing::listColour(g)));
+  list_->rebuild(lines, colours, doc_.selectedFlightGroups(), doc_.currentFlightGroup());
+}
+
+void FlightGroupsPage::updateBuffer() {
+  const model::FlightGroup& b = doc_.mission().flightGroupBuffer;
+  bufEd_->setText(fromFile(editing::shortDescription(b, vocab_)));
+  QPalette p = bufEd_->palette();
+  p.setColor(QPalette::Text, toQColor(model::iffColour(b.get(model::fg::Iff))));
+  p.setColor(QPalette::Base, Qt::black);
+  bufEd_->setPalette(p);
+}
+
+void FlightGroupsPage::updateStatus() {
+  const model::Mission& m = doc_.mission();
+  fgInfo_->setText(tr("Flight Group #") + QString::number(doc_.currentFlightGroup() + 1) +
+                   tr(" of ") + QString::number(m.flightGroups.size()));
+  const shell::MissionCounts c = shell::missionCounts(m);
+  craftLab_->setText(fromFile(shell::craftMediumLabel(c.craftMedium)));
+  atStartLab_->setText(fromFile(shell::craftAtStartLabel(c.craftAtStart)));
+  objectsLab_->setText(fromFile(shell::objectCountLabel(c.objectCount)));
+}
+
+void FlightGroupsPage::fillCurrentPage() {
+  QWidget* shown = pages_->currentWidget();
+  if (shown == ship_)
+    ship_->fill();
+  else if (shown == options_)
+    options_->fill();
+  else if (shown == other_)
+    other_->fill();
+}
+
+void FlightGroupsPage::onListSelection(std::vector<int> rows) {
+  if (rows.empty()) {
+    // Every line deselected: the current group stays selected.
+    rebuildList();
+    return;
+  }
+  model::Mission& m = doc_.mission();
+  if (rows.front() != doc_.currentFlightGroup()) {
+    // Leaving a changed flight group makes the whole Mission count as changed.
+    if (m.flightGroupChanged) m.missionChanged = true;
+    m.flightGroupChanged = false;
+  }
+  doc_.selectFlightGroups(std::move(rows));
+}
+
+namespace {
+editing::FlightGroupSelection selectionOf(const MissionDocument& doc) {
+  return {doc.selectedFlightGroups(), doc.currentFlightGroup()};
+}
+}  // namespace
+
+void FlightGroupsPage::runListOp(const QString& text, ChangedFlag flag,
+                                 const std::function<editing::FlightGroupSelection(
+                                     model::Mission&, const editing::FlightGroupSelection&)>& op) {
+  const auto before = selectionOf(doc_);
+  editing::FlightGroupSelection after = before;
+  model::FlightGroup buffer;
+  doc_.edit(text, FlightGroupList, flag, [&](model::Mission& w) {
+    after = op(w, before);
+    buffer = w.flightGroupBuffer;
+  });
+  // Undo keeps the copy buffer out of its snapshots; the references a move or delete renumbered
+  // in it are taken over here.
+  doc_.mission().flightGroupBuffer = buffer;
+  doc_.selectFlightGroups(after.selected);
+}
+
+void FlightGroupsPage::newFlightGroup() {
+  model::Mission& m = doc_.mission();
+  m.defaults.autoLink = settings_.autoLink;
+  m.defaults.enableWPs = settings_.enableWPs;
+  runListOp(tr("New flight group"), ChangedFlag::FlightGroup,
+            [](model::Mission& w, const editing::FlightGroupSelection&) {
+              return editing::newFlightGroup(w);
+            });
+}
+
+void FlightGroupsPage::deleteSelected() {
+  if (doc_.mission().flightGroups.empty()) return;
+  if (settings_.confirmDeletes &&
+      prompter_->question(this, tr("Delete all selected Flight Groups - Are You Sure?"),
+                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return;
+  runListOp(tr("Delete flight groups"), ChangedFlag::Mission, editing::deleteFlightGroups);
+}
+
+void FlightGroupsPage::moveUp() {
+  if (!editing::canMoveUp(doc_.mission(), selectionOf(doc_))) return;
+  runListOp(tr("Move up"), ChangedFlag::Mission, editing::moveUp);
+}
+
+void FlightGroupsPage::moveDown() {
+  if (!editing::canMoveDown(doc_.mission(), selectionOf(doc_))) return;
+  runListOp(tr("Move down"), ChangedFlag::Mission, editing::moveDown);
+}
+
+void FlightGroupsPage::cut() {
+  if (doc_.mission().flightGroups.empty()) return;
+  if (prompter_->question(this, tr("Cut this Flight Group. Are You Sure?"),
+                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return;
+  runListOp(tr("Cut flight groups"), ChangedFlag::Mission, editing::cutFlightGroups);
+  updateBuffer();
+}
+
+void FlightGroupsPage::copy() {
+  if (doc_.mission().flightGroups.empty()) return;
+  editing::copyFlightGroup(doc_.mission(), selectionOf(doc_));
+  updateBuffer();
+}
+
+void FlightGroupsPage::paste() {
+  doc_.mission().defaults.autoLink = settings_.autoLink;
+  runListOp(tr("Paste flight group"), ChangedFlag::FlightGroup, editing::pasteFlightGroup);
+}
+
+void FlightGroupsPage::toggleGoalSummary() {
+  goalSummary_ = !goalSummary_;
+  rebuildList();
+}
 
 }  // namespace app

@@ -5,6 +5,12 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+#include <vector>
+
+#include "editing/flight_group_ops.h"
+#include "model/mission_document.h"
+
 class QAction;
 class QLabel;
 class QLineEdit;
@@ -17,7 +23,7 @@ struct Settings;
 
 namespace app {
 
-class MissionDocument;
+class Prompter;
 class ShipList;
 class ShipPage;
 class OptionsPage;
@@ -27,6 +33,18 @@ class OtherPage;
 class FlightGroupsPage : public QWidget {
   Q_OBJECT
  public:
+  // Sub-tab positions of `FGPages`.
+  enum Tab {
+    ShipTab = 0,
+    OptionsTab,
+    ArrivalTab,
+    DepartureTab,
+    GoalsTab,
+    OrdersTab,
+    WPsTab,
+    OtherTab
+  };
+
   FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
                    QWidget* parent = nullptr);
   ~FlightGroupsPage() override;
@@ -35,9 +53,15 @@ class FlightGroupsPage : public QWidget {
   void setFileActions(const QList<QAction*>& actions);
   // An empty container on the "Other" tab that takes the mission settings panel.
   QWidget* missionSettingsArea() const;
+  // Where questions and warnings go (tests answer them); the real boxes by default.
+  void setPrompter(Prompter& prompter);
 
   ShipList* shipList() const { return list_; }
   QTabWidget* pages() const { return pages_; }
+  // The empty frame of a sub-tab that later pages fill (Arrival, Departure, FG Goals, Orders,
+  // WPs).
+  QWidget* tabFrame(Tab tab) const;
+  bool goalSummary() const { return goalSummary_; }
 
  public slots:
   void newFlightGroup();
@@ -53,13 +77,20 @@ class FlightGroupsPage : public QWidget {
 
  private:
   void onChanged(unsigned what);
+  void onListSelection(std::vector<int> rows);
+  void rebuildList();
   void updateBuffer();
   void updateStatus();
   void fillCurrentPage();
+  // Runs a list operation as one undo step and selects what it leaves selected.
+  void runListOp(const QString& text, ChangedFlag flag,
+                 const std::function<editing::FlightGroupSelection(
+                     model::Mission&, const editing::FlightGroupSelection&)>& op);
 
   MissionDocument& doc_;
   const shell::Vocabulary& vocab_;
   shell::Settings& settings_;
+  Prompter* prompter_;
   ShipList* list_ = nullptr;
   QLineEdit* bufEd_ = nullptr;
   QLabel* fgInfo_ = nullptr;
@@ -70,7 +101,10 @@ class FlightGroupsPage : public QWidget {
   ShipPage* ship_ = nullptr;
   OptionsPage* options_ = nullptr;
   OtherPage* other_ = nullptr;
-  QWidget* missionSettings_ = nullptr;
+  std::vector<QWidget*> frames_;
+  QList<QAction*> listActions_;
+  QList<QAction*> fileActions_;
+  bool goalSummary_ = false;
 };
 
 }  // namespace app

@@ -139,7 +139,10 @@ void restoreContent(model::Mission& to, const model::Mission& from) {
   const bool named = to.named;
   const bool f1 = to.flightGroupChanged, f2 = to.messageChanged, f3 = to.missionChanged;
   const model::MissionDefaults defaults = to.defaults;
+  // The flight-group copy buffer is a clipboard, not content: undo leaves it alone.
+  model::FlightGroup buffer = std::move(to.flightGroupBuffer);
   to = from;
+  to.flightGroupBuffer = std::move(buffer);
   to.fileName = fileName;
   to.named = named;
   to.flightGroupChanged = f1;

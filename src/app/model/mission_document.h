@@ -129,7 +129,7 @@ class MissionDocument : public QObject {
 };
 
 // Copies every record and list of `from` into `to`, keeping `to`'s file name, naming,
-// settings and changed flags: what an undo step restores.
+// settings, changed flags and copy buffer: what an undo step restores.
 void restoreContent(model::Mission& to, const model::Mission& from);
 
 }  // namespace app

@@ -1,0 +1,162 @@
+#include "editing/fg_widgets.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QSignalBlocker>
+
+#include "editing/flight_group_rules.h"
+#include "model/mission_document.h"
+#include "shell/prompter.h"
+#include "shell/text.h"
+
+namespace app {
+
+NumberSpin::NumberSpin(int min, int max, QWidget* parent) : QSpinBox(parent) {
+  setRange(min, max);
+  setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+}
+
+QValidator::State NumberSpin::validate(QString& text, int&) const {
+  const auto v = editing::parseInteger(text.toStdString());
+  if (v && *v >= minimum() && *v <= maximum()) return QValidator::Acceptable;
+  // Anything may be typed; it is judged when committed.
+  return QValidator::Intermediate;
+}
+
+void NumberSpin::fixup(QString&) const {}
+
+bool NumberSpin::commit() {
+  const QString text = lineEdit()->text();
+  const auto v = editing::parseInteger(text.toStdString());
+  if (!v) {
+    const int keep = value();
+    {
+      const QSignalBlocker block(this);
+      setValue(keep);
+    }
+    lineEdit()->setText(textFromValue(keep));
+    if (onBadText)
+      onBadText(QString::fromStdString(editing::notAnIntegerMessage(text.toStdString())));
+    return false;
+  }
+  const long clamped = std::clamp<long>(*v, minimum(), maximum());
+  setValue(static_cast<int>(clamped));
+  lineEdit()->setText(textFromValue(value()));
+  return true;
+}
+
+void NumberSpin::focusOutEvent(QFocusEvent* e) {
+  if (!lineEdit()->isReadOnly()) commit();
+  QSpinBox::focusOutEvent(e);
+}
+
+void NumberSpin::keyPressEvent(QKeyEvent* e) {
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !lineEdit()->isReadOnly()) {
+    commit();
+    e->accept();
+    return;
+  }
+  QSpinBox::keyPressEvent(e);
+}
+
+void setItems(QComboBox* box, const QStringList& items) {
+  bool same = box->count() == items.size();
+  for (int i = 0; same && i < items.size(); ++i) same = box->itemText(i) == items[i];
+  if (same) return;
+  const QSignalBlocker block(box);
+  const int index = box->currentIndex();
+  const QString edit = box->isEditable() ? box->currentText() : QString();
+  box->clear();
+  box->addItems(items);
+  if (box->isEditable())
+    box->setEditText(edit);
+  else
+    box->setCurrentIndex(index < items.size() ? index : -1);
+}
+
+void setItems(QComboBox* box, const std::vector<std::string>& items) {
+  QStringList list;
+  list.reserve(static_cast<qsizetype>(items.size()));
+  for (const auto& s : items) list << fromFile(s);
+  setItems(box, list);
+}
+
+void showIndex(QComboBox* box, int index) {
+  const QSignalBlocker block(box);
+  box->setCurrentIndex(index < box->count() ? index : -1);
+}
+
+std::string entry(const std::vector<std::string>& table, std::size_t i) {
+  return i < table.size() ? table[i] : std::string();
+}
+
+FlightGroupTab::FlightGroupTab(MissionDocument& doc, const shell::Vocabulary& vocab,
+                               shell::Settings& settings, QWidget* parent)
+    : QWidget(parent),
+      doc_(doc),
+      vocab_(vocab),
+      settings_(settings),
+      prompter_(&defaultPrompter()) {}
+
+void FlightGroupTab::fill() {
+  if (filling_) return;
+  filling_ = true;
+  if (!doc_.mission().flightGroups.empty()) doFill();
+  setEnabled(!doc_.mission().flightGroups.empty());
+  filling_ = false;
+}
+
+bool FlightGroupTab::quiet() const {
+  return filling_ || doc_.mission().flightGroups.empty();
+}
+
+void FlightGroupTab::reportBadNumber(const QString& message) {
+  prompter().error(this, message);
+}
+
+void FlightGroupTab::editGroups(
+    const QString& text, const std::function<void(const model::Mission&, model::FlightGroup&)>& fn,
+    const QString& mergeKey) {
+  const std::vector<int> sel = doc_.selectedFlightGroups();
+  const model::Mission& now = doc_.mission();
+  // A trial run on copies tells whether anything would change.
+  bool differs = false;
+  for (int i : sel) {
+    const auto k = static_cast<std::size_t>(i);
+    if (k >= now.flightGroups.size()) continue;
+    model::FlightGroup trial = now.flightGroups[k];
+    fn(now, trial);
+    differs = differs || trial.bytes != now.flightGroups[k].bytes ||
+              trial.autoLink != now.flightGroups[k].autoLink;
+  }
+  if (!differs) return;
+  doc_.edit(
+      text, FlightGroupFields, ChangedFlag::FlightGroup,
+      [sel, fn](model::Mission& m) {
+        for (int i : sel)
+          if (i >= 0 && i < static_cast<int>(m.flightGroups.size()))
+            fn(m, m.flightGroups[static_cast<std::size_t>(i)]);
+      },
+      mergeKey);
+}
+
+const model::FlightGroup& FlightGroupTab::current() const {
+  return doc_.mission().flightGroups.at(static_cast<std::size_t>(doc_.currentFlightGroup()));
+}
+
+NumberSpin* FlightGroupTab::spin(const char* name, int min, int max) {
+  auto* s = new NumberSpin(min, max, this);
+  s->setObjectName(QString::fromLatin1(name));
+  s->onBadText = [this](const QString& m) { reportBadNumber(m); };
+  return s;
+}
+
+QComboBox* FlightGroupTab::combo(const char* name) {
+  auto* c = new QComboBox(this);
+  c->setObjectName(QString::fromLatin1(name));
+  c->setMaxVisibleItems(20);
+  return c;
+}
+
+}  // namespace app

@@ -1,0 +1,94 @@
+#pragma once
+// Small widgets and the common base of the flight-group property tabs.
+
+#include <QSpinBox>
+#include <QString>
+#include <QWidget>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLineEdit;
+
+namespace model {
+struct Mission;
+struct FlightGroup;
+}  // namespace model
+
+namespace shell {
+class Vocabulary;
+struct Settings;
+}  // namespace shell
+
+namespace app {
+
+class MissionDocument;
+class Prompter;
+
+// A spin box that lets the user type anything and judges the text when it is committed (Enter
+// or leaving the box): a number is clamped to the range, other text is reported and the box
+// goes back to its value.
+class NumberSpin : public QSpinBox {
+  Q_OBJECT
+ public:
+  explicit NumberSpin(int min, int max, QWidget* parent = nullptr);
+  // Judges the typed text now; false when it was not a number.
+  bool commit();
+  // The text part, for typing into it (tests) and for spins chosen with the arrows only.
+  QLineEdit* editor() const { return lineEdit(); }
+  // Called with the message for text that is not a number.
+  std::function<void(const QString&)> onBadText;
+
+ protected:
+  QValidator::State validate(QString& text, int& pos) const override;
+  void fixup(QString& text) const override;
+  void focusOutEvent(QFocusEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+};
+
+// Puts `items` into a combo box unless it holds them already; keeps the current index.
+void setItems(QComboBox* box, const std::vector<std::string>& items);
+void setItems(QComboBox* box, const QStringList& items);
+// Selects `index` without signals; an index beyond the items shows no selection.
+void showIndex(QComboBox* box, int index);
+// A table entry by position, or empty.
+std::string entry(const std::vector<std::string>& table, std::size_t i);
+
+// What every flight-group property tab shares: the document, the tables, the settings and the
+// guard that keeps handlers from writing while the tab is being filled.
+class FlightGroupTab : public QWidget {
+  Q_OBJECT
+ public:
+  FlightGroupTab(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
+                 QWidget* parent = nullptr);
+  // Shows the current flight group; handlers stay quiet meanwhile.
+  void fill();
+  void setPrompter(Prompter& p) { prompter_ = &p; }
+
+ protected:
+  virtual void doFill() = 0;
+  // True while the tab is being filled or there is no flight group: handlers return at once.
+  bool quiet() const;
+  Prompter& prompter() const { return *prompter_; }
+  void reportBadNumber(const QString& message);
+  NumberSpin* spin(const char* name, int min, int max);
+  QComboBox* combo(const char* name);
+  // One undo step that runs `fn` on every selected flight group; nothing happens when no group
+  // would change.
+  void editGroups(const QString& text,
+                  const std::function<void(const model::Mission&, model::FlightGroup&)>& fn,
+                  const QString& mergeKey = {});
+  const model::FlightGroup& current() const;
+
+  MissionDocument& doc_;
+  const shell::Vocabulary& vocab_;
+  shell::Settings& settings_;
+
+ private:
+  Prompter* prompter_;
+  bool filling_ = false;
+};
+
+}  // namespace app

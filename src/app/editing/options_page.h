@@ -1,0 +1,52 @@
+#pragma once
+// The "Options" tab: the group's role for each team, the weapons and craft the player may
+// choose instead of the group's own.
+
+#include <array>
+
+#include "editing/fg_widgets.h"
+
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace app {
+
+class OptionsPage : public FlightGroupTab {
+  Q_OBJECT
+ public:
+  OptionsPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
+              QWidget* parent = nullptr);
+
+  // The optional-craft row being edited (0..9).
+  int editedRow() const { return row_; }
+
+ protected:
+  void doFill() override;
+
+ private:
+  void rolesChosen();
+  void weaponsChosen(int list);
+  void allOptions();
+  void categoryChosen(int category);
+  void rowClicked(int row);
+  void rowCraftChosen(int type);
+  void fillRows();
+
+  std::array<QComboBox*, 4> cmd_{};
+  std::array<QLabel*, 4> cmdLab_{};
+  QComboBox* cmdAll_;
+  std::array<QListWidget*, 3> weapons_{};  // warheads, beams, countermeasures
+  QPushButton* allOptions_;
+  bool allOn_ = true;  // what "All Options On/Off" does next
+  QComboBox* category_;
+  QListWidget* rows_;
+  QComboBox* rowShip_;
+  NumberSpin* rowCount_;
+  NumberSpin* rowWaves_;
+  int row_ = 0;
+  int shownGroup_ = -1;
+};
+
+}  // namespace app

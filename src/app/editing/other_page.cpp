@@ -1,0 +1,129 @@
+#include "editing/other_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "model/mission_document.h"
+#include "shell/text.h"
+#include "shell/vocabulary.h"
+
+namespace app {
+
+namespace fg = model::fg;
+using model::u8;
+
+namespace {
+
+QString bytesText(model::CBytes rec, std::initializer_list<std::size_t> offsets,
+                  const QString& separator = QStringLiteral(", ")) {
+  QStringList parts;
+  for (std::size_t o : offsets) parts << QString::number(rec[o]);
+  return parts.join(separator);
+}
+
+QString rangeText(model::CBytes rec, std::size_t from, std::size_t to) {
+  QStringList parts;
+  for (std::size_t o = from; o <= to; ++o) parts << QString::number(rec[o]);
+  return parts.join(QStringLiteral(", "));
+}
+
+QLabel* infoLabel(const char* name, QWidget* parent) {
+  auto* l = new QLabel(parent);
+  l->setObjectName(QString::fromLatin1(name));
+  l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return l;
+}
+
+}  // namespace
+
+OtherPage::OtherPage(MissionDocument& doc, const shell::Vocabulary& vocab,
+                     shell::Settings& settings, QWidget* parent)
+    : FlightGroupTab(doc, vocab, settings, parent) {
+  setObjectName(QStringLiteral("OtherTab"));
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(6, 6, 6, 6);
+  top->setSpacing(4);
+
+  auto* orient = new QGroupBox(tr("Object (not craft) orientation angle"), this);
+  auto* og = new QHBoxLayout(orient);
+  og->setContentsMargins(6, 4, 6, 4);
+  orientation_ = combo("OrientationBox");
+  orientation_->setParent(orient);
+  og->addWidget(orientation_);
+  og->addWidget(new QLabel(tr("64 = flat "), orient));
+  og->addWidget(new QLabel(tr("0 = On edge"), orient));
+  og->addStretch();
+  top->addWidget(orient);
+
+  // The order-4 jump triggers are edited with the orders.
+  jumpArea_ = new QGroupBox(tr("Jump to Order 4 when:"), this);
+  jumpArea_->setObjectName(QStringLiteral("JumpToOrder4Area"));
+  jumpArea_->setMinimumHeight(60);
+  top->addWidget(jumpArea_);
+
+  auto* unknowns = new QGroupBox(tr("Unknowns"), this);
+  auto* ug = new QVBoxLayout(unknowns);
+  ug->setContentsMargins(6, 4, 6, 4);
+  ug->setSpacing(1);
+  missionUnks_ = infoLabel("MissionUnksLab", unknowns);
+  pt5_ = infoLabel("UnkPt5Lab", unknowns);
+  pt7_ = infoLabel("UnkPt7Lab", unknowns);
+  loose_ = infoLabel("UnkBytesLab", unknowns);
+  pt2_ = infoLabel("UnkPt2Lab", unknowns);
+  pt3_ = infoLabel("UnkPt3Lab", unknowns);
+  pt4a_ = infoLabel("UnkPt4aLab", unknowns);
+  pt6_ = infoLabel("UnkPt6Lab", unknowns);
+  for (QLabel* l : {missionUnks_, pt5_, pt7_, loose_, pt2_, pt3_, pt4a_, pt6_}) ug->addWidget(l);
+  editUnknowns_ = new QPushButton(tr("Edit Unknowns"), unknowns);
+  editUnknowns_->setObjectName(QStringLiteral("EditUnknownsBtn"));
+  editUnknowns_->setEnabled(false);  // the unknown-bytes editor comes with the clipboards
+  ug->addWidget(editUnknowns_, 0, Qt::AlignLeft);
+  top->addWidget(unknowns);
+
+  missionSettings_ = new QWidget(this);
+  missionSettings_->setObjectName(QStringLiteral("MissionSettingsArea"));
+  auto* ml = new QVBoxLayout(missionSettings_);
+  ml->setContentsMargins(0, 0, 0, 0);
+  top->addWidget(missionSettings_);
+  top->addStretch(1);
+
+  connect(orientation_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (quiet() || i < 0) return;
+    doc_.setFlightGroupField(fg::ObjectOrientation, static_cast<u8>(i));
+  });
+}
+
+void OtherPage::doFill() {
+  std::vector<std::string> items = vocab_.table(shell::tables::Orientation);
+  items.resize(256);
+  for (std::size_t i = 1; i < items.size(); ++i)
+    if (items[i].empty()) items[i] = std::to_string(i);
+  items[0] = "On edge";
+  items[64] = "Flat";
+  items[192] = "Upside down";
+  setItems(orientation_, items);
+
+  const model::FlightGroup& g = current();
+  const model::CBytes r = g.span();
+  const model::CBytes h = doc_.mission().header.span();
+  showIndex(orientation_, g.get(fg::ObjectOrientation));
+  missionUnks_->setText(tr("Mission Unks: ") + bytesText(h,
+                                                         {model::header::HeaderByte8.offset,
+                                                          model::header::HeaderByte11.offset,
+                                                          model::header::HeaderByte101.offset},
+                                                         QStringLiteral(",  ")));
+  pt5_->setText(tr("Pt 5:   ") + QString::number(r[1125]));
+  pt7_->setText(tr("Pt 7:   ") + QString::number(r[1377]));
+  loose_->setText(bytesText(r, {92, 96, 98, 99, 101, 103, 105, 106, 107, 108}));
+  pt2_->setText(tr("Unknowns Pt 2 (Arrival?):   ") + QString::number(r[133]));
+  pt3_->setText(tr("Unknowns Pt 3 (Departure?):   ") + rangeText(r, 147, 153));
+  pt4a_->setText(tr("Unknowns Pt 4a:   ") + rangeText(r, 1302, 1314));
+  pt6_->setText(tr("Unknowns Pt 6:   ") + rangeText(r, 1319, 1327));
+}
+
+}  // namespace app

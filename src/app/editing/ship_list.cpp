@@ -1,0 +1,126 @@
+#include "editing/ship_list.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+namespace app {
+
+void ShipListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const {
+  painter->save();
+  const bool selected = option.state & QStyle::State_Selected;
+  painter->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
+  if (option.state & QStyle::State_HasFocus) {
+    painter->setPen(QPen(option.palette.highlightedText().color(), 1, Qt::DotLine));
+    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
+  }
+  const QVariant colour = index.data(Qt::ForegroundRole);
+  painter->setPen(colour.isValid() ? colour.value<QBrush>().color()
+                                   : option.palette.text().color());
+  painter->setFont(option.font);
+  const QRect text = option.rect.adjusted(2, 0, 0, 0);
+  painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                    index.data(Qt::DisplayRole).toString());
+  painter->restore();
+}
+
+QSize ShipListDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                 const QModelIndex& index) const {
+  const QFontMetrics fm(option.font);
+  return {fm.horizontalAdvance(index.data(Qt::DisplayRole).toString()) + 4, fm.height() + 2};
+}
+
+ShipList::ShipList(QWidget* parent) : QListWidget(parent), menu_(new QMenu(this)) {
+  setObjectName(QStringLiteral("ShipList"));
+  setSelectionMode(QAbstractItemView::ExtendedSelection);
+  setItemDelegate(new ShipListDelegate(this));
+  setUniformItemSizes(true);
+  setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  QFont f(QStringLiteral("Monospace"));
+  f.setStyleHint(QFont::TypeWriter);
+  f.setPointSize(9);
+  setFont(f);
+  // Dark ground: the IFF colours (green, yellow) need it to be readable.
+  QPalette p = palette();
+  p.setColor(QPalette::Base, Qt::black);
+  p.setColor(QPalette::Text, Qt::white);
+  p.setColor(QPalette::Highlight, QColor(0, 0, 128));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  setPalette(p);
+  connect(this, &QListWidget::itemSelectionChanged, this, [this] {
+    if (!rebuilding_) emit selectionEdited(selectedRows());
+  });
+}
+
+void ShipList::rebuild(const std::vector<QString>& lines, const std::vector<QColor>& colours,
+                       const std::vector<int>& selected, int current) {
+  rebuilding_ = true;
+  const int n = static_cast<int>(lines.size());
+  while (count() > n) delete takeItem(count() - 1);
+  while (count() < n) addItem(new QListWidgetItem);
+  for (int i = 0; i < n; ++i) {
+    QListWidgetItem* it = item(i);
+    const auto k = static_cast<std::size_t>(i);
+    if (it->text() != lines[k]) it->setText(lines[k]);
+    const QColor c = k < colours.size() ? colours[k] : QColor(Qt::white);
+    if (it->foreground().color() != c) it->setForeground(c);
+  }
+  QItemSelection sel;
+  for (int r : selected)
+    if (r >= 0 && r < n) sel.select(model()->index(r, 0), model()->index(r, 0));
+  selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
+  if (current >= 0 && current < n) {
+    selectionModel()->setCurrentIndex(model()->index(current, 0), QItemSelectionModel::NoUpdate);
+    scrollToItem(item(current));
+  }
+  rebuilding_ = false;
+}
+
+std::vector<int> ShipList::selectedRows() const {
+  std::vector<int> rows;
+  for (const QModelIndex& i : selectionModel()->selectedIndexes()) rows.push_back(i.row());
+  std::sort(rows.begin(), rows.end());
+  return rows;
+}
+
+void ShipList::keyPressEvent(QKeyEvent* e) {
+  const auto mods = e->modifiers() & ~Qt::KeypadModifier;
+  if (mods == Qt::ControlModifier) {
+    if (e->key() == Qt::Key_G) {
+      emit goalSummaryToggled();
+      return;
+    }
+  } else {
+    switch (e->key()) {
+      case Qt::Key_C:
+        emit copyRequested();
+        return;
+      case Qt::Key_V:
+        emit pasteRequested();
+        return;
+      case Qt::Key_X:
+        emit cutRequested();
+        return;
+      case Qt::Key_Insert:
+        emit newRequested();
+        return;
+      case Qt::Key_Delete:
+        emit deleteRequested();
+        return;
+      default:
+        break;
+    }
+  }
+  QListWidget::keyPressEvent(e);
+}
+
+void ShipList::contextMenuEvent(QContextMenuEvent* e) {
+  menu_->popup(e->globalPos());
+}
+
+}  // namespace app

@@ -1,0 +1,57 @@
+#pragma once
+// The flight-group list: one owner-drawn line per flight group in its IFF colour, several lines
+// selectable, with the list's keys and pop-up menu.
+
+#include <QColor>
+#include <QListWidget>
+#include <QStyledItemDelegate>
+
+#include <vector>
+
+class QMenu;
+
+namespace app {
+
+// Draws a list line in its own colour, 2 pixels from the left edge.
+class ShipListDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override;
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
+};
+
+// The list widget itself; it knows nothing of the Mission and reports what the user does.
+class ShipList : public QListWidget {
+  Q_OBJECT
+ public:
+  explicit ShipList(QWidget* parent = nullptr);
+
+  // Replaces the lines and shows `selected` as the selection with `current` focused; no
+  // selection signal is sent meanwhile.
+  void rebuild(const std::vector<QString>& lines, const std::vector<QColor>& colours,
+               const std::vector<int>& selected, int current);
+  std::vector<int> selectedRows() const;
+  bool rebuilding() const { return rebuilding_; }
+  QMenu* popupMenu() const { return menu_; }
+
+ signals:
+  // The user changed the selection (click, keys).
+  void selectionEdited(std::vector<int> rows);
+  void newRequested();
+  void deleteRequested();
+  void cutRequested();
+  void copyRequested();
+  void pasteRequested();
+  void goalSummaryToggled();
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+
+ private:
+  QMenu* menu_;
+  bool rebuilding_ = false;
+};
+
+}  // namespace app

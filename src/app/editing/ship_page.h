@@ -1,0 +1,69 @@
+#pragma once
+// The "Ship" tab: craft type, name, size, team, player, IFF and the other plain attributes of
+// the selected flight groups.
+
+#include "editing/fg_widgets.h"
+#include "model/layouts.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace app {
+
+class ShipPage : public FlightGroupTab {
+  Q_OBJECT
+ public:
+  ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
+           QWidget* parent = nullptr);
+
+ protected:
+  void doFill() override;
+
+ private:
+  void nameEdited(const QString& text);
+  void craftTypeChosen(int type);
+  void countChosen(int count);
+  void teamChosen(int team);
+  void playerChosen(int player);
+  void specialChosen(int value);
+  void randomToggled(bool on);
+  void autoLinkToggled(bool on);
+  void showSpecialCargo();
+  template <class Box>
+  void byteField(Box* box, model::Field<std::uint8_t> field, int offset = 0);
+
+  QComboBox* name_;
+  QComboBox* ship_;
+  QCheckBox* autoLink_;
+  NumberSpin* size_;
+  NumberSpin* waves_;
+  QComboBox* team_;
+  QComboBox* iff_;
+  QComboBox* player_;
+  QComboBox* plrPos_;
+  QComboBox* ai_;
+  QComboBox* colour_;
+  QComboBox* radio_;
+  QComboBox* form_;
+  NumberSpin* spacing_;
+  QLabel* statusLab_;
+  QComboBox* status_;
+  QComboBox* status2_;
+  QComboBox* missile_;
+  QComboBox* beam_;
+  QComboBox* counter_;
+  QLineEdit* cargo_;
+  QLineEdit* specCargo_;
+  QLabel* specialLab_;
+  QLabel* shipNoLab_;
+  NumberSpin* special_;
+  QCheckBox* random_;
+  QLabel* notInFg_;
+  QComboBox* appear_;
+  NumberSpin* gg_;
+  NumberSpin* gu_;
+};
+
+}  // namespace app
