@@ -1,0 +1,57 @@
+// zyned-cli check: the editor's error check on a mission file.
+#include <ostream>
+
+#include "command.h"
+#include "model/cp1252.h"
+#include "model/mission_file.h"
+#include "options.h"
+#include "shell/error_check.h"
+#include "shell/settings_file.h"
+
+namespace cli {
+namespace {
+
+int runCheck(const std::vector<std::string>& arguments, Context& ctx);
+
+const Command checkCommand{
+    "check", "FILE [--no-playable-check] [--editor-dir DIR]",
+    "the error check: errors, then warnings, one per line; exit 1 when there is an error",
+    runCheck};
+const Registration registration{checkCommand};
+
+int runCheck(const std::vector<std::string>& arguments, Context& ctx) {
+  std::vector<std::string> args = arguments;
+  const auto flag = std::erase(args, std::string("--no-playable-check"));
+  // The settings are read on a copy: loadVocabulary takes "--config-dir" out of args itself.
+  std::vector<std::string> forSettings = args;
+  std::string settingsPath;
+  if (!takeSettingsPath(forSettings, ctx, settingsPath)) return usage(checkCommand, ctx);
+  shell::Vocabulary vocabulary;
+  if (!loadVocabulary(args, ctx, vocabulary)) return usage(checkCommand, ctx);
+  if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-'))
+    return usage(checkCommand, ctx);
+
+  shell::Settings settings = shell::readSettings(settingsPath);
+  if (flag > 0) settings.checkPlayable = false;
+
+  model::Mission mission;
+  const model::ReadResult read = model::loadMissionFile(args[0], mission);
+  if (read.status == model::ReadStatus::OlderFormat) {
+    ctx.err << '"' << args[0] << "\" is " << read.message
+            << "; import it in the editor and save it first.\n";
+    return Failed;
+  }
+  if (!read.ok()) {
+    // Say which file when the reader's message does not.
+    if (read.message.find(args[0]) == std::string::npos) ctx.err << '"' << args[0] << "\": ";
+    ctx.err << read.message << '\n';
+    return Failed;
+  }
+
+  const shell::CheckResult result = shell::runCheck(mission, vocabulary, settings);
+  for (const std::string& line : result.lines()) ctx.out << model::cp1252ToUtf8(line) << '\n';
+  return result.errors.empty() ? Success : Failed;
+}
+
+}  // namespace
+}  // namespace cli
