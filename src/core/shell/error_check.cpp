@@ -160,7 +160,7 @@ CheckResult runCheck(const model::Mission& m, const Vocabulary& vocabulary,
       errors.push_back("ERROR: FG#" + num(static_cast<int>(i) + 1) + " has no Ship type.");
     if (isExpansionOnlyCraft(type) && settings.checkPlayable && baseFormat && !reportedType[type]) {
       reportedType[type] = true;
-      warnings.push_back("ERROR: Zyn Format mission. " + vocabulary.text("Ships", type) +
+      warnings.push_back("ERROR: Zyn Format mission. " + vocabulary.text(tables::Ships, type) +
                          "s are only available in Qvn.");
     }
     if (isUnsupportedSlot(type) && settings.checkPlayable)
