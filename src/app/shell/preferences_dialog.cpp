@@ -1,0 +1,520 @@
+#include "shell/preferences_dialog.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "shell/folder_chooser_dialog.h"
+#include "shell/paths.h"
+#include "shell/settings.h"
+#include "shell/settings_file.h"
+#include "shell/text.h"
+#include "shell/vocabulary.h"
+
+namespace app {
+
+namespace {
+
+constexpr int IconZoomSmallMin = 4;
+constexpr int IconZoomSmallMax = 2000;
+constexpr int ZoomSpeedMin = 5;
+constexpr int ZoomSpeedMax = 18;
+constexpr int MapPageIndex = 2;
+
+QCheckBox* check(const char* caption, const char* name, QWidget* parent) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  return box;
+}
+
+// A titled group of radio buttons whose ids are the stored values 0, 1, 2, …
+QGroupBox* radioGroup(const char* title, const char* name, const QStringList& items,
+                      QButtonGroup*& group, QWidget* parent) {
+  auto* box = new QGroupBox(title, parent);
+  box->setObjectName(QString(name) + "Group");
+  auto* layout = new QVBoxLayout(box);
+  group = new QButtonGroup(box);
+  for (int i = 0; i < items.size(); ++i) {
+    auto* button = new QRadioButton(items[i], box);
+    button->setObjectName(QString(name) + "Radio" + QString::number(i));
+    group->addButton(button, i);
+    layout->addWidget(button);
+  }
+  return box;
+}
+
+void showChoice(QButtonGroup* group, int value) {
+  // A stored value without a button leaves every button clear (and the value kept on close).
+  group->setExclusive(false);
+  for (QAbstractButton* button : group->buttons()) button->setChecked(false);
+  group->setExclusive(true);
+  if (QAbstractButton* button = group->button(value)) button->setChecked(true);
+}
+
+int takeChoice(const QButtonGroup* group, int old) {
+  const int id = group->checkedId();
+  return id >= 0 ? id : old;
+}
+
+int takeIndex(const QComboBox* box, int old) {
+  const int index = box->currentIndex();
+  return index >= 0 ? index : old;
+}
+
+void fillBox(QComboBox* box, const std::vector<std::string>& entries) {
+  for (const std::string& entry : entries) box->addItem(fromFile(entry));
+}
+
+}  // namespace
+
+QString PreferencesDialog::adjustForResCaption(int screenWidth) {
+  if (screenWidth < 1024) return {};
+  if (screenWidth > 1024) return "Adjust Map to fit screen";
+  return "Adjust Main window and Map window to fit screen";
+}
+
+PreferencesDialog::PreferencesDialog(shell::Settings& settings, const shell::Vocabulary& vocab,
+                                     std::string iniPath, QWidget* parent, int screenWidth)
+    : QDialog(parent), settings_(settings), iniPath_(std::move(iniPath)) {
+  setObjectName("PrefForm");
+  setWindowTitle("Preferences");
+  setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
+
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName("PrefPages");
+  pages_->addTab(buildOptionsPage(vocab), "Options");
+  pages_->addTab(buildDirectoriesPage(), "Directories");
+  pages_->addTab(buildMapPage(), "Map");
+  pages_->addTab(buildMousePage(), "Mouse");
+
+  auto* buttons = new QDialogButtonBox(this);
+  auto* ok = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
+  ok->setObjectName("OKBtn");
+  ok->setDefault(true);
+  auto* cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
+  cancel->setObjectName("CancelBtn");
+  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages_);
+  layout->addWidget(buttons);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  if (screenWidth <= 0) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    screenWidth = screen ? screen->geometry().width() : 0;
+  }
+  const QString adjustCaption = adjustForResCaption(screenWidth);
+  adjustForRes_->setText(adjustCaption);
+  adjustForRes_->setVisible(!adjustCaption.isEmpty());
+
+  showSettings();
+  // Connected after filling: only the user's ticking reaches the flight groups.
+  connect(autoLink_, &QCheckBox::toggled, this, &PreferencesDialog::autoLinkToggled);
+}
+
+QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
+  auto* page = new QWidget;
+  page->setObjectName("OptionsTab");
+
+  auto* checks = new QVBoxLayout;
+  autoLink_ = check("Use Autolink by default", "AutoLinkCheck", page);
+  checkPlayable_ = check("Error check for valid Craft", "CheckPlayableCheck", page);
+  confirmDeletes_ = check("Confirm before deleting", "ConfirmDeletesCheck", page);
+  enableWPs_ = check("Enable WP1 and HYP", "EnableWPsCheck", page);
+  linkColor_ = check("Link Ship's color to its name", "LinkColorCheck", page);
+  useWiz_ = check("Use New Mission Wizard", "UseWizCheck", page);
+  dirInReopen_ = check("Show directory in Reopen list", "DirInReopenCheck", page);
+  doBackups_ = check("Backup mission when loading", "DoBackupsCheck", page);
+  fileSavedMsg_ = check("Show File Saved Message ", "FileSavedMsgCheck", page);
+  adjustForRes_ = check("", "AdjustForResCheck", page);
+  for (QCheckBox* box : {autoLink_, checkPlayable_, confirmDeletes_, enableWPs_, linkColor_,
+                         useWiz_, dirInReopen_, doBackups_, fileSavedMsg_, adjustForRes_}) {
+    checks->addWidget(box);
+  }
+  checks->addStretch(1);
+
+  auto* format =
+      radioGroup("Default Mission Format", "DefaultFormat", {"Zyn", "Qvn"}, defaultFormat_, page);
+  auto* open = radioGroup("Open program with:", "OpenProgWith",
+                          {"Choice Box", "Blank Mission", "Open File Dialogue", "Last Used File"},
+                          openProgWith_, page);
+
+  auto* newFG = new QGroupBox("Default New FG", page);
+  newFG->setObjectName("DefaultNewFGGroup");
+  auto* newFGLayout = new QGridLayout(newFG);
+  defaultShip_ = new QComboBox(newFG);
+  defaultShip_->setObjectName("DefaultShipBox");
+  defaultShip_->setMaxVisibleItems(20);
+  fillBox(defaultShip_, vocab.table("Ships"));
+  defaultAI_ = new QComboBox(newFG);
+  defaultAI_->setObjectName("DefaultAIBox");
+  fillBox(defaultAI_, vocab.table("AI"));
+  auto* shipLabel = new QLabel("Ship", newFG);
+  shipLabel->setBuddy(defaultShip_);
+  auto* aiLabel = new QLabel("A.I.", newFG);
+  aiLabel->setBuddy(defaultAI_);
+  newFGLayout->addWidget(shipLabel, 0, 0);
+  newFGLayout->addWidget(defaultShip_, 0, 1);
+  newFGLayout->addWidget(aiLabel, 1, 0);
+  newFGLayout->addWidget(defaultAI_, 1, 1);
+  newFGLayout->setColumnStretch(1, 1);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(format);
+  right->addWidget(open);
+  right->addWidget(newFG);
+  right->addStretch(1);
+
+  auto* layout = new QHBoxLayout(page);
+  layout->addLayout(checks);
+  layout->addLayout(right);
+  return page;
+}
+
+QWidget* PreferencesDialog::buildDirectoriesPage() {
+  auto* page = new QWidget;
+  page->setObjectName("DirectoriesTab");
+  auto* layout = new QGridLayout(page);
+
+  struct Row {
+    const char* caption;
+    const char* name;
+    const char* note;
+  };
+  static constexpr Row rows[DirectoryCount] = {
+      {"Pref. Missions Directory:", "Missions", nullptr},
+      {"Your VortanKre Directory:", "Zyn", nullptr},
+      {"Your ZynED Directory:", "ZynED", nullptr},
+      {"Pref. Wave Directory:", "Wave",
+       "(must be the Wave directory of the game or of the expansion, or one of their "
+       "subdirectories)"},
+      {"Pref. OPT Directory:", "OPT",
+       "(must be the ivfiles directory of the game or of the expansion, or one of their "
+       "subdirectories)"},
+  };
+
+  int line = 0;
+  for (int i = 0; i < DirectoryCount; ++i) {
+    const Row& row = rows[i];
+    auto* caption = new QLabel(row.caption, page);
+    caption->setObjectName(QString(row.name) + "DirCaption");
+    layout->addWidget(caption, line++, 0, 1, 2);
+    if (row.note) {
+      auto* note = new QLabel(row.note, page);
+      note->setObjectName(QString(row.name) + "DirNote");
+      note->setWordWrap(true);
+      QFont small = note->font();
+      small.setPointSizeF(small.pointSizeF() * 0.9);
+      note->setFont(small);
+      layout->addWidget(note, line++, 0, 1, 2);
+    }
+    auto* folder = new QLabel(page);
+    folder->setObjectName(QString(row.name) + "DirLabel");
+    folder->setTextFormat(Qt::PlainText);
+    folder->setFrameShape(QFrame::StyledPanel);
+    folder->setFrameShadow(QFrame::Sunken);
+    folder->setMinimumWidth(360);
+    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    directories_[i] = folder;
+    auto* browse = new QPushButton("Browse", page);
+    browse->setObjectName(QString(row.name) + "BrowseBtn");
+    const auto which = static_cast<Directory>(i);
+    connect(browse, &QPushButton::clicked, this, [this, which] { this->browse(which); });
+    layout->addWidget(folder, line, 0);
+    layout->addWidget(browse, line++, 1);
+    if (i + 1 < DirectoryCount) layout->setRowMinimumHeight(line++, 8);
+  }
+  layout->setColumnStretch(0, 1);
+  layout->setRowStretch(line, 1);
+  return page;
+}
+
+QWidget* PreferencesDialog::buildMapPage() {
+  auto* page = new QWidget;
+  page->setObjectName("MapTab");
+
+  centre_ = check("Centre Map to new selections", "CentreCheck", page);
+  ghostText_ = check("'Ghost' names on Map", "GhostTextCheck", page);
+  ghostGrid_ = check("'Ghost' Map  grid", "GhostGridCheck", page);
+  limitShrink_ = check("Minimum wirefrime sizes", "LimitShrinkCheck", page);
+  defaultHyp_ = check("Link Hyperspace point", "DefaultHypCheck", page);
+
+  auto* state = new QGroupBox("Default State", page);
+  state->setObjectName("DefaultStateGroup");
+  auto* stateLayout = new QVBoxLayout(state);
+  defaultName_ = check("Names on", "DefaultNameCheck", state);
+  defaultWPtime_ = check("WP times on", "DefaultWPtimeCheck", state);
+  defaultWPdist_ = check("WP distances on", "DefaultWPdistCheck", state);
+  defaultPallet_ = check("Palette on", "DefaultPalletCheck", state);
+  defaultFGList_ = check("FG List on", "DefaultFGListCheck", state);
+  defaultOptions_ = check("Options on", "DefaultOptionsCheck", state);
+  for (QCheckBox* box : {defaultName_, defaultWPtime_, defaultWPdist_, defaultPallet_,
+                         defaultFGList_, defaultOptions_}) {
+    stateLayout->addWidget(box);
+  }
+
+  auto* wps = radioGroup("Default WPs ", "DefaultWPs", {"WPs off", "All WPs on", "Curr WPs only"},
+                         defaultWPs_, page);
+  auto* autoCtr = radioGroup("AutoCentre (on changing view)", "AutoCtr",
+                             {"Centre Map", "Centre on current FG", "Zero vertical axis",
+                              "Fit to Battlefield", "No Adjustment"},
+                             autoCtr_, page);
+
+  auto* small = new QGroupBox("Wireframes for small craft", page);
+  small->setObjectName("SmallWireframesGroup");
+  auto* smallLayout = new QGridLayout(small);
+  onlyXY_ = check("Only in X-Y view", "OnlyXYCheck", small);
+  iconZoomSmall_ = new QLineEdit(small);
+  iconZoomSmall_->setObjectName("IconZoomSmallEdit");
+  iconZoomSmall_->setMaxLength(10);
+  iconZoomSmall_->setFixedWidth(iconZoomSmall_->fontMetrics().horizontalAdvance("0000000") + 12);
+  auto* zoomLabel = new QLabel("Only when Zoom >", small);
+  zoomLabel->setBuddy(iconZoomSmall_);
+  smallLayout->addWidget(onlyXY_, 0, 0, 1, 3);
+  smallLayout->addWidget(zoomLabel, 1, 0);
+  smallLayout->addWidget(iconZoomSmall_, 1, 1);
+  smallLayout->setColumnStretch(2, 1);
+
+  auto* left = new QVBoxLayout;
+  left->addWidget(centre_);
+  left->addWidget(ghostText_);
+  left->addWidget(ghostGrid_);
+  left->addWidget(limitShrink_);
+  left->addWidget(defaultHyp_);
+  left->addWidget(state);
+  left->addStretch(1);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(wps);
+  right->addWidget(autoCtr);
+  right->addWidget(small);
+  right->addStretch(1);
+
+  auto* layout = new QHBoxLayout(page);
+  layout->addLayout(left);
+  layout->addLayout(right);
+  return page;
+}
+
+QWidget* PreferencesDialog::buildMousePage() {
+  auto* page = new QWidget;
+  page->setObjectName("MouseTab");
+
+  auto* speed = new QGroupBox("Map left-button-down zoom-in speed", page);
+  speed->setObjectName("ZoomSpeedGroup");
+  auto* speedLayout = new QHBoxLayout(speed);
+  zoomSpeed_ = new QScrollBar(Qt::Horizontal, speed);
+  zoomSpeed_->setObjectName("ZoomSpeedBar");
+  zoomSpeed_->setRange(ZoomSpeedMin, ZoomSpeedMax);
+  zoomSpeed_->setPageStep(1);
+  zoomSpeed_->setMinimumWidth(200);
+  // The map's zoom step grows with the value, so the high end is the fast one.
+  auto* slow = new QLabel("Slow", speed);
+  slow->setObjectName("ZoomSlowLabel");
+  auto* fast = new QLabel("Fast", speed);
+  fast->setObjectName("ZoomFastLabel");
+  speedLayout->addWidget(slow);
+  speedLayout->addWidget(zoomSpeed_, 1);
+  speedLayout->addWidget(fast);
+
+  auto* dbl = radioGroup("Map double-click linked to:", "DblClickLink",
+                         {"Zoom-out by steps", "Zoom-out to fit Battlefield"}, dblClickLink_, page);
+
+  auto* layout = new QVBoxLayout(page);
+  layout->addWidget(speed);
+  layout->addWidget(dbl);
+  layout->addStretch(1);
+  return page;
+}
+
+QString PreferencesDialog::modelDirectoryDefault() const {
+  // Read from the label, so that a game folder chosen in this dialog moves the default along.
+  shell::Settings game;
+  game.gameDirectory = directories_[Zyn]->text().toStdString();
+  if (game.gameDirectory == shell::Undefined) return shell::Undefined;
+  return QString::fromStdString(shell::defaultModelDirectory(game));
+}
+
+void PreferencesDialog::showSettings() {
+  const shell::Settings& s = settings_;
+  autoLink_->setChecked(s.autoLink);
+  checkPlayable_->setChecked(s.checkPlayable);
+  confirmDeletes_->setChecked(s.confirmDeletes);
+  enableWPs_->setChecked(s.enableWPs);
+  linkColor_->setChecked(s.linkColor);
+  adjustForRes_->setChecked(s.adjustForRes);
+  useWiz_->setChecked(s.useWiz);
+  dirInReopen_->setChecked(s.dirInReopen);
+  doBackups_->setChecked(s.doBackups);
+  fileSavedMsg_->setChecked(s.fileSavedMsg);
+  showChoice(defaultFormat_, s.defaultFormat);
+  showChoice(openProgWith_, s.openProgWith);
+  defaultShip_->setCurrentIndex(s.defaultShip < defaultShip_->count() ? s.defaultShip : -1);
+  defaultAI_->setCurrentIndex(s.defaultAI < defaultAI_->count() ? s.defaultAI : -1);
+
+  directories_[Missions]->setText(QString::fromStdString(s.missionsDirectory));
+  directories_[Zyn]->setText(QString::fromStdString(s.gameDirectory));
+  directories_[ZynED]->setText(QString::fromStdString(s.editorDirectory));
+  directories_[Wave]->setText(QString::fromStdString(s.waveDirectory));
+  // An unset model folder shows its default and stays unset unless another one is chosen.
+  shownModelDefault_ = s.modelDirectory.empty() ? modelDirectoryDefault() : QString();
+  directories_[OPT]->setText(s.modelDirectory.empty() ? shownModelDefault_
+                                                      : QString::fromStdString(s.modelDirectory));
+
+  centre_->setChecked(s.centre);
+  ghostText_->setChecked(s.ghostText);
+  showChoice(defaultWPs_, s.defaultWPs);
+  showChoice(autoCtr_, s.autoCtr);
+  defaultName_->setChecked(s.defaultName);
+  defaultWPtime_->setChecked(s.defaultWPtime);
+  defaultWPdist_->setChecked(s.defaultWPdist);
+  defaultPallet_->setChecked(s.defaultPallet);
+  defaultFGList_->setChecked(s.defaultFGList);
+  defaultHyp_->setChecked(s.defaultHyp);
+  defaultOptions_->setChecked(s.defaultOptions);
+  limitShrink_->setChecked(s.limitShrink);
+  ghostGrid_->setChecked(s.ghostGrid);
+  onlyXY_->setChecked(s.onlyXY);
+  iconZoomSmall_->setText(QString::number(s.iconZoomSmall));
+
+  zoomSpeed_->setValue(s.zoomSpeed);
+  showChoice(dblClickLink_, s.dblClickLink);
+}
+
+bool PreferencesDialog::takeControls() {
+  bool number = false;
+  const QString zoomText = iconZoomSmall_->text().trimmed();
+  const long long zoom = zoomText.toLongLong(&number);
+  if (!number) {
+    pages_->setCurrentIndex(MapPageIndex);
+    QMessageBox::critical(this, "Error",
+                          QString("\"%1\" is not a whole number.\nEnter the zoom above which small "
+                                  "craft are drawn as wireframes (%2 to %3).")
+                              .arg(iconZoomSmall_->text())
+                              .arg(IconZoomSmallMin)
+                              .arg(IconZoomSmallMax));
+    iconZoomSmall_->setFocus();
+    iconZoomSmall_->selectAll();
+    return false;
+  }
+
+  shell::Settings& s = settings_;
+  s.autoLink = autoLink_->isChecked();
+  s.checkPlayable = checkPlayable_->isChecked();
+  s.confirmDeletes = confirmDeletes_->isChecked();
+  s.enableWPs = enableWPs_->isChecked();
+  s.linkColor = linkColor_->isChecked();
+  s.adjustForRes = adjustForRes_->isChecked();
+  s.useWiz = useWiz_->isChecked();
+  s.dirInReopen = dirInReopen_->isChecked();
+  s.doBackups = doBackups_->isChecked();
+  s.fileSavedMsg = fileSavedMsg_->isChecked();
+  s.defaultFormat = takeChoice(defaultFormat_, s.defaultFormat);
+  s.openProgWith = takeChoice(openProgWith_, s.openProgWith);
+  s.defaultShip = takeIndex(defaultShip_, s.defaultShip);
+  s.defaultAI = takeIndex(defaultAI_, s.defaultAI);
+
+  s.missionsDirectory = directories_[Missions]->text().toStdString();
+  s.gameDirectory = directories_[Zyn]->text().toStdString();
+  s.editorDirectory = directories_[ZynED]->text().toStdString();
+  s.waveDirectory = directories_[Wave]->text().toStdString();
+  const QString model = directories_[OPT]->text();
+  if (shownModelDefault_.isEmpty() || model != shownModelDefault_) {
+    s.modelDirectory = model.toStdString();
+  }
+
+  s.centre = centre_->isChecked();
+  s.ghostText = ghostText_->isChecked();
+  s.defaultWPs = takeChoice(defaultWPs_, s.defaultWPs);
+  s.autoCtr = takeChoice(autoCtr_, s.autoCtr);
+  s.defaultName = defaultName_->isChecked();
+  s.defaultWPtime = defaultWPtime_->isChecked();
+  s.defaultWPdist = defaultWPdist_->isChecked();
+  s.defaultPallet = defaultPallet_->isChecked();
+  s.defaultFGList = defaultFGList_->isChecked();
+  s.defaultHyp = defaultHyp_->isChecked();
+  s.defaultOptions = defaultOptions_->isChecked();
+  s.limitShrink = limitShrink_->isChecked();
+  s.ghostGrid = ghostGrid_->isChecked();
+  s.onlyXY = onlyXY_->isChecked();
+  s.iconZoomSmall = shell::clampIconZoomSmall(zoom);
+
+  s.zoomSpeed = zoomSpeed_->value();
+  s.dblClickLink = takeChoice(dblClickLink_, s.dblClickLink);
+  return true;
+}
+
+void PreferencesDialog::done(int result) {
+  if (!takeControls()) return;
+  emit defaultsChosen(settings_.defaultShip, settings_.defaultAI);
+  if (result == QDialog::Accepted) {
+    std::string error;
+    if (!shell::writeSettings(iniPath_, settings_, &error)) {
+      QMessageBox::critical(
+          this, "Error",
+          QString("The settings could not be saved to \"%1\".\n%2")
+              .arg(QString::fromStdString(iniPath_), QString::fromStdString(error)));
+    }
+  }
+  QDialog::done(result);
+}
+
+QString PreferencesDialog::browseStart(Directory which) const {
+  const QString shown = directories_[which]->text();
+  if (shown != shell::Undefined) return shown;
+  if (which == Wave) {
+    const std::string game = directories_[Zyn]->text().toStdString();
+    if (game != shell::Undefined) {
+      if (auto wave = shell::findEntryNoCase(game, "wave"); wave && shell::isDirectory(*wave)) {
+        return QString::fromStdString(*wave);
+      }
+    }
+  }
+  return {};
+}
+
+void PreferencesDialog::setDirectory(Directory which, const QString& folder) {
+  directories_[which]->setText(folder);
+  if (which == Zyn && !shownModelDefault_.isEmpty() &&
+      directories_[OPT]->text() == shownModelDefault_) {
+    shownModelDefault_ = modelDirectoryDefault();
+    directories_[OPT]->setText(shownModelDefault_);
+  }
+}
+
+void PreferencesDialog::browse(Directory which) {
+  if (auto chosen = FolderChooserDialog::chooseFolder(this, browseStart(which))) {
+    setDirectory(which, *chosen);
+  }
+}
+
+bool PreferencesDialog::editSettings(QWidget* parent, shell::Settings& settings,
+                                     const shell::Vocabulary& vocab, const std::string& iniPath,
+                                     const PreferencesHooks& hooks) {
+  PreferencesDialog dialog(settings, vocab, iniPath, parent);
+  if (hooks.autoLinkToggled) {
+    connect(&dialog, &PreferencesDialog::autoLinkToggled, &dialog, hooks.autoLinkToggled);
+  }
+  if (hooks.defaultsChosen) {
+    connect(&dialog, &PreferencesDialog::defaultsChosen, &dialog, hooks.defaultsChosen);
+  }
+  return dialog.exec() == QDialog::Accepted;
+}
+
+}  // namespace app
