@@ -415,7 +415,9 @@ void MainWindow::firstActivation() {
       settings_.editorDirectory == shell::Undefined)
     preferences();
 
+  // The title stays the plain one until the user makes or opens a mission.
   makeNewMission(model::FormatExpansion);
+  setTitle(shell::startupTitle());
   lastDirectory_ =
       settings_.missionsDirectory == shell::Undefined ? QString() : qs(settings_.missionsDirectory);
   if (shell::isDirectory(settings_.editorDirectory)) {
@@ -490,7 +492,7 @@ void MainWindow::makeNewMission(std::int16_t platformId) {
   m.named = doc_->mission().named;
   doc_->replaceMission(std::move(m));
   omitWarnings_ = false;
-  setTitle(started_ ? shell::newMissionTitle() : shell::startupTitle());
+  setTitle(shell::newMissionTitle());
 }
 
 bool MainWindow::saveChanged() {

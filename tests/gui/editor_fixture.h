@@ -1,0 +1,215 @@
+#pragma once
+// A whole editor for GUI tests: a MainWindow on the offscreen platform with its own settings
+// folder and editor folder, every box and dialog answered by a script, and widgets found by
+// their object name.
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QString>
+#include <QTemporaryDir>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/mission.h"
+#include "model/mission_document.h"
+#include "model/mission_file.h"
+#include "shell/main_window.h"
+#include "shell/prompter.h"
+#include "shell/settings_file.h"
+
+namespace testing_gui {
+
+// Answers boxes and dialogs from queues and remembers everything it was shown.
+class ScriptedPrompter : public app::Prompter {
+ public:
+  enum class Kind { Question, Information, Warning, Error };
+  struct Shown {
+    Kind kind;
+    QString text;
+  };
+
+  // Answers to questions, in order; when empty, `defaultAnswer`.
+  std::deque<QMessageBox::StandardButton> answers;
+  QMessageBox::StandardButton defaultAnswer = QMessageBox::No;
+  // Paths the open and save dialogs return, in order; an empty string or an empty queue
+  // cancels the dialog.
+  std::deque<QString> openNames;
+  std::deque<QString> saveNames;
+  // Runs each modal dialog instead of the user; rejects it when unset.
+  std::function<int(QDialog&)> onDialog;
+
+  std::vector<Shown> shown;
+  std::vector<QString> dialogs;  // class names of the dialogs run, in order
+  int openCalls = 0;
+  int saveCalls = 0;
+  QString lastSaveDir, lastSaveFilter, lastSaveSuffix, lastOpenDir, lastOpenFilter;
+
+  QMessageBox::StandardButton question(QWidget*, const QString& text,
+                                       QMessageBox::StandardButtons) override {
+    shown.push_back({Kind::Question, text});
+    if (answers.empty()) return defaultAnswer;
+    const auto a = answers.front();
+    answers.pop_front();
+    return a;
+  }
+  void information(QWidget*, const QString& text) override {
+    shown.push_back({Kind::Information, text});
+  }
+  void warning(QWidget*, const QString& text) override { shown.push_back({Kind::Warning, text}); }
+  void error(QWidget*, const QString& text) override { shown.push_back({Kind::Error, text}); }
+  QString openFileName(QWidget*, const QString&, const QString& dir, const QString& filter,
+                       const QStringList&) override {
+    ++openCalls;
+    lastOpenDir = dir;
+    lastOpenFilter = filter;
+    return take(openNames);
+  }
+  QString saveFileName(QWidget*, const QString&, const QString& dir, const QString& filter,
+                       const QString& suffix) override {
+    ++saveCalls;
+    lastSaveDir = dir;
+    lastSaveFilter = filter;
+    lastSaveSuffix = suffix;
+    return take(saveNames);
+  }
+  int exec(QDialog& dialog) override {
+    dialogs.push_back(QString::fromLatin1(dialog.metaObject()->className()));
+    return onDialog ? onDialog(dialog) : QDialog::Rejected;
+  }
+
+  // The texts shown of one kind.
+  std::vector<QString> texts(Kind kind) const {
+    std::vector<QString> out;
+    for (const auto& s : shown)
+      if (s.kind == kind) out.push_back(s.text);
+    return out;
+  }
+  int dialogCount(const char* className) const {
+    int n = 0;
+    for (const auto& d : dialogs) n += d == QLatin1String(className) ? 1 : 0;
+    return n;
+  }
+
+ private:
+  static QString take(std::deque<QString>& q) {
+    if (q.empty()) return {};
+    QString s = q.front();
+    q.pop_front();
+    return s;
+  }
+};
+
+class EditorFixture : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    // Tests close windows; the application must outlive them.
+    QApplication::setQuitOnLastWindowClosed(false);
+    ASSERT_TRUE(configDir_.isValid());
+    ASSERT_TRUE(workDir_.isValid());
+    editorDir = path("editor");
+    std::filesystem::create_directories(editorDir);
+    settings.editorDirectory = editorDir;
+    settings.gameDirectory = path("game");
+    settings.missionsDirectory = path("missions");
+    std::filesystem::create_directories(settings.gameDirectory);
+    std::filesystem::create_directories(settings.missionsDirectory);
+    // No start-up question unless a test asks for one.
+    settings.openProgWith = 1;
+  }
+
+  void TearDown() override {
+    if (window) window->document().mission().clearChanged();
+    window.reset();
+  }
+
+  // A path inside the test's own folder.
+  std::string path(const std::string& name) const {
+    return (std::filesystem::path(workDir_.path().toStdString()) / name).string();
+  }
+  std::string configDir() const { return configDir_.path().toStdString(); }
+  std::string iniPath() const { return shell::settingsFilePath(configDir()); }
+
+  // Builds and shows the editor; the settings are written first unless `writeIni` is false.
+  void start(const QStringList& arguments = {}, bool writeIni = true) {
+    if (writeIni) ASSERT_TRUE(shell::writeSettings(iniPath(), settings));
+    app::StartOptions options;
+    options.configDir = configDir();
+    options.arguments = arguments;
+    options.prompter = &prompter;
+    options.screenWidth = 1280;
+    window = std::make_unique<app::MainWindow>(std::move(options));
+    window->show();
+    for (int i = 0; i < 100 && !window->started(); ++i) QApplication::processEvents();
+    ASSERT_TRUE(window->started());
+  }
+
+  template <class T>
+  T* find(const QString& objectName) const {
+    T* w = window->findChild<T*>(objectName);
+    EXPECT_NE(w, nullptr) << "no " << objectName.toStdString();
+    return w;
+  }
+
+  app::MissionDocument& doc() { return window->document(); }
+  model::Mission& mission() { return window->document().mission(); }
+
+  // A mission file in the test folder: a new mission of `platformId` with `title` as its
+  // title string, after `edit` has had its way with it.
+  std::string writeMission(const std::string& name, std::int16_t platformId = 14,
+                           const std::string& title = "Test",
+                           const std::function<void(model::Mission&)>& edit = {}) {
+    model::Mission m;
+    m.platformId = platformId;
+    m.newMission();
+    m.briefings[0].strings[0] = title;
+    if (edit) edit(m);
+    const std::string p = path(name);
+    const auto r = model::writeFileAtomically(p, model::writeMission(m));
+    EXPECT_TRUE(r.ok) << r.error;
+    return p;
+  }
+
+  static std::vector<std::uint8_t> fileBytes(const std::string& p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+  }
+
+  // Helpers that tests outside a fixture may call too.
+ public:
+  // A key as the user presses it in `target`.
+  static void press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier,
+                    const QString& text = {}) {
+    QKeyEvent down(QEvent::KeyPress, key, mods, text);
+    QApplication::sendEvent(target, &down);
+    QKeyEvent up(QEvent::KeyRelease, key, mods, text);
+    QApplication::sendEvent(target, &up);
+  }
+  static void type(QWidget* target, const QString& text) {
+    for (const QChar ch : text) {
+      const int key = ch == QLatin1Char('\n') ? Qt::Key_Return : ch.toUpper().unicode();
+      press(target, key, Qt::NoModifier, ch == QLatin1Char('\n') ? QStringLiteral("\r") : ch);
+    }
+  }
+
+ protected:
+  shell::Settings settings;
+  std::string editorDir;
+  ScriptedPrompter prompter;
+  std::unique_ptr<app::MainWindow> window;
+
+ private:
+  QTemporaryDir configDir_;
+  QTemporaryDir workDir_;
+};
+
+}  // namespace testing_gui

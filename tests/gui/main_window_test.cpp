@@ -1,0 +1,673 @@
+// The main window's life cycle: start-up, load, save, the save question, titles, history, keys,
+// undo, the error list and the mission settings panel.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <filesystem>
+
+#include "editor_fixture.h"
+#include "shell/error_list_window.h"
+#include "shell/file_history.h"
+#include "shell/notice_window.h"
+#include "shell/startup_dialog.h"
+#include "shell/text_block_memo.h"
+
+using testing_gui::EditorFixture;
+using Kind = testing_gui::ScriptedPrompter::Kind;
+namespace fs = std::filesystem;
+
+namespace {
+
+QString titleFor(const std::string& file, const char* missionTitle) {
+  return QStringLiteral(" ZynED 1.1 - (%1) - %2")
+      .arg(QString::fromStdString(fs::path(file).filename().string()),
+           QString::fromLatin1(missionTitle));
+}
+
+std::vector<app::NoticeWindow*> notices(QWidget* w) {
+  const auto list = w->findChildren<app::NoticeWindow*>();
+  return {list.begin(), list.end()};
+}
+
+bool hasNotice(QWidget* w, const QString& text) {
+  for (auto* n : w->findChildren<app::NoticeWindow*>())
+    if (n->text() == text) return true;
+  return false;
+}
+
+}  // namespace
+
+// ------------------------------------------------------------------------------------------
+// Start-up
+
+class StartUp : public EditorFixture {};
+
+TEST_F(StartUp, PathArgumentLoadsWhateverTheStartActionSays) {
+  const std::string file = writeMission("arg.kre", 12, "Argument");
+  settings.openProgWith = 2;  // would show the open dialog
+  start({QString::fromStdString(file)});
+  EXPECT_EQ(prompter.openCalls, 0);
+  EXPECT_EQ(mission().fileName, file);
+  EXPECT_EQ(mission().platformId, 12);
+  EXPECT_FALSE(mission().isChanged());
+  EXPECT_EQ(window->windowTitle(), titleFor(file, "Argument"));
+  ASSERT_EQ(window->history().size(), 1u);
+  EXPECT_EQ(window->history().at(0), file);
+  EXPECT_TRUE(find<QRadioButton>("ZynRadio")->isChecked());
+}
+
+TEST_F(StartUp, BlankStartShowsExpansionFormatAndPlainTitle) {
+  settings.defaultFormat = 0;  // only New Mission follows it
+  start();
+  EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1"));
+  EXPECT_EQ(mission().platformId, 14);
+  EXPECT_TRUE(find<QRadioButton>("QvnRadio")->isChecked());
+  ASSERT_EQ(mission().flightGroups.size(), 1u);
+  // 810 x 580, within the screen (the offscreen screen may be smaller).
+  const QRect area = window->screen()->availableGeometry();
+  EXPECT_EQ(window->size(), QSize(std::min(810, area.width()), std::min(580, area.height())));
+  EXPECT_TRUE(prompter.dialogs.empty());
+  EXPECT_EQ(window->lastDirectory(), QString::fromStdString(settings.missionsDirectory));
+}
+
+TEST_F(StartUp, MissingSettingsFileOpensPreferencesWithDefaults) {
+  start({}, /*writeIni=*/false);
+  // Once for the missing file, once because the game and editor folders are undefined.
+  EXPECT_EQ(prompter.dialogCount("app::PreferencesDialog"), 2);
+  EXPECT_EQ(window->settings().gameDirectory, "Undefined");
+}
+
+TEST_F(StartUp, AbbreviatedDirectoryIsReportedBeforePreferences) {
+  settings.waveDirectory = "C:\\GAMES\\QUELVA~1\\WAVE";
+  start();
+  const auto infos = prompter.texts(Kind::Information);
+  ASSERT_EQ(infos.size(), 1u);
+  EXPECT_EQ(infos[0], QStringLiteral("At least one directory in Preferences includes the "
+                                     "abbreviation \"quelva~1\".\n\r You'll need to reset them "
+                                     "for some features to work correctly."));
+  EXPECT_EQ(prompter.dialogCount("app::PreferencesDialog"), 1);
+}
+
+TEST_F(StartUp, LastUsedFileLoadsOrSaysItIsGone) {
+  const std::string file = writeMission("last.kre", 14, "Last");
+  {
+    shell::FileHistory h;
+    h.add(file);
+    ASSERT_TRUE(shell::writeHistory(h, editorDir).ok());
+  }
+  settings.openProgWith = 3;
+  start();
+  EXPECT_EQ(mission().fileName, file);
+
+  window.reset();
+  fs::remove(file);
+  prompter = {};
+  start();
+  EXPECT_EQ(mission().fileName, model::UnnamedFile);
+  EXPECT_TRUE(hasNotice(window.get(), QStringLiteral("Can't find last loaded file")));
+}
+
+TEST_F(StartUp, ChoiceBoxCanMakeANewMissionInTheDefaultFormat) {
+  settings.openProgWith = 0;
+  settings.defaultFormat = 0;
+  prompter.onDialog = [](QDialog& d) {
+    auto* s = qobject_cast<app::StartUpDialog*>(&d);
+    if (!s) return int(QDialog::Rejected);
+    s->setChoice(app::StartUpDialog::CreateNew);
+    return int(QDialog::Accepted);
+  };
+  start();
+  EXPECT_EQ(prompter.dialogCount("app::StartUpDialog"), 1);
+  EXPECT_EQ(mission().platformId, 12);
+  EXPECT_FALSE(mission().isChanged());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed]"));
+}
+
+// ------------------------------------------------------------------------------------------
+// Loading, saving and the save question
+
+class LifeCycle : public EditorFixture {};
+
+TEST_F(LifeCycle, TitleDropsLeadingMarkOnLoadAndKeepsItOnSave) {
+  const std::string file = writeMission("mark.kre", 14, ">Convoy");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  EXPECT_EQ(window->windowTitle(), titleFor(file, "Convoy"));
+  ASSERT_TRUE(window->save());
+  EXPECT_EQ(window->windowTitle(), titleFor(file, ">Convoy"));
+  // A lone ">" is the whole title either way.
+  const std::string lone = writeMission("lone.kre", 14, ">");
+  ASSERT_TRUE(window->load(QString::fromStdString(lone)));
+  EXPECT_EQ(window->windowTitle(), titleFor(lone, ">"));
+}
+
+TEST_F(LifeCycle, SaveWritesReportsAndChecks) {
+  const std::string file = writeMission("save.kre");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  const auto before = fileBytes(file);
+  find<QRadioButton>("ZynRadio")->click();
+  ASSERT_TRUE(mission().isChanged());
+  ASSERT_TRUE(window->save());
+  EXPECT_FALSE(mission().isChanged());
+  const auto after = fileBytes(file);
+  EXPECT_EQ(after.size(), before.size() - 3 * 4096 + 1024);
+  EXPECT_EQ(after[0], 12);
+  const QString notice = QString::fromStdString(model::savedBytesNotice(12, after.size()));
+  EXPECT_TRUE(hasNotice(window.get(), notice));
+  for (auto* n : notices(window.get()))
+    if (n->text() == notice) {
+      EXPECT_EQ(n->width(), app::NoticeWindow::widthFor(notice));
+      EXPECT_EQ(n->windowTitle(), QStringLiteral("Information"));
+    }
+  // The new mission's single player craft on team 1 is clean: no list after the save.
+  EXPECT_EQ(prompter.dialogCount("app::ErrorListWindow"), 0);
+}
+
+TEST_F(LifeCycle, NoByteNoticeWhenTheSettingIsOff) {
+  settings.fileSavedMsg = false;
+  const std::string file = writeMission("quiet.kre");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  ASSERT_TRUE(window->save());
+  EXPECT_TRUE(notices(window.get()).empty());
+}
+
+TEST_F(LifeCycle, SaveAsDialogStartsInTheFormatsFolderForTheMissionType) {
+  fs::create_directories(fs::path(settings.gameDirectory) / "Quelvane" / "Melee");
+  start();
+  doc().setField(app::RecordKind::Header, 0, model::header::MissionType, model::u8{2});
+  EXPECT_FALSE(window->saveAs());
+  EXPECT_EQ(fs::path(prompter.lastSaveDir.toStdString()),
+            fs::path(settings.gameDirectory) / "Quelvane" / "Melee");
+  EXPECT_EQ(prompter.lastSaveFilter, QStringLiteral("Zyn Mission Files (*.[kK][rR][eE])"));
+  EXPECT_EQ(prompter.lastSaveSuffix, QStringLiteral("kre"));
+}
+
+TEST_F(LifeCycle, YesThenCancelledSaveDialogLeavesEverythingAsItWas) {
+  settings.defaultFormat = 0;  // a new mission would switch to the base format
+  start();
+  auto* memo = find<QPlainTextEdit>("DescriptionMemo");
+  find<QTabWidget>("OverallPages")->setCurrentWidget(find<QWidget>("DescriptionPage"));
+  memo->setFocus();
+  type(memo, QStringLiteral("Keep me"));
+  ASSERT_TRUE(mission().isChanged());
+  const auto bytes = model::writeMission(mission());
+  const QString title = window->windowTitle();
+  const int steps = doc().undoStack()->count();
+
+  for (auto command : {&app::MainWindow::newMission, &app::MainWindow::openMission}) {
+    prompter.answers = {QMessageBox::Yes};
+    prompter.saveNames = {QString()};  // cancel
+    (window.get()->*command)();
+    EXPECT_EQ(model::writeMission(mission()), bytes);
+    EXPECT_TRUE(mission().isChanged());
+    EXPECT_EQ(window->windowTitle(), title);
+    EXPECT_EQ(doc().undoStack()->count(), steps);
+    EXPECT_TRUE(find<QRadioButton>("QvnRadio")->isChecked());
+    EXPECT_EQ(memo->toPlainText(), QStringLiteral("Keep me"));
+  }
+  EXPECT_EQ(prompter.openCalls, 0);
+  EXPECT_EQ(prompter.texts(Kind::Question).size(), 2u);
+  EXPECT_EQ(prompter.texts(Kind::Question)[0],
+            QStringLiteral("Current Mission has been changed. Save it?"));
+
+  // Cancel at the question stops too; No goes on without saving.
+  prompter.answers = {QMessageBox::Cancel};
+  window->newMission();
+  EXPECT_TRUE(mission().isChanged());
+  prompter.answers = {QMessageBox::No};
+  window->newMission();
+  EXPECT_FALSE(mission().isChanged());
+  EXPECT_EQ(mission().platformId, 12);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed]"));
+  EXPECT_EQ(prompter.saveCalls, 2);
+}
+
+TEST_F(LifeCycle, YesSavesAnUnnamedMissionThroughTheSaveDialogThenGoesOn) {
+  start();
+  doc().setField(app::RecordKind::Header, 0, model::header::TimeLimitMinutes, model::u8{7});
+  const std::string target = path("named.kre");
+  prompter.answers = {QMessageBox::Yes};
+  prompter.saveNames = {QString::fromStdString(target)};
+  window->newMission();
+  ASSERT_TRUE(fs::exists(target));
+  model::Mission back;
+  ASSERT_TRUE(model::loadMissionFile(target, back).ok());
+  EXPECT_EQ(back.header.get(model::header::TimeLimitMinutes), 7);
+  EXPECT_EQ(mission().header.get(model::header::TimeLimitMinutes), 0);
+  EXPECT_EQ(window->history().at(0), target);
+}
+
+TEST_F(LifeCycle, FailedSaveShowsTheReasonAndKeepsTheOldFile) {
+  // A name so long that the temporary file beside it cannot be made: the save fails even for
+  // a user who may write anywhere.
+  const std::string file = path(std::string(246, 'a') + ".kre");
+  {
+    const auto image = fileBytes(writeMission("short.kre", 14, "Old"));
+    std::ofstream(file, std::ios::binary)
+        .write(reinterpret_cast<const char*>(image.data()),
+               static_cast<std::streamsize>(image.size()));
+  }
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  const auto old = fileBytes(file);
+  find<QRadioButton>("ZynRadio")->click();
+  EXPECT_FALSE(window->save());
+  const auto errors = prompter.texts(Kind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(errors[0].contains(QString::fromStdString(file)));
+  EXPECT_TRUE(errors[0].contains(QStringLiteral("too long"), Qt::CaseInsensitive));
+  EXPECT_EQ(fileBytes(file), old);
+  EXPECT_TRUE(mission().isChanged());
+  EXPECT_TRUE(notices(window.get()).empty());
+
+  // Yes at the save question with a failing save stops the command.
+  prompter.answers = {QMessageBox::Yes};
+  window->newMission();
+  EXPECT_EQ(mission().fileName, file);
+  EXPECT_TRUE(mission().isChanged());
+}
+
+TEST_F(LifeCycle, RefusedFilesLeaveTheOpenMissionAlone) {
+  const std::string good = writeMission("good.kre", 14, "Good");
+  const std::string older = path("old.vtn");
+  { std::ofstream(older, std::ios::binary).write("\x02\x00\x01\x02", 4); }
+  const std::string kre = path("kre.kre");
+  { std::ofstream(kre, std::ios::binary).write("\xff\xff\x00\x00", 4); }
+  auto damaged = fileBytes(good);
+  damaged.resize(damaged.size() / 2);
+  const std::string cut = path("cut.kre");
+  ASSERT_TRUE(model::writeFileAtomically(cut, damaged).ok);
+
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(good)));
+  doc().setField(app::RecordKind::Header, 0, model::header::TimeLimitSeconds, model::u8{30});
+  const auto bytes = model::writeMission(mission());
+  const QString title = window->windowTitle();
+
+  for (const std::string& bad : {older, kre, cut}) {
+    prompter.shown.clear();
+    prompter.answers = {QMessageBox::No};
+    prompter.openNames = {QString::fromStdString(bad)};
+    window->openMission();
+    const auto errors = prompter.texts(Kind::Error);
+    ASSERT_EQ(errors.size(), 1u) << bad;
+    EXPECT_EQ(model::writeMission(mission()), bytes);
+    EXPECT_EQ(mission().fileName, good);
+    EXPECT_TRUE(mission().isChanged());
+    EXPECT_EQ(window->windowTitle(), title);
+  }
+  EXPECT_TRUE(prompter.texts(Kind::Error)[0].contains(QStringLiteral("cut.kre")));
+}
+
+TEST_F(LifeCycle, OlderFormatIsRefusedWithAClearMessage) {
+  const std::string older = path("old.vtn");
+  { std::ofstream(older, std::ios::binary).write("\x02\x00\x01\x02", 4); }
+  start();
+  EXPECT_FALSE(window->load(QString::fromStdString(older)));
+  const auto errors = prompter.texts(Kind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(errors[0].contains(QStringLiteral("older game")));
+}
+
+TEST_F(LifeCycle, LoadWritesTheBackupUnlessItIsTheBackup) {
+  const std::string file = writeMission("orig.kre", 12, "Orig");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  const std::string backup = path("Backup.kre");
+  ASSERT_TRUE(fs::exists(backup));
+  EXPECT_EQ(fileBytes(backup), fileBytes(file));
+  const auto stamp = fs::last_write_time(backup);
+  ASSERT_TRUE(window->load(QString::fromStdString(backup)));
+  EXPECT_EQ(fs::last_write_time(backup), stamp);
+}
+
+TEST_F(LifeCycle, NoBackupWhenTheSettingIsOff) {
+  settings.doBackups = false;
+  const std::string file = writeMission("orig.kre");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  EXPECT_FALSE(fs::exists(path("Backup.kre")));
+}
+
+TEST_F(LifeCycle, OpenDialogUsesTheNamedFiltersAndRemembersTheFolder) {
+  fs::create_directories(path("sub"));
+  const std::string file = writeMission("sub/one.kre");
+  start();
+  prompter.openNames = {QString::fromStdString(file)};
+  window->openMission();
+  EXPECT_EQ(prompter.lastOpenFilter,
+            QStringLiteral("Zyn mission files (.kre) (*.[kK][rR][eE]);;Vortan mission files "
+                           "(.vtn) (*.[vV][tT][nN]);;All Files (*.*) (*)"));
+  EXPECT_EQ(window->lastDirectory().toStdString(), path("sub"));
+  window->openMission();
+  EXPECT_EQ(prompter.lastOpenDir.toStdString(), path("sub"));
+}
+
+// ------------------------------------------------------------------------------------------
+// File history
+
+class History : public EditorFixture {};
+
+TEST_F(History, OpeningTwiceKeepsOneEntryAndClosingWritesTheFile) {
+  const std::string a = writeMission("a.kre");
+  const std::string b = writeMission("b.kre");
+  start();
+  for (const auto& f : {a, b, a}) {
+    prompter.openNames = {QString::fromStdString(f)};
+    window->openMission();
+  }
+  ASSERT_EQ(window->history().size(), 2u);
+  EXPECT_EQ(window->history().at(0), a);
+  auto* menu = window->findChild<QMenu*>(QStringLiteral("ReopenMenu"));
+  ASSERT_NE(menu, nullptr);
+  ASSERT_EQ(menu->actions().size(), 2);
+  EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&0 a.kre"));
+  EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("&1 b.kre"));
+
+  menu->actions()[1]->trigger();
+  EXPECT_EQ(mission().fileName, b);
+  EXPECT_EQ(window->history().at(0), b);
+
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(prompter.shown.empty());
+  const auto stored = shell::readHistory(editorDir);
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored.at(0), b);
+}
+
+TEST_F(History, ReopenOfAGoneFileSaysSoAndKeepsTheMission) {
+  const std::string a = writeMission("a.kre", 14, "A");
+  const std::string b = writeMission("b.kre", 14, "B");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(a)));
+  window->reopen(0);  // not in the history: nothing
+  prompter.openNames = {QString::fromStdString(b)};
+  window->openMission();
+  fs::remove(b);
+  window->reopen(0);
+  const auto errors = prompter.texts(Kind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_EQ(errors[0], QString::fromStdString(b + " does not exist"));
+  EXPECT_EQ(mission().fileName, b);
+}
+
+TEST_F(History, ClosingWithoutAnEditorFolderWarns) {
+  start();
+  window->settings().editorDirectory = path("gone");
+  EXPECT_TRUE(window->close());
+  const auto warnings = prompter.texts(Kind::Warning);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_EQ(warnings[0],
+            QStringLiteral("Can't find your ZynED directory. Use Preferences to set it."));
+}
+
+TEST_F(History, ClosingAChangedMissionAsksAndCancelKeepsTheWindow) {
+  start();
+  doc().setFormat(12);
+  prompter.answers = {QMessageBox::Cancel};
+  EXPECT_FALSE(window->close());
+  EXPECT_FALSE(fs::exists(fs::path(editorDir) / "EDHistry.txt"));
+  prompter.answers = {QMessageBox::No};
+  EXPECT_TRUE(window->close());
+  EXPECT_TRUE(fs::exists(fs::path(editorDir) / "EDHistry.txt"));
+}
+
+// ------------------------------------------------------------------------------------------
+// Keys and undo
+
+class Keys : public EditorFixture {};
+
+TEST_F(Keys, CtrlKeysReachTheWindowBeforeTextBoxes) {
+  const std::string file = writeMission("keys.kre");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  auto* memo = find<QPlainTextEdit>("DescriptionMemo");
+  find<QTabWidget>("OverallPages")->setCurrentWidget(find<QWidget>("DescriptionPage"));
+  memo->setFocus();
+  type(memo, QStringLiteral("ab"));
+
+  press(memo, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
+  EXPECT_EQ(prompter.saveCalls, 1);  // Save As, not "select all"
+  EXPECT_FALSE(memo->textCursor().hasSelection());
+
+  press(memo, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_FALSE(mission().isChanged());
+  EXPECT_EQ(prompter.saveCalls, 1);  // a named mission saves without the dialog
+
+  press(memo, Qt::Key_O, Qt::ControlModifier);
+  EXPECT_EQ(prompter.openCalls, 1);
+
+  press(memo, Qt::Key_N, Qt::ControlModifier);
+  EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed]"));
+  EXPECT_EQ(memo->toPlainText(), QString());
+  EXPECT_EQ(doc().undoStack()->count(), 0);
+}
+
+TEST_F(Keys, UndoAndRedoOfAFormatSwitchRestoreBytesAndChangedState) {
+  const std::string file = writeMission("fmt.kre");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  const auto original = model::writeMission(mission());
+  auto* zyn = find<QRadioButton>("ZynRadio");
+  auto* list = window->findChild<QWidget*>(QStringLiteral("ShipList"));
+  QWidget* target = list ? list : window.get();
+
+  zyn->click();
+  EXPECT_EQ(mission().platformId, 12);
+  EXPECT_TRUE(mission().isChanged());
+  EXPECT_FALSE(find<QLabel>("NoDebriefLabel")->isHidden());
+  EXPECT_TRUE(find<QWidget>("SuccessDebriefMemo")->isHidden());
+
+  press(target, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(model::writeMission(mission()), original);
+  EXPECT_FALSE(mission().isChanged());
+  EXPECT_TRUE(find<QRadioButton>("QvnRadio")->isChecked());
+  EXPECT_FALSE(find<QWidget>("SuccessDebriefMemo")->isHidden());
+  EXPECT_TRUE(find<QLabel>("NoDebriefLabel")->isHidden());
+
+  press(target, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(mission().platformId, 12);
+  EXPECT_TRUE(mission().isChanged());
+  EXPECT_TRUE(zyn->isChecked());
+  press(target, Qt::Key_Z, Qt::ControlModifier);
+  press(target, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(mission().platformId, 12);
+}
+
+TEST_F(Keys, UndoOfADescriptionEditRestoresTheBlockAndTheMemo) {
+  const std::string file = writeMission("desc.kre", 14, "D", [](model::Mission& m) {
+    m.description.setText("Line one\r\nLine two");
+  });
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  const auto original = model::writeMission(mission());
+  auto* memo = find<QPlainTextEdit>("DescriptionMemo");
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("Line one\nLine two"));
+  find<QTabWidget>("OverallPages")->setCurrentWidget(find<QWidget>("DescriptionPage"));
+  memo->setFocus();
+  memo->moveCursor(QTextCursor::End);
+  type(memo, QStringLiteral("\nthree"));
+  EXPECT_EQ(mission().description.text(), "Line one\r\nLine two\r\nthree");
+  EXPECT_TRUE(mission().isChanged());
+
+  press(memo, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(model::writeMission(mission()), original);
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("Line one\nLine two"));
+  EXPECT_FALSE(mission().isChanged());
+
+  press(memo, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(memo->toPlainText(), QStringLiteral("Line one\nLine two\nthree"));
+  EXPECT_TRUE(mission().isChanged());
+}
+
+TEST_F(Keys, SavingThenUndoingMakesTheMissionChangedAgain) {
+  const std::string file = writeMission("undo.kre");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  doc().setFormat(12);
+  ASSERT_TRUE(window->save());
+  EXPECT_FALSE(mission().isChanged());
+  doc().undoStack()->undo();
+  EXPECT_EQ(mission().platformId, 14);
+  // Away from the saved state: the question comes back.
+  prompter.answers = {QMessageBox::Cancel};
+  window->newMission();
+  EXPECT_EQ(prompter.texts(Kind::Question).size(), 1u);
+}
+
+// ------------------------------------------------------------------------------------------
+// The mission settings panel and the memos
+
+class Panel : public EditorFixture {};
+
+TEST_F(Panel, ControlsWriteTheMissionAtOnce) {
+  start();
+  auto* type = find<QComboBox>("MissionTypeBox");
+  ASSERT_EQ(type->count(), 5);
+  EXPECT_EQ(type->itemText(1), QStringLiteral("1"));
+  mission().teamIff[0] = 3;
+  mission().teamIff[1] = 3;
+  type->setCurrentIndex(4);
+  emit type->activated(4);
+  EXPECT_EQ(mission().missionType(), 4);
+  EXPECT_EQ(mission().teamIff[0], 1);
+  EXPECT_EQ(mission().teamIff[1], 0);
+
+  find<QSpinBox>("MissMinSpin")->setValue(12);
+  find<QSpinBox>("MissSecSpin")->setValue(40);
+  EXPECT_EQ(mission().header.get(model::header::TimeLimitMinutes), 12);
+  EXPECT_EQ(mission().header.get(model::header::TimeLimitSeconds), 40);
+  EXPECT_TRUE(mission().isChanged());
+
+  doc().undoStack()->undo();
+  EXPECT_EQ(find<QSpinBox>("MissSecSpin")->value(), 0);
+  doc().undoStack()->undo();
+  doc().undoStack()->undo();
+  EXPECT_EQ(type->currentIndex(), 0);
+  EXPECT_EQ(mission().teamIff[0], 3);
+}
+
+TEST_F(Panel, DescriptionTypingStopsAtTheFormatsLimit) {
+  start();
+  find<QRadioButton>("ZynRadio")->click();
+  auto* memo = qobject_cast<app::TextBlockMemo*>(find<QPlainTextEdit>("DescriptionMemo"));
+  ASSERT_NE(memo, nullptr);
+  EXPECT_EQ(memo->limit(), 1024);
+  memo->setPlainText(QString(1020, QLatin1Char('x')));
+  memo->setFocus();
+  memo->moveCursor(QTextCursor::End);
+  type(memo, QStringLiteral("abcdef"));
+  EXPECT_EQ(memo->storedLength(), 1024);
+  EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("xabcd")));
+  type(memo, QStringLiteral("\n"));  // a line break needs two
+  EXPECT_EQ(memo->storedLength(), 1024);
+
+  find<QRadioButton>("QvnRadio")->click();
+  EXPECT_EQ(memo->limit(), 4095);
+  type(memo, QStringLiteral("\nz"));
+  EXPECT_EQ(memo->storedLength(), 1027);
+  EXPECT_EQ(mission().description.text().size(), 1027u);
+}
+
+TEST_F(Panel, MemoTextConvertsLineEnds) {
+  EXPECT_EQ(app::TextBlockMemo::toMemo("a\r\nb\r"), QStringLiteral("a\nb\n"));
+  EXPECT_EQ(app::TextBlockMemo::toBlock(QStringLiteral("a\nb")), "a\r\nb");
+  EXPECT_EQ(app::TextBlockMemo::toBlock(QStringLiteral("caf\u00e9")), "caf\xe9");
+}
+
+TEST_F(Panel, ToolBarHasEveryButtonAndLaterOnesAreDisabled) {
+  start();
+  const char* later[] = {"LstBtn",   "BattleBtn",  "OptBtn",     "MapBtn",
+                         "BriefBtn", "LibraryBtn", "AddToLibBtn"};
+  const char* now[] = {"ErrorCheckBtn", "PrefsBtn", "NewFGBut", "DeleteBut", "NewMissionBtn",
+                       "LoadBtn",       "UpBtn",    "DownBtn",  "SaveAsBtn", "CutBtn",
+                       "CopyBtn",       "PasteBtn", "SaveBtn",  "AboutBtn",  "HomePageBtn"};
+  for (const char* n : later) EXPECT_FALSE(find<QToolButton>(n)->isEnabled()) << n;
+  for (const char* n : now) EXPECT_TRUE(find<QToolButton>(n)->isEnabled()) << n;
+  EXPECT_EQ(find<QToolButton>("SaveAsBtn")->toolTip(), QStringLiteral("Save As "));
+  EXPECT_EQ(find<QToolButton>("LstBtn")->toolTip(), QStringLiteral("Edit .lst Files"));
+  auto* pages = find<QTabWidget>("OverallPages");
+  ASSERT_EQ(pages->count(), 6);
+  EXPECT_EQ(pages->tabText(0), QStringLiteral("Flight Groups"));
+  EXPECT_EQ(pages->tabText(5), QStringLiteral("Teams"));
+}
+
+TEST_F(Panel, HomePageComesFromTheSettingsFileWhenGiven) {
+  start();
+  EXPECT_EQ(window->homePageUrl(), QStringLiteral("https://example.org/zyned"));
+  {
+    std::ofstream ini(iniPath(), std::ios::app);
+    ini << "\n[Options]\nHomePage=https://example.net/missions\n";
+  }
+  EXPECT_EQ(window->homePageUrl(), QStringLiteral("https://example.net/missions"));
+}
+
+// ------------------------------------------------------------------------------------------
+// The error check
+
+class Check : public EditorFixture {
+ protected:
+  // A mission whose only finding is a warning: seven starfighters in one computer group.
+  static void sevenFighters(model::Mission& m) {
+    const int i = m.addFlightGroup();
+    m.flightGroups[static_cast<std::size_t>(i)].set(model::fg::CraftCount, model::u8{7});
+  }
+};
+
+TEST_F(Check, CleanMissionSaysSeemsOk) {
+  start();
+  window->errorCheck();
+  EXPECT_TRUE(hasNotice(window.get(), QStringLiteral("Seems Ok.")));
+  EXPECT_EQ(prompter.dialogCount("app::ErrorListWindow"), 0);
+}
+
+TEST_F(Check, WarningsCanBeLeftOutUntilTheNextLoad) {
+  const std::string file = writeMission("warn.kre", 14, "W", sevenFighters);
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  QString listed;
+  prompter.onDialog = [&](QDialog& d) {
+    auto* w = qobject_cast<app::ErrorListWindow*>(&d);
+    if (!w) return int(QDialog::Rejected);
+    listed = w->listText();
+    auto* box = w->findChild<QCheckBox*>(QStringLiteral("OmitWarningsBox"));
+    EXPECT_EQ(box->text(), QStringLiteral("&Don't include Warnings again this mission"));
+    box->click();
+    return int(QDialog::Accepted);
+  };
+  window->errorCheck();
+  EXPECT_TRUE(listed.startsWith(QStringLiteral("WARNING: ")));
+  EXPECT_TRUE(window->omitWarnings());
+
+  window->errorCheck();
+  EXPECT_EQ(prompter.dialogCount("app::ErrorListWindow"), 1);
+  EXPECT_TRUE(hasNotice(window.get(), QStringLiteral("Seems Ok.")));
+
+  ASSERT_TRUE(window->save());  // silent: nothing to show
+  EXPECT_EQ(prompter.dialogCount("app::ErrorListWindow"), 1);
+
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  EXPECT_FALSE(window->omitWarnings());
+  ASSERT_TRUE(window->save());  // the silent check finds the warning again
+  EXPECT_EQ(prompter.dialogCount("app::ErrorListWindow"), 2);
+}
+
+TEST_F(Check, ErrorListShowsErrorsBeforeWarnings) {
+  app::ErrorListWindow w({QStringLiteral("ERROR: one")}, {QStringLiteral("WARNING: two")}, false);
+  EXPECT_EQ(w.windowTitle(), QStringLiteral("Error and Warning List"));
+  EXPECT_EQ(w.listText(), QStringLiteral("ERROR: one\nWARNING: two"));
+  app::ErrorListWindow omitted({QStringLiteral("ERROR: one")}, {QStringLiteral("WARNING: two")},
+                               true);
+  EXPECT_EQ(omitted.listText(), QStringLiteral("ERROR: one"));
+  EXPECT_TRUE(omitted.omitWarnings());
+}
