@@ -1,0 +1,533 @@
+// The "Flight Groups" page driven through its widgets, on a document of its own.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTabWidget>
+
+#include <gtest/gtest.h>
+
+#include "editing/fg_widgets.h"
+#include "editing/flight_groups_page.h"
+#include "editing/ship_list.h"
+#include "editor_fixture.h"
+#include "model/mission_document.h"
+#include "shell/settings.h"
+#include "shell/vocabulary.h"
+
+using namespace model;
+using testing_gui::ScriptedPrompter;
+
+namespace {
+
+class FlightGroupsPageTest : public ::testing::Test {
+ protected:
+  // A mission of `n` flight groups named "G1".."Gn", unchanged.
+  void start(int n = 3, const std::function<void(Mission&)>& edit = {}) {
+    Mission m;
+    m.newMission();
+    while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
+    for (std::size_t i = 0; i < m.flightGroups.size(); ++i)
+      m.flightGroups[i].setText(fg::Name, "G" + std::to_string(i + 1));
+    if (edit) edit(m);
+    m.clearChanged();
+    doc.replaceMission(std::move(m));
+    page = std::make_unique<app::FlightGroupsPage>(doc, vocab, settings);
+    page->setPrompter(prompter);
+    page->resize(800, 500);
+  }
+
+  template <class T>
+  T* find(const char* name) {
+    T* w = page->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << "no " << name;
+    return w;
+  }
+  const FlightGroup& group(std::size_t i) { return doc.mission().flightGroups.at(i); }
+  QString line(int row) { return page->shipList()->item(row)->text(); }
+  QColor colour(int row) { return page->shipList()->item(row)->foreground().color(); }
+  void select(std::vector<int> rows) {
+    // One selection change, as a click or a shift-click makes it.
+    QListWidget* list = page->shipList();
+    QItemSelection sel;
+    for (int r : rows) sel.select(list->model()->index(r, 0), list->model()->index(r, 0));
+    list->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
+  }
+  void showTab(app::FlightGroupsPage::Tab tab) { page->pages()->setCurrentIndex(tab); }
+  std::vector<QString> warnings() { return prompter.texts(ScriptedPrompter::Kind::Warning); }
+
+  shell::Vocabulary vocab;
+  shell::Settings settings;
+  app::MissionDocument doc;
+  ScriptedPrompter prompter;
+  std::unique_ptr<app::FlightGroupsPage> page;
+};
+
+TEST_F(FlightGroupsPageTest, ListShowsEveryGroupInItsColourAndFollowsEdits) {
+  start(3, [](Mission& m) {
+    m.flightGroups[1].set(fg::Iff, u8{3});
+    m.flightGroups[2].set(fg::ArrivalDifficulty, u8{6});  // never appears
+  });
+  QListWidget* list = page->shipList();
+  ASSERT_EQ(list->count(), 3);
+  EXPECT_TRUE(line(0).contains(QStringLiteral("G1")));
+  EXPECT_EQ(colour(0), QColor(255, 0, 0));
+  EXPECT_EQ(colour(1), QColor(255, 255, 0));
+  EXPECT_EQ(colour(2), QColor(128, 128, 128));
+
+  select({0});
+  find<QComboBox>("IFFBox")->setCurrentIndex(0);
+  find<QSpinBox>("FGSizeSpin")->setValue(4);
+  EXPECT_EQ(colour(0), QColor(0, 255, 0));
+  EXPECT_TRUE(line(0).contains(QStringLiteral("[ 4 ]"))) << line(0).toStdString();
+  EXPECT_EQ(find<QLabel>("FGInfo")->text(), QStringLiteral("Flight Group #1 of 3"));
+  EXPECT_TRUE(find<QLabel>("TotalFGsLab")->text().endsWith(QStringLiteral(" Craft (medium)")));
+
+  // Ctrl+G adds the goal summary to every line.
+  Mission& m = doc.mission();
+  set(m.flightGroups[0].goalBytes(0), goal::Condition, u8{2});
+  set(m.flightGroups[0].goalBytes(0), goal::Argument, u8{1});
+  set(m.flightGroups[0].goalBytes(0), goal::Team, u8{1});
+  testing_gui::EditorFixture::press(list, Qt::Key_G, Qt::ControlModifier);
+  EXPECT_TRUE(page->goalSummary());
+  EXPECT_TRUE(line(0).contains(QStringLiteral("[2Nd]"))) << line(0).toStdString();
+}
+
+TEST_F(FlightGroupsPageTest, EditWritesEverySelectedGroupAsOneStep) {
+  start(3);
+  select({0, 2});
+  EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{0, 2}));
+  const auto untouched = group(1).bytes;
+  const int steps = doc.undoStack()->count();
+
+  find<QComboBox>("AIBox")->setCurrentIndex(4);
+  EXPECT_EQ(group(0).get(fg::AiRank), 4);
+  EXPECT_EQ(group(2).get(fg::AiRank), 4);
+  EXPECT_EQ(group(1).bytes, untouched);
+  EXPECT_EQ(doc.undoStack()->count(), steps + 1);
+
+  // Spin values beyond a byte keep their low byte; waves store value - 1.
+  find<QSpinBox>("GGSpin")->setValue(300);
+  find<QSpinBox>("WaveSpin")->setValue(3);
+  find<QLineEdit>("CargoEd")->textEdited(QStringLiteral("Spare parts"));
+  for (std::size_t i : {0u, 2u}) {
+    EXPECT_EQ(group(i).get(fg::GlobalGroup), 300 & 0xFF);
+    EXPECT_EQ(group(i).get(fg::WaveCount), 2);
+    EXPECT_EQ(group(i).text(fg::Cargo), "Spare parts");
+  }
+  EXPECT_EQ(group(1).bytes, untouched);
+
+  doc.undoStack()->undo();
+  EXPECT_EQ(group(0).text(fg::Cargo), "");
+  EXPECT_EQ(group(0).get(fg::GlobalGroup), 300 & 0xFF);
+}
+
+TEST_F(FlightGroupsPageTest, TypedTextThatIsNoNumberIsReportedAndChangesNothing) {
+  start(1);
+  auto* gg = find<app::NumberSpin>("GGSpin");
+  const auto before = group(0).bytes;
+  gg->editor()->setText(QStringLiteral("abc"));
+  EXPECT_FALSE(gg->commit());
+  EXPECT_EQ(group(0).bytes, before);
+  ASSERT_EQ(prompter.texts(ScriptedPrompter::Kind::Error).size(), 1u);
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Error)[0],
+            QStringLiteral("'abc' is not a valid integer value"));
+  EXPECT_EQ(gg->value(), 0);
+  // A number above the range is held to it, then stored as its low byte.
+  gg->editor()->setText(QStringLiteral("5000"));
+  EXPECT_TRUE(gg->commit());
+  EXPECT_EQ(group(0).get(fg::GlobalGroup), 1000 & 0xFF);
+  // The box shows what the group holds.
+  EXPECT_EQ(gg->value(), 1000 & 0xFF);
+}
+
+TEST_F(FlightGroupsPageTest, CraftTypeWithAutoLinkMovesIffAndTeam) {
+  start(2);
+  Mission& m = doc.mission();
+  m.teamIff[1] = 0;  // team 2 Rebel, team 1 Imperial
+  m.flightGroups[1].autoLink = false;
+  select({0, 1});
+  auto* ship = find<QComboBox>("ShipBox");
+  ship->setCurrentIndex(2);
+  EXPECT_EQ(group(0).get(fg::CraftType), 2);
+  EXPECT_EQ(group(0).get(fg::Iff), 0);
+  EXPECT_EQ(group(0).get(fg::Team), 1);
+  // Without auto-link only the type changes.
+  EXPECT_EQ(group(1).get(fg::CraftType), 2);
+  EXPECT_EQ(group(1).get(fg::Iff), 1);
+  EXPECT_EQ(group(1).get(fg::Team), 0);
+  EXPECT_EQ(find<QComboBox>("IFFBox")->currentIndex(), 0);
+  EXPECT_EQ(find<QComboBox>("TeamBox")->currentIndex(), 1);
+  EXPECT_EQ(colour(0), QColor(0, 255, 0));
+
+  ship->setCurrentIndex(53);
+  EXPECT_EQ(group(0).get(fg::Iff), 1);
+  EXPECT_EQ(group(0).get(fg::Team), 0);
+  EXPECT_TRUE(warnings().empty());
+
+  // The auto-link check box writes the in-memory flag of every selected group.
+  find<QCheckBox>("AutoLinkChk")->setChecked(false);
+  EXPECT_FALSE(group(0).autoLink);
+  select({1});
+  find<QCheckBox>("AutoLinkChk")->setChecked(true);
+  EXPECT_TRUE(group(1).autoLink);
+  // Team change with auto-link: the IFF follows the team.
+  find<QComboBox>("TeamBox")->setCurrentIndex(1);
+  EXPECT_EQ(group(1).get(fg::Team), 1);
+  EXPECT_EQ(group(1).get(fg::Iff), 0);
+}
+
+TEST_F(FlightGroupsPageTest, PlayableWarningsAndThePlanetStatusList) {
+  start(1);
+  doc.mission().platformId = FormatBase;
+  auto* ship = find<QComboBox>("ShipBox");
+  ship->setCurrentIndex(54);
+  EXPECT_EQ(group(0).get(fg::CraftType), 54);
+  ASSERT_EQ(warnings().size(), 1u);
+  EXPECT_EQ(warnings()[0], QStringLiteral("That Ship is only available in Qvn"));
+  ship->setCurrentIndex(31);
+  ASSERT_EQ(warnings().size(), 2u);
+  EXPECT_EQ(warnings()[1], QStringLiteral("That ship slot is not available in Zyn or Qvn"));
+  settings.checkPlayable = false;
+  ship->setCurrentIndex(54);
+  EXPECT_EQ(warnings().size(), 2u);
+
+  ship->setCurrentIndex(87);
+  auto* status = find<QComboBox>("StatusBox");
+  EXPECT_EQ(status->itemText(0).toStdString(), vocab.table(shell::tables::Planets)[0]);
+  ship->setCurrentIndex(1);
+  EXPECT_EQ(status->itemText(0), QStringLiteral("Normal"));
+
+  // A player in a craft no player flies gets a warning; the value stays.
+  ship->setCurrentIndex(30);
+  find<QComboBox>("PlayerBox")->setCurrentIndex(0);
+  find<QComboBox>("PlayerBox")->setCurrentIndex(2);
+  EXPECT_EQ(group(0).get(fg::PlayerNumber), 2);
+  EXPECT_EQ(warnings().back(), QStringLiteral("Non-Player Craft Chosen for Player"));
+}
+
+TEST_F(FlightGroupsPageTest, NameSetsMarkingsWhenLinked) {
+  start(2, [](Mission& m) {
+    m.flightGroups[0].set(fg::CraftType, u8{6});
+    m.flightGroups[1].set(fg::CraftType, u8{1});
+    m.flightGroups[1].set(fg::Markings, u8{2});
+  });
+  select({0, 1});
+  auto* name = find<QComboBox>("ShipName");
+  name->lineEdit()->selectAll();
+  testing_gui::EditorFixture::type(name->lineEdit(), QStringLiteral("Rogue"));
+  EXPECT_EQ(group(0).text(fg::Name), "Rogue");
+  EXPECT_EQ(group(1).text(fg::Name), "Rogue");
+  EXPECT_EQ(group(0).get(fg::Markings), 1);  // "Gold" is the first colour of type 6
+  EXPECT_EQ(group(1).get(fg::Markings), 0);
+  EXPECT_EQ(find<QComboBox>("ColorBox")->currentIndex(), 1);
+  EXPECT_TRUE(line(0).endsWith(QStringLiteral("Rogue")) ||
+              line(0).contains(QStringLiteral("Rogue")));
+  // The name is stored as 20 bytes, zero-filled.
+  for (std::size_t k = 5; k < 20; ++k) EXPECT_EQ(group(0).bytes[k], 0);
+
+  // Without the link, or in a melee, the markings stay.
+  settings.linkColor = false;
+  name->setEditText(QStringLiteral("Blue"));
+  EXPECT_EQ(group(0).get(fg::Markings), 1);
+  settings.linkColor = true;
+  doc.mission().header.set(header::MissionType, u8{Melee});
+  name->setEditText(QStringLiteral("Green"));
+  EXPECT_EQ(group(0).text(fg::Name), "Green");
+  EXPECT_EQ(group(0).get(fg::Markings), 1);
+}
+
+TEST_F(FlightGroupsPageTest, CountKeepsTheSpecialCraftRule) {
+  start(2, [](Mission& m) {
+    for (auto& g : m.flightGroups) g.set(fg::CraftCount, u8{3});
+    m.flightGroups[0].set(fg::SpecialCraft, u8{3});  // not in the group
+    m.flightGroups[1].set(fg::SpecialCraft, u8{1});
+  });
+  auto* special = find<QSpinBox>("SpecShpSpin");
+  select({0});
+  EXPECT_EQ(special->value(), 4);
+  EXPECT_FALSE(find<QLineEdit>("SpecCargEd")->isVisibleTo(page.get()));
+  select({0, 1});
+  find<QSpinBox>("FGSizeSpin")->setValue(4);
+  EXPECT_EQ(group(0).get(fg::SpecialCraft), 4);
+  EXPECT_EQ(group(1).get(fg::SpecialCraft), 1);
+  EXPECT_EQ(special->value(), 5);
+
+  // "Randomize?" shows the special cargo and locks the spin.
+  find<QCheckBox>("RandomChk")->setChecked(true);
+  EXPECT_EQ(group(0).get(fg::RandomSpecialCraft), 1);
+  EXPECT_EQ(group(1).get(fg::RandomSpecialCraft), 1);
+  EXPECT_TRUE(find<QLineEdit>("SpecCargEd")->isVisibleTo(page.get()));
+  EXPECT_FALSE(special->isEnabled());
+  find<QCheckBox>("RandomChk")->setChecked(false);
+  EXPECT_TRUE(special->isEnabled());
+  special->setValue(2);
+  EXPECT_EQ(group(0).get(fg::SpecialCraft), 1);
+  EXPECT_TRUE(find<QLineEdit>("SpecCargEd")->isVisibleTo(page.get()));
+}
+
+TEST_F(FlightGroupsPageTest, RoleBoxesWriteReadAndHoldFourChoices) {
+  start(2, [](Mission& m) { m.flightGroups[1].setText(fg::Roles, "Apri6STA3sec"); });
+  showTab(app::FlightGroupsPage::OptionsTab);
+  auto* all = find<QComboBox>("CMDAllBox");
+  auto* t1 = find<QComboBox>("CMDBox1");
+  auto* t4 = find<QComboBox>("CMDBox4");
+  select({1});
+  EXPECT_EQ(all->currentIndex(), 6);
+  EXPECT_EQ(find<QComboBox>("CMDBox3")->currentIndex(), 9);
+  EXPECT_EQ(t1->currentIndex(), 0);
+
+  select({0, 1});
+  all->setCurrentIndex(1);
+  EXPECT_EQ(group(0).text(fg::Roles), "aBAS");
+  t1->setCurrentIndex(2);
+  find<QComboBox>("CMDBox2")->setCurrentIndex(3);
+  find<QComboBox>("CMDBox3")->setCurrentIndex(4);
+  EXPECT_TRUE(prompter.shown.empty());
+  t4->setCurrentIndex(12);
+  ASSERT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).size(), 1u);
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information)[0],
+            QStringLiteral("Maximum of 4 CMD Choices per FG, Previous FG has been adjusted"));
+  for (std::size_t i : {0u, 1u}) EXPECT_EQ(group(i).text(fg::Roles), "aBAS1COM2CON3MAN");
+  EXPECT_EQ(t4->currentIndex(), 0);
+  // The list marks mission-critical craft and primary targets.
+  find<QComboBox>("CMDBox1")->setCurrentIndex(5);
+  EXPECT_TRUE(line(0).contains(QStringLiteral(" *"))) << line(0).toStdString();
+}
+
+TEST_F(FlightGroupsPageTest, OptionalWeaponsArePackedAndToggled) {
+  start(1, [](Mission& m) {
+    // Bytes past the beam list's four items belong to nobody; they must survive.
+    m.flightGroups[0].set(fg::OptionalBeams, u8{0xAA}, 4);
+    m.flightGroups[0].set(fg::OptionalBeams, u8{0xAA}, 5);
+  });
+  showTab(app::FlightGroupsPage::OptionsTab);
+  auto* missiles = find<QListWidget>("MissleSelBox");
+  ASSERT_EQ(missiles->count(), 8);
+  missiles->item(2)->setSelected(true);
+  missiles->item(5)->setSelected(true);
+  std::vector<u8> packed;
+  for (std::size_t k = 0; k < 8; ++k) packed.push_back(group(0).get(fg::OptionalWarheads, k));
+  EXPECT_EQ(packed, (std::vector<u8>{3, 6, 0, 0, 0, 0, 0, 0}));
+
+  // Reading back after another group was shown selects the same items.
+  page->refresh();
+  EXPECT_TRUE(missiles->item(2)->isSelected());
+  EXPECT_TRUE(missiles->item(5)->isSelected());
+  EXPECT_FALSE(missiles->item(0)->isSelected());
+
+  auto* toggle = find<QPushButton>("AllOptionsBtn");
+  toggle->click();
+  for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(group(0).get(fg::OptionalWarheads, k), k + 1);
+  for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(group(0).get(fg::OptionalBeams, k), k + 1);
+  for (std::size_t k = 0; k < 3; ++k)
+    EXPECT_EQ(group(0).get(fg::OptionalCountermeasures, k), k + 1);
+  EXPECT_EQ(group(0).get(fg::OptionalBeams, 4), 0xAA);
+  EXPECT_EQ(group(0).get(fg::OptionalBeams, 5), 0xAA);
+  EXPECT_EQ(find<QListWidget>("BeamSelBox")->selectedItems().size(), 4);
+  toggle->click();
+  for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(group(0).get(fg::OptionalWarheads, k), 0);
+  EXPECT_EQ(group(0).get(fg::OptionalBeams, 5), 0xAA);
+}
+
+TEST_F(FlightGroupsPageTest, OptionalCraftRows) {
+  start(1);
+  showTab(app::FlightGroupsPage::OptionsTab);
+  auto* rows = find<QListWidget>("OpFGList");
+  EXPECT_EQ(rows->count(), 0);
+  find<QComboBox>("OpShipTypes")->setCurrentIndex(4);
+  EXPECT_EQ(group(0).get(fg::OptionalCraftCategory), 4);
+  ASSERT_EQ(rows->count(), 10);
+  EXPECT_EQ(rows->item(0)->text(), QStringLiteral("<None>"));
+  rows->setCurrentRow(2);
+  find<QComboBox>("OpShipBox")->setCurrentIndex(5);
+  EXPECT_EQ(group(0).get(fg::OptionalCraft, 2), 5);
+  EXPECT_EQ(group(0).get(fg::OptionalCraftCount, 2), 1);  // a craft needs a count
+  find<QSpinBox>("OpShipWavesSpin")->setValue(3);
+  EXPECT_EQ(group(0).get(fg::OptionalCraftWaves, 2), 2);
+  find<QSpinBox>("OpFGCountSpin")->setValue(260);
+  EXPECT_EQ(group(0).get(fg::OptionalCraftCount, 2), 260 & 0xFF);
+  EXPECT_TRUE(rows->item(2)->text().startsWith(QStringLiteral("3 x [ 4 ]  ")))
+      << rows->item(2)->text().toStdString();
+  find<QComboBox>("OpShipTypes")->setCurrentIndex(1);
+  EXPECT_EQ(rows->count(), 0);
+}
+
+TEST_F(FlightGroupsPageTest, OtherTabShowsOrientationAndUnknownBytes) {
+  start(1, [](Mission& m) {
+    m.flightGroups[0].bytes[1125] = 7;
+    m.flightGroups[0].bytes[147] = 1;
+    m.flightGroups[0].bytes[153] = 9;
+    m.header.set(header::HeaderByte11, u8{5});
+  });
+  showTab(app::FlightGroupsPage::OtherTab);
+  auto* orient = find<QComboBox>("OrientationBox");
+  ASSERT_EQ(orient->count(), 256);
+  EXPECT_EQ(orient->itemText(0), QStringLiteral("On edge"));
+  EXPECT_EQ(orient->itemText(64), QStringLiteral("Flat"));
+  EXPECT_EQ(orient->itemText(192), QStringLiteral("Upside down"));
+  EXPECT_EQ(orient->currentIndex(), 64);
+  orient->setCurrentIndex(192);
+  EXPECT_EQ(group(0).get(fg::ObjectOrientation), 192);
+  EXPECT_EQ(find<QLabel>("UnkPt5Lab")->text(), QStringLiteral("Pt 5:   7"));
+  EXPECT_EQ(find<QLabel>("UnkPt3Lab")->text(),
+            QStringLiteral("Unknowns Pt 3 (Departure?):   1, 0, 0, 0, 0, 0, 9"));
+  EXPECT_EQ(find<QLabel>("MissionUnksLab")->text(), QStringLiteral("Mission Unks: 0,  5,  0"));
+  EXPECT_NE(page->missionSettingsArea(), nullptr);
+  EXPECT_TRUE(
+      page->missionSettingsArea()->isAncestorOf(page->missionSettingsArea()) ||
+      page->tabFrame(app::FlightGroupsPage::OtherTab)->isAncestorOf(page->missionSettingsArea()));
+}
+
+TEST_F(FlightGroupsPageTest, SelectingAnotherGroupPassesTheChangedFlagOn) {
+  start(3);
+  select({0});
+  find<QComboBox>("AIBox")->setCurrentIndex(3);
+  Mission& m = doc.mission();
+  EXPECT_TRUE(m.flightGroupChanged);
+  EXPECT_FALSE(m.missionChanged);
+  // The same line again changes nothing.
+  select({0});
+  EXPECT_TRUE(m.flightGroupChanged);
+  select({2});
+  EXPECT_FALSE(m.flightGroupChanged);
+  EXPECT_TRUE(m.missionChanged);
+  EXPECT_EQ(doc.currentFlightGroup(), 2);
+  EXPECT_EQ(find<QComboBox>("AIBox")->currentIndex(), group(2).get(fg::AiRank));
+  EXPECT_EQ(find<QLabel>("FGInfo")->text(), QStringLiteral("Flight Group #3 of 3"));
+}
+
+TEST_F(FlightGroupsPageTest, KeysAndMenuRunTheListCommands) {
+  start(2);
+  QListWidget* list = page->shipList();
+  select({1});
+  testing_gui::EditorFixture::press(list, Qt::Key_Insert);
+  ASSERT_EQ(doc.mission().flightGroups.size(), 3u);
+  EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{2}));
+  EXPECT_EQ(list->selectedItems().size(), 1);
+  EXPECT_TRUE(list->item(2)->isSelected());
+
+  select({0});
+  testing_gui::EditorFixture::press(list, Qt::Key_C, Qt::NoModifier, QStringLiteral("c"));
+  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G1");
+  EXPECT_TRUE(find<QLineEdit>("BufEd")->text().contains(QStringLiteral("G1")));
+  testing_gui::EditorFixture::press(list, Qt::Key_V, Qt::NoModifier, QStringLiteral("v"));
+  ASSERT_EQ(doc.mission().flightGroups.size(), 4u);
+  EXPECT_EQ(group(3).name(), "G1");
+
+  // Delete asks first; No keeps everything.
+  prompter.answers = {QMessageBox::No};
+  testing_gui::EditorFixture::press(list, Qt::Key_Delete);
+  EXPECT_EQ(doc.mission().flightGroups.size(), 4u);
+  settings.confirmDeletes = false;
+  testing_gui::EditorFixture::press(list, Qt::Key_Delete);
+  EXPECT_EQ(doc.mission().flightGroups.size(), 3u);
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Question).size(), 1u);
+
+  // The pop-up menu: the list's commands, then the main window's.
+  QAction extra(QStringLiteral("&Open..."));
+  page->setFileActions({&extra});
+  QStringList texts;
+  for (QAction* a : list->findChild<QMenu*>()->actions())
+    if (!a->isSeparator()) texts << a->text();
+  EXPECT_EQ(texts, (QStringList{"Add &FG", "&Delete", "&Copy", "&Paste", "Move &up", "&Move down",
+                                "&Open..."}));
+  page->setFileActions({});
+  EXPECT_EQ(list->findChild<QMenu*>()->actions().size(), 6);
+}
+
+TEST_F(FlightGroupsPageTest, MoveAndCutAreSingleSteps) {
+  start(4);
+  select({1, 2});
+  page->moveUp();
+  EXPECT_EQ(group(0).name(), "G2");
+  EXPECT_EQ(group(1).name(), "G3");
+  EXPECT_EQ(group(2).name(), "G1");
+  EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{0, 1}));
+  EXPECT_TRUE(line(0).contains(QStringLiteral("G2")));
+  // The first line selected: up does nothing.
+  const int steps = doc.undoStack()->count();
+  page->moveUp();
+  EXPECT_EQ(doc.undoStack()->count(), steps);
+
+  select({3});
+  prompter.answers = {QMessageBox::No};
+  page->cut();
+  EXPECT_EQ(doc.mission().flightGroups.size(), 4u);
+  prompter.answers = {QMessageBox::Yes};
+  page->cut();
+  ASSERT_EQ(doc.mission().flightGroups.size(), 3u);
+  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G4");
+  // Undo brings the group back and leaves the clipboard as it is.
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().flightGroups.size(), 4u);
+  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G4");
+  doc.undoStack()->undo();
+  EXPECT_EQ(group(0).name(), "G1");
+  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G4");
+}
+
+TEST_F(FlightGroupsPageTest, UndoOfADeleteGivesBackEveryByte) {
+  start(4, [](Mission& m) {
+    // References to groups 2 and 3 from an arrival trigger, an order and a message.
+    Bytes arrival = m.flightGroups[0].part(fg::ArrivalTriggers, trigger::Size);
+    set(arrival, trigger::Condition, u8{2});
+    set(arrival, trigger::VariableType, u8{1});
+    set(arrival, trigger::Variable, u8{3});
+    Bytes order = m.flightGroups[3].orderBytes(0);
+    set(order, order::Command, u8{7});
+    set(order, order::Target1Type, u8{1});
+    set(order, order::Target1, u8{2});
+    m.addMessage();
+    Bytes t = m.messages[0].part(message::Triggers, trigger::Size);
+    set(t, trigger::Condition, u8{2});
+    set(t, trigger::VariableType, u8{1});
+    set(t, trigger::Variable, u8{3});
+  });
+  const auto groups = doc.mission().flightGroups;
+  const auto messageBytes = doc.mission().messages[0].bytes;
+  const auto header = doc.mission().header.bytes;
+  prompter.answers = {QMessageBox::Yes};
+  select({1});
+  page->deleteSelected();
+  const Mission& m = doc.mission();
+  ASSERT_EQ(m.flightGroups.size(), 3u);
+  EXPECT_EQ(m.flightGroups[0].bytes[fg::ArrivalTriggers + 2], 2);
+  EXPECT_EQ(m.flightGroups[2].orderBytes(0)[order::Target1.offset], 1);
+  EXPECT_EQ(m.messages[0].bytes[message::Triggers + 2], 2);
+  EXPECT_EQ(m.header.get(header::FlightGroupCount), 3);
+  EXPECT_EQ(page->shipList()->count(), 3);
+
+  doc.undoStack()->undo();
+  ASSERT_EQ(m.flightGroups.size(), 4u);
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(m.flightGroups[i].bytes, groups[i].bytes) << "group " << i;
+    EXPECT_EQ(m.flightGroups[i].goalStrings.bytes, groups[i].goalStrings.bytes);
+  }
+  EXPECT_EQ(m.messages[0].bytes, messageBytes);
+  EXPECT_EQ(m.header.bytes, header);
+  EXPECT_EQ(page->shipList()->count(), 4);
+  EXPECT_TRUE(line(1).contains(QStringLiteral("G2")));
+}
+
+TEST_F(FlightGroupsPageTest, DeletingEveryGroupLeavesQuietPages) {
+  start(2);
+  settings.confirmDeletes = false;
+  select({0, 1});
+  page->deleteSelected();
+  EXPECT_TRUE(doc.mission().flightGroups.empty());
+  EXPECT_EQ(page->shipList()->count(), 0);
+  // Nothing to write into: the controls do nothing.
+  find<QComboBox>("AIBox")->setCurrentIndex(1);
+  find<QSpinBox>("FGSizeSpin")->setValue(7);
+  showTab(app::FlightGroupsPage::OptionsTab);
+  showTab(app::FlightGroupsPage::OtherTab);
+  page->newFlightGroup();
+  EXPECT_EQ(doc.mission().flightGroups.size(), 1u);
+  EXPECT_EQ(page->shipList()->count(), 1);
+}
+
+}  // namespace
