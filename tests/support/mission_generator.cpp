@@ -1,7 +1,6 @@
 #include "mission_generator.h"
 
 #include <algorithm>
-#include <random>
 #include <string>
 
 namespace testgen {
@@ -21,10 +20,16 @@ constexpr int Teams = 10;
 constexpr int Briefings = 8;
 constexpr int BriefingStrings = 32;
 
+// splitmix64: tiny, fast even in a debug build, and the same on every platform.
 class Random {
  public:
-  explicit Random(std::uint64_t seed) : engine_(seed * 0x9E3779B97F4A7C15ull + 0x1234567ull) {}
-  std::uint64_t next() { return engine_(); }
+  explicit Random(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 0x1234567ull) {}
+  std::uint64_t next() {
+    std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+    return z ^ (z >> 31);
+  }
   // 0..n-1
   std::size_t below(std::size_t n) { return n == 0 ? 0 : static_cast<std::size_t>(next() % n); }
   bool chance(int percent) { return below(100) < static_cast<std::size_t>(percent); }
@@ -32,7 +37,7 @@ class Random {
   std::uint8_t printable() { return static_cast<std::uint8_t>(' ' + below(95)); }
 
  private:
-  std::mt19937_64 engine_;
+  std::uint64_t state_;
 };
 
 void putU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
@@ -42,25 +47,44 @@ void putU16(std::vector<std::uint8_t>& out, std::uint16_t v) {
 
 // A record of random bytes; some records are mostly zero with a few set bytes, like the
 // records a real editor writes.
+// Appends `size` bytes and returns where they start: the generator fills records in place.
+std::uint8_t* grow(std::vector<std::uint8_t>& out, std::size_t size) {
+  const std::size_t start = out.size();
+  out.resize(start + size);
+  return out.data() + start;
+}
+
 void putRecord(std::vector<std::uint8_t>& out, Random& r, std::size_t size) {
+  std::uint8_t* p = grow(out, size);
   const bool sparse = r.chance(40);
-  for (std::size_t i = 0; i < size; ++i) out.push_back(sparse && !r.chance(10) ? 0 : r.byte());
+  // One draw gives eight bytes; a sparse record keeps about one byte in ten.
+  for (std::size_t i = 0; i < size; i += 8) {
+    const std::uint64_t bits = r.next();
+    const std::uint64_t mask = sparse ? r.next() : 0;
+    for (std::size_t k = 0; k < 8 && i + k < size; ++k) {
+      const auto value = static_cast<std::uint8_t>(bits >> (8 * k));
+      const auto keep = static_cast<std::uint8_t>(mask >> (8 * k));
+      p[i + k] = !sparse || keep < 26 ? value : 0;
+    }
+  }
 }
 
 // Zero-padded text fields of `width` bytes: the shape of goal and team strings.
 void putTextRecord(std::vector<std::uint8_t>& out, Random& r, std::size_t size, std::size_t width) {
   if (r.chance(30)) return putRecord(out, r, size);
+  std::uint8_t* p = grow(out, size);
   for (std::size_t at = 0; at < size; at += width) {
     const std::size_t n = std::min(width, size - at);
     const std::size_t len = r.chance(50) ? 0 : r.below(n + 1);
-    for (std::size_t i = 0; i < n; ++i) out.push_back(i < len ? r.printable() : 0);
+    for (std::size_t i = 0; i < n; ++i) p[at + i] = i < len ? r.printable() : 0;
   }
 }
 
 void putBriefingString(std::vector<std::uint8_t>& out, Random& r, std::size_t len) {
   putU16(out, static_cast<std::uint16_t>(len));
+  std::uint8_t* p = grow(out, len);
   const bool binary = r.chance(20);
-  for (std::size_t i = 0; i < len; ++i) out.push_back(binary ? r.byte() : r.printable());
+  for (std::size_t i = 0; i < len; ++i) p[i] = binary ? r.byte() : r.printable();
 }
 
 // A text block: memo text with "$" line ends and zero fill, sometimes full, sometimes empty,
