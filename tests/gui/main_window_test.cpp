@@ -671,3 +671,51 @@ TEST_F(Check, ErrorListShowsErrorsBeforeWarnings) {
   EXPECT_EQ(omitted.listText(), QStringLiteral("ERROR: one"));
   EXPECT_TRUE(omitted.omitWarnings());
 }
+
+// ------------------------------------------------------------------------------------------
+// Preferences from the main window
+
+class MainPreferences : public EditorFixture {};
+
+TEST_F(MainPreferences, FirstRunOkWritesTheSettingsFile) {
+  prompter.onDialog = [](QDialog& d) {
+    if (d.objectName() != QStringLiteral("PrefForm")) return int(QDialog::Rejected);
+    d.accept();
+    return int(QDialog::Accepted);
+  };
+  start({}, /*writeIni=*/false);
+  EXPECT_TRUE(fs::exists(iniPath()));
+}
+
+TEST_F(MainPreferences, CancelStillAppliesForThisRunAndReachesTheMission) {
+  const std::string file = writeMission("pref.kre");
+  start();
+  prompter.openNames = {QString::fromStdString(file)};
+  window->openMission();
+  const auto iniBefore = fileBytes(iniPath());
+  prompter.onDialog = [](QDialog& d) {
+    d.findChild<QCheckBox*>(QStringLiteral("DirInReopenCheck"))->setChecked(true);
+    d.findChild<QCheckBox*>(QStringLiteral("AutoLinkCheck"))->click();
+    auto* ship = d.findChild<QComboBox*>(QStringLiteral("DefaultShipBox"));
+    ship->setCurrentIndex(5);
+    d.reject();
+    return int(QDialog::Rejected);
+  };
+  window->preferences();
+  auto* menu = window->findChild<QMenu*>(QStringLiteral("ReopenMenu"));
+  ASSERT_EQ(menu->actions().size(), 1);
+  EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&0 ") + QString::fromStdString(file));
+  EXPECT_FALSE(mission().flightGroups[0].autoLink);
+  EXPECT_EQ(mission().newFlightGroupTemplate.get(model::fg::CraftType), 5);
+  EXPECT_EQ(mission().defaults.defaultShip, 5);
+  EXPECT_EQ(fileBytes(iniPath()), iniBefore);
+  EXPECT_FALSE(mission().isChanged());
+}
+
+TEST(DialogFilter, KeepsTheNamesAndMatchesEitherCase) {
+  EXPECT_EQ(app::dialogFilter(QStringLiteral("Zyn Mission Files|*.kre")),
+            QStringLiteral("Zyn Mission Files (*.[kK][rR][eE])"));
+  EXPECT_EQ(app::dialogFilter(QStringLiteral("Lists|*.lst;*.txt|All Files (*.*)|*.*")),
+            QStringLiteral("Lists (*.[lL][sS][tT] *.[tT][xX][tT]);;All Files (*.*) (*)"));
+  EXPECT_EQ(app::dialogFilter(QString()), QString());
+}

@@ -121,6 +121,7 @@ void MainWindow::readSettings() {
   if (!found) {
     // First run: every default is shown, and OK writes the file.
     PreferencesDialog dialog(settings_, vocab_, iniPath(), this, options_.screenWidth);
+    dialog.setPrompter(*prompter_);
     prompter_->exec(dialog);
   }
 }
@@ -657,6 +658,7 @@ void MainWindow::errorCheck() {
 
 void MainWindow::preferences() {
   PreferencesDialog dialog(settings_, vocab_, iniPath(), this, options_.screenWidth);
+  dialog.setPrompter(*prompter_);
   connect(&dialog, &PreferencesDialog::autoLinkToggled, this, [this](bool on) {
     for (auto& g : doc_->mission().flightGroups) g.autoLink = on;
     emit doc_->changed(FlightGroupFields);
