@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -21,6 +22,7 @@
 
 #include "shell/folder_chooser_dialog.h"
 #include "shell/preferences_dialog.h"
+#include "shell/prompter.h"
 #include "shell/settings.h"
 #include "shell/settings_file.h"
 #include "shell/vocabulary.h"
@@ -70,6 +72,12 @@ class NextModal {
   QTimer timer_;
   bool seen_ = false;
   QString text_;
+};
+
+// Records error boxes instead of showing them.
+struct RecordingPrompter : app::Prompter {
+  void error(QWidget*, const QString& text) override { errors << text; }
+  QStringList errors;
 };
 
 class PreferencesTest : public ::testing::Test {
@@ -328,15 +336,26 @@ TEST_F(PreferencesTest, ModelFolderFollowsTheGameUntilSetByHand) {
   EXPECT_EQ(settings_.modelDirectory, config_.filePath("other").toStdString());
 }
 
+TEST_F(PreferencesTest, LongFoldersDoNotWidenTheDialog) {
+  PreferencesDialog plain(settings_, vocab_, ini(), nullptr, WideScreen);
+  plain.show();
+  settings_.missionsDirectory = "/" + std::string(400, 'm');
+  PreferencesDialog wide(settings_, vocab_, ini(), nullptr, WideScreen);
+  wide.show();
+  EXPECT_EQ(wide.width(), plain.width());
+  EXPECT_EQ(find<QLabel>(wide, "MissionsDirLabel")->toolTip().size(), 401);
+}
+
 TEST_F(PreferencesTest, OkReportsAFileThatCannotBeWritten) {
   // The settings path is a folder: the write must fail and say so.
   PreferencesDialog dialog(settings_, vocab_, config_.path().toStdString(), nullptr, WideScreen);
+  RecordingPrompter boxes;
+  dialog.setPrompter(boxes);
   dialog.show();
   find<QCheckBox>(dialog, "UseWizCheck")->setChecked(false);
-  NextModal box([](QWidget*) {});
   dialog.accept();
-  EXPECT_TRUE(box.seen());
-  EXPECT_TRUE(box.text().contains("could not be saved")) << box.text().toStdString();
+  ASSERT_EQ(boxes.errors.size(), 1);
+  EXPECT_TRUE(boxes.errors[0].contains("could not be saved")) << boxes.errors[0].toStdString();
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
   EXPECT_FALSE(settings_.useWiz);
 }
@@ -425,7 +444,11 @@ TEST_F(PreferencesTest, GrabPages) {
   }
   FolderChooserDialog chooser(QDir::tempPath());
   chooser.show();
-  QApplication::processEvents();
+  // The folder tree fills in the background.
+  for (int i = 0; i < 50; ++i) {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(10);
+  }
   chooser.grab().save(QString(out) + "/browse.png");
 }
 

@@ -10,7 +10,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -20,6 +19,7 @@
 
 #include "shell/folder_chooser_dialog.h"
 #include "shell/paths.h"
+#include "shell/prompter.h"
 #include "shell/settings.h"
 #include "shell/settings_file.h"
 #include "shell/text.h"
@@ -75,6 +75,11 @@ int takeIndex(const QComboBox* box, int old) {
   return index >= 0 ? index : old;
 }
 
+void showFolder(QLabel* label, const QString& folder) {
+  label->setText(folder);
+  label->setToolTip(folder);
+}
+
 void fillBox(QComboBox* box, const std::vector<std::string>& entries) {
   for (const std::string& entry : entries) box->addItem(fromFile(entry));
 }
@@ -89,7 +94,10 @@ QString PreferencesDialog::adjustForResCaption(int screenWidth) {
 
 PreferencesDialog::PreferencesDialog(shell::Settings& settings, const shell::Vocabulary& vocab,
                                      std::string iniPath, QWidget* parent, int screenWidth)
-    : QDialog(parent), settings_(settings), iniPath_(std::move(iniPath)) {
+    : QDialog(parent),
+      settings_(settings),
+      iniPath_(std::move(iniPath)),
+      prompter_(&defaultPrompter()) {
   setObjectName("PrefForm");
   setWindowTitle("Preferences");
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
@@ -229,7 +237,9 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
     folder->setTextFormat(Qt::PlainText);
     folder->setFrameShape(QFrame::StyledPanel);
     folder->setFrameShadow(QFrame::Sunken);
+    // A long path must not widen the fixed dialog; the tool tip shows it whole.
     folder->setMinimumWidth(360);
+    folder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     directories_[i] = folder;
     auto* browse = new QPushButton("Browse", page);
@@ -368,14 +378,15 @@ void PreferencesDialog::showSettings() {
   defaultShip_->setCurrentIndex(s.defaultShip < defaultShip_->count() ? s.defaultShip : -1);
   defaultAI_->setCurrentIndex(s.defaultAI < defaultAI_->count() ? s.defaultAI : -1);
 
-  directories_[Missions]->setText(QString::fromStdString(s.missionsDirectory));
-  directories_[Zyn]->setText(QString::fromStdString(s.gameDirectory));
-  directories_[ZynED]->setText(QString::fromStdString(s.editorDirectory));
-  directories_[Wave]->setText(QString::fromStdString(s.waveDirectory));
+  showFolder(directories_[Missions], QString::fromStdString(s.missionsDirectory));
+  showFolder(directories_[Zyn], QString::fromStdString(s.gameDirectory));
+  showFolder(directories_[ZynED], QString::fromStdString(s.editorDirectory));
+  showFolder(directories_[Wave], QString::fromStdString(s.waveDirectory));
   // An unset model folder shows its default and stays unset unless another one is chosen.
   shownModelDefault_ = s.modelDirectory.empty() ? modelDirectoryDefault() : QString();
-  directories_[OPT]->setText(s.modelDirectory.empty() ? shownModelDefault_
-                                                      : QString::fromStdString(s.modelDirectory));
+  showFolder(directories_[OPT], s.modelDirectory.empty()
+                                    ? shownModelDefault_
+                                    : QString::fromStdString(s.modelDirectory));
 
   centre_->setChecked(s.centre);
   ghostText_->setChecked(s.ghostText);
@@ -403,12 +414,12 @@ bool PreferencesDialog::takeControls() {
   const long long zoom = zoomText.toLongLong(&number);
   if (!number) {
     pages_->setCurrentIndex(MapPageIndex);
-    QMessageBox::critical(this, "Error",
-                          QString("\"%1\" is not a whole number.\nEnter the zoom above which small "
-                                  "craft are drawn as wireframes (%2 to %3).")
-                              .arg(iconZoomSmall_->text())
-                              .arg(IconZoomSmallMin)
-                              .arg(IconZoomSmallMax));
+    prompter_->error(this,
+                     QString("\"%1\" is not a whole number.\nEnter the zoom above which small "
+                             "craft are drawn as wireframes (%2 to %3).")
+                         .arg(iconZoomSmall_->text())
+                         .arg(IconZoomSmallMin)
+                         .arg(IconZoomSmallMax));
     iconZoomSmall_->setFocus();
     iconZoomSmall_->selectAll();
     return false;
@@ -466,10 +477,9 @@ void PreferencesDialog::done(int result) {
   if (result == QDialog::Accepted) {
     std::string error;
     if (!shell::writeSettings(iniPath_, settings_, &error)) {
-      QMessageBox::critical(
-          this, "Error",
-          QString("The settings could not be saved to \"%1\".\n%2")
-              .arg(QString::fromStdString(iniPath_), QString::fromStdString(error)));
+      prompter_->error(this,
+                       QString("The settings could not be saved to \"%1\".\n%2")
+                           .arg(QString::fromStdString(iniPath_), QString::fromStdString(error)));
     }
   }
   QDialog::done(result);
@@ -490,11 +500,11 @@ QString PreferencesDialog::browseStart(Directory which) const {
 }
 
 void PreferencesDialog::setDirectory(Directory which, const QString& folder) {
-  directories_[which]->setText(folder);
+  showFolder(directories_[which], folder);
   if (which == Zyn && !shownModelDefault_.isEmpty() &&
       directories_[OPT]->text() == shownModelDefault_) {
     shownModelDefault_ = modelDirectoryDefault();
-    directories_[OPT]->setText(shownModelDefault_);
+    showFolder(directories_[OPT], shownModelDefault_);
   }
 }
 

@@ -23,6 +23,8 @@ class Vocabulary;
 
 namespace app {
 
+class Prompter;
+
 // What the main window does while the dialog is open and when it closes.
 struct PreferencesHooks {
   // "Use Autolink by default" was ticked or cleared: every flight group and the main window's
@@ -40,6 +42,9 @@ class PreferencesDialog : public QDialog {
   // `screenWidth` decides the "AdjustForRes" box; 0 takes the width of the dialog's screen.
   PreferencesDialog(shell::Settings& settings, const shell::Vocabulary& vocab, std::string iniPath,
                     QWidget* parent = nullptr, int screenWidth = 0);
+
+  // Error boxes go through `prompter` (the real boxes by default).
+  void setPrompter(Prompter& prompter) { prompter_ = &prompter; }
 
   // Shows the dialog modally. Returns whether it was closed with OK.
   static bool editSettings(QWidget* parent, shell::Settings& settings,
@@ -77,6 +82,7 @@ class PreferencesDialog : public QDialog {
 
   shell::Settings& settings_;
   std::string iniPath_;
+  Prompter* prompter_ = nullptr;
 
   QTabWidget* pages_ = nullptr;
 
