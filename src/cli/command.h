@@ -7,6 +7,10 @@
 #include <string_view>
 #include <vector>
 
+namespace model {
+struct Mission;
+}
+
 namespace cli {
 
 // Exit status of every command.
@@ -34,6 +38,9 @@ struct Registration {
 // Every registered command, sorted by name.
 const std::vector<Command>& commands();
 const Command* findCommand(std::string_view name);
+
+// Loads a mission file for a command; on refusal prints the message to ctx.err.
+bool loadForCommand(const std::string& path, model::Mission& m, Context& ctx);
 
 // Prints the command's usage line to ctx.err and returns UsageError.
 int usage(const Command& command, Context& ctx);

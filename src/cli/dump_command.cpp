@@ -185,11 +185,7 @@ int runDump(const std::vector<std::string>& args, Context& ctx) {
   if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-'))
     return usage(*findCommand("dump"), ctx);
   model::Mission m;
-  const model::ReadResult r = model::loadMissionFile(args[0], m);
-  if (!r.ok()) {
-    ctx.err << r.message << '\n';
-    return Failed;
-  }
+  if (!loadForCommand(args[0], m, ctx)) return Failed;
   dump(m, ctx.out);
   ctx.out.flush();
   return ctx.out ? Success : Failed;

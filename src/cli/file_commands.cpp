@@ -8,15 +8,20 @@
 #include "model/mission_file.h"
 
 namespace cli {
-namespace {
 
 // Loads path into m; on refusal prints the reader's message to stderr.
-bool load(const std::string& path, model::Mission& m, Context& ctx) {
+bool loadForCommand(const std::string& path, model::Mission& m, Context& ctx) {
   const model::ReadResult r = model::loadMissionFile(path, m);
   if (r.ok()) return true;
-  ctx.err << r.message << '\n';
+  if (r.status == model::ReadStatus::OlderFormat)
+    ctx.err << '"' << path << "\" is " << r.message
+            << "; import it in the editor and save it first.\n";
+  else
+    ctx.err << r.message << '\n';
   return false;
 }
+
+namespace {
 
 // Positional arguments and an optional "--format 12|14" (or "--format=12").
 struct Arguments {
@@ -97,7 +102,7 @@ int runInfo(const std::vector<std::string>& args, Context& ctx) {
   const Arguments a = parse(args);
   if (!a.valid || a.format || a.positional.size() != 1) return usage(*findCommand("info"), ctx);
   model::Mission m;
-  if (!load(a.positional[0], m, ctx)) return Failed;
+  if (!loadForCommand(a.positional[0], m, ctx)) return Failed;
   const auto& h = m.header;
   ctx.out << "File: " << a.positional[0] << '\n'
           << "Format: " << formatName(m.platformId) << '\n'
@@ -116,7 +121,7 @@ int runRoundtrip(const std::vector<std::string>& args, Context& ctx) {
     return usage(*findCommand("roundtrip"), ctx);
   const std::string& path = a.positional[0];
   model::Mission m;
-  if (!load(path, m, ctx)) return Failed;
+  if (!loadForCommand(path, m, ctx)) return Failed;
   std::vector<std::uint8_t> original;
   std::string error;
   if (!model::readWholeFile(path, original, error)) {
@@ -149,7 +154,7 @@ int runConvert(const std::vector<std::string>& args, Context& ctx) {
   const Arguments a = parse(args);
   if (!a.valid || !a.format || a.positional.size() != 2) return usage(*findCommand("convert"), ctx);
   model::Mission m;
-  if (!load(a.positional[0], m, ctx)) return Failed;
+  if (!loadForCommand(a.positional[0], m, ctx)) return Failed;
   if (*a.format == model::FormatBase && m.platformId != model::FormatBase) {
     // The base format has no debriefings and a shorter description: say what is dropped.
     if (!m.successDebrief.text().empty() || !m.failureDebrief.text().empty())

@@ -315,7 +315,8 @@ ReadResult loadMissionFile(const std::string& path, Mission& out, const MissionD
   ReadResult r = readMission(data, out, defaults);
   if (r.status == ReadStatus::Ok) {
     out.fileName = path;
-  } else if (r.message != KreFighterFileMessage && r.message != UnrecognizedFileMessage) {
+  } else if (r.status == ReadStatus::Refused && r.message != KreFighterFileMessage &&
+             r.message != UnrecognizedFileMessage) {
     r.message = "\"" + path + "\" cannot be loaded: " + r.message + ".";
   }
   return r;

@@ -35,7 +35,8 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
 // The file image of the Mission in its current format (PlatformId).
 std::vector<std::uint8_t> writeMission(const Mission& m);
 
-// Reads a file from disk; errors name the file.
+// Reads a file from disk; errors name the file. The game's own refusals and the message of an
+// older-format mission are left as readMission gives them.
 ReadResult loadMissionFile(const std::string& path, Mission& out,
                            const MissionDefaults& defaults = {});
 
