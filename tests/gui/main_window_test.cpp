@@ -13,7 +13,9 @@
 
 #include <filesystem>
 
+#include "editing/flight_groups_page.h"
 #include "editor_fixture.h"
+#include "shell/about_box.h"
 #include "shell/error_list_window.h"
 #include "shell/file_history.h"
 #include "shell/notice_window.h"
@@ -718,4 +720,58 @@ TEST(DialogFilter, KeepsTheNamesAndMatchesEitherCase) {
   EXPECT_EQ(app::dialogFilter(QStringLiteral("Lists|*.lst;*.txt|All Files (*.*)|*.*")),
             QStringLiteral("Lists (*.[lL][sS][tT] *.[tT][xX][tT]);;All Files (*.*) (*)"));
   EXPECT_EQ(app::dialogFilter(QString()), QString());
+}
+
+// ------------------------------------------------------------------------------------------
+// Pictures for a look by eye (skipped unless ZYNED_GRAB_DIR names a folder)
+
+class Pictures : public EditorFixture {};
+
+TEST_F(Pictures, GrabMainWindowAndShellWindows) {
+  const QString out = QString::fromLocal8Bit(qgetenv("ZYNED_GRAB_DIR"));
+  if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the windows";
+  const std::string file = writeMission("pic.kre", 14, ">Picture", [](model::Mission& m) {
+    m.description.setText("A convoy crosses the sector.\r\nKeep it alive.");
+    m.successDebrief.setText("Well flown.");
+    m.failureDebrief.setText("The convoy is lost.");
+  });
+  start();
+  window->resize(810, 580);
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  auto* pages = find<QTabWidget>("OverallPages");
+  auto grab = [&](const QString& name) {
+    QApplication::processEvents();
+    window->grab().save(out + QLatin1Char('/') + name + QStringLiteral(".png"));
+  };
+  grab(QStringLiteral("main-flightgroups"));
+  if (auto* sub = window->flightGroupsPage()->pages()) {
+    sub->setCurrentIndex(sub->count() - 1);
+    grab(QStringLiteral("main-other"));
+  }
+  pages->setCurrentWidget(find<QWidget>("DescriptionPage"));
+  grab(QStringLiteral("main-description"));
+  pages->setCurrentWidget(find<QWidget>("DebriefingsPage"));
+  grab(QStringLiteral("main-debriefings-qvn"));
+  find<QRadioButton>("ZynRadio")->click();
+  grab(QStringLiteral("main-debriefings-zyn"));
+
+  app::ErrorListWindow list(
+      {QStringLiteral("ERROR: There are no player craft on Team 1. There MUST be player craft "
+                      "on Team 1 for a mission to work.")},
+      {QStringLiteral("WARNING: Mission Type of \"1\" is unknown.")}, false);
+  list.show();
+  QApplication::processEvents();
+  list.grab().save(out + QStringLiteral("/error-list.png"));
+  app::StartUpDialog startUp;
+  startUp.show();
+  QApplication::processEvents();
+  startUp.grab().save(out + QStringLiteral("/startup.png"));
+  app::AboutBox about;
+  about.show();
+  QApplication::processEvents();
+  about.grab().save(out + QStringLiteral("/about.png"));
+  auto* notice = app::NoticeWindow::show(window.get(),
+                                         QStringLiteral("Qvn Format.  12345 bytes written."), 5000);
+  QApplication::processEvents();
+  notice->grab().save(out + QStringLiteral("/notice.png"));
 }

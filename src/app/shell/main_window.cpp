@@ -64,7 +64,7 @@ QIcon glyphIcon(const QString& letters, const QColor& tile) {
   p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
   QFont f = p.font();
   f.setBold(true);
-  f.setPixelSize(letters.size() > 2 ? 8 : 10);
+  f.setPixelSize(letters.size() > 2 ? 7 : 10);
   p.setFont(f);
   p.setPen(Qt::white);
   p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, letters);
@@ -122,6 +122,11 @@ void MainWindow::readSettings() {
     // First run: every default is shown, and OK writes the file.
     PreferencesDialog dialog(settings_, vocab_, iniPath(), this, options_.screenWidth);
     dialog.setPrompter(*prompter_);
+    // The main window is not on screen yet: the dialog centres on the screen instead.
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+      dialog.adjustSize();
+      dialog.move(screen->availableGeometry().center() - dialog.rect().center());
+    }
     prompter_->exec(dialog);
   }
 }
@@ -744,6 +749,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     action = redoAct_;
   }
   if (!action) return QMainWindow::eventFilter(watched, event);
+  // Holding a key down repeats undo and redo, never a file command.
+  if (key->isAutoRepeat() && action != undoAct_ && action != redoAct_) return true;
   action->trigger();
   return true;
 }
