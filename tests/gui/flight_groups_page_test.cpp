@@ -531,3 +531,51 @@ TEST_F(FlightGroupsPageTest, DeletingEveryGroupLeavesQuietPages) {
 }
 
 }  // namespace
+
+namespace {
+
+class FlightGroupsPageGrab : public testing_gui::EditorFixture {};
+
+// Pictures of the page inside the main window, for a person to look at.
+TEST_F(FlightGroupsPageGrab, GrabTabs) {
+  const QByteArray out = qgetenv("ZYNED_GRAB_DIR");
+  if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the page";
+  const std::string file = writeMission("dozen.kre", 14, "Dozen", [](Mission& m) {
+    const char* names[] = {"Red",   "Gold",  "Blue",  "Alpha", "Beta",  "Gamma",
+                           "Delta", "Eagle", "Rogue", "Omega", "Kappa", "Sigma"};
+    while (m.flightGroups.size() < 12) m.addFlightGroup();
+    for (std::size_t i = 0; i < 12; ++i) {
+      FlightGroup& g = m.flightGroups[i];
+      g.setText(fg::Name, names[i]);
+      g.set(fg::Iff, static_cast<u8>(i % 6));
+      g.set(fg::Team, static_cast<u8>(i % 3));
+      g.set(fg::CraftType, static_cast<u8>(1 + i * 7));
+      g.set(fg::CraftCount, static_cast<u8>(1 + i % 4));
+      g.set(fg::GlobalGroup, static_cast<u8>(i / 4));
+      g.set(fg::GlobalUnit, static_cast<u8>(i % 2 ? 5 : 0));
+      g.set(fg::PlayerNumber, static_cast<u8>(i == 0 ? 1 : 0));
+      g.set(fg::ArrivalDifficulty, static_cast<u8>(i == 7 ? 6 : i % 4));
+    }
+    m.flightGroups[2].setText(fg::Roles, "aMIS1PRI");
+    m.flightGroups[3].set(fg::OptionalCraftCategory, u8{4});
+    m.flightGroups[3].set(fg::OptionalCraft, u8{3}, 0);
+    m.flightGroups[3].set(fg::OptionalCraftCount, u8{2}, 0);
+  });
+  start();
+  prompter.openNames = {QString::fromStdString(file)};
+  window->openMission();
+  window->resize(810, 580);
+  auto* page = find<app::FlightGroupsPage>("FlightGroupsPage");
+  page->copy();
+  QItemSelection sel;
+  for (int r : {3, 4})
+    sel.select(page->shipList()->model()->index(r, 0), page->shipList()->model()->index(r, 0));
+  page->shipList()->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
+  for (int i = 0; i < page->pages()->count(); ++i) {
+    page->pages()->setCurrentIndex(i);
+    QApplication::processEvents();
+    window->grab().save(QString("%1/fg-tab-%2.png").arg(QString(out)).arg(i));
+  }
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -30,6 +31,9 @@ namespace {
 QColor toQColor(model::Rgb c) {
   return {c.r, c.g, c.b};
 }
+
+// Width of the property tabs; the list takes the rest of the page.
+constexpr int PagesWidth = 424;
 
 // What the list lines and the property pages read; other changes leave them alone.
 constexpr unsigned PageChanges = FlightGroupFields | FlightGroupList | Selection | TeamFields |
@@ -88,6 +92,7 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
   lv->addWidget(fgInfo_);
   {
     auto* row = new QHBoxLayout;
+    row->setSpacing(12);
     row->addWidget(craftLab_);
     row->addWidget(atStartLab_);
     row->addWidget(objectsLab_);
@@ -118,11 +123,20 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
   }
   pages_->addTab(other_, tr("Other"));
 
+  // Eight tabs share the width beside the list: keep them compact so none scrolls away.
+  pages_->tabBar()->setStyleSheet(QStringLiteral(
+      "QTabBar::tab { padding: 3px 4px; margin-right: 1px; border: 1px solid palette(mid);"
+      " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
+      " background: palette(button); }"
+      "QTabBar::tab:selected { background: palette(base); }"));
+  pages_->setFixedWidth(PagesWidth);
+
   auto* h = new QHBoxLayout(this);
   h->setContentsMargins(4, 4, 4, 4);
   h->setSpacing(6);
-  h->addWidget(left, 9);
-  h->addWidget(pages_, 10);
+  // A wider window gives its room to the list, whose lines are long.
+  h->addWidget(left, 1);
+  h->addWidget(pages_, 0);
 
   // The list's own commands head its pop-up menu; the main window adds its file commands.
   QMenu* menu = list_->popupMenu();

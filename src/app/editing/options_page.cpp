@@ -75,7 +75,7 @@ OptionsPage::OptionsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
   cmdAll_ = combo("CMDAllBox");
   cmdAll_->setParent(roles);
   rg->addWidget(new QLabel(tr("All Teams"), roles), 4, 0);
-  rg->addWidget(cmdAll_, 4, 1);
+  rg->addWidget(cmdAll_, 5, 0);
   top->addWidget(roles);
 
   // Optional weapons.
@@ -158,8 +158,8 @@ void OptionsPage::doFill() {
 
   const auto& cmd = vocab_.table(shell::tables::CMD);
   for (QComboBox* b : {cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_}) setItems(b, cmd);
-  for (std::size_t t = 0; t < 4; ++t)
-    cmdLab_[t]->setText(fromFile(editing::trimmed(m.teams[t].name())));
+  const auto teams = editing::teamNameList(m);
+  for (std::size_t t = 0; t < 4; ++t) cmdLab_[t]->setText(fromFile(entry(teams, t)));
   const editing::RoleBoxes roles = editing::unpackRoles(g.text(fg::Roles));
   showIndex(cmdAll_, roles.allTeams);
   for (std::size_t t = 0; t < 4; ++t) showIndex(cmd_[t], roles.team[t]);

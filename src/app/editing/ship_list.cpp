@@ -43,7 +43,7 @@ ShipList::ShipList(QWidget* parent) : QListWidget(parent), menu_(new QMenu(this)
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   QFont f(QStringLiteral("Monospace"));
   f.setStyleHint(QFont::TypeWriter);
-  f.setPointSize(9);
+  f.setPointSize(8);
   setFont(f);
   // Dark ground: the IFF colours (green, yellow) need it to be readable.
   QPalette p = palette();

@@ -325,6 +325,7 @@ void MainWindow::buildPages() {
 
   fgPage_ = new FlightGroupsPage(*doc_, vocab_, settings_, pages_);
   fgPage_->setObjectName(QStringLiteral("FlightGroupsPage"));
+  fgPage_->setPrompter(*prompter_);
   QWidget* area = fgPage_->missionSettingsArea();
   if (!area->layout()) {
     auto* l = new QVBoxLayout(area);
