@@ -141,7 +141,9 @@ class EditorFixture : public ::testing::Test {
 
   // Builds and shows the editor; the settings are written first unless `writeIni` is false.
   void start(const QStringList& arguments = {}, bool writeIni = true) {
-    if (writeIni) ASSERT_TRUE(shell::writeSettings(iniPath(), settings));
+    if (writeIni) {
+      ASSERT_TRUE(shell::writeSettings(iniPath(), settings));
+    }
     app::StartOptions options;
     options.configDir = configDir();
     options.arguments = arguments;
@@ -196,7 +198,7 @@ class EditorFixture : public ::testing::Test {
   }
   static void type(QWidget* target, const QString& text) {
     for (const QChar ch : text) {
-      const int key = ch == QLatin1Char('\n') ? Qt::Key_Return : ch.toUpper().unicode();
+      const int key = ch == QLatin1Char('\n') ? int(Qt::Key_Return) : int(ch.toUpper().unicode());
       press(target, key, Qt::NoModifier, ch == QLatin1Char('\n') ? QStringLiteral("\r") : ch);
     }
   }
