@@ -144,6 +144,20 @@ TEST_F(FlightGroupsPageTest, TypedTextThatIsNoNumberIsReportedAndChangesNothing)
   EXPECT_EQ(gg->value(), 1000 & 0xFF);
 }
 
+TEST_F(FlightGroupsPageTest, TypedDigitsAreOneValue) {
+  start(1, [](Mission& m) {
+    m.flightGroups[0].set(fg::CraftCount, u8{3});
+    m.flightGroups[0].set(fg::SpecialCraft, u8{1});
+  });
+  auto* size = find<app::NumberSpin>("FGSizeSpin");
+  size->editor()->selectAll();
+  testing_gui::EditorFixture::type(size->editor(), QStringLiteral("15\n"));
+  EXPECT_EQ(group(0).get(fg::CraftCount), 15);
+  // Had "1" been taken on its way, the special craft would have left the group.
+  EXPECT_EQ(group(0).get(fg::SpecialCraft), 1);
+  EXPECT_EQ(doc.undoStack()->count(), 1);
+}
+
 TEST_F(FlightGroupsPageTest, CraftTypeWithAutoLinkMovesIffAndTeam) {
   start(2);
   Mission& m = doc.mission();
@@ -331,6 +345,12 @@ TEST_F(FlightGroupsPageTest, OptionalWeaponsArePackedAndToggled) {
   toggle->click();
   for (std::size_t k = 0; k < 8; ++k) EXPECT_EQ(group(0).get(fg::OptionalWarheads, k), 0);
   EXPECT_EQ(group(0).get(fg::OptionalBeams, 5), 0xAA);
+  // Selecting a group sets the toggle back to "on".
+  toggle->click();
+  page->newFlightGroup();
+  select({0});
+  toggle->click();
+  EXPECT_EQ(group(0).get(fg::OptionalWarheads, 7), 8);
 }
 
 TEST_F(FlightGroupsPageTest, OptionalCraftRows) {
@@ -352,6 +372,12 @@ TEST_F(FlightGroupsPageTest, OptionalCraftRows) {
   EXPECT_EQ(group(0).get(fg::OptionalCraftCount, 2), 260 & 0xFF);
   EXPECT_TRUE(rows->item(2)->text().startsWith(QStringLiteral("3 x [ 4 ]  ")))
       << rows->item(2)->text().toStdString();
+  // Another group starts on its first row; coming back does too.
+  find<QSpinBox>("OpShipWavesSpin")->setValue(1);
+  page->newFlightGroup();
+  select({0});
+  EXPECT_EQ(rows->currentRow(), 0);
+  EXPECT_EQ(find<QComboBox>("OpShipBox")->currentIndex(), group(0).get(fg::OptionalCraft, 0));
   find<QComboBox>("OpShipTypes")->setCurrentIndex(1);
   EXPECT_EQ(rows->count(), 0);
 }

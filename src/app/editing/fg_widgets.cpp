@@ -15,6 +15,8 @@ namespace app {
 NumberSpin::NumberSpin(int min, int max, QWidget* parent) : QSpinBox(parent) {
   setRange(min, max);
   setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
+  // Typed digits are one value, taken when committed: "15" never passes through 1.
+  setKeyboardTracking(false);
 }
 
 QValidator::State NumberSpin::validate(QString& text, int&) const {

@@ -202,6 +202,8 @@ void FlightGroupsPage::onChanged(unsigned what) {
   if (!(what & PageChanges)) return;
   rebuildList();
   if (what & (FlightGroupBufferChange | FlightGroupList)) updateBuffer();
+  // After a list operation the current index may name another group.
+  if (what & FlightGroupList) shownCurrent_ = -1;
   updateStatus();
   fillCurrentPage();
 }
@@ -237,6 +239,10 @@ void FlightGroupsPage::updateStatus() {
 }
 
 void FlightGroupsPage::fillCurrentPage() {
+  if (doc_.currentFlightGroup() != shownCurrent_ || doc_.mission().flightGroups.empty()) {
+    shownCurrent_ = doc_.currentFlightGroup();
+    options_->groupChanged();
+  }
   QWidget* shown = pages_->currentWidget();
   if (shown == ship_)
     ship_->fill();

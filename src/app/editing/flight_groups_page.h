@@ -105,6 +105,7 @@ class FlightGroupsPage : public QWidget {
   QList<QAction*> listActions_;
   QList<QAction*> fileActions_;
   bool goalSummary_ = false;
+  int shownCurrent_ = -1;
 };
 
 }  // namespace app

@@ -149,13 +149,6 @@ OptionsPage::OptionsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
 void OptionsPage::doFill() {
   const model::Mission& m = doc_.mission();
   const model::FlightGroup& g = current();
-  // A newly selected group starts on its first row, and the toggle on "on".
-  if (doc_.currentFlightGroup() != shownGroup_) {
-    shownGroup_ = doc_.currentFlightGroup();
-    row_ = 0;
-    allOn_ = true;
-  }
-
   const auto& cmd = vocab_.table(shell::tables::CMD);
   for (QComboBox* b : {cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_}) setItems(b, cmd);
   const auto teams = editing::teamNameList(m);
@@ -182,6 +175,11 @@ void OptionsPage::doFill() {
   showIndex(category_, g.get(fg::OptionalCraftCategory));
   setItems(rowShip_, vocab_.table(shell::tables::Ships));
   fillRows();
+}
+
+void OptionsPage::groupChanged() {
+  row_ = 0;
+  allOn_ = true;
 }
 
 void OptionsPage::fillRows() {

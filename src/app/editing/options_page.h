@@ -21,6 +21,8 @@ class OptionsPage : public FlightGroupTab {
 
   // The optional-craft row being edited (0..9).
   int editedRow() const { return row_; }
+  // Another flight group became current: back to the first row, the toggle back to "on".
+  void groupChanged();
 
  protected:
   void doFill() override;
@@ -46,7 +48,6 @@ class OptionsPage : public FlightGroupTab {
   NumberSpin* rowCount_;
   NumberSpin* rowWaves_;
   int row_ = 0;
-  int shownGroup_ = -1;
 };
 
 }  // namespace app
