@@ -1,10 +1,13 @@
 // The main window's life cycle: start-up, load, save, the save question, titles, history, keys,
 // undo, the error list and the mission settings panel.
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -774,4 +777,36 @@ TEST_F(Pictures, GrabMainWindowAndShellWindows) {
                                          QStringLiteral("Qvn Format.  12345 bytes written."), 5000);
   QApplication::processEvents();
   notice->grab().save(out + QStringLiteral("/notice.png"));
+}
+
+TEST_F(Panel, PasteStopsAtTheLimitToo) {
+  start();
+  find<QRadioButton>("ZynRadio")->click();
+  auto* memo = qobject_cast<app::TextBlockMemo*>(find<QPlainTextEdit>("DescriptionMemo"));
+  ASSERT_NE(memo, nullptr);
+  memo->setPlainText(QString(1019, QLatin1Char('x')));
+  memo->moveCursor(QTextCursor::End);
+  QApplication::clipboard()->setText(QStringLiteral("ab\r\ncd"));
+  memo->paste();
+  // "ab", the line break (two places) and "c" fill the last five places; "d" stays out.
+  EXPECT_EQ(memo->storedLength(), 1024);
+  EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("xab\nc")));
+  EXPECT_EQ(mission().description.text().size(), 1024u);
+}
+
+TEST(NoticeWindow, ClosesItselfAfterItsTime) {
+  QWidget parent;
+  QPointer<app::NoticeWindow> notice =
+      app::NoticeWindow::show(&parent, QStringLiteral("Seems Ok."), 20);
+  ASSERT_FALSE(notice.isNull());
+  EXPECT_EQ(notice->windowTitle(), QStringLiteral("Information"));
+  EXPECT_EQ(notice->width(), 8 * 9 + 10);
+  QElapsedTimer clock;
+  clock.start();
+  while (!notice.isNull() && clock.elapsed() < 2000) {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  }
+  EXPECT_TRUE(notice.isNull());
+  EXPECT_GE(clock.elapsed(), 15);
 }
