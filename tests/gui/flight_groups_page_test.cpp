@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 
@@ -406,6 +407,32 @@ TEST_F(FlightGroupsPageTest, OtherTabShowsOrientationAndUnknownBytes) {
   EXPECT_TRUE(
       page->missionSettingsArea()->isAncestorOf(page->missionSettingsArea()) ||
       page->tabFrame(app::FlightGroupsPage::OtherTab)->isAncestorOf(page->missionSettingsArea()));
+}
+
+TEST_F(FlightGroupsPageTest, MouseClicksSelectLines) {
+  start(4);
+  QListWidget* list = page->shipList();
+  page->show();
+  auto click = [list](int row, Qt::KeyboardModifiers mods) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QMouseEvent down(QEvent::MouseButtonPress, at, list->viewport()->mapToGlobal(at),
+                     Qt::LeftButton, Qt::LeftButton, mods);
+    QApplication::sendEvent(list->viewport(), &down);
+    QMouseEvent up(QEvent::MouseButtonRelease, at, list->viewport()->mapToGlobal(at),
+                   Qt::LeftButton, Qt::NoButton, mods);
+    QApplication::sendEvent(list->viewport(), &up);
+  };
+  click(1, Qt::NoModifier);
+  EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{1}));
+  click(3, Qt::ControlModifier);
+  EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{1, 3}));
+  // A shift-click reaches from the last line clicked.
+  click(0, Qt::ShiftModifier);
+  EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{0, 1, 2, 3}));
+  EXPECT_EQ(list->selectedItems().size(), 4);
+  EXPECT_EQ(doc.currentFlightGroup(), 0);
+  click(0, Qt::NoModifier);
+  EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{0}));
 }
 
 TEST_F(FlightGroupsPageTest, SelectingAnotherGroupPassesTheChangedFlagOn) {

@@ -70,11 +70,18 @@ void ShipList::rebuild(const std::vector<QString>& lines, const std::vector<QCol
     const QColor c = k < colours.size() ? colours[k] : QColor(Qt::white);
     if (it->foreground().color() != c) it->setForeground(c);
   }
-  QItemSelection sel;
-  for (int r : selected)
-    if (r >= 0 && r < n) sel.select(model()->index(r, 0), model()->index(r, 0));
-  selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
-  if (current >= 0 && current < n) {
+  // Leave a selection the user just made alone, so that shift-clicks and arrow keys go on
+  // from where the user is.
+  if (selectedRows() != selected) {
+    QItemSelection sel;
+    for (int r : selected)
+      if (r >= 0 && r < n) sel.select(model()->index(r, 0), model()->index(r, 0));
+    selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
+  }
+  const int focused = currentRow();
+  const bool focusSelected =
+      focused >= 0 && std::find(selected.begin(), selected.end(), focused) != selected.end();
+  if (!focusSelected && current >= 0 && current < n) {
     selectionModel()->setCurrentIndex(model()->index(current, 0), QItemSelectionModel::NoUpdate);
     scrollToItem(item(current));
   }
