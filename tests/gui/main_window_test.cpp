@@ -17,6 +17,7 @@
 #include <filesystem>
 
 #include "editing/flight_groups_page.h"
+#include "editing/ship_list.h"
 #include "editor_fixture.h"
 #include "shell/about_box.h"
 #include "shell/error_list_window.h"
@@ -567,21 +568,26 @@ TEST_F(Panel, DescriptionTypingStopsAtTheFormatsLimit) {
   find<QRadioButton>("ZynRadio")->click();
   auto* memo = qobject_cast<app::TextBlockMemo*>(find<QPlainTextEdit>("DescriptionMemo"));
   ASSERT_NE(memo, nullptr);
-  EXPECT_EQ(memo->limit(), 1024);
-  memo->setPlainText(QString(1020, QLatin1Char('x')));
+  // The base format's block holds 1023 characters and its closing zero.
+  EXPECT_EQ(memo->limit(), 1023);
+  memo->setPlainText(QString(1019, QLatin1Char('x')));
   memo->setFocus();
   memo->moveCursor(QTextCursor::End);
   type(memo, QStringLiteral("abcdef"));
-  EXPECT_EQ(memo->storedLength(), 1024);
+  EXPECT_EQ(memo->storedLength(), 1023);
   EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("xabcd")));
   type(memo, QStringLiteral("\n"));  // a line break needs two
-  EXPECT_EQ(memo->storedLength(), 1024);
+  EXPECT_EQ(memo->storedLength(), 1023);
+  // Everything typed reaches the file.
+  const auto image = model::writeMission(mission());
+  const std::string stored(image.end() - 1024, image.end() - 1);
+  EXPECT_EQ(stored, std::string(1019, 'x') + "abcd");
 
   find<QRadioButton>("QvnRadio")->click();
   EXPECT_EQ(memo->limit(), 4095);
   type(memo, QStringLiteral("\nz"));
-  EXPECT_EQ(memo->storedLength(), 1027);
-  EXPECT_EQ(mission().description.text().size(), 1027u);
+  EXPECT_EQ(memo->storedLength(), 1026);
+  EXPECT_EQ(mission().description.text().size(), 1026u);
 }
 
 TEST_F(Panel, MemoTextConvertsLineEnds) {
@@ -601,6 +607,16 @@ TEST_F(Panel, ToolBarHasEveryButtonAndLaterOnesAreDisabled) {
   for (const char* n : now) EXPECT_TRUE(find<QToolButton>(n)->isEnabled()) << n;
   EXPECT_EQ(find<QToolButton>("SaveAsBtn")->toolTip(), QStringLiteral("Save As "));
   EXPECT_EQ(find<QToolButton>("LstBtn")->toolTip(), QStringLiteral("Edit .lst Files"));
+  // The list's pop-up menu ends with undo, redo and the file commands.
+  QStringList captions;
+  for (QAction* a : window->flightGroupsPage()->shipList()->popupMenu()->actions())
+    if (!a->isSeparator()) captions << a->text();
+  ASSERT_GE(captions.size(), 8);
+  EXPECT_EQ(captions.mid(captions.size() - 8),
+            (QStringList{QStringLiteral("&Undo"), QStringLiteral("&Redo"),
+                         QStringLiteral("&New Mission"), QStringLiteral("&Open..."),
+                         QStringLiteral("&Save"), QStringLiteral("Save &as..."),
+                         QStringLiteral("&Reopen"), QStringLiteral("&Load by lst...")}));
   auto* pages = find<QTabWidget>("OverallPages");
   ASSERT_EQ(pages->count(), 6);
   EXPECT_EQ(pages->tabText(0), QStringLiteral("Flight Groups"));
@@ -784,14 +800,14 @@ TEST_F(Panel, PasteStopsAtTheLimitToo) {
   find<QRadioButton>("ZynRadio")->click();
   auto* memo = qobject_cast<app::TextBlockMemo*>(find<QPlainTextEdit>("DescriptionMemo"));
   ASSERT_NE(memo, nullptr);
-  memo->setPlainText(QString(1019, QLatin1Char('x')));
+  memo->setPlainText(QString(1018, QLatin1Char('x')));
   memo->moveCursor(QTextCursor::End);
   QApplication::clipboard()->setText(QStringLiteral("ab\r\ncd"));
   memo->paste();
   // "ab", the line break (two places) and "c" fill the last five places; "d" stays out.
-  EXPECT_EQ(memo->storedLength(), 1024);
+  EXPECT_EQ(memo->storedLength(), 1023);
   EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("xab\nc")));
-  EXPECT_EQ(mission().description.text().size(), 1024u);
+  EXPECT_EQ(mission().description.text().size(), 1023u);
 }
 
 TEST(NoticeWindow, ClosesItselfAfterItsTime) {

@@ -704,7 +704,8 @@ void MainWindow::setTitle(const std::string& utf8) {
 
 void MainWindow::applyFormat() {
   const bool base = doc_->mission().platformId == model::FormatBase;
-  descriptionMemo_->setLimit(base ? 1024 : 4095);
+  // A block keeps its last byte zero: 1023 and 4095 characters reach the file whole.
+  descriptionMemo_->setLimit(base ? 1023 : 4095);
   for (QWidget* w : debriefings_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
     w->setVisible(w == noDebriefLabel_ ? base : !base);
 }
