@@ -79,7 +79,8 @@ std::string missionTypeName(int type) {
 }
 
 std::string twoDigits(int v) {
-  return (v < 10 ? "0" : "") + std::to_string(v);
+  std::string s = v < 10 ? "0" : "";
+  return s.append(std::to_string(v));
 }
 
 int runInfo(const std::vector<std::string>& args, Context& ctx);

@@ -28,10 +28,11 @@ struct Label {
   std::size_t of = 0;
 
   std::string str() const {
+    // Appended piece by piece: "literal" + std::string trips a false -Wrestrict in GCC 12.
     std::string s = what;
-    if (number) s += " " + std::to_string(number);
-    if (of) s += " of " + std::to_string(of);
-    if (part) s += std::string(", ") + part + " " + std::to_string(partNumber);
+    if (number) s.append(" ").append(std::to_string(number));
+    if (of) s.append(" of ").append(std::to_string(of));
+    if (part) s.append(", ").append(part).append(" ").append(std::to_string(partNumber));
     return s;
   }
 };
@@ -358,8 +359,9 @@ SaveResult writeFileAtomically(const std::string& path, const std::vector<std::u
   std::random_device rd;
   int fd = -1;
   for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-    const fs::path candidate =
-        dir / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
+    std::string name = ".";
+    name.append(target.filename().string()).append(".tmp").append(std::to_string(rd() % 1000000));
+    const fs::path candidate = dir / name;
     fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
     if (fd >= 0)
       temp = candidate;
