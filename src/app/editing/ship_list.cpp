@@ -49,7 +49,7 @@ ShipList::ShipList(QWidget* parent) : QListWidget(parent), menu_(new QMenu(this)
   QPalette p = palette();
   p.setColor(QPalette::Base, Qt::black);
   p.setColor(QPalette::Text, Qt::white);
-  p.setColor(QPalette::Highlight, QColor(0, 0, 128));
+  p.setColor(QPalette::Highlight, QColor(72, 72, 72));  // every IFF colour stays readable on it
   p.setColor(QPalette::HighlightedText, Qt::white);
   setPalette(p);
   connect(this, &QListWidget::itemSelectionChanged, this, [this] {

@@ -145,10 +145,15 @@ ShipPage::ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::
     line->addWidget(shipNoLab_);
     line->addWidget(special_);
     line->addWidget(random_);
-    line->addWidget(notInFg_);
     line->addStretch();
     grid->addWidget(specialLab_, row, 0);
     grid->addLayout(line, row++, 1, 1, 3);
+    // The explanation gets a line of its own so it is never cut, and keeps its room while
+    // hidden so the page does not jump when the special craft moves in and out of the group.
+    QSizePolicy keep = notInFg_->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    notInFg_->setSizePolicy(keep);
+    grid->addWidget(notInFg_, row++, 1, 1, 3);
   }
   {
     auto* line = new QHBoxLayout;
