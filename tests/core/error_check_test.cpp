@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editing/descriptions.h"
+#include "map/craft_classes.h"
 #include "model/mission.h"
 #include "shell/error_check.h"
 
@@ -440,18 +441,18 @@ TEST_F(ErrorCheck, ErrorsComeFirstAndWarningsCanBeLeftOut) {
 }
 
 TEST(CraftClasses, Tables) {
-  EXPECT_TRUE(shell::isCraftClass(1));
-  EXPECT_TRUE(shell::isCraftClass(69));
-  EXPECT_FALSE(shell::isCraftClass(70));
-  EXPECT_TRUE(shell::isCraftClass(78));
-  EXPECT_FALSE(shell::isCraftClass(89));
-  EXPECT_TRUE(shell::isCraftClass(92));
-  EXPECT_FALSE(shell::isCraftClass(93));
-  EXPECT_TRUE(shell::isCapitalShip(48));
-  EXPECT_TRUE(shell::isCapitalShip(54));
-  EXPECT_FALSE(shell::isCapitalShip(47));
-  EXPECT_FALSE(shell::isCapitalShip(55));
-  EXPECT_TRUE(shell::isCapitalShip(92));
+  EXPECT_TRUE(map::isCraftClass(1));
+  EXPECT_TRUE(map::isCraftClass(69));
+  EXPECT_FALSE(map::isCraftClass(70));
+  EXPECT_TRUE(map::isCraftClass(78));
+  EXPECT_FALSE(map::isCraftClass(89));
+  EXPECT_TRUE(map::isCraftClass(92));
+  EXPECT_FALSE(map::isCraftClass(93));
+  EXPECT_TRUE(map::isCapitalShip(48));
+  EXPECT_TRUE(map::isCapitalShip(54));
+  EXPECT_FALSE(map::isCapitalShip(47));
+  EXPECT_FALSE(map::isCapitalShip(55));
+  EXPECT_TRUE(map::isCapitalShip(92));
 }
 
 }  // namespace

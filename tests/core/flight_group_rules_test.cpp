@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/flight_group_rules.h"
+#include "map/craft_classes.h"
 
 using namespace editing;
 using namespace model;
@@ -115,9 +116,9 @@ TEST(PlayableCraft, WarningsByFormat) {
   EXPECT_EQ(playableWarning(89, FormatBase), NoSlotWarning);
   EXPECT_EQ(playableWarning(93, FormatExpansion), NoSlotWarning);
   EXPECT_EQ(playableWarning(1, FormatBase), "");
-  EXPECT_TRUE(isPlayerCraft(16));
-  EXPECT_FALSE(isPlayerCraft(10));
-  EXPECT_FALSE(isPlayerCraft(0));
+  EXPECT_TRUE(map::isPlayerCraft(16));
+  EXPECT_FALSE(map::isPlayerCraft(10));
+  EXPECT_FALSE(map::isPlayerCraft(0));
 }
 
 TEST(Markings, NameSetsMarkingsShiftedForSomeCraft) {

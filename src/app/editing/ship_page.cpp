@@ -10,6 +10,7 @@
 
 #include "editing/descriptions.h"
 #include "editing/flight_group_rules.h"
+#include "map/craft_classes.h"
 #include "model/colours.h"
 #include "model/mission_document.h"
 #include "shell/prompter.h"
@@ -374,7 +375,7 @@ void ShipPage::playerChosen(int player) {
   if (quiet() || player < 0) return;
   doc_.setFlightGroupField(fg::PlayerNumber, static_cast<u8>(player));
   const model::FlightGroup& g = current();
-  if (g.get(fg::PlayerNumber) != 0 && !editing::isPlayerCraft(g.get(fg::CraftType)))
+  if (g.get(fg::PlayerNumber) != 0 && !map::isPlayerCraft(g.get(fg::CraftType)))
     prompter().warning(this, QString::fromLatin1(editing::NonPlayerCraftWarning));
 }
 

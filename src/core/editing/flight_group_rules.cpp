@@ -1,5 +1,7 @@
 #include "editing/flight_group_rules.h"
 
+#include "map/craft_classes.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -145,41 +147,10 @@ void applyCraftTypeAutoLink(const model::Mission& m, model::FlightGroup& g) {
 }
 
 std::string playableWarning(int craftType, int platformId) {
-  switch (craftType) {
-    case 4:
-    case 36:
-    case 41:
-    case 43:
-    case 50:
-    case 54:
-    case 78:
-    case 90:
-    case 91:
-    case 92:
-      return platformId == model::FormatBase ? OnlyInExpansionWarning : "";
-    case 0:
-    case 10:
-    case 11:
-    case 31:
-    case 39:
-    case 72:
-    case 73:
-    case 74:
-    case 79:
-    case 81:
-    case 82:
-    case 85:
-    case 88:
-    case 89:
-      return NoSlotWarning;
-    default:
-      return craftType >= 93 ? NoSlotWarning : "";
-  }
-}
-
-bool isPlayerCraft(int craftType) {
-  return (craftType >= 1 && craftType <= 9) || craftType == 12 || craftType == 14 ||
-         craftType == 16;
+  if (map::isExpansionOnlyCraft(craftType))
+    return platformId == model::FormatBase ? OnlyInExpansionWarning : "";
+  if (craftType == 0 || craftType >= 93 || map::isUnsupportedSlot(craftType)) return NoSlotWarning;
+  return "";
 }
 
 std::optional<std::uint8_t> markingsForName(std::string_view name, int craftType) {

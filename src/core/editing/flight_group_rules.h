@@ -70,8 +70,6 @@ inline constexpr const char* NoSlotWarning = "That ship slot is not available in
 inline constexpr const char* NonPlayerCraftWarning = "Non-Player Craft Chosen for Player";
 // The warning a chosen craft type deserves in a Mission of `platformId`, or empty.
 std::string playableWarning(int craftType, int platformId);
-// Craft types a player can fly.
-bool isPlayerCraft(int craftType);
 
 // ---- Markings ----
 // Markings implied by a flight-group name ("Red", "Gold", …), for a group of `craftType`, or

@@ -1,5 +1,7 @@
 #include "shell/error_check.h"
 
+#include "map/craft_classes.h"
+
 #include <array>
 
 #include "editing/descriptions.h"
@@ -31,53 +33,6 @@ std::string num(int n) {
 
 }  // namespace
 
-bool isCraftClass(int t) {
-  return (t >= 1 && t <= 69) || t == 78 || (t >= 90 && t <= 92);
-}
-
-bool isExpansionOnlyCraft(int t) {
-  switch (t) {
-    case 4:
-    case 36:
-    case 41:
-    case 43:
-    case 50:
-    case 54:
-    case 78:
-    case 90:
-    case 91:
-    case 92:
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool isUnsupportedSlot(int t) {
-  switch (t) {
-    case 10:
-    case 11:
-    case 31:
-    case 39:
-    case 72:
-    case 73:
-    case 74:
-    case 79:
-    case 81:
-    case 82:
-    case 85:
-    case 88:
-    case 89:
-      return true;
-    default:
-      return false;
-  }
-}
-
-bool isCapitalShip(int t) {
-  return t == 42 || t == 43 || t == 46 || (t >= 48 && t <= 54) || t == 92;
-}
-
 bool arrivesOnMedium(int d) {
   return d == 0 || d == 2 || d == 4 || d == 5 || d == 9;
 }
@@ -96,7 +51,7 @@ MissionCounts missionCounts(const model::Mission& m) {
     if (!arrivesOnMedium(g.get(fg::ArrivalDifficulty))) continue;
     const int type = g.get(fg::CraftType);
     const int count = g.get(fg::CraftCount);
-    if (isCraftClass(type)) c.craftMedium += count;
+    if (map::isCraftClass(type)) c.craftMedium += count;
     // Types 78 and 90..92 take a start slot whenever they arrive.
     if (type == 78 || (type >= 90 && type <= 92) || (type >= 1 && type <= 69 && arrivesAtStart(g)))
       c.craftAtStart += count;
@@ -158,12 +113,13 @@ CheckResult runCheck(const model::Mission& m, const Vocabulary& vocabulary,
 
     if (type == 0)
       errors.push_back("ERROR: FG#" + num(static_cast<int>(i) + 1) + " has no Ship type.");
-    if (isExpansionOnlyCraft(type) && settings.checkPlayable && baseFormat && !reportedType[type]) {
+    if (map::isExpansionOnlyCraft(type) && settings.checkPlayable && baseFormat &&
+        !reportedType[type]) {
       reportedType[type] = true;
       warnings.push_back("ERROR: Zyn Format mission. " + vocabulary.text(tables::Ships, type) +
                          "s are only available in Qvn.");
     }
-    if (isUnsupportedSlot(type) && settings.checkPlayable)
+    if (map::isUnsupportedSlot(type) && settings.checkPlayable)
       errors.push_back("ERROR: Ship Slot #" + num(type) + " is not available in Zyn or Qvn.");
 
     if (player != 0) {
@@ -185,7 +141,7 @@ CheckResult runCheck(const model::Mission& m, const Vocabulary& vocabulary,
 
     if (count > 6) {
       if (player == 0) {
-        if (isCraftClass(type))
+        if (map::isCraftClass(type))
           warnings.push_back("WARNING: " + label + " has " + num(count) + " ships in FG. " +
                              " Zyn does not properly support FG Formations larger than 6 ships.");
       } else if (count > 8) {
@@ -201,7 +157,7 @@ CheckResult runCheck(const model::Mission& m, const Vocabulary& vocabulary,
       const model::CBytes o = g.orderBytes(k);
       if (model::get(o, order::Command) != AttackTargetsCommand) continue;
       const std::string prefix = "WARNING: " + label + " - Order " + num(static_cast<int>(k) + 1);
-      if (isCapitalShip(type))
+      if (map::isCapitalShip(type))
         warnings.push_back(prefix + ": Capital ship with \"Attack\" order will" +
                            " make it jump around. Use a Starship order such as Patrol and "
                            "Attack instead.");

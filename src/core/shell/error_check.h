@@ -20,11 +20,6 @@ inline constexpr const char* OmitWarningsCaption = "&Don't include Warnings agai
 inline constexpr const char* CheckCleanNotice = "Seems Ok.";
 inline constexpr int CheckCleanNoticeMs = 800;
 
-// Craft-type classes the check and the counts work with.
-bool isCraftClass(int craftType);          // 1..69, 78, 90..92
-bool isExpansionOnlyCraft(int craftType);  // exists only in the expansion's slots
-bool isUnsupportedSlot(int craftType);     // a slot neither game format fills
-bool isCapitalShip(int craftType);         // ships that an Attack order makes jump around
 // ArrivalDifficulty values under which a group appears on the medium level.
 bool arrivesOnMedium(int arrivalDifficulty);
 // No arrival trigger, no delay of 30 seconds or more: the group is there when the mission starts.
