@@ -267,6 +267,27 @@ TEST(VocabularyLoad, ABrokenLinkStopsLoading) {
   EXPECT_EQ(v.table("Colors"), Vocabulary::builtIn("Colors"));
 }
 
+TEST(VocabularyLoad, AFileThatIsNotTextKeepsTheBuiltInsAndLoadingGoesOn) {
+  TempDir dir;
+  dir.write("Teams.txt", "t\r\n");
+  dir.write("Ships.txt", std::string("\x7F"
+                                     "ELF\x02\x01\x01\0\0\0\r\n\0\0",
+                                     14));
+  // Saved as two-byte text: every other byte is zero.
+  dir.write("IFF.txt", std::string("\xFF\xFE"
+                                   "R\0e\0d\0\r\0\n\0",
+                                   12));
+  dir.write("Colors.txt", "c\r\n");
+  Vocabulary v;
+  EXPECT_EQ(v.loadTables(dir.str()), (std::vector<std::string>{"Teams", "Colors"}));
+  EXPECT_EQ(v.table("Ships"), Vocabulary::builtIn("Ships"));
+  EXPECT_EQ(v.table("IFF"), Vocabulary::builtIn("IFF"));
+  EXPECT_EQ(v.text("Colors", 0), "c");
+  // High bytes and control characters other than zero are still single-byte text.
+  EXPECT_TRUE(shell::isText("\xE9\x80\x1A\t"));
+  EXPECT_FALSE(shell::isText(std::string_view("a\0b", 3)));
+}
+
 TEST(VocabularyLoad, AnUnreadableFileStopsLoading) {
   TempDir dir;
   dir.write("Teams.txt", "t\r\n");

@@ -525,9 +525,12 @@ std::vector<std::string> Vocabulary::loadTables(const std::string& editorDirecto
     std::string error;
     // A file that is there but cannot be read ends loading; what was read so far stays.
     if (!model::readWholeFile(*path, bytes, error)) break;
+    const std::string_view content(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+    // Binary data (or text in a two-byte encoding) under a table's name would fill the boxes
+    // with garbage and shift every value; that table keeps its built-in entries.
+    if (!isText(content)) continue;
     const std::string_view name = file.substr(0, file.size() - 4);
-    setTable(name, splitLines(std::string_view(reinterpret_cast<const char*>(bytes.data()),
-                                               bytes.size())));
+    setTable(name, splitLines(content));
     replaced.emplace_back(name);
   }
   return replaced;
@@ -559,6 +562,10 @@ const std::vector<std::string_view>& Vocabulary::tableNames() {
     return n;
   }();
   return names;
+}
+
+bool isText(std::string_view content) {
+  return content.find('\0') == std::string_view::npos;
 }
 
 std::vector<std::string> splitLines(std::string_view content) {

@@ -59,9 +59,9 @@ class Vocabulary {
   std::string text(std::string_view name, int value, std::string_view beyond = {}) const;
   void setTable(std::string_view name, std::vector<std::string> entries);
 
-  // Replaces tables from the files of the editor folder, in the game's order. A missing file
-  // keeps the built-in entries; a fault while reading a file stops loading silently. Returns the
-  // names of the tables that were replaced, in order.
+  // Replaces tables from the files of the editor folder, in the game's order. A missing file, or
+  // one that is not text, keeps the built-in entries; a fault while reading a file stops loading
+  // silently. Returns the names of the tables that were replaced, in order.
   std::vector<std::string> loadTables(const std::string& editorDirectory);
 
   // The replacement files in the order they are read ("Teams.txt", "Ships.txt", …).
@@ -74,6 +74,10 @@ class Vocabulary {
  private:
   std::map<std::string, std::vector<std::string>, std::less<>> tables_;
 };
+
+// Whether file content can be a table: text has no zero bytes (binary data and two-byte
+// encodings do).
+bool isText(std::string_view content);
 
 // Splits file content into entries: one per line, CR/LF removed, an empty line is an empty
 // entry, a last line without a line end still counts. Content that starts with a UTF-8 byte
