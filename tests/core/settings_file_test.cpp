@@ -146,6 +146,18 @@ TEST(SettingsParse, BrokenLinesAndMisplacedKeysAreIgnored) {
   EXPECT_EQ(s.waveDirectory, "Undefined");
 }
 
+TEST(SettingsParse, AByteOrderMarkDoesNotHideTheFirstSection) {
+  const std::string text =
+      "\xEF\xBB\xBF[Directories]\r\nZyn=/games/zyn\r\n[Options]\r\nUseWiz=0\r\n";
+  const Settings s = shell::parseSettings(text);
+  EXPECT_EQ(s.gameDirectory, "/games/zyn");
+  EXPECT_FALSE(s.useWiz);
+  // Written back, the section is updated in place rather than added a second time.
+  const std::string merged = shell::mergeSettings(text, s);
+  EXPECT_TRUE(merged.starts_with("[Directories]\r\nZyn=/games/zyn\r\n")) << merged;
+  EXPECT_EQ(merged.find("[Directories]", 1), std::string::npos);
+}
+
 TEST(SettingsParse, QuotedValuesKeepTheirBlanks) {
   const Settings s = shell::parseSettings("[Directories]\nMissions=\" /a b \"\nWave=\"\n");
   EXPECT_EQ(s.missionsDirectory, " /a b ");

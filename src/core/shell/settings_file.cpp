@@ -69,6 +69,8 @@ struct IniText {
 
 IniText parseIni(std::string_view text) {
   IniText ini;
+  // Editors that save as UTF-8 may put a byte order mark before the first section header.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   std::size_t start = 0;
   while (start < text.size()) {
     auto end = text.find('\n', start);
