@@ -108,7 +108,7 @@ TEST(SettingsParse, BooleansAndNumbers) {
       "ConfirmDeletes=\n"    // empty: the default (on)
       "DefaultFormat=abc\n"  // the default, 1
       "OpenProgWith=$3\n"    // hexadecimal forms are numbers too
-      "DefaultAI= -1 \n"
+      "DefaultAI= 4 \n"
       "DefaultShip=99999999999\n"  // beyond a whole number: the default
       "[Map]\n"
       "GhostText=1\n"
@@ -120,11 +120,28 @@ TEST(SettingsParse, BooleansAndNumbers) {
   EXPECT_TRUE(s.confirmDeletes);
   EXPECT_EQ(s.defaultFormat, 1);
   EXPECT_EQ(s.openProgWith, 3);
-  EXPECT_EQ(s.defaultAI, -1);
+  EXPECT_EQ(s.defaultAI, 4);
   EXPECT_EQ(s.defaultShip, 1);
   EXPECT_TRUE(s.ghostText);
   EXPECT_EQ(s.autoCtr, 2);
   EXPECT_EQ(s.dblClickLink, 0);
+}
+
+TEST(SettingsParse, NumbersOutOfTheirRangeGiveTheDefault) {
+  // A new flight group's craft type and rank are bytes; the map divides by 20 - ZoomSpeed.
+  for (const char* text : {"[Options]\nDefaultShip=-1\nDefaultAI=256\n[Map]\nZoomSpeed=20\n",
+                           "[Options]\nDefaultShip=300\nDefaultAI=-1\n[Map]\nZoomSpeed=4\n"}) {
+    const Settings s = shell::parseSettings(text);
+    EXPECT_EQ(s.defaultShip, 1) << text;
+    EXPECT_EQ(s.defaultAI, 2) << text;
+    EXPECT_EQ(s.zoomSpeed, 8) << text;
+  }
+  const Settings edges =
+      shell::parseSettings("[Options]\nDefaultShip=255\nDefaultAI=0\n[Map]\nZoomSpeed=18\n");
+  EXPECT_EQ(edges.defaultShip, 255);
+  EXPECT_EQ(edges.defaultAI, 0);
+  EXPECT_EQ(edges.zoomSpeed, 18);
+  EXPECT_EQ(shell::parseSettings("[Map]\nZoomSpeed=5\n").zoomSpeed, 5);
 }
 
 TEST(SettingsParse, BrokenLinesAndMisplacedKeysAreIgnored) {

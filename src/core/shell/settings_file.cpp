@@ -179,15 +179,17 @@ const std::vector<SettingKey>& settingKeys() {
       {"Options", "OpenProgWith", nullptr, nullptr, &S::openProgWith},
       {"Options", "DirInReopen", nullptr, &S::dirInReopen},
       {"Options", "DoBackups", nullptr, &S::doBackups},
-      {"Options", "DefaultShip", nullptr, nullptr, &S::defaultShip},
-      {"Options", "DefaultAI", nullptr, nullptr, &S::defaultAI},
+      // Both go into a byte of every new flight group.
+      {"Options", "DefaultShip", nullptr, nullptr, &S::defaultShip, 0, 255},
+      {"Options", "DefaultAI", nullptr, nullptr, &S::defaultAI, 0, 255},
       {"Options", "FileSavedMsg", nullptr, &S::fileSavedMsg},
       {"Map", "Centre", nullptr, &S::centre},
       {"Map", "ConfirmClose", nullptr, &S::confirmClose},
       {"Map", "GhostText", nullptr, &S::ghostText},
       {"Map", "DefaultWPs", nullptr, nullptr, &S::defaultWPs},
       {"Map", "AutoCtr", nullptr, nullptr, &S::autoCtr},
-      {"Map", "ZoomSpeed", nullptr, nullptr, &S::zoomSpeed},
+      // The map's hold-to-zoom step divides by 20 - ZoomSpeed.
+      {"Map", "ZoomSpeed", nullptr, nullptr, &S::zoomSpeed, 5, 18},
       {"Map", "DblClickLink", nullptr, nullptr, &S::dblClickLink},
       {"Map", "DefaultName", nullptr, &S::defaultName},
       {"Map", "DefaultWPtime", nullptr, &S::defaultWPtime},
@@ -221,6 +223,7 @@ Settings parseSettings(std::string_view iniText) {
     if (key.text) {
       s.*key.text = *value;
     } else if (const auto n = parseInteger(*value)) {
+      if (*n < key.low || *n > key.high) continue;
       if (key.flag)
         s.*key.flag = *n != 0;
       else

@@ -2,6 +2,7 @@
 // Reading and writing "ZynED.ini", the values derived from the settings (the expansion's folder,
 // the default model folder), and where the settings file lives.
 
+#include <climits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,13 +15,16 @@ namespace shell {
 inline constexpr const char* SettingsFileName = "ZynED.ini";
 
 // One key of the settings file: its section and key in the form they are written, and the
-// member of `Settings` that holds it (exactly one of the three pointers is set).
+// member of `Settings` that holds it (exactly one of the three pointers is set). A number read
+// outside [low, high] is no value for its key.
 struct SettingKey {
   std::string_view section;
   std::string_view key;
   std::string Settings::*text = nullptr;
   bool Settings::*flag = nullptr;
   int Settings::*number = nullptr;
+  int low = INT_MIN;
+  int high = INT_MAX;
 };
 // Every key, section by section ("Directories", "Options", "Map"), in the order they are written.
 const std::vector<SettingKey>& settingKeys();
@@ -29,7 +33,8 @@ const std::vector<SettingKey>& settingKeys();
 std::string settingValue(const Settings& s, const SettingKey& key);
 
 // The settings held by INI text: keys and sections are matched in any letter case, the first
-// occurrence counts; missing keys, broken lines and values that are no number give defaults.
+// occurrence counts; missing keys, broken lines, values that are no number and numbers out of
+// their key's range give defaults.
 Settings parseSettings(std::string_view iniText);
 // `iniText` with every setting written into it. Keys and sections the editor does not know, and
 // comments, stay where they are; known keys are rewritten in place in their written form, and
