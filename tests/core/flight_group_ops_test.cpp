@@ -273,10 +273,28 @@ TEST(Delete, CurrentLineAfterwards) {
     EXPECT_EQ(names(m)[0], "G1");
   }
   {
-    // The current line was not deleted: it stays on its own group.
+    // A block of lines: the current line drops once per deleted line, then rises by one, so it
+    // lands above the block.
     auto m = missionWith(6);
-    const auto sel = deleteFlightGroups(m, {{1, 2}, 4});
-    EXPECT_EQ(m.flightGroups[static_cast<std::size_t>(sel.current)].name(), "G4");
+    EXPECT_EQ(deleteFlightGroups(m, {{2, 3}, 2}), (FlightGroupSelection{{1}, 1}));
+    EXPECT_EQ(names(m), (std::vector<std::string>{"G0", "G1", "G4", "G5"}));
+  }
+  {
+    auto m = missionWith(7);
+    EXPECT_EQ(deleteFlightGroups(m, {{3, 4, 5}, 3}), (FlightGroupSelection{{1}, 1}));
+  }
+  {
+    // It never drops below the first line; from the first line it stays there.
+    auto m = missionWith(6);
+    EXPECT_EQ(deleteFlightGroups(m, {{1, 2, 3}, 1}), (FlightGroupSelection{{1}, 1}));
+    EXPECT_EQ(names(m)[1], "G4");
+    auto n = missionWith(6);
+    EXPECT_EQ(deleteFlightGroups(n, {{0, 1}, 0}), (FlightGroupSelection{{0}, 0}));
+  }
+  {
+    // Held to the last line.
+    auto m = missionWith(5);
+    EXPECT_EQ(deleteFlightGroups(m, {{4}, 4}), (FlightGroupSelection{{3}, 3}));
   }
   {
     auto m = missionWith(3);

@@ -173,28 +173,23 @@ FlightGroupSelection deleteFlightGroups(Mission& m, const FlightGroupSelection& 
     m.markMissionChanged();
     return finish(m, {{0}, 0});
   }
-  const int oldCount = static_cast<int>(m.flightGroups.size());
-  const int oldCurrent = std::clamp(s.current, 0, oldCount - 1);
-  // The first group at or after the old current one that survives, counted in the new list.
-  int survivorsBefore = 0;
-  bool found = false;
-  for (int i = 0; i < oldCount && !found; ++i) {
-    const bool deleted = std::binary_search(sel.begin(), sel.end(), i);
-    if (i >= oldCurrent && !deleted)
-      found = true;
-    else if (!deleted)
-      ++survivorsBefore;
-  }
+  // The current line steps up once for every deleted line (never below the first), then comes
+  // down one again unless it was the first: one deleted line leaves the current line on the
+  // group after it, a block of lines lands the current line above the block.
+  const int oldCurrent = s.current;
+  int current = oldCurrent;
   for (auto it = sel.rbegin(); it != sel.rend(); ++it) {
     renumberReferences(m, *it, Renumber::Delete);
     m.flightGroups.erase(m.flightGroups.begin() + *it);
+    if (current > 0) --current;
   }
+  if (oldCurrent != 0) ++current;
   m.syncCounts();
   m.updateMapExtent();
   m.markMissionChanged();
   const int count = static_cast<int>(m.flightGroups.size());
   if (count == 0) return finish(m, {{}, 0});
-  const int current = found ? survivorsBefore : count - 1;
+  current = std::clamp(current, 0, count - 1);
   return finish(m, {{current}, current});
 }
 

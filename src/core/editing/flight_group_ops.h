@@ -51,8 +51,9 @@ bool canMoveDown(const model::Mission& m, const FlightGroupSelection& s);
 FlightGroupSelection moveUp(model::Mission& m, const FlightGroupSelection& s);
 FlightGroupSelection moveDown(model::Mission& m, const FlightGroupSelection& s);
 
-// Deletes every selected group, bottom up. The current line becomes the first remaining group at
-// or after the old current one (else the last group), and the only selected line. With exactly
+// Deletes every selected group, bottom up. The current line drops by one for every deleted line
+// (not below 0), is raised by one again unless it was 0, is held to the last line and becomes
+// the only selected line. With exactly
 // one flight group in the Mission the group is not removed: references to it are cleared as for
 // a delete and it becomes a fresh copy of the template.
 FlightGroupSelection deleteFlightGroups(model::Mission& m, const FlightGroupSelection& s);
