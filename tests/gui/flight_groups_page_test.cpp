@@ -255,6 +255,25 @@ TEST_F(FlightGroupsPageTest, NameSetsMarkingsWhenLinked) {
   EXPECT_EQ(group(0).get(fg::Markings), 1);
 }
 
+TEST_F(FlightGroupsPageTest, TypingANameIsOneUndoStep) {
+  start(2, [](Mission& m) {
+    m.flightGroups[0].set(fg::CraftType, u8{1});
+    m.flightGroups[0].set(fg::Markings, u8{2});
+  });
+  select({0});
+  const auto before = group(0).bytes;
+  auto* name = find<QComboBox>("ShipName");
+  name->lineEdit()->selectAll();
+  // "Red" on the way sets the markings; the later letters leave them as they are.
+  testing_gui::EditorFixture::type(name->lineEdit(), QStringLiteral("Redwing"));
+  EXPECT_EQ(group(0).text(fg::Name), "Redwing");
+  EXPECT_EQ(group(0).get(fg::Markings), 0);
+  EXPECT_EQ(doc.undoStack()->count(), 1);
+  doc.undoStack()->undo();
+  EXPECT_EQ(group(0).bytes, before);
+  EXPECT_EQ(name->currentText(), QStringLiteral("G1"));
+}
+
 TEST_F(FlightGroupsPageTest, CountKeepsTheSpecialCraftRule) {
   start(2, [](Mission& m) {
     for (auto& g : m.flightGroups) g.set(fg::CraftCount, u8{3});

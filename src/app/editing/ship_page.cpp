@@ -319,21 +319,18 @@ void ShipPage::showSpecialCargo() {
 void ShipPage::nameEdited(const QString& text) {
   if (quiet()) return;
   const std::string name = toFile(text).substr(0, fg::Name.maxChars);
-  const bool link = settings_.linkColor && doc_.mission().missionType() != model::Melee &&
-                    editing::markingsForName(name, 0).has_value();
-  const QString key = QStringLiteral("ShipName");
-  if (!link) {
-    doc_.setFlightGroupText(fg::Name, name, key);
-    return;
-  }
+  const bool link = settings_.linkColor && doc_.mission().missionType() != model::Melee;
+  // Every keystroke takes the same kind of step, so that typing a name ("R", "Re", "Red", …)
+  // merges into one undo step whether or not a step on the way sets the markings.
   editGroups(
       tr("Name"),
-      [name](const model::Mission&, model::FlightGroup& g) {
+      [name, link](const model::Mission&, model::FlightGroup& g) {
         g.setText(fg::Name, name);
+        if (!link) return;
         if (auto mk = editing::markingsForName(name, g.get(fg::CraftType)))
           g.set(fg::Markings, *mk);
       },
-      key);
+      QStringLiteral("ShipName"));
 }
 
 void ShipPage::craftTypeChosen(int type) {
