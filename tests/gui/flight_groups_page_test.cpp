@@ -289,6 +289,12 @@ TEST_F(FlightGroupsPageTest, CountKeepsTheSpecialCraftRule) {
   EXPECT_EQ(group(0).get(fg::SpecialCraft), 4);
   EXPECT_EQ(group(1).get(fg::SpecialCraft), 1);
   EXPECT_EQ(special->value(), 5);
+  // A number far outside the group, as a file may hold it, is shown as it is.
+  doc.mission().flightGroups[1].set(fg::SpecialCraft, u8{7});
+  select({1});
+  EXPECT_EQ(special->value(), 8);
+  EXPECT_FALSE(find<QLineEdit>("SpecCargEd")->isVisibleTo(page.get()));
+  select({0, 1});
 
   // "Randomize?" shows the special cargo and locks the spin.
   find<QCheckBox>("RandomChk")->setChecked(true);

@@ -291,10 +291,8 @@ void ShipPage::doFill() {
   showIndex(counter_, g.get(fg::Countermeasure));
   setTextKeepingCursor(cargo_, fromFile(g.text(fg::Cargo)));
   setTextKeepingCursor(specCargo_, fromFile(g.text(fg::SpecialCargo)));
-  // A special craft number outside the group shows as count + 1.
-  const int special = g.get(fg::SpecialCraft);
-  const int count = g.get(fg::CraftCount);
-  setSpin(special_, special < count ? special + 1 : count + 1);
+  // The spin shows the number the group holds, also when it lies outside the group.
+  setSpin(special_, g.get(fg::SpecialCraft) + 1);
   {
     const QSignalBlocker block(random_);
     random_->setChecked(g.get(fg::RandomSpecialCraft) == 1);
