@@ -2,6 +2,8 @@
 // files, the byte total, the backup rule and the safe save.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -488,6 +490,11 @@ TEST(Refused, MissingAndUnreadableFiles) {
   EXPECT_FALSE(r.ok());
   EXPECT_NE(r.message.find("none.kre"), std::string::npos);
   r = loadMissionFile(dir.path.string(), m);  // a folder
+  EXPECT_FALSE(r.ok());
+  EXPECT_NE(r.message.find("not a regular file"), std::string::npos) << r.message;
+  // A named pipe nobody writes to is refused at once rather than hanging the editor.
+  ASSERT_EQ(::mkfifo(dir.file("pipe.kre").c_str(), 0600), 0);
+  r = loadMissionFile(dir.file("pipe.kre"), m);
   EXPECT_FALSE(r.ok());
   EXPECT_NE(r.message.find("not a regular file"), std::string::npos) << r.message;
   writeBytes(dir.file("empty.kre"), {});

@@ -293,7 +293,9 @@ std::vector<std::uint8_t> writeMission(const Mission& m) {
 }
 
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking so that a named pipe under a mission's name is refused instead of hanging;
+  // it changes nothing for the plain files that are read.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     error = "Cannot open file \"" + path + "\": " + std::strerror(errno);
     return false;
