@@ -137,6 +137,23 @@ TEST(HistoryFile, FoundWithoutRegardToCaseAndRewrittenInPlace) {
   EXPECT_EQ(readAll(dir.path() / "edhistry.TXT"), "/m/z.kre\r\n/m/x.kre\r\n/m/y.kre\r\n");
 }
 
+TEST(HistoryFile, PathsComeBackByteForByteAfterAByteOrderMark) {
+  TempDir dir;
+  const std::string accented =
+      "/m/caf\xC3\xA9/\xC3\xA9t\xC3\xA9.kre";  // UTF-8, as the system names it
+  {
+    std::ofstream out(dir.path() / "EDHistry.txt", std::ios::binary);
+    out << "\xEF\xBB\xBF" << accented << "\r\n/m/b.kre\r\n";
+  }
+  EXPECT_EQ(shell::readHistory(dir.str()).entries(), (Paths{accented, "/m/b.kre"}));
+
+  // Without the mark too, and through a write and read.
+  FileHistory h;
+  h.add(accented);
+  ASSERT_TRUE(shell::writeHistory(h, dir.str()).ok());
+  EXPECT_EQ(shell::readHistory(dir.str()).entries(), Paths{accented});
+}
+
 TEST(HistoryFile, MissingFolderOrFile) {
   TempDir dir;
   EXPECT_EQ(shell::findHistoryFile(dir.str()), std::nullopt);

@@ -66,8 +66,11 @@ FileHistory readHistory(const std::string& editorDirectory) {
   std::vector<std::uint8_t> data;
   std::string error;
   if (!model::readWholeFile(*path, data, error)) return {};
-  return FileHistory(
-      splitLines(std::string_view(reinterpret_cast<const char*>(data.data()), data.size())));
+  std::string_view text(reinterpret_cast<const char*>(data.data()), data.size());
+  // Paths are kept as the system names them (UTF-8): a byte order mark that a text editor
+  // added is dropped, and the lines are not converted to the mission files' character set.
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  return FileHistory(splitLines(text));
 }
 
 HistorySaveResult writeHistory(const FileHistory& history, const std::string& editorDirectory) {
