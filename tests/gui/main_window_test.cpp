@@ -4,6 +4,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QElapsedTimer>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -588,6 +589,24 @@ TEST_F(Panel, DescriptionTypingStopsAtTheFormatsLimit) {
   type(memo, QStringLiteral("\nz"));
   EXPECT_EQ(memo->storedLength(), 1026);
   EXPECT_EQ(mission().description.text().size(), 1026u);
+}
+
+TEST_F(Panel, TabLeavesTheMemoAndComposedTextStopsAtTheLimit) {
+  start();
+  find<QTabWidget>("OverallPages")->setCurrentWidget(find<QWidget>("DescriptionPage"));
+  find<QRadioButton>("ZynRadio")->click();
+  auto* memo = qobject_cast<app::TextBlockMemo*>(find<QPlainTextEdit>("DescriptionMemo"));
+  ASSERT_NE(memo, nullptr);
+  EXPECT_TRUE(memo->tabChangesFocus());
+
+  memo->setPlainText(QString(1020, QLatin1Char('x')));
+  memo->moveCursor(QTextCursor::End);
+  QInputMethodEvent composed;
+  composed.setCommitString(QStringLiteral("\u00e9t\u00e9s"));
+  QApplication::sendEvent(memo, &composed);
+  EXPECT_EQ(memo->storedLength(), 1023);
+  EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("x\u00e9t\u00e9")));
+  EXPECT_EQ(mission().description.text().size(), 1023u);
 }
 
 TEST_F(Panel, MemoTextConvertsLineEnds) {

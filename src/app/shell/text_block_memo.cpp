@@ -1,5 +1,6 @@
 #include "shell/text_block_memo.h"
 
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
@@ -11,6 +12,8 @@ TextBlockMemo::TextBlockMemo(MissionDocument& doc, MissionDocument::Block block,
     : QPlainTextEdit(parent), doc_(doc), block_(block) {
   // Undo belongs to the document, so that the memo and the Mission never disagree.
   setUndoRedoEnabled(false);
+  // Tab moves on to the next control, as in the editor's other boxes.
+  setTabChangesFocus(true);
   connect(this, &QPlainTextEdit::textChanged, this, &TextBlockMemo::write);
   connect(&doc_, &MissionDocument::changed, this, &TextBlockMemo::onChanged);
   refresh();
@@ -54,6 +57,20 @@ void TextBlockMemo::keyPressEvent(QKeyEvent* event) {
     }
   }
   QPlainTextEdit::keyPressEvent(event);
+}
+
+void TextBlockMemo::inputMethodEvent(QInputMethodEvent* event) {
+  // Text composed through an input method counts against the block's room like typed text.
+  const QString commit = event->commitString();
+  const int left = std::max(0, room());
+  if (isReadOnly() || commit.size() <= left) {
+    QPlainTextEdit::inputMethodEvent(event);
+    return;
+  }
+  QInputMethodEvent cut(event->preeditString(), event->attributes());
+  cut.setCommitString(commit.left(left), event->replacementStart(), event->replacementLength());
+  QPlainTextEdit::inputMethodEvent(&cut);
+  event->accept();
 }
 
 void TextBlockMemo::insertFromMimeData(const QMimeData* source) {

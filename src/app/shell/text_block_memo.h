@@ -28,6 +28,7 @@ class TextBlockMemo : public QPlainTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void inputMethodEvent(QInputMethodEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
 
  private:
