@@ -392,6 +392,31 @@ TEST_F(History, OpeningTwiceKeepsOneEntryAndClosingWritesTheFile) {
   EXPECT_EQ(stored.at(0), b);
 }
 
+TEST_F(History, ReopenFromTheMenuKeepsTheEntryThatRanIt) {
+  const std::string a = writeMission("a.kre", 14, "A");
+  const std::string b = writeMission("b.kre", 14, "B");
+  start();
+  for (const auto& f : {a, b}) {
+    prompter.openNames = {QString::fromStdString(f)};
+    window->openMission();
+  }
+  auto* menu = window->findChild<QMenu*>(QStringLiteral("ReopenMenu"));
+  ASSERT_EQ(menu->actions().size(), 2);
+  // The menu goes on using the entry after its signal: reopening must not delete it.
+  QPointer<QAction> entry = menu->actions()[1];
+  QPointer<QAction> other = menu->actions()[0];
+  entry->trigger();
+  ASSERT_FALSE(entry.isNull());
+  ASSERT_FALSE(other.isNull());
+  EXPECT_EQ(mission().fileName, a);
+  ASSERT_EQ(menu->actions().size(), 2);
+  EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&0 a.kre"));
+  EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("&1 b.kre"));
+  // Each entry still opens the file its caption names.
+  menu->actions()[1]->trigger();
+  EXPECT_EQ(mission().fileName, b);
+}
+
 TEST_F(History, ReopenOfAGoneFileSaysSoAndKeepsTheMission) {
   const std::string a = writeMission("a.kre", 14, "A");
   const std::string b = writeMission("b.kre", 14, "B");

@@ -619,13 +619,23 @@ void MainWindow::addToHistory(const QString& path) {
 }
 
 void MainWindow::rebuildReopenMenu() {
-  reopenMenu_->clear();
+  // The entries are kept and relabelled rather than rebuilt: a reopen runs from inside its own
+  // entry's signal, and the menu still refers to that entry afterwards.
   const auto captions = history_.captions(settings_.dirInReopen);
+  QList<QAction*> entries = reopenMenu_->actions();
   for (std::size_t i = 0; i < captions.size(); ++i) {
+    const int index = static_cast<int>(i);
+    if (index < entries.size()) {
+      entries[index]->setText(qs(captions[i]));
+      continue;
+    }
     QAction* a = reopenMenu_->addAction(qs(captions[i]));
     a->setObjectName(QStringLiteral("ReopenAction%1").arg(i));
-    const int index = static_cast<int>(i);
     connect(a, &QAction::triggered, this, [this, index] { reopen(index); });
+  }
+  for (qsizetype i = static_cast<qsizetype>(captions.size()); i < entries.size(); ++i) {
+    reopenMenu_->removeAction(entries[i]);
+    entries[i]->deleteLater();
   }
   reopenMenu_->setEnabled(!captions.empty());
 }
