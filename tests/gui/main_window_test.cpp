@@ -138,6 +138,23 @@ TEST_F(StartUp, ChoiceBoxCanMakeANewMissionInTheDefaultFormat) {
   EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed]"));
 }
 
+TEST_F(StartUp, ChoiceBoxWithoutTheWizardOnlyTakesTheDefaultFormat) {
+  settings.openProgWith = 0;
+  settings.defaultFormat = 0;
+  settings.useWiz = false;
+  prompter.onDialog = [](QDialog& d) {
+    auto* s = qobject_cast<app::StartUpDialog*>(&d);
+    if (!s) return int(QDialog::Rejected);
+    s->setChoice(app::StartUpDialog::CreateNew);
+    return int(QDialog::Accepted);
+  };
+  start();
+  EXPECT_EQ(mission().platformId, 12);
+  EXPECT_TRUE(find<QRadioButton>("ZynRadio")->isChecked());
+  EXPECT_FALSE(mission().isChanged());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1"));
+}
+
 // ------------------------------------------------------------------------------------------
 // Loading, saving and the save question
 

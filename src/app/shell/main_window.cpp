@@ -468,7 +468,10 @@ void MainWindow::runStartUpDialog() {
       openMission();
       break;
     case StartUpDialog::CreateNew:
+      // The blank Mission takes the default format; the new-mission wizard takes over here
+      // once it exists, and without it the title stays the plain one.
       makeNewMission(settings_.defaultFormat == 0 ? model::FormatBase : model::FormatExpansion);
+      if (!settings_.useWiz) setTitle(shell::startupTitle());
       break;
     case StartUpDialog::LoadLastUsed:
       if (!history_.empty()) reopen(0);
