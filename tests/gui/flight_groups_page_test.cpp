@@ -548,6 +548,68 @@ TEST_F(FlightGroupsPageTest, MoveAndCutAreSingleSteps) {
   EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G4");
 }
 
+TEST_F(FlightGroupsPageTest, UndoGivesTheCopyBufferItsReferencesBack) {
+  // G1's first order targets G4; G2's targets G3.
+  start(4, [](Mission& m) {
+    for (auto [from, to] : {std::pair<std::size_t, u8>{0, 3}, {1, 2}}) {
+      Bytes order = m.flightGroups[from].orderBytes(0);
+      set(order, order::Command, u8{7});
+      set(order, order::Target1Type, u8{1});
+      set(order, order::Target1, to);
+    }
+  });
+  settings.confirmDeletes = false;
+  auto bufferTarget = [this] {
+    return doc.mission().flightGroupBuffer.orderBytes(0)[order::Target1.offset];
+  };
+  select({0});
+  page->copy();
+  select({1});
+  page->deleteSelected();
+  EXPECT_EQ(bufferTarget(), 2);  // G4 is now the third group
+  doc.undoStack()->undo();
+  EXPECT_EQ(bufferTarget(), 3);
+  doc.undoStack()->redo();
+  EXPECT_EQ(bufferTarget(), 2);
+  doc.undoStack()->undo();
+  select({2});
+  page->moveUp();
+  EXPECT_EQ(bufferTarget(), 3);
+  select({2});
+  page->moveDown();
+  EXPECT_EQ(bufferTarget(), 2);
+  doc.undoStack()->undo();
+  EXPECT_EQ(bufferTarget(), 3);
+  const auto pasted = doc.undoStack()->index();
+  page->paste();
+  EXPECT_EQ(doc.undoStack()->index(), pasted + 1);
+  EXPECT_EQ(group(4).orderBytes(0)[order::Target1.offset], 3);
+  EXPECT_EQ(group(3).name(), "G4");
+  doc.undoStack()->undo();
+
+  doc.undoStack()->undo();  // the move up
+  ASSERT_EQ(group(1).name(), "G2");
+
+  // A cut copies before it renumbers: undone, the buffer names the restored groups again.
+  select({0});
+  prompter.answers = {QMessageBox::Yes};
+  page->cut();
+  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G1");
+  EXPECT_EQ(bufferTarget(), 2);
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G1");
+  EXPECT_EQ(bufferTarget(), 3);
+  EXPECT_TRUE(find<QLineEdit>("BufEd")->text().contains(QStringLiteral("G1")));
+
+  // A buffer filled again after the operation belongs to the user: undo leaves it.
+  select({1});
+  page->deleteSelected();
+  select({1});
+  page->copy();
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G3");
+}
+
 TEST_F(FlightGroupsPageTest, UndoOfADeleteGivesBackEveryByte) {
   start(4, [](Mission& m) {
     // References to groups 2 and 3 from an arrival trigger, an order and a message.

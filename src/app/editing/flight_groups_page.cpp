@@ -7,8 +7,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QUndoCommand>
 #include <QVBoxLayout>
 
 #include "editing/descriptions.h"
@@ -273,19 +275,66 @@ editing::FlightGroupSelection selectionOf(const MissionDocument& doc) {
 }
 }  // namespace
 
+namespace {
+
+bool sameGroup(const model::FlightGroup& a, const model::FlightGroup& b) {
+  return a.bytes == b.bytes && a.goalStrings.bytes == b.goalStrings.bytes &&
+         a.autoLink == b.autoLink;
+}
+
+// The copy buffer's side of a list operation. Undo leaves the buffer out of the Mission's
+// snapshots, but a move or delete renumbers the references the buffer holds: undoing the
+// operation must give them back, or a later paste names the wrong groups. A buffer that the
+// user filled again since is left alone.
+class BufferStep : public QUndoCommand {
+ public:
+  BufferStep(MissionDocument& doc, model::FlightGroup before, model::FlightGroup after,
+             std::function<void()> shown)
+      : doc_(doc), before_(std::move(before)), after_(std::move(after)), shown_(std::move(shown)) {}
+  void undo() override { put(after_, before_); }
+  void redo() override { put(before_, after_); }
+
+ private:
+  void put(const model::FlightGroup& from, const model::FlightGroup& to) {
+    model::FlightGroup& b = doc_.mission().flightGroupBuffer;
+    if (!sameGroup(b, from)) return;
+    b = to;
+    shown_();
+  }
+  MissionDocument& doc_;
+  model::FlightGroup before_, after_;
+  std::function<void()> shown_;
+};
+
+}  // namespace
+
 void FlightGroupsPage::runListOp(const QString& text, ChangedFlag flag,
                                  const std::function<editing::FlightGroupSelection(
-                                     model::Mission&, const editing::FlightGroupSelection&)>& op) {
+                                     model::Mission&, const editing::FlightGroupSelection&)>& op,
+                                 bool copiesCurrent) {
   const auto before = selectionOf(doc_);
   editing::FlightGroupSelection after = before;
+  const model::Mission& m = doc_.mission();
+  // What the buffer holds for the Mission as it is now: a cut first copies the current group.
+  model::FlightGroup bufferBefore = m.flightGroupBuffer;
+  if (copiesCurrent && before.current >= 0 &&
+      static_cast<std::size_t>(before.current) < m.flightGroups.size())
+    bufferBefore = m.flightGroups[static_cast<std::size_t>(before.current)];
   model::FlightGroup buffer;
+  QUndoStack* undo = doc_.undoStack();
+  undo->beginMacro(text);
   doc_.edit(text, FlightGroupList, flag, [&](model::Mission& w) {
     after = op(w, before);
     buffer = w.flightGroupBuffer;
   });
   // Undo keeps the copy buffer out of its snapshots; the references a move or delete renumbered
-  // in it are taken over here.
+  // in it are taken over here, and given back by undo.
   doc_.mission().flightGroupBuffer = buffer;
+  if (!sameGroup(buffer, bufferBefore))
+    undo->push(new BufferStep(doc_, bufferBefore, buffer, [page = QPointer(this)] {
+      if (page) page->updateBuffer();
+    }));
+  undo->endMacro();
   doc_.selectFlightGroups(after.selected);
 }
 
@@ -323,7 +372,7 @@ void FlightGroupsPage::cut() {
   if (prompter_->question(this, tr("Cut this Flight Group. Are You Sure?"),
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
-  runListOp(tr("Cut flight groups"), ChangedFlag::Mission, editing::cutFlightGroups);
+  runListOp(tr("Cut flight groups"), ChangedFlag::Mission, editing::cutFlightGroups, true);
   updateBuffer();
 }
 

@@ -82,10 +82,12 @@ class FlightGroupsPage : public QWidget {
   void updateBuffer();
   void updateStatus();
   void fillCurrentPage();
-  // Runs a list operation as one undo step and selects what it leaves selected.
+  // Runs a list operation as one undo step and selects what it leaves selected. An operation
+  // that `copiesCurrent` (cut) fills the copy buffer from the current group first.
   void runListOp(const QString& text, ChangedFlag flag,
                  const std::function<editing::FlightGroupSelection(
-                     model::Mission&, const editing::FlightGroupSelection&)>& op);
+                     model::Mission&, const editing::FlightGroupSelection&)>& op,
+                 bool copiesCurrent = false);
 
   MissionDocument& doc_;
   const shell::Vocabulary& vocab_;
