@@ -794,6 +794,32 @@ TEST_F(MainPreferences, CancelStillAppliesForThisRunAndReachesTheMission) {
   EXPECT_FALSE(mission().isChanged());
 }
 
+TEST_F(MainPreferences, UndoingOlderEditsKeepsTheAutoLinkChosenInPreferences) {
+  const std::string file = writeMission("autolink.kre");
+  start();
+  prompter.openNames = {QString::fromStdString(file)};
+  window->openMission();
+  ASSERT_TRUE(mission().flightGroups[0].autoLink);
+  doc().setFlightGroupField(model::fg::CraftType, model::u8{7});
+  prompter.onDialog = [](QDialog& d) {
+    d.findChild<QCheckBox*>(QStringLiteral("AutoLinkCheck"))->click();
+    d.reject();
+    return int(QDialog::Rejected);
+  };
+  window->preferences();
+  EXPECT_FALSE(mission().flightGroups[0].autoLink);
+  // History stays in order: the switch is undone before the older edit, and redone after it.
+  doc().undoStack()->undo();
+  EXPECT_TRUE(mission().flightGroups[0].autoLink);
+  EXPECT_EQ(mission().flightGroups[0].get(model::fg::CraftType), 7);
+  doc().undoStack()->undo();
+  EXPECT_NE(mission().flightGroups[0].get(model::fg::CraftType), 7);
+  doc().undoStack()->redo();
+  doc().undoStack()->redo();
+  EXPECT_FALSE(mission().flightGroups[0].autoLink);
+  EXPECT_EQ(mission().flightGroups[0].get(model::fg::CraftType), 7);
+}
+
 TEST(DialogFilter, KeepsTheNamesAndMatchesEitherCase) {
   EXPECT_EQ(app::dialogFilter(QStringLiteral("Zyn Mission Files|*.kre")),
             QStringLiteral("Zyn Mission Files (*.[kK][rR][eE])"));

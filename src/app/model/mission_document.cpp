@@ -307,6 +307,7 @@ void MissionDocument::applied(Changes what, ChangedFlag flag) {
     case ChangedFlag::FlightGroup: mission_.markFlightGroupChanged(); break;
     case ChangedFlag::Message: mission_.markMessageChanged(); break;
     case ChangedFlag::Mission: mission_.markMissionChanged(); break;
+    case ChangedFlag::None: break;
   }
   mission_.syncCounts();
   clampSelections();

@@ -38,8 +38,8 @@ using Changes = unsigned;
 enum class RecordKind { Header, FlightGroup, FlightGroupGoalStrings, Message, GlobalGoal, Team,
                         Briefing, GlobalGoalStrings };
 
-// Which of the Mission's changed flags an edit sets.
-enum class ChangedFlag { FlightGroup, Message, Mission };
+// Which of the Mission's changed flags an edit sets (None: editor state the file does not hold).
+enum class ChangedFlag { FlightGroup, Message, Mission, None };
 
 class MissionDocument : public QObject {
   Q_OBJECT

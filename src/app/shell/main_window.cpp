@@ -679,8 +679,12 @@ void MainWindow::preferences() {
   PreferencesDialog dialog(settings_, vocab_, iniPath(), this, options_.screenWidth);
   dialog.setPrompter(*prompter_);
   connect(&dialog, &PreferencesDialog::autoLinkToggled, this, [this](bool on) {
-    for (auto& g : doc_->mission().flightGroups) g.autoLink = on;
-    emit doc_->changed(FlightGroupFields);
+    // An undo step of its own, so that undoing older edits cannot bring back old flags; the
+    // flag is not in the file, so the Mission does not count as changed.
+    doc_->edit(tr("Auto-link every flight group"), FlightGroupFields, ChangedFlag::None,
+               [on](model::Mission& m) {
+                 for (auto& g : m.flightGroups) g.autoLink = on;
+               });
   });
   prompter_->exec(dialog);
   applySettingsToMission();
