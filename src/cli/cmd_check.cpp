@@ -35,18 +35,7 @@ int runCheck(const std::vector<std::string>& arguments, Context& ctx) {
   if (flag > 0) settings.checkPlayable = false;
 
   model::Mission mission;
-  const model::ReadResult read = model::loadMissionFile(args[0], mission);
-  if (read.status == model::ReadStatus::OlderFormat) {
-    ctx.err << '"' << args[0] << "\" is " << read.message
-            << "; import it in the editor and save it first.\n";
-    return Failed;
-  }
-  if (!read.ok()) {
-    // Say which file when the reader's message does not.
-    if (read.message.find(args[0]) == std::string::npos) ctx.err << '"' << args[0] << "\": ";
-    ctx.err << read.message << '\n';
-    return Failed;
-  }
+  if (!loadForCommand(args[0], mission, ctx)) return Failed;
 
   const shell::CheckResult result = shell::runCheck(mission, vocabulary, settings);
   for (const std::string& line : result.lines()) ctx.out << model::cp1252ToUtf8(line) << '\n';

@@ -26,16 +26,7 @@ int runList(const std::vector<std::string>& arguments, Context& ctx) {
   if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) return usage(listCommand, ctx);
 
   model::Mission mission;
-  const model::ReadResult read = model::loadMissionFile(args[0], mission);
-  if (read.status == model::ReadStatus::OlderFormat) {
-    ctx.err << '"' << args[0] << "\" is " << read.message
-            << "; import it in the editor and save it first.\n";
-    return Failed;
-  }
-  if (!read.ok()) {
-    ctx.err << read.message << '\n';
-    return Failed;
-  }
+  if (!loadForCommand(args[0], mission, ctx)) return Failed;
 
   for (const std::string& line : editing::listLines(mission, vocabulary, goals))
     ctx.out << model::cp1252ToUtf8(line) << '\n';

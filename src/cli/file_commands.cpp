@@ -16,6 +16,8 @@ bool loadForCommand(const std::string& path, model::Mission& m, Context& ctx) {
   if (r.status == model::ReadStatus::OlderFormat)
     ctx.err << '"' << path << "\" is " << r.message
             << "; import it in the editor and save it first.\n";
+  else if (r.message.find(path) == std::string::npos)  // say which file when the reader doesn't
+    ctx.err << '"' << path << "\": " << r.message << '\n';
   else
     ctx.err << r.message << '\n';
   return false;

@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "cli_runner.h"
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -30,27 +32,10 @@ struct ScratchDir {
   fs::path path;
 };
 
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
+using testsupport::CliRun;
 
-// Runs zyned-cli with its settings folder in `dir`, so the user's own settings are never read.
 CliRun runCli(const fs::path& dir, const std::string& args) {
-  const fs::path errFile = dir / "stderr.txt";
-  const std::string command = "ZYNED_CONFIG_DIR='" + dir.string() + "' '" ZYNED_CLI_PATH "' " +
-                              args + " 2>'" + errFile.string() + "'";
-  CliRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int raw = ::pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  std::ifstream in(errFile, std::ios::binary);
-  run.err.assign(std::istreambuf_iterator<char>(in), {});
-  return run;
+  return testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.string(), args);
 }
 
 class CheckCommand : public ::testing::Test {

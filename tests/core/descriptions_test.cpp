@@ -1,4 +1,6 @@
 #include <gtest/gtest.h>
+
+#include "cli_runner.h"
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -306,18 +308,9 @@ struct ScratchDir {
   fs::path path;
 };
 
-// Runs zyned-cli with its settings folder in `dir`, so the user's own settings are never read.
 std::pair<int, std::string> runCli(const fs::path& dir, const std::string& args) {
-  const std::string command =
-      "ZYNED_CONFIG_DIR='" + dir.string() + "' '" ZYNED_CLI_PATH "' " + args + " 2>/dev/null";
-  std::string out;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return {-1, out};
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) out.append(buffer, n);
-  const int raw = ::pclose(pipe);
-  return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, out};
+  const auto run = testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.string(), args);
+  return {run.status, run.out};
 }
 
 }  // namespace

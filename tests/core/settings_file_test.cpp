@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "cli_runner.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -397,22 +399,10 @@ TEST(SettingsConfigDir, CommandLineOptionOverridesAndIsRemoved) {
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using testsupport::CliRun;
 
 CliRun runCli(const std::string& env, const std::string& args) {
-  const std::string command = env + " '" ZYNED_CLI_PATH "' " + args + " 2>/dev/null";
-  CliRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int raw = ::pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  return testsupport::runCli(ZYNED_CLI_PATH, env, args);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "cli_runner.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -326,25 +328,10 @@ TEST(VocabularyFiles, LoadingTheShippedFilesChangesNothing) {
 
 namespace {
 
-struct CliRun {
-  int status = -1;
-  std::string out;
-};
+using testsupport::CliRun;
 
-// Runs zyned-cli with its settings folder pointed at `configDir`, so the user's own settings are
-// never read.
 CliRun runCli(const std::string& configDir, const std::string& args) {
-  const std::string command =
-      "ZYNED_CONFIG_DIR='" + configDir + "' '" ZYNED_CLI_PATH "' " + args + " 2>/dev/null";
-  CliRun run;
-  FILE* pipe = ::popen(command.c_str(), "r");
-  if (!pipe) return run;
-  char buffer[4096];
-  std::size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0) run.out.append(buffer, n);
-  const int raw = ::pclose(pipe);
-  run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-  return run;
+  return testsupport::runCliWithConfig(ZYNED_CLI_PATH, configDir, args);
 }
 
 }  // namespace
