@@ -1,5 +1,7 @@
 #include "shell/folder_chooser_dialog.h"
 
+#include "shell/dialog_buttons.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -69,14 +71,7 @@ FolderChooserDialog::FolderChooserDialog(const QString& start, QWidget* parent) 
   current_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   current_->setWordWrap(true);
 
-  auto* buttons = new QDialogButtonBox(this);
-  auto* ok = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
-  ok->setObjectName("OKBtn");
-  ok->setDefault(true);
-  auto* cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
-  cancel->setObjectName("CancelBtn");
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(roots_);

@@ -17,6 +17,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "shell/dialog_buttons.h"
 #include "shell/folder_chooser_dialog.h"
 #include "shell/paths.h"
 #include "shell/prompter.h"
@@ -109,14 +110,7 @@ PreferencesDialog::PreferencesDialog(shell::Settings& settings, const shell::Voc
   pages_->addTab(buildMapPage(), "Map");
   pages_->addTab(buildMousePage(), "Mouse");
 
-  auto* buttons = new QDialogButtonBox(this);
-  auto* ok = buttons->addButton("&OK", QDialogButtonBox::AcceptRole);
-  ok->setObjectName("OKBtn");
-  ok->setDefault(true);
-  auto* cancel = buttons->addButton("&Cancel", QDialogButtonBox::RejectRole);
-  cancel->setObjectName("CancelBtn");
-  connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  auto* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_);

@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "shell/dialog_buttons.h"
 #include "shell/titles.h"
 
 namespace app {
@@ -35,12 +36,7 @@ StartUpDialog::StartUpDialog(QWidget* parent) : QDialog(parent) {
   buttons_[0]->setChecked(true);
   layout->addWidget(group);
 
-  auto* box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  box->button(QDialogButtonBox::Ok)->setText(tr("&OK"));
-  box->button(QDialogButtonBox::Cancel)->setText(tr("&Cancel"));
-  connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  layout->addWidget(box);
+  layout->addWidget(okCancelButtons(this));
   setFixedSize(sizeHint());
 }
 
