@@ -1,0 +1,114 @@
+#pragma once
+// The trigger editor: condition labels with their And/Or radios (panel `AndOrs`) and the four
+// boxes that make up one trigger (panel `Selectors`). It edits one trigger set of whatever
+// records a page names: arrival and departure of flight groups, the order-4 jump, messages and
+// global goals.
+
+#include <QFrame>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <vector>
+
+#include "editing/triggers.h"
+#include "model/mission_document.h"
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace shell {
+class Vocabulary;
+}
+
+namespace app {
+
+class ConditionLabel;
+
+// The records a trigger editor edits and where in them its trigger set lies.
+struct TriggerSource {
+  RecordKind kind = RecordKind::FlightGroup;
+  editing::TriggerSetPlace place;
+  // The records a change writes into (every selected flight group or message, one team's
+  // global goals, …). Called at each change.
+  std::function<std::vector<int>()> records;
+  // The record whose values are shown; -1 when there is none (the editor is then disabled).
+  std::function<int()> shown;
+  // Runs before a change is stored; may make the record to store into (a first message).
+  std::function<void()> beforeStore;
+  // Undo text of a change ("Arrival trigger").
+  QString undoText;
+};
+
+// A flight-group trigger set: the document's selected groups, shown from the current one.
+TriggerSource flightGroupTriggers(MissionDocument& doc, const editing::TriggerSetPlace& place,
+                                  const QString& undoText);
+
+class TriggerEditor : public QFrame {
+  Q_OBJECT
+ public:
+  TriggerEditor(MissionDocument& doc, const shell::Vocabulary& vocab, TriggerSource source,
+                QWidget* parent = nullptr);
+
+  // Trigger n (1..count) becomes the edited one and is shown in the boxes; labels and radios
+  // are redrawn. What a page does when it is filled for a new record or entered.
+  void restart() { setEditedTrigger(1); }
+  // Redraws labels, radios and boxes from the shown record, keeping the edited trigger.
+  void refresh();
+  void setEditedTrigger(int n);
+  int editedTrigger() const { return edited_; }
+  int triggerCount() const { return source_.place.count; }
+
+  // The two panels, for pages that place them apart.
+  QFrame* andOrs() const { return andOrs_; }
+  QFrame* selectors() const { return selectors_; }
+  QLabel* conditionLabel(int n) const;
+  QComboBox* percentBox() const { return percentBox_; }
+  QComboBox* classBox() const { return classBox_; }
+  QComboBox* indexBox() const { return indexBox_; }
+  QComboBox* condBox() const { return condBox_; }
+
+  // The trigger the boxes make up now, in record byte order.
+  editing::TriggerBytes readBoxes() const;
+  // Selects the four boxes for a trigger (the target list follows the type) without storing.
+  void showTrigger(const editing::TriggerBytes& t);
+  // Stores `t` into the edited trigger of every record, as one undo step, and shows it: what a
+  // box change does, and what the condition clipboard's "Use" will do.
+  void storeTrigger(const editing::TriggerBytes& t);
+
+  static constexpr QRgb EditedColour = 0xFFA90391;  // RGB(169,3,145)
+
+ signals:
+  // Double-click on condition label n (1..count): the condition clipboard's way in.
+  void labelDoubleClicked(int n);
+
+ private:
+  void build();
+  void onBoxChanged();
+  void onClassChanged(int type);
+  void onOrToggled(editing::OrFlag f, bool isOr);
+  void fillTargets(int type);
+  void drawLabels();
+  model::CBytes shownRecord() const;
+  bool quiet() const;
+
+  MissionDocument& doc_;
+  const shell::Vocabulary& vocab_;
+  TriggerSource source_;
+  int edited_ = 1;
+  bool filling_ = false;
+  QFrame* andOrs_ = nullptr;
+  QFrame* selectors_ = nullptr;
+  std::array<ConditionLabel*, 4> labels_{};
+  // "And" and "Or" of each flag (OrFlag order); null where the set has no such flag.
+  std::array<std::array<QRadioButton*, 2>, 3> radios_{};
+  QComboBox* percentBox_ = nullptr;
+  QComboBox* classBox_ = nullptr;
+  QComboBox* indexBox_ = nullptr;
+  QComboBox* condBox_ = nullptr;
+  QPushButton* addToClip_ = nullptr;
+};
+
+}  // namespace app
