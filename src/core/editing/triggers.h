@@ -21,8 +21,8 @@ enum class OrFlag { OneOrTwo = 0, ThreeOrFour = 1, PairOrPair = 2 };
 
 // Where a set of 2 or 4 triggers and its And/Or flags lie inside one record.
 struct TriggerSetPlace {
-  int count = 4;                                 // triggers in the set: 2 or 4
-  std::array<std::size_t, 4> trigger{};          // record offsets of triggers 1..count
+  int count = 4;                         // triggers in the set: 2 or 4
+  std::array<std::size_t, 4> trigger{};  // record offsets of triggers 1..count
   std::array<std::optional<model::Field<model::u8>>, 3> orFlag;  // indexed by OrFlag
 
   // Record offset of trigger n (1..count).
@@ -57,8 +57,7 @@ TriggerBytes packTrigger(int condition, int type, int target, int amount);
 
 // Items of the target box for a target type: flight-group names, craft, categories, IFFs,
 // orders, "when" states, team names or plain numbers.
-std::vector<std::string> targetItems(const model::Mission& m, const shell::Vocabulary& v,
-                                     int type);
+std::vector<std::string> targetItems(const model::Mission& m, const shell::Vocabulary& v, int type);
 
 // " = 00:19 (approx)", " = (default)", " = (untested)" …: the explosion time of a stored value.
 std::string explosionTimeText(int value);
