@@ -13,6 +13,8 @@
 #include <QUndoCommand>
 #include <QVBoxLayout>
 
+#include "editing/arrival_page.h"
+#include "editing/departure_page.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_ops.h"
 #include "editing/options_page.h"
@@ -124,6 +126,16 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
     pages_->addTab(f, laterTitles[i]);
   }
   pages_->addTab(other_, tr("Other"));
+  {
+    // The Arrival and Departure tabs fill their frames and follow the document on their own.
+    auto place = [this](Tab tab, QWidget* page) {
+      auto* l = new QVBoxLayout(frames_[tab]);
+      l->setContentsMargins(0, 0, 0, 0);
+      l->addWidget(page);
+    };
+    place(ArrivalTab, new ArrivalPage(doc_, vocab_, settings_, frames_[ArrivalTab]));
+    place(DepartureTab, new DeparturePage(doc_, vocab_, settings_, frames_[DepartureTab]));
+  }
 
   // Eight tabs share the width beside the list: keep them compact so none scrolls away.
   pages_->tabBar()->setStyleSheet(QStringLiteral(
@@ -191,6 +203,8 @@ void FlightGroupsPage::setPrompter(Prompter& prompter) {
   ship_->setPrompter(prompter);
   options_->setPrompter(prompter);
   other_->setPrompter(prompter);
+  findChild<ArrivalPage*>()->setPrompter(prompter);
+  findChild<DeparturePage*>()->setPrompter(prompter);
 }
 
 void FlightGroupsPage::refresh() {

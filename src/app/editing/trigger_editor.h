@@ -4,6 +4,7 @@
 // records a page names: arrival and departure of flight groups, the order-4 jump, messages and
 // global goals.
 
+#include <QColor>
 #include <QFrame>
 #include <QString>
 
@@ -52,12 +53,19 @@ class TriggerEditor : public QFrame {
   TriggerEditor(MissionDocument& doc, const shell::Vocabulary& vocab, TriggerSource source,
                 QWidget* parent = nullptr);
 
-  // Trigger n (1..count) becomes the edited one and is shown in the boxes; labels and radios
-  // are redrawn. What a page does when it is filled for a new record or entered.
-  void restart() { setEditedTrigger(1); }
+  // Trigger 1 becomes the edited one and is shown in the boxes. The editor does this by itself
+  // when the shown record changes, the record list changes or the editor comes into view.
+  void restart() {
+    restartPending_ = true;
+    refresh();
+  }
   // Redraws labels, radios and boxes from the shown record, keeping the edited trigger.
   void refresh();
+  // Trigger n (1..count) becomes the edited one and is shown in the boxes; labels redrawn.
   void setEditedTrigger(int n);
+  // Another trigger set of the same size in the same records (the global-goal sets); the
+  // edited trigger becomes 1.
+  void setPlace(const editing::TriggerSetPlace& place);
   int editedTrigger() const { return edited_; }
   int triggerCount() const { return source_.place.count; }
 
@@ -91,13 +99,19 @@ class TriggerEditor : public QFrame {
   void onOrToggled(editing::OrFlag f, bool isOr);
   void fillTargets(int type);
   void drawLabels();
-  model::CBytes shownRecord() const;
+  void onDocumentChanged(Changes what);
   bool quiet() const;
+  // The shown record's bytes; empty when there is none.
+  model::CBytes shownRecord() const;
+  int shownIndex() const;
+  void showEvent(QShowEvent* e) override;
 
   MissionDocument& doc_;
   const shell::Vocabulary& vocab_;
   TriggerSource source_;
   int edited_ = 1;
+  int lastShown_ = -1;
+  bool restartPending_ = false;
   bool filling_ = false;
   QFrame* andOrs_ = nullptr;
   QFrame* selectors_ = nullptr;

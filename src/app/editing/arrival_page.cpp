@@ -1,0 +1,175 @@
+#include "editing/arrival_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "editing/descriptions.h"
+#include "editing/trigger_editor.h"
+#include "editing/triggers.h"
+#include "shell/text.h"
+#include "shell/vocabulary.h"
+
+namespace app {
+
+namespace fg = model::fg;
+using model::u8;
+
+MotherShipChoice motherShipChoice(FlightGroupTab* tab, const QString& title, const char* motherName,
+                                  const char* hypName, const char* boxName, model::Field<u8> via,
+                                  model::Field<u8> ship) {
+  MotherShipChoice c;
+  c.via = via;
+  c.ship = ship;
+  c.group = new QGroupBox(title, tab);
+  auto* v = new QVBoxLayout(c.group);
+  v->setContentsMargins(6, 2, 6, 4);
+  v->setSpacing(2);
+  auto* radios = new QHBoxLayout;
+  radios->setSpacing(8);
+  c.mother = new QRadioButton(QObject::tr("MotherShip"), c.group);
+  c.hyperspace = new QRadioButton(QObject::tr("Hyperspace"), c.group);
+  c.mother->setObjectName(QString::fromLatin1(motherName));
+  c.hyperspace->setObjectName(QString::fromLatin1(hypName));
+  radios->addWidget(c.mother);
+  radios->addWidget(c.hyperspace);
+  radios->addStretch();
+  v->addLayout(radios);
+  c.box = new QComboBox(c.group);
+  c.box->setObjectName(QString::fromLatin1(boxName));
+  c.box->setMaxVisibleItems(20);
+  c.box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  c.box->setMinimumContentsLength(8);
+  v->addWidget(c.box);
+
+  // The picker only means something while "MotherShip" is chosen.
+  QComboBox* box = c.box;
+  QObject::connect(c.mother, &QRadioButton::toggled, box, &QComboBox::setEnabled);
+  return c;
+}
+
+void showMotherShip(const MotherShipChoice& c, const model::Mission& m, const model::FlightGroup& g,
+                    const shell::Vocabulary& v) {
+  setItems(c.box, editing::nameList(m, v));
+  showIndex(c.box, g.get(c.ship));
+  const bool viaMother = g.get(c.via) != 0;
+  const QSignalBlocker b1(c.mother), b2(c.hyperspace);
+  (viaMother ? c.mother : c.hyperspace)->setChecked(true);
+  c.box->setEnabled(viaMother);
+}
+
+ArrivalPage::ArrivalPage(MissionDocument& doc, const shell::Vocabulary& vocab,
+                         shell::Settings& settings, QWidget* parent)
+    : FlightGroupTab(doc, vocab, settings, parent) {
+  setObjectName(QStringLiteral("ArrivalPage"));
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(6, 4, 6, 4);
+  top->setSpacing(4);
+
+  top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
+  editor_ = new TriggerEditor(
+      doc_, vocab_, flightGroupTriggers(doc_, editing::arrivalTriggers(), tr("Arrival trigger")),
+      this);
+  top->addWidget(editor_);
+
+  {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    minutes_ = new QLineEdit(this);
+    seconds_ = new QLineEdit(this);
+    minutes_->setObjectName(QStringLiteral("ArrMinSpin"));
+    seconds_->setObjectName(QStringLiteral("ArrSecSpin"));
+    for (QLineEdit* e : {minutes_, seconds_}) e->setFixedWidth(44);
+    row->addWidget(new QLabel(tr("Delay:"), this));
+    row->addWidget(minutes_);
+    row->addWidget(new QLabel(tr("Mins"), this));
+    row->addSpacing(8);
+    row->addWidget(seconds_);
+    row->addWidget(new QLabel(tr("Secs"), this));
+    row->addStretch();
+    top->addLayout(row);
+  }
+  {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    via_ = motherShipChoice(this, tr("Via:"), "ArrMotherRadio", "ArrHypRadio", "ArrMotherBox",
+                            fg::ArriveViaMothership, fg::ArrivalMothership);
+    alt_ =
+        motherShipChoice(this, tr("Alternative"), "ArrAltMotherRadio", "ArrAltHypRadio",
+                         "ArrAltmotherBox", fg::AltArriveViaMothership, fg::AltArrivalMothership);
+    row->addWidget(via_.group, 1);
+    row->addWidget(alt_.group, 1);
+    top->addLayout(row);
+  }
+  ifPlayer_ = new QCheckBox(tr("This FG arrives only if human Player pilot"), this);
+  ifPlayer_->setObjectName(QStringLiteral("ArrIfPlrChk"));
+  top->addWidget(ifPlayer_);
+  top->addStretch(1);
+
+  for (const MotherShipChoice* c : {&via_, &alt_}) {
+    const MotherShipChoice choice = *c;
+    connect(choice.mother, &QRadioButton::toggled, this, [this, choice](bool on) {
+      if (quiet()) return;
+      doc_.setFlightGroupField(choice.via, static_cast<u8>(on ? 1 : 0));
+    });
+    connect(choice.box, &QComboBox::currentIndexChanged, this, [this, choice](int i) {
+      if (quiet() || i < 0) return;
+      doc_.setFlightGroupField(choice.ship, static_cast<u8>(i));
+    });
+  }
+  connect(minutes_, &QLineEdit::editingFinished, this,
+          [this] { delayEdited(minutes_, fg::ArrivalDelayMinutes); });
+  connect(seconds_, &QLineEdit::editingFinished, this,
+          [this] { delayEdited(seconds_, fg::ArrivalDelaySeconds); });
+  connect(ifPlayer_, &QCheckBox::toggled, this, [this](bool on) {
+    if (quiet()) return;
+    doc_.setFlightGroupField(fg::ArriveOnlyIfHuman, static_cast<u8>(on ? 1 : 0));
+  });
+  // The page follows the document by itself, shown or not.
+  connect(&doc_, &MissionDocument::changed, this, [this] { fill(); });
+  fill();
+}
+
+void ArrivalPage::delayEdited(QLineEdit* edit, model::Field<u8> field) {
+  if (quiet()) return;
+  const editing::DelayEntry e = editing::parseDelay(toFile(edit->text()));
+  switch (e.kind) {
+    case editing::DelayEntry::Nothing:
+      return;
+    case editing::DelayEntry::Value:
+      doc_.setFlightGroupField(field, e.value);
+      return;
+    default: {
+      // Refused: the box shows the stored value again before the message, so that the focus
+      // leaving for the message box does not judge the same text twice.
+      edit->setText(QString::number(current().get(field)));
+      reportBadNumber(fromFile(e.message));
+      return;
+    }
+  }
+}
+
+void ArrivalPage::doFill() {
+  const model::Mission& m = doc_.mission();
+  const model::FlightGroup& g = current();
+  showMotherShip(via_, m, g, vocab_);
+  showMotherShip(alt_, m, g, vocab_);
+  {
+    const QSignalBlocker b(ifPlayer_);
+    ifPlayer_->setChecked(g.get(fg::ArriveOnlyIfHuman) != 0);
+  }
+  for (auto [edit, field] : {std::pair{minutes_, fg::ArrivalDelayMinutes},
+                             std::pair{seconds_, fg::ArrivalDelaySeconds}}) {
+    const QString text = QString::number(g.get(field));
+    if (edit->text() != text) edit->setText(text);
+  }
+  editor_->refresh();
+}
+
+}  // namespace app

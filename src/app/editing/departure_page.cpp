@@ -1,0 +1,107 @@
+#include "editing/departure_page.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "editing/trigger_editor.h"
+#include "editing/triggers.h"
+#include "shell/text.h"
+#include "shell/vocabulary.h"
+
+namespace app {
+
+namespace fg = model::fg;
+using model::u8;
+
+DeparturePage::DeparturePage(MissionDocument& doc, const shell::Vocabulary& vocab,
+                             shell::Settings& settings, QWidget* parent)
+    : FlightGroupTab(doc, vocab, settings, parent) {
+  setObjectName(QStringLiteral("DeparturePage"));
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(6, 4, 6, 4);
+  top->setSpacing(4);
+
+  top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
+  editor_ = new TriggerEditor(
+      doc_, vocab_,
+      flightGroupTriggers(doc_, editing::departureTriggers(), tr("Departure trigger")), this);
+  top->addWidget(editor_);
+
+  {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(6);
+    via_ = motherShipChoice(this, tr("Via:"), "DepMotherRadio", "DepHypRadio", "DepMotherBox",
+                            fg::DepartViaMothership, fg::DepartureMothership);
+    alt_ =
+        motherShipChoice(this, tr("Alternative:"), "DepAltMotherRadio", "DepAltHypRadio",
+                         "DepAltMotherBox", fg::AltDepartViaMothership, fg::AltDepartureMothership);
+    row->addWidget(via_.group, 1);
+    row->addWidget(alt_.group, 1);
+    top->addLayout(row);
+  }
+
+  top->addWidget(new QLabel(tr("Individual craft in this FG will abort mission when:"), this));
+  departWhen_ = combo("DepartWhenBox");
+  top->addWidget(departWhen_);
+
+  {
+    auto* row = new QHBoxLayout;
+    row->setSpacing(4);
+    row->addWidget(new QLabel(tr("(Non-fighter) Explosion time:"), this));
+    // The game keeps one byte: a larger number would be stored as its low byte.
+    expTime_ = spin("ExpTimeSpin", 0, 255);
+    expTime_->setFixedWidth(64);
+    row->addWidget(expTime_);
+    expLabel_ = new QLabel(this);
+    expLabel_->setObjectName(QStringLiteral("ExpLabel"));
+    row->addWidget(expLabel_, 1);
+    top->addLayout(row);
+  }
+  top->addStretch(1);
+
+  for (const MotherShipChoice* c : {&via_, &alt_}) {
+    const MotherShipChoice choice = *c;
+    connect(choice.mother, &QRadioButton::toggled, this, [this, choice](bool on) {
+      if (quiet()) return;
+      doc_.setFlightGroupField(choice.via, static_cast<u8>(on ? 1 : 0));
+    });
+    connect(choice.box, &QComboBox::currentIndexChanged, this, [this, choice](int i) {
+      if (quiet() || i < 0) return;
+      doc_.setFlightGroupField(choice.ship, static_cast<u8>(i));
+    });
+  }
+  connect(departWhen_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (quiet() || i < 0) return;
+    doc_.setFlightGroupField(fg::AbortCondition, static_cast<u8>(i));
+  });
+  connect(expTime_, &QSpinBox::valueChanged, this, [this](int v) {
+    expLabel_->setText(fromFile(editing::explosionTimeText(v)));
+    if (quiet()) return;
+    doc_.setFlightGroupField(fg::ExplosionTime, static_cast<u8>(v));
+  });
+  connect(&doc_, &MissionDocument::changed, this, [this] { fill(); });
+  fill();
+}
+
+void DeparturePage::doFill() {
+  const model::Mission& m = doc_.mission();
+  const model::FlightGroup& g = current();
+  showMotherShip(via_, m, g, vocab_);
+  showMotherShip(alt_, m, g, vocab_);
+  setItems(departWhen_, vocab_.table(shell::tables::DepWhen));
+  showIndex(departWhen_, g.get(fg::AbortCondition));
+  const int t = g.get(fg::ExplosionTime);
+  {
+    const QSignalBlocker b(expTime_);
+    expTime_->setValue(t);
+  }
+  expLabel_->setText(fromFile(editing::explosionTimeText(t)));
+  editor_->refresh();
+}
+
+}  // namespace app

@@ -1,0 +1,30 @@
+#pragma once
+// The "Departure" tab: when the selected flight groups leave (two triggers), where to, when
+// single craft abort, and how long a non-fighter takes to explode.
+
+#include "editing/arrival_page.h"
+
+class QLabel;
+
+namespace app {
+
+class DeparturePage : public FlightGroupTab {
+  Q_OBJECT
+ public:
+  DeparturePage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
+                QWidget* parent = nullptr);
+  TriggerEditor* triggerEditor() const { return editor_; }
+
+ protected:
+  void doFill() override;
+
+ private:
+  TriggerEditor* editor_;
+  MotherShipChoice via_;
+  MotherShipChoice alt_;
+  QComboBox* departWhen_;
+  NumberSpin* expTime_;
+  QLabel* expLabel_;
+};
+
+}  // namespace app
