@@ -18,6 +18,7 @@
 #include "editing/descriptions.h"
 #include "editing/flight_group_ops.h"
 #include "editing/options_page.h"
+#include "editing/orders_page.h"
 #include "editing/other_page.h"
 #include "editing/ship_list.h"
 #include "editing/ship_page.h"
@@ -136,6 +137,13 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
     place(ArrivalTab, new ArrivalPage(doc_, vocab_, settings_, frames_[ArrivalTab]));
     place(DepartureTab, new DeparturePage(doc_, vocab_, settings_, frames_[DepartureTab]));
   }
+  {
+    // The Orders tab fills its frame and follows the document on its own.
+    auto* l = new QVBoxLayout(frames_[OrdersTab]);
+    l->setContentsMargins(0, 0, 0, 0);
+    orders_ = new OrdersPage(doc_, vocab_, settings_, frames_[OrdersTab]);
+    l->addWidget(orders_);
+  }
 
   // Eight tabs share the width beside the list: keep them compact so none scrolls away.
   pages_->tabBar()->setStyleSheet(QStringLiteral(
@@ -205,6 +213,7 @@ void FlightGroupsPage::setPrompter(Prompter& prompter) {
   other_->setPrompter(prompter);
   findChild<ArrivalPage*>()->setPrompter(prompter);
   findChild<DeparturePage*>()->setPrompter(prompter);
+  orders_->setPrompter(prompter);
 }
 
 void FlightGroupsPage::refresh() {

@@ -28,6 +28,7 @@ class ShipList;
 class ShipPage;
 class OptionsPage;
 class OtherPage;
+class OrdersPage;
 
 // Hosts the list of flight groups and the pages that edit the selected ones.
 class FlightGroupsPage : public QWidget {
@@ -103,6 +104,7 @@ class FlightGroupsPage : public QWidget {
   ShipPage* ship_ = nullptr;
   OptionsPage* options_ = nullptr;
   OtherPage* other_ = nullptr;
+  OrdersPage* orders_ = nullptr;
   std::vector<QWidget*> frames_;
   QList<QAction*> listActions_;
   QList<QAction*> fileActions_;

@@ -8,6 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "editing/trigger_editor.h"
+#include "editing/triggers.h"
 #include "model/mission_document.h"
 #include "shell/text.h"
 #include "shell/vocabulary.h"
@@ -63,7 +65,15 @@ OtherPage::OtherPage(MissionDocument& doc, const shell::Vocabulary& vocab,
   // The order-4 jump triggers are edited with the orders.
   jumpArea_ = new QGroupBox(tr("Jump to Order 4 when:"), this);
   jumpArea_->setObjectName(QStringLiteral("JumpToOrder4Area"));
-  jumpArea_->setMinimumHeight(60);
+  {
+    auto* jl = new QVBoxLayout(jumpArea_);
+    jl->setContentsMargins(6, 2, 6, 4);
+    auto* jump = new TriggerEditor(
+        doc_, vocab_, flightGroupTriggers(doc_, editing::jumpTriggers(), tr("Jump to Order 4")),
+        jumpArea_);
+    jump->setObjectName(QStringLiteral("JumpTriggerEditor"));
+    jl->addWidget(jump);
+  }
   top->addWidget(jumpArea_);
 
   auto* unknowns = new QGroupBox(tr("Unknowns"), this);

@@ -1,0 +1,395 @@
+#include "editing/orders_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "editing/descriptions.h"
+#include "editing/orders.h"
+#include "editing/triggers.h"
+#include "model/colours.h"
+#include "shell/text.h"
+#include "shell/vocabulary.h"
+
+namespace app {
+
+namespace fg = model::fg;
+namespace od = model::order;
+using model::u8;
+
+// One order's line: a click edits the order, a double-click asks for the clipboard.
+class OrderLabel : public QLabel {
+  Q_OBJECT
+ public:
+  explicit OrderLabel(QWidget* parent) : QLabel(parent) {
+    setCursor(Qt::PointingHandCursor);
+    // Long descriptions are cut at the tab's edge rather than widening it; the tip has them all.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    setMinimumWidth(1);
+  }
+ signals:
+  void clicked();
+  void doubleClicked();
+
+ protected:
+  void mousePressEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton) emit clicked();
+    QLabel::mousePressEvent(e);
+  }
+  void mouseDoubleClickEvent(QMouseEvent* e) override {
+    if (e->button() == Qt::LeftButton) emit doubleClicked();
+    QLabel::mouseDoubleClickEvent(e);
+  }
+  void paintEvent(QPaintEvent*) override {
+    QPainter p(this);
+    const QRect r = contentsRect();
+    p.setPen(palette().color(QPalette::WindowText));
+    p.drawText(r, Qt::AlignLeft | Qt::AlignVCenter,
+               fontMetrics().elidedText(text(), Qt::ElideRight, r.width()));
+  }
+};
+
+namespace {
+
+constexpr QRgb EditedColour = 0xFFA90391;  // RGB(169,3,145)
+
+void colourBox(QWidget* w, int iff) {
+  const model::Rgb c = model::iffColour(iff);
+  QPalette p = w->palette();
+  p.setColor(QPalette::Text, QColor(c.r, c.g, c.b));
+  p.setColor(QPalette::ButtonText, QColor(c.r, c.g, c.b));
+  p.setColor(QPalette::Base, Qt::black);
+  p.setColor(QPalette::Button, Qt::black);
+  w->setPalette(p);
+}
+
+void setSpin(QSpinBox* spin, int value) {
+  const QSignalBlocker block(spin);
+  spin->setValue(value);
+}
+
+void setChecked(QCheckBox* box, bool on) {
+  const QSignalBlocker block(box);
+  box->setChecked(on);
+}
+
+QLabel* named(QLabel* l, const char* name) {
+  l->setObjectName(QString::fromLatin1(name));
+  return l;
+}
+
+}  // namespace
+
+OrdersPage::OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab,
+                       shell::Settings& settings, QWidget* parent)
+    : FlightGroupTab(doc, vocab, settings, parent) {
+  setObjectName(QStringLiteral("OrdersPage"));
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(4, 4, 4, 4);
+  top->setSpacing(3);
+
+  // The four orders.
+  auto* list = new QGroupBox(tr("Click on text to edit (double-click for clipboard)"), this);
+  list->setObjectName(QStringLiteral("OrderLabelsGroup"));
+  auto* lv = new QVBoxLayout(list);
+  lv->setContentsMargins(6, 2, 6, 3);
+  lv->setSpacing(1);
+  for (std::size_t n = 0; n < labels_.size(); ++n) {
+    auto* l = new OrderLabel(list);
+    l->setObjectName(QStringLiteral("Order%1Lab").arg(n + 1));
+    labels_[n] = l;
+    lv->addWidget(l);
+    connect(l, &OrderLabel::clicked, this, [this, n] { editOrder(static_cast<int>(n)); });
+    connect(l, &OrderLabel::doubleClicked, this,
+            [this, n] { emit labelDoubleClicked(static_cast<int>(n)); });
+  }
+  top->addWidget(list);
+
+  // The edited order.
+  auto* editing = new QGroupBox(tr("Editing order"), this);
+  editing->setObjectName(QStringLiteral("EditOrderGroup"));
+  auto* ev = new QVBoxLayout(editing);
+  ev->setContentsMargins(6, 2, 6, 4);
+  ev->setSpacing(3);
+  {
+    auto* row = new QHBoxLayout;
+    orderLab_ = named(new QLabel(editing), "OrderLab");
+    orderBox_ = combo("OrderBox");
+    orderBox_->setParent(editing);
+    row->addWidget(orderLab_);
+    row->addWidget(orderBox_, 1);
+    ev->addLayout(row);
+  }
+  explanation_ = named(new QLabel(editing), "XWOrderLab");
+  explanation_->setWordWrap(true);
+  explanation_->setMinimumHeight(2 * explanation_->fontMetrics().lineSpacing());
+  explanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  ev->addWidget(explanation_);
+  {
+    auto* grid = new QGridLayout;
+    grid->setHorizontalSpacing(4);
+    grid->setVerticalSpacing(2);
+    throttle_ = combo("OrderSpeedBox");
+    throttle_->setParent(editing);
+    speed_ = combo("MGLTBox");
+    speed_->setParent(editing);
+    p1Lab_ = named(new QLabel(editing), "P1Lab");
+    p2Lab_ = named(new QLabel(editing), "P2Lab");
+    p1Lab_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    p2Lab_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // The longest caption ("Docking time (1275 secs):") decides the column; the texts' own
+    // leading blanks must not widen it further.
+    p1Lab_->setMinimumWidth(1);
+    p2Lab_->setMinimumWidth(1);
+    p1Lab_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    p2Lab_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    p1_ = spin("OrderP1", 0, 255);
+    p1_->setParent(editing);
+    p2_ = spin("OrderP2", 0, 255);
+    p2_->setParent(editing);
+    p1_->setMinimumWidth(56);
+    p2_->setMinimumWidth(56);
+    grid->addWidget(new QLabel(tr("Throttle:"), editing), 0, 0);
+    grid->addWidget(throttle_, 0, 1);
+    grid->addWidget(new QLabel(tr("Speed:"), editing), 1, 0);
+    grid->addWidget(speed_, 1, 1);
+    grid->addWidget(p1Lab_, 0, 2);
+    grid->addWidget(p1_, 0, 3);
+    grid->addWidget(p2Lab_, 1, 2);
+    grid->addWidget(p2_, 1, 3);
+    grid->setColumnStretch(2, 1);
+    ev->addLayout(grid);
+  }
+
+  // Targets 1 and 2 (primary), 3 and 4 (secondary).
+  const char* classNames[4] = {"T1Class", "T2Class", "T3Class", "T4Class"};
+  const char* indexNames[4] = {"T1Index", "T2Index", "T3Index", "T4Index"};
+  for (std::size_t n = 0; n < 4; ++n) {
+    class_[n] = combo(classNames[n]);
+    index_[n] = combo(indexNames[n]);
+  }
+  auto targets = [&](const QString& title, const char* name, std::size_t first, QCheckBox*& either,
+                     const char* eitherName, QLabel*& plus, const char* plusName) {
+    auto* box = new QGroupBox(title, editing);
+    box->setObjectName(QString::fromLatin1(name));
+    auto* g = new QGridLayout(box);
+    g->setContentsMargins(6, 1, 6, 3);
+    g->setHorizontalSpacing(4);
+    g->setVerticalSpacing(1);
+    either = new QCheckBox(tr("Either A or B"), box);
+    either->setObjectName(QString::fromLatin1(eitherName));
+    plus = named(new QLabel(QStringLiteral("+"), box), plusName);
+    plus->setAlignment(Qt::AlignCenter);
+    for (std::size_t k = 0; k < 2; ++k) {
+      QComboBox* c = class_[first + k];
+      QComboBox* i = index_[first + k];
+      c->setParent(box);
+      i->setParent(box);
+      const int row = static_cast<int>(k) * 2;
+      g->addWidget(new QLabel(k == 0 ? tr("Class A") : tr("Class B"), box), row, 0);
+      g->addWidget(c, row, 1);
+      g->addWidget(i, row, 2);
+    }
+    g->addWidget(plus, 1, 1);
+    g->addWidget(either, 1, 2);
+    g->setColumnStretch(1, 2);
+    g->setColumnStretch(2, 3);
+    ev->addWidget(box);
+  };
+  targets(tr("Primary Target"), "PrimaryTargetGroup", 0, oneAnd2_, "OneAnd2Chk", priLab_, "PriLab");
+  targets(tr("Secondary Target"), "SecondaryTargetGroup", 2, threeAnd4_, "ThreeAnd4Chk", secLab_,
+          "SecLab");
+
+  {
+    auto* row = new QHBoxLayout;
+    description_ = combo("OrderDescEd");
+    description_->setParent(editing);
+    description_->setEditable(true);
+    description_->setInsertPolicy(QComboBox::NoInsert);
+    description_->lineEdit()->setMaxLength(static_cast<int>(editing::DescriptionTyped));
+    row->addWidget(new QLabel(tr("Description:"), editing));
+    row->addWidget(description_, 1);
+    ev->addLayout(row);
+  }
+  {
+    auto* row = new QHBoxLayout;
+    addToClip_ = new QPushButton(tr("Add to Clipboard"), editing);
+    addToClip_->setObjectName(QStringLiteral("AddOrderBtn"));
+    addToClip_->setEnabled(false);  // the order clipboard comes with the clipboards
+    unknowns_ = named(new QLabel(editing), "OrdUnkLab");
+    unknowns_->setVisible(false);
+    row->addWidget(addToClip_);
+    row->addWidget(unknowns_, 1);
+    row->addStretch();
+    ev->addLayout(row);
+  }
+  top->addWidget(editing);
+  top->addStretch(1);
+
+  // Long entries must not widen the tab; the pop-ups show them whole.
+  for (QComboBox* c : findChildren<QComboBox*>()) {
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(4);
+    c->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  }
+
+  connect(orderBox_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { writeByte(od::Command, i); });
+  connect(throttle_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { writeByte(od::Throttle, i); });
+  connect(speed_, &QComboBox::currentIndexChanged, this,
+          [this](int i) { writeByte(od::Speed, i); });
+  connect(p1_, &QSpinBox::valueChanged, this,
+          [this](int v) { writeByte(od::Variable1, v, QStringLiteral("OrderP1")); });
+  connect(p2_, &QSpinBox::valueChanged, this,
+          [this](int v) { writeByte(od::Variable2, v, QStringLiteral("OrderP2")); });
+  connect(oneAnd2_, &QCheckBox::toggled, this,
+          [this](bool on) { writeByte(od::Target1Or2, on ? 1 : 0); });
+  connect(threeAnd4_, &QCheckBox::toggled, this,
+          [this](bool on) { writeByte(od::Target3Or4, on ? 1 : 0); });
+  for (std::size_t n = 0; n < 4; ++n) {
+    connect(class_[n], &QComboBox::currentIndexChanged, this,
+            [this, n](int type) { classChosen(n, type); });
+    connect(index_[n], &QComboBox::currentIndexChanged, this,
+            [this, n](int i) { writeByte(od::Target[n], i); });
+  }
+  connect(description_, &QComboBox::editTextChanged, this, &OrdersPage::descriptionEdited);
+  connect(&doc_, &MissionDocument::changed, this, &OrdersPage::onChanged);
+}
+
+void OrdersPage::showEvent(QShowEvent* e) {
+  FlightGroupTab::showEvent(e);
+  // Entering the tab starts again at order 1; a window coming back from the task bar does not.
+  if (e->spontaneous()) return;
+  order_ = 0;
+  fill();
+}
+
+void OrdersPage::onChanged(Changes what) {
+  // A list operation may leave another group under the current index.
+  if (what & FlightGroupList) shownGroup_ = -1;
+  if (isVisible()) fill();
+}
+
+void OrdersPage::editOrder(int n) {
+  if (n < 0 || n >= static_cast<int>(fg::OrderCount)) return;
+  order_ = n;
+  fill();
+}
+
+void OrdersPage::loadItems() {
+  setItems(orderBox_, vocab_.table(shell::tables::Orders));
+  for (QComboBox* c : class_) setItems(c, vocab_.table(shell::tables::Class));
+  setItems(throttle_, editing::throttleList());
+  setItems(speed_, editing::speedTable());
+  setItems(description_, vocab_.table(shell::tables::OrdDesc));
+}
+
+void OrdersPage::doFill() {
+  if (doc_.currentFlightGroup() != shownGroup_) {
+    shownGroup_ = doc_.currentFlightGroup();
+    order_ = 0;
+  }
+  loadItems();
+  const model::Mission& m = doc_.mission();
+  const model::FlightGroup& g = current();
+  for (std::size_t n = 0; n < labels_.size(); ++n) {
+    const QString text = fromFile(editing::describeOrder(m, vocab_, g.orderBytes(n)));
+    labels_[n]->setText(text);
+    labels_[n]->setToolTip(text);
+    QPalette p = labels_[n]->palette();
+    p.setColor(QPalette::WindowText,
+               static_cast<int>(n) == order_ ? QColor::fromRgb(EditedColour) : QColor(Qt::black));
+    labels_[n]->setPalette(p);
+  }
+  fillEditing();
+}
+
+void OrdersPage::fillEditing() {
+  const model::FlightGroup& g = current();
+  const auto o = g.orderBytes(static_cast<std::size_t>(order_));
+  const int command = model::get(o, od::Command);
+  const int throttle = model::get(o, od::Throttle);
+  const int p1 = model::get(o, od::Variable1);
+  const int p2 = model::get(o, od::Variable2);
+
+  orderLab_->setText(QString::fromStdString(editing::orderHeading(order_ + 1)));
+  showIndex(orderBox_, command);
+  colourBox(orderBox_, g.get(fg::Iff));
+  explanation_->setText(fromFile(editing::orderExplanation(vocab_, command)));
+  showIndex(throttle_, throttle);
+  showIndex(speed_, model::get(o, od::Speed));
+  speed_->setEnabled(editing::speedEnabled(throttle));
+  setSpin(p1_, p1);
+  setSpin(p2_, p2);
+  const editing::ParameterCaptions captions = editing::parameterCaptions(command, p1, p2);
+  p1Lab_->setText(QString::fromStdString(captions.p1));
+  if (captions.p2) p2Lab_->setText(QString::fromStdString(*captions.p2));
+
+  for (std::size_t n = 0; n < 4; ++n) {
+    const int type = model::get(o, od::TargetType[n]);
+    showIndex(class_[n], type);
+    setItems(index_[n], editing::targetItems(doc_.mission(), vocab_, type));
+    showIndex(index_[n], model::get(o, od::Target[n]));
+  }
+  const int or12 = model::get(o, od::Target1Or2);
+  const int or34 = model::get(o, od::Target3Or4);
+  setChecked(oneAnd2_, or12 != 0);
+  setChecked(threeAnd4_, or34 != 0);
+  priLab_->setVisible(editing::plusVisible(or12));
+  secLab_->setVisible(editing::plusVisible(or34));
+
+  const std::string stored = model::getText(o, od::Description);
+  const QString text = fromFile(stored);
+  QLineEdit* edit = description_->lineEdit();
+  edit->setMaxLength(static_cast<int>(editing::descriptionRoom(stored.size())));
+  if (description_->currentText() != text) {
+    const QSignalBlocker block(description_);
+    const int cursor = edit->cursorPosition();
+    description_->setEditText(text);
+    edit->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+  }
+  description_->setEnabled(
+      editing::descriptionEnabled(static_cast<std::size_t>(order_), g.get(fg::PlayerNumber)));
+  unknowns_->setText(QString::fromStdString(editing::orderUnknownsText(o)));
+}
+
+void OrdersPage::writeByte(model::Field<u8> f, int value, const QString& mergeKey) {
+  if (quiet() || value < 0) return;
+  const std::size_t at = fg::orderAt(static_cast<std::size_t>(order_)) + f.offset;
+  doc_.patch(RecordKind::FlightGroup, doc_.selectedFlightGroups(), at,
+             {static_cast<u8>(value & 0xFF)},
+             mergeKey.isEmpty() ? QString() : mergeKey + QString::number(order_));
+}
+
+void OrdersPage::classChosen(std::size_t n, int type) {
+  if (quiet() || type < 0) return;
+  const auto k = static_cast<std::size_t>(order_);
+  const auto t = static_cast<u8>(type);
+  // The type and its target together: one undo step.
+  editGroups(tr("Order target type"), [k, n, t](const model::Mission&, model::FlightGroup& g) {
+    editing::setTargetType(g.orderBytes(k), n, t);
+  });
+}
+
+void OrdersPage::descriptionEdited(const QString& text) {
+  if (quiet()) return;
+  const std::string enc = model::encodeText(od::Description, toFile(text));
+  doc_.patch(RecordKind::FlightGroup, doc_.selectedFlightGroups(),
+             fg::orderAt(static_cast<std::size_t>(order_)) + od::Description.offset,
+             {enc.begin(), enc.end()}, QStringLiteral("OrderDescEd") + QString::number(order_));
+}
+
+}  // namespace app
+
+#include "orders_page.moc"

@@ -1,0 +1,71 @@
+#pragma once
+// The "Orders" tab: the four orders of the current flight group as one-line descriptions, and
+// the group "Editing order" that edits one of them in every selected flight group.
+
+#include <array>
+
+#include "editing/fg_widgets.h"
+#include "model/mission_document.h"
+
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+
+namespace app {
+
+class OrderLabel;
+
+class OrdersPage : public FlightGroupTab {
+  Q_OBJECT
+ public:
+  OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
+             QWidget* parent = nullptr);
+
+  // The order being edited (0..3).
+  int editedOrder() const { return order_; }
+  // Order n (0..3) becomes the edited one; the editing group shows it.
+  void editOrder(int n);
+
+ signals:
+  // Double-click on order label n (0..3): the order clipboard's way in.
+  void labelDoubleClicked(int n);
+
+ protected:
+  void doFill() override;
+  void showEvent(QShowEvent* e) override;
+
+ private:
+  void onChanged(Changes what);
+  void loadItems();
+  void fillEditing();
+  // One byte of the edited order in every selected flight group, as one undo step.
+  void writeByte(model::Field<model::u8> f, int value, const QString& mergeKey = {});
+  void classChosen(std::size_t n, int type);
+  void descriptionEdited(const QString& text);
+
+  std::array<OrderLabel*, 4> labels_{};
+  QLabel* orderLab_;
+  QComboBox* orderBox_;
+  QLabel* explanation_;
+  QComboBox* throttle_;
+  QComboBox* speed_;
+  QLabel* p1Lab_;
+  QLabel* p2Lab_;
+  NumberSpin* p1_;
+  NumberSpin* p2_;
+  std::array<QComboBox*, 4> class_{};
+  std::array<QComboBox*, 4> index_{};
+  QCheckBox* oneAnd2_;
+  QCheckBox* threeAnd4_;
+  QLabel* priLab_;
+  QLabel* secLab_;
+  QComboBox* description_;
+  QPushButton* addToClip_;
+  QLabel* unknowns_;
+  int order_ = 0;
+  int shownGroup_ = -1;
+};
+
+}  // namespace app
