@@ -17,6 +17,7 @@
 #include "editing/departure_page.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_ops.h"
+#include "editing/goals_page.h"
 #include "editing/options_page.h"
 #include "editing/orders_page.h"
 #include "editing/other_page.h"
@@ -138,6 +139,12 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
     place(DepartureTab, new DeparturePage(doc_, vocab_, settings_, frames_[DepartureTab]));
   }
   {
+    // The FG Goals tab fills its frame and follows the document on its own.
+    auto* l = new QVBoxLayout(frames_[GoalsTab]);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(new GoalsPage(doc_, vocab_, settings_, frames_[GoalsTab]));
+  }
+  {
     // The Orders tab fills its frame and follows the document on its own.
     auto* l = new QVBoxLayout(frames_[OrdersTab]);
     l->setContentsMargins(0, 0, 0, 0);
@@ -213,6 +220,7 @@ void FlightGroupsPage::setPrompter(Prompter& prompter) {
   other_->setPrompter(prompter);
   findChild<ArrivalPage*>()->setPrompter(prompter);
   findChild<DeparturePage*>()->setPrompter(prompter);
+  findChild<GoalsPage*>()->setPrompter(prompter);
   orders_->setPrompter(prompter);
 }
 

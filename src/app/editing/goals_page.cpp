@@ -1,0 +1,350 @@
+#include "editing/goals_page.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "editing/descriptions.h"
+#include "editing/goals.h"
+#include "editing/ship_list.h"
+#include "model/colours.h"
+#include "model/mission_document.h"
+#include "shell/text.h"
+#include "shell/vocabulary.h"
+
+namespace app {
+
+namespace gl = model::goal;
+using model::u8;
+
+namespace {
+
+// What the goal lines, the editor and the header read.
+constexpr unsigned GoalChanges =
+    FlightGroupFields | FlightGroupList | Selection | TeamFields | WholeMission;
+
+QColor toQColor(model::Rgb c) {
+  return {c.r, c.g, c.b};
+}
+
+void setSpin(QSpinBox* spin, int value) {
+  const QSignalBlocker block(spin);
+  spin->setValue(value);
+}
+
+void setTextKeepingCursor(QLineEdit* edit, const QString& text) {
+  if (edit->text() != text) {
+    const QSignalBlocker block(edit);
+    edit->setText(text);
+  }
+}
+
+// Light IFF colours need the dark ground the flight-group list has.
+void darkGround(QWidget* w, QColor text) {
+  QPalette p = w->palette();
+  p.setColor(QPalette::Base, Qt::black);
+  p.setColor(QPalette::Text, text);
+  p.setColor(QPalette::Highlight, QColor(72, 72, 72));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  w->setPalette(p);
+}
+
+}  // namespace
+
+bool GoalNumberBox::commitTyped() {
+  if (editing::readTypedNumber(lineEdit()->text().toStdString()).kind ==
+      editing::TypedNumber::Nothing) {
+    lineEdit()->setText(textFromValue(value()));
+    return true;
+  }
+  return commit();
+}
+
+void GoalNumberBox::focusOutEvent(QFocusEvent* e) {
+  if (!lineEdit()->isReadOnly()) commitTyped();
+  QSpinBox::focusOutEvent(e);
+}
+
+void GoalNumberBox::keyPressEvent(QKeyEvent* e) {
+  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !lineEdit()->isReadOnly()) {
+    commitTyped();
+    e->accept();
+    return;
+  }
+  QSpinBox::keyPressEvent(e);
+}
+
+GoalsPage::GoalsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
+                     shell::Settings& settings, QWidget* parent)
+    : FlightGroupTab(doc, vocab, settings, parent) {
+  setObjectName(QStringLiteral("GoalsPage"));
+
+  auto* goalBox = new QGroupBox(tr("Flight Group Goal"), this);
+  goalBox->setObjectName(QStringLiteral("FGGoalGroup"));
+  header_ = new QLineEdit(goalBox);
+  header_->setObjectName(QStringLiteral("FGgoalFG"));
+  header_->setReadOnly(true);
+  header_->setFocusPolicy(Qt::NoFocus);
+
+  list_ = new QListWidget(goalBox);
+  list_->setObjectName(QStringLiteral("FGgoalList"));
+  list_->setItemDelegate(new ShipListDelegate(list_));
+  list_->setSelectionMode(QAbstractItemView::SingleSelection);
+  list_->setUniformItemSizes(true);
+  {
+    // The lines have no columns to align: a proportional face keeps the longest ones in view.
+    QFont f = list_->font();
+    f.setPointSize(8);
+    list_->setFont(f);
+    const QFontMetrics fm(f);
+    // Eight lines exactly, so none hides behind a scroll bar.
+    list_->setFixedHeight(8 * (fm.height() + 2) + 2 * list_->frameWidth() +
+                          list_->horizontalScrollBar()->sizeHint().height());
+    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  }
+  darkGround(list_, Qt::white);
+
+  percent_ = combo("FGGoalPercent");
+  must_ = combo("FGMustBox");
+  cond_ = combo("FGGoalCond");
+  team_ = combo("FGGoalTeamBox");
+  unk_ = new QCheckBox(tr("?"), this);
+  unk_->setObjectName(QStringLiteral("FGGoalUnk"));
+  points_ = new GoalNumberBox(editing::MinGoalPoints, editing::MaxGoalPoints, this);
+  points_->setObjectName(QStringLiteral("FGGoalPointsSpin"));
+  points_->setSingleStep(editing::GoalPointsStep);
+  time_ = new GoalNumberBox(0, 255, this);
+  time_->setObjectName(QStringLiteral("FGGoalTimeSpin"));
+  time_->setButtonSymbols(QAbstractSpinBox::NoButtons);
+  for (GoalNumberBox* b : {points_, time_}) {
+    b->onBadText = [this](const QString& m) { reportBadNumber(m); };
+  }
+  const QFontMetrics fm(points_->font());
+  points_->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("-32000")) + 40);
+  time_->setFixedWidth(fm.horizontalAdvance(QStringLiteral("2555")) + 16);
+  for (QComboBox* c : {percent_, must_, cond_, team_}) c->setParent(goalBox);
+  for (QWidget* w :
+       {static_cast<QWidget*>(unk_), static_cast<QWidget*>(points_), static_cast<QWidget*>(time_)})
+    w->setParent(goalBox);
+
+  auto* gv = new QGridLayout(goalBox);
+  gv->setContentsMargins(4, 4, 4, 4);
+  gv->setHorizontalSpacing(6);
+  gv->setVerticalSpacing(3);
+  gv->setColumnStretch(1, 1);
+  gv->setColumnStretch(3, 1);
+  int row = 0;
+  gv->addWidget(header_, row++, 0, 1, 4);
+  gv->addWidget(list_, row++, 0, 1, 4);
+  gv->addWidget(percent_, row, 0, 1, 2);
+  gv->addWidget(new QLabel(tr("of it"), goalBox), row, 2);
+  gv->addWidget(must_, row++, 3);
+  gv->addWidget(cond_, row++, 0, 1, 4);
+  gv->addWidget(new QLabel(tr("Applies to Team:"), goalBox), row, 0);
+  gv->addWidget(team_, row, 1, 1, 2);
+  gv->addWidget(unk_, row++, 3);
+  {
+    auto* line = new QHBoxLayout;
+    line->setSpacing(6);
+    line->addWidget(points_);
+    line->addWidget(new QLabel(tr("Points"), goalBox));
+    line->addStretch(1);
+    line->addWidget(new QLabel(tr("Time?"), goalBox));
+    line->addWidget(time_);
+    gv->addLayout(line, row++, 0, 1, 4);
+  }
+
+  auto* strBox = new QGroupBox(tr("User Strings"), this);
+  strBox->setObjectName(QStringLiteral("FGGoalStringsGroup"));
+  auto* sg = new QGridLayout(strBox);
+  sg->setContentsMargins(4, 4, 4, 4);
+  sg->setHorizontalSpacing(6);
+  sg->setVerticalSpacing(3);
+  const char* names[] = {"FGStrIncomp", "FGStrSucc", "FGStrFail"};
+  const QString captions[] = {tr("Incomplete"), tr("Success"), tr("Fail")};
+  for (std::size_t k = 0; k < strings_.size(); ++k) {
+    auto* e = new QLineEdit(strBox);
+    e->setObjectName(QString::fromLatin1(names[k]));
+    // The whole field: a 64-character text read from a file stays whole when shown and edited.
+    e->setMaxLength(static_cast<int>(editing::goalStringMax()));
+    strings_[k] = e;
+    sg->addWidget(new QLabel(captions[k], strBox), static_cast<int>(k), 0);
+    sg->addWidget(e, static_cast<int>(k), 1);
+    connect(e, &QLineEdit::textEdited, this, [this, k](const QString& t) { stringEdited(k, t); });
+  }
+
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(4, 4, 4, 4);
+  top->setSpacing(6);
+  top->addWidget(goalBox);
+  top->addWidget(strBox);
+  top->addStretch(1);
+
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (quiet() || row < 0) return;
+    chooseGoal(row);
+  });
+  connect(percent_, &QComboBox::currentIndexChanged, this, [this] { choiceChosen(); });
+  connect(must_, &QComboBox::currentIndexChanged, this, [this] { choiceChosen(); });
+  connect(cond_, &QComboBox::currentIndexChanged, this, [this] { choiceChosen(); });
+  connect(team_, &QComboBox::currentIndexChanged, this, &GoalsPage::teamChosen);
+  connect(unk_, &QCheckBox::toggled, this, &GoalsPage::flagToggled);
+  connect(points_, &QSpinBox::valueChanged, this, &GoalsPage::pointsChosen);
+  connect(time_, &QSpinBox::valueChanged, this, &GoalsPage::timeChosen);
+  connect(&doc_, &MissionDocument::changed, this, &GoalsPage::onChanged);
+}
+
+void GoalsPage::showEvent(QShowEvent* e) {
+  FlightGroupTab::showEvent(e);
+  // Coming to the tab starts at the first goal; the window coming back from the task bar does
+  // not.
+  if (!e->spontaneous()) goal_ = 0;
+  fill();
+}
+
+void GoalsPage::onChanged(unsigned what) {
+  if (!(what & GoalChanges)) return;
+  // After a list operation the current index may name another group.
+  if (what & FlightGroupList) shownGroup_ = -1;
+  if (isVisible()) fill();
+}
+
+void GoalsPage::chooseGoal(int g) {
+  if (g < 0 || g >= static_cast<int>(model::fg::GoalCount)) return;
+  goal_ = g;
+  fill();
+}
+
+void GoalsPage::doFill() {
+  if (doc_.currentFlightGroup() != shownGroup_) {
+    shownGroup_ = doc_.currentFlightGroup();
+    goal_ = 0;
+  }
+  setItems(team_, editing::teamNameList(doc_.mission()));
+  setItems(percent_, vocab_.table(shell::tables::Percents));
+  setItems(must_, vocab_.table(shell::tables::Musts));
+  setItems(cond_, vocab_.table(shell::tables::Conds));
+  fillList();
+  fillEditor();
+}
+
+void GoalsPage::fillList() {
+  const model::Mission& m = doc_.mission();
+  const model::FlightGroup& g = current();
+  const auto lines = editing::goalLines(m, vocab_, g);
+  const QSignalBlocker block(list_);
+  while (list_->count() < static_cast<int>(lines.size())) list_->addItem(new QListWidgetItem);
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    QListWidgetItem* it = list_->item(static_cast<int>(i));
+    const QString text = fromFile(lines[i]);
+    if (it->text() != text) {
+      it->setText(text);
+      it->setToolTip(text);
+    }
+    const QColor c = toQColor(editing::goalColour(m, g.goalBytes(i)));
+    if (it->foreground().color() != c) it->setForeground(c);
+  }
+  list_->setCurrentRow(goal_);
+}
+
+void GoalsPage::fillEditor() {
+  const model::FlightGroup& g = current();
+  const model::CBytes b = g.goalBytes(static_cast<std::size_t>(goal_));
+  showIndex(team_, model::get(b, gl::Team));
+  setSpin(points_, editing::goalPoints(b));
+  setSpin(time_, model::get(b, gl::GoalTime));
+  {
+    const QSignalBlocker block(unk_);
+    unk_->setChecked(model::get(b, gl::GoalFlag) != 0);
+  }
+  header_->setText(fromFile(editing::shortDescription(g, vocab_)));
+  darkGround(header_, toQColor(model::iffColour(g.get(model::fg::Iff))));
+  showIndex(percent_, model::get(b, gl::Amount));
+  showIndex(must_, model::get(b, gl::Argument));
+  showIndex(cond_, model::get(b, gl::Condition));
+  for (std::size_t k = 0; k < strings_.size(); ++k)
+    setTextKeepingCursor(strings_[k],
+                         fromFile(editing::goalString(g, static_cast<std::size_t>(goal_), k)));
+}
+
+void GoalsPage::choiceChosen() {
+  if (quiet()) return;
+  // A box that shows no entry (a byte beyond its list) keeps the current goal's own byte rather
+  // than storing -1.
+  const model::CBytes b = current().goalBytes(static_cast<std::size_t>(goal_));
+  auto pick = [](QComboBox* box, int own) {
+    return static_cast<u8>(box->currentIndex() >= 0 ? box->currentIndex() : own);
+  };
+  const editing::GoalChoice c{
+      pick(percent_, model::get(b, gl::Amount)), pick(must_, model::get(b, gl::Argument)),
+      pick(cond_, model::get(b, gl::Condition)), pick(team_, model::get(b, gl::Team))};
+  const std::size_t goal = static_cast<std::size_t>(goal_);
+  editGroups(tr("Goal"), [c, goal](const model::Mission&, model::FlightGroup& g) {
+    editing::setGoalChoice(g.goalBytes(goal), c);
+  });
+}
+
+void GoalsPage::teamChosen(int team) {
+  if (quiet() || team < 0) return;
+  const std::size_t goal = static_cast<std::size_t>(goal_);
+  editGroups(tr("Goal team"), [team, goal](const model::Mission&, model::FlightGroup& g) {
+    editing::setGoalTeam(g.goalBytes(goal), static_cast<u8>(team));
+  });
+}
+
+void GoalsPage::flagToggled(bool on) {
+  if (quiet()) return;
+  const std::size_t goal = static_cast<std::size_t>(goal_);
+  editGroups(tr("Goal flag"), [on, goal](const model::Mission&, model::FlightGroup& g) {
+    model::set(g.goalBytes(goal), gl::GoalFlag, static_cast<u8>(on ? 1 : 0));
+  });
+}
+
+void GoalsPage::pointsChosen(int points) {
+  if (quiet()) return;
+  const std::size_t goal = static_cast<std::size_t>(goal_);
+  const model::i8 stored = editing::pointsByte(points);
+  editGroups(
+      tr("Goal points"),
+      [stored, goal](const model::Mission&, model::FlightGroup& g) {
+        model::set(g.goalBytes(goal), gl::Points, stored);
+      },
+      QStringLiteral("FGGoalPointsSpin%1").arg(goal));
+  // Points between the steps show what was stored, also when the goal already held it.
+  setSpin(points_, stored * editing::GoalPointsStep);
+}
+
+void GoalsPage::timeChosen(int time) {
+  if (quiet()) return;
+  const std::size_t goal = static_cast<std::size_t>(goal_);
+  const u8 stored = editing::timeByte(time);
+  editGroups(
+      tr("Goal time"),
+      [stored, goal](const model::Mission&, model::FlightGroup& g) {
+        model::set(g.goalBytes(goal), gl::GoalTime, stored);
+      },
+      QStringLiteral("FGGoalTimeSpin%1").arg(goal));
+  setSpin(time_, stored);
+}
+
+void GoalsPage::stringEdited(std::size_t k, const QString& text) {
+  if (quiet()) return;
+  // The user strings belong to the current flight group alone, whatever else is selected.
+  const std::size_t goal = static_cast<std::size_t>(goal_);
+  doc_.setText(RecordKind::FlightGroupGoalStrings, doc_.currentFlightGroup(),
+               model::fggoalstrings::text(goal, k), toFile(text),
+               QStringLiteral("FGStr%1-%2").arg(goal).arg(k));
+}
+
+}  // namespace app
