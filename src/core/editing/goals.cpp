@@ -16,7 +16,7 @@ int goalPoints(model::CBytes goal) {
 
 std::int8_t pointsByte(long points) {
   const long clamped = std::clamp<long>(points, MinGoalPoints, MaxGoalPoints);
-  // Integer division drops the fraction toward zero, as the game's own editor always stored it.
+  // Integer division drops the fraction toward zero: 499 points are one step.
   return static_cast<std::int8_t>(clamped / GoalPointsStep);
 }
 
