@@ -438,6 +438,7 @@ TEST_F(OrdersGrab, OrdersAndOtherTabs) {
               {od::Speed, 45},
               {od::Target1Type, 1},
               {od::Target1, 2},
+              {od::Target1Or2, 0},
               {od::Target2Type, 5},
               {od::Target2, 1},
               {od::Variable2, 1},

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -126,13 +127,16 @@ OrdersPage::OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab,
     orderLab_ = named(new QLabel(editing), "OrderLab");
     orderBox_ = combo("OrderBox");
     orderBox_->setParent(editing);
+    addToClip_ = new QPushButton(tr("Add to Clipboard"), editing);
+    addToClip_->setObjectName(QStringLiteral("AddOrderBtn"));
+    addToClip_->setEnabled(false);  // the order clipboard comes with the clipboards
     row->addWidget(orderLab_);
     row->addWidget(orderBox_, 1);
+    row->addWidget(addToClip_);
     ev->addLayout(row);
   }
   explanation_ = named(new QLabel(editing), "XWOrderLab");
   explanation_->setWordWrap(true);
-  explanation_->setMinimumHeight(2 * explanation_->fontMetrics().lineSpacing());
   explanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ev->addWidget(explanation_);
   {
@@ -178,32 +182,48 @@ OrdersPage::OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab,
     class_[n] = combo(classNames[n]);
     index_[n] = combo(indexNames[n]);
   }
+  // Each pair of targets in a panel headed by its title and the check box, so that the pair
+  // takes three lines.
   auto targets = [&](const QString& title, const char* name, std::size_t first, QCheckBox*& either,
                      const char* eitherName, QLabel*& plus, const char* plusName) {
-    auto* box = new QGroupBox(title, editing);
+    auto* box = new QFrame(editing);
     box->setObjectName(QString::fromLatin1(name));
+    box->setFrameShape(QFrame::StyledPanel);
     auto* g = new QGridLayout(box);
-    g->setContentsMargins(6, 1, 6, 3);
+    g->setContentsMargins(4, 1, 4, 2);
     g->setHorizontalSpacing(4);
     g->setVerticalSpacing(1);
+    auto* head = new QLabel(title, box);
+    QFont bold = head->font();
+    bold.setBold(true);
+    head->setFont(bold);
     either = new QCheckBox(tr("Either A or B"), box);
     either->setObjectName(QString::fromLatin1(eitherName));
     plus = named(new QLabel(QStringLiteral("+"), box), plusName);
     plus->setAlignment(Qt::AlignCenter);
+    plus->setFixedWidth(plus->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 4);
+    {
+      // The targets stay where they are whether the mark shows or not.
+      QSizePolicy keep = plus->sizePolicy();
+      keep.setRetainSizeWhenHidden(true);
+      plus->setSizePolicy(keep);
+    }
+    g->addWidget(head, 0, 0, 1, 3);
+    g->addWidget(either, 0, 3, Qt::AlignRight);
+    // The "+" stands between the two targets: both must hold.
+    g->addWidget(plus, 1, 0, 2, 1, Qt::AlignCenter);
     for (std::size_t k = 0; k < 2; ++k) {
       QComboBox* c = class_[first + k];
       QComboBox* i = index_[first + k];
       c->setParent(box);
       i->setParent(box);
-      const int row = static_cast<int>(k) * 2;
-      g->addWidget(new QLabel(k == 0 ? tr("Class A") : tr("Class B"), box), row, 0);
-      g->addWidget(c, row, 1);
-      g->addWidget(i, row, 2);
+      const int row = 1 + static_cast<int>(k);
+      g->addWidget(new QLabel(k == 0 ? tr("Class A") : tr("Class B"), box), row, 1);
+      g->addWidget(c, row, 2);
+      g->addWidget(i, row, 3);
     }
-    g->addWidget(plus, 1, 1);
-    g->addWidget(either, 1, 2);
-    g->setColumnStretch(1, 2);
-    g->setColumnStretch(2, 3);
+    g->setColumnStretch(2, 2);
+    g->setColumnStretch(3, 3);
     ev->addWidget(box);
   };
   targets(tr("Primary Target"), "PrimaryTargetGroup", 0, oneAnd2_, "OneAnd2Chk", priLab_, "PriLab");
@@ -221,18 +241,10 @@ OrdersPage::OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab,
     row->addWidget(description_, 1);
     ev->addLayout(row);
   }
-  {
-    auto* row = new QHBoxLayout;
-    addToClip_ = new QPushButton(tr("Add to Clipboard"), editing);
-    addToClip_->setObjectName(QStringLiteral("AddOrderBtn"));
-    addToClip_->setEnabled(false);  // the order clipboard comes with the clipboards
-    unknowns_ = named(new QLabel(editing), "OrdUnkLab");
-    unknowns_->setVisible(false);
-    row->addWidget(addToClip_);
-    row->addWidget(unknowns_, 1);
-    row->addStretch();
-    ev->addLayout(row);
-  }
+  // Kept out of sight: the bytes nobody has named, for whoever looks for them.
+  unknowns_ = named(new QLabel(editing), "OrdUnkLab");
+  unknowns_->setVisible(false);
+  ev->addWidget(unknowns_);
   top->addWidget(editing);
   top->addStretch(1);
 

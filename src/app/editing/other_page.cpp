@@ -67,7 +67,7 @@ OtherPage::OtherPage(MissionDocument& doc, const shell::Vocabulary& vocab,
   jumpArea_->setObjectName(QStringLiteral("JumpToOrder4Area"));
   {
     auto* jl = new QVBoxLayout(jumpArea_);
-    jl->setContentsMargins(6, 2, 6, 4);
+    jl->setContentsMargins(4, 0, 4, 2);
     auto* jump = new TriggerEditor(
         doc_, vocab_, flightGroupTriggers(doc_, editing::jumpTriggers(), tr("Jump to Order 4")),
         jumpArea_);
@@ -88,11 +88,21 @@ OtherPage::OtherPage(MissionDocument& doc, const shell::Vocabulary& vocab,
   pt3_ = infoLabel("UnkPt3Lab", unknowns);
   pt4a_ = infoLabel("UnkPt4aLab", unknowns);
   pt6_ = infoLabel("UnkPt6Lab", unknowns);
-  for (QLabel* l : {missionUnks_, pt5_, pt7_, loose_, pt2_, pt3_, pt4a_, pt6_}) ug->addWidget(l);
   editUnknowns_ = new QPushButton(tr("Edit Unknowns"), unknowns);
   editUnknowns_->setObjectName(QStringLiteral("EditUnknownsBtn"));
   editUnknowns_->setEnabled(false);  // the unknown-bytes editor comes with the clipboards
-  ug->addWidget(editUnknowns_, 0, Qt::AlignLeft);
+  // Short lines share a row, so that the tab keeps room for the jump triggers.
+  auto row = [&](std::initializer_list<QWidget*> ws) {
+    auto* h = new QHBoxLayout;
+    h->setSpacing(16);
+    for (QWidget* w : ws) h->addWidget(w);
+    h->addStretch();
+    ug->addLayout(h);
+  };
+  row({missionUnks_, pt5_, pt7_});
+  row({loose_});
+  row({pt2_, editUnknowns_});
+  for (QLabel* l : {pt3_, pt4a_, pt6_}) ug->addWidget(l);
   top->addWidget(unknowns);
 
   missionSettings_ = new QWidget(this);
