@@ -392,4 +392,40 @@ TEST_F(TriggerEditorTest, ArrivesOnlyIfHumanAbortConditionAndExplosionTime) {
   EXPECT_EQ(group(1).get(fg::AbortCondition), 0);
 }
 
+// Pictures of the two tabs in the main window, to look at: set ZYNED_GRAB_DIR.
+class TriggerTabsPicture : public EditorFixture {};
+
+TEST_F(TriggerTabsPicture, GrabsArrivalAndDeparture) {
+  const QByteArray out = qgetenv("ZYNED_GRAB_DIR");
+  if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the tabs";
+  const std::string file = writeMission("arrive.kre", 14, "Arrive", [](Mission& m) {
+    while (m.flightGroups.size() < 4) m.addFlightGroup();
+    const char* names[] = {"Red", "Gold Squadron Leader", "Blue", "Omega"};
+    for (std::size_t i = 0; i < 4; ++i) m.flightGroups[i].setText(fg::Name, names[i]);
+    FlightGroup& g = m.flightGroups[0];
+    putTrigger(g, 110, Trig{2, 1, 1, 1});
+    putTrigger(g, 114, Trig{1, 5, 1, 0});
+    putTrigger(g, 121, Trig{7, 2, 3, 4});
+    g.set(fg::ArrivalTriggersOr, u8{1});
+    g.set(fg::ArriveViaMothership, u8{1});
+    g.set(fg::ArrivalMothership, u8{1});
+    g.set(fg::ArrivalDelayMinutes, u8{2});
+    g.set(fg::ArrivalDelaySeconds, u8{30});
+    putTrigger(g, 136, Trig{2, 12, 1, 0});
+    g.set(fg::ExplosionTime, u8{15});
+    g.set(fg::AbortCondition, u8{4});
+    m.currentFlightGroup = 0;
+  });
+  start();
+  prompter.openNames = {QString::fromStdString(file)};
+  window->openMission();
+  window->resize(810, 580);
+  auto* page = find<app::FlightGroupsPage>("FlightGroupsPage");
+  for (auto tab : {app::FlightGroupsPage::ArrivalTab, app::FlightGroupsPage::DepartureTab}) {
+    page->pages()->setCurrentIndex(tab);
+    QApplication::processEvents();
+    window->grab().save(QString("%1/trigger-tab-%2.png").arg(QString(out)).arg(int(tab)));
+  }
+}
+
 }  // namespace

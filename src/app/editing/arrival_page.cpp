@@ -28,25 +28,23 @@ MotherShipChoice motherShipChoice(FlightGroupTab* tab, const QString& title, con
   c.via = via;
   c.ship = ship;
   c.group = new QGroupBox(title, tab);
-  auto* v = new QVBoxLayout(c.group);
-  v->setContentsMargins(6, 2, 6, 4);
-  v->setSpacing(2);
-  auto* radios = new QHBoxLayout;
-  radios->setSpacing(8);
+  // One line: the two radios, then the picker, which takes the rest of the tab's width.
+  auto* h = new QHBoxLayout(c.group);
+  h->setContentsMargins(6, 2, 6, 4);
+  h->setSpacing(6);
   c.mother = new QRadioButton(QObject::tr("MotherShip"), c.group);
   c.hyperspace = new QRadioButton(QObject::tr("Hyperspace"), c.group);
   c.mother->setObjectName(QString::fromLatin1(motherName));
   c.hyperspace->setObjectName(QString::fromLatin1(hypName));
-  radios->addWidget(c.mother);
-  radios->addWidget(c.hyperspace);
-  radios->addStretch();
-  v->addLayout(radios);
+  h->addWidget(c.mother);
+  h->addWidget(c.hyperspace);
   c.box = new QComboBox(c.group);
   c.box->setObjectName(QString::fromLatin1(boxName));
   c.box->setMaxVisibleItems(20);
   c.box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   c.box->setMinimumContentsLength(8);
-  v->addWidget(c.box);
+  c.box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  h->addWidget(c.box, 1);
 
   // The picker only means something while "MotherShip" is chosen.
   QComboBox* box = c.box;
@@ -96,16 +94,13 @@ ArrivalPage::ArrivalPage(MissionDocument& doc, const shell::Vocabulary& vocab,
     top->addLayout(row);
   }
   {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(6);
     via_ = motherShipChoice(this, tr("Via:"), "ArrMotherRadio", "ArrHypRadio", "ArrMotherBox",
                             fg::ArriveViaMothership, fg::ArrivalMothership);
     alt_ =
         motherShipChoice(this, tr("Alternative"), "ArrAltMotherRadio", "ArrAltHypRadio",
                          "ArrAltmotherBox", fg::AltArriveViaMothership, fg::AltArrivalMothership);
-    row->addWidget(via_.group, 1);
-    row->addWidget(alt_.group, 1);
-    top->addLayout(row);
+    top->addWidget(via_.group);
+    top->addWidget(alt_.group);
   }
   ifPlayer_ = new QCheckBox(tr("This FG arrives only if human Player pilot"), this);
   ifPlayer_->setObjectName(QStringLiteral("ArrIfPlrChk"));

@@ -33,16 +33,13 @@ DeparturePage::DeparturePage(MissionDocument& doc, const shell::Vocabulary& voca
   top->addWidget(editor_);
 
   {
-    auto* row = new QHBoxLayout;
-    row->setSpacing(6);
     via_ = motherShipChoice(this, tr("Via:"), "DepMotherRadio", "DepHypRadio", "DepMotherBox",
                             fg::DepartViaMothership, fg::DepartureMothership);
     alt_ =
         motherShipChoice(this, tr("Alternative:"), "DepAltMotherRadio", "DepAltHypRadio",
                          "DepAltMotherBox", fg::AltDepartViaMothership, fg::AltDepartureMothership);
-    row->addWidget(via_.group, 1);
-    row->addWidget(alt_.group, 1);
-    top->addLayout(row);
+    top->addWidget(via_.group);
+    top->addWidget(alt_.group);
   }
 
   top->addWidget(new QLabel(tr("Individual craft in this FG will abort mission when:"), this));
