@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "cli_runner.h"
 #include <sys/wait.h>
+#include "cli_runner.h"
+#include "temp_dir.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <string>
 #include <utility>
 
@@ -17,20 +17,6 @@ namespace {
 namespace fs = std::filesystem;
 using model::u8;
 namespace fg = model::fg;
-
-struct ScratchDir {
-  ScratchDir() {
-    std::random_device rd;
-    path =
-        fs::temp_directory_path() / ("zyned-check-" + std::to_string(rd()) + std::to_string(rd()));
-    fs::create_directories(path / "editor");
-  }
-  ~ScratchDir() {
-    std::error_code ec;
-    fs::remove_all(path, ec);
-  }
-  fs::path path;
-};
 
 using testsupport::CliRun;
 
@@ -43,36 +29,37 @@ class CheckCommand : public ::testing::Test {
   CheckCommand() {
     m.newMission();
     m.platformId = model::FormatBase;
+    fs::create_directories(dir.path() / "editor");
   }
   std::string save() {
-    const std::string file = (dir.path / "m.kre").string();
+    const std::string file = (dir.path() / "m.kre").string();
     EXPECT_TRUE(model::saveMissionFile(m, file).ok);
-    return "'" + file + "' --editor-dir '" + (dir.path / "editor").string() + "'";
+    return "'" + file + "' --editor-dir '" + (dir.path() / "editor").string() + "'";
   }
-  ScratchDir dir;
+  testsupport::TempDir dir;
   model::Mission m;
 };
 
 TEST_F(CheckCommand, CleanMissionPrintsNothing) {
-  const CliRun r = runCli(dir.path, "check " + save());
+  const CliRun r = runCli(dir.path(), "check " + save());
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "");
 }
 
 TEST_F(CheckCommand, WarningsAloneDoNotFail) {
   m.header.set(model::header::MissionType, u8{model::Melee});
-  const CliRun r = runCli(dir.path, "check " + save());
+  const CliRun r = runCli(dir.path(), "check " + save());
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "WARNING: There is only one Player Craft in this Melee.\n");
 }
 
 TEST_F(CheckCommand, ErrorsThenWarningsInUtf8) {
-  std::ofstream(dir.path / "editor" / "Ships.txt", std::ios::binary) << "(None)\r\nCaf\xe9\r\n";
+  std::ofstream(dir.path() / "editor" / "Ships.txt", std::ios::binary) << "(None)\r\nCaf\xe9\r\n";
   m.header.set(model::header::MissionType, u8{model::Melee});
   m.flightGroups[0].set(fg::CraftType, u8{1});
   m.flightGroups[0].set(fg::Formation, u8{34});
   m.flightGroups[0].setText(fg::Name, "Lead");
-  const CliRun r = runCli(dir.path, "check " + save());
+  const CliRun r = runCli(dir.path(), "check " + save());
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out,
             "ERROR: Player FG  Caf\xC3\xA9 Lead (1) has (Single Point) Formation. The mission will "
@@ -83,31 +70,31 @@ TEST_F(CheckCommand, ErrorsThenWarningsInUtf8) {
 TEST_F(CheckCommand, PlayableCheckCanBeSwitchedOff) {
   m.flightGroups[0].set(fg::CraftType, u8{10});
   const std::string args = save();
-  CliRun r = runCli(dir.path, "check " + args);
+  CliRun r = runCli(dir.path(), "check " + args);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "ERROR: Ship Slot #10 is not available in Zyn or Qvn.\n");
-  r = runCli(dir.path, "check --no-playable-check " + args);
+  r = runCli(dir.path(), "check --no-playable-check " + args);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "");
 }
 
 TEST_F(CheckCommand, RefusedFileAndUsage) {
-  const fs::path bad = dir.path / "bad.kre";
+  const fs::path bad = dir.path() / "bad.kre";
   std::ofstream(bad, std::ios::binary) << "junk";
-  CliRun r = runCli(dir.path, "check '" + bad.string() + "'");
+  CliRun r = runCli(dir.path(), "check '" + bad.string() + "'");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("bad.kre"), std::string::npos);
   EXPECT_NE(r.err.find("Unrecognized file type"), std::string::npos);
 
-  r = runCli(dir.path, "check '" + (dir.path / "missing.kre").string() + "'");
+  r = runCli(dir.path(), "check '" + (dir.path() / "missing.kre").string() + "'");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("missing.kre"), std::string::npos);
 
-  EXPECT_EQ(runCli(dir.path, "check").status, 2);
-  EXPECT_EQ(runCli(dir.path, "check a.kre b.kre").status, 2);
-  EXPECT_EQ(runCli(dir.path, "check a.kre --editor-dir").status, 2);
-  EXPECT_EQ(runCli(dir.path, "check --bogus a.kre").status, 2);
+  EXPECT_EQ(runCli(dir.path(), "check").status, 2);
+  EXPECT_EQ(runCli(dir.path(), "check a.kre b.kre").status, 2);
+  EXPECT_EQ(runCli(dir.path(), "check a.kre --editor-dir").status, 2);
+  EXPECT_EQ(runCli(dir.path(), "check --bogus a.kre").status, 2);
 }
 
 }  // namespace

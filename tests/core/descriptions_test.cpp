@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include "cli_runner.h"
 #include <sys/wait.h>
+#include "cli_runner.h"
+#include "temp_dir.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include "editing/descriptions.h"
 #include "model/cp1252.h"
@@ -294,20 +294,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct ScratchDir {
-  ScratchDir() {
-    std::random_device rd;
-    path =
-        fs::temp_directory_path() / ("zyned-list-" + std::to_string(rd()) + std::to_string(rd()));
-    fs::create_directories(path);
-  }
-  ~ScratchDir() {
-    std::error_code ec;
-    fs::remove_all(path, ec);
-  }
-  fs::path path;
-};
-
 std::pair<int, std::string> runCli(const fs::path& dir, const std::string& args) {
   const auto run = testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.string(), args);
   return {run.status, run.out};
@@ -316,8 +302,8 @@ std::pair<int, std::string> runCli(const fs::path& dir, const std::string& args)
 }  // namespace
 
 TEST(ListCommand, PrintsListLinesThenNameListInUtf8) {
-  ScratchDir dir;
-  const fs::path editor = dir.path / "editor";
+  testsupport::TempDir dir;
+  const fs::path editor = dir.path() / "editor";
   fs::create_directories(editor);
   std::ofstream(editor / "Ships.txt", std::ios::binary) << "(None)\r\nCaf\xe9 Runner\r\nLancer\r\n";
 
@@ -328,11 +314,11 @@ TEST(ListCommand, PrintsListLinesThenNameListInUtf8) {
   m.flightGroups[1].setText(fg::Name, "Gr\xfcn");
   m.flightGroups[1].set(fg::GlobalUnit, u8{3});
   setGoal(m.flightGroups[1], 0, 0, 2, 1);
-  const std::string file = (dir.path / "m.kre").string();
+  const std::string file = (dir.path() / "m.kre").string();
   ASSERT_TRUE(model::saveMissionFile(m, file).ok);
 
   const auto [status, out] =
-      runCli(dir.path, "list '" + file + "' --goals --editor-dir '" + editor.string() + "'");
+      runCli(dir.path(), "list '" + file + "' --goals --editor-dir '" + editor.string() + "'");
   EXPECT_EQ(status, 0);
   EXPECT_EQ(out,
             "1    0  -  0    Plr: 1    1  x  [ 1 ]  Caf\u00e9 Runner  Unnamed \n"
@@ -343,9 +329,10 @@ TEST(ListCommand, PrintsListLinesThenNameListInUtf8) {
                 "Caf\u00e9 Runner Unnamed (1)\n"
                 "Lancer Gr\u00fcn 1\n");
 
-  const auto plain = runCli(dir.path, "list '" + file + "' --editor-dir '" + editor.string() + "'");
+  const auto plain =
+      runCli(dir.path(), "list '" + file + "' --editor-dir '" + editor.string() + "'");
   EXPECT_EQ(plain.second.substr(0, plain.second.find('\n')),
             "1    0  -  0    Plr: 1    1  x  [ 1 ]  Caf\u00e9 Runner  Unnamed");
-  EXPECT_EQ(runCli(dir.path, "list").first, 2);
-  EXPECT_EQ(runCli(dir.path, "list '" + (dir.path / "missing.kre").string() + "'").first, 1);
+  EXPECT_EQ(runCli(dir.path(), "list").first, 2);
+  EXPECT_EQ(runCli(dir.path(), "list '" + (dir.path() / "missing.kre").string() + "'").first, 1);
 }

@@ -3,42 +3,20 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "shell/file_history.h"
 #include "shell/paths.h"
+#include "temp_dir.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 using shell::FileHistory;
+using testsupport::readFile;
+using testsupport::TempDir;
 using Paths = std::vector<std::string>;
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ = fs::temp_directory_path() / ("zyned_history_" + std::to_string(rd()));
-    fs::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  const fs::path& path() const { return path_; }
-  std::string str() const { return path_.string(); }
-
- private:
-  fs::path path_;
-};
-
-std::string readAll(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
 
 TEST(FileHistory, SameFileTwiceKeepsOneEntryAtTheTop) {
   FileHistory h;
@@ -115,7 +93,7 @@ TEST(HistoryFile, WritesOnePathPerLineAndReadsBack) {
   const auto saved = shell::writeHistory(h, dir.str());
   ASSERT_TRUE(saved.ok());
   EXPECT_TRUE(saved.message.empty());
-  EXPECT_EQ(readAll(dir.path() / "EDHistry.txt"), "/m/b.kre\r\n/m/a.kre\r\n");
+  EXPECT_EQ(readFile(dir.path() / "EDHistry.txt"), "/m/b.kre\r\n/m/a.kre\r\n");
   EXPECT_EQ(shell::readHistory(dir.str()).entries(), h.entries());
 
   ASSERT_TRUE(shell::writeHistory(FileHistory{}, dir.str()).ok());
@@ -134,7 +112,7 @@ TEST(HistoryFile, FoundWithoutRegardToCaseAndRewrittenInPlace) {
   h.add("/m/z.kre");
   ASSERT_TRUE(shell::writeHistory(h, dir.str()).ok());
   EXPECT_FALSE(fs::exists(dir.path() / "EDHistry.txt"));
-  EXPECT_EQ(readAll(dir.path() / "edhistry.TXT"), "/m/z.kre\r\n/m/x.kre\r\n/m/y.kre\r\n");
+  EXPECT_EQ(readFile(dir.path() / "edhistry.TXT"), "/m/z.kre\r\n/m/x.kre\r\n/m/y.kre\r\n");
 }
 
 TEST(HistoryFile, PathsComeBackByteForByteAfterAByteOrderMark) {

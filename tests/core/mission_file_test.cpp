@@ -16,6 +16,7 @@
 
 #include "mission_generator.h"
 #include "model/mission_file.h"
+#include "temp_dir.h"
 
 // Records the largest single allocation while `trackAllocations` is set, to show that the reader
 // allocates nothing from counts the data cannot back.
@@ -42,6 +43,7 @@ namespace {
 using namespace model;
 namespace fs = std::filesystem;
 using Bytes8 = std::vector<std::uint8_t>;
+using testsupport::TempDir;
 
 Mission read(const Bytes8& bytes) {
   Mission m;
@@ -62,25 +64,6 @@ Mission withMessage(char colour, const std::string& text) {
 std::size_t messageAt(const Mission& m, std::size_t i) {
   return 2 + header::Size + m.flightGroups.size() * fg::Size + i * message::Size;
 }
-
-// A temporary folder removed at the end of the test.
-struct TempDir {
-  fs::path path;
-  TempDir() {
-    path = fs::temp_directory_path() /
-           ("zyned-file-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter()++));
-    fs::create_directories(path);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path, ec);
-  }
-  static int& counter() {
-    static int n = 0;
-    return n;
-  }
-  std::string file(const std::string& name) const { return (path / name).string(); }
-};
 
 Bytes8 fileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -489,7 +472,7 @@ TEST(Refused, MissingAndUnreadableFiles) {
   ReadResult r = loadMissionFile(dir.file("none.kre"), m);
   EXPECT_FALSE(r.ok());
   EXPECT_NE(r.message.find("none.kre"), std::string::npos);
-  r = loadMissionFile(dir.path.string(), m);  // a folder
+  r = loadMissionFile(dir.str(), m);  // a folder
   EXPECT_FALSE(r.ok());
   EXPECT_NE(r.message.find("not a regular file"), std::string::npos) << r.message;
   // A named pipe nobody writes to is refused at once rather than hanging the editor.
@@ -546,7 +529,7 @@ TEST(Saving, WritesTheFileAndMarksTheMissionSaved) {
   EXPECT_TRUE(m.named);
   EXPECT_FALSE(m.isChanged());
   // Nothing but the file is left in the folder.
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
 TEST(Saving, ReplacingKeepsPermissionsAndFollowsLinks) {
@@ -589,7 +572,7 @@ TEST(Saving, FailureLeavesTheOldFileAndTheMission) {
   EXPECT_FALSE(r.ok);
   EXPECT_TRUE(fs::is_directory(dir.file("folder.kre")));
   EXPECT_EQ(fileBytes(dir.file("folder.kre/inside")), Bytes8{7});
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1)
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
       << "a temporary file was left behind";
   EXPECT_TRUE(m.isChanged());
 }
@@ -616,7 +599,7 @@ TEST(Saving, WriteErrorLeavesTheOldFileIntact) {
   EXPECT_FALSE(r.ok);
   EXPECT_FALSE(r.error.empty());
   EXPECT_EQ(fileBytes(path), old);
-  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path), fs::directory_iterator()), 1);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
   EXPECT_EQ(m.fileName, "Unnamed");
 }
 

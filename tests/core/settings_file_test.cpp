@@ -3,48 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
+#include "temp_dir.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <random>
 
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
 using shell::Settings;
+using testsupport::readFile;
+using testsupport::TempDir;
+using testsupport::writeFile;
 
 namespace {
-
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ =
-        fs::temp_directory_path() / ("zyned-ini-" + std::to_string(rd()) + std::to_string(rd()));
-    fs::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::remove_all(path_, ec);
-  }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-  std::string str() const { return path_.string(); }
-
- private:
-  fs::path path_;
-};
-
-std::string readFile(const std::string& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const std::string& p, std::string_view bytes) {
-  std::ofstream out(p, std::ios::binary);
-  out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-}
 
 // Sets an environment variable for the life of the object and restores the old value.
 class ScopedEnv {

@@ -3,50 +3,20 @@
 #include <gtest/gtest.h>
 
 #include "cli_runner.h"
+#include "temp_dir.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <random>
 #include <set>
 
 #include <sys/wait.h>
 
 namespace fs = std::filesystem;
 using shell::Vocabulary;
-
-namespace {
-
-// A fresh folder under the system's temporary directory, removed again after the test.
-class TempDir {
- public:
-  TempDir() {
-    std::random_device rd;
-    path_ =
-        fs::temp_directory_path() / ("zyned-vocab-" + std::to_string(rd()) + std::to_string(rd()));
-    fs::create_directories(path_);
-  }
-  ~TempDir() {
-    std::error_code ec;
-    fs::permissions(path_, fs::perms::owner_all, fs::perm_options::add, ec);
-    fs::remove_all(path_, ec);
-  }
-  std::string str() const { return path_.string(); }
-  void write(const std::string& name, std::string_view bytes) const {
-    std::ofstream out(path_ / name, std::ios::binary);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-  }
-
- private:
-  fs::path path_;
-};
-
-std::string readFile(const fs::path& p) {
-  std::ifstream in(p, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-}  // namespace
+using testsupport::readFile;
+using testsupport::TempDir;
+using testsupport::writeFile;
 
 TEST(VocabularyBuiltIn, TablesHaveTheirSizes) {
   const std::vector<std::pair<std::string_view, std::size_t>> sizes = {
@@ -194,10 +164,10 @@ TEST(VocabularyLoad, MissingFolderOrFilesKeepBuiltIns) {
 
 TEST(VocabularyLoad, ReplacesTablesInFileOrder) {
   TempDir dir;
-  dir.write("Colors.txt", "c1\r\nc2");
-  dir.write("Teams.txt", "t1\r\n");
-  dir.write("Conds.txt", "x\r\n\r\ny\r\n");
-  dir.write("Unrelated.txt", "z");
+  writeFile(dir / "Colors.txt", "c1\r\nc2");
+  writeFile(dir / "Teams.txt", "t1\r\n");
+  writeFile(dir / "Conds.txt", "x\r\n\r\ny\r\n");
+  writeFile(dir / "Unrelated.txt", "z");
   Vocabulary v;
   EXPECT_EQ(v.loadTables(dir.str()), (std::vector<std::string>{"Teams", "Conds", "Colors"}));
   EXPECT_EQ(v.table("Teams"), (std::vector<std::string>{"t1"}));
@@ -211,7 +181,7 @@ TEST(VocabularyLoad, AHundredLineShipsFileNamesHigherCraftTypes) {
   TempDir dir;
   std::string content;
   for (int i = 0; i < 100; ++i) content += "Craft " + std::to_string(i) + "\r\n";
-  dir.write("Ships.txt", content);
+  writeFile(dir / "Ships.txt", content);
   Vocabulary v;
   v.loadTables(dir.str());
   ASSERT_EQ(v.table("Ships").size(), 100u);
@@ -223,9 +193,9 @@ TEST(VocabularyLoad, AHundredLineShipsFileNamesHigherCraftTypes) {
 
 TEST(VocabularyLoad, FileNamesMatchInAnyLetterCase) {
   TempDir dir;
-  dir.write("SHIPS.TXT", "upper\r\n");
-  dir.write("orders.txt", "lower\r\n");
-  dir.write("EdHistry.Txt", "C:\\A.KRE\r\n");
+  writeFile(dir / "SHIPS.TXT", "upper\r\n");
+  writeFile(dir / "orders.txt", "lower\r\n");
+  writeFile(dir / "EdHistry.Txt", "C:\\A.KRE\r\n");
   Vocabulary v;
   EXPECT_EQ(v.loadTables(dir.str()), (std::vector<std::string>{"Ships", "EDHistry", "Orders"}));
   EXPECT_EQ(v.text("Ships", 0), "upper");
@@ -235,8 +205,8 @@ TEST(VocabularyLoad, FileNamesMatchInAnyLetterCase) {
 
 TEST(VocabularyLoad, AnExactNameWinsOverOtherSpellings) {
   TempDir dir;
-  dir.write("IFF.txt", "exact\r\n");
-  dir.write("iff.TXT", "other\r\n");
+  writeFile(dir / "IFF.txt", "exact\r\n");
+  writeFile(dir / "iff.TXT", "other\r\n");
   Vocabulary v;
   v.loadTables(dir.str());
   EXPECT_EQ(v.text("IFF", 0), "exact");
@@ -244,12 +214,12 @@ TEST(VocabularyLoad, AnExactNameWinsOverOtherSpellings) {
 
 TEST(VocabularyLoad, AFaultStopsLoadingAndKeepsWhatWasRead) {
   TempDir dir;
-  dir.write("Teams.txt", "t\r\n");
-  dir.write("Orders.txt", "o\r\n");
+  writeFile(dir / "Teams.txt", "t\r\n");
+  writeFile(dir / "Orders.txt", "o\r\n");
   // A folder by the name of a table file cannot be read as one.
-  fs::create_directory(fs::path(dir.str()) / "Conds.txt");
-  dir.write("Percents.txt", "p\r\n");
-  dir.write("Colors.txt", "c\r\n");
+  fs::create_directory(dir.path() / "Conds.txt");
+  writeFile(dir / "Percents.txt", "p\r\n");
+  writeFile(dir / "Colors.txt", "c\r\n");
   Vocabulary v;
   EXPECT_EQ(v.loadTables(dir.str()), (std::vector<std::string>{"Teams", "Orders"}));
   EXPECT_EQ(v.text("Teams", 0), "t");
@@ -261,9 +231,9 @@ TEST(VocabularyLoad, AFaultStopsLoadingAndKeepsWhatWasRead) {
 
 TEST(VocabularyLoad, ABrokenLinkStopsLoading) {
   TempDir dir;
-  dir.write("Teams.txt", "t\r\n");
-  fs::create_symlink(fs::path(dir.str()) / "gone.txt", fs::path(dir.str()) / "ships.txt");
-  dir.write("Colors.txt", "c\r\n");
+  writeFile(dir / "Teams.txt", "t\r\n");
+  fs::create_symlink(dir.path() / "gone.txt", dir.path() / "ships.txt");
+  writeFile(dir / "Colors.txt", "c\r\n");
   Vocabulary v;
   EXPECT_EQ(v.loadTables(dir.str()), (std::vector<std::string>{"Teams"}));
   EXPECT_EQ(v.table("Colors"), Vocabulary::builtIn("Colors"));
@@ -271,15 +241,15 @@ TEST(VocabularyLoad, ABrokenLinkStopsLoading) {
 
 TEST(VocabularyLoad, AFileThatIsNotTextKeepsTheBuiltInsAndLoadingGoesOn) {
   TempDir dir;
-  dir.write("Teams.txt", "t\r\n");
-  dir.write("Ships.txt", std::string("\x7F"
-                                     "ELF\x02\x01\x01\0\0\0\r\n\0\0",
-                                     14));
+  writeFile(dir / "Teams.txt", "t\r\n");
+  writeFile(dir / "Ships.txt", std::string("\x7F"
+                                           "ELF\x02\x01\x01\0\0\0\r\n\0\0",
+                                           14));
   // Saved as two-byte text: every other byte is zero.
-  dir.write("IFF.txt", std::string("\xFF\xFE"
-                                   "R\0e\0d\0\r\0\n\0",
-                                   12));
-  dir.write("Colors.txt", "c\r\n");
+  writeFile(dir / "IFF.txt", std::string("\xFF\xFE"
+                                         "R\0e\0d\0\r\0\n\0",
+                                         12));
+  writeFile(dir / "Colors.txt", "c\r\n");
   Vocabulary v;
   EXPECT_EQ(v.loadTables(dir.str()), (std::vector<std::string>{"Teams", "Colors"}));
   EXPECT_EQ(v.table("Ships"), Vocabulary::builtIn("Ships"));
@@ -292,10 +262,10 @@ TEST(VocabularyLoad, AFileThatIsNotTextKeepsTheBuiltInsAndLoadingGoesOn) {
 
 TEST(VocabularyLoad, AnUnreadableFileStopsLoading) {
   TempDir dir;
-  dir.write("Teams.txt", "t\r\n");
-  dir.write("Ships.txt", "s\r\n");
-  dir.write("Colors.txt", "c\r\n");
-  const fs::path ships = fs::path(dir.str()) / "Ships.txt";
+  writeFile(dir / "Teams.txt", "t\r\n");
+  writeFile(dir / "Ships.txt", "s\r\n");
+  writeFile(dir / "Colors.txt", "c\r\n");
+  const fs::path ships = dir.path() / "Ships.txt";
   fs::permissions(ships, fs::perms::none);
   if (std::ifstream(ships).is_open()) GTEST_SKIP() << "permissions do not apply to this user";
   Vocabulary v;
@@ -351,13 +321,13 @@ TEST(VocabularyCli, ExportWritesTheShippedFiles) {
 
 TEST(VocabularyCli, VocabPrintsTheLoadedTableAsUtf8) {
   TempDir dir;
-  dir.write("musts.TXT", "yes\r\n\r\nd\xE9j\xE0");
+  writeFile(dir / "musts.TXT", "yes\r\n\r\nd\xE9j\xE0");
   CliRun run = runCli(dir.str(), "vocab Musts --editor-dir '" + dir.str() + "'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "0\tyes\n1\t\n2\td\xC3\xA9j\xC3\xA0\n");
 
   // Without the option the editor directory of the settings is read.
-  dir.write("ZynED.ini", "[Directories]\nZynED=" + dir.str() + "\n");
+  writeFile(dir / "ZynED.ini", "[Directories]\nZynED=" + dir.str() + "\n");
   EXPECT_EQ(runCli(dir.str(), "vocab musts").out, run.out);
 
   run = runCli(dir.str() + "/none", "vocab Orientation");

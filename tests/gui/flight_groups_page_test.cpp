@@ -16,6 +16,7 @@
 #include "editing/ship_list.h"
 #include "editor_fixture.h"
 #include "model/mission_document.h"
+#include "page_fixture.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
 
@@ -24,47 +25,17 @@ using testing_gui::ScriptedPrompter;
 
 namespace {
 
-class FlightGroupsPageTest : public ::testing::Test {
+class FlightGroupsPageTest : public testing_gui::PageFixture {
  protected:
   // A mission of `n` flight groups named "G1".."Gn", unchanged.
   void start(int n = 3, const std::function<void(Mission&)>& edit = {}) {
-    Mission m;
-    m.newMission();
-    while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
-    for (std::size_t i = 0; i < m.flightGroups.size(); ++i)
-      m.flightGroups[i].setText(fg::Name, "G" + std::to_string(i + 1));
-    if (edit) edit(m);
-    m.clearChanged();
-    doc.replaceMission(std::move(m));
-    page = std::make_unique<app::FlightGroupsPage>(doc, vocab, settings);
-    page->setPrompter(prompter);
+    makePage(n, edit);
     page->resize(800, 500);
   }
 
-  template <class T>
-  T* find(const char* name) {
-    T* w = page->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << "no " << name;
-    return w;
-  }
-  const FlightGroup& group(std::size_t i) { return doc.mission().flightGroups.at(i); }
   QString line(int row) { return page->shipList()->item(row)->text(); }
   QColor colour(int row) { return page->shipList()->item(row)->foreground().color(); }
-  void select(std::vector<int> rows) {
-    // One selection change, as a click or a shift-click makes it.
-    QListWidget* list = page->shipList();
-    QItemSelection sel;
-    for (int r : rows) sel.select(list->model()->index(r, 0), list->model()->index(r, 0));
-    list->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
-  }
   void showTab(app::FlightGroupsPage::Tab tab) { page->pages()->setCurrentIndex(tab); }
-  std::vector<QString> warnings() { return prompter.texts(ScriptedPrompter::Kind::Warning); }
-
-  shell::Vocabulary vocab;
-  shell::Settings settings;
-  app::MissionDocument doc;
-  ScriptedPrompter prompter;
-  std::unique_ptr<app::FlightGroupsPage> page;
 };
 
 TEST_F(FlightGroupsPageTest, ListShowsEveryGroupInItsColourAndFollowsEdits) {

@@ -13,6 +13,7 @@
 #include "editing/ship_list.h"
 #include "editor_fixture.h"
 #include "model/mission_document.h"
+#include "page_fixture.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
 
@@ -22,27 +23,11 @@ using testing_gui::ScriptedPrompter;
 
 namespace {
 
-class GoalsPageTest : public ::testing::Test {
+class GoalsPageTest : public testing_gui::PageFixture {
  protected:
   // A mission of `n` flight groups, every goal unset but goal 0 of each group set apart.
   void start(int n = 3, const std::function<void(Mission&)>& edit = {}) {
-    Mission m;
-    m.newMission();
-    while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
-    for (std::size_t i = 0; i < m.flightGroups.size(); ++i) {
-      FlightGroup& g = m.flightGroups[i];
-      g.setText(fg::Name, "G" + std::to_string(i + 1));
-      for (std::size_t k = 0; k < fg::GoalCount; ++k) {
-        auto b = g.goalBytes(k);
-        set(b, goal::Condition, u8{10});
-        b[20] = static_cast<u8>(40 + k);  // bytes nobody names must survive every edit
-      }
-    }
-    if (edit) edit(m);
-    m.clearChanged();
-    doc.replaceMission(std::move(m));
-    page = std::make_unique<app::FlightGroupsPage>(doc, vocab, settings);
-    page->setPrompter(prompter);
+    makePage(n, edit);
     page->resize(810, 560);
     page->pages()->setCurrentIndex(app::FlightGroupsPage::GoalsTab);
     page->show();
@@ -51,21 +36,17 @@ class GoalsPageTest : public ::testing::Test {
     ASSERT_NE(goals, nullptr);
     ASSERT_TRUE(goals->isVisible());
   }
+  void beforeEdit(Mission& m) override {
+    for (FlightGroup& g : m.flightGroups) {
+      for (std::size_t k = 0; k < fg::GoalCount; ++k) {
+        auto b = g.goalBytes(k);
+        set(b, goal::Condition, u8{10});
+        b[20] = static_cast<u8>(40 + k);  // bytes nobody names must survive every edit
+      }
+    }
+  }
 
-  template <class T>
-  T* find(const char* name) {
-    T* w = page->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << "no " << name;
-    return w;
-  }
-  const FlightGroup& group(std::size_t i) { return doc.mission().flightGroups.at(i); }
   CBytes goalOf(std::size_t fgi, std::size_t g) { return group(fgi).goalBytes(g); }
-  void select(std::vector<int> rows) {
-    QListWidget* list = page->shipList();
-    QItemSelection sel;
-    for (int r : rows) sel.select(list->model()->index(r, 0), list->model()->index(r, 0));
-    list->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
-  }
   QListWidget* goalList() { return find<QListWidget>("FGgoalList"); }
   QString goalLine(int row) { return goalList()->item(row)->text(); }
   void clickGoal(int row) { goalList()->setCurrentRow(row); }
@@ -83,13 +64,7 @@ class GoalsPageTest : public ::testing::Test {
     }
     return out;
   }
-  std::vector<QString> errors() { return prompter.texts(ScriptedPrompter::Kind::Error); }
 
-  shell::Vocabulary vocab;
-  shell::Settings settings;
-  app::MissionDocument doc;
-  ScriptedPrompter prompter;
-  std::unique_ptr<app::FlightGroupsPage> page;
   app::GoalsPage* goals = nullptr;
 };
 

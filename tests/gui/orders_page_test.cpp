@@ -22,6 +22,7 @@
 #include "editing/triggers.h"
 #include "editor_fixture.h"
 #include "model/mission_document.h"
+#include "page_fixture.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
 
@@ -31,45 +32,23 @@ namespace od = model::order;
 
 namespace {
 
-class OrdersPageTest : public ::testing::Test {
+class OrdersPageTest : public testing_gui::PageFixture {
  protected:
   // A mission of `n` flight groups named "G1".."Gn", unchanged, with the Orders tab shown.
   void start(int n = 3, const std::function<void(Mission&)>& edit = {}) {
-    Mission m;
-    m.newMission();
-    while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
-    for (std::size_t i = 0; i < m.flightGroups.size(); ++i)
-      m.flightGroups[i].setText(fg::Name, "G" + std::to_string(i + 1));
-    m.currentFlightGroup = 0;
-    if (edit) edit(m);
-    m.clearChanged();
-    doc.replaceMission(std::move(m));
-    page = std::make_unique<app::FlightGroupsPage>(doc, vocab, settings);
-    page->setPrompter(prompter);
+    makePage(n, edit);
     page->resize(810, 540);
     page->show();
     showTab(app::FlightGroupsPage::OrdersTab);
   }
+  void beforeEdit(Mission& m) override { m.currentFlightGroup = 0; }
 
-  template <class T>
-  T* find(const char* name) {
-    T* w = page->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(w, nullptr) << "no " << name;
-    return w;
-  }
   app::OrdersPage* orders() { return find<app::OrdersPage>("OrdersPage"); }
   QComboBox* box(const char* name) { return find<QComboBox>(name); }
   QLabel* label(const char* name) { return find<QLabel>(name); }
-  const FlightGroup& group(std::size_t i) { return doc.mission().flightGroups.at(i); }
   // Byte `f` of order `n` (0..3) of group `i`.
   int orderByte(std::size_t i, std::size_t n, Field<u8> f) {
     return model::get(group(i).orderBytes(n), f);
-  }
-  void select(std::vector<int> rows) {
-    QListWidget* list = page->shipList();
-    QItemSelection sel;
-    for (int r : rows) sel.select(list->model()->index(r, 0), list->model()->index(r, 0));
-    list->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
   }
   void showTab(app::FlightGroupsPage::Tab tab) {
     page->pages()->setCurrentIndex(tab);
@@ -111,12 +90,6 @@ class OrdersPageTest : public ::testing::Test {
     EXPECT_EQ(orderByte(0, n, f), want);
     EXPECT_EQ(orderByte(2, n, f), want);
   }
-
-  shell::Vocabulary vocab;
-  shell::Settings settings;
-  app::MissionDocument doc;
-  ScriptedPrompter prompter;
-  std::unique_ptr<app::FlightGroupsPage> page;
 };
 
 void setOrder(FlightGroup& g, std::size_t n, std::initializer_list<std::pair<Field<u8>, int>> v) {

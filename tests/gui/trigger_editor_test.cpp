@@ -20,6 +20,7 @@
 #include "editing/triggers.h"
 #include "editor_fixture.h"
 #include "model/mission_document.h"
+#include "page_fixture.h"
 #include "shell/settings.h"
 #include "shell/text.h"
 #include "shell/vocabulary.h"
@@ -35,24 +36,15 @@ void putTrigger(FlightGroup& g, std::size_t offset, const Trig& t) {
   std::copy(t.begin(), t.end(), g.bytes.begin() + static_cast<std::ptrdiff_t>(offset));
 }
 
-class TriggerEditorTest : public ::testing::Test {
+class TriggerEditorTest : public testing_gui::PageFixture {
  protected:
   // A mission of `n` flight groups named "G1".."Gn", unchanged, with the arrival tab shown.
   void start(int n = 3, const std::function<void(Mission&)>& edit = {}) {
-    Mission m;
-    m.newMission();
-    while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
-    for (std::size_t i = 0; i < m.flightGroups.size(); ++i)
-      m.flightGroups[i].setText(fg::Name, "G" + std::to_string(i + 1));
-    if (edit) edit(m);
-    m.currentFlightGroup = 0;
-    m.clearChanged();
-    doc.replaceMission(std::move(m));
-    page = std::make_unique<app::FlightGroupsPage>(doc, vocab, settings);
-    page->setPrompter(prompter);
+    makePage(n, edit);
     page->resize(810, 520);
     page->pages()->setCurrentIndex(app::FlightGroupsPage::ArrivalTab);
   }
+  void afterEdit(Mission& m) override { m.currentFlightGroup = 0; }
 
   app::ArrivalPage* arrival() { return page->findChild<app::ArrivalPage*>(); }
   app::DeparturePage* departure() { return page->findChild<app::DeparturePage*>(); }
@@ -65,7 +57,6 @@ class TriggerEditorTest : public ::testing::Test {
     EXPECT_NE(w, nullptr) << "no " << name;
     return w;
   }
-  const FlightGroup& group(std::size_t i) { return doc.mission().flightGroups.at(i); }
   Trig trigger(std::size_t g, std::size_t offset) {
     Trig t{};
     for (std::size_t i = 0; i < 4; ++i) t[i] = group(g).bytes[offset + i];
@@ -81,16 +72,9 @@ class TriggerEditorTest : public ::testing::Test {
     edit->setText(text);
     EditorFixture::press(edit, Qt::Key_Return);
   }
-  std::vector<QString> errors() { return prompter.texts(ScriptedPrompter::Kind::Error); }
   QString describe(const Trig& t) {
     return app::fromFile(editing::describeTrigger(doc.mission(), vocab, t));
   }
-
-  shell::Vocabulary vocab;
-  shell::Settings settings;
-  app::MissionDocument doc;
-  ScriptedPrompter prompter;
-  std::unique_ptr<app::FlightGroupsPage> page;
 };
 
 TEST_F(TriggerEditorTest, ShowsAndReadsTriggersAndMarksTheEditedLabel) {

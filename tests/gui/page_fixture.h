@@ -1,0 +1,72 @@
+#pragma once
+// A Flight Groups page of its own on a document of its own, for the tests of the page and its tabs.
+
+#include <QItemSelection>
+#include <QListWidget>
+#include <QString>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "editing/flight_groups_page.h"
+#include "editing/ship_list.h"
+#include "editor_fixture.h"
+#include "model/mission.h"
+#include "model/mission_document.h"
+#include "shell/settings.h"
+#include "shell/vocabulary.h"
+
+namespace testing_gui {
+
+// Builds the mission and the page every page suite starts from; suites add their own set-up.
+class PageFixture : public ::testing::Test {
+ protected:
+  // A mission of `n` flight groups named "G1".."Gn" after the hooks and `edit` had their way,
+  // unchanged, in a fresh page that asks `prompter`.
+  void makePage(int n, const std::function<void(model::Mission&)>& edit) {
+    model::Mission m;
+    m.newMission();
+    while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
+    for (std::size_t i = 0; i < m.flightGroups.size(); ++i)
+      m.flightGroups[i].setText(model::fg::Name, "G" + std::to_string(i + 1));
+    beforeEdit(m);
+    if (edit) edit(m);
+    afterEdit(m);
+    m.clearChanged();
+    doc.replaceMission(std::move(m));
+    page = std::make_unique<app::FlightGroupsPage>(doc, vocab, settings);
+    page->setPrompter(prompter);
+  }
+  // Per-suite touches to the mission, around the test's own edit.
+  virtual void beforeEdit(model::Mission&) {}
+  virtual void afterEdit(model::Mission&) {}
+
+  template <class T>
+  T* find(const char* name) {
+    T* w = page->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << "no " << name;
+    return w;
+  }
+  const model::FlightGroup& group(std::size_t i) { return doc.mission().flightGroups.at(i); }
+  void select(std::vector<int> rows) {
+    // One selection change, as a click or a shift-click makes it.
+    QListWidget* list = page->shipList();
+    QItemSelection sel;
+    for (int r : rows) sel.select(list->model()->index(r, 0), list->model()->index(r, 0));
+    list->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
+  }
+  std::vector<QString> errors() { return prompter.texts(ScriptedPrompter::Kind::Error); }
+  std::vector<QString> warnings() { return prompter.texts(ScriptedPrompter::Kind::Warning); }
+
+  shell::Vocabulary vocab;
+  shell::Settings settings;
+  app::MissionDocument doc;
+  ScriptedPrompter prompter;
+  std::unique_ptr<app::FlightGroupsPage> page;
+};
+
+}  // namespace testing_gui
