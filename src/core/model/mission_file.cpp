@@ -69,6 +69,12 @@ class Cursor {
     return true;
   }
   CBytes rest() const { return data_.subspan(pos_); }
+  // The next n bytes, already known to be there (see need).
+  CBytes next(std::size_t n) {
+    const CBytes out = data_.subspan(pos_, n);
+    pos_ += n;
+    return out;
+  }
   void skip(std::size_t n) { pos_ += std::min(n, remaining()); }
   const std::string& error() const { return error_; }
 
@@ -159,10 +165,9 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
   const std::size_t msgCount = m->header.get(header::MessageCount);
   // Counts are checked against the data before anything is allocated from them.
   if (!needRecords(c, fgCount, fg::Size, "flight group")) return {ReadStatus::Refused, c.error()};
-  m->flightGroups.resize(fgCount);
+  m->flightGroups.reserve(fgCount);
   for (std::size_t i = 0; i < fgCount; ++i) {
-    FlightGroup& g = m->flightGroups[i];
-    takeRecord(c, g, {"flight group", i + 1});
+    FlightGroup& g = m->flightGroups.emplace_back(c.next(fg::Size));
     g.autoLink = defaults.autoLink;
     g.heading = computeHeading(g, &g.lastRoutePoint);
   }
@@ -170,10 +175,9 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
   m->computeTeamIff();
 
   if (!needRecords(c, msgCount, message::Size, "message")) return {ReadStatus::Refused, c.error()};
-  m->messages.resize(msgCount);
+  m->messages.reserve(msgCount);
   for (std::size_t i = 0; i < msgCount; ++i) {
-    Message& msg = m->messages[i];
-    takeRecord(c, msg, {"message", i + 1});
+    Message& msg = m->messages.emplace_back(c.next(message::Size));
     msg.fileImage = msg.bytes;
     repairColour(msg);
     msg.readImage = msg.bytes;

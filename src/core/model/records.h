@@ -2,6 +2,7 @@
 // The record objects of a Mission: each holds its file record byte for byte, plus the few
 // values the editor keeps beside it in memory.
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -15,7 +16,12 @@ namespace model {
 template <std::size_t N>
 struct Record {
   static constexpr std::size_t size = N;
-  std::array<std::uint8_t, N> bytes{};
+  std::array<std::uint8_t, N> bytes;
+
+  Record() : bytes{} {}
+  // A record holding the first N bytes of `src`, copied without zero-filling first (the reader
+  // builds thousands of these).
+  explicit Record(CBytes src) { std::copy_n(src.begin(), N, bytes.begin()); }
 
   Bytes span() { return bytes; }
   CBytes span() const { return bytes; }
@@ -43,6 +49,9 @@ struct Heading {
 
 // One flight group: its 1378-byte record and its 1536-byte goal strings.
 struct FlightGroup : Record<fg::Size> {
+  FlightGroup() = default;
+  explicit FlightGroup(CBytes record) : Record(record) {}
+
   Record<fggoalstrings::Size> goalStrings;
   bool autoLink = true;
   Heading heading;
@@ -63,6 +72,9 @@ struct FlightGroup : Record<fg::Size> {
 // One in-flight message. In memory Color always holds "0".."3"; `fileImage` keeps the bytes as
 // read so that an unedited red message is written back exactly.
 struct Message : Record<message::Size> {
+  Message() = default;
+  explicit Message(CBytes record) : Record(record) {}
+
   bool sentToAnyTeam = false;
   std::array<std::uint8_t, message::Size> fileImage{};  // as read; meaningful when `fromFile`
   std::array<std::uint8_t, message::Size> readImage{};  // the record just after reading
