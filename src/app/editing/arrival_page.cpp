@@ -52,6 +52,18 @@ MotherShipChoice motherShipChoice(FlightGroupTab* tab, const QString& title, con
   return c;
 }
 
+void wireMotherShip(const MotherShipChoice& c, MissionDocument& doc, QObject* context,
+                    const std::function<bool()>& quiet) {
+  QObject::connect(c.mother, &QRadioButton::toggled, context, [&doc, c, quiet](bool on) {
+    if (quiet()) return;
+    doc.setFlightGroupField(c.via, static_cast<u8>(on ? 1 : 0));
+  });
+  QObject::connect(c.box, &QComboBox::currentIndexChanged, context, [&doc, c, quiet](int i) {
+    if (quiet() || i < 0) return;
+    doc.setFlightGroupField(c.ship, static_cast<u8>(i));
+  });
+}
+
 void showMotherShip(const MotherShipChoice& c, const model::Mission& m, const model::FlightGroup& g,
                     const shell::Vocabulary& v) {
   setItems(c.box, editing::nameList(m, v));
@@ -107,17 +119,8 @@ ArrivalPage::ArrivalPage(MissionDocument& doc, const shell::Vocabulary& vocab,
   top->addWidget(ifPlayer_);
   top->addStretch(1);
 
-  for (const MotherShipChoice* c : {&via_, &alt_}) {
-    const MotherShipChoice choice = *c;
-    connect(choice.mother, &QRadioButton::toggled, this, [this, choice](bool on) {
-      if (quiet()) return;
-      doc_.setFlightGroupField(choice.via, static_cast<u8>(on ? 1 : 0));
-    });
-    connect(choice.box, &QComboBox::currentIndexChanged, this, [this, choice](int i) {
-      if (quiet() || i < 0) return;
-      doc_.setFlightGroupField(choice.ship, static_cast<u8>(i));
-    });
-  }
+  for (const MotherShipChoice* c : {&via_, &alt_})
+    wireMotherShip(*c, doc_, this, [this] { return quiet(); });
   connect(minutes_, &QLineEdit::editingFinished, this,
           [this] { delayEdited(minutes_, fg::ArrivalDelayMinutes); });
   connect(seconds_, &QLineEdit::editingFinished, this,

@@ -1,4 +1,6 @@
 #pragma once
+
+#include <functional>
 // The "Arrival" tab: when the selected flight groups arrive (four triggers), after what delay,
 // and from where (mother ship or hyperspace, and an alternative).
 
@@ -52,6 +54,10 @@ class ArrivalPage : public FlightGroupTab {
 MotherShipChoice motherShipChoice(FlightGroupTab* tab, const QString& title, const char* motherName,
                                   const char* hypName, const char* boxName,
                                   model::Field<model::u8> via, model::Field<model::u8> ship);
+// Writes the choice's radios and picker into every selected flight group, unless `quiet` says
+// the tab is being filled.
+void wireMotherShip(const MotherShipChoice& c, MissionDocument& doc, QObject* context,
+                    const std::function<bool()>& quiet);
 // Shows a group's fields in its mother-ship choice.
 void showMotherShip(const MotherShipChoice& c, const model::Mission& m, const model::FlightGroup& g,
                     const shell::Vocabulary& v);

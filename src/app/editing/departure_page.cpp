@@ -61,17 +61,8 @@ DeparturePage::DeparturePage(MissionDocument& doc, const shell::Vocabulary& voca
   }
   top->addStretch(1);
 
-  for (const MotherShipChoice* c : {&via_, &alt_}) {
-    const MotherShipChoice choice = *c;
-    connect(choice.mother, &QRadioButton::toggled, this, [this, choice](bool on) {
-      if (quiet()) return;
-      doc_.setFlightGroupField(choice.via, static_cast<u8>(on ? 1 : 0));
-    });
-    connect(choice.box, &QComboBox::currentIndexChanged, this, [this, choice](int i) {
-      if (quiet() || i < 0) return;
-      doc_.setFlightGroupField(choice.ship, static_cast<u8>(i));
-    });
-  }
+  for (const MotherShipChoice* c : {&via_, &alt_})
+    wireMotherShip(*c, doc_, this, [this] { return quiet(); });
   connect(departWhen_, &QComboBox::currentIndexChanged, this, [this](int i) {
     if (quiet() || i < 0) return;
     doc_.setFlightGroupField(fg::AbortCondition, static_cast<u8>(i));
