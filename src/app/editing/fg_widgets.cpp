@@ -1,5 +1,9 @@
 #include "editing/fg_widgets.h"
 
+#include <QPalette>
+
+#include "model/colours.h"
+
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -87,6 +91,21 @@ void setItems(QComboBox* box, const std::vector<std::string>& items) {
 void showIndex(QComboBox* box, int index) {
   const QSignalBlocker block(box);
   box->setCurrentIndex(index < box->count() ? index : -1);
+}
+
+void setSpin(QSpinBox* spin, int value) {
+  const QSignalBlocker block(spin);
+  spin->setValue(value);
+}
+
+void colourBox(QWidget* w, int iff) {
+  const model::Rgb c = model::iffColour(iff);
+  QPalette p = w->palette();
+  p.setColor(QPalette::Text, QColor(c.r, c.g, c.b));
+  p.setColor(QPalette::ButtonText, QColor(c.r, c.g, c.b));
+  p.setColor(QPalette::Base, Qt::black);
+  p.setColor(QPalette::Button, Qt::black);
+  w->setPalette(p);
 }
 
 std::string entry(const std::vector<std::string>& table, std::size_t i) {

@@ -1,6 +1,7 @@
 #pragma once
 // Small widgets and the common base of the flight-group property tabs.
 
+#include <QColor>
 #include <QSpinBox>
 #include <QString>
 #include <QWidget>
@@ -53,6 +54,12 @@ void setItems(QComboBox* box, const std::vector<std::string>& items);
 void setItems(QComboBox* box, const QStringList& items);
 // Selects `index` without signals; an index beyond the items shows no selection.
 void showIndex(QComboBox* box, int index);
+// Sets a spin box without firing its change handler.
+void setSpin(QSpinBox* spin, int value);
+// Draws a box's text in the normal colour of `iff` on black, as the list shows that group.
+void colourBox(QWidget* w, int iff);
+// The colour of the label whose trigger or order is being edited: RGB(169,3,145).
+inline constexpr QRgb EditedLabelColour = 0xFFA90391;
 // A table entry by position, or empty.
 std::string entry(const std::vector<std::string>& table, std::size_t i);
 

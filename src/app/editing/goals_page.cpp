@@ -37,11 +37,6 @@ QColor toQColor(model::Rgb c) {
   return {c.r, c.g, c.b};
 }
 
-void setSpin(QSpinBox* spin, int value) {
-  const QSignalBlocker block(spin);
-  spin->setValue(value);
-}
-
 void setTextKeepingCursor(QLineEdit* edit, const QString& text) {
   if (edit->text() != text) {
     const QSignalBlocker block(edit);

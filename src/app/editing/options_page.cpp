@@ -45,11 +45,6 @@ void setListItems(QListWidget* list, const std::vector<std::string>& items) {
   for (const auto& s : items) list->addItem(fromFile(s));
 }
 
-void setSpin(QSpinBox* spin, int value) {
-  const QSignalBlocker block(spin);
-  spin->setValue(value);
-}
-
 }  // namespace
 
 OptionsPage::OptionsPage(MissionDocument& doc, const shell::Vocabulary& vocab,

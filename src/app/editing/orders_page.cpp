@@ -62,23 +62,6 @@ class OrderLabel : public QLabel {
 
 namespace {
 
-constexpr QRgb EditedColour = 0xFFA90391;  // RGB(169,3,145)
-
-void colourBox(QWidget* w, int iff) {
-  const model::Rgb c = model::iffColour(iff);
-  QPalette p = w->palette();
-  p.setColor(QPalette::Text, QColor(c.r, c.g, c.b));
-  p.setColor(QPalette::ButtonText, QColor(c.r, c.g, c.b));
-  p.setColor(QPalette::Base, Qt::black);
-  p.setColor(QPalette::Button, Qt::black);
-  w->setPalette(p);
-}
-
-void setSpin(QSpinBox* spin, int value) {
-  const QSignalBlocker block(spin);
-  spin->setValue(value);
-}
-
 void setChecked(QCheckBox* box, bool on) {
   const QSignalBlocker block(box);
   box->setChecked(on);
@@ -321,7 +304,7 @@ void OrdersPage::doFill() {
     labels_[n]->setToolTip(text);
     QPalette p = labels_[n]->palette();
     p.setColor(QPalette::WindowText,
-               static_cast<int>(n) == order_ ? QColor::fromRgb(EditedColour) : QColor(Qt::black));
+               static_cast<int>(n) == order_ ? QColor::fromRgb(EditedLabelColour) : QColor(Qt::black));
     labels_[n]->setPalette(p);
   }
   fillEditing();

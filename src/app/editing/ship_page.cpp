@@ -38,21 +38,6 @@ void setTextKeepingCursor(QLineEdit* edit, const QString& text) {
   if (edit->text() != text) edit->setText(text);
 }
 
-void setSpin(QSpinBox* spin, int value) {
-  const QSignalBlocker block(spin);
-  spin->setValue(value);
-}
-
-void colourBox(QWidget* w, int iff) {
-  const model::Rgb c = model::iffColour(iff);
-  QPalette p = w->palette();
-  p.setColor(QPalette::Text, QColor(c.r, c.g, c.b));
-  p.setColor(QPalette::ButtonText, QColor(c.r, c.g, c.b));
-  p.setColor(QPalette::Base, Qt::black);
-  p.setColor(QPalette::Button, Qt::black);
-  w->setPalette(p);
-}
-
 }  // namespace
 
 ShipPage::ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,

@@ -254,7 +254,7 @@ void TriggerEditor::drawLabels() {
     l->setText(text);
     l->setToolTip(text);
     QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, n == edited_ ? QColor::fromRgb(EditedColour) : Qt::black);
+    p.setColor(QPalette::WindowText, n == edited_ ? QColor::fromRgb(EditedLabelColour) : Qt::black);
     l->setPalette(p);
   }
 }

@@ -86,8 +86,6 @@ class TriggerEditor : public QFrame {
   // box change does, and what the condition clipboard's "Use" will do.
   void storeTrigger(const editing::TriggerBytes& t);
 
-  static constexpr QRgb EditedColour = 0xFFA90391;  // RGB(169,3,145)
-
  signals:
   // Double-click on condition label n (1..count): the condition clipboard's way in.
   void labelDoubleClicked(int n);
