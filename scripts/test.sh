@@ -4,7 +4,9 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
-cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZYNED_SANITIZE=ON -DZYNED_BENCH=ON
+bash scripts/check-format.sh
+cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZYNED_SANITIZE=ON -DZYNED_BENCH=ON \
+  -DZYNED_WERROR=ON
 cmake --build build/test
 export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=0

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/main_window.h"
+#include "app/shell/main_window.h"
 #include "shell/settings_file.h"
 
 int main(int argc, char** argv) {

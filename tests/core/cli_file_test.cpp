@@ -227,7 +227,8 @@ TEST_F(CliFiles, RefusedFilesExitOneWithTheMessage) {
   file[1] = 0xFF;
   CliRun r = run({"info", put("kre.kre", file)});
   EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "\"" + path("kre.kre") + "\": This is a Kre Fighter mission file - Can't load it\n");
+  EXPECT_EQ(r.err,
+            "\"" + path("kre.kre") + "\": This is a Kre Fighter mission file - Can't load it\n");
   EXPECT_EQ(r.out, "");
 
   file[0] = 2;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "model/mission_document.h"
+#include "app/model/mission_document.h"
 
 using namespace model;
 

@@ -20,11 +20,11 @@
 #include <string>
 #include <vector>
 
+#include "app/model/mission_document.h"
+#include "app/shell/main_window.h"
+#include "app/shell/prompter.h"
 #include "model/mission.h"
-#include "model/mission_document.h"
 #include "model/mission_file.h"
-#include "shell/main_window.h"
-#include "shell/prompter.h"
 #include "shell/settings_file.h"
 
 namespace testing_gui {

@@ -11,11 +11,11 @@
 
 #include <gtest/gtest.h>
 
-#include "editing/fg_widgets.h"
-#include "editing/flight_groups_page.h"
-#include "editing/ship_list.h"
+#include "app/editing/fg_widgets.h"
+#include "app/editing/flight_groups_page.h"
+#include "app/editing/ship_list.h"
+#include "app/model/mission_document.h"
 #include "editor_fixture.h"
-#include "model/mission_document.h"
 #include "page_fixture.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"

@@ -7,12 +7,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/editing/flight_groups_page.h"
+#include "app/editing/goals_page.h"
+#include "app/editing/ship_list.h"
+#include "app/model/mission_document.h"
 #include "editing/descriptions.h"
-#include "editing/flight_groups_page.h"
-#include "editing/goals_page.h"
-#include "editing/ship_list.h"
 #include "editor_fixture.h"
-#include "model/mission_document.h"
 #include "page_fixture.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"

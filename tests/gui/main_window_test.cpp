@@ -17,15 +17,15 @@
 
 #include <filesystem>
 
-#include "editing/flight_groups_page.h"
-#include "editing/ship_list.h"
+#include "app/editing/flight_groups_page.h"
+#include "app/editing/ship_list.h"
+#include "app/shell/about_box.h"
+#include "app/shell/error_list_window.h"
+#include "app/shell/notice_window.h"
+#include "app/shell/startup_dialog.h"
+#include "app/shell/text_block_memo.h"
 #include "editor_fixture.h"
-#include "shell/about_box.h"
-#include "shell/error_list_window.h"
 #include "shell/file_history.h"
-#include "shell/notice_window.h"
-#include "shell/startup_dialog.h"
-#include "shell/text_block_memo.h"
 
 using testing_gui::EditorFixture;
 using Kind = testing_gui::ScriptedPrompter::Kind;

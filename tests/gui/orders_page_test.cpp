@@ -12,16 +12,16 @@
 
 #include <gtest/gtest.h>
 
+#include "app/editing/fg_widgets.h"
+#include "app/editing/flight_groups_page.h"
+#include "app/editing/orders_page.h"
+#include "app/editing/ship_list.h"
+#include "app/editing/trigger_editor.h"
+#include "app/model/mission_document.h"
 #include "editing/descriptions.h"
-#include "editing/fg_widgets.h"
-#include "editing/flight_groups_page.h"
 #include "editing/orders.h"
-#include "editing/orders_page.h"
-#include "editing/ship_list.h"
-#include "editing/trigger_editor.h"
 #include "editing/triggers.h"
 #include "editor_fixture.h"
-#include "model/mission_document.h"
 #include "page_fixture.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"

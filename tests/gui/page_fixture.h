@@ -12,11 +12,11 @@
 #include <string>
 #include <vector>
 
-#include "editing/flight_groups_page.h"
-#include "editing/ship_list.h"
+#include "app/editing/flight_groups_page.h"
+#include "app/editing/ship_list.h"
+#include "app/model/mission_document.h"
 #include "editor_fixture.h"
 #include "model/mission.h"
-#include "model/mission_document.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
 

@@ -11,18 +11,18 @@
 
 #include <gtest/gtest.h>
 
-#include "editing/arrival_page.h"
-#include "editing/departure_page.h"
+#include "app/editing/arrival_page.h"
+#include "app/editing/departure_page.h"
+#include "app/editing/fg_widgets.h"
+#include "app/editing/flight_groups_page.h"
+#include "app/editing/trigger_editor.h"
+#include "app/model/mission_document.h"
+#include "app/shell/text.h"
 #include "editing/descriptions.h"
-#include "editing/fg_widgets.h"
-#include "editing/flight_groups_page.h"
-#include "editing/trigger_editor.h"
 #include "editing/triggers.h"
 #include "editor_fixture.h"
-#include "model/mission_document.h"
 #include "page_fixture.h"
 #include "shell/settings.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 using namespace model;

@@ -1,4 +1,4 @@
-#include "editing/arrival_page.h"
+#include "app/editing/arrival_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,10 +10,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/editing/trigger_editor.h"
+#include "app/shell/text.h"
 #include "editing/descriptions.h"
-#include "editing/trigger_editor.h"
 #include "editing/triggers.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {

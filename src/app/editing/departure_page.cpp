@@ -1,4 +1,4 @@
-#include "editing/departure_page.h"
+#include "app/editing/departure_page.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -8,9 +8,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "editing/trigger_editor.h"
+#include "app/editing/trigger_editor.h"
+#include "app/shell/text.h"
 #include "editing/triggers.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {

@@ -2,7 +2,7 @@
 // The "Departure" tab: when the selected flight groups leave (two triggers), where to, when
 // single craft abort, and how long a non-fighter takes to explode.
 
-#include "editing/arrival_page.h"
+#include "app/editing/arrival_page.h"
 
 class QLabel;
 

@@ -1,4 +1,4 @@
-#include "editing/fg_widgets.h"
+#include "app/editing/fg_widgets.h"
 
 #include <QPalette>
 
@@ -9,10 +9,10 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "app/model/mission_document.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
 #include "editing/flight_group_rules.h"
-#include "model/mission_document.h"
-#include "shell/prompter.h"
-#include "shell/text.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "editing/flight_groups_page.h"
+#include "app/editing/flight_groups_page.h"
 
 #include <QAction>
 #include <QFontMetrics>
@@ -13,21 +13,21 @@
 #include <QUndoCommand>
 #include <QVBoxLayout>
 
-#include "editing/arrival_page.h"
-#include "editing/departure_page.h"
+#include "app/editing/arrival_page.h"
+#include "app/editing/departure_page.h"
+#include "app/editing/goals_page.h"
+#include "app/editing/options_page.h"
+#include "app/editing/orders_page.h"
+#include "app/editing/other_page.h"
+#include "app/editing/ship_list.h"
+#include "app/editing/ship_page.h"
+#include "app/model/mission_document.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_ops.h"
-#include "editing/goals_page.h"
-#include "editing/options_page.h"
-#include "editing/orders_page.h"
-#include "editing/other_page.h"
-#include "editing/ship_list.h"
-#include "editing/ship_page.h"
-#include "model/mission_document.h"
 #include "shell/error_check.h"
-#include "shell/prompter.h"
 #include "shell/settings.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {

@@ -8,8 +8,8 @@
 #include <functional>
 #include <vector>
 
+#include "app/model/mission_document.h"
 #include "editing/flight_group_ops.h"
-#include "model/mission_document.h"
 
 class QAction;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "editing/goals_page.h"
+#include "app/editing/goals_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -14,12 +14,12 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/editing/ship_list.h"
+#include "app/model/mission_document.h"
+#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/goals.h"
-#include "editing/ship_list.h"
 #include "model/colours.h"
-#include "model/mission_document.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {

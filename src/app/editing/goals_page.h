@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "editing/fg_widgets.h"
+#include "app/editing/fg_widgets.h"
 
 class QCheckBox;
 class QComboBox;

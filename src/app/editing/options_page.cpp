@@ -1,4 +1,4 @@
-#include "editing/options_page.h"
+#include "app/editing/options_page.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,11 +10,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/model/mission_document.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_rules.h"
-#include "model/mission_document.h"
-#include "shell/prompter.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {

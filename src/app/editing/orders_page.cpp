@@ -1,4 +1,4 @@
-#include "editing/orders_page.h"
+#include "app/editing/orders_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -15,11 +15,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/orders.h"
 #include "editing/triggers.h"
 #include "model/colours.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {
@@ -303,8 +303,9 @@ void OrdersPage::doFill() {
     labels_[n]->setText(text);
     labels_[n]->setToolTip(text);
     QPalette p = labels_[n]->palette();
-    p.setColor(QPalette::WindowText,
-               static_cast<int>(n) == order_ ? QColor::fromRgb(EditedLabelColour) : QColor(Qt::black));
+    p.setColor(QPalette::WindowText, static_cast<int>(n) == order_
+                                         ? QColor::fromRgb(EditedLabelColour)
+                                         : QColor(Qt::black));
     labels_[n]->setPalette(p);
   }
   fillEditing();

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "editing/fg_widgets.h"
-#include "model/mission_document.h"
+#include "app/editing/fg_widgets.h"
+#include "app/model/mission_document.h"
 
 class QCheckBox;
 class QComboBox;

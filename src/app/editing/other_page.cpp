@@ -1,4 +1,4 @@
-#include "editing/other_page.h"
+#include "app/editing/other_page.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -8,10 +8,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "editing/trigger_editor.h"
+#include "app/editing/trigger_editor.h"
+#include "app/model/mission_document.h"
+#include "app/shell/text.h"
 #include "editing/triggers.h"
-#include "model/mission_document.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {

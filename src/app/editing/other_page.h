@@ -2,7 +2,7 @@
 // The "Other" tab: the orientation of objects, the bytes nobody has named (read-only) and the
 // room for the mission settings.
 
-#include "editing/fg_widgets.h"
+#include "app/editing/fg_widgets.h"
 
 class QComboBox;
 class QLabel;

@@ -1,4 +1,4 @@
-#include "editing/ship_list.h"
+#include "app/editing/ship_list.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "editing/ship_page.h"
+#include "app/editing/ship_page.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -8,14 +8,14 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
+#include "app/model/mission_document.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_rules.h"
 #include "map/craft_classes.h"
 #include "model/colours.h"
-#include "model/mission_document.h"
-#include "shell/prompter.h"
 #include "shell/settings.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {

@@ -2,7 +2,7 @@
 // The "Ship" tab: craft type, name, size, team, player, IFF and the other plain attributes of
 // the selected flight groups.
 
-#include "editing/fg_widgets.h"
+#include "app/editing/fg_widgets.h"
 #include "model/layouts.h"
 
 class QCheckBox;

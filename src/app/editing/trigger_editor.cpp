@@ -1,4 +1,4 @@
-#include "editing/trigger_editor.h"
+#include "app/editing/trigger_editor.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -13,9 +13,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/editing/fg_widgets.h"
+#include "app/shell/text.h"
 #include "editing/descriptions.h"
-#include "editing/fg_widgets.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {

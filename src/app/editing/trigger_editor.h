@@ -12,8 +12,8 @@
 #include <functional>
 #include <vector>
 
+#include "app/model/mission_document.h"
 #include "editing/triggers.h"
-#include "model/mission_document.h"
 
 class QComboBox;
 class QLabel;

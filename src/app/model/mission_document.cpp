@@ -1,4 +1,4 @@
-#include "model/mission_document.h"
+#include "app/model/mission_document.h"
 
 #include <QElapsedTimer>
 #include <QUndoCommand>
@@ -13,14 +13,20 @@ constexpr qint64 MergeWindowMs = 1500;
 
 Changes changeFor(RecordKind kind) {
   switch (kind) {
-    case RecordKind::Header: return HeaderFields;
+    case RecordKind::Header:
+      return HeaderFields;
     case RecordKind::FlightGroup:
-    case RecordKind::FlightGroupGoalStrings: return FlightGroupFields;
-    case RecordKind::Message: return MessageFields;
+    case RecordKind::FlightGroupGoalStrings:
+      return FlightGroupFields;
+    case RecordKind::Message:
+      return MessageFields;
     case RecordKind::GlobalGoal:
-    case RecordKind::GlobalGoalStrings: return GlobalGoalFields;
-    case RecordKind::Team: return TeamFields;
-    case RecordKind::Briefing: return BriefingFields;
+    case RecordKind::GlobalGoalStrings:
+      return GlobalGoalFields;
+    case RecordKind::Team:
+      return TeamFields;
+    case RecordKind::Briefing:
+      return BriefingFields;
   }
   return NoChange;
 }
@@ -28,9 +34,12 @@ Changes changeFor(RecordKind kind) {
 ChangedFlag flagFor(RecordKind kind) {
   switch (kind) {
     case RecordKind::FlightGroup:
-    case RecordKind::FlightGroupGoalStrings: return ChangedFlag::FlightGroup;
-    case RecordKind::Message: return ChangedFlag::Message;
-    default: return ChangedFlag::Mission;
+    case RecordKind::FlightGroupGoalStrings:
+      return ChangedFlag::FlightGroup;
+    case RecordKind::Message:
+      return ChangedFlag::Message;
+    default:
+      return ChangedFlag::Mission;
   }
 }
 
@@ -40,8 +49,12 @@ class PatchCommand : public QUndoCommand {
  public:
   PatchCommand(MissionDocument& doc, RecordKind kind, std::vector<int> indices, std::size_t offset,
                std::vector<std::uint8_t> after, const QString& mergeKey)
-      : doc_(doc), kind_(kind), indices_(std::move(indices)), offset_(offset),
-        after_(std::move(after)), mergeKey_(mergeKey) {
+      : doc_(doc),
+        kind_(kind),
+        indices_(std::move(indices)),
+        offset_(offset),
+        after_(std::move(after)),
+        mergeKey_(mergeKey) {
     setText(QObject::tr("Edit"));
     for (int i : indices_) {
       auto rec = doc_.recordBytes(kind_, i);
@@ -102,7 +115,11 @@ class SnapshotCommand : public QUndoCommand {
  public:
   SnapshotCommand(MissionDocument& doc, const QString& text, Changes what, ChangedFlag flag,
                   model::Mission before, model::Mission after, const QString& mergeKey)
-      : doc_(doc), what_(what), flag_(flag), before_(std::move(before)), after_(std::move(after)),
+      : doc_(doc),
+        what_(what),
+        flag_(flag),
+        before_(std::move(before)),
+        after_(std::move(after)),
         mergeKey_(mergeKey) {
     setText(text);
     timer_.start();
@@ -162,8 +179,8 @@ void MissionDocument::replaceMission(model::Mission m) {
   undo_.setClean();
   fgSelection_ = mission_.flightGroups.empty() ? std::vector<int>{}
                                                : std::vector<int>{mission_.currentFlightGroup};
-  msgSelection_ = mission_.messages.empty() ? std::vector<int>{}
-                                            : std::vector<int>{mission_.currentMessage};
+  msgSelection_ =
+      mission_.messages.empty() ? std::vector<int>{} : std::vector<int>{mission_.currentMessage};
   clampSelections();
   emit changed(WholeMission);
 }
@@ -188,8 +205,9 @@ void MissionDocument::selectMessages(std::vector<int> indices) {
 
 void MissionDocument::clampSelections() {
   auto clamp = [](std::vector<int>& sel, int count, int& current) {
-    sel.erase(std::remove_if(sel.begin(), sel.end(), [count](int i) { return i < 0 || i >= count; }),
-              sel.end());
+    sel.erase(
+        std::remove_if(sel.begin(), sel.end(), [count](int i) { return i < 0 || i >= count; }),
+        sel.end());
     std::sort(sel.begin(), sel.end());
     sel.erase(std::unique(sel.begin(), sel.end()), sel.end());
     if (sel.empty() && count > 0) sel.push_back(std::clamp(current, 0, count - 1));
@@ -203,14 +221,22 @@ model::Bytes MissionDocument::recordBytes(RecordKind kind, int index) {
   const auto i = static_cast<std::size_t>(index);
   auto& m = mission_;
   switch (kind) {
-    case RecordKind::Header: return m.header.span();
-    case RecordKind::FlightGroup: return m.flightGroups.at(i).span();
-    case RecordKind::FlightGroupGoalStrings: return m.flightGroups.at(i).goalStrings.span();
-    case RecordKind::Message: return m.messages.at(i).span();
-    case RecordKind::GlobalGoal: return m.globalGoals.at(i).span();
-    case RecordKind::Team: return m.teams.at(i).span();
-    case RecordKind::Briefing: return m.briefings.at(i).span();
-    case RecordKind::GlobalGoalStrings: return m.globalGoalStrings.at(i).span();
+    case RecordKind::Header:
+      return m.header.span();
+    case RecordKind::FlightGroup:
+      return m.flightGroups.at(i).span();
+    case RecordKind::FlightGroupGoalStrings:
+      return m.flightGroups.at(i).goalStrings.span();
+    case RecordKind::Message:
+      return m.messages.at(i).span();
+    case RecordKind::GlobalGoal:
+      return m.globalGoals.at(i).span();
+    case RecordKind::Team:
+      return m.teams.at(i).span();
+    case RecordKind::Briefing:
+      return m.briefings.at(i).span();
+    case RecordKind::GlobalGoalStrings:
+      return m.globalGoalStrings.at(i).span();
   }
   return {};
 }
@@ -221,14 +247,19 @@ model::CBytes MissionDocument::recordBytes(RecordKind kind, int index) const {
 
 int MissionDocument::recordCount(RecordKind kind) const {
   switch (kind) {
-    case RecordKind::Header: return 1;
+    case RecordKind::Header:
+      return 1;
     case RecordKind::FlightGroup:
-    case RecordKind::FlightGroupGoalStrings: return static_cast<int>(mission_.flightGroups.size());
-    case RecordKind::Message: return static_cast<int>(mission_.messages.size());
+    case RecordKind::FlightGroupGoalStrings:
+      return static_cast<int>(mission_.flightGroups.size());
+    case RecordKind::Message:
+      return static_cast<int>(mission_.messages.size());
     case RecordKind::GlobalGoal:
     case RecordKind::Team:
-    case RecordKind::GlobalGoalStrings: return static_cast<int>(model::TeamCount);
-    case RecordKind::Briefing: return static_cast<int>(model::BriefingCount);
+    case RecordKind::GlobalGoalStrings:
+      return static_cast<int>(model::TeamCount);
+    case RecordKind::Briefing:
+      return static_cast<int>(model::BriefingCount);
   }
   return 0;
 }
@@ -273,17 +304,21 @@ void MissionDocument::setText(RecordKind kind, int record, const model::TextFiel
 void MissionDocument::setTextBlock(Block block, const std::string& memo) {
   auto pick = [block](model::Mission& m) -> model::TextBlock& {
     switch (block) {
-      case Block::SuccessDebrief: return m.successDebrief;
-      case Block::FailureDebrief: return m.failureDebrief;
-      default: return m.description;
+      case Block::SuccessDebrief:
+        return m.successDebrief;
+      case Block::FailureDebrief:
+        return m.failureDebrief;
+      default:
+        return m.description;
     }
   };
   if (pick(mission_).text() == memo) return;
   // The description keeps the size of the current format's block; debriefings are 4096.
   const std::size_t size = block == Block::Description ? mission_.descriptionSize() : 4096;
-  edit(tr("Edit text"), TextBlocks, ChangedFlag::Mission,
-       [&](model::Mission& m) { pick(m).setText(memo, std::max(size, pick(m).size())); },
-       QStringLiteral("textblock%1").arg(static_cast<int>(block)));
+  edit(
+      tr("Edit text"), TextBlocks, ChangedFlag::Mission,
+      [&](model::Mission& m) { pick(m).setText(memo, std::max(size, pick(m).size())); },
+      QStringLiteral("textblock%1").arg(static_cast<int>(block)));
 }
 
 void MissionDocument::setFormat(std::int16_t platformId) {
@@ -298,16 +333,23 @@ void MissionDocument::edit(const QString& text, Changes what, ChangedFlag flag,
   model::Mission before = mission_;
   model::Mission work = mission_;
   fn(work);
-  undo_.push(new SnapshotCommand(*this, text, what, flag, std::move(before), std::move(work),
-                                 mergeKey));
+  undo_.push(
+      new SnapshotCommand(*this, text, what, flag, std::move(before), std::move(work), mergeKey));
 }
 
 void MissionDocument::applied(Changes what, ChangedFlag flag) {
   switch (flag) {
-    case ChangedFlag::FlightGroup: mission_.markFlightGroupChanged(); break;
-    case ChangedFlag::Message: mission_.markMessageChanged(); break;
-    case ChangedFlag::Mission: mission_.markMissionChanged(); break;
-    case ChangedFlag::None: break;
+    case ChangedFlag::FlightGroup:
+      mission_.markFlightGroupChanged();
+      break;
+    case ChangedFlag::Message:
+      mission_.markMessageChanged();
+      break;
+    case ChangedFlag::Mission:
+      mission_.markMissionChanged();
+      break;
+    case ChangedFlag::None:
+      break;
   }
   mission_.syncCounts();
   clampSelections();

@@ -24,19 +24,27 @@ enum Change : unsigned {
   GlobalGoalFields = 1u << 4,
   TeamFields = 1u << 5,
   BriefingFields = 1u << 6,
-  HeaderFields = 1u << 7,       // mission type, time limit, raw header bytes
-  TextBlocks = 1u << 8,         // description and debriefings
+  HeaderFields = 1u << 7,  // mission type, time limit, raw header bytes
+  TextBlocks = 1u << 8,    // description and debriefings
   Format = 1u << 9,
-  Selection = 1u << 10,         // the selected flight groups or messages
-  ChangedState = 1u << 11,      // the changed flags (title, save prompts)
+  Selection = 1u << 10,     // the selected flight groups or messages
+  ChangedState = 1u << 11,  // the changed flags (title, save prompts)
   FlightGroupBufferChange = 1u << 12,
-  WholeMission = 0xFFFFu,       // load, new mission
+  WholeMission = 0xFFFFu,  // load, new mission
 };
 using Changes = unsigned;
 
 // Which list of records a field edit addresses.
-enum class RecordKind { Header, FlightGroup, FlightGroupGoalStrings, Message, GlobalGoal, Team,
-                        Briefing, GlobalGoalStrings };
+enum class RecordKind {
+  Header,
+  FlightGroup,
+  FlightGroupGoalStrings,
+  Message,
+  GlobalGoal,
+  Team,
+  Briefing,
+  GlobalGoalStrings
+};
 
 // Which of the Mission's changed flags an edit sets (None: editor state the file does not hold).
 enum class ChangedFlag { FlightGroup, Message, Mission, None };
@@ -116,8 +124,10 @@ class MissionDocument : public QObject {
   template <class T>
   static std::vector<std::uint8_t> encode(T value) {
     const auto v = static_cast<std::uint16_t>(value);
-    if constexpr (sizeof(T) == 1) return {static_cast<std::uint8_t>(v)};
-    else return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>(v >> 8)};
+    if constexpr (sizeof(T) == 1)
+      return {static_cast<std::uint8_t>(v)};
+    else
+      return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>(v >> 8)};
   }
   void clampSelections();
   void afterIndexChange();

@@ -1,4 +1,4 @@
-#include "shell/about_box.h"
+#include "app/shell/about_box.h"
 
 #include <QDialogButtonBox>
 #include <QLabel>

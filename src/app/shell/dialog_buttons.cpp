@@ -1,4 +1,4 @@
-#include "shell/dialog_buttons.h"
+#include "app/shell/dialog_buttons.h"
 
 #include <QPushButton>
 

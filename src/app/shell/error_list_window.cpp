@@ -1,4 +1,4 @@
-#include "shell/error_list_window.h"
+#include "app/shell/error_list_window.h"
 
 #include <QCheckBox>
 #include <QGuiApplication>

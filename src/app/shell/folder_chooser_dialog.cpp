@@ -1,6 +1,6 @@
-#include "shell/folder_chooser_dialog.h"
+#include "app/shell/folder_chooser_dialog.h"
 
-#include "shell/dialog_buttons.h"
+#include "app/shell/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

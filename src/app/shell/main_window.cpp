@@ -1,4 +1,4 @@
-#include "shell/main_window.h"
+#include "app/shell/main_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -22,22 +22,22 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
-#include "editing/flight_groups_page.h"
-#include "editing/ship_list.h"
-#include "model/mission_document.h"
+#include "app/editing/flight_groups_page.h"
+#include "app/editing/ship_list.h"
+#include "app/model/mission_document.h"
+#include "app/shell/about_box.h"
+#include "app/shell/error_list_window.h"
+#include "app/shell/mission_settings_panel.h"
+#include "app/shell/notice_window.h"
+#include "app/shell/preferences_dialog.h"
+#include "app/shell/prompter.h"
+#include "app/shell/startup_dialog.h"
+#include "app/shell/text.h"
+#include "app/shell/text_block_memo.h"
 #include "model/mission_file.h"
-#include "shell/about_box.h"
 #include "shell/error_check.h"
-#include "shell/error_list_window.h"
-#include "shell/mission_settings_panel.h"
-#include "shell/notice_window.h"
 #include "shell/paths.h"
-#include "shell/preferences_dialog.h"
-#include "shell/prompter.h"
 #include "shell/settings_file.h"
-#include "shell/startup_dialog.h"
-#include "shell/text.h"
-#include "shell/text_block_memo.h"
 #include "shell/titles.h"
 
 namespace app {

@@ -1,4 +1,4 @@
-#include "shell/mission_settings_panel.h"
+#include "app/shell/mission_settings_panel.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -9,7 +9,7 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "model/mission_document.h"
+#include "app/model/mission_document.h"
 
 namespace app {
 

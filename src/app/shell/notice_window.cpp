@@ -1,4 +1,4 @@
-#include "shell/notice_window.h"
+#include "app/shell/notice_window.h"
 
 #include <QGuiApplication>
 #include <QLabel>

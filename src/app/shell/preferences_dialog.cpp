@@ -1,4 +1,4 @@
-#include "shell/preferences_dialog.h"
+#include "app/shell/preferences_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -17,13 +17,13 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "shell/dialog_buttons.h"
-#include "shell/folder_chooser_dialog.h"
+#include "app/shell/dialog_buttons.h"
+#include "app/shell/folder_chooser_dialog.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
 #include "shell/paths.h"
-#include "shell/prompter.h"
 #include "shell/settings.h"
 #include "shell/settings_file.h"
-#include "shell/text.h"
 #include "shell/vocabulary.h"
 
 namespace app {

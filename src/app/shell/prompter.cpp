@@ -1,4 +1,4 @@
-#include "shell/prompter.h"
+#include "app/shell/prompter.h"
 
 #include <QDialog>
 #include <QFileDialog>

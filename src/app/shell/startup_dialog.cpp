@@ -1,4 +1,4 @@
-#include "shell/startup_dialog.h"
+#include "app/shell/startup_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "shell/dialog_buttons.h"
+#include "app/shell/dialog_buttons.h"
 #include "shell/titles.h"
 
 namespace app {

@@ -12,6 +12,8 @@ namespace app {
 inline QString fromFile(const std::string& bytes) {
   return QString::fromStdString(model::cp1252ToUtf8(bytes));
 }
-inline std::string toFile(const QString& text) { return model::utf8ToCp1252(text.toStdString()); }
+inline std::string toFile(const QString& text) {
+  return model::utf8ToCp1252(text.toStdString());
+}
 
 }  // namespace app

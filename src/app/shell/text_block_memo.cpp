@@ -1,10 +1,10 @@
-#include "shell/text_block_memo.h"
+#include "app/shell/text_block_memo.h"
 
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 
-#include "shell/text.h"
+#include "app/shell/text.h"
 
 namespace app {
 

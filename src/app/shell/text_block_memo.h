@@ -4,7 +4,7 @@
 
 #include <QPlainTextEdit>
 
-#include "model/mission_document.h"
+#include "app/model/mission_document.h"
 
 namespace app {
 

@@ -47,24 +47,49 @@ std::string utf8ToCp1252(std::string_view s) {
     const auto b = static_cast<std::uint8_t>(s[i]);
     char32_t c = 0;
     std::size_t len = 1;
-    if (b < 0x80) c = b;
-    else if ((b & 0xE0) == 0xC0) { c = b & 0x1F; len = 2; }
-    else if ((b & 0xF0) == 0xE0) { c = b & 0x0F; len = 3; }
-    else if ((b & 0xF8) == 0xF0) { c = b & 0x07; len = 4; }
-    else { out += '?'; ++i; continue; }
-    if (i + len > s.size()) { out += '?'; break; }
+    if (b < 0x80)
+      c = b;
+    else if ((b & 0xE0) == 0xC0) {
+      c = b & 0x1F;
+      len = 2;
+    } else if ((b & 0xF0) == 0xE0) {
+      c = b & 0x0F;
+      len = 3;
+    } else if ((b & 0xF8) == 0xF0) {
+      c = b & 0x07;
+      len = 4;
+    } else {
+      out += '?';
+      ++i;
+      continue;
+    }
+    if (i + len > s.size()) {
+      out += '?';
+      break;
+    }
     bool valid = true;
     for (std::size_t k = 1; k < len; ++k) {
       const auto cb = static_cast<std::uint8_t>(s[i + k]);
-      if ((cb & 0xC0) != 0x80) { valid = false; break; }
+      if ((cb & 0xC0) != 0x80) {
+        valid = false;
+        break;
+      }
       c = (c << 6) | (cb & 0x3F);
     }
-    if (!valid) { out += '?'; ++i; continue; }
+    if (!valid) {
+      out += '?';
+      ++i;
+      continue;
+    }
     i += len;
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) { out += static_cast<char>(c); continue; }
+    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+      out += static_cast<char>(c);
+      continue;
+    }
     char mapped = '?';
     for (std::size_t k = 0; k < High.size(); ++k)
-      if ((High[k] && High[k] == c) || (!High[k] && c == 0x80 + k)) mapped = static_cast<char>(0x80 + k);
+      if ((High[k] && High[k] == c) || (!High[k] && c == 0x80 + k))
+        mapped = static_cast<char>(0x80 + k);
     out += mapped;
   }
   return out;

@@ -77,9 +77,9 @@ struct FieldInfo {
   std::string_view name;
   std::size_t offset;
   Kind kind;
-  std::size_t width;     // bytes of one element (text/raw: the whole field)
-  std::size_t count;     // elements
-  std::size_t stride;    // bytes between elements
+  std::size_t width;                  // bytes of one element (text/raw: the whole field)
+  std::size_t count;                  // elements
+  std::size_t stride;                 // bytes between elements
   const RecordLayout* sub = nullptr;  // Kind::Record: the nested layout
 };
 
@@ -91,10 +91,14 @@ struct RecordLayout {
 
 template <class T>
 constexpr Kind kindOf() {
-  if constexpr (std::is_same_v<T, std::uint8_t>) return Kind::U8;
-  else if constexpr (std::is_same_v<T, std::int8_t>) return Kind::I8;
-  else if constexpr (std::is_same_v<T, std::uint16_t>) return Kind::U16;
-  else return Kind::I16;
+  if constexpr (std::is_same_v<T, std::uint8_t>)
+    return Kind::U8;
+  else if constexpr (std::is_same_v<T, std::int8_t>)
+    return Kind::I8;
+  else if constexpr (std::is_same_v<T, std::uint16_t>)
+    return Kind::U16;
+  else
+    return Kind::I16;
 }
 
 template <class T>

@@ -17,10 +17,28 @@ using i16 = std::int16_t;
 // Briefing 1-8.
 inline constexpr std::size_t PointCount = 22;
 enum Point : std::size_t {
-  Start1 = 0, Start2, Start3, Start4,
-  Waypoint1 = 4, Waypoint2, Waypoint3, Waypoint4, Waypoint5, Waypoint6, Waypoint7, Waypoint8,
-  Rendezvous = 12, Hyperspace = 13,
-  Briefing1 = 14, Briefing2, Briefing3, Briefing4, Briefing5, Briefing6, Briefing7, Briefing8,
+  Start1 = 0,
+  Start2,
+  Start3,
+  Start4,
+  Waypoint1 = 4,
+  Waypoint2,
+  Waypoint3,
+  Waypoint4,
+  Waypoint5,
+  Waypoint6,
+  Waypoint7,
+  Waypoint8,
+  Rendezvous = 12,
+  Hyperspace = 13,
+  Briefing1 = 14,
+  Briefing2,
+  Briefing3,
+  Briefing4,
+  Briefing5,
+  Briefing6,
+  Briefing7,
+  Briefing8,
 };
 
 namespace trigger {
@@ -127,13 +145,17 @@ inline constexpr Field<u8> AltDepartureMothership{"AltDepartureMothership", 160}
 inline constexpr Field<u8> AltDepartViaMothership{"AltDepartViaMothership", 161};
 inline constexpr std::size_t Orders = 162;  // Order x 4
 inline constexpr std::size_t OrderCount = 4;
-constexpr std::size_t orderAt(std::size_t n) { return Orders + order::Size * n; }  // n 0..3
+constexpr std::size_t orderAt(std::size_t n) {
+  return Orders + order::Size * n;
+}  // n 0..3
 inline constexpr std::size_t SkipTrigger1 = 490;  // Trigger
 inline constexpr std::size_t SkipTrigger2 = 494;  // Trigger
 inline constexpr Field<u8> SkipTriggersOr{"SkipTriggersOr", 500};
 inline constexpr std::size_t Goals = 501;  // Goal x 8
 inline constexpr std::size_t GoalCount = 8;
-constexpr std::size_t goalAt(std::size_t g) { return Goals + goal::Size * g; }  // g 0..7
+constexpr std::size_t goalAt(std::size_t g) {
+  return Goals + goal::Size * g;
+}  // g 0..7
 inline constexpr Field<i16> WaypointX{"WaypointX", 1126, PointCount};
 inline constexpr Field<i16> WaypointY{"WaypointY", 1170, PointCount};
 inline constexpr Field<i16> WaypointZ{"WaypointZ", 1214, PointCount};

@@ -139,11 +139,22 @@ int Mission::addMessage() {
       if (g.get(fg::PlayerNumber) == 1) iff = g.get(fg::Iff);
     char color = '0';
     switch (iff) {
-      case 1: color = '0'; break;
-      case 2: color = '2'; break;
-      case 3: case 5: color = '3'; break;
-      case 0: case 4: color = '1'; break;
-      default: break;
+      case 1:
+        color = '0';
+        break;
+      case 2:
+        color = '2';
+        break;
+      case 3:
+      case 5:
+        color = '3';
+        break;
+      case 0:
+      case 4:
+        color = '1';
+        break;
+      default:
+        break;
     }
     m.set(message::Color, static_cast<u8>(color));
   }

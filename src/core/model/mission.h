@@ -18,7 +18,11 @@ inline constexpr std::size_t BriefingCount = 8;
 inline constexpr const char* UnnamedFile = "Unnamed";
 
 enum MissionType : std::uint8_t {
-  Training = 0, MissionType1 = 1, Melee = 2, MultiplayerTraining = 3, MultiplayerCombat = 4,
+  Training = 0,
+  MissionType1 = 1,
+  Melee = 2,
+  MultiplayerTraining = 3,
+  MultiplayerCombat = 4,
 };
 
 // The settings a Mission reads when it makes new records.

@@ -27,14 +27,16 @@ struct Record {
   CBytes span() const { return bytes; }
   // A part of the record (a nested order, goal or trigger) as its own byte span.
   Bytes part(std::size_t offset, std::size_t width) { return span().subspan(offset, width); }
-  CBytes part(std::size_t offset, std::size_t width) const {
-    return span().subspan(offset, width);
-  }
+  CBytes part(std::size_t offset, std::size_t width) const { return span().subspan(offset, width); }
 
   template <class T>
-  T get(Field<T> f, std::size_t index = 0) const { return model::get(span(), f, index); }
+  T get(Field<T> f, std::size_t index = 0) const {
+    return model::get(span(), f, index);
+  }
   template <class T>
-  void set(Field<T> f, T value, std::size_t index = 0) { model::set(span(), f, value, index); }
+  void set(Field<T> f, T value, std::size_t index = 0) {
+    model::set(span(), f, value, index);
+  }
   std::string text(const TextField& f) const { return getText(span(), f); }
   void setText(const TextField& f, std::string_view t) { model::setText(span(), f, t); }
 
