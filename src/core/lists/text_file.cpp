@@ -1,0 +1,116 @@
+#include "lists/text_file.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "model/mission_file.h"
+#include "shell/paths.h"
+
+namespace lists {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> splitLines(std::string_view text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\r' && text[i] != '\n') continue;
+    lines.emplace_back(text.substr(start, i - start));
+    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    start = i + 1;
+  }
+  if (start < text.size()) lines.emplace_back(text.substr(start));
+  return lines;
+}
+
+std::string joinCrLf(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) out.append(line).append("\r\n");
+  return out;
+}
+
+bool readTextFile(const std::string& path, std::string& text, std::string& error) {
+  std::vector<std::uint8_t> data;
+  if (!model::readWholeFile(path, data, error)) return false;
+  text.assign(data.begin(), data.end());
+  return true;
+}
+
+bool readLines(const std::string& path, std::vector<std::string>& lines, std::string& error) {
+  std::string text;
+  if (!readTextFile(path, text, error)) return false;
+  lines = splitLines(text);
+  return true;
+}
+
+bool writeTextFile(const std::string& path, std::string_view text, std::string& error) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) {
+    error = "Could not save \"" + path + "\": it is a folder";
+    return false;
+  }
+  const model::SaveResult r =
+      model::writeFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+  if (!r.ok) error = r.error;
+  return r.ok;
+}
+
+bool writeLines(const std::string& path, const std::vector<std::string>& lines,
+                std::string& error) {
+  return writeTextFile(path, joinCrLf(lines), error);
+}
+
+std::string findPath(const std::string& base, std::string_view relative) {
+  std::string path = base;
+  bool found = true;
+  std::size_t start = 0;
+  while (start <= relative.size()) {
+    std::size_t end = relative.find_first_of("\\/", start);
+    if (end == std::string_view::npos) end = relative.size();
+    const std::string_view part = relative.substr(start, end - start);
+    if (!part.empty()) {
+      const auto entry = found ? shell::findEntryNoCase(path, part) : std::nullopt;
+      if (entry) {
+        path = *entry;
+      } else {
+        found = false;
+        path = shell::joinPath(path, part);
+      }
+    }
+    start = end + 1;
+  }
+  return path;
+}
+
+bool isFile(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::is_regular_file(path, ec);
+}
+
+bool pathExists(const std::string& path) {
+  std::error_code ec;
+  return !path.empty() && fs::exists(path, ec);
+}
+
+std::string fileNameOf(std::string_view path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string folderOf(std::string_view path) {
+  const std::size_t slash = path.find_last_of("\\/");
+  return slash == std::string_view::npos ? std::string() : std::string(path.substr(0, slash));
+}
+
+std::string upperAscii(std::string_view s) {
+  std::string out(s);
+  for (char& c : out)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return out;
+}
+
+bool containsNoCase(std::string_view text, std::string_view part) {
+  return upperAscii(text).find(upperAscii(part)) != std::string::npos;
+}
+
+}  // namespace lists
