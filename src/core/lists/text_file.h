@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace lists {
@@ -23,6 +24,12 @@ bool readLines(const std::string& path, std::vector<std::string>& lines, std::st
 // the old file is left as it was and the message names the file.
 bool writeTextFile(const std::string& path, std::string_view text, std::string& error);
 bool writeLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+
+// Writes several files together: each goes to a temporary file beside it first, and the old
+// files are replaced only when every new one is complete on disk. On an error before that point
+// every old file is left as it was.
+bool writeTextFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                    std::string& error);
 
 // `relative` ("\"- or "/"-separated, e.g. "wave\train\dummy.wav") below `base`, each part
 // looked up in any letter case. Parts that do not exist yet are joined as written, so the

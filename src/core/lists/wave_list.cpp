@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <functional>
 
+#include "lists/game_lists.h"
 #include "lists/text_file.h"
 #include "model/mission.h"
 #include "shell/paths.h"
@@ -105,10 +106,6 @@ std::string listFileName(std::string_view missionFile) {
   if (const std::size_t dot = name.rfind('.'); dot != std::string::npos && dot > 0)
     name.resize(dot);
   return name + ".lst";
-}
-
-std::string formatDirectory(const shell::Settings& s, std::int16_t platformId) {
-  return platformId == model::FormatExpansion ? shell::expansionDirectory(s) : s.gameDirectory;
 }
 
 std::string otherDirectory(const shell::Settings& s, std::int16_t platformId) {
