@@ -2,13 +2,20 @@
 // user's configuration folder; the first other argument names a mission to open.
 #include <QApplication>
 
+#include <cstdlib>
+
 #include <string>
 #include <vector>
 
+#include "app/briefing/briefing_export.h"
 #include "app/shell/main_window.h"
 #include "shell/settings_file.h"
 
 int main(int argc, char** argv) {
+  // Picture exports run headless: without a display they draw offscreen.
+  if (app::wantsBriefingExport(std::vector<std::string>(argv + 1, argv + argc)) &&
+      !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZynED"));
   QApplication::setApplicationVersion(QStringLiteral("1.1"));
@@ -20,6 +27,8 @@ int main(int argc, char** argv) {
   options.configDir = shell::configDirFromArgs(args);
   for (const std::string& a : args)
     if (a != "--") options.arguments << QString::fromStdString(a);
+
+  if (const auto status = app::runBriefingExport(args, options.configDir)) return *status;
 
   app::MainWindow window(std::move(options));
   window.show();

@@ -22,6 +22,7 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "app/briefing/briefing_window.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
 #include "app/model/mission_document.h"
@@ -206,7 +207,7 @@ void MainWindow::buildActions() {
   homeAct_->setIcon(glyphIcon(QStringLiteral("www"), QColor(90, 90, 110)));
 
   // Parts of the editor that come with later work.
-  for (QAction* a : {lstAct_, battleAct_, optAct_, mapAct_, briefAct_, libraryAct_, addToLibAct_})
+  for (QAction* a : {lstAct_, battleAct_, optAct_, mapAct_, libraryAct_, addToLibAct_})
     a->setEnabled(false);
 
   connect(errorCheckAct_, &QAction::triggered, this, &MainWindow::errorCheck);
@@ -215,6 +216,7 @@ void MainWindow::buildActions() {
   connect(loadAct_, &QAction::triggered, this, &MainWindow::openMission);
   connect(saveAct_, &QAction::triggered, this, &MainWindow::save);
   connect(saveAsAct_, &QAction::triggered, this, &MainWindow::saveAs);
+  connect(briefAct_, &QAction::triggered, this, &MainWindow::briefings);
   connect(aboutAct_, &QAction::triggered, this, &MainWindow::about);
   connect(homeAct_, &QAction::triggered, this, &MainWindow::homePage);
   connect(newFGAct_, &QAction::triggered, this,
@@ -781,6 +783,19 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   writeHistory();
   event->accept();
+}
+
+void MainWindow::briefings() {
+  BriefingEnvironment env;
+  env.document = doc_.get();
+  env.prompter = prompter_;
+  env.vocabulary = &vocab_;
+  env.settings = &settings_;
+  if (doc_->mission().named) env.missionFile = doc_->mission().fileName;
+  env.save = [this] { return save(); };
+  env.saveAs = [this] { return saveAs(); };
+  BriefingWindow window(std::move(env), this);
+  prompter_->exec(window);
 }
 
 }  // namespace app

@@ -72,6 +72,8 @@ class MainWindow : public QMainWindow {
   void preferences();
   void about();
   void homePage();
+  // The "Briefing Editor" window, modal.
+  void briefings();
   // The first-activation steps (run once, when the window is first shown).
   void firstActivation();
 

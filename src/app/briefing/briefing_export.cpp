@@ -1,0 +1,101 @@
+#include "app/briefing/briefing_export.h"
+
+#include <QImage>
+
+#include <algorithm>
+#include <charconv>
+#include <iostream>
+
+#include "app/briefing/briefing_painter.h"
+#include "app/shell/text.h"
+#include "briefing/playback.h"
+#include "briefing/preview.h"
+#include "model/mission_file.h"
+#include "shell/settings_file.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* Usage =
+    "usage: zyned --export-briefing OUT.png --briefing N --at SECONDS FILE\n";
+
+int usageError(const std::string& why) {
+  std::cerr << why << '\n' << Usage;
+  return 2;
+}
+
+}  // namespace
+
+bool wantsBriefingExport(const std::vector<std::string>& args) {
+  return std::find(args.begin(), args.end(), "--export-briefing") != args.end();
+}
+
+std::optional<int> runBriefingExport(const std::vector<std::string>& arguments,
+                                     const std::string& configDir) {
+  if (!wantsBriefingExport(arguments)) return std::nullopt;
+  std::string out, number, at, file;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& a = arguments[i];
+    auto value = [&](std::string& into) {
+      if (i + 1 >= arguments.size()) return false;
+      into = arguments[++i];
+      return true;
+    };
+    if (a == "--export-briefing") {
+      if (!value(out)) return usageError("--export-briefing needs the picture's file name");
+    } else if (a == "--briefing") {
+      if (!value(number)) return usageError("--briefing needs a number from 1 to 8");
+    } else if (a == "--at") {
+      if (!value(at)) return usageError("--at needs a time in seconds");
+    } else if (a == "--") {
+      continue;
+    } else if (!file.empty()) {
+      return usageError("unexpected argument \"" + a + "\"");
+    } else {
+      file = a;
+    }
+  }
+  int b = 1;
+  if (!number.empty()) {
+    auto [p, ec] = std::from_chars(number.data(), number.data() + number.size(), b);
+    if (ec != std::errc() || p != number.data() + number.size() || b < 1 || b > 8)
+      return usageError("--briefing takes a number from 1 to 8");
+  }
+  int ticks = 0;
+  if (!at.empty() && (!briefing::parseSeconds(at, ticks) || ticks < 0))
+    return usageError("--at takes a time in seconds, 0 or more");
+  if (file.empty() || out.empty())
+    return usageError("a mission file and a picture file are needed");
+
+  model::Mission mission;
+  const model::ReadResult r = model::loadMissionFile(file, mission);
+  if (!r.ok()) {
+    std::cerr << r.message << '\n';
+    return 1;
+  }
+  const shell::Settings settings = shell::readSettings(shell::settingsFilePath(configDir));
+  const model::Briefing& brief = mission.briefings[b - 1];
+  briefing::CommandList commands = briefing::decode(brief).commands;
+  briefing::Player player;
+  player.setCommands(&commands);
+  player.setTags(brief.tags);
+  player.setRunningTime(brief.get(model::briefing::RunningTime));
+  player.seek(ticks);
+
+  BriefingScene scene;
+  scene.mission = &mission;
+  scene.briefing = b - 1;
+  scene.view = &player.view();
+  scene.commands = &commands;
+  scene.icon = craftIcons();
+  const QImage img =
+      renderBriefingPicture(scene, fromFile(briefing::missionDescription(mission, file, settings)));
+  if (!img.save(QString::fromStdString(out), "PNG")) {
+    std::cerr << "Cannot write \"" << out << "\"\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace app

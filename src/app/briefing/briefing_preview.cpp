@@ -1,0 +1,83 @@
+#include "app/briefing/briefing_preview.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "briefing/playback.h"
+
+namespace app {
+
+BriefingPreview::BriefingPreview(QWidget* parent) : QWidget(parent) {
+  setMouseTracking(true);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+  setFocusPolicy(Qt::StrongFocus);
+}
+
+QSize BriefingPreview::sizeHint() const {
+  return {briefing::PreviewWidth, briefing::PreviewHeight};
+}
+
+void BriefingPreview::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (!scene) {
+    p.fillRect(rect(), QColor(0, 0, 34));
+    return;
+  }
+  const BriefingScene s = scene();
+  const qreal dpr = devicePixelRatioF();
+  const auto key = std::make_tuple(s.view->ox, s.view->oy, s.view->zoom, s.showNames, dpr, true);
+  if (key != layerKey_ || layer_.isNull()) {
+    layer_ =
+        QImage(QSize(briefing::PreviewWidth, briefing::PreviewHeight) * dpr, QImage::Format_RGB32);
+    layer_.setDevicePixelRatio(dpr);
+    QPainter lp(&layer_);
+    paintBriefingBackground(lp, s);
+    layerKey_ = key;
+  }
+  p.drawImage(0, 0, layer_);
+  paintBriefingOverlay(p, s);
+}
+
+QPoint BriefingPreview::mapPoint(QPointF pos) const {
+  return {static_cast<int>(pos.x()), static_cast<int>(pos.y())};
+}
+
+void BriefingPreview::mousePressEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton && pressed) pressed(mapPoint(e->position()));
+  QWidget::mousePressEvent(e);
+}
+
+void BriefingPreview::mouseMoveEvent(QMouseEvent* e) {
+  if (moved) moved(mapPoint(e->position()));
+}
+
+void BriefingPreview::mouseReleaseEvent(QMouseEvent* e) {
+  if (e->button() == Qt::LeftButton && released) released();
+  QWidget::mouseReleaseEvent(e);
+}
+
+BriefingStrip::BriefingStrip(bool caption, QWidget* parent) : QWidget(parent), caption_(caption) {
+  setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void BriefingStrip::setText(const QString& text) {
+  if (text == text_) return;
+  text_ = text;
+  setToolTip(caption_ ? QString() : text);
+  update();
+}
+
+QSize BriefingStrip::sizeHint() const {
+  return {briefing::PreviewWidth, caption_ ? CaptionStripHeight : DescriptionStripHeight};
+}
+
+void BriefingStrip::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (caption_)
+    paintCaptionStrip(p, rect(), text_);
+  else
+    paintDescriptionStrip(p, rect(), text_);
+}
+
+}  // namespace app
