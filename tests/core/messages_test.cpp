@@ -50,13 +50,9 @@ TEST(MessageLine, HidesLeadingColourDigitAndMarksSounds) {
   EXPECT_EQ(messageListLine(x, 0, nullptr), "  Hello");
   x.setText(msg::Text, "4 left");
   EXPECT_EQ(messageListLine(x, 0, nullptr), "  4 left");
-  std::vector<std::string> sounds(19, "Train\\x.wav");
-  sounds[1] = "TRAIN\\DUMMY.WAV";
-  const std::vector<std::pair<std::size_t, std::string>> markers = {
-      {0, "* "}, {1, "  "}, {15, "* "}, {16, "(S) "}, {17, "(2) "}, {18, "(F) "}, {19, "  "}};
-  sounds.push_back("Train\\y.wav");
-  for (const auto& [i, marker] : markers) EXPECT_EQ(soundMarker(&sounds, i), marker) << i;
-  EXPECT_EQ(soundMarker(nullptr, 0), "  ");
+  std::vector<std::string> sounds = {"Train\\x.wav", "TRAIN\\DUMMY.WAV"};
+  EXPECT_EQ(messageListLine(x, 0, &sounds), "* 4 left");
+  EXPECT_EQ(messageListLine(x, 1, &sounds), "  4 left");
 }
 
 TEST(MessageLine, GreyWhenSentToNoTeam) {
@@ -129,17 +125,6 @@ TEST(MessageOps, MoveRules) {
   const MessageSelection s = moveMessagesDown(m, {{1, 2}, 1}, sounds);
   EXPECT_EQ(texts(m), (std::vector<std::string>{"M0", "M3", "M1", "M2"}));
   EXPECT_EQ(s, (MessageSelection{{2, 3}, 2}));
-}
-
-TEST(WaveList, AddKeepsEntriesBesideTheirMessages) {
-  std::vector<std::string> sounds;
-  lists::onMessageAdded(sounds, 0);
-  EXPECT_EQ(sounds, std::vector<std::string>{Dummy});
-  lists::onMessageAdded(sounds, 0);  // an entry is already there
-  EXPECT_EQ(sounds.size(), 1u);
-  sounds.assign(19, "x");
-  lists::onMessageAdded(sounds, 19);
-  EXPECT_EQ(sounds.size(), 19u);
 }
 
 TEST(MessagesCommand, PrintsOneTabSeparatedLinePerMessage) {

@@ -13,13 +13,6 @@ namespace msg = model::message;
 
 namespace {
 
-bool equalNoCase(std::string_view a, std::string_view b) {
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-    auto low = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return low(x) == low(y);
-  });
-}
-
 int messageCount(const Mission& m) {
   return static_cast<int>(m.messages.size());
 }
@@ -41,25 +34,10 @@ std::string shownMessageText(std::string_view text) {
   return std::string(text);
 }
 
-std::string soundMarker(const std::vector<std::string>* sounds, std::size_t i) {
-  if (!sounds || i >= sounds->size() || i >= lists::MaxWaveEntries ||
-      equalNoCase((*sounds)[i], lists::PlaceholderWave))
-    return "  ";
-  switch (i) {
-    case 16:
-      return "(S) ";
-    case 17:
-      return "(2) ";
-    case 18:
-      return "(F) ";
-    default:
-      return "* ";
-  }
-}
-
 std::string messageListLine(const Message& message, std::size_t i,
                             const std::vector<std::string>* sounds) {
-  return soundMarker(sounds, i) + shownMessageText(message.text(msg::Text));
+  return (sounds ? lists::soundMarker(*sounds, true, i) : std::string("  ")) +
+         shownMessageText(message.text(msg::Text));
 }
 
 std::vector<std::string> messageListLines(const Mission& m,
@@ -131,7 +109,7 @@ void renumberMessages(Mission& m) {
 MessageSelection addMessage(Mission& m, const Message& tmpl, std::vector<std::string>& sounds) {
   const int index = messageCount(m);
   m.messages.push_back(newMessage(m, tmpl));
-  lists::onMessageAdded(sounds, static_cast<std::size_t>(index));
+  lists::onMessageAdded(sounds);
   m.syncCounts();
   return {{index}, index};
 }
@@ -140,7 +118,7 @@ MessageSelection deleteMessages(Mission& m, const MessageSelection& s,
                                 std::vector<std::string>& sounds) {
   const std::vector<int> sel = validSelection(m, s);
   if (m.messages.empty()) {
-    sounds.assign(1, lists::PlaceholderWave);
+    lists::onMessagesDeleted(sounds, {}, 0);
     return {{}, 0};
   }
   if (sel.empty()) return s;

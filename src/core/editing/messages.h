@@ -23,11 +23,8 @@ inline constexpr int MaxMessageDelay = 1000;
 // The text a message shows in the list and the edit box: a leading "1", "2" or "3" is hidden.
 std::string shownMessageText(std::string_view text);
 
-// The two characters in front of a list line: with a sound list (`sounds` not null) whose entry
-// i is set to a real sound, "* " for messages 1..16, "(S) ", "(2) ", "(F) " for the
-// end-of-mission sounds 17..19; otherwise two blanks.
-std::string soundMarker(const std::vector<std::string>* sounds, std::size_t i);
-// Marker and shown text.
+// The sound marker (lists::soundMarker; two blanks without an active sound list) and the shown
+// text.
 std::string messageListLine(const model::Message& msg, std::size_t i,
                             const std::vector<std::string>* sounds);
 std::vector<std::string> messageListLines(const model::Mission& m,
