@@ -4,9 +4,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 
 #include "editor_fixture.h"
 
+#include "app/briefing/briefing_export.h"
+#include "app/briefing/briefing_painter.h"
 #include "app/briefing/briefing_window.h"
 #include "app/model/mission_document.h"
 #include "briefing/commands.h"
@@ -106,14 +109,38 @@ TEST_F(BriefingWindowTest, CopyOntoItselfIsRefusedAndElsewhereCopiesTheBriefing)
 }
 
 TEST_F(BriefingWindowTest, PendingListIsEncodedBeforeCtrlS) {
-  open();
+  open([](model::Mission& m) {
+    brf::CommandList l(198, brf::newCommand(brf::StopPoint, 0));
+    l.push_back(brf::Command::endMarker());
+    brf::encode(l, m.briefings[0]);
+  });
   page(1);
-  for (int i = 0; i < 200; ++i) trigger("InsertStopAction");  // past 400 words: kept pending
+  trigger("InsertStopAction");
+  trigger("InsertStopAction");  // 402 words: kept pending with a warning
   EXPECT_TRUE(window->pending());
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Warning).size(), 1u);
   testing_gui::EditorFixture::press(window.get(), Qt::Key_S, Qt::ControlModifier);
   EXPECT_EQ(saves, 1);
   EXPECT_FALSE(window->pending());
   EXPECT_EQ(doc.mission().briefings[0].get(rec::EventWordsUsed), 400);
+}
+
+TEST(BriefingExport, WritesThePictureWithoutAWindow) {
+  QTemporaryDir dir;
+  const std::string mission = (dir.path() + "/m.kre").toStdString();
+  model::Mission m;
+  m.newMission();
+  ASSERT_TRUE(model::saveMissionFile(m, mission).ok);
+  const std::string png = (dir.path() + "/b.png").toStdString();
+  EXPECT_EQ(
+      app::runBriefingExport({"--export-briefing", png, "--briefing", "2", "--at", "1.5", mission},
+                             dir.path().toStdString()),
+      0);
+  const QImage img(QString::fromStdString(png));
+  EXPECT_EQ(img.size(), QSize(562, 355 + app::CaptionStripHeight + app::DescriptionStripHeight));
+  EXPECT_EQ(app::runBriefingExport({"--export-briefing", png, "--briefing", "9", mission}, ""), 2);
+  EXPECT_EQ(app::runBriefingExport({"--export-briefing", png, mission + "x"}, ""), 1);
+  EXPECT_FALSE(app::runBriefingExport({mission}, ""));
 }
 
 // Pictures of every page and of the preview mid-playback, for a person to look at.

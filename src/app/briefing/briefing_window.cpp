@@ -1228,10 +1228,10 @@ void BriefingWindow::makeBriefing() {
 }
 
 void BriefingWindow::loadBrfFile() {
-  const QString dir = env_.missionFile.empty()
-                          ? QString()
-                          : QString::fromStdString(
-                                std::filesystem::path(env_.missionFile).parent_path().string());
+  const QString dir =
+      env_.missionFile.empty()
+          ? QString()
+          : QString::fromStdString(std::filesystem::path(env_.missionFile).parent_path().string());
   const QString file = prompter_.openFileName(this, tr("Load matching Vortan .brf file"), dir,
                                               dialogFilter(tr("Vortan Briefing files|*.brf")), {});
   if (file.isEmpty()) return;
