@@ -5,6 +5,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolButton>
 
 #include "editor_fixture.h"
 
@@ -123,6 +124,21 @@ TEST_F(BriefingWindowTest, PendingListIsEncodedBeforeCtrlS) {
   EXPECT_EQ(saves, 1);
   EXPECT_FALSE(window->pending());
   EXPECT_EQ(doc.mission().briefings[0].get(rec::EventWordsUsed), 400);
+}
+
+class BriefingButton : public testing_gui::EditorFixture {};
+
+TEST_F(BriefingButton, OpensTheBriefingEditorOnTheDocument) {
+  start();
+  QString caption;
+  prompter.onDialog = [&](QDialog& d) {
+    caption = d.windowTitle();
+    return int(QDialog::Rejected);
+  };
+  find<QToolButton>("BriefBtn")->click();
+  EXPECT_EQ(prompter.dialogCount("app::BriefingWindow"), 1);
+  EXPECT_TRUE(caption.startsWith("Briefing Editor "));
+  EXPECT_TRUE(caption.endsWith("1.Imperial"));
 }
 
 TEST(BriefingExport, WritesThePictureWithoutAWindow) {

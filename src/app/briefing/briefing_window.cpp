@@ -25,7 +25,6 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QWheelEvent>
 
 #include <cmath>
 #include <filesystem>
@@ -49,27 +48,6 @@ namespace fg = model::fg;
 namespace {
 
 enum Page { PreviewPage = 0, ListPage = 1, StringsPage = 2, AccessoriesPage = 3 };
-
-// The mouse wheel turns a combo or spin box only when it has the focus.
-class WheelGuard : public QObject {
- public:
-  using QObject::QObject;
-  bool eventFilter(QObject* o, QEvent* e) override {
-    if (e->type() == QEvent::Wheel) {
-      auto* w = qobject_cast<QWidget*>(o);
-      if (w && !w->hasFocus()) {
-        e->ignore();
-        return true;
-      }
-    }
-    return false;
-  }
-};
-
-void guardWheel(QWidget* w, QObject* guard) {
-  w->setFocusPolicy(Qt::StrongFocus);
-  w->installEventFilter(guard);
-}
 
 QString secondsText(int ticks) {
   return QString::fromStdString(brf::seconds(ticks));
@@ -122,7 +100,6 @@ std::vector<std::string> BriefingWindow::flightGroupNames() const {
 // Building the window
 
 void BriefingWindow::build() {
-  auto* guard = new WheelGuard(this);
   auto* top = new QVBoxLayout(this);
   toolBar_ = new QToolBar(this);
   toolBar_->setObjectName(QStringLiteral("BrfToolBar"));
@@ -179,11 +156,6 @@ void BriefingWindow::build() {
   connect(pages_, &QTabWidget::currentChanged, this, &BriefingWindow::onPageChanged);
   buildMenu();
   fillTeamEntries();
-
-  for (QWidget* w : findChildren<QWidget*>())
-    if (qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractSpinBox*>(w) ||
-        qobject_cast<QSlider*>(w))
-      guardWheel(w, guard);
 }
 
 QWidget* BriefingWindow::buildPreviewPage() {
