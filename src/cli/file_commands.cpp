@@ -1,4 +1,4 @@
-// Commands that load, check, convert and create mission files.
+// Commands that load, check and convert mission files.
 #include <algorithm>
 #include <optional>
 #include <ostream>
@@ -88,7 +88,6 @@ std::string twoDigits(int v) {
 int runInfo(const std::vector<std::string>& args, Context& ctx);
 int runRoundtrip(const std::vector<std::string>& args, Context& ctx);
 int runConvert(const std::vector<std::string>& args, Context& ctx);
-int runNew(const std::vector<std::string>& args, Context& ctx);
 
 const Registration infoCommand{
     {"info", "FILE", "format, counts, mission type, time limit and title of a mission", runInfo}};
@@ -98,8 +97,6 @@ const Registration roundtripCommand{{"roundtrip", "FILE",
 const Registration convertCommand{{"convert", "--format 12|14 IN OUT",
                                    "save a mission in the base (12) or expansion (14) format",
                                    runConvert}};
-const Registration newCommand{
-    {"new", "--format 12|14 OUT", "write the default new mission", runNew}};
 
 int runInfo(const std::vector<std::string>& args, Context& ctx) {
   const Arguments a = parse(args);
@@ -167,15 +164,6 @@ int runConvert(const std::vector<std::string>& args, Context& ctx) {
   }
   m.platformId = *a.format;
   return save(m, a.positional[1], ctx);
-}
-
-int runNew(const std::vector<std::string>& args, Context& ctx) {
-  const Arguments a = parse(args);
-  if (!a.valid || !a.format || a.positional.size() != 1) return usage(*findCommand("new"), ctx);
-  model::Mission m;
-  m.platformId = *a.format;
-  m.newMission();
-  return save(m, a.positional[0], ctx);
 }
 
 }  // namespace
