@@ -5,11 +5,8 @@
 
 #include <cmath>
 
-#include "app/shell/text.h"
-#if __has_include("app/map/craft_painter.h")
 #include "app/map/craft_painter.h"
-#define ZYNED_HAS_CRAFT_PAINTER 1
-#endif
+#include "app/shell/text.h"
 #include "briefing/playback.h"
 #include "editing/descriptions.h"
 #include "model/colours.h"
@@ -64,11 +61,7 @@ std::size_t pointOf(const BriefingScene& s) {
 }  // namespace
 
 CraftIconPainter craftIcons() {
-#ifdef ZYNED_HAS_CRAFT_PAINTER
   return [](QPainter& p, QPointF c, int craft, int row) { paintCraftIcon(p, c, craft, row); };
-#else
-  return {};
-#endif
 }
 
 int briefingIconRow(int iff) {
