@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,6 +21,9 @@
 #include "app/lists/load_by_list_window.h"
 #include "app/lists/lst_files_window.h"
 #include "app/lists/opt_file_manager.h"
+#include "app/lists/wave_catalogue_window.h"
+#include "app/lists/wave_player.h"
+#include "app/shell/about_box.h"
 #include "editor_fixture.h"
 #include "lists/model_slots.h"
 #include "shell/vocabulary.h"
@@ -201,3 +205,97 @@ TEST_F(ListsWindows, OptSlotsAssignRenameAndUse) {
 }
 
 }  // namespace
+
+namespace {
+
+// A short tone as a wave file, for the fake game tree of the pictures.
+void writeTone(const std::string& path) {
+  const std::uint32_t samples = 2205;
+  std::string data;
+  auto u32 = [&](std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) data.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+  };
+  auto u16 = [&](std::uint16_t v) {
+    data.push_back(static_cast<char>(v & 0xFF));
+    data.push_back(static_cast<char>(v >> 8));
+  };
+  data += "RIFF";
+  u32(36 + samples);
+  data += "WAVEfmt ";
+  u32(16);
+  u16(1);
+  u16(1);
+  u32(22050);
+  u32(22050);
+  u16(1);
+  u16(8);
+  data += "data";
+  u32(samples);
+  for (std::uint32_t i = 0; i < samples; ++i)
+    data.push_back(static_cast<char>(i % 50 < 25 ? 200 : 56));
+  fs::create_directories(fs::path(path).parent_path());
+  writeFile(path, data);
+}
+
+void grab(QWidget& w, const QString& out, const char* name) {
+  w.show();
+  QApplication::processEvents();
+  w.grab().save(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+}  // namespace
+
+TEST_F(ListsWindows, Pictures) {
+  const QString out = qEnvironmentVariable("ZYNED_GRAB_DIR");
+  if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the list windows";
+  for (const char* sub : {"Zyn/Quelvane/Combat", "Zyn/Quelvane/Train", "Zyn/Quelvane/Campaign",
+                          "Zyn/Quelvane/ivfiles", "Zyn/ivfiles", "Zyn/battle", "Zyn/Melee"})
+    fs::create_directories(dir / sub);
+  writeFile(
+      dir / "Zyn/COMBAT/Mission.lst",
+      "// Combat missions\r\n[ Skirmishes ]\r\n1\r\ncombat1.kre\r\nAmbush at the relay\r\n2\r\n"
+      "combat2.kre\r\nConvoy run\r\n//\r\n[ Stations ]\r\n3\r\ncombat3.kre\r\nStation siege\r\n");
+  writeFile(dir / "Zyn/COMBAT/Rebel.lst", "1\r\ncombat1.kre\r\nAmbush at the relay\r\n");
+  for (const char* f : {"combat1.kre", "combat2.kre", "combat3.kre", "extra/bonus.kre"})
+    writeFile(dir / (std::string("Zyn/COMBAT/") + f), "x");
+  writeFile(dir / "Zyn/Quelvane/Campaign/Mission.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
+  writeFile(dir / "Zyn/Quelvane/Campaign/Rebel.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
+  for (const char* f : {"camp1.kre", "camp2.kre", "camp3.kre"})
+    writeFile(dir / (std::string("Zyn/Quelvane/Train/") + f), "x");
+  writeFile(dir / "Zyn/Quelvane/ivfiles/spec640.lst",
+            "ivfiles\\LTFIGHTER.OPT\r\nivfiles\\custom\\arrow.opt\r\n");
+  for (const char* f : {"LtFighter.opt", "arrow2.opt", "hauler.opt"})
+    writeFile(dir / (std::string("Zyn/Quelvane/ivfiles/") + f), "x");
+  for (const char* f :
+       {"Rto1/To3glc00.wav", "Rto1/To3glc01.wav", "Train/Tdummy.wav", "train/hello.wav"})
+    writeTone(dir / (std::string("Zyn/wave/") + f));
+  QDir().mkpath(out);
+
+  model::Mission m;
+  m.platformId = model::FormatBase;
+  m.header.set(model::header::MissionType, std::uint8_t{model::MultiplayerCombat});
+  model::FlightGroup player;
+  player.set(model::fg::PlayerNumber, std::uint8_t{1});
+  m.flightGroups.push_back(player);
+  std::string why;
+  auto session = lists::openListSession(settings, m, "/x/combat4.kre", why);
+  ASSERT_TRUE(session) << why;
+  app::LstFilesWindow lst(*session, prompter);
+  grab(lst, out, "lst-files");
+  app::BattleManager battle(settings, model::FormatExpansion, std::uint8_t{0}, prompter);
+  grab(battle, out, "battle-custom");
+  child<QTabWidget>(battle, "BattlePages")->setCurrentIndex(1);
+  grab(battle, out, "battle-lists");
+  app::LoadByListWindow byList(
+      settings, {}, [](const QString&) { return true; }, prompter);
+  child<QTabBar>(byList, "ListTabs")->setCurrentIndex(2);
+  grab(byList, out, "load-by-list");
+  app::OptFileManager opt(settings, shell::Vocabulary::builtIn(shell::tables::Ships), prompter);
+  child<QListWidget>(opt, "SlotList")->setCurrentRow(1);
+  grab(opt, out, "opt-file-manager");
+  app::WavePlayer player0;
+  app::WaveCatalogueWindow catalogue(settings, player0, [](const std::string&) { return true; });
+  grab(catalogue, out, "wave-catalogue");
+  app::AboutBox about;
+  grab(about, out, "about");
+}

@@ -79,7 +79,12 @@ void WaveCatalogueWindow::fillPhrases() {
   phrases_->clear();
   const auto& rows = lists::cataloguePhrases(static_cast<lists::Voice>(voice_->currentIndex()));
   for (const lists::CataloguePhrase& p : rows) {
-    auto* item = new QListWidgetItem(fromFile(p.text), phrases_);
+    // The file's base name helps find a phrase heard before.
+    const QString text = p.baseName.empty()
+                             ? fromFile(p.text)
+                             : fromFile(p.text) + QStringLiteral("   (") +
+                                   QString::fromStdString(p.baseName) + QLatin1Char(')');
+    auto* item = new QListWidgetItem(text, phrases_);
     if (p.baseName.empty()) {
       QFont bold = item->font();
       bold.setBold(true);
