@@ -103,7 +103,15 @@ UnknownsDialog::UnknownsDialog(const model::Header& header, const model::FlightG
   for (std::size_t i = 0; i < flagBoxes_.size(); ++i) {
     flagBoxes_[i] = new QCheckBox(QString::number(i + 3), this);
     flagBoxes_[i]->setObjectName(QStringLiteral("UnkChk%1").arg(i + 3));
-    flagBoxes_[i]->setChecked(current.bytes[editing::UnknownFlagOffsets[i]] == 1);
+    const int held = current.bytes[editing::UnknownFlagOffsets[i]];
+    if (held > 1) {
+      // Neither ticked nor cleared: the byte keeps its value unless the user decides.
+      flagBoxes_[i]->setTristate(true);
+      flagBoxes_[i]->setCheckState(Qt::PartiallyChecked);
+      flagBoxes_[i]->setToolTip(tr("Holds %1; left partly ticked it is kept").arg(held));
+    } else {
+      flagBoxes_[i]->setChecked(held == 1);
+    }
     flags->addWidget(flagBoxes_[i]);
   }
   flags->addStretch(1);
@@ -130,7 +138,9 @@ void UnknownsDialog::accept() {
   for (std::size_t i = 0; i < byteBoxes_.size(); ++i)
     if (!read(byteBoxes_[i], byteBoxName(editing::UnknownByteOffsets[i]), v.bytes[i])) return;
   for (std::size_t i = 0; i < flagBoxes_.size(); ++i)
-    v.flags[i] = flagBoxes_[i]->isChecked() ? 1 : 0;
+    v.flags[i] = flagBoxes_[i]->checkState() == Qt::PartiallyChecked ? -1
+                 : flagBoxes_[i]->isChecked()                        ? 1
+                                                                     : 0;
   values_ = v;
   QDialog::accept();
 }

@@ -20,7 +20,8 @@ class Prompter;
 struct UnknownValues {
   std::array<std::uint8_t, editing::HeaderUnknowns.size()> header{};
   std::array<std::uint8_t, editing::UnknownByteOffsets.size()> bytes{};
-  std::array<std::uint8_t, editing::UnknownFlagOffsets.size()> flags{};
+  // 1 ticked, 0 cleared, -1 left partly ticked: a byte that held another value, kept as it is.
+  std::array<int, editing::UnknownFlagOffsets.size()> flags{};
 };
 
 class UnknownsDialog : public QDialog {
