@@ -143,7 +143,6 @@ void copyBriefing(model::Mission& m, int from, int to) {
   copy.set(brf::TeamVisible, model::u8{0}, static_cast<std::size_t>(from));
   copy.set(brf::TeamVisible, model::u8{1}, static_cast<std::size_t>(to));
   m.briefings[to] = copy;
-  m.markMissionChanged();
 }
 
 namespace {
@@ -158,12 +157,10 @@ void copyIconPositions(model::Mission& m, int from, int to) {
   if (from == to) return;
   for (model::FlightGroup& g : m.flightGroups)
     copyPoint(g, model::Briefing1 + from, model::Briefing1 + to);
-  m.markFlightGroupChanged();
 }
 
 void setIconsToStart1(model::Mission& m, int b) {
   for (model::FlightGroup& g : m.flightGroups) copyPoint(g, model::Start1, model::Briefing1 + b);
-  m.markFlightGroupChanged();
 }
 
 void setAllBriefingPointsToStart1(model::Mission& m, const std::vector<int>& flightGroups) {
@@ -172,7 +169,6 @@ void setAllBriefingPointsToStart1(model::Mission& m, const std::vector<int>& fli
     for (int b = 0; b < static_cast<int>(model::BriefingCount); ++b)
       copyPoint(m.flightGroups[i], model::Start1, model::Briefing1 + b);
   }
-  m.markFlightGroupChanged();
 }
 
 std::vector<std::string> bracketedNames(const std::string& text) {
@@ -290,7 +286,6 @@ void applyAutoBrief(model::Mission& m, int b, const AutoBriefResult& r) {
   encode(r.commands, brief);
   brief.set(brf::RunningTime, static_cast<model::i16>(r.runningTime));
   brief.set(brf::TeamVisible, model::u8{1}, static_cast<std::size_t>(b));
-  m.markMissionChanged();
 }
 
 }  // namespace briefing

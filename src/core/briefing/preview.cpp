@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "lists/game_lists.h"
 #include "shell/paths.h"
 
 namespace briefing {
@@ -65,6 +66,27 @@ std::optional<std::string> descriptionFromList(const std::string& listText,
     if (shell::lowerAscii(lines[i]).find(name) != std::string::npos) last = i;
   if (!last || *last + 1 >= lines.size()) return std::nullopt;
   return lines[*last + 1];
+}
+
+namespace {
+
+std::string baseName(const std::string& path) {
+  const std::size_t cut = path.find_last_of("/\\");
+  return cut == std::string::npos ? path : path.substr(cut + 1);
+}
+
+}  // namespace
+
+std::string missionDescription(const model::Mission& m, const std::string& missionFile,
+                               const shell::Settings& settings) {
+  if (missionFile.empty()) return NoDescriptionText;
+  const std::optional<std::uint8_t> side = lists::playerSide(m);
+  const auto file = descriptionListFile(lists::missionFolder(settings, m), side ? *side : -1);
+  if (!file) return NoDescriptionText;
+  std::ifstream in(*file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return descriptionFromList(text.str(), baseName(missionFile)).value_or(NoDescriptionText);
 }
 
 }  // namespace briefing

@@ -7,6 +7,7 @@
 
 #include "briefing/playback.h"
 #include "model/mission.h"
+#include "shell/settings.h"
 
 namespace briefing {
 
@@ -32,5 +33,10 @@ std::optional<std::string> descriptionListFile(const std::string& missionFolder,
 // line names it or the naming line is the last one.
 std::optional<std::string> descriptionFromList(const std::string& listText,
                                                const std::string& missionFileName);
+
+// The description strip's text for a Mission saved as `missionFile`: its line in the mission list
+// file of its mission folder, else NoDescriptionText (also for a Mission never saved: "").
+std::string missionDescription(const model::Mission& m, const std::string& missionFile,
+                               const shell::Settings& settings);
 
 }  // namespace briefing
