@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/editing/ship_list.h"
+#include "app/shell/coloured_list.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
 #include "editing/descriptions.h"
@@ -68,7 +68,7 @@ LibraryWindow::LibraryWindow(editing::Library& library, LibraryMissionAccess mis
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("LibShipList"));
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  list_->setItemDelegate(new ShipListDelegate(list_));
+  list_->setItemDelegate(new ColouredListDelegate(list_));
   // Lines flow down and on into a second column, as many as the window's width shows.
   list_->setFlow(QListView::TopToBottom);
   list_->setWrapping(true);
