@@ -97,21 +97,21 @@ void renumberReferences(model::MissionEdit& e, int a, Renumber code) {
     FlightGroup g;
     g.bytes = m.flightGroups[i].bytes;
     renumberFlightGroup(g, a, code, count);
-    e.patch(model::RecordKind::FlightGroup, static_cast<int>(i), 0, g.span());
+    e.patchDiff(model::RecordKind::FlightGroup, static_cast<int>(i), 0, g.span());
   }
   // The buffer keeps naming the groups it named when it was copied.
   e.modifyBuffer([&](FlightGroup& b) { renumberFlightGroup(b, a, code, count); });
   for (std::size_t i = 0; i < m.messages.size(); ++i) {
     model::Message msg = m.messages[i];
     renumberTriggerSet(msg.part(model::message::Triggers, model::triggerset::Size), a, code, count);
-    e.patch(model::RecordKind::Message, static_cast<int>(i), 0, msg.span());
+    e.patchDiff(model::RecordKind::Message, static_cast<int>(i), 0, msg.span());
   }
   for (std::size_t t = 0; t < m.globalGoals.size(); ++t) {
     model::GlobalGoal gg = m.globalGoals[t];
     for (std::size_t p = 0; p < model::globalgoal::EntryAt.size(); ++p)
       renumberTriggerSet(gg.entry(p).subspan(model::ggentry::Triggers, model::triggerset::Size), a,
                          code, count);
-    e.patch(model::RecordKind::GlobalGoal, static_cast<int>(t), 0, gg.span());
+    e.patchDiff(model::RecordKind::GlobalGoal, static_cast<int>(t), 0, gg.span());
   }
 }
 

@@ -114,13 +114,13 @@ void applyStep(Mission& m, FlightGroup* buffer, const Step& step, bool back, Cha
           const std::size_t before = listSize(m, s.list);
           if (insert) {
             if (s.list == ListKind::FlightGroups) {
-              insertAt(m.flightGroups, s.index, std::get<FlightGroup>(s.record));
+              insertAt(m.flightGroups, s.index, *s.group);
             } else {
-              insertAt(m.messages, s.index, std::get<Message>(s.record));
+              insertAt(m.messages, s.index, *s.message);
               if (s.sound) insertAt(m.sounds, s.index, *s.sound);
             }
-            notePositions(
-                c, m, s.list, before, [&](int p) { return p >= s.index ? p + 1 : p; }, {s.index});
+            notePositions(c, m, s.list, before, [&](int p) { return p >= s.index ? p + 1 : p; },
+                          {s.index});
           } else {
             if (s.list == ListKind::FlightGroups) {
               m.flightGroups.erase(m.flightGroups.begin() + s.index);
@@ -128,9 +128,8 @@ void applyStep(Mission& m, FlightGroup* buffer, const Step& step, bool back, Cha
               m.messages.erase(m.messages.begin() + s.index);
               if (s.sound) m.sounds.erase(m.sounds.begin() + s.index);
             }
-            notePositions(
-                c, m, s.list, before,
-                [&](int p) { return p == s.index ? -1 : (p > s.index ? p - 1 : p); }, {});
+            notePositions(c, m, s.list, before,
+                          [&](int p) { return p == s.index ? -1 : (p > s.index ? p - 1 : p); }, {});
           }
         } else if constexpr (std::is_same_v<S, MoveStep>) {
           const int from = back ? s.to : s.from;
@@ -142,8 +141,8 @@ void applyStep(Mission& m, FlightGroup* buffer, const Step& step, bool back, Cha
             moveWithin(m.messages, from, to);
             if (idx(std::max(from, to)) < m.sounds.size()) moveWithin(m.sounds, from, to);
           }
-          notePositions(
-              c, m, s.list, before, [&](int p) { return movedPosition(p, from, to); }, {});
+          notePositions(c, m, s.list, before, [&](int p) { return movedPosition(p, from, to); },
+                        {});
         } else if constexpr (std::is_same_v<S, TextBlockStep>) {
           textBlock(m, s.block) = back ? s.before : s.after;
           c.textBlocks[static_cast<std::size_t>(s.block)] = true;
@@ -166,14 +165,11 @@ void applyStep(Mission& m, FlightGroup* buffer, const Step& step, bool back, Cha
             m.messages = back ? s.beforeMessages : s.afterMessages;
           std::vector<int> all(listSize(m, s.list));
           for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
-          notePositions(c, m, s.list, before, [](int) { return -1; }, all);
+          notePositions(
+              c, m, s.list, before, [](int) { return -1; }, all);
         }
       },
       step);
-}
-
-std::size_t recordMemory(const std::variant<FlightGroup, Message>& r) {
-  return std::holds_alternative<FlightGroup>(r) ? sizeof(FlightGroup) : sizeof(Message);
 }
 
 // The smallest range in which two equal-sized byte images differ: [first, last).
@@ -314,10 +310,11 @@ void ChangeSet::merge(const ChangeSet& o) {
   autoLink = autoLink || o.autoLink;
   briefingText = briefingText || o.briefingText;
   changedState = changedState || o.changedState;
-  for (std::size_t b = 0; b < textBlocks.size(); ++b) textBlocks[b] = textBlocks[b] || o.textBlocks[b];
+  for (std::size_t b = 0; b < textBlocks.size(); ++b)
+    textBlocks[b] = textBlocks[b] || o.textBlocks[b];
   // A later list change makes earlier positions stale: views treat the list as rebuilt.
-  for (auto [mine, theirs] : {std::pair{&flightGroupList, &o.flightGroupList},
-                              std::pair{&messageList, &o.messageList}}) {
+  for (auto [mine, theirs] :
+       {std::pair{&flightGroupList, &o.flightGroupList}, std::pair{&messageList, &o.messageList}}) {
     if (!*theirs) continue;
     if (!*mine) {
       *mine = *theirs;
@@ -372,7 +369,8 @@ std::size_t Delta::memory() const {
           if constexpr (std::is_same_v<S, PatchStep>) {
             n += x.before.capacity() + x.after.capacity();
           } else if constexpr (std::is_same_v<S, InsertStep>) {
-            n += recordMemory(x.record) + (x.sound ? x.sound->capacity() : 0);
+            n += (x.group ? sizeof(FlightGroup) : 0) + (x.message ? sizeof(Message) : 0) +
+                 (x.sound ? x.sound->capacity() : 0);
           } else if constexpr (std::is_same_v<S, TextBlockStep>) {
             n += x.before.size() + x.after.size();
           } else if constexpr (std::is_same_v<S, SoundsStep>) {
@@ -390,7 +388,7 @@ std::size_t Delta::memory() const {
   return n;
 }
 
-bool Delta::mergeWith(const Delta& later) {
+bool Delta::mergeWith(const Delta& later, const Mission& now, const FlightGroup* buffer) {
   if (steps.size() != later.steps.size() || steps.empty()) return false;
   for (std::size_t i = 0; i < steps.size(); ++i) {
     const Step& a = steps[i];
@@ -398,15 +396,20 @@ bool Delta::mergeWith(const Delta& later) {
     if (a.index() != b.index()) return false;
     if (const auto* p = std::get_if<PatchStep>(&a)) {
       const auto& q = std::get<PatchStep>(b);
-      if (p->kind != q.kind || p->index != q.index || p->offset != q.offset ||
-          p->after.size() != q.after.size())
-        return false;
+      if (p->kind != q.kind || p->index != q.index) return false;
+      // Each record once: the bytes between two patches are read from the content.
+      for (std::size_t k = 0; k < i; ++k)
+        if (const auto* o = std::get_if<PatchStep>(&steps[k]);
+            o && o->kind == p->kind && o->index == p->index)
+          return false;
     } else if (const auto* t = std::get_if<TextBlockStep>(&a)) {
       if (t->block != std::get<TextBlockStep>(b).block) return false;
     } else if (const auto* s = std::get_if<BriefingTextStep>(&a)) {
       const auto& u = std::get<BriefingTextStep>(b);
       if (s->briefing != u.briefing || s->tags != u.tags || s->index != u.index) return false;
-    } else {
+    } else if (const auto* l = std::get_if<AutoLinkStep>(&a)) {
+      if (l->index != std::get<AutoLinkStep>(b).index) return false;
+    } else if (!std::holds_alternative<FormatStep>(a) && !std::holds_alternative<SoundsStep>(a)) {
       return false;
     }
   }
@@ -414,9 +417,25 @@ bool Delta::mergeWith(const Delta& later) {
     std::visit(
         [&](auto& x) {
           using S = std::decay_t<decltype(x)>;
-          if constexpr (std::is_same_v<S, PatchStep> || std::is_same_v<S, TextBlockStep> ||
-                        std::is_same_v<S, BriefingTextStep>)
-            x.after = std::get<S>(later.steps[i]).after;
+          const S& y = std::get<S>(later.steps[i]);
+          if constexpr (std::is_same_v<S, PatchStep>) {
+            const std::size_t from = std::min(x.offset, y.offset);
+            const std::size_t to = std::max(x.offset + x.after.size(), y.offset + y.after.size());
+            const CBytes rec = recordBytes(now, x.kind, x.index, buffer);
+            std::vector<std::uint8_t> before(rec.begin() + static_cast<std::ptrdiff_t>(from),
+                                             rec.begin() + static_cast<std::ptrdiff_t>(to));
+            std::vector<std::uint8_t> after = before;
+            std::copy(y.before.begin(), y.before.end(), before.begin() + (y.offset - from));
+            std::copy(x.before.begin(), x.before.end(), before.begin() + (x.offset - from));
+            std::copy(x.after.begin(), x.after.end(), after.begin() + (x.offset - from));
+            std::copy(y.after.begin(), y.after.end(), after.begin() + (y.offset - from));
+            x.offset = static_cast<std::uint32_t>(from);
+            x.before = std::move(before);
+            x.after = std::move(after);
+          } else if constexpr (!std::is_same_v<S, InsertStep> && !std::is_same_v<S, MoveStep> &&
+                               !std::is_same_v<S, ListReplaceStep>) {
+            x.after = y.after;
+          }
         },
         steps[i]);
   }
@@ -452,6 +471,19 @@ void MissionEdit::patch(RecordKind kind, int index, std::size_t offset, CBytes b
   if (offset + bytes.size() > rec.size()) throw std::out_of_range("patch beyond the record");
   const auto [first, last] = differingRange(rec.subspan(offset, bytes.size()), bytes);
   if (first == last) return;
+  PatchStep p{kind, index, static_cast<std::uint32_t>(offset), {}, {}};
+  p.before.assign(rec.begin() + static_cast<std::ptrdiff_t>(offset),
+                  rec.begin() + static_cast<std::ptrdiff_t>(offset + bytes.size()));
+  p.after.assign(bytes.begin(), bytes.end());
+  record(std::move(p));
+}
+
+void MissionEdit::patchDiff(RecordKind kind, int index, std::size_t offset, CBytes bytes) {
+  if (kind == RecordKind::FlightGroupBuffer && !buffer_) return;
+  CBytes rec = recordBytes(m_, kind, index, buffer_);
+  if (offset + bytes.size() > rec.size()) throw std::out_of_range("patch beyond the record");
+  const auto [first, last] = differingRange(rec.subspan(offset, bytes.size()), bytes);
+  if (first == last) return;
   PatchStep p{kind, index, static_cast<std::uint32_t>(offset + first), {}, {}};
   p.before.assign(rec.begin() + static_cast<std::ptrdiff_t>(offset + first),
                   rec.begin() + static_cast<std::ptrdiff_t>(offset + last));
@@ -469,22 +501,22 @@ void MissionEdit::setText(RecordKind kind, int index, const TextField& f, std::s
 void MissionEdit::modifyFlightGroup(int index, const std::function<void(FlightGroup&)>& fn) {
   FlightGroup g = m_.flightGroups.at(idx(index));
   fn(g);
-  patch(RecordKind::FlightGroup, index, 0, g.span());
-  patch(RecordKind::FlightGroupGoalStrings, index, 0, g.goalStrings.span());
+  patchDiff(RecordKind::FlightGroup, index, 0, g.span());
+  patchDiff(RecordKind::FlightGroupGoalStrings, index, 0, g.goalStrings.span());
   setAutoLink(index, g.autoLink);
 }
 
 void MissionEdit::modifyMessage(int index, const std::function<void(Message&)>& fn) {
   Message msg = m_.messages.at(idx(index));
   fn(msg);
-  patch(RecordKind::Message, index, 0, msg.span());
+  patchDiff(RecordKind::Message, index, 0, msg.span());
 }
 
 void MissionEdit::modifyBuffer(const std::function<void(FlightGroup&)>& fn) {
   if (!buffer_) return;
   FlightGroup g = *buffer_;
   fn(g);
-  patch(RecordKind::FlightGroupBuffer, 0, 0, g.span());
+  patchDiff(RecordKind::FlightGroupBuffer, 0, 0, g.span());
 }
 
 void MissionEdit::setAutoLink(int index, bool on) {
@@ -493,13 +525,15 @@ void MissionEdit::setAutoLink(int index, bool on) {
 }
 
 void MissionEdit::insertFlightGroup(int index, FlightGroup g) {
-  record(InsertStep{ListKind::FlightGroups, index, std::move(g), std::nullopt, true});
+  record(InsertStep{ListKind::FlightGroups, index,
+                    std::make_shared<const FlightGroup>(std::move(g)), nullptr, std::nullopt,
+                    true});
 }
 
 FlightGroup MissionEdit::removeFlightGroup(int index) {
-  FlightGroup g = m_.flightGroups.at(idx(index));
-  record(InsertStep{ListKind::FlightGroups, index, g, std::nullopt, false});
-  return g;
+  auto g = std::make_shared<const FlightGroup>(m_.flightGroups.at(idx(index)));
+  record(InsertStep{ListKind::FlightGroups, index, g, nullptr, std::nullopt, false});
+  return *g;
 }
 
 void MissionEdit::moveFlightGroup(int from, int to) {
@@ -509,17 +543,20 @@ void MissionEdit::moveFlightGroup(int from, int to) {
 
 void MissionEdit::insertMessage(int index, Message msg, std::optional<std::string> sound) {
   // The sound list follows the messages as far as it reaches.
-  if (idx(index) > m_.sounds.size()) sound.reset();
-  else if (!sound && idx(index) < m_.sounds.size()) sound = std::string();
-  record(InsertStep{ListKind::Messages, index, std::move(msg), std::move(sound), true});
+  if (idx(index) > m_.sounds.size())
+    sound.reset();
+  else if (!sound && idx(index) < m_.sounds.size())
+    sound = std::string();
+  record(InsertStep{ListKind::Messages, index, nullptr,
+                    std::make_shared<const Message>(std::move(msg)), std::move(sound), true});
 }
 
 Message MissionEdit::removeMessage(int index) {
-  Message msg = m_.messages.at(idx(index));
+  auto msg = std::make_shared<const Message>(m_.messages.at(idx(index)));
   std::optional<std::string> sound;
   if (idx(index) < m_.sounds.size()) sound = m_.sounds[idx(index)];
-  record(InsertStep{ListKind::Messages, index, msg, std::move(sound), false});
-  return msg;
+  record(InsertStep{ListKind::Messages, index, nullptr, msg, std::move(sound), false});
+  return *msg;
 }
 
 void MissionEdit::moveMessage(int from, int to) {
@@ -551,7 +588,7 @@ void MissionEdit::modifyContent(const std::function<void(Mission&)>& fn) {
   Mission w = m_;
   fn(w);
   auto records = [&](RecordKind kind, int count) {
-    for (int i = 0; i < count; ++i) patch(kind, i, 0, recordBytes(w, kind, i));
+    for (int i = 0; i < count; ++i) patchDiff(kind, i, 0, recordBytes(w, kind, i));
   };
   setFormat(w.platformId);
   records(RecordKind::Header, 1);
@@ -574,7 +611,7 @@ void MissionEdit::modifyContent(const std::function<void(Mission&)>& fn) {
   }
   if (w.messages.size() == m_.messages.size()) {
     for (std::size_t i = 0; i < w.messages.size(); ++i)
-      patch(RecordKind::Message, static_cast<int>(i), 0, w.messages[i].span());
+      patchDiff(RecordKind::Message, static_cast<int>(i), 0, w.messages[i].span());
   } else {
     ListReplaceStep s{{}, {}, m_.messages, w.messages, ListKind::Messages};
     record(std::move(s));
@@ -602,17 +639,24 @@ void refreshDerived(Mission& m, const ChangeSet& c) {
   const std::size_t pointsBegin = fg::WaypointX.offset;
   const std::size_t pointsEnd = fg::WaypointEnabled.offset + fg::WaypointEnabled.bytes();
   const bool groupsMoved = c.listChanged(ListKind::FlightGroups);
+  auto heading = [&](int i) {
+    if (idx(i) >= m.flightGroups.size()) return;
+    FlightGroup& g = m.flightGroups[idx(i)];
+    g.heading = computeHeading(g, &g.lastRoutePoint);
+  };
   if (c.touches(RecordKind::FlightGroup, pointsBegin, pointsEnd - pointsBegin))
-    for (int i : c.of(RecordKind::FlightGroup).indices)
-      if (idx(i) < m.flightGroups.size()) {
-        FlightGroup& g = m.flightGroups[idx(i)];
-        g.heading = computeHeading(g, &g.lastRoutePoint);
-      }
+    for (int i : c.of(RecordKind::FlightGroup).indices) heading(i);
+  // An inserted group's heading follows its points like any other.
+  if (c.flightGroupList)
+    for (int i : c.flightGroupList->inserted) heading(i);
   if (groupsMoved || c.touches(RecordKind::FlightGroup, pointsBegin, pointsEnd - pointsBegin) ||
       c.touches(RecordKind::FlightGroup, fg::CraftType.offset, 1))
     m.updateMapExtent();
   if (c.touches(RecordKind::Message, message::SentToTeam.offset, message::SentToTeam.bytes()))
     for (int i : c.of(RecordKind::Message).indices)
+      if (idx(i) < m.messages.size()) m.messages[idx(i)].updateSentToAnyTeam();
+  if (c.messageList)
+    for (int i : c.messageList->inserted)
       if (idx(i) < m.messages.size()) m.messages[idx(i)].updateSentToAnyTeam();
   if (c.flightGroupList || c.messageList) m.syncCounts();
 }

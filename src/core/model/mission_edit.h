@@ -16,6 +16,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <variant>
@@ -67,7 +68,7 @@ struct ListRemap {
 // What one applied edit touched; views refresh what concerns them.
 struct ChangeSet {
   struct Records {
-    std::vector<int> indices;  // ascending; positions after the edit
+    std::vector<int> indices;        // ascending; positions after the edit
     std::size_t begin = 0, end = 0;  // union of the byte ranges patched
     bool any() const { return !indices.empty(); }
   };
@@ -111,7 +112,8 @@ struct AutoLinkStep {
 struct InsertStep {
   ListKind list;
   int index;
-  std::variant<FlightGroup, Message> record;
+  std::shared_ptr<const FlightGroup> group;  // for ListKind::FlightGroups
+  std::shared_ptr<const Message> message;    // for ListKind::Messages
   std::optional<std::string> sound;
   bool insert;  // false: the step removes the record
 };
@@ -144,8 +146,8 @@ struct ListReplaceStep {
   ListKind list;
 };
 
-using Step = std::variant<PatchStep, AutoLinkStep, InsertStep, MoveStep, TextBlockStep,
-                          FormatStep, SoundsStep, BriefingTextStep, ListReplaceStep>;
+using Step = std::variant<PatchStep, AutoLinkStep, InsertStep, MoveStep, TextBlockStep, FormatStep,
+                          SoundsStep, BriefingTextStep, ListReplaceStep>;
 
 struct Delta {
   std::vector<Step> steps;
@@ -156,9 +158,10 @@ struct Delta {
   ChangeSet revert(Mission& m, FlightGroup* buffer = nullptr) const;
   // Bytes held by the steps (for the undo history's size).
   std::size_t memory() const;
-  // Joins `later` into this delta when both only patch the same bytes of the same records (or
-  // set the same text block): the earliest before and the latest after. False otherwise.
-  bool mergeWith(const Delta& later);
+  // Joins `later` (applied just after this delta; `now` is the content after both) into this
+  // delta when both patch the same records in the same order (or set the same text block,
+  // flag or briefing text): the earliest before and the latest after. False otherwise.
+  bool mergeWith(const Delta& later, const Mission& now, const FlightGroup* buffer = nullptr);
   // True when applying changes nothing (every patch's after equals its before).
   bool isNoOp() const;
 };
@@ -171,8 +174,11 @@ class MissionEdit {
   const Mission& mission() const { return m_; }
   FlightGroup* buffer() const { return buffer_; }
 
-  // Writes `bytes` at `offset` of one record; only bytes that differ are recorded.
+  // Writes `bytes` at `offset` of one record, recorded as one step when any byte differs.
   void patch(RecordKind kind, int index, std::size_t offset, CBytes bytes);
+  // The same, recording only the range from the first to the last byte that differs (for whole
+  // records rewritten by a rule).
+  void patchDiff(RecordKind kind, int index, std::size_t offset, CBytes bytes);
   template <class T>
   void set(RecordKind kind, int index, Field<T> f, T value, std::size_t i = 0) {
     std::uint8_t b[2] = {};
@@ -217,8 +223,9 @@ class MissionEdit {
 };
 
 // Brings the derived values up to date after an edit: headings and last route points of the
-// flight groups whose points changed, the map box, the sent-to-any-team flags of changed
-// messages, the header counts. Whole-mission changes refresh everything (team colours too).
+// flight groups whose points changed or that were inserted, the map box, the sent-to-any-team flags
+// of changed messages, the header counts. Whole-mission changes refresh everything (team colours
+// too).
 void refreshDerived(Mission& m, const ChangeSet& c);
 
 }  // namespace model
