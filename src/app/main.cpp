@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "app/shell/icons.h"
+#include "app/shell/input_policy.h"
 #include "app/shell/main_window.h"
 #include "shell/settings_file.h"
 
@@ -12,6 +14,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZynED"));
   QApplication::setApplicationVersion(QStringLiteral("1.1"));
+  QApplication::setWindowIcon(app::applicationIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("zyned"));
+  app::InputPolicy::install();
 
   std::vector<std::string> args;
   const QStringList all = QApplication::arguments();

@@ -1,22 +1,36 @@
-// Commands that load, check, convert and create mission files.
+// Commands that load, check and convert mission files.
 #include <algorithm>
 #include <optional>
 #include <ostream>
 
 #include "command.h"
+#include "editing/import.h"
 #include "model/cp1252.h"
 #include "model/mission_file.h"
+#include "shell/vocabulary.h"
 
 namespace cli {
 
 // Loads path into m; on refusal prints the reader's message to stderr.
+// Missions of the older game are imported (with the briefing file beside them) into the format
+// `m` is in; the import's notices go to stderr.
 bool loadForCommand(const std::string& path, model::Mission& m, Context& ctx) {
   const model::ReadResult r = model::loadMissionFile(path, m);
   if (r.ok()) return true;
-  if (r.status == model::ReadStatus::OlderFormat)
-    ctx.err << '"' << path << "\" is " << r.message
-            << "; import it in the editor and save it first.\n";
-  else if (r.message.find(path) == std::string::npos)  // say which file when the reader doesn't
+  if (r.status == model::ReadStatus::OlderFormat) {
+    editing::ImportOptions options;
+    options.platformId = m.platformId;
+    options.craftNames = shell::Vocabulary::builtIn(shell::tables::Ships);
+    const editing::ImportResult imported = editing::importOlderMissionFile(path, m, options);
+    if (!imported.ok) {
+      ctx.err << imported.error << '\n';
+      return false;
+    }
+    for (const std::string& notice : imported.extras.notices)
+      ctx.err << model::cp1252ToUtf8(notice) << '\n';
+    return true;
+  }
+  if (r.message.find(path) == std::string::npos)  // say which file when the reader doesn't
     ctx.err << '"' << path << "\": " << r.message << '\n';
   else
     ctx.err << r.message << '\n';
@@ -88,7 +102,6 @@ std::string twoDigits(int v) {
 int runInfo(const std::vector<std::string>& args, Context& ctx);
 int runRoundtrip(const std::vector<std::string>& args, Context& ctx);
 int runConvert(const std::vector<std::string>& args, Context& ctx);
-int runNew(const std::vector<std::string>& args, Context& ctx);
 
 const Registration infoCommand{
     {"info", "FILE", "format, counts, mission type, time limit and title of a mission", runInfo}};
@@ -98,8 +111,6 @@ const Registration roundtripCommand{{"roundtrip", "FILE",
 const Registration convertCommand{{"convert", "--format 12|14 IN OUT",
                                    "save a mission in the base (12) or expansion (14) format",
                                    runConvert}};
-const Registration newCommand{
-    {"new", "--format 12|14 OUT", "write the default new mission", runNew}};
 
 int runInfo(const std::vector<std::string>& args, Context& ctx) {
   const Arguments a = parse(args);
@@ -157,8 +168,9 @@ int runConvert(const std::vector<std::string>& args, Context& ctx) {
   const Arguments a = parse(args);
   if (!a.valid || !a.format || a.positional.size() != 2) return usage(*findCommand("convert"), ctx);
   model::Mission m;
+  m.platformId = *a.format;  // an imported older mission takes the chosen format
   if (!loadForCommand(a.positional[0], m, ctx)) return Failed;
-  if (*a.format == model::FormatBase && m.platformId != model::FormatBase) {
+  if (*a.format == model::FormatBase) {
     // The base format has no debriefings and a shorter description: say what is dropped.
     if (!m.successDebrief.text().empty() || !m.failureDebrief.text().empty())
       ctx.err << "note: the base format has no debriefings; they are not written\n";
@@ -167,15 +179,6 @@ int runConvert(const std::vector<std::string>& args, Context& ctx) {
   }
   m.platformId = *a.format;
   return save(m, a.positional[1], ctx);
-}
-
-int runNew(const std::vector<std::string>& args, Context& ctx) {
-  const Arguments a = parse(args);
-  if (!a.valid || !a.format || a.positional.size() != 1) return usage(*findCommand("new"), ctx);
-  model::Mission m;
-  m.platformId = *a.format;
-  m.newMission();
-  return save(m, a.positional[0], ctx);
 }
 
 }  // namespace

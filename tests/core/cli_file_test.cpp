@@ -231,9 +231,7 @@ TEST_F(CliFiles, RefusedFilesExitOneWithTheMessage) {
             "\"" + path("kre.kre") + "\": This is a Kre Fighter mission file - Can't load it\n");
   EXPECT_EQ(r.out, "");
 
-  file[0] = 2;
-  file[1] = 0;
-  r = run({"dump", put("old.vtn", file)});
+  r = run({"dump", put("old.vtn", Bytes8{2, 0, 0, 0})});  // an older mission cut in its header
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("older-format mission"), std::string::npos) << r.err;
   EXPECT_EQ(r.out, "");

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "editing/descriptions.h"
+#include "editing/triggers.h"
 
 namespace shell {
 
@@ -29,6 +30,64 @@ bool isStarfighterTarget(std::uint8_t type, std::uint8_t value) {
 
 std::string num(int n) {
   return std::to_string(n);
+}
+
+constexpr const char* DanglingText = ": refers to a flight group that does not exist.";
+
+// Warnings for every reference to a flight group beyond the list: what deleting flight groups
+// left behind. One per trigger, order target and mother ship, in record order.
+void danglingReferences(const model::Mission& m, const Vocabulary& vocabulary,
+                        std::vector<std::string>& warnings) {
+  const std::size_t count = m.flightGroups.size();
+  auto dangling = [count](int type, int value) {
+    return type == editing::TargetFlightGroup && static_cast<std::size_t>(value) >= count;
+  };
+  auto triggers = [&](model::CBytes rec, const editing::TriggerSetPlace& place,
+                      const std::string& prefix, const std::string& what) {
+    for (int n = 1; n <= place.count; ++n) {
+      const auto t = editing::readTrigger(rec, place, n);
+      if (dangling(t[trigger::VariableType.offset], t[trigger::Variable.offset]))
+        warnings.push_back(prefix + what + num(n) + DanglingText);
+    }
+  };
+  struct Mother {
+    model::Field<std::uint8_t> via, index;
+    const char* place;
+  };
+  static constexpr std::array<Mother, 4> Mothers{{
+      {fg::ArriveViaMothership, fg::ArrivalMothership, "Arrival mother ship"},
+      {fg::AltArriveViaMothership, fg::AltArrivalMothership, "Alternate arrival mother ship"},
+      {fg::DepartViaMothership, fg::DepartureMothership, "Departure mother ship"},
+      {fg::AltDepartViaMothership, fg::AltDepartureMothership, "Alternate departure mother ship"},
+  }};
+
+  for (const FlightGroup& g : m.flightGroups) {
+    const std::string prefix =
+        "WARNING: " +
+        vocabulary.text(tables::Ships, g.get(fg::CraftType), num(g.get(fg::CraftType))) + " " +
+        g.name() + " - ";
+    triggers(g.span(), editing::arrivalTriggers(), prefix, "Arrival trigger ");
+    triggers(g.span(), editing::departureTriggers(), prefix, "Departure trigger ");
+    triggers(g.span(), editing::jumpTriggers(), prefix, "Jump to order 4 trigger ");
+    for (std::size_t k = 0; k < fg::OrderCount; ++k) {
+      const model::CBytes o = g.orderBytes(k);
+      for (std::size_t t = 0; t < order::TargetType.size(); ++t)
+        if (dangling(model::get(o, order::TargetType[t]), model::get(o, order::Target[t])))
+          warnings.push_back(prefix + "Order " + num(static_cast<int>(k) + 1) + " target " +
+                             num(static_cast<int>(t) + 1) + DanglingText);
+    }
+    for (const Mother& mother : Mothers)
+      if (g.get(mother.via) != 0 && g.get(mother.index) >= count)
+        warnings.push_back(prefix + mother.place + DanglingText);
+  }
+  for (std::size_t i = 0; i < m.messages.size(); ++i)
+    triggers(m.messages[i].span(), editing::messageTriggers(),
+             "WARNING: ", "Message " + num(static_cast<int>(i) + 1) + " trigger ");
+  static constexpr std::array<const char*, 3> GoalSets{"Primary", "Prevent", "Secondary"};
+  for (std::size_t t = 0; t < model::TeamCount; ++t)
+    for (std::size_t p = 0; p < GoalSets.size(); ++p)
+      triggers(m.globalGoals[t].span(), editing::globalGoalTriggers(p), "WARNING: ",
+               "Team " + num(static_cast<int>(t) + 1) + " " + GoalSets[p] + " goal trigger ");
 }
 
 }  // namespace
@@ -236,6 +295,7 @@ CheckResult runCheck(const model::Mission& m, const Vocabulary& vocabulary,
         break;
     }
   }
+  danglingReferences(m, vocabulary, warnings);
   return r;
 }
 

@@ -1,0 +1,110 @@
+// zyned-cli lst and lst-add: the game's mission lists of a mission file, and entering the
+// mission into them as the ".lst Files" window's "&Auto-Add" and "&OK" do.
+#include <algorithm>
+#include <ostream>
+
+#include "command.h"
+#include "lists/game_lists.h"
+#include "lists/text_file.h"
+#include "model/cp1252.h"
+#include "model/mission_file.h"
+#include "options.h"
+#include "shell/settings_file.h"
+
+namespace cli {
+namespace {
+
+int runLst(const std::vector<std::string>& arguments, Context& ctx);
+int runLstAdd(const std::vector<std::string>& arguments, Context& ctx);
+
+const Command lstCommand{
+    "lst", "FILE [--config-dir DIR]",
+    "the mission folder, player's side, applicable game lists and their mission entries", runLst};
+const Command lstAddCommand{
+    "lst-add", "FILE --description TEXT [--number N] [--backup] [--config-dir DIR]",
+    "enters the mission into its game lists (with --backup: .~ls copies first)", runLstAdd};
+const Registration lstRegistration{lstCommand};
+const Registration lstAddRegistration{lstAddCommand};
+
+std::string utf8(const std::string& s) {
+  return model::cp1252ToUtf8(s);
+}
+
+int runLst(const std::vector<std::string>& arguments, Context& ctx) {
+  std::vector<std::string> args = arguments;
+  std::string settingsPath;
+  if (!takeSettingsPath(args, ctx, settingsPath)) return usage(lstCommand, ctx);
+  if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) return usage(lstCommand, ctx);
+  const shell::Settings settings = shell::readSettings(settingsPath);
+  model::Mission mission;
+  if (!loadForCommand(args[0], mission, ctx)) return Failed;
+
+  const std::string folder = lists::missionFolder(settings, mission);
+  const auto side = lists::playerSide(mission);
+  const auto applicable = lists::applicableLists(mission.missionType(), side);
+  std::vector<std::vector<std::string>> contents;
+  std::vector<std::string> all;
+  for (const lists::GameList l : lists::AllGameLists) {
+    std::vector<std::string> lines;
+    std::string error;
+    const std::string path = lists::findPath(folder, lists::listFileName(l));
+    if (lists::isFile(path)) lists::readLines(path, lines, error);
+    all.insert(all.end(), lines.begin(), lines.end());
+    contents.push_back(std::move(lines));
+  }
+  ctx.out << "Folder: " << folder << '\n';
+  ctx.out << "Side: " << lists::sideName(side) << '\n';
+  ctx.out << "Lists: ";
+  for (std::size_t i = 0; i < applicable.size(); ++i)
+    ctx.out << (i ? ", " : "") << lists::listFileName(applicable[i]);
+  ctx.out << '\n';
+  ctx.out << "Next: " << lists::nextFreeNumber(all) << '\n';
+  for (const lists::GameList l : applicable) {
+    ctx.out << '[' << lists::listFileName(l) << "]\n";
+    for (const lists::ListEntry& e : lists::listEntries(contents[static_cast<std::size_t>(l)]))
+      ctx.out << utf8(e.number) << '\t' << utf8(e.file) << '\t' << utf8(e.description) << '\n';
+  }
+  return Success;
+}
+
+int runLstAdd(const std::vector<std::string>& arguments, Context& ctx) {
+  std::vector<std::string> args = arguments;
+  const bool backup = std::erase(args, std::string("--backup")) > 0;
+  std::optional<std::string> description, number;
+  std::string settingsPath;
+  if (!takeOption(args, "--description", description) || !takeOption(args, "--number", number) ||
+      !takeSettingsPath(args, ctx, settingsPath) || !description ||
+      (number && !lists::isEntryNumber(*number)) || args.size() != 1 ||
+      (args[0].size() > 1 && args[0][0] == '-'))
+    return usage(lstAddCommand, ctx);
+  const shell::Settings settings = shell::readSettings(settingsPath);
+  model::Mission mission;
+  if (!loadForCommand(args[0], mission, ctx)) return Failed;
+
+  std::string message;
+  auto session = lists::openListSession(settings, mission, args[0], message);
+  if (!session) {
+    ctx.err << utf8(message) << '\n';
+    return Failed;
+  }
+  if (backup && !lists::backupListSession(*session, message)) {
+    ctx.err << message << '\n';
+    return Failed;
+  }
+  const std::string entryNumber = number ? *number : std::to_string(session->nextNumber);
+  if (!lists::autoAdd(*session, entryNumber, model::utf8ToCp1252(*description), message)) {
+    ctx.err << message << '\n';
+    return Failed;
+  }
+  std::vector<std::string> written;
+  if (!lists::writeListSession(*session, message, &written)) {
+    ctx.err << message << '\n';
+    return Failed;
+  }
+  for (const std::string& path : written)
+    ctx.out << "Added " << entryNumber << " to " << path << '\n';
+  return Success;
+}
+
+}  // namespace
+}  // namespace cli

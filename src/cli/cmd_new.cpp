@@ -1,0 +1,97 @@
+// zyned-cli new: the default new mission, or the one the new-mission wizard builds.
+#include <ostream>
+
+#include "command.h"
+#include "editing/wizard.h"
+#include "model/mission_file.h"
+#include "options.h"
+
+namespace cli {
+namespace {
+
+int runNew(const std::vector<std::string>& arguments, Context& ctx);
+
+const Command newCommand{"new",
+                         "--format 12|14 [--wizard training|combat|melee] [--players N] "
+                         "[--iff rebel|imperial] [--teams N] [--no-default-orders] OUT",
+                         "write the default new mission, or the one the new-mission wizard builds",
+                         runNew};
+const Registration registration{newCommand};
+
+// A refusal of a value the wizard does not offer: the message, then usage status.
+int refuse(Context& ctx, const std::string& message) {
+  ctx.err << "zyned-cli new: " << message << '\n';
+  return UsageError;
+}
+
+bool wholeNumber(const std::string& s, int& out) {
+  if (s.empty() || s.size() > 3) return false;
+  for (char c : s)
+    if (c < '0' || c > '9') return false;
+  out = std::stoi(s);
+  return true;
+}
+
+int runNew(const std::vector<std::string>& arguments, Context& ctx) {
+  std::vector<std::string> args = arguments;
+  std::optional<std::string> format, kind, players, iff, teams;
+  for (auto [name, value] :
+       {std::pair{"--format", &format}, std::pair{"--wizard", &kind},
+        std::pair{"--players", &players}, std::pair{"--iff", &iff}, std::pair{"--teams", &teams}})
+    if (!takeOption(args, name, *value)) return usage(newCommand, ctx);
+  const bool noOrders = std::erase(args, std::string("--no-default-orders")) > 0;
+  if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) return usage(newCommand, ctx);
+
+  model::Mission m;
+  if (format == "12")
+    m.platformId = model::FormatBase;
+  else if (format == "14")
+    m.platformId = model::FormatExpansion;
+  else
+    return format ? refuse(ctx, "--format must be 12 or 14") : usage(newCommand, ctx);
+
+  if (!kind) {
+    if (players || iff || teams || noOrders)
+      return refuse(ctx, "--players, --iff, --teams and --no-default-orders need --wizard");
+    m.newMission();
+  } else {
+    editing::WizardChoices c;
+    c.defaultOrders = !noOrders;
+    if (*kind == "training")
+      c.kind = editing::WizardKind::Training;
+    else if (*kind == "combat")
+      c.kind = editing::WizardKind::Combat;
+    else if (*kind == "melee")
+      c.kind = editing::WizardKind::Melee;
+    else
+      return refuse(ctx, "--wizard must be training, combat or melee");
+
+    const bool melee = c.kind == editing::WizardKind::Melee;
+    if (melee && players) return refuse(ctx, "a melee is set by --teams, not --players");
+    if (!melee && teams) return refuse(ctx, "--teams is for --wizard melee only");
+    if (iff && c.kind != editing::WizardKind::Training)
+      return refuse(ctx, "--iff is for --wizard training only");
+    if (iff && *iff != "rebel" && *iff != "imperial")
+      return refuse(ctx, "--iff must be rebel or imperial");
+    c.trainingRebel = !iff || *iff == "rebel";
+
+    int n = 0;
+    if (players && !wholeNumber(*players, n)) return refuse(ctx, "--players must be a number");
+    if (players) c.trainingPlayers = c.combatPlayers = n;
+    if (teams && !wholeNumber(*teams, n)) return refuse(ctx, "--teams must be a number");
+    if (teams) c.meleeTeams = n;
+    if (const auto error = editing::wizardChoiceError(c)) return refuse(ctx, *error);
+    editing::buildWizardMission(m, c);
+  }
+
+  const model::SaveResult r = model::saveMissionFile(m, args[0]);
+  if (!r.ok) {
+    ctx.err << r.error << '\n';
+    return Failed;
+  }
+  ctx.out << model::savedBytesNotice(m.platformId, r.bytes) << '\n';
+  return Success;
+}
+
+}  // namespace
+}  // namespace cli

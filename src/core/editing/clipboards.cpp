@@ -1,0 +1,100 @@
+#include "editing/clipboards.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+#include <cerrno>
+#include <cstring>
+
+#include <algorithm>
+#include <utility>
+
+#include "model/layouts.h"
+#include "model/mission_file.h"
+#include "shell/paths.h"
+
+namespace editing {
+
+Clipboard Clipboard::conditions() {
+  return Clipboard(model::trigger::Size, ConditionClipboardFile);
+}
+
+Clipboard Clipboard::orders() {
+  return Clipboard(model::order::Size, OrderClipboardFile);
+}
+
+std::string Clipboard::load(const std::string& editorDirectory) {
+  const auto path = shell::findEntryNoCase(editorDirectory, fileName_);
+  if (!path) {
+    entries_.clear();
+    unreadable_ = false;
+    return {};
+  }
+  const int fd = ::open(path->c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    unreadable_ = true;
+    return "Cannot open \"" + *path + "\": " + std::strerror(errno);
+  }
+  std::vector<Entry> read;
+  std::vector<std::uint8_t> pending;
+  std::string error;
+  std::uint8_t chunk[4096];
+  for (;;) {
+    const ssize_t n = ::read(fd, chunk, sizeof chunk);
+    if (n == 0) break;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      error = "Error reading \"" + *path + "\": " + std::strerror(errno);
+      break;
+    }
+    pending.insert(pending.end(), chunk, chunk + n);
+    std::size_t at = 0;
+    for (; pending.size() - at >= recordSize_; at += recordSize_)
+      read.emplace_back(pending.begin() + static_cast<std::ptrdiff_t>(at),
+                        pending.begin() + static_cast<std::ptrdiff_t>(at + recordSize_));
+    pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(at));
+  }
+  ::close(fd);
+  // What was read before a fault stays; a partial last record is not an entry.
+  entries_ = std::move(read);
+  unreadable_ = !error.empty();
+  return error;
+}
+
+std::string Clipboard::save(const std::string& editorDirectory) const {
+  const std::string path = shell::findEntryNoCase(editorDirectory, fileName_)
+                               .value_or(shell::joinPath(editorDirectory, fileName_));
+  // A file that could not be read whole is not replaced by the part that was read.
+  if (unreadable_)
+    return "\"" + path + "\" was not rewritten: it could not be read when the editor started.";
+  std::vector<std::uint8_t> data;
+  data.reserve(entries_.size() * recordSize_);
+  for (const Entry& e : entries_) data.insert(data.end(), e.begin(), e.end());
+  const model::SaveResult r = model::writeFileAtomically(path, data);
+  return r.ok ? std::string{} : r.error;
+}
+
+void Clipboard::add(model::CBytes record) {
+  Entry e(recordSize_, 0);
+  std::copy_n(record.begin(), std::min(record.size(), recordSize_), e.begin());
+  entries_.push_back(std::move(e));
+}
+
+std::size_t Clipboard::moveUp(std::size_t i) {
+  if (i == 0 || i >= entries_.size()) return i;
+  std::swap(entries_[i], entries_[i - 1]);
+  return i - 1;
+}
+
+std::size_t Clipboard::moveDown(std::size_t i) {
+  if (i + 1 >= entries_.size()) return i;
+  std::swap(entries_[i], entries_[i + 1]);
+  return i + 1;
+}
+
+int Clipboard::remove(std::size_t i) {
+  if (i < entries_.size()) entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(i));
+  if (entries_.empty()) return -1;
+  return static_cast<int>(std::min(i, entries_.size() - 1));
+}
+
+}  // namespace editing

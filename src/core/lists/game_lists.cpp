@@ -1,0 +1,249 @@
+#include "lists/game_lists.h"
+
+#include <algorithm>
+
+#include "lists/text_file.h"
+#include "model/layouts.h"
+#include "shell/settings_file.h"
+
+namespace lists {
+
+std::optional<std::uint8_t> playerSide(const model::Mission& m) {
+  std::optional<std::uint8_t> side;
+  for (const model::FlightGroup& fg : m.flightGroups)
+    if (fg.get(model::fg::PlayerNumber) == 1) side = fg.get(model::fg::Iff);
+  return side;
+}
+
+std::string sideName(std::optional<std::uint8_t> side) {
+  if (!side) return "none";
+  if (*side == RebelSide) return "Rebel";
+  if (*side == ImperialSide) return "Imperial";
+  return "IFF " + std::to_string(*side);
+}
+
+std::string formatDirectory(const shell::Settings& s, std::int16_t platformId) {
+  return platformId == model::FormatExpansion ? shell::expansionDirectory(s) : s.gameDirectory;
+}
+
+std::string_view missionSubfolder(std::uint8_t missionType) {
+  switch (missionType) {
+    case model::Training:
+    case model::MultiplayerTraining:
+      return "Train";
+    case model::Melee:
+      return "Melee";
+    case model::MultiplayerCombat:
+      return "Combat";
+    default:
+      return {};
+  }
+}
+
+std::string missionFolder(const shell::Settings& s, std::int16_t platformId,
+                          std::uint8_t missionType) {
+  return findPath(formatDirectory(s, platformId), missionSubfolder(missionType));
+}
+
+std::string missionFolder(const shell::Settings& s, const model::Mission& m) {
+  return missionFolder(s, m.platformId, m.missionType());
+}
+
+bool isEntryNumber(std::string_view line) {
+  return !line.empty() &&
+         std::all_of(line.begin(), line.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isSeparator(std::string_view line) {
+  return line.find("//") != std::string_view::npos;
+}
+
+bool isHeading(std::string_view line) {
+  return line.find('[') != std::string_view::npos && line.find(']') != std::string_view::npos;
+}
+
+bool isMissionLine(std::string_view line) {
+  return containsNoCase(line, ".KRE");
+}
+
+long long nextFreeNumber(const std::vector<std::string>& lines) {
+  long long largest = 0;
+  for (const std::string& line : lines) {
+    if (!isEntryNumber(line)) continue;
+    const std::size_t start = std::min(line.find_first_not_of('0'), line.size());
+    if (line.size() - start > 15) continue;  // no list numbers its missions that far
+    largest = std::max(largest, start == line.size() ? 0LL : std::stoll(line.substr(start)));
+  }
+  return largest + 1;
+}
+
+std::vector<ListEntry> listEntries(const std::vector<std::string>& lines) {
+  std::vector<ListEntry> out;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (!isMissionLine(lines[i])) continue;
+    ListEntry e;
+    e.file = lines[i];
+    if (const std::size_t blank = e.file.find(' ');
+        blank != std::string::npos && isEntryNumber(e.file.substr(0, blank))) {
+      e.number = e.file.substr(0, blank);
+      e.file = e.file.substr(e.file.find_last_of(' ') + 1);
+    } else if (i > 0 && isEntryNumber(lines[i - 1])) {
+      e.number = lines[i - 1];
+    }
+    if (i + 1 < lines.size()) e.description = lines[++i];
+    out.push_back(std::move(e));
+  }
+  return out;
+}
+
+const char* listFileName(GameList l) {
+  switch (l) {
+    case GameList::Rebel:
+      return "Rebel.lst";
+    case GameList::Imperial:
+      return "Imperial.lst";
+    default:
+      return "Mission.lst";
+  }
+}
+
+const char* backupFileName(GameList l) {
+  switch (l) {
+    case GameList::Rebel:
+      return "Rebel.~ls";
+    case GameList::Imperial:
+      return "Imperial.~ls";
+    default:
+      return "Mission.~ls";
+  }
+}
+
+bool listApplies(GameList l, std::uint8_t missionType, std::optional<std::uint8_t> side) {
+  switch (missionType) {
+    case model::Training:
+    case model::MultiplayerTraining:
+      if (l == GameList::Mission) return missionType == model::MultiplayerTraining;
+      return side == (l == GameList::Rebel ? RebelSide : ImperialSide);
+    case model::Melee:
+      return l == GameList::Mission;
+    case model::MultiplayerCombat:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::vector<GameList> applicableLists(std::uint8_t missionType, std::optional<std::uint8_t> side) {
+  std::vector<GameList> out;
+  for (const GameList l : AllGameLists)
+    if (listApplies(l, missionType, side)) out.push_back(l);
+  return out;
+}
+
+namespace lsttext {
+
+std::string cannotFind(std::string_view folder) {
+  return "Cannot find .lst files in " + std::string(folder) +
+         ". Check your Zyn directory path in Preferences.";
+}
+
+std::string caption(std::string_view folder) {
+  return "Editing the .lst files from [" + std::string(folder) + "] relevant to this Mission";
+}
+
+}  // namespace lsttext
+
+std::vector<std::string> pageLines(std::string_view text) {
+  return splitLines(text);
+}
+
+std::string pageText(const std::vector<std::string>& lines) {
+  std::string out;
+  for (const std::string& line : lines) out.append(line).push_back('\n');
+  return out;
+}
+
+std::optional<ListSession> openListSession(const shell::Settings& s, const model::Mission& m,
+                                           std::string_view missionFile, std::string& refusal) {
+  const auto side = playerSide(m);
+  const std::uint8_t type = m.missionType();
+  if (!side) {
+    refusal = lsttext::NoPlayer;
+    return std::nullopt;
+  }
+  if (*side != RebelSide && *side != ImperialSide && type != model::Melee) {
+    refusal = lsttext::NotRebelOrImperial;
+    return std::nullopt;
+  }
+  // Type 1 and types the game does not know have no lists of their own.
+  if (missionSubfolder(type).empty()) {
+    refusal = lsttext::UnknownType;
+    return std::nullopt;
+  }
+  ListSession session;
+  session.folder = missionFolder(s, m);
+  session.missionFile = fileNameOf(missionFile);
+  std::vector<std::string> all;
+  for (const GameList l : AllGameLists) {
+    ListPage& page = session.page(l);
+    page.list = l;
+    page.path = findPath(session.folder, listFileName(l));
+    page.applies = listApplies(l, type, side);
+    std::vector<std::string> lines;
+    std::string error;
+    if (isFile(page.path) && readLines(page.path, lines, error)) {
+      page.text = pageText(lines);
+      all.insert(all.end(), lines.begin(), lines.end());
+    } else if (l == GameList::Mission) {
+      refusal = lsttext::cannotFind(session.folder);
+      return std::nullopt;
+    }
+  }
+  session.nextNumber = nextFreeNumber(all);
+  return session;
+}
+
+bool autoAdd(ListSession& session, std::string_view number, std::string_view description,
+             std::string& refusal) {
+  if (description.empty()) {
+    refusal = lsttext::NoDescription;
+    return false;
+  }
+  for (ListPage& page : session.pages) {
+    if (!page.applies) continue;
+    if (!page.text.empty() && page.text.back() != '\n' && page.text.back() != '\r')
+      page.text.push_back('\n');
+    page.text.append(number).append("\n");
+    page.text.append(session.missionFile).append("\n");
+    page.text.append(description).append("\n");
+  }
+  return true;
+}
+
+bool writeListSession(const ListSession& session, std::string& error,
+                      std::vector<std::string>* written) {
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const ListPage& page : session.pages)
+    if (page.applies) files.emplace_back(page.path, joinCrLf(pageLines(page.text)));
+  if (!writeTextFiles(files, error)) return false;
+  if (written)
+    for (const auto& file : files) written->push_back(file.first);
+  return true;
+}
+
+std::string backupPath(std::string_view listPath) {
+  std::string out(listPath);
+  if (out.size() >= 3) out.replace(out.size() - 3, 3, "~ls");
+  return out;
+}
+
+bool backupListSession(const ListSession& session, std::string& error) {
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const ListPage& page : session.pages)
+    if (page.applies)
+      files.emplace_back(findPath(session.folder, backupFileName(page.list)),
+                         joinCrLf(pageLines(page.text)));
+  return writeTextFiles(files, error);
+}
+
+}  // namespace lists

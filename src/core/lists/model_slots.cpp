@@ -1,0 +1,194 @@
+#include "lists/model_slots.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "lists/text_file.h"
+#include "shell/paths.h"
+#include "shell/settings_file.h"
+#include "shell/vocabulary.h"
+
+namespace lists {
+
+namespace {
+
+// Craft type -> list (0 spec640, 1 spec2640, 2 spec3640) and line; line 0: no line.
+constexpr std::array<SlotLine, CraftSlotCount + 1> SlotTable = [] {
+  std::array<SlotLine, CraftSlotCount + 1> t{};
+  constexpr int A = 0, B = 1, C = 2;
+  const std::pair<int, SlotLine> rows[] = {
+      {1, {A, 1}},   {2, {A, 2}},   {3, {A, 3}},   {4, {A, 4}},   {5, {A, 5}},   {6, {A, 6}},
+      {7, {A, 7}},   {8, {A, 8}},   {9, {A, 9}},   {12, {B, 16}}, {13, {B, 10}}, {14, {A, 10}},
+      {15, {B, 11}}, {16, {A, 11}}, {17, {A, 12}}, {18, {A, 13}}, {19, {A, 14}}, {20, {B, 14}},
+      {21, {A, 15}}, {22, {A, 16}}, {23, {B, 8}},  {24, {A, 17}}, {25, {B, 15}}, {26, {A, 18}},
+      {27, {A, 19}}, {28, {A, 20}}, {29, {A, 21}}, {30, {A, 22}}, {32, {A, 23}}, {33, {A, 24}},
+      {34, {A, 25}}, {35, {A, 75}}, {36, {A, 89}}, {37, {B, 12}}, {38, {A, 26}}, {40, {A, 27}},
+      {41, {A, 28}}, {42, {A, 29}}, {43, {A, 74}}, {44, {B, 13}}, {45, {B, 5}},  {46, {B, 6}},
+      {47, {A, 30}}, {48, {B, 7}},  {49, {A, 72}}, {50, {A, 73}}, {51, {A, 31}}, {52, {A, 71}},
+      {53, {A, 70}}, {54, {A, 88}}, {55, {A, 76}}, {56, {B, 1}},  {57, {B, 2}},  {58, {B, 3}},
+      {59, {B, 4}},  {60, {A, 78}}, {61, {A, 32}}, {62, {A, 79}}, {63, {A, 82}}, {64, {A, 83}},
+      {65, {A, 84}}, {66, {C, 1}},  {67, {C, 2}},  {68, {C, 3}},  {69, {B, 9}},  {70, {A, 33}},
+      {71, {A, 33}}, {75, {A, 34}}, {76, {A, 35}}, {77, {A, 77}}, {78, {A, 92}}, {80, {A, 36}},
+      {81, {A, 36}}, {83, {A, 37}}, {84, {A, 37}}, {86, {A, 38}}, {90, {A, 90}}, {91, {A, 91}},
+      {92, {A, 93}},
+  };
+  for (const auto& [craft, line] : rows) t[static_cast<std::size_t>(craft)] = line;
+  return t;
+}();
+
+constexpr std::array<int, 12> NotFunctional{10, 11, 31, 39, 72, 73, 74, 79, 82, 85, 88, 89};
+
+const SlotLine* tableEntry(int craft) {
+  if (craft < 1 || craft > CraftSlotCount) return nullptr;
+  const SlotLine& l = SlotTable[static_cast<std::size_t>(craft)];
+  return l.line > 0 ? &l : nullptr;
+}
+
+}  // namespace
+
+std::optional<SlotLine> slotLine(int craft) {
+  if (const SlotLine* l = tableEntry(craft)) return *l;
+  return std::nullopt;
+}
+
+bool isFunctionalSlot(int craft) {
+  return tableEntry(craft) != nullptr &&
+         std::find(NotFunctional.begin(), NotFunctional.end(), craft) == NotFunctional.end();
+}
+
+int slotPartner(int craft) {
+  switch (craft) {
+    case 70:
+      return 71;
+    case 71:
+      return 70;
+    case 80:
+      return 81;
+    case 81:
+      return 80;
+    case 83:
+      return 84;
+    case 84:
+      return 83;
+    default:
+      return 0;
+  }
+}
+
+std::string defaultModel(int craft) {
+  if (!isFunctionalSlot(craft)) return {};
+  // The model a slot starts with is named after the craft's short name.
+  const auto& shortNames = shell::Vocabulary::builtIn(shell::tables::Short);
+  if (static_cast<std::size_t>(craft) >= shortNames.size()) return {};
+  std::string name;
+  for (const char c : shortNames[static_cast<std::size_t>(craft)])
+    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) name += c;
+  return upperAscii(name) + ".OPT";
+}
+
+std::string SlotLists::line(int craft) const {
+  const auto slot = slotLine(craft);
+  if (!slot) return {};
+  const auto& list = lines[static_cast<std::size_t>(slot->list)];
+  const auto index = static_cast<std::size_t>(slot->line - 1);
+  return index < list.size() ? list[index] : std::string();
+}
+
+bool SlotLists::setLine(int craft, std::string value) {
+  const auto slot = slotLine(craft);
+  if (!slot) return false;
+  auto& list = lines[static_cast<std::size_t>(slot->list)];
+  const auto index = static_cast<std::size_t>(slot->line - 1);
+  if (list.size() <= index) list.resize(index + 1);
+  list[index] = std::move(value);
+  return true;
+}
+
+std::array<std::string, 3> slotListSources(const shell::Settings& s) {
+  const std::string game = findPath(s.gameDirectory, "ivfiles");
+  if (!shell::expansionInstalled(s)) return {game, game, game};
+  const std::string expansion = findPath(shell::expansionDirectory(s), "ivfiles");
+  const bool ownSecond = isFile(findPath(expansion, SlotListNames[1]));
+  return {expansion, ownSecond ? expansion : game, expansion};
+}
+
+bool loadSlotLists(const shell::Settings& s, SlotLists& out, std::string& error) {
+  const auto sources = slotListSources(s);
+  SlotLists lists;
+  for (std::size_t i = 0; i < 3; ++i) {
+    lists.paths[i] = findPath(sources[i], SlotListNames[i]);
+    if (pathExists(lists.paths[i]) && !readLines(lists.paths[i], lists.lines[i], error))
+      return false;
+  }
+  out = std::move(lists);
+  return true;
+}
+
+std::vector<std::string> slotListTargets(const shell::Settings& s, bool baseToo) {
+  const std::string game = findPath(s.gameDirectory, "ivfiles");
+  if (!shell::expansionInstalled(s)) return {game};
+  std::vector<std::string> out{findPath(shell::expansionDirectory(s), "ivfiles")};
+  if (baseToo) out.push_back(game);
+  return out;
+}
+
+std::string slotMarker(const SlotLists& lists, int craft) {
+  if (!isFunctionalSlot(craft) || craft == PlanetSlot) return "  ";
+  return upperAscii(lists.line(craft)) == upperAscii(restoredLine(craft)) ? "  " : "* ";
+}
+
+std::string slotRow(const SlotLists& lists, int craft, std::string_view craftName) {
+  return slotMarker(lists, craft) + std::string(craftName);
+}
+
+std::string slotStatus(const shell::Settings& s, const SlotLists& lists, int craft) {
+  if (craft == PlanetSlot) return opttext::Planet;
+  if (!isFunctionalSlot(craft)) return opttext::NotFunctional;
+  const std::string line = lists.line(craft);
+  std::string status = opttext::AssignedTo + (line.size() > 8 ? line.substr(8) : std::string());
+  const bool present = !line.empty() && (isFile(findPath(s.gameDirectory, line)) ||
+                                         isFile(findPath(shell::expansionDirectory(s), line)));
+  if (!present) status += opttext::Available;
+  return status;
+}
+
+std::optional<std::string> assignedLine(const std::string& directory, std::string_view file) {
+  std::string folder = findPath(directory, "ivfiles");
+  while (!folder.empty() && folder.back() == '/') folder.pop_back();
+  if (file.size() <= folder.size() + 1 ||
+      !shell::equalsNoCase(file.substr(0, folder.size()), folder) ||
+      (file[folder.size()] != '/' && file[folder.size()] != '\\'))
+    return std::nullopt;
+  std::string rest = shell::lowerAscii(file.substr(folder.size() + 1));
+  std::replace(rest.begin(), rest.end(), '/', '\\');
+  return "ivfiles\\" + rest;
+}
+
+std::string restoredLine(int craft) {
+  return "IVFILES\\" + defaultModel(craft);
+}
+
+bool writeSlotFiles(const SlotLists& lists, const std::vector<std::string>& targetFolders,
+                    const std::vector<std::string>* craftNames, const std::string& editorFolder,
+                    std::string& error) {
+  std::vector<std::pair<std::string, std::string>> files;
+  for (const std::string& folder : targetFolders)
+    for (std::size_t i = 0; i < 3; ++i)
+      files.emplace_back(findPath(folder, SlotListNames[i]), joinCrLf(lists.lines[i]));
+  if (craftNames)
+    files.emplace_back(findPath(editorFolder, "Ships.txt"), shell::joinLines(*craftNames));
+  return writeTextFiles(files, error);
+}
+
+namespace opttext {
+std::string missingDirectory(std::string_view directory) {
+  return "Pref OPT Directory: " + std::string(directory) +
+         " does not exist. Check your Preference settings.";
+}
+std::string outsideFolder(std::string_view file, std::string_view folder) {
+  return std::string(file) + " is not in " + std::string(folder) +
+         " or a folder below it. The game only finds models there.";
+}
+}  // namespace opttext
+
+}  // namespace lists

@@ -1,0 +1,50 @@
+#pragma once
+// The game's plain-text files (mission lists, sound lists, model slot lists): lines read with
+// any line end, written back with CR LF through a temporary file, and paths inside game folders
+// that came from Windows installs found in any letter case.
+
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+namespace lists {
+
+// The lines of a text: CR LF, LF and CR all end a line; a last line without a line end still
+// counts; nothing after the last line end is no line. Bytes are kept as they are.
+std::vector<std::string> splitLines(std::string_view text);
+// Every line followed by CR LF.
+std::string joinCrLf(const std::vector<std::string>& lines);
+
+// Reads a whole text file. False with a message when the file is missing, is a folder or
+// cannot be read.
+bool readTextFile(const std::string& path, std::string& text, std::string& error);
+bool readLines(const std::string& path, std::vector<std::string>& lines, std::string& error);
+// Writes through a temporary file that replaces the old one only when complete; on any error
+// the old file is left as it was and the message names the file.
+bool writeTextFile(const std::string& path, std::string_view text, std::string& error);
+bool writeLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
+
+// Writes several files together: each goes to a temporary file beside it first, and the old
+// files are replaced only when every new one is complete on disk. On an error before that point
+// every old file is left as it was.
+bool writeTextFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                    std::string& error);
+
+// `relative` ("\"- or "/"-separated, e.g. "wave\train\dummy.wav") below `base`, each part
+// looked up in any letter case. Parts that do not exist yet are joined as written, so the
+// result is also the path to create.
+std::string findPath(const std::string& base, std::string_view relative);
+bool isFile(const std::string& path);
+bool pathExists(const std::string& path);
+
+// The file name of a path written with either separator ("C:\Game\M1.KRE" gives "M1.KRE").
+std::string fileNameOf(std::string_view path);
+// The folder part of a path written with either separator, without the last separator.
+std::string folderOf(std::string_view path);
+// ASCII upper case; other bytes are kept.
+std::string upperAscii(std::string_view s);
+// Whether `text` contains `part`, ignoring ASCII letter case.
+bool containsNoCase(std::string_view text, std::string_view part);
+
+}  // namespace lists

@@ -1,0 +1,206 @@
+#include "map/route.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "map/craft_classes.h"
+#include "map/filters.h"
+#include "map/view.h"
+
+namespace map {
+
+using namespace model;
+
+std::size_t legStart(const FlightGroup& g, std::size_t point) {
+  for (std::size_t p = point; p-- > Start1;) {
+    if (p < Waypoint1) return Start1;  // Start 2-4 are never predecessors
+    if (g.enabled(p)) return p;
+  }
+  return Start1;
+}
+
+LegDistances legDistances(const FlightGroup& g) {
+  LegDistances legs{};
+  for (std::size_t k = Waypoint1; k <= Hyperspace; ++k) {
+    if (!g.enabled(k)) continue;
+    const std::size_t from = legStart(g, k);
+    const double dx = g.x(k) - g.x(from), dy = g.y(k) - g.y(from), dz = g.z(k) - g.z(from);
+    legs[k - Waypoint1] =
+        static_cast<std::uint16_t>(nearest(std::sqrt(dx * dx + dy * dy + dz * dz)));
+  }
+  return legs;
+}
+
+int routeDistance(const LegDistances& legs, std::size_t point) {
+  int s = 0;
+  for (std::size_t k = Waypoint1; k <= point && k <= Hyperspace; ++k) s += legs[k - Waypoint1];
+  return s;
+}
+
+bool isMovingCraft(int t) {
+  return isCraftClass(t) && !(t >= 26 && t <= 29) && !(t >= 55 && t <= 59);
+}
+
+int maxCraftSpeed(int t) {
+  switch (t) {
+    case 1:
+    case 5:
+    case 14:
+    case 15:
+      return 45;
+    case 2:
+    case 7:
+      return 36;
+    case 3:
+      return 54;
+    case 4:
+      return 41;
+    case 6:
+    case 13:
+      return 50;
+    case 8:
+      return 60;
+    case 9:
+      return 65;
+    case 12:
+      return 55;
+    case 16:
+    case 37:
+    case 38:
+    case 39:
+      return 40;
+    case 17:
+    case 22:
+    case 23:
+      return 30;
+    case 18:
+      return 33;
+    case 19:
+    case 20:
+      return 35;
+    case 21:
+      return 25;
+    case 24:
+    case 49:
+    case 53:
+    case 54:
+      return 5;
+    case 25:
+    case 35:
+      return 15;
+    case 30:
+    case 33:
+    case 40:
+    case 41:
+      return 10;
+    case 32:
+    case 36:
+    case 42:
+    case 43:
+    case 44:
+    case 45:
+    case 46:
+    case 92:
+      return 8;
+    case 34:
+      return 12;
+    case 47:
+    case 48:
+    case 50:
+      return 6;
+    case 51:
+    case 52:
+      return 4;
+    default:
+      return 16;
+  }
+}
+
+namespace {
+bool isRouteCommand(int c) {
+  return (c >= 1 && c <= 4) || c == 21 || (c >= 24 && c <= 27) || c == 29;
+}
+}  // namespace
+
+int cruiseSpeed(const FlightGroup& g) {
+  std::size_t n = 0;
+  for (std::size_t k = 0; k < fg::OrderCount; ++k)
+    if (isRouteCommand(g.orderBytes(k)[order::Command.offset])) {
+      n = k;
+      break;
+    }
+  const CBytes o = g.orderBytes(n);
+  const int throttle = o[order::Throttle.offset];
+  const int speed = o[order::Speed.offset];
+  if (throttle == 10 && speed != 0) return speed;
+  return nearest(maxCraftSpeed(g.get(fg::CraftType)) * throttle / 10.0);
+}
+
+int flightSeconds(int mapUnits, int speed) {
+  return nearest((mapUnits / 160.0) / (speed * 0.002209456471765));
+}
+
+std::string formatTime(int seconds) {
+  const unsigned v = static_cast<std::uint16_t>(seconds);
+  char buf[32];
+  if (v < 60)
+    std::snprintf(buf, sizeof buf, "00:%02u", v);
+  else
+    std::snprintf(buf, sizeof buf, "%u:%02u", v / 60, v % 60);
+  return buf;
+}
+
+std::string trimmedName(const FlightGroup& g) {
+  std::string s;
+  for (std::size_t i = 0; i < fg::Name.width; ++i) {
+    const auto c = g.bytes[fg::Name.offset + i];
+    if (c >= 32 && c != 127) s.push_back(static_cast<char>(c));
+  }
+  const auto b = s.find_first_not_of(' ');
+  if (b == std::string::npos) return {};
+  return s.substr(b, s.find_last_not_of(' ') - b + 1);
+}
+
+std::string pointLabel(const FlightGroup& g, std::size_t p, const LabelOptions& o) {
+  if (!o.namesOn) return {};
+  std::string label = "  ";
+  if (p == Start1 || p >= Briefing1) return label + " " + trimmedName(g);
+  if (p < Waypoint1)
+    label += "Start " + std::to_string(p + 1);
+  else if (p < Rendezvous)
+    label += "w " + std::to_string(p - Waypoint1 + 1);
+  else if (p == Rendezvous)
+    label += "RDVZ";
+  else
+    label += "HYP";
+  if (!o.currentOnly) label += " " + trimmedName(g);
+  return label;
+}
+
+std::string pointAnnotation(const FlightGroup& g, std::size_t p, const LegDistances& legs,
+                            const LabelOptions& o) {
+  if (p == Start1 || p > Hyperspace || !isMovingCraft(g.get(fg::CraftType))) return {};
+  if (!o.distances && !o.times) return {};
+  const int s = routeDistance(legs, p);
+  std::string text;
+  if (o.distances) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%.2fkm ", s / 160.0);
+    text += buf;
+  }
+  if (o.times) {
+    const int c = cruiseSpeed(g);
+    if (c == 0) {
+      text += "(Holding)";
+    } else {
+      const int t = flightSeconds(s, c);
+      text += "(" + formatTime(t) + ")";
+      const int minutes = g.get(fg::ArrivalDelayMinutes), seconds = g.get(fg::ArrivalDelaySeconds);
+      if (arrivesWithin30Seconds(g) && (minutes != 0 || seconds != 0))
+        text += " <" + formatTime(minutes * 60 + t + 5 + seconds) + ">";
+    }
+  }
+  return text;
+}
+
+}  // namespace map

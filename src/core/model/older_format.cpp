@@ -1,0 +1,164 @@
+#include "model/older_format.h"
+
+#include <memory>
+
+namespace model {
+namespace {
+
+// A bounds-checked reader over the file's bytes; the first shortfall is remembered as the
+// message "the file ends at byte N inside WHAT (K bytes needed from byte P)".
+class Reader {
+ public:
+  explicit Reader(CBytes data) : data_(data) {}
+  std::size_t remaining() const { return data_.size() - pos_; }
+
+  bool need(std::size_t n, const std::string& what) {
+    if (n <= remaining()) return true;
+    if (error_.empty())
+      error_ = "the file ends at byte " + std::to_string(data_.size()) + " inside " + what + " (" +
+               std::to_string(n) + " bytes needed from byte " + std::to_string(pos_) + ")";
+    return false;
+  }
+  // The next n bytes, known to be there.
+  CBytes next(std::size_t n) {
+    const CBytes out = data_.subspan(pos_, n);
+    pos_ += n;
+    return out;
+  }
+  bool u16(std::uint16_t& v, const std::string& what) {
+    if (!need(2, what)) return false;
+    const CBytes b = next(2);
+    v = static_cast<std::uint16_t>(b[0] | (b[1] << 8));
+    return true;
+  }
+  bool text(std::size_t n, std::string& s, const std::string& what) {
+    if (!need(n, what)) return false;
+    const CBytes b = next(n);
+    s.assign(b.begin(), b.end());
+    return true;
+  }
+  bool skip(std::size_t n, const std::string& what) {
+    if (!need(n, what)) return false;
+    pos_ += n;
+    return true;
+  }
+  const std::string& error() const { return error_; }
+
+ private:
+  CBytes data_;
+  std::size_t pos_ = 0;
+  std::string error_;
+};
+
+ReadResult refused(const std::string& message) {
+  return {ReadStatus::Refused, message};
+}
+
+std::string numbered(const char* what, std::size_t n, std::size_t of) {
+  return std::string(what) + " " + std::to_string(n) + " of " + std::to_string(of);
+}
+
+// Checks that `count` records of `size` bytes follow; the message names the first one cut off.
+bool needRecords(Reader& r, std::size_t count, std::size_t size, const char* what) {
+  if (count * size <= r.remaining()) return true;
+  const std::size_t cut = r.remaining() / size;
+  r.skip(cut * size, what);
+  return r.need(size, numbered(what, cut + 1, count));
+}
+
+// A 16-bit count read from the file; negative values are damage, not a count.
+bool count(std::int16_t value, const char* what, std::size_t& out, std::string& error) {
+  if (value < 0) {
+    error = std::string("the ") + what + " is negative (" + std::to_string(value) + ")";
+    return false;
+  }
+  out = static_cast<std::size_t>(value);
+  return true;
+}
+
+}  // namespace
+
+ReadResult readOlderMission(CBytes data, OlderMission& out) {
+  Reader r(data);
+  std::uint16_t id = 0;
+  if (!r.u16(id, "the platform id")) return refused(r.error());
+  if (static_cast<std::int16_t>(id) != FormatOlder)
+    return refused("platform id " + std::to_string(static_cast<std::int16_t>(id)) +
+                   " is not an older-format mission");
+
+  auto m = std::make_unique<OlderMission>();
+  if (!r.need(older::header::Size, "the header")) return refused(r.error());
+  m->header = Record<older::header::Size>(r.next(older::header::Size));
+
+  std::size_t fgCount = 0, ogCount = 0;
+  std::string error;
+  if (!count(m->header.get(older::header::FlightGroupCount), "flight-group count", fgCount,
+             error) ||
+      !count(m->header.get(older::header::ObjectGroupCount), "object-group count", ogCount, error))
+    return refused(error);
+
+  // Counts are checked against the data before anything is allocated from them.
+  if (!needRecords(r, fgCount, older::fg::Size, "flight group")) return refused(r.error());
+  m->flightGroups.reserve(fgCount);
+  for (std::size_t i = 0; i < fgCount; ++i) m->flightGroups.emplace_back(r.next(older::fg::Size));
+  if (!needRecords(r, ogCount, older::og::Size, "object group")) return refused(r.error());
+  m->objectGroups.reserve(ogCount);
+  for (std::size_t i = 0; i < ogCount; ++i) m->objectGroups.emplace_back(r.next(older::og::Size));
+
+  out = std::move(*m);
+  return {ReadStatus::Ok, {}};
+}
+
+ReadResult readOlderBriefing(CBytes data, OlderBriefing& out) {
+  Reader r(data);
+  std::array<std::uint16_t, olderbrf::HeaderWords> head{};
+  for (auto& w : head)
+    if (!r.u16(w, "the header")) return refused(r.error());
+  auto b = std::make_unique<OlderBriefing>();
+  b->runningTime = static_cast<std::int16_t>(head[0]);
+  const std::size_t sets = head[1];
+  if (sets > olderbrf::MaxCoordinateSets) return refused(StrangeBriefingMessage);
+  b->iconCount = head[2];
+
+  const std::size_t setBytes = b->iconCount * 6;
+  if (!r.need(sets * setBytes, "the coordinate sets")) return refused(r.error());
+  b->coordinateSets.resize(sets);
+  for (auto& set : b->coordinateSets) {
+    set.reserve(b->iconCount);
+    for (std::size_t i = 0; i < b->iconCount; ++i) {
+      const CBytes p = r.next(6);
+      auto word = [&](std::size_t k) {
+        return static_cast<int>(static_cast<std::int16_t>(p[2 * k] | (p[2 * k + 1] << 8)));
+      };
+      set.push_back({word(0), word(1), word(2)});
+    }
+  }
+  if (!r.skip(b->iconCount * olderbrf::IconRecordSize, "the icon records"))
+    return refused(r.error());
+
+  for (std::size_t s = 0; s < olderbrf::StringCount; ++s) {
+    const std::string what = numbered("tag", s + 1, olderbrf::StringCount);
+    std::uint16_t n = 0;
+    if (!r.u16(n, what) || !r.text(n, b->tags[s], what)) return refused(r.error());
+  }
+  for (std::size_t s = 0; s < olderbrf::StringCount; ++s) {
+    const std::string what = numbered("text", s + 1, olderbrf::StringCount);
+    std::uint16_t n = 0;
+    if (!r.u16(n, what) || !r.text(n, b->texts[s], what) || !r.skip(n, what))
+      return refused(r.error());
+  }
+
+  std::uint16_t words = 0;
+  if (!r.u16(words, "the events")) return refused(r.error());
+  if (!r.need(std::size_t{words} * 2, "the events")) return refused(r.error());
+  b->events.reserve(words);
+  for (std::size_t i = 0; i < words; ++i) {
+    std::uint16_t w = 0;
+    r.u16(w, "the events");
+    b->events.push_back(w);
+  }
+  out = std::move(*b);
+  return {ReadStatus::Ok, {}};
+}
+
+}  // namespace model

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "cli_runner.h"
+#include "model/mission_file.h"
+#include "shell/settings_file.h"
+#include "temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+class LstCommand : public ::testing::Test {
+ protected:
+  LstCommand() {
+    shell::Settings s;
+    s.gameDirectory = dir / "Zyn";
+    shell::writeSettings(shell::settingsFilePath(dir.str()), s);
+    fs::create_directories(dir / "Zyn/Train");
+    writeFile(dir / "Zyn/Train/Mission.lst", "1\r\nm1.kre\r\nOne\r\n");
+    writeFile(dir / "Zyn/Train/imperial.lst", "// Imperial\r\n5\r\nI5.KRE\r\nFive\r\n");
+    mission.newMission();
+    mission.platformId = model::FormatBase;
+    mission.header.set(model::header::MissionType, std::uint8_t{3});
+    model::FlightGroup fg;
+    fg.set(model::fg::PlayerNumber, std::uint8_t{1});
+    fg.set(model::fg::Iff, std::uint8_t{1});
+    mission.flightGroups.push_back(fg);
+  }
+  std::string save() {
+    const std::string file = dir / "NEW.KRE";
+    EXPECT_TRUE(model::saveMissionFile(mission, file).ok);
+    return "'" + file + "'";
+  }
+  testsupport::CliRun run(const std::string& args) {
+    return testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.str(), args);
+  }
+  testsupport::TempDir dir;
+  model::Mission mission;
+};
+
+TEST_F(LstCommand, PrintsFolderSideListsAndEntries) {
+  const auto r = run("lst " + save());
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out, "Folder: " + dir / "Zyn/Train" +
+                       "\nSide: Imperial\nLists: Mission.lst, Imperial.lst\nNext: 6\n"
+                       "[Mission.lst]\n1\tm1.kre\tOne\n[Imperial.lst]\n5\tI5.KRE\tFive\n");
+}
+
+TEST_F(LstCommand, AddWritesTheApplicableListsWithBackups) {
+  const auto r = run("lst-add " + save() + " --description 'Über' --backup");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"),
+            "1\r\nm1.kre\r\nOne\r\n6\r\nNEW.KRE\r\n\xDC"
+            "ber\r\n");
+  EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.~ls"), "1\r\nm1.kre\r\nOne\r\n");
+  EXPECT_EQ(readFile(dir / "Zyn/Train/imperial.lst").substr(0, 12), "// Imperial\r");
+  EXPECT_FALSE(fs::exists(dir / "Zyn/Train/Rebel.lst"));
+  EXPECT_EQ(run("lst-add " + save() + " --description x --number 9").status, 0);
+  EXPECT_NE(readFile(dir / "Zyn/Train/Mission.lst").find("9\r\nNEW.KRE\r\nx\r\n"),
+            std::string::npos);
+}
+
+TEST_F(LstCommand, RefusalsWriteNothing) {
+  mission.flightGroups.clear();
+  const std::string file = save();
+  const auto r = run("lst-add " + file + " --description x");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "Where's Player 1?\n");
+  EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"), "1\r\nm1.kre\r\nOne\r\n");
+  EXPECT_EQ(run("lst-add " + file + " --description ''").status, 1);
+  EXPECT_EQ(run("lst-add " + file).status, 2);
+  EXPECT_EQ(run("lst-add " + file + " --description x --number 1a").status, 2);
+}
+
+}  // namespace

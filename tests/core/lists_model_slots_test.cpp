@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "lists/model_slots.h"
+#include "lists/text_file.h"
+#include "lists/wave_catalogue.h"
+#include "shell/paths.h"
+#include "temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Lines = std::vector<std::string>;
+using testsupport::readFile;
+using testsupport::TempDir;
+using testsupport::writeFile;
+
+TEST(ModelSlots, SlotTable) {
+  EXPECT_EQ(lists::slotLine(14), (lists::SlotLine{0, 10}));
+  EXPECT_EQ(lists::slotLine(44), (lists::SlotLine{1, 13}));
+  EXPECT_EQ(lists::slotLine(66), (lists::SlotLine{2, 1}));
+  EXPECT_EQ(lists::slotLine(70), lists::slotLine(71));
+  EXPECT_FALSE(lists::slotLine(10));
+  EXPECT_FALSE(lists::isFunctionalSlot(10));
+  EXPECT_FALSE(lists::isFunctionalSlot(72));
+  EXPECT_TRUE(lists::isFunctionalSlot(1));
+  EXPECT_EQ(lists::slotPartner(83), 84);
+  EXPECT_EQ(lists::defaultModel(10), "");
+}
+
+struct Ivfiles {
+  TempDir dir;
+  shell::Settings settings;
+  Ivfiles() {
+    settings.gameDirectory = dir / "Zyn";
+    fs::create_directories(dir / "Zyn/IVFILES/new");
+    fs::create_directories(dir / "Zyn/Quelvane/ivfiles");
+    fs::create_directories(dir / "editor");
+    writeFile(dir / "Zyn/Quelvane/ivfiles/SPEC640.LST", "ivfiles\\one.opt\nivfiles\\two.opt\n");
+    writeFile(dir / "Zyn/IVFILES/spec2640.lst", "ivfiles\\b1.opt\r\n");
+    writeFile(dir / "Zyn/IVFILES/one.opt", "x");
+  }
+};
+
+TEST(ModelSlots, ListsComeFromTheExpansionAndTheGame) {
+  Ivfiles t;
+  lists::SlotLists l;
+  std::string error;
+  ASSERT_TRUE(lists::loadSlotLists(t.settings, l, error)) << error;
+  EXPECT_EQ(l.paths[0], t.dir / "Zyn/Quelvane/ivfiles/SPEC640.LST");
+  EXPECT_EQ(l.paths[1], t.dir / "Zyn/IVFILES/spec2640.lst");
+  EXPECT_EQ(l.line(1), "ivfiles\\one.opt");
+  EXPECT_EQ(l.line(56), "ivfiles\\b1.opt");
+  EXPECT_EQ(l.line(66), "");  // spec3640 is missing: an empty list
+}
+
+TEST(ModelSlots, MarkersAndStatus) {
+  Ivfiles t;
+  lists::SlotLists l;
+  l.setLine(1, "ivfiles\\one.opt");
+  l.setLine(2, lists::restoredLine(2));
+  l.setLine(3, shell::lowerAscii(lists::restoredLine(3)));
+  EXPECT_EQ(lists::slotMarker(l, 1), "* ");
+  EXPECT_EQ(lists::slotMarker(l, 2), "  ");
+  EXPECT_EQ(lists::slotMarker(l, 3), "  ");
+  EXPECT_EQ(lists::slotStatus(t.settings, l, 1), "Assigned to: one.opt");
+  EXPECT_EQ(lists::slotStatus(t.settings, l, 2),
+            "Assigned to: " + lists::defaultModel(2) + "  *AVAILABLE*");
+  EXPECT_EQ(lists::slotStatus(t.settings, l, 87), "Planets use .ACT files");
+  EXPECT_EQ(lists::slotStatus(t.settings, l, 10), "Ship slot not functional");
+}
+
+TEST(ModelSlots, SharedLinesAndAssignedPaths) {
+  Ivfiles t;
+  lists::SlotLists l;
+  const auto line =
+      lists::assignedLine(t.settings.gameDirectory, t.dir / "Zyn/IVFILES/new/Big.OPT");
+  ASSERT_TRUE(line);
+  EXPECT_EQ(*line, "ivfiles\\new\\big.opt");
+  l.setLine(70, *line);
+  EXPECT_EQ(l.line(71), *line);
+  EXPECT_EQ(l.lines[0].size(), 33u);
+  EXPECT_FALSE(lists::assignedLine(t.settings.gameDirectory, "/elsewhere/x.opt"));
+}
+
+TEST(ModelSlots, WriteRoundTripAndAllOrNothing) {
+  Ivfiles t;
+  lists::SlotLists l;
+  std::string error;
+  ASSERT_TRUE(lists::loadSlotLists(t.settings, l, error));
+  l.setLine(14, "ivfiles\\x.opt");
+  const Lines names{"None", "Renamed"};
+  const auto targets = lists::slotListTargets(t.settings, true);
+  ASSERT_EQ(targets.size(), 2u);
+  ASSERT_TRUE(lists::writeSlotFiles(l, targets, &names, t.dir / "editor", error)) << error;
+  const std::string spec640 = readFile(t.dir / "Zyn/Quelvane/ivfiles/SPEC640.LST");
+  EXPECT_EQ(spec640.substr(0, 36), "ivfiles\\one.opt\r\nivfiles\\two.opt\r\n\r\n");
+  EXPECT_EQ(readFile(t.dir / "Zyn/IVFILES/spec640.lst"), spec640);
+  EXPECT_EQ(readFile(t.dir / "editor/Ships.txt"), "None\r\nRenamed\r\n");
+  lists::SlotLists again;
+  ASSERT_TRUE(lists::loadSlotLists(t.settings, again, error));
+  EXPECT_EQ(again.lines, l.lines);
+  // A folder in the place of one file: nothing is replaced.
+  fs::remove(t.dir / "editor/Ships.txt");
+  fs::create_directories(t.dir / "editor/Ships.txt");
+  l.setLine(1, "ivfiles\\changed.opt");
+  EXPECT_FALSE(lists::writeSlotFiles(l, targets, &names, t.dir / "editor", error));
+  EXPECT_EQ(readFile(t.dir / "Zyn/Quelvane/ivfiles/SPEC640.LST"), spec640);
+  for (const auto& entry : fs::directory_iterator(t.dir / "Zyn/Quelvane/ivfiles"))
+    EXPECT_NE(entry.path().filename().string()[0], '.') << "temporary file left behind";
+}
+
+TEST(WaveCatalogue, FoldersAndEntries) {
+  using lists::Voice;
+  using lists::VoiceSide;
+  const auto& tactical = lists::cataloguePhrases(Voice::TacticalOfficer1);
+  const auto glc00 = std::find_if(tactical.begin(), tactical.end(),
+                                  [](const auto& p) { return p.baseName == "glc00"; });
+  ASSERT_NE(glc00, tactical.end());
+  EXPECT_EQ(glc00->text, "   Good Work!");
+  EXPECT_EQ(lists::catalogueEntry(Voice::TacticalOfficer1, VoiceSide::Rebel, *glc00),
+            "Rto1\\To3glc00.wav");
+  EXPECT_FALSE(lists::catalogueEntry(Voice::TacticalOfficer2, VoiceSide::Pirate, *glc00));
+  EXPECT_EQ(lists::voicePrefix(Voice::Pilot3, VoiceSide::Pirate), "Isp3\\Ip3");
+  EXPECT_EQ(lists::voicePrefix(Voice::BaseCommander, VoiceSide::Pirate), "Pbc\\Pb1");
+  // Lesson recordings are found under their plain names.
+  for (const auto& p : lists::cataloguePhrases(Voice::TrainingOfficer))
+    EXPECT_EQ(p.baseName.find(' '), std::string::npos);
+}
+
+}  // namespace

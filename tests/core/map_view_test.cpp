@@ -1,0 +1,126 @@
+// The map's view math: conversions, zoom steps, fitting, snapping, picking radius.
+#include <gtest/gtest.h>
+
+#include "map/view.h"
+
+namespace {
+
+using namespace map;
+
+MapView viewAt(int zoom, Plane plane, bool briefing = false) {
+  MapView v;
+  v.zoom = zoom;
+  v.plane = plane;
+  v.briefing = briefing;
+  v.resize(800, 600);
+  return v;
+}
+
+TEST(MapView, ConversionsRoundTripOnEveryPlane) {
+  for (Plane p : {Plane::XY, Plane::XZ, Plane::YZ}) {
+    const MapView v = viewAt(32, p);
+    const ScreenPoint s = v.mapToScreen({160, 320});
+    const ViewPoint back = v.screenToMap(s.x, s.y);
+    EXPECT_DOUBLE_EQ(back.h, 160);
+    EXPECT_DOUBLE_EQ(back.v, 320);
+  }
+}
+
+TEST(MapView, SideViewsPutLargerVerticalValuesHigher) {
+  EXPECT_GT(viewAt(32, Plane::XY).mapToScreen({0, 160}).y, 300);  // +Y down
+  EXPECT_LT(viewAt(32, Plane::XZ).mapToScreen({0, 160}).y, 300);  // +Z up
+  EXPECT_LT(viewAt(32, Plane::YZ).mapToScreen({0, 160}).y, 300);
+  EXPECT_GT(viewAt(32, Plane::XZ, true).mapToScreen({0, 160}).y, 300);  // briefing never flips
+}
+
+TEST(MapView, ScreenPositionsRoundHalvesToEven) {
+  MapView v = viewAt(16, Plane::XY);  // 0.1 pixel per map unit
+  v.setPan(0, 0);
+  EXPECT_EQ(v.mapToScreen({5, 0}).x, 400);   // 400.5 -> 400
+  EXPECT_EQ(v.mapToScreen({15, 0}).x, 402);  // 401.5 -> 402
+}
+
+TEST(MapView, CentreOnAndZoomKeepTheCentre) {
+  MapView v = viewAt(32, Plane::XZ);
+  v.centreOn({800, -480});
+  EXPECT_EQ(v.mapToScreen({800, -480}), (ScreenPoint{400, 300}));
+  v.setZoom(200);
+  EXPECT_EQ(v.mapToScreen({800, -480}), (ScreenPoint{400, 300}));
+}
+
+TEST(MapView, VisibleRangeInKm) {
+  const VisibleRange r = viewAt(40, Plane::XZ).visibleRange(800, 600);
+  EXPECT_DOUBLE_EQ(r.left, -10);
+  EXPECT_DOUBLE_EQ(r.right, 10);
+  EXPECT_DOUBLE_EQ(r.top, -7.5);
+  EXPECT_DOUBLE_EQ(r.bottom, 7.5);
+}
+
+TEST(MapView, ZoomSteps) {
+  const struct {
+    int (*step)(int);
+    int from, to;
+  } cases[] = {
+      {zoomInStep, 13, 15},           {zoomInStep, 15, 16},
+      {zoomInStep, 168, 200},         {zoomInStep, 200, 300},
+      {zoomInStep, 2000, 2000},       {zoomOutStep, 4, 4},
+      {zoomOutStep, 16, 14},          {zoomOutStep, 17, 16},
+      {zoomOutStep, 300, 200},        {zoomOutStep, 200, 168},
+      {fineZoomIn, 99, 103},          {fineZoomIn, 100, 106},
+      {fineZoomOut, 100, 94},         {doubleClickZoomOut, 1001, 500},
+      {doubleClickZoomOut, 500, 200}, {doubleClickZoomOut, 499, 64},
+      {doubleClickZoomOut, 37, 32},   {doubleClickZoomOut, 36, 16},
+      {doubleClickZoomOut, 20, 8},    {doubleClickZoomOut, 10, 4},
+  };
+  for (const auto& c : cases) EXPECT_EQ(c.step(c.from), c.to) << c.from;
+}
+
+TEST(MapView, HoldZoomStep) {
+  EXPECT_EQ(holdZoomStep(7, 8), 8);      // below 8: one at a time
+  EXPECT_EQ(holdZoomStep(120, 8), 130);  // zoom / 12 with the default speed
+  EXPECT_EQ(holdZoomStep(1990, 18), 2000);
+}
+
+TEST(MapView, PlanesCycle) {
+  Plane p = Plane::XY;
+  for (int i = 0; i < 3; ++i) p = nextPlane(p);
+  EXPECT_EQ(p, Plane::XY);
+  EXPECT_EQ(horizontalAxis(Plane::YZ), 1);
+  EXPECT_EQ(verticalAxis(Plane::XZ), 2);
+}
+
+TEST(MapView, FitOnOneSharedPoint) {
+  const Fit f = fitToBattlefield({160, -320, 0}, {0, 0, 0}, Plane::XY, 780, 560);
+  EXPECT_EQ(f.zoom, 1950);
+  EXPECT_EQ(f.centre, (ViewPoint{160, -320}));
+}
+
+TEST(MapView, FitUsesTheNarrowerAxis) {
+  // 121000 / 4000 = 30.25 -> 30, minus 3; 76000 / 1000 = 76.
+  EXPECT_EQ(fitToBattlefield({}, {4000, 1000, 0}, Plane::XY, 780, 560).zoom, 27);
+  EXPECT_EQ(fitToBattlefield({}, {4000, 0, 1000}, Plane::XZ, 780, 560).zoom, 27);
+}
+
+TEST(MapView, SnapsCutTowardZero) {
+  EXPECT_EQ(snapTowardZero(238, 80), 160);  // 1.49 km
+  EXPECT_EQ(snapTowardZero(-48, 80), 0);    // -0.3 km
+  EXPECT_EQ(snapTowardZero(-100, 32), -96);
+  EXPECT_EQ(snapTowardZero(12.5, 1), 12);
+  EXPECT_EQ(snapOfItem(3), 80);
+}
+
+TEST(MapView, PickRadiusBands) {
+  EXPECT_EQ(pickRadius(32), 46);
+  EXPECT_EQ(pickRadius(200), 6);
+  EXPECT_EQ(pickRadius(500), 4);
+  EXPECT_EQ(pickRadius(1500), 2);
+}
+
+TEST(MapView, CoordinatesStayInSixteenBits) {
+  EXPECT_EQ(clampCoordinate(40000), 32767);
+  EXPECT_EQ(clampCoordinate(-40000), -32768);
+  EXPECT_EQ(clampCoordinate(-5), -5);
+  EXPECT_EQ(kmText(200), "1.25");
+}
+
+}  // namespace
