@@ -123,18 +123,24 @@ MissionDocument::~MissionDocument() {
 
 // ---- Life cycle ---------------------------------------------------------------------------
 
-void MissionDocument::replaceMission(model::Mission m, const std::string& fileName, bool named) {
+void MissionDocument::replaceMission(model::Mission m, const std::string& fileName, bool named,
+                                     bool unsaved) {
   closeTransaction();
   mission_ = std::move(m);
   model::refreshDerived(mission_, ChangeSet::wholeMission());
   state_.fileName = fileName;
   state_.named = named;
   state_.changed = {};
+  state_.changed.mission = unsaved;
   // The copy buffer outlives the Mission it was copied from; until something is copied it
   // holds the new-group template.
   if (!state_.bufferFilled) state_.flightGroupBuffer = newFlightGroupTemplate();
   undo_.clear();
-  undo_.setClean();
+  // A mission that is not on disk has no clean state to come back to.
+  if (unsaved)
+    undo_.resetClean();
+  else
+    undo_.setClean();
   fgSel_ = {{}, 0};
   msgSel_ = {{}, 0};
   fgSel_.clamp(static_cast<int>(mission_.flightGroups.size()));

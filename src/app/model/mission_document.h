@@ -81,9 +81,10 @@ class MissionDocument : public QObject {
 
   // ---- Life cycle -----------------------------------------------------------------------
   // Load, New Mission, import: the content is replaced, the undo history forgotten, the changed
-  // flags cleared and the first records selected.
+  // flags cleared (or the mission flag set: a wizard's or an imported mission is not on disk)
+  // and the first records selected.
   void replaceMission(model::Mission m, const std::string& fileName = model::UnnamedFile,
-                      bool named = false);
+                      bool named = false, bool unsaved = false);
   // After a successful save to `fileName`: this state is the one on disk.
   void markSaved(const std::string& fileName);
   const std::string& fileName() const { return state_.fileName; }

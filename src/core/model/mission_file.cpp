@@ -325,7 +325,7 @@ ReadResult loadMissionFile(const std::string& path, Mission& out, const MissionD
   if (!readWholeFile(path, data, error)) return {ReadStatus::Refused, error};
   ReadResult r = readMission(data, out, defaults);
   if (r.status == ReadStatus::Refused && r.message != KreFighterFileMessage &&
-             r.message != UnrecognizedFileMessage) {
+      r.message != UnrecognizedFileMessage) {
     r.message = "\"" + path + "\" cannot be loaded: " + r.message + ".";
   }
   return r;

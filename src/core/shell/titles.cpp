@@ -31,7 +31,6 @@ std::string savedTitle(std::string_view path, std::string_view missionTitle) {
   return fileTitle(path, missionTitle);
 }
 
-
 std::string saveDialogFolder(std::int16_t platformId, int missionType,
                              const std::string& gameDirectory,
                              const std::string& expansionDirectory) {
