@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/map/map_export.h"
+#include "app/shell/icons.h"
+#include "app/shell/input_policy.h"
 #include "app/shell/main_window.h"
 #include "shell/settings_file.h"
 
@@ -22,6 +24,9 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZynED"));
   QApplication::setApplicationVersion(QStringLiteral("1.1"));
+  QApplication::setWindowIcon(app::applicationIcon());
+  QGuiApplication::setDesktopFileName(QStringLiteral("zyned"));
+  app::InputPolicy::install();
 
   std::vector<std::string> args;
   const QStringList all = QApplication::arguments();

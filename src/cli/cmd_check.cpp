@@ -31,7 +31,7 @@ int runCheck(const std::vector<std::string>& arguments, Context& ctx) {
   if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-'))
     return usage(checkCommand, ctx);
 
-  shell::Settings settings = shell::readSettings(settingsPath);
+  shell::Settings settings = readSettingsWarning(settingsPath, ctx);
   if (flag > 0) settings.checkPlayable = false;
 
   model::Mission mission;

@@ -33,7 +33,12 @@ int runSettings(const std::vector<std::string>& arguments, Context& ctx) {
   std::vector<std::string> args = arguments;
   std::string path;
   if (!takeSettingsPath(args, ctx, path) || !args.empty()) return usage(settingsCommand, ctx);
-  const shell::Settings s = shell::readSettings(path);
+  std::string error;
+  const shell::Settings s = shell::readSettings(path, nullptr, &error);
+  if (!error.empty()) {
+    ctx.err << error << '\n';
+    return Failed;
+  }
   for (const shell::SettingKey& key : shell::settingKeys())
     ctx.out << key.section << '.' << key.key << '=' << shell::settingValue(s, key) << '\n';
   ctx.out << "Derived.ExpansionDirectory=" << shell::expansionDirectory(s) << '\n'

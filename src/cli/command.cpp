@@ -38,7 +38,7 @@ int usage(const Command& command, Context& ctx) {
 }
 
 void printCommandList(std::ostream& out) {
-  out << "usage: zyned-cli [--config-dir DIR] COMMAND ARGS...\n\ncommands:\n";
+  out << "usage: zyned-cli [--config-dir DIR] [--editor-dir DIR] COMMAND ARGS...\n\ncommands:\n";
   for (const Command& c : registry())
     out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
 }

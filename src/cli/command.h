@@ -21,12 +21,14 @@ struct Context {
   std::ostream& out;
   std::ostream& err;
   std::string configDir;  // from --config-dir, empty when not given
+  std::string editorDir;  // from --editor-dir, empty when not given
 };
 
 struct Command {
   std::string_view name;
   std::string_view usage;    // the arguments after the name, e.g. "FILE"
   std::string_view summary;  // one line for the command list
+  // The arguments after the name, without "--config-dir" and "--editor-dir" (in ctx).
   int (*run)(const std::vector<std::string>& args, Context& ctx);
 };
 

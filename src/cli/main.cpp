@@ -1,37 +1,35 @@
 // zyned-cli: the editor's file-level features without a window. Commands register themselves
-// (command.h); this file only picks one.
+// (command.h); this file only picks one. "--config-dir DIR" and "--editor-dir DIR" may stand
+// before or after the command name, for every command.
 #include <iostream>
 #include <string>
 #include <vector>
 
 #include "command.h"
+#include "options.h"
 
 int main(int argc, char** argv) {
-  cli::Context ctx{std::cout, std::cerr, {}};
-  int i = 1;
-  for (; i < argc; ++i) {
-    const std::string arg = argv[i];
-    if (arg == "--config-dir" && i + 1 < argc) {
-      ctx.configDir = argv[++i];
-    } else if (arg.rfind("--config-dir=", 0) == 0) {
-      ctx.configDir = arg.substr(13);
-    } else if (arg == "--help" || arg == "-h") {
-      cli::printCommandList(std::cout);
-      return cli::Success;
-    } else {
-      break;
-    }
-  }
-  if (i >= argc) {
+  cli::Context ctx{std::cout, std::cerr, {}, {}};
+  std::vector<std::string> args(argv + 1, argv + argc);
+  if (!cli::takeSharedOptions(args, ctx)) {
+    std::cerr << "zyned-cli: --config-dir and --editor-dir need a folder after them\n\n";
     cli::printCommandList(std::cerr);
     return cli::UsageError;
   }
-  const cli::Command* command = cli::findCommand(argv[i]);
+  if (!args.empty() && (args.front() == "--help" || args.front() == "-h")) {
+    cli::printCommandList(std::cout);
+    return cli::Success;
+  }
+  if (args.empty()) {
+    cli::printCommandList(std::cerr);
+    return cli::UsageError;
+  }
+  const cli::Command* command = cli::findCommand(args.front());
   if (!command) {
-    std::cerr << "zyned-cli: unknown command \"" << argv[i] << "\"\n\n";
+    std::cerr << "zyned-cli: unknown command \"" << args.front() << "\"\n\n";
     cli::printCommandList(std::cerr);
     return cli::UsageError;
   }
-  const std::vector<std::string> args(argv + i + 1, argv + argc);
+  args.erase(args.begin());
   return command->run(args, ctx);
 }

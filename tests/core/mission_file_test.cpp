@@ -603,4 +603,70 @@ TEST(Saving, WriteErrorLeavesTheOldFileIntact) {
   EXPECT_EQ(m.fileName, "Unnamed");
 }
 
+TEST(Saving, WriteProtectedFileIsRefused) {
+  TempDir dir;
+  const std::string path = dir.file("m.kre");
+  const Bytes8 old = {'o', 'l', 'd'};
+  writeBytes(path, old);
+  fs::permissions(path, fs::perms::owner_read | fs::perms::group_read);
+  Mission m;
+  m.newMission();
+  const SaveResult r = saveMissionFile(m, path);
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("write-protected"), std::string::npos) << r.error;
+  EXPECT_EQ(fileBytes(path), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
+TEST(Saving, HardLinkedFileIsWrittenInPlaceForEveryName) {
+  TempDir dir;
+  const std::string path = dir.file("m.kre"), other = dir.file("other.kre");
+  writeBytes(path, {1, 2, 3});
+  fs::create_hard_link(path, other);
+  Mission m;
+  m.newMission();
+  ASSERT_TRUE(saveMissionFile(m, path).ok);
+  EXPECT_EQ(fs::hard_link_count(path), 2u);
+  EXPECT_EQ(fileBytes(other), writeMission(m));
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+}
+
+TEST(Saving, FailedWriteInPlaceGivesTheOldContentBack) {
+  TempDir dir;
+  const std::string path = dir.file("m.kre");
+  const Bytes8 old = {'o', 'l', 'd'};
+  writeBytes(path, old);
+  fs::create_hard_link(path, dir.file("other.kre"));
+  Mission m;
+  m.newMission();
+  rlimit saved{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+  const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = saved;
+  small.rlim_cur = 4096;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const SaveResult r = saveMissionFile(m, path);
+  ::setrlimit(RLIMIT_FSIZE, &saved);
+  std::signal(SIGXFSZ, oldHandler);
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("keeps its old content"), std::string::npos) << r.error;
+  EXPECT_EQ(fileBytes(path), old);
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 2);
+}
+
+TEST(Saving, ReplacedFileKeepsItsOwnerAndGroup) {
+  if (::geteuid() != 0) GTEST_SKIP() << "only the superuser can give a file to someone else";
+  TempDir dir;
+  const std::string path = dir.file("m.kre");
+  writeBytes(path, {1, 2, 3});
+  ASSERT_EQ(::chown(path.c_str(), 4242, 4343), 0);
+  Mission m;
+  m.newMission();
+  ASSERT_TRUE(saveMissionFile(m, path).ok);
+  struct stat st {};
+  ASSERT_EQ(::stat(path.c_str(), &st), 0);
+  EXPECT_EQ(st.st_uid, 4242u);
+  EXPECT_EQ(st.st_gid, 4343u);
+}
+
 }  // namespace

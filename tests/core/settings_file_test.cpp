@@ -5,10 +5,12 @@
 #include "cli_runner.h"
 #include "temp_dir.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <utility>
 
 #include <sys/wait.h>
 
@@ -118,6 +120,43 @@ TEST(SettingsParse, NumbersOutOfTheirRangeGiveTheDefault) {
   EXPECT_EQ(edges.defaultAI, 0);
   EXPECT_EQ(edges.zoomSpeed, 18);
   EXPECT_EQ(shell::parseSettings("[Map]\nZoomSpeed=5\n").zoomSpeed, 5);
+}
+
+TEST(SettingsParse, OneSignAtMostAndOnlyInFront) {
+  // DefaultWPs takes any whole number; its default is 0.
+  const std::pair<const char*, int> cases[] = {
+      {"-5", -5},
+      {"+5", 5},
+      {"-2147483648", INT_MIN},
+      {"2147483647", INT_MAX},
+      {"--5", 0},
+      {"+-5", 0},
+      {"-+5", 0},
+      {"2147483648", 0},
+      {"-2147483649", 0},
+      {"$-5", 0},
+      {"0x+5", 0},
+      {"-$10", -16},
+      {"--9223372036854775808", 0},
+      {"-$-8000000000000000", 0},
+  };
+  for (const auto& [value, expected] : cases)
+    EXPECT_EQ(shell::parseSettings(std::string("[Map]\nDefaultWPs=") + value).defaultWPs, expected)
+        << value;
+}
+
+TEST(SettingsParse, LinesEndInCrLfOrCrAndKeepTheirEndsWhenWritten) {
+  for (const std::string eol : {"\r\n", "\n", "\r"}) {
+    const std::string text =
+        "[Directories]" + eol + "Zyn=/games/zyn" + eol + "[Options]" + eol + "UseWiz=0" + eol;
+    Settings s = shell::parseSettings(text);
+    EXPECT_EQ(s.gameDirectory, "/games/zyn");
+    EXPECT_FALSE(s.useWiz);
+    s.useWiz = true;
+    const std::string merged = shell::mergeSettings(text, s);
+    EXPECT_TRUE(merged.starts_with("[Directories]" + eol + "Zyn=/games/zyn" + eol)) << merged;
+    EXPECT_NE(merged.find(eol + "UseWiz=1" + eol), std::string::npos);
+  }
 }
 
 TEST(SettingsParse, BrokenLinesAndMisplacedKeysAreIgnored) {
@@ -287,6 +326,50 @@ TEST(SettingsFile, APathThatIsAFolderFailsWithAMessage) {
   EXPECT_FALSE(found);
 }
 
+namespace {
+// ASCII text as UTF-16, little or big endian, with an optional byte order mark.
+std::string utf16(std::string_view ascii, bool little, bool mark) {
+  std::string out = mark ? (little ? "\xFF\xFE" : "\xFE\xFF") : "";
+  for (const char c : ascii) out += little ? std::string{c, '\0'} : std::string{'\0', c};
+  return out;
+}
+}  // namespace
+
+TEST(SettingsFile, Utf16FilesAreReadAndWrittenBackAsUtf16) {
+  TempDir dir;
+  const std::string path = dir / "ZynED.ini";
+  for (const bool little : {true, false}) {
+    for (const bool mark : {true, false}) {
+      writeFile(path, utf16("[Directories]\r\nZyn=/games/zyn\r\n", little, mark));
+      std::string error;
+      Settings s = shell::readSettings(path, nullptr, &error);
+      EXPECT_EQ(s.gameDirectory, "/games/zyn") << little << mark;
+      EXPECT_TRUE(error.empty()) << error;
+      s.useWiz = false;
+      ASSERT_TRUE(shell::writeSettings(path, s));
+      const std::string text = readFile(path);
+      EXPECT_TRUE(text.starts_with(utf16("[Directories]\r\nZyn=/games/zyn\r\n", little, mark)));
+      EXPECT_FALSE(shell::readSettings(path).useWiz);
+    }
+  }
+}
+
+TEST(SettingsFile, BrokenUtf16IsRefusedWithAMessageAndNotOverwritten) {
+  TempDir dir;
+  const std::string path = dir / "ZynED.ini";
+  // Half a surrogate pair at the end.
+  const std::string broken = utf16("[Map]\r\nGhostText=1", true, true) + std::string("\x00\xD8", 2);
+  writeFile(path, broken);
+  bool found = false;
+  std::string error;
+  const Settings s = shell::readSettings(path, &found, &error);
+  EXPECT_TRUE(found);
+  EXPECT_FALSE(s.ghostText);
+  EXPECT_NE(error.find("UTF-16"), std::string::npos) << error;
+  EXPECT_FALSE(shell::writeSettings(path, s, &error));
+  EXPECT_EQ(readFile(path), broken);
+}
+
 TEST(SettingsDerived, ExpansionFolderInAnyCase) {
   TempDir dir;
   Settings s;
@@ -406,4 +489,30 @@ TEST(SettingsCli, PrintsEverySettingThenTheDerivedValues) {
   EXPECT_EQ(fromEnv.out, run.out);
   EXPECT_NE(runCli(env, "settings").out, run.out);
   EXPECT_EQ(runCli(env, "settings extra").status, 2);
+}
+
+TEST(SettingsCli, FolderOptionsStandBeforeOrAfterTheNameOfEveryCommand) {
+  TempDir dir;
+  fs::create_directories(dir / "editor");
+  writeFile(dir / "editor/Ships.txt", "Nothing\r\nBlade\r\n");
+  const std::string env = "ZYNED_CONFIG_DIR='" + (dir / "nowhere") + "'";
+  const std::string editor = "--editor-dir '" + (dir / "editor") + "'";
+  const std::string config = "--config-dir '" + dir.str() + "'";
+  const CliRun after = runCli(env, "vocab Ships " + editor);
+  EXPECT_EQ(after.out, "0\tNothing\n1\tBlade\n");
+  EXPECT_EQ(runCli(env, editor + " vocab Ships").out, after.out);
+  // Commands that need neither folder accept them all the same.
+  const std::string file = "'" + (dir / "m.kre") + "'";
+  EXPECT_EQ(runCli(env, "new --format 14 " + file + " " + config + " " + editor).status, 0);
+  EXPECT_EQ(runCli(env, config + " info " + file + " " + editor).status, 0);
+  EXPECT_EQ(runCli(env, "roundtrip " + file + " " + config).status, 0);
+  EXPECT_EQ(runCli(env, "info " + file + " --editor-dir").status, 2);
+}
+
+TEST(SettingsCli, AnUnreadableSettingsFileIsRefusedWithAMessage) {
+  TempDir dir;
+  writeFile(dir / "ZynED.ini", "\xFF\xFE[\0");  // UTF-16 that ends in half a character
+  const CliRun run = runCli("", "settings --config-dir '" + dir.str() + "'");
+  EXPECT_EQ(run.status, 1);
+  EXPECT_NE(run.err.find("UTF-16"), std::string::npos) << run.err;
 }

@@ -3,10 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/shell/input_policy.h"
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM",
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
+  app::InputPolicy::install();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The about window: what the editor is, its keys and a few answers, with the version.
+// The "About" window: the editor's name and version with credits and two links, the terms of
+// use, and tips on building missions.
 
 #include <QDialog>
 

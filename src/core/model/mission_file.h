@@ -47,6 +47,10 @@ struct SaveResult {
 };
 
 // Writes bytes to path through a temporary file beside it; the old file survives any failure.
+// A write-protected file, a folder or a device is refused with a message. A replaced file keeps
+// its permissions, owner and group; a file with several names (hard links), or whose owner we
+// cannot give a new file, is overwritten in place after a safe copy, so every name sees the new
+// content.
 SaveResult writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& data);
 // Saves the Mission to path. On success sets Named and FileName and clears the changed flags;
 // on failure the Mission is left exactly as it was.

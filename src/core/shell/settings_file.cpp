@@ -12,6 +12,7 @@
 
 #include "model/mission_file.h"
 #include "shell/paths.h"
+#include "shell/unicode_text.h"
 
 namespace shell {
 namespace {
@@ -64,24 +65,27 @@ IniLine parseLine(std::string raw) {
 
 struct IniText {
   std::vector<IniLine> lines;
-  bool crlf = false;
+  std::string eol = "\n";  // the file's own line end, used when it is written back
 };
 
+// Lines end in CR LF, LF or a lone CR (older editors); all three may even be mixed.
 IniText parseIni(std::string_view text) {
   IniText ini;
   // Editors that save as UTF-8 may put a byte order mark before the first section header.
   if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  bool eolSeen = false;
   std::size_t start = 0;
   while (start < text.size()) {
-    auto end = text.find('\n', start);
+    auto end = text.find_first_of("\r\n", start);
     if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(start, end - start);
-    if (line.ends_with('\r')) {
-      line.remove_suffix(1);
-      if (ini.lines.empty()) ini.crlf = true;
+    std::size_t next = end + 1;
+    if (end < text.size() && text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
+    if (!eolSeen && end < text.size()) {
+      ini.eol = std::string(text.substr(end, next - end));
+      eolSeen = true;
     }
-    ini.lines.push_back(parseLine(std::string(line)));
-    start = end + 1;
+    ini.lines.push_back(parseLine(std::string(text.substr(start, end - start))));
+    start = next;
   }
   return ini;
 }
@@ -109,7 +113,7 @@ std::optional<std::string> findValue(const IniText& ini, const Region& r, std::s
 }
 
 // A whole number as the settings file holds it: decimal with an optional sign, or hexadecimal
-// after "$" or "0x".
+// after "$" or "0x". One sign at most, and only in front: "--5" and "$-5" are no numbers.
 std::optional<int> parseInteger(std::string_view s) {
   s = trim(s);
   bool negative = false;
@@ -125,13 +129,14 @@ std::optional<int> parseInteger(std::string_view s) {
     base = 16;
     s.remove_prefix(2);
   }
-  if (s.empty()) return std::nullopt;
-  long long v = 0;
-  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), v, base);
-  if (ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
-  if (negative) v = -v;
-  if (v < INT_MIN || v > INT_MAX) return std::nullopt;
-  return static_cast<int>(v);
+  // Parsed without a sign, so the magnitude is never negated past the type's range.
+  unsigned long long magnitude = 0;
+  const auto [end, ec] = std::from_chars(s.data(), s.data() + s.size(), magnitude, base);
+  if (s.empty() || ec != std::errc() || end != s.data() + s.size()) return std::nullopt;
+  constexpr auto Limit = static_cast<unsigned long long>(INT_MAX);
+  if (magnitude > Limit + (negative ? 1 : 0)) return std::nullopt;
+  return negative ? static_cast<int>(-static_cast<long long>(magnitude))
+                  : static_cast<int>(magnitude);
 }
 
 // A value written so that reading it back gives the same text: a line end would start a new
@@ -277,40 +282,63 @@ std::string mergeSettings(std::string_view iniText, const Settings& settings) {
       ++region->end;
     }
   }
-  const std::string_view eol = ini.crlf ? "\r\n" : "\n";
   std::string out;
   for (const IniLine& line : ini.lines) {
     out += line.raw;
-    out += eol;
+    out += ini.eol;
   }
   return out;
 }
 
-Settings readSettings(const std::string& path, bool* found) {
+namespace {
+
+// The file's text as UTF-8 and the shape to write it back in; nothing, with a message, when the
+// file cannot be read or is broken UTF-16.
+std::optional<std::string> readSettingsText(const std::string& path, TextShape& shape,
+                                            std::string& error) {
   std::vector<std::uint8_t> bytes;
-  std::string error;
-  const bool ok = model::readWholeFile(path, bytes, error);
-  if (found) *found = ok;
-  if (!ok) return Settings{};
-  return parseSettings(std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()));
+  if (!model::readWholeFile(path, bytes, error)) return std::nullopt;
+  const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+  shape = detectTextShape(raw);
+  std::string why;
+  auto text = decodeText(raw, shape, &why);
+  if (!text) error = "\"" + path + "\" cannot be read: " + why + ".";
+  return text;
+}
+
+}  // namespace
+
+Settings readSettings(const std::string& path, bool* found, std::string* error) {
+  std::error_code ec;
+  const bool there = fs::is_regular_file(path, ec);
+  if (found) *found = there;
+  TextShape shape;
+  std::string why;
+  const auto text = readSettingsText(path, shape, why);
+  if (!text) {
+    if (error && there) *error = why + " Every setting keeps its default.";
+    return Settings{};
+  }
+  return parseSettings(*text);
 }
 
 bool writeSettings(const std::string& path, const Settings& s, std::string* error) {
   std::error_code ec;
   std::string current;
+  TextShape shape;
   if (fs::exists(fs::symlink_status(path, ec))) {
-    std::vector<std::uint8_t> bytes;
     std::string why;
     // Writing over a file that cannot be read would lose the keys it holds besides ours.
-    if (!model::readWholeFile(path, bytes, why)) {
+    const auto text = readSettingsText(path, shape, why);
+    if (!text) {
       if (error) *error = why;
       return false;
     }
-    current.assign(bytes.begin(), bytes.end());
+    current = *text;
   }
   const fs::path parent = fs::path(path).parent_path();
   if (!parent.empty()) fs::create_directories(parent, ec);
-  const std::string merged = mergeSettings(current, s);
+  const std::string merged = encodeText(mergeSettings(current, s), shape);
   const auto result =
       model::writeFileAtomically(path, std::vector<std::uint8_t>(merged.begin(), merged.end()));
   if (!result.ok && error) *error = result.error;

@@ -42,11 +42,13 @@ Settings parseSettings(std::string_view iniText);
 std::string mergeSettings(std::string_view iniText, const Settings& s);
 
 // Reads the file; a missing or unreadable file gives the defaults. `found` tells whether the
-// file was there to read.
-Settings readSettings(const std::string& path, bool* found = nullptr);
-// Writes every setting into the file (keeping what it holds besides), through a temporary file
-// that replaces the old one only when complete; creates the folder when needed. False with a
-// message when the file cannot be read back or written.
+// file was there to read. UTF-16 files are decoded; a file that is there but cannot be read
+// (broken UTF-16, no permission) also gives the defaults, and `error` says why.
+Settings readSettings(const std::string& path, bool* found = nullptr, std::string* error = nullptr);
+// Writes every setting into the file (keeping what it holds besides, its line ends and its
+// UTF-8 or UTF-16 form), through a temporary file that replaces the old one only when complete;
+// creates the folder when needed. False with a message when the file cannot be read back or
+// written.
 bool writeSettings(const std::string& path, const Settings& s, std::string* error = nullptr);
 
 // "IconZoomSmall" stays within 4..2000.

@@ -1,0 +1,95 @@
+#include "app/editing/clip_dialog.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+
+namespace app {
+
+ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe describe,
+                       std::string editorDirectory, Prompter& prompter, QWidget* parent)
+    : QDialog(parent),
+      clip_(clipboard),
+      describe_(std::move(describe)),
+      editorDirectory_(std::move(editorDirectory)),
+      prompter_(prompter) {
+  setObjectName(QStringLiteral("ClipForm"));
+  // The condition caption is spelled as the editor has always shown it.
+  setWindowTitle(mode == Mode::Conditions ? tr("Condtion Clipboard") : tr("Order Clipboard"));
+  auto* top = new QVBoxLayout(this);
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("ListBox1"));
+  list_->setMinimumSize(mode == Mode::Conditions ? 320 : 460, 160);
+  list_->setTextElideMode(Qt::ElideRight);
+  top->addWidget(list_, 1);
+
+  auto* row = new QHBoxLayout;
+  auto button = [&](const char* name, const QString& text, const QString& tip = {}) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    row->addWidget(b);
+    return b;
+  };
+  QPushButton* up = button("UpBtn", tr("Up"), tr("Move the entry up"));
+  QPushButton* down = button("DownBtn", tr("Down"), tr("Move the entry down"));
+  QPushButton* del = button("DeleteBtn", tr("Delete"), tr("Delete the entry"));
+  row->addStretch(1);
+  QPushButton* use = button("UseBtn", tr("&Use"));
+  QPushButton* cancel = button("CancelBtn", tr("&Cancel"));
+  use->setDefault(true);
+  top->addLayout(row);
+
+  connect(up, &QPushButton::clicked, this, [this] {
+    if (selected() < 0) return;
+    fill(static_cast<int>(clip_.moveUp(static_cast<std::size_t>(selected()))));
+    edited_ = true;
+  });
+  connect(down, &QPushButton::clicked, this, [this] {
+    if (selected() < 0) return;
+    fill(static_cast<int>(clip_.moveDown(static_cast<std::size_t>(selected()))));
+    edited_ = true;
+  });
+  connect(del, &QPushButton::clicked, this, [this] {
+    if (clip_.empty() || selected() < 0) return;
+    fill(clip_.remove(static_cast<std::size_t>(selected())));
+    edited_ = true;
+  });
+  auto useSelected = [this] {
+    if (selected() < 0) return;
+    chosen_ = selected();
+    accept();
+  };
+  connect(use, &QPushButton::clicked, this, useSelected);
+  connect(list_, &QListWidget::itemDoubleClicked, this, useSelected);
+  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  fill(0);
+}
+
+void ClipDialog::fill(int select) {
+  list_->clear();
+  for (const auto& e : clip_.entries()) {
+    auto* item = new QListWidgetItem(fromFile(describe_(e)), list_);
+    item->setToolTip(item->text());
+  }
+  if (select >= 0 && select < list_->count()) list_->setCurrentRow(select);
+}
+
+int ClipDialog::selected() const {
+  return list_->currentRow();
+}
+
+void ClipDialog::done(int result) {
+  if (result != Accepted) chosen_ = -1;
+  // The file follows the list whenever the dialog closes.
+  const std::string error = clip_.save(editorDirectory_);
+  if (!error.empty() && (edited_ || !clip_.unreadable())) prompter_.error(this, fromFile(error));
+  QDialog::done(result);
+}
+
+}  // namespace app

@@ -1,0 +1,206 @@
+#include "app/editing/library_window.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "app/shell/coloured_list.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+#include "editing/descriptions.h"
+#include "shell/paths.h"
+#include "shell/vocabulary.h"
+
+namespace app {
+
+namespace {
+
+QString startFolder(const std::string& editorDirectory) {
+  return shell::isDirectory(editorDirectory) ? QString::fromStdString(editorDirectory) : QString();
+}
+
+const QString Filter = QStringLiteral("Flight Group Library|*.fgp");
+
+}  // namespace
+
+bool saveLibrary(editing::Library& lib, Prompter& prompter, QWidget* parent,
+                 const std::string& editorDirectory, bool askForName) {
+  std::string path = lib.fileName();
+  if (askForName || !lib.named() || !QFileInfo::exists(QString::fromStdString(path))) {
+    const QString chosen =
+        prompter.saveFileName(parent, QDialog::tr("Save FG Library"), startFolder(editorDirectory),
+                              dialogFilter(Filter), QString::fromLatin1(editing::LibraryExtension));
+    if (chosen.isEmpty()) return false;
+    path = chosen.toStdString();
+  }
+  const std::string error = lib.save(path);
+  if (!error.empty()) {
+    prompter.error(parent, fromFile(error));
+    return false;
+  }
+  return true;
+}
+
+bool offerToSaveLibrary(editing::Library& lib, Prompter& prompter, QWidget* parent,
+                        const std::string& editorDirectory) {
+  if (!lib.changed()) return true;
+  if (prompter.question(parent, QDialog::tr("FG Library file has been changed. Save it?"),
+                        QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return true;
+  return saveLibrary(lib, prompter, parent, editorDirectory, false);
+}
+
+LibraryWindow::LibraryWindow(editing::Library& library, LibraryMissionAccess mission,
+                             const shell::Vocabulary& vocab, Prompter& prompter,
+                             std::string editorDirectory, QWidget* parent)
+    : QDialog(parent),
+      lib_(library),
+      mission_(std::move(mission)),
+      vocab_(vocab),
+      prompter_(prompter),
+      editorDirectory_(std::move(editorDirectory)) {
+  setObjectName(QStringLiteral("LibForm"));
+  auto* top = new QVBoxLayout(this);
+
+  list_ = new QListWidget(this);
+  list_->setObjectName(QStringLiteral("LibShipList"));
+  list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  list_->setItemDelegate(new ColouredListDelegate(list_));
+  // Lines flow down and on into a second column, as many as the window's width shows.
+  list_->setFlow(QListView::TopToBottom);
+  list_->setWrapping(true);
+  list_->setResizeMode(QListView::Adjust);
+  QFont f(QStringLiteral("Monospace"));
+  f.setStyleHint(QFont::TypeWriter);
+  f.setPointSize(8);
+  list_->setFont(f);
+  QPalette p = list_->palette();
+  p.setColor(QPalette::Base, Qt::black);
+  p.setColor(QPalette::Text, Qt::white);
+  p.setColor(QPalette::Highlight, QColor(72, 72, 72));
+  p.setColor(QPalette::HighlightedText, Qt::white);
+  list_->setPalette(p);
+  list_->setMinimumSize(560, 220);
+  top->addWidget(list_, 1);
+
+  auto button = [this](QLayout* row, const char* name, const QString& text, const QString& tip) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setToolTip(tip);
+    b->setAutoDefault(false);
+    row->addWidget(b);
+    return b;
+  };
+  auto* files = new QHBoxLayout;
+  QPushButton* newBtn = button(files, "NewLibBut", tr("New"), tr("New FG Library"));
+  QPushButton* load = button(files, "LoadLibBut", tr("Load..."), tr("Load FG Library"));
+  QPushButton* save = button(files, "SaveLibBut", tr("Save"), tr("Save FG Library"));
+  QPushButton* saveAs = button(files, "SaveAsLibBut", tr("Save As..."), tr("Save As FG Library"));
+  files->addStretch(1);
+  QPushButton* close = button(files, "CloseBtn", tr("&Close"), tr("Close the library"));
+  auto* edits = new QHBoxLayout;
+  QPushButton* grab =
+      button(edits, "GrabFGBut", tr("From Mission"), tr("Save selected FGs in Mission to Library"));
+  QPushButton* add =
+      button(edits, "AddBut", tr("To Mission"), tr("Add Library selections to Mission"));
+  edits->addSpacing(12);
+  QPushButton* up = button(edits, "LibUpBut", tr("Up"), tr("Move the Library FG up"));
+  QPushButton* down = button(edits, "LibDownBut", tr("Down"), tr("Move the Library FG down"));
+  QPushButton* del = button(edits, "DeleteLibFGBut", tr("Delete"), tr("Delete current Library FG"));
+  edits->addStretch(1);
+  top->addLayout(edits);
+  top->addLayout(files);
+
+  connect(newBtn, &QPushButton::clicked, this, [this] {
+    if (!offerToSaveLibrary(lib_, prompter_, this, editorDirectory_)) return;
+    lib_.clear();
+    fill({});
+  });
+  connect(load, &QPushButton::clicked, this, [this] {
+    if (!offerToSaveLibrary(lib_, prompter_, this, editorDirectory_)) return;
+    const QString path = prompter_.openFileName(
+        this, tr("Load FG Library"), startFolder(editorDirectory_), dialogFilter(Filter), {});
+    if (path.isEmpty()) return;
+    const editing::LibraryLoad r = lib_.load(path.toStdString());
+    if (!r.ok()) {
+      prompter_.error(this, fromFile(r.error));
+      return;
+    }
+    fill({0});
+    if (r.trailingBytes != 0)
+      prompter_.warning(
+          this, QString::fromStdString(editing::trailingBytesNotice(lib_.size(), r.trailingBytes)));
+  });
+  connect(save, &QPushButton::clicked, this, [this] {
+    saveLibrary(lib_, prompter_, this, editorDirectory_, false);
+    fill(selectedRows());
+  });
+  connect(saveAs, &QPushButton::clicked, this, [this] {
+    saveLibrary(lib_, prompter_, this, editorDirectory_, true);
+    fill(selectedRows());
+  });
+  connect(grab, &QPushButton::clicked, this, [this] {
+    const std::size_t before = lib_.size();
+    lib_.add(*mission_.mission, mission_.selectedFlightGroups());
+    std::vector<int> added;
+    for (std::size_t i = before; i < lib_.size(); ++i) added.push_back(static_cast<int>(i));
+    fill(added);
+  });
+  connect(add, &QPushButton::clicked, this, [this] {
+    std::vector<model::FlightGroup> groups;
+    for (int r : selectedRows())
+      groups.push_back(
+          editing::flightGroupFromLibrary(lib_, static_cast<std::size_t>(r), mission_.autoLink));
+    if (!groups.empty()) mission_.addFlightGroups(std::move(groups));
+  });
+  connect(up, &QPushButton::clicked, this, [this] {
+    if (focusedRow() < 0) return;
+    fill({static_cast<int>(lib_.moveUp(static_cast<std::size_t>(focusedRow())))});
+  });
+  connect(down, &QPushButton::clicked, this, [this] {
+    if (focusedRow() < 0) return;
+    fill({static_cast<int>(lib_.moveDown(static_cast<std::size_t>(focusedRow())))});
+  });
+  connect(del, &QPushButton::clicked, this, [this] {
+    if (lib_.empty() || focusedRow() < 0) return;
+    if (mission_.confirmDeletes &&
+        prompter_.question(this, tr("Delete Current Library Entry - Are You Sure?"),
+                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+      return;
+    fill({lib_.remove(static_cast<std::size_t>(focusedRow()))});
+  });
+  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+  fill({0});
+  resize(760, 360);
+}
+
+void LibraryWindow::fill(const std::vector<int>& select) {
+  setWindowTitle(fromFile(lib_.caption()));
+  const std::vector<std::string> lines = editing::libraryLines(lib_, vocab_);
+  list_->clear();
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    auto* item = new QListWidgetItem(fromFile(lines[i]), list_);
+    const model::Rgb c = editing::listColour(lib_.entries()[i]);
+    item->setForeground(QColor(c.r, c.g, c.b));
+  }
+  for (int r : select)
+    if (r >= 0 && r < list_->count()) list_->item(r)->setSelected(true);
+  if (!select.empty() && select.front() >= 0 && select.front() < list_->count())
+    list_->setCurrentRow(select.front(), QItemSelectionModel::Current);
+}
+
+std::vector<int> LibraryWindow::selectedRows() const {
+  std::vector<int> rows;
+  for (int r = 0; r < list_->count(); ++r)
+    if (list_->item(r)->isSelected()) rows.push_back(r);
+  return rows;
+}
+
+int LibraryWindow::focusedRow() const {
+  return list_->currentRow();
+}
+
+}  // namespace app

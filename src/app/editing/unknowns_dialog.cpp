@@ -1,0 +1,148 @@
+#include "app/editing/unknowns_dialog.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "app/shell/dialog_buttons.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+
+namespace app {
+
+namespace {
+
+// What the message of a refused box calls it.
+QString headerBoxName(std::size_t i) {
+  static const char* names[] = {"Mission unknown 1", "Mission unknown 2", "Mission unknown 3"};
+  return QString::fromLatin1(names[i]);
+}
+
+QString byteBoxName(std::size_t offset) {
+  return QStringLiteral("Byte %1").arg(offset);
+}
+
+// The hint beside some boxes.
+QString hintFor(std::size_t offset) {
+  switch (offset) {
+    case 133:
+      return QStringLiteral("X 30 seconds = arrival delay");
+    case 147:
+      return QStringLiteral("(dep when)");
+    case 1302:
+      return QStringLiteral("(Jump to order 4 conditions)");
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+UnknownsDialog::UnknownsDialog(const model::Header& header, const model::FlightGroup& current,
+                               Prompter& prompter, QWidget* parent)
+    : QDialog(parent), prompter_(prompter) {
+  setObjectName(QStringLiteral("UnksForm"));
+  setWindowTitle(tr("FG Unknowns"));
+  auto* top = new QVBoxLayout(this);
+
+  auto* lines = new QGroupBox(tr("Current values"), this);
+  auto* ll = new QVBoxLayout(lines);
+  ll->setSpacing(1);
+  int n = 0;
+  for (const std::string& line : editing::unknownLines(header, current)) {
+    auto* l = new QLabel(fromFile(line), lines);
+    l->setObjectName(QStringLiteral("UnkLine%1").arg(n++));
+    l->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    ll->addWidget(l);
+  }
+  top->addWidget(lines);
+  top->addWidget(new QLabel(tr("Use Tab key to maneuver though edit boxes"), this));
+  top->addWidget(new QLabel(tr("Changes affect all selected FGs"), this));
+
+  const int boxWidth = QFontMetrics(font()).horizontalAdvance(QStringLiteral("0000")) + 12;
+  auto box = [&](const QString& name, int value) {
+    auto* e = new QLineEdit(QString::number(value), this);
+    e->setObjectName(name);
+    e->setMaxLength(3);
+    e->setFixedWidth(boxWidth);
+    return e;
+  };
+
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(8);
+  grid->setVerticalSpacing(3);
+  int row = 0;
+  for (std::size_t i = 0; i < headerBoxes_.size(); ++i) {
+    headerBoxes_[i] = box(QStringLiteral("HdrUnk%1").arg(editing::HeaderUnknowns[i].offset + 2),
+                          header.get(editing::HeaderUnknowns[i]));
+    grid->addWidget(new QLabel(headerBoxName(i) + QLatin1Char(':'), this), row, 0);
+    grid->addWidget(headerBoxes_[i], row, 1);
+    ++row;
+  }
+  for (std::size_t i = 0; i < byteBoxes_.size(); ++i) {
+    const std::size_t offset = editing::UnknownByteOffsets[i];
+    byteBoxes_[i] = box(QStringLiteral("Unk%1").arg(offset), current.bytes[offset]);
+    // Two columns of record bytes beside the header's.
+    const int r = static_cast<int>(i % 6), c = 3 + static_cast<int>(i / 6) * 3;
+    grid->addWidget(new QLabel(byteBoxName(offset) + QLatin1Char(':'), this), r, c);
+    grid->addWidget(byteBoxes_[i], r, c + 1);
+    if (const QString hint = hintFor(offset); !hint.isEmpty())
+      grid->addWidget(new QLabel(hint, this), r, c + 2);
+  }
+  grid->setColumnMinimumWidth(2, 16);
+  grid->setColumnStretch(8, 1);
+  top->addLayout(grid);
+
+  auto* flags = new QHBoxLayout;
+  flags->addWidget(new QLabel(tr("Bytes 1321 to 1326:"), this));
+  for (std::size_t i = 0; i < flagBoxes_.size(); ++i) {
+    flagBoxes_[i] = new QCheckBox(QString::number(i + 3), this);
+    flagBoxes_[i]->setObjectName(QStringLiteral("UnkChk%1").arg(i + 3));
+    const int held = current.bytes[editing::UnknownFlagOffsets[i]];
+    if (held > 1) {
+      // Neither ticked nor cleared: the byte keeps its value unless the user decides.
+      flagBoxes_[i]->setTristate(true);
+      flagBoxes_[i]->setCheckState(Qt::PartiallyChecked);
+      flagBoxes_[i]->setToolTip(tr("Holds %1; left partly ticked it is kept").arg(held));
+    } else {
+      flagBoxes_[i]->setChecked(held == 1);
+    }
+    flags->addWidget(flagBoxes_[i]);
+  }
+  flags->addStretch(1);
+  top->addLayout(flags);
+  top->addWidget(okCancelButtons(this));
+}
+
+void UnknownsDialog::accept() {
+  UnknownValues v;
+  auto read = [&](QLineEdit* e, const QString& name, std::uint8_t& out) {
+    const auto value = editing::parseUnknownByte(toFile(e->text()));
+    if (value) {
+      out = *value;
+      return true;
+    }
+    prompter_.error(this, tr("%1: '%2' is not a whole number from 0 to 255. Nothing was changed.")
+                              .arg(name, e->text()));
+    e->setFocus();
+    e->selectAll();
+    return false;
+  };
+  for (std::size_t i = 0; i < headerBoxes_.size(); ++i)
+    if (!read(headerBoxes_[i], headerBoxName(i), v.header[i])) return;
+  for (std::size_t i = 0; i < byteBoxes_.size(); ++i)
+    if (!read(byteBoxes_[i], byteBoxName(editing::UnknownByteOffsets[i]), v.bytes[i])) return;
+  for (std::size_t i = 0; i < flagBoxes_.size(); ++i)
+    v.flags[i] = flagBoxes_[i]->checkState() == Qt::PartiallyChecked ? -1
+                 : flagBoxes_[i]->isChecked()                        ? 1
+                                                                     : 0;
+  values_ = v;
+  QDialog::accept();
+}
+
+}  // namespace app

@@ -1,0 +1,482 @@
+#include "app/lists/battle_manager.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/shell/dialog_buttons.h"
+#include "app/shell/folder_chooser_dialog.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+#include "lists/game_lists.h"
+#include "lists/text_file.h"
+#include "shell/settings_file.h"
+
+namespace app {
+
+namespace {
+
+constexpr const char* UnnamedList = "Unnamed";
+
+QString qpath(const std::string& path) {
+  return QString::fromStdString(path);
+}
+
+QToolButton* toolButton(const QString& text, const QString& hint, const char* name,
+                        QWidget* parent) {
+  auto* b = new QToolButton(parent);
+  b->setText(text);
+  b->setToolTip(hint);
+  b->setObjectName(QString::fromLatin1(name));
+  return b;
+}
+
+// A list file's text as the pages show it; an empty text when it is missing.
+QString listText(const std::string& path) {
+  std::vector<std::string> lines;
+  std::string error;
+  if (!lists::isFile(path) || !lists::readLines(path, lines, error)) return {};
+  return fromFile(lists::pageText(lines));
+}
+
+}  // namespace
+
+BattleManager::BattleManager(const shell::Settings& settings, std::int16_t platformId,
+                             std::optional<std::uint8_t> side, Prompter& prompter, QWidget* parent)
+    : QDialog(parent),
+      settings_(settings),
+      prompter_(prompter),
+      path_(QString::fromLatin1(UnnamedList)) {
+  setObjectName(QStringLiteral("BattleManager"));
+  setWindowTitle(tr("Battle/Campaign Manager"));
+  auto* pages = new QTabWidget(this);
+  pages->setObjectName(QStringLiteral("BattlePages"));
+
+  // --- Page "Custom .lst" ---
+  auto* custom = new QWidget(pages);
+  auto* tools = new QHBoxLayout;
+  auto* loadBtn = toolButton(tr("Load"), tr("Load  Custom .lst file"), "LoadCustomBtn", custom);
+  auto* upBtn = toolButton(tr("Up"), tr("Move mission up in list"), "MoveUpBtn", custom);
+  auto* downBtn = toolButton(tr("Down"), tr("Move mission down in list"), "MoveDownBtn", custom);
+  auto* saveAsBtn =
+      toolButton(tr("Save As"), tr("Save As Custom .lst file"), "SaveAsCustomBtn", custom);
+  auto* saveBtn = toolButton(tr("Save"), tr("Save Custom .lst file"), "SaveCustomBtn", custom);
+  nameLabel_ = new QLabel(tr("<No File>"), custom);
+  nameLabel_->setObjectName(QStringLiteral("CustomNameLabel"));
+  for (QWidget* w : {static_cast<QWidget*>(loadBtn), static_cast<QWidget*>(upBtn),
+                     static_cast<QWidget*>(downBtn), static_cast<QWidget*>(saveAsBtn),
+                     static_cast<QWidget*>(saveBtn)})
+    tools->addWidget(w);
+  tools->addSpacing(10);
+  tools->addWidget(nameLabel_, 1);
+
+  folderLabel_ = new QLabel(custom);
+  folderLabel_->setObjectName(QStringLiteral("MissionFolderLabel"));
+  folderLabel_->setWordWrap(true);
+  files_ = new QListWidget(custom);
+  files_->setObjectName(QStringLiteral("MissionFileList"));
+  files_->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  auto* subdirectory = new QPushButton(tr("Subdirectory"), custom);
+  subdirectory->setObjectName(QStringLiteral("SubdirectoryBtn"));
+  auto* addBtn = new QPushButton(tr("Add >>"), custom);
+  addBtn->setObjectName(QStringLiteral("AddBtn"));
+  auto* removeBtn = new QPushButton(tr("<< Remove"), custom);
+  removeBtn->setObjectName(QStringLiteral("RemoveBtn"));
+  missions_ = new QListWidget(custom);
+  missions_->setObjectName(QStringLiteral("CustomMissionList"));
+  description_ = new QPlainTextEdit(custom);
+  description_->setObjectName(QStringLiteral("DescriptionMemo"));
+  count_ = new QLabel(custom);
+  count_->setObjectName(QStringLiteral("CountLabel"));
+  typeBox_ = new QComboBox(custom);
+  typeBox_->setObjectName(QStringLiteral("TypeBox"));
+  typeBox_->setFocusPolicy(Qt::StrongFocus);
+  iffBox_ = new QComboBox(custom);
+  iffBox_->setObjectName(QStringLiteral("CampaignIffBox"));
+  iffBox_->addItems({tr("Rebel"), tr("Imperial")});
+  iffBox_->setFocusPolicy(Qt::StrongFocus);
+
+  auto* grid = new QGridLayout;
+  grid->addWidget(folderLabel_, 0, 0);
+  grid->addWidget(files_, 1, 0, 3, 1);
+  grid->addWidget(subdirectory, 4, 0, Qt::AlignLeft);
+  auto* middle = new QVBoxLayout;
+  middle->addStretch();
+  middle->addWidget(addBtn);
+  middle->addWidget(removeBtn);
+  middle->addStretch();
+  grid->addLayout(middle, 1, 1, 3, 1);
+  grid->addWidget(count_, 0, 2);
+  grid->addWidget(missions_, 1, 2, 3, 1);
+  grid->setColumnStretch(0, 1);
+  grid->setColumnStretch(2, 1);
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(new QLabel(tr("Custom .lst type"), custom));
+  choices->addWidget(typeBox_);
+  choices->addSpacing(12);
+  choices->addWidget(new QLabel(tr("IFF of Campaign"), custom));
+  choices->addWidget(iffBox_);
+  choices->addStretch();
+  auto* customLayout = new QVBoxLayout(custom);
+  customLayout->addLayout(tools);
+  customLayout->addLayout(grid, 2);
+  customLayout->addWidget(new QLabel(tr("Description"), custom));
+  customLayout->addWidget(description_, 1);
+  customLayout->addLayout(choices);
+  pages->addTab(custom, tr("Custom .lst"));
+
+  // --- Page "Mission / IFF .lsts" ---
+  auto* lstPage = new QWidget(pages);
+  listTabs_ = new QTabWidget(lstPage);
+  listTabs_->setObjectName(QStringLiteral("ListTabs"));
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  missionLst_ = new QPlainTextEdit(lstPage);
+  missionLst_->setObjectName(QStringLiteral("MissionLstMemo"));
+  sideLst_ = new QPlainTextEdit(lstPage);
+  sideLst_->setObjectName(QStringLiteral("SideLstMemo"));
+  for (QPlainTextEdit* memo : {missionLst_, sideLst_}) {
+    memo->setFont(fixed);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  }
+  listTabs_->addTab(missionLst_, QStringLiteral("Mission.lst"));
+  listTabs_->addTab(sideLst_, tr("N/A"));
+
+  auto* entry = new QGroupBox(tr("New Entry"), lstPage);
+  auto* entryGrid = new QGridLayout(entry);
+  number_ = new QLineEdit(entry);
+  number_->setObjectName(QStringLiteral("NextNumberEdit"));
+  titleLabel_ = new QLabel(entry);
+  titleLabel_->setObjectName(QStringLiteral("TitleLabel"));
+  title_ = new QLineEdit(entry);
+  title_->setObjectName(QStringLiteral("TitleEdit"));
+  customName_ = new QLineEdit(QString::fromLatin1(UnnamedList), entry);
+  customName_->setObjectName(QStringLiteral("CustomNameEdit"));
+  customName_->setReadOnly(true);
+  auto* autoAddBtn = new QPushButton(tr("&Auto-Add"), entry);
+  autoAddBtn->setObjectName(QStringLiteral("AutoAddBtn"));
+  entryGrid->addWidget(new QLabel(tr("Next available #:"), entry), 0, 0);
+  entryGrid->addWidget(number_, 0, 1);
+  entryGrid->addWidget(titleLabel_, 1, 0);
+  entryGrid->addWidget(title_, 1, 1);
+  entryGrid->addWidget(new QLabel(tr("Custom .lst name"), entry), 2, 0);
+  entryGrid->addWidget(customName_, 2, 1);
+  entryGrid->addWidget(autoAddBtn, 3, 1, Qt::AlignRight);
+  entryGrid->setColumnStretch(1, 1);
+  auto* backup = new QGroupBox(tr("Backup"), lstPage);
+  auto* backupLayout = new QVBoxLayout(backup);
+  backupLayout->addWidget(new QLabel(tr("Backup current state of these .lst files"), backup));
+  backupLayout->addWidget(new QLabel(tr("as <filename>.~ls"), backup));
+  auto* backupBtn = new QPushButton(tr("&Backup now"), backup);
+  backupBtn->setObjectName(QStringLiteral("BackupBtn"));
+  backupLayout->addWidget(backupBtn, 0, Qt::AlignRight);
+  backupLayout->addStretch();
+  auto* lower = new QHBoxLayout;
+  lower->addWidget(entry, 3);
+  lower->addWidget(backup, 1);
+  auto* lstLayout = new QVBoxLayout(lstPage);
+  lstLayout->addWidget(listTabs_, 1);
+  lstLayout->addLayout(lower);
+  pages->addTab(lstPage, tr("Mission / IFF .lsts"));
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages, 1);
+  layout->addWidget(okCancelButtons(this));
+
+  // --- Behaviour ---
+  connect(loadBtn, &QToolButton::clicked, this, &BattleManager::loadCustom);
+  connect(upBtn, &QToolButton::clicked, this, [this] { moveMission(-1); });
+  connect(downBtn, &QToolButton::clicked, this, [this] { moveMission(1); });
+  connect(saveAsBtn, &QToolButton::clicked, this, &BattleManager::saveCustomAs);
+  connect(saveBtn, &QToolButton::clicked, this, &BattleManager::saveCustom);
+  connect(subdirectory, &QPushButton::clicked, this, &BattleManager::browse);
+  connect(addBtn, &QPushButton::clicked, this, &BattleManager::addMissions);
+  connect(removeBtn, &QPushButton::clicked, this, &BattleManager::removeMission);
+  connect(autoAddBtn, &QPushButton::clicked, this, &BattleManager::autoAdd);
+  connect(backupBtn, &QPushButton::clicked, this, &BattleManager::backupNow);
+  connect(description_, &QPlainTextEdit::textChanged, this, [this] {
+    if (filling_) return;
+    // The field takes at most 2500 characters.
+    QString text = description_->toPlainText();
+    if (text.size() > static_cast<qsizetype>(lists::MaxCustomDescription)) {
+      text.truncate(static_cast<qsizetype>(lists::MaxCustomDescription));
+      const QSignalBlocker blocker(description_);
+      description_->setPlainText(text);
+      description_->moveCursor(QTextCursor::End);
+    }
+    list_.description = toFile(text);
+    setCustomChanged();
+  });
+  connect(missionLst_, &QPlainTextEdit::textChanged, this, [this] {
+    if (!filling_) missionListChanged_ = true;
+  });
+  connect(sideLst_, &QPlainTextEdit::textChanged, this, [this] {
+    if (!filling_) sideListChanged_ = true;
+  });
+
+  const bool expansion = shell::expansionInstalled(settings_);
+  typeBox_->addItem(
+      QString::fromLatin1(lists::customListTypeName(lists::CustomListType::ZynBattle)),
+      static_cast<int>(lists::CustomListType::ZynBattle));
+  if (expansion) {
+    for (const auto t : {lists::CustomListType::QvnBattle, lists::CustomListType::QvnCampaign})
+      typeBox_->addItem(QString::fromLatin1(lists::customListTypeName(t)), static_cast<int>(t));
+  }
+  imperial_ = side == lists::ImperialSide;
+  iffBox_->setCurrentIndex(imperial_ ? 1 : 0);
+  const int start = expansion && platformId == model::FormatExpansion ? 2 : 0;
+  typeBox_->setCurrentIndex(start);
+  chooseType(start);
+  connect(typeBox_, &QComboBox::currentIndexChanged, this, &BattleManager::chooseType);
+  connect(iffBox_, &QComboBox::currentIndexChanged, this, &BattleManager::chooseIff);
+  resize(700, 560);
+}
+
+void BattleManager::offerToSaveLists() {
+  if (!missionListChanged_ && !sideListChanged_) return;
+  if (prompter_.question(this, tr("Save .lst files?"), QMessageBox::Yes | QMessageBox::No) ==
+      QMessageBox::Yes)
+    saveLists();
+}
+
+bool BattleManager::saveLists() {
+  std::vector<std::pair<std::string, std::string>> files;
+  if (missionListChanged_)
+    files.emplace_back(folders_.missionList,
+                       lists::joinCrLf(lists::pageLines(toFile(missionLst_->toPlainText()))));
+  if (sideListChanged_ && isCampaign() && !folders_.sideList.empty())
+    files.emplace_back(folders_.sideList,
+                       lists::joinCrLf(lists::pageLines(toFile(sideLst_->toPlainText()))));
+  std::string error;
+  if (!lists::writeTextFiles(files, error)) {
+    prompter_.error(this, qpath(error));
+    return false;
+  }
+  missionListChanged_ = sideListChanged_ = false;
+  return true;
+}
+
+void BattleManager::loadListTexts() {
+  filling_ = true;
+  folders_ = lists::customListFolders(settings_, type_, imperial_);
+  missionLst_->setPlainText(listText(folders_.missionList));
+  if (isCampaign()) {
+    sideLst_->setEnabled(true);
+    sideLst_->setPlainText(listText(folders_.sideList));
+    listTabs_->setTabText(1,
+                          imperial_ ? QStringLiteral("Imperial.lst") : QStringLiteral("Rebel.lst"));
+    listTabs_->tabBar()->setTabTextColor(1, imperial_ ? QColor(255, 38, 38) : QColor(0, 128, 0));
+  } else {
+    sideLst_->clear();
+    sideLst_->setEnabled(false);
+    listTabs_->setTabText(1, tr("N/A"));
+    listTabs_->tabBar()->setTabTextColor(1, palette().color(QPalette::WindowText));
+  }
+  missionListChanged_ = sideListChanged_ = false;
+  number_->setText(
+      QString::number(lists::nextFreeNumber(lists::pageLines(toFile(missionLst_->toPlainText())))));
+  filling_ = false;
+}
+
+void BattleManager::chooseType(int index) {
+  offerToSaveLists();
+  type_ = static_cast<lists::CustomListType>(typeBox_->itemData(index).toInt());
+  iffBox_->setEnabled(isCampaign());
+  loadListTexts();
+  showFolder(qpath(folders_.missions));
+  titleLabel_->setText(tr("Title of this ") + QString::fromLatin1(folders_.word));
+  showCount();
+}
+
+void BattleManager::chooseIff(int index) {
+  offerToSaveLists();
+  imperial_ = index == 1;
+  loadListTexts();
+}
+
+void BattleManager::showFolder(const QString& folder) {
+  folder_ = folder;
+  folderLabel_->setText(folder);
+  files_->clear();
+  QDir dir(folder);
+  dir.setNameFilters({QStringLiteral("*.kre")});
+  dir.setFilter(QDir::Files);
+  dir.setSorting(QDir::Name | QDir::IgnoreCase);
+  files_->addItems(dir.entryList());
+}
+
+void BattleManager::browse() {
+  if (const auto chosen = FolderChooserDialog::chooseFolder(this, folder_)) showFolder(*chosen);
+}
+
+void BattleManager::showList() {
+  const int row = missions_->currentRow();
+  missions_->clear();
+  for (const std::string& m : list_.missions) missions_->addItem(fromFile(m));
+  if (!list_.missions.empty())
+    missions_->setCurrentRow(std::clamp(row, 0, static_cast<int>(list_.missions.size()) - 1));
+  showCount();
+}
+
+void BattleManager::showCount() {
+  count_->setText(QString::number(list_.missions.size()) + tr(" missions in ") +
+                  QString::fromLatin1(folders_.word));
+}
+
+void BattleManager::setCustomChanged() {
+  customChanged_ = true;
+}
+
+void BattleManager::addMissions() {
+  for (QListWidgetItem* item : files_->selectedItems()) {
+    const std::string file = QDir(folder_).filePath(item->text()).toStdString();
+    const auto relative = lists::missionPathInFolder(folders_.missions, file);
+    if (!relative) {
+      prompter_.information(this, qpath(lists::battletext::outsideFolder(file, folders_.missions)));
+      return;
+    }
+    list_.missions.push_back(toFile(QString::fromStdString(*relative)));
+    setCustomChanged();
+  }
+  showList();
+  missions_->setCurrentRow(missions_->count() - 1);
+}
+
+void BattleManager::removeMission() {
+  const int row = missions_->currentRow();
+  if (row < 0 || static_cast<std::size_t>(row) >= list_.missions.size()) return;
+  list_.missions.erase(list_.missions.begin() + row);
+  setCustomChanged();
+  showList();
+  if (!list_.missions.empty())
+    missions_->setCurrentRow(std::min(row, static_cast<int>(list_.missions.size()) - 1));
+}
+
+void BattleManager::moveMission(int delta) {
+  const int row = missions_->currentRow();
+  const int other = row + delta;
+  if (row < 0 || other < 0 || static_cast<std::size_t>(other) >= list_.missions.size()) return;
+  std::swap(list_.missions[static_cast<std::size_t>(row)],
+            list_.missions[static_cast<std::size_t>(other)]);
+  setCustomChanged();
+  showList();
+  missions_->setCurrentRow(other);
+}
+
+void BattleManager::loadCustom() {
+  if (customChanged_ &&
+      prompter_.question(this, tr("Save current .lst file?"), QMessageBox::Yes | QMessageBox::No) ==
+          QMessageBox::Yes &&
+      !saveCustom())
+    return;
+  const QString chosen =
+      prompter_.openFileName(this, tr("Load Custom .lst file"), qpath(folders_.customLists),
+                             QStringLiteral(".lst Files|*.lst"), {});
+  if (chosen.isEmpty()) return;
+  std::string bytes, error;
+  if (!lists::readTextFile(chosen.toStdString(), bytes, error)) {
+    prompter_.error(this, qpath(error));
+    return;
+  }
+  const auto parsed = lists::parseCustomList(bytes);
+  if (!parsed) {
+    prompter_.information(this, QString::fromLatin1(lists::battletext::WrongType));
+    return;
+  }
+  list_ = *parsed;
+  path_ = chosen;
+  filling_ = true;
+  description_->setPlainText(fromFile(list_.description));
+  filling_ = false;
+  customChanged_ = false;
+  const QString name = QFileInfo(chosen).fileName();
+  nameLabel_->setText(name);
+  customName_->setText(name);
+  showList();
+}
+
+bool BattleManager::writeCustom(const QString& path) {
+  std::string error;
+  if (!lists::writeTextFile(path.toStdString(), lists::customListBytes(list_), error)) {
+    prompter_.error(this, qpath(error));
+    return false;
+  }
+  path_ = path;
+  customChanged_ = false;
+  const QString name = QFileInfo(path).fileName();
+  nameLabel_->setText(name);
+  customName_->setText(name);
+  return true;
+}
+
+bool BattleManager::saveCustom() {
+  if (path_ == QLatin1String(UnnamedList)) return saveCustomAs();
+  return writeCustom(path_);
+}
+
+bool BattleManager::saveCustomAs() {
+  const QString chosen =
+      prompter_.saveFileName(this, tr("Save As Custom .lst file"), qpath(folders_.customLists),
+                             QStringLiteral("Lst Files|*.lst"), QStringLiteral("lst"));
+  return !chosen.isEmpty() && writeCustom(chosen);
+}
+
+void BattleManager::autoAdd() {
+  if (path_ == QLatin1String(UnnamedList)) {
+    prompter_.information(this, QString::fromLatin1(lists::battletext::SaveFirst));
+    return;
+  }
+  if (title_->text().isEmpty()) {
+    prompter_.information(this, QString::fromLatin1(lists::battletext::NoTitle));
+    return;
+  }
+  const QString entry = number_->text() + QLatin1Char('\n') + QFileInfo(path_).fileName() +
+                        QLatin1Char('\n') + title_->text();
+  for (QPlainTextEdit* memo : {missionLst_, sideLst_}) {
+    if (memo == sideLst_ && !isCampaign()) continue;
+    QString text = memo->toPlainText();
+    if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
+    memo->setPlainText(text + entry + QLatin1Char('\n'));
+  }
+}
+
+void BattleManager::backupNow() {
+  std::vector<std::pair<std::string, std::string>> files;
+  files.emplace_back(lists::backupPath(folders_.missionList),
+                     lists::joinCrLf(lists::pageLines(toFile(missionLst_->toPlainText()))));
+  if (isCampaign())
+    files.emplace_back(lists::backupPath(folders_.sideList),
+                       lists::joinCrLf(lists::pageLines(toFile(sideLst_->toPlainText()))));
+  std::string error;
+  if (!lists::writeTextFiles(files, error)) prompter_.error(this, qpath(error));
+}
+
+void BattleManager::done(int result) {
+  if (result == QDialog::Accepted) {
+    if (!saveLists()) return;
+    // A list never saved is saved under a name the user picks, not under "Unnamed"; one that
+    // holds nothing is not written at all.
+    const bool unnamed = path_ == QLatin1String(UnnamedList);
+    if (unnamed && (customChanged_ || !list_.missions.empty())) {
+      if (!saveCustomAs()) return;
+    } else if (!unnamed && !writeCustom(path_)) {
+      return;
+    }
+  }
+  path_ = QString::fromLatin1(UnnamedList);
+  QDialog::done(result);
+}
+
+}  // namespace app

@@ -1,0 +1,92 @@
+#pragma once
+// The "Battle/Campaign Manager": builds a custom list (missions in order with a description)
+// from mission files on disk and enters it into the battle or campaign folder's "Mission.lst"
+// (and, for campaigns, the side list). It never changes the open Mission.
+
+#include <QDialog>
+
+#include <optional>
+#include <string>
+
+#include "lists/custom_lists.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPlainTextEdit;
+class QTabWidget;
+
+namespace app {
+
+class Prompter;
+
+class BattleManager : public QDialog {
+  Q_OBJECT
+ public:
+  // `platformId` and `side` (the player's side) of the open Mission choose the starting type and
+  // the campaign's side.
+  BattleManager(const shell::Settings& settings, std::int16_t platformId,
+                std::optional<std::uint8_t> side, Prompter& prompter, QWidget* parent = nullptr);
+
+  lists::CustomListType type() const { return type_; }
+  const lists::CustomList& customList() const { return list_; }
+  const QString& customPath() const { return path_; }
+  const lists::CustomListFolders& folders() const { return folders_; }
+
+  void done(int result) override;
+
+ private:
+  void chooseType(int index);
+  void chooseIff(int index);
+  // Asks "Save .lst files?" when a list text changed and saves on yes.
+  void offerToSaveLists();
+  bool saveLists();
+  void loadListTexts();
+  void loadCustom();
+  bool saveCustom();
+  bool saveCustomAs();
+  bool writeCustom(const QString& path);
+  void showFolder(const QString& folder);
+  void browse();
+  void addMissions();
+  void removeMission();
+  void moveMission(int delta);
+  void autoAdd();
+  void backupNow();
+  void showList();
+  void showCount();
+  void setCustomChanged();
+  bool isCampaign() const { return type_ == lists::CustomListType::QvnCampaign; }
+
+  shell::Settings settings_;
+  Prompter& prompter_;
+  lists::CustomListType type_ = lists::CustomListType::ZynBattle;
+  bool imperial_ = false;
+  lists::CustomListFolders folders_;
+  lists::CustomList list_;
+  QString path_;
+  bool customChanged_ = false;
+  bool missionListChanged_ = false;
+  bool sideListChanged_ = false;
+  bool filling_ = false;
+  QString folder_;
+
+  QLabel* nameLabel_ = nullptr;
+  QLabel* folderLabel_ = nullptr;
+  QListWidget* files_ = nullptr;
+  QListWidget* missions_ = nullptr;
+  QPlainTextEdit* description_ = nullptr;
+  QLabel* count_ = nullptr;
+  QComboBox* typeBox_ = nullptr;
+  QComboBox* iffBox_ = nullptr;
+  QTabWidget* listTabs_ = nullptr;
+  QPlainTextEdit* missionLst_ = nullptr;
+  QPlainTextEdit* sideLst_ = nullptr;
+  QLineEdit* number_ = nullptr;
+  QLabel* titleLabel_ = nullptr;
+  QLineEdit* title_ = nullptr;
+  QLineEdit* customName_ = nullptr;
+};
+
+}  // namespace app

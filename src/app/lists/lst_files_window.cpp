@@ -1,0 +1,146 @@
+#include "app/lists/lst_files_window.h"
+
+#include <QFontDatabase>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/shell/dialog_buttons.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+
+namespace app {
+
+namespace {
+
+const char* const MemoNames[3] = {"RebelMemo", "MissionMemo", "ImperialMemo"};
+
+}  // namespace
+
+LstFilesWindow::LstFilesWindow(lists::ListSession session, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), session_(std::move(session)), prompter_(prompter) {
+  setObjectName(QStringLiteral("LstFilesWindow"));
+  setWindowTitle(QString::fromStdString(lists::lsttext::caption(session_.folder)));
+
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("LstPages"));
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  for (const lists::GameList l : lists::AllGameLists) {
+    const auto i = static_cast<std::size_t>(l);
+    auto* memo = new QPlainTextEdit(this);
+    memo->setObjectName(QString::fromLatin1(MemoNames[i]));
+    memo->setFont(fixed);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setPlainText(fromFile(session_.pages[i].text));
+    memos_[i] = memo;
+    // Lists that do not belong to the Mission are not offered.
+    if (session_.pages[i].applies)
+      pages_->addTab(memo, QString::fromLatin1(lists::listFileName(l)));
+    else
+      memo->hide();
+  }
+
+  auto* entry = new QGroupBox(tr("New Entry"), this);
+  entry->setObjectName(QStringLiteral("NewEntryGroup"));
+  auto* grid = new QGridLayout(entry);
+  number_ = new QLineEdit(QString::number(session_.nextNumber), entry);
+  number_->setObjectName(QStringLiteral("NextNumberEdit"));
+  file_ = new QLineEdit(QString::fromStdString(session_.missionFile), entry);
+  file_->setObjectName(QStringLiteral("MissionFileEdit"));
+  file_->setReadOnly(true);
+  description_ = new QLineEdit(entry);
+  description_->setObjectName(QStringLiteral("DescriptionEdit"));
+  auto* addButton = new QPushButton(tr("&Auto-Add"), entry);
+  addButton->setObjectName(QStringLiteral("AutoAddBtn"));
+  grid->addWidget(new QLabel(tr("Next availiable #:"), entry), 0, 0);
+  grid->addWidget(number_, 0, 1);
+  grid->addWidget(new QLabel(tr("Mission File"), entry), 1, 0);
+  grid->addWidget(file_, 1, 1);
+  grid->addWidget(new QLabel(tr("Mission Description"), entry), 2, 0);
+  grid->addWidget(description_, 2, 1);
+  grid->addWidget(addButton, 3, 1, Qt::AlignRight);
+  grid->setColumnStretch(1, 1);
+
+  auto* backup = new QGroupBox(tr("Backup"), this);
+  backup->setObjectName(QStringLiteral("BackupGroup"));
+  auto* backupLayout = new QVBoxLayout(backup);
+  backupLayout->addWidget(new QLabel(tr("Backup these files as <filename>.~ls"), backup));
+  auto* backupButton = new QPushButton(tr("&Backup now"), backup);
+  backupButton->setObjectName(QStringLiteral("BackupBtn"));
+  backupLayout->addWidget(backupButton, 0, Qt::AlignRight);
+  backupLayout->addStretch();
+
+  auto* lower = new QHBoxLayout;
+  lower->addWidget(entry, 3);
+  lower->addWidget(backup, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages_, 1);
+  layout->addLayout(lower);
+  layout->addWidget(okCancelButtons(this));
+
+  connect(addButton, &QPushButton::clicked, this, &LstFilesWindow::autoAdd);
+  connect(backupButton, &QPushButton::clicked, this, &LstFilesWindow::backupNow);
+  setTabOrder(pages_, number_);
+  setTabOrder(number_, description_);
+  setTabOrder(description_, addButton);
+  setTabOrder(addButton, backupButton);
+  resize(640, 480);
+}
+
+void LstFilesWindow::run(QWidget* parent, const shell::Settings& settings, const model::Mission& m,
+                         const std::string& missionFile, Prompter& prompter) {
+  std::string refusal;
+  auto session = lists::openListSession(settings, m, missionFile, refusal);
+  if (!session) {
+    prompter.information(parent, QString::fromStdString(refusal));
+    return;
+  }
+  LstFilesWindow window(std::move(*session), prompter, parent);
+  prompter.exec(window);
+}
+
+void LstFilesWindow::takeTexts() {
+  for (std::size_t i = 0; i < 3; ++i) session_.pages[i].text = toFile(memos_[i]->toPlainText());
+}
+
+void LstFilesWindow::autoAdd() {
+  takeTexts();
+  std::string refusal;
+  if (!lists::autoAdd(session_, toFile(number_->text()), toFile(description_->text()), refusal)) {
+    prompter_.information(this, fromFile(refusal));
+    return;
+  }
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (!session_.pages[i].applies) continue;
+    memos_[i]->setPlainText(fromFile(session_.pages[i].text));
+    memos_[i]->moveCursor(QTextCursor::End);
+  }
+}
+
+void LstFilesWindow::backupNow() {
+  takeTexts();
+  std::string error;
+  if (!lists::backupListSession(session_, error))
+    prompter_.error(this, QString::fromStdString(error));
+}
+
+void LstFilesWindow::done(int result) {
+  if (result == QDialog::Accepted) {
+    takeTexts();
+    std::string error;
+    // A list that cannot be written keeps the window open and every file as it was.
+    if (!lists::writeListSession(session_, error)) {
+      prompter_.error(this, QString::fromStdString(error));
+      return;
+    }
+  }
+  QDialog::done(result);
+}
+
+}  // namespace app

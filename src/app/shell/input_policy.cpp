@@ -1,0 +1,91 @@
+#include "app/shell/input_policy.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
+#include <QWheelEvent>
+
+namespace app {
+namespace {
+
+// A box whose value the wheel changes: combo boxes and spin boxes (date and time boxes too).
+QWidget* valueBox(QObject* o) {
+  if (auto* combo = qobject_cast<QComboBox*>(o)) return combo;
+  if (auto* spin = qobject_cast<QAbstractSpinBox*>(o)) return spin;
+  return nullptr;
+}
+
+bool isSelectAll(const QKeyEvent& key) {
+  const auto mods = key.modifiers() & ~Qt::KeypadModifier;
+  return mods == Qt::ControlModifier && key.key() == Qt::Key_A;
+}
+
+void selectAll(QWidget* entry) {
+  if (auto* line = qobject_cast<QLineEdit*>(entry))
+    line->selectAll();
+  else if (auto* text = qobject_cast<QTextEdit*>(entry))
+    text->selectAll();
+  else if (auto* plain = qobject_cast<QPlainTextEdit*>(entry))
+    plain->selectAll();
+}
+
+}  // namespace
+
+void InputPolicy::install() {
+  auto* app = QCoreApplication::instance();
+  if (!app || app->findChild<InputPolicy*>(QString(), Qt::FindDirectChildrenOnly)) return;
+  app->installEventFilter(new InputPolicy(app));
+}
+
+QWidget* InputPolicy::textEntry(QWidget* focus) {
+  if (!focus) return nullptr;
+  if (auto* spin = qobject_cast<QAbstractSpinBox*>(focus))
+    return spin->findChild<QLineEdit*>(QString(), Qt::FindDirectChildrenOnly);
+  if (auto* combo = qobject_cast<QComboBox*>(focus)) return combo->lineEdit();
+  if (qobject_cast<QLineEdit*>(focus)) return focus;
+  // Memos get the focus on their viewport's parent; keys arrive at the memo itself.
+  if (qobject_cast<QTextEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus)) return focus;
+  return nullptr;
+}
+
+bool InputPolicy::textEntryKeepsKey(QWidget* focus, const QKeyEvent& key) {
+  return isSelectAll(key) && textEntry(focus);
+}
+
+bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::Polish:
+      // The wheel would give the box the focus first and then change it.
+      if (QWidget* box = valueBox(watched); box && box->focusPolicy() == Qt::WheelFocus)
+        box->setFocusPolicy(Qt::StrongFocus);
+      break;
+    case QEvent::Wheel:
+      if (QWidget* box = valueBox(watched); box && !box->hasFocus()) {
+        // Not for the box: ignored here, the application hands it on to the parent.
+        event->ignore();
+        return true;
+      }
+      break;
+    case QEvent::ShortcutOverride:
+    case QEvent::KeyPress: {
+      auto* key = static_cast<QKeyEvent*>(event);
+      auto* widget = qobject_cast<QWidget*>(watched);
+      if (!widget || !isSelectAll(*key)) break;
+      QWidget* entry = textEntry(widget);
+      if (!entry) break;
+      // Accepting the override keeps window shortcuts from taking the key.
+      if (event->type() == QEvent::KeyPress) selectAll(entry);
+      event->accept();
+      return event->type() == QEvent::KeyPress;
+    }
+    default:
+      break;
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+}  // namespace app

@@ -1,0 +1,32 @@
+#pragma once
+// Text files that users edit with their own tools may be saved as UTF-16 (with or without a
+// byte order mark). These recognise such text, turn it into UTF-8 and back, so that a file is
+// written in the form it was read.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace shell {
+
+enum class TextForm { Utf8, Utf16LE, Utf16BE };
+
+struct TextShape {
+  TextForm form = TextForm::Utf8;
+  bool byteOrderMark = false;  // a UTF-16 file that started with one gets it back
+};
+
+// How bytes are stored: UTF-16 when they start with its byte order mark, or when their first
+// character is ASCII stored in two bytes (a zero byte beside it); UTF-8 otherwise.
+TextShape detectTextShape(std::string_view bytes);
+
+// The bytes as UTF-8 text (the byte order mark removed). Nothing, with a message naming the byte,
+// when UTF-16 text is broken: an odd number of bytes or a half of a surrogate pair alone.
+std::optional<std::string> decodeText(std::string_view bytes, const TextShape& shape,
+                                      std::string* error = nullptr);
+
+// UTF-8 text stored in the shape. Bytes that are no UTF-8 are taken as the characters of the
+// same number (U+0080..U+00FF), so nothing is dropped.
+std::string encodeText(std::string_view utf8, const TextShape& shape);
+
+}  // namespace shell

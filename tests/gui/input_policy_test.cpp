@@ -1,0 +1,103 @@
+// The application-wide input rules on plain widgets: the wheel and Ctrl+A.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollArea>
+#include <QSpinBox>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include "app/shell/input_policy.h"
+
+namespace {
+
+// A scrolling page with a combo box, a spin box, a line edit and a memo, in a window whose
+// Ctrl+A is a shortcut of its own.
+struct Page {
+  QWidget window;
+  QScrollArea* area = new QScrollArea(&window);
+  QWidget* inner = new QWidget;
+  QComboBox* combo = new QComboBox(inner);
+  QSpinBox* spin = new QSpinBox(inner);
+  QLineEdit* line = new QLineEdit(QStringLiteral("Red Leader"), inner);
+  QPlainTextEdit* memo = new QPlainTextEdit(QStringLiteral("two\nlines"), inner);
+  QAction* saveAs = new QAction(&window);
+  int saveAsCount = 0;
+
+  Page() {
+    app::InputPolicy::install();
+    combo->addItems({QStringLiteral("Rebel"), QStringLiteral("Imperial"), QStringLiteral("Blue")});
+    combo->setCurrentIndex(1);
+    spin->setValue(5);
+    auto* layout = new QVBoxLayout(inner);
+    for (QWidget* w : {static_cast<QWidget*>(combo), static_cast<QWidget*>(spin),
+                       static_cast<QWidget*>(line), static_cast<QWidget*>(memo)})
+      layout->addWidget(w);
+    inner->setMinimumHeight(2000);
+    area->setWidget(inner);
+    new QVBoxLayout(&window);
+    window.layout()->addWidget(area);
+    saveAs->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
+    window.addAction(saveAs);
+    QObject::connect(saveAs, &QAction::triggered, [this] { ++saveAsCount; });
+    window.resize(300, 200);
+    window.show();
+    window.activateWindow();
+    QApplication::processEvents();
+  }
+
+  static void wheel(QWidget* w) {
+    QWheelEvent e(QPointF(5, 5), w->mapToGlobal(QPointF(5, 5)), QPoint(), QPoint(0, -120),
+                  Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(w, &e);
+  }
+  // Ctrl+A as the application delivers it: first offered as a shortcut override.
+  static bool ctrlA(QWidget* w) {
+    QKeyEvent override(QEvent::ShortcutOverride, Qt::Key_A, Qt::ControlModifier, "a");
+    override.ignore();
+    QApplication::sendEvent(w, &override);
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier, "a");
+    QApplication::sendEvent(w, &press);
+    return override.isAccepted();
+  }
+};
+
+TEST(InputPolicy, WheelOverAnUnfocusedBoxChangesNothing) {
+  Page page;
+  page.line->setFocus();
+  Page::wheel(page.combo);
+  Page::wheel(page.spin);
+  EXPECT_EQ(page.combo->currentIndex(), 1);
+  EXPECT_EQ(page.spin->value(), 5);
+  // The wheel gives such boxes no focus of its own either.
+  EXPECT_EQ(page.combo->focusPolicy(), Qt::StrongFocus);
+  EXPECT_EQ(page.spin->focusPolicy(), Qt::StrongFocus);
+}
+
+TEST(InputPolicy, WheelOverTheFocusedBoxStillChangesIt) {
+  Page page;
+  page.spin->setFocus();
+  if (!page.spin->hasFocus()) GTEST_SKIP() << "this platform gives no focus";
+  Page::wheel(page.spin);
+  EXPECT_NE(page.spin->value(), 5);
+}
+
+TEST(InputPolicy, CtrlASelectsAllInTextEntriesAndIsTheShortcutElsewhere) {
+  Page page;
+  EXPECT_TRUE(Page::ctrlA(page.line));
+  EXPECT_EQ(page.line->selectedText(), QStringLiteral("Red Leader"));
+  EXPECT_TRUE(Page::ctrlA(page.memo));
+  EXPECT_EQ(page.memo->textCursor().selectedText().size(), 9);
+  EXPECT_TRUE(Page::ctrlA(page.spin));
+  EXPECT_EQ(page.spin->findChild<QLineEdit*>()->selectedText(), QStringLiteral("5"));
+  EXPECT_FALSE(Page::ctrlA(page.combo));  // not editable: the window's shortcut
+  page.combo->setEditable(true);
+  EXPECT_TRUE(Page::ctrlA(page.combo));
+}
+
+}  // namespace

@@ -1,0 +1,301 @@
+// The game-list windows driven through their controls: the ".lst Files" window, the
+// Battle/Campaign Manager, Load by list and the OPT File Manager.
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "app/lists/battle_manager.h"
+#include "app/lists/load_by_list_window.h"
+#include "app/lists/lst_files_window.h"
+#include "app/lists/opt_file_manager.h"
+#include "app/lists/wave_catalogue_window.h"
+#include "app/lists/wave_player.h"
+#include "app/shell/about_box.h"
+#include "editor_fixture.h"
+#include "lists/model_slots.h"
+#include "shell/vocabulary.h"
+#include "temp_dir.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using testing_gui::ScriptedPrompter;
+using testsupport::readFile;
+using testsupport::writeFile;
+
+template <class T>
+T* child(QWidget& w, const char* name) {
+  T* found = w.findChild<T*>(QString::fromLatin1(name));
+  EXPECT_NE(found, nullptr) << name;
+  return found;
+}
+
+class ListsWindows : public ::testing::Test {
+ protected:
+  ListsWindows() {
+    settings.gameDirectory = dir / "Zyn";
+    settings.editorDirectory = dir / "editor";
+    fs::create_directories(dir / "Zyn/Train");
+    fs::create_directories(dir / "Zyn/COMBAT/extra");
+    fs::create_directories(dir / "editor");
+  }
+  testsupport::TempDir dir;
+  shell::Settings settings;
+  ScriptedPrompter prompter;
+};
+
+TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
+  writeFile(dir / "Zyn/Train/Mission.lst", "3\r\nm3.kre\r\nThree\r\n");
+  writeFile(dir / "Zyn/Train/REBEL.LST", "12\r\nr12.kre\r\nTwelve\r\n12a\r\n");
+  model::Mission m;
+  m.platformId = model::FormatBase;
+  model::FlightGroup player;
+  player.set(model::fg::PlayerNumber, std::uint8_t{1});
+  m.flightGroups.push_back(player);
+  prompter.onDialog = [&](QDialog& d) {
+    auto* pages = child<QTabWidget>(d, "LstPages");
+    EXPECT_EQ(pages->count(), 1);
+    EXPECT_EQ(pages->tabText(0), "Rebel.lst");
+    EXPECT_EQ(child<QLineEdit>(d, "NextNumberEdit")->text(), "13");
+    EXPECT_EQ(child<QLineEdit>(d, "MissionFileEdit")->text(), "T1.KRE");
+    child<QPushButton>(d, "AutoAddBtn")->click();
+    EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).back(),
+              "You must write a description for the mission in the edit box");
+    child<QLineEdit>(d, "DescriptionEdit")->setText("Über");
+    child<QPushButton>(d, "AutoAddBtn")->click();
+    child<QPushButton>(d, "AutoAddBtn")->click();
+    child<QPushButton>(d, "BackupBtn")->click();
+    child<QPushButton>(d, "OKBtn")->click();
+    return d.result();
+  };
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
+  const std::string entry =
+      "13\r\nT1.KRE\r\n\xDC"
+      "ber\r\n";
+  EXPECT_EQ(readFile(dir / "Zyn/Train/REBEL.LST"),
+            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry + entry);
+  EXPECT_EQ(readFile(dir / "Zyn/Train/Rebel.~ls"),
+            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry + entry);
+  EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"), "3\r\nm3.kre\r\nThree\r\n");
+
+  // Without a player the window does not open.
+  m.flightGroups.clear();
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).back(), "Where's Player 1?");
+  EXPECT_EQ(prompter.dialogs.size(), 1u);
+}
+
+TEST_F(ListsWindows, BattleListBuiltSavedAndEntered) {
+  writeFile(dir / "Zyn/COMBAT/b1.kre", "x");
+  writeFile(dir / "Zyn/COMBAT/B2.KRE", "x");
+  writeFile(dir / "Zyn/COMBAT/extra/e1.kre", "x");
+  fs::create_directories(dir / "Zyn/battle");
+  writeFile(dir / "Zyn/battle/Mission.lst", "// battles\r\n4\r\nold.lst\r\nOld\r\n");
+  app::BattleManager w(settings, model::FormatBase, std::nullopt, prompter);
+  EXPECT_EQ(child<QComboBox>(w, "TypeBox")->count(), 1);  // no expansion: battles only
+  EXPECT_EQ(child<QLineEdit>(w, "NextNumberEdit")->text(), "5");
+  EXPECT_EQ(child<QTabWidget>(w, "ListTabs")->tabText(1), "N/A");
+  auto* files = child<QListWidget>(w, "MissionFileList");
+  ASSERT_EQ(files->count(), 2);
+  files->selectAll();
+  child<QPushButton>(w, "AddBtn")->click();
+  child<QPlainTextEdit>(w, "DescriptionMemo")->setPlainText("Word");
+  EXPECT_EQ(child<QLabel>(w, "CountLabel")->text(), "2 missions in Battle");
+  child<QListWidget>(w, "CustomMissionList")->setCurrentRow(1);
+  child<QToolButton>(w, "MoveUpBtn")->click();
+
+  child<QPushButton>(w, "AutoAddBtn")->click();
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).back(),
+            "You must save your list file before adding it");
+  prompter.saveNames.push_back(QString::fromStdString(dir / "Zyn/battle/Mine.lst"));
+  child<QToolButton>(w, "SaveCustomBtn")->click();
+  EXPECT_EQ(child<QLineEdit>(w, "CustomNameEdit")->text(), "Mine.lst");
+  child<QLineEdit>(w, "TitleEdit")->setText("My battle");
+  child<QPushButton>(w, "AutoAddBtn")->click();
+  child<QPushButton>(w, "OKBtn")->click();
+  EXPECT_EQ(readFile(dir / "Zyn/battle/Mine.lst"), "2\r\nB2.KRE\r\nb1.kre\r\nWord");
+  EXPECT_EQ(readFile(dir / "Zyn/battle/Mission.lst"),
+            "// battles\r\n4\r\nold.lst\r\nOld\r\n5\r\nMine.lst\r\nMy battle\r\n");
+}
+
+TEST_F(ListsWindows, BattleRefusesMissionListAsCustomList) {
+  fs::create_directories(dir / "Zyn/battle");
+  writeFile(dir / "Zyn/battle/Mission.lst", "// battles\r\n");
+  app::BattleManager w(settings, model::FormatBase, std::nullopt, prompter);
+  prompter.openNames.push_back(QString::fromStdString(dir / "Zyn/battle/Mission.lst"));
+  child<QToolButton>(w, "LoadCustomBtn")->click();
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).back().left(29),
+            "Wrong type of .lst file! (Don");
+  EXPECT_EQ(child<QLabel>(w, "CustomNameLabel")->text(), "<No File>");
+  // Nothing built, nothing to write: OK writes no file called "Unnamed".
+  child<QPushButton>(w, "OKBtn")->click();
+  EXPECT_EQ(prompter.saveCalls, 0);
+  EXPECT_FALSE(fs::exists(dir / "Zyn/battle/Unnamed"));
+}
+
+TEST_F(ListsWindows, LoadByListShowsHeadingsAndLoadsTheBaseGameFile) {
+  fs::create_directories(dir / "Zyn/Quelvane/Combat");
+  writeFile(dir / "Zyn/Quelvane/Combat/Mission.lst",
+            "// list\r\n[ Tour ]\r\n1\r\n1 only.kre\r\nOnly in the base game\r\n");
+  writeFile(dir / "Zyn/COMBAT/ONLY.KRE", "x");
+  QString loaded;
+  app::LoadByListWindow w(
+      settings, QString::fromStdString(dir / "Zyn/Quelvane/Combat"),
+      [&](const QString& p) {
+        loaded = p;
+        return true;
+      },
+      prompter);
+  EXPECT_EQ(child<QComboBox>(w, "DirectoryBox")->currentText(), "Qvn");
+  child<QTabBar>(w, "ListTabs")->setCurrentIndex(2);
+  auto* entries = child<QListWidget>(w, "EntryList");
+  ASSERT_EQ(entries->count(), 2);
+  EXPECT_TRUE(entries->item(0)->font().bold());
+  EXPECT_EQ(entries->item(1)->text(), "Only in the base game");
+  entries->setCurrentRow(0);
+  EXPECT_EQ(child<QLabel>(w, "FileLabel")->text(), "----");
+  entries->setCurrentRow(1);
+  EXPECT_EQ(child<QLabel>(w, "FileLabel")->text(), "only.kre");
+  w.accept();
+  EXPECT_EQ(loaded, QString::fromStdString(dir / "Zyn/COMBAT/ONLY.KRE"));
+}
+
+TEST_F(ListsWindows, OptSlotsAssignRenameAndUse) {
+  fs::create_directories(dir / "Zyn/ivfiles");
+  writeFile(dir / "Zyn/ivfiles/spec640.lst", "ivfiles\\first.opt\r\n");
+  writeFile(dir / "Zyn/ivfiles/Big.OPT", "x");
+  settings.modelDirectory = dir / "Zyn/ivfiles";
+  auto names = shell::Vocabulary::builtIn(shell::tables::Ships);
+  app::OptFileManager w(settings, names, prompter);
+  EXPECT_FALSE(child<QComboBox>(w, "IvfilesDirBox")->isVisibleTo(&w));
+  auto* slotList = child<QListWidget>(w, "SlotList");
+  EXPECT_EQ(slotList->item(0)->text().left(2), "* ");
+  EXPECT_TRUE(child<QLabel>(w, "StatusLabel")->text().endsWith("*AVAILABLE*"));
+  slotList->setCurrentRow(9);  // slot 10 is not functional
+  EXPECT_EQ(child<QLabel>(w, "StatusLabel")->text(), "Ship slot not functional");
+  EXPECT_FALSE(child<QPushButton>(w, "AssignBtn")->isEnabled());
+  slotList->setCurrentRow(69);  // slot 70 shares its line with 71
+  child<QListWidget>(w, "OptFileList")->setCurrentRow(0);
+  child<QPushButton>(w, "AssignBtn")->click();
+  EXPECT_EQ(child<QLabel>(w, "StatusLabel")->text(), "Assigned to: big.opt");
+  EXPECT_EQ(slotList->item(70)->text().left(2), "* ");
+  slotList->setCurrentRow(0);
+  child<QLineEdit>(w, "SlotNameEdit")->setText("Arrow");
+  child<QPushButton>(w, "RenameBtn")->click();
+  EXPECT_EQ(slotList->item(0)->text(), "* Arrow");
+  child<QPushButton>(w, "UseBtn")->click();
+  EXPECT_TRUE(w.craftNamesChanged());
+  const std::string spec640 = readFile(dir / "Zyn/ivfiles/spec640.lst");
+  EXPECT_EQ(spec640.substr(0, 19), "ivfiles\\first.opt\r\n");
+  EXPECT_NE(spec640.find("ivfiles\\big.opt\r\n"), std::string::npos);
+  EXPECT_EQ(readFile(dir / "editor/Ships.txt").substr(0, 15), "(None)\r\nArrow\r\n");
+}
+
+}  // namespace
+
+namespace {
+
+// A short tone as a wave file, for the fake game tree of the pictures.
+void writeTone(const std::string& path) {
+  const std::uint32_t samples = 2205;
+  std::string data;
+  auto u32 = [&](std::uint32_t v) {
+    for (int i = 0; i < 4; ++i) data.push_back(static_cast<char>((v >> (8 * i)) & 0xFF));
+  };
+  auto u16 = [&](std::uint16_t v) {
+    data.push_back(static_cast<char>(v & 0xFF));
+    data.push_back(static_cast<char>(v >> 8));
+  };
+  data += "RIFF";
+  u32(36 + samples);
+  data += "WAVEfmt ";
+  u32(16);
+  u16(1);
+  u16(1);
+  u32(22050);
+  u32(22050);
+  u16(1);
+  u16(8);
+  data += "data";
+  u32(samples);
+  for (std::uint32_t i = 0; i < samples; ++i)
+    data.push_back(static_cast<char>(i % 50 < 25 ? 200 : 56));
+  fs::create_directories(fs::path(path).parent_path());
+  writeFile(path, data);
+}
+
+void grab(QWidget& w, const QString& out, const char* name) {
+  w.show();
+  QApplication::processEvents();
+  w.grab().save(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
+}
+
+}  // namespace
+
+TEST_F(ListsWindows, Pictures) {
+  const QString out = qEnvironmentVariable("ZYNED_GRAB_DIR");
+  if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the list windows";
+  for (const char* sub : {"Zyn/Quelvane/Combat", "Zyn/Quelvane/Train", "Zyn/Quelvane/Campaign",
+                          "Zyn/Quelvane/ivfiles", "Zyn/ivfiles", "Zyn/battle", "Zyn/Melee"})
+    fs::create_directories(dir / sub);
+  writeFile(
+      dir / "Zyn/COMBAT/Mission.lst",
+      "// Combat missions\r\n[ Skirmishes ]\r\n1\r\ncombat1.kre\r\nAmbush at the relay\r\n2\r\n"
+      "combat2.kre\r\nConvoy run\r\n//\r\n[ Stations ]\r\n3\r\ncombat3.kre\r\nStation siege\r\n");
+  writeFile(dir / "Zyn/COMBAT/Rebel.lst", "1\r\ncombat1.kre\r\nAmbush at the relay\r\n");
+  for (const char* f : {"combat1.kre", "combat2.kre", "combat3.kre", "extra/bonus.kre"})
+    writeFile(dir / (std::string("Zyn/COMBAT/") + f), "x");
+  writeFile(dir / "Zyn/Quelvane/Campaign/Mission.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
+  writeFile(dir / "Zyn/Quelvane/Campaign/Rebel.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
+  for (const char* f : {"camp1.kre", "camp2.kre", "camp3.kre"})
+    writeFile(dir / (std::string("Zyn/Quelvane/Train/") + f), "x");
+  writeFile(dir / "Zyn/Quelvane/ivfiles/spec640.lst",
+            "ivfiles\\LTFIGHTER.OPT\r\nivfiles\\custom\\arrow.opt\r\n");
+  for (const char* f : {"LtFighter.opt", "arrow2.opt", "hauler.opt"})
+    writeFile(dir / (std::string("Zyn/Quelvane/ivfiles/") + f), "x");
+  for (const char* f :
+       {"Rto1/To3glc00.wav", "Rto1/To3glc01.wav", "Train/Tdummy.wav", "train/hello.wav"})
+    writeTone(dir / (std::string("Zyn/wave/") + f));
+  QDir().mkpath(out);
+
+  model::Mission m;
+  m.platformId = model::FormatBase;
+  m.header.set(model::header::MissionType, std::uint8_t{model::MultiplayerCombat});
+  model::FlightGroup player;
+  player.set(model::fg::PlayerNumber, std::uint8_t{1});
+  m.flightGroups.push_back(player);
+  std::string why;
+  auto session = lists::openListSession(settings, m, "/x/combat4.kre", why);
+  ASSERT_TRUE(session) << why;
+  app::LstFilesWindow lst(*session, prompter);
+  grab(lst, out, "lst-files");
+  app::BattleManager battle(settings, model::FormatExpansion, std::uint8_t{0}, prompter);
+  grab(battle, out, "battle-custom");
+  child<QTabWidget>(battle, "BattlePages")->setCurrentIndex(1);
+  grab(battle, out, "battle-lists");
+  app::LoadByListWindow byList(
+      settings, {}, [](const QString&) { return true; }, prompter);
+  child<QTabBar>(byList, "ListTabs")->setCurrentIndex(2);
+  grab(byList, out, "load-by-list");
+  app::OptFileManager opt(settings, shell::Vocabulary::builtIn(shell::tables::Ships), prompter);
+  child<QListWidget>(opt, "SlotList")->setCurrentRow(1);
+  grab(opt, out, "opt-file-manager");
+  app::WavePlayer player0;
+  app::WaveCatalogueWindow catalogue(settings, player0, [](const std::string&) { return true; });
+  grab(catalogue, out, "wave-catalogue");
+  app::AboutBox about;
+  grab(about, out, "about");
+}
