@@ -516,3 +516,24 @@ TEST(SettingsCli, AnUnreadableSettingsFileIsRefusedWithAMessage) {
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("UTF-16"), std::string::npos) << run.err;
 }
+
+TEST(SettingsSection, AnOwnSectionIsWrittenWithoutTouchingTheRest) {
+  TempDir dir;
+  const std::string path = dir / "ZynED.ini";
+  writeFile(path,
+            "; mine\r\n[Map]\r\nGhostText=1\r\n[Windows]\r\nOld=1\r\n\r\n[Recent]\r\nA=b\r\n");
+  const shell::SectionValues values = {{"MainWindow", "900x600+10+20"}, {"Map", " spaced "}};
+  ASSERT_TRUE(shell::writeSectionFile(path, "Windows", values));
+  EXPECT_EQ(readFile(path),
+            "; mine\r\n[Map]\r\nGhostText=1\r\n[Windows]\r\nMainWindow=900x600+10+20\r\n"
+            "Map=\" spaced \"\r\n\r\n[Recent]\r\nA=b\r\n");
+  EXPECT_EQ(shell::readSectionFile(path, "windows"), values);
+  // The settings keep their own keys and leave the section alone.
+  Settings s = shell::readSettings(path);
+  EXPECT_TRUE(s.ghostText);
+  ASSERT_TRUE(shell::writeSettings(path, s));
+  EXPECT_EQ(shell::readSectionFile(path, "Windows"), values);
+  // A file without the section gets it at the end.
+  EXPECT_EQ(shell::mergeSection("[Map]\nA=1\n", "Windows", {{"K", "v"}}),
+            "[Map]\nA=1\n\n[Windows]\nK=v\n");
+}

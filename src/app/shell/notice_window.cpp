@@ -1,5 +1,9 @@
 #include "app/shell/notice_window.h"
 
+#include <algorithm>
+
+#include <QApplication>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QScreen>
@@ -19,8 +23,15 @@ NoticeWindow::NoticeWindow(QWidget* parent, const QString& text)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(4, 8, 4, 8);
   layout->addWidget(label_);
-  // The text decides the width; a line longer than the rule allows still shows whole.
-  setFixedSize(std::max(widthFor(text), label_->sizeHint().width() + 8), 50);
+  // The text decides the width; a line longer than the rule allows still shows whole, and a
+  // short one ("Seems Ok.") leaves room for the whole title and the title bar's button.
+  setFixedSize(std::max({widthFor(text), label_->sizeHint().width() + 8, titleWidth()}), 50);
+}
+
+int NoticeWindow::titleWidth() {
+  const QFontMetrics metrics(QApplication::font());
+  // Title bars often draw their text bold; the close button and the margins take the rest.
+  return metrics.horizontalAdvance(tr("Information")) * 6 / 5 + 4 * metrics.height() + 16;
 }
 
 NoticeWindow* NoticeWindow::show(QWidget* parent, const QString& text, int milliseconds) {

@@ -16,6 +16,8 @@ class NoticeWindow : public QWidget {
   QString text() const;
   // 8 pixels per character plus 10: wide enough for the line in the editor's font.
   static int widthFor(const QString& text) { return 8 * static_cast<int>(text.size()) + 10; }
+  // The narrowest window that shows its title "Information" whole.
+  static int titleWidth();
 
  private:
   NoticeWindow(QWidget* parent, const QString& text);

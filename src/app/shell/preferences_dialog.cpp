@@ -229,8 +229,14 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
     auto* folder = new QLabel(page);
     folder->setObjectName(QString(row.name) + "DirLabel");
     folder->setTextFormat(Qt::PlainText);
-    folder->setFrameShape(QFrame::StyledPanel);
-    folder->setFrameShadow(QFrame::Sunken);
+    // A flat strip a shade darker than the dialog: the folder is chosen with "Browse", never
+    // typed, so the field must not look like a text box.
+    folder->setFrameShape(QFrame::NoFrame);
+    folder->setContentsMargins(6, 3, 6, 3);
+    folder->setAutoFillBackground(true);
+    QPalette ground = folder->palette();
+    ground.setColor(QPalette::Window, ground.color(QPalette::Window).darker(106));
+    folder->setPalette(ground);
     // A long path must not widen the fixed dialog; the tool tip shows it whole.
     folder->setMinimumWidth(360);
     folder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);

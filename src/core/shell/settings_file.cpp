@@ -308,21 +308,12 @@ std::optional<std::string> readSettingsText(const std::string& path, TextShape& 
 
 }  // namespace
 
-Settings readSettings(const std::string& path, bool* found, std::string* error) {
-  std::error_code ec;
-  const bool there = fs::is_regular_file(path, ec);
-  if (found) *found = there;
-  TextShape shape;
-  std::string why;
-  const auto text = readSettingsText(path, shape, why);
-  if (!text) {
-    if (error && there) *error = why + " Every setting keeps its default.";
-    return Settings{};
-  }
-  return parseSettings(*text);
-}
+namespace {
 
-bool writeSettings(const std::string& path, const Settings& s, std::string* error) {
+// Reads the file (in its own form), lets `merge` rewrite its UTF-8 text and writes it back in
+// that form through a temporary file.
+template <class Merge>
+bool rewriteIniFile(const std::string& path, Merge merge, std::string* error) {
   std::error_code ec;
   std::string current;
   TextShape shape;
@@ -338,11 +329,82 @@ bool writeSettings(const std::string& path, const Settings& s, std::string* erro
   }
   const fs::path parent = fs::path(path).parent_path();
   if (!parent.empty()) fs::create_directories(parent, ec);
-  const std::string merged = encodeText(mergeSettings(current, s), shape);
+  const std::string merged = encodeText(merge(current), shape);
   const auto result =
       model::writeFileAtomically(path, std::vector<std::uint8_t>(merged.begin(), merged.end()));
   if (!result.ok && error) *error = result.error;
   return result.ok;
+}
+
+}  // namespace
+
+Settings readSettings(const std::string& path, bool* found, std::string* error) {
+  std::error_code ec;
+  const bool there = fs::is_regular_file(path, ec);
+  if (found) *found = there;
+  TextShape shape;
+  std::string why;
+  const auto text = readSettingsText(path, shape, why);
+  if (!text) {
+    if (error && there) *error = why + " Every setting keeps its default.";
+    return Settings{};
+  }
+  return parseSettings(*text);
+}
+
+bool writeSettings(const std::string& path, const Settings& s, std::string* error) {
+  return rewriteIniFile(
+      path, [&](const std::string& text) { return mergeSettings(text, s); }, error);
+}
+
+SectionValues readSection(std::string_view iniText, std::string_view section) {
+  const IniText ini = parseIni(iniText);
+  SectionValues values;
+  if (const auto region = findSection(ini, section))
+    for (std::size_t i = region->header + 1; i < region->end; ++i)
+      if (ini.lines[i].kind == IniLine::Key)
+        values.emplace_back(ini.lines[i].name, ini.lines[i].value);
+  return values;
+}
+
+std::string mergeSection(std::string_view iniText, std::string_view section,
+                         const SectionValues& values) {
+  IniText ini = parseIni(iniText);
+  std::vector<IniLine> lines;
+  lines.push_back(parseLine("[" + std::string(section) + "]"));
+  for (const auto& [key, value] : values)
+    lines.push_back(parseLine(key + "=" + writtenValue(value)));
+  auto at = ini.lines.end();
+  if (const auto region = findSection(ini, section)) {
+    // Blank lines that close the section stay.
+    std::size_t end = region->end;
+    while (end > region->header + 1 && trim(ini.lines[end - 1].raw).empty()) --end;
+    at = ini.lines.erase(ini.lines.begin() + static_cast<std::ptrdiff_t>(region->header),
+                         ini.lines.begin() + static_cast<std::ptrdiff_t>(end));
+  } else if (!ini.lines.empty() && !trim(ini.lines.back().raw).empty()) {
+    ini.lines.push_back(parseLine(""));
+    at = ini.lines.end();
+  }
+  ini.lines.insert(at, lines.begin(), lines.end());
+  std::string out;
+  for (const IniLine& line : ini.lines) {
+    out += line.raw;
+    out += ini.eol;
+  }
+  return out;
+}
+
+SectionValues readSectionFile(const std::string& path, std::string_view section) {
+  TextShape shape;
+  std::string why;
+  const auto text = readSettingsText(path, shape, why);
+  return text ? readSection(*text, section) : SectionValues{};
+}
+
+bool writeSectionFile(const std::string& path, std::string_view section,
+                      const SectionValues& values, std::string* error) {
+  return rewriteIniFile(
+      path, [&](const std::string& text) { return mergeSection(text, section, values); }, error);
 }
 
 int clampIconZoomSmall(long long value) {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "shell/settings.h"
@@ -50,6 +51,19 @@ Settings readSettings(const std::string& path, bool* found = nullptr, std::strin
 // creates the folder when needed. False with a message when the file cannot be read back or
 // written.
 bool writeSettings(const std::string& path, const Settings& s, std::string* error = nullptr);
+
+// A section of the editor's own beside the settings (e.g. "Windows": window sizes), read and
+// written without touching anything else in the file. Keys keep the order given; keys of the
+// section not given are removed; a missing section is added at the end.
+using SectionValues = std::vector<std::pair<std::string, std::string>>;
+SectionValues readSection(std::string_view iniText, std::string_view section);
+std::string mergeSection(std::string_view iniText, std::string_view section,
+                         const SectionValues& values);
+// The same on the file (a missing or unreadable file gives an empty section).
+SectionValues readSectionFile(const std::string& path, std::string_view section);
+// Writes the section into the file as writeSettings writes the settings.
+bool writeSectionFile(const std::string& path, std::string_view section,
+                      const SectionValues& values, std::string* error = nullptr);
 
 // "IconZoomSmall" stays within 4..2000.
 int clampIconZoomSmall(long long value);

@@ -1,0 +1,80 @@
+#include "app/shell/window_memory.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QSplitter>
+#include <QWidget>
+
+#include "shell/paths.h"
+#include "shell/settings_file.h"
+#include "shell/window_places.h"
+
+namespace app {
+namespace {
+
+std::string keyOf(const QWidget* w) {
+  return w->objectName().toStdString();
+}
+
+const std::string* find(const shell::SectionValues& values, const std::string& key) {
+  for (const auto& [k, v] : values)
+    if (shell::equalsNoCase(k, key)) return &v;
+  return nullptr;
+}
+
+void put(shell::SectionValues& values, const std::string& key, const std::string& value) {
+  for (auto& [k, v] : values)
+    if (k == key) {
+      v = value;
+      return;
+    }
+  values.emplace_back(key, value);
+}
+
+}  // namespace
+
+bool WindowMemory::restore(QWidget* window, const QList<QSplitter*>& splitters) const {
+  const auto values = shell::readSectionFile(iniPath_, shell::WindowsSection);
+  const std::string name = keyOf(window);
+  const std::string* place = find(values, name);
+  const auto rect = place ? shell::parseWindowRect(*place) : std::nullopt;
+  if (!rect) return false;
+  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, rect->width, rect->height);
+  const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
+  const shell::Rect fitted = shell::fitOnScreen(
+      *rect, {area.x(), area.y(), area.width(), area.height()}, minimum.width(), minimum.height());
+  window->resize(fitted.width, fitted.height);
+  window->move(fitted.x, fitted.y);
+  for (QSplitter* s : splitters) {
+    const std::string* text = find(values, name + "." + keyOf(s));
+    const auto sizes = text ? shell::parseSizes(*text) : std::nullopt;
+    if (sizes && static_cast<int>(sizes->size()) == s->count())
+      s->setSizes(QList<int>(sizes->begin(), sizes->end()));
+  }
+  const std::string* maximised = find(values, name + ".Maximized");
+  if (maximised && *maximised == "1")
+    window->setWindowState(window->windowState() | Qt::WindowMaximized);
+  return true;
+}
+
+bool WindowMemory::remember(const QWidget* window, const QList<QSplitter*>& splitters,
+                            QString* error) const {
+  auto values = shell::readSectionFile(iniPath_, shell::WindowsSection);
+  const std::string name = keyOf(window);
+  const bool maximised = window->isMaximized() || window->isFullScreen();
+  // The size to come back to when the window is no longer maximised.
+  const QRect g = maximised ? window->normalGeometry() : window->geometry();
+  if (g.isValid()) put(values, name, shell::windowRectText({g.x(), g.y(), g.width(), g.height()}));
+  put(values, name + ".Maximized", maximised ? "1" : "0");
+  for (const QSplitter* s : splitters) {
+    const QList<int> sizes = s->sizes();
+    put(values, name + "." + keyOf(s), shell::sizesText({sizes.begin(), sizes.end()}));
+  }
+  std::string why;
+  if (shell::writeSectionFile(iniPath_, shell::WindowsSection, values, &why)) return true;
+  if (error) *error = QString::fromStdString(why);
+  return false;
+}
+
+}  // namespace app
