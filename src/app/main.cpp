@@ -1,6 +1,7 @@
 // Starts the editor: the settings folder comes from "--config-dir DIR", $ZYNED_CONFIG_DIR or the
 // user's configuration folder; the first other argument names a mission to open.
 #include <QApplication>
+#include <QGuiApplication>
 
 #include <cstdlib>
 
@@ -8,13 +9,22 @@
 #include <vector>
 
 #include "app/briefing/briefing_export.h"
+#include "app/map/map_export.h"
 #include "app/shell/icons.h"
 #include "app/shell/input_policy.h"
 #include "app/shell/main_window.h"
 #include "shell/settings_file.h"
 
 int main(int argc, char** argv) {
-  // Picture exports run headless: without a display they draw offscreen.
+  // --export-map draws a mission's map into a PNG and ends: no window, no display needed.
+  if (app::wantsMapExport(argc, argv)) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication gui(argc, argv);
+    return app::runMapExport(QGuiApplication::arguments().mid(1));
+  }
+  // The briefing picture likewise runs headless.
   if (app::wantsBriefingExport(std::vector<std::string>(argv + 1, argv + argc)) &&
       !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
     setenv("QT_QPA_PLATFORM", "offscreen", 1);

@@ -59,6 +59,9 @@ QString twoDecimals(double v) {
 
 const int Increments[] = {1, 5, 10, 20, 100};
 
+// The document's sub-item of the briefing editor's current instruction.
+constexpr const char* BriefingInstruction = "briefingInstruction";
+
 }  // namespace
 
 BriefingWindow::BriefingWindow(BriefingEnvironment env, QWidget* parent)
@@ -75,7 +78,8 @@ BriefingWindow::BriefingWindow(BriefingEnvironment env, QWidget* parent)
         fromFile(brf::missionDescription(mission(), env_.missionFile, *env_.settings)));
   else
     description_->setText(QString::fromLatin1(brf::NoDescriptionText));
-  connect(&doc_, &MissionDocument::changed, this, &BriefingWindow::onDocumentChanged);
+  connect(&doc_, &MissionDocument::changed, this,
+          [this](const ChangeSet& c) { onDocumentChanged(topicsOf(c)); });
   showBriefing(0);
   pages_->setCurrentIndex(PreviewPage);
 }
@@ -413,6 +417,7 @@ QWidget* BriefingWindow::buildListPage() {
   connect(instructions_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (filling_ || row < 0) return;
     selected_ = row;
+    doc_.setSubItem(BriefingInstruction, row);
     fillCurrentInstruction();
     updateActions();
   });
@@ -797,6 +802,7 @@ void BriefingWindow::updateActions() {
 void BriefingWindow::selectInstruction(int position) {
   if (position < 0 || position >= static_cast<int>(list_.size())) return;
   selected_ = position;
+  doc_.setSubItem(BriefingInstruction, position);
   filling_ = true;
   instructions_->setCurrentRow(position);
   filling_ = false;
@@ -1114,10 +1120,10 @@ void BriefingWindow::onStringEdited(bool tags, int row, int column) {
   if (now[row] == text) return;
   const int b = b_;
   writing_ = true;
-  doc_.edit(tags ? tr("Map tag") : tr("Briefing text"), BriefingFields, ChangedFlag::Mission,
-            [=](model::Mission& m) {
-              (tags ? m.briefings[b].tags : m.briefings[b].strings)[row] = text;
-            });
+  doc_.editContent(tags ? tr("Map tag") : tr("Briefing text"), ChangedFlag::Mission,
+                   [=](model::Mission& m) {
+                     (tags ? m.briefings[b].tags : m.briefings[b].strings)[row] = text;
+                   });
   writing_ = false;
   player_.setTags(mission().briefings[b_].tags);
 }
@@ -1140,8 +1146,8 @@ void BriefingWindow::copyBriefing() {
   // The copy takes the briefing as the user sees it, pending edits included.
   encodePending();
   const int b = b_;
-  doc_.edit(tr("Copy briefing"), BriefingFields, ChangedFlag::Mission,
-            [=](model::Mission& m) { brf::copyBriefing(m, b, t); });
+  doc_.editContent(tr("Copy briefing"), ChangedFlag::Mission,
+                   [=](model::Mission& m) { brf::copyBriefing(m, b, t); });
 }
 
 void BriefingWindow::copyIconPositions() {
@@ -1157,8 +1163,8 @@ void BriefingWindow::copyIconPositions() {
           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
   const int b = b_;
-  doc_.edit(tr("Copy icon positions"), FlightGroupFields, ChangedFlag::FlightGroup,
-            [=](model::Mission& m) { brf::copyIconPositions(m, b, t); });
+  doc_.editContent(tr("Copy icon positions"), ChangedFlag::FlightGroup,
+                   [=](model::Mission& m) { brf::copyIconPositions(m, b, t); });
 }
 
 void BriefingWindow::setIconsToStart1() {
@@ -1169,8 +1175,8 @@ void BriefingWindow::setIconsToStart1() {
           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
   const int b = b_;
-  doc_.edit(tr("Set icon positions to Start 1"), FlightGroupFields, ChangedFlag::FlightGroup,
-            [=](model::Mission& m) { brf::setIconsToStart1(m, b); });
+  doc_.editContent(tr("Set icon positions to Start 1"), ChangedFlag::FlightGroup,
+                   [=](model::Mission& m) { brf::setIconsToStart1(m, b); });
   preview_->invalidate();
   redrawPreview();
 }
@@ -1194,8 +1200,8 @@ void BriefingWindow::makeBriefing() {
   }
   pending_ = false;
   const int b = b_;
-  doc_.edit(tr("Auto-Brief"), BriefingFields, ChangedFlag::Mission,
-            [=](model::Mission& m) { brf::applyAutoBrief(m, b, r); });
+  doc_.editContent(tr("Auto-Brief"), ChangedFlag::Mission,
+                   [=](model::Mission& m) { brf::applyAutoBrief(m, b, r); });
   if (!r.message.empty()) prompter_.information(this, fromFile(r.message));
 }
 
@@ -1213,8 +1219,8 @@ void BriefingWindow::loadBrfFile() {
   std::string message;
   bool ok = false;
   const std::string path = file.toStdString();
-  doc_.edit(tr("Load .brf file"), BriefingFields | FlightGroupFields, ChangedFlag::Mission,
-            [&](model::Mission& m) { ok = editing::importBriefingFile(path, m, message); });
+  doc_.editContent(tr("Load .brf file"), ChangedFlag::Mission,
+                   [&](model::Mission& m) { ok = editing::importBriefingFile(path, m, message); });
   if (!ok && !message.empty()) prompter_.error(this, fromFile(message));
 }
 
@@ -1391,6 +1397,7 @@ void BriefingWindow::mapPressed(QPoint at) {
       brf::pickFlightGroup(mission(), b_, v, brf::toMapX(v, at.x()), brf::toMapY(v, at.y()));
   dragTag_ = dragGroup_ < 0 ? brf::pickTag(list_, v, at.x(), at.y()) : -1;
   ++dragSerial_;
+  if (dragGroup_ >= 0) doc_.beginTransaction(QStringLiteral("brf-icon-drag-%1").arg(dragSerial_));
 }
 
 void BriefingWindow::mapMoved(QPoint at) {
@@ -1427,6 +1434,7 @@ void BriefingWindow::mapReleased() {
     // The whole drag is one step.
     commitList(tr("Move map tag"));
   }
+  if (dragGroup_ >= 0) doc_.commitTransaction();
   dragGroup_ = -1;
 }
 
