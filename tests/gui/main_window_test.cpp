@@ -485,9 +485,12 @@ TEST_F(Keys, CtrlKeysReachTheWindowBeforeTextBoxes) {
   memo->setFocus();
   type(memo, QStringLiteral("ab"));
 
+  // Ctrl+A selects all in a text box; Ctrl+Shift+S is Save As everywhere.
   press(memo, Qt::Key_A, Qt::ControlModifier, QStringLiteral("\x01"));
-  EXPECT_EQ(prompter.saveCalls, 1);  // Save As, not "select all"
-  EXPECT_FALSE(memo->textCursor().hasSelection());
+  EXPECT_EQ(prompter.saveCalls, 0);
+  EXPECT_EQ(memo->textCursor().selectedText(), QStringLiteral("ab"));
+  press(memo, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(prompter.saveCalls, 1);
 
   press(memo, Qt::Key_S, Qt::ControlModifier);
   EXPECT_FALSE(mission().isChanged());
@@ -686,7 +689,7 @@ TEST_F(Panel, ToolBarHasEveryButtonAndLaterOnesAreDisabled) {
 
 TEST_F(Panel, HomePageComesFromTheSettingsFileWhenGiven) {
   start();
-  EXPECT_EQ(window->homePageUrl(), QStringLiteral("https://example.org/zyned"));
+  EXPECT_EQ(window->homePageUrl(), QString());  // the editor's own help page
   {
     std::ofstream ini(iniPath(), std::ios::app);
     ini << "\n[Options]\nHomePage=https://example.net/missions\n";

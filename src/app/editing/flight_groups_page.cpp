@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QUndoCommand>
@@ -158,14 +159,19 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
       " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
       " background: palette(button); }"
       "QTabBar::tab:selected { background: palette(base); }"));
-  pages_->setFixedWidth(PagesWidth);
+  pages_->setMinimumWidth(PagesWidth);
 
+  // The user sets the share of the list and the pages; the pages grow with the window.
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  split->setObjectName(QStringLiteral("FlightGroupSplitter"));
+  split->setChildrenCollapsible(false);
+  split->addWidget(left);
+  split->addWidget(pages_);
+  split->setStretchFactor(0, 0);
+  split->setStretchFactor(1, 1);
   auto* h = new QHBoxLayout(this);
   h->setContentsMargins(4, 4, 4, 4);
-  h->setSpacing(6);
-  // A wider window gives its room to the list, whose lines are long.
-  h->addWidget(left, 1);
-  h->addWidget(pages_, 0);
+  h->addWidget(split);
 
   // The list's own commands head its pop-up menu; the main window adds its file commands.
   QMenu* menu = list_->popupMenu();

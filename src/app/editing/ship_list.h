@@ -4,22 +4,12 @@
 
 #include <QColor>
 #include <QListWidget>
-#include <QStyledItemDelegate>
 
 #include <vector>
 
 class QMenu;
 
 namespace app {
-
-// Draws a list line in its own colour, 2 pixels from the left edge.
-class ShipListDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override;
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-};
 
 // The list widget itself; it knows nothing of the Mission and reports what the user does.
 class ShipList : public QListWidget {

@@ -25,6 +25,11 @@ std::string savedTitle(std::string_view path, std::string_view missionTitle);
 std::string loadedTitle(const model::Mission& m);
 std::string savedTitle(const model::Mission& m);
 
+// The title with "*" after the file name while the Mission has unsaved changes:
+// " ZynED 1.1 - (NAME.KRE*) - title", " ZynED 1.1 - [Unnamed*]". A title without a file name
+// stays as it is.
+std::string changedTitle(std::string_view title, bool changed);
+
 // The save dialog's start folder: the expansion's folder for an expansion-format mission, the
 // game's otherwise, then "Train" (Training, Multiplayer Training), "Melee" or "Combat" by
 // mission type. The subfolder keeps the letter case it has on disk when it exists.
