@@ -1,16 +1,26 @@
 // Starts the editor: the settings folder comes from "--config-dir DIR", $ZYNED_CONFIG_DIR or the
 // user's configuration folder; the first other argument names a mission to open.
 #include <QApplication>
+#include <QGuiApplication>
 
 #include <string>
 #include <vector>
 
+#include "app/map/map_export.h"
 #include "app/shell/icons.h"
 #include "app/shell/input_policy.h"
 #include "app/shell/main_window.h"
 #include "shell/settings_file.h"
 
 int main(int argc, char** argv) {
+  // --export-map draws a mission's map into a PNG and ends: no window, no display needed.
+  if (app::wantsMapExport(argc, argv)) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+      qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication gui(argc, argv);
+    return app::runMapExport(QGuiApplication::arguments().mid(1));
+  }
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZynED"));
   QApplication::setApplicationVersion(QStringLiteral("1.1"));

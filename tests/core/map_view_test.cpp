@@ -1,6 +1,7 @@
 // The map's view math: conversions, zoom steps, fitting, snapping, picking radius.
 #include <gtest/gtest.h>
 
+#include "map/scene.h"
 #include "map/view.h"
 
 namespace {
@@ -121,6 +122,24 @@ TEST(MapView, CoordinatesStayInSixteenBits) {
   EXPECT_EQ(clampCoordinate(-40000), -32768);
   EXPECT_EQ(clampCoordinate(-5), -5);
   EXPECT_EQ(kmText(200), "1.25");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MapDrag, LocksAndTheSixteenBitEdge) {
+  model::FlightGroup g;
+  g.set(model::fg::WaypointX, model::i16{10}, model::Waypoint1);
+  g.set(model::fg::WaypointY, model::i16{20}, model::Waypoint1);
+  g.set(model::fg::WaypointZ, model::i16{30}, model::Waypoint1);
+  using map::Plane;
+  EXPECT_EQ(map::draggedPosition(g, model::Waypoint1, Plane::XZ, 99, 77, true, false),
+            (model::Vec3{10, 20, 77}));  // LockX in X-Z: only Z moves
+  EXPECT_EQ(map::draggedPosition(g, model::Waypoint1, Plane::YZ, 99, 77, false, true),
+            (model::Vec3{10, 99, 30}));
+  EXPECT_EQ(map::draggedPosition(g, model::Waypoint1, Plane::XY, 40000, -40000, false, false),
+            (model::Vec3{32767, -32768, 30}));
 }
 
 }  // namespace

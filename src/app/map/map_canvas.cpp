@@ -1,0 +1,89 @@
+#include "app/map/map_canvas.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "app/map/map_painter.h"
+
+namespace app {
+
+MapCanvas::MapCanvas(const model::Mission& mission, const map::MapState& state, QWidget* parent)
+    : QWidget(parent), mission_(mission), state_(state) {
+  setObjectName(QStringLiteral("PaintBox1"));
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  setMouseTracking(true);
+  setFocusPolicy(Qt::StrongFocus);
+  setMinimumSize(200, 150);
+}
+
+QImage MapCanvas::makeBuffer() const {
+  const qreal dpr = devicePixelRatioF();
+  QImage img((QSizeF(size()) * dpr).toSize(), QImage::Format_RGB32);
+  img.setDevicePixelRatio(dpr);
+  return img;
+}
+
+void MapCanvas::redraw() {
+  if (back_.size() != (QSizeF(size()) * devicePixelRatioF()).toSize()) back_ = makeBuffer();
+  {
+    QPainter p(&back_);
+    paintMap(p, state_, mission_);
+  }
+  update();
+}
+
+void MapCanvas::rebuildCache() {
+  cache_ = makeBuffer();
+  QPainter p(&cache_);
+  paintMapBackdrop(p, state_, mission_);
+}
+
+void MapCanvas::dragRedraw() {
+  if (cache_.size() != (QSizeF(size()) * devicePixelRatioF()).toSize()) rebuildCache();
+  back_ = cache_.copy();
+  {
+    QPainter p(&back_);
+    const std::vector<int> order = map::drawOrder(state_, mission_);
+    if (!order.empty() && order.back() == state_.current)
+      paintFlightGroup(p, state_, mission_, state_.current);
+  }
+  update();
+}
+
+void MapCanvas::writeNote(QPoint at, const QString& text, QColor colour) {
+  if (back_.isNull()) return;
+  QPainter p(&back_);
+  p.setFont(mapFont());
+  p.setPen(colour);
+  p.drawText(at + QPoint(0, p.fontMetrics().ascent()), text);
+  update();
+}
+
+void MapCanvas::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  if (back_.isNull())
+    p.fillRect(rect(), Qt::black);
+  else
+    p.drawImage(0, 0, back_);  // one block copy
+}
+
+void MapCanvas::resizeEvent(QResizeEvent* e) {
+  QWidget::resizeEvent(e);
+  if (tool_) tool_->canvasResized(size());
+}
+
+void MapCanvas::mousePressEvent(QMouseEvent* e) {
+  setFocus(Qt::MouseFocusReason);
+  if (tool_) tool_->mousePress(e);
+}
+void MapCanvas::mouseMoveEvent(QMouseEvent* e) {
+  if (tool_) tool_->mouseMove(e);
+}
+void MapCanvas::mouseReleaseEvent(QMouseEvent* e) {
+  if (tool_) tool_->mouseRelease(e);
+}
+void MapCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
+  if (tool_) tool_->mouseDoubleClick(e);
+}
+
+}  // namespace app

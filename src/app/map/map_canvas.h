@@ -1,0 +1,58 @@
+#pragma once
+// The map's drawing surface: paints its back buffer with one block copy and hands mouse and key
+// events to its tool. The back buffer is redrawn in full, or during a drag from the background
+// cache with only the current flight group drawn again.
+
+#include <QImage>
+#include <QWidget>
+
+#include "map/scene.h"
+#include "model/mission.h"
+
+namespace app {
+
+// What handles the canvas's input (the map window's select/drag and palette tools).
+class MapTool {
+ public:
+  virtual ~MapTool() = default;
+  virtual void mousePress(QMouseEvent* e) = 0;
+  virtual void mouseMove(QMouseEvent* e) = 0;
+  virtual void mouseRelease(QMouseEvent* e) = 0;
+  virtual void mouseDoubleClick(QMouseEvent* e) = 0;
+  virtual void canvasResized(QSize size) = 0;
+};
+
+class MapCanvas : public QWidget {
+  Q_OBJECT
+ public:
+  MapCanvas(const model::Mission& mission, const map::MapState& state, QWidget* parent = nullptr);
+
+  void setTool(MapTool* tool) { tool_ = tool; }
+  // Background, every flight group, palette, current flight group; then shown.
+  void redraw();
+  // The background cache (everything but the current flight group) rebuilt now.
+  void rebuildCache();
+  // The cache copied back and the current flight group drawn again; then shown.
+  void dragRedraw();
+  // A text written straight onto the window (gone with the next redraw).
+  void writeNote(QPoint at, const QString& text, QColor colour);
+  const QImage& backBuffer() const { return back_; }
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
+
+ private:
+  QImage makeBuffer() const;
+
+  const model::Mission& mission_;
+  const map::MapState& state_;
+  MapTool* tool_ = nullptr;
+  QImage back_, cache_;
+};
+
+}  // namespace app

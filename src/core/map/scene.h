@@ -1,0 +1,132 @@
+#pragma once
+// The map's renderer interface without pixels: what the map shows (view state and toggles),
+// which flight groups are drawn and in which order, where each of their marks goes, and what a
+// click hits. Painters turn a FlightGroupMarks into lines and text; the window and the export
+// hold a MapState and nothing else about the drawing.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "map/route.h"
+#include "map/view.h"
+#include "map/wireframes.h"
+#include "model/colours.h"
+#include "model/mission.h"
+
+namespace map {
+
+struct MapToggles {
+  bool namesOn = true;        // "Names on"
+  bool allWPs = false;        // "All WPs"
+  bool currWPs = false;       // "Curr WPs"
+  bool currentOnly = false;   // "Curr FG only"
+  bool linkWPs = false;       // "Link wps 2-8"
+  bool linkHyper = true;      // "Link Hyperpt"
+  bool times = false;         // "WP times"
+  bool distances = false;     // "WP distances"
+  bool drawOffScreen = true;  // draw flight groups whose Start 1 is outside the window
+  bool grid = true;
+  bool ghostGrid = true;
+  bool ghostText = false;
+  bool lockStart1 = false;  // "[Start Pt 1 Locked]"
+  bool palette = false;     // the team palette strip
+  bool lockX = false, lockY = false;
+};
+
+// Everything the drawing of the map depends on besides the Mission.
+struct MapState {
+  MapView view;
+  int width = 800, height = 600;
+  MapToggles toggles;
+  WireframeOptions wireframe;
+  int current = 0;  // current flight group
+  std::size_t currentPoint = model::Start1;
+  int briefingPoint = 0;    // 0..7: the briefing point drawn in briefing mode
+  std::vector<bool> shown;  // per flight group; missing entries count as shown
+  int paletteTeam = 0, paletteIff = 0;
+  int hSnap = 1, vSnap = 1;
+
+  bool isShown(int fg) const {
+    return fg < 0 || static_cast<std::size_t>(fg) >= shown.size() || shown[fg];
+  }
+  // The range of flight groups drawn: everything, or only the current one.
+  int firstDrawn() const { return toggles.currentOnly ? current : 0; }
+  int lastDrawn(const model::Mission& m) const {
+    return toggles.currentOnly ? current : static_cast<int>(m.flightGroups.size()) - 1;
+  }
+  VisibleRange visibleRange() const { return view.visibleRange(width, height); }
+};
+
+// The flight groups to paint, in paint order: the shown ones of the drawn range from the highest
+// index down, the current one last (on top).
+std::vector<int> drawOrder(const MapState& s, const model::Mission& m);
+
+// Whether Start 1 lies within the window widened by the craft's size.
+bool isVisible(const model::FlightGroup& g, Plane p, const VisibleRange& r);
+
+// The points (0-based, inclusive) drawn for flight group `fg`.
+struct PointRange {
+  std::size_t first = model::Start1, last = model::Start1;
+};
+PointRange pointRange(const MapState& s, int fg);
+
+struct Hit {
+  int flightGroup = 0;
+  std::size_t point = model::Start1;
+  bool operator==(const Hit&) const = default;
+};
+// The first drawn point within the pick radius of pixel (x, y): lower flight-group index first,
+// then the lower point.
+std::optional<Hit> hitTest(const MapState& s, const model::Mission& m, double x, double y);
+// The map-unit position under pixel (x, y) snapped toward zero, on the two view axes.
+std::pair<int, int> snappedPosition(const MapState& s, double x, double y);
+
+// Where a dragged point goes when the cursor's snapped position is (h, v) on the view axes: the
+// locked screen axes keep their coordinate, the third axis never changes, and positions beyond
+// the 16-bit range stay at its edge.
+model::Vec3 draggedPosition(const model::FlightGroup& g, std::size_t point, Plane p, long long h,
+                            long long v, bool lockH, bool lockV);
+// A point's coordinates.
+model::Vec3 pointPosition(const model::FlightGroup& g, std::size_t point);
+
+enum class RouteStyle { Solid, Dotted, DashedWhite };
+
+// Every mark of one flight group, in screen pixels.
+struct FlightGroupMarks {
+  bool visible = true;
+  model::Rgb lineColour, wireColour;
+  struct Text {
+    ScreenPoint at;  // top-left of the text
+    std::string text;
+    bool ghost = false;
+  };
+  struct Marker {
+    ScreenPoint at;
+    bool silver = false;
+  };
+  struct Route {
+    ScreenPoint from, to;
+    RouteStyle style = RouteStyle::Solid;
+  };
+  struct Craft {
+    ScreenPoint at;
+    int player = 0;     // player number written below, 0 for none
+    bool craft = true;  // the icon or wireframe (only when the flight group is visible)
+  };
+  std::vector<Text> labels, annotations;
+  std::vector<Marker> markers;
+  std::vector<Route> routes;
+  std::vector<Craft> crafts;
+  std::optional<ScreenPoint> brackets;  // the selection mark of the current flight group
+
+  void clear();
+};
+
+// Builds the marks of flight group `fg` (nothing when it is neither visible nor drawn off screen).
+void buildMarks(const MapState& s, const model::Mission& m, int fg, FlightGroupMarks& out);
+
+// The wireframe colour of an IFF: the normal colour, at 80 % for IFF 0.
+model::Rgb wireframeColour(int iff);
+
+}  // namespace map

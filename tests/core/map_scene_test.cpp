@@ -1,0 +1,112 @@
+// The map's renderer rules: paint order, visibility, point ranges, picking and the marks of a
+// flight group.
+#include <gtest/gtest.h>
+
+#include "map/scene.h"
+
+namespace {
+
+using namespace map;
+using namespace model;
+
+struct SceneTest : ::testing::Test {
+  Mission m;
+  MapState s;
+  SceneTest() {
+    m.newMission();
+    m.addFlightGroup();
+    m.addFlightGroup();
+    for (auto& g : m.flightGroups) g.set(fg::WaypointEnabled, i16{0}, Hyperspace);
+    s.view.zoom = 160;  // one pixel per map unit
+    s.view.resize(800, 600);
+  }
+  void put(int i, std::size_t p, int x, int y, int z = 0) {
+    FlightGroup& g = m.flightGroups[i];
+    g.set(fg::WaypointX, static_cast<i16>(x), p);
+    g.set(fg::WaypointY, static_cast<i16>(y), p);
+    g.set(fg::WaypointZ, static_cast<i16>(z), p);
+    g.set(fg::WaypointEnabled, i16{1}, p);
+  }
+};
+
+TEST_F(SceneTest, CurrentIsPaintedLastOthersFromTheHighestIndex) {
+  s.current = 1;
+  EXPECT_EQ(drawOrder(s, m), (std::vector<int>{2, 0, 1}));
+  s.shown = {true, true, false};
+  EXPECT_EQ(drawOrder(s, m), (std::vector<int>{0, 1}));
+  s.toggles.currentOnly = true;
+  EXPECT_EQ(drawOrder(s, m), (std::vector<int>{1}));
+}
+
+TEST_F(SceneTest, VisibilityWidenedByCraftSize) {
+  const VisibleRange r{-2.5, 2.5, -1.875, 1.875};
+  put(0, Start1, 425, 0);  // 2.66 km: just outside
+  m.flightGroups[0].set(fg::CraftType, u8{1});
+  EXPECT_FALSE(isVisible(m.flightGroups[0], Plane::XY, r));
+  m.flightGroups[0].set(fg::CraftType, u8{42});  // 0.18 km reaches in
+  EXPECT_TRUE(isVisible(m.flightGroups[0], Plane::XY, r));
+}
+
+TEST_F(SceneTest, PickOrderLowerFlightGroupThenLowerPoint) {
+  s.toggles.allWPs = true;
+  put(0, Start1, 100, 100);
+  put(1, Start1, 102, 100);
+  put(0, Waypoint1, 100, 100);
+  const auto hit = hitTest(s, m, 400 + 101, 300 + 100);
+  ASSERT_TRUE(hit);
+  EXPECT_EQ(*hit, (Hit{0, Start1}));
+  m.flightGroups[0].set(fg::WaypointX, i16{-900}, Start1);
+  EXPECT_EQ(*hitTest(s, m, 501, 400), (Hit{0, Waypoint1}));
+  EXPECT_FALSE(hitTest(s, m, 100, 100));
+}
+
+TEST_F(SceneTest, PointRanges) {
+  EXPECT_EQ(pointRange(s, 0).last, Start1);
+  s.toggles.currWPs = true;
+  EXPECT_EQ(pointRange(s, 0).last, Hyperspace);
+  EXPECT_EQ(pointRange(s, 1).last, Start1);
+  s.view.briefing = true;
+  s.briefingPoint = 2;
+  EXPECT_EQ(pointRange(s, 1).first, Briefing3);
+}
+
+TEST_F(SceneTest, RoutesFollowTheLinkOptions) {
+  s.toggles.allWPs = true;
+  s.toggles.linkWPs = false;
+  put(0, Waypoint1, 100, 0);
+  put(0, Waypoint2, 200, 0);
+  put(0, Hyperspace, 300, 0);
+  FlightGroupMarks marks;
+  buildMarks(s, m, 0, marks);
+  ASSERT_EQ(marks.routes.size(), 2u);
+  EXPECT_EQ(marks.routes[0].style, RouteStyle::Solid);
+  EXPECT_EQ(marks.routes[1].style, RouteStyle::DashedWhite);
+  EXPECT_EQ(marks.routes[1].from, (ScreenPoint{500, 300}));  // from Waypoint 1
+  s.toggles.linkWPs = true;
+  buildMarks(s, m, 0, marks);
+  EXPECT_EQ(marks.routes.size(), 3u);
+  EXPECT_EQ(marks.routes[1].style, RouteStyle::Dotted);
+  EXPECT_TRUE(marks.markers.back().silver);  // the hyperspace marker
+}
+
+TEST_F(SceneTest, MarksOfTheCurrentAndOffScreenFlightGroups) {
+  s.current = 0;
+  m.flightGroups[0].set(fg::PlayerNumber, u8{2});
+  FlightGroupMarks marks;
+  buildMarks(s, m, 0, marks);
+  ASSERT_TRUE(marks.brackets);
+  ASSERT_EQ(marks.crafts.size(), 1u);
+  EXPECT_EQ(marks.crafts[0].player, 2);
+  EXPECT_EQ(marks.labels[0].at, (ScreenPoint{400, 294}));
+  put(1, Start1, 20000, 0);
+  s.toggles.drawOffScreen = true;
+  buildMarks(s, m, 1, marks);
+  EXPECT_FALSE(marks.visible);
+  EXPECT_FALSE(marks.crafts[0].craft);  // labels yes, the craft no
+  s.toggles.drawOffScreen = false;
+  buildMarks(s, m, 1, marks);
+  EXPECT_TRUE(marks.labels.empty());
+  EXPECT_EQ(wireframeColour(0), (Rgb{0, 204, 0}));
+}
+
+}  // namespace
