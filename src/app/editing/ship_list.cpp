@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -61,6 +62,16 @@ void ShipList::rebuild(const std::vector<QString>& lines, const std::vector<QCol
     scrollToItem(item(current));
   }
   rebuilding_ = false;
+}
+
+QSize ShipList::sizeHint() const {
+  const QFontMetrics fm(font());
+  // Never narrower than an empty list's line of a typical group.
+  int widest = fm.horizontalAdvance(QString(60, QLatin1Char('0')));
+  for (int i = 0; i < count(); ++i)
+    widest = std::max(widest, fm.horizontalAdvance(item(i)->text()));
+  const int chrome = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+  return {widest + chrome, QListWidget::sizeHint().height()};
 }
 
 std::vector<int> ShipList::selectedRows() const {

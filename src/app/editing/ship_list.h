@@ -24,6 +24,8 @@ class ShipList : public QListWidget {
   std::vector<int> selectedRows() const;
   bool rebuilding() const { return rebuilding_; }
   QMenu* popupMenu() const { return menu_; }
+  // Wide enough for the longest line, so the columns show whole where the window has room.
+  QSize sizeHint() const override;
 
  signals:
   // The user changed the selection (click, keys).

@@ -300,7 +300,9 @@ void MainWindow::sizeWindow() {
                                              : (screen ? screen->geometry().width() : 1280);
   // Small screens get the whole screen; 1024 wide ones when the settings ask for it.
   const bool fill = width <= 800 || (width == 1024 && settings_.adjustForRes);
-  resize(std::min(810, area.width()), std::min(580, area.height()));
+  // At least 810 x 580, larger when the list's lines and the pages need it to show whole.
+  const QSize wanted = sizeHint().expandedTo(QSize(810, 580));
+  resize(std::min(wanted.width(), area.width()), std::min(wanted.height(), area.height()));
   move(area.center() - QPoint(this->width() / 2, this->height() / 2));
   if (fill) setWindowState(windowState() | Qt::WindowMaximized);
 }
