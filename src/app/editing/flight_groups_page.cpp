@@ -269,8 +269,10 @@ void FlightGroupsPage::updateBuffer() {
 
 void FlightGroupsPage::updateStatus() {
   const model::Mission& m = doc_.mission();
-  fgInfo_->setText(tr("Flight Group #") + QString::number(doc_.currentFlightGroup() + 1) +
-                   tr(" of ") + QString::number(m.flightGroups.size()));
+  fgInfo_->setText(m.flightGroups.empty()
+                       ? tr("No flight groups")
+                       : tr("Flight Group #") + QString::number(doc_.currentFlightGroup() + 1) +
+                             tr(" of ") + QString::number(m.flightGroups.size()));
   const shell::MissionCounts c = shell::missionCounts(m);
   craftLab_->setText(fromFile(shell::craftMediumLabel(c.craftMedium)));
   atStartLab_->setText(fromFile(shell::craftAtStartLabel(c.craftAtStart)));

@@ -117,6 +117,7 @@ void MainWindow::readSettings() {
       dialog.move(screen->availableGeometry().center() - dialog.rect().center());
     }
     prompter_->exec(dialog);
+    firstRunDialogShown_ = true;
   }
 }
 
@@ -325,8 +326,9 @@ void MainWindow::firstActivation() {
 
   const bool abbreviated = shell::hasAbbreviatedDirectory(settings_);
   if (abbreviated) prompter_->information(this, QString::fromLatin1(QuelvaBoxText));
-  if (abbreviated || settings_.gameDirectory == shell::Undefined ||
-      settings_.editorDirectory == shell::Undefined)
+  // A first run has just shown the dialog: cancelling it does not bring it back at once.
+  if (abbreviated || (!firstRunDialogShown_ && (settings_.gameDirectory == shell::Undefined ||
+                                                settings_.editorDirectory == shell::Undefined)))
     preferences();
 
   // The title stays the plain one until the user makes or opens a mission.

@@ -125,6 +125,7 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<MissionDocument> doc_;
   std::unique_ptr<ActionSet> actions_;
   std::string baseTitle_;
+  bool firstRunDialogShown_ = false;
   QString lastDirectory_;
   bool omitWarnings_ = false;
   bool started_ = false;
