@@ -687,8 +687,8 @@ TEST_F(Panel, ToolBarHasEveryButtonAndLaterOnesAreDisabled) {
                          QStringLiteral("&Reopen"), QStringLiteral("&Load by lst...")}));
   auto* pages = find<QTabWidget>("OverallPages");
   ASSERT_EQ(pages->count(), 6);
-  EXPECT_EQ(pages->tabText(0), QStringLiteral("Flight Groups"));
-  EXPECT_EQ(pages->tabText(5), QStringLiteral("Teams"));
+  EXPECT_EQ(pages->tabText(0), QStringLiteral("F&light Groups"));  // Alt+L
+  EXPECT_EQ(pages->tabText(5), QStringLiteral("Te&ams"));
 }
 
 TEST_F(Panel, HomePageComesFromTheSettingsFileWhenGiven) {

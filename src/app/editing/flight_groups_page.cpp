@@ -113,11 +113,12 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
   ship_ = new ShipPage(doc_, vocab_, settings_, pages_);
   options_ = new OptionsPage(doc_, vocab_, settings_, pages_);
   other_ = new OtherPage(doc_, vocab_, settings_, pages_);
-  pages_->addTab(ship_, tr("Ship"));
-  pages_->addTab(options_, tr("Options"));
+  pages_->addTab(ship_, tr("&Ship"));
+  pages_->addTab(options_, tr("&Options"));
   const char* later[] = {"ArrivalTab", "DepartureTab", "GoalsTab", "OrdersTab", "WPsTab"};
-  const QString laterTitles[] = {tr("Arrival"), tr("Departure"), tr("FG Goals"), tr("Orders"),
-                                 tr("WPs")};
+  // Alt+letter mnemonics where the captions leave a letter free of the menus and pages.
+  const QString laterTitles[] = {tr("A&rrival"), tr("De&parture"), tr("FG Goals"), tr("Orders"),
+                                 tr("&WPs")};
   frames_.assign(8, nullptr);
   frames_[ShipTab] = ship_;
   frames_[OptionsTab] = options_;

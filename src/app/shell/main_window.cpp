@@ -245,11 +245,11 @@ void MainWindow::buildPages() {
   sep2->setSeparator(true);
   fgPage_->setFileActions({sep, undoAct_, redoAct_, sep2, newMissionAct_, loadAct_, saveAct_,
                            saveAsAct_, reopenMenu_->menuAction(), loadByLstAct_});
-  pages_->addTab(fgPage_, tr("Flight Groups"));
+  pages_->addTab(fgPage_, tr("F&light Groups"));
 
   // Pages whose editors come with later work.
   const std::initializer_list<std::pair<const char*, QString>> later = {
-      {"MessagesPage", tr("Messages")}, {"GlobalGoalsPage", tr("Global Goals")}};
+      {"MessagesPage", tr("&Messages")}, {"GlobalGoalsPage", tr("&Global Goals")}};
   for (const auto& [name, caption] : later) {
     auto* page = new QWidget(pages_);
     page->setObjectName(QLatin1String(name));
@@ -263,7 +263,7 @@ void MainWindow::buildPages() {
   auto* dl = new QVBoxLayout(description);
   dl->addWidget(new QLabel(tr("Mission Description:"), description));
   dl->addWidget(descriptionMemo_);
-  pages_->addTab(description, tr("Description"));
+  pages_->addTab(description, tr("&Description"));
 
   debriefings_ = new QWidget(pages_);
   debriefings_->setObjectName(QStringLiteral("DebriefingsPage"));
@@ -285,11 +285,11 @@ void MainWindow::buildPages() {
   bl->addWidget(successMemo_);
   bl->addWidget(failureLabel);
   bl->addWidget(failureMemo_);
-  pages_->addTab(debriefings_, tr("Debriefings"));
+  pages_->addTab(debriefings_, tr("De&briefings"));
 
   auto* teams = new QWidget(pages_);
   teams->setObjectName(QStringLiteral("TeamsPage"));
-  pages_->addTab(teams, tr("Teams"));
+  pages_->addTab(teams, tr("Te&ams"));
 
   setCentralWidget(pages_);
 }
