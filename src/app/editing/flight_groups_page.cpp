@@ -162,13 +162,14 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
       "QTabBar::tab:selected { background: palette(base); }"));
   pages_->setMinimumWidth(PagesWidth);
 
-  // The user sets the share of the list and the pages; the pages grow with the window.
+  // The user sets the share of the list and the pages.
   auto* split = new QSplitter(Qt::Horizontal, this);
   split->setObjectName(QStringLiteral("FlightGroupSplitter"));
   split->setChildrenCollapsible(false);
   split->addWidget(left);
   split->addWidget(pages_);
-  split->setStretchFactor(0, 0);
+  // Both grow with the window: the list's lines are long, the pages' boxes hold long entries.
+  split->setStretchFactor(0, 1);
   split->setStretchFactor(1, 1);
   auto* h = new QHBoxLayout(this);
   h->setContentsMargins(4, 4, 4, 4);
