@@ -32,7 +32,7 @@ TEST_F(Desktop, WheelOverTheUnfocusedIffBoxChangesNothing) {
                 Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
   QApplication::sendEvent(iff, &e);
   EXPECT_EQ(mission().flightGroups[0].get(fg::Iff), before);
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
 }
 
 TEST_F(Desktop, CtrlAInTheNameFieldSelectsAll) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/mission.h"
+#include "model/mission_edit.h"
 #include "shell/file_history.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
@@ -107,7 +108,7 @@ class MainWindow : public QMainWindow {
   // The title with the unsaved-changes star as the Mission stands now.
   void refreshTitle();
   void applyFormat();
-  void onDocumentChanged(unsigned what);
+  void onDocumentChanged(const model::ChangeSet& c);
   void runStartAction();
   void runStartUpDialog();
   void openLastUsedFile();

@@ -22,8 +22,6 @@ std::string newMissionTitle();
 std::string loadedTitle(std::string_view path, std::string_view missionTitle);
 // The same after a save: the title as stored, a leading ">" kept.
 std::string savedTitle(std::string_view path, std::string_view missionTitle);
-std::string loadedTitle(const model::Mission& m);
-std::string savedTitle(const model::Mission& m);
 
 // The title with "*" after the file name while the Mission has unsaved changes:
 // " ZynED 1.1 - (NAME.KRE*) - title", " ZynED 1.1 - [Unnamed*]". A title without a file name
