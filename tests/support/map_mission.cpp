@@ -76,7 +76,6 @@ Mission busyMapMission(int flightGroups, std::uint64_t seed) {
   for (std::size_t i = 0; i < m.flightGroups.size(); ++i) m.updateHeading(i);
   m.computeTeamIff();
   m.syncCounts();
-  m.clearChanged();
   return m;
 }
 
