@@ -22,7 +22,7 @@ model::Mission missionWith(int groups) {
   m.newMission();
   m.flightGroups.clear();
   for (int i = 0; i < groups; ++i) {
-    model::FlightGroup g = m.newFlightGroupTemplate;
+    model::FlightGroup g = m.newFlightGroupTemplate({});
     g.setText(fg::Name, "G" + std::to_string(i));
     m.flightGroups.push_back(g);
   }
@@ -137,7 +137,8 @@ TEST(Renumbering, MoveDownReachesEveryKindOfReference) {
   auto m = missionWith(4);
   pointAll(m.flightGroups[3], 1);
   pointAll(m.flightGroups[0], 2);
-  pointAll(m.flightGroupBuffer, 1);
+  model::FlightGroup buffer;
+  pointAll(buffer, 1);
   m.addMessage();
   m.addMessage();
   pointMessage(m.messages[0], 1);
@@ -146,19 +147,19 @@ TEST(Renumbering, MoveDownReachesEveryKindOfReference) {
   pointGlobalGoal(m.globalGoals[9], 2, 2);
   pointGlobalGoal(m.globalGoals[4], 1, 0);
 
-  const auto sel = moveDown(m, {{1}, 1});
+  model::MissionEdit e(m, &buffer);
+  const auto sel = moveDown(e, {{1}, 1});
+  EXPECT_FALSE(e.take().empty());
   EXPECT_EQ(sel, (FlightGroupSelection{{2}, 2}));
-  EXPECT_EQ(m.currentFlightGroup, 2);
   EXPECT_EQ(names(m), (std::vector<std::string>{"G0", "G2", "G1", "G3"}));
   EXPECT_EQ(refs(m.flightGroups[3]), all(2, FgSlots));
   EXPECT_EQ(refs(m.flightGroups[0]), all(1, FgSlots));
-  EXPECT_EQ(refs(m.flightGroupBuffer), all(2, FgSlots));
+  EXPECT_EQ(refs(buffer), all(2, FgSlots));
   EXPECT_EQ(refs(m.messages[0]), all(2, 4));
   EXPECT_EQ(refs(m.messages[1]), all(1, 4));
   EXPECT_EQ(refs(m.globalGoals[0], 0), all(2, 4));
   EXPECT_EQ(refs(m.globalGoals[9], 2), all(1, 4));
   EXPECT_EQ(refs(m.globalGoals[4], 1), all(0, 4));
-  EXPECT_TRUE(m.missionChanged);
 }
 
 TEST(Renumbering, OnlyFlightGroupTypesChangeButMothershipsAlways) {
@@ -219,7 +220,6 @@ TEST(MoveUpDown, NothingMovesPastTheEnds) {
   EXPECT_EQ(moveUp(m, {{0, 2}, 2}), (FlightGroupSelection{{0, 2}, 2}));
   EXPECT_EQ(moveDown(m, {{0, 2}, 0}), (FlightGroupSelection{{0, 2}, 0}));
   EXPECT_EQ(names(m), before);
-  EXPECT_FALSE(m.missionChanged);
 }
 
 TEST(Delete, ReferencesToADeletedGroupNeverNameAnother) {
@@ -242,7 +242,6 @@ TEST(Delete, ReferencesToADeletedGroupNeverNameAnother) {
             "FG#255");
   // The current line moves to the first group after the deleted one.
   EXPECT_EQ(sel, (FlightGroupSelection{{2}, 2}));
-  EXPECT_EQ(m.currentFlightGroup, 2);
 }
 
 TEST(Delete, MothershipsOfADeletedGroup) {
@@ -314,8 +313,8 @@ TEST(Delete, TheOnlyGroupIsResetNotRemoved) {
   pointMessage(m.messages[0], 0);
   const auto sel = deleteFlightGroups(m, {{0}, 0});
   ASSERT_EQ(m.flightGroups.size(), 1u);
-  EXPECT_EQ(m.flightGroups[0].bytes, m.newFlightGroupTemplate.bytes);
-  EXPECT_EQ(m.flightGroups[0].goalStrings, m.newFlightGroupTemplate.goalStrings);
+  EXPECT_EQ(m.flightGroups[0].bytes, m.newFlightGroupTemplate({}).bytes);
+  EXPECT_EQ(m.flightGroups[0].goalStrings, m.newFlightGroupTemplate({}).goalStrings);
   EXPECT_EQ(sel, (FlightGroupSelection{{0}, 0}));
   // The message named the deleted group; it must not now name the fresh one.
   EXPECT_EQ(refs(m.messages[0]), all(Deleted, 4));
@@ -324,41 +323,44 @@ TEST(Delete, TheOnlyGroupIsResetNotRemoved) {
 TEST(Clipboard, CopyCutAndPaste) {
   auto m = missionWith(4);
   pointAll(m.flightGroups[2], 3);
-  copyFlightGroup(m, {{2}, 2});
-  EXPECT_EQ(m.flightGroupBuffer.name(), "G2");
+  model::FlightGroup buffer;
+  EXPECT_TRUE(copyFlightGroup(m, {{2}, 2}, buffer));
+  EXPECT_EQ(buffer.name(), "G2");
 
   // Cut copies the current group and deletes every selected one; the buffer's references follow.
-  auto sel = cutFlightGroups(m, {{1, 3}, 1});
-  EXPECT_EQ(m.flightGroupBuffer.name(), "G1");
+  model::MissionEdit e(m, &buffer);
+  auto sel = cutFlightGroups(e, {{1, 3}, 1}, m.newFlightGroupTemplate({}));
+  EXPECT_EQ(buffer.name(), "G1");
   EXPECT_EQ(names(m), (std::vector<std::string>{"G0", "G2"}));
   std::vector<u8> cutRefs = all(Deleted, FgSlots);
   for (std::size_t i = FgSlots - 4; i < FgSlots; ++i) cutRefs[i] = 0;  // via flags clear
   EXPECT_EQ(refs(m.flightGroups[1]), cutRefs);
   EXPECT_EQ(sel, (FlightGroupSelection{{1}, 1}));
 
-  m.flightGroupChanged = false;
-  m.defaults.autoLink = true;
-  m.flightGroupBuffer.autoLink = false;
-  sel = pasteFlightGroup(m, sel);
+  buffer.autoLink = false;
+  sel = pasteFlightGroup(e, sel, buffer, {});
+  e.take();
   EXPECT_EQ(names(m), (std::vector<std::string>{"G0", "G2", "G1"}));
   EXPECT_EQ(m.header.get(model::header::FlightGroupCount), 3);
   EXPECT_TRUE(m.flightGroups[2].autoLink);
-  EXPECT_TRUE(m.flightGroupChanged);
   EXPECT_EQ(sel, (FlightGroupSelection{{1}, 1}));  // paste leaves the selection alone
 
   // In a melee the pasted group keeps the buffer's auto-link.
   m.header.set(model::header::MissionType, u8{model::Melee});
-  pasteFlightGroup(m, sel);
+  pasteFlightGroup(e, sel, buffer, {});
+  e.take();
   EXPECT_FALSE(m.flightGroups[3].autoLink);
 }
 
 TEST(Clipboard, CutOnAnEmptyListDoesNothing) {
   auto m = missionWith(0);
-  m.flightGroupBuffer.setText(fg::Name, "kept");
-  EXPECT_EQ(cutFlightGroups(m, {{}, 0}), (FlightGroupSelection{{}, 0}));
-  EXPECT_EQ(m.flightGroupBuffer.name(), "kept");
+  model::FlightGroup buffer;
+  buffer.setText(fg::Name, "kept");
+  model::MissionEdit e(m, &buffer);
+  EXPECT_EQ(cutFlightGroups(e, {{}, 0}, buffer), (FlightGroupSelection{{}, 0}));
+  EXPECT_EQ(buffer.name(), "kept");
   // Pasting into the empty list selects the new group.
-  EXPECT_EQ(pasteFlightGroup(m, {{}, 0}), (FlightGroupSelection{{0}, 0}));
+  EXPECT_EQ(pasteFlightGroup(e, {{}, 0}, buffer, {}), (FlightGroupSelection{{0}, 0}));
 }
 
 TEST(NewFlightGroup, BecomesTheOnlySelectedLine) {
@@ -366,7 +368,6 @@ TEST(NewFlightGroup, BecomesTheOnlySelectedLine) {
   const auto sel = newFlightGroup(m);
   EXPECT_EQ(sel, (FlightGroupSelection{{2}, 2}));
   EXPECT_EQ(m.flightGroups.size(), 3u);
-  EXPECT_EQ(m.currentFlightGroup, 2);
 }
 
 // Random moves and deletes on groups with unique names: every reference keeps naming the group it

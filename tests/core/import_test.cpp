@@ -389,8 +389,6 @@ TEST(OlderImport, MissionTeamsAndNotices) {
   EXPECT_EQ(m.teams[0].text(model::team::Success1), "First");
   EXPECT_EQ(m.teams[0].text(model::team::Success2), std::string(64, 'S'));
   EXPECT_EQ(m.flightGroups[0].get(fg::PlayerNumber), 1);
-  EXPECT_EQ(m.fileName, model::UnnamedFile);
-  EXPECT_FALSE(m.named);
   EXPECT_EQ(extras.notices,
             (std::vector<std::string>{editing::PlanetNotice, editing::SurfaceNotice}));
 }
@@ -534,8 +532,6 @@ TEST_F(OlderFiles, ImportsWithTheBriefingFoundInAnyCase) {
   EXPECT_EQ(std::count(r.extras.notices.begin(), r.extras.notices.end(),
                        std::string(editing::MissingBriefingMessage)),
             0);
-  EXPECT_FALSE(m.isChanged());
-  EXPECT_FALSE(m.named);
 }
 
 TEST_F(OlderFiles, MissingOrDamagedBriefingStillImports) {
@@ -596,7 +592,6 @@ TEST_F(OlderFiles, BriefingImportIntoAnOpenMission) {
   ASSERT_TRUE(editing::importBriefingFile(put("x.brf", b.bytes()), m, message)) << message;
   EXPECT_EQ(m.briefings[0].strings[3], "short");
   EXPECT_EQ(m.description.text(), "Kept");  // no long texts: the description stays
-  EXPECT_TRUE(m.isChanged());
 
   b.coordinateSets.resize(4);
   const Mission before = m;

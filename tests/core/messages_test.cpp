@@ -24,7 +24,7 @@ model::Mission missionWith(int messages, u8 type = model::MissionType1) {
   m.header.set(model::header::MissionType, type);
   std::vector<std::string> sounds;
   for (int i = 0; i < messages; ++i) {
-    addMessage(m, m.newMessageTemplate, sounds);
+    addMessage(m, model::newMessageTemplate(), sounds);
     m.messages.back().setText(msg::Text, "M" + std::to_string(i));
   }
   return m;
@@ -72,14 +72,14 @@ TEST(NewMessage, ColourAndTeamFollowMissionType) {
     for (u8 type : {model::Training, model::MultiplayerTraining}) {
       model::Mission m = missionWith(0, type);
       m.flightGroups[0].set(fg::Iff, iff);
-      const model::Message x = newMessage(m, m.newMessageTemplate);
+      const model::Message x = newMessage(m, model::newMessageTemplate());
       EXPECT_EQ(x.get(msg::Color), colour) << int(iff);
       EXPECT_EQ(sentToText(x), "1");
     }
   }
   for (u8 type : {model::MissionType1, model::Melee, model::MultiplayerCombat}) {
     model::Mission m = missionWith(2, type);
-    const model::Message x = newMessage(m, m.newMessageTemplate);
+    const model::Message x = newMessage(m, model::newMessageTemplate());
     EXPECT_EQ(x.get(msg::Color), '0');
     EXPECT_EQ(sentToText(x), "-");
     EXPECT_EQ(x.get(msg::MessageNumber), 2);

@@ -321,12 +321,7 @@ TEST(Reading, DerivedValuesAndSessionState) {
   MissionDefaults defaults;
   defaults.autoLink = false;
   Mission back;
-  back.flightGroupBuffer.setText(fg::Name, "Copied");
-  back.flightGroupBuffer.set(fg::CraftType, u8{4});
-  back.missionChanged = true;
   ASSERT_TRUE(readMission(file, back, defaults).ok());
-  EXPECT_FALSE(back.isChanged());
-  EXPECT_TRUE(back.named);
   EXPECT_FALSE(back.flightGroups[0].autoLink);
   EXPECT_EQ(back.flightGroups[1].heading.yawCos, 1.0);
   EXPECT_EQ(back.flightGroups[1].lastRoutePoint, 5);
@@ -334,8 +329,6 @@ TEST(Reading, DerivedValuesAndSessionState) {
   EXPECT_EQ(back.teamIff[0], 1);
   EXPECT_EQ(back.teamIff[3], 5);
   EXPECT_EQ(back.teamIff[2], 0);
-  // A flight group copied before the load can still be pasted.
-  EXPECT_EQ(back.flightGroupBuffer.name(), "Copied");
 }
 
 // ---- Refused files --------------------------------------------------------------------------
@@ -349,15 +342,13 @@ Bytes8 withPlatform(Bytes8 file, std::int16_t id) {
 // A Mission with content of its own, to show that a refusal leaves it alone.
 Mission openMission() {
   Mission m = read(testgen::randomMissionFile(11));
-  m.fileName = "open.kre";
-  m.missionChanged = true;
+  m.sounds = {"open.wav"};
   return m;
 }
 
 void expectUntouched(const Mission& m, const Bytes8& image) {
   EXPECT_EQ(writeMission(m), image);
-  EXPECT_EQ(m.fileName, "open.kre");
-  EXPECT_TRUE(m.missionChanged);
+  EXPECT_EQ(m.sounds, std::vector<std::string>{"open.wav"});
 }
 
 TEST(Refused, PlatformIds) {
@@ -492,13 +483,12 @@ TEST(Refused, MissingAndUnreadableFiles) {
   expectUntouched(m, image);
 }
 
-TEST(Loading, LoadSetsTheFileName) {
+TEST(Loading, LoadReadsTheFile) {
   TempDir dir;
   const Bytes8 file = testgen::randomMissionFile(9);
   writeBytes(dir.file("m.kre"), file);
   Mission m;
   ASSERT_TRUE(loadMissionFile(dir.file("m.kre"), m).ok());
-  EXPECT_EQ(m.fileName, dir.file("m.kre"));
   EXPECT_EQ(writeMission(m), file);
 }
 
@@ -516,18 +506,14 @@ TEST(Backup, BesideTheMissionUnlessItIsTheBackup) {
 
 // ---- Saving ---------------------------------------------------------------------------------
 
-TEST(Saving, WritesTheFileAndMarksTheMissionSaved) {
+TEST(Saving, WritesTheFile) {
   TempDir dir;
   Mission m;
   m.newMission();
-  m.markMissionChanged();
   const std::string path = dir.file("new.kre");
   const SaveResult r = saveMissionFile(m, path);
   ASSERT_TRUE(r.ok) << r.error;
   EXPECT_EQ(fileBytes(path), writeMission(m));
-  EXPECT_EQ(m.fileName, path);
-  EXPECT_TRUE(m.named);
-  EXPECT_FALSE(m.isChanged());
   // Nothing but the file is left in the folder.
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
@@ -552,18 +538,15 @@ TEST(Saving, ReplacingKeepsPermissionsAndFollowsLinks) {
   EXPECT_EQ(fileBytes(path), writeMission(m));
 }
 
-TEST(Saving, FailureLeavesTheOldFileAndTheMission) {
+TEST(Saving, FailureLeavesTheOldFile) {
   TempDir dir;
   Mission m;
   m.newMission();
-  m.markMissionChanged();
 
   // A folder that does not exist.
   SaveResult r = saveMissionFile(m, dir.file("missing/m.kre"));
   EXPECT_FALSE(r.ok);
   EXPECT_NE(r.error.find("missing/m.kre"), std::string::npos) << r.error;
-  EXPECT_EQ(m.fileName, "Unnamed");
-  EXPECT_TRUE(m.isChanged());
 
   // A target that is a folder with content.
   fs::create_directory(dir.file("folder.kre"));
@@ -574,7 +557,6 @@ TEST(Saving, FailureLeavesTheOldFileAndTheMission) {
   EXPECT_EQ(fileBytes(dir.file("folder.kre/inside")), Bytes8{7});
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
       << "a temporary file was left behind";
-  EXPECT_TRUE(m.isChanged());
 }
 
 TEST(Saving, WriteErrorLeavesTheOldFileIntact) {
@@ -600,7 +582,6 @@ TEST(Saving, WriteErrorLeavesTheOldFileIntact) {
   EXPECT_FALSE(r.error.empty());
   EXPECT_EQ(fileBytes(path), old);
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
-  EXPECT_EQ(m.fileName, "Unnamed");
 }
 
 TEST(Saving, WriteProtectedFileIsRefused) {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <set>
 
+#include "model/document_state.h"
 #include "model/mission.h"
 
 namespace {
@@ -287,16 +288,12 @@ TEST(NewMission, DefaultMission) {
   Mission m;
   m.platformId = FormatBase;
   m.header.bytes.fill(0x5A);  // bytes the new mission does not name keep their values
-  m.named = true;
-  m.fileName = "old.kre";
   m.messages.resize(3);
-  m.missionChanged = true;
+  m.sounds = {"a.wav"};
   m.newMission();
 
   EXPECT_EQ(m.platformId, FormatBase);
-  EXPECT_TRUE(m.named);
-  EXPECT_EQ(m.fileName, "Unnamed");
-  EXPECT_FALSE(m.isChanged());
+  EXPECT_TRUE(m.sounds.empty());
   ASSERT_EQ(m.flightGroups.size(), 1u);
   const FlightGroup& g = m.flightGroups[0];
   EXPECT_EQ(g.name(), "Unnamed");
@@ -345,10 +342,12 @@ TEST(NewMission, DefaultMission) {
 
 TEST(NewMission, FlightGroupTemplate) {
   Mission m;
-  m.defaults.defaultShip = 7;
-  m.defaults.defaultAI = 3;
-  m.newMission();
-  const FlightGroup& t = m.newFlightGroupTemplate;
+  MissionDefaults d;
+  d.defaultShip = 7;
+  d.defaultAI = 3;
+  m.newMission(d);
+  const FlightGroup t = m.newFlightGroupTemplate(d);
+  EXPECT_EQ(m.flightGroups[0].get(fg::CraftType), 7);
   EXPECT_EQ(t.name(), "Unnamed");
   EXPECT_EQ(t.get(fg::CraftType), 7);
   EXPECT_EQ(t.get(fg::AiRank), 3);
@@ -372,14 +371,13 @@ TEST(NewMission, FlightGroupTemplate) {
     if (t.enabled(p)) enabled.insert(p);
   EXPECT_EQ(enabled, (std::set<std::size_t>{Start1, Waypoint1, Hyperspace, Briefing1, Briefing2}));
 
-  m.defaults.enableWPs = false;
-  m.newMission();
+  d.enableWPs = false;
   enabled.clear();
   for (std::size_t p = 0; p < PointCount; ++p)
-    if (m.newFlightGroupTemplate.enabled(p)) enabled.insert(p);
+    if (m.newFlightGroupTemplate(d).enabled(p)) enabled.insert(p);
   EXPECT_EQ(enabled, (std::set<std::size_t>{Start1, Briefing1, Briefing2}));
-  EXPECT_EQ(m.newMessageTemplate.color(), '0');
-  EXPECT_EQ(m.newMessageTemplate.textValue(), "New Message");
+  EXPECT_EQ(newMessageTemplate().color(), '0');
+  EXPECT_EQ(newMessageTemplate().textValue(), "New Message");
 }
 
 // ---- Adding records -------------------------------------------------------------------------
@@ -388,12 +386,11 @@ TEST(AddFlightGroup, TakesTeamOneColourAndTheSettings) {
   Mission m;
   m.newMission();
   m.teamIff[0] = 3;
-  m.defaults.enableWPs = false;
-  const int i = m.addFlightGroup();
+  MissionDefaults d;
+  d.enableWPs = false;
+  const int i = m.addFlightGroup(m.newFlightGroupTemplate(d), d);
   EXPECT_EQ(i, 1);
-  EXPECT_EQ(m.currentFlightGroup, 1);
   EXPECT_EQ(m.header.get(header::FlightGroupCount), 2);
-  EXPECT_TRUE(m.flightGroupChanged);
   const FlightGroup& g = m.flightGroups[1];
   EXPECT_EQ(g.get(fg::Iff), 3);
   EXPECT_TRUE(g.autoLink);
@@ -425,7 +422,6 @@ TEST(AddMessage, MeleeMessagesAreRedAndSentToNoTeam) {
   for (std::size_t t = 0; t < TeamCount; ++t) EXPECT_EQ(msg.get(message::SentToTeam, t), 0);
   EXPECT_FALSE(msg.sentToAnyTeam);
   EXPECT_EQ(msg.textValue(), "New Message");
-  EXPECT_TRUE(m.missionChanged);
   EXPECT_EQ(m.header.get(header::MessageCount), 1);
 }
 
@@ -466,16 +462,14 @@ TEST(AddMessage, NumberIsTheCountBeforeAndNoPlayerMeansRebel) {
 }
 
 TEST(ChangedFlags, MessageChangeMarksTheMission) {
-  Mission m;
-  m.markMessageChanged();
-  EXPECT_TRUE(m.messageChanged);
-  EXPECT_TRUE(m.missionChanged);
-  EXPECT_TRUE(m.isChanged());
-  m.clearChanged();
-  EXPECT_FALSE(m.isChanged());
-  m.markFlightGroupChanged();
-  EXPECT_TRUE(m.isChanged());
-  EXPECT_FALSE(m.missionChanged);
+  ChangedFlags f;
+  mark(f, ChangedFlag::Message);
+  EXPECT_TRUE(f.message);
+  EXPECT_TRUE(f.mission);
+  f = {};
+  mark(f, ChangedFlag::FlightGroup);
+  EXPECT_TRUE(f.any());
+  EXPECT_FALSE(f.mission);
 }
 
 }  // namespace

@@ -34,10 +34,9 @@ TEST(WindowTitle, MissionTitleIsConvertedFromTheFileCharacterSet) {
 TEST(WindowTitle, FromTheMission) {
   model::Mission m;
   m.newMission();
-  m.fileName = "/x/y/Z.KRE";
   m.briefings[0].strings[0] = ">Title";
-  EXPECT_EQ(shell::loadedTitle(m), " ZynED 1.1 - (Z.KRE) - Title");
-  EXPECT_EQ(shell::savedTitle(m), " ZynED 1.1 - (Z.KRE) - >Title");
+  EXPECT_EQ(shell::loadedTitle("/x/y/Z.KRE", m.title()), " ZynED 1.1 - (Z.KRE) - Title");
+  EXPECT_EQ(shell::savedTitle("/x/y/Z.KRE", m.title()), " ZynED 1.1 - (Z.KRE) - >Title");
 }
 
 TEST(SaveDialogFolder, ByFormatAndMissionType) {

@@ -1,51 +1,236 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <functional>
+#include <string>
+#include <vector>
+
 #include "app/model/mission_document.h"
+#include "model/mission_file.h"
 
 using namespace model;
+using app::MissionDocument;
 
 namespace {
-Mission threeGroups() {
+
+Mission groups(int n) {
   Mission m;
   m.newMission();
-  m.addFlightGroup();
-  m.addFlightGroup();
-  m.clearChanged();
+  while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
+  for (std::size_t i = 0; i < m.flightGroups.size(); ++i) {
+    m.flightGroups[i].setText(fg::Name, "G" + std::to_string(i + 1));
+    m.flightGroups[i].set(fg::WaypointX, static_cast<i16>(100 * i), Start1);
+  }
+  m.addMessage();
   return m;
 }
-}  // namespace
 
-TEST(MissionDocument, FieldEditReachesEverySelectedGroupAndUndoes) {
-  app::MissionDocument doc;
-  doc.replaceMission(threeGroups());
-  doc.selectFlightGroups({0, 2});
-  doc.setFlightGroupField(fg::CraftType, u8{5});
-  EXPECT_EQ(doc.mission().flightGroups[0].get(fg::CraftType), 5);
-  EXPECT_EQ(doc.mission().flightGroups[1].get(fg::CraftType), 1);
-  EXPECT_EQ(doc.mission().flightGroups[2].get(fg::CraftType), 5);
-  EXPECT_TRUE(doc.mission().flightGroupChanged);
-  doc.undoStack()->undo();
-  EXPECT_EQ(doc.mission().flightGroups[0].get(fg::CraftType), 1);
-  EXPECT_FALSE(doc.mission().isChanged());
-  doc.undoStack()->redo();
-  EXPECT_EQ(doc.mission().flightGroups[2].get(fg::CraftType), 5);
-  EXPECT_TRUE(doc.mission().isChanged());
+// Everything an edit may change: the file image, what lives beside it, the derived values and
+// the document's state.
+struct Seen {
+  std::vector<std::uint8_t> file;
+  std::vector<std::string> sounds;
+  std::array<std::uint8_t, TeamCount> teamIff;
+  std::vector<bool> autoLink;
+  std::vector<Heading> headings;
+  std::vector<bool> sentToAny;
+  Vec3 centre, extent;
+  Selection fg, msg;
+  bool operator==(const Seen&) const = default;
+};
+
+Seen seen(const MissionDocument& d) {
+  const Mission& m = d.mission();
+  Seen s{writeMission(m),
+         m.sounds,
+         m.teamIff,
+         {},
+         {},
+         {},
+         m.mapCentre,
+         m.mapExtent,
+         d.selection(ListKind::FlightGroups),
+         d.selection(ListKind::Messages)};
+  for (const auto& g : m.flightGroups) {
+    s.autoLink.push_back(g.autoLink);
+    s.headings.push_back(g.heading);
+  }
+  for (const auto& msg : m.messages) s.sentToAny.push_back(msg.sentToAnyTeam);
+  return s;
 }
 
-TEST(MissionDocument, TypingBurstIsOneStepAndSnapshotsRestoreLists) {
-  app::MissionDocument doc;
-  doc.replaceMission(threeGroups());
+// The derived values as a fresh computation gives them.
+void expectDerivedUpToDate(const MissionDocument& d, const std::string& what) {
+  Mission fresh = d.mission();
+  refreshDerived(fresh, ChangeSet::wholeMission());
+  for (std::size_t i = 0; i < fresh.flightGroups.size(); ++i)
+    EXPECT_EQ(d.mission().flightGroups[i].heading, fresh.flightGroups[i].heading) << what << i;
+  EXPECT_EQ(d.mission().mapExtent, fresh.mapExtent) << what;
+  EXPECT_EQ(d.mission().mapCentre, fresh.mapCentre) << what;
+  for (std::size_t i = 0; i < fresh.messages.size(); ++i)
+    EXPECT_EQ(d.mission().messages[i].sentToAnyTeam, fresh.messages[i].sentToAnyTeam) << what;
+  EXPECT_EQ(d.mission().header.get(header::FlightGroupCount), fresh.flightGroups.size()) << what;
+}
+
+std::vector<std::uint8_t> le16(int v) {
+  return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>((v >> 8) & 0xFF)};
+}
+
+struct EditCase {
+  const char* name;
+  std::vector<int> selected;
+  std::function<void(MissionDocument&)> edit;
+  bool marksChanged = true;
+};
+
+TEST(DocumentEdits, EveryKindUndoesAndRedoesBytesFlagsDerivedValuesAndSelection) {
+  const EditCase cases[] = {
+      {"patch", {0, 2}, [](MissionDocument& d) { d.setFlightGroupField(fg::CraftType, u8{9}); }},
+      {"multi-patch drag",
+       {0},
+       [](MissionDocument& d) {
+         d.patches("Drag", {{RecordKind::FlightGroup, 0, fg::WaypointX.at(Waypoint1), le16(800)},
+                            {RecordKind::FlightGroup, 2, fg::WaypointY.at(Start1), le16(-700)}});
+       }},
+      {"message patch",
+       {0},
+       [](MissionDocument& d) { d.setMessageField(message::SentToTeam, u8{1}, 3); }},
+      {"new", {1}, [](MissionDocument& d) { d.newFlightGroup(); }},
+      {"delete", {1, 2}, [](MissionDocument& d) { d.deleteFlightGroups(); }},
+      {"move down", {0, 1}, [](MissionDocument& d) { d.moveFlightGroupsDown(); }},
+      {"paste", {2}, [](MissionDocument& d) { d.pasteFlightGroup(); }},
+      {"cut", {3}, [](MissionDocument& d) { d.cutFlightGroups(); }},
+      {"text block",
+       {0},
+       [](MissionDocument& d) {
+         d.setTextBlock(MissionDocument::Block::Description, "Hi\r\nyou");
+       }},
+      {"format", {0}, [](MissionDocument& d) { d.setFormat(FormatBase); }},
+      {"sounds", {0}, [](MissionDocument& d) { d.setSounds({"a\\b.wav"}); }},
+      {"team colours",
+       {0},
+       [](MissionDocument& d) {
+         d.setField(RecordKind::TeamIff, 0, Field<u8>{"", 2}, u8{4});
+       }},
+      {"auto-link", {0}, [](MissionDocument& d) { d.setAutoLinkAll(false); }, false},
+  };
+  for (const EditCase& c : cases) {
+    MissionDocument doc;
+    doc.replaceMission(groups(4));
+    doc.selectFlightGroups(c.selected);
+    const Seen before = seen(doc);
+    c.edit(doc);
+    const Seen after = seen(doc);
+    EXPECT_NE(after, before) << c.name;
+    EXPECT_EQ(doc.undoStack()->count(), 1) << c.name;
+    EXPECT_EQ(doc.isChanged(), c.marksChanged) << c.name;
+    expectDerivedUpToDate(doc, c.name);
+
+    doc.undoStack()->undo();
+    EXPECT_EQ(seen(doc), before) << c.name;
+    EXPECT_FALSE(doc.isChanged()) << c.name;
+    expectDerivedUpToDate(doc, c.name);
+
+    doc.undoStack()->redo();
+    EXPECT_EQ(seen(doc), after) << c.name;
+    EXPECT_EQ(doc.isChanged(), c.marksChanged) << c.name;
+    expectDerivedUpToDate(doc, c.name);
+  }
+}
+
+TEST(DocumentEdits, AnEditThatChangesNoByteIsNoStep) {
+  MissionDocument doc;
+  doc.replaceMission(groups(2));
+  doc.setFlightGroupField(fg::CraftType, doc.mission().flightGroups[0].get(fg::CraftType));
+  doc.setTextBlock(MissionDocument::Block::Description, "");
+  doc.setFormat(doc.mission().platformId);
+  doc.moveFlightGroupsUp();  // the first line cannot move up
+  EXPECT_EQ(doc.undoStack()->count(), 0);
+  EXPECT_FALSE(doc.isChanged());
+  // Typing a name and back again leaves nothing either.
+  for (const char* t : {"G1x", "G1"}) doc.setFlightGroupText(fg::Name, t, "name");
+  EXPECT_EQ(doc.undoStack()->count(), 0);
+  EXPECT_FALSE(doc.isChanged());
+}
+
+TEST(DocumentEdits, TypingMergesOnlyOnTheSameFieldOfTheSameRecords) {
+  MissionDocument doc;
+  doc.replaceMission(groups(3));
   doc.selectFlightGroups({1});
   for (const char* t : {"R", "Re", "Red"}) doc.setFlightGroupText(fg::Name, t, "name");
   EXPECT_EQ(doc.undoStack()->count(), 1);
-  EXPECT_EQ(doc.mission().flightGroups[1].name(), "Red");
-
-  const auto before = doc.mission().flightGroups;
-  doc.edit("Delete", app::FlightGroupList, app::ChangedFlag::FlightGroup,
-           [](Mission& m) { m.flightGroups.erase(m.flightGroups.begin()); });
-  EXPECT_EQ(doc.mission().flightGroups.size(), 2u);
-  EXPECT_EQ(doc.mission().header.get(header::FlightGroupCount), 2);
+  // Another group renamed right after is a step of its own.
+  doc.selectFlightGroups({2});
+  doc.setFlightGroupText(fg::Name, "Blue", "name");
+  EXPECT_EQ(doc.undoStack()->count(), 2);
   doc.undoStack()->undo();
-  ASSERT_EQ(doc.mission().flightGroups.size(), 3u);
-  EXPECT_EQ(doc.mission().flightGroups[1].bytes, before[1].bytes);
+  EXPECT_EQ(doc.mission().flightGroups[1].name(), "Red");
+  EXPECT_EQ(doc.mission().flightGroups[2].name(), "G3");
+  // Another field of the same group does not join either.
+  doc.selectFlightGroups({1});
+  doc.setFlightGroupText(fg::Name, "Reds", "name");
+  doc.setFlightGroupText(fg::Cargo, "Food", "cargo");
+  EXPECT_EQ(doc.undoStack()->count(), 3);
 }
+
+TEST(DocumentEdits, ATransactionIsOneStepAndCancelTakesItBack) {
+  MissionDocument doc;
+  doc.replaceMission(groups(3));
+  const auto image = writeMission(doc.mission());
+  doc.beginTransaction("drag");
+  for (int x : {10, 20, 30})
+    doc.patches("Drag", {{RecordKind::FlightGroup, 0, fg::WaypointX.at(Start1), le16(x)},
+                         {RecordKind::FlightGroup, 1, fg::WaypointX.at(Start1), le16(x + 1)}});
+  doc.commitTransaction();
+  EXPECT_EQ(doc.undoStack()->count(), 1);
+  EXPECT_EQ(doc.mission().flightGroups[1].x(Start1), 31);
+
+  doc.beginTransaction("drag");
+  doc.patches("Drag", {{RecordKind::FlightGroup, 2, fg::WaypointX.at(Start1), le16(5)}});
+  doc.patches("Drag", {{RecordKind::FlightGroup, 2, fg::WaypointX.at(Start1), le16(6)}});
+  doc.cancelTransaction();
+  EXPECT_EQ(doc.undoStack()->count(), 1);
+  EXPECT_EQ(doc.mission().flightGroups[2].x(Start1), 200);
+  doc.undoStack()->undo();
+  EXPECT_EQ(writeMission(doc.mission()), image);
+}
+
+TEST(DocumentEdits, NewGroupsFollowTheDefaultsOfNowWhateverIsUndone) {
+  MissionDocument doc;
+  doc.replaceMission(groups(1));
+  doc.newFlightGroup();
+  MissionDefaults d = doc.defaults();
+  d.defaultShip = 5;
+  doc.setDefaults(d);
+  doc.undoStack()->undo();
+  doc.newFlightGroup();
+  EXPECT_EQ(doc.mission().flightGroups.back().get(fg::CraftType), 5);
+}
+
+TEST(DocumentEdits, ListStepsHoldTheRecordsNotTheMission) {
+  MissionDocument doc;
+  doc.replaceMission(groups(200));
+  for (int i = 0; i < 190; ++i) doc.newFlightGroup();
+  // A flight group with its goal strings is about 3 KiB; a whole mission would be 600 KiB.
+  EXPECT_LT(doc.undoMemory(), 190u * 4096u);
+}
+
+TEST(DocumentEdits, MessageListStepsCarryTheirSoundEntry) {
+  MissionDocument doc;
+  Mission m = groups(1);
+  m.addMessage();
+  m.sounds = {"one.wav", "two.wav"};
+  doc.replaceMission(std::move(m));
+  doc.selectMessages({1});
+  doc.applyListOp("Delete message", ChangedFlag::Message, ListKind::Messages, [](MissionEdit& e) {
+    e.removeMessage(0);
+    return Selection{{0}, 0};
+  });
+  EXPECT_EQ(doc.mission().sounds, (std::vector<std::string>{"two.wav"}));
+  EXPECT_EQ(doc.mission().header.get(header::MessageCount), 1);
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().sounds, (std::vector<std::string>{"one.wav", "two.wav"}));
+  EXPECT_EQ(doc.selectedMessages(), (std::vector<int>{1}));
+}
+
+}  // namespace

@@ -109,6 +109,11 @@ class ScriptedPrompter : public app::Prompter {
   }
 };
 
+// Test set-up only: the document's content written directly, as no view may.
+inline model::Mission& contentOf(app::MissionDocument& doc) {
+  return doc.contentForCommands();
+}
+
 class EditorFixture : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -128,7 +133,7 @@ class EditorFixture : public ::testing::Test {
   }
 
   void TearDown() override {
-    if (window) window->document().mission().clearChanged();
+    if (window) window->document().markSaved(window->document().fileName());
     window.reset();
   }
 
@@ -163,7 +168,7 @@ class EditorFixture : public ::testing::Test {
   }
 
   app::MissionDocument& doc() { return window->document(); }
-  model::Mission& mission() { return window->document().mission(); }
+  const model::Mission& mission() { return window->document().mission(); }
 
   // A mission file in the test folder: a new mission of `platformId` with `title` as its
   // title string, after `edit` has had its way with it.

@@ -59,7 +59,7 @@ TEST_F(FlightGroupsPageTest, ListShowsEveryGroupInItsColourAndFollowsEdits) {
   EXPECT_TRUE(find<QLabel>("TotalFGsLab")->text().endsWith(QStringLiteral(" Craft (medium)")));
 
   // Ctrl+G adds the goal summary to every line.
-  Mission& m = doc.mission();
+  Mission& m = testing_gui::contentOf(doc);
   set(m.flightGroups[0].goalBytes(0), goal::Condition, u8{2});
   set(m.flightGroups[0].goalBytes(0), goal::Argument, u8{1});
   set(m.flightGroups[0].goalBytes(0), goal::Team, u8{1});
@@ -132,7 +132,7 @@ TEST_F(FlightGroupsPageTest, TypedDigitsAreOneValue) {
 
 TEST_F(FlightGroupsPageTest, CraftTypeWithAutoLinkMovesIffAndTeam) {
   start(2);
-  Mission& m = doc.mission();
+  Mission& m = testing_gui::contentOf(doc);
   m.teamIff[1] = 0;  // team 2 Rebel, team 1 Imperial
   m.flightGroups[1].autoLink = false;
   select({0, 1});
@@ -168,7 +168,7 @@ TEST_F(FlightGroupsPageTest, CraftTypeWithAutoLinkMovesIffAndTeam) {
 
 TEST_F(FlightGroupsPageTest, PlayableWarningsAndThePlanetStatusList) {
   start(1);
-  doc.mission().platformId = FormatBase;
+  testing_gui::contentOf(doc).platformId = FormatBase;
   auto* ship = find<QComboBox>("ShipBox");
   ship->setCurrentIndex(54);
   EXPECT_EQ(group(0).get(fg::CraftType), 54);
@@ -220,7 +220,7 @@ TEST_F(FlightGroupsPageTest, NameSetsMarkingsWhenLinked) {
   name->setEditText(QStringLiteral("Blue"));
   EXPECT_EQ(group(0).get(fg::Markings), 1);
   settings.linkColor = true;
-  doc.mission().header.set(header::MissionType, u8{Melee});
+  testing_gui::contentOf(doc).header.set(header::MissionType, u8{Melee});
   name->setEditText(QStringLiteral("Green"));
   EXPECT_EQ(group(0).text(fg::Name), "Green");
   EXPECT_EQ(group(0).get(fg::Markings), 1);
@@ -261,7 +261,7 @@ TEST_F(FlightGroupsPageTest, CountKeepsTheSpecialCraftRule) {
   EXPECT_EQ(group(1).get(fg::SpecialCraft), 1);
   EXPECT_EQ(special->value(), 5);
   // A number far outside the group, as a file may hold it, is shown as it is.
-  doc.mission().flightGroups[1].set(fg::SpecialCraft, u8{7});
+  testing_gui::contentOf(doc).flightGroups[1].set(fg::SpecialCraft, u8{7});
   select({1});
   EXPECT_EQ(special->value(), 8);
   EXPECT_FALSE(find<QLineEdit>("SpecCargEd")->isVisibleTo(page.get()));
@@ -429,21 +429,32 @@ TEST_F(FlightGroupsPageTest, MouseClicksSelectLines) {
   EXPECT_EQ(doc.currentFlightGroup(), 0);
   click(0, Qt::NoModifier);
   EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{0}));
+
+  // The line clicked last is the current one: the pages, the label and Copy follow it.
+  click(2, Qt::ControlModifier);
+  EXPECT_EQ(doc.currentFlightGroup(), 2);
+  EXPECT_EQ(find<QLabel>("FGInfo")->text(), QStringLiteral("Flight Group #3 of 4"));
+  EXPECT_EQ(find<QComboBox>("ShipName")->currentText(), QStringLiteral("G3"));
+  page->copy();
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G3");
+  // The arrow keys move the current line with the focus.
+  testing_gui::EditorFixture::press(list, Qt::Key_Up);
+  EXPECT_EQ(doc.currentFlightGroup(), 1);
+  EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{1}));
 }
 
 TEST_F(FlightGroupsPageTest, SelectingAnotherGroupPassesTheChangedFlagOn) {
   start(3);
   select({0});
   find<QComboBox>("AIBox")->setCurrentIndex(3);
-  Mission& m = doc.mission();
-  EXPECT_TRUE(m.flightGroupChanged);
-  EXPECT_FALSE(m.missionChanged);
+  EXPECT_TRUE(doc.changedFlags().flightGroup);
+  EXPECT_FALSE(doc.changedFlags().mission);
   // The same line again changes nothing.
   select({0});
-  EXPECT_TRUE(m.flightGroupChanged);
+  EXPECT_TRUE(doc.changedFlags().flightGroup);
   select({2});
-  EXPECT_FALSE(m.flightGroupChanged);
-  EXPECT_TRUE(m.missionChanged);
+  EXPECT_FALSE(doc.changedFlags().flightGroup);
+  EXPECT_TRUE(doc.changedFlags().mission);
   EXPECT_EQ(doc.currentFlightGroup(), 2);
   EXPECT_EQ(find<QComboBox>("AIBox")->currentIndex(), group(2).get(fg::AiRank));
   EXPECT_EQ(find<QLabel>("FGInfo")->text(), QStringLiteral("Flight Group #3 of 3"));
@@ -461,7 +472,7 @@ TEST_F(FlightGroupsPageTest, KeysAndMenuRunTheListCommands) {
 
   select({0});
   testing_gui::EditorFixture::press(list, Qt::Key_C, Qt::NoModifier, QStringLiteral("c"));
-  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G1");
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G1");
   EXPECT_TRUE(find<QLineEdit>("BufEd")->text().contains(QStringLiteral("G1")));
   testing_gui::EditorFixture::press(list, Qt::Key_V, Qt::NoModifier, QStringLiteral("v"));
   ASSERT_EQ(doc.mission().flightGroups.size(), 4u);
@@ -509,14 +520,14 @@ TEST_F(FlightGroupsPageTest, MoveAndCutAreSingleSteps) {
   prompter.answers = {QMessageBox::Yes};
   page->cut();
   ASSERT_EQ(doc.mission().flightGroups.size(), 3u);
-  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G4");
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G4");
   // Undo brings the group back and leaves the clipboard as it is.
   doc.undoStack()->undo();
   EXPECT_EQ(doc.mission().flightGroups.size(), 4u);
-  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G4");
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G4");
   doc.undoStack()->undo();
   EXPECT_EQ(group(0).name(), "G1");
-  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G4");
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G4");
 }
 
 TEST_F(FlightGroupsPageTest, UndoGivesTheCopyBufferItsReferencesBack) {
@@ -531,7 +542,7 @@ TEST_F(FlightGroupsPageTest, UndoGivesTheCopyBufferItsReferencesBack) {
   });
   settings.confirmDeletes = false;
   auto bufferTarget = [this] {
-    return doc.mission().flightGroupBuffer.orderBytes(0)[order::Target1.offset];
+    return doc.state().flightGroupBuffer.orderBytes(0)[order::Target1.offset];
   };
   select({0});
   page->copy();
@@ -565,10 +576,10 @@ TEST_F(FlightGroupsPageTest, UndoGivesTheCopyBufferItsReferencesBack) {
   select({0});
   prompter.answers = {QMessageBox::Yes};
   page->cut();
-  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G1");
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G1");
   EXPECT_EQ(bufferTarget(), 2);
   doc.undoStack()->undo();
-  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G1");
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G1");
   EXPECT_EQ(bufferTarget(), 3);
   EXPECT_TRUE(find<QLineEdit>("BufEd")->text().contains(QStringLiteral("G1")));
 
@@ -578,7 +589,7 @@ TEST_F(FlightGroupsPageTest, UndoGivesTheCopyBufferItsReferencesBack) {
   select({1});
   page->copy();
   doc.undoStack()->undo();
-  EXPECT_EQ(doc.mission().flightGroupBuffer.name(), "G3");
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G3");
 }
 
 TEST_F(FlightGroupsPageTest, UndoOfADeleteGivesBackEveryByte) {

@@ -159,7 +159,7 @@ TEST_F(GoalsPageTest, EveryControlWritesEverySelectedGroupAsOneUndoStep) {
     }
     EXPECT_EQ(goalOf(1, 3)[1], 10);
     EXPECT_EQ(goalOf(1, 3)[2], 0);
-    EXPECT_TRUE(doc.mission().flightGroupChanged);
+    EXPECT_TRUE(doc.changedFlags().flightGroup);
     const auto after = allBytes();
     doc.undoStack()->undo();
     EXPECT_EQ(allBytes(), before);
@@ -177,8 +177,8 @@ TEST_F(GoalsPageTest, TheQuestionFlagFollowsTheTeam) {
   start(1);
   auto* team = find<QComboBox>("FGGoalTeamBox");
   auto* unk = find<QCheckBox>("FGGoalUnk");
-  set(doc.mission().flightGroups[0].goalBytes(0), goal::Team, u8{5});
-  set(doc.mission().flightGroups[0].goalBytes(0), goal::GoalFlag, u8{1});
+  set(testing_gui::contentOf(doc).flightGroups[0].goalBytes(0), goal::Team, u8{5});
+  set(testing_gui::contentOf(doc).flightGroups[0].goalBytes(0), goal::GoalFlag, u8{1});
   goals->chooseGoal(0);
   ASSERT_EQ(team->currentIndex(), 5);
   team->setCurrentIndex(0);
@@ -302,7 +302,7 @@ TEST_F(GoalsPageTest, UserStringsBelongToTheCurrentGroupOnly) {
   EXPECT_EQ(group(2).goalStrings.text(fggoalstrings::text(4, 1)), "");
   EXPECT_EQ(group(1).goalStrings.text(fggoalstrings::text(4, 1)), "");
   EXPECT_EQ(doc.undoStack()->count(), steps + 1);
-  EXPECT_TRUE(doc.mission().flightGroupChanged);
+  EXPECT_TRUE(doc.changedFlags().flightGroup);
 
   // Typing into the full string keeps all 64 characters: the last one is not cut away.
   fail->setFocus();

@@ -62,9 +62,9 @@ TEST_F(StartUp, PathArgumentLoadsWhateverTheStartActionSays) {
   settings.openProgWith = 2;  // would show the open dialog
   start({QString::fromStdString(file)});
   EXPECT_EQ(prompter.openCalls, 0);
-  EXPECT_EQ(mission().fileName, file);
+  EXPECT_EQ(doc().fileName(), file);
   EXPECT_EQ(mission().platformId, 12);
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
   EXPECT_EQ(window->windowTitle(), titleFor(file, "Argument"));
   ASSERT_EQ(window->history().size(), 1u);
   EXPECT_EQ(window->history().at(0), file);
@@ -112,13 +112,13 @@ TEST_F(StartUp, LastUsedFileLoadsOrSaysItIsGone) {
   }
   settings.openProgWith = 3;
   start();
-  EXPECT_EQ(mission().fileName, file);
+  EXPECT_EQ(doc().fileName(), file);
 
   window.reset();
   fs::remove(file);
   prompter = {};
   start();
-  EXPECT_EQ(mission().fileName, model::UnnamedFile);
+  EXPECT_EQ(doc().fileName(), model::UnnamedFile);
   EXPECT_TRUE(hasNotice(window.get(), QStringLiteral("Can't find last loaded file")));
 }
 
@@ -134,7 +134,7 @@ TEST_F(StartUp, ChoiceBoxCanMakeANewMissionInTheDefaultFormat) {
   start();
   EXPECT_EQ(prompter.dialogCount("app::StartUpDialog"), 1);
   EXPECT_EQ(mission().platformId, 12);
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
   EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed]"));
 }
 
@@ -151,7 +151,7 @@ TEST_F(StartUp, ChoiceBoxWithoutTheWizardOnlyTakesTheDefaultFormat) {
   start();
   EXPECT_EQ(mission().platformId, 12);
   EXPECT_TRUE(find<QRadioButton>("ZynRadio")->isChecked());
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
   EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1"));
 }
 
@@ -179,9 +179,9 @@ TEST_F(LifeCycle, SaveWritesReportsAndChecks) {
   ASSERT_TRUE(window->load(QString::fromStdString(file)));
   const auto before = fileBytes(file);
   find<QRadioButton>("ZynRadio")->click();
-  ASSERT_TRUE(mission().isChanged());
+  ASSERT_TRUE(doc().isChanged());
   ASSERT_TRUE(window->save());
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
   const auto after = fileBytes(file);
   EXPECT_EQ(after.size(), before.size() - 3 * 4096 + 1024);
   EXPECT_EQ(after[0], 12);
@@ -223,7 +223,7 @@ TEST_F(LifeCycle, YesThenCancelledSaveDialogLeavesEverythingAsItWas) {
   find<QTabWidget>("OverallPages")->setCurrentWidget(find<QWidget>("DescriptionPage"));
   memo->setFocus();
   type(memo, QStringLiteral("Keep me"));
-  ASSERT_TRUE(mission().isChanged());
+  ASSERT_TRUE(doc().isChanged());
   const auto bytes = model::writeMission(mission());
   const QString title = window->windowTitle();
   const int steps = doc().undoStack()->count();
@@ -233,7 +233,7 @@ TEST_F(LifeCycle, YesThenCancelledSaveDialogLeavesEverythingAsItWas) {
     prompter.saveNames = {QString()};  // cancel
     (window.get()->*command)();
     EXPECT_EQ(model::writeMission(mission()), bytes);
-    EXPECT_TRUE(mission().isChanged());
+    EXPECT_TRUE(doc().isChanged());
     EXPECT_EQ(window->windowTitle(), title);
     EXPECT_EQ(doc().undoStack()->count(), steps);
     EXPECT_TRUE(find<QRadioButton>("QvnRadio")->isChecked());
@@ -247,10 +247,10 @@ TEST_F(LifeCycle, YesThenCancelledSaveDialogLeavesEverythingAsItWas) {
   // Cancel at the question stops too; No goes on without saving.
   prompter.answers = {QMessageBox::Cancel};
   window->newMission();
-  EXPECT_TRUE(mission().isChanged());
+  EXPECT_TRUE(doc().isChanged());
   prompter.answers = {QMessageBox::No};
   window->newMission();
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
   EXPECT_EQ(mission().platformId, 12);
   EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed]"));
   EXPECT_EQ(prompter.saveCalls, 2);
@@ -291,14 +291,14 @@ TEST_F(LifeCycle, FailedSaveShowsTheReasonAndKeepsTheOldFile) {
   EXPECT_TRUE(errors[0].contains(QString::fromStdString(file)));
   EXPECT_TRUE(errors[0].contains(QStringLiteral("too long"), Qt::CaseInsensitive));
   EXPECT_EQ(fileBytes(file), old);
-  EXPECT_TRUE(mission().isChanged());
+  EXPECT_TRUE(doc().isChanged());
   EXPECT_TRUE(notices(window.get()).empty());
 
   // Yes at the save question with a failing save stops the command.
   prompter.answers = {QMessageBox::Yes};
   window->newMission();
-  EXPECT_EQ(mission().fileName, file);
-  EXPECT_TRUE(mission().isChanged());
+  EXPECT_EQ(doc().fileName(), file);
+  EXPECT_TRUE(doc().isChanged());
 }
 
 TEST_F(LifeCycle, RefusedFilesLeaveTheOpenMissionAlone) {
@@ -326,8 +326,8 @@ TEST_F(LifeCycle, RefusedFilesLeaveTheOpenMissionAlone) {
     const auto errors = prompter.texts(Kind::Error);
     ASSERT_EQ(errors.size(), 1u) << bad;
     EXPECT_EQ(model::writeMission(mission()), bytes);
-    EXPECT_EQ(mission().fileName, good);
-    EXPECT_TRUE(mission().isChanged());
+    EXPECT_EQ(doc().fileName(), good);
+    EXPECT_TRUE(doc().isChanged());
     EXPECT_EQ(window->windowTitle(), title);
   }
   EXPECT_TRUE(prompter.texts(Kind::Error)[0].contains(QStringLiteral("cut.kre")));
@@ -399,7 +399,7 @@ TEST_F(History, OpeningTwiceKeepsOneEntryAndClosingWritesTheFile) {
   EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("&1 b.kre"));
 
   menu->actions()[1]->trigger();
-  EXPECT_EQ(mission().fileName, b);
+  EXPECT_EQ(doc().fileName(), b);
   EXPECT_EQ(window->history().at(0), b);
 
   EXPECT_TRUE(window->close());
@@ -425,13 +425,13 @@ TEST_F(History, ReopenFromTheMenuKeepsTheEntryThatRanIt) {
   entry->trigger();
   ASSERT_FALSE(entry.isNull());
   ASSERT_FALSE(other.isNull());
-  EXPECT_EQ(mission().fileName, a);
+  EXPECT_EQ(doc().fileName(), a);
   ASSERT_EQ(menu->actions().size(), 2);
   EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&0 a.kre"));
   EXPECT_EQ(menu->actions()[1]->text(), QStringLiteral("&1 b.kre"));
   // Each entry still opens the file its caption names.
   menu->actions()[1]->trigger();
-  EXPECT_EQ(mission().fileName, b);
+  EXPECT_EQ(doc().fileName(), b);
 }
 
 TEST_F(History, ReopenOfAGoneFileSaysSoAndKeepsTheMission) {
@@ -447,7 +447,7 @@ TEST_F(History, ReopenOfAGoneFileSaysSoAndKeepsTheMission) {
   const auto errors = prompter.texts(Kind::Error);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], QString::fromStdString(b + " does not exist"));
-  EXPECT_EQ(mission().fileName, b);
+  EXPECT_EQ(doc().fileName(), b);
 }
 
 TEST_F(History, ClosingWithoutAnEditorFolderWarns) {
@@ -490,7 +490,7 @@ TEST_F(Keys, CtrlKeysReachTheWindowBeforeTextBoxes) {
   EXPECT_FALSE(memo->textCursor().hasSelection());
 
   press(memo, Qt::Key_S, Qt::ControlModifier);
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
   EXPECT_EQ(prompter.saveCalls, 1);  // a named mission saves without the dialog
 
   press(memo, Qt::Key_O, Qt::ControlModifier);
@@ -513,20 +513,20 @@ TEST_F(Keys, UndoAndRedoOfAFormatSwitchRestoreBytesAndChangedState) {
 
   zyn->click();
   EXPECT_EQ(mission().platformId, 12);
-  EXPECT_TRUE(mission().isChanged());
+  EXPECT_TRUE(doc().isChanged());
   EXPECT_FALSE(find<QLabel>("NoDebriefLabel")->isHidden());
   EXPECT_TRUE(find<QWidget>("SuccessDebriefMemo")->isHidden());
 
   press(target, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(model::writeMission(mission()), original);
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
   EXPECT_TRUE(find<QRadioButton>("QvnRadio")->isChecked());
   EXPECT_FALSE(find<QWidget>("SuccessDebriefMemo")->isHidden());
   EXPECT_TRUE(find<QLabel>("NoDebriefLabel")->isHidden());
 
   press(target, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(mission().platformId, 12);
-  EXPECT_TRUE(mission().isChanged());
+  EXPECT_TRUE(doc().isChanged());
   EXPECT_TRUE(zyn->isChecked());
   press(target, Qt::Key_Z, Qt::ControlModifier);
   press(target, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
@@ -547,16 +547,16 @@ TEST_F(Keys, UndoOfADescriptionEditRestoresTheBlockAndTheMemo) {
   memo->moveCursor(QTextCursor::End);
   type(memo, QStringLiteral("\nthree"));
   EXPECT_EQ(mission().description.text(), "Line one\r\nLine two\r\nthree");
-  EXPECT_TRUE(mission().isChanged());
+  EXPECT_TRUE(doc().isChanged());
 
   press(memo, Qt::Key_Z, Qt::ControlModifier);
   EXPECT_EQ(model::writeMission(mission()), original);
   EXPECT_EQ(memo->toPlainText(), QStringLiteral("Line one\nLine two"));
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
 
   press(memo, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(memo->toPlainText(), QStringLiteral("Line one\nLine two\nthree"));
-  EXPECT_TRUE(mission().isChanged());
+  EXPECT_TRUE(doc().isChanged());
 }
 
 TEST_F(Keys, SavingThenUndoingMakesTheMissionChangedAgain) {
@@ -565,7 +565,7 @@ TEST_F(Keys, SavingThenUndoingMakesTheMissionChangedAgain) {
   ASSERT_TRUE(window->load(QString::fromStdString(file)));
   doc().setFormat(12);
   ASSERT_TRUE(window->save());
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
   doc().undoStack()->undo();
   EXPECT_EQ(mission().platformId, 14);
   // Away from the saved state: the question comes back.
@@ -584,8 +584,8 @@ TEST_F(Panel, ControlsWriteTheMissionAtOnce) {
   auto* type = find<QComboBox>("MissionTypeBox");
   ASSERT_EQ(type->count(), 5);
   EXPECT_EQ(type->itemText(1), QStringLiteral("1"));
-  mission().teamIff[0] = 3;
-  mission().teamIff[1] = 3;
+  testing_gui::contentOf(doc()).teamIff[0] = 3;
+  testing_gui::contentOf(doc()).teamIff[1] = 3;
   type->setCurrentIndex(4);
   emit type->activated(4);
   EXPECT_EQ(mission().missionType(), 4);
@@ -596,7 +596,7 @@ TEST_F(Panel, ControlsWriteTheMissionAtOnce) {
   find<QSpinBox>("MissSecSpin")->setValue(40);
   EXPECT_EQ(mission().header.get(model::header::TimeLimitMinutes), 12);
   EXPECT_EQ(mission().header.get(model::header::TimeLimitSeconds), 40);
-  EXPECT_TRUE(mission().isChanged());
+  EXPECT_TRUE(doc().isChanged());
 
   doc().undoStack()->undo();
   EXPECT_EQ(find<QSpinBox>("MissSecSpin")->value(), 0);
@@ -788,10 +788,10 @@ TEST_F(MainPreferences, CancelStillAppliesForThisRunAndReachesTheMission) {
   ASSERT_EQ(menu->actions().size(), 1);
   EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("&0 ") + QString::fromStdString(file));
   EXPECT_FALSE(mission().flightGroups[0].autoLink);
-  EXPECT_EQ(mission().newFlightGroupTemplate.get(model::fg::CraftType), 5);
-  EXPECT_EQ(mission().defaults.defaultShip, 5);
+  EXPECT_EQ(doc().newFlightGroupTemplate().get(model::fg::CraftType), 5);
+  EXPECT_EQ(doc().defaults().defaultShip, 5);
   EXPECT_EQ(fileBytes(iniPath()), iniBefore);
-  EXPECT_FALSE(mission().isChanged());
+  EXPECT_FALSE(doc().isChanged());
 }
 
 TEST_F(MainPreferences, UndoingOlderEditsKeepsTheAutoLinkChosenInPreferences) {

@@ -41,7 +41,6 @@ class OrdersPageTest : public testing_gui::PageFixture {
     page->show();
     showTab(app::FlightGroupsPage::OrdersTab);
   }
-  void beforeEdit(Mission& m) override { m.currentFlightGroup = 0; }
 
   app::OrdersPage* orders() { return find<app::OrdersPage>("OrdersPage"); }
   QComboBox* box(const char* name) { return find<QComboBox>(name); }
@@ -167,7 +166,7 @@ TEST_F(OrdersPageTest, EveryControlWritesEverySelectedGroupAsOneUndoStep) {
   EXPECT_EQ(orderByte(0, 0, od::Command), 0);
   EXPECT_EQ(orderByte(2, 2, od::Command), 0);
   // The group is marked changed.
-  EXPECT_TRUE(doc.mission().flightGroupChanged);
+  EXPECT_TRUE(doc.changedFlags().flightGroup);
 }
 
 TEST_F(OrdersPageTest, ANewTargetTypeStartsAtTheFirstTargetInOneStep) {
@@ -334,8 +333,8 @@ TEST_F(OrdersPageTest, TheEditedOrderStaysThroughEditsAndStartsAgainOnEntry) {
 
 TEST_F(OrdersPageTest, NoFlightGroupLeavesThePageDisabled) {
   start(1);
-  doc.edit(QStringLiteral("clear"), app::FlightGroupList, app::ChangedFlag::Mission,
-           [](Mission& m) { m.flightGroups.clear(); });
+  doc.apply(QStringLiteral("clear"), app::ChangedFlag::Mission,
+            [](model::MissionEdit& e) { e.removeFlightGroup(0); });
   EXPECT_FALSE(orders()->isEnabled());
   doc.undoStack()->undo();
   EXPECT_TRUE(orders()->isEnabled());

@@ -36,7 +36,6 @@ class PageFixture : public ::testing::Test {
     beforeEdit(m);
     if (edit) edit(m);
     afterEdit(m);
-    m.clearChanged();
     doc.replaceMission(std::move(m));
     page = std::make_unique<app::FlightGroupsPage>(doc, vocab, settings);
     page->setPrompter(prompter);
@@ -53,8 +52,11 @@ class PageFixture : public ::testing::Test {
   }
   const model::FlightGroup& group(std::size_t i) { return doc.mission().flightGroups.at(i); }
   void select(std::vector<int> rows) {
-    // One selection change, as a click or a shift-click makes it.
+    // One selection change, as a click or a shift-click makes it, the focus on the first line.
     QListWidget* list = page->shipList();
+    if (!rows.empty())
+      list->selectionModel()->setCurrentIndex(list->model()->index(rows.front(), 0),
+                                              QItemSelectionModel::NoUpdate);
     QItemSelection sel;
     for (int r : rows) sel.select(list->model()->index(r, 0), list->model()->index(r, 0));
     list->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);

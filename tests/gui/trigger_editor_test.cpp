@@ -44,7 +44,6 @@ class TriggerEditorTest : public testing_gui::PageFixture {
     page->resize(810, 520);
     page->pages()->setCurrentIndex(app::FlightGroupsPage::ArrivalTab);
   }
-  void afterEdit(Mission& m) override { m.currentFlightGroup = 0; }
 
   app::ArrivalPage* arrival() { return page->findChild<app::ArrivalPage*>(); }
   app::DeparturePage* departure() { return page->findChild<app::DeparturePage*>(); }
@@ -215,7 +214,7 @@ TEST_F(TriggerEditorTest, AndOrRadiosStoreTheirFlags) {
   doc.undoStack()->undo();
   EXPECT_TRUE(in<QRadioButton>(departure(), "and2And")->isChecked());
   doc.selectFlightGroups({0});
-  doc.mission().flightGroups[0].set(fg::ArrivalTriggersOr, u8{1});
+  testing_gui::contentOf(doc).flightGroups[0].set(fg::ArrivalTriggersOr, u8{1});
   doc.selectFlightGroups({1});
   doc.selectFlightGroups({0});
   EXPECT_TRUE(in<QRadioButton>(a, "GlbOr")->isChecked());
@@ -398,7 +397,6 @@ TEST_F(TriggerTabsPicture, GrabsArrivalAndDeparture) {
     putTrigger(g, 136, Trig{2, 12, 1, 0});
     g.set(fg::ExplosionTime, u8{15});
     g.set(fg::AbortCondition, u8{4});
-    m.currentFlightGroup = 0;
   });
   start();
   prompter.openNames = {QString::fromStdString(file)};

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/editing/trigger_editor.h"
+#include "app/model/view_updater.h"
 #include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/triggers.h"
@@ -130,7 +131,8 @@ ArrivalPage::ArrivalPage(MissionDocument& doc, const shell::Vocabulary& vocab,
     doc_.setFlightGroupField(fg::ArriveOnlyIfHuman, static_cast<u8>(on ? 1 : 0));
   });
   // The page follows the document by itself, shown or not.
-  connect(&doc_, &MissionDocument::changed, this, [this] { fill(); });
+  new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields,
+                  [this](Changes, const ChangeSet&) { fill(); });
   fill();
 }
 

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/editing/trigger_editor.h"
+#include "app/model/view_updater.h"
 #include "app/shell/text.h"
 #include "editing/triggers.h"
 #include "shell/vocabulary.h"
@@ -72,7 +73,8 @@ DeparturePage::DeparturePage(MissionDocument& doc, const shell::Vocabulary& voca
     if (quiet()) return;
     doc_.setFlightGroupField(fg::ExplosionTime, static_cast<u8>(v));
   });
-  connect(&doc_, &MissionDocument::changed, this, [this] { fill(); });
+  new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields,
+                  [this](Changes, const ChangeSet&) { fill(); });
   fill();
 }
 

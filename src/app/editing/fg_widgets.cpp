@@ -139,27 +139,7 @@ void FlightGroupTab::reportBadNumber(const QString& message) {
 void FlightGroupTab::editGroups(
     const QString& text, const std::function<void(const model::Mission&, model::FlightGroup&)>& fn,
     const QString& mergeKey) {
-  const std::vector<int> sel = doc_.selectedFlightGroups();
-  const model::Mission& now = doc_.mission();
-  // A trial run on copies tells whether anything would change.
-  bool differs = false;
-  for (int i : sel) {
-    const auto k = static_cast<std::size_t>(i);
-    if (k >= now.flightGroups.size()) continue;
-    model::FlightGroup trial = now.flightGroups[k];
-    fn(now, trial);
-    differs = differs || trial.bytes != now.flightGroups[k].bytes ||
-              trial.autoLink != now.flightGroups[k].autoLink;
-  }
-  if (!differs) return;
-  doc_.edit(
-      text, FlightGroupFields, ChangedFlag::FlightGroup,
-      [sel, fn](model::Mission& m) {
-        for (int i : sel)
-          if (i >= 0 && i < static_cast<int>(m.flightGroups.size()))
-            fn(m, m.flightGroups[static_cast<std::size_t>(i)]);
-      },
-      mergeKey);
+  doc_.editFlightGroups(text, fn, mergeKey);
 }
 
 const model::FlightGroup& FlightGroupTab::current() const {

@@ -7,10 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QUndoCommand>
 #include <QVBoxLayout>
 
 #include "app/editing/arrival_page.h"
@@ -22,6 +20,7 @@
 #include "app/editing/ship_list.h"
 #include "app/editing/ship_page.h"
 #include "app/model/mission_document.h"
+#include "app/model/view_updater.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
 #include "editing/descriptions.h"
@@ -189,7 +188,8 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
   connect(list_, &ShipList::pasteRequested, this, &FlightGroupsPage::paste);
   connect(list_, &ShipList::goalSummaryToggled, this, &FlightGroupsPage::toggleGoalSummary);
   connect(pages_, &QTabWidget::currentChanged, this, [this] { fillCurrentPage(); });
-  connect(&doc_, &MissionDocument::changed, this, &FlightGroupsPage::onChanged);
+  new ViewUpdater(this, doc_, PageChanges,
+                  [this](Changes t, const ChangeSet& c) { onChanged(t, c); });
   refresh();
 }
 
@@ -231,12 +231,19 @@ void FlightGroupsPage::refresh() {
   fillCurrentPage();
 }
 
-void FlightGroupsPage::onChanged(unsigned what) {
-  if (!(what & PageChanges)) return;
-  rebuildList();
+void FlightGroupsPage::onChanged(Changes what, const ChangeSet& c) {
+  const bool listMoved = what & FlightGroupList;
+  if (listMoved || (what & (TeamFields | HeaderFields | Format))) {
+    rebuildList();
+  } else if (what & FlightGroupFields) {
+    // A field edit redraws the lines of the groups it touched, nothing else.
+    rebuildLines(c.of(RecordKind::FlightGroup).indices);
+  } else if (what & Selection) {
+    list_->showSelection(doc_.selectedFlightGroups(), doc_.currentFlightGroup());
+  }
   if (what & (FlightGroupBufferChange | FlightGroupList)) updateBuffer();
   // After a list operation the current index may name another group.
-  if (what & FlightGroupList) shownCurrent_ = -1;
+  if (listMoved) shownCurrent_ = -1;
   updateStatus();
   fillCurrentPage();
 }
@@ -252,8 +259,22 @@ void FlightGroupsPage::rebuildList() {
   list_->rebuild(lines, colours, doc_.selectedFlightGroups(), doc_.currentFlightGroup());
 }
 
+void FlightGroupsPage::rebuildLines(const std::vector<int>& rows) {
+  const model::Mission& m = doc_.mission();
+  std::vector<QString> lines;
+  std::vector<QColor> colours;
+  for (int r : rows) {
+    const auto k = static_cast<std::size_t>(r);
+    if (k >= m.flightGroups.size()) continue;
+    lines.push_back(fromFile(editing::listLine(m, vocab_, k, goalSummary_)));
+    colours.push_back(toQColor(editing::listColour(m.flightGroups[k])));
+  }
+  list_->updateLines(rows, lines, colours);
+  list_->showSelection(doc_.selectedFlightGroups(), doc_.currentFlightGroup());
+}
+
 void FlightGroupsPage::updateBuffer() {
-  const model::FlightGroup& b = doc_.mission().flightGroupBuffer;
+  const model::FlightGroup& b = doc_.state().flightGroupBuffer;
   bufEd_->setText(fromFile(editing::shortDescription(b, vocab_)));
   QPalette p = bufEd_->palette();
   p.setColor(QPalette::Text, toQColor(model::iffColour(b.get(model::fg::Iff))));
@@ -285,98 +306,26 @@ void FlightGroupsPage::fillCurrentPage() {
     other_->fill();
 }
 
-void FlightGroupsPage::onListSelection(std::vector<int> rows) {
+void FlightGroupsPage::onListSelection(std::vector<int> rows, int current) {
   if (rows.empty()) {
     // Every line deselected: the current group stays selected.
-    rebuildList();
+    list_->showSelection(doc_.selectedFlightGroups(), doc_.currentFlightGroup());
     return;
   }
-  model::Mission& m = doc_.mission();
-  if (rows.front() != doc_.currentFlightGroup()) {
-    // Leaving a changed flight group makes the whole Mission count as changed.
-    if (m.flightGroupChanged) m.missionChanged = true;
-    m.flightGroupChanged = false;
-  }
-  doc_.selectFlightGroups(std::move(rows));
-}
-
-namespace {
-editing::FlightGroupSelection selectionOf(const MissionDocument& doc) {
-  return {doc.selectedFlightGroups(), doc.currentFlightGroup()};
-}
-}  // namespace
-
-namespace {
-
-bool sameGroup(const model::FlightGroup& a, const model::FlightGroup& b) {
-  return a.bytes == b.bytes && a.goalStrings.bytes == b.goalStrings.bytes &&
-         a.autoLink == b.autoLink;
-}
-
-// The copy buffer's side of a list operation. Undo leaves the buffer out of the Mission's
-// snapshots, but a move or delete renumbers the references the buffer holds: undoing the
-// operation must give them back, or a later paste names the wrong groups. A buffer that the
-// user filled again since is left alone.
-class BufferStep : public QUndoCommand {
- public:
-  BufferStep(MissionDocument& doc, model::FlightGroup before, model::FlightGroup after,
-             std::function<void()> shown)
-      : doc_(doc), before_(std::move(before)), after_(std::move(after)), shown_(std::move(shown)) {}
-  void undo() override { put(after_, before_); }
-  void redo() override { put(before_, after_); }
-
- private:
-  void put(const model::FlightGroup& from, const model::FlightGroup& to) {
-    model::FlightGroup& b = doc_.mission().flightGroupBuffer;
-    if (!sameGroup(b, from)) return;
-    b = to;
-    shown_();
-  }
-  MissionDocument& doc_;
-  model::FlightGroup before_, after_;
-  std::function<void()> shown_;
-};
-
-}  // namespace
-
-void FlightGroupsPage::runListOp(const QString& text, ChangedFlag flag,
-                                 const std::function<editing::FlightGroupSelection(
-                                     model::Mission&, const editing::FlightGroupSelection&)>& op,
-                                 bool copiesCurrent) {
-  const auto before = selectionOf(doc_);
-  editing::FlightGroupSelection after = before;
-  const model::Mission& m = doc_.mission();
-  // What the buffer holds for the Mission as it is now: a cut first copies the current group.
-  model::FlightGroup bufferBefore = m.flightGroupBuffer;
-  if (copiesCurrent && before.current >= 0 &&
-      static_cast<std::size_t>(before.current) < m.flightGroups.size())
-    bufferBefore = m.flightGroups[static_cast<std::size_t>(before.current)];
-  model::FlightGroup buffer;
-  QUndoStack* undo = doc_.undoStack();
-  undo->beginMacro(text);
-  doc_.edit(text, FlightGroupList, flag, [&](model::Mission& w) {
-    after = op(w, before);
-    buffer = w.flightGroupBuffer;
-  });
-  // Undo keeps the copy buffer out of its snapshots; the references a move or delete renumbered
-  // in it are taken over here, and given back by undo.
-  doc_.mission().flightGroupBuffer = buffer;
-  if (!sameGroup(buffer, bufferBefore))
-    undo->push(new BufferStep(doc_, bufferBefore, buffer, [page = QPointer(this)] {
-      if (page) page->updateBuffer();
-    }));
-  undo->endMacro();
-  doc_.selectFlightGroups(after.selected);
+  // The line the user clicked or moved to is the current one.
+  doc_.selectFlightGroups(std::move(rows), current);
 }
 
 void FlightGroupsPage::newFlightGroup() {
-  model::Mission& m = doc_.mission();
-  m.defaults.autoLink = settings_.autoLink;
-  m.defaults.enableWPs = settings_.enableWPs;
-  runListOp(tr("New flight group"), ChangedFlag::FlightGroup,
-            [](model::Mission& w, const editing::FlightGroupSelection&) {
-              return editing::newFlightGroup(w);
-            });
+  syncDefaults();
+  doc_.newFlightGroup();
+}
+
+void FlightGroupsPage::syncDefaults() {
+  model::MissionDefaults d = doc_.defaults();
+  d.autoLink = settings_.autoLink;
+  d.enableWPs = settings_.enableWPs;
+  doc_.setDefaults(d);
 }
 
 void FlightGroupsPage::deleteSelected() {
@@ -385,17 +334,15 @@ void FlightGroupsPage::deleteSelected() {
       prompter_->question(this, tr("Delete all selected Flight Groups - Are You Sure?"),
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
-  runListOp(tr("Delete flight groups"), ChangedFlag::Mission, editing::deleteFlightGroups);
+  doc_.deleteFlightGroups();
 }
 
 void FlightGroupsPage::moveUp() {
-  if (!editing::canMoveUp(doc_.mission(), selectionOf(doc_))) return;
-  runListOp(tr("Move up"), ChangedFlag::Mission, editing::moveUp);
+  doc_.moveFlightGroupsUp();
 }
 
 void FlightGroupsPage::moveDown() {
-  if (!editing::canMoveDown(doc_.mission(), selectionOf(doc_))) return;
-  runListOp(tr("Move down"), ChangedFlag::Mission, editing::moveDown);
+  doc_.moveFlightGroupsDown();
 }
 
 void FlightGroupsPage::cut() {
@@ -403,19 +350,16 @@ void FlightGroupsPage::cut() {
   if (prompter_->question(this, tr("Cut this Flight Group. Are You Sure?"),
                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
-  runListOp(tr("Cut flight groups"), ChangedFlag::Mission, editing::cutFlightGroups, true);
-  updateBuffer();
+  doc_.cutFlightGroups();
 }
 
 void FlightGroupsPage::copy() {
-  if (doc_.mission().flightGroups.empty()) return;
-  editing::copyFlightGroup(doc_.mission(), selectionOf(doc_));
-  updateBuffer();
+  doc_.copyFlightGroup();
 }
 
 void FlightGroupsPage::paste() {
-  doc_.mission().defaults.autoLink = settings_.autoLink;
-  runListOp(tr("Paste flight group"), ChangedFlag::FlightGroup, editing::pasteFlightGroup);
+  syncDefaults();
+  doc_.pasteFlightGroup();
 }
 
 void FlightGroupsPage::toggleGoalSummary() {

@@ -77,19 +77,15 @@ class FlightGroupsPage : public QWidget {
   void refresh();
 
  private:
-  void onChanged(unsigned what);
-  void onListSelection(std::vector<int> rows);
+  void onChanged(Changes what, const ChangeSet& c);
+  void onListSelection(std::vector<int> rows, int current);
   void rebuildList();
+  void rebuildLines(const std::vector<int>& rows);
+  // The list's settings for new and pasted groups go to the document's defaults.
+  void syncDefaults();
   void updateBuffer();
   void updateStatus();
   void fillCurrentPage();
-  // Runs a list operation as one undo step and selects what it leaves selected. An operation
-  // that `copiesCurrent` (cut) fills the copy buffer from the current group first.
-  void runListOp(const QString& text, ChangedFlag flag,
-                 const std::function<editing::FlightGroupSelection(
-                     model::Mission&, const editing::FlightGroupSelection&)>& op,
-                 bool copiesCurrent = false);
-
   MissionDocument& doc_;
   const shell::Vocabulary& vocab_;
   shell::Settings& settings_;

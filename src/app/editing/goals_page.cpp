@@ -16,6 +16,7 @@
 
 #include "app/editing/ship_list.h"
 #include "app/model/mission_document.h"
+#include "app/model/view_updater.h"
 #include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/goals.h"
@@ -197,7 +198,7 @@ GoalsPage::GoalsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
   connect(unk_, &QCheckBox::toggled, this, &GoalsPage::flagToggled);
   connect(points_, &QSpinBox::valueChanged, this, &GoalsPage::pointsChosen);
   connect(time_, &QSpinBox::valueChanged, this, &GoalsPage::timeChosen);
-  connect(&doc_, &MissionDocument::changed, this, &GoalsPage::onChanged);
+  new ViewUpdater(this, doc_, GoalChanges, [this](Changes t, const ChangeSet&) { onChanged(t); });
 }
 
 void GoalsPage::showEvent(QShowEvent* e) {

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/model/view_updater.h"
 #include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/orders.h"
@@ -259,7 +260,7 @@ OrdersPage::OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab,
             [this, n](int i) { writeByte(od::Target[n], i); });
   }
   connect(description_, &QComboBox::editTextChanged, this, &OrdersPage::descriptionEdited);
-  connect(&doc_, &MissionDocument::changed, this, &OrdersPage::onChanged);
+  new ViewUpdater(this, doc_, WholeMission, [this](Changes t, const ChangeSet&) { onChanged(t); });
 }
 
 void OrdersPage::showEvent(QShowEvent* e) {

@@ -52,9 +52,44 @@ ShipList::ShipList(QWidget* parent) : QListWidget(parent), menu_(new QMenu(this)
   p.setColor(QPalette::Highlight, QColor(72, 72, 72));  // every IFF colour stays readable on it
   p.setColor(QPalette::HighlightedText, Qt::white);
   setPalette(p);
-  connect(this, &QListWidget::itemSelectionChanged, this, [this] {
-    if (!rebuilding_) emit selectionEdited(selectedRows());
-  });
+  connect(this, &QListWidget::itemSelectionChanged, this, [this] { report(); });
+  connect(this, &QListWidget::currentRowChanged, this, [this] { report(); });
+}
+
+void ShipList::report() {
+  if (rebuilding_) return;
+  // A click or a key moves the focus and the selection one after the other: the user's action
+  // is reported once, when both are done.
+  if (interacting_) {
+    reportPending_ = true;
+    return;
+  }
+  emit selectionEdited(selectedRows(), currentRow());
+}
+
+template <class F>
+void ShipList::asOneAction(F&& base) {
+  const bool outer = !interacting_;
+  interacting_ = true;
+  base();
+  if (!outer) return;
+  interacting_ = false;
+  if (reportPending_) {
+    reportPending_ = false;
+    report();
+  }
+}
+
+void ShipList::mousePressEvent(QMouseEvent* e) {
+  asOneAction([&] { QListWidget::mousePressEvent(e); });
+}
+
+void ShipList::mouseMoveEvent(QMouseEvent* e) {
+  asOneAction([&] { QListWidget::mouseMoveEvent(e); });
+}
+
+void ShipList::mouseReleaseEvent(QMouseEvent* e) {
+  asOneAction([&] { QListWidget::mouseReleaseEvent(e); });
 }
 
 void ShipList::rebuild(const std::vector<QString>& lines, const std::vector<QColor>& colours,
@@ -70,6 +105,26 @@ void ShipList::rebuild(const std::vector<QString>& lines, const std::vector<QCol
     const QColor c = k < colours.size() ? colours[k] : QColor(Qt::white);
     if (it->foreground().color() != c) it->setForeground(c);
   }
+  rebuilding_ = false;
+  showSelection(selected, current);
+}
+
+void ShipList::updateLines(const std::vector<int>& rows, const std::vector<QString>& lines,
+                           const std::vector<QColor>& colours) {
+  rebuilding_ = true;
+  for (std::size_t k = 0; k < rows.size() && k < lines.size(); ++k) {
+    QListWidgetItem* it = item(rows[k]);
+    if (!it) continue;
+    if (it->text() != lines[k]) it->setText(lines[k]);
+    const QColor c = k < colours.size() ? colours[k] : QColor(Qt::white);
+    if (it->foreground().color() != c) it->setForeground(c);
+  }
+  rebuilding_ = false;
+}
+
+void ShipList::showSelection(const std::vector<int>& selected, int current) {
+  rebuilding_ = true;
+  const int n = count();
   // Leave a selection the user just made alone, so that shift-clicks and arrow keys go on
   // from where the user is.
   if (selectedRows() != selected) {
@@ -78,10 +133,7 @@ void ShipList::rebuild(const std::vector<QString>& lines, const std::vector<QCol
       if (r >= 0 && r < n) sel.select(model()->index(r, 0), model()->index(r, 0));
     selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
   }
-  const int focused = currentRow();
-  const bool focusSelected =
-      focused >= 0 && std::find(selected.begin(), selected.end(), focused) != selected.end();
-  if (!focusSelected && current >= 0 && current < n) {
+  if (current >= 0 && current < n && currentRow() != current) {
     selectionModel()->setCurrentIndex(model()->index(current, 0), QItemSelectionModel::NoUpdate);
     scrollToItem(item(current));
   }
@@ -123,7 +175,7 @@ void ShipList::keyPressEvent(QKeyEvent* e) {
         break;
     }
   }
-  QListWidget::keyPressEvent(e);
+  asOneAction([&] { QListWidget::keyPressEvent(e); });
 }
 
 void ShipList::contextMenuEvent(QContextMenuEvent* e) {

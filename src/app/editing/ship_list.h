@@ -31,13 +31,19 @@ class ShipList : public QListWidget {
   // selection signal is sent meanwhile.
   void rebuild(const std::vector<QString>& lines, const std::vector<QColor>& colours,
                const std::vector<int>& selected, int current);
+  // Replaces the lines at `rows` only (each with its text and colour).
+  void updateLines(const std::vector<int>& rows, const std::vector<QString>& lines,
+                   const std::vector<QColor>& colours);
+  // Shows `selected` with `current` focused; no selection signal is sent meanwhile.
+  void showSelection(const std::vector<int>& selected, int current);
   std::vector<int> selectedRows() const;
   bool rebuilding() const { return rebuilding_; }
   QMenu* popupMenu() const { return menu_; }
 
  signals:
-  // The user changed the selection (click, keys).
-  void selectionEdited(std::vector<int> rows);
+  // The user changed the selection or moved the focus (click, keys): the selected rows and the
+  // focused one.
+  void selectionEdited(std::vector<int> rows, int current);
   void newRequested();
   void deleteRequested();
   void cutRequested();
@@ -47,11 +53,20 @@ class ShipList : public QListWidget {
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;
+  void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
 
  private:
+  void report();
+  template <class F>
+  void asOneAction(F&& base);
+
   QMenu* menu_;
   bool rebuilding_ = false;
+  bool interacting_ = false;
+  bool reportPending_ = false;
 };
 
 }  // namespace app

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 
 #include "app/editing/fg_widgets.h"
+#include "app/model/view_updater.h"
 #include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "shell/vocabulary.h"
@@ -106,7 +107,8 @@ TriggerEditor::TriggerEditor(MissionDocument& doc, const shell::Vocabulary& voca
     : QFrame(parent), doc_(doc), vocab_(vocab), source_(std::move(source)) {
   setObjectName(QStringLiteral("TriggerEditor"));
   build();
-  connect(&doc_, &MissionDocument::changed, this, &TriggerEditor::onDocumentChanged);
+  new ViewUpdater(this, doc_, WholeMission,
+                  [this](Changes t, const ChangeSet&) { onDocumentChanged(t); });
   refresh();
 }
 

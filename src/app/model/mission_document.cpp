@@ -1,298 +1,352 @@
 #include "app/model/mission_document.h"
 
-#include <QElapsedTimer>
 #include <QUndoCommand>
 
 #include <algorithm>
 
+#include "editing/flight_group_ops.h"
+
 namespace app {
+
+Changes topicsOf(const ChangeSet& c) {
+  if (c.whole) return WholeMission;
+  Changes t = NoChange;
+  if (c.touches(RecordKind::FlightGroup) || c.touches(RecordKind::FlightGroupGoalStrings) ||
+      c.autoLink)
+    t |= FlightGroupFields;
+  if (c.listChanged(ListKind::FlightGroups)) t |= FlightGroupList | FlightGroupFields;
+  if (c.touches(RecordKind::Message)) t |= MessageFields;
+  if (c.listChanged(ListKind::Messages)) t |= MessageList | MessageFields;
+  if (c.touches(RecordKind::GlobalGoal) || c.touches(RecordKind::GlobalGoalStrings))
+    t |= GlobalGoalFields;
+  if (c.touches(RecordKind::Team) || c.touches(RecordKind::TeamIff)) t |= TeamFields;
+  if (c.touches(RecordKind::Briefing) || c.briefingText) t |= BriefingFields;
+  if (c.touches(RecordKind::Header)) t |= HeaderFields;
+  if (c.textBlocks[0] || c.textBlocks[1] || c.textBlocks[2]) t |= TextBlocks;
+  if (c.format) t |= Format;
+  if (c.sounds) t |= Sounds;
+  if (c.changedState) t |= ChangedState;
+  if (c.touches(RecordKind::FlightGroupBuffer)) t |= FlightGroupBufferChange;
+  return t;
+}
+
 namespace {
 
-// Edits closer together than this in the same control count as one burst of typing.
-constexpr qint64 MergeWindowMs = 1500;
-
-Changes changeFor(RecordKind kind) {
-  switch (kind) {
-    case RecordKind::Header:
-      return HeaderFields;
-    case RecordKind::FlightGroup:
-    case RecordKind::FlightGroupGoalStrings:
-      return FlightGroupFields;
-    case RecordKind::Message:
-      return MessageFields;
-    case RecordKind::GlobalGoal:
-    case RecordKind::GlobalGoalStrings:
-      return GlobalGoalFields;
-    case RecordKind::Team:
-      return TeamFields;
-    case RecordKind::Briefing:
-      return BriefingFields;
-  }
-  return NoChange;
-}
-
-ChangedFlag flagFor(RecordKind kind) {
-  switch (kind) {
-    case RecordKind::FlightGroup:
-    case RecordKind::FlightGroupGoalStrings:
-      return ChangedFlag::FlightGroup;
-    case RecordKind::Message:
-      return ChangedFlag::Message;
-    default:
-      return ChangedFlag::Mission;
-  }
-}
-
-// One field edit: the same new bytes at one offset of several records, with each record's old
-// bytes kept for undo.
-class PatchCommand : public QUndoCommand {
+// One undo step: the recorded steps of an edit, the changed flag it sets and the selections on
+// either side.
+class DocumentCommand : public QUndoCommand {
  public:
-  PatchCommand(MissionDocument& doc, RecordKind kind, std::vector<int> indices, std::size_t offset,
-               std::vector<std::uint8_t> after, const QString& mergeKey)
+  DocumentCommand(MissionDocument& doc, const QString& text, ChangedFlag flag, model::Delta d,
+                  ChangeSet first, model::Selection fgBefore, model::Selection msgBefore,
+                  const QString& mergeKey)
       : doc_(doc),
-        kind_(kind),
-        indices_(std::move(indices)),
-        offset_(offset),
-        after_(std::move(after)),
-        mergeKey_(mergeKey) {
-    setText(QObject::tr("Edit"));
-    for (int i : indices_) {
-      auto rec = doc_.recordBytes(kind_, i);
-      before_.emplace_back(rec.begin() + static_cast<std::ptrdiff_t>(offset_),
-                           rec.begin() + static_cast<std::ptrdiff_t>(offset_ + after_.size()));
-    }
-    timer_.start();
-  }
-
-  int id() const override { return mergeKey_.isEmpty() ? -1 : 1; }
-
-  bool mergeWith(const QUndoCommand* other) override {
-    const auto* o = dynamic_cast<const PatchCommand*>(other);
-    if (!o || o->mergeKey_ != mergeKey_ || o->kind_ != kind_ || o->indices_ != indices_ ||
-        o->offset_ != offset_ || o->after_.size() != after_.size() ||
-        timer_.elapsed() > MergeWindowMs)
-      return false;
-    after_ = o->after_;
-    timer_.restart();
-    return true;
-  }
-
-  void redo() override { write(false); }
-  void undo() override { write(true); }
-
- private:
-  void write(bool old) {
-    for (std::size_t k = 0; k < indices_.size(); ++k) {
-      auto rec = doc_.recordBytes(kind_, indices_[k]);
-      const auto& src = old ? before_[k] : after_;
-      std::copy(src.begin(), src.end(), rec.begin() + static_cast<std::ptrdiff_t>(offset_));
-      auto& m = doc_.mission();
-      if (kind_ == RecordKind::FlightGroup &&
-          offset_ < model::fg::WaypointEnabled.offset + model::fg::WaypointEnabled.bytes() &&
-          offset_ + src.size() > model::fg::WaypointX.offset)
-        m.flightGroups[static_cast<std::size_t>(indices_[k])].heading = model::computeHeading(
-            m.flightGroups[static_cast<std::size_t>(indices_[k])],
-            &m.flightGroups[static_cast<std::size_t>(indices_[k])].lastRoutePoint);
-      if (kind_ == RecordKind::FlightGroup) m.updateMapExtent();
-      if (kind_ == RecordKind::Message)
-        m.messages[static_cast<std::size_t>(indices_[k])].updateSentToAnyTeam();
-    }
-    doc_.applied(changeFor(kind_), flagFor(kind_));
-  }
-
-  MissionDocument& doc_;
-  RecordKind kind_;
-  std::vector<int> indices_;
-  std::size_t offset_;
-  std::vector<std::uint8_t> after_;
-  std::vector<std::vector<std::uint8_t>> before_;
-  QString mergeKey_;
-  QElapsedTimer timer_;
-};
-
-// Any other change: the Mission's content before and after.
-class SnapshotCommand : public QUndoCommand {
- public:
-  SnapshotCommand(MissionDocument& doc, const QString& text, Changes what, ChangedFlag flag,
-                  model::Mission before, model::Mission after, const QString& mergeKey)
-      : doc_(doc),
-        what_(what),
         flag_(flag),
-        before_(std::move(before)),
-        after_(std::move(after)),
-        mergeKey_(mergeKey) {
+        delta_(std::move(d)),
+        first_(std::move(first)),
+        fgBefore_(std::move(fgBefore)),
+        msgBefore_(std::move(msgBefore)),
+        fgAfter_(doc.selection(ListKind::FlightGroups)),
+        msgAfter_(doc.selection(ListKind::Messages)),
+        mergeKey_(mergeKey),
+        serial_(mergeKey.isEmpty() ? 0 : doc.transactionSerial()) {
     setText(text);
-    timer_.start();
   }
-  int id() const override { return mergeKey_.isEmpty() ? -1 : 2; }
+
+  int id() const override { return serial_ == 0 ? -1 : 1; }
+
   bool mergeWith(const QUndoCommand* other) override {
-    const auto* o = dynamic_cast<const SnapshotCommand*>(other);
-    if (!o || o->mergeKey_ != mergeKey_ || timer_.elapsed() > MergeWindowMs) return false;
-    after_ = o->after_;
-    what_ |= o->what_;
-    timer_.restart();
+    const auto* o = dynamic_cast<const DocumentCommand*>(other);
+    if (!o || o->serial_ != serial_ || serial_ == 0 || o->mergeKey_ != mergeKey_ ||
+        o->flag_ != flag_)
+      return false;
+    if (!delta_.mergeWith(o->delta_, doc_.mission(), &doc_.state().flightGroupBuffer)) return false;
+    fgAfter_ = o->fgAfter_;
+    msgAfter_ = o->msgAfter_;
+    // Typing back what was there leaves no step.
+    if (delta_.isNoOp()) setObsolete(true);
     return true;
   }
-  void redo() override { apply(after_); }
-  void undo() override { apply(before_); }
+
+  void redo() override {
+    if (pending_) {
+      // The edit was applied while it was recorded: announce it only.
+      pending_ = false;
+      doc_.applied(first_, flag_, fgAfter_, msgAfter_);
+      first_ = {};
+      return;
+    }
+    const ChangeSet c = delta_.apply(doc_.contentForCommands(), doc_.bufferForCommands());
+    doc_.applied(c, flag_, fgAfter_, msgAfter_);
+  }
+
+  void undo() override {
+    const ChangeSet c = delta_.revert(doc_.contentForCommands(), doc_.bufferForCommands());
+    doc_.applied(c, flag_, fgBefore_, msgBefore_);
+    // A cancelled transaction leaves no step behind.
+    if (drop_) setObsolete(true);
+  }
+
+  void dropOnUndo() { drop_ = true; }
+
+  std::size_t memory() const { return sizeof(*this) + delta_.memory(); }
 
  private:
-  void apply(const model::Mission& state) {
-    restoreContent(doc_.mission(), state);
-    doc_.applied(what_, flag_);
-  }
   MissionDocument& doc_;
-  Changes what_;
   ChangedFlag flag_;
-  model::Mission before_, after_;
+  model::Delta delta_;
+  ChangeSet first_;
+  bool pending_ = true;
+  bool drop_ = false;
+  model::Selection fgBefore_, msgBefore_, fgAfter_, msgAfter_;
   QString mergeKey_;
-  QElapsedTimer timer_;
+  int serial_;
 };
 
 }  // namespace
 
-void restoreContent(model::Mission& to, const model::Mission& from) {
-  const std::string fileName = to.fileName;
-  const bool named = to.named;
-  const bool f1 = to.flightGroupChanged, f2 = to.messageChanged, f3 = to.missionChanged;
-  const model::MissionDefaults defaults = to.defaults;
-  // The flight-group copy buffer is a clipboard, not content: undo leaves it alone.
-  model::FlightGroup buffer = std::move(to.flightGroupBuffer);
-  to = from;
-  to.flightGroupBuffer = std::move(buffer);
-  to.fileName = fileName;
-  to.named = named;
-  to.flightGroupChanged = f1;
-  to.messageChanged = f2;
-  to.missionChanged = f3;
-  to.defaults = defaults;
-}
-
 MissionDocument::MissionDocument(QObject* parent) : QObject(parent) {
   undo_.setUndoLimit(500);
-  connect(&undo_, &QUndoStack::indexChanged, this, [this] { afterIndexChange(); });
+  connect(&undo_, &QUndoStack::indexChanged, this, [this] {
+    // Undo and redo end a typing burst.
+    if (!pushing_ && !txExplicit_) closeTransaction();
+    afterIndexChange();
+  });
+  mission_.newMission(state_.defaults);
+  state_.flightGroupBuffer = newFlightGroupTemplate();
+  fgSel_ = {{0}, 0};
 }
 
-void MissionDocument::replaceMission(model::Mission m) {
-  mission_ = std::move(m);
+MissionDocument::~MissionDocument() {
+  // The commands refer to this document: they go before its members.
   undo_.clear();
+}
+
+// ---- Life cycle ---------------------------------------------------------------------------
+
+void MissionDocument::replaceMission(model::Mission m, const std::string& fileName, bool named,
+                                     bool unsaved) {
+  closeTransaction();
+  mission_ = std::move(m);
+  model::refreshDerived(mission_, ChangeSet::wholeMission());
+  state_.fileName = fileName;
+  state_.named = named;
+  state_.changed = {};
+  state_.changed.mission = unsaved;
+  // The copy buffer outlives the Mission it was copied from; until something is copied it
+  // holds the new-group template.
+  if (!state_.bufferFilled) state_.flightGroupBuffer = newFlightGroupTemplate();
+  undo_.clear();
+  // A mission that is not on disk has no clean state to come back to.
+  if (unsaved)
+    undo_.resetClean();
+  else
+    undo_.setClean();
+  fgSel_ = {{}, 0};
+  msgSel_ = {{}, 0};
+  fgSel_.clamp(static_cast<int>(mission_.flightGroups.size()));
+  msgSel_.clamp(static_cast<int>(mission_.messages.size()));
+  subItems_.clear();
+  emit changed(ChangeSet::wholeMission());
+  emit selectionChanged();
+}
+
+void MissionDocument::markSaved(const std::string& fileName) {
+  state_.fileName = fileName;
+  state_.named = true;
+  state_.changed = {};
   undo_.setClean();
-  fgSelection_ = mission_.flightGroups.empty() ? std::vector<int>{}
-                                               : std::vector<int>{mission_.currentFlightGroup};
-  msgSelection_ =
-      mission_.messages.empty() ? std::vector<int>{} : std::vector<int>{mission_.currentMessage};
-  clampSelections();
-  emit changed(WholeMission);
+  ChangeSet c;
+  c.changedState = true;
+  emit changed(c);
 }
 
-void MissionDocument::markSaved() {
-  mission_.clearChanged();
-  undo_.setClean();
-  emit changed(ChangedState);
+model::FlightGroup MissionDocument::newFlightGroupTemplate() const {
+  return mission_.newFlightGroupTemplate(state_.defaults);
 }
 
-void MissionDocument::selectFlightGroups(std::vector<int> indices) {
-  fgSelection_ = std::move(indices);
-  clampSelections();
-  emit changed(Selection);
+model::Message MissionDocument::newMessageTemplate() const {
+  return model::newMessageTemplate();
 }
 
-void MissionDocument::selectMessages(std::vector<int> indices) {
-  msgSelection_ = std::move(indices);
-  clampSelections();
-  emit changed(Selection);
+// ---- Selection ----------------------------------------------------------------------------
+
+const model::Selection& MissionDocument::selection(ListKind list) const {
+  return list == ListKind::FlightGroups ? fgSel_ : msgSel_;
 }
 
-void MissionDocument::clampSelections() {
-  auto clamp = [](std::vector<int>& sel, int count, int& current) {
-    sel.erase(
-        std::remove_if(sel.begin(), sel.end(), [count](int i) { return i < 0 || i >= count; }),
-        sel.end());
-    std::sort(sel.begin(), sel.end());
-    sel.erase(std::unique(sel.begin(), sel.end()), sel.end());
-    if (sel.empty() && count > 0) sel.push_back(std::clamp(current, 0, count - 1));
-    current = sel.empty() ? 0 : sel.front();
-  };
-  clamp(fgSelection_, static_cast<int>(mission_.flightGroups.size()), mission_.currentFlightGroup);
-  clamp(msgSelection_, static_cast<int>(mission_.messages.size()), mission_.currentMessage);
-}
-
-model::Bytes MissionDocument::recordBytes(RecordKind kind, int index) {
-  const auto i = static_cast<std::size_t>(index);
-  auto& m = mission_;
-  switch (kind) {
-    case RecordKind::Header:
-      return m.header.span();
-    case RecordKind::FlightGroup:
-      return m.flightGroups.at(i).span();
-    case RecordKind::FlightGroupGoalStrings:
-      return m.flightGroups.at(i).goalStrings.span();
-    case RecordKind::Message:
-      return m.messages.at(i).span();
-    case RecordKind::GlobalGoal:
-      return m.globalGoals.at(i).span();
-    case RecordKind::Team:
-      return m.teams.at(i).span();
-    case RecordKind::Briefing:
-      return m.briefings.at(i).span();
-    case RecordKind::GlobalGoalStrings:
-      return m.globalGoalStrings.at(i).span();
+void MissionDocument::select(ListKind list, std::vector<int> indices, int current) {
+  model::Selection& sel = list == ListKind::FlightGroups ? fgSel_ : msgSel_;
+  const int count = static_cast<int>(list == ListKind::FlightGroups ? mission_.flightGroups.size()
+                                                                    : mission_.messages.size());
+  model::Selection next{std::move(indices), current >= 0 ? current : sel.current};
+  next.clamp(count);
+  if (next == sel) return;
+  if (!txExplicit_) closeTransaction();
+  // Leaving a changed flight group makes the whole Mission count as changed.
+  if (list == ListKind::FlightGroups && next.current != sel.current && state_.changed.flightGroup) {
+    state_.changed.mission = true;
+    state_.changed.flightGroup = false;
   }
-  return {};
+  sel = std::move(next);
+  emit selectionChanged();
 }
+
+int MissionDocument::subItem(const std::string& name) const {
+  const auto it = subItems_.find(name);
+  return it == subItems_.end() ? 0 : it->second;
+}
+
+void MissionDocument::setSubItem(const std::string& name, int value) {
+  if (subItem(name) == value && subItems_.count(name)) return;
+  subItems_[name] = value;
+  emit selectionChanged();
+}
+
+// ---- Reading ------------------------------------------------------------------------------
 
 model::CBytes MissionDocument::recordBytes(RecordKind kind, int index) const {
-  return const_cast<MissionDocument*>(this)->recordBytes(kind, index);
+  return model::recordBytes(mission_, kind, index, &state_.flightGroupBuffer);
 }
 
 int MissionDocument::recordCount(RecordKind kind) const {
-  switch (kind) {
-    case RecordKind::Header:
-      return 1;
-    case RecordKind::FlightGroup:
-    case RecordKind::FlightGroupGoalStrings:
-      return static_cast<int>(mission_.flightGroups.size());
-    case RecordKind::Message:
-      return static_cast<int>(mission_.messages.size());
-    case RecordKind::GlobalGoal:
-    case RecordKind::Team:
-    case RecordKind::GlobalGoalStrings:
-      return static_cast<int>(model::TeamCount);
-    case RecordKind::Briefing:
-      return static_cast<int>(model::BriefingCount);
-  }
-  return 0;
+  return model::recordCount(mission_, kind);
 }
+
+// ---- Recording and pushing ----------------------------------------------------------------
+
+void MissionDocument::push(const QString& text, ChangedFlag flag, model::Delta d,
+                           const ChangeSet& c, const model::Selection& fgBefore,
+                           const model::Selection& msgBefore, const QString& mergeKey) {
+  if (d.empty()) return;
+  QString key = mergeKey;
+  if (txExplicit_ && key.isEmpty()) key = txKey_;
+  if (!key.isEmpty() && key != txKey_) {
+    closeTransaction();
+    txKey_ = key;
+    txSerial_ = nextSerial_++;
+  } else if (key.isEmpty() && !txExplicit_) {
+    closeTransaction();
+  }
+  pushing_ = true;
+  undo_.push(new DocumentCommand(*this, text, flag, std::move(d), c, fgBefore, msgBefore, key));
+  pushing_ = false;
+  afterIndexChange();
+}
+
+void MissionDocument::apply(const QString& text, ChangedFlag flag,
+                            const std::function<void(model::MissionEdit&)>& fn,
+                            const QString& mergeKey) {
+  const model::Selection fgBefore = fgSel_, msgBefore = msgSel_;
+  model::MissionEdit e(mission_, &state_.flightGroupBuffer);
+  fn(e);
+  const ChangeSet c = e.changes();
+  model::Delta d = e.take();
+  if (d.empty()) return;
+  if (c.flightGroupList) fgSel_.remap(*c.flightGroupList);
+  if (c.messageList) msgSel_.remap(*c.messageList);
+  push(text, flag, std::move(d), c, fgBefore, msgBefore, mergeKey);
+}
+
+void MissionDocument::applyListOp(const QString& text, ChangedFlag flag, ListKind list,
+                                  const std::function<model::Selection(model::MissionEdit&)>& fn) {
+  const model::Selection fgBefore = fgSel_, msgBefore = msgSel_;
+  model::MissionEdit e(mission_, &state_.flightGroupBuffer);
+  model::Selection after = fn(e);
+  const ChangeSet c = e.changes();
+  model::Delta d = e.take();
+  if (d.empty()) return;
+  if (c.flightGroupList) fgSel_.remap(*c.flightGroupList);
+  if (c.messageList) msgSel_.remap(*c.messageList);
+  model::Selection& sel = list == ListKind::FlightGroups ? fgSel_ : msgSel_;
+  sel = std::move(after);
+  sel.clamp(static_cast<int>(list == ListKind::FlightGroups ? mission_.flightGroups.size()
+                                                            : mission_.messages.size()));
+  push(text, flag, std::move(d), c, fgBefore, msgBefore, {});
+}
+
+void MissionDocument::editContent(const QString& text, ChangedFlag flag,
+                                  const std::function<void(model::Mission&)>& fn,
+                                  const QString& mergeKey) {
+  apply(
+      text, flag, [&](model::MissionEdit& e) { e.modifyContent(fn); }, mergeKey);
+}
+
+void MissionDocument::applied(const ChangeSet& c, ChangedFlag flag, const model::Selection& fg,
+                              const model::Selection& msg) {
+  model::mark(state_.changed, flag);
+  const bool selectionMoved = !(fg == fgSel_) || !(msg == msgSel_);
+  fgSel_ = fg;
+  msgSel_ = msg;
+  fgSel_.clamp(static_cast<int>(mission_.flightGroups.size()));
+  msgSel_.clamp(static_cast<int>(mission_.messages.size()));
+  ChangeSet out = c;
+  out.changedState = true;
+  emit changed(out);
+  if (selectionMoved) emit selectionChanged();
+}
+
+void MissionDocument::afterIndexChange() {
+  if (pushing_) return;
+  if (undo_.isClean() && state_.changed.any()) {
+    state_.changed = {};
+    ChangeSet c;
+    c.changedState = true;
+    emit changed(c);
+  }
+}
+
+// ---- Field edits --------------------------------------------------------------------------
 
 void MissionDocument::patch(RecordKind kind, const std::vector<int>& indices, std::size_t offset,
                             const std::vector<std::uint8_t>& bytes, const QString& mergeKey) {
-  std::vector<int> targets;
-  const int count = recordCount(kind);
-  for (int i : indices)
-    if (i >= 0 && i < count) targets.push_back(i);
-  if (targets.empty() || bytes.empty()) return;
-  // An edit that changes nothing is no undo step.
-  bool differs = false;
-  for (int i : targets) {
-    auto rec = recordBytes(kind, i);
-    if (offset + bytes.size() > rec.size()) return;
-    differs = differs || !std::equal(bytes.begin(), bytes.end(),
-                                     rec.begin() + static_cast<std::ptrdiff_t>(offset));
+  std::vector<PatchSpec> list;
+  for (int i : indices) list.push_back({kind, i, offset, bytes});
+  patches(tr("Edit"), list, mergeKey);
+}
+
+void MissionDocument::patches(const QString& text, const std::vector<PatchSpec>& list,
+                              const QString& mergeKey) {
+  ChangedFlag flag = ChangedFlag::None;
+  for (const PatchSpec& p : list) {
+    const int count = recordCount(p.kind);
+    if (p.index < 0 || p.index >= count || p.bytes.empty()) continue;
+    if (p.offset + p.bytes.size() > recordBytes(p.kind, p.index).size()) return;
+    switch (p.kind) {
+      case RecordKind::FlightGroup:
+      case RecordKind::FlightGroupGoalStrings:
+        if (flag == ChangedFlag::None) flag = ChangedFlag::FlightGroup;
+        break;
+      case RecordKind::Message:
+        if (flag != ChangedFlag::Mission) flag = ChangedFlag::Message;
+        break;
+      case RecordKind::FlightGroupBuffer:
+        break;
+      default:
+        flag = ChangedFlag::Mission;
+        break;
+    }
   }
-  if (!differs) return;
-  undo_.push(new PatchCommand(*this, kind, std::move(targets), offset, bytes, mergeKey));
+  apply(
+      text, flag,
+      [&](model::MissionEdit& e) {
+        for (const PatchSpec& p : list) {
+          if (p.index < 0 || p.index >= recordCount(p.kind) || p.bytes.empty()) continue;
+          e.patch(p.kind, p.index, p.offset, p.bytes);
+        }
+      },
+      mergeKey);
 }
 
 void MissionDocument::setFlightGroupText(const model::TextField& f, const std::string& text,
                                          const QString& mergeKey) {
   const std::string enc = model::encodeText(f, text);
-  patch(RecordKind::FlightGroup, fgSelection_, f.offset, {enc.begin(), enc.end()}, mergeKey);
+  patch(RecordKind::FlightGroup, fgSel_.selected, f.offset, {enc.begin(), enc.end()}, mergeKey);
 }
 
 void MissionDocument::setMessageText(const model::TextField& f, const std::string& text,
                                      const QString& mergeKey) {
   const std::string enc = model::encodeText(f, text);
-  patch(RecordKind::Message, msgSelection_, f.offset, {enc.begin(), enc.end()}, mergeKey);
+  patch(RecordKind::Message, msgSel_.selected, f.offset, {enc.begin(), enc.end()}, mergeKey);
 }
 
 void MissionDocument::setText(RecordKind kind, int record, const model::TextField& f,
@@ -301,66 +355,165 @@ void MissionDocument::setText(RecordKind kind, int record, const model::TextFiel
   patch(kind, {record}, f.offset, {enc.begin(), enc.end()}, mergeKey);
 }
 
+void MissionDocument::editFlightGroups(
+    const QString& text, const std::function<void(const model::Mission&, model::FlightGroup&)>& fn,
+    const QString& mergeKey) {
+  const std::vector<int> sel = fgSel_.selected;
+  apply(
+      text, ChangedFlag::FlightGroup,
+      [&](model::MissionEdit& e) {
+        for (int i : sel)
+          if (i >= 0 && i < static_cast<int>(mission_.flightGroups.size()))
+            e.modifyFlightGroup(i, [&](model::FlightGroup& g) { fn(e.mission(), g); });
+      },
+      mergeKey);
+}
+
+void MissionDocument::editMessages(
+    const QString& text, const std::function<void(const model::Mission&, model::Message&)>& fn,
+    const QString& mergeKey) {
+  const std::vector<int> sel = msgSel_.selected;
+  apply(
+      text, ChangedFlag::Message,
+      [&](model::MissionEdit& e) {
+        for (int i : sel)
+          if (i >= 0 && i < static_cast<int>(mission_.messages.size()))
+            e.modifyMessage(i, [&](model::Message& m) { fn(e.mission(), m); });
+      },
+      mergeKey);
+}
+
 void MissionDocument::setTextBlock(Block block, const std::string& memo) {
-  auto pick = [block](model::Mission& m) -> model::TextBlock& {
-    switch (block) {
-      case Block::SuccessDebrief:
-        return m.successDebrief;
-      case Block::FailureDebrief:
-        return m.failureDebrief;
-      default:
-        return m.description;
-    }
-  };
-  if (pick(mission_).text() == memo) return;
+  const model::TextBlock& now = model::textBlock(mission_, block);
+  if (now.text() == memo) return;
   // The description keeps the size of the current format's block; debriefings are 4096.
   const std::size_t size = block == Block::Description ? mission_.descriptionSize() : 4096;
-  edit(
-      tr("Edit text"), TextBlocks, ChangedFlag::Mission,
-      [&](model::Mission& m) { pick(m).setText(memo, std::max(size, pick(m).size())); },
+  model::TextBlock next = now;
+  next.setText(memo, std::max(size, now.size()));
+  apply(
+      tr("Edit text"), ChangedFlag::Mission,
+      [&](model::MissionEdit& e) { e.setTextBlock(block, next); },
       QStringLiteral("textblock%1").arg(static_cast<int>(block)));
 }
 
 void MissionDocument::setFormat(std::int16_t platformId) {
-  if (mission_.platformId == platformId) return;
-  edit(tr("Change format"), Format, ChangedFlag::Mission,
-       [platformId](model::Mission& m) { m.platformId = platformId; });
+  apply(tr("Change format"), ChangedFlag::Mission,
+        [&](model::MissionEdit& e) { e.setFormat(platformId); });
 }
 
-void MissionDocument::edit(const QString& text, Changes what, ChangedFlag flag,
-                           const std::function<void(model::Mission&)>& fn,
-                           const QString& mergeKey) {
-  model::Mission before = mission_;
-  model::Mission work = mission_;
-  fn(work);
-  undo_.push(
-      new SnapshotCommand(*this, text, what, flag, std::move(before), std::move(work), mergeKey));
+void MissionDocument::setSounds(std::vector<std::string> sounds, const QString& text) {
+  apply(text.isEmpty() ? tr("Message sounds") : text, ChangedFlag::Mission,
+        [&](model::MissionEdit& e) { e.setSounds(std::move(sounds)); });
 }
 
-void MissionDocument::applied(Changes what, ChangedFlag flag) {
-  switch (flag) {
-    case ChangedFlag::FlightGroup:
-      mission_.markFlightGroupChanged();
-      break;
-    case ChangedFlag::Message:
-      mission_.markMessageChanged();
-      break;
-    case ChangedFlag::Mission:
-      mission_.markMissionChanged();
-      break;
-    case ChangedFlag::None:
-      break;
+void MissionDocument::setAutoLinkAll(bool on) {
+  // Not in the file: the Mission does not count as changed.
+  apply(tr("Auto-link every flight group"), ChangedFlag::None, [&](model::MissionEdit& e) {
+    for (std::size_t i = 0; i < mission_.flightGroups.size(); ++i)
+      e.setAutoLink(static_cast<int>(i), on);
+  });
+}
+
+// ---- Flight-group list --------------------------------------------------------------------
+
+void MissionDocument::newFlightGroup() {
+  const model::FlightGroup tmpl = newFlightGroupTemplate();
+  applyListOp(
+      tr("New flight group"), ChangedFlag::FlightGroup, ListKind::FlightGroups,
+      [&](model::MissionEdit& e) { return editing::newFlightGroup(e, tmpl, state_.defaults); });
+}
+
+void MissionDocument::deleteFlightGroups() {
+  if (mission_.flightGroups.empty()) return;
+  const model::FlightGroup tmpl = newFlightGroupTemplate();
+  const model::Selection sel = fgSel_;
+  applyListOp(tr("Delete flight groups"), ChangedFlag::Mission, ListKind::FlightGroups,
+              [&](model::MissionEdit& e) { return editing::deleteFlightGroups(e, sel, tmpl); });
+}
+
+void MissionDocument::moveFlightGroupsUp() {
+  const model::Selection sel = fgSel_;
+  if (!editing::canMoveUp(mission_, sel)) return;
+  applyListOp(tr("Move up"), ChangedFlag::Mission, ListKind::FlightGroups,
+              [&](model::MissionEdit& e) { return editing::moveUp(e, sel); });
+}
+
+void MissionDocument::moveFlightGroupsDown() {
+  const model::Selection sel = fgSel_;
+  if (!editing::canMoveDown(mission_, sel)) return;
+  applyListOp(tr("Move down"), ChangedFlag::Mission, ListKind::FlightGroups,
+              [&](model::MissionEdit& e) { return editing::moveDown(e, sel); });
+}
+
+void MissionDocument::copyFlightGroup() {
+  if (!editing::copyFlightGroup(mission_, fgSel_, state_.flightGroupBuffer)) return;
+  state_.bufferFilled = true;
+  ChangeSet c;
+  c.of(RecordKind::FlightGroupBuffer).indices = {0};
+  c.of(RecordKind::FlightGroupBuffer).end = model::fg::Size;
+  emit changed(c);
+}
+
+void MissionDocument::cutFlightGroups() {
+  if (mission_.flightGroups.empty()) return;
+  // The copy is not part of the undo step; the renumbering of the buffer's references is.
+  copyFlightGroup();
+  const model::FlightGroup tmpl = newFlightGroupTemplate();
+  const model::Selection sel = fgSel_;
+  applyListOp(tr("Cut flight groups"), ChangedFlag::Mission, ListKind::FlightGroups,
+              [&](model::MissionEdit& e) { return editing::deleteFlightGroups(e, sel, tmpl); });
+}
+
+void MissionDocument::pasteFlightGroup() {
+  const model::FlightGroup buffer = state_.flightGroupBuffer;
+  const model::Selection sel = fgSel_;
+  applyListOp(tr("Paste flight group"), ChangedFlag::FlightGroup, ListKind::FlightGroups,
+              [&](model::MissionEdit& e) {
+                return editing::pasteFlightGroup(e, sel, buffer, state_.defaults);
+              });
+}
+
+// ---- Transactions -------------------------------------------------------------------------
+
+void MissionDocument::beginTransaction(const QString& key) {
+  closeTransaction();
+  txKey_ = key;
+  txExplicit_ = true;
+  txSerial_ = nextSerial_++;
+  txStart_ = undo_.index();
+}
+
+void MissionDocument::commitTransaction() {
+  closeTransaction();
+}
+
+void MissionDocument::cancelTransaction() {
+  if (!txExplicit_) return;
+  const int start = txStart_;
+  closeTransaction();
+  // Every step of the transaction is taken back and dropped from the history.
+  while (undo_.index() > start && undo_.index() > 0) {
+    const int before = undo_.index();
+    if (auto* cmd = dynamic_cast<DocumentCommand*>(
+            const_cast<QUndoCommand*>(undo_.command(undo_.index() - 1))))
+      cmd->dropOnUndo();
+    undo_.undo();
+    if (undo_.index() == before) break;
   }
-  mission_.syncCounts();
-  clampSelections();
-  emit changed(what | ChangedState);
 }
 
-void MissionDocument::afterIndexChange() {
-  if (undo_.isClean() && mission_.isChanged()) {
-    mission_.clearChanged();
-    emit changed(ChangedState);
-  }
+void MissionDocument::closeTransaction() {
+  txKey_.clear();
+  txExplicit_ = false;
+  txSerial_ = 0;
+  txStart_ = -1;
+}
+
+std::size_t MissionDocument::undoMemory() const {
+  std::size_t n = 0;
+  for (int i = 0; i < undo_.count(); ++i)
+    if (const auto* c = dynamic_cast<const DocumentCommand*>(undo_.command(i))) n += c->memory();
+  return n;
 }
 
 }  // namespace app

@@ -1,6 +1,20 @@
 #pragma once
-// The open document: owns the Mission, the flight-group and message selection and the undo
-// stack. Every change to the Mission goes through here and is announced by one signal.
+// The open document: owns the mission content, the editor state (file name, changed flags,
+// defaults, copy buffer), the selection and the undo stack. It is the only writer of the
+// content: views read through `mission()` (const) and change it only through the operations
+// below. Every operation is one undo step holding only what changed (model/mission_edit.h);
+// an edit that changes no byte is no step and sets no flag.
+//
+// Edit flow: control -> document operation -> MissionEdit records steps -> Delta in one
+// DocumentCommand -> content -> refreshDerived -> changed(ChangeSet) -> views.
+//
+// Adding an operation elsewhere (no edit of this file needed):
+//   doc.apply(tr("Delete message"), ChangedFlag::Message, [&](model::MissionEdit& e) {
+//     editing::renumberSomething(e, ...);   // patches of any records
+//     e.removeMessage(i);                   // list steps carry the sound entry
+//   });
+// For field edits use patch()/setField()/setText() or editFlightGroups()/editMessages();
+// for drags and typing wrap the edits in a transaction (beginTransaction/commitTransaction).
 
 #include <QObject>
 #include <QString>
@@ -8,13 +22,23 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
+#include "model/document_state.h"
 #include "model/mission.h"
+#include "model/mission_edit.h"
+#include "model/selection.h"
 
 namespace app {
 
-// What a change touched; views refresh what concerns them.
+using model::ChangedFlag;
+using model::ChangeSet;
+using model::ListKind;
+using model::RecordKind;
+
+// Topics of a change, for views that only need to know whether something they show changed.
 enum Change : unsigned {
   NoChange = 0,
   FlightGroupFields = 1u << 0,  // bytes of flight-group records
@@ -22,77 +46,108 @@ enum Change : unsigned {
   MessageFields = 1u << 2,
   MessageList = 1u << 3,
   GlobalGoalFields = 1u << 4,
-  TeamFields = 1u << 5,
+  TeamFields = 1u << 5,  // team records and team colours
   BriefingFields = 1u << 6,
   HeaderFields = 1u << 7,  // mission type, time limit, raw header bytes
   TextBlocks = 1u << 8,    // description and debriefings
   Format = 1u << 9,
-  Selection = 1u << 10,     // the selected flight groups or messages
-  ChangedState = 1u << 11,  // the changed flags (title, save prompts)
+  Selection = 1u << 10,     // the selected records or a shared sub-item
+  ChangedState = 1u << 11,  // the changed flags, the file name
   FlightGroupBufferChange = 1u << 12,
+  Sounds = 1u << 13,
   WholeMission = 0xFFFFu,  // load, new mission
 };
 using Changes = unsigned;
+// The topics a change set touches.
+Changes topicsOf(const ChangeSet& c);
 
-// Which list of records a field edit addresses.
-enum class RecordKind {
-  Header,
-  FlightGroup,
-  FlightGroupGoalStrings,
-  Message,
-  GlobalGoal,
-  Team,
-  Briefing,
-  GlobalGoalStrings
-};
-
-// Which of the Mission's changed flags an edit sets (None: editor state the file does not hold).
-enum class ChangedFlag { FlightGroup, Message, Mission, None };
+// Names of the shared sub-items (other views add their own names).
+namespace subitem {
+inline constexpr const char* Point = "point";                    // flight-group point 0..21
+inline constexpr const char* Order = "order";                    // flight-group order 0..3
+inline constexpr const char* Goal = "goal";                      // flight-group goal 0..7
+inline constexpr const char* MessageTrigger = "messageTrigger";  // message trigger 0..3
+}  // namespace subitem
 
 class MissionDocument : public QObject {
   Q_OBJECT
  public:
   explicit MissionDocument(QObject* parent = nullptr);
+  ~MissionDocument() override;
 
-  model::Mission& mission() { return mission_; }
   const model::Mission& mission() const { return mission_; }
+  const model::DocumentState& state() const { return state_; }
   QUndoStack* undoStack() { return &undo_; }
 
-  // Load, New Mission, import: the Mission is replaced and the undo history forgotten.
-  void replaceMission(model::Mission m);
-  // After a successful save: this state is the one on disk.
-  void markSaved();
+  // ---- Life cycle -----------------------------------------------------------------------
+  // Load, New Mission, import: the content is replaced, the undo history forgotten, the changed
+  // flags cleared (or the mission flag set: a wizard's or an imported mission is not on disk)
+  // and the first records selected.
+  void replaceMission(model::Mission m, const std::string& fileName = model::UnnamedFile,
+                      bool named = false, bool unsaved = false);
+  // After a successful save to `fileName`: this state is the one on disk.
+  void markSaved(const std::string& fileName);
+  const std::string& fileName() const { return state_.fileName; }
+  bool named() const { return state_.named; }
+  bool isChanged() const { return state_.changed.any(); }
+  const model::ChangedFlags& changedFlags() const { return state_.changed; }
+  // The settings new records are made from (editor state: no undo step, no flag).
+  void setDefaults(const model::MissionDefaults& d) { state_.defaults = d; }
+  const model::MissionDefaults& defaults() const { return state_.defaults; }
+  model::FlightGroup newFlightGroupTemplate() const;
+  model::Message newMessageTemplate() const;
 
-  // Selection. The current flight group is the first selected one.
-  const std::vector<int>& selectedFlightGroups() const { return fgSelection_; }
-  void selectFlightGroups(std::vector<int> indices);
-  int currentFlightGroup() const { return mission_.currentFlightGroup; }
-  const std::vector<int>& selectedMessages() const { return msgSelection_; }
-  void selectMessages(std::vector<int> indices);
-  int currentMessage() const { return mission_.currentMessage; }
+  // ---- Selection --------------------------------------------------------------------------
+  // One selection per list; `current` is the line the user clicked or moved the focus to.
+  const model::Selection& selection(ListKind list) const;
+  // Selects `indices`; `current` (-1: keep it if still selected, else the first) is the line
+  // with the focus.
+  void select(ListKind list, std::vector<int> indices, int current = -1);
+  const std::vector<int>& selectedFlightGroups() const { return fgSel_.selected; }
+  void selectFlightGroups(std::vector<int> indices, int current = -1) {
+    select(ListKind::FlightGroups, std::move(indices), current);
+  }
+  int currentFlightGroup() const { return fgSel_.current; }
+  const std::vector<int>& selectedMessages() const { return msgSel_.selected; }
+  void selectMessages(std::vector<int> indices, int current = -1) {
+    select(ListKind::Messages, std::move(indices), current);
+  }
+  int currentMessage() const { return msgSel_.current; }
+  // Shared sub-items (current point, order, goal, message trigger, ...), by name; 0 when unset.
+  int subItem(const std::string& name) const;
+  void setSubItem(const std::string& name, int value);
 
-  // The byte image of one record, for reading and for the generic field edit.
-  model::Bytes recordBytes(RecordKind kind, int index);
+  // ---- Reading records --------------------------------------------------------------------
   model::CBytes recordBytes(RecordKind kind, int index) const;
   int recordCount(RecordKind kind) const;
 
-  // One undo step that writes `bytes` at `offset` into each listed record. Edits with the same
-  // non-empty `mergeKey` that follow each other quickly on the same records merge into one step.
+  // ---- Field edits ------------------------------------------------------------------------
+  // One undo step that writes `bytes` at `offset` into each listed record. With a `mergeKey`
+  // the edit joins the previous one of the same key, records and bytes inside one transaction
+  // (typing into one field, see beginTransaction).
   void patch(RecordKind kind, const std::vector<int>& indices, std::size_t offset,
              const std::vector<std::uint8_t>& bytes, const QString& mergeKey = {});
+  // One undo step of several patches, each record with its own bytes (a drag of eight craft).
+  struct PatchSpec {
+    RecordKind kind;
+    int index;
+    std::size_t offset;
+    std::vector<std::uint8_t> bytes;
+  };
+  void patches(const QString& text, const std::vector<PatchSpec>& list,
+               const QString& mergeKey = {});
 
-  // Typed field edits into every selected flight group / message, or one record.
   template <class T>
   void setFlightGroupField(model::Field<T> f, T value, std::size_t index = 0,
                            const QString& mergeKey = {}) {
-    patch(RecordKind::FlightGroup, fgSelection_, f.at(index), encode(value), mergeKey);
+    patch(RecordKind::FlightGroup, fgSel_.selected, f.at(index), encode(value), mergeKey);
   }
   void setFlightGroupText(const model::TextField& f, const std::string& text,
                           const QString& mergeKey = {});
   template <class T>
   void setMessageField(model::Field<T> f, T value, std::size_t index = 0,
                        const QString& mergeKey = {}) {
-    patch(RecordKind::Message, msgSelection_, f.at(index), encode(value), mergeKey);
+    patch(RecordKind::Message, msgSel_.selected, f.at(index), encode(value), mergeKey);
   }
   void setMessageText(const model::TextField& f, const std::string& text,
                       const QString& mergeKey = {});
@@ -104,21 +159,74 @@ class MissionDocument : public QObject {
   void setText(RecordKind kind, int record, const model::TextField& f, const std::string& text,
                const QString& mergeKey = {});
 
+  // One undo step that runs `fn` on a copy of every selected flight group (message) and keeps
+  // the bytes and flags it changed.
+  void editFlightGroups(const QString& text,
+                        const std::function<void(const model::Mission&, model::FlightGroup&)>& fn,
+                        const QString& mergeKey = {});
+  void editMessages(const QString& text,
+                    const std::function<void(const model::Mission&, model::Message&)>& fn,
+                    const QString& mergeKey = {});
+
   // Description and debriefings, as memo text.
-  enum class Block { Description, SuccessDebrief, FailureDebrief };
+  using Block = model::TextBlockId;
   void setTextBlock(Block block, const std::string& memo);
   // The format switch (12 or 14): no record changes, the writer follows PlatformId.
   void setFormat(std::int16_t platformId);
+  // The per-mission message sound list.
+  void setSounds(std::vector<std::string> sounds, const QString& text = {});
+  // The in-memory auto-link flag of every flight group (not in the file: sets no flag).
+  void setAutoLinkAll(bool on);
 
-  // Any other change as one undo step: the Mission is snapshotted before and after `fn`.
-  void edit(const QString& text, Changes what, ChangedFlag flag,
-            const std::function<void(model::Mission&)>& fn, const QString& mergeKey = {});
+  // ---- Any other operation ----------------------------------------------------------------
+  // Runs `fn` with a recorder on the content and the copy buffer; what it records becomes one
+  // undo step setting `flag`. Selections follow inserted, removed and moved records; undo and
+  // redo give back the selection of their side. Nothing recorded: no step.
+  void apply(const QString& text, ChangedFlag flag,
+             const std::function<void(model::MissionEdit&)>& fn, const QString& mergeKey = {});
+  // The same for a list operation that decides the selection of `list` afterwards.
+  void applyListOp(const QString& text, ChangedFlag flag, ListKind list,
+                   const std::function<model::Selection(model::MissionEdit&)>& fn);
+  // Rare edits of many kinds at once: `fn` changes a copy of the content, the difference is
+  // recorded (lists whose length changed are stored whole).
+  void editContent(const QString& text, ChangedFlag flag,
+                   const std::function<void(model::Mission&)>& fn, const QString& mergeKey = {});
 
-  // Called by the undo commands.
-  void applied(Changes what, ChangedFlag flag);
+  // ---- Flight-group list ------------------------------------------------------------------
+  void newFlightGroup();
+  void deleteFlightGroups();
+  void moveFlightGroupsUp();
+  void moveFlightGroupsDown();
+  // Copies the current flight group into the copy buffer (not an undo step).
+  void copyFlightGroup();
+  void cutFlightGroups();
+  void pasteFlightGroup();
+
+  // ---- Transactions -----------------------------------------------------------------------
+  // Between begin and commit, edits with the transaction's key join one undo step as long as
+  // they touch the same bytes of the same records; cancel takes the whole transaction back.
+  // An edit with a merge key outside an explicit transaction opens one that the next edit of
+  // another field, a selection change, undo or redo closes.
+  void beginTransaction(const QString& key);
+  void commitTransaction();
+  void cancelTransaction();
+  bool inTransaction() const { return !txKey_.isEmpty(); }
+
+  // Bytes held by the undo history (for the benchmark and the tests).
+  std::size_t undoMemory() const;
+
+  // Called by the undo commands: `c` was just applied to the content; the selections become
+  // `fg` and `msg`.
+  void applied(const ChangeSet& c, ChangedFlag flag, const model::Selection& fg,
+               const model::Selection& msg);
+  model::Mission& contentForCommands() { return mission_; }
+  model::FlightGroup* bufferForCommands() { return &state_.flightGroupBuffer; }
+  // The transaction an edit pushed now belongs to (0: none).
+  int transactionSerial() const { return txSerial_; }
 
  signals:
-  void changed(app::Changes what);
+  void changed(const app::ChangeSet& what);
+  void selectionChanged();
 
  private:
   template <class T>
@@ -129,17 +237,23 @@ class MissionDocument : public QObject {
     else
       return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>(v >> 8)};
   }
-  void clampSelections();
+  void push(const QString& text, ChangedFlag flag, model::Delta d, const ChangeSet& c,
+            const model::Selection& fgBefore, const model::Selection& msgBefore,
+            const QString& mergeKey);
   void afterIndexChange();
+  void closeTransaction();
 
   model::Mission mission_;
+  model::DocumentState state_;
   QUndoStack undo_;
-  std::vector<int> fgSelection_{0};
-  std::vector<int> msgSelection_;
+  model::Selection fgSel_, msgSel_;
+  std::map<std::string, int> subItems_;
+  QString txKey_;
+  bool txExplicit_ = false;
+  int txSerial_ = 0;  // serial of the open transaction, 0 when none
+  int nextSerial_ = 1;
+  int txStart_ = -1;  // undo index when the transaction began
+  bool pushing_ = false;
 };
-
-// Copies every record and list of `from` into `to`, keeping `to`'s file name, naming,
-// settings, changed flags and copy buffer: what an undo step restores.
-void restoreContent(model::Mission& to, const model::Mission& from);
 
 }  // namespace app

@@ -94,7 +94,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
 
   setTitle(shell::startupTitle());
   // Until the first activation the Mission is the empty one made here.
-  doc_->mission().defaults = missionDefaults();
+  doc_->setDefaults(missionDefaults());
   connect(doc_.get(), &MissionDocument::changed, this, &MainWindow::onDocumentChanged);
   applyFormat();
   pages_->setCurrentIndex(0);
@@ -494,19 +494,18 @@ void MainWindow::openLastUsedFile() {
 
 void MainWindow::makeNewMission(std::int16_t platformId) {
   model::Mission m;
-  m.defaults = missionDefaults();
   m.platformId = platformId;
   // Raw header bytes the new Mission does not set keep what they held.
   m.header = doc_->mission().header;
-  m.newMission();
-  m.named = doc_->mission().named;
-  doc_->replaceMission(std::move(m));
+  doc_->setDefaults(missionDefaults());
+  m.newMission(missionDefaults());
+  doc_->replaceMission(std::move(m), model::UnnamedFile, doc_->named());
   omitWarnings_ = false;
   setTitle(shell::newMissionTitle());
 }
 
 bool MainWindow::saveChanged() {
-  if (!doc_->mission().isChanged()) return true;
+  if (!doc_->isChanged()) return true;
   const auto answer = prompter_->question(this, tr(ChangedQuestion),
                                           QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
   if (answer == QMessageBox::No) return true;
@@ -560,16 +559,12 @@ bool MainWindow::load(const QString& path) {
     prompter_->error(this, qs(r.message));
     return false;
   }
-  // The flight-group copy buffer outlives the Mission it was copied from.
-  m.flightGroupBuffer = doc_->mission().flightGroupBuffer;
-  m.named = true;
-  m.clearChanged();
-  doc_->replaceMission(std::move(m));
+  doc_->replaceMission(std::move(m), native(path), true);
   omitWarnings_ = false;
-  setTitle(shell::loadedTitle(doc_->mission()));
+  setTitle(shell::loadedTitle(doc_->fileName(), doc_->mission().title()));
 
   if (settings_.doBackups) {
-    if (const auto backup = model::backupPathFor(doc_->mission().fileName)) {
+    if (const auto backup = model::backupPathFor(doc_->fileName())) {
       // The backup is a courtesy: a folder that cannot take it does not stop the load.
       model::writeFileAtomically(*backup, model::writeMission(doc_->mission()));
     }
@@ -578,8 +573,7 @@ bool MainWindow::load(const QString& path) {
 }
 
 bool MainWindow::save() {
-  const model::Mission& m = doc_->mission();
-  if (m.named && m.fileName != model::UnnamedFile) return saveTo(qs(m.fileName));
+  if (doc_->named() && doc_->fileName() != model::UnnamedFile) return saveTo(qs(doc_->fileName()));
   return saveAs();
 }
 
@@ -603,12 +597,12 @@ bool MainWindow::saveTo(const QString& path) {
     prompter_->error(this, qs(r.error));
     return false;
   }
-  doc_->markSaved();
+  doc_->markSaved(native(path));
   if (settings_.fileSavedMsg)
     NoticeWindow::show(this, qs(model::savedBytesNotice(doc_->mission().platformId, r.bytes)),
                        SavedNoticeMs);
-  setTitle(shell::savedTitle(doc_->mission()));
-  addToHistory(qs(doc_->mission().fileName));
+  setTitle(shell::savedTitle(doc_->fileName(), doc_->mission().title()));
+  addToHistory(qs(doc_->fileName()));
   runCheck(false);
   return true;
 }
@@ -681,10 +675,7 @@ void MainWindow::preferences() {
   connect(&dialog, &PreferencesDialog::autoLinkToggled, this, [this](bool on) {
     // An undo step of its own, so that undoing older edits cannot bring back old flags; the
     // flag is not in the file, so the Mission does not count as changed.
-    doc_->edit(tr("Auto-link every flight group"), FlightGroupFields, ChangedFlag::None,
-               [on](model::Mission& m) {
-                 for (auto& g : m.flightGroups) g.autoLink = on;
-               });
+    doc_->setAutoLinkAll(on);
   });
   prompter_->exec(dialog);
   applySettingsToMission();
@@ -692,10 +683,9 @@ void MainWindow::preferences() {
 }
 
 void MainWindow::applySettingsToMission() {
-  model::Mission& m = doc_->mission();
-  m.defaults = missionDefaults();
-  m.newFlightGroupTemplate.set(model::fg::CraftType, static_cast<model::u8>(settings_.defaultShip));
-  m.newFlightGroupTemplate.set(model::fg::AiRank, static_cast<model::u8>(settings_.defaultAI));
+  // New flight groups are made from the document's defaults when they are added, so an undo
+  // cannot bring back older settings.
+  doc_->setDefaults(missionDefaults());
 }
 
 void MainWindow::about() {
@@ -727,8 +717,8 @@ void MainWindow::applyFormat() {
     w->setVisible(w == noDebriefLabel_ ? base : !base);
 }
 
-void MainWindow::onDocumentChanged(unsigned what) {
-  if (what & Format) applyFormat();
+void MainWindow::onDocumentChanged(const ChangeSet& c) {
+  if (c.format || c.whole) applyFormat();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "model/mission.h"
+#include "model/mission_edit.h"
 #include "shell/file_history.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
@@ -104,7 +105,7 @@ class MainWindow : public QMainWindow {
   void addToHistory(const QString& path);
   void setTitle(const std::string& utf8);
   void applyFormat();
-  void onDocumentChanged(unsigned what);
+  void onDocumentChanged(const model::ChangeSet& c);
   void runStartAction();
   void runStartUpDialog();
   void openLastUsedFile();

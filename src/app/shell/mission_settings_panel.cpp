@@ -10,6 +10,7 @@
 #include <QSpinBox>
 
 #include "app/model/mission_document.h"
+#include "app/model/view_updater.h"
 
 namespace app {
 
@@ -72,24 +73,24 @@ MissionSettingsPanel::MissionSettingsPanel(MissionDocument& doc, QWidget* parent
   connect(zynRadio_, &QRadioButton::clicked, this, [this] { doc_.setFormat(model::FormatBase); });
   connect(qvnRadio_, &QRadioButton::clicked, this,
           [this] { doc_.setFormat(model::FormatExpansion); });
-  connect(&doc_, &MissionDocument::changed, this, &MissionSettingsPanel::onChanged);
+  new ViewUpdater(this, doc_, HeaderFields | Format,
+                  [this](Changes t, const ChangeSet&) { onChanged(t); });
   refresh();
 }
 
 void MissionSettingsPanel::typeChosen(int index) {
   if (filling_ || index < 0 || index == doc_.mission().missionType()) return;
-  doc_.edit(tr("Mission type"), HeaderFields | TeamFields, ChangedFlag::Mission,
-            [index](model::Mission& m) {
-              m.header.set(MissionType, static_cast<model::u8>(index));
-              // In a combat mission team 1 fights as Imperial and team 2 as Rebel.
-              if (index == model::MultiplayerCombat) {
-                m.teamIff[0] = 1;
-                m.teamIff[1] = 0;
-              }
-            });
+  doc_.apply(tr("Mission type"), ChangedFlag::Mission, [index](model::MissionEdit& e) {
+    e.set(RecordKind::Header, 0, MissionType, static_cast<model::u8>(index));
+    // In a combat mission team 1 fights as Imperial and team 2 as Rebel.
+    if (index == model::MultiplayerCombat) {
+      const std::uint8_t iff[2] = {1, 0};
+      e.patch(RecordKind::TeamIff, 0, 0, iff);
+    }
+  });
 }
 
-void MissionSettingsPanel::onChanged(unsigned what) {
+void MissionSettingsPanel::onChanged(Changes what) {
   if (what & (HeaderFields | Format)) refresh();
 }
 

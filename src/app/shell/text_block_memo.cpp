@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "app/model/view_updater.h"
 #include "app/shell/text.h"
 
 namespace app {
@@ -15,7 +16,8 @@ TextBlockMemo::TextBlockMemo(MissionDocument& doc, MissionDocument::Block block,
   // Tab moves on to the next control, as in the editor's other boxes.
   setTabChangesFocus(true);
   connect(this, &QPlainTextEdit::textChanged, this, &TextBlockMemo::write);
-  connect(&doc_, &MissionDocument::changed, this, &TextBlockMemo::onChanged);
+  new ViewUpdater(this, doc_, TextBlocks | Format,
+                  [this](Changes t, const ChangeSet&) { onChanged(t); });
   refresh();
 }
 

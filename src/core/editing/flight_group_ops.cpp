@@ -27,11 +27,6 @@ std::vector<int> validSelection(const Mission& m, const FlightGroupSelection& s)
   return sel;
 }
 
-FlightGroupSelection finish(Mission& m, FlightGroupSelection s) {
-  m.currentFlightGroup = s.current;
-  return s;
-}
-
 void renumberTrigger(Bytes t, int a, Renumber code, std::size_t count) {
   if (model::get(t, tr::VariableType) != TargetFlightGroup) return;
   model::set(t, tr::Variable, renumbered(model::get(t, tr::Variable), a, code, count));
@@ -95,22 +90,49 @@ std::uint8_t renumbered(std::uint8_t r, int a, Renumber code, std::size_t count)
   return r;
 }
 
-void renumberReferences(Mission& m, int a, Renumber code) {
+void renumberReferences(model::MissionEdit& e, int a, Renumber code) {
+  const Mission& m = e.mission();
   const std::size_t count = m.flightGroups.size();
-  for (FlightGroup& g : m.flightGroups) renumberFlightGroup(g, a, code, count);
+  for (std::size_t i = 0; i < count; ++i) {
+    FlightGroup g;
+    g.bytes = m.flightGroups[i].bytes;
+    renumberFlightGroup(g, a, code, count);
+    e.patchDiff(model::RecordKind::FlightGroup, static_cast<int>(i), 0, g.span());
+  }
   // The buffer keeps naming the groups it named when it was copied.
-  renumberFlightGroup(m.flightGroupBuffer, a, code, count);
-  for (model::Message& msg : m.messages)
+  e.modifyBuffer([&](FlightGroup& b) { renumberFlightGroup(b, a, code, count); });
+  for (std::size_t i = 0; i < m.messages.size(); ++i) {
+    model::Message msg = m.messages[i];
     renumberTriggerSet(msg.part(model::message::Triggers, model::triggerset::Size), a, code, count);
-  for (model::GlobalGoal& gg : m.globalGoals)
+    e.patchDiff(model::RecordKind::Message, static_cast<int>(i), 0, msg.span());
+  }
+  for (std::size_t t = 0; t < m.globalGoals.size(); ++t) {
+    model::GlobalGoal gg = m.globalGoals[t];
     for (std::size_t p = 0; p < model::globalgoal::EntryAt.size(); ++p)
       renumberTriggerSet(gg.entry(p).subspan(model::ggentry::Triggers, model::triggerset::Size), a,
                          code, count);
+    e.patchDiff(model::RecordKind::GlobalGoal, static_cast<int>(t), 0, gg.span());
+  }
 }
 
-FlightGroupSelection newFlightGroup(Mission& m) {
-  const int index = m.addFlightGroup();
-  return finish(m, {{index}, index});
+void renumberReferences(Mission& m, int a, Renumber code) {
+  model::MissionEdit e(m);
+  renumberReferences(e, a, code);
+  e.take();
+}
+
+FlightGroupSelection newFlightGroup(model::MissionEdit& e, const FlightGroup& tmpl,
+                                    const model::MissionDefaults& defaults) {
+  const int index = static_cast<int>(e.mission().flightGroups.size());
+  e.insertFlightGroup(index, e.mission().addedFlightGroup(tmpl, defaults));
+  return {{index}, index};
+}
+
+FlightGroupSelection newFlightGroup(Mission& m, const model::MissionDefaults& defaults) {
+  model::MissionEdit e(m);
+  auto s = newFlightGroup(e, m.newFlightGroupTemplate(defaults), defaults);
+  e.take();
+  return s;
 }
 
 bool canMoveUp(const Mission& m, const FlightGroupSelection& s) {
@@ -125,53 +147,64 @@ bool canMoveDown(const Mission& m, const FlightGroupSelection& s) {
   return !sel.empty() && s.current >= 0 && s.current < last && sel.back() != last;
 }
 
-FlightGroupSelection moveUp(Mission& m, const FlightGroupSelection& s) {
-  if (!canMoveUp(m, s)) return s;
-  FlightGroupSelection out{validSelection(m, s), s.current};
+FlightGroupSelection moveUp(model::MissionEdit& e, const FlightGroupSelection& s) {
+  if (!canMoveUp(e.mission(), s)) return s;
+  FlightGroupSelection out{validSelection(e.mission(), s), s.current};
   for (int& i : out.selected) {
-    renumberReferences(m, i, Renumber::Up);
-    std::swap(m.flightGroups[static_cast<std::size_t>(i)],
-              m.flightGroups[static_cast<std::size_t>(i - 1)]);
+    renumberReferences(e, i, Renumber::Up);
+    e.moveFlightGroup(i, i - 1);
     if (out.current == i)
       out.current = i - 1;
     else if (out.current == i - 1)
       out.current = i;
     --i;
   }
-  m.markMissionChanged();
-  return finish(m, out);
+  return out;
 }
 
-FlightGroupSelection moveDown(Mission& m, const FlightGroupSelection& s) {
-  if (!canMoveDown(m, s)) return s;
-  FlightGroupSelection out{validSelection(m, s), s.current};
+FlightGroupSelection moveDown(model::MissionEdit& e, const FlightGroupSelection& s) {
+  if (!canMoveDown(e.mission(), s)) return s;
+  FlightGroupSelection out{validSelection(e.mission(), s), s.current};
   for (auto it = out.selected.rbegin(); it != out.selected.rend(); ++it) {
     int& i = *it;
-    renumberReferences(m, i, Renumber::Down);
-    std::swap(m.flightGroups[static_cast<std::size_t>(i)],
-              m.flightGroups[static_cast<std::size_t>(i + 1)]);
+    renumberReferences(e, i, Renumber::Down);
+    e.moveFlightGroup(i, i + 1);
     if (out.current == i)
       out.current = i + 1;
     else if (out.current == i + 1)
       out.current = i;
     ++i;
   }
-  m.markMissionChanged();
-  return finish(m, out);
+  return out;
 }
 
-FlightGroupSelection deleteFlightGroups(Mission& m, const FlightGroupSelection& s) {
-  const std::vector<int> sel = validSelection(m, s);
+FlightGroupSelection moveUp(Mission& m, const FlightGroupSelection& s) {
+  model::MissionEdit e(m);
+  auto out = moveUp(e, s);
+  e.take();
+  return out;
+}
+
+FlightGroupSelection moveDown(Mission& m, const FlightGroupSelection& s) {
+  model::MissionEdit e(m);
+  auto out = moveDown(e, s);
+  e.take();
+  return out;
+}
+
+FlightGroupSelection deleteFlightGroups(model::MissionEdit& e, const FlightGroupSelection& s,
+                                        const FlightGroup& tmpl) {
+  const std::vector<int> sel = validSelection(e.mission(), s);
   if (sel.empty()) return s;
-  if (m.flightGroups.size() == 1) {
-    renumberReferences(m, 0, Renumber::Delete);
-    FlightGroup fresh = m.newFlightGroupTemplate;
-    fresh.autoLink = m.flightGroups[0].autoLink;
-    fresh.heading = model::Heading{};
-    m.flightGroups[0] = fresh;
-    m.updateMapExtent();
-    m.markMissionChanged();
-    return finish(m, {{0}, 0});
+  if (e.mission().flightGroups.size() == 1) {
+    renumberReferences(e, 0, Renumber::Delete);
+    e.modifyFlightGroup(0, [&](FlightGroup& g) {
+      FlightGroup fresh = tmpl;
+      fresh.autoLink = g.autoLink;
+      fresh.heading = model::Heading{};
+      g = fresh;
+    });
+    return {{0}, 0};
   }
   // The current line steps up once for every deleted line (never below the first), then comes
   // down one again unless it was the first: one deleted line leaves the current line on the
@@ -179,41 +212,46 @@ FlightGroupSelection deleteFlightGroups(Mission& m, const FlightGroupSelection& 
   const int oldCurrent = s.current;
   int current = oldCurrent;
   for (auto it = sel.rbegin(); it != sel.rend(); ++it) {
-    renumberReferences(m, *it, Renumber::Delete);
-    m.flightGroups.erase(m.flightGroups.begin() + *it);
+    renumberReferences(e, *it, Renumber::Delete);
+    e.removeFlightGroup(*it);
     if (current > 0) --current;
   }
   if (oldCurrent != 0) ++current;
-  m.syncCounts();
-  m.updateMapExtent();
-  m.markMissionChanged();
-  const int count = static_cast<int>(m.flightGroups.size());
-  if (count == 0) return finish(m, {{}, 0});
+  const int count = static_cast<int>(e.mission().flightGroups.size());
+  if (count == 0) return {{}, 0};
   current = std::clamp(current, 0, count - 1);
-  return finish(m, {{current}, current});
+  return {{current}, current};
 }
 
-void copyFlightGroup(Mission& m, const FlightGroupSelection& s) {
-  if (s.current < 0 || static_cast<std::size_t>(s.current) >= m.flightGroups.size()) return;
-  m.flightGroupBuffer = m.flightGroups[static_cast<std::size_t>(s.current)];
+FlightGroupSelection deleteFlightGroups(Mission& m, const FlightGroupSelection& s) {
+  model::MissionEdit e(m);
+  auto out = deleteFlightGroups(e, s, m.newFlightGroupTemplate({}));
+  e.take();
+  return out;
 }
 
-FlightGroupSelection cutFlightGroups(Mission& m, const FlightGroupSelection& s) {
-  if (m.flightGroups.empty()) return s;
-  copyFlightGroup(m, s);
-  return deleteFlightGroups(m, s);
+bool copyFlightGroup(const Mission& m, const FlightGroupSelection& s, FlightGroup& buffer) {
+  if (s.current < 0 || static_cast<std::size_t>(s.current) >= m.flightGroups.size()) return false;
+  buffer = m.flightGroups[static_cast<std::size_t>(s.current)];
+  return true;
 }
 
-FlightGroupSelection pasteFlightGroup(Mission& m, const FlightGroupSelection& s) {
-  FlightGroup g = m.flightGroupBuffer;
-  if (m.defaults.autoLink && m.missionType() != model::Melee) g.autoLink = true;
-  m.flightGroups.push_back(g);
-  m.syncCounts();
-  m.updateMapExtent();
-  m.markFlightGroupChanged();
-  FlightGroupSelection out{validSelection(m, s), s.current};
-  if (m.flightGroups.size() == 1) out = {{0}, 0};
-  return finish(m, out);
+FlightGroupSelection cutFlightGroups(model::MissionEdit& e, const FlightGroupSelection& s,
+                                     const FlightGroup& tmpl) {
+  if (e.mission().flightGroups.empty()) return s;
+  if (e.buffer()) copyFlightGroup(e.mission(), s, *e.buffer());
+  return deleteFlightGroups(e, s, tmpl);
+}
+
+FlightGroupSelection pasteFlightGroup(model::MissionEdit& e, const FlightGroupSelection& s,
+                                      const FlightGroup& buffer,
+                                      const model::MissionDefaults& defaults) {
+  FlightGroup g = buffer;
+  if (defaults.autoLink && e.mission().missionType() != model::Melee) g.autoLink = true;
+  e.insertFlightGroup(static_cast<int>(e.mission().flightGroups.size()), g);
+  FlightGroupSelection out{validSelection(e.mission(), s), s.current};
+  if (e.mission().flightGroups.size() == 1) out = {{0}, 0};
+  return out;
 }
 
 }  // namespace editing

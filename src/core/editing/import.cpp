@@ -349,7 +349,7 @@ constexpr std::array<std::size_t, ofg::PointCount> OlderPointRows{
 model::FlightGroup convertFlightGroup(const model::Record<ofg::Size>& old, std::size_t oldCount,
                                       const model::Mission& m, const ImportOptions& options) {
   auto v = [&](model::Field<i16> f, std::size_t i = 0) { return int{old.get(f, i)}; };
-  model::FlightGroup g = m.newFlightGroupTemplate;
+  model::FlightGroup g = m.newFlightGroupTemplate(options.defaults);
   g.autoLink = options.defaults.autoLink;
   g.setText(model::fg::Name, convertedName(old.text(ofg::Name)));
   g.setText(model::fg::Cargo, convertedName(old.text(ofg::Cargo)));
@@ -449,7 +449,7 @@ model::FlightGroup convertFlightGroup(const model::Record<ofg::Size>& old, std::
 model::FlightGroup convertObjectGroup(const model::Record<oog::Size>& old, const model::Mission& m,
                                       const ImportOptions& options) {
   auto v = [&](model::Field<i16> f) { return int{old.get(f)}; };
-  model::FlightGroup g = m.newFlightGroupTemplate;
+  model::FlightGroup g = m.newFlightGroupTemplate(options.defaults);
   g.autoLink = options.defaults.autoLink;
   g.setText(model::fg::Name, convertedName(old.text(oog::Name)));
 
@@ -547,9 +547,8 @@ model::Mission convertOlderMission(const model::OlderMission& old, const ImportO
                                    ImportedExtras& extras) {
   auto owned = std::make_unique<model::Mission>();
   model::Mission& m = *owned;
-  m.defaults = options.defaults;
   m.platformId = options.platformId;
-  m.newMission();
+  m.newMission(options.defaults);
   m.flightGroups.clear();
   m.header.set(model::header::TimeLimitMinutes, lowByte(old.header.get(oh::TimeLimit)));
 
@@ -596,10 +595,6 @@ model::Mission convertOlderMission(const model::OlderMission& old, const ImportO
   m.updateMapExtent();
   if (planetSeen) extras.notices.push_back(PlanetNotice);
   if (old.header.get(oh::Location) == 1) extras.notices.push_back(SurfaceNotice);
-  m.fileName = model::UnnamedFile;
-  m.named = false;
-  m.currentFlightGroup = 0;
-  m.clearChanged();
   return std::move(m);
 }
 
@@ -703,7 +698,6 @@ bool importBriefingFile(const std::string& path, model::Mission& m, std::string&
     return false;
   }
   convertOlderBriefing(brf, m);
-  m.markMissionChanged();
   return true;
 }
 
@@ -722,16 +716,10 @@ ImportResult importOlderMissionFile(const std::string& path, model::Mission& out
   auto m = std::make_unique<model::Mission>(convertOlderMission(*old, options, result.extras));
   if (const auto brf = matchingBriefingFile(path)) {
     std::string message;
-    if (importBriefingFile(*brf, *m, message))
-      m->clearChanged();
-    else
-      result.extras.notices.push_back(message);
+    if (!importBriefingFile(*brf, *m, message)) result.extras.notices.push_back(message);
   } else {
     result.extras.notices.push_back(MissingBriefingMessage);
   }
-  // The copy buffer is not part of a mission: a group copied before the import can be pasted.
-  if (!(out.flightGroupBuffer == model::FlightGroup{}))
-    m->flightGroupBuffer = out.flightGroupBuffer;
   out = std::move(*m);
   result.ok = true;
   return result;

@@ -27,7 +27,7 @@ bool offered(const std::array<int, 3>& values, int v) {
 
 // A player flight group as every kind starts it.
 model::FlightGroup playerGroup(const model::Mission& m, int player) {
-  model::FlightGroup g = m.newFlightGroupTemplate;
+  model::FlightGroup g = m.newFlightGroupTemplate({});
   g.heading = model::Heading{};
   g.set(fg::PlayerNumber, static_cast<u8>(player));
   return g;
@@ -165,9 +165,7 @@ void buildWizardMission(model::Mission& m, const WizardChoices& c) {
       break;
   }
   m.syncCounts();
-  m.currentFlightGroup = 0;
   m.updateMapExtent();
-  m.markMissionChanged();
 }
 
 }  // namespace editing

@@ -16,13 +16,15 @@ void Mission::clear() {
   trailingBytes.clear();
 }
 
-void Mission::buildTemplates() {
-  newMessageTemplate = Message{};
-  newMessageTemplate.set(message::Color, std::uint8_t{'0'});
-  newMessageTemplate.setText(message::Text, "New Message");
+Message newMessageTemplate() {
+  Message m;
+  m.set(message::Color, std::uint8_t{'0'});
+  m.setText(message::Text, "New Message");
+  return m;
+}
 
-  FlightGroup& t = newFlightGroupTemplate;
-  t = FlightGroup{};
+FlightGroup Mission::newFlightGroupTemplate(const MissionDefaults& defaults) const {
+  FlightGroup t;
   t.setText(fg::Name, "Unnamed");
   t.set(fg::CraftType, static_cast<u8>(defaults.defaultShip));
   t.set(fg::AiRank, static_cast<u8>(defaults.defaultAI));
@@ -48,18 +50,16 @@ void Mission::buildTemplates() {
     t.set(fg::WaypointEnabled, i16{1}, Hyperspace);
   }
   t.autoLink = defaults.autoLink;
+  return t;
 }
 
-void Mission::newMission() {
+void Mission::newMission(const MissionDefaults& defaults) {
   clear();
-  currentFlightGroup = 0;
   teamIff = {};
-  fileName = UnnamedFile;
+  sounds.clear();
   teamIff[0] = 1;
 
-  buildTemplates();
-  flightGroupBuffer = newFlightGroupTemplate;
-  flightGroups.push_back(newFlightGroupTemplate);
+  flightGroups.push_back(newFlightGroupTemplate(defaults));
   flightGroups[0].autoLink = defaults.autoLink;
   flightGroups[0].heading = Heading{};
   updateMapExtent();
@@ -101,13 +101,12 @@ void Mission::newMission() {
   description = TextBlock(descriptionSize());
   successDebrief = TextBlock(4096);
   failureDebrief = TextBlock(4096);
-  currentMessage = 0;
   header.set(header::MissionType, u8{Training});
-  clearChanged();
 }
 
-int Mission::addFlightGroup() {
-  FlightGroup g = newFlightGroupTemplate;
+FlightGroup Mission::addedFlightGroup(const FlightGroup& tmpl,
+                                      const MissionDefaults& defaults) const {
+  FlightGroup g = tmpl;
   g.set(fg::Iff, teamIff[0]);
   const bool melee = missionType() == Melee;
   g.autoLink = melee ? false : defaults.autoLink;
@@ -119,16 +118,18 @@ int Mission::addFlightGroup() {
     g.set(fg::WaveCount, u8{99});
   }
   g.heading = Heading{};
-  flightGroups.push_back(g);
-  syncCounts();
-  updateMapExtent();
-  currentFlightGroup = static_cast<int>(flightGroups.size()) - 1;
-  markFlightGroupChanged();
-  return currentFlightGroup;
+  return g;
 }
 
-int Mission::addMessage() {
-  Message m = newMessageTemplate;
+int Mission::addFlightGroup(const FlightGroup& tmpl, const MissionDefaults& defaults) {
+  flightGroups.push_back(addedFlightGroup(tmpl, defaults));
+  syncCounts();
+  updateMapExtent();
+  return static_cast<int>(flightGroups.size()) - 1;
+}
+
+Message Mission::addedMessage(const Message& tmpl) const {
+  Message m = tmpl;
   m.fromFile = false;
   m.set(message::MessageNumber, static_cast<i16>(messages.size()));
   const auto type = missionType();
@@ -159,10 +160,17 @@ int Mission::addMessage() {
     m.set(message::Color, static_cast<u8>(color));
   }
   m.updateSentToAnyTeam();
-  messages.push_back(m);
+  return m;
+}
+
+int Mission::addMessage(const Message& tmpl) {
+  messages.push_back(addedMessage(tmpl));
   syncCounts();
-  markMissionChanged();
   return static_cast<int>(messages.size()) - 1;
+}
+
+int Mission::addMessage() {
+  return addMessage(newMessageTemplate());
 }
 
 void Mission::syncCounts() {

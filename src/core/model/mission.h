@@ -1,6 +1,8 @@
 #pragma once
-// The one open mission: every record of a mission file in memory, plus what the editor derives
-// from them (headings, map box, team colours, changed flags).
+// The one open mission: every record of a mission file in memory, plus the values the editor
+// keeps with them (team colours, the message sound list) and derives from them (headings, map
+// box, counts). Editor state (file name, changed flags, selection, copy buffer, defaults) lives
+// in the document (model/document_state.h).
 
 #include <array>
 #include <cstdint>
@@ -54,28 +56,24 @@ struct Mission {
   // Bytes found after the last block of a file: kept so that nothing read is lost.
   std::vector<std::uint8_t> trailingBytes;
 
-  std::string fileName = UnnamedFile;
-  bool named = false;
-  int currentFlightGroup = 0;
-  int currentMessage = 0;
-  FlightGroup flightGroupBuffer;
-  FlightGroup newFlightGroupTemplate;
-  Message newMessageTemplate;
+  // The per-mission message sound list: one relative WAV path per message (at most
+  // MaxMissionSounds); not part of the mission file, kept here so that undo covers it.
+  std::vector<std::string> sounds;
+
+  // Derived from the flight groups by refreshDerived (model/mission_edit.h).
   Vec3 mapCentre, mapExtent;
-
-  bool flightGroupChanged = false;
-  bool messageChanged = false;
-  bool missionChanged = false;
-
-  MissionDefaults defaults;
 
   // Frees every record and empties the lists; the fixed sets become empty records.
   void clear();
   // The default mission a new session starts with (PlatformId is kept).
-  void newMission();
-  // Appends a flight group made from the template; returns its index.
-  int addFlightGroup();
-  // Appends a message made from the template; returns its index.
+  void newMission(const MissionDefaults& defaults = {});
+  // Appends a flight group made from `tmpl` with the adjustments of an added group; returns its
+  // index.
+  int addFlightGroup(const FlightGroup& tmpl, const MissionDefaults& defaults = {});
+  int addFlightGroup() { return addFlightGroup(newFlightGroupTemplate({}), {}); }
+  // Appends a message made from `tmpl` with the adjustments of an added message; returns its
+  // index.
+  int addMessage(const Message& tmpl);
   int addMessage();
   void updateHeading(std::size_t flightGroup);
   void updateMapExtent();
@@ -83,11 +81,13 @@ struct Mission {
   void computeTeamIff();
 
   std::uint8_t missionType() const { return header.get(header::MissionType); }
-  bool isChanged() const { return flightGroupChanged || messageChanged || missionChanged; }
-  void markFlightGroupChanged() { flightGroupChanged = true; }
-  void markMessageChanged() { messageChanged = missionChanged = true; }
-  void markMissionChanged() { missionChanged = true; }
-  void clearChanged() { flightGroupChanged = messageChanged = missionChanged = false; }
+
+  // The template new flight groups are made from: the defaults and team 1's colour.
+  FlightGroup newFlightGroupTemplate(const MissionDefaults& defaults) const;
+  // A flight group as it is appended by addFlightGroup, without appending it.
+  FlightGroup addedFlightGroup(const FlightGroup& tmpl, const MissionDefaults& defaults) const;
+  // A message as addMessage appends it, without appending it.
+  Message addedMessage(const Message& tmpl) const;
 
   // Header counts follow the lists.
   void syncCounts();
@@ -95,9 +95,16 @@ struct Mission {
   std::string title() const { return briefings[0].strings[0]; }
   // The size of the description block in the current format.
   std::size_t descriptionSize() const { return platformId == FormatBase ? 1024 : 4096; }
-
-  void buildTemplates();
 };
+
+inline constexpr std::size_t MaxMissionSounds = 19;
+
+// The template of a new message: "New Message" in colour "0".
+Message newMessageTemplate();
+// The same as Mission::newMission.
+inline void newMission(Mission& m, const MissionDefaults& defaults = {}) {
+  m.newMission(defaults);
+}
 
 // Heading and last route point of one flight group.
 Heading computeHeading(const FlightGroup& fg, std::uint8_t* lastRoutePoint = nullptr);

@@ -157,7 +157,6 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
     return {ReadStatus::Refused, UnrecognizedFileMessage};
 
   auto m = std::make_unique<Mission>();
-  m->defaults = defaults;
   m->platformId = platform;
   if (!takeRecord(c, m->header, {"the header"})) return {ReadStatus::Refused, c.error()};
 
@@ -231,15 +230,6 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
   const auto rest = c.rest();
   m->trailingBytes.assign(rest.begin(), rest.end());
 
-  m->buildTemplates();
-  // The copy buffer is not part of the file: a flight group copied before the load can be
-  // pasted into the loaded mission.
-  m->flightGroupBuffer =
-      out.flightGroupBuffer == FlightGroup{} ? m->newFlightGroupTemplate : out.flightGroupBuffer;
-  m->named = true;
-  m->currentFlightGroup = 0;
-  m->currentMessage = 0;
-  m->clearChanged();
   out = std::move(*m);
   return {ReadStatus::Ok, {}};
 }
@@ -334,10 +324,8 @@ ReadResult loadMissionFile(const std::string& path, Mission& out, const MissionD
   std::string error;
   if (!readWholeFile(path, data, error)) return {ReadStatus::Refused, error};
   ReadResult r = readMission(data, out, defaults);
-  if (r.status == ReadStatus::Ok) {
-    out.fileName = path;
-  } else if (r.status == ReadStatus::Refused && r.message != KreFighterFileMessage &&
-             r.message != UnrecognizedFileMessage) {
+  if (r.status == ReadStatus::Refused && r.message != KreFighterFileMessage &&
+      r.message != UnrecognizedFileMessage) {
     r.message = "\"" + path + "\" cannot be loaded: " + r.message + ".";
   }
   return r;
@@ -487,18 +475,11 @@ SaveResult writeFileAtomically(const std::string& path, const std::vector<std::u
   return result;
 }
 
-SaveResult saveMissionFile(Mission& m, const std::string& path) {
+SaveResult saveMissionFile(const Mission& m, const std::string& path) {
   // The header holds the counts in 16 bits; a larger list cannot be stored.
   if (m.flightGroups.size() > 0xFFFF || m.messages.size() > 0xFFFF)
     return {false, "Could not save \"" + path + "\": too many flight groups or messages", 0};
-  SaveResult r = writeFileAtomically(path, writeMission(m));
-  if (r.ok) {
-    m.fileName = path;
-    m.named = true;
-    m.syncCounts();
-    m.clearChanged();
-  }
-  return r;
+  return writeFileAtomically(path, writeMission(m));
 }
 
 std::optional<std::string> backupPathFor(const std::string& fileName) {

@@ -28,8 +28,8 @@ struct ReadResult {
   bool ok() const { return status == ReadStatus::Ok; }
 };
 
-// Parses a whole mission file. On success `out` is replaced (only its flight-group copy buffer
-// is kept); on any refusal it is untouched.
+// Parses a whole mission file. On success `out` is replaced (every flight group's auto-link flag
+// from `defaults`); on any refusal it is untouched.
 ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& defaults = {});
 
 // The file image of the Mission in its current format (PlatformId).
@@ -52,9 +52,9 @@ struct SaveResult {
 // cannot give a new file, is overwritten in place after a safe copy, so every name sees the new
 // content.
 SaveResult writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& data);
-// Saves the Mission to path. On success sets Named and FileName and clears the changed flags;
-// on failure the Mission is left exactly as it was.
-SaveResult saveMissionFile(Mission& m, const std::string& path);
+// Saves the Mission to path; the caller records the file name and clears its changed flags on
+// success.
+SaveResult saveMissionFile(const Mission& m, const std::string& path);
 
 // Where the backup copy of a just-loaded mission goes, or nothing when no backup is due
 // (the file is itself the backup, or the Mission has no file).

@@ -31,13 +31,6 @@ std::string savedTitle(std::string_view path, std::string_view missionTitle) {
   return fileTitle(path, missionTitle);
 }
 
-std::string loadedTitle(const model::Mission& m) {
-  return loadedTitle(m.fileName, m.title());
-}
-std::string savedTitle(const model::Mission& m) {
-  return savedTitle(m.fileName, m.title());
-}
-
 std::string saveDialogFolder(std::int16_t platformId, int missionType,
                              const std::string& gameDirectory,
                              const std::string& expansionDirectory) {

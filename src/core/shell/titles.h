@@ -22,8 +22,6 @@ std::string newMissionTitle();
 std::string loadedTitle(std::string_view path, std::string_view missionTitle);
 // The same after a save: the title as stored, a leading ">" kept.
 std::string savedTitle(std::string_view path, std::string_view missionTitle);
-std::string loadedTitle(const model::Mission& m);
-std::string savedTitle(const model::Mission& m);
 
 // The save dialog's start folder: the expansion's folder for an expansion-format mission, the
 // game's otherwise, then "Train" (Training, Multiplayer Training), "Melee" or "Combat" by
