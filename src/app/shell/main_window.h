@@ -23,6 +23,7 @@ class QTabWidget;
 namespace app {
 
 class FlightGroupsPage;
+class MapWindow;
 class MissionDocument;
 class MissionSettingsPanel;
 class Prompter;
@@ -52,6 +53,8 @@ class MainWindow : public QMainWindow {
   const shell::Vocabulary& vocabulary() const { return vocab_; }
   const shell::FileHistory& history() const { return history_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
+  // The map window: created hidden, lives as long as the editor.
+  MapWindow* mapWindow() const { return mapWindow_; }
   std::string iniPath() const;
   // The folder the open dialog starts in.
   const QString& lastDirectory() const { return lastDirectory_; }
@@ -129,6 +132,7 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* pages_ = nullptr;
   FlightGroupsPage* fgPage_ = nullptr;
+  MapWindow* mapWindow_ = nullptr;
   MissionSettingsPanel* settingsPanel_ = nullptr;
   TextBlockMemo* descriptionMemo_ = nullptr;
   TextBlockMemo* successMemo_ = nullptr;
