@@ -22,16 +22,19 @@ mkdir -p "$config/game" "$config/editor"
 printf '[Directories]\nMissions=%s\nZyn=%s\nZynED=%s\n[Options]\nOpenProgWith=1\n' \
   "$PWD/$out" "$config/game" "$config/editor" > "$config/ZynED.ini"
 
-shot() {  # NAME WIDTH HEIGHT SCALE [maximise]
-  local name=$1 w=$2 h=$3 scale=$4 max=${5:-}
+shot() {  # NAME SCREEN_WIDTH SCREEN_HEIGHT SCALE [WINDOW_GEOMETRY]
+  local name=$1 w=$2 h=$3 scale=$4 place=${5:-}
+  # A remembered window place (the editor keeps it in ZynED.ini) sizes the window.
+  sed -i '/^\[Windows\]/,$d' "$config/ZynED.ini"
+  [ -n "$place" ] && printf '[Windows]\nMainWindow=%s\n' "$place" >> "$config/ZynED.ini"
   xvfb-run -a -s "-screen 0 ${w}x${h}x24" bash -c '
-    QT_SCALE_FACTOR='"$scale"' ZYNED_SHOT_MAXIMISED='"$max"' ASAN_OPTIONS=detect_leaks=0 \
+    QT_SCALE_FACTOR='"$scale"' ASAN_OPTIONS=detect_leaks=0 \
       "$0" --config-dir "$1" "$2" & pid=$!
     sleep 6
     import -window root "$3"
     kill $pid' "$build/zyned" "$config" "$out/demo.kre" "$out/$prefix-$name.png"
   echo "$out/$prefix-$name.png"
 }
-shot 810x580 1024 700 1
-shot 1600x1000 1600 1000 1 1
+shot 810x580 1024 700 1 810x580+0+0
+shot 1600x1000 1600 1000 1 1600x1000+0+0
 shot scale2 1800 1300 2

@@ -68,3 +68,14 @@ TEST(SaveDialogFolder, KeepsTheCaseOfAnExistingSubfolder) {
 }
 
 }  // namespace
+
+TEST(ChangedTitle, StarAfterTheFileNameOnlyWhileChanged) {
+  EXPECT_EQ(shell::changedTitle(" ZynED 1.1 - (M1.KRE) - Rescue", true),
+            " ZynED 1.1 - (M1.KRE*) - Rescue");
+  EXPECT_EQ(shell::changedTitle(" ZynED 1.1 - (M1.KRE) - Rescue", false),
+            " ZynED 1.1 - (M1.KRE) - Rescue");
+  EXPECT_EQ(shell::changedTitle(" ZynED 1.1 - (a (b).kre) - x - y", true),
+            " ZynED 1.1 - (a (b).kre*) - x - y");
+  EXPECT_EQ(shell::changedTitle(" ZynED 1.1 - [Unnamed]", true), " ZynED 1.1 - [Unnamed*]");
+  EXPECT_EQ(shell::changedTitle(" ZynED 1.1", true), " ZynED 1.1");
+}

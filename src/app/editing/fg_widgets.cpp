@@ -4,6 +4,8 @@
 
 #include "model/colours.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -90,7 +92,10 @@ void setItems(QComboBox* box, const std::vector<std::string>& items) {
 
 void showIndex(QComboBox* box, int index) {
   const QSignalBlocker block(box);
-  box->setCurrentIndex(index < box->count() ? index : -1);
+  const bool inTable = index >= 0 && index < box->count();
+  box->setCurrentIndex(inTable ? index : -1);
+  // A value the table has no entry for shows as its number and stays until the user picks one.
+  box->setPlaceholderText(inTable || index < 0 ? QString() : QString::number(index));
 }
 
 void setSpin(QSpinBox* spin, int value) {
@@ -105,7 +110,11 @@ void colourBox(QWidget* w, int iff) {
   p.setColor(QPalette::ButtonText, QColor(c.r, c.g, c.b));
   p.setColor(QPalette::Base, Qt::black);
   p.setColor(QPalette::Button, Qt::black);
+  // The placeholder (a raw value outside the table) in the same colour, readable on black.
+  p.setColor(QPalette::PlaceholderText, QColor(c.r, c.g, c.b));
   w->setPalette(p);
+  // The drop-down list keeps the application's colours: a black scroll bar hides its handle.
+  if (auto* box = qobject_cast<QComboBox*>(w)) box->view()->setPalette(QApplication::palette());
 }
 
 std::string entry(const std::vector<std::string>& table, std::size_t i) {

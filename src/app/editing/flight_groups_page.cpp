@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -111,11 +112,12 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
   ship_ = new ShipPage(doc_, vocab_, settings_, pages_);
   options_ = new OptionsPage(doc_, vocab_, settings_, pages_);
   other_ = new OtherPage(doc_, vocab_, settings_, pages_);
-  pages_->addTab(ship_, tr("Ship"));
-  pages_->addTab(options_, tr("Options"));
+  pages_->addTab(ship_, tr("&Ship"));
+  pages_->addTab(options_, tr("&Options"));
   const char* later[] = {"ArrivalTab", "DepartureTab", "GoalsTab", "OrdersTab", "WPsTab"};
-  const QString laterTitles[] = {tr("Arrival"), tr("Departure"), tr("FG Goals"), tr("Orders"),
-                                 tr("WPs")};
+  // Alt+letter mnemonics where the captions leave a letter free of the menus and pages.
+  const QString laterTitles[] = {tr("A&rrival"), tr("De&parture"), tr("FG Goals"), tr("Orders"),
+                                 tr("&WPs")};
   frames_.assign(8, nullptr);
   frames_[ShipTab] = ship_;
   frames_[OptionsTab] = options_;
@@ -157,14 +159,20 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
       " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
       " background: palette(button); }"
       "QTabBar::tab:selected { background: palette(base); }"));
-  pages_->setFixedWidth(PagesWidth);
+  pages_->setMinimumWidth(PagesWidth);
 
+  // The user sets the share of the list and the pages.
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  split->setObjectName(QStringLiteral("FlightGroupSplitter"));
+  split->setChildrenCollapsible(false);
+  split->addWidget(left);
+  split->addWidget(pages_);
+  // Both grow with the window: the list's lines are long, the pages' boxes hold long entries.
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 1);
   auto* h = new QHBoxLayout(this);
   h->setContentsMargins(4, 4, 4, 4);
-  h->setSpacing(6);
-  // A wider window gives its room to the list, whose lines are long.
-  h->addWidget(left, 1);
-  h->addWidget(pages_, 0);
+  h->addWidget(split);
 
   // The list's own commands head its pop-up menu; the main window adds its file commands.
   QMenu* menu = list_->popupMenu();
@@ -284,8 +292,10 @@ void FlightGroupsPage::updateBuffer() {
 
 void FlightGroupsPage::updateStatus() {
   const model::Mission& m = doc_.mission();
-  fgInfo_->setText(tr("Flight Group #") + QString::number(doc_.currentFlightGroup() + 1) +
-                   tr(" of ") + QString::number(m.flightGroups.size()));
+  fgInfo_->setText(m.flightGroups.empty()
+                       ? tr("No flight groups")
+                       : tr("Flight Group #") + QString::number(doc_.currentFlightGroup() + 1) +
+                             tr(" of ") + QString::number(m.flightGroups.size()));
   const shell::MissionCounts c = shell::missionCounts(m);
   craftLab_->setText(fromFile(shell::craftMediumLabel(c.craftMedium)));
   atStartLab_->setText(fromFile(shell::craftAtStartLabel(c.craftAtStart)));

@@ -1,5 +1,7 @@
 #include "app/editing/goals_page.h"
 
+#include "app/shell/coloured_list.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -94,7 +96,7 @@ GoalsPage::GoalsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
 
   list_ = new QListWidget(goalBox);
   list_->setObjectName(QStringLiteral("FGgoalList"));
-  list_->setItemDelegate(new ShipListDelegate(list_));
+  list_->setItemDelegate(new ColouredListDelegate(list_));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setUniformItemSizes(true);
   {

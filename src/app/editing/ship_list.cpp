@@ -1,44 +1,22 @@
 #include "app/editing/ship_list.h"
 
+#include "app/shell/coloured_list.h"
+
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
 #include <QSignalBlocker>
+#include <QStyle>
 
 #include <algorithm>
 
 namespace app {
 
-void ShipListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
-                             const QModelIndex& index) const {
-  painter->save();
-  const bool selected = option.state & QStyle::State_Selected;
-  painter->fillRect(option.rect, selected ? option.palette.highlight() : option.palette.base());
-  if (option.state & QStyle::State_HasFocus) {
-    painter->setPen(QPen(option.palette.highlightedText().color(), 1, Qt::DotLine));
-    painter->drawRect(option.rect.adjusted(0, 0, -1, -1));
-  }
-  const QVariant colour = index.data(Qt::ForegroundRole);
-  painter->setPen(colour.isValid() ? colour.value<QBrush>().color()
-                                   : option.palette.text().color());
-  painter->setFont(option.font);
-  const QRect text = option.rect.adjusted(2, 0, 0, 0);
-  painter->drawText(text, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                    index.data(Qt::DisplayRole).toString());
-  painter->restore();
-}
-
-QSize ShipListDelegate::sizeHint(const QStyleOptionViewItem& option,
-                                 const QModelIndex& index) const {
-  const QFontMetrics fm(option.font);
-  return {fm.horizontalAdvance(index.data(Qt::DisplayRole).toString()) + 4, fm.height() + 2};
-}
-
 ShipList::ShipList(QWidget* parent) : QListWidget(parent), menu_(new QMenu(this)) {
   setObjectName(QStringLiteral("ShipList"));
   setSelectionMode(QAbstractItemView::ExtendedSelection);
-  setItemDelegate(new ShipListDelegate(this));
+  setItemDelegate(new ColouredListDelegate(this));
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
   QFont f(QStringLiteral("Monospace"));
@@ -49,8 +27,6 @@ ShipList::ShipList(QWidget* parent) : QListWidget(parent), menu_(new QMenu(this)
   QPalette p = palette();
   p.setColor(QPalette::Base, Qt::black);
   p.setColor(QPalette::Text, Qt::white);
-  p.setColor(QPalette::Highlight, QColor(72, 72, 72));  // every IFF colour stays readable on it
-  p.setColor(QPalette::HighlightedText, Qt::white);
   setPalette(p);
   connect(this, &QListWidget::itemSelectionChanged, this, [this] { report(); });
   connect(this, &QListWidget::currentRowChanged, this, [this] { report(); });
@@ -138,6 +114,16 @@ void ShipList::showSelection(const std::vector<int>& selected, int current) {
     scrollToItem(item(current));
   }
   rebuilding_ = false;
+}
+
+QSize ShipList::sizeHint() const {
+  const QFontMetrics fm(font());
+  // Never narrower than an empty list's line of a typical group.
+  int widest = fm.horizontalAdvance(QString(60, QLatin1Char('0')));
+  for (int i = 0; i < count(); ++i)
+    widest = std::max(widest, fm.horizontalAdvance(item(i)->text()));
+  const int chrome = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
+  return {widest + chrome, QListWidget::sizeHint().height()};
 }
 
 std::vector<int> ShipList::selectedRows() const {

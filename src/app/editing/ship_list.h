@@ -4,22 +4,12 @@
 
 #include <QColor>
 #include <QListWidget>
-#include <QStyledItemDelegate>
 
 #include <vector>
 
 class QMenu;
 
 namespace app {
-
-// Draws a list line in its own colour, 2 pixels from the left edge.
-class ShipListDelegate : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  void paint(QPainter* painter, const QStyleOptionViewItem& option,
-             const QModelIndex& index) const override;
-  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
-};
 
 // The list widget itself; it knows nothing of the Mission and reports what the user does.
 class ShipList : public QListWidget {
@@ -39,6 +29,8 @@ class ShipList : public QListWidget {
   std::vector<int> selectedRows() const;
   bool rebuilding() const { return rebuilding_; }
   QMenu* popupMenu() const { return menu_; }
+  // Wide enough for the longest line, so the columns show whole where the window has room.
+  QSize sizeHint() const override;
 
  signals:
   // The user changed the selection or moved the focus (click, keys): the selected rows and the

@@ -10,9 +10,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
-#include <QPainter>
+#include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
+#include <QSplitter>
 #include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
@@ -27,7 +28,11 @@
 #include "app/map/map_window.h"
 #include "app/model/mission_document.h"
 #include "app/shell/about_box.h"
+#include "app/shell/actions.h"
 #include "app/shell/error_list_window.h"
+#include "app/shell/help_page.h"
+#include "app/shell/icons.h"
+#include "app/shell/input_policy.h"
 #include "app/shell/mission_settings_panel.h"
 #include "app/shell/notice_window.h"
 #include "app/shell/preferences_dialog.h"
@@ -35,6 +40,7 @@
 #include "app/shell/startup_dialog.h"
 #include "app/shell/text.h"
 #include "app/shell/text_block_memo.h"
+#include "app/shell/window_memory.h"
 #include "model/mission_file.h"
 #include "shell/error_check.h"
 #include "shell/paths.h"
@@ -49,28 +55,9 @@ constexpr const char* ChangedQuestion = "Current Mission has been changed. Save 
 constexpr const char* OpenFilter =
     "Zyn mission files (.kre)|*.kre|Vortan mission files (.vtn)|*.vtn|All Files (*.*)|*.*";
 constexpr const char* SaveFilter = "Zyn Mission Files|*.kre";
-constexpr const char* DefaultHomePage = "https://example.org/zyned";
 constexpr const char* QuelvaBoxText =
     "At least one directory in Preferences includes the abbreviation \"quelva~1\".\n\r You'll "
     "need to reset them for some features to work correctly.";
-
-// A tool-bar picture of our own: a few letters on a coloured tile.
-QIcon glyphIcon(const QString& letters, const QColor& tile) {
-  QPixmap pix(24, 24);
-  pix.fill(Qt::transparent);
-  QPainter p(&pix);
-  p.setRenderHint(QPainter::Antialiasing);
-  p.setPen(tile.darker(140));
-  p.setBrush(tile);
-  p.drawRoundedRect(QRectF(1.5, 1.5, 21, 21), 4, 4);
-  QFont f = p.font();
-  f.setBold(true);
-  f.setPixelSize(letters.size() > 2 ? 7 : 10);
-  p.setFont(f);
-  p.setPen(Qt::white);
-  p.drawText(QRect(0, 0, 24, 24), Qt::AlignCenter, letters);
-  return QIcon(pix);
-}
 
 QString qs(const std::string& s) {
   return QString::fromStdString(s);
@@ -92,6 +79,8 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   buildPages();
   buildToolBar();
   sizeWindow();
+  // The size, place and splitter positions of the last run win over the default size.
+  WindowMemory(iniPath()).restore(this, findChildren<QSplitter*>());
 
   setTitle(shell::startupTitle());
   // Until the first activation the Mission is the empty one made here.
@@ -141,6 +130,7 @@ void MainWindow::readSettings() {
       dialog.move(screen->availableGeometry().center() - dialog.rect().center());
     }
     prompter_->exec(dialog);
+    firstRunDialogShown_ = true;
   }
 }
 
@@ -154,69 +144,47 @@ model::MissionDefaults MainWindow::missionDefaults() const {
 }
 
 QString MainWindow::homePageUrl() const {
+  // Only an address set in the settings file; without one the editor's own help page is shown.
   const QSettings ini(qs(iniPath()), QSettings::IniFormat);
-  const QString configured = ini.value(QStringLiteral("Options/HomePage")).toString().trimmed();
-  return configured.isEmpty() ? QString::fromLatin1(DefaultHomePage) : configured;
+  return ini.value(QStringLiteral("Options/HomePage")).toString().trimmed();
 }
 
 // ---------------------------------------------------------------------------------------------
 // Building the window
 
-QAction* MainWindow::makeAction(const char* name, const QString& text, const QString& hint) {
-  auto* a = new QAction(text, this);
-  a->setObjectName(QLatin1String(name));
-  a->setToolTip(hint);
-  a->setStatusTip(hint);
-  return a;
-}
-
 void MainWindow::buildActions() {
-  QStyle* st = style();
-  errorCheckAct_ = makeAction("ErrorCheckAction", tr("Error Check"), tr("Error Check"));
-  errorCheckAct_->setIcon(glyphIcon(QStringLiteral("!"), QColor(200, 60, 40)));
-  prefsAct_ = makeAction("PrefsAction", tr("Preferences"), tr("Preferences"));
-  prefsAct_->setIcon(glyphIcon(QStringLiteral("P"), QColor(90, 90, 110)));
-  lstAct_ = makeAction("LstAction", tr(".lst"), tr("Edit .lst Files"));
-  lstAct_->setIcon(glyphIcon(QStringLiteral(".lst"), QColor(60, 110, 60)));
-  battleAct_ = makeAction("BattleAction", tr("Campaign"), tr("Campaign/Battle Manager"));
-  battleAct_->setIcon(glyphIcon(QStringLiteral("CB"), QColor(60, 110, 60)));
-  optAct_ = makeAction("OptAction", tr("OPT"), tr("OPT File Manager"));
-  optAct_->setIcon(glyphIcon(QStringLiteral("OPT"), QColor(60, 110, 60)));
-  newFGAct_ = makeAction("NewFGAction", tr("New"), tr("New FG or Message"));
-  newFGAct_->setIcon(glyphIcon(QStringLiteral("+"), QColor(40, 120, 180)));
-  deleteAct_ = makeAction("DeleteAction", tr("Delete"), tr("Delete FG or Message"));
-  deleteAct_->setIcon(glyphIcon(QStringLiteral("\u2212"), QColor(40, 120, 180)));
-  newMissionAct_ = makeAction("NewMissionAction", tr("New Mission"), tr("New Mission"));
-  newMissionAct_->setIcon(st->standardIcon(QStyle::SP_FileIcon));
-  loadAct_ = makeAction("LoadAction", tr("Load Mission"), tr("Load Mission"));
-  loadAct_->setIcon(st->standardIcon(QStyle::SP_DialogOpenButton));
-  upAct_ = makeAction("UpAction", tr("Up"), tr("Move FG or Message Up"));
-  upAct_->setIcon(st->standardIcon(QStyle::SP_ArrowUp));
-  downAct_ = makeAction("DownAction", tr("Down"), tr("Move FG or Message Down"));
-  downAct_->setIcon(st->standardIcon(QStyle::SP_ArrowDown));
-  saveAsAct_ = makeAction("SaveAsAction", tr("Save As"), tr("Save As "));
-  saveAsAct_->setIcon(glyphIcon(QStringLiteral("As"), QColor(40, 80, 160)));
-  cutAct_ = makeAction("CutAction", tr("Cut"), tr("Cut FG"));
-  cutAct_->setIcon(glyphIcon(QStringLiteral("X"), QColor(150, 110, 40)));
-  copyAct_ = makeAction("CopyAction", tr("Copy"), tr("Copy FG"));
-  copyAct_->setIcon(glyphIcon(QStringLiteral("C"), QColor(150, 110, 40)));
-  pasteAct_ = makeAction("PasteAction", tr("Paste"), tr("Paste FG"));
-  pasteAct_->setIcon(glyphIcon(QStringLiteral("V"), QColor(150, 110, 40)));
-  saveAct_ = makeAction("SaveAction", tr("Save"), tr("Save"));
-  saveAct_->setIcon(st->standardIcon(QStyle::SP_DialogSaveButton));
-  mapAct_ = makeAction("MapAction", tr("Map"), tr("Map"));
-  mapAct_->setIcon(glyphIcon(QStringLiteral("Map"), QColor(30, 130, 130)));
-  briefAct_ = makeAction("BriefAction", tr("Briefings"), tr("Briefings"));
-  briefAct_->setIcon(glyphIcon(QStringLiteral("Brf"), QColor(30, 130, 130)));
-  aboutAct_ = makeAction("AboutAction", tr("About"), tr("About / FAQ"));
-  aboutAct_->setIcon(glyphIcon(QStringLiteral("?"), QColor(90, 90, 110)));
-  libraryAct_ = makeAction("LibraryAction", tr("Library"), tr("FG Library page"));
-  libraryAct_->setIcon(glyphIcon(QStringLiteral("Lib"), QColor(120, 70, 140)));
-  addToLibAct_ =
-      makeAction("AddToLibAction", tr("Add to library"), tr("Add selected FGs to current library"));
-  addToLibAct_->setIcon(glyphIcon(QStringLiteral("L+"), QColor(120, 70, 140)));
-  homeAct_ = makeAction("HomePageAction", tr("Home page"), tr("Home page"));
-  homeAct_->setIcon(glyphIcon(QStringLiteral("www"), QColor(90, 90, 110)));
+  // Every command comes from the one action table; the menu bar, the tool bar and the list's
+  // pop-up menu show the same actions.
+  actions_ = std::make_unique<ActionSet>(this);
+  const auto act = [this](const char* id) { return actions_->action(QString::fromLatin1(id)); };
+  errorCheckAct_ = act("ErrorCheckAction");
+  prefsAct_ = act("PrefsAction");
+  lstAct_ = act("LstAction");
+  battleAct_ = act("BattleAction");
+  optAct_ = act("OptAction");
+  newFGAct_ = act("NewFGAction");
+  deleteAct_ = act("DeleteAction");
+  newMissionAct_ = act("NewMissionAction");
+  loadAct_ = act("LoadAction");
+  upAct_ = act("UpAction");
+  downAct_ = act("DownAction");
+  saveAsAct_ = act("SaveAsAction");
+  cutAct_ = act("CutAction");
+  copyAct_ = act("CopyAction");
+  pasteAct_ = act("PasteAction");
+  saveAct_ = act("SaveAction");
+  mapAct_ = act("MapAction");
+  briefAct_ = act("BriefAction");
+  aboutAct_ = act("AboutAction");
+  libraryAct_ = act("LibraryAction");
+  addToLibAct_ = act("AddToLibAction");
+  homeAct_ = act("HomePageAction");
+  undoAct_ = act("UndoAction");
+  redoAct_ = act("RedoAction");
+  goalSummaryAct_ = act("GoalSummaryAction");
+  loadByLstAct_ = act("LoadByLstAction");
+  QAction* exitAct = act("ExitAction");
+  loadByLstAct_->setEnabled(false);
 
   // Parts of the editor that come with later work.
   for (QAction* a : {lstAct_, battleAct_, optAct_, mapAct_, briefAct_, libraryAct_, addToLibAct_})
@@ -230,6 +198,7 @@ void MainWindow::buildActions() {
   connect(saveAsAct_, &QAction::triggered, this, &MainWindow::saveAs);
   connect(aboutAct_, &QAction::triggered, this, &MainWindow::about);
   connect(homeAct_, &QAction::triggered, this, &MainWindow::homePage);
+  connect(exitAct, &QAction::triggered, this, &QWidget::close);
   connect(newFGAct_, &QAction::triggered, this,
           [this] { listCommand(&FlightGroupsPage::newFlightGroup); });
   connect(deleteAct_, &QAction::triggered, this,
@@ -241,41 +210,20 @@ void MainWindow::buildActions() {
   connect(copyAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::copy); });
   connect(pasteAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::paste); });
 
-  // The pop-up menu's file commands and the keys the window handles before its controls.
-  undoAct_ = doc_->undoStack()->createUndoAction(this, tr("&Undo"));
-  undoAct_->setObjectName(QStringLiteral("UndoAction"));
-  undoAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-  redoAct_ = doc_->undoStack()->createRedoAction(this, tr("&Redo"));
-  redoAct_->setObjectName(QStringLiteral("RedoAction"));
-  redoAct_->setShortcuts(
-      {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-  menuNewAct_ = makeAction("MenuNewAction", tr("&New Mission"), {});
-  menuNewAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
-  menuOpenAct_ = makeAction("MenuOpenAction", tr("&Open..."), {});
-  menuOpenAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
-  menuSaveAct_ = makeAction("MenuSaveAction", tr("&Save"), {});
-  menuSaveAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
-  menuSaveAsAct_ = makeAction("MenuSaveAsAction", tr("Save &as..."), {});
-  menuSaveAsAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_A));
-  loadByLstAct_ = makeAction("LoadByLstAction", tr("&Load by lst..."), {});
-  loadByLstAct_->setEnabled(false);
-  goalSummaryAct_ = makeAction("GoalSummaryAction", tr("Goal summary"), {});
-  goalSummaryAct_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_G));
-  // The shortcuts are shown in the menus; the keys themselves reach the window first
-  // (eventFilter), so a text box never takes them.
-  for (QAction* a : {undoAct_, redoAct_, menuNewAct_, menuOpenAct_, menuSaveAct_, menuSaveAsAct_,
-                     goalSummaryAct_})
-    a->setShortcutContext(Qt::WidgetShortcut);
-  connect(menuNewAct_, &QAction::triggered, this, &MainWindow::newMission);
-  connect(menuOpenAct_, &QAction::triggered, this, &MainWindow::openMission);
-  connect(menuSaveAct_, &QAction::triggered, this, &MainWindow::save);
-  connect(menuSaveAsAct_, &QAction::triggered, this, &MainWindow::saveAs);
+  QUndoStack* stack = doc_->undoStack();
+  connect(undoAct_, &QAction::triggered, stack, &QUndoStack::undo);
+  connect(redoAct_, &QAction::triggered, stack, &QUndoStack::redo);
+  connect(stack, &QUndoStack::canUndoChanged, undoAct_, &QAction::setEnabled);
+  connect(stack, &QUndoStack::canRedoChanged, redoAct_, &QAction::setEnabled);
+  undoAct_->setEnabled(stack->canUndo());
+  redoAct_->setEnabled(stack->canRedo());
   connect(goalSummaryAct_, &QAction::triggered, this, [this] {
     if (fgPage_) fgPage_->toggleGoalSummary();
   });
 
   reopenMenu_ = new QMenu(tr("&Reopen"), this);
   reopenMenu_->setObjectName(QStringLiteral("ReopenMenu"));
+  reopenMenu_->setIcon(icon(QStringLiteral("reopen")));
 }
 
 void MainWindow::buildToolBar() {
@@ -286,50 +234,8 @@ void MainWindow::buildToolBar() {
   bar->setIconSize(QSize(24, 24));
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   addToolBar(Qt::TopToolBarArea, bar);
-  struct Entry {
-    QAction* action;
-    const char* button;
-  };
-  const std::initializer_list<Entry> entries = {
-      {errorCheckAct_, "ErrorCheckBtn"},
-      {prefsAct_, "PrefsBtn"},
-      {nullptr, nullptr},
-      {lstAct_, "LstBtn"},
-      {battleAct_, "BattleBtn"},
-      {optAct_, "OptBtn"},
-      {nullptr, nullptr},
-      {newFGAct_, "NewFGBut"},
-      {deleteAct_, "DeleteBut"},
-      {newMissionAct_, "NewMissionBtn"},
-      {loadAct_, "LoadBtn"},
-      {upAct_, "UpBtn"},
-      {downAct_, "DownBtn"},
-      {saveAsAct_, "SaveAsBtn"},
-      {nullptr, nullptr},
-      {cutAct_, "CutBtn"},
-      {copyAct_, "CopyBtn"},
-      {pasteAct_, "PasteBtn"},
-      {saveAct_, "SaveBtn"},
-      {nullptr, nullptr},
-      {mapAct_, "MapBtn"},
-      {briefAct_, "BriefBtn"},
-      {aboutAct_, "AboutBtn"},
-      {nullptr, nullptr},
-      {libraryAct_, "LibraryBtn"},
-      {addToLibAct_, "AddToLibBtn"},
-      {homeAct_, "HomePageBtn"},
-  };
-  for (const Entry& e : entries) {
-    if (!e.action) {
-      bar->addSeparator();
-      continue;
-    }
-    bar->addAction(e.action);
-    if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(e.action))) {
-      button->setObjectName(QLatin1String(e.button));
-      button->setAutoRaise(true);
-    }
-  }
+  actions_->buildToolBar(bar);
+  actions_->buildMenuBar(menuBar(), reopenMenu_->menuAction());
 }
 
 void MainWindow::buildPages() {
@@ -350,13 +256,13 @@ void MainWindow::buildPages() {
   sep->setSeparator(true);
   auto* sep2 = new QAction(this);
   sep2->setSeparator(true);
-  fgPage_->setFileActions({sep, undoAct_, redoAct_, sep2, menuNewAct_, menuOpenAct_, menuSaveAct_,
-                           menuSaveAsAct_, reopenMenu_->menuAction(), loadByLstAct_});
-  pages_->addTab(fgPage_, tr("Flight Groups"));
+  fgPage_->setFileActions({sep, undoAct_, redoAct_, sep2, newMissionAct_, loadAct_, saveAct_,
+                           saveAsAct_, reopenMenu_->menuAction(), loadByLstAct_});
+  pages_->addTab(fgPage_, tr("F&light Groups"));
 
   // Pages whose editors come with later work.
   const std::initializer_list<std::pair<const char*, QString>> later = {
-      {"MessagesPage", tr("Messages")}, {"GlobalGoalsPage", tr("Global Goals")}};
+      {"MessagesPage", tr("&Messages")}, {"GlobalGoalsPage", tr("&Global Goals")}};
   for (const auto& [name, caption] : later) {
     auto* page = new QWidget(pages_);
     page->setObjectName(QLatin1String(name));
@@ -370,7 +276,7 @@ void MainWindow::buildPages() {
   auto* dl = new QVBoxLayout(description);
   dl->addWidget(new QLabel(tr("Mission Description:"), description));
   dl->addWidget(descriptionMemo_);
-  pages_->addTab(description, tr("Description"));
+  pages_->addTab(description, tr("&Description"));
 
   debriefings_ = new QWidget(pages_);
   debriefings_->setObjectName(QStringLiteral("DebriefingsPage"));
@@ -392,11 +298,11 @@ void MainWindow::buildPages() {
   bl->addWidget(successMemo_);
   bl->addWidget(failureLabel);
   bl->addWidget(failureMemo_);
-  pages_->addTab(debriefings_, tr("Debriefings"));
+  pages_->addTab(debriefings_, tr("De&briefings"));
 
   auto* teams = new QWidget(pages_);
   teams->setObjectName(QStringLiteral("TeamsPage"));
-  pages_->addTab(teams, tr("Teams"));
+  pages_->addTab(teams, tr("Te&ams"));
 
   setCentralWidget(pages_);
 }
@@ -408,7 +314,9 @@ void MainWindow::sizeWindow() {
                                              : (screen ? screen->geometry().width() : 1280);
   // Small screens get the whole screen; 1024 wide ones when the settings ask for it.
   const bool fill = width <= 800 || (width == 1024 && settings_.adjustForRes);
-  resize(std::min(810, area.width()), std::min(580, area.height()));
+  // At least 810 x 580, larger when the list's lines and the pages need it to show whole.
+  const QSize wanted = sizeHint().expandedTo(QSize(810, 580));
+  resize(std::min(wanted.width(), area.width()), std::min(wanted.height(), area.height()));
   move(area.center() - QPoint(this->width() / 2, this->height() / 2));
   if (fill) setWindowState(windowState() | Qt::WindowMaximized);
 }
@@ -431,8 +339,9 @@ void MainWindow::firstActivation() {
 
   const bool abbreviated = shell::hasAbbreviatedDirectory(settings_);
   if (abbreviated) prompter_->information(this, QString::fromLatin1(QuelvaBoxText));
-  if (abbreviated || settings_.gameDirectory == shell::Undefined ||
-      settings_.editorDirectory == shell::Undefined)
+  // A first run has just shown the dialog: cancelling it does not bring it back at once.
+  if (abbreviated || (!firstRunDialogShown_ && (settings_.gameDirectory == shell::Undefined ||
+                                                settings_.editorDirectory == shell::Undefined)))
     preferences();
 
   // The title stays the plain one until the user makes or opens a mission.
@@ -707,7 +616,7 @@ void MainWindow::about() {
 }
 
 void MainWindow::homePage() {
-  QDesktopServices::openUrl(QUrl(homePageUrl()));
+  openHomePage(this, *prompter_, homePageUrl(), defaultHelpFolder());
 }
 
 void MainWindow::listCommand(void (FlightGroupsPage::*command)()) {
@@ -719,7 +628,12 @@ void MainWindow::listCommand(void (FlightGroupsPage::*command)()) {
 // Views, keys, closing
 
 void MainWindow::setTitle(const std::string& utf8) {
-  setWindowTitle(qs(utf8));
+  baseTitle_ = utf8;
+  refreshTitle();
+}
+
+void MainWindow::refreshTitle() {
+  setWindowTitle(qs(shell::changedTitle(baseTitle_, doc_->isChanged())));
 }
 
 void MainWindow::applyFormat() {
@@ -732,6 +646,7 @@ void MainWindow::applyFormat() {
 
 void MainWindow::onDocumentChanged(const ChangeSet& c) {
   if (c.format || c.whole) applyFormat();
+  refreshTitle();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
@@ -739,37 +654,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   auto* w = qobject_cast<QWidget*>(watched);
   if (!w || w->window() != this) return QMainWindow::eventFilter(watched, event);
   const auto* key = static_cast<QKeyEvent*>(event);
-  const auto mods = key->modifiers() & ~Qt::KeypadModifier;
-  QAction* action = nullptr;
-  if (mods == Qt::ControlModifier) {
-    switch (key->key()) {
-      case Qt::Key_A:
-        action = menuSaveAsAct_;
-        break;
-      case Qt::Key_N:
-        action = menuNewAct_;
-        break;
-      case Qt::Key_O:
-        action = menuOpenAct_;
-        break;
-      case Qt::Key_S:
-        action = menuSaveAct_;
-        break;
-      case Qt::Key_G:
-        action = goalSummaryAct_;
-        break;
-      case Qt::Key_Z:
-        action = undoAct_;
-        break;
-      case Qt::Key_Y:
-        action = redoAct_;
-        break;
-      default:
-        break;
-    }
-  } else if (mods == (Qt::ControlModifier | Qt::ShiftModifier) && key->key() == Qt::Key_Z) {
-    action = redoAct_;
-  }
+  // A text entry keeps Ctrl+A (select all) for itself.
+  if (InputPolicy::textEntryKeepsKey(w, *key)) return QMainWindow::eventFilter(watched, event);
+  QAction* action = actions_->windowActionFor(*key);
+  if (action && !action->isEnabled()) return true;
   if (!action) return QMainWindow::eventFilter(watched, event);
   // Holding a key down repeats undo and redo, never a file command.
   if (key->isAutoRepeat() && action != undoAct_ && action != redoAct_) return true;
@@ -783,6 +671,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   writeHistory();
+  WindowMemory(iniPath()).remember(this, findChildren<QSplitter*>());
   event->accept();
 }
 

@@ -22,6 +22,7 @@ class QTabWidget;
 
 namespace app {
 
+class ActionSet;
 class FlightGroupsPage;
 class MapWindow;
 class MissionDocument;
@@ -61,7 +62,7 @@ class MainWindow : public QMainWindow {
   bool omitWarnings() const { return omitWarnings_; }
   // Whether the first-activation steps have run.
   bool started() const { return started_; }
-  // The address the "Home page" button opens.
+  // The address set for the "Home page" button in the settings file; empty: the help page.
   QString homePageUrl() const;
 
  public slots:
@@ -107,6 +108,8 @@ class MainWindow : public QMainWindow {
   void rebuildReopenMenu();
   void addToHistory(const QString& path);
   void setTitle(const std::string& utf8);
+  // The title with the unsaved-changes star as the Mission stands now.
+  void refreshTitle();
   void applyFormat();
   void onDocumentChanged(const model::ChangeSet& c);
   void runStartAction();
@@ -117,7 +120,6 @@ class MainWindow : public QMainWindow {
   QString editorDirectory() const;
   // Forwards a list command to the list of the page in front.
   void listCommand(void (FlightGroupsPage::*command)());
-  QAction* makeAction(const char* name, const QString& text, const QString& hint);
 
   StartOptions options_;
   Prompter* prompter_;
@@ -125,6 +127,9 @@ class MainWindow : public QMainWindow {
   shell::Vocabulary vocab_;
   shell::FileHistory history_;
   std::unique_ptr<MissionDocument> doc_;
+  std::unique_ptr<ActionSet> actions_;
+  std::string baseTitle_;
+  bool firstRunDialogShown_ = false;
   QString lastDirectory_;
   bool omitWarnings_ = false;
   bool started_ = false;
@@ -167,10 +172,6 @@ class MainWindow : public QMainWindow {
   QAction* undoAct_ = nullptr;
   QAction* redoAct_ = nullptr;
   QAction* goalSummaryAct_ = nullptr;
-  QAction* menuNewAct_ = nullptr;
-  QAction* menuOpenAct_ = nullptr;
-  QAction* menuSaveAct_ = nullptr;
-  QAction* menuSaveAsAct_ = nullptr;
   QAction* loadByLstAct_ = nullptr;
 };
 

@@ -54,4 +54,22 @@ std::string saveDialogFolder(std::int16_t platformId, int missionType,
   return findEntryNoCase(base, sub).value_or(joinPath(base, sub));
 }
 
+std::string changedTitle(std::string_view title, bool changed) {
+  std::string out(title);
+  if (!changed) return out;
+  // The file name follows the first " - ", in round brackets after a load or a save and in
+  // square ones for a new mission.
+  const auto dash = out.find(" - ");
+  if (dash == std::string::npos || dash + 3 >= out.size()) return out;
+  const char open = out[dash + 3];
+  const char close = open == '(' ? ')' : open == '[' ? ']' : '\0';
+  if (!close) return out;
+  // The last closing bracket of the file part: a file name may hold brackets of its own.
+  const auto next = out.find(" - ", dash + 3);
+  const auto end = out.rfind(close, next == std::string::npos ? std::string::npos : next);
+  if (end == std::string::npos || end <= dash + 3) return out;
+  out.insert(end, "*");
+  return out;
+}
+
 }  // namespace shell

@@ -23,6 +23,11 @@ std::string loadedTitle(std::string_view path, std::string_view missionTitle);
 // The same after a save: the title as stored, a leading ">" kept.
 std::string savedTitle(std::string_view path, std::string_view missionTitle);
 
+// The title with "*" after the file name while the Mission has unsaved changes:
+// " ZynED 1.1 - (NAME.KRE*) - title", " ZynED 1.1 - [Unnamed*]". A title without a file name
+// stays as it is.
+std::string changedTitle(std::string_view title, bool changed);
+
 // The save dialog's start folder: the expansion's folder for an expansion-format mission, the
 // game's otherwise, then "Train" (Training, Multiplayer Training), "Melee" or "Combat" by
 // mission type. The subfolder keeps the letter case it has on disk when it exists.

@@ -1,0 +1,73 @@
+#pragma once
+// Every command of the main window declared once: its id (the QAction's objectName), menu text,
+// shortcuts, hint (tool tip), icon and where it goes. The menu bar, the tool bar and the pop-up
+// menus are built from this table, so a command looks and behaves the same everywhere, and
+// windows look actions up by id.
+
+#include <QKeySequence>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+#include <vector>
+
+class QAction;
+class QKeyEvent;
+class QMenuBar;
+class QObject;
+class QToolBar;
+class QWidget;
+
+namespace app {
+
+// Who handles an action's keys. The window takes its keys before its controls do (except Ctrl+A
+// in a text entry); list keys work while the flight-group or message list has the focus and are
+// handled by the lists. Either way the shortcut is shown in the menus.
+enum class KeyScope { None, Window, List };
+
+struct ActionSpec {
+  const char* id;         // objectName of the QAction
+  const char* text;       // menu text with its mnemonic
+  const char* hint;       // tool tip and status tip
+  const char* icon;       // app::icon name, or nullptr
+  const char* shortcuts;  // portable key texts separated by "; ", first one shown
+  KeyScope scope = KeyScope::None;
+  const char* button = nullptr;  // objectName of its tool-bar button, when it has one
+};
+
+// The table, in no particular order.
+const std::vector<ActionSpec>& actionTable();
+const ActionSpec* findActionSpec(QStringView id);
+
+// The menu bar: menu titles ("&File") each followed by its action ids, "-" for a separator and
+// "Reopen" for the reopen submenu.
+struct MenuSpec {
+  const char* title;
+  const char* objectName;
+  QStringList items;
+};
+const std::vector<MenuSpec>& menuBarLayout();
+// The tool bar, left to right; "-" is a separator.
+const QStringList& toolBarLayout();
+
+// The actions of one window, made from the table.
+class ActionSet {
+ public:
+  // Creates every action as a child of `owner`.
+  explicit ActionSet(QObject* owner);
+
+  QAction* action(QStringView id) const;
+  QList<QAction*> all() const { return actions_; }
+
+  // Fills the menu bar; `reopen` is put where the layout says "Reopen".
+  void buildMenuBar(QMenuBar* bar, QAction* reopen) const;
+  // Fills the tool bar and names its buttons.
+  void buildToolBar(QToolBar* bar) const;
+  // The window-scope action whose shortcut this key press is, or null.
+  QAction* windowActionFor(const QKeyEvent& key) const;
+
+ private:
+  QList<QAction*> actions_;
+};
+
+}  // namespace app
