@@ -161,6 +161,8 @@ TEST(MapPictures, GrabBusyMission) {
   const QString out = QString::fromLocal8Bit(qgetenv("ZYNED_GRAB_DIR"));
   if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the map";
   QDir().mkpath(out);
+  app::craftIconStrip(1).save(out + "/icons.png");
+  app::craftIconStrip(2).save(out + "/icons-2x.png");
   Mission m = testgen::busyMapMission(40);
   ASSERT_TRUE(saveMissionFile(m, (out + "/busy.kre").toStdString()).ok);
   const char* planes[] = {"xy", "xz", "yz"};

@@ -26,6 +26,7 @@
 #include "app/briefing/briefing_window.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
+#include "app/map/map_window.h"
 #include "app/model/mission_document.h"
 #include "app/shell/about_box.h"
 #include "app/shell/actions.h"
@@ -86,6 +87,16 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   // Until the first activation the Mission is the empty one made here.
   doc_->setDefaults(missionDefaults());
   connect(doc_.get(), &MissionDocument::changed, this, &MainWindow::onDocumentChanged);
+  // The map window is made once, hidden; the map command shows it.
+  mapWindow_ = new MapWindow(*doc_, settings_, vocab_, this);
+  mapAct_->setEnabled(true);
+  connect(mapAct_, &QAction::triggered, mapWindow_, &MapWindow::showMap);
+  connect(mapWindow_, &MapWindow::backToMain, this, [this] {
+    raise();
+    activateWindow();
+  });
+  connect(mapWindow_, &MapWindow::saveRequested, this, &MainWindow::save);
+  connect(mapWindow_, &MapWindow::saveAsRequested, this, &MainWindow::saveAs);
   applyFormat();
   pages_->setCurrentIndex(0);
   qApp->installEventFilter(this);
@@ -93,6 +104,8 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
 
 MainWindow::~MainWindow() {
   qApp->removeEventFilter(this);
+  // The map reads the document: it goes before the document does.
+  delete mapWindow_;
   // The pages hold references to the document: they go first.
   delete centralWidget();
 }

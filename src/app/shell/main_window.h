@@ -24,6 +24,7 @@ namespace app {
 
 class ActionSet;
 class FlightGroupsPage;
+class MapWindow;
 class MissionDocument;
 class MissionSettingsPanel;
 class Prompter;
@@ -53,6 +54,8 @@ class MainWindow : public QMainWindow {
   const shell::Vocabulary& vocabulary() const { return vocab_; }
   const shell::FileHistory& history() const { return history_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
+  // The map window: created hidden, lives as long as the editor.
+  MapWindow* mapWindow() const { return mapWindow_; }
   std::string iniPath() const;
   // The folder the open dialog starts in.
   const QString& lastDirectory() const { return lastDirectory_; }
@@ -136,6 +139,7 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* pages_ = nullptr;
   FlightGroupsPage* fgPage_ = nullptr;
+  MapWindow* mapWindow_ = nullptr;
   MissionSettingsPanel* settingsPanel_ = nullptr;
   TextBlockMemo* descriptionMemo_ = nullptr;
   TextBlockMemo* successMemo_ = nullptr;

@@ -1,0 +1,161 @@
+#pragma once
+// The "Flight Group Map" window: the battle space seen from above or from the side. It reads the
+// Mission through the document, shares the document's selection (current flight group and
+// current point) and changes the Mission only through document operations; a drag is one undo
+// step. Closing the window only hides it.
+
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <optional>
+
+#include "app/map/map_canvas.h"
+#include "map/filters.h"
+#include "map/scene.h"
+#include "model/mission_edit.h"
+#include "shell/settings.h"
+#include "shell/vocabulary.h"
+
+class QAbstractButton;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QListWidget;
+class QScrollBar;
+class QSlider;
+class QToolButton;
+
+namespace app {
+
+class MissionDocument;
+class MapWaypointWindow;
+
+class MapWindow : public QWidget, private MapTool {
+  Q_OBJECT
+ public:
+  MapWindow(MissionDocument& doc, shell::Settings& settings, const shell::Vocabulary& vocab,
+            QWidget* parent = nullptr);
+  ~MapWindow() override;
+
+  const map::MapState& mapState() const { return state_; }
+  const map::MapFilters& filters() const { return filters_; }
+  MapCanvas* canvas() const { return canvas_; }
+  // Shows and raises the window (the main window's map command).
+  void showMap();
+  // Full repaint.
+  void redraw();
+  // Puts the map-unit point on the two view axes at the window centre.
+  void centreOn(map::ViewPoint at);
+  void fitToBattlefield();
+  void setPlane(map::Plane p);
+  void setZoom(int zoom);
+  // Recomputes the shown flags from the filter buttons.
+  void applyFilters();
+  // Whether a drag (or a placement) is under way.
+  bool dragging() const { return drag_.has_value(); }
+  // Opens the waypoint grid of the current flight group.
+  void editWaypoints();
+
+ signals:
+  // "Back to main window".
+  void backToMain();
+  // Ctrl+S / Ctrl+A: the main window's Save and Save As.
+  void saveRequested();
+  void saveAsRequested();
+
+ protected:
+  bool event(QEvent* e) override;
+  bool eventFilter(QObject* watched, QEvent* e) override;
+  void closeEvent(QCloseEvent* e) override;
+
+ private:
+  void buildControls();
+  QToolButton* button(const char* name, const QString& text, const QString& hint,
+                      bool checkable = false);
+  void firstActivation();
+  void activated();
+  void resetView();
+  void afterMissionReplaced();
+  void applyAutoCentre();
+  void onDocumentChanged(const model::ChangeSet& c);
+  void onSelectionChanged();
+  void refillLists();
+  void syncControls();
+  void updateScrollBars();
+  void zoomBarMoved(int value);
+  void updateReadout(QPointF at);
+  bool handleKey(QKeyEvent* e);
+  void setCurrent(int fg, bool centre);
+  void setToggle(bool map::MapToggles::*flag, bool on);
+  void setBriefingMode(bool on);
+  void setPaletteTeam(int team);
+  void deleteCurrent();
+  void holdZoomTick();
+  int currentPoint() const;
+
+  // MapTool
+  void mousePress(QMouseEvent* e) override;
+  void mouseMove(QMouseEvent* e) override;
+  void mouseRelease(QMouseEvent* e) override;
+  void mouseDoubleClick(QMouseEvent* e) override;
+  void canvasResized(QSize size) override;
+
+  void startDrag(int fg, std::size_t point);
+  void placeFromPalette(int slot);
+  void dragTo(QPointF at);
+  void endDrag(bool commit);
+
+  MissionDocument& doc_;
+  shell::Settings& settings_;
+  const shell::Vocabulary& vocab_;
+  map::MapState state_;
+  map::MapFilters filters_;
+  bool started_ = false;
+  bool atOrBeyondFit_ = false;
+  int fitZoom_ = map::DefaultZoom;
+  bool settingZoom_ = false;
+  bool settingScroll_ = false;
+  bool filling_ = false;
+  bool missionReplaced_ = false;
+  bool lockedNote_ = false;
+  QTimer holdTimer_;
+  int holdTicks_ = 0;
+
+  // The drag under way: the flight groups that move, where their point started.
+  struct Drag {
+    std::size_t point = 0;
+    int primary = 0;
+    std::vector<std::pair<int, model::Vec3>> starts;
+  };
+  std::optional<Drag> drag_;
+
+  MapCanvas* canvas_ = nullptr;
+  QSlider* zoomBar_ = nullptr;
+  QLabel* zoomLabel_ = nullptr;
+  QLabel* readH_ = nullptr;
+  QLabel* readV_ = nullptr;
+  QScrollBar* xScroll_ = nullptr;
+  QScrollBar* yScroll_ = nullptr;
+  QComboBox* selectionBox_ = nullptr;
+  QListWidget* mapList_ = nullptr;
+  QWidget* listPanel_ = nullptr;
+  QWidget* optionsPanel_ = nullptr;
+  QToolButton *xy_ = nullptr, *xz_ = nullptr, *yz_ = nullptr;
+  QToolButton *namesOn_ = nullptr, *allWPs_ = nullptr, *currWPs_ = nullptr, *currOnly_ = nullptr;
+  QToolButton *showList_ = nullptr, *showOptions_ = nullptr, *paletteOn_ = nullptr;
+  QToolButton *lockBtn_ = nullptr, *lockX_ = nullptr, *lockY_ = nullptr;
+  QToolButton *teamUp_ = nullptr, *teamDown_ = nullptr;
+  QToolButton *showStart_ = nullptr, *allIff_ = nullptr;
+  std::array<QToolButton*, 6> iffButtons_{};
+  std::array<QToolButton*, 6> classButtons_{};
+  std::array<QToolButton*, 3> difficultyButtons_{};
+  std::array<QToolButton*, 4> autoCentreButtons_{};
+  QCheckBox *linkWPs_ = nullptr, *linkHyper_ = nullptr, *showTime_ = nullptr,
+            *showDistances_ = nullptr, *briefMode_ = nullptr;
+  QButtonGroup *xSnap_ = nullptr, *ySnap_ = nullptr;
+  QPointer<MapWaypointWindow> wpWindow_;
+};
+
+}  // namespace app

@@ -1,0 +1,126 @@
+#include "app/map/map_wp_window.h"
+
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+#include "app/model/mission_document.h"
+#include "app/shell/text.h"
+#include "editing/descriptions.h"
+#include "map/view.h"
+
+namespace app {
+
+using namespace model;
+
+std::optional<std::int16_t> parseKilometres(const QString& text) {
+  const QString t = text.trimmed();
+  if (t.isEmpty() || t == QLatin1String("-")) return std::int16_t{0};
+  bool ok = false;
+  const double km = t.toDouble(&ok);
+  if (!ok || !std::isfinite(km)) return std::nullopt;
+  return map::clampCoordinate(
+      static_cast<long long>(std::nearbyint(std::clamp(km * map::MapUnitsPerKm, -1e9, 1e9))));
+}
+
+MapWaypointWindow::MapWaypointWindow(MissionDocument& doc, const shell::Vocabulary& vocab,
+                                     int flightGroup, QWidget* parent)
+    : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint),
+      doc_(doc),
+      vocab_(vocab),
+      fg_(flightGroup) {
+  setObjectName(QStringLiteral("MapWPForm"));
+  setWindowTitle(QStringLiteral("Edit Current FG Waypoints"));
+  setWindowModality(Qt::WindowModal);
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* layout = new QHBoxLayout(this);
+  grid_ = new QTableWidget(static_cast<int>(PointCount), 3, this);
+  grid_->setObjectName(QStringLiteral("MapWPGrid"));
+  grid_->setHorizontalHeaderLabels({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
+  grid_->verticalHeader()->hide();
+  grid_->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+  grid_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  grid_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("-204.80")) * 3 + 40);
+  layout->addWidget(grid_, 1);
+  auto* right = new QVBoxLayout;
+  right->addWidget(new QLabel(QStringLiteral("Use"), this));
+  enabled_ = new QListWidget(this);
+  enabled_->setObjectName(QStringLiteral("MapWPEnabledList"));
+  enabled_->setSelectionMode(QAbstractItemView::MultiSelection);
+  QStringList items{"Start 1", "Start 2", "Start 3", "Start 4"};
+  for (int i = 1; i <= 8; ++i) items << QStringLiteral("WP %1").arg(i);
+  items << QStringLiteral("Rdnv") << QStringLiteral("Hyper");
+  for (int i = 1; i <= 8; ++i) items << QStringLiteral("Brief %1").arg(i);
+  enabled_->addItems(items);
+  enabled_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Brief 8")) + 40);
+  right->addWidget(enabled_, 1);
+  layout->addLayout(right);
+  connect(grid_, &QTableWidget::itemChanged, this, &MapWaypointWindow::cellEdited);
+  connect(enabled_, &QListWidget::itemClicked, this, &MapWaypointWindow::enabledClicked);
+  connect(&doc_, &MissionDocument::changed, this, [this](const ChangeSet& c) {
+    if (c.whole || c.listChanged(ListKind::FlightGroups)) {
+      close();
+      return;
+    }
+    if (c.touchesRecord(RecordKind::FlightGroup, fg_)) refill();
+  });
+  refill();
+  resize(sizeHint().width() + 60, 460);
+}
+
+void MapWaypointWindow::refill() {
+  const auto& fgs = doc_.mission().flightGroups;
+  if (fg_ < 0 || fg_ >= static_cast<int>(fgs.size())) return;
+  const FlightGroup& g = fgs[fg_];
+  filling_ = true;
+  setWindowTitle(fromFile(editing::shortDescription(g, vocab_)));
+  for (int p = 0; p < static_cast<int>(PointCount); ++p) {
+    const int values[3] = {g.x(p), g.y(p), g.z(p)};
+    for (int a = 0; a < 3; ++a) {
+      QTableWidgetItem* item = grid_->item(p, a);
+      if (!item) grid_->setItem(p, a, item = new QTableWidgetItem);
+      // The cell being typed into keeps its text ("1." stays "1.").
+      const auto typed = parseKilometres(item->text());
+      if (!(grid_->currentItem() == item && typed && *typed == values[a]))
+        item->setText(QString::fromStdString(map::kmText(values[a])));
+      item->setData(Qt::BackgroundRole, QVariant());
+      item->setToolTip({});
+    }
+    enabled_->item(p)->setSelected(g.get(fg::WaypointEnabled, p) != 0);
+  }
+  filling_ = false;
+}
+
+void MapWaypointWindow::cellEdited(QTableWidgetItem* item) {
+  if (filling_) return;
+  const auto value = parseKilometres(item->text());
+  if (!value) {
+    // Not a number: nothing changes; the cell says why.
+    filling_ = true;
+    item->setData(Qt::BackgroundRole, QColor(255, 200, 200));
+    item->setToolTip(QStringLiteral("'%1' is not a valid floating point value").arg(item->text()));
+    filling_ = false;
+    return;
+  }
+  const Field<i16>* fields[3] = {&fg::WaypointX, &fg::WaypointY, &fg::WaypointZ};
+  doc_.setField(RecordKind::FlightGroup, fg_, *fields[item->column()], *value,
+                static_cast<std::size_t>(item->row()),
+                QStringLiteral("map-wp-%1-%2").arg(item->row()).arg(item->column()));
+}
+
+void MapWaypointWindow::enabledClicked() {
+  if (filling_) return;
+  std::vector<std::uint8_t> bytes;
+  for (int p = 0; p < static_cast<int>(PointCount); ++p) {
+    bytes.push_back(enabled_->item(p)->isSelected() ? 1 : 0);
+    bytes.push_back(0);
+  }
+  doc_.patch(RecordKind::FlightGroup, {fg_}, fg::WaypointEnabled.at(0), bytes);
+}
+
+}  // namespace app

@@ -1,0 +1,186 @@
+// The map window on a document of its own: dragging with snaps and locks, placing from the
+// palette, undo and cancel of a drag, the keyboard and the waypoint grid.
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <QToolButton>
+
+#include <gtest/gtest.h>
+
+#include "app/map/map_window.h"
+#include "app/map/map_wp_window.h"
+#include "app/model/mission_document.h"
+#include "shell/settings.h"
+#include "shell/vocabulary.h"
+
+namespace {
+
+using namespace model;
+
+class MapWindowTest : public ::testing::Test {
+ protected:
+  app::MissionDocument doc;
+  shell::Settings settings;
+  shell::Vocabulary vocab;
+  std::unique_ptr<app::MapWindow> win;
+
+  void SetUp() override {
+    Mission m;
+    m.newMission();
+    m.addFlightGroup();
+    for (std::size_t i = 0; i < 2; ++i) {
+      FlightGroup& g = m.flightGroups[i];
+      g.set(fg::Iff, u8{0});
+      g.set(fg::WaypointX, static_cast<i16>(i * 800), Start1);
+      g.set(fg::WaypointX, static_cast<i16>(i * 800 + 160), Waypoint1);
+      g.set(fg::WaypointEnabled, i16{1}, Waypoint1);
+      m.updateHeading(i);
+    }
+    doc.replaceMission(std::move(m));
+    settings.autoCtr = 0;  // centre on (0, 0)
+    win = std::make_unique<app::MapWindow>(doc, settings, vocab);
+    win->resize(900, 700);
+    win->showMap();
+    win->setZoom(160);  // one pixel per map unit
+    win->centreOn({0, 0});
+  }
+
+  template <class T>
+  T* find(const char* name) {
+    T* w = win->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+  }
+  // The pixel of a map-unit point on the view axes.
+  QPointF pixel(double h, double v) {
+    const map::ScreenPoint s = win->mapState().view.mapToScreen({h, v});
+    return QPointF(s.x, s.y);
+  }
+  void mouse(QEvent::Type type, QPointF at, Qt::MouseButton b = Qt::LeftButton) {
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : b;
+    QMouseEvent e(type, at, win->canvas()->mapToGlobal(at),
+                  type == QEvent::MouseMove ? Qt::NoButton : b, held, Qt::NoModifier);
+    QApplication::sendEvent(win->canvas(), &e);
+  }
+  void drag(QPointF from, QPointF to) {
+    mouse(QEvent::MouseButtonPress, from);
+    mouse(QEvent::MouseMove, (from + to) / 2);
+    mouse(QEvent::MouseMove, to);
+    mouse(QEvent::MouseButtonRelease, to);
+  }
+  void key(int k, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+    QKeyEvent e(QEvent::KeyPress, k, mods);
+    QApplication::sendEvent(win->canvas(), &e);
+  }
+  const FlightGroup& g(int i) { return doc.mission().flightGroups.at(i); }
+};
+
+TEST_F(MapWindowTest, DragWithHalfKilometreSnapIsOneUndoStep) {
+  find<QToolButton>("AllWPs")->click();
+  find<QRadioButton>("XSnap3")->click();  // "0.5 km"
+  const int steps = doc.undoStack()->count();
+  drag(pixel(160, 0), pixel(238, 30));  // Waypoint 1 of the first flight group
+  EXPECT_EQ(g(0).x(Waypoint1), 160);    // 1.49 km kept at 1.00 km
+  EXPECT_EQ(g(0).y(Waypoint1), 30);
+  drag(pixel(160, 30), pixel(-48, 30));  // -0.3 km goes to 0, not -0.5
+  EXPECT_EQ(g(0).x(Waypoint1), 0);
+  EXPECT_EQ(doc.undoStack()->count(), steps + 2);
+  doc.undoStack()->undo();
+  EXPECT_EQ(g(0).x(Waypoint1), 160);
+  doc.undoStack()->undo();
+  EXPECT_EQ(g(0).y(Waypoint1), 0);
+}
+
+TEST_F(MapWindowTest, LockXInTheSideViewMovesOnlyZ) {
+  find<QToolButton>("XZ")->click();
+  win->setZoom(160);
+  win->centreOn({0, 0});
+  find<QToolButton>("LockX")->click();
+  drag(pixel(0, 0), pixel(50, 70));
+  EXPECT_EQ(g(0).x(Start1), 0);
+  EXPECT_EQ(g(0).y(Start1), 0);
+  EXPECT_EQ(g(0).z(Start1), 70);
+}
+
+TEST_F(MapWindowTest, EscapeCancelsTheDrag) {
+  mouse(QEvent::MouseButtonPress, pixel(0, 0));
+  mouse(QEvent::MouseMove, pixel(40, 40));
+  EXPECT_EQ(g(0).x(Start1), 40);
+  key(Qt::Key_Escape);
+  EXPECT_EQ(g(0).x(Start1), 0);
+  EXPECT_FALSE(win->dragging());
+  mouse(QEvent::MouseButtonRelease, pixel(40, 40));
+  EXPECT_EQ(g(0).x(Start1), 0);
+  EXPECT_FALSE(doc.isChanged());
+}
+
+TEST_F(MapWindowTest, StartOneLockSelectsWithoutMoving) {
+  key(Qt::Key_L);
+  drag(pixel(800, 0), pixel(900, 50));
+  EXPECT_EQ(g(1).x(Start1), 800);
+  EXPECT_EQ(doc.currentFlightGroup(), 1);
+}
+
+TEST_F(MapWindowTest, PaletteLowerRowAtZeroPlacesACruiser) {
+  key(Qt::Key_3);  // team 2: the Rebel colour
+  find<QToolButton>("PaletOn")->click();
+  const int h = win->canvas()->height();
+  const int steps = doc.undoStack()->index();
+  mouse(QEvent::MouseButtonPress, QPointF(0, h - 5));
+  mouse(QEvent::MouseMove, pixel(320, 160));
+  mouse(QEvent::MouseButtonRelease, pixel(320, 160));
+  ASSERT_EQ(doc.mission().flightGroups.size(), 3u);
+  const FlightGroup& placed = g(2);
+  EXPECT_EQ(placed.get(fg::CraftType), 42);
+  EXPECT_EQ(placed.get(fg::Team), 2);
+  EXPECT_EQ(placed.get(fg::Iff), doc.mission().teamIff[2]);
+  EXPECT_EQ(placed.x(Start1), 320);
+  EXPECT_EQ(placed.y(Start1), 160);
+  EXPECT_EQ(doc.currentFlightGroup(), 2);
+  while (doc.undoStack()->index() > steps) doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().flightGroups.size(), 2u);
+}
+
+TEST_F(MapWindowTest, KeysStepZoomAndPlanes) {
+  win->setZoom(13);
+  key(Qt::Key_Equal);
+  EXPECT_EQ(win->mapState().view.zoom, 15);
+  key(Qt::Key_Space);
+  key(Qt::Key_Space);
+  key(Qt::Key_Space);
+  EXPECT_EQ(win->mapState().view.plane, map::Plane::XY);
+  key(Qt::Key_A);
+  EXPECT_EQ(win->mapState().view.zoom, 800);
+}
+
+TEST_F(MapWindowTest, DeleteKeyRemovesTheCurrentFlightGroup) {
+  find<QComboBox>("SelectionBox")->activated(1);
+  EXPECT_EQ(doc.currentFlightGroup(), 1);
+  key(Qt::Key_Delete);
+  EXPECT_EQ(doc.mission().flightGroups.size(), 1u);
+  EXPECT_EQ(doc.currentFlightGroup(), 0);
+}
+
+TEST_F(MapWindowTest, WaypointGridTypesKilometres) {
+  win->editWaypoints();
+  auto* grid = QApplication::activeModalWidget()
+                   ? QApplication::activeModalWidget()->findChild<QTableWidget*>("MapWPGrid")
+                   : win->findChild<QTableWidget*>("MapWPGrid");
+  ASSERT_NE(grid, nullptr);
+  grid->setCurrentCell(Waypoint1, 1);
+  grid->item(Waypoint1, 1)->setText(QStringLiteral("-"));
+  EXPECT_EQ(g(0).y(Waypoint1), 0);
+  grid->item(Waypoint1, 1)->setText(QStringLiteral("-1.5"));
+  EXPECT_EQ(g(0).y(Waypoint1), -240);
+  grid->item(Waypoint1, 1)->setText(QStringLiteral("-1.5x"));
+  EXPECT_EQ(g(0).y(Waypoint1), -240);  // not a number: kept
+  grid->item(Waypoint1, 1)->setText(QStringLiteral("300"));
+  EXPECT_EQ(g(0).y(Waypoint1), 32767);  // beyond the range: the edge
+  EXPECT_EQ(app::parseKilometres(QStringLiteral("1.49")), 238);
+}
+
+}  // namespace
