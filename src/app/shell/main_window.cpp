@@ -76,6 +76,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
       doc_(std::make_unique<MissionDocument>()) {
   setObjectName(QStringLiteral("MainWindow"));
   readSettings();
+  context_.reset(new EditorContext{*doc_, vocab_, settings_, *prompter_, iniPath()});
   buildActions();
   buildPages();
   buildToolBar();

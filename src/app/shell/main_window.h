@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "app/shell/editor_context.h"
 #include "model/mission.h"
 #include "model/mission_edit.h"
 #include "shell/file_history.h"
@@ -50,6 +51,8 @@ class MainWindow : public QMainWindow {
   ~MainWindow() override;
 
   MissionDocument& document() { return *doc_; }
+  // Document, vocabulary, settings and prompter, for every page, window and dialog.
+  const EditorContext& context() const { return *context_; }
   shell::Settings& settings() { return settings_; }
   const shell::Vocabulary& vocabulary() const { return vocab_; }
   const shell::FileHistory& history() const { return history_; }
@@ -129,6 +132,7 @@ class MainWindow : public QMainWindow {
   shell::Vocabulary vocab_;
   shell::FileHistory history_;
   std::unique_ptr<MissionDocument> doc_;
+  std::unique_ptr<EditorContext> context_;
   std::unique_ptr<ActionSet> actions_;
   std::string baseTitle_;
   bool firstRunDialogShown_ = false;
