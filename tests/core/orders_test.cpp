@@ -3,6 +3,7 @@
 #include "editing/descriptions.h"
 #include "editing/orders.h"
 #include "model/mission.h"
+#include "model/mission_edit.h"
 
 using namespace editing;
 using model::u8;
@@ -49,6 +50,24 @@ TEST(OrderExplanation, ComesFromTheTableAndIsUnknownBeyondIt) {
   // The built-in table explains every built-in order.
   const shell::Vocabulary builtIn;
   EXPECT_NE(orderExplanation(builtIn, 7), "Unknown");
+}
+
+TEST(OrderExplanation, AnImportedGroupShowsItsOlderOrder) {
+  shell::Vocabulary v;
+  v.setTable(shell::tables::OrdTexts, {"Stays put."});
+  const std::vector<std::string> older = {"[Vortan]    Go Home", ""};
+  EXPECT_EQ(orderExplanation(v, 0, older, 0), "[Vortan]    Go Home");
+  // Groups added since the import, and other missions, explain the order code.
+  EXPECT_EQ(orderExplanation(v, 0, older, 1), "Stays put.");
+  EXPECT_EQ(orderExplanation(v, 0, older, 2), "Stays put.");
+  EXPECT_EQ(orderExplanation(v, 0, {}, 0), "Stays put.");
+}
+
+TEST(ListRemaps, CarryValuesKeptBesideAList) {
+  // Old 0 removed, old 1 moved to 0, old 2 stays at 2, a record inserted at 1.
+  model::ListRemap r{{-1, 0, 2}, {1}, 3};
+  const std::vector<std::string> values = {"a", "b", "c"};
+  EXPECT_EQ(model::remapped(values, r), (std::vector<std::string>{"b", "", "c"}));
 }
 
 TEST(ParameterCaptions, FollowTheOrderCode) {

@@ -337,16 +337,6 @@ TEST_F(LifeCycle, RefusedFilesLeaveTheOpenMissionAlone) {
   EXPECT_TRUE(prompter.texts(Kind::Error)[0].contains(QStringLiteral("cut.kre")));
 }
 
-TEST_F(LifeCycle, OlderFormatIsRefusedWithAClearMessage) {
-  const std::string older = path("old.vtn");
-  { std::ofstream(older, std::ios::binary).write("\x02\x00\x01\x02", 4); }
-  start();
-  EXPECT_FALSE(window->load(QString::fromStdString(older)));
-  const auto errors = prompter.texts(Kind::Error);
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_TRUE(errors[0].contains(QStringLiteral("older game")));
-}
-
 TEST_F(LifeCycle, LoadWritesTheBackupUnlessItIsTheBackup) {
   const std::string file = writeMission("orig.kre", 12, "Orig");
   start();

@@ -323,7 +323,8 @@ void OrdersPage::fillEditing() {
   orderLab_->setText(QString::fromStdString(editing::orderHeading(order_ + 1)));
   showIndex(orderBox_, command);
   colourBox(orderBox_, g.get(fg::Iff));
-  explanation_->setText(fromFile(editing::orderExplanation(vocab_, command)));
+  explanation_->setText(fromFile(editing::orderExplanation(
+      vocab_, command, doc_.state().importedOrderTexts, doc_.currentFlightGroup())));
   showIndex(throttle_, throttle);
   showIndex(speed_, model::get(o, od::Speed));
   speed_->setEnabled(editing::speedEnabled(throttle));

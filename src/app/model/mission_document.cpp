@@ -124,7 +124,7 @@ MissionDocument::~MissionDocument() {
 // ---- Life cycle ---------------------------------------------------------------------------
 
 void MissionDocument::replaceMission(model::Mission m, const std::string& fileName, bool named,
-                                     bool unsaved) {
+                                     bool unsaved, std::vector<std::string> orderTexts) {
   closeTransaction();
   mission_ = std::move(m);
   model::refreshDerived(mission_, ChangeSet::wholeMission());
@@ -132,6 +132,7 @@ void MissionDocument::replaceMission(model::Mission m, const std::string& fileNa
   state_.named = named;
   state_.changed = {};
   state_.changed.mission = unsaved;
+  state_.importedOrderTexts = std::move(orderTexts);
   // The copy buffer outlives the Mission it was copied from; until something is copied it
   // holds the new-group template.
   if (!state_.bufferFilled) state_.flightGroupBuffer = newFlightGroupTemplate();
@@ -274,6 +275,9 @@ void MissionDocument::editContent(const QString& text, ChangedFlag flag,
 void MissionDocument::applied(const ChangeSet& c, ChangedFlag flag, const model::Selection& fg,
                               const model::Selection& msg) {
   model::mark(state_.changed, flag);
+  // The older orders of an imported Mission stay with their flight groups.
+  if (c.flightGroupList && !state_.importedOrderTexts.empty())
+    state_.importedOrderTexts = model::remapped(state_.importedOrderTexts, *c.flightGroupList);
   const bool selectionMoved = !(fg == fgSel_) || !(msg == msgSel_);
   fgSel_ = fg;
   msgSel_ = msg;

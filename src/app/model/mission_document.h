@@ -83,8 +83,11 @@ class MissionDocument : public QObject {
   // Load, New Mission, import: the content is replaced, the undo history forgotten, the changed
   // flags cleared (or the mission flag set: a wizard's or an imported mission is not on disk)
   // and the first records selected.
+  // An imported older mission brings the older order of each flight group (`orderTexts`, shown
+  // on the Orders tab while it stays open); any other replacement forgets them.
   void replaceMission(model::Mission m, const std::string& fileName = model::UnnamedFile,
-                      bool named = false, bool unsaved = false);
+                      bool named = false, bool unsaved = false,
+                      std::vector<std::string> orderTexts = {});
   // After a successful save to `fileName`: this state is the one on disk.
   void markSaved(const std::string& fileName);
   const std::string& fileName() const { return state_.fileName; }

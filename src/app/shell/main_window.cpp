@@ -36,6 +36,7 @@
 #include "app/shell/input_policy.h"
 #include "app/shell/mission_settings_panel.h"
 #include "app/shell/notice_window.h"
+#include "app/shell/older_import.h"
 #include "app/shell/preferences_dialog.h"
 #include "app/shell/prompter.h"
 #include "app/shell/startup_dialog.h"
@@ -475,10 +476,10 @@ bool MainWindow::load(const QString& path) {
   model::Mission m;
   const model::ReadResult r = model::loadMissionFile(native(path), m, missionDefaults());
   if (r.status == model::ReadStatus::OlderFormat) {
-    prompter_->error(this, tr("\"%1\" is a mission of the older game (platform id 2). Importing "
-                              "such missions is not available yet.")
-                               .arg(path));
-    return false;
+    if (!importOlderMission(*context_, this, path)) return false;
+    omitWarnings_ = false;
+    setTitle(shell::newMissionTitle());
+    return true;
   }
   if (!r.ok()) {
     prompter_->error(this, qs(r.message));

@@ -34,6 +34,14 @@ std::string orderExplanation(const shell::Vocabulary& v, int command) {
   return v.text(shell::tables::OrdTexts, command, "Unknown");
 }
 
+std::string orderExplanation(const shell::Vocabulary& v, int command,
+                             const std::vector<std::string>& importedOrderTexts, int group) {
+  if (group >= 0 && static_cast<std::size_t>(group) < importedOrderTexts.size() &&
+      !importedOrderTexts[static_cast<std::size_t>(group)].empty())
+    return importedOrderTexts[static_cast<std::size_t>(group)];
+  return orderExplanation(v, command);
+}
+
 ParameterCaptions parameterCaptions(int command, int p1, int p2) {
   const std::string noEffect1 = "                  No Effect?:";
   const std::string noEffect2 = "             No Effect?:";

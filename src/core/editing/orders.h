@@ -29,6 +29,10 @@ std::vector<std::string> speedTable();
 
 // The explanation of an order code: its `OrdTexts` entry, "Unknown" beyond the table.
 std::string orderExplanation(const shell::Vocabulary& v, int command);
+// The same for flight group `group` of an open imported Mission: the older order kept for the
+// group, where it has one.
+std::string orderExplanation(const shell::Vocabulary& v, int command,
+                             const std::vector<std::string>& importedOrderTexts, int group);
 
 // Captions of parameter 1 and 2 for an order. `p2` is empty where the caption keeps whatever it
 // showed before (order 10 with a parameter 2 other than 0 and 1).

@@ -4,6 +4,7 @@
 // never restores any of it; the content (model::Mission) is what undo restores.
 
 #include <string>
+#include <vector>
 
 #include "model/mission.h"
 
@@ -46,6 +47,9 @@ struct DocumentState {
   // The flight-group copy buffer: a clipboard of its own, kept across loads.
   FlightGroup flightGroupBuffer;
   bool bufferFilled = false;
+  // An imported older mission: the older game's order of every flight group, in list order
+  // (empty for groups added since). Empty for any other Mission; gone with the next load.
+  std::vector<std::string> importedOrderTexts;
 };
 
 }  // namespace model

@@ -65,6 +65,19 @@ struct ListRemap {
   int map(int i) const;
 };
 
+// Values kept beside a list, one per record, carried along a rearrangement: inserted records
+// (and records beyond `values`) get `fill`.
+template <class T>
+std::vector<T> remapped(const std::vector<T>& values, const ListRemap& r, const T& fill = T{}) {
+  std::vector<T> out(r.newCount, fill);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const int j = r.map(static_cast<int>(i));
+    if (j >= 0 && static_cast<std::size_t>(j) < out.size())
+      out[static_cast<std::size_t>(j)] = values[i];
+  }
+  return out;
+}
+
 // What one applied edit touched; views refresh what concerns them.
 struct ChangeSet {
   struct Records {

@@ -1,0 +1,18 @@
+#pragma once
+// Opening a mission of the older game (".vtn"): it becomes a new, unnamed Mission in the format
+// the editor is in, with the briefing file beside it converted into briefing 1.
+
+#include <QString>
+
+class QWidget;
+
+namespace app {
+
+struct EditorContext;
+
+// Imports the older mission at `path` into the document and shows the import's notices. A
+// refused file is reported and the open Mission stays as it was. Returns whether the Mission
+// was replaced.
+bool importOlderMission(const EditorContext& context, QWidget* parent, const QString& path);
+
+}  // namespace app
