@@ -343,7 +343,7 @@ TEST(Clipboard, CopyCutAndPaste) {
   EXPECT_EQ(names(m), (std::vector<std::string>{"G0", "G2", "G1"}));
   EXPECT_EQ(m.header.get(model::header::FlightGroupCount), 3);
   EXPECT_TRUE(m.flightGroups[2].autoLink);
-  EXPECT_EQ(sel, (FlightGroupSelection{{1}, 1}));  // paste leaves the selection alone
+  EXPECT_EQ(sel, (FlightGroupSelection{{2}, 2}));  // paste selects the new group
 
   // In a melee the pasted group keeps the buffer's auto-link.
   m.header.set(model::header::MissionType, u8{model::Melee});

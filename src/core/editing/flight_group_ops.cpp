@@ -243,15 +243,16 @@ FlightGroupSelection cutFlightGroups(model::MissionEdit& e, const FlightGroupSel
   return deleteFlightGroups(e, s, tmpl);
 }
 
-FlightGroupSelection pasteFlightGroup(model::MissionEdit& e, const FlightGroupSelection& s,
+FlightGroupSelection pasteFlightGroup(model::MissionEdit& e,
+                                      const FlightGroupSelection& /*selection*/,
                                       const FlightGroup& buffer,
                                       const model::MissionDefaults& defaults) {
   FlightGroup g = buffer;
   if (defaults.autoLink && e.mission().missionType() != model::Melee) g.autoLink = true;
-  e.insertFlightGroup(static_cast<int>(e.mission().flightGroups.size()), g);
-  FlightGroupSelection out{validSelection(e.mission(), s), s.current};
-  if (e.mission().flightGroups.size() == 1) out = {{0}, 0};
-  return out;
+  const int at = static_cast<int>(e.mission().flightGroups.size());
+  e.insertFlightGroup(at, g);
+  // The new group becomes the selected one, so that the user sees where it went.
+  return {{at}, at};
 }
 
 }  // namespace editing

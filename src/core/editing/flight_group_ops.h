@@ -73,7 +73,7 @@ bool copyFlightGroup(const model::Mission& m, const FlightGroupSelection& s,
 FlightGroupSelection cutFlightGroups(model::MissionEdit& e, const FlightGroupSelection& s,
                                      const model::FlightGroup& tmpl);
 // Appends a copy of `buffer` at the end of the list (its auto-link flag on when the defaults
-// say so, except in a Melee mission); the selection stays.
+// say so, except in a Melee mission) and selects it.
 FlightGroupSelection pasteFlightGroup(model::MissionEdit& e, const FlightGroupSelection& s,
                                       const model::FlightGroup& buffer,
                                       const model::MissionDefaults& defaults);
