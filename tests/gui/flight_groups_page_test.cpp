@@ -652,6 +652,52 @@ TEST_F(FlightGroupsPageTest, DeletingEveryGroupLeavesQuietPages) {
   EXPECT_EQ(page->shipList()->count(), 1);
 }
 
+TEST_F(FlightGroupsPageTest, DeletingEveryGroupClearsTheBoxes) {
+  start(2, [](Mission& m) { m.flightGroups[0].setText(fg::Cargo, "Spice"); });
+  page->show();
+  settings.confirmDeletes = false;
+  select({0, 1});
+  page->deleteSelected();
+  EXPECT_EQ(find<QComboBox>("ShipName")->currentText(), QString());
+  EXPECT_EQ(find<QComboBox>("ShipBox")->currentText(), QString());
+  EXPECT_EQ(find<QSpinBox>("FGSizeSpin")->text(), QString());
+  EXPECT_EQ(find<QLineEdit>("CargoEd")->text(), QString());
+  // A new group shows its values again.
+  page->newFlightGroup();
+  EXPECT_EQ(find<QSpinBox>("FGSizeSpin")->text(),
+            QString::number(doc.mission().flightGroups[0].get(fg::CraftCount)));
+}
+
+TEST_F(FlightGroupsPageTest, PasteSelectsAndShowsTheNewGroup) {
+  start(40);
+  page->show();
+  select({0});
+  page->copy();
+  page->paste();
+  QApplication::processEvents();
+  QListWidget* list = page->shipList();
+  EXPECT_EQ(doc.selectedFlightGroups(), std::vector<int>{40});
+  EXPECT_EQ(list->currentRow(), 40);
+  EXPECT_TRUE(list->viewport()->rect().intersects(list->visualItemRect(list->item(40))));
+}
+
+// Tab goes on to the box to the right, or the first one of the next line.
+TEST_F(FlightGroupsPageTest, TabFollowsTheVisualOrder) {
+  start();
+  const std::pair<const char*, const char*> steps[] = {{"WaveSpin", "FGSizeSpin"},
+                                                       {"FGSizeSpin", "TeamBox"},
+                                                       {"TeamBox", "IFFBox"},
+                                                       {"MissleBox", "Status2Box"},
+                                                       {"OpShipWavesSpin", "OpFGCountSpin"}};
+  for (const auto& [from, to] : steps) {
+    QWidget* w = find<QWidget>(from);
+    QWidget* next = w->nextInFocusChain();
+    // Boxes made of parts (spin boxes, editable combos) hold their entry in the chain too.
+    while (next && next->parentWidget() == w) next = next->nextInFocusChain();
+    EXPECT_EQ(next, find<QWidget>(to)) << from;
+  }
+}
+
 }  // namespace
 
 namespace {

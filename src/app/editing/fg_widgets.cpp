@@ -18,6 +18,10 @@
 
 namespace app {
 
+void chainTabOrder(const std::vector<QWidget*>& widgets) {
+  for (std::size_t i = 1; i < widgets.size(); ++i) QWidget::setTabOrder(widgets[i - 1], widgets[i]);
+}
+
 NumberSpin::NumberSpin(int min, int max, QWidget* parent) : QSpinBox(parent) {
   setRange(min, max);
   setCorrectionMode(QAbstractSpinBox::CorrectToPreviousValue);
@@ -132,9 +136,33 @@ FlightGroupTab::FlightGroupTab(MissionDocument& doc, const shell::Vocabulary& vo
 void FlightGroupTab::fill() {
   if (filling_) return;
   filling_ = true;
-  if (!doc_.mission().flightGroups.empty()) doFill();
-  setEnabled(!doc_.mission().flightGroups.empty());
+  const bool any = !doc_.mission().flightGroups.empty();
+  if (any)
+    doFill();
+  else
+    clearValues();
+  setEnabled(any);
   filling_ = false;
+}
+
+void FlightGroupTab::clearValues() {
+  // The deleted group's values would otherwise stay behind in the disabled boxes.
+  for (QComboBox* c : findChildren<QComboBox*>()) {
+    const QSignalBlocker block(c);
+    c->setCurrentIndex(-1);
+    if (c->isEditable()) c->setEditText({});
+    c->setPlaceholderText({});
+  }
+  for (QAbstractSpinBox* s : findChildren<QAbstractSpinBox*>()) {
+    const QSignalBlocker block(s);
+    s->clear();
+  }
+  for (QLineEdit* e : findChildren<QLineEdit*>()) {
+    if (qobject_cast<QAbstractSpinBox*>(e->parent()) || qobject_cast<QComboBox*>(e->parent()))
+      continue;
+    const QSignalBlocker block(e);
+    e->clear();
+  }
 }
 
 bool FlightGroupTab::quiet() const {

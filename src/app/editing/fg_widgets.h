@@ -62,6 +62,9 @@ void colourBox(QWidget* w, int iff);
 inline constexpr QRgb EditedLabelColour = 0xFFA90391;
 // A table entry by position, or empty.
 std::string entry(const std::vector<std::string>& table, std::size_t i);
+// Tab goes through `widgets` in this order: the order the user reads them, left to right and
+// top to bottom, whatever order they were made in.
+void chainTabOrder(const std::vector<QWidget*>& widgets);
 
 // What every flight-group property tab shares: the document, the tables, the settings and the
 // guard that keeps handlers from writing while the tab is being filled.
@@ -71,11 +74,14 @@ class FlightGroupTab : public QWidget {
   FlightGroupTab(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
                  QWidget* parent = nullptr);
   // Shows the current flight group; handlers stay quiet meanwhile.
+  // With no flight group left the tab is disabled and shows no values.
   void fill();
   void setPrompter(Prompter& p) { prompter_ = &p; }
 
  protected:
   virtual void doFill() = 0;
+  // Empties every box of the tab (no flight group to show).
+  virtual void clearValues();
   // True while the tab is being filled or there is no flight group: handlers return at once.
   bool quiet() const;
   Prompter& prompter() const { return *prompter_; }

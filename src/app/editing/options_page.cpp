@@ -122,6 +122,8 @@ OptionsPage::OptionsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
   cg->setColumnStretch(0, 1);
   cg->setColumnStretch(1, 1);
   top->addWidget(craft, 1);
+  chainTabOrder({cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_, weapons_[0], weapons_[1], weapons_[2],
+                 allOptions_, category_, rows_, rowShip_, rowWaves_, rowCount_});
 
   for (QComboBox* b : {cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_})
     connect(b, &QComboBox::currentIndexChanged, this, [this] { rolesChosen(); });

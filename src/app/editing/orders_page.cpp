@@ -312,6 +312,16 @@ void OrdersPage::doFill() {
   fillEditing();
 }
 
+void OrdersPage::clearValues() {
+  FlightGroupTab::clearValues();
+  for (OrderLabel* l : labels_) {
+    l->setText({});
+    l->setToolTip({});
+  }
+  explanation_->clear();
+  unknowns_->clear();
+}
+
 void OrdersPage::fillEditing() {
   const model::FlightGroup& g = current();
   const auto o = g.orderBytes(static_cast<std::size_t>(order_));

@@ -34,6 +34,7 @@ class OrdersPage : public FlightGroupTab {
 
  protected:
   void doFill() override;
+  void clearValues() override;
   void showEvent(QShowEvent* e) override;
 
  private:

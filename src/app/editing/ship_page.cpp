@@ -158,6 +158,10 @@ ShipPage::ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::
     grid->addLayout(line, row++, 0, 1, 4);
   }
   grid->setRowStretch(row, 1);
+  chainTabOrder({name_,    ship_,    autoLink_, waves_,  size_,    team_,  iff_,
+                 player_,  plrPos_,  ai_,       colour_, radio_,   form_,  spacing_,
+                 status_,  missile_, status2_,  beam_,   counter_, cargo_, specCargo_,
+                 special_, random_,  appear_,   gg_,     gu_});
   for (QSpinBox* s : {static_cast<QSpinBox*>(size_), static_cast<QSpinBox*>(waves_),
                       static_cast<QSpinBox*>(spacing_), static_cast<QSpinBox*>(special_),
                       static_cast<QSpinBox*>(gg_), static_cast<QSpinBox*>(gu_)})
