@@ -1,17 +1,20 @@
-// The application-wide input rules on plain widgets: the wheel and Ctrl+A.
+// The application-wide input rules on plain widgets: the wheel, Ctrl+A and long combo entries.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
+#include "app/shell/combo_text.h"
 #include "app/shell/input_policy.h"
 
 namespace {
@@ -98,6 +101,33 @@ TEST(InputPolicy, CtrlASelectsAllInTextEntriesAndIsTheShortcutElsewhere) {
   EXPECT_FALSE(Page::ctrlA(page.combo));  // not editable: the window's shortcut
   page.combo->setEditable(true);
   EXPECT_TRUE(Page::ctrlA(page.combo));
+}
+
+}  // namespace
+
+namespace {
+
+TEST(InputPolicy, ComboEntriesTooLongForTheBoxAreWholeInTheToolTip) {
+  app::InputPolicy::install();
+  const QString entry = QStringLiteral("Team 1.Imperial (Kres - None) Global Group (GG)");
+  for (const bool editable : {false, true}) {
+    QComboBox box;
+    box.setEditable(editable);
+    box.addItem(entry);
+    box.resize(70, box.sizeHint().height());
+    box.show();
+    EXPECT_EQ(app::cutComboText(box), entry) << editable;
+    box.resize(box.fontMetrics().horizontalAdvance(entry) + 120, box.height());
+    EXPECT_EQ(app::cutComboText(box), QString()) << editable;
+  }
+  QComboBox narrow;
+  narrow.addItem(entry);
+  narrow.resize(70, narrow.sizeHint().height());
+  narrow.show();
+  QHelpEvent tip(QEvent::ToolTip, QPoint(5, 5), narrow.mapToGlobal(QPoint(5, 5)));
+  QApplication::sendEvent(&narrow, &tip);
+  EXPECT_EQ(QToolTip::text(), entry);
+  QToolTip::hideText();
 }
 
 }  // namespace

@@ -3,11 +3,15 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextEdit>
+#include <QToolTip>
 #include <QWheelEvent>
+
+#include "app/shell/combo_text.h"
 
 namespace app {
 namespace {
@@ -39,6 +43,8 @@ void InputPolicy::install() {
   auto* app = QCoreApplication::instance();
   if (!app || app->findChild<InputPolicy*>(QString(), Qt::FindDirectChildrenOnly)) return;
   app->installEventFilter(new InputPolicy(app));
+  if (qobject_cast<QApplication*>(app))
+    QApplication::setStyle(new ComboTextStyle(QApplication::style()->name()));
 }
 
 QWidget* InputPolicy::textEntry(QWidget* focus) {
@@ -67,6 +73,20 @@ bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
       if (QWidget* box = valueBox(watched); box && !box->hasFocus()) {
         // Not for the box: ignored here, the application hands it on to the parent.
         event->ignore();
+        return true;
+      }
+      break;
+    case QEvent::ToolTip:
+      // A combo box too narrow for its entry tells the whole entry, unless it has a tip of its
+      // own.
+      if (auto* box = qobject_cast<QComboBox*>(watched); box && box->toolTip().isEmpty()) {
+        const QString whole = cutComboText(*box);
+        if (whole.isEmpty()) {
+          QToolTip::hideText();
+          event->ignore();
+        } else {
+          QToolTip::showText(static_cast<QHelpEvent*>(event)->globalPos(), whole, box);
+        }
         return true;
       }
       break;

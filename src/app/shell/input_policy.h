@@ -6,6 +6,8 @@
 //   the focus;
 // - Ctrl+A selects all while a text entry has the focus (line edit, memo, editable combo box,
 //   spin box); elsewhere it stays the window's shortcut.
+// - a combo box whose entry does not fit shows it cut with "…" (ComboTextStyle, installed as the
+//   application style) and whole in its tool tip.
 
 #include <QObject>
 

@@ -1,0 +1,24 @@
+#pragma once
+// Long entries of combo boxes ("Red (Kres - None)", "Team 1.Imperial", ...) in boxes too narrow
+// for them: the box shows the text cut with "…" and its tool tip gives the whole text. Both work
+// for every combo box of the application, installed once with InputPolicy.
+
+#include <QProxyStyle>
+#include <QString>
+
+class QComboBox;
+
+namespace app {
+
+// The application style with the text of combo boxes elided where it does not fit.
+class ComboTextStyle : public QProxyStyle {
+ public:
+  using QProxyStyle::QProxyStyle;
+  void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                   const QWidget* widget = nullptr) const override;
+};
+
+// The whole text a combo box shows when it does not fit into the box, else an empty string.
+QString cutComboText(const QComboBox& box);
+
+}  // namespace app
