@@ -178,6 +178,24 @@ TEST(SettingsParse, BrokenLinesAndMisplacedKeysAreIgnored) {
   EXPECT_EQ(s.waveDirectory, "Undefined");
 }
 
+TEST(SettingsParse, WhatFallsBackToADefaultIsTold) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"[Options]\nDefaultShip=lots\n", "DefaultShip=lots in [Options] is no number"},
+      {"[Options]\nDefaultShip=300\n", "DefaultShip=300 in [Options] is outside 0 to 255"},
+      {"[Map]\nCentre=--1\n", "Centre=--1 in [Map] is no number"},
+      {"[Map]\ngarbage line\n", "line 2 \"garbage line\" is not a setting"},
+      {"[Directories\n", "line 1 \"[Directories\" is not a setting"},
+  };
+  for (const auto& [text, problem] : cases) {
+    const auto found = shell::settingsProblems(text);
+    ASSERT_EQ(found.size(), 1u) << text;
+    EXPECT_TRUE(found[0].starts_with(problem)) << found[0];
+  }
+  // Comments, blank lines, text values and keys the editor does not know are fine.
+  EXPECT_TRUE(
+      shell::settingsProblems("; note\n\n[Directories]\nZyn=any text\n[Mine]\nX=y\n").empty());
+}
+
 TEST(SettingsParse, AByteOrderMarkDoesNotHideTheFirstSection) {
   const std::string text =
       "\xEF\xBB\xBF[Directories]\r\nZyn=/games/zyn\r\n[Options]\r\nUseWiz=0\r\n";

@@ -16,6 +16,7 @@
 #include <QToolButton>
 
 #include <filesystem>
+#include <fstream>
 
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
@@ -157,6 +158,25 @@ TEST_F(StartUp, ChoiceBoxWithoutTheWizardOnlyTakesTheDefaultFormat) {
   EXPECT_TRUE(find<QRadioButton>("ZynRadio")->isChecked());
   EXPECT_FALSE(doc().isChanged());
   EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1"));
+}
+
+TEST_F(StartUp, ABrokenSettingsFileIsReportedNotSilentlyDefaulted) {
+  ASSERT_TRUE(shell::writeSettings(iniPath(), settings));
+  std::string text;
+  {
+    std::ifstream in(iniPath(), std::ios::binary);
+    text.assign(std::istreambuf_iterator<char>(in), {});
+  }
+  const auto at = text.find("DefaultShip=1");
+  ASSERT_NE(at, std::string::npos);
+  text.replace(at, 13, "DefaultShip=lots\nnot a setting");
+  std::ofstream(iniPath(), std::ios::binary) << text;
+
+  start({}, false);
+  const auto warnings = prompter.texts(Kind::Warning);
+  ASSERT_EQ(warnings.size(), 1u);
+  EXPECT_TRUE(warnings[0].contains(QStringLiteral("DefaultShip=lots")));
+  EXPECT_TRUE(warnings[0].contains(QStringLiteral("not a setting")));
 }
 
 // ------------------------------------------------------------------------------------------

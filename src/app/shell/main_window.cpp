@@ -122,7 +122,23 @@ QString MainWindow::editorDirectory() const {
 
 void MainWindow::readSettings() {
   bool found = false;
-  settings_ = shell::readSettings(iniPath(), &found);
+  std::string error;
+  std::vector<std::string> problems;
+  settings_ = shell::readSettings(iniPath(), &found, &error, &problems);
+  if (found && (!error.empty() || !problems.empty())) {
+    // Defaults in place of what the user wrote must not pass unnoticed.
+    QString text = qs(error);
+    if (!problems.empty()) {
+      text = tr("Some settings in \"%1\" cannot be read; they keep their defaults:")
+                 .arg(qs(iniPath()));
+      // A file that is not settings at all would fill the screen: the first few say enough.
+      constexpr std::size_t Shown = 10;
+      for (std::size_t i = 0; i < problems.size() && i < Shown; ++i)
+        text += QStringLiteral("\n- ") + qs(problems[i]);
+      if (problems.size() > Shown) text += tr("\n- and %1 more").arg(problems.size() - Shown);
+    }
+    prompter_->warning(this, text);
+  }
   if (!found) {
     // First run: every default is shown, and OK writes the file.
     PreferencesDialog dialog(settings_, vocab_, iniPath(), this, options_.screenWidth);

@@ -239,6 +239,35 @@ Settings parseSettings(std::string_view iniText) {
   return s;
 }
 
+std::vector<std::string> settingsProblems(std::string_view iniText) {
+  const IniText ini = parseIni(iniText);
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < ini.lines.size(); ++i) {
+    const IniLine& line = ini.lines[i];
+    const std::string_view t = trim(line.raw);
+    if (line.kind == IniLine::Other && !t.empty() && t.front() != ';' && t.front() != '#')
+      out.push_back("line " + std::to_string(i + 1) + " \"" + std::string(t) +
+                    "\" is not a setting");
+  }
+  for (const SettingKey& key : settingKeys()) {
+    if (key.text) continue;
+    const auto region = findSection(ini, key.section);
+    if (!region) continue;
+    const auto value = findValue(ini, *region, key.key);
+    if (!value) continue;
+    const auto n = parseInteger(*value);
+    if (n && *n >= key.low && *n <= key.high) continue;
+    std::string what =
+        std::string(key.key) + "=" + *value + " in [" + std::string(key.section) + "] is ";
+    if (!n)
+      what += "no number";
+    else
+      what += "outside " + std::to_string(key.low) + " to " + std::to_string(key.high);
+    out.push_back(what + "; its default is used");
+  }
+  return out;
+}
+
 std::string mergeSettings(std::string_view iniText, const Settings& settings) {
   Settings s = settings;
   s.iconZoomSmall = clampIconZoomSmall(s.iconZoomSmall);
@@ -338,7 +367,8 @@ bool rewriteIniFile(const std::string& path, Merge merge, std::string* error) {
 
 }  // namespace
 
-Settings readSettings(const std::string& path, bool* found, std::string* error) {
+Settings readSettings(const std::string& path, bool* found, std::string* error,
+                      std::vector<std::string>* problems) {
   std::error_code ec;
   const bool there = fs::is_regular_file(path, ec);
   if (found) *found = there;
@@ -349,6 +379,7 @@ Settings readSettings(const std::string& path, bool* found, std::string* error) 
     if (error && there) *error = why + " Every setting keeps its default.";
     return Settings{};
   }
+  if (problems) *problems = settingsProblems(*text);
   return parseSettings(*text);
 }
 

@@ -42,10 +42,17 @@ Settings parseSettings(std::string_view iniText);
 // missing ones are added at the end of their section.
 std::string mergeSettings(std::string_view iniText, const Settings& s);
 
+// What in INI text falls back to a default without saying so, one line per fault: lines that
+// are neither a section, a key with a value nor a comment, and values of known keys that are
+// no number or lie outside their key's range.
+std::vector<std::string> settingsProblems(std::string_view iniText);
+
 // Reads the file; a missing or unreadable file gives the defaults. `found` tells whether the
 // file was there to read. UTF-16 files are decoded; a file that is there but cannot be read
-// (broken UTF-16, no permission) also gives the defaults, and `error` says why.
-Settings readSettings(const std::string& path, bool* found = nullptr, std::string* error = nullptr);
+// (broken UTF-16, no permission) also gives the defaults, and `error` says why. `problems`
+// receives settingsProblems() of a file that was read.
+Settings readSettings(const std::string& path, bool* found = nullptr, std::string* error = nullptr,
+                      std::vector<std::string>* problems = nullptr);
 // Writes every setting into the file (keeping what it holds besides, its line ends and its
 // UTF-8 or UTF-16 form), through a temporary file that replaces the old one only when complete;
 // creates the folder when needed. False with a message when the file cannot be read back or
