@@ -213,6 +213,13 @@ void FlightGroupsPage::setFileActions(const QList<QAction*>& actions) {
   menu->addActions(actions);
 }
 
+void FlightGroupsPage::setPopupActions(const QList<QAction*>& actions) {
+  QMenu* menu = list_->popupMenu();
+  for (QAction* a : menu->actions()) menu->removeAction(a);
+  fileActions_ = actions;
+  menu->addActions(actions);
+}
+
 QWidget* FlightGroupsPage::missionSettingsArea() const {
   return other_->missionSettingsArea();
 }

@@ -52,6 +52,9 @@ class FlightGroupsPage : public QWidget {
 
   // The main window's file commands, shown after the list's own commands in its pop-up menu.
   void setFileActions(const QList<QAction*>& actions);
+  // The whole pop-up menu from the window's actions (the list's own commands included), so that
+  // it shows the same commands with the same icons and keys as the menu bar.
+  void setPopupActions(const QList<QAction*>& actions);
   // An empty container on the "Other" tab that takes the mission settings panel.
   QWidget* missionSettingsArea() const;
   // Where questions and warnings go (tests answer them); the real boxes by default.

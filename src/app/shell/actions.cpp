@@ -113,6 +113,26 @@ const QStringList& toolBarLayout() {
   return bar;
 }
 
+const QStringList& flightGroupPopupLayout() {
+  static const QStringList popup = {"NewFGAction",
+                                    "DeleteAction",
+                                    "CopyAction",
+                                    "PasteAction",
+                                    "UpAction",
+                                    "DownAction",
+                                    "-",
+                                    "UndoAction",
+                                    "RedoAction",
+                                    "-",
+                                    "NewMissionAction",
+                                    "LoadAction",
+                                    "SaveAction",
+                                    "SaveAsAction",
+                                    "Reopen",
+                                    "LoadByLstAction"};
+  return popup;
+}
+
 ActionSet::ActionSet(QObject* owner) {
   for (const ActionSpec& spec : actionTable()) {
     auto* a = new QAction(QString::fromUtf8(spec.text), owner);
@@ -151,6 +171,23 @@ void ActionSet::buildMenuBar(QMenuBar* bar, QAction* reopen) const {
         menu->addAction(a);
     }
   }
+}
+
+QList<QAction*> ActionSet::popupActions(const QStringList& layout, QAction* reopen,
+                                        QObject* owner) const {
+  QList<QAction*> out;
+  for (const QString& item : layout) {
+    if (item == QLatin1String("-")) {
+      auto* sep = new QAction(owner);
+      sep->setSeparator(true);
+      out << sep;
+    } else if (item == QLatin1String("Reopen")) {
+      out << reopen;
+    } else if (QAction* a = action(item)) {
+      out << a;
+    }
+  }
+  return out;
 }
 
 void ActionSet::buildToolBar(QToolBar* bar) const {

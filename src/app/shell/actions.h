@@ -49,6 +49,8 @@ struct MenuSpec {
 const std::vector<MenuSpec>& menuBarLayout();
 // The tool bar, left to right; "-" is a separator.
 const QStringList& toolBarLayout();
+// The flight-group list's pop-up menu, top to bottom ("-" and "Reopen" as for the menu bar).
+const QStringList& flightGroupPopupLayout();
 
 // The actions of one window, made from the table.
 class ActionSet {
@@ -61,6 +63,8 @@ class ActionSet {
 
   // Fills the menu bar; `reopen` is put where the layout says "Reopen".
   void buildMenuBar(QMenuBar* bar, QAction* reopen) const;
+  // The actions of a pop-up `layout`, separators made as children of `owner`.
+  QList<QAction*> popupActions(const QStringList& layout, QAction* reopen, QObject* owner) const;
   // Fills the tool bar and names its buttons.
   void buildToolBar(QToolBar* bar) const;
   // The window-scope action whose shortcut this key press is, or null.

@@ -272,12 +272,8 @@ void MainWindow::buildPages() {
   }
   settingsPanel_ = new MissionSettingsPanel(*doc_, area);
   area->layout()->addWidget(settingsPanel_);
-  auto* sep = new QAction(this);
-  sep->setSeparator(true);
-  auto* sep2 = new QAction(this);
-  sep2->setSeparator(true);
-  fgPage_->setFileActions({sep, undoAct_, redoAct_, sep2, newMissionAct_, loadAct_, saveAct_,
-                           saveAsAct_, reopenMenu_->menuAction(), loadByLstAct_});
+  fgPage_->setPopupActions(
+      actions_->popupActions(flightGroupPopupLayout(), reopenMenu_->menuAction(), this));
   pages_->addTab(fgPage_, tr("F&light Groups"));
 
   // Pages whose editors come with later work.
