@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -15,6 +16,7 @@
 #include "app/model/mission_document.h"
 #include "briefing/commands.h"
 #include "briefing/editing.h"
+#include "older_generator.h"
 
 namespace {
 
@@ -124,6 +126,32 @@ TEST_F(BriefingWindowTest, PendingListIsEncodedBeforeCtrlS) {
   EXPECT_EQ(saves, 1);
   EXPECT_FALSE(window->pending());
   EXPECT_EQ(doc.mission().briefings[0].get(rec::EventWordsUsed), 400);
+}
+
+TEST_F(BriefingWindowTest, LoadingABriefingFileKeepsThePendingListOfTheShownBriefing) {
+  open([](model::Mission& m) {
+    brf::CommandList l(198, brf::newCommand(brf::StopPoint, 0));
+    l.push_back(brf::Command::endMarker());
+    brf::encode(l, m.briefings[1]);
+  });
+  trigger("NextBriefingAction");
+  page(1);
+  trigger("InsertStopAction");
+  trigger("InsertStopAction");
+  ASSERT_TRUE(window->pending());
+  QTemporaryDir dir;
+  const QString brfFile = dir.filePath(QStringLiteral("m.brf"));
+  const auto bytes = testgen::randomOlderBriefing(3, 0).bytes();
+  {
+    QFile f(brfFile);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(reinterpret_cast<const char*>(bytes.data()), static_cast<qint64>(bytes.size()));
+  }
+  prompter.openNames = {brfFile};
+  trigger("LoadBrfAction");
+  EXPECT_FALSE(window->pending());
+  EXPECT_EQ(doc.mission().briefings[1].get(rec::EventWordsUsed), 400);
+  EXPECT_NE(brf::decode(doc.mission().briefings[0]).commands.size(), 1u);
 }
 
 class BriefingButton : public testing_gui::EditorFixture {};

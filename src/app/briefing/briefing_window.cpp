@@ -1215,13 +1215,19 @@ void BriefingWindow::loadBrfFile() {
   if (file.isEmpty()) return;
   if (inserting_) finishInsertion(false);
   pausePlayback();
-  pending_ = false;  // the import rewrites briefing 1; the shown briefing is read again
+  // Edits of another shown briefing go into the Mission first, as when changing briefing;
+  // those of briefing 1 give way to the import, unless the file is refused.
+  if (b_ != 0) encodePending();
+  const bool wasPending = pending_;
+  pending_ = false;
   std::string message;
   bool ok = false;
   const std::string path = file.toStdString();
   doc_.editContent(tr("Load .brf file"), ChangedFlag::Mission,
                    [&](model::Mission& m) { ok = editing::importBriefingFile(path, m, message); });
-  if (!ok && !message.empty()) prompter_.error(this, fromFile(message));
+  if (ok) return;
+  pending_ = wasPending;
+  if (!message.empty()) prompter_.error(this, QString::fromStdString(message));
 }
 
 void BriefingWindow::saveMission() {
