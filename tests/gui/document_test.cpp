@@ -234,3 +234,24 @@ TEST(DocumentEdits, MessageListStepsCarryTheirSoundEntry) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(DocumentLifeCycle, ReplacingTheMissionAnnouncesOnlyValidSelections) {
+  MissionDocument d;
+  d.replaceMission(groups(4));
+  d.selectFlightGroups({3});
+  d.setFlightGroupField(fg::CraftCount, u8{5});
+  // Views read the current group on every notice.
+  int notices = 0;
+  QObject::connect(&d, &MissionDocument::changed, [&](const app::ChangeSet&) {
+    ++notices;
+    EXPECT_LT(d.currentFlightGroup(), static_cast<int>(d.mission().flightGroups.size()));
+  });
+  // A Mission that is not on disk counts as changed even after a history was cleared.
+  d.replaceMission(groups(1), UnnamedFile, false, true);
+  EXPECT_GT(notices, 0);
+  EXPECT_TRUE(d.isChanged());
+}
+
+}  // namespace

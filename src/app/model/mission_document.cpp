@@ -130,23 +130,26 @@ void MissionDocument::replaceMission(model::Mission m, const std::string& fileNa
   model::refreshDerived(mission_, ChangeSet::wholeMission());
   state_.fileName = fileName;
   state_.named = named;
-  state_.changed = {};
-  state_.changed.mission = unsaved;
   state_.importedOrderTexts = std::move(orderTexts);
   // The copy buffer outlives the Mission it was copied from; until something is copied it
   // holds the new-group template.
   if (!state_.bufferFilled) state_.flightGroupBuffer = newFlightGroupTemplate();
+  // The selection fits the new content before anything is announced: clearing the old history
+  // already tells the views, which then read the new records.
+  fgSel_ = {{}, 0};
+  msgSel_ = {{}, 0};
+  fgSel_.clamp(static_cast<int>(mission_.flightGroups.size()));
+  msgSel_.clamp(static_cast<int>(mission_.messages.size()));
+  subItems_.clear();
   undo_.clear();
   // A mission that is not on disk has no clean state to come back to.
   if (unsaved)
     undo_.resetClean();
   else
     undo_.setClean();
-  fgSel_ = {{}, 0};
-  msgSel_ = {{}, 0};
-  fgSel_.clamp(static_cast<int>(mission_.flightGroups.size()));
-  msgSel_.clamp(static_cast<int>(mission_.messages.size()));
-  subItems_.clear();
+  // Only now: clearing the old history reports a clean stack, which clears the flags.
+  state_.changed = {};
+  state_.changed.mission = unsaved;
   emit changed(ChangeSet::wholeMission());
   emit selectionChanged();
 }
