@@ -168,6 +168,21 @@ TEST_F(ClipboardsLibraryTest, LibraryToMissionAppendsInLibraryOrderAsOneStep) {
   });
 }
 
+TEST_F(ClipboardsLibraryTest, ClosingTheEditorOffersToSaveAChangedLibrary) {
+  startWithThreeGroups();
+  action("AddToLibAction")->trigger();
+  doc().markSaved(doc().fileName());
+  // A save asked for and then cancelled keeps the editor open.
+  prompter.answers = {QMessageBox::Yes};
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(prompter.texts(testing_gui::ScriptedPrompter::Kind::Question),
+            std::vector<QString>{QStringLiteral("FG Library file has been changed. Save it?")});
+  prompter.answers = {QMessageBox::Yes};
+  prompter.saveNames = {QString::fromStdString(path("kept.fgp"))};
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(fileBytes(path("kept.fgp")).size(), 3 * fg::Size);
+}
+
 TEST_F(ClipboardsLibraryTest, UnknownsOkWritesEverySelectedGroupAndTheHeader) {
   startWithThreeGroups();
   showTab(app::FlightGroupsPage::OtherTab);

@@ -705,10 +705,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!saveChanged()) {
+  // A changed library is offered too; a save asked for that did not happen keeps the editor open.
+  if (!saveChanged() ||
+      !offerToSaveLibrary(library_, *prompter_, this, settings_.editorDirectory)) {
     event->ignore();
     return;
   }
+  library_.clear();
   writeHistory();
   WindowMemory(iniPath()).remember(this, findChildren<QSplitter*>());
   event->accept();
