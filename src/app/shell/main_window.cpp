@@ -26,6 +26,11 @@
 #include "app/briefing/briefing_window.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
+#include "app/lists/battle_manager.h"
+#include "app/lists/load_by_list_window.h"
+#include "app/lists/lst_files_window.h"
+#include "app/lists/opt_file_manager.h"
+#include "app/lists/wav_manager.h"
 #include "app/map/map_window.h"
 #include "app/model/mission_document.h"
 #include "app/shell/about_box.h"
@@ -42,6 +47,7 @@
 #include "app/shell/text.h"
 #include "app/shell/text_block_memo.h"
 #include "app/shell/window_memory.h"
+#include "lists/game_lists.h"
 #include "model/mission_file.h"
 #include "shell/error_check.h"
 #include "shell/paths.h"
@@ -186,11 +192,9 @@ void MainWindow::buildActions() {
   goalSummaryAct_ = act("GoalSummaryAction");
   loadByLstAct_ = act("LoadByLstAction");
   QAction* exitAct = act("ExitAction");
-  loadByLstAct_->setEnabled(false);
 
   // Parts of the editor that come with later work.
-  for (QAction* a : {lstAct_, battleAct_, optAct_, mapAct_, libraryAct_, addToLibAct_})
-    a->setEnabled(false);
+  for (QAction* a : {mapAct_, libraryAct_, addToLibAct_}) a->setEnabled(false);
 
   connect(errorCheckAct_, &QAction::triggered, this, &MainWindow::errorCheck);
   connect(prefsAct_, &QAction::triggered, this, &MainWindow::preferences);
@@ -200,6 +204,10 @@ void MainWindow::buildActions() {
   connect(saveAsAct_, &QAction::triggered, this, &MainWindow::saveAs);
   connect(briefAct_, &QAction::triggered, this, &MainWindow::briefings);
   connect(aboutAct_, &QAction::triggered, this, &MainWindow::about);
+  connect(lstAct_, &QAction::triggered, this, &MainWindow::editLists);
+  connect(battleAct_, &QAction::triggered, this, &MainWindow::battleManager);
+  connect(optAct_, &QAction::triggered, this, &MainWindow::optManager);
+  connect(loadByLstAct_, &QAction::triggered, this, &MainWindow::loadByList);
   connect(homeAct_, &QAction::triggered, this, &MainWindow::homePage);
   connect(exitAct, &QAction::triggered, this, &QWidget::close);
   connect(newFGAct_, &QAction::triggered, this,
@@ -424,6 +432,7 @@ void MainWindow::makeNewMission(std::int16_t platformId) {
   m.header = doc_->mission().header;
   doc_->setDefaults(missionDefaults());
   m.newMission(missionDefaults());
+  if (wavManager_) wavManager_->reset();
   doc_->replaceMission(std::move(m), model::UnnamedFile, doc_->named());
   omitWarnings_ = false;
   setTitle(shell::newMissionTitle());
@@ -439,14 +448,20 @@ bool MainWindow::saveChanged() {
   return save();
 }
 
+void MainWindow::offerToSaveSounds() {
+  if (wavManager_) wavManager_->offerToSave();
+}
+
 void MainWindow::newMission() {
   if (!saveChanged()) return;
+  offerToSaveSounds();
   // The new-mission wizard takes over here once it exists; until then a blank Mission.
   makeNewMission(settings_.defaultFormat == 0 ? model::FormatBase : model::FormatExpansion);
 }
 
 void MainWindow::openMission() {
   if (!saveChanged()) return;
+  offerToSaveSounds();
   const QString path = prompter_->openFileName(
       this, tr("Open"), lastDirectory_, dialogFilter(QString::fromLatin1(OpenFilter)), [this] {
         QStringList l;
@@ -461,6 +476,7 @@ void MainWindow::openMission() {
 
 void MainWindow::reopen(int index) {
   if (!saveChanged()) return;
+  offerToSaveSounds();
   if (index < 0 || static_cast<std::size_t>(index) >= history_.size()) return;
   const std::string entry = history_.at(static_cast<std::size_t>(index));
   if (!QFileInfo::exists(qs(entry))) {
@@ -484,6 +500,8 @@ bool MainWindow::load(const QString& path) {
     prompter_->error(this, qs(r.message));
     return false;
   }
+  // The mission's sound list comes with it.
+  if (wavManager_) wavManager_->loadFor(m, native(path));
   doc_->replaceMission(std::move(m), native(path), true);
   omitWarnings_ = false;
   setTitle(shell::loadedTitle(doc_->fileName(), doc_->mission().title()));
@@ -512,10 +530,13 @@ bool MainWindow::saveAs() {
       prompter_->saveFileName(this, tr("Save As"), folder,
                               dialogFilter(QString::fromLatin1(SaveFilter)), QStringLiteral("kre"));
   if (path.isEmpty()) return false;
-  return saveTo(path);
+  if (!saveTo(path, false)) return false;
+  // A sound list moves along to the new name; the old file stays.
+  if (wavManager_) wavManager_->missionSavedAs(doc_->fileName());
+  return true;
 }
 
-bool MainWindow::saveTo(const QString& path) {
+bool MainWindow::saveTo(const QString& path, bool offerSounds) {
   const model::SaveResult r = model::saveMissionFile(doc_->mission(), native(path));
   if (!r.ok) {
     // The file on disk is the old one and the Mission keeps its changed state.
@@ -529,6 +550,7 @@ bool MainWindow::saveTo(const QString& path) {
   setTitle(shell::savedTitle(doc_->fileName(), doc_->mission().title()));
   addToHistory(qs(doc_->fileName()));
   runCheck(false);
+  if (offerSounds) offerToSaveSounds();
   return true;
 }
 
@@ -673,6 +695,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  offerToSaveSounds();
   writeHistory();
   WindowMemory(iniPath()).remember(this, findChildren<QSplitter*>());
   event->accept();
@@ -689,6 +712,51 @@ void MainWindow::briefings() {
   env.saveAs = [this] { return saveAs(); };
   BriefingWindow window(std::move(env), this);
   prompter_->exec(window);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The game's lists and assets
+
+void MainWindow::editLists() {
+  const EditorContext& c = context();
+  const std::string file = c.document.named() ? c.document.fileName() : model::UnnamedFile;
+  LstFilesWindow::run(this, c.settings, c.document.mission(), file, c.prompter);
+}
+
+void MainWindow::battleManager() {
+  const EditorContext& c = context();
+  const model::Mission& m = c.document.mission();
+  BattleManager window(c.settings, m.platformId, lists::playerSide(m), c.prompter, this);
+  c.prompter.exec(window);
+}
+
+void MainWindow::optManager() {
+  const EditorContext& c = context();
+  OptFileManager window(c.settings, vocab_.table(shell::tables::Ships), c.prompter, this);
+  if (c.prompter.exec(window) != QDialog::Accepted) return;
+  // The model folder chosen in the window is where the next one opens.
+  if (!window.modelDirectory().isEmpty())
+    settings_.modelDirectory = native(window.modelDirectory());
+  if (window.craftNamesChanged()) {
+    // "Ships.txt" is already rewritten; the craft-type boxes show the new names.
+    vocab_.setTable(shell::tables::Ships, window.craftNames());
+    fgPage_->refresh();
+  }
+}
+
+void MainWindow::loadByList() {
+  if (!saveChanged()) return;
+  offerToSaveSounds();
+  const EditorContext& c = context();
+  // The chosen mission opens through the same path as "Load Mission".
+  LoadByListWindow window(
+      c.settings, lastDirectory_,
+      [this](const QString& path) {
+        addToHistory(path);
+        return load(path);
+      },
+      c.prompter, this);
+  c.prompter.exec(window);
 }
 
 }  // namespace app

@@ -30,6 +30,7 @@ class MissionDocument;
 class MissionSettingsPanel;
 class Prompter;
 class TextBlockMemo;
+class WavManager;
 
 // How the editor was started.
 struct StartOptions {
@@ -57,6 +58,8 @@ class MainWindow : public QMainWindow {
   const shell::Vocabulary& vocabulary() const { return vocab_; }
   const shell::FileHistory& history() const { return history_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
+  // The message sound list's group on the Messages tab.
+  WavManager* wavManager() const { return wavManager_; }
   // The map window: created hidden, lives as long as the editor.
   MapWindow* mapWindow() const { return mapWindow_; }
   std::string iniPath() const;
@@ -82,6 +85,11 @@ class MainWindow : public QMainWindow {
   void homePage();
   // The "Briefing Editor" window, modal.
   void briefings();
+  // The game's lists and assets: ".lst", battles and campaigns, model slots, load by list.
+  void editLists();
+  void battleManager();
+  void optManager();
+  void loadByList();
   // The first-activation steps (run once, when the window is first shown).
   void firstActivation();
 
@@ -90,7 +98,10 @@ class MainWindow : public QMainWindow {
   // Mission. Returns whether the file was loaded.
   bool load(const QString& path);
   // Writes the Mission to `path` as the user asked; false (after an error box) when it failed.
-  bool saveTo(const QString& path);
+  // Saves the Mission; a changed sound list is offered for saving after it unless `offerSounds`
+  // is false (Save As takes the list along instead).
+  bool saveTo(const QString& path, bool offerSounds = true);
+  void offerToSaveSounds();
   // Runs the check; `verbose` also reports a clean Mission.
   void runCheck(bool verbose);
 
@@ -143,6 +154,7 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* pages_ = nullptr;
   FlightGroupsPage* fgPage_ = nullptr;
+  WavManager* wavManager_ = nullptr;
   MapWindow* mapWindow_ = nullptr;
   MissionSettingsPanel* settingsPanel_ = nullptr;
   TextBlockMemo* descriptionMemo_ = nullptr;
