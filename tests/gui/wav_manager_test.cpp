@@ -55,6 +55,7 @@ class WavManagerTest : public ::testing::Test {
   WavManagerTest() {
     settings.gameDirectory = dir / "Zyn";
     fs::create_directories(dir / "Zyn/Train");
+    fs::create_directories(dir / "Zyn/WAVE/Train");
     writeFile(dir / "Zyn/WAVE/Train/Hello.wav", tone());
     missionFile = dir / "Zyn/Train/M1.KRE";
   }

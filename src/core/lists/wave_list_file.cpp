@@ -55,7 +55,8 @@ WaveListFile::CreateResult WaveListFile::create(const shell::Settings& s, std::i
     }
   }
   r.sounds = newWaveList(messageCount);
-  if (!saveWaveList(path, r.sounds, r.message)) {
+  // One line per message, however many: the next save keeps what the game reads.
+  if (!writeLines(path, r.sounds, r.message)) {
     r.status = CreateStatus::WriteFailed;
     return r;
   }
