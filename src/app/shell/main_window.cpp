@@ -24,7 +24,9 @@
 #include <QVBoxLayout>
 
 #include "app/briefing/briefing_window.h"
+#include "app/editing/clip_store.h"
 #include "app/editing/flight_groups_page.h"
+#include "app/editing/library_window.h"
 #include "app/editing/ship_list.h"
 #include "app/lists/battle_manager.h"
 #include "app/lists/load_by_list_window.h"
@@ -83,6 +85,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   setObjectName(QStringLiteral("MainWindow"));
   readSettings();
   context_.reset(new EditorContext{*doc_, vocab_, settings_, *prompter_, iniPath()});
+  clipboards_ = std::make_unique<ClipboardStore>(*context_);
   buildActions();
   buildPages();
   buildToolBar();
@@ -194,7 +197,7 @@ void MainWindow::buildActions() {
   QAction* exitAct = act("ExitAction");
 
   // Parts of the editor that come with later work.
-  for (QAction* a : {mapAct_, libraryAct_, addToLibAct_}) a->setEnabled(false);
+  mapAct_->setEnabled(false);
 
   connect(errorCheckAct_, &QAction::triggered, this, &MainWindow::errorCheck);
   connect(prefsAct_, &QAction::triggered, this, &MainWindow::preferences);
@@ -209,6 +212,9 @@ void MainWindow::buildActions() {
   connect(optAct_, &QAction::triggered, this, &MainWindow::optManager);
   connect(loadByLstAct_, &QAction::triggered, this, &MainWindow::loadByList);
   connect(homeAct_, &QAction::triggered, this, &MainWindow::homePage);
+  connect(libraryAct_, &QAction::triggered, this, &MainWindow::showLibrary);
+  connect(addToLibAct_, &QAction::triggered, this,
+          [this] { library_.add(doc_->mission(), doc_->selectedFlightGroups()); });
   connect(exitAct, &QAction::triggered, this, &QWidget::close);
   connect(newFGAct_, &QAction::triggered, this,
           [this] { listCommand(&FlightGroupsPage::newFlightGroup); });
@@ -375,6 +381,8 @@ void MainWindow::firstActivation() {
   } else {
     runStartAction();
   }
+  // Last of all, the order and condition clipboards.
+  if (shell::isDirectory(settings_.editorDirectory)) clipboards_->load(this);
 }
 
 void MainWindow::runStartAction() {
@@ -640,6 +648,35 @@ void MainWindow::about() {
   prompter_->exec(box);
 }
 
+void MainWindow::showLibrary() {
+  LibraryMissionAccess access;
+  access.mission = &doc_->mission();
+  access.selectedFlightGroups = [this] { return doc_->selectedFlightGroups(); };
+  access.addFlightGroups = [this](std::vector<model::FlightGroup> groups) {
+    addFromLibrary(std::move(groups));
+  };
+  access.autoLink = settings_.autoLink;
+  access.confirmDeletes = settings_.confirmDeletes;
+  LibraryWindow window(library_, std::move(access), vocab_, *prompter_, settings_.editorDirectory,
+                       this);
+  prompter_->exec(window);
+}
+
+void MainWindow::addFromLibrary(std::vector<model::FlightGroup> groups) {
+  // Appended in library order, one undo step; the new groups become the selection.
+  doc_->applyListOp(tr("Flight groups from the library"), ChangedFlag::Mission,
+                    ListKind::FlightGroups, [&](model::MissionEdit& e) {
+                      model::Selection sel;
+                      for (model::FlightGroup& g : groups) {
+                        const int at = static_cast<int>(e.mission().flightGroups.size());
+                        e.insertFlightGroup(at, std::move(g));
+                        sel.selected.push_back(at);
+                      }
+                      if (!sel.selected.empty()) sel.current = sel.selected.front();
+                      return sel;
+                    });
+}
+
 void MainWindow::homePage() {
   openHomePage(this, *prompter_, homePageUrl(), defaultHelpFolder());
 }
@@ -691,11 +728,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!saveChanged()) {
+  // A changed library is offered too; a save asked for that did not happen keeps the editor open.
+  if (!saveChanged() ||
+      !offerToSaveLibrary(library_, *prompter_, this, settings_.editorDirectory)) {
     event->ignore();
     return;
   }
+<<<<<<< HEAD
   offerToSaveSounds();
+=======
+  library_.clear();
+>>>>>>> main
   writeHistory();
   WindowMemory(iniPath()).remember(this, findChildren<QSplitter*>());
   event->accept();

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/shell/editor_context.h"
+#include "editing/library.h"
 #include "model/mission.h"
 #include "model/mission_edit.h"
 #include "shell/file_history.h"
@@ -24,6 +25,7 @@ class QTabWidget;
 namespace app {
 
 class ActionSet;
+class ClipboardStore;
 class FlightGroupsPage;
 class MapWindow;
 class MissionDocument;
@@ -57,6 +59,7 @@ class MainWindow : public QMainWindow {
   shell::Settings& settings() { return settings_; }
   const shell::Vocabulary& vocabulary() const { return vocab_; }
   const shell::FileHistory& history() const { return history_; }
+  editing::Library& library() { return library_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
   // The message sound list's group on the Messages tab.
   WavManager* wavManager() const { return wavManager_; }
@@ -83,6 +86,8 @@ class MainWindow : public QMainWindow {
   void preferences();
   void about();
   void homePage();
+  // The "Flight Group Library" dialog, modal.
+  void showLibrary();
   // The "Briefing Editor" window, modal.
   void briefings();
   // The game's lists and assets: ".lst", battles and campaigns, model slots, load by list.
@@ -133,6 +138,8 @@ class MainWindow : public QMainWindow {
   void openLastUsedFile();
   void applySettingsToMission();
   model::MissionDefaults missionDefaults() const;
+  // Library entries appended to the Mission as one undo step.
+  void addFromLibrary(std::vector<model::FlightGroup> groups);
   QString editorDirectory() const;
   // Forwards a list command to the list of the page in front.
   void listCommand(void (FlightGroupsPage::*command)());
@@ -144,6 +151,8 @@ class MainWindow : public QMainWindow {
   shell::FileHistory history_;
   std::unique_ptr<MissionDocument> doc_;
   std::unique_ptr<EditorContext> context_;
+  std::unique_ptr<ClipboardStore> clipboards_;
+  editing::Library library_;
   std::unique_ptr<ActionSet> actions_;
   std::string baseTitle_;
   bool firstRunDialogShown_ = false;
