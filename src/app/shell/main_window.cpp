@@ -734,11 +734,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
-<<<<<<< HEAD
   offerToSaveSounds();
-=======
   library_.clear();
->>>>>>> main
   writeHistory();
   WindowMemory(iniPath()).remember(this, findChildren<QSplitter*>());
   event->accept();
