@@ -168,6 +168,21 @@ TEST_F(ClipboardsLibraryTest, LibraryToMissionAppendsInLibraryOrderAsOneStep) {
   });
 }
 
+TEST_F(ClipboardsLibraryTest, LibraryWindowKeepsItsSize) {
+  start();
+  std::vector<QSize> sizes;
+  prompter.onDialog = [&](QDialog& d) {
+    sizes.push_back(d.size());
+    if (sizes.size() == 1) d.resize(d.minimumSizeHint() + QSize(40, 30));
+    sizes.push_back(d.size());
+    return int(QDialog::Rejected);
+  };
+  action("LibraryAction")->trigger();
+  action("LibraryAction")->trigger();
+  ASSERT_EQ(sizes.size(), 4u);
+  EXPECT_EQ(sizes[2], sizes[1]);
+}
+
 TEST_F(ClipboardsLibraryTest, ClosingTheEditorOffersToSaveAChangedLibrary) {
   startWithThreeGroups();
   action("AddToLibAction")->trigger();

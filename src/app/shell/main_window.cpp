@@ -659,7 +659,9 @@ void MainWindow::showLibrary() {
   access.confirmDeletes = settings_.confirmDeletes;
   LibraryWindow window(library_, std::move(access), vocab_, *prompter_, settings_.editorDirectory,
                        this);
+  WindowMemory(iniPath()).restore(&window);
   prompter_->exec(window);
+  WindowMemory(iniPath()).remember(&window);
 }
 
 void MainWindow::addFromLibrary(std::vector<model::FlightGroup> groups) {
