@@ -22,7 +22,9 @@
 #include <QVBoxLayout>
 
 #include "app/briefing/briefing_window.h"
+#include "app/editing/clip_store.h"
 #include "app/editing/flight_groups_page.h"
+#include "app/editing/library_window.h"
 #include "app/editing/ship_list.h"
 #include "app/map/map_window.h"
 #include "app/model/mission_document.h"
@@ -67,6 +69,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   files_ = new MissionFiles(*context_, this);
   connect(files_, &MissionFiles::titleChanged, this, &MainWindow::refreshTitle);
   connect(files_, &MissionFiles::historyChanged, this, &MainWindow::rebuildReopenMenu);
+  clipboards_ = std::make_unique<ClipboardStore>(*context_);
   buildActions();
   buildPages();
   buildToolBar();
@@ -166,8 +169,7 @@ void MainWindow::buildActions() {
   loadByLstAct_->setEnabled(false);
 
   // Parts of the editor that come with later work.
-  for (QAction* a : {lstAct_, battleAct_, optAct_, mapAct_, libraryAct_, addToLibAct_})
-    a->setEnabled(false);
+  for (QAction* a : {lstAct_, battleAct_, optAct_, mapAct_}) a->setEnabled(false);
 
   connect(errorCheckAct_, &QAction::triggered, this, &MainWindow::errorCheck);
   connect(prefsAct_, &QAction::triggered, this, &MainWindow::preferences);
@@ -178,6 +180,9 @@ void MainWindow::buildActions() {
   connect(briefAct_, &QAction::triggered, this, &MainWindow::briefings);
   connect(aboutAct_, &QAction::triggered, this, &MainWindow::about);
   connect(homeAct_, &QAction::triggered, this, &MainWindow::homePage);
+  connect(libraryAct_, &QAction::triggered, this, &MainWindow::showLibrary);
+  connect(addToLibAct_, &QAction::triggered, this,
+          [this] { library_.add(doc_->mission(), doc_->selectedFlightGroups()); });
   connect(exitAct, &QAction::triggered, this, &QWidget::close);
   connect(newFGAct_, &QAction::triggered, this,
           [this] { listCommand(&FlightGroupsPage::newFlightGroup); });
@@ -339,6 +344,8 @@ void MainWindow::firstActivation() {
   if (auto* list = fgPage_->shipList()) list->setFocus();
 
   files_->startUp(options_.arguments);
+  // Last of all, the order and condition clipboards.
+  if (shell::isDirectory(settings_.editorDirectory)) clipboards_->load(this);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -429,6 +436,35 @@ void MainWindow::applySettingsToMission() {
 void MainWindow::about() {
   AboutBox box(this);
   prompter_->exec(box);
+}
+
+void MainWindow::showLibrary() {
+  LibraryMissionAccess access;
+  access.mission = &doc_->mission();
+  access.selectedFlightGroups = [this] { return doc_->selectedFlightGroups(); };
+  access.addFlightGroups = [this](std::vector<model::FlightGroup> groups) {
+    addFromLibrary(std::move(groups));
+  };
+  access.autoLink = settings_.autoLink;
+  access.confirmDeletes = settings_.confirmDeletes;
+  LibraryWindow window(library_, std::move(access), vocab_, *prompter_, settings_.editorDirectory,
+                       this);
+  prompter_->exec(window);
+}
+
+void MainWindow::addFromLibrary(std::vector<model::FlightGroup> groups) {
+  // Appended in library order, one undo step; the new groups become the selection.
+  doc_->applyListOp(tr("Flight groups from the library"), ChangedFlag::Mission,
+                    ListKind::FlightGroups, [&](model::MissionEdit& e) {
+                      model::Selection sel;
+                      for (model::FlightGroup& g : groups) {
+                        const int at = static_cast<int>(e.mission().flightGroups.size());
+                        e.insertFlightGroup(at, std::move(g));
+                        sel.selected.push_back(at);
+                      }
+                      if (!sel.selected.empty()) sel.current = sel.selected.front();
+                      return sel;
+                    });
 }
 
 void MainWindow::homePage() {

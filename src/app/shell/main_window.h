@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/shell/editor_context.h"
+#include "editing/library.h"
 #include "model/mission.h"
 #include "model/mission_edit.h"
 #include "shell/file_history.h"
@@ -24,6 +25,7 @@ class QTabWidget;
 namespace app {
 
 class ActionSet;
+class ClipboardStore;
 class FlightGroupsPage;
 class MapWindow;
 class MissionDocument;
@@ -59,6 +61,7 @@ class MainWindow : public QMainWindow {
   const shell::FileHistory& history() const;
   // New, open, save, the save question, the history and the start-up actions.
   MissionFiles& files() { return *files_; }
+  editing::Library& library() { return library_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
   // The map window: created hidden, lives as long as the editor.
   MapWindow* mapWindow() const { return mapWindow_; }
@@ -83,6 +86,8 @@ class MainWindow : public QMainWindow {
   void preferences();
   void about();
   void homePage();
+  // The "Flight Group Library" dialog, modal.
+  void showLibrary();
   // The "Briefing Editor" window, modal.
   void briefings();
   // The first-activation steps (run once, when the window is first shown).
@@ -114,6 +119,8 @@ class MainWindow : public QMainWindow {
   void applyFormat();
   void onDocumentChanged(const model::ChangeSet& c);
   void applySettingsToMission();
+  // Library entries appended to the Mission as one undo step.
+  void addFromLibrary(std::vector<model::FlightGroup> groups);
   // Forwards a list command to the list of the page in front.
   void listCommand(void (FlightGroupsPage::*command)());
 
@@ -124,6 +131,8 @@ class MainWindow : public QMainWindow {
   std::unique_ptr<MissionDocument> doc_;
   std::unique_ptr<EditorContext> context_;
   MissionFiles* files_ = nullptr;
+  std::unique_ptr<ClipboardStore> clipboards_;
+  editing::Library library_;
   std::unique_ptr<ActionSet> actions_;
   bool firstRunDialogShown_ = false;
   bool started_ = false;
