@@ -297,8 +297,9 @@ void MissionFiles::openLastUsedFile() {
                      shell::LastFileMissingNoticeMs);
 }
 
-bool MissionFiles::mayClose() {
+bool MissionFiles::mayClose(const std::function<bool()>& moreOffers) {
   if (!saveChanged()) return false;
+  if (moreOffers && !moreOffers()) return false;
   writeHistory();
   return true;
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "app/shell/editor_context.h"
@@ -67,9 +68,9 @@ class MissionFiles : public QObject {
   void readHistory();
   // The file named on the command line, else the start-up action of the settings.
   void startUp(const QStringList& arguments);
-  // The questions of closing the editor, then the history is written; false when the editor
-  // must stay open.
-  bool mayClose();
+  // The questions of closing the editor (the save question, then `moreOffers` for what the
+  // caller owns), then the history is written; false when the editor must stay open.
+  bool mayClose(const std::function<bool()>& moreOffers = {});
   void addToHistory(const QString& path);
 
  signals:
