@@ -127,20 +127,25 @@ TEST_F(StartUp, LastUsedFileLoadsOrSaysItIsGone) {
   EXPECT_TRUE(hasNotice(window.get(), QStringLiteral("Can't find last loaded file")));
 }
 
-TEST_F(StartUp, ChoiceBoxCanMakeANewMissionInTheDefaultFormat) {
+TEST_F(StartUp, ChoiceBoxCanMakeAWizardMissionInTheDefaultFormat) {
   settings.openProgWith = 0;
   settings.defaultFormat = 0;
+  settings.useWiz = true;
   prompter.onDialog = [](QDialog& d) {
-    auto* s = qobject_cast<app::StartUpDialog*>(&d);
-    if (!s) return int(QDialog::Rejected);
-    s->setChoice(app::StartUpDialog::CreateNew);
+    if (auto* s = qobject_cast<app::StartUpDialog*>(&d)) {
+      s->setChoice(app::StartUpDialog::CreateNew);
+      return int(QDialog::Accepted);
+    }
+    d.findChild<QRadioButton*>(QStringLiteral("CombatBut"))->setChecked(true);
     return int(QDialog::Accepted);
   };
   start();
   EXPECT_EQ(prompter.dialogCount("app::StartUpDialog"), 1);
+  EXPECT_EQ(prompter.dialogCount("app::WizardDialog"), 1);
   EXPECT_EQ(mission().platformId, 12);
-  EXPECT_FALSE(doc().isChanged());
-  EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed]"));
+  EXPECT_EQ(mission().missionType(), 4);
+  EXPECT_TRUE(doc().isChanged());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed*]"));
 }
 
 TEST_F(StartUp, ChoiceBoxWithoutTheWizardOnlyTakesTheDefaultFormat) {
@@ -674,14 +679,13 @@ TEST_F(Panel, MemoTextConvertsLineEnds) {
   EXPECT_EQ(app::TextBlockMemo::toBlock(QStringLiteral("caf\u00e9")), "caf\xe9");
 }
 
-TEST_F(Panel, ToolBarHasEveryButtonAndLaterOnesAreDisabled) {
+TEST_F(Panel, ToolBarHasEveryButtonAndAllAreLive) {
   start();
-  const char* later[] = {"LstBtn", "BattleBtn", "OptBtn"};
-  const char* now[] = {"ErrorCheckBtn", "PrefsBtn", "NewFGBut",   "DeleteBut", "NewMissionBtn",
-                       "LoadBtn",       "UpBtn",    "DownBtn",    "SaveAsBtn", "CutBtn",
-                       "CopyBtn",       "PasteBtn", "SaveBtn",    "AboutBtn",  "HomePageBtn",
-                       "BriefBtn",      "MapBtn",   "LibShowBut", "PutIntoLib"};
-  for (const char* n : later) EXPECT_FALSE(find<QToolButton>(n)->isEnabled()) << n;
+  const char* now[] = {"LstBtn",     "BattleBtn", "OptBtn",        "ErrorCheckBtn", "PrefsBtn",
+                       "NewFGBut",   "DeleteBut", "NewMissionBtn", "LoadBtn",       "UpBtn",
+                       "DownBtn",    "SaveAsBtn", "CutBtn",        "CopyBtn",       "PasteBtn",
+                       "SaveBtn",    "AboutBtn",  "HomePageBtn",   "BriefBtn",      "MapBtn",
+                       "LibShowBut", "PutIntoLib"};
   for (const char* n : now) EXPECT_TRUE(find<QToolButton>(n)->isEnabled()) << n;
   EXPECT_EQ(find<QToolButton>("SaveAsBtn")->toolTip(), QStringLiteral("Save As "));
   EXPECT_EQ(find<QToolButton>("LstBtn")->toolTip(), QStringLiteral("Edit .lst Files"));

@@ -10,7 +10,8 @@
 
 namespace app {
 
-bool importOlderMission(const EditorContext& context, QWidget* parent, const QString& path) {
+bool importOlderMission(const EditorContext& context, QWidget* parent, const QString& path,
+                        const std::function<void()>& beforeReplace) {
   MissionDocument& doc = context.document;
   editing::ImportOptions options;
   options.defaults = doc.defaults();
@@ -25,6 +26,7 @@ bool importOlderMission(const EditorContext& context, QWidget* parent, const QSt
     context.prompter.error(parent, QString::fromStdString(r.error));
     return false;
   }
+  if (beforeReplace) beforeReplace();
   // Not on disk as a mission file: unnamed, and Save asks for a name.
   doc.replaceMission(std::move(m), model::UnnamedFile, false, true, r.extras.orderTexts);
   for (const std::string& notice : r.extras.notices) {

@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace app {
@@ -12,7 +14,9 @@ struct EditorContext;
 
 // Imports the older mission at `path` into the document and shows the import's notices. A
 // refused file is reported and the open Mission stays as it was. Returns whether the Mission
-// was replaced.
-bool importOlderMission(const EditorContext& context, QWidget* parent, const QString& path);
+// was replaced. `beforeReplace` runs once the file is converted, just before the Mission is
+// replaced (the sound list of the old Mission goes then).
+bool importOlderMission(const EditorContext& context, QWidget* parent, const QString& path,
+                        const std::function<void()>& beforeReplace = {});
 
 }  // namespace app
