@@ -33,6 +33,7 @@ class MissionFiles;
 class MissionSettingsPanel;
 class Prompter;
 class TextBlockMemo;
+class WavManager;
 
 // How the editor was started.
 struct StartOptions {
@@ -63,6 +64,8 @@ class MainWindow : public QMainWindow {
   MissionFiles& files() { return *files_; }
   editing::Library& library() { return library_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
+  // The message sound list's group on the Messages tab.
+  WavManager* wavManager() const { return wavManager_; }
   // The map window: created hidden, lives as long as the editor.
   MapWindow* mapWindow() const { return mapWindow_; }
   std::string iniPath() const;
@@ -90,6 +93,11 @@ class MainWindow : public QMainWindow {
   void showLibrary();
   // The "Briefing Editor" window, modal.
   void briefings();
+  // The game's lists and assets: ".lst", battles and campaigns, model slots, load by list.
+  void editLists();
+  void battleManager();
+  void optManager();
+  void loadByList();
   // The first-activation steps (run once, when the window is first shown).
   void firstActivation();
 
@@ -140,6 +148,7 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* pages_ = nullptr;
   FlightGroupsPage* fgPage_ = nullptr;
+  WavManager* wavManager_ = nullptr;
   MapWindow* mapWindow_ = nullptr;
   MissionSettingsPanel* settingsPanel_ = nullptr;
   TextBlockMemo* descriptionMemo_ = nullptr;
