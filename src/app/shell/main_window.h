@@ -25,6 +25,7 @@ namespace app {
 
 class ActionSet;
 class FlightGroupsPage;
+class MessagesPage;
 class MapWindow;
 class MissionDocument;
 class MissionSettingsPanel;
@@ -57,6 +58,7 @@ class MainWindow : public QMainWindow {
   const shell::Vocabulary& vocabulary() const { return vocab_; }
   const shell::FileHistory& history() const { return history_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
+  MessagesPage* messagesPage() const { return messagesPage_; }
   // The map window: created hidden, lives as long as the editor.
   MapWindow* mapWindow() const { return mapWindow_; }
   std::string iniPath() const;
@@ -124,7 +126,8 @@ class MainWindow : public QMainWindow {
   model::MissionDefaults missionDefaults() const;
   QString editorDirectory() const;
   // Forwards a list command to the list of the page in front.
-  void listCommand(void (FlightGroupsPage::*command)());
+  void listCommand(void (FlightGroupsPage::*command)(),
+                   void (MessagesPage::*messageCommand)() = nullptr);
 
   StartOptions options_;
   Prompter* prompter_;
@@ -143,6 +146,7 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* pages_ = nullptr;
   FlightGroupsPage* fgPage_ = nullptr;
+  MessagesPage* messagesPage_ = nullptr;
   MapWindow* mapWindow_ = nullptr;
   MissionSettingsPanel* settingsPanel_ = nullptr;
   TextBlockMemo* descriptionMemo_ = nullptr;
