@@ -86,11 +86,12 @@ class TeamsPageTest : public ContextFixture {
 TEST_F(TeamsPageTest, LinkTeamByRadioReachesOnlyThatTeam) {
   open();
   stepTo(2);
+  const int before = doc.mission().flightGroups[0].get(fg::Radio);
   find<QPushButton>(page.get(), "JoinByRadio")->click();
   for (std::size_t g = 0; g < 4; ++g)
-    EXPECT_EQ(doc.mission().flightGroups[g].get(fg::Radio), g % 2 ? 3 : 0) << g;
+    EXPECT_EQ(doc.mission().flightGroups[g].get(fg::Radio), g % 2 ? 3 : before) << g;
   doc.undoStack()->undo();
-  EXPECT_EQ(doc.mission().flightGroups[1].get(fg::Radio), 0);
+  EXPECT_EQ(doc.mission().flightGroups[1].get(fg::Radio), before);
 }
 
 TEST_F(TeamsPageTest, IffRenamesOnlyForRebelAndImperial) {
