@@ -2,22 +2,13 @@
 // and a few cut and odd files.
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
 #include <string>
 #include <vector>
 
 #include "mission_generator.h"
+#include "seed_files.h"
 
-namespace {
-
-bool writeFile(const std::string& path, const std::vector<std::uint8_t>& bytes) {
-  std::ofstream out(path, std::ios::binary);
-  out.write(reinterpret_cast<const char*>(bytes.data()),
-            static_cast<std::streamsize>(bytes.size()));
-  return static_cast<bool>(out);
-}
-
-}  // namespace
+using seeds::writeFile;
 
 int main(int argc, char** argv) {
   if (argc != 3) {

@@ -666,11 +666,11 @@ TEST_F(Panel, MemoTextConvertsLineEnds) {
 
 TEST_F(Panel, ToolBarHasEveryButtonAndLaterOnesAreDisabled) {
   start();
-  const char* later[] = {"LstBtn", "BattleBtn", "OptBtn", "LibraryBtn", "AddToLibBtn"};
-  const char* now[] = {"ErrorCheckBtn", "PrefsBtn", "NewFGBut", "DeleteBut", "NewMissionBtn",
-                       "LoadBtn",       "UpBtn",    "DownBtn",  "SaveAsBtn", "CutBtn",
-                       "CopyBtn",       "PasteBtn", "SaveBtn",  "AboutBtn",  "HomePageBtn",
-                       "BriefBtn",      "MapBtn"};
+  const char* later[] = {"LstBtn", "BattleBtn", "OptBtn"};
+  const char* now[] = {"ErrorCheckBtn", "PrefsBtn", "NewFGBut",   "DeleteBut", "NewMissionBtn",
+                       "LoadBtn",       "UpBtn",    "DownBtn",    "SaveAsBtn", "CutBtn",
+                       "CopyBtn",       "PasteBtn", "SaveBtn",    "AboutBtn",  "HomePageBtn",
+                       "BriefBtn",      "MapBtn",   "LibShowBut", "PutIntoLib"};
   for (const char* n : later) EXPECT_FALSE(find<QToolButton>(n)->isEnabled()) << n;
   for (const char* n : now) EXPECT_TRUE(find<QToolButton>(n)->isEnabled()) << n;
   EXPECT_EQ(find<QToolButton>("SaveAsBtn")->toolTip(), QStringLiteral("Save As "));

@@ -53,6 +53,7 @@ DeparturePage::DeparturePage(MissionDocument& doc, const shell::Vocabulary& voca
     row->addWidget(new QLabel(tr("(Non-fighter) Explosion time:"), this));
     // The game keeps one byte: a larger number would be stored as its low byte.
     expTime_ = spin("ExpTimeSpin", 0, 255);
+    expTime_->blankKeepsValue = true;
     expTime_->setFixedWidth(64);
     row->addWidget(expTime_);
     expLabel_ = new QLabel(this);

@@ -36,6 +36,10 @@ void NumberSpin::fixup(QString&) const {}
 
 bool NumberSpin::commit() {
   const QString text = lineEdit()->text();
+  if (blankKeepsValue && text.trimmed().isEmpty()) {
+    lineEdit()->setText(textFromValue(value()));
+    return true;
+  }
   const auto v = editing::parseInteger(text.toStdString());
   if (!v) {
     const int keep = value();

@@ -41,6 +41,8 @@ class NumberSpin : public QSpinBox {
   QLineEdit* editor() const { return lineEdit(); }
   // Called with the message for text that is not a number.
   std::function<void(const QString&)> onBadText;
+  // An empty box (or blanks only) stores nothing and says nothing: the value comes back.
+  bool blankKeepsValue = false;
 
  protected:
   QValidator::State validate(QString& text, int& pos) const override;

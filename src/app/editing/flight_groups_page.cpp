@@ -150,6 +150,7 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
     auto* l = new QVBoxLayout(frames_[OrdersTab]);
     l->setContentsMargins(0, 0, 0, 0);
     orders_ = new OrdersPage(doc_, vocab_, settings_, frames_[OrdersTab]);
+    orders_->onOrderUsed = [this] { list_->setFocus(); };
     l->addWidget(orders_);
   }
 

@@ -15,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/editing/clip_store.h"
 #include "app/model/view_updater.h"
 #include "app/shell/text.h"
 #include "editing/descriptions.h"
@@ -95,8 +96,10 @@ OrdersPage::OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab,
     labels_[n] = l;
     lv->addWidget(l);
     connect(l, &OrderLabel::clicked, this, [this, n] { editOrder(static_cast<int>(n)); });
-    connect(l, &OrderLabel::doubleClicked, this,
-            [this, n] { emit labelDoubleClicked(static_cast<int>(n)); });
+    connect(l, &OrderLabel::doubleClicked, this, [this, n] {
+      emit labelDoubleClicked(static_cast<int>(n));
+      useClipboard(static_cast<int>(n));
+    });
   }
   top->addWidget(list);
 
@@ -113,7 +116,7 @@ OrdersPage::OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab,
     orderBox_->setParent(editing);
     addToClip_ = new QPushButton(tr("Add to Clipboard"), editing);
     addToClip_->setObjectName(QStringLiteral("AddOrderBtn"));
-    addToClip_->setEnabled(false);  // the order clipboard comes with the clipboards
+    connect(addToClip_, &QPushButton::clicked, this, &OrdersPage::addToClipboard);
     row->addWidget(orderLab_);
     row->addWidget(orderBox_, 1);
     row->addWidget(addToClip_);
@@ -367,6 +370,30 @@ void OrdersPage::writeByte(model::Field<u8> f, int value, const QString& mergeKe
   doc_.patch(RecordKind::FlightGroup, doc_.selectedFlightGroups(), at,
              {static_cast<u8>(value & 0xFF)},
              mergeKey.isEmpty() ? QString() : mergeKey + QString::number(order_));
+}
+
+void OrdersPage::addToClipboard() {
+  ClipboardStore* store = ClipboardStore::active();
+  if (!store || quiet()) return;
+  // The editing group shows the edited order as stored; the bytes nobody has named stay out.
+  const auto order = current().orderBytes(static_cast<std::size_t>(order_));
+  store->add(ClipboardStore::Kind::Orders, editing::clipboardOrder(order), this);
+}
+
+void OrdersPage::useClipboard(int n) {
+  ClipboardStore* store = ClipboardStore::active();
+  if (!store || quiet()) return;
+  editOrder(n);
+  const auto entry = store->choose(ClipboardStore::Kind::Orders, this);
+  if (!entry || entry->size() != model::order::Size) return;
+  doc_.patches(tr("Order from the clipboard"), [&] {
+    std::vector<MissionDocument::PatchSpec> list;
+    for (int i : doc_.selectedFlightGroups())
+      list.push_back(
+          {RecordKind::FlightGroup, i, fg::orderAt(static_cast<std::size_t>(order_)), *entry});
+    return list;
+  }());
+  if (onOrderUsed) onOrderUsed();
 }
 
 void OrdersPage::classChosen(std::size_t n, int type) {

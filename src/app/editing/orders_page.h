@@ -3,6 +3,7 @@
 // the group "Editing order" that edits one of them in every selected flight group.
 
 #include <array>
+#include <functional>
 
 #include "app/editing/fg_widgets.h"
 #include "app/model/mission_document.h"
@@ -27,6 +28,8 @@ class OrdersPage : public FlightGroupTab {
   int editedOrder() const { return order_; }
   // Order n (0..3) becomes the edited one; the editing group shows it.
   void editOrder(int n);
+  // Runs after an order from the clipboard was written: the focus goes back to the list.
+  std::function<void()> onOrderUsed;
 
  signals:
   // Double-click on order label n (0..3): the order clipboard's way in.
@@ -42,6 +45,11 @@ class OrdersPage : public FlightGroupTab {
   void fillEditing();
   // One byte of the edited order in every selected flight group, as one undo step.
   void writeByte(model::Field<model::u8> f, int value, const QString& mergeKey = {});
+  // "Add to Clipboard": the edited order as the clipboard takes it.
+  void addToClipboard();
+  // The order clipboard for order n (0..3): "&Use" writes the chosen order over order n of every
+  // selected flight group.
+  void useClipboard(int n);
   void classChosen(std::size_t n, int type);
   void descriptionEdited(const QString& text);
 

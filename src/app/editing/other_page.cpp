@@ -9,7 +9,9 @@
 #include <QVBoxLayout>
 
 #include "app/editing/trigger_editor.h"
+#include "app/editing/unknowns_dialog.h"
 #include "app/model/mission_document.h"
+#include "app/shell/prompter.h"
 #include "app/shell/text.h"
 #include "editing/triggers.h"
 #include "shell/vocabulary.h"
@@ -90,7 +92,7 @@ OtherPage::OtherPage(MissionDocument& doc, const shell::Vocabulary& vocab,
   pt6_ = infoLabel("UnkPt6Lab", unknowns);
   editUnknowns_ = new QPushButton(tr("Edit Unknowns"), unknowns);
   editUnknowns_->setObjectName(QStringLiteral("EditUnknownsBtn"));
-  editUnknowns_->setEnabled(false);  // the unknown-bytes editor comes with the clipboards
+  connect(editUnknowns_, &QPushButton::clicked, this, &OtherPage::editUnknowns);
   // Short lines share a row, so that the tab keeps room for the jump triggers.
   auto row = [&](std::initializer_list<QWidget*> ws) {
     auto* h = new QHBoxLayout;
@@ -116,6 +118,29 @@ OtherPage::OtherPage(MissionDocument& doc, const shell::Vocabulary& vocab,
     if (quiet() || i < 0) return;
     doc_.setFlightGroupField(fg::ObjectOrientation, static_cast<u8>(i));
   });
+}
+
+void OtherPage::editUnknowns() {
+  if (quiet()) return;
+  const model::Mission& m = doc_.mission();
+  UnknownsDialog dialog(m.header, current(), prompter(), this);
+  if (prompter().exec(dialog) != QDialog::Accepted) return;
+  const UnknownValues& v = dialog.values();
+  // The header's bytes and every selected group's, one undo step.
+  std::vector<MissionDocument::PatchSpec> list;
+  for (std::size_t i = 0; i < v.header.size(); ++i)
+    list.push_back({RecordKind::Header, 0, editing::HeaderUnknowns[i].offset, {v.header[i]}});
+  for (int g : doc_.selectedFlightGroups()) {
+    for (std::size_t i = 0; i < v.bytes.size(); ++i)
+      list.push_back({RecordKind::FlightGroup, g, editing::UnknownByteOffsets[i], {v.bytes[i]}});
+    for (std::size_t i = 0; i < v.flags.size(); ++i)
+      if (v.flags[i] >= 0)
+        list.push_back({RecordKind::FlightGroup,
+                        g,
+                        editing::UnknownFlagOffsets[i],
+                        {static_cast<u8>(v.flags[i])}});
+  }
+  doc_.patches(tr("Unknown bytes"), list);
 }
 
 void OtherPage::doFill() {

@@ -21,6 +21,9 @@ class OtherPage : public FlightGroupTab {
   void doFill() override;
 
  private:
+  // "FG Unknowns": "&OK" writes the header's bytes and those of every selected flight group.
+  void editUnknowns();
+
   QComboBox* orientation_;
   QLabel* missionUnks_;
   QLabel* pt5_;

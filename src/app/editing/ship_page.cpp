@@ -6,8 +6,10 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/map/formation_window.h"
 #include "app/model/mission_document.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
@@ -61,6 +63,9 @@ ShipPage::ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::
   colour_ = combo("ColorBox");
   radio_ = combo("RadioBox");
   form_ = combo("FormBox");
+  formBtn_ = new QPushButton(tr("View Forms"), this);
+  formBtn_->setObjectName(QStringLiteral("FormBtn"));
+  formBtn_->setToolTip(tr("View Formations"));
   spacing_ = spin("SpacingSpin", 0, 1000);
   statusLab_ = label(tr("Status 1"), this);
   status_ = combo("StatusBox");
@@ -121,7 +126,17 @@ ShipPage::ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::
   pair(tr("Team:"), team_, label(tr("IFF:"), this), iff_);
   pair(tr("Player:"), player_, label(tr("Position:"), this), plrPos_);
   pair(tr("A.I.:"), ai_, label(tr("Markings:"), this), colour_);
-  pair(tr("Radio:"), radio_, label(tr("Formation:"), this), form_);
+  {
+    // The formation box with the viewer's button beside it.
+    auto* formRow = new QWidget(this);
+    auto* h = new QHBoxLayout(formRow);
+    h->setContentsMargins(0, 0, 0, 0);
+    h->setSpacing(3);
+    form_->setParent(formRow);
+    h->addWidget(form_, 1);
+    h->addWidget(formBtn_);
+    pair(tr("Radio:"), radio_, label(tr("Formation:"), this), formRow);
+  }
   pair(tr("Spacing:"), spacing_, statusLab_, status_);
   pair(tr("Warheads:"), missile_, label(tr("Status 2"), this), status2_);
   pair(tr("Beam:"), beam_, label(tr("Countermeas.:"), this), counter_);
@@ -164,6 +179,7 @@ ShipPage::ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::
     s->setMinimumWidth(60);
 
   connect(name_, &QComboBox::editTextChanged, this, &ShipPage::nameEdited);
+  connect(formBtn_, &QPushButton::clicked, this, &ShipPage::viewFormations);
   connect(ship_, &QComboBox::currentIndexChanged, this, &ShipPage::craftTypeChosen);
   connect(size_, &QSpinBox::valueChanged, this, &ShipPage::countChosen);
   connect(team_, &QComboBox::currentIndexChanged, this, &ShipPage::teamChosen);
@@ -194,6 +210,15 @@ ShipPage::ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::
     if (!quiet())
       doc_.setFlightGroupText(fg::SpecialCargo, toFile(t), QStringLiteral("SpecCargEd"));
   });
+}
+
+void ShipPage::viewFormations() {
+  if (quiet()) return;
+  const model::FlightGroup& g = current();
+  FormationWindow window(vocab_, g.get(fg::Formation), g.get(fg::CraftCount), this);
+  if (prompter().exec(window) != QDialog::Accepted) return;
+  // As if the formation had been picked in the box: every selected group, one undo step.
+  doc_.setFlightGroupField(fg::Formation, static_cast<u8>(window.formation()));
 }
 
 template <class Box>

@@ -9,6 +9,7 @@ class QCheckBox;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
 
 namespace app {
 
@@ -31,6 +32,8 @@ class ShipPage : public FlightGroupTab {
   void randomToggled(bool on);
   void autoLinkToggled(bool on);
   void showSpecialCargo();
+  // "Flight Group Formations": "&Use" puts the shown formation into the selected groups.
+  void viewFormations();
   template <class Box>
   void byteField(Box* box, model::Field<std::uint8_t> field, int offset = 0);
 
@@ -47,6 +50,7 @@ class ShipPage : public FlightGroupTab {
   QComboBox* colour_;
   QComboBox* radio_;
   QComboBox* form_;
+  QPushButton* formBtn_;
   NumberSpin* spacing_;
   QLabel* statusLab_;
   QComboBox* status_;

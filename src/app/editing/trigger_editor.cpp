@@ -1,5 +1,7 @@
 #include "app/editing/trigger_editor.h"
 
+#include <algorithm>
+
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,6 +15,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/editing/clip_store.h"
 #include "app/editing/fg_widgets.h"
 #include "app/model/view_updater.h"
 #include "app/shell/text.h"
@@ -146,7 +149,10 @@ void TriggerEditor::build() {
   for (int n = 1; n <= count; ++n) {
     auto* l = new ConditionLabel(n, andOrs_);
     l->onClick = [this](int k) { setEditedTrigger(k); };
-    l->onDoubleClick = [this](int k) { emit labelDoubleClicked(k); };
+    l->onDoubleClick = [this](int k) {
+      emit labelDoubleClicked(k);
+      useClipboard(k);
+    };
     labels_[static_cast<std::size_t>(n - 1)] = l;
     av->addWidget(l);
     if (n == 1) pair(OrFlag::OneOrTwo, "and2And", "and2Or");
@@ -172,7 +178,12 @@ void TriggerEditor::build() {
   must->setAlignment(Qt::AlignCenter);
   addToClip_ = new QPushButton(tr("Add to Clipboard"), selectors_);
   addToClip_->setObjectName(QStringLiteral("AddToClipBtn"));
-  addToClip_->setEnabled(false);  // the condition clipboard is not there yet
+  connect(addToClip_, &QPushButton::clicked, this, [this] {
+    if (ClipboardStore* store = ClipboardStore::active()) {
+      const editing::TriggerBytes t = readBoxes();
+      store->add(ClipboardStore::Kind::Conditions, t, this);
+    }
+  });
   // "amount of type target must condition", read in two lines.
   g->addWidget(percentBox_, 0, 0);
   g->addWidget(of, 0, 1);
@@ -302,6 +313,17 @@ void TriggerEditor::storeTrigger(const editing::TriggerBytes& t) {
   doc_.patch(source_.kind, records, source_.place.triggerOffset(edited_), {t.begin(), t.end()});
   // The document announces the change; a store that changed nothing still redraws.
   drawLabels();
+}
+
+void TriggerEditor::useClipboard(int n) {
+  ClipboardStore* store = ClipboardStore::active();
+  if (!store || (shownRecord().empty() && !source_.beforeStore)) return;
+  setEditedTrigger(n);
+  const auto entry = store->choose(ClipboardStore::Kind::Conditions, this);
+  if (!entry || entry->size() != model::trigger::Size) return;
+  editing::TriggerBytes t{};
+  std::copy(entry->begin(), entry->end(), t.begin());
+  storeTrigger(t);
 }
 
 bool TriggerEditor::quiet() const {

@@ -97,6 +97,8 @@ class TriggerEditor : public QFrame {
   void onOrToggled(editing::OrFlag f, bool isOr);
   void fillTargets(int type);
   void drawLabels();
+  // The condition clipboard for trigger n: "&Use" stores the chosen entry as a box change would.
+  void useClipboard(int n);
   void onDocumentChanged(Changes what);
   bool quiet() const;
   // The shown record's bytes; empty when there is none.

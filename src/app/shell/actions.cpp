@@ -45,9 +45,9 @@ const std::vector<ActionSpec>& actionTable() {
       {"BattleAction", "&Campaign/Battle Manager", "Campaign/Battle Manager", "battle-manager", "",
        None, "BattleBtn"},
       {"OptAction", "&OPT File Manager", "OPT File Manager", "model-files", "", None, "OptBtn"},
-      {"LibraryAction", "FG &Library", "FG Library page", "library", "", None, "LibraryBtn"},
+      {"LibraryAction", "FG &Library", "FG Library page", "library", "", None, "LibShowBut"},
       {"AddToLibAction", "&Add selected FGs to library", "Add selected FGs to current library",
-       "library-add", "", None, "AddToLibBtn"},
+       "library-add", "", None, "PutIntoLib"},
       {"PrefsAction", "&Preferences...", "Preferences", "preferences", "", None, "PrefsBtn"},
       // Help
       {"AboutAction", "&About / FAQ", "About / FAQ", "about", "", None, "AboutBtn"},

@@ -24,8 +24,10 @@
 #include <QVBoxLayout>
 
 #include "app/briefing/briefing_window.h"
+#include "app/editing/clip_store.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/global_goals_page.h"
+#include "app/editing/library_window.h"
 #include "app/editing/messages_page.h"
 #include "app/editing/ship_list.h"
 #include "app/editing/teams_page.h"
@@ -81,6 +83,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   setObjectName(QStringLiteral("MainWindow"));
   readSettings();
   context_.reset(new EditorContext{*doc_, vocab_, settings_, *prompter_, iniPath()});
+  clipboards_ = std::make_unique<ClipboardStore>(*context_);
   buildActions();
   buildPages();
   buildToolBar();
@@ -193,8 +196,7 @@ void MainWindow::buildActions() {
   loadByLstAct_->setEnabled(false);
 
   // Parts of the editor that come with later work.
-  for (QAction* a : {lstAct_, battleAct_, optAct_, mapAct_, libraryAct_, addToLibAct_})
-    a->setEnabled(false);
+  for (QAction* a : {lstAct_, battleAct_, optAct_, mapAct_}) a->setEnabled(false);
 
   connect(errorCheckAct_, &QAction::triggered, this, &MainWindow::errorCheck);
   connect(prefsAct_, &QAction::triggered, this, &MainWindow::preferences);
@@ -205,6 +207,9 @@ void MainWindow::buildActions() {
   connect(briefAct_, &QAction::triggered, this, &MainWindow::briefings);
   connect(aboutAct_, &QAction::triggered, this, &MainWindow::about);
   connect(homeAct_, &QAction::triggered, this, &MainWindow::homePage);
+  connect(libraryAct_, &QAction::triggered, this, &MainWindow::showLibrary);
+  connect(addToLibAct_, &QAction::triggered, this,
+          [this] { library_.add(doc_->mission(), doc_->selectedFlightGroups()); });
   connect(exitAct, &QAction::triggered, this, &QWidget::close);
   connect(newFGAct_, &QAction::triggered, this,
           [this] { listCommand(&FlightGroupsPage::newFlightGroup, &MessagesPage::newMessage); });
@@ -373,6 +378,8 @@ void MainWindow::firstActivation() {
   } else {
     runStartAction();
   }
+  // Last of all, the order and condition clipboards.
+  if (shell::isDirectory(settings_.editorDirectory)) clipboards_->load(this);
 }
 
 void MainWindow::runStartAction() {
@@ -622,6 +629,35 @@ void MainWindow::applySettingsToMission() {
 void MainWindow::about() {
   AboutBox box(this);
   prompter_->exec(box);
+}
+
+void MainWindow::showLibrary() {
+  LibraryMissionAccess access;
+  access.mission = &doc_->mission();
+  access.selectedFlightGroups = [this] { return doc_->selectedFlightGroups(); };
+  access.addFlightGroups = [this](std::vector<model::FlightGroup> groups) {
+    addFromLibrary(std::move(groups));
+  };
+  access.autoLink = settings_.autoLink;
+  access.confirmDeletes = settings_.confirmDeletes;
+  LibraryWindow window(library_, std::move(access), vocab_, *prompter_, settings_.editorDirectory,
+                       this);
+  prompter_->exec(window);
+}
+
+void MainWindow::addFromLibrary(std::vector<model::FlightGroup> groups) {
+  // Appended in library order, one undo step; the new groups become the selection.
+  doc_->applyListOp(tr("Flight groups from the library"), ChangedFlag::Mission,
+                    ListKind::FlightGroups, [&](model::MissionEdit& e) {
+                      model::Selection sel;
+                      for (model::FlightGroup& g : groups) {
+                        const int at = static_cast<int>(e.mission().flightGroups.size());
+                        e.insertFlightGroup(at, std::move(g));
+                        sel.selected.push_back(at);
+                      }
+                      if (!sel.selected.empty()) sel.current = sel.selected.front();
+                      return sel;
+                    });
 }
 
 void MainWindow::homePage() {

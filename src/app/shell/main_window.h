@@ -10,6 +10,7 @@
 #include <string>
 
 #include "app/shell/editor_context.h"
+#include "editing/library.h"
 #include "model/mission.h"
 #include "model/mission_edit.h"
 #include "shell/file_history.h"
@@ -24,6 +25,7 @@ class QTabWidget;
 namespace app {
 
 class ActionSet;
+class ClipboardStore;
 class FlightGroupsPage;
 class MessagesPage;
 class MapWindow;
@@ -57,6 +59,7 @@ class MainWindow : public QMainWindow {
   shell::Settings& settings() { return settings_; }
   const shell::Vocabulary& vocabulary() const { return vocab_; }
   const shell::FileHistory& history() const { return history_; }
+  editing::Library& library() { return library_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
   MessagesPage* messagesPage() const { return messagesPage_; }
   // The map window: created hidden, lives as long as the editor.
@@ -82,6 +85,8 @@ class MainWindow : public QMainWindow {
   void preferences();
   void about();
   void homePage();
+  // The "Flight Group Library" dialog, modal.
+  void showLibrary();
   // The "Briefing Editor" window, modal.
   void briefings();
   // The first-activation steps (run once, when the window is first shown).
@@ -124,6 +129,8 @@ class MainWindow : public QMainWindow {
   void openLastUsedFile();
   void applySettingsToMission();
   model::MissionDefaults missionDefaults() const;
+  // Library entries appended to the Mission as one undo step.
+  void addFromLibrary(std::vector<model::FlightGroup> groups);
   QString editorDirectory() const;
   // Forwards a list command to the list of the page in front.
   void listCommand(void (FlightGroupsPage::*command)(),
@@ -136,6 +143,8 @@ class MainWindow : public QMainWindow {
   shell::FileHistory history_;
   std::unique_ptr<MissionDocument> doc_;
   std::unique_ptr<EditorContext> context_;
+  std::unique_ptr<ClipboardStore> clipboards_;
+  editing::Library library_;
   std::unique_ptr<ActionSet> actions_;
   std::string baseTitle_;
   bool firstRunDialogShown_ = false;

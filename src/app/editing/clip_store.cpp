@@ -1,0 +1,61 @@
+#include "app/editing/clip_store.h"
+
+#include "app/editing/clip_dialog.h"
+#include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+#include "editing/descriptions.h"
+#include "shell/settings.h"
+
+namespace app {
+
+namespace {
+ClipboardStore* running = nullptr;
+}
+
+ClipboardStore::ClipboardStore(const EditorContext& context) : ctx_(context) {
+  running = this;
+}
+
+ClipboardStore::~ClipboardStore() {
+  if (running == this) running = nullptr;
+}
+
+ClipboardStore* ClipboardStore::active() {
+  return running;
+}
+
+void ClipboardStore::load(QWidget* parent) {
+  for (editing::Clipboard* c : {&conds_, &orders_}) {
+    const std::string error = c->load(ctx_.settings.editorDirectory);
+    if (!error.empty()) ctx_.prompter.error(parent, fromFile(error));
+  }
+}
+
+void ClipboardStore::add(Kind kind, model::CBytes record, QWidget* parent) {
+  editing::Clipboard& c = list(kind);
+  c.add(record);
+  const std::string error = c.save(ctx_.settings.editorDirectory);
+  if (!error.empty()) ctx_.prompter.error(parent, fromFile(error));
+}
+
+std::optional<editing::Clipboard::Entry> ClipboardStore::choose(Kind kind, QWidget* parent) {
+  const model::Mission& m = ctx_.document.mission();
+  const shell::Vocabulary& v = ctx_.vocabulary;
+  ClipDialog::Describe describe;
+  if (kind == Kind::Conditions)
+    describe = [&m, &v](model::CBytes e) { return editing::describeTrigger(m, v, e); };
+  else
+    describe = [&m, &v](model::CBytes e) { return editing::describeOrder(m, v, e); };
+  ClipDialog dialog(
+      kind == Kind::Conditions ? ClipDialog::Mode::Conditions : ClipDialog::Mode::Orders,
+      list(kind), std::move(describe), ctx_.settings.editorDirectory, ctx_.prompter, parent);
+  if (ctx_.prompter.exec(dialog) != QDialog::Accepted || dialog.chosen() < 0) return std::nullopt;
+  const auto& entries = list(kind).entries();
+  const auto i = static_cast<std::size_t>(dialog.chosen());
+  if (i >= entries.size()) return std::nullopt;
+  return entries[i];
+}
+
+}  // namespace app

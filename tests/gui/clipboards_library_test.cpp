@@ -1,0 +1,217 @@
+// The clipboards, the flight-group library, the unknown-bytes dialog and the formation viewer,
+// driven through the editor's own buttons, labels and actions.
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QUndoStack>
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <fstream>
+
+#include "app/editing/arrival_page.h"
+#include "app/editing/fg_widgets.h"
+#include "app/editing/flight_groups_page.h"
+#include "editing/triggers.h"
+#include "editing/unknowns.h"
+#include "editor_fixture.h"
+
+using namespace model;
+
+namespace {
+
+class ClipboardsLibraryTest : public testing_gui::EditorFixture {
+ protected:
+  // The editor with three flight groups "G1".."G3", every one selected, group 1 current.
+  void startWithThreeGroups() {
+    start();
+    for (int i = 0; i < 2; ++i) doc().newFlightGroup();
+    for (int i = 0; i < 3; ++i)
+      testing_gui::contentOf(doc()).flightGroups[static_cast<std::size_t>(i)].setText(
+          fg::Name, "G" + std::to_string(i + 1));
+    doc().undoStack()->clear();
+    doc().selectFlightGroups({0, 1, 2}, 0);
+    QApplication::processEvents();
+  }
+  void showTab(app::FlightGroupsPage::Tab tab) {
+    window->flightGroupsPage()->pages()->setCurrentIndex(tab);
+    QApplication::processEvents();
+  }
+  void writeFile(const std::string& name, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(editorDir + "/" + name, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+  }
+  static void doubleClick(QWidget* w) {
+    const QPointF at(4, 4);
+    for (auto type :
+         {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick}) {
+      QMouseEvent e(type, at, w->mapToGlobal(at), Qt::LeftButton,
+                    type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton,
+                    Qt::NoModifier);
+      QApplication::sendEvent(w, &e);
+    }
+  }
+  // Answers the next dialog by choosing line `row` of its list and pressing `button`.
+  void answerDialog(const char* list, int row, const char* button) {
+    prompter.onDialog = [=](QDialog& d) {
+      auto* l = d.findChild<QListWidget*>(QLatin1String(list));
+      EXPECT_NE(l, nullptr);
+      if (l && row >= 0) l->setCurrentRow(row);
+      d.findChild<QPushButton*>(QLatin1String(button))->click();
+      return d.result();
+    };
+  }
+  std::vector<std::array<u8, fg::Size>> records() {
+    std::vector<std::array<u8, fg::Size>> out;
+    for (const FlightGroup& g : mission().flightGroups) out.push_back(g.bytes);
+    return out;
+  }
+  // `act` changes the records as one undo step; undo gives every byte back.
+  void expectOneUndoStep(const std::function<void()>& act) {
+    const auto before = records();
+    const int steps = doc().undoStack()->count();
+    act();
+    EXPECT_EQ(doc().undoStack()->count(), steps + 1);
+    EXPECT_NE(records(), before);
+    doc().undoStack()->undo();
+    EXPECT_EQ(records(), before);
+  }
+  QAction* action(const char* name) { return window->findChild<QAction*>(QLatin1String(name)); }
+};
+
+TEST_F(ClipboardsLibraryTest, ConditionClipboardUseWritesEverySelectedGroupAsOneStep) {
+  // Two whole triggers and two stray bytes: two entries.
+  writeFile("Conds.clp", {1, 1, 0, 0, 2, 1, 1, 0, 9, 9});
+  startWithThreeGroups();
+  showTab(app::FlightGroupsPage::ArrivalTab);
+  const auto place = editing::arrivalTriggers();
+  answerDialog("ListBox1", 1, "UseBtn");
+  expectOneUndoStep([&] {
+    auto* arrival = window->findChild<app::ArrivalPage*>();
+    doubleClick(arrival->findChild<QLabel*>(QStringLiteral("Cond2Lab")));
+    for (const FlightGroup& g : mission().flightGroups) {
+      const auto t = editing::readTrigger(g.span(), place, 2);
+      EXPECT_EQ((std::vector<u8>(t.begin(), t.end())), (std::vector<u8>{2, 1, 1, 0}));
+    }
+  });
+  EXPECT_EQ(prompter.dialogCount("app::ClipDialog"), 1);
+
+  // "Add to Clipboard" appends the boxes' trigger and rewrites the file at once.
+  window->findChild<app::ArrivalPage*>()
+      ->findChild<QPushButton*>(QStringLiteral("AddToClipBtn"))
+      ->click();
+  EXPECT_EQ(fileBytes(editorDir + "/Conds.clp").size(), 12u);
+}
+
+TEST_F(ClipboardsLibraryTest, OrderClipboardAddAndUse) {
+  startWithThreeGroups();
+  showTab(app::FlightGroupsPage::OrdersTab);
+  // The edited order with its unnamed bytes set: the clipboard takes it without them.
+  testing_gui::contentOf(doc()).flightGroups[0].orderBytes(0)[0] = 7;
+  for (std::size_t b : {4, 5, 11, 17})
+    testing_gui::contentOf(doc()).flightGroups[0].orderBytes(0)[b] = 3;
+  find<QPushButton>(QStringLiteral("AddOrderBtn"))->click();
+  const auto file = fileBytes(editorDir + "/Orders.clp");
+  ASSERT_EQ(file.size(), order::Size);
+  EXPECT_EQ(file[0], 7);
+  for (std::size_t b : {4, 5, 11, 17}) EXPECT_EQ(file[b], 0) << b;
+
+  answerDialog("ListBox1", 0, "UseBtn");
+  expectOneUndoStep([&] {
+    doubleClick(find<QLabel>(QStringLiteral("Order3Lab")));
+    for (const FlightGroup& g : mission().flightGroups)
+      EXPECT_EQ((std::vector<u8>(g.orderBytes(2).begin(), g.orderBytes(2).end())), file);
+  });
+}
+
+TEST_F(ClipboardsLibraryTest, FormationUseWritesSelectedGroups) {
+  startWithThreeGroups();
+  prompter.onDialog = [](QDialog& d) {
+    // One step back from "Vic" is the single point.
+    d.findChild<QPushButton*>(QStringLiteral("PrevForm"))->click();
+    d.findChild<QPushButton*>(QStringLiteral("Button1"))->click();
+    return d.result();
+  };
+  expectOneUndoStep([&] {
+    find<QPushButton>(QStringLiteral("FormBtn"))->click();
+    for (const FlightGroup& g : mission().flightGroups) EXPECT_EQ(g.get(fg::Formation), 34);
+  });
+}
+
+TEST_F(ClipboardsLibraryTest, LibraryToMissionAppendsInLibraryOrderAsOneStep) {
+  startWithThreeGroups();
+  doc().selectFlightGroups({2, 0}, 2);
+  action("AddToLibAction")->trigger();
+  ASSERT_EQ(window->library().size(), 2u);
+  EXPECT_TRUE(window->library().changed());
+  prompter.onDialog = [](QDialog& d) {
+    auto* l = d.findChild<QListWidget*>(QStringLiteral("LibShipList"));
+    l->item(0)->setSelected(true);
+    l->item(1)->setSelected(true);
+    d.findChild<QPushButton*>(QStringLiteral("AddBut"))->click();
+    return int(QDialog::Accepted);
+  };
+  expectOneUndoStep([&] {
+    action("LibraryAction")->trigger();
+    ASSERT_EQ(mission().flightGroups.size(), 5u);
+    EXPECT_EQ(mission().flightGroups[3].name(), "G1");
+    EXPECT_EQ(mission().flightGroups[4].name(), "G3");
+  });
+}
+
+TEST_F(ClipboardsLibraryTest, UnknownsOkWritesEverySelectedGroupAndTheHeader) {
+  startWithThreeGroups();
+  showTab(app::FlightGroupsPage::OtherTab);
+  const std::size_t offset = editing::UnknownByteOffsets[0];
+  auto answer = [&](const QString& byteText) {
+    prompter.onDialog = [=](QDialog& d) {
+      d.findChild<QLineEdit*>(QStringLiteral("HdrUnk8"))->setText(QStringLiteral("5"));
+      d.findChild<QLineEdit*>(QStringLiteral("Unk%1").arg(offset))->setText(byteText);
+      d.findChild<QCheckBox*>(QStringLiteral("UnkChk3"))->setChecked(true);
+      d.accept();  // a refused box leaves the dialog unanswered: nothing written
+      return d.result();
+    };
+  };
+  // A box that is not a byte: a message naming it, nothing written.
+  answer(QStringLiteral("300"));
+  const auto before = records();
+  find<QPushButton>(QStringLiteral("EditUnknownsBtn"))->click();
+  EXPECT_EQ(records(), before);
+  ASSERT_EQ(prompter.texts(testing_gui::ScriptedPrompter::Kind::Error).size(), 1u);
+  EXPECT_TRUE(prompter.texts(testing_gui::ScriptedPrompter::Kind::Error)[0].contains(
+      QStringLiteral("Byte %1").arg(offset)));
+
+  answer(QStringLiteral("42"));
+  expectOneUndoStep([&] {
+    find<QPushButton>(QStringLiteral("EditUnknownsBtn"))->click();
+    EXPECT_EQ(mission().header.get(header::HeaderByte8), 5);
+    for (const FlightGroup& g : mission().flightGroups) {
+      EXPECT_EQ(g.bytes[offset], 42);
+      EXPECT_EQ(g.bytes[editing::UnknownFlagOffsets[0]], 1);
+    }
+  });
+}
+
+TEST_F(ClipboardsLibraryTest, BlankExplosionTimeStoresNothingAndSaysNothing) {
+  startWithThreeGroups();
+  showTab(app::FlightGroupsPage::DepartureTab);
+  auto* spin = find<app::NumberSpin>(QStringLiteral("ExpTimeSpin"));
+  const auto before = records();
+  for (const QString& text : {QString(), QStringLiteral(" ")}) {
+    spin->editor()->setText(text);
+    EXPECT_TRUE(spin->commit());
+  }
+  EXPECT_EQ(records(), before);
+  EXPECT_TRUE(prompter.shown.empty());
+}
+
+}  // namespace
