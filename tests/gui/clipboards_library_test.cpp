@@ -168,6 +168,36 @@ TEST_F(ClipboardsLibraryTest, LibraryToMissionAppendsInLibraryOrderAsOneStep) {
   });
 }
 
+TEST_F(ClipboardsLibraryTest, LibraryWindowKeepsItsSize) {
+  start();
+  std::vector<QSize> sizes;
+  prompter.onDialog = [&](QDialog& d) {
+    sizes.push_back(d.size());
+    if (sizes.size() == 1) d.resize(d.minimumSizeHint() + QSize(40, 30));
+    sizes.push_back(d.size());
+    return int(QDialog::Rejected);
+  };
+  action("LibraryAction")->trigger();
+  action("LibraryAction")->trigger();
+  ASSERT_EQ(sizes.size(), 4u);
+  EXPECT_EQ(sizes[2], sizes[1]);
+}
+
+TEST_F(ClipboardsLibraryTest, ClosingTheEditorOffersToSaveAChangedLibrary) {
+  startWithThreeGroups();
+  action("AddToLibAction")->trigger();
+  doc().markSaved(doc().fileName());
+  // A save asked for and then cancelled keeps the editor open.
+  prompter.answers = {QMessageBox::Yes};
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(prompter.texts(testing_gui::ScriptedPrompter::Kind::Question),
+            std::vector<QString>{QStringLiteral("FG Library file has been changed. Save it?")});
+  prompter.answers = {QMessageBox::Yes};
+  prompter.saveNames = {QString::fromStdString(path("kept.fgp"))};
+  EXPECT_TRUE(window->close());
+  EXPECT_EQ(fileBytes(path("kept.fgp")).size(), 3 * fg::Size);
+}
+
 TEST_F(ClipboardsLibraryTest, UnknownsOkWritesEverySelectedGroupAndTheHeader) {
   startWithThreeGroups();
   showTab(app::FlightGroupsPage::OtherTab);

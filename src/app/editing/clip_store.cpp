@@ -5,6 +5,7 @@
 #include "app/shell/editor_context.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
+#include "app/shell/window_memory.h"
 #include "editing/descriptions.h"
 #include "shell/settings.h"
 
@@ -51,7 +52,10 @@ std::optional<editing::Clipboard::Entry> ClipboardStore::choose(Kind kind, QWidg
   ClipDialog dialog(
       kind == Kind::Conditions ? ClipDialog::Mode::Conditions : ClipDialog::Mode::Orders,
       list(kind), std::move(describe), ctx_.settings.editorDirectory, ctx_.prompter, parent);
-  if (ctx_.prompter.exec(dialog) != QDialog::Accepted || dialog.chosen() < 0) return std::nullopt;
+  WindowMemory(ctx_.iniPath).restore(&dialog);
+  const int result = ctx_.prompter.exec(dialog);
+  WindowMemory(ctx_.iniPath).remember(&dialog);
+  if (result != QDialog::Accepted || dialog.chosen() < 0) return std::nullopt;
   const auto& entries = list(kind).entries();
   const auto i = static_cast<std::size_t>(dialog.chosen());
   if (i >= entries.size()) return std::nullopt;

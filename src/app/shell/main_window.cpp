@@ -642,7 +642,9 @@ void MainWindow::showLibrary() {
   access.confirmDeletes = settings_.confirmDeletes;
   LibraryWindow window(library_, std::move(access), vocab_, *prompter_, settings_.editorDirectory,
                        this);
+  WindowMemory(iniPath()).restore(&window);
   prompter_->exec(window);
+  WindowMemory(iniPath()).remember(&window);
 }
 
 void MainWindow::addFromLibrary(std::vector<model::FlightGroup> groups) {
@@ -715,10 +717,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!saveChanged()) {
+  // A changed library is offered too; a save asked for that did not happen keeps the editor open.
+  if (!saveChanged() ||
+      !offerToSaveLibrary(library_, *prompter_, this, settings_.editorDirectory)) {
     event->ignore();
     return;
   }
+  library_.clear();
   writeHistory();
   WindowMemory(iniPath()).remember(this, findChildren<QSplitter*>());
   event->accept();
