@@ -128,8 +128,9 @@ class EditorFixture : public ::testing::Test {
     settings.missionsDirectory = path("missions");
     std::filesystem::create_directories(settings.gameDirectory);
     std::filesystem::create_directories(settings.missionsDirectory);
-    // No start-up question unless a test asks for one.
+    // No start-up question and no new-mission wizard unless a test asks for them.
     settings.openProgWith = 1;
+    settings.useWiz = false;
   }
 
   void TearDown() override {

@@ -126,20 +126,25 @@ TEST_F(StartUp, LastUsedFileLoadsOrSaysItIsGone) {
   EXPECT_TRUE(hasNotice(window.get(), QStringLiteral("Can't find last loaded file")));
 }
 
-TEST_F(StartUp, ChoiceBoxCanMakeANewMissionInTheDefaultFormat) {
+TEST_F(StartUp, ChoiceBoxCanMakeAWizardMissionInTheDefaultFormat) {
   settings.openProgWith = 0;
   settings.defaultFormat = 0;
+  settings.useWiz = true;
   prompter.onDialog = [](QDialog& d) {
-    auto* s = qobject_cast<app::StartUpDialog*>(&d);
-    if (!s) return int(QDialog::Rejected);
-    s->setChoice(app::StartUpDialog::CreateNew);
+    if (auto* s = qobject_cast<app::StartUpDialog*>(&d)) {
+      s->setChoice(app::StartUpDialog::CreateNew);
+      return int(QDialog::Accepted);
+    }
+    d.findChild<QRadioButton*>(QStringLiteral("CombatBut"))->setChecked(true);
     return int(QDialog::Accepted);
   };
   start();
   EXPECT_EQ(prompter.dialogCount("app::StartUpDialog"), 1);
+  EXPECT_EQ(prompter.dialogCount("app::WizardDialog"), 1);
   EXPECT_EQ(mission().platformId, 12);
-  EXPECT_FALSE(doc().isChanged());
-  EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed]"));
+  EXPECT_EQ(mission().missionType(), 4);
+  EXPECT_TRUE(doc().isChanged());
+  EXPECT_EQ(window->windowTitle(), QStringLiteral(" ZynED 1.1 - [Unnamed*]"));
 }
 
 TEST_F(StartUp, ChoiceBoxWithoutTheWizardOnlyTakesTheDefaultFormat) {

@@ -130,17 +130,18 @@ void MissionDocument::replaceMission(model::Mission m, const std::string& fileNa
   model::refreshDerived(mission_, ChangeSet::wholeMission());
   state_.fileName = fileName;
   state_.named = named;
-  state_.changed = {};
-  state_.changed.mission = unsaved;
   // The copy buffer outlives the Mission it was copied from; until something is copied it
   // holds the new-group template.
   if (!state_.bufferFilled) state_.flightGroupBuffer = newFlightGroupTemplate();
+  // Clearing the history reaches its clean state, which clears the flags: they are set after.
   undo_.clear();
   // A mission that is not on disk has no clean state to come back to.
   if (unsaved)
     undo_.resetClean();
   else
     undo_.setClean();
+  state_.changed = {};
+  state_.changed.mission = unsaved;
   fgSel_ = {{}, 0};
   msgSel_ = {{}, 0};
   fgSel_.clamp(static_cast<int>(mission_.flightGroups.size()));

@@ -4,8 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
-#include <QDir>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -36,20 +34,17 @@
 #include "app/model/mission_document.h"
 #include "app/shell/about_box.h"
 #include "app/shell/actions.h"
-#include "app/shell/error_list_window.h"
 #include "app/shell/help_page.h"
 #include "app/shell/icons.h"
 #include "app/shell/input_policy.h"
+#include "app/shell/mission_files.h"
 #include "app/shell/mission_settings_panel.h"
-#include "app/shell/notice_window.h"
 #include "app/shell/preferences_dialog.h"
 #include "app/shell/prompter.h"
-#include "app/shell/startup_dialog.h"
 #include "app/shell/text.h"
 #include "app/shell/text_block_memo.h"
 #include "app/shell/window_memory.h"
 #include "model/mission_file.h"
-#include "shell/error_check.h"
 #include "shell/paths.h"
 #include "shell/settings_file.h"
 #include "shell/titles.h"
@@ -57,20 +52,12 @@
 namespace app {
 namespace {
 
-constexpr int SavedNoticeMs = 800;
-constexpr const char* ChangedQuestion = "Current Mission has been changed. Save it?";
-constexpr const char* OpenFilter =
-    "Zyn mission files (.kre)|*.kre|Vortan mission files (.vtn)|*.vtn|All Files (*.*)|*.*";
-constexpr const char* SaveFilter = "Zyn Mission Files|*.kre";
 constexpr const char* QuelvaBoxText =
     "At least one directory in Preferences includes the abbreviation \"quelva~1\".\n\r You'll "
     "need to reset them for some features to work correctly.";
 
 QString qs(const std::string& s) {
   return QString::fromStdString(s);
-}
-std::string native(const QString& s) {
-  return QDir::toNativeSeparators(s).toStdString();
 }
 
 }  // namespace
@@ -83,6 +70,9 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   setObjectName(QStringLiteral("MainWindow"));
   readSettings();
   context_.reset(new EditorContext{*doc_, vocab_, settings_, *prompter_, iniPath()});
+  files_ = new MissionFiles(*context_, this);
+  connect(files_, &MissionFiles::titleChanged, this, &MainWindow::refreshTitle);
+  connect(files_, &MissionFiles::historyChanged, this, &MainWindow::rebuildReopenMenu);
   clipboards_ = std::make_unique<ClipboardStore>(*context_);
   buildActions();
   buildPages();
@@ -91,9 +81,9 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   // The size, place and splitter positions of the last run win over the default size.
   WindowMemory(iniPath()).restore(this, findChildren<QSplitter*>());
 
-  setTitle(shell::startupTitle());
+  refreshTitle();
   // Until the first activation the Mission is the empty one made here.
-  doc_->setDefaults(missionDefaults());
+  doc_->setDefaults(files_->missionDefaults());
   connect(doc_.get(), &MissionDocument::changed, this, &MainWindow::onDocumentChanged);
   // The map window is made once, hidden; the map command shows it.
   mapWindow_ = new MapWindow(*doc_, settings_, vocab_, this);
@@ -122,10 +112,6 @@ std::string MainWindow::iniPath() const {
   return shell::settingsFilePath(options_.configDir);
 }
 
-QString MainWindow::editorDirectory() const {
-  return qs(settings_.editorDirectory);
-}
-
 void MainWindow::readSettings() {
   bool found = false;
   settings_ = shell::readSettings(iniPath(), &found);
@@ -141,15 +127,6 @@ void MainWindow::readSettings() {
     prompter_->exec(dialog);
     firstRunDialogShown_ = true;
   }
-}
-
-model::MissionDefaults MainWindow::missionDefaults() const {
-  model::MissionDefaults d;
-  d.autoLink = settings_.autoLink;
-  d.enableWPs = settings_.enableWPs;
-  d.defaultShip = settings_.defaultShip;
-  d.defaultAI = settings_.defaultAI;
-  return d;
 }
 
 QString MainWindow::homePageUrl() const {
@@ -359,204 +336,65 @@ void MainWindow::firstActivation() {
     preferences();
 
   // The title stays the plain one until the user makes or opens a mission.
-  makeNewMission(model::FormatExpansion);
-  setTitle(shell::startupTitle());
-  lastDirectory_ =
-      settings_.missionsDirectory == shell::Undefined ? QString() : qs(settings_.missionsDirectory);
+  files_->makeNewMission(model::FormatExpansion);
+  files_->setTitle(shell::startupTitle());
+  files_->setLastDirectory(settings_.missionsDirectory == shell::Undefined
+                               ? QString()
+                               : qs(settings_.missionsDirectory));
   if (shell::isDirectory(settings_.editorDirectory)) {
     vocab_.loadTables(settings_.editorDirectory);
-    history_ = shell::readHistory(settings_.editorDirectory);
+    files_->readHistory();
   }
   rebuildReopenMenu();
   fgPage_->refresh();
   if (auto* list = fgPage_->shipList()) list->setFocus();
 
-  if (!options_.arguments.isEmpty() && !options_.arguments.first().isEmpty()) {
-    const QString path = QFileInfo(options_.arguments.first()).absoluteFilePath();
-    addToHistory(path);
-    load(path);
-  } else {
-    runStartAction();
-  }
+  files_->startUp(options_.arguments);
   // Last of all, the order and condition clipboards.
   if (shell::isDirectory(settings_.editorDirectory)) clipboards_->load(this);
 }
 
-void MainWindow::runStartAction() {
-  switch (settings_.openProgWith) {
-    case 0:
-      runStartUpDialog();
-      break;
-    case 2:
-      openMission();
-      break;
-    case 3:
-      openLastUsedFile();
-      break;
-    default:
-      break;  // 1: the blank Mission stays
-  }
-}
-
-void MainWindow::runStartUpDialog() {
-  StartUpDialog dialog(this);
-  if (prompter_->exec(dialog) != QDialog::Accepted) return;
-  switch (dialog.choice()) {
-    case StartUpDialog::LoadExisting:
-      openMission();
-      break;
-    case StartUpDialog::CreateNew:
-      // The blank Mission takes the default format; the new-mission wizard takes over here
-      // once it exists, and without it the title stays the plain one.
-      makeNewMission(settings_.defaultFormat == 0 ? model::FormatBase : model::FormatExpansion);
-      if (!settings_.useWiz) setTitle(shell::startupTitle());
-      break;
-    case StartUpDialog::LoadLastUsed:
-      if (!history_.empty()) reopen(0);
-      break;
-  }
-}
-
-void MainWindow::openLastUsedFile() {
-  if (!shell::findHistoryFile(settings_.editorDirectory)) return;
-  if (!history_.empty() && QFileInfo::exists(qs(history_.at(0)))) {
-    load(qs(history_.at(0)));
-    return;
-  }
-  NoticeWindow::show(this, QString::fromLatin1(shell::LastFileMissingNotice),
-                     shell::LastFileMissingNoticeMs);
-}
-
 // ---------------------------------------------------------------------------------------------
-// The mission life cycle
+// The mission life cycle (app::MissionFiles)
 
-void MainWindow::makeNewMission(std::int16_t platformId) {
-  model::Mission m;
-  m.platformId = platformId;
-  // Raw header bytes the new Mission does not set keep what they held.
-  m.header = doc_->mission().header;
-  doc_->setDefaults(missionDefaults());
-  m.newMission(missionDefaults());
-  doc_->replaceMission(std::move(m), model::UnnamedFile, doc_->named());
-  omitWarnings_ = false;
-  setTitle(shell::newMissionTitle());
+const shell::FileHistory& MainWindow::history() const {
+  return files_->history();
 }
-
-bool MainWindow::saveChanged() {
-  if (!doc_->isChanged()) return true;
-  const auto answer = prompter_->question(this, tr(ChangedQuestion),
-                                          QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-  if (answer == QMessageBox::No) return true;
-  if (answer != QMessageBox::Yes) return false;
-  // A save that was cancelled or failed stops the command: the changes are still only here.
-  return save();
+const QString& MainWindow::lastDirectory() const {
+  return files_->lastDirectory();
 }
-
+bool MainWindow::omitWarnings() const {
+  return files_->omitWarnings();
+}
 void MainWindow::newMission() {
-  if (!saveChanged()) return;
-  // The new-mission wizard takes over here once it exists; until then a blank Mission.
-  makeNewMission(settings_.defaultFormat == 0 ? model::FormatBase : model::FormatExpansion);
+  files_->newMission();
 }
-
 void MainWindow::openMission() {
-  if (!saveChanged()) return;
-  const QString path = prompter_->openFileName(
-      this, tr("Open"), lastDirectory_, dialogFilter(QString::fromLatin1(OpenFilter)), [this] {
-        QStringList l;
-        for (const auto& e : history_.entries()) l << qs(e);
-        return l;
-      }());
-  if (path.isEmpty()) return;
-  addToHistory(path);
-  lastDirectory_ = QFileInfo(path).absolutePath();
-  load(path);
+  files_->openMission();
 }
-
 void MainWindow::reopen(int index) {
-  if (!saveChanged()) return;
-  if (index < 0 || static_cast<std::size_t>(index) >= history_.size()) return;
-  const std::string entry = history_.at(static_cast<std::size_t>(index));
-  if (!QFileInfo::exists(qs(entry))) {
-    prompter_->error(this, qs(shell::missingFileMessage(entry)));
-    return;
-  }
-  addToHistory(qs(entry));
-  load(qs(entry));
+  files_->reopen(index);
 }
-
 bool MainWindow::load(const QString& path) {
-  model::Mission m;
-  const model::ReadResult r = model::loadMissionFile(native(path), m, missionDefaults());
-  if (r.status == model::ReadStatus::OlderFormat) {
-    prompter_->error(this, tr("\"%1\" is a mission of the older game (platform id 2). Importing "
-                              "such missions is not available yet.")
-                               .arg(path));
-    return false;
-  }
-  if (!r.ok()) {
-    prompter_->error(this, qs(r.message));
-    return false;
-  }
-  doc_->replaceMission(std::move(m), native(path), true);
-  omitWarnings_ = false;
-  setTitle(shell::loadedTitle(doc_->fileName(), doc_->mission().title()));
-
-  if (settings_.doBackups) {
-    if (const auto backup = model::backupPathFor(doc_->fileName())) {
-      // The backup is a courtesy: a folder that cannot take it does not stop the load.
-      model::writeFileAtomically(*backup, model::writeMission(doc_->mission()));
-    }
-  }
-  return true;
+  return files_->load(path);
 }
-
 bool MainWindow::save() {
-  if (doc_->named() && doc_->fileName() != model::UnnamedFile) return saveTo(qs(doc_->fileName()));
-  return saveAs();
+  return files_->save();
 }
-
 bool MainWindow::saveAs() {
-  const model::Mission& m = doc_->mission();
-  QString folder =
-      qs(shell::saveDialogFolder(m.platformId, m.missionType(), settings_.gameDirectory,
-                                 shell::expansionDirectory(settings_)));
-  if (!QFileInfo(folder).isDir()) folder = lastDirectory_;
-  const QString path =
-      prompter_->saveFileName(this, tr("Save As"), folder,
-                              dialogFilter(QString::fromLatin1(SaveFilter)), QStringLiteral("kre"));
-  if (path.isEmpty()) return false;
-  return saveTo(path);
+  return files_->saveAs();
 }
-
 bool MainWindow::saveTo(const QString& path) {
-  const model::SaveResult r = model::saveMissionFile(doc_->mission(), native(path));
-  if (!r.ok) {
-    // The file on disk is the old one and the Mission keeps its changed state.
-    prompter_->error(this, qs(r.error));
-    return false;
-  }
-  doc_->markSaved(native(path));
-  if (settings_.fileSavedMsg)
-    NoticeWindow::show(this, qs(model::savedBytesNotice(doc_->mission().platformId, r.bytes)),
-                       SavedNoticeMs);
-  setTitle(shell::savedTitle(doc_->fileName(), doc_->mission().title()));
-  addToHistory(qs(doc_->fileName()));
-  runCheck(false);
-  return true;
+  return files_->saveTo(path);
 }
-
-// ---------------------------------------------------------------------------------------------
-// File history
-
-void MainWindow::addToHistory(const QString& path) {
-  history_.add(native(path));
-  rebuildReopenMenu();
+void MainWindow::runCheck(bool verbose) {
+  files_->runCheck(verbose);
 }
 
 void MainWindow::rebuildReopenMenu() {
   // The entries are kept and relabelled rather than rebuilt: a reopen runs from inside its own
   // entry's signal, and the menu still refers to that entry afterwards.
-  const auto captions = history_.captions(settings_.dirInReopen);
+  const auto captions = files_->history().captions(settings_.dirInReopen);
   QList<QAction*> entries = reopenMenu_->actions();
   for (std::size_t i = 0; i < captions.size(); ++i) {
     const int index = static_cast<int>(i);
@@ -575,33 +413,8 @@ void MainWindow::rebuildReopenMenu() {
   reopenMenu_->setEnabled(!captions.empty());
 }
 
-void MainWindow::writeHistory() {
-  const shell::HistorySaveResult r = shell::writeHistory(history_, settings_.editorDirectory);
-  if (r.status == shell::HistorySaveStatus::NoEditorDirectory)
-    prompter_->warning(this, qs(r.message));
-  else if (r.status == shell::HistorySaveStatus::WriteFailed)
-    prompter_->error(this, qs(r.message));
-}
-
 // ---------------------------------------------------------------------------------------------
 // Other commands
-
-void MainWindow::runCheck(bool verbose) {
-  const shell::CheckResult result =
-      shell::runCheck(doc_->mission(), vocab_, settings_, omitWarnings_);
-  if (result.findingCount() > 0) {
-    QStringList errors, warnings;
-    for (const auto& e : result.errors) errors << fromFile(e);
-    for (const auto& w : result.warnings) warnings << fromFile(w);
-    ErrorListWindow window(errors, warnings, omitWarnings_, this);
-    connect(&window, &ErrorListWindow::omitWarningsChanged, this,
-            [this](bool omit) { omitWarnings_ = omit; });
-    prompter_->exec(window);
-  } else if (verbose) {
-    NoticeWindow::show(this, QString::fromLatin1(shell::CheckCleanNotice),
-                       shell::CheckCleanNoticeMs);
-  }
-}
 
 void MainWindow::errorCheck() {
   runCheck(true);
@@ -623,7 +436,7 @@ void MainWindow::preferences() {
 void MainWindow::applySettingsToMission() {
   // New flight groups are made from the document's defaults when they are added, so an undo
   // cannot bring back older settings.
-  doc_->setDefaults(missionDefaults());
+  doc_->setDefaults(files_->missionDefaults());
 }
 
 void MainWindow::about() {
@@ -678,13 +491,8 @@ void MainWindow::listCommand(void (FlightGroupsPage::*command)(),
 // ---------------------------------------------------------------------------------------------
 // Views, keys, closing
 
-void MainWindow::setTitle(const std::string& utf8) {
-  baseTitle_ = utf8;
-  refreshTitle();
-}
-
 void MainWindow::refreshTitle() {
-  setWindowTitle(qs(shell::changedTitle(baseTitle_, doc_->isChanged())));
+  if (files_) setWindowTitle(qs(shell::changedTitle(files_->title(), doc_->isChanged())));
 }
 
 void MainWindow::applyFormat() {
@@ -718,13 +526,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   // A changed library is offered too; a save asked for that did not happen keeps the editor open.
-  if (!saveChanged() ||
-      !offerToSaveLibrary(library_, *prompter_, this, settings_.editorDirectory)) {
+  if (!files_->mayClose([this] {
+        return offerToSaveLibrary(library_, *prompter_, this, settings_.editorDirectory);
+      })) {
     event->ignore();
     return;
   }
   library_.clear();
-  writeHistory();
   WindowMemory(iniPath()).remember(this, findChildren<QSplitter*>());
   event->accept();
 }

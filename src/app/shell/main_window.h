@@ -1,6 +1,6 @@
 #pragma once
-// The editor's main window: tool bar, the tabbed pages of the Mission, and the commands that
-// create, open, save and close a Mission.
+// The editor's main window: tool bar, the tabbed pages of the Mission, and the wiring of the
+// commands; the file life cycle itself is app::MissionFiles.
 
 #include <QMainWindow>
 #include <QPointer>
@@ -30,6 +30,7 @@ class FlightGroupsPage;
 class MessagesPage;
 class MapWindow;
 class MissionDocument;
+class MissionFiles;
 class MissionSettingsPanel;
 class Prompter;
 class TextBlockMemo;
@@ -58,7 +59,9 @@ class MainWindow : public QMainWindow {
   const EditorContext& context() const { return *context_; }
   shell::Settings& settings() { return settings_; }
   const shell::Vocabulary& vocabulary() const { return vocab_; }
-  const shell::FileHistory& history() const { return history_; }
+  const shell::FileHistory& history() const;
+  // New, open, save, the save question, the history and the start-up actions.
+  MissionFiles& files() { return *files_; }
   editing::Library& library() { return library_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
   MessagesPage* messagesPage() const { return messagesPage_; }
@@ -66,8 +69,8 @@ class MainWindow : public QMainWindow {
   MapWindow* mapWindow() const { return mapWindow_; }
   std::string iniPath() const;
   // The folder the open dialog starts in.
-  const QString& lastDirectory() const { return lastDirectory_; }
-  bool omitWarnings() const { return omitWarnings_; }
+  const QString& lastDirectory() const;
+  bool omitWarnings() const;
   // Whether the first-activation steps have run.
   bool started() const { return started_; }
   // The address set for the "Home page" button in the settings file; empty: the help page.
@@ -112,26 +115,14 @@ class MainWindow : public QMainWindow {
   void buildPages();
   void sizeWindow();
   void readSettings();
-  void writeHistory();
-  // Asks to save a changed Mission; false when the command must stop.
-  bool saveChanged();
-  // A blank Mission in `platformId`'s format, unchanged, with the settings' defaults.
-  void makeNewMission(std::int16_t platformId);
   void rebuildReopenMenu();
-  void addToHistory(const QString& path);
-  void setTitle(const std::string& utf8);
   // The title with the unsaved-changes star as the Mission stands now.
   void refreshTitle();
   void applyFormat();
   void onDocumentChanged(const model::ChangeSet& c);
-  void runStartAction();
-  void runStartUpDialog();
-  void openLastUsedFile();
   void applySettingsToMission();
-  model::MissionDefaults missionDefaults() const;
   // Library entries appended to the Mission as one undo step.
   void addFromLibrary(std::vector<model::FlightGroup> groups);
-  QString editorDirectory() const;
   // Forwards a list command to the list of the page in front.
   void listCommand(void (FlightGroupsPage::*command)(),
                    void (MessagesPage::*messageCommand)() = nullptr);
@@ -140,16 +131,13 @@ class MainWindow : public QMainWindow {
   Prompter* prompter_;
   shell::Settings settings_;
   shell::Vocabulary vocab_;
-  shell::FileHistory history_;
   std::unique_ptr<MissionDocument> doc_;
   std::unique_ptr<EditorContext> context_;
+  MissionFiles* files_ = nullptr;
   std::unique_ptr<ClipboardStore> clipboards_;
   editing::Library library_;
   std::unique_ptr<ActionSet> actions_;
-  std::string baseTitle_;
   bool firstRunDialogShown_ = false;
-  QString lastDirectory_;
-  bool omitWarnings_ = false;
   bool started_ = false;
   bool startScheduled_ = false;
 

@@ -1,0 +1,307 @@
+#include "app/shell/mission_files.h"
+
+#include <QDialog>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QWidget>
+
+#include "app/model/mission_document.h"
+#include "app/shell/error_list_window.h"
+#include "app/shell/notice_window.h"
+#include "app/shell/prompter.h"
+#include "app/shell/startup_dialog.h"
+#include "app/shell/text.h"
+#include "app/shell/wizard_dialog.h"
+#include "editing/wizard.h"
+#include "model/mission_file.h"
+#include "shell/error_check.h"
+#include "shell/paths.h"
+#include "shell/settings.h"
+#include "shell/settings_file.h"
+#include "shell/titles.h"
+
+namespace app {
+namespace {
+
+constexpr int SavedNoticeMs = 800;
+constexpr const char* ChangedQuestion = "Current Mission has been changed. Save it?";
+constexpr const char* OpenFilter =
+    "Zyn mission files (.kre)|*.kre|Vortan mission files (.vtn)|*.vtn|All Files (*.*)|*.*";
+constexpr const char* SaveFilter = "Zyn Mission Files|*.kre";
+
+QString qs(const std::string& s) {
+  return QString::fromStdString(s);
+}
+std::string native(const QString& s) {
+  return QDir::toNativeSeparators(s).toStdString();
+}
+
+}  // namespace
+
+MissionFiles::MissionFiles(const EditorContext& context, QWidget* boxParent)
+    : QObject(boxParent), ctx_(context), boxParent_(boxParent), title_(shell::startupTitle()) {}
+
+void MissionFiles::setTitle(const std::string& utf8) {
+  title_ = utf8;
+  emit titleChanged();
+}
+
+model::MissionDefaults MissionFiles::missionDefaults() const {
+  const shell::Settings& s = ctx_.settings;
+  model::MissionDefaults d;
+  d.autoLink = s.autoLink;
+  d.enableWPs = s.enableWPs;
+  d.defaultShip = s.defaultShip;
+  d.defaultAI = s.defaultAI;
+  return d;
+}
+
+std::int16_t MissionFiles::defaultFormat() const {
+  return ctx_.settings.defaultFormat == 0 ? model::FormatBase : model::FormatExpansion;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Commands
+
+bool MissionFiles::saveChanged() {
+  if (!ctx_.document.isChanged()) return true;
+  const auto answer = ctx_.prompter.question(
+      boxParent_, tr(ChangedQuestion), QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::No) return true;
+  if (answer != QMessageBox::Yes) return false;
+  // A save that was cancelled or failed stops the command: the changes are still only here.
+  return save();
+}
+
+void MissionFiles::makeNewMission(std::int16_t platformId) {
+  MissionDocument& doc = ctx_.document;
+  model::Mission m;
+  m.platformId = platformId;
+  // Raw header bytes the new Mission does not set keep what they held.
+  m.header = doc.mission().header;
+  doc.setDefaults(missionDefaults());
+  m.newMission(missionDefaults());
+  doc.replaceMission(std::move(m), model::UnnamedFile, doc.named());
+  omitWarnings_ = false;
+  setTitle(shell::newMissionTitle());
+}
+
+void MissionFiles::newMission() {
+  if (!saveChanged()) return;
+  if (ctx_.settings.useWiz)
+    runWizard();
+  else
+    makeNewMission(defaultFormat());
+}
+
+bool MissionFiles::runWizard() {
+  WizardDialog dialog(boxParent_);
+  if (ctx_.prompter.exec(dialog) != QDialog::Accepted) return false;
+  const editing::WizardChoices choices = dialog.choices();
+  if (editing::wizardChoiceError(choices)) return false;
+  MissionDocument& doc = ctx_.document;
+  model::Mission m;
+  m.platformId = defaultFormat();
+  // Raw header bytes the new Mission does not set keep what they held.
+  m.header = doc.mission().header;
+  editing::buildWizardMission(m, choices);
+  doc.setDefaults(missionDefaults());
+  // The wizard's Mission is not on disk: it counts as changed.
+  doc.replaceMission(std::move(m), model::UnnamedFile, doc.named(), /*unsaved=*/true);
+  omitWarnings_ = false;
+  setTitle(shell::newMissionTitle());
+  return true;
+}
+
+void MissionFiles::openMission() {
+  if (!saveChanged()) return;
+  QStringList recent;
+  for (const auto& e : history_.entries()) recent << qs(e);
+  const QString path =
+      ctx_.prompter.openFileName(boxParent_, tr("Open"), lastDirectory_,
+                                 dialogFilter(QString::fromLatin1(OpenFilter)), recent);
+  if (path.isEmpty()) return;
+  addToHistory(path);
+  lastDirectory_ = QFileInfo(path).absolutePath();
+  load(path);
+}
+
+void MissionFiles::reopen(int index) {
+  if (!saveChanged()) return;
+  if (index < 0 || static_cast<std::size_t>(index) >= history_.size()) return;
+  const std::string entry = history_.at(static_cast<std::size_t>(index));
+  if (!QFileInfo::exists(qs(entry))) {
+    ctx_.prompter.error(boxParent_, qs(shell::missingFileMessage(entry)));
+    return;
+  }
+  addToHistory(qs(entry));
+  load(qs(entry));
+}
+
+bool MissionFiles::load(const QString& path) {
+  MissionDocument& doc = ctx_.document;
+  model::Mission m;
+  const model::ReadResult r = model::loadMissionFile(native(path), m, missionDefaults());
+  if (r.status == model::ReadStatus::OlderFormat) {
+    ctx_.prompter.error(boxParent_,
+                        tr("\"%1\" is a mission of the older game (platform id 2). Importing "
+                           "such missions is not available yet.")
+                            .arg(path));
+    return false;
+  }
+  if (!r.ok()) {
+    ctx_.prompter.error(boxParent_, qs(r.message));
+    return false;
+  }
+  doc.replaceMission(std::move(m), native(path), true);
+  omitWarnings_ = false;
+  setTitle(shell::loadedTitle(doc.fileName(), doc.mission().title()));
+
+  if (ctx_.settings.doBackups) {
+    if (const auto backup = model::backupPathFor(doc.fileName())) {
+      // The backup is a courtesy: a folder that cannot take it does not stop the load.
+      model::writeFileAtomically(*backup, model::writeMission(doc.mission()));
+    }
+  }
+  return true;
+}
+
+bool MissionFiles::save() {
+  const MissionDocument& doc = ctx_.document;
+  if (doc.named() && doc.fileName() != model::UnnamedFile) return saveTo(qs(doc.fileName()));
+  return saveAs();
+}
+
+bool MissionFiles::saveAs() {
+  const model::Mission& m = ctx_.document.mission();
+  const shell::Settings& s = ctx_.settings;
+  QString folder = qs(shell::saveDialogFolder(m.platformId, m.missionType(), s.gameDirectory,
+                                              shell::expansionDirectory(s)));
+  if (!QFileInfo(folder).isDir()) folder = lastDirectory_;
+  const QString path = ctx_.prompter.saveFileName(boxParent_, tr("Save As"), folder,
+                                                  dialogFilter(QString::fromLatin1(SaveFilter)),
+                                                  QStringLiteral("kre"));
+  if (path.isEmpty()) return false;
+  return saveTo(path);
+}
+
+bool MissionFiles::saveTo(const QString& path) {
+  MissionDocument& doc = ctx_.document;
+  const model::SaveResult r = model::saveMissionFile(doc.mission(), native(path));
+  if (!r.ok) {
+    // The file on disk is the old one and the Mission keeps its changed state.
+    ctx_.prompter.error(boxParent_, qs(r.error));
+    return false;
+  }
+  doc.markSaved(native(path));
+  if (ctx_.settings.fileSavedMsg)
+    NoticeWindow::show(boxParent_, qs(model::savedBytesNotice(doc.mission().platformId, r.bytes)),
+                       SavedNoticeMs);
+  setTitle(shell::savedTitle(doc.fileName(), doc.mission().title()));
+  addToHistory(qs(doc.fileName()));
+  runCheck(false);
+  return true;
+}
+
+void MissionFiles::runCheck(bool verbose) {
+  const shell::CheckResult result =
+      shell::runCheck(ctx_.document.mission(), ctx_.vocabulary, ctx_.settings, omitWarnings_);
+  if (result.findingCount() > 0) {
+    QStringList errors, warnings;
+    for (const auto& e : result.errors) errors << fromFile(e);
+    for (const auto& w : result.warnings) warnings << fromFile(w);
+    ErrorListWindow window(errors, warnings, omitWarnings_, boxParent_);
+    connect(&window, &ErrorListWindow::omitWarningsChanged, this,
+            [this](bool omit) { omitWarnings_ = omit; });
+    ctx_.prompter.exec(window);
+  } else if (verbose) {
+    NoticeWindow::show(boxParent_, QString::fromLatin1(shell::CheckCleanNotice),
+                       shell::CheckCleanNoticeMs);
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// File history
+
+void MissionFiles::addToHistory(const QString& path) {
+  history_.add(native(path));
+  emit historyChanged();
+}
+
+void MissionFiles::readHistory() {
+  history_ = shell::readHistory(ctx_.settings.editorDirectory);
+  emit historyChanged();
+}
+
+void MissionFiles::writeHistory() {
+  const shell::HistorySaveResult r = shell::writeHistory(history_, ctx_.settings.editorDirectory);
+  if (r.status == shell::HistorySaveStatus::NoEditorDirectory)
+    ctx_.prompter.warning(boxParent_, qs(r.message));
+  else if (r.status == shell::HistorySaveStatus::WriteFailed)
+    ctx_.prompter.error(boxParent_, qs(r.message));
+}
+
+// ---------------------------------------------------------------------------------------------
+// Start and close
+
+void MissionFiles::startUp(const QStringList& arguments) {
+  if (!arguments.isEmpty() && !arguments.first().isEmpty()) {
+    const QString path = QFileInfo(arguments.first()).absoluteFilePath();
+    addToHistory(path);
+    load(path);
+    return;
+  }
+  switch (ctx_.settings.openProgWith) {
+    case 0:
+      runStartUpDialog();
+      break;
+    case 2:
+      openMission();
+      break;
+    case 3:
+      openLastUsedFile();
+      break;
+    default:
+      break;  // 1: the blank Mission stays
+  }
+}
+
+void MissionFiles::runStartUpDialog() {
+  StartUpDialog dialog(boxParent_);
+  if (ctx_.prompter.exec(dialog) != QDialog::Accepted) return;
+  switch (dialog.choice()) {
+    case StartUpDialog::LoadExisting:
+      openMission();
+      break;
+    case StartUpDialog::CreateNew:
+      // The wizard's Mission; without it (or when it is cancelled) the blank Mission takes the
+      // default format and the title stays the plain one.
+      if (ctx_.settings.useWiz && runWizard()) break;
+      makeNewMission(defaultFormat());
+      setTitle(shell::startupTitle());
+      break;
+    case StartUpDialog::LoadLastUsed:
+      if (!history_.empty()) reopen(0);
+      break;
+  }
+}
+
+void MissionFiles::openLastUsedFile() {
+  if (!shell::findHistoryFile(ctx_.settings.editorDirectory)) return;
+  if (!history_.empty() && QFileInfo::exists(qs(history_.at(0)))) {
+    load(qs(history_.at(0)));
+    return;
+  }
+  NoticeWindow::show(boxParent_, QString::fromLatin1(shell::LastFileMissingNotice),
+                     shell::LastFileMissingNoticeMs);
+}
+
+bool MissionFiles::mayClose(const std::function<bool()>& moreOffers) {
+  if (!saveChanged()) return false;
+  if (moreOffers && !moreOffers()) return false;
+  writeHistory();
+  return true;
+}
+
+}  // namespace app

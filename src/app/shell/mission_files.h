@@ -1,0 +1,97 @@
+#pragma once
+// The mission's file life cycle: New Mission, open, load, reopen, save, save as, the question
+// that saves a changed Mission before it is replaced or the editor closes, the backup copy, the
+// file history and the start-up actions. It works on the context's document and asks through
+// the context's prompter, so it runs without a main window; the window only wires commands
+// and shows what it reports (title, reopen menu).
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "app/shell/editor_context.h"
+#include "model/document_state.h"
+#include "shell/file_history.h"
+
+class QWidget;
+
+namespace app {
+
+class MissionFiles : public QObject {
+  Q_OBJECT
+ public:
+  // `boxParent` parents the boxes, dialogs and notices (and owns this object when given).
+  MissionFiles(const EditorContext& context, QWidget* boxParent);
+
+  // ---- What the window shows ----------------------------------------------------------------
+  // The window title without the unsaved-changes star (UTF-8).
+  const std::string& title() const { return title_; }
+  void setTitle(const std::string& utf8);
+  const shell::FileHistory& history() const { return history_; }
+  // The folder the open dialog starts in.
+  const QString& lastDirectory() const { return lastDirectory_; }
+  void setLastDirectory(const QString& dir) { lastDirectory_ = dir; }
+  // "Omit warnings" of the error list, until the next load or new Mission.
+  bool omitWarnings() const { return omitWarnings_; }
+  // The settings new records are made from.
+  model::MissionDefaults missionDefaults() const;
+
+  // ---- Commands -----------------------------------------------------------------------------
+  // Asks to save a changed Mission; false when the command that asked must stop.
+  bool saveChanged();
+  // The save question, then a new Mission in the default format: the new-mission wizard's when
+  // the settings ask for it (cancelling it keeps the open Mission), else a blank one.
+  void newMission();
+  // The save question, then the open dialog and a load of the chosen file.
+  void openMission();
+  // The save question, then a load of history entry `index`.
+  void reopen(int index);
+  // Replaces the Mission by the file's content and writes the backup; on refusal shows why and
+  // keeps the open Mission. Returns whether the file was loaded.
+  bool load(const QString& path);
+  // Save to the Mission's own file, or Save As when it has none. Returns whether it was written.
+  bool save();
+  bool saveAs();
+  // Writes the Mission to `path`; false (after an error box) when it failed.
+  bool saveTo(const QString& path);
+  // A blank, unchanged Mission in `platformId`'s format with the settings' defaults.
+  void makeNewMission(std::int16_t platformId);
+  // Runs the check; `verbose` also reports a clean Mission.
+  void runCheck(bool verbose);
+
+  // ---- Start and close ----------------------------------------------------------------------
+  // Reads the file history of the editor folder.
+  void readHistory();
+  // The file named on the command line, else the start-up action of the settings.
+  void startUp(const QStringList& arguments);
+  // The questions of closing the editor (the save question, then `moreOffers` for what the
+  // caller owns), then the history is written; false when the editor must stay open.
+  bool mayClose(const std::function<bool()>& moreOffers = {});
+  void addToHistory(const QString& path);
+
+ signals:
+  // The title or the changed state to show with it.
+  void titleChanged();
+  void historyChanged();
+
+ private:
+  std::int16_t defaultFormat() const;
+  // The new-mission wizard; false when it was cancelled and nothing changed.
+  bool runWizard();
+  void runStartUpDialog();
+  void openLastUsedFile();
+  void writeHistory();
+
+  const EditorContext& ctx_;
+  QWidget* boxParent_;
+  std::string title_;
+  shell::FileHistory history_;
+  QString lastDirectory_;
+  bool omitWarnings_ = false;
+};
+
+}  // namespace app
