@@ -87,6 +87,11 @@ int runLstAdd(const std::vector<std::string>& arguments, Context& ctx) {
     ctx.err << utf8(message) << '\n';
     return Failed;
   }
+  // Every refusal comes before the first file is touched, the backups included.
+  if (description->empty()) {
+    ctx.err << lists::lsttext::NoDescription << '\n';
+    return Failed;
+  }
   if (backup && !lists::backupListSession(*session, message)) {
     ctx.err << message << '\n';
     return Failed;

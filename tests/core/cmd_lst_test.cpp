@@ -66,6 +66,10 @@ TEST_F(LstCommand, AddWritesTheApplicableListsWithBackups) {
 }
 
 TEST_F(LstCommand, RefusalsWriteNothing) {
+  const auto empty = run("lst-add " + save() + " --description '' --backup");
+  EXPECT_EQ(empty.status, 1);
+  EXPECT_EQ(empty.err, "You must write a description for the mission in the edit box\n");
+  EXPECT_FALSE(fs::exists(dir / "Zyn/Train/Mission.~ls"));
   mission.flightGroups.clear();
   const std::string file = save();
   const auto r = run("lst-add " + file + " --description x");

@@ -163,6 +163,9 @@ TEST(GameLists, ListThatCannotBeWrittenLeavesEveryFileIntact) {
   EXPECT_NE(why.find("Rebel.lst"), std::string::npos);
   EXPECT_EQ(readFile(g.path("ZYN/combat/Mission.lst")), "7\rc7.kre\rSeven");
   EXPECT_FALSE(fs::exists(g.path("ZYN/combat/Imperial.lst")));
+  // Opened again, the list in the way stops the window instead of showing an empty page.
+  EXPECT_FALSE(lists::openListSession(g.settings, missionOf(4, {{1, 0}}), "m.kre", why));
+  EXPECT_NE(why.find("Rebel.lst\": not a regular file"), std::string::npos) << why;
 }
 
 TEST(CustomLists, FileFormRoundTrips) {

@@ -101,6 +101,8 @@ TEST(ModelSlots, WriteRoundTripAndAllOrNothing) {
   EXPECT_EQ(spec640.substr(0, 36), "ivfiles\\one.opt\r\nivfiles\\two.opt\r\n\r\n");
   EXPECT_EQ(readFile(t.dir / "Zyn/IVFILES/spec640.lst"), spec640);
   EXPECT_EQ(readFile(t.dir / "editor/Ships.txt"), "None\r\nRenamed\r\n");
+  // No list of the expansion's craft was there and none was filled: none is made.
+  EXPECT_FALSE(fs::exists(t.dir / "Zyn/Quelvane/ivfiles/spec3640.lst"));
   lists::SlotLists again;
   ASSERT_TRUE(lists::loadSlotLists(t.settings, again, error));
   EXPECT_EQ(again.lines, l.lines);

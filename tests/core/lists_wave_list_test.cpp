@@ -6,6 +6,7 @@
 
 #include "lists/text_file.h"
 #include "lists/wave_list.h"
+#include "lists/wave_list_file.h"
 #include "temp_dir.h"
 
 namespace {
@@ -160,6 +161,62 @@ TEST(WaveList, WaveFilesFoundInAnyCaseFormatFolderFirst) {
   EXPECT_EQ(lists::findWaveFile(g.settings, 14, "Train\\Hello.wav"),
             g.dir / "Zyn/Quelvane/wave/Train/Hello.wav");
   EXPECT_FALSE(lists::findWaveFile(g.settings, 14, "none.wav"));
+}
+
+TEST(WaveListFile, OpenedListCountsAsChangedOnlyWhileItDiffersFromTheFile) {
+  GameTree g;
+  const std::string path = g.dir / "Zyn/Quelvane/wave/M1.lst";
+  writeFile(path, "a.wav\r\nb.wav");
+  lists::WaveListFile f;
+  Lines s = f.open(g.settings, 12, "/x/M1.KRE");
+  EXPECT_EQ(s, (Lines{"a.wav", "b.wav"}));
+  EXPECT_EQ(f.path(), path);
+  EXPECT_FALSE(f.changed(s));
+  s[1] = D;
+  EXPECT_TRUE(f.offersSave(s));
+  fs::remove(path);
+  EXPECT_FALSE(f.offersSave(s));  // only a list file that is still there is offered
+  EXPECT_TRUE(f.open(g.settings, 12, "/x/M1.KRE").empty());
+  EXPECT_EQ(f.path(), "none");
+  EXPECT_FALSE(f.changed(s));
+}
+
+TEST(WaveListFile, CreateRefusesUnnamedAndNeverOverwrites) {
+  GameTree g;
+  lists::WaveListFile f;
+  EXPECT_EQ(f.create(g.settings, 12, "Unnamed", 3).status,
+            lists::WaveListFile::CreateStatus::Unnamed);
+  const auto r = f.create(g.settings, 12, "/m/M1.KRE", 25);
+  ASSERT_EQ(r.status, lists::WaveListFile::CreateStatus::Created);
+  const std::string path = g.dir / "Zyn/WAVE/M1.lst";
+  EXPECT_EQ(r.message, path + " has been created.");
+  EXPECT_EQ(r.sounds, Lines(25, D));
+  EXPECT_EQ(readFile(path).size(), 25 * (D.size() + 2));
+  // The next save keeps the first 19 lines.
+  std::string error;
+  ASSERT_TRUE(f.save(r.sounds, error));
+  EXPECT_EQ(readFile(path).size(), 19 * (D.size() + 2));
+  EXPECT_EQ(f.create(g.settings, 12, "/m/M1.KRE", 2).message, path + " already exists!");
+  // A list of the same name that is not the active one is not overwritten either.
+  lists::WaveListFile other;
+  EXPECT_EQ(other.create(g.settings, 12, "/n/m1.kre", 2).status,
+            lists::WaveListFile::CreateStatus::Exists);
+  EXPECT_FALSE(other.save({"x.wav"}, error));
+  EXPECT_EQ(error, "There is no matching .lst file to save!");
+}
+
+TEST(WaveListFile, SaveAsTakesTheListAlongAndKeepsTheOldFile) {
+  GameTree g;
+  writeFile(g.dir / "Zyn/WAVE/Old.lst", "a.wav\r\n");
+  lists::WaveListFile f;
+  Lines s = f.open(g.settings, 12, "Old.kre");
+  s.push_back("b.wav");
+  std::string error;
+  ASSERT_TRUE(f.follow(g.settings, 12, "/m/New.kre", s, error));
+  EXPECT_EQ(f.path(), g.dir / "Zyn/WAVE/New.lst");
+  EXPECT_EQ(readFile(g.dir / "Zyn/WAVE/New.lst"), "a.wav\r\nb.wav\r\n");
+  EXPECT_EQ(readFile(g.dir / "Zyn/WAVE/Old.lst"), "a.wav\r\n");
+  EXPECT_FALSE(f.changed(s));
 }
 
 }  // namespace

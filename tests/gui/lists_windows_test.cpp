@@ -12,6 +12,7 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QVBoxLayout>
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,10 @@
 #include "app/lists/load_by_list_window.h"
 #include "app/lists/lst_files_window.h"
 #include "app/lists/opt_file_manager.h"
+#include "app/lists/wav_manager.h"
 #include "app/lists/wave_catalogue_window.h"
 #include "app/lists/wave_player.h"
+#include "app/model/mission_document.h"
 #include "app/shell/about_box.h"
 #include "editor_fixture.h"
 #include "lists/model_slots.h"
@@ -298,4 +301,23 @@ TEST_F(ListsWindows, Pictures) {
   grab(catalogue, out, "wave-catalogue");
   app::AboutBox about;
   grab(about, out, "about");
+
+  // The WAV Manager group as the Messages tab holds it, on a message whose file is missing.
+  model::Mission sounds;
+  sounds.platformId = model::FormatBase;
+  sounds.newMission();
+  for (int i = 0; i < 3; ++i) sounds.addMessage();
+  writeFile(dir / "Zyn/wave/M1.lst", "train\\hello.wav\r\nRsp1\\Rp1gone.wav\r\n");
+  app::MissionDocument doc;
+  shell::Vocabulary vocab;
+  const app::EditorContext ctx{doc, vocab, settings, prompter, ""};
+  QWidget holder;
+  holder.resize(560, 150);
+  auto* wav = new app::WavManager(ctx, &holder);
+  (new QVBoxLayout(&holder))->addWidget(wav);
+  const std::string missionFile = dir / "Zyn/COMBAT/M1.KRE";
+  wav->loadFor(sounds, missionFile);
+  doc.replaceMission(std::move(sounds), missionFile, true);
+  doc.selectMessages({1}, 1);
+  grab(holder, out, "wav-manager");
 }

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -30,6 +31,11 @@
 #include "app/editing/ship_list.h"
 #include "app/editing/teams_page.h"
 #include "app/editing/wps_page.h"
+#include "app/lists/battle_manager.h"
+#include "app/lists/load_by_list_window.h"
+#include "app/lists/lst_files_window.h"
+#include "app/lists/opt_file_manager.h"
+#include "app/lists/wav_manager.h"
 #include "app/map/map_window.h"
 #include "app/model/mission_document.h"
 #include "app/shell/about_box.h"
@@ -44,6 +50,7 @@
 #include "app/shell/text.h"
 #include "app/shell/text_block_memo.h"
 #include "app/shell/window_memory.h"
+#include "lists/game_lists.h"
 #include "model/mission_file.h"
 #include "shell/paths.h"
 #include "shell/settings_file.h"
@@ -170,10 +177,9 @@ void MainWindow::buildActions() {
   goalSummaryAct_ = act("GoalSummaryAction");
   loadByLstAct_ = act("LoadByLstAction");
   QAction* exitAct = act("ExitAction");
-  loadByLstAct_->setEnabled(false);
 
   // Parts of the editor that come with later work.
-  for (QAction* a : {lstAct_, battleAct_, optAct_, mapAct_}) a->setEnabled(false);
+  mapAct_->setEnabled(false);
 
   connect(errorCheckAct_, &QAction::triggered, this, &MainWindow::errorCheck);
   connect(prefsAct_, &QAction::triggered, this, &MainWindow::preferences);
@@ -183,6 +189,10 @@ void MainWindow::buildActions() {
   connect(saveAsAct_, &QAction::triggered, this, &MainWindow::saveAs);
   connect(briefAct_, &QAction::triggered, this, &MainWindow::briefings);
   connect(aboutAct_, &QAction::triggered, this, &MainWindow::about);
+  connect(lstAct_, &QAction::triggered, this, &MainWindow::editLists);
+  connect(battleAct_, &QAction::triggered, this, &MainWindow::battleManager);
+  connect(optAct_, &QAction::triggered, this, &MainWindow::optManager);
+  connect(loadByLstAct_, &QAction::triggered, this, &MainWindow::loadByList);
   connect(homeAct_, &QAction::triggered, this, &MainWindow::homePage);
   connect(libraryAct_, &QAction::triggered, this, &MainWindow::showLibrary);
   connect(addToLibAct_, &QAction::triggered, this,
@@ -548,6 +558,51 @@ void MainWindow::briefings() {
   env.saveAs = [this] { return saveAs(); };
   BriefingWindow window(std::move(env), this);
   prompter_->exec(window);
+}
+
+// ---------------------------------------------------------------------------------------------
+// The game's lists and assets
+
+void MainWindow::editLists() {
+  const EditorContext& c = context();
+  const std::string file = c.document.named() ? c.document.fileName() : model::UnnamedFile;
+  LstFilesWindow::run(this, c.settings, c.document.mission(), file, c.prompter);
+}
+
+void MainWindow::battleManager() {
+  const EditorContext& c = context();
+  const model::Mission& m = c.document.mission();
+  BattleManager window(c.settings, m.platformId, lists::playerSide(m), c.prompter, this);
+  c.prompter.exec(window);
+}
+
+void MainWindow::optManager() {
+  const EditorContext& c = context();
+  OptFileManager window(c.settings, vocab_.table(shell::tables::Ships), c.prompter, this);
+  if (c.prompter.exec(window) != QDialog::Accepted) return;
+  // The model folder chosen in the window is where the next one opens.
+  if (!window.modelDirectory().isEmpty())
+    settings_.modelDirectory = QDir::toNativeSeparators(window.modelDirectory()).toStdString();
+  if (window.craftNamesChanged()) {
+    // "Ships.txt" is already rewritten; the craft-type boxes show the new names.
+    vocab_.setTable(shell::tables::Ships, window.craftNames());
+    fgPage_->refresh();
+  }
+}
+
+void MainWindow::loadByList() {
+  if (!files_->saveChanged()) return;
+  files_->offerToSaveSounds();
+  const EditorContext& c = context();
+  // The chosen mission opens through the same path as "Load Mission".
+  LoadByListWindow window(
+      c.settings, files_->lastDirectory(),
+      [this](const QString& path) {
+        files_->addToHistory(path);
+        return files_->load(path);
+      },
+      c.prompter, this);
+  c.prompter.exec(window);
 }
 
 }  // namespace app

@@ -34,6 +34,7 @@ class MissionFiles;
 class MissionSettingsPanel;
 class Prompter;
 class TextBlockMemo;
+class WavManager;
 
 // How the editor was started.
 struct StartOptions {
@@ -65,6 +66,8 @@ class MainWindow : public QMainWindow {
   editing::Library& library() { return library_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
   MessagesPage* messagesPage() const { return messagesPage_; }
+  // The message sound list's group on the Messages tab.
+  WavManager* wavManager() const { return wavManager_; }
   // The map window: created hidden, lives as long as the editor.
   MapWindow* mapWindow() const { return mapWindow_; }
   std::string iniPath() const;
@@ -92,6 +95,11 @@ class MainWindow : public QMainWindow {
   void showLibrary();
   // The "Briefing Editor" window, modal.
   void briefings();
+  // The game's lists and assets: ".lst", battles and campaigns, model slots, load by list.
+  void editLists();
+  void battleManager();
+  void optManager();
+  void loadByList();
   // The first-activation steps (run once, when the window is first shown).
   void firstActivation();
 
@@ -144,6 +152,7 @@ class MainWindow : public QMainWindow {
   QTabWidget* pages_ = nullptr;
   FlightGroupsPage* fgPage_ = nullptr;
   MessagesPage* messagesPage_ = nullptr;
+  WavManager* wavManager_ = nullptr;
   MapWindow* mapWindow_ = nullptr;
   MissionSettingsPanel* settingsPanel_ = nullptr;
   TextBlockMemo* descriptionMemo_ = nullptr;

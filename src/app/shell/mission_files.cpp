@@ -82,13 +82,19 @@ void MissionFiles::makeNewMission(std::int16_t platformId) {
   m.header = doc.mission().header;
   doc.setDefaults(missionDefaults());
   m.newMission(missionDefaults());
+  if (sounds_.reset) sounds_.reset();
   doc.replaceMission(std::move(m), model::UnnamedFile, doc.named());
   omitWarnings_ = false;
   setTitle(shell::newMissionTitle());
 }
 
+void MissionFiles::offerToSaveSounds() {
+  if (sounds_.offerToSave) sounds_.offerToSave();
+}
+
 void MissionFiles::newMission() {
   if (!saveChanged()) return;
+  offerToSaveSounds();
   if (ctx_.settings.useWiz)
     runWizard();
   else
@@ -107,6 +113,7 @@ bool MissionFiles::runWizard() {
   m.header = doc.mission().header;
   editing::buildWizardMission(m, choices);
   doc.setDefaults(missionDefaults());
+  if (sounds_.reset) sounds_.reset();
   // The wizard's Mission is not on disk: it counts as changed.
   doc.replaceMission(std::move(m), model::UnnamedFile, doc.named(), /*unsaved=*/true);
   omitWarnings_ = false;
@@ -116,6 +123,7 @@ bool MissionFiles::runWizard() {
 
 void MissionFiles::openMission() {
   if (!saveChanged()) return;
+  offerToSaveSounds();
   QStringList recent;
   for (const auto& e : history_.entries()) recent << qs(e);
   const QString path =
@@ -129,6 +137,7 @@ void MissionFiles::openMission() {
 
 void MissionFiles::reopen(int index) {
   if (!saveChanged()) return;
+  offerToSaveSounds();
   if (index < 0 || static_cast<std::size_t>(index) >= history_.size()) return;
   const std::string entry = history_.at(static_cast<std::size_t>(index));
   if (!QFileInfo::exists(qs(entry))) {
@@ -154,6 +163,8 @@ bool MissionFiles::load(const QString& path) {
     ctx_.prompter.error(boxParent_, qs(r.message));
     return false;
   }
+  // The mission's sound list comes with it.
+  if (sounds_.load) sounds_.load(m, native(path));
   doc.replaceMission(std::move(m), native(path), true);
   omitWarnings_ = false;
   setTitle(shell::loadedTitle(doc.fileName(), doc.mission().title()));
@@ -183,7 +194,12 @@ bool MissionFiles::saveAs() {
                                                   dialogFilter(QString::fromLatin1(SaveFilter)),
                                                   QStringLiteral("kre"));
   if (path.isEmpty()) return false;
-  return saveTo(path);
+  savingAs_ = true;
+  const bool saved = saveTo(path);
+  savingAs_ = false;
+  // A sound list moves along to the new name; the old file stays.
+  if (saved && sounds_.savedAs) sounds_.savedAs(ctx_.document.fileName());
+  return saved;
 }
 
 bool MissionFiles::saveTo(const QString& path) {
@@ -201,6 +217,7 @@ bool MissionFiles::saveTo(const QString& path) {
   setTitle(shell::savedTitle(doc.fileName(), doc.mission().title()));
   addToHistory(qs(doc.fileName()));
   runCheck(false);
+  if (!savingAs_) offerToSaveSounds();
   return true;
 }
 
@@ -299,6 +316,7 @@ void MissionFiles::openLastUsedFile() {
 
 bool MissionFiles::mayClose(const std::function<bool()>& moreOffers) {
   if (!saveChanged()) return false;
+  offerToSaveSounds();
   if (moreOffers && !moreOffers()) return false;
   writeHistory();
   return true;

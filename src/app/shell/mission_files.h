@@ -15,6 +15,7 @@
 
 #include "app/shell/editor_context.h"
 #include "model/document_state.h"
+#include "model/mission.h"
 #include "shell/file_history.h"
 
 class QWidget;
@@ -73,6 +74,20 @@ class MissionFiles : public QObject {
   bool mayClose(const std::function<bool()>& moreOffers = {});
   void addToHistory(const QString& path);
 
+  // ---- The message sound list beside the Mission ----------------------------------------------
+  struct SoundHooks {
+    // A loaded Mission, before it replaces the open one, and its file.
+    std::function<void(model::Mission&, const std::string&)> load;
+    // A new Mission.
+    std::function<void()> reset;
+    // Asks to save a changed sound list.
+    std::function<void()> offerToSave;
+    // The Mission was saved under a new name.
+    std::function<void(const std::string&)> savedAs;
+  };
+  void setSoundHooks(SoundHooks hooks) { sounds_ = std::move(hooks); }
+  void offerToSaveSounds();
+
  signals:
   // The title or the changed state to show with it.
   void titleChanged();
@@ -92,6 +107,9 @@ class MissionFiles : public QObject {
   shell::FileHistory history_;
   QString lastDirectory_;
   bool omitWarnings_ = false;
+  SoundHooks sounds_;
+  // Save As takes the sound list along instead of offering to save it.
+  bool savingAs_ = false;
 };
 
 }  // namespace app

@@ -197,6 +197,12 @@ std::optional<ListSession> openListSession(const shell::Settings& s, const model
     } else if (l == GameList::Mission) {
       refusal = lsttext::cannotFind(session.folder);
       return std::nullopt;
+    } else if (page.applies && pathExists(page.path)) {
+      // A side list that is there but cannot be read would be replaced by a page without its
+      // entries: the window does not open.
+      if (error.empty()) readLines(page.path, lines, error);
+      refusal = error;
+      return std::nullopt;
     }
   }
   session.nextNumber = nextFreeNumber(all);

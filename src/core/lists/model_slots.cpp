@@ -173,8 +173,12 @@ bool writeSlotFiles(const SlotLists& lists, const std::vector<std::string>& targ
                     std::string& error) {
   std::vector<std::pair<std::string, std::string>> files;
   for (const std::string& folder : targetFolders)
-    for (std::size_t i = 0; i < 3; ++i)
-      files.emplace_back(findPath(folder, SlotListNames[i]), joinCrLf(lists.lines[i]));
+    for (std::size_t i = 0; i < 3; ++i) {
+      const std::string path = findPath(folder, SlotListNames[i]);
+      // A list without a single line is not made where the game has none.
+      if (lists.lines[i].empty() && !pathExists(path)) continue;
+      files.emplace_back(path, joinCrLf(lists.lines[i]));
+    }
   if (craftNames)
     files.emplace_back(findPath(editorFolder, "Ships.txt"), shell::joinLines(*craftNames));
   return writeTextFiles(files, error);

@@ -1,0 +1,342 @@
+#include "app/lists/wav_manager.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+
+#include "app/lists/wave_catalogue_window.h"
+#include "app/lists/wave_player.h"
+#include "app/model/mission_document.h"
+#include "app/shell/icons.h"
+#include "app/shell/notice_window.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+#include "lists/text_file.h"
+#include "lists/wave_list.h"
+#include "shell/settings.h"
+
+namespace app {
+
+namespace {
+
+constexpr int CreatedNoticeMs = 800;
+constexpr int SavedNoticeMs = 700;
+constexpr const char* WaveFilter = "Wave Sound files|*.wav";
+
+QString qs(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+}  // namespace
+
+WavManager::WavManager(const EditorContext& context, QWidget* parent)
+    : QGroupBox(tr("WAV Manager"), parent), ctx_(context), player_(new WavePlayer(this)) {
+  setObjectName(QStringLiteral("WavManagerGroup"));
+  file_.reset();
+
+  const auto button = [this](const char* name, const QString& text, const QString& hint) {
+    auto* b = new QPushButton(text, this);
+    b->setObjectName(QLatin1String(name));
+    b->setToolTip(hint);
+    return b;
+  };
+  QPushButton* create = button("CreateWavListBtn", tr("Create"), tr("Create .lst file for WAVs"));
+  QPushButton* save = button("SaveWavListBtn", tr("Save"), tr("Save .lst file"));
+  QPushButton* assign = button("AssignWavBtn", tr("Assign..."), tr("Assign a WAV to message"));
+  QPushButton* clear = button("ClearWavBtn", tr("Clear"), tr("Clear current WAV"));
+  QPushButton* game = button("GameWavBtn", tr("From game..."), tr("Choose WAV from game"));
+
+  caption_ = new QLabel(this);
+  caption_->setObjectName(QStringLiteral("WavCaptionLabel"));
+  field_ = new QLineEdit(this);
+  field_->setObjectName(QStringLiteral("WavField"));
+  field_->setReadOnly(true);
+  field_->setEnabled(false);  // looks read-only; the buttons change it
+  noList_ = new QLabel(qs(lists::wavetext::NoMatchingList), this);
+  noList_->setObjectName(QStringLiteral("NoWavListLabel"));
+  fieldStack_ = new QStackedWidget(this);
+  fieldStack_->addWidget(noList_);
+  fieldStack_->addWidget(field_);
+  fieldStack_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  missing_ = new QLabel(tr("not found in the wave folders"), this);
+  missing_->setObjectName(QStringLiteral("WavMissingLabel"));
+  missing_->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+  play_ = new QPushButton(icon(QStringLiteral("wave-play")), QString(), this);
+  play_->setObjectName(QStringLiteral("PlayWavBtn"));
+  play_->setToolTip(tr("Play"));
+  autoplay_ = new QCheckBox(tr("Autoplay"), this);
+  autoplay_->setObjectName(QStringLiteral("AutoplayCheck"));
+  autoplay_->setChecked(true);
+
+  auto* buttons = new QHBoxLayout;
+  for (QPushButton* b : {create, save, assign, clear, game}) buttons->addWidget(b);
+  buttons->addStretch(1);
+  auto* fieldRow = new QHBoxLayout;
+  fieldRow->addWidget(fieldStack_, 1);
+  fieldRow->addWidget(play_);
+  fieldRow->addWidget(autoplay_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(caption_);
+  layout->addLayout(fieldRow);
+  layout->addWidget(missing_);
+
+  connect(create, &QPushButton::clicked, this, &WavManager::createList);
+  connect(save, &QPushButton::clicked, this, &WavManager::saveList);
+  connect(assign, &QPushButton::clicked, this, &WavManager::assignWav);
+  connect(clear, &QPushButton::clicked, this, &WavManager::clearWav);
+  connect(game, &QPushButton::clicked, this, &WavManager::chooseFromGame);
+  connect(play_, &QPushButton::clicked, this, &WavManager::playCurrent);
+  connect(autoplay_, &QCheckBox::toggled, this, [this](bool on) {
+    // Turning it on plays the current sound at once.
+    if (on && file_.active()) {
+      player_->setFile(currentFile());
+      player_->play();
+    }
+  });
+  connect(&ctx_.document, &MissionDocument::changed, this, &WavManager::onDocumentChanged);
+  connect(&ctx_.document, &MissionDocument::selectionChanged, this,
+          &WavManager::onSelectionChanged);
+
+  setTabOrder(create, save);
+  setTabOrder(save, assign);
+  setTabOrder(assign, clear);
+  setTabOrder(clear, game);
+  setTabOrder(game, play_);
+  setTabOrder(play_, autoplay_);
+  refresh();
+}
+
+WavManager::~WavManager() = default;
+
+// ---- Life cycle -----------------------------------------------------------------------------
+
+void WavManager::loadFor(model::Mission& m, const std::string& missionFile) {
+  player_->setFile({});
+  m.sounds = file_.open(ctx_.settings, m.platformId, missionFile);
+  shownMessage_ = -1;
+  setActive(file_.active());
+}
+
+void WavManager::reset() {
+  file_.reset();
+  player_->setFile({});
+  shownMessage_ = -1;
+  setActive(false);
+}
+
+void WavManager::offerToSave() {
+  if (!file_.offersSave(sounds())) return;
+  if (ctx_.prompter.question(this, qs(lists::wavetext::ChangedSaveIt),
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+    saveList();
+}
+
+void WavManager::missionSavedAs(const std::string& missionFile) {
+  std::string error;
+  if (!file_.follow(ctx_.settings, ctx_.document.mission().platformId, missionFile, sounds(),
+                    error))
+    ctx_.prompter.error(this, qs(error));
+  refresh();
+}
+
+// ---- Commands -------------------------------------------------------------------------------
+
+bool WavManager::create() {
+  const MissionDocument& doc = ctx_.document;
+  const auto r = file_.create(ctx_.settings, doc.mission().platformId,
+                              doc.named() ? doc.fileName() : std::string(model::UnnamedFile),
+                              doc.mission().messages.size());
+  switch (r.status) {
+    case lists::WaveListFile::CreateStatus::Created:
+      break;
+    case lists::WaveListFile::CreateStatus::WriteFailed:
+      ctx_.prompter.error(this, qs(r.message));
+      return false;
+    default:
+      ctx_.prompter.information(this, qs(r.message));
+      return false;
+  }
+  setActive(true);
+  ctx_.document.setSounds(r.sounds, tr("Create sound list"));
+  NoticeWindow::show(window(), qs(r.message), CreatedNoticeMs);
+  refresh();
+  return true;
+}
+
+void WavManager::createList() {
+  create();
+}
+
+void WavManager::saveList() {
+  std::string error;
+  if (!file_.active()) {
+    ctx_.prompter.information(this, qs(lists::wavetext::NothingToSave));
+    return;
+  }
+  if (!file_.save(sounds(), error)) {
+    // The old file stays as it was.
+    ctx_.prompter.error(this, qs(error));
+    return;
+  }
+  if (ctx_.settings.fileSavedMsg)
+    NoticeWindow::show(window(), qs(lists::wavetext::saved(lists::fileNameOf(file_.path()))),
+                       SavedNoticeMs);
+}
+
+void WavManager::assignWav() {
+  if (!hasMessages()) {
+    ctx_.prompter.information(this, qs(lists::wavetext::NoMessages));
+    return;
+  }
+  if (!file_.active()) {
+    if (ctx_.prompter.question(this, qs(lists::wavetext::CreateForAssign),
+                               QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+      return;
+    if (!create()) return;
+  }
+  const std::string& start = ctx_.settings.waveDirectory;
+  const QString picked = ctx_.prompter.openFileName(
+      this, tr("Assign a WAV to message"), start == shell::Undefined ? QString() : fromFile(start),
+      dialogFilter(QString::fromLatin1(WaveFilter)), {});
+  if (picked.isEmpty()) return;
+  const std::string path = toFile(QDir::toNativeSeparators(picked));
+  if (!takeEntry(lists::waveEntryFromFile(path), tr("Assign sound"))) return;
+  ctx_.settings.waveDirectory = lists::folderOf(path);
+  const QString file = currentFile();
+  player_->setFile(file);
+  if (!WavePlayer::isPlayable(file) || !player_->play()) {
+    // The entry stays assigned.
+    const std::string named = file.isEmpty() ? ctx_.settings.gameDirectory + "\\wave\\" +
+                                                   lists::soundOf(sounds(), current())
+                                             : toFile(file);
+    ctx_.prompter.error(this, fromFile(lists::wavetext::errorAssigning(named)));
+  }
+}
+
+void WavManager::clearWav() {
+  if (sounds().empty() || !lists::hasSound(current())) return;
+  std::vector<std::string> s = sounds();
+  if (!lists::setSound(s, current(), lists::PlaceholderWave)) return;
+  ctx_.document.setSounds(std::move(s), tr("Clear sound"));
+  player_->setFile(currentFile());
+}
+
+void WavManager::chooseFromGame() {
+  if (!hasMessages()) {
+    ctx_.prompter.information(this, qs(lists::wavetext::NoMessages));
+    return;
+  }
+  const QString before = player_->file();
+  bool chosen = false;
+  WaveCatalogueWindow window(
+      ctx_.settings, *player_,
+      [this, &chosen](const std::string& entry) {
+        if (!file_.active()) {
+          if (ctx_.prompter.question(this, qs(lists::wavetext::CreateForCatalogue),
+                                     QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+            create();
+          if (!file_.active()) return true;
+        }
+        if (!takeEntry(entry, tr("Assign sound"))) return false;
+        chosen = true;
+        return true;
+      },
+      this);
+  ctx_.prompter.exec(window);
+  if (!chosen) player_->setFile(before);
+  refresh();
+}
+
+void WavManager::playCurrent() {
+  if (!file_.active()) return;
+  const QString file = currentFile();
+  if (file.isEmpty()) {
+    ctx_.prompter.error(
+        this, fromFile(lists::wavetext::errorAssigning(ctx_.settings.gameDirectory + "\\wave\\" +
+                                                       lists::soundOf(sounds(), current()))));
+    return;
+  }
+  player_->setFile(file);
+  player_->play();
+}
+
+bool WavManager::takeEntry(const std::string& entry, const QString& undoText) {
+  if (!lists::hasSound(current())) return false;
+  if (lists::isWaveUsed(sounds(), entry, current()) &&
+      ctx_.prompter.question(this, qs(lists::wavetext::Duplicate),
+                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return false;
+  std::vector<std::string> s = sounds();
+  if (lists::setSound(s, current(), entry)) ctx_.document.setSounds(std::move(s), undoText);
+  refresh();
+  return true;
+}
+
+// ---- Showing --------------------------------------------------------------------------------
+
+QString WavManager::currentFile() const {
+  const std::string entry = lists::soundOf(sounds(), current());
+  const auto found = lists::findWaveFile(ctx_.settings, ctx_.document.mission().platformId, entry);
+  return found ? fromFile(*found) : QString();
+}
+
+void WavManager::onDocumentChanged(const model::ChangeSet& c) {
+  // A whole new Mission comes with its own list through loadFor/reset.
+  if (c.whole) shownMessage_ = -1;
+  refresh();
+}
+
+void WavManager::onSelectionChanged() {
+  const int now = ctx_.document.currentMessage();
+  if (now == shownMessage_) return;
+  refresh();
+  if (autoplay_->isChecked() && file_.active() && hasMessages()) {
+    // Selecting a message plays its sound; one that is not there shows as missing instead.
+    const std::string entry = lists::soundOf(sounds(), current());
+    const QString file = currentFile();
+    if (!lists::isPlaceholderWave(entry) && !file.isEmpty()) {
+      player_->setFile(file);
+      player_->play();
+    }
+  }
+}
+
+void WavManager::refresh() {
+  const std::size_t i = current();
+  shownMessage_ = ctx_.document.currentMessage();
+  // Only messages 1 to 19 have a sound line.
+  if (parentWidget()) setVisible(lists::hasSound(i));
+  caption_->setText(qs(lists::soundCaption(i)));
+  const bool active = file_.active();
+  fieldStack_->setCurrentWidget(active ? static_cast<QWidget*>(field_) : noList_);
+  const std::string entry = lists::soundOf(sounds(), i);
+  field_->setText(active ? fromFile(entry) : QString());
+  missing_->setVisible(active && !lists::isPlaceholderWave(entry) && currentFile().isEmpty());
+  play_->setEnabled(active);
+}
+
+void WavManager::setActive(bool active) {
+  refresh();
+  emit listActiveChanged(active);
+}
+
+const std::vector<std::string>& WavManager::sounds() const {
+  return ctx_.document.mission().sounds;
+}
+
+std::size_t WavManager::current() const {
+  return static_cast<std::size_t>(std::max(0, ctx_.document.currentMessage()));
+}
+
+bool WavManager::hasMessages() const {
+  return !ctx_.document.mission().messages.empty();
+}
+
+}  // namespace app

@@ -1,0 +1,90 @@
+#include "lists/wave_list_file.h"
+
+#include "lists/text_file.h"
+#include "lists/wave_list.h"
+#include "model/mission.h"
+
+namespace lists {
+
+bool WaveListFile::active() const {
+  return !path_.empty() && path_ != NoWaveList;
+}
+
+std::vector<std::string> WaveListFile::open(const shell::Settings& s, std::int16_t platformId,
+                                            std::string_view missionFile) {
+  reset();
+  const auto found = findWaveList(s, platformId, missionFile);
+  if (!found) return {};
+  std::vector<std::string> sounds;
+  std::string error;
+  // A list that cannot be read counts as none; the file itself is left alone.
+  if (!loadWaveList(*found, sounds, error)) return {};
+  path_ = *found;
+  saved_ = sounds;
+  return sounds;
+}
+
+void WaveListFile::reset() {
+  path_ = NoWaveList;
+  saved_.clear();
+}
+
+bool WaveListFile::changed(const std::vector<std::string>& sounds) const {
+  return active() && sounds != saved_;
+}
+
+bool WaveListFile::offersSave(const std::vector<std::string>& sounds) const {
+  return changed(sounds) && isFile(path_);
+}
+
+WaveListFile::CreateResult WaveListFile::create(const shell::Settings& s, std::int16_t platformId,
+                                                std::string_view missionFile,
+                                                std::size_t messageCount) {
+  CreateResult r;
+  if (missionFile.empty() || missionFile == model::UnnamedFile) {
+    r.status = CreateStatus::Unnamed;
+    r.message = wavetext::Unnamed;
+    return r;
+  }
+  const std::string path = waveListPath(s, platformId, missionFile);
+  for (const std::string& existing : {active() ? path_ : std::string(), path}) {
+    if (!existing.empty() && pathExists(existing)) {
+      r.status = CreateStatus::Exists;
+      r.message = existing + wavetext::AlreadyExists;
+      return r;
+    }
+  }
+  r.sounds = newWaveList(messageCount);
+  // One line per message, however many: the next save keeps what the game reads.
+  if (!writeLines(path, r.sounds, r.message)) {
+    r.status = CreateStatus::WriteFailed;
+    return r;
+  }
+  path_ = path;
+  saved_ = r.sounds;
+  r.message = path + wavetext::Created;
+  return r;
+}
+
+bool WaveListFile::save(const std::vector<std::string>& sounds, std::string& error) {
+  if (!active()) {
+    error = wavetext::NothingToSave;
+    return false;
+  }
+  if (!saveWaveList(path_, sounds, error)) return false;
+  saved_ = sounds;
+  return true;
+}
+
+bool WaveListFile::follow(const shell::Settings& s, std::int16_t platformId,
+                          std::string_view missionFile, const std::vector<std::string>& sounds,
+                          std::string& error) {
+  if (!active() || sounds.empty()) return true;
+  const std::string path = waveListPath(s, platformId, missionFile);
+  if (!saveWaveList(path, sounds, error)) return false;
+  path_ = path;
+  saved_ = sounds;
+  return true;
+}
+
+}  // namespace lists
