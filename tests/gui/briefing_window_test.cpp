@@ -13,8 +13,10 @@
 #include "app/briefing/briefing_painter.h"
 #include "app/briefing/briefing_window.h"
 #include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
 #include "briefing/commands.h"
 #include "briefing/editing.h"
+#include "shell/vocabulary.h"
 
 namespace {
 
@@ -32,14 +34,11 @@ class BriefingWindowTest : public ::testing::Test {
     if (edit) edit(m);
     doc.replaceMission(std::move(m));
     app::BriefingEnvironment env;
-    env.document = &doc;
-    env.prompter = &prompter;
-    env.settings = &settings;
     env.save = [this] {
       ++saves;
       return true;
     };
-    window = std::make_unique<app::BriefingWindow>(std::move(env));
+    window = std::make_unique<app::BriefingWindow>(context, std::move(env));
     window->show();
     QApplication::processEvents();
   }
@@ -61,6 +60,8 @@ class BriefingWindowTest : public ::testing::Test {
   app::MissionDocument doc;
   ScriptedPrompter prompter;
   shell::Settings settings;
+  shell::Vocabulary vocab;
+  app::EditorContext context{doc, vocab, settings, prompter, {}};
   std::unique_ptr<app::BriefingWindow> window;
   int saves = 0;
 };

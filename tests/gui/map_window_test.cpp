@@ -14,6 +14,8 @@
 #include "app/map/map_window.h"
 #include "app/map/map_wp_window.h"
 #include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
+#include "app/shell/prompter.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
 
@@ -26,6 +28,7 @@ class MapWindowTest : public ::testing::Test {
   app::MissionDocument doc;
   shell::Settings settings;
   shell::Vocabulary vocab;
+  app::EditorContext context{doc, vocab, settings, app::defaultPrompter(), {}};
   std::unique_ptr<app::MapWindow> win;
 
   void SetUp() override {
@@ -42,7 +45,7 @@ class MapWindowTest : public ::testing::Test {
     }
     doc.replaceMission(std::move(m));
     settings.autoCtr = 0;  // centre on (0, 0)
-    win = std::make_unique<app::MapWindow>(doc, settings, vocab);
+    win = std::make_unique<app::MapWindow>(context);
     win->resize(900, 700);
     win->showMap();
     win->setZoom(160);  // one pixel per map unit

@@ -15,6 +15,7 @@
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
 #include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
 #include "editor_fixture.h"
 #include "model/mission.h"
 #include "shell/settings.h"
@@ -37,8 +38,7 @@ class PageFixture : public ::testing::Test {
     if (edit) edit(m);
     afterEdit(m);
     doc.replaceMission(std::move(m));
-    page = std::make_unique<app::FlightGroupsPage>(doc, vocab, settings);
-    page->setPrompter(prompter);
+    page = std::make_unique<app::FlightGroupsPage>(context);
   }
   // Per-suite touches to the mission, around the test's own edit.
   virtual void beforeEdit(model::Mission&) {}
@@ -68,6 +68,7 @@ class PageFixture : public ::testing::Test {
   shell::Settings settings;
   app::MissionDocument doc;
   ScriptedPrompter prompter;
+  app::EditorContext context{doc, vocab, settings, prompter, {}};
   std::unique_ptr<app::FlightGroupsPage> page;
 };
 

@@ -32,6 +32,7 @@
 #include "app/briefing/briefing_painter.h"
 #include "app/briefing/briefing_preview.h"
 #include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
 #include "briefing/editing.h"
@@ -64,8 +65,13 @@ constexpr const char* BriefingInstruction = "briefingInstruction";
 
 }  // namespace
 
-BriefingWindow::BriefingWindow(BriefingEnvironment env, QWidget* parent)
-    : QDialog(parent), env_(std::move(env)), doc_(*env_.document), prompter_(*env_.prompter) {
+BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment env,
+                               QWidget* parent)
+    : QDialog(parent),
+      ctx_(context),
+      env_(std::move(env)),
+      doc_(context.document),
+      prompter_(context.prompter) {
   setObjectName(QStringLiteral("BrfForm"));
   setModal(true);
   timer_ = new QTimer(this);
@@ -73,11 +79,8 @@ BriefingWindow::BriefingWindow(BriefingEnvironment env, QWidget* parent)
   connect(timer_, &QTimer::timeout, this, &BriefingWindow::tick);
   player_.setCommands(&list_);
   build();
-  if (env_.settings)
-    description_->setText(
-        fromFile(brf::missionDescription(mission(), env_.missionFile, *env_.settings)));
-  else
-    description_->setText(QString::fromLatin1(brf::NoDescriptionText));
+  description_->setText(
+      fromFile(brf::missionDescription(mission(), env_.missionFile, ctx_.settings)));
   connect(&doc_, &MissionDocument::changed, this,
           [this](const ChangeSet& c) { onDocumentChanged(topicsOf(c)); });
   showBriefing(0);
@@ -96,8 +99,7 @@ QString BriefingWindow::teamEntry(int i) const {
 }
 
 std::vector<std::string> BriefingWindow::flightGroupNames() const {
-  static const shell::Vocabulary builtIn;
-  return editing::nameList(mission(), env_.vocabulary ? *env_.vocabulary : builtIn);
+  return editing::nameList(mission(), ctx_.vocabulary);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -988,7 +990,7 @@ void BriefingWindow::finishInsertion(bool done) {
 
 void BriefingWindow::deleteInstruction() {
   if (!brf::canDelete(list_, selected_)) return;
-  if (env_.settings && env_.settings->confirmDeletes &&
+  if (ctx_.settings.confirmDeletes &&
       prompter_.question(this, tr("Delete Current Instruction - Are You Sure?"),
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;

@@ -37,16 +37,14 @@ class QToolButton;
 
 namespace app {
 
+struct EditorContext;
 class MissionDocument;
 class Prompter;
 class BriefingPreview;
 class BriefingStrip;
 
+// What the briefing editor needs from the main window beyond the editor context.
 struct BriefingEnvironment {
-  MissionDocument* document = nullptr;
-  Prompter* prompter = nullptr;
-  const shell::Vocabulary* vocabulary = nullptr;
-  const shell::Settings* settings = nullptr;
   std::string missionFile;       // the Mission's file, empty when never saved
   std::function<bool()> save;    // the main window's Save
   std::function<bool()> saveAs;  // and Save As
@@ -55,7 +53,8 @@ struct BriefingEnvironment {
 class BriefingWindow : public QDialog {
   Q_OBJECT
  public:
-  explicit BriefingWindow(BriefingEnvironment env, QWidget* parent = nullptr);
+  explicit BriefingWindow(const EditorContext& context, BriefingEnvironment env = {},
+                          QWidget* parent = nullptr);
   ~BriefingWindow() override;
 
   int briefingNumber() const { return b_; }
@@ -142,6 +141,7 @@ class BriefingWindow : public QDialog {
   QString teamEntry(int i) const;
   int snapValue(int value, bool xAxis) const;
 
+  const EditorContext& ctx_;
   BriefingEnvironment env_;
   MissionDocument& doc_;
   Prompter& prompter_;

@@ -75,9 +75,8 @@ void showMotherShip(const MotherShipChoice& c, const model::Mission& m, const mo
   c.box->setEnabled(viaMother);
 }
 
-ArrivalPage::ArrivalPage(MissionDocument& doc, const shell::Vocabulary& vocab,
-                         shell::Settings& settings, QWidget* parent)
-    : FlightGroupTab(doc, vocab, settings, parent) {
+ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
+    : FlightGroupTab(context, parent) {
   setObjectName(QStringLiteral("ArrivalPage"));
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 4, 6, 4);

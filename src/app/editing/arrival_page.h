@@ -31,8 +31,7 @@ struct MotherShipChoice {
 class ArrivalPage : public FlightGroupTab {
   Q_OBJECT
  public:
-  ArrivalPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-              QWidget* parent = nullptr);
+  ArrivalPage(const EditorContext& context, QWidget* parent = nullptr);
   TriggerEditor* triggerEditor() const { return editor_; }
 
  protected:

@@ -19,9 +19,8 @@ namespace app {
 namespace fg = model::fg;
 using model::u8;
 
-DeparturePage::DeparturePage(MissionDocument& doc, const shell::Vocabulary& vocab,
-                             shell::Settings& settings, QWidget* parent)
-    : FlightGroupTab(doc, vocab, settings, parent) {
+DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
+    : FlightGroupTab(context, parent) {
   setObjectName(QStringLiteral("DeparturePage"));
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 4, 6, 4);

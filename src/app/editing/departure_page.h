@@ -11,8 +11,7 @@ namespace app {
 class DeparturePage : public FlightGroupTab {
   Q_OBJECT
  public:
-  DeparturePage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-                QWidget* parent = nullptr);
+  DeparturePage(const EditorContext& context, QWidget* parent = nullptr);
   TriggerEditor* triggerEditor() const { return editor_; }
 
  protected:

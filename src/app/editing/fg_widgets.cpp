@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
 #include "editing/flight_group_rules.h"
@@ -125,13 +126,12 @@ std::string entry(const std::vector<std::string>& table, std::size_t i) {
   return i < table.size() ? table[i] : std::string();
 }
 
-FlightGroupTab::FlightGroupTab(MissionDocument& doc, const shell::Vocabulary& vocab,
-                               shell::Settings& settings, QWidget* parent)
+FlightGroupTab::FlightGroupTab(const EditorContext& context, QWidget* parent)
     : QWidget(parent),
-      doc_(doc),
-      vocab_(vocab),
-      settings_(settings),
-      prompter_(&defaultPrompter()) {}
+      doc_(context.document),
+      vocab_(context.vocabulary),
+      settings_(context.settings),
+      prompter_(context.prompter) {}
 
 void FlightGroupTab::fill() {
   if (filling_) return;

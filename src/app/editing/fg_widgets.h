@@ -25,6 +25,7 @@ struct Settings;
 
 namespace app {
 
+struct EditorContext;
 class MissionDocument;
 class Prompter;
 
@@ -70,17 +71,15 @@ std::string entry(const std::vector<std::string>& table, std::size_t i);
 class FlightGroupTab : public QWidget {
   Q_OBJECT
  public:
-  FlightGroupTab(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-                 QWidget* parent = nullptr);
+  FlightGroupTab(const EditorContext& context, QWidget* parent = nullptr);
   // Shows the current flight group; handlers stay quiet meanwhile.
   void fill();
-  void setPrompter(Prompter& p) { prompter_ = &p; }
 
  protected:
   virtual void doFill() = 0;
   // True while the tab is being filled or there is no flight group: handlers return at once.
   bool quiet() const;
-  Prompter& prompter() const { return *prompter_; }
+  Prompter& prompter() const { return prompter_; }
   void reportBadNumber(const QString& message);
   NumberSpin* spin(const char* name, int min, int max);
   QComboBox* combo(const char* name);
@@ -96,7 +95,7 @@ class FlightGroupTab : public QWidget {
   shell::Settings& settings_;
 
  private:
-  Prompter* prompter_;
+  Prompter& prompter_;
   bool filling_ = false;
 };
 

@@ -22,6 +22,7 @@
 #include "app/editing/ship_page.h"
 #include "app/model/mission_document.h"
 #include "app/model/view_updater.h"
+#include "app/shell/editor_context.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
 #include "editing/descriptions.h"
@@ -47,13 +48,12 @@ constexpr unsigned PageChanges = FlightGroupFields | FlightGroupList | Selection
 
 }  // namespace
 
-FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
-                                   shell::Settings& settings, QWidget* parent)
+FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent)
     : QWidget(parent),
-      doc_(doc),
-      vocab_(vocab),
-      settings_(settings),
-      prompter_(&defaultPrompter()) {
+      doc_(context.document),
+      vocab_(context.vocabulary),
+      settings_(context.settings),
+      prompter_(context.prompter) {
   setObjectName(QStringLiteral("FlightGroupsPage"));
 
   // Left column: column labels, the list, the clipboard box and the status labels.
@@ -109,9 +109,9 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
   // Right: the sub-tabs.
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("FGPages"));
-  ship_ = new ShipPage(doc_, vocab_, settings_, pages_);
-  options_ = new OptionsPage(doc_, vocab_, settings_, pages_);
-  other_ = new OtherPage(doc_, vocab_, settings_, pages_);
+  ship_ = new ShipPage(context, pages_);
+  options_ = new OptionsPage(context, pages_);
+  other_ = new OtherPage(context, pages_);
   pages_->addTab(ship_, tr("&Ship"));
   pages_->addTab(options_, tr("&Options"));
   const char* later[] = {"ArrivalTab", "DepartureTab", "GoalsTab", "OrdersTab", "WPsTab"};
@@ -136,20 +136,20 @@ FlightGroupsPage::FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary
       l->setContentsMargins(0, 0, 0, 0);
       l->addWidget(page);
     };
-    place(ArrivalTab, new ArrivalPage(doc_, vocab_, settings_, frames_[ArrivalTab]));
-    place(DepartureTab, new DeparturePage(doc_, vocab_, settings_, frames_[DepartureTab]));
+    place(ArrivalTab, new ArrivalPage(context, frames_[ArrivalTab]));
+    place(DepartureTab, new DeparturePage(context, frames_[DepartureTab]));
   }
   {
     // The FG Goals tab fills its frame and follows the document on its own.
     auto* l = new QVBoxLayout(frames_[GoalsTab]);
     l->setContentsMargins(0, 0, 0, 0);
-    l->addWidget(new GoalsPage(doc_, vocab_, settings_, frames_[GoalsTab]));
+    l->addWidget(new GoalsPage(context, frames_[GoalsTab]));
   }
   {
     // The Orders tab fills its frame and follows the document on its own.
     auto* l = new QVBoxLayout(frames_[OrdersTab]);
     l->setContentsMargins(0, 0, 0, 0);
-    orders_ = new OrdersPage(doc_, vocab_, settings_, frames_[OrdersTab]);
+    orders_ = new OrdersPage(context, frames_[OrdersTab]);
     orders_->onOrderUsed = [this] { list_->setFocus(); };
     l->addWidget(orders_);
   }
@@ -220,17 +220,6 @@ QWidget* FlightGroupsPage::missionSettingsArea() const {
 
 QWidget* FlightGroupsPage::tabFrame(Tab tab) const {
   return frames_.at(static_cast<std::size_t>(tab));
-}
-
-void FlightGroupsPage::setPrompter(Prompter& prompter) {
-  prompter_ = &prompter;
-  ship_->setPrompter(prompter);
-  options_->setPrompter(prompter);
-  other_->setPrompter(prompter);
-  findChild<ArrivalPage*>()->setPrompter(prompter);
-  findChild<DeparturePage*>()->setPrompter(prompter);
-  findChild<GoalsPage*>()->setPrompter(prompter);
-  orders_->setPrompter(prompter);
 }
 
 void FlightGroupsPage::refresh() {
@@ -342,8 +331,8 @@ void FlightGroupsPage::syncDefaults() {
 void FlightGroupsPage::deleteSelected() {
   if (doc_.mission().flightGroups.empty()) return;
   if (settings_.confirmDeletes &&
-      prompter_->question(this, tr("Delete all selected Flight Groups - Are You Sure?"),
-                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+      prompter_.question(this, tr("Delete all selected Flight Groups - Are You Sure?"),
+                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
   doc_.deleteFlightGroups();
 }
@@ -358,8 +347,8 @@ void FlightGroupsPage::moveDown() {
 
 void FlightGroupsPage::cut() {
   if (doc_.mission().flightGroups.empty()) return;
-  if (prompter_->question(this, tr("Cut this Flight Group. Are You Sure?"),
-                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+  if (prompter_.question(this, tr("Cut this Flight Group. Are You Sure?"),
+                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
   doc_.cutFlightGroups();
 }

@@ -23,6 +23,7 @@ struct Settings;
 
 namespace app {
 
+struct EditorContext;
 class Prompter;
 class ShipList;
 class ShipPage;
@@ -46,16 +47,13 @@ class FlightGroupsPage : public QWidget {
     OtherTab
   };
 
-  FlightGroupsPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-                   QWidget* parent = nullptr);
+  FlightGroupsPage(const EditorContext& context, QWidget* parent = nullptr);
   ~FlightGroupsPage() override;
 
   // The main window's file commands, shown after the list's own commands in its pop-up menu.
   void setFileActions(const QList<QAction*>& actions);
   // An empty container on the "Other" tab that takes the mission settings panel.
   QWidget* missionSettingsArea() const;
-  // Where questions and warnings go (tests answer them); the real boxes by default.
-  void setPrompter(Prompter& prompter);
 
   ShipList* shipList() const { return list_; }
   QTabWidget* pages() const { return pages_; }
@@ -89,7 +87,7 @@ class FlightGroupsPage : public QWidget {
   MissionDocument& doc_;
   const shell::Vocabulary& vocab_;
   shell::Settings& settings_;
-  Prompter* prompter_;
+  Prompter& prompter_;
   ShipList* list_ = nullptr;
   QLineEdit* bufEd_ = nullptr;
   QLabel* fgInfo_ = nullptr;

@@ -82,9 +82,8 @@ void GoalNumberBox::keyPressEvent(QKeyEvent* e) {
   QSpinBox::keyPressEvent(e);
 }
 
-GoalsPage::GoalsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
-                     shell::Settings& settings, QWidget* parent)
-    : FlightGroupTab(doc, vocab, settings, parent) {
+GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
+    : FlightGroupTab(context, parent) {
   setObjectName(QStringLiteral("GoalsPage"));
 
   auto* goalBox = new QGroupBox(tr("Flight Group Goal"), this);

@@ -31,8 +31,7 @@ class GoalNumberBox : public NumberSpin {
 class GoalsPage : public FlightGroupTab {
   Q_OBJECT
  public:
-  GoalsPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-            QWidget* parent = nullptr);
+  GoalsPage(const EditorContext& context, QWidget* parent = nullptr);
 
   // The goal being edited (0..7).
   int currentGoal() const { return goal_; }

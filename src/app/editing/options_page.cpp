@@ -47,9 +47,8 @@ void setListItems(QListWidget* list, const std::vector<std::string>& items) {
 
 }  // namespace
 
-OptionsPage::OptionsPage(MissionDocument& doc, const shell::Vocabulary& vocab,
-                         shell::Settings& settings, QWidget* parent)
-    : FlightGroupTab(doc, vocab, settings, parent) {
+OptionsPage::OptionsPage(const EditorContext& context, QWidget* parent)
+    : FlightGroupTab(context, parent) {
   setObjectName(QStringLiteral("OptionsTab"));
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 6, 6, 6);

@@ -16,8 +16,7 @@ namespace app {
 class OptionsPage : public FlightGroupTab {
   Q_OBJECT
  public:
-  OptionsPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-              QWidget* parent = nullptr);
+  OptionsPage(const EditorContext& context, QWidget* parent = nullptr);
 
   // The optional-craft row being edited (0..9).
   int editedRow() const { return row_; }

@@ -76,9 +76,8 @@ QLabel* named(QLabel* l, const char* name) {
 
 }  // namespace
 
-OrdersPage::OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab,
-                       shell::Settings& settings, QWidget* parent)
-    : FlightGroupTab(doc, vocab, settings, parent) {
+OrdersPage::OrdersPage(const EditorContext& context, QWidget* parent)
+    : FlightGroupTab(context, parent) {
   setObjectName(QStringLiteral("OrdersPage"));
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(4, 4, 4, 4);

@@ -21,8 +21,7 @@ class OrderLabel;
 class OrdersPage : public FlightGroupTab {
   Q_OBJECT
  public:
-  OrdersPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-             QWidget* parent = nullptr);
+  OrdersPage(const EditorContext& context, QWidget* parent = nullptr);
 
   // The order being edited (0..3).
   int editedOrder() const { return order_; }

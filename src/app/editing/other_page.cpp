@@ -45,9 +45,8 @@ QLabel* infoLabel(const char* name, QWidget* parent) {
 
 }  // namespace
 
-OtherPage::OtherPage(MissionDocument& doc, const shell::Vocabulary& vocab,
-                     shell::Settings& settings, QWidget* parent)
-    : FlightGroupTab(doc, vocab, settings, parent) {
+OtherPage::OtherPage(const EditorContext& context, QWidget* parent)
+    : FlightGroupTab(context, parent) {
   setObjectName(QStringLiteral("OtherTab"));
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 6, 6, 6);

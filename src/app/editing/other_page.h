@@ -13,8 +13,7 @@ namespace app {
 class OtherPage : public FlightGroupTab {
   Q_OBJECT
  public:
-  OtherPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-            QWidget* parent = nullptr);
+  OtherPage(const EditorContext& context, QWidget* parent = nullptr);
   QWidget* missionSettingsArea() const { return missionSettings_; }
 
  protected:

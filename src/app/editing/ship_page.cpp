@@ -42,9 +42,8 @@ void setTextKeepingCursor(QLineEdit* edit, const QString& text) {
 
 }  // namespace
 
-ShipPage::ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-                   QWidget* parent)
-    : FlightGroupTab(doc, vocab, settings, parent) {
+ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
+    : FlightGroupTab(context, parent) {
   setObjectName(QStringLiteral("ShipTab"));
   name_ = combo("ShipName");
   name_->setEditable(true);

@@ -16,8 +16,7 @@ namespace app {
 class ShipPage : public FlightGroupTab {
   Q_OBJECT
  public:
-  ShipPage(MissionDocument& doc, const shell::Vocabulary& vocab, shell::Settings& settings,
-           QWidget* parent = nullptr);
+  ShipPage(const EditorContext& context, QWidget* parent = nullptr);
 
  protected:
   void doFill() override;

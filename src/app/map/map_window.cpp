@@ -18,6 +18,7 @@
 
 #include "app/map/map_wp_window.h"
 #include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
 #include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "map/palette.h"
@@ -41,9 +42,11 @@ const char* const ClassHints[] = {
 
 }  // namespace
 
-MapWindow::MapWindow(MissionDocument& doc, shell::Settings& settings,
-                     const shell::Vocabulary& vocab, QWidget* parent)
-    : QWidget(parent, Qt::Window), doc_(doc), settings_(settings), vocab_(vocab) {
+MapWindow::MapWindow(const EditorContext& context, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      doc_(context.document),
+      settings_(context.settings),
+      vocab_(context.vocabulary) {
   setObjectName(QStringLiteral("MapForm"));
   setWindowTitle(QStringLiteral("Flight Group Map"));
   state_.toggles.drawOffScreen = false;

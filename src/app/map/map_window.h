@@ -29,14 +29,14 @@ class QToolButton;
 
 namespace app {
 
+struct EditorContext;
 class MissionDocument;
 class MapWaypointWindow;
 
 class MapWindow : public QWidget, private MapTool {
   Q_OBJECT
  public:
-  MapWindow(MissionDocument& doc, shell::Settings& settings, const shell::Vocabulary& vocab,
-            QWidget* parent = nullptr);
+  explicit MapWindow(const EditorContext& context, QWidget* parent = nullptr);
   ~MapWindow() override;
 
   const map::MapState& mapState() const { return state_; }

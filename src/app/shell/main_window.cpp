@@ -93,7 +93,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   doc_->setDefaults(files_->missionDefaults());
   connect(doc_.get(), &MissionDocument::changed, this, &MainWindow::onDocumentChanged);
   // The map window is made once, hidden; the map command shows it.
-  mapWindow_ = new MapWindow(*doc_, settings_, vocab_, this);
+  mapWindow_ = new MapWindow(*context_, this);
   mapAct_->setEnabled(true);
   connect(mapAct_, &QAction::triggered, mapWindow_, &MapWindow::showMap);
   connect(mapWindow_, &MapWindow::backToMain, this, [this] {
@@ -243,15 +243,14 @@ void MainWindow::buildPages() {
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("OverallPages"));
 
-  fgPage_ = new FlightGroupsPage(*doc_, vocab_, settings_, pages_);
+  fgPage_ = new FlightGroupsPage(*context_, pages_);
   fgPage_->setObjectName(QStringLiteral("FlightGroupsPage"));
-  fgPage_->setPrompter(*prompter_);
   QWidget* area = fgPage_->missionSettingsArea();
   if (!area->layout()) {
     auto* l = new QVBoxLayout(area);
     l->setContentsMargins(0, 0, 0, 0);
   }
-  settingsPanel_ = new MissionSettingsPanel(*doc_, area);
+  settingsPanel_ = new MissionSettingsPanel(*context_, area);
   area->layout()->addWidget(settingsPanel_);
   auto* sep = new QAction(this);
   sep->setSeparator(true);
@@ -549,14 +548,10 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 void MainWindow::briefings() {
   BriefingEnvironment env;
-  env.document = doc_.get();
-  env.prompter = prompter_;
-  env.vocabulary = &vocab_;
-  env.settings = &settings_;
   if (doc_->named()) env.missionFile = doc_->fileName();
   env.save = [this] { return save(); };
   env.saveAs = [this] { return saveAs(); };
-  BriefingWindow window(std::move(env), this);
+  BriefingWindow window(*context_, std::move(env), this);
   prompter_->exec(window);
 }
 

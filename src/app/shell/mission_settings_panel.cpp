@@ -11,6 +11,7 @@
 
 #include "app/model/mission_document.h"
 #include "app/model/view_updater.h"
+#include "app/shell/editor_context.h"
 
 namespace app {
 
@@ -18,9 +19,9 @@ using model::header::MissionType;
 using model::header::TimeLimitMinutes;
 using model::header::TimeLimitSeconds;
 
-MissionSettingsPanel::MissionSettingsPanel(MissionDocument& doc, QWidget* parent)
+MissionSettingsPanel::MissionSettingsPanel(const EditorContext& context, QWidget* parent)
     : QWidget(parent),
-      doc_(doc),
+      doc_(context.document),
       typeBox_(new QComboBox(this)),
       minSpin_(new QSpinBox(this)),
       secSpin_(new QSpinBox(this)),

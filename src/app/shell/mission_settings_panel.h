@@ -10,12 +10,13 @@ class QSpinBox;
 
 namespace app {
 
+struct EditorContext;
 class MissionDocument;
 
 class MissionSettingsPanel : public QWidget {
   Q_OBJECT
  public:
-  explicit MissionSettingsPanel(MissionDocument& doc, QWidget* parent = nullptr);
+  explicit MissionSettingsPanel(const EditorContext& context, QWidget* parent = nullptr);
 
   // Shows the Mission's values.
   void refresh();
