@@ -104,4 +104,21 @@ TEST_F(ListsCommands, LoadByListOpensTheChosenMissionLikeOpen) {
   EXPECT_EQ(mission().platformId, 12);
 }
 
+TEST_F(ListsCommands, LoadedMissionBringsItsSoundListToTheMessagesTab) {
+  fs::create_directories(settings.gameDirectory + "/Train");
+  const std::string file = writeMission("game/Train/S1.KRE", 12, "Sounds", [](model::Mission& m) {
+    m.addMessage();
+    m.addMessage();
+  });
+  fs::create_directories(settings.gameDirectory + "/wave");
+  writeFile(settings.gameDirectory + "/wave/S1.lst", "train\\hello.wav\r\n");
+  start({QString::fromStdString(file)});
+  auto* list = find<QListWidget>("MsgStrList");
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_TRUE(list->item(0)->text().startsWith("* "));
+  EXPECT_TRUE(list->item(1)->text().startsWith("  "));
+  EXPECT_EQ(find<QLineEdit>("WavField")->text(), "train\\hello.wav");
+  EXPECT_EQ(mission().sounds, std::vector<std::string>{"train\\hello.wav"});
+}
+
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -25,8 +26,12 @@
 #include "app/briefing/briefing_window.h"
 #include "app/editing/clip_store.h"
 #include "app/editing/flight_groups_page.h"
+#include "app/editing/global_goals_page.h"
 #include "app/editing/library_window.h"
+#include "app/editing/messages_page.h"
 #include "app/editing/ship_list.h"
+#include "app/editing/teams_page.h"
+#include "app/editing/wps_page.h"
 #include "app/lists/battle_manager.h"
 #include "app/lists/load_by_list_window.h"
 #include "app/lists/lst_files_window.h"
@@ -195,12 +200,14 @@ void MainWindow::buildActions() {
           [this] { library_.add(doc_->mission(), doc_->selectedFlightGroups()); });
   connect(exitAct, &QAction::triggered, this, &QWidget::close);
   connect(newFGAct_, &QAction::triggered, this,
-          [this] { listCommand(&FlightGroupsPage::newFlightGroup); });
-  connect(deleteAct_, &QAction::triggered, this,
-          [this] { listCommand(&FlightGroupsPage::deleteSelected); });
-  connect(upAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::moveUp); });
+          [this] { listCommand(&FlightGroupsPage::newFlightGroup, &MessagesPage::newMessage); });
+  connect(deleteAct_, &QAction::triggered, this, [this] {
+    listCommand(&FlightGroupsPage::deleteSelected, &MessagesPage::deleteSelected);
+  });
+  connect(upAct_, &QAction::triggered, this,
+          [this] { listCommand(&FlightGroupsPage::moveUp, &MessagesPage::moveUp); });
   connect(downAct_, &QAction::triggered, this,
-          [this] { listCommand(&FlightGroupsPage::moveDown); });
+          [this] { listCommand(&FlightGroupsPage::moveDown, &MessagesPage::moveDown); });
   connect(cutAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::cut); });
   connect(copyAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::copy); });
   connect(pasteAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::paste); });
@@ -253,15 +260,28 @@ void MainWindow::buildPages() {
   fgPage_->setFileActions({sep, undoAct_, redoAct_, sep2, newMissionAct_, loadAct_, saveAct_,
                            saveAsAct_, reopenMenu_->menuAction(), loadByLstAct_});
   pages_->addTab(fgPage_, tr("F&light Groups"));
-
-  // Pages whose editors come with later work.
-  const std::initializer_list<std::pair<const char*, QString>> later = {
-      {"MessagesPage", tr("&Messages")}, {"GlobalGoalsPage", tr("&Global Goals")}};
-  for (const auto& [name, caption] : later) {
-    auto* page = new QWidget(pages_);
-    page->setObjectName(QLatin1String(name));
-    pages_->addTab(page, caption);
+  {
+    QWidget* wps = fgPage_->tabFrame(FlightGroupsPage::WPsTab);
+    auto* l = new QVBoxLayout(wps);
+    l->setContentsMargins(0, 0, 0, 0);
+    l->addWidget(new WpsPage(context(), wps));
   }
+
+  messagesPage_ = new MessagesPage(context(), pages_);
+  pages_->addTab(messagesPage_, tr("&Messages"));
+  // The message sound list's group sits on the Messages tab and follows the file life cycle.
+  wavManager_ = new WavManager(context(), messagesPage_->soundArea());
+  messagesPage_->soundArea()->layout()->addWidget(wavManager_);
+  connect(wavManager_, &WavManager::listActiveChanged, messagesPage_,
+          &MessagesPage::setSoundListActive);
+  if (auto* list = messagesPage_->findChild<QListWidget*>(QStringLiteral("MsgStrList")))
+    connect(list, &QListWidget::itemDoubleClicked, wavManager_, &WavManager::chooseFromGame);
+  files_->setSoundHooks(
+      {[this](model::Mission& m, const std::string& file) { wavManager_->loadFor(m, file); },
+       [this] { wavManager_->reset(); }, [this] { wavManager_->offerToSave(); },
+       [this](const std::string& file) { wavManager_->missionSavedAs(file); }});
+
+  pages_->addTab(new GlobalGoalsPage(context(), pages_), tr("&Global Goals"));
 
   auto* description = new QWidget(pages_);
   description->setObjectName(QStringLiteral("DescriptionPage"));
@@ -294,9 +314,7 @@ void MainWindow::buildPages() {
   bl->addWidget(failureMemo_);
   pages_->addTab(debriefings_, tr("De&briefings"));
 
-  auto* teams = new QWidget(pages_);
-  teams->setObjectName(QStringLiteral("TeamsPage"));
-  pages_->addTab(teams, tr("Te&ams"));
+  pages_->addTab(new TeamsPage(context(), pages_), tr("Te&ams"));
 
   setCentralWidget(pages_);
 }
@@ -482,9 +500,13 @@ void MainWindow::homePage() {
   openHomePage(this, *prompter_, homePageUrl(), defaultHelpFolder());
 }
 
-void MainWindow::listCommand(void (FlightGroupsPage::*command)()) {
-  // The message list takes these on the "Messages" page once it exists.
-  if (pages_->currentWidget() == fgPage_) (fgPage_->*command)();
+void MainWindow::listCommand(void (FlightGroupsPage::*command)(),
+                             void (MessagesPage::*messageCommand)()) {
+  // The list of the page in front takes the command.
+  if (pages_->currentWidget() == fgPage_)
+    (fgPage_->*command)();
+  else if (messageCommand && pages_->currentWidget() == messagesPage_)
+    (messagesPage_->*messageCommand)();
 }
 
 // ---------------------------------------------------------------------------------------------

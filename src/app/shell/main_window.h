@@ -27,6 +27,7 @@ namespace app {
 class ActionSet;
 class ClipboardStore;
 class FlightGroupsPage;
+class MessagesPage;
 class MapWindow;
 class MissionDocument;
 class MissionFiles;
@@ -64,6 +65,7 @@ class MainWindow : public QMainWindow {
   MissionFiles& files() { return *files_; }
   editing::Library& library() { return library_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
+  MessagesPage* messagesPage() const { return messagesPage_; }
   // The message sound list's group on the Messages tab.
   WavManager* wavManager() const { return wavManager_; }
   // The map window: created hidden, lives as long as the editor.
@@ -130,7 +132,8 @@ class MainWindow : public QMainWindow {
   // Library entries appended to the Mission as one undo step.
   void addFromLibrary(std::vector<model::FlightGroup> groups);
   // Forwards a list command to the list of the page in front.
-  void listCommand(void (FlightGroupsPage::*command)());
+  void listCommand(void (FlightGroupsPage::*command)(),
+                   void (MessagesPage::*messageCommand)() = nullptr);
 
   StartOptions options_;
   Prompter* prompter_;
@@ -148,6 +151,7 @@ class MainWindow : public QMainWindow {
 
   QTabWidget* pages_ = nullptr;
   FlightGroupsPage* fgPage_ = nullptr;
+  MessagesPage* messagesPage_ = nullptr;
   WavManager* wavManager_ = nullptr;
   MapWindow* mapWindow_ = nullptr;
   MissionSettingsPanel* settingsPanel_ = nullptr;

@@ -1,0 +1,205 @@
+#include "app/editing/global_goals_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QTabBar>
+#include <QVBoxLayout>
+
+#include "app/editing/fg_widgets.h"
+#include "app/editing/trigger_editor.h"
+#include "app/model/view_updater.h"
+#include "app/shell/text.h"
+#include "editing/descriptions.h"
+#include "editing/teams.h"
+#include "editing/triggers.h"
+
+namespace app {
+
+namespace {
+
+constexpr int PointsStep = 250;
+
+QColor toQColor(model::Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
+
+QColor tintColour(editing::GoalStringRow::Tint t) {
+  switch (t) {
+    case editing::GoalStringRow::Green:
+      return QColor(0, 160, 0);
+    case editing::GoalStringRow::Red:
+      return QColor(220, 0, 0);
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
+GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
+    : QWidget(parent), ctx_(context), doc_(context.document) {
+  setObjectName(QStringLiteral("GlobalGoalsPage"));
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(6, 4, 6, 4);
+  top->setSpacing(4);
+
+  {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(tr("Global Goals for Team:"), this));
+    teamBox_ = new QComboBox(this);
+    teamBox_->setObjectName(QStringLiteral("GGTeamBox"));
+    teamBox_->setMinimumContentsLength(18);
+    row->addWidget(teamBox_);
+    row->addStretch(1);
+    top->addLayout(row);
+  }
+  sets_ = new QTabBar(this);
+  sets_->setObjectName(QStringLiteral("GGPages"));
+  sets_->addTab(tr("Primary"));
+  sets_->addTab(tr("Prevent"));
+  sets_->addTab(tr("Secondary"));
+  sets_->setExpanding(false);
+  top->addWidget(sets_);
+
+  preventNote_ = new QLabel(tr("The Prevent goal must specify the OPPOSITE of the Team's "
+                               "objectives\ne.g. if you want a craft to survive, the condition "
+                               "here should be \n\"must be destroyed\""),
+                            this);
+  preventNote_->setObjectName(QStringLiteral("PreventNote"));
+  top->addWidget(preventNote_);
+
+  top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
+  TriggerSource src;
+  src.kind = RecordKind::GlobalGoal;
+  src.place = editing::globalGoalTriggers(0);
+  src.records = [this] { return std::vector<int>{team_}; };
+  src.shown = [this] { return team_; };
+  src.undoText = tr("Global goal trigger");
+  editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, this);
+  top->addWidget(editor_);
+
+  {
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(tr("Points:"), this));
+    points_ = new QSpinBox(this);
+    points_->setObjectName(QStringLiteral("GGPointsED"));
+    points_->setRange(-32000, 31750);
+    points_->setSingleStep(PointsStep);
+    row->addWidget(points_);
+    unknown_ = new QLabel(this);
+    unknown_->setObjectName(QStringLiteral("Label77"));
+    unknown_->hide();
+    row->addWidget(unknown_);
+    row->addStretch(1);
+    top->addLayout(row);
+  }
+
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(6);
+  for (int k = 0; k < 3; ++k) {
+    captions_[static_cast<std::size_t>(k)] = new QLabel(this);
+    grid->addWidget(captions_[static_cast<std::size_t>(k)], 0, k + 1);
+    grid->setColumnStretch(k + 1, 1);
+  }
+  const char kinds[] = {'i', 's', 'f'};
+  for (int t = 0; t < 4; ++t) {
+    grid->addWidget(new QLabel(tr("Condition %1").arg(t + 1), this), t + 1, 0);
+    for (int k = 0; k < 3; ++k) {
+      auto* e = new QLineEdit(this);
+      e->setObjectName(QStringLiteral("GGCond%1%2").arg(t + 1).arg(QLatin1Char(kinds[k])));
+      e->setMaxLength(63);
+      strings_[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)] = e;
+      grid->addWidget(e, t + 1, k + 1);
+      connect(e, &QLineEdit::textEdited, this, [this, t, k](const QString& text) {
+        if (filling_) return;
+        doc_.setText(
+            RecordKind::GlobalGoalStrings, team_,
+            model::ggstrings::text(static_cast<std::size_t>(set_), static_cast<std::size_t>(t),
+                                   static_cast<std::size_t>(k)),
+            toFile(text), QStringLiteral("GGCond%1%2").arg(t).arg(k));
+      });
+    }
+  }
+  top->addLayout(grid);
+  top->addStretch(1);
+
+  connect(teamBox_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (filling_ || i < 0) return;
+    team_ = i;
+    editor_->restart();
+    fill();
+  });
+  connect(sets_, &QTabBar::currentChanged, this, [this](int i) {
+    if (filling_ || i < 0) return;
+    setGoalSet(i);
+  });
+  connect(points_, &QSpinBox::valueChanged, this, [this](int v) {
+    if (filling_) return;
+    const auto b = static_cast<std::uint8_t>(static_cast<std::int8_t>(v / PointsStep));
+    doc_.patch(RecordKind::GlobalGoal, {team_}, entryOffset() + model::ggentry::Points.offset, {b},
+               QStringLiteral("GGPointsED"));
+  });
+  new ViewUpdater(this, doc_, GlobalGoalFields | TeamFields | FlightGroupList,
+                  [this](Changes, const ChangeSet&) { fill(); });
+  fill();
+}
+
+std::size_t GlobalGoalsPage::entryOffset() const {
+  return model::globalgoal::EntryAt[static_cast<std::size_t>(set_)];
+}
+
+void GlobalGoalsPage::setGoalSet(int set) {
+  set_ = set;
+  editor_->setPlace(editing::globalGoalTriggers(static_cast<std::size_t>(set)));
+  fill();
+}
+
+void GlobalGoalsPage::fill() {
+  filling_ = true;
+  const model::Mission& m = doc_.mission();
+  const auto team = static_cast<std::size_t>(team_);
+  setItems(teamBox_, editing::teamNameList(m));
+  showIndex(teamBox_, team_);
+  {
+    QPalette p = teamBox_->palette();
+    p.setColor(QPalette::Text, toQColor(editing::teamColour(m, team)));
+    p.setColor(QPalette::ButtonText, toQColor(editing::teamColour(m, team)));
+    teamBox_->setPalette(p);
+  }
+  {
+    const QSignalBlocker b(sets_);
+    sets_->setCurrentIndex(set_);
+  }
+  const auto set = static_cast<editing::GoalSet>(set_);
+  preventNote_->setVisible(set == editing::PreventGoals);
+  const model::GlobalGoal& goal = m.globalGoals[team];
+  const model::CBytes entry = goal.span().subspan(entryOffset(), model::ggentry::Size);
+  setSpin(points_, model::get(entry, model::ggentry::Points) * PointsStep);
+  unknown_->setText(fromFile(editing::goalUnknownText(entry)));
+
+  const auto rows = editing::goalStringRows(set);
+  for (std::size_t k = 0; k < 3; ++k) {
+    captions_[k]->setText(fromFile(rows[k].caption));
+    captions_[k]->setVisible(rows[k].visible);
+    QPalette p = captions_[k]->palette();
+    const QColor tint = tintColour(rows[k].tint);
+    p.setColor(QPalette::WindowText, tint.isValid() ? tint : palette().color(QPalette::WindowText));
+    captions_[k]->setPalette(p);
+    for (std::size_t t = 0; t < 4; ++t) {
+      QLineEdit* e = strings_[t][k];
+      e->setVisible(rows[k].visible);
+      const QString text = fromFile(m.globalGoalStrings[team].text(
+          model::ggstrings::text(static_cast<std::size_t>(set_), t, k)));
+      if (e->text() != text) e->setText(text);
+    }
+  }
+  filling_ = false;
+  editor_->refresh();
+}
+
+}  // namespace app

@@ -1,0 +1,53 @@
+#pragma once
+// The "Global Goals" tab: for one team, its three goal sets ("Primary", "Prevent",
+// "Secondary"): four triggers with their And/Or flags, the points, and the strings the game
+// shows for each trigger.
+
+#include <QWidget>
+
+#include <array>
+
+#include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QSpinBox;
+class QTabBar;
+
+namespace app {
+
+class TriggerEditor;
+
+class GlobalGoalsPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit GlobalGoalsPage(const EditorContext& context, QWidget* parent = nullptr);
+
+  int team() const { return team_; }
+  int goalSet() const { return set_; }
+  TriggerEditor* triggerEditor() const { return editor_; }
+
+ private:
+  void fill();
+  void setGoalSet(int set);
+  std::size_t entryOffset() const;
+
+  const EditorContext& ctx_;
+  MissionDocument& doc_;
+  int team_ = 0;
+  int set_ = 0;
+  bool filling_ = false;
+  QComboBox* teamBox_;
+  QTabBar* sets_;
+  QLabel* preventNote_;
+  TriggerEditor* editor_;
+  QSpinBox* points_;
+  QLabel* unknown_;
+  // Captions of the three rows (incomplete, success, failed) and their boxes per trigger.
+  std::array<QLabel*, 3> captions_{};
+  std::array<std::array<QLineEdit*, 3>, 4> strings_{};
+};
+
+}  // namespace app

@@ -1,0 +1,311 @@
+#include "app/editing/messages_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMessageBox>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QSplitter>
+#include <QVBoxLayout>
+
+#include "app/editing/fg_widgets.h"
+#include "app/editing/ship_list.h"
+#include "app/editing/trigger_editor.h"
+#include "app/model/view_updater.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+#include "editing/descriptions.h"
+#include "editing/messages.h"
+#include "editing/triggers.h"
+#include "model/colours.h"
+#include "shell/settings.h"
+
+namespace app {
+
+namespace msg = model::message;
+using model::u8;
+
+namespace {
+
+QColor toQColor(model::Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
+
+model::Selection toSelection(const editing::MessageSelection& s) {
+  return {s.selected, s.current};
+}
+
+editing::MessageSelection fromSelection(const model::Selection& s) {
+  return {s.selected, s.current};
+}
+
+}  // namespace
+
+MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
+    : QWidget(parent), ctx_(context), doc_(context.document) {
+  setObjectName(QStringLiteral("MessagesPage"));
+
+  // Left: the list and where the current message stands in it.
+  auto* left = new QWidget(this);
+  auto* lv = new QVBoxLayout(left);
+  lv->setContentsMargins(0, 0, 0, 0);
+  list_ = new ShipList(left);
+  list_->setObjectName(QStringLiteral("MsgStrList"));
+  lv->addWidget(list_, 1);
+  countLabel_ = new QLabel(left);
+  countLabel_->setObjectName(QStringLiteral("Label60"));
+  lv->addWidget(countLabel_);
+
+  // Right: the fields of the selected messages, the sent-to list, the triggers, the sounds.
+  auto* right = new QWidget(this);
+  auto* rv = new QVBoxLayout(right);
+  rv->setContentsMargins(4, 0, 0, 0);
+  rv->setSpacing(4);
+
+  auto* fields = new QGridLayout;
+  fields->setHorizontalSpacing(6);
+  text_ = new QLineEdit(right);
+  text_->setObjectName(QStringLiteral("MsgtextEd"));
+  text_->setMaxLength(static_cast<int>(msg::Text.maxChars));
+  {
+    QPalette p = text_->palette();
+    p.setColor(QPalette::Base, Qt::black);
+    text_->setPalette(p);
+  }
+  colour_ = new QComboBox(right);
+  colour_->setObjectName(QStringLiteral("MsgColorBox"));
+  colour_->addItems({tr("Red"), tr("Green"), tr("Blue"), tr("Gold")});
+  delay_ = new QSpinBox(right);
+  delay_->setObjectName(QStringLiteral("MsgDelaySpin"));
+  delay_->setRange(0, editing::MaxMessageDelay);
+  delay_->setSingleStep(editing::MessageDelayStep);
+  delay_->setSuffix(tr(" sec"));
+  fields->addWidget(new QLabel(tr("Message:"), right), 0, 0);
+  fields->addWidget(text_, 0, 1, 1, 4);
+  fields->addWidget(new QLabel(tr("Color:"), right), 1, 0);
+  fields->addWidget(colour_, 1, 1);
+  fields->addWidget(new QLabel(tr("Delay:"), right), 1, 2);
+  fields->addWidget(delay_, 1, 3);
+  fields->setColumnStretch(4, 1);
+  rv->addLayout(fields);
+
+  auto* middle = new QHBoxLayout;
+  {
+    auto* sv = new QVBoxLayout;
+    sv->addWidget(new QLabel(tr("Sent to Teams:"), right));
+    seenBy_ = new QListWidget(right);
+    seenBy_->setObjectName(QStringLiteral("SeenByList"));
+    seenBy_->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (std::size_t t = 0; t < editing::MessageTeams; ++t) seenBy_->addItem(QString());
+    seenBy_->setMaximumWidth(220);
+    sv->addWidget(seenBy_, 1);
+    middle->addLayout(sv);
+  }
+  soundArea_ = new QWidget(right);
+  soundArea_->setObjectName(QStringLiteral("MessageSoundArea"));
+  {
+    auto* l = new QVBoxLayout(soundArea_);
+    l->setContentsMargins(0, 0, 0, 0);
+  }
+  middle->addWidget(soundArea_, 1);
+  rv->addLayout(middle, 1);
+
+  TriggerSource src;
+  src.kind = RecordKind::Message;
+  src.place = editing::messageTriggers();
+  src.records = [this] { return doc_.selectedMessages(); };
+  src.shown = [this] { return doc_.mission().messages.empty() ? -1 : doc_.currentMessage(); };
+  // The first trigger chosen in an empty list makes the message it belongs to.
+  src.beforeStore = [this] {
+    if (doc_.mission().messages.empty()) newMessage();
+  };
+  src.undoText = tr("Message trigger");
+  rv->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), right));
+  editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, right);
+  rv->addWidget(editor_);
+
+  auto* split = new QSplitter(Qt::Horizontal, this);
+  split->setObjectName(QStringLiteral("MessageSplitter"));
+  split->setChildrenCollapsible(false);
+  split->addWidget(left);
+  split->addWidget(right);
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 1);
+  auto* h = new QHBoxLayout(this);
+  h->setContentsMargins(4, 4, 4, 4);
+  h->addWidget(split);
+
+  QMenu* menu = list_->popupMenu();
+  auto add = [&](const QString& text, void (MessagesPage::*slot)()) {
+    connect(menu->addAction(text), &QAction::triggered, this, slot);
+  };
+  add(tr("&Add Message"), &MessagesPage::newMessage);
+  add(tr("&Delete"), &MessagesPage::deleteSelected);
+  add(tr("Move &Up"), &MessagesPage::moveUp);
+  add(tr("&Move Down"), &MessagesPage::moveDown);
+  connect(list_, &ShipList::newRequested, this, &MessagesPage::newMessage);
+  connect(list_, &ShipList::deleteRequested, this, &MessagesPage::deleteSelected);
+  connect(list_, &ShipList::selectionEdited, this, [this](std::vector<int> rows, int current) {
+    if (rows.empty()) {
+      // Every line deselected: the current message stays selected.
+      list_->showSelection(doc_.selectedMessages(), doc_.currentMessage());
+      return;
+    }
+    doc_.selectMessages(std::move(rows), current);
+  });
+
+  connect(text_, &QLineEdit::textEdited, this, [this](const QString& t) {
+    if (quiet()) return;
+    // The text belongs to the current message only.
+    doc_.setText(RecordKind::Message, doc_.currentMessage(), msg::Text, toFile(t),
+                 QStringLiteral("MsgtextEd"));
+  });
+  connect(colour_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    if (quiet() || i < 0) return;
+    doc_.setMessageField(msg::Color, static_cast<u8>('0' + i));
+  });
+  connect(delay_, &QSpinBox::valueChanged, this, [this](int seconds) {
+    if (quiet()) return;
+    doc_.setMessageField(msg::Delay, static_cast<u8>(seconds / editing::MessageDelayStep), 0,
+                         QStringLiteral("MsgDelaySpin"));
+  });
+  connect(seenBy_, &QListWidget::itemSelectionChanged, this, [this] {
+    if (quiet()) return;
+    std::vector<u8> flags(editing::MessageTeams, 0);
+    for (int t = 0; t < seenBy_->count(); ++t)
+      flags[static_cast<std::size_t>(t)] = seenBy_->item(t)->isSelected() ? 1 : 0;
+    doc_.editMessages(tr("Sent to teams"), [&](const model::Mission&, model::Message& m) {
+      for (std::size_t t = 0; t < flags.size(); ++t) m.set(msg::SentToTeam, flags[t], t);
+    });
+  });
+
+  new ViewUpdater(this, doc_, MessageFields | MessageList | Selection | TeamFields | Sounds,
+                  [this](Changes t, const ChangeSet& c) { onChanged(t, c); });
+  rebuildList();
+  fill();
+}
+
+void MessagesPage::setSoundListActive(bool on) {
+  if (soundListActive_ == on) return;
+  soundListActive_ = on;
+  rebuildList();
+}
+
+bool MessagesPage::quiet() const {
+  return filling_ || doc_.mission().messages.empty();
+}
+
+model::Message MessagesPage::shown() const {
+  const auto& list = doc_.mission().messages;
+  const auto i = static_cast<std::size_t>(doc_.currentMessage());
+  return i < list.size() ? list[i] : doc_.newMessageTemplate();
+}
+
+void MessagesPage::onChanged(Changes what, const ChangeSet&) {
+  if (what & (MessageFields | MessageList | Sounds))
+    rebuildList();
+  else if (what & Selection)
+    list_->showSelection(doc_.selectedMessages(), doc_.currentMessage());
+  fill();
+}
+
+void MessagesPage::rebuildList() {
+  const model::Mission& m = doc_.mission();
+  std::vector<QString> lines;
+  std::vector<QColor> colours;
+  for (const std::string& l : editing::messageListLines(m, soundListActive_ ? &m.sounds : nullptr))
+    lines.push_back(fromFile(l));
+  for (const model::Message& message : m.messages)
+    colours.push_back(toQColor(editing::messageListColour(message)));
+  list_->rebuild(lines, colours, doc_.selectedMessages(), doc_.currentMessage());
+}
+
+void MessagesPage::fill() {
+  filling_ = true;
+  const model::Mission& m = doc_.mission();
+  const model::Message message = shown();
+  const char colourChar = static_cast<char>(message.get(msg::Color));
+  // Text typed with a leading "1", "2" or "3" stays as typed until the message is shown anew.
+  const std::string stored = message.text(msg::Text);
+  if (doc_.currentMessage() != shownIndex_ || toFile(text_->text()) != stored)
+    text_->setText(fromFile(editing::shownMessageText(stored)));
+  shownIndex_ = m.messages.empty() ? -1 : doc_.currentMessage();
+  {
+    QPalette p = text_->palette();
+    p.setColor(QPalette::Text, toQColor(model::messageColour(colourChar)));
+    text_->setPalette(p);
+  }
+  showIndex(colour_, colourChar - '0');
+  setSpin(delay_, message.get(msg::Delay) * editing::MessageDelayStep);
+  {
+    const QSignalBlocker b(seenBy_);
+    const std::vector<std::string> teams = editing::teamNameList(m);
+    for (int t = 0; t < seenBy_->count(); ++t) {
+      const auto k = static_cast<std::size_t>(t);
+      seenBy_->item(t)->setText(k < teams.size() ? fromFile(teams[k]) : QString());
+      seenBy_->item(t)->setSelected(message.get(msg::SentToTeam, k) == 1);
+    }
+  }
+  countLabel_->setText(m.messages.empty()
+                           ? tr("No messages")
+                           : tr("Message #") + QString::number(doc_.currentMessage() + 1) +
+                                 tr(" of ") + QString::number(m.messages.size()));
+  filling_ = false;
+}
+
+void MessagesPage::newMessage() {
+  const model::Message tmpl = doc_.newMessageTemplate();
+  doc_.applyListOp(
+      tr("New message"), ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
+        editing::MessageSelection s;
+        e.modifyContent([&](model::Mission& w) { s = editing::addMessage(w, tmpl, w.sounds); });
+        return toSelection(s);
+      });
+}
+
+void MessagesPage::deleteSelected() {
+  const bool any = !doc_.mission().messages.empty();
+  if (any && ctx_.settings.confirmDeletes &&
+      ctx_.prompter.question(this, tr("Delete all selected Messages - Are You Sure?"),
+                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return;
+  const editing::MessageSelection sel = fromSelection(doc_.selection(ListKind::Messages));
+  doc_.applyListOp(
+      tr("Delete messages"), ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
+        editing::MessageSelection s;
+        e.modifyContent([&](model::Mission& w) { s = editing::deleteMessages(w, sel, w.sounds); });
+        return toSelection(s);
+      });
+}
+
+void MessagesPage::moveUp() {
+  const editing::MessageSelection sel = fromSelection(doc_.selection(ListKind::Messages));
+  if (!editing::canMoveMessagesUp(doc_.mission(), sel)) return;
+  doc_.applyListOp(
+      tr("Move messages up"), ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
+        editing::MessageSelection s;
+        e.modifyContent([&](model::Mission& w) { s = editing::moveMessagesUp(w, sel, w.sounds); });
+        return toSelection(s);
+      });
+}
+
+void MessagesPage::moveDown() {
+  const editing::MessageSelection sel = fromSelection(doc_.selection(ListKind::Messages));
+  if (!editing::canMoveMessagesDown(doc_.mission(), sel)) return;
+  doc_.applyListOp(tr("Move messages down"), ChangedFlag::Mission, ListKind::Messages,
+                   [&](model::MissionEdit& e) {
+                     editing::MessageSelection s;
+                     e.modifyContent([&](model::Mission& w) {
+                       s = editing::moveMessagesDown(w, sel, w.sounds);
+                     });
+                     return toSelection(s);
+                   });
+}
+
+}  // namespace app

@@ -1,0 +1,205 @@
+#include "app/editing/teams_page.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "app/editing/fg_widgets.h"
+#include "app/model/view_updater.h"
+#include "app/shell/notice_window.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+#include "editing/descriptions.h"
+#include "editing/teams.h"
+#include "shell/vocabulary.h"
+
+namespace app {
+
+namespace team = model::team;
+
+namespace {
+
+constexpr int RadioNoticeMs = 1000;
+
+QColor toQColor(model::Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
+
+struct StringBox {
+  const char* name;
+  model::TextField field;
+};
+const std::array<StringBox, 6> StringBoxes{{{"Succ1Ed", team::Success1},
+                                            {"Succ2Ed", team::Success2},
+                                            {"Fail1Ed", team::Failure1},
+                                            {"Fail2Ed", team::Failure2},
+                                            {"Sec1Ed", team::Secondary1},
+                                            {"Sec2Ed", team::Secondary2}}};
+
+}  // namespace
+
+TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
+    : QWidget(parent), ctx_(context), doc_(context.document) {
+  setObjectName(QStringLiteral("TeamsPage"));
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(6, 4, 6, 4);
+  top->setSpacing(6);
+
+  auto* head = new QGridLayout;
+  prev_ = new QPushButton(tr("< Previous Team"), this);
+  prev_->setObjectName(QStringLiteral("PrevTeamBtn"));
+  next_ = new QPushButton(tr("Next Team >"), this);
+  next_->setObjectName(QStringLiteral("NextTeamBtn"));
+  nameLabel_ = new QLabel(this);
+  nameLabel_->setObjectName(QStringLiteral("Label52"));
+  name_ = new QComboBox(this);
+  name_->setObjectName(QStringLiteral("TeamName1Ed"));
+  name_->setEditable(true);
+  name_->setInsertPolicy(QComboBox::NoInsert);
+  name_->lineEdit()->setMaxLength(static_cast<int>(team::Name.maxChars));
+  for (const std::string& s : ctx_.vocabulary.table(shell::tables::Teams))
+    name_->addItem(fromFile(s));
+  iff_ = new QComboBox(this);
+  iff_->setObjectName(QStringLiteral("TeamIFFBox1"));
+  for (const std::string& s : ctx_.vocabulary.table(shell::tables::IFF)) iff_->addItem(fromFile(s));
+  head->addWidget(prev_, 0, 0);
+  head->addWidget(next_, 0, 1);
+  head->addWidget(nameLabel_, 1, 0);
+  head->addWidget(name_, 1, 1);
+  head->addWidget(new QLabel(tr("IFF for Autolink"), this), 2, 0);
+  head->addWidget(iff_, 2, 1);
+  head->setColumnStretch(2, 1);
+
+  auto* middle = new QHBoxLayout;
+  middle->addLayout(head, 1);
+  {
+    auto* fv = new QVBoxLayout;
+    fv->addWidget(new QLabel(tr("Allied Teams:"), this));
+    friends_ = new QListWidget(this);
+    friends_->setObjectName(QStringLiteral("FriendsList"));
+    friends_->setSelectionMode(QAbstractItemView::MultiSelection);
+    for (std::size_t t = 0; t < editing::LinkableTeams; ++t) friends_->addItem(QString());
+    fv->addWidget(friends_);
+    radio_ = new QPushButton(tr("Link Team by Radio"), this);
+    radio_->setObjectName(QStringLiteral("JoinByRadio"));
+    radio_->setToolTip(tr("Every flight group of this team gets the team's radio"));
+    fv->addWidget(radio_);
+    middle->addLayout(fv);
+  }
+  top->addLayout(middle);
+
+  const QString titles[] = {tr("Primary Success"), tr("Primary Failure"), tr("Secondary")};
+  for (int g = 0; g < 3; ++g) {
+    auto* box = new QGroupBox(titles[g], this);
+    auto* bv = new QVBoxLayout(box);
+    for (int i = 0; i < 2; ++i) {
+      const std::size_t k = static_cast<std::size_t>(2 * g + i);
+      auto* e = new QLineEdit(box);
+      e->setObjectName(QString::fromLatin1(StringBoxes[k].name));
+      e->setMaxLength(static_cast<int>(StringBoxes[k].field.maxChars));
+      QPalette p = e->palette();
+      p.setColor(QPalette::Base, Qt::black);
+      e->setPalette(p);
+      bv->addWidget(e);
+      strings_[k] = e;
+      connect(e, &QLineEdit::textEdited, this, [this, k](const QString& text) {
+        if (filling_) return;
+        doc_.setText(RecordKind::Team, team_, StringBoxes[k].field, toFile(text),
+                     QString::fromLatin1(StringBoxes[k].name));
+      });
+    }
+    top->addWidget(box);
+  }
+  top->addStretch(1);
+
+  connect(prev_, &QPushButton::clicked, this, [this] { setTeam(team_ - 1); });
+  connect(next_, &QPushButton::clicked, this, [this] { setTeam(team_ + 1); });
+  connect(name_, &QComboBox::editTextChanged, this, [this](const QString& text) {
+    if (filling_) return;
+    doc_.setText(RecordKind::Team, team_, team::Name, toFile(text), QStringLiteral("TeamName1Ed"));
+  });
+  connect(iff_, &QComboBox::activated, this, &TeamsPage::iffChosen);
+  connect(friends_, &QListWidget::itemSelectionChanged, this, [this] {
+    if (filling_) return;
+    std::vector<std::uint8_t> flags;
+    for (int t = 0; t < friends_->count(); ++t)
+      flags.push_back(friends_->item(t)->isSelected() ? 1 : 0);
+    doc_.patch(RecordKind::Team, {team_}, team::Allies.offset, flags);
+  });
+  connect(radio_, &QPushButton::clicked, this, &TeamsPage::linkByRadio);
+  new ViewUpdater(this, doc_, TeamFields | FlightGroupFields | HeaderFields,
+                  [this](Changes, const ChangeSet&) { fill(); });
+  fill();
+}
+
+void TeamsPage::setTeam(int team) {
+  const int next = std::clamp(team, 0, static_cast<int>(model::TeamCount) - 1);
+  if (next == team_) return;
+  team_ = next;
+  fill();
+}
+
+void TeamsPage::iffChosen(int iff) {
+  if (filling_ || iff < 0) return;
+  const model::Mission& m = doc_.mission();
+  const auto team = static_cast<std::size_t>(team_);
+  const auto value = static_cast<std::uint8_t>(iff);
+  doc_.editContent(tr("Team IFF"), ChangedFlag::Mission,
+                   [&](model::Mission& w) { editing::setTeamIff(w, team, value); });
+  // The value stays as chosen; the warning only says what the game expects.
+  if (auto warning = editing::teamIffWarning(m.missionType(), team, iff))
+    ctx_.prompter.warning(this, fromFile(*warning));
+  fill();
+}
+
+void TeamsPage::linkByRadio() {
+  const auto team = static_cast<std::size_t>(team_);
+  if (!editing::teamRadio(team)) {
+    ctx_.prompter.information(this, tr("Teams 9 and 10 have no radio channel to link."));
+    return;
+  }
+  doc_.editContent(tr("Link team by radio"), ChangedFlag::Mission,
+                   [&](model::Mission& w) { editing::linkTeamByRadio(w, team); });
+  NoticeWindow::show(this, fromFile(editing::radioLinkNotice(doc_.mission(), team)), RadioNoticeMs);
+}
+
+void TeamsPage::fill() {
+  filling_ = true;
+  const model::Mission& m = doc_.mission();
+  const auto team = static_cast<std::size_t>(team_);
+  const model::Team& rec = m.teams[team];
+  prev_->setEnabled(team_ > 0);
+  next_->setEnabled(team_ + 1 < static_cast<int>(model::TeamCount));
+  nameLabel_->setText(tr("Team %1 Name").arg(team_ + 1));
+  const QString name = fromFile(rec.text(team::Name));
+  if (name_->currentText() != name) name_->setEditText(name);
+  showIndex(iff_, m.teamIff[team]);
+  const QColor colour = toQColor(editing::teamColour(m, team));
+  for (std::size_t k = 0; k < strings_.size(); ++k) {
+    QLineEdit* e = strings_[k];
+    const QString text = fromFile(rec.text(StringBoxes[k].field));
+    if (e->text() != text) e->setText(text);
+    QPalette p = e->palette();
+    p.setColor(QPalette::Text, colour);
+    e->setPalette(p);
+  }
+  {
+    const QSignalBlocker b(friends_);
+    const std::vector<std::string> names = editing::teamNameList(m);
+    for (int t = 0; t < friends_->count(); ++t) {
+      const auto k = static_cast<std::size_t>(t);
+      friends_->item(t)->setText(k < names.size() ? fromFile(names[k]) : QString());
+      friends_->item(t)->setSelected(rec.get(team::Allies, k) == 1);
+    }
+  }
+  filling_ = false;
+}
+
+}  // namespace app

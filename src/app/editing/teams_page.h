@@ -1,0 +1,47 @@
+#pragma once
+// The "Teams" tab: one team at a time, its name, the IFF the auto-link gives its flight groups,
+// its allies, the six end-of-mission strings, and the radio link of its flight groups.
+
+#include <QWidget>
+
+#include <array>
+
+#include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+
+namespace app {
+
+class TeamsPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit TeamsPage(const EditorContext& context, QWidget* parent = nullptr);
+
+  int team() const { return team_; }
+  void setTeam(int team);
+
+ private:
+  void fill();
+  void iffChosen(int iff);
+  void linkByRadio();
+
+  const EditorContext& ctx_;
+  MissionDocument& doc_;
+  int team_ = 0;
+  bool filling_ = false;
+  QPushButton* prev_;
+  QPushButton* next_;
+  QLabel* nameLabel_;
+  QComboBox* name_;
+  QComboBox* iff_;
+  QListWidget* friends_;
+  QPushButton* radio_;
+  std::array<QLineEdit*, 6> strings_{};
+};
+
+}  // namespace app

@@ -1,0 +1,174 @@
+#include "app/editing/wps_page.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "app/model/view_updater.h"
+#include "app/shell/prompter.h"
+#include "app/shell/text.h"
+#include "editing/waypoints.h"
+#include "model/layouts.h"
+#include "shell/vocabulary.h"
+
+namespace app {
+
+namespace fg = model::fg;
+
+namespace {
+
+constexpr int Rows = static_cast<int>(model::PointCount);
+constexpr int Columns = static_cast<int>(editing::WaypointAxes);
+
+QTableWidget* grid(QWidget* parent, const char* name) {
+  auto* t = new QTableWidget(Rows, Columns, parent);
+  t->setObjectName(QString::fromLatin1(name));
+  t->setHorizontalHeaderLabels({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
+  t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 4);
+  t->setSelectionMode(QAbstractItemView::SingleSelection);
+  // Typing into a cell starts editing it; Tab and the arrow keys move between cells.
+  t->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
+                     QAbstractItemView::EditKeyPressed);
+  t->setTabKeyNavigation(true);
+  for (int r = 0; r < Rows; ++r)
+    for (int c = 0; c < Columns; ++c) {
+      auto* item = new QTableWidgetItem;
+      item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+      t->setItem(r, c, item);
+    }
+  return t;
+}
+
+}  // namespace
+
+WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
+    : QWidget(parent), ctx_(context), doc_(context.document) {
+  setObjectName(QStringLiteral("WpsPage"));
+  auto* top = new QGridLayout(this);
+  top->setContentsMargins(6, 4, 6, 4);
+  top->addWidget(new QLabel(tr("Use Tab and Arrow keys to maneuver through Grid"), this), 0, 0, 1,
+                 3);
+
+  enabled_ = new QListWidget(this);
+  enabled_->setObjectName(QStringLiteral("WPEnabledList"));
+  enabled_->setSelectionMode(QAbstractItemView::MultiSelection);
+  for (const std::string& e : ctx_.vocabulary.table(shell::tables::WPEnable))
+    enabled_->addItem(fromFile(e));
+  while (enabled_->count() < Rows) enabled_->addItem(QString::number(enabled_->count() + 1));
+  enabled_->setMaximumWidth(enabled_->sizeHintForColumn(0) + 30);
+  km_ = grid(this, "WPGrid");
+  raw_ = grid(this, "WPRawGrid");
+  top->addWidget(new QLabel(tr("Enabled"), this), 1, 0);
+  top->addWidget(new QLabel(tr("km"), this), 1, 1);
+  top->addWidget(new QLabel(tr("Raw Data  / 160 = km"), this), 1, 2);
+  top->addWidget(enabled_, 2, 0);
+  top->addWidget(km_, 2, 1);
+  top->addWidget(raw_, 2, 2);
+  top->setRowStretch(2, 1);
+  top->setColumnStretch(1, 1);
+  top->setColumnStretch(2, 1);
+
+  threeDec_ = new QCheckBox(tr("3 decimal places"), this);
+  threeDec_->setObjectName(QStringLiteral("ThreeDec"));
+  brfPoints_ = new QPushButton(tr("Set To Start 1"), this);
+  brfPoints_->setObjectName(QStringLiteral("BrfPointsBut"));
+  brfPoints_->setToolTip(tr("Briefing points 1 to 8 take the position of Start 1"));
+  top->addWidget(threeDec_, 3, 1);
+  top->addWidget(brfPoints_, 3, 0);
+
+  connect(km_, &QTableWidget::cellChanged, this, &WpsPage::kmEdited);
+  connect(raw_, &QTableWidget::cellChanged, this, &WpsPage::rawEdited);
+  connect(threeDec_, &QCheckBox::toggled, this, [this] { fill(); });
+  connect(brfPoints_, &QPushButton::clicked, this, &WpsPage::setBriefingPoints);
+  connect(enabled_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (quiet()) return;
+    const int row = enabled_->row(item);
+    const auto on = static_cast<model::i16>(item->isSelected() ? 1 : 0);
+    doc_.editFlightGroups(tr("Point enabled"), [&](const model::Mission&, model::FlightGroup& g) {
+      g.set(fg::WaypointEnabled, on, static_cast<std::size_t>(row));
+    });
+  });
+  new ViewUpdater(
+      this, doc_, FlightGroupFields | FlightGroupList | Selection,
+      [this](Changes, const ChangeSet&) { fill(); }, true);
+  fill();
+}
+
+bool WpsPage::quiet() const {
+  return filling_ || doc_.mission().flightGroups.empty();
+}
+
+void WpsPage::fill() {
+  const model::Mission& m = doc_.mission();
+  const auto cur = static_cast<std::size_t>(doc_.currentFlightGroup());
+  const bool none = cur >= m.flightGroups.size();
+  setEnabled(!none);
+  filling_ = true;
+  const QSignalBlocker b1(km_), b2(raw_), b3(enabled_);
+  const int decimals = threeDec_->isChecked() ? 3 : 2;
+  for (int r = 0; r < Rows; ++r) {
+    const auto k = static_cast<std::size_t>(r);
+    for (int c = 0; c < Columns; ++c) {
+      const int v =
+          none ? 0 : m.flightGroups[cur].get(editing::axisField(static_cast<std::size_t>(c)), k);
+      const QString kmText = QString::fromStdString(editing::formatKm(v, decimals));
+      if (km_->item(r, c)->text() != kmText) km_->item(r, c)->setText(kmText);
+      const QString rawText = QString::number(v);
+      if (raw_->item(r, c)->text() != rawText) raw_->item(r, c)->setText(rawText);
+    }
+    enabled_->item(r)->setSelected(!none && m.flightGroups[cur].get(fg::WaypointEnabled, k) != 0);
+  }
+  filling_ = false;
+}
+
+void WpsPage::store(int row, int column, std::int16_t value) {
+  const model::Field<model::i16> f = editing::axisField(static_cast<std::size_t>(column));
+  doc_.editFlightGroups(tr("Point position"), [&](const model::Mission&, model::FlightGroup& g) {
+    g.set(f, value, static_cast<std::size_t>(row));
+  });
+}
+
+void WpsPage::kmEdited(int row, int column) {
+  if (quiet()) return;
+  const QString text = km_->item(row, column)->text();
+  const editing::TypedCoordinate t = editing::parseKm(toFile(text));
+  if (t.kind == editing::TypedCoordinate::Value) {
+    store(row, column, t.value);
+    // The cell shows the stored value in the grid's notation even when nothing changed.
+    fill();
+    return;
+  }
+  fill();
+  if (t.kind != editing::TypedCoordinate::Ignore)
+    ctx_.prompter.error(this, fromFile(editing::coordinateError(t, toFile(text), true)));
+}
+
+void WpsPage::rawEdited(int row, int column) {
+  if (quiet()) return;
+  const QString text = raw_->item(row, column)->text();
+  const editing::TypedCoordinate t = editing::parseRaw(toFile(text));
+  if (t.kind == editing::TypedCoordinate::Value) store(row, column, t.value);
+  fill();
+  if (t.kind != editing::TypedCoordinate::Value && t.kind != editing::TypedCoordinate::Ignore)
+    ctx_.prompter.error(this, fromFile(editing::coordinateError(t, toFile(text), false)));
+}
+
+void WpsPage::setBriefingPoints() {
+  if (quiet()) return;
+  if (ctx_.prompter.question(this, tr("Set Briefing Points to Start Point 1 for all selected FGs?"),
+                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return;
+  doc_.editFlightGroups(
+      tr("Briefing points to Start 1"),
+      [](const model::Mission&, model::FlightGroup& g) { editing::setBriefingPointsToStart(g); });
+}
+
+}  // namespace app

@@ -1,0 +1,43 @@
+#pragma once
+// The "WPs" tab of the flight-group pages: the 22 points of the selected flight groups as
+// numbers, in kilometres and raw map units, with their enabled flags.
+
+#include <QWidget>
+
+#include "app/model/mission_document.h"
+#include "app/shell/editor_context.h"
+
+class QCheckBox;
+class QListWidget;
+class QPushButton;
+class QTableWidget;
+
+namespace app {
+
+class WpsPage : public QWidget {
+  Q_OBJECT
+ public:
+  explicit WpsPage(const EditorContext& context, QWidget* parent = nullptr);
+
+  // Shows the current flight group's points.
+  void fill();
+
+ private:
+  bool quiet() const;
+  void kmEdited(int row, int column);
+  void rawEdited(int row, int column);
+  // Stores `value` into one coordinate of every selected flight group.
+  void store(int row, int column, std::int16_t value);
+  void setBriefingPoints();
+
+  const EditorContext& ctx_;
+  MissionDocument& doc_;
+  bool filling_ = false;
+  QTableWidget* km_;
+  QTableWidget* raw_;
+  QListWidget* enabled_;
+  QCheckBox* threeDec_;
+  QPushButton* brfPoints_;
+};
+
+}  // namespace app

@@ -1,0 +1,126 @@
+// The "Messages" tab driven through its widgets: edits reach every selected message, list
+// operations keep the numbers equal to the positions, and each step can be undone.
+
+#include <QComboBox>
+#include <QItemSelection>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QSpinBox>
+
+#include <memory>
+
+#include "app/editing/messages_page.h"
+#include "app/editing/trigger_editor.h"
+#include "context_fixture.h"
+
+namespace {
+
+namespace msg = model::message;
+using testing_gui::ContextFixture;
+
+class MessagesPageTest : public ContextFixture {
+ protected:
+  void open(int messages) {
+    load(2, messages);
+    settings.confirmDeletes = false;
+    page = std::make_unique<app::MessagesPage>(context);
+    list = find<QListWidget>(page.get(), "MsgStrList");
+  }
+  void select(std::vector<int> rows) {
+    list->selectionModel()->setCurrentIndex(list->model()->index(rows.front(), 0),
+                                            QItemSelectionModel::NoUpdate);
+    QItemSelection sel;
+    for (int r : rows) sel.select(list->model()->index(r, 0), list->model()->index(r, 0));
+    list->selectionModel()->select(sel, QItemSelectionModel::ClearAndSelect);
+  }
+  const model::Message& message(std::size_t i) { return doc.mission().messages.at(i); }
+
+  std::unique_ptr<app::MessagesPage> page;
+  QListWidget* list = nullptr;
+};
+
+TEST_F(MessagesPageTest, ColourDelayAndTeamsReachEverySelectedMessage) {
+  open(3);
+  select({0, 2});
+  find<QComboBox>(page.get(), "MsgColorBox")->setCurrentIndex(2);
+  find<QSpinBox>(page.get(), "MsgDelaySpin")->setValue(1000);
+  find<QListWidget>(page.get(), "SeenByList")->item(1)->setSelected(true);
+  for (std::size_t i : {0u, 2u}) {
+    EXPECT_EQ(message(i).get(msg::Color), '2');
+    EXPECT_EQ(message(i).get(msg::Delay), 200);
+    EXPECT_EQ(message(i).get(msg::SentToTeam, 1), 1);
+  }
+  EXPECT_EQ(message(1).get(msg::Color), '0');
+  EXPECT_EQ(message(1).get(msg::Delay), 0);
+  EXPECT_EQ(list->item(0)->foreground().color(), QColor(0, 128, 255));
+  undoAll();
+  EXPECT_EQ(message(0).get(msg::Color), '0');
+  EXPECT_EQ(message(2).get(msg::SentToTeam, 1), 0);
+}
+
+TEST_F(MessagesPageTest, TextGoesToTheCurrentMessageOnly) {
+  open(2);
+  select({0, 1});
+  auto* text = find<QLineEdit>(page.get(), "MsgtextEd");
+  text->clear();
+  testing_gui::EditorFixture::type(text, QStringLiteral("2Go"));
+  EXPECT_EQ(message(0).text(msg::Text), "2Go");
+  EXPECT_EQ(message(1).text(msg::Text), "Message 2");
+  EXPECT_EQ(text->text(), QStringLiteral("2Go"));
+  // Shown again, the leading digit is hidden.
+  select({1});
+  select({0});
+  EXPECT_EQ(text->text(), QStringLiteral("Go"));
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("  Go"));
+}
+
+TEST_F(MessagesPageTest, DeletingTwoAndFourOfSixKeepsNumbersInOrder) {
+  open(6);
+  select({1, 3});
+  testing_gui::EditorFixture::press(list, Qt::Key_Delete);
+  ASSERT_EQ(doc.mission().messages.size(), 4u);
+  const char* left[] = {"Message 1", "Message 3", "Message 5", "Message 6"};
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(message(i).get(msg::MessageNumber), static_cast<int>(i));
+    EXPECT_EQ(message(i).text(msg::Text), left[i]);
+  }
+  EXPECT_EQ(find<QLabel>(page.get(), "Label60")->text(), QStringLiteral("Message #2 of 4"));
+  doc.undoStack()->undo();
+  ASSERT_EQ(doc.mission().messages.size(), 6u);
+  EXPECT_EQ(message(3).text(msg::Text), "Message 4");
+}
+
+TEST_F(MessagesPageTest, NewAndMovesKeepNumbersEqualToPositions) {
+  open(3);
+  page->newMessage();
+  ASSERT_EQ(doc.mission().messages.size(), 4u);
+  EXPECT_EQ(doc.currentMessage(), 3);
+  EXPECT_EQ(message(3).get(msg::MessageNumber), 3);
+  page->moveUp();
+  EXPECT_EQ(message(2).text(msg::Text), "New Message");
+  EXPECT_EQ(message(2).get(msg::MessageNumber), 2);
+  EXPECT_EQ(message(3).get(msg::MessageNumber), 3);
+  EXPECT_EQ(doc.currentMessage(), 2);
+  undoAll();
+  EXPECT_EQ(doc.mission().messages.size(), 3u);
+}
+
+TEST_F(MessagesPageTest, TriggerChosenWithoutMessagesMakesOne) {
+  open(0);
+  page->triggerEditor()->condBox()->setCurrentIndex(2);
+  ASSERT_EQ(doc.mission().messages.size(), 1u);
+  EXPECT_EQ(message(0).get(model::Field<model::u8>{"c", msg::Triggers}), 2);
+}
+
+TEST_F(MessagesPageTest, DeleteAsksWhenConfirmationIsOn) {
+  open(2);
+  settings.confirmDeletes = true;
+  select({0});
+  page->deleteSelected();  // the scripted answer is No
+  EXPECT_EQ(doc.mission().messages.size(), 2u);
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text, QStringLiteral("Delete all selected Messages - Are You Sure?"));
+}
+
+}  // namespace

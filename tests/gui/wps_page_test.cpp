@@ -1,0 +1,87 @@
+// The "WPs" tab: typed kilometres and raw values reach every selected flight group, refused
+// text stores nothing, and each change can be undone.
+
+#include <QCheckBox>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <memory>
+
+#include "app/editing/wps_page.h"
+#include "context_fixture.h"
+
+namespace {
+
+namespace fg = model::fg;
+using testing_gui::ContextFixture;
+using Kind = testing_gui::ScriptedPrompter::Kind;
+
+class WpsPageTest : public ContextFixture {
+ protected:
+  void open() {
+    load(3, 0);
+    doc.selectFlightGroups({0, 2}, 0);
+    page = std::make_unique<app::WpsPage>(context);
+    km = find<QTableWidget>(page.get(), "WPGrid");
+    raw = find<QTableWidget>(page.get(), "WPRawGrid");
+  }
+  int x(std::size_t group, std::size_t row) {
+    return doc.mission().flightGroups.at(group).get(fg::WaypointX, row);
+  }
+
+  std::unique_ptr<app::WpsPage> page;
+  QTableWidget* km = nullptr;
+  QTableWidget* raw = nullptr;
+};
+
+TEST_F(WpsPageTest, KilometresReachEverySelectedGroup) {
+  open();
+  km->item(4, 0)->setText(QStringLiteral("1.5"));
+  EXPECT_EQ(x(0, 4), 240);
+  EXPECT_EQ(x(2, 4), 240);
+  EXPECT_EQ(x(1, 4), 0);
+  EXPECT_EQ(raw->item(4, 0)->text(), QStringLiteral("240"));
+  EXPECT_EQ(km->item(4, 0)->text(), QStringLiteral("1.50"));
+  doc.undoStack()->undo();
+  EXPECT_EQ(x(0, 4), 0);
+  EXPECT_EQ(x(2, 4), 0);
+  EXPECT_EQ(km->item(4, 0)->text(), QStringLiteral("0.00"));
+}
+
+TEST_F(WpsPageTest, RefusedTextStoresNothingAndSaysWhy) {
+  open();
+  struct Case {
+    QTableWidget* grid;
+    const char* text;
+  };
+  for (const Case& c : {Case{km, "abc"}, Case{km, "300"}, Case{raw, "40000"}}) {
+    c.grid->item(0, 0)->setText(QString::fromLatin1(c.text));
+    EXPECT_EQ(x(0, 0), 0) << c.text;
+  }
+  EXPECT_EQ(prompter.texts(Kind::Error).size(), 3u);
+  EXPECT_FALSE(doc.undoStack()->canUndo());
+}
+
+TEST_F(WpsPageTest, RawValuesAndThreeDecimals) {
+  open();
+  raw->item(1, 0)->setText(QStringLiteral("-2"));
+  EXPECT_EQ(x(0, 1), -2);
+  find<QCheckBox>(page.get(), "ThreeDec")->setChecked(true);
+  EXPECT_EQ(km->item(1, 0)->text(), QStringLiteral("-0.013"));
+}
+
+TEST_F(WpsPageTest, BriefingPointsTakeStartOne) {
+  open();
+  km->item(0, 1)->setText(QStringLiteral("2"));
+  prompter.answers = {QMessageBox::Yes};
+  find<QPushButton>(page.get(), "BrfPointsBut")->click();
+  for (std::size_t g : {0u, 2u})
+    for (std::size_t row = 14; row < 22; ++row)
+      EXPECT_EQ(doc.mission().flightGroups[g].get(fg::WaypointY, row), 320);
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().flightGroups[0].get(fg::WaypointY, 14), 0);
+}
+
+}  // namespace
