@@ -706,7 +706,7 @@ namespace {
 class FlightGroupsPageGrab : public testing_gui::EditorFixture {};
 
 // Pictures of the page inside the main window, for a person to look at.
-TEST_F(FlightGroupsPageGrab, GrabTabs) {
+TEST_F(FlightGroupsPageGrab, DISABLED_GrabTabs) {
   const QByteArray out = qgetenv("ZYNED_GRAB_DIR");
   if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the page";
   const std::string file = writeMission("dozen.kre", 14, "Dozen", [](Mission& m) {

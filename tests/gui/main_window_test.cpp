@@ -854,7 +854,7 @@ TEST(DialogFilter, KeepsTheNamesAndMatchesEitherCase) {
 
 class Pictures : public EditorFixture {};
 
-TEST_F(Pictures, GrabMainWindowAndShellWindows) {
+TEST_F(Pictures, DISABLED_GrabMainWindowAndShellWindows) {
   const QString out = QString::fromLocal8Bit(qgetenv("ZYNED_GRAB_DIR"));
   if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the windows";
   const std::string file = writeMission("pic.kre", 14, ">Picture", [](model::Mission& m) {

@@ -429,7 +429,7 @@ TEST(FolderChooser, OffersRootsAndHomeAndReportsTheChosenFolder) {
 }
 
 // Saves each page as a picture for a look at the layout: ZYNED_GRAB_DIR=/tmp/somewhere.
-TEST_F(PreferencesTest, GrabPages) {
+TEST_F(PreferencesTest, DISABLED_GrabPages) {
   const QByteArray out = qgetenv("ZYNED_GRAB_DIR");
   if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the pages";
   for (int width : {1024, 1280}) {
