@@ -937,3 +937,18 @@ TEST(NoticeWindow, ClosesItselfAfterItsTime) {
   EXPECT_TRUE(notice.isNull());
   EXPECT_GE(clock.elapsed(), 15);
 }
+
+class BackgroundTabs : public EditorFixture {};
+
+TEST_F(BackgroundTabs, TeamsTabRefillsOnceItIsShown) {
+  start();
+  auto* pages = find<QTabWidget>(QStringLiteral("OverallPages"));
+  auto* name = find<QComboBox>(QStringLiteral("TeamName1Ed"));
+  pages->setCurrentIndex(0);
+  const QString before = name->currentText();
+  doc().setText(app::RecordKind::Team, 0, model::team::Name, "Osmira");
+  // Hidden behind the flight groups, the page keeps its controls until it is shown.
+  EXPECT_EQ(name->currentText(), before);
+  pages->setCurrentWidget(find<QWidget>(QStringLiteral("TeamsPage")));
+  EXPECT_EQ(name->currentText(), QStringLiteral("Osmira"));
+}

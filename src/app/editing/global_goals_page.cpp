@@ -144,8 +144,11 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
     doc_.patch(RecordKind::GlobalGoal, {team_}, entryOffset() + model::ggentry::Points.offset, {b},
                QStringLiteral("GGPointsED"));
   });
-  new ViewUpdater(this, doc_, GlobalGoalFields | TeamFields | FlightGroupList,
-                  [this](Changes, const ChangeSet&) { fill(); });
+  // A background tab refills once when it is shown, not on every keystroke elsewhere.
+  new ViewUpdater(
+      this, doc_, GlobalGoalFields | TeamFields | FlightGroupList,
+      [this](Changes, const ChangeSet&) { fill(); },
+      /*deferWhileHidden=*/true);
   fill();
 }
 

@@ -134,8 +134,11 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
     doc_.patch(RecordKind::Team, {team_}, team::Allies.offset, flags);
   });
   connect(radio_, &QPushButton::clicked, this, &TeamsPage::linkByRadio);
-  new ViewUpdater(this, doc_, TeamFields | FlightGroupFields | HeaderFields,
-                  [this](Changes, const ChangeSet&) { fill(); });
+  // A background tab refills once when it is shown, not on every keystroke elsewhere.
+  new ViewUpdater(
+      this, doc_, TeamFields | FlightGroupFields | HeaderFields,
+      [this](Changes, const ChangeSet&) { fill(); },
+      /*deferWhileHidden=*/true);
   fill();
 }
 
