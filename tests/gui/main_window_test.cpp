@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSpinBox>
@@ -20,6 +21,7 @@
 
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
+#include "app/map/map_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/error_list_window.h"
 #include "app/shell/notice_window.h"
@@ -951,4 +953,11 @@ TEST_F(BackgroundTabs, TeamsTabRefillsOnceItIsShown) {
   EXPECT_EQ(name->currentText(), before);
   pages->setCurrentWidget(find<QWidget>(QStringLiteral("TeamsPage")));
   EXPECT_EQ(name->currentText(), QStringLiteral("Osmira"));
+}
+
+TEST_F(BackgroundTabs, WaypointTabMapButtonShowsTheMap) {
+  start();
+  ASSERT_FALSE(window->mapWindow()->isVisible());
+  find<QPushButton>(QStringLiteral("ShowMap"))->click();
+  EXPECT_TRUE(window->mapWindow()->isVisible());
 }

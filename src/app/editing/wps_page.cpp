@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/model/view_updater.h"
+#include "app/shell/icons.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
 #include "editing/waypoints.h"
@@ -83,6 +84,14 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
   brfPoints_->setToolTip(tr("Briefing points 1 to 8 take the position of Start 1"));
   top->addWidget(threeDec_, 3, 1);
   top->addWidget(brfPoints_, 3, 0);
+  showMap_ = new QPushButton(icon(QStringLiteral("map")), tr("Map"), this);
+  showMap_->setObjectName(QStringLiteral("ShowMap"));
+  top->addWidget(showMap_, 3, 2, Qt::AlignRight);
+  connect(showMap_, &QPushButton::clicked, this, [this] {
+    // The grid shows the current flight group before the map takes over.
+    fill();
+    emit mapRequested();
+  });
 
   connect(km_, &QTableWidget::cellChanged, this, &WpsPage::kmEdited);
   connect(raw_, &QTableWidget::cellChanged, this, &WpsPage::rawEdited);

@@ -22,6 +22,10 @@ class WpsPage : public QWidget {
   // Shows the current flight group's points.
   void fill();
 
+ signals:
+  // The "Map" button: the map window is to be shown.
+  void mapRequested();
+
  private:
   bool quiet() const;
   void kmEdited(int row, int column);
@@ -38,6 +42,7 @@ class WpsPage : public QWidget {
   QListWidget* enabled_;
   QCheckBox* threeDec_;
   QPushButton* brfPoints_;
+  QPushButton* showMap_;
 };
 
 }  // namespace app

@@ -276,7 +276,9 @@ void MainWindow::buildPages() {
     QWidget* wps = fgPage_->tabFrame(FlightGroupsPage::WPsTab);
     auto* l = new QVBoxLayout(wps);
     l->setContentsMargins(0, 0, 0, 0);
-    l->addWidget(new WpsPage(context(), wps));
+    auto* wpsPage = new WpsPage(context(), wps);
+    l->addWidget(wpsPage);
+    connect(wpsPage, &WpsPage::mapRequested, mapAct_, &QAction::trigger);
   }
 
   messagesPage_ = new MessagesPage(context(), pages_);
