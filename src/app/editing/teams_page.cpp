@@ -76,6 +76,12 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
   head->addWidget(new QLabel(tr("IFF for Autolink"), this), 2, 0);
   head->addWidget(iff_, 2, 1);
   head->setColumnStretch(2, 1);
+  // The rows stay together at the top; the name and IFF boxes show their whole entries.
+  head->setRowStretch(3, 1);
+  for (QComboBox* box : {name_, iff_}) {
+    box->setMinimumContentsLength(static_cast<int>(team::Name.maxChars));
+    box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  }
 
   auto* middle = new QHBoxLayout;
   middle->addLayout(head, 1);
