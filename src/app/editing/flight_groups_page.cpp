@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
-#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -25,6 +24,7 @@
 #include "app/shell/editor_context.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
+#include "app/shell/window_memory.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_ops.h"
 #include "shell/error_check.h"
@@ -163,17 +163,8 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
   pages_->setMinimumWidth(PagesWidth);
 
   // The user sets the share of the list and the pages.
-  auto* split = new QSplitter(Qt::Horizontal, this);
-  split->setObjectName(QStringLiteral("FlightGroupSplitter"));
-  split->setChildrenCollapsible(false);
-  split->addWidget(left);
-  split->addWidget(pages_);
   // Both grow with the window: the list's lines are long, the pages' boxes hold long entries.
-  split->setStretchFactor(0, 1);
-  split->setStretchFactor(1, 1);
-  auto* h = new QHBoxLayout(this);
-  h->setContentsMargins(4, 4, 4, 4);
-  h->addWidget(split);
+  splitPage(this, QStringLiteral("FlightGroupSplitter"), left, pages_);
 
   // The list's own commands head its pop-up menu; the main window adds its file commands.
   QMenu* menu = list_->popupMenu();

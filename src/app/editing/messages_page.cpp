@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QSignalBlocker>
 #include <QSpinBox>
-#include <QSplitter>
 #include <QVBoxLayout>
 
 #include "app/editing/fg_widgets.h"
@@ -20,6 +19,7 @@
 #include "app/model/view_updater.h"
 #include "app/shell/prompter.h"
 #include "app/shell/text.h"
+#include "app/shell/window_memory.h"
 #include "editing/descriptions.h"
 #include "editing/messages.h"
 #include "editing/triggers.h"
@@ -130,16 +130,7 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, right);
   rv->addWidget(editor_);
 
-  auto* split = new QSplitter(Qt::Horizontal, this);
-  split->setObjectName(QStringLiteral("MessageSplitter"));
-  split->setChildrenCollapsible(false);
-  split->addWidget(left);
-  split->addWidget(right);
-  split->setStretchFactor(0, 1);
-  split->setStretchFactor(1, 1);
-  auto* h = new QHBoxLayout(this);
-  h->setContentsMargins(4, 4, 4, 4);
-  h->addWidget(split);
+  splitPage(this, QStringLiteral("MessageSplitter"), left, right);
 
   QMenu* menu = list_->popupMenu();
   auto add = [&](const QString& text, void (MessagesPage::*slot)()) {

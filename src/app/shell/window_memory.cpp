@@ -1,6 +1,7 @@
 #include "app/shell/window_memory.h"
 
 #include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QScreen>
 #include <QSplitter>
 #include <QWidget>
@@ -75,6 +76,20 @@ bool WindowMemory::remember(const QWidget* window, const QList<QSplitter*>& spli
   if (shell::writeSectionFile(iniPath_, shell::WindowsSection, values, &why)) return true;
   if (error) *error = QString::fromStdString(why);
   return false;
+}
+
+QSplitter* splitPage(QWidget* page, const QString& name, QWidget* left, QWidget* right) {
+  auto* split = new QSplitter(Qt::Horizontal, page);
+  split->setObjectName(name);
+  split->setChildrenCollapsible(false);
+  split->addWidget(left);
+  split->addWidget(right);
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 1);
+  auto* h = new QHBoxLayout(page);
+  h->setContentsMargins(4, 4, 4, 4);
+  h->addWidget(split);
+  return split;
 }
 
 }  // namespace app

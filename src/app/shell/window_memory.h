@@ -30,4 +30,8 @@ class WindowMemory {
   std::string iniPath_;
 };
 
+// Fills `page` with a splitter named `name` between a list (`left`) and its controls (`right`);
+// both grow with the page and the user sets their share, which WindowMemory keeps.
+QSplitter* splitPage(QWidget* page, const QString& name, QWidget* left, QWidget* right);
+
 }  // namespace app
