@@ -1,6 +1,6 @@
 #pragma once
 // The game's plain-text files (mission lists, sound lists, model slot lists): lines read with
-// any line end, written back with CR LF through a temporary file, and paths inside game folders
+// any line end, written back with CR LF through the safe save, and paths inside game folders
 // that came from Windows installs found in any letter case.
 
 #include <string>
@@ -20,14 +20,13 @@ std::string joinCrLf(const std::vector<std::string>& lines);
 // cannot be read.
 bool readTextFile(const std::string& path, std::string& text, std::string& error);
 bool readLines(const std::string& path, std::vector<std::string>& lines, std::string& error);
-// Writes through a temporary file that replaces the old one only when complete; on any error
-// the old file is left as it was and the message names the file.
+// Saves with model::saveFile: through a temporary file that replaces the old one only when
+// complete; on any error the old file is left as it was and the message names the file.
 bool writeTextFile(const std::string& path, std::string_view text, std::string& error);
 bool writeLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
 
-// Writes several files together: each goes to a temporary file beside it first, and the old
-// files are replaced only when every new one is complete on disk. On an error before that point
-// every old file is left as it was.
+// Writes several files together, all or none (model::saveFiles): when one cannot be written,
+// every file keeps its old content.
 bool writeTextFiles(const std::vector<std::pair<std::string, std::string>>& files,
                     std::string& error);
 
