@@ -164,4 +164,75 @@ TEST_F(LstCommand, AddKeepsProtectionsModesOwnersAndLinks) {
   }
 }
 
+// A list that is not single-byte text, or cannot be read, is an error naming the file: never an
+// empty list, never rewritten.
+TEST_F(LstCommand, ListsThatCannotBeReadAreErrors) {
+  const std::string list = dir / "Zyn/Train/imperial.lst";
+  const std::string old = readFile(list);
+  struct Case {
+    const char* name;
+    std::string bytes;  // empty: a folder stands in the list's place
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"UTF-16",
+       std::string("\xFF\xFE"
+                   "5\0\r\0\n\0",
+                   8),
+       "it is UTF-16 text"},
+      {"zero bytes", std::string("5\r\nI5.KRE\r\nF\0ve\r\n", 16), "byte 13 is a zero byte"},
+      {"a folder", "", "not a regular file"},
+  };
+  const std::string file = save();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    fs::remove_all(list);
+    if (c.bytes.empty())
+      fs::create_directory(list);
+    else
+      writeFile(list, c.bytes);
+    for (const char* command : {"lst ", "lst-add --backup --description x "}) {
+      const auto r = run(command + file);
+      EXPECT_EQ(r.status, 1);
+      EXPECT_EQ(r.out, "");
+      EXPECT_NE(r.err.find("\"" + list + "\""), std::string::npos) << r.err;
+      EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+    }
+    if (!c.bytes.empty()) {
+      EXPECT_EQ(readFile(list), c.bytes);
+    }
+    EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"), "1\r\nm1.kre\r\nOne\r\n");
+    EXPECT_FALSE(fs::exists(dir / "Zyn/Train/Mission.~ls"));
+  }
+  fs::remove_all(list);
+  writeFile(list, old);
+}
+
+TEST_F(LstCommand, AddRefusesTextsAListCannotHold) {
+  struct Case {
+    const char* name;
+    std::string missionFile, description, refusal;
+  };
+  const Case cases[] = {
+      {"line break in the description", "NEW.KRE", "two\nlines",
+       "The description \"two\nlines\" cannot be entered in a game list: it holds a line break."},
+      {"character outside the list's set", "NEW.KRE", "tick \u2713",
+       "The description \"tick \u2713\" cannot be entered in a game list: a game list cannot "
+       "hold \"\u2713\"."},
+      {"line break in the mission name", "NEW\n.KRE", "x",
+       "The mission file name \"NEW\n.KRE\" cannot be entered in a game list: it holds a line "
+       "break."},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const std::string file = dir / c.missionFile;
+    ASSERT_TRUE(model::saveMissionFile(mission, file).ok);
+    const auto r = run("lst-add '" + file + "' --backup --description '" + c.description + "'");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, c.refusal + "\n");
+    EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"), "1\r\nm1.kre\r\nOne\r\n");
+    EXPECT_FALSE(fs::exists(dir / "Zyn/Train/Mission.~ls"));
+  }
+}
+
 }  // namespace

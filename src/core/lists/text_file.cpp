@@ -29,10 +29,33 @@ std::string joinCrLf(const std::vector<std::string>& lines) {
   return out;
 }
 
+std::optional<std::string> notSingleByteText(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+    return "it is UTF-16 text, not single-byte text";
+  if (const std::size_t zero = bytes.find('\0'); zero != std::string_view::npos)
+    return "byte " + std::to_string(zero + 1) +
+           " is a zero byte, which single-byte text does not hold";
+  return std::nullopt;
+}
+
+bool parseListLines(std::string_view bytes, std::vector<std::string>& lines, std::string& why) {
+  if (const auto wrong = notSingleByteText(bytes)) {
+    why = *wrong;
+    return false;
+  }
+  lines = splitLines(bytes);
+  return true;
+}
+
 bool readTextFile(const std::string& path, std::string& text, std::string& error) {
   std::vector<std::uint8_t> data;
   if (!model::readWholeFile(path, data, error)) return false;
-  text.assign(data.begin(), data.end());
+  const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
+  if (const auto wrong = notSingleByteText(bytes)) {
+    error = "Cannot read \"" + path + "\" as a list: " + *wrong + ".";
+    return false;
+  }
+  text.assign(bytes);
   return true;
 }
 

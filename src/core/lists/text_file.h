@@ -3,6 +3,7 @@
 // any line end, written back with CR LF through the safe save, and paths inside game folders
 // that came from Windows installs found in any letter case.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,8 +17,15 @@ std::vector<std::string> splitLines(std::string_view text);
 // Every line followed by CR LF.
 std::string joinCrLf(const std::vector<std::string>& lines);
 
-// Reads a whole text file. False with a message when the file is missing, is a folder or
-// cannot be read.
+// Why bytes are not single-byte text as the game reads its lists (UTF-16 text, a zero byte);
+// nothing when they are.
+std::optional<std::string> notSingleByteText(std::string_view bytes);
+// The lines of a list file's bytes; false, with the reason, when they are not single-byte text.
+bool parseListLines(std::string_view bytes, std::vector<std::string>& lines, std::string& why);
+
+// Reads a whole text file. False with a message naming the file when it is missing, is a folder,
+// cannot be read or is not single-byte text (a list in UTF-16 would be read as an empty list and
+// written back broken).
 bool readTextFile(const std::string& path, std::string& text, std::string& error);
 bool readLines(const std::string& path, std::vector<std::string>& lines, std::string& error);
 // Saves with model::saveFile: through a temporary file that replaces the old one only when
