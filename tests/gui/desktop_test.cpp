@@ -7,7 +7,7 @@
 #include <gtest/gtest.h>
 
 #include "app/shell/help_page.h"
-#include "app/shell/icons.h"
+#include "app/base/icons.h"
 #include "editor_fixture.h"
 
 namespace {

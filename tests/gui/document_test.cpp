@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 #include "model/mission_file.h"
 
 using namespace model;

@@ -25,7 +25,7 @@
 #include "app/lists/wav_manager.h"
 #include "app/lists/wave_catalogue_window.h"
 #include "app/lists/wave_player.h"
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 #include "app/shell/about_box.h"
 #include "editor_fixture.h"
 #include "lists/model_slots.h"

@@ -24,7 +24,7 @@
 #include "app/map/map_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/error_list_window.h"
-#include "app/shell/notice_window.h"
+#include "app/base/notice_window.h"
 #include "app/shell/startup_dialog.h"
 #include "app/shell/text_block_memo.h"
 #include "editor_fixture.h"

@@ -7,7 +7,7 @@
 #include <iostream>
 
 #include "app/briefing/briefing_painter.h"
-#include "app/shell/text.h"
+#include "app/base/text.h"
 #include "briefing/playback.h"
 #include "briefing/preview.h"
 #include "model/mission_file.h"

@@ -6,7 +6,7 @@
 #include <cmath>
 
 #include "app/map/craft_painter.h"
-#include "app/shell/text.h"
+#include "app/base/text.h"
 #include "briefing/playback.h"
 #include "editing/descriptions.h"
 #include "model/colours.h"

@@ -11,8 +11,8 @@
 #include <QVBoxLayout>
 
 #include "app/editing/trigger_editor.h"
-#include "app/model/view_updater.h"
-#include "app/shell/text.h"
+#include "app/document/view_updater.h"
+#include "app/base/text.h"
 #include "editing/descriptions.h"
 #include "editing/triggers.h"
 #include "shell/vocabulary.h"

@@ -5,7 +5,7 @@
 // and from where (mother ship or hyperspace, and an alternative).
 
 #include "app/editing/fg_widgets.h"
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 
 class QCheckBox;
 class QComboBox;

@@ -16,8 +16,8 @@
 #include <QVBoxLayout>
 
 #include "app/editing/clip_store.h"
-#include "app/model/view_updater.h"
-#include "app/shell/text.h"
+#include "app/document/view_updater.h"
+#include "app/base/text.h"
 #include "editing/descriptions.h"
 #include "editing/orders.h"
 #include "editing/triggers.h"

@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "app/editing/fg_widgets.h"
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 
 class QCheckBox;
 class QComboBox;

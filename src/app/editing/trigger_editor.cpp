@@ -17,8 +17,8 @@
 
 #include "app/editing/clip_store.h"
 #include "app/editing/fg_widgets.h"
-#include "app/model/view_updater.h"
-#include "app/shell/text.h"
+#include "app/document/view_updater.h"
+#include "app/base/text.h"
 #include "editing/descriptions.h"
 #include "shell/vocabulary.h"
 

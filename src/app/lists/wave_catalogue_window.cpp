@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 
 #include "app/lists/wave_player.h"
-#include "app/shell/dialog_buttons.h"
-#include "app/shell/text.h"
+#include "app/base/dialog_buttons.h"
+#include "app/base/text.h"
 #include "lists/text_file.h"
 
 namespace app {

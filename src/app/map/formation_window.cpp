@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/map/formation_painter.h"
-#include "app/shell/text.h"
+#include "app/base/text.h"
 #include "map/formations.h"
 #include "shell/vocabulary.h"
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 #include "app/map/craft_painter.h"
-#include "app/shell/text.h"
+#include "app/base/text.h"
 #include "map/craft_icons.h"
 #include "map/palette.h"
 

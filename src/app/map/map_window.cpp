@@ -17,9 +17,9 @@
 #include <QVBoxLayout>
 
 #include "app/map/map_wp_window.h"
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/text.h"
+#include "app/document/mission_document.h"
+#include "app/document/editor_context.h"
+#include "app/base/text.h"
 #include "editing/descriptions.h"
 #include "map/palette.h"
 

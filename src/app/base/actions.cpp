@@ -1,4 +1,4 @@
-#include "app/shell/actions.h"
+#include "app/base/actions.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/shell/icons.h"
+#include "app/base/icons.h"
 
 namespace app {
 
