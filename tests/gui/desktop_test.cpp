@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell/help_page.h"
 #include "app/base/icons.h"
+#include "app/shell/help_page.h"
 #include "editor_fixture.h"
 
 namespace {

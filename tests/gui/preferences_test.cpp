@@ -21,8 +21,8 @@
 #include <optional>
 
 #include "app/base/folder_chooser_dialog.h"
-#include "app/shell/preferences_dialog.h"
 #include "app/base/prompter.h"
+#include "app/shell/preferences_dialog.h"
 #include "shell/settings.h"
 #include "shell/settings_file.h"
 #include "shell/vocabulary.h"

@@ -11,10 +11,10 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "app/document/mission_document.h"
-#include "app/document/editor_context.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "editing/flight_group_rules.h"
 
 namespace app {

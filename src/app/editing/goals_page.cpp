@@ -16,10 +16,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/editing/ship_list.h"
+#include "app/base/text.h"
 #include "app/document/mission_document.h"
 #include "app/document/view_updater.h"
-#include "app/base/text.h"
+#include "app/editing/ship_list.h"
 #include "editing/descriptions.h"
 #include "editing/goals.h"
 #include "model/colours.h"

@@ -11,11 +11,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/editing/fg_widgets.h"
-#include "app/document/view_updater.h"
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/document/view_updater.h"
+#include "app/editing/fg_widgets.h"
 #include "editing/descriptions.h"
 #include "editing/teams.h"
 #include "shell/vocabulary.h"

@@ -11,10 +11,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/document/view_updater.h"
 #include "app/base/icons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/document/view_updater.h"
 #include "editing/waypoints.h"
 #include "model/layouts.h"
 #include "shell/vocabulary.h"

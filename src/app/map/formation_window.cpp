@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/map/formation_painter.h"
 #include "app/base/text.h"
+#include "app/map/formation_painter.h"
 #include "map/formations.h"
 #include "shell/vocabulary.h"
 

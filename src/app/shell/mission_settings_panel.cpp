@@ -9,9 +9,9 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
+#include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "app/document/view_updater.h"
-#include "app/document/editor_context.h"
 
 namespace app {
 
