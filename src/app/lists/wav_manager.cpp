@@ -119,7 +119,10 @@ WavManager::~WavManager() = default;
 
 void WavManager::loadFor(model::Mission& m, const std::string& missionFile) {
   player_->setFile({});
-  m.sounds = file_.open(ctx_.settings, m.platformId, missionFile);
+  std::string error;
+  m.sounds = file_.open(ctx_.settings, m.platformId, missionFile, &error);
+  // A sound list that is there but cannot be read is left alone, and the user told why.
+  if (!error.empty()) ctx_.prompter.error(this, qs(error));
   shownMessage_ = -1;
   setActive(file_.active());
 }
