@@ -18,6 +18,7 @@
 
 #include <filesystem>
 
+#include "app/document/mission_document.h"
 #include "app/lists/battle_manager.h"
 #include "app/lists/load_by_list_window.h"
 #include "app/lists/lst_files_window.h"
@@ -25,7 +26,6 @@
 #include "app/lists/wav_manager.h"
 #include "app/lists/wave_catalogue_window.h"
 #include "app/lists/wave_player.h"
-#include "app/model/mission_document.h"
 #include "app/shell/about_box.h"
 #include "editor_fixture.h"
 #include "lists/model_slots.h"

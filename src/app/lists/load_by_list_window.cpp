@@ -7,9 +7,9 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/shell/dialog_buttons.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/dialog_buttons.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 #include "lists/text_file.h"
 #include "shell/settings_file.h"
 

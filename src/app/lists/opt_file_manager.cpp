@@ -14,9 +14,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/shell/folder_chooser_dialog.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/folder_chooser_dialog.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 #include "lists/text_file.h"
 #include "shell/paths.h"
 #include "shell/settings_file.h"
