@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 
 class QComboBox;
 class QLabel;
@@ -16,6 +16,8 @@ class QListWidget;
 class QPushButton;
 
 namespace app {
+
+class FieldBindings;
 
 class TeamsPage : public QWidget {
   Q_OBJECT
@@ -26,6 +28,7 @@ class TeamsPage : public QWidget {
   void setTeam(int team);
 
  private:
+  // What the bindings do not show: the caption, the buttons, the colours and the team names.
   void fill();
   void iffChosen(int iff);
   void linkByRadio();
@@ -33,7 +36,7 @@ class TeamsPage : public QWidget {
   const EditorContext& ctx_;
   MissionDocument& doc_;
   int team_ = 0;
-  bool filling_ = false;
+  FieldBindings* bindings_;
   QPushButton* prev_;
   QPushButton* next_;
   QLabel* nameLabel_;

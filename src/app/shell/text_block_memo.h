@@ -4,7 +4,7 @@
 
 #include <QPlainTextEdit>
 
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 
 namespace app {
 
@@ -40,7 +40,6 @@ class TextBlockMemo : public QPlainTextEdit {
   MissionDocument& doc_;
   MissionDocument::Block block_;
   int limit_ = 4095;
-  bool filling_ = false;
 };
 
 }  // namespace app
