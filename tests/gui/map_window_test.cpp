@@ -11,11 +11,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/prompter.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "app/map/map_window.h"
 #include "app/map/map_wp_window.h"
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/prompter.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
 

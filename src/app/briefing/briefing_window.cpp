@@ -29,12 +29,12 @@
 #include <cmath>
 #include <filesystem>
 
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 #include "app/briefing/briefing_painter.h"
 #include "app/briefing/briefing_preview.h"
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "briefing/editing.h"
 #include "briefing/preview.h"
 #include "editing/descriptions.h"

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "app/base/text.h"
 #include "app/map/craft_painter.h"
-#include "app/shell/text.h"
 #include "map/craft_icons.h"
 #include "map/palette.h"
 

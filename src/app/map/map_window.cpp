@@ -16,10 +16,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/base/text.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "app/map/map_wp_window.h"
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "map/palette.h"
 

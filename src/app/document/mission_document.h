@@ -140,24 +140,44 @@ class MissionDocument : public QObject {
   void patches(const QString& text, const std::vector<PatchSpec>& list,
                const QString& mergeKey = {});
 
+  // Typed field edits. `value` is brought into the field's declared range before it reaches a
+  // byte (an out-of-range number is clamped, never wrapped); `index` picks the element of an
+  // array field. One undo step; with a `mergeKey` it joins the previous edit of the same key.
   template <class T>
-  void setFlightGroupField(model::Field<T> f, T value, std::size_t index = 0,
+  void setField(RecordKind kind, const std::vector<int>& records, model::Field<T> f,
+                long long value, std::size_t index = 0, const QString& mergeKey = {}) {
+    patch(kind, records, f.at(index), encode(f.clamp(value)), mergeKey);
+  }
+  template <class T>
+  void setField(RecordKind kind, int record, model::Field<T> f, long long value,
+                std::size_t index = 0, const QString& mergeKey = {}) {
+    setField(kind, std::vector<int>{record}, f, value, index, mergeKey);
+  }
+  // Into every selected flight group / message.
+  template <class T>
+  void setFlightGroupField(model::Field<T> f, long long value, std::size_t index = 0,
                            const QString& mergeKey = {}) {
-    patch(RecordKind::FlightGroup, fgSel_.selected, f.at(index), encode(value), mergeKey);
+    setField(RecordKind::FlightGroup, fgSel_.selected, f, value, index, mergeKey);
+  }
+  template <class T>
+  void setMessageField(model::Field<T> f, long long value, std::size_t index = 0,
+                       const QString& mergeKey = {}) {
+    setField(RecordKind::Message, msgSel_.selected, f, value, index, mergeKey);
   }
   void setFlightGroupText(const model::TextField& f, const std::string& text,
                           const QString& mergeKey = {});
-  template <class T>
-  void setMessageField(model::Field<T> f, T value, std::size_t index = 0,
-                       const QString& mergeKey = {}) {
-    patch(RecordKind::Message, msgSel_.selected, f.at(index), encode(value), mergeKey);
-  }
   void setMessageText(const model::TextField& f, const std::string& text,
                       const QString& mergeKey = {});
+  // Several typed writes, each record its own value, as one undo step (a drag moving X and Y of
+  // eight craft): `setFields(tr("Move 8 craft"), {fieldWrite(kind, 3, fg::X, x), ...}, key)`.
   template <class T>
-  void setField(RecordKind kind, int record, model::Field<T> f, T value, std::size_t index = 0,
-                const QString& mergeKey = {}) {
-    patch(kind, {record}, f.at(index), encode(value), mergeKey);
+  static PatchSpec fieldWrite(RecordKind kind, int record, model::Field<T> f, long long value,
+                              std::size_t index = 0) {
+    return {kind, record, f.at(index), encode(f.clamp(value))};
+  }
+  void setFields(const QString& text, const std::vector<PatchSpec>& writes,
+                 const QString& mergeKey = {}) {
+    patches(text, writes, mergeKey);
   }
   void setText(RecordKind kind, int record, const model::TextField& f, const std::string& text,
                const QString& mergeKey = {});

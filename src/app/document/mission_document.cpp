@@ -1,4 +1,4 @@
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 
 #include <QUndoCommand>
 
