@@ -55,11 +55,8 @@ TEST_F(FieldBindingTest, TypingIntoDelayStoresSecondsByFive) {
     const char* shownAfter;
   };
   const Case cases[] = {
-      {"120", "120", 24, "120"},
-      {"62", "62", 12, "60"},
-      {"2000", "200", 40, "200"},
-      {"99999", "999", 199, "995"},
-      {"ab", "0", 0, "0"},
+      {"120", "120", 24, "120"},    {"62", "62", 12, "60"}, {"2000", "200", 40, "200"},
+      {"99999", "999", 199, "995"}, {"ab", "0", 0, "0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.typed);
@@ -71,7 +68,9 @@ TEST_F(FieldBindingTest, TypingIntoDelayStoresSecondsByFive) {
       EditorFixture::type(spin, QString(ch));
       if (ch.isDigit() && typed.size() < 3) typed += ch;
       // Never rewritten under the user's fingers.
-      if (!typed.isEmpty() && typed.toInt() <= 1000) EXPECT_EQ(spin->cleanText(), typed);
+      if (!typed.isEmpty()) {
+        EXPECT_EQ(spin->cleanText(), typed);
+      }
     }
     EXPECT_EQ(spin->cleanText(), QString::fromLatin1(c.shownWhileTyping));
     EXPECT_EQ(doc.mission().messages[0].get(msg::Delay), c.stored);
@@ -128,7 +127,7 @@ TEST_F(FieldBindingTest, RefillsOnlyWhenTheFieldOfTheShownRecordChanges) {
     spin->setValue(99);
   };
   stale();
-  doc.setField(app::RecordKind::FlightGroup, 0, fg::AiRank, 3);  // another field
+  doc.setField(app::RecordKind::FlightGroup, 0, fg::AiRank, 3);       // another field
   doc.setField(app::RecordKind::FlightGroup, 1, fg::GlobalGroup, 4);  // another record
   EXPECT_EQ(spin->value(), 99);
   doc.setField(app::RecordKind::FlightGroup, 0, fg::GlobalGroup, 5);

@@ -8,82 +8,8 @@
 #include <algorithm>
 
 #include "app/base/text.h"
-#include "app/document/view_updater.h"
 
 namespace app {
-
-void showIndex(QComboBox* box, int index) {
-  const QSignalBlocker block(box);
-  const bool inTable = index >= 0 && index < box->count();
-  box->setCurrentIndex(inTable ? index : -1);
-  // A value the table has no entry for shows as its number and stays until the user picks one.
-  box->setPlaceholderText(inTable || index < 0 ? QString() : QString::number(index));
-}
-
-// ---- Records -------------------------------------------------------------------------------
-
-BoundRecords selectedFlightGroups(const MissionDocument& doc) {
-  BoundRecords r;
-  r.kind = RecordKind::FlightGroup;
-  r.written = [&doc] { return doc.selectedFlightGroups(); };
-  r.shown = [&doc] {
-    const int c = doc.currentFlightGroup();
-    return c >= 0 && c < doc.recordCount(RecordKind::FlightGroup) ? c : -1;
-  };
-  return r;
-}
-
-BoundRecords selectedMessages(const MissionDocument& doc) {
-  BoundRecords r;
-  r.kind = RecordKind::Message;
-  r.written = [&doc] { return doc.selectedMessages(); };
-  r.shown = [&doc] {
-    const int c = doc.currentMessage();
-    return c >= 0 && c < doc.recordCount(RecordKind::Message) ? c : -1;
-  };
-  return r;
-}
-
-BoundRecords oneRecord(RecordKind kind, std::function<int()> which) {
-  BoundRecords r;
-  r.kind = kind;
-  r.shown = std::move(which);
-  r.written = [shown = r.shown] { return std::vector<int>{shown()}; };
-  return r;
-}
-
-BoundRecords shownOnly(BoundRecords r) {
-  r.written = [shown = r.shown] {
-    const int i = shown();
-    return i >= 0 ? std::vector<int>{i} : std::vector<int>{};
-  };
-  return r;
-}
-
-BoundRecords nestedAt(BoundRecords r, std::function<std::size_t()> base) {
-  r.base = std::move(base);
-  return r;
-}
-
-BoundRecords ofKind(BoundRecords r, RecordKind kind) {
-  r.kind = kind;
-  return r;
-}
-
-// ---- Conversions ---------------------------------------------------------------------------
-
-Conversion scaled(int factor) {
-  return {[factor](long long s) { return s * factor; },
-          [factor](long long v) { return v / factor; }};
-}
-
-Conversion shifted(int by) {
-  return {[by](long long s) { return s + by; }, [by](long long v) { return v - by; }};
-}
-
-Conversion lowByte(int by) {
-  return {[by](long long s) { return s + by; }, [by](long long v) { return (v - by) & 0xFF; }};
-}
 
 namespace {
 
@@ -448,10 +374,13 @@ void FieldBinding::refill(bool changed) {
     if ((storeText_ ? storeText_(shownNow) : toFile(shownNow)) == *stored) return;
     const QString text = showText_ ? showText_(*stored) : fromFile(*stored);
     const QSignalBlocker block(w);
+    // A stored text longer than what may be typed is shown whole.
+    QLineEdit* edit = box ? box->lineEdit() : static_cast<QLineEdit*>(w);
+    if (edit && edit->maxLength() < text.size()) edit->setMaxLength(static_cast<int>(text.size()));
     if (box)
       box->setEditText(text);
     else
-      static_cast<QLineEdit*>(w)->setText(text);
+      edit->setText(text);
     return;
   }
 
@@ -576,7 +505,8 @@ void FieldBinding::commitFlags() {
 void FieldBinding::commitTyped() {
   typing_ = false;
   auto* edit = static_cast<QLineEdit*>(control_.data());
-  const TypedValue t = parser_ ? parser_(edit->text()) : parseWhole(edit->text());
+  const QString typed = edit->text();
+  const TypedValue t = parser_ ? parser_(typed) : parseWhole(typed);
   if (t.kind == TypedValue::Value) {
     const long long stored = conv_.store ? conv_.store(t.value) : t.value;
     if (stored >= number_.min && stored <= number_.max) return commitNumber(t.value);
@@ -585,70 +515,11 @@ void FieldBinding::commitTyped() {
   // so that the focus leaving for a message box does not judge the same text twice.
   refill();
   if (t.kind == TypedValue::Nothing || !refused_) return;
-  refused_(t.kind == TypedValue::Refused
-               ? t.message
-               : tr("%1 is not a value between %2 and %3")
-                     .arg(edit->text().isEmpty() ? QString::number(t.value) : edit->text())
-                     .arg(toShown(number_.min))
-                     .arg(toShown(number_.max)));
-}
-
-// ---- FieldBindings -------------------------------------------------------------------------
-
-FieldBindings::FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords records)
-    : QObject(view), doc_(doc), records_(std::move(records)) {
-  new ViewUpdater(
-      view, doc_, WholeMission, [this](Changes t, const ChangeSet& c) { onChanged(t, c); },
-      /*deferWhileHidden=*/true);
-}
-
-FieldBinding& FieldBindings::add(FieldBinding::Control type, QWidget* control,
-                                 FieldBinding::Number n) {
-  return keep(std::make_unique<FieldBinding>(doc_, records_, type, control, std::move(n), this));
-}
-
-FieldBinding& FieldBindings::keep(std::unique_ptr<FieldBinding> b) {
-  bindings_.push_back(b.release());  // owned by this object as its Qt child
-  return *bindings_.back();
-}
-
-FieldBinding& FieldBindings::bind(QLineEdit* edit, const model::TextField& f) {
-  return keep(std::make_unique<FieldBinding>(doc_, records_, FieldBinding::Control::Text, edit, f,
-                                             this));
-}
-
-FieldBinding& FieldBindings::bind(QComboBox* box, const model::TextField& f) {
-  return keep(std::make_unique<FieldBinding>(doc_, records_, FieldBinding::Control::ComboText,
-                                             box, f, this));
-}
-
-FieldBinding& FieldBindings::bindValue(QCheckBox* box, std::string_view name) {
-  return add(FieldBinding::Control::Check, box, FieldBinding::Number{name, 0, 0, 1, 0, 1, {}, {}});
-}
-
-FieldBinding& FieldBindings::bindValue(QComboBox* box, std::string_view name) {
-  return add(FieldBinding::Control::Combo, box,
-             FieldBinding::Number{name, 0, 0, 1, 0, 0xFFFF, {}, {}});
-}
-
-void FieldBindings::refill() {
-  for (FieldBinding* b : bindings_) b->refill();
-}
-
-void FieldBindings::refill(QWidget* control) {
-  for (FieldBinding* b : bindings_)
-    if (b->control() == control) b->refill();
-}
-
-void FieldBindings::onChanged(Changes topics, const ChangeSet& c) {
-  // Another record shown or another selection written to: every value again.
-  const bool selection = topics & Selection;
-  for (FieldBinding* b : bindings_) {
-    if (b->concerns(c))
-      b->refill(/*changed=*/true);
-    else if (selection)
-      b->refill();
-  }
+  refused_(t.kind == TypedValue::Refused ? t.message
+                                         : tr("%1 is not a value between %2 and %3")
+                                               .arg(typed.trimmed())
+                                               .arg(toShown(number_.min))
+                                               .arg(toShown(number_.max)));
 }
 
 }  // namespace app

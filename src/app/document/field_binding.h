@@ -217,31 +217,28 @@ class FieldBinding : public QObject {
 class FieldBindings : public QObject {
   Q_OBJECT
  public:
-  // `view` is the page: while it is hidden inside a shown window (a background tab) changes are
-  // gathered and shown once when it comes into view.
-  FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords records);
+  // `view` is the page; with `deferWhileHidden`, while it is hidden inside a shown window (a
+  // background tab) changes are gathered and shown once when it comes into view.
+  FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords records,
+                bool deferWhileHidden = false);
 
   template <class T>
   FieldBinding& bind(QComboBox* box, model::Field<T> f) {
-    return add(FieldBinding::Control::Combo, box,
-               FieldBinding::number(f));
+    return add(FieldBinding::Control::Combo, box, FieldBinding::number(f));
   }
   template <class T>
   FieldBinding& bind(QSpinBox* spin, model::Field<T> f) {
-    return add(FieldBinding::Control::Spin, spin,
-               FieldBinding::number(f));
+    return add(FieldBinding::Control::Spin, spin, FieldBinding::number(f));
   }
   template <class T>
   FieldBinding& bind(QCheckBox* box, model::Field<T> f) {
-    return add(FieldBinding::Control::Check, box,
-               FieldBinding::number(f));
+    return add(FieldBinding::Control::Check, box, FieldBinding::number(f));
   }
   // Item i of a multi-selection list selected <-> element i of the field not 0; a commit writes
   // every item's element.
   template <class T>
   FieldBinding& bind(QListWidget* list, model::Field<T> flags) {
-    return add(FieldBinding::Control::Flags, list,
-               FieldBinding::number(flags));
+    return add(FieldBinding::Control::Flags, list, FieldBinding::number(flags));
   }
   // Radio buttons: button i checked <-> value i (a larger value checks the last button).
   template <class T>
@@ -252,8 +249,7 @@ class FieldBindings : public QObject {
   // A plain edit box holding a number, judged when editing ends.
   template <class T>
   FieldBinding& bindNumberText(QLineEdit* edit, model::Field<T> f) {
-    return add(FieldBinding::Control::NumberText, edit,
-               FieldBinding::number(f));
+    return add(FieldBinding::Control::NumberText, edit, FieldBinding::number(f));
   }
   FieldBinding& bind(QLineEdit* edit, const model::TextField& f);
   // A value that is no field of the records (the in-memory auto-link flag): the binding shows

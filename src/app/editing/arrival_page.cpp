@@ -21,8 +21,8 @@ namespace app {
 namespace fg = model::fg;
 using model::u8;
 
-MotherShipChoice motherShipChoice(FlightGroupTab* tab, FieldBindings& bindings, const QString& title,
-                                  const char* motherName, const char* hypName,
+MotherShipChoice motherShipChoice(FlightGroupTab* tab, FieldBindings& bindings,
+                                  const QString& title, const char* motherName, const char* hypName,
                                   const char* boxName, model::Field<u8> via,
                                   model::Field<u8> ship) {
   MotherShipChoice c;
@@ -111,9 +111,9 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
   {
     via_ = motherShipChoice(this, *bindings_, tr("Via:"), "ArrMotherRadio", "ArrHypRadio",
                             "ArrMotherBox", fg::ArriveViaMothership, fg::ArrivalMothership);
-    alt_ = motherShipChoice(this, *bindings_, tr("Alternative"), "ArrAltMotherRadio",
-                            "ArrAltHypRadio", "ArrAltmotherBox", fg::AltArriveViaMothership,
-                            fg::AltArrivalMothership);
+    alt_ =
+        motherShipChoice(this, *bindings_, tr("Alternative"), "ArrAltMotherRadio", "ArrAltHypRadio",
+                         "ArrAltmotherBox", fg::AltArriveViaMothership, fg::AltArrivalMothership);
     top->addWidget(via_.group);
     top->addWidget(alt_.group);
   }
@@ -122,8 +122,8 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
   top->addWidget(ifPlayer_);
   top->addStretch(1);
 
-  for (auto [edit, field] : {std::pair{minutes_, fg::ArrivalDelayMinutes},
-                             std::pair{seconds_, fg::ArrivalDelaySeconds}})
+  for (auto [edit, field] :
+       {std::pair{minutes_, fg::ArrivalDelayMinutes}, std::pair{seconds_, fg::ArrivalDelaySeconds}})
     bindings_->bindNumberText(edit, field).parses(typedDelay).onRefused([this](const QString& m) {
       reportBadNumber(m);
     });

@@ -48,8 +48,8 @@ class ArrivalPage : public FlightGroupTab {
 
 // Builds one mother-ship group on `tab` (object names of the two radios and the box given),
 // bound to `via` and `ship` of the selected flight groups.
-MotherShipChoice motherShipChoice(FlightGroupTab* tab, FieldBindings& bindings, const QString& title,
-                                  const char* motherName, const char* hypName,
+MotherShipChoice motherShipChoice(FlightGroupTab* tab, FieldBindings& bindings,
+                                  const QString& title, const char* motherName, const char* hypName,
                                   const char* boxName, model::Field<model::u8> via,
                                   model::Field<model::u8> ship);
 // The flight-group names in the picker, enabled while the group comes via its mother ship.

@@ -133,6 +133,9 @@ void FlightGroupTab::fill() {
   else
     clearValues();
   setEnabled(any);
+  // The bindings then follow the document by themselves.
+  if (!filled_) bindings_->refill();
+  filled_ = true;
 }
 
 void FlightGroupTab::clearValues() {

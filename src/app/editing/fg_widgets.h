@@ -106,6 +106,7 @@ class FlightGroupTab : public QWidget {
 
  private:
   Prompter& prompter_;
+  bool filled_ = false;
 };
 
 }  // namespace app

@@ -128,13 +128,14 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
   // The shown team's shown goal set, and the strings of that set.
   const auto team = [this] { return team_; };
   bindings_ = new FieldBindings(
-      this, doc_, nestedAt(oneRecord(RecordKind::GlobalGoal, team), [this] {
-        return model::globalgoal::EntryAt[static_cast<std::size_t>(set_)];
-      }));
+      this, doc_,
+      nestedAt(oneRecord(RecordKind::GlobalGoal, team),
+               [this] { return model::globalgoal::EntryAt[static_cast<std::size_t>(set_)]; }),
+      /*deferWhileHidden=*/true);
   bindings_->bind(points_, model::ggentry::Points).convert(scaled(PointsStep));
-  const BoundRecords strings =
-      nestedAt(oneRecord(RecordKind::GlobalGoalStrings, team),
-               [this] { return ggs::text(static_cast<std::size_t>(set_), 0, 0).offset; });
+  const BoundRecords strings = nestedAt(oneRecord(RecordKind::GlobalGoalStrings, team), [this] {
+    return ggs::text(static_cast<std::size_t>(set_), 0, 0).offset;
+  });
   for (std::size_t t = 0; t < 4; ++t)
     for (std::size_t k = 0; k < 3; ++k)
       bindings_->bind(strings_[t][k], ggs::text(0, t, k))

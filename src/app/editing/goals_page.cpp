@@ -188,9 +188,8 @@ GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
 
 void GoalsPage::bindFields() {
   // The current goal of every selected flight group.
-  const BoundRecords goal = nestedAt(bindings_->records(), [this] {
-    return model::fg::goalAt(static_cast<std::size_t>(goal_));
-  });
+  const BoundRecords goal = nestedAt(
+      bindings_->records(), [this] { return model::fg::goalAt(static_cast<std::size_t>(goal_)); });
   FieldBindings& b = *bindings_;
   for (auto [box, field] : {std::pair{percent_, gl::Amount}, std::pair{must_, gl::Argument},
                             std::pair{cond_, gl::Condition}})
@@ -204,11 +203,13 @@ void GoalsPage::bindFields() {
       .undoText(tr("Goal points"));
   b.bind(static_cast<QSpinBox*>(time_), gl::GoalTime).records(goal).undoText(tr("Goal time"));
   // The user strings belong to the current flight group alone, whatever else is selected.
-  const BoundRecords strings =
-      nestedAt(ofKind(shownOnly(bindings_->records()), RecordKind::FlightGroupGoalStrings),
-               [this] { return model::fggoalstrings::text(static_cast<std::size_t>(goal_), 0).offset; });
+  const BoundRecords strings = nestedAt(
+      ofKind(shownOnly(bindings_->records()), RecordKind::FlightGroupGoalStrings),
+      [this] { return model::fggoalstrings::text(static_cast<std::size_t>(goal_), 0).offset; });
   for (std::size_t k = 0; k < strings_.size(); ++k)
-    b.bind(strings_[k], model::fggoalstrings::text(0, k)).records(strings).undoText(tr("Goal string"));
+    b.bind(strings_[k], model::fggoalstrings::text(0, k))
+        .records(strings)
+        .undoText(tr("Goal string"));
 }
 
 void GoalsPage::showEvent(QShowEvent* e) {

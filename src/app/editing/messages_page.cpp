@@ -163,9 +163,8 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   // The text belongs to the current message only; a leading "1", "2" or "3" is not shown.
   bindings_->bind(text_, msg::Text)
       .records(shownOnly(bindings_->records()))
-      .showsText([](const std::string& stored) {
-        return fromFile(editing::shownMessageText(stored));
-      })
+      .showsText(
+          [](const std::string& stored) { return fromFile(editing::shownMessageText(stored)); })
       .undoText(tr("Edit message text"));
   bindings_->bind(colour_, msg::Color)
       .convert({[](long long c) { return c - '0'; }, [](long long i) { return i + '0'; }})
@@ -208,9 +207,8 @@ void MessagesPage::rebuildList() {
 void MessagesPage::showDetails() {
   const model::Mission& m = doc_.mission();
   const auto i = static_cast<std::size_t>(doc_.currentMessage());
-  const char colourChar =
-      static_cast<char>((i < m.messages.size() ? m.messages[i] : doc_.newMessageTemplate())
-                            .get(msg::Color));
+  const char colourChar = static_cast<char>(
+      (i < m.messages.size() ? m.messages[i] : doc_.newMessageTemplate()).get(msg::Color));
   {
     QPalette p = text_->palette();
     p.setColor(QPalette::Text, toQColor(model::messageColour(colourChar)));

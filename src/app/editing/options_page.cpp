@@ -155,7 +155,8 @@ void OptionsPage::bindFields() {
             packed.push_back(current().get(WeaponFields[i], k));
           std::vector<bool> on(static_cast<std::size_t>(weapons_[i]->count()), false);
           for (int r : editing::unpackOptions(packed))
-            if (r >= 0 && static_cast<std::size_t>(r) < on.size()) on[static_cast<std::size_t>(r)] = true;
+            if (r >= 0 && static_cast<std::size_t>(r) < on.size())
+              on[static_cast<std::size_t>(r)] = true;
           return on;
         })
         .onCommitFlags([this, i](const std::vector<bool>& sel) { weaponsChosen(i, sel); });
@@ -165,9 +166,7 @@ void OptionsPage::bindFields() {
   b.bind(rowShip_, fg::OptionalCraft).element(row).onCommit([this](long long t) {
     rowCraftChosen(int(t));
   });
-  b.bind(static_cast<QSpinBox*>(rowCount_), fg::OptionalCraftCount)
-      .element(row)
-      .convert(lowByte());
+  b.bind(static_cast<QSpinBox*>(rowCount_), fg::OptionalCraftCount).element(row).convert(lowByte());
   b.bind(static_cast<QSpinBox*>(rowWaves_), fg::OptionalCraftWaves)
       .element(row)
       .convert(lowByte(1));
@@ -180,7 +179,7 @@ void OptionsPage::doFill() {
   const auto teams = editing::teamNameList(m);
   for (std::size_t t = 0; t < 4; ++t) cmdLab_[t]->setText(fromFile(entry(teams, t)));
   const std::string_view lists[3] = {shell::tables::Missiles, shell::tables::Beams,
-                                   shell::tables::Counters};
+                                     shell::tables::Counters};
   for (std::size_t i = 0; i < 3; ++i)
     if (setListItems(weapons_[i], withoutFirst(vocab_.table(lists[i]))))
       bindings_->refill(weapons_[i]);

@@ -242,8 +242,8 @@ OrdersPage::OrdersPage(const EditorContext& context, QWidget* parent)
 void OrdersPage::bindFields() {
   // The edited order of every selected flight group.
   FieldBindings& b = *bindings_;
-  b.records() = nestedAt(b.records(),
-                         [this] { return fg::orderAt(static_cast<std::size_t>(order_)); });
+  b.records() =
+      nestedAt(b.records(), [this] { return fg::orderAt(static_cast<std::size_t>(order_)); });
   b.bind(orderBox_, od::Command);
   b.bind(throttle_, od::Throttle);
   b.bind(speed_, od::Speed);
@@ -341,14 +341,13 @@ void OrdersPage::fillEditing() {
   if (captions.p2) p2Lab_->setText(QString::fromStdString(*captions.p2));
   // Each target box lists the targets of its type.
   for (std::size_t n = 0; n < 4; ++n)
-    setBoundItems(index_[n], editing::targetItems(doc_.mission(), vocab_,
-                                                  model::get(o, od::TargetType[n])));
+    setBoundItems(index_[n],
+                  editing::targetItems(doc_.mission(), vocab_, model::get(o, od::TargetType[n])));
   priLab_->setVisible(editing::plusVisible(model::get(o, od::Target1Or2)));
   secLab_->setVisible(editing::plusVisible(model::get(o, od::Target3Or4)));
   // Room for the characters the stored description leaves.
   const std::string stored = model::getText(o, od::Description);
-  description_->lineEdit()->setMaxLength(
-      static_cast<int>(editing::descriptionRoom(stored.size())));
+  description_->lineEdit()->setMaxLength(static_cast<int>(editing::descriptionRoom(stored.size())));
   description_->setEnabled(
       editing::descriptionEnabled(static_cast<std::size_t>(order_), g.get(fg::PlayerNumber)));
   unknowns_->setText(QString::fromStdString(editing::orderUnknownsText(o)));

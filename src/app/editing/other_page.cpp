@@ -13,8 +13,8 @@
 #include "app/document/mission_document.h"
 #include "app/editing/trigger_editor.h"
 #include "app/editing/unknowns_dialog.h"
-#include "editing/unknowns.h"
 #include "editing/triggers.h"
+#include "editing/unknowns.h"
 #include "shell/vocabulary.h"
 
 namespace app {

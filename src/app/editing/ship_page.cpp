@@ -214,8 +214,6 @@ void ShipPage::bindFields() {
   b.bind(random_, fg::RandomSpecialCraft);
   // What follows a value the bindings show or write.
   connect(player_, &QComboBox::currentIndexChanged, this, &ShipPage::playerChosen);
-  connect(special_, &QSpinBox::valueChanged, this, &ShipPage::showSpecialCargo);
-  connect(random_, &QCheckBox::toggled, this, &ShipPage::showSpecialCargo);
 }
 
 void ShipPage::viewFormations() {
@@ -263,9 +261,11 @@ void ShipPage::doFill() {
 }
 
 void ShipPage::showSpecialCargo() {
-  const bool random = random_->isChecked();
-  const int count = doc_.mission().flightGroups.empty() ? 0 : current().get(fg::CraftCount);
-  const bool inGroup = special_->value() <= count;
+  if (quiet()) return;
+  // From the group, not the boxes: the bindings may show it only after this.
+  const model::FlightGroup& g = current();
+  const bool random = g.get(fg::RandomSpecialCraft) != 0;
+  const bool inGroup = g.get(fg::SpecialCraft) < g.get(fg::CraftCount);
   specCargo_->setVisible(inGroup || random);
   notInFg_->setVisible(!(inGroup || random));
   special_->setEnabled(!random);

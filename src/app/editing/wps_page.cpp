@@ -4,9 +4,9 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
@@ -109,12 +109,10 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
     emit mapRequested();
   });
 
-  km_->setItemDelegate(new CellCommit(km_, [this](int r, int c, const QString& t) {
-    kmEdited(r, c, t);
-  }));
-  raw_->setItemDelegate(new CellCommit(raw_, [this](int r, int c, const QString& t) {
-    rawEdited(r, c, t);
-  }));
+  km_->setItemDelegate(
+      new CellCommit(km_, [this](int r, int c, const QString& t) { kmEdited(r, c, t); }));
+  raw_->setItemDelegate(
+      new CellCommit(raw_, [this](int r, int c, const QString& t) { rawEdited(r, c, t); }));
   connect(threeDec_, &QCheckBox::toggled, this, [this] { fill(); });
   connect(brfPoints_, &QPushButton::clicked, this, &WpsPage::setBriefingPoints);
   connect(enabled_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
