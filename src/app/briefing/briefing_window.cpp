@@ -60,9 +60,6 @@ QString twoDecimals(double v) {
 
 const int Increments[] = {1, 5, 10, 20, 100};
 
-// The document's sub-item of the briefing editor's current instruction.
-constexpr const char* BriefingInstruction = "briefingInstruction";
-
 }  // namespace
 
 BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment env,
@@ -419,7 +416,6 @@ QWidget* BriefingWindow::buildListPage() {
   connect(instructions_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (filling_ || row < 0) return;
     selected_ = row;
-    doc_.setSubItem(BriefingInstruction, row);
     fillCurrentInstruction();
     updateActions();
   });
@@ -804,7 +800,6 @@ void BriefingWindow::updateActions() {
 void BriefingWindow::selectInstruction(int position) {
   if (position < 0 || position >= static_cast<int>(list_.size())) return;
   selected_ = position;
-  doc_.setSubItem(BriefingInstruction, position);
   filling_ = true;
   instructions_->setCurrentRow(position);
   filling_ = false;

@@ -618,7 +618,7 @@ void MapWindow::setCurrent(int fg, bool centre) {
 }
 
 int MapWindow::currentPoint() const {
-  return doc_.subItem(subitem::Point);
+  return doc_.currentPoint();
 }
 
 // ---- View -------------------------------------------------------------------------------------
@@ -782,7 +782,7 @@ void MapWindow::mousePress(QMouseEvent* e) {
   const auto hit = map::hitTest(state_, doc_.mission(), at.x(), at.y());
   if (hit && hit->point == Start1 && state_.toggles.lockStart1) {
     setCurrent(hit->flightGroup, false);
-    doc_.setSubItem(subitem::Point, static_cast<int>(Start1));
+    doc_.setCurrentPoint(static_cast<int>(Start1));
     canvas_->writeNote(QPoint(int(at.x()) + 15, int(at.y()) - 10), QStringLiteral("Locked!"),
                        QColor(255, 255, 0));
     lockedNote_ = true;
@@ -840,7 +840,7 @@ void MapWindow::startDrag(int fg, std::size_t point) {
   } else {
     setCurrent(fg, false);
   }
-  doc_.setSubItem(subitem::Point, static_cast<int>(point));
+  doc_.setCurrentPoint(static_cast<int>(point));
   doc_.beginTransaction(QStringLiteral("map-drag"));
   drag_ = d;
   canvas_->rebuildCache();
@@ -906,7 +906,7 @@ void MapWindow::placeFromPalette(int slot) {
   state_.shown.resize(doc_.mission().flightGroups.size(), true);
   state_.shown[fg] = true;
   setCurrent(fg, false);
-  doc_.setSubItem(subitem::Point, static_cast<int>(Start1));
+  doc_.setCurrentPoint(static_cast<int>(Start1));
   Drag d;
   d.point = Start1;
   d.primary = fg;
@@ -1041,7 +1041,7 @@ void MapWindow::deleteCurrent() {
   state_.shown.resize(count, true);
   state_.shown[now] = true;
   setCurrent(now, false);
-  doc_.setSubItem(subitem::Point, static_cast<int>(Start1));
+  doc_.setCurrentPoint(static_cast<int>(Start1));
   refillLists();
   redraw();
 }
