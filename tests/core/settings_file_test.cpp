@@ -388,6 +388,64 @@ TEST(SettingsFile, BrokenUtf16IsRefusedWithAMessageAndNotOverwritten) {
   EXPECT_EQ(readFile(path), broken);
 }
 
+// Files as other tools leave them: every save keeps their form and reads back the same settings,
+// the first save and the next.
+TEST(SettingsFile, OddFilesSaveAndReadBackTheSameSettings) {
+  TempDir dir;
+  const std::string path = dir / "ZynED.ini";
+  const std::string bom = "\xEF\xBB\xBF";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::string kept;  // what every save keeps at the start of the file
+    const char* game;  // the game folder the file holds
+  };
+  const Case cases[] = {
+      {"byte order mark", bom + "[Directories]\r\nZyn=/g\r\n", bom + "[Directories]\r\n", "/g"},
+      {"doubled byte order mark", bom + bom + "[Directories]\nZyn=/g\n",
+       bom + bom + "[Directories]\n", "/g"},
+      {"byte order mark and a zero byte",
+       bom + std::string("\0\r\n[Directories]\r\nZyn=/g\r\n", 24), bom + std::string("\0\r\n", 3),
+       "/g"},
+      {"one zero byte", std::string(1, '\0'), std::string("\0\n", 2), "Undefined"},
+      {"lone CR line ends", "[Directories]\rZyn=/g\r", "[Directories]\rZyn=/other\r", "/g"},
+      {"UTF-16", utf16("[Directories]\r\nZyn=/g\r\n", true, false),
+       utf16("[Directories]\r\nZyn=/other\r\n", true, false), "/g"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    writeFile(path, c.bytes);
+    std::string error;
+    Settings s = shell::readSettings(path, nullptr, &error);
+    EXPECT_EQ(s.gameDirectory, c.game);
+    EXPECT_EQ(error, "");
+    s.gameDirectory = "/other";
+    for (int save = 1; save <= 2; ++save) {
+      s.zoomSpeed = 10 + save;
+      ASSERT_TRUE(shell::writeSettings(path, s, &error)) << error;
+      EXPECT_TRUE(readFile(path).starts_with(c.kept)) << save;
+      EXPECT_TRUE(shell::sameSettings(s, shell::readSettings(path, nullptr, &error))) << save;
+      EXPECT_EQ(error, "");
+    }
+  }
+}
+
+TEST(SettingsFile, ASaveThatWouldNotReadBackKeepsTheOldFile) {
+  TempDir dir;
+  const std::string path = dir / "ZynED.ini";
+  writeFile(path, "[Directories]\nZyn=/g\n");
+  Settings s;
+  s.gameDirectory = "/two\nlines";
+  std::string error;
+  EXPECT_FALSE(shell::writeSettings(path, s, &error));
+  EXPECT_NE(error.find("would not read back the same (Directories.Zyn"), std::string::npos)
+      << error;
+  EXPECT_EQ(readFile(path), "[Directories]\nZyn=/g\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
 TEST(SettingsDerived, ExpansionFolderInAnyCase) {
   TempDir dir;
   Settings s;
