@@ -593,6 +593,53 @@ TEST(SettingsCli, AnUnreadableSettingsFileIsRefusedWithAMessage) {
   EXPECT_NE(run.err.find("UTF-16"), std::string::npos) << run.err;
 }
 
+TEST(SettingsCli, SetChangesSeveralKeysKeepingTheRestOfTheFile) {
+  TempDir dir;
+  writeFile(dir / "ZynED.ini", "; mine\r\n[Directories]\r\nZyn=/old\r\n[Windows]\r\nMap=1\r\n");
+  const CliRun run = runCli("", "settings --config-dir '" + dir.str() +
+                                    "' --set directories.zyn=/new/game --set=Map.ZoomSpeed=12 "
+                                    "--set 'Options.Autolink=0'");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Directories.Zyn=/new/game\n"), std::string::npos) << run.out;
+  const Settings s = shell::readSettings(dir / "ZynED.ini");
+  EXPECT_EQ(s.gameDirectory, "/new/game");
+  EXPECT_EQ(s.zoomSpeed, 12);
+  EXPECT_FALSE(s.autoLink);
+  const std::string text = readFile(dir / "ZynED.ini");
+  EXPECT_TRUE(text.starts_with("; mine\r\n[Directories]\r\n")) << text;
+  EXPECT_NE(text.find("[Windows]\r\nMap=1\r\n"), std::string::npos) << text;
+  EXPECT_EQ(runCli("", "settings --config-dir '" + dir.str() + "' --set Map.ZoomSpeed").status, 2);
+}
+
+// Every refused key and value is named, and one refusal writes nothing.
+TEST(SettingsCli, SetRefusesUnknownKeysAndValuesTheReaderWouldNotKeep) {
+  TempDir dir;
+  const std::string old = "[Directories]\nZyn=/old\n";
+  writeFile(dir / "ZynED.ini", old);
+  const std::pair<const char*, const char*> refusals[] = {
+      {"Map.Nothing=1", "\"Map.Nothing\" is no setting."},
+      {"Derived.ModelDirectory=/x", "\"Derived.ModelDirectory\" is no setting."},
+      {"Zyn=/x", "\"Zyn\" is no setting."},
+      {"Directories.Wave=a\nb", "Directories.Wave=a\nb: the value holds a line break."},
+      {"Options.UseWiz=yes", "Options.UseWiz=yes: the value is neither 1 nor 0."},
+      {"Options.DefaultShip=x", "Options.DefaultShip=x: the value is no whole number."},
+      {"Options.DefaultShip=256", "Options.DefaultShip=256: the value is outside 0 to 255."},
+      {"Map.ZoomSpeed=4", "Map.ZoomSpeed=4: the value is outside 5 to 18."},
+      {"Map.IconZoomSmall=2001", "Map.IconZoomSmall=2001: the value is outside 4 to 2000."},
+  };
+  std::string args = "settings --config-dir '" + dir.str() + "' --set Directories.Zyn=/new";
+  std::string expected;
+  for (const auto& [assignment, refusal] : refusals) {
+    args += std::string(" --set '") + assignment + "'";
+    expected += std::string(refusal) + "\n";
+  }
+  const CliRun run = runCli("", args);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, expected);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(readFile(dir / "ZynED.ini"), old);
+}
+
 TEST(SettingsSection, AnOwnSectionIsWrittenWithoutTouchingTheRest) {
   TempDir dir;
   const std::string path = dir / "ZynED.ini";

@@ -259,11 +259,11 @@ void MapWindow::setCurrent(int fg, bool centre) {
 }
 
 int MapWindow::currentPoint() const {
-  return doc_.subItem(subitem::Point);
+  return doc_.currentPoint();
 }
 
 void MapWindow::setCurrentPoint(std::size_t point) {
-  doc_.setSubItem(subitem::Point, static_cast<int>(point));
+  doc_.setCurrentPoint(static_cast<int>(point));
 }
 
 // ---- View -------------------------------------------------------------------------------------

@@ -511,6 +511,42 @@ bool writeSectionFile(const std::string& path, std::string_view section,
       error);
 }
 
+std::string setSetting(Settings& s, std::string_view name, std::string_view value) {
+  const auto dot = name.find('.');
+  const SettingKey* key = nullptr;
+  if (dot != std::string_view::npos)
+    for (const SettingKey& k : settingKeys())
+      if (equalsNoCase(k.section, name.substr(0, dot)) && equalsNoCase(k.key, name.substr(dot + 1)))
+        key = &k;
+  if (!key) return "\"" + std::string(name) + "\" is no setting.";
+  const std::string named =
+      std::string(key->section) + "." + std::string(key->key) + "=" + std::string(value) + ": ";
+  if (key->text) {
+    // A line break would end the value early and start a line of its own in the file.
+    if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
+      return named + "the value holds a line break.";
+    s.*key->text = std::string(value);
+    return {};
+  }
+  if (key->flag) {
+    if (value != "0" && value != "1") return named + "the value is neither 1 nor 0.";
+    s.*key->flag = value == "1";
+    return {};
+  }
+  const auto n = parseInteger(value);
+  if (!n) return named + "the value is no whole number.";
+  int low = key->low, high = key->high;
+  if (key->number == &Settings::iconZoomSmall) {
+    low = clampIconZoomSmall(INT_MIN);
+    high = clampIconZoomSmall(INT_MAX);
+  }
+  if (*n < low || *n > high)
+    return named + "the value is outside " + std::to_string(low) + " to " + std::to_string(high) +
+           ".";
+  s.*key->number = *n;
+  return {};
+}
+
 int clampIconZoomSmall(long long value) {
   return static_cast<int>(std::clamp<long long>(value, 4, 2000));
 }

@@ -89,6 +89,11 @@ SectionValues readSectionFile(const std::string& path, std::string_view section)
 bool writeSectionFile(const std::string& path, std::string_view section,
                       const SectionValues& values, std::string* error = nullptr);
 
+// Sets one key, named "Section.Key" in any letter case, from a value as the file holds it:
+// text without line breaks, booleans "1" or "0", whole numbers within what the reader keeps.
+// Empty on success, else the refusal naming the key and the value.
+std::string setSetting(Settings& s, std::string_view name, std::string_view value);
+
 // "IconZoomSmall" stays within 4..2000.
 int clampIconZoomSmall(long long value);
 
