@@ -9,7 +9,7 @@
 #include <chrono>
 #include <string>
 
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 
 namespace {
 

@@ -5,6 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 bash scripts/check-format.sh
+bash scripts/check-layers.sh
 cmake -S . -B build/test -G Ninja -DCMAKE_BUILD_TYPE=Debug -DZYNED_SANITIZE=ON -DZYNED_BENCH=ON \
   -DZYNED_WERROR=ON
 cmake --build build/test

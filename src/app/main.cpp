@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
+#include "app/base/icons.h"
+#include "app/base/input_policy.h"
 #include "app/briefing/briefing_export.h"
 #include "app/map/map_export.h"
-#include "app/shell/icons.h"
-#include "app/shell/input_policy.h"
 #include "app/shell/main_window.h"
 #include "shell/settings_file.h"
 

@@ -42,16 +42,16 @@ int runLst(const std::vector<std::string>& arguments, Context& ctx) {
   const std::string folder = lists::missionFolder(settings, mission);
   const auto side = lists::playerSide(mission);
   const auto applicable = lists::applicableLists(mission.missionType(), side);
-  std::vector<std::vector<std::string>> contents;
-  std::vector<std::string> all;
-  for (const lists::GameList l : lists::AllGameLists) {
-    std::vector<std::string> lines;
-    std::string error;
-    const std::string path = lists::findPath(folder, lists::listFileName(l));
-    if (lists::isFile(path)) lists::readLines(path, lines, error);
-    all.insert(all.end(), lines.begin(), lines.end());
-    contents.push_back(std::move(lines));
+  // A list that cannot be read is an error, never an empty list: its entries and numbers would
+  // be missing from what is shown.
+  lists::GameListFiles files;
+  std::string error;
+  if (!lists::readGameLists(folder, files, error)) {
+    ctx.err << error << '\n';
+    return Failed;
   }
+  std::vector<std::string> all;
+  for (const auto& lines : files.lines) all.insert(all.end(), lines.begin(), lines.end());
   ctx.out << "Folder: " << folder << '\n';
   ctx.out << "Side: " << lists::sideName(side) << '\n';
   ctx.out << "Lists: ";
@@ -61,7 +61,7 @@ int runLst(const std::vector<std::string>& arguments, Context& ctx) {
   ctx.out << "Next: " << lists::nextFreeNumber(all) << '\n';
   for (const lists::GameList l : applicable) {
     ctx.out << '[' << lists::listFileName(l) << "]\n";
-    for (const lists::ListEntry& e : lists::listEntries(contents[static_cast<std::size_t>(l)]))
+    for (const lists::ListEntry& e : lists::listEntries(files.lines[static_cast<std::size_t>(l)]))
       ctx.out << utf8(e.number) << '\t' << utf8(e.file) << '\t' << utf8(e.description) << '\n';
   }
   return Success;
@@ -84,7 +84,7 @@ int runLstAdd(const std::vector<std::string>& arguments, Context& ctx) {
   std::string message;
   auto session = lists::openListSession(settings, mission, args[0], message);
   if (!session) {
-    ctx.err << utf8(message) << '\n';
+    ctx.err << message << '\n';
     return Failed;
   }
   // Every refusal comes before the first file is touched, the backups included.
@@ -92,12 +92,21 @@ int runLstAdd(const std::vector<std::string>& arguments, Context& ctx) {
     ctx.err << lists::lsttext::NoDescription << '\n';
     return Failed;
   }
+  std::string line;
+  if (!lists::listLineFromUtf8("description", *description, line, message)) {
+    ctx.err << message << '\n';
+    return Failed;
+  }
+  if (!session->missionFileRefusal.empty()) {
+    ctx.err << session->missionFileRefusal << '\n';
+    return Failed;
+  }
   if (backup && !lists::backupListSession(*session, message)) {
     ctx.err << message << '\n';
     return Failed;
   }
   const std::string entryNumber = number ? *number : std::to_string(session->nextNumber);
-  if (!lists::autoAdd(*session, entryNumber, model::utf8ToCp1252(*description), message)) {
+  if (!lists::autoAdd(*session, entryNumber, line, message)) {
     ctx.err << message << '\n';
     return Failed;
   }

@@ -18,8 +18,10 @@ int runVocab(const std::vector<std::string>& arguments, Context& ctx);
 int runVocabExport(const std::vector<std::string>& arguments, Context& ctx);
 
 const Command settingsCommand{
-    "settings", "[--config-dir DIR]",
-    "every setting of ZynED.ini as Section.Key=value, then the derived folders", runSettings};
+    "settings", "[--set Section.Key=VALUE]... [--config-dir DIR]",
+    "every setting of ZynED.ini as Section.Key=value, then the derived folders; --set changes "
+    "keys first (all or none)",
+    runSettings};
 const Command vocabCommand{
     "vocab", "TABLE [--editor-dir DIR]",
     "a vocabulary table as the editor loads it, one index<TAB>text line per entry", runVocab};
@@ -29,15 +31,57 @@ const Command vocabExportCommand{
 const Registration registrations[] = {Registration(settingsCommand), Registration(vocabCommand),
                                       Registration(vocabExportCommand)};
 
+// Takes every "--set NAME=VALUE" (or "--set=NAME=VALUE") from args, in order. False when one
+// has no NAME=VALUE after it.
+bool takeAssignments(std::vector<std::string>& args,
+                     std::vector<std::pair<std::string, std::string>>& out) {
+  constexpr std::string_view Option = "--set";
+  for (std::size_t i = 0; i < args.size();) {
+    std::string assignment;
+    if (args[i] == Option) {
+      if (i + 1 >= args.size()) return false;
+      assignment = args[i + 1];
+      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                 args.begin() + static_cast<std::ptrdiff_t>(i + 2));
+    } else if (args[i].starts_with("--set=")) {
+      assignment = args[i].substr(Option.size() + 1);
+      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      ++i;
+      continue;
+    }
+    const auto eq = assignment.find('=');
+    if (eq == std::string::npos) return false;
+    out.emplace_back(assignment.substr(0, eq), assignment.substr(eq + 1));
+  }
+  return true;
+}
+
 int runSettings(const std::vector<std::string>& arguments, Context& ctx) {
   std::vector<std::string> args = arguments;
   std::string path;
-  if (!takeSettingsPath(args, ctx, path) || !args.empty()) return usage(settingsCommand, ctx);
+  std::vector<std::pair<std::string, std::string>> assignments;
+  if (!takeSettingsPath(args, ctx, path) || !takeAssignments(args, assignments) || !args.empty())
+    return usage(settingsCommand, ctx);
   std::string error;
-  const shell::Settings s = shell::readSettings(path, nullptr, &error);
+  shell::Settings s = shell::readSettings(path, nullptr, &error);
   if (!error.empty()) {
     ctx.err << error << '\n';
     return Failed;
+  }
+  if (!assignments.empty()) {
+    // Every refusal is told; one refusal writes nothing.
+    bool refused = false;
+    for (const auto& [name, value] : assignments) {
+      const std::string refusal = shell::setSetting(s, name, value);
+      if (!refusal.empty()) ctx.err << refusal << '\n';
+      refused = refused || !refusal.empty();
+    }
+    if (refused) return Failed;
+    if (!shell::writeSettings(path, s, &error)) {
+      ctx.err << error << '\n';
+      return Failed;
+    }
   }
   for (const shell::SettingKey& key : shell::settingKeys())
     ctx.out << key.section << '.' << key.key << '=' << shell::settingValue(s, key) << '\n';

@@ -102,6 +102,57 @@ TEST(BriefingTimeAdjust, FollowingCommandsMoveButNeverBelowTheIncrement) {
   EXPECT_EQ(l[3].time, briefing::MaxTime);  // the file holds 16 bits
 }
 
+TEST(BriefingCurrentInstruction, ParameterAndTypedCoordinates) {
+  model::Mission m;
+  m.newMission();
+  m.flightGroups[0].set(fg::WaypointX, model::i16{320}, model::Briefing1 + 2);
+  m.flightGroups[0].set(fg::WaypointY, model::i16{-160}, model::Briefing1 + 2);
+  Command move = at(0, briefing::MoveMap);
+  briefing::chooseParameter(move, 0, m, 2);  // centred on the flight group's briefing 3 point
+  EXPECT_EQ(move.index, 0);
+  EXPECT_EQ(move.x, 320);
+  EXPECT_EQ(move.y, -160);
+  Command zoom = at(0, briefing::ZoomMap);
+  briefing::chooseParameter(zoom, 4, m, 0);  // a preset: X and Y, never the index
+  EXPECT_EQ(zoom.x, 48);
+  EXPECT_EQ(zoom.y, 48);
+  EXPECT_EQ(zoom.index, 0);
+
+  EXPECT_TRUE(briefing::typeX(zoom, "100"));
+  EXPECT_EQ(zoom.y, 100);
+  EXPECT_FALSE(briefing::typeX(zoom, "1.5"));  // a zoom is a whole number
+  EXPECT_TRUE(briefing::typeX(move, "-1.5"));
+  EXPECT_EQ(move.x, -240);
+  EXPECT_EQ(move.y, -160);
+  EXPECT_FALSE(briefing::typeY(move, "205"));  // 32800 map units do not fit a word
+  EXPECT_FALSE(briefing::typeY(move, "abc"));
+  EXPECT_EQ(move.y, -160);
+}
+
+TEST(BriefingStore, OneStepOfTheChangedWordsThatUndoTakesBack) {
+  model::Mission m;
+  m.newMission();
+  m.briefings[1].set(brf::RunningTime, model::i16{200});
+  const model::Briefing before = m.briefings[1];
+  model::MissionEdit e(m);
+  EXPECT_FALSE(briefing::storeList(e, 1, {at(20, 3), Command::endMarker()}));
+  model::Delta d = e.take();
+  ASSERT_EQ(d.steps.size(), 1u);
+  const auto& step = std::get<model::PatchStep>(d.steps[0]);
+  EXPECT_EQ(step.index, 1);
+  EXPECT_GE(step.offset, brf::EventWordsUsed.offset);
+  EXPECT_LE(step.offset + step.after.size(), brf::TeamVisible.offset);
+  EXPECT_EQ(codes(briefing::decode(m.briefings[1]).commands), (std::vector<int>{3, 34}));
+  d.revert(m);
+  EXPECT_EQ(m.briefings[1], before);
+
+  CommandList big(200, at(0, 3));  // 402 words with the end marker
+  big.push_back(Command::endMarker());
+  model::MissionEdit cut(m);
+  EXPECT_TRUE(briefing::storeList(cut, 1, big));
+  EXPECT_EQ(m.briefings[1].get(brf::EventWordsUsed), 400);
+}
+
 TEST(BriefingCopy, BriefingAndIconPositions) {
   model::Mission m;
   m.newMission();

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -8,6 +10,7 @@
 #include "lists/game_lists.h"
 #include "lists/load_by_list.h"
 #include "lists/text_file.h"
+#include "model/safe_save.h"
 #include "temp_dir.h"
 
 namespace {
@@ -166,6 +169,32 @@ TEST(GameLists, ListThatCannotBeWrittenLeavesEveryFileIntact) {
   // Opened again, the list in the way stops the window instead of showing an empty page.
   EXPECT_FALSE(lists::openListSession(g.settings, missionOf(4, {{1, 0}}), "m.kre", why));
   EXPECT_NE(why.find("Rebel.lst\": not a regular file"), std::string::npos) << why;
+}
+
+TEST(GameLists, ListsWrittenTogetherAreAllOrNone) {
+  // A combat mission writes three lists; the last one fails as it replaces its file. The list
+  // already replaced, the one written in place for its two names and the one created all go
+  // back to what they were.
+  GameTree g;
+  writeFile(g.path("ZYN/combat/Imperial.lst"), "5\r\ni5.kre\r\nFive\r\n");
+  fs::create_hard_link(g.path("ZYN/combat/Mission.lst"), g.path("ZYN/combat/Mission.old"));
+  std::string why;
+  auto s = lists::openListSession(g.settings, missionOf(4, {{1, 0}}), "m.kre", why);
+  ASSERT_TRUE(s) << why;
+  ASSERT_TRUE(lists::autoAdd(*s, "8", "Eight", why));
+  model::setReplaceFaultForTesting(
+      [](const std::string& target) { return target.ends_with("Imperial.lst") ? EIO : 0; });
+  const bool written = lists::writeListSession(*s, why);
+  model::setReplaceFaultForTesting({});
+  EXPECT_FALSE(written);
+  EXPECT_NE(why.find("Imperial.lst\": " + std::string(std::strerror(EIO))), std::string::npos)
+      << why;
+  EXPECT_FALSE(fs::exists(g.path("ZYN/combat/Rebel.lst")));
+  EXPECT_EQ(readFile(g.path("ZYN/combat/Mission.old")), "7\rc7.kre\rSeven");
+  EXPECT_EQ(readFile(g.path("ZYN/combat/Imperial.lst")), "5\r\ni5.kre\r\nFive\r\n");
+  EXPECT_EQ(std::distance(fs::directory_iterator(g.path("ZYN/combat")), fs::directory_iterator()),
+            3)
+      << "a temporary or kept file was left behind";
 }
 
 TEST(CustomLists, FileFormRoundTrips) {

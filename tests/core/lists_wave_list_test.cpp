@@ -179,6 +179,20 @@ TEST(WaveListFile, OpenedListCountsAsChangedOnlyWhileItDiffersFromTheFile) {
   EXPECT_TRUE(f.open(g.settings, 12, "/x/M1.KRE").empty());
   EXPECT_EQ(f.path(), "none");
   EXPECT_FALSE(f.changed(s));
+  // A list in UTF-16 counts as none, is left alone and the reason names it.
+  const std::string utf16(
+      "\xFF\xFE"
+      "a\0",
+      4);
+  writeFile(path, utf16);
+  std::string error;
+  EXPECT_TRUE(f.open(g.settings, 12, "/x/M1.KRE", &error).empty());
+  EXPECT_FALSE(f.active());
+  EXPECT_NE(error.find("\"" + path + "\" as a list: it is UTF-16 text"), std::string::npos)
+      << error;
+  EXPECT_EQ(f.create(g.settings, 14, "/x/M1.KRE", 2).status,
+            lists::WaveListFile::CreateStatus::Exists);
+  EXPECT_EQ(readFile(path), utf16);
 }
 
 TEST(WaveListFile, CreateRefusesUnnamedAndNeverOverwrites) {

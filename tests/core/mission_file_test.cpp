@@ -538,6 +538,18 @@ TEST(Saving, ReplacingKeepsPermissionsAndFollowsLinks) {
   EXPECT_EQ(fileBytes(path), writeMission(m));
 }
 
+TEST(Saving, LinkToAFileNotYetThereCreatesItAndStays) {
+  TempDir dir;
+  fs::create_directory(dir.file("real"));
+  const std::string link = dir.file("m.kre");
+  fs::create_symlink("real/m.kre", link);  // relative, and dangling
+  Mission m;
+  m.newMission();
+  ASSERT_TRUE(saveMissionFile(m, link).ok);
+  EXPECT_TRUE(fs::is_symlink(link));
+  EXPECT_EQ(fileBytes(dir.file("real/m.kre")), writeMission(m));
+}
+
 TEST(Saving, FailureLeavesTheOldFile) {
   TempDir dir;
   Mission m;

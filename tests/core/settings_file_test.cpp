@@ -388,6 +388,64 @@ TEST(SettingsFile, BrokenUtf16IsRefusedWithAMessageAndNotOverwritten) {
   EXPECT_EQ(readFile(path), broken);
 }
 
+// Files as other tools leave them: every save keeps their form and reads back the same settings,
+// the first save and the next.
+TEST(SettingsFile, OddFilesSaveAndReadBackTheSameSettings) {
+  TempDir dir;
+  const std::string path = dir / "ZynED.ini";
+  const std::string bom = "\xEF\xBB\xBF";
+  struct Case {
+    const char* name;
+    std::string bytes;
+    std::string kept;  // what every save keeps at the start of the file
+    const char* game;  // the game folder the file holds
+  };
+  const Case cases[] = {
+      {"byte order mark", bom + "[Directories]\r\nZyn=/g\r\n", bom + "[Directories]\r\n", "/g"},
+      {"doubled byte order mark", bom + bom + "[Directories]\nZyn=/g\n",
+       bom + bom + "[Directories]\n", "/g"},
+      {"byte order mark and a zero byte",
+       bom + std::string("\0\r\n[Directories]\r\nZyn=/g\r\n", 24), bom + std::string("\0\r\n", 3),
+       "/g"},
+      {"one zero byte", std::string(1, '\0'), std::string("\0\n", 2), "Undefined"},
+      {"lone CR line ends", "[Directories]\rZyn=/g\r", "[Directories]\rZyn=/other\r", "/g"},
+      {"UTF-16", utf16("[Directories]\r\nZyn=/g\r\n", true, false),
+       utf16("[Directories]\r\nZyn=/other\r\n", true, false), "/g"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    writeFile(path, c.bytes);
+    std::string error;
+    Settings s = shell::readSettings(path, nullptr, &error);
+    EXPECT_EQ(s.gameDirectory, c.game);
+    EXPECT_EQ(error, "");
+    s.gameDirectory = "/other";
+    for (int save = 1; save <= 2; ++save) {
+      s.zoomSpeed = 10 + save;
+      ASSERT_TRUE(shell::writeSettings(path, s, &error)) << error;
+      EXPECT_TRUE(readFile(path).starts_with(c.kept)) << save;
+      EXPECT_TRUE(shell::sameSettings(s, shell::readSettings(path, nullptr, &error))) << save;
+      EXPECT_EQ(error, "");
+    }
+  }
+}
+
+TEST(SettingsFile, ASaveThatWouldNotReadBackKeepsTheOldFile) {
+  TempDir dir;
+  const std::string path = dir / "ZynED.ini";
+  writeFile(path, "[Directories]\nZyn=/g\n");
+  Settings s;
+  s.gameDirectory = "/two\nlines";
+  std::string error;
+  EXPECT_FALSE(shell::writeSettings(path, s, &error));
+  EXPECT_NE(error.find("would not read back the same (Directories.Zyn"), std::string::npos)
+      << error;
+  EXPECT_EQ(readFile(path), "[Directories]\nZyn=/g\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()),
+                          std::filesystem::directory_iterator()),
+            1);
+}
+
 TEST(SettingsDerived, ExpansionFolderInAnyCase) {
   TempDir dir;
   Settings s;
@@ -533,6 +591,53 @@ TEST(SettingsCli, AnUnreadableSettingsFileIsRefusedWithAMessage) {
   const CliRun run = runCli("", "settings --config-dir '" + dir.str() + "'");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("UTF-16"), std::string::npos) << run.err;
+}
+
+TEST(SettingsCli, SetChangesSeveralKeysKeepingTheRestOfTheFile) {
+  TempDir dir;
+  writeFile(dir / "ZynED.ini", "; mine\r\n[Directories]\r\nZyn=/old\r\n[Windows]\r\nMap=1\r\n");
+  const CliRun run = runCli("", "settings --config-dir '" + dir.str() +
+                                    "' --set directories.zyn=/new/game --set=Map.ZoomSpeed=12 "
+                                    "--set 'Options.Autolink=0'");
+  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_NE(run.out.find("Directories.Zyn=/new/game\n"), std::string::npos) << run.out;
+  const Settings s = shell::readSettings(dir / "ZynED.ini");
+  EXPECT_EQ(s.gameDirectory, "/new/game");
+  EXPECT_EQ(s.zoomSpeed, 12);
+  EXPECT_FALSE(s.autoLink);
+  const std::string text = readFile(dir / "ZynED.ini");
+  EXPECT_TRUE(text.starts_with("; mine\r\n[Directories]\r\n")) << text;
+  EXPECT_NE(text.find("[Windows]\r\nMap=1\r\n"), std::string::npos) << text;
+  EXPECT_EQ(runCli("", "settings --config-dir '" + dir.str() + "' --set Map.ZoomSpeed").status, 2);
+}
+
+// Every refused key and value is named, and one refusal writes nothing.
+TEST(SettingsCli, SetRefusesUnknownKeysAndValuesTheReaderWouldNotKeep) {
+  TempDir dir;
+  const std::string old = "[Directories]\nZyn=/old\n";
+  writeFile(dir / "ZynED.ini", old);
+  const std::pair<const char*, const char*> refusals[] = {
+      {"Map.Nothing=1", "\"Map.Nothing\" is no setting."},
+      {"Derived.ModelDirectory=/x", "\"Derived.ModelDirectory\" is no setting."},
+      {"Zyn=/x", "\"Zyn\" is no setting."},
+      {"Directories.Wave=a\nb", "Directories.Wave=a\nb: the value holds a line break."},
+      {"Options.UseWiz=yes", "Options.UseWiz=yes: the value is neither 1 nor 0."},
+      {"Options.DefaultShip=x", "Options.DefaultShip=x: the value is no whole number."},
+      {"Options.DefaultShip=256", "Options.DefaultShip=256: the value is outside 0 to 255."},
+      {"Map.ZoomSpeed=4", "Map.ZoomSpeed=4: the value is outside 5 to 18."},
+      {"Map.IconZoomSmall=2001", "Map.IconZoomSmall=2001: the value is outside 4 to 2000."},
+  };
+  std::string args = "settings --config-dir '" + dir.str() + "' --set Directories.Zyn=/new";
+  std::string expected;
+  for (const auto& [assignment, refusal] : refusals) {
+    args += std::string(" --set '") + assignment + "'";
+    expected += std::string(refusal) + "\n";
+  }
+  const CliRun run = runCli("", args);
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, expected);
+  EXPECT_EQ(run.out, "");
+  EXPECT_EQ(readFile(dir / "ZynED.ini"), old);
 }
 
 TEST(SettingsSection, AnOwnSectionIsWrittenWithoutTouchingTheRest) {

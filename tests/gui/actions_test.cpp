@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell/actions.h"
-#include "app/shell/icons.h"
+#include "app/base/actions.h"
+#include "app/base/icons.h"
 
 namespace {
 

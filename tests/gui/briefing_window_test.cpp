@@ -2,19 +2,25 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "editor_fixture.h"
 
 #include "app/briefing/briefing_export.h"
 #include "app/briefing/briefing_painter.h"
+#include "app/briefing/briefing_preview.h"
+#include "app/briefing/briefing_session.h"
 #include "app/briefing/briefing_window.h"
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
+#include "app/briefing/playback_controller.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "briefing/commands.h"
 #include "briefing/editing.h"
 #include "older_generator.h"
@@ -38,6 +44,10 @@ class BriefingWindowTest : public ::testing::Test {
     app::BriefingEnvironment env;
     env.save = [this] {
       ++saves;
+      return true;
+    };
+    env.saveAs = [this] {
+      ++savesAs;
       return true;
     };
     window = std::make_unique<app::BriefingWindow>(context, std::move(env));
@@ -66,6 +76,7 @@ class BriefingWindowTest : public ::testing::Test {
   app::EditorContext context{doc, vocab, settings, prompter, {}};
   std::unique_ptr<app::BriefingWindow> window;
   int saves = 0;
+  int savesAs = 0;
 };
 
 TEST_F(BriefingWindowTest, InsertMoveAndDeleteOnTheListAreUndoableRecordEdits) {
@@ -157,6 +168,137 @@ TEST_F(BriefingWindowTest, LoadingABriefingFileKeepsThePendingListOfTheShownBrie
   EXPECT_EQ(doc.mission().briefings[1].get(rec::EventWordsUsed), 400);
   EXPECT_EQ(doc.mission().briefings[0].strings[0], "Title");
   EXPECT_EQ(doc.mission().briefings[0].get(rec::EventWordsUsed), 5);
+}
+
+using testing_gui::EditorFixture;
+
+TEST_F(BriefingWindowTest, KeysUndoInsideTheEditorSaveAsAndAskBeforeDeleting) {
+  settings.confirmDeletes = true;
+  open();
+  page(1);
+  trigger("InsertStopAction");
+  ASSERT_EQ(storedCodes(), (std::vector<int>{3, 34}));
+  EditorFixture::press(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(storedCodes(), (std::vector<int>{34}));
+  EXPECT_EQ(window->commands().size(), 1u);
+  EditorFixture::press(window.get(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(storedCodes(), (std::vector<int>{3, 34}));
+  EditorFixture::press(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  EditorFixture::press(window.get(), Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(window->commands().size(), 2u);
+
+  auto* list = find<QListWidget>("InstructionList");
+  window->session().select(0);
+  prompter.answers = {QMessageBox::No};
+  EditorFixture::press(list, Qt::Key_Delete);
+  ASSERT_EQ(prompter.texts(ScriptedPrompter::Kind::Question).size(), 1u);
+  EXPECT_EQ(prompter.shown.back().text, "Delete Current Instruction - Are You Sure?");
+  EXPECT_EQ(storedCodes(), (std::vector<int>{3, 34}));
+  prompter.answers = {QMessageBox::Yes};
+  EditorFixture::press(list, Qt::Key_Delete);
+  EXPECT_EQ(storedCodes(), (std::vector<int>{34}));
+  // In a text entry Delete and Ctrl+A edit the text.
+  auto* unknown = find<QLineEdit>("Unknown1Edit");
+  EditorFixture::press(unknown, Qt::Key_Delete);
+  EditorFixture::press(unknown, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Question).size(), 2u);
+  EXPECT_EQ(savesAs, 0);
+
+  EditorFixture::press(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(savesAs, 1);
+  EXPECT_EQ(saves, 0);
+  EditorFixture::press(list, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(savesAs, 2);
+}
+
+// Mouse gestures on the preview map, in its pixels.
+class BriefingToolTest : public BriefingWindowTest {
+ protected:
+  void mouse(QEvent::Type type, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    app::BriefingPreview* map = find<app::BriefingPreview>("BriefingMap");
+    const Qt::MouseButtons held =
+        type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent e(type, QPointF(at), map->mapToGlobal(QPointF(at)),
+                  type == QEvent::MouseMove ? Qt::NoButton : button, held, Qt::NoModifier);
+    QApplication::sendEvent(map, &e);
+  }
+  // Presses at `from` and moves in ten steps of (dx, dy) pixels.
+  void drag(QPoint from, int dx, int dy) {
+    mouse(QEvent::MouseButtonPress, from);
+    for (int i = 1; i <= 10; ++i) mouse(QEvent::MouseMove, from + QPoint(dx * i, dy * i));
+  }
+  void escape() { EditorFixture::press(find<app::BriefingPreview>("BriefingMap"), Qt::Key_Escape); }
+  int steps() { return doc.undoStack()->index(); }
+  static constexpr QPoint Centre{281, 177};  // map point (0, 0) at zoom 32
+};
+
+TEST_F(BriefingToolTest, AnIconDragIsOneStepAndEscapePutsItBack) {
+  open([](model::Mission& m) {
+    m.flightGroups[0].set(model::fg::WaypointEnabled, model::i16{1}, model::Briefing1);
+  });
+  const model::FlightGroup& g = doc.mission().flightGroups[0];
+  drag(Centre, 10, 5);  // diagonally, then straight across: X alone changes
+  for (int i = 1; i <= 3; ++i) mouse(QEvent::MouseMove, Centre + QPoint(100 + 10 * i, 50));
+  mouse(QEvent::MouseButtonRelease, Centre + QPoint(130, 50));
+  EXPECT_EQ(g.x(model::Briefing1), 650);  // 130 pixels at 32 per km
+  EXPECT_EQ(g.y(model::Briefing1), 250);
+  EXPECT_EQ(steps(), 1);
+  EXPECT_EQ(doc.undoStack()->undoText(), "Move icon");
+  doc.undoStack()->undo();
+  EXPECT_EQ(g.x(model::Briefing1), 0);
+  EXPECT_EQ(g.y(model::Briefing1), 0);
+
+  drag(Centre, 10, 10);
+  escape();
+  EXPECT_EQ(g.x(model::Briefing1), 0);
+  EXPECT_EQ(g.y(model::Briefing1), 0);
+  EXPECT_EQ(doc.undoStack()->count(), 0);  // the cancelled drag left no step
+  EXPECT_TRUE(window->isVisible());        // Escape ended the drag, not the window
+}
+
+TEST_F(BriefingToolTest, ATagDragIsOneStepAndEscapePutsItBack) {
+  open([](model::Mission& m) {
+    brf::Command tag = brf::newCommand(brf::FirstTag, 0);
+    brf::encode({tag, brf::Command::endMarker()}, m.briefings[0]);
+  });
+  ASSERT_EQ(window->player().view().tag[0], 0);  // shown from the start
+  drag(Centre + QPoint(20, 0), 10, 10);          // a tag is picked 20 pixels left of the mouse
+  mouse(QEvent::MouseButtonRelease, Centre + QPoint(120, 100));
+  brf::Command stored = brf::decode(doc.mission().briefings[0]).commands[0];
+  EXPECT_EQ(stored.x, 600);  // where the mouse is
+  EXPECT_EQ(stored.y, 500);
+  EXPECT_EQ(steps(), 1);
+  EXPECT_EQ(doc.undoStack()->undoText(), "Move map tag");
+
+  drag(Centre + QPoint(120, 100), -10, 0);
+  escape();
+  EXPECT_EQ(window->commands()[0].x, 600);
+  EXPECT_EQ(steps(), 1);
+}
+
+TEST_F(BriefingToolTest, PlacingAMoveIsOneStepOnDoneAndEscapeTakesItOut) {
+  open();
+  trigger("InsertMoveAction");
+  ASSERT_TRUE(window->inserting());
+  drag(Centre, -8, -4);  // the map follows the mouse
+  mouse(QEvent::MouseButtonRelease, Centre + QPoint(-80, -40));
+  find<QPushButton>("InsertDoneBtn")->click();
+  EXPECT_EQ(storedCodes(), (std::vector<int>{6, 34}));
+  const brf::Command move = brf::decode(doc.mission().briefings[0]).commands[0];
+  EXPECT_EQ(move.x, 400);  // the map centre moved 80 pixels right of (0, 0): 2.5 km
+  EXPECT_EQ(move.y, 200);
+  EXPECT_EQ(steps(), 1);
+  EXPECT_EQ(doc.undoStack()->undoText(), "Insert instruction");
+
+  trigger("InsertTagAction");
+  mouse(QEvent::MouseButtonPress, Centre + QPoint(32, 0));
+  mouse(QEvent::MouseButtonRelease, Centre + QPoint(32, 0));
+  EXPECT_EQ(window->commands().size(), 3u);
+  escape();
+  EXPECT_FALSE(window->inserting());
+  EXPECT_EQ(window->commands().size(), 2u);
+  EXPECT_EQ(steps(), 1);
+  EXPECT_TRUE(window->isVisible());
 }
 
 class BriefingButton : public testing_gui::EditorFixture {};

@@ -6,7 +6,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell/coloured_list.h"
+#include "app/base/coloured_list.h"
 #include "model/colours.h"
 
 namespace {

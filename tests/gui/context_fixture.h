@@ -8,8 +8,8 @@
 #include <functional>
 #include <string>
 
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "editor_fixture.h"
 #include "model/mission.h"
 #include "shell/settings.h"

@@ -6,8 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/icons.h"
 #include "app/shell/help_page.h"
-#include "app/shell/icons.h"
 #include "editor_fixture.h"
 
 namespace {

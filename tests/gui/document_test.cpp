@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 #include "model/mission_file.h"
 
 using namespace model;
@@ -151,6 +151,24 @@ TEST(DocumentEdits, AnEditThatChangesNoByteIsNoStep) {
   for (const char* t : {"G1x", "G1"}) doc.setFlightGroupText(fg::Name, t, "name");
   EXPECT_EQ(doc.undoStack()->count(), 0);
   EXPECT_FALSE(doc.isChanged());
+}
+
+TEST(DocumentEdits, TypedValuesAreClampedToTheFieldNeverWrapped) {
+  MissionDocument doc;
+  doc.replaceMission(groups(2));
+  doc.selectMessages({0});
+  struct Case {
+    long long value;
+    int stored;
+  };
+  for (const Case& c : {Case{400, 255}, Case{-3, 0}, Case{24, 24}}) {
+    doc.setMessageField(message::Delay, c.value);
+    EXPECT_EQ(doc.mission().messages[0].get(message::Delay), c.stored) << c.value;
+  }
+  doc.setField(RecordKind::FlightGroup, 1, fg::WaypointX, 40000, Start1);
+  EXPECT_EQ(doc.mission().flightGroups[1].get(fg::WaypointX, Start1), 32767);
+  doc.setField(RecordKind::FlightGroup, 1, fg::WaypointX, -40000, Start1);
+  EXPECT_EQ(doc.mission().flightGroups[1].get(fg::WaypointX, Start1), -32768);
 }
 
 TEST(DocumentEdits, TypingMergesOnlyOnTheSameFieldOfTheSameRecords) {

@@ -20,9 +20,9 @@
 #include <string>
 #include <vector>
 
-#include "app/model/mission_document.h"
+#include "app/base/prompter.h"
+#include "app/document/mission_document.h"
 #include "app/shell/main_window.h"
-#include "app/shell/prompter.h"
 #include "model/mission.h"
 #include "model/mission_file.h"
 #include "shell/settings_file.h"

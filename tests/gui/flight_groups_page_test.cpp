@@ -11,10 +11,10 @@
 
 #include <gtest/gtest.h>
 
+#include "app/document/mission_document.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
-#include "app/model/mission_document.h"
 #include "editor_fixture.h"
 #include "page_fixture.h"
 #include "shell/settings.h"

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell/input_policy.h"
+#include "app/base/input_policy.h"
 
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM",

@@ -14,8 +14,8 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell/combo_text.h"
-#include "app/shell/input_policy.h"
+#include "app/base/combo_text.h"
+#include "app/base/input_policy.h"
 
 namespace {
 

@@ -18,6 +18,7 @@
 
 #include <filesystem>
 
+#include "app/document/mission_document.h"
 #include "app/lists/battle_manager.h"
 #include "app/lists/load_by_list_window.h"
 #include "app/lists/lst_files_window.h"
@@ -25,7 +26,6 @@
 #include "app/lists/wav_manager.h"
 #include "app/lists/wave_catalogue_window.h"
 #include "app/lists/wave_player.h"
-#include "app/model/mission_document.h"
 #include "app/shell/about_box.h"
 #include "editor_fixture.h"
 #include "lists/model_slots.h"
@@ -205,6 +205,65 @@ TEST_F(ListsWindows, OptSlotsAssignRenameAndUse) {
   EXPECT_EQ(spec640.substr(0, 19), "ivfiles\\first.opt\r\n");
   EXPECT_NE(spec640.find("ivfiles\\big.opt\r\n"), std::string::npos);
   EXPECT_EQ(readFile(dir / "editor/Ships.txt").substr(0, 15), "(None)\r\nArrow\r\n");
+}
+
+// Every list window refuses a list that is not single-byte text with a message naming the file
+// and writes nothing over it.
+TEST_F(ListsWindows, EveryListWindowRefusesAListThatIsNotText) {
+  const std::string utf16(
+      "\xFF\xFE"
+      "1\0\r\0\n\0",
+      8);
+  const auto refusedNaming = [&](const std::string& file) {
+    const auto errors = prompter.texts(ScriptedPrompter::Kind::Error);
+    return !errors.empty() && errors.back().contains(QString::fromStdString("\"" + file + "\"")) &&
+           errors.back().contains("UTF-16");
+  };
+
+  const std::string lst = dir / "Zyn/Train/Mission.lst";
+  writeFile(lst, utf16);
+  model::Mission m;
+  model::FlightGroup player;
+  player.set(model::fg::PlayerNumber, std::uint8_t{1});
+  m.flightGroups.push_back(player);
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
+  EXPECT_TRUE(prompter.texts(ScriptedPrompter::Kind::Information)
+                  .back()
+                  .contains(QString::fromStdString("\"" + lst + "\"")));
+  EXPECT_TRUE(prompter.dialogs.empty());
+
+  fs::create_directories(dir / "Zyn/battle");
+  const std::string battle = dir / "Zyn/battle/Mission.lst";
+  writeFile(battle, utf16);
+  {
+    app::BattleManager w(settings, model::FormatBase, std::nullopt, prompter);
+    EXPECT_TRUE(refusedNaming(battle));
+    EXPECT_FALSE(child<QPlainTextEdit>(w, "MissionLstMemo")->isEnabled());
+    prompter.saveNames.push_back(QString::fromStdString(dir / "Zyn/battle/Mine.lst"));
+    child<QToolButton>(w, "SaveCustomBtn")->click();
+    child<QLineEdit>(w, "TitleEdit")->setText("Mine");
+    child<QPushButton>(w, "AutoAddBtn")->click();
+    child<QPushButton>(w, "BackupBtn")->click();
+    child<QPushButton>(w, "OKBtn")->click();
+  }
+  EXPECT_EQ(readFile(battle), utf16);
+  EXPECT_FALSE(fs::exists(dir / "Zyn/battle/Mission.~ls"));
+
+  const std::string combat = dir / "Zyn/COMBAT/Mission.lst";
+  writeFile(combat, utf16);
+  app::LoadByListWindow byList(
+      settings, QString(), [](const QString&) { return true; }, prompter);
+  child<QTabBar>(byList, "ListTabs")->setCurrentIndex(2);
+  EXPECT_TRUE(refusedNaming(combat));
+
+  fs::create_directories(dir / "Zyn/ivfiles");
+  const std::string slotList = dir / "Zyn/ivfiles/spec640.lst";
+  writeFile(slotList, utf16);
+  app::OptFileManager opt(settings, shell::Vocabulary::builtIn(shell::tables::Ships), prompter);
+  EXPECT_TRUE(refusedNaming(slotList));
+  EXPECT_FALSE(child<QPushButton>(opt, "UseBtn")->isEnabled());
+  opt.accept();
+  EXPECT_EQ(readFile(slotList), utf16);
 }
 
 }  // namespace

@@ -19,12 +19,12 @@
 #include <filesystem>
 #include <fstream>
 
+#include "app/base/notice_window.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
 #include "app/map/map_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/error_list_window.h"
-#include "app/shell/notice_window.h"
 #include "app/shell/startup_dialog.h"
 #include "app/shell/text_block_memo.h"
 #include "editor_fixture.h"

@@ -1,7 +1,9 @@
 // The map window on a document of its own: dragging with snaps and locks, placing from the
 // palette, undo and cancel of a drag, the keyboard and the waypoint grid.
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -11,11 +13,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/prompter.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "app/map/map_window.h"
 #include "app/map/map_wp_window.h"
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/prompter.h"
+#include "editor_fixture.h"
+#include "map_mission.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
 
@@ -28,7 +32,8 @@ class MapWindowTest : public ::testing::Test {
   app::MissionDocument doc;
   shell::Settings settings;
   shell::Vocabulary vocab;
-  app::EditorContext context{doc, vocab, settings, app::defaultPrompter(), {}};
+  testing_gui::ScriptedPrompter prompter;
+  app::EditorContext context{doc, vocab, settings, prompter, {}};
   std::unique_ptr<app::MapWindow> win;
 
   void SetUp() override {
@@ -44,7 +49,8 @@ class MapWindowTest : public ::testing::Test {
       m.updateHeading(i);
     }
     doc.replaceMission(std::move(m));
-    settings.autoCtr = 0;  // centre on (0, 0)
+    settings.autoCtr = 0;                       // centre on (0, 0)
+    prompter.defaultAnswer = QMessageBox::Yes;  // unless a test answers otherwise
     win = std::make_unique<app::MapWindow>(context);
     win->resize(900, 700);
     win->showMap();
@@ -168,6 +174,46 @@ TEST_F(MapWindowTest, DeleteKeyRemovesTheCurrentFlightGroup) {
   EXPECT_EQ(doc.currentFlightGroup(), 0);
 }
 
+TEST_F(MapWindowTest, UndoAndRedoKeysWorkInTheMap) {
+  drag(pixel(0, 0), pixel(40, 0));
+  ASSERT_EQ(g(0).x(Start1), 40);
+  EXPECT_EQ(win->action(u"UndoAction")->text(), "&Undo " + doc.undoStack()->undoText());
+  key(Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(g(0).x(Start1), 0);
+  key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(g(0).x(Start1), 40);
+  key(Qt::Key_Z, Qt::ControlModifier);
+  key(Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(g(0).x(Start1), 40);
+}
+
+TEST_F(MapWindowTest, CtrlASelectsTheShownFlightGroupsAndNeverSaves) {
+  int saves = 0, savesAs = 0;
+  QObject::connect(win.get(), &app::MapWindow::saveRequested, [&] { ++saves; });
+  QObject::connect(win.get(), &app::MapWindow::saveAsRequested, [&] { ++savesAs; });
+  const int zoom = win->mapState().view.zoom;
+  key(Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(saves + savesAs, 0);
+  EXPECT_EQ(win->mapState().view.zoom, zoom);
+  EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{0, 1}));
+  key(Qt::Key_S, Qt::ControlModifier);
+  key(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(saves, 1);
+  EXPECT_EQ(savesAs, 1);
+}
+
+TEST_F(MapWindowTest, DeleteAsksWhenConfirmDeletesIsOn) {
+  prompter.answers = {QMessageBox::No};
+  key(Qt::Key_Delete);
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text, "Delete all selected Flight Groups - Are You Sure?");
+  EXPECT_EQ(doc.mission().flightGroups.size(), 2u);
+  settings.confirmDeletes = false;
+  key(Qt::Key_Delete);
+  EXPECT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(doc.mission().flightGroups.size(), 1u);
+}
+
 TEST_F(MapWindowTest, WaypointGridTypesKilometres) {
   win->editWaypoints();
   auto* grid = QApplication::activeModalWidget()
@@ -184,6 +230,26 @@ TEST_F(MapWindowTest, WaypointGridTypesKilometres) {
   grid->item(Waypoint1, 1)->setText(QStringLiteral("300"));
   EXPECT_EQ(g(0).y(Waypoint1), 32767);  // beyond the range: the edge
   EXPECT_EQ(app::parseKilometres(QStringLiteral("1.49")), 238);
+}
+
+// A picture for a look by eye (scripts/screenshots.sh): a busy battle with the list, the
+// options and the palette shown.
+TEST(MapPictures, DISABLED_GrabMapWindow) {
+  const QString out = QString::fromLocal8Bit(qgetenv("ZYNED_GRAB_DIR"));
+  if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save a picture of the map window";
+  QDir().mkpath(out);
+  app::MissionDocument doc;
+  shell::Settings settings;
+  shell::Vocabulary vocab;
+  settings.defaultFGList = settings.defaultOptions = settings.defaultPallet = true;
+  settings.defaultWPs = 1;
+  app::EditorContext context{doc, vocab, settings, app::defaultPrompter(), {}};
+  doc.replaceMission(testgen::busyMapMission(24));
+  app::MapWindow win(context);
+  win.resize(1100, 760);
+  win.showMap();
+  QApplication::processEvents();
+  win.grab().save(out + QStringLiteral("/map-window.png"));
 }
 
 }  // namespace

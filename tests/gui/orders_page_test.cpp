@@ -12,12 +12,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/document/mission_document.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/orders_page.h"
 #include "app/editing/ship_list.h"
 #include "app/editing/trigger_editor.h"
-#include "app/model/mission_document.h"
 #include "editing/descriptions.h"
 #include "editing/orders.h"
 #include "editing/triggers.h"

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
 #include "editor_fixture.h"
 #include "model/mission.h"
 #include "shell/settings.h"

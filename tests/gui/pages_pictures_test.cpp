@@ -6,13 +6,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/prompter.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "app/editing/global_goals_page.h"
 #include "app/editing/messages_page.h"
 #include "app/editing/teams_page.h"
 #include "app/editing/wps_page.h"
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/prompter.h"
 #include "model/mission.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"

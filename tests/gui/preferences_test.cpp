@@ -20,9 +20,9 @@
 #include <functional>
 #include <optional>
 
-#include "app/shell/folder_chooser_dialog.h"
+#include "app/base/folder_chooser_dialog.h"
+#include "app/base/prompter.h"
 #include "app/shell/preferences_dialog.h"
-#include "app/shell/prompter.h"
 #include "shell/settings.h"
 #include "shell/settings_file.h"
 #include "shell/vocabulary.h"

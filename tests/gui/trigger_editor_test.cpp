@@ -11,13 +11,13 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/text.h"
+#include "app/document/mission_document.h"
 #include "app/editing/arrival_page.h"
 #include "app/editing/departure_page.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/trigger_editor.h"
-#include "app/model/mission_document.h"
-#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/triggers.h"
 #include "editor_fixture.h"

@@ -13,9 +13,9 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/document/mission_document.h"
 #include "app/lists/wav_manager.h"
 #include "app/lists/wave_player.h"
-#include "app/model/mission_document.h"
 #include "editor_fixture.h"
 #include "lists/wave_list.h"
 #include "shell/settings.h"

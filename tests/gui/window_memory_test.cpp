@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/shell/window_memory.h"
+#include "app/base/window_memory.h"
 #include "shell/settings_file.h"
 
 namespace {

@@ -8,11 +8,11 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/prompter.h"
 #include "app/editing/clip_dialog.h"
 #include "app/editing/library_window.h"
 #include "app/editing/unknowns_dialog.h"
 #include "app/map/formation_window.h"
-#include "app/shell/prompter.h"
 #include "app/shell/wizard_dialog.h"
 #include "editing/descriptions.h"
 #include "editing/wizard.h"

@@ -6,8 +6,8 @@
 #include <charconv>
 #include <iostream>
 
+#include "app/base/text.h"
 #include "app/briefing/briefing_painter.h"
-#include "app/shell/text.h"
 #include "briefing/playback.h"
 #include "briefing/preview.h"
 #include "model/mission_file.h"

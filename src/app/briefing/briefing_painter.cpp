@@ -5,8 +5,8 @@
 
 #include <cmath>
 
+#include "app/base/text.h"
 #include "app/map/craft_painter.h"
-#include "app/shell/text.h"
 #include "briefing/playback.h"
 #include "editing/descriptions.h"
 #include "model/colours.h"

@@ -43,18 +43,49 @@ QPoint BriefingPreview::mapPoint(QPointF pos) const {
   return {static_cast<int>(pos.x()), static_cast<int>(pos.y())};
 }
 
+namespace {
+CanvasEvent canvasEvent(const QMouseEvent& e) {
+  return {e.position(), e.button(), e.buttons(), e.modifiers()};
+}
+}  // namespace
+
+void BriefingPreview::setActive(CanvasTool* tool) {
+  if (tool == active_) return;
+  active_ = tool;
+  emit gestureChanged();
+}
+
+void BriefingPreview::cancelGesture() {
+  if (!active_) return;
+  CanvasTool* tool = active_;
+  setActive(nullptr);
+  tool->cancel();
+}
+
 void BriefingPreview::mousePressEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton && pressed) pressed(mapPoint(e->position()));
   QWidget::mousePressEvent(e);
+  if (e->button() != Qt::LeftButton || active_ || !tools) return;
+  const CanvasEvent ce = canvasEvent(*e);
+  for (CanvasTool* tool : tools()) {
+    tool->press(ce);
+    if (tool->active()) {
+      setActive(tool);
+      return;
+    }
+  }
 }
 
 void BriefingPreview::mouseMoveEvent(QMouseEvent* e) {
-  if (moved) moved(mapPoint(e->position()));
+  if (hovered) hovered(mapPoint(e->position()));
+  if (active_) active_->move(canvasEvent(*e));
 }
 
 void BriefingPreview::mouseReleaseEvent(QMouseEvent* e) {
-  if (e->button() == Qt::LeftButton && released) released();
   QWidget::mouseReleaseEvent(e);
+  if (e->button() != Qt::LeftButton || !active_) return;
+  CanvasTool* tool = active_;
+  setActive(nullptr);
+  tool->release(canvasEvent(*e));
 }
 
 BriefingStrip::BriefingStrip(bool caption, QWidget* parent) : QWidget(parent), caption_(caption) {

@@ -1,15 +1,18 @@
 #pragma once
 // The preview's map and its two text strips as widgets. They draw with the stateless briefing
 // painters; the map keeps the static layer between frames and redraws it only when the view
-// or the Mission changes.
+// or the Mission changes. The map hands a gesture to the first of its tools that takes the
+// press; that tool has the gesture until the release or a cancel.
 
 #include <QImage>
 #include <QWidget>
 
 #include <functional>
 #include <tuple>
+#include <vector>
 
 #include "app/briefing/briefing_painter.h"
+#include "app/document/canvas_tool.h"
 
 namespace app {
 
@@ -19,8 +22,15 @@ class BriefingPreview : public QWidget {
   explicit BriefingPreview(QWidget* parent = nullptr);
 
   std::function<BriefingScene()> scene;
-  std::function<void(QPoint)> pressed, moved;
-  std::function<void()> released;
+  // The tools that may take a press now, in order of preference.
+  std::function<std::vector<CanvasTool*>()> tools;
+  // Every mouse move over the map, in map pixels.
+  std::function<void(QPoint)> hovered;
+
+  // The tool with a gesture under way, or null.
+  CanvasTool* activeTool() const { return active_; }
+  // Ends the gesture under way, putting back what it changed.
+  void cancelGesture();
 
   // The Mission or the names changed: the static layer is drawn again on the next frame.
   void invalidate() { layerKey_ = {}; }
@@ -33,8 +43,14 @@ class BriefingPreview : public QWidget {
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
 
+ signals:
+  // A gesture began or ended.
+  void gestureChanged();
+
  private:
   QPoint mapPoint(QPointF widgetPos) const;
+  void setActive(CanvasTool* tool);
+  CanvasTool* active_ = nullptr;
   QImage layer_;
   std::tuple<int, int, int, bool, qreal, bool> layerKey_{};
 };

@@ -10,9 +10,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/base/text.h"
+#include "app/document/view_updater.h"
 #include "app/editing/trigger_editor.h"
-#include "app/model/view_updater.h"
-#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/triggers.h"
 #include "shell/vocabulary.h"

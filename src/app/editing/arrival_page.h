@@ -4,8 +4,8 @@
 // The "Arrival" tab: when the selected flight groups arrive (four triggers), after what delay,
 // and from where (mother ship or hyperspace, and an alternative).
 
+#include "app/document/mission_document.h"
 #include "app/editing/fg_widgets.h"
-#include "app/model/mission_document.h"
 
 class QCheckBox;
 class QComboBox;

@@ -5,8 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 
 namespace app {
 

@@ -1,11 +1,11 @@
 #include "app/editing/clip_store.h"
 
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/base/window_memory.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "app/editing/clip_dialog.h"
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
-#include "app/shell/window_memory.h"
 #include "editing/descriptions.h"
 #include "shell/settings.h"
 

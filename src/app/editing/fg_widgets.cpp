@@ -11,10 +11,10 @@
 #include <QLineEdit>
 #include <QSignalBlocker>
 
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "editing/flight_group_rules.h"
 
 namespace app {

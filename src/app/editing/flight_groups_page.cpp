@@ -11,6 +11,12 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/base/window_memory.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
+#include "app/document/view_updater.h"
 #include "app/editing/arrival_page.h"
 #include "app/editing/departure_page.h"
 #include "app/editing/goals_page.h"
@@ -19,12 +25,6 @@
 #include "app/editing/other_page.h"
 #include "app/editing/ship_list.h"
 #include "app/editing/ship_page.h"
-#include "app/model/mission_document.h"
-#include "app/model/view_updater.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
-#include "app/shell/window_memory.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_ops.h"
 #include "shell/error_check.h"

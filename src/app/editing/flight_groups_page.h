@@ -8,7 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 #include "editing/flight_group_ops.h"
 
 class QAction;

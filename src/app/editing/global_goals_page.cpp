@@ -10,10 +10,10 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "app/base/text.h"
+#include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/trigger_editor.h"
-#include "app/model/view_updater.h"
-#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/teams.h"
 #include "editing/triggers.h"

@@ -1,6 +1,6 @@
 #include "app/editing/goals_page.h"
 
-#include "app/shell/coloured_list.h"
+#include "app/base/coloured_list.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -16,10 +16,10 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/base/text.h"
+#include "app/document/mission_document.h"
+#include "app/document/view_updater.h"
 #include "app/editing/ship_list.h"
-#include "app/model/mission_document.h"
-#include "app/model/view_updater.h"
-#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/goals.h"
 #include "model/colours.h"

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/shell/coloured_list.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/coloured_list.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 #include "editing/descriptions.h"
 #include "shell/paths.h"
 #include "shell/vocabulary.h"

@@ -13,13 +13,13 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/base/window_memory.h"
+#include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/ship_list.h"
 #include "app/editing/trigger_editor.h"
-#include "app/model/view_updater.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
-#include "app/shell/window_memory.h"
 #include "editing/descriptions.h"
 #include "editing/messages.h"
 #include "editing/triggers.h"

@@ -5,8 +5,8 @@
 
 #include <QWidget>
 
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 
 class QComboBox;
 class QLabel;

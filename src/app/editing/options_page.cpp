@@ -10,9 +10,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "app/model/mission_document.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/document/mission_document.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_rules.h"
 #include "shell/vocabulary.h"

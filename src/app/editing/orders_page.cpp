@@ -15,9 +15,9 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/base/text.h"
+#include "app/document/view_updater.h"
 #include "app/editing/clip_store.h"
-#include "app/model/view_updater.h"
-#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/orders.h"
 #include "editing/triggers.h"

@@ -5,8 +5,8 @@
 #include <array>
 #include <functional>
 
+#include "app/document/mission_document.h"
 #include "app/editing/fg_widgets.h"
-#include "app/model/mission_document.h"
 
 class QCheckBox;
 class QComboBox;

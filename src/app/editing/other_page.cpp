@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/document/mission_document.h"
 #include "app/editing/trigger_editor.h"
 #include "app/editing/unknowns_dialog.h"
-#include "app/model/mission_document.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
 #include "editing/triggers.h"
 #include "shell/vocabulary.h"
 

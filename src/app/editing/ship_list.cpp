@@ -1,6 +1,6 @@
 #include "app/editing/ship_list.h"
 
-#include "app/shell/coloured_list.h"
+#include "app/base/coloured_list.h"
 
 #include <QContextMenuEvent>
 #include <QKeyEvent>

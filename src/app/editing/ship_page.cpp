@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/document/mission_document.h"
 #include "app/map/formation_window.h"
-#include "app/model/mission_document.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_rules.h"
 #include "map/craft_classes.h"

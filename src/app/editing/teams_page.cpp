@@ -11,11 +11,11 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/base/notice_window.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
-#include "app/model/view_updater.h"
-#include "app/shell/notice_window.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
 #include "editing/descriptions.h"
 #include "editing/teams.h"
 #include "shell/vocabulary.h"

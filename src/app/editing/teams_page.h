@@ -6,8 +6,8 @@
 
 #include <array>
 
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 
 class QComboBox;
 class QLabel;

@@ -12,7 +12,7 @@
 #include <functional>
 #include <vector>
 
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 #include "editing/triggers.h"
 
 class QComboBox;

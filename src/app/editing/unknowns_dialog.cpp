@@ -9,9 +9,9 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-#include "app/shell/dialog_buttons.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/dialog_buttons.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 
 namespace app {
 

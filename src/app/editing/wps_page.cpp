@@ -11,10 +11,10 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "app/model/view_updater.h"
-#include "app/shell/icons.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/icons.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/document/view_updater.h"
 #include "editing/waypoints.h"
 #include "model/layouts.h"
 #include "shell/vocabulary.h"

@@ -4,8 +4,8 @@
 
 #include <QWidget>
 
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 
 class QCheckBox;
 class QListWidget;

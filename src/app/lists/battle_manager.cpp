@@ -17,10 +17,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/shell/dialog_buttons.h"
-#include "app/shell/folder_chooser_dialog.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/dialog_buttons.h"
+#include "app/base/folder_chooser_dialog.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 #include "lists/game_lists.h"
 #include "lists/text_file.h"
 #include "shell/settings_file.h"
@@ -44,12 +44,15 @@ QToolButton* toolButton(const QString& text, const QString& hint, const char* na
   return b;
 }
 
-// A list file's text as the pages show it; an empty text when it is missing.
-QString listText(const std::string& path) {
+// A list file's text as the pages show it: empty when the file is missing; false, with the
+// message, when it is there but cannot be read (or is not single-byte text).
+bool listText(const std::string& path, QString& text, std::string& error) {
+  text.clear();
+  if (!lists::pathExists(path)) return true;
   std::vector<std::string> lines;
-  std::string error;
-  if (!lists::isFile(path) || !lists::readLines(path, lines, error)) return {};
-  return fromFile(lists::pageText(lines));
+  if (!lists::readLines(path, lines, error)) return false;
+  text = fromFile(lists::pageText(lines));
+  return true;
 }
 
 }  // namespace
@@ -253,10 +256,10 @@ void BattleManager::offerToSaveLists() {
 
 bool BattleManager::saveLists() {
   std::vector<std::pair<std::string, std::string>> files;
-  if (missionListChanged_)
+  if (missionListChanged_ && !missionUnreadable_)
     files.emplace_back(folders_.missionList,
                        lists::joinCrLf(lists::pageLines(toFile(missionLst_->toPlainText()))));
-  if (sideListChanged_ && isCampaign() && !folders_.sideList.empty())
+  if (sideListChanged_ && isCampaign() && !sideUnreadable_ && !folders_.sideList.empty())
     files.emplace_back(folders_.sideList,
                        lists::joinCrLf(lists::pageLines(toFile(sideLst_->toPlainText()))));
   std::string error;
@@ -271,10 +274,22 @@ bool BattleManager::saveLists() {
 void BattleManager::loadListTexts() {
   filling_ = true;
   folders_ = lists::customListFolders(settings_, type_, imperial_);
-  missionLst_->setPlainText(listText(folders_.missionList));
+  // A list that cannot be read is shown disabled and empty and is never written: saving the
+  // empty page would lose its entries.
+  std::vector<std::string> errors;
+  const auto load = [&](QPlainTextEdit* memo, const std::string& path) {
+    QString text;
+    std::string error;
+    const bool read = listText(path, text, error);
+    memo->setPlainText(text);
+    memo->setEnabled(read);
+    if (!read) errors.push_back(error);
+    return !read;
+  };
+  missionUnreadable_ = load(missionLst_, folders_.missionList);
+  sideUnreadable_ = false;
   if (isCampaign()) {
-    sideLst_->setEnabled(true);
-    sideLst_->setPlainText(listText(folders_.sideList));
+    sideUnreadable_ = load(sideLst_, folders_.sideList);
     listTabs_->setTabText(1,
                           imperial_ ? QStringLiteral("Imperial.lst") : QStringLiteral("Rebel.lst"));
     listTabs_->tabBar()->setTabTextColor(1, imperial_ ? QColor(255, 38, 38) : QColor(0, 128, 0));
@@ -288,6 +303,13 @@ void BattleManager::loadListTexts() {
   number_->setText(
       QString::number(lists::nextFreeNumber(lists::pageLines(toFile(missionLst_->toPlainText())))));
   filling_ = false;
+  for (const std::string& error : errors) prompter_.error(this, qpath(error));
+}
+
+std::string BattleManager::unreadableList() const {
+  if (missionUnreadable_) return folders_.missionList;
+  if (isCampaign() && sideUnreadable_) return folders_.sideList;
+  return {};
 }
 
 void BattleManager::chooseType(int index) {
@@ -434,12 +456,24 @@ bool BattleManager::saveCustomAs() {
 }
 
 void BattleManager::autoAdd() {
+  if (const std::string broken = unreadableList(); !broken.empty()) {
+    prompter_.error(this, qpath(lists::battletext::unreadable(broken)));
+    return;
+  }
   if (path_ == QLatin1String(UnnamedList)) {
     prompter_.information(this, QString::fromLatin1(lists::battletext::SaveFirst));
     return;
   }
   if (title_->text().isEmpty()) {
     prompter_.information(this, QString::fromLatin1(lists::battletext::NoTitle));
+    return;
+  }
+  // The entry's lines must each stay one line of the list, in its character set.
+  std::string line, refusal;
+  if (!lists::listLineFromUtf8("title", title_->text().toStdString(), line, refusal) ||
+      !lists::listLineFromUtf8("custom list file name", QFileInfo(path_).fileName().toStdString(),
+                               line, refusal)) {
+    prompter_.information(this, qpath(refusal));
     return;
   }
   const QString entry = number_->text() + QLatin1Char('\n') + QFileInfo(path_).fileName() +
@@ -453,6 +487,11 @@ void BattleManager::autoAdd() {
 }
 
 void BattleManager::backupNow() {
+  // The empty page of a list that could not be read is no backup of it.
+  if (const std::string broken = unreadableList(); !broken.empty()) {
+    prompter_.error(this, qpath(lists::battletext::unreadable(broken)));
+    return;
+  }
   std::vector<std::pair<std::string, std::string>> files;
   files.emplace_back(lists::backupPath(folders_.missionList),
                      lists::joinCrLf(lists::pageLines(toFile(missionLst_->toPlainText()))));

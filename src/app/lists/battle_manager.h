@@ -58,6 +58,8 @@ class BattleManager : public QDialog {
   void showCount();
   void setCustomChanged();
   bool isCampaign() const { return type_ == lists::CustomListType::QvnCampaign; }
+  // The list of the current type that could not be read, or empty.
+  std::string unreadableList() const;
 
   shell::Settings settings_;
   Prompter& prompter_;
@@ -69,6 +71,8 @@ class BattleManager : public QDialog {
   bool customChanged_ = false;
   bool missionListChanged_ = false;
   bool sideListChanged_ = false;
+  bool missionUnreadable_ = false;  // "Mission.lst" could not be read: never written
+  bool sideUnreadable_ = false;     // the side list likewise
   bool filling_ = false;
   QString folder_;
 

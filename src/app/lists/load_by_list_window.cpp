@@ -7,9 +7,9 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
-#include "app/shell/dialog_buttons.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/dialog_buttons.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 #include "lists/text_file.h"
 #include "shell/settings_file.h"
 
@@ -76,7 +76,13 @@ void LoadByListWindow::loadList() {
   const std::string path = lists::tabListPath(directory_, tab);
   rows_.clear();
   list_->clear();
-  if (lists::isFile(path) && lists::readLines(path, lines, error)) rows_ = lists::listRows(lines);
+  if (lists::pathExists(path)) {
+    // A list that cannot be read (or is not single-byte text) is said so, not shown empty.
+    if (lists::readLines(path, lines, error))
+      rows_ = lists::listRows(lines);
+    else
+      prompter_.error(this, QString::fromStdString(error));
+  }
   for (const lists::ListRow& row : rows_) {
     auto* item = new QListWidgetItem(fromFile(row.text), list_);
     if (row.text.find('[') != std::string::npos) {
@@ -87,7 +93,10 @@ void LoadByListWindow::loadList() {
   }
   // A tab without a list file says so instead of showing an empty list without a word.
   if (rows_.empty()) {
-    auto* item = new QListWidgetItem(tr("(no %1 here)").arg(QString::fromStdString(path)), list_);
+    auto* item =
+        new QListWidgetItem(error.empty() ? tr("(no %1 here)").arg(QString::fromStdString(path))
+                                          : QString::fromStdString(error),
+                            list_);
     item->setFlags(Qt::NoItemFlags);
   }
   fileLabel_->setText(QString::fromLatin1(lists::NoFileRow));

@@ -11,9 +11,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/shell/dialog_buttons.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/dialog_buttons.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 
 namespace app {
 
@@ -51,7 +51,7 @@ LstFilesWindow::LstFilesWindow(lists::ListSession session, Prompter& prompter, Q
   auto* grid = new QGridLayout(entry);
   number_ = new QLineEdit(QString::number(session_.nextNumber), entry);
   number_->setObjectName(QStringLiteral("NextNumberEdit"));
-  file_ = new QLineEdit(QString::fromStdString(session_.missionFile), entry);
+  file_ = new QLineEdit(fromFile(session_.missionFile), entry);
   file_->setObjectName(QStringLiteral("MissionFileEdit"));
   file_->setReadOnly(true);
   description_ = new QLineEdit(entry);
@@ -111,9 +111,17 @@ void LstFilesWindow::takeTexts() {
 
 void LstFilesWindow::autoAdd() {
   takeTexts();
-  std::string refusal;
-  if (!lists::autoAdd(session_, toFile(number_->text()), toFile(description_->text()), refusal)) {
-    prompter_.information(this, fromFile(refusal));
+  std::string refusal, description;
+  // A description a list cannot hold (a line break, a character outside its character set) is
+  // refused rather than entered broken.
+  if (!description_->text().isEmpty() &&
+      !lists::listLineFromUtf8("description", description_->text().toStdString(), description,
+                               refusal)) {
+    prompter_.information(this, QString::fromStdString(refusal));
+    return;
+  }
+  if (!lists::autoAdd(session_, toFile(number_->text()), description, refusal)) {
+    prompter_.information(this, QString::fromStdString(refusal));
     return;
   }
   for (std::size_t i = 0; i < 3; ++i) {

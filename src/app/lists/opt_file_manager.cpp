@@ -14,9 +14,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/shell/folder_chooser_dialog.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/folder_chooser_dialog.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 #include "lists/text_file.h"
 #include "shell/paths.h"
 #include "shell/settings_file.h"
@@ -116,7 +116,12 @@ OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std:
   layout->addWidget(buttons);
 
   std::string error;
-  if (!lists::loadSlotLists(settings_, lists_, error)) prompter_.error(this, qpath(error));
+  if (!lists::loadSlotLists(settings_, lists_, error)) {
+    // Lists that could not be read are never written: "&Use" would replace them by empty ones.
+    unreadable_ = true;
+    use->setEnabled(false);
+    prompter_.error(this, qpath(error));
+  }
   for (int craft = 1; craft <= lists::CraftSlotCount; ++craft)
     slots_->addItem(fromFile(lists::slotRow(lists_, craft, nameOf(craft))));
 
@@ -234,6 +239,7 @@ void OptFileManager::rename() {
 }
 
 void OptFileManager::accept() {
+  if (unreadable_) return;
   std::string error;
   const auto targets = lists::slotListTargets(settings_, zynToo_->isChecked());
   if (!lists::writeSlotFiles(lists_, targets, namesChanged_ ? &names_ : nullptr,

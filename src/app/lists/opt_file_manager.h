@@ -54,6 +54,7 @@ class OptFileManager : public QDialog {
   Prompter& prompter_;
   lists::SlotLists lists_;
   bool namesChanged_ = false;
+  bool unreadable_ = false;  // a slot list could not be read: nothing is written
   bool expansion_ = false;
   QString folder_;
 

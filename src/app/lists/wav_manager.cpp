@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include "app/base/icons.h"
+#include "app/base/notice_window.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/document/mission_document.h"
 #include "app/lists/wave_catalogue_window.h"
 #include "app/lists/wave_player.h"
-#include "app/model/mission_document.h"
-#include "app/shell/icons.h"
-#include "app/shell/notice_window.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
 #include "lists/text_file.h"
 #include "lists/wave_list.h"
 #include "shell/settings.h"
@@ -119,7 +119,10 @@ WavManager::~WavManager() = default;
 
 void WavManager::loadFor(model::Mission& m, const std::string& missionFile) {
   player_->setFile({});
-  m.sounds = file_.open(ctx_.settings, m.platformId, missionFile);
+  std::string error;
+  m.sounds = file_.open(ctx_.settings, m.platformId, missionFile, &error);
+  // A sound list that is there but cannot be read is left alone, and the user told why.
+  if (!error.empty()) ctx_.prompter.error(this, qs(error));
   shownMessage_ = -1;
   setActive(file_.active());
 }

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "app/shell/editor_context.h"
+#include "app/document/editor_context.h"
 #include "lists/wave_list_file.h"
 
 class QCheckBox;

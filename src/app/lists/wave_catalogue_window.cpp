@@ -7,9 +7,9 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/base/dialog_buttons.h"
+#include "app/base/text.h"
 #include "app/lists/wave_player.h"
-#include "app/shell/dialog_buttons.h"
-#include "app/shell/text.h"
 #include "lists/text_file.h"
 
 namespace app {

@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/base/text.h"
 #include "app/map/formation_painter.h"
-#include "app/shell/text.h"
 #include "map/formations.h"
 #include "shell/vocabulary.h"
 

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
+#include "app/base/text.h"
 #include "app/map/craft_painter.h"
-#include "app/shell/text.h"
 #include "map/craft_icons.h"
 #include "map/palette.h"
 
@@ -17,9 +17,6 @@ const QColor Silver(192, 192, 192);
 const QColor Yellow(255, 255, 0);
 const QColor GhostText(61, 59, 56);
 
-QColor qcolour(model::Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
 QPoint qpoint(map::ScreenPoint p) {
   return QPoint(p.x, p.y);
 }
@@ -69,6 +66,10 @@ void paintKmGrid(QPainter& p, const map::MapState& s) {
 
 }  // namespace
 
+QColor toQColor(model::Rgb c) {
+  return QColor(c.r, c.g, c.b);
+}
+
 QFont mapFont() {
   QFont f(QStringLiteral("Sans Serif"));
   f.setPixelSize(11);
@@ -99,7 +100,7 @@ void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission&
   map::buildMarks(s, m, fg, marks);
   if (!marks.visible && !s.toggles.drawOffScreen) return;
   const model::FlightGroup& g = m.flightGroups[fg];
-  const QColor line = qcolour(marks.lineColour);
+  const QColor line = toQColor(marks.lineColour);
   p.setRenderHint(QPainter::Antialiasing, false);
   p.setBrush(Qt::NoBrush);
   p.setFont(mapFont());
@@ -129,7 +130,7 @@ void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission&
   for (const auto& c : marks.crafts) {
     if (c.craft &&
         !paintCraftWireframe(p, QPointF(c.at.x, c.at.y), type, s.view.zoom, g.heading,
-                             qcolour(marks.wireColour), s.view.shownPlane(), s.wireframe))
+                             toQColor(marks.wireColour), s.view.shownPlane(), s.wireframe))
       paintCraftIcon(p, QPointF(c.at.x, c.at.y), type, map::iffRow(iff));
     if (c.player != 0) {
       p.setPen(Silver);

@@ -3,16 +3,20 @@
 // the team palette strip, and the whole map in its painting order. They read a MapState and the
 // Mission and keep nothing, so the window, the export and the benchmark draw the same picture.
 
+#include <QColor>
 #include <QFont>
 #include <QPainter>
 
 #include "map/scene.h"
+#include "model/colours.h"
 #include "model/mission.h"
 
 namespace app {
 
 // The map's small font.
 QFont mapFont();
+// A colour of the game's tables as Qt's.
+QColor toQColor(model::Rgb c);
 
 // Black (or the briefing's dark blue) with the kilometre grid and the state texts.
 void paintMapBackground(QPainter& p, const map::MapState& s);

@@ -8,8 +8,10 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
+#include "app/document/editor_context.h"
 #include "app/map/map_canvas.h"
 #include "map/filters.h"
 #include "map/scene.h"
@@ -18,6 +20,7 @@
 #include "shell/vocabulary.h"
 
 class QAbstractButton;
+class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -29,7 +32,7 @@ class QToolButton;
 
 namespace app {
 
-struct EditorContext;
+class ActionSet;
 class MissionDocument;
 class MapWaypointWindow;
 
@@ -57,11 +60,13 @@ class MapWindow : public QWidget, private MapTool {
   bool dragging() const { return drag_.has_value(); }
   // Opens the waypoint grid of the current flight group.
   void editWaypoints();
+  // The window's command of that id (its table is in map_actions.h).
+  QAction* action(QStringView id) const;
 
  signals:
   // "Back to main window".
   void backToMain();
-  // Ctrl+S / Ctrl+A: the main window's Save and Save As.
+  // Ctrl+S / Ctrl+Shift+S: the main window's Save and Save As.
   void saveRequested();
   void saveAsRequested();
 
@@ -72,6 +77,7 @@ class MapWindow : public QWidget, private MapTool {
 
  private:
   void buildControls();
+  void buildActions();
   QToolButton* button(const char* name, const QString& text, const QString& hint,
                       bool checkable = false);
   void firstActivation();
@@ -86,7 +92,10 @@ class MapWindow : public QWidget, private MapTool {
   void updateScrollBars();
   void zoomBarMoved(int value);
   void updateReadout(QPointF at);
-  bool handleKey(QKeyEvent* e);
+  bool handleKey(QWidget* focus, QKeyEvent* e);
+  void undo();
+  void redo();
+  void selectAllShown();
   void setCurrent(int fg, bool centre);
   void setToggle(bool map::MapToggles::*flag, bool on);
   void setBriefingMode(bool on);
@@ -94,6 +103,7 @@ class MapWindow : public QWidget, private MapTool {
   void deleteCurrent();
   void holdZoomTick();
   int currentPoint() const;
+  void setCurrentPoint(std::size_t point);
 
   // MapTool
   void mousePress(QMouseEvent* e) override;
@@ -107,6 +117,7 @@ class MapWindow : public QWidget, private MapTool {
   void dragTo(QPointF at);
   void endDrag(bool commit);
 
+  EditorContext ctx_;
   MissionDocument& doc_;
   shell::Settings& settings_;
   const shell::Vocabulary& vocab_;
@@ -156,6 +167,7 @@ class MapWindow : public QWidget, private MapTool {
             *showDistances_ = nullptr, *briefMode_ = nullptr;
   QButtonGroup *xSnap_ = nullptr, *ySnap_ = nullptr;
   QPointer<MapWaypointWindow> wpWindow_;
+  std::unique_ptr<ActionSet> actions_;
 };
 
 }  // namespace app

@@ -9,8 +9,8 @@
 
 #include <cmath>
 
-#include "app/model/mission_document.h"
-#include "app/shell/text.h"
+#include "app/base/text.h"
+#include "app/document/mission_document.h"
 #include "editing/descriptions.h"
 #include "map/view.h"
 

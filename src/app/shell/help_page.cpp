@@ -7,8 +7,8 @@
 #include <QStandardPaths>
 #include <QTextDocument>
 
-#include "app/shell/prompter.h"
-#include "app/shell/resources.h"
+#include "app/base/prompter.h"
+#include "app/base/resources.h"
 
 namespace app {
 

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "app/shell/editor_context.h"
+#include "app/document/editor_context.h"
 #include "editing/library.h"
 #include "model/mission.h"
 #include "model/mission_edit.h"

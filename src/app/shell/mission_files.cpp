@@ -6,13 +6,13 @@
 #include <QMessageBox>
 #include <QWidget>
 
-#include "app/model/mission_document.h"
+#include "app/base/notice_window.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/document/mission_document.h"
 #include "app/shell/error_list_window.h"
-#include "app/shell/notice_window.h"
 #include "app/shell/older_import.h"
-#include "app/shell/prompter.h"
 #include "app/shell/startup_dialog.h"
-#include "app/shell/text.h"
 #include "app/shell/wizard_dialog.h"
 #include "editing/wizard.h"
 #include "model/mission_file.h"

@@ -13,7 +13,7 @@
 #include <functional>
 #include <string>
 
-#include "app/shell/editor_context.h"
+#include "app/document/editor_context.h"
 #include "model/document_state.h"
 #include "model/mission.h"
 #include "shell/file_history.h"

@@ -9,9 +9,9 @@
 #include <QSignalBlocker>
 #include <QSpinBox>
 
-#include "app/model/mission_document.h"
-#include "app/model/view_updater.h"
-#include "app/shell/editor_context.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
+#include "app/document/view_updater.h"
 
 namespace app {
 

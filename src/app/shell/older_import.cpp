@@ -2,9 +2,9 @@
 
 #include <QDir>
 
-#include "app/model/mission_document.h"
-#include "app/shell/editor_context.h"
-#include "app/shell/prompter.h"
+#include "app/base/prompter.h"
+#include "app/document/editor_context.h"
+#include "app/document/mission_document.h"
 #include "editing/import.h"
 #include "shell/vocabulary.h"
 

@@ -17,10 +17,10 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/shell/dialog_buttons.h"
-#include "app/shell/folder_chooser_dialog.h"
-#include "app/shell/prompter.h"
-#include "app/shell/text.h"
+#include "app/base/dialog_buttons.h"
+#include "app/base/folder_chooser_dialog.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
 #include "shell/paths.h"
 #include "shell/settings.h"
 #include "shell/settings_file.h"

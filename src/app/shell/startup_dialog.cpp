@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/shell/dialog_buttons.h"
+#include "app/base/dialog_buttons.h"
 #include "shell/titles.h"
 
 namespace app {

@@ -4,8 +4,8 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
-#include "app/model/view_updater.h"
-#include "app/shell/text.h"
+#include "app/base/text.h"
+#include "app/document/view_updater.h"
 
 namespace app {
 

@@ -4,7 +4,7 @@
 
 #include <QPlainTextEdit>
 
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 
 namespace app {
 

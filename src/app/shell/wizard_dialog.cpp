@@ -10,7 +10,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "app/shell/dialog_buttons.h"
+#include "app/base/dialog_buttons.h"
 
 namespace app {
 

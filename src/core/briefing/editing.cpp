@@ -137,6 +137,50 @@ void stepTime(CommandList& list, int selected, int delta, bool following) {
       static_cast<std::uint16_t>(std::clamp(list[selected].time + delta, 0, MaxTime));
 }
 
+void chooseParameter(Command& c, int choice, const model::Mission& m, int b) {
+  if (choice < 0) return;
+  if (c.code == ZoomMap) {
+    const int at = std::min(choice, static_cast<int>(ZoomPresets.size()) - 1);
+    c.x = c.y = static_cast<std::int16_t>(ZoomPresets[static_cast<std::size_t>(at)].zoom);
+    return;
+  }
+  c.index = static_cast<std::uint16_t>(choice);
+  if (c.code == MoveMap && choice < static_cast<int>(m.flightGroups.size())) {
+    const std::size_t point = model::Briefing1 + static_cast<std::size_t>(b);
+    c.x = static_cast<std::int16_t>(m.flightGroups[static_cast<std::size_t>(choice)].x(point));
+    c.y = static_cast<std::int16_t>(m.flightGroups[static_cast<std::size_t>(choice)].y(point));
+  }
+}
+
+namespace {
+bool fitsWord(int v) {
+  return v >= -32768 && v <= 32767;
+}
+}  // namespace
+
+bool typeX(Command& c, const std::string& text) {
+  int v = 0;
+  const bool zoom = c.code == ZoomMap;
+  if (!(zoom ? parseWhole(text, v) : parseKm(text, v)) || !fitsWord(v)) return false;
+  c.x = static_cast<std::int16_t>(v);
+  if (zoom) c.y = c.x;
+  return true;
+}
+
+bool typeY(Command& c, const std::string& text) {
+  int v = 0;
+  if (!parseKm(text, v) || !fitsWord(v)) return false;
+  c.y = static_cast<std::int16_t>(v);
+  return true;
+}
+
+bool storeList(model::MissionEdit& e, int b, const CommandList& list) {
+  model::Briefing copy = e.mission().briefings[static_cast<std::size_t>(b)];
+  const bool cut = encode(list, copy);
+  e.patchDiff(model::RecordKind::Briefing, b, 0, copy.bytes);
+  return cut;
+}
+
 void copyBriefing(model::Mission& m, int from, int to) {
   if (from == to) return;
   model::Briefing copy = m.briefings[from];

@@ -8,6 +8,7 @@
 
 #include "briefing/commands.h"
 #include "model/mission.h"
+#include "model/mission_edit.h"
 
 namespace briefing {
 
@@ -51,6 +52,19 @@ inline constexpr int MaxTime = 65535;
 // every command after the selected one but the last moves too (a step down leaves commands at
 // or below the increment). The selected command takes its time plus delta, kept in range.
 void stepTime(CommandList& list, int selected, int delta, bool following);
+
+// The parameter selector's choice for command c of briefing b: a zoom preset sets X and Y to
+// its zoom; anything else is the Index, and "Move Map to" then takes the chosen flight group's
+// briefing point.
+void chooseParameter(Command& c, int choice, const model::Mission& m, int b);
+// The X and Y fields as typed: km, or the whole zoom factor of a zoom, which sets X and Y
+// alike. False, changing nothing, for text that is no number or does not fit a word.
+bool typeX(Command& c, const std::string& text);
+bool typeY(Command& c, const std::string& text);
+
+// Writes `list` into the event words of briefing b as one step of `e` holding only the words
+// that changed. Above 400 words the list is cut as encode cuts it; the result says whether.
+bool storeList(model::MissionEdit& e, int b, const CommandList& list);
 
 // Copies briefing `from` (record, tags, strings) over briefing `to` and shows it to team
 // to+1 instead of team from+1.

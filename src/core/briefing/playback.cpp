@@ -54,6 +54,10 @@ void Player::pause() {
   dirty = true;
 }
 
+int scrollToMap(int pixels, int zoom) {
+  return roundEven(static_cast<double>(MapScale) / usableZoom(zoom) * pixels);
+}
+
 int Player::tagLength(int position) const {
   if (position < 0 || position >= size()) return 0;
   const int index = (*commands_)[position].index;

@@ -22,6 +22,8 @@ int toScreenX(const DisplayState& s, int x);
 int toScreenY(const DisplayState& s, int y);
 int toMapX(const DisplayState& s, int screenX);
 int toMapY(const DisplayState& s, int screenY);
+// Map units of a scroll of the view by `pixels` at this zoom: how far "Move Map" moves the map.
+int scrollToMap(int pixels, int zoom);
 
 enum class PlayStart { Started, NoInstructions, ZeroRunningTime };
 inline constexpr const char* NoInstructionsMessage = "There are no instruction to playback";

@@ -69,7 +69,7 @@ std::string Clipboard::save(const std::string& editorDirectory) const {
   std::vector<std::uint8_t> data;
   data.reserve(entries_.size() * recordSize_);
   for (const Entry& e : entries_) data.insert(data.end(), e.begin(), e.end());
-  const model::SaveResult r = model::writeFileAtomically(path, data);
+  const model::SaveResult r = model::saveFile(path, data);
   return r.ok ? std::string{} : r.error;
 }
 

@@ -39,7 +39,7 @@ std::string Library::save(const std::string& path) {
   data.reserve(entries_.size() * model::fg::Size);
   for (const model::FlightGroup& g : entries_)
     data.insert(data.end(), g.bytes.begin(), g.bytes.end());
-  const model::SaveResult r = model::writeFileAtomically(path, data);
+  const model::SaveResult r = model::saveFile(path, data);
   if (!r.ok) return r.error;
   fileName_ = path;
   changed_ = false;

@@ -108,6 +108,9 @@ std::string outsideFolder(std::string_view file, std::string_view folder) {
   return std::string(file) + " is not in " + std::string(folder) +
          " or a folder below it. The game only finds missions there.";
 }
+std::string unreadable(std::string_view list) {
+  return std::string(list) + " could not be read, so nothing is entered in it or written.";
+}
 }  // namespace battletext
 
 }  // namespace lists

@@ -59,6 +59,8 @@ inline constexpr const char* NoTitle =
     "You must write a description for the mission in the edit box";
 // The refusal of a mission file that does not lie below the missions' folder.
 std::string outsideFolder(std::string_view file, std::string_view folder);
+// The refusal of Auto-Add and backups while a list could not be read.
+std::string unreadable(std::string_view list);
 }  // namespace battletext
 
 }  // namespace lists

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "lists/text_file.h"
+#include "model/cp1252.h"
 #include "model/layouts.h"
 #include "shell/settings_file.h"
 
@@ -96,6 +97,28 @@ std::vector<ListEntry> listEntries(const std::vector<std::string>& lines) {
   return out;
 }
 
+bool listLineFromUtf8(std::string_view what, std::string_view utf8, std::string& line,
+                      std::string& refusal) {
+  line = model::utf8ToCp1252(utf8);
+  const auto refuse = [&](const std::string& why) {
+    refusal = "The " + std::string(what) + " \"" + std::string(utf8) +
+              "\" cannot be entered in a game list: " + why + ".";
+    return false;
+  };
+  if (utf8.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
+    return refuse("it holds a line break");
+  // Character by character: one that does not come back from Windows-1252 is not in it.
+  for (std::size_t i = 0; i < utf8.size();) {
+    const auto lead = static_cast<unsigned char>(utf8[i]);
+    const std::size_t size = lead < 0xC0 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    const std::string_view character = utf8.substr(i, size);
+    if (model::cp1252ToUtf8(model::utf8ToCp1252(character)) != character)
+      return refuse("a game list cannot hold \"" + std::string(character) + "\"");
+    i += size;
+  }
+  return true;
+}
+
 const char* listFileName(GameList l) {
   switch (l) {
     case GameList::Rebel:
@@ -163,6 +186,17 @@ std::string pageText(const std::vector<std::string>& lines) {
   return out;
 }
 
+bool readGameLists(const std::string& folder, GameListFiles& out, std::string& error) {
+  for (const GameList l : AllGameLists) {
+    const auto i = static_cast<std::size_t>(l);
+    out.paths[i] = findPath(folder, listFileName(l));
+    out.lines[i].clear();
+    out.found[i] = pathExists(out.paths[i]);
+    if (out.found[i] && !readLines(out.paths[i], out.lines[i], error)) return false;
+  }
+  return true;
+}
+
 std::optional<ListSession> openListSession(const shell::Settings& s, const model::Mission& m,
                                            std::string_view missionFile, std::string& refusal) {
   const auto side = playerSide(m);
@@ -182,28 +216,25 @@ std::optional<ListSession> openListSession(const shell::Settings& s, const model
   }
   ListSession session;
   session.folder = missionFolder(s, m);
-  session.missionFile = fileNameOf(missionFile);
+  listLineFromUtf8("mission file name", fileNameOf(missionFile), session.missionFile,
+                   session.missionFileRefusal);
+  if (!pathExists(findPath(session.folder, listFileName(GameList::Mission)))) {
+    refusal = lsttext::cannotFind(session.folder);
+    return std::nullopt;
+  }
+  // A list that is there but cannot be read would be replaced by a page without its entries,
+  // and its numbers would be missing from the next free one: the window does not open.
+  GameListFiles files;
+  if (!readGameLists(session.folder, files, refusal)) return std::nullopt;
   std::vector<std::string> all;
   for (const GameList l : AllGameLists) {
-    ListPage& page = session.page(l);
+    const auto i = static_cast<std::size_t>(l);
+    ListPage& page = session.pages[i];
     page.list = l;
-    page.path = findPath(session.folder, listFileName(l));
+    page.path = files.paths[i];
     page.applies = listApplies(l, type, side);
-    std::vector<std::string> lines;
-    std::string error;
-    if (isFile(page.path) && readLines(page.path, lines, error)) {
-      page.text = pageText(lines);
-      all.insert(all.end(), lines.begin(), lines.end());
-    } else if (l == GameList::Mission) {
-      refusal = lsttext::cannotFind(session.folder);
-      return std::nullopt;
-    } else if (page.applies && pathExists(page.path)) {
-      // A side list that is there but cannot be read would be replaced by a page without its
-      // entries: the window does not open.
-      if (error.empty()) readLines(page.path, lines, error);
-      refusal = error;
-      return std::nullopt;
-    }
+    page.text = pageText(files.lines[i]);
+    all.insert(all.end(), files.lines[i].begin(), files.lines[i].end());
   }
   session.nextNumber = nextFreeNumber(all);
   return session;
@@ -213,6 +244,19 @@ bool autoAdd(ListSession& session, std::string_view number, std::string_view des
              std::string& refusal) {
   if (description.empty()) {
     refusal = lsttext::NoDescription;
+    return false;
+  }
+  // Each part is one line of the list: a line break would make an entry of more lines.
+  for (const auto& [what, text] :
+       {std::pair<const char*, std::string_view>{"number", number}, {"description", description}}) {
+    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
+      refusal = "The " + std::string(what) + " cannot be entered in a game list: it holds a " +
+                "line break.";
+      return false;
+    }
+  }
+  if (!session.missionFileRefusal.empty()) {
+    refusal = session.missionFileRefusal;
     return false;
   }
   for (ListPage& page : session.pages) {

@@ -59,6 +59,13 @@ struct ListEntry {
 };
 std::vector<ListEntry> listEntries(const std::vector<std::string>& lines);
 
+// Text typed for a list (UTF-8) as one line of it (Windows-1252, the lists' character set).
+// False, with a refusal naming `what` ("description", "mission file name"), when it holds a
+// line break or a character a list cannot hold; `line` then still gets the text as near as
+// Windows-1252 comes, for showing.
+bool listLineFromUtf8(std::string_view what, std::string_view utf8, std::string& line,
+                      std::string& refusal);
+
 // --- Which lists belong to a mission ---
 
 enum class GameList { Rebel = 0, Mission = 1, Imperial = 2 };
@@ -98,23 +105,37 @@ struct ListPage {
 
 struct ListSession {
   std::string folder;
-  std::string missionFile;  // the Mission file's name, without folder
+  std::string missionFile;         // the Mission file's name, without folder, as a list holds it
+  std::string missionFileRefusal;  // why that name cannot be entered; empty when it can
   std::array<ListPage, 3> pages;
   long long nextNumber = 1;
   ListPage& page(GameList l) { return pages[static_cast<std::size_t>(l)]; }
   const ListPage& page(GameList l) const { return pages[static_cast<std::size_t>(l)]; }
 };
 
-// Opens the lists of the Mission, or gives the message that stops the command. A missing side
-// list gives an empty page; the next free number is counted over all three.
+// The three lists of a mission folder, in the order Rebel, Mission, Imperial, with the paths
+// they were looked for at. A missing list has no lines (`found` tells); false, with the message
+// naming the file, when one that is there cannot be read or is not single-byte text.
+struct GameListFiles {
+  std::array<std::string, 3> paths;
+  std::array<std::vector<std::string>, 3> lines;
+  std::array<bool, 3> found{};
+};
+bool readGameLists(const std::string& folder, GameListFiles& out, std::string& error);
+
+// Opens the lists of the Mission, or gives the message that stops the command: a missing
+// "Mission.lst", or any of the three lists that is there but cannot be read (the next free
+// number is counted over all three). A missing side list gives an empty page. `missionFile` is
+// the system's name of the mission file (UTF-8).
 std::optional<ListSession> openListSession(const shell::Settings& s, const model::Mission& m,
                                            std::string_view missionFile, std::string& refusal);
 // The lines of a page text as they will be written.
 std::vector<std::string> pageLines(std::string_view text);
 // The text shown for file lines.
 std::string pageText(const std::vector<std::string>& lines);
-// Appends the entry (number, file name, description) to every applicable page. False (and
-// nothing appended) without a description.
+// Appends the entry (number, file name, description; Windows-1252) to every applicable page.
+// False (and nothing appended) without a description, with a line break in the number or the
+// description, or with a mission file name a list cannot hold.
 bool autoAdd(ListSession& session, std::string_view number, std::string_view description,
              std::string& refusal);
 // Writes every applicable page back with CR LF, all or none: when one file cannot be written,

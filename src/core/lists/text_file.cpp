@@ -1,15 +1,9 @@
 #include "lists/text_file.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstring>
 #include <filesystem>
-#include <random>
 #include <system_error>
 
-#include "model/mission_file.h"
+#include "model/safe_save.h"
 #include "shell/paths.h"
 
 namespace lists {
@@ -35,10 +29,33 @@ std::string joinCrLf(const std::vector<std::string>& lines) {
   return out;
 }
 
+std::optional<std::string> notSingleByteText(std::string_view bytes) {
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+    return "it is UTF-16 text, not single-byte text";
+  if (const std::size_t zero = bytes.find('\0'); zero != std::string_view::npos)
+    return "byte " + std::to_string(zero + 1) +
+           " is a zero byte, which single-byte text does not hold";
+  return std::nullopt;
+}
+
+bool parseListLines(std::string_view bytes, std::vector<std::string>& lines, std::string& why) {
+  if (const auto wrong = notSingleByteText(bytes)) {
+    why = *wrong;
+    return false;
+  }
+  lines = splitLines(bytes);
+  return true;
+}
+
 bool readTextFile(const std::string& path, std::string& text, std::string& error) {
   std::vector<std::uint8_t> data;
   if (!model::readWholeFile(path, data, error)) return false;
-  text.assign(data.begin(), data.end());
+  const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
+  if (const auto wrong = notSingleByteText(bytes)) {
+    error = "Cannot read \"" + path + "\" as a list: " + *wrong + ".";
+    return false;
+  }
+  text.assign(bytes);
   return true;
 }
 
@@ -50,15 +67,7 @@ bool readLines(const std::string& path, std::vector<std::string>& lines, std::st
 }
 
 bool writeTextFile(const std::string& path, std::string_view text, std::string& error) {
-  std::error_code ec;
-  if (fs::is_directory(path, ec)) {
-    error = "Could not save \"" + path + "\": it is a folder";
-    return false;
-  }
-  const model::SaveResult r =
-      model::writeFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
-  if (!r.ok) error = r.error;
-  return r.ok;
+  return writeTextFiles({{path, std::string(text)}}, error);
 }
 
 bool writeLines(const std::string& path, const std::vector<std::string>& lines,
@@ -66,79 +75,15 @@ bool writeLines(const std::string& path, const std::vector<std::string>& lines,
   return writeTextFile(path, joinCrLf(lines), error);
 }
 
-namespace {
-
-// Writes `text` to a new temporary file beside `path` and syncs it; its name goes to `temp`.
-bool writeTemporary(const std::string& path, std::string_view text, std::string& temp,
-                    std::string& error) {
-  const fs::path target(path);
-  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  std::random_device rd;
-  int fd = -1;
-  for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-    const fs::path candidate =
-        dir / ("." + target.filename().string() + ".tmp" + std::to_string(rd() % 1000000));
-    fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0644);
-    if (fd >= 0)
-      temp = candidate.string();
-    else if (errno != EEXIST)
-      break;
-  }
-  if (fd < 0) {
-    error = "Could not save \"" + path + "\": " + std::strerror(errno);
-    return false;
-  }
-  std::size_t done = 0;
-  bool ok = true;
-  while (ok && done < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0)
-      ok = false;
-    else
-      done += static_cast<std::size_t>(n);
-  }
-  ok = ok && ::fsync(fd) == 0;
-  if (!ok) error = "Could not save \"" + path + "\": " + std::strerror(errno);
-  ok = ::close(fd) == 0 && ok;
-  return ok;
-}
-
-}  // namespace
-
 bool writeTextFiles(const std::vector<std::pair<std::string, std::string>>& files,
                     std::string& error) {
-  std::vector<std::string> temps;
-  auto removeTemps = [&] {
-    std::error_code ec;
-    for (const std::string& t : temps) fs::remove(t, ec);
-  };
-  for (const auto& [path, text] : files) {
-    std::error_code ec;
-    if (fs::is_directory(path, ec)) {
-      error = "Could not save \"" + path + "\": it is a folder";
-      removeTemps();
-      return false;
-    }
-    std::string temp;
-    const bool ok = writeTemporary(path, text, temp, error);
-    if (!temp.empty()) temps.push_back(temp);
-    if (!ok) {
-      removeTemps();
-      return false;
-    }
-  }
-  for (std::size_t i = 0; i < files.size(); ++i) {
-    std::error_code ec;
-    fs::rename(temps[i], files[i].first, ec);
-    if (ec) {
-      error = "Could not save \"" + files[i].first + "\": " + ec.message();
-      temps.erase(temps.begin(), temps.begin() + static_cast<std::ptrdiff_t>(i));
-      removeTemps();
-      return false;
-    }
-  }
-  return true;
+  std::vector<model::FileImage> images;
+  images.reserve(files.size());
+  for (const auto& [path, text] : files)
+    images.push_back({path, std::vector<std::uint8_t>(text.begin(), text.end()), {}});
+  const model::SaveResult r = model::saveFiles(images);
+  if (!r.ok) error = r.error;
+  return r.ok;
 }
 
 std::string findPath(const std::string& base, std::string_view relative) {

@@ -1,8 +1,9 @@
 #pragma once
 // The game's plain-text files (mission lists, sound lists, model slot lists): lines read with
-// any line end, written back with CR LF through a temporary file, and paths inside game folders
+// any line end, written back with CR LF through the safe save, and paths inside game folders
 // that came from Windows installs found in any letter case.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -16,18 +17,24 @@ std::vector<std::string> splitLines(std::string_view text);
 // Every line followed by CR LF.
 std::string joinCrLf(const std::vector<std::string>& lines);
 
-// Reads a whole text file. False with a message when the file is missing, is a folder or
-// cannot be read.
+// Why bytes are not single-byte text as the game reads its lists (UTF-16 text, a zero byte);
+// nothing when they are.
+std::optional<std::string> notSingleByteText(std::string_view bytes);
+// The lines of a list file's bytes; false, with the reason, when they are not single-byte text.
+bool parseListLines(std::string_view bytes, std::vector<std::string>& lines, std::string& why);
+
+// Reads a whole text file. False with a message naming the file when it is missing, is a folder,
+// cannot be read or is not single-byte text (a list in UTF-16 would be read as an empty list and
+// written back broken).
 bool readTextFile(const std::string& path, std::string& text, std::string& error);
 bool readLines(const std::string& path, std::vector<std::string>& lines, std::string& error);
-// Writes through a temporary file that replaces the old one only when complete; on any error
-// the old file is left as it was and the message names the file.
+// Saves with model::saveFile: through a temporary file that replaces the old one only when
+// complete; on any error the old file is left as it was and the message names the file.
 bool writeTextFile(const std::string& path, std::string_view text, std::string& error);
 bool writeLines(const std::string& path, const std::vector<std::string>& lines, std::string& error);
 
-// Writes several files together: each goes to a temporary file beside it first, and the old
-// files are replaced only when every new one is complete on disk. On an error before that point
-// every old file is left as it was.
+// Writes several files together, all or none (model::saveFiles): when one cannot be written,
+// every file keeps its old content.
 bool writeTextFiles(const std::vector<std::pair<std::string, std::string>>& files,
                     std::string& error);
 

@@ -11,14 +11,17 @@ bool WaveListFile::active() const {
 }
 
 std::vector<std::string> WaveListFile::open(const shell::Settings& s, std::int16_t platformId,
-                                            std::string_view missionFile) {
+                                            std::string_view missionFile, std::string* error) {
   reset();
   const auto found = findWaveList(s, platformId, missionFile);
   if (!found) return {};
   std::vector<std::string> sounds;
-  std::string error;
+  std::string why;
   // A list that cannot be read counts as none; the file itself is left alone.
-  if (!loadWaveList(*found, sounds, error)) return {};
+  if (!loadWaveList(*found, sounds, why)) {
+    if (error) *error = why;
+    return {};
+  }
   path_ = *found;
   saved_ = sounds;
   return sounds;

@@ -23,8 +23,10 @@ class WaveListFile {
 
   // A mission file was loaded: its list is looked for in the folder of its format, else of
   // the other format. Returns the entries read (empty without a list, which resets the keeper).
+  // A list that is there but cannot be read (or is not single-byte text) counts as none and is
+  // left alone; `error` then says why.
   std::vector<std::string> open(const shell::Settings& s, std::int16_t platformId,
-                                std::string_view missionFile);
+                                std::string_view missionFile, std::string* error = nullptr);
   // A new Mission: no list.
   void reset();
 

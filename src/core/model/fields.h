@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <span>
 #include <string>
 #include <string_view>
@@ -15,15 +16,26 @@ namespace model {
 using Bytes = std::span<std::uint8_t>;
 using CBytes = std::span<const std::uint8_t>;
 
-// A numeric field; `count` > 1 makes it an array of `count` values `sizeof(T)` apart.
+// A numeric field; `count` > 1 makes it an array of `count` values `sizeof(T)` apart. `min` and
+// `max` are the values it may hold: the type's limits unless a declaration narrows them. Edits
+// clamp into that range before anything reaches a byte (never wrap), and the JSON form and its
+// schema check against it.
 template <class T>
 struct Field {
   static_assert(std::is_integral_v<T> && sizeof(T) <= 2);
+  using Value = T;
   std::string_view name;
   std::size_t offset;
   std::size_t count = 1;
+  int min = std::numeric_limits<T>::min();
+  int max = std::numeric_limits<T>::max();
   constexpr std::size_t at(std::size_t index = 0) const { return offset + index * sizeof(T); }
   constexpr std::size_t bytes() const { return count * sizeof(T); }
+  constexpr bool accepts(long long v) const { return v >= min && v <= max; }
+  // `v` brought into the field's range.
+  constexpr T clamp(long long v) const {
+    return static_cast<T>(v < min ? min : (v > max ? max : v));
+  }
 };
 
 // A fixed-width text field, zero-filled. `maxChars` is what the writer keeps of a longer text:
@@ -81,6 +93,7 @@ struct FieldInfo {
   std::size_t count;                  // elements
   std::size_t stride;                 // bytes between elements
   const RecordLayout* sub = nullptr;  // Kind::Record: the nested layout
+  int min = 0, max = 0;               // numbers: the values a field may hold
 };
 
 struct RecordLayout {
@@ -103,7 +116,7 @@ constexpr Kind kindOf() {
 
 template <class T>
 constexpr FieldInfo info(Field<T> f) {
-  return {f.name, f.offset, kindOf<T>(), sizeof(T), f.count, sizeof(T), nullptr};
+  return {f.name, f.offset, kindOf<T>(), sizeof(T), f.count, sizeof(T), nullptr, f.min, f.max};
 }
 constexpr FieldInfo info(const TextField& f) {
   return {f.name, f.offset, Kind::Text, f.width, 1, f.width, nullptr};

@@ -1,16 +1,10 @@
 #include "model/mission_file.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
 #include <memory>
-#include <random>
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace model {
 namespace {
@@ -295,39 +289,6 @@ std::vector<std::uint8_t> writeMission(const Mission& m) {
   return out;
 }
 
-bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error) {
-  // Non-blocking so that a named pipe under a mission's name is refused instead of hanging;
-  // it changes nothing for the plain files that are read.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) {
-    error = "Cannot open file \"" + path + "\": " + std::strerror(errno);
-    return false;
-  }
-  struct stat st {};
-  // A directory or device opens fine but has no size to trust; only plain files are read.
-  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    error = "Cannot open file \"" + path + "\": not a regular file";
-    ::close(fd);
-    return false;
-  }
-  out.clear();
-  out.reserve(static_cast<std::size_t>(st.st_size));
-  std::uint8_t buffer[1 << 16];
-  for (;;) {
-    const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n == 0) break;
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      error = "Cannot read file \"" + path + "\": " + std::strerror(errno);
-      ::close(fd);
-      return false;
-    }
-    out.insert(out.end(), buffer, buffer + n);
-  }
-  ::close(fd);
-  return true;
-}
-
 ReadResult loadMissionFile(const std::string& path, Mission& out, const MissionDefaults& defaults) {
   std::vector<std::uint8_t> data;
   std::string error;
@@ -340,155 +301,11 @@ ReadResult loadMissionFile(const std::string& path, Mission& out, const MissionD
   return r;
 }
 
-namespace {
-
-// Writes all bytes to an open file; false with errno set when the disk refuses.
-bool writeAll(int fd, const std::uint8_t* data, std::size_t size) {
-  std::size_t done = 0;
-  while (done < size) {
-    const ssize_t n = ::write(fd, data + done, size - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
-// A file the user has protected from writing: no write permission for us, or (seen by the
-// superuser, whom permissions do not stop) no write bit at all.
-bool writeProtected(const std::filesystem::path& target, const struct stat& st) {
-  return ::access(target.c_str(), W_OK) != 0 || (st.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0;
-}
-
-// Whether a new file of ours can be given the old file's owner and group.
-bool canKeepOwner(const struct stat& st) {
-  if (::geteuid() == 0) return true;
-  if (st.st_uid != ::geteuid()) return false;
-  if (st.st_gid == ::getegid()) return true;
-  const int count = ::getgroups(0, nullptr);
-  if (count <= 0) return false;
-  std::vector<gid_t> groups(static_cast<std::size_t>(count));
-  const int got = ::getgroups(count, groups.data());
-  return got > 0 && std::find(groups.begin(), groups.begin() + got, st.st_gid) != groups.end();
-}
-
-void syncFolder(const std::filesystem::path& dir) {
-  const int dirFd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dirFd >= 0) {
-    ::fsync(dirFd);
-    ::close(dirFd);
-  }
-}
-
-}  // namespace
-
-SaveResult writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& data) {
-  namespace fs = std::filesystem;
-  SaveResult result;
-  fs::path target(path);
-  std::error_code ec;
-  // Saving through a link replaces the file it points to, not the link.
-  if (fs::is_symlink(target, ec)) {
-    const fs::path resolved = fs::weakly_canonical(target, ec);
-    if (!ec) target = resolved;
-  }
-  const fs::path dir = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  fs::path temp;
-  auto fail = [&](const std::string& why) {
-    result.ok = false;
-    result.error = "Could not save \"" + path + "\": " + why;
-    if (!temp.empty()) fs::remove(temp, ec);
-    return result;
-  };
-
-  struct stat old {};
-  const bool exists = ::stat(target.c_str(), &old) == 0;
-  std::vector<std::uint8_t> oldBytes;
-  // A file with other names (hard links) or an owner we cannot give a new file is written in
-  // place, so every name and the owner stay; the temporary file then holds the old bytes as a
-  // safe copy until the new ones are on disk.
-  bool inPlace = false;
-  if (exists) {
-    if (S_ISDIR(old.st_mode)) return fail("it is a folder.");
-    if (!S_ISREG(old.st_mode)) return fail("it is not a regular file.");
-    if (writeProtected(target, old)) return fail("the file is write-protected.");
-    inPlace = old.st_nlink > 1 || !canKeepOwner(old);
-    if (inPlace) {
-      std::string why;
-      if (!readWholeFile(target.string(), oldBytes, why))
-        return fail("no safe copy of the old file can be made (" + why + ").");
-    }
-  }
-  const std::vector<std::uint8_t>& tempBytes = inPlace ? oldBytes : data;
-
-  std::random_device rd;
-  int fd = -1;
-  for (int attempt = 0; attempt < 16 && fd < 0; ++attempt) {
-    std::string name = ".";
-    name.append(target.filename().string()).append(".tmp").append(std::to_string(rd() % 1000000));
-    const fs::path candidate = dir / name;
-    fd = ::open(candidate.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd >= 0)
-      temp = candidate;
-    else if (errno != EEXIST)
-      break;
-  }
-  if (fd < 0) return fail(std::strerror(errno));
-  if (!writeAll(fd, tempBytes.data(), tempBytes.size()) || ::fsync(fd) != 0) {
-    const std::string why = std::strerror(errno);
-    ::close(fd);
-    return fail(why);
-  }
-  // A replaced file keeps its permissions, owner and group.
-  if (exists && !inPlace) {
-    struct stat now {};
-    if (::fstat(fd, &now) == 0 && (now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
-        ::fchown(fd, old.st_uid, old.st_gid) != 0) {
-      const std::string why = std::strerror(errno);
-      ::close(fd);
-      return fail("its owner and group cannot be kept (" + why + ").");
-    }
-    ::fchmod(fd, old.st_mode & 07777);
-  }
-  if (::close(fd) != 0) return fail(std::strerror(errno));
-
-  if (!inPlace) {
-    if (::rename(temp.c_str(), target.c_str()) != 0) return fail(std::strerror(errno));
-    temp.clear();
-    // The rename itself is on disk only once the folder is.
-    syncFolder(dir);
-  } else {
-    const int out = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
-    if (out < 0) return fail(std::strerror(errno));
-    const auto put = [&](const std::vector<std::uint8_t>& bytes) {
-      return ::lseek(out, 0, SEEK_SET) == 0 && writeAll(out, bytes.data(), bytes.size()) &&
-             ::ftruncate(out, static_cast<off_t>(bytes.size())) == 0 && ::fsync(out) == 0;
-    };
-    if (!put(data)) {
-      const std::string why = std::strerror(errno);
-      const bool restored = put(oldBytes);
-      ::close(out);
-      if (restored) return fail(why + "; the file keeps its old content.");
-      const std::string copy = temp.string();
-      temp.clear();  // the safe copy stays for the user
-      return fail(why + "; its old content is kept in \"" + copy + "\".");
-    }
-    if (::close(out) != 0) return fail(std::strerror(errno));
-    fs::remove(temp, ec);
-    temp.clear();
-  }
-  result.ok = true;
-  result.bytes = data.size();
-  return result;
-}
-
 SaveResult saveMissionFile(const Mission& m, const std::string& path) {
   // The header holds the counts in 16 bits; a larger list cannot be stored.
   if (m.flightGroups.size() > 0xFFFF || m.messages.size() > 0xFFFF)
     return {false, "Could not save \"" + path + "\": too many flight groups or messages", 0};
-  return writeFileAtomically(path, writeMission(m));
+  return saveFile(path, writeMission(m));
 }
 
 std::optional<std::string> backupPathFor(const std::string& fileName) {

@@ -1,7 +1,6 @@
 #pragma once
 // Reading and writing mission files (platform ids 12 and 14). Reading parses into a fresh
-// Mission and never reads past the data; writing goes to a temporary file that replaces the
-// target only when every byte is on disk.
+// Mission and never reads past the data; saving goes through saveFile (safe_save.h).
 
 #include <cstdint>
 #include <optional>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "model/mission.h"
+#include "model/safe_save.h"
 
 namespace model {
 
@@ -46,18 +46,6 @@ std::array<std::uint8_t, message::Size> messageFileRecord(const Message& m);
 ReadResult loadMissionFile(const std::string& path, Mission& out,
                            const MissionDefaults& defaults = {});
 
-struct SaveResult {
-  bool ok = false;
-  std::string error;
-  std::size_t bytes = 0;
-};
-
-// Writes bytes to path through a temporary file beside it; the old file survives any failure.
-// A write-protected file, a folder or a device is refused with a message. A replaced file keeps
-// its permissions, owner and group; a file with several names (hard links), or whose owner we
-// cannot give a new file, is overwritten in place after a safe copy, so every name sees the new
-// content.
-SaveResult writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& data);
 // Saves the Mission to path; the caller records the file name and clears its changed flags on
 // success.
 SaveResult saveMissionFile(const Mission& m, const std::string& path);
@@ -68,8 +56,5 @@ std::optional<std::string> backupPathFor(const std::string& fileName);
 
 // The notice shown after a save: "Qvn Format.  12345 bytes written."
 std::string savedBytesNotice(std::int16_t platformId, std::size_t bytes);
-
-// Reads a whole file into memory; false with a message when it cannot.
-bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error);
 
 }  // namespace model

@@ -84,8 +84,7 @@ HistorySaveResult writeHistory(const FileHistory& history, const std::string& ed
     data.push_back('\r');
     data.push_back('\n');
   }
-  if (!model::writeFileAtomically(path, data).ok)
-    return {HistorySaveStatus::WriteFailed, HistorySaveError};
+  if (!model::saveFile(path, data).ok) return {HistorySaveStatus::WriteFailed, HistorySaveError};
   return {};
 }
 

@@ -71,8 +71,9 @@ struct IniText {
 // Lines end in CR LF, LF or a lone CR (older editors); all three may even be mixed.
 IniText parseIni(std::string_view text) {
   IniText ini;
-  // Editors that save as UTF-8 may put a byte order mark before the first section header.
-  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  // Editors that save as UTF-8 may put a byte order mark (or, added twice, two) before the
+  // first section header.
+  while (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
   bool eolSeen = false;
   std::size_t start = 0;
   while (start < text.size()) {
@@ -319,39 +320,48 @@ std::string mergeSettings(std::string_view iniText, const Settings& settings) {
   return out;
 }
 
-namespace {
-
-// The file's text as UTF-8 and the shape to write it back in; nothing, with a message, when the
-// file cannot be read or is broken UTF-16.
-std::optional<std::string> readSettingsText(const std::string& path, TextShape& shape,
-                                            std::string& error) {
-  std::vector<std::uint8_t> bytes;
-  if (!model::readWholeFile(path, bytes, error)) return std::nullopt;
-  const std::string_view raw(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-  shape = detectTextShape(raw);
-  std::string why;
-  auto text = decodeText(raw, shape, &why);
-  if (!text) error = "\"" + path + "\" cannot be read: " + why + ".";
-  return text;
+bool sameSettings(const Settings& a, const Settings& b, std::string* difference) {
+  for (const SettingKey& key : settingKeys()) {
+    const std::string va = settingValue(a, key), vb = settingValue(b, key);
+    if (va == vb) continue;
+    if (difference)
+      *difference = std::string(key.section) + "." + std::string(key.key) + " \"" + va +
+                    "\" would read back as \"" + vb + "\"";
+    return false;
+  }
+  return true;
 }
 
-}  // namespace
-
 namespace {
 
-// Reads the file (in its own form), lets `merge` rewrite its UTF-8 text and writes it back in
-// that form through a temporary file.
-template <class Merge>
-bool rewriteIniFile(const std::string& path, Merge merge, std::string* error) {
+// The file's text as UTF-8 and the shape to write it back in; nothing, with the reason, when
+// the bytes are broken UTF-16.
+std::optional<std::string> decodeSettings(std::string_view bytes, TextShape& shape,
+                                          std::string& why) {
+  shape = detectTextShape(bytes);
+  return decodeText(bytes, shape, &why);
+}
+
+// Reads the file (in its own form), lets `merge` rewrite its UTF-8 text and saves it back in
+// that form. `verify` looks at the text as it reads back from the saved bytes; when it finds
+// something else than what was meant, the old file is kept.
+template <class Merge, class Verify>
+bool rewriteIniFile(const std::string& path, Merge merge, Verify verify, std::string* error) {
   std::error_code ec;
   std::string current;
   TextShape shape;
   if (fs::exists(fs::symlink_status(path, ec))) {
+    std::vector<std::uint8_t> bytes;
     std::string why;
     // Writing over a file that cannot be read would lose the keys it holds besides ours.
-    const auto text = readSettingsText(path, shape, why);
-    if (!text) {
+    if (!model::readWholeFile(path, bytes, why)) {
       if (error) *error = why;
+      return false;
+    }
+    const auto text =
+        decodeSettings({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, shape, why);
+    if (!text) {
+      if (error) *error = "\"" + path + "\" cannot be read: " + why + ".";
       return false;
     }
     current = *text;
@@ -359,33 +369,79 @@ bool rewriteIniFile(const std::string& path, Merge merge, std::string* error) {
   const fs::path parent = fs::path(path).parent_path();
   if (!parent.empty()) fs::create_directories(parent, ec);
   const std::string merged = encodeText(merge(current), shape);
+  const auto check = [&](const std::vector<std::uint8_t>& written, std::string& why) {
+    TextShape again;
+    const auto text =
+        decodeSettings({reinterpret_cast<const char*>(written.data()), written.size()}, again, why);
+    std::string difference;
+    if (text && verify(*text, difference)) return true;
+    why = "the saved file would not read back the same (" + (text ? difference : why) +
+          "); the old file is kept.";
+    return false;
+  };
   const auto result =
-      model::writeFileAtomically(path, std::vector<std::uint8_t>(merged.begin(), merged.end()));
+      model::saveFile(path, std::vector<std::uint8_t>(merged.begin(), merged.end()), check);
   if (!result.ok && error) *error = result.error;
   return result.ok;
 }
 
 }  // namespace
 
-Settings readSettings(const std::string& path, bool* found, std::string* error,
-                      std::vector<std::string>* problems) {
-  std::error_code ec;
-  const bool there = fs::is_regular_file(path, ec);
-  if (found) *found = there;
+std::optional<Settings> settingsFromBytes(std::string_view bytes, std::string* why,
+                                          std::vector<std::string>* problems) {
   TextShape shape;
-  std::string why;
-  const auto text = readSettingsText(path, shape, why);
+  std::string reason;
+  const auto text = decodeSettings(bytes, shape, reason);
   if (!text) {
-    if (error && there) *error = why + " Every setting keeps its default.";
-    return Settings{};
+    if (why) *why = reason;
+    return std::nullopt;
   }
   if (problems) *problems = settingsProblems(*text);
   return parseSettings(*text);
 }
 
+std::optional<std::string> settingsFileBytes(std::string_view fileBytes, const Settings& s,
+                                             std::string* why) {
+  TextShape shape;
+  std::string reason;
+  const auto text = decodeSettings(fileBytes, shape, reason);
+  if (!text) {
+    if (why) *why = reason;
+    return std::nullopt;
+  }
+  return encodeText(mergeSettings(*text, s), shape);
+}
+
+Settings readSettings(const std::string& path, bool* found, std::string* error,
+                      std::vector<std::string>* problems) {
+  std::error_code ec;
+  const bool there = fs::is_regular_file(path, ec);
+  if (found) *found = there;
+  std::vector<std::uint8_t> bytes;
+  std::string why;
+  if (!model::readWholeFile(path, bytes, why)) {
+    if (error && there) *error = why + " Every setting keeps its default.";
+    return Settings{};
+  }
+  const auto settings = settingsFromBytes(
+      {reinterpret_cast<const char*>(bytes.data()), bytes.size()}, &why, problems);
+  if (!settings) {
+    if (error)
+      *error = "\"" + path + "\" cannot be read: " + why + ". Every setting keeps its default.";
+    return Settings{};
+  }
+  return *settings;
+}
+
 bool writeSettings(const std::string& path, const Settings& s, std::string* error) {
+  Settings meant = s;
+  meant.iconZoomSmall = clampIconZoomSmall(meant.iconZoomSmall);
   return rewriteIniFile(
-      path, [&](const std::string& text) { return mergeSettings(text, s); }, error);
+      path, [&](const std::string& text) { return mergeSettings(text, s); },
+      [&](const std::string& text, std::string& difference) {
+        return sameSettings(meant, parseSettings(text), &difference);
+      },
+      error);
 }
 
 SectionValues readSection(std::string_view iniText, std::string_view section) {
@@ -426,16 +482,69 @@ std::string mergeSection(std::string_view iniText, std::string_view section,
 }
 
 SectionValues readSectionFile(const std::string& path, std::string_view section) {
-  TextShape shape;
+  std::vector<std::uint8_t> bytes;
   std::string why;
-  const auto text = readSettingsText(path, shape, why);
+  TextShape shape;
+  if (!model::readWholeFile(path, bytes, why)) return {};
+  const auto text =
+      decodeSettings({reinterpret_cast<const char*>(bytes.data()), bytes.size()}, shape, why);
   return text ? readSection(*text, section) : SectionValues{};
 }
 
 bool writeSectionFile(const std::string& path, std::string_view section,
                       const SectionValues& values, std::string* error) {
+  Settings before;
   return rewriteIniFile(
-      path, [&](const std::string& text) { return mergeSection(text, section, values); }, error);
+      path,
+      [&](const std::string& text) {
+        before = parseSettings(text);
+        return mergeSection(text, section, values);
+      },
+      // The section reads back as given, and the settings stay as they were.
+      [&](const std::string& text, std::string& difference) {
+        if (readSection(text, section) != values) {
+          difference = "section [" + std::string(section) + "]";
+          return false;
+        }
+        return sameSettings(before, parseSettings(text), &difference);
+      },
+      error);
+}
+
+std::string setSetting(Settings& s, std::string_view name, std::string_view value) {
+  const auto dot = name.find('.');
+  const SettingKey* key = nullptr;
+  if (dot != std::string_view::npos)
+    for (const SettingKey& k : settingKeys())
+      if (equalsNoCase(k.section, name.substr(0, dot)) && equalsNoCase(k.key, name.substr(dot + 1)))
+        key = &k;
+  if (!key) return "\"" + std::string(name) + "\" is no setting.";
+  const std::string named =
+      std::string(key->section) + "." + std::string(key->key) + "=" + std::string(value) + ": ";
+  if (key->text) {
+    // A line break would end the value early and start a line of its own in the file.
+    if (value.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos)
+      return named + "the value holds a line break.";
+    s.*key->text = std::string(value);
+    return {};
+  }
+  if (key->flag) {
+    if (value != "0" && value != "1") return named + "the value is neither 1 nor 0.";
+    s.*key->flag = value == "1";
+    return {};
+  }
+  const auto n = parseInteger(value);
+  if (!n) return named + "the value is no whole number.";
+  int low = key->low, high = key->high;
+  if (key->number == &Settings::iconZoomSmall) {
+    low = clampIconZoomSmall(INT_MIN);
+    high = clampIconZoomSmall(INT_MAX);
+  }
+  if (*n < low || *n > high)
+    return named + "the value is outside " + std::to_string(low) + " to " + std::to_string(high) +
+           ".";
+  s.*key->number = *n;
+  return {};
 }
 
 int clampIconZoomSmall(long long value) {

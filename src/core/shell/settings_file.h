@@ -47,16 +47,32 @@ std::string mergeSettings(std::string_view iniText, const Settings& s);
 // no number or lie outside their key's range.
 std::vector<std::string> settingsProblems(std::string_view iniText);
 
+// Whether two settings hold the same value for every key, as they are written; the first key
+// that differs goes to `difference` ("Directories.Zyn \"a\" would read back as \"b\"").
+bool sameSettings(const Settings& a, const Settings& b, std::string* difference = nullptr);
+
+// The settings held by the bytes of a settings file: UTF-8 (byte order marks in front are
+// skipped) or UTF-16. Nothing, with the reason, when they are broken UTF-16. `problems` as
+// for readSettings.
+std::optional<Settings> settingsFromBytes(std::string_view bytes, std::string* why = nullptr,
+                                          std::vector<std::string>* problems = nullptr);
+// The bytes writeSettings saves: the file's bytes (empty for a new file) with every setting
+// written into them, in the file's own form (UTF-8 or UTF-16, byte order marks as they were,
+// line ends). Nothing, with the reason, when the old bytes are broken UTF-16.
+std::optional<std::string> settingsFileBytes(std::string_view fileBytes, const Settings& s,
+                                             std::string* why = nullptr);
+
 // Reads the file; a missing or unreadable file gives the defaults. `found` tells whether the
 // file was there to read. UTF-16 files are decoded; a file that is there but cannot be read
 // (broken UTF-16, no permission) also gives the defaults, and `error` says why. `problems`
 // receives settingsProblems() of a file that was read.
 Settings readSettings(const std::string& path, bool* found = nullptr, std::string* error = nullptr,
                       std::vector<std::string>* problems = nullptr);
-// Writes every setting into the file (keeping what it holds besides, its line ends and its
-// UTF-8 or UTF-16 form), through a temporary file that replaces the old one only when complete;
-// creates the folder when needed. False with a message when the file cannot be read back or
-// written.
+// Writes every setting into the file (keeping what it holds besides, its line ends, its UTF-8 or
+// UTF-16 form and its byte order marks) with the safe save; creates the folder when needed. The
+// saved bytes are read back before they replace the old file: when they would not give the same
+// settings, the old file is kept. False with a message when the old file cannot be read, the
+// new one would not read back the same, or it cannot be written.
 bool writeSettings(const std::string& path, const Settings& s, std::string* error = nullptr);
 
 // A section of the editor's own beside the settings (e.g. "Windows": window sizes), read and
@@ -68,9 +84,15 @@ std::string mergeSection(std::string_view iniText, std::string_view section,
                          const SectionValues& values);
 // The same on the file (a missing or unreadable file gives an empty section).
 SectionValues readSectionFile(const std::string& path, std::string_view section);
-// Writes the section into the file as writeSettings writes the settings.
+// Writes the section into the file as writeSettings writes the settings; the section must read
+// back as given and the settings as they were.
 bool writeSectionFile(const std::string& path, std::string_view section,
                       const SectionValues& values, std::string* error = nullptr);
+
+// Sets one key, named "Section.Key" in any letter case, from a value as the file holds it:
+// text without line breaks, booleans "1" or "0", whole numbers within what the reader keeps.
+// Empty on success, else the refusal naming the key and the value.
+std::string setSetting(Settings& s, std::string_view name, std::string_view value);
 
 // "IconZoomSmall" stays within 4..2000.
 int clampIconZoomSmall(long long value);

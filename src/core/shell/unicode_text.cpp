@@ -1,5 +1,6 @@
 #include "shell/unicode_text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace shell {
@@ -7,6 +8,7 @@ namespace {
 
 constexpr std::string_view Utf16LEMark = "\xFF\xFE";
 constexpr std::string_view Utf16BEMark = "\xFE\xFF";
+constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
 
 void appendUtf8(std::string& out, char32_t c) {
   if (c < 0x80) {
@@ -69,16 +71,30 @@ char32_t nextUtf8(std::string_view s, std::size_t& i) {
 TextShape detectTextShape(std::string_view bytes) {
   if (bytes.starts_with(Utf16LEMark)) return {TextForm::Utf16LE, true};
   if (bytes.starts_with(Utf16BEMark)) return {TextForm::Utf16BE, true};
-  if (bytes.size() >= 2) {
-    if (bytes[0] != '\0' && bytes[1] == '\0') return {TextForm::Utf16LE, false};
-    if (bytes[0] == '\0' && bytes[1] != '\0') return {TextForm::Utf16BE, false};
-  }
-  return {};
+  // Without a mark, the first characters must look like ASCII in two bytes each: one zero
+  // byte (a damaged file, a stray NUL) is no sign of UTF-16.
+  const std::size_t units = std::min<std::size_t>(bytes.size() / 2, 4);
+  const auto ascii = [&](bool little) {
+    if (units < 2) return false;
+    for (std::size_t k = 0; k < units; ++k) {
+      const char low = bytes[2 * k + (little ? 0 : 1)], high = bytes[2 * k + (little ? 1 : 0)];
+      if (high != '\0' || low == '\0' || static_cast<unsigned char>(low) >= 0x80) return false;
+    }
+    return true;
+  };
+  if (ascii(true)) return {TextForm::Utf16LE, false};
+  if (ascii(false)) return {TextForm::Utf16BE, false};
+  TextShape utf8;
+  for (std::string_view rest = bytes; rest.starts_with(Utf8Mark); rest.remove_prefix(3))
+    ++utf8.utf8Marks;
+  return utf8;
 }
 
 std::optional<std::string> decodeText(std::string_view bytes, const TextShape& shape,
                                       std::string* error) {
-  if (shape.form == TextForm::Utf8) return std::string(bytes);
+  if (shape.form == TextForm::Utf8)
+    return std::string(
+        bytes.substr(std::min(bytes.size(), 3 * static_cast<std::size_t>(shape.utf8Marks))));
   const auto fail = [&](std::size_t at, const char* what) -> std::optional<std::string> {
     if (error) *error = "UTF-16 text " + std::string(what) + " at byte " + std::to_string(at);
     return std::nullopt;
@@ -112,7 +128,11 @@ std::optional<std::string> decodeText(std::string_view bytes, const TextShape& s
 }
 
 std::string encodeText(std::string_view utf8, const TextShape& shape) {
-  if (shape.form == TextForm::Utf8) return std::string(utf8);
+  if (shape.form == TextForm::Utf8) {
+    std::string out;
+    for (int i = 0; i < shape.utf8Marks; ++i) out += Utf8Mark;
+    return out.append(utf8);
+  }
   const bool little = shape.form == TextForm::Utf16LE;
   std::string out;
   if (shape.byteOrderMark) out = little ? Utf16LEMark : Utf16BEMark;

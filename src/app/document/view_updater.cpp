@@ -1,4 +1,4 @@
-#include "app/model/view_updater.h"
+#include "app/document/view_updater.h"
 
 #include <QEvent>
 

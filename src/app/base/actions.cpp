@@ -1,4 +1,4 @@
-#include "app/shell/actions.h"
+#include "app/base/actions.h"
 
 #include <QAction>
 #include <QKeyEvent>
@@ -6,7 +6,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/shell/icons.h"
+#include "app/base/icons.h"
 
 namespace app {
 
@@ -133,8 +133,8 @@ const QStringList& flightGroupPopupLayout() {
   return popup;
 }
 
-ActionSet::ActionSet(QObject* owner) {
-  for (const ActionSpec& spec : actionTable()) {
+ActionSet::ActionSet(QObject* owner, const std::vector<ActionSpec>& table) : table_(&table) {
+  for (const ActionSpec& spec : table) {
     auto* a = new QAction(QString::fromUtf8(spec.text), owner);
     a->setObjectName(QLatin1String(spec.id));
     a->setToolTip(QString::fromUtf8(spec.hint));
@@ -158,8 +158,15 @@ QAction* ActionSet::action(QStringView id) const {
   return nullptr;
 }
 
-void ActionSet::buildMenuBar(QMenuBar* bar, QAction* reopen) const {
-  for (const MenuSpec& spec : menuBarLayout()) {
+const ActionSpec* ActionSet::spec(QStringView id) const {
+  for (const ActionSpec& spec : *table_)
+    if (id == QLatin1String(spec.id)) return &spec;
+  return nullptr;
+}
+
+void ActionSet::buildMenuBar(QMenuBar* bar, QAction* reopen,
+                             const std::vector<MenuSpec>& menus) const {
+  for (const MenuSpec& spec : menus) {
     QMenu* menu = bar->addMenu(QString::fromUtf8(spec.title));
     menu->setObjectName(QLatin1String(spec.objectName));
     for (const QString& item : spec.items) {
@@ -190,14 +197,14 @@ QList<QAction*> ActionSet::popupActions(const QStringList& layout, QAction* reop
   return out;
 }
 
-void ActionSet::buildToolBar(QToolBar* bar) const {
-  for (const QString& item : toolBarLayout()) {
+void ActionSet::buildToolBar(QToolBar* bar, const QStringList& layout) const {
+  for (const QString& item : layout) {
     if (item == QLatin1String("-")) {
       bar->addSeparator();
       continue;
     }
     QAction* a = action(item);
-    const ActionSpec* spec = findActionSpec(item);
+    const ActionSpec* spec = this->spec(item);
     if (!a || !spec) continue;
     bar->addAction(a);
     if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(a))) {
@@ -211,7 +218,7 @@ QAction* ActionSet::windowActionFor(const QKeyEvent& key) const {
   const auto mods = key.modifiers() & ~Qt::KeypadModifier;
   const QKeySequence pressed(QKeyCombination(mods, Qt::Key(key.key())));
   for (QAction* a : actions_) {
-    const ActionSpec* spec = findActionSpec(a->objectName());
+    const ActionSpec* spec = this->spec(a->objectName());
     if (!spec || spec->scope != KeyScope::Window) continue;
     for (const QKeySequence& k : a->shortcuts())
       if (k.matches(pressed) == QKeySequence::ExactMatch) return a;

@@ -1,4 +1,4 @@
-#include "app/shell/input_policy.h"
+#include "app/base/input_policy.h"
 
 #include <QAbstractSpinBox>
 #include <QApplication>
@@ -11,7 +11,7 @@
 #include <QToolTip>
 #include <QWheelEvent>
 
-#include "app/shell/combo_text.h"
+#include "app/base/combo_text.h"
 
 namespace app {
 namespace {

@@ -1,4 +1,4 @@
-#include "app/shell/window_memory.h"
+#include "app/base/window_memory.h"
 
 #include <QGuiApplication>
 #include <QHBoxLayout>

@@ -1,4 +1,4 @@
-#include "app/shell/combo_text.h"
+#include "app/base/combo_text.h"
 
 #include <QComboBox>
 #include <QLineEdit>

@@ -1,4 +1,4 @@
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 
 #include <QUndoCommand>
 
@@ -31,6 +31,11 @@ Changes topicsOf(const ChangeSet& c) {
 }
 
 namespace {
+
+int countOf(const model::Mission& m, ListKind list) {
+  return static_cast<int>(list == ListKind::FlightGroups ? m.flightGroups.size()
+                                                         : m.messages.size());
+}
 
 // One undo step: the recorded steps of an edit, the changed flag it sets and the selections on
 // either side.
@@ -113,7 +118,6 @@ MissionDocument::MissionDocument(QObject* parent) : QObject(parent) {
   });
   mission_.newMission(state_.defaults);
   state_.flightGroupBuffer = newFlightGroupTemplate();
-  fgSel_ = {{0}, 0};
 }
 
 MissionDocument::~MissionDocument() {
@@ -136,11 +140,8 @@ void MissionDocument::replaceMission(model::Mission m, const std::string& fileNa
   if (!state_.bufferFilled) state_.flightGroupBuffer = newFlightGroupTemplate();
   // The selection fits the new content before anything is announced: clearing the old history
   // already tells the views, which then read the new records.
-  fgSel_ = {{}, 0};
-  msgSel_ = {{}, 0};
-  fgSel_.clamp(static_cast<int>(mission_.flightGroups.size()));
-  msgSel_.clamp(static_cast<int>(mission_.messages.size()));
-  subItems_.clear();
+  sel_.reset(static_cast<int>(mission_.flightGroups.size()),
+             static_cast<int>(mission_.messages.size()));
   undo_.clear();
   // A mission that is not on disk has no clean state to come back to.
   if (unsaved)
@@ -175,35 +176,25 @@ model::Message MissionDocument::newMessageTemplate() const {
 // ---- Selection ----------------------------------------------------------------------------
 
 const model::Selection& MissionDocument::selection(ListKind list) const {
-  return list == ListKind::FlightGroups ? fgSel_ : msgSel_;
+  return sel_.of(list);
 }
 
 void MissionDocument::select(ListKind list, std::vector<int> indices, int current) {
-  model::Selection& sel = list == ListKind::FlightGroups ? fgSel_ : msgSel_;
-  const int count = static_cast<int>(list == ListKind::FlightGroups ? mission_.flightGroups.size()
-                                                                    : mission_.messages.size());
-  model::Selection next{std::move(indices), current >= 0 ? current : sel.current};
-  next.clamp(count);
-  if (next == sel) return;
+  const int before = sel_.of(list).current;
+  const int count = countOf(mission_, list);
+  if (!sel_.select(list, {std::move(indices), current >= 0 ? current : before}, count)) return;
   if (!txExplicit_) closeTransaction();
   // Leaving a changed flight group makes the whole Mission count as changed.
-  if (list == ListKind::FlightGroups && next.current != sel.current && state_.changed.flightGroup) {
+  if (list == ListKind::FlightGroups && sel_.of(list).current != before &&
+      state_.changed.flightGroup) {
     state_.changed.mission = true;
     state_.changed.flightGroup = false;
   }
-  sel = std::move(next);
   emit selectionChanged();
 }
 
-int MissionDocument::subItem(const std::string& name) const {
-  const auto it = subItems_.find(name);
-  return it == subItems_.end() ? 0 : it->second;
-}
-
-void MissionDocument::setSubItem(const std::string& name, int value) {
-  if (subItem(name) == value && subItems_.count(name)) return;
-  subItems_[name] = value;
-  emit selectionChanged();
+void MissionDocument::setCurrentPoint(int point) {
+  if (sel_.setCurrentPoint(point)) emit selectionChanged();
 }
 
 // ---- Reading ------------------------------------------------------------------------------
@@ -240,31 +231,28 @@ void MissionDocument::push(const QString& text, ChangedFlag flag, model::Delta d
 void MissionDocument::apply(const QString& text, ChangedFlag flag,
                             const std::function<void(model::MissionEdit&)>& fn,
                             const QString& mergeKey) {
-  const model::Selection fgBefore = fgSel_, msgBefore = msgSel_;
+  const model::Selection fgBefore = sel_.of(ListKind::FlightGroups),
+                         msgBefore = sel_.of(ListKind::Messages);
   model::MissionEdit e(mission_, &state_.flightGroupBuffer);
   fn(e);
   const ChangeSet c = e.changes();
   model::Delta d = e.take();
   if (d.empty()) return;
-  if (c.flightGroupList) fgSel_.remap(*c.flightGroupList);
-  if (c.messageList) msgSel_.remap(*c.messageList);
+  sel_.follow(c);
   push(text, flag, std::move(d), c, fgBefore, msgBefore, mergeKey);
 }
 
 void MissionDocument::applyListOp(const QString& text, ChangedFlag flag, ListKind list,
                                   const std::function<model::Selection(model::MissionEdit&)>& fn) {
-  const model::Selection fgBefore = fgSel_, msgBefore = msgSel_;
+  const model::Selection fgBefore = sel_.of(ListKind::FlightGroups),
+                         msgBefore = sel_.of(ListKind::Messages);
   model::MissionEdit e(mission_, &state_.flightGroupBuffer);
   model::Selection after = fn(e);
   const ChangeSet c = e.changes();
   model::Delta d = e.take();
   if (d.empty()) return;
-  if (c.flightGroupList) fgSel_.remap(*c.flightGroupList);
-  if (c.messageList) msgSel_.remap(*c.messageList);
-  model::Selection& sel = list == ListKind::FlightGroups ? fgSel_ : msgSel_;
-  sel = std::move(after);
-  sel.clamp(static_cast<int>(list == ListKind::FlightGroups ? mission_.flightGroups.size()
-                                                            : mission_.messages.size()));
+  sel_.follow(c);
+  sel_.select(list, std::move(after), countOf(mission_, list));
   push(text, flag, std::move(d), c, fgBefore, msgBefore, {});
 }
 
@@ -281,11 +269,9 @@ void MissionDocument::applied(const ChangeSet& c, ChangedFlag flag, const model:
   // The older orders of an imported Mission stay with their flight groups.
   if (c.flightGroupList && !state_.importedOrderTexts.empty())
     state_.importedOrderTexts = model::remapped(state_.importedOrderTexts, *c.flightGroupList);
-  const bool selectionMoved = !(fg == fgSel_) || !(msg == msgSel_);
-  fgSel_ = fg;
-  msgSel_ = msg;
-  fgSel_.clamp(static_cast<int>(mission_.flightGroups.size()));
-  msgSel_.clamp(static_cast<int>(mission_.messages.size()));
+  const bool selectionMoved =
+      sel_.restore({fg, msg}, static_cast<int>(mission_.flightGroups.size()),
+                   static_cast<int>(mission_.messages.size()));
   ChangeSet out = c;
   out.changedState = true;
   emit changed(out);
@@ -347,13 +333,14 @@ void MissionDocument::patches(const QString& text, const std::vector<PatchSpec>&
 void MissionDocument::setFlightGroupText(const model::TextField& f, const std::string& text,
                                          const QString& mergeKey) {
   const std::string enc = model::encodeText(f, text);
-  patch(RecordKind::FlightGroup, fgSel_.selected, f.offset, {enc.begin(), enc.end()}, mergeKey);
+  patch(RecordKind::FlightGroup, selectedFlightGroups(), f.offset, {enc.begin(), enc.end()},
+        mergeKey);
 }
 
 void MissionDocument::setMessageText(const model::TextField& f, const std::string& text,
                                      const QString& mergeKey) {
   const std::string enc = model::encodeText(f, text);
-  patch(RecordKind::Message, msgSel_.selected, f.offset, {enc.begin(), enc.end()}, mergeKey);
+  patch(RecordKind::Message, selectedMessages(), f.offset, {enc.begin(), enc.end()}, mergeKey);
 }
 
 void MissionDocument::setText(RecordKind kind, int record, const model::TextField& f,
@@ -365,7 +352,7 @@ void MissionDocument::setText(RecordKind kind, int record, const model::TextFiel
 void MissionDocument::editFlightGroups(
     const QString& text, const std::function<void(const model::Mission&, model::FlightGroup&)>& fn,
     const QString& mergeKey) {
-  const std::vector<int> sel = fgSel_.selected;
+  const std::vector<int> sel = selectedFlightGroups();
   apply(
       text, ChangedFlag::FlightGroup,
       [&](model::MissionEdit& e) {
@@ -379,7 +366,7 @@ void MissionDocument::editFlightGroups(
 void MissionDocument::editMessages(
     const QString& text, const std::function<void(const model::Mission&, model::Message&)>& fn,
     const QString& mergeKey) {
-  const std::vector<int> sel = msgSel_.selected;
+  const std::vector<int> sel = selectedMessages();
   apply(
       text, ChangedFlag::Message,
       [&](model::MissionEdit& e) {
@@ -433,27 +420,29 @@ void MissionDocument::newFlightGroup() {
 void MissionDocument::deleteFlightGroups() {
   if (mission_.flightGroups.empty()) return;
   const model::FlightGroup tmpl = newFlightGroupTemplate();
-  const model::Selection sel = fgSel_;
+  const model::Selection sel = sel_.of(ListKind::FlightGroups);
   applyListOp(tr("Delete flight groups"), ChangedFlag::Mission, ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::deleteFlightGroups(e, sel, tmpl); });
 }
 
 void MissionDocument::moveFlightGroupsUp() {
-  const model::Selection sel = fgSel_;
+  const model::Selection sel = sel_.of(ListKind::FlightGroups);
   if (!editing::canMoveUp(mission_, sel)) return;
   applyListOp(tr("Move up"), ChangedFlag::Mission, ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::moveUp(e, sel); });
 }
 
 void MissionDocument::moveFlightGroupsDown() {
-  const model::Selection sel = fgSel_;
+  const model::Selection sel = sel_.of(ListKind::FlightGroups);
   if (!editing::canMoveDown(mission_, sel)) return;
   applyListOp(tr("Move down"), ChangedFlag::Mission, ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::moveDown(e, sel); });
 }
 
 void MissionDocument::copyFlightGroup() {
-  if (!editing::copyFlightGroup(mission_, fgSel_, state_.flightGroupBuffer)) return;
+  if (!editing::copyFlightGroup(mission_, sel_.of(ListKind::FlightGroups),
+                                state_.flightGroupBuffer))
+    return;
   state_.bufferFilled = true;
   ChangeSet c;
   c.of(RecordKind::FlightGroupBuffer).indices = {0};
@@ -466,14 +455,14 @@ void MissionDocument::cutFlightGroups() {
   // The copy is not part of the undo step; the renumbering of the buffer's references is.
   copyFlightGroup();
   const model::FlightGroup tmpl = newFlightGroupTemplate();
-  const model::Selection sel = fgSel_;
+  const model::Selection sel = sel_.of(ListKind::FlightGroups);
   applyListOp(tr("Cut flight groups"), ChangedFlag::Mission, ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::deleteFlightGroups(e, sel, tmpl); });
 }
 
 void MissionDocument::pasteFlightGroup() {
   const model::FlightGroup buffer = state_.flightGroupBuffer;
-  const model::Selection sel = fgSel_;
+  const model::Selection sel = sel_.of(ListKind::FlightGroups);
   applyListOp(tr("Paste flight group"), ChangedFlag::FlightGroup, ListKind::FlightGroups,
               [&](model::MissionEdit& e) {
                 return editing::pasteFlightGroup(e, sel, buffer, state_.defaults);

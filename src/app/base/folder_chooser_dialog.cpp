@@ -1,6 +1,6 @@
-#include "app/shell/folder_chooser_dialog.h"
+#include "app/base/folder_chooser_dialog.h"
 
-#include "app/shell/dialog_buttons.h"
+#include "app/base/dialog_buttons.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

@@ -1,4 +1,4 @@
-#include "app/shell/notice_window.h"
+#include "app/base/notice_window.h"
 
 #include <algorithm>
 

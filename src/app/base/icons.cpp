@@ -1,4 +1,4 @@
-#include "app/shell/icons.h"
+#include "app/base/icons.h"
 
 #include <QApplication>
 #include <QDir>
@@ -9,7 +9,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
-#include "app/shell/resources.h"
+#include "app/base/resources.h"
 
 static void registerResources() {
   Q_INIT_RESOURCE(zyned);

@@ -10,7 +10,7 @@
 
 #include <functional>
 
-#include "app/model/mission_document.h"
+#include "app/document/mission_document.h"
 
 namespace app {
 

@@ -1,4 +1,4 @@
-#include "app/shell/coloured_list.h"
+#include "app/base/coloured_list.h"
 
 #include <QPainter>
 

@@ -22,7 +22,6 @@
 
 #include <cstdint>
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -30,6 +29,8 @@
 #include "model/mission.h"
 #include "model/mission_edit.h"
 #include "model/selection.h"
+
+#include "app/document/selection_model.h"
 
 namespace app {
 
@@ -51,7 +52,7 @@ enum Change : unsigned {
   HeaderFields = 1u << 7,  // mission type, time limit, raw header bytes
   TextBlocks = 1u << 8,    // description and debriefings
   Format = 1u << 9,
-  Selection = 1u << 10,     // the selected records or a shared sub-item
+  Selection = 1u << 10,     // the selected records or the current point
   ChangedState = 1u << 11,  // the changed flags, the file name
   FlightGroupBufferChange = 1u << 12,
   Sounds = 1u << 13,
@@ -60,14 +61,6 @@ enum Change : unsigned {
 using Changes = unsigned;
 // The topics a change set touches.
 Changes topicsOf(const ChangeSet& c);
-
-// Names of the shared sub-items (other views add their own names).
-namespace subitem {
-inline constexpr const char* Point = "point";                    // flight-group point 0..21
-inline constexpr const char* Order = "order";                    // flight-group order 0..3
-inline constexpr const char* Goal = "goal";                      // flight-group goal 0..7
-inline constexpr const char* MessageTrigger = "messageTrigger";  // message trigger 0..3
-}  // namespace subitem
 
 class MissionDocument : public QObject {
   Q_OBJECT
@@ -106,19 +99,22 @@ class MissionDocument : public QObject {
   // Selects `indices`; `current` (-1: keep it if still selected, else the first) is the line
   // with the focus.
   void select(ListKind list, std::vector<int> indices, int current = -1);
-  const std::vector<int>& selectedFlightGroups() const { return fgSel_.selected; }
+  const SelectionModel& selections() const { return sel_; }
+  const std::vector<int>& selectedFlightGroups() const {
+    return sel_.lists().flightGroups.selected;
+  }
   void selectFlightGroups(std::vector<int> indices, int current = -1) {
     select(ListKind::FlightGroups, std::move(indices), current);
   }
-  int currentFlightGroup() const { return fgSel_.current; }
-  const std::vector<int>& selectedMessages() const { return msgSel_.selected; }
+  int currentFlightGroup() const { return sel_.lists().flightGroups.current; }
+  const std::vector<int>& selectedMessages() const { return sel_.lists().messages.selected; }
   void selectMessages(std::vector<int> indices, int current = -1) {
     select(ListKind::Messages, std::move(indices), current);
   }
-  int currentMessage() const { return msgSel_.current; }
-  // Shared sub-items (current point, order, goal, message trigger, ...), by name; 0 when unset.
-  int subItem(const std::string& name) const;
-  void setSubItem(const std::string& name, int value);
+  int currentMessage() const { return sel_.lists().messages.current; }
+  // The point of the current flight group the map works on (0..21; Start 1 until one is set).
+  int currentPoint() const { return sel_.currentPoint(); }
+  void setCurrentPoint(int point);
 
   // ---- Reading records --------------------------------------------------------------------
   model::CBytes recordBytes(RecordKind kind, int index) const;
@@ -140,24 +136,44 @@ class MissionDocument : public QObject {
   void patches(const QString& text, const std::vector<PatchSpec>& list,
                const QString& mergeKey = {});
 
+  // Typed field edits. `value` is brought into the field's declared range before it reaches a
+  // byte (an out-of-range number is clamped, never wrapped); `index` picks the element of an
+  // array field. One undo step; with a `mergeKey` it joins the previous edit of the same key.
   template <class T>
-  void setFlightGroupField(model::Field<T> f, T value, std::size_t index = 0,
+  void setField(RecordKind kind, const std::vector<int>& records, model::Field<T> f,
+                long long value, std::size_t index = 0, const QString& mergeKey = {}) {
+    patch(kind, records, f.at(index), encode(f.clamp(value)), mergeKey);
+  }
+  template <class T>
+  void setField(RecordKind kind, int record, model::Field<T> f, long long value,
+                std::size_t index = 0, const QString& mergeKey = {}) {
+    setField(kind, std::vector<int>{record}, f, value, index, mergeKey);
+  }
+  // Into every selected flight group / message.
+  template <class T>
+  void setFlightGroupField(model::Field<T> f, long long value, std::size_t index = 0,
                            const QString& mergeKey = {}) {
-    patch(RecordKind::FlightGroup, fgSel_.selected, f.at(index), encode(value), mergeKey);
+    setField(RecordKind::FlightGroup, selectedFlightGroups(), f, value, index, mergeKey);
+  }
+  template <class T>
+  void setMessageField(model::Field<T> f, long long value, std::size_t index = 0,
+                       const QString& mergeKey = {}) {
+    setField(RecordKind::Message, selectedMessages(), f, value, index, mergeKey);
   }
   void setFlightGroupText(const model::TextField& f, const std::string& text,
                           const QString& mergeKey = {});
-  template <class T>
-  void setMessageField(model::Field<T> f, T value, std::size_t index = 0,
-                       const QString& mergeKey = {}) {
-    patch(RecordKind::Message, msgSel_.selected, f.at(index), encode(value), mergeKey);
-  }
   void setMessageText(const model::TextField& f, const std::string& text,
                       const QString& mergeKey = {});
+  // Several typed writes, each record its own value, as one undo step (a drag moving X and Y of
+  // eight craft): `setFields(tr("Move 8 craft"), {fieldWrite(kind, 3, fg::X, x), ...}, key)`.
   template <class T>
-  void setField(RecordKind kind, int record, model::Field<T> f, T value, std::size_t index = 0,
-                const QString& mergeKey = {}) {
-    patch(kind, {record}, f.at(index), encode(value), mergeKey);
+  static PatchSpec fieldWrite(RecordKind kind, int record, model::Field<T> f, long long value,
+                              std::size_t index = 0) {
+    return {kind, record, f.at(index), encode(f.clamp(value))};
+  }
+  void setFields(const QString& text, const std::vector<PatchSpec>& writes,
+                 const QString& mergeKey = {}) {
+    patches(text, writes, mergeKey);
   }
   void setText(RecordKind kind, int record, const model::TextField& f, const std::string& text,
                const QString& mergeKey = {});
@@ -249,8 +265,7 @@ class MissionDocument : public QObject {
   model::Mission mission_;
   model::DocumentState state_;
   QUndoStack undo_;
-  model::Selection fgSel_, msgSel_;
-  std::map<std::string, int> subItems_;
+  SelectionModel sel_;
   QString txKey_;
   bool txExplicit_ = false;
   int txSerial_ = 0;  // serial of the open transaction, 0 when none

@@ -10,7 +10,7 @@
 
 namespace app {
 
-// The icon of that name (a file name of src/app/resources/icons without ".svg"). New, Open,
+// The icon of that name (a file name of src/app/base/resources/icons without ".svg"). New, Open,
 // Save, Undo and Redo come from the desktop's icon theme when it has them, ours otherwise. An
 // unknown name gives a null icon.
 QIcon icon(const QString& name);

@@ -1,4 +1,4 @@
-#include "app/shell/prompter.h"
+#include "app/base/prompter.h"
 
 #include <QDialog>
 #include <QFileDialog>

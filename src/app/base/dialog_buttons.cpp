@@ -1,4 +1,4 @@
-#include "app/shell/dialog_buttons.h"
+#include "app/base/dialog_buttons.h"
 
 #include <QPushButton>
 

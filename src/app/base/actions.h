@@ -52,25 +52,30 @@ const QStringList& toolBarLayout();
 // The flight-group list's pop-up menu, top to bottom ("-" and "Reopen" as for the menu bar).
 const QStringList& flightGroupPopupLayout();
 
-// The actions of one window, made from the table.
+// The actions of one window, made from its table (the main window's by default; every other
+// window with keys declares a table of the same shape).
 class ActionSet {
  public:
-  // Creates every action as a child of `owner`.
-  explicit ActionSet(QObject* owner);
+  // Creates every action of `table` (which must outlive the set) as a child of `owner`.
+  explicit ActionSet(QObject* owner, const std::vector<ActionSpec>& table = actionTable());
 
   QAction* action(QStringView id) const;
   QList<QAction*> all() const { return actions_; }
 
+  const ActionSpec* spec(QStringView id) const;
+
   // Fills the menu bar; `reopen` is put where the layout says "Reopen".
-  void buildMenuBar(QMenuBar* bar, QAction* reopen) const;
+  void buildMenuBar(QMenuBar* bar, QAction* reopen,
+                    const std::vector<MenuSpec>& menus = menuBarLayout()) const;
   // The actions of a pop-up `layout`, separators made as children of `owner`.
   QList<QAction*> popupActions(const QStringList& layout, QAction* reopen, QObject* owner) const;
   // Fills the tool bar and names its buttons.
-  void buildToolBar(QToolBar* bar) const;
+  void buildToolBar(QToolBar* bar, const QStringList& layout = toolBarLayout()) const;
   // The window-scope action whose shortcut this key press is, or null.
   QAction* windowActionFor(const QKeyEvent& key) const;
 
  private:
+  const std::vector<ActionSpec>* table_;
   QList<QAction*> actions_;
 };
 

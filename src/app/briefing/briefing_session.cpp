@@ -1,0 +1,239 @@
+#include "app/briefing/briefing_session.h"
+
+#include <algorithm>
+
+#include "app/document/mission_document.h"
+#include "briefing/editing.h"
+
+namespace app {
+
+namespace brf = briefing;
+namespace rec = model::briefing;
+
+BriefingSession::BriefingSession(MissionDocument& doc, QObject* parent)
+    : QObject(parent), doc_(doc) {
+  connect(&doc_, &MissionDocument::changed, this, &BriefingSession::onDocumentChanged);
+  list_ = brf::decode(record()).commands;
+  sort();
+}
+
+void BriefingSession::onDocumentChanged(const model::ChangeSet& c) {
+  if (writing_) return;
+  // The list's words of the shown briefing changed under the list (undo, redo, Auto-Brief, a
+  // copy onto it, an import): the list is read again.
+  const std::size_t from = rec::EventWordsUsed.offset;
+  if (c.whole || (c.touchesRecord(RecordKind::Briefing, b_) &&
+                  c.touches(RecordKind::Briefing, from, rec::TeamVisible.offset - from))) {
+    reload();
+    return;
+  }
+  if (c.touchesRecord(RecordKind::Briefing, b_) || c.briefingText) emit recordChanged();
+  // The lines show texts and flight-group names.
+  if (c.briefingText || c.touches(RecordKind::FlightGroup) || c.listChanged(ListKind::FlightGroups))
+    emit listChanged();
+}
+
+const model::Mission& BriefingSession::mission() const {
+  return doc_.mission();
+}
+
+const model::Briefing& BriefingSession::record() const {
+  return doc_.mission().briefings[b_];
+}
+
+int BriefingSession::wordCount() const {
+  return brf::wordCount(list_);
+}
+
+bool BriefingSession::show(int b) {
+  if (b < 0 || b >= static_cast<int>(model::BriefingCount)) return false;
+  if (placing()) finishPlacement(false);
+  storePending();
+  b_ = b;
+  selected_ = 0;
+  reload();
+  return true;
+}
+
+void BriefingSession::reload() {
+  if (placing()) {
+    placement_ = {};
+    emit placementChanged();
+  }
+  list_ = brf::decode(record()).commands;
+  pending_ = false;
+  selected_ = std::clamp(selected_, 0, static_cast<int>(list_.size()) - 1);
+  sort();
+  emit shown();
+  emit listChanged();
+  emit selectionChanged();
+}
+
+void BriefingSession::select(int position) {
+  if (position < 0 || position >= static_cast<int>(list_.size()) || position == selected_) return;
+  setSelected(position);
+}
+
+void BriefingSession::setSelected(int position) {
+  selected_ = position;
+  emit selectionChanged();
+}
+
+void BriefingSession::sort() {
+  brf::sortByTime(list_, selected_);
+  selected_ = std::clamp(selected_, 0, static_cast<int>(list_.size()) - 1);
+}
+
+void BriefingSession::store(const QString& undoText) {
+  bool cut = false;
+  writing_ = true;
+  const int b = b_;
+  doc_.apply(undoText, ChangedFlag::Mission,
+             [&](model::MissionEdit& e) { cut = brf::storeList(e, b, list_); });
+  writing_ = false;
+  pending_ = false;
+  if (!cut) return;
+  emit notice(QString::fromLatin1(brf::TooBigMessage), false);
+  reload();
+}
+
+void BriefingSession::commit(const QString& undoText) {
+  sort();
+  if (wordCount() <= brf::MaxWords) {
+    store(undoText);
+  } else {
+    pending_ = true;
+    emit notice(QString::fromLatin1(brf::TooManyMessage), true);
+  }
+  emit listChanged();
+  emit selectionChanged();
+}
+
+void BriefingSession::storePending() {
+  if (pending_) store(tr("Store briefing"));
+}
+
+void BriefingSession::insert(int code) {
+  std::string message;
+  selected_ = brf::insertOnList(list_, selected_, code, message);
+  if (!message.empty()) emit notice(QString::fromStdString(message), false);
+  commit(tr("Insert instruction"));
+}
+
+void BriefingSession::remove() {
+  if (!brf::canDelete(list_, selected_)) return;
+  list_.erase(list_.begin() + selected_);
+  commit(tr("Delete instruction"));
+}
+
+void BriefingSession::moveUp() {
+  if (!brf::canMoveUp(list_, selected_)) return;
+  brf::moveUp(list_, selected_);
+  commit(tr("Move instruction"));
+}
+
+void BriefingSession::moveDown() {
+  if (!brf::canMoveDown(list_, selected_)) return;
+  brf::moveDown(list_, selected_);
+  commit(tr("Move instruction"));
+}
+
+void BriefingSession::edit(const std::function<void(brf::Command&)>& fn, const QString& undoText) {
+  if (selected_ < 0 || selected_ >= static_cast<int>(list_.size())) return;
+  const brf::Command before = list_[selected_];
+  fn(list_[selected_]);
+  if (list_[selected_].sameAs(before)) return;
+  commit(undoText);
+}
+
+void BriefingSession::stepTime(int delta, bool following) {
+  if (delta == 0 || list_[selected_].isEnd()) return;
+  brf::stepTime(list_, selected_, delta, following);
+  commit(tr("Edit time"));
+}
+
+void BriefingSession::setPosition(int position, int x, int y) {
+  if (position < 0 || position >= static_cast<int>(list_.size())) return;
+  list_[position].x = static_cast<std::int16_t>(x);
+  list_[position].y = static_cast<std::int16_t>(y);
+  emit listChanged();
+}
+
+int BriefingSession::place(int code, int t, int after) {
+  if (placing()) return placement_.position;
+  beforePlacement_ = list_;
+  selectedBeforePlacement_ = selected_;
+  std::string message;
+  const int at = brf::insertAtTime(list_, after, code, t, message);
+  if (!message.empty()) emit notice(QString::fromStdString(message), false);
+  selected_ = at;
+  if (code == brf::StopPoint || code == brf::ClearBoxes || code == brf::ClearTags) {
+    commit(tr("Insert instruction"));
+    return selected_;
+  }
+  placement_ = {list_[at].code, at};
+  emit placementChanged();
+  emit listChanged();
+  emit selectionChanged();
+  return at;
+}
+
+void BriefingSession::adjustPlacement(const std::function<void(brf::Command&)>& fn) {
+  if (!placing()) return;
+  fn(list_[placement_.position]);
+  emit listChanged();
+}
+
+void BriefingSession::finishPlacement(bool done) {
+  if (!placing()) return;
+  const Placement p = placement_;
+  placement_ = {};
+  if (!done) {
+    list_ = beforePlacement_;
+    selected_ = selectedBeforePlacement_;
+    emit placementChanged();
+    emit listChanged();
+    emit selectionChanged();
+    return;
+  }
+  brf::Command& c = list_[p.position];
+  // The slot is taken again: the instructions before it are what they were when it was placed,
+  // unless the chosen time moved it.
+  bool full = false;
+  if (brf::isBox(c.code))
+    c.code = static_cast<std::uint16_t>(brf::nextBoxCode(list_, p.position, full));
+  if (brf::isTag(c.code))
+    c.code = static_cast<std::uint16_t>(brf::nextTagCode(list_, p.position, full));
+  selected_ = p.position;
+  emit placementChanged();
+  commit(tr("Insert instruction"));
+}
+
+void BriefingSession::setRunningTime(int ticks) {
+  doc_.setField(RecordKind::Briefing, b_, rec::RunningTime, ticks);
+}
+
+void BriefingSession::setUnknown(int which, int value) {
+  static const model::Field<model::u16> fields[] = {rec::Unknown1, rec::Unknown2, rec::Unknown3};
+  doc_.setField(RecordKind::Briefing, b_, fields[std::clamp(which, 0, 2)], value);
+}
+
+void BriefingSession::setSeenBy(const std::array<bool, 8>& teams) {
+  std::vector<MissionDocument::PatchSpec> writes;
+  for (std::size_t i = 0; i < teams.size(); ++i)
+    writes.push_back(
+        MissionDocument::fieldWrite(RecordKind::Briefing, b_, rec::TeamVisible, teams[i], i));
+  doc_.setFields(tr("Edit Seen by"), writes);
+}
+
+void BriefingSession::setText(bool tags, int row, const std::string& text) {
+  const model::Briefing& r = record();
+  if (row < 0 || row >= static_cast<int>(rec::StringCount) ||
+      (tags ? r.tags : r.strings)[static_cast<std::size_t>(row)] == text)
+    return;
+  const int b = b_;
+  doc_.apply(tags ? tr("Edit map tag") : tr("Edit briefing text"), ChangedFlag::Mission,
+             [&](model::MissionEdit& e) { e.setBriefingText(b, tags, row, text); });
+}
+
+}  // namespace app

@@ -1,0 +1,35 @@
+#pragma once
+// A gesture on a canvas (the map, the briefing preview) is a tool. The canvas hands the active
+// tool its mouse and key events in its own logical coordinates; the tool turns a gesture into
+// one document transaction: one undo step whatever the number of moves, records or axes, and
+// Escape (`cancel`) puts everything back where the gesture started.
+
+#include <QPointF>
+#include <Qt>
+
+class QKeyEvent;
+
+namespace app {
+
+struct CanvasEvent {
+  QPointF pos;                            // logical pixels of the canvas
+  Qt::MouseButton button = Qt::NoButton;  // the button pressed or released (press, release)
+  Qt::MouseButtons buttons;               // the buttons held
+  Qt::KeyboardModifiers modifiers;
+};
+
+class CanvasTool {
+ public:
+  virtual ~CanvasTool() = default;
+  virtual void press(const CanvasEvent& e) = 0;
+  virtual void move(const CanvasEvent& e) = 0;
+  virtual void release(const CanvasEvent& e) = 0;
+  // A key while the canvas has the focus; true when the tool used it.
+  virtual bool key(QKeyEvent*) { return false; }
+  // Escape or anything that ends the gesture early: back to where it started.
+  virtual void cancel() = 0;
+  // A gesture is under way (between press and release).
+  virtual bool active() const = 0;
+};
+
+}  // namespace app
