@@ -1,7 +1,6 @@
 #include "json/mission_json.h"
 
 #include <algorithm>
-#include <limits>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -67,16 +66,7 @@ std::string tailName(std::string_view field) {
 Range rangeOf(const RecordLayout& layout, const FieldInfo& field) {
   if (&layout == &model::message::Layout && field.name == model::message::Color.name)
     return {'0', '3'};
-  switch (field.kind) {
-    case Kind::I8:
-      return {std::numeric_limits<std::int8_t>::min(), std::numeric_limits<std::int8_t>::max()};
-    case Kind::U16:
-      return {0, std::numeric_limits<std::uint16_t>::max()};
-    case Kind::I16:
-      return {std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()};
-    default:
-      return {0, std::numeric_limits<std::uint8_t>::max()};
-  }
+  return {field.min, field.max};  // the declared range: the type's limits unless narrowed
 }
 
 namespace {

@@ -45,8 +45,8 @@ std::string gapName(std::size_t offset);
 // when they are not all zero.
 std::string tailName(std::string_view field);
 
-// The values a number field takes. A message's Color is the ASCII digit "0".."3" (red, green,
-// blue, gold) as the editor holds it.
+// The values a number field takes: its declared range. A message's Color is the ASCII digit
+// "0".."3" (red, green, blue, gold) as the editor holds it.
 struct Range {
   long long min = 0, max = 0;
 };
