@@ -76,7 +76,7 @@ void DeparturePage::doFill() {
   const model::FlightGroup& g = current();
   showMotherShip(via_, m, g, vocab_, *bindings_);
   showMotherShip(alt_, m, g, vocab_, *bindings_);
-  setBoundItems(departWhen_, vocab_.table(shell::tables::DepWhen));
+  setBoundTable(departWhen_, shell::tables::DepWhen);
   expLabel_->setText(fromFile(editing::explosionTimeText(g.get(fg::ExplosionTime))));
   editor_->refresh();
 }

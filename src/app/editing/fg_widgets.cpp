@@ -12,6 +12,7 @@
 #include <QSignalBlocker>
 
 #include "app/base/prompter.h"
+#include "app/base/table_models.h"
 #include "app/base/text.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
@@ -78,6 +79,7 @@ void NumberSpin::keyPressEvent(QKeyEvent* e) {
 }
 
 bool setItems(QComboBox* box, const QStringList& items) {
+  ownItems(box);
   bool same = box->count() == items.size();
   for (int i = 0; same && i < items.size(); ++i) same = box->itemText(i) == items[i];
   if (same) return false;
@@ -160,6 +162,10 @@ bool FlightGroupTab::quiet() const {
 
 void FlightGroupTab::setBoundItems(QComboBox* box, const std::vector<std::string>& items) {
   if (setItems(box, items)) bindings_->refill(box);
+}
+
+void FlightGroupTab::setBoundTable(QComboBox* box, std::string_view table) {
+  if (showTable(box, &doc_, vocab_, table)) bindings_->refill(box);
 }
 
 void FlightGroupTab::setBoundItems(QComboBox* box, const QStringList& items) {

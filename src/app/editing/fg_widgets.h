@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/document/field_binding.h"
@@ -86,6 +87,8 @@ class FlightGroupTab : public QWidget {
   bool quiet() const;
   // Puts items into a bound combo box; when they changed the box shows its value again.
   void setBoundItems(QComboBox* box, const std::vector<std::string>& items);
+  // The same for a vocabulary table, which the box lists through the table's shared model.
+  void setBoundTable(QComboBox* box, std::string_view table);
   void setBoundItems(QComboBox* box, const QStringList& items);
   Prompter& prompter() const { return prompter_; }
   void reportBadNumber(const QString& message);

@@ -242,9 +242,9 @@ void GoalsPage::doFill() {
     bindings_->refill();
   }
   setBoundItems(team_, editing::teamNameList(doc_.mission()));
-  setBoundItems(percent_, vocab_.table(shell::tables::Percents));
-  setBoundItems(must_, vocab_.table(shell::tables::Musts));
-  setBoundItems(cond_, vocab_.table(shell::tables::Conds));
+  setBoundTable(percent_, shell::tables::Percents);
+  setBoundTable(must_, shell::tables::Musts);
+  setBoundTable(cond_, shell::tables::Conds);
   fillList();
   fillHeader();
 }

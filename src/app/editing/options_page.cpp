@@ -174,8 +174,8 @@ void OptionsPage::bindFields() {
 
 void OptionsPage::doFill() {
   const model::Mission& m = doc_.mission();
-  const auto& cmd = vocab_.table(shell::tables::CMD);
-  for (QComboBox* b : {cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_}) setBoundItems(b, cmd);
+  for (QComboBox* b : {cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_})
+    setBoundTable(b, shell::tables::CMD);
   const auto teams = editing::teamNameList(m);
   for (std::size_t t = 0; t < 4; ++t) cmdLab_[t]->setText(fromFile(entry(teams, t)));
   const std::string_view lists[3] = {shell::tables::Missiles, shell::tables::Beams,
@@ -183,8 +183,8 @@ void OptionsPage::doFill() {
   for (std::size_t i = 0; i < 3; ++i)
     if (setListItems(weapons_[i], withoutFirst(vocab_.table(lists[i]))))
       bindings_->refill(weapons_[i]);
-  setBoundItems(category_, vocab_.table(shell::tables::OpShips));
-  setBoundItems(rowShip_, vocab_.table(shell::tables::Ships));
+  setBoundTable(category_, shell::tables::OpShips);
+  setBoundTable(rowShip_, shell::tables::Ships);
   fillRows();
 }
 

@@ -284,11 +284,11 @@ void OrdersPage::editOrder(int n) {
 }
 
 void OrdersPage::loadItems() {
-  setBoundItems(orderBox_, vocab_.table(shell::tables::Orders));
-  for (QComboBox* c : class_) setBoundItems(c, vocab_.table(shell::tables::Class));
+  setBoundTable(orderBox_, shell::tables::Orders);
+  for (QComboBox* c : class_) setBoundTable(c, shell::tables::Class);
   setBoundItems(throttle_, editing::throttleList());
   setBoundItems(speed_, editing::speedTable());
-  setBoundItems(description_, vocab_.table(shell::tables::OrdDesc));
+  setBoundTable(description_, shell::tables::OrdDesc);
 }
 
 void OrdersPage::doFill() {

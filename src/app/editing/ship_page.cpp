@@ -9,6 +9,7 @@
 #include <QPushButton>
 
 #include "app/base/prompter.h"
+#include "app/base/table_models.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
 #include "app/map/formation_window.h"
@@ -85,7 +86,7 @@ ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
   gu_ = spin("GUSpin", 0, 1000);
 
   // Fixed item lists; the tables' lists are taken on every fill, after replacement files.
-  setItems(player_, vocab_.table(shell::tables::Players));
+  showTable(player_, &doc_, vocab_, shell::tables::Players);
   setItems(plrPos_, QStringList{QStringLiteral("2 (1)"), QStringLiteral("2"), QStringLiteral("3"),
                                 QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
 
@@ -229,18 +230,18 @@ void ShipPage::doFill() {
   const model::Mission& m = doc_.mission();
   const model::FlightGroup& g = current();
 
-  setBoundItems(name_, vocab_.table(shell::tables::FGNames));
-  setBoundItems(ship_, vocab_.table(shell::tables::Ships));
-  setBoundItems(iff_, vocab_.table(shell::tables::IFF));
-  setBoundItems(ai_, vocab_.table(shell::tables::AI));
-  setBoundItems(colour_, vocab_.table(shell::tables::Colors));
-  setBoundItems(form_, vocab_.table(shell::tables::Form));
-  setBoundItems(status2_, vocab_.table(shell::tables::Status));
-  setBoundItems(missile_, vocab_.table(shell::tables::Missiles));
-  setBoundItems(beam_, vocab_.table(shell::tables::Beams));
-  setBoundItems(counter_, vocab_.table(shell::tables::Counters));
-  setBoundItems(appear_, vocab_.table(shell::tables::Appear));
-  setBoundItems(player_, vocab_.table(shell::tables::Players));
+  setBoundTable(name_, shell::tables::FGNames);
+  setBoundTable(ship_, shell::tables::Ships);
+  setBoundTable(iff_, shell::tables::IFF);
+  setBoundTable(ai_, shell::tables::AI);
+  setBoundTable(colour_, shell::tables::Colors);
+  setBoundTable(form_, shell::tables::Form);
+  setBoundTable(status2_, shell::tables::Status);
+  setBoundTable(missile_, shell::tables::Missiles);
+  setBoundTable(beam_, shell::tables::Beams);
+  setBoundTable(counter_, shell::tables::Counters);
+  setBoundTable(appear_, shell::tables::Appear);
+  setBoundTable(player_, shell::tables::Players);
   const auto teams = editing::teamNameList(m);
   setBoundItems(team_, teams);
   {
@@ -254,7 +255,7 @@ void ShipPage::doFill() {
   }
   const bool planet = g.get(fg::CraftType) == PlanetCraftType;
   statusLab_->setText(planet ? tr("  Planet") : tr("Status 1"));
-  setBoundItems(status_, vocab_.table(planet ? shell::tables::Planets : shell::tables::Status));
+  setBoundTable(status_, planet ? shell::tables::Planets : shell::tables::Status);
   colourBox(ship_, g.get(fg::Iff));
   colourBox(name_, g.get(fg::Iff));
   showSpecialCargo();

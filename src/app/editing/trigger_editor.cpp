@@ -14,6 +14,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/base/table_models.h"
 #include "app/base/text.h"
 #include "app/document/field_binding.h"
 #include "app/document/view_updater.h"
@@ -249,9 +250,9 @@ void TriggerEditor::refresh() {
   const model::CBytes rec = shownRecord();
   // A source that makes its first record on a change stays usable without one.
   setEnabled(!rec.empty() || bool(source_.beforeStore));
-  setItems(percentBox_, vocab_.table(shell::tables::Percents));
-  setItems(classBox_, vocab_.table(shell::tables::Class));
-  setItems(condBox_, vocab_.table(shell::tables::Conds));
+  showTable(percentBox_, &doc_, vocab_, shell::tables::Percents);
+  showTable(classBox_, &doc_, vocab_, shell::tables::Class);
+  showTable(condBox_, &doc_, vocab_, shell::tables::Conds);
   if (!rec.empty()) showTrigger(editing::readTrigger(rec, source_.place, edited_));
   bindings_->refill();
   drawLabels();
