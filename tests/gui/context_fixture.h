@@ -34,6 +34,11 @@ class ContextFixture : public ::testing::Test {
   template <class T>
   T* find(QWidget* root, const char* name) {
     T* w = root->findChild<T*>(QString::fromLatin1(name));
+    if (!w) {
+      // Pages behind tabs are built when first shown.
+      app::DeferredPage::buildAll(root);
+      w = root->findChild<T*>(QString::fromLatin1(name));
+    }
     EXPECT_NE(w, nullptr) << "no " << name;
     return w;
   }

@@ -20,6 +20,7 @@
 #include <string>
 #include <vector>
 
+#include "app/base/deferred_page.h"
 #include "app/base/prompter.h"
 #include "app/document/mission_document.h"
 #include "app/shell/main_window.h"
@@ -164,6 +165,12 @@ class EditorFixture : public ::testing::Test {
   template <class T>
   T* find(const QString& objectName) const {
     T* w = window->findChild<T*>(objectName);
+    if (!w) {
+      // The map window and the pages behind tabs are built when first asked for.
+      window->mapWindow();
+      app::DeferredPage::buildAll(window.get());
+      w = window->findChild<T*>(objectName);
+    }
     EXPECT_NE(w, nullptr) << "no " << objectName.toStdString();
     return w;
   }

@@ -47,6 +47,11 @@ class PageFixture : public ::testing::Test {
   template <class T>
   T* find(const char* name) {
     T* w = page->findChild<T*>(QString::fromLatin1(name));
+    if (!w) {
+      // The tabs behind the first are built when first shown.
+      app::DeferredPage::buildAll(page.get());
+      w = page->findChild<T*>(QString::fromLatin1(name));
+    }
     EXPECT_NE(w, nullptr) << "no " << name;
     return w;
   }

@@ -32,7 +32,23 @@ void put(shell::SectionValues& values, const std::string& key, const std::string
   values.emplace_back(key, value);
 }
 
+void setSizes(const shell::SectionValues& values, const std::string& window,
+              const QList<QSplitter*>& splitters) {
+  for (QSplitter* s : splitters) {
+    const std::string* text = find(values, window + "." + keyOf(s));
+    const auto sizes = text ? shell::parseSizes(*text) : std::nullopt;
+    if (sizes && static_cast<int>(sizes->size()) == s->count())
+      s->setSizes(QList<int>(sizes->begin(), sizes->end()));
+  }
+}
+
 }  // namespace
+
+void WindowMemory::restoreSplitters(const QWidget* window,
+                                    const QList<QSplitter*>& splitters) const {
+  if (splitters.isEmpty()) return;
+  setSizes(shell::readSectionFile(iniPath_, shell::WindowsSection), keyOf(window), splitters);
+}
 
 bool WindowMemory::restore(QWidget* window, const QList<QSplitter*>& splitters) const {
   const auto values = shell::readSectionFile(iniPath_, shell::WindowsSection);
@@ -47,12 +63,7 @@ bool WindowMemory::restore(QWidget* window, const QList<QSplitter*>& splitters) 
       *rect, {area.x(), area.y(), area.width(), area.height()}, minimum.width(), minimum.height());
   window->resize(fitted.width, fitted.height);
   window->move(fitted.x, fitted.y);
-  for (QSplitter* s : splitters) {
-    const std::string* text = find(values, name + "." + keyOf(s));
-    const auto sizes = text ? shell::parseSizes(*text) : std::nullopt;
-    if (sizes && static_cast<int>(sizes->size()) == s->count())
-      s->setSizes(QList<int>(sizes->begin(), sizes->end()));
-  }
+  setSizes(values, name, splitters);
   const std::string* maximised = find(values, name + ".Maximized");
   if (maximised && *maximised == "1")
     window->setWindowState(window->windowState() | Qt::WindowMaximized);

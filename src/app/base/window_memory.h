@@ -21,6 +21,8 @@ class WindowMemory {
   // its minimum size), maximised when it was, and gives the splitters their sizes. False when
   // nothing is remembered for the window (it keeps its size).
   bool restore(QWidget* window, const QList<QSplitter*>& splitters = {}) const;
+  // Gives splitters of `window` built after it was restored their remembered sizes.
+  void restoreSplitters(const QWidget* window, const QList<QSplitter*>& splitters) const;
   // Remembers the window and its splitters now (written into the file at once); false with
   // `error` when the file cannot be written.
   bool remember(const QWidget* window, const QList<QSplitter*>& splitters = {},

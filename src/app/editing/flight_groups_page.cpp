@@ -2,7 +2,6 @@
 
 #include <QAction>
 #include <QFontMetrics>
-#include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/base/deferred_page.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -112,49 +112,38 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("FGPages"));
   ship_ = new ShipPage(context, pages_);
-  options_ = new OptionsPage(context, pages_);
-  other_ = new OtherPage(context, pages_);
-  pages_->addTab(ship_, tr("&Ship"));
-  pages_->addTab(options_, tr("&Options"));
-  const char* later[] = {"ArrivalTab", "DepartureTab", "GoalsTab", "OrdersTab", "WPsTab"};
-  // Alt+letter mnemonics where the captions leave a letter free of the menus and pages.
-  const QString laterTitles[] = {tr("A&rrival"), tr("De&parture"), tr("FG Goals"), tr("Orders"),
-                                 tr("&WPs")};
   frames_.assign(8, nullptr);
   frames_[ShipTab] = ship_;
-  frames_[OptionsTab] = options_;
-  frames_[OtherTab] = other_;
-  for (int i = 0; i < 5; ++i) {
-    auto* f = new QFrame(pages_);
-    f->setObjectName(QString::fromLatin1(later[i]));
-    frames_[static_cast<std::size_t>(ArrivalTab + i)] = f;
-    pages_->addTab(f, laterTitles[i]);
-  }
-  pages_->addTab(other_, tr("Other"));
-  {
-    // The Arrival and Departure tabs fill their frames and follow the document on their own.
-    auto place = [this](Tab tab, QWidget* page) {
-      auto* l = new QVBoxLayout(frames_[tab]);
-      l->setContentsMargins(0, 0, 0, 0);
-      l->addWidget(page);
-    };
-    place(ArrivalTab, new ArrivalPage(context, frames_[ArrivalTab]));
-    place(DepartureTab, new DeparturePage(context, frames_[DepartureTab]));
-  }
-  {
-    // The FG Goals tab fills its frame and follows the document on its own.
-    auto* l = new QVBoxLayout(frames_[GoalsTab]);
-    l->setContentsMargins(0, 0, 0, 0);
-    l->addWidget(new GoalsPage(context, frames_[GoalsTab]));
-  }
-  {
-    // The Orders tab fills its frame and follows the document on its own.
-    auto* l = new QVBoxLayout(frames_[OrdersTab]);
-    l->setContentsMargins(0, 0, 0, 0);
-    orders_ = new OrdersPage(context, frames_[OrdersTab]);
+  // The other tabs are built when they are first shown.
+  const auto later = [&](Tab tab, const char* name, DeferredPage::Build build) {
+    frames_[tab] = new DeferredPage(QString::fromLatin1(name), std::move(build), pages_);
+  };
+  later(OptionsTab, "OptionsTab", [this](QWidget* frame) {
+    options_ = new OptionsPage(ctx_, frame);
+    options_->groupChanged();
+    options_->fill();
+    return options_;
+  });
+  later(ArrivalTab, "ArrivalTab", [this](QWidget* frame) { return new ArrivalPage(ctx_, frame); });
+  later(DepartureTab, "DepartureTab",
+        [this](QWidget* frame) { return new DeparturePage(ctx_, frame); });
+  later(GoalsTab, "GoalsTab", [this](QWidget* frame) { return new GoalsPage(ctx_, frame); });
+  later(OrdersTab, "OrdersTab", [this](QWidget* frame) {
+    orders_ = new OrdersPage(ctx_, frame);
     orders_->onOrderUsed = [this] { list_->setFocus(); };
-    l->addWidget(orders_);
-  }
+    return orders_;
+  });
+  // The WPs tab is made by the main window (setTabBuild).
+  later(WPsTab, "WPsTab", [](QWidget* frame) { return new QWidget(frame); });
+  later(OtherTab, "OtherTab", [this](QWidget* frame) {
+    other_ = new OtherPage(ctx_, frame);
+    other_->fill();
+    return other_;
+  });
+  // Alt+letter mnemonics where the captions leave a letter free of the menus and pages.
+  const QString titles[] = {tr("&Ship"),    tr("&Options"), tr("A&rrival"), tr("De&parture"),
+                            tr("FG Goals"), tr("Orders"),   tr("&WPs"),     tr("Other")};
+  for (int i = 0; i < 8; ++i) pages_->addTab(frames_[static_cast<std::size_t>(i)], titles[i]);
 
   // Eight tabs share the width beside the list: keep them compact so none scrolls away.
   pages_->tabBar()->setStyleSheet(QStringLiteral(
@@ -214,12 +203,18 @@ void FlightGroupsPage::setPopupActions(const QList<QAction*>& actions) {
   menu->addActions(actions);
 }
 
-QWidget* FlightGroupsPage::missionSettingsArea() const {
-  return other_->missionSettingsArea();
+void FlightGroupsPage::whenMissionSettingsArea(std::function<void(QWidget* area)> fill) {
+  static_cast<DeferredPage*>(tabFrame(OtherTab))
+      ->whenBuilt(
+          [this, fill = std::move(fill)](QWidget*) { fill(other_->missionSettingsArea()); });
 }
 
 QWidget* FlightGroupsPage::tabFrame(Tab tab) const {
   return frames_.at(static_cast<std::size_t>(tab));
+}
+
+void FlightGroupsPage::setTabBuild(Tab tab, std::function<QWidget*(QWidget* frame)> build) {
+  static_cast<DeferredPage*>(tabFrame(tab))->setBuild(std::move(build));
 }
 
 void FlightGroupsPage::refresh() {
@@ -295,14 +290,14 @@ void FlightGroupsPage::updateStatus() {
 void FlightGroupsPage::fillCurrentPage() {
   if (doc_.currentFlightGroup() != shownCurrent_ || doc_.mission().flightGroups.empty()) {
     shownCurrent_ = doc_.currentFlightGroup();
-    options_->groupChanged();
+    if (options_) options_->groupChanged();
   }
   QWidget* shown = pages_->currentWidget();
   if (shown == ship_)
     ship_->fill();
-  else if (shown == options_)
+  else if (shown == tabFrame(OptionsTab) && options_)
     options_->fill();
-  else if (shown == other_)
+  else if (shown == tabFrame(OtherTab) && other_)
     other_->fill();
 }
 

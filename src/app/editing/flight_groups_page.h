@@ -55,14 +55,16 @@ class FlightGroupsPage : public QWidget {
   // The whole pop-up menu from the window's actions (the list's own commands included), so that
   // it shows the same commands with the same icons and keys as the menu bar.
   void setPopupActions(const QList<QAction*>& actions);
-  // An empty container on the "Other" tab that takes the mission settings panel.
-  QWidget* missionSettingsArea() const;
+  // Runs `fill` with the empty container on the "Other" tab that takes the mission settings
+  // panel, once that tab is built (it is built when first shown).
+  void whenMissionSettingsArea(std::function<void(QWidget* area)> fill);
 
   ShipList* shipList() const { return list_; }
   QTabWidget* pages() const { return pages_; }
-  // The empty frame of a sub-tab that later pages fill (Arrival, Departure, FG Goals, Orders,
-  // WPs).
+  // The frame of a sub-tab; every tab but Ship is built into its frame when first shown.
   QWidget* tabFrame(Tab tab) const;
+  // What builds a tab the page leaves to others (WPs); before the tab is built.
+  void setTabBuild(Tab tab, std::function<QWidget*(QWidget* frame)> build);
   bool goalSummary() const { return goalSummary_; }
 
  public slots:

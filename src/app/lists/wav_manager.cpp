@@ -26,7 +26,6 @@ namespace app {
 namespace {
 
 constexpr int CreatedNoticeMs = 800;
-constexpr int SavedNoticeMs = 700;
 constexpr const char* WaveFilter = "Wave Sound files|*.wav";
 
 QString qs(const std::string& s) {
@@ -36,9 +35,17 @@ QString qs(const std::string& s) {
 }  // namespace
 
 WavManager::WavManager(const EditorContext& context, QWidget* parent)
-    : QGroupBox(tr("WAV Manager"), parent), ctx_(context), player_(new WavePlayer(this)) {
+    : WavManager(context, *new MessageSounds(context, this), parent) {
+  sounds_.setParent(this);
+}
+
+WavManager::WavManager(const EditorContext& context, MessageSounds& sounds, QWidget* parent)
+    : QGroupBox(tr("WAV Manager"), parent),
+      ctx_(context),
+      sounds_(sounds),
+      file_(sounds.file()),
+      player_(&sounds.player()) {
   setObjectName(QStringLiteral("WavManagerGroup"));
-  file_.reset();
 
   const auto button = [this](const char* name, const QString& text, const QString& hint) {
     auto* b = new QPushButton(text, this);
@@ -100,6 +107,8 @@ WavManager::WavManager(const EditorContext& context, QWidget* parent)
       player_->play();
     }
   });
+  connect(&sounds_, &MessageSounds::activeChanged, this, &WavManager::onActiveChanged);
+  connect(&sounds_, &MessageSounds::moved, this, &WavManager::refresh);
   connect(&ctx_.document, &MissionDocument::changed, this, &WavManager::onDocumentChanged);
   connect(&ctx_.document, &MissionDocument::selectionChanged, this,
           &WavManager::onSelectionChanged);
@@ -115,38 +124,22 @@ WavManager::WavManager(const EditorContext& context, QWidget* parent)
 
 WavManager::~WavManager() = default;
 
-// ---- Life cycle -----------------------------------------------------------------------------
+// ---- Life cycle ------------------------------------------------------------------------------
 
 void WavManager::loadFor(model::Mission& m, const std::string& missionFile) {
-  player_->setFile({});
-  std::string error;
-  m.sounds = file_.open(ctx_.settings, m.platformId, missionFile, &error);
-  // A sound list that is there but cannot be read is left alone, and the user told why.
-  if (!error.empty()) ctx_.prompter.error(this, qs(error));
-  shownMessage_ = -1;
-  setActive(file_.active());
+  sounds_.loadFor(m, missionFile);
 }
 
 void WavManager::reset() {
-  file_.reset();
-  player_->setFile({});
-  shownMessage_ = -1;
-  setActive(false);
+  sounds_.reset();
 }
 
 void WavManager::offerToSave() {
-  if (!file_.offersSave(sounds())) return;
-  if (ctx_.prompter.question(this, qs(lists::wavetext::ChangedSaveIt),
-                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
-    saveList();
+  sounds_.offerToSave();
 }
 
 void WavManager::missionSavedAs(const std::string& missionFile) {
-  std::string error;
-  if (!file_.follow(ctx_.settings, ctx_.document.mission().platformId, missionFile, sounds(),
-                    error))
-    ctx_.prompter.error(this, qs(error));
-  refresh();
+  sounds_.missionSavedAs(missionFile);
 }
 
 // ---- Commands -------------------------------------------------------------------------------
@@ -166,7 +159,7 @@ bool WavManager::create() {
       ctx_.prompter.information(this, qs(r.message));
       return false;
   }
-  setActive(true);
+  sounds_.announce();
   ctx_.document.setSounds(r.sounds, tr("Create sound list"));
   NoticeWindow::show(window(), qs(r.message), CreatedNoticeMs);
   refresh();
@@ -178,19 +171,7 @@ void WavManager::createList() {
 }
 
 void WavManager::saveList() {
-  std::string error;
-  if (!file_.active()) {
-    ctx_.prompter.information(this, qs(lists::wavetext::NothingToSave));
-    return;
-  }
-  if (!file_.save(sounds(), error)) {
-    // The old file stays as it was.
-    ctx_.prompter.error(this, qs(error));
-    return;
-  }
-  if (ctx_.settings.fileSavedMsg)
-    NoticeWindow::show(window(), qs(lists::wavetext::saved(lists::fileNameOf(file_.path()))),
-                       SavedNoticeMs);
+  sounds_.save();
 }
 
 void WavManager::assignWav() {
@@ -325,7 +306,8 @@ void WavManager::refresh() {
   play_->setEnabled(active);
 }
 
-void WavManager::setActive(bool active) {
+void WavManager::onActiveChanged(bool active) {
+  shownMessage_ = -1;
   refresh();
   emit listActiveChanged(active);
 }

@@ -3,7 +3,9 @@
 // message, lines 17 to 19 for the goal sounds), its file beside the game's recordings, and the
 // sound of the current message: create the list, save it, assign a WAV file, clear it, pick one
 // of the game's recordings, and audition it. The entries live in the Mission, so message
-// operations keep them in step and undo restores them; every change here is one undo step.
+// operations keep them in step and undo restores them; every change here is one undo step. The
+// list's file and player are a MessageSounds, which the main window keeps through the file life
+// cycle while this group is not built yet.
 
 #include <QGroupBox>
 
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "app/document/editor_context.h"
+#include "app/lists/message_sounds.h"
 #include "lists/wave_list_file.h"
 
 class QCheckBox;
@@ -31,7 +34,10 @@ class WavePlayer;
 class WavManager : public QGroupBox {
   Q_OBJECT
  public:
+  // A group with a sound list of its own.
   explicit WavManager(const EditorContext& context, QWidget* parent = nullptr);
+  // A group showing `sounds`, which outlives it.
+  WavManager(const EditorContext& context, MessageSounds& sounds, QWidget* parent = nullptr);
   ~WavManager() override;
 
   // --- The mission life cycle (the main window calls these) ---
@@ -47,9 +53,9 @@ class WavManager : public QGroupBox {
   // The Mission was saved under a new name: the list moves along.
   void missionSavedAs(const std::string& missionFile);
 
-  const lists::WaveListFile& listFile() const { return file_; }
-  bool listActive() const { return file_.active(); }
-  WavePlayer& player() { return *player_; }
+  const lists::WaveListFile& listFile() const { return sounds_.file(); }
+  bool listActive() const { return sounds_.active(); }
+  WavePlayer& player() { return sounds_.player(); }
 
  public slots:
   void createList();
@@ -74,13 +80,14 @@ class WavManager : public QGroupBox {
   void onDocumentChanged(const model::ChangeSet& c);
   void onSelectionChanged();
   void refresh();
-  void setActive(bool active);
+  void onActiveChanged(bool active);
   const std::vector<std::string>& sounds() const;
   std::size_t current() const;
   bool hasMessages() const;
 
   const EditorContext& ctx_;
-  lists::WaveListFile file_;
+  MessageSounds& sounds_;
+  lists::WaveListFile& file_;
   WavePlayer* player_ = nullptr;
   int shownMessage_ = -1;
 

@@ -24,6 +24,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/actions.h"
+#include "app/base/deferred_page.h"
 #include "app/base/icons.h"
 #include "app/base/input_policy.h"
 #include "app/base/prompter.h"
@@ -42,6 +43,7 @@
 #include "app/lists/battle_manager.h"
 #include "app/lists/load_by_list_window.h"
 #include "app/lists/lst_files_window.h"
+#include "app/lists/message_sounds.h"
 #include "app/lists/opt_file_manager.h"
 #include "app/lists/wav_manager.h"
 #include "app/map/map_window.h"
@@ -82,6 +84,12 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   connect(files_, &MissionFiles::titleChanged, this, &MainWindow::refreshTitle);
   connect(files_, &MissionFiles::historyChanged, this, &MainWindow::rebuildReopenMenu);
   clipboards_ = std::make_unique<ClipboardStore>(*context_);
+  // The message sound list follows the file life cycle whether or not its tab was built.
+  sounds_ = new MessageSounds(*context_, this, this);
+  files_->setSoundHooks(
+      {[this](model::Mission& m, const std::string& file) { sounds_->loadFor(m, file); },
+       [this] { sounds_->reset(); }, [this] { sounds_->offerToSave(); },
+       [this](const std::string& file) { sounds_->missionSavedAs(file); }});
   buildActions();
   buildPages();
   buildToolBar();
@@ -93,19 +101,35 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   // Until the first activation the Mission is the empty one made here.
   doc_->setDefaults(files_->missionDefaults());
   connect(doc_.get(), &MissionDocument::changed, this, &MainWindow::onDocumentChanged);
-  // The map window is made once, hidden; the map command shows it.
-  mapWindow_ = new MapWindow(*context_, this);
+  // The map window is made once, when it is first asked for; the map command shows it.
   mapAct_->setEnabled(true);
-  connect(mapAct_, &QAction::triggered, mapWindow_, &MapWindow::showMap);
-  connect(mapWindow_, &MapWindow::backToMain, this, [this] {
-    raise();
-    activateWindow();
-  });
-  connect(mapWindow_, &MapWindow::saveRequested, this, &MainWindow::save);
-  connect(mapWindow_, &MapWindow::saveAsRequested, this, &MainWindow::saveAs);
+  connect(mapAct_, &QAction::triggered, this, [this] { mapWindow()->showMap(); });
   applyFormat();
   pages_->setCurrentIndex(0);
   qApp->installEventFilter(this);
+}
+
+MapWindow* MainWindow::mapWindow() {
+  if (!mapWindow_) {
+    mapWindow_ = new MapWindow(*context_, this);
+    connect(mapWindow_, &MapWindow::backToMain, this, [this] {
+      raise();
+      activateWindow();
+    });
+    connect(mapWindow_, &MapWindow::saveRequested, this, &MainWindow::save);
+    connect(mapWindow_, &MapWindow::saveAsRequested, this, &MainWindow::saveAs);
+  }
+  return mapWindow_;
+}
+
+MessagesPage* MainWindow::messagesPage() {
+  messagesFrame_->page();
+  return messagesPage_;
+}
+
+WavManager* MainWindow::wavManager() {
+  messagesFrame_->page();
+  return wavManager_;
 }
 
 MainWindow::~MainWindow() {
@@ -264,73 +288,88 @@ void MainWindow::buildPages() {
 
   fgPage_ = new FlightGroupsPage(*context_, pages_);
   fgPage_->setObjectName(QStringLiteral("FlightGroupsPage"));
-  QWidget* area = fgPage_->missionSettingsArea();
-  if (!area->layout()) {
-    auto* l = new QVBoxLayout(area);
-    l->setContentsMargins(0, 0, 0, 0);
-  }
-  settingsPanel_ = new MissionSettingsPanel(*context_, area);
-  area->layout()->addWidget(settingsPanel_);
+  fgPage_->whenMissionSettingsArea([this](QWidget* area) {
+    if (!area->layout()) {
+      auto* l = new QVBoxLayout(area);
+      l->setContentsMargins(0, 0, 0, 0);
+    }
+    settingsPanel_ = new MissionSettingsPanel(*context_, area);
+    area->layout()->addWidget(settingsPanel_);
+  });
   fgPage_->setPopupActions(
       actions_->popupActions(flightGroupPopupLayout(), reopenMenu_->menuAction(), this));
   pages_->addTab(fgPage_, tr("F&light Groups"));
-  {
-    QWidget* wps = fgPage_->tabFrame(FlightGroupsPage::WPsTab);
-    auto* l = new QVBoxLayout(wps);
-    l->setContentsMargins(0, 0, 0, 0);
-    auto* wpsPage = new WpsPage(context(), wps);
-    l->addWidget(wpsPage);
+  fgPage_->setTabBuild(FlightGroupsPage::WPsTab, [this](QWidget* frame) {
+    auto* wpsPage = new WpsPage(context(), frame);
     connect(wpsPage, &WpsPage::mapRequested, mapAct_, &QAction::trigger);
-  }
+    return wpsPage;
+  });
 
-  messagesPage_ = new MessagesPage(context(), pages_);
-  pages_->addTab(messagesPage_, tr("&Messages"));
-  // The message sound list's group sits on the Messages tab and follows the file life cycle.
-  wavManager_ = new WavManager(context(), messagesPage_->soundArea());
-  messagesPage_->soundArea()->layout()->addWidget(wavManager_);
-  connect(wavManager_, &WavManager::listActiveChanged, messagesPage_,
-          &MessagesPage::setSoundListActive);
-  if (auto* list = messagesPage_->findChild<QListWidget*>(QStringLiteral("MsgStrList")))
-    connect(list, &QListWidget::itemDoubleClicked, wavManager_, &WavManager::chooseFromGame);
-  files_->setSoundHooks(
-      {[this](model::Mission& m, const std::string& file) { wavManager_->loadFor(m, file); },
-       [this] { wavManager_->reset(); }, [this] { wavManager_->offerToSave(); },
-       [this](const std::string& file) { wavManager_->missionSavedAs(file); }});
+  // The pages behind the other tabs are built when they are first shown.
+  const auto later = [this](const char* name, const QString& title, DeferredPage::Build build) {
+    auto* frame = new DeferredPage(QString::fromLatin1(name), std::move(build), pages_);
+    pages_->addTab(frame, title);
+    return frame;
+  };
+  messagesFrame_ = later("MessagesPage", tr("&Messages"), [this](QWidget* frame) {
+    messagesPage_ = new MessagesPage(context(), frame);
+    // The message sound list's group sits on the Messages tab and follows the file life cycle.
+    wavManager_ = new WavManager(context(), *sounds_, messagesPage_->soundArea());
+    messagesPage_->soundArea()->layout()->addWidget(wavManager_);
+    messagesPage_->setSoundListActive(sounds_->active());
+    connect(wavManager_, &WavManager::listActiveChanged, messagesPage_,
+            &MessagesPage::setSoundListActive);
+    if (auto* list = messagesPage_->findChild<QListWidget*>(QStringLiteral("MsgStrList")))
+      connect(list, &QListWidget::itemDoubleClicked, wavManager_, &WavManager::chooseFromGame);
+    return messagesPage_;
+  });
 
-  pages_->addTab(new GlobalGoalsPage(context(), pages_), tr("&Global Goals"));
+  later("GlobalGoalsPage", tr("&Global Goals"),
+        [this](QWidget* frame) { return new GlobalGoalsPage(context(), frame); });
 
-  auto* description = new QWidget(pages_);
-  description->setObjectName(QStringLiteral("DescriptionPage"));
-  descriptionMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::Description, description);
-  descriptionMemo_->setObjectName(QStringLiteral("DescriptionMemo"));
-  auto* dl = new QVBoxLayout(description);
-  dl->addWidget(new QLabel(tr("Mission Description:"), description));
-  dl->addWidget(descriptionMemo_);
-  pages_->addTab(description, tr("&Description"));
+  later("DescriptionPage", tr("&Description"), [this](QWidget* frame) {
+    auto* description = new QWidget(frame);
+    descriptionMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::Description, description);
+    descriptionMemo_->setObjectName(QStringLiteral("DescriptionMemo"));
+    auto* dl = new QVBoxLayout(description);
+    dl->addWidget(new QLabel(tr("Mission Description:"), description));
+    dl->addWidget(descriptionMemo_);
+    applyFormat();
+    return description;
+  });
 
-  debriefings_ = new QWidget(pages_);
-  debriefings_->setObjectName(QStringLiteral("DebriefingsPage"));
-  auto* bl = new QVBoxLayout(debriefings_);
-  noDebriefLabel_ =
-      new QLabel(tr("There are no Debriefings for Zyn Format Missions"), debriefings_);
-  noDebriefLabel_->setObjectName(QStringLiteral("NoDebriefLabel"));
-  noDebriefLabel_->setAlignment(Qt::AlignCenter);
-  bl->addWidget(noDebriefLabel_);
-  successMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::SuccessDebrief, debriefings_);
-  successMemo_->setObjectName(QStringLiteral("SuccessDebriefMemo"));
-  failureMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::FailureDebrief, debriefings_);
-  failureMemo_->setObjectName(QStringLiteral("FailureDebriefMemo"));
-  auto* successLabel = new QLabel(tr("Success Debriefing:"), debriefings_);
-  successLabel->setObjectName(QStringLiteral("SuccessDebriefLabel"));
-  auto* failureLabel = new QLabel(tr("Failure Debriefing:"), debriefings_);
-  failureLabel->setObjectName(QStringLiteral("FailureDebriefLabel"));
-  bl->addWidget(successLabel);
-  bl->addWidget(successMemo_);
-  bl->addWidget(failureLabel);
-  bl->addWidget(failureMemo_);
-  pages_->addTab(debriefings_, tr("De&briefings"));
+  later("DebriefingsPage", tr("De&briefings"), [this](QWidget* frame) {
+    debriefings_ = new QWidget(frame);
+    auto* bl = new QVBoxLayout(debriefings_);
+    noDebriefLabel_ =
+        new QLabel(tr("There are no Debriefings for Zyn Format Missions"), debriefings_);
+    noDebriefLabel_->setObjectName(QStringLiteral("NoDebriefLabel"));
+    noDebriefLabel_->setAlignment(Qt::AlignCenter);
+    bl->addWidget(noDebriefLabel_);
+    successMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::SuccessDebrief, debriefings_);
+    successMemo_->setObjectName(QStringLiteral("SuccessDebriefMemo"));
+    failureMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::FailureDebrief, debriefings_);
+    failureMemo_->setObjectName(QStringLiteral("FailureDebriefMemo"));
+    auto* successLabel = new QLabel(tr("Success Debriefing:"), debriefings_);
+    successLabel->setObjectName(QStringLiteral("SuccessDebriefLabel"));
+    auto* failureLabel = new QLabel(tr("Failure Debriefing:"), debriefings_);
+    failureLabel->setObjectName(QStringLiteral("FailureDebriefLabel"));
+    bl->addWidget(successLabel);
+    bl->addWidget(successMemo_);
+    bl->addWidget(failureLabel);
+    bl->addWidget(failureMemo_);
+    applyFormat();
+    return debriefings_;
+  });
 
-  pages_->addTab(new TeamsPage(context(), pages_), tr("Te&ams"));
+  later("TeamsPage", tr("Te&ams"),
+        [this](QWidget* frame) { return new TeamsPage(context(), frame); });
+
+  // A page built later gets the splitter positions of the last run as the others got them.
+  for (DeferredPage* frame : pages_->findChildren<DeferredPage*>())
+    frame->whenBuilt([this](QWidget* page) {
+      WindowMemory(iniPath()).restoreSplitters(this, page->findChildren<QSplitter*>());
+    });
 
   setCentralWidget(pages_);
 }
@@ -521,8 +560,8 @@ void MainWindow::listCommand(void (FlightGroupsPage::*command)(),
   // The list of the page in front takes the command.
   if (pages_->currentWidget() == fgPage_)
     (fgPage_->*command)();
-  else if (messageCommand && pages_->currentWidget() == messagesPage_)
-    (messagesPage_->*messageCommand)();
+  else if (messageCommand && pages_->currentWidget() == messagesFrame_)
+    (messagesPage()->*messageCommand)();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -535,9 +574,10 @@ void MainWindow::refreshTitle() {
 void MainWindow::applyFormat() {
   const bool base = doc_->mission().platformId == model::FormatBase;
   // A block keeps its last byte zero: 1023 and 4095 characters reach the file whole.
-  descriptionMemo_->setLimit(base ? 1023 : 4095);
-  for (QWidget* w : debriefings_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-    w->setVisible(w == noDebriefLabel_ ? base : !base);
+  if (descriptionMemo_) descriptionMemo_->setLimit(base ? 1023 : 4095);
+  if (debriefings_)
+    for (QWidget* w : debriefings_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+      w->setVisible(w == noDebriefLabel_ ? base : !base);
 }
 
 void MainWindow::onDocumentChanged(const ChangeSet& c) {

@@ -26,9 +26,11 @@ namespace app {
 
 class ActionSet;
 class ClipboardStore;
+class DeferredPage;
 class FlightGroupsPage;
 class MessagesPage;
 class MapWindow;
+class MessageSounds;
 class MissionDocument;
 class MissionFiles;
 class MissionSettingsPanel;
@@ -65,11 +67,15 @@ class MainWindow : public QMainWindow {
   MissionFiles& files() { return *files_; }
   editing::Library& library() { return library_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
-  MessagesPage* messagesPage() const { return messagesPage_; }
+  // The pages behind the tabs are built when first shown; these build theirs when asked.
+  MessagesPage* messagesPage();
   // The message sound list's group on the Messages tab.
-  WavManager* wavManager() const { return wavManager_; }
-  // The map window: created hidden, lives as long as the editor.
-  MapWindow* mapWindow() const { return mapWindow_; }
+  WavManager* wavManager();
+  // The message sound list through the file life cycle.
+  MessageSounds& messageSounds() { return *sounds_; }
+  // The map window: made hidden when first asked for (the map command), lives as long as the
+  // editor.
+  MapWindow* mapWindow();
   std::string iniPath() const;
   // The folder the open dialog starts in.
   const QString& lastDirectory() const;
@@ -149,8 +155,10 @@ class MainWindow : public QMainWindow {
   bool started_ = false;
   bool startScheduled_ = false;
 
+  MessageSounds* sounds_ = nullptr;
   QTabWidget* pages_ = nullptr;
   FlightGroupsPage* fgPage_ = nullptr;
+  DeferredPage* messagesFrame_ = nullptr;
   MessagesPage* messagesPage_ = nullptr;
   WavManager* wavManager_ = nullptr;
   MapWindow* mapWindow_ = nullptr;

@@ -1,0 +1,57 @@
+#include "app/base/deferred_page.h"
+
+#include <QVBoxLayout>
+
+namespace app {
+
+DeferredPage::DeferredPage(const QString& objectName, Build build, QWidget* parent)
+    : QWidget(parent), build_(std::move(build)) {
+  setObjectName(objectName);
+  auto* l = new QVBoxLayout(this);
+  l->setContentsMargins(0, 0, 0, 0);
+  l->setSpacing(0);
+}
+
+QWidget* DeferredPage::page() {
+  if (page_ || building_) return page_;
+  building_ = true;
+  QWidget* made = build_(this);
+  building_ = false;
+  build_ = nullptr;
+  page_ = made;
+  layout()->addWidget(made);
+  if (isVisible()) {
+    // Shown already (built from its own show): the page takes its place before it is painted.
+    made->show();
+    layout()->activate();
+  }
+  for (auto& fn : afterBuild_) fn(made);
+  afterBuild_.clear();
+  return page_;
+}
+
+void DeferredPage::whenBuilt(std::function<void(QWidget*)> fn) {
+  if (page_)
+    fn(page_);
+  else
+    afterBuild_.push_back(std::move(fn));
+}
+
+void DeferredPage::buildAll(QWidget* root) {
+  // A page may hold deferred pages of its own: look again until none is left unbuilt.
+  for (bool again = true; again;) {
+    again = false;
+    for (DeferredPage* p : root->findChildren<DeferredPage*>())
+      if (!p->built()) {
+        p->page();
+        again = true;
+      }
+  }
+}
+
+void DeferredPage::showEvent(QShowEvent* event) {
+  page();
+  QWidget::showEvent(event);
+}
+
+}  // namespace app

@@ -1,0 +1,85 @@
+#include "app/lists/message_sounds.h"
+
+#include "app/base/notice_window.h"
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "app/document/mission_document.h"
+#include "app/lists/wave_player.h"
+#include "lists/text_file.h"
+#include "lists/wave_list.h"
+#include "shell/settings.h"
+
+namespace app {
+
+namespace {
+
+constexpr int SavedNoticeMs = 700;
+
+QString qs(const std::string& s) {
+  return QString::fromStdString(s);
+}
+
+}  // namespace
+
+MessageSounds::MessageSounds(const EditorContext& context, QWidget* window, QObject* parent)
+    : QObject(parent), ctx_(context), window_(window), player_(new WavePlayer(this)) {
+  file_.reset();
+}
+
+MessageSounds::~MessageSounds() = default;
+
+void MessageSounds::loadFor(model::Mission& m, const std::string& missionFile) {
+  player_->setFile({});
+  std::string error;
+  m.sounds = file_.open(ctx_.settings, m.platformId, missionFile, &error);
+  // A sound list that is there but cannot be read is left alone, and the user told why.
+  if (!error.empty()) ctx_.prompter.error(window_, qs(error));
+  announce();
+}
+
+void MessageSounds::reset() {
+  file_.reset();
+  player_->setFile({});
+  announce();
+}
+
+void MessageSounds::offerToSave() {
+  if (!file_.offersSave(sounds())) return;
+  if (ctx_.prompter.question(window_, qs(lists::wavetext::ChangedSaveIt),
+                             QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
+    save();
+}
+
+void MessageSounds::missionSavedAs(const std::string& missionFile) {
+  std::string error;
+  if (!file_.follow(ctx_.settings, ctx_.document.mission().platformId, missionFile, sounds(),
+                    error))
+    ctx_.prompter.error(window_, qs(error));
+  emit moved();
+}
+
+void MessageSounds::save() {
+  std::string error;
+  if (!file_.active()) {
+    ctx_.prompter.information(window_, qs(lists::wavetext::NothingToSave));
+    return;
+  }
+  if (!file_.save(sounds(), error)) {
+    // The old file stays as it was.
+    ctx_.prompter.error(window_, qs(error));
+    return;
+  }
+  if (ctx_.settings.fileSavedMsg)
+    NoticeWindow::show(window_ ? window_->window() : nullptr,
+                       qs(lists::wavetext::saved(lists::fileNameOf(file_.path()))), SavedNoticeMs);
+}
+
+const std::vector<std::string>& MessageSounds::sounds() const {
+  return ctx_.document.mission().sounds;
+}
+
+void MessageSounds::announce() {
+  emit activeChanged(file_.active());
+}
+
+}  // namespace app
