@@ -1,15 +1,17 @@
 #pragma once
-// Plays one WAV file at a time, once, for auditioning message sounds. A machine without an audio
-// device (or the offscreen platform the tests use) plays nothing; nothing breaks and nothing is
-// reported.
+// Plays one WAV file at a time, once, for auditioning message sounds. The audio stack is the
+// sound module's (sound_output.h), opened on the first play; a machine without it, without an
+// audio device, or the offscreen platform the tests use plays nothing; nothing breaks and
+// nothing is reported.
 
 #include <QObject>
 #include <QString>
 
-class QAudioOutput;
-class QMediaPlayer;
+#include <memory>
 
 namespace app {
+
+class SoundOutput;
 
 class WavePlayer : public QObject {
   Q_OBJECT
@@ -28,11 +30,13 @@ class WavePlayer : public QObject {
 
   // Whether the file can be opened and looks like a wave file.
   static bool isPlayable(const QString& path);
+  // Where the sound module is looked for: beside the program, then where it is installed.
+  static QStringList modulePaths();
 
  private:
   QString file_;
-  QMediaPlayer* player_ = nullptr;
-  QAudioOutput* output_ = nullptr;
+  std::unique_ptr<SoundOutput> output_;
+  bool opened_ = false;
   int plays_ = 0;
 };
 
