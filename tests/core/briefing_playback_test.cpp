@@ -111,7 +111,9 @@ TEST_F(Playback, StepsByInstructionAndStopPointWrapAtTheEnd) {
   EXPECT_EQ(p.view().boxHalf[0], 8);
   p.nextStopPoint();
   EXPECT_EQ(p.current(), 2);
-  EXPECT_EQ(p.time(), 10);
+  EXPECT_EQ(p.time(), 11);  // one tick past the stop point, which runs again first
+  EXPECT_TRUE(p.jumpPending());
+  EXPECT_EQ(p.selected(), 2);
   p.nextInstruction();
   EXPECT_EQ(p.current(), 3);  // the last instruction is shown
   p.nextInstruction();

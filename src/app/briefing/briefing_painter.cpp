@@ -9,6 +9,7 @@
 #include "app/map/craft_painter.h"
 #include "briefing/playback.h"
 #include "editing/descriptions.h"
+#include "map/craft_icons.h"
 #include "model/colours.h"
 
 namespace app {
@@ -61,7 +62,11 @@ std::size_t pointOf(const BriefingScene& s) {
 }  // namespace
 
 CraftIconPainter craftIcons() {
-  return [](QPainter& p, QPointF c, int craft, int row) { paintCraftIcon(p, c, craft, row); };
+  // The briefing's own icon columns (type 86 differs from the map's).
+  return [](QPainter& p, QPointF c, int craft, int row) {
+    paintIconColumn(p, c - QPointF(map::IconWidth / 2, map::IconHeight / 2),
+                    map::iconColumn(craft, true), row);
+  };
 }
 
 int briefingIconRow(int iff) {

@@ -17,7 +17,7 @@ namespace app {
 // Draws a 16 x 20 craft icon centred on a point, in an icon colour row.
 using CraftIconPainter = std::function<void(QPainter&, QPointF, int craftType, int iffRow)>;
 
-// The map's craft icon painter.
+// The briefing's craft icon painter: the map's icons in the briefing's columns.
 CraftIconPainter craftIcons();
 
 struct BriefingScene {
