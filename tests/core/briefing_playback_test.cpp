@@ -147,4 +147,14 @@ TEST(BriefingPreview, SnapPickAndDescription) {
   EXPECT_FALSE(briefing::descriptionFromList("x\r\nm1.kre\r\n", "m1.kre"));
 }
 
+TEST(BriefingPreview, BracketedWordsAreHighlightedWithoutTheirBrackets) {
+  using Runs = std::vector<briefing::CaptionRun>;
+  EXPECT_EQ(
+      briefing::captionRuns("Meet [Red] at [Base 2]."),
+      (Runs{{"Meet ", false}, {"Red", true}, {" at ", false}, {"Base 2", true}, {".", false}}));
+  EXPECT_EQ(briefing::captionRuns("[[Gold]] and] [rest"),
+            (Runs{{"Gold", true}, {" and ", false}, {"rest", true}}));
+  EXPECT_EQ(briefing::captionRuns(""), Runs{});
+}
+
 }  // namespace

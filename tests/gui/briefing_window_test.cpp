@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
@@ -13,6 +14,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUndoStack>
+
+#include <cmath>
 
 #include "editor_fixture.h"
 
@@ -364,6 +367,41 @@ TEST(BriefingPainter, CraftType86HasTheBriefingsIcon) {
   };
   EXPECT_EQ(picture(86), picture(87));
   EXPECT_NE(picture(86), picture(1));
+}
+
+TEST(BriefingPainter, NamesReadableBesideBoxesAndCaptionHighlightsWithoutBrackets) {
+  // Names: a contrast of at least 4.5 : 1 against the map, clear of a box at rest.
+  auto luminance = [](QColor c) {
+    auto channel = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+  };
+  EXPECT_GE(
+      (luminance(app::briefingNameColour()) + 0.05) / (luminance(app::briefingMapColour()) + 0.05),
+      4.5);
+  const QPoint c(100, 100);
+  EXPECT_LT(app::briefingBoxRect(c, 8).right() + 1, app::briefingNameLeft(c));
+
+  // The caption: the bracketed word where it stands without brackets, in the highlight colour.
+  auto strip = [](const QString& text) {
+    QImage img(300, app::CaptionStripHeight, QImage::Format_RGB32);
+    QPainter p(&img);
+    app::paintCaptionStrip(p, img.rect(), text);
+    return img;
+  };
+  const QImage marked = strip("Meet [Red] now"), plain = strip("Meet Red now");
+  const QRgb navy = qRgb(0, 0, 128);
+  int highlighted = 0;
+  for (int y = 0; y < marked.height(); ++y)
+    for (int x = 0; x < marked.width(); ++x) {
+      ASSERT_EQ(marked.pixel(x, y) == navy, plain.pixel(x, y) == navy) << x << "," << y;
+      // Yellow over navy takes blue away; white text only adds to it.
+      const QRgb c = marked.pixel(x, y);
+      highlighted += qRed(c) > 100 && qBlue(c) < 100;
+    }
+  EXPECT_GT(highlighted, 0);
 }
 
 class BriefingButton : public testing_gui::EditorFixture {};
