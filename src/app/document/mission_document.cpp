@@ -37,13 +37,35 @@ int countOf(const model::Mission& m, ListKind list) {
                                                          : m.messages.size());
 }
 
+// Appends `later` (done just after `d`) to `d`. A patch of the very bytes an earlier patch of
+// `d` wrote, with no list step or overlapping patch of that record in between, only moves that
+// one's `after` on, so a drag of many moves keeps one patch per field.
+void fold(model::Delta& d, const model::Delta& later) {
+  for (const model::Step& step : later.steps) {
+    const auto* p = std::get_if<model::PatchStep>(&step);
+    bool folded = false;
+    for (auto it = d.steps.rbegin(); p && it != d.steps.rend(); ++it) {
+      auto* q = std::get_if<model::PatchStep>(&*it);
+      if (!q) break;  // a list step may have moved the records
+      if (q->kind != p->kind || q->index != p->index) continue;
+      if (q->offset == p->offset && q->after.size() == p->after.size()) {
+        q->after = p->after;
+        folded = true;
+        break;
+      }
+      if (q->offset < p->offset + p->after.size() && p->offset < q->offset + q->after.size()) break;
+    }
+    if (!folded) d.steps.push_back(step);
+  }
+}
+
 // One undo step: the recorded steps of an edit, the changed flag it sets and the selections on
 // either side.
 class DocumentCommand : public QUndoCommand {
  public:
   DocumentCommand(MissionDocument& doc, const QString& text, ChangedFlag flag, model::Delta d,
                   ChangeSet first, model::Selection fgBefore, model::Selection msgBefore,
-                  const QString& mergeKey)
+                  const QString& mergeKey, bool gesture)
       : doc_(doc),
         flag_(flag),
         delta_(std::move(d)),
@@ -53,7 +75,8 @@ class DocumentCommand : public QUndoCommand {
         fgAfter_(doc.selection(ListKind::FlightGroups)),
         msgAfter_(doc.selection(ListKind::Messages)),
         mergeKey_(mergeKey),
-        serial_(mergeKey.isEmpty() ? 0 : doc.transactionSerial()) {
+        serial_(mergeKey.isEmpty() ? 0 : doc.transactionSerial()),
+        gesture_(gesture) {
     setText(text);
   }
 
@@ -62,9 +85,15 @@ class DocumentCommand : public QUndoCommand {
   bool mergeWith(const QUndoCommand* other) override {
     const auto* o = dynamic_cast<const DocumentCommand*>(other);
     if (!o || o->serial_ != serial_ || serial_ == 0 || o->mergeKey_ != mergeKey_ ||
-        o->flag_ != flag_)
+        (o->flag_ != flag_ && !gesture_))
       return false;
-    if (!delta_.mergeWith(o->delta_, doc_.mission(), &doc_.state().flightGroupBuffer)) return false;
+    if (!delta_.mergeWith(o->delta_, doc_.mission(), &doc_.state().flightGroupBuffer)) {
+      // An explicit transaction (a drag, a placement and its drag) is one step whatever it
+      // edits: the later steps follow these.
+      if (!gesture_) return false;
+      fold(delta_, o->delta_);
+    }
+    if (o->flag_ != flag_) flag_ = ChangedFlag::Mission;
     fgAfter_ = o->fgAfter_;
     msgAfter_ = o->msgAfter_;
     // Typing back what was there leaves no step.
@@ -105,6 +134,7 @@ class DocumentCommand : public QUndoCommand {
   model::Selection fgBefore_, msgBefore_, fgAfter_, msgAfter_;
   QString mergeKey_;
   int serial_;
+  bool gesture_;  // pushed inside an explicit transaction
 };
 
 }  // namespace
@@ -223,7 +253,8 @@ void MissionDocument::push(const QString& text, ChangedFlag flag, model::Delta d
     closeTransaction();
   }
   pushing_ = true;
-  undo_.push(new DocumentCommand(*this, text, flag, std::move(d), c, fgBefore, msgBefore, key));
+  undo_.push(new DocumentCommand(*this, text, flag, std::move(d), c, fgBefore, msgBefore, key,
+                                 txExplicit_));
   pushing_ = false;
   afterIndexChange();
 }

@@ -8,13 +8,13 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
+#include "app/document/deletes.h"
 #include "app/document/field_binding.h"
 #include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
@@ -237,9 +237,7 @@ void MessagesPage::newMessage() {
 
 void MessagesPage::deleteSelected() {
   const bool any = !doc_.mission().messages.empty();
-  if (any && ctx_.settings.confirmDeletes &&
-      ctx_.prompter.question(this, tr("Delete all selected Messages - Are You Sure?"),
-                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+  if (any && !deleteConfirmed(ctx_, this, tr("Delete all selected Messages - Are You Sure?")))
     return;
   const editing::MessageSelection sel = fromSelection(doc_.selection(ListKind::Messages));
   doc_.applyListOp(
