@@ -194,6 +194,8 @@ void MainWindow::buildActions() {
   goalSummaryAct_ = act("GoalSummaryAction");
   loadByLstAct_ = act("LoadByLstAction");
   QAction* exitAct = act("ExitAction");
+  connect(act("ImportJsonAction"), &QAction::triggered, files_, &MissionFiles::importJson);
+  connect(act("ExportJsonAction"), &QAction::triggered, files_, &MissionFiles::exportJson);
 
   // Parts of the editor that come with later work.
   mapAct_->setEnabled(false);

@@ -15,6 +15,7 @@
 #include "app/shell/startup_dialog.h"
 #include "app/shell/wizard_dialog.h"
 #include "editing/wizard.h"
+#include "json/mission_json.h"
 #include "model/mission_file.h"
 #include "shell/error_check.h"
 #include "shell/paths.h"
@@ -30,6 +31,7 @@ constexpr const char* ChangedQuestion = "Current Mission has been changed. Save 
 constexpr const char* OpenFilter =
     "Zyn mission files (.kre)|*.kre|Vortan mission files (.vtn)|*.vtn|All Files (*.*)|*.*";
 constexpr const char* SaveFilter = "Zyn Mission Files|*.kre";
+constexpr const char* JsonFilter = "JSON missions (.json)|*.json|All Files (*.*)|*.*";
 
 QString qs(const std::string& s) {
   return QString::fromStdString(s);
@@ -211,6 +213,47 @@ bool MissionFiles::saveAs() {
   // A sound list moves along to the new name; the old file stays.
   if (saved && sounds_.savedAs) sounds_.savedAs(ctx_.document.fileName());
   return saved;
+}
+
+void MissionFiles::importJson() {
+  if (!saveChanged()) return;
+  offerToSaveSounds();
+  const QString path =
+      ctx_.prompter.openFileName(boxParent_, tr("Import JSON"), lastDirectory_,
+                                 dialogFilter(QString::fromLatin1(JsonFilter)), {});
+  if (path.isEmpty()) return;
+  lastDirectory_ = QFileInfo(path).absolutePath();
+  std::vector<std::uint8_t> text;
+  std::string error;
+  model::Mission m;
+  if (model::readWholeFile(native(path), text, error)) {
+    const json::MissionResult r = json::readMissionJson(
+        {reinterpret_cast<const char*>(text.data()), text.size()}, m, missionDefaults());
+    if (!r.ok()) error = native(path) + ": " + r.error;
+  }
+  if (!error.empty()) {
+    ctx_.prompter.error(boxParent_, qs(error));
+    return;
+  }
+  if (sounds_.reset) sounds_.reset();
+  // Not on disk as a mission file: unnamed, and Save asks for a name.
+  ctx_.document.replaceMission(std::move(m), model::UnnamedFile, false, true);
+  omitWarnings_ = false;
+  setTitle(shell::newMissionTitle());
+}
+
+void MissionFiles::exportJson() {
+  const MissionDocument& doc = ctx_.document;
+  const QString folder =
+      doc.named() ? QFileInfo(qs(doc.fileName())).absolutePath() : lastDirectory_;
+  const QString path = ctx_.prompter.saveFileName(boxParent_, tr("Export as JSON"), folder,
+                                                  dialogFilter(QString::fromLatin1(JsonFilter)),
+                                                  QStringLiteral("json"));
+  if (path.isEmpty()) return;
+  const std::string text = json::dumpMission(doc.mission());
+  const model::SaveResult r =
+      model::writeFileAtomically(native(path), std::vector<std::uint8_t>(text.begin(), text.end()));
+  if (!r.ok) ctx_.prompter.error(boxParent_, qs(r.error));
 }
 
 bool MissionFiles::saveTo(const QString& path) {

@@ -62,6 +62,13 @@ class MissionFiles : public QObject {
   bool saveAs();
   // Writes the Mission to `path`; false (after an error box) when it failed.
   bool saveTo(const QString& path);
+  // "Import JSON…": the save question, the open dialog, and the Mission the JSON describes as an
+  // unnamed, changed Mission (like an imported older mission); JSON the command-line from-json
+  // refuses is refused with the same message and the open Mission stays.
+  void importJson();
+  // "Export as JSON…": the Mission as `zyned-cli dump` prints it, into a file the save dialog
+  // names; the Mission itself stays as it is (name, changed state).
+  void exportJson();
   // A blank, unchanged Mission in `platformId`'s format with the settings' defaults.
   void makeNewMission(std::int16_t platformId);
   // Runs the check; `verbose` also reports a clean Mission.
