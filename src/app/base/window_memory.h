@@ -23,6 +23,9 @@ class WindowMemory {
   bool restore(QWidget* window, const QList<QSplitter*>& splitters = {}) const;
   // Gives splitters of `window` built after it was restored their remembered sizes.
   void restoreSplitters(const QWidget* window, const QList<QSplitter*>& splitters) const;
+  // Restores the window; the first time (nothing remembered) it opens at its own size centred
+  // over its parent window (or the screen without one), `lift` pixels above that centre.
+  void place(QWidget* window, int lift, const QList<QSplitter*>& splitters = {}) const;
   // Remembers the window and its splitters now (written into the file at once); false with
   // `error` when the file cannot be written.
   bool remember(const QWidget* window, const QList<QSplitter*>& splitters = {},
