@@ -8,6 +8,7 @@
 #include <functional>
 #include <string>
 
+#include "app/base/deferred_page.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "editor_fixture.h"

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/base/deferred_page.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "app/editing/flight_groups_page.h"

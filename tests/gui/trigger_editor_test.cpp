@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/deferred_page.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
 #include "app/editing/arrival_page.h"
@@ -45,8 +46,13 @@ class TriggerEditorTest : public testing_gui::PageFixture {
     page->pages()->setCurrentIndex(app::FlightGroupsPage::ArrivalTab);
   }
 
-  app::ArrivalPage* arrival() { return page->findChild<app::ArrivalPage*>(); }
-  app::DeparturePage* departure() { return page->findChild<app::DeparturePage*>(); }
+  // The tabs behind the one shown are built when first asked for.
+  app::ArrivalPage* arrival() { return built()->findChild<app::ArrivalPage*>(); }
+  app::DeparturePage* departure() { return built()->findChild<app::DeparturePage*>(); }
+  QWidget* built() {
+    app::DeferredPage::buildAll(page.get());
+    return page.get();
+  }
   app::TriggerEditor* arrEditor() { return arrival()->triggerEditor(); }
   app::TriggerEditor* depEditor() { return departure()->triggerEditor(); }
 

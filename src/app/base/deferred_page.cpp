@@ -1,5 +1,6 @@
 #include "app/base/deferred_page.h"
 
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace app {
@@ -47,6 +48,12 @@ void DeferredPage::buildAll(QWidget* root) {
         again = true;
       }
   }
+}
+
+void DeferredPage::buildWhenChosen(QTabWidget* tabs) {
+  QObject::connect(tabs, &QTabWidget::currentChanged, tabs, [tabs](int index) {
+    if (auto* p = qobject_cast<DeferredPage*>(tabs->widget(index))) p->page();
+  });
 }
 
 void DeferredPage::showEvent(QShowEvent* event) {

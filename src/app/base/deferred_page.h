@@ -5,6 +5,8 @@
 
 #include <QWidget>
 
+class QTabWidget;
+
 #include <functional>
 #include <vector>
 
@@ -28,6 +30,9 @@ class DeferredPage : public QWidget {
 
   // Builds every deferred page inside `root`, and the ones those pages hold.
   static void buildAll(QWidget* root);
+  // Builds a deferred page of `tabs` when its tab is chosen, before the tab widget's other
+  // listeners hear of it (even while the tab widget is hidden). Call before connecting those.
+  static void buildWhenChosen(QTabWidget* tabs);
 
  protected:
   void showEvent(QShowEvent* event) override;

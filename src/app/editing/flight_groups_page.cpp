@@ -110,6 +110,7 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
 
   // Right: the sub-tabs.
   pages_ = new QTabWidget(this);
+  DeferredPage::buildWhenChosen(pages_);
   pages_->setObjectName(QStringLiteral("FGPages"));
   ship_ = new ShipPage(context, pages_);
   frames_.assign(8, nullptr);

@@ -78,6 +78,21 @@ const std::vector<std::string>& MessageSounds::sounds() const {
   return ctx_.document.mission().sounds;
 }
 
+QString MessageSounds::fileOf(std::size_t message) const {
+  if (!file_.active() || !lists::hasSound(message)) return {};
+  const auto found = lists::findWaveFile(ctx_.settings, ctx_.document.mission().platformId,
+                                         lists::soundOf(sounds(), message));
+  return found ? fromFile(*found) : QString();
+}
+
+bool MessageSounds::play(std::size_t message) {
+  if (!file_.active() || lists::isPlaceholderWave(lists::soundOf(sounds(), message))) return false;
+  const QString file = fileOf(message);
+  if (file.isEmpty()) return false;
+  player_->setFile(file);
+  return player_->play();
+}
+
 void MessageSounds::announce() {
   emit activeChanged(file_.active());
 }

@@ -5,7 +5,9 @@
 // and runs its commands; the group is built only when that tab is first shown.
 
 #include <QObject>
+#include <QString>
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -47,6 +49,13 @@ class MessageSounds : public QObject {
   bool active() const { return file_.active(); }
   WavePlayer& player() { return *player_; }
   const std::vector<std::string>& sounds() const;
+
+  // The recording of message `message` (0-based, as the document counts them) found among the
+  // game's recordings; empty without a list, a sound line, an entry or its file.
+  QString fileOf(std::size_t message) const;
+  // Plays the recording of message `message`, unless its entry is a placeholder; false when
+  // there is nothing to play.
+  bool play(std::size_t message);
 
   // Tells the views that the list file came or went (activeChanged).
   void announce();

@@ -281,15 +281,8 @@ void WavManager::onSelectionChanged() {
   const int now = ctx_.document.currentMessage();
   if (now == shownMessage_) return;
   refresh();
-  if (autoplay_->isChecked() && file_.active() && hasMessages()) {
-    // Selecting a message plays its sound; one that is not there shows as missing instead.
-    const std::string entry = lists::soundOf(sounds(), current());
-    const QString file = currentFile();
-    if (!lists::isPlaceholderWave(entry) && !file.isEmpty()) {
-      player_->setFile(file);
-      player_->play();
-    }
-  }
+  // Selecting a message plays its sound; one that is not there shows as missing instead.
+  if (autoplay_->isChecked() && hasMessages()) sounds_.play(current());
 }
 
 void WavManager::refresh() {

@@ -284,6 +284,7 @@ void MainWindow::buildToolBar() {
 
 void MainWindow::buildPages() {
   pages_ = new QTabWidget(this);
+  DeferredPage::buildWhenChosen(pages_);
   pages_->setObjectName(QStringLiteral("OverallPages"));
 
   fgPage_ = new FlightGroupsPage(*context_, pages_);
