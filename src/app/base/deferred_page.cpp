@@ -1,5 +1,6 @@
 #include "app/base/deferred_page.h"
 
+#include <QLayout>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -40,14 +41,20 @@ void DeferredPage::whenBuilt(std::function<void(QWidget*)> fn) {
 
 void DeferredPage::buildAll(QWidget* root) {
   // A page may hold deferred pages of its own: look again until none is left unbuilt.
+  bool built = false;
   for (bool again = true; again;) {
     again = false;
     for (DeferredPage* p : root->findChildren<DeferredPage*>())
       if (!p->built()) {
         p->page();
-        again = true;
+        again = built = true;
       }
   }
+  if (!built) return;
+  // Before the window is shown the layouts still hold the sizes the empty frames wanted: they
+  // learn the new ones now, so that a window sized from its size hint fits every page.
+  for (QWidget* w : root->findChildren<QWidget*>()) w->updateGeometry();
+  for (QLayout* l : root->findChildren<QLayout*>()) l->invalidate();
 }
 
 void DeferredPage::buildWhenChosen(QTabWidget* tabs) {

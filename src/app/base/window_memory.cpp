@@ -44,6 +44,12 @@ void setSizes(const shell::SectionValues& values, const std::string& window,
 
 }  // namespace
 
+bool WindowMemory::remembers(const QWidget* window) const {
+  const auto values = shell::readSectionFile(iniPath_, shell::WindowsSection);
+  const std::string* text = find(values, keyOf(window));
+  return text && shell::parseWindowRect(*text).has_value();
+}
+
 void WindowMemory::restoreSplitters(const QWidget* window,
                                     const QList<QSplitter*>& splitters) const {
   if (splitters.isEmpty()) return;

@@ -21,6 +21,8 @@ class WindowMemory {
   // its minimum size), maximised when it was, and gives the splitters their sizes. False when
   // nothing is remembered for the window (it keeps its size).
   bool restore(QWidget* window, const QList<QSplitter*>& splitters = {}) const;
+  // Whether a size and place are remembered for the window.
+  bool remembers(const QWidget* window) const;
   // Gives splitters of `window` built after it was restored their remembered sizes.
   void restoreSplitters(const QWidget* window, const QList<QSplitter*>& splitters) const;
   // Restores the window; the first time (nothing remembered) it opens at its own size centred

@@ -20,6 +20,7 @@
 #include <QUrl>
 
 #include "app/base/actions.h"
+#include "app/base/deferred_page.h"
 #include "app/base/icons.h"
 #include "app/base/input_policy.h"
 #include "app/base/prompter.h"
@@ -76,9 +77,13 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   buildActions();
   buildPages();
   buildToolBar();
+  // The size, place and splitter positions of the last run win over the default size. Without
+  // them the window is made as large as every page needs, so the pages behind the other tabs
+  // are built now; otherwise they are built when first shown.
+  const WindowMemory memory(iniPath());
+  if (!memory.remembers(this)) DeferredPage::buildAll(this);
   sizeWindow();
-  // The size, place and splitter positions of the last run win over the default size.
-  WindowMemory(iniPath()).restore(this, findChildren<QSplitter*>());
+  memory.restore(this, findChildren<QSplitter*>());
 
   refreshTitle();
   // Until the first activation the Mission is the empty one made here.
