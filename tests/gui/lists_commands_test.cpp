@@ -6,9 +6,11 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTabWidget>
 
 #include <filesystem>
 
+#include "app/base/deferred_page.h"
 #include "app/lists/load_by_list_window.h"
 #include "editor_fixture.h"
 #include "model/layouts.h"
@@ -119,6 +121,28 @@ TEST_F(ListsCommands, LoadedMissionBringsItsSoundListToTheMessagesTab) {
   EXPECT_TRUE(list->item(1)->text().startsWith("  "));
   EXPECT_EQ(find<QLineEdit>("WavField")->text(), "train\\hello.wav");
   EXPECT_EQ(mission().sounds, std::vector<std::string>{"train\\hello.wav"});
+}
+
+TEST_F(ListsCommands, MessagesTabBuiltAfterTheLoadShowsItsSoundList) {
+  fs::create_directories(settings.gameDirectory + "/Train");
+  const std::string file =
+      writeMission("game/Train/S1.KRE", 12, "Sounds", [](model::Mission& m) { m.addMessage(); });
+  fs::create_directories(settings.gameDirectory + "/wave");
+  writeFile(settings.gameDirectory + "/wave/S1.lst", "train\\hello.wav\r\n");
+  // With a remembered window the pages behind other tabs wait until they are chosen.
+  ASSERT_TRUE(shell::writeSettings(iniPath(), settings));
+  writeFile(iniPath(), readFile(iniPath()) + "[Windows]\r\nMainWindow=900x600+10+10\r\n");
+  start({QString::fromStdString(file)}, false);
+  auto* frame = window->findChild<app::DeferredPage*>(QStringLiteral("MessagesPage"));
+  ASSERT_NE(frame, nullptr);
+  EXPECT_FALSE(frame->built());
+  window->findChild<QTabWidget*>(QStringLiteral("OverallPages"))->setCurrentWidget(frame);
+  ASSERT_TRUE(frame->built());
+  EXPECT_TRUE(window->findChild<QListWidget*>(QStringLiteral("MsgStrList"))
+                  ->item(0)
+                  ->text()
+                  .startsWith("* "));
+  EXPECT_EQ(window->findChild<QLineEdit*>(QStringLiteral("WavField"))->text(), "train\\hello.wav");
 }
 
 }  // namespace
