@@ -21,6 +21,7 @@
 
 #include "app/base/notice_window.h"
 #include "app/editing/flight_groups_page.h"
+#include "app/editing/messages_page.h"
 #include "app/editing/ship_list.h"
 #include "app/map/map_window.h"
 #include "app/shell/about_box.h"
@@ -903,6 +904,38 @@ TEST_F(Pictures, DISABLED_GrabMainWindowAndShellWindows) {
                                          QStringLiteral("Qvn Format.  12345 bytes written."), 5000);
   QApplication::processEvents();
   notice->grab().save(out + QStringLiteral("/notice.png"));
+}
+
+TEST_F(Pictures, DISABLED_GrabDefaultSizeListAndMessages) {
+  const QString out = QString::fromLocal8Bit(qgetenv("ZYNED_GRAB_DIR"));
+  if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the windows";
+  const std::string file = writeMission("busy.kre", 14, "Busy", [](model::Mission& m) {
+    const char* names[] = {"Red", "Convoy Alpha", "Relay Station", "Kestrel"};
+    for (int i = 0; i < 4; ++i) {
+      m.addFlightGroup();
+      model::FlightGroup& g = m.flightGroups.back();
+      g.setText(model::fg::Name, names[i]);
+      g.set(model::fg::CraftType, static_cast<model::u8>(20 + 9 * i));
+      g.set(model::fg::CraftCount, static_cast<model::u8>(2 + i));
+      g.set(model::fg::GlobalGroup, static_cast<model::u8>(i + 1));
+      g.setText(model::fg::Roles, i == 1 ? "1MIS" : "1PRI");
+    }
+    m.flightGroups[1].set(model::fg::ArrivalDifficulty, model::u8{4});
+    for (const char* text : {"Red Leader: Form up on me.", "Convoy Alpha has entered the sector",
+                             "Relay Station shields are failing"}) {
+      m.addMessage();
+      m.messages.back().setText(model::message::Text, text);
+    }
+  });
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  auto grab = [&](const QString& name) {
+    QApplication::processEvents();
+    window->grab().save(out + QLatin1Char('/') + name + QStringLiteral(".png"));
+  };
+  grab(QStringLiteral("default-flightgroups"));
+  find<QTabWidget>("OverallPages")->setCurrentWidget(window->messagesPage());
+  grab(QStringLiteral("default-messages"));
 }
 
 TEST_F(Panel, PasteStopsAtTheLimitToo) {
