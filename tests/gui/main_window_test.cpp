@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -986,6 +987,38 @@ TEST_F(BackgroundTabs, TeamsTabRefillsOnceItIsShown) {
   EXPECT_EQ(name->currentText(), before);
   pages->setCurrentWidget(find<QWidget>(QStringLiteral("TeamsPage")));
   EXPECT_EQ(name->currentText(), QStringLiteral("Osmira"));
+}
+
+// The editor folder's tables are read after the pages are built: every box that shows a table
+// takes their entries, on the tabs shown and the ones behind them.
+TEST_F(BackgroundTabs, ReplacementTablesReachEveryBox) {
+  const auto write = [&](const char* file, const std::string& lines) {
+    std::ofstream(std::filesystem::path(editorDir) / file, std::ios::binary) << lines;
+  };
+  write("Teams.txt", "Wolves\r\nRavens\r\n");
+  write("IFF.txt", "Friend\r\nFoe\r\n");
+  write("WPEnable.txt", "Launch\r\nPatrol\r\n");
+  write("Conds.txt", "(Always true)\r\nappear\r\n");
+  write("Ships.txt", "(None)\r\nDart\r\n");
+  start();
+  const auto items = [](QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+    return out;
+  };
+  // Tabs in the background take them when they come to the front.
+  find<QTabWidget>("OverallPages")->setCurrentWidget(find<QWidget>("TeamsPage"));
+  EXPECT_EQ(items(find<QComboBox>("TeamName1Ed")), (QStringList{"Wolves", "Ravens"}));
+  EXPECT_EQ(items(find<QComboBox>("TeamIFFBox1")), (QStringList{"Friend", "Foe"}));
+  find<QTabWidget>("OverallPages")->setCurrentIndex(0);
+  window->flightGroupsPage()->pages()->setCurrentIndex(app::FlightGroupsPage::WPsTab);
+  auto* points = find<QListWidget>("WPEnabledList");
+  EXPECT_EQ(points->item(1)->text(), QStringLiteral("Patrol"));
+  EXPECT_EQ(points->item(2)->text(), QStringLiteral("3"));
+  EXPECT_EQ(items(find<QComboBox>("ShipBox")), (QStringList{"(None)", "Dart"}));
+  const auto conds = window->findChildren<QComboBox*>(QStringLiteral("CondBox"));
+  ASSERT_GE(conds.size(), 4);
+  for (QComboBox* box : conds) EXPECT_EQ(items(box), (QStringList{"(Always true)", "appear"}));
 }
 
 TEST_F(BackgroundTabs, WaypointTabMapButtonShowsTheMap) {

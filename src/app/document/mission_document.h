@@ -56,6 +56,7 @@ enum Change : unsigned {
   ChangedState = 1u << 11,  // the changed flags, the file name
   FlightGroupBufferChange = 1u << 12,
   Sounds = 1u << 13,
+  Tables = 1u << 14,       // the vocabulary tables were replaced (tablesChanged)
   WholeMission = 0xFFFFu,  // load, new mission
 };
 using Changes = unsigned;
@@ -234,6 +235,10 @@ class MissionDocument : public QObject {
   // Bytes held by the undo history (for the benchmark and the tests).
   std::size_t undoMemory() const;
 
+  // The vocabulary tables were replaced (the editor folder's files read, craft names
+  // rewritten): every view that shows a table takes its entries again. No undo step.
+  void tablesReplaced() { emit tablesChanged(); }
+
   // Called by the undo commands: `c` was just applied to the content; the selections become
   // `fg` and `msg`.
   void applied(const ChangeSet& c, ChangedFlag flag, const model::Selection& fg,
@@ -246,6 +251,7 @@ class MissionDocument : public QObject {
  signals:
   void changed(const app::ChangeSet& what);
   void selectionChanged();
+  void tablesChanged();
 
  private:
   template <class T>
