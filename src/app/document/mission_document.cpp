@@ -3,6 +3,7 @@
 #include <QUndoCommand>
 
 #include <algorithm>
+#include <optional>
 
 #include "editing/flight_group_ops.h"
 
@@ -78,6 +79,9 @@ class DocumentCommand : public QUndoCommand {
         serial_(mergeKey.isEmpty() ? 0 : doc.transactionSerial()),
         gesture_(gesture) {
     setText(text);
+    // The older orders of an imported Mission as they were: undoing a delete brings the
+    // removed groups' orders back with them.
+    if (first_.flightGroupList) orderTextsBefore_ = doc.state().importedOrderTexts;
   }
 
   int id() const override { return serial_ == 0 ? -1 : 1; }
@@ -94,6 +98,7 @@ class DocumentCommand : public QUndoCommand {
       fold(delta_, o->delta_);
     }
     if (o->flag_ != flag_) flag_ = ChangedFlag::Mission;
+    if (!orderTextsBefore_) orderTextsBefore_ = o->orderTextsBefore_;
     fgAfter_ = o->fgAfter_;
     msgAfter_ = o->msgAfter_;
     // Typing back what was there leaves no step.
@@ -115,7 +120,8 @@ class DocumentCommand : public QUndoCommand {
 
   void undo() override {
     const ChangeSet c = delta_.revert(doc_.contentForCommands(), doc_.bufferForCommands());
-    doc_.applied(c, flag_, fgBefore_, msgBefore_);
+    doc_.applied(c, flag_, fgBefore_, msgBefore_,
+                 orderTextsBefore_ ? &*orderTextsBefore_ : nullptr);
     // A cancelled transaction leaves no step behind.
     if (drop_) setObsolete(true);
   }
@@ -132,6 +138,7 @@ class DocumentCommand : public QUndoCommand {
   bool pending_ = true;
   bool drop_ = false;
   model::Selection fgBefore_, msgBefore_, fgAfter_, msgAfter_;
+  std::optional<std::vector<std::string>> orderTextsBefore_;
   QString mergeKey_;
   int serial_;
   bool gesture_;  // pushed inside an explicit transaction
@@ -295,10 +302,13 @@ void MissionDocument::editContent(const QString& text, ChangedFlag flag,
 }
 
 void MissionDocument::applied(const ChangeSet& c, ChangedFlag flag, const model::Selection& fg,
-                              const model::Selection& msg) {
+                              const model::Selection& msg,
+                              const std::vector<std::string>* orderTexts) {
   model::mark(state_.changed, flag);
   // The older orders of an imported Mission stay with their flight groups.
-  if (c.flightGroupList && !state_.importedOrderTexts.empty())
+  if (orderTexts)
+    state_.importedOrderTexts = *orderTexts;
+  else if (c.flightGroupList && !state_.importedOrderTexts.empty())
     state_.importedOrderTexts = model::remapped(state_.importedOrderTexts, *c.flightGroupList);
   const bool selectionMoved =
       sel_.restore({fg, msg}, static_cast<int>(mission_.flightGroups.size()),

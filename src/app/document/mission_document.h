@@ -240,9 +240,9 @@ class MissionDocument : public QObject {
   void tablesReplaced() { emit tablesChanged(); }
 
   // Called by the undo commands: `c` was just applied to the content; the selections become
-  // `fg` and `msg`.
+  // `fg` and `msg`, and the older orders `orderTexts` when given (else they follow the list).
   void applied(const ChangeSet& c, ChangedFlag flag, const model::Selection& fg,
-               const model::Selection& msg);
+               const model::Selection& msg, const std::vector<std::string>* orderTexts = nullptr);
   model::Mission& contentForCommands() { return mission_; }
   model::FlightGroup* bufferForCommands() { return &state_.flightGroupBuffer; }
   // The transaction an edit pushed now belongs to (0: none).
