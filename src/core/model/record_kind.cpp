@@ -3,8 +3,6 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "model/layouts.h"
-
 namespace model {
 
 Bytes recordBytes(Mission& m, RecordKind kind, int index, FlightGroup* buffer) {
@@ -78,44 +76,6 @@ const TextBlock& textBlock(const Mission& m, TextBlockId id) {
 
 std::size_t listSize(const Mission& m, ListKind list) {
   return list == ListKind::FlightGroups ? m.flightGroups.size() : m.messages.size();
-}
-
-std::string_view fieldNameAt(RecordKind kind, std::size_t offset) {
-  const RecordLayout* layout = nullptr;
-  switch (kind) {
-    case RecordKind::Header:
-      layout = &header::Layout;
-      break;
-    case RecordKind::FlightGroup:
-    case RecordKind::FlightGroupBuffer:
-      layout = &fg::Layout;
-      break;
-    case RecordKind::FlightGroupGoalStrings:
-      layout = &fggoalstrings::Layout;
-      break;
-    case RecordKind::Message:
-      layout = &message::Layout;
-      break;
-    case RecordKind::GlobalGoal:
-      layout = &globalgoal::Layout;
-      break;
-    case RecordKind::Team:
-      layout = &team::Layout;
-      break;
-    case RecordKind::Briefing:
-      layout = &briefing::Layout;
-      break;
-    case RecordKind::GlobalGoalStrings:
-      layout = &ggstrings::Layout;
-      break;
-    case RecordKind::TeamIff:
-      return "TeamColours";
-  }
-  if (layout)
-    for (const FieldInfo& f : layout->fields)
-      if (offset >= f.offset && offset < f.offset + (f.count - 1) * f.stride + f.width)
-        return f.name;
-  return {};
 }
 
 std::string fieldTitle(std::string_view name) {

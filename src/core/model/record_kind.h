@@ -39,9 +39,6 @@ TextBlock& textBlock(Mission& m, TextBlockId id);
 const TextBlock& textBlock(const Mission& m, TextBlockId id);
 std::size_t listSize(const Mission& m, ListKind list);
 
-// The name of the field of a `kind` record that holds byte `offset` (the outer field of a nested
-// record: "Orders"); empty where no field is declared.
-std::string_view fieldNameAt(RecordKind kind, std::size_t offset);
 // A field name as words for people: "CraftType" -> "Craft Type", "Variable1" -> "Variable 1".
 std::string fieldTitle(std::string_view name);
 
