@@ -1,4 +1,4 @@
-#include "editing/import.h"
+#include "older/import.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -6,15 +6,15 @@
 
 #include "shell/paths.h"
 
-namespace editing {
+namespace older {
 namespace {
 
 using model::i16;
 using model::u16;
 using model::u8;
-namespace ofg = model::older::fg;
-namespace oog = model::older::og;
-namespace oh = model::older::header;
+namespace ofg = older::fg;
+namespace oog = older::og;
+namespace oh = older::header;
 
 // Older values are 16-bit; the game of this editor keeps most of them in a byte.
 u8 lowByte(int v) {
@@ -543,8 +543,8 @@ Delay convertedDelay(int oldDelay) {
   return {seconds / 60, seconds % 60};
 }
 
-model::Mission convertOlderMission(const model::OlderMission& old, const ImportOptions& options,
-                                   ImportedExtras& extras) {
+model::Mission convertMission(const Mission& old, const ImportOptions& options,
+                              ImportedExtras& extras) {
   auto owned = std::make_unique<model::Mission>();
   model::Mission& m = *owned;
   m.platformId = options.platformId;
@@ -643,7 +643,7 @@ std::vector<std::uint16_t> convertedEvents(const std::vector<std::uint16_t>& old
   return out;
 }
 
-void convertOlderBriefing(const model::OlderBriefing& brf, model::Mission& m) {
+void convertBriefing(const Briefing& brf, model::Mission& m) {
   model::Briefing& b = m.briefings[0];
   for (std::size_t s = 0; s < model::briefing::StringCount; ++s) {
     b.tags[s] = brf.tags[s];
@@ -689,31 +689,31 @@ std::optional<std::string> matchingBriefingFile(const std::string& missionPath) 
 bool importBriefingFile(const std::string& path, model::Mission& m, std::string& message) {
   std::vector<std::uint8_t> data;
   if (!model::readWholeFile(path, data, message)) return false;
-  model::OlderBriefing brf;
-  const model::ReadResult r = model::readOlderBriefing(data, brf);
+  Briefing brf;
+  const model::ReadResult r = readBriefing(data, brf);
   if (!r.ok()) {
-    message = r.message == model::StrangeBriefingMessage
+    message = r.message == StrangeBriefingMessage
                   ? r.message
                   : "\"" + path + "\" cannot be converted: " + r.message + ".";
     return false;
   }
-  convertOlderBriefing(brf, m);
+  convertBriefing(brf, m);
   return true;
 }
 
-ImportResult importOlderMissionFile(const std::string& path, model::Mission& out,
-                                    const ImportOptions& options) {
+ImportResult importMissionFile(const std::string& path, model::Mission& out,
+                               const ImportOptions& options) {
   ImportResult result;
   std::vector<std::uint8_t> data;
   if (!model::readWholeFile(path, data, result.error)) return result;
-  auto old = std::make_unique<model::OlderMission>();
-  const model::ReadResult r = model::readOlderMission(data, *old);
+  auto old = std::make_unique<Mission>();
+  const model::ReadResult r = readMission(data, *old);
   if (!r.ok()) {
     result.error =
         "\"" + path + "\" cannot be loaded as an older-format mission: " + r.message + ".";
     return result;
   }
-  auto m = std::make_unique<model::Mission>(convertOlderMission(*old, options, result.extras));
+  auto m = std::make_unique<model::Mission>(convertMission(*old, options, result.extras));
   if (const auto brf = matchingBriefingFile(path)) {
     std::string message;
     if (!importBriefingFile(*brf, *m, message)) result.extras.notices.push_back(message);
@@ -725,4 +725,4 @@ ImportResult importOlderMissionFile(const std::string& path, model::Mission& out
   return result;
 }
 
-}  // namespace editing
+}  // namespace older
