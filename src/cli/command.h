@@ -44,6 +44,9 @@ const Command* findCommand(std::string_view name);
 // Loads a mission file for a command; on refusal prints the message to ctx.err.
 bool loadForCommand(const std::string& path, model::Mission& m, Context& ctx);
 
+// The text of a file, or of standard input for "-"; on failure prints why to ctx.err.
+bool readInput(const std::string& path, std::string& text, Context& ctx);
+
 // Prints the command's usage line to ctx.err and returns UsageError.
 int usage(const Command& command, Context& ctx);
 // The full list of commands, for an unknown or missing command.

@@ -211,6 +211,24 @@ TEST_F(BriefingWindowTest, KeysUndoInsideTheEditorSaveAsAndAskBeforeDeleting) {
   EXPECT_EQ(savesAs, 2);
 }
 
+TEST_F(BriefingWindowTest, UndoFirstTakesBackWhatTheRecordCouldNotHold) {
+  open([](model::Mission& m) {
+    brf::CommandList l(198, brf::newCommand(brf::StopPoint, 0));
+    l.push_back(brf::Command::endMarker());
+    brf::encode(l, m.briefings[0]);
+  });
+  page(1);
+  trigger("InsertStopAction");  // 400 words, stored
+  trigger("InsertStopAction");  // 402, pending
+  ASSERT_TRUE(window->pending());
+  EditorFixture::press(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_FALSE(window->pending());
+  EXPECT_EQ(window->commands().size(), 200u);
+  EditorFixture::press(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(window->commands().size(), 199u);
+  EXPECT_EQ(doc.mission().briefings[0].get(rec::EventWordsUsed), 398);
+}
+
 // Mouse gestures on the preview map, in its pixels.
 class BriefingToolTest : public BriefingWindowTest {
  protected:

@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include <gtest/gtest.h>
 
@@ -174,6 +175,81 @@ TEST_F(MapWindowTest, DeleteKeyRemovesTheCurrentFlightGroup) {
   EXPECT_EQ(doc.currentFlightGroup(), 0);
 }
 
+// Each gesture of the map is one undo step, whatever the number of moves, the axes, the craft
+// moved or the pick on press.
+TEST_F(MapWindowTest, MovingCraftIsOneStepAfterAPickAndWithSeveralSelected) {
+  QUndoStack& stack = *doc.undoStack();
+  const int steps = stack.index();
+  mouse(QEvent::MouseButtonPress, pixel(800, 0));  // flight group 1, not selected
+  for (int i = 1; i <= 10; ++i) mouse(QEvent::MouseMove, pixel(800 + 7 * i, 5 * i));
+  mouse(QEvent::MouseButtonRelease, pixel(870, 50));
+  EXPECT_EQ(g(1).x(Start1), 870);
+  EXPECT_EQ(g(1).y(Start1), 50);
+  EXPECT_EQ(stack.index(), steps + 1);
+  EXPECT_EQ(stack.undoText(), "Move 1 craft");
+  stack.undo();
+  EXPECT_EQ(g(1).x(Start1), 800);
+  EXPECT_EQ(g(1).y(Start1), 0);
+
+  doc.selectFlightGroups({0, 1}, 1);
+  mouse(QEvent::MouseButtonPress, pixel(0, 0));
+  for (int i = 1; i <= 10; ++i) mouse(QEvent::MouseMove, pixel(-6 * i, 4 * i));
+  mouse(QEvent::MouseButtonRelease, pixel(-60, 40));
+  EXPECT_EQ(g(0).x(Start1), -60);
+  EXPECT_EQ(g(1).x(Start1), 740);
+  EXPECT_EQ(g(1).y(Start1), 40);
+  EXPECT_EQ(stack.index(), steps + 1);
+  EXPECT_EQ(stack.undoText(), "Move 2 craft");
+  stack.undo();
+  EXPECT_EQ(g(0).y(Start1), 0);
+  EXPECT_EQ(g(1).x(Start1), 800);
+}
+
+TEST_F(MapWindowTest, DraggingAWaypointIsOneStepAndEscapeRestoresIt) {
+  find<QToolButton>("AllWPs")->click();
+  QUndoStack& stack = *doc.undoStack();
+  const int steps = stack.index();
+  mouse(QEvent::MouseButtonPress, pixel(160, 0));  // Waypoint 1 of flight group 0
+  for (int i = 1; i <= 10; ++i) mouse(QEvent::MouseMove, pixel(160 + 3 * i, -4 * i));
+  mouse(QEvent::MouseButtonRelease, pixel(190, -40));
+  EXPECT_EQ(g(0).x(Waypoint1), 190);
+  EXPECT_EQ(g(0).y(Waypoint1), -40);
+  EXPECT_EQ(stack.index(), steps + 1);
+  EXPECT_EQ(stack.undoText(), "Move WP 1");
+  mouse(QEvent::MouseButtonPress, pixel(190, -40));
+  mouse(QEvent::MouseMove, pixel(300, 200));
+  key(Qt::Key_Escape);
+  EXPECT_FALSE(win->dragging());
+  mouse(QEvent::MouseButtonRelease, pixel(300, 200));
+  EXPECT_EQ(g(0).x(Waypoint1), 190);
+  EXPECT_EQ(g(0).y(Waypoint1), -40);
+  EXPECT_EQ(stack.index(), steps + 1);
+}
+
+TEST_F(MapWindowTest, PlacingFromThePaletteAndDraggingIsOneStep) {
+  find<QToolButton>("PaletOn")->click();
+  const QPointF cell(20, win->canvas()->height() - 30);  // the upper row
+  QUndoStack& stack = *doc.undoStack();
+  const int steps = stack.index();
+  mouse(QEvent::MouseButtonPress, cell);
+  for (int i = 1; i <= 10; ++i) mouse(QEvent::MouseMove, pixel(-20 * i, 10 * i));
+  mouse(QEvent::MouseButtonRelease, pixel(-200, 100));
+  ASSERT_EQ(doc.mission().flightGroups.size(), 3u);
+  EXPECT_EQ(g(2).x(Start1), -200);
+  EXPECT_EQ(g(2).y(Start1), 100);
+  EXPECT_EQ(stack.index(), steps + 1);
+  stack.undo();
+  EXPECT_EQ(doc.mission().flightGroups.size(), 2u);
+  // Escape while the new flight group is still held takes it back and leaves no step.
+  mouse(QEvent::MouseButtonPress, cell);
+  mouse(QEvent::MouseMove, pixel(50, 50));
+  key(Qt::Key_Escape);
+  mouse(QEvent::MouseButtonRelease, pixel(50, 50));
+  EXPECT_EQ(doc.mission().flightGroups.size(), 2u);
+  EXPECT_EQ(stack.index(), steps);
+  EXPECT_FALSE(stack.canRedo());
+}
+
 TEST_F(MapWindowTest, UndoAndRedoKeysWorkInTheMap) {
   drag(pixel(0, 0), pixel(40, 0));
   ASSERT_EQ(g(0).x(Start1), 40);
@@ -230,6 +306,21 @@ TEST_F(MapWindowTest, WaypointGridTypesKilometres) {
   grid->item(Waypoint1, 1)->setText(QStringLiteral("300"));
   EXPECT_EQ(g(0).y(Waypoint1), 32767);  // beyond the range: the edge
   EXPECT_EQ(app::parseKilometres(QStringLiteral("1.49")), 238);
+}
+
+TEST_F(MapWindowTest, WaypointGridUseListIsOneStep) {
+  win->editWaypoints();
+  auto* list = win->findChild<QListWidget*>("MapWPEnabledList");
+  ASSERT_NE(list, nullptr);
+  const int steps = doc.undoStack()->index();
+  QListWidgetItem* wp2 = list->item(Waypoint1 + 1);
+  wp2->setSelected(true);
+  emit list->itemClicked(wp2);
+  EXPECT_EQ(g(0).get(fg::WaypointEnabled, Waypoint1 + 1), 1);
+  EXPECT_EQ(g(0).get(fg::WaypointEnabled, Waypoint1), 1);
+  EXPECT_EQ(doc.undoStack()->index(), steps + 1);
+  doc.undoStack()->undo();
+  EXPECT_EQ(g(0).get(fg::WaypointEnabled, Waypoint1 + 1), 0);
 }
 
 // A picture for a look by eye (scripts/screenshots.sh): a busy battle with the list, the

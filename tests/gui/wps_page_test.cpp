@@ -2,6 +2,7 @@
 // text stores nothing, and each change can be undone.
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -27,6 +28,12 @@ class WpsPageTest : public ContextFixture {
     km = find<QTableWidget>(page.get(), "WPGrid");
     raw = find<QTableWidget>(page.get(), "WPRawGrid");
   }
+  // Types `text` into a cell as the user does: the grid hands the editor's text over on commit.
+  static void edit(QTableWidget* grid, int row, int column, const QString& text) {
+    QLineEdit editor;
+    editor.setText(text);
+    grid->itemDelegate()->setModelData(&editor, grid->model(), grid->model()->index(row, column));
+  }
   int x(std::size_t group, std::size_t row) {
     return doc.mission().flightGroups.at(group).get(fg::WaypointX, row);
   }
@@ -38,7 +45,7 @@ class WpsPageTest : public ContextFixture {
 
 TEST_F(WpsPageTest, KilometresReachEverySelectedGroup) {
   open();
-  km->item(4, 0)->setText(QStringLiteral("1.5"));
+  edit(km, 4, 0, QStringLiteral("1.5"));
   EXPECT_EQ(x(0, 4), 240);
   EXPECT_EQ(x(2, 4), 240);
   EXPECT_EQ(x(1, 4), 0);
@@ -57,7 +64,7 @@ TEST_F(WpsPageTest, RefusedTextStoresNothingAndSaysWhy) {
     const char* text;
   };
   for (const Case& c : {Case{km, "abc"}, Case{km, "300"}, Case{raw, "40000"}}) {
-    c.grid->item(0, 0)->setText(QString::fromLatin1(c.text));
+    edit(c.grid, 0, 0, QString::fromLatin1(c.text));
     EXPECT_EQ(x(0, 0), 0) << c.text;
   }
   EXPECT_EQ(prompter.texts(Kind::Error).size(), 3u);
@@ -66,7 +73,7 @@ TEST_F(WpsPageTest, RefusedTextStoresNothingAndSaysWhy) {
 
 TEST_F(WpsPageTest, RawValuesAndThreeDecimals) {
   open();
-  raw->item(1, 0)->setText(QStringLiteral("-2"));
+  edit(raw, 1, 0, QStringLiteral("-2"));
   EXPECT_EQ(x(0, 1), -2);
   find<QCheckBox>(page.get(), "ThreeDec")->setChecked(true);
   EXPECT_EQ(km->item(1, 0)->text(), QStringLiteral("-0.013"));
@@ -74,7 +81,7 @@ TEST_F(WpsPageTest, RawValuesAndThreeDecimals) {
 
 TEST_F(WpsPageTest, BriefingPointsTakeStartOne) {
   open();
-  km->item(0, 1)->setText(QStringLiteral("2"));
+  edit(km, 0, 1, QStringLiteral("2"));
   prompter.answers = {QMessageBox::Yes};
   find<QPushButton>(page.get(), "BrfPointsBut")->click();
   for (std::size_t g : {0u, 2u})

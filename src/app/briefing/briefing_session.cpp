@@ -210,12 +210,15 @@ void BriefingSession::finishPlacement(bool done) {
 }
 
 void BriefingSession::setRunningTime(int ticks) {
-  doc_.setField(RecordKind::Briefing, b_, rec::RunningTime, ticks);
+  doc_.setFields(tr("Edit running time"),
+                 {MissionDocument::fieldWrite(RecordKind::Briefing, b_, rec::RunningTime, ticks)});
 }
 
 void BriefingSession::setUnknown(int which, int value) {
   static const model::Field<model::u16> fields[] = {rec::Unknown1, rec::Unknown2, rec::Unknown3};
-  doc_.setField(RecordKind::Briefing, b_, fields[std::clamp(which, 0, 2)], value);
+  which = std::clamp(which, 0, 2);
+  doc_.setFields(tr("Edit unknown %1").arg(which + 1),
+                 {MissionDocument::fieldWrite(RecordKind::Briefing, b_, fields[which], value)});
 }
 
 void BriefingSession::setSeenBy(const std::array<bool, 8>& teams) {

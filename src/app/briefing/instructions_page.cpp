@@ -152,7 +152,14 @@ std::vector<std::string> InstructionsPage::flightGroupNames() const {
   return editing::nameList(session_.mission(), ctx_.vocabulary);
 }
 
+void InstructionsPage::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  if (stale_) rebuild();
+}
+
 void InstructionsPage::rebuild() {
+  stale_ = !isVisible();
+  if (stale_) return;
   const model::Briefing& brief = session_.record();
   const std::vector<std::string> names = flightGroupNames();
   const brf::LineContext lc{&brief.strings, &brief.tags, &names};

@@ -39,6 +39,9 @@ class InstructionsPage : public QWidget {
  signals:
   void popupRequested(QWidget* from, QPoint at);
 
+ protected:
+  void showEvent(QShowEvent* e) override;
+
  private:
   void buildForm(QWidget* group);
   void onTimeStep(int value);
@@ -69,6 +72,9 @@ class InstructionsPage : public QWidget {
   QComboBox* increment_ = nullptr;
   QCheckBox* adjustFollowing_ = nullptr;
   std::array<QLineEdit*, 3> unknowns_{};
+  // The lines are rebuilt when the page is shown after changes made while it was hidden (a
+  // drag on the preview changes flight groups at every mouse move).
+  bool stale_ = false;
 };
 
 }  // namespace app

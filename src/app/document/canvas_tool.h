@@ -24,6 +24,8 @@ class CanvasTool {
   virtual void press(const CanvasEvent& e) = 0;
   virtual void move(const CanvasEvent& e) = 0;
   virtual void release(const CanvasEvent& e) = 0;
+  // A second press of the left button in quick succession (it follows a press and a release).
+  virtual void doubleClick(const CanvasEvent&) {}
   // A key while the canvas has the focus; true when the tool used it.
   virtual bool key(QKeyEvent*) { return false; }
   // Escape or anything that ends the gesture early: back to where it started.

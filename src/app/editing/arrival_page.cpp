@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
@@ -22,8 +21,9 @@ namespace app {
 namespace fg = model::fg;
 using model::u8;
 
-MotherShipChoice motherShipChoice(FlightGroupTab* tab, const QString& title, const char* motherName,
-                                  const char* hypName, const char* boxName, model::Field<u8> via,
+MotherShipChoice motherShipChoice(FlightGroupTab* tab, FieldBindings& bindings,
+                                  const QString& title, const char* motherName, const char* hypName,
+                                  const char* boxName, model::Field<u8> via,
                                   model::Field<u8> ship) {
   MotherShipChoice c;
   c.via = via;
@@ -47,33 +47,36 @@ MotherShipChoice motherShipChoice(FlightGroupTab* tab, const QString& title, con
   c.box->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   h->addWidget(c.box, 1);
 
-  // The picker only means something while "MotherShip" is chosen.
+  // "Hyperspace" stores 0, "MotherShip" 1; the picker only means something with the latter.
+  bindings.bindChoice({c.hyperspace, c.mother}, via);
+  bindings.bind(c.box, ship);
   QComboBox* box = c.box;
   QObject::connect(c.mother, &QRadioButton::toggled, box, &QComboBox::setEnabled);
   return c;
 }
 
-void wireMotherShip(const MotherShipChoice& c, MissionDocument& doc, QObject* context,
-                    const std::function<bool()>& quiet) {
-  QObject::connect(c.mother, &QRadioButton::toggled, context, [&doc, c, quiet](bool on) {
-    if (quiet()) return;
-    doc.setFlightGroupField(c.via, static_cast<u8>(on ? 1 : 0));
-  });
-  QObject::connect(c.box, &QComboBox::currentIndexChanged, context, [&doc, c, quiet](int i) {
-    if (quiet() || i < 0) return;
-    doc.setFlightGroupField(c.ship, static_cast<u8>(i));
-  });
+void showMotherShip(const MotherShipChoice& c, const model::Mission& m, const model::FlightGroup& g,
+                    const shell::Vocabulary& v, FieldBindings& bindings) {
+  if (setItems(c.box, editing::nameList(m, v))) bindings.refill(c.box);
+  c.box->setEnabled(g.get(c.via) != 0);
 }
 
-void showMotherShip(const MotherShipChoice& c, const model::Mission& m, const model::FlightGroup& g,
-                    const shell::Vocabulary& v) {
-  setItems(c.box, editing::nameList(m, v));
-  showIndex(c.box, g.get(c.ship));
-  const bool viaMother = g.get(c.via) != 0;
-  const QSignalBlocker b1(c.mother), b2(c.hyperspace);
-  (viaMother ? c.mother : c.hyperspace)->setChecked(true);
-  c.box->setEnabled(viaMother);
+namespace {
+
+// A delay typed as minutes or seconds: a byte, or refused with a message.
+TypedValue typedDelay(const QString& text) {
+  const editing::DelayEntry e = editing::parseDelay(toFile(text));
+  switch (e.kind) {
+    case editing::DelayEntry::Nothing:
+      return {};
+    case editing::DelayEntry::Value:
+      return {TypedValue::Value, e.value, {}};
+    default:
+      return {TypedValue::Refused, 0, fromFile(e.message)};
+  }
 }
+
+}  // namespace
 
 ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
     : FlightGroupTab(context, parent) {
@@ -106,10 +109,10 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
     top->addLayout(row);
   }
   {
-    via_ = motherShipChoice(this, tr("Via:"), "ArrMotherRadio", "ArrHypRadio", "ArrMotherBox",
-                            fg::ArriveViaMothership, fg::ArrivalMothership);
+    via_ = motherShipChoice(this, *bindings_, tr("Via:"), "ArrMotherRadio", "ArrHypRadio",
+                            "ArrMotherBox", fg::ArriveViaMothership, fg::ArrivalMothership);
     alt_ =
-        motherShipChoice(this, tr("Alternative"), "ArrAltMotherRadio", "ArrAltHypRadio",
+        motherShipChoice(this, *bindings_, tr("Alternative"), "ArrAltMotherRadio", "ArrAltHypRadio",
                          "ArrAltmotherBox", fg::AltArriveViaMothership, fg::AltArrivalMothership);
     top->addWidget(via_.group);
     top->addWidget(alt_.group);
@@ -119,55 +122,24 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
   top->addWidget(ifPlayer_);
   top->addStretch(1);
 
-  for (const MotherShipChoice* c : {&via_, &alt_})
-    wireMotherShip(*c, doc_, this, [this] { return quiet(); });
-  connect(minutes_, &QLineEdit::editingFinished, this,
-          [this] { delayEdited(minutes_, fg::ArrivalDelayMinutes); });
-  connect(seconds_, &QLineEdit::editingFinished, this,
-          [this] { delayEdited(seconds_, fg::ArrivalDelaySeconds); });
-  connect(ifPlayer_, &QCheckBox::toggled, this, [this](bool on) {
-    if (quiet()) return;
-    doc_.setFlightGroupField(fg::ArriveOnlyIfHuman, static_cast<u8>(on ? 1 : 0));
-  });
+  for (auto [edit, field] :
+       {std::pair{minutes_, fg::ArrivalDelayMinutes}, std::pair{seconds_, fg::ArrivalDelaySeconds}})
+    bindings_->bindNumberText(edit, field).parses(typedDelay).onRefused([this](const QString& m) {
+      reportBadNumber(m);
+    });
+  bindings_->bind(ifPlayer_, fg::ArriveOnlyIfHuman);
   // The page follows the document by itself, shown or not.
   new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields,
                   [this](Changes, const ChangeSet&) { fill(); });
   fill();
-}
-
-void ArrivalPage::delayEdited(QLineEdit* edit, model::Field<u8> field) {
-  if (quiet()) return;
-  const editing::DelayEntry e = editing::parseDelay(toFile(edit->text()));
-  switch (e.kind) {
-    case editing::DelayEntry::Nothing:
-      return;
-    case editing::DelayEntry::Value:
-      doc_.setFlightGroupField(field, e.value);
-      return;
-    default: {
-      // Refused: the box shows the stored value again before the message, so that the focus
-      // leaving for the message box does not judge the same text twice.
-      edit->setText(QString::number(current().get(field)));
-      reportBadNumber(fromFile(e.message));
-      return;
-    }
-  }
+  bindings_->refill();
 }
 
 void ArrivalPage::doFill() {
   const model::Mission& m = doc_.mission();
   const model::FlightGroup& g = current();
-  showMotherShip(via_, m, g, vocab_);
-  showMotherShip(alt_, m, g, vocab_);
-  {
-    const QSignalBlocker b(ifPlayer_);
-    ifPlayer_->setChecked(g.get(fg::ArriveOnlyIfHuman) != 0);
-  }
-  for (auto [edit, field] : {std::pair{minutes_, fg::ArrivalDelayMinutes},
-                             std::pair{seconds_, fg::ArrivalDelaySeconds}}) {
-    const QString text = QString::number(g.get(field));
-    if (edit->text() != text) edit->setText(text);
-  }
+  showMotherShip(via_, m, g, vocab_, *bindings_);
+  showMotherShip(alt_, m, g, vocab_, *bindings_);
   editor_->refresh();
 }
 

@@ -38,8 +38,6 @@ class ArrivalPage : public FlightGroupTab {
   void doFill() override;
 
  private:
-  void delayEdited(QLineEdit* edit, model::Field<model::u8> field);
-
   TriggerEditor* editor_;
   MotherShipChoice via_;
   MotherShipChoice alt_;
@@ -49,16 +47,13 @@ class ArrivalPage : public FlightGroupTab {
 };
 
 // Builds one mother-ship group on `tab` (object names of the two radios and the box given),
-// writing `via` and `ship` of every selected flight group.
-MotherShipChoice motherShipChoice(FlightGroupTab* tab, const QString& title, const char* motherName,
-                                  const char* hypName, const char* boxName,
-                                  model::Field<model::u8> via, model::Field<model::u8> ship);
-// Writes the choice's radios and picker into every selected flight group, unless `quiet` says
-// the tab is being filled.
-void wireMotherShip(const MotherShipChoice& c, MissionDocument& doc, QObject* context,
-                    const std::function<bool()>& quiet);
-// Shows a group's fields in its mother-ship choice.
+// bound to `via` and `ship` of the selected flight groups.
+MotherShipChoice motherShipChoice(FlightGroupTab* tab, FieldBindings& bindings,
+                                  const QString& title, const char* motherName, const char* hypName,
+                                  const char* boxName, model::Field<model::u8> via,
+                                  model::Field<model::u8> ship);
+// The flight-group names in the picker, enabled while the group comes via its mother ship.
 void showMotherShip(const MotherShipChoice& c, const model::Mission& m, const model::FlightGroup& g,
-                    const shell::Vocabulary& v);
+                    const shell::Vocabulary& v, FieldBindings& bindings);
 
 }  // namespace app

@@ -5,7 +5,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
@@ -33,11 +32,11 @@ DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
   top->addWidget(editor_);
 
   {
-    via_ = motherShipChoice(this, tr("Via:"), "DepMotherRadio", "DepHypRadio", "DepMotherBox",
-                            fg::DepartViaMothership, fg::DepartureMothership);
-    alt_ =
-        motherShipChoice(this, tr("Alternative:"), "DepAltMotherRadio", "DepAltHypRadio",
-                         "DepAltMotherBox", fg::AltDepartViaMothership, fg::AltDepartureMothership);
+    via_ = motherShipChoice(this, *bindings_, tr("Via:"), "DepMotherRadio", "DepHypRadio",
+                            "DepMotherBox", fg::DepartViaMothership, fg::DepartureMothership);
+    alt_ = motherShipChoice(this, *bindings_, tr("Alternative:"), "DepAltMotherRadio",
+                            "DepAltHypRadio", "DepAltMotherBox", fg::AltDepartViaMothership,
+                            fg::AltDepartureMothership);
     top->addWidget(via_.group);
     top->addWidget(alt_.group);
   }
@@ -62,35 +61,23 @@ DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
   }
   top->addStretch(1);
 
-  for (const MotherShipChoice* c : {&via_, &alt_})
-    wireMotherShip(*c, doc_, this, [this] { return quiet(); });
-  connect(departWhen_, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (quiet() || i < 0) return;
-    doc_.setFlightGroupField(fg::AbortCondition, static_cast<u8>(i));
-  });
-  connect(expTime_, &QSpinBox::valueChanged, this, [this](int v) {
-    expLabel_->setText(fromFile(editing::explosionTimeText(v)));
-    if (quiet()) return;
-    doc_.setFlightGroupField(fg::ExplosionTime, static_cast<u8>(v));
-  });
+  bindings_->bind(departWhen_, fg::AbortCondition);
+  bindings_->bind(static_cast<QSpinBox*>(expTime_), fg::ExplosionTime);
+  connect(expTime_, &QSpinBox::valueChanged, this,
+          [this](int v) { expLabel_->setText(fromFile(editing::explosionTimeText(v))); });
   new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields,
                   [this](Changes, const ChangeSet&) { fill(); });
   fill();
+  bindings_->refill();
 }
 
 void DeparturePage::doFill() {
   const model::Mission& m = doc_.mission();
   const model::FlightGroup& g = current();
-  showMotherShip(via_, m, g, vocab_);
-  showMotherShip(alt_, m, g, vocab_);
-  setItems(departWhen_, vocab_.table(shell::tables::DepWhen));
-  showIndex(departWhen_, g.get(fg::AbortCondition));
-  const int t = g.get(fg::ExplosionTime);
-  {
-    const QSignalBlocker b(expTime_);
-    expTime_->setValue(t);
-  }
-  expLabel_->setText(fromFile(editing::explosionTimeText(t)));
+  showMotherShip(via_, m, g, vocab_, *bindings_);
+  showMotherShip(alt_, m, g, vocab_, *bindings_);
+  setBoundItems(departWhen_, vocab_.table(shell::tables::DepWhen));
+  expLabel_->setText(fromFile(editing::explosionTimeText(g.get(fg::ExplosionTime))));
   editor_->refresh();
 }
 

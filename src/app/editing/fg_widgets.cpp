@@ -77,10 +77,10 @@ void NumberSpin::keyPressEvent(QKeyEvent* e) {
   QSpinBox::keyPressEvent(e);
 }
 
-void setItems(QComboBox* box, const QStringList& items) {
+bool setItems(QComboBox* box, const QStringList& items) {
   bool same = box->count() == items.size();
   for (int i = 0; same && i < items.size(); ++i) same = box->itemText(i) == items[i];
-  if (same) return;
+  if (same) return false;
   const QSignalBlocker block(box);
   const int index = box->currentIndex();
   const QString edit = box->isEditable() ? box->currentText() : QString();
@@ -90,26 +90,14 @@ void setItems(QComboBox* box, const QStringList& items) {
     box->setEditText(edit);
   else
     box->setCurrentIndex(index < items.size() ? index : -1);
+  return true;
 }
 
-void setItems(QComboBox* box, const std::vector<std::string>& items) {
+bool setItems(QComboBox* box, const std::vector<std::string>& items) {
   QStringList list;
   list.reserve(static_cast<qsizetype>(items.size()));
   for (const auto& s : items) list << fromFile(s);
-  setItems(box, list);
-}
-
-void showIndex(QComboBox* box, int index) {
-  const QSignalBlocker block(box);
-  const bool inTable = index >= 0 && index < box->count();
-  box->setCurrentIndex(inTable ? index : -1);
-  // A value the table has no entry for shows as its number and stays until the user picks one.
-  box->setPlaceholderText(inTable || index < 0 ? QString() : QString::number(index));
-}
-
-void setSpin(QSpinBox* spin, int value) {
-  const QSignalBlocker block(spin);
-  spin->setValue(value);
+  return setItems(box, list);
 }
 
 void colourBox(QWidget* w, int iff) {
@@ -135,42 +123,47 @@ FlightGroupTab::FlightGroupTab(const EditorContext& context, QWidget* parent)
       doc_(context.document),
       vocab_(context.vocabulary),
       settings_(context.settings),
+      bindings_(new FieldBindings(this, doc_, selectedFlightGroups(doc_))),
       prompter_(context.prompter) {}
 
 void FlightGroupTab::fill() {
-  if (filling_) return;
-  filling_ = true;
   const bool any = !doc_.mission().flightGroups.empty();
   if (any)
     doFill();
   else
     clearValues();
   setEnabled(any);
-  filling_ = false;
+  // The bindings then follow the document by themselves.
+  if (!filled_) bindings_->refill();
+  filled_ = true;
 }
 
 void FlightGroupTab::clearValues() {
-  // The deleted group's values would otherwise stay behind in the disabled boxes.
+  // The bound controls show nothing by themselves; the page's own ones are emptied here. With no
+  // flight group nothing is written, so the signals of the emptied controls do nothing.
   for (QComboBox* c : findChildren<QComboBox*>()) {
-    const QSignalBlocker block(c);
     c->setCurrentIndex(-1);
     if (c->isEditable()) c->setEditText({});
     c->setPlaceholderText({});
   }
-  for (QAbstractSpinBox* s : findChildren<QAbstractSpinBox*>()) {
-    const QSignalBlocker block(s);
-    s->clear();
-  }
+  for (QAbstractSpinBox* s : findChildren<QAbstractSpinBox*>()) s->clear();
   for (QLineEdit* e : findChildren<QLineEdit*>()) {
     if (qobject_cast<QAbstractSpinBox*>(e->parent()) || qobject_cast<QComboBox*>(e->parent()))
       continue;
-    const QSignalBlocker block(e);
     e->clear();
   }
 }
 
 bool FlightGroupTab::quiet() const {
-  return filling_ || doc_.mission().flightGroups.empty();
+  return doc_.mission().flightGroups.empty();
+}
+
+void FlightGroupTab::setBoundItems(QComboBox* box, const std::vector<std::string>& items) {
+  if (setItems(box, items)) bindings_->refill(box);
+}
+
+void FlightGroupTab::setBoundItems(QComboBox* box, const QStringList& items) {
+  if (setItems(box, items)) bindings_->refill(box);
 }
 
 void FlightGroupTab::reportBadNumber(const QString& message) {

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "app/document/field_binding.h"
+
 class QComboBox;
 class QLineEdit;
 
@@ -52,13 +54,10 @@ class NumberSpin : public QSpinBox {
   void keyPressEvent(QKeyEvent* e) override;
 };
 
-// Puts `items` into a combo box unless it holds them already; keeps the current index.
-void setItems(QComboBox* box, const std::vector<std::string>& items);
-void setItems(QComboBox* box, const QStringList& items);
-// Selects `index` without signals; an index beyond the items shows no selection.
-void showIndex(QComboBox* box, int index);
-// Sets a spin box without firing its change handler.
-void setSpin(QSpinBox* spin, int value);
+// Puts `items` into a combo box unless it holds them already, without signals; keeps the
+// current index. True when the items changed (a bound box then shows its value again).
+bool setItems(QComboBox* box, const std::vector<std::string>& items);
+bool setItems(QComboBox* box, const QStringList& items);
 // Draws a box's text in the normal colour of `iff` on black, as the list shows that group.
 void colourBox(QWidget* w, int iff);
 // The colour of the label whose trigger or order is being edited: RGB(169,3,145).
@@ -70,12 +69,12 @@ std::string entry(const std::vector<std::string>& table, std::size_t i);
 void chainTabOrder(const std::vector<QWidget*>& widgets);
 
 // What every flight-group property tab shares: the document, the tables, the settings and the
-// guard that keeps handlers from writing while the tab is being filled.
+// bindings of its controls to the selected flight groups.
 class FlightGroupTab : public QWidget {
   Q_OBJECT
  public:
   FlightGroupTab(const EditorContext& context, QWidget* parent = nullptr);
-  // Shows the current flight group; handlers stay quiet meanwhile.
+  // Shows what the bindings do not (item lists, labels, colours) for the current flight group.
   // With no flight group left the tab is disabled and shows no values.
   void fill();
 
@@ -83,8 +82,11 @@ class FlightGroupTab : public QWidget {
   virtual void doFill() = 0;
   // Empties every box of the tab (no flight group to show).
   virtual void clearValues();
-  // True while the tab is being filled or there is no flight group: handlers return at once.
+  // True when there is no flight group to edit: handlers return at once.
   bool quiet() const;
+  // Puts items into a bound combo box; when they changed the box shows its value again.
+  void setBoundItems(QComboBox* box, const std::vector<std::string>& items);
+  void setBoundItems(QComboBox* box, const QStringList& items);
   Prompter& prompter() const { return prompter_; }
   void reportBadNumber(const QString& message);
   NumberSpin* spin(const char* name, int min, int max);
@@ -99,10 +101,12 @@ class FlightGroupTab : public QWidget {
   MissionDocument& doc_;
   const shell::Vocabulary& vocab_;
   shell::Settings& settings_;
+  // The controls bound to fields of the selected flight groups.
+  FieldBindings* bindings_;
 
  private:
   Prompter& prompter_;
-  bool filling_ = false;
+  bool filled_ = false;
 };
 
 }  // namespace app

@@ -14,6 +14,7 @@
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
+#include "app/document/deletes.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "app/document/view_updater.h"
@@ -50,6 +51,7 @@ constexpr unsigned PageChanges = FlightGroupFields | FlightGroupList | Selection
 
 FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent)
     : QWidget(parent),
+      ctx_(context),
       doc_(context.document),
       vocab_(context.vocabulary),
       settings_(context.settings),
@@ -327,12 +329,7 @@ void FlightGroupsPage::syncDefaults() {
 }
 
 void FlightGroupsPage::deleteSelected() {
-  if (doc_.mission().flightGroups.empty()) return;
-  if (settings_.confirmDeletes &&
-      prompter_.question(this, tr("Delete all selected Flight Groups - Are You Sure?"),
-                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-    return;
-  doc_.deleteFlightGroups();
+  deleteSelectedFlightGroups(ctx_, this);
 }
 
 void FlightGroupsPage::moveUp() {

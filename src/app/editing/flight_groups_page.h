@@ -87,6 +87,7 @@ class FlightGroupsPage : public QWidget {
   void updateBuffer();
   void updateStatus();
   void fillCurrentPage();
+  const EditorContext& ctx_;
   MissionDocument& doc_;
   const shell::Vocabulary& vocab_;
   shell::Settings& settings_;

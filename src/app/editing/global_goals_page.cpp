@@ -5,12 +5,12 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabBar>
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
+#include "app/document/field_binding.h"
 #include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/trigger_editor.h"
@@ -23,6 +23,7 @@ namespace app {
 namespace {
 
 constexpr int PointsStep = 250;
+namespace ggs = model::ggstrings;
 
 QColor toQColor(model::Rgb c) {
   return QColor(c.r, c.g, c.b);
@@ -115,55 +116,57 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
       e->setMaxLength(63);
       strings_[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)] = e;
       grid->addWidget(e, t + 1, k + 1);
-      connect(e, &QLineEdit::textEdited, this, [this, t, k](const QString& text) {
-        if (filling_) return;
-        doc_.setText(
-            RecordKind::GlobalGoalStrings, team_,
-            model::ggstrings::text(static_cast<std::size_t>(set_), static_cast<std::size_t>(t),
-                                   static_cast<std::size_t>(k)),
-            toFile(text), QStringLiteral("GGCond%1%2").arg(t).arg(k));
-      });
     }
   }
   top->addLayout(grid);
   top->addStretch(1);
 
-  connect(teamBox_, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (filling_ || i < 0) return;
-    team_ = i;
-    editor_->restart();
-    fill();
+  // The team box and the set tabs choose what is shown; showing them changes nothing else.
+  connect(teamBox_, &QComboBox::currentIndexChanged, this, &GlobalGoalsPage::setTeam);
+  connect(sets_, &QTabBar::currentChanged, this, &GlobalGoalsPage::setGoalSet);
+
+  // The shown team's shown goal set, and the strings of that set.
+  const auto team = [this] { return team_; };
+  bindings_ = new FieldBindings(
+      this, doc_,
+      nestedAt(oneRecord(RecordKind::GlobalGoal, team),
+               [this] { return model::globalgoal::EntryAt[static_cast<std::size_t>(set_)]; }),
+      /*deferWhileHidden=*/true);
+  bindings_->bind(points_, model::ggentry::Points).convert(scaled(PointsStep));
+  const BoundRecords strings = nestedAt(oneRecord(RecordKind::GlobalGoalStrings, team), [this] {
+    return ggs::text(static_cast<std::size_t>(set_), 0, 0).offset;
   });
-  connect(sets_, &QTabBar::currentChanged, this, [this](int i) {
-    if (filling_ || i < 0) return;
-    setGoalSet(i);
-  });
-  connect(points_, &QSpinBox::valueChanged, this, [this](int v) {
-    if (filling_) return;
-    const auto b = static_cast<std::uint8_t>(static_cast<std::int8_t>(v / PointsStep));
-    doc_.patch(RecordKind::GlobalGoal, {team_}, entryOffset() + model::ggentry::Points.offset, {b},
-               QStringLiteral("GGPointsED"));
-  });
+  for (std::size_t t = 0; t < 4; ++t)
+    for (std::size_t k = 0; k < 3; ++k)
+      bindings_->bind(strings_[t][k], ggs::text(0, t, k))
+          .records(strings)
+          .undoText(tr("Edit goal string"));
   // A background tab refills once when it is shown, not on every keystroke elsewhere.
   new ViewUpdater(
       this, doc_, GlobalGoalFields | TeamFields | FlightGroupList,
       [this](Changes, const ChangeSet&) { fill(); },
       /*deferWhileHidden=*/true);
   fill();
+  bindings_->refill();
 }
 
-std::size_t GlobalGoalsPage::entryOffset() const {
-  return model::globalgoal::EntryAt[static_cast<std::size_t>(set_)];
+void GlobalGoalsPage::setTeam(int team) {
+  if (team < 0 || team == team_) return;
+  team_ = team;
+  editor_->restart();
+  fill();
+  bindings_->refill();
 }
 
 void GlobalGoalsPage::setGoalSet(int set) {
+  if (set < 0 || set == set_) return;
   set_ = set;
   editor_->setPlace(editing::globalGoalTriggers(static_cast<std::size_t>(set)));
   fill();
+  bindings_->refill();
 }
 
 void GlobalGoalsPage::fill() {
-  filling_ = true;
   const model::Mission& m = doc_.mission();
   const auto team = static_cast<std::size_t>(team_);
   setItems(teamBox_, editing::teamNameList(m));
@@ -174,16 +177,11 @@ void GlobalGoalsPage::fill() {
     p.setColor(QPalette::ButtonText, toQColor(editing::teamColour(m, team)));
     teamBox_->setPalette(p);
   }
-  {
-    const QSignalBlocker b(sets_);
-    sets_->setCurrentIndex(set_);
-  }
+  sets_->setCurrentIndex(set_);
   const auto set = static_cast<editing::GoalSet>(set_);
   preventNote_->setVisible(set == editing::PreventGoals);
-  const model::GlobalGoal& goal = m.globalGoals[team];
-  const model::CBytes entry = goal.span().subspan(entryOffset(), model::ggentry::Size);
-  setSpin(points_, model::get(entry, model::ggentry::Points) * PointsStep);
-  unknown_->setText(fromFile(editing::goalUnknownText(entry)));
+  unknown_->setText(fromFile(
+      editing::goalUnknownText(m.globalGoals[team].entry(static_cast<std::size_t>(set_)))));
 
   const auto rows = editing::goalStringRows(set);
   for (std::size_t k = 0; k < 3; ++k) {
@@ -193,15 +191,8 @@ void GlobalGoalsPage::fill() {
     const QColor tint = tintColour(rows[k].tint);
     p.setColor(QPalette::WindowText, tint.isValid() ? tint : palette().color(QPalette::WindowText));
     captions_[k]->setPalette(p);
-    for (std::size_t t = 0; t < 4; ++t) {
-      QLineEdit* e = strings_[t][k];
-      e->setVisible(rows[k].visible);
-      const QString text = fromFile(m.globalGoalStrings[team].text(
-          model::ggstrings::text(static_cast<std::size_t>(set_), t, k)));
-      if (e->text() != text) e->setText(text);
-    }
+    for (std::size_t t = 0; t < 4; ++t) strings_[t][k]->setVisible(rows[k].visible);
   }
-  filling_ = false;
   editor_->refresh();
 }
 

@@ -18,6 +18,7 @@ class QTabBar;
 
 namespace app {
 
+class FieldBindings;
 class TriggerEditor;
 
 class GlobalGoalsPage : public QWidget {
@@ -30,15 +31,16 @@ class GlobalGoalsPage : public QWidget {
   TriggerEditor* triggerEditor() const { return editor_; }
 
  private:
+  // What the bindings do not show: the team box, the set, the captions and their colours.
   void fill();
+  void setTeam(int team);
   void setGoalSet(int set);
-  std::size_t entryOffset() const;
 
   const EditorContext& ctx_;
   MissionDocument& doc_;
   int team_ = 0;
   int set_ = 0;
-  bool filling_ = false;
+  FieldBindings* bindings_;
   QComboBox* teamBox_;
   QTabBar* sets_;
   QLabel* preventNote_;

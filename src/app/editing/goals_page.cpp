@@ -1,7 +1,5 @@
 #include "app/editing/goals_page.h"
 
-#include "app/base/coloured_list.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -13,9 +11,9 @@
 #include <QListWidget>
 #include <QScrollBar>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "app/base/coloured_list.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
 #include "app/document/view_updater.h"
@@ -38,13 +36,6 @@ constexpr unsigned GoalChanges =
 
 QColor toQColor(model::Rgb c) {
   return {c.r, c.g, c.b};
-}
-
-void setTextKeepingCursor(QLineEdit* edit, const QString& text) {
-  if (edit->text() != text) {
-    const QSignalBlocker block(edit);
-    edit->setText(text);
-  }
 }
 
 // Light IFF colours need the dark ground the flight-group list has.
@@ -178,7 +169,6 @@ GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
     strings_[k] = e;
     sg->addWidget(new QLabel(captions[k], strBox), static_cast<int>(k), 0);
     sg->addWidget(e, static_cast<int>(k), 1);
-    connect(e, &QLineEdit::textEdited, this, [this, k](const QString& t) { stringEdited(k, t); });
   }
 
   auto* top = new QVBoxLayout(this);
@@ -189,17 +179,37 @@ GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
   top->addStretch(1);
 
   connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (quiet() || row < 0) return;
+    if (quiet() || row < 0 || row == goal_) return;
     chooseGoal(row);
   });
-  connect(percent_, &QComboBox::currentIndexChanged, this, [this] { choiceChosen(); });
-  connect(must_, &QComboBox::currentIndexChanged, this, [this] { choiceChosen(); });
-  connect(cond_, &QComboBox::currentIndexChanged, this, [this] { choiceChosen(); });
-  connect(team_, &QComboBox::currentIndexChanged, this, &GoalsPage::teamChosen);
-  connect(unk_, &QCheckBox::toggled, this, &GoalsPage::flagToggled);
-  connect(points_, &QSpinBox::valueChanged, this, &GoalsPage::pointsChosen);
-  connect(time_, &QSpinBox::valueChanged, this, &GoalsPage::timeChosen);
+  bindFields();
   new ViewUpdater(this, doc_, GoalChanges, [this](Changes t, const ChangeSet&) { onChanged(t); });
+}
+
+void GoalsPage::bindFields() {
+  // The current goal of every selected flight group.
+  const BoundRecords goal = nestedAt(
+      bindings_->records(), [this] { return model::fg::goalAt(static_cast<std::size_t>(goal_)); });
+  FieldBindings& b = *bindings_;
+  for (auto [box, field] : {std::pair{percent_, gl::Amount}, std::pair{must_, gl::Argument},
+                            std::pair{cond_, gl::Condition}})
+    b.bind(box, field).records(goal).onCommit([this](long long) { choiceChosen(); });
+  b.bind(team_, gl::Team).records(goal).onCommit([this](long long t) { teamChosen(int(t)); });
+  b.bind(unk_, gl::GoalFlag).records(goal).undoText(tr("Goal flag"));
+  // Points count in steps of 250; one between the steps is stored truncated and shown so.
+  b.bind(static_cast<QSpinBox*>(points_), gl::Points)
+      .records(goal)
+      .convert(scaled(editing::GoalPointsStep))
+      .undoText(tr("Goal points"));
+  b.bind(static_cast<QSpinBox*>(time_), gl::GoalTime).records(goal).undoText(tr("Goal time"));
+  // The user strings belong to the current flight group alone, whatever else is selected.
+  const BoundRecords strings = nestedAt(
+      ofKind(shownOnly(bindings_->records()), RecordKind::FlightGroupGoalStrings),
+      [this] { return model::fggoalstrings::text(static_cast<std::size_t>(goal_), 0).offset; });
+  for (std::size_t k = 0; k < strings_.size(); ++k)
+    b.bind(strings_[k], model::fggoalstrings::text(0, k))
+        .records(strings)
+        .undoText(tr("Goal string"));
 }
 
 void GoalsPage::showEvent(QShowEvent* e) {
@@ -208,6 +218,7 @@ void GoalsPage::showEvent(QShowEvent* e) {
   // not.
   if (!e->spontaneous()) goal_ = 0;
   fill();
+  bindings_->refill();
 }
 
 void GoalsPage::onChanged(unsigned what) {
@@ -221,26 +232,28 @@ void GoalsPage::chooseGoal(int g) {
   if (g < 0 || g >= static_cast<int>(model::fg::GoalCount)) return;
   goal_ = g;
   fill();
+  bindings_->refill();
 }
 
 void GoalsPage::doFill() {
   if (doc_.currentFlightGroup() != shownGroup_) {
     shownGroup_ = doc_.currentFlightGroup();
     goal_ = 0;
+    bindings_->refill();
   }
-  setItems(team_, editing::teamNameList(doc_.mission()));
-  setItems(percent_, vocab_.table(shell::tables::Percents));
-  setItems(must_, vocab_.table(shell::tables::Musts));
-  setItems(cond_, vocab_.table(shell::tables::Conds));
+  setBoundItems(team_, editing::teamNameList(doc_.mission()));
+  setBoundItems(percent_, vocab_.table(shell::tables::Percents));
+  setBoundItems(must_, vocab_.table(shell::tables::Musts));
+  setBoundItems(cond_, vocab_.table(shell::tables::Conds));
   fillList();
-  fillEditor();
+  fillHeader();
 }
 
 void GoalsPage::fillList() {
   const model::Mission& m = doc_.mission();
   const model::FlightGroup& g = current();
   const auto lines = editing::goalLines(m, vocab_, g);
-  const QSignalBlocker block(list_);
+  // The list's current row follows the edited goal; its handler leaves the same goal alone.
   while (list_->count() < static_cast<int>(lines.size())) list_->addItem(new QListWidgetItem);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     QListWidgetItem* it = list_->item(static_cast<int>(i));
@@ -255,28 +268,13 @@ void GoalsPage::fillList() {
   list_->setCurrentRow(goal_);
 }
 
-void GoalsPage::fillEditor() {
+void GoalsPage::fillHeader() {
   const model::FlightGroup& g = current();
-  const model::CBytes b = g.goalBytes(static_cast<std::size_t>(goal_));
-  showIndex(team_, model::get(b, gl::Team));
-  setSpin(points_, editing::goalPoints(b));
-  setSpin(time_, model::get(b, gl::GoalTime));
-  {
-    const QSignalBlocker block(unk_);
-    unk_->setChecked(model::get(b, gl::GoalFlag) != 0);
-  }
   header_->setText(fromFile(editing::shortDescription(g, vocab_)));
   darkGround(header_, toQColor(model::iffColour(g.get(model::fg::Iff))));
-  showIndex(percent_, model::get(b, gl::Amount));
-  showIndex(must_, model::get(b, gl::Argument));
-  showIndex(cond_, model::get(b, gl::Condition));
-  for (std::size_t k = 0; k < strings_.size(); ++k)
-    setTextKeepingCursor(strings_[k],
-                         fromFile(editing::goalString(g, static_cast<std::size_t>(goal_), k)));
 }
 
 void GoalsPage::choiceChosen() {
-  if (quiet()) return;
   // A box that shows no entry (a byte beyond its list) keeps the current goal's own byte rather
   // than storing -1.
   const model::CBytes b = current().goalBytes(static_cast<std::size_t>(goal_));
@@ -293,55 +291,10 @@ void GoalsPage::choiceChosen() {
 }
 
 void GoalsPage::teamChosen(int team) {
-  if (quiet() || team < 0) return;
   const std::size_t goal = static_cast<std::size_t>(goal_);
   editGroups(tr("Goal team"), [team, goal](const model::Mission&, model::FlightGroup& g) {
     editing::setGoalTeam(g.goalBytes(goal), static_cast<u8>(team));
   });
-}
-
-void GoalsPage::flagToggled(bool on) {
-  if (quiet()) return;
-  const std::size_t goal = static_cast<std::size_t>(goal_);
-  editGroups(tr("Goal flag"), [on, goal](const model::Mission&, model::FlightGroup& g) {
-    model::set(g.goalBytes(goal), gl::GoalFlag, static_cast<u8>(on ? 1 : 0));
-  });
-}
-
-void GoalsPage::pointsChosen(int points) {
-  if (quiet()) return;
-  const std::size_t goal = static_cast<std::size_t>(goal_);
-  const model::i8 stored = editing::pointsByte(points);
-  editGroups(
-      tr("Goal points"),
-      [stored, goal](const model::Mission&, model::FlightGroup& g) {
-        model::set(g.goalBytes(goal), gl::Points, stored);
-      },
-      QStringLiteral("FGGoalPointsSpin%1").arg(goal));
-  // Points between the steps show what was stored, also when the goal already held it.
-  setSpin(points_, stored * editing::GoalPointsStep);
-}
-
-void GoalsPage::timeChosen(int time) {
-  if (quiet()) return;
-  const std::size_t goal = static_cast<std::size_t>(goal_);
-  const u8 stored = editing::timeByte(time);
-  editGroups(
-      tr("Goal time"),
-      [stored, goal](const model::Mission&, model::FlightGroup& g) {
-        model::set(g.goalBytes(goal), gl::GoalTime, stored);
-      },
-      QStringLiteral("FGGoalTimeSpin%1").arg(goal));
-  setSpin(time_, stored);
-}
-
-void GoalsPage::stringEdited(std::size_t k, const QString& text) {
-  if (quiet()) return;
-  // The user strings belong to the current flight group alone, whatever else is selected.
-  const std::size_t goal = static_cast<std::size_t>(goal_);
-  doc_.setText(RecordKind::FlightGroupGoalStrings, doc_.currentFlightGroup(),
-               model::fggoalstrings::text(goal, k), toFile(text),
-               QStringLiteral("FGStr%1-%2").arg(goal).arg(k));
 }
 
 }  // namespace app

@@ -44,14 +44,11 @@ class GoalsPage : public FlightGroupTab {
 
  private:
   void onChanged(unsigned what);
+  void bindFields();
   void fillList();
-  void fillEditor();
+  void fillHeader();
   void choiceChosen();
   void teamChosen(int team);
-  void flagToggled(bool on);
-  void pointsChosen(int points);
-  void timeChosen(int time);
-  void stringEdited(std::size_t k, const QString& text);
 
   int goal_ = 0;
   int shownGroup_ = -1;

@@ -8,14 +8,14 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
-#include <QMessageBox>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
+#include "app/document/deletes.h"
+#include "app/document/field_binding.h"
 #include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/ship_list.h"
@@ -151,35 +151,32 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
     doc_.selectMessages(std::move(rows), current);
   });
 
-  connect(text_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    if (quiet()) return;
-    // The text belongs to the current message only.
-    doc_.setText(RecordKind::Message, doc_.currentMessage(), msg::Text, toFile(t),
-                 QStringLiteral("MsgtextEd"));
-  });
-  connect(colour_, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (quiet() || i < 0) return;
-    doc_.setMessageField(msg::Color, static_cast<u8>('0' + i));
-  });
-  connect(delay_, &QSpinBox::valueChanged, this, [this](int seconds) {
-    if (quiet()) return;
-    doc_.setMessageField(msg::Delay, static_cast<u8>(seconds / editing::MessageDelayStep), 0,
-                         QStringLiteral("MsgDelaySpin"));
-  });
-  connect(seenBy_, &QListWidget::itemSelectionChanged, this, [this] {
-    if (quiet()) return;
-    std::vector<u8> flags(editing::MessageTeams, 0);
-    for (int t = 0; t < seenBy_->count(); ++t)
-      flags[static_cast<std::size_t>(t)] = seenBy_->item(t)->isSelected() ? 1 : 0;
-    doc_.editMessages(tr("Sent to teams"), [&](const model::Mission&, model::Message& m) {
-      for (std::size_t t = 0; t < flags.size(); ++t) m.set(msg::SentToTeam, flags[t], t);
-    });
-  });
+  bindings_ = new FieldBindings(this, doc_, [this] {
+    BoundRecords r = selectedMessages(doc_);
+    // With no message the fields show a new message's and take no edit.
+    r.fallback = [this] {
+      template_ = doc_.newMessageTemplate();
+      return model::CBytes(template_.span());
+    };
+    return r;
+  }());
+  // The text belongs to the current message only; a leading "1", "2" or "3" is not shown.
+  bindings_->bind(text_, msg::Text)
+      .records(shownOnly(bindings_->records()))
+      .showsText(
+          [](const std::string& stored) { return fromFile(editing::shownMessageText(stored)); })
+      .undoText(tr("Edit message text"));
+  bindings_->bind(colour_, msg::Color)
+      .convert({[](long long c) { return c - '0'; }, [](long long i) { return i + '0'; }})
+      .undoText(tr("Edit message colour"));
+  bindings_->bind(delay_, msg::Delay).convert(scaled(editing::MessageDelayStep));
+  bindings_->bind(seenBy_, msg::SentToTeam).undoText(tr("Sent to teams"));
 
   new ViewUpdater(this, doc_, MessageFields | MessageList | Selection | TeamFields | Sounds,
                   [this](Changes t, const ChangeSet& c) { onChanged(t, c); });
   rebuildList();
-  fill();
+  showDetails();
+  bindings_->refill();
 }
 
 void MessagesPage::setSoundListActive(bool on) {
@@ -188,22 +185,12 @@ void MessagesPage::setSoundListActive(bool on) {
   rebuildList();
 }
 
-bool MessagesPage::quiet() const {
-  return filling_ || doc_.mission().messages.empty();
-}
-
-model::Message MessagesPage::shown() const {
-  const auto& list = doc_.mission().messages;
-  const auto i = static_cast<std::size_t>(doc_.currentMessage());
-  return i < list.size() ? list[i] : doc_.newMessageTemplate();
-}
-
 void MessagesPage::onChanged(Changes what, const ChangeSet&) {
   if (what & (MessageFields | MessageList | Sounds))
     rebuildList();
   else if (what & Selection)
     list_->showSelection(doc_.selectedMessages(), doc_.currentMessage());
-  fill();
+  showDetails();
 }
 
 void MessagesPage::rebuildList() {
@@ -217,37 +204,25 @@ void MessagesPage::rebuildList() {
   list_->rebuild(lines, colours, doc_.selectedMessages(), doc_.currentMessage());
 }
 
-void MessagesPage::fill() {
-  filling_ = true;
+void MessagesPage::showDetails() {
   const model::Mission& m = doc_.mission();
-  const model::Message message = shown();
-  const char colourChar = static_cast<char>(message.get(msg::Color));
-  // Text typed with a leading "1", "2" or "3" stays as typed until the message is shown anew.
-  const std::string stored = message.text(msg::Text);
-  if (doc_.currentMessage() != shownIndex_ || toFile(text_->text()) != stored)
-    text_->setText(fromFile(editing::shownMessageText(stored)));
-  shownIndex_ = m.messages.empty() ? -1 : doc_.currentMessage();
+  const auto i = static_cast<std::size_t>(doc_.currentMessage());
+  const char colourChar = static_cast<char>(
+      (i < m.messages.size() ? m.messages[i] : doc_.newMessageTemplate()).get(msg::Color));
   {
     QPalette p = text_->palette();
     p.setColor(QPalette::Text, toQColor(model::messageColour(colourChar)));
     text_->setPalette(p);
   }
-  showIndex(colour_, colourChar - '0');
-  setSpin(delay_, message.get(msg::Delay) * editing::MessageDelayStep);
-  {
-    const QSignalBlocker b(seenBy_);
-    const std::vector<std::string> teams = editing::teamNameList(m);
-    for (int t = 0; t < seenBy_->count(); ++t) {
-      const auto k = static_cast<std::size_t>(t);
-      seenBy_->item(t)->setText(k < teams.size() ? fromFile(teams[k]) : QString());
-      seenBy_->item(t)->setSelected(message.get(msg::SentToTeam, k) == 1);
-    }
+  const std::vector<std::string> teams = editing::teamNameList(m);
+  for (int t = 0; t < seenBy_->count(); ++t) {
+    const auto k = static_cast<std::size_t>(t);
+    seenBy_->item(t)->setText(k < teams.size() ? fromFile(teams[k]) : QString());
   }
   countLabel_->setText(m.messages.empty()
                            ? tr("No messages")
                            : tr("Message #") + QString::number(doc_.currentMessage() + 1) +
                                  tr(" of ") + QString::number(m.messages.size()));
-  filling_ = false;
 }
 
 void MessagesPage::newMessage() {
@@ -262,9 +237,7 @@ void MessagesPage::newMessage() {
 
 void MessagesPage::deleteSelected() {
   const bool any = !doc_.mission().messages.empty();
-  if (any && ctx_.settings.confirmDeletes &&
-      ctx_.prompter.question(this, tr("Delete all selected Messages - Are You Sure?"),
-                             QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+  if (any && !deleteConfirmed(ctx_, this, tr("Delete all selected Messages - Are You Sure?")))
     return;
   const editing::MessageSelection sel = fromSelection(doc_.selection(ListKind::Messages));
   doc_.applyListOp(

@@ -7,6 +7,7 @@
 
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
+#include "model/records.h"
 
 class QComboBox;
 class QLabel;
@@ -16,6 +17,7 @@ class QSpinBox;
 
 namespace app {
 
+class FieldBindings;
 class ShipList;
 class TriggerEditor;
 
@@ -39,16 +41,15 @@ class MessagesPage : public QWidget {
  private:
   void onChanged(Changes what, const ChangeSet& c);
   void rebuildList();
-  void fill();
-  bool quiet() const;
-  // The message shown: the current one, or the template while there is none.
-  model::Message shown() const;
+  // The count label, the text's colour and the team names; the bindings show the fields.
+  void showDetails();
 
   const EditorContext& ctx_;
   MissionDocument& doc_;
-  bool filling_ = false;
   bool soundListActive_ = false;
-  int shownIndex_ = -2;  // the message the text box shows
+  // What the fields show while there is no message.
+  model::Message template_;
+  FieldBindings* bindings_;
   ShipList* list_;
   QLabel* countLabel_;
   QLineEdit* text_;

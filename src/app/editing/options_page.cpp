@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/base/prompter.h"
@@ -35,14 +34,15 @@ std::vector<std::string> withoutFirst(const std::vector<std::string>& t) {
                       : std::vector<std::string>{};
 }
 
-void setListItems(QListWidget* list, const std::vector<std::string>& items) {
+// True when the items changed (the list then shows its selection again).
+bool setListItems(QListWidget* list, const std::vector<std::string>& items) {
   bool same = list->count() == static_cast<int>(items.size());
   for (int i = 0; same && i < list->count(); ++i)
     same = list->item(i)->text() == fromFile(items[static_cast<std::size_t>(i)]);
-  if (same) return;
-  const QSignalBlocker block(list);
+  if (same) return false;
   list->clear();
   for (const auto& s : items) list->addItem(fromFile(s));
+  return true;
 }
 
 }  // namespace
@@ -85,7 +85,6 @@ OptionsPage::OptionsPage(const EditorContext& context, QWidget* parent)
     weapons_[static_cast<std::size_t>(i)] = list;
     wg->addWidget(new QLabel(captions[i], weapons), 0, i);
     wg->addWidget(list, 1, i);
-    connect(list, &QListWidget::itemSelectionChanged, this, [this, i] { weaponsChosen(i); });
   }
   wg->setColumnStretch(0, 3);
   wg->setColumnStretch(1, 2);
@@ -124,64 +123,82 @@ OptionsPage::OptionsPage(const EditorContext& context, QWidget* parent)
   chainTabOrder({cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_, weapons_[0], weapons_[1], weapons_[2],
                  allOptions_, category_, rows_, rowShip_, rowWaves_, rowCount_});
 
-  for (QComboBox* b : {cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_})
-    connect(b, &QComboBox::currentIndexChanged, this, [this] { rolesChosen(); });
   connect(allOptions_, &QPushButton::clicked, this, &OptionsPage::allOptions);
-  connect(category_, &QComboBox::currentIndexChanged, this, &OptionsPage::categoryChosen);
   connect(rows_, &QListWidget::currentRowChanged, this, &OptionsPage::rowClicked);
-  connect(rowShip_, &QComboBox::currentIndexChanged, this, &OptionsPage::rowCraftChosen);
-  connect(rowCount_, &QSpinBox::valueChanged, this, [this](int v) {
-    if (quiet()) return;
-    doc_.setFlightGroupField(fg::OptionalCraftCount, static_cast<u8>(v & 0xFF),
-                             static_cast<std::size_t>(row_), QStringLiteral("OpFGCountSpin"));
+  bindFields();
+}
+
+void OptionsPage::bindFields() {
+  FieldBindings& b = *bindings_;
+  // The five role boxes show and write the one role string.
+  const auto rolesTouched = [this](const ChangeSet& c) {
+    return c.touches(RecordKind::FlightGroup, fg::Roles.offset, fg::Roles.width);
+  };
+  for (std::size_t t = 0; t <= 4; ++t) {
+    QComboBox* box = t < 4 ? cmd_[t] : cmdAll_;
+    b.bindValue(box, "Roles")
+        .reads([this, t]() -> std::optional<long long> {
+          if (quiet()) return std::nullopt;
+          const editing::RoleBoxes r = editing::unpackRoles(current().text(fg::Roles));
+          return t < 4 ? r.team[t] : r.allTeams;
+        })
+        .alsoWhen(rolesTouched)
+        .onCommit([this](long long) { rolesChosen(); });
+  }
+  // The optional weapons: each list packed into its bytes.
+  for (std::size_t i = 0; i < weapons_.size(); ++i)
+    b.bind(weapons_[i], WeaponFields[i])
+        .readsFlags([this, i]() -> std::optional<std::vector<bool>> {
+          if (quiet()) return std::nullopt;
+          std::vector<u8> packed;
+          for (std::size_t k = 0; k < WeaponFields[i].count; ++k)
+            packed.push_back(current().get(WeaponFields[i], k));
+          std::vector<bool> on(static_cast<std::size_t>(weapons_[i]->count()), false);
+          for (int r : editing::unpackOptions(packed))
+            if (r >= 0 && static_cast<std::size_t>(r) < on.size())
+              on[static_cast<std::size_t>(r)] = true;
+          return on;
+        })
+        .onCommitFlags([this, i](const std::vector<bool>& sel) { weaponsChosen(i, sel); });
+  b.bind(category_, fg::OptionalCraftCategory);
+  // The edited optional-craft row.
+  const auto row = [this] { return static_cast<std::size_t>(row_); };
+  b.bind(rowShip_, fg::OptionalCraft).element(row).onCommit([this](long long t) {
+    rowCraftChosen(int(t));
   });
-  connect(rowWaves_, &QSpinBox::valueChanged, this, [this](int v) {
-    if (quiet()) return;
-    doc_.setFlightGroupField(fg::OptionalCraftWaves, static_cast<u8>((v - 1) & 0xFF),
-                             static_cast<std::size_t>(row_), QStringLiteral("OpShipWavesSpin"));
-  });
+  b.bind(static_cast<QSpinBox*>(rowCount_), fg::OptionalCraftCount).element(row).convert(lowByte());
+  b.bind(static_cast<QSpinBox*>(rowWaves_), fg::OptionalCraftWaves)
+      .element(row)
+      .convert(lowByte(1));
 }
 
 void OptionsPage::doFill() {
   const model::Mission& m = doc_.mission();
-  const model::FlightGroup& g = current();
   const auto& cmd = vocab_.table(shell::tables::CMD);
-  for (QComboBox* b : {cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_}) setItems(b, cmd);
+  for (QComboBox* b : {cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_}) setBoundItems(b, cmd);
   const auto teams = editing::teamNameList(m);
   for (std::size_t t = 0; t < 4; ++t) cmdLab_[t]->setText(fromFile(entry(teams, t)));
-  const editing::RoleBoxes roles = editing::unpackRoles(g.text(fg::Roles));
-  showIndex(cmdAll_, roles.allTeams);
-  for (std::size_t t = 0; t < 4; ++t) showIndex(cmd_[t], roles.team[t]);
-
-  setListItems(weapons_[0], withoutFirst(vocab_.table(shell::tables::Missiles)));
-  setListItems(weapons_[1], withoutFirst(vocab_.table(shell::tables::Beams)));
-  setListItems(weapons_[2], withoutFirst(vocab_.table(shell::tables::Counters)));
-  for (std::size_t i = 0; i < 3; ++i) {
-    QListWidget* list = weapons_[i];
-    std::vector<u8> packed;
-    for (std::size_t k = 0; k < WeaponFields[i].count; ++k)
-      packed.push_back(g.get(WeaponFields[i], k));
-    const auto chosen = editing::unpackOptions(packed);
-    const QSignalBlocker block(list);
-    for (int r = 0; r < list->count(); ++r)
-      list->item(r)->setSelected(std::find(chosen.begin(), chosen.end(), r) != chosen.end());
-  }
-
-  setItems(category_, vocab_.table(shell::tables::OpShips));
-  showIndex(category_, g.get(fg::OptionalCraftCategory));
-  setItems(rowShip_, vocab_.table(shell::tables::Ships));
+  const std::string_view lists[3] = {shell::tables::Missiles, shell::tables::Beams,
+                                     shell::tables::Counters};
+  for (std::size_t i = 0; i < 3; ++i)
+    if (setListItems(weapons_[i], withoutFirst(vocab_.table(lists[i]))))
+      bindings_->refill(weapons_[i]);
+  setBoundItems(category_, vocab_.table(shell::tables::OpShips));
+  setBoundItems(rowShip_, vocab_.table(shell::tables::Ships));
   fillRows();
 }
 
 void OptionsPage::groupChanged() {
   row_ = 0;
   allOn_ = true;
+  bindings_->refill();
 }
 
 void OptionsPage::fillRows() {
   const model::FlightGroup& g = current();
+  const int keep = row_;
   const bool user = g.get(fg::OptionalCraftCategory) == 4;
-  const QSignalBlocker block(rows_);
+  // Changing the rows moves the list's current row; the row handler keeps the edited one.
   if (!user) {
     rows_->clear();
   } else {
@@ -196,42 +213,36 @@ void OptionsPage::fillRows() {
       for (int r = 0; r < rows_->count(); ++r)
         if (rows_->item(r)->text() != texts[r]) rows_->item(r)->setText(texts[r]);
     }
-    rows_->setCurrentRow(row_);
+    rows_->setCurrentRow(keep);
   }
   for (QWidget* w : {static_cast<QWidget*>(rowShip_), static_cast<QWidget*>(rowCount_),
                      static_cast<QWidget*>(rowWaves_)})
     w->setEnabled(user);
-  const auto r = static_cast<std::size_t>(row_);
-  showIndex(rowShip_, g.get(fg::OptionalCraft, r));
-  setSpin(rowCount_, g.get(fg::OptionalCraftCount, r));
-  setSpin(rowWaves_, g.get(fg::OptionalCraftWaves, r) + 1);
 }
 
 void OptionsPage::rolesChosen() {
-  if (quiet()) return;
   editing::RoleBoxes boxes;
   boxes.allTeams = std::max(0, cmdAll_->currentIndex());
   for (std::size_t t = 0; t < 4; ++t) boxes.team[t] = std::max(0, cmd_[t]->currentIndex());
   const editing::PackedRoles packed = editing::packRoles(boxes);
   if (packed.truncated)
     prompter().information(this, QString::fromLatin1(editing::RoleLimitMessage));
+  // The boxes then show what was kept.
   doc_.setFlightGroupText(fg::Roles, packed.text);
-  // The boxes show what was kept.
-  fill();
 }
 
-void OptionsPage::weaponsChosen(int list) {
-  if (quiet()) return;
-  QListWidget* w = weapons_[static_cast<std::size_t>(list)];
+void OptionsPage::weaponsChosen(std::size_t list, const std::vector<bool>& selected) {
   std::vector<int> chosen;
-  for (int r = 0; r < w->count(); ++r)
-    if (w->item(r)->isSelected()) chosen.push_back(r);
+  for (std::size_t r = 0; r < selected.size(); ++r)
+    if (selected[r]) chosen.push_back(static_cast<int>(r));
   // The list's items decide how many bytes are written, never more than the field holds.
-  const model::Field<u8> f = WeaponFields[static_cast<std::size_t>(list)];
-  const std::size_t size = std::min<std::size_t>(f.count, static_cast<std::size_t>(w->count()));
+  const model::Field<u8> f = WeaponFields[list];
+  const std::size_t size = std::min<std::size_t>(f.count, selected.size());
   if (size == 0) return;
   const auto packed = editing::packOptions(chosen, size);
-  doc_.patch(RecordKind::FlightGroup, doc_.selectedFlightGroups(), f.offset, packed);
+  editGroups(tr("Optional weapons"), [f, packed](const model::Mission&, model::FlightGroup& g) {
+    for (std::size_t k = 0; k < packed.size(); ++k) g.set(f, packed[k], k);
+  });
 }
 
 void OptionsPage::allOptions() {
@@ -252,22 +263,15 @@ void OptionsPage::allOptions() {
     for (std::size_t i = 0; i < 3; ++i)
       for (std::size_t k = 0; k < packed[i].size(); ++k) g.set(WeaponFields[i], packed[i][k], k);
   });
-  fill();
-}
-
-void OptionsPage::categoryChosen(int category) {
-  if (quiet() || category < 0) return;
-  doc_.setFlightGroupField(fg::OptionalCraftCategory, static_cast<u8>(category));
 }
 
 void OptionsPage::rowClicked(int row) {
-  if (quiet() || row < 0) return;
+  if (quiet() || row < 0 || row == row_) return;
   row_ = row;
-  fill();
+  bindings_->refill();
 }
 
 void OptionsPage::rowCraftChosen(int type) {
-  if (quiet() || type < 0) return;
   const auto r = static_cast<std::size_t>(row_);
   const u8 t = static_cast<u8>(type);
   editGroups(tr("Optional craft"), [r, t](const model::Mission&, model::FlightGroup& g) {

@@ -27,10 +27,10 @@ class OptionsPage : public FlightGroupTab {
   void doFill() override;
 
  private:
+  void bindFields();
   void rolesChosen();
-  void weaponsChosen(int list);
+  void weaponsChosen(std::size_t list, const std::vector<bool>& selected);
   void allOptions();
-  void categoryChosen(int category);
   void rowClicked(int row);
   void rowCraftChosen(int type);
   void fillRows();

@@ -12,7 +12,6 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
@@ -63,11 +62,6 @@ class OrderLabel : public QLabel {
 };
 
 namespace {
-
-void setChecked(QCheckBox* box, bool on) {
-  const QSignalBlocker block(box);
-  box->setChecked(on);
-}
 
 QLabel* named(QLabel* l, const char* name) {
   l->setObjectName(QString::fromLatin1(name));
@@ -241,28 +235,30 @@ OrdersPage::OrdersPage(const EditorContext& context, QWidget* parent)
     c->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   }
 
-  connect(orderBox_, &QComboBox::currentIndexChanged, this,
-          [this](int i) { writeByte(od::Command, i); });
-  connect(throttle_, &QComboBox::currentIndexChanged, this,
-          [this](int i) { writeByte(od::Throttle, i); });
-  connect(speed_, &QComboBox::currentIndexChanged, this,
-          [this](int i) { writeByte(od::Speed, i); });
-  connect(p1_, &QSpinBox::valueChanged, this,
-          [this](int v) { writeByte(od::Variable1, v, QStringLiteral("OrderP1")); });
-  connect(p2_, &QSpinBox::valueChanged, this,
-          [this](int v) { writeByte(od::Variable2, v, QStringLiteral("OrderP2")); });
-  connect(oneAnd2_, &QCheckBox::toggled, this,
-          [this](bool on) { writeByte(od::Target1Or2, on ? 1 : 0); });
-  connect(threeAnd4_, &QCheckBox::toggled, this,
-          [this](bool on) { writeByte(od::Target3Or4, on ? 1 : 0); });
-  for (std::size_t n = 0; n < 4; ++n) {
-    connect(class_[n], &QComboBox::currentIndexChanged, this,
-            [this, n](int type) { classChosen(n, type); });
-    connect(index_[n], &QComboBox::currentIndexChanged, this,
-            [this, n](int i) { writeByte(od::Target[n], i); });
-  }
-  connect(description_, &QComboBox::editTextChanged, this, &OrdersPage::descriptionEdited);
+  bindFields();
   new ViewUpdater(this, doc_, WholeMission, [this](Changes t, const ChangeSet&) { onChanged(t); });
+}
+
+void OrdersPage::bindFields() {
+  // The edited order of every selected flight group.
+  FieldBindings& b = *bindings_;
+  b.records() =
+      nestedAt(b.records(), [this] { return fg::orderAt(static_cast<std::size_t>(order_)); });
+  b.bind(orderBox_, od::Command);
+  b.bind(throttle_, od::Throttle);
+  b.bind(speed_, od::Speed);
+  b.bind(static_cast<QSpinBox*>(p1_), od::Variable1);
+  b.bind(static_cast<QSpinBox*>(p2_), od::Variable2);
+  b.bind(oneAnd2_, od::Target1Or2);
+  b.bind(threeAnd4_, od::Target3Or4);
+  for (std::size_t n = 0; n < 4; ++n) {
+    // A new type starts with its first target.
+    b.bind(class_[n], od::TargetType[n]).onCommit([this, n](long long t) {
+      classChosen(n, int(t));
+    });
+    b.bind(index_[n], od::Target[n]);
+  }
+  b.bind(description_, od::Description);
 }
 
 void OrdersPage::showEvent(QShowEvent* e) {
@@ -271,6 +267,7 @@ void OrdersPage::showEvent(QShowEvent* e) {
   if (e->spontaneous()) return;
   order_ = 0;
   fill();
+  bindings_->refill();
 }
 
 void OrdersPage::onChanged(Changes what) {
@@ -283,20 +280,22 @@ void OrdersPage::editOrder(int n) {
   if (n < 0 || n >= static_cast<int>(fg::OrderCount)) return;
   order_ = n;
   fill();
+  bindings_->refill();
 }
 
 void OrdersPage::loadItems() {
-  setItems(orderBox_, vocab_.table(shell::tables::Orders));
-  for (QComboBox* c : class_) setItems(c, vocab_.table(shell::tables::Class));
-  setItems(throttle_, editing::throttleList());
-  setItems(speed_, editing::speedTable());
-  setItems(description_, vocab_.table(shell::tables::OrdDesc));
+  setBoundItems(orderBox_, vocab_.table(shell::tables::Orders));
+  for (QComboBox* c : class_) setBoundItems(c, vocab_.table(shell::tables::Class));
+  setBoundItems(throttle_, editing::throttleList());
+  setBoundItems(speed_, editing::speedTable());
+  setBoundItems(description_, vocab_.table(shell::tables::OrdDesc));
 }
 
 void OrdersPage::doFill() {
   if (doc_.currentFlightGroup() != shownGroup_) {
     shownGroup_ = doc_.currentFlightGroup();
     order_ = 0;
+    bindings_->refill();
   }
   loadItems();
   const model::Mission& m = doc_.mission();
@@ -333,53 +332,25 @@ void OrdersPage::fillEditing() {
   const int p2 = model::get(o, od::Variable2);
 
   orderLab_->setText(QString::fromStdString(editing::orderHeading(order_ + 1)));
-  showIndex(orderBox_, command);
   colourBox(orderBox_, g.get(fg::Iff));
   explanation_->setText(fromFile(editing::orderExplanation(
       vocab_, command, doc_.state().importedOrderTexts, doc_.currentFlightGroup())));
-  showIndex(throttle_, throttle);
-  showIndex(speed_, model::get(o, od::Speed));
   speed_->setEnabled(editing::speedEnabled(throttle));
-  setSpin(p1_, p1);
-  setSpin(p2_, p2);
   const editing::ParameterCaptions captions = editing::parameterCaptions(command, p1, p2);
   p1Lab_->setText(QString::fromStdString(captions.p1));
   if (captions.p2) p2Lab_->setText(QString::fromStdString(*captions.p2));
-
-  for (std::size_t n = 0; n < 4; ++n) {
-    const int type = model::get(o, od::TargetType[n]);
-    showIndex(class_[n], type);
-    setItems(index_[n], editing::targetItems(doc_.mission(), vocab_, type));
-    showIndex(index_[n], model::get(o, od::Target[n]));
-  }
-  const int or12 = model::get(o, od::Target1Or2);
-  const int or34 = model::get(o, od::Target3Or4);
-  setChecked(oneAnd2_, or12 != 0);
-  setChecked(threeAnd4_, or34 != 0);
-  priLab_->setVisible(editing::plusVisible(or12));
-  secLab_->setVisible(editing::plusVisible(or34));
-
+  // Each target box lists the targets of its type.
+  for (std::size_t n = 0; n < 4; ++n)
+    setBoundItems(index_[n],
+                  editing::targetItems(doc_.mission(), vocab_, model::get(o, od::TargetType[n])));
+  priLab_->setVisible(editing::plusVisible(model::get(o, od::Target1Or2)));
+  secLab_->setVisible(editing::plusVisible(model::get(o, od::Target3Or4)));
+  // Room for the characters the stored description leaves.
   const std::string stored = model::getText(o, od::Description);
-  const QString text = fromFile(stored);
-  QLineEdit* edit = description_->lineEdit();
-  edit->setMaxLength(static_cast<int>(editing::descriptionRoom(stored.size())));
-  if (description_->currentText() != text) {
-    const QSignalBlocker block(description_);
-    const int cursor = edit->cursorPosition();
-    description_->setEditText(text);
-    edit->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
-  }
+  description_->lineEdit()->setMaxLength(static_cast<int>(editing::descriptionRoom(stored.size())));
   description_->setEnabled(
       editing::descriptionEnabled(static_cast<std::size_t>(order_), g.get(fg::PlayerNumber)));
   unknowns_->setText(QString::fromStdString(editing::orderUnknownsText(o)));
-}
-
-void OrdersPage::writeByte(model::Field<u8> f, int value, const QString& mergeKey) {
-  if (quiet() || value < 0) return;
-  const std::size_t at = fg::orderAt(static_cast<std::size_t>(order_)) + f.offset;
-  doc_.patch(RecordKind::FlightGroup, doc_.selectedFlightGroups(), at,
-             {static_cast<u8>(value & 0xFF)},
-             mergeKey.isEmpty() ? QString() : mergeKey + QString::number(order_));
 }
 
 void OrdersPage::addToClipboard() {
@@ -396,32 +367,21 @@ void OrdersPage::useClipboard(int n) {
   editOrder(n);
   const auto entry = store->choose(ClipboardStore::Kind::Orders, this);
   if (!entry || entry->size() != model::order::Size) return;
-  doc_.patches(tr("Order from the clipboard"), [&] {
-    std::vector<MissionDocument::PatchSpec> list;
-    for (int i : doc_.selectedFlightGroups())
-      list.push_back(
-          {RecordKind::FlightGroup, i, fg::orderAt(static_cast<std::size_t>(order_)), *entry});
-    return list;
-  }());
+  const auto k = static_cast<std::size_t>(order_);
+  editGroups(tr("Order from the clipboard"),
+             [&entry, k](const model::Mission&, model::FlightGroup& g) {
+               std::copy(entry->begin(), entry->end(), g.orderBytes(k).begin());
+             });
   if (onOrderUsed) onOrderUsed();
 }
 
 void OrdersPage::classChosen(std::size_t n, int type) {
-  if (quiet() || type < 0) return;
   const auto k = static_cast<std::size_t>(order_);
   const auto t = static_cast<u8>(type);
   // The type and its target together: one undo step.
   editGroups(tr("Order target type"), [k, n, t](const model::Mission&, model::FlightGroup& g) {
     editing::setTargetType(g.orderBytes(k), n, t);
   });
-}
-
-void OrdersPage::descriptionEdited(const QString& text) {
-  if (quiet()) return;
-  const std::string enc = model::encodeText(od::Description, toFile(text));
-  doc_.patch(RecordKind::FlightGroup, doc_.selectedFlightGroups(),
-             fg::orderAt(static_cast<std::size_t>(order_)) + od::Description.offset,
-             {enc.begin(), enc.end()}, QStringLiteral("OrderDescEd") + QString::number(order_));
 }
 
 }  // namespace app

@@ -41,17 +41,15 @@ class OrdersPage : public FlightGroupTab {
 
  private:
   void onChanged(Changes what);
+  void bindFields();
   void loadItems();
   void fillEditing();
-  // One byte of the edited order in every selected flight group, as one undo step.
-  void writeByte(model::Field<model::u8> f, int value, const QString& mergeKey = {});
   // "Add to Clipboard": the edited order as the clipboard takes it.
   void addToClipboard();
   // The order clipboard for order n (0..3): "&Use" writes the chosen order over order n of every
   // selected flight group.
   void useClipboard(int n);
   void classChosen(std::size_t n, int type);
-  void descriptionEdited(const QString& text);
 
   std::array<OrderLabel*, 4> labels_{};
   QLabel* orderLab_;

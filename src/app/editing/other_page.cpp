@@ -14,6 +14,7 @@
 #include "app/editing/trigger_editor.h"
 #include "app/editing/unknowns_dialog.h"
 #include "editing/triggers.h"
+#include "editing/unknowns.h"
 #include "shell/vocabulary.h"
 
 namespace app {
@@ -22,19 +23,6 @@ namespace fg = model::fg;
 using model::u8;
 
 namespace {
-
-QString bytesText(model::CBytes rec, std::initializer_list<std::size_t> offsets,
-                  const QString& separator = QStringLiteral(", ")) {
-  QStringList parts;
-  for (std::size_t o : offsets) parts << QString::number(rec[o]);
-  return parts.join(separator);
-}
-
-QString rangeText(model::CBytes rec, std::size_t from, std::size_t to) {
-  QStringList parts;
-  for (std::size_t o = from; o <= to; ++o) parts << QString::number(rec[o]);
-  return parts.join(QStringLiteral(", "));
-}
 
 QLabel* infoLabel(const char* name, QWidget* parent) {
   auto* l = new QLabel(parent);
@@ -113,10 +101,7 @@ OtherPage::OtherPage(const EditorContext& context, QWidget* parent)
   top->addWidget(missionSettings_);
   top->addStretch(1);
 
-  connect(orientation_, &QComboBox::currentIndexChanged, this, [this](int i) {
-    if (quiet() || i < 0) return;
-    doc_.setFlightGroupField(fg::ObjectOrientation, static_cast<u8>(i));
-  });
+  bindings_->bind(orientation_, fg::ObjectOrientation);
 }
 
 void OtherPage::editUnknowns() {
@@ -126,20 +111,22 @@ void OtherPage::editUnknowns() {
   if (prompter().exec(dialog) != QDialog::Accepted) return;
   const UnknownValues& v = dialog.values();
   // The header's bytes and every selected group's, one undo step.
-  std::vector<MissionDocument::PatchSpec> list;
+  using D = MissionDocument;
+  std::vector<D::PatchSpec> list;
   for (std::size_t i = 0; i < v.header.size(); ++i)
-    list.push_back({RecordKind::Header, 0, editing::HeaderUnknowns[i].offset, {v.header[i]}});
+    list.push_back(D::fieldWrite(RecordKind::Header, 0, editing::HeaderUnknowns[i], v.header[i]));
   for (int g : doc_.selectedFlightGroups()) {
     for (std::size_t i = 0; i < v.bytes.size(); ++i)
-      list.push_back({RecordKind::FlightGroup, g, editing::UnknownByteOffsets[i], {v.bytes[i]}});
+      list.push_back(D::fieldWrite(RecordKind::FlightGroup, g,
+                                   editing::unknownByte(editing::UnknownByteOffsets[i]),
+                                   v.bytes[i]));
     for (std::size_t i = 0; i < v.flags.size(); ++i)
       if (v.flags[i] >= 0)
-        list.push_back({RecordKind::FlightGroup,
-                        g,
-                        editing::UnknownFlagOffsets[i],
-                        {static_cast<u8>(v.flags[i])}});
+        list.push_back(D::fieldWrite(RecordKind::FlightGroup, g,
+                                     editing::unknownByte(editing::UnknownFlagOffsets[i]),
+                                     v.flags[i]));
   }
-  doc_.patches(tr("Unknown bytes"), list);
+  doc_.setFields(tr("Unknown bytes"), list);
 }
 
 void OtherPage::doFill() {
@@ -150,24 +137,13 @@ void OtherPage::doFill() {
   items[0] = "On edge";
   items[64] = "Flat";
   items[192] = "Upside down";
-  setItems(orientation_, items);
+  setBoundItems(orientation_, items);
 
-  const model::FlightGroup& g = current();
-  const model::CBytes r = g.span();
-  const model::CBytes h = doc_.mission().header.span();
-  showIndex(orientation_, g.get(fg::ObjectOrientation));
-  missionUnks_->setText(tr("Mission Unks: ") + bytesText(h,
-                                                         {model::header::HeaderByte8.offset,
-                                                          model::header::HeaderByte11.offset,
-                                                          model::header::HeaderByte101.offset},
-                                                         QStringLiteral(",  ")));
-  pt5_->setText(tr("Pt 5:   ") + QString::number(r[1125]));
-  pt7_->setText(tr("Pt 7:   ") + QString::number(r[1377]));
-  loose_->setText(bytesText(r, {92, 96, 98, 99, 101, 103, 105, 106, 107, 108}));
-  pt2_->setText(tr("Unknowns Pt 2 (Arrival?):   ") + QString::number(r[133]));
-  pt3_->setText(tr("Unknowns Pt 3 (Departure?):   ") + rangeText(r, 147, 153));
-  pt4a_->setText(tr("Unknowns Pt 4a:   ") + rangeText(r, 1302, 1314));
-  pt6_->setText(tr("Unknowns Pt 6:   ") + rangeText(r, 1319, 1327));
+  // The bytes nobody has named, as the lines the unknown-bytes editor shows too.
+  const auto lines = editing::unknownLines(doc_.mission().header, current());
+  const std::array<QLabel*, 8> labels{missionUnks_, pt5_, pt7_, loose_, pt2_, pt3_, pt4a_, pt6_};
+  for (std::size_t i = 0; i < labels.size() && i < lines.size(); ++i)
+    labels[i]->setText(fromFile(lines[i]));
 }
 
 }  // namespace app

@@ -7,7 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSignalBlocker>
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -34,10 +33,6 @@ constexpr int TextMax = 19;
 QLabel* label(const QString& text, QWidget* parent) {
   auto* l = new QLabel(text, parent);
   return l;
-}
-
-void setTextKeepingCursor(QLineEdit* edit, const QString& text) {
-  if (edit->text() != text) edit->setText(text);
 }
 
 }  // namespace
@@ -181,38 +176,44 @@ ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
                       static_cast<QSpinBox*>(gg_), static_cast<QSpinBox*>(gu_)})
     s->setMinimumWidth(60);
 
-  connect(name_, &QComboBox::editTextChanged, this, &ShipPage::nameEdited);
   connect(formBtn_, &QPushButton::clicked, this, &ShipPage::viewFormations);
-  connect(ship_, &QComboBox::currentIndexChanged, this, &ShipPage::craftTypeChosen);
-  connect(size_, &QSpinBox::valueChanged, this, &ShipPage::countChosen);
-  connect(team_, &QComboBox::currentIndexChanged, this, &ShipPage::teamChosen);
+  bindFields();
+}
+
+void ShipPage::bindFields() {
+  FieldBindings& b = *bindings_;
+  b.bind(name_, fg::Name).onCommitText([this](const std::string& n) { nameEdited(n); });
+  b.bind(ship_, fg::CraftType).onCommit([this](long long t) { craftTypeChosen(int(t)); });
+  b.bindValue(autoLink_, "AutoLink")
+      .reads([this]() -> std::optional<long long> {
+        if (quiet()) return std::nullopt;
+        return current().autoLink ? 1 : 0;
+      })
+      .alsoWhen([](const ChangeSet& c) { return c.autoLink; })
+      .onCommit([this](long long on) { autoLinkToggled(on != 0); });
+  b.bind(size_, fg::CraftCount).onCommit([this](long long n) { countChosen(int(n)); });
+  b.bind(team_, fg::Team).onCommit([this](long long t) { teamChosen(int(t)); });
+  b.bind(player_, fg::PlayerNumber);
+  // Spins of 0..1000 over one byte: the game reads the low 8 bits of what the box holds.
+  b.bind(waves_, fg::WaveCount).convert(lowByte(1));
+  for (auto [spin, field] : {std::pair{spacing_, fg::FormationSpacing},
+                             std::pair{gg_, fg::GlobalGroup}, std::pair{gu_, fg::GlobalUnit}})
+    b.bind(static_cast<QSpinBox*>(spin), field).convert(lowByte());
+  for (auto [box, field] :
+       {std::pair{iff_, fg::Iff}, std::pair{plrPos_, fg::PlayerCraft}, std::pair{ai_, fg::AiRank},
+        std::pair{colour_, fg::Markings}, std::pair{radio_, fg::Radio},
+        std::pair{form_, fg::Formation}, std::pair{status_, fg::Status},
+        std::pair{status2_, fg::Status2}, std::pair{missile_, fg::Warhead},
+        std::pair{beam_, fg::Beam}, std::pair{counter_, fg::Countermeasure},
+        std::pair{appear_, fg::ArrivalDifficulty}})
+    b.bind(box, field);
+  b.bind(cargo_, fg::Cargo);
+  b.bind(specCargo_, fg::SpecialCargo);
+  // The spin counts the craft from 1; the group holds the number from 0.
+  b.bind(static_cast<QSpinBox*>(special_), fg::SpecialCraft).convert(shifted(1));
+  b.bind(random_, fg::RandomSpecialCraft);
+  // What follows a value the bindings show or write.
   connect(player_, &QComboBox::currentIndexChanged, this, &ShipPage::playerChosen);
-  connect(special_, &QSpinBox::valueChanged, this, &ShipPage::specialChosen);
-  connect(random_, &QCheckBox::toggled, this, &ShipPage::randomToggled);
-  connect(autoLink_, &QCheckBox::toggled, this, &ShipPage::autoLinkToggled);
-  byteField(waves_, fg::WaveCount, -1);
-  byteField(iff_, fg::Iff);
-  byteField(plrPos_, fg::PlayerCraft);
-  byteField(ai_, fg::AiRank);
-  byteField(colour_, fg::Markings);
-  byteField(radio_, fg::Radio);
-  byteField(form_, fg::Formation);
-  byteField(spacing_, fg::FormationSpacing);
-  byteField(status_, fg::Status);
-  byteField(status2_, fg::Status2);
-  byteField(missile_, fg::Warhead);
-  byteField(beam_, fg::Beam);
-  byteField(counter_, fg::Countermeasure);
-  byteField(appear_, fg::ArrivalDifficulty);
-  byteField(gg_, fg::GlobalGroup);
-  byteField(gu_, fg::GlobalUnit);
-  connect(cargo_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    if (!quiet()) doc_.setFlightGroupText(fg::Cargo, toFile(t), QStringLiteral("CargoEd"));
-  });
-  connect(specCargo_, &QLineEdit::textEdited, this, [this](const QString& t) {
-    if (!quiet())
-      doc_.setFlightGroupText(fg::SpecialCargo, toFile(t), QStringLiteral("SpecCargEd"));
-  });
 }
 
 void ShipPage::viewFormations() {
@@ -221,42 +222,27 @@ void ShipPage::viewFormations() {
   FormationWindow window(vocab_, g.get(fg::Formation), g.get(fg::CraftCount), this);
   if (prompter().exec(window) != QDialog::Accepted) return;
   // As if the formation had been picked in the box: every selected group, one undo step.
-  doc_.setFlightGroupField(fg::Formation, static_cast<u8>(window.formation()));
-}
-
-template <class Box>
-void ShipPage::byteField(Box* box, model::Field<std::uint8_t> field, int offset) {
-  const QString key = box->objectName();
-  auto write = [this, field, offset, key](int v) {
-    if (quiet() || v < 0) return;
-    // Values above a byte keep their low byte, as the game reads one byte.
-    doc_.setFlightGroupField(field, static_cast<u8>((v + offset) & 0xFF), 0, key);
-  };
-  if constexpr (std::is_base_of_v<QComboBox, Box>)
-    connect(box, &QComboBox::currentIndexChanged, this, write);
-  else
-    connect(box, &QSpinBox::valueChanged, this, write);
+  form_->setCurrentIndex(window.formation());
 }
 
 void ShipPage::doFill() {
   const model::Mission& m = doc_.mission();
   const model::FlightGroup& g = current();
-  const int type = g.get(fg::CraftType);
 
-  setItems(name_, vocab_.table(shell::tables::FGNames));
-  setItems(ship_, vocab_.table(shell::tables::Ships));
-  setItems(iff_, vocab_.table(shell::tables::IFF));
-  setItems(ai_, vocab_.table(shell::tables::AI));
-  setItems(colour_, vocab_.table(shell::tables::Colors));
-  setItems(form_, vocab_.table(shell::tables::Form));
-  setItems(status2_, vocab_.table(shell::tables::Status));
-  setItems(missile_, vocab_.table(shell::tables::Missiles));
-  setItems(beam_, vocab_.table(shell::tables::Beams));
-  setItems(counter_, vocab_.table(shell::tables::Counters));
-  setItems(appear_, vocab_.table(shell::tables::Appear));
-  setItems(player_, vocab_.table(shell::tables::Players));
+  setBoundItems(name_, vocab_.table(shell::tables::FGNames));
+  setBoundItems(ship_, vocab_.table(shell::tables::Ships));
+  setBoundItems(iff_, vocab_.table(shell::tables::IFF));
+  setBoundItems(ai_, vocab_.table(shell::tables::AI));
+  setBoundItems(colour_, vocab_.table(shell::tables::Colors));
+  setBoundItems(form_, vocab_.table(shell::tables::Form));
+  setBoundItems(status2_, vocab_.table(shell::tables::Status));
+  setBoundItems(missile_, vocab_.table(shell::tables::Missiles));
+  setBoundItems(beam_, vocab_.table(shell::tables::Beams));
+  setBoundItems(counter_, vocab_.table(shell::tables::Counters));
+  setBoundItems(appear_, vocab_.table(shell::tables::Appear));
+  setBoundItems(player_, vocab_.table(shell::tables::Players));
   const auto teams = editing::teamNameList(m);
-  setItems(team_, teams);
+  setBoundItems(team_, teams);
   {
     const auto& radio = vocab_.table(shell::tables::Radio);
     QStringList items;
@@ -264,62 +250,22 @@ void ShipPage::doFill() {
     for (std::size_t t = 0; t < 8; ++t) items << tr("Team ") + fromFile(entry(teams, t));
     for (std::size_t i = 9; i < std::max<std::size_t>(radio.size(), 17); ++i)
       items << (i < radio.size() ? fromFile(radio[i]) : tr("Player %1").arg(i - 8));
-    setItems(radio_, items);
+    setBoundItems(radio_, items);
   }
-  if (type == PlanetCraftType) {
-    statusLab_->setText(tr("  Planet"));
-    setItems(status_, vocab_.table(shell::tables::Planets));
-  } else {
-    statusLab_->setText(tr("Status 1"));
-    setItems(status_, vocab_.table(shell::tables::Status));
-  }
-
-  const QString name = fromFile(g.name());
-  if (name_->currentText() != name) {
-    const QSignalBlocker block(name_);
-    name_->setEditText(name);
-  }
-  showIndex(ship_, type);
+  const bool planet = g.get(fg::CraftType) == PlanetCraftType;
+  statusLab_->setText(planet ? tr("  Planet") : tr("Status 1"));
+  setBoundItems(status_, vocab_.table(planet ? shell::tables::Planets : shell::tables::Status));
   colourBox(ship_, g.get(fg::Iff));
   colourBox(name_, g.get(fg::Iff));
-  {
-    const QSignalBlocker block(autoLink_);
-    autoLink_->setChecked(g.autoLink);
-  }
-  setSpin(size_, g.get(fg::CraftCount));
-  setSpin(waves_, g.get(fg::WaveCount) + 1);
-  showIndex(team_, g.get(fg::Team));
-  showIndex(iff_, g.get(fg::Iff));
-  showIndex(player_, g.get(fg::PlayerNumber));
-  showIndex(plrPos_, g.get(fg::PlayerCraft));
-  showIndex(ai_, g.get(fg::AiRank));
-  showIndex(colour_, g.get(fg::Markings));
-  showIndex(radio_, g.get(fg::Radio));
-  showIndex(form_, g.get(fg::Formation));
-  setSpin(spacing_, g.get(fg::FormationSpacing));
-  showIndex(status_, g.get(fg::Status));
-  showIndex(status2_, g.get(fg::Status2));
-  showIndex(missile_, g.get(fg::Warhead));
-  showIndex(beam_, g.get(fg::Beam));
-  showIndex(counter_, g.get(fg::Countermeasure));
-  setTextKeepingCursor(cargo_, fromFile(g.text(fg::Cargo)));
-  setTextKeepingCursor(specCargo_, fromFile(g.text(fg::SpecialCargo)));
-  // The spin shows the number the group holds, also when it lies outside the group.
-  setSpin(special_, g.get(fg::SpecialCraft) + 1);
-  {
-    const QSignalBlocker block(random_);
-    random_->setChecked(g.get(fg::RandomSpecialCraft) == 1);
-  }
-  showIndex(appear_, g.get(fg::ArrivalDifficulty));
-  setSpin(gg_, g.get(fg::GlobalGroup));
-  setSpin(gu_, g.get(fg::GlobalUnit));
   showSpecialCargo();
 }
 
 void ShipPage::showSpecialCargo() {
-  const bool random = random_->isChecked();
-  const int count = doc_.mission().flightGroups.empty() ? 0 : current().get(fg::CraftCount);
-  const bool inGroup = special_->value() <= count;
+  if (quiet()) return;
+  // From the group, not the boxes: the bindings may show it only after this.
+  const model::FlightGroup& g = current();
+  const bool random = g.get(fg::RandomSpecialCraft) != 0;
+  const bool inGroup = g.get(fg::SpecialCraft) < g.get(fg::CraftCount);
   specCargo_->setVisible(inGroup || random);
   notInFg_->setVisible(!(inGroup || random));
   special_->setEnabled(!random);
@@ -327,9 +273,8 @@ void ShipPage::showSpecialCargo() {
   shipNoLab_->setEnabled(!random);
 }
 
-void ShipPage::nameEdited(const QString& text) {
-  if (quiet()) return;
-  const std::string name = toFile(text).substr(0, fg::Name.maxChars);
+void ShipPage::nameEdited(const std::string& typed) {
+  const std::string name = typed.substr(0, fg::Name.maxChars);
   const bool link = settings_.linkColor && doc_.mission().missionType() != model::Melee;
   // Every keystroke takes the same kind of step, so that typing a name ("R", "Re", "Red", …)
   // merges into one undo step whether or not a step on the way sets the markings.
@@ -345,7 +290,6 @@ void ShipPage::nameEdited(const QString& text) {
 }
 
 void ShipPage::craftTypeChosen(int type) {
-  if (quiet() || type < 0) return;
   const u8 t = static_cast<u8>(type);
   editGroups(tr("Craft type"), [t](const model::Mission& m, model::FlightGroup& g) {
     g.set(fg::CraftType, t);
@@ -358,8 +302,7 @@ void ShipPage::craftTypeChosen(int type) {
 }
 
 void ShipPage::countChosen(int count) {
-  if (quiet()) return;
-  const u8 n = static_cast<u8>(count & 0xFF);
+  const u8 n = static_cast<u8>(count);
   editGroups(
       tr("Craft count"),
       [n](const model::Mission&, model::FlightGroup& g) {
@@ -371,7 +314,6 @@ void ShipPage::countChosen(int count) {
 }
 
 void ShipPage::teamChosen(int team) {
-  if (quiet() || team < 0) return;
   const u8 t = static_cast<u8>(team);
   editGroups(tr("Team"), [t](const model::Mission& m, model::FlightGroup& g) {
     g.set(fg::Team, t);
@@ -379,29 +321,14 @@ void ShipPage::teamChosen(int team) {
   });
 }
 
-void ShipPage::playerChosen(int player) {
-  if (quiet() || player < 0) return;
-  doc_.setFlightGroupField(fg::PlayerNumber, static_cast<u8>(player));
+void ShipPage::playerChosen() {
+  if (quiet()) return;
   const model::FlightGroup& g = current();
   if (g.get(fg::PlayerNumber) != 0 && !map::isPlayerCraft(g.get(fg::CraftType)))
     prompter().warning(this, QString::fromLatin1(editing::NonPlayerCraftWarning));
 }
 
-void ShipPage::specialChosen(int value) {
-  if (quiet()) return;
-  doc_.setFlightGroupField(fg::SpecialCraft, static_cast<u8>(value - 1), 0,
-                           QStringLiteral("SpecShpSpin"));
-  showSpecialCargo();
-}
-
-void ShipPage::randomToggled(bool on) {
-  if (quiet()) return;
-  doc_.setFlightGroupField(fg::RandomSpecialCraft, static_cast<u8>(on ? 1 : 0));
-  showSpecialCargo();
-}
-
 void ShipPage::autoLinkToggled(bool on) {
-  if (quiet()) return;
   editGroups(tr("Auto-link"),
              [on](const model::Mission&, model::FlightGroup& g) { g.autoLink = on; });
 }

@@ -22,19 +22,16 @@ class ShipPage : public FlightGroupTab {
   void doFill() override;
 
  private:
-  void nameEdited(const QString& text);
+  void bindFields();
+  void nameEdited(const std::string& name);
   void craftTypeChosen(int type);
   void countChosen(int count);
   void teamChosen(int team);
-  void playerChosen(int player);
-  void specialChosen(int value);
-  void randomToggled(bool on);
+  void playerChosen();
   void autoLinkToggled(bool on);
   void showSpecialCargo();
   // "Flight Group Formations": "&Use" puts the shown formation into the selected groups.
   void viewFormations();
-  template <class Box>
-  void byteField(Box* box, model::Field<std::uint8_t> field, int offset = 0);
 
   QComboBox* name_;
   QComboBox* ship_;

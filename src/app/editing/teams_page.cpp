@@ -8,12 +8,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/document/field_binding.h"
 #include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
 #include "editing/descriptions.h"
@@ -115,11 +115,6 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
       e->setPalette(p);
       bv->addWidget(e);
       strings_[k] = e;
-      connect(e, &QLineEdit::textEdited, this, [this, k](const QString& text) {
-        if (filling_) return;
-        doc_.setText(RecordKind::Team, team_, StringBoxes[k].field, toFile(text),
-                     QString::fromLatin1(StringBoxes[k].name));
-      });
     }
     top->addWidget(box);
   }
@@ -127,18 +122,17 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
 
   connect(prev_, &QPushButton::clicked, this, [this] { setTeam(team_ - 1); });
   connect(next_, &QPushButton::clicked, this, [this] { setTeam(team_ + 1); });
-  connect(name_, &QComboBox::editTextChanged, this, [this](const QString& text) {
-    if (filling_) return;
-    doc_.setText(RecordKind::Team, team_, team::Name, toFile(text), QStringLiteral("TeamName1Ed"));
-  });
-  connect(iff_, &QComboBox::activated, this, &TeamsPage::iffChosen);
-  connect(friends_, &QListWidget::itemSelectionChanged, this, [this] {
-    if (filling_) return;
-    std::vector<std::uint8_t> flags;
-    for (int t = 0; t < friends_->count(); ++t)
-      flags.push_back(friends_->item(t)->isSelected() ? 1 : 0);
-    doc_.patch(RecordKind::Team, {team_}, team::Allies.offset, flags);
-  });
+  // The shown team's record, and its IFF in the editor's list of team IFFs.
+  bindings_ = new FieldBindings(this, doc_, oneRecord(RecordKind::Team, [this] { return team_; }),
+                                /*deferWhileHidden=*/true);
+  bindings_->bind(name_, team::Name).undoText(tr("Edit team name"));
+  bindings_->bind(iff_, editing::TeamIffField)
+      .records(oneRecord(RecordKind::TeamIff, [] { return 0; }))
+      .element([this] { return static_cast<std::size_t>(team_); })
+      .onCommit([this](long long iff) { iffChosen(int(iff)); });
+  bindings_->bind(friends_, team::Allies).undoText(tr("Allied teams"));
+  for (std::size_t k = 0; k < strings_.size(); ++k)
+    bindings_->bind(strings_[k], StringBoxes[k].field).undoText(tr("Edit team string"));
   connect(radio_, &QPushButton::clicked, this, &TeamsPage::linkByRadio);
   // A background tab refills once when it is shown, not on every keystroke elsewhere.
   new ViewUpdater(
@@ -146,6 +140,7 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
       [this](Changes, const ChangeSet&) { fill(); },
       /*deferWhileHidden=*/true);
   fill();
+  bindings_->refill();
 }
 
 void TeamsPage::setTeam(int team) {
@@ -153,10 +148,10 @@ void TeamsPage::setTeam(int team) {
   if (next == team_) return;
   team_ = next;
   fill();
+  bindings_->refill();
 }
 
 void TeamsPage::iffChosen(int iff) {
-  if (filling_ || iff < 0) return;
   const model::Mission& m = doc_.mission();
   const auto team = static_cast<std::size_t>(team_);
   const auto value = static_cast<std::uint8_t>(iff);
@@ -165,7 +160,6 @@ void TeamsPage::iffChosen(int iff) {
   // The value stays as chosen; the warning only says what the game expects.
   if (auto warning = editing::teamIffWarning(m.missionType(), team, iff))
     ctx_.prompter.warning(this, fromFile(*warning));
-  fill();
 }
 
 void TeamsPage::linkByRadio() {
@@ -180,35 +174,22 @@ void TeamsPage::linkByRadio() {
 }
 
 void TeamsPage::fill() {
-  filling_ = true;
   const model::Mission& m = doc_.mission();
   const auto team = static_cast<std::size_t>(team_);
-  const model::Team& rec = m.teams[team];
   prev_->setEnabled(team_ > 0);
   next_->setEnabled(team_ + 1 < static_cast<int>(model::TeamCount));
   nameLabel_->setText(tr("Team %1 Name").arg(team_ + 1));
-  const QString name = fromFile(rec.text(team::Name));
-  if (name_->currentText() != name) name_->setEditText(name);
-  showIndex(iff_, m.teamIff[team]);
   const QColor colour = toQColor(editing::teamColour(m, team));
-  for (std::size_t k = 0; k < strings_.size(); ++k) {
-    QLineEdit* e = strings_[k];
-    const QString text = fromFile(rec.text(StringBoxes[k].field));
-    if (e->text() != text) e->setText(text);
+  for (QLineEdit* e : strings_) {
     QPalette p = e->palette();
     p.setColor(QPalette::Text, colour);
     e->setPalette(p);
   }
-  {
-    const QSignalBlocker b(friends_);
-    const std::vector<std::string> names = editing::teamNameList(m);
-    for (int t = 0; t < friends_->count(); ++t) {
-      const auto k = static_cast<std::size_t>(t);
-      friends_->item(t)->setText(k < names.size() ? fromFile(names[k]) : QString());
-      friends_->item(t)->setSelected(rec.get(team::Allies, k) == 1);
-    }
+  const std::vector<std::string> names = editing::teamNameList(m);
+  for (int t = 0; t < friends_->count(); ++t) {
+    const auto k = static_cast<std::size_t>(t);
+    friends_->item(t)->setText(k < names.size() ? fromFile(names[k]) : QString());
   }
-  filling_ = false;
 }
 
 }  // namespace app

@@ -17,6 +17,8 @@ class QPushButton;
 
 namespace app {
 
+class FieldBindings;
+
 class TeamsPage : public QWidget {
   Q_OBJECT
  public:
@@ -26,6 +28,7 @@ class TeamsPage : public QWidget {
   void setTeam(int team);
 
  private:
+  // What the bindings do not show: the caption, the buttons, the colours and the team names.
   void fill();
   void iffChosen(int iff);
   void linkByRadio();
@@ -33,7 +36,7 @@ class TeamsPage : public QWidget {
   const EditorContext& ctx_;
   MissionDocument& doc_;
   int team_ = 0;
-  bool filling_ = false;
+  FieldBindings* bindings_;
   QPushButton* prev_;
   QPushButton* next_;
   QLabel* nameLabel_;

@@ -12,10 +12,10 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShowEvent>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
+#include "app/document/field_binding.h"
 #include "app/document/view_updater.h"
 #include "app/editing/clip_store.h"
 #include "app/editing/fg_widgets.h"
@@ -109,6 +109,11 @@ TriggerEditor::TriggerEditor(MissionDocument& doc, const shell::Vocabulary& voca
                              TriggerSource source, QWidget* parent)
     : QFrame(parent), doc_(doc), vocab_(vocab), source_(std::move(source)) {
   setObjectName(QStringLiteral("TriggerEditor"));
+  BoundRecords records;
+  records.kind = source_.kind;
+  records.written = source_.records;
+  records.shown = source_.shown;
+  bindings_ = new FieldBindings(this, doc_, records);
   build();
   new ViewUpdater(this, doc_, WholeMission,
                   [this](Changes t, const ChangeSet&) { onDocumentChanged(t); });
@@ -144,7 +149,13 @@ void TriggerEditor::build() {
     h->addStretch();
     av->addWidget(row);
     radios_[static_cast<std::size_t>(f)] = {a, o};
-    connect(o, &QRadioButton::toggled, this, [this, f](bool on) { onOrToggled(f, on); });
+    // "And" stores 0, "Or" 1, in the flag of the set shown now (the global-goal sets move it).
+    const model::Field<model::u8> first = *source_.place.flag(f);
+    bindings_->bindChoice({a, o}, first)
+        .records(
+            nestedAt(bindings_->records(),
+                     [this, f, first] { return source_.place.flag(f)->offset - first.offset; }))
+        .undoText(source_.undoText);
   };
   for (int n = 1; n <= count; ++n) {
     auto* l = new ConditionLabel(n, andOrs_);
@@ -238,21 +249,12 @@ void TriggerEditor::refresh() {
   const model::CBytes rec = shownRecord();
   // A source that makes its first record on a change stays usable without one.
   setEnabled(!rec.empty() || bool(source_.beforeStore));
-  filling_ = true;
   setItems(percentBox_, vocab_.table(shell::tables::Percents));
   setItems(classBox_, vocab_.table(shell::tables::Class));
   setItems(condBox_, vocab_.table(shell::tables::Conds));
-  if (!rec.empty()) {
-    showTrigger(editing::readTrigger(rec, source_.place, edited_));
-    for (std::size_t f = 0; f < radios_.size(); ++f) {
-      if (!radios_[f][0]) continue;
-      const bool isOr = editing::readOr(rec, source_.place, static_cast<OrFlag>(f));
-      const QSignalBlocker b0(radios_[f][0]), b1(radios_[f][1]);
-      radios_[f][isOr ? 1 : 0]->setChecked(true);
-    }
-  }
+  if (!rec.empty()) showTrigger(editing::readTrigger(rec, source_.place, edited_));
+  bindings_->refill();
   drawLabels();
-  filling_ = false;
 }
 
 void TriggerEditor::drawLabels() {
@@ -279,14 +281,12 @@ void TriggerEditor::fillTargets(int type) {
 void TriggerEditor::showTrigger(const editing::TriggerBytes& t) {
   namespace tr = model::trigger;
   const model::CBytes b(t);
-  const bool wasFilling = filling_;
-  filling_ = true;
+  // Shown without signals: showing a trigger stores nothing.
   showIndex(percentBox_, model::get(b, tr::Amount));
   showIndex(condBox_, model::get(b, tr::Condition));
   showIndex(classBox_, model::get(b, tr::VariableType));
   fillTargets(model::get(b, tr::VariableType));
   showIndex(indexBox_, model::get(b, tr::Variable));
-  filling_ = wasFilling;
 }
 
 editing::TriggerBytes TriggerEditor::readBoxes() const {
@@ -307,10 +307,18 @@ editing::TriggerBytes TriggerEditor::readBoxes() const {
 }
 
 void TriggerEditor::storeTrigger(const editing::TriggerBytes& t) {
+  namespace tr = model::trigger;
   if (source_.beforeStore) source_.beforeStore();
   showTrigger(t);
-  const std::vector<int> records = source_.records ? source_.records() : std::vector<int>{};
-  doc_.patch(source_.kind, records, source_.place.triggerOffset(edited_), {t.begin(), t.end()});
+  // The four bytes of the edited trigger in every record, one undo step.
+  const model::CBytes b(t);
+  std::vector<MissionDocument::PatchSpec> writes;
+  for (int r : source_.records ? source_.records() : std::vector<int>{})
+    for (const model::Field<model::u8> f :
+         {tr::Condition, tr::VariableType, tr::Variable, tr::Amount})
+      writes.push_back(MissionDocument::fieldWrite(
+          source_.kind, r, source_.place.triggerByte(edited_, f), model::get(b, f)));
+  doc_.setFields(source_.undoText, writes);
   // The document announces the change; a store that changed nothing still redraws.
   drawLabels();
 }
@@ -326,31 +334,20 @@ void TriggerEditor::useClipboard(int n) {
   storeTrigger(t);
 }
 
-bool TriggerEditor::quiet() const {
-  return filling_ || shownRecord().empty();
+bool TriggerEditor::storable() const {
+  return !shownRecord().empty() || bool(source_.beforeStore);
 }
 
 void TriggerEditor::onBoxChanged() {
-  if (filling_ || (shownRecord().empty() && !source_.beforeStore)) return;
-  storeTrigger(readBoxes());
+  if (storable()) storeTrigger(readBoxes());
 }
 
 void TriggerEditor::onClassChanged(int type) {
-  if (filling_ || type < 0 || (shownRecord().empty() && !source_.beforeStore)) return;
+  if (type < 0 || !storable()) return;
   // A new type starts with its first target.
-  filling_ = true;
   fillTargets(type);
   showIndex(indexBox_, 0);
-  filling_ = false;
   storeTrigger(readBoxes());
-}
-
-void TriggerEditor::onOrToggled(OrFlag f, bool isOr) {
-  if (quiet()) return;
-  const auto& flag = source_.place.flag(f);
-  if (!flag) return;
-  const std::vector<int> records = source_.records ? source_.records() : std::vector<int>{};
-  doc_.patch(source_.kind, records, flag->offset, {static_cast<std::uint8_t>(isOr ? 1 : 0)});
 }
 
 void TriggerEditor::onDocumentChanged(Changes what) {

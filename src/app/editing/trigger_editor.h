@@ -27,6 +27,7 @@ class Vocabulary;
 namespace app {
 
 class ConditionLabel;
+class FieldBindings;
 
 // The records a trigger editor edits and where in them its trigger set lies.
 struct TriggerSource {
@@ -94,13 +95,13 @@ class TriggerEditor : public QFrame {
   void build();
   void onBoxChanged();
   void onClassChanged(int type);
-  void onOrToggled(editing::OrFlag f, bool isOr);
   void fillTargets(int type);
   void drawLabels();
   // The condition clipboard for trigger n: "&Use" stores the chosen entry as a box change would.
   void useClipboard(int n);
   void onDocumentChanged(Changes what);
-  bool quiet() const;
+  // Whether a box change may be stored: a record is shown, or the source makes one.
+  bool storable() const;
   // The shown record's bytes; empty when there is none.
   model::CBytes shownRecord() const;
   int shownIndex() const;
@@ -112,7 +113,8 @@ class TriggerEditor : public QFrame {
   int edited_ = 1;
   int lastShown_ = -1;
   bool restartPending_ = false;
-  bool filling_ = false;
+  // The And/Or radios, bound to the flags of the shown record.
+  FieldBindings* bindings_ = nullptr;
   QFrame* andOrs_ = nullptr;
   QFrame* selectors_ = nullptr;
   std::array<ConditionLabel*, 4> labels_{};

@@ -4,10 +4,11 @@
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -27,6 +28,21 @@ namespace {
 
 constexpr int Rows = static_cast<int>(model::PointCount);
 constexpr int Columns = static_cast<int>(editing::WaypointAxes);
+
+// Hands what the user typed into a cell to the page instead of the cell: the page stores it and
+// the cell then shows the stored value, so showing values never counts as an edit.
+class CellCommit : public QStyledItemDelegate {
+ public:
+  CellCommit(QObject* parent, std::function<void(int, int, const QString&)> commit)
+      : QStyledItemDelegate(parent), commit_(std::move(commit)) {}
+  void setModelData(QWidget* editor, QAbstractItemModel*, const QModelIndex& index) const override {
+    if (auto* edit = qobject_cast<QLineEdit*>(editor))
+      commit_(index.row(), index.column(), edit->text());
+  }
+
+ private:
+  std::function<void(int, int, const QString&)> commit_;
+};
 
 QTableWidget* grid(QWidget* parent, const char* name) {
   auto* t = new QTableWidget(Rows, Columns, parent);
@@ -93,8 +109,10 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
     emit mapRequested();
   });
 
-  connect(km_, &QTableWidget::cellChanged, this, &WpsPage::kmEdited);
-  connect(raw_, &QTableWidget::cellChanged, this, &WpsPage::rawEdited);
+  km_->setItemDelegate(
+      new CellCommit(km_, [this](int r, int c, const QString& t) { kmEdited(r, c, t); }));
+  raw_->setItemDelegate(
+      new CellCommit(raw_, [this](int r, int c, const QString& t) { rawEdited(r, c, t); }));
   connect(threeDec_, &QCheckBox::toggled, this, [this] { fill(); });
   connect(brfPoints_, &QPushButton::clicked, this, &WpsPage::setBriefingPoints);
   connect(enabled_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -112,7 +130,7 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
 }
 
 bool WpsPage::quiet() const {
-  return filling_ || doc_.mission().flightGroups.empty();
+  return doc_.mission().flightGroups.empty();
 }
 
 void WpsPage::fill() {
@@ -120,8 +138,6 @@ void WpsPage::fill() {
   const auto cur = static_cast<std::size_t>(doc_.currentFlightGroup());
   const bool none = cur >= m.flightGroups.size();
   setEnabled(!none);
-  filling_ = true;
-  const QSignalBlocker b1(km_), b2(raw_), b3(enabled_);
   const int decimals = threeDec_->isChecked() ? 3 : 2;
   for (int r = 0; r < Rows; ++r) {
     const auto k = static_cast<std::size_t>(r);
@@ -135,7 +151,6 @@ void WpsPage::fill() {
     }
     enabled_->item(r)->setSelected(!none && m.flightGroups[cur].get(fg::WaypointEnabled, k) != 0);
   }
-  filling_ = false;
 }
 
 void WpsPage::store(int row, int column, std::int16_t value) {
@@ -145,9 +160,8 @@ void WpsPage::store(int row, int column, std::int16_t value) {
   });
 }
 
-void WpsPage::kmEdited(int row, int column) {
+void WpsPage::kmEdited(int row, int column, const QString& text) {
   if (quiet()) return;
-  const QString text = km_->item(row, column)->text();
   const editing::TypedCoordinate t = editing::parseKm(toFile(text));
   if (t.kind == editing::TypedCoordinate::Value) {
     store(row, column, t.value);
@@ -160,9 +174,8 @@ void WpsPage::kmEdited(int row, int column) {
     ctx_.prompter.error(this, fromFile(editing::coordinateError(t, toFile(text), true)));
 }
 
-void WpsPage::rawEdited(int row, int column) {
+void WpsPage::rawEdited(int row, int column, const QString& text) {
   if (quiet()) return;
-  const QString text = raw_->item(row, column)->text();
   const editing::TypedCoordinate t = editing::parseRaw(toFile(text));
   if (t.kind == editing::TypedCoordinate::Value) store(row, column, t.value);
   fill();

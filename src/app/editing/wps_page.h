@@ -28,15 +28,15 @@ class WpsPage : public QWidget {
 
  private:
   bool quiet() const;
-  void kmEdited(int row, int column);
-  void rawEdited(int row, int column);
+  // A cell the user edited: its text goes to every selected flight group.
+  void kmEdited(int row, int column, const QString& text);
+  void rawEdited(int row, int column, const QString& text);
   // Stores `value` into one coordinate of every selected flight group.
   void store(int row, int column, std::int16_t value);
   void setBriefingPoints();
 
   const EditorContext& ctx_;
   MissionDocument& doc_;
-  bool filling_ = false;
   QTableWidget* km_;
   QTableWidget* raw_;
   QListWidget* enabled_;

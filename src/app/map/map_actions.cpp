@@ -179,11 +179,8 @@ bool MapWindow::eventFilter(QObject* watched, QEvent* e) {
 }
 
 bool MapWindow::handleKey(QWidget* focus, QKeyEvent* e) {
-  // Escape belongs to the drag under way.
-  if (e->key() == Qt::Key_Escape && drag_) {
-    endDrag(false);
-    return true;
-  }
+  // Escape belongs to the gesture under way.
+  if (tools_.key(e)) return true;
   if (InputPolicy::textEntryKeepsKey(focus, *e)) return false;
   QAction* a = mapActionFor(*actions_, *e);
   if (!a) return false;

@@ -69,21 +69,32 @@ void MapCanvas::paintEvent(QPaintEvent*) {
 
 void MapCanvas::resizeEvent(QResizeEvent* e) {
   QWidget::resizeEvent(e);
-  if (tool_) tool_->canvasResized(size());
+  emit resized(size());
 }
+
+namespace {
+
+CanvasEvent canvasEvent(const QMouseEvent* e) {
+  return {e->position(), e->button(), e->buttons(), e->modifiers()};
+}
+
+}  // namespace
 
 void MapCanvas::mousePressEvent(QMouseEvent* e) {
   setFocus(Qt::MouseFocusReason);
-  if (tool_) tool_->mousePress(e);
+  if (tool_) tool_->press(canvasEvent(e));
 }
 void MapCanvas::mouseMoveEvent(QMouseEvent* e) {
-  if (tool_) tool_->mouseMove(e);
+  if (tool_) tool_->move(canvasEvent(e));
 }
 void MapCanvas::mouseReleaseEvent(QMouseEvent* e) {
-  if (tool_) tool_->mouseRelease(e);
+  if (tool_) tool_->release(canvasEvent(e));
 }
 void MapCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (tool_) tool_->mouseDoubleClick(e);
+  if (tool_) tool_->doubleClick(canvasEvent(e));
+}
+void MapCanvas::keyPressEvent(QKeyEvent* e) {
+  if (!tool_ || !tool_->key(e)) QWidget::keyPressEvent(e);
 }
 
 }  // namespace app

@@ -1,33 +1,23 @@
 #pragma once
 // The map's drawing surface: paints its back buffer with one block copy and hands mouse and key
-// events to its tool. The back buffer is redrawn in full, or during a drag from the background
-// cache with only the current flight group drawn again.
+// events to its tool (app/map/map_tools.h). The back buffer is redrawn in full, or during a drag
+// from the background cache with only the current flight group drawn again.
 
 #include <QImage>
 #include <QWidget>
 
+#include "app/document/canvas_tool.h"
 #include "map/scene.h"
 #include "model/mission.h"
 
 namespace app {
-
-// What handles the canvas's input (the map window's select/drag and palette tools).
-class MapTool {
- public:
-  virtual ~MapTool() = default;
-  virtual void mousePress(QMouseEvent* e) = 0;
-  virtual void mouseMove(QMouseEvent* e) = 0;
-  virtual void mouseRelease(QMouseEvent* e) = 0;
-  virtual void mouseDoubleClick(QMouseEvent* e) = 0;
-  virtual void canvasResized(QSize size) = 0;
-};
 
 class MapCanvas : public QWidget {
   Q_OBJECT
  public:
   MapCanvas(const model::Mission& mission, const map::MapState& state, QWidget* parent = nullptr);
 
-  void setTool(MapTool* tool) { tool_ = tool; }
+  void setTool(CanvasTool* tool) { tool_ = tool; }
   // Background, every flight group, palette, current flight group; then shown.
   void redraw();
   // The background cache (everything but the current flight group) rebuilt now.
@@ -38,6 +28,9 @@ class MapCanvas : public QWidget {
   void writeNote(QPoint at, const QString& text, QColor colour);
   const QImage& backBuffer() const { return back_; }
 
+ signals:
+  void resized(QSize size);
+
  protected:
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
@@ -45,13 +38,14 @@ class MapCanvas : public QWidget {
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   QImage makeBuffer() const;
 
   const model::Mission& mission_;
   const map::MapState& state_;
-  MapTool* tool_ = nullptr;
+  CanvasTool* tool_ = nullptr;
   QImage back_, cache_;
 };
 

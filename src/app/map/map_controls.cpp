@@ -302,7 +302,6 @@ void MapWindow::buildControls() {
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(0);
   canvas_ = new MapCanvas(doc_.mission(), state_, scrollBox);
-  canvas_->setTool(this);
   grid->addWidget(canvas_, 0, 0);
   yScroll_ = new QScrollBar(Qt::Vertical, scrollBox);
   yScroll_->setObjectName(QStringLiteral("YScroll"));

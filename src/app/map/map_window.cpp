@@ -39,8 +39,8 @@ MapWindow::MapWindow(const EditorContext& context, QWidget* parent)
   state_.toggles.drawOffScreen = false;
   buildActions();
   buildControls();
-  holdTimer_.setInterval(60);
-  connect(&holdTimer_, &QTimer::timeout, this, &MapWindow::holdZoomTick);
+  canvas_->setTool(&tools_);
+  connect(canvas_, &MapCanvas::resized, this, &MapWindow::canvasResized);
   connect(&doc_, &MissionDocument::changed, this, &MapWindow::onDocumentChanged);
   connect(&doc_, &MissionDocument::selectionChanged, this, &MapWindow::onSelectionChanged);
   // The window previews every key, whichever of its controls has the focus.
@@ -49,7 +49,7 @@ MapWindow::MapWindow(const EditorContext& context, QWidget* parent)
 }
 
 MapWindow::~MapWindow() {
-  if (drag_) endDrag(false);
+  tools_.cancel();
 }
 
 // ---- Life cycle --------------------------------------------------------------------------
@@ -63,12 +63,13 @@ void MapWindow::showMap() {
 
 bool MapWindow::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) activated();
-  if (e->type() == QEvent::WindowDeactivate && drag_) endDrag(true);
+  // Leaving the window ends a gesture where it is.
+  if (e->type() == QEvent::WindowDeactivate && tools_.active()) tools_.release({});
   return QWidget::event(e);
 }
 
 void MapWindow::closeEvent(QCloseEvent* e) {
-  if (drag_) endDrag(true);
+  if (tools_.active()) tools_.release({});
   e->accept();  // only hides: the window lives as long as the editor
 }
 
@@ -93,7 +94,7 @@ void MapWindow::firstActivation() {
 }
 
 void MapWindow::activated() {
-  if (drag_) return;
+  if (dragging()) return;
   const bool first = !started_;
   if (first) firstActivation();
   state_.toggles.ghostGrid = settings_.ghostGrid;
@@ -151,7 +152,7 @@ void MapWindow::afterMissionReplaced() {
 
 void MapWindow::onDocumentChanged(const model::ChangeSet& c) {
   if (c.whole) {
-    if (drag_) drag_.reset();
+    tools_.cancel();  // the transaction went with the old Mission
     missionReplaced_ = true;
     state_.current = 0;
     if (isVisible()) activated();
@@ -169,10 +170,10 @@ void MapWindow::onDocumentChanged(const model::ChangeSet& c) {
   }
   state_.shown.resize(count, true);
   state_.current = std::clamp(doc_.currentFlightGroup(), 0, std::max(0, count - 1));
-  if (!drag_ && (c.listChanged(ListKind::FlightGroups) || c.touches(RecordKind::FlightGroup)))
+  if (!dragging() && (c.listChanged(ListKind::FlightGroups) || c.touches(RecordKind::FlightGroup)))
     refillLists();
   if (!isVisible()) return;
-  if (drag_)
+  if (dragging())
     canvas_->dragRedraw();
   else
     redraw();
@@ -180,7 +181,7 @@ void MapWindow::onDocumentChanged(const model::ChangeSet& c) {
 
 void MapWindow::onSelectionChanged() {
   const int fg = doc_.currentFlightGroup();
-  if (fg == state_.current || drag_) return;
+  if (fg == state_.current || dragging()) return;
   state_.current = fg;
   if (!filling_ && !state_.view.briefing) {
     filling_ = true;
@@ -270,7 +271,6 @@ void MapWindow::setCurrentPoint(std::size_t point) {
 void MapWindow::redraw() {
   state_.width = canvas_->width();
   state_.height = canvas_->height();
-  lockedNote_ = false;
   canvas_->redraw();
 }
 
@@ -385,7 +385,7 @@ void MapWindow::setPaletteTeam(int team) {
   redraw();
 }
 
-void MapWindow::updateReadout(QPointF at) {
+void MapWindow::pointerAt(QPointF at) {
   const auto [h, v] = map::snappedPosition(state_, at.x(), at.y());
   const map::Plane p = state_.view.shownPlane();
   readH_->setText(QString::fromLatin1(map::axisName(map::horizontalAxis(p))) +
@@ -394,12 +394,7 @@ void MapWindow::updateReadout(QPointF at) {
                   QString::fromStdString(map::kmText(v)));
 }
 
-void MapWindow::holdZoomTick() {
-  if (++holdTicks_ <= 1) return;  // the first tick waits
-  setZoom(map::holdZoomStep(state_.view.zoom, settings_.zoomSpeed));
-}
-
-// ---- Mouse ------------------------------------------------------------------------------------
+// ---- Tools --------------------------------------------------------------------------------
 
 void MapWindow::canvasResized(QSize size) {
   state_.view.resize(size.width(), size.height());
@@ -409,156 +404,43 @@ void MapWindow::canvasResized(QSize size) {
   if (isVisible()) redraw();
 }
 
-void MapWindow::mousePress(QMouseEvent* e) {
-  const QPointF at = e->position();
-  if (e->buttons() == Qt::RightButton) {
-    const map::ViewPoint m = state_.view.screenToMap(at.x(), at.y());
-    centreOn({static_cast<double>(map::nearest(m.h)), static_cast<double>(map::nearest(m.v))});
-    return;
+void MapWindow::pick(int fg, std::size_t point, bool keepSelection) {
+  if (keepSelection) {
+    state_.current = fg;
+    doc_.selectFlightGroups(doc_.selectedFlightGroups(), fg);
+  } else {
+    setCurrent(fg, false);
   }
-  if (e->button() != Qt::LeftButton) return;
-  if (state_.toggles.palette && !state_.view.briefing) {
-    if (const auto slot = map::paletteSlotAt(int(at.x()), int(at.y()), state_.height)) {
-      placeFromPalette(*slot);
-      return;
-    }
-  }
-  const auto hit = map::hitTest(state_, doc_.mission(), at.x(), at.y());
-  if (hit && hit->point == Start1 && state_.toggles.lockStart1) {
-    setCurrent(hit->flightGroup, false);
-    setCurrentPoint(Start1);
-    canvas_->writeNote(QPoint(int(at.x()) + 15, int(at.y()) - 10), QStringLiteral("Locked!"),
-                       QColor(255, 255, 0));
-    lockedNote_ = true;
-    return;
-  }
-  if (hit) {
-    startDrag(hit->flightGroup, hit->point);
-    return;
-  }
-  if (e->buttons() == Qt::LeftButton) {
-    holdTicks_ = 0;
-    holdTimer_.start();
-  }
+  setCurrentPoint(point);
 }
 
-void MapWindow::mouseMove(QMouseEvent* e) {
-  updateReadout(e->position());
-  if (drag_) dragTo(e->position());
+void MapWindow::placed(int fg) {
+  state_.shown.resize(doc_.mission().flightGroups.size(), true);
+  state_.shown[fg] = true;
+  setCurrent(fg, false);
+  setCurrentPoint(Start1);
+  refillLists();
 }
 
-void MapWindow::mouseRelease(QMouseEvent*) {
-  holdTimer_.stop();
-  if (drag_) endDrag(true);
-  if (lockedNote_) redraw();
+void MapWindow::dragStarted() {
+  canvas_->rebuildCache();
+  canvas_->dragRedraw();
 }
 
-void MapWindow::mouseDoubleClick(QMouseEvent* e) {
-  if (e->button() != Qt::LeftButton || drag_) return;
-  if (map::hitTest(state_, doc_.mission(), e->position().x(), e->position().y())) return;
-  holdTimer_.stop();
+void MapWindow::dragEnded() {
+  refillLists();
+  if (isVisible()) redraw();
+}
+
+void MapWindow::zoomOutOnDoubleClick() {
   if (settings_.dblClickLink == 0 || atOrBeyondFit_)
     setZoom(map::doubleClickZoomOut(state_.view.zoom));
   else
     fitToBattlefield();
 }
 
-// ---- Dragging -------------------------------------------------------------------------------
-
-void MapWindow::startDrag(int fg, std::size_t point) {
-  Drag d;
-  d.point = point;
-  d.primary = fg;
-  const Mission& m = doc_.mission();
-  const std::vector<int>& sel = doc_.selectedFlightGroups();
-  const bool several =
-      std::find(sel.begin(), sel.end(), fg) != sel.end() && sel.size() > 1 && !state_.view.briefing;
-  d.starts.push_back({fg, map::pointPosition(m.flightGroups[fg], point)});
-  if (several) {
-    for (int i : sel)
-      if (i != fg && i < static_cast<int>(m.flightGroups.size()) &&
-          !(point == Start1 && state_.toggles.lockStart1))
-        d.starts.push_back({i, map::pointPosition(m.flightGroups[i], point)});
-    state_.current = fg;
-    doc_.selectFlightGroups(sel, fg);
-  } else {
-    setCurrent(fg, false);
-  }
-  setCurrentPoint(point);
-  doc_.beginTransaction(QStringLiteral("map-drag"));
-  drag_ = d;
-  canvas_->rebuildCache();
-  canvas_->dragRedraw();
-}
-
-void MapWindow::dragTo(QPointF at) {
-  if (!drag_ || (drag_->point == Start1 && state_.toggles.lockStart1)) return;
-  const Mission& m = doc_.mission();
-  if (drag_->primary >= static_cast<int>(m.flightGroups.size())) return;
-  const auto [h, v] = map::snappedPosition(state_, at.x(), at.y());
-  const map::Plane plane = state_.view.shownPlane();
-  const FlightGroup& g = m.flightGroups[drag_->primary];
-  const Vec3 to = map::draggedPosition(g, drag_->point, plane, h, v, state_.toggles.lockX,
-                                       state_.toggles.lockY);
-  const Vec3 from = drag_->starts.front().second;
-  const Vec3 delta{to.x - from.x, to.y - from.y, to.z - from.z};
-  std::vector<MissionDocument::PatchSpec> list;
-  for (const auto& [fgIndex, start] : drag_->starts) {
-    const std::int16_t xyz[3] = {map::clampCoordinate(start.x + delta.x),
-                                 map::clampCoordinate(start.y + delta.y),
-                                 map::clampCoordinate(start.z + delta.z)};
-    const Field<i16>* fields[3] = {&fg::WaypointX, &fg::WaypointY, &fg::WaypointZ};
-    for (int a = 0; a < 3; ++a) {
-      const auto u = static_cast<std::uint16_t>(xyz[a]);
-      list.push_back({RecordKind::FlightGroup,
-                      fgIndex,
-                      fields[a]->at(drag_->point),
-                      {static_cast<std::uint8_t>(u & 0xFF), static_cast<std::uint8_t>(u >> 8)}});
-    }
-  }
-  doc_.patches(drag_->starts.size() > 1 ? tr("Move flight groups on the map")
-                                        : tr("Move a point on the map"),
-               list, QStringLiteral("map-drag"));
-}
-
-void MapWindow::endDrag(bool commit) {
-  if (!drag_) return;
-  drag_.reset();
-  if (commit)
-    doc_.commitTransaction();
-  else
-    doc_.cancelTransaction();
-  refillLists();
-  if (isVisible()) redraw();
-}
-
-void MapWindow::placeFromPalette(int slot) {
-  const int type = map::paletteCraftType(slot);
-  const int iff = state_.paletteIff, team = state_.paletteTeam;
-  doc_.beginTransaction(QStringLiteral("map-drag"));
-  doc_.newFlightGroup();
-  const int fg = static_cast<int>(doc_.mission().flightGroups.size()) - 1;
-  doc_.apply(tr("Place a flight group"), ChangedFlag::FlightGroup, [&](model::MissionEdit& e) {
-    e.set(RecordKind::FlightGroup, fg, fg::CraftType, static_cast<u8>(type));
-    e.set(RecordKind::FlightGroup, fg, fg::Iff, static_cast<u8>(iff));
-    e.set(RecordKind::FlightGroup, fg, fg::Team, static_cast<u8>(team));
-    if (map::placedWithoutRoute(type)) {
-      e.set(RecordKind::FlightGroup, fg, fg::WaypointEnabled, i16{0}, Waypoint1);
-      e.set(RecordKind::FlightGroup, fg, fg::WaypointEnabled, i16{0}, Hyperspace);
-    }
-  });
-  state_.shown.resize(doc_.mission().flightGroups.size(), true);
-  state_.shown[fg] = true;
-  setCurrent(fg, false);
-  setCurrentPoint(Start1);
-  Drag d;
-  d.point = Start1;
-  d.primary = fg;
-  d.starts.push_back({fg, map::pointPosition(doc_.mission().flightGroups[fg], Start1)});
-  drag_ = d;
-  refillLists();
-  canvas_->rebuildCache();
-  canvas_->dragRedraw();
+void MapWindow::note(QPointF at, const QString& text) {
+  canvas_->writeNote(at.toPoint(), text, QColor(255, 255, 0));
 }
 
 void MapWindow::editWaypoints() {

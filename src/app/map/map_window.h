@@ -13,6 +13,7 @@
 
 #include "app/document/editor_context.h"
 #include "app/map/map_canvas.h"
+#include "app/map/map_tools.h"
 #include "map/filters.h"
 #include "map/scene.h"
 #include "model/mission_edit.h"
@@ -36,28 +37,28 @@ class ActionSet;
 class MissionDocument;
 class MapWaypointWindow;
 
-class MapWindow : public QWidget, private MapTool {
+class MapWindow : public QWidget, private MapToolHost {
   Q_OBJECT
  public:
   explicit MapWindow(const EditorContext& context, QWidget* parent = nullptr);
   ~MapWindow() override;
 
-  const map::MapState& mapState() const { return state_; }
+  const map::MapState& mapState() const override { return state_; }
   const map::MapFilters& filters() const { return filters_; }
   MapCanvas* canvas() const { return canvas_; }
   // Shows and raises the window (the main window's map command).
   void showMap();
   // Full repaint.
-  void redraw();
+  void redraw() override;
   // Puts the map-unit point on the two view axes at the window centre.
-  void centreOn(map::ViewPoint at);
+  void centreOn(map::ViewPoint at) override;
   void fitToBattlefield();
   void setPlane(map::Plane p);
-  void setZoom(int zoom);
+  void setZoom(int zoom) override;
   // Recomputes the shown flags from the filter buttons.
   void applyFilters();
   // Whether a drag (or a placement) is under way.
-  bool dragging() const { return drag_.has_value(); }
+  bool dragging() const { return tools_.dragging(); }
   // Opens the waypoint grid of the current flight group.
   void editWaypoints();
   // The window's command of that id (its table is in map_actions.h).
@@ -91,7 +92,6 @@ class MapWindow : public QWidget, private MapTool {
   void syncControls();
   void updateScrollBars();
   void zoomBarMoved(int value);
-  void updateReadout(QPointF at);
   bool handleKey(QWidget* focus, QKeyEvent* e);
   void undo();
   void redo();
@@ -101,21 +101,21 @@ class MapWindow : public QWidget, private MapTool {
   void setBriefingMode(bool on);
   void setPaletteTeam(int team);
   void deleteCurrent();
-  void holdZoomTick();
   int currentPoint() const;
   void setCurrentPoint(std::size_t point);
 
-  // MapTool
-  void mousePress(QMouseEvent* e) override;
-  void mouseMove(QMouseEvent* e) override;
-  void mouseRelease(QMouseEvent* e) override;
-  void mouseDoubleClick(QMouseEvent* e) override;
-  void canvasResized(QSize size) override;
+  void canvasResized(QSize size);
 
-  void startDrag(int fg, std::size_t point);
-  void placeFromPalette(int slot);
-  void dragTo(QPointF at);
-  void endDrag(bool commit);
+  // MapToolHost
+  MissionDocument& document() override { return doc_; }
+  const shell::Settings& mapSettings() const override { return settings_; }
+  void pick(int fg, std::size_t point, bool keepSelection) override;
+  void placed(int fg) override;
+  void dragStarted() override;
+  void dragEnded() override;
+  void zoomOutOnDoubleClick() override;
+  void pointerAt(QPointF at) override;
+  void note(QPointF at, const QString& text) override;
 
   EditorContext ctx_;
   MissionDocument& doc_;
@@ -130,17 +130,7 @@ class MapWindow : public QWidget, private MapTool {
   bool settingScroll_ = false;
   bool filling_ = false;
   bool missionReplaced_ = false;
-  bool lockedNote_ = false;
-  QTimer holdTimer_;
-  int holdTicks_ = 0;
-
-  // The drag under way: the flight groups that move, where their point started.
-  struct Drag {
-    std::size_t point = 0;
-    int primary = 0;
-    std::vector<std::pair<int, model::Vec3>> starts;
-  };
-  std::optional<Drag> drag_;
+  MapTools tools_{*this};
 
   MapCanvas* canvas_ = nullptr;
   QSlider* zoomBar_ = nullptr;

@@ -107,20 +107,22 @@ void MapWaypointWindow::cellEdited(QTableWidgetItem* item) {
     filling_ = false;
     return;
   }
-  const Field<i16>* fields[3] = {&fg::WaypointX, &fg::WaypointY, &fg::WaypointZ};
-  doc_.setField(RecordKind::FlightGroup, fg_, *fields[item->column()], *value,
-                static_cast<std::size_t>(item->row()),
-                QStringLiteral("map-wp-%1-%2").arg(item->row()).arg(item->column()));
+  const Field<i16> fields[3] = {fg::WaypointX, fg::WaypointY, fg::WaypointZ};
+  const int row = item->row(), column = item->column();
+  doc_.setFields(tr("Edit %1 of %2")
+                     .arg(grid_->horizontalHeaderItem(column)->text(), enabled_->item(row)->text()),
+                 {MissionDocument::fieldWrite(RecordKind::FlightGroup, fg_, fields[column], *value,
+                                              static_cast<std::size_t>(row))},
+                 QStringLiteral("map-wp-%1-%2").arg(row).arg(column));
 }
 
 void MapWaypointWindow::enabledClicked() {
   if (filling_) return;
-  std::vector<std::uint8_t> bytes;
-  for (int p = 0; p < static_cast<int>(PointCount); ++p) {
-    bytes.push_back(enabled_->item(p)->isSelected() ? 1 : 0);
-    bytes.push_back(0);
-  }
-  doc_.patch(RecordKind::FlightGroup, {fg_}, fg::WaypointEnabled.at(0), bytes);
+  std::vector<MissionDocument::PatchSpec> writes;
+  for (std::size_t p = 0; p < PointCount; ++p)
+    writes.push_back(MissionDocument::fieldWrite(RecordKind::FlightGroup, fg_, fg::WaypointEnabled,
+                                                 enabled_->item(int(p))->isSelected() ? 1 : 0, p));
+  doc_.setFields(tr("Points in use"), writes);
 }
 
 }  // namespace app

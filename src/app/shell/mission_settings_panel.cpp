@@ -6,12 +6,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QSignalBlocker>
 #include <QSpinBox>
 
 #include "app/document/editor_context.h"
+#include "app/document/field_binding.h"
 #include "app/document/mission_document.h"
 #include "app/document/view_updater.h"
+#include "editing/teams.h"
 
 namespace app {
 
@@ -60,33 +61,28 @@ MissionSettingsPanel::MissionSettingsPanel(const EditorContext& context, QWidget
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(3, 1);
 
-  connect(typeBox_, &QComboBox::activated, this, &MissionSettingsPanel::typeChosen);
-  connect(minSpin_, &QSpinBox::valueChanged, this, [this](int v) {
-    if (!filling_)
-      doc_.setField(RecordKind::Header, 0, TimeLimitMinutes, static_cast<model::u8>(v), 0,
-                    QStringLiteral("time-minutes"));
-  });
-  connect(secSpin_, &QSpinBox::valueChanged, this, [this](int v) {
-    if (!filling_)
-      doc_.setField(RecordKind::Header, 0, TimeLimitSeconds, static_cast<model::u8>(v), 0,
-                    QStringLiteral("time-seconds"));
-  });
+  bindings_ = new FieldBindings(this, doc_, oneRecord(RecordKind::Header, [] { return 0; }));
+  bindings_->bind(typeBox_, MissionType).onCommit([this](long long t) { typeChosen(int(t)); });
+  bindings_->bind(minSpin_, TimeLimitMinutes).undoText(tr("Edit time limit"));
+  bindings_->bind(secSpin_, TimeLimitSeconds).undoText(tr("Edit time limit"));
+  // The radios change the format only when clicked; showing the format clicks nothing.
   connect(zynRadio_, &QRadioButton::clicked, this, [this] { doc_.setFormat(model::FormatBase); });
   connect(qvnRadio_, &QRadioButton::clicked, this,
           [this] { doc_.setFormat(model::FormatExpansion); });
   new ViewUpdater(this, doc_, HeaderFields | Format,
                   [this](Changes t, const ChangeSet&) { onChanged(t); });
   refresh();
+  bindings_->refill();
 }
 
 void MissionSettingsPanel::typeChosen(int index) {
-  if (filling_ || index < 0 || index == doc_.mission().missionType()) return;
+  if (index == doc_.mission().missionType()) return;
   doc_.apply(tr("Mission type"), ChangedFlag::Mission, [index](model::MissionEdit& e) {
     e.set(RecordKind::Header, 0, MissionType, static_cast<model::u8>(index));
     // In a combat mission team 1 fights as Imperial and team 2 as Rebel.
     if (index == model::MultiplayerCombat) {
-      const std::uint8_t iff[2] = {1, 0};
-      e.patch(RecordKind::TeamIff, 0, 0, iff);
+      e.set(RecordKind::TeamIff, 0, editing::TeamIffField, model::u8{1}, 0);
+      e.set(RecordKind::TeamIff, 0, editing::TeamIffField, model::u8{0}, 1);
     }
   });
 }
@@ -96,16 +92,9 @@ void MissionSettingsPanel::onChanged(Changes what) {
 }
 
 void MissionSettingsPanel::refresh() {
-  filling_ = true;
   const model::Mission& m = doc_.mission();
-  const int type = m.missionType();
-  // A type the list does not know shows no entry; the byte stays as it is.
-  typeBox_->setCurrentIndex(type < typeBox_->count() ? type : -1);
-  minSpin_->setValue(m.header.get(TimeLimitMinutes));
-  secSpin_->setValue(m.header.get(TimeLimitSeconds));
   zynRadio_->setChecked(m.platformId == model::FormatBase);
   qvnRadio_->setChecked(m.platformId != model::FormatBase);
-  filling_ = false;
 }
 
 }  // namespace app

@@ -11,6 +11,7 @@ class QSpinBox;
 namespace app {
 
 struct EditorContext;
+class FieldBindings;
 class MissionDocument;
 
 class MissionSettingsPanel : public QWidget {
@@ -18,7 +19,7 @@ class MissionSettingsPanel : public QWidget {
  public:
   explicit MissionSettingsPanel(const EditorContext& context, QWidget* parent = nullptr);
 
-  // Shows the Mission's values.
+  // Shows the format; the bound boxes show their values by themselves.
   void refresh();
 
  private:
@@ -31,7 +32,7 @@ class MissionSettingsPanel : public QWidget {
   QSpinBox* secSpin_;
   QRadioButton* zynRadio_;
   QRadioButton* qvnRadio_;
-  bool filling_ = false;
+  FieldBindings* bindings_;
 };
 
 }  // namespace app

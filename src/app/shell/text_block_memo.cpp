@@ -112,14 +112,15 @@ void TextBlockMemo::refresh() {
   const QString text = toMemo(blockText());
   // While the user types, the document already holds what the memo shows: leave the cursor be.
   if (text == toPlainText()) return;
-  filling_ = true;
   setPlainText(text);
-  filling_ = false;
 }
 
 void TextBlockMemo::write() {
-  if (filling_) return;
-  doc_.setTextBlock(block_, toBlock(toPlainText()));
+  // A memo showing the block as stored has nothing to write (it was just refreshed): a block
+  // whose line ends the memo shows as "\n" keeps its own bytes.
+  const QString shown = toPlainText();
+  if (shown == toMemo(blockText())) return;
+  doc_.setTextBlock(block_, toBlock(shown));
 }
 
 }  // namespace app

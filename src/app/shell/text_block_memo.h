@@ -40,7 +40,6 @@ class TextBlockMemo : public QPlainTextEdit {
   MissionDocument& doc_;
   MissionDocument::Block block_;
   int limit_ = 4095;
-  bool filling_ = false;
 };
 
 }  // namespace app

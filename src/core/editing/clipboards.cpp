@@ -34,8 +34,7 @@ std::string Clipboard::load(const std::string& editorDirectory) {
     unreadable_ = true;
     return "Cannot open \"" + *path + "\": " + std::strerror(errno);
   }
-  std::vector<Entry> read;
-  std::vector<std::uint8_t> pending;
+  std::vector<std::uint8_t> data;
   std::string error;
   std::uint8_t chunk[4096];
   for (;;) {
@@ -46,18 +45,31 @@ std::string Clipboard::load(const std::string& editorDirectory) {
       error = "Error reading \"" + *path + "\": " + std::strerror(errno);
       break;
     }
-    pending.insert(pending.end(), chunk, chunk + n);
-    std::size_t at = 0;
-    for (; pending.size() - at >= recordSize_; at += recordSize_)
-      read.emplace_back(pending.begin() + static_cast<std::ptrdiff_t>(at),
-                        pending.begin() + static_cast<std::ptrdiff_t>(at + recordSize_));
-    pending.erase(pending.begin(), pending.begin() + static_cast<std::ptrdiff_t>(at));
+    data.insert(data.end(), chunk, chunk + n);
   }
   ::close(fd);
   // What was read before a fault stays; a partial last record is not an entry.
-  entries_ = std::move(read);
+  takeBytes(data);
   unreadable_ = !error.empty();
   return error;
+}
+
+std::size_t Clipboard::takeBytes(model::CBytes data) {
+  entries_.clear();
+  const std::size_t records = data.size() / recordSize_;
+  entries_.reserve(records);
+  for (std::size_t i = 0; i < records; ++i) {
+    const auto record = data.subspan(i * recordSize_, recordSize_);
+    entries_.emplace_back(record.begin(), record.end());
+  }
+  return data.size() - records * recordSize_;
+}
+
+std::vector<std::uint8_t> Clipboard::bytes() const {
+  std::vector<std::uint8_t> data;
+  data.reserve(entries_.size() * recordSize_);
+  for (const Entry& e : entries_) data.insert(data.end(), e.begin(), e.end());
+  return data;
 }
 
 std::string Clipboard::save(const std::string& editorDirectory) const {
@@ -66,10 +78,7 @@ std::string Clipboard::save(const std::string& editorDirectory) const {
   // A file that could not be read whole is not replaced by the part that was read.
   if (unreadable_)
     return "\"" + path + "\" was not rewritten: it could not be read when the editor started.";
-  std::vector<std::uint8_t> data;
-  data.reserve(entries_.size() * recordSize_);
-  for (const Entry& e : entries_) data.insert(data.end(), e.begin(), e.end());
-  const model::SaveResult r = model::saveFile(path, data);
+  const model::SaveResult r = model::saveFile(path, bytes());
   return r.ok ? std::string{} : r.error;
 }
 

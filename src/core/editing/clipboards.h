@@ -35,9 +35,14 @@ class Clipboard {
   // keeps the list as it was; one that fails while being read keeps the entries read before the
   // fault. Either gives a message; empty text on success.
   std::string load(const std::string& editorDirectory);
-  // Rewrites the whole file (through a temporary file); a message when that fails. After a
-  // failed load the file is left alone, so that the entries that could not be read survive.
+  // Rewrites the whole file (through the safe save); a message when that fails. After a failed
+  // load the file is left alone, so that the entries that could not be read survive.
   std::string save(const std::string& editorDirectory) const;
+  // The entries from a file's bytes: every whole record, in order; returns the number of bytes
+  // after the last whole record, which are ignored.
+  std::size_t takeBytes(model::CBytes data);
+  // The file's bytes: the records one after another.
+  std::vector<std::uint8_t> bytes() const;
   bool unreadable() const { return unreadable_; }
 
   // Appends the first recordSize() bytes of `record`.

@@ -21,25 +21,34 @@ void Library::clear() {
 }
 
 LibraryLoad Library::load(const std::string& path) {
-  LibraryLoad result;
   std::vector<std::uint8_t> data;
-  if (!model::readWholeFile(path, data, result.error)) return result;
+  std::string error;
+  if (!model::readWholeFile(path, data, error)) return {error, 0};
+  return loadBytes(data, path);
+}
+
+LibraryLoad Library::loadBytes(model::CBytes data, const std::string& path) {
+  LibraryLoad result;
   const std::size_t records = data.size() / model::fg::Size;
   result.trailingBytes = data.size() % model::fg::Size;
   entries_.clear();
   for (std::size_t i = 0; i < records; ++i)
-    entries_.emplace_back(model::CBytes(data).subspan(i * model::fg::Size, model::fg::Size));
+    entries_.emplace_back(data.subspan(i * model::fg::Size, model::fg::Size));
   fileName_ = path;
   changed_ = false;
   return result;
 }
 
-std::string Library::save(const std::string& path) {
+std::vector<std::uint8_t> Library::bytes() const {
   std::vector<std::uint8_t> data;
   data.reserve(entries_.size() * model::fg::Size);
   for (const model::FlightGroup& g : entries_)
     data.insert(data.end(), g.bytes.begin(), g.bytes.end());
-  const model::SaveResult r = model::saveFile(path, data);
+  return data;
+}
+
+std::string Library::save(const std::string& path) {
+  const model::SaveResult r = model::saveFile(path, bytes());
   if (!r.ok) return r.error;
   fileName_ = path;
   changed_ = false;

@@ -40,9 +40,13 @@ class Library {
   // Reads a library file: every whole record; the library then names that file and is
   // unchanged. On failure nothing changes.
   LibraryLoad load(const std::string& path);
-  // Writes every record to path (through a temporary file); on success names that file and
-  // clears the changed flag. A message on failure.
+  // The same from the file's bytes, read elsewhere; the library then names `path`.
+  LibraryLoad loadBytes(model::CBytes data, const std::string& path);
+  // Writes every record to path (through the safe save); on success names that file and clears
+  // the changed flag. A message on failure.
   std::string save(const std::string& path);
+  // The file's bytes: the records one after another.
+  std::vector<std::uint8_t> bytes() const;
 
   // Appends copies of the records of these flight groups of the Mission.
   void add(const model::Mission& m, const std::vector<int>& flightGroups);

@@ -15,6 +15,8 @@ namespace editing {
 
 // Teams the allies list, the sent-to list and the radio reach.
 inline constexpr std::size_t LinkableTeams = 8;
+// The editor's IFF of each team (record `TeamIff` 0, element = team), as a field.
+inline constexpr model::Field<model::u8> TeamIffField{"TeamIff", 0, model::TeamCount};
 
 // The name an IFF gives its team: "Rebel" for 0, "Imperial" for 1, none for the others.
 std::optional<std::string> teamNameForIff(int iff);

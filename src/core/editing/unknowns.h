@@ -22,6 +22,10 @@ inline constexpr std::array<std::size_t, 11> UnknownByteOffsets{96,  99,   133, 
                                                                 152, 1302, 1312, 1319, 1320};
 // Flight-group bytes edited as check boxes "3" to "8" (1 ticked, 0 cleared).
 inline constexpr std::array<std::size_t, 6> UnknownFlagOffsets{1321, 1322, 1323, 1324, 1325, 1326};
+// One of those flight-group bytes as a field the document's typed edits take.
+constexpr model::Field<model::u8> unknownByte(std::size_t offset) {
+  return {"Unknown", offset};
+}
 
 // The read-only lines of unknown values ("Mission Unks: 0,  0,  0", "Pt 5:   0", ...), as the
 // "Other" tab shows them.

@@ -76,14 +76,22 @@ int slotPartner(int craft) {
 }
 
 std::string defaultModel(int craft) {
-  if (!isFunctionalSlot(craft)) return {};
-  // The model a slot starts with is named after the craft's short name.
-  const auto& shortNames = shell::Vocabulary::builtIn(shell::tables::Short);
-  if (static_cast<std::size_t>(craft) >= shortNames.size()) return {};
-  std::string name;
-  for (const char c : shortNames[static_cast<std::size_t>(craft)])
-    if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9')) name += c;
-  return upperAscii(name) + ".OPT";
+  // The model a slot starts with is named after the craft's short name; the names are made once.
+  static const std::vector<std::string> models = [] {
+    const auto& shortNames = shell::Vocabulary::builtIn(shell::tables::Short);
+    std::vector<std::string> out(CraftSlotCount + 1);
+    for (int c = 0; c <= CraftSlotCount; ++c) {
+      if (!isFunctionalSlot(c) || static_cast<std::size_t>(c) >= shortNames.size()) continue;
+      std::string name;
+      for (const char ch : shortNames[static_cast<std::size_t>(c)])
+        if ((ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z') || (ch >= '0' && ch <= '9'))
+          name += ch;
+      out[static_cast<std::size_t>(c)] = upperAscii(name) + ".OPT";
+    }
+    return out;
+  }();
+  if (craft < 0 || craft > CraftSlotCount) return {};
+  return models[static_cast<std::size_t>(craft)];
 }
 
 std::string SlotLists::line(int craft) const {

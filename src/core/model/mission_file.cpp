@@ -140,6 +140,22 @@ bool readBriefingString(Cursor& c, std::string& s, const Label& what) {
 
 }  // namespace
 
+Message messageFromFile(CBytes record) {
+  Message msg(record);
+  msg.fileImage = msg.bytes;
+  repairColour(msg);
+  msg.readImage = msg.bytes;
+  msg.fromFile = true;
+  msg.updateSentToAnyTeam();
+  return msg;
+}
+
+std::array<std::uint8_t, message::Size> messageFileRecord(const Message& m) {
+  std::array<std::uint8_t, message::Size> rec = m.bytes;
+  if (m.color() == '0') encodeRedText(m, rec);
+  return rec;
+}
+
 ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& defaults) {
   Cursor c(data);
   std::uint16_t id = 0;
@@ -169,14 +185,8 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
 
   if (!needRecords(c, msgCount, message::Size, "message")) return {ReadStatus::Refused, c.error()};
   m->messages.reserve(msgCount);
-  for (std::size_t i = 0; i < msgCount; ++i) {
-    Message& msg = m->messages.emplace_back(c.next(message::Size));
-    msg.fileImage = msg.bytes;
-    repairColour(msg);
-    msg.readImage = msg.bytes;
-    msg.fromFile = true;
-    msg.updateSentToAnyTeam();
-  }
+  for (std::size_t i = 0; i < msgCount; ++i)
+    m->messages.push_back(messageFromFile(c.next(message::Size)));
 
   for (std::size_t t = 0; t < TeamCount; ++t)
     if (!takeRecord(c, m->globalGoals[t], {"global goal", t + 1}))
@@ -248,8 +258,7 @@ std::vector<std::uint8_t> writeMission(const Mission& m) {
   putRecord(out, h);
   for (const auto& g : m.flightGroups) putRecord(out, g);
   for (const auto& msg : m.messages) {
-    std::array<std::uint8_t, message::Size> rec = msg.bytes;
-    if (msg.color() == '0') encodeRedText(msg, rec);
+    const std::array<std::uint8_t, message::Size> rec = messageFileRecord(msg);
     out.insert(out.end(), rec.begin(), rec.end());
   }
   for (const auto& gg : m.globalGoals) putRecord(out, gg);

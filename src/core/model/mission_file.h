@@ -35,6 +35,12 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
 // The file image of the Mission in its current format (PlatformId).
 std::vector<std::uint8_t> writeMission(const Mission& m);
 
+// One message as the reader makes it from its file record (a red message's text moved out of the
+// colour byte), and the record the writer stores for a message: the pair every message passes
+// through on load and save.
+Message messageFromFile(CBytes record);
+std::array<std::uint8_t, message::Size> messageFileRecord(const Message& m);
+
 // Reads a file from disk; errors name the file. The game's own refusals and the message of an
 // older-format mission are left as readMission gives them.
 ReadResult loadMissionFile(const std::string& path, Mission& out,

@@ -1,5 +1,6 @@
 #include "shell/paths.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -15,7 +16,12 @@ std::string lowerAscii(std::string_view s) {
 }
 
 bool equalsNoCase(std::string_view a, std::string_view b) {
-  return a.size() == b.size() && lowerAscii(a) == lowerAscii(b);
+  // Compared in place: the settings reader asks this for every key of every section.
+  const auto lower = [](char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+  };
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 std::string joinPath(const std::string& directory, std::string_view name) {

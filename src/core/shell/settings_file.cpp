@@ -106,6 +106,19 @@ std::optional<Region> findSection(const IniText& ini, std::string_view section) 
   return std::nullopt;
 }
 
+// The keys come section by section: each section is looked for once.
+struct SectionCache {
+  std::string_view name;
+  std::optional<Region> region;
+  const std::optional<Region>& find(const IniText& ini, std::string_view section) {
+    if (name.data() == nullptr || name != section) {
+      name = section;
+      region = findSection(ini, section);
+    }
+    return region;
+  }
+};
+
 std::optional<std::string> findValue(const IniText& ini, const Region& r, std::string_view key) {
   for (std::size_t i = r.header + 1; i < r.end; ++i)
     if (ini.lines[i].kind == IniLine::Key && equalsNoCase(ini.lines[i].name, key))
@@ -220,9 +233,10 @@ std::string settingValue(const Settings& s, const SettingKey& key) {
 
 Settings parseSettings(std::string_view iniText) {
   const IniText ini = parseIni(iniText);
+  SectionCache sections;
   Settings s;
   for (const SettingKey& key : settingKeys()) {
-    const auto region = findSection(ini, key.section);
+    const auto region = sections.find(ini, key.section);
     if (!region) continue;
     const auto value = findValue(ini, *region, key.key);
     if (!value) continue;
@@ -242,6 +256,7 @@ Settings parseSettings(std::string_view iniText) {
 
 std::vector<std::string> settingsProblems(std::string_view iniText) {
   const IniText ini = parseIni(iniText);
+  SectionCache sections;
   std::vector<std::string> out;
   for (std::size_t i = 0; i < ini.lines.size(); ++i) {
     const IniLine& line = ini.lines[i];
@@ -252,7 +267,7 @@ std::vector<std::string> settingsProblems(std::string_view iniText) {
   }
   for (const SettingKey& key : settingKeys()) {
     if (key.text) continue;
-    const auto region = findSection(ini, key.section);
+    const auto region = sections.find(ini, key.section);
     if (!region) continue;
     const auto value = findValue(ini, *region, key.key);
     if (!value) continue;

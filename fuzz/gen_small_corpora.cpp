@@ -1,0 +1,145 @@
+// Writes the seed corpora of the fuzzers of the small files (game lists, custom lists, load by
+// list, slot lists, the sound list, clipboards, the library, the settings, vocabulary files):
+// one folder per fuzzer under DIR, each with typical files and a few odd ones.
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "lists/model_slots.h"
+#include "lists/text_file.h"
+#include "mission_generator.h"
+#include "model/layouts.h"
+#include "model/mission_file.h"
+#include "seed_files.h"
+#include "shell/vocabulary.h"
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+Bytes bytesOf(std::string_view text) {
+  return Bytes(text.begin(), text.end());
+}
+
+// Text as UTF-16 little-endian (ASCII only), with or without its byte order mark.
+std::string utf16(std::string_view ascii, bool mark) {
+  std::string out = mark ? "\xFF\xFE" : "";
+  for (const char c : ascii) {
+    out.push_back(c);
+    out.push_back('\0');
+  }
+  return out;
+}
+
+const std::string Bom = "\xEF\xBB\xBF";
+
+std::vector<std::pair<std::string, Bytes>> textSeeds(const std::vector<std::string>& texts) {
+  std::vector<std::pair<std::string, Bytes>> out;
+  for (std::size_t i = 0; i < texts.size(); ++i)
+    out.emplace_back("seed-" + std::to_string(i), bytesOf(texts[i]));
+  return out;
+}
+
+// Flight-group records of small generated missions.
+std::vector<Bytes> flightGroupRecords() {
+  testgen::GeneratorLimits small;
+  small.maxFlightGroups = 4;
+  small.maxMessages = 2;
+  small.maxStringLength = 20;
+  std::vector<Bytes> out;
+  for (std::uint64_t seed = 0; seed < 6; ++seed) {
+    model::Mission m;
+    if (!model::readMission(testgen::randomMissionFile(seed, small), m).ok()) continue;
+    for (const auto& g : m.flightGroups) out.emplace_back(g.bytes.begin(), g.bytes.end());
+  }
+  return out;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 2) {
+    std::fprintf(stderr, "usage: zyned_gen_small_corpora DIR\n");
+    return 2;
+  }
+  const std::string dir = argv[1];
+  std::vector<std::pair<std::string, std::vector<std::pair<std::string, Bytes>>>> corpora;
+
+  const std::vector<std::string> gameLists = {
+      "// Rebel training\r\n12\r\nR12.KRE\r\nTwelve\r\n12a\r\n13\r\nr13.kre\r\nThirteen\r\n",
+      "[ Tour of duty ]\r\n1\r\n1 tod1.kre\r\nFirst mission\r\n// end\r\n",
+      "7\rc7.kre\rSeven",
+      "3\nm3.kre\nThree\n",
+      "",
+      utf16("1\r\nm1.kre\r\nOne\r\n", true),
+      std::string("1\r\nm\0.kre\r\n", 11),
+  };
+  corpora.push_back({"fuzz_game_lists", textSeeds(gameLists)});
+  corpora.push_back({"fuzz_load_by_list", textSeeds(gameLists)});
+  corpora.push_back(
+      {"fuzz_custom_list",
+       textSeeds({"3\r\nb1.kre\r\nextra\\e1.kre\r\nB2.KRE\r\nThe battle\r\nline two", "0\r\n",
+                  "2\nx.kre\n", "99999999999\r\na.kre\r\nb", "Mission\r\n", "1\r\n\r\n\r\n\r\n"})});
+
+  std::string slots[3];
+  for (int craft = 1; craft <= lists::CraftSlotCount; ++craft)
+    if (const auto line = lists::slotLine(craft)) {
+      auto& text = slots[line->list];
+      text += lists::restoredLine(craft) + "\r\n";
+    }
+  corpora.push_back({"fuzz_slot_lists", textSeeds({"\x80\xC0" + slots[0] + slots[1] + slots[2],
+                                                   "\x20\x40ivfiles\\a.opt\r\nivfiles\\b.opt\r\n",
+                                                   std::string("\xFF\xFF") + "ivfiles\\x.opt\n"})});
+
+  std::string sounds;
+  for (int i = 0; i < 21; ++i) sounds += i % 3 ? "train\\dummy.wav\r\n" : "Rto1\\To3glc00.wav\r\n";
+  corpora.push_back(
+      {"fuzz_sound_list", textSeeds({sounds, "train\\dummy.wav", "\r\n\r\nx.wav\n"})});
+
+  const std::vector<Bytes> groups = flightGroupRecords();
+  std::vector<std::pair<std::string, Bytes>> clips, library;
+  for (std::size_t i = 0; i < groups.size() && i < 8; ++i) {
+    const Bytes& g = groups[i];
+    const auto orders = g.begin() + static_cast<long>(model::fg::Orders);
+    clips.emplace_back("orders-" + std::to_string(i),
+                       Bytes(orders, orders + static_cast<long>(2 * model::order::Size + 5)));
+    const auto triggers = g.begin() + static_cast<long>(model::fg::ArrivalTriggers);
+    clips.emplace_back("triggers-" + std::to_string(i), Bytes(triggers, triggers + 10));
+    Bytes two = g;
+    if (i + 1 < groups.size()) two.insert(two.end(), groups[i + 1].begin(), groups[i + 1].end());
+    library.emplace_back("library-" + std::to_string(i), i % 2 ? two : g);
+  }
+  library.emplace_back("trailing", Bytes{1, 2, 3});
+  corpora.push_back({"fuzz_clipboards", clips});
+  corpora.push_back({"fuzz_library", library});
+
+  const std::string ini =
+      "[Directories]\r\nMissions=/games/zyn/Train\r\nZyn=/games/zyn\r\nZynED=/opt/zyned\r\n"
+      "Wave=Undefined\r\nOPT=\r\n\r\n[Options]\r\nAutoLink=1\r\nDefaultFormat=0\r\n"
+      "DefaultShip=$10\r\n\r\n[Map]\r\nZoomSpeed=12\r\nIconZoomSmall=5000\r\n\r\n[Windows]\r\n"
+      "Map=1,2,3,4\r\n";
+  corpora.push_back(
+      {"fuzz_settings",
+       textSeeds({ini, Bom + ini, Bom + Bom + ini, Bom + std::string(1, '\0') + "\r\n" + ini,
+                  std::string(1, '\0'), "[Directories]\rZyn=\" /g \"\r", utf16(ini, true),
+                  utf16(ini, false), "; comment\n[options]\nautolink=0\nautolink=1\n"})});
+
+  std::vector<std::string> tables;
+  for (const char* name : {"Ships", "Orders", "Conds", "IFF"})
+    tables.push_back(shell::joinLines(shell::Vocabulary::builtIn(name)));
+  tables.push_back(Bom + "caf\xC3\xA9\r\nna\xC3\xAFve\n");
+  tables.push_back("one\rtwo\n\nfour");
+  corpora.push_back({"fuzz_vocabulary", textSeeds(tables)});
+
+  int written = 0;
+  for (const auto& [target, files] : corpora) {
+    std::error_code ec;
+    std::filesystem::create_directories(dir + "/" + target, ec);
+    for (const auto& [name, bytes] : files)
+      if (seeds::writeFile(dir + "/" + target + "/" + name, bytes)) ++written;
+  }
+  std::printf("%d files written to %s\n", written, dir.c_str());
+  return 0;
+}

@@ -1,0 +1,525 @@
+#include "app/document/field_binding.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+#include "app/base/text.h"
+
+namespace app {
+
+namespace {
+
+TypedValue parseWhole(const QString& text) {
+  const QString t = text.trimmed();
+  if (t.isEmpty() || t == QLatin1String("-")) return {};
+  bool ok = false;
+  const long long v = t.toLongLong(&ok);
+  if (!ok)
+    return {TypedValue::Refused, 0, QStringLiteral("'%1' is not a valid integer value").arg(text)};
+  return {TypedValue::Value, v, {}};
+}
+
+// "CraftType" -> "Craft Type".
+QString spaced(std::string_view name) {
+  QString out;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    if (i > 0 && c >= 'A' && c <= 'Z' && name[i - 1] >= 'a' && name[i - 1] <= 'z')
+      out += QLatin1Char(' ');
+    out += QLatin1Char(c);
+  }
+  return out;
+}
+
+}  // namespace
+
+// ---- FieldBinding --------------------------------------------------------------------------
+
+FieldBinding::FieldBinding(MissionDocument& doc, BoundRecords records, Control type,
+                           QWidget* control, Number field, QObject* parent)
+    : QObject(parent),
+      doc_(doc),
+      records_(std::move(records)),
+      type_(type),
+      control_(control),
+      number_(std::move(field)) {
+  connectControl();
+}
+
+FieldBinding::FieldBinding(MissionDocument& doc, BoundRecords records, Control type,
+                           QWidget* control, const model::TextField& field, QObject* parent)
+    : QObject(parent),
+      doc_(doc),
+      records_(std::move(records)),
+      type_(type),
+      control_(control),
+      text_(field) {
+  connectControl();
+}
+
+FieldBinding::FieldBinding(MissionDocument& doc, BoundRecords records,
+                           std::vector<QAbstractButton*> buttons, Number field, QObject* parent)
+    : QObject(parent),
+      doc_(doc),
+      records_(std::move(records)),
+      type_(Control::Choice),
+      control_(buttons.empty() ? nullptr : buttons.front()),
+      buttons_(std::move(buttons)),
+      number_(std::move(field)) {
+  connectControl();
+}
+
+FieldBinding& FieldBinding::element(std::function<std::size_t()> index) {
+  element_ = std::move(index);
+  return *this;
+}
+
+FieldBinding& FieldBinding::element(std::size_t index) {
+  return element([index] { return index; });
+}
+
+FieldBinding& FieldBinding::convert(Conversion c) {
+  conv_ = std::move(c);
+  return *this;
+}
+
+FieldBinding& FieldBinding::records(BoundRecords r) {
+  records_ = std::move(r);
+  return *this;
+}
+
+FieldBinding& FieldBinding::undoText(const QString& text) {
+  undoText_ = text;
+  return *this;
+}
+
+FieldBinding& FieldBinding::onCommit(std::function<void(long long)> fn) {
+  commit_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::onCommitText(std::function<void(const std::string&)> fn) {
+  commitText_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::reads(std::function<std::optional<long long>()> fn) {
+  reads_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::readsFlags(std::function<std::optional<std::vector<bool>>()> fn) {
+  readsFlags_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::onCommitFlags(std::function<void(const std::vector<bool>&)> fn) {
+  commitFlags_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::showsText(std::function<QString(const std::string&)> fn) {
+  showText_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::storesText(std::function<std::string(const QString&)> fn) {
+  storeText_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::parses(TextParser parser) {
+  parser_ = std::move(parser);
+  return *this;
+}
+
+FieldBinding& FieldBinding::onRefused(std::function<void(const QString&)> fn) {
+  refused_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::alsoWhen(std::function<bool(const ChangeSet&)> fn) {
+  alsoWhen_ = std::move(fn);
+  return *this;
+}
+
+void FieldBinding::connectControl() {
+  switch (type_) {
+    case Control::Combo: {
+      auto* box = static_cast<QComboBox*>(control_.data());
+      connect(box, &QComboBox::currentIndexChanged, this, [this](int i) {
+        if (i >= 0) commitNumber(i);
+      });
+      break;
+    }
+    case Control::Spin: {
+      auto* spin = static_cast<QSpinBox*>(control_.data());
+      connect(spin, &QSpinBox::valueChanged, this, [this](int v) { commitNumber(v); });
+      connect(spin, &QAbstractSpinBox::editingFinished, this, &FieldBinding::editingEnded);
+      watchTyping(spin);
+      watchTyping(spin->findChild<QLineEdit*>());
+      break;
+    }
+    case Control::Check:
+      connect(static_cast<QCheckBox*>(control_.data()), &QCheckBox::toggled, this,
+              [this](bool on) { commitNumber(on ? 1 : 0); });
+      break;
+    case Control::Choice:
+      for (std::size_t i = 0; i < buttons_.size(); ++i)
+        connect(buttons_[i], &QAbstractButton::toggled, this, [this, i](bool on) {
+          if (on) commitNumber(static_cast<long long>(i));
+        });
+      break;
+    case Control::Flags:
+      connect(static_cast<QListWidget*>(control_.data()), &QListWidget::itemSelectionChanged, this,
+              &FieldBinding::commitFlags);
+      break;
+    case Control::NumberText: {
+      auto* edit = static_cast<QLineEdit*>(control_.data());
+      connect(edit, &QLineEdit::editingFinished, this, &FieldBinding::commitTyped);
+      watchTyping(edit);
+      break;
+    }
+    case Control::Text: {
+      auto* edit = static_cast<QLineEdit*>(control_.data());
+      connect(edit, &QLineEdit::textEdited, this, &FieldBinding::commitText);
+      connect(edit, &QLineEdit::editingFinished, this, &FieldBinding::editingEnded);
+      watchTyping(edit);
+      break;
+    }
+    case Control::ComboText: {
+      auto* box = static_cast<QComboBox*>(control_.data());
+      connect(box, &QComboBox::editTextChanged, this, &FieldBinding::commitText);
+      if (QLineEdit* edit = box->lineEdit()) {
+        connect(edit, &QLineEdit::editingFinished, this, &FieldBinding::editingEnded);
+        watchTyping(edit);
+      }
+      break;
+    }
+  }
+}
+
+void FieldBinding::watchTyping(QWidget* w) {
+  if (w) w->installEventFilter(this);
+}
+
+bool FieldBinding::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    switch (key) {
+      case Qt::Key_Return:
+      case Qt::Key_Enter:
+        // Enter ends the typing: what it commits is shown as stored.
+        typing_ = false;
+        break;
+      case Qt::Key_Tab:
+      case Qt::Key_Backtab:
+      case Qt::Key_Escape:
+      case Qt::Key_Shift:
+      case Qt::Key_Control:
+      case Qt::Key_Alt:
+      case Qt::Key_Meta:
+        break;
+      default:
+        if (!typing_) typingRecord_ = shownRecord();
+        typing_ = true;
+        break;
+    }
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+bool FieldBinding::typing() const {
+  if (!typing_ || !control_) return false;
+  const QWidget* f = QApplication::focusWidget();
+  return f && (f == control_ || control_->isAncestorOf(f));
+}
+
+void FieldBinding::editingEnded() {
+  typing_ = false;
+  refill();
+}
+
+int FieldBinding::shownRecord() const {
+  const int i = records_.shown ? records_.shown() : -1;
+  return i >= 0 && i < doc_.recordCount(records_.kind) ? i : -1;
+}
+
+model::CBytes FieldBinding::shownBytes() const {
+  const int i = shownRecord();
+  if (i >= 0) return doc_.recordBytes(records_.kind, i);
+  if (records_.fallback) return records_.fallback();
+  return {};
+}
+
+std::size_t FieldBinding::at(std::size_t element) const {
+  const std::size_t base = records_.base ? records_.base() : 0;
+  if (text_) return base + text_->offset;
+  return base + number_.offset + element * number_.width;
+}
+
+std::vector<int> FieldBinding::writtenRecords() const {
+  if (shownRecord() < 0 || !records_.written) return {};
+  return records_.written();
+}
+
+std::optional<long long> FieldBinding::storedNumber() const {
+  if (reads_) return reads_();
+  const model::CBytes rec = shownBytes();
+  if (rec.empty() || !number_.read) return std::nullopt;
+  return number_.read(rec, at(element_ ? element_() : 0));
+}
+
+std::optional<std::string> FieldBinding::storedText() const {
+  const model::CBytes rec = shownBytes();
+  if (rec.empty()) return std::nullopt;
+  model::TextField f = *text_;
+  f.offset = at(0);
+  return model::getText(rec, f);
+}
+
+long long FieldBinding::toShown(long long stored) const {
+  return conv_.show ? conv_.show(stored) : stored;
+}
+
+QString FieldBinding::mergeKey() const {
+  const QString name = control_ ? control_->objectName() : QString();
+  const std::size_t first = text_ ? at(0) : at(element_ ? element_() : 0);
+  return name + QLatin1Char('@') + QString::number(first);
+}
+
+QString FieldBinding::defaultUndoText() const {
+  return tr("Edit %1").arg(spaced(text_ ? text_->name : number_.name));
+}
+
+bool FieldBinding::concerns(const ChangeSet& c) const {
+  if (c.whole || (alsoWhen_ && alsoWhen_(c))) return true;
+  const RecordKind kind = records_.kind;
+  if ((kind == RecordKind::FlightGroup || kind == RecordKind::FlightGroupGoalStrings) &&
+      c.listChanged(ListKind::FlightGroups))
+    return true;
+  if (kind == RecordKind::Message && c.listChanged(ListKind::Messages)) return true;
+  const int rec = shownRecord();
+  if (rec < 0) return false;
+  std::size_t from = 0, width = 0;
+  if (text_) {
+    from = at(0);
+    width = text_->width;
+  } else if (type_ == Control::Flags) {
+    from = at(0);
+    width = number_.width * number_.count;
+  } else {
+    from = at(element_ ? element_() : 0);
+    width = number_.width;
+  }
+  if (width == 0) return false;
+  return c.touches(kind, from, width) && c.touchesRecord(kind, rec);
+}
+
+void FieldBinding::clearControl() {
+  QWidget* w = control_;
+  if (!w) return;
+  const QSignalBlocker block(w);
+  switch (type_) {
+    case Control::Combo:
+      showIndex(static_cast<QComboBox*>(w), -1);
+      break;
+    case Control::Spin:
+      static_cast<QSpinBox*>(w)->clear();
+      break;
+    case Control::Check:
+      static_cast<QCheckBox*>(w)->setChecked(false);
+      break;
+    case Control::Choice:
+      for (QAbstractButton* b : buttons_) {
+        const QSignalBlocker bb(b);
+        const bool exclusive = b->autoExclusive();
+        b->setAutoExclusive(false);
+        b->setChecked(false);
+        b->setAutoExclusive(exclusive);
+      }
+      break;
+    case Control::Flags:
+      static_cast<QListWidget*>(w)->clearSelection();
+      break;
+    case Control::NumberText:
+    case Control::Text:
+      static_cast<QLineEdit*>(w)->clear();
+      break;
+    case Control::ComboText:
+      static_cast<QComboBox*>(w)->setEditText({});
+      break;
+  }
+}
+
+void FieldBinding::refill(bool changed) {
+  QWidget* w = control_;
+  if (!w) return;
+  // The control shows the value being written from it.
+  if (committing_) return;
+  // The user is typing into this record's value: the text stays as typed until editing ends.
+  if (!changed && typing() && shownRecord() == typingRecord_) return;
+  typing_ = false;
+
+  if (text_) {
+    const std::optional<std::string> stored = storedText();
+    if (!stored) return clearControl();
+    auto* box = type_ == Control::ComboText ? static_cast<QComboBox*>(w) : nullptr;
+    const QString shownNow = box ? box->currentText() : static_cast<QLineEdit*>(w)->text();
+    // A text that stores exactly what is stored stays as it is (with its cursor).
+    if ((storeText_ ? storeText_(shownNow) : toFile(shownNow)) == *stored) return;
+    const QString text = showText_ ? showText_(*stored) : fromFile(*stored);
+    const QSignalBlocker block(w);
+    // A stored text longer than what may be typed is shown whole.
+    QLineEdit* edit = box ? box->lineEdit() : static_cast<QLineEdit*>(w);
+    if (edit && edit->maxLength() < text.size()) edit->setMaxLength(static_cast<int>(text.size()));
+    if (box)
+      box->setEditText(text);
+    else
+      edit->setText(text);
+    return;
+  }
+
+  if (type_ == Control::Flags) {
+    auto* list = static_cast<QListWidget*>(w);
+    std::vector<bool> on;
+    if (readsFlags_) {
+      const auto read = readsFlags_();
+      if (!read) return clearControl();
+      on = *read;
+    } else {
+      const model::CBytes bytes = shownBytes();
+      if (bytes.empty()) return clearControl();
+      for (std::size_t k = 0; k < number_.count; ++k) on.push_back(number_.read(bytes, at(k)) != 0);
+    }
+    const QSignalBlocker block(list);
+    for (int i = 0; i < list->count(); ++i) {
+      const auto k = static_cast<std::size_t>(i);
+      list->item(i)->setSelected(k < on.size() && on[k]);
+    }
+    return;
+  }
+
+  const std::optional<long long> stored = storedNumber();
+  if (!stored) return clearControl();
+  const long long v = toShown(*stored);
+  switch (type_) {
+    case Control::Combo:
+      showIndex(static_cast<QComboBox*>(w), static_cast<int>(v));
+      break;
+    case Control::Spin: {
+      const QSignalBlocker block(w);
+      static_cast<QSpinBox*>(w)->setValue(static_cast<int>(v));
+      break;
+    }
+    case Control::Check: {
+      const QSignalBlocker block(w);
+      static_cast<QCheckBox*>(w)->setChecked(v != 0);
+      break;
+    }
+    case Control::Choice: {
+      if (buttons_.empty()) break;
+      const auto i = static_cast<std::size_t>(
+          std::clamp<long long>(v, 0, static_cast<long long>(buttons_.size()) - 1));
+      std::vector<std::unique_ptr<QSignalBlocker>> blocks;
+      for (QAbstractButton* b : buttons_) blocks.push_back(std::make_unique<QSignalBlocker>(b));
+      buttons_[i]->setChecked(true);
+      break;
+    }
+    case Control::NumberText: {
+      auto* edit = static_cast<QLineEdit*>(w);
+      const QString text = QString::number(v);
+      const QSignalBlocker block(edit);
+      if (edit->text() != text) edit->setText(text);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void FieldBinding::commitNumber(long long shown) {
+  const std::vector<int> records = writtenRecords();
+  if (records.empty() || (!commit_ && !number_.write)) return;
+  long long stored = conv_.store ? conv_.store(shown) : shown;
+  // Into the field's declared range before anything reaches a byte: clamped, never wrapped.
+  stored = std::clamp(stored, number_.min, number_.max);
+  committing_ = true;
+  if (commit_) {
+    commit_(stored);
+  } else {
+    const std::size_t where = at(element_ ? element_() : 0);
+    std::vector<MissionDocument::PatchSpec> writes;
+    for (int r : records) writes.push_back(number_.write(records_.kind, r, where, stored));
+    doc_.setFields(undoText_.isEmpty() ? defaultUndoText() : undoText_, writes, mergeKey());
+  }
+  committing_ = false;
+  // Unless a key is being typed, the control shows what was stored (a value between the
+  // steps, one held to the range).
+  if (!typing_) refill();
+}
+
+void FieldBinding::commitText(const QString& typed) {
+  const std::vector<int> records = writtenRecords();
+  if (records.empty()) return;
+  const std::string stored = storeText_ ? storeText_(typed) : toFile(typed);
+  committing_ = true;
+  if (commitText_) {
+    commitText_(stored);
+  } else {
+    model::TextField f = *text_;
+    f.offset = at(0);
+    const std::string enc = model::encodeText(f, stored);
+    std::vector<MissionDocument::PatchSpec> writes;
+    for (int r : records) writes.push_back({records_.kind, r, f.offset, {enc.begin(), enc.end()}});
+    doc_.setFields(undoText_.isEmpty() ? defaultUndoText() : undoText_, writes, mergeKey());
+  }
+  committing_ = false;
+  if (!typing_) refill();
+}
+
+void FieldBinding::commitFlags() {
+  const std::vector<int> records = writtenRecords();
+  if (records.empty()) return;
+  auto* list = static_cast<QListWidget*>(control_.data());
+  std::vector<bool> selected;
+  for (int i = 0; i < list->count(); ++i) selected.push_back(list->item(i)->isSelected());
+  committing_ = true;
+  if (commitFlags_) {
+    commitFlags_(selected);
+  } else {
+    std::vector<MissionDocument::PatchSpec> writes;
+    for (int r : records)
+      for (std::size_t i = 0; i < selected.size() && i < number_.count; ++i)
+        writes.push_back(number_.write(records_.kind, r, at(i), selected[i] ? 1 : 0));
+    doc_.setFields(undoText_.isEmpty() ? defaultUndoText() : undoText_, writes);
+  }
+  committing_ = false;
+  refill();
+}
+
+void FieldBinding::commitTyped() {
+  typing_ = false;
+  auto* edit = static_cast<QLineEdit*>(control_.data());
+  const QString typed = edit->text();
+  const TypedValue t = parser_ ? parser_(typed) : parseWhole(typed);
+  if (t.kind == TypedValue::Value) {
+    const long long stored = conv_.store ? conv_.store(t.value) : t.value;
+    if (stored >= number_.min && stored <= number_.max) return commitNumber(t.value);
+  }
+  // Nothing to store, or refused: the box shows the stored value again before anyone is told,
+  // so that the focus leaving for a message box does not judge the same text twice.
+  refill();
+  if (t.kind == TypedValue::Nothing || !refused_) return;
+  refused_(t.kind == TypedValue::Refused ? t.message
+                                         : tr("%1 is not a value between %2 and %3")
+                                               .arg(typed.trimmed())
+                                               .arg(toShown(number_.min))
+                                               .arg(toShown(number_.max)));
+}
+
+}  // namespace app

@@ -1,0 +1,278 @@
+#pragma once
+// One way to bind a control to a field of the current records.
+//
+// A page makes one `FieldBindings` for the records it edits (the selected flight groups, the
+// selected messages, one team, the header, …) and binds each control to a field once:
+//
+//   bindings_.bind(delay_, msg::Delay).convert(scaled(5));   // seconds shown, seconds / 5 stored
+//   bindings_.bind(ai_, fg::AiRank);                         // raw number when outside the table
+//   bindings_.bind(cargo_, fg::Cargo);                       // text through the file's codec
+//
+// The binding then
+//  - commits on the control's own signal: the value is brought into the field's declared range
+//    and written into every edited record as one undo step named after the field ("Edit
+//    Delay"); typing into one control is one step (its merge key is the control's name);
+//  - shows the field of the shown record through the conversion; a combo box shows a value
+//    outside its table as the raw number (`showIndex`);
+//  - refills its control only when a change touches its field of the shown record, when the
+//    selection or the whole mission changed, or when the page asks (another order, goal or
+//    team is shown); never while the user types in it: what the control writes while a key is
+//    typed leaves it as typed, and the page's refills leave it alone until editing ends (Enter,
+//    focus out); then it shows what was stored. Only a change of the value from elsewhere (an
+//    undo, another window) or another record shown ends the typing.
+// A value that is not one field (the role boxes, the auto-link flag) keeps the refill and focus
+// rules with a reading and a commit of the page's own (`reads`, `onCommit`).
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QObject>
+#include <QPointer>
+#include <QSpinBox>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/document/mission_document.h"
+#include "model/fields.h"
+
+namespace app {
+
+// Selects `index` of a combo box without signals. A value the box has no entry for shows as its
+// number (the placeholder) and stays until the user picks an entry; -1 shows nothing.
+void showIndex(QComboBox* box, int index);
+
+// The records a binding shows and writes, and where in them its field is counted from.
+struct BoundRecords {
+  RecordKind kind = RecordKind::FlightGroup;
+  // The records a commit writes into.
+  std::function<std::vector<int>()> written;
+  // The record the control shows; -1: none (the control shows nothing and commits nothing).
+  std::function<int()> shown;
+  // Offset of the nested record the field is counted in (an order, a goal, a goal set).
+  std::function<std::size_t()> base;
+  // Bytes shown while there is no record (a new record's defaults); none: the control is empty.
+  std::function<model::CBytes()> fallback;
+};
+// Every selected flight group, shown from the current one.
+BoundRecords selectedFlightGroups(const MissionDocument& doc);
+// Every selected message, shown from the current one.
+BoundRecords selectedMessages(const MissionDocument& doc);
+// One record of `kind` (a team, the header: record 0).
+BoundRecords oneRecord(RecordKind kind, std::function<int()> which);
+// The same records, writing only the shown one (a message's text, a goal's user strings).
+BoundRecords shownOnly(BoundRecords r);
+// The same records with the fields counted from `base` (an order, a goal, a goal set).
+BoundRecords nestedAt(BoundRecords r, std::function<std::size_t()> base);
+// The same selection in a record kind that follows it (a flight group's goal strings).
+BoundRecords ofKind(BoundRecords r, RecordKind kind);
+
+// How a stored number is shown and how a shown one is stored.
+struct Conversion {
+  std::function<long long(long long stored)> show;
+  std::function<long long(long long shown)> store;
+};
+// Shown = stored x factor; stored = shown / factor, the fraction dropped toward zero.
+Conversion scaled(int factor);
+// Shown = stored + by ("waves of:" shows the count and stores count - 1).
+Conversion shifted(int by);
+// Shown = stored + by; stored = the low byte of (shown - by): the boxes of 0..1000 whose byte
+// the game reads as its low 8 bits.
+Conversion lowByte(int by = 0);
+
+// A number typed as plain text: nothing (empty, "-"), a value, or refused with a message.
+struct TypedValue {
+  enum Kind { Nothing, Value, Refused } kind = Nothing;
+  long long value = 0;
+  QString message;
+};
+using TextParser = std::function<TypedValue(const QString& text)>;
+
+class FieldBinding : public QObject {
+  Q_OBJECT
+ public:
+  enum class Control { Combo, Spin, Check, Choice, Flags, NumberText, Text, ComboText };
+
+  // ---- Settings (each returns the binding) -------------------------------------------------
+  // The element of an array field (an optional-craft row, a team's IFF).
+  FieldBinding& element(std::function<std::size_t()> index);
+  FieldBinding& element(std::size_t index);
+  FieldBinding& convert(Conversion c);
+  // Other records than the page's (a message's text goes to the current message only).
+  FieldBinding& records(BoundRecords r);
+  // The undo text of a commit; by default "Edit" and the field's name ("Edit Delay").
+  FieldBinding& undoText(const QString& text);
+  // A commit of the page's own instead of the plain write (rules that touch more fields). It
+  // gets the stored value, already brought into the field's range.
+  FieldBinding& onCommit(std::function<void(long long stored)> fn);
+  FieldBinding& onCommitText(std::function<void(const std::string& stored)> fn);
+  // A reading of the page's own: the value shown from the shown record (empty: nothing shown).
+  FieldBinding& reads(std::function<std::optional<long long>()> fn);
+  // A list's selection of the page's own (packed lists): read and written as a whole.
+  FieldBinding& readsFlags(std::function<std::optional<std::vector<bool>>()> fn);
+  FieldBinding& onCommitFlags(std::function<void(const std::vector<bool>& selected)> fn);
+  // Text shown for a stored text and stored for a typed one (default: the file's codec).
+  FieldBinding& showsText(std::function<QString(const std::string& stored)> fn);
+  FieldBinding& storesText(std::function<std::string(const QString& typed)> fn);
+  // Numbers typed as text: how the text is read, and who hears of a refused one.
+  FieldBinding& parses(TextParser parser);
+  FieldBinding& onRefused(std::function<void(const QString& message)> fn);
+  // Also refill when `fn` says a change concerns the value (a reading of the page's own).
+  FieldBinding& alsoWhen(std::function<bool(const ChangeSet&)> fn);
+
+  // Shows the stored value now, unless the user is typing in the control; `changed`: the stored
+  // value itself changed from elsewhere (an undo, another window), shown even then.
+  void refill(bool changed = false);
+  // True while the user types in the control: it has the focus and a key went to it since
+  // the editing last ended.
+  bool typing() const;
+  QWidget* control() const { return control_; }
+  QString mergeKey() const;
+
+  // ---- For FieldBindings -------------------------------------------------------------------
+  struct Number {
+    std::string_view name;
+    std::size_t offset = 0, width = 0, count = 1;
+    long long min = 0, max = 0;
+    std::function<long long(model::CBytes record, std::size_t at)> read;
+    std::function<MissionDocument::PatchSpec(RecordKind, int record, std::size_t at, long long)>
+        write;
+  };
+  template <class T>
+  static Number number(model::Field<T> f) {
+    Number n{f.name, f.offset, sizeof(T), f.count, f.min, f.max, {}, {}};
+    n.read = [](model::CBytes rec, std::size_t at) {
+      return static_cast<long long>(model::get(rec, model::Field<T>{"", at}));
+    };
+    n.write = [f](RecordKind kind, int record, std::size_t at, long long v) {
+      model::Field<T> g = f;
+      g.offset = at;
+      return MissionDocument::fieldWrite(kind, record, g, v);
+    };
+    return n;
+  }
+  FieldBinding(MissionDocument& doc, BoundRecords records, Control type, QWidget* control,
+               Number field, QObject* parent);
+  FieldBinding(MissionDocument& doc, BoundRecords records, Control type, QWidget* control,
+               const model::TextField& field, QObject* parent);
+  FieldBinding(MissionDocument& doc, BoundRecords records, std::vector<QAbstractButton*> buttons,
+               Number field, QObject* parent);
+  // Whether `c` concerns the shown value.
+  bool concerns(const ChangeSet& c) const;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void connectControl();
+  void watchTyping(QWidget* w);
+  void editingEnded();
+  int shownRecord() const;
+  model::CBytes shownBytes() const;
+  std::size_t at(std::size_t element) const;
+  std::optional<long long> storedNumber() const;
+  std::optional<std::string> storedText() const;
+  long long toShown(long long stored) const;
+  void commitNumber(long long shown);
+  void commitText(const QString& typed);
+  void commitFlags();
+  void commitTyped();
+  void clearControl();
+  QString defaultUndoText() const;
+  std::vector<int> writtenRecords() const;
+
+  MissionDocument& doc_;
+  BoundRecords records_;
+  Control type_;
+  QPointer<QWidget> control_;
+  std::vector<QAbstractButton*> buttons_;
+  Number number_;
+  std::optional<model::TextField> text_;
+  std::function<std::size_t()> element_;
+  Conversion conv_;
+  QString undoText_;
+  std::function<void(long long)> commit_;
+  std::function<void(const std::string&)> commitText_;
+  std::function<std::optional<long long>()> reads_;
+  std::function<std::optional<std::vector<bool>>()> readsFlags_;
+  std::function<void(const std::vector<bool>&)> commitFlags_;
+  std::function<QString(const std::string&)> showText_;
+  std::function<std::string(const QString&)> storeText_;
+  TextParser parser_;
+  std::function<void(const QString&)> refused_;
+  std::function<bool(const ChangeSet&)> alsoWhen_;
+  bool typing_ = false;
+  int typingRecord_ = -1;
+  // While the control's own value is being written: the control already shows it.
+  bool committing_ = false;
+};
+
+// The bindings of one page: made against the records the page edits, refilled together.
+class FieldBindings : public QObject {
+  Q_OBJECT
+ public:
+  // `view` is the page; with `deferWhileHidden`, while it is hidden inside a shown window (a
+  // background tab) changes are gathered and shown once when it comes into view.
+  FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords records,
+                bool deferWhileHidden = false);
+
+  template <class T>
+  FieldBinding& bind(QComboBox* box, model::Field<T> f) {
+    return add(FieldBinding::Control::Combo, box, FieldBinding::number(f));
+  }
+  template <class T>
+  FieldBinding& bind(QSpinBox* spin, model::Field<T> f) {
+    return add(FieldBinding::Control::Spin, spin, FieldBinding::number(f));
+  }
+  template <class T>
+  FieldBinding& bind(QCheckBox* box, model::Field<T> f) {
+    return add(FieldBinding::Control::Check, box, FieldBinding::number(f));
+  }
+  // Item i of a multi-selection list selected <-> element i of the field not 0; a commit writes
+  // every item's element.
+  template <class T>
+  FieldBinding& bind(QListWidget* list, model::Field<T> flags) {
+    return add(FieldBinding::Control::Flags, list, FieldBinding::number(flags));
+  }
+  // Radio buttons: button i checked <-> value i (a larger value checks the last button).
+  template <class T>
+  FieldBinding& bindChoice(std::vector<QAbstractButton*> buttons, model::Field<T> f) {
+    return keep(std::make_unique<FieldBinding>(doc_, records_, std::move(buttons),
+                                               FieldBinding::number(f), this));
+  }
+  // A plain edit box holding a number, judged when editing ends.
+  template <class T>
+  FieldBinding& bindNumberText(QLineEdit* edit, model::Field<T> f) {
+    return add(FieldBinding::Control::NumberText, edit, FieldBinding::number(f));
+  }
+  FieldBinding& bind(QLineEdit* edit, const model::TextField& f);
+  // A value that is no field of the records (the in-memory auto-link flag): the binding shows
+  // what `reads` gives, writes through `onCommit` and refills when `alsoWhen` says so.
+  FieldBinding& bindValue(QCheckBox* box, std::string_view name);
+  FieldBinding& bindValue(QComboBox* box, std::string_view name);
+  // An editable combo box (a name with suggestions).
+  FieldBinding& bind(QComboBox* box, const model::TextField& f);
+
+  BoundRecords& records() { return records_; }
+  // Shows every bound value again (the page shows another order, goal or team).
+  void refill();
+  // Shows the value of the control's binding again (its combo box got new items).
+  void refill(QWidget* control);
+
+ private:
+  FieldBinding& add(FieldBinding::Control type, QWidget* control, FieldBinding::Number n);
+  FieldBinding& keep(std::unique_ptr<FieldBinding> b);
+  void onChanged(Changes topics, const ChangeSet& c);
+
+  MissionDocument& doc_;
+  BoundRecords records_;
+  std::vector<FieldBinding*> bindings_;
+};
+
+}  // namespace app

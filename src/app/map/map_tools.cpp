@@ -1,0 +1,265 @@
+#include "app/map/map_tools.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+#include <algorithm>
+
+#include "app/document/mission_document.h"
+#include "editing/flight_group_ops.h"
+#include "map/palette.h"
+#include "shell/settings.h"
+
+namespace app {
+
+using namespace model;
+
+namespace {
+
+// Every gesture's edits join the transaction of this key.
+const QString GestureKey = QStringLiteral("map-gesture");
+
+QString tr(const char* text, int n = -1) {
+  return QCoreApplication::translate("MapTools", text, nullptr, n);
+}
+
+// The name of a route point in undo texts ("WP 3").
+QString pointName(std::size_t p) {
+  if (p < Waypoint1) return tr("Start %1").arg(p - Start1 + 1);
+  if (p < Rendezvous) return tr("WP %1").arg(p - Waypoint1 + 1);
+  if (p == Rendezvous) return tr("Rendezvous");
+  if (p == Hyperspace) return tr("Hyperspace");
+  return tr("Brief %1").arg(p - Briefing1 + 1);
+}
+
+bool isCraftPoint(std::size_t p) {
+  return p == Start1 || p >= Briefing1;
+}
+
+std::optional<map::Hit> hitAt(MapToolHost& host, const CanvasEvent& e) {
+  return map::hitTest(host.mapState(), host.document().mission(), e.pos.x(), e.pos.y());
+}
+
+}  // namespace
+
+// ---- Dragging a point ------------------------------------------------------------------------
+
+void DragTool::openTransaction() {
+  host_.document().beginTransaction(GestureKey);
+  transaction_ = true;
+}
+
+std::vector<int> DragTool::groupsMoved(int fg) const {
+  MissionDocument& doc = host_.document();
+  const std::vector<int>& sel = doc.selectedFlightGroups();
+  const bool several = !host_.mapState().view.briefing && sel.size() > 1 &&
+                       std::find(sel.begin(), sel.end(), fg) != sel.end();
+  std::vector<int> groups{fg};
+  if (several)
+    for (int i : sel)
+      if (i != fg) groups.push_back(i);
+  return groups;
+}
+
+void DragTool::startDrag(const QString& text, std::size_t point, std::vector<int> groups) {
+  if (!transaction_) openTransaction();
+  const Mission& m = host_.document().mission();
+  text_ = text;
+  point_ = point;
+  starts_.clear();
+  for (int fg : groups) starts_.push_back(map::pointPosition(m.flightGroups.at(fg), point));
+  groups_ = std::move(groups);
+  host_.dragStarted();
+}
+
+void DragTool::move(const CanvasEvent& e) {
+  const map::MapState& s = host_.mapState();
+  if (groups_.empty() || (point_ == Start1 && s.toggles.lockStart1)) return;
+  MissionDocument& doc = host_.document();
+  const Mission& m = doc.mission();
+  const auto [h, v] = map::snappedPosition(s, e.pos.x(), e.pos.y());
+  const Vec3 to = map::draggedPosition(m.flightGroups.at(groups_.front()), point_,
+                                       s.view.shownPlane(), h, v, s.toggles.lockX, s.toggles.lockY);
+  const Vec3 from = starts_.front();
+  std::vector<MissionDocument::PatchSpec> writes;
+  for (std::size_t i = 0; i < groups_.size(); ++i) {
+    const Vec3& at = starts_[i];
+    const long long xyz[3] = {at.x + to.x - from.x, at.y + to.y - from.y, at.z + to.z - from.z};
+    const Field<i16> fields[3] = {fg::WaypointX, fg::WaypointY, fg::WaypointZ};
+    for (int a = 0; a < 3; ++a)
+      writes.push_back(MissionDocument::fieldWrite(RecordKind::FlightGroup, groups_[i], fields[a],
+                                                   xyz[a], point_));
+  }
+  doc.setFields(text_, writes, GestureKey);
+}
+
+void DragTool::release(const CanvasEvent&) {
+  end(true);
+}
+
+bool DragTool::key(QKeyEvent* e) {
+  if (e->key() != Qt::Key_Escape || !active()) return false;
+  cancel();
+  return true;
+}
+
+void DragTool::cancel() {
+  end(false);
+}
+
+void DragTool::end(bool keep) {
+  if (!transaction_) return;
+  transaction_ = false;
+  groups_.clear();
+  starts_.clear();
+  if (keep)
+    host_.document().commitTransaction();
+  else
+    host_.document().cancelTransaction();
+  host_.dragEnded();
+}
+
+// ---- Select and move craft -------------------------------------------------------------------
+
+void MoveCraftTool::press(const CanvasEvent& e) {
+  const auto hit = hitAt(host_, e);
+  if (!hit) return;
+  if (hit->point == Start1 && host_.mapState().toggles.lockStart1) {
+    host_.pick(hit->flightGroup, Start1, false);
+    host_.note(e.pos + QPointF(15, -10), tr("Locked!"));
+    locked_ = true;
+    return;
+  }
+  std::vector<int> groups = groupsMoved(hit->flightGroup);
+  host_.pick(hit->flightGroup, hit->point, groups.size() > 1);
+  const int n = static_cast<int>(groups.size());
+  startDrag(tr("Move %n craft", n), hit->point, std::move(groups));
+}
+
+void MoveCraftTool::release(const CanvasEvent& e) {
+  if (locked_) {
+    locked_ = false;
+    host_.redraw();  // the note goes
+  }
+  DragTool::release(e);
+}
+
+// ---- Route points ------------------------------------------------------------------------------
+
+void WaypointTool::press(const CanvasEvent& e) {
+  const auto hit = hitAt(host_, e);
+  if (!hit) return;
+  std::vector<int> groups = groupsMoved(hit->flightGroup);
+  host_.pick(hit->flightGroup, hit->point, groups.size() > 1);
+  const int n = static_cast<int>(groups.size());
+  const QString text = n > 1 ? tr("Move %1 of %n craft", n).arg(pointName(hit->point))
+                             : tr("Move %1").arg(pointName(hit->point));
+  startDrag(text, hit->point, std::move(groups));
+}
+
+// ---- The palette -------------------------------------------------------------------------------
+
+bool PaletteTool::takes(const CanvasEvent& e) const {
+  const map::MapState& s = host_.mapState();
+  return s.toggles.palette && !s.view.briefing && e.button == Qt::LeftButton &&
+         map::paletteSlotAt(int(e.pos.x()), int(e.pos.y()), s.height);
+}
+
+void PaletteTool::press(const CanvasEvent& e) {
+  const map::MapState& s = host_.mapState();
+  const auto slot = map::paletteSlotAt(int(e.pos.x()), int(e.pos.y()), s.height);
+  if (!slot) return;
+  MissionDocument& doc = host_.document();
+  const int type = map::paletteCraftType(*slot);
+  const int iff = s.paletteIff, team = s.paletteTeam;
+  const int fg = static_cast<int>(doc.mission().flightGroups.size());
+  const QString text = tr("Place a flight group");
+  openTransaction();
+  const FlightGroup tmpl = doc.newFlightGroupTemplate();
+  doc.apply(text, ChangedFlag::FlightGroup, [&](MissionEdit& edit) {
+    editing::newFlightGroup(edit, tmpl, doc.defaults());
+    edit.set(RecordKind::FlightGroup, fg, fg::CraftType, static_cast<u8>(type));
+    edit.set(RecordKind::FlightGroup, fg, fg::Iff, static_cast<u8>(iff));
+    edit.set(RecordKind::FlightGroup, fg, fg::Team, static_cast<u8>(team));
+    if (map::placedWithoutRoute(type)) {
+      edit.set(RecordKind::FlightGroup, fg, fg::WaypointEnabled, i16{0}, Waypoint1);
+      edit.set(RecordKind::FlightGroup, fg, fg::WaypointEnabled, i16{0}, Hyperspace);
+    }
+  });
+  host_.placed(fg);
+  startDrag(text, Start1, {fg});
+}
+
+// ---- The view ----------------------------------------------------------------------------------
+
+ViewTool::ViewTool(MapToolHost& host) : host_(host) {
+  timer_.setInterval(60);
+  QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
+    if (++ticks_ <= 1) return;  // the first tick waits
+    host_.setZoom(map::holdZoomStep(host_.mapState().view.zoom, host_.mapSettings().zoomSpeed));
+  });
+}
+
+void ViewTool::press(const CanvasEvent& e) {
+  if (e.buttons == Qt::RightButton) {
+    const map::ViewPoint m = host_.mapState().view.screenToMap(e.pos.x(), e.pos.y());
+    host_.centreOn(
+        {static_cast<double>(map::nearest(m.h)), static_cast<double>(map::nearest(m.v))});
+    return;
+  }
+  if (e.buttons == Qt::LeftButton) {
+    ticks_ = 0;
+    timer_.start();
+  }
+}
+
+void ViewTool::release(const CanvasEvent&) {
+  timer_.stop();
+}
+
+// ---- The canvas's tool -------------------------------------------------------------------------
+
+MapTools::MapTools(MapToolHost& host)
+    : host_(host), craft_(host), waypoint_(host), palette_(host), view_(host) {}
+
+bool MapTools::dragging() const {
+  return craft_.DragTool::active() || waypoint_.active() || palette_.active();
+}
+
+void MapTools::press(const CanvasEvent& e) {
+  if (active()) return;  // another button during a gesture
+  current_ = &view_;
+  if (e.button == Qt::LeftButton && e.buttons != Qt::RightButton) {
+    if (palette_.takes(e)) {
+      current_ = &palette_;
+    } else if (const auto hit = hitAt(host_, e)) {
+      current_ = isCraftPoint(hit->point) ? static_cast<CanvasTool*>(&craft_) : &waypoint_;
+    }
+  }
+  current_->press(e);
+}
+
+void MapTools::move(const CanvasEvent& e) {
+  host_.pointerAt(e.pos);
+  if (active()) current_->move(e);
+}
+
+void MapTools::release(const CanvasEvent& e) {
+  if (current_) current_->release(e);
+}
+
+void MapTools::doubleClick(const CanvasEvent& e) {
+  if (e.button != Qt::LeftButton || dragging() || hitAt(host_, e)) return;
+  view_.cancel();
+  host_.zoomOutOnDoubleClick();
+}
+
+bool MapTools::key(QKeyEvent* e) {
+  return active() && current_->key(e);
+}
+
+void MapTools::cancel() {
+  if (current_) current_->cancel();
+}
+
+}  // namespace app

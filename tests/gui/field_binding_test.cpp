@@ -1,0 +1,194 @@
+// A control bound to a field: what typing stores and shows, when the control is refilled, the
+// raw number outside a table, the field's range, and one undo step for the selected records.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QUndoStack>
+#include <QWidget>
+
+#include <memory>
+
+#include "app/document/field_binding.h"
+#include "app/editing/messages_page.h"
+#include "context_fixture.h"
+
+namespace {
+
+namespace fg = model::fg;
+namespace msg = model::message;
+using testing_gui::ContextFixture;
+using testing_gui::EditorFixture;
+
+class FieldBindingTest : public ContextFixture {
+ protected:
+  // The Messages tab over three messages, the first selected.
+  QSpinBox* delay() {
+    load(1, 3);
+    page = std::make_unique<app::MessagesPage>(context);
+    doc.selectMessages({0});
+    return find<QSpinBox>(page.get(), "MsgDelaySpin");
+  }
+  // A bare page whose bindings write the selected flight groups.
+  app::FieldBindings& bare(int groups) {
+    load(groups, 0);
+    widget = std::make_unique<QWidget>();
+    bindings = new app::FieldBindings(widget.get(), doc, app::selectedFlightGroups(doc));
+    return *bindings;
+  }
+  const model::FlightGroup& group(std::size_t i) { return doc.mission().flightGroups.at(i); }
+
+  std::unique_ptr<app::MessagesPage> page;
+  std::unique_ptr<QWidget> widget;
+  app::FieldBindings* bindings = nullptr;
+};
+
+// Typing into the Delay box shows every key as typed and stores seconds / 5; the box shows the
+// stored seconds once editing ends. Past the box's range a key is refused, never wrapped; a
+// letter changes nothing.
+TEST_F(FieldBindingTest, TypingIntoDelayStoresSecondsByFive) {
+  struct Case {
+    const char* typed;
+    const char* shownWhileTyping;
+    int stored;
+    const char* shownAfter;
+  };
+  const Case cases[] = {
+      {"120", "120", 24, "120"},    {"62", "62", 12, "60"}, {"2000", "200", 40, "200"},
+      {"99999", "999", 199, "995"}, {"ab", "0", 0, "0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.typed);
+    QSpinBox* spin = delay();
+    const int steps = doc.undoStack()->count();
+    spin->selectAll();
+    QString typed;
+    for (const QChar ch : QString::fromLatin1(c.typed)) {
+      EditorFixture::type(spin, QString(ch));
+      if (ch.isDigit() && typed.size() < 3) typed += ch;
+      // Never rewritten under the user's fingers.
+      if (!typed.isEmpty()) {
+        EXPECT_EQ(spin->cleanText(), typed);
+      }
+    }
+    EXPECT_EQ(spin->cleanText(), QString::fromLatin1(c.shownWhileTyping));
+    EXPECT_EQ(doc.mission().messages[0].get(msg::Delay), c.stored);
+    EditorFixture::type(spin, QStringLiteral("\n"));
+    EXPECT_EQ(spin->cleanText(), QString::fromLatin1(c.shownAfter));
+    // One typing burst, one undo step named after the field.
+    if (c.stored != 0) {
+      EXPECT_EQ(doc.undoStack()->count(), steps + 1);
+      EXPECT_EQ(doc.undoStack()->undoText(), QStringLiteral("Edit Delay"));
+    } else {
+      EXPECT_EQ(doc.undoStack()->count(), steps);
+    }
+    EXPECT_EQ(doc.mission().messages[1].get(msg::Delay), 0);
+  }
+}
+
+// What the control writes while the user types and the page's refills leave it as typed; the
+// end of the editing, another record shown or an undo show the stored value.
+TEST_F(FieldBindingTest, TheControlBeingTypedIntoIsNotRefilled) {
+  app::FieldBindings& b = bare(2);
+  auto* spin = new QSpinBox(widget.get());
+  spin->setRange(0, 1000);
+  b.bind(spin, fg::GlobalGroup).convert(app::scaled(5));
+  b.refill();
+  widget->show();
+  QApplication::setActiveWindow(widget.get());
+  spin->setFocus();
+  if (!spin->hasFocus()) GTEST_SKIP() << "this platform gives no focus";
+  spin->selectAll();
+  EditorFixture::type(spin, QStringLiteral("12"));
+  EXPECT_EQ(group(0).get(fg::GlobalGroup), 2);
+  b.refill();
+  EXPECT_EQ(spin->cleanText(), QStringLiteral("12"));
+  emit spin->editingFinished();
+  EXPECT_EQ(spin->cleanText(), QStringLiteral("10"));
+
+  EditorFixture::type(spin, QStringLiteral("5"));
+  EXPECT_EQ(spin->cleanText(), QStringLiteral("105"));
+  doc.undoStack()->undo();
+  EXPECT_EQ(spin->cleanText(), QString::number(group(0).get(fg::GlobalGroup) * 5));
+  EditorFixture::type(spin, QStringLiteral("7"));
+  doc.selectFlightGroups({1});
+  EXPECT_EQ(spin->cleanText(), QStringLiteral("0"));
+}
+
+TEST_F(FieldBindingTest, RefillsOnlyWhenTheFieldOfTheShownRecordChanges) {
+  app::FieldBindings& b = bare(2);
+  auto* spin = new QSpinBox(widget.get());
+  b.bind(spin, fg::GlobalGroup);
+  bindings->refill();
+  doc.selectFlightGroups({0});
+  auto stale = [&] {
+    const QSignalBlocker block(spin);
+    spin->setValue(99);
+  };
+  stale();
+  doc.setField(app::RecordKind::FlightGroup, 0, fg::AiRank, 3);       // another field
+  doc.setField(app::RecordKind::FlightGroup, 1, fg::GlobalGroup, 4);  // another record
+  EXPECT_EQ(spin->value(), 99);
+  doc.setField(app::RecordKind::FlightGroup, 0, fg::GlobalGroup, 5);
+  EXPECT_EQ(spin->value(), 5);
+  stale();
+  doc.selectFlightGroups({1});
+  EXPECT_EQ(spin->value(), 4);
+}
+
+TEST_F(FieldBindingTest, AValueOutsideTheTableShowsItsNumberUntilAnEntryIsPicked) {
+  app::FieldBindings& b = bare(1);
+  auto* box = new QComboBox(widget.get());
+  box->addItems({QStringLiteral("Rookie"), QStringLiteral("Officer"), QStringLiteral("Ace")});
+  b.bind(box, fg::AiRank);
+  doc.setField(app::RecordKind::FlightGroup, 0, fg::AiRank, 200);
+  EXPECT_EQ(box->currentIndex(), -1);
+  EXPECT_EQ(box->placeholderText(), QStringLiteral("200"));
+  box->setCurrentIndex(2);
+  EXPECT_EQ(group(0).get(fg::AiRank), 2);
+  EXPECT_TRUE(box->placeholderText().isEmpty());
+}
+
+// Past the field's range a spin's value is clamped; a number typed as text is refused with a
+// message and stores nothing.
+TEST_F(FieldBindingTest, ValuesPastTheFieldsRangeAreClampedOrRefused) {
+  app::FieldBindings& b = bare(1);
+  auto* spin = new QSpinBox(widget.get());
+  spin->setRange(0, 1000);
+  auto* edit = new QLineEdit(widget.get());
+  QStringList refused;
+  b.bind(spin, fg::FormationSpacing);
+  bindings->bindNumberText(edit, fg::ArrivalDelayMinutes).onRefused([&](const QString& m) {
+    refused << m;
+  });
+  spin->setValue(300);
+  EXPECT_EQ(group(0).get(fg::FormationSpacing), 255);
+  EXPECT_EQ(spin->value(), 255);
+  for (const char* text : {"300", "-1", "x1"}) {
+    edit->setText(QString::fromLatin1(text));
+    emit edit->editingFinished();
+    EXPECT_EQ(group(0).get(fg::ArrivalDelayMinutes), 0) << text;
+    EXPECT_EQ(edit->text(), QStringLiteral("0")) << text;
+  }
+  ASSERT_EQ(refused.size(), 3);
+  EXPECT_TRUE(refused[0].contains(QStringLiteral("300")));
+  EXPECT_TRUE(refused[0].contains(QStringLiteral("255")));
+  EXPECT_EQ(refused[2], QStringLiteral("'x1' is not a valid integer value"));
+}
+
+TEST_F(FieldBindingTest, SelectedRecordsTakeTheValueTogetherAsOneStep) {
+  QSpinBox* spin = delay();
+  doc.selectMessages({0, 2}, 0);
+  const int steps = doc.undoStack()->count();
+  spin->setValue(50);
+  EXPECT_EQ(doc.mission().messages[0].get(msg::Delay), 10);
+  EXPECT_EQ(doc.mission().messages[1].get(msg::Delay), 0);
+  EXPECT_EQ(doc.mission().messages[2].get(msg::Delay), 10);
+  EXPECT_EQ(doc.undoStack()->count(), steps + 1);
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().messages[2].get(msg::Delay), 0);
+  EXPECT_EQ(spin->value(), 0);
+}
+
+}  // namespace
