@@ -2,6 +2,8 @@
 // to flight groups that no longer exist, and zyned-cli show.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -64,6 +66,11 @@ TEST(Clipboards, UnreadableFileIsReportedAndNotOverwritten) {
   EXPECT_TRUE(conds.empty()) << "nothing was read before the fault";
   EXPECT_NE(conds.save(dir.str()), "");
   EXPECT_TRUE(fs::is_directory(dir / "Conds.clp"));
+  // A named pipe is refused at once instead of waiting for a writer.
+  ASSERT_EQ(::mkfifo((dir / "Orders.clp").c_str(), 0600), 0);
+  editing::Clipboard orders = editing::Clipboard::orders();
+  EXPECT_NE(orders.load(dir.str()).find("Orders.clp\": not a regular file"), std::string::npos);
+  EXPECT_TRUE(orders.unreadable());
 }
 
 TEST(Library, FilesEditsAndEntriesForTheMission) {

@@ -24,6 +24,8 @@ const std::vector<ActionSpec>& actionTable() {
       {"SaveAction", "&Save", "Save", "document-save", "Ctrl+S", Window, "SaveBtn"},
       {"SaveAsAction", "Save &as...", "Save As ", "document-save-as", "Ctrl+Shift+S; Ctrl+A",
        Window, "SaveAsBtn"},
+      {"ImportJsonAction", "&Import JSON…", "Open a mission written as JSON", nullptr, ""},
+      {"ExportJsonAction", "&Export as JSON…", "Write the mission as JSON", nullptr, ""},
       {"ExitAction", "E&xit", "Close the editor", "exit", "Ctrl+Q", Window},
       // Edit
       {"UndoAction", "&Undo", "Undo", "edit-undo", "Ctrl+Z", Window},
@@ -69,7 +71,7 @@ const std::vector<MenuSpec>& menuBarLayout() {
       {"&File",
        "FileMenu",
        {"NewMissionAction", "LoadAction", "Reopen", "LoadByLstAction", "-", "SaveAction",
-        "SaveAsAction", "-", "ExitAction"}},
+        "SaveAsAction", "-", "ImportJsonAction", "ExportJsonAction", "-", "ExitAction"}},
       {"&Edit",
        "EditMenu",
        {"UndoAction", "RedoAction", "-", "CutAction", "CopyAction", "PasteAction", "DeleteAction",

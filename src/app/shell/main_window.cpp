@@ -194,6 +194,8 @@ void MainWindow::buildActions() {
   goalSummaryAct_ = act("GoalSummaryAction");
   loadByLstAct_ = act("LoadByLstAction");
   QAction* exitAct = act("ExitAction");
+  connect(act("ImportJsonAction"), &QAction::triggered, files_, &MissionFiles::importJson);
+  connect(act("ExportJsonAction"), &QAction::triggered, files_, &MissionFiles::exportJson);
 
   // Parts of the editor that come with later work.
   mapAct_->setEnabled(false);
@@ -539,6 +541,7 @@ void MainWindow::applyFormat() {
 
 void MainWindow::onDocumentChanged(const ChangeSet& c) {
   if (c.format || c.whole) applyFormat();
+  if (c.briefingText) files_->followHeading();
   refreshTitle();
 }
 
@@ -576,8 +579,7 @@ void MainWindow::briefings() {
   if (doc_->named()) env.missionFile = doc_->fileName();
   env.save = [this] { return save(); };
   env.saveAs = [this] { return saveAs(); };
-  BriefingWindow window(*context_, std::move(env), this);
-  prompter_->exec(window);
+  BriefingWindow::run(*context_, std::move(env), this);
 }
 
 // ---------------------------------------------------------------------------------------------

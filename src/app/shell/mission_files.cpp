@@ -15,6 +15,7 @@
 #include "app/shell/startup_dialog.h"
 #include "app/shell/wizard_dialog.h"
 #include "editing/wizard.h"
+#include "json/mission_json.h"
 #include "model/mission_file.h"
 #include "shell/error_check.h"
 #include "shell/paths.h"
@@ -30,6 +31,7 @@ constexpr const char* ChangedQuestion = "Current Mission has been changed. Save 
 constexpr const char* OpenFilter =
     "Zyn mission files (.kre)|*.kre|Vortan mission files (.vtn)|*.vtn|All Files (*.*)|*.*";
 constexpr const char* SaveFilter = "Zyn Mission Files|*.kre";
+constexpr const char* JsonFilter = "JSON missions (.json)|*.json|All Files (*.*)|*.*";
 
 QString qs(const std::string& s) {
   return QString::fromStdString(s);
@@ -46,6 +48,15 @@ MissionFiles::MissionFiles(const EditorContext& context, QWidget* boxParent)
 void MissionFiles::setTitle(const std::string& utf8) {
   title_ = utf8;
   emit titleChanged();
+}
+
+void MissionFiles::followHeading() {
+  const MissionDocument& doc = ctx_.document;
+  if (!doc.named() || doc.fileName() == model::UnnamedFile || doc.mission().title() == heading_)
+    return;
+  heading_ = doc.mission().title();
+  setTitle(headingStored_ ? shell::savedTitle(doc.fileName(), heading_)
+                          : shell::loadedTitle(doc.fileName(), heading_));
 }
 
 model::MissionDefaults MissionFiles::missionDefaults() const {
@@ -167,7 +178,9 @@ bool MissionFiles::load(const QString& path) {
   if (sounds_.load) sounds_.load(m, native(path));
   doc.replaceMission(std::move(m), native(path), true);
   omitWarnings_ = false;
-  setTitle(shell::loadedTitle(doc.fileName(), doc.mission().title()));
+  heading_ = doc.mission().title();
+  headingStored_ = false;
+  setTitle(shell::loadedTitle(doc.fileName(), heading_));
 
   if (ctx_.settings.doBackups) {
     if (const auto backup = model::backupPathFor(doc.fileName())) {
@@ -202,6 +215,47 @@ bool MissionFiles::saveAs() {
   return saved;
 }
 
+void MissionFiles::importJson() {
+  if (!saveChanged()) return;
+  offerToSaveSounds();
+  const QString path =
+      ctx_.prompter.openFileName(boxParent_, tr("Import JSON"), lastDirectory_,
+                                 dialogFilter(QString::fromLatin1(JsonFilter)), {});
+  if (path.isEmpty()) return;
+  lastDirectory_ = QFileInfo(path).absolutePath();
+  std::vector<std::uint8_t> text;
+  std::string error;
+  model::Mission m;
+  if (model::readWholeFile(native(path), text, error)) {
+    const json::MissionResult r = json::readMissionJson(
+        {reinterpret_cast<const char*>(text.data()), text.size()}, m, missionDefaults());
+    if (!r.ok()) error = native(path) + ": " + r.error;
+  }
+  if (!error.empty()) {
+    ctx_.prompter.error(boxParent_, qs(error));
+    return;
+  }
+  if (sounds_.reset) sounds_.reset();
+  // Not on disk as a mission file: unnamed, and Save asks for a name.
+  ctx_.document.replaceMission(std::move(m), model::UnnamedFile, false, true);
+  omitWarnings_ = false;
+  setTitle(shell::newMissionTitle());
+}
+
+void MissionFiles::exportJson() {
+  const MissionDocument& doc = ctx_.document;
+  const QString folder =
+      doc.named() ? QFileInfo(qs(doc.fileName())).absolutePath() : lastDirectory_;
+  const QString path = ctx_.prompter.saveFileName(boxParent_, tr("Export as JSON"), folder,
+                                                  dialogFilter(QString::fromLatin1(JsonFilter)),
+                                                  QStringLiteral("json"));
+  if (path.isEmpty()) return;
+  const std::string text = json::dumpMission(doc.mission());
+  const model::SaveResult r =
+      model::writeFileAtomically(native(path), std::vector<std::uint8_t>(text.begin(), text.end()));
+  if (!r.ok) ctx_.prompter.error(boxParent_, qs(r.error));
+}
+
 bool MissionFiles::saveTo(const QString& path) {
   MissionDocument& doc = ctx_.document;
   const model::SaveResult r = model::saveMissionFile(doc.mission(), native(path));
@@ -214,7 +268,9 @@ bool MissionFiles::saveTo(const QString& path) {
   if (ctx_.settings.fileSavedMsg)
     NoticeWindow::show(boxParent_, qs(model::savedBytesNotice(doc.mission().platformId, r.bytes)),
                        SavedNoticeMs);
-  setTitle(shell::savedTitle(doc.fileName(), doc.mission().title()));
+  heading_ = doc.mission().title();
+  headingStored_ = true;
+  setTitle(shell::savedTitle(doc.fileName(), heading_));
   addToHistory(qs(doc.fileName()));
   runCheck(false);
   if (!savingAs_) offerToSaveSounds();

@@ -32,6 +32,9 @@ class MissionFiles : public QObject {
   // The window title without the unsaved-changes star (UTF-8).
   const std::string& title() const { return title_; }
   void setTitle(const std::string& utf8);
+  // The title of a named Mission follows its heading (string #0 of briefing 1) as it is edited,
+  // in the form it has: as loaded, or as stored after a save.
+  void followHeading();
   const shell::FileHistory& history() const { return history_; }
   // The folder the open dialog starts in.
   const QString& lastDirectory() const { return lastDirectory_; }
@@ -59,6 +62,13 @@ class MissionFiles : public QObject {
   bool saveAs();
   // Writes the Mission to `path`; false (after an error box) when it failed.
   bool saveTo(const QString& path);
+  // "Import JSON…": the save question, the open dialog, and the Mission the JSON describes as an
+  // unnamed, changed Mission (like an imported older mission); JSON the command-line from-json
+  // refuses is refused with the same message and the open Mission stays.
+  void importJson();
+  // "Export as JSON…": the Mission as `zyned-cli dump` prints it, into a file the save dialog
+  // names; the Mission itself stays as it is (name, changed state).
+  void exportJson();
   // A blank, unchanged Mission in `platformId`'s format with the settings' defaults.
   void makeNewMission(std::int16_t platformId);
   // Runs the check; `verbose` also reports a clean Mission.
@@ -104,6 +114,8 @@ class MissionFiles : public QObject {
   const EditorContext& ctx_;
   QWidget* boxParent_;
   std::string title_;
+  std::string heading_;         // the heading the title shows
+  bool headingStored_ = false;  // shown as stored (after a save) or as loaded
   shell::FileHistory history_;
   QString lastDirectory_;
   bool omitWarnings_ = false;

@@ -1,6 +1,7 @@
 #include "editing/clipboards.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <cerrno>
 #include <cstring>
@@ -29,13 +30,21 @@ std::string Clipboard::load(const std::string& editorDirectory) {
     unreadable_ = false;
     return {};
   }
-  const int fd = ::open(path->c_str(), O_RDONLY | O_CLOEXEC);
+  // Non-blocking, so that a named pipe under the clipboard's name does not stop the start-up.
+  const int fd = ::open(path->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     unreadable_ = true;
     return "Cannot open \"" + *path + "\": " + std::strerror(errno);
   }
   std::vector<std::uint8_t> data;
   std::string error;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    ::close(fd);
+    entries_.clear();
+    unreadable_ = true;
+    return "Error reading \"" + *path + "\": not a regular file";
+  }
   std::uint8_t chunk[4096];
   for (;;) {
     const ssize_t n = ::read(fd, chunk, sizeof chunk);
