@@ -310,7 +310,7 @@ void TriggerEditor::storeTrigger(const editing::TriggerBytes& t) {
   namespace tr = model::trigger;
   // A record made for the change (a first message) is one undo step with it.
   const bool makesRecord = source_.beforeStore && shownRecord().empty();
-  if (makesRecord) doc_.beginTransaction(source_.undoText);
+  if (makesRecord) doc_.beginTransaction(source_.undoText, source_.undoText);
   if (source_.beforeStore) source_.beforeStore();
   showTrigger(t);
   // The four bytes of the edited trigger in every record, one undo step.
