@@ -2,6 +2,7 @@
 // palette, undo and cancel of a drag, the keyboard and the waypoint grid.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
@@ -343,6 +344,12 @@ TEST(MapPictures, DISABLED_GrabMapWindow) {
   win.showMap();
   QApplication::processEvents();
   win.grab().save(out + QStringLiteral("/map-window.png"));
+  win.findChild<QToolButton*>(QStringLiteral("XZ"))->click();
+  QApplication::processEvents();
+  win.grab().save(out + QStringLiteral("/map-window-xz.png"));
+  win.findChild<QCheckBox*>(QStringLiteral("BriefMode"))->setChecked(true);
+  QApplication::processEvents();
+  win.grab().save(out + QStringLiteral("/map-window-briefing.png"));
 }
 
 }  // namespace

@@ -1,8 +1,12 @@
 #include "app/map/map_painter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QStaticText>
 
 #include <cmath>
+#include <string>
+#include <unordered_map>
 
 #include "app/base/text.h"
 #include "app/map/craft_painter.h"
@@ -24,6 +28,51 @@ QPoint qpoint(map::ScreenPoint p) {
 // Text with its top-left corner at `at`, as the map places all its texts.
 void text(QPainter& p, map::ScreenPoint at, const QString& s) {
   p.drawText(QPoint(at.x, at.y + p.fontMetrics().ascent()), s);
+}
+
+// The map's texts laid out once and kept by their bytes: laying a text out (shaping) costs far
+// more than drawing its glyphs, and names, labels and times are mostly the same from one frame
+// to the next. Two generations keep what recent frames drew and let the rest go. Only the GUI
+// thread paints; the texts go before the application does.
+class TextCache {
+ public:
+  static TextCache& instance() {
+    static TextCache* cache = [] {
+      auto* c = new TextCache;
+      qAddPostRoutine([] { instance().clear(); });
+      return c;
+    }();
+    return *cache;
+  }
+  const QStaticText& get(const std::string& bytes) {
+    if (auto it = now_.find(bytes); it != now_.end()) return it->second;
+    if (now_.size() >= Generation) {
+      before_ = std::move(now_);
+      now_.clear();
+    }
+    QStaticText laid;
+    if (auto it = before_.find(bytes); it != before_.end()) {
+      laid = it->second;
+    } else {
+      laid.setText(fromFile(bytes));
+      laid.setTextFormat(Qt::PlainText);
+      laid.setPerformanceHint(QStaticText::AggressiveCaching);
+    }
+    return now_.emplace(bytes, std::move(laid)).first->second;
+  }
+  void clear() {
+    now_.clear();
+    before_.clear();
+  }
+
+ private:
+  static constexpr std::size_t Generation = 8192;
+  std::unordered_map<std::string, QStaticText> now_, before_;
+};
+
+// A text of the file's bytes with its top-left corner at `at`: the same pixels as `text`.
+void cachedText(QPainter& p, map::ScreenPoint at, const std::string& bytes) {
+  p.drawStaticText(QPoint(at.x, at.y), TextCache::instance().get(bytes));
 }
 
 void paintBriefingGrid(QPainter& p, const map::MapState& s) {
@@ -119,11 +168,11 @@ void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission&
   }
   for (const auto& t : marks.labels) {
     p.setPen(t.ghost ? GhostText : line);
-    text(p, t.at, fromFile(t.text));
+    cachedText(p, t.at, t.text);
   }
   p.setPen(line);
   for (const auto& t : marks.annotations)
-    if (!t.text.empty()) text(p, t.at, QString::fromLatin1(t.text));
+    if (!t.text.empty()) cachedText(p, t.at, t.text);
 
   const int type = g.get(model::fg::CraftType);
   const int iff = g.get(model::fg::Iff);
