@@ -144,9 +144,14 @@ void paintMapBackground(QPainter& p, const map::MapState& s) {
   if (s.toggles.lockStart1) text(p, {s.width / 2 + 5, 3}, QStringLiteral("[Start Pt 1 Locked]"));
 }
 
-void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m, int fg) {
+int mapLineHeight() {
+  return QFontMetrics(mapFont()).height();
+}
+
+void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m, int fg,
+                      int labelShift) {
   thread_local map::FlightGroupMarks marks;  // reused only for its memory
-  map::buildMarks(s, m, fg, marks);
+  map::buildMarks(s, m, fg, marks, labelShift);
   if (!marks.visible && !s.toggles.drawOffScreen) return;
   const model::FlightGroup& g = m.flightGroups[fg];
   const QColor line = toQColor(marks.lineColour);
@@ -178,8 +183,9 @@ void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission&
   const int iff = g.get(model::fg::Iff);
   for (const auto& c : marks.crafts) {
     if (c.craft &&
-        !paintCraftWireframe(p, QPointF(c.at.x, c.at.y), type, s.view.zoom, g.heading,
-                             toQColor(marks.wireColour), s.view.shownPlane(), s.wireframe))
+        !(c.wireframe && paintCraftWireframe(p, QPointF(c.at.x, c.at.y), type, s.view.zoom,
+                                             g.heading, toQColor(marks.wireColour),
+                                             s.view.shownPlane(), map::wireframeOptions(s))))
       paintCraftIcon(p, QPointF(c.at.x, c.at.y), type, map::iffRow(iff));
     if (c.player != 0) {
       p.setPen(Silver);
@@ -212,17 +218,37 @@ void paintPaletteStrip(QPainter& p, const map::MapState& s) {
   text(p, {595, s.height - 25}, QStringLiteral(" Team ") + QString::number(s.paletteTeam + 1));
 }
 
-void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m) {
+namespace {
+
+void paintBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m,
+                   const std::vector<int>& order, const std::vector<int>& shifts) {
   paintMapBackground(p, s);
-  for (int fg : map::drawOrder(s, m))
-    if (fg != s.current) paintFlightGroup(p, s, m, fg);
+  for (int fg : order)
+    if (fg != s.current) paintFlightGroup(p, s, m, fg, shifts[fg]);
   if (s.toggles.palette) paintPaletteStrip(p, s);
 }
 
+void paintCurrent(QPainter& p, const map::MapState& s, const model::Mission& m,
+                  const std::vector<int>& order, const std::vector<int>& shifts) {
+  if (!order.empty() && order.back() == s.current)
+    paintFlightGroup(p, s, m, s.current, shifts[s.current]);
+}
+
+}  // namespace
+
+void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m) {
+  paintBackdrop(p, s, m, map::drawOrder(s, m), map::craftLabelShifts(s, m));
+}
+
+void paintCurrentFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m) {
+  paintCurrent(p, s, m, map::drawOrder(s, m), map::craftLabelShifts(s, m));
+}
+
 void paintMap(QPainter& p, const map::MapState& s, const model::Mission& m) {
-  paintMapBackdrop(p, s, m);
   const std::vector<int> order = map::drawOrder(s, m);
-  if (!order.empty() && order.back() == s.current) paintFlightGroup(p, s, m, s.current);
+  const std::vector<int> shifts = map::craftLabelShifts(s, m);
+  paintBackdrop(p, s, m, order, shifts);
+  paintCurrent(p, s, m, order, shifts);
 }
 
 }  // namespace app
