@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QToolButton>
 #include <QToolTip>
@@ -404,23 +405,23 @@ TEST_F(MapWindowTest, PaletteCellsTellTheirCraftType) {
 TEST_F(MapWindowTest, LockCaptionsNameThePlaneAxesBriefingModeGivesTheViewBack) {
   auto* lockX = find<QToolButton>("LockX");
   auto* lockY = find<QToolButton>("LockY");
-  EXPECT_EQ(lockY->text(), "Lock Y");
+  EXPECT_EQ(lockY->text(), "Y");
   key(Qt::Key_F2);
-  EXPECT_EQ(lockX->text(), "Lock X");
-  EXPECT_EQ(lockY->text(), "Lock Z");
+  EXPECT_EQ(lockX->text(), "X");
+  EXPECT_EQ(lockY->text(), "Z");
   EXPECT_EQ(lockY->toolTip(), "Lock current Z coordinate");
   win->setZoom(100);
   win->centreOn({320, -160});
   auto* brief = find<QCheckBox>("BriefMode");
   brief->setChecked(true);
   EXPECT_EQ(win->mapState().view.zoom, map::DefaultZoom);
-  EXPECT_EQ(lockY->text(), "Lock Y");
+  EXPECT_EQ(lockY->text(), "Y");
   brief->setChecked(false);
   EXPECT_EQ(win->mapState().view.zoom, 100);
   EXPECT_EQ(win->mapState().view.plane, map::Plane::XZ);
   EXPECT_EQ(win->mapState().view.mapToScreen({320, -160}), win->mapState().view.centrePixel);
   EXPECT_TRUE(find<QToolButton>("XZ")->isChecked());
-  EXPECT_EQ(lockY->text(), "Lock Z");
+  EXPECT_EQ(lockY->text(), "Z");
 }
 
 TEST_F(MapWindowTest, WaypointGridMapFollowsTyping) {
@@ -469,7 +470,8 @@ TEST(MapWindowPlaces, MapAndFormationWindowsComeBackWhereTheyWere) {
     win.close();
   }
   app::MapWindow again(context);
-  EXPECT_EQ(again.size(), left);
+  // As far as the screen allows: the map's tool rows are wider than the test screen.
+  EXPECT_EQ(again.size(), left.boundedTo(again.screen()->availableGeometry().size()));
   {
     app::FormationWindow form(vocab, 0, 1, nullptr, dir / "ZynED.ini");
     form.show();

@@ -10,6 +10,7 @@
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "app/map/formation_window.h"
 #include "editing/descriptions.h"

@@ -401,7 +401,7 @@ void MapWindow::updateLockCaptions() {
                                                 {lockY_, map::verticalAxis(p)}};
   for (const auto& [b, axis] : locks) {
     const QString name = QString::fromLatin1(map::axisName(axis));
-    b->setText(tr("Lock %1").arg(name));
+    b->setText(name);
     b->setToolTip(tr("Lock current %1 coordinate").arg(name));
   }
 }
