@@ -10,6 +10,7 @@
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "app/map/formation_window.h"
 #include "editing/descriptions.h"
@@ -38,7 +39,7 @@ QLabel* label(const QString& text, QWidget* parent) {
 }  // namespace
 
 ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
-    : FlightGroupTab(context, parent) {
+    : FlightGroupTab(context, parent), iniPath_(context.iniPath) {
   setObjectName(QStringLiteral("ShipTab"));
   name_ = combo("ShipName");
   name_->setEditable(true);
@@ -219,7 +220,7 @@ void ShipPage::bindFields() {
 void ShipPage::viewFormations() {
   if (quiet()) return;
   const model::FlightGroup& g = current();
-  FormationWindow window(vocab_, g.get(fg::Formation), g.get(fg::CraftCount), this);
+  FormationWindow window(vocab_, g.get(fg::Formation), g.get(fg::CraftCount), this, iniPath_);
   if (prompter().exec(window) != QDialog::Accepted) return;
   // As if the formation had been picked in the box: every selected group, one undo step.
   form_->setCurrentIndex(window.formation());
