@@ -242,7 +242,7 @@ void MainWindow::optManager() {
   if (window.craftNamesChanged()) {
     // "Ships.txt" is already rewritten; the craft-type boxes show the new names.
     vocab_.setTable(shell::tables::Ships, window.craftNames());
-    fgPage_->refresh();
+    doc_->tablesReplaced();
   }
 }
 
