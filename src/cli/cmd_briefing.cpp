@@ -55,7 +55,8 @@ int runBriefing(const std::vector<std::string>& arguments, Context& ctx) {
   model::Mission mission;
   if (!loadForCommand(args[0], mission, ctx)) return Failed;
   const model::Briefing& brief = mission.briefings[b];
-  const briefing::Decoded d = briefing::decode(brief);
+  // In time order, as the instruction list shows it.
+  const briefing::Decoded d = briefing::instructionList(brief);
   const int used = brief.get(model::briefing::EventWordsUsed);
   if (d.countBeyondLimit)
     ctx.err << "Briefing " << b + 1 << ": the stream claims " << used

@@ -111,7 +111,9 @@ TEST_F(Playback, StepsByInstructionAndStopPointWrapAtTheEnd) {
   EXPECT_EQ(p.view().boxHalf[0], 8);
   p.nextStopPoint();
   EXPECT_EQ(p.current(), 2);
-  EXPECT_EQ(p.time(), 10);
+  EXPECT_EQ(p.time(), 11);  // one tick past the stop point, which runs again first
+  EXPECT_TRUE(p.jumpPending());
+  EXPECT_EQ(p.selected(), 2);
   p.nextInstruction();
   EXPECT_EQ(p.current(), 3);  // the last instruction is shown
   p.nextInstruction();
@@ -143,6 +145,16 @@ TEST(BriefingPreview, SnapPickAndDescription) {
   EXPECT_EQ(briefing::descriptionFromList("a\r\nM1.KRE\r\nFirst\r\nm1.kre\r\nSecond\r\n", "m1.kre"),
             "Second");
   EXPECT_FALSE(briefing::descriptionFromList("x\r\nm1.kre\r\n", "m1.kre"));
+}
+
+TEST(BriefingPreview, BracketedWordsAreHighlightedWithoutTheirBrackets) {
+  using Runs = std::vector<briefing::CaptionRun>;
+  EXPECT_EQ(
+      briefing::captionRuns("Meet [Red] at [Base 2]."),
+      (Runs{{"Meet ", false}, {"Red", true}, {" at ", false}, {"Base 2", true}, {".", false}}));
+  EXPECT_EQ(briefing::captionRuns("[[Gold]] and] [rest"),
+            (Runs{{"Gold", true}, {" and ", false}, {"rest", true}}));
+  EXPECT_EQ(briefing::captionRuns(""), Runs{});
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "temp_dir.h"
 
 #include "briefing/commands.h"
+#include "briefing/editing.h"
 #include "model/mission_file.h"
 
 namespace {
@@ -31,6 +32,19 @@ TEST_F(BriefingCommands, PrintsRunningTimeWordsAndLines) {
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "Running time: 30\nWords: 2\n<end marker>\n");
   EXPECT_EQ(run("briefing " + save() + "9").status, 2);
+}
+
+TEST_F(BriefingCommands, LinesComeInTheListsTimeOrder) {
+  // Stored out of order: a stop at 2 s before a text at 1 s.
+  briefing::encode(
+      {briefing::newCommand(briefing::StopPoint, 40),
+       briefing::newCommand(briefing::BriefingText, 20), briefing::Command::endMarker()},
+      m.briefings[0]);
+  const auto r = run("briefing " + save() + "1 --editor-dir '" + dir.str() + "'");
+  ASSERT_EQ(r.status, 0);
+  const auto text = r.out.find("Briefing Text:"), stop = r.out.find("Stop Point");
+  ASSERT_NE(stop, std::string::npos);
+  EXPECT_LT(text, stop);
 }
 
 TEST_F(BriefingCommands, DamagedStreamIsSaidOnStderr) {

@@ -144,6 +144,12 @@ TEST(VocabularySplitLines, LineEndsAndEmptyLines) {
   EXPECT_EQ(splitLines("\xE9t\xE9\r\n\x80"), (L{"\xE9t\xE9", "\x80"}));  // bytes kept
   // A file saved as UTF-8 with a byte order mark is read as UTF-8.
   EXPECT_EQ(splitLines("\xEF\xBB\xBF\xC3\xA9t\xC3\xA9\r\nx"), (L{"\xE9t\xE9", "x"}));
+  // Longer forms than a character needs bring no zero byte or line end into an entry.
+  EXPECT_EQ(splitLines("\xEF\xBB\xBF"
+                       "a\xC0\x80"
+                       "b\xE0\x80\x8A"
+                       "c\xED\xA0\x80"),
+            (L{"a?b?c?"}));
 }
 
 TEST(VocabularySplitLines, JoinLinesRoundTrips) {

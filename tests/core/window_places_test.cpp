@@ -31,4 +31,13 @@ TEST(WindowPlaces, ARememberedWindowLandsWhollyOnTheScreenOfNow) {
             (Rect{0, 0, 640, 480}));
 }
 
+TEST(WindowPlaces, AFirstOpeningStandsAboveTheCentreOfItsParent) {
+  const Rect screen{0, 0, 1600, 1000};
+  EXPECT_EQ(shell::placeAboveCentre(800, 500, {100, 100, 1000, 700}, 15, screen),
+            (Rect{200, 185, 800, 500}));
+  // A parent at the top of the screen: the window stays on it.
+  EXPECT_EQ(shell::placeAboveCentre(800, 500, {0, 0, 800, 300}, 15, screen),
+            (Rect{0, 0, 800, 500}));
+}
+
 }  // namespace

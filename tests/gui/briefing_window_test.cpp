@@ -5,11 +5,17 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QUndoStack>
+
+#include <cmath>
 
 #include "editor_fixture.h"
 
@@ -319,6 +325,85 @@ TEST_F(BriefingToolTest, PlacingAMoveIsOneStepOnDoneAndEscapeTakesItOut) {
   EXPECT_TRUE(window->isVisible());
 }
 
+TEST_F(BriefingToolTest, FarPlacesStayAtTheEdgeOfTheCoordinates) {
+  open([](model::Mission& m) {
+    brf::Command zoom = brf::newCommand(brf::ZoomMap, 0);  // zoom 16 from the start
+    zoom.x = zoom.y = 16;
+    brf::encode({zoom, brf::Command::endMarker()}, m.briefings[0]);
+  });
+  ASSERT_EQ(window->player().view().zoom, 16);
+  trigger("InsertMoveAction");
+  find<QScrollBar>("MoveXBar")->setValue(5000);  // 50,000 map units: beyond what a word holds
+  find<QScrollBar>("MoveYBar")->setValue(-5000);
+  find<QPushButton>("InsertDoneBtn")->click();
+  const brf::Command move = brf::decode(doc.mission().briefings[0]).commands[1];
+  ASSERT_EQ(move.code, brf::MoveMap);
+  EXPECT_EQ(move.x, 32767);
+  EXPECT_EQ(move.y, -32768);
+}
+
+TEST_F(BriefingWindowTest, ClearsInsertedWhilePlayingLeavePlaybackRunning) {
+  open();
+  find<QToolButton>("PlayBtn")->click();
+  ASSERT_TRUE(window->playback().playing());
+  trigger("InsertClearBoxesAction");
+  trigger("InsertClearTagsAction");
+  EXPECT_TRUE(window->playback().playing());
+  EXPECT_EQ(storedCodes(), (std::vector<int>{8, 17, 34}));
+  trigger("InsertStopAction");
+  EXPECT_FALSE(window->playback().playing());
+}
+
+TEST(BriefingPainter, CraftType86HasTheBriefingsIcon) {
+  // The briefing shows type 86 with the picture of type 87; the map does not.
+  auto picture = [](int craft) {
+    model::Mission m;
+    m.newMission();
+    m.flightGroups[0].set(model::fg::CraftType, static_cast<model::u8>(craft));
+    m.flightGroups[0].set(model::fg::WaypointEnabled, model::i16{1}, model::Briefing1);
+    brf::DisplayState view;
+    app::BriefingScene s{&m, 0, &view, nullptr, false, app::craftIcons()};
+    return app::renderBriefingPicture(s, {});
+  };
+  EXPECT_EQ(picture(86), picture(87));
+  EXPECT_NE(picture(86), picture(1));
+}
+
+TEST(BriefingPainter, NamesReadableBesideBoxesAndCaptionHighlightsWithoutBrackets) {
+  // Names: a contrast of at least 4.5 : 1 against the map, clear of a box at rest.
+  auto luminance = [](QColor c) {
+    auto channel = [](int v) {
+      const double s = v / 255.0;
+      return s <= 0.03928 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * channel(c.red()) + 0.7152 * channel(c.green()) + 0.0722 * channel(c.blue());
+  };
+  EXPECT_GE(
+      (luminance(app::briefingNameColour()) + 0.05) / (luminance(app::briefingMapColour()) + 0.05),
+      4.5);
+  const QPoint c(100, 100);
+  EXPECT_LT(app::briefingBoxRect(c, 8).right() + 1, app::briefingNameLeft(c));
+
+  // The caption: the bracketed word where it stands without brackets, in the highlight colour.
+  auto strip = [](const QString& text) {
+    QImage img(300, app::CaptionStripHeight, QImage::Format_RGB32);
+    QPainter p(&img);
+    app::paintCaptionStrip(p, img.rect(), text);
+    return img;
+  };
+  const QImage marked = strip("Meet [Red] now"), plain = strip("Meet Red now");
+  const QRgb navy = qRgb(0, 0, 128);
+  int highlighted = 0;
+  for (int y = 0; y < marked.height(); ++y)
+    for (int x = 0; x < marked.width(); ++x) {
+      ASSERT_EQ(marked.pixel(x, y) == navy, plain.pixel(x, y) == navy) << x << "," << y;
+      // Yellow over navy takes blue away; white text only adds to it.
+      const QRgb c = marked.pixel(x, y);
+      highlighted += qRed(c) > 100 && qBlue(c) < 100;
+    }
+  EXPECT_GT(highlighted, 0);
+}
+
 class BriefingButton : public testing_gui::EditorFixture {};
 
 TEST_F(BriefingButton, OpensTheBriefingEditorOnTheDocument) {
@@ -332,6 +417,41 @@ TEST_F(BriefingButton, OpensTheBriefingEditorOnTheDocument) {
   EXPECT_EQ(prompter.dialogCount("app::BriefingWindow"), 1);
   EXPECT_TRUE(caption.startsWith("Briefing Editor "));
   EXPECT_TRUE(caption.endsWith("1.Imperial"));
+}
+
+TEST_F(BriefingButton, EditingStringZeroOfBriefingOneRetitlesTheMainWindow) {
+  start({QString::fromStdString(writeMission("m.kre", 14, "Old heading"))});
+  ASSERT_TRUE(window->windowTitle().endsWith("Old heading"));
+  prompter.onDialog = [](QDialog& d) {
+    d.findChild<QTableWidget*>("StringsGrid")->item(0, 1)->setText("New heading");
+    return int(QDialog::Rejected);
+  };
+  find<QToolButton>("BriefBtn")->click();
+  EXPECT_EQ(window->windowTitle(), " ZynED 1.1 - (m.kre*) - New heading");
+}
+
+TEST_F(BriefingButton, OpensAboveTheCentreTheFirstTimeThenWhereItWasLeft) {
+  start();
+  QRect first, second;
+  prompter.onDialog = [&](QDialog& d) {
+    first = d.geometry();
+    d.setGeometry(10, 20, 780, 700);  // the user moves and resizes it
+    return int(QDialog::Rejected);
+  };
+  find<QToolButton>("BriefBtn")->click();
+  const QRect area = window->screen()->availableGeometry();
+  const QRect parent = window->geometry();
+  if (first.height() + 30 < area.height()) {  // room to stand where it belongs
+    EXPECT_EQ(first.center().y(), parent.center().y() - 15);
+  }
+  EXPECT_EQ(first.center().x(), std::clamp(parent.center().x(), area.left() + first.width() / 2,
+                                           area.right() - first.width() / 2));
+  prompter.onDialog = [&](QDialog& d) {
+    second = d.geometry();
+    return int(QDialog::Rejected);
+  };
+  find<QToolButton>("BriefBtn")->click();
+  EXPECT_EQ(second, QRect(10, 20, 780, 700));
 }
 
 TEST(BriefingExport, WritesThePictureWithoutAWindow) {

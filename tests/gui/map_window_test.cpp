@@ -238,6 +238,8 @@ TEST_F(MapWindowTest, PlacingFromThePaletteAndDraggingIsOneStep) {
   EXPECT_EQ(g(2).x(Start1), -200);
   EXPECT_EQ(g(2).y(Start1), 100);
   EXPECT_EQ(stack.index(), steps + 1);
+  EXPECT_EQ(stack.undoText(),
+            "Place " + QString::fromStdString(vocab.text("Ships", g(2).get(fg::CraftType))));
   stack.undo();
   EXPECT_EQ(doc.mission().flightGroups.size(), 2u);
   // Escape while the new flight group is still held takes it back and leaves no step.

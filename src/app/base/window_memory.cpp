@@ -59,6 +59,23 @@ bool WindowMemory::restore(QWidget* window, const QList<QSplitter*>& splitters) 
   return true;
 }
 
+void WindowMemory::place(QWidget* window, int lift, const QList<QSplitter*>& splitters) const {
+  if (restore(window, splitters)) return;
+  if (!window->testAttribute(Qt::WA_Resized)) window->adjustSize();
+  const QWidget* parent = window->parentWidget() ? window->parentWidget()->window() : nullptr;
+  const QScreen* screen = parent && parent->screen() ? parent->screen()
+                          : window->screen()         ? window->screen()
+                                                     : QGuiApplication::primaryScreen();
+  if (!screen) return;
+  const QRect area = screen->availableGeometry();
+  const QRect over = parent && parent->isVisible() ? parent->geometry() : area;
+  const auto rect = [](const QRect& r) { return shell::Rect{r.x(), r.y(), r.width(), r.height()}; };
+  const shell::Rect r =
+      shell::placeAboveCentre(window->width(), window->height(), rect(over), lift, rect(area));
+  window->resize(r.width, r.height);
+  window->move(r.x, r.y);
+}
+
 bool WindowMemory::remember(const QWidget* window, const QList<QSplitter*>& splitters,
                             QString* error) const {
   auto values = shell::readSectionFile(iniPath_, shell::WindowsSection);

@@ -21,6 +21,9 @@ class WindowMemory {
   // its minimum size), maximised when it was, and gives the splitters their sizes. False when
   // nothing is remembered for the window (it keeps its size).
   bool restore(QWidget* window, const QList<QSplitter*>& splitters = {}) const;
+  // Restores the window; the first time (nothing remembered) it opens at its own size centred
+  // over its parent window (or the screen without one), `lift` pixels above that centre.
+  void place(QWidget* window, int lift, const QList<QSplitter*>& splitters = {}) const;
   // Remembers the window and its splitters now (written into the file at once); false with
   // `error` when the file cannot be written.
   bool remember(const QWidget* window, const QList<QSplitter*>& splitters = {},

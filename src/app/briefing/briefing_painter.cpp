@@ -2,13 +2,16 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QTextLayout>
 
 #include <cmath>
 
 #include "app/base/text.h"
 #include "app/map/craft_painter.h"
 #include "briefing/playback.h"
+#include "briefing/preview.h"
 #include "editing/descriptions.h"
+#include "map/craft_icons.h"
 #include "model/colours.h"
 
 namespace app {
@@ -61,7 +64,11 @@ std::size_t pointOf(const BriefingScene& s) {
 }  // namespace
 
 CraftIconPainter craftIcons() {
-  return [](QPainter& p, QPointF c, int craft, int row) { paintCraftIcon(p, c, craft, row); };
+  // The briefing's own icon columns (type 86 differs from the map's).
+  return [](QPainter& p, QPointF c, int craft, int row) {
+    paintIconColumn(p, c - QPointF(map::IconWidth / 2, map::IconHeight / 2),
+                    map::iconColumn(craft, true), row);
+  };
 }
 
 int briefingIconRow(int iff) {
@@ -75,12 +82,34 @@ QPoint briefingToScreen(const brf::DisplayState& v, int x, int y) {
   return {brf::toScreenX(v, x), brf::toScreenY(v, y)};
 }
 
+QColor briefingMapColour() {
+  return QColor(0, 0, 34);
+}
+
+QColor briefingNameColour() {
+  // The game's warm grey, made light enough to read on the dark map.
+  return QColor(208, 192, 192);
+}
+
+QColor captionHighlightColour() {
+  return QColor(255, 255, 0);
+}
+
+QRect briefingBoxRect(QPoint c, int half) {
+  return QRect(QPoint(c.x() - half, c.y() - half - 2), QPoint(c.x() + half, c.y() + half + 2));
+}
+
+int briefingNameLeft(QPoint c) {
+  // The icon and a box at rest reach 8 pixels right of the point; two pixels of map between.
+  return c.x() + 8 + 3;
+}
+
 void paintBriefingBackground(QPainter& p, const BriefingScene& s) {
   const brf::DisplayState& v = *s.view;
   const int w = brf::PreviewWidth, h = brf::PreviewHeight;
   p.save();
   p.setClipRect(0, 0, w, h);
-  p.fillRect(0, 0, w, h, QColor(0, 0, 34));
+  p.fillRect(0, 0, w, h, briefingMapColour());
   const int spacing = static_cast<int>(std::lround(v.zoom * 1.6));
   const int every = v.zoom >= 32 ? 1 : v.zoom >= 16 ? 2 : 4;
   if (spacing > 0) {
@@ -111,8 +140,8 @@ void paintBriefingBackground(QPainter& p, const BriefingScene& s) {
       if (s.showNames) {
         QString name = QStringLiteral(". ") + fromFile(editing::trimmed(g.name()));
         if (player != 0) name += QStringLiteral(" (%1)").arg(player);
-        p.setPen(QColor(112, 96, 96));
-        p.drawText(c.x(), c.y() - 10 + fm.ascent(), name);
+        p.setPen(briefingNameColour());
+        p.drawText(briefingNameLeft(c), c.y() - 10 + fm.ascent(), name);
       }
       if (player != 0) {
         p.setPen(Qt::white);
@@ -136,8 +165,7 @@ void paintBriefingOverlay(QPainter& p, const BriefingScene& s) {
       const model::FlightGroup& group = s.mission->flightGroups[g];
       const QPoint c = briefingToScreen(v, group.x(point), group.y(point));
       p.setPen(QPen(rgb(model::iffColour(group.get(fg::Iff))), 1));
-      p.drawRect(
-          QRect(QPoint(c.x() - half, c.y() - half - 2), QPoint(c.x() + half, c.y() + half + 2)));
+      p.drawRect(briefingBoxRect(c, half));
     }
   }
   if (s.commands && s.mission) {
@@ -161,9 +189,40 @@ void paintBriefingOverlay(QPainter& p, const BriefingScene& s) {
 
 void paintCaptionStrip(QPainter& p, const QRect& r, const QString& text) {
   p.fillRect(r, QColor(0, 0, 128));
+  // The words between the game's highlight markers in their own colour, the markers left out.
+  QString shown;
+  QList<QTextLayout::FormatRange> highlights;
+  for (const brf::CaptionRun& run : brf::captionRuns(toFile(text))) {
+    const QString part = fromFile(run.text);
+    if (run.highlighted) {
+      QTextLayout::FormatRange f;
+      f.start = static_cast<int>(shown.size());
+      f.length = static_cast<int>(part.size());
+      f.format.setForeground(captionHighlightColour());
+      highlights.append(f);
+    }
+    shown += part;
+  }
+  shown.replace(QLatin1Char('\n'), QChar::LineSeparator);
+  const QRect inner = r.adjusted(6, 3, -6, -3);
+  QTextLayout layout(shown, smallFont(), p.device());
+  QTextOption option;
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  layout.setTextOption(option);
+  layout.setFormats(highlights);
+  layout.beginLayout();
+  qreal y = 0;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(inner.width());
+    line.setPosition(QPointF(0, y));
+    y += line.height();
+  }
+  layout.endLayout();
+  p.save();
+  p.setClipRect(inner);
   p.setPen(Qt::white);
-  p.setFont(smallFont());
-  p.drawText(r.adjusted(6, 3, -6, -3), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+  layout.draw(&p, inner.topLeft());
+  p.restore();
 }
 
 void paintDescriptionStrip(QPainter& p, const QRect& r, const QString& text) {
@@ -183,6 +242,21 @@ QString briefingCaption(const BriefingScene& s) {
   QString text = fromFile(strings[t]);
   text.replace(QLatin1Char('$'), QLatin1Char('\n'));
   return text;
+}
+
+void BriefingFramePainter::paint(QPainter& p, const BriefingScene& s, qreal dpr) {
+  const auto key = std::make_tuple(s.view->ox, s.view->oy, s.view->zoom, s.showNames, dpr);
+  if (key != key_ || layer_.isNull()) {
+    if (layer_.isNull() || !qFuzzyCompare(layer_.devicePixelRatio(), dpr)) {
+      layer_ = QImage(QSize(brf::PreviewWidth, brf::PreviewHeight) * dpr, QImage::Format_RGB32);
+      layer_.setDevicePixelRatio(dpr);
+    }
+    QPainter lp(&layer_);
+    paintBriefingBackground(lp, s);
+    key_ = key;
+  }
+  p.drawImage(0, 0, layer_);
+  paintBriefingOverlay(p, s);
 }
 
 QImage renderBriefingPicture(const BriefingScene& s, const QString& description, qreal dpr) {

@@ -24,19 +24,7 @@ void BriefingPreview::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), QColor(0, 0, 34));
     return;
   }
-  const BriefingScene s = scene();
-  const qreal dpr = devicePixelRatioF();
-  const auto key = std::make_tuple(s.view->ox, s.view->oy, s.view->zoom, s.showNames, dpr, true);
-  if (key != layerKey_ || layer_.isNull()) {
-    layer_ =
-        QImage(QSize(briefing::PreviewWidth, briefing::PreviewHeight) * dpr, QImage::Format_RGB32);
-    layer_.setDevicePixelRatio(dpr);
-    QPainter lp(&layer_);
-    paintBriefingBackground(lp, s);
-    layerKey_ = key;
-  }
-  p.drawImage(0, 0, layer_);
-  paintBriefingOverlay(p, s);
+  frame_.paint(p, scene(), devicePixelRatioF());
 }
 
 QPoint BriefingPreview::mapPoint(QPointF pos) const {

@@ -8,7 +8,6 @@
 #include <QWidget>
 
 #include <functional>
-#include <tuple>
 #include <vector>
 
 #include "app/briefing/briefing_painter.h"
@@ -33,7 +32,7 @@ class BriefingPreview : public QWidget {
   void cancelGesture();
 
   // The Mission or the names changed: the static layer is drawn again on the next frame.
-  void invalidate() { layerKey_ = {}; }
+  void invalidate() { frame_.invalidate(); }
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override { return sizeHint(); }
 
@@ -51,8 +50,7 @@ class BriefingPreview : public QWidget {
   QPoint mapPoint(QPointF widgetPos) const;
   void setActive(CanvasTool* tool);
   CanvasTool* active_ = nullptr;
-  QImage layer_;
-  std::tuple<int, int, int, bool, qreal, bool> layerKey_{};
+  BriefingFramePainter frame_;
 };
 
 // A strip of text on navy: the caption under the map or the description above it.

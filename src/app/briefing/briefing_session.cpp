@@ -4,6 +4,7 @@
 
 #include "app/document/mission_document.h"
 #include "briefing/editing.h"
+#include "map/view.h"
 
 namespace app {
 
@@ -13,8 +14,7 @@ namespace rec = model::briefing;
 BriefingSession::BriefingSession(MissionDocument& doc, QObject* parent)
     : QObject(parent), doc_(doc) {
   connect(&doc_, &MissionDocument::changed, this, &BriefingSession::onDocumentChanged);
-  list_ = brf::decode(record()).commands;
-  sort();
+  list_ = brf::instructionList(record(), &selected_).commands;
 }
 
 void BriefingSession::onDocumentChanged(const model::ChangeSet& c) {
@@ -60,10 +60,8 @@ void BriefingSession::reload() {
     placement_ = {};
     emit placementChanged();
   }
-  list_ = brf::decode(record()).commands;
+  list_ = brf::instructionList(record(), &selected_).commands;
   pending_ = false;
-  selected_ = std::clamp(selected_, 0, static_cast<int>(list_.size()) - 1);
-  sort();
   emit shown();
   emit listChanged();
   emit selectionChanged();
@@ -154,8 +152,8 @@ void BriefingSession::stepTime(int delta, bool following) {
 
 void BriefingSession::setPosition(int position, int x, int y) {
   if (position < 0 || position >= static_cast<int>(list_.size())) return;
-  list_[position].x = static_cast<std::int16_t>(x);
-  list_[position].y = static_cast<std::int16_t>(y);
+  list_[position].x = map::clampCoordinate(x);
+  list_[position].y = map::clampCoordinate(y);
   emit listChanged();
 }
 

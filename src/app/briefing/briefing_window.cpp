@@ -18,6 +18,7 @@
 #include "app/base/input_policy.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/window_memory.h"
 #include "app/briefing/accessories_page.h"
 #include "app/briefing/briefing_preview.h"
 #include "app/briefing/briefing_session.h"
@@ -182,6 +183,15 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
 }
 
 BriefingWindow::~BriefingWindow() = default;
+
+int BriefingWindow::run(const EditorContext& context, BriefingEnvironment env, QWidget* parent) {
+  BriefingWindow window(context, std::move(env), parent);
+  const WindowMemory memory(context.iniPath);
+  memory.place(&window, 15);
+  const int result = context.prompter.exec(window);
+  memory.remember(&window);
+  return result;
+}
 
 QAction* BriefingWindow::act(const char* id) const {
   return actions_->action(QString::fromLatin1(id));

@@ -45,6 +45,9 @@ class BriefingWindow : public QDialog {
   explicit BriefingWindow(const EditorContext& context, BriefingEnvironment env = {},
                           QWidget* parent = nullptr);
   ~BriefingWindow() override;
+  // Runs the editor modally where the user last left it, the first time 15 pixels above its
+  // place centred over `parent`, and remembers its size and place for the next time.
+  static int run(const EditorContext& context, BriefingEnvironment env, QWidget* parent);
 
   BriefingSession& session() const { return *session_; }
   PlaybackController& playback() const { return *playback_; }

@@ -337,7 +337,8 @@ void PreviewPage::play() {
 }
 
 void PreviewPage::insert(int code) {
-  playback_.pause();
+  // The clears leave playback as it was; everything else stops it first.
+  if (code != brf::ClearBoxes && code != brf::ClearTags) playback_.pause();
   place_.begin(code);
 }
 

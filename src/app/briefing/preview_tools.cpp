@@ -7,6 +7,7 @@
 #include "app/briefing/briefing_session.h"
 #include "app/document/mission_document.h"
 #include "briefing/preview.h"
+#include "map/view.h"
 
 namespace app {
 
@@ -19,11 +20,13 @@ QString text(const char* s) {
   return QCoreApplication::translate("BriefingPreview", s);
 }
 
+// Map coordinates under the mouse, kept within what a point or an instruction can hold: far
+// out at a small zoom they stay at the edge instead of wrapping round.
 int mapX(const brf::DisplayState& v, const CanvasEvent& e) {
-  return brf::toMapX(v, static_cast<int>(e.pos.x()));
+  return map::clampCoordinate(brf::toMapX(v, static_cast<int>(e.pos.x())));
 }
 int mapY(const brf::DisplayState& v, const CanvasEvent& e) {
-  return brf::toMapY(v, static_cast<int>(e.pos.y()));
+  return map::clampCoordinate(brf::toMapY(v, static_cast<int>(e.pos.y())));
 }
 
 }  // namespace
@@ -147,10 +150,13 @@ void PlaceInstructionTool::zoomTo(int zoom) {
 void PlaceInstructionTool::scrollTo(int x, int y) {
   if (session_.placement().code != brf::MoveMap) return;
   brf::DisplayState& v = host_.player().view();
-  v.ox = v.tx = -x;
-  v.oy = v.ty = -y;
-  v.mx = -brf::scrollToMap(x, v.zoom);
-  v.my = -brf::scrollToMap(y, v.zoom);
+  // The centre can go no further than the edge of the coordinates: there the view stops.
+  const int cx = map::clampCoordinate(brf::scrollToMap(x, v.zoom));
+  const int cy = map::clampCoordinate(brf::scrollToMap(y, v.zoom));
+  v.mx = -cx;
+  v.my = -cy;
+  v.ox = v.tx = cx == brf::scrollToMap(x, v.zoom) ? -x : brf::pixelOffset(v.mx, v.zoom);
+  v.oy = v.ty = cy == brf::scrollToMap(y, v.zoom) ? -y : brf::pixelOffset(v.my, v.zoom);
   host_.redraw(false);
 }
 
@@ -210,8 +216,8 @@ void PlaceInstructionTool::done() {
     if (code == brf::ZoomMap) {
       c.x = c.y = static_cast<std::int16_t>(v.zoom);
     } else if (code == brf::MoveMap) {
-      c.x = static_cast<std::int16_t>(brf::scrollToMap(-v.ox, v.zoom));
-      c.y = static_cast<std::int16_t>(brf::scrollToMap(-v.oy, v.zoom));
+      c.x = map::clampCoordinate(brf::scrollToMap(-v.ox, v.zoom));
+      c.y = map::clampCoordinate(brf::scrollToMap(-v.oy, v.zoom));
     }
   });
   session_.finishPlacement(true);

@@ -132,8 +132,10 @@ void MoveCraftTool::press(const CanvasEvent& e) {
   }
   std::vector<int> groups = groupsMoved(hit->flightGroup);
   host_.pick(hit->flightGroup, hit->point, groups.size() > 1);
-  const int n = static_cast<int>(groups.size());
-  startDrag(tr("Move %n craft", n), hit->point, std::move(groups));
+  // In briefing mode the craft stands at its briefing point.
+  const QString text = hit->point == Start1 ? tr("Move %n craft", static_cast<int>(groups.size()))
+                                            : tr("Move %1").arg(pointName(hit->point));
+  startDrag(text, hit->point, std::move(groups));
 }
 
 void MoveCraftTool::release(const CanvasEvent& e) {
@@ -173,7 +175,7 @@ void PaletteTool::press(const CanvasEvent& e) {
   const int type = map::paletteCraftType(*slot);
   const int iff = s.paletteIff, team = s.paletteTeam;
   const int fg = static_cast<int>(doc.mission().flightGroups.size());
-  const QString text = tr("Place a flight group");
+  const QString text = tr("Place %1").arg(host_.craftName(type));
   openTransaction();
   const FlightGroup tmpl = doc.newFlightGroupTemplate();
   doc.apply(text, ChangedFlag::FlightGroup, [&](MissionEdit& edit) {

@@ -31,6 +31,8 @@ class MapToolHost {
   virtual MissionDocument& document() = 0;
   virtual const map::MapState& mapState() const = 0;
   virtual const shell::Settings& mapSettings() const = 0;
+  // The craft type's name, for undo texts.
+  virtual QString craftName(int craftType) const = 0;
   // Makes `fg` the current flight group and `point` the current point; `keepSelection` keeps the
   // other selected flight groups selected.
   virtual void pick(int fg, std::size_t point, bool keepSelection) = 0;

@@ -432,6 +432,10 @@ void MapWindow::dragEnded() {
   if (isVisible()) redraw();
 }
 
+QString MapWindow::craftName(int craftType) const {
+  return fromFile(vocab_.text(shell::tables::Ships, craftType));
+}
+
 void MapWindow::zoomOutOnDoubleClick() {
   if (settings_.dblClickLink == 0 || atOrBeyondFit_)
     setZoom(map::doubleClickZoomOut(state_.view.zoom));

@@ -109,6 +109,7 @@ class MapWindow : public QWidget, private MapToolHost {
   // MapToolHost
   MissionDocument& document() override { return doc_; }
   const shell::Settings& mapSettings() const override { return settings_; }
+  QString craftName(int craftType) const override;
   void pick(int fg, std::size_t point, bool keepSelection) override;
   void placed(int fg) override;
   void dragStarted() override;

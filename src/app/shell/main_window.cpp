@@ -542,6 +542,7 @@ void MainWindow::applyFormat() {
 
 void MainWindow::onDocumentChanged(const ChangeSet& c) {
   if (c.format || c.whole) applyFormat();
+  if (c.briefingText) files_->followHeading();
   refreshTitle();
 }
 
@@ -579,8 +580,7 @@ void MainWindow::briefings() {
   if (doc_->named()) env.missionFile = doc_->fileName();
   env.save = [this] { return save(); };
   env.saveAs = [this] { return saveAs(); };
-  BriefingWindow window(*context_, std::move(env), this);
-  prompter_->exec(window);
+  BriefingWindow::run(*context_, std::move(env), this);
 }
 
 // ---------------------------------------------------------------------------------------------

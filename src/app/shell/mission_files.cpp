@@ -50,6 +50,15 @@ void MissionFiles::setTitle(const std::string& utf8) {
   emit titleChanged();
 }
 
+void MissionFiles::followHeading() {
+  const MissionDocument& doc = ctx_.document;
+  if (!doc.named() || doc.fileName() == model::UnnamedFile || doc.mission().title() == heading_)
+    return;
+  heading_ = doc.mission().title();
+  setTitle(headingStored_ ? shell::savedTitle(doc.fileName(), heading_)
+                          : shell::loadedTitle(doc.fileName(), heading_));
+}
+
 model::MissionDefaults MissionFiles::missionDefaults() const {
   const shell::Settings& s = ctx_.settings;
   model::MissionDefaults d;
@@ -169,7 +178,9 @@ bool MissionFiles::load(const QString& path) {
   if (sounds_.load) sounds_.load(m, native(path));
   doc.replaceMission(std::move(m), native(path), true);
   omitWarnings_ = false;
-  setTitle(shell::loadedTitle(doc.fileName(), doc.mission().title()));
+  heading_ = doc.mission().title();
+  headingStored_ = false;
+  setTitle(shell::loadedTitle(doc.fileName(), heading_));
 
   if (ctx_.settings.doBackups) {
     if (const auto backup = model::backupPathFor(doc.fileName())) {
@@ -257,7 +268,9 @@ bool MissionFiles::saveTo(const QString& path) {
   if (ctx_.settings.fileSavedMsg)
     NoticeWindow::show(boxParent_, qs(model::savedBytesNotice(doc.mission().platformId, r.bytes)),
                        SavedNoticeMs);
-  setTitle(shell::savedTitle(doc.fileName(), doc.mission().title()));
+  heading_ = doc.mission().title();
+  headingStored_ = true;
+  setTitle(shell::savedTitle(doc.fileName(), heading_));
   addToHistory(qs(doc.fileName()));
   runCheck(false);
   if (!savingAs_) offerToSaveSounds();

@@ -32,6 +32,9 @@ class MissionFiles : public QObject {
   // The window title without the unsaved-changes star (UTF-8).
   const std::string& title() const { return title_; }
   void setTitle(const std::string& utf8);
+  // The title of a named Mission follows its heading (string #0 of briefing 1) as it is edited,
+  // in the form it has: as loaded, or as stored after a save.
+  void followHeading();
   const shell::FileHistory& history() const { return history_; }
   // The folder the open dialog starts in.
   const QString& lastDirectory() const { return lastDirectory_; }
@@ -111,6 +114,8 @@ class MissionFiles : public QObject {
   const EditorContext& ctx_;
   QWidget* boxParent_;
   std::string title_;
+  std::string heading_;         // the heading the title shows
+  bool headingStored_ = false;  // shown as stored (after a save) or as loaded
   shell::FileHistory history_;
   QString lastDirectory_;
   bool omitWarnings_ = false;

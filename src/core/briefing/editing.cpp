@@ -21,6 +21,15 @@ void sortByTime(CommandList& list, int& selected) {
       }
 }
 
+Decoded instructionList(const model::Briefing& b, int* selected) {
+  Decoded d = decode(b);
+  int none = 0;
+  int& sel = selected ? *selected : none;
+  sel = std::clamp(sel, 0, static_cast<int>(d.commands.size()) - 1);
+  sortByTime(d.commands, sel);
+  return d;
+}
+
 namespace {
 
 int nextSlot(const CommandList& list, int before, int clearCode, int first, int last, bool& full) {

@@ -15,6 +15,10 @@ namespace briefing {
 // Exchange sort by time as the instruction list does before every redisplay: commands of equal
 // time never swap directly. `selected` follows the command it is on.
 void sortByTime(CommandList& list, int& selected);
+// The instruction list of a briefing as the editor shows it and `zyned-cli briefing` prints it:
+// the decoded stream in that time order. `selected`, when given, is kept within the list and
+// follows its command.
+Decoded instructionList(const model::Briefing& b, int* selected = nullptr);
 
 inline constexpr const char* BoxesInUseMessage =
     "Seems like all FG Boxes are in use. It would be best to put in a \"Clear Boxes\" "

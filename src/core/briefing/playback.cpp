@@ -259,6 +259,7 @@ void Player::nextStopPoint() {
   pause();
   jumpPending_ = false;
   const int n = size();
+  if (current_ >= n - 1) t_ = 0;
   while (current_ + 1 < n) {
     ++current_;
     const Command& c = (*commands_)[current_];
@@ -272,7 +273,10 @@ void Player::nextStopPoint() {
     finishMotions();
     if (code == StopPoint) break;
   }
+  // The command reached runs again before the next tick, one tick on.
   selected_ = current_;
+  jumpPending_ = true;
+  ++t_;
   playing_ = was;
 }
 

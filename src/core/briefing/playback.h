@@ -65,6 +65,8 @@ class Player {
     tick();
   }
   void nextInstruction();
+  // Runs the commands up to the next stop point (or the end), each settled at once; the one
+  // reached runs again before the next tick (a jump pending) and the clock stands one tick on.
   void nextStopPoint();
   void previousInstruction();
   // Plays from the start without pausing at stop points until t reaches `ticks` (at most the

@@ -18,6 +18,20 @@ int snap(int value, int step) {
   return step > 0 ? value / step * step : value;
 }
 
+std::vector<CaptionRun> captionRuns(const std::string& text) {
+  std::vector<CaptionRun> runs;
+  bool highlighted = false;
+  for (const char ch : text) {
+    if (ch == '[' || ch == ']') {
+      highlighted = ch == '[';
+      continue;
+    }
+    if (runs.empty() || runs.back().highlighted != highlighted) runs.push_back({{}, highlighted});
+    runs.back().text += ch;
+  }
+  return runs;
+}
+
 int pickFlightGroup(const model::Mission& m, int b, const DisplayState& view, int x, int y) {
   const int zoom = view.zoom == 0 ? 4 : std::abs(view.zoom);
   const int reach = 1200 / zoom;

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "briefing/playback.h"
 #include "model/mission.h"
@@ -23,6 +24,16 @@ int pickFlightGroup(const model::Mission& m, int b, const DisplayState& view, in
 // map units across and 2200 / zoom down, the last such slot winning): the list position of its
 // command, or -1.
 int pickTag(const CommandList& list, const DisplayState& view, int screenX, int screenY);
+
+// A piece of a briefing text as the caption strip shows it.
+struct CaptionRun {
+  std::string text;
+  bool highlighted = false;
+  bool operator==(const CaptionRun&) const = default;
+};
+// The game's highlight markers: what stands between "[" and "]" is highlighted, the brackets
+// themselves are never shown (an unclosed "[" highlights the rest of the text).
+std::vector<CaptionRun> captionRuns(const std::string& text);
 
 inline constexpr const char* NoDescriptionText = "<Mission Description from .lst file>";
 

@@ -82,6 +82,14 @@ std::string utf8ToCp1252(std::string_view s) {
       continue;
     }
     i += len;
+    // A longer form than the character needs (0xC0 0x80 for a zero byte, 0xC0 0x8A for a line
+    // feed) and the halves of UTF-16 surrogate pairs are no characters: taken as such, they would
+    // smuggle control bytes into single-byte text.
+    constexpr char32_t Shortest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (c < Shortest[len] || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) {
+      out += '?';
+      continue;
+    }
     if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
       out += static_cast<char>(c);
       continue;

@@ -70,4 +70,10 @@ Rect fitOnScreen(const Rect& remembered, const Rect& screen, int minimumWidth, i
   return r;
 }
 
+Rect placeAboveCentre(int width, int height, const Rect& over, int lift, const Rect& screen) {
+  const Rect centred{over.x + (over.width - width) / 2, over.y + (over.height - height) / 2 - lift,
+                     width, height};
+  return fitOnScreen(centred, screen);
+}
+
 }  // namespace shell

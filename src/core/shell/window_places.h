@@ -32,4 +32,8 @@ std::string sizesText(const std::vector<int>& sizes);
 Rect fitOnScreen(const Rect& remembered, const Rect& screen, int minimumWidth = 1,
                  int minimumHeight = 1);
 
+// Where a window opens the first time: its own size centred over `over` (its parent window, or
+// the screen), `lift` pixels above that, then wholly on `screen` as a remembered place would be.
+Rect placeAboveCentre(int width, int height, const Rect& over, int lift, const Rect& screen);
+
 }  // namespace shell
