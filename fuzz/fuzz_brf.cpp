@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "editing/import.h"
+#include "older/import.h"
 
 namespace {
 
@@ -18,8 +18,8 @@ namespace {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  model::OlderBriefing brf;
-  const model::ReadResult r = model::readOlderBriefing(model::CBytes(data, size), brf);
+  older::Briefing brf;
+  const model::ReadResult r = older::readBriefing(model::CBytes(data, size), brf);
   if (!r.ok()) {
     if (r.message.empty()) fail("refused without a message");
     return 0;
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   model::Mission m;
   m.newMission();
   m.addFlightGroup();
-  editing::convertOlderBriefing(brf, m);
+  older::convertBriefing(brf, m);
   const model::Briefing& b = m.briefings[0];
   const int used = b.get(model::briefing::EventWordsUsed);
   if (used < 2 || used > 400) fail("event words out of range");

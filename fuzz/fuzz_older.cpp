@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "editing/import.h"
+#include "older/import.h"
 
 namespace {
 
@@ -18,16 +18,16 @@ namespace {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  model::OlderMission old;
-  const model::ReadResult r = model::readOlderMission(model::CBytes(data, size), old);
+  older::Mission old;
+  const model::ReadResult r = older::readMission(model::CBytes(data, size), old);
   if (!r.ok()) {
     if (r.message.empty()) fail("refused without a message");
     return 0;
   }
-  editing::ImportOptions options;
+  older::ImportOptions options;
   options.craftNames = {"None", "Fighter"};
-  editing::ImportedExtras extras;
-  model::Mission m = editing::convertOlderMission(old, options, extras);
+  older::ImportedExtras extras;
+  model::Mission m = older::convertMission(old, options, extras);
   if (m.flightGroups.size() != old.flightGroups.size() + old.objectGroups.size())
     fail("groups lost");
   if (extras.orderTexts.size() != m.flightGroups.size()) fail("order texts do not match");

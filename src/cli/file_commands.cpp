@@ -4,9 +4,9 @@
 #include <ostream>
 
 #include "command.h"
-#include "editing/import.h"
 #include "model/cp1252.h"
 #include "model/mission_file.h"
+#include "older/import.h"
 #include "shell/vocabulary.h"
 
 namespace cli {
@@ -18,10 +18,10 @@ bool loadForCommand(const std::string& path, model::Mission& m, Context& ctx) {
   const model::ReadResult r = model::loadMissionFile(path, m);
   if (r.ok()) return true;
   if (r.status == model::ReadStatus::OlderFormat) {
-    editing::ImportOptions options;
+    older::ImportOptions options;
     options.platformId = m.platformId;
     options.craftNames = shell::Vocabulary::builtIn(shell::tables::Ships);
-    const editing::ImportResult imported = editing::importOlderMissionFile(path, m, options);
+    const older::ImportResult imported = older::importMissionFile(path, m, options);
     if (!imported.ok) {
       ctx.err << imported.error << '\n';
       return false;

@@ -5,8 +5,8 @@
 #include <functional>
 
 #include "cli_runner.h"
-#include "editing/import.h"
 #include "model/mission_file.h"
+#include "older/import.h"
 #include "older_generator.h"
 #include "shell/vocabulary.h"
 #include "temp_dir.h"
@@ -46,18 +46,18 @@ enum Old : std::size_t {
   Secondary = 146,
 };
 
-editing::ImportOptions options() {
-  editing::ImportOptions o;
+older::ImportOptions options() {
+  older::ImportOptions o;
   o.craftNames = shell::Vocabulary::builtIn(shell::tables::Ships);
   return o;
 }
 
-Mission convert(const testgen::OlderMissionFile& f, editing::ImportedExtras* extras = nullptr) {
-  model::OlderMission old;
+Mission convert(const testgen::OlderMissionFile& f, older::ImportedExtras* extras = nullptr) {
+  older::Mission old;
   const Bytes8 bytes = f.bytes();
-  EXPECT_TRUE(model::readOlderMission(bytes, old).ok());
-  editing::ImportedExtras ignored;
-  return editing::convertOlderMission(old, options(), extras ? *extras : ignored);
+  EXPECT_TRUE(older::readMission(bytes, old).ok());
+  older::ImportedExtras ignored;
+  return older::convertMission(old, options(), extras ? *extras : ignored);
 }
 
 // One older flight group (after `before` plain ones) with the given fields set.
@@ -173,10 +173,10 @@ TEST(OlderImport, GroupFieldRules) {
 }
 
 TEST(OlderImport, ArrivalDelays) {
-  using editing::convertedDelay;
-  const std::pair<int, editing::Delay> rows[] = {{0, {0, 0}},   {20, {20, 0}},     {21, {0, 6}},
-                                                 {25, {0, 30}}, {30, {1, 0}},      {40, {2, 0}},
-                                                 {-4, {0, 0}},  {32767, {255, 59}}};
+  using older::convertedDelay;
+  const std::pair<int, older::Delay> rows[] = {{0, {0, 0}},   {20, {20, 0}},     {21, {0, 6}},
+                                               {25, {0, 30}}, {30, {1, 0}},      {40, {2, 0}},
+                                               {-4, {0, 0}},  {32767, {255, 59}}};
   for (const auto& [old, delay] : rows) EXPECT_EQ(convertedDelay(old), delay) << old;
   const FlightGroup g = convertGroup({{Delay, 41}});
   EXPECT_EQ(g.get(fg::ArrivalDelayMinutes), 2);
@@ -318,7 +318,7 @@ TEST(OlderImport, OrderTexts) {
     testgen::put16(g, Secondary, sec);
   }
   f.addObjectGroup();
-  editing::ImportedExtras extras;
+  older::ImportedExtras extras;
   convert(f, &extras);
   EXPECT_EQ(extras.orderTexts,
             (std::vector<std::string>{
@@ -376,7 +376,7 @@ TEST(OlderImport, MissionTeamsAndNotices) {
   testgen::putText(f.header, 136, 64, "Third");
   f.addFlightGroup();
   testgen::put16(f.addObjectGroup(), 50, 49);
-  editing::ImportedExtras extras;
+  older::ImportedExtras extras;
   const Mission m = convert(f, &extras);
   EXPECT_EQ(m.flightGroups.size(), 2u);
   EXPECT_EQ(m.header.get(model::header::FlightGroupCount), 2);
@@ -389,20 +389,19 @@ TEST(OlderImport, MissionTeamsAndNotices) {
   EXPECT_EQ(m.teams[0].text(model::team::Success1), "First");
   EXPECT_EQ(m.teams[0].text(model::team::Success2), std::string(64, 'S'));
   EXPECT_EQ(m.flightGroups[0].get(fg::PlayerNumber), 1);
-  EXPECT_EQ(extras.notices,
-            (std::vector<std::string>{editing::PlanetNotice, editing::SurfaceNotice}));
+  EXPECT_EQ(extras.notices, (std::vector<std::string>{older::PlanetNotice, older::SurfaceNotice}));
 }
 
 TEST(OlderImport, KeepsTheFormatOfTheEditor) {
   testgen::OlderMissionFile f;
   f.addFlightGroup();
   for (std::int16_t format : {model::FormatBase, model::FormatExpansion}) {
-    model::OlderMission old;
-    ASSERT_TRUE(model::readOlderMission(f.bytes(), old).ok());
+    older::Mission old;
+    ASSERT_TRUE(older::readMission(f.bytes(), old).ok());
     auto o = options();
     o.platformId = format;
-    editing::ImportedExtras extras;
-    EXPECT_EQ(editing::convertOlderMission(old, o, extras).platformId, format);
+    older::ImportedExtras extras;
+    EXPECT_EQ(older::convertMission(old, o, extras).platformId, format);
   }
 }
 
@@ -431,13 +430,13 @@ TEST(OlderBriefing, Events) {
       {"a cut command is not read", {1, 27, 1, 2}, {9999, 34}},
       {"empty block", {}, {9999, 34}},
   };
-  for (const Row& r : rows) EXPECT_EQ(editing::convertedEvents(r.old), r.converted) << r.rule;
+  for (const Row& r : rows) EXPECT_EQ(older::convertedEvents(r.old), r.converted) << r.rule;
 
   // At most 400 words, the end marker included.
   W many;
   for (int i = 0; i < 300; ++i) many.insert(many.end(), {1, 22, 0});
   many.insert(many.end(), {9999, 1});
-  const W out = editing::convertedEvents(many);
+  const W out = older::convertedEvents(many);
   EXPECT_EQ(out.size(), 398u);  // 132 boxes (396 words) and the end marker
   EXPECT_EQ((W{out.end() - 2, out.end()}), (W{9999, 34}));
 }
@@ -457,9 +456,9 @@ TEST(OlderBriefing, StringsDescriptionAndPoints) {
   b.texts[7] = std::string(300, 'c');
   b.events = {0, 12, 1, 9999, 1};
   b.after = {2, 0, 5, 0, 21, 0};  // a second event block: not read
-  model::OlderBriefing brf;
-  ASSERT_TRUE(model::readOlderBriefing(b.bytes(), brf).ok());
-  editing::convertOlderBriefing(brf, m);
+  older::Briefing brf;
+  ASSERT_TRUE(older::readBriefing(b.bytes(), brf).ok());
+  older::convertBriefing(brf, m);
   const model::Briefing& br = m.briefings[0];
   EXPECT_EQ(br.tags[0], "Tag");
   EXPECT_EQ(br.strings[0], "Title");
@@ -478,9 +477,9 @@ TEST(OlderBriefing, StringsDescriptionAndPoints) {
 TEST(OlderBriefing, DescriptionIsAtMost4095Characters) {
   Mission m;
   m.newMission();
-  model::OlderBriefing brf;
+  older::Briefing brf;
   for (auto& t : brf.texts) t = std::string(900, 'x');
-  editing::convertOlderBriefing(brf, m);
+  older::convertBriefing(brf, m);
   EXPECT_EQ(m.description.text().size(), 4095u);
 }
 
@@ -488,22 +487,22 @@ TEST(OlderBriefing, DamagedFilesAreRefused) {
   testgen::OlderBriefingFile b = testgen::randomOlderBriefing(4, 3);
   b.after.clear();  // the file ends with its first event block
   const Bytes8 whole = b.bytes();
-  model::OlderBriefing brf;
+  older::Briefing brf;
   brf.runningTime = 77;
   for (std::size_t cut : {std::size_t{0}, std::size_t{5}, std::size_t{30}, whole.size() - 1}) {
     const model::ReadResult r =
-        model::readOlderBriefing(Bytes8(whole.begin(), whole.begin() + cut), brf);
+        older::readBriefing(Bytes8(whole.begin(), whole.begin() + cut), brf);
     EXPECT_FALSE(r.ok()) << cut;
     EXPECT_NE(r.message.find("ends at byte " + std::to_string(cut)), std::string::npos)
         << r.message;
     EXPECT_EQ(brf.runningTime, 77);
   }
   b.coordinateSets.resize(3);
-  EXPECT_EQ(model::readOlderBriefing(b.bytes(), brf).message, model::StrangeBriefingMessage);
+  EXPECT_EQ(older::readBriefing(b.bytes(), brf).message, older::StrangeBriefingMessage);
   // A huge icon count is refused before anything is allocated.
   Bytes8 bad = whole;
   bad[4] = bad[5] = 0xFF;
-  EXPECT_NE(model::readOlderBriefing(bad, brf).message.find("coordinate sets"), std::string::npos);
+  EXPECT_NE(older::readBriefing(bad, brf).message.find("coordinate sets"), std::string::npos);
 }
 
 // ---- Files ----
@@ -524,13 +523,13 @@ TEST_F(OlderFiles, ImportsWithTheBriefingFoundInAnyCase) {
   b.texts[0] = "Briefed";
   put("attack.Brf", b.bytes());
   Mission m;
-  const editing::ImportResult r = editing::importOlderMissionFile(path, m, options());
+  const older::ImportResult r = older::importMissionFile(path, m, options());
   ASSERT_TRUE(r.ok) << r.error;
   EXPECT_EQ(m.flightGroups.size(), f.flightGroups.size() + f.objectGroups.size());
   EXPECT_EQ(r.extras.orderTexts.size(), m.flightGroups.size());
   EXPECT_EQ(m.title(), "Briefed");
   EXPECT_EQ(std::count(r.extras.notices.begin(), r.extras.notices.end(),
-                       std::string(editing::MissingBriefingMessage)),
+                       std::string(older::MissingBriefingMessage)),
             0);
 }
 
@@ -538,14 +537,14 @@ TEST_F(OlderFiles, MissingOrDamagedBriefingStillImports) {
   const auto f = testgen::randomOlderMission(8);
   const std::string path = put("m.vtn", f.bytes());
   Mission m;
-  editing::ImportResult r = editing::importOlderMissionFile(path, m, options());
+  older::ImportResult r = older::importMissionFile(path, m, options());
   ASSERT_TRUE(r.ok);
-  EXPECT_EQ(r.extras.notices.back(), editing::MissingBriefingMessage);
+  EXPECT_EQ(r.extras.notices.back(), older::MissingBriefingMessage);
   EXPECT_EQ(m.briefings[0].get(model::briefing::EventWordsUsed), 2);
 
   const Bytes8 brf = testgen::randomOlderBriefing(8, 1).bytes();
   put("m.brf", Bytes8(brf.begin(), brf.begin() + 40));
-  r = editing::importOlderMissionFile(path, m, options());
+  r = older::importMissionFile(path, m, options());
   ASSERT_TRUE(r.ok);
   EXPECT_NE(r.extras.notices.back().find("m.brf\" cannot be converted: the file ends at byte 40"),
             std::string::npos)
@@ -573,7 +572,7 @@ TEST_F(OlderFiles, DamagedMissionsAreRefusedAndTheOpenMissionStays) {
   for (const auto& [bytes, what] : rows) {
     const std::string path = put("bad.vtn", bytes);
     Mission m = open;
-    const editing::ImportResult r = editing::importOlderMissionFile(path, m, options());
+    const older::ImportResult r = older::importMissionFile(path, m, options());
     EXPECT_FALSE(r.ok) << what;
     EXPECT_NE(r.error.find(path), std::string::npos) << r.error;
     EXPECT_NE(r.error.find(what), std::string::npos) << r.error;
@@ -589,21 +588,21 @@ TEST_F(OlderFiles, BriefingImportIntoAnOpenMission) {
   auto b = testgen::randomOlderBriefing(9, 1);
   for (auto& t : b.texts) t = "short";
   std::string message;
-  ASSERT_TRUE(editing::importBriefingFile(put("x.brf", b.bytes()), m, message)) << message;
+  ASSERT_TRUE(older::importBriefingFile(put("x.brf", b.bytes()), m, message)) << message;
   EXPECT_EQ(m.briefings[0].strings[3], "short");
   EXPECT_EQ(m.description.text(), "Kept");  // no long texts: the description stays
 
   b.coordinateSets.resize(4);
   const Mission before = m;
-  EXPECT_FALSE(editing::importBriefingFile(put("y.brf", b.bytes()), m, message));
-  EXPECT_EQ(message, model::StrangeBriefingMessage);
+  EXPECT_FALSE(older::importBriefingFile(put("y.brf", b.bytes()), m, message));
+  EXPECT_EQ(message, older::StrangeBriefingMessage);
   EXPECT_EQ(m.briefings[0], before.briefings[0]);
 }
 
 TEST(OlderImport, RandomMissionsConvertWhole) {
   for (std::uint64_t seed = 0; seed < 40; ++seed) {
     const auto f = testgen::randomOlderMission(seed);
-    editing::ImportedExtras extras;
+    older::ImportedExtras extras;
     Mission m = convert(f, &extras);
     ASSERT_EQ(m.flightGroups.size(), f.flightGroups.size() + f.objectGroups.size());
     // What the import makes is a mission file the reader takes back.
@@ -625,8 +624,7 @@ TEST_F(OlderFiles, CommandLineConvertsAndReads) {
   auto r = testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.str(),
                                          "convert --format 12 '" + in + "' '" + out + "'");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.err,
-            std::string(editing::SurfaceNotice) + "\n" + editing::MissingBriefingMessage + "\n");
+  EXPECT_EQ(r.err, std::string(older::SurfaceNotice) + "\n" + older::MissingBriefingMessage + "\n");
   Mission m;
   ASSERT_TRUE(model::loadMissionFile(out, m).ok());
   EXPECT_EQ(m.platformId, model::FormatBase);

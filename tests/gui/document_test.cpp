@@ -273,3 +273,108 @@ TEST(DocumentLifeCycle, ReplacingTheMissionAnnouncesOnlyValidSelections) {
 }
 
 }  // namespace
+
+namespace {
+
+// The copy buffer is no part of the undo step of a cut: undoing the cut brings the groups back
+// and leaves the buffer holding the cut group, its references named as before the cut.
+TEST(DocumentEdits, UndoingACutKeepsTheCutGroupInTheCopyBuffer) {
+  MissionDocument doc;
+  Mission m = groups(3);
+  m.flightGroups[1].set(fg::ArrivalMothership, u8{2});
+  doc.replaceMission(std::move(m));
+  doc.selectFlightGroups({1});
+  doc.cutFlightGroups();
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G2");
+  EXPECT_EQ(doc.state().flightGroupBuffer.get(fg::ArrivalMothership), 1);  // G3 moved up
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().flightGroups.size(), 3u);
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G2");
+  EXPECT_EQ(doc.state().flightGroupBuffer.get(fg::ArrivalMothership), 2);
+  doc.undoStack()->redo();
+  EXPECT_EQ(doc.state().flightGroupBuffer.get(fg::ArrivalMothership), 1);
+  // A buffer filled again since is left alone by undo.
+  doc.selectFlightGroups({0});
+  doc.copyFlightGroup();
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G1");
+  EXPECT_EQ(doc.state().flightGroupBuffer.get(fg::ArrivalMothership), 0);
+}
+
+// A gesture is one step whatever records it touches: a drag that moves group 0, then group 1.
+TEST(DocumentEdits, AGestureOverTwoRecordsIsOneStep) {
+  MissionDocument doc;
+  doc.replaceMission(groups(3));
+  const auto image = writeMission(doc.mission());
+  doc.beginTransaction("drag", "Move 2 craft");
+  for (int x : {10, 20}) doc.setField(RecordKind::FlightGroup, 0, fg::WaypointX, x, Start1);
+  for (int x : {30, 40}) doc.setField(RecordKind::FlightGroup, 1, fg::WaypointX, x, Start1);
+  doc.setField(RecordKind::FlightGroup, 0, fg::WaypointY, 5, Start1);
+  doc.commitTransaction();
+  EXPECT_EQ(doc.undoStack()->count(), 1);
+  EXPECT_EQ(doc.undoStack()->undoText(), "Move 2 craft");
+  doc.undoStack()->undo();
+  EXPECT_EQ(writeMission(doc.mission()), image);
+  doc.undoStack()->redo();
+  EXPECT_EQ(doc.mission().flightGroups[0].x(Start1), 20);
+  EXPECT_EQ(doc.mission().flightGroups[1].x(Start1), 40);
+  EXPECT_EQ(doc.mission().flightGroups[0].y(Start1), 5);
+}
+
+TEST(DocumentEdits, AMessageInsertedBeforeTheSelectedOneMovesTheSelection) {
+  MissionDocument doc;
+  Mission m = groups(1);
+  m.addMessage();
+  doc.replaceMission(std::move(m));
+  doc.selectMessages({1});
+  const Message fresh = doc.newMessageTemplate();
+  doc.apply("Insert message", ChangedFlag::Message,
+            [&](MissionEdit& e) { e.insertMessage(0, fresh); });
+  EXPECT_EQ(doc.selectedMessages(), (std::vector<int>{2}));
+  EXPECT_EQ(doc.currentMessage(), 2);
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.currentMessage(), 1);
+}
+
+// Each record kind an edit writes sets its own changed flag, whatever the order.
+TEST(DocumentEdits, AWriteOfSeveralKindsSetsTheFlagOfEach) {
+  MissionDocument doc;
+  doc.replaceMission(groups(2));
+  doc.setFields("Edit",
+                {MissionDocument::fieldWrite(RecordKind::Header, 0, header::TimeLimitMinutes, 5),
+                 MissionDocument::fieldWrite(RecordKind::FlightGroup, 1, fg::CraftType, 3)});
+  EXPECT_TRUE(doc.changedFlags().mission);
+  EXPECT_TRUE(doc.changedFlags().flightGroup);
+}
+
+// Typing joins one step until undo or redo: what is typed after them is a step of its own.
+TEST(DocumentEdits, TypingAfterAnUndoAndARedoIsANewStep) {
+  MissionDocument doc;
+  doc.replaceMission(groups(1));
+  for (const char* t : {"R", "Re"}) doc.setFlightGroupText(fg::Name, t, "name");
+  doc.undoStack()->undo();
+  doc.undoStack()->redo();
+  doc.setFlightGroupText(fg::Name, "Red", "name");
+  EXPECT_EQ(doc.undoStack()->count(), 2);
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().flightGroups[0].name(), "Re");
+}
+
+TEST(DocumentEdits, EveryStepSaysWhatItDid) {
+  MissionDocument doc;
+  doc.replaceMission(groups(2));
+  doc.selectMessages({0});
+  const std::pair<std::function<void()>, const char*> cases[] = {
+      {[&] { doc.setMessageField(message::Delay, 24); }, "Edit Delay"},
+      {[&] { doc.setFlightGroupField(fg::CraftType, 4); }, "Edit Craft Type"},
+      {[&] { doc.setFlightGroupText(fg::Name, "Red"); }, "Edit Name"},
+      {[&] { doc.setTextBlock(MissionDocument::Block::Description, "Hi"); }, "Edit Description"},
+      {[&] { doc.deleteFlightGroups(); }, "Delete flight groups"},
+  };
+  for (const auto& [edit, text] : cases) {
+    edit();
+    EXPECT_EQ(doc.undoStack()->undoText(), text);
+  }
+}
+
+}  // namespace

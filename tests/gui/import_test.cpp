@@ -8,8 +8,8 @@
 #include <fstream>
 
 #include "app/editing/flight_groups_page.h"
-#include "editing/import.h"
 #include "editor_fixture.h"
+#include "older/import.h"
 #include "older_generator.h"
 
 using Kind = testing_gui::ScriptedPrompter::Kind;
@@ -61,10 +61,10 @@ TEST_F(OlderImport, OpensAsAnUnnamedMissionInTheChosenFormatWithTheNotices) {
   EXPECT_FALSE(doc().named());
   EXPECT_TRUE(doc().isChanged());
   EXPECT_EQ(prompter.texts(Kind::Information),
-            (std::vector<QString>{QString::fromLatin1(editing::PlanetNotice),
-                                  QString::fromLatin1(editing::SurfaceNotice)}));
+            (std::vector<QString>{QString::fromLatin1(older::PlanetNotice),
+                                  QString::fromLatin1(older::SurfaceNotice)}));
   EXPECT_EQ(prompter.texts(Kind::Error),
-            std::vector<QString>{QString::fromLatin1(editing::MissingBriefingMessage)});
+            std::vector<QString>{QString::fromLatin1(older::MissingBriefingMessage)});
 
   // Save asks for a name.
   prompter.saveNames = {QString::fromStdString(path("new.kre"))};
@@ -99,12 +99,12 @@ TEST_F(OlderImport, OrdersTabShowsTheOlderOrderWhileTheMissionStaysOpen) {
   start();
   open(p);
   model::Mission expected;
-  const auto texts = editing::importOlderMissionFile(p, expected, {}).extras.orderTexts;
+  const auto texts = older::importMissionFile(p, expected, {}).extras.orderTexts;
   ASSERT_EQ(texts.size(), 3u);
 
   EXPECT_EQ(explanation().toStdString(), texts[0]);
   doc().selectFlightGroups({2});
-  EXPECT_EQ(explanation().toStdString(), editing::ObjectOrderText);
+  EXPECT_EQ(explanation().toStdString(), older::ObjectOrderText);
   // The text goes with its flight group when the list changes.
   doc().selectFlightGroups({0});
   doc().moveFlightGroupsDown();

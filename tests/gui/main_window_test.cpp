@@ -15,6 +15,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QUndoView>
 
 #include <filesystem>
 #include <fstream>
@@ -581,6 +582,33 @@ TEST_F(Keys, UndoOfADescriptionEditRestoresTheBlockAndTheMemo) {
   press(memo, Qt::Key_Y, Qt::ControlModifier);
   EXPECT_EQ(memo->toPlainText(), QStringLiteral("Line one\nLine two\nthree"));
   EXPECT_TRUE(doc().isChanged());
+}
+
+TEST_F(Keys, EditMenuAndUndoHistoryNameEveryStep) {
+  const std::string file = writeMission("steps.kre");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  const auto original = model::writeMission(mission());
+  auto* undo = window->findChild<QAction*>(QStringLiteral("UndoAction"));
+  auto* redo = window->findChild<QAction*>(QStringLiteral("RedoAction"));
+  EXPECT_EQ(undo->text(), QStringLiteral("&Undo"));
+  doc().setFlightGroupText(model::fg::Name, "Red");
+  doc().setFormat(12);
+  EXPECT_EQ(undo->text(), QStringLiteral("&Undo Change format"));
+  press(window.get(), Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(undo->text(), QStringLiteral("&Undo Edit Name"));
+  EXPECT_EQ(redo->text(), QStringLiteral("&Redo Change format"));
+  EXPECT_EQ(redo->toolTip(), QStringLiteral("Redo Change format"));
+
+  window->findChild<QAction*>(QStringLiteral("UndoHistoryAction"))->trigger();
+  auto* view = window->findChild<QUndoView*>(QStringLiteral("UndoHistoryView"));
+  ASSERT_TRUE(view && view->isVisible());
+  ASSERT_EQ(view->model()->rowCount(), 3);  // the start, then each step
+  EXPECT_EQ(view->model()->index(2, 0).data().toString(), QStringLiteral("Change format"));
+  // Picking the start takes every step back.
+  view->setCurrentIndex(view->model()->index(0, 0));
+  EXPECT_EQ(model::writeMission(mission()), original);
+  EXPECT_FALSE(undo->isEnabled());
 }
 
 TEST_F(Keys, SavingThenUndoingMakesTheMissionChangedAgain) {

@@ -5,6 +5,7 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 
 #include "app/base/icons.h"
 
@@ -41,6 +42,7 @@ const std::vector<ActionSpec>& actionTable() {
       {"BriefAction", "&Briefings", "Briefings", "briefings", "", None, "BriefBtn"},
       {"GoalSummaryAction", "&Goal summary", "Show the goals in the flight-group list",
        "goal-summary", "Ctrl+G", Window},
+      {"UndoHistoryAction", "Undo &History", "Show every step Undo can take back", nullptr, ""},
       // Tools
       {"ErrorCheckAction", "&Error Check", "Error Check", "error-check", "", None, "ErrorCheckBtn"},
       {"LstAction", "Edit .&lst Files", "Edit .lst Files", "list-files", "", None, "LstBtn"},
@@ -74,7 +76,9 @@ const std::vector<MenuSpec>& menuBarLayout() {
        "EditMenu",
        {"UndoAction", "RedoAction", "-", "CutAction", "CopyAction", "PasteAction", "DeleteAction",
         "-", "NewFGAction", "UpAction", "DownAction"}},
-      {"&View", "ViewMenu", {"MapAction", "BriefAction", "-", "GoalSummaryAction"}},
+      {"&View",
+       "ViewMenu",
+       {"MapAction", "BriefAction", "-", "GoalSummaryAction", "-", "UndoHistoryAction"}},
       {"&Tools",
        "ToolsMenu",
        {"ErrorCheckAction", "-", "LstAction", "BattleAction", "OptAction", "-", "LibraryAction",
@@ -226,6 +230,34 @@ QAction* ActionSet::windowActionFor(const QKeyEvent& key) const {
       if (k.matches(pressed) == QKeySequence::ExactMatch) return a;
   }
   return nullptr;
+}
+
+void bindUndoRedo(QUndoStack* stack, QAction* undo, QAction* redo) {
+  // Menu texts double an ampersand that the step's text holds.
+  auto name = [](QAction* a, const QString& verb, const QString& step) {
+    const QString plain = QString(verb).remove(QLatin1Char('&'));
+    if (step.isEmpty()) {
+      a->setText(verb);
+      a->setToolTip(plain);
+    } else {
+      a->setText(verb + QLatin1Char(' ') +
+                 QString(step).replace(QStringLiteral("&"), QStringLiteral("&&")));
+      a->setToolTip(plain + QLatin1Char(' ') + step);
+    }
+  };
+  const QString undoVerb = QObject::tr("&Undo"), redoVerb = QObject::tr("&Redo");
+  QObject::connect(undo, &QAction::triggered, stack, &QUndoStack::undo);
+  QObject::connect(redo, &QAction::triggered, stack, &QUndoStack::redo);
+  QObject::connect(stack, &QUndoStack::undoTextChanged, undo,
+                   [=](const QString& t) { name(undo, undoVerb, t); });
+  QObject::connect(stack, &QUndoStack::redoTextChanged, redo,
+                   [=](const QString& t) { name(redo, redoVerb, t); });
+  QObject::connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+  QObject::connect(stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+  name(undo, undoVerb, stack->undoText());
+  name(redo, redoVerb, stack->redoText());
+  undo->setEnabled(stack->canUndo());
+  redo->setEnabled(stack->canRedo());
 }
 
 }  // namespace app

@@ -16,6 +16,7 @@ class QKeyEvent;
 class QMenuBar;
 class QObject;
 class QToolBar;
+class QUndoStack;
 class QWidget;
 
 namespace app {
@@ -78,5 +79,9 @@ class ActionSet {
   const std::vector<ActionSpec>* table_;
   QList<QAction*> actions_;
 };
+
+// Undo and Redo on `stack`: enabled while there is a step to take, named after it
+// ("&Undo Move 2 craft", "&Redo Edit Delay").
+void bindUndoRedo(QUndoStack* stack, QAction* undo, QAction* redo);
 
 }  // namespace app

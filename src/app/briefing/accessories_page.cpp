@@ -20,7 +20,7 @@
 #include "app/document/mission_document.h"
 #include "briefing/editing.h"
 #include "editing/descriptions.h"
-#include "editing/import.h"
+#include "older/import.h"
 
 namespace app {
 
@@ -198,7 +198,7 @@ void AccessoriesPage::loadBrfFile(const std::string& missionFile) {
   bool ok = false;
   const std::string path = file.toStdString();
   ctx_.document.editContent(tr("Load .brf file"), ChangedFlag::Mission, [&](model::Mission& m) {
-    ok = editing::importBriefingFile(path, m, message);
+    ok = older::importBriefingFile(path, m, message);
   });
   if (!ok && !message.empty()) ctx_.prompter.error(this, QString::fromStdString(message));
 }

@@ -1,7 +1,5 @@
 #include "app/document/mission_document.h"
 
-#include <QUndoCommand>
-
 #include <algorithm>
 
 #include "editing/flight_group_ops.h"
@@ -37,129 +35,33 @@ int countOf(const model::Mission& m, ListKind list) {
                                                          : m.messages.size());
 }
 
-// Appends `later` (done just after `d`) to `d`. A patch of the very bytes an earlier patch of
-// `d` wrote, with no list step or overlapping patch of that record in between, only moves that
-// one's `after` on, so a drag of many moves keeps one patch per field.
-void fold(model::Delta& d, const model::Delta& later) {
-  for (const model::Step& step : later.steps) {
-    const auto* p = std::get_if<model::PatchStep>(&step);
-    bool folded = false;
-    for (auto it = d.steps.rbegin(); p && it != d.steps.rend(); ++it) {
-      auto* q = std::get_if<model::PatchStep>(&*it);
-      if (!q) break;  // a list step may have moved the records
-      if (q->kind != p->kind || q->index != p->index) continue;
-      if (q->offset == p->offset && q->after.size() == p->after.size()) {
-        q->after = p->after;
-        folded = true;
-        break;
-      }
-      if (q->offset < p->offset + p->after.size() && p->offset < q->offset + q->after.size()) break;
-    }
-    if (!folded) d.steps.push_back(step);
-  }
+// "Edit Craft Type" for the field "CraftType".
+QString editText(std::string_view field) {
+  if (field.empty()) return MissionDocument::tr("Edit");
+  return MissionDocument::tr("Edit %1").arg(QString::fromStdString(model::fieldTitle(field)));
 }
 
-// One undo step: the recorded steps of an edit, the changed flag it sets and the selections on
-// either side.
-class DocumentCommand : public QUndoCommand {
- public:
-  DocumentCommand(MissionDocument& doc, const QString& text, ChangedFlag flag, model::Delta d,
-                  ChangeSet first, model::Selection fgBefore, model::Selection msgBefore,
-                  const QString& mergeKey, bool gesture)
-      : doc_(doc),
-        flag_(flag),
-        delta_(std::move(d)),
-        first_(std::move(first)),
-        fgBefore_(std::move(fgBefore)),
-        msgBefore_(std::move(msgBefore)),
-        fgAfter_(doc.selection(ListKind::FlightGroups)),
-        msgAfter_(doc.selection(ListKind::Messages)),
-        mergeKey_(mergeKey),
-        serial_(mergeKey.isEmpty() ? 0 : doc.transactionSerial()),
-        gesture_(gesture) {
-    setText(text);
-  }
-
-  int id() const override { return serial_ == 0 ? -1 : 1; }
-
-  bool mergeWith(const QUndoCommand* other) override {
-    const auto* o = dynamic_cast<const DocumentCommand*>(other);
-    if (!o || o->serial_ != serial_ || serial_ == 0 || o->mergeKey_ != mergeKey_ ||
-        (o->flag_ != flag_ && !gesture_))
-      return false;
-    if (!delta_.mergeWith(o->delta_, doc_.mission(), &doc_.state().flightGroupBuffer)) {
-      // An explicit transaction (a drag, a placement and its drag) is one step whatever it
-      // edits: the later steps follow these.
-      if (!gesture_) return false;
-      fold(delta_, o->delta_);
-    }
-    if (o->flag_ != flag_) flag_ = ChangedFlag::Mission;
-    fgAfter_ = o->fgAfter_;
-    msgAfter_ = o->msgAfter_;
-    // Typing back what was there leaves no step.
-    if (delta_.isNoOp()) setObsolete(true);
-    return true;
-  }
-
-  void redo() override {
-    if (pending_) {
-      // The edit was applied while it was recorded: announce it only.
-      pending_ = false;
-      doc_.applied(first_, flag_, fgAfter_, msgAfter_);
-      first_ = {};
-      return;
-    }
-    const ChangeSet c = delta_.apply(doc_.contentForCommands(), doc_.bufferForCommands());
-    doc_.applied(c, flag_, fgAfter_, msgAfter_);
-  }
-
-  void undo() override {
-    const ChangeSet c = delta_.revert(doc_.contentForCommands(), doc_.bufferForCommands());
-    doc_.applied(c, flag_, fgBefore_, msgBefore_);
-    // A cancelled transaction leaves no step behind.
-    if (drop_) setObsolete(true);
-  }
-
-  void dropOnUndo() { drop_ = true; }
-
-  std::size_t memory() const { return sizeof(*this) + delta_.memory(); }
-
- private:
-  MissionDocument& doc_;
-  ChangedFlag flag_;
-  model::Delta delta_;
-  ChangeSet first_;
-  bool pending_ = true;
-  bool drop_ = false;
-  model::Selection fgBefore_, msgBefore_, fgAfter_, msgAfter_;
-  QString mergeKey_;
-  int serial_;
-  bool gesture_;  // pushed inside an explicit transaction
-};
+model::ChangedFlags marksOf(ChangedFlag flag) {
+  model::ChangedFlags f;
+  model::mark(f, flag);
+  return f;
+}
 
 }  // namespace
 
 MissionDocument::MissionDocument(QObject* parent) : QObject(parent) {
-  undo_.setUndoLimit(500);
-  connect(&undo_, &QUndoStack::indexChanged, this, [this] {
-    // Undo and redo end a typing burst.
-    if (!pushing_ && !txExplicit_) closeTransaction();
-    afterIndexChange();
-  });
+  connect(&history_, &EditHistory::moved, this, &MissionDocument::afterHistoryMoved);
   mission_.newMission(state_.defaults);
   state_.flightGroupBuffer = newFlightGroupTemplate();
 }
 
-MissionDocument::~MissionDocument() {
-  // The commands refer to this document: they go before its members.
-  undo_.clear();
-}
+MissionDocument::~MissionDocument() = default;
 
 // ---- Life cycle ---------------------------------------------------------------------------
 
 void MissionDocument::replaceMission(model::Mission m, const std::string& fileName, bool named,
                                      bool unsaved, std::vector<std::string> orderTexts) {
-  closeTransaction();
+  history_.commit();
   mission_ = std::move(m);
   model::refreshDerived(mission_, ChangeSet::wholeMission());
   state_.fileName = fileName;
@@ -172,12 +74,8 @@ void MissionDocument::replaceMission(model::Mission m, const std::string& fileNa
   // already tells the views, which then read the new records.
   sel_.reset(static_cast<int>(mission_.flightGroups.size()),
              static_cast<int>(mission_.messages.size()));
-  undo_.clear();
   // A mission that is not on disk has no clean state to come back to.
-  if (unsaved)
-    undo_.resetClean();
-  else
-    undo_.setClean();
+  history_.clear(!unsaved);
   // Only now: clearing the old history reports a clean stack, which clears the flags.
   state_.changed = {};
   state_.changed.mission = unsaved;
@@ -189,7 +87,7 @@ void MissionDocument::markSaved(const std::string& fileName) {
   state_.fileName = fileName;
   state_.named = true;
   state_.changed = {};
-  undo_.setClean();
+  history_.stack()->setClean();
   ChangeSet c;
   c.changedState = true;
   emit changed(c);
@@ -213,7 +111,7 @@ void MissionDocument::select(ListKind list, std::vector<int> indices, int curren
   const int before = sel_.of(list).current;
   const int count = countOf(mission_, list);
   if (!sel_.select(list, {std::move(indices), current >= 0 ? current : before}, count)) return;
-  if (!txExplicit_) closeTransaction();
+  history_.endBurst();
   // Leaving a changed flight group makes the whole Mission count as changed.
   if (list == ListKind::FlightGroups && sel_.of(list).current != before &&
       state_.changed.flightGroup) {
@@ -239,52 +137,40 @@ int MissionDocument::recordCount(RecordKind kind) const {
 
 // ---- Recording and pushing ----------------------------------------------------------------
 
-void MissionDocument::push(const QString& text, ChangedFlag flag, model::Delta d,
-                           const ChangeSet& c, const model::Selection& fgBefore,
-                           const model::Selection& msgBefore, const QString& mergeKey) {
-  if (d.empty()) return;
-  QString key = mergeKey;
-  if (txExplicit_ && key.isEmpty()) key = txKey_;
-  if (!key.isEmpty() && key != txKey_) {
-    closeTransaction();
-    txKey_ = key;
-    txSerial_ = nextSerial_++;
-  } else if (key.isEmpty() && !txExplicit_) {
-    closeTransaction();
-  }
-  pushing_ = true;
-  undo_.push(new DocumentCommand(*this, text, flag, std::move(d), c, fgBefore, msgBefore, key,
-                                 txExplicit_));
-  pushing_ = false;
-  afterIndexChange();
+void MissionDocument::record(
+    const QString& text, const model::ChangedFlags& marks, ListKind list,
+    const std::function<std::optional<model::Selection>(model::MissionEdit&)>& fn,
+    const QString& mergeKey) {
+  EditHistory::Edit edit{text, marks, {}, {}, sel_.lists(), {}};
+  model::MissionEdit e(mission_, &state_.flightGroupBuffer);
+  std::optional<model::Selection> chosen = fn(e);
+  edit.changes = e.changes();
+  edit.delta = e.take();
+  if (edit.delta.empty()) return;
+  // Selections follow inserted, removed and moved records, unless the operation chose one.
+  sel_.follow(edit.changes);
+  if (chosen) sel_.select(list, std::move(*chosen), countOf(mission_, list));
+  edit.after = sel_.lists();
+  history_.push(std::move(edit), mergeKey);
+  afterHistoryMoved();
 }
 
 void MissionDocument::apply(const QString& text, ChangedFlag flag,
                             const std::function<void(model::MissionEdit&)>& fn,
                             const QString& mergeKey) {
-  const model::Selection fgBefore = sel_.of(ListKind::FlightGroups),
-                         msgBefore = sel_.of(ListKind::Messages);
-  model::MissionEdit e(mission_, &state_.flightGroupBuffer);
-  fn(e);
-  const ChangeSet c = e.changes();
-  model::Delta d = e.take();
-  if (d.empty()) return;
-  sel_.follow(c);
-  push(text, flag, std::move(d), c, fgBefore, msgBefore, mergeKey);
+  record(
+      text, marksOf(flag), ListKind::FlightGroups,
+      [&](model::MissionEdit& e) -> std::optional<model::Selection> {
+        fn(e);
+        return std::nullopt;
+      },
+      mergeKey);
 }
 
 void MissionDocument::applyListOp(const QString& text, ChangedFlag flag, ListKind list,
                                   const std::function<model::Selection(model::MissionEdit&)>& fn) {
-  const model::Selection fgBefore = sel_.of(ListKind::FlightGroups),
-                         msgBefore = sel_.of(ListKind::Messages);
-  model::MissionEdit e(mission_, &state_.flightGroupBuffer);
-  model::Selection after = fn(e);
-  const ChangeSet c = e.changes();
-  model::Delta d = e.take();
-  if (d.empty()) return;
-  sel_.follow(c);
-  sel_.select(list, std::move(after), countOf(mission_, list));
-  push(text, flag, std::move(d), c, fgBefore, msgBefore, {});
+  record(text, marksOf(flag), list,
+         [&](model::MissionEdit& e) -> std::optional<model::Selection> { return fn(e); }, {});
 }
 
 void MissionDocument::editContent(const QString& text, ChangedFlag flag,
@@ -294,24 +180,25 @@ void MissionDocument::editContent(const QString& text, ChangedFlag flag,
       text, flag, [&](model::MissionEdit& e) { e.modifyContent(fn); }, mergeKey);
 }
 
-void MissionDocument::applied(const ChangeSet& c, ChangedFlag flag, const model::Selection& fg,
-                              const model::Selection& msg) {
-  model::mark(state_.changed, flag);
+void MissionDocument::replayed(const ChangeSet& c, const model::ChangedFlags& marks,
+                               const SelectionModel::Lists& lists) {
+  state_.changed.flightGroup |= marks.flightGroup;
+  state_.changed.message |= marks.message;
+  state_.changed.mission |= marks.mission;
   // The older orders of an imported Mission stay with their flight groups.
   if (c.flightGroupList && !state_.importedOrderTexts.empty())
     state_.importedOrderTexts = model::remapped(state_.importedOrderTexts, *c.flightGroupList);
-  const bool selectionMoved =
-      sel_.restore({fg, msg}, static_cast<int>(mission_.flightGroups.size()),
-                   static_cast<int>(mission_.messages.size()));
+  const bool selectionMoved = sel_.restore(lists, countOf(mission_, ListKind::FlightGroups),
+                                           countOf(mission_, ListKind::Messages));
   ChangeSet out = c;
   out.changedState = true;
   emit changed(out);
   if (selectionMoved) emit selectionChanged();
 }
 
-void MissionDocument::afterIndexChange() {
-  if (pushing_) return;
-  if (undo_.isClean() && state_.changed.any()) {
+void MissionDocument::afterHistoryMoved() {
+  // Back at the state on disk: nothing counts as changed.
+  if (history_.stack()->isClean() && state_.changed.any()) {
     state_.changed = {};
     ChangeSet c;
     c.changedState = true;
@@ -323,40 +210,50 @@ void MissionDocument::afterIndexChange() {
 
 void MissionDocument::patch(RecordKind kind, const std::vector<int>& indices, std::size_t offset,
                             const std::vector<std::uint8_t>& bytes, const QString& mergeKey) {
+  write({}, kind, indices, offset, bytes, mergeKey);
+}
+
+void MissionDocument::write(std::string_view name, RecordKind kind, const std::vector<int>& indices,
+                            std::size_t offset, const std::vector<std::uint8_t>& bytes,
+                            const QString& mergeKey) {
   std::vector<PatchSpec> list;
   for (int i : indices) list.push_back({kind, i, offset, bytes});
-  patches(tr("Edit"), list, mergeKey);
+  patches(editText(name), list, mergeKey);
 }
 
 void MissionDocument::patches(const QString& text, const std::vector<PatchSpec>& list,
                               const QString& mergeKey) {
-  ChangedFlag flag = ChangedFlag::None;
+  // Writes to records that do not exist are left out; a write past the end of its record
+  // refuses the whole edit.
+  auto exists = [&](const PatchSpec& p) {
+    return p.index >= 0 && p.index < recordCount(p.kind) && !p.bytes.empty();
+  };
+  // Every record kind written sets its own flag; the copy buffer is no part of the Mission.
+  model::ChangedFlags marks;
   for (const PatchSpec& p : list) {
-    const int count = recordCount(p.kind);
-    if (p.index < 0 || p.index >= count || p.bytes.empty()) continue;
+    if (!exists(p)) continue;
     if (p.offset + p.bytes.size() > recordBytes(p.kind, p.index).size()) return;
     switch (p.kind) {
       case RecordKind::FlightGroup:
       case RecordKind::FlightGroupGoalStrings:
-        if (flag == ChangedFlag::None) flag = ChangedFlag::FlightGroup;
+        model::mark(marks, ChangedFlag::FlightGroup);
         break;
       case RecordKind::Message:
-        if (flag != ChangedFlag::Mission) flag = ChangedFlag::Message;
+        model::mark(marks, ChangedFlag::Message);
         break;
       case RecordKind::FlightGroupBuffer:
         break;
       default:
-        flag = ChangedFlag::Mission;
+        model::mark(marks, ChangedFlag::Mission);
         break;
     }
   }
-  apply(
-      text, flag,
-      [&](model::MissionEdit& e) {
-        for (const PatchSpec& p : list) {
-          if (p.index < 0 || p.index >= recordCount(p.kind) || p.bytes.empty()) continue;
-          e.patch(p.kind, p.index, p.offset, p.bytes);
-        }
+  record(
+      text, marks, ListKind::FlightGroups,
+      [&](model::MissionEdit& e) -> std::optional<model::Selection> {
+        for (const PatchSpec& p : list)
+          if (exists(p)) e.patch(p.kind, p.index, p.offset, p.bytes);
+        return std::nullopt;
       },
       mergeKey);
 }
@@ -364,20 +261,21 @@ void MissionDocument::patches(const QString& text, const std::vector<PatchSpec>&
 void MissionDocument::setFlightGroupText(const model::TextField& f, const std::string& text,
                                          const QString& mergeKey) {
   const std::string enc = model::encodeText(f, text);
-  patch(RecordKind::FlightGroup, selectedFlightGroups(), f.offset, {enc.begin(), enc.end()},
+  write(f.name, RecordKind::FlightGroup, selectedFlightGroups(), f.offset, {enc.begin(), enc.end()},
         mergeKey);
 }
 
 void MissionDocument::setMessageText(const model::TextField& f, const std::string& text,
                                      const QString& mergeKey) {
   const std::string enc = model::encodeText(f, text);
-  patch(RecordKind::Message, selectedMessages(), f.offset, {enc.begin(), enc.end()}, mergeKey);
+  write(f.name, RecordKind::Message, selectedMessages(), f.offset, {enc.begin(), enc.end()},
+        mergeKey);
 }
 
 void MissionDocument::setText(RecordKind kind, int record, const model::TextField& f,
                               const std::string& text, const QString& mergeKey) {
   const std::string enc = model::encodeText(f, text);
-  patch(kind, {record}, f.offset, {enc.begin(), enc.end()}, mergeKey);
+  write(f.name, kind, {record}, f.offset, {enc.begin(), enc.end()}, mergeKey);
 }
 
 void MissionDocument::editFlightGroups(
@@ -415,8 +313,11 @@ void MissionDocument::setTextBlock(Block block, const std::string& memo) {
   const std::size_t size = block == Block::Description ? mission_.descriptionSize() : 4096;
   model::TextBlock next = now;
   next.setText(memo, std::max(size, now.size()));
+  static const char* const texts[] = {QT_TR_NOOP("Edit Description"),
+                                      QT_TR_NOOP("Edit Success Debrief"),
+                                      QT_TR_NOOP("Edit Failure Debrief")};
   apply(
-      tr("Edit text"), ChangedFlag::Mission,
+      tr(texts[static_cast<std::size_t>(block)]), ChangedFlag::Mission,
       [&](model::MissionEdit& e) { e.setTextBlock(block, next); },
       QStringLiteral("textblock%1").arg(static_cast<int>(block)));
 }
@@ -459,14 +360,14 @@ void MissionDocument::deleteFlightGroups() {
 void MissionDocument::moveFlightGroupsUp() {
   const model::Selection sel = sel_.of(ListKind::FlightGroups);
   if (!editing::canMoveUp(mission_, sel)) return;
-  applyListOp(tr("Move up"), ChangedFlag::Mission, ListKind::FlightGroups,
+  applyListOp(tr("Move flight groups up"), ChangedFlag::Mission, ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::moveUp(e, sel); });
 }
 
 void MissionDocument::moveFlightGroupsDown() {
   const model::Selection sel = sel_.of(ListKind::FlightGroups);
   if (!editing::canMoveDown(mission_, sel)) return;
-  applyListOp(tr("Move down"), ChangedFlag::Mission, ListKind::FlightGroups,
+  applyListOp(tr("Move flight groups down"), ChangedFlag::Mission, ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::moveDown(e, sel); });
 }
 
@@ -502,45 +403,16 @@ void MissionDocument::pasteFlightGroup() {
 
 // ---- Transactions -------------------------------------------------------------------------
 
-void MissionDocument::beginTransaction(const QString& key) {
-  closeTransaction();
-  txKey_ = key;
-  txExplicit_ = true;
-  txSerial_ = nextSerial_++;
-  txStart_ = undo_.index();
+void MissionDocument::beginTransaction(const QString& key, const QString& text) {
+  history_.begin(key, text);
 }
 
 void MissionDocument::commitTransaction() {
-  closeTransaction();
+  history_.commit();
 }
 
 void MissionDocument::cancelTransaction() {
-  if (!txExplicit_) return;
-  const int start = txStart_;
-  closeTransaction();
-  // Every step of the transaction is taken back and dropped from the history.
-  while (undo_.index() > start && undo_.index() > 0) {
-    const int before = undo_.index();
-    if (auto* cmd = dynamic_cast<DocumentCommand*>(
-            const_cast<QUndoCommand*>(undo_.command(undo_.index() - 1))))
-      cmd->dropOnUndo();
-    undo_.undo();
-    if (undo_.index() == before) break;
-  }
-}
-
-void MissionDocument::closeTransaction() {
-  txKey_.clear();
-  txExplicit_ = false;
-  txSerial_ = 0;
-  txStart_ = -1;
-}
-
-std::size_t MissionDocument::undoMemory() const {
-  std::size_t n = 0;
-  for (int i = 0; i < undo_.count(); ++i)
-    if (const auto* c = dynamic_cast<const DocumentCommand*>(undo_.command(i))) n += c->memory();
-  return n;
+  history_.cancel();
 }
 
 }  // namespace app

@@ -1,12 +1,13 @@
 #pragma once
 // The open document: owns the mission content, the editor state (file name, changed flags,
-// defaults, copy buffer), the selection and the undo stack. It is the only writer of the
-// content: views read through `mission()` (const) and change it only through the operations
-// below. Every operation is one undo step holding only what changed (model/mission_edit.h);
-// an edit that changes no byte is no step and sets no flag.
+// defaults, copy buffer), the selections (app/document/selection_model.h) and the undo history
+// (app/document/edit_history.h). It is the only writer of the content: views read through
+// `mission()` (const) and change it only through the operations below. Every operation is one
+// undo step with a text ("Edit Delay", "Delete flight groups") holding only what changed
+// (model/mission_edit.h); an edit that changes no byte is no step and sets no flag.
 //
-// Edit flow: control -> document operation -> MissionEdit records steps -> Delta in one
-// DocumentCommand -> content -> refreshDerived -> changed(ChangeSet) -> views.
+// Edit flow: control -> document operation -> MissionEdit records steps -> Delta in one step of
+// the EditHistory -> content -> refreshDerived -> changed(ChangeSet) -> views.
 //
 // Adding an operation elsewhere (no edit of this file needed):
 //   doc.apply(tr("Delete message"), ChangedFlag::Message, [&](model::MissionEdit& e) {
@@ -18,11 +19,12 @@
 
 #include <QObject>
 #include <QString>
-#include <QUndoStack>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "model/document_state.h"
@@ -30,6 +32,7 @@
 #include "model/mission_edit.h"
 #include "model/selection.h"
 
+#include "app/document/edit_history.h"
 #include "app/document/selection_model.h"
 
 namespace app {
@@ -62,7 +65,7 @@ using Changes = unsigned;
 // The topics a change set touches.
 Changes topicsOf(const ChangeSet& c);
 
-class MissionDocument : public QObject {
+class MissionDocument : public QObject, private EditHistory::Target {
   Q_OBJECT
  public:
   explicit MissionDocument(QObject* parent = nullptr);
@@ -70,7 +73,8 @@ class MissionDocument : public QObject {
 
   const model::Mission& mission() const { return mission_; }
   const model::DocumentState& state() const { return state_; }
-  QUndoStack* undoStack() { return &undo_; }
+  // The undo history's stack (for Undo/Redo actions and the "Undo History" view).
+  QUndoStack* undoStack() { return history_.stack(); }
 
   // ---- Life cycle -----------------------------------------------------------------------
   // Load, New Mission, import: the content is replaced, the undo history forgotten, the changed
@@ -138,11 +142,12 @@ class MissionDocument : public QObject {
 
   // Typed field edits. `value` is brought into the field's declared range before it reaches a
   // byte (an out-of-range number is clamped, never wrapped); `index` picks the element of an
-  // array field. One undo step; with a `mergeKey` it joins the previous edit of the same key.
+  // array field. One undo step named after the field ("Edit Delay"); with a `mergeKey` it joins
+  // the previous edit of the same key.
   template <class T>
   void setField(RecordKind kind, const std::vector<int>& records, model::Field<T> f,
                 long long value, std::size_t index = 0, const QString& mergeKey = {}) {
-    patch(kind, records, f.at(index), encode(f.clamp(value)), mergeKey);
+    write(f.name, kind, records, f.at(index), encode(f.clamp(value)), mergeKey);
   }
   template <class T>
   void setField(RecordKind kind, int record, model::Field<T> f, long long value,
@@ -222,26 +227,17 @@ class MissionDocument : public QObject {
   void pasteFlightGroup();
 
   // ---- Transactions -----------------------------------------------------------------------
-  // Between begin and commit, edits with the transaction's key join one undo step as long as
-  // they touch the same bytes of the same records; cancel takes the whole transaction back.
-  // An edit with a merge key outside an explicit transaction opens one that the next edit of
-  // another field, a selection change, undo or redo closes.
-  void beginTransaction(const QString& key);
+  // A gesture (a drag, a placement and its drag): every edit between begin and commit is one
+  // undo step, named `text` when given (else by its first edit); cancel takes it all back and
+  // leaves no step. Typing into one field joins edits without a transaction: give each the
+  // same merge key (see EditHistory for the rules).
+  void beginTransaction(const QString& key, const QString& text = {});
   void commitTransaction();
   void cancelTransaction();
-  bool inTransaction() const { return !txKey_.isEmpty(); }
+  bool inTransaction() const { return history_.inTransaction(); }
 
   // Bytes held by the undo history (for the benchmark and the tests).
-  std::size_t undoMemory() const;
-
-  // Called by the undo commands: `c` was just applied to the content; the selections become
-  // `fg` and `msg`.
-  void applied(const ChangeSet& c, ChangedFlag flag, const model::Selection& fg,
-               const model::Selection& msg);
-  model::Mission& contentForCommands() { return mission_; }
-  model::FlightGroup* bufferForCommands() { return &state_.flightGroupBuffer; }
-  // The transaction an edit pushed now belongs to (0: none).
-  int transactionSerial() const { return txSerial_; }
+  std::size_t undoMemory() const { return history_.memory(); }
 
  signals:
   void changed(const app::ChangeSet& what);
@@ -256,22 +252,30 @@ class MissionDocument : public QObject {
     else
       return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>(v >> 8)};
   }
-  void push(const QString& text, ChangedFlag flag, model::Delta d, const ChangeSet& c,
-            const model::Selection& fgBefore, const model::Selection& msgBefore,
-            const QString& mergeKey);
-  void afterIndexChange();
-  void closeTransaction();
+  // Writes `bytes` into each listed record as one step named after the field `name`.
+  void write(std::string_view name, RecordKind kind, const std::vector<int>& indices,
+             std::size_t offset, const std::vector<std::uint8_t>& bytes, const QString& mergeKey);
+  // Records what `fn` does as one step setting `marks`; `list` takes the selection `fn` returns,
+  // if any.
+  void record(const QString& text, const model::ChangedFlags& marks, ListKind list,
+              const std::function<std::optional<model::Selection>(model::MissionEdit&)>& fn,
+              const QString& mergeKey);
+  void afterHistoryMoved();
+
+  // EditHistory::Target
+  model::Mission& content() override { return mission_; }
+  model::FlightGroup* copyBuffer() override { return &state_.flightGroupBuffer; }
+  void replayed(const ChangeSet& c, const model::ChangedFlags& marks,
+                const SelectionModel::Lists& lists) override;
 
   model::Mission mission_;
   model::DocumentState state_;
-  QUndoStack undo_;
   SelectionModel sel_;
-  QString txKey_;
-  bool txExplicit_ = false;
-  int txSerial_ = 0;  // serial of the open transaction, 0 when none
-  int nextSerial_ = 1;
-  int txStart_ = -1;  // undo index when the transaction began
-  bool pushing_ = false;
+  // Last: its steps refer to the members above and go first.
+  EditHistory history_{*this};
+
+  // Test set-up writes the content directly, as no view may (tests/gui/editor_fixture.h).
+  friend struct DocumentTestAccess;
 };
 
 }  // namespace app

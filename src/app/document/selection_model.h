@@ -4,7 +4,7 @@
 // one and decides when it changes (a selection change ends a typing burst, leaving a changed
 // flight group marks the Mission changed); views read it through the document.
 
-#include "model/mission_edit.h"
+#include "model/change_set.h"
 #include "model/selection.h"
 
 namespace app {

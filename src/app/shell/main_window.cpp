@@ -19,7 +19,6 @@
 #include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
-#include <QUndoStack>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -28,6 +27,7 @@
 #include "app/base/input_policy.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/undo_history_window.h"
 #include "app/base/window_memory.h"
 #include "app/briefing/briefing_window.h"
 #include "app/document/mission_document.h"
@@ -230,13 +230,12 @@ void MainWindow::buildActions() {
   connect(copyAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::copy); });
   connect(pasteAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::paste); });
 
-  QUndoStack* stack = doc_->undoStack();
-  connect(undoAct_, &QAction::triggered, stack, &QUndoStack::undo);
-  connect(redoAct_, &QAction::triggered, stack, &QUndoStack::redo);
-  connect(stack, &QUndoStack::canUndoChanged, undoAct_, &QAction::setEnabled);
-  connect(stack, &QUndoStack::canRedoChanged, redoAct_, &QAction::setEnabled);
-  undoAct_->setEnabled(stack->canUndo());
-  redoAct_->setEnabled(stack->canRedo());
+  bindUndoRedo(doc_->undoStack(), undoAct_, redoAct_);
+  connect(act("UndoHistoryAction"), &QAction::triggered, this, [this] {
+    if (!undoHistory_) undoHistory_ = new UndoHistoryWindow(doc_->undoStack(), iniPath(), this);
+    undoHistory_->show();
+    undoHistory_->raise();
+  });
   connect(goalSummaryAct_, &QAction::triggered, this, [this] {
     if (fgPage_) fgPage_->toggleGoalSummary();
   });

@@ -34,6 +34,7 @@ class MissionFiles;
 class MissionSettingsPanel;
 class Prompter;
 class TextBlockMemo;
+class UndoHistoryWindow;
 class WavManager;
 
 // How the editor was started.
@@ -154,6 +155,7 @@ class MainWindow : public QMainWindow {
   MessagesPage* messagesPage_ = nullptr;
   WavManager* wavManager_ = nullptr;
   MapWindow* mapWindow_ = nullptr;
+  UndoHistoryWindow* undoHistory_ = nullptr;  // made when first shown
   MissionSettingsPanel* settingsPanel_ = nullptr;
   TextBlockMemo* descriptionMemo_ = nullptr;
   TextBlockMemo* successMemo_ = nullptr;

@@ -5,7 +5,7 @@
 #include "app/base/prompter.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
-#include "editing/import.h"
+#include "older/import.h"
 #include "shell/vocabulary.h"
 
 namespace app {
@@ -13,15 +13,15 @@ namespace app {
 bool importOlderMission(const EditorContext& context, QWidget* parent, const QString& path,
                         const std::function<void()>& beforeReplace) {
   MissionDocument& doc = context.document;
-  editing::ImportOptions options;
+  older::ImportOptions options;
   options.defaults = doc.defaults();
   // The format radios keep what they show: the imported Mission is saved in that format.
   options.platformId = doc.mission().platformId;
   options.craftNames = context.vocabulary.table(shell::tables::Ships);
 
   model::Mission m;
-  const editing::ImportResult r =
-      editing::importOlderMissionFile(QDir::toNativeSeparators(path).toStdString(), m, options);
+  const older::ImportResult r =
+      older::importMissionFile(QDir::toNativeSeparators(path).toStdString(), m, options);
   if (!r.ok) {
     context.prompter.error(parent, QString::fromStdString(r.error));
     return false;
@@ -32,7 +32,7 @@ bool importOlderMission(const EditorContext& context, QWidget* parent, const QSt
   for (const std::string& notice : r.extras.notices) {
     // What the mission needs from the user is information; a briefing that could not be
     // converted is an error of its own.
-    if (notice == editing::PlanetNotice || notice == editing::SurfaceNotice)
+    if (notice == older::PlanetNotice || notice == older::SurfaceNotice)
       context.prompter.information(parent, QString::fromStdString(notice));
     else
       context.prompter.error(parent, QString::fromStdString(notice));

@@ -60,7 +60,7 @@ struct Mission {
   // MaxMissionSounds); not part of the mission file, kept here so that undo covers it.
   std::vector<std::string> sounds;
 
-  // Derived from the flight groups by refreshDerived (model/mission_edit.h).
+  // Derived from the flight groups by refreshDerived (model/derived.h).
   Vec3 mapCentre, mapExtent;
 
   // Frees every record and empties the lists; the fixed sets become empty records.

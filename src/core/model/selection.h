@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "model/mission_edit.h"
+#include "model/change_set.h"
 
 namespace model {
 

@@ -1,20 +1,21 @@
-#include "editing/import.h"
+#include "older/import.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <memory>
 
+#include "older/tables.h"
 #include "shell/paths.h"
 
-namespace editing {
+namespace older {
 namespace {
 
 using model::i16;
 using model::u16;
 using model::u8;
-namespace ofg = model::older::fg;
-namespace oog = model::older::og;
-namespace oh = model::older::header;
+namespace ofg = older::fg;
+namespace oog = older::og;
+namespace oh = older::header;
 
 // Older values are 16-bit; the game of this editor keeps most of them in a byte.
 u8 lowByte(int v) {
@@ -31,9 +32,6 @@ i16 negated(int x) {
 bool in(int v, int lo, int hi) {
   return v >= lo && v <= hi;
 }
-bool oneOf(int v, std::initializer_list<int> values) {
-  return std::find(values.begin(), values.end(), v) != values.end();
-}
 
 // Target types of orders and triggers.
 enum TargetType : u8 {
@@ -45,170 +43,31 @@ enum TargetType : u8 {
   CraftWithOrder = 6,
 };
 
-int craftTypeFor(int oldType, int oldStatus) {
-  switch (oldType) {
-    case 0:
-    case 1:
-    case 3:
-      return oldType;
-    case 2:
-      return oldStatus < 10 ? 2 : 4;
-    case 18:
-      return 4;
-    case 4:
-    case 5:
-    case 6:
-      return oldType + 1;
-    case 7:
-      return 16;
-    case 8:
-      return 21;
-    case 9:
-      return 17;
-    case 10:
-      return 24;
-    case 11:
-      return 26;
-    case 12:
-      return 32;
-    case 13:
-      return 49;
-    case 14:
-      return 42;
-    case 15:
-      return 40;
-    case 16:
-      return 53;
-    case 17:
-      return 8;
-    default:
-      return 0;
-  }
+const CraftRule& craftRule(int type) {
+  return rowOf(CraftRules, type, UnknownCraft);
 }
 
-int orderCommandFor(int o) {
-  if (o == 0 || o == 1) return o;
-  if (o == 2 || o == 3) return 2;
-  if (o == 4 || o == 5) return 3;
-  if (o == 6 || o == 7) return 9;
-  if (in(o, 8, 10) || in(o, 20, 23)) return 7;
-  if (o == 11) return 4;
-  if (in(o, 13, 17)) return o - 1;
-  if (oneOf(o, {18, 19, 24, 25})) return 11;
-  if (o == 26 || o == 28) return 26;
-  if (o == 27) return 21;
-  if (o == 29) return 22;
-  if (o == 30) return 23;
-  return 5;
+int craftTypeFor(int type, int status) {
+  if (type == LightCraftType && status >= LightCraftStatus) return LightCraftAsType;
+  return craftRule(type).craftType;
 }
 
-const char* orderDescriptionFor(int o) {
-  if (o == 6 || o == 7) return "Escort";
-  if (in(o, 8, 10) || in(o, 20, 23)) return "Attack";
-  if (oneOf(o, {18, 19, 24, 25})) return "Disable";
-  return nullptr;
-}
-
-std::string orderVerb(int o) {
-  if (o == 0) return "Stationary";
-  if (o == 1) return "Go Home";
-  if (oneOf(o, {2, 4, 28})) return "Circle ";
-  if (oneOf(o, {3, 5, 27})) return "Fly once ";
-  if (o == 6) return "Close ";
-  if (o == 7) return "Loose ";
-  if (o == 11) return "Rendezvous";
-  if (o == 12) return "Disabled";
-  if (in(o, 13, 17)) return "Board to ";
-  if (oneOf(o, {18, 19, 24, 25})) return "Disable ";
-  if (o == 26) return "";
-  if (in(o, 0, 28)) return "Attack ";
-  return "";
-}
-
-std::string orderObject(int o) {
-  switch (o) {
-    case 2:
-    case 3:
-      return "and ignore";
-    case 4:
-    case 5:
-      return "and evade";
-    case 6:
-    case 7:
-      return "escort";
-    case 8:
-      return "escorters";
-    case 9:
-    case 18:
-      return "primary and secondary targets";
-    case 10:
-    case 19:
-      return "all enemies (means fighters, TRNs, SHUs)";
-    case 13:
-      return "deliver";
-    case 14:
-      return "take";
-    case 15:
-      return "exchange";
-    case 16:
-      return "capture";
-    case 17:
-      return "destroy";
-    case 20:
-      return "Transports";
-    case 21:
-    case 24:
-      return "Freighters (includes CRVs)";
-    case 22:
-    case 25:
-      return "Starships";
-    case 23:
-      return "satellites and mines";
-    case 26:
-      return "sit and fire";
-    case 27:
-    case 28:
-      return "through WPs";
-    case 29:
-      return "await return";
-    case 30:
-      return "await launch of targets";
-    case 31:
-      return "await boarding by targets";
-    case 32:
-      return "wait until targets?";
-    default:
-      return "";
-  }
+const OrderRule& orderRule(int order) {
+  return rowOf(OrderRules, order, UnknownOrder);
 }
 
 std::string orderText(int o, int primary, int secondary) {
+  const OrderRule& rule = orderRule(o);
   std::string s = "[Vortan]    ";
-  if (in(o, 26, 32)) s += "SShip ";
-  s += orderVerb(o);
-  s += orderObject(o);
+  if (in(o, FirstStarshipOrder, static_cast<int>(OrderRules.size()) - 1)) s += "SShip ";
+  s += rule.verb;
+  s += rule.object;
   s += "   -   Pri ";
   s += primary < 0 ? std::string(" <none>") : "#" + std::to_string(primary + 1);
   s += ",  Sec ";
   s += secondary < 0 ? std::string("<none>") : "#" + std::to_string(secondary + 1);
   return s;
 }
-
-struct GoalTexts {
-  int objective;
-  const char* incomplete;
-  const char* failed;
-  const char* success;
-};
-constexpr GoalTexts GoalTextTable[] = {
-    {5, "Destroy special ship", "Special ship can't be destroyed", "Special ship destroyed"},
-    {6, "special ship from being destroyed", "special ship destroyed", "special ship survived"},
-    {7, "Capture special ship ", "special ship can't be captured", "special ship captured"},
-    {8, "Special ship must be boarded", "special ship can't be boarded", "special ship boarded"},
-    {14, "Identify special ship ", "special ship can't be identified", "special ship identified"},
-    {3, "Capture", "can't be captured", "captured"},
-    {11, "Capture 50%", "50% can't be captured", "50% captured"},
-};
 
 void setTarget(model::Bytes order, std::size_t n, u8 type, u8 value) {
   model::set(order, model::order::TargetType[n], type);
@@ -279,65 +138,34 @@ void applyFurtherTargets(model::FlightGroup& g, int oldOrder, u8 enemy) {
 
 void convertGoal(model::FlightGroup& g, int objective, int oldType, int oldOrder,
                  const std::string& prefix) {
-  const int o = objective;
+  const ObjectiveRule& rule = rowOf(ObjectiveRules, objective, UnknownObjective);
   model::Bytes goal = g.goalBytes(0);
   model::set(goal, model::goal::GoalFlag, u8{1});
-  if (in(o, 5, 8) || o == 14) model::set(goal, model::goal::Amount, u8{6});
-  if (in(o, 9, 12) || o == 15) model::set(goal, model::goal::Amount, u8{2});
-  u8 condition = 2;
-  if (o == 0)
-    condition = 10;
-  else if (oneOf(o, {2, 6, 10}))
-    condition = 12;
-  else if (oneOf(o, {3, 7, 11}))
-    condition = 44;
-  else if (oneOf(o, {4, 8, 12}))
-    condition = 6;
-  else if (in(o, 13, 15))
-    condition = 5;
-  else if (o == 16)
-    condition = 1;
-  if ((oldType == 11 || oldOrder == 0) && oneOf(o, {2, 6, 10})) {
+  if (rule.amount) model::set(goal, model::goal::Amount, rule.amount);
+  u8 condition = rule.condition;
+  if ((oldType == 11 || oldOrder == 0) && condition == 12) {
     model::set(goal, model::goal::Argument, u8{1});
     condition = 2;
   }
   model::set(goal, model::goal::Condition, condition);
-
-  if (oneOf(o, {2, 6, 10}))
-    g.setText(model::fg::Roles, "1MIS");
-  else if (in(o, 1, 15) && o != 7 && o != 14)
-    g.setText(model::fg::Roles, "1PRI");
-
-  for (const GoalTexts& t : GoalTextTable) {
-    if (t.objective != o) continue;
+  if (rule.role) g.setText(model::fg::Roles, rule.role);
+  if (rule.incomplete) {
     auto put = [&](std::size_t k, const char* text) {
       g.goalStrings.setText(model::fggoalstrings::text(0, k), prefix + text);
     };
-    put(0, t.incomplete);
-    put(1, t.success);
-    put(2, t.failed);
+    put(0, rule.incomplete);
+    put(1, rule.success);
+    put(2, rule.failed);
   }
 }
 
 // IFF (and team) of an older flight group.
 void convertIff(model::FlightGroup& g, int oldIff, int oldType) {
-  if (in(oldIff, 1, 3)) {
-    g.set(model::fg::Iff, lowByte(oldIff - 1));
-    g.set(model::fg::Team, lowByte(oldIff - 1));
-    return;
-  }
   // IFF 0 (and any value the older game does not know): the craft type decides.
-  if (in(oldType, 0, 3) || oldType == 13 || oldType == 18) {
-    g.set(model::fg::Iff, u8{0});
-    g.set(model::fg::Team, u8{0});
-    g.set(model::fg::Radio, u8{1});
-  } else if (in(oldType, 4, 7) || oneOf(oldType, {12, 16, 17})) {
-    g.set(model::fg::Iff, u8{1});
-    g.set(model::fg::Team, u8{1});
-  } else {
-    g.set(model::fg::Iff, u8{2});
-    g.set(model::fg::Team, u8{2});
-  }
+  const u8 iff = in(oldIff, 1, 3) ? lowByte(oldIff - 1) : craftRule(oldType).iff;
+  g.set(model::fg::Iff, iff);
+  g.set(model::fg::Team, iff);
+  if (!in(oldIff, 1, 3) && iff == 0) g.set(model::fg::Radio, u8{1});
 }
 
 // Rows of the seven older points: Start 1, Waypoint 1-3, Start 2, Start 3, Hyperspace.
@@ -358,9 +186,10 @@ model::FlightGroup convertFlightGroup(const model::Record<ofg::Size>& old, std::
 
   const int type = v(ofg::CraftType);
   const int status = v(ofg::Status);
+  const CraftRule& rule = craftRule(type);
   const int craft = craftTypeFor(type, status);
   g.set(model::fg::CraftType, lowByte(craft));
-  if (type == 8 || type == 9) g.set(model::fg::FormationSpacing, u8{15});
+  if (rule.spacing) g.set(model::fg::FormationSpacing, rule.spacing);
   convertIff(g, v(ofg::Iff), type);
 
   if (status == 2 || status == 3) g.set(model::fg::Status, lowByte(status));
@@ -369,12 +198,8 @@ model::FlightGroup convertFlightGroup(const model::Record<ofg::Size>& old, std::
   } else {
     g.set(model::fg::Markings, lowByte(v(ofg::Markings)));
   }
-  if (status != 1 && status != 11) {
-    if (oneOf(type, {1, 2, 6})) g.set(model::fg::Warhead, u8{4});
-    if (type == 3 || type == 7) g.set(model::fg::Warhead, u8{3});
-  }
-  if (in(type, 1, 3) || in(type, 5, 7) || type == 17) g.set(model::fg::AbortCondition, u8{4});
-  if (type == 4) g.set(model::fg::AbortCondition, u8{9});
+  if (status != 1 && status != 11 && rule.warhead) g.set(model::fg::Warhead, rule.warhead);
+  if (rule.abortCondition) g.set(model::fg::AbortCondition, rule.abortCondition);
 
   g.set(model::fg::CraftCount, lowByte(v(ofg::CraftCount)));
   g.set(model::fg::WaveCount, lowByte(v(ofg::Waves)));
@@ -422,7 +247,7 @@ model::FlightGroup convertFlightGroup(const model::Record<ofg::Size>& old, std::
   const int primary = v(ofg::PrimaryTarget);
   const int secondary = v(ofg::SecondaryTarget);
   model::Bytes o1 = g.orderBytes(0);
-  model::set(o1, model::order::Command, lowByte(orderCommandFor(order)));
+  model::set(o1, model::order::Command, orderRule(order).command);
   if (order != 29) {
     if (primary >= 0) setTarget(o1, 0, FlightGroupTarget, lowByte(primary));
     if (secondary >= 0) setTarget(o1, 1, FlightGroupTarget, lowByte(secondary));
@@ -454,7 +279,7 @@ model::FlightGroup convertObjectGroup(const model::Record<oog::Size>& old, const
   g.setText(model::fg::Name, convertedName(old.text(oog::Name)));
 
   const int type = v(oog::ObjectType);
-  const bool planet = in(type, 34, 49);
+  const bool planet = in(type, FirstPlanet, LastPlanet);
   const int oldIff = v(oog::Iff);
   if (in(oldIff, 1, 3)) {
     g.set(model::fg::Iff, lowByte(oldIff - 1));
@@ -467,21 +292,11 @@ model::FlightGroup convertObjectGroup(const model::Record<oog::Size>& old, const
     g.set(model::fg::Team, u8{1});
   }
 
-  if (planet) {
-    g.set(model::fg::CraftType, u8{87});
-    g.set(model::fg::Status, lowByte(type - 34));
-  } else if (in(type, 26, 33)) {
-    g.set(model::fg::CraftType, u8{86});
-  } else if (in(type, 18, 21)) {
-    g.set(model::fg::CraftType, u8{75});
+  for (const ObjectRule& r : ObjectRules)
+    if (in(type, r.first, r.last)) g.set(model::fg::CraftType, r.craftType);
+  if (planet) g.set(model::fg::Status, lowByte(type - FirstPlanet));
+  if (in(type, FirstMine, LastMine))
     setTarget(g.orderBytes(0), 0, IffTarget, enemyOf(g.get(model::fg::Iff)));
-  } else if (type == 22) {
-    g.set(model::fg::CraftType, u8{70});
-  } else if (type == 23) {
-    g.set(model::fg::CraftType, u8{83});
-  } else if (type == 24) {
-    g.set(model::fg::CraftType, u8{80});
-  }
 
   g.set(model::fg::CraftCount, lowByte(v(oog::Count)));
   g.set(model::fg::WaypointX, negated(v(oog::X)), model::Start1);
@@ -497,23 +312,6 @@ model::FlightGroup convertObjectGroup(const model::Record<oog::Size>& old, const
   }
   return g;
 }
-
-u16 saturated(long v) {
-  return static_cast<u16>(std::clamp<long>(v, 0, 0xFFFF));
-}
-u16 signedWord(long v) {
-  return static_cast<u16>(static_cast<i16>(std::clamp<long>(v, -32768, 32767)));
-}
-
-std::size_t parameterWords(int code) {
-  if (code == 11 || code == 12 || in(code, 22, 25)) return 1;
-  if (code == 15 || code == 16) return 2;
-  if (in(code, 27, 30)) return 3;
-  return 0;
-}
-
-constexpr u16 EndTime = 9999;
-constexpr u16 EndCode = 34;
 
 }  // namespace
 
@@ -543,8 +341,8 @@ Delay convertedDelay(int oldDelay) {
   return {seconds / 60, seconds % 60};
 }
 
-model::Mission convertOlderMission(const model::OlderMission& old, const ImportOptions& options,
-                                   ImportedExtras& extras) {
+model::Mission convertMission(const Mission& old, const ImportOptions& options,
+                              ImportedExtras& extras) {
   auto owned = std::make_unique<model::Mission>();
   model::Mission& m = *owned;
   m.platformId = options.platformId;
@@ -569,7 +367,7 @@ model::Mission convertOlderMission(const model::OlderMission& old, const ImportO
       if (i != 0) m.flightGroups[0].set(model::fg::PlayerNumber, u8{0});
     }
     if (i == 0 || position != 0)
-      if (const char* d = orderDescriptionFor(order))
+      if (const char* d = orderRule(order).description)
         model::setText(g.orderBytes(0), model::order::Description, d);
     m.flightGroups.push_back(std::move(g));
     extras.orderTexts.push_back(
@@ -598,85 +396,6 @@ model::Mission convertOlderMission(const model::OlderMission& old, const ImportO
   return std::move(m);
 }
 
-std::vector<std::uint16_t> convertedEvents(const std::vector<std::uint16_t>& old) {
-  constexpr std::size_t Max = model::briefing::EventWords;
-  std::vector<std::uint16_t> out;
-  bool endsWithMarker = false;
-  std::size_t i = 0;
-  while (i + 2 <= old.size()) {
-    const u16 time = old[i];
-    const int code = old[i + 1];
-    const std::size_t n = parameterWords(code);
-    if (i + 2 + n > old.size()) break;  // a command cut off by the end of the block
-    const u16* p = old.data() + i + 2;
-    i += 2 + n;
-
-    std::vector<u16> cmd;
-    const u16 newTime = time == EndTime ? EndTime : saturated(2L * time);
-    auto param = [&](std::size_t k) { return static_cast<long>(static_cast<i16>(p[k])); };
-    if (code == 1 || code == 41)
-      cmd = {newTime, EndCode};
-    else if (code == 10 || code == 26)
-      cmd = {newTime, 17};
-    else if (code == 11 || code == 12)
-      cmd = {newTime, static_cast<u16>(code == 11 ? 4 : 5), saturated(param(0) - 1)};
-    else if (code == 15)
-      cmd = {newTime, 6, p[0], p[1]};
-    else if (code == 16)
-      cmd = {newTime, 7, signedWord(2 * param(0)), signedWord(2 * param(1))};
-    else if (code == 21)
-      cmd = {newTime, 8};
-    else if (in(code, 22, 25))
-      cmd = {newTime, static_cast<u16>(code - 13), p[0]};
-    else if (in(code, 27, 30))
-      cmd = {newTime, static_cast<u16>(code - 9), p[0], p[1], p[2], 2};
-    else
-      continue;  // no counterpart: dropped
-
-    // The stream keeps room for its end marker.
-    const bool marker = cmd[1] == EndCode;
-    if (out.size() + cmd.size() + (marker ? 0 : 2) > Max) break;
-    out.insert(out.end(), cmd.begin(), cmd.end());
-    endsWithMarker = marker;
-  }
-  if (!endsWithMarker) out.insert(out.end(), {EndTime, EndCode});
-  return out;
-}
-
-void convertOlderBriefing(const model::OlderBriefing& brf, model::Mission& m) {
-  model::Briefing& b = m.briefings[0];
-  for (std::size_t s = 0; s < model::briefing::StringCount; ++s) {
-    b.tags[s] = brf.tags[s];
-    b.strings[s] = brf.texts[s];
-  }
-  std::string description;
-  for (const std::string& t : brf.texts)
-    if (t.size() > 200) description.append(t).append("\r\n\r\n");
-  if (!description.empty()) {
-    if (description.size() > 4095) description.resize(4095);
-    m.description.setText(description, 4096);
-  }
-
-  const std::vector<std::uint16_t> words = convertedEvents(brf.events);
-  for (std::size_t w = 0; w < words.size(); ++w)
-    b.set(model::briefing::Events, static_cast<i16>(words[w]), w);
-  b.set(model::briefing::EventWordsUsed, static_cast<i16>(words.size()));
-  b.set(model::briefing::RunningTime, static_cast<i16>(std::clamp(2 * brf.runningTime, 0, 32767)));
-  b.set(model::briefing::TeamVisible, u8{1}, 0);
-
-  // The first coordinate set places each flight group's icon in briefing 1.
-  if (!brf.coordinateSets.empty()) {
-    const auto& set = brf.coordinateSets[0];
-    for (std::size_t i = 0; i < set.size() && i < m.flightGroups.size(); ++i) {
-      model::FlightGroup& g = m.flightGroups[i];
-      g.set(model::fg::WaypointX, static_cast<i16>(set[i].x), model::Briefing1);
-      g.set(model::fg::WaypointY, static_cast<i16>(set[i].y), model::Briefing1);
-      g.set(model::fg::WaypointZ, static_cast<i16>(set[i].z), model::Briefing1);
-      g.set(model::fg::WaypointEnabled, i16{1}, model::Briefing1);
-    }
-  }
-}
-
 std::optional<std::string> matchingBriefingFile(const std::string& missionPath) {
   const std::filesystem::path path(missionPath);
   std::string name = path.filename().string();
@@ -689,31 +408,31 @@ std::optional<std::string> matchingBriefingFile(const std::string& missionPath) 
 bool importBriefingFile(const std::string& path, model::Mission& m, std::string& message) {
   std::vector<std::uint8_t> data;
   if (!model::readWholeFile(path, data, message)) return false;
-  model::OlderBriefing brf;
-  const model::ReadResult r = model::readOlderBriefing(data, brf);
+  Briefing brf;
+  const model::ReadResult r = readBriefing(data, brf);
   if (!r.ok()) {
-    message = r.message == model::StrangeBriefingMessage
+    message = r.message == StrangeBriefingMessage
                   ? r.message
                   : "\"" + path + "\" cannot be converted: " + r.message + ".";
     return false;
   }
-  convertOlderBriefing(brf, m);
+  convertBriefing(brf, m);
   return true;
 }
 
-ImportResult importOlderMissionFile(const std::string& path, model::Mission& out,
-                                    const ImportOptions& options) {
+ImportResult importMissionFile(const std::string& path, model::Mission& out,
+                               const ImportOptions& options) {
   ImportResult result;
   std::vector<std::uint8_t> data;
   if (!model::readWholeFile(path, data, result.error)) return result;
-  auto old = std::make_unique<model::OlderMission>();
-  const model::ReadResult r = model::readOlderMission(data, *old);
+  auto old = std::make_unique<Mission>();
+  const model::ReadResult r = readMission(data, *old);
   if (!r.ok()) {
     result.error =
         "\"" + path + "\" cannot be loaded as an older-format mission: " + r.message + ".";
     return result;
   }
-  auto m = std::make_unique<model::Mission>(convertOlderMission(*old, options, result.extras));
+  auto m = std::make_unique<model::Mission>(convertMission(*old, options, result.extras));
   if (const auto brf = matchingBriefingFile(path)) {
     std::string message;
     if (!importBriefingFile(*brf, *m, message)) result.extras.notices.push_back(message);
@@ -725,4 +444,4 @@ ImportResult importOlderMissionFile(const std::string& path, model::Mission& out
   return result;
 }
 
-}  // namespace editing
+}  // namespace older

@@ -12,12 +12,15 @@
 #include "model/mission_file.h"
 #include "model/records.h"
 
-namespace model {
+namespace older {
 
-inline constexpr std::int16_t FormatOlder = 2;
+using model::Field;
+using model::i16;
+using model::TextField;
+
+inline constexpr std::int16_t PlatformId = 2;
 
 // The older mission file: platform id, header, flight groups, object groups.
-namespace older {
 
 // Header (204 bytes after the platform id). All values are 16-bit.
 namespace header {
@@ -79,17 +82,15 @@ inline constexpr Field<i16> Y{"Y", 60};
 inline constexpr Field<i16> Z{"Z", 62};
 }  // namespace og
 
-}  // namespace older
-
-struct OlderMission {
-  Record<older::header::Size> header;
-  std::vector<Record<older::fg::Size>> flightGroups;
-  std::vector<Record<older::og::Size>> objectGroups;
+struct Mission {
+  model::Record<header::Size> header;
+  std::vector<model::Record<fg::Size>> flightGroups;
+  std::vector<model::Record<og::Size>> objectGroups;
 };
 
 // Reads a whole older mission file (platform id included). On success `out` is replaced; a
 // refusal leaves it untouched and says what is missing.
-ReadResult readOlderMission(CBytes data, OlderMission& out);
+model::ReadResult readMission(model::CBytes data, Mission& out);
 
 // The older briefing file, as the importer reads it (all values 16-bit, little-endian):
 //   header: running time (1/10 s), coordinate-set count, icon count;
@@ -98,21 +99,21 @@ ReadResult readOlderMission(CBytes data, OlderMission& out);
 //   32 tags: u16 length, then the characters;
 //   32 texts: u16 length L, L characters, L further bytes;
 //   event blocks: u16 word count, then the words. Only the first one is read.
-namespace olderbrf {
+namespace brf {
 inline constexpr std::size_t HeaderWords = 3;
 inline constexpr std::size_t IconRecordSize = 32;
 inline constexpr std::size_t StringCount = 32;
 // Files with this many coordinate sets or more have a structure the importer does not know.
 inline constexpr std::size_t MaxCoordinateSets = 2;
-}  // namespace olderbrf
+}  // namespace brf
 
-struct OlderBriefing {
+struct Briefing {
   std::int16_t runningTime = 0;
   std::size_t iconCount = 0;
   // coordinateSets[s][icon]
-  std::vector<std::vector<Vec3>> coordinateSets;
-  std::array<std::string, olderbrf::StringCount> tags;
-  std::array<std::string, olderbrf::StringCount> texts;
+  std::vector<std::vector<model::Vec3>> coordinateSets;
+  std::array<std::string, brf::StringCount> tags;
+  std::array<std::string, brf::StringCount> texts;
   std::vector<std::uint16_t> events;  // the words of the first event block
 };
 
@@ -121,6 +122,6 @@ inline constexpr const char* StrangeBriefingMessage =
 
 // Reads an older briefing file. A coordinate-set count of 3 or more gives
 // StrangeBriefingMessage; short data names what is missing. `out` is untouched on refusal.
-ReadResult readOlderBriefing(CBytes data, OlderBriefing& out);
+model::ReadResult readBriefing(model::CBytes data, Briefing& out);
 
-}  // namespace model
+}  // namespace older

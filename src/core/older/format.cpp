@@ -1,9 +1,13 @@
-#include "model/older_format.h"
+#include "older/format.h"
 
 #include <memory>
 
-namespace model {
+namespace older {
 namespace {
+
+using model::CBytes;
+using model::ReadResult;
+using model::ReadStatus;
 
 // A bounds-checked reader over the file's bytes; the first shortfall is remembered as the
 // message "the file ends at byte N inside WHAT (K bytes needed from byte P)".
@@ -78,46 +82,45 @@ bool count(std::int16_t value, const char* what, std::size_t& out, std::string& 
 
 }  // namespace
 
-ReadResult readOlderMission(CBytes data, OlderMission& out) {
+ReadResult readMission(CBytes data, Mission& out) {
   Reader r(data);
   std::uint16_t id = 0;
   if (!r.u16(id, "the platform id")) return refused(r.error());
-  if (static_cast<std::int16_t>(id) != FormatOlder)
+  if (static_cast<std::int16_t>(id) != PlatformId)
     return refused("platform id " + std::to_string(static_cast<std::int16_t>(id)) +
                    " is not an older-format mission");
 
-  auto m = std::make_unique<OlderMission>();
-  if (!r.need(older::header::Size, "the header")) return refused(r.error());
-  m->header = Record<older::header::Size>(r.next(older::header::Size));
+  auto m = std::make_unique<Mission>();
+  if (!r.need(header::Size, "the header")) return refused(r.error());
+  m->header = model::Record<header::Size>(r.next(header::Size));
 
   std::size_t fgCount = 0, ogCount = 0;
   std::string error;
-  if (!count(m->header.get(older::header::FlightGroupCount), "flight-group count", fgCount,
-             error) ||
-      !count(m->header.get(older::header::ObjectGroupCount), "object-group count", ogCount, error))
+  if (!count(m->header.get(header::FlightGroupCount), "flight-group count", fgCount, error) ||
+      !count(m->header.get(header::ObjectGroupCount), "object-group count", ogCount, error))
     return refused(error);
 
   // Counts are checked against the data before anything is allocated from them.
-  if (!needRecords(r, fgCount, older::fg::Size, "flight group")) return refused(r.error());
+  if (!needRecords(r, fgCount, fg::Size, "flight group")) return refused(r.error());
   m->flightGroups.reserve(fgCount);
-  for (std::size_t i = 0; i < fgCount; ++i) m->flightGroups.emplace_back(r.next(older::fg::Size));
-  if (!needRecords(r, ogCount, older::og::Size, "object group")) return refused(r.error());
+  for (std::size_t i = 0; i < fgCount; ++i) m->flightGroups.emplace_back(r.next(fg::Size));
+  if (!needRecords(r, ogCount, og::Size, "object group")) return refused(r.error());
   m->objectGroups.reserve(ogCount);
-  for (std::size_t i = 0; i < ogCount; ++i) m->objectGroups.emplace_back(r.next(older::og::Size));
+  for (std::size_t i = 0; i < ogCount; ++i) m->objectGroups.emplace_back(r.next(og::Size));
 
   out = std::move(*m);
   return {ReadStatus::Ok, {}};
 }
 
-ReadResult readOlderBriefing(CBytes data, OlderBriefing& out) {
+ReadResult readBriefing(CBytes data, Briefing& out) {
   Reader r(data);
-  std::array<std::uint16_t, olderbrf::HeaderWords> head{};
+  std::array<std::uint16_t, brf::HeaderWords> head{};
   for (auto& w : head)
     if (!r.u16(w, "the header")) return refused(r.error());
-  auto b = std::make_unique<OlderBriefing>();
+  auto b = std::make_unique<Briefing>();
   b->runningTime = static_cast<std::int16_t>(head[0]);
   const std::size_t sets = head[1];
-  if (sets > olderbrf::MaxCoordinateSets) return refused(StrangeBriefingMessage);
+  if (sets > brf::MaxCoordinateSets) return refused(StrangeBriefingMessage);
   b->iconCount = head[2];
 
   const std::size_t setBytes = b->iconCount * 6;
@@ -133,16 +136,15 @@ ReadResult readOlderBriefing(CBytes data, OlderBriefing& out) {
       set.push_back({word(0), word(1), word(2)});
     }
   }
-  if (!r.skip(b->iconCount * olderbrf::IconRecordSize, "the icon records"))
-    return refused(r.error());
+  if (!r.skip(b->iconCount * brf::IconRecordSize, "the icon records")) return refused(r.error());
 
-  for (std::size_t s = 0; s < olderbrf::StringCount; ++s) {
-    const std::string what = numbered("tag", s + 1, olderbrf::StringCount);
+  for (std::size_t s = 0; s < brf::StringCount; ++s) {
+    const std::string what = numbered("tag", s + 1, brf::StringCount);
     std::uint16_t n = 0;
     if (!r.u16(n, what) || !r.text(n, b->tags[s], what)) return refused(r.error());
   }
-  for (std::size_t s = 0; s < olderbrf::StringCount; ++s) {
-    const std::string what = numbered("text", s + 1, olderbrf::StringCount);
+  for (std::size_t s = 0; s < brf::StringCount; ++s) {
+    const std::string what = numbered("text", s + 1, brf::StringCount);
     std::uint16_t n = 0;
     if (!r.u16(n, what) || !r.text(n, b->texts[s], what) || !r.skip(n, what))
       return refused(r.error());
@@ -161,4 +163,4 @@ ReadResult readOlderBriefing(CBytes data, OlderBriefing& out) {
   return {ReadStatus::Ok, {}};
 }
 
-}  // namespace model
+}  // namespace older

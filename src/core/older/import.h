@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "model/mission.h"
-#include "model/older_format.h"
+#include "older/format.h"
 
-namespace editing {
+namespace older {
 
 inline constexpr const char* MissingBriefingMessage = "Can't find matching .brf file!";
 inline constexpr const char* PlanetNotice =
@@ -36,8 +36,8 @@ struct ImportedExtras {
 std::string convertedName(std::string_view text);
 
 // Converts an older mission into a new, unnamed Mission (the briefing is left as a new one).
-model::Mission convertOlderMission(const model::OlderMission& old, const ImportOptions& options,
-                                   ImportedExtras& extras);
+model::Mission convertMission(const Mission& old, const ImportOptions& options,
+                              ImportedExtras& extras);
 
 // Arrival delay of the older format as minutes and seconds.
 struct Delay {
@@ -49,7 +49,7 @@ Delay convertedDelay(int oldDelay);
 // Converts an older briefing into briefing 1 of `m`: strings, tags, events, running time,
 // visibility for team 1, and the briefing points of the flight groups from the first
 // coordinate set. Long texts also make up the description (kept when there are none).
-void convertOlderBriefing(const model::OlderBriefing& brf, model::Mission& m);
+void convertBriefing(const Briefing& brf, model::Mission& m);
 // The event words of briefing 1 made from the older event words (end marker included).
 std::vector<std::uint16_t> convertedEvents(const std::vector<std::uint16_t>& old);
 
@@ -70,7 +70,7 @@ struct ImportResult {
 // Imports an older mission file and its matching briefing file into `out`. A refused mission
 // file leaves `out` untouched; a missing or damaged briefing file adds a notice and the mission
 // is imported without it.
-ImportResult importOlderMissionFile(const std::string& path, model::Mission& out,
-                                    const ImportOptions& options);
+ImportResult importMissionFile(const std::string& path, model::Mission& out,
+                               const ImportOptions& options);
 
-}  // namespace editing
+}  // namespace older
