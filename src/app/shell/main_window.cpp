@@ -382,7 +382,8 @@ void MainWindow::firstActivation() {
     files_->readHistory();
   }
   rebuildReopenMenu();
-  fgPage_->refresh();
+  // Every box that shows a table takes the editor folder's entries.
+  doc_->tablesReplaced();
   if (auto* list = fgPage_->shipList()) list->setFocus();
 
   files_->startUp(options_.arguments);
@@ -609,7 +610,7 @@ void MainWindow::optManager() {
   if (window.craftNamesChanged()) {
     // "Ships.txt" is already rewritten; the craft-type boxes show the new names.
     vocab_.setTable(shell::tables::Ships, window.craftNames());
-    fgPage_->refresh();
+    doc_->tablesReplaced();
   }
 }
 
