@@ -178,7 +178,7 @@ TEST_F(ListsWindows, ListWindowsOpenAboveTheCentreTheFirstTimeThenWhereTheyWereL
     QRect first, second;
     prompter.onDialog = [&](QDialog& d) {
       first = d.geometry();
-      d.setGeometry(10, 20, 500, 400);  // the user moves and resizes it
+      d.setGeometry(10, 20, 600, 420);  // the user moves and resizes it
       return int(QDialog::Rejected);
     };
     open();
@@ -190,7 +190,7 @@ TEST_F(ListsWindows, ListWindowsOpenAboveTheCentreTheFirstTimeThenWhereTheyWereL
       return int(QDialog::Rejected);
     };
     open();
-    EXPECT_EQ(second, QRect(10, 20, 500, 400)) << lift;
+    EXPECT_EQ(second, QRect(10, 20, 600, 420)) << lift;
   }
 }
 
