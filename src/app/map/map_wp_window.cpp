@@ -118,7 +118,7 @@ void MapWaypointWindow::cellEdited(QTableWidgetItem* item) {
 
 void MapWaypointWindow::enabledClicked() {
   if (filling_) return;
-  std::vector<MissionDocument::PatchSpec> writes;
+  std::vector<MissionDocument::FieldWrite> writes;
   for (std::size_t p = 0; p < PointCount; ++p)
     writes.push_back(MissionDocument::fieldWrite(RecordKind::FlightGroup, fg_, fg::WaypointEnabled,
                                                  enabled_->item(int(p))->isSelected() ? 1 : 0, p));
