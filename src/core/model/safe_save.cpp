@@ -349,8 +349,11 @@ SaveResult saveFiles(const std::vector<FileImage>& files) {
         restoredAny = true;
       } else {
         p.keepCopy = true;
-        lost.push_back("\"" + files[j].path + "\" could not be given its old content back; it is " +
-                       "kept in \"" + (p.inPlace ? p.temp : p.keep).string() + "\"");
+        if (!p.existed)
+          lost.push_back("\"" + files[j].path + "\" was made and could not be removed again");
+        else
+          lost.push_back("\"" + files[j].path + "\" could not be given its old content back; " +
+                         "it is kept in \"" + (p.inPlace ? p.temp : p.keep).string() + "\"");
       }
     }
     std::string message = why;
