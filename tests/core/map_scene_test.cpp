@@ -60,6 +60,52 @@ TEST_F(SceneTest, PickOrderLowerFlightGroupThenLowerPoint) {
   EXPECT_FALSE(hitTest(s, m, 100, 100));
 }
 
+TEST_F(SceneTest, LockedStartOneSearchGoesOnThroughItsOwnRoute) {
+  s.toggles.allWPs = true;
+  put(0, Start1, 100, 100);
+  put(1, Start1, 101, 100);
+  put(0, Waypoint1, 103, 100);
+  EXPECT_EQ(*pickAt(s, m, 501, 400).hit, (Hit{0, Start1}));  // no lock
+  s.toggles.lockStart1 = true;
+  Pick pick = pickAt(s, m, 501, 400);
+  EXPECT_EQ(pick.locked, 0);
+  EXPECT_EQ(*pick.hit, (Hit{0, Waypoint1}));
+  put(0, Waypoint1, 900, 100);  // nothing else of flight group 0 there: flight group 1 is not tried
+  pick = pickAt(s, m, 501, 400);
+  EXPECT_EQ(pick.locked, 0);
+  EXPECT_FALSE(pick.hit);
+}
+
+TEST_F(SceneTest, CraftLabelsAtOneSpotStackAndTheCraftStay) {
+  put(1, Start1, 2, 1);      // within a few pixels of flight group 0
+  put(2, Start1, 500, 100);  // elsewhere
+  s.current = 2;
+  s.lineHeight = 13;
+  EXPECT_EQ(craftLabelShifts(s, m), (std::vector<int>{0, 12, 0}));  // one line under, row aligned
+  put(2, Start1, 0, 0);
+  EXPECT_EQ(craftLabelShifts(s, m), (std::vector<int>{0, 12, 26}));  // the current one too
+  FlightGroupMarks marks;
+  buildMarks(s, m, 2, marks, 26);
+  EXPECT_EQ(marks.labels[0].at, (ScreenPoint{400, 320}));
+  EXPECT_EQ(marks.crafts[0].at, (ScreenPoint{400, 300}));
+  s.toggles.namesOn = false;
+  EXPECT_EQ(craftLabelShifts(s, m), (std::vector<int>{0, 0, 0}));
+}
+
+TEST_F(SceneTest, BriefingModeDrawsIconsAtTheBriefingPoint) {
+  m.flightGroups[0].set(fg::CraftType, u8{42});  // always a wireframe on the map
+  put(0, Briefing1, 0, 0);
+  FlightGroupMarks marks;
+  buildMarks(s, m, 0, marks);
+  EXPECT_TRUE(marks.crafts[0].wireframe);
+  s.view.briefing = true;
+  put(0, Start1, 30000, 30000);  // far off: the craft is drawn where it stands, at its point
+  buildMarks(s, m, 0, marks);
+  ASSERT_EQ(marks.crafts.size(), 1u);
+  EXPECT_TRUE(marks.crafts[0].craft);
+  EXPECT_FALSE(marks.crafts[0].wireframe);
+}
+
 TEST_F(SceneTest, PointRanges) {
   EXPECT_EQ(pointRange(s, 0).last, Start1);
   s.toggles.currWPs = true;

@@ -49,6 +49,26 @@ TEST(MapView, CentreOnAndZoomKeepTheCentre) {
   EXPECT_EQ(v.mapToScreen({800, -480}), (ScreenPoint{400, 300}));
 }
 
+TEST(MapView, WheelZoomKeepsThePointUnderTheCursor) {
+  EXPECT_EQ(wheelZoom(32, 1), 48);
+  EXPECT_EQ(wheelZoom(32, -2), 16);
+  EXPECT_EQ(wheelZoom(1990, 3), 2000);
+  for (const MapView start :
+       {viewAt(32, Plane::XY), viewAt(32, Plane::XZ), viewAt(100, Plane::YZ, true)}) {
+    MapView v = start;
+    v.setPan(37.5, -81);
+    const ViewPoint under = v.screenToMap(123, 456);
+    v.zoomAbout(wheelZoom(v.zoom, 2), 123, 456);
+    EXPECT_NEAR(v.screenToMap(123, 456).h, under.h, 1e-9);
+    EXPECT_NEAR(v.screenToMap(123, 456).v, under.v, 1e-9);
+    const ViewPoint centre = v.screenToMap(400, 300);  // the stored centre follows
+    EXPECT_NEAR(v.centre.h, centre.h, 1e-9);
+    EXPECT_NEAR(v.centre.v, centre.v, 1e-9);
+    v.placeAt({640, -320}, 10, 20);  // press-and-hold keeps the pressed point under the cursor
+    EXPECT_EQ(v.mapToScreen({640, -320}), (ScreenPoint{10, 20}));
+  }
+}
+
 TEST(MapView, VisibleRangeInKm) {
   const VisibleRange r = viewAt(40, Plane::XZ).visibleRange(800, 600);
   EXPECT_DOUBLE_EQ(r.left, -10);

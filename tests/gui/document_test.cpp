@@ -274,6 +274,19 @@ TEST(DocumentLifeCycle, ReplacingTheMissionAnnouncesOnlyValidSelections) {
   EXPECT_TRUE(d.isChanged());
 }
 
+// The older orders of an imported Mission go and come back with their flight groups.
+TEST(DocumentLifeCycle, UndoingADeleteBringsBackTheOlderOrders) {
+  MissionDocument d;
+  d.replaceMission(groups(3), UnnamedFile, false, true, {"first", "second", "third"});
+  d.selectFlightGroups({1});
+  d.deleteFlightGroups();
+  EXPECT_EQ(d.state().importedOrderTexts, (std::vector<std::string>{"first", "third"}));
+  d.undoStack()->undo();
+  EXPECT_EQ(d.state().importedOrderTexts, (std::vector<std::string>{"first", "second", "third"}));
+  d.undoStack()->redo();
+  EXPECT_EQ(d.state().importedOrderTexts, (std::vector<std::string>{"first", "third"}));
+}
+
 }  // namespace
 
 namespace {

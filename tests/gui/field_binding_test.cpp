@@ -162,6 +162,12 @@ TEST_F(FieldBindingTest, ValuesPastTheFieldsRangeAreClampedOrRefused) {
   bindings->bindNumberText(edit, fg::ArrivalDelayMinutes).onRefused([&](const QString& m) {
     refused << m;
   });
+  // The box offers no more than the byte holds, shown through the conversion.
+  auto* waves = new QSpinBox(widget.get());
+  waves->setRange(1, 1000);
+  b.bind(waves, fg::WaveCount).convert(app::shifted(1));
+  EXPECT_EQ(spin->maximum(), 255);
+  EXPECT_EQ(waves->maximum(), 256);
   spin->setValue(300);
   EXPECT_EQ(group(0).get(fg::FormationSpacing), 255);
   EXPECT_EQ(spin->value(), 255);

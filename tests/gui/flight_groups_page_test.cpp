@@ -81,12 +81,13 @@ TEST_F(FlightGroupsPageTest, EditWritesEverySelectedGroupAsOneStep) {
   EXPECT_EQ(group(1).bytes, untouched);
   EXPECT_EQ(doc.undoStack()->count(), steps + 1);
 
-  // Spin values beyond a byte keep their low byte; waves store value - 1.
+  // A byte holds no more than 255: the box offers no more, so nothing is stored wrapped; waves
+  // store value - 1.
   find<QSpinBox>("GGSpin")->setValue(300);
   find<QSpinBox>("WaveSpin")->setValue(3);
   find<QLineEdit>("CargoEd")->textEdited(QStringLiteral("Spare parts"));
   for (std::size_t i : {0u, 2u}) {
-    EXPECT_EQ(group(i).get(fg::GlobalGroup), 300 & 0xFF);
+    EXPECT_EQ(group(i).get(fg::GlobalGroup), 255);
     EXPECT_EQ(group(i).get(fg::WaveCount), 2);
     EXPECT_EQ(group(i).text(fg::Cargo), "Spare parts");
   }
@@ -94,7 +95,7 @@ TEST_F(FlightGroupsPageTest, EditWritesEverySelectedGroupAsOneStep) {
 
   doc.undoStack()->undo();
   EXPECT_EQ(group(0).text(fg::Cargo), "");
-  EXPECT_EQ(group(0).get(fg::GlobalGroup), 300 & 0xFF);
+  EXPECT_EQ(group(0).get(fg::GlobalGroup), 255);
 }
 
 TEST_F(FlightGroupsPageTest, TypedTextThatIsNoNumberIsReportedAndChangesNothing) {
@@ -108,12 +109,31 @@ TEST_F(FlightGroupsPageTest, TypedTextThatIsNoNumberIsReportedAndChangesNothing)
   EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Error)[0],
             QStringLiteral("'abc' is not a valid integer value"));
   EXPECT_EQ(gg->value(), 0);
-  // A number above the range is held to it, then stored as its low byte.
+  // A number above the byte's range is held to it, never wrapped.
   gg->editor()->setText(QStringLiteral("5000"));
   EXPECT_TRUE(gg->commit());
-  EXPECT_EQ(group(0).get(fg::GlobalGroup), 1000 & 0xFF);
+  EXPECT_EQ(group(0).get(fg::GlobalGroup), 255);
   // The box shows what the group holds.
-  EXPECT_EQ(gg->value(), 1000 & 0xFF);
+  EXPECT_EQ(gg->value(), 255);
+}
+
+// A number past what the byte holds is held to its range in every box of the tabs, never
+// stored as its low byte (300 would have become 44).
+TEST_F(FlightGroupsPageTest, NumbersPastAByteAreHeldToItNeverWrapped) {
+  start(1);
+  const std::pair<const char*, Field<u8>> boxes[] = {{"GGSpin", fg::GlobalGroup},
+                                                     {"GUSpin", fg::GlobalUnit},
+                                                     {"SpacingSpin", fg::FormationSpacing},
+                                                     {"WaveSpin", fg::WaveCount},
+                                                     {"OpFGCountSpin", fg::OptionalCraftCount},
+                                                     {"OpShipWavesSpin", fg::OptionalCraftWaves},
+                                                     {"ExpTimeSpin", fg::ExplosionTime}};
+  for (const auto& [name, field] : boxes) {
+    auto* spin = find<app::NumberSpin>(name);
+    spin->editor()->setText(QStringLiteral("300"));
+    EXPECT_TRUE(spin->commit()) << name;
+    EXPECT_EQ(group(0).get(field), 255) << name;
+  }
 }
 
 TEST_F(FlightGroupsPageTest, TypedDigitsAreOneValue) {
@@ -366,8 +386,8 @@ TEST_F(FlightGroupsPageTest, OptionalCraftRows) {
   find<QSpinBox>("OpShipWavesSpin")->setValue(3);
   EXPECT_EQ(group(0).get(fg::OptionalCraftWaves, 2), 2);
   find<QSpinBox>("OpFGCountSpin")->setValue(260);
-  EXPECT_EQ(group(0).get(fg::OptionalCraftCount, 2), 260 & 0xFF);
-  EXPECT_TRUE(rows->item(2)->text().startsWith(QStringLiteral("3 x [ 4 ]  ")))
+  EXPECT_EQ(group(0).get(fg::OptionalCraftCount, 2), 255);
+  EXPECT_TRUE(rows->item(2)->text().startsWith(QStringLiteral("3 x [ 255 ]  ")))
       << rows->item(2)->text().toStdString();
   // Another group starts on its first row; coming back does too.
   find<QSpinBox>("OpShipWavesSpin")->setValue(1);

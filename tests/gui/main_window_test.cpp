@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -22,6 +23,7 @@
 
 #include "app/base/notice_window.h"
 #include "app/editing/flight_groups_page.h"
+#include "app/editing/messages_page.h"
 #include "app/editing/ship_list.h"
 #include "app/map/map_window.h"
 #include "app/shell/about_box.h"
@@ -933,6 +935,38 @@ TEST_F(Pictures, DISABLED_GrabMainWindowAndShellWindows) {
   notice->grab().save(out + QStringLiteral("/notice.png"));
 }
 
+TEST_F(Pictures, DISABLED_GrabDefaultSizeListAndMessages) {
+  const QString out = QString::fromLocal8Bit(qgetenv("ZYNED_GRAB_DIR"));
+  if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the windows";
+  const std::string file = writeMission("busy.kre", 14, "Busy", [](model::Mission& m) {
+    const char* names[] = {"Red", "Convoy Alpha", "Relay Station", "Kestrel"};
+    for (int i = 0; i < 4; ++i) {
+      m.addFlightGroup();
+      model::FlightGroup& g = m.flightGroups.back();
+      g.setText(model::fg::Name, names[i]);
+      g.set(model::fg::CraftType, static_cast<model::u8>(20 + 9 * i));
+      g.set(model::fg::CraftCount, static_cast<model::u8>(2 + i));
+      g.set(model::fg::GlobalGroup, static_cast<model::u8>(i + 1));
+      g.setText(model::fg::Roles, i == 1 ? "1MIS" : "1PRI");
+    }
+    m.flightGroups[1].set(model::fg::ArrivalDifficulty, model::u8{4});
+    for (const char* text : {"Red Leader: Form up on me.", "Convoy Alpha has entered the sector",
+                             "Relay Station shields are failing"}) {
+      m.addMessage();
+      m.messages.back().setText(model::message::Text, text);
+    }
+  });
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  auto grab = [&](const QString& name) {
+    QApplication::processEvents();
+    window->grab().save(out + QLatin1Char('/') + name + QStringLiteral(".png"));
+  };
+  grab(QStringLiteral("default-flightgroups"));
+  find<QTabWidget>("OverallPages")->setCurrentWidget(window->messagesPage());
+  grab(QStringLiteral("default-messages"));
+}
+
 TEST_F(Panel, PasteStopsAtTheLimitToo) {
   start();
   find<QRadioButton>("ZynRadio")->click();
@@ -981,6 +1015,38 @@ TEST_F(BackgroundTabs, TeamsTabRefillsOnceItIsShown) {
   EXPECT_EQ(name->currentText(), before);
   pages->setCurrentWidget(find<QWidget>(QStringLiteral("TeamsPage")));
   EXPECT_EQ(name->currentText(), QStringLiteral("Osmira"));
+}
+
+// The editor folder's tables are read after the pages are built: every box that shows a table
+// takes their entries, on the tabs shown and the ones behind them.
+TEST_F(BackgroundTabs, ReplacementTablesReachEveryBox) {
+  const auto write = [&](const char* file, const std::string& lines) {
+    std::ofstream(std::filesystem::path(editorDir) / file, std::ios::binary) << lines;
+  };
+  write("Teams.txt", "Wolves\r\nRavens\r\n");
+  write("IFF.txt", "Friend\r\nFoe\r\n");
+  write("WPEnable.txt", "Launch\r\nPatrol\r\n");
+  write("Conds.txt", "(Always true)\r\nappear\r\n");
+  write("Ships.txt", "(None)\r\nDart\r\n");
+  start();
+  const auto items = [](QComboBox* box) {
+    QStringList out;
+    for (int i = 0; i < box->count(); ++i) out << box->itemText(i);
+    return out;
+  };
+  // Tabs in the background take them when they come to the front.
+  find<QTabWidget>("OverallPages")->setCurrentWidget(find<QWidget>("TeamsPage"));
+  EXPECT_EQ(items(find<QComboBox>("TeamName1Ed")), (QStringList{"Wolves", "Ravens"}));
+  EXPECT_EQ(items(find<QComboBox>("TeamIFFBox1")), (QStringList{"Friend", "Foe"}));
+  find<QTabWidget>("OverallPages")->setCurrentIndex(0);
+  window->flightGroupsPage()->pages()->setCurrentIndex(app::FlightGroupsPage::WPsTab);
+  auto* points = find<QListWidget>("WPEnabledList");
+  EXPECT_EQ(points->item(1)->text(), QStringLiteral("Patrol"));
+  EXPECT_EQ(points->item(2)->text(), QStringLiteral("3"));
+  EXPECT_EQ(items(find<QComboBox>("ShipBox")), (QStringList{"(None)", "Dart"}));
+  const auto conds = window->findChildren<QComboBox*>(QStringLiteral("CondBox"));
+  ASSERT_GE(conds.size(), 4);
+  for (QComboBox* box : conds) EXPECT_EQ(items(box), (QStringList{"(Always true)", "appear"}));
 }
 
 TEST_F(BackgroundTabs, WaypointTabMapButtonShowsTheMap) {

@@ -10,6 +10,7 @@
 #include "app/map/map_painter.h"
 #include "map_mission.h"
 #include "model/mission_file.h"
+#include "shell/settings_file.h"
 #include "temp_dir.h"
 
 namespace {
@@ -130,6 +131,7 @@ TEST(MapExport, WritesAPictureOrRefuses) {
   ASSERT_TRUE(saveMissionFile(m, dir / "busy.kre").ok);
   const QString out = QString::fromStdString(dir / "map.png");
   EXPECT_EQ(app::runMapExport({"--export-map", out, "--size", "320x200", "--plane", "xz", "--names",
+                               "--config-dir", QString::fromStdString(dir.str()),
                                QString::fromStdString(dir / "busy.kre")}),
             0);
   EXPECT_EQ(QImage(out).size(), QSize(320, 200));
@@ -140,6 +142,32 @@ TEST(MapExport, WritesAPictureOrRefuses) {
   EXPECT_FALSE(QFile::exists(out2));
   EXPECT_EQ(app::runMapExport({"--export-map", out2, "--zoom", "3", "x.kre"}), 2);
   EXPECT_EQ(app::runMapExport({"--export-map", out2, "--plane", "xx", "x.kre"}), 2);
+}
+
+TEST(MapExport, TakesTheMapSettingsAndBriefingMode) {
+  testsupport::TempDir dir;
+  shell::Settings settings;
+  settings.defaultName = false;
+  settings.defaultWPs = 1;
+  settings.ghostGrid = false;
+  settings.iconZoomSmall = 300;
+  ASSERT_TRUE(shell::writeSettings(dir / "ZynED.ini", settings));
+  Mission m = testgen::busyMapMission(20);
+  app::MapExportOptions o;
+  const map::MapState s = app::exportMapState(m, o, shell::readSettings(dir / "ZynED.ini"));
+  EXPECT_FALSE(s.toggles.namesOn);
+  EXPECT_TRUE(s.toggles.allWPs);
+  EXPECT_FALSE(s.toggles.ghostGrid);
+  EXPECT_EQ(s.wireframe.iconZoomSmall, 300);
+
+  ASSERT_TRUE(saveMissionFile(m, dir / "busy.kre").ok);
+  const QString out = QString::fromStdString(dir / "brief.png");
+  const QString dirArg = QStringLiteral("--config-dir=") + QString::fromStdString(dir.str());
+  ASSERT_EQ(app::runMapExport({"--export-map", out, "--briefing", "2", dirArg,
+                               QString::fromStdString(dir / "busy.kre")}),
+            0);
+  EXPECT_EQ(QImage(out).pixelColor(2, 2), QColor(0, 0, 34));  // the briefing's background
+  EXPECT_EQ(app::runMapExport({"--export-map", out, "--briefing", "9", dirArg, "x.kre"}), 2);
 }
 
 TEST(MapExport, FitsTheBattlefield) {
@@ -171,6 +199,7 @@ TEST(MapPictures, DISABLED_GrabBusyMission) {
       QStringList args{"--export-map",   out + "/map-" + plane + (*zoom ? "-zoom" : "") + ".png",
                        "--plane",        plane,
                        "--names",        "--all-wps",
+                       "--config-dir",   out,  // the settings' defaults, never the user's
                        out + "/busy.kre"};
       if (*zoom) args << "--zoom" << zoom;
       EXPECT_EQ(app::runMapExport(args), 0);

@@ -106,11 +106,15 @@ TEST_F(MessagesPageTest, NewAndMovesKeepNumbersEqualToPositions) {
   EXPECT_EQ(doc.mission().messages.size(), 3u);
 }
 
-TEST_F(MessagesPageTest, TriggerChosenWithoutMessagesMakesOne) {
+TEST_F(MessagesPageTest, TriggerChosenWithoutMessagesMakesOneInOneStep) {
   open(0);
   page->triggerEditor()->condBox()->setCurrentIndex(2);
   ASSERT_EQ(doc.mission().messages.size(), 1u);
   EXPECT_EQ(message(0).get(model::Field<model::u8>{"c", msg::Triggers}), 2);
+  // The message and its trigger are one step.
+  EXPECT_EQ(doc.undoStack()->count(), 1);
+  doc.undoStack()->undo();
+  EXPECT_TRUE(doc.mission().messages.empty());
 }
 
 TEST_F(MessagesPageTest, DeleteAsksWhenConfirmationIsOn) {

@@ -18,6 +18,7 @@ class HistoryStep : public QUndoCommand {
         first_(std::move(e.changes)),
         before_(std::move(e.before)),
         after_(std::move(e.after)),
+        orderTextsBefore_(std::move(e.orderTextsBefore)),
         key_(key),
         serial_(serial),
         gesture_(gesture) {
@@ -42,6 +43,7 @@ class HistoryStep : public QUndoCommand {
         return false;
     }
     after_ = o->after_;
+    if (!orderTextsBefore_) orderTextsBefore_ = o->orderTextsBefore_;
     // Typing back what was there leaves no step.
     if (delta_.isNoOp()) setObsolete(true);
     return true;
@@ -51,17 +53,17 @@ class HistoryStep : public QUndoCommand {
     if (pending_) {
       // The edit was applied while it was recorded: announce it only.
       pending_ = false;
-      target_.replayed(first_, marks_, after_);
+      target_.replayed(first_, marks_, after_, nullptr);
       first_ = {};
       return;
     }
     const model::ChangeSet c = delta_.apply(target_.content(), target_.copyBuffer());
-    target_.replayed(c, marks_, after_);
+    target_.replayed(c, marks_, after_, nullptr);
   }
 
   void undo() override {
     const model::ChangeSet c = delta_.revert(target_.content(), target_.copyBuffer());
-    target_.replayed(c, marks_, before_);
+    target_.replayed(c, marks_, before_, orderTextsBefore_ ? &*orderTextsBefore_ : nullptr);
     // A cancelled gesture leaves no step behind.
     if (drop_) setObsolete(true);
   }
@@ -76,6 +78,7 @@ class HistoryStep : public QUndoCommand {
   model::Delta delta_;
   model::ChangeSet first_;
   SelectionModel::Lists before_, after_;
+  std::optional<std::vector<std::string>> orderTextsBefore_;
   QString key_;
   int serial_;
   bool gesture_;

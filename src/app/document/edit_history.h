@@ -14,6 +14,9 @@
 #include <QUndoStack>
 
 #include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "model/document_state.h"
 #include "model/mission_edit.h"
@@ -31,9 +34,11 @@ class EditHistory : public QObject {
     virtual model::Mission& content() = 0;
     virtual model::FlightGroup* copyBuffer() = 0;
     // `c` was just applied by a step (or, `first`, recorded while it applied); the changed flags
-    // `marks` count and the selections become `lists`.
+    // `marks` count and the selections become `lists`; on undo, `orderTexts` are the older
+    // orders the step kept from before it (null when it kept none).
     virtual void replayed(const model::ChangeSet& c, const model::ChangedFlags& marks,
-                          const SelectionModel::Lists& lists) = 0;
+                          const SelectionModel::Lists& lists,
+                          const std::vector<std::string>* orderTexts) = 0;
 
    protected:
     ~Target() = default;
@@ -46,6 +51,9 @@ class EditHistory : public QObject {
     model::Delta delta;
     model::ChangeSet changes;
     SelectionModel::Lists before, after;
+    // The older orders of an imported Mission before an edit of the flight-group list: its
+    // undo gives them back, a deleted group's with it.
+    std::optional<std::vector<std::string>> orderTextsBefore;
   };
 
   explicit EditHistory(Target& target, QObject* parent = nullptr);

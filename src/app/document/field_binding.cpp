@@ -84,6 +84,7 @@ FieldBinding& FieldBinding::element(std::size_t index) {
 
 FieldBinding& FieldBinding::convert(Conversion c) {
   conv_ = std::move(c);
+  fitSpinRange();
   return *this;
 }
 
@@ -162,6 +163,7 @@ void FieldBinding::connectControl() {
       connect(spin, &QAbstractSpinBox::editingFinished, this, &FieldBinding::editingEnded);
       watchTyping(spin);
       watchTyping(spin->findChild<QLineEdit*>());
+      fitSpinRange();
       break;
     }
     case Control::Check:
@@ -201,6 +203,20 @@ void FieldBinding::connectControl() {
       break;
     }
   }
+}
+
+void FieldBinding::fitSpinRange() {
+  // Values of the page's own (`reads`) have no bytes to fit.
+  if (type_ != Control::Spin || !control_ || number_.width == 0) return;
+  auto* spin = static_cast<QSpinBox*>(control_.data());
+  // The page's own range, before any narrowing (a conversion may come after the first).
+  if (!spinRange_) spinRange_ = {spin->minimum(), spin->maximum()};
+  const long long a = toShown(number_.min), b = toShown(number_.max);
+  const long long lo = std::max<long long>(spinRange_->first, std::min(a, b));
+  const long long hi = std::min<long long>(spinRange_->second, std::max(a, b));
+  if (lo > hi) return;
+  const QSignalBlocker block(spin);
+  spin->setRange(static_cast<int>(lo), static_cast<int>(hi));
 }
 
 void FieldBinding::watchTyping(QWidget* w) {

@@ -10,8 +10,9 @@
 //
 // The binding then
 //  - commits on the control's own signal: the value is brought into the field's declared range
-//    and written into every edited record as one undo step named after the field ("Edit
-//    Delay"); typing into one control is one step (its merge key is the control's name);
+//    (a spin box offers no more than that range) and written into every edited record as one undo
+//    step named after the field ("Edit Delay"); typing into one control is one step (its merge key
+//    is the control's name);
 //  - shows the field of the shown record through the conversion; a combo box shows a value
 //    outside its table as the raw number (`showIndex`);
 //  - refills its control only when a change touches its field of the shown record, when the
@@ -37,6 +38,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/document/mission_document.h"
@@ -82,9 +84,6 @@ struct Conversion {
 Conversion scaled(int factor);
 // Shown = stored + by ("waves of:" shows the count and stores count - 1).
 Conversion shifted(int by);
-// Shown = stored + by; stored = the low byte of (shown - by): the boxes of 0..1000 whose byte
-// the game reads as its low 8 bits.
-Conversion lowByte(int by = 0);
 
 // A number typed as plain text: nothing (empty, "-"), a value, or refused with a message.
 struct TypedValue {
@@ -171,6 +170,9 @@ class FieldBinding : public QObject {
 
  private:
   void connectControl();
+  // A spin box offers no value its field cannot hold: its range is narrowed to the field's
+  // range as shown.
+  void fitSpinRange();
   void watchTyping(QWidget* w);
   void editingEnded();
   int shownRecord() const;
@@ -207,6 +209,7 @@ class FieldBinding : public QObject {
   TextParser parser_;
   std::function<void(const QString&)> refused_;
   std::function<bool(const ChangeSet&)> alsoWhen_;
+  std::optional<std::pair<int, int>> spinRange_;
   bool typing_ = false;
   int typingRecord_ = -1;
   // While the control's own value is being written: the control already shows it.

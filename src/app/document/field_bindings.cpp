@@ -77,10 +77,6 @@ Conversion shifted(int by) {
   return {[by](long long s) { return s + by; }, [by](long long v) { return v - by; }};
 }
 
-Conversion lowByte(int by) {
-  return {[by](long long s) { return s + by; }, [by](long long v) { return (v - by) & 0xFF; }};
-}
-
 // ---- FieldBindings -------------------------------------------------------------------------
 
 FieldBindings::FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords records,

@@ -141,12 +141,14 @@ void MissionDocument::record(
     const QString& text, const model::ChangedFlags& marks, ListKind list,
     const std::function<std::optional<model::Selection>(model::MissionEdit&)>& fn,
     const QString& mergeKey) {
-  EditHistory::Edit edit{text, marks, {}, {}, sel_.lists(), {}};
+  EditHistory::Edit edit{text, marks, {}, {}, sel_.lists(), {}, {}};
   model::MissionEdit e(mission_, &state_.flightGroupBuffer);
   std::optional<model::Selection> chosen = fn(e);
   edit.changes = e.changes();
   edit.delta = e.take();
   if (edit.delta.empty()) return;
+  if (edit.changes.flightGroupList && !state_.importedOrderTexts.empty())
+    edit.orderTextsBefore = state_.importedOrderTexts;
   // Selections follow inserted, removed and moved records, unless the operation chose one.
   sel_.follow(edit.changes);
   if (chosen) sel_.select(list, std::move(*chosen), countOf(mission_, list));
@@ -181,12 +183,16 @@ void MissionDocument::editContent(const QString& text, ChangedFlag flag,
 }
 
 void MissionDocument::replayed(const ChangeSet& c, const model::ChangedFlags& marks,
-                               const SelectionModel::Lists& lists) {
+                               const SelectionModel::Lists& lists,
+                               const std::vector<std::string>* orderTexts) {
   state_.changed.flightGroup |= marks.flightGroup;
   state_.changed.message |= marks.message;
   state_.changed.mission |= marks.mission;
-  // The older orders of an imported Mission stay with their flight groups.
-  if (c.flightGroupList && !state_.importedOrderTexts.empty())
+  // The older orders of an imported Mission stay with their flight groups; undoing an edit of
+  // the list gives back the ones it kept.
+  if (orderTexts)
+    state_.importedOrderTexts = *orderTexts;
+  else if (c.flightGroupList && !state_.importedOrderTexts.empty())
     state_.importedOrderTexts = model::remapped(state_.importedOrderTexts, *c.flightGroupList);
   const bool selectionMoved = sel_.restore(lists, countOf(mission_, ListKind::FlightGroups),
                                            countOf(mission_, ListKind::Messages));

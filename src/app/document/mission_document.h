@@ -59,6 +59,7 @@ enum Change : unsigned {
   ChangedState = 1u << 11,  // the changed flags, the file name
   FlightGroupBufferChange = 1u << 12,
   Sounds = 1u << 13,
+  Tables = 1u << 14,       // the vocabulary tables were replaced (tablesChanged)
   WholeMission = 0xFFFFu,  // load, new mission
 };
 using Changes = unsigned;
@@ -240,9 +241,14 @@ class MissionDocument : public QObject, private EditHistory::Target {
   // Bytes held by the undo history (for the benchmark and the tests).
   std::size_t undoMemory() const { return history_.memory(); }
 
+  // The vocabulary tables were replaced (the editor folder's files read, craft names
+  // rewritten): every view that shows a table takes its entries again. No undo step.
+  void tablesReplaced() { emit tablesChanged(); }
+
  signals:
   void changed(const app::ChangeSet& what);
   void selectionChanged();
+  void tablesChanged();
 
  private:
   template <class T>
@@ -267,7 +273,8 @@ class MissionDocument : public QObject, private EditHistory::Target {
   model::Mission& content() override { return mission_; }
   model::FlightGroup* copyBuffer() override { return &state_.flightGroupBuffer; }
   void replayed(const ChangeSet& c, const model::ChangedFlags& marks,
-                const SelectionModel::Lists& lists) override;
+                const SelectionModel::Lists& lists,
+                const std::vector<std::string>* orderTexts) override;
 
   model::Mission mission_;
   model::DocumentState state_;

@@ -15,6 +15,7 @@ ViewUpdater::ViewUpdater(QWidget* view, MissionDocument& doc, Changes topics, Re
           [this](const ChangeSet& c) { notice(topicsOf(c), c); });
   connect(&doc, &MissionDocument::selectionChanged, this,
           [this] { notice(Selection, ChangeSet{}); });
+  connect(&doc, &MissionDocument::tablesChanged, this, [this] { notice(Tables, ChangeSet{}); });
   view->installEventFilter(this);
 }
 

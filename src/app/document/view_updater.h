@@ -1,8 +1,9 @@
 #pragma once
 // Keeps one view in step with the document: the view declares the topics it shows (Change bits,
-// Selection for the selection and sub-items) and gets one call per change that concerns it. A
-// view that asks for it (`deferWhileHidden`) gathers changes while it is hidden inside a shown
-// window (a tab in the background) and refreshes once when it is shown again.
+// Selection for the selection and sub-items, Tables for the vocabulary tables) and gets one call
+// per change that concerns it. A view that asks for it (`deferWhileHidden`) gathers changes while
+// it is hidden inside a shown window (a tab in the background) and refreshes once when it is
+// shown again.
 
 #include <QObject>
 #include <QPointer>

@@ -129,7 +129,7 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
     });
   bindings_->bind(ifPlayer_, fg::ArriveOnlyIfHuman);
   // The page follows the document by itself, shown or not.
-  new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields,
+  new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields | Tables,
                   [this](Changes, const ChangeSet&) { fill(); });
   fill();
   bindings_->refill();

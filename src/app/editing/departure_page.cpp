@@ -65,7 +65,7 @@ DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
   bindings_->bind(static_cast<QSpinBox*>(expTime_), fg::ExplosionTime);
   connect(expTime_, &QSpinBox::valueChanged, this,
           [this](int v) { expLabel_->setText(fromFile(editing::explosionTimeText(v))); });
-  new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields,
+  new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields | Tables,
                   [this](Changes, const ChangeSet&) { fill(); });
   fill();
   bindings_->refill();

@@ -45,7 +45,7 @@ constexpr int PagesWidth = 424;
 
 // What the list lines and the property pages read; other changes leave them alone.
 constexpr unsigned PageChanges = FlightGroupFields | FlightGroupList | Selection | TeamFields |
-                                 HeaderFields | Format | FlightGroupBufferChange;
+                                 HeaderFields | Format | FlightGroupBufferChange | Tables;
 
 }  // namespace
 
@@ -231,7 +231,7 @@ void FlightGroupsPage::refresh() {
 
 void FlightGroupsPage::onChanged(Changes what, const ChangeSet& c) {
   const bool listMoved = what & FlightGroupList;
-  if (listMoved || (what & (TeamFields | HeaderFields | Format))) {
+  if (listMoved || (what & (TeamFields | HeaderFields | Format | Tables))) {
     rebuildList();
   } else if (what & FlightGroupFields) {
     // A field edit redraws the lines of the groups it touched, nothing else.
@@ -239,7 +239,7 @@ void FlightGroupsPage::onChanged(Changes what, const ChangeSet& c) {
   } else if (what & Selection) {
     list_->showSelection(doc_.selectedFlightGroups(), doc_.currentFlightGroup());
   }
-  if (what & (FlightGroupBufferChange | FlightGroupList)) updateBuffer();
+  if (what & (FlightGroupBufferChange | FlightGroupList | Tables)) updateBuffer();
   // After a list operation the current index may name another group.
   if (listMoved) shownCurrent_ = -1;
   updateStatus();

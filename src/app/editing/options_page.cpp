@@ -104,9 +104,9 @@ OptionsPage::OptionsPage(const EditorContext& context, QWidget* parent)
   rows_->setObjectName(QStringLiteral("OpFGList"));
   rowShip_ = combo("OpShipBox");
   rowShip_->setParent(craft);
-  rowCount_ = spin("OpFGCountSpin", 0, 1000);
+  rowCount_ = spin("OpFGCountSpin", 0, 255);
   rowCount_->setParent(craft);
-  rowWaves_ = spin("OpShipWavesSpin", 1, 1000);
+  rowWaves_ = spin("OpShipWavesSpin", 1, 256);
   rowWaves_->setParent(craft);
   cg->addWidget(category_, 0, 0, 1, 2);
   cg->addWidget(rows_, 1, 0, 4, 1);
@@ -166,10 +166,10 @@ void OptionsPage::bindFields() {
   b.bind(rowShip_, fg::OptionalCraft).element(row).onCommit([this](long long t) {
     rowCraftChosen(int(t));
   });
-  b.bind(static_cast<QSpinBox*>(rowCount_), fg::OptionalCraftCount).element(row).convert(lowByte());
+  b.bind(static_cast<QSpinBox*>(rowCount_), fg::OptionalCraftCount).element(row);
   b.bind(static_cast<QSpinBox*>(rowWaves_), fg::OptionalCraftWaves)
       .element(row)
-      .convert(lowByte(1));
+      .convert(shifted(1));
 }
 
 void OptionsPage::doFill() {

@@ -10,6 +10,7 @@
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "app/map/formation_window.h"
 #include "editing/descriptions.h"
@@ -38,7 +39,7 @@ QLabel* label(const QString& text, QWidget* parent) {
 }  // namespace
 
 ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
-    : FlightGroupTab(context, parent) {
+    : FlightGroupTab(context, parent), iniPath_(context.iniPath) {
   setObjectName(QStringLiteral("ShipTab"));
   name_ = combo("ShipName");
   name_->setEditable(true);
@@ -48,7 +49,7 @@ ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
   autoLink_ = new QCheckBox(tr("Auto-link:  Shiptype / Team / IFF"), this);
   autoLink_->setObjectName(QStringLiteral("AutoLinkChk"));
   size_ = spin("FGSizeSpin", 1, 100);
-  waves_ = spin("WaveSpin", 1, 1000);
+  waves_ = spin("WaveSpin", 1, 256);
   team_ = combo("TeamBox");
   iff_ = combo("IFFBox");
   player_ = combo("PlayerBox");
@@ -60,7 +61,7 @@ ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
   formBtn_ = new QPushButton(tr("View Forms"), this);
   formBtn_->setObjectName(QStringLiteral("FormBtn"));
   formBtn_->setToolTip(tr("View Formations"));
-  spacing_ = spin("SpacingSpin", 0, 1000);
+  spacing_ = spin("SpacingSpin", 0, 255);
   statusLab_ = label(tr("Status 1"), this);
   status_ = combo("StatusBox");
   status2_ = combo("Status2Box");
@@ -81,8 +82,8 @@ ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
   random_->setObjectName(QStringLiteral("RandomChk"));
   notInFg_ = label(tr("(Special ship is not in FG)"), this);
   appear_ = combo("AppearBox");
-  gg_ = spin("GGSpin", 0, 1000);
-  gu_ = spin("GUSpin", 0, 1000);
+  gg_ = spin("GGSpin", 0, 255);
+  gu_ = spin("GUSpin", 0, 255);
 
   // Fixed item lists; the tables' lists are taken on every fill, after replacement files.
   setItems(player_, vocab_.table(shell::tables::Players));
@@ -194,11 +195,11 @@ void ShipPage::bindFields() {
   b.bind(size_, fg::CraftCount).onCommit([this](long long n) { countChosen(int(n)); });
   b.bind(team_, fg::Team).onCommit([this](long long t) { teamChosen(int(t)); });
   b.bind(player_, fg::PlayerNumber);
-  // Spins of 0..1000 over one byte: the game reads the low 8 bits of what the box holds.
-  b.bind(waves_, fg::WaveCount).convert(lowByte(1));
+  // One byte each: the boxes offer what it holds, so no number is ever stored wrapped.
+  b.bind(waves_, fg::WaveCount).convert(shifted(1));
   for (auto [spin, field] : {std::pair{spacing_, fg::FormationSpacing},
                              std::pair{gg_, fg::GlobalGroup}, std::pair{gu_, fg::GlobalUnit}})
-    b.bind(static_cast<QSpinBox*>(spin), field).convert(lowByte());
+    b.bind(static_cast<QSpinBox*>(spin), field);
   for (auto [box, field] :
        {std::pair{iff_, fg::Iff}, std::pair{plrPos_, fg::PlayerCraft}, std::pair{ai_, fg::AiRank},
         std::pair{colour_, fg::Markings}, std::pair{radio_, fg::Radio},
@@ -219,7 +220,7 @@ void ShipPage::bindFields() {
 void ShipPage::viewFormations() {
   if (quiet()) return;
   const model::FlightGroup& g = current();
-  FormationWindow window(vocab_, g.get(fg::Formation), g.get(fg::CraftCount), this);
+  FormationWindow window(vocab_, g.get(fg::Formation), g.get(fg::CraftCount), this, iniPath_);
   if (prompter().exec(window) != QDialog::Accepted) return;
   // As if the formation had been picked in the box: every selected group, one undo step.
   form_->setCurrentIndex(window.formation());

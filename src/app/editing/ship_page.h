@@ -64,6 +64,7 @@ class ShipPage : public FlightGroupTab {
   QComboBox* appear_;
   NumberSpin* gg_;
   NumberSpin* gu_;
+  std::string iniPath_;  // the formation viewer keeps its place there
 };
 
 }  // namespace app

@@ -64,11 +64,9 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
   name_->setEditable(true);
   name_->setInsertPolicy(QComboBox::NoInsert);
   name_->lineEdit()->setMaxLength(static_cast<int>(team::Name.maxChars));
-  for (const std::string& s : ctx_.vocabulary.table(shell::tables::Teams))
-    name_->addItem(fromFile(s));
   iff_ = new QComboBox(this);
   iff_->setObjectName(QStringLiteral("TeamIFFBox1"));
-  for (const std::string& s : ctx_.vocabulary.table(shell::tables::IFF)) iff_->addItem(fromFile(s));
+  // The boxes take the tables' entries on every fill (replacement files come after this).
   head->addWidget(prev_, 0, 0);
   head->addWidget(next_, 0, 1);
   head->addWidget(nameLabel_, 1, 0);
@@ -136,7 +134,7 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
   connect(radio_, &QPushButton::clicked, this, &TeamsPage::linkByRadio);
   // A background tab refills once when it is shown, not on every keystroke elsewhere.
   new ViewUpdater(
-      this, doc_, TeamFields | FlightGroupFields | HeaderFields,
+      this, doc_, TeamFields | FlightGroupFields | HeaderFields | Tables,
       [this](Changes, const ChangeSet&) { fill(); },
       /*deferWhileHidden=*/true);
   fill();
@@ -176,6 +174,9 @@ void TeamsPage::linkByRadio() {
 void TeamsPage::fill() {
   const model::Mission& m = doc_.mission();
   const auto team = static_cast<std::size_t>(team_);
+  // New entries: the bound boxes show their values again.
+  if (setItems(name_, ctx_.vocabulary.table(shell::tables::Teams))) bindings_->refill(name_);
+  if (setItems(iff_, ctx_.vocabulary.table(shell::tables::IFF))) bindings_->refill(iff_);
   prev_->setEnabled(team_ > 0);
   next_->setEnabled(team_ + 1 < static_cast<int>(model::TeamCount));
   nameLabel_->setText(tr("Team %1 Name").arg(team_ + 1));

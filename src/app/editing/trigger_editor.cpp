@@ -308,6 +308,9 @@ editing::TriggerBytes TriggerEditor::readBoxes() const {
 
 void TriggerEditor::storeTrigger(const editing::TriggerBytes& t) {
   namespace tr = model::trigger;
+  // A record made for the change (a first message) is one undo step with it.
+  const bool makesRecord = source_.beforeStore && shownRecord().empty();
+  if (makesRecord) doc_.beginTransaction(source_.undoText, source_.undoText);
   if (source_.beforeStore) source_.beforeStore();
   showTrigger(t);
   // The four bytes of the edited trigger in every record, one undo step.
@@ -319,6 +322,7 @@ void TriggerEditor::storeTrigger(const editing::TriggerBytes& t) {
       writes.push_back(MissionDocument::fieldWrite(
           source_.kind, r, source_.place.triggerByte(edited_, f), model::get(b, f)));
   doc_.setFields(source_.undoText, writes);
+  if (makesRecord) doc_.commitTransaction();
   // The document announces the change; a store that changed nothing still redraws.
   drawLabels();
 }

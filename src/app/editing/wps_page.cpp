@@ -77,10 +77,8 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
   enabled_ = new QListWidget(this);
   enabled_->setObjectName(QStringLiteral("WPEnabledList"));
   enabled_->setSelectionMode(QAbstractItemView::MultiSelection);
-  for (const std::string& e : ctx_.vocabulary.table(shell::tables::WPEnable))
-    enabled_->addItem(fromFile(e));
-  while (enabled_->count() < Rows) enabled_->addItem(QString::number(enabled_->count() + 1));
-  enabled_->setMaximumWidth(enabled_->sizeHintForColumn(0) + 30);
+  // One line per point, named by the table (fill() takes its entries).
+  for (int r = 0; r < Rows; ++r) enabled_->addItem(QString());
   km_ = grid(this, "WPGrid");
   raw_ = grid(this, "WPRawGrid");
   top->addWidget(new QLabel(tr("Enabled"), this), 1, 0);
@@ -124,7 +122,7 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
     });
   });
   new ViewUpdater(
-      this, doc_, FlightGroupFields | FlightGroupList | Selection,
+      this, doc_, FlightGroupFields | FlightGroupList | Selection | Tables,
       [this](Changes, const ChangeSet&) { fill(); }, true);
   fill();
 }
@@ -133,7 +131,22 @@ bool WpsPage::quiet() const {
   return doc_.mission().flightGroups.empty();
 }
 
+void WpsPage::showPointNames() {
+  const auto& names = ctx_.vocabulary.table(shell::tables::WPEnable);
+  bool renamed = false;
+  for (int r = 0; r < Rows; ++r) {
+    const auto k = static_cast<std::size_t>(r);
+    // A table shorter than the points leaves the rest numbered.
+    const QString name = k < names.size() ? fromFile(names[k]) : QString::number(r + 1);
+    if (enabled_->item(r)->text() == name) continue;
+    enabled_->item(r)->setText(name);
+    renamed = true;
+  }
+  if (renamed) enabled_->setMaximumWidth(enabled_->sizeHintForColumn(0) + 30);
+}
+
 void WpsPage::fill() {
+  showPointNames();
   const model::Mission& m = doc_.mission();
   const auto cur = static_cast<std::size_t>(doc_.currentFlightGroup());
   const bool none = cur >= m.flightGroups.size();

@@ -28,6 +28,8 @@ class WpsPage : public QWidget {
 
  private:
   bool quiet() const;
+  // The names of the points from the table of point names.
+  void showPointNames();
   // A cell the user edited: its text goes to every selected flight group.
   void kmEdited(int row, int column, const QString& text);
   void rawEdited(int row, int column, const QString& text);

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
+#include "app/base/window_memory.h"
 #include "app/map/formation_painter.h"
 #include "map/formations.h"
 #include "shell/vocabulary.h"
@@ -52,11 +53,12 @@ void FormationPictureBox::paintEvent(QPaintEvent*) {
 }
 
 FormationWindow::FormationWindow(const shell::Vocabulary& vocab, int formation, int craftCount,
-                                 QWidget* parent)
+                                 QWidget* parent, std::string iniPath)
     : QDialog(parent),
       vocab_(vocab),
       formation_(formation < 0 || formation >= map::FormationCount ? 0 : formation),
-      craftCount_(craftCount) {
+      craftCount_(craftCount),
+      iniPath_(std::move(iniPath)) {
   setObjectName(QStringLiteral("FormForm"));
   setWindowTitle(tr("Flight Group Formations"));
   auto* top = new QVBoxLayout(this);
@@ -103,6 +105,12 @@ FormationWindow::FormationWindow(const shell::Vocabulary& vocab, int formation, 
   connect(use, &QPushButton::clicked, this, &QDialog::accept);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
   redraw();
+  if (!iniPath_.empty()) WindowMemory(iniPath_).restore(this);
+}
+
+void FormationWindow::done(int result) {
+  if (!iniPath_.empty()) WindowMemory(iniPath_).remember(this);
+  QDialog::done(result);
 }
 
 bool FormationWindow::showForCurrentSize() {

@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QWidget>
 
+#include <string>
+
 class QCheckBox;
 class QPushButton;
 
@@ -35,14 +37,18 @@ class FormationPictureBox : public QWidget {
 class FormationWindow : public QDialog {
   Q_OBJECT
  public:
+  // With `iniPath` the window opens where it was left last time and remembers where it is left.
   FormationWindow(const shell::Vocabulary& vocab, int formation, int craftCount,
-                  QWidget* parent = nullptr);
+                  QWidget* parent = nullptr, std::string iniPath = {});
 
   // The formation shown (and chosen, after "&Use").
   int formation() const { return formation_; }
 
   // Whether "&Show for Current FG size" was ticked last; kept for the whole run.
   static bool showForCurrentSize();
+
+ protected:
+  void done(int result) override;
 
  private:
   void redraw();
@@ -52,6 +58,7 @@ class FormationWindow : public QDialog {
   int craftCount_;
   FormationPictureBox* picture_;
   QCheckBox* sizeCheck_;
+  std::string iniPath_;
 };
 
 }  // namespace app

@@ -71,14 +71,26 @@ const std::vector<ActionSpec>& mapActionTable() {
   return table;
 }
 
+namespace {
+
+// D, P, T and the digits work whatever modifiers are held.
+bool takesAnyModifiers(const QAction* a) {
+  const QString id = a->objectName();
+  return id == QLatin1String("DistancesAction") || id == QLatin1String("PaletteAction") ||
+         id == QLatin1String("TimesAction") || id.startsWith(QLatin1String("PaletteTeam"));
+}
+
+}  // namespace
+
 QAction* mapActionFor(const ActionSet& actions, const QKeyEvent& key) {
   if (QAction* a = actions.windowActionFor(key)) return a;
   const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
-  if (!(mods & Qt::ShiftModifier) ||
-      (mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
-    return nullptr;
-  const QKeyEvent plain(QEvent::KeyPress, key.key(), mods & ~Qt::ShiftModifier);
-  return actions.windowActionFor(plain);
+  QAction* a = actions.windowActionFor(QKeyEvent(QEvent::KeyPress, key.key(), Qt::NoModifier));
+  if (!a) return nullptr;
+  if (takesAnyModifiers(a)) return a;
+  const bool shiftOnly = (mods & Qt::ShiftModifier) &&
+                         !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+  return shiftOnly ? a : nullptr;
 }
 
 void MapWindow::buildActions() {

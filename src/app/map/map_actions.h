@@ -16,7 +16,8 @@ namespace app {
 const std::vector<ActionSpec>& mapActionTable();
 
 // The action of the map's table a key press stands for: its shortcut exactly, or, for a key
-// without Ctrl, Alt or Meta, the same key without Shift (the map's letters work with Shift held).
+// without Ctrl, Alt or Meta, the same key without Shift (the map's letters work with Shift held);
+// D, P, T and the digits with any modifiers.
 QAction* mapActionFor(const ActionSet& actions, const QKeyEvent& key);
 
 }  // namespace app

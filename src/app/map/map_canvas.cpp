@@ -1,7 +1,10 @@
 #include "app/map/map_canvas.h"
 
+#include <QHelpEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
+#include <QWheelEvent>
 
 #include "app/map/map_painter.h"
 
@@ -43,9 +46,7 @@ void MapCanvas::dragRedraw() {
   back_ = cache_.copy();
   {
     QPainter p(&back_);
-    const std::vector<int> order = map::drawOrder(state_, mission_);
-    if (!order.empty() && order.back() == state_.current)
-      paintFlightGroup(p, state_, mission_, state_.current);
+    paintCurrentFlightGroup(p, state_, mission_);
   }
   update();
 }
@@ -65,6 +66,23 @@ void MapCanvas::paintEvent(QPaintEvent*) {
     p.fillRect(rect(), Qt::black);
   else
     p.drawImage(0, 0, back_);  // one block copy
+}
+
+bool MapCanvas::event(QEvent* e) {
+  if (e->type() != QEvent::ToolTip) return QWidget::event(e);
+  const auto* help = static_cast<QHelpEvent*>(e);
+  QRect area;
+  const QString tip = tipAt_ ? tipAt_(help->pos(), area) : QString();
+  if (tip.isEmpty())
+    QToolTip::hideText();
+  else
+    QToolTip::showText(help->globalPos(), tip, this, area);
+  return true;
+}
+
+void MapCanvas::wheelEvent(QWheelEvent* e) {
+  emit wheeled(e->position(), e->angleDelta(), e->modifiers());
+  e->accept();
 }
 
 void MapCanvas::resizeEvent(QResizeEvent* e) {

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 #include "app/document/canvas_tool.h"
 #include "map/scene.h"
 #include "model/mission.h"
@@ -18,6 +20,9 @@ class MapCanvas : public QWidget {
   MapCanvas(const model::Mission& mission, const map::MapState& state, QWidget* parent = nullptr);
 
   void setTool(CanvasTool* tool) { tool_ = tool; }
+  // The tool tip of a point of the canvas (empty: none) and the area it holds for.
+  using TipSource = std::function<QString(QPointF at, QRect& area)>;
+  void setToolTips(TipSource tipAt) { tipAt_ = std::move(tipAt); }
   // Background, every flight group, palette, current flight group; then shown.
   void redraw();
   // The background cache (everything but the current flight group) rebuilt now.
@@ -30,8 +35,12 @@ class MapCanvas : public QWidget {
 
  signals:
   void resized(QSize size);
+  // The mouse wheel turned over `at` (angles in eighths of a degree, as Qt gives them).
+  void wheeled(QPointF at, QPoint angleDelta, Qt::KeyboardModifiers modifiers);
 
  protected:
+  bool event(QEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
@@ -46,6 +55,7 @@ class MapCanvas : public QWidget {
   const model::Mission& mission_;
   const map::MapState& state_;
   CanvasTool* tool_ = nullptr;
+  TipSource tipAt_;
   QImage back_, cache_;
 };
 

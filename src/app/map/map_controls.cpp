@@ -245,10 +245,8 @@ void MapWindow::buildControls() {
   row3->addSpacing(6);
   lockBtn_ =
       button("LockBtn", QStringLiteral("Lock S1"), QStringLiteral("Lock Start 1 waypoint"), true);
-  lockX_ =
-      button("LockX", QStringLiteral("Lock H"), QStringLiteral("Lock current X coordinate"), true);
-  lockY_ =
-      button("LockY", QStringLiteral("Lock V"), QStringLiteral("Lock current Y coordinate"), true);
+  lockX_ = button("LockX", QStringLiteral("X"), QStringLiteral("Lock current X coordinate"), true);
+  lockY_ = button("LockY", QStringLiteral("Y"), QStringLiteral("Lock current Y coordinate"), true);
   connect(lockBtn_, &QToolButton::clicked, this,
           [this](bool on) { setToggle(&map::MapToggles::lockStart1, on); });
   connect(lockX_, &QToolButton::clicked, this, [this](bool on) { state_.toggles.lockX = on; });

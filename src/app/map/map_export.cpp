@@ -9,6 +9,7 @@
 #include "app/map/map_painter.h"
 #include "map/filters.h"
 #include "model/mission_file.h"
+#include "shell/settings_file.h"
 
 namespace app {
 
@@ -16,7 +17,7 @@ namespace {
 
 const char* const Usage =
     "usage: zyned --export-map OUT.png [--plane xy|xz|yz] [--zoom N] [--size WxH] [--names] "
-    "[--all-wps] FILE";
+    "[--all-wps] [--briefing N] [--config-dir DIR] FILE";
 
 void say(const QString& s) {
   std::fprintf(stderr, "%s\n", s.toLocal8Bit().constData());
@@ -76,8 +77,17 @@ bool parseMapExportArgs(const QStringList& args, MapExportOptions& o, QString& e
       o.names = true;
     } else if (a == QLatin1String("--all-wps")) {
       o.allWPs = true;
+    } else if (a == QLatin1String("--briefing")) {
+      if (!value(v)) return false;
+      bool ok = false;
+      o.briefing = v.toInt(&ok);
+      if (!ok || o.briefing < 1 || o.briefing > 8)
+        return error = QStringLiteral("briefing '%1' is not a number from 1 to 8").arg(v), false;
     } else if (a == QLatin1String("--config-dir")) {
-      if (!value(v)) return false;  // the editor's own option: no meaning here
+      if (!value(v)) return false;
+      o.configDir = v.toStdString();
+    } else if (a.startsWith(QLatin1String("--config-dir="))) {
+      o.configDir = a.mid(13).toStdString();
     } else if (a.startsWith(QLatin1String("--")) && a != QLatin1String("--")) {
       return error = QStringLiteral("unknown option %1").arg(a), false;
     } else if (a != QLatin1String("--")) {
@@ -90,19 +100,40 @@ bool parseMapExportArgs(const QStringList& args, MapExportOptions& o, QString& e
   return true;
 }
 
-map::MapState exportMapState(const model::Mission& m, const MapExportOptions& o) {
+map::MapState exportMapState(const model::Mission& m, const MapExportOptions& o,
+                             const shell::Settings& settings) {
   map::MapState s;
   s.width = o.width;
   s.height = o.height;
+  s.lineHeight = mapLineHeight();
   s.view.plane = o.plane;
   s.view.zoom = map::DefaultZoom;
   s.view.resize(o.width, o.height);
-  const map::Fit fit = map::fitToBattlefield(m.mapCentre, m.mapExtent, o.plane, o.width, o.height);
-  s.view.zoom = o.zoom ? o.zoom : map::clampZoom(fit.zoom);
-  s.view.centreOn(fit.centre);
-  s.toggles.namesOn = o.names;
-  s.toggles.allWPs = o.allWPs;
-  s.toggles.linkWPs = true;
+  if (o.briefing > 0) {
+    s.view.briefing = true;
+    s.briefingPoint = o.briefing - 1;
+    s.view.zoom = o.zoom ? o.zoom : map::DefaultZoom;
+    s.view.centreOn({0, 0});
+  } else {
+    const map::Fit fit =
+        map::fitToBattlefield(m.mapCentre, m.mapExtent, o.plane, o.width, o.height);
+    s.view.zoom = o.zoom ? o.zoom : map::clampZoom(fit.zoom);
+    s.view.centreOn(fit.centre);
+  }
+  // The window's first state from the settings.
+  map::MapToggles& t = s.toggles;
+  t.namesOn = o.names || settings.defaultName;
+  t.allWPs = !s.view.briefing && (o.allWPs || settings.defaultWPs == 1);
+  t.currWPs = !s.view.briefing && !t.allWPs && settings.defaultWPs == 2;
+  t.times = settings.defaultWPtime;
+  t.distances = settings.defaultWPdist;
+  t.linkHyper = settings.defaultHyp;
+  t.linkWPs = true;
+  t.ghostGrid = settings.ghostGrid;
+  t.ghostText = settings.ghostText;
+  s.wireframe.iconZoomSmall = settings.iconZoomSmall;
+  s.wireframe.onlyXY = settings.onlyXY;
+  s.wireframe.limitShrink = settings.limitShrink;
   s.shown = map::shownFlags(map::MapFilters{}, m);
   s.current = map::currentAfterFiltering(0, s.shown);
   return s;
@@ -129,7 +160,14 @@ int runMapExport(const QStringList& args) {
     say(QStringLiteral("zyned: ") + QString::fromStdString(r.message));
     return 1;
   }
-  const QImage img = renderMapImage(m, exportMapState(m, o));
+  const std::string dir = o.configDir.empty() ? shell::defaultConfigDir() : o.configDir;
+  std::string unread;
+  const shell::Settings settings =
+      shell::readSettings(shell::settingsFilePath(dir), nullptr, &unread);
+  if (!unread.empty())
+    say(QStringLiteral("zyned: %1; the map settings' defaults are used")
+            .arg(QString::fromStdString(unread)));
+  const QImage img = renderMapImage(m, exportMapState(m, o, settings));
   QByteArray png;
   QBuffer buf(&png);
   buf.open(QIODevice::WriteOnly);

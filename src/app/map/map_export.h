@@ -8,6 +8,7 @@
 
 #include "map/scene.h"
 #include "model/mission.h"
+#include "shell/settings.h"
 
 namespace app {
 
@@ -17,16 +18,21 @@ struct MapExportOptions {
   map::Plane plane = map::Plane::XY;
   int zoom = 0;  // 0: fitted to the battlefield
   int width = 800, height = 600;
-  bool names = false;
-  bool allWPs = false;
+  bool names = false;     // on whatever the settings say
+  bool allWPs = false;    // likewise
+  int briefing = 0;       // 1..8: briefing mode at that briefing's points
+  std::string configDir;  // the folder of "ZynED.ini" ("--config-dir"); empty: the user's
 };
 
 // Parses the arguments after "--export-map"; false with `error` set on a usage error.
 bool parseMapExportArgs(const QStringList& args, MapExportOptions& out, QString& error);
 
 // The map state the window starts with for this mission: default filters, current flight group
-// 0, fitted (or at the given zoom, centred on the battlefield).
-map::MapState exportMapState(const model::Mission& m, const MapExportOptions& o);
+// 0, fitted (or at the given zoom, centred on the battlefield), the map settings of "ZynED.ini"
+// (names, waypoints, times, distances, the hyperspace link, ghost colours, wireframes); in
+// briefing mode centred on (0, 0) at zoom 32 unless a zoom is given.
+map::MapState exportMapState(const model::Mission& m, const MapExportOptions& o,
+                             const shell::Settings& settings = {});
 
 // The picture of the map, as the window paints it.
 QImage renderMapImage(const model::Mission& m, const map::MapState& s);

@@ -1,8 +1,12 @@
 #include "app/map/map_painter.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
+#include <QStaticText>
 
 #include <cmath>
+#include <string>
+#include <unordered_map>
 
 #include "app/base/text.h"
 #include "app/map/craft_painter.h"
@@ -24,6 +28,51 @@ QPoint qpoint(map::ScreenPoint p) {
 // Text with its top-left corner at `at`, as the map places all its texts.
 void text(QPainter& p, map::ScreenPoint at, const QString& s) {
   p.drawText(QPoint(at.x, at.y + p.fontMetrics().ascent()), s);
+}
+
+// The map's texts laid out once and kept by their bytes: laying a text out (shaping) costs far
+// more than drawing its glyphs, and names, labels and times are mostly the same from one frame
+// to the next. Two generations keep what recent frames drew and let the rest go. Only the GUI
+// thread paints; the texts go before the application does.
+class TextCache {
+ public:
+  static TextCache& instance() {
+    static TextCache* cache = [] {
+      auto* c = new TextCache;
+      qAddPostRoutine([] { instance().clear(); });
+      return c;
+    }();
+    return *cache;
+  }
+  const QStaticText& get(const std::string& bytes) {
+    if (auto it = now_.find(bytes); it != now_.end()) return it->second;
+    if (now_.size() >= Generation) {
+      before_ = std::move(now_);
+      now_.clear();
+    }
+    QStaticText laid;
+    if (auto it = before_.find(bytes); it != before_.end()) {
+      laid = it->second;
+    } else {
+      laid.setText(fromFile(bytes));
+      laid.setTextFormat(Qt::PlainText);
+      laid.setPerformanceHint(QStaticText::AggressiveCaching);
+    }
+    return now_.emplace(bytes, std::move(laid)).first->second;
+  }
+  void clear() {
+    now_.clear();
+    before_.clear();
+  }
+
+ private:
+  static constexpr std::size_t Generation = 8192;
+  std::unordered_map<std::string, QStaticText> now_, before_;
+};
+
+// A text of the file's bytes with its top-left corner at `at`: the same pixels as `text`.
+void cachedText(QPainter& p, map::ScreenPoint at, const std::string& bytes) {
+  p.drawStaticText(QPoint(at.x, at.y), TextCache::instance().get(bytes));
 }
 
 void paintBriefingGrid(QPainter& p, const map::MapState& s) {
@@ -95,9 +144,14 @@ void paintMapBackground(QPainter& p, const map::MapState& s) {
   if (s.toggles.lockStart1) text(p, {s.width / 2 + 5, 3}, QStringLiteral("[Start Pt 1 Locked]"));
 }
 
-void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m, int fg) {
+int mapLineHeight() {
+  return QFontMetrics(mapFont()).height();
+}
+
+void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m, int fg,
+                      int labelShift) {
   thread_local map::FlightGroupMarks marks;  // reused only for its memory
-  map::buildMarks(s, m, fg, marks);
+  map::buildMarks(s, m, fg, marks, labelShift);
   if (!marks.visible && !s.toggles.drawOffScreen) return;
   const model::FlightGroup& g = m.flightGroups[fg];
   const QColor line = toQColor(marks.lineColour);
@@ -119,18 +173,19 @@ void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission&
   }
   for (const auto& t : marks.labels) {
     p.setPen(t.ghost ? GhostText : line);
-    text(p, t.at, fromFile(t.text));
+    cachedText(p, t.at, t.text);
   }
   p.setPen(line);
   for (const auto& t : marks.annotations)
-    if (!t.text.empty()) text(p, t.at, QString::fromLatin1(t.text));
+    if (!t.text.empty()) cachedText(p, t.at, t.text);
 
   const int type = g.get(model::fg::CraftType);
   const int iff = g.get(model::fg::Iff);
   for (const auto& c : marks.crafts) {
     if (c.craft &&
-        !paintCraftWireframe(p, QPointF(c.at.x, c.at.y), type, s.view.zoom, g.heading,
-                             toQColor(marks.wireColour), s.view.shownPlane(), s.wireframe))
+        !(c.wireframe && paintCraftWireframe(p, QPointF(c.at.x, c.at.y), type, s.view.zoom,
+                                             g.heading, toQColor(marks.wireColour),
+                                             s.view.shownPlane(), map::wireframeOptions(s))))
       paintCraftIcon(p, QPointF(c.at.x, c.at.y), type, map::iffRow(iff));
     if (c.player != 0) {
       p.setPen(Silver);
@@ -163,17 +218,37 @@ void paintPaletteStrip(QPainter& p, const map::MapState& s) {
   text(p, {595, s.height - 25}, QStringLiteral(" Team ") + QString::number(s.paletteTeam + 1));
 }
 
-void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m) {
+namespace {
+
+void paintBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m,
+                   const std::vector<int>& order, const std::vector<int>& shifts) {
   paintMapBackground(p, s);
-  for (int fg : map::drawOrder(s, m))
-    if (fg != s.current) paintFlightGroup(p, s, m, fg);
+  for (int fg : order)
+    if (fg != s.current) paintFlightGroup(p, s, m, fg, shifts[fg]);
   if (s.toggles.palette) paintPaletteStrip(p, s);
 }
 
+void paintCurrent(QPainter& p, const map::MapState& s, const model::Mission& m,
+                  const std::vector<int>& order, const std::vector<int>& shifts) {
+  if (!order.empty() && order.back() == s.current)
+    paintFlightGroup(p, s, m, s.current, shifts[s.current]);
+}
+
+}  // namespace
+
+void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m) {
+  paintBackdrop(p, s, m, map::drawOrder(s, m), map::craftLabelShifts(s, m));
+}
+
+void paintCurrentFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m) {
+  paintCurrent(p, s, m, map::drawOrder(s, m), map::craftLabelShifts(s, m));
+}
+
 void paintMap(QPainter& p, const map::MapState& s, const model::Mission& m) {
-  paintMapBackdrop(p, s, m);
   const std::vector<int> order = map::drawOrder(s, m);
-  if (!order.empty() && order.back() == s.current) paintFlightGroup(p, s, m, s.current);
+  const std::vector<int> shifts = map::craftLabelShifts(s, m);
+  paintBackdrop(p, s, m, order, shifts);
+  paintCurrent(p, s, m, order, shifts);
 }
 
 }  // namespace app

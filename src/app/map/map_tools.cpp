@@ -40,6 +40,10 @@ std::optional<map::Hit> hitAt(MapToolHost& host, const CanvasEvent& e) {
   return map::hitTest(host.mapState(), host.document().mission(), e.pos.x(), e.pos.y());
 }
 
+map::Pick pickAt(MapToolHost& host, const CanvasEvent& e) {
+  return map::pickAt(host.mapState(), host.document().mission(), e.pos.x(), e.pos.y());
+}
+
 }  // namespace
 
 // ---- Dragging a point ------------------------------------------------------------------------
@@ -70,6 +74,17 @@ void DragTool::startDrag(const QString& text, std::size_t point, std::vector<int
   for (int fg : groups) starts_.push_back(map::pointPosition(m.flightGroups.at(fg), point));
   groups_ = std::move(groups);
   host_.dragStarted();
+}
+
+void DragTool::dragHit(const map::Hit& hit) {
+  std::vector<int> groups = groupsMoved(hit.flightGroup);
+  host_.pick(hit.flightGroup, hit.point, groups.size() > 1);
+  const int n = static_cast<int>(groups.size());
+  // In briefing mode the craft stands at its briefing point.
+  const QString text = hit.point == Start1 ? tr("Move %n craft", n)
+                       : n > 1             ? tr("Move %1 of %n craft", n).arg(pointName(hit.point))
+                                           : tr("Move %1").arg(pointName(hit.point));
+  startDrag(text, hit.point, std::move(groups));
 }
 
 void DragTool::move(const CanvasEvent& e) {
@@ -122,20 +137,13 @@ void DragTool::end(bool keep) {
 // ---- Select and move craft -------------------------------------------------------------------
 
 void MoveCraftTool::press(const CanvasEvent& e) {
-  const auto hit = hitAt(host_, e);
-  if (!hit) return;
-  if (hit->point == Start1 && host_.mapState().toggles.lockStart1) {
-    host_.pick(hit->flightGroup, Start1, false);
+  const map::Pick pick = pickAt(host_, e);
+  if (pick.locked) {
+    host_.pick(*pick.locked, Start1, false);
     host_.note(e.pos + QPointF(15, -10), tr("Locked!"));
     locked_ = true;
-    return;
   }
-  std::vector<int> groups = groupsMoved(hit->flightGroup);
-  host_.pick(hit->flightGroup, hit->point, groups.size() > 1);
-  // In briefing mode the craft stands at its briefing point.
-  const QString text = hit->point == Start1 ? tr("Move %n craft", static_cast<int>(groups.size()))
-                                            : tr("Move %1").arg(pointName(hit->point));
-  startDrag(text, hit->point, std::move(groups));
+  if (pick.hit) dragHit(*pick.hit);
 }
 
 void MoveCraftTool::release(const CanvasEvent& e) {
@@ -149,14 +157,7 @@ void MoveCraftTool::release(const CanvasEvent& e) {
 // ---- Route points ------------------------------------------------------------------------------
 
 void WaypointTool::press(const CanvasEvent& e) {
-  const auto hit = hitAt(host_, e);
-  if (!hit) return;
-  std::vector<int> groups = groupsMoved(hit->flightGroup);
-  host_.pick(hit->flightGroup, hit->point, groups.size() > 1);
-  const int n = static_cast<int>(groups.size());
-  const QString text = n > 1 ? tr("Move %1 of %n craft", n).arg(pointName(hit->point))
-                             : tr("Move %1").arg(pointName(hit->point));
-  startDrag(text, hit->point, std::move(groups));
+  if (const map::Pick pick = pickAt(host_, e); pick.hit) dragHit(*pick.hit);
 }
 
 // ---- The palette -------------------------------------------------------------------------------
@@ -198,7 +199,8 @@ ViewTool::ViewTool(MapToolHost& host) : host_(host) {
   timer_.setInterval(60);
   QObject::connect(&timer_, &QTimer::timeout, &timer_, [this] {
     if (++ticks_ <= 1) return;  // the first tick waits
-    host_.setZoom(map::holdZoomStep(host_.mapState().view.zoom, host_.mapSettings().zoomSpeed));
+    host_.zoomKeeping(map::holdZoomStep(host_.mapState().view.zoom, host_.mapSettings().zoomSpeed),
+                      anchor_, cursor_);
   });
 }
 
@@ -211,6 +213,8 @@ void ViewTool::press(const CanvasEvent& e) {
   }
   if (e.buttons == Qt::LeftButton) {
     ticks_ = 0;
+    anchor_ = host_.mapState().view.screenToMap(e.pos.x(), e.pos.y());
+    cursor_ = e.pos;
     timer_.start();
   }
 }
@@ -234,8 +238,10 @@ void MapTools::press(const CanvasEvent& e) {
   if (e.button == Qt::LeftButton && e.buttons != Qt::RightButton) {
     if (palette_.takes(e)) {
       current_ = &palette_;
-    } else if (const auto hit = hitAt(host_, e)) {
-      current_ = isCraftPoint(hit->point) ? static_cast<CanvasTool*>(&craft_) : &waypoint_;
+    } else if (const map::Pick pick = pickAt(host_, e); pick.locked || pick.hit) {
+      // A locked Start 1 belongs to the craft tool, whatever else of its route is hit.
+      const bool craft = pick.locked || isCraftPoint(pick.hit->point);
+      current_ = craft ? static_cast<CanvasTool*>(&craft_) : &waypoint_;
     }
   }
   current_->press(e);

@@ -44,6 +44,8 @@ class MapToolHost {
   // The view.
   virtual void centreOn(map::ViewPoint at) = 0;
   virtual void setZoom(int zoom) = 0;
+  // A new zoom with the map-unit point `at` put under pixel `pixel`.
+  virtual void zoomKeeping(int zoom, map::ViewPoint at, QPointF pixel) = 0;
   virtual void redraw() = 0;
   // The double-click's zoom-out (or fit, as the settings say).
   virtual void zoomOutOnDoubleClick() = 0;
@@ -69,6 +71,9 @@ class DragTool : public CanvasTool {
   // Opens the transaction (unless the tool opened it already for a placement) and starts moving
   // `point` of `groups` (the first one follows the cursor).
   void startDrag(const QString& text, std::size_t point, std::vector<int> groups);
+  // Picks the point hit and starts moving it (with the same point of the other selected flight
+  // groups when the hit one is among them).
+  void dragHit(const map::Hit& hit);
   void openTransaction();
   // The flight groups a press on `point` of `fg` moves: the selected ones when `fg` is one of
   // several selected (not in briefing mode), else `fg` alone.
@@ -86,7 +91,8 @@ class DragTool : public CanvasTool {
 
 // Select and move: a press on a craft (Start 1, or the briefing point in briefing mode) makes
 // its flight group current and moves it with the other selected craft. With the Start 1 lock on,
-// the press selects only and the map says "Locked!" until the button is released.
+// a press on a Start 1 selects its flight group and the map says "Locked!" until the button is
+// released; a route point of that flight group under the cursor is moved instead.
 class MoveCraftTool : public DragTool {
  public:
   using DragTool::DragTool;
@@ -118,12 +124,12 @@ class PaletteTool : public DragTool {
 };
 
 // The view's gestures: the right button centres on the point pressed; the left button held
-// where nothing is hit zooms in step by step.
+// where nothing is hit zooms in step by step, keeping the point pressed under the cursor.
 class ViewTool : public CanvasTool {
  public:
   explicit ViewTool(MapToolHost& host);
   void press(const CanvasEvent& e) override;
-  void move(const CanvasEvent&) override {}
+  void move(const CanvasEvent& e) override { cursor_ = e.pos; }
   void release(const CanvasEvent& e) override;
   void cancel() override { timer_.stop(); }
   bool active() const override { return timer_.isActive(); }
@@ -132,6 +138,8 @@ class ViewTool : public CanvasTool {
   MapToolHost& host_;
   QTimer timer_;
   int ticks_ = 0;
+  map::ViewPoint anchor_;  // the map point pressed
+  QPointF cursor_;
 };
 
 // The tool the map canvas hosts.

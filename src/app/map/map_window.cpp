@@ -17,6 +17,7 @@
 
 #include "app/base/actions.h"
 #include "app/base/text.h"
+#include "app/base/window_memory.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "app/map/map_painter.h"
@@ -37,19 +38,34 @@ MapWindow::MapWindow(const EditorContext& context, QWidget* parent)
   setObjectName(QStringLiteral("MapForm"));
   setWindowTitle(QStringLiteral("Flight Group Map"));
   state_.toggles.drawOffScreen = false;
+  state_.lineHeight = mapLineHeight();
   buildActions();
   buildControls();
+  updateLockCaptions();
   canvas_->setTool(&tools_);
+  canvas_->setToolTips([this](QPointF at, QRect& area) { return paletteTip(at, area); });
   connect(canvas_, &MapCanvas::resized, this, &MapWindow::canvasResized);
+  connect(canvas_, &MapCanvas::wheeled, this, &MapWindow::canvasWheel);
   connect(&doc_, &MissionDocument::changed, this, &MapWindow::onDocumentChanged);
   connect(&doc_, &MissionDocument::selectionChanged, this, &MapWindow::onSelectionChanged);
   // The window previews every key, whichever of its controls has the focus.
   for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
   resize(900, 680);
+  if (!ctx_.iniPath.empty()) WindowMemory(ctx_.iniPath).restore(this);
 }
 
 MapWindow::~MapWindow() {
   tools_.cancel();
+  if (isVisible()) rememberPlace();
+}
+
+void MapWindow::rememberPlace() const {
+  if (!ctx_.iniPath.empty()) WindowMemory(ctx_.iniPath).remember(this);
+}
+
+void MapWindow::hideEvent(QHideEvent* e) {
+  if (!e->spontaneous()) rememberPlace();
+  QWidget::hideEvent(e);
 }
 
 // ---- Life cycle --------------------------------------------------------------------------
@@ -118,6 +134,7 @@ void MapWindow::resetView() {
   state_.height = canvas_->height();
   state_.view.plane = map::Plane::XY;
   xy_->setChecked(true);
+  updateLockCaptions();
   state_.view.setPan(0, 0);
   setZoom(map::DefaultZoom);
   state_.toggles.currentOnly = false;
@@ -139,6 +156,7 @@ void MapWindow::afterMissionReplaced() {
   briefMode_->setChecked(false);
   state_.view.plane = map::Plane::XY;
   xy_->setChecked(true);
+  updateLockCaptions();
   currOnly_->setChecked(false);
   state_.toggles.currentOnly = false;
   applyAutoCentre();
@@ -291,6 +309,35 @@ void MapWindow::setZoom(int zoom) {
   zoomBar_->setValue(map::clampZoom(zoom));
 }
 
+void MapWindow::zoomKeeping(int zoom, map::ViewPoint at, QPointF pixel) {
+  zoom = map::clampZoom(zoom);
+  settingZoom_ = true;  // the bar follows; the view keeps `at` in place rather than the centre
+  zoomBar_->setValue(zoom);
+  settingZoom_ = false;
+  state_.view.zoom = zoom;
+  state_.view.placeAt(at, pixel.x(), pixel.y());
+  updateScrollBars();
+  redraw();
+}
+
+void MapWindow::canvasWheel(QPointF at, QPoint angleDelta, Qt::KeyboardModifiers modifiers) {
+  if (tools_.active()) return;
+  if (modifiers & Qt::ShiftModifier) {
+    // A notch (15 degrees) moves the map 40 pixels.
+    state_.view.setPan(state_.view.panX + angleDelta.x() / 3.0,
+                       state_.view.panY + angleDelta.y() / 3.0);
+    updateScrollBars();
+    redraw();
+    return;
+  }
+  wheelTurn_ += angleDelta.y();
+  const int notches = wheelTurn_ / 120;
+  wheelTurn_ -= notches * 120;
+  if (notches != 0)
+    zoomKeeping(map::wheelZoom(state_.view.zoom, notches), state_.view.screenToMap(at.x(), at.y()),
+                at);
+}
+
 void MapWindow::zoomBarMoved(int value) {
   atOrBeyondFit_ = fitZoom_ >= state_.view.zoom;
   zoomLabel_->setText(QString::number(value));
@@ -344,7 +391,19 @@ void MapWindow::setPlane(map::Plane p) {
   if (state_.view.briefing) return;
   state_.view.plane = p;
   (p == map::Plane::XY ? xy_ : p == map::Plane::XZ ? xz_ : yz_)->setChecked(true);
+  updateLockCaptions();
   applyAutoCentre();
+}
+
+void MapWindow::updateLockCaptions() {
+  const map::Plane p = state_.view.shownPlane();
+  const std::pair<QToolButton*, int> locks[] = {{lockX_, map::horizontalAxis(p)},
+                                                {lockY_, map::verticalAxis(p)}};
+  for (const auto& [b, axis] : locks) {
+    const QString name = QString::fromLatin1(map::axisName(axis));
+    b->setText(name);
+    b->setToolTip(tr("Lock current %1 coordinate").arg(name));
+  }
 }
 
 void MapWindow::setToggle(bool map::MapToggles::*flag, bool on) {
@@ -354,6 +413,7 @@ void MapWindow::setToggle(bool map::MapToggles::*flag, bool on) {
 
 void MapWindow::setBriefingMode(bool on) {
   if (state_.view.briefing == on) return;
+  if (on) viewBeforeBriefing_ = state_.view;
   state_.view.briefing = on;
   for (QWidget* w :
        std::initializer_list<QWidget*>{allWPs_, currWPs_, xy_, xz_, yz_, currOnly_, lockBtn_})
@@ -373,9 +433,25 @@ void MapWindow::setBriefingMode(bool on) {
     refillLists();
     centreOn({0, 0});
   } else {
+    // Back to the plane, zoom and place the user had.
+    if (viewBeforeBriefing_) {
+      const map::MapView before = *std::exchange(viewBeforeBriefing_, std::nullopt);
+      state_.view.plane = before.plane;
+      (before.plane == map::Plane::XY   ? xy_
+       : before.plane == map::Plane::XZ ? xz_
+                                        : yz_)
+          ->setChecked(true);
+      settingZoom_ = true;
+      zoomBar_->setValue(before.zoom);
+      state_.view.zoom = before.zoom;
+      settingZoom_ = false;
+      state_.view.centreOn(before.centre);
+      updateScrollBars();
+    }
     refillLists();
     redraw();
   }
+  updateLockCaptions();
   if (briefMode_->isChecked() != on) briefMode_->setChecked(on);
 }
 
@@ -430,6 +506,16 @@ void MapWindow::dragStarted() {
 void MapWindow::dragEnded() {
   refillLists();
   if (isVisible()) redraw();
+}
+
+QString MapWindow::paletteTip(QPointF at, QRect& area) const {
+  if (!state_.toggles.palette || state_.view.briefing) return {};
+  const int x = static_cast<int>(at.x()), y = static_cast<int>(at.y());
+  const auto slot = map::paletteSlotAt(x, y, state_.height);
+  if (!slot) return {};
+  const bool lower = *slot > map::PaletteUpperCells;
+  area = QRect(x / 16 * 16, state_.height - map::PaletteHeight + (lower ? 20 : 0), 16, 20);
+  return craftName(map::paletteCraftType(*slot));
 }
 
 QString MapWindow::craftName(int craftType) const {

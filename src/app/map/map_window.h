@@ -55,6 +55,7 @@ class MapWindow : public QWidget, private MapToolHost {
   void fitToBattlefield();
   void setPlane(map::Plane p);
   void setZoom(int zoom) override;
+  void zoomKeeping(int zoom, map::ViewPoint at, QPointF pixel) override;
   // Recomputes the shown flags from the filter buttons.
   void applyFilters();
   // Whether a drag (or a placement) is under way.
@@ -75,6 +76,7 @@ class MapWindow : public QWidget, private MapToolHost {
   bool event(QEvent* e) override;
   bool eventFilter(QObject* watched, QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private:
   void buildControls();
@@ -99,6 +101,14 @@ class MapWindow : public QWidget, private MapToolHost {
   void setCurrent(int fg, bool centre);
   void setToggle(bool map::MapToggles::*flag, bool on);
   void setBriefingMode(bool on);
+  // The lock buttons name the axes of the plane shown.
+  void updateLockCaptions();
+  // The wheel zooms about the point under the cursor; with Shift it pans.
+  void canvasWheel(QPointF at, QPoint angleDelta, Qt::KeyboardModifiers modifiers);
+  // The craft type of the palette cell under `at`.
+  QString paletteTip(QPointF at, QRect& area) const;
+  // The window's size and place, kept for the next run.
+  void rememberPlace() const;
   void setPaletteTeam(int team);
   void deleteCurrent();
   int currentPoint() const;
@@ -131,6 +141,8 @@ class MapWindow : public QWidget, private MapToolHost {
   bool settingScroll_ = false;
   bool filling_ = false;
   bool missionReplaced_ = false;
+  std::optional<map::MapView> viewBeforeBriefing_;  // restored when briefing mode ends
+  int wheelTurn_ = 0;                               // eighths of a degree not yet a whole notch
   MapTools tools_{*this};
 
   MapCanvas* canvas_ = nullptr;

@@ -3,9 +3,13 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include <functional>
 
 #include <cmath>
 
@@ -27,6 +31,39 @@ std::optional<std::int16_t> parseKilometres(const QString& text) {
   return map::clampCoordinate(
       static_cast<long long>(std::nearbyint(std::clamp(km * map::MapUnitsPerKm, -1e9, 1e9))));
 }
+
+namespace {
+
+// The grid's editor hands every keystroke on, and keeps what is typed while the value it stands
+// for is shown (a refill after each keystroke would turn "1." into "1.00").
+class TypedCells : public QStyledItemDelegate {
+ public:
+  using Typed = std::function<void(int row, int column, const QString& text)>;
+  TypedCells(Typed typed, QObject* parent)
+      : QStyledItemDelegate(parent), typed_(std::move(typed)) {}
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem&,
+                        const QModelIndex& index) const override {
+    auto* edit = new QLineEdit(parent);
+    edit->setFrame(false);
+    const int row = index.row(), column = index.column();
+    connect(edit, &QLineEdit::textEdited, edit,
+            [this, row, column](const QString& text) { typed_(row, column, text); });
+    return edit;
+  }
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    if (const auto* edit = qobject_cast<QLineEdit*>(editor); edit && edit->isModified()) {
+      const auto typed = parseKilometres(edit->text());
+      if (!typed || typed == parseKilometres(index.data().toString())) return;
+    }
+    QStyledItemDelegate::setEditorData(editor, index);
+  }
+
+ private:
+  Typed typed_;
+};
+
+}  // namespace
 
 MapWaypointWindow::MapWaypointWindow(MissionDocument& doc, const shell::Vocabulary& vocab,
                                      int flightGroup, QWidget* parent)
@@ -60,6 +97,8 @@ MapWaypointWindow::MapWaypointWindow(MissionDocument& doc, const shell::Vocabula
   enabled_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Brief 8")) + 40);
   right->addWidget(enabled_, 1);
   layout->addLayout(right);
+  grid_->setItemDelegate(new TypedCells(
+      [this](int row, int column, const QString& text) { cellText(row, column, text); }, grid_));
   connect(grid_, &QTableWidget::itemChanged, this, &MapWaypointWindow::cellEdited);
   connect(enabled_, &QListWidget::itemClicked, this, &MapWaypointWindow::enabledClicked);
   connect(&doc_, &MissionDocument::changed, this, [this](const ChangeSet& c) {
@@ -97,18 +136,21 @@ void MapWaypointWindow::refill() {
 }
 
 void MapWaypointWindow::cellEdited(QTableWidgetItem* item) {
-  if (filling_) return;
-  const auto value = parseKilometres(item->text());
-  if (!value) {
-    // Not a number: nothing changes; the cell says why.
-    filling_ = true;
-    item->setData(Qt::BackgroundRole, QColor(255, 200, 200));
-    item->setToolTip(QStringLiteral("'%1' is not a valid floating point value").arg(item->text()));
-    filling_ = false;
-    return;
-  }
+  if (!filling_) cellText(item->row(), item->column(), item->text());
+}
+
+void MapWaypointWindow::cellText(int row, int column, const QString& text) {
+  QTableWidgetItem* item = grid_->item(row, column);
+  if (!item) return;
+  const auto value = parseKilometres(text);
+  // Not a number: nothing changes; the cell says why until it holds a number again.
+  filling_ = true;
+  item->setData(Qt::BackgroundRole, value ? QVariant() : QVariant(QColor(255, 200, 200)));
+  item->setToolTip(value ? QString()
+                         : QStringLiteral("'%1' is not a valid floating point value").arg(text));
+  filling_ = false;
+  if (!value) return;
   const Field<i16> fields[3] = {fg::WaypointX, fg::WaypointY, fg::WaypointZ};
-  const int row = item->row(), column = item->column();
   doc_.setFields(tr("Edit %1 of %2")
                      .arg(grid_->horizontalHeaderItem(column)->text(), enabled_->item(row)->text()),
                  {MissionDocument::fieldWrite(RecordKind::FlightGroup, fg_, fields[column], *value,

@@ -1,7 +1,7 @@
 #pragma once
 // "Edit Current FG Waypoints": the 22 points of one flight group as a grid of kilometres and the
-// list of points in use. Every typed value and every click is a document edit; typing into one
-// cell is one undo step.
+// list of points in use. Every typed value and every click is a document edit; the map follows
+// each keystroke ("-" is 0 at once), and typing into one cell is one undo step.
 
 #include <QDialog>
 
@@ -27,6 +27,9 @@ class MapWaypointWindow : public QDialog {
 
  private:
   void cellEdited(QTableWidgetItem* item);
+  // The text of a cell as it stands (typed or committed): stored when it is a number, else the
+  // cell is marked and says why.
+  void cellText(int row, int column, const QString& text);
   void enabledClicked();
 
   MissionDocument& doc_;

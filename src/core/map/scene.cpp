@@ -1,5 +1,7 @@
 #include "map/scene.h"
 
+#include <algorithm>
+
 #include "map/craft_size.h"
 
 namespace map {
@@ -16,9 +18,9 @@ std::vector<int> drawOrder(const MapState& s, const Mission& m) {
   return order;
 }
 
-bool isVisible(const FlightGroup& g, Plane p, const VisibleRange& r) {
+bool isVisible(const FlightGroup& g, Plane p, const VisibleRange& r, std::size_t point) {
   const double size = craftSize(g.get(fg::CraftType));
-  const ViewPoint at = pointOnPlane(g, Start1, p);
+  const ViewPoint at = pointOnPlane(g, point, p);
   const double h = at.h / MapUnitsPerKm, v = at.v / MapUnitsPerKm;
   return h > r.left - size && h < r.right + size && v > r.top - size && v < r.bottom + size;
 }
@@ -32,22 +34,41 @@ PointRange pointRange(const MapState& s, int fg) {
   return {Start1, Start1};
 }
 
-std::optional<Hit> hitTest(const MapState& s, const Mission& m, double x, double y) {
-  const ViewPoint at = s.view.screenToMap(x, y);
+namespace {
+
+// The first drawn point of flight group `fg` from `from` on within the pick radius of `at`.
+std::optional<std::size_t> hitPoint(const MapState& s, const Mission& m, int fg, ViewPoint at,
+                                    std::size_t from) {
   const int r = pickRadius(s.view.zoom);
   const Plane plane = s.view.shownPlane();
-  const int count = static_cast<int>(m.flightGroups.size());
-  for (int i = std::max(0, s.firstDrawn()); i <= std::min(count - 1, s.lastDrawn(m)); ++i) {
-    if (!s.isShown(i)) continue;
-    const FlightGroup& g = m.flightGroups[i];
-    const PointRange range = pointRange(s, i);
-    for (std::size_t p = range.first; p <= range.last; ++p) {
-      if (p != Start1 && !g.enabled(p)) continue;
-      const ViewPoint pt = pointOnPlane(g, p, plane);
-      if (std::abs(at.h - pt.h) < r && std::abs(at.v - pt.v) < r) return Hit{i, p};
-    }
+  const FlightGroup& g = m.flightGroups[fg];
+  const PointRange range = pointRange(s, fg);
+  for (std::size_t p = std::max(from, range.first); p <= range.last; ++p) {
+    if (p != Start1 && !g.enabled(p)) continue;
+    const ViewPoint pt = pointOnPlane(g, p, plane);
+    if (std::abs(at.h - pt.h) < r && std::abs(at.v - pt.v) < r) return p;
   }
   return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<Hit> hitTest(const MapState& s, const Mission& m, double x, double y) {
+  const ViewPoint at = s.view.screenToMap(x, y);
+  const int count = static_cast<int>(m.flightGroups.size());
+  for (int i = std::max(0, s.firstDrawn()); i <= std::min(count - 1, s.lastDrawn(m)); ++i)
+    if (s.isShown(i))
+      if (const auto p = hitPoint(s, m, i, at, Start1)) return Hit{i, *p};
+  return std::nullopt;
+}
+
+Pick pickAt(const MapState& s, const Mission& m, double x, double y) {
+  const auto hit = hitTest(s, m, x, y);
+  if (!hit || hit->point != Start1 || !s.toggles.lockStart1) return {std::nullopt, hit};
+  Pick pick{hit->flightGroup, std::nullopt};
+  if (const auto p = hitPoint(s, m, hit->flightGroup, s.view.screenToMap(x, y), Start1 + 1))
+    pick.hit = Hit{hit->flightGroup, *p};
+  return pick;
 }
 
 std::pair<int, int> snappedPosition(const MapState& s, double x, double y) {
@@ -85,11 +106,62 @@ Rgb wireframeColour(int iff) {
   return {dim(c.r), dim(c.g), dim(c.b)};
 }
 
-void buildMarks(const MapState& s, const Mission& m, int index, FlightGroupMarks& out) {
+WireframeOptions wireframeOptions(const MapState& s) {
+  WireframeOptions o = s.wireframe;
+  o.briefing = o.briefing || s.view.briefing;
+  return o;
+}
+
+namespace {
+
+// The point a flight group's craft stands at: Start 1, or the briefing point in briefing mode
+// (none when that point is not in use).
+std::optional<std::size_t> craftPoint(const MapState& s, const FlightGroup& g, int fg) {
+  const PointRange range = pointRange(s, fg);
+  for (std::size_t p = range.first; p <= range.last; ++p)
+    if (p == Start1 || (p >= Briefing1 && g.enabled(p))) return p;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::vector<int> craftLabelShifts(const MapState& s, const Mission& m) {
+  std::vector<int> shifts(m.flightGroups.size(), 0);
+  if (!s.toggles.namesOn) return shifts;
+  struct Stack {
+    ScreenPoint at;
+    int lines = 0;
+  };
+  std::vector<Stack> stacks;
+  std::vector<int> order = drawOrder(s, m);
+  std::sort(order.begin(), order.end());
+  const Plane plane = s.view.shownPlane();
+  for (int fg : order) {
+    const FlightGroup& g = m.flightGroups[fg];
+    const auto p = craftPoint(s, g, fg);
+    if (!p) continue;
+    const ScreenPoint at = s.view.mapToScreen(pointOnPlane(g, *p, plane));
+    auto stack = std::find_if(stacks.begin(), stacks.end(), [&](const Stack& k) {
+      return std::abs(k.at.x - at.x) <= SameSpot && std::abs(k.at.y - at.y) <= SameSpot;
+    });
+    if (stack == stacks.end()) {
+      stacks.push_back({at, 1});
+      continue;
+    }
+    shifts[fg] = stack->at.y + stack->lines * s.lineHeight - at.y;
+    ++stack->lines;
+  }
+  return shifts;
+}
+
+void buildMarks(const MapState& s, const Mission& m, int index, FlightGroupMarks& out,
+                int labelShift) {
   out.clear();
   const FlightGroup& g = m.flightGroups.at(index);
   const Plane plane = s.view.shownPlane();
-  out.visible = isVisible(g, plane, s.visibleRange());
+  const PointRange range = pointRange(s, index);
+  // In briefing mode the craft stands at its briefing point, wherever Start 1 is.
+  out.visible = isVisible(g, plane, s.visibleRange(), s.view.briefing ? range.first : Start1);
   if (!out.visible && !s.toggles.drawOffScreen) return;
   const int iff = g.get(fg::Iff);
   out.lineColour = iffLightColour(iff);
@@ -100,16 +172,20 @@ void buildMarks(const MapState& s, const Mission& m, int index, FlightGroupMarks
   const LegDistances legs = annotate ? legDistances(g) : LegDistances{};
   const LabelOptions lo{t.namesOn, t.currentOnly, t.distances, t.times};
   const int player = g.get(fg::PlayerNumber);
-  const PointRange range = pointRange(s, index);
+  const bool wireframe =
+      out.visible && drawsWireframe(g.get(fg::CraftType), s.view.zoom, plane, wireframeOptions(s));
   ScreenPoint lineStart;
   for (std::size_t p = range.first; p <= range.last; ++p) {
     if (p != Start1 && !g.enabled(p)) continue;
     const ScreenPoint at = s.view.mapToScreen(pointOnPlane(g, p, plane));
-    if (t.namesOn) out.labels.push_back({{at.x, at.y - 6}, pointLabel(g, p, lo), t.ghostText});
+    const bool craft = p == Start1 || p >= Briefing1;
+    if (t.namesOn)
+      out.labels.push_back(
+          {{at.x, at.y - 6 + (craft ? labelShift : 0)}, pointLabel(g, p, lo), t.ghostText});
     if (annotate && p != Start1 && p <= Hyperspace)
       out.annotations.push_back({{at.x + 5, at.y + 7}, pointAnnotation(g, p, legs, lo), false});
-    if (p == Start1 || p >= Briefing1) {
-      out.crafts.push_back({at, player, out.visible});
+    if (craft) {
+      out.crafts.push_back({at, player, out.visible, wireframe});
       lineStart = at;
       if (p == Start1 && index == s.current) out.brackets = at;
       continue;

@@ -46,6 +46,8 @@ struct MapState {
   std::vector<bool> shown;  // per flight group; missing entries count as shown
   int paletteTeam = 0, paletteIff = 0;
   int hSnap = 1, vSnap = 1;
+  // The height of a line of the map's texts: craft labels at one spot stack this far apart.
+  int lineHeight = 13;
 
   bool isShown(int fg) const {
     return fg < 0 || static_cast<std::size_t>(fg) >= shown.size() || shown[fg];
@@ -62,8 +64,9 @@ struct MapState {
 // index down, the current one last (on top).
 std::vector<int> drawOrder(const MapState& s, const model::Mission& m);
 
-// Whether Start 1 lies within the window widened by the craft's size.
-bool isVisible(const model::FlightGroup& g, Plane p, const VisibleRange& r);
+// Whether point `point` (Start 1 unless said) lies within the window widened by the craft's size.
+bool isVisible(const model::FlightGroup& g, Plane p, const VisibleRange& r,
+               std::size_t point = model::Start1);
 
 // The points (0-based, inclusive) drawn for flight group `fg`.
 struct PointRange {
@@ -79,6 +82,14 @@ struct Hit {
 // The first drawn point within the pick radius of pixel (x, y): lower flight-group index first,
 // then the lower point.
 std::optional<Hit> hitTest(const MapState& s, const model::Mission& m, double x, double y);
+// What a press at pixel (x, y) takes: the hit as above, except that with the Start 1 lock on a
+// Start 1 hit only selects its flight group (`locked`) and the search goes on through that
+// flight group's other drawn points.
+struct Pick {
+  std::optional<int> locked;
+  std::optional<Hit> hit;
+};
+Pick pickAt(const MapState& s, const model::Mission& m, double x, double y);
 // The map-unit position under pixel (x, y) snapped toward zero, on the two view axes.
 std::pair<int, int> snappedPosition(const MapState& s, double x, double y);
 
@@ -111,8 +122,9 @@ struct FlightGroupMarks {
   };
   struct Craft {
     ScreenPoint at;
-    int player = 0;     // player number written below, 0 for none
-    bool craft = true;  // the icon or wireframe (only when the flight group is visible)
+    int player = 0;          // player number written below, 0 for none
+    bool craft = true;       // the icon or wireframe (only when the flight group is visible)
+    bool wireframe = false;  // the wireframe rather than the icon
   };
   std::vector<Text> labels, annotations;
   std::vector<Marker> markers;
@@ -123,8 +135,19 @@ struct FlightGroupMarks {
   void clear();
 };
 
-// Builds the marks of flight group `fg` (nothing when it is neither visible nor drawn off screen).
-void buildMarks(const MapState& s, const model::Mission& m, int fg, FlightGroupMarks& out);
+// The wireframe settings in force: briefing mode always shows icons.
+WireframeOptions wireframeOptions(const MapState& s);
+
+// Labels of craft at one spot stack one line under the other, the lowest flight-group index on
+// top; the craft stay where they are. Per flight group, the pixels its craft label moves down.
+// Craft within `SameSpot` pixels of the first craft of a stack join it.
+inline constexpr int SameSpot = 3;
+std::vector<int> craftLabelShifts(const MapState& s, const model::Mission& m);
+
+// Builds the marks of flight group `fg` (nothing when it is neither visible nor drawn off screen);
+// its craft label moved down by `labelShift` pixels.
+void buildMarks(const MapState& s, const model::Mission& m, int fg, FlightGroupMarks& out,
+                int labelShift = 0);
 
 // The wireframe colour of an IFF: the normal colour, at 80 % for IFF 0.
 model::Rgb wireframeColour(int iff);

@@ -74,6 +74,18 @@ void MapView::setZoom(int z) {
   centreOn(keep);
 }
 
+void MapView::placeAt(ViewPoint m, double x, double y) {
+  const double v = invertsVertical() ? -m.v : m.v;
+  setPan(x - centrePixel.x - m.h * zoom / MapUnitsPerKm,
+         y - centrePixel.y - v * zoom / MapUnitsPerKm);
+}
+
+void MapView::zoomAbout(int z, double x, double y) {
+  const ViewPoint keep = screenToMap(x, y);
+  zoom = clampZoom(z);
+  placeAt(keep, x, y);
+}
+
 void MapView::resize(int width, int height) {
   const ViewPoint keep = centre;
   centrePixel = {width / 2, height / 2};
@@ -134,6 +146,12 @@ int doubleClickZoomOut(int z) {
   if (z >= 21) return 16;
   if (z >= 11) return 8;
   return 4;
+}
+
+int wheelZoom(int z, int notches) {
+  for (; notches > 0; --notches) z = zoomInStep(z);
+  for (; notches < 0; ++notches) z = zoomOutStep(z);
+  return clampZoom(z);
 }
 
 namespace {

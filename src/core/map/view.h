@@ -81,6 +81,10 @@ struct MapView {
   void setPan(double px, double py);
   // A new zoom that keeps the stored centre in place.
   void setZoom(int z);
+  // Puts the map-unit point `m` at pixel (x, y).
+  void placeAt(ViewPoint m, double x, double y);
+  // A new zoom that keeps the map-unit point under pixel (x, y) where it is: the wheel.
+  void zoomAbout(int z, double x, double y);
   // A new window size: the centre pixel is half of it; the stored centre stays in place.
   void resize(int width, int height);
   // The km of the window edges on the two view axes.
@@ -100,6 +104,9 @@ int fineZoomOut(int z);
 int holdZoomStep(int z, int zoomSpeed);
 // The zoom a double click steps out to.
 int doubleClickZoomOut(int z);
+// The zoom after `notches` clicks of the mouse wheel (positive: away from the user, zooming in),
+// each one zoom-in or zoom-out step.
+int wheelZoom(int z, int notches);
 
 // ---- Fit to battlefield ----------------------------------------------------------------------
 
