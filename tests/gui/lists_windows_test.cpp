@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "app/document/mission_document.h"
 #include "app/lists/battle_manager.h"
@@ -56,6 +58,7 @@ class ListsWindows : public ::testing::Test {
     fs::create_directories(dir / "editor");
   }
   testsupport::TempDir dir;
+  const std::string ini = dir / "ZynED.ini";
   shell::Settings settings;
   ScriptedPrompter prompter;
 };
@@ -79,24 +82,28 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
               "You must write a description for the mission in the edit box");
     child<QLineEdit>(d, "DescriptionEdit")->setText("Über");
     child<QPushButton>(d, "AutoAddBtn")->click();
+    // The number just entered is taken: the second entry gets the next one.
+    EXPECT_EQ(child<QLineEdit>(d, "NextNumberEdit")->text(), "14");
     child<QPushButton>(d, "AutoAddBtn")->click();
     child<QPushButton>(d, "BackupBtn")->click();
     child<QPushButton>(d, "OKBtn")->click();
     return d.result();
   };
-  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
-  const std::string entry =
-      "13\r\nT1.KRE\r\n\xDC"
-      "ber\r\n";
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
+  const auto entry = [](const char* number) {
+    return number + std::string(
+                        "\r\nT1.KRE\r\n\xDC"
+                        "ber\r\n");
+  };
   EXPECT_EQ(readFile(dir / "Zyn/Train/REBEL.LST"),
-            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry + entry);
+            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry("13") + entry("14"));
   EXPECT_EQ(readFile(dir / "Zyn/Train/Rebel.~ls"),
-            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry + entry);
+            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry("13") + entry("14"));
   EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"), "3\r\nm3.kre\r\nThree\r\n");
 
   // Without a player the window does not open.
   m.flightGroups.clear();
-  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
   EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).back(), "Where's Player 1?");
   EXPECT_EQ(prompter.dialogs.size(), 1u);
 }
@@ -149,6 +156,44 @@ TEST_F(ListsWindows, BattleRefusesMissionListAsCustomList) {
   EXPECT_FALSE(fs::exists(dir / "Zyn/battle/Unnamed"));
 }
 
+TEST_F(ListsWindows, ListWindowsOpenAboveTheCentreTheFirstTimeThenWhereTheyWereLeft) {
+  writeFile(dir / "Zyn/Train/Mission.lst", "");
+  fs::create_directories(dir / "Zyn/battle");
+  writeFile(dir / "Zyn/battle/Mission.lst", "");
+  model::Mission m;
+  model::FlightGroup player;
+  player.set(model::fg::PlayerNumber, std::uint8_t{1});
+  m.flightGroups.push_back(player);
+  QWidget main;
+  main.setGeometry(40, 30, 720, 540);
+  main.show();
+  const std::pair<std::function<void()>, int> windows[] = {
+      {[&] { app::LstFilesWindow::run(&main, settings, m, "/x/T1.KRE", prompter, ini); }, 15},
+      {[&] {
+         app::BattleManager::run(settings, model::FormatBase, std::nullopt, prompter, ini, &main);
+       },
+       18},
+  };
+  for (const auto& [open, lift] : windows) {
+    QRect first, second;
+    prompter.onDialog = [&](QDialog& d) {
+      first = d.geometry();
+      d.setGeometry(10, 20, 600, 420);  // the user moves and resizes it
+      return int(QDialog::Rejected);
+    };
+    open();
+    if (first.height() + 2 * lift < main.screen()->availableGeometry().height()) {
+      EXPECT_EQ(first.center(), main.geometry().center() - QPoint(0, lift)) << lift;
+    }
+    prompter.onDialog = [&](QDialog& d) {
+      second = d.geometry();
+      return int(QDialog::Rejected);
+    };
+    open();
+    EXPECT_EQ(second, QRect(10, 20, 600, 420)) << lift;
+  }
+}
+
 TEST_F(ListsWindows, LoadByListShowsHeadingsAndLoadsTheBaseGameFile) {
   fs::create_directories(dir / "Zyn/Quelvane/Combat");
   writeFile(dir / "Zyn/Quelvane/Combat/Mission.lst",
@@ -174,6 +219,15 @@ TEST_F(ListsWindows, LoadByListShowsHeadingsAndLoadsTheBaseGameFile) {
   EXPECT_EQ(child<QLabel>(w, "FileLabel")->text(), "only.kre");
   w.accept();
   EXPECT_EQ(loaded, QString::fromStdString(dir / "Zyn/COMBAT/ONLY.KRE"));
+
+  // A list of comments alone is there but lists nothing, and says so.
+  fs::create_directories(dir / "Zyn/Quelvane/Melee");
+  const std::string melee = dir / "Zyn/Quelvane/Melee/Mission.lst";
+  writeFile(melee, "// melee missions\r\n// none yet\r\n");
+  child<QTabBar>(w, "ListTabs")->setCurrentIndex(3);
+  ASSERT_EQ(entries->count(), 1);
+  EXPECT_EQ(entries->item(0)->text(),
+            QString::fromStdString("(" + melee + " is empty: it lists no missions)"));
 }
 
 TEST_F(ListsWindows, OptSlotsAssignRenameAndUse) {
@@ -226,7 +280,7 @@ TEST_F(ListsWindows, EveryListWindowRefusesAListThatIsNotText) {
   model::FlightGroup player;
   player.set(model::fg::PlayerNumber, std::uint8_t{1});
   m.flightGroups.push_back(player);
-  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
   EXPECT_TRUE(prompter.texts(ScriptedPrompter::Kind::Information)
                   .back()
                   .contains(QString::fromStdString("\"" + lst + "\"")));
@@ -358,6 +412,9 @@ TEST_F(ListsWindows, DISABLED_Pictures) {
   app::WavePlayer player0;
   app::WaveCatalogueWindow catalogue(settings, player0, [](const std::string&) { return true; });
   grab(catalogue, out, "wave-catalogue");
+  child<QComboBox>(catalogue, "VoiceBox")->setCurrentIndex(2);
+  grab(catalogue, out, "wave-catalogue-training");
+  child<QComboBox>(catalogue, "VoiceBox")->setCurrentIndex(0);
   app::AboutBox about;
   grab(about, out, "about");
 

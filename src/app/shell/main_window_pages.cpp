@@ -222,23 +222,23 @@ void MainWindow::briefings() {
 void MainWindow::editLists() {
   const EditorContext& c = context();
   const std::string file = c.document.named() ? c.document.fileName() : model::UnnamedFile;
-  LstFilesWindow::run(this, c.settings, c.document.mission(), file, c.prompter);
+  LstFilesWindow::run(this, c.settings, c.document.mission(), file, c.prompter, c.iniPath);
 }
 
 void MainWindow::battleManager() {
   const EditorContext& c = context();
   const model::Mission& m = c.document.mission();
-  BattleManager window(c.settings, m.platformId, lists::playerSide(m), c.prompter, this);
-  c.prompter.exec(window);
+  BattleManager::run(c.settings, m.platformId, lists::playerSide(m), c.prompter, c.iniPath, this);
 }
 
 void MainWindow::optManager() {
   const EditorContext& c = context();
   OptFileManager window(c.settings, vocab_.table(shell::tables::Ships), c.prompter, this);
-  if (c.prompter.exec(window) != QDialog::Accepted) return;
-  // The model folder chosen in the window is where the next one opens.
-  if (!window.modelDirectory().isEmpty())
-    settings_.modelDirectory = QDir::toNativeSeparators(window.modelDirectory()).toStdString();
+  const int result = c.prompter.exec(window);
+  // A model folder chosen in the window is the editor's from now on, "&Use" or not.
+  if (const auto& folder = window.chosenModelDirectory())
+    settings_.modelDirectory = QDir::toNativeSeparators(*folder).toStdString();
+  if (result != QDialog::Accepted) return;
   if (window.craftNamesChanged()) {
     // "Ships.txt" is already rewritten; the craft-type boxes show the new names.
     vocab_.setTable(shell::tables::Ships, window.craftNames());
