@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QToolTip>
@@ -128,6 +129,23 @@ TEST(InputPolicy, ComboEntriesTooLongForTheBoxAreWholeInTheToolTip) {
   QApplication::sendEvent(&narrow, &tip);
   EXPECT_EQ(QToolTip::text(), entry);
   QToolTip::hideText();
+}
+
+}  // namespace
+
+namespace {
+
+TEST(InputPolicy, ToolBarExtensionArrowIsTheBaseStylesDrawing) {
+  app::InputPolicy::install();
+  auto* style = qobject_cast<QProxyStyle*>(QApplication::style());
+  ASSERT_NE(style, nullptr);
+  for (const auto which :
+       {QStyle::SP_ToolBarHorizontalExtensionButton, QStyle::SP_ToolBarVerticalExtensionButton}) {
+    const QIcon late = style->standardIcon(which);
+    const QIcon base = style->baseStyle()->standardIcon(which);
+    ASSERT_FALSE(late.isNull());
+    EXPECT_EQ(late.pixmap(QSize(16, 16)).toImage(), base.pixmap(QSize(16, 16)).toImage());
+  }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 #include "app/base/combo_text.h"
 
 #include <QComboBox>
+#include <QIconEngine>
 #include <QLineEdit>
+#include <QPointer>
 #include <QStyleOptionComboBox>
 
 namespace app {
@@ -16,7 +18,53 @@ int textRoom(const QStyleOptionComboBox& o, const QStyle& style, const QWidget* 
   return room;
 }
 
+// A style's icon taken from the style the first time it is drawn or measured.
+class LateStyleIcon : public QIconEngine {
+ public:
+  LateStyleIcon(QStyle* style, QStyle::StandardPixmap which) : style_(style), which_(which) {}
+
+  void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override {
+    icon().paint(painter, rect, Qt::AlignCenter, mode, state);
+  }
+  QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().pixmap(size, mode, state);
+  }
+  QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
+                       qreal scale) override {
+    return icon().pixmap(size / scale, scale, mode, state);
+  }
+  QSize actualSize(const QSize& size, QIcon::Mode mode, QIcon::State state) override {
+    return icon().actualSize(size, mode, state);
+  }
+  QList<QSize> availableSizes(QIcon::Mode mode, QIcon::State state) override {
+    return icon().availableSizes(mode, state);
+  }
+  QIconEngine* clone() const override { return new LateStyleIcon(*this); }
+  QString key() const override { return QStringLiteral("ZynEDLateStyleIcon"); }
+
+ private:
+  const QIcon& icon() {
+    if (!taken_) {
+      taken_ = true;
+      if (style_) icon_ = style_->standardIcon(which_);
+    }
+    return icon_;
+  }
+
+  QPointer<QStyle> style_;
+  QStyle::StandardPixmap which_;
+  QIcon icon_;
+  bool taken_ = false;
+};
+
 }  // namespace
+
+QIcon ComboTextStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
+                                   const QWidget* widget) const {
+  if (icon != SP_ToolBarHorizontalExtensionButton && icon != SP_ToolBarVerticalExtensionButton)
+    return QProxyStyle::standardIcon(icon, option, widget);
+  return QIcon(new LateStyleIcon(baseStyle(), icon));
+}
 
 void ComboTextStyle::drawControl(ControlElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {

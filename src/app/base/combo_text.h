@@ -10,12 +10,16 @@ class QComboBox;
 
 namespace app {
 
-// The application style with the text of combo boxes elided where it does not fit.
+// The application style with the text of combo boxes elided where it does not fit. The tool
+// bar's extension arrow, which every tool bar makes though it shows only when the bar overflows,
+// is read when first drawn: reading it wakes every image format plugin at start-up.
 class ComboTextStyle : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget = nullptr) const override;
+  QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
+                     const QWidget* widget = nullptr) const override;
 };
 
 // The whole text a combo box shows when it does not fit into the box, else an empty string.
