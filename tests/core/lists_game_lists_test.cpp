@@ -130,7 +130,10 @@ TEST(GameLists, AutoAddTwiceThenWriteOrDiscard) {
   EXPECT_FALSE(lists::autoAdd(*s, "13", "", why));
   EXPECT_EQ(why, lists::lsttext::NoDescription);
   ASSERT_TRUE(lists::autoAdd(*s, "13", "New one", why));
+  // The number entered is taken: the next Auto-Add offers the one after it.
+  EXPECT_EQ(s->nextNumber, 14);
   ASSERT_TRUE(lists::autoAdd(*s, "14", "Again", why));
+  EXPECT_EQ(s->nextNumber, 15);
   // "&Cancel": nothing was written.
   EXPECT_EQ(readFile(g.path("ZYN/TRAIN/Rebel.lst")), "// rebels\n12\nR12.KRE\nTwelve\n12a\n");
   ASSERT_TRUE(lists::backupListSession(*s, why));
@@ -242,7 +245,12 @@ TEST(LoadByList, RowsOfAList) {
                                              {"Second", "12 B.KRE", false},
                                              {"last.kre", "last.kre", false}};
   EXPECT_EQ(lists::listRows(lines), expected);
+  EXPECT_FALSE(lists::listsNothing(expected));
   EXPECT_EQ(lists::rowFileName("12 B.KRE"), "B.KRE");
+  // Comments only: blank rows that load nothing, a list that lists nothing.
+  EXPECT_TRUE(lists::listsNothing(lists::listRows({"// one", "// two", "//", "7"})));
+  // A first mission without a description is still a row that loads it.
+  EXPECT_EQ(lists::listRows({"x.kre", ""}), (std::vector<lists::ListRow>{{"", "x.kre", false}}));
 }
 
 TEST(LoadByList, ExpansionEntryFallsBackToTheBaseGame) {

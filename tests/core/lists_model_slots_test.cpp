@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <tuple>
 #include <vector>
 
 #include "lists/model_slots.h"
@@ -114,6 +117,93 @@ TEST(ModelSlots, WriteRoundTripAndAllOrNothing) {
   EXPECT_EQ(readFile(t.dir / "Zyn/Quelvane/ivfiles/SPEC640.LST"), spec640);
   for (const auto& entry : fs::directory_iterator(t.dir / "Zyn/Quelvane/ivfiles"))
     EXPECT_NE(entry.path().filename().string()[0], '.') << "temporary file left behind";
+}
+
+// The groups of the catalogue: each voice's rows, its section headings and no others, its
+// recordings in the game's order; rows between the groups belong to no voice.
+TEST(WaveCatalogue, RowsFollowTheCatalogueTable) {
+  using lists::Voice;
+  const auto names = [](std::vector<std::tuple<const char*, int, int>> ranges) {
+    std::vector<std::string> out;
+    for (const auto& [stem, first, last] : ranges)
+      for (int n = first; n <= last; ++n)
+        out.push_back(stem + std::string(n < 10 ? "0" : "") + std::to_string(n));
+    return out;
+  };
+  struct Group {
+    Voice voice;
+    std::size_t first, last;
+    std::vector<std::string> headings, files;
+  };
+  const std::vector<Group> groups{
+      {Voice::TacticalOfficer2,
+       0,
+       118,
+       {"( Mission Status )", "( Orders )", "( Reference to craft type )", "( Craft status )"},
+       names({{"glc", 0, 26}, {"ord", 0, 23}, {"ref", 0, 14}, {"sts", 0, 41}})},
+      {Voice::TrainingOfficer,
+       121,
+       213,
+       {},
+       {"01l",   "01r11", "01r12", "01r14", "01r16", "02r01", "02r09", "02r13", "02r14", "03l",
+        "03r01", "04l",   "04r01", "04r05", "04r06", "04r07", "04r08", "04r10", "04r11", "04r12",
+        "04r13", "04w02", "05l",   "05r07", "05r09", "05r10", "05r11", "05r14", "05r15", "05r16",
+        "05w01", "06l",   "06r01", "06r10", "06r12", "06r16", "06w02", "07l",   "07r04", "07r05",
+        "07r06", "07r07", "07r08", "07r09", "07w02", "08l",   "08r11", "08r12", "08w02", "09r01",
+        "09r02", "09r03", "09r04", "09r05", "09r06", "09r07", "09r08", "09r09", "09r10", "10l",
+        "10r02", "10r09", "10r10", "10r11", "10r12", "10w01", "12r14", "15r01", "15r06", "15r12",
+        "15r13", "15w02", "16r07", "16r16", "17w02", "20r06", "21r01", "21w01"}},
+      {Voice::Pilot6,
+       216,
+       298,
+       {"( Bad news )", "( Wingmen actions )", "( Successful kills )", "( Orders )",
+        "( Successful actions )", "( Warnings )"},
+       names({{"bnz", 0, 10},
+              {"igd", 0, 2},
+              {"imd", 0, 13},
+              {"udo", 0, 10},
+              {"yud", 0, 14},
+              {"yut", 4, 13}})},
+      {Voice::BaseCommander,
+       300,
+       338,
+       {"(success)", "(loss)"},
+       names({{"win", 0, 17}, {"los", 0, 15}})},
+  };
+  const auto& all = lists::catalogueRows();
+  ASSERT_EQ(all.size(), lists::CatalogueRowCount);
+  EXPECT_EQ(lists::CatalogueRowCount, 339u);
+  std::vector<bool> grouped(all.size());
+  for (const Group& g : groups) {
+    SCOPED_TRACE(g.first);
+    const auto rows = lists::cataloguePhrases(g.voice);
+    ASSERT_EQ(rows.data(), all.data() + g.first);
+    ASSERT_EQ(rows.size(), g.last - g.first + 1);
+    std::vector<std::string> headings, files;
+    for (const auto& row : rows) {
+      if (!row.baseName.empty()) {
+        EXPECT_EQ(row.text.substr(0, 3), "   ") << row.text;
+        files.push_back(row.baseName);
+      } else if (std::any_of(row.text.begin(), row.text.end(),
+                             [](unsigned char c) { return std::isalpha(c) != 0; })) {
+        headings.push_back(row.text);
+      }
+    }
+    EXPECT_EQ(headings, g.headings);
+    EXPECT_EQ(files, g.files);
+    for (std::size_t i = g.first; i <= g.last; ++i) grouped[i] = true;
+  }
+  for (std::size_t i = 0; i < all.size(); ++i)
+    EXPECT_TRUE(grouped[i] || all[i].baseName.empty()) << i;
+  const auto textOf = [&all](std::string_view file) {
+    for (const auto& row : all)
+      if (row.baseName == file) return row.text;
+    return std::string();
+  };
+  EXPECT_EQ(textOf("ord00"), "   You have destroyed a friendly craft!");
+  EXPECT_EQ(textOf("01l"), "   Do you have a problem with following orders?");
+  EXPECT_EQ(textOf("yut13"), "   You're too close!");
+  EXPECT_EQ(textOf("los06"), "   We have failed to defeat the Empire.   (...Rebels/enemy)");
 }
 
 TEST(WaveCatalogue, FoldersAndEntries) {

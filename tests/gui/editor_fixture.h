@@ -52,6 +52,8 @@ class ScriptedPrompter : public app::Prompter {
   // cancels the dialog.
   std::deque<QString> openNames;
   std::deque<QString> saveNames;
+  // Folders the desktop's folder dialog returns, in order; empty cancels it.
+  std::deque<QString> folderNames;
   // Runs each modal dialog instead of the user; rejects it when unset.
   std::function<int(QDialog&)> onDialog;
 
@@ -60,6 +62,7 @@ class ScriptedPrompter : public app::Prompter {
   int openCalls = 0;
   int saveCalls = 0;
   QString lastSaveDir, lastSaveFilter, lastSaveSuffix, lastOpenDir, lastOpenFilter;
+  QString lastFolderDir;
 
   QMessageBox::StandardButton question(QWidget*, const QString& text,
                                        QMessageBox::StandardButtons) override {
@@ -88,6 +91,10 @@ class ScriptedPrompter : public app::Prompter {
     lastSaveFilter = filter;
     lastSaveSuffix = suffix;
     return take(saveNames);
+  }
+  QString existingFolder(QWidget*, const QString&, const QString& dir) override {
+    lastFolderDir = dir;
+    return take(folderNames);
   }
   int exec(QDialog& dialog) override {
     dialogs.push_back(QString::fromLatin1(dialog.metaObject()->className()));

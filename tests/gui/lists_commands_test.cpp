@@ -2,6 +2,7 @@
 // File Manager and "&Load by lst...", each opening its window on the open Mission.
 #include <QAction>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -9,6 +10,7 @@
 
 #include <filesystem>
 
+#include "app/base/folder_chooser_dialog.h"
 #include "app/lists/load_by_list_window.h"
 #include "editor_fixture.h"
 #include "model/layouts.h"
@@ -85,6 +87,34 @@ TEST_F(ListsCommands, BattleAndOptWindowsOpen) {
   EXPECT_EQ(prompter.dialogCount("app::OptFileManager"), 1);
   EXPECT_NE(readFile(editorDir + "/Ships.txt").find("\r\nDart\r\n"), std::string::npos);
   EXPECT_EQ(find<QComboBox>("ShipBox")->itemText(2), "Dart");
+}
+
+TEST_F(ListsCommands, OptModelFolderChosenStaysInLowerCaseEvenAfterCancel) {
+  const std::string chosen = settings.gameDirectory + "/ivfiles/Extra Models";
+  fs::create_directories(chosen);
+  start();
+  prompter.onDialog = [&](QDialog& d) {
+    if (auto* chooser = qobject_cast<app::FolderChooserDialog*>(&d)) {
+      chooser->setCurrentFolder(QString::fromStdString(chosen));
+      chooser->accept();
+      return d.result();
+    }
+    in<QPushButton>(d, "SubdirectoryBtn")->click();
+    EXPECT_EQ(in<QLabel>(d, "OptFolderLabel")->text(), QString::fromStdString(chosen));
+    in<QPushButton>(d, "CancelBtn")->click();
+    return d.result();
+  };
+  action("OptAction")->trigger();
+  EXPECT_EQ(window->settings().modelDirectory,
+            QString::fromStdString(chosen).toLower().toStdString());
+  // The next window opens there, the folder found again in its own letter case.
+  const auto warnings = prompter.texts(ScriptedPrompter::Kind::Warning).size();
+  prompter.onDialog = [&](QDialog& d) {
+    EXPECT_EQ(in<QLabel>(d, "OptFolderLabel")->text(), QString::fromStdString(chosen));
+    return int(QDialog::Rejected);
+  };
+  action("OptAction")->trigger();
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Warning).size(), warnings);
 }
 
 TEST_F(ListsCommands, LoadByListOpensTheChosenMissionLikeOpen) {

@@ -79,19 +79,23 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
               "You must write a description for the mission in the edit box");
     child<QLineEdit>(d, "DescriptionEdit")->setText("Über");
     child<QPushButton>(d, "AutoAddBtn")->click();
+    // The number just entered is taken: the second entry gets the next one.
+    EXPECT_EQ(child<QLineEdit>(d, "NextNumberEdit")->text(), "14");
     child<QPushButton>(d, "AutoAddBtn")->click();
     child<QPushButton>(d, "BackupBtn")->click();
     child<QPushButton>(d, "OKBtn")->click();
     return d.result();
   };
   app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
-  const std::string entry =
-      "13\r\nT1.KRE\r\n\xDC"
-      "ber\r\n";
+  const auto entry = [](const char* number) {
+    return number + std::string(
+                        "\r\nT1.KRE\r\n\xDC"
+                        "ber\r\n");
+  };
   EXPECT_EQ(readFile(dir / "Zyn/Train/REBEL.LST"),
-            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry + entry);
+            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry("13") + entry("14"));
   EXPECT_EQ(readFile(dir / "Zyn/Train/Rebel.~ls"),
-            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry + entry);
+            "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry("13") + entry("14"));
   EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"), "3\r\nm3.kre\r\nThree\r\n");
 
   // Without a player the window does not open.
@@ -174,6 +178,15 @@ TEST_F(ListsWindows, LoadByListShowsHeadingsAndLoadsTheBaseGameFile) {
   EXPECT_EQ(child<QLabel>(w, "FileLabel")->text(), "only.kre");
   w.accept();
   EXPECT_EQ(loaded, QString::fromStdString(dir / "Zyn/COMBAT/ONLY.KRE"));
+
+  // A list of comments alone is there but lists nothing, and says so.
+  fs::create_directories(dir / "Zyn/Quelvane/Melee");
+  const std::string melee = dir / "Zyn/Quelvane/Melee/Mission.lst";
+  writeFile(melee, "// melee missions\r\n// none yet\r\n");
+  child<QTabBar>(w, "ListTabs")->setCurrentIndex(3);
+  ASSERT_EQ(entries->count(), 1);
+  EXPECT_EQ(entries->item(0)->text(),
+            QString::fromStdString("(" + melee + " is empty: it lists no missions)"));
 }
 
 TEST_F(ListsWindows, OptSlotsAssignRenameAndUse) {
@@ -358,6 +371,9 @@ TEST_F(ListsWindows, DISABLED_Pictures) {
   app::WavePlayer player0;
   app::WaveCatalogueWindow catalogue(settings, player0, [](const std::string&) { return true; });
   grab(catalogue, out, "wave-catalogue");
+  child<QComboBox>(catalogue, "VoiceBox")->setCurrentIndex(2);
+  grab(catalogue, out, "wave-catalogue-training");
+  child<QComboBox>(catalogue, "VoiceBox")->setCurrentIndex(0);
   app::AboutBox about;
   grab(about, out, "about");
 

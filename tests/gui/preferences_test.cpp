@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QTimer>
+#include <QTreeView>
 
 #include <gtest/gtest.h>
 
@@ -74,11 +75,27 @@ class NextModal {
   QString text_;
 };
 
-// Records error boxes instead of showing them.
+// Records error boxes instead of showing them; answers the desktop's folder dialog.
 struct RecordingPrompter : app::Prompter {
   void error(QWidget*, const QString& text) override { errors << text; }
+  QString existingFolder(QWidget*, const QString&, const QString& dir) override {
+    folderDirs << dir;
+    return folders.isEmpty() ? QString() : folders.takeFirst();
+  }
   QStringList errors;
+  QStringList folders;     // answers, in order; none cancels
+  QStringList folderDirs;  // where the dialog was opened
 };
+
+// Runs the event loop until `done` or about two seconds have passed (the folder tree is read
+// in the background).
+bool waitFor(const std::function<bool()>& done) {
+  for (int i = 0; i < 200 && !done(); ++i) {
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    QThread::msleep(10);
+  }
+  return done();
+}
 
 class PreferencesTest : public ::testing::Test {
  protected:
@@ -426,6 +443,79 @@ TEST(FolderChooser, OffersRootsAndHomeAndReportsTheChosenFolder) {
   drives->setCurrentIndex(rootIndex);
   emit drives->activated(rootIndex);
   EXPECT_EQ(missing.currentFolder(), QDir::rootPath());
+}
+
+TEST_F(PreferencesTest, EditorFolderSaysWhatItIsForAndTheDesktopDialogIsOffered) {
+  ASSERT_TRUE(QDir(config_.path()).mkpath("game/wave"));
+  settings_.gameDirectory = config_.filePath("game").toStdString();
+  PreferencesDialog dialog(settings_, vocab_, ini(), nullptr, WideScreen);
+  RecordingPrompter boxes;
+  dialog.setPrompter(boxes);
+  EXPECT_TRUE(find<QLabel>(dialog, "ZynEDDirNote")->text().contains("history"));
+  auto* browse = find<QAbstractButton>(dialog, "WaveDesktopBrowseBtn");
+  EXPECT_EQ(browse->text(), "Browse…");
+  boxes.folders << config_.filePath("game/wave/");
+  browse->click();
+  browse->click();  // cancelled: the folder stays
+  EXPECT_EQ(boxes.folderDirs,
+            QStringList({config_.filePath("game/wave"), config_.filePath("game/wave")}));
+  EXPECT_EQ(find<QLabel>(dialog, "WaveDirLabel")->text(), config_.filePath("game/wave"));
+}
+
+TEST(FolderChooser, OpensScrolledToTheStartFolderAndFollowsATypedPath) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  for (int i = 0; i < 80; ++i)
+    ASSERT_TRUE(QDir(dir.path()).mkpath(QString("f%1").arg(i, 2, 10, QChar('0'))));
+  const QString base = QDir(dir.path()).canonicalPath();
+  FolderChooserDialog chooser(base + "/f79");
+  chooser.resize(400, 420);
+  chooser.show();
+  auto* tree = find<QTreeView>(chooser, "FolderTree");
+  EXPECT_TRUE(waitFor([&] {
+    const QModelIndex current = tree->currentIndex();
+    return current.data().toString() == "f79" &&
+           tree->viewport()->rect().contains(tree->visualRect(current));
+  }));
+  auto* path = find<QLineEdit>(chooser, "FolderPathEdit");
+  EXPECT_EQ(path->text(), QDir::toNativeSeparators(base + "/f79"));
+
+  // A typed folder is followed as it is typed; one that is no folder keeps the dialog open.
+  path->setText(base + "/f03");
+  emit path->textEdited(path->text());
+  EXPECT_EQ(chooser.currentFolder(), base + "/f03");
+  EXPECT_EQ(path->text(), base + "/f03");
+  path->setText(base + "/nothing");
+  emit path->textEdited(path->text());
+  chooser.accept();
+  EXPECT_TRUE(chooser.isVisible());
+  EXPECT_TRUE(find<QLabel>(chooser, "FolderLabel")->text().contains("is not a folder"));
+  path->setText(base + "/f05/");
+  chooser.accept();
+  EXPECT_EQ(chooser.result(), QDialog::Accepted);
+  EXPECT_EQ(chooser.currentFolder(), base + "/f05");
+}
+
+TEST(FolderChooser, AHomeOfHiddenFoldersIsShownAmongItsNeighbours) {
+  QTemporaryDir home;
+  ASSERT_TRUE(home.isValid());
+  ASSERT_TRUE(QDir(home.path()).mkpath(".config"));
+  const bool hadHome = qEnvironmentVariableIsSet("HOME");
+  const QByteArray oldHome = qgetenv("HOME");
+  qputenv("HOME", home.path().toLocal8Bit());
+  {
+    FolderChooserDialog chooser(QString{});
+    const QString shown = QDir::cleanPath(home.path());
+    EXPECT_EQ(chooser.currentFolder(), shown);
+    // The tree starts further out than the home folder, which it would show empty.
+    const QString root = find<QComboBox>(chooser, "DriveBox")->currentData().toString();
+    EXPECT_NE(root, shown);
+    EXPECT_TRUE(shown.startsWith(root));
+  }
+  if (hadHome)
+    qputenv("HOME", oldHome);
+  else
+    qunsetenv("HOME");
 }
 
 // Saves each page as a picture for a look at the layout: ZYNED_GRAB_DIR=/tmp/somewhere.

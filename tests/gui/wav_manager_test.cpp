@@ -166,7 +166,10 @@ TEST_F(WavManagerTest, CatalogueChoiceBecomesTheEntryAndSaveAsTakesTheListAlong)
   start(1);
   prompter.onDialog = [](QDialog& d) {
     auto* phrases = d.findChild<QListWidget*>(QStringLiteral("PhraseList"));
-    phrases->setCurrentRow(1);  // the first phrase under the first heading
+    // The rows read as the catalogue has them: the heading, a rule, the first phrase.
+    EXPECT_EQ(phrases->item(0)->text(), "( Mission Status )");
+    EXPECT_EQ(phrases->item(2)->text(), "   Good Work!");
+    phrases->setCurrentRow(2);
     d.accept();
     return d.result();
   };

@@ -51,6 +51,10 @@ QString Prompter::saveFileName(QWidget* parent, const QString& caption, const QS
   return dialog.selectedFiles().constFirst();
 }
 
+QString Prompter::existingFolder(QWidget* parent, const QString& caption, const QString& dir) {
+  return QFileDialog::getExistingDirectory(parent, caption, dir, QFileDialog::ShowDirsOnly);
+}
+
 int Prompter::exec(QDialog& dialog) {
   return dialog.exec();
 }

@@ -29,6 +29,10 @@ class Prompter {
   virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& dir,
                                const QString& filter, const QString& defaultSuffix);
 
+  // An existing folder chosen in the desktop's own folder dialog, or an empty string when
+  // cancelled.
+  virtual QString existingFolder(QWidget* parent, const QString& caption, const QString& dir);
+
   // Runs a modal dialog of the editor (Preferences, error list, start-up choice) and returns
   // its result code.
   virtual int exec(QDialog& dialog);

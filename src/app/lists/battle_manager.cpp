@@ -340,7 +340,8 @@ void BattleManager::showFolder(const QString& folder) {
 }
 
 void BattleManager::browse() {
-  if (const auto chosen = FolderChooserDialog::chooseFolder(this, folder_)) showFolder(*chosen);
+  if (const auto chosen = FolderChooserDialog::chooseFolder(this, folder_, prompter_))
+    showFolder(*chosen);
 }
 
 void BattleManager::showList() {

@@ -83,6 +83,9 @@ void LoadByListWindow::loadList() {
     else
       prompter_.error(this, QString::fromStdString(error));
   }
+  // A list of comments alone shows no blank rows but says what it holds.
+  const bool empty = error.empty() && lists::pathExists(path) && lists::listsNothing(rows_);
+  if (empty) rows_.clear();
   for (const lists::ListRow& row : rows_) {
     auto* item = new QListWidgetItem(fromFile(row.text), list_);
     if (row.text.find('[') != std::string::npos) {
@@ -93,10 +96,11 @@ void LoadByListWindow::loadList() {
   }
   // A tab without a list file says so instead of showing an empty list without a word.
   if (rows_.empty()) {
-    auto* item =
-        new QListWidgetItem(error.empty() ? tr("(no %1 here)").arg(QString::fromStdString(path))
-                                          : QString::fromStdString(error),
-                            list_);
+    const QString file = QString::fromStdString(path);
+    auto* item = new QListWidgetItem(!error.empty() ? QString::fromStdString(error)
+                                     : empty ? tr("(%1 is empty: it lists no missions)").arg(file)
+                                             : tr("(no %1 here)").arg(file),
+                                     list_);
     item->setFlags(Qt::NoItemFlags);
   }
   fileLabel_->setText(QString::fromLatin1(lists::NoFileRow));

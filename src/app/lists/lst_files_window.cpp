@@ -129,6 +129,7 @@ void LstFilesWindow::autoAdd() {
     memos_[i]->setPlainText(fromFile(session_.pages[i].text));
     memos_[i]->moveCursor(QTextCursor::End);
   }
+  number_->setText(QString::number(session_.nextNumber));
 }
 
 void LstFilesWindow::backupNow() {

@@ -30,6 +30,12 @@ QString qpath(const std::string& path) {
   return QString::fromStdString(path);
 }
 
+// The model folder as it is on disk: one kept in lower case is found again in any letter case.
+std::string onDisk(const std::string& folder) {
+  if (folder.empty() || folder.front() != '/' || shell::isDirectory(folder)) return folder;
+  return lists::findPath("/", folder);
+}
+
 }  // namespace
 
 OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std::string> craftNames,
@@ -125,7 +131,7 @@ OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std:
   for (int craft = 1; craft <= lists::CraftSlotCount; ++craft)
     slots_->addItem(fromFile(lists::slotRow(lists_, craft, nameOf(craft))));
 
-  const QString modelDir = qpath(shell::effectiveModelDirectory(settings_));
+  const QString modelDir = qpath(onDisk(shell::effectiveModelDirectory(settings_)));
   {
     const QSignalBlocker blocker(ivfiles_);
     ivfiles_->setCurrentIndex(modelDir.toLower().contains(QLatin1String("quelva")) ? 1 : 0);
@@ -186,10 +192,14 @@ void OptFileManager::chooseIvfiles(int index) {
   const std::string base =
       index == 1 ? shell::expansionDirectory(settings_) : settings_.gameDirectory;
   showFolder(qpath(lists::findPath(base, "ivfiles")));
+  chosen_ = folder_;
 }
 
 void OptFileManager::browse() {
-  if (const auto chosen = FolderChooserDialog::chooseFolder(this, folder_)) showFolder(*chosen);
+  const auto picked = FolderChooserDialog::chooseFolder(this, folder_, prompter_);
+  if (!picked) return;
+  showFolder(*picked);
+  chosen_ = picked->toLower();
 }
 
 void OptFileManager::assign() {

@@ -5,6 +5,7 @@
 
 #include <QDialog>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,8 +32,11 @@ class OptFileManager : public QDialog {
   // After "&Use": whether the craft-name table changed, and the table.
   bool craftNamesChanged() const { return namesChanged_; }
   const std::vector<std::string>& craftNames() const { return names_; }
-  // The folder of the model file list: the editor's model folder from now on.
+  // The folder of the model file list.
   const QString& modelDirectory() const { return folder_; }
+  // The folder the user chose with "Ivfiles Directory" or "Subdirectory" (in lower case after
+  // browsing): the editor's model folder from now on, "&Use" or not. Nothing when none was.
+  const std::optional<QString>& chosenModelDirectory() const { return chosen_; }
   const lists::SlotLists& slotLists() const { return lists_; }
 
   void accept() override;
@@ -57,6 +61,7 @@ class OptFileManager : public QDialog {
   bool unreadable_ = false;  // a slot list could not be read: nothing is written
   bool expansion_ = false;
   QString folder_;
+  std::optional<QString> chosen_;
 
   QListWidget* slots_ = nullptr;
   QListWidget* files_ = nullptr;

@@ -77,15 +77,13 @@ WaveCatalogueWindow::WaveCatalogueWindow(const shell::Settings& settings, WavePl
 
 void WaveCatalogueWindow::fillPhrases() {
   phrases_->clear();
-  const auto& rows = lists::cataloguePhrases(static_cast<lists::Voice>(voice_->currentIndex()));
+  const auto rows = lists::cataloguePhrases(static_cast<lists::Voice>(voice_->currentIndex()));
   for (const lists::CataloguePhrase& p : rows) {
+    auto* item = new QListWidgetItem(fromFile(p.text), phrases_);
     // The file's base name helps find a phrase heard before.
-    const QString text = p.baseName.empty()
-                             ? fromFile(p.text)
-                             : fromFile(p.text) + QStringLiteral("   (") +
-                                   QString::fromStdString(p.baseName) + QLatin1Char(')');
-    auto* item = new QListWidgetItem(text, phrases_);
-    if (p.baseName.empty()) {
+    if (!p.baseName.empty()) {
+      item->setToolTip(QString::fromStdString(p.baseName));
+    } else if (p.text.find('(') == 0) {
       QFont bold = item->font();
       bold.setBold(true);
       item->setFont(bold);
@@ -95,7 +93,7 @@ void WaveCatalogueWindow::fillPhrases() {
 
 std::optional<std::string> WaveCatalogueWindow::selectedEntry() const {
   const int row = phrases_->currentRow();
-  const auto& rows = lists::cataloguePhrases(static_cast<lists::Voice>(voice_->currentIndex()));
+  const auto rows = lists::cataloguePhrases(static_cast<lists::Voice>(voice_->currentIndex()));
   if (row < 0 || static_cast<std::size_t>(row) >= rows.size()) return std::nullopt;
   return lists::catalogueEntry(static_cast<lists::Voice>(voice_->currentIndex()),
                                static_cast<lists::VoiceSide>(side_->currentIndex()),

@@ -607,10 +607,11 @@ void MainWindow::battleManager() {
 void MainWindow::optManager() {
   const EditorContext& c = context();
   OptFileManager window(c.settings, vocab_.table(shell::tables::Ships), c.prompter, this);
-  if (c.prompter.exec(window) != QDialog::Accepted) return;
-  // The model folder chosen in the window is where the next one opens.
-  if (!window.modelDirectory().isEmpty())
-    settings_.modelDirectory = QDir::toNativeSeparators(window.modelDirectory()).toStdString();
+  const int result = c.prompter.exec(window);
+  // A model folder chosen in the window is the editor's from now on, "&Use" or not.
+  if (const auto& folder = window.chosenModelDirectory())
+    settings_.modelDirectory = QDir::toNativeSeparators(*folder).toStdString();
+  if (result != QDialog::Accepted) return;
   if (window.craftNamesChanged()) {
     // "Ships.txt" is already rewritten; the craft-type boxes show the new names.
     vocab_.setTable(shell::tables::Ships, window.craftNames());

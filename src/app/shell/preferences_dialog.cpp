@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -202,7 +203,9 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
   static constexpr Row rows[DirectoryCount] = {
       {"Pref. Missions Directory:", "Missions", nullptr},
       {"Your VortanKre Directory:", "Zyn", nullptr},
-      {"Your ZynED Directory:", "ZynED", nullptr},
+      {"Your ZynED Directory:", "ZynED",
+       "(where the editor keeps its file history and looks for replacement vocabulary files such "
+       "as Ships.txt)"},
       {"Pref. Wave Directory:", "Wave",
        "(must be the Wave directory of the game or of the expansion, or one of their "
        "subdirectories)"},
@@ -216,7 +219,7 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
     const Row& row = rows[i];
     auto* caption = new QLabel(row.caption, page);
     caption->setObjectName(QString(row.name) + "DirCaption");
-    layout->addWidget(caption, line++, 0, 1, 2);
+    layout->addWidget(caption, line++, 0, 1, 3);
     if (row.note) {
       auto* note = new QLabel(row.note, page);
       note->setObjectName(QString(row.name) + "DirNote");
@@ -224,7 +227,7 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
       QFont small = note->font();
       small.setPointSizeF(small.pointSizeF() * 0.9);
       note->setFont(small);
-      layout->addWidget(note, line++, 0, 1, 2);
+      layout->addWidget(note, line++, 0, 1, 3);
     }
     auto* folder = new QLabel(page);
     folder->setObjectName(QString(row.name) + "DirLabel");
@@ -244,10 +247,19 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
     directories_[i] = folder;
     auto* browse = new QPushButton("Browse", page);
     browse->setObjectName(QString(row.name) + "BrowseBtn");
+    // The same choice in the desktop's own folder dialog, for those who know their way there.
+    auto* desktop = new QPushButton("Browse…", page);
+    desktop->setObjectName(QString(row.name) + "DesktopBrowseBtn");
+    desktop->setToolTip("Choose the folder in the desktop's folder dialog");
     const auto which = static_cast<Directory>(i);
     connect(browse, &QPushButton::clicked, this, [this, which] { this->browse(which); });
+    connect(desktop, &QPushButton::clicked, this, [this, which, caption = QString(row.caption)] {
+      const QString chosen = prompter_->existingFolder(this, caption, browseStart(which));
+      if (!chosen.isEmpty()) setDirectory(which, QDir::cleanPath(chosen));
+    });
     layout->addWidget(folder, line, 0);
-    layout->addWidget(browse, line++, 1);
+    layout->addWidget(browse, line, 1);
+    layout->addWidget(desktop, line++, 2);
     if (i + 1 < DirectoryCount) layout->setRowMinimumHeight(line++, 8);
   }
   layout->setColumnStretch(0, 1);
@@ -509,7 +521,7 @@ void PreferencesDialog::setDirectory(Directory which, const QString& folder) {
 }
 
 void PreferencesDialog::browse(Directory which) {
-  if (auto chosen = FolderChooserDialog::chooseFolder(this, browseStart(which))) {
+  if (auto chosen = FolderChooserDialog::chooseFolder(this, browseStart(which), *prompter_)) {
     setDirectory(which, *chosen);
   }
 }

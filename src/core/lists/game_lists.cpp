@@ -267,6 +267,13 @@ bool autoAdd(ListSession& session, std::string_view number, std::string_view des
     page.text.append(session.missionFile).append("\n");
     page.text.append(description).append("\n");
   }
+  // The number just entered is taken: the next entry gets the one after the largest.
+  std::vector<std::string> all;
+  for (const ListPage& page : session.pages) {
+    const auto lines = pageLines(page.text);
+    all.insert(all.end(), lines.begin(), lines.end());
+  }
+  session.nextNumber = nextFreeNumber(all);
   return true;
 }
 

@@ -133,9 +133,10 @@ std::optional<ListSession> openListSession(const shell::Settings& s, const model
 std::vector<std::string> pageLines(std::string_view text);
 // The text shown for file lines.
 std::string pageText(const std::vector<std::string>& lines);
-// Appends the entry (number, file name, description; Windows-1252) to every applicable page.
-// False (and nothing appended) without a description, with a line break in the number or the
-// description, or with a mission file name a list cannot hold.
+// Appends the entry (number, file name, description; Windows-1252) to every applicable page,
+// then counts the next free number again over all three pages. False (and nothing appended)
+// without a description, with a line break in the number or the description, or with a mission
+// file name a list cannot hold.
 bool autoAdd(ListSession& session, std::string_view number, std::string_view description,
              std::string& refusal);
 // Writes every applicable page back with CR LF, all or none: when one file cannot be written,

@@ -20,8 +20,16 @@ std::vector<ListRow> listRows(const std::vector<std::string>& lines) {
       if (described) ++i;
     }
   }
-  if (!rows.empty() && rows.front().text.empty()) rows.erase(rows.begin());
+  // A blank first row is dropped; a first mission without a description stays loadable.
+  if (!rows.empty() && rows.front().text.empty() && rows.front().fileLine == NoFileRow)
+    rows.erase(rows.begin());
   return rows;
+}
+
+bool listsNothing(const std::vector<ListRow>& rows) {
+  for (const ListRow& row : rows)
+    if (!row.text.empty() || row.fileLine != NoFileRow) return false;
+  return true;
 }
 
 std::string rowFileName(std::string_view fileLine) {

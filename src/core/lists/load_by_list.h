@@ -23,8 +23,10 @@ struct ListRow {
 
 // The rows of a list file's lines: "//" lines are blank rows, bracketed lines headings, a
 // mission line shows the description on the line after it (its own text when no line follows);
-// other lines are skipped. A blank first row is dropped.
+// other lines are skipped. A blank first row that loads nothing is dropped.
 std::vector<ListRow> listRows(const std::vector<std::string>& lines);
+// Whether rows show nothing at all: every row blank and loading nothing (a list of comments).
+bool listsNothing(const std::vector<ListRow>& rows);
 // The mission file a row loads: the text after the last blank of its file line.
 std::string rowFileName(std::string_view fileLine);
 

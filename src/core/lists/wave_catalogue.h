@@ -3,7 +3,9 @@
 // by the kind of voice, each with the base name of its file; the folder comes from the voice and
 // the side.
 
+#include <cstddef>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,8 +36,18 @@ struct CataloguePhrase {
   std::string baseName;  // empty for headings, rules and blank rows
 };
 
-// The phrases offered for a voice, in catalogue order.
-const std::vector<CataloguePhrase>& cataloguePhrases(Voice v);
+// The whole catalogue: 339 rows in four groups, one per kind of voice (tactical officers,
+// training officer, pilots, base commanders), with rows between the groups that no voice shows.
+inline constexpr std::size_t CatalogueRowCount = 339;
+const std::vector<CataloguePhrase>& catalogueRows();
+// The rows of a voice's group: `first` to `last` of the catalogue.
+struct CatalogueGroup {
+  std::size_t first = 0;
+  std::size_t last = 0;
+};
+CatalogueGroup catalogueGroup(Voice v);
+// The rows offered for a voice: its group, in catalogue order.
+std::span<const CataloguePhrase> cataloguePhrases(Voice v);
 // The folder of a voice's recordings below the wave folder ("Rto1\To3"), or nothing when the
 // voice does not speak for that side.
 std::optional<std::string> voicePrefix(Voice v, VoiceSide side);
