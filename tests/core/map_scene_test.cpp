@@ -92,15 +92,17 @@ TEST_F(SceneTest, CraftLabelsAtOneSpotStackAndTheCraftStay) {
   EXPECT_EQ(craftLabelShifts(s, m), (std::vector<int>{0, 0, 0}));
 }
 
-TEST_F(SceneTest, BriefingModeAlwaysDrawsIcons) {
+TEST_F(SceneTest, BriefingModeDrawsIconsAtTheBriefingPoint) {
   m.flightGroups[0].set(fg::CraftType, u8{42});  // always a wireframe on the map
   put(0, Briefing1, 0, 0);
   FlightGroupMarks marks;
   buildMarks(s, m, 0, marks);
   EXPECT_TRUE(marks.crafts[0].wireframe);
   s.view.briefing = true;
+  put(0, Start1, 30000, 30000);  // far off: the craft is drawn where it stands, at its point
   buildMarks(s, m, 0, marks);
   ASSERT_EQ(marks.crafts.size(), 1u);
+  EXPECT_TRUE(marks.crafts[0].craft);
   EXPECT_FALSE(marks.crafts[0].wireframe);
 }
 

@@ -199,6 +199,7 @@ TEST(MapPictures, DISABLED_GrabBusyMission) {
       QStringList args{"--export-map",   out + "/map-" + plane + (*zoom ? "-zoom" : "") + ".png",
                        "--plane",        plane,
                        "--names",        "--all-wps",
+                       "--config-dir",   out,  // the settings' defaults, never the user's
                        out + "/busy.kre"};
       if (*zoom) args << "--zoom" << zoom;
       EXPECT_EQ(app::runMapExport(args), 0);

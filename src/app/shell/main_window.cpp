@@ -594,14 +594,13 @@ void MainWindow::briefings() {
 void MainWindow::editLists() {
   const EditorContext& c = context();
   const std::string file = c.document.named() ? c.document.fileName() : model::UnnamedFile;
-  LstFilesWindow::run(this, c.settings, c.document.mission(), file, c.prompter);
+  LstFilesWindow::run(this, c.settings, c.document.mission(), file, c.prompter, c.iniPath);
 }
 
 void MainWindow::battleManager() {
   const EditorContext& c = context();
   const model::Mission& m = c.document.mission();
-  BattleManager window(c.settings, m.platformId, lists::playerSide(m), c.prompter, this);
-  c.prompter.exec(window);
+  BattleManager::run(c.settings, m.platformId, lists::playerSide(m), c.prompter, c.iniPath, this);
 }
 
 void MainWindow::optManager() {

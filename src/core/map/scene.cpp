@@ -18,9 +18,9 @@ std::vector<int> drawOrder(const MapState& s, const Mission& m) {
   return order;
 }
 
-bool isVisible(const FlightGroup& g, Plane p, const VisibleRange& r) {
+bool isVisible(const FlightGroup& g, Plane p, const VisibleRange& r, std::size_t point) {
   const double size = craftSize(g.get(fg::CraftType));
-  const ViewPoint at = pointOnPlane(g, Start1, p);
+  const ViewPoint at = pointOnPlane(g, point, p);
   const double h = at.h / MapUnitsPerKm, v = at.v / MapUnitsPerKm;
   return h > r.left - size && h < r.right + size && v > r.top - size && v < r.bottom + size;
 }
@@ -159,7 +159,9 @@ void buildMarks(const MapState& s, const Mission& m, int index, FlightGroupMarks
   out.clear();
   const FlightGroup& g = m.flightGroups.at(index);
   const Plane plane = s.view.shownPlane();
-  out.visible = isVisible(g, plane, s.visibleRange());
+  const PointRange range = pointRange(s, index);
+  // In briefing mode the craft stands at its briefing point, wherever Start 1 is.
+  out.visible = isVisible(g, plane, s.visibleRange(), s.view.briefing ? range.first : Start1);
   if (!out.visible && !s.toggles.drawOffScreen) return;
   const int iff = g.get(fg::Iff);
   out.lineColour = iffLightColour(iff);
@@ -170,7 +172,6 @@ void buildMarks(const MapState& s, const Mission& m, int index, FlightGroupMarks
   const LegDistances legs = annotate ? legDistances(g) : LegDistances{};
   const LabelOptions lo{t.namesOn, t.currentOnly, t.distances, t.times};
   const int player = g.get(fg::PlayerNumber);
-  const PointRange range = pointRange(s, index);
   const bool wireframe =
       out.visible && drawsWireframe(g.get(fg::CraftType), s.view.zoom, plane, wireframeOptions(s));
   ScreenPoint lineStart;

@@ -64,8 +64,9 @@ struct MapState {
 // index down, the current one last (on top).
 std::vector<int> drawOrder(const MapState& s, const model::Mission& m);
 
-// Whether Start 1 lies within the window widened by the craft's size.
-bool isVisible(const model::FlightGroup& g, Plane p, const VisibleRange& r);
+// Whether point `point` (Start 1 unless said) lies within the window widened by the craft's size.
+bool isVisible(const model::FlightGroup& g, Plane p, const VisibleRange& r,
+               std::size_t point = model::Start1);
 
 // The points (0-based, inclusive) drawn for flight group `fg`.
 struct PointRange {
