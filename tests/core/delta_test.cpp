@@ -6,6 +6,7 @@
 
 #include "model/mission_edit.h"
 #include "model/mission_file.h"
+#include "model/selection.h"
 
 using namespace model;
 
@@ -77,6 +78,31 @@ TEST(ChangeSetLists, InsertRemoveAndMoveSayWhereEachOldRecordWent) {
     EXPECT_EQ(cs.flightGroupList->inserted, c.inserted) << c.name;
     EXPECT_EQ(cs.flightGroupList->newCount, m.flightGroups.size()) << c.name;
     EXPECT_FALSE(cs.messageList) << c.name;
+  }
+}
+
+// A selection follows its records through a list step: the current line with them, removed
+// lines dropped.
+TEST(ChangeSetLists, TheSelectionFollowsItsRecords) {
+  struct Case {
+    const char* name;
+    std::function<void(MissionEdit&)> edit;
+    Selection before, after;
+  };
+  const Message n = missionWith(0, 1).messages[0];
+  const Case cases[] = {
+      {"insert before", [&](MissionEdit& e) { e.insertMessage(0, n); }, {{1, 2}, 2}, {{2, 3}, 3}},
+      {"insert between", [&](MissionEdit& e) { e.insertMessage(2, n); }, {{1, 2}, 1}, {{1, 3}, 1}},
+      {"insert after", [&](MissionEdit& e) { e.insertMessage(3, n); }, {{1, 2}, 2}, {{1, 2}, 2}},
+      {"remove the current", [](MissionEdit& e) { e.removeMessage(2); }, {{0, 2}, 2}, {{0}, 0}},
+      {"remove a selected line", [](MissionEdit& e) { e.removeMessage(0); }, {{0, 2}, 2}, {{1}, 1}},
+      {"move the current", [](MissionEdit& e) { e.moveMessage(2, 0); }, {{0, 2}, 2}, {{0, 1}, 0}},
+  };
+  for (const Case& c : cases) {
+    Mission m = missionWith(1, 3);
+    Selection sel = c.before;
+    sel.remap(*recorded(m, c.edit).messageList);
+    EXPECT_EQ(sel, c.after) << c.name;
   }
 }
 
@@ -165,13 +191,46 @@ TEST(DeltaSteps, EveryStepRevertsAndReplays) {
     EXPECT_EQ(m.sounds, start.sounds) << c.name;
     EXPECT_EQ(m.flightGroups[0].autoLink, start.flightGroups[0].autoLink) << c.name;
     EXPECT_EQ(m.briefings[2].strings, start.briefings[2].strings) << c.name;
+    EXPECT_EQ(m.briefings[2].tags, start.briefings[2].tags) << c.name;
     // Replayed onto a copy of the content it was recorded from.
     d.apply(start);
     EXPECT_EQ(writeMission(start), writeMission(after)) << c.name;
     EXPECT_EQ(start.sounds, after.sounds) << c.name;
     EXPECT_EQ(start.flightGroups[0].autoLink, after.flightGroups[0].autoLink) << c.name;
     EXPECT_EQ(start.briefings[2].strings, after.briefings[2].strings) << c.name;
+    EXPECT_EQ(start.briefings[2].tags, after.briefings[2].tags) << c.name;
   }
+}
+
+// A change of many kinds made on a copy is recorded whole: the content after the edit is the
+// copy's, and undo gives back every part.
+TEST(DeltaSteps, AChangeOfTheWholeContentRecordsEveryPart) {
+  const auto change = [](Mission& w) {
+    w.flightGroups.pop_back();
+    w.addMessage();
+    w.header.set(header::TimeLimitMinutes, u8{9});
+    w.teams[1].setText(team::Name, "Blue");
+    w.teamIff[2] = 4;
+    w.description.setText("About");
+    w.briefings[2].tags[1] = "Tag";
+    w.briefings[2].strings[3] = "Str";
+    w.sounds = {"s.wav"};
+  };
+  Mission m = missionWith(3, 2);
+  const Mission before = m;
+  Mission expected = m;
+  change(expected);
+  MissionEdit e(m);
+  e.modifyContent(change);
+  const Delta d = e.take();
+  const auto same = [](const Mission& a, const Mission& b) {
+    return writeMission(a) == writeMission(b) && a.sounds == b.sounds && a.teamIff == b.teamIff &&
+           a.briefings[2].tags == b.briefings[2].tags &&
+           a.briefings[2].strings == b.briefings[2].strings;
+  };
+  EXPECT_TRUE(same(m, expected));
+  d.revert(m);
+  EXPECT_TRUE(same(m, before));
 }
 
 // A message list step carries the message's sound entry as far as the sound list reaches.

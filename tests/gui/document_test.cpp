@@ -72,10 +72,6 @@ void expectDerivedUpToDate(const MissionDocument& d, const std::string& what) {
   EXPECT_EQ(d.mission().header.get(header::FlightGroupCount), fresh.flightGroups.size()) << what;
 }
 
-std::vector<std::uint8_t> le16(int v) {
-  return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>((v >> 8) & 0xFF)};
-}
-
 struct EditCase {
   const char* name;
   std::vector<int> selected;
@@ -89,8 +85,10 @@ TEST(DocumentEdits, EveryKindUndoesAndRedoesBytesFlagsDerivedValuesAndSelection)
       {"multi-patch drag",
        {0},
        [](MissionDocument& d) {
-         d.patches("Drag", {{RecordKind::FlightGroup, 0, fg::WaypointX.at(Waypoint1), le16(800)},
-                            {RecordKind::FlightGroup, 2, fg::WaypointY.at(Start1), le16(-700)}});
+         d.setFields("Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 0, fg::WaypointX,
+                                                          800, Waypoint1),
+                              MissionDocument::fieldWrite(RecordKind::FlightGroup, 2, fg::WaypointY,
+                                                          -700, Start1)});
        }},
       {"message patch",
        {0},
@@ -197,15 +195,19 @@ TEST(DocumentEdits, ATransactionIsOneStepAndCancelTakesItBack) {
   const auto image = writeMission(doc.mission());
   doc.beginTransaction("drag");
   for (int x : {10, 20, 30})
-    doc.patches("Drag", {{RecordKind::FlightGroup, 0, fg::WaypointX.at(Start1), le16(x)},
-                         {RecordKind::FlightGroup, 1, fg::WaypointX.at(Start1), le16(x + 1)}});
+    doc.setFields(
+        "Drag",
+        {MissionDocument::fieldWrite(RecordKind::FlightGroup, 0, fg::WaypointX, x, Start1),
+         MissionDocument::fieldWrite(RecordKind::FlightGroup, 1, fg::WaypointX, x + 1, Start1)});
   doc.commitTransaction();
   EXPECT_EQ(doc.undoStack()->count(), 1);
   EXPECT_EQ(doc.mission().flightGroups[1].x(Start1), 31);
 
   doc.beginTransaction("drag");
-  doc.patches("Drag", {{RecordKind::FlightGroup, 2, fg::WaypointX.at(Start1), le16(5)}});
-  doc.patches("Drag", {{RecordKind::FlightGroup, 2, fg::WaypointX.at(Start1), le16(6)}});
+  doc.setFields(
+      "Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 2, fg::WaypointX, 5, Start1)});
+  doc.setFields(
+      "Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 2, fg::WaypointX, 6, Start1)});
   doc.cancelTransaction();
   EXPECT_EQ(doc.undoStack()->count(), 1);
   EXPECT_EQ(doc.mission().flightGroups[2].x(Start1), 200);

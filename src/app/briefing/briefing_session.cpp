@@ -220,7 +220,7 @@ void BriefingSession::setUnknown(int which, int value) {
 }
 
 void BriefingSession::setSeenBy(const std::array<bool, 8>& teams) {
-  std::vector<MissionDocument::PatchSpec> writes;
+  std::vector<MissionDocument::FieldWrite> writes;
   for (std::size_t i = 0; i < teams.size(); ++i)
     writes.push_back(
         MissionDocument::fieldWrite(RecordKind::Briefing, b_, rec::TeamVisible, teams[i], i));

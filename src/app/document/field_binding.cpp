@@ -469,7 +469,7 @@ void FieldBinding::commitNumber(long long shown) {
     commit_(stored);
   } else {
     const std::size_t where = at(element_ ? element_() : 0);
-    std::vector<MissionDocument::PatchSpec> writes;
+    std::vector<MissionDocument::FieldWrite> writes;
     for (int r : records) writes.push_back(number_.write(records_.kind, r, where, stored));
     doc_.setFields(undoText_.isEmpty() ? defaultUndoText() : undoText_, writes, mergeKey());
   }
@@ -489,9 +489,8 @@ void FieldBinding::commitText(const QString& typed) {
   } else {
     model::TextField f = *text_;
     f.offset = at(0);
-    const std::string enc = model::encodeText(f, stored);
-    std::vector<MissionDocument::PatchSpec> writes;
-    for (int r : records) writes.push_back({records_.kind, r, f.offset, {enc.begin(), enc.end()}});
+    std::vector<MissionDocument::FieldWrite> writes;
+    for (int r : records) writes.push_back(MissionDocument::textWrite(records_.kind, r, f, stored));
     doc_.setFields(undoText_.isEmpty() ? defaultUndoText() : undoText_, writes, mergeKey());
   }
   committing_ = false;
@@ -508,7 +507,7 @@ void FieldBinding::commitFlags() {
   if (commitFlags_) {
     commitFlags_(selected);
   } else {
-    std::vector<MissionDocument::PatchSpec> writes;
+    std::vector<MissionDocument::FieldWrite> writes;
     for (int r : records)
       for (std::size_t i = 0; i < selected.size() && i < number_.count; ++i)
         writes.push_back(number_.write(records_.kind, r, at(i), selected[i] ? 1 : 0));

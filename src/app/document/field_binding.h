@@ -140,7 +140,7 @@ class FieldBinding : public QObject {
     std::size_t offset = 0, width = 0, count = 1;
     long long min = 0, max = 0;
     std::function<long long(model::CBytes record, std::size_t at)> read;
-    std::function<MissionDocument::PatchSpec(RecordKind, int record, std::size_t at, long long)>
+    std::function<MissionDocument::FieldWrite(RecordKind, int record, std::size_t at, long long)>
         write;
   };
   template <class T>

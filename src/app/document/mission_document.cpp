@@ -214,29 +214,29 @@ void MissionDocument::afterHistoryMoved() {
 
 // ---- Field edits --------------------------------------------------------------------------
 
-void MissionDocument::patch(RecordKind kind, const std::vector<int>& indices, std::size_t offset,
-                            const std::vector<std::uint8_t>& bytes, const QString& mergeKey) {
-  write({}, kind, indices, offset, bytes, mergeKey);
-}
-
 void MissionDocument::write(std::string_view name, RecordKind kind, const std::vector<int>& indices,
                             std::size_t offset, const std::vector<std::uint8_t>& bytes,
                             const QString& mergeKey) {
-  std::vector<PatchSpec> list;
+  std::vector<FieldWrite> list;
   for (int i : indices) list.push_back({kind, i, offset, bytes});
-  patches(editText(name), list, mergeKey);
+  setFields(editText(name), list, mergeKey);
 }
 
-void MissionDocument::patches(const QString& text, const std::vector<PatchSpec>& list,
-                              const QString& mergeKey) {
-  // Writes to records that do not exist are left out; a write past the end of its record
-  // refuses the whole edit.
-  auto exists = [&](const PatchSpec& p) {
+MissionDocument::FieldWrite MissionDocument::textWrite(RecordKind kind, int record,
+                                                       const model::TextField& f,
+                                                       std::string_view text) {
+  const std::string enc = model::encodeText(f, text);
+  return {kind, record, f.offset, {enc.begin(), enc.end()}};
+}
+
+void MissionDocument::setFields(const QString& text, const std::vector<FieldWrite>& list,
+                                const QString& mergeKey) {
+  auto exists = [&](const FieldWrite& p) {
     return p.index >= 0 && p.index < recordCount(p.kind) && !p.bytes.empty();
   };
-  // Every record kind written sets its own flag; the copy buffer is no part of the Mission.
+  // The copy buffer is no part of the Mission.
   model::ChangedFlags marks;
-  for (const PatchSpec& p : list) {
+  for (const FieldWrite& p : list) {
     if (!exists(p)) continue;
     if (p.offset + p.bytes.size() > recordBytes(p.kind, p.index).size()) return;
     switch (p.kind) {
@@ -257,7 +257,7 @@ void MissionDocument::patches(const QString& text, const std::vector<PatchSpec>&
   record(
       text, marks, ListKind::FlightGroups,
       [&](model::MissionEdit& e) -> std::optional<model::Selection> {
-        for (const PatchSpec& p : list)
+        for (const FieldWrite& p : list)
           if (exists(p)) e.patch(p.kind, p.index, p.offset, p.bytes);
         return std::nullopt;
       },

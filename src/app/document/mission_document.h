@@ -14,7 +14,7 @@
 //     editing::renumberSomething(e, ...);   // patches of any records
 //     e.removeMessage(i);                   // list steps carry the sound entry
 //   });
-// For field edits use patch()/setField()/setText() or editFlightGroups()/editMessages();
+// For field edits use setField()/setFields()/setText() or editFlightGroups()/editMessages();
 // for drags and typing wrap the edits in a transaction (beginTransaction/commitTransaction).
 
 #include <QObject>
@@ -126,20 +126,18 @@ class MissionDocument : public QObject, private EditHistory::Target {
   int recordCount(RecordKind kind) const;
 
   // ---- Field edits ------------------------------------------------------------------------
-  // One undo step that writes `bytes` at `offset` into each listed record. With a `mergeKey`
-  // the edit joins the previous one of the same key, records and bytes inside one transaction
-  // (typing into one field, see beginTransaction).
-  void patch(RecordKind kind, const std::vector<int>& indices, std::size_t offset,
-             const std::vector<std::uint8_t>& bytes, const QString& mergeKey = {});
-  // One undo step of several patches, each record with its own bytes (a drag of eight craft).
-  struct PatchSpec {
+  // One typed write into one record, made by fieldWrite or textWrite and handed to setFields:
+  // what it holds is the document's business.
+  class FieldWrite {
+   private:
+    friend class MissionDocument;
+    FieldWrite(RecordKind kind, int index, std::size_t offset, std::vector<std::uint8_t> bytes)
+        : kind(kind), index(index), offset(offset), bytes(std::move(bytes)) {}
     RecordKind kind;
     int index;
     std::size_t offset;
     std::vector<std::uint8_t> bytes;
   };
-  void patches(const QString& text, const std::vector<PatchSpec>& list,
-               const QString& mergeKey = {});
 
   // Typed field edits. `value` is brought into the field's declared range before it reaches a
   // byte (an out-of-range number is clamped, never wrapped); `index` picks the element of an
@@ -173,14 +171,17 @@ class MissionDocument : public QObject, private EditHistory::Target {
   // Several typed writes, each record its own value, as one undo step (a drag moving X and Y of
   // eight craft): `setFields(tr("Move 8 craft"), {fieldWrite(kind, 3, fg::X, x), ...}, key)`.
   template <class T>
-  static PatchSpec fieldWrite(RecordKind kind, int record, model::Field<T> f, long long value,
-                              std::size_t index = 0) {
+  static FieldWrite fieldWrite(RecordKind kind, int record, model::Field<T> f, long long value,
+                               std::size_t index = 0) {
     return {kind, record, f.at(index), encode(f.clamp(value))};
   }
-  void setFields(const QString& text, const std::vector<PatchSpec>& writes,
-                 const QString& mergeKey = {}) {
-    patches(text, writes, mergeKey);
-  }
+  // A text field, cut to the field's width and zero-filled.
+  static FieldWrite textWrite(RecordKind kind, int record, const model::TextField& f,
+                              std::string_view text);
+  // The writes of records that do not exist are left out; a write past the end of its record
+  // refuses the whole edit. Each record kind written sets its own changed flag.
+  void setFields(const QString& text, const std::vector<FieldWrite>& writes,
+                 const QString& mergeKey = {});
   void setText(RecordKind kind, int record, const model::TextField& f, const std::string& text,
                const QString& mergeKey = {});
 

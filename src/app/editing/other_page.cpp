@@ -112,7 +112,7 @@ void OtherPage::editUnknowns() {
   const UnknownValues& v = dialog.values();
   // The header's bytes and every selected group's, one undo step.
   using D = MissionDocument;
-  std::vector<D::PatchSpec> list;
+  std::vector<D::FieldWrite> list;
   for (std::size_t i = 0; i < v.header.size(); ++i)
     list.push_back(D::fieldWrite(RecordKind::Header, 0, editing::HeaderUnknowns[i], v.header[i]));
   for (int g : doc_.selectedFlightGroups()) {

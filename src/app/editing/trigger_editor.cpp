@@ -315,7 +315,7 @@ void TriggerEditor::storeTrigger(const editing::TriggerBytes& t) {
   showTrigger(t);
   // The four bytes of the edited trigger in every record, one undo step.
   const model::CBytes b(t);
-  std::vector<MissionDocument::PatchSpec> writes;
+  std::vector<MissionDocument::FieldWrite> writes;
   for (int r : source_.records ? source_.records() : std::vector<int>{})
     for (const model::Field<model::u8> f :
          {tr::Condition, tr::VariableType, tr::Variable, tr::Amount})

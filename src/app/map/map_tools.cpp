@@ -96,7 +96,7 @@ void DragTool::move(const CanvasEvent& e) {
   const Vec3 to = map::draggedPosition(m.flightGroups.at(groups_.front()), point_,
                                        s.view.shownPlane(), h, v, s.toggles.lockX, s.toggles.lockY);
   const Vec3 from = starts_.front();
-  std::vector<MissionDocument::PatchSpec> writes;
+  std::vector<MissionDocument::FieldWrite> writes;
   for (std::size_t i = 0; i < groups_.size(); ++i) {
     const Vec3& at = starts_[i];
     const long long xyz[3] = {at.x + to.x - from.x, at.y + to.y - from.y, at.z + to.z - from.z};

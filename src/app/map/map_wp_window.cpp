@@ -160,7 +160,7 @@ void MapWaypointWindow::cellText(int row, int column, const QString& text) {
 
 void MapWaypointWindow::enabledClicked() {
   if (filling_) return;
-  std::vector<MissionDocument::PatchSpec> writes;
+  std::vector<MissionDocument::FieldWrite> writes;
   for (std::size_t p = 0; p < PointCount; ++p)
     writes.push_back(MissionDocument::fieldWrite(RecordKind::FlightGroup, fg_, fg::WaypointEnabled,
                                                  enabled_->item(int(p))->isSelected() ? 1 : 0, p));
