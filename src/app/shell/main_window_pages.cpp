@@ -36,6 +36,12 @@
 #include "model/mission_file.h"
 
 namespace app {
+namespace {
+
+// The widest a page of fields grows on a wide window.
+constexpr int MaxPageWidth = 1100;
+
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // The pages
@@ -88,6 +94,7 @@ void MainWindow::buildPages() {
 
   later("DescriptionPage", tr("&Description"), [this](QWidget* frame) {
     auto* description = new QWidget(frame);
+    description->setMaximumWidth(MaxPageWidth);
     descriptionMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::Description, description);
     descriptionMemo_->setObjectName(QStringLiteral("DescriptionMemo"));
     auto* dl = new QVBoxLayout(description);
@@ -99,6 +106,7 @@ void MainWindow::buildPages() {
 
   later("DebriefingsPage", tr("De&briefings"), [this](QWidget* frame) {
     debriefings_ = new QWidget(frame);
+    debriefings_->setMaximumWidth(MaxPageWidth);
     auto* bl = new QVBoxLayout(debriefings_);
     noDebriefLabel_ =
         new QLabel(tr("There are no Debriefings for Zyn Format Missions"), debriefings_);
