@@ -984,7 +984,8 @@ TEST_F(Pictures, DISABLED_GrabDefaultSizeListAndMessages) {
   };
   grab(QStringLiteral("default-flightgroups"));
   auto* pages = find<QTabWidget>("OverallPages");
-  pages->setCurrentWidget(window->messagesPage());
+  // The tab holds the frame the page is built into.
+  pages->setCurrentWidget(window->messagesPage()->parentWidget());
   grab(QStringLiteral("default-messages"));
   // As wide as a maximised window on a large screen.
   window->resize(1900, 1000);
@@ -1013,7 +1014,8 @@ TEST_F(Panel, PasteStopsAtTheLimitToo) {
 // below keeps its room.
 TEST_F(Panel, MessagesTabKeepsTheSoundsApartAndTheTriggersTheirRoom) {
   start();
-  find<QTabWidget>("OverallPages")->setCurrentWidget(window->messagesPage());
+  // The tab holds the frame the page is built into.
+  find<QTabWidget>("OverallPages")->setCurrentWidget(window->messagesPage()->parentWidget());
   QApplication::processEvents();
   auto* teams = find<QWidget>("SentToTeamsGroup");
   auto* sounds = find<QWidget>("WavManagerGroup");
