@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string text = shell::mergeSection(*decoded, "Windows", places);
   if (shell::readSection(text, "Windows") != places)
     fuzzcheck::fail(Target, "a section does not read back as written");
-  if (!shell::sameSettings(shell::parseSettings(*decoded), shell::parseSettings(text)))
+  if (!shell::sameSettings(*settings, shell::parseSettings(text)))
     fuzzcheck::fail(Target, "writing a section changed a setting");
   return 0;
 }

@@ -36,6 +36,20 @@ TEST(Actions, EveryActionIsInTheMenusWithItsIconAndNoKeyIsTwice) {
     EXPECT_TRUE(id == QLatin1String("-") || ids.contains(id)) << id.toStdString();
 }
 
+// Commands that belong together stand together on the tool bar, between separators.
+TEST(Actions, ToolBarGroupsTheFileAndTheListCommands) {
+  const QStringList& bar = app::toolBarLayout();
+  const auto group = [&](const QString& id) {
+    return bar.mid(0, static_cast<int>(bar.indexOf(id))).count(QStringLiteral("-"));
+  };
+  for (const char* id : {"LoadAction", "SaveAction", "SaveAsAction"})
+    EXPECT_EQ(group(QLatin1String(id)), group(QStringLiteral("NewMissionAction"))) << id;
+  for (const char* id :
+       {"DeleteAction", "UpAction", "DownAction", "CutAction", "CopyAction", "PasteAction"})
+    EXPECT_EQ(group(QLatin1String(id)), group(QStringLiteral("NewFGAction"))) << id;
+  EXPECT_NE(group(QStringLiteral("NewFGAction")), group(QStringLiteral("SaveAction")));
+}
+
 TEST(Actions, MenuBarAndToolBarShareTheActions) {
   QMainWindow window;
   app::ActionSet set(&window);

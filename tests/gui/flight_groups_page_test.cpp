@@ -1,4 +1,5 @@
 // The "Flight Groups" page driven through its widgets, on a document of its own.
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QSplitter>
 #include <QTabWidget>
 
 #include <gtest/gtest.h>
@@ -717,6 +719,42 @@ TEST_F(FlightGroupsPageTest, TabFollowsTheVisualOrder) {
       next = next->nextInFocusChain();
     EXPECT_EQ(next, find<QWidget>(to)) << from;
   }
+}
+
+// Until the user moves the splitter the list is as wide as its lines; on a wide page the
+// property tabs stop growing and the list takes the rest.
+TEST_F(FlightGroupsPageTest, ListIsAsWideAsItsLinesUntilTheUserMovesTheSplitter) {
+  start(2, [](Mission& m) { m.flightGroups[1].setText(fg::Name, "Relay Station"); });
+  page->resize(1100, 500);
+  page->show();
+  QApplication::processEvents();
+  app::ShipList* list = page->shipList();
+  auto* split = find<QSplitter>("FlightGroupSplitter");
+  EXPECT_GE(list->width(), list->sizeHint().width());
+  EXPECT_LE(page->pages()->width(), 680);
+
+  // Longer lines widen the list.
+  const int before = list->width();
+  doc.setText(RecordKind::FlightGroup, 0, fg::Name, "Relay Station Omega");
+  QApplication::processEvents();
+  EXPECT_GT(list->width(), before);
+  EXPECT_GE(list->width(), list->sizeHint().width());
+
+  // A position the user dragged to stays.
+  QSplitterHandle* handle = split->handle(1);
+  const QPoint at = handle->rect().center();
+  auto mouse = [&](QEvent::Type type, QPoint p, Qt::MouseButtons buttons) {
+    QMouseEvent e(type, p, handle->mapToGlobal(p), Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(handle, &e);
+  };
+  mouse(QEvent::MouseButtonPress, at, Qt::LeftButton);
+  mouse(QEvent::MouseMove, at - QPoint(100, 0), Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, at - QPoint(100, 0), Qt::NoButton);
+  const int dragged = split->sizes().first();
+  EXPECT_LT(dragged, list->sizeHint().width());
+  doc.setText(RecordKind::FlightGroup, 1, fg::Name, "Twenty letters long!");
+  QApplication::processEvents();
+  EXPECT_EQ(split->sizes().first(), dragged);
 }
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolButton>
@@ -17,6 +18,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "app/document/mission_document.h"
 #include "app/lists/battle_manager.h"
@@ -56,6 +58,7 @@ class ListsWindows : public ::testing::Test {
     fs::create_directories(dir / "editor");
   }
   testsupport::TempDir dir;
+  const std::string ini = dir / "ZynED.ini";
   shell::Settings settings;
   ScriptedPrompter prompter;
 };
@@ -86,7 +89,7 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
     child<QPushButton>(d, "OKBtn")->click();
     return d.result();
   };
-  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
   const auto entry = [](const char* number) {
     return number + std::string(
                         "\r\nT1.KRE\r\n\xDC"
@@ -100,7 +103,7 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
 
   // Without a player the window does not open.
   m.flightGroups.clear();
-  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
   EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).back(), "Where's Player 1?");
   EXPECT_EQ(prompter.dialogs.size(), 1u);
 }
@@ -151,6 +154,44 @@ TEST_F(ListsWindows, BattleRefusesMissionListAsCustomList) {
   child<QPushButton>(w, "OKBtn")->click();
   EXPECT_EQ(prompter.saveCalls, 0);
   EXPECT_FALSE(fs::exists(dir / "Zyn/battle/Unnamed"));
+}
+
+TEST_F(ListsWindows, ListWindowsOpenAboveTheCentreTheFirstTimeThenWhereTheyWereLeft) {
+  writeFile(dir / "Zyn/Train/Mission.lst", "");
+  fs::create_directories(dir / "Zyn/battle");
+  writeFile(dir / "Zyn/battle/Mission.lst", "");
+  model::Mission m;
+  model::FlightGroup player;
+  player.set(model::fg::PlayerNumber, std::uint8_t{1});
+  m.flightGroups.push_back(player);
+  QWidget main;
+  main.setGeometry(40, 30, 720, 540);
+  main.show();
+  const std::pair<std::function<void()>, int> windows[] = {
+      {[&] { app::LstFilesWindow::run(&main, settings, m, "/x/T1.KRE", prompter, ini); }, 15},
+      {[&] {
+         app::BattleManager::run(settings, model::FormatBase, std::nullopt, prompter, ini, &main);
+       },
+       18},
+  };
+  for (const auto& [open, lift] : windows) {
+    QRect first, second;
+    prompter.onDialog = [&](QDialog& d) {
+      first = d.geometry();
+      d.setGeometry(10, 20, 600, 420);  // the user moves and resizes it
+      return int(QDialog::Rejected);
+    };
+    open();
+    if (first.height() + 2 * lift < main.screen()->availableGeometry().height()) {
+      EXPECT_EQ(first.center(), main.geometry().center() - QPoint(0, lift)) << lift;
+    }
+    prompter.onDialog = [&](QDialog& d) {
+      second = d.geometry();
+      return int(QDialog::Rejected);
+    };
+    open();
+    EXPECT_EQ(second, QRect(10, 20, 600, 420)) << lift;
+  }
 }
 
 TEST_F(ListsWindows, LoadByListShowsHeadingsAndLoadsTheBaseGameFile) {
@@ -239,7 +280,7 @@ TEST_F(ListsWindows, EveryListWindowRefusesAListThatIsNotText) {
   model::FlightGroup player;
   player.set(model::fg::PlayerNumber, std::uint8_t{1});
   m.flightGroups.push_back(player);
-  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter);
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
   EXPECT_TRUE(prompter.texts(ScriptedPrompter::Kind::Information)
                   .back()
                   .contains(QString::fromStdString("\"" + lst + "\"")));

@@ -6,6 +6,7 @@
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
@@ -25,6 +26,7 @@
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/messages_page.h"
 #include "app/editing/ship_list.h"
+#include "app/editing/trigger_editor.h"
 #include "app/map/map_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/error_list_window.h"
@@ -797,6 +799,24 @@ TEST_F(Check, WarningsCanBeLeftOutUntilTheNextLoad) {
   EXPECT_EQ(prompter.dialogCount("app::ErrorListWindow"), 2);
 }
 
+// The byte count of a save stays in sight beside the list of what the check found.
+TEST_F(Check, SavedNoticeIsNotHiddenBehindTheErrorList) {
+  const std::string file = writeMission("warn.kre", 14, "W", sevenFighters);
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  QRect list, notice;
+  prompter.onDialog = [&](QDialog& d) {
+    list = d.frameGeometry();
+    for (auto* n : window->findChildren<app::NoticeWindow*>())
+      if (n->isVisible()) notice = n->frameGeometry();
+    return int(QDialog::Accepted);
+  };
+  ASSERT_TRUE(window->save());
+  ASSERT_EQ(prompter.dialogCount("app::ErrorListWindow"), 1);
+  ASSERT_TRUE(notice.isValid());
+  EXPECT_FALSE(list.intersects(notice));
+}
+
 TEST_F(Check, ErrorListShowsErrorsBeforeWarnings) {
   app::ErrorListWindow w({QStringLiteral("ERROR: one")}, {QStringLiteral("WARNING: two")}, false);
   EXPECT_EQ(w.windowTitle(), QStringLiteral("Error and Warning List"));
@@ -963,8 +983,15 @@ TEST_F(Pictures, DISABLED_GrabDefaultSizeListAndMessages) {
     window->grab().save(out + QLatin1Char('/') + name + QStringLiteral(".png"));
   };
   grab(QStringLiteral("default-flightgroups"));
-  find<QTabWidget>("OverallPages")->setCurrentWidget(window->messagesPage());
+  auto* pages = find<QTabWidget>("OverallPages");
+  pages->setCurrentWidget(window->messagesPage());
   grab(QStringLiteral("default-messages"));
+  // As wide as a maximised window on a large screen.
+  window->resize(1900, 1000);
+  for (int i = 0; i < pages->count(); ++i) {
+    pages->setCurrentIndex(i);
+    grab(QStringLiteral("wide-%1").arg(i));
+  }
 }
 
 TEST_F(Panel, PasteStopsAtTheLimitToo) {
@@ -980,6 +1007,41 @@ TEST_F(Panel, PasteStopsAtTheLimitToo) {
   EXPECT_EQ(memo->storedLength(), 1023);
   EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("xab\nc")));
   EXPECT_EQ(mission().description.text().size(), 1023u);
+}
+
+// The sounds' group stands apart from the teams' list, as high as it needs: the trigger editor
+// below keeps its room.
+TEST_F(Panel, MessagesTabKeepsTheSoundsApartAndTheTriggersTheirRoom) {
+  start();
+  find<QTabWidget>("OverallPages")->setCurrentWidget(window->messagesPage());
+  QApplication::processEvents();
+  auto* teams = find<QWidget>("SentToTeamsGroup");
+  auto* sounds = find<QWidget>("WavManagerGroup");
+  auto* page = window->messagesPage();
+  const QRect t(teams->mapTo(page, QPoint()), teams->size());
+  const QRect s(sounds->mapTo(page, QPoint()), sounds->size());
+  EXPECT_GT(s.top(), t.bottom());
+  EXPECT_LE(sounds->height(), sounds->sizeHint().height());
+  auto* triggers = page->triggerEditor();
+  EXPECT_GE(triggers->height(), triggers->sizeHint().height());
+}
+
+// On a maximised window no field grows past a width to read it by.
+TEST_F(Panel, FieldsKeepAWidthToReadThemByOnAWideWindow) {
+  start();
+  window->resize(1900, 1000);
+  auto* pages = find<QTabWidget>("OverallPages");
+  for (int i = 0; i < pages->count(); ++i) {
+    pages->setCurrentIndex(i);
+    QApplication::processEvents();
+    for (QWidget* w : pages->currentWidget()->findChildren<QWidget*>()) {
+      const bool field = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                         qobject_cast<QPlainTextEdit*>(w);
+      if (field && w->isVisible()) {
+        EXPECT_LE(w->width(), 1100) << w->objectName().toStdString() << " on tab " << i;
+      }
+    }
+  }
 }
 
 TEST(NoticeWindow, ClosesItselfAfterItsTime) {

@@ -3,12 +3,14 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QSplitter>
+#include <QTabWidget>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include "app/base/window_memory.h"
 #include "shell/settings_file.h"
+#include "shell/window_places.h"
 
 namespace {
 
@@ -46,6 +48,58 @@ TEST(WindowMemory, SizeAndSplitterComeBackInTheNextRun) {
   EXPECT_FALSE(again.window.isMaximized());
   // The settings of the file are untouched by it.
   EXPECT_EQ(shell::readSettings(ini).gameDirectory, "Undefined");
+}
+
+// A page never shown has a splitter never laid out: what it holds is no position of the user's,
+// and the one remembered from an earlier run stays.
+TEST(WindowMemory, ASplitterNeverShownKeepsTheRememberedPosition) {
+  QTemporaryDir dir;
+  const std::string ini = dir.filePath(QStringLiteral("ZynED.ini")).toStdString();
+  const app::WindowMemory memory(ini);
+  struct Tabs {
+    QTabWidget window;
+    QSplitter* splitter;
+    Tabs() {
+      window.setObjectName(QStringLiteral("Tabs"));
+      window.addTab(new QLabel(QStringLiteral("first")), QStringLiteral("First"));
+      auto* page = new QWidget;
+      window.addTab(page, QStringLiteral("Second"));
+      splitter = app::splitPage(page, QStringLiteral("Split"), new QLabel(QStringLiteral("list")),
+                                new QLabel(QStringLiteral("fields")));
+      window.resize(700, 400);
+    }
+  };
+  auto remembered = [&]() -> std::string {
+    for (const auto& [key, value] : shell::readSectionFile(ini, shell::WindowsSection))
+      if (key == "Tabs.Split") return value;
+    return "none";
+  };
+  {
+    Tabs never;
+    memory.restore(&never.window, {never.splitter});
+    never.window.show();
+    QApplication::processEvents();
+    ASSERT_TRUE(memory.remember(&never.window, {never.splitter}));
+    EXPECT_EQ(remembered(), "none");
+  }
+  std::string shown;
+  {
+    Tabs once;
+    memory.restore(&once.window, {once.splitter});
+    once.window.show();
+    once.window.setCurrentIndex(1);
+    QApplication::processEvents();
+    once.splitter->setSizes({250, 400});
+    ASSERT_TRUE(memory.remember(&once.window, {once.splitter}));
+    shown = remembered();
+    EXPECT_NE(shown, "none");
+  }
+  Tabs later;
+  memory.restore(&later.window, {later.splitter});
+  later.window.show();
+  QApplication::processEvents();
+  ASSERT_TRUE(memory.remember(&later.window, {later.splitter}));
+  EXPECT_EQ(remembered(), shown);
 }
 
 }  // namespace

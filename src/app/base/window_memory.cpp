@@ -1,5 +1,6 @@
 #include "app/base/window_memory.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QScreen>
@@ -32,9 +33,55 @@ void put(shell::SectionValues& values, const std::string& key, const std::string
   values.emplace_back(key, value);
 }
 
+// What a splitter has been through: shown at all, placed by the user or the last run, and the
+// position it takes of its own until then.
+class SplitterWatch : public QObject {
+ public:
+  explicit SplitterWatch(QSplitter* s) : QObject(s), splitter_(s) {
+    setObjectName(name());
+    s->installEventFilter(this);
+    connect(s, &QSplitter::splitterMoved, this, [this] { placed = true; });
+  }
+
+  static SplitterWatch* of(QSplitter* s) {
+    auto* w =
+        static_cast<SplitterWatch*>(s->findChild<QObject*>(name(), Qt::FindDirectChildrenOnly));
+    return w ? w : new SplitterWatch(s);
+  }
+  static const SplitterWatch* find(const QSplitter* s) {
+    return static_cast<const SplitterWatch*>(
+        s->findChild<QObject*>(name(), Qt::FindDirectChildrenOnly));
+  }
+
+  void fit() {
+    if (!placed && arrange && splitter_->isVisible()) arrange(splitter_);
+  }
+
+  bool shown = false;
+  bool placed = false;
+  std::function<void(QSplitter*)> arrange;
+
+ protected:
+  bool eventFilter(QObject* o, QEvent* e) override {
+    if (o == splitter_ && (e->type() == QEvent::Show || e->type() == QEvent::Resize) &&
+        splitter_->isVisible()) {
+      shown = true;
+      fit();
+    }
+    return false;
+  }
+
+ private:
+  // Known by its name: the class has no meta-object of its own to be found by.
+  static QString name() { return QStringLiteral("SplitterWatch"); }
+
+  QSplitter* splitter_;
+};
+
 }  // namespace
 
 bool WindowMemory::restore(QWidget* window, const QList<QSplitter*>& splitters) const {
+  for (QSplitter* s : splitters) SplitterWatch::of(s);
   const auto values = shell::readSectionFile(iniPath_, shell::WindowsSection);
   const std::string name = keyOf(window);
   const std::string* place = find(values, name);
@@ -50,8 +97,10 @@ bool WindowMemory::restore(QWidget* window, const QList<QSplitter*>& splitters) 
   for (QSplitter* s : splitters) {
     const std::string* text = find(values, name + "." + keyOf(s));
     const auto sizes = text ? shell::parseSizes(*text) : std::nullopt;
-    if (sizes && static_cast<int>(sizes->size()) == s->count())
+    if (sizes && static_cast<int>(sizes->size()) == s->count()) {
       s->setSizes(QList<int>(sizes->begin(), sizes->end()));
+      SplitterWatch::of(s)->placed = true;
+    }
   }
   const std::string* maximised = find(values, name + ".Maximized");
   if (maximised && *maximised == "1")
@@ -86,6 +135,9 @@ bool WindowMemory::remember(const QWidget* window, const QList<QSplitter*>& spli
   if (g.isValid()) put(values, name, shell::windowRectText({g.x(), g.y(), g.width(), g.height()}));
   put(values, name + ".Maximized", maximised ? "1" : "0");
   for (const QSplitter* s : splitters) {
+    // Sizes of a splitter never shown are those of a page never laid out.
+    const SplitterWatch* watch = SplitterWatch::find(s);
+    if (watch && !watch->shown) continue;
     const QList<int> sizes = s->sizes();
     put(values, name + "." + keyOf(s), shell::sizesText({sizes.begin(), sizes.end()}));
   }
@@ -106,7 +158,18 @@ QSplitter* splitPage(QWidget* page, const QString& name, QWidget* left, QWidget*
   auto* h = new QHBoxLayout(page);
   h->setContentsMargins(4, 4, 4, 4);
   h->addWidget(split);
+  SplitterWatch::of(split);
   return split;
+}
+
+void fitSplitter(QSplitter* splitter, std::function<void(QSplitter*)> arrange) {
+  SplitterWatch* watch = SplitterWatch::of(splitter);
+  watch->arrange = std::move(arrange);
+  watch->fit();
+}
+
+void refitSplitter(QSplitter* splitter) {
+  SplitterWatch::of(splitter)->fit();
 }
 
 }  // namespace app

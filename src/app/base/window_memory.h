@@ -1,11 +1,13 @@
 #pragma once
 // Every window keeps its size, place and splitter positions between runs, in the "Windows"
 // section of "ZynED.ini" (shell/window_places.h). A window is known by its objectName, a
-// splitter by its own.
+// splitter by its own. A splitter that was never shown (a page never opened) has no position of
+// the user's: its remembered one stays as it was.
 
 #include <QList>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 class QSplitter;
@@ -36,5 +38,11 @@ class WindowMemory {
 // Fills `page` with a splitter named `name` between a list (`left`) and its controls (`right`);
 // both grow with the page and the user sets their share, which WindowMemory keeps.
 QSplitter* splitPage(QWidget* page, const QString& name, QWidget* left, QWidget* right);
+
+// The splitter's own position until the user moves it or WindowMemory puts back the one of the
+// last run: `arrange` sets its sizes each time it is shown or resized, and at refitSplitter (its
+// contents changed width).
+void fitSplitter(QSplitter* splitter, std::function<void(QSplitter*)> arrange);
+void refitSplitter(QSplitter* splitter);
 
 }  // namespace app

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -40,8 +41,10 @@ QColor toQColor(model::Rgb c) {
   return {c.r, c.g, c.b};
 }
 
-// Width of the property tabs; the list takes the rest of the page.
+// Width of the property tabs: at least this, at most the second (on a wide window the fields
+// keep a width to read them by and the list takes the rest of the page).
 constexpr int PagesWidth = 424;
+constexpr int PagesMaxWidth = 680;
 
 // What the list lines and the property pages read; other changes leave them alone.
 constexpr unsigned PageChanges = FlightGroupFields | FlightGroupList | Selection | TeamFields |
@@ -86,7 +89,9 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
     bufEd_->setObjectName(QStringLiteral("BufEd"));
     bufEd_->setReadOnly(true);
     bufEd_->setFocusPolicy(Qt::NoFocus);
+    bufEd_->setMaximumWidth(PagesMaxWidth);
     row->addWidget(bufEd_, 1);
+    row->addStretch(0);
     lv->addLayout(row);
   }
   fgInfo_ = new QLabel(left);
@@ -163,10 +168,16 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
       " background: palette(button); }"
       "QTabBar::tab:selected { background: palette(base); }"));
   pages_->setMinimumWidth(PagesWidth);
+  pages_->setMaximumWidth(PagesMaxWidth);
 
-  // The user sets the share of the list and the pages.
-  // Both grow with the window: the list's lines are long, the pages' boxes hold long entries.
-  splitPage(this, QStringLiteral("FlightGroupSplitter"), left, pages_);
+  // The user sets the share of the list and the pages. Until then the list is as wide as its
+  // lines and the pages take the rest.
+  split_ = splitPage(this, QStringLiteral("FlightGroupSplitter"), left, pages_);
+  fitSplitter(split_, [left](QSplitter* s) {
+    const int room = s->width() - s->handleWidth();
+    const int list = std::min(left->sizeHint().width(), room - PagesWidth);
+    s->setSizes({list, room - list});
+  });
 
   // The list's own commands head its pop-up menu; the main window adds its file commands.
   QMenu* menu = list_->popupMenu();
@@ -255,6 +266,7 @@ void FlightGroupsPage::rebuildList() {
   for (const model::FlightGroup& g : m.flightGroups)
     colours.push_back(toQColor(editing::listColour(g)));
   list_->rebuild(lines, colours, doc_.selectedFlightGroups(), doc_.currentFlightGroup());
+  refitSplitter(split_);
 }
 
 void FlightGroupsPage::rebuildLines(const std::vector<int>& rows) {
@@ -268,6 +280,7 @@ void FlightGroupsPage::rebuildLines(const std::vector<int>& rows) {
     colours.push_back(toQColor(editing::listColour(m.flightGroups[k])));
   }
   list_->updateLines(rows, lines, colours);
+  refitSplitter(split_);
   list_->showSelection(doc_.selectedFlightGroups(), doc_.currentFlightGroup());
 }
 

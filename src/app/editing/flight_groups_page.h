@@ -14,6 +14,7 @@
 class QAction;
 class QLabel;
 class QLineEdit;
+class QSplitter;
 class QTabWidget;
 
 namespace shell {
@@ -99,6 +100,7 @@ class FlightGroupsPage : public QWidget {
   QLabel* atStartLab_ = nullptr;
   QLabel* objectsLab_ = nullptr;
   QTabWidget* pages_ = nullptr;
+  QSplitter* split_ = nullptr;
   ShipPage* ship_ = nullptr;
   OptionsPage* options_ = nullptr;
   OtherPage* other_ = nullptr;

@@ -22,6 +22,9 @@ namespace app {
 
 namespace {
 
+// The widest the page grows.
+constexpr int MaxPageWidth = 1100;
+
 constexpr int PointsStep = 250;
 namespace ggs = model::ggstrings;
 
@@ -45,6 +48,8 @@ QColor tintColour(editing::GoalStringRow::Tint t) {
 GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
     : QWidget(parent), ctx_(context), doc_(context.document) {
   setObjectName(QStringLiteral("GlobalGoalsPage"));
+  // On a wide window the fields keep a width to read them by.
+  setMaximumWidth(MaxPageWidth);
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 4, 6, 4);
   top->setSpacing(4);

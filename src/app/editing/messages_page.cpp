@@ -33,6 +33,9 @@ using model::u8;
 
 namespace {
 
+// The widest the fields beside the list grow.
+constexpr int MaxFieldsWidth = 760;
+
 QColor toQColor(model::Rgb c) {
   return QColor(c.r, c.g, c.b);
 }
@@ -87,34 +90,38 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   delay_->setSingleStep(editing::MessageDelayStep);
   delay_->setSuffix(tr(" sec"));
   fields->addWidget(new QLabel(tr("Message:"), right), 0, 0);
-  fields->addWidget(text_, 0, 1, 1, 4);
+  fields->addWidget(text_, 0, 1, 1, 5);
   fields->addWidget(new QLabel(tr("Color:"), right), 1, 0);
   fields->addWidget(colour_, 1, 1);
   fields->addWidget(new QLabel(tr("Delay:"), right), 1, 2);
   fields->addWidget(delay_, 1, 3);
   fields->setColumnStretch(4, 1);
-  rv->addLayout(fields);
-
-  auto* middle = new QHBoxLayout;
+  fields->setRowStretch(2, 1);
   {
-    auto* sv = new QVBoxLayout;
-    sv->addWidget(new QLabel(tr("Sent to Teams:"), right));
-    seenBy_ = new QListWidget(right);
+    // The teams in a box of their own beside the colour and the delay, as high as their eight
+    // lines: the sounds come below, and the trigger editor keeps its room.
+    auto* teams = new QGroupBox(tr("Sent to Teams:"), right);
+    teams->setObjectName(QStringLiteral("SentToTeamsGroup"));
+    auto* tv = new QVBoxLayout(teams);
+    seenBy_ = new QListWidget(teams);
     seenBy_->setObjectName(QStringLiteral("SeenByList"));
     seenBy_->setSelectionMode(QAbstractItemView::MultiSelection);
     for (std::size_t t = 0; t < editing::MessageTeams; ++t) seenBy_->addItem(QString());
-    seenBy_->setMaximumWidth(220);
-    sv->addWidget(seenBy_, 1);
-    middle->addLayout(sv);
+    seenBy_->setFixedHeight(seenBy_->sizeHintForRow(0) * static_cast<int>(editing::MessageTeams) +
+                            2 * seenBy_->frameWidth());
+    seenBy_->setFixedWidth(180);
+    tv->addWidget(seenBy_);
+    fields->addWidget(teams, 1, 5, 2, 1);
   }
+  rv->addLayout(fields);
+
   soundArea_ = new QWidget(right);
   soundArea_->setObjectName(QStringLiteral("MessageSoundArea"));
   {
     auto* l = new QVBoxLayout(soundArea_);
     l->setContentsMargins(0, 0, 0, 0);
   }
-  middle->addWidget(soundArea_, 1);
-  rv->addLayout(middle, 1);
+  rv->addWidget(soundArea_);
 
   TriggerSource src;
   src.kind = RecordKind::Message;
@@ -129,6 +136,9 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   rv->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), right));
   editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, right);
   rv->addWidget(editor_);
+  rv->addStretch(1);
+  // On a wide window the fields keep a width to read them by; the list takes the rest.
+  right->setMaximumWidth(MaxFieldsWidth);
 
   splitPage(this, QStringLiteral("MessageSplitter"), left, right);
 

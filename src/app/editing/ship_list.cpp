@@ -82,6 +82,8 @@ void ShipList::rebuild(const std::vector<QString>& lines, const std::vector<QCol
     if (it->foreground().color() != c) it->setForeground(c);
   }
   rebuilding_ = false;
+  // The width the lines want may have changed.
+  updateGeometry();
   showSelection(selected, current);
 }
 
@@ -96,6 +98,7 @@ void ShipList::updateLines(const std::vector<int>& rows, const std::vector<QStri
     if (it->foreground().color() != c) it->setForeground(c);
   }
   rebuilding_ = false;
+  updateGeometry();
 }
 
 void ShipList::showSelection(const std::vector<int>& selected, int current) {

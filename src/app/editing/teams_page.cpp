@@ -26,6 +26,9 @@ namespace team = model::team;
 
 namespace {
 
+// The widest the page grows.
+constexpr int MaxPageWidth = 1100;
+
 constexpr int RadioNoticeMs = 1000;
 
 QColor toQColor(model::Rgb c) {
@@ -48,6 +51,8 @@ const std::array<StringBox, 6> StringBoxes{{{"Succ1Ed", team::Success1},
 TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
     : QWidget(parent), ctx_(context), doc_(context.document) {
   setObjectName(QStringLiteral("TeamsPage"));
+  // On a wide window the fields keep a width to read them by.
+  setMaximumWidth(MaxPageWidth);
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 4, 6, 4);
   top->setSpacing(6);

@@ -21,6 +21,7 @@
 #include "app/base/folder_chooser_dialog.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/window_memory.h"
 #include "lists/game_lists.h"
 #include "lists/text_file.h"
 #include "shell/settings_file.h"
@@ -501,6 +502,16 @@ void BattleManager::backupNow() {
                        lists::joinCrLf(lists::pageLines(toFile(sideLst_->toPlainText()))));
   std::string error;
   if (!lists::writeTextFiles(files, error)) prompter_.error(this, qpath(error));
+}
+
+void BattleManager::run(const shell::Settings& settings, std::int16_t platformId,
+                        std::optional<std::uint8_t> side, Prompter& prompter,
+                        const std::string& iniPath, QWidget* parent) {
+  BattleManager window(settings, platformId, side, prompter, parent);
+  const WindowMemory memory(iniPath);
+  memory.place(&window, 18);
+  prompter.exec(window);
+  memory.remember(&window);
 }
 
 void BattleManager::done(int result) {

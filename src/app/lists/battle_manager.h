@@ -29,6 +29,12 @@ class BattleManager : public QDialog {
   BattleManager(const shell::Settings& settings, std::int16_t platformId,
                 std::optional<std::uint8_t> side, Prompter& prompter, QWidget* parent = nullptr);
 
+  // Shows the window modally through the prompter: the first time 18 pixels above the centre of
+  // `parent`, after that where the user left it (kept in the settings file `iniPath`).
+  static void run(const shell::Settings& settings, std::int16_t platformId,
+                  std::optional<std::uint8_t> side, Prompter& prompter, const std::string& iniPath,
+                  QWidget* parent);
+
   lists::CustomListType type() const { return type_; }
   const lists::CustomList& customList() const { return list_; }
   const QString& customPath() const { return path_; }

@@ -14,6 +14,7 @@
 #include "app/base/dialog_buttons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/window_memory.h"
 
 namespace app {
 
@@ -94,7 +95,8 @@ LstFilesWindow::LstFilesWindow(lists::ListSession session, Prompter& prompter, Q
 }
 
 void LstFilesWindow::run(QWidget* parent, const shell::Settings& settings, const model::Mission& m,
-                         const std::string& missionFile, Prompter& prompter) {
+                         const std::string& missionFile, Prompter& prompter,
+                         const std::string& iniPath) {
   std::string refusal;
   auto session = lists::openListSession(settings, m, missionFile, refusal);
   if (!session) {
@@ -102,7 +104,10 @@ void LstFilesWindow::run(QWidget* parent, const shell::Settings& settings, const
     return;
   }
   LstFilesWindow window(std::move(*session), prompter, parent);
+  const WindowMemory memory(iniPath);
+  memory.place(&window, 15);
   prompter.exec(window);
+  memory.remember(&window);
 }
 
 void LstFilesWindow::takeTexts() {

@@ -21,9 +21,10 @@ class LstFilesWindow : public QDialog {
   LstFilesWindow(lists::ListSession session, Prompter& prompter, QWidget* parent = nullptr);
 
   // Runs the ".lst" command for the Mission: tells why when its lists cannot be edited,
-  // otherwise shows the window modally through the prompter.
+  // otherwise shows the window modally through the prompter: the first time 15 pixels above the
+  // centre of `parent`, after that where the user left it (kept in the settings file `iniPath`).
   static void run(QWidget* parent, const shell::Settings& settings, const model::Mission& m,
-                  const std::string& missionFile, Prompter& prompter);
+                  const std::string& missionFile, Prompter& prompter, const std::string& iniPath);
 
   const lists::ListSession& session() const { return session_; }
 

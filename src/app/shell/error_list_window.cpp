@@ -1,5 +1,7 @@
 #include "app/shell/error_list_window.h"
 
+#include <algorithm>
+
 #include <QCheckBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -49,6 +51,19 @@ ErrorListWindow::ErrorListWindow(const QStringList& errors, const QStringList& w
   setFixedSize(620, 360);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
+}
+
+void ErrorListWindow::keepClearOf(const QRect& area) {
+  if (!frameGeometry().intersects(area)) return;
+  const QScreen* screen = QGuiApplication::screenAt(area.center());
+  if (!screen) screen = QGuiApplication::primaryScreen();
+  const QRect room = screen ? screen->availableGeometry() : QRect();
+  constexpr int Gap = 8;
+  int top = area.bottom() + 1 + Gap;
+  if (room.isValid() && top + frameGeometry().height() > room.bottom() + 1)
+    top = area.top() - Gap - frameGeometry().height();
+  if (room.isValid()) top = std::max(top, room.top());
+  move(x(), top);
 }
 
 QString ErrorListWindow::listText() const {

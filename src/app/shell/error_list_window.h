@@ -2,6 +2,7 @@
 // The "Error and Warning List" window: the findings of the error check, errors first.
 
 #include <QDialog>
+#include <QRect>
 #include <QStringList>
 
 class QCheckBox;
@@ -15,6 +16,10 @@ class ErrorListWindow : public QDialog {
   // Shows `errors`, then `warnings` unless `omitWarnings` is set.
   ErrorListWindow(const QStringList& errors, const QStringList& warnings, bool omitWarnings,
                   QWidget* parent = nullptr);
+
+  // Moves the window off `area` (a notice shown at the same moment): below it where the screen
+  // has room, else above it.
+  void keepClearOf(const QRect& area);
 
   QString listText() const;
   bool omitWarnings() const;

@@ -68,6 +68,9 @@ QString qs(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// The widest a page of fields grows on a wide window.
+constexpr int MaxPageWidth = 1100;
+
 }  // namespace
 
 MainWindow::MainWindow(StartOptions options, QWidget* parent)
@@ -300,6 +303,7 @@ void MainWindow::buildPages() {
 
   auto* description = new QWidget(pages_);
   description->setObjectName(QStringLiteral("DescriptionPage"));
+  description->setMaximumWidth(MaxPageWidth);
   descriptionMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::Description, description);
   descriptionMemo_->setObjectName(QStringLiteral("DescriptionMemo"));
   auto* dl = new QVBoxLayout(description);
@@ -309,6 +313,7 @@ void MainWindow::buildPages() {
 
   debriefings_ = new QWidget(pages_);
   debriefings_->setObjectName(QStringLiteral("DebriefingsPage"));
+  debriefings_->setMaximumWidth(MaxPageWidth);
   auto* bl = new QVBoxLayout(debriefings_);
   noDebriefLabel_ =
       new QLabel(tr("There are no Debriefings for Zyn Format Missions"), debriefings_);
@@ -589,14 +594,13 @@ void MainWindow::briefings() {
 void MainWindow::editLists() {
   const EditorContext& c = context();
   const std::string file = c.document.named() ? c.document.fileName() : model::UnnamedFile;
-  LstFilesWindow::run(this, c.settings, c.document.mission(), file, c.prompter);
+  LstFilesWindow::run(this, c.settings, c.document.mission(), file, c.prompter, c.iniPath);
 }
 
 void MainWindow::battleManager() {
   const EditorContext& c = context();
   const model::Mission& m = c.document.mission();
-  BattleManager window(c.settings, m.platformId, lists::playerSide(m), c.prompter, this);
-  c.prompter.exec(window);
+  BattleManager::run(c.settings, m.platformId, lists::playerSide(m), c.prompter, c.iniPath, this);
 }
 
 void MainWindow::optManager() {

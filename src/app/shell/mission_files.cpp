@@ -266,8 +266,8 @@ bool MissionFiles::saveTo(const QString& path) {
   }
   doc.markSaved(native(path));
   if (ctx_.settings.fileSavedMsg)
-    NoticeWindow::show(boxParent_, qs(model::savedBytesNotice(doc.mission().platformId, r.bytes)),
-                       SavedNoticeMs);
+    savedNotice_ = NoticeWindow::show(
+        boxParent_, qs(model::savedBytesNotice(doc.mission().platformId, r.bytes)), SavedNoticeMs);
   heading_ = doc.mission().title();
   headingStored_ = true;
   setTitle(shell::savedTitle(doc.fileName(), heading_));
@@ -285,6 +285,8 @@ void MissionFiles::runCheck(bool verbose) {
     for (const auto& e : result.errors) errors << fromFile(e);
     for (const auto& w : result.warnings) warnings << fromFile(w);
     ErrorListWindow window(errors, warnings, omitWarnings_, boxParent_);
+    if (savedNotice_ && savedNotice_->isVisible())
+      window.keepClearOf(savedNotice_->frameGeometry());
     connect(&window, &ErrorListWindow::omitWarningsChanged, this,
             [this](bool omit) { omitWarnings_ = omit; });
     ctx_.prompter.exec(window);

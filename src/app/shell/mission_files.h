@@ -6,6 +6,7 @@
 // and shows what it reports (title, reopen menu).
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 
@@ -119,6 +120,8 @@ class MissionFiles : public QObject {
   shell::FileHistory history_;
   QString lastDirectory_;
   bool omitWarnings_ = false;
+  // The notice of the last save while it shows: the error list opens clear of it.
+  QPointer<QWidget> savedNotice_;
   SoundHooks sounds_;
   // Save As takes the sound list along instead of offering to save it.
   bool savingAs_ = false;

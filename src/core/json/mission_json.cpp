@@ -535,8 +535,9 @@ bool Reader::record(const ReadValue& v, const RecordLayout& layout, Bytes rec,
         continue;
       }
     }
-    const auto gap = std::find_if(gaps.begin(), gaps.end(),
-                                  [&](const Gap& g) { return gapName(g.offset) == key; });
+    const auto gap = std::find_if(gaps.begin(), gaps.end(), [&name = key](const Gap& g) {
+      return gapName(g.offset) == name;
+    });
     if (gap != gaps.end()) {
       std::vector<std::uint8_t> b;
       if (!bytes(value, p, gap->width, b)) return false;
@@ -565,8 +566,9 @@ bool Reader::flightGroup(const ReadValue& v, const std::string& path, model::Fli
   const std::string rawPath = join(path, RawGroupsKey);
   if (!object(raw, rawPath)) return false;
   for (const auto& [key, value] : raw.items()) {
-    const auto group = std::find_if(model::fg::RawGroups.begin(), model::fg::RawGroups.end(),
-                                    [&](const model::fg::RawGroup& r) { return r.name == key; });
+    const auto group =
+        std::find_if(model::fg::RawGroups.begin(), model::fg::RawGroups.end(),
+                     [&name = key](const model::fg::RawGroup& r) { return r.name == name; });
     const std::string p = join(rawPath, key);
     if (group == model::fg::RawGroups.end()) return fail(p, "unknown key");
     std::vector<std::uint8_t> b;

@@ -36,7 +36,13 @@ constexpr std::array<SlotLine, CraftSlotCount + 1> SlotTable = [] {
   return t;
 }();
 
-constexpr std::array<int, 12> NotFunctional{10, 11, 31, 39, 72, 73, 74, 79, 82, 85, 88, 89};
+// Slots with a line that the game does not use.
+constexpr std::array<bool, CraftSlotCount + 1> NotFunctional = [] {
+  std::array<bool, CraftSlotCount + 1> t{};
+  for (const int craft : {10, 11, 31, 39, 72, 73, 74, 79, 82, 85, 88, 89})
+    t[static_cast<std::size_t>(craft)] = true;
+  return t;
+}();
 
 const SlotLine* tableEntry(int craft) {
   if (craft < 1 || craft > CraftSlotCount) return nullptr;
@@ -52,8 +58,7 @@ std::optional<SlotLine> slotLine(int craft) {
 }
 
 bool isFunctionalSlot(int craft) {
-  return tableEntry(craft) != nullptr &&
-         std::find(NotFunctional.begin(), NotFunctional.end(), craft) == NotFunctional.end();
+  return tableEntry(craft) != nullptr && !NotFunctional[static_cast<std::size_t>(craft)];
 }
 
 int slotPartner(int craft) {
@@ -75,8 +80,10 @@ int slotPartner(int craft) {
   }
 }
 
-std::string defaultModel(int craft) {
-  // The model a slot starts with is named after the craft's short name; the names are made once.
+namespace {
+
+// The model each slot starts with, named after the craft's short name; made once.
+const std::vector<std::string>& defaultModels() {
   static const std::vector<std::string> models = [] {
     const auto& shortNames = shell::Vocabulary::builtIn(shell::tables::Short);
     std::vector<std::string> out(CraftSlotCount + 1);
@@ -90,16 +97,29 @@ std::string defaultModel(int craft) {
     }
     return out;
   }();
+  return models;
+}
+
+// The slot's line as it stands in its list (empty when the list is shorter).
+std::string_view lineOf(const SlotLists& lists, int craft) {
+  const auto slot = slotLine(craft);
+  if (!slot) return {};
+  const auto& list = lists.lines[static_cast<std::size_t>(slot->list)];
+  const auto index = static_cast<std::size_t>(slot->line - 1);
+  return index < list.size() ? std::string_view(list[index]) : std::string_view();
+}
+
+constexpr std::string_view ModelFolderPrefix = "IVFILES\\";
+
+}  // namespace
+
+std::string defaultModel(int craft) {
   if (craft < 0 || craft > CraftSlotCount) return {};
-  return models[static_cast<std::size_t>(craft)];
+  return defaultModels()[static_cast<std::size_t>(craft)];
 }
 
 std::string SlotLists::line(int craft) const {
-  const auto slot = slotLine(craft);
-  if (!slot) return {};
-  const auto& list = lines[static_cast<std::size_t>(slot->list)];
-  const auto index = static_cast<std::size_t>(slot->line - 1);
-  return index < list.size() ? list[index] : std::string();
+  return std::string(lineOf(*this, craft));
 }
 
 bool SlotLists::setLine(int craft, std::string value) {
@@ -142,7 +162,13 @@ std::vector<std::string> slotListTargets(const shell::Settings& s, bool baseToo)
 
 std::string slotMarker(const SlotLists& lists, int craft) {
   if (!isFunctionalSlot(craft) || craft == PlanetSlot) return "  ";
-  return upperAscii(lists.line(craft)) == upperAscii(restoredLine(craft)) ? "  " : "* ";
+  // Compared in place: the window asks this for every slot whenever a list changes.
+  const std::string_view line = lineOf(lists, craft);
+  const std::string_view folder = line.substr(0, ModelFolderPrefix.size());
+  const bool restored = shell::equalsNoCase(folder, ModelFolderPrefix) &&
+                        shell::equalsNoCase(line.substr(folder.size()),
+                                            defaultModels()[static_cast<std::size_t>(craft)]);
+  return restored ? "  " : "* ";
 }
 
 std::string slotRow(const SlotLists& lists, int craft, std::string_view craftName) {
@@ -173,7 +199,7 @@ std::optional<std::string> assignedLine(const std::string& directory, std::strin
 }
 
 std::string restoredLine(int craft) {
-  return "IVFILES\\" + defaultModel(craft);
+  return std::string(ModelFolderPrefix) + defaultModel(craft);
 }
 
 bool writeSlotFiles(const SlotLists& lists, const std::vector<std::string>& targetFolders,

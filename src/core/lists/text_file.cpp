@@ -1,5 +1,7 @@
 #include "lists/text_file.h"
 
+#include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -11,15 +13,30 @@ namespace lists {
 namespace fs = std::filesystem;
 
 std::vector<std::string> splitLines(std::string_view text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' && text[i] != '\n') continue;
-    lines.emplace_back(text.substr(start, i - start));
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-    start = i + 1;
+  // The next CR and the next LF are each found with memchr and kept until passed; the lines are
+  // counted first, so the list is made in one piece.
+  std::size_t cr = 0, lf = 0;
+  const auto find = [&](char c, std::size_t& at, std::size_t from) {
+    if (at > from || (at == from && from > 0)) return;
+    const void* found = std::memchr(text.data() + from, c, text.size() - from);
+    at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
+               : text.size();
+  };
+  std::vector<std::size_t> bounds;  // start and end of each line
+  for (std::size_t start = 0; start < text.size();) {
+    find('\r', cr, start);
+    find('\n', lf, start);
+    const std::size_t end = std::min(cr, lf);
+    bounds.push_back(start);
+    bounds.push_back(end);
+    start = end + 1;
+    if (end < text.size() && text[end] == '\r' && start < text.size() && text[start] == '\n')
+      ++start;
   }
-  if (start < text.size()) lines.emplace_back(text.substr(start));
+  std::vector<std::string> lines;
+  lines.reserve(bounds.size() / 2);
+  for (std::size_t i = 0; i < bounds.size(); i += 2)
+    lines.emplace_back(text.substr(bounds[i], bounds[i + 1] - bounds[i]));
   return lines;
 }
 

@@ -52,7 +52,8 @@ class RowBuilder {
 };
 
 // The training officer's recordings, lesson by lesson: "l" is the lesson's own line, "rNN" a
-// remark, "wNN" a warning.
+// remark, "wNN" a warning. Every name is kept without blanks after it: a file name ending in
+// blanks ("T03l  .wav") names no recording the game has.
 const std::vector<std::vector<const char*>>& trainingLessons() {
   static const std::vector<std::vector<const char*>> lessons{
       {"01l", "01r11", "01r12", "01r14", "01r16"},

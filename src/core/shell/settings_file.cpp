@@ -4,6 +4,7 @@
 #include <charconv>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -74,20 +75,32 @@ IniText parseIni(std::string_view text) {
   // Editors that save as UTF-8 may put a byte order mark (or, added twice, two) before the
   // first section header.
   while (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  bool eolSeen = false;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    auto end = text.find_first_of("\r\n", start);
-    if (end == std::string_view::npos) end = text.size();
+  // The next CR and the next LF are each found with memchr and kept until passed, so the text
+  // is looked through once however its lines end.
+  std::size_t cr = 0, lf = 0;
+  const auto find = [&](char c, std::size_t& at, std::size_t from) {
+    if (at > from || (at == from && from > 0)) return;
+    const void* found = std::memchr(text.data() + from, c, text.size() - from);
+    at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
+               : text.size();
+  };
+  struct Span {
+    std::size_t start, end;
+  };
+  std::vector<Span> spans;
+  for (std::size_t start = 0; start < text.size();) {
+    find('\r', cr, start);
+    find('\n', lf, start);
+    const std::size_t end = std::min(cr, lf);
     std::size_t next = end + 1;
     if (end < text.size() && text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    if (!eolSeen && end < text.size()) {
-      ini.eol = std::string(text.substr(end, next - end));
-      eolSeen = true;
-    }
-    ini.lines.push_back(parseLine(std::string(text.substr(start, end - start))));
+    if (spans.empty() && end < text.size()) ini.eol = std::string(text.substr(end, next - end));
+    spans.push_back({start, end});
     start = next;
   }
+  ini.lines.reserve(spans.size());
+  for (const Span& l : spans)
+    ini.lines.push_back(parseLine(std::string(text.substr(l.start, l.end - l.start))));
   return ini;
 }
 
@@ -231,8 +244,9 @@ std::string settingValue(const Settings& s, const SettingKey& key) {
   return std::to_string(s.*key.number);
 }
 
-Settings parseSettings(std::string_view iniText) {
-  const IniText ini = parseIni(iniText);
+namespace {
+
+Settings settingsOf(const IniText& ini) {
   SectionCache sections;
   Settings s;
   for (const SettingKey& key : settingKeys()) {
@@ -254,8 +268,7 @@ Settings parseSettings(std::string_view iniText) {
   return s;
 }
 
-std::vector<std::string> settingsProblems(std::string_view iniText) {
-  const IniText ini = parseIni(iniText);
+std::vector<std::string> problemsOf(const IniText& ini) {
   SectionCache sections;
   std::vector<std::string> out;
   for (std::size_t i = 0; i < ini.lines.size(); ++i) {
@@ -284,10 +297,22 @@ std::vector<std::string> settingsProblems(std::string_view iniText) {
   return out;
 }
 
+}  // namespace
+
+Settings parseSettings(std::string_view iniText) {
+  return settingsOf(parseIni(iniText));
+}
+
+std::vector<std::string> settingsProblems(std::string_view iniText) {
+  return problemsOf(parseIni(iniText));
+}
+
 std::string mergeSettings(std::string_view iniText, const Settings& settings) {
   Settings s = settings;
   s.iconZoomSmall = clampIconZoomSmall(s.iconZoomSmall);
   IniText ini = parseIni(iniText);
+  // Room for every key and for the sections with their blank lines, should all be missing.
+  ini.lines.reserve(ini.lines.size() + settingKeys().size() + 2 * sectionNames().size());
   for (const std::string_view section : sectionNames()) {
     auto region = findSection(ini, section);
     if (!region) {
@@ -411,8 +436,9 @@ std::optional<Settings> settingsFromBytes(std::string_view bytes, std::string* w
     if (why) *why = reason;
     return std::nullopt;
   }
-  if (problems) *problems = settingsProblems(*text);
-  return parseSettings(*text);
+  const IniText ini = parseIni(*text);
+  if (problems) *problems = problemsOf(ini);
+  return settingsOf(ini);
 }
 
 std::optional<std::string> settingsFileBytes(std::string_view fileBytes, const Settings& s,
