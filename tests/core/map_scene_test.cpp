@@ -84,6 +84,7 @@ TEST_F(SceneTest, CraftLabelsAtOneSpotStackAndTheCraftStay) {
   EXPECT_EQ(craftLabelShifts(s, m), (std::vector<int>{0, 12, 0}));  // one line under, row aligned
   put(2, Start1, 0, 0);
   EXPECT_EQ(craftLabelShifts(s, m), (std::vector<int>{0, 12, 26}));  // the current one too
+  EXPECT_EQ(craftLabelShift(s, m, 2), 26);                           // alone, as a drag redraws it
   FlightGroupMarks marks;
   buildMarks(s, m, 2, marks, 26);
   EXPECT_EQ(marks.labels[0].at, (ScreenPoint{400, 320}));

@@ -241,7 +241,8 @@ void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission&
 }
 
 void paintCurrentFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m) {
-  paintCurrent(p, s, m, map::drawOrder(s, m), map::craftLabelShifts(s, m));
+  if (map::isDrawn(s, m, s.current))
+    paintFlightGroup(p, s, m, s.current, map::craftLabelShift(s, m, s.current));
 }
 
 void paintMap(QPainter& p, const map::MapState& s, const model::Mission& m) {

@@ -1,6 +1,7 @@
 #include "map/scene.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "map/craft_size.h"
 
@@ -8,13 +9,19 @@ namespace map {
 
 using namespace model;
 
+bool isDrawn(const MapState& s, const Mission& m, int fg) {
+  const int count = static_cast<int>(m.flightGroups.size());
+  const int first = std::max(0, s.firstDrawn()), last = std::min(count - 1, s.lastDrawn(m));
+  return fg >= first && fg <= last && s.isShown(fg);
+}
+
 std::vector<int> drawOrder(const MapState& s, const Mission& m) {
   std::vector<int> order;
   const int count = static_cast<int>(m.flightGroups.size());
   const int first = std::max(0, s.firstDrawn()), last = std::min(count - 1, s.lastDrawn(m));
   for (int i = last; i >= first; --i)
     if (i != s.current && s.isShown(i)) order.push_back(i);
-  if (s.current >= first && s.current <= last && s.isShown(s.current)) order.push_back(s.current);
+  if (isDrawn(s, m, s.current)) order.push_back(s.current);
   return order;
 }
 
@@ -125,18 +132,24 @@ std::optional<std::size_t> craftPoint(const MapState& s, const FlightGroup& g, i
 
 }  // namespace
 
-std::vector<int> craftLabelShifts(const MapState& s, const Mission& m) {
-  std::vector<int> shifts(m.flightGroups.size(), 0);
-  if (!s.toggles.namesOn) return shifts;
+namespace {
+
+// Stacks the craft labels of the drawn flight groups in index order up to `upTo`, handing each
+// flight group whose label moves and how far to `moved`.
+template <typename Moved>
+void stackCraftLabels(const MapState& s, const Mission& m, int upTo, Moved moved) {
+  if (!s.toggles.namesOn) return;
   struct Stack {
     ScreenPoint at;
     int lines = 0;
   };
   std::vector<Stack> stacks;
-  std::vector<int> order = drawOrder(s, m);
-  std::sort(order.begin(), order.end());
+  const int count = static_cast<int>(m.flightGroups.size());
+  const int first = std::max(0, s.firstDrawn());
+  const int last = std::min({count - 1, s.lastDrawn(m), upTo});
   const Plane plane = s.view.shownPlane();
-  for (int fg : order) {
+  for (int fg = first; fg <= last; ++fg) {
+    if (!s.isShown(fg)) continue;
     const FlightGroup& g = m.flightGroups[fg];
     const auto p = craftPoint(s, g, fg);
     if (!p) continue;
@@ -148,10 +161,26 @@ std::vector<int> craftLabelShifts(const MapState& s, const Mission& m) {
       stacks.push_back({at, 1});
       continue;
     }
-    shifts[fg] = stack->at.y + stack->lines * s.lineHeight - at.y;
+    moved(fg, stack->at.y + stack->lines * s.lineHeight - at.y);
     ++stack->lines;
   }
+}
+
+}  // namespace
+
+std::vector<int> craftLabelShifts(const MapState& s, const Mission& m) {
+  std::vector<int> shifts(m.flightGroups.size(), 0);
+  stackCraftLabels(s, m, std::numeric_limits<int>::max(),
+                   [&](int fg, int shift) { shifts[fg] = shift; });
   return shifts;
+}
+
+int craftLabelShift(const MapState& s, const Mission& m, int fg) {
+  int shift = 0;
+  stackCraftLabels(s, m, fg, [&](int moved, int by) {
+    if (moved == fg) shift = by;
+  });
+  return shift;
 }
 
 void buildMarks(const MapState& s, const Mission& m, int index, FlightGroupMarks& out,

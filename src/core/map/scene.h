@@ -60,6 +60,8 @@ struct MapState {
   VisibleRange visibleRange() const { return view.visibleRange(width, height); }
 };
 
+// Whether flight group `fg` is painted: shown and within the drawn range.
+bool isDrawn(const MapState& s, const model::Mission& m, int fg);
 // The flight groups to paint, in paint order: the shown ones of the drawn range from the highest
 // index down, the current one last (on top).
 std::vector<int> drawOrder(const MapState& s, const model::Mission& m);
@@ -143,6 +145,8 @@ WireframeOptions wireframeOptions(const MapState& s);
 // Craft within `SameSpot` pixels of the first craft of a stack join it.
 inline constexpr int SameSpot = 3;
 std::vector<int> craftLabelShifts(const MapState& s, const model::Mission& m);
+// The same for one flight group alone (what a drag redraws).
+int craftLabelShift(const MapState& s, const model::Mission& m, int fg);
 
 // Builds the marks of flight group `fg` (nothing when it is neither visible nor drawn off screen);
 // its craft label moved down by `labelShift` pixels.
