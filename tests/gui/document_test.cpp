@@ -187,6 +187,11 @@ TEST(DocumentEdits, TypingMergesOnlyOnTheSameFieldOfTheSameRecords) {
   doc.setFlightGroupText(fg::Name, "Reds", "name");
   doc.setFlightGroupText(fg::Cargo, "Food", "cargo");
   EXPECT_EQ(doc.undoStack()->count(), 3);
+  // Coming back to the group after another was selected starts a new step.
+  doc.selectFlightGroups({2});
+  doc.selectFlightGroups({1});
+  doc.setFlightGroupText(fg::Cargo, "Foods", "cargo");
+  EXPECT_EQ(doc.undoStack()->count(), 4);
 }
 
 TEST(DocumentEdits, ATransactionIsOneStepAndCancelTakesItBack) {
@@ -360,6 +365,18 @@ TEST(DocumentEdits, AWriteOfSeveralKindsSetsTheFlagOfEach) {
                  MissionDocument::fieldWrite(RecordKind::FlightGroup, 1, fg::CraftType, 3)});
   EXPECT_TRUE(doc.changedFlags().mission);
   EXPECT_TRUE(doc.changedFlags().flightGroup);
+}
+
+// A write past the end of its record refuses the whole edit: nothing of it reaches a byte.
+TEST(DocumentEdits, AWritePastItsRecordRefusesTheWholeEdit) {
+  MissionDocument doc;
+  doc.replaceMission(groups(2));
+  const auto image = writeMission(doc.mission());
+  doc.setFields("Edit", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 0, fg::CraftType, 3),
+                         MissionDocument::fieldWrite(RecordKind::Message, 0, message::Delay, 5,
+                                                     model::message::Size)});
+  EXPECT_EQ(writeMission(doc.mission()), image);
+  EXPECT_EQ(doc.undoStack()->count(), 0);
 }
 
 // Typing joins one step until undo or redo: what is typed after them is a step of its own.
