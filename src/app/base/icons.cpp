@@ -9,6 +9,8 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <vector>
+
 #include "app/base/resources.h"
 
 static void registerResources() {
@@ -59,6 +61,10 @@ class SvgIconEngine : public QIconEngine {
 
   QPixmap scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State state,
                        qreal scale) override {
+    // A drawing is kept: buttons ask again on every repaint, the window's icon twice at start.
+    const bool dark = darkPalette();
+    for (const Drawn& d : drawn_)
+      if (d.size == size && d.mode == mode && d.dark == dark && d.scale == scale) return d.pixmap;
     // Qt asks with the size in device pixels already.
     QPixmap pm(size);
     pm.fill(Qt::transparent);
@@ -68,6 +74,8 @@ class SvgIconEngine : public QIconEngine {
       paint(&p, QRect(QPoint(), pm.size()), mode, state);
     }
     pm.setDevicePixelRatio(scale);
+    if (drawn_.size() == MaxDrawn) drawn_.erase(drawn_.begin());
+    drawn_.push_back({size, mode, dark, scale, pm});
     return pm;
   }
 
@@ -82,7 +90,17 @@ class SvgIconEngine : public QIconEngine {
     return dark.replace(Outline, LightOutline);
   }
 
+  struct Drawn {
+    QSize size;
+    QIcon::Mode mode;
+    bool dark;
+    qreal scale;
+    QPixmap pixmap;
+  };
+  static constexpr std::size_t MaxDrawn = 8;
+
   QByteArray svg_;
+  std::vector<Drawn> drawn_;
 };
 
 QByteArray svgData(const QString& name) {
