@@ -7,36 +7,17 @@
 
 #include "model/safe_save.h"
 #include "shell/paths.h"
+#include "shell/unicode_text.h"
 
 namespace lists {
 
 namespace fs = std::filesystem;
 
 std::vector<std::string> splitLines(std::string_view text) {
-  // The next CR and the next LF are each found with memchr and kept until passed; the lines are
-  // counted first, so the list is made in one piece.
-  std::size_t cr = 0, lf = 0;
-  const auto find = [&](char c, std::size_t& at, std::size_t from) {
-    if (at > from || (at == from && from > 0)) return;
-    const void* found = std::memchr(text.data() + from, c, text.size() - from);
-    at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
-               : text.size();
-  };
-  std::vector<std::size_t> bounds;  // start and end of each line
-  for (std::size_t start = 0; start < text.size();) {
-    find('\r', cr, start);
-    find('\n', lf, start);
-    const std::size_t end = std::min(cr, lf);
-    bounds.push_back(start);
-    bounds.push_back(end);
-    start = end + 1;
-    if (end < text.size() && text[end] == '\r' && start < text.size() && text[start] == '\n')
-      ++start;
-  }
+  const std::vector<shell::LineSpan> spans = shell::lineSpans(text);
   std::vector<std::string> lines;
-  lines.reserve(bounds.size() / 2);
-  for (std::size_t i = 0; i < bounds.size(); i += 2)
-    lines.emplace_back(text.substr(bounds[i], bounds[i + 1] - bounds[i]));
+  lines.reserve(spans.size());
+  for (const shell::LineSpan& l : spans) lines.emplace_back(text.substr(l.start, l.end - l.start));
   return lines;
 }
 

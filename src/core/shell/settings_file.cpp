@@ -75,31 +75,11 @@ IniText parseIni(std::string_view text) {
   // Editors that save as UTF-8 may put a byte order mark (or, added twice, two) before the
   // first section header.
   while (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-  // The next CR and the next LF are each found with memchr and kept until passed, so the text
-  // is looked through once however its lines end.
-  std::size_t cr = 0, lf = 0;
-  const auto find = [&](char c, std::size_t& at, std::size_t from) {
-    if (at > from || (at == from && from > 0)) return;
-    const void* found = std::memchr(text.data() + from, c, text.size() - from);
-    at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
-               : text.size();
-  };
-  struct Span {
-    std::size_t start, end;
-  };
-  std::vector<Span> spans;
-  for (std::size_t start = 0; start < text.size();) {
-    find('\r', cr, start);
-    find('\n', lf, start);
-    const std::size_t end = std::min(cr, lf);
-    std::size_t next = end + 1;
-    if (end < text.size() && text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
-    if (spans.empty() && end < text.size()) ini.eol = std::string(text.substr(end, next - end));
-    spans.push_back({start, end});
-    start = next;
-  }
+  const std::vector<LineSpan> spans = lineSpans(text);
+  if (!spans.empty() && spans.front().end < text.size())
+    ini.eol = std::string(text.substr(spans.front().end, spans.front().next - spans.front().end));
   ini.lines.reserve(spans.size());
-  for (const Span& l : spans)
+  for (const LineSpan& l : spans)
     ini.lines.push_back(parseLine(std::string(text.substr(l.start, l.end - l.start))));
   return ini;
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstring>
 
 namespace shell {
 namespace {
@@ -151,6 +152,28 @@ std::string encodeText(std::string_view utf8, const TextShape& shape) {
     }
   }
   return out;
+}
+
+std::vector<LineSpan> lineSpans(std::string_view text) {
+  // The next CR and the next LF are each kept until passed, so each is looked for once.
+  std::size_t cr = 0, lf = 0;
+  const auto find = [&](char c, std::size_t& at, std::size_t from) {
+    if (at > from || (at == from && from > 0)) return;
+    const void* found = std::memchr(text.data() + from, c, text.size() - from);
+    at = found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
+               : text.size();
+  };
+  std::vector<LineSpan> spans;
+  for (std::size_t start = 0; start < text.size();) {
+    find('\r', cr, start);
+    find('\n', lf, start);
+    const std::size_t end = std::min(cr, lf);
+    std::size_t next = end + 1;
+    if (end < text.size() && text[end] == '\r' && next < text.size() && text[next] == '\n') ++next;
+    spans.push_back({start, end, next});
+    start = next;
+  }
+  return spans;
 }
 
 }  // namespace shell

@@ -3,9 +3,11 @@
 // byte order mark). These recognise such text, turn it into UTF-8 and back, so that a file is
 // written in the form it was read.
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace shell {
 
@@ -32,5 +34,14 @@ std::optional<std::string> decodeText(std::string_view bytes, const TextShape& s
 // UTF-8 text stored in the shape, its byte order marks in front as they were. Bytes that are no
 // UTF-8 are taken as the characters of the same number (U+0080..U+00FF), so nothing is dropped.
 std::string encodeText(std::string_view utf8, const TextShape& shape);
+
+// A line of a text: [start, end) without its line end; `next` is where the following line starts.
+struct LineSpan {
+  std::size_t start = 0, end = 0, next = 0;
+};
+
+// The lines of a text whose lines end in CR LF, LF or a lone CR, mixed as they come (files saved
+// by older editors). The text is looked through once, each line end found with memchr.
+std::vector<LineSpan> lineSpans(std::string_view text);
 
 }  // namespace shell
