@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages ZynED needs to build, test and run; skips what is installed.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev qt6-multimedia-dev
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev libfontconfig-dev qt6-multimedia-dev
           libgl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick
           fonts-dejavu-core)
 missing=()
