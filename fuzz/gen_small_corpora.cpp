@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "icon_cache_writer.h"
 #include "lists/model_slots.h"
 #include "lists/text_file.h"
 #include "mission_generator.h"
@@ -132,6 +133,13 @@ int main(int argc, char** argv) {
   tables.push_back(Bom + "caf\xC3\xA9\r\nna\xC3\xAFve\n");
   tables.push_back("one\rtwo\n\nfour");
   corpora.push_back({"fuzz_vocabulary", textSeeds(tables)});
+
+  std::vector<std::pair<std::string, Bytes>> caches;
+  caches.emplace_back("one", testsupport::iconCache({"document-new"}, {"22x22/actions"}, 1));
+  caches.emplace_back("chains", testsupport::iconCache({"document-new", "edit-undo", "a", "b"},
+                                                       {"16x16/actions", "scalable/actions"}));
+  caches.emplace_back("index", textSeeds({"[Icon Theme]\nInherits=a, b\n"})[0].second);
+  corpora.push_back({"fuzz_icon_cache", caches});
 
   int written = 0;
   for (const auto& [target, files] : corpora) {

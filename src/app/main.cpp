@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include <cstdlib>
+#include <thread>
 
 #include <string>
 #include <vector>
@@ -14,6 +15,10 @@
 #include "app/map/map_export.h"
 #include "app/shell/main_window.h"
 #include "shell/settings_file.h"
+
+#ifdef ZYNED_FONTCONFIG
+#include <fontconfig/fontconfig.h>
+#endif
 
 int main(int argc, char** argv) {
   // --export-map draws a mission's map into a PNG and ends: no window, no display needed.
@@ -28,6 +33,13 @@ int main(int argc, char** argv) {
   if (app::wantsBriefingExport(std::vector<std::string>(argv + 1, argv + argc)) &&
       !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
     setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Reading the system's font configuration is a quarter of the start; it is read on another core
+  // while the window system is connected, and the first text measured waits for it.
+  std::jthread fonts([] {
+#ifdef ZYNED_FONTCONFIG
+    FcInit();
+#endif
+  });
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZynED"));
   QApplication::setApplicationVersion(QStringLiteral("1.1"));
@@ -45,6 +57,7 @@ int main(int argc, char** argv) {
 
   if (const auto status = app::runBriefingExport(args, options.configDir)) return *status;
 
+  fonts.join();
   app::MainWindow window(std::move(options));
   window.show();
   return app.exec();

@@ -3,6 +3,7 @@
 #include "app/base/coloured_list.h"
 
 #include <QContextMenuEvent>
+#include <QFontInfo>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
@@ -119,12 +120,31 @@ void ShipList::showSelection(const std::vector<int>& selected, int current) {
   rebuilding_ = false;
 }
 
+// In a fixed-pitch font a line is as wide as its characters' advances together, and those are
+// kept per character: the lines of a large mission are not each laid out to find the widest.
+int ShipList::lineWidth(const QFontMetrics& fm, const QString& line, bool fixedPitch) const {
+  if (!fixedPitch) return fm.horizontalAdvance(line);
+  int width = 0;
+  for (const QChar c : line) {
+    auto at = advances_.constFind(c.unicode());
+    if (at == advances_.constEnd()) at = advances_.insert(c.unicode(), fm.horizontalAdvance(c));
+    width += *at;
+  }
+  return width;
+}
+
+void ShipList::changeEvent(QEvent* e) {
+  if (e->type() == QEvent::FontChange) advances_.clear();
+  QListWidget::changeEvent(e);
+}
+
 QSize ShipList::sizeHint() const {
   const QFontMetrics fm(font());
+  const bool fixedPitch = QFontInfo(font()).fixedPitch();
   // Never narrower than an empty list's line of a typical group.
-  int widest = fm.horizontalAdvance(QString(60, QLatin1Char('0')));
+  int widest = lineWidth(fm, QString(60, QLatin1Char('0')), fixedPitch);
   for (int i = 0; i < count(); ++i)
-    widest = std::max(widest, fm.horizontalAdvance(item(i)->text()));
+    widest = std::max(widest, lineWidth(fm, item(i)->text(), fixedPitch));
   const int chrome = 2 * frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8;
   return {widest + chrome, QListWidget::sizeHint().height()};
 }

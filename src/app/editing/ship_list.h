@@ -5,8 +5,11 @@
 #include <QColor>
 #include <QListWidget>
 
+#include <QHash>
+
 #include <vector>
 
+class QFontMetrics;
 class QMenu;
 
 namespace app {
@@ -49,9 +52,11 @@ class ShipList : public QListWidget {
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
+  void changeEvent(QEvent* e) override;
 
  private:
   void report();
+  int lineWidth(const QFontMetrics& fm, const QString& line, bool fixedPitch) const;
   template <class F>
   void asOneAction(F&& base);
 
@@ -59,6 +64,8 @@ class ShipList : public QListWidget {
   bool rebuilding_ = false;
   bool interacting_ = false;
   bool reportPending_ = false;
+  // Advances of the characters met so far in the list's (fixed-pitch) font.
+  mutable QHash<char16_t, int> advances_;
 };
 
 }  // namespace app
