@@ -17,7 +17,7 @@ const Command checkCommand{
     "check", "FILE [--no-playable-check] [--editor-dir DIR]",
     "the error check: errors, then warnings, one per line; exit 1 when there is an error",
     runCheck};
-const Registration registration{checkCommand};
+const Registration checkRegistration{checkCommand};
 
 int runCheck(const std::vector<std::string>& arguments, Context& ctx) {
   std::vector<std::string> args = arguments;

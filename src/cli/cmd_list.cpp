@@ -16,7 +16,7 @@ int runList(const std::vector<std::string>& arguments, Context& ctx);
 const Command listCommand{
     "list", "FILE [--goals] [--editor-dir DIR]",
     "the flight-group list lines, a blank line, then the flight-group name list", runList};
-const Registration registration{listCommand};
+const Registration listRegistration{listCommand};
 
 int runList(const std::vector<std::string>& arguments, Context& ctx) {
   std::vector<std::string> args = arguments;

@@ -15,7 +15,7 @@ const Command messagesCommand{
     "messages", "FILE",
     "the message list: number, list line, colour, delay in seconds, teams sent to (tab-separated)",
     runMessages};
-const Registration registration{messagesCommand};
+const Registration messagesRegistration{messagesCommand};
 
 int runMessages(const std::vector<std::string>& args, Context& ctx) {
   if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-'))

@@ -16,7 +16,7 @@ const Command newCommand{"new",
                          "[--iff rebel|imperial] [--teams N] [--no-default-orders] OUT",
                          "write the default new mission, or the one the new-mission wizard builds",
                          runNew};
-const Registration registration{newCommand};
+const Registration newRegistration{newCommand};
 
 // A refusal of a value the wizard does not offer: the message, then usage status.
 int refuse(Context& ctx, const std::string& message) {

@@ -17,7 +17,7 @@ int runShow(const std::vector<std::string>& arguments, Context& ctx);
 const Command showCommand{"show", "FILE N [--editor-dir DIR]",
                           "flight group N (from 1): list line, triggers, orders and goals",
                           runShow};
-const Registration registration{showCommand};
+const Registration showRegistration{showCommand};
 
 const char* andOr(bool orFlag) {
   return orFlag ? "or" : "and";

@@ -10,7 +10,7 @@ namespace {
 using briefing::Command;
 using briefing::CommandList;
 
-Command at(int time, int code, int index = 0, int x = 0, int y = 0) {
+Command commandAt(int time, int code, int index = 0, int x = 0, int y = 0) {
   Command c = briefing::newCommand(code, time);
   c.index = static_cast<std::uint16_t>(index);
   c.x = static_cast<std::int16_t>(x);
@@ -36,7 +36,7 @@ struct Playback : ::testing::Test {
 };
 
 TEST_F(Playback, ZoomStepsTowardsItsTarget) {
-  load({at(1, 7, 0, 48, 48), Command::endMarker()});
+  load({commandAt(1, 7, 0, 48, 48), Command::endMarker()});
   EXPECT_EQ(p.view().zoom, 32);
   p.view().zoomTarget = 48;  // the rewind ran the first command already; play it from 32
   p.view().zoomIn = true;
@@ -50,7 +50,7 @@ TEST_F(Playback, ZoomStepsTowardsItsTarget) {
 }
 
 TEST_F(Playback, MoveAtTimeZeroJumpsLaterMovesScroll) {
-  load({at(0, 6, 0, 1000, 0), at(2, 6, 0, 0, 0), Command::endMarker()});
+  load({commandAt(0, 6, 0, 1000, 0), commandAt(2, 6, 0, 0, 0), Command::endMarker()});
   EXPECT_EQ(p.view().ox, -200);  // 6.25 km at zoom 32
   EXPECT_FALSE(p.view().xRising);
   ticks(2);
@@ -65,7 +65,7 @@ TEST_F(Playback, MoveAtTimeZeroJumpsLaterMovesScroll) {
 }
 
 TEST_F(Playback, LoopsPastTheRunningTimeAndPausesAtStops) {
-  load({at(0, 5, 1), at(10, 3), at(15, 8), Command::endMarker()}, 20);
+  load({commandAt(0, 5, 1), commandAt(10, 3), commandAt(15, 8), Command::endMarker()}, 20);
   p.setPauseAtStops(true);
   ASSERT_EQ(p.play(4), briefing::PlayStart::Started);
   ticks(10);
@@ -81,7 +81,7 @@ TEST_F(Playback, LoopsPastTheRunningTimeAndPausesAtStops) {
 }
 
 TEST_F(Playback, BoxesShrinkAndTagsTypeOut) {
-  load({at(0, 5), at(1, 9, 2), at(1, 18, 0, 0, 0), Command::endMarker()});
+  load({commandAt(0, 5), commandAt(1, 9, 2), commandAt(1, 18, 0, 0, 0), Command::endMarker()});
   ticks(1);
   EXPECT_EQ(p.view().box[0], 2);
   EXPECT_EQ(p.view().boxHalf[0], 15);
@@ -92,7 +92,8 @@ TEST_F(Playback, BoxesShrinkAndTagsTypeOut) {
 }
 
 TEST_F(Playback, PreviousInstructionRestoresTheSnapshot) {
-  load({at(0, 5, 1), at(5, 9, 0), at(10, 5, 2), at(20, 8), Command::endMarker()});
+  load({commandAt(0, 5, 1), commandAt(5, 9, 0), commandAt(10, 5, 2), commandAt(20, 8),
+        Command::endMarker()});
   ticks(10);
   ASSERT_EQ(p.current(), 2);
   EXPECT_EQ(p.view().text, 2);
@@ -105,7 +106,8 @@ TEST_F(Playback, PreviousInstructionRestoresTheSnapshot) {
 }
 
 TEST_F(Playback, StepsByInstructionAndStopPointWrapAtTheEnd) {
-  load({at(0, 5, 1), at(5, 9, 0), at(10, 3), at(20, 8), Command::endMarker()});
+  load({commandAt(0, 5, 1), commandAt(5, 9, 0), commandAt(10, 3), commandAt(20, 8),
+        Command::endMarker()});
   p.nextInstruction();
   EXPECT_EQ(p.current(), 1);
   EXPECT_EQ(p.view().boxHalf[0], 8);
@@ -122,7 +124,8 @@ TEST_F(Playback, StepsByInstructionAndStopPointWrapAtTheEnd) {
 }
 
 TEST_F(Playback, SeekShowsWhatPlayingFromTheStartShows) {
-  load({at(0, 5, 1), at(8, 9, 0), at(12, 5, 2), at(30, 8), Command::endMarker()});
+  load({commandAt(0, 5, 1), commandAt(8, 9, 0), commandAt(12, 5, 2), commandAt(30, 8),
+        Command::endMarker()});
   p.seek(14);
   EXPECT_EQ(p.time(), 14);
   EXPECT_EQ(p.view().text, 2);

@@ -18,7 +18,7 @@ namespace {
 namespace fs = std::filesystem;
 using Bytes8 = std::vector<std::uint8_t>;
 
-struct CliRun {
+struct FileCliRun {
   int status = -1;
   std::string out, err;
 };
@@ -52,12 +52,12 @@ class CliFiles : public ::testing::Test {
     return ss.str();
   }
 
-  CliRun run(const std::vector<std::string>& args) const {
+  FileCliRun run(const std::vector<std::string>& args) const {
     std::string cmd = quote(ZYNED_CLI_PATH);
     for (const auto& a : args) cmd += " " + quote(a);
     cmd += " >" + quote(path("stdout")) + " 2>" + quote(path("stderr")) + " </dev/null";
     const int raw = std::system(cmd.c_str());
-    CliRun r;
+    FileCliRun r;
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     r.out = slurp(path("stdout"));
     r.err = slurp(path("stderr"));
@@ -172,7 +172,7 @@ std::size_t count(const std::string& text, const std::string& what) {
 }
 
 TEST_F(CliFiles, NewInfoAndRoundtrip) {
-  CliRun r = run({"new", "--format", "12", path("a.kre")});
+  FileCliRun r = run({"new", "--format", "12", path("a.kre")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out, "Zyn Format.  71596 bytes written.\n");
   EXPECT_EQ(fs::file_size(path("a.kre")), 71596u);
@@ -204,7 +204,7 @@ TEST_F(CliFiles, InfoShowsTitleTypeAndTimeLimit) {
   m.addFlightGroup();
   m.addMessage();
   ASSERT_TRUE(model::saveMissionFile(m, path("m.kre")).ok);
-  const CliRun r = run({"info", path("m.kre")});
+  const FileCliRun r = run({"info", path("m.kre")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("Flight groups: 2\n"), std::string::npos) << r.out;
   EXPECT_NE(r.out.find("Messages: 1\n"), std::string::npos);
@@ -216,7 +216,7 @@ TEST_F(CliFiles, InfoShowsTitleTypeAndTimeLimit) {
 TEST_F(CliFiles, RoundtripOfGeneratedMissions) {
   for (std::uint64_t seed : {1, 2, 3, 4}) {
     const std::string file = put("g.kre", testgen::randomMissionFile(seed));
-    const CliRun r = run({"roundtrip", file});
+    const FileCliRun r = run({"roundtrip", file});
     EXPECT_EQ(r.status, 0) << "seed " << seed << ": " << r.out << r.err;
   }
 }
@@ -225,7 +225,7 @@ TEST_F(CliFiles, RefusedFilesExitOneWithTheMessage) {
   Bytes8 file = testgen::randomMissionFile(6);
   file[0] = 0xFF;
   file[1] = 0xFF;
-  CliRun r = run({"info", put("kre.kre", file)});
+  FileCliRun r = run({"info", put("kre.kre", file)});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err,
             "\"" + path("kre.kre") + "\": This is a Kre Fighter mission file - Can't load it\n");
@@ -268,11 +268,11 @@ TEST_F(CliFiles, UsageErrorsExitTwo) {
            {"new", "out"},
            {"new", "--format", "12"},
        }) {
-    const CliRun r = run(args);
+    const FileCliRun r = run(args);
     EXPECT_EQ(r.status, 2) << (args.empty() ? "(none)" : args[0]);
     EXPECT_NE(r.err.find("usage: zyned-cli"), std::string::npos) << r.err;
   }
-  const CliRun r = run({"nonsense"});
+  const FileCliRun r = run({"nonsense"});
   EXPECT_NE(r.err.find("roundtrip"), std::string::npos) << "the command list names the commands";
 }
 
@@ -283,7 +283,7 @@ TEST_F(CliFiles, ConvertBetweenFormats) {
   m.description.setText("Line 1\r\nLine 2");
   ASSERT_TRUE(model::saveMissionFile(m, path("x.kre")).ok);
 
-  CliRun r = run({"convert", "--format", "12", path("x.kre"), path("y.kre")});
+  FileCliRun r = run({"convert", "--format", "12", path("x.kre"), path("y.kre")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_NE(r.out.find("Zyn Format.  "), std::string::npos);
   EXPECT_NE(r.err.find("debriefings"), std::string::npos) << "dropped debriefings are named";
@@ -315,7 +315,7 @@ TEST_F(CliFiles, DumpIsJsonWithEveryRecord) {
   m.trailingBytes = {9, 8};
   ASSERT_TRUE(model::saveMissionFile(m, path("d.kre")).ok);
 
-  const CliRun r = run({"dump", path("d.kre")});
+  const FileCliRun r = run({"dump", path("d.kre")});
   ASSERT_EQ(r.status, 0) << r.err;
   EXPECT_TRUE(JsonChecker(r.out).valid()) << r.out.substr(0, 2000);
   // Top-level keys in their fixed order.
@@ -353,7 +353,7 @@ TEST_F(CliFiles, DumpOfEveryGeneratedMissionIsJson) {
   // Random bytes in every text field: control characters and every Windows-1252 byte.
   for (std::uint64_t seed : {30, 31, 32}) {
     const std::string file = put("g.kre", testgen::randomMissionFile(seed));
-    const CliRun r = run({"dump", file});
+    const FileCliRun r = run({"dump", file});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_TRUE(JsonChecker(r.out).valid()) << "seed " << seed;
   }

@@ -20,7 +20,7 @@ namespace fg = model::fg;
 
 using testsupport::CliRun;
 
-CliRun runCli(const fs::path& dir, const std::string& args) {
+CliRun runCheckCli(const fs::path& dir, const std::string& args) {
   return testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.string(), args);
 }
 
@@ -41,14 +41,14 @@ class CheckCommand : public ::testing::Test {
 };
 
 TEST_F(CheckCommand, CleanMissionPrintsNothing) {
-  const CliRun r = runCli(dir.path(), "check " + save());
+  const CliRun r = runCheckCli(dir.path(), "check " + save());
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "");
 }
 
 TEST_F(CheckCommand, WarningsAloneDoNotFail) {
   m.header.set(model::header::MissionType, u8{model::Melee});
-  const CliRun r = runCli(dir.path(), "check " + save());
+  const CliRun r = runCheckCli(dir.path(), "check " + save());
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "WARNING: There is only one Player Craft in this Melee.\n");
 }
@@ -59,7 +59,7 @@ TEST_F(CheckCommand, ErrorsThenWarningsInUtf8) {
   m.flightGroups[0].set(fg::CraftType, u8{1});
   m.flightGroups[0].set(fg::Formation, u8{34});
   m.flightGroups[0].setText(fg::Name, "Lead");
-  const CliRun r = runCli(dir.path(), "check " + save());
+  const CliRun r = runCheckCli(dir.path(), "check " + save());
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out,
             "ERROR: Player FG  Caf\xC3\xA9 Lead (1) has (Single Point) Formation. The mission will "
@@ -70,10 +70,10 @@ TEST_F(CheckCommand, ErrorsThenWarningsInUtf8) {
 TEST_F(CheckCommand, PlayableCheckCanBeSwitchedOff) {
   m.flightGroups[0].set(fg::CraftType, u8{10});
   const std::string args = save();
-  CliRun r = runCli(dir.path(), "check " + args);
+  CliRun r = runCheckCli(dir.path(), "check " + args);
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "ERROR: Ship Slot #10 is not available in Zyn or Qvn.\n");
-  r = runCli(dir.path(), "check --no-playable-check " + args);
+  r = runCheckCli(dir.path(), "check --no-playable-check " + args);
   EXPECT_EQ(r.status, 0);
   EXPECT_EQ(r.out, "");
 }
@@ -81,20 +81,20 @@ TEST_F(CheckCommand, PlayableCheckCanBeSwitchedOff) {
 TEST_F(CheckCommand, RefusedFileAndUsage) {
   const fs::path bad = dir.path() / "bad.kre";
   std::ofstream(bad, std::ios::binary) << "junk";
-  CliRun r = runCli(dir.path(), "check '" + bad.string() + "'");
+  CliRun r = runCheckCli(dir.path(), "check '" + bad.string() + "'");
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out, "");
   EXPECT_NE(r.err.find("bad.kre"), std::string::npos);
   EXPECT_NE(r.err.find("Unrecognized file type"), std::string::npos);
 
-  r = runCli(dir.path(), "check '" + (dir.path() / "missing.kre").string() + "'");
+  r = runCheckCli(dir.path(), "check '" + (dir.path() / "missing.kre").string() + "'");
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("missing.kre"), std::string::npos);
 
-  EXPECT_EQ(runCli(dir.path(), "check").status, 2);
-  EXPECT_EQ(runCli(dir.path(), "check a.kre b.kre").status, 2);
-  EXPECT_EQ(runCli(dir.path(), "check a.kre --editor-dir").status, 2);
-  EXPECT_EQ(runCli(dir.path(), "check --bogus a.kre").status, 2);
+  EXPECT_EQ(runCheckCli(dir.path(), "check").status, 2);
+  EXPECT_EQ(runCheckCli(dir.path(), "check a.kre b.kre").status, 2);
+  EXPECT_EQ(runCheckCli(dir.path(), "check a.kre --editor-dir").status, 2);
+  EXPECT_EQ(runCheckCli(dir.path(), "check --bogus a.kre").status, 2);
 }
 
 }  // namespace

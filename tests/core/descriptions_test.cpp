@@ -71,8 +71,6 @@ class Descriptions : public ::testing::Test {
   shell::Vocabulary v = testVocabulary();
 };
 
-}  // namespace
-
 TEST_F(Descriptions, ListLineColumnsForComputerGroup) {
   auto& g = m.flightGroups[0];
   g.set(fg::GlobalGroup, u8{0x1F});
@@ -290,11 +288,9 @@ TEST_F(Descriptions, Goals) {
   EXPECT_EQ(describeGoal(m, v, g), "50% of it must NOT be destroyed : -1000 Pts  - Team Imperial");
 }
 
-namespace {
-
 namespace fs = std::filesystem;
 
-std::pair<int, std::string> runCli(const fs::path& dir, const std::string& args) {
+std::pair<int, std::string> runListCli(const fs::path& dir, const std::string& args) {
   const auto run = testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.string(), args);
   return {run.status, run.out};
 }
@@ -318,7 +314,7 @@ TEST(ListCommand, PrintsListLinesThenNameListInUtf8) {
   ASSERT_TRUE(model::saveMissionFile(m, file).ok);
 
   const auto [status, out] =
-      runCli(dir.path(), "list '" + file + "' --goals --editor-dir '" + editor.string() + "'");
+      runListCli(dir.path(), "list '" + file + "' --goals --editor-dir '" + editor.string() + "'");
   EXPECT_EQ(status, 0);
   EXPECT_EQ(out,
             "1    0  -  0    Plr: 1    1  x  [ 1 ]  Caf\u00e9 Runner  Unnamed \n"
@@ -330,9 +326,10 @@ TEST(ListCommand, PrintsListLinesThenNameListInUtf8) {
                 "Lancer Gr\u00fcn 1\n");
 
   const auto plain =
-      runCli(dir.path(), "list '" + file + "' --editor-dir '" + editor.string() + "'");
+      runListCli(dir.path(), "list '" + file + "' --editor-dir '" + editor.string() + "'");
   EXPECT_EQ(plain.second.substr(0, plain.second.find('\n')),
             "1    0  -  0    Plr: 1    1  x  [ 1 ]  Caf\u00e9 Runner  Unnamed");
-  EXPECT_EQ(runCli(dir.path(), "list").first, 2);
-  EXPECT_EQ(runCli(dir.path(), "list '" + (dir.path() / "missing.kre").string() + "'").first, 1);
+  EXPECT_EQ(runListCli(dir.path(), "list").first, 2);
+  EXPECT_EQ(runListCli(dir.path(), "list '" + (dir.path() / "missing.kre").string() + "'").first,
+            1);
 }

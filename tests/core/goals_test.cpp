@@ -11,7 +11,7 @@ namespace tables = shell::tables;
 
 namespace {
 
-shell::Vocabulary testVocabulary() {
+shell::Vocabulary goalsVocabulary() {
   shell::Vocabulary v;
   v.setTable(tables::Conds, {"(Always true)", "arrive", "be destroyed", "c3", "c4", "c5", "c6",
                              "c7", "c8", "c9", "(Never true)"});
@@ -114,7 +114,7 @@ TEST(GoalTeam, ChoosingTheConditionWritesTheShownTeamAndItsFlagOnly) {
 TEST(GoalLines, EightLinesNoneForConditionTenWhateverTheOtherBytes) {
   model::Mission m;
   m.newMission();
-  const auto v = testVocabulary();
+  const auto v = goalsVocabulary();
   model::FlightGroup g;
   for (std::size_t i = 0; i < fg::GoalCount; ++i) {
     auto b = g.goalBytes(i);

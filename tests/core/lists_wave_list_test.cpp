@@ -112,10 +112,10 @@ TEST(WaveList, SaveKeeps19LinesAndEverySoundBeyond) {
   EXPECT_EQ(lists::savedWaveLines(s).size(), 21u);
 }
 
-struct GameTree {
+struct SoundGameTree {
   TempDir dir;
   shell::Settings settings;
-  GameTree() {
+  SoundGameTree() {
     fs::create_directories(dir / "Zyn/WAVE");
     fs::create_directories(dir / "Zyn/Quelvane/wave/Train");
     settings.gameDirectory = dir / "Zyn";
@@ -123,7 +123,7 @@ struct GameTree {
 };
 
 TEST(WaveList, FoundInTheFormatsFolderElseTheOther) {
-  GameTree g;
+  SoundGameTree g;
   writeFile(g.dir / "Zyn/Quelvane/wave/M1.lst", "a.wav\r\n");
   EXPECT_EQ(lists::findWaveList(g.settings, 12, "/x/M1.KRE"), g.dir / "Zyn/Quelvane/wave/M1.lst");
   writeFile(g.dir / "Zyn/WAVE/m1.LST", "b.wav\n");
@@ -136,7 +136,7 @@ TEST(WaveList, FoundInTheFormatsFolderElseTheOther) {
 }
 
 TEST(WaveList, LoadKeepsBlankLinesAndSaveWritesCrLf) {
-  GameTree g;
+  SoundGameTree g;
   const std::string path = g.dir / "Zyn/WAVE/M.lst";
   writeFile(path, "a.wav\n\rb.wav\rc.wav");
   Lines s;
@@ -150,7 +150,7 @@ TEST(WaveList, LoadKeepsBlankLinesAndSaveWritesCrLf) {
 }
 
 TEST(WaveList, WaveFilesFoundInAnyCaseFormatFolderFirst) {
-  GameTree g;
+  SoundGameTree g;
   writeFile(g.dir / "Zyn/Quelvane/wave/Train/Hello.wav", "x");
   EXPECT_EQ(lists::findWaveFile(g.settings, 12, "TRAIN\\hello.WAV"),
             g.dir / "Zyn/Quelvane/wave/Train/Hello.wav");
@@ -164,7 +164,7 @@ TEST(WaveList, WaveFilesFoundInAnyCaseFormatFolderFirst) {
 }
 
 TEST(WaveListFile, OpenedListCountsAsChangedOnlyWhileItDiffersFromTheFile) {
-  GameTree g;
+  SoundGameTree g;
   const std::string path = g.dir / "Zyn/Quelvane/wave/M1.lst";
   writeFile(path, "a.wav\r\nb.wav");
   lists::WaveListFile f;
@@ -196,7 +196,7 @@ TEST(WaveListFile, OpenedListCountsAsChangedOnlyWhileItDiffersFromTheFile) {
 }
 
 TEST(WaveListFile, CreateRefusesUnnamedAndNeverOverwrites) {
-  GameTree g;
+  SoundGameTree g;
   lists::WaveListFile f;
   EXPECT_EQ(f.create(g.settings, 12, "Unnamed", 3).status,
             lists::WaveListFile::CreateStatus::Unnamed);
@@ -220,7 +220,7 @@ TEST(WaveListFile, CreateRefusesUnnamedAndNeverOverwrites) {
 }
 
 TEST(WaveListFile, SaveAsTakesTheListAlongAndKeepsTheOldFile) {
-  GameTree g;
+  SoundGameTree g;
   writeFile(g.dir / "Zyn/WAVE/Old.lst", "a.wav\r\n");
   lists::WaveListFile f;
   Lines s = f.open(g.settings, 12, "Old.kre");

@@ -18,7 +18,7 @@ namespace {
 
 const std::string Dummy = lists::PlaceholderWave;
 
-model::Mission missionWith(int messages, u8 type = model::MissionType1) {
+model::Mission missionWithMessages(int messages, u8 type = model::MissionType1) {
   model::Mission m;
   m.newMission();
   m.header.set(model::header::MissionType, type);
@@ -30,7 +30,7 @@ model::Mission missionWith(int messages, u8 type = model::MissionType1) {
   return m;
 }
 
-std::vector<std::string> texts(const model::Mission& m) {
+std::vector<std::string> messageTexts(const model::Mission& m) {
   std::vector<std::string> out;
   for (const auto& x : m.messages) out.push_back(x.textValue());
   return out;
@@ -70,7 +70,7 @@ TEST(NewMessage, ColourAndTeamFollowMissionType) {
                                                  {4, '1'}, {5, '3'}, {6, '0'}};
   for (const auto& [iff, colour] : iffs) {
     for (u8 type : {model::Training, model::MultiplayerTraining}) {
-      model::Mission m = missionWith(0, type);
+      model::Mission m = missionWithMessages(0, type);
       m.flightGroups[0].set(fg::Iff, iff);
       const model::Message x = newMessage(m, model::newMessageTemplate());
       EXPECT_EQ(x.get(msg::Color), colour) << int(iff);
@@ -78,7 +78,7 @@ TEST(NewMessage, ColourAndTeamFollowMissionType) {
     }
   }
   for (u8 type : {model::MissionType1, model::Melee, model::MultiplayerCombat}) {
-    model::Mission m = missionWith(2, type);
+    model::Mission m = missionWithMessages(2, type);
     const model::Message x = newMessage(m, model::newMessageTemplate());
     EXPECT_EQ(x.get(msg::Color), '0');
     EXPECT_EQ(sentToText(x), "-");
@@ -88,10 +88,10 @@ TEST(NewMessage, ColourAndTeamFollowMissionType) {
 }
 
 TEST(MessageOps, DeleteKeepsNumbersEqualToPositionsAndDropsSounds) {
-  model::Mission m = missionWith(6);
+  model::Mission m = missionWithMessages(6);
   std::vector<std::string> sounds = {"a", "b", "c", "d", "e", "f"};
   const MessageSelection s = deleteMessages(m, {{1, 3}, 3}, sounds);
-  EXPECT_EQ(texts(m), (std::vector<std::string>{"M0", "M2", "M4", "M5"}));
+  EXPECT_EQ(messageTexts(m), (std::vector<std::string>{"M0", "M2", "M4", "M5"}));
   EXPECT_EQ(numbers(m), (std::vector<int>{0, 1, 2, 3}));
   EXPECT_EQ(sounds, (std::vector<std::string>{"a", "c", "e", "f"}));
   EXPECT_EQ(s, (MessageSelection{{3}, 3}));
@@ -102,7 +102,7 @@ TEST(MessageOps, DeleteKeepsNumbersEqualToPositionsAndDropsSounds) {
 }
 
 TEST(MessageOps, MoveCarriesNumbersAndFirstSixteenSounds) {
-  model::Mission m = missionWith(18);
+  model::Mission m = missionWithMessages(18);
   std::vector<std::string> sounds;
   for (int i = 0; i < 18; ++i) sounds.push_back("s" + std::to_string(i));
   // The 16th message up trades its sound with the 15th; the 17th up leaves the sounds alone.
@@ -118,18 +118,18 @@ TEST(MessageOps, MoveCarriesNumbersAndFirstSixteenSounds) {
 }
 
 TEST(MessageOps, MoveRules) {
-  model::Mission m = missionWith(4);
+  model::Mission m = missionWithMessages(4);
   std::vector<std::string> sounds;
   EXPECT_FALSE(canMoveMessagesUp(m, {{0, 2}, 2}));  // the first line is selected
   EXPECT_FALSE(canMoveMessagesDown(m, {{1, 3}, 1}));
   const MessageSelection s = moveMessagesDown(m, {{1, 2}, 1}, sounds);
-  EXPECT_EQ(texts(m), (std::vector<std::string>{"M0", "M3", "M1", "M2"}));
+  EXPECT_EQ(messageTexts(m), (std::vector<std::string>{"M0", "M3", "M1", "M2"}));
   EXPECT_EQ(s, (MessageSelection{{2, 3}, 2}));
 }
 
 TEST(MessagesCommand, PrintsOneTabSeparatedLinePerMessage) {
   testsupport::TempDir dir;
-  model::Mission m = missionWith(2);
+  model::Mission m = missionWithMessages(2);
   m.messages[0].setText(msg::Text, "1Caf\xe9 open");
   m.messages[0].set(msg::Color, u8{'3'});
   m.messages[0].set(msg::Delay, u8{200});

@@ -23,7 +23,7 @@ Mission base() {
     msg.set(message::Color, u8{'1'});
     msg.setText(message::Text, text);
   }
-  m.briefings[1].set(briefing::Events, i16{34}, 12);
+  m.briefings[1].set(model::briefing::Events, i16{34}, 12);
   return m;
 }
 
@@ -42,7 +42,7 @@ TEST(MissionDiff, OneLinePerDifference) {
        [](Mission& m) { m.messages[4].setText(message::Text, "Go now"); },
        {"Messages[4]: Text \"Go\" -> \"Go now\""}},
       {"event word",
-       [](Mission& m) { m.briefings[1].set(briefing::Events, i16{3}, 12); },
+       [](Mission& m) { m.briefings[1].set(model::briefing::Events, i16{3}, 12); },
        {"Briefings[1].Events[12]: 34 -> 3"}},
       {"nested record",
        [](Mission& m) { set(m.flightGroups[1].orderBytes(0), order::Throttle, u8{4}); },

@@ -106,7 +106,7 @@ TEST(RoundTrip, LargeMission) {
   const Mission m = read(file);
   EXPECT_EQ(m.flightGroups.size(), 200u);
   EXPECT_EQ(m.messages.size(), 64u);
-  EXPECT_EQ(m.briefings[7].get(briefing::EventWordsUsed), 400);
+  EXPECT_EQ(m.briefings[7].get(model::briefing::EventWordsUsed), 400);
   EXPECT_FALSE(m.briefings[7].strings[31].empty());
   EXPECT_EQ(writeMission(m), file);
 }

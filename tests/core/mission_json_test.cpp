@@ -15,7 +15,7 @@ namespace {
 using namespace model;
 using Bytes8 = std::vector<std::uint8_t>;
 
-Mission read(const Bytes8& file) {
+Mission loadMission(const Bytes8& file) {
   Mission m;
   const ReadResult r = readMission(file, m);
   EXPECT_TRUE(r.ok()) << r.message;
@@ -87,7 +87,7 @@ Bytes8 fromJson(const std::string& text) {
 
 TEST(MissionJson, DumpThenFromJsonGivesTheIdenticalFile) {
   for (const Sample& s : samples()) {
-    EXPECT_TRUE(fromJson(json::dumpMission(read(s.file))) == s.file) << s.name;
+    EXPECT_TRUE(fromJson(json::dumpMission(loadMission(s.file))) == s.file) << s.name;
   }
 }
 
@@ -98,7 +98,7 @@ TEST(MissionJson, BytesNoFieldShowsGetKeysOnlyWhereTheyAreNotZero) {
   for (const char* key : {"Tail\"", "DescriptionBytes", "DebriefBytes", "\"Raw144\""})
     EXPECT_EQ(json::dumpMission(clean).find(key), std::string::npos) << key;
 
-  const std::string dump = json::dumpMission(read(junkMission(FormatExpansion)));
+  const std::string dump = json::dumpMission(loadMission(junkMission(FormatExpansion)));
   auto zeros = [](std::size_t n) {
     std::string s;
     for (std::size_t i = 0; i < n; ++i) s += ", 0";
@@ -150,7 +150,7 @@ TEST(MissionJson, AnEditChangesExactlyThatFieldsBytes) {
   };
   json::Value dump;
   std::string error;
-  ASSERT_TRUE(json::parse(json::dumpMission(read(file)), dump, error)) << error;
+  ASSERT_TRUE(json::parse(json::dumpMission(loadMission(file)), dump, error)) << error;
   for (const Case& c : cases) {
     json::Value v = dump;  // edited as a designer would, then read back
     c.edit(v);
@@ -170,7 +170,7 @@ TEST(MissionJson, MissingKeysTakeTheNewRecords) {
   EXPECT_TRUE(m.flightGroups.empty());
   EXPECT_TRUE(m.messages.empty());
   EXPECT_EQ(m.teams[0].name(), "Imperial");
-  EXPECT_EQ(m.briefings[2].get(briefing::TeamVisible, 2), 1);
+  EXPECT_EQ(m.briefings[2].get(model::briefing::TeamVisible, 2), 1);
 
   ASSERT_TRUE(json::readMissionJson(R"({"PlatformId": 12, "FlightGroups": [{"Name": "Solo"}],
       "Messages": [{}, {"Color": 49, "Text": "Go"}], "Header": {"MissionType": 2}})",
@@ -297,7 +297,7 @@ TEST(MissionJson, RefusalsNameTheJsonPathAndChangeNothing) {
   for (const Case& c : cases) {
     json::Value v = base;
     c.edit(v);
-    Mission out = read(file);
+    Mission out = loadMission(file);
     EXPECT_EQ(json::missionFromJson(json::print(v), out).error, c.message);
     EXPECT_TRUE(writeMission(out) == file) << c.message;
   }

@@ -48,7 +48,7 @@ TEST(FieldTables, EveryRecordIsCoveredExactlyOnce) {
   expectCoversEveryByteOnce(ggentry::Layout);
   expectCoversEveryByteOnce(globalgoal::Layout);
   expectCoversEveryByteOnce(team::Layout);
-  expectCoversEveryByteOnce(briefing::Layout);
+  expectCoversEveryByteOnce(model::briefing::Layout);
   expectCoversEveryByteOnce(ggstrings::Layout);
   expectCoversEveryByteOnce(fggoalstrings::Layout);
   expectCoversEveryByteOnce(header::Layout);
@@ -323,14 +323,14 @@ TEST(NewMission, DefaultMission) {
 
   for (std::size_t n = 0; n < BriefingCount; ++n) {
     const Briefing& b = m.briefings[n];
-    EXPECT_EQ(b.get(briefing::RunningTime), 600);
-    EXPECT_EQ(b.get(briefing::EventWordsUsed), 2);
-    EXPECT_EQ(b.get(briefing::Events, 0), 9999);
-    EXPECT_EQ(b.get(briefing::Events, 1), 34);
-    EXPECT_EQ(b.get(briefing::Events, 2), 0);
+    EXPECT_EQ(b.get(model::briefing::RunningTime), 600);
+    EXPECT_EQ(b.get(model::briefing::EventWordsUsed), 2);
+    EXPECT_EQ(b.get(model::briefing::Events, 0), 9999);
+    EXPECT_EQ(b.get(model::briefing::Events, 1), 34);
+    EXPECT_EQ(b.get(model::briefing::Events, 2), 0);
     for (std::size_t t = 0; t < TeamCount; ++t)
-      EXPECT_EQ(b.get(briefing::TeamVisible, t), t == n ? 1 : 0) << "briefing " << n;
-    for (std::size_t s = 0; s < briefing::StringCount; ++s) {
+      EXPECT_EQ(b.get(model::briefing::TeamVisible, t), t == n ? 1 : 0) << "briefing " << n;
+    for (std::size_t s = 0; s < model::briefing::StringCount; ++s) {
       EXPECT_TRUE(b.tags[s].empty());
       EXPECT_TRUE(b.strings[s].empty());
     }

@@ -534,7 +534,7 @@ namespace {
 
 using testsupport::CliRun;
 
-CliRun runCli(const std::string& env, const std::string& args) {
+CliRun runSettingsCli(const std::string& env, const std::string& args) {
   return testsupport::runCli(ZYNED_CLI_PATH, env, args);
 }
 
@@ -546,7 +546,7 @@ TEST(SettingsCli, PrintsEverySettingThenTheDerivedValues) {
   writeFile(dir / "ZynED.ini",
             "[options]\nautolink=0\n[Directories]\nZyn=" + (dir / "game") + "\n");
   const std::string env = "ZYNED_CONFIG_DIR='" + (dir / "elsewhere") + "'";
-  const CliRun run = runCli(env, "settings --config-dir '" + dir.str() + "'");
+  const CliRun run = runSettingsCli(env, "settings --config-dir '" + dir.str() + "'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.substr(0, 31), "Directories.Missions=Undefined\n");
   EXPECT_NE(run.out.find("\nOptions.AutoLink=0\nOptions.CheckPlayable=1\n"), std::string::npos);
@@ -560,11 +560,11 @@ TEST(SettingsCli, PrintsEverySettingThenTheDerivedValues) {
   EXPECT_EQ(lines, 37u + 3u);
 
   // The option before the command name works too; without any, the environment decides.
-  EXPECT_EQ(runCli(env, "--config-dir '" + dir.str() + "' settings").out, run.out);
-  const CliRun fromEnv = runCli("ZYNED_CONFIG_DIR='" + dir.str() + "'", "settings");
+  EXPECT_EQ(runSettingsCli(env, "--config-dir '" + dir.str() + "' settings").out, run.out);
+  const CliRun fromEnv = runSettingsCli("ZYNED_CONFIG_DIR='" + dir.str() + "'", "settings");
   EXPECT_EQ(fromEnv.out, run.out);
-  EXPECT_NE(runCli(env, "settings").out, run.out);
-  EXPECT_EQ(runCli(env, "settings extra").status, 2);
+  EXPECT_NE(runSettingsCli(env, "settings").out, run.out);
+  EXPECT_EQ(runSettingsCli(env, "settings extra").status, 2);
 }
 
 TEST(SettingsCli, FolderOptionsStandBeforeOrAfterTheNameOfEveryCommand) {
@@ -574,21 +574,21 @@ TEST(SettingsCli, FolderOptionsStandBeforeOrAfterTheNameOfEveryCommand) {
   const std::string env = "ZYNED_CONFIG_DIR='" + (dir / "nowhere") + "'";
   const std::string editor = "--editor-dir '" + (dir / "editor") + "'";
   const std::string config = "--config-dir '" + dir.str() + "'";
-  const CliRun after = runCli(env, "vocab Ships " + editor);
+  const CliRun after = runSettingsCli(env, "vocab Ships " + editor);
   EXPECT_EQ(after.out, "0\tNothing\n1\tBlade\n");
-  EXPECT_EQ(runCli(env, editor + " vocab Ships").out, after.out);
+  EXPECT_EQ(runSettingsCli(env, editor + " vocab Ships").out, after.out);
   // Commands that need neither folder accept them all the same.
   const std::string file = "'" + (dir / "m.kre") + "'";
-  EXPECT_EQ(runCli(env, "new --format 14 " + file + " " + config + " " + editor).status, 0);
-  EXPECT_EQ(runCli(env, config + " info " + file + " " + editor).status, 0);
-  EXPECT_EQ(runCli(env, "roundtrip " + file + " " + config).status, 0);
-  EXPECT_EQ(runCli(env, "info " + file + " --editor-dir").status, 2);
+  EXPECT_EQ(runSettingsCli(env, "new --format 14 " + file + " " + config + " " + editor).status, 0);
+  EXPECT_EQ(runSettingsCli(env, config + " info " + file + " " + editor).status, 0);
+  EXPECT_EQ(runSettingsCli(env, "roundtrip " + file + " " + config).status, 0);
+  EXPECT_EQ(runSettingsCli(env, "info " + file + " --editor-dir").status, 2);
 }
 
 TEST(SettingsCli, AnUnreadableSettingsFileIsRefusedWithAMessage) {
   TempDir dir;
   writeFile(dir / "ZynED.ini", "\xFF\xFE[\0");  // UTF-16 that ends in half a character
-  const CliRun run = runCli("", "settings --config-dir '" + dir.str() + "'");
+  const CliRun run = runSettingsCli("", "settings --config-dir '" + dir.str() + "'");
   EXPECT_EQ(run.status, 1);
   EXPECT_NE(run.err.find("UTF-16"), std::string::npos) << run.err;
 }
@@ -596,9 +596,10 @@ TEST(SettingsCli, AnUnreadableSettingsFileIsRefusedWithAMessage) {
 TEST(SettingsCli, SetChangesSeveralKeysKeepingTheRestOfTheFile) {
   TempDir dir;
   writeFile(dir / "ZynED.ini", "; mine\r\n[Directories]\r\nZyn=/old\r\n[Windows]\r\nMap=1\r\n");
-  const CliRun run = runCli("", "settings --config-dir '" + dir.str() +
-                                    "' --set directories.zyn=/new/game --set=Map.ZoomSpeed=12 "
-                                    "--set 'Options.Autolink=0'");
+  const CliRun run =
+      runSettingsCli("", "settings --config-dir '" + dir.str() +
+                             "' --set directories.zyn=/new/game --set=Map.ZoomSpeed=12 "
+                             "--set 'Options.Autolink=0'");
   EXPECT_EQ(run.status, 0) << run.err;
   EXPECT_NE(run.out.find("Directories.Zyn=/new/game\n"), std::string::npos) << run.out;
   const Settings s = shell::readSettings(dir / "ZynED.ini");
@@ -608,7 +609,9 @@ TEST(SettingsCli, SetChangesSeveralKeysKeepingTheRestOfTheFile) {
   const std::string text = readFile(dir / "ZynED.ini");
   EXPECT_TRUE(text.starts_with("; mine\r\n[Directories]\r\n")) << text;
   EXPECT_NE(text.find("[Windows]\r\nMap=1\r\n"), std::string::npos) << text;
-  EXPECT_EQ(runCli("", "settings --config-dir '" + dir.str() + "' --set Map.ZoomSpeed").status, 2);
+  EXPECT_EQ(
+      runSettingsCli("", "settings --config-dir '" + dir.str() + "' --set Map.ZoomSpeed").status,
+      2);
 }
 
 // Every refused key and value is named, and one refusal writes nothing.
@@ -633,7 +636,7 @@ TEST(SettingsCli, SetRefusesUnknownKeysAndValuesTheReaderWouldNotKeep) {
     args += std::string(" --set '") + assignment + "'";
     expected += std::string(refusal) + "\n";
   }
-  const CliRun run = runCli("", args);
+  const CliRun run = runSettingsCli("", args);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, expected);
   EXPECT_EQ(run.out, "");

@@ -306,7 +306,7 @@ namespace {
 
 using testsupport::CliRun;
 
-CliRun runCli(const std::string& configDir, const std::string& args) {
+CliRun runVocabCli(const std::string& configDir, const std::string& args) {
   return testsupport::runCliWithConfig(ZYNED_CLI_PATH, configDir, args);
 }
 
@@ -315,7 +315,7 @@ CliRun runCli(const std::string& configDir, const std::string& args) {
 TEST(VocabularyCli, ExportWritesTheShippedFiles) {
   TempDir dir;
   const std::string out = dir.str() + "/export";
-  ASSERT_EQ(runCli(dir.str(), "vocab-export '" + out + "'").status, 0);
+  ASSERT_EQ(runVocabCli(dir.str(), "vocab-export '" + out + "'").status, 0);
   const fs::path shipped = fs::path(ZYNED_SOURCE_DIR) / "data" / "vocabulary";
   std::size_t files = 0;
   for (const auto& entry : fs::directory_iterator(out)) {
@@ -328,18 +328,18 @@ TEST(VocabularyCli, ExportWritesTheShippedFiles) {
 TEST(VocabularyCli, VocabPrintsTheLoadedTableAsUtf8) {
   TempDir dir;
   writeFile(dir / "musts.TXT", "yes\r\n\r\nd\xE9j\xE0");
-  CliRun run = runCli(dir.str(), "vocab Musts --editor-dir '" + dir.str() + "'");
+  CliRun run = runVocabCli(dir.str(), "vocab Musts --editor-dir '" + dir.str() + "'");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out, "0\tyes\n1\t\n2\td\xC3\xA9j\xC3\xA0\n");
 
   // Without the option the editor directory of the settings is read.
   writeFile(dir / "ZynED.ini", "[Directories]\nZynED=" + dir.str() + "\n");
-  EXPECT_EQ(runCli(dir.str(), "vocab musts").out, run.out);
+  EXPECT_EQ(runVocabCli(dir.str(), "vocab musts").out, run.out);
 
-  run = runCli(dir.str() + "/none", "vocab Orientation");
+  run = runVocabCli(dir.str() + "/none", "vocab Orientation");
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.out.substr(0, 20), "0\tOn edge\n1\t1\n2\t2\n3\t");
-  EXPECT_EQ(runCli(dir.str(), "vocab NoSuchTable").status, 2);
-  EXPECT_EQ(runCli(dir.str(), "vocab").status, 2);
-  EXPECT_EQ(runCli(dir.str(), "vocab Ships --editor-dir").status, 2);
+  EXPECT_EQ(runVocabCli(dir.str(), "vocab NoSuchTable").status, 2);
+  EXPECT_EQ(runVocabCli(dir.str(), "vocab").status, 2);
+  EXPECT_EQ(runVocabCli(dir.str(), "vocab Ships --editor-dir").status, 2);
 }

@@ -12,7 +12,7 @@
 #include "older/import.h"
 #include "older_generator.h"
 
-using Kind = testing_gui::ScriptedPrompter::Kind;
+using PromptKind = testing_gui::ScriptedPrompter::Kind;
 
 namespace {
 
@@ -60,10 +60,10 @@ TEST_F(OlderImport, OpensAsAnUnnamedMissionInTheChosenFormatWithTheNotices) {
   EXPECT_EQ(mission().platformId, model::FormatBase);
   EXPECT_FALSE(doc().named());
   EXPECT_TRUE(doc().isChanged());
-  EXPECT_EQ(prompter.texts(Kind::Information),
+  EXPECT_EQ(prompter.texts(PromptKind::Information),
             (std::vector<QString>{QString::fromLatin1(older::PlanetNotice),
                                   QString::fromLatin1(older::SurfaceNotice)}));
-  EXPECT_EQ(prompter.texts(Kind::Error),
+  EXPECT_EQ(prompter.texts(PromptKind::Error),
             std::vector<QString>{QString::fromLatin1(older::MissingBriefingMessage)});
 
   // Save asks for a name.
@@ -87,7 +87,7 @@ TEST_F(OlderImport, DamagedFileIsRefusedAndTheOpenMissionStays) {
   const auto before = model::writeMission(mission());
   prompter.shown.clear();
   open(path("cut.vtn"));
-  const auto errors = prompter.texts(Kind::Error);
+  const auto errors = prompter.texts(PromptKind::Error);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_TRUE(errors[0].contains(QStringLiteral("cut.vtn")));
   EXPECT_EQ(model::writeMission(mission()), before);

@@ -9,7 +9,7 @@
 #include "editor_fixture.h"
 #include "json/mission_json.h"
 
-using Kind = testing_gui::ScriptedPrompter::Kind;
+using PromptKind = testing_gui::ScriptedPrompter::Kind;
 
 namespace {
 
@@ -42,7 +42,7 @@ TEST_F(JsonFiles, ImportOpensAnUnnamedChangedMissionOrRefusesAsTheCommandDoes) {
       put("bad.json", R"({"FlightGroups": [{"Name": "Solo", "CraftType": 300}]})");
   prompter.openNames = {QString::fromStdString(bad)};
   trigger("ImportJsonAction");
-  EXPECT_EQ(prompter.texts(Kind::Error),
+  EXPECT_EQ(prompter.texts(PromptKind::Error),
             std::vector<QString>{QString::fromStdString(
                 bad + ": FlightGroups[0].CraftType: 300 is outside 0..255")});
   ASSERT_EQ(mission().flightGroups.size(), 1u);

@@ -359,8 +359,6 @@ void grab(QWidget& w, const QString& out, const char* name) {
   w.grab().save(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
 }
 
-}  // namespace
-
 TEST_F(ListsWindows, DISABLED_Pictures) {
   const QString out = qEnvironmentVariable("ZYNED_GRAB_DIR");
   if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the list windows";
@@ -437,3 +435,5 @@ TEST_F(ListsWindows, DISABLED_Pictures) {
   doc.selectMessages({1}, 1);
   grab(holder, out, "wav-manager");
 }
+
+}  // namespace

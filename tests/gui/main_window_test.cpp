@@ -36,7 +36,7 @@
 #include "shell/file_history.h"
 
 using testing_gui::EditorFixture;
-using Kind = testing_gui::ScriptedPrompter::Kind;
+using PromptKind = testing_gui::ScriptedPrompter::Kind;
 namespace fs = std::filesystem;
 
 namespace {
@@ -107,7 +107,7 @@ TEST_F(StartUp, MissingSettingsFileOpensPreferencesWithDefaults) {
 TEST_F(StartUp, AbbreviatedDirectoryIsReportedBeforePreferences) {
   settings.waveDirectory = "C:\\GAMES\\QUELVA~1\\WAVE";
   start();
-  const auto infos = prompter.texts(Kind::Information);
+  const auto infos = prompter.texts(PromptKind::Information);
   ASSERT_EQ(infos.size(), 1u);
   EXPECT_EQ(infos[0], QStringLiteral("At least one directory in Preferences includes the "
                                      "abbreviation \"quelva~1\".\n\r You'll need to reset them "
@@ -185,7 +185,7 @@ TEST_F(StartUp, ABrokenSettingsFileIsReportedNotSilentlyDefaulted) {
   std::ofstream(iniPath(), std::ios::binary) << text;
 
   start({}, false);
-  const auto warnings = prompter.texts(Kind::Warning);
+  const auto warnings = prompter.texts(PromptKind::Warning);
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_TRUE(warnings[0].contains(QStringLiteral("DefaultShip=lots")));
   EXPECT_TRUE(warnings[0].contains(QStringLiteral("not a setting")));
@@ -276,8 +276,8 @@ TEST_F(LifeCycle, YesThenCancelledSaveDialogLeavesEverythingAsItWas) {
     EXPECT_EQ(memo->toPlainText(), QStringLiteral("Keep me"));
   }
   EXPECT_EQ(prompter.openCalls, 0);
-  EXPECT_EQ(prompter.texts(Kind::Question).size(), 2u);
-  EXPECT_EQ(prompter.texts(Kind::Question)[0],
+  EXPECT_EQ(prompter.texts(PromptKind::Question).size(), 2u);
+  EXPECT_EQ(prompter.texts(PromptKind::Question)[0],
             QStringLiteral("Current Mission has been changed. Save it?"));
 
   // Cancel at the question stops too; No goes on without saving.
@@ -322,7 +322,7 @@ TEST_F(LifeCycle, FailedSaveShowsTheReasonAndKeepsTheOldFile) {
   const auto old = fileBytes(file);
   find<QRadioButton>("ZynRadio")->click();
   EXPECT_FALSE(window->save());
-  const auto errors = prompter.texts(Kind::Error);
+  const auto errors = prompter.texts(PromptKind::Error);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_TRUE(errors[0].contains(QString::fromStdString(file)));
   EXPECT_TRUE(errors[0].contains(QStringLiteral("too long"), Qt::CaseInsensitive));
@@ -359,14 +359,14 @@ TEST_F(LifeCycle, RefusedFilesLeaveTheOpenMissionAlone) {
     prompter.answers = {QMessageBox::No};
     prompter.openNames = {QString::fromStdString(bad)};
     window->openMission();
-    const auto errors = prompter.texts(Kind::Error);
+    const auto errors = prompter.texts(PromptKind::Error);
     ASSERT_EQ(errors.size(), 1u) << bad;
     EXPECT_EQ(model::writeMission(mission()), bytes);
     EXPECT_EQ(doc().fileName(), good);
     EXPECT_TRUE(doc().isChanged());
     EXPECT_EQ(window->windowTitle(), title);
   }
-  EXPECT_TRUE(prompter.texts(Kind::Error)[0].contains(QStringLiteral("cut.kre")));
+  EXPECT_TRUE(prompter.texts(PromptKind::Error)[0].contains(QStringLiteral("cut.kre")));
 }
 
 TEST_F(LifeCycle, LoadWritesTheBackupUnlessItIsTheBackup) {
@@ -470,7 +470,7 @@ TEST_F(History, ReopenOfAGoneFileSaysSoAndKeepsTheMission) {
   window->openMission();
   fs::remove(b);
   window->reopen(0);
-  const auto errors = prompter.texts(Kind::Error);
+  const auto errors = prompter.texts(PromptKind::Error);
   ASSERT_EQ(errors.size(), 1u);
   EXPECT_EQ(errors[0], QString::fromStdString(b + " does not exist"));
   EXPECT_EQ(doc().fileName(), b);
@@ -480,7 +480,7 @@ TEST_F(History, ClosingWithoutAnEditorFolderWarns) {
   start();
   window->settings().editorDirectory = path("gone");
   EXPECT_TRUE(window->close());
-  const auto warnings = prompter.texts(Kind::Warning);
+  const auto warnings = prompter.texts(PromptKind::Warning);
   ASSERT_EQ(warnings.size(), 1u);
   EXPECT_EQ(warnings[0],
             QStringLiteral("Can't find your ZynED directory. Use Preferences to set it."));
@@ -627,7 +627,7 @@ TEST_F(Keys, SavingThenUndoingMakesTheMissionChangedAgain) {
   // Away from the saved state: the question comes back.
   prompter.answers = {QMessageBox::Cancel};
   window->newMission();
-  EXPECT_EQ(prompter.texts(Kind::Question).size(), 1u);
+  EXPECT_EQ(prompter.texts(PromptKind::Question).size(), 1u);
 }
 
 // ------------------------------------------------------------------------------------------

@@ -12,7 +12,7 @@
 #include "shell/vocabulary.h"
 
 namespace fs = std::filesystem;
-using Kind = testing_gui::ScriptedPrompter::Kind;
+using PromptKind = testing_gui::ScriptedPrompter::Kind;
 
 namespace {
 
@@ -53,7 +53,7 @@ TEST_F(MissionFilesTest, NewMissionAsksFirstAndCancelKeepsTheChangedMission) {
   change();
   prompter.answers = {QMessageBox::Cancel};
   files.newMission();
-  EXPECT_EQ(prompter.texts(Kind::Question),
+  EXPECT_EQ(prompter.texts(PromptKind::Question),
             std::vector<QString>{QStringLiteral("Current Mission has been changed. Save it?")});
   EXPECT_TRUE(doc.isChanged());
   EXPECT_EQ(doc.mission().platformId, 12);

@@ -19,7 +19,7 @@ namespace {
 namespace fg = model::fg;
 namespace team = model::team;
 using testing_gui::ContextFixture;
-using Kind = testing_gui::ScriptedPrompter::Kind;
+using PromptKind = testing_gui::ScriptedPrompter::Kind;
 
 class GlobalGoalsPageTest : public ContextFixture {
  protected:
@@ -118,8 +118,8 @@ TEST_F(TeamsPageTest, CombatMissionWarnsAndKeepsTheChoice) {
   iff->setCurrentIndex(0);
   emit iff->activated(0);
   EXPECT_EQ(doc.mission().teamIff[0], 0);
-  ASSERT_EQ(prompter.texts(Kind::Warning).size(), 1u);
-  EXPECT_EQ(prompter.texts(Kind::Warning)[0],
+  ASSERT_EQ(prompter.texts(PromptKind::Warning).size(), 1u);
+  EXPECT_EQ(prompter.texts(PromptKind::Warning)[0],
             QStringLiteral("You shouldn't do that. In Combat Missions, Team 1 must be Imperial"));
 }
 

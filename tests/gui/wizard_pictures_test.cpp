@@ -20,7 +20,7 @@
 
 namespace {
 
-void save(QWidget& w, const QString& name) {
+void saveWindow(QWidget& w, const QString& name) {
   const QString dir = QString::fromLocal8Bit(qgetenv("ZYNED_GRAB_DIR"));
   w.show();
   QApplication::processEvents();
@@ -29,7 +29,7 @@ void save(QWidget& w, const QString& name) {
 }
 
 // A melee with a few orders and triggers worth describing.
-model::Mission sampleMission() {
+model::Mission wizardMission() {
   model::Mission m;
   editing::WizardChoices c;
   c.kind = editing::WizardKind::Melee;
@@ -50,13 +50,13 @@ TEST(WizardPictures, DISABLED_Windows) {
         std::tuple{11, 2, "formation-high-vic-2-craft"}}) {
     app::FormationWindow w(v, n, count);
     if (count < 6) w.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(true);
-    save(w, QString::fromLatin1(name));
+    saveWindow(w, QString::fromLatin1(name));
     w.findChild<QCheckBox*>(QStringLiteral("CheckBox1"))->setChecked(false);
   }
   app::WizardDialog wizard;
-  save(wizard, QStringLiteral("wizard"));
+  saveWindow(wizard, QStringLiteral("wizard"));
 
-  const model::Mission m = sampleMission();
+  const model::Mission m = wizardMission();
   editing::Clipboard conds = editing::Clipboard::conditions();
   for (auto t : {std::array<model::u8, 4>{2, 1, 1, 0}, std::array<model::u8, 4>{0, 0, 0, 0},
                  std::array<model::u8, 4>{1, 5, 1, 2}})
@@ -65,7 +65,7 @@ TEST(WizardPictures, DISABLED_Windows) {
       app::ClipDialog::Mode::Conditions, conds,
       [&](model::CBytes b) { return editing::describeTrigger(m, v, b); }, "/nonexistent", prompter);
   condDialog.resize(condDialog.minimumSizeHint());
-  save(condDialog, QStringLiteral("clipboard-conditions"));
+  saveWindow(condDialog, QStringLiteral("clipboard-conditions"));
   editing::Clipboard orders = editing::Clipboard::orders();
   for (const auto& g : m.flightGroups) orders.add(g.orderBytes(0));
   orders.add(m.flightGroups[0].orderBytes(1));
@@ -73,7 +73,7 @@ TEST(WizardPictures, DISABLED_Windows) {
       app::ClipDialog::Mode::Orders, orders,
       [&](model::CBytes b) { return editing::describeOrder(m, v, b); }, "/nonexistent", prompter);
   orderDialog.resize(orderDialog.minimumSizeHint());
-  save(orderDialog, QStringLiteral("clipboard-orders"));
+  saveWindow(orderDialog, QStringLiteral("clipboard-orders"));
 
   editing::Library lib;
   lib.add(m, {0, 2, 4, 6, 7, 3});
@@ -83,11 +83,11 @@ TEST(WizardPictures, DISABLED_Windows) {
   access.addFlightGroups = [](std::vector<model::FlightGroup>) {};
   app::LibraryWindow library(lib, access, v, prompter, "/nonexistent");
   library.resize(library.minimumSizeHint());
-  save(library, QStringLiteral("library"));
+  saveWindow(library, QStringLiteral("library"));
 
   app::UnknownsDialog unknowns(m.header, m.flightGroups[0], prompter);
   unknowns.resize(unknowns.minimumSizeHint());
-  save(unknowns, QStringLiteral("unknowns"));
+  saveWindow(unknowns, QStringLiteral("unknowns"));
 }
 
 }  // namespace

@@ -17,7 +17,7 @@ namespace {
 
 namespace fg = model::fg;
 using testing_gui::ContextFixture;
-using Kind = testing_gui::ScriptedPrompter::Kind;
+using PromptKind = testing_gui::ScriptedPrompter::Kind;
 
 class WpsPageTest : public ContextFixture {
  protected:
@@ -67,7 +67,7 @@ TEST_F(WpsPageTest, RefusedTextStoresNothingAndSaysWhy) {
     edit(c.grid, 0, 0, QString::fromLatin1(c.text));
     EXPECT_EQ(x(0, 0), 0) << c.text;
   }
-  EXPECT_EQ(prompter.texts(Kind::Error).size(), 3u);
+  EXPECT_EQ(prompter.texts(PromptKind::Error).size(), 3u);
   EXPECT_FALSE(doc.undoStack()->canUndo());
 }
 

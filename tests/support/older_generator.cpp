@@ -5,13 +5,13 @@
 namespace testgen {
 namespace {
 
-constexpr std::size_t FlightGroupSize = 148;
+constexpr std::size_t OlderFlightGroupSize = 148;
 constexpr std::size_t ObjectGroupSize = 70;
 constexpr std::size_t IconRecordSize = 32;
 
-class Random {
+class OlderRandom {
  public:
-  explicit Random(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 0x51ull) {}
+  explicit OlderRandom(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 0x51ull) {}
   std::uint64_t next() {
     std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
     z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
@@ -49,7 +49,7 @@ void putText(std::vector<std::uint8_t>& record, std::size_t offset, std::size_t 
 }
 
 std::vector<std::uint8_t>& OlderMissionFile::addFlightGroup() {
-  return flightGroups.emplace_back(FlightGroupSize, 0);
+  return flightGroups.emplace_back(OlderFlightGroupSize, 0);
 }
 
 std::vector<std::uint8_t>& OlderMissionFile::addObjectGroup() {
@@ -69,7 +69,7 @@ std::vector<std::uint8_t> OlderMissionFile::bytes() const {
 }
 
 OlderMissionFile randomOlderMission(std::uint64_t seed, int maxGroups) {
-  Random r(seed);
+  OlderRandom r(seed);
   OlderMissionFile f;
   put16(f.header, 0, r.below(60));
   put16(f.header, 6, r.below(3));
@@ -144,7 +144,7 @@ std::vector<std::uint8_t> OlderBriefingFile::bytes() const {
 }
 
 OlderBriefingFile randomOlderBriefing(std::uint64_t seed, std::size_t icons) {
-  Random r(seed);
+  OlderRandom r(seed);
   OlderBriefingFile b;
   b.runningTime = r.range(100, 3000);
   b.iconCount = icons;

@@ -28,7 +28,7 @@ constexpr int MaxPageWidth = 1100;
 constexpr int PointsStep = 250;
 namespace ggs = model::ggstrings;
 
-QColor toQColor(model::Rgb c) {
+QColor goalSetQColor(model::Rgb c) {
   return QColor(c.r, c.g, c.b);
 }
 
@@ -178,8 +178,8 @@ void GlobalGoalsPage::fill() {
   showIndex(teamBox_, team_);
   {
     QPalette p = teamBox_->palette();
-    p.setColor(QPalette::Text, toQColor(editing::teamColour(m, team)));
-    p.setColor(QPalette::ButtonText, toQColor(editing::teamColour(m, team)));
+    p.setColor(QPalette::Text, goalSetQColor(editing::teamColour(m, team)));
+    p.setColor(QPalette::ButtonText, goalSetQColor(editing::teamColour(m, team)));
     teamBox_->setPalette(p);
   }
   sets_->setCurrentIndex(set_);

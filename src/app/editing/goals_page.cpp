@@ -34,7 +34,7 @@ namespace {
 constexpr unsigned GoalChanges =
     FlightGroupFields | FlightGroupList | Selection | TeamFields | WholeMission;
 
-QColor toQColor(model::Rgb c) {
+QColor goalQColor(model::Rgb c) {
   return {c.r, c.g, c.b};
 }
 
@@ -262,7 +262,7 @@ void GoalsPage::fillList() {
       it->setText(text);
       it->setToolTip(text);
     }
-    const QColor c = toQColor(editing::goalColour(m, g.goalBytes(i)));
+    const QColor c = goalQColor(editing::goalColour(m, g.goalBytes(i)));
     if (it->foreground().color() != c) it->setForeground(c);
   }
   list_->setCurrentRow(goal_);
@@ -271,7 +271,7 @@ void GoalsPage::fillList() {
 void GoalsPage::fillHeader() {
   const model::FlightGroup& g = current();
   header_->setText(fromFile(editing::shortDescription(g, vocab_)));
-  darkGround(header_, toQColor(model::iffColour(g.get(model::fg::Iff))));
+  darkGround(header_, goalQColor(model::iffColour(g.get(model::fg::Iff))));
 }
 
 void GoalsPage::choiceChosen() {

@@ -27,11 +27,11 @@ namespace team = model::team;
 namespace {
 
 // The widest the page grows.
-constexpr int MaxPageWidth = 1100;
+constexpr int MaxTeamsPageWidth = 1100;
 
 constexpr int RadioNoticeMs = 1000;
 
-QColor toQColor(model::Rgb c) {
+QColor teamQColor(model::Rgb c) {
   return QColor(c.r, c.g, c.b);
 }
 
@@ -52,7 +52,7 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
     : QWidget(parent), ctx_(context), doc_(context.document) {
   setObjectName(QStringLiteral("TeamsPage"));
   // On a wide window the fields keep a width to read them by.
-  setMaximumWidth(MaxPageWidth);
+  setMaximumWidth(MaxTeamsPageWidth);
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 4, 6, 4);
   top->setSpacing(6);
@@ -185,7 +185,7 @@ void TeamsPage::fill() {
   prev_->setEnabled(team_ > 0);
   next_->setEnabled(team_ + 1 < static_cast<int>(model::TeamCount));
   nameLabel_->setText(tr("Team %1 Name").arg(team_ + 1));
-  const QColor colour = toQColor(editing::teamColour(m, team));
+  const QColor colour = teamQColor(editing::teamColour(m, team));
   for (QLineEdit* e : strings_) {
     QPalette p = e->palette();
     p.setColor(QPalette::Text, colour);

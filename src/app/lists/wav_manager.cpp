@@ -28,7 +28,7 @@ namespace {
 constexpr int CreatedNoticeMs = 800;
 constexpr const char* WaveFilter = "Wave Sound files|*.wav";
 
-QString qs(const std::string& s) {
+QString wavQs(const std::string& s) {
   return QString::fromStdString(s);
 }
 
@@ -65,7 +65,7 @@ WavManager::WavManager(const EditorContext& context, MessageSounds& sounds, QWid
   field_->setObjectName(QStringLiteral("WavField"));
   field_->setReadOnly(true);
   field_->setEnabled(false);  // looks read-only; the buttons change it
-  noList_ = new QLabel(qs(lists::wavetext::NoMatchingList), this);
+  noList_ = new QLabel(wavQs(lists::wavetext::NoMatchingList), this);
   noList_->setObjectName(QStringLiteral("NoWavListLabel"));
   fieldStack_ = new QStackedWidget(this);
   fieldStack_->addWidget(noList_);
@@ -153,15 +153,15 @@ bool WavManager::create() {
     case lists::WaveListFile::CreateStatus::Created:
       break;
     case lists::WaveListFile::CreateStatus::WriteFailed:
-      ctx_.prompter.error(this, qs(r.message));
+      ctx_.prompter.error(this, wavQs(r.message));
       return false;
     default:
-      ctx_.prompter.information(this, qs(r.message));
+      ctx_.prompter.information(this, wavQs(r.message));
       return false;
   }
   sounds_.announce();
   ctx_.document.setSounds(r.sounds, tr("Create sound list"));
-  NoticeWindow::show(window(), qs(r.message), CreatedNoticeMs);
+  NoticeWindow::show(window(), wavQs(r.message), CreatedNoticeMs);
   refresh();
   return true;
 }
@@ -176,11 +176,11 @@ void WavManager::saveList() {
 
 void WavManager::assignWav() {
   if (!hasMessages()) {
-    ctx_.prompter.information(this, qs(lists::wavetext::NoMessages));
+    ctx_.prompter.information(this, wavQs(lists::wavetext::NoMessages));
     return;
   }
   if (!file_.active()) {
-    if (ctx_.prompter.question(this, qs(lists::wavetext::CreateForAssign),
+    if (ctx_.prompter.question(this, wavQs(lists::wavetext::CreateForAssign),
                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
       return;
     if (!create()) return;
@@ -214,7 +214,7 @@ void WavManager::clearWav() {
 
 void WavManager::chooseFromGame() {
   if (!hasMessages()) {
-    ctx_.prompter.information(this, qs(lists::wavetext::NoMessages));
+    ctx_.prompter.information(this, wavQs(lists::wavetext::NoMessages));
     return;
   }
   const QString before = player_->file();
@@ -223,7 +223,7 @@ void WavManager::chooseFromGame() {
       ctx_.settings, *player_,
       [this, &chosen](const std::string& entry) {
         if (!file_.active()) {
-          if (ctx_.prompter.question(this, qs(lists::wavetext::CreateForCatalogue),
+          if (ctx_.prompter.question(this, wavQs(lists::wavetext::CreateForCatalogue),
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             create();
           if (!file_.active()) return true;
@@ -254,7 +254,7 @@ void WavManager::playCurrent() {
 bool WavManager::takeEntry(const std::string& entry, const QString& undoText) {
   if (!lists::hasSound(current())) return false;
   if (lists::isWaveUsed(sounds(), entry, current()) &&
-      ctx_.prompter.question(this, qs(lists::wavetext::Duplicate),
+      ctx_.prompter.question(this, wavQs(lists::wavetext::Duplicate),
                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return false;
   std::vector<std::string> s = sounds();
@@ -290,7 +290,7 @@ void WavManager::refresh() {
   shownMessage_ = ctx_.document.currentMessage();
   // Only messages 1 to 19 have a sound line.
   if (parentWidget()) setVisible(lists::hasSound(i));
-  caption_->setText(qs(lists::soundCaption(i)));
+  caption_->setText(wavQs(lists::soundCaption(i)));
   const bool active = file_.active();
   fieldStack_->setCurrentWidget(active ? static_cast<QWidget*>(field_) : noList_);
   const std::string entry = lists::soundOf(sounds(), i);

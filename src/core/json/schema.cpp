@@ -58,7 +58,7 @@ Value object(Value properties, const std::string& description = {}) {
 
 // Builds "$defs": one entry per record layout, named after it (a second layout of the same name
 // takes its parent's name in front).
-class Builder {
+class DefsBuilder {
  public:
   Value defs = Value::object();
 
@@ -123,7 +123,7 @@ class Builder {
 }  // namespace
 
 std::string missionSchema() {
-  Builder b;
+  DefsBuilder b;
   b.defs["Byte"] = integer({0, 255});
   const auto records = [&](const RecordLayout& layout, std::size_t count) {
     const Value r = refTo(b.define(layout));

@@ -76,7 +76,7 @@ const std::array<Formation, FormationCount> Table{{
 }};
 
 // Nearest whole pixel, halves to even like the rest of the editor's rounding.
-int nearest(double v) {
+int nearestPixel(double v) {
   return static_cast<int>(std::nearbyint(v));
 }
 
@@ -102,10 +102,10 @@ std::vector<CraftMark> formationMarks(int n, bool limitToCount, int craftCount) 
     const int number = static_cast<int>(k) + 1;
     if (limitToCount && number > craftCount) break;
     const GridPoint& p = f.craft[k];
-    const int x = nearest(30 + 31 * (p.x - 1));
-    const int topY = nearest(150 + 40 * (p.y - 1));
-    const int upperY = nearest(10 + 17 * (p.z - 1));
-    const int frontX = nearest(250 + 40 * (p.y - 1));
+    const int x = nearestPixel(30 + 31 * (p.x - 1));
+    const int topY = nearestPixel(150 + 40 * (p.y - 1));
+    const int upperY = nearestPixel(10 + 17 * (p.z - 1));
+    const int frontX = nearestPixel(250 + 40 * (p.y - 1));
     marks.push_back({FormationView::Top, number, x, topY, x + 10, topY + 10});
     marks.push_back({FormationView::Side, number, x, upperY, x + 12, upperY + 10});
     marks.push_back({FormationView::Front, number, frontX, upperY, frontX + 12, upperY + 9});

@@ -6,7 +6,7 @@ namespace model {
 
 namespace {
 
-std::size_t idx(int i) {
+std::size_t sizeIndex(int i) {
   return static_cast<std::size_t>(i);
 }
 
@@ -61,7 +61,7 @@ void MissionEdit::setText(RecordKind kind, int index, const TextField& f, std::s
 }
 
 void MissionEdit::modifyFlightGroup(int index, const std::function<void(FlightGroup&)>& fn) {
-  FlightGroup g = m_.flightGroups.at(idx(index));
+  FlightGroup g = m_.flightGroups.at(sizeIndex(index));
   fn(g);
   patchDiff(RecordKind::FlightGroup, index, 0, g.span());
   patchDiff(RecordKind::FlightGroupGoalStrings, index, 0, g.goalStrings.span());
@@ -69,7 +69,7 @@ void MissionEdit::modifyFlightGroup(int index, const std::function<void(FlightGr
 }
 
 void MissionEdit::modifyMessage(int index, const std::function<void(Message&)>& fn) {
-  Message msg = m_.messages.at(idx(index));
+  Message msg = m_.messages.at(sizeIndex(index));
   fn(msg);
   patchDiff(RecordKind::Message, index, 0, msg.span());
 }
@@ -82,7 +82,7 @@ void MissionEdit::modifyBuffer(const std::function<void(FlightGroup&)>& fn) {
 }
 
 void MissionEdit::setAutoLink(int index, bool on) {
-  const bool was = m_.flightGroups.at(idx(index)).autoLink;
+  const bool was = m_.flightGroups.at(sizeIndex(index)).autoLink;
   if (was != on) record(AutoLinkStep{index, was, on});
 }
 
@@ -93,7 +93,7 @@ void MissionEdit::insertFlightGroup(int index, FlightGroup g) {
 }
 
 FlightGroup MissionEdit::removeFlightGroup(int index) {
-  auto g = std::make_shared<const FlightGroup>(m_.flightGroups.at(idx(index)));
+  auto g = std::make_shared<const FlightGroup>(m_.flightGroups.at(sizeIndex(index)));
   record(InsertStep{ListKind::FlightGroups, index, g, nullptr, std::nullopt, false});
   return *g;
 }
@@ -105,18 +105,18 @@ void MissionEdit::moveFlightGroup(int from, int to) {
 
 void MissionEdit::insertMessage(int index, Message msg, std::optional<std::string> sound) {
   // The sound list follows the messages as far as it reaches.
-  if (idx(index) > m_.sounds.size())
+  if (sizeIndex(index) > m_.sounds.size())
     sound.reset();
-  else if (!sound && idx(index) < m_.sounds.size())
+  else if (!sound && sizeIndex(index) < m_.sounds.size())
     sound = std::string();
   record(InsertStep{ListKind::Messages, index, nullptr,
                     std::make_shared<const Message>(std::move(msg)), std::move(sound), true});
 }
 
 Message MissionEdit::removeMessage(int index) {
-  auto msg = std::make_shared<const Message>(m_.messages.at(idx(index)));
+  auto msg = std::make_shared<const Message>(m_.messages.at(sizeIndex(index)));
   std::optional<std::string> sound;
-  if (idx(index) < m_.sounds.size()) sound = m_.sounds[idx(index)];
+  if (sizeIndex(index) < m_.sounds.size()) sound = m_.sounds[sizeIndex(index)];
   record(InsertStep{ListKind::Messages, index, nullptr, msg, std::move(sound), false});
   return *msg;
 }
@@ -141,8 +141,8 @@ void MissionEdit::setSounds(std::vector<std::string> sounds) {
 }
 
 void MissionEdit::setBriefingText(int briefing, bool tags, int index, std::string text) {
-  const Briefing& b = m_.briefings.at(idx(briefing));
-  const std::string& now = (tags ? b.tags : b.strings).at(idx(index));
+  const Briefing& b = m_.briefings.at(sizeIndex(briefing));
+  const std::string& now = (tags ? b.tags : b.strings).at(sizeIndex(index));
   if (now != text) record(BriefingTextStep{briefing, tags, index, now, std::move(text)});
 }
 
