@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages ZynED needs to build, test and run; skips what is installed.
 set -euo pipefail
-packages=(cmake ninja-build g++ clang libclang-rt-14-dev qt6-base-dev qt6-svg-dev libfontconfig-dev qt6-multimedia-dev
-          libgl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth imagemagick
-          fonts-dejavu-core)
+packages=(cmake ninja-build g++ clang libclang-rt-14-dev lld qt6-base-dev qt6-svg-dev libfontconfig-dev
+          qt6-multimedia-dev libgl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
+          imagemagick fonts-dejavu-core)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
