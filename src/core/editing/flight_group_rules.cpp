@@ -183,7 +183,7 @@ std::optional<long> parseInteger(std::string_view text) {
 }
 
 std::string notAnIntegerMessage(std::string_view text) {
-  return "'" + std::string(text) + "' is not a valid integer value";
+  return std::string("'").append(text).append("' is not a valid integer value");
 }
 
 std::string optionalCraftRow(const model::FlightGroup& g, std::size_t row,

@@ -9,7 +9,8 @@ namespace od = model::order;
 
 std::vector<std::string> throttleList() {
   std::vector<std::string> out{"   0%"};
-  for (int i = 1; i < ThrottleSteps - 1; ++i) out.push_back(" " + std::to_string(i * 10) + "%");
+  for (int i = 1; i < ThrottleSteps - 1; ++i)
+    out.push_back(std::string(" ").append(std::to_string(i * 10)).append("%"));
   out.push_back("100%");
   return out;
 }

@@ -129,7 +129,7 @@ int timesTenths(int value, int tenths) {
 }
 
 std::string twoDigits(int n) {
-  return (n < 10 ? "0" : "") + std::to_string(n);
+  return std::string(n < 10 ? "0" : "").append(std::to_string(n));
 }
 }  // namespace
 

@@ -173,7 +173,7 @@ std::string pointLabel(const FlightGroup& g, std::size_t p, const LabelOptions& 
     label += "RDVZ";
   else
     label += "HYP";
-  if (!o.currentOnly) label += " " + trimmedName(g);
+  if (!o.currentOnly) label.append(" ").append(trimmedName(g));
   return label;
 }
 
@@ -194,7 +194,7 @@ std::string pointAnnotation(const FlightGroup& g, std::size_t p, const LegDistan
       text += "(Holding)";
     } else {
       const int t = flightSeconds(s, c);
-      text += "(" + formatTime(t) + ")";
+      text.append("(").append(formatTime(t)).append(")");
       const int minutes = g.get(fg::ArrivalDelayMinutes), seconds = g.get(fg::ArrivalDelaySeconds);
       if (arrivesWithin30Seconds(g) && (minutes != 0 || seconds != 0))
         text += " <" + formatTime(minutes * 60 + t + 5 + seconds) + ">";
