@@ -178,22 +178,12 @@ class SvgIconEngine : public QIconEngine {
 
  private:
   QImage draw(const QSize& size, QIcon::Mode mode, bool dark) const {
-    const qreal opacity = mode == QIcon::Disabled ? 0.4 : 1.0;
-    if (size.width() == size.height()) {
-      if (!dark && mode == QIcon::Normal) {
-        QImage drawn = predrawnIcon(name_, size.width());
-        if (!drawn.isNull()) return drawn;
-      }
-      QSvgRenderer renderer(data());
-      return drawSvg(renderer, size.width(), opacity);
+    if (!dark && mode == QIcon::Normal && size.width() == size.height()) {
+      QImage drawn = predrawnIcon(name_, size.width());
+      if (!drawn.isNull()) return drawn;
     }
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setOpacity(opacity);
-    QSvgRenderer(data()).render(&p, QRectF(QPointF(), size));
-    return image;
+    QSvgRenderer renderer(data());
+    return drawSvg(renderer, size, mode == QIcon::Disabled ? 0.4 : 1.0);
   }
 
   QByteArray data() const {

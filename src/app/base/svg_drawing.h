@@ -9,14 +9,18 @@
 
 namespace app {
 
-inline QImage drawSvg(QSvgRenderer& renderer, int size, qreal opacity = 1.0) {
-  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+inline QImage drawSvg(QSvgRenderer& renderer, QSize size, qreal opacity = 1.0) {
+  QImage image(size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   QPainter p(&image);
   p.setRenderHint(QPainter::Antialiasing);
   p.setOpacity(opacity);
-  renderer.render(&p, QRectF(0, 0, size, size));
+  renderer.render(&p, QRectF(QPointF(), size));
   return image;
+}
+
+inline QImage drawSvg(QSvgRenderer& renderer, int size, qreal opacity = 1.0) {
+  return drawSvg(renderer, QSize(size, size), opacity);
 }
 
 }  // namespace app
