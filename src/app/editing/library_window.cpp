@@ -10,6 +10,7 @@
 #include "app/base/coloured_list.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/editing/ship_list.h"
 #include "editing/descriptions.h"
 #include "shell/paths.h"
 #include "shell/vocabulary.h"
@@ -73,10 +74,7 @@ LibraryWindow::LibraryWindow(editing::Library& library, LibraryMissionAccess mis
   list_->setFlow(QListView::TopToBottom);
   list_->setWrapping(true);
   list_->setResizeMode(QListView::Adjust);
-  QFont f(QStringLiteral("Monospace"));
-  f.setStyleHint(QFont::TypeWriter);
-  f.setPointSize(8);
-  list_->setFont(f);
+  list_->setFont(ShipList::listFont());
   QPalette p = list_->palette();
   p.setColor(QPalette::Base, Qt::black);
   p.setColor(QPalette::Text, Qt::white);

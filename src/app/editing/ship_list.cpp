@@ -14,16 +14,20 @@
 
 namespace app {
 
+QFont ShipList::listFont() {
+  QFont f(QStringLiteral("Monospace"));
+  f.setStyleHint(QFont::TypeWriter);
+  f.setPointSize(8);
+  return f;
+}
+
 ShipList::ShipList(QWidget* parent) : QListWidget(parent), menu_(new QMenu(this)) {
   setObjectName(QStringLiteral("ShipList"));
   setSelectionMode(QAbstractItemView::ExtendedSelection);
   setItemDelegate(new ColouredListDelegate(this));
   setUniformItemSizes(true);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-  QFont f(QStringLiteral("Monospace"));
-  f.setStyleHint(QFont::TypeWriter);
-  f.setPointSize(8);
-  setFont(f);
+  setFont(listFont());
   // Dark ground: the IFF colours (green, yellow) need it to be readable.
   QPalette p = palette();
   p.setColor(QPalette::Base, Qt::black);

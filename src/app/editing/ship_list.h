@@ -9,6 +9,7 @@
 
 #include <vector>
 
+class QFont;
 class QFontMetrics;
 class QMenu;
 
@@ -19,6 +20,8 @@ class ShipList : public QListWidget {
   Q_OBJECT
  public:
   explicit ShipList(QWidget* parent = nullptr);
+  // The small fixed-pitch font the lists of flight groups are drawn in.
+  static QFont listFont();
 
   // Replaces the lines and shows `selected` as the selection with `current` focused; no
   // selection signal is sent meanwhile.
