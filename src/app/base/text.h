@@ -15,5 +15,9 @@ inline QString fromFile(const std::string& bytes) {
 inline std::string toFile(const QString& text) {
   return model::utf8ToCp1252(text.toStdString());
 }
+// Text the core made for the user (messages, paths), which is UTF-8.
+inline QString qs(const std::string& utf8) {
+  return QString::fromStdString(utf8);
+}
 
 }  // namespace app

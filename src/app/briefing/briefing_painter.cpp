@@ -6,6 +6,7 @@
 
 #include <cmath>
 
+#include "app/base/colour.h"
 #include "app/base/text.h"
 #include "app/map/craft_painter.h"
 #include "briefing/playback.h"
@@ -20,10 +21,6 @@ namespace brf = briefing;
 namespace fg = model::fg;
 
 namespace {
-
-QColor rgb(model::Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
 
 QColor tagColour(int colour) {
   switch (colour) {
@@ -164,7 +161,7 @@ void paintBriefingOverlay(QPainter& p, const BriefingScene& s) {
       if (g < 0 || g >= static_cast<int>(s.mission->flightGroups.size()) || half > 15) continue;
       const model::FlightGroup& group = s.mission->flightGroups[g];
       const QPoint c = briefingToScreen(v, group.x(point), group.y(point));
-      p.setPen(QPen(rgb(model::iffColour(group.get(fg::Iff))), 1));
+      p.setPen(QPen(toQColor(model::iffColour(group.get(fg::Iff))), 1));
       p.drawRect(briefingBoxRect(c, half));
     }
   }

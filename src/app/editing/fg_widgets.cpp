@@ -2,6 +2,7 @@
 
 #include <QPalette>
 
+#include "app/base/colour.h"
 #include "model/colours.h"
 
 #include <QAbstractItemView>
@@ -105,12 +106,12 @@ bool setItems(QComboBox* box, const std::vector<std::string>& items) {
 void colourBox(QWidget* w, int iff) {
   const model::Rgb c = model::iffColour(iff);
   QPalette p = w->palette();
-  p.setColor(QPalette::Text, QColor(c.r, c.g, c.b));
-  p.setColor(QPalette::ButtonText, QColor(c.r, c.g, c.b));
+  p.setColor(QPalette::Text, toQColor(c));
+  p.setColor(QPalette::ButtonText, toQColor(c));
   p.setColor(QPalette::Base, Qt::black);
   p.setColor(QPalette::Button, Qt::black);
   // The placeholder (a raw value outside the table) in the same colour, readable on black.
-  p.setColor(QPalette::PlaceholderText, QColor(c.r, c.g, c.b));
+  p.setColor(QPalette::PlaceholderText, toQColor(c));
   w->setPalette(p);
   // The drop-down list keeps the application's colours: a black scroll bar hides its handle.
   if (auto* box = qobject_cast<QComboBox*>(w)) box->view()->setPalette(QApplication::palette());

@@ -11,6 +11,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/base/colour.h"
 #include "app/base/deferred_page.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -36,10 +37,6 @@
 namespace app {
 
 namespace {
-
-QColor toQColor(model::Rgb c) {
-  return {c.r, c.g, c.b};
-}
 
 // Width of the property tabs: at least this, at most the second (on a wide window the fields
 // keep a width to read them by and the list takes the rest of the page).

@@ -9,6 +9,7 @@
 #include <QTabBar>
 #include <QVBoxLayout>
 
+#include "app/base/colour.h"
 #include "app/base/text.h"
 #include "app/document/field_binding.h"
 #include "app/document/view_updater.h"
@@ -27,10 +28,6 @@ constexpr int MaxPageWidth = 1100;
 
 constexpr int PointsStep = 250;
 namespace ggs = model::ggstrings;
-
-QColor goalSetQColor(model::Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
 
 QColor tintColour(editing::GoalStringRow::Tint t) {
   switch (t) {
@@ -178,8 +175,8 @@ void GlobalGoalsPage::fill() {
   showIndex(teamBox_, team_);
   {
     QPalette p = teamBox_->palette();
-    p.setColor(QPalette::Text, goalSetQColor(editing::teamColour(m, team)));
-    p.setColor(QPalette::ButtonText, goalSetQColor(editing::teamColour(m, team)));
+    p.setColor(QPalette::Text, toQColor(editing::teamColour(m, team)));
+    p.setColor(QPalette::ButtonText, toQColor(editing::teamColour(m, team)));
     teamBox_->setPalette(p);
   }
   sets_->setCurrentIndex(set_);

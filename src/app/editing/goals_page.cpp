@@ -13,6 +13,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/base/colour.h"
 #include "app/base/coloured_list.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
@@ -33,10 +34,6 @@ namespace {
 // What the goal lines, the editor and the header read.
 constexpr unsigned GoalChanges =
     FlightGroupFields | FlightGroupList | Selection | TeamFields | WholeMission;
-
-QColor goalQColor(model::Rgb c) {
-  return {c.r, c.g, c.b};
-}
 
 // Light IFF colours need the dark ground the flight-group list has.
 void darkGround(QWidget* w, QColor text) {
@@ -262,7 +259,7 @@ void GoalsPage::fillList() {
       it->setText(text);
       it->setToolTip(text);
     }
-    const QColor c = goalQColor(editing::goalColour(m, g.goalBytes(i)));
+    const QColor c = toQColor(editing::goalColour(m, g.goalBytes(i)));
     if (it->foreground().color() != c) it->setForeground(c);
   }
   list_->setCurrentRow(goal_);
@@ -271,7 +268,7 @@ void GoalsPage::fillList() {
 void GoalsPage::fillHeader() {
   const model::FlightGroup& g = current();
   header_->setText(fromFile(editing::shortDescription(g, vocab_)));
-  darkGround(header_, goalQColor(model::iffColour(g.get(model::fg::Iff))));
+  darkGround(header_, toQColor(model::iffColour(g.get(model::fg::Iff))));
 }
 
 void GoalsPage::choiceChosen() {

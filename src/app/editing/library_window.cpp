@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/base/colour.h"
 #include "app/base/coloured_list.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -182,7 +183,7 @@ void LibraryWindow::fill(const std::vector<int>& select) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     auto* item = new QListWidgetItem(fromFile(lines[i]), list_);
     const model::Rgb c = editing::listColour(lib_.entries()[i]);
-    item->setForeground(QColor(c.r, c.g, c.b));
+    item->setForeground(toQColor(c));
   }
   for (int r : select)
     if (r >= 0 && r < list_->count()) list_->item(r)->setSelected(true);

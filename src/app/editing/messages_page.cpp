@@ -11,6 +11,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/base/colour.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -35,10 +36,6 @@ namespace {
 
 // The widest the fields beside the list grow.
 constexpr int MaxFieldsWidth = 760;
-
-QColor messageQColor(model::Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
 
 model::Selection toSelection(const editing::MessageSelection& s) {
   return {s.selected, s.current};
@@ -210,7 +207,7 @@ void MessagesPage::rebuildList() {
   for (const std::string& l : editing::messageListLines(m, soundListActive_ ? &m.sounds : nullptr))
     lines.push_back(fromFile(l));
   for (const model::Message& message : m.messages)
-    colours.push_back(messageQColor(editing::messageListColour(message)));
+    colours.push_back(toQColor(editing::messageListColour(message)));
   list_->rebuild(lines, colours, doc_.selectedMessages(), doc_.currentMessage());
 }
 
@@ -221,7 +218,7 @@ void MessagesPage::showDetails() {
       (i < m.messages.size() ? m.messages[i] : doc_.newMessageTemplate()).get(msg::Color));
   {
     QPalette p = text_->palette();
-    p.setColor(QPalette::Text, messageQColor(model::messageColour(colourChar)));
+    p.setColor(QPalette::Text, toQColor(model::messageColour(colourChar)));
     text_->setPalette(p);
   }
   const std::vector<std::string> teams = editing::teamNameList(m);

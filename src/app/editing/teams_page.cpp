@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/base/colour.h"
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -30,10 +31,6 @@ namespace {
 constexpr int MaxTeamsPageWidth = 1100;
 
 constexpr int RadioNoticeMs = 1000;
-
-QColor teamQColor(model::Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
 
 struct StringBox {
   const char* name;
@@ -185,7 +182,7 @@ void TeamsPage::fill() {
   prev_->setEnabled(team_ > 0);
   next_->setEnabled(team_ + 1 < static_cast<int>(model::TeamCount));
   nameLabel_->setText(tr("Team %1 Name").arg(team_ + 1));
-  const QColor colour = teamQColor(editing::teamColour(m, team));
+  const QColor colour = toQColor(editing::teamColour(m, team));
   for (QLineEdit* e : strings_) {
     QPalette p = e->palette();
     p.setColor(QPalette::Text, colour);

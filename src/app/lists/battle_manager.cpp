@@ -32,10 +32,6 @@ namespace {
 
 constexpr const char* UnnamedList = "Unnamed";
 
-QString qpath(const std::string& path) {
-  return QString::fromStdString(path);
-}
-
 QToolButton* toolButton(const QString& text, const QString& hint, const char* name,
                         QWidget* parent) {
   auto* b = new QToolButton(parent);
@@ -265,7 +261,7 @@ bool BattleManager::saveLists() {
                        lists::joinCrLf(lists::pageLines(toFile(sideLst_->toPlainText()))));
   std::string error;
   if (!lists::writeTextFiles(files, error)) {
-    prompter_.error(this, qpath(error));
+    prompter_.error(this, qs(error));
     return false;
   }
   missionListChanged_ = sideListChanged_ = false;
@@ -304,7 +300,7 @@ void BattleManager::loadListTexts() {
   number_->setText(
       QString::number(lists::nextFreeNumber(lists::pageLines(toFile(missionLst_->toPlainText())))));
   filling_ = false;
-  for (const std::string& error : errors) prompter_.error(this, qpath(error));
+  for (const std::string& error : errors) prompter_.error(this, qs(error));
 }
 
 std::string BattleManager::unreadableList() const {
@@ -318,7 +314,7 @@ void BattleManager::chooseType(int index) {
   type_ = static_cast<lists::CustomListType>(typeBox_->itemData(index).toInt());
   iffBox_->setEnabled(isCampaign());
   loadListTexts();
-  showFolder(qpath(folders_.missions));
+  showFolder(qs(folders_.missions));
   titleLabel_->setText(tr("Title of this ") + QString::fromLatin1(folders_.word));
   showCount();
 }
@@ -368,7 +364,7 @@ void BattleManager::addMissions() {
     const std::string file = QDir(folder_).filePath(item->text()).toStdString();
     const auto relative = lists::missionPathInFolder(folders_.missions, file);
     if (!relative) {
-      prompter_.information(this, qpath(lists::battletext::outsideFolder(file, folders_.missions)));
+      prompter_.information(this, qs(lists::battletext::outsideFolder(file, folders_.missions)));
       return;
     }
     list_.missions.push_back(toFile(QString::fromStdString(*relative)));
@@ -406,12 +402,12 @@ void BattleManager::loadCustom() {
       !saveCustom())
     return;
   const QString chosen =
-      prompter_.openFileName(this, tr("Load Custom .lst file"), qpath(folders_.customLists),
+      prompter_.openFileName(this, tr("Load Custom .lst file"), qs(folders_.customLists),
                              QStringLiteral(".lst Files|*.lst"), {});
   if (chosen.isEmpty()) return;
   std::string bytes, error;
   if (!lists::readTextFile(chosen.toStdString(), bytes, error)) {
-    prompter_.error(this, qpath(error));
+    prompter_.error(this, qs(error));
     return;
   }
   const auto parsed = lists::parseCustomList(bytes);
@@ -434,7 +430,7 @@ void BattleManager::loadCustom() {
 bool BattleManager::writeCustom(const QString& path) {
   std::string error;
   if (!lists::writeTextFile(path.toStdString(), lists::customListBytes(list_), error)) {
-    prompter_.error(this, qpath(error));
+    prompter_.error(this, qs(error));
     return false;
   }
   path_ = path;
@@ -452,14 +448,14 @@ bool BattleManager::saveCustom() {
 
 bool BattleManager::saveCustomAs() {
   const QString chosen =
-      prompter_.saveFileName(this, tr("Save As Custom .lst file"), qpath(folders_.customLists),
+      prompter_.saveFileName(this, tr("Save As Custom .lst file"), qs(folders_.customLists),
                              QStringLiteral("Lst Files|*.lst"), QStringLiteral("lst"));
   return !chosen.isEmpty() && writeCustom(chosen);
 }
 
 void BattleManager::autoAdd() {
   if (const std::string broken = unreadableList(); !broken.empty()) {
-    prompter_.error(this, qpath(lists::battletext::unreadable(broken)));
+    prompter_.error(this, qs(lists::battletext::unreadable(broken)));
     return;
   }
   if (path_ == QLatin1String(UnnamedList)) {
@@ -475,7 +471,7 @@ void BattleManager::autoAdd() {
   if (!lists::listLineFromUtf8("title", title_->text().toStdString(), line, refusal) ||
       !lists::listLineFromUtf8("custom list file name", QFileInfo(path_).fileName().toStdString(),
                                line, refusal)) {
-    prompter_.information(this, qpath(refusal));
+    prompter_.information(this, qs(refusal));
     return;
   }
   const QString entry = number_->text() + QLatin1Char('\n') + QFileInfo(path_).fileName() +
@@ -491,7 +487,7 @@ void BattleManager::autoAdd() {
 void BattleManager::backupNow() {
   // The empty page of a list that could not be read is no backup of it.
   if (const std::string broken = unreadableList(); !broken.empty()) {
-    prompter_.error(this, qpath(lists::battletext::unreadable(broken)));
+    prompter_.error(this, qs(lists::battletext::unreadable(broken)));
     return;
   }
   std::vector<std::pair<std::string, std::string>> files;
@@ -501,7 +497,7 @@ void BattleManager::backupNow() {
     files.emplace_back(lists::backupPath(folders_.sideList),
                        lists::joinCrLf(lists::pageLines(toFile(sideLst_->toPlainText()))));
   std::string error;
-  if (!lists::writeTextFiles(files, error)) prompter_.error(this, qpath(error));
+  if (!lists::writeTextFiles(files, error)) prompter_.error(this, qs(error));
 }
 
 void BattleManager::run(const shell::Settings& settings, std::int16_t platformId,

@@ -15,10 +15,6 @@ namespace {
 
 constexpr int SavedNoticeMs = 700;
 
-QString qs(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 }  // namespace
 
 MessageSounds::MessageSounds(const EditorContext& context, QWidget* window, QObject* parent)

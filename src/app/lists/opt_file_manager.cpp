@@ -26,10 +26,6 @@ namespace app {
 
 namespace {
 
-QString optQpath(const std::string& path) {
-  return QString::fromStdString(path);
-}
-
 // The model folder as it is on disk: one kept in lower case is found again in any letter case.
 std::string onDisk(const std::string& folder) {
   if (folder.empty() || folder.front() != '/' || shell::isDirectory(folder)) return folder;
@@ -126,19 +122,19 @@ OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std:
     // Lists that could not be read are never written: "&Use" would replace them by empty ones.
     unreadable_ = true;
     use->setEnabled(false);
-    prompter_.error(this, optQpath(error));
+    prompter_.error(this, qs(error));
   }
   for (int craft = 1; craft <= lists::CraftSlotCount; ++craft)
     slots_->addItem(fromFile(lists::slotRow(lists_, craft, nameOf(craft))));
 
-  const QString modelDir = optQpath(onDisk(shell::effectiveModelDirectory(settings_)));
+  const QString modelDir = qs(onDisk(shell::effectiveModelDirectory(settings_)));
   {
     const QSignalBlocker blocker(ivfiles_);
     ivfiles_->setCurrentIndex(modelDir.toLower().contains(QLatin1String("quelva")) ? 1 : 0);
   }
   showFolder(modelDir);
   if (!QDir(modelDir).exists())
-    prompter_.warning(this, optQpath(lists::opttext::missingDirectory(modelDir.toStdString())));
+    prompter_.warning(this, qs(lists::opttext::missingDirectory(modelDir.toStdString())));
 
   connect(slots_, &QListWidget::currentRowChanged, this, &OptFileManager::selectSlot);
   connect(assign_, &QPushButton::clicked, this, &OptFileManager::assign);
@@ -162,7 +158,7 @@ int OptFileManager::currentCraft() const {
 
 void OptFileManager::selectSlot(int row) {
   const int craft = row + 1;
-  status_->setText(optQpath(lists::slotStatus(settings_, lists_, craft)));
+  status_->setText(qs(lists::slotStatus(settings_, lists_, craft)));
   const bool usable = lists::isFunctionalSlot(craft) && craft != lists::PlanetSlot;
   for (QWidget* w : {static_cast<QWidget*>(assign_), static_cast<QWidget*>(restore_),
                      static_cast<QWidget*>(name_), static_cast<QWidget*>(rename_)})
@@ -191,7 +187,7 @@ void OptFileManager::showFolder(const QString& folder) {
 void OptFileManager::chooseIvfiles(int index) {
   const std::string base =
       index == 1 ? shell::expansionDirectory(settings_) : settings_.gameDirectory;
-  showFolder(optQpath(lists::findPath(base, "ivfiles")));
+  showFolder(qs(lists::findPath(base, "ivfiles")));
   chosen_ = folder_;
 }
 
@@ -214,11 +210,11 @@ void OptFileManager::assign() {
   const auto line = lists::assignedLine(directory, path);
   if (!line) {
     status_->setText(
-        optQpath(lists::opttext::outsideFolder(path, lists::findPath(directory, "ivfiles"))));
+        qs(lists::opttext::outsideFolder(path, lists::findPath(directory, "ivfiles"))));
     return;
   }
   lists_.setLine(craft, *line);
-  status_->setText(optQpath(lists::opttext::AssignedTo + line->substr(8)));
+  status_->setText(qs(lists::opttext::AssignedTo + line->substr(8)));
   refreshRow(craft);
 }
 
@@ -234,7 +230,7 @@ void OptFileManager::restore() {
     namesChanged_ = true;
   }
   name_->setText(fromFile(nameOf(craft)));
-  status_->setText(optQpath(lists::slotStatus(settings_, lists_, craft)));
+  status_->setText(qs(lists::slotStatus(settings_, lists_, craft)));
   refreshRow(craft);
 }
 
@@ -255,7 +251,7 @@ void OptFileManager::accept() {
   if (!lists::writeSlotFiles(lists_, targets, namesChanged_ ? &names_ : nullptr,
                              settings_.editorDirectory, error)) {
     // Nothing was replaced; the window stays so the user can try again or cancel.
-    prompter_.error(this, optQpath(error));
+    prompter_.error(this, qs(error));
     return;
   }
   QDialog::accept();

@@ -28,10 +28,6 @@ namespace {
 constexpr int CreatedNoticeMs = 800;
 constexpr const char* WaveFilter = "Wave Sound files|*.wav";
 
-QString wavQs(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 }  // namespace
 
 WavManager::WavManager(const EditorContext& context, QWidget* parent)
@@ -65,7 +61,7 @@ WavManager::WavManager(const EditorContext& context, MessageSounds& sounds, QWid
   field_->setObjectName(QStringLiteral("WavField"));
   field_->setReadOnly(true);
   field_->setEnabled(false);  // looks read-only; the buttons change it
-  noList_ = new QLabel(wavQs(lists::wavetext::NoMatchingList), this);
+  noList_ = new QLabel(qs(lists::wavetext::NoMatchingList), this);
   noList_->setObjectName(QStringLiteral("NoWavListLabel"));
   fieldStack_ = new QStackedWidget(this);
   fieldStack_->addWidget(noList_);
@@ -153,15 +149,15 @@ bool WavManager::create() {
     case lists::WaveListFile::CreateStatus::Created:
       break;
     case lists::WaveListFile::CreateStatus::WriteFailed:
-      ctx_.prompter.error(this, wavQs(r.message));
+      ctx_.prompter.error(this, qs(r.message));
       return false;
     default:
-      ctx_.prompter.information(this, wavQs(r.message));
+      ctx_.prompter.information(this, qs(r.message));
       return false;
   }
   sounds_.announce();
   ctx_.document.setSounds(r.sounds, tr("Create sound list"));
-  NoticeWindow::show(window(), wavQs(r.message), CreatedNoticeMs);
+  NoticeWindow::show(window(), qs(r.message), CreatedNoticeMs);
   refresh();
   return true;
 }
@@ -176,11 +172,11 @@ void WavManager::saveList() {
 
 void WavManager::assignWav() {
   if (!hasMessages()) {
-    ctx_.prompter.information(this, wavQs(lists::wavetext::NoMessages));
+    ctx_.prompter.information(this, qs(lists::wavetext::NoMessages));
     return;
   }
   if (!file_.active()) {
-    if (ctx_.prompter.question(this, wavQs(lists::wavetext::CreateForAssign),
+    if (ctx_.prompter.question(this, qs(lists::wavetext::CreateForAssign),
                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
       return;
     if (!create()) return;
@@ -214,7 +210,7 @@ void WavManager::clearWav() {
 
 void WavManager::chooseFromGame() {
   if (!hasMessages()) {
-    ctx_.prompter.information(this, wavQs(lists::wavetext::NoMessages));
+    ctx_.prompter.information(this, qs(lists::wavetext::NoMessages));
     return;
   }
   const QString before = player_->file();
@@ -223,7 +219,7 @@ void WavManager::chooseFromGame() {
       ctx_.settings, *player_,
       [this, &chosen](const std::string& entry) {
         if (!file_.active()) {
-          if (ctx_.prompter.question(this, wavQs(lists::wavetext::CreateForCatalogue),
+          if (ctx_.prompter.question(this, qs(lists::wavetext::CreateForCatalogue),
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             create();
           if (!file_.active()) return true;
@@ -254,7 +250,7 @@ void WavManager::playCurrent() {
 bool WavManager::takeEntry(const std::string& entry, const QString& undoText) {
   if (!lists::hasSound(current())) return false;
   if (lists::isWaveUsed(sounds(), entry, current()) &&
-      ctx_.prompter.question(this, wavQs(lists::wavetext::Duplicate),
+      ctx_.prompter.question(this, qs(lists::wavetext::Duplicate),
                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return false;
   std::vector<std::string> s = sounds();
@@ -290,7 +286,7 @@ void WavManager::refresh() {
   shownMessage_ = ctx_.document.currentMessage();
   // Only messages 1 to 19 have a sound line.
   if (parentWidget()) setVisible(lists::hasSound(i));
-  caption_->setText(wavQs(lists::soundCaption(i)));
+  caption_->setText(qs(lists::soundCaption(i)));
   const bool active = file_.active();
   fieldStack_->setCurrentWidget(active ? static_cast<QWidget*>(field_) : noList_);
   const std::string entry = lists::soundOf(sounds(), i);

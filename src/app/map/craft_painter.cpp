@@ -8,16 +8,13 @@
 #include <array>
 #include <cmath>
 
+#include "app/base/colour.h"
 #include "map/craft_icons.h"
 #include "model/colours.h"
 
 namespace app {
 
 namespace {
-
-QColor rgb(model::Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
 
 // ---- Icon artwork ----------------------------------------------------------------------------
 // Each icon is drawn nose up in a 16 x 20 cell with 1-pixel lines; the shape says what kind of
@@ -212,7 +209,7 @@ void orCombine(QPainter& p) {
 
 QColor iconRowColour(int row) {
   static constexpr int iffOfRow[] = {0, 1, 2, 3, 5};
-  return rgb(model::iffColour(iffOfRow[std::clamp(row, 0, 4)]));
+  return toQColor(model::iffColour(iffOfRow[std::clamp(row, 0, 4)]));
 }
 
 const QImage& craftIconStrip(int dpr) {

@@ -115,10 +115,6 @@ void paintKmGrid(QPainter& p, const map::MapState& s) {
 
 }  // namespace
 
-QColor toQColor(model::Rgb c) {
-  return QColor(c.r, c.g, c.b);
-}
-
 QFont mapFont() {
   QFont f(QStringLiteral("Sans Serif"));
   f.setPixelSize(11);

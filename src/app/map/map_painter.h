@@ -7,6 +7,7 @@
 #include <QFont>
 #include <QPainter>
 
+#include "app/base/colour.h"
 #include "map/scene.h"
 #include "model/colours.h"
 #include "model/mission.h"
@@ -16,8 +17,6 @@ namespace app {
 // The map's small font and the height of one of its lines.
 QFont mapFont();
 int mapLineHeight();
-// A colour of the game's tables as Qt's.
-QColor toQColor(model::Rgb c);
 
 // Black (or the briefing's dark blue) with the kilometre grid and the state texts.
 void paintMapBackground(QPainter& p, const map::MapState& s);

@@ -50,10 +50,6 @@ constexpr const char* QuelvaBoxText =
     "At least one directory in Preferences includes the abbreviation \"quelva~1\".\n\r You'll "
     "need to reset them for some features to work correctly.";
 
-QString qs(const std::string& s) {
-  return QString::fromStdString(s);
-}
-
 }  // namespace
 
 MainWindow::MainWindow(StartOptions options, QWidget* parent)

@@ -33,9 +33,6 @@ constexpr const char* OpenFilter =
 constexpr const char* SaveFilter = "Zyn Mission Files|*.kre";
 constexpr const char* JsonFilter = "JSON missions (.json)|*.json|All Files (*.*)|*.*";
 
-QString qs(const std::string& s) {
-  return QString::fromStdString(s);
-}
 std::string native(const QString& s) {
   return QDir::toNativeSeparators(s).toStdString();
 }

@@ -2,6 +2,8 @@
 
 #include <cstdint>
 
+#include "shell/settings_file.h"
+
 namespace shell {
 namespace {
 
@@ -90,29 +92,15 @@ std::optional<bool> iconCacheHas(std::span<const unsigned char> cache, std::stri
 
 std::vector<std::string> iconThemeParents(std::string_view index) {
   std::vector<std::string> parents;
-  bool inTheme = false;
-  while (!index.empty()) {
-    const std::size_t end = index.find('\n');
-    std::string_view line = index.substr(0, end);
-    index = end == std::string_view::npos ? std::string_view() : index.substr(end + 1);
-    while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.remove_suffix(1);
-    while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
-    if (line.starts_with('[')) {
-      inTheme = line == "[Icon Theme]";
-      continue;
-    }
-    if (!inTheme || !line.starts_with("Inherits")) continue;
-    line.remove_prefix(8);
-    while (!line.empty() && line.front() == ' ') line.remove_prefix(1);
-    if (!line.starts_with('=')) continue;
-    line.remove_prefix(1);
-    while (!line.empty()) {
-      const std::size_t comma = line.find(',');
-      std::string_view item = line.substr(0, comma);
+  for (const auto& [key, value] : readSection(index, "Icon Theme")) {
+    if (key != "Inherits") continue;
+    for (std::string_view list = value; !list.empty();) {
+      const std::size_t comma = list.find(',');
+      std::string_view item = list.substr(0, comma);
       while (!item.empty() && item.front() == ' ') item.remove_prefix(1);
       while (!item.empty() && item.back() == ' ') item.remove_suffix(1);
       if (!item.empty()) parents.emplace_back(item);
-      line = comma == std::string_view::npos ? std::string_view() : line.substr(comma + 1);
+      list = comma == std::string_view::npos ? std::string_view() : list.substr(comma + 1);
     }
   }
   return parents;

@@ -6,6 +6,7 @@
 #include "model/cp1252.h"
 #include "model/mission_file.h"
 #include "shell/paths.h"
+#include "shell/unicode_text.h"
 
 namespace shell {
 namespace {
@@ -572,15 +573,9 @@ std::vector<std::string> splitLines(std::string_view content) {
   const bool utf8 = content.starts_with(Utf8Bom);
   if (utf8) content.remove_prefix(Utf8Bom.size());
   std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    std::size_t end = start;
-    while (end < content.size() && content[end] != '\r' && content[end] != '\n') ++end;
-    const std::string_view line = content.substr(start, end - start);
+  for (const LineSpan& l : lineSpans(content)) {
+    const std::string_view line = content.substr(l.start, l.end - l.start);
     lines.push_back(utf8 ? model::utf8ToCp1252(line) : std::string(line));
-    if (end < content.size() && content[end] == '\r') ++end;
-    if (end < content.size() && content[end] == '\n') ++end;
-    start = end;
   }
   return lines;
 }
