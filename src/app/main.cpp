@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QGuiApplication>
 
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <thread>
 
 #include <string>
@@ -14,13 +16,26 @@
 #include "app/briefing/briefing_export.h"
 #include "app/map/map_export.h"
 #include "app/shell/main_window.h"
+#include "shell/manual.h"
 #include "shell/settings_file.h"
+#include "shell/version.h"
 
 #ifdef ZYNED_FONTCONFIG
 #include <fontconfig/fontconfig.h>
 #endif
 
 int main(int argc, char** argv) {
+  // --help and --version answer before anything else: no display, no settings, no window.
+  for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
+    if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
+      std::fputs(shell::helpText(shell::editorManual()).c_str(), stdout);
+      return 0;
+    }
+    if (std::strcmp(argv[i], "--version") == 0) {
+      std::printf("zyned %s\n", shell::VersionText);
+      return 0;
+    }
+  }
   // --export-map draws a mission's map into a PNG and ends: no window, no display needed.
   if (app::wantsMapExport(argc, argv)) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
@@ -42,7 +57,7 @@ int main(int argc, char** argv) {
   });
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZynED"));
-  QApplication::setApplicationVersion(QStringLiteral("1.1"));
+  QApplication::setApplicationVersion(QString::fromLatin1(shell::VersionText));
   QApplication::setWindowIcon(app::applicationIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("zyned"));
   app::InputPolicy::install();

@@ -21,10 +21,21 @@ int runAutoBrief(const std::vector<std::string>& arguments, Context& ctx);
 
 const Command briefingCommand{
     "briefing", "FILE N [--editor-dir DIR]",
-    "briefing N (1..8): running time, word count, then the instruction list", runBriefing};
+    "briefing N (1..8): running time, word count, then the instruction list", runBriefing,
+    "Prints Running time: and Words: (the words the command list takes, end marker "
+    "included), then one line per instruction as the briefing editor's list shows it, "
+    "in time order. A damaged stream is decoded as far as it goes and said so on "
+    "standard error."};
 const Command autoBriefCommand{
     "autobrief", "FILE N OUT [--seconds S] [--center FG] [--zoom ZOOM] [--no-boxes]",
-    "rewrites briefing N with Auto-Brief and saves the mission to OUT", runAutoBrief};
+    "rewrites briefing N with Auto-Brief and saves the mission to OUT", runAutoBrief,
+    "Every briefing text from #1 on in turn, S seconds apart (default 7), with boxes "
+    "around the flight groups named in [ ] brackets (not with --no-boxes), a clear "
+    "and a stop point after each text; it begins centred on flight group FG (counted "
+    "from 0) at zoom preset ZOOM (1, 16, 24, 32, 48, 64, 80, 100 or 168), else at the "
+    "centre and zoom 32. When the boxes do not all fit into the briefing's 400 words, "
+    "the latest are left out and standard error says how many. A briefing without "
+    "text #1 is refused."};
 const Registration briefingRegistration{briefingCommand};
 const Registration autoBriefRegistration{autoBriefCommand};
 

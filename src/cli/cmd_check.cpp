@@ -15,8 +15,12 @@ int runCheck(const std::vector<std::string>& arguments, Context& ctx);
 
 const Command checkCommand{
     "check", "FILE [--no-playable-check] [--editor-dir DIR]",
-    "the error check: errors, then warnings, one per line; exit 1 when there is an error",
-    runCheck};
+    "the error check: errors, then warnings, one per line; exit 1 when there is an error", runCheck,
+    "Prints what the editor's Error and Warning List would show; nothing for a clean "
+    "mission. Warnings alone give exit status 0. After the game's own rules, a "
+    "warning names every reference to a flight group that no longer "
+    "exists.\n\n--no-playable-check\tleave out the craft-slot checks (the CheckPlayable "
+    "setting)"};
 const Registration checkRegistration{checkCommand};
 
 int runCheck(const std::vector<std::string>& arguments, Context& ctx) {

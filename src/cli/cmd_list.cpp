@@ -15,7 +15,11 @@ int runList(const std::vector<std::string>& arguments, Context& ctx);
 
 const Command listCommand{
     "list", "FILE [--goals] [--editor-dir DIR]",
-    "the flight-group list lines, a blank line, then the flight-group name list", runList};
+    "the flight-group list lines, a blank line, then the flight-group name list", runList,
+    "One line per flight group in file order as the Flight Groups page shows it: "
+    "team, GG - GU, player or difficulty, waves x [ craft ], craft name, name, unit "
+    "number and the role marks * and ^.\n\n--goals\tadd each flight group's goal summary "
+    "([2Nd...], + for bonus goals)"};
 const Registration listRegistration{listCommand};
 
 int runList(const std::vector<std::string>& arguments, Context& ctx) {

@@ -19,10 +19,20 @@ int runLstAdd(const std::vector<std::string>& arguments, Context& ctx);
 
 const Command lstCommand{
     "lst", "FILE [--config-dir DIR]",
-    "the mission folder, player's side, applicable game lists and their mission entries", runLst};
+    "the mission folder, player's side, applicable game lists and their mission entries", runLst,
+    "Prints Folder:, Side:, Lists:, Next: (the next free entry number over the "
+    "folder's three lists), then each applicable list with one "
+    "number<TAB>file<TAB>description line per entry. The game folders come from the "
+    "settings; files are found in any letter case."};
 const Command lstAddCommand{
     "lst-add", "FILE --description TEXT [--number N] [--backup] [--config-dir DIR]",
-    "enters the mission into its game lists (with --backup: .~ls copies first)", runLstAdd};
+    "enters the mission into its game lists (with --backup: .~ls copies first)", runLstAdd,
+    "Appends the entry to every applicable list as the editor's .lst Files window "
+    "does, all lists or none. A mission the lists cannot take, a write-protected "
+    "list, or a text with a line break or a character Windows-1252 lacks is refused "
+    "and nothing is written.\n\n--description TEXT\tthe entry's description "
+    "(UTF-8)\n--number N\tthe entry number (default: the next free one)\n--backup\tfirst "
+    "copy each list to Mission.~ls, Rebel.~ls or Imperial.~ls"};
 const Registration lstRegistration{lstCommand};
 const Registration lstAddRegistration{lstAddCommand};
 

@@ -14,7 +14,11 @@ int runMessages(const std::vector<std::string>& args, Context& ctx);
 const Command messagesCommand{
     "messages", "FILE",
     "the message list: number, list line, colour, delay in seconds, teams sent to (tab-separated)",
-    runMessages};
+    runMessages,
+    "Five tab-separated fields per message, in file order: its number from 1, its "
+    "line as the Messages page lists it, the colour (0 red, 1 green, 2 blue, 3 gold), "
+    "the delay in seconds and the teams it is sent to (1..8 joined by \",\", \"-\" for "
+    "none)."};
 const Registration messagesRegistration{messagesCommand};
 
 int runMessages(const std::vector<std::string>& args, Context& ctx) {

@@ -11,11 +11,17 @@ namespace {
 
 int runNew(const std::vector<std::string>& arguments, Context& ctx);
 
-const Command newCommand{"new",
-                         "--format 12|14 [--wizard training|combat|melee] [--players N] "
-                         "[--iff rebel|imperial] [--teams N] [--no-default-orders] OUT",
-                         "write the default new mission, or the one the new-mission wizard builds",
-                         runNew};
+const Command newCommand{
+    "new",
+    "--format 12|14 [--wizard training|combat|melee] [--players N] "
+    "[--iff rebel|imperial] [--teams N] [--no-default-orders] OUT",
+    "write the default new mission, or the one the new-mission wizard builds", runNew,
+    "--format 12|14\tthe base game's format or the expansion's\n--wizard KIND\tthe "
+    "mission the new-mission wizard builds: training (--players 1, 2 or 8; --iff "
+    "rebel or imperial), combat (--players 2, 4 or 8) or melee (--teams 2, 4 or "
+    "8)\n--no-default-orders\tno default first order for the player groups\n\nA value the "
+    "wizard does not offer, or an option that does not belong to the chosen kind, is "
+    "refused with exit status 2 and nothing is written."};
 const Registration newRegistration{newCommand};
 
 // A refusal of a value the wizard does not offer: the message, then usage status.

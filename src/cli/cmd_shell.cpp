@@ -21,13 +21,23 @@ const Command settingsCommand{
     "settings", "[--set Section.Key=VALUE]... [--config-dir DIR]",
     "every setting of ZynED.ini as Section.Key=value, then the derived folders; --set changes "
     "keys first (all or none)",
-    runSettings};
+    runSettings,
+    "Keys are printed in their written form, booleans 1 or 0, defaults for missing "
+    "keys; then Derived.ExpansionDirectory, Derived.ExpansionInstalled and "
+    "Derived.ModelDirectory.\n\n--set Section.Key=VALUE\tchange a key before the listing "
+    "(as often as needed); an unknown key or a refused value is named on standard "
+    "error with exit status 1 and nothing is written"};
 const Command vocabCommand{
     "vocab", "TABLE [--editor-dir DIR]",
-    "a vocabulary table as the editor loads it, one index<TAB>text line per entry", runVocab};
+    "a vocabulary table as the editor loads it, one index<TAB>text line per entry", runVocab,
+    "TABLE is a file name without .txt (Ships, Orders, Conds and the others, in any "
+    "letter case) or Orientation. The replacement files come from --editor-dir, else "
+    "from the editor directory of the settings."};
 const Command vocabExportCommand{
     "vocab-export", "DIR", "write the built-in vocabulary tables as replacement files into DIR",
-    runVocabExport};
+    runVocabExport,
+    "The files are Windows-1252 with CR LF line ends, ready to copy into the editor "
+    "directory and edit."};
 const Registration registrations[] = {Registration(settingsCommand), Registration(vocabCommand),
                                       Registration(vocabExportCommand)};
 

@@ -14,9 +14,13 @@ namespace {
 
 int runShow(const std::vector<std::string>& arguments, Context& ctx);
 
-const Command showCommand{"show", "FILE N [--editor-dir DIR]",
-                          "flight group N (from 1): list line, triggers, orders and goals",
-                          runShow};
+const Command showCommand{
+    "show", "FILE N [--editor-dir DIR]",
+    "flight group N (from 1): list line, triggers, orders and goals", runShow,
+    "Prints the flight group's list line with its goal summary, Arrival 1: to 4: and "
+    "their joins, Departure 1: and 2:, the jump-to-order-4 triggers, Order 1: to 4: "
+    "and Goal 1: to 8:, each with the text the pages show. N outside the list gives "
+    "exit status 1."};
 const Registration showRegistration{showCommand};
 
 const char* andOr(bool orFlag) {

@@ -30,6 +30,9 @@ struct Command {
   std::string_view summary;  // one line for the command list
   // The arguments after the name, without "--config-dir" and "--editor-dir" (in ctx).
   int (*run)(const std::vector<std::string>& args, Context& ctx);
+  // What "zyned-cli help NAME" and the manual page say after the summary: paragraphs and
+  // "TERM<TAB>TEXT" lines as shell::Manual bodies have them.
+  std::string_view details = {};
 };
 
 // Registers a command at start-up: `static const cli::Registration reg{{"name", ...}};`

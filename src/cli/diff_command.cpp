@@ -35,7 +35,11 @@ int runDiff(const std::vector<std::string>& args, Context& ctx);
 const Registration diffCommand{
     {"diff", "A B",
      "the fields two missions differ in, one line each (A, B: mission files or their JSON)",
-     runDiff}};
+     runDiff,
+     "One line per differing value, in file order, such as 'FlightGroups[2] \"Beta\": "
+     "CraftType 5 -> 12'. Flight groups and messages are matched up first, so an "
+     "inserted or removed record is one line. A side is a mission file or its JSON, "
+     "\"-\" standard input. Exit status as diff(1): 0 the same, 1 different, 2 trouble."}};
 
 int runDiff(const std::vector<std::string>& args, Context& ctx) {
   if (args.size() != 2 || (args[0] == "-" && args[1] == "-")) {

@@ -104,13 +104,24 @@ int runRoundtrip(const std::vector<std::string>& args, Context& ctx);
 int runConvert(const std::vector<std::string>& args, Context& ctx);
 
 const Registration infoCommand{
-    {"info", "FILE", "format, counts, mission type, time limit and title of a mission", runInfo}};
-const Registration roundtripCommand{{"roundtrip", "FILE",
-                                     "load and save in memory; exit 0 when the bytes are identical",
-                                     runRoundtrip}};
-const Registration convertCommand{{"convert", "--format 12|14 IN OUT",
-                                   "save a mission in the base (12) or expansion (14) format",
-                                   runConvert}};
+    {"info", "FILE", "format, counts, mission type, time limit and title of a mission", runInfo,
+     "Prints Format: (12 or 14 with the format's name), Flight groups:, Messages:, "
+     "Mission type: (number and name), Time limit: (M:SS) and Title: (string 1 of "
+     "briefing 1's strings), one per line. FILE may be a mission of the older game, "
+     "which is imported."}};
+const Registration roundtripCommand{
+    {"roundtrip", "FILE", "load and save in memory; exit 0 when the bytes are identical",
+     runRoundtrip,
+     "Prints \"identical: N bytes\" and exits 0 when the mission written again in memory "
+     "has every byte of the file, else prints \"differs at offset N\" and exits 1."}};
+const Registration convertCommand{
+    {"convert", "--format 12|14 IN OUT", "save a mission in the base (12) or expansion (14) format",
+     runConvert,
+     "Prints the editor's notice (\"Zyn Format.  N bytes written.\"). Going to 12 drops "
+     "both debriefings and keeps at most 1023 characters of the description; a note on "
+     "standard error says so. IN may be a mission of the older game (imported with the "
+     "briefing file beside it). OUT is written through a temporary file: a failed save "
+     "leaves it as it was."}};
 
 int runInfo(const std::vector<std::string>& args, Context& ctx) {
   const Arguments a = parse(args);

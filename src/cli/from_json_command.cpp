@@ -34,8 +34,12 @@ namespace {
 int runFromJson(const std::vector<std::string>& args, Context& ctx);
 const Registration fromJsonCommand{
     {"from-json", "IN.json OUT.KRE",
-     "the mission file of a JSON mission as dump prints it (IN \"-\": standard input)",
-     runFromJson}};
+     "the mission file of a JSON mission as dump prints it (IN \"-\": standard input)", runFromJson,
+     "A key left out takes the value of a new mission's record; texts are UTF-8 with a "
+     "Windows-1252 form. JSON that is not valid, an unknown key, a value of the wrong "
+     "type, a number outside its field, a text longer than its field or a wrong count "
+     "is refused with exit status 1 and one message naming the JSON path; OUT is then "
+     "left as it was."}};
 
 int runFromJson(const std::vector<std::string>& args, Context& ctx) {
   if (args.size() != 2 || (args[0] != "-" && args[0].starts_with('-')) || args[1].starts_with('-'))

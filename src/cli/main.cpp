@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "command.h"
+#include "help.h"
 #include "options.h"
 
 int main(int argc, char** argv) {
@@ -17,7 +18,11 @@ int main(int argc, char** argv) {
     return cli::UsageError;
   }
   if (!args.empty() && (args.front() == "--help" || args.front() == "-h")) {
-    cli::printCommandList(std::cout);
+    std::cout << shell::helpText(cli::manual());
+    return cli::Success;
+  }
+  if (!args.empty() && args.front() == "--version") {
+    cli::printVersion(std::cout);
     return cli::Success;
   }
   if (args.empty()) {
@@ -31,5 +36,13 @@ int main(int argc, char** argv) {
     return cli::UsageError;
   }
   args.erase(args.begin());
+  // "zyned-cli COMMAND --help" is "zyned-cli help COMMAND" (after "--" it is an argument).
+  for (const std::string& a : args) {
+    if (a == "--") break;
+    if (a == "--help" || a == "-h") {
+      cli::printCommandHelp(*command, std::cout);
+      return cli::Success;
+    }
+  }
   return command->run(args, ctx);
 }

@@ -8,10 +8,9 @@
 #include <string_view>
 
 #include "model/mission.h"
+#include "shell/version.h"
 
 namespace shell {
-
-inline constexpr const char* VersionText = "1.1";
 
 // " ZynED 1.1": before any mission is shown.
 std::string startupTitle();
