@@ -59,7 +59,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("ZynED"));
   QApplication::setApplicationVersion(QString::fromLatin1(shell::VersionText));
   QApplication::setWindowIcon(app::applicationIcon());
-  QGuiApplication::setDesktopFileName(QStringLiteral("zyned"));
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zyned.ZynED"));
   app::InputPolicy::install();
 
   std::vector<std::string> args;
