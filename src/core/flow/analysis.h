@@ -1,0 +1,141 @@
+#pragma once
+// When can each flight group arrive, each message be sent and each goal be met? The analysis
+// reads the Mission alone: every time is a lower bound in seconds from the mission start, marked
+// exact only when every step on its way is "always true" or an arrival plus delays. What the file
+// cannot answer (orders, "craft when", conditions about goals) counts as "no earlier than 0" and
+// is said so; "never" is claimed only where the file proves it.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "model/mission.h"
+#include "shell/vocabulary.h"
+
+namespace flow {
+
+enum class Difficulty { Easy, Medium, Hard };
+// "easy", "medium", "hard" (the command line's words) and back.
+std::string_view difficultyWord(Difficulty d);
+std::optional<Difficulty> difficultyFromWord(std::string_view word);
+// "Easy", "Medium", "Hard".
+std::string_view difficultyName(Difficulty d);
+// Whether a group of this ArrivalDifficulty appears at the level, counted as the error check and
+// the map's difficulty buttons count.
+bool appearsAt(Difficulty d, int arrivalDifficulty);
+
+// The earliest time something can happen.
+struct Time {
+  bool never = true;
+  int seconds = 0;     // meaningful when not never: a lower bound, the time itself when exact
+  bool exact = false;  // every step on the way is known
+
+  static Time at(int s, bool isExact) { return {false, s, isExact}; }
+  bool operator==(const Time&) const = default;
+};
+// "0:00", ">= 1:30", "never".
+std::string formatTime(const Time& t);
+// "1:30": minutes (as many as needed) and two-digit seconds.
+std::string clockText(int seconds);
+
+// Where something lies in the Mission: the page and tab a user opens to see it.
+enum class PlaceKind {
+  FlightGroup,          // record: the group
+  ArrivalTrigger,       // record: group, part: trigger 1..4
+  ArrivalMothership,    // record: group, part: 0 mother ship, 1 alternative
+  DepartureTrigger,     // record: group, part: trigger 1..2
+  DepartureMothership,  // record: group, part: 0 mother ship, 1 alternative
+  JumpTrigger,          // record: group, part: trigger 1..2 (jump to order 4)
+  OrderTarget,          // record: group, part: order 1..4, item: target 1..4
+  FlightGroupGoal,      // record: group, part: goal 1..8
+  Message,              // record: message
+  MessageTrigger,       // record: message, part: trigger 1..4
+  GlobalGoal,           // record: team 0..9, part: goal set 0 primary, 1 prevent, 2 secondary
+  GlobalGoalTrigger,    // record: team, part: goal set, item: trigger 1..4
+  BriefingBox,          // record: briefing 0..7, item: position in its instruction list
+  BriefingTag,          // record: briefing, item: position in its instruction list
+  BriefingText,         // record: briefing, item: text number 0..31
+};
+struct Place {
+  PlaceKind kind = PlaceKind::FlightGroup;
+  int record = 0;
+  int part = 0;
+  int item = 0;
+  bool operator==(const Place&) const = default;
+};
+
+// One flight group's earliest arrival.
+struct Arrival {
+  Time time;
+  // Why it never arrives, or why its time is only a lower bound; empty when exact.
+  std::string reason;
+  std::vector<int> waitsOn;  // flight groups its arrival triggers and mother ships name
+  bool onlyIfHuman = false;  // arrives only when a human player flies it
+  std::vector<int> cycle;    // the groups of the cycle that keeps it away, when that is why
+};
+
+// A message's earliest sending, or a global goal's earliest completion.
+struct Event {
+  Time time;
+  std::string reason;
+  std::vector<int> waitsOn;  // flight groups its triggers name
+};
+
+// A global goal in use (a trigger with a condition other than always and never true).
+struct GlobalGoalTime : Event {
+  int team = 0;     // 0..9
+  int goalSet = 0;  // 0 primary, 1 prevent, 2 secondary
+};
+// "primary", "prevent", "secondary".
+std::string_view goalSetWord(int goalSet);
+
+enum class FindingKind { NeverArrives, NeverSent, GoalNeverMet, NamesNothing };
+// "never-arrives", "never-sent", "goal-never-met", "names-nothing".
+std::string_view findingWord(FindingKind k);
+
+struct Finding {
+  FindingKind kind = FindingKind::NeverArrives;
+  std::vector<int> flightGroups;  // list positions from 0
+  std::vector<int> messages;
+  Place place;       // where to look
+  std::string text;  // one line, Windows-1252 like the Mission's texts
+};
+
+struct Result {
+  Difficulty difficulty = Difficulty::Medium;
+  std::vector<Arrival> flightGroups;  // list order
+  std::vector<Event> messages;        // list order
+  std::vector<GlobalGoalTime> globalGoals;
+  std::vector<Finding> findings;  // never-arrives, never-sent, goal-never-met, names-nothing
+
+  // Flight groups by earliest arrival (list order among equals), the never-arriving last.
+  std::vector<int> arrivalOrder() const;
+  // Flight groups whose arrival names `group`.
+  std::vector<int> waitingFor(int group) const;
+  // Messages whose triggers name `group`.
+  std::vector<int> messagesWaitingFor(int group) const;
+};
+
+Result analyse(const model::Mission& m, const shell::Vocabulary& v,
+               Difficulty d = Difficulty::Medium);
+
+// The set of flight groups a trigger or order target names, read as its description reads it:
+// a flight group, craft type, ship or object category, IFF, global group or unit, team or all
+// teams but one. `known` is false for targets the Mission cannot answer (orders, "craft when",
+// unnamed numbers, categories the editor does not sort craft into).
+struct TargetSet {
+  bool known = false;
+  std::vector<int> members;
+};
+TargetSet targetMembers(const model::Mission& m, int type, int value);
+
+// Every place that names flight group `group`, one line each.
+struct Usage {
+  Place place;
+  std::string text;
+};
+std::vector<Usage> usages(const model::Mission& m, const shell::Vocabulary& v, int group);
+
+}  // namespace flow

@@ -1,0 +1,30 @@
+#pragma once
+// What the mission-flow analysis knows of the game's rules: the conditions, which conditions need
+// the craft to be there, and which targets name a set of flight groups the file can list.
+
+#include <string>
+
+namespace flow {
+
+inline constexpr int AlwaysTrueCondition = 0;
+inline constexpr int ArriveCondition = 1;
+inline constexpr int NeverTrueCondition = 10;
+
+// Conditions that can only come true once the craft they name are in the mission: arriving,
+// being destroyed, attacked, boarded, completing an order and the like. Others ("survive", the
+// goal conditions, numbers without a known meaning) can say nothing about when.
+bool needsPresence(int condition);
+
+// A target the file can list as a set of flight groups (craft type, the categories the editor
+// sorts craft into, IFF, global group and unit, team, all teams but one) gets a slot below
+// SetSlotCount; any other target -1.
+inline constexpr int SetSlotCount = 8 * 256;
+int setSlot(int type, int value);
+
+// The ship category (0 starfighters … 6 mines) the editor sorts a craft type into, -1 for none.
+int shipCategory(int craftType);
+
+// Added to texts that rest on the editor's sorting of craft into categories.
+std::string categoryNote(int type);
+
+}  // namespace flow
