@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "cli_runner.h"
+#include "temp_dir.h"
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "editing/triggers.h"
+#include "json/document.h"
+#include "model/mission_file.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using model::u8;
+namespace fg = model::fg;
+using testsupport::CliRun;
+
+class FlowCommand : public ::testing::Test {
+ protected:
+  FlowCommand() {
+    // Lead at the start; Wing 30 seconds after Lead arrives; Gold only on Hard; a message when
+    // Wing arrives.
+    m.newMission();
+    m.flightGroups[0].setText(fg::Name, "Lead");
+    for (const char* name : {"Wing", "Gold"}) {
+      const auto i = static_cast<std::size_t>(m.addFlightGroup());
+      m.flightGroups[i].setText(fg::Name, name);
+      m.flightGroups[i].set(fg::CraftType, u8{1});
+    }
+    m.flightGroups[0].set(fg::CraftType, u8{1});
+    arrive(m.flightGroups[1].span(), editing::arrivalTriggers(), 0);
+    m.flightGroups[1].set(fg::ArrivalDelaySeconds, u8{30});
+    m.flightGroups[2].set(fg::ArrivalDifficulty, u8{3});
+    m.addMessage();
+    m.messages[0].setText(model::message::Text, "Wing is here");
+    arrive(m.messages[0].span(), editing::messageTriggers(), 1);
+    fs::create_directories(dir.path() / "editor");
+  }
+  static void arrive(model::Bytes record, const editing::TriggerSetPlace& place, int group) {
+    const auto t = editing::packTrigger(1, 1, group, 0);
+    std::copy(t.begin(), t.end(), record.begin() + static_cast<long>(place.triggerOffset(1)));
+  }
+  std::string file() {
+    const std::string path = (dir.path() / "m.kre").string();
+    EXPECT_TRUE(model::saveMissionFile(m, path).ok);
+    return "'" + path + "' --editor-dir '" + (dir.path() / "editor").string() + "'";
+  }
+  CliRun run(const std::string& args) {
+    return testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.path().string(), args);
+  }
+  testsupport::TempDir dir;
+  model::Mission m;
+};
+
+TEST_F(FlowCommand, TextShowsTheTimelineThenMessagesThenFindings) {
+  const CliRun r = run("flow " + file());
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "Mission flow at Medium\n\n"
+            "Flight groups by earliest arrival:\n"
+            "  0:00       #1 Light Fighter Lead (1)\n"
+            "  0:30       #2 Light Fighter Wing\n"
+            "  never      #3 Light Fighter Gold: it does not appear at Medium (difficulty "
+            "\"Hard\")\n\n"
+            "Messages:\n"
+            "  0:30       #1 \"Wing is here\"\n\n"
+            "Findings:\n"
+            "  never-arrives: #3 Light Fighter Gold never arrives: it does not appear at Medium "
+            "(difficulty \"Hard\")\n");
+  EXPECT_NE(
+      run("flow --difficulty hard " + file()).out.find("  0:00       #3 Light Fighter Gold\n"),
+      std::string::npos);
+}
+
+TEST_F(FlowCommand, JsonNumbersFromOneAndNeverAsNull) {
+  const CliRun r = run("flow " + file() + " --json");
+  ASSERT_EQ(r.status, 0) << r.err;
+  json::Value doc;
+  std::string error;
+  ASSERT_TRUE(json::parse(r.out, doc, error)) << error;
+  EXPECT_EQ(doc["difficulty"], "medium");
+  const auto& wing = doc["flightGroups"][1];
+  EXPECT_EQ(wing["number"], 2);
+  EXPECT_EQ(wing["name"], "Wing");
+  EXPECT_EQ(wing["earliest"], 30);
+  EXPECT_EQ(wing["exact"], true);
+  EXPECT_EQ(wing["waitsOn"], json::Value::array({1}));
+  EXPECT_TRUE(doc["flightGroups"][2]["earliest"].is_null());
+  EXPECT_EQ(doc["flightGroups"][2]["never"], true);
+  EXPECT_EQ(doc["messages"][0]["earliest"], 30);
+  EXPECT_EQ(doc["findings"][0]["kind"], "never-arrives");
+  EXPECT_EQ(doc["findings"][0]["flightGroups"], json::Value::array({3}));
+  EXPECT_TRUE(doc["globalGoals"].is_array());
+}
+
+TEST_F(FlowCommand, DotHasANodePerGroupAndAnEdgePerTrigger) {
+  const CliRun r = run("flow " + file() + " --dot");
+  ASSERT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out.rfind("digraph flow {\n", 0), 0u);
+  for (const char* line :
+       {"  fg1 [label=\"#1 Light Fighter Lead (1)\\n0:00\"", "  fg1 -> fg2 [label=\"arrive\"];\n",
+        "  fg2 -> msg1 [label=\"arrive\"];\n"})
+    EXPECT_NE(r.out.find(line), std::string::npos) << line;
+}
+
+TEST_F(FlowCommand, UsagesListThePlacesNamingTheGroup) {
+  const CliRun r = run("usages " + file() + " 2");
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.out,
+            "Message #1 \"Wing is here\", trigger 1: 100% of Light Fighter Wing must arrive\n");
+  EXPECT_EQ(
+      run("usages " + file() + " 1").out,
+      "#2 Light Fighter Wing, arrival trigger 1: 100% of Light Fighter Lead (1) must arrive\n");
+}
+
+TEST_F(FlowCommand, BadArgumentsAndUnreadableFiles) {
+  const std::string args = file();
+  EXPECT_EQ(run("flow " + args + " --difficulty extreme").status, 2);
+  EXPECT_EQ(run("flow " + args + " --json --dot").status, 2);
+  EXPECT_EQ(run("flow").status, 2);
+  EXPECT_EQ(run("usages " + args + " first").status, 2);
+  EXPECT_EQ(run("usages " + args + " 4").status, 1);
+  EXPECT_EQ(run("usages " + args).status, 2);
+  const fs::path bad = dir.path() / "bad.kre";
+  std::ofstream(bad, std::ios::binary) << "junk";
+  const CliRun r = run("flow '" + bad.string() + "'");
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("Unrecognized file type"), std::string::npos);
+  EXPECT_EQ(run("usages '" + (dir.path() / "missing.kre").string() + "' 1").status, 1);
+}
+
+}  // namespace
