@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QUndoStack>
@@ -85,6 +86,23 @@ TEST_F(FieldBindingTest, TypingIntoDelayStoresSecondsByFive) {
     }
     EXPECT_EQ(doc.mission().messages[1].get(msg::Delay), 0);
   }
+}
+
+// Typing ends when the control loses the focus: what is typed after coming back is an undo step
+// of its own ("7", Tab away, back, "120": two steps, the first undo gives back 7).
+TEST_F(FieldBindingTest, LeavingTheControlEndsItsTyping) {
+  QSpinBox* spin = delay();
+  const int steps = doc.undoStack()->count();
+  spin->selectAll();
+  EditorFixture::type(spin, QStringLiteral("7"));
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(spin, &out);
+  spin->selectAll();
+  EditorFixture::type(spin, QStringLiteral("120"));
+  EXPECT_EQ(doc.mission().messages[0].get(msg::Delay), 24);
+  EXPECT_EQ(doc.undoStack()->count(), steps + 2);
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().messages[0].get(msg::Delay), 1);
 }
 
 // What the control writes while the user types and the page's refills leave it as typed; the

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
@@ -148,6 +149,11 @@ FieldBinding& FieldBinding::alsoWhen(std::function<bool(const ChangeSet&)> fn) {
   return *this;
 }
 
+FieldBinding& FieldBinding::checksText(std::function<QString(const std::string&)> fn) {
+  checkText_ = std::move(fn);
+  return *this;
+}
+
 void FieldBinding::connectControl() {
   switch (type_) {
     case Control::Combo: {
@@ -155,6 +161,7 @@ void FieldBinding::connectControl() {
       connect(box, &QComboBox::currentIndexChanged, this, [this](int i) {
         if (i >= 0) commitNumber(i);
       });
+      watchTyping(box);
       break;
     }
     case Control::Spin: {
@@ -169,16 +176,20 @@ void FieldBinding::connectControl() {
     case Control::Check:
       connect(static_cast<QCheckBox*>(control_.data()), &QCheckBox::toggled, this,
               [this](bool on) { commitNumber(on ? 1 : 0); });
+      watchTyping(control_);
       break;
     case Control::Choice:
-      for (std::size_t i = 0; i < buttons_.size(); ++i)
+      for (std::size_t i = 0; i < buttons_.size(); ++i) {
         connect(buttons_[i], &QAbstractButton::toggled, this, [this, i](bool on) {
           if (on) commitNumber(static_cast<long long>(i));
         });
+        watchTyping(buttons_[i]);
+      }
       break;
     case Control::Flags:
       connect(static_cast<QListWidget*>(control_.data()), &QListWidget::itemSelectionChanged, this,
               &FieldBinding::commitFlags);
+      watchTyping(control_);
       break;
     case Control::NumberText: {
       auto* edit = static_cast<QLineEdit*>(control_.data());
@@ -224,7 +235,14 @@ void FieldBinding::watchTyping(QWidget* w) {
 }
 
 bool FieldBinding::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::KeyPress) {
+  // Leaving the control ends its typing: what is typed when the user comes back is another
+  // undo step. A combo box's own drop-down list takes the focus without the user leaving.
+  if (event->type() == QEvent::FocusOut &&
+      static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
+    doc_.endTyping();
+  const bool typed = type_ == Control::Spin || type_ == Control::NumberText ||
+                     type_ == Control::Text || type_ == Control::ComboText;
+  if (typed && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     switch (key) {
       case Qt::Key_Return:
@@ -257,7 +275,33 @@ bool FieldBinding::typing() const {
 
 void FieldBinding::editingEnded() {
   typing_ = false;
+  doc_.endTyping();
   refill();
+}
+
+QLineEdit* FieldBinding::textEdit() const {
+  if (!control_) return nullptr;
+  if (type_ == Control::ComboText) return static_cast<QComboBox*>(control_.data())->lineEdit();
+  if (type_ == Control::Text) return static_cast<QLineEdit*>(control_.data());
+  return nullptr;
+}
+
+void FieldBinding::showStoredAgain(const QString& typed) {
+  QLineEdit* edit = textEdit();
+  const int cursor = edit ? edit->cursorPosition() : 0;
+  refill(/*changed=*/true);
+  if (!edit) return;
+  // The cursor stays where the refused keys were typed.
+  const auto added = static_cast<int>(typed.size() - edit->text().size());
+  edit->setCursorPosition(
+      std::clamp(cursor - std::max(added, 0), 0, static_cast<int>(edit->text().size())));
+}
+
+void FieldBinding::tell(const QString& message) {
+  if (refused_)
+    refused_(message);
+  else if (teller_)
+    teller_(message);
 }
 
 int FieldBinding::shownRecord() const {
@@ -482,7 +526,22 @@ void FieldBinding::commitNumber(long long shown) {
 void FieldBinding::commitText(const QString& typed) {
   const std::vector<int> records = writtenRecords();
   if (records.empty()) return;
-  const std::string stored = storeText_ ? storeText_(typed) : toFile(typed);
+  // What the file cannot hold is left out at once: the control shows what will be stored.
+  QString text = typed;
+  QString leftOut;
+  if (QLineEdit* edit = textEdit()) {
+    const QSignalBlocker block(control_);
+    leftOut = leaveOutUnstorable(edit);
+    if (!leftOut.isEmpty()) text = edit->text();
+  }
+  const std::string stored = storeText_ ? storeText_(text) : toFile(text);
+  if (checkText_) {
+    if (const QString why = checkText_(stored); !why.isEmpty()) {
+      showStoredAgain(typed);
+      tell(why);
+      return;
+    }
+  }
   committing_ = true;
   if (commitText_) {
     commitText_(stored);
@@ -495,6 +554,7 @@ void FieldBinding::commitText(const QString& typed) {
   }
   committing_ = false;
   if (!typing_) refill();
+  if (!leftOut.isEmpty()) tell(unstorableNotice(leftOut));
 }
 
 void FieldBinding::commitFlags() {
@@ -524,17 +584,23 @@ void FieldBinding::commitTyped() {
   const TypedValue t = parser_ ? parser_(typed) : parseWhole(typed);
   if (t.kind == TypedValue::Value) {
     const long long stored = conv_.store ? conv_.store(t.value) : t.value;
-    if (stored >= number_.min && stored <= number_.max) return commitNumber(t.value);
+    if (stored >= number_.min && stored <= number_.max) {
+      commitNumber(t.value);
+      // Each value typed and left is a step of its own.
+      doc_.endTyping();
+      return;
+    }
   }
   // Nothing to store, or refused: the box shows the stored value again before anyone is told,
   // so that the focus leaving for a message box does not judge the same text twice.
   refill();
-  if (t.kind == TypedValue::Nothing || !refused_) return;
-  refused_(t.kind == TypedValue::Refused ? t.message
-                                         : tr("%1 is not a value between %2 and %3")
-                                               .arg(typed.trimmed())
-                                               .arg(toShown(number_.min))
-                                               .arg(toShown(number_.max)));
+  doc_.endTyping();
+  if (t.kind == TypedValue::Nothing) return;
+  tell(t.kind == TypedValue::Refused ? t.message
+                                     : tr("%1 is not a value between %2 and %3")
+                                           .arg(typed.trimmed())
+                                           .arg(toShown(number_.min))
+                                           .arg(toShown(number_.max)));
 }
 
 }  // namespace app

@@ -20,7 +20,13 @@
 //    team is shown); never while the user types in it: what the control writes while a key is
 //    typed leaves it as typed, and the page's refills leave it alone until editing ends (Enter,
 //    focus out); then it shows what was stored. Only a change of the value from elsewhere (an
-//    undo, another window) or another record shown ends the typing.
+//    undo, another window) or another record shown ends the typing;
+//  - ends the typing when the control loses the focus or Enter is pressed: what is typed after
+//    that is an undo step of its own;
+//  - keeps out of a text what the game's files cannot hold, as it is typed (the control shows
+//    what will be stored), and tells the user which characters were left out; a text the field
+//    refuses (`checksText`) is not stored, the control shows the stored text again and the user
+//    hears why.
 // A value that is not one field (the role boxes, the auto-link flag) keeps the refill and focus
 // rules with a reading and a commit of the page's own (`reads`, `onCommit`).
 
@@ -41,6 +47,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "model/fields.h"
 
@@ -124,6 +131,9 @@ class FieldBinding : public QObject {
   FieldBinding& onRefused(std::function<void(const QString& message)> fn);
   // Also refill when `fn` says a change concerns the value (a reading of the page's own).
   FieldBinding& alsoWhen(std::function<bool(const ChangeSet&)> fn);
+  // Why a text as it would be stored cannot be taken (empty: it can). A refused text is not
+  // stored; the control shows the stored text again and the user hears why.
+  FieldBinding& checksText(std::function<QString(const std::string& stored)> fn);
 
   // Shows the stored value now, unless the user is typing in the control; `changed`: the stored
   // value itself changed from elsewhere (an undo, another window), shown even then.
@@ -164,6 +174,8 @@ class FieldBinding : public QObject {
                Number field, QObject* parent);
   // Whether `c` concerns the shown value.
   bool concerns(const ChangeSet& c) const;
+  // Who hears of what the binding did not store, unless `onRefused` names someone.
+  void tellsWith(std::function<void(const QString& message)> fn) { teller_ = std::move(fn); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -186,6 +198,11 @@ class FieldBinding : public QObject {
   void commitFlags();
   void commitTyped();
   void clearControl();
+  // The line edit a text is typed into (the combo box's own for an editable one).
+  QLineEdit* textEdit() const;
+  // A refused text: the stored one shown again, the cursor where the user was.
+  void showStoredAgain(const QString& typed);
+  void tell(const QString& message);
   QString defaultUndoText() const;
   std::vector<int> writtenRecords() const;
 
@@ -209,6 +226,8 @@ class FieldBinding : public QObject {
   TextParser parser_;
   std::function<void(const QString&)> refused_;
   std::function<bool(const ChangeSet&)> alsoWhen_;
+  std::function<QString(const std::string&)> checkText_;
+  std::function<void(const QString&)> teller_;
   std::optional<std::pair<int, int>> spinRange_;
   bool typing_ = false;
   int typingRecord_ = -1;
@@ -221,7 +240,12 @@ class FieldBindings : public QObject {
   Q_OBJECT
  public:
   // `view` is the page; with `deferWhileHidden`, while it is hidden inside a shown window (a
-  // background tab) changes are gathered and shown once when it comes into view.
+  // background tab) changes are gathered and shown once when it comes into view. What a
+  // binding does not store (characters a file cannot hold, a refused text) is told through the
+  // context's prompter, in a box over `view`.
+  FieldBindings(QWidget* view, const EditorContext& context, BoundRecords records,
+                bool deferWhileHidden = false);
+  // Bindings that tell no one (controls without text of their own, such as the trigger boxes).
   FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords records,
                 bool deferWhileHidden = false);
 
@@ -276,6 +300,7 @@ class FieldBindings : public QObject {
   MissionDocument& doc_;
   BoundRecords records_;
   std::vector<FieldBinding*> bindings_;
+  std::function<void(const QString&)> teller_;
 };
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <QSignalBlocker>
 
+#include "app/base/prompter.h"
 #include "app/document/view_updater.h"
 
 // The records and conversions bindings are made with, and the bindings of a page together.
@@ -87,12 +88,20 @@ FieldBindings::FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords r
       deferWhileHidden);
 }
 
+FieldBindings::FieldBindings(QWidget* view, const EditorContext& context, BoundRecords records,
+                             bool deferWhileHidden)
+    : FieldBindings(view, context.document, std::move(records), deferWhileHidden) {
+  Prompter* prompter = &context.prompter;
+  teller_ = [view, prompter](const QString& message) { prompter->information(view, message); };
+}
+
 FieldBinding& FieldBindings::add(FieldBinding::Control type, QWidget* control,
                                  FieldBinding::Number n) {
   return keep(std::make_unique<FieldBinding>(doc_, records_, type, control, std::move(n), this));
 }
 
 FieldBinding& FieldBindings::keep(std::unique_ptr<FieldBinding> b) {
+  b->tellsWith(teller_);
   bindings_.push_back(b.release());  // owned by this object as its Qt child
   return *bindings_.back();
 }

@@ -234,6 +234,9 @@ class MissionDocument : public QObject, private EditHistory::Target {
   // leaves no step. Typing into one field joins edits without a transaction: give each the
   // same merge key (see EditHistory for the rules).
   void beginTransaction(const QString& key, const QString& text = {});
+  // Typing ends (its control lost the focus, Enter was pressed): the next edit is a step of its
+  // own even with the same merge key. A gesture goes on.
+  void endTyping() { history_.endBurst(); }
   void commitTransaction();
   void cancelTransaction();
   bool inTransaction() const { return history_.inTransaction(); }

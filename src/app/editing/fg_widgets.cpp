@@ -126,7 +126,7 @@ FlightGroupTab::FlightGroupTab(const EditorContext& context, QWidget* parent)
       doc_(context.document),
       vocab_(context.vocabulary),
       settings_(context.settings),
-      bindings_(new FieldBindings(this, doc_, selectedFlightGroups(doc_))),
+      bindings_(new FieldBindings(this, context, selectedFlightGroups(doc_))),
       prompter_(context.prompter) {}
 
 void FlightGroupTab::fill() {

@@ -130,7 +130,7 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
   // The shown team's shown goal set, and the strings of that set.
   const auto team = [this] { return team_; };
   bindings_ = new FieldBindings(
-      this, doc_,
+      this, ctx_,
       nestedAt(oneRecord(RecordKind::GlobalGoal, team),
                [this] { return model::globalgoal::EntryAt[static_cast<std::size_t>(set_)]; }),
       /*deferWhileHidden=*/true);

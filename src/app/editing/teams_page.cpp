@@ -123,7 +123,7 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
   connect(prev_, &QPushButton::clicked, this, [this] { setTeam(team_ - 1); });
   connect(next_, &QPushButton::clicked, this, [this] { setTeam(team_ + 1); });
   // The shown team's record, and its IFF in the editor's list of team IFFs.
-  bindings_ = new FieldBindings(this, doc_, oneRecord(RecordKind::Team, [this] { return team_; }),
+  bindings_ = new FieldBindings(this, ctx_, oneRecord(RecordKind::Team, [this] { return team_; }),
                                 /*deferWhileHidden=*/true);
   bindings_->bind(name_, team::Name).undoText(tr("Edit team name"));
   bindings_->bind(iff_, editing::TeamIffField)

@@ -95,7 +95,8 @@ void MainWindow::buildPages() {
   later("DescriptionPage", tr("&Description"), [this](QWidget* frame) {
     auto* description = new QWidget(frame);
     description->setMaximumWidth(MaxPageWidth);
-    descriptionMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::Description, description);
+    descriptionMemo_ =
+        new TextBlockMemo(context(), MissionDocument::Block::Description, description);
     descriptionMemo_->setObjectName(QStringLiteral("DescriptionMemo"));
     auto* dl = new QVBoxLayout(description);
     dl->addWidget(new QLabel(tr("Mission Description:"), description));
@@ -113,9 +114,11 @@ void MainWindow::buildPages() {
     noDebriefLabel_->setObjectName(QStringLiteral("NoDebriefLabel"));
     noDebriefLabel_->setAlignment(Qt::AlignCenter);
     bl->addWidget(noDebriefLabel_);
-    successMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::SuccessDebrief, debriefings_);
+    successMemo_ =
+        new TextBlockMemo(context(), MissionDocument::Block::SuccessDebrief, debriefings_);
     successMemo_->setObjectName(QStringLiteral("SuccessDebriefMemo"));
-    failureMemo_ = new TextBlockMemo(*doc_, MissionDocument::Block::FailureDebrief, debriefings_);
+    failureMemo_ =
+        new TextBlockMemo(context(), MissionDocument::Block::FailureDebrief, debriefings_);
     failureMemo_->setObjectName(QStringLiteral("FailureDebriefMemo"));
     auto* successLabel = new QLabel(tr("Success Debriefing:"), debriefings_);
     successLabel->setObjectName(QStringLiteral("SuccessDebriefLabel"));

@@ -4,13 +4,16 @@
 #include <QKeyEvent>
 #include <QMimeData>
 
+#include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/document/editor_context.h"
 #include "app/document/view_updater.h"
 
 namespace app {
 
-TextBlockMemo::TextBlockMemo(MissionDocument& doc, MissionDocument::Block block, QWidget* parent)
-    : QPlainTextEdit(parent), doc_(doc), block_(block) {
+TextBlockMemo::TextBlockMemo(const EditorContext& context, MissionDocument::Block block,
+                             QWidget* parent)
+    : QPlainTextEdit(parent), doc_(context.document), prompter_(context.prompter), block_(block) {
   // Undo belongs to the document, so that the memo and the Mission never disagree.
   setUndoRedoEnabled(false);
   // Tab moves on to the next control, as in the editor's other boxes.
@@ -44,6 +47,12 @@ int TextBlockMemo::room() const {
   // A selection is replaced by what is typed: its characters come free.
   const int freed = static_cast<int>(selected.size() + selected.count(QChar::ParagraphSeparator));
   return limit_ - storedLength() + freed;
+}
+
+void TextBlockMemo::focusOutEvent(QFocusEvent* event) {
+  // Typing ends here: what is typed when the user comes back is another undo step.
+  doc_.endTyping();
+  QPlainTextEdit::focusOutEvent(event);
 }
 
 void TextBlockMemo::keyPressEvent(QKeyEvent* event) {
@@ -109,18 +118,29 @@ void TextBlockMemo::onChanged(unsigned what) {
 }
 
 void TextBlockMemo::refresh() {
+  // The memo's own writing leaves it as typed, with its cursor.
+  if (writing_) return;
   const QString text = toMemo(blockText());
-  // While the user types, the document already holds what the memo shows: leave the cursor be.
   if (text == toPlainText()) return;
   setPlainText(text);
 }
 
 void TextBlockMemo::write() {
+  if (writing_) return;
+  writing_ = true;
+  // What the block cannot hold is left out at once, where it was typed, pasted or dropped.
+  const QString leftOut = leaveOutUnstorable(this, [](char32_t c) { return c == U'$'; });
   // A memo showing the block as stored has nothing to write (it was just refreshed): a block
   // whose line ends the memo shows as "\n" keeps its own bytes.
   const QString shown = toPlainText();
-  if (shown == toMemo(blockText())) return;
-  doc_.setTextBlock(block_, toBlock(shown));
+  if (shown != toMemo(blockText())) doc_.setTextBlock(block_, toBlock(shown));
+  writing_ = false;
+  if (leftOut.contains(QLatin1Char('$')))
+    prompter_.information(this, tr("A \"$\" cannot be stored here: the game stores every line "
+                                   "end as \"$\", so it would read back as a line break. It was "
+                                   "left out."));
+  if (const QString others = QString(leftOut).remove(QLatin1Char('$')); !others.isEmpty())
+    prompter_.information(this, unstorableNotice(others));
 }
 
 }  // namespace app

@@ -1,6 +1,9 @@
 #pragma once
 // A memo bound to one of the Mission's text blocks (description, debriefings): typing writes the
-// block through the document at once, and the memo follows undo and loads.
+// block through the document at once, and the memo follows undo and loads. It is never refilled
+// by its own writing, so the cursor stays where the user types. The block stores every line end
+// as "$": a typed "$" would come back as a line break, so it is left out with a word why, as are
+// characters the file cannot hold.
 
 #include <QPlainTextEdit>
 
@@ -8,10 +11,14 @@
 
 namespace app {
 
+struct EditorContext;
+class Prompter;
+
 class TextBlockMemo : public QPlainTextEdit {
   Q_OBJECT
  public:
-  TextBlockMemo(MissionDocument& doc, MissionDocument::Block block, QWidget* parent = nullptr);
+  TextBlockMemo(const EditorContext& context, MissionDocument::Block block,
+                QWidget* parent = nullptr);
 
   // Typing stops at `limit` characters, a line break counting two as the game stores it. Text
   // already longer stays until it is edited.
@@ -28,6 +35,7 @@ class TextBlockMemo : public QPlainTextEdit {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void focusOutEvent(QFocusEvent* event) override;
   void inputMethodEvent(QInputMethodEvent* event) override;
   void insertFromMimeData(const QMimeData* source) override;
 
@@ -38,8 +46,11 @@ class TextBlockMemo : public QPlainTextEdit {
   std::string blockText() const;
 
   MissionDocument& doc_;
+  Prompter& prompter_;
   MissionDocument::Block block_;
   int limit_ = 4095;
+  // While the memo's own text is written or cleaned: no refill, no second write.
+  bool writing_ = false;
 };
 
 }  // namespace app
