@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "editing/descriptions.h"
+#include "editing/messages.h"
 #include "map/craft_classes.h"
 #include "model/mission.h"
 #include "shell/error_check.h"
@@ -453,6 +454,30 @@ TEST(CraftClasses, Tables) {
   EXPECT_FALSE(map::isCapitalShip(47));
   EXPECT_FALSE(map::isCapitalShip(55));
   EXPECT_TRUE(map::isCapitalShip(92));
+}
+
+// Messages made elsewhere (a JSON file, another tool) that the game would read back otherwise: a
+// red text beginning with a colour digit, a text past the 62 characters a coloured one holds.
+TEST_F(ErrorCheck, MessagesThatWouldReadBackOtherwiseAreWarned) {
+  auto message = [&](char colour, const std::string& text) {
+    m.addMessage();
+    model::Message& msg = m.messages.back();
+    msg.set(model::message::Color, static_cast<u8>(colour));
+    model::setText(msg.span(), editing::messageTextField('0'), text);
+  };
+  message('0', "2nd wave");
+  message('0', " 2nd wave");
+  message('1', "2nd wave");
+  message('0', std::string(63, 'a'));
+  message('2', std::string(63, 'b'));
+  EXPECT_EQ(countStarting(run().warnings, "WARNING: Message "), 2u);
+  EXPECT_TRUE(has(run().warnings,
+                  "WARNING: Message 1: A red message cannot begin with \"2\": the game would read "
+                  "it as the message's colour. Begin the text with a space or choose another "
+                  "colour."));
+  EXPECT_TRUE(has(run().warnings,
+                  "WARNING: Message 5: A green, blue or gold message holds 62 characters, this "
+                  "one has 63: only a red message holds more. Shorten it first."));
 }
 
 }  // namespace

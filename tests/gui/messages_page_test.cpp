@@ -8,11 +8,14 @@
 #include <QListWidget>
 #include <QSpinBox>
 
+#include <algorithm>
+#include <array>
 #include <memory>
 
 #include "app/editing/messages_page.h"
 #include "app/editing/trigger_editor.h"
 #include "context_fixture.h"
+#include "model/mission_file.h"
 
 namespace {
 
@@ -64,15 +67,77 @@ TEST_F(MessagesPageTest, TextGoesToTheCurrentMessageOnly) {
   select({0, 1});
   auto* text = find<QLineEdit>(page.get(), "MsgtextEd");
   text->clear();
-  testing_gui::EditorFixture::type(text, QStringLiteral("2Go"));
-  EXPECT_EQ(message(0).text(msg::Text), "2Go");
+  testing_gui::EditorFixture::type(text, QStringLiteral("Go"));
+  EXPECT_EQ(message(0).text(msg::Text), "Go");
   EXPECT_EQ(message(1).text(msg::Text), "Message 2");
-  EXPECT_EQ(text->text(), QStringLiteral("2Go"));
-  // Shown again, the leading digit is hidden.
+  EXPECT_EQ(text->text(), QStringLiteral("Go"));
+}
+
+// A red message is stored without a colour digit, its text starting in the digit's place: a
+// leading "1", "2" or "3" would come back as another colour without that digit. Such a text is
+// refused as it is typed and when Red is chosen, and the user's text stays; other colours keep
+// it whole, in the box too (the list hides it).
+TEST_F(MessagesPageTest, ARedMessageNeverBeginsWithAColourDigit) {
+  open(2);
+  select({0});
+  auto* text = find<QLineEdit>(page.get(), "MsgtextEd");
+  auto* colour = find<QComboBox>(page.get(), "MsgColorBox");
+  ASSERT_EQ(message(0).color(), '0');
+  text->setCursorPosition(0);
+  testing_gui::EditorFixture::type(text, QStringLiteral("2"));
+  EXPECT_EQ(message(0).text(msg::Text), "Message 1");
+  EXPECT_EQ(text->text(), QStringLiteral("Message 1"));
+  EXPECT_EQ(text->cursorPosition(), 0);
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_TRUE(
+      prompter.shown[0].text.startsWith(QStringLiteral("A red message cannot begin with \"2\"")));
+
+  colour->setCurrentIndex(1);  // green keeps its digit
+  testing_gui::EditorFixture::type(text, QStringLiteral("2"));
+  EXPECT_EQ(message(0).text(msg::Text), "2Message 1");
   select({1});
   select({0});
-  EXPECT_EQ(text->text(), QStringLiteral("Go"));
-  EXPECT_EQ(list->item(0)->text(), QStringLiteral("  Go"));
+  EXPECT_EQ(text->text(), QStringLiteral("2Message 1"));
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("  Message 1"));
+
+  colour->setCurrentIndex(0);
+  EXPECT_EQ(message(0).color(), '1');
+  EXPECT_EQ(colour->currentIndex(), 1);
+  ASSERT_EQ(prompter.shown.size(), 2u);
+  EXPECT_TRUE(prompter.shown[1].text.startsWith(QStringLiteral("Message 1: A red message")));
+}
+
+// A red message read with 63 characters (its text fills bytes 2..64) keeps them through an
+// edit, and what is saved reads back the same.
+TEST_F(MessagesPageTest, ARedTextKeepsItsSixtyThirdCharacterThroughAnEdit) {
+  load(1, 0, [](model::Mission& m) {
+    std::array<std::uint8_t, msg::Size> record{};
+    std::fill(record.begin() + 2, record.begin() + 65, std::uint8_t{'a'});
+    m.messages.push_back(model::messageFromFile(record));
+    m.header.set(model::header::MessageCount, std::uint16_t{1});
+  });
+  page = std::make_unique<app::MessagesPage>(context);
+  auto* text = find<QLineEdit>(page.get(), "MsgtextEd");
+  ASSERT_EQ(text->text(), QString(63, QLatin1Char('a')));
+  text->setCursorPosition(10);
+  testing_gui::EditorFixture::press(text, Qt::Key_Backspace);
+  testing_gui::EditorFixture::type(text, QStringLiteral("x"));
+  const std::string want = std::string(9, 'a') + "x" + std::string(53, 'a');
+  EXPECT_EQ(message(0).textValue(), want);
+  EXPECT_EQ(model::messageFromFile(model::messageFileRecord(message(0))).textValue(), want);
+}
+
+// With no message there is nothing for the text, colour, delay and teams to go to: they take no
+// typing until a message is made (a trigger chosen makes one, see below).
+TEST_F(MessagesPageTest, WithoutMessagesTheFieldsTakeNoInput) {
+  open(0);
+  const char* fields[] = {"MsgtextEd", "MsgColorBox", "MsgDelaySpin", "SeenByList"};
+  for (const char* name : fields)
+    EXPECT_FALSE(find<QWidget>(page.get(), name)->isEnabled()) << name;
+  page->newMessage();
+  for (const char* name : fields) EXPECT_TRUE(find<QWidget>(page.get(), name)->isEnabled()) << name;
+  doc.undoStack()->undo();
+  EXPECT_FALSE(find<QWidget>(page.get(), "MsgtextEd")->isEnabled());
 }
 
 TEST_F(MessagesPageTest, DeletingTwoAndFourOfSixKeepsNumbersInOrder) {

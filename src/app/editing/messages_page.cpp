@@ -11,6 +11,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "app/base/colour.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -72,7 +75,6 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   fields->setHorizontalSpacing(6);
   text_ = new QLineEdit(right);
   text_->setObjectName(QStringLiteral("MsgtextEd"));
-  text_->setMaxLength(static_cast<int>(msg::Text.maxChars));
   {
     QPalette p = text_->palette();
     p.setColor(QPalette::Base, Qt::black);
@@ -158,7 +160,7 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
     doc_.selectMessages(std::move(rows), current);
   });
 
-  bindings_ = new FieldBindings(this, doc_, [this] {
+  bindings_ = new FieldBindings(this, ctx_, [this] {
     BoundRecords r = selectedMessages(doc_);
     // With no message the fields show a new message's and take no edit.
     r.fallback = [this] {
@@ -167,15 +169,25 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
     };
     return r;
   }());
-  // The text belongs to the current message only; a leading "1", "2" or "3" is not shown.
-  bindings_->bind(text_, msg::Text)
-      .records(shownOnly(bindings_->records()))
-      .showsText(
-          [](const std::string& stored) { return fromFile(editing::shownMessageText(stored)); })
-      .undoText(tr("Edit message text"));
-  bindings_->bind(colour_, msg::Color)
-      .convert({[](long long c) { return c - '0'; }, [](long long i) { return i + '0'; }})
-      .undoText(tr("Edit message colour"));
+  // The text belongs to the current message only. It is shown whole (the list hides a leading
+  // colour digit), so that an edit keeps what is stored; a text that would not read back as
+  // typed is refused.
+  FieldBinding& text = bindings_->bind(text_, msg::Text);
+  text.records(shownOnly(bindings_->records()))
+      .checksText([this](const std::string& typed) {
+        return fromFile(editing::messageTextProblem(currentColour(), typed));
+      })
+      .onCommitText([this, &text](const std::string& typed) {
+        const int i = doc_.currentMessage();
+        doc_.setFields(
+            tr("Edit message text"),
+            {MissionDocument::textWrite(RecordKind::Message, i,
+                                        editing::messageTextField(currentColour()), typed)},
+            text.mergeKey());
+      });
+  FieldBinding& colour = bindings_->bind(colour_, msg::Color);
+  colour.convert({[](long long c) { return c - '0'; }, [](long long i) { return i + '0'; }})
+      .onCommit([this, &colour](long long c) { colourChosen(static_cast<char>(c), colour); });
   bindings_->bind(delay_, msg::Delay).convert(scaled(editing::MessageDelayStep));
   bindings_->bind(seenBy_, msg::SentToTeam).undoText(tr("Sent to teams"));
 
@@ -211,16 +223,50 @@ void MessagesPage::rebuildList() {
   list_->rebuild(lines, colours, doc_.selectedMessages(), doc_.currentMessage());
 }
 
-void MessagesPage::showDetails() {
+char MessagesPage::currentColour() const {
   const model::Mission& m = doc_.mission();
   const auto i = static_cast<std::size_t>(doc_.currentMessage());
-  const char colourChar = static_cast<char>(
+  return static_cast<char>(
       (i < m.messages.size() ? m.messages[i] : doc_.newMessageTemplate()).get(msg::Color));
+}
+
+void MessagesPage::colourChosen(char colour, const FieldBinding& binding) {
+  const model::Mission& m = doc_.mission();
+  std::vector<MissionDocument::FieldWrite> writes;
+  for (int i : doc_.selectedMessages()) {
+    const auto k = static_cast<std::size_t>(i);
+    if (k >= m.messages.size()) continue;
+    // Every selected text must read back as it is in the new colour; else nothing changes.
+    const std::string problem = editing::messageTextProblem(colour, m.messages[k].textValue());
+    if (!problem.empty()) {
+      ctx_.prompter.information(this, tr("Message %1: %2").arg(i + 1).arg(fromFile(problem)));
+      return;
+    }
+    writes.push_back(MissionDocument::fieldWrite(RecordKind::Message, i, msg::Color, colour));
+  }
+  doc_.setFields(tr("Edit message colour"), writes, binding.mergeKey());
+}
+
+void MessagesPage::showDetails() {
+  const model::Mission& m = doc_.mission();
+  const char colourChar = currentColour();
   {
     QPalette p = text_->palette();
     p.setColor(QPalette::Text, toQColor(model::messageColour(colourChar)));
     text_->setPalette(p);
   }
+  // The box takes what the colour holds (a longer text already stored is shown whole).
+  const int room = std::max(static_cast<int>(editing::messageTextRoom(colourChar)),
+                            static_cast<int>(text_->text().size()));
+  if (text_->maxLength() != room) {
+    // Setting the length sets the text again: the cursor stays where the user is.
+    const int cursor = text_->cursorPosition();
+    text_->setMaxLength(room);
+    text_->setCursorPosition(cursor);
+  }
+  // With no message there is nothing to edit: the fields show a new message's values.
+  for (QWidget* w : std::initializer_list<QWidget*>{text_, colour_, delay_, seenBy_})
+    w->setEnabled(!m.messages.empty());
   const std::vector<std::string> teams = editing::teamNameList(m);
   for (int t = 0; t < seenBy_->count(); ++t) {
     const auto k = static_cast<std::size_t>(t);

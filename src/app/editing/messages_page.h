@@ -17,6 +17,7 @@ class QSpinBox;
 
 namespace app {
 
+class FieldBinding;
 class FieldBindings;
 class ShipList;
 class TriggerEditor;
@@ -43,6 +44,10 @@ class MessagesPage : public QWidget {
   void rebuildList();
   // The count label, the text's colour and the team names; the bindings show the fields.
   void showDetails();
+  // The colour of the current message (a new message's while there is none).
+  char currentColour() const;
+  // The colour for every selected message, unless a text would not read back in it.
+  void colourChosen(char colour, const FieldBinding& binding);
 
   const EditorContext& ctx_;
   MissionDocument& doc_;

@@ -34,6 +34,28 @@ std::string shownMessageText(std::string_view text) {
   return std::string(text);
 }
 
+std::size_t messageTextRoom(char colour) {
+  return colour == RedColour ? msg::Text.width : msg::Text.maxChars;
+}
+
+model::TextField messageTextField(char colour) {
+  model::TextField f = msg::Text;
+  f.maxChars = messageTextRoom(colour);
+  return f;
+}
+
+std::string messageTextProblem(char colour, std::string_view text) {
+  if (colour == RedColour && !text.empty() && (text[0] == '1' || text[0] == '2' || text[0] == '3'))
+    return std::string("A red message cannot begin with \"") + text[0] +
+           "\": the game would read it as the message's colour. Begin the text with a space or "
+           "choose another colour.";
+  if (text.size() > messageTextRoom(colour))
+    return "A green, blue or gold message holds " + std::to_string(messageTextRoom(colour)) +
+           " characters, this one has " + std::to_string(text.size()) +
+           ": only a red message holds more. Shorten it first.";
+  return {};
+}
+
 std::string messageListLine(const Message& message, std::size_t i,
                             const std::vector<std::string>* sounds) {
   return (sounds ? lists::soundMarker(*sounds, true, i) : std::string("  ")) +

@@ -20,8 +20,19 @@ inline constexpr std::size_t MessageTeams = 8;
 inline constexpr int MessageDelayStep = 5;
 inline constexpr int MaxMessageDelay = 1000;
 
-// The text a message shows in the list and the edit box: a leading "1", "2" or "3" is hidden.
+// The text a message shows in the list: a leading "1", "2" or "3" is hidden.
 std::string shownMessageText(std::string_view text);
+
+// A red message is stored without its colour digit, its text starting where the others keep
+// theirs: it holds 63 characters, the others 62.
+inline constexpr char RedColour = '0';
+std::size_t messageTextRoom(char colour);
+// The Text field as a text of `colour` is written into it (cut to the colour's room).
+model::TextField messageTextField(char colour);
+// Why a message of `colour` holding `text` would not read back as it is (empty: it would): a
+// red text beginning with "1", "2" or "3" is read back as a message of that colour without the
+// digit; a text past the colour's room loses its end.
+std::string messageTextProblem(char colour, std::string_view text);
 
 // The sound marker (lists::soundMarker; two blanks without an active sound list) and the shown
 // text.

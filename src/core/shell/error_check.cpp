@@ -5,6 +5,7 @@
 #include <array>
 
 #include "editing/descriptions.h"
+#include "editing/messages.h"
 #include "editing/triggers.h"
 
 namespace shell {
@@ -296,6 +297,13 @@ CheckResult runCheck(const model::Mission& m, const Vocabulary& vocabulary,
     }
   }
   danglingReferences(m, vocabulary, warnings);
+  // A message made elsewhere (a JSON file, another tool) that the game would read otherwise.
+  for (std::size_t i = 0; i < m.messages.size(); ++i) {
+    const model::Message& msg = m.messages[i];
+    const std::string problem = editing::messageTextProblem(msg.color(), msg.textValue());
+    if (!problem.empty())
+      warnings.push_back("WARNING: Message " + num(static_cast<int>(i) + 1) + ": " + problem);
+  }
   return r;
 }
 
