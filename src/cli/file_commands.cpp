@@ -183,10 +183,10 @@ int runConvert(const std::vector<std::string>& args, Context& ctx) {
   if (!loadForCommand(a.positional[0], m, ctx)) return Failed;
   if (*a.format == model::FormatBase) {
     // The base format has no debriefings and a shorter description: say what is dropped.
-    if (!m.successDebrief.text().empty() || !m.failureDebrief.text().empty())
+    const model::BaseFormatLosses lost = model::baseFormatLosses(m);
+    if (lost.debriefings)
       ctx.err << "note: the base format has no debriefings; they are not written\n";
-    if (m.description.text().size() > 1023)
-      ctx.err << "note: the description is cut to 1023 characters\n";
+    if (lost.descriptionCut > 0) ctx.err << "note: the description is cut to 1023 characters\n";
   }
   m.platformId = *a.format;
   return save(m, a.positional[1], ctx);

@@ -8,11 +8,13 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "app/base/prompter.h"
 #include "app/document/editor_context.h"
 #include "app/document/field_binding.h"
 #include "app/document/mission_document.h"
 #include "app/document/view_updater.h"
 #include "editing/teams.h"
+#include "model/mission_file.h"
 
 namespace app {
 
@@ -23,6 +25,7 @@ using model::header::TimeLimitSeconds;
 MissionSettingsPanel::MissionSettingsPanel(const EditorContext& context, QWidget* parent)
     : QWidget(parent),
       doc_(context.document),
+      prompter_(context.prompter),
       typeBox_(new QComboBox(this)),
       minSpin_(new QSpinBox(this)),
       secSpin_(new QSpinBox(this)),
@@ -61,12 +64,12 @@ MissionSettingsPanel::MissionSettingsPanel(const EditorContext& context, QWidget
   grid->setColumnStretch(5, 1);
   grid->setRowStretch(3, 1);
 
-  bindings_ = new FieldBindings(this, doc_, oneRecord(RecordKind::Header, [] { return 0; }));
+  bindings_ = new FieldBindings(this, context, oneRecord(RecordKind::Header, [] { return 0; }));
   bindings_->bind(typeBox_, MissionType).onCommit([this](long long t) { typeChosen(int(t)); });
   bindings_->bind(minSpin_, TimeLimitMinutes).undoText(tr("Edit time limit"));
   bindings_->bind(secSpin_, TimeLimitSeconds).undoText(tr("Edit time limit"));
   // The radios change the format only when clicked; showing the format clicks nothing.
-  connect(zynRadio_, &QRadioButton::clicked, this, [this] { doc_.setFormat(model::FormatBase); });
+  connect(zynRadio_, &QRadioButton::clicked, this, &MissionSettingsPanel::baseFormatChosen);
   connect(qvnRadio_, &QRadioButton::clicked, this,
           [this] { doc_.setFormat(model::FormatExpansion); });
   new ViewUpdater(this, doc_, HeaderFields | Format,
@@ -85,6 +88,30 @@ void MissionSettingsPanel::typeChosen(int index) {
       e.set(RecordKind::TeamIff, 0, editing::TeamIffField, model::u8{0}, 1);
     }
   });
+}
+
+void MissionSettingsPanel::baseFormatChosen() {
+  if (doc_.mission().platformId == model::FormatBase) return;
+  // Nothing changes in the Mission, but a save in the base format leaves things out: the user
+  // hears what before the switch.
+  const model::BaseFormatLosses lost = model::baseFormatLosses(doc_.mission());
+  if (lost.any()) {
+    QString what;
+    if (lost.debriefings) what += tr("\n- its success and failure debriefings");
+    if (lost.descriptionCut > 0)
+      what += (lost.descriptionCut == 1
+                   ? tr("\n- the last character of its description")
+                   : tr("\n- the last %1 characters of its description").arg(lost.descriptionCut));
+    const QString text =
+        tr("Zyn Format has no debriefings and keeps the first 1,023 characters of the "
+           "description. Saved in Zyn Format, this mission loses:%1\n\nSwitch to Zyn Format?")
+            .arg(what);
+    if (prompter_.question(this, text, QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+      refresh();
+      return;
+    }
+  }
+  doc_.setFormat(model::FormatBase);
 }
 
 void MissionSettingsPanel::onChanged(Changes what) {

@@ -13,6 +13,7 @@ namespace app {
 struct EditorContext;
 class FieldBindings;
 class MissionDocument;
+class Prompter;
 
 class MissionSettingsPanel : public QWidget {
   Q_OBJECT
@@ -25,8 +26,11 @@ class MissionSettingsPanel : public QWidget {
  private:
   void onChanged(unsigned what);
   void typeChosen(int index);
+  // "Zyn Format" clicked: after saying what the base format leaves out, the switch.
+  void baseFormatChosen();
 
   MissionDocument& doc_;
+  Prompter& prompter_;
   QComboBox* typeBox_;
   QSpinBox* minSpin_;
   QSpinBox* secSpin_;

@@ -318,6 +318,16 @@ std::optional<std::string> backupPathFor(const std::string& fileName) {
   return (fs::path(fileName).parent_path() / "Backup.kre").string();
 }
 
+BaseFormatLosses baseFormatLosses(const Mission& m) {
+  BaseFormatLosses l;
+  l.debriefings = !m.successDebrief.text().empty() || !m.failureDebrief.text().empty();
+  // The block keeps 1023 characters of the memo text, a line break counting two.
+  constexpr std::size_t Kept = 1023;
+  const std::size_t length = m.description.text().size();
+  l.descriptionCut = length > Kept ? length - Kept : 0;
+  return l;
+}
+
 std::string savedBytesNotice(std::int16_t platformId, std::size_t bytes) {
   return std::string(platformId == FormatBase ? "Zyn Format.  " : "Qvn Format.  ") +
          std::to_string(bytes) + " bytes written.";

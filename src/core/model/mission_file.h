@@ -54,6 +54,15 @@ SaveResult saveMissionFile(const Mission& m, const std::string& path);
 // (the file is itself the backup, or the Mission has no file).
 std::optional<std::string> backupPathFor(const std::string& fileName);
 
+// What saving the Mission in the base format leaves out: its debriefings (the format has none)
+// and the description past the 1023 characters its block holds.
+struct BaseFormatLosses {
+  bool debriefings = false;
+  std::size_t descriptionCut = 0;  // characters of the description left out
+  bool any() const { return debriefings || descriptionCut > 0; }
+};
+BaseFormatLosses baseFormatLosses(const Mission& m);
+
 // The notice shown after a save: "Qvn Format.  12345 bytes written."
 std::string savedBytesNotice(std::int16_t platformId, std::size_t bytes);
 

@@ -1,0 +1,152 @@
+// What is typed is what is stored: characters the game's files cannot hold are left out as they
+// are typed, with a word which; a "$" typed into a description or debriefing (the block's line
+// end) is left out with a word why and the memo keeps its cursor; the switch to the base format
+// says what a save in it leaves out before it switches.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTextCursor>
+#include <QUndoStack>
+#include <QWidget>
+
+#include <memory>
+
+#include "app/base/text.h"
+#include "app/document/field_binding.h"
+#include "app/shell/mission_settings_panel.h"
+#include "app/shell/text_block_memo.h"
+#include "context_fixture.h"
+
+namespace {
+
+namespace fg = model::fg;
+using testing_gui::ContextFixture;
+using testing_gui::EditorFixture;
+using Kind = testing_gui::ScriptedPrompter::Kind;
+using Block = app::MissionDocument::Block;
+
+class StoredText : public ContextFixture {
+ protected:
+  StoredText() {
+    load(1, 0);
+    widget = std::make_unique<QWidget>();
+  }
+  app::TextBlockMemo* memo(Block block = Block::Description) {
+    return new app::TextBlockMemo(context, block, widget.get());
+  }
+  std::vector<QString> notices() const { return prompter.texts(Kind::Information); }
+
+  std::unique_ptr<QWidget> widget;
+};
+
+TEST_F(StoredText, EveryTextControlLeavesOutWhatTheFileCannotHold) {
+  auto* bindings = new app::FieldBindings(widget.get(), context, app::selectedFlightGroups(doc));
+  auto* cargo = new QLineEdit(widget.get());
+  bindings->bind(cargo, fg::Cargo);
+  auto* name = new QComboBox(widget.get());
+  name->setEditable(true);
+  bindings->bind(name, fg::Name);
+  app::TextBlockMemo* description = memo();
+  bindings->refill();
+
+  struct Case {
+    QWidget* control;
+    std::function<QString()> shown;
+    std::function<std::string()> stored;
+  };
+  const model::FlightGroup& g = doc.mission().flightGroups[0];
+  const Case cases[] = {
+      {cargo, [&] { return cargo->text(); }, [&] { return g.text(fg::Cargo); }},
+      {name->lineEdit(), [&] { return name->currentText(); }, [&] { return g.name(); }},
+      {description, [&] { return description->toPlainText(); },
+       [&] { return doc.mission().description.text(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control->metaObject()->className());
+    prompter.shown.clear();
+    if (auto* edit = qobject_cast<QLineEdit*>(c.control)) edit->clear();
+    EditorFixture::type(c.control, QStringLiteral("Caf\u00e9 \u20ac \u03a9x\u6771"));
+    // Shown as it will be stored, the cursor after what was typed.
+    EXPECT_EQ(c.shown(), QStringLiteral("Caf\u00e9 \u20ac x"));
+    EXPECT_EQ(c.stored(), "Caf\xe9 \x80 x");
+    ASSERT_EQ(notices().size(), 2u);
+    EXPECT_EQ(notices()[0], QStringLiteral("\"\u03a9\" cannot be stored: the game's files hold "
+                                           "Windows-1252 characters only. It was left out."));
+  }
+  EXPECT_EQ(app::unstorableNotice(QStringLiteral("\u03a9\u6771\u4eac")),
+            QStringLiteral("\"\u03a9\", \"\u6771\" and \"\u4eac\" cannot be stored: the game's "
+                           "files hold Windows-1252 characters only. They were left out."));
+}
+
+// The block stores every line end as "$": a typed "$" would come back as a line break. It is
+// left out with a word why; the memo is not refilled under the user's fingers.
+TEST_F(StoredText, ADollarTypedIntoAMemoIsLeftOutAndTheCursorStays) {
+  for (Block block : {Block::Description, Block::SuccessDebrief}) {
+    app::TextBlockMemo* m = memo(block);
+    prompter.shown.clear();
+    EditorFixture::type(m, QStringLiteral("Bounty: $500 per kill."));
+    EXPECT_EQ(m->toPlainText(), QStringLiteral("Bounty: 500 per kill."));
+    EXPECT_EQ(model::textBlock(doc.mission(), block).text(), "Bounty: 500 per kill.");
+    ASSERT_EQ(notices().size(), 1u);
+    EXPECT_TRUE(notices()[0].startsWith(QStringLiteral("A \"$\" cannot be stored here")));
+
+    QTextCursor cursor = m->textCursor();
+    cursor.setPosition(6);
+    m->setTextCursor(cursor);
+    EditorFixture::type(m, QStringLiteral("X$Y"));
+    EXPECT_EQ(m->toPlainText(), QStringLiteral("BountyXY: 500 per kill."));
+    EXPECT_EQ(m->textCursor().position(), 8);
+  }
+}
+
+// Leaving the memo ends its typing: what is typed after coming back is an undo step of its own.
+TEST_F(StoredText, LeavingAMemoEndsItsTyping) {
+  app::TextBlockMemo* m = memo();
+  EditorFixture::type(m, QStringLiteral("ab"));
+  QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+  QApplication::sendEvent(m, &out);
+  EditorFixture::type(m, QStringLiteral("cd"));
+  EXPECT_EQ(doc.undoStack()->count(), 2);
+  doc.undoStack()->undo();
+  EXPECT_EQ(m->toPlainText(), QStringLiteral("ab"));
+}
+
+// Zyn Format has no debriefings and keeps 1023 characters of the description: before the switch
+// the user hears what a save in it leaves out, and may keep Qvn Format. The switch is one step.
+TEST_F(StoredText, SwitchingToTheBaseFormatSaysWhatASaveLeavesOut) {
+  load(1, 0, [](model::Mission& m) {
+    m.platformId = model::FormatExpansion;
+    m.description.setText(std::string(1030, 'd'), 4096);
+    m.successDebrief.setText("Well done.");
+  });
+  app::MissionSettingsPanel panel(context);
+  auto* zyn = panel.findChild<QRadioButton*>(QStringLiteral("ZynRadio"));
+  auto* qvn = panel.findChild<QRadioButton*>(QStringLiteral("QvnRadio"));
+  prompter.answers = {QMessageBox::No, QMessageBox::Yes};
+  zyn->click();
+  EXPECT_EQ(doc.mission().platformId, model::FormatExpansion);
+  EXPECT_TRUE(qvn->isChecked());
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_EQ(prompter.shown[0].text,
+            QStringLiteral("Zyn Format has no debriefings and keeps the first 1,023 characters of "
+                           "the description. Saved in Zyn Format, this mission loses:\n- its "
+                           "success and failure debriefings\n- the last 7 characters of its "
+                           "description\n\nSwitch to Zyn Format?"));
+  zyn->click();
+  EXPECT_EQ(doc.mission().platformId, model::FormatBase);
+  EXPECT_EQ(doc.undoStack()->count(), 1);
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().platformId, model::FormatExpansion);
+
+  // Nothing to leave out: no question.
+  load(1, 0);
+  prompter.shown.clear();
+  zyn->click();
+  EXPECT_TRUE(prompter.shown.empty());
+  EXPECT_EQ(doc.mission().platformId, model::FormatBase);
+}
+
+}  // namespace
