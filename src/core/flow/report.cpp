@@ -188,7 +188,10 @@ struct DotWriter {
     const std::string id = "t" + std::to_string(type) + "_" + std::to_string(value);
     if (!targets.insert(id).second) return id;
     const TargetSet set = targetMembers(m, type, value);
-    const std::string label = utf8(editing::describeTarget(m, v, type, value));
+    // A flight group beyond the list is named by its number from 1, as the lists count.
+    const std::string label = type == editing::TargetFlightGroup
+                                  ? "flight group " + std::to_string(value + 1)
+                                  : utf8(editing::describeTarget(m, v, type, value));
     if (!set.known) {
       nodes += "  " + id + " [shape=plaintext, label=" + dotQuoted(label) + "];\n";
     } else {
