@@ -868,9 +868,11 @@ Result analyse(const model::Mission& m, const shell::Vocabulary& v, Difficulty d
         std::vector<std::string> others;
         for (int h : a.cycle)
           if (h != gi) others.push_back(names.label(h));
-        a.reason = others.empty() ? "it waits on itself, with no other way in"
-                                  : "it waits on " + join(others, ", ") +
-                                        ", which wait on it in turn, with no other way in";
+        a.reason = others.empty()       ? "it waits on itself, with no other way in"
+                   : others.size() == 1 ? "it waits on " + others[0] +
+                                              ", which waits on it in turn, with no other way in"
+                                        : "it waits on " + join(others, ", ") +
+                                              ", which wait on it in turn, with no other way in";
       } else {
         std::vector<std::string> causes;
         if (!later(formulaValue(p.arrival[g], value), p.delay[g]).never()) {
