@@ -8,9 +8,10 @@ declare -A allowed=(
   [document]="base document"
   [map]="base document map"
   [lists]="base document lists"
+  [flow]="base document flow"
   [editing]="base document map editing"
   [briefing]="base document map briefing"
-  [shell]="base document map lists editing briefing shell"
+  [shell]="base document map lists flow editing briefing shell"
 )
 bad=0
 for folder in "${!allowed[@]}"; do
