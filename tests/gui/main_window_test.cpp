@@ -729,9 +729,10 @@ TEST_F(Panel, ToolBarHasEveryButtonAndAllAreLive) {
   const auto popup = window->flightGroupsPage()->shipList()->popupMenu()->actions();
   for (QAction* a : popup)
     if (!a->isSeparator()) captions << a->text();
-  EXPECT_EQ(captions, (QStringList{"Add &FG", "&Delete", "&Copy", "&Paste", "Move &up",
-                                   "&Move down", "&Undo", "&Redo", "&New Mission", "&Open...",
-                                   "&Save", "Save &as...", "&Reopen", "&Load by lst..."}));
+  EXPECT_EQ(captions,
+            (QStringList{"Add &FG", "&Delete", "&Copy", "&Paste", "Move &up", "&Move down",
+                         "Where is it &used?", "&Undo", "&Redo", "&New Mission", "&Open...",
+                         "&Save", "Save &as...", "&Reopen", "&Load by lst..."}));
   EXPECT_EQ(popup.front(), window->findChild<QAction*>(QStringLiteral("NewFGAction")));
   auto* pages = find<QTabWidget>("OverallPages");
   ASSERT_EQ(pages->count(), 6);

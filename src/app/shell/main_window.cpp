@@ -35,6 +35,7 @@
 #include "app/lists/message_sounds.h"
 #include "app/map/map_window.h"
 #include "app/shell/about_box.h"
+#include "app/shell/flow_windows.h"
 #include "app/shell/help_page.h"
 #include "app/shell/mission_files.h"
 #include "app/shell/preferences_dialog.h"
@@ -221,6 +222,8 @@ void MainWindow::buildActions() {
     undoHistory_->show();
     undoHistory_->raise();
   });
+  connect(act("MissionFlowAction"), &QAction::triggered, this, [this] { showMissionFlow(*this); });
+  connect(act("WhereUsedAction"), &QAction::triggered, this, [this] { showUsages(*this); });
   connect(goalSummaryAct_, &QAction::triggered, this, [this] {
     if (fgPage_) fgPage_->toggleGoalSummary();
   });
