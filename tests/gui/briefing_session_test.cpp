@@ -113,15 +113,22 @@ TEST_F(BriefingSessionTest, AListAbove400WordsIsKeptPendingUntilItFits) {
   expectInStep();
 }
 
-TEST_F(BriefingSessionTest, EditsBesideTheListKeepThePendingList) {
+TEST_F(BriefingSessionTest, EditsBesideTheListKeepThePendingListAndThePreview) {
   open(199);
   session->insert(brf::StopPoint);
   ASSERT_TRUE(session->pending());
+  int shown = 0;
+  QObject::connect(session.get(), &app::BriefingSession::shown, [&] { ++shown; });
   const int before = steps();
-  session->setSeenBy({false, true, true, false, false, false, false, false});  // one step
-  EXPECT_EQ(steps(), before + 1);
-  EXPECT_EQ(doc.mission().briefings[0].get(rec::TeamVisible, 0), 0);
-  EXPECT_EQ(doc.mission().briefings[0].get(rec::TeamVisible, 2), 1);
+  // "Seen by:" and the unknown word that lies between the word count and the words.
+  using app::MissionDocument;
+  doc.setFields("Edit Seen by", {MissionDocument::fieldWrite(app::RecordKind::Briefing, 0,
+                                                             rec::TeamVisible, 1, 2)});
+  doc.setFields("Edit unknown 3",
+                {MissionDocument::fieldWrite(app::RecordKind::Briefing, 0, rec::Unknown3, 7)});
+  EXPECT_EQ(steps(), before + 2);
+  EXPECT_TRUE(session->pending());
+  EXPECT_EQ(shown, 0);  // nothing read again: the preview does not rewind
   doc.undoStack()->undo();
   EXPECT_TRUE(session->pending());
   EXPECT_EQ(session->instructions().size(), 201u);

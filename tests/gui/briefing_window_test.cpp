@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMouseEvent>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -34,6 +36,7 @@
 
 namespace {
 
+using testing_gui::EditorFixture;
 using testing_gui::ScriptedPrompter;
 namespace brf = briefing;
 namespace rec = model::briefing;
@@ -101,6 +104,105 @@ TEST_F(BriefingWindowTest, InsertMoveAndDeleteOnTheListAreUndoableRecordEdits) {
   doc.undoStack()->undo();
   EXPECT_EQ(storedCodes(), (std::vector<int>{3, 5, 34}));
   EXPECT_EQ(window->commands().size(), 3u);  // the list follows the record
+}
+
+// The record's fields beside the list are bound to it: each typed value one step, text that is
+// no value refused with a message, another briefing shown no edit at all.
+TEST_F(BriefingWindowTest, FieldsBesideTheListAreBoundToTheRecord) {
+  open();
+  const int before = doc.undoStack()->index();
+  window->showBriefing(1);
+  window->showBriefing(0);
+  EXPECT_EQ(doc.undoStack()->index(), before);
+  const model::Briefing& b = doc.mission().briefings[0];
+  auto enter = [](QLineEdit* e, const QString& text) {
+    e->selectAll();
+    EditorFixture::type(e, text + QLatin1Char('\n'));
+  };
+  enter(find<QLineEdit>("RunningTimeEdit"), QStringLiteral("12.5"));
+  EXPECT_EQ(b.get(rec::RunningTime), 250);
+  find<QListWidget>("SeenByList")->item(2)->setSelected(true);
+  EXPECT_EQ(b.get(rec::TeamVisible, 2), 1);
+  EXPECT_EQ(b.get(rec::TeamVisible, 0), 1);
+  page(1);
+  enter(find<QLineEdit>("Unknown3Edit"), QStringLiteral("7"));
+  EXPECT_EQ(b.get(rec::Unknown3), 7);
+  enter(find<QLineEdit>("Unknown1Edit"), QStringLiteral("x"));
+  EXPECT_EQ(find<QLineEdit>("Unknown1Edit")->text(), "0");
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Error),
+            (std::vector<QString>{"'x' is not a valid integer value"}));
+  EXPECT_EQ(doc.undoStack()->index(), before + 3);
+  EXPECT_EQ(doc.undoStack()->undoText(), "Edit unknown 3");
+
+  page(2);
+  auto* texts = find<QTableWidget>("StringsGrid");
+  texts->setCurrentCell(3, 1);
+  texts->editItem(texts->item(3, 1));
+  auto* cell = qobject_cast<QLineEdit*>(texts->indexWidget(texts->model()->index(3, 1)));
+  ASSERT_NE(cell, nullptr);
+  EditorFixture::type(cell, QStringLiteral("Go \u03A9"));
+  EXPECT_EQ(b.strings[3], "Go ");  // as typed, without what the file cannot hold
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).size(), 1u);
+  EditorFixture::type(cell, QStringLiteral("on\n"));
+  QApplication::processEvents();  // Enter closes the cell from the event loop
+  EXPECT_EQ(b.strings[3], "Go on");
+  EXPECT_EQ(texts->item(3, 1)->text(), "Go on");
+  doc.undoStack()->undo();  // the typing was one step
+  EXPECT_EQ(texts->item(3, 1)->text(), "");
+  texts->item(3, 1)->setText(QStringLiteral("shown, not typed"));
+  EXPECT_EQ(b.strings[3], "");
+}
+
+TEST_F(BriefingWindowTest, TheTimeBoxShowsAndTakesTheSecondsItsCaptionNames) {
+  open([](model::Mission& m) {
+    brf::encode({brf::newCommand(brf::StopPoint, 30), brf::Command::endMarker()}, m.briefings[0]);
+  });
+  page(1);
+  auto* time = find<QSpinBox>("TimeSpin");
+  EXPECT_EQ(time->text(), "1.5");
+  auto* edit = time->findChild<QLineEdit*>();
+  ASSERT_FALSE(edit->isReadOnly());
+  edit->selectAll();
+  EditorFixture::type(edit, QStringLiteral("2.25\n"));
+  EXPECT_EQ(window->commands()[0].time, 45);
+  EXPECT_EQ(find<QLabel>("TimeCaption")->text(), "Time (2.25 sec)");
+}
+
+TEST_F(BriefingWindowTest, PickersOfferTheTagsThatHoldATextAndAZoomShowsItsPreset) {
+  open([](model::Mission& m) {
+    m.briefings[0].tags[5] = "Gate";
+    brf::Command zoom = brf::newCommand(brf::ZoomMap, 0);
+    zoom.x = zoom.y = 48;
+    brf::encode({zoom, brf::Command::endMarker()}, m.briefings[0]);
+  });
+  page(1);
+  auto* parameter = find<QComboBox>("ParameterBox");
+  EXPECT_EQ(parameter->currentText(), "48   -   12 km  across");
+  window->session().select(1);
+  trigger("InsertTagAction");  // before the end marker
+  ASSERT_EQ(window->selected(), 1);
+  QStringList items;
+  for (int i = 0; i < parameter->count(); ++i) items << parameter->itemText(i);
+  EXPECT_EQ(items, (QStringList{"0: Base", "5: Gate"}));
+  parameter->setCurrentIndex(1);
+  emit parameter->activated(1);
+  EXPECT_EQ(window->commands()[1].index, 5);
+}
+
+TEST_F(BriefingWindowTest, TheToolBarMovesAndDeletesOnThePreviewPageToo) {
+  settings.confirmDeletes = false;
+  open([](model::Mission& m) {
+    brf::encode({brf::newCommand(brf::StopPoint, 0), brf::newCommand(brf::ClearBoxes, 20),
+                 brf::Command::endMarker()},
+                m.briefings[0]);
+  });
+  ASSERT_EQ(find<QTabWidget>("BrfPages")->currentIndex(), 0);
+  window->session().select(1);
+  ASSERT_TRUE(find<QAction>("MoveUpAction")->isEnabled());
+  trigger("MoveUpAction");
+  EXPECT_EQ(storedCodes(), (std::vector<int>{8, 3, 34}));
+  trigger("DeleteAction");
+  EXPECT_EQ(storedCodes(), (std::vector<int>{3, 34}));
 }
 
 TEST_F(BriefingWindowTest, PagesStayWhileAnInsertionIsPlacedAndCancelRestores) {
@@ -175,8 +277,6 @@ TEST_F(BriefingWindowTest, LoadingABriefingFileKeepsThePendingListOfTheShownBrie
   EXPECT_EQ(doc.mission().briefings[0].strings[0], "Title");
   EXPECT_EQ(doc.mission().briefings[0].get(rec::EventWordsUsed), 5);
 }
-
-using testing_gui::EditorFixture;
 
 TEST_F(BriefingWindowTest, KeysUndoInsideTheEditorSaveAsAndAskBeforeDeleting) {
   settings.confirmDeletes = true;
@@ -423,7 +523,12 @@ TEST_F(BriefingButton, EditingStringZeroOfBriefingOneRetitlesTheMainWindow) {
   start({QString::fromStdString(writeMission("m.kre", 14, "Old heading"))});
   ASSERT_TRUE(window->windowTitle().endsWith("Old heading"));
   prompter.onDialog = [](QDialog& d) {
-    d.findChild<QTableWidget*>("StringsGrid")->item(0, 1)->setText("New heading");
+    auto* texts = d.findChild<QTableWidget*>("StringsGrid");
+    texts->editItem(texts->item(0, 1));
+    auto* cell = qobject_cast<QLineEdit*>(texts->indexWidget(texts->model()->index(0, 1)));
+    cell->selectAll();
+    EditorFixture::type(cell, QStringLiteral("New heading\n"));
+    QApplication::processEvents();
     return int(QDialog::Rejected);
   };
   find<QToolButton>("BriefBtn")->click();

@@ -96,7 +96,14 @@ class MapWindowTest : public ::testing::Test {
     QApplication::sendEvent(win->canvas(), &e);
   }
   const FlightGroup& g(int i) { return doc.mission().flightGroups.at(i); }
+  // The editor of a cell, opened as a double-click opens it.
+  static QLineEdit* openCell(QTableWidget* grid, int row, int column) {
+    grid->setCurrentCell(row, column);
+    grid->editItem(grid->item(row, column));
+    return qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(row, column)));
+  }
 };
+using testing_gui::EditorFixture;
 
 TEST_F(MapWindowTest, DragWithHalfKilometreSnapIsOneUndoStep) {
   find<QToolButton>("AllWPs")->click();
@@ -301,22 +308,82 @@ TEST_F(MapWindowTest, DeleteAsksWhenConfirmDeletesIsOn) {
   EXPECT_EQ(doc.mission().flightGroups.size(), 1u);
 }
 
-TEST_F(MapWindowTest, WaypointGridTypesKilometres) {
+TEST_F(MapWindowTest, TheListPanelsSelectionIsWhatTheMapShows) {
+  find<QToolButton>("ShowFGList")->click();
+  auto* list = find<QListWidget>("MapList");
+  QApplication::processEvents();
+  auto click = [&](int row) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    for (QEvent::Type t : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent e(t, at, list->viewport()->mapToGlobal(at), Qt::LeftButton,
+                    t == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+      QApplication::sendEvent(list->viewport(), &e);
+    }
+  };
+  ASSERT_TRUE(win->mapState().isShown(1));
+  click(1);  // highlighted: hidden
+  EXPECT_FALSE(list->item(1)->isSelected());
+  EXPECT_FALSE(win->mapState().isShown(1));
+  click(1);  // shown again, and current
+  EXPECT_TRUE(win->mapState().isShown(1));
+  EXPECT_EQ(doc.currentFlightGroup(), 1);
+  // A change of the selection by other means than a click (the keyboard) counts the same.
+  list->selectionModel()->select(list->model()->index(0, 0), QItemSelectionModel::Deselect);
+  EXPECT_FALSE(win->mapState().isShown(0));
+  EXPECT_TRUE(win->mapState().isShown(1));
+}
+
+TEST_F(MapWindowTest, WaypointGridReadsCellsAsTheWpsTabDoes) {
   win->editWaypoints();
-  auto* grid = QApplication::activeModalWidget()
-                   ? QApplication::activeModalWidget()->findChild<QTableWidget*>("MapWPGrid")
-                   : win->findChild<QTableWidget*>("MapWPGrid");
+  auto* grid = win->findChild<QTableWidget*>("MapWPGrid");
   ASSERT_NE(grid, nullptr);
-  grid->setCurrentCell(Waypoint1, 1);
-  grid->item(Waypoint1, 1)->setText(QStringLiteral("-"));
-  EXPECT_EQ(g(0).y(Waypoint1), 0);
-  grid->item(Waypoint1, 1)->setText(QStringLiteral("-1.5"));
+  auto enter = [&](int row, const QString& text) {
+    QLineEdit* edit = openCell(grid, row, 1);
+    edit->selectAll();
+    EditorFixture::press(edit, Qt::Key_Backspace);
+    EditorFixture::type(edit, text + QLatin1Char('\n'));
+    QApplication::processEvents();  // Enter commits the cell from the event loop
+  };
+  enter(Waypoint1, QStringLiteral("-1.5"));
   EXPECT_EQ(g(0).y(Waypoint1), -240);
-  grid->item(Waypoint1, 1)->setText(QStringLiteral("-1.5x"));
-  EXPECT_EQ(g(0).y(Waypoint1), -240);  // not a number: kept
-  grid->item(Waypoint1, 1)->setText(QStringLiteral("300"));
-  EXPECT_EQ(g(0).y(Waypoint1), 32767);  // beyond the range: the edge
-  EXPECT_EQ(app::parseKilometres(QStringLiteral("1.49")), 238);
+  EXPECT_EQ(grid->item(Waypoint1, 1)->text(), "-1.50");
+  // An emptied cell is 0 and shows it, as on the WPs tab.
+  enter(Waypoint1, QString());
+  EXPECT_EQ(g(0).y(Waypoint1), 0);
+  EXPECT_EQ(grid->item(Waypoint1, 1)->text(), "0.00");
+  EXPECT_TRUE(prompter.shown.empty());
+  // Off the map or no number: refused with the WPs tab's words; the value stays where the map
+  // followed the typing ("1.5" of "1.5x").
+  enter(Waypoint1, QStringLiteral("300"));
+  enter(Waypoint1, QStringLiteral("1.5x"));
+  EXPECT_EQ(g(0).y(Waypoint1), 240);
+  EXPECT_EQ(grid->item(Waypoint1, 1)->text(), "1.50");
+  ASSERT_EQ(prompter.shown.size(), 2u);
+  EXPECT_EQ(prompter.shown[0].text,
+            "\"300\" km is off the map: coordinates run from -204.800 to 204.794 km.");
+  EXPECT_EQ(prompter.shown[1].text, "\"1.5x\" is not a number of km.");
+  // Showing values is no edit.
+  const int steps = doc.undoStack()->index();
+  grid->item(Start1, 0)->setText(QStringLiteral("9"));
+  EXPECT_EQ(g(0).x(Start1), 0);
+  EXPECT_EQ(doc.undoStack()->index(), steps);
+}
+
+TEST_F(MapWindowTest, WaypointGridRowsAreNamedAndTheUseListStandsBesideThem) {
+  win->editWaypoints();
+  auto* grid = win->findChild<QTableWidget*>("MapWPGrid");
+  auto* list = win->findChild<QListWidget*>("MapWPEnabledList");
+  ASSERT_TRUE(grid && list);
+  QWidget* box = grid->window();
+  QApplication::processEvents();
+  auto centreY = [&](QWidget* view, QRect r) { return view->mapTo(box, r.center()).y(); };
+  for (int r = 0; r < static_cast<int>(PointCount); ++r) {
+    ASSERT_NE(grid->verticalHeaderItem(r), nullptr) << r;
+    EXPECT_EQ(grid->verticalHeaderItem(r)->text(), list->item(r)->text());
+    EXPECT_NEAR(centreY(grid->viewport(), grid->visualRect(grid->model()->index(r, 0))),
+                centreY(list->viewport(), list->visualItemRect(list->item(r))), 1)
+        << r;
+  }
 }
 
 TEST_F(MapWindowTest, WaypointGridUseListIsOneStep) {
@@ -429,10 +496,7 @@ TEST_F(MapWindowTest, WaypointGridMapFollowsTyping) {
   auto* grid = win->findChild<QTableWidget*>("MapWPGrid");
   ASSERT_NE(grid, nullptr);
   const int steps = doc.undoStack()->index();
-  grid->setCurrentCell(Waypoint1, 0);
-  grid->editItem(grid->item(Waypoint1, 0));
-  auto* edit = grid->findChild<QLineEdit*>();
-  ASSERT_NE(edit, nullptr);
+  QLineEdit* edit = openCell(grid, Waypoint1, 0);
   edit->selectAll();
   auto type = [&](const QString& keys) {
     for (QChar c : keys) {
@@ -448,7 +512,7 @@ TEST_F(MapWindowTest, WaypointGridMapFollowsTyping) {
   type(QStringLiteral("x"));
   EXPECT_EQ(g(0).x(Waypoint1), -240);  // kept; the cell says why, no box
   EXPECT_EQ(edit->text(), "-1.5x");
-  EXPECT_EQ(grid->item(Waypoint1, 0)->toolTip(), "'-1.5x' is not a valid floating point value");
+  EXPECT_EQ(edit->toolTip(), "\"-1.5x\" is not a number of km.");
   EXPECT_TRUE(prompter.shown.empty());
   EXPECT_EQ(doc.undoStack()->index(), steps + 1);
 }

@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSignalBlocker>
 #include <QVBoxLayout>
 
 #include <filesystem>
@@ -99,7 +98,7 @@ QString AccessoriesPage::teamEntry(int i) const {
 }
 
 void AccessoriesPage::fillEntries() {
-  const QSignalBlocker b1(copyTarget_), b2(autoCentreOn_);
+  // Neither box acts on a change of its own: refilling them edits nothing.
   const int target = std::max(0, copyTarget_->currentIndex());
   copyTarget_->clear();
   for (int i = 0; i < 8; ++i) copyTarget_->addItem(teamEntry(i));

@@ -19,11 +19,15 @@ BriefingSession::BriefingSession(MissionDocument& doc, QObject* parent)
 
 void BriefingSession::onDocumentChanged(const model::ChangeSet& c) {
   if (writing_) return;
-  // The list's words of the shown briefing changed under the list (undo, redo, Auto-Brief, a
-  // copy onto it, an import): the list is read again.
-  const std::size_t from = rec::EventWordsUsed.offset;
-  if (c.whole || (c.touchesRecord(RecordKind::Briefing, b_) &&
-                  c.touches(RecordKind::Briefing, from, rec::TeamVisible.offset - from))) {
+  // The instructions of the shown briefing changed under the list (undo, redo, Auto-Brief, a
+  // copy onto it, an import): the list is read again. The word between the count and the words
+  // (an unknown) is no instruction: editing it keeps the list and its pending changes.
+  const auto touched = [&](std::size_t offset, std::size_t width) {
+    return c.touchesRecord(RecordKind::Briefing, b_) &&
+           c.touches(RecordKind::Briefing, offset, width);
+  };
+  if (c.whole || touched(rec::EventWordsUsed.offset, rec::EventWordsUsed.bytes()) ||
+      touched(rec::Events.offset, rec::Events.bytes())) {
     reload();
     return;
   }
@@ -205,36 +209,6 @@ void BriefingSession::finishPlacement(bool done) {
   selected_ = p.position;
   emit placementChanged();
   commit(tr("Insert instruction"));
-}
-
-void BriefingSession::setRunningTime(int ticks) {
-  doc_.setFields(tr("Edit running time"),
-                 {MissionDocument::fieldWrite(RecordKind::Briefing, b_, rec::RunningTime, ticks)});
-}
-
-void BriefingSession::setUnknown(int which, int value) {
-  static const model::Field<model::u16> fields[] = {rec::Unknown1, rec::Unknown2, rec::Unknown3};
-  which = std::clamp(which, 0, 2);
-  doc_.setFields(tr("Edit unknown %1").arg(which + 1),
-                 {MissionDocument::fieldWrite(RecordKind::Briefing, b_, fields[which], value)});
-}
-
-void BriefingSession::setSeenBy(const std::array<bool, 8>& teams) {
-  std::vector<MissionDocument::FieldWrite> writes;
-  for (std::size_t i = 0; i < teams.size(); ++i)
-    writes.push_back(
-        MissionDocument::fieldWrite(RecordKind::Briefing, b_, rec::TeamVisible, teams[i], i));
-  doc_.setFields(tr("Edit Seen by"), writes);
-}
-
-void BriefingSession::setText(bool tags, int row, const std::string& text) {
-  const model::Briefing& r = record();
-  if (row < 0 || row >= static_cast<int>(rec::StringCount) ||
-      (tags ? r.tags : r.strings)[static_cast<std::size_t>(row)] == text)
-    return;
-  const int b = b_;
-  doc_.apply(tags ? tr("Edit map tag") : tr("Edit briefing text"), ChangedFlag::Mission,
-             [&](model::MissionEdit& e) { e.setBriefingText(b, tags, row, text); });
 }
 
 }  // namespace app

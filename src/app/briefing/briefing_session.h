@@ -80,16 +80,11 @@ class BriefingSession : public QObject {
   void adjustPlacement(const std::function<void(briefing::Command&)>& fn);
   void finishPlacement(bool done);
 
-  // The record's other fields, each one undo step.
-  void setRunningTime(int ticks);
-  void setUnknown(int which, int value);  // 0..2
-  void setSeenBy(const std::array<bool, 8>& teams);
-  void setText(bool tags, int row, const std::string& text);
-
  signals:
   // Another briefing is shown or the record was read again: everything shown may differ.
   void shown();
-  // A field of the record beside the list changed (running time, unknowns, "Seen by:", texts).
+  // A field of the record beside the list changed (running time, unknowns, "Seen by:", texts);
+  // the pages bind those fields themselves.
   void recordChanged();
   // The working list changed (or the texts its lines show).
   void listChanged();

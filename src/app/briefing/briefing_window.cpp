@@ -135,7 +135,7 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
   pages_->setObjectName(QStringLiteral("BrfPages"));
   preview_ = new PreviewPage(ctx_, *session_, *playback_);
   list_ = new InstructionsPage(ctx_, *session_);
-  strings_ = new StringsPage(*session_);
+  strings_ = new StringsPage(ctx_, *session_);
   accessories_ = new AccessoriesPage(ctx_, *session_);
   pages_->addTab(preview_, tr("WYSIWYG"));
   pages_->addTab(list_, tr("Instruction List"));
@@ -182,7 +182,10 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
   updateActions();
 }
 
-BriefingWindow::~BriefingWindow() = default;
+BriefingWindow::~BriefingWindow() {
+  // A cell or box still being edited is committed while the session it writes through lives.
+  hide();
+}
 
 int BriefingWindow::run(const EditorContext& context, BriefingEnvironment env, QWidget* parent) {
   BriefingWindow window(context, std::move(env), parent);
@@ -203,8 +206,10 @@ void BriefingWindow::buildActions() {
   actions_->buildToolBar(toolBar_, briefingToolBar());
   connect(act("UndoAction"), &QAction::triggered, this, &BriefingWindow::undo);
   connect(act("RedoAction"), &QAction::triggered, this, &BriefingWindow::redo);
-  connect(act("MoveUpAction"), &QAction::triggered, session_.get(), &BriefingSession::moveUp);
-  connect(act("MoveDownAction"), &QAction::triggered, session_.get(), &BriefingSession::moveDown);
+  connect(act("MoveUpAction"), &QAction::triggered, this,
+          [this] { editList([this] { session_->moveUp(); }); });
+  connect(act("MoveDownAction"), &QAction::triggered, this,
+          [this] { editList([this] { session_->moveDown(); }); });
   connect(act("DeleteAction"), &QAction::triggered, this, &BriefingWindow::deleteInstruction);
   for (auto [id, code] : Inserts)
     connect(act(id), &QAction::triggered, this, [this, code = code] { insertInstruction(code); });
@@ -334,9 +339,11 @@ void BriefingWindow::updateActions() {
   const bool busy = preview_ && preview_->gestureActive();
   const brf::CommandList& list = session_->instructions();
   const int sel = session_->selected();
-  act("MoveUpAction")->setEnabled(!preview && brf::canMoveUp(list, sel));
-  act("MoveDownAction")->setEnabled(!preview && brf::canMoveDown(list, sel));
-  act("DeleteAction")->setEnabled(!preview && brf::canDelete(list, sel));
+  // The tool bar moves and deletes the selected instruction on every page (only the pop-up menu
+  // of the preview leaves them out).
+  act("MoveUpAction")->setEnabled(!busy && brf::canMoveUp(list, sel));
+  act("MoveDownAction")->setEnabled(!busy && brf::canMoveDown(list, sel));
+  act("DeleteAction")->setEnabled(!busy && brf::canDelete(list, sel));
   act("PrevBriefingAction")->setEnabled(briefingNumber() > 0);
   act("NextBriefingAction")->setEnabled(briefingNumber() < 7);
   act("PlayPauseAction")->setEnabled(preview && !session_->placing());
@@ -380,11 +387,16 @@ void BriefingWindow::insertInstruction(int code) {
 }
 
 void BriefingWindow::deleteInstruction() {
-  if (pages_->currentIndex() == PreviewTab ||
-      !brf::canDelete(session_->instructions(), session_->selected()))
-    return;
+  if (!brf::canDelete(session_->instructions(), session_->selected())) return;
   if (!deleteConfirmed(ctx_, this, tr("Delete Current Instruction - Are You Sure?"))) return;
-  session_->remove();
+  editList([this] { session_->remove(); });
+}
+
+void BriefingWindow::editList(const std::function<void()>& edit) {
+  if (preview_->gestureActive()) return;
+  edit();
+  // The preview runs the changed list from its start.
+  if (pages_->currentIndex() == PreviewTab) playback_->rewind();
 }
 
 void BriefingWindow::saveMission(bool as) {
@@ -398,8 +410,9 @@ void BriefingWindow::saveMission(bool as) {
 // Pages, keys, closing
 
 void BriefingWindow::onPageChanged(int index) {
+  // While an instruction is placed the preview stays (going back to it is no page change).
+  if (index == lastPage_) return;
   if (session_->placing() && index != PreviewTab) {
-    const QSignalBlocker block(pages_);
     pages_->setCurrentIndex(PreviewTab);
     return;
   }

@@ -77,6 +77,8 @@ class BriefingWindow : public QDialog {
   QAction* act(const char* id) const;
   void insertInstruction(int code);
   void deleteInstruction();
+  // A move or deletion of the selected instruction, on any page.
+  void editList(const std::function<void()>& edit);
   void undo();
   void redo();
   void saveMission(bool as);

@@ -9,13 +9,15 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/briefing/briefing_session.h"
+#include "app/briefing/strings_page.h"
 #include "app/document/editor_context.h"
+#include "app/document/field_binding.h"
 #include "briefing/editing.h"
 #include "editing/descriptions.h"
 
@@ -32,6 +34,29 @@ const int Increments[] = {1, 5, 10, 20, 100};
 QString secondsText(int ticks) {
   return QString::fromStdString(brf::seconds(ticks));
 }
+
+// The time control: ticks inside, seconds shown and typed (what its caption names), stepped by
+// the increment.
+class SecondsSpin : public QSpinBox {
+ public:
+  using QSpinBox::QSpinBox;
+
+ protected:
+  QString textFromValue(int ticks) const override { return secondsText(ticks); }
+  int valueFromText(const QString& text) const override {
+    int ticks = 0;
+    return brf::parseSeconds(text.toStdString(), ticks) ? ticks : value();
+  }
+  QValidator::State validate(QString& text, int&) const override {
+    int ticks = 0;
+    if (brf::parseSeconds(text.toStdString(), ticks) && ticks >= minimum() && ticks <= maximum())
+      return QValidator::Acceptable;
+    for (QChar c : text)
+      if (!c.isDigit() && c != QLatin1Char('.') && c != QLatin1Char(',') && c != QLatin1Char(' '))
+        return QValidator::Invalid;
+    return QValidator::Intermediate;
+  }
+};
 
 }  // namespace
 
@@ -64,24 +89,29 @@ InstructionsPage::InstructionsPage(const EditorContext& context, BriefingSession
   auto* unknowns = new QGroupBox(tr("Unknowns"), this);
   unknowns->setObjectName(QStringLiteral("UnknownsGroup"));
   auto* u = new QFormLayout(unknowns);
+  auto* bindings =
+      new FieldBindings(this, session_.document(),
+                        oneRecord(RecordKind::Briefing, [s = &session_] { return s->briefing(); }));
+  const model::Field<model::u16> fields[] = {rec::Unknown1, rec::Unknown2, rec::Unknown3};
   for (int i = 0; i < 3; ++i) {
     unknowns_[i] = new QLineEdit(unknowns);
     unknowns_[i]->setObjectName(QStringLiteral("Unknown%1Edit").arg(i + 1));
-    connect(unknowns_[i], &QLineEdit::editingFinished, this, [this, i] { onUnknownEdited(i); });
+    bindings->bindNumberText(unknowns_[i], fields[i])
+        .undoText(tr("Edit unknown %1").arg(i + 1))
+        .onRefused([this](const QString& message) { ctx_.prompter.error(this, message); });
     u->addRow(QString::number(i + 1), unknowns_[i]);
   }
+  connect(&session_, &BriefingSession::shown, bindings, [bindings] { bindings->refill(); });
+  bindings->refill();
   below->addWidget(unknowns);
   col->addLayout(below);
 
   connect(&session_, &BriefingSession::listChanged, this, &InstructionsPage::rebuild);
+  // Showing the selection asks the session for the row it already has: no edit.
   connect(&session_, &BriefingSession::selectionChanged, this, [this] {
-    const QSignalBlocker block(list_);
     list_->setCurrentRow(session_.selected());
     fillCurrent();
   });
-  connect(&session_, &BriefingSession::shown, this, &InstructionsPage::fillRecord);
-  connect(&session_, &BriefingSession::recordChanged, this, &InstructionsPage::fillRecord);
-  fillRecord();
   rebuild();
 }
 
@@ -89,11 +119,13 @@ void InstructionsPage::buildForm(QWidget* group) {
   auto* g = new QGridLayout(group);
   timeCaption_ = new QLabel(group);
   timeCaption_->setObjectName(QStringLiteral("TimeCaption"));
-  time_ = new QSpinBox(group);
+  time_ = new SecondsSpin(group);
   time_->setObjectName(QStringLiteral("TimeSpin"));
   time_->setRange(0, brf::MaxTime);
   time_->setSingleStep(Increments[3]);
-  if (auto* edit = time_->findChild<QLineEdit*>()) edit->setReadOnly(true);
+  // A typed time counts when it is complete (Enter, Tab); the arrows step at once. Showing the
+  // selected instruction's time steps nothing.
+  time_->setKeyboardTracking(false);
   connect(time_, &QSpinBox::valueChanged, this, &InstructionsPage::onTimeStep);
   command_ = new QComboBox(group);
   command_->setObjectName(QStringLiteral("CommandBox"));
@@ -163,21 +195,21 @@ void InstructionsPage::rebuild() {
   const model::Briefing& brief = session_.record();
   const std::vector<std::string> names = flightGroupNames();
   const brf::LineContext lc{&brief.strings, &brief.tags, &names};
-  {
-    const QSignalBlocker block(list_);
-    list_->clear();
-    for (const brf::Command& c : session_.instructions())
-      list_->addItem(fromFile(brf::describe(c, lc)));
-    list_->setCurrentRow(session_.selected());
+  // The lines change in place and the current row is the session's before any line goes, so
+  // the list never reports another row than the session's selection.
+  const brf::CommandList& list = session_.instructions();
+  const int n = static_cast<int>(list.size());
+  for (int i = 0; i < n; ++i) {
+    const QString line = fromFile(brf::describe(list[static_cast<std::size_t>(i)], lc));
+    if (i < list_->count())
+      list_->item(i)->setText(line);
+    else
+      list_->addItem(line);
   }
+  list_->setCurrentRow(session_.selected());
+  while (list_->count() > n) delete list_->takeItem(list_->count() - 1);
   wordCount_->setText(QString::number(session_.wordCount()));
   fillCurrent();
-}
-
-void InstructionsPage::fillRecord() {
-  static const model::Field<model::u16> fields[] = {rec::Unknown1, rec::Unknown2, rec::Unknown3};
-  for (int i = 0; i < 3; ++i)
-    unknowns_[i]->setText(QString::number(session_.record().get(fields[i])));
 }
 
 void InstructionsPage::showFields(bool parameter, bool x, bool y, bool colour) {
@@ -193,14 +225,14 @@ void InstructionsPage::showFields(bool parameter, bool x, bool y, bool colour) {
 
 void InstructionsPage::fillParameter(const std::vector<std::string>& items, int at) {
   parameter_->clear();
-  for (const std::string& s : items) parameter_->addItem(fromFile(s));
+  for (std::size_t i = 0; i < items.size(); ++i)
+    parameter_->addItem(fromFile(items[i]), static_cast<int>(i));
   parameter_->setCurrentIndex(at < parameter_->count() ? at : -1);
 }
 
 void InstructionsPage::fillCurrent() {
   const brf::Command& c = session_.current();
   const model::Briefing& brief = session_.record();
-  const QSignalBlocker b1(time_), b2(parameter_);
   const int code = c.code;
   command_->setCurrentIndex(code < brf::CodeCount ? code : -1);
   time_->setValue(c.time);
@@ -220,7 +252,7 @@ void InstructionsPage::fillCurrent() {
     parameterCaption_->setText(code == brf::TitleText
                                    ? QStringLiteral("  Title (won't show up in Briefing)")
                                    : QStringLiteral("                   Text"));
-    fillParameter({brief.strings.begin(), brief.strings.end()}, c.index);
+    fillStringPicker(parameter_, brief.strings, c.index);
     showFields(true, false, false, false);
   } else if (code == brf::MoveMap) {
     parameterCaption_->setText(QStringLiteral("          Option: Center on a FG"));
@@ -230,7 +262,7 @@ void InstructionsPage::fillCurrent() {
     parameterCaption_->setText(QStringLiteral("Zoom 'presets' commonly used in Zyn"));
     std::vector<std::string> presets;
     for (const brf::ZoomPreset& z : brf::ZoomPresets) presets.push_back(z.text);
-    fillParameter(presets, 0);
+    fillParameter(presets, brf::zoomPreset(c.x));
     showFields(true, true, false, false);
   } else if (brf::isBox(code)) {
     parameterCaption_->setText(QStringLiteral("                   FG to Box"));
@@ -238,7 +270,7 @@ void InstructionsPage::fillCurrent() {
     showFields(true, false, false, false);
   } else if (brf::isTag(code)) {
     parameterCaption_->setText(QStringLiteral("                   Map Tag"));
-    fillParameter({brief.tags.begin(), brief.tags.end()}, c.index);
+    fillStringPicker(parameter_, brief.tags, c.index);
     showFields(true, true, true, true);
   }
 }
@@ -257,10 +289,11 @@ void InstructionsPage::onCommandChosen(int index) {
 }
 
 void InstructionsPage::onParameterChosen(int index) {
-  if (index < 0) return;
+  const int choice = pickedRow(parameter_, index);
+  if (choice < 0) return;
   session_.edit(
       [&](brf::Command& c) {
-        brf::chooseParameter(c, index, session_.mission(), session_.briefing());
+        brf::chooseParameter(c, choice, session_.mission(), session_.briefing());
       },
       tr("Edit instruction"));
 }
@@ -281,15 +314,6 @@ void InstructionsPage::onYEdited() {
     return;
   }
   session_.edit([&](brf::Command& now) { now = c; }, tr("Edit Y"));
-}
-
-void InstructionsPage::onUnknownEdited(int which) {
-  int v = 0;
-  if (!brf::parseWhole(unknowns_[which]->text().toStdString(), v) || v < 0 || v > 65535) {
-    fillRecord();
-    return;
-  }
-  session_.setUnknown(which, v);
 }
 
 }  // namespace app

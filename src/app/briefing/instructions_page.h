@@ -33,8 +33,6 @@ class InstructionsPage : public QWidget {
   void rebuild();
   // The form from the selected instruction.
   void fillCurrent();
-  // The uninterpreted words from the record.
-  void fillRecord();
 
  signals:
   void popupRequested(QWidget* from, QPoint at);
@@ -49,7 +47,6 @@ class InstructionsPage : public QWidget {
   void onParameterChosen(int index);
   void onXEdited();
   void onYEdited();
-  void onUnknownEdited(int which);
   void showFields(bool parameter, bool x, bool y, bool colour);
   void fillParameter(const std::vector<std::string>& items, int at);
   std::vector<std::string> flightGroupNames() const;

@@ -1,5 +1,7 @@
 #include "app/briefing/preview_page.h"
 
+#include <QCoreApplication>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
@@ -10,7 +12,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 #include <QToolButton>
@@ -23,7 +24,9 @@
 #include "app/briefing/briefing_preview.h"
 #include "app/briefing/briefing_session.h"
 #include "app/briefing/playback_controller.h"
+#include "app/briefing/strings_page.h"
 #include "app/document/editor_context.h"
+#include "app/document/field_binding.h"
 #include "briefing/preview.h"
 #include "editing/descriptions.h"
 
@@ -36,6 +39,21 @@ namespace {
 
 QString twoDecimals(double v) {
   return QString::number(v, 'f', 2);
+}
+
+// "Total Running Time (sec):" as typed: seconds, stored in ticks (0..32767).
+TypedValue typedRunningTime(const QString& text) {
+  const QString t = text.trimmed();
+  if (t.isEmpty()) return {};
+  int ticks = 0;
+  if (!brf::parseSeconds(t.toStdString(), ticks))
+    return {TypedValue::Refused, 0,
+            QCoreApplication::translate("PreviewPage", "'%1' is not a number of seconds.").arg(t)};
+  if (ticks < 0 || ticks > rec::RunningTime.max)
+    return {TypedValue::Refused, 0,
+            QCoreApplication::translate("PreviewPage", "The running time is %1 seconds at most.")
+                .arg(QString::fromStdString(brf::seconds(rec::RunningTime.max)))};
+  return {TypedValue::Value, ticks, {}};
 }
 
 }  // namespace
@@ -65,10 +83,26 @@ PreviewPage::PreviewPage(const EditorContext& context, BriefingSession& session,
   connect(&playback_, &PlaybackController::notice, this,
           [this](const QString& text) { ctx_.prompter.information(this, text); });
   connect(&session_, &BriefingSession::placementChanged, this, &PreviewPage::onPlacementChanged);
-  connect(&session_, &BriefingSession::shown, this, &PreviewPage::fillRecord);
-  connect(&session_, &BriefingSession::recordChanged, this, &PreviewPage::fillRecord);
+  connect(&session_, &BriefingSession::shown, this, &PreviewPage::followRecord);
+  connect(&session_, &BriefingSession::recordChanged, this, &PreviewPage::followRecord);
+  bindRecord();
   fillEntries();
-  fillRecord();
+  followRecord();
+}
+
+void PreviewPage::bindRecord() {
+  bindings_ =
+      new FieldBindings(this, session_.document(),
+                        oneRecord(RecordKind::Briefing, [s = &session_] { return s->briefing(); }));
+  bindings_->bind(seenBy_, rec::TeamVisible).undoText(tr("Edit Seen by"));
+  bindings_->bindNumberText(runningTime_, rec::RunningTime)
+      .parses(typedRunningTime)
+      .formats([](long long ticks) {
+        return QString::fromStdString(brf::seconds(static_cast<int>(ticks)));
+      })
+      .undoText(tr("Edit running time"))
+      .onRefused([this](const QString& message) { ctx_.prompter.error(this, message); });
+  connect(&session_, &BriefingSession::shown, bindings_, [b = bindings_] { b->refill(); });
 }
 
 PreviewPage::~PreviewPage() = default;
@@ -214,12 +248,12 @@ QWidget* PreviewPage::buildSideColumn() {
   seenBy_ = new QListWidget(column);
   seenBy_->setObjectName(QStringLiteral("SeenByList"));
   seenBy_->setSelectionMode(QAbstractItemView::MultiSelection);
-  connect(seenBy_, &QListWidget::itemSelectionChanged, this, &PreviewPage::onSeenByChanged);
+  // The eight team entries; their texts follow the teams' names.
+  for (int i = 0; i < 8; ++i) seenBy_->addItem(QString());
   side->addWidget(seenBy_);
   side->addWidget(new QLabel(tr("Total Running Time (sec):"), column));
   runningTime_ = new QLineEdit(column);
   runningTime_->setObjectName(QStringLiteral("RunningTimeEdit"));
-  connect(runningTime_, &QLineEdit::editingFinished, this, &PreviewPage::onRunningTimeEdited);
   side->addWidget(runningTime_);
   side->addStretch(1);
   return column;
@@ -253,9 +287,13 @@ QGroupBox* PreviewPage::buildPlacementGroup() {
   for (QScrollBar* s : {moveX_, moveY_}) {
     s->setRange(-5000, 5000);
     mr->addWidget(s);
-    connect(s, &QScrollBar::valueChanged, this,
-            [this] { place_.scrollTo(moveX_->value(), moveY_->value()); });
   }
+  // Each bar scrolls its own axis; the other stays where the view is, so a bar set to follow
+  // the view changes nothing.
+  connect(moveX_, &QScrollBar::valueChanged, this,
+          [this](int x) { place_.scrollTo(x, -playback_.player().view().oy); });
+  connect(moveY_, &QScrollBar::valueChanged, this,
+          [this](int y) { place_.scrollTo(-playback_.player().view().ox, y); });
   choice_ = new QComboBox(group);
   choice_->setObjectName(QStringLiteral("InsertChoiceBox"));
   choice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -265,8 +303,7 @@ QGroupBox* PreviewPage::buildPlacementGroup() {
   for (int c = 0; c < brf::ColourCount; ++c)
     colour_->addItem(QString::fromStdString(brf::colourName(c)));
   for (QComboBox* box : {choice_, colour_})
-    connect(box, &QComboBox::currentIndexChanged, this,
-            [this] { place_.choose(choice_->currentIndex(), colour_->currentIndex()); });
+    connect(box, &QComboBox::activated, this, &PreviewPage::choosePlaced);
   auto* done = new QPushButton(tr("Done"), group);
   done->setObjectName(QStringLiteral("InsertDoneBtn"));
   auto* cancel = new QPushButton(tr("Cancel"), group);
@@ -292,40 +329,16 @@ void PreviewPage::setDescription(const QString& text) {
 }
 
 void PreviewPage::fillEntries() {
-  const QSignalBlocker block(seenBy_);
-  seenBy_->clear();
-  for (int i = 0; i < 8; ++i) seenBy_->addItem(briefingTeamEntry(session_.mission(), i));
-  fillRecord();
+  for (int i = 0; i < seenBy_->count(); ++i)
+    seenBy_->item(i)->setText(briefingTeamEntry(session_.mission(), i));
 }
 
-void PreviewPage::fillRecord() {
-  const model::Briefing& brief = session_.record();
-  const int running = brief.get(rec::RunningTime);
-  runningTime_->setText(QString::fromStdString(brf::seconds(running)));
-  {
-    const QSignalBlocker block(seenBy_);
-    for (int i = 0; i < seenBy_->count(); ++i)
-      seenBy_->item(i)->setSelected(brief.get(rec::TeamVisible, i) == 1);
-  }
+void PreviewPage::followRecord() {
+  const int running = session_.record().get(rec::RunningTime);
   playback_.reset();
   timeBar_->setRange(0, std::max(0, running));
   map_->invalidate();
   redraw(false);
-}
-
-void PreviewPage::onSeenByChanged() {
-  std::array<bool, 8> teams{};
-  for (int i = 0; i < 8 && i < seenBy_->count(); ++i) teams[i] = seenBy_->item(i)->isSelected();
-  session_.setSeenBy(teams);
-}
-
-void PreviewPage::onRunningTimeEdited() {
-  int ticks = 0;
-  if (!brf::parseSeconds(runningTime_->text().toStdString(), ticks) || ticks < 0 || ticks > 32767) {
-    fillRecord();
-    return;
-  }
-  session_.setRunningTime(ticks);
 }
 
 void PreviewPage::play() {
@@ -370,7 +383,8 @@ void PreviewPage::onPlacementChanged() {
   moveRow_->setVisible(code == brf::MoveMap);
   choice_->setVisible(code == brf::BriefingText || brf::isBox(code) || brf::isTag(code));
   colour_->setVisible(brf::isTag(code));
-  const QSignalBlocker b1(choice_), b2(colour_), b3(zoomBar_), b4(moveX_), b5(moveY_);
+  // The bars follow the view (their handlers change nothing then); the choices are the user's
+  // (`activated`), filled here with the first entry taken.
   choice_->clear();
   if (code == brf::ZoomMap) {
     placeGroup_->setTitle(tr("Adjust Zoom"));
@@ -382,17 +396,25 @@ void PreviewPage::onPlacementChanged() {
     moveY_->setValue(-v.oy);
   } else if (code == brf::BriefingText) {
     placeGroup_->setTitle(tr("Briefing Text:"));
-    for (const std::string& s : brief.strings) choice_->addItem(fromFile(s));
+    fillStringPicker(choice_, brief.strings, -1);
   } else if (brf::isBox(code)) {
     placeGroup_->setTitle(tr("Box Flight Group:"));
+    int i = 0;
     for (const std::string& s : editing::nameList(session_.mission(), ctx_.vocabulary))
-      choice_->addItem(fromFile(s));
+      choice_->addItem(fromFile(s), i++);
   } else {
     placeGroup_->setTitle(tr("Click on map to place Tag:"));
-    for (const std::string& s : brief.tags) choice_->addItem(fromFile(s));
+    fillStringPicker(choice_, brief.tags, -1);
     colour_->setCurrentIndex(0);
   }
-  choice_->setCurrentIndex(choice_->count() > 0 ? 0 : -1);
+  if (choice_->count() > 0) {
+    choice_->setCurrentIndex(0);
+    choosePlaced();
+  }
+}
+
+void PreviewPage::choosePlaced() {
+  place_.choose(std::max(0, pickedRow(choice_, choice_->currentIndex())), colour_->currentIndex());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -418,7 +440,6 @@ void PreviewPage::redraw(bool layer) {
   caption_->setText(briefingCaption(map_->scene()));
   if (session_.placing() && session_.placement().code == brf::MoveMap) {
     // A drag of the map moves the bars with it.
-    const QSignalBlocker b1(moveX_), b2(moveY_);
     moveX_->setValue(-playback_.player().view().ox);
     moveY_->setValue(-playback_.player().view().oy);
   }
@@ -441,10 +462,8 @@ void PreviewPage::updateLabels() {
   if (cur >= 0 && cur < static_cast<int>(list.size()))
     label = QString::fromStdString(brf::label(list[cur].code));
   instructionLabel_->setText(QStringLiteral("Instruction #%1 :  ").arg(cur + 1) + label);
-  if (!timeBar_->isSliderDown()) {
-    const QSignalBlocker block(timeBar_);
-    timeBar_->setValue(t);
-  }
+  // The bar's own handlers hear only the user.
+  if (!timeBar_->isSliderDown()) timeBar_->setValue(t);
 }
 
 }  // namespace app

@@ -26,6 +26,7 @@ struct EditorContext;
 class BriefingPreview;
 class BriefingSession;
 class BriefingStrip;
+class FieldBindings;
 class PlaybackController;
 
 class PreviewPage : public QWidget, public PreviewHost {
@@ -37,8 +38,7 @@ class PreviewPage : public QWidget, public PreviewHost {
 
   BriefingPreview* map() const { return map_; }
   void setDescription(const QString& text);
-  // Running time, "Seen by:" from the record; the team entries of "Seen by:".
-  void fillRecord();
+  // The team entries of "Seen by:".
   void fillEntries();
 
   // "Play" with the running time as typed.
@@ -66,8 +66,11 @@ class PreviewPage : public QWidget, public PreviewHost {
   QGroupBox* buildPlacementGroup();
   void onPlacementChanged();
   void updateLabels();
-  void onSeenByChanged();
-  void onRunningTimeEdited();
+  // "Seen by:" and the running time are bound to the record; the preview follows it.
+  void bindRecord();
+  void followRecord();
+  // The entry chosen in the placement group (the first one when it opens).
+  void choosePlaced();
   void hovered(QPoint at);
 
   const EditorContext& ctx_;
@@ -97,6 +100,7 @@ class PreviewPage : public QWidget, public PreviewHost {
   QToolButton* lockY_ = nullptr;
   QListWidget* seenBy_ = nullptr;
   QLineEdit* runningTime_ = nullptr;
+  FieldBindings* bindings_ = nullptr;
 
   QGroupBox* placeGroup_ = nullptr;
   QWidget* zoomRow_ = nullptr;

@@ -74,6 +74,26 @@ FieldBinding::FieldBinding(MissionDocument& doc, BoundRecords records,
   connectControl();
 }
 
+FieldBinding::FieldBinding(MissionDocument& doc, BoundRecords records, QTableWidget* grid,
+                           Cell cell, Number field, QObject* parent)
+    : QObject(parent),
+      doc_(doc),
+      records_(std::move(records)),
+      type_(Control::Cell),
+      control_(grid),
+      number_(std::move(field)),
+      cell_(cell) {}
+
+FieldBinding::FieldBinding(MissionDocument& doc, BoundRecords records, QTableWidget* grid,
+                           Cell cell, const model::TextField& field, QObject* parent)
+    : QObject(parent),
+      doc_(doc),
+      records_(std::move(records)),
+      type_(Control::Cell),
+      control_(grid),
+      text_(field),
+      cell_(cell) {}
+
 FieldBinding& FieldBinding::element(std::function<std::size_t()> index) {
   element_ = std::move(index);
   return *this;
@@ -154,6 +174,21 @@ FieldBinding& FieldBinding::checksText(std::function<QString(const std::string&)
   return *this;
 }
 
+FieldBinding& FieldBinding::formats(std::function<QString(long long)> fn) {
+  formats_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::readsText(std::function<std::optional<std::string>()> fn) {
+  readsText_ = std::move(fn);
+  return *this;
+}
+
+FieldBinding& FieldBinding::commitsWhileTyping() {
+  live_ = true;
+  return *this;
+}
+
 void FieldBinding::connectControl() {
   switch (type_) {
     case Control::Combo: {
@@ -213,6 +248,8 @@ void FieldBinding::connectControl() {
       }
       break;
     }
+    case Control::Cell:
+      break;  // the grid's editors hand the typed text over (cellEditorOpened)
   }
 }
 
@@ -241,7 +278,8 @@ bool FieldBinding::eventFilter(QObject* watched, QEvent* event) {
       static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason)
     doc_.endTyping();
   const bool typed = type_ == Control::Spin || type_ == Control::NumberText ||
-                     type_ == Control::Text || type_ == Control::ComboText;
+                     type_ == Control::Text || type_ == Control::ComboText ||
+                     type_ == Control::Cell;
   if (typed && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     switch (key) {
@@ -270,7 +308,62 @@ bool FieldBinding::eventFilter(QObject* watched, QEvent* event) {
 bool FieldBinding::typing() const {
   if (!typing_ || !control_) return false;
   const QWidget* f = QApplication::focusWidget();
+  // A cell's typing goes on in its own editor.
+  if (type_ == Control::Cell) return f && editor_ && (f == editor_ || editor_->isAncestorOf(f));
   return f && (f == control_ || control_->isAncestorOf(f));
+}
+
+// ---- Grid cells ------------------------------------------------------------------------------
+
+QTableWidgetItem* FieldBinding::cellItem() const {
+  auto* grid = static_cast<QTableWidget*>(control_.data());
+  if (!grid) return nullptr;
+  QTableWidgetItem* item = grid->item(cell_.row, cell_.column);
+  if (!item) grid->setItem(cell_.row, cell_.column, item = new QTableWidgetItem);
+  return item;
+}
+
+void FieldBinding::cellEditorOpened(QLineEdit* editor) {
+  editor_ = editor;
+  typing_ = false;
+  watchTyping(editor);
+  if (!live_) return;
+  if (text_)
+    connect(editor, &QLineEdit::textEdited, this, &FieldBinding::commitText);
+  else
+    connect(editor, &QLineEdit::textEdited, this, &FieldBinding::typedLive);
+}
+
+void FieldBinding::cellEdited(const QString& text) {
+  typing_ = false;
+  if (text_)
+    commitText(text);
+  else
+    judgeTyped(text);
+}
+
+void FieldBinding::cellEditorClosed() {
+  // Escape leaves the cell with what is stored.
+  editor_ = nullptr;
+  typing_ = false;
+  refill();
+}
+
+void FieldBinding::typedLive(const QString& typed) {
+  const TypedValue t = parser_ ? parser_(typed) : parseWhole(typed);
+  bool stores = t.kind == TypedValue::Value;
+  if (stores) {
+    const long long stored = conv_.store ? conv_.store(t.value) : t.value;
+    stores = stored >= number_.min && stored <= number_.max;
+  }
+  // What is typed stays; a text that stores nothing says why on the editor until it does.
+  if (editor_) {
+    editor_->setToolTip(stores || t.kind == TypedValue::Nothing ? QString() : t.message);
+    editor_->setStyleSheet(stores || t.kind == TypedValue::Nothing
+                               ? QString()
+                               : QStringLiteral("QLineEdit { color: #c00000; }"));
+  }
+  if (stores) commitNumber(t.value);
 }
 
 void FieldBinding::editingEnded() {
@@ -283,6 +376,7 @@ QLineEdit* FieldBinding::textEdit() const {
   if (!control_) return nullptr;
   if (type_ == Control::ComboText) return static_cast<QComboBox*>(control_.data())->lineEdit();
   if (type_ == Control::Text) return static_cast<QLineEdit*>(control_.data());
+  if (type_ == Control::Cell && text_) return editor_;
   return nullptr;
 }
 
@@ -335,6 +429,7 @@ std::optional<long long> FieldBinding::storedNumber() const {
 }
 
 std::optional<std::string> FieldBinding::storedText() const {
+  if (readsText_) return shownRecord() < 0 ? std::nullopt : readsText_();
   const model::CBytes rec = shownBytes();
   if (rec.empty()) return std::nullopt;
   model::TextField f = *text_;
@@ -346,10 +441,17 @@ long long FieldBinding::toShown(long long stored) const {
   return conv_.show ? conv_.show(stored) : stored;
 }
 
+QString FieldBinding::numberText(long long stored) const {
+  return formats_ ? formats_(stored) : QString::number(toShown(stored));
+}
+
 QString FieldBinding::mergeKey() const {
   const QString name = control_ ? control_->objectName() : QString();
   const std::size_t first = text_ ? at(0) : at(element_ ? element_() : 0);
-  return name + QLatin1Char('@') + QString::number(first);
+  const QString key = name + QLatin1Char('@') + QString::number(first);
+  // Each cell of a grid is typed into on its own.
+  return type_ == Control::Cell ? key + QStringLiteral("#%1,%2").arg(cell_.row).arg(cell_.column)
+                                : key;
 }
 
 QString FieldBinding::defaultUndoText() const {
@@ -413,6 +515,9 @@ void FieldBinding::clearControl() {
     case Control::ComboText:
       static_cast<QComboBox*>(w)->setEditText({});
       break;
+    case Control::Cell:
+      if (QTableWidgetItem* item = cellItem()) item->setText({});
+      break;
   }
 }
 
@@ -424,6 +529,15 @@ void FieldBinding::refill(bool changed) {
   // The user is typing into this record's value: the text stays as typed until editing ends.
   if (!changed && typing() && shownRecord() == typingRecord_) return;
   typing_ = false;
+
+  if (text_ && type_ == Control::Cell) {
+    const std::optional<std::string> stored = storedText();
+    if (!stored) return clearControl();
+    QTableWidgetItem* item = cellItem();
+    if ((storeText_ ? storeText_(item->text()) : toFile(item->text())) == *stored) return;
+    item->setText(showText_ ? showText_(*stored) : fromFile(*stored));
+    return;
+  }
 
   if (text_) {
     const std::optional<std::string> stored = storedText();
@@ -468,6 +582,16 @@ void FieldBinding::refill(bool changed) {
   if (!stored) return clearControl();
   const long long v = toShown(*stored);
   switch (type_) {
+    case Control::Cell: {
+      QTableWidgetItem* item = cellItem();
+      const QString text = numberText(*stored);
+      if (item->text() != text) item->setText(text);
+      if (editor_) {
+        editor_->setToolTip({});
+        editor_->setStyleSheet({});
+      }
+      break;
+    }
     case Control::Combo:
       showIndex(static_cast<QComboBox*>(w), static_cast<int>(v));
       break;
@@ -492,7 +616,7 @@ void FieldBinding::refill(bool changed) {
     }
     case Control::NumberText: {
       auto* edit = static_cast<QLineEdit*>(w);
-      const QString text = QString::number(v);
+      const QString text = numberText(*stored);
       const QSignalBlocker block(edit);
       if (edit->text() != text) edit->setText(text);
       break;
@@ -579,8 +703,10 @@ void FieldBinding::commitFlags() {
 
 void FieldBinding::commitTyped() {
   typing_ = false;
-  auto* edit = static_cast<QLineEdit*>(control_.data());
-  const QString typed = edit->text();
+  judgeTyped(static_cast<QLineEdit*>(control_.data())->text());
+}
+
+void FieldBinding::judgeTyped(const QString& typed) {
   const TypedValue t = parser_ ? parser_(typed) : parseWhole(typed);
   if (t.kind == TypedValue::Value) {
     const long long stored = conv_.store ? conv_.store(t.value) : t.value;

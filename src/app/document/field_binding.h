@@ -29,6 +29,8 @@
 //    hears why.
 // A value that is not one field (the role boxes, the auto-link flag) keeps the refill and focus
 // rules with a reading and a commit of the page's own (`reads`, `onCommit`).
+// A grid cell is bound like a control (`bindCell`): the grid's editor hands what is typed to the
+// cell's binding, and the binding fills the cell; filling a cell is never an edit.
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -39,6 +41,7 @@
 #include <QPointer>
 #include <QSpinBox>
 #include <QString>
+#include <QTableWidget>
 
 #include <functional>
 #include <memory>
@@ -103,7 +106,11 @@ using TextParser = std::function<TypedValue(const QString& text)>;
 class FieldBinding : public QObject {
   Q_OBJECT
  public:
-  enum class Control { Combo, Spin, Check, Choice, Flags, NumberText, Text, ComboText };
+  enum class Control { Combo, Spin, Check, Choice, Flags, NumberText, Text, ComboText, Cell };
+  // A cell of a grid, with a number or a text field.
+  struct Cell {
+    int row = 0, column = 0;
+  };
 
   // ---- Settings (each returns the binding) -------------------------------------------------
   // The element of an array field (an optional-craft row, a team's IFF).
@@ -134,6 +141,14 @@ class FieldBinding : public QObject {
   // Why a text as it would be stored cannot be taken (empty: it can). A refused text is not
   // stored; the control shows the stored text again and the user hears why.
   FieldBinding& checksText(std::function<QString(const std::string& stored)> fn);
+  // How a stored number reads as text (a plain edit box, a grid cell); default: the number.
+  FieldBinding& formats(std::function<QString(long long stored)> fn);
+  // A text of the page's own (a briefing string): the text shown (empty: nothing shown).
+  FieldBinding& readsText(std::function<std::optional<std::string>()> fn);
+  // A grid cell: every keystroke is stored at once (one undo step for the typing), a text as
+  // typed, a number when it reads as one (a text that does not is marked on the editor and
+  // judged when editing ends).
+  FieldBinding& commitsWhileTyping();
 
   // Shows the stored value now, unless the user is typing in the control; `changed`: the stored
   // value itself changed from elsewhere (an undo, another window), shown even then.
@@ -142,6 +157,7 @@ class FieldBinding : public QObject {
   // the editing last ended.
   bool typing() const;
   QWidget* control() const { return control_; }
+  Cell cell() const { return cell_; }
   QString mergeKey() const;
 
   // ---- For FieldBindings -------------------------------------------------------------------
@@ -172,6 +188,14 @@ class FieldBinding : public QObject {
                const model::TextField& field, QObject* parent);
   FieldBinding(MissionDocument& doc, BoundRecords records, std::vector<QAbstractButton*> buttons,
                Number field, QObject* parent);
+  FieldBinding(MissionDocument& doc, BoundRecords records, QTableWidget* grid, Cell cell,
+               Number field, QObject* parent);
+  FieldBinding(MissionDocument& doc, BoundRecords records, QTableWidget* grid, Cell cell,
+               const model::TextField& field, QObject* parent);
+  // For the grid's editors: a cell editor opened, the text it holds when editing ends, closed.
+  void cellEditorOpened(QLineEdit* editor);
+  void cellEdited(const QString& text);
+  void cellEditorClosed();
   // Whether `c` concerns the shown value.
   bool concerns(const ChangeSet& c) const;
   // Who hears of what the binding did not store, unless `onRefused` names someone.
@@ -197,6 +221,10 @@ class FieldBinding : public QObject {
   void commitText(const QString& typed);
   void commitFlags();
   void commitTyped();
+  void judgeTyped(const QString& typed);
+  void typedLive(const QString& typed);
+  QString numberText(long long stored) const;
+  QTableWidgetItem* cellItem() const;
   void clearControl();
   // The line edit a text is typed into (the combo box's own for an editable one).
   QLineEdit* textEdit() const;
@@ -228,6 +256,11 @@ class FieldBinding : public QObject {
   std::function<bool(const ChangeSet&)> alsoWhen_;
   std::function<QString(const std::string&)> checkText_;
   std::function<void(const QString&)> teller_;
+  std::function<QString(long long)> formats_;
+  std::function<std::optional<std::string>()> readsText_;
+  Cell cell_;
+  bool live_ = false;
+  QPointer<QLineEdit> editor_;
   std::optional<std::pair<int, int>> spinRange_;
   bool typing_ = false;
   int typingRecord_ = -1;
@@ -279,6 +312,15 @@ class FieldBindings : public QObject {
     return add(FieldBinding::Control::NumberText, edit, FieldBinding::number(f));
   }
   FieldBinding& bind(QLineEdit* edit, const model::TextField& f);
+  // A grid cell holding element `row` of a number field, or a text; the grid gets the editors
+  // that hand typed text to the cells' bindings.
+  template <class T>
+  FieldBinding& bindCell(QTableWidget* grid, int row, int column, model::Field<T> f) {
+    return addCell(
+        grid, std::make_unique<FieldBinding>(doc_, records_, grid, FieldBinding::Cell{row, column},
+                                             FieldBinding::number(f), this));
+  }
+  FieldBinding& bindCell(QTableWidget* grid, int row, int column, const model::TextField& f);
   // A value that is no field of the records (the in-memory auto-link flag): the binding shows
   // what `reads` gives, writes through `onCommit` and refills when `alsoWhen` says so.
   FieldBinding& bindValue(QCheckBox* box, std::string_view name);
@@ -295,6 +337,7 @@ class FieldBindings : public QObject {
  private:
   FieldBinding& add(FieldBinding::Control type, QWidget* control, FieldBinding::Number n);
   FieldBinding& keep(std::unique_ptr<FieldBinding> b);
+  FieldBinding& addCell(QTableWidget* grid, std::unique_ptr<FieldBinding> b);
   void onChanged(Changes topics, const ChangeSet& c);
 
   MissionDocument& doc_;

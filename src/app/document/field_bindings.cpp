@@ -1,6 +1,10 @@
 #include "app/document/field_binding.h"
 
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
+
+#include <map>
 
 #include "app/base/prompter.h"
 #include "app/document/view_updater.h"
@@ -78,6 +82,52 @@ Conversion shifted(int by) {
   return {[by](long long s) { return s + by; }, [by](long long v) { return v - by; }};
 }
 
+// ---- Grid cells ----------------------------------------------------------------------------
+
+namespace {
+
+// The editors of a grid's bound cells: what is typed goes to the cell's binding, never into the
+// cell itself, and a cell being typed into keeps its text while the binding fills the grid.
+class BoundCells : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void add(FieldBinding::Cell c, FieldBinding* b) { cells_[{c.row, c.column}] = b; }
+
+  QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const override {
+    QWidget* w = QStyledItemDelegate::createEditor(parent, option, index);
+    auto* edit = qobject_cast<QLineEdit*>(w);
+    if (FieldBinding* b = at(index); b && edit) b->cellEditorOpened(edit);
+    return w;
+  }
+  void setEditorData(QWidget* editor, const QModelIndex& index) const override {
+    if (FieldBinding* b = at(index); b && b->typing()) return;
+    QStyledItemDelegate::setEditorData(editor, index);
+  }
+  void setModelData(QWidget* editor, QAbstractItemModel* model,
+                    const QModelIndex& index) const override {
+    auto* edit = qobject_cast<QLineEdit*>(editor);
+    if (FieldBinding* b = at(index); b && edit)
+      b->cellEdited(edit->text());
+    else
+      QStyledItemDelegate::setModelData(editor, model, index);
+  }
+  void destroyEditor(QWidget* editor, const QModelIndex& index) const override {
+    FieldBinding* b = at(index);
+    QStyledItemDelegate::destroyEditor(editor, index);
+    if (b) b->cellEditorClosed();
+  }
+
+ private:
+  FieldBinding* at(const QModelIndex& index) const {
+    const auto it = cells_.find({index.row(), index.column()});
+    return it == cells_.end() ? nullptr : it->second.data();
+  }
+  std::map<std::pair<int, int>, QPointer<FieldBinding>> cells_;
+};
+
+}  // namespace
+
 // ---- FieldBindings -------------------------------------------------------------------------
 
 FieldBindings::FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords records,
@@ -109,6 +159,23 @@ FieldBinding& FieldBindings::keep(std::unique_ptr<FieldBinding> b) {
 FieldBinding& FieldBindings::bind(QLineEdit* edit, const model::TextField& f) {
   return keep(
       std::make_unique<FieldBinding>(doc_, records_, FieldBinding::Control::Text, edit, f, this));
+}
+
+FieldBinding& FieldBindings::bindCell(QTableWidget* grid, int row, int column,
+                                      const model::TextField& f) {
+  return addCell(grid, std::make_unique<FieldBinding>(doc_, records_, grid,
+                                                      FieldBinding::Cell{row, column}, f, this));
+}
+
+FieldBinding& FieldBindings::addCell(QTableWidget* grid, std::unique_ptr<FieldBinding> b) {
+  auto* cells = dynamic_cast<BoundCells*>(grid->itemDelegate());
+  if (!cells) {
+    cells = new BoundCells(grid);
+    grid->setItemDelegate(cells);
+  }
+  FieldBinding& kept = keep(std::move(b));
+  cells->add(kept.cell(), &kept);
+  return kept;
 }
 
 FieldBinding& FieldBindings::bind(QComboBox* box, const model::TextField& f) {

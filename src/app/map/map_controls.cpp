@@ -282,13 +282,12 @@ void MapWindow::buildControls() {
   mapList_->setStyleSheet(QStringLiteral(
       "QListWidget { background: black; } QListWidget::item:selected { background: #3a3a5a; }"));
   mapList_->setMinimumWidth(200);
+  connect(mapList_, &QListWidget::itemSelectionChanged, this, &MapWindow::listSelectionChanged);
+  // A click that shows a flight group makes it current; in "Curr FG only" mode a click always
+  // does, and shows it.
   connect(mapList_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    const int i = mapList_->row(item);
-    state_.shown.assign(doc_.mission().flightGroups.size(), false);
-    for (QListWidgetItem* s : mapList_->selectedItems()) state_.shown[mapList_->row(s)] = true;
-    if (i >= 0 && i < static_cast<int>(state_.shown.size())) state_.shown[i] = true;
-    item->setSelected(true);
-    setCurrent(i, false);
+    if (state_.toggles.currentOnly) item->setSelected(true);
+    if (item->isSelected()) setCurrent(mapList_->row(item), false);
   });
   listLayout->addWidget(mapList_);
   listPanel_->hide();

@@ -201,24 +201,19 @@ void MapWindow::onSelectionChanged() {
   const int fg = doc_.currentFlightGroup();
   if (fg == state_.current || dragging()) return;
   state_.current = fg;
-  if (!filling_ && !state_.view.briefing) {
-    filling_ = true;
-    selectionBox_->setCurrentIndex(fg);
-    filling_ = false;
-  }
+  // The box acts only on the user's choice (`activated`).
+  if (!state_.view.briefing) selectionBox_->setCurrentIndex(fg);
   if (isVisible()) redraw();
 }
 
 void MapWindow::refillLists() {
   const Mission& m = doc_.mission();
-  filling_ = true;
   const QStringList names = [&] {
     QStringList l;
     for (const std::string& s : editing::listLines(m, vocab_, false)) l << fromFile(s);
     return l;
   }();
   selectionBox_->clear();
-  mapList_->clear();
   if (state_.view.briefing) {
     for (const std::string& t : editing::teamNameList(m)) selectionBox_->addItem(fromFile(t));
     selectionBox_->setCurrentIndex(state_.briefingPoint);
@@ -231,12 +226,39 @@ void MapWindow::refillLists() {
     }
     selectionBox_->setCurrentIndex(state_.current);
   }
+  // The lines change in place: a cleared list would report every flight group hidden.
+  while (mapList_->count() > names.size()) delete mapList_->takeItem(mapList_->count() - 1);
   for (int i = 0; i < names.size(); ++i) {
-    auto* item = new QListWidgetItem(names[i], mapList_);
+    QListWidgetItem* item =
+        i < mapList_->count() ? mapList_->item(i) : new QListWidgetItem(mapList_);
+    item->setText(names[i]);
     item->setForeground(toQColor(iffColour(m.flightGroups[i].get(fg::Iff))));
-    item->setSelected(state_.isShown(i));
   }
-  filling_ = false;
+  showShownInList();
+}
+
+void MapWindow::showShownInList() {
+  // One selection for the whole list: its handler reads back the flags it was made from.
+  QItemSelection shown;
+  for (int i = 0; i < mapList_->count(); ++i)
+    if (state_.isShown(i))
+      shown.select(mapList_->model()->index(i, 0), mapList_->model()->index(i, 0));
+  mapList_->selectionModel()->select(shown, QItemSelectionModel::ClearAndSelect);
+}
+
+void MapWindow::listSelectionChanged() {
+  const int count = static_cast<int>(doc_.mission().flightGroups.size());
+  std::vector<bool> shown = state_.shown;
+  shown.resize(count, true);
+  for (int i = 0; i < mapList_->count() && i < count; ++i)
+    shown[i] = mapList_->item(i)->isSelected();
+  if (shown == state_.shown) return;
+  state_.shown = shown;
+  const int current = map::currentAfterFiltering(state_.current, state_.shown);
+  if (current != state_.current)
+    setCurrent(current, false);
+  else
+    redraw();
 }
 
 void MapWindow::syncControls() {
@@ -249,10 +271,8 @@ void MapWindow::applyFilters() {
   state_.shown = map::shownFlags(filters_, doc_.mission());
   const int current = map::currentAfterFiltering(state_.current, state_.shown);
   if (current != state_.current) setCurrent(current, false);
-  filling_ = true;
-  for (int i = 0; i < mapList_->count(); ++i) mapList_->item(i)->setSelected(state_.isShown(i));
+  showShownInList();
   if (!state_.view.briefing) selectionBox_->setCurrentIndex(state_.current);
-  filling_ = false;
   redraw();
 }
 
@@ -263,11 +283,7 @@ void MapWindow::setCurrent(int fg, bool centre) {
   state_.current = fg;
   if (doc_.currentFlightGroup() != fg || doc_.selectedFlightGroups().size() != 1)
     doc_.selectFlightGroups({fg}, fg);
-  if (!state_.view.briefing) {
-    filling_ = true;
-    selectionBox_->setCurrentIndex(fg);
-    filling_ = false;
-  }
+  if (!state_.view.briefing) selectionBox_->setCurrentIndex(fg);
   if (centre) {
     const FlightGroup& g = doc_.mission().flightGroups[fg];
     centreOn(map::pointOnPlane(g, Start1, state_.view.shownPlane()));
@@ -535,7 +551,7 @@ void MapWindow::note(QPointF at, const QString& text) {
 
 void MapWindow::editWaypoints() {
   if (doc_.mission().flightGroups.empty()) return;
-  if (!wpWindow_) wpWindow_ = new MapWaypointWindow(doc_, vocab_, state_.current, this);
+  if (!wpWindow_) wpWindow_ = new MapWaypointWindow(ctx_, state_.current, this);
   wpWindow_->show();
   wpWindow_->raise();
 }

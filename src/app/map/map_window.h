@@ -91,6 +91,10 @@ class MapWindow : public QWidget, private MapToolHost {
   void onDocumentChanged(const model::ChangeSet& c);
   void onSelectionChanged();
   void refillLists();
+  // The list panel's selection is the shown flags, both ways: set in one go, read on any change
+  // (a click, the keyboard).
+  void showShownInList();
+  void listSelectionChanged();
   void syncControls();
   void updateScrollBars();
   void zoomBarMoved(int value);
@@ -139,7 +143,6 @@ class MapWindow : public QWidget, private MapToolHost {
   int fitZoom_ = map::DefaultZoom;
   bool settingZoom_ = false;
   bool settingScroll_ = false;
-  bool filling_ = false;
   bool missionReplaced_ = false;
   std::optional<map::MapView> viewBeforeBriefing_;  // restored when briefing mode ends
   int wheelTurn_ = 0;                               // eighths of a degree not yet a whole notch

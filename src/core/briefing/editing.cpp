@@ -161,6 +161,20 @@ void chooseParameter(Command& c, int choice, const model::Mission& m, int b) {
   }
 }
 
+int zoomPreset(int zoom) {
+  for (std::size_t i = 0; i < ZoomPresets.size(); ++i)
+    if (ZoomPresets[i].zoom == zoom) return static_cast<int>(i);
+  return -1;
+}
+
+std::vector<int> pickerRows(const std::array<std::string, model::briefing::StringCount>& rows,
+                            int keep) {
+  std::vector<int> out;
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    if (!rows[i].empty() || static_cast<int>(i) == keep) out.push_back(static_cast<int>(i));
+  return out;
+}
+
 namespace {
 bool fitsWord(int v) {
   return v >= -32768 && v <= 32767;

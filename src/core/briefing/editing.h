@@ -3,8 +3,10 @@
 // automatic box and tag slots, deleting, moving, the time adjustment, copying a briefing or its
 // icon positions, and Auto-Brief.
 
+#include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "briefing/commands.h"
 #include "model/mission.h"
@@ -65,6 +67,12 @@ void chooseParameter(Command& c, int choice, const model::Mission& m, int b);
 // alike. False, changing nothing, for text that is no number or does not fit a word.
 bool typeX(Command& c, const std::string& text);
 bool typeY(Command& c, const std::string& text);
+// The zoom preset of a zoom factor, or -1 when it is none of them.
+int zoomPreset(int zoom);
+// What a picker of briefing texts or map tags offers: the numbers of the rows holding a text,
+// in order, and `keep` (the row an instruction names) even when it is empty.
+std::vector<int> pickerRows(const std::array<std::string, model::briefing::StringCount>& rows,
+                            int keep);
 
 // Writes `list` into the event words of briefing b as one step of `e` holding only the words
 // that changed. Above 400 words the list is cut as encode cuts it; the result says whether.
