@@ -145,6 +145,12 @@ void ChangeSet::noteList(ListKind list, std::size_t countBefore, std::size_t cou
   remapIndices(r->inserted, moved);
   for (int i : inserted) addIndex(r->inserted, i);
   r->newCount = countAfter;
+  // The header counts the records of both lists: a list that changes length changes its count.
+  if (countBefore != countAfter) {
+    const auto& count =
+        list == ListKind::FlightGroups ? header::FlightGroupCount : header::MessageCount;
+    notePatch(RecordKind::Header, 0, count.offset, count.bytes());
+  }
   if (list == ListKind::FlightGroups) {
     remapIndices(of(RecordKind::FlightGroup).indices, moved);
     remapIndices(of(RecordKind::FlightGroupGoalStrings).indices, moved);

@@ -75,7 +75,7 @@ struct ChangeSet {
   void noteRecord(RecordKind kind, int index);
   // `list` was rearranged from `countBefore` records to `countAfter`: `moved` maps a position
   // before to one after (-1: removed), `inserted` are the positions after that hold new records.
-  // Positions noted earlier follow.
+  // Positions noted earlier follow; a change of length notes the header's count of the list.
   void noteList(ListKind list, std::size_t countBefore, std::size_t countAfter,
                 const std::function<int(int)>& moved, const std::vector<int>& inserted);
 };
