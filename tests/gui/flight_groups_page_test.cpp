@@ -70,6 +70,25 @@ TEST_F(FlightGroupsPageTest, ListShowsEveryGroupInItsColourAndFollowsEdits) {
   EXPECT_TRUE(line(0).contains(QStringLiteral("[2Nd]"))) << line(0).toStdString();
 }
 
+// The craft of a global unit are numbered in list order: an edit of one group renumbers the
+// lines of the later groups of its unit.
+TEST_F(FlightGroupsPageTest, AnEditRenumbersTheLaterLinesOfItsUnit) {
+  start(3, [](Mission& m) {
+    for (std::size_t i = 0; i < 3; ++i) {
+      m.flightGroups[i].set(fg::GlobalUnit, u8{5});
+      m.flightGroups[i].set(fg::CraftCount, u8{2});
+    }
+  });
+  EXPECT_TRUE(line(2).endsWith(QStringLiteral("G3 5"))) << line(2).toStdString();
+  select({0});
+  find<QSpinBox>("FGSizeSpin")->setValue(3);
+  EXPECT_TRUE(line(1).endsWith(QStringLiteral("G2 4"))) << line(1).toStdString();
+  EXPECT_TRUE(line(2).endsWith(QStringLiteral("G3 6"))) << line(2).toStdString();
+  select({1});
+  find<QSpinBox>("GUSpin")->setValue(6);
+  EXPECT_TRUE(line(2).endsWith(QStringLiteral("G3 4"))) << line(2).toStdString();
+}
+
 TEST_F(FlightGroupsPageTest, EditWritesEverySelectedGroupAsOneStep) {
   start(3);
   select({0, 2});

@@ -238,8 +238,9 @@ void FlightGroupsPage::onChanged(Changes what, const ChangeSet& c) {
   if (listMoved || (what & (TeamFields | HeaderFields | Format | Tables))) {
     rebuildList();
   } else if (what & FlightGroupFields) {
-    // A field edit redraws the lines of the groups it touched, nothing else.
-    rebuildLines(c.of(RecordKind::FlightGroup).indices);
+    // A field edit redraws the lines of the groups it touched (and the craft numbers of their
+    // units after them), nothing else.
+    rebuildLines(editing::staleListLines(doc_.mission(), c));
   } else if (what & Selection) {
     list_->showSelection(doc_.selectedFlightGroups(), doc_.currentFlightGroup());
   }

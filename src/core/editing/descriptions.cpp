@@ -179,6 +179,18 @@ std::vector<std::string> listLines(const Mission& m, const Vocabulary& v, bool w
   return lines;
 }
 
+std::vector<int> staleListLines(const Mission& m, const model::ChangeSet& c) {
+  std::vector<int> rows = c.of(model::RecordKind::FlightGroup).indices;
+  const bool renumbers = c.touches(model::RecordKind::FlightGroup, fg::GlobalUnit.offset, 1) ||
+                         c.touches(model::RecordKind::FlightGroup, fg::CraftCount.offset, 1);
+  if (renumbers && !rows.empty()) {
+    const int first = rows.front();
+    rows.clear();
+    for (int i = first; i < static_cast<int>(m.flightGroups.size()); ++i) rows.push_back(i);
+  }
+  return rows;
+}
+
 std::string goalConditionCode(int condition) {
   switch (condition) {
     case 1:

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/change_set.h"
 #include "model/colours.h"
 #include "model/mission.h"
 #include "shell/vocabulary.h"
@@ -54,6 +55,11 @@ std::string listLine(const model::Mission& m, const shell::Vocabulary& v, std::s
                      bool withGoals);
 std::vector<std::string> listLines(const model::Mission& m, const shell::Vocabulary& v,
                                    bool withGoals);
+// The lines of the flight-group list that a change of flight-group records `c` leaves out of
+// date (the list itself unchanged): the touched groups' own, and where a global unit or a craft
+// count changed, every line from the first touched group on (their craft numbers count the
+// craft of the groups before them).
+std::vector<int> staleListLines(const model::Mission& m, const model::ChangeSet& c);
 // The code a goal condition has in the goal summary ("a", "d", "dk", … or "*").
 std::string goalConditionCode(int condition);
 // The goal summary of one flight group (" [1d2Nd]", "+ [1a]" and the like), without the blank that
