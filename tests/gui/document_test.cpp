@@ -279,6 +279,24 @@ TEST(DocumentLifeCycle, ReplacingTheMissionAnnouncesOnlyValidSelections) {
   EXPECT_TRUE(d.isChanged());
 }
 
+// Views keep what they showed until a notice tells them what changed: the first notice with the
+// new content is the whole-mission one, even where forgetting the old history is announced too.
+TEST(DocumentLifeCycle, ANewMissionIsAnnouncedWholeBeforeAnythingElse) {
+  MissionDocument d;
+  d.replaceMission(groups(4), "a.kre", true);
+  d.setFlightGroupField(fg::CraftCount, u8{5});
+  bool sawWhole = false;
+  QObject::connect(&d, &MissionDocument::changed, [&](const app::ChangeSet& c) {
+    if (d.mission().flightGroups.size() == 1 && !sawWhole) {
+      EXPECT_TRUE(c.whole);
+    }
+    sawWhole = sawWhole || c.whole;
+  });
+  d.replaceMission(groups(1), "b.kre", true);
+  EXPECT_TRUE(sawWhole);
+  EXPECT_FALSE(d.isChanged());
+}
+
 // The older orders of an imported Mission go and come back with their flight groups.
 TEST(DocumentLifeCycle, UndoingADeleteBringsBackTheOlderOrders) {
   MissionDocument d;

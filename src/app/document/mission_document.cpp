@@ -74,10 +74,11 @@ void MissionDocument::replaceMission(model::Mission m, const std::string& fileNa
   // already tells the views, which then read the new records.
   sel_.reset(static_cast<int>(mission_.flightGroups.size()),
              static_cast<int>(mission_.messages.size()));
-  // A mission that is not on disk has no clean state to come back to.
-  history_.clear(!unsaved);
-  // Only now: clearing the old history reports a clean stack, which clears the flags.
+  // A mission that is not on disk has no clean state to come back to. The old flags go first:
+  // clearing the old history reports a clean stack, which would announce cleared flags before
+  // the new content.
   state_.changed = {};
+  history_.clear(!unsaved);
   state_.changed.mission = unsaved;
   emit changed(ChangeSet::wholeMission());
   emit selectionChanged();
