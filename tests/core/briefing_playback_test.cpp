@@ -91,6 +91,15 @@ TEST_F(Playback, BoxesShrinkAndTagsTypeOut) {
   EXPECT_EQ(p.view().revealed[0], 10);
 }
 
+TEST_F(Playback, ClearAllBoxesClearsEveryBox) {
+  load({commandAt(1, 9, 2), commandAt(1, 10, 4), commandAt(5, 8), Command::endMarker()});
+  ticks(2);
+  EXPECT_EQ(p.view().box[0], 2);
+  EXPECT_EQ(p.view().box[1], 4);
+  ticks(4);
+  EXPECT_EQ(p.view().box, (std::array<int, briefing::SlotCount>{-1, -1, -1, -1, -1, -1, -1, -1}));
+}
+
 TEST_F(Playback, PreviousInstructionRestoresTheSnapshot) {
   load({commandAt(0, 5, 1), commandAt(5, 9, 0), commandAt(10, 5, 2), commandAt(20, 8),
         Command::endMarker()});

@@ -147,6 +147,18 @@ TEST(GameLists, AutoAddTwiceThenWriteOrDiscard) {
   EXPECT_EQ(readFile(g.path("ZYN/TRAIN/mission.LST")), "3\r\nt3.kre\r\nThree\r\n");
 }
 
+// The page as the user left it may end without a line end: the entry still starts a line.
+TEST(GameLists, AutoAddAfterALastLineWithoutLineEnd) {
+  GameTree g;
+  std::string why;
+  auto s = lists::openListSession(g.settings, missionOf(0, {{1, 0}}), "/x/NEW.KRE", why);
+  ASSERT_TRUE(s) << why;
+  s->page(GameList::Rebel).text = "12\nR12.KRE\nTwelve";
+  ASSERT_TRUE(lists::autoAdd(*s, "13", "New one", why));
+  EXPECT_EQ(lists::pageLines(s->page(GameList::Rebel).text),
+            (std::vector<std::string>{"12", "R12.KRE", "Twelve", "13", "NEW.KRE", "New one"}));
+}
+
 TEST(GameLists, ExpansionFormatUsesTheExpansionFolders) {
   GameTree g;
   fs::create_directories(g.path("ZYN/quelvane/Combat"));

@@ -522,13 +522,15 @@ TEST(Saving, ReplacingKeepsPermissionsAndFollowsLinks) {
   TempDir dir;
   const std::string path = dir.file("m.kre");
   writeBytes(path, {1, 2, 3});
-  fs::permissions(path, fs::perms::owner_read | fs::perms::owner_write);
+  // A mode neither a replacement (owner only) nor a new file (as the umask leaves it) is
+  // created with.
+  const fs::perms kept = fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read;
+  fs::permissions(path, kept);
   Mission m;
   m.newMission();
   ASSERT_TRUE(saveMissionFile(m, path).ok);
   EXPECT_EQ(fileBytes(path), writeMission(m));
-  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all,
-            fs::perms::owner_read | fs::perms::owner_write);
+  EXPECT_EQ(fs::status(path).permissions() & fs::perms::all, kept);
 
   const std::string link = dir.file("link.kre");
   fs::create_symlink(path, link);

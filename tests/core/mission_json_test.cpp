@@ -241,6 +241,7 @@ TEST(MissionJson, RefusalsNameTheJsonPathAndChangeNothing) {
       {set({"FlightGroups", "0", "Goals"}, list(8, {{"Points", 128}})),
        "FlightGroups[0].Goals[0].Points: 128 is outside -128..127"},
       {set({"Messages", "1", "Color"}, 52), "Messages[1].Color: 52 is outside 48..51"},
+      {set({"Messages", "1", "Color"}, 47), "Messages[1].Color: 47 is outside 48..51"},
       {set({"PlatformId"}, 13), "PlatformId: 13 is neither 12 (Zyn Format) nor 14 (Qvn Format)"},
       // Texts.
       {set({"FlightGroups", "0", "Name"}, std::string(21, 'n')),

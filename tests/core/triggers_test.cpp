@@ -140,6 +140,7 @@ TEST(Delay, TakesBytesAndRefusesWhatWouldNotFit) {
   EXPECT_NE(big.message.find("300"), std::string::npos);
   EXPECT_NE(big.message.find("255"), std::string::npos);
   EXPECT_EQ(parseDelay("-1").kind, DelayEntry::OutOfRange);
+  EXPECT_EQ(parseDelay("256").kind, DelayEntry::OutOfRange);
 
   const DelayEntry text = parseDelay("1x");
   EXPECT_EQ(text.kind, DelayEntry::NotANumber);

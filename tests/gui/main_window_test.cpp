@@ -486,6 +486,23 @@ TEST_F(History, ClosingWithoutAnEditorFolderWarns) {
             QStringLiteral("Can't find your ZynED directory. Use Preferences to set it."));
 }
 
+// A step that sets no flag of its own (auto-linking every group), done and undone, leaves a
+// changed Mission changed: the title keeps its mark and closing still offers to save.
+TEST_F(History, AStepThatSetsNoFlagLeavesAChangedMissionChanged) {
+  const std::string file = writeMission("c.kre", 14, "Kept");
+  start({QString::fromStdString(file)});
+  doc().setField(app::RecordKind::Header, 0, model::header::TimeLimitMinutes, 7);
+  const QString marked = QStringLiteral(" ZynED 1.1 - (c.kre*) - Kept");
+  ASSERT_EQ(window->windowTitle(), marked);
+  doc().setAutoLinkAll(false);
+  EXPECT_EQ(window->windowTitle(), marked);
+  doc().undoStack()->undo();
+  EXPECT_EQ(window->windowTitle(), marked);
+  prompter.answers = {QMessageBox::Cancel};
+  EXPECT_FALSE(window->close());
+  EXPECT_EQ(prompter.texts(PromptKind::Question).size(), 1u);
+}
+
 TEST_F(History, ClosingAChangedMissionAsksAndCancelKeepsTheWindow) {
   start();
   doc().setFormat(12);

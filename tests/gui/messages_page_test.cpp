@@ -62,6 +62,20 @@ TEST_F(MessagesPageTest, ColourDelayAndTeamsReachEverySelectedMessage) {
   EXPECT_EQ(message(2).get(msg::SentToTeam, 1), 0);
 }
 
+// Every flag of the list, not only the first, shows a change from elsewhere and its undo.
+TEST_F(MessagesPageTest, TheTeamsListFollowsEveryFlag) {
+  open(2);
+  select({1});
+  auto* teams = find<QListWidget>(page.get(), "SeenByList");
+  for (std::size_t t : {1u, 4u, 7u}) {
+    ASSERT_FALSE(teams->item(int(t))->isSelected()) << t;
+    doc.setField(app::RecordKind::Message, 1, msg::SentToTeam, 1, t);
+    EXPECT_TRUE(teams->item(int(t))->isSelected()) << t;
+    doc.undoStack()->undo();
+    EXPECT_FALSE(teams->item(int(t))->isSelected()) << t;
+  }
+}
+
 TEST_F(MessagesPageTest, TextGoesToTheCurrentMessageOnly) {
   open(2);
   select({0, 1});
