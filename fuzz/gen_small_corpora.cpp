@@ -1,13 +1,17 @@
 // Writes the seed corpora of the fuzzers of the small files (game lists, custom lists, load by
-// list, slot lists, the sound list, clipboards, the library, the settings, vocabulary files):
-// one folder per fuzzer under DIR, each with typical files and a few odd ones.
+// list, slot lists, the sound list, clipboards, the library, the settings, vocabulary files), of
+// the JSON reader and of the edit sequences: one folder per fuzzer under DIR, each with typical
+// inputs and a few odd ones.
 #include <cstdio>
 #include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "edit_scripts.h"
 #include "icon_cache_writer.h"
+#include "json/document.h"
+#include "json/mission_json.h"
 #include "lists/model_slots.h"
 #include "lists/text_file.h"
 #include "mission_generator.h"
@@ -55,6 +59,50 @@ std::vector<Bytes> flightGroupRecords() {
     if (!model::readMission(testgen::randomMissionFile(seed, small), m).ok()) continue;
     for (const auto& g : m.flightGroups) out.emplace_back(g.bytes.begin(), g.bytes.end());
   }
+  return out;
+}
+
+// Dumps of small generated missions, and each part of one alone (the rest of a mission comes
+// from a new one's records): small inputs that reach every record's reader.
+std::vector<std::pair<std::string, Bytes>> jsonSeeds() {
+  testgen::GeneratorLimits small;
+  small.maxFlightGroups = 2;
+  small.maxMessages = 2;
+  small.maxStringLength = 12;
+  small.maxTrailingBytes = 4;
+  std::vector<std::pair<std::string, Bytes>> out;
+  for (std::uint64_t seed = 0; seed < 4; ++seed) {
+    model::Mission m;
+    if (!model::readMission(testgen::randomMissionFile(seed, small), m).ok()) continue;
+    const std::string dump = json::dumpMission(m);
+    out.emplace_back("dump-" + std::to_string(seed), bytesOf(dump));
+    json::Value whole;
+    std::string error;
+    if (seed != 0 || !json::parse(dump, whole, error)) continue;
+    for (const auto& [key, value] : whole.items()) {
+      json::Value part = json::Value::object();
+      part["PlatformId"] = whole["PlatformId"];
+      if (key == "FlightGroups" || key == "Messages") {
+        part[key] = json::Value::array();
+        if (!value.empty()) part[key].push_back(value[0]);
+      } else {
+        part[key] = value;
+      }
+      out.emplace_back("part-" + key, bytesOf(json::print(part)));
+    }
+  }
+  for (const char* odd : {"{}", "[]", "{\"PlatformId\": 12}", "{\"Messages\": [{}]}",
+                          "{\"FlightGroups\": [{\"Name\": \"\\u00e9\"}]}", "{\"\": 1}"})
+    out.emplace_back("odd-" + std::to_string(out.size()), bytesOf(odd));
+  return out;
+}
+
+// Edit scripts of several lengths: the mission seed and the operations.
+std::vector<std::pair<std::string, Bytes>> editSeeds() {
+  std::vector<std::pair<std::string, Bytes>> out;
+  for (std::uint64_t seed = 0; seed < 40; ++seed)
+    out.emplace_back("script-" + std::to_string(seed),
+                     editseq::randomScript(seed, 40 + 20 * static_cast<std::size_t>(seed % 8)));
   return out;
 }
 
@@ -140,6 +188,9 @@ int main(int argc, char** argv) {
                                                        {"16x16/actions", "scalable/actions"}));
   caches.emplace_back("index", textSeeds({"[Icon Theme]\nInherits=a, b\n"})[0].second);
   corpora.push_back({"fuzz_icon_cache", caches});
+
+  corpora.push_back({"fuzz_mission_json", jsonSeeds()});
+  corpora.push_back({"fuzz_edit_sequences", editSeeds()});
 
   int written = 0;
   for (const auto& [target, files] : corpora) {

@@ -9,10 +9,10 @@ cd "$(dirname "$0")/.."
 build=${2:-build-fuzz}
 targets=(fuzz_reader fuzz_older fuzz_brf fuzz_game_lists fuzz_custom_list fuzz_load_by_list
          fuzz_slot_lists fuzz_sound_list fuzz_clipboards fuzz_library fuzz_settings
-         fuzz_vocabulary fuzz_icon_cache)
+         fuzz_vocabulary fuzz_icon_cache fuzz_mission_json fuzz_edit_sequences)
 
 cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DZYNED_FUZZ=ON -DZYNED_GUI=OFF -DZYNED_TESTS=OFF -DZYNED_BENCH=OFF > /dev/null
+  -DZYNED_FUZZ=ON -DZYNED_GUI=ON -DZYNED_TESTS=OFF -DZYNED_BENCH=OFF > /dev/null
 ninja -C "$build" "${targets[@]}" zyned_gen_corpus zyned_gen_older_corpus zyned_gen_small_corpora
 cd "$build"
 mkdir -p seeds corpus artifacts logs
