@@ -1,0 +1,204 @@
+// Latency under the hands: the whole editor (offscreen) on a 200-flight-group mission with every
+// page built, timed per user action. A frame is 16 ms; a keystroke and a selection should take a
+// quarter of one.
+//   EditKeystroke        one Up key in a bound spin box of the Ship tab: commit, undo step,
+//                        change notice and every page's refresh
+//   SelectFlightGroup    another flight group made current: every page refills
+//   UndoRedoPaste100     undo and redo of 100 flight groups added as one step
+//   OpenMapWindow        the map window built and shown the first time
+//   OpenBriefingEditor   the briefing editor built and shown the first time
+//   ErrorCheck200        the error check over the whole mission
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QDialog>
+#include <QKeyEvent>
+#include <QSpinBox>
+#include <QTemporaryDir>
+
+#include <filesystem>
+#include <memory>
+
+#include "app/base/deferred_page.h"
+#include "app/base/input_policy.h"
+#include "app/base/prompter.h"
+#include "app/briefing/briefing_window.h"
+#include "app/document/mission_document.h"
+#include "app/map/map_window.h"
+#include "app/shell/main_window.h"
+#include "mission_generator.h"
+#include "model/mission_file.h"
+#include "shell/error_check.h"
+#include "shell/settings_file.h"
+
+namespace {
+
+// Answers every box with No and shows each modal window once, painted, before closing it.
+class BenchPrompter : public app::Prompter {
+ public:
+  QMessageBox::StandardButton question(QWidget*, const QString&,
+                                       QMessageBox::StandardButtons) override {
+    return QMessageBox::No;
+  }
+  void information(QWidget*, const QString&) override {}
+  void warning(QWidget*, const QString&) override {}
+  void error(QWidget*, const QString&) override {}
+  QString openFileName(QWidget*, const QString&, const QString&, const QString&,
+                       const QStringList&) override {
+    return {};
+  }
+  QString saveFileName(QWidget*, const QString&, const QString&, const QString&,
+                       const QString&) override {
+    return {};
+  }
+  QString existingFolder(QWidget*, const QString&, const QString&) override { return {}; }
+  int exec(QDialog& dialog) override {
+    dialog.show();
+    QApplication::processEvents();
+    dialog.hide();
+    return QDialog::Rejected;
+  }
+};
+
+// An editor with its own settings folder, the large mission loaded and every page built.
+class Editor {
+ public:
+  Editor() {
+    const std::string dir = folder_.path().toStdString();
+    shell::Settings settings;
+    settings.editorDirectory = dir;
+    settings.gameDirectory = dir;
+    settings.missionsDirectory = dir;
+    settings.openProgWith = 1;
+    settings.useWiz = false;
+    shell::writeSettings(shell::settingsFilePath(dir), settings);
+    const std::string file = (std::filesystem::path(dir) / "large.kre").string();
+    model::writeFileAtomically(file, testgen::largeMissionFile(1));
+    app::StartOptions options;
+    options.configDir = dir;
+    options.arguments = {QString::fromStdString(file)};
+    options.prompter = &prompter_;
+    options.screenWidth = 1600;
+    window_ = std::make_unique<app::MainWindow>(std::move(options));
+    window_->show();
+    for (int i = 0; i < 100 && !window_->started(); ++i) QApplication::processEvents();
+    app::DeferredPage::buildAll(window_.get());
+    QApplication::processEvents();
+  }
+  ~Editor() { window_->document().markSaved(window_->document().fileName()); }
+
+  app::MainWindow& window() { return *window_; }
+  app::MissionDocument& doc() { return window_->document(); }
+
+ private:
+  QTemporaryDir folder_;
+  BenchPrompter prompter_;
+  std::unique_ptr<app::MainWindow> window_;
+};
+
+void press(QWidget* w, int key) {
+  QKeyEvent down(QEvent::KeyPress, key, Qt::NoModifier);
+  QApplication::sendEvent(w, &down);
+  QKeyEvent up(QEvent::KeyRelease, key, Qt::NoModifier);
+  QApplication::sendEvent(w, &up);
+}
+
+void EditKeystroke(benchmark::State& state) {
+  Editor editor;
+  auto* spin = editor.window().findChild<QSpinBox*>(QStringLiteral("SpacingSpin"));
+  if (!spin) return state.SkipWithError("no SpacingSpin");
+  editor.doc().selectFlightGroups({100}, 100);
+  spin->setFocus();
+  int n = 0;
+  for (auto _ : state) {
+    press(spin, n++ % 2 ? Qt::Key_Down : Qt::Key_Up);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(EditKeystroke)->Unit(benchmark::kMillisecond);
+
+void SelectFlightGroup(benchmark::State& state) {
+  Editor editor;
+  int n = 0;
+  for (auto _ : state) {
+    const int g = (n++ * 37) % 200;
+    editor.doc().selectFlightGroups({g}, g);
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(SelectFlightGroup)->Unit(benchmark::kMillisecond);
+
+void UndoRedoPaste100(benchmark::State& state) {
+  Editor editor;
+  app::MissionDocument& doc = editor.doc();
+  const model::FlightGroup copied = doc.mission().flightGroups[5];
+  doc.applyListOp(QStringLiteral("Paste 100"), model::ChangedFlag::Mission,
+                  model::ListKind::FlightGroups, [&](model::MissionEdit& e) {
+                    model::Selection sel;
+                    for (int k = 0; k < 100; ++k) {
+                      const int at = static_cast<int>(e.mission().flightGroups.size());
+                      e.insertFlightGroup(at, copied);
+                      sel.selected.push_back(at);
+                    }
+                    sel.current = sel.selected.front();
+                    return sel;
+                  });
+  QApplication::processEvents();
+  for (auto _ : state) {
+    doc.undoStack()->undo();
+    QApplication::processEvents();
+    doc.undoStack()->redo();
+    QApplication::processEvents();
+  }
+}
+BENCHMARK(UndoRedoPaste100)->Unit(benchmark::kMillisecond);
+
+void OpenMapWindow(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto editor = std::make_unique<Editor>();
+    state.ResumeTiming();
+    QWidget* map = editor->window().mapWindow();
+    map->show();
+    QApplication::processEvents();
+    state.PauseTiming();
+    editor.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(OpenMapWindow)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void OpenBriefingEditor(benchmark::State& state) {
+  for (auto _ : state) {
+    state.PauseTiming();
+    auto editor = std::make_unique<Editor>();
+    state.ResumeTiming();
+    editor->window().briefings();
+    state.PauseTiming();
+    editor.reset();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(OpenBriefingEditor)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void ErrorCheck200(benchmark::State& state) {
+  model::Mission m;
+  if (!model::readMission(testgen::largeMissionFile(1), m).ok())
+    return state.SkipWithError("the large mission is refused");
+  const shell::Vocabulary vocab;
+  const shell::Settings settings;
+  for (auto _ : state) benchmark::DoNotOptimize(shell::runCheck(m, vocab, settings));
+}
+BENCHMARK(ErrorCheck200)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  app::InputPolicy::install();
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
