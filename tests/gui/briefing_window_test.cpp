@@ -376,7 +376,8 @@ TEST_F(BriefingToolTest, AnIconDragIsOneStepAndEscapePutsItBack) {
   escape();
   EXPECT_EQ(g.x(model::Briefing1), 0);
   EXPECT_EQ(g.y(model::Briefing1), 0);
-  EXPECT_EQ(doc.undoStack()->count(), 0);  // the cancelled drag left no step
+  EXPECT_EQ(doc.undoStack()->index(), 0);  // the cancelled drag left no step,
+  EXPECT_EQ(doc.undoStack()->count(), 1);  // and the move undone before stays to redo
   EXPECT_TRUE(window->isVisible());        // Escape ended the drag, not the window
 }
 

@@ -220,6 +220,22 @@ TEST(DocumentEdits, ATransactionIsOneStepAndCancelTakesItBack) {
   EXPECT_EQ(writeMission(doc.mission()), image);
 }
 
+// A gesture joins the history when it ends: a cancelled one leaves the steps to redo.
+TEST(DocumentEdits, ACancelledGestureKeepsTheStepsToRedo) {
+  MissionDocument doc;
+  doc.replaceMission(groups(3));
+  doc.setField(RecordKind::FlightGroup, 0, fg::CraftType, u8{7});
+  doc.undoStack()->undo();
+  doc.beginTransaction("drag");
+  doc.setFields(
+      "Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 2, fg::WaypointX, 5, Start1)});
+  doc.cancelTransaction();
+  EXPECT_EQ(doc.mission().flightGroups[2].x(Start1), 200);
+  ASSERT_TRUE(doc.undoStack()->canRedo());
+  doc.undoStack()->redo();
+  EXPECT_EQ(doc.mission().flightGroups[0].get(fg::CraftType), 7);
+}
+
 TEST(DocumentEdits, NewGroupsFollowTheDefaultsOfNowWhateverIsUndone) {
   MissionDocument doc;
   doc.replaceMission(groups(1));

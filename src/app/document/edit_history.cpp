@@ -2,6 +2,8 @@
 
 #include <QUndoCommand>
 
+#include <memory>
+
 namespace app {
 
 namespace {
@@ -10,8 +12,7 @@ namespace {
 // selections on either side.
 class HistoryStep : public QUndoCommand {
  public:
-  HistoryStep(EditHistory::Target& target, EditHistory::Edit e, const QString& key, int serial,
-              bool gesture)
+  HistoryStep(EditHistory::Target& target, EditHistory::Edit e, int serial, bool gesture)
       : target_(target),
         marks_(e.marks),
         delta_(std::move(e.delta)),
@@ -19,7 +20,6 @@ class HistoryStep : public QUndoCommand {
         before_(std::move(e.before)),
         after_(std::move(e.after)),
         orderTextsBefore_(std::move(e.orderTextsBefore)),
-        key_(key),
         serial_(serial),
         gesture_(gesture) {
     setText(e.text);
@@ -29,7 +29,8 @@ class HistoryStep : public QUndoCommand {
 
   bool mergeWith(const QUndoCommand* other) override {
     const auto* o = dynamic_cast<const HistoryStep*>(other);
-    if (!o || serial_ == 0 || o->serial_ != serial_ || o->key_ != key_) return false;
+    // One burst or gesture: the same serial number (a new key starts a new one).
+    if (!o || serial_ == 0 || o->serial_ != serial_) return false;
     if (gesture_) {
       // A gesture is one step whatever it touches.
       delta_.join(o->delta_, target_.content(), target_.copyBuffer());
@@ -44,12 +45,17 @@ class HistoryStep : public QUndoCommand {
     }
     after_ = o->after_;
     if (!orderTextsBefore_) orderTextsBefore_ = o->orderTextsBefore_;
-    // Typing back what was there leaves no step.
-    if (delta_.isNoOp()) setObsolete(true);
+    // Typing back what was there leaves no step (a gesture may still move on).
+    setObsolete(delta_.isNoOp());
     return true;
   }
 
   void redo() override {
+    if (announced_) {
+      // A gesture joins the history when it ends: its edits were applied and announced.
+      announced_ = false;
+      return;
+    }
     if (pending_) {
       // The edit was applied while it was recorded: announce it only.
       pending_ = false;
@@ -64,11 +70,10 @@ class HistoryStep : public QUndoCommand {
   void undo() override {
     const model::ChangeSet c = delta_.revert(target_.content(), target_.copyBuffer());
     target_.replayed(c, marks_, before_, orderTextsBefore_ ? &*orderTextsBefore_ : nullptr);
-    // A cancelled gesture leaves no step behind.
-    if (drop_) setObsolete(true);
   }
 
-  void dropOnUndo() { drop_ = true; }
+  // The step's edits are applied and announced: joining the history announces nothing again.
+  void markAnnounced() { announced_ = true; }
 
   std::size_t memory() const { return sizeof(*this) + delta_.memory(); }
 
@@ -79,11 +84,10 @@ class HistoryStep : public QUndoCommand {
   model::ChangeSet first_;
   SelectionModel::Lists before_, after_;
   std::optional<std::vector<std::string>> orderTextsBefore_;
-  QString key_;
   int serial_;
   bool gesture_;
   bool pending_ = true;
-  bool drop_ = false;
+  bool announced_ = false;
 };
 
 }  // namespace
@@ -100,53 +104,70 @@ EditHistory::EditHistory(Target& target, QObject* parent) : QObject(parent), tar
 
 EditHistory::~EditHistory() {
   // The steps refer to the target: they go first.
+  gestureStep_.reset();
   stack_.clear();
 }
 
 void EditHistory::push(Edit e, const QString& mergeKey) {
   if (e.delta.empty()) return;
-  QString key = mergeKey;
   if (gesture_) {
-    key = key_;
     if (!gestureText_.isEmpty()) e.text = gestureText_;
-  } else if (key.isEmpty()) {
+  } else if (mergeKey.isEmpty()) {
     close();
-  } else if (key != key_) {
+  } else if (mergeKey != key_) {
     close();
-    key_ = key;
+    key_ = mergeKey;
     serial_ = nextSerial_++;
   }
+  auto step = std::make_unique<HistoryStep>(target_, std::move(e), serial_, gesture_);
+  if (gesture_) {
+    // A gesture waits beside the history until it ends: a cancelled one leaves the history,
+    // steps to redo included, as it was.
+    step->redo();
+    if (gestureStep_)
+      gestureStep_->mergeWith(step.get());
+    else
+      gestureStep_ = std::move(step);
+    return;
+  }
   pushing_ = true;
-  stack_.push(new HistoryStep(target_, std::move(e), key, serial_, gesture_));
+  stack_.push(step.release());
   pushing_ = false;
 }
 
 void EditHistory::begin(const QString& key, const QString& text) {
-  close();
+  if (gesture_)
+    commit();
+  else
+    close();
   key_ = key;
   gestureText_ = text;
   gesture_ = true;
   serial_ = nextSerial_++;
-  gestureStart_ = stack_.index();
 }
 
 void EditHistory::commit() {
+  std::unique_ptr<QUndoCommand> step = std::move(gestureStep_);
   close();
+  if (!step) return;
+  if (step->isObsolete()) {
+    // The gesture ended where it began: no step, and the state may be the saved one again.
+    emit moved();
+    return;
+  }
+  static_cast<HistoryStep*>(step.get())->markAnnounced();
+  pushing_ = true;
+  stack_.push(step.release());
+  pushing_ = false;
 }
 
 void EditHistory::cancel() {
   if (!gesture_) return;
-  const int start = gestureStart_;
+  std::unique_ptr<QUndoCommand> step = std::move(gestureStep_);
   close();
-  // Every step of the gesture is taken back and dropped from the history.
-  while (stack_.index() > start && stack_.index() > 0) {
-    const int before = stack_.index();
-    if (auto* step =
-            dynamic_cast<HistoryStep*>(const_cast<QUndoCommand*>(stack_.command(before - 1))))
-      step->dropOnUndo();
-    stack_.undo();
-    if (stack_.index() == before) break;
-  }
+  if (!step) return;
+  step->undo();
+  emit moved();
 }
 
 void EditHistory::endBurst() {
@@ -154,6 +175,7 @@ void EditHistory::endBurst() {
 }
 
 void EditHistory::clear(bool clean) {
+  gestureStep_.reset();
   close();
   stack_.clear();
   // A mission that is not on disk has no clean state to come back to.
@@ -168,13 +190,13 @@ void EditHistory::close() {
   gestureText_.clear();
   gesture_ = false;
   serial_ = 0;
-  gestureStart_ = -1;
 }
 
 std::size_t EditHistory::memory() const {
   std::size_t n = 0;
   for (int i = 0; i < stack_.count(); ++i)
     if (const auto* s = dynamic_cast<const HistoryStep*>(stack_.command(i))) n += s->memory();
+  if (gestureStep_) n += static_cast<const HistoryStep*>(gestureStep_.get())->memory();
   return n;
 }
 

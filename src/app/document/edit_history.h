@@ -7,13 +7,15 @@
 //   change, an edit without the key, undo or redo end the burst, so typing that goes on after an
 //   undo and a redo is a new step.
 // - A gesture (begin ... commit: a drag, a placement followed by a drag) is one step whatever it
-//   touches; cancel takes it back and leaves nothing in the history.
+//   touches; it joins the history when it ends, so cancel takes it back and leaves the history
+//   as it was, the steps to redo included.
 
 #include <QObject>
 #include <QString>
 #include <QUndoStack>
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -95,7 +97,8 @@ class EditHistory : public QObject {
   bool gesture_ = false;
   int serial_ = 0;  // of the open burst or gesture, 0 when none
   int nextSerial_ = 1;
-  int gestureStart_ = -1;  // history index when the gesture began
+  // The open gesture's edits as one step, applied and announced, not yet in the history.
+  std::unique_ptr<QUndoCommand> gestureStep_;
   bool pushing_ = false;
 };
 

@@ -176,12 +176,13 @@ QAction* MapWindow::action(QStringView id) const {
   return actions_->action(id);
 }
 
+// A gesture under way joins the history only when it ends.
 void MapWindow::undo() {
-  doc_.undoStack()->undo();
+  if (!doc_.inTransaction()) doc_.undoStack()->undo();
 }
 
 void MapWindow::redo() {
-  doc_.undoStack()->redo();
+  if (!doc_.inTransaction()) doc_.undoStack()->redo();
 }
 
 bool MapWindow::eventFilter(QObject* watched, QEvent* e) {
