@@ -113,18 +113,20 @@ TEST_F(FieldBindingTest, TheControlBeingTypedIntoIsNotRefilled) {
   spin->setRange(0, 1000);
   b.bind(spin, fg::GlobalGroup).convert(app::scaled(5));
   b.refill();
+  // The window is made the active one, so that the box has the focus on every platform.
   widget->show();
   QApplication::setActiveWindow(widget.get());
   spin->setFocus();
-  if (!spin->hasFocus()) GTEST_SKIP() << "this platform gives no focus";
+  ASSERT_TRUE(spin->hasFocus());
   spin->selectAll();
   EditorFixture::type(spin, QStringLiteral("12"));
   EXPECT_EQ(group(0).get(fg::GlobalGroup), 2);
   b.refill();
   EXPECT_EQ(spin->cleanText(), QStringLiteral("12"));
-  emit spin->editingFinished();
+  EditorFixture::type(spin, QStringLiteral("\n"));
   EXPECT_EQ(spin->cleanText(), QStringLiteral("10"));
 
+  EditorFixture::press(spin, Qt::Key_End);  // Enter selected the whole value
   EditorFixture::type(spin, QStringLiteral("5"));
   EXPECT_EQ(spin->cleanText(), QStringLiteral("105"));
   doc.undoStack()->undo();

@@ -51,7 +51,8 @@ struct Page {
     QObject::connect(saveAs, &QAction::triggered, [this] { ++saveAsCount; });
     window.resize(300, 200);
     window.show();
-    window.activateWindow();
+    // The active window on every platform, so that its boxes take the focus.
+    QApplication::setActiveWindow(&window);
     QApplication::processEvents();
   }
 
@@ -86,7 +87,7 @@ TEST(InputPolicy, WheelOverAnUnfocusedBoxChangesNothing) {
 TEST(InputPolicy, WheelOverTheFocusedBoxStillChangesIt) {
   Page page;
   page.spin->setFocus();
-  if (!page.spin->hasFocus()) GTEST_SKIP() << "this platform gives no focus";
+  ASSERT_TRUE(page.spin->hasFocus());
   Page::wheel(page.spin);
   EXPECT_NE(page.spin->value(), 5);
 }

@@ -283,11 +283,10 @@ bool FieldBinding::eventFilter(QObject* watched, QEvent* event) {
   if (typed && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     switch (key) {
+      // Enter is no typing: the control's end of editing, which Enter brings, ends the typing
+      // and shows what was stored.
       case Qt::Key_Return:
       case Qt::Key_Enter:
-        // Enter ends the typing: what it commits is shown as stored.
-        typing_ = false;
-        break;
       case Qt::Key_Tab:
       case Qt::Key_Backtab:
       case Qt::Key_Escape:
