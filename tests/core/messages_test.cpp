@@ -101,6 +101,18 @@ TEST(MessageOps, DeleteKeepsNumbersEqualToPositionsAndDropsSounds) {
   EXPECT_EQ(sounds, std::vector<std::string>{Dummy});
 }
 
+TEST(MessageOps, PasteAppendsNumberedCopiesWithSoundsAndSelectsThem) {
+  model::Mission m = missionWithMessages(3);
+  std::vector<std::string> sounds = {"a", "b", "c"};
+  const std::vector<model::Message> copied = {m.messages[0], m.messages[2]};
+  const MessageSelection s = pasteMessages(m, copied, sounds);
+  EXPECT_EQ(messageTexts(m), (std::vector<std::string>{"M0", "M1", "M2", "M0", "M2"}));
+  EXPECT_EQ(numbers(m), (std::vector<int>{0, 1, 2, 3, 4}));
+  EXPECT_EQ(sounds, (std::vector<std::string>{"a", "b", "c", Dummy, Dummy}));
+  EXPECT_EQ(s, (MessageSelection{{3, 4}, 3}));
+  EXPECT_EQ(m.header.get(model::header::MessageCount), 5);
+}
+
 TEST(MessageOps, MoveCarriesNumbersAndFirstSixteenSounds) {
   model::Mission m = missionWithMessages(18);
   std::vector<std::string> sounds;

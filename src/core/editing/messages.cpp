@@ -136,6 +136,21 @@ MessageSelection addMessage(Mission& m, const Message& tmpl, std::vector<std::st
   return {{index}, index};
 }
 
+MessageSelection pasteMessages(Mission& m, const std::vector<Message>& copied,
+                               std::vector<std::string>& sounds) {
+  MessageSelection out;
+  for (const Message& c : copied) {
+    const int index = messageCount(m);
+    m.messages.push_back(c);
+    m.messages.back().set(msg::MessageNumber, static_cast<model::i16>(index));
+    lists::onMessageAdded(sounds);
+    out.selected.push_back(index);
+  }
+  m.syncCounts();
+  if (!out.selected.empty()) out.current = out.selected.front();
+  return out;
+}
+
 MessageSelection deleteMessages(Mission& m, const MessageSelection& s,
                                 std::vector<std::string>& sounds) {
   const std::vector<int> sel = validSelection(m, s);

@@ -1,7 +1,7 @@
 #pragma once
 // The message list without a widget: the list line and its colour, the rules a new message
-// follows, and new, delete and move with the message numbers kept equal to the positions and the
-// sound list kept in step.
+// follows, and new, paste, delete and move with the message numbers kept equal to the positions and
+// the sound list kept in step.
 
 #include <cstddef>
 #include <string>
@@ -64,6 +64,10 @@ struct MessageSelection {
 // Appends a new message; it becomes the only selected line and the current one.
 MessageSelection addMessage(model::Mission& m, const model::Message& tmpl,
                             std::vector<std::string>& sounds);
+// Appends copies of `copied` (cut or copied earlier), numbered by their new positions, each with
+// a sound entry as a new message gets; they become the selection, the first one current.
+MessageSelection pasteMessages(model::Mission& m, const std::vector<model::Message>& copied,
+                               std::vector<std::string>& sounds);
 // Removes every selected message with its sound entry; the current line is held to the last
 // one and becomes the only selected line. With no message the sound list is reset.
 MessageSelection deleteMessages(model::Mission& m, const MessageSelection& s,
