@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QUndoStack>
 
 #include <algorithm>
 #include <array>
@@ -157,7 +158,7 @@ TEST_F(MessagesPageTest, WithoutMessagesTheFieldsTakeNoInput) {
 TEST_F(MessagesPageTest, DeletingTwoAndFourOfSixKeepsNumbersInOrder) {
   open(6);
   select({1, 3});
-  testing_gui::EditorFixture::press(list, Qt::Key_Delete);
+  page->deleteSelected();
   ASSERT_EQ(doc.mission().messages.size(), 4u);
   const char* left[] = {"Message 1", "Message 3", "Message 5", "Message 6"};
   for (std::size_t i = 0; i < 4; ++i) {
@@ -168,6 +169,28 @@ TEST_F(MessagesPageTest, DeletingTwoAndFourOfSixKeepsNumbersInOrder) {
   doc.undoStack()->undo();
   ASSERT_EQ(doc.mission().messages.size(), 6u);
   EXPECT_EQ(message(3).text(msg::Text), "Message 4");
+}
+
+TEST_F(MessagesPageTest, CutAndPasteMoveTheSelectedMessagesToTheEnd) {
+  open(4);
+  EXPECT_FALSE(page->canPaste());
+  select({0, 2});
+  page->cut();
+  ASSERT_EQ(doc.mission().messages.size(), 2u);
+  EXPECT_EQ(doc.undoStack()->undoText(), "Cut messages");
+  page->paste();
+  ASSERT_EQ(doc.mission().messages.size(), 4u);
+  const char* now[] = {"Message 2", "Message 4", "Message 1", "Message 3"};
+  for (std::size_t i = 0; i < 4; ++i) {
+    EXPECT_EQ(message(i).text(msg::Text), now[i]);
+    EXPECT_EQ(message(i).get(msg::MessageNumber), static_cast<int>(i));
+  }
+  EXPECT_EQ(doc.selectedMessages(), (std::vector<int>{2, 3}));
+  // Undo takes the paste and the cut back; the buffer keeps its messages.
+  doc.undoStack()->undo();
+  doc.undoStack()->undo();
+  EXPECT_EQ(message(0).text(msg::Text), "Message 1");
+  EXPECT_TRUE(page->canPaste());
 }
 
 TEST_F(MessagesPageTest, NewAndMovesKeepNumbersEqualToPositions) {

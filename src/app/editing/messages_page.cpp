@@ -149,8 +149,6 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   add(tr("&Delete"), &MessagesPage::deleteSelected);
   add(tr("Move &Up"), &MessagesPage::moveUp);
   add(tr("&Move Down"), &MessagesPage::moveDown);
-  connect(list_, &ShipList::newRequested, this, &MessagesPage::newMessage);
-  connect(list_, &ShipList::deleteRequested, this, &MessagesPage::deleteSelected);
   connect(list_, &ShipList::selectionEdited, this, [this](std::vector<int> rows, int current) {
     if (rows.empty()) {
       // Every line deselected: the current message stays selected.
@@ -292,11 +290,41 @@ void MessagesPage::deleteSelected() {
   const bool any = !doc_.mission().messages.empty();
   if (any && !deleteConfirmed(ctx_, this, tr("Delete all selected Messages - Are You Sure?")))
     return;
+  removeSelected(tr("Delete messages"));
+}
+
+void MessagesPage::removeSelected(const QString& undoText) {
   const editing::MessageSelection sel = fromSelection(doc_.selection(ListKind::Messages));
+  doc_.applyListOp(undoText, ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
+    editing::MessageSelection s;
+    e.modifyContent([&](model::Mission& w) { s = editing::deleteMessages(w, sel, w.sounds); });
+    return toSelection(s);
+  });
+}
+
+void MessagesPage::copy() {
+  const std::vector<model::Message>& all = doc_.mission().messages;
+  std::vector<model::Message> copied;
+  for (int i : doc_.selectedMessages())
+    if (i >= 0 && i < static_cast<int>(all.size()))
+      copied.push_back(all[static_cast<std::size_t>(i)]);
+  if (!copied.empty()) copied_ = std::move(copied);
+}
+
+void MessagesPage::cut() {
+  if (doc_.mission().messages.empty()) return;
+  // Undo brings them back; the buffer keeps them for a paste.
+  copy();
+  removeSelected(tr("Cut messages"));
+}
+
+void MessagesPage::paste() {
+  if (copied_.empty()) return;
   doc_.applyListOp(
-      tr("Delete messages"), ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
+      tr("Paste messages"), ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
         editing::MessageSelection s;
-        e.modifyContent([&](model::Mission& w) { s = editing::deleteMessages(w, sel, w.sounds); });
+        e.modifyContent(
+            [&](model::Mission& w) { s = editing::pasteMessages(w, copied_, w.sounds); });
         return toSelection(s);
       });
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The "Messages" tab: the in-flight messages as a coloured list, and for the selected ones their
-// text, colour, delay, the teams they are sent to and their four triggers. New, delete and move
-// keep the message numbers equal to the positions and the sound list in step.
+// text, colour, delay, the teams they are sent to and their four triggers. New, delete, move,
+// cut and paste keep the message numbers equal to the positions and the sound list in step.
 
 #include <QWidget>
 
@@ -32,14 +32,22 @@ class MessagesPage : public QWidget {
   // Whether a sound list file is active: the list lines then carry the sound markers.
   void setSoundListActive(bool on);
   TriggerEditor* triggerEditor() const { return editor_; }
+  // Whether Cut or Copy left messages to paste.
+  bool canPaste() const { return !copied_.empty(); }
 
  public slots:
   void newMessage();
   void deleteSelected();
   void moveUp();
   void moveDown();
+  // The selected messages into the page's own buffer (kept across loads), and taken out.
+  void copy();
+  void cut();
+  // Copies of the buffer's messages at the end of the list.
+  void paste();
 
  private:
+  void removeSelected(const QString& undoText);
   void onChanged(Changes what, const ChangeSet& c);
   void rebuildList();
   // The count label, the text's colour and the team names; the bindings show the fields.
@@ -54,6 +62,7 @@ class MessagesPage : public QWidget {
   bool soundListActive_ = false;
   // What the fields show while there is no message.
   model::Message template_;
+  std::vector<model::Message> copied_;
   FieldBindings* bindings_;
   ShipList* list_;
   QLabel* countLabel_;
