@@ -61,7 +61,7 @@ class BriefingWindowTest : public ::testing::Test {
     };
     window = std::make_unique<app::BriefingWindow>(context, std::move(env));
     window->show();
-    QApplication::processEvents();
+    testing_gui::EditorFixture::activate(window.get());
   }
   template <class T>
   T* find(const char* name) {
@@ -295,6 +295,7 @@ TEST_F(BriefingWindowTest, KeysUndoInsideTheEditorSaveAsAndAskBeforeDeleting) {
 
   auto* list = find<QListWidget>("InstructionList");
   window->session().select(0);
+  list->setFocus();
   prompter.answers = {QMessageBox::No};
   EditorFixture::press(list, Qt::Key_Delete);
   ASSERT_EQ(prompter.texts(ScriptedPrompter::Kind::Question).size(), 1u);
@@ -305,6 +306,7 @@ TEST_F(BriefingWindowTest, KeysUndoInsideTheEditorSaveAsAndAskBeforeDeleting) {
   EXPECT_EQ(storedCodes(), (std::vector<int>{34}));
   // In a text entry Delete and Ctrl+A edit the text.
   auto* unknown = find<QLineEdit>("Unknown1Edit");
+  unknown->setFocus();
   EditorFixture::press(unknown, Qt::Key_Delete);
   EditorFixture::press(unknown, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Question).size(), 2u);
@@ -313,8 +315,10 @@ TEST_F(BriefingWindowTest, KeysUndoInsideTheEditorSaveAsAndAskBeforeDeleting) {
   EditorFixture::press(window.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
   EXPECT_EQ(savesAs, 1);
   EXPECT_EQ(saves, 0);
+  // In the instruction list Ctrl+A is the list's select-all, never Save As.
+  list->setFocus();
   EditorFixture::press(list, Qt::Key_A, Qt::ControlModifier);
-  EXPECT_EQ(savesAs, 2);
+  EXPECT_EQ(savesAs, 1);
 }
 
 TEST_F(BriefingWindowTest, UndoFirstTakesBackWhatTheRecordCouldNotHold) {

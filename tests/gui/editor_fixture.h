@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QString>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -174,6 +175,7 @@ class EditorFixture : public ::testing::Test {
     window->show();
     for (int i = 0; i < 100 && !window->started(); ++i) QApplication::processEvents();
     ASSERT_TRUE(window->started());
+    activate(window.get());
   }
 
   template <class T>
@@ -215,6 +217,12 @@ class EditorFixture : public ::testing::Test {
 
   // Helpers that tests outside a fixture may call too.
  public:
+  // Makes `w` the active window, as the user's click would: its keys reach its actions.
+  static void activate(QWidget* w) {
+    w->activateWindow();
+    for (int i = 0; i < 100 && QApplication::activeWindow() != w; ++i) QTest::qWait(5);
+    ASSERT_EQ(QApplication::activeWindow(), w);
+  }
   // A key as the user presses it in `target`.
   static void press(QWidget* target, int key, Qt::KeyboardModifiers mods = Qt::NoModifier,
                     const QString& text = {}) {

@@ -65,7 +65,7 @@ TEST_F(FlightGroupsPageTest, ListShowsEveryGroupInItsColourAndFollowsEdits) {
   set(m.flightGroups[0].goalBytes(0), goal::Condition, u8{2});
   set(m.flightGroups[0].goalBytes(0), goal::Argument, u8{1});
   set(m.flightGroups[0].goalBytes(0), goal::Team, u8{1});
-  testing_gui::EditorFixture::press(list, Qt::Key_G, Qt::ControlModifier);
+  page->toggleGoalSummary();
   EXPECT_TRUE(page->goalSummary());
   EXPECT_TRUE(line(0).contains(QStringLiteral("[2Nd]"))) << line(0).toStdString();
 }
@@ -501,30 +501,30 @@ TEST_F(FlightGroupsPageTest, SelectingAnotherGroupPassesTheChangedFlagOn) {
   EXPECT_EQ(find<QLabel>("FGInfo")->text(), QStringLiteral("Flight Group #3 of 3"));
 }
 
-TEST_F(FlightGroupsPageTest, KeysAndMenuRunTheListCommands) {
+TEST_F(FlightGroupsPageTest, ListCommandsAndTheirMenu) {
   start(2);
   QListWidget* list = page->shipList();
   select({1});
-  testing_gui::EditorFixture::press(list, Qt::Key_Insert);
+  page->newFlightGroup();
   ASSERT_EQ(doc.mission().flightGroups.size(), 3u);
   EXPECT_EQ(doc.selectedFlightGroups(), (std::vector<int>{2}));
   EXPECT_EQ(list->selectedItems().size(), 1);
   EXPECT_TRUE(list->item(2)->isSelected());
 
   select({0});
-  testing_gui::EditorFixture::press(list, Qt::Key_C, Qt::NoModifier, QStringLiteral("c"));
+  page->copy();
   EXPECT_EQ(doc.state().flightGroupBuffer.name(), "G1");
   EXPECT_TRUE(find<QLineEdit>("BufEd")->text().contains(QStringLiteral("G1")));
-  testing_gui::EditorFixture::press(list, Qt::Key_V, Qt::NoModifier, QStringLiteral("v"));
+  page->paste();
   ASSERT_EQ(doc.mission().flightGroups.size(), 4u);
   EXPECT_EQ(group(3).name(), "G1");
 
   // Delete asks first; No keeps everything.
   prompter.answers = {QMessageBox::No};
-  testing_gui::EditorFixture::press(list, Qt::Key_Delete);
+  page->deleteSelected();
   EXPECT_EQ(doc.mission().flightGroups.size(), 4u);
   settings.confirmDeletes = false;
-  testing_gui::EditorFixture::press(list, Qt::Key_Delete);
+  page->deleteSelected();
   EXPECT_EQ(doc.mission().flightGroups.size(), 3u);
   EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Question).size(), 1u);
 

@@ -548,6 +548,46 @@ TEST_F(Keys, CtrlKeysReachTheWindowBeforeTextBoxes) {
   EXPECT_EQ(doc().undoStack()->count(), 0);
 }
 
+// Ctrl+X, Ctrl+C, Ctrl+V and Ctrl+A in the lists act on what the lists hold; the Edit menu
+// follows the page in front.
+TEST_F(Keys, DesktopKeysInTheListsActOnFlightGroupsAndMessages) {
+  const std::string file = writeMission("desk.kre", 14, "Desk", [](model::Mission& m) {
+    m.addFlightGroup();
+    m.flightGroups[0].setText(model::fg::Name, "Red");
+    m.flightGroups[1].setText(model::fg::Name, "Blue");
+    m.addMessage();
+  });
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  QApplication::clipboard()->setText(QStringLiteral("kept"));
+  auto* list = find<QListWidget>("ShipList");
+  list->setFocus();
+  press(list, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(doc().state().flightGroupBuffer.name(), "Red");
+  EXPECT_EQ(QApplication::clipboard()->text(), QStringLiteral("kept"));
+  press(list, Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(mission().flightGroups.size(), 3u);
+  EXPECT_EQ(mission().flightGroups[2].name(), "Red");
+  press(list, Qt::Key_A, Qt::ControlModifier);
+  EXPECT_EQ(prompter.saveCalls, 0);
+  EXPECT_EQ(doc().selectedFlightGroups(), (std::vector<int>{0, 1, 2}));
+
+  auto* pages = find<QTabWidget>("OverallPages");
+  auto* paste = window->findChild<QAction*>(QStringLiteral("PasteAction"));
+  pages->setCurrentWidget(find<QWidget>("MessagesPage"));
+  EXPECT_FALSE(paste->isEnabled());  // nothing copied among the messages yet
+  auto* messages = find<QListWidget>("MsgStrList");
+  messages->setFocus();
+  press(messages, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_TRUE(paste->isEnabled());
+  press(messages, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(mission().messages.size(), 2u);
+  EXPECT_EQ(mission().flightGroups.size(), 3u);
+  pages->setCurrentWidget(find<QWidget>("TeamsPage"));
+  for (const char* id : {"CutAction", "CopyAction", "PasteAction", "DeleteAction", "NewFGAction"})
+    EXPECT_FALSE(window->findChild<QAction*>(QLatin1String(id))->isEnabled()) << id;
+}
+
 TEST_F(Keys, UndoAndRedoOfAFormatSwitchRestoreBytesAndChangedState) {
   const std::string file = writeMission("fmt.kre");
   start();
@@ -732,12 +772,14 @@ TEST_F(Panel, MemoTextConvertsLineEnds) {
 
 TEST_F(Panel, ToolBarHasEveryButtonAndAllAreLive) {
   start();
-  const char* now[] = {"LstBtn",     "BattleBtn", "OptBtn",        "ErrorCheckBtn", "PrefsBtn",
-                       "NewFGBut",   "DeleteBut", "NewMissionBtn", "LoadBtn",       "UpBtn",
-                       "DownBtn",    "SaveAsBtn", "CutBtn",        "CopyBtn",       "PasteBtn",
-                       "SaveBtn",    "AboutBtn",  "HomePageBtn",   "BriefBtn",      "MapBtn",
-                       "LibShowBut", "PutIntoLib"};
+  const char* now[] = {"LstBtn",      "BattleBtn", "OptBtn",        "ErrorCheckBtn", "PrefsBtn",
+                       "NewFGBut",    "DeleteBut", "NewMissionBtn", "LoadBtn",       "SaveAsBtn",
+                       "CutBtn",      "CopyBtn",   "PasteBtn",      "SaveBtn",       "AboutBtn",
+                       "HomePageBtn", "BriefBtn",  "MapBtn",        "LibShowBut",    "PutIntoLib"};
   for (const char* n : now) EXPECT_TRUE(find<QToolButton>(n)->isEnabled()) << n;
+  // A single flight group has nowhere to move.
+  EXPECT_FALSE(find<QToolButton>("UpBtn")->isEnabled());
+  EXPECT_FALSE(find<QToolButton>("DownBtn")->isEnabled());
   EXPECT_EQ(find<QToolButton>("SaveAsBtn")->toolTip(), QStringLiteral("Save As "));
   EXPECT_EQ(find<QToolButton>("LstBtn")->toolTip(), QStringLiteral("Edit .lst Files"));
   // The list's pop-up menu: the list commands, undo, redo and the file commands, the same

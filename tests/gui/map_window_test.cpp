@@ -64,6 +64,7 @@ class MapWindowTest : public ::testing::Test {
     win = std::make_unique<app::MapWindow>(context);
     win->resize(900, 700);
     win->showMap();
+    testing_gui::EditorFixture::activate(win.get());
     win->setZoom(160);  // one pixel per map unit
     win->centreOn({0, 0});
   }

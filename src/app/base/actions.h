@@ -1,44 +1,79 @@
 #pragma once
-// Every command of the main window declared once: its id (the QAction's objectName), menu text,
-// shortcuts, hint (tool tip), icon and where it goes. The menu bar, the tool bar and the pop-up
-// menus are built from this table, so a command looks and behaves the same everywhere, and
-// windows look actions up by id.
+// A window's commands, declared once in its own table: how each looks (menu text, hint, icon,
+// tool-bar button), its keys and where they work, what it does and when it can. `ActionSet`
+// makes the QActions from the table and Qt dispatches the keys through each action's shortcut
+// context, so no window filters or switches on keys. The menus, the tool bars and the pop-up
+// menus show the same actions, so a command looks, works and is enabled alike everywhere.
+//
+// A window declares its table as a static member (it reaches the window's private parts):
+//
+//   const std::vector<ActionSpec<MapWindow>>& MapWindow::actionTable() {
+//     static const std::vector<ActionSpec<MapWindow>> table = {
+//         {"ZoomInAction", QT_TR_NOOP("Zoom &in"), QT_TR_NOOP("Zoom in a step"), nullptr,
+//          keys("=; +", KeyScope::Window, Held::Repeats),
+//          [](MapWindow& w) { w.setZoom(map::zoomInStep(w.state_.view.zoom)); }},
+//     };
+//     return table;
+//   }
+//   actions_ = std::make_unique<ActionSet>(*this, actionTable());
+//   actions_->addScope(KeyScope::Canvas, canvas_);  // where Canvas keys work
+//   actions_->refreshOn(&doc_, &MissionDocument::changed);
 
+#include <QAction>
 #include <QKeySequence>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
-class QAction;
-class QKeyEvent;
 class QMenuBar;
-class QObject;
 class QToolBar;
+class QToolButton;
 class QUndoStack;
 class QWidget;
 
 namespace app {
 
-// Who handles an action's keys. The window takes its keys before its controls do (except Ctrl+A
-// in a text entry); list keys work while the flight-group or message list has the focus and are
-// handled by the lists. Either way the shortcut is shown in the menus.
-enum class KeyScope { None, Window, List };
-
-struct ActionSpec {
-  const char* id;         // objectName of the QAction
-  const char* text;       // menu text with its mnemonic
-  const char* hint;       // tool tip and status tip
-  const char* icon;       // app::icon name, or nullptr
-  const char* shortcuts;  // portable key texts separated by "; ", first one shown
-  KeyScope scope = KeyScope::None;
-  const char* button = nullptr;  // objectName of its tool-bar button, when it has one
+// Where an action's keys work.
+enum class KeyScope {
+  None,    // no key: menus and buttons only
+  Window,  // anywhere in the window, before its controls take the key (Qt::WindowShortcut)
+  List,    // while one of the window's lists has the focus
+  Canvas,  // while the window's canvas has the focus (the map; the briefing preview)
 };
 
-// The table, in no particular order.
-const std::vector<ActionSpec>& actionTable();
-const ActionSpec* findActionSpec(QStringView id);
+// Whether a key held down triggers the action again and again.
+enum class Held { Once, Repeats };
+
+struct ActionKeys {
+  // Portable key texts separated by "; ", the first one shown in the menus; "Any+D" stands for
+  // D with any modifiers held.
+  const char* keys = "";
+  KeyScope scope = KeyScope::None;
+  Held held = Held::Once;
+};
+// An action's keys, where they work and whether holding them repeats; NoKeys: menus only.
+constexpr ActionKeys keys(const char* keys, KeyScope scope, Held held = Held::Once) {
+  return {keys, scope, held};
+}
+inline constexpr ActionKeys NoKeys{};
+
+// One row of window W's table. Texts are marked with QT_TR_NOOP in W's context.
+template <class W>
+struct ActionSpec {
+  const char* id;    // objectName of the QAction
+  const char* text;  // menu text with its mnemonic
+  const char* hint;  // tool tip and status tip
+  const char* icon;  // app::icon name, or nullptr
+  ActionKeys keys;
+  std::function<void(W&)> run;
+  std::function<bool(const W&)> enabled = {};  // empty: always enabled
+  std::function<bool(const W&)> checked = {};  // set: a check mark showing this state
+  const char* button = nullptr;                // objectName of its tool-bar button
+};
 
 // The menu bar: menu titles ("&File") each followed by its action ids, "-" for a separator and
 // "Reopen" for the reopen submenu.
@@ -47,41 +82,79 @@ struct MenuSpec {
   const char* objectName;
   QStringList items;
 };
-const std::vector<MenuSpec>& menuBarLayout();
-// The tool bar, left to right; "-" is a separator.
-const QStringList& toolBarLayout();
-// The flight-group list's pop-up menu, top to bottom ("-" and "Reopen" as for the menu bar).
-const QStringList& flightGroupPopupLayout();
 
-// The actions of one window, made from its table (the main window's by default; every other
-// window with keys declares a table of the same shape).
+// The actions of one window, made from its table.
 class ActionSet {
  public:
-  // Creates every action of `table` (which must outlive the set) as a child of `owner`.
-  explicit ActionSet(QObject* owner, const std::vector<ActionSpec>& table = actionTable());
+  // Creates every action of `table` as a child of `window`: window keys on the window, the other
+  // scopes' keys on the widgets given to addScope. The window calls refresh() once it is built.
+  template <class W>
+  ActionSet(W& window, const std::vector<ActionSpec<W>>& table) : window_(&window) {
+    const char* context = W::staticMetaObject.className();
+    for (const ActionSpec<W>& s : table) {
+      const auto bind = [&window](const std::function<bool(const W&)>& p) {
+        return p ? std::function<bool()>([&window, p] { return p(window); })
+                 : std::function<bool()>();
+      };
+      add(
+          context, {s.id, s.text, s.hint, s.icon, s.keys, s.button},
+          [&window, run = s.run] { run(window); }, bind(s.enabled), bind(s.checked));
+    }
+  }
 
   QAction* action(QStringView id) const;
-  QList<QAction*> all() const { return actions_; }
+  QList<QAction*> all() const;
+  KeyScope scope(const QAction* a) const;
 
-  const ActionSpec* spec(QStringView id) const;
+  // The keys of `scope`'s actions work while `widget` (or a child of it) has the focus.
+  void addScope(KeyScope scope, QWidget* widget);
+  // Brings every action's enabled and checked state up to date (after each action it runs, and
+  // whenever a signal given to refreshOn comes).
+  void refresh();
+  template <class Sender, class Signal>
+  void refreshOn(const Sender* sender, Signal signal) {
+    QObject::connect(sender, signal, &guard_, [this] { refresh(); });
+  }
 
   // Fills the menu bar; `reopen` is put where the layout says "Reopen".
-  void buildMenuBar(QMenuBar* bar, QAction* reopen,
-                    const std::vector<MenuSpec>& menus = menuBarLayout()) const;
+  void buildMenuBar(QMenuBar* bar, QAction* reopen, const std::vector<MenuSpec>& menus) const;
   // The actions of a pop-up `layout`, separators made as children of `owner`.
   QList<QAction*> popupActions(const QStringList& layout, QAction* reopen, QObject* owner) const;
-  // Fills the tool bar and names its buttons.
-  void buildToolBar(QToolBar* bar, const QStringList& layout = toolBarLayout()) const;
-  // The window-scope action whose shortcut this key press is, or null.
-  QAction* windowActionFor(const QKeyEvent& key) const;
+  // Fills the tool bar ("-" is a separator) and names its buttons.
+  void buildToolBar(QToolBar* bar, const QStringList& layout) const;
+  // A button of its own for the action, named as the table says.
+  QToolButton* makeButton(QStringView id, QWidget* parent) const;
 
  private:
-  const std::vector<ActionSpec>* table_;
-  QList<QAction*> actions_;
+  struct Look {
+    const char* id;
+    const char* text;
+    const char* hint;
+    const char* icon;
+    ActionKeys keys;
+    const char* button;
+  };
+  struct Entry {
+    QAction* action;
+    KeyScope scope;
+    const char* button;
+    std::function<bool()> enabled, checked;
+  };
+  void add(const char* context, const Look& look, std::function<void()> run,
+           std::function<bool()> enabled, std::function<bool()> checked);
+  const Entry* entry(QStringView id) const;
+
+  QWidget* window_;
+  std::vector<Entry> entries_;
+  // The context of every connection the set makes: they go when the set goes.
+  QObject guard_;
 };
 
-// Undo and Redo on `stack`: enabled while there is a step to take, named after it
-// ("&Undo Move 2 craft", "&Redo Edit Delay").
-void bindUndoRedo(QUndoStack* stack, QAction* undo, QAction* redo);
+// The key sequences of a table's key text ("Ctrl+X; X", "Any+D" spelled out).
+QList<QKeySequence> parseKeys(const char* keys);
+
+// Undo and Redo named after the step they take back or do again ("&Undo Move 2 craft", tool tip
+// "Undo Move 2 craft").
+void nameUndoRedo(QUndoStack* stack, QAction* undo, QAction* redo);
 
 }  // namespace app

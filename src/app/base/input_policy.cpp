@@ -1,5 +1,6 @@
 #include "app/base/input_policy.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
@@ -58,8 +59,10 @@ QWidget* InputPolicy::textEntry(QWidget* focus) {
   return nullptr;
 }
 
-bool InputPolicy::textEntryKeepsKey(QWidget* focus, const QKeyEvent& key) {
-  return isSelectAll(key) && textEntry(focus);
+bool InputPolicy::keepsSelectAll(QWidget* focus) {
+  if (textEntry(focus)) return true;
+  const auto* view = qobject_cast<QAbstractItemView*>(focus);
+  return view && view->selectionMode() != QAbstractItemView::NoSelection;
 }
 
 bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
@@ -94,10 +97,18 @@ bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
       auto* widget = qobject_cast<QWidget*>(watched);
-      if (!widget || !isSelectAll(*key)) break;
+      if (!widget) break;
+      const bool undoKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+      if (event->type() == QEvent::ShortcutOverride && undoKey && textEntry(widget)) {
+        // Not claimed by the entry: the window's Undo or Redo takes it if there is one.
+        event->ignore();
+        return true;
+      }
+      if (!isSelectAll(*key) || !keepsSelectAll(widget)) break;
+      // Accepting the override keeps window shortcuts from taking the key; lists and tables
+      // select all themselves.
       QWidget* entry = textEntry(widget);
-      if (!entry) break;
-      // Accepting the override keeps window shortcuts from taking the key.
+      if (event->type() == QEvent::KeyPress && !entry) break;
       if (event->type() == QEvent::KeyPress) selectAll(entry);
       event->accept();
       return event->type() == QEvent::KeyPress;

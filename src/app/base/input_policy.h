@@ -4,14 +4,15 @@
 // - the mouse wheel never changes a combo box or spin box that does not have the focus: the
 //   event goes on to the parent (the scrolling page), and the wheel no longer gives such boxes
 //   the focus;
-// - Ctrl+A selects all while a text entry has the focus (line edit, memo, editable combo box,
-//   spin box); elsewhere it stays the window's shortcut.
+// - Ctrl+A selects all while a text entry (line edit, memo, editable combo box, spin box), a list
+//   or a table has the focus; only where nothing can be selected is it the window's shortcut;
+// - Undo and Redo keys in a text entry go to the window's Undo and Redo, which take back edits of
+//   the Mission (the entry's text among them); without such an action the entry undoes itself;
 // - a combo box whose entry does not fit shows it cut with "…" (ComboTextStyle, installed as the
 //   application style) and whole in its tool tip.
 
 #include <QObject>
 
-class QKeyEvent;
 class QWidget;
 
 namespace app {
@@ -26,9 +27,9 @@ class InputPolicy : public QObject {
   // The text entry that takes keys when `focus` has the focus, or null: a line edit, a memo or
   // the entry of a spin box or editable combo box, read-only ones included (selecting to copy).
   static QWidget* textEntry(QWidget* focus);
-  // Whether the text entry with the focus keeps this key for itself (Ctrl+A, select all), so the
-  // window's shortcut must let it pass.
-  static bool textEntryKeepsKey(QWidget* focus, const QKeyEvent& key);
+  // Whether the widget with the focus keeps Ctrl+A (select all) for itself: a text entry, a list
+  // or a table in which something can be selected.
+  static bool keepsSelectAll(QWidget* focus);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,12 +1,7 @@
 #include "app/briefing/briefing_window.h"
 
-#include <QAbstractButton>
-#include <QAbstractItemView>
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QListWidget>
 #include <QMenu>
 #include <QTabWidget>
@@ -15,7 +10,6 @@
 #include <QVBoxLayout>
 
 #include "app/base/actions.h"
-#include "app/base/input_policy.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -40,39 +34,6 @@ namespace {
 
 enum Page { PreviewTab = 0, ListTab = 1, StringsTab = 2, AccessoriesTab = 3 };
 
-// The window's commands. The tool bar shows the short texts; the pop-up menu has its own
-// entries that trigger these.
-const std::vector<ActionSpec>& briefingActions() {
-  using enum KeyScope;
-  static const std::vector<ActionSpec> table = {
-      {"UndoAction", "Undo", "Undo", "edit-undo", "Ctrl+Z", Window},
-      {"RedoAction", "Redo", "Redo", "edit-redo", "Ctrl+Y; Ctrl+Shift+Z", Window},
-      {"MoveUpAction", "Up", "Move Instruction up", nullptr, ""},
-      {"MoveDownAction", "Down", "Move Instruction down", nullptr, ""},
-      // The key deletes while the instruction list has the focus.
-      {"DeleteAction", "Delete", "Delete Current Instruction", nullptr, "Del", List},
-      {"InsertStopAction", "Stop", "Insert Stop Point", nullptr, ""},
-      {"InsertMoveAction", "Move", "Insert Move Map instruction", nullptr, ""},
-      {"InsertZoomAction", "Zoom", "Insert Zoom instruction", nullptr, ""},
-      {"InsertTextAction", "Text", "Insert Briefing Text instruction", nullptr, ""},
-      {"InsertBoxAction", "Box", "Insert FG Box instruction", nullptr, ""},
-      {"InsertClearBoxesAction", "Clear boxes", "Insert Clear Boxes instruction", nullptr, ""},
-      {"InsertTagAction", "Tag", "Insert Map Tag instruction", nullptr, ""},
-      {"InsertClearTagsAction", "Clear tags", "Insert Clear Tags instruction", nullptr, ""},
-      {"LoadBrfAction", ".brf", "Load matching Vortan .brf file", nullptr, ""},
-      {"SaveMissionAction", "Save", "Save Mission", nullptr, "Ctrl+S", Window},
-      {"SaveAsAction", "Save As...", "Save As ", nullptr, "Ctrl+Shift+S; Ctrl+A", Window},
-      {"PrevBriefingAction", "\u25C0", "Previous Briefing", nullptr, ""},
-      {"NextBriefingAction", "\u25B6", "Next Briefing", nullptr, ""},
-      // Space on the preview page.
-      {"PlayPauseAction", "Play/Pause", "Play or pause the preview", nullptr, "Space", Window},
-      // Escape ends a drag on the map or the placing of an instruction, putting things back.
-      {"CancelAction", "Cancel", "Cancel the drag or the instruction being placed", nullptr, "Esc",
-       Window},
-  };
-  return table;
-}
-
 const QStringList& briefingToolBar() {
   static const QStringList bar = {"UndoAction",
                                   "RedoAction",
@@ -96,21 +57,6 @@ const QStringList& briefingToolBar() {
                                   "PrevBriefingAction",
                                   "NextBriefingAction"};
   return bar;
-}
-
-// The insert commands and their codes (a box or tag code picks its own slot).
-const std::pair<const char*, int> Inserts[] = {
-    {"InsertStopAction", brf::StopPoint}, {"InsertMoveAction", brf::MoveMap},
-    {"InsertZoomAction", brf::ZoomMap},   {"InsertTextAction", brf::BriefingText},
-    {"InsertBoxAction", brf::FirstBox},   {"InsertClearBoxesAction", brf::ClearBoxes},
-    {"InsertTagAction", brf::FirstTag},   {"InsertClearTagsAction", brf::ClearTags},
-};
-
-// Whether the widget with the focus uses a plain key (no Ctrl or Alt) itself: a text entry
-// types it, a button or a check box is pressed by Space, a list or combo box moves or selects.
-bool keepsPlainKey(QWidget* focus) {
-  return InputPolicy::textEntry(focus) || qobject_cast<QAbstractButton*>(focus) ||
-         qobject_cast<QComboBox*>(focus) || qobject_cast<QAbstractItemView*>(focus);
 }
 
 }  // namespace
@@ -142,6 +88,10 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
   pages_->addTab(strings_, tr("Strings"));
   pages_->addTab(accessories_, tr("Accessories"));
   top->addWidget(pages_, 1);
+  actions_->addScope(KeyScope::List, list_->list());
+  for (const char* name : {"BriefingMap", "TimeBar"})
+    if (auto* w = preview_->findChild<QWidget*>(QLatin1String(name)))
+      actions_->addScope(KeyScope::Canvas, w);
   buildPopup();
   preview_->setDescription(
       fromFile(brf::missionDescription(mission(), env_.missionFile, ctx_.settings)));
@@ -175,7 +125,6 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
     connect(stack, signal, this, &BriefingWindow::updateActions);
   for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
     connect(stack, signal, this, &BriefingWindow::updateActions);
-  qApp->installEventFilter(this);
 
   showBriefing(0);
   pages_->setCurrentIndex(PreviewTab);
@@ -183,8 +132,10 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
 }
 
 BriefingWindow::~BriefingWindow() {
-  // A cell or box still being edited is committed while the session it writes through lives.
+  // A cell or box still being edited is committed while the session it writes through lives;
+  // then the actions go, whose states read the pages.
   hide();
+  actions_.reset();
 }
 
 int BriefingWindow::run(const EditorContext& context, BriefingEnvironment env, QWidget* parent) {
@@ -200,37 +151,90 @@ QAction* BriefingWindow::act(const char* id) const {
   return actions_->action(QString::fromLatin1(id));
 }
 
+// The window's commands. The tool bar shows the short texts; the pop-up menu has its own
+// entries that trigger these.
+const std::vector<ActionSpec<BriefingWindow>>& BriefingWindow::actionTable() {
+  using enum KeyScope;
+  using enum Held;
+  using W = BriefingWindow;
+  // The insert commands (a box or tag code picks its own slot).
+  const auto insert = [](int code) { return [code](W& w) { w.insertInstruction(code); }; };
+  const auto onPreview = [](const W& w) { return w.pages_->currentIndex() == PreviewTab; };
+  const auto idle = [](const W& w) { return !w.preview_->gestureActive(); };
+  static const std::vector<ActionSpec<BriefingWindow>> table = {
+      {"UndoAction", QT_TR_NOOP("Undo"), QT_TR_NOOP("Undo"), "edit-undo",
+       keys("Ctrl+Z", Window, Repeats), &W::undo, &W::canUndo},
+      {"RedoAction", QT_TR_NOOP("Redo"), QT_TR_NOOP("Redo"), "edit-redo",
+       keys("Ctrl+Y; Ctrl+Shift+Z", Window, Repeats), &W::redo, &W::canRedo},
+      // The tool bar moves and deletes the selected instruction on every page (only the pop-up
+      // menu of the preview leaves them out); the key deletes while the instruction list has the
+      // focus.
+      {"MoveUpAction", QT_TR_NOOP("Up"), QT_TR_NOOP("Move Instruction up"), nullptr, NoKeys,
+       [](W& w) { w.editList([&w] { w.session_->moveUp(); }); },
+       [idle](const W& w) { return idle(w) && brf::canMoveUp(w.commands(), w.selected()); }},
+      {"MoveDownAction", QT_TR_NOOP("Down"), QT_TR_NOOP("Move Instruction down"), nullptr, NoKeys,
+       [](W& w) { w.editList([&w] { w.session_->moveDown(); }); },
+       [idle](const W& w) { return idle(w) && brf::canMoveDown(w.commands(), w.selected()); }},
+      {"DeleteAction", QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete Current Instruction"), nullptr,
+       keys("Del", List), &W::deleteInstruction,
+       [idle](const W& w) { return idle(w) && brf::canDelete(w.commands(), w.selected()); }},
+      {"InsertStopAction", QT_TR_NOOP("Stop"), QT_TR_NOOP("Insert Stop Point"), nullptr, NoKeys,
+       insert(brf::StopPoint)},
+      {"InsertMoveAction", QT_TR_NOOP("Move"), QT_TR_NOOP("Insert Move Map instruction"), nullptr,
+       NoKeys, insert(brf::MoveMap)},
+      {"InsertZoomAction", QT_TR_NOOP("Zoom"), QT_TR_NOOP("Insert Zoom instruction"), nullptr,
+       NoKeys, insert(brf::ZoomMap)},
+      {"InsertTextAction", QT_TR_NOOP("Text"), QT_TR_NOOP("Insert Briefing Text instruction"),
+       nullptr, NoKeys, insert(brf::BriefingText)},
+      {"InsertBoxAction", QT_TR_NOOP("Box"), QT_TR_NOOP("Insert FG Box instruction"), nullptr,
+       NoKeys, insert(brf::FirstBox)},
+      {"InsertClearBoxesAction", QT_TR_NOOP("Clear boxes"),
+       QT_TR_NOOP("Insert Clear Boxes instruction"), nullptr, NoKeys, insert(brf::ClearBoxes)},
+      {"InsertTagAction", QT_TR_NOOP("Tag"), QT_TR_NOOP("Insert Map Tag instruction"), nullptr,
+       NoKeys, insert(brf::FirstTag)},
+      {"InsertClearTagsAction", QT_TR_NOOP("Clear tags"),
+       QT_TR_NOOP("Insert Clear Tags instruction"), nullptr, NoKeys, insert(brf::ClearTags)},
+      {"LoadBrfAction", QT_TR_NOOP(".brf"), QT_TR_NOOP("Load matching Vortan .brf file"), nullptr,
+       NoKeys,
+       [](W& w) {
+         w.finishGestures();
+         w.playback_->pause();
+         w.accessories_->loadBrfFile(w.env_.missionFile);
+       }},
+      {"SaveMissionAction", QT_TR_NOOP("Save"), QT_TR_NOOP("Save Mission"), nullptr,
+       keys("Ctrl+S", Window), [](W& w) { w.saveMission(false); }},
+      // Ctrl+A where nothing can be selected (the lists and text entries select all).
+      {"SaveAsAction", QT_TR_NOOP("Save As..."), QT_TR_NOOP("Save As "), nullptr,
+       keys("Ctrl+Shift+S; Ctrl+A", Window), [](W& w) { w.saveMission(true); }},
+      {"PrevBriefingAction", QT_TR_NOOP("\u25C0"), QT_TR_NOOP("Previous Briefing"), nullptr, NoKeys,
+       [](W& w) { w.showBriefing(w.briefingNumber() - 1); },
+       [](const W& w) { return w.briefingNumber() > 0; }},
+      {"NextBriefingAction", QT_TR_NOOP("\u25B6"), QT_TR_NOOP("Next Briefing"), nullptr, NoKeys,
+       [](W& w) { w.showBriefing(w.briefingNumber() + 1); },
+       [](const W& w) { return w.briefingNumber() < static_cast<int>(model::BriefingCount) - 1; }},
+      // Space on the preview page, while the map or the time bar has the focus.
+      {"PlayPauseAction", QT_TR_NOOP("Play/Pause"), QT_TR_NOOP("Play or pause the preview"),
+       nullptr, keys("Space", Canvas),
+       [](W& w) {
+         if (w.playback_->playing())
+           w.playback_->pause();
+         else
+           w.preview_->play();
+       },
+       [onPreview](const W& w) { return onPreview(w) && !w.session_->placing(); }},
+      // Escape ends a drag on the map or the placing of an instruction, putting things back;
+      // otherwise it closes the window.
+      {"CancelAction", QT_TR_NOOP("Cancel"),
+       QT_TR_NOOP("Cancel the drag or the instruction being placed"), nullptr, keys("Esc", Window),
+       [](W& w) { w.preview_->cancelGesture(); },
+       [](const W& w) { return w.preview_->gestureActive(); }},
+  };
+  return table;
+}
+
 void BriefingWindow::buildActions() {
-  actions_ = std::make_unique<ActionSet>(this, briefingActions());
-  // The keys are handled by eventFilter, before the controls.
+  actions_ = std::make_unique<ActionSet>(*this, actionTable());
   actions_->buildToolBar(toolBar_, briefingToolBar());
-  connect(act("UndoAction"), &QAction::triggered, this, &BriefingWindow::undo);
-  connect(act("RedoAction"), &QAction::triggered, this, &BriefingWindow::redo);
-  connect(act("MoveUpAction"), &QAction::triggered, this,
-          [this] { editList([this] { session_->moveUp(); }); });
-  connect(act("MoveDownAction"), &QAction::triggered, this,
-          [this] { editList([this] { session_->moveDown(); }); });
-  connect(act("DeleteAction"), &QAction::triggered, this, &BriefingWindow::deleteInstruction);
-  for (auto [id, code] : Inserts)
-    connect(act(id), &QAction::triggered, this, [this, code = code] { insertInstruction(code); });
-  connect(act("LoadBrfAction"), &QAction::triggered, this, [this] {
-    finishGestures();
-    playback_->pause();
-    accessories_->loadBrfFile(env_.missionFile);
-  });
-  connect(act("SaveMissionAction"), &QAction::triggered, this, [this] { saveMission(false); });
-  connect(act("SaveAsAction"), &QAction::triggered, this, [this] { saveMission(true); });
-  connect(act("PrevBriefingAction"), &QAction::triggered, this,
-          [this] { showBriefing(briefingNumber() - 1); });
-  connect(act("NextBriefingAction"), &QAction::triggered, this,
-          [this] { showBriefing(briefingNumber() + 1); });
-  connect(act("PlayPauseAction"), &QAction::triggered, this, [this] {
-    if (playback_->playing())
-      playback_->pause();
-    else
-      preview_->play();
-  });
-  connect(act("CancelAction"), &QAction::triggered, this, [this] { preview_->cancelGesture(); });
 }
 
 void BriefingWindow::buildPopup() {
@@ -334,32 +338,25 @@ void BriefingWindow::finishGestures() {
   if (preview_->gestureActive()) preview_->cancelGesture();
 }
 
-void BriefingWindow::updateActions() {
-  const bool preview = pages_ && pages_->currentIndex() == PreviewTab;
-  const bool busy = preview_ && preview_->gestureActive();
-  const brf::CommandList& list = session_->instructions();
-  const int sel = session_->selected();
-  // The tool bar moves and deletes the selected instruction on every page (only the pop-up menu
-  // of the preview leaves them out).
-  act("MoveUpAction")->setEnabled(!busy && brf::canMoveUp(list, sel));
-  act("MoveDownAction")->setEnabled(!busy && brf::canMoveDown(list, sel));
-  act("DeleteAction")->setEnabled(!busy && brf::canDelete(list, sel));
-  act("PrevBriefingAction")->setEnabled(briefingNumber() > 0);
-  act("NextBriefingAction")->setEnabled(briefingNumber() < 7);
-  act("PlayPauseAction")->setEnabled(preview && !session_->placing());
-  act("CancelAction")->setEnabled(busy);
+bool BriefingWindow::canUndo() const {
   // Undo first takes back changes the record could not hold yet.
+  return !preview_->gestureActive() && (session_->pending() || doc_.undoStack()->canUndo());
+}
+
+bool BriefingWindow::canRedo() const {
+  return !preview_->gestureActive() && !session_->pending() && doc_.undoStack()->canRedo();
+}
+
+void BriefingWindow::updateActions() {
+  if (!actions_ || !pages_) return;
+  actions_->refresh();
   const QUndoStack* stack = doc_.undoStack();
-  QAction* undo = act("UndoAction");
-  QAction* redo = act("RedoAction");
-  undo->setEnabled(!busy && (session_->pending() || stack->canUndo()));
-  redo->setEnabled(!busy && !session_->pending() && stack->canRedo());
   const QString undoText = session_->pending() ? tr("Undo changes above 400 words")
                            : stack->canUndo()  ? tr("Undo %1").arg(stack->undoText())
                                                : tr("Undo");
   const QString redoText = stack->canRedo() ? tr("Redo %1").arg(stack->redoText()) : tr("Redo");
-  undo->setToolTip(undoText.trimmed());
-  redo->setToolTip(redoText.trimmed());
+  act("UndoAction")->setToolTip(undoText.trimmed());
+  act("RedoAction")->setToolTip(redoText.trimmed());
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -407,7 +404,7 @@ void BriefingWindow::saveMission(bool as) {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Pages, keys, closing
+// Pages, closing
 
 void BriefingWindow::onPageChanged(int index) {
   // While an instruction is placed the preview stays (going back to it is no page change).
@@ -427,35 +424,6 @@ void BriefingWindow::onPageChanged(int index) {
     playback_->pause();
   lastPage_ = index;
   updateActions();
-}
-
-bool BriefingWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return QDialog::eventFilter(watched, event);
-  auto* w = qobject_cast<QWidget*>(watched);
-  if (!w || w->window() != this) return QDialog::eventFilter(watched, event);
-  const auto* key = static_cast<QKeyEvent*>(event);
-  // A text entry keeps Ctrl+A (select all) for itself.
-  if (InputPolicy::textEntryKeepsKey(w, *key)) return QDialog::eventFilter(watched, event);
-  QAction* action = actions_->windowActionFor(*key);
-  if (!action && w == list_->list()) {
-    // List keys work while the instruction list has the focus.
-    const auto mods = key->modifiers() & ~Qt::KeypadModifier;
-    const QKeySequence pressed(QKeyCombination(mods, Qt::Key(key->key())));
-    for (QAction* a : actions_->all())
-      if (actions_->spec(a->objectName())->scope == KeyScope::List &&
-          a->shortcut().matches(pressed) == QKeySequence::ExactMatch)
-        action = a;
-  }
-  // A disabled command leaves the key to the control (Escape then closes the window).
-  if (!action || !action->isEnabled()) return QDialog::eventFilter(watched, event);
-  const bool plain = !(key->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  if (plain && key->key() != Qt::Key_Escape && action != act("DeleteAction") && keepsPlainKey(w))
-    return QDialog::eventFilter(watched, event);
-  // Holding a key down repeats undo and redo, never a file command.
-  if (key->isAutoRepeat() && action != act("UndoAction") && action != act("RedoAction"))
-    return true;
-  action->trigger();
-  return true;
 }
 
 void BriefingWindow::closeEvent(QCloseEvent* e) {

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "app/base/actions.h"
 #include "briefing/commands.h"
 #include "briefing/playback.h"
 #include "model/mission.h"
@@ -24,7 +25,6 @@ namespace app {
 
 struct EditorContext;
 class AccessoriesPage;
-class ActionSet;
 class BriefingSession;
 class InstructionsPage;
 class MissionDocument;
@@ -66,10 +66,13 @@ class BriefingWindow : public QDialog {
   // Stops playing and seeks the preview to `ticks`.
   void seekTo(int ticks);
 
+  // The window's commands, their keys and what they do.
+  static const std::vector<ActionSpec<BriefingWindow>>& actionTable();
+  const ActionSet& actions() const { return *actions_; }
+
  protected:
   void closeEvent(QCloseEvent* e) override;
   void reject() override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildActions();
@@ -81,6 +84,8 @@ class BriefingWindow : public QDialog {
   void editList(const std::function<void()>& edit);
   void undo();
   void redo();
+  bool canUndo() const;
+  bool canRedo() const;
   void saveMission(bool as);
   void updateActions();
   void onShown();

@@ -1,13 +1,11 @@
 #pragma once
 // A gesture on a canvas (the map, the briefing preview) is a tool. The canvas hands the active
-// tool its mouse and key events in its own logical coordinates; the tool turns a gesture into
-// one document transaction: one undo step whatever the number of moves, records or axes, and
-// Escape (`cancel`) puts everything back where the gesture started.
+// tool its mouse events in its own logical coordinates; the tool turns a gesture into one
+// document transaction: one undo step whatever the number of moves, records or axes, and
+// `cancel` (the window's Escape action) puts everything back where the gesture started.
 
 #include <QPointF>
 #include <Qt>
-
-class QKeyEvent;
 
 namespace app {
 
@@ -26,8 +24,6 @@ class CanvasTool {
   virtual void release(const CanvasEvent& e) = 0;
   // A second press of the left button in quick succession (it follows a press and a release).
   virtual void doubleClick(const CanvasEvent&) {}
-  // A key while the canvas has the focus; true when the tool used it.
-  virtual bool key(QKeyEvent*) { return false; }
   // Escape or anything that ends the gesture early: back to where it started.
   virtual void cancel() = 0;
   // A gesture is under way (between press and release).

@@ -181,12 +181,6 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
   add(tr("&Move down"), &FlightGroupsPage::moveDown);
 
   connect(list_, &ShipList::selectionEdited, this, &FlightGroupsPage::onListSelection);
-  connect(list_, &ShipList::newRequested, this, &FlightGroupsPage::newFlightGroup);
-  connect(list_, &ShipList::deleteRequested, this, &FlightGroupsPage::deleteSelected);
-  connect(list_, &ShipList::cutRequested, this, &FlightGroupsPage::cut);
-  connect(list_, &ShipList::copyRequested, this, &FlightGroupsPage::copy);
-  connect(list_, &ShipList::pasteRequested, this, &FlightGroupsPage::paste);
-  connect(list_, &ShipList::goalSummaryToggled, this, &FlightGroupsPage::toggleGoalSummary);
   connect(pages_, &QTabWidget::currentChanged, this, [this] { fillCurrentPage(); });
   new ViewUpdater(this, doc_, PageChanges,
                   [this](Changes t, const ChangeSet& c) { onChanged(t, c); });

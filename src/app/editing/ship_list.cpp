@@ -7,7 +7,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QSignalBlocker>
 #include <QStyle>
 
 #include <algorithm>
@@ -161,33 +160,7 @@ std::vector<int> ShipList::selectedRows() const {
 }
 
 void ShipList::keyPressEvent(QKeyEvent* e) {
-  const auto mods = e->modifiers() & ~Qt::KeypadModifier;
-  if (mods == Qt::ControlModifier) {
-    if (e->key() == Qt::Key_G) {
-      emit goalSummaryToggled();
-      return;
-    }
-  } else {
-    switch (e->key()) {
-      case Qt::Key_C:
-        emit copyRequested();
-        return;
-      case Qt::Key_V:
-        emit pasteRequested();
-        return;
-      case Qt::Key_X:
-        emit cutRequested();
-        return;
-      case Qt::Key_Insert:
-        emit newRequested();
-        return;
-      case Qt::Key_Delete:
-        emit deleteRequested();
-        return;
-      default:
-        break;
-    }
-  }
+  // The arrow keys move the focus and the selection: one report for both.
   asOneAction([&] { QListWidget::keyPressEvent(e); });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The flight-group list: one owner-drawn line per flight group in its IFF colour, several lines
-// selectable, with the list's keys and pop-up menu.
+// selectable, with its pop-up menu. Its command keys are the window's actions (KeyScope::List).
 
 #include <QColor>
 #include <QListWidget>
@@ -42,12 +42,6 @@ class ShipList : public QListWidget {
   // The user changed the selection or moved the focus (click, keys): the selected rows and the
   // focused one.
   void selectionEdited(std::vector<int> rows, int current);
-  void newRequested();
-  void deleteRequested();
-  void cutRequested();
-  void copyRequested();
-  void pasteRequested();
-  void goalSummaryToggled();
 
  protected:
   void keyPressEvent(QKeyEvent* e) override;

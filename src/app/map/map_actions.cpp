@@ -1,207 +1,146 @@
-// The map window's action table and what each action does; the window's key filter.
-#include "app/map/map_actions.h"
-
+// The map window's action table and what each action does.
 #include <QAction>
 #include <QCheckBox>
-#include <QKeyEvent>
 #include <QToolButton>
 #include <QUndoStack>
 
-#include <functional>
-#include <utility>
-
-#include "app/base/input_policy.h"
+#include "app/base/actions.h"
 #include "app/document/deletes.h"
 #include "app/document/mission_document.h"
 #include "app/map/map_window.h"
+#include "map/view.h"
 
 namespace app {
 
 using namespace model;
 
-const std::vector<ActionSpec>& mapActionTable() {
+const std::vector<ActionSpec<MapWindow>>& MapWindow::actionTable() {
   using enum KeyScope;
-  static const std::vector<ActionSpec> table = {
+  using enum Held;
+  using W = MapWindow;
+  // The document's commands wait while a gesture is under way.
+  const auto idle = [](const W& w) { return !w.dragging(); };
+  // The buttons that briefing mode hides have no key there.
+  const auto unlessBriefing = [](const W& w) { return !w.state_.view.briefing; };
+  const auto zoom = [](int (*step)(int)) {
+    return [step](W& w) { w.setZoom(step(w.state_.view.zoom)); };
+  };
+  const auto plane = [](map::Plane p) { return [p](W& w) { w.setPlane(p); }; };
+  const auto team = [](int t) { return [t](W& w) { w.setPaletteTeam(t); }; };
+  // The map's letters work with Shift held too; D, P, T and the digits with any modifiers.
+  static const std::vector<ActionSpec<MapWindow>> table = {
       // The document
-      {"UndoAction", "&Undo", "Undo", "edit-undo", "Ctrl+Z", Window, "MapUndoBtn"},
-      {"RedoAction", "&Redo", "Redo", "edit-redo", "Ctrl+Y; Ctrl+Shift+Z", Window, "MapRedoBtn"},
-      {"SaveAction", "&Save", "Save", "document-save", "Ctrl+S", Window},
-      {"SaveAsAction", "Save &as...", "Save As ", "document-save-as", "Ctrl+Shift+S", Window},
-      {"DeleteAction", "&Delete", "Delete the current flight group", "fg-delete", "Del", Window},
-      {"SelectAllAction", "Select &all", "Select every flight group shown", nullptr, "Ctrl+A",
-       Window},
+      {"UndoAction", QT_TR_NOOP("&Undo"), QT_TR_NOOP("Undo"), "edit-undo",
+       keys("Ctrl+Z", Window, Repeats), [](W& w) { w.doc_.undoStack()->undo(); },
+       [](const W& w) { return !w.doc_.inTransaction() && w.doc_.undoStack()->canUndo(); }, nullptr,
+       "MapUndoBtn"},
+      {"RedoAction", QT_TR_NOOP("&Redo"), QT_TR_NOOP("Redo"), "edit-redo",
+       keys("Ctrl+Y; Ctrl+Shift+Z", Window, Repeats), [](W& w) { w.doc_.undoStack()->redo(); },
+       [](const W& w) { return !w.doc_.inTransaction() && w.doc_.undoStack()->canRedo(); }, nullptr,
+       "MapRedoBtn"},
+      {"SaveAction", QT_TR_NOOP("&Save"), QT_TR_NOOP("Save"), "document-save",
+       keys("Ctrl+S", Window), [](W& w) { emit w.saveRequested(); }, idle},
+      {"SaveAsAction", QT_TR_NOOP("Save &as..."), QT_TR_NOOP("Save As "), "document-save-as",
+       keys("Ctrl+Shift+S", Window), [](W& w) { emit w.saveAsRequested(); }, idle},
+      {"DeleteAction", QT_TR_NOOP("&Delete"), QT_TR_NOOP("Delete the current flight group"),
+       "fg-delete", keys("Del", Window), &W::deleteCurrent, idle},
+      {"SelectAllAction", QT_TR_NOOP("Select &all"), QT_TR_NOOP("Select every flight group shown"),
+       nullptr, keys("Ctrl+A", Window), &W::selectAllShown, idle},
+      // Escape takes back the gesture under way.
+      {"CancelAction", QT_TR_NOOP("Cancel"), QT_TR_NOOP("Cancel the gesture under way"), nullptr,
+       keys("Esc", Window), [](W& w) { w.tools_.cancel(); }},
       // Zoom and view
-      {"ZoomInAction", "Zoom &in", "Zoom in a step", nullptr, "=; +", Window},
-      {"ZoomOutAction", "Zoom &out", "Zoom out a step", nullptr, "-", Window},
-      {"FineZoomInAction", "Zoom in a little", "Zoom in a little", nullptr, "Z", Window},
-      {"FineZoomOutAction", "Zoom out a little", "Zoom out a little", nullptr, "X", Window},
-      {"Zoom800Action", "Zoom 800", "Zoom 800", nullptr, "A", Window},
-      {"Zoom16Action", "Zoom 16", "Zoom 16", nullptr, "S", Window},
-      {"CentreMapAction", "Center Map", "Center Map", nullptr, "Return; Enter", Window},
-      {"CentreFGAction", "Center on Current FG", "Center on Current FG", nullptr, "F", Window},
-      {"NextPlaneAction", "Next plane", "View the next plane", nullptr, "Space", Window},
-      {"PlaneXYAction", "X-Y plane", "View the X-Y plane", nullptr, "F1", Window},
-      {"PlaneXZAction", "X-Z plane", "View the X-Z plane", nullptr, "F2", Window},
-      {"PlaneYZAction", "Y-Z plane", "View the Y-Z plane", nullptr, "F3", Window},
+      {"ZoomInAction", QT_TR_NOOP("Zoom &in"), QT_TR_NOOP("Zoom in a step"), nullptr,
+       keys("=; +", Window, Repeats), zoom(map::zoomInStep)},
+      {"ZoomOutAction", QT_TR_NOOP("Zoom &out"), QT_TR_NOOP("Zoom out a step"), nullptr,
+       keys("-", Window, Repeats), zoom(map::zoomOutStep)},
+      {"FineZoomInAction", QT_TR_NOOP("Zoom in a little"), QT_TR_NOOP("Zoom in a little"), nullptr,
+       keys("Z; Shift+Z", Window, Repeats), zoom(map::fineZoomIn)},
+      {"FineZoomOutAction", QT_TR_NOOP("Zoom out a little"), QT_TR_NOOP("Zoom out a little"),
+       nullptr, keys("X; Shift+X", Window, Repeats), zoom(map::fineZoomOut)},
+      {"Zoom800Action", QT_TR_NOOP("Zoom 800"), QT_TR_NOOP("Zoom 800"), nullptr,
+       keys("A; Shift+A", Window), [](W& w) { w.setZoom(800); }},
+      {"Zoom16Action", QT_TR_NOOP("Zoom 16"), QT_TR_NOOP("Zoom 16"), nullptr,
+       keys("S; Shift+S", Window), [](W& w) { w.setZoom(16); }},
+      {"CentreMapAction", QT_TR_NOOP("Center Map"), QT_TR_NOOP("Center Map"), nullptr,
+       keys("Return; Enter; Shift+Return; Shift+Enter", Window),
+       [](W& w) {
+         w.centreOn({0, 0});
+       }},
+      {"CentreFGAction", QT_TR_NOOP("Center on Current FG"), QT_TR_NOOP("Center on Current FG"),
+       nullptr, keys("F; Shift+F", Window), [](W& w) { w.setCurrent(w.state_.current, true); }},
+      {"NextPlaneAction", QT_TR_NOOP("Next plane"), QT_TR_NOOP("View the next plane"), nullptr,
+       keys("Space; Shift+Space", Window),
+       [](W& w) { w.setPlane(map::nextPlane(w.state_.view.plane)); }},
+      {"PlaneXYAction", QT_TR_NOOP("X-Y plane"), QT_TR_NOOP("View the X-Y plane"), nullptr,
+       keys("F1; Shift+F1", Window), plane(map::Plane::XY)},
+      {"PlaneXZAction", QT_TR_NOOP("X-Z plane"), QT_TR_NOOP("View the X-Z plane"), nullptr,
+       keys("F2; Shift+F2", Window), plane(map::Plane::XZ)},
+      {"PlaneYZAction", QT_TR_NOOP("Y-Z plane"), QT_TR_NOOP("View the Y-Z plane"), nullptr,
+       keys("F3; Shift+F3", Window), plane(map::Plane::YZ)},
       // What is drawn
-      {"DistancesAction", "WP distances", "WP distances", nullptr, "D", Window},
-      {"PaletteAction", "Team Palette", "Team Palette", nullptr, "P", Window},
-      {"TimesAction", "WP times", "WP times", nullptr, "T", Window},
-      {"CurrOnlyAction", "Curr FG only", "Curr FG only", nullptr, "C", Window},
-      {"LinkHyperAction", "Link Hyperpt", "Link Hyperpt", nullptr, "H", Window},
-      {"LockStart1Action", "Lock Start 1 waypoint", "Lock Start 1 waypoint", nullptr, "L", Window},
-      {"NamesAction", "Names on", "Names on", nullptr, "N", Window},
-      {"AllWPsAction", "All WPs", "All WPs", nullptr, "W", Window},
-      {"GridAction", "Grid", "Show the grid", nullptr, "Ctrl+G", Window},
-      {"IconsOnlyAction", "Icons only", "Icons instead of wireframes", nullptr, "Ctrl+I", Window},
-      {"OffScreenAction", "Off-screen flight groups", "Draw flight groups outside the window",
-       nullptr, "Ctrl+W", Window},
+      {"DistancesAction", QT_TR_NOOP("WP distances"), QT_TR_NOOP("WP distances"), nullptr,
+       keys("Any+D", Window), [](W& w) { w.showDistances_->toggle(); }},
+      {"PaletteAction", QT_TR_NOOP("Team Palette"), QT_TR_NOOP("Team Palette"), nullptr,
+       keys("Any+P", Window), [](W& w) { w.paletteOn_->click(); }},
+      {"TimesAction", QT_TR_NOOP("WP times"), QT_TR_NOOP("WP times"), nullptr,
+       keys("Any+T", Window), [](W& w) { w.showTime_->toggle(); }},
+      {"CurrOnlyAction", QT_TR_NOOP("Curr FG only"), QT_TR_NOOP("Curr FG only"), nullptr,
+       keys("C; Shift+C", Window), [](W& w) { w.currOnly_->click(); }, unlessBriefing},
+      {"LinkHyperAction", QT_TR_NOOP("Link Hyperpt"), QT_TR_NOOP("Link Hyperpt"), nullptr,
+       keys("H; Shift+H", Window), [](W& w) { w.linkHyper_->toggle(); }},
+      {"LockStart1Action", QT_TR_NOOP("Lock Start 1 waypoint"), QT_TR_NOOP("Lock Start 1 waypoint"),
+       nullptr, keys("L; Shift+L", Window), [](W& w) { w.lockBtn_->click(); }, unlessBriefing},
+      {"NamesAction", QT_TR_NOOP("Names on"), QT_TR_NOOP("Names on"), nullptr,
+       keys("N; Shift+N", Window), [](W& w) { w.namesOn_->click(); }},
+      {"AllWPsAction", QT_TR_NOOP("All WPs"), QT_TR_NOOP("All WPs"), nullptr,
+       keys("W; Shift+W", Window), [](W& w) { w.allWPs_->click(); }, unlessBriefing},
+      {"GridAction", QT_TR_NOOP("Grid"), QT_TR_NOOP("Show the grid"), nullptr,
+       keys("Ctrl+G", Window),
+       [](W& w) { w.setToggle(&map::MapToggles::grid, !w.state_.toggles.grid); }},
+      {"IconsOnlyAction", QT_TR_NOOP("Icons only"), QT_TR_NOOP("Icons instead of wireframes"),
+       nullptr, keys("Ctrl+I", Window),
+       [](W& w) {
+         w.state_.wireframe.iconsOnly = !w.state_.wireframe.iconsOnly;
+         w.redraw();
+       }},
+      {"OffScreenAction", QT_TR_NOOP("Off-screen flight groups"),
+       QT_TR_NOOP("Draw flight groups outside the window"), nullptr, keys("Ctrl+W", Window),
+       [](W& w) { w.setToggle(&map::MapToggles::drawOffScreen, !w.state_.toggles.drawOffScreen); }},
       // The palette's team
-      {"PaletteTeam1Action", "Team 1", "Team 1 in the palette", nullptr, "1", Window},
-      {"PaletteTeam2Action", "Team 2", "Team 2 in the palette", nullptr, "2", Window},
-      {"PaletteTeam3Action", "Team 3", "Team 3 in the palette", nullptr, "3", Window},
-      {"PaletteTeam4Action", "Team 4", "Team 4 in the palette", nullptr, "4", Window},
-      {"PaletteTeam5Action", "Team 5", "Team 5 in the palette", nullptr, "5", Window},
-      {"PaletteTeam6Action", "Team 6", "Team 6 in the palette", nullptr, "6", Window},
-      {"PaletteTeam7Action", "Team 7", "Team 7 in the palette", nullptr, "7", Window},
-      {"PaletteTeam8Action", "Team 8", "Team 8 in the palette", nullptr, "8", Window},
-      {"PaletteTeam9Action", "Team 9", "Team 9 in the palette", nullptr, "9", Window},
-      {"PaletteTeam10Action", "Team 10", "Team 10 in the palette", nullptr, "0", Window},
+      {"PaletteTeam1Action", QT_TR_NOOP("Team 1"), QT_TR_NOOP("Team 1 in the palette"), nullptr,
+       keys("Any+1", Window), team(0)},
+      {"PaletteTeam2Action", QT_TR_NOOP("Team 2"), QT_TR_NOOP("Team 2 in the palette"), nullptr,
+       keys("Any+2", Window), team(1)},
+      {"PaletteTeam3Action", QT_TR_NOOP("Team 3"), QT_TR_NOOP("Team 3 in the palette"), nullptr,
+       keys("Any+3", Window), team(2)},
+      {"PaletteTeam4Action", QT_TR_NOOP("Team 4"), QT_TR_NOOP("Team 4 in the palette"), nullptr,
+       keys("Any+4", Window), team(3)},
+      {"PaletteTeam5Action", QT_TR_NOOP("Team 5"), QT_TR_NOOP("Team 5 in the palette"), nullptr,
+       keys("Any+5", Window), team(4)},
+      {"PaletteTeam6Action", QT_TR_NOOP("Team 6"), QT_TR_NOOP("Team 6 in the palette"), nullptr,
+       keys("Any+6", Window), team(5)},
+      {"PaletteTeam7Action", QT_TR_NOOP("Team 7"), QT_TR_NOOP("Team 7 in the palette"), nullptr,
+       keys("Any+7", Window), team(6)},
+      {"PaletteTeam8Action", QT_TR_NOOP("Team 8"), QT_TR_NOOP("Team 8 in the palette"), nullptr,
+       keys("Any+8", Window), team(7)},
+      {"PaletteTeam9Action", QT_TR_NOOP("Team 9"), QT_TR_NOOP("Team 9 in the palette"), nullptr,
+       keys("Any+9", Window), team(8)},
+      {"PaletteTeam10Action", QT_TR_NOOP("Team 10"), QT_TR_NOOP("Team 10 in the palette"), nullptr,
+       keys("Any+0", Window), team(9)},
   };
   return table;
 }
 
-namespace {
-
-// D, P, T and the digits work whatever modifiers are held.
-bool takesAnyModifiers(const QAction* a) {
-  const QString id = a->objectName();
-  return id == QLatin1String("DistancesAction") || id == QLatin1String("PaletteAction") ||
-         id == QLatin1String("TimesAction") || id.startsWith(QLatin1String("PaletteTeam"));
-}
-
-}  // namespace
-
-QAction* mapActionFor(const ActionSet& actions, const QKeyEvent& key) {
-  if (QAction* a = actions.windowActionFor(key)) return a;
-  const Qt::KeyboardModifiers mods = key.modifiers() & ~Qt::KeypadModifier;
-  QAction* a = actions.windowActionFor(QKeyEvent(QEvent::KeyPress, key.key(), Qt::NoModifier));
-  if (!a) return nullptr;
-  if (takesAnyModifiers(a)) return a;
-  const bool shiftOnly = (mods & Qt::ShiftModifier) &&
-                         !(mods & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
-  return shiftOnly ? a : nullptr;
-}
-
 void MapWindow::buildActions() {
-  actions_ = std::make_unique<ActionSet>(this, mapActionTable());
-  // The document's commands wait while a gesture is under way.
-  auto onDocument = [this](void (MapWindow::*fn)()) {
-    return [this, fn] {
-      if (!dragging()) (this->*fn)();
-    };
-  };
-  // The keys of buttons that briefing mode hides do nothing there.
-  auto unlessBriefing = [this](QToolButton* MapWindow::*b) {
-    return [this, b] {
-      if (!state_.view.briefing) (this->*b)->click();
-    };
-  };
-  const std::vector<std::pair<const char*, std::function<void()>>> handlers = {
-      {"UndoAction", onDocument(&MapWindow::undo)},
-      {"RedoAction", onDocument(&MapWindow::redo)},
-      {"SaveAction", onDocument(&MapWindow::saveRequested)},
-      {"SaveAsAction", onDocument(&MapWindow::saveAsRequested)},
-      {"DeleteAction", onDocument(&MapWindow::deleteCurrent)},
-      {"SelectAllAction", onDocument(&MapWindow::selectAllShown)},
-      {"ZoomInAction", [this] { setZoom(map::zoomInStep(state_.view.zoom)); }},
-      {"ZoomOutAction", [this] { setZoom(map::zoomOutStep(state_.view.zoom)); }},
-      {"FineZoomInAction", [this] { setZoom(map::fineZoomIn(state_.view.zoom)); }},
-      {"FineZoomOutAction", [this] { setZoom(map::fineZoomOut(state_.view.zoom)); }},
-      {"Zoom800Action", [this] { setZoom(800); }},
-      {"Zoom16Action", [this] { setZoom(16); }},
-      {"CentreMapAction",
-       [this] {
-         centreOn({0, 0});
-       }},
-      {"CentreFGAction", [this] { setCurrent(state_.current, true); }},
-      {"NextPlaneAction", [this] { setPlane(map::nextPlane(state_.view.plane)); }},
-      {"PlaneXYAction", [this] { setPlane(map::Plane::XY); }},
-      {"PlaneXZAction", [this] { setPlane(map::Plane::XZ); }},
-      {"PlaneYZAction", [this] { setPlane(map::Plane::YZ); }},
-      {"DistancesAction", [this] { showDistances_->toggle(); }},
-      {"PaletteAction", [this] { paletteOn_->click(); }},
-      {"TimesAction", [this] { showTime_->toggle(); }},
-      {"CurrOnlyAction", unlessBriefing(&MapWindow::currOnly_)},
-      {"LinkHyperAction", [this] { linkHyper_->toggle(); }},
-      {"LockStart1Action", unlessBriefing(&MapWindow::lockBtn_)},
-      {"NamesAction", [this] { namesOn_->click(); }},
-      {"AllWPsAction", unlessBriefing(&MapWindow::allWPs_)},
-      {"GridAction", [this] { setToggle(&map::MapToggles::grid, !state_.toggles.grid); }},
-      {"IconsOnlyAction",
-       [this] {
-         state_.wireframe.iconsOnly = !state_.wireframe.iconsOnly;
-         redraw();
-       }},
-      {"OffScreenAction",
-       [this] { setToggle(&map::MapToggles::drawOffScreen, !state_.toggles.drawOffScreen); }},
-  };
-  for (const auto& [id, fn] : handlers)
-    connect(actions_->action(QString::fromLatin1(id)), &QAction::triggered, this, fn);
-  for (int team = 0; team < 10; ++team)
-    connect(actions_->action(QStringLiteral("PaletteTeam%1Action").arg(team + 1)),
-            &QAction::triggered, this, [this, team] { setPaletteTeam(team); });
-
-  // Undo and Redo name the step they take back or do again.
-  QUndoStack* stack = doc_.undoStack();
-  auto name = [](QAction* a, const QString& verb, const QString& step) {
-    a->setText(step.isEmpty() ? verb : verb + QLatin1Char(' ') + step);
-    a->setToolTip(a->text().remove(QLatin1Char('&')));
-  };
-  QAction* undo = actions_->action(u"UndoAction");
-  QAction* redo = actions_->action(u"RedoAction");
-  connect(stack, &QUndoStack::undoTextChanged, undo,
-          [=](const QString& t) { name(undo, tr("&Undo"), t); });
-  connect(stack, &QUndoStack::redoTextChanged, redo,
-          [=](const QString& t) { name(redo, tr("&Redo"), t); });
-  connect(stack, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
-  connect(stack, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
-  name(undo, tr("&Undo"), stack->undoText());
-  name(redo, tr("&Redo"), stack->redoText());
-  undo->setEnabled(stack->canUndo());
-  redo->setEnabled(stack->canRedo());
+  actions_ = std::make_unique<ActionSet>(*this, actionTable());
+  nameUndoRedo(doc_.undoStack(), action(u"UndoAction"), action(u"RedoAction"));
+  actions_->refreshOn(doc_.undoStack(), &QUndoStack::indexChanged);
+  actions_->refreshOn(doc_.undoStack(), &QUndoStack::cleanChanged);
 }
 
 QAction* MapWindow::action(QStringView id) const {
   return actions_->action(id);
-}
-
-// A gesture under way joins the history only when it ends.
-void MapWindow::undo() {
-  if (!doc_.inTransaction()) doc_.undoStack()->undo();
-}
-
-void MapWindow::redo() {
-  if (!doc_.inTransaction()) doc_.undoStack()->redo();
-}
-
-bool MapWindow::eventFilter(QObject* watched, QEvent* e) {
-  if (e->type() == QEvent::KeyPress && isAncestorOf(qobject_cast<QWidget*>(watched)))
-    return handleKey(qobject_cast<QWidget*>(watched), static_cast<QKeyEvent*>(e));
-  return QWidget::eventFilter(watched, e);
-}
-
-bool MapWindow::handleKey(QWidget* focus, QKeyEvent* e) {
-  // Escape belongs to the gesture under way.
-  if (tools_.key(e)) return true;
-  if (InputPolicy::textEntryKeepsKey(focus, *e)) return false;
-  QAction* a = mapActionFor(*actions_, *e);
-  if (!a) return false;
-  // Holding a key down repeats the map's keys, never a file command or a deletion.
-  const bool once =
-      a == action(u"SaveAction") || a == action(u"SaveAsAction") || a == action(u"DeleteAction");
-  if (a->isEnabled() && !(once && e->isAutoRepeat())) a->trigger();
-  return true;
 }
 
 void MapWindow::selectAllShown() {

@@ -111,8 +111,5 @@ void MapCanvas::mouseReleaseEvent(QMouseEvent* e) {
 void MapCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
   if (tool_) tool_->doubleClick(canvasEvent(e));
 }
-void MapCanvas::keyPressEvent(QKeyEvent* e) {
-  if (!tool_ || !tool_->key(e)) QWidget::keyPressEvent(e);
-}
 
 }  // namespace app

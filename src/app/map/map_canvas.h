@@ -1,6 +1,6 @@
 #pragma once
-// The map's drawing surface: paints its back buffer with one block copy and hands mouse and key
-// events to its tool (app/map/map_tools.h). The back buffer is redrawn in full, or during a drag
+// The map's drawing surface: paints its back buffer with one block copy and hands mouse events
+// to its tool (app/map/map_tools.h). The back buffer is redrawn in full, or during a drag
 // from the background cache with only the current flight group drawn again.
 
 #include <QImage>
@@ -47,7 +47,6 @@ class MapCanvas : public QWidget {
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
-  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   QImage makeBuffer() const;

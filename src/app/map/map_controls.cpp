@@ -255,9 +255,7 @@ void MapWindow::buildControls() {
   row3->addStretch(1);
   // Undo and Redo of the document, their tips naming the step.
   for (const char* id : {"UndoAction", "RedoAction"}) {
-    auto* b = new QToolButton(this);
-    b->setDefaultAction(actions_->action(QString::fromLatin1(id)));
-    b->setObjectName(QLatin1String(actions_->spec(QString::fromLatin1(id))->button));
+    QToolButton* b = actions_->makeButton(QString::fromLatin1(id), this);
     b->setFocusPolicy(Qt::NoFocus);
     row3->addWidget(b);
   }

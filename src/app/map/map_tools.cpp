@@ -1,7 +1,6 @@
 #include "app/map/map_tools.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 
 #include <algorithm>
 
@@ -110,12 +109,6 @@ void DragTool::move(const CanvasEvent& e) {
 
 void DragTool::release(const CanvasEvent&) {
   end(true);
-}
-
-bool DragTool::key(QKeyEvent* e) {
-  if (e->key() != Qt::Key_Escape || !active()) return false;
-  cancel();
-  return true;
 }
 
 void DragTool::cancel() {
@@ -260,10 +253,6 @@ void MapTools::doubleClick(const CanvasEvent& e) {
   if (e.button != Qt::LeftButton || dragging() || hitAt(host_, e)) return;
   view_.cancel();
   host_.zoomOutOnDoubleClick();
-}
-
-bool MapTools::key(QKeyEvent* e) {
-  return active() && current_->key(e);
 }
 
 void MapTools::cancel() {

@@ -63,7 +63,6 @@ class DragTool : public CanvasTool {
   explicit DragTool(MapToolHost& host) : host_(host) {}
   void move(const CanvasEvent& e) override;
   void release(const CanvasEvent& e) override;
-  bool key(QKeyEvent* e) override;
   void cancel() override;
   bool active() const override { return !groups_.empty(); }
 
@@ -150,7 +149,6 @@ class MapTools : public CanvasTool {
   void move(const CanvasEvent& e) override;
   void release(const CanvasEvent& e) override;
   void doubleClick(const CanvasEvent& e) override;
-  bool key(QKeyEvent* e) override;
   void cancel() override;
   bool active() const override { return current_ && current_->active(); }
   // A gesture that edits the Mission is under way.

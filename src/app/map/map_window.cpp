@@ -48,13 +48,13 @@ MapWindow::MapWindow(const EditorContext& context, QWidget* parent)
   connect(canvas_, &MapCanvas::wheeled, this, &MapWindow::canvasWheel);
   connect(&doc_, &MissionDocument::changed, this, &MapWindow::onDocumentChanged);
   connect(&doc_, &MissionDocument::selectionChanged, this, &MapWindow::onSelectionChanged);
-  // The window previews every key, whichever of its controls has the focus.
-  for (QWidget* w : findChildren<QWidget*>()) w->installEventFilter(this);
+  actions_->refresh();
   resize(900, 680);
   if (!ctx_.iniPath.empty()) WindowMemory(ctx_.iniPath).restore(this);
 }
 
 MapWindow::~MapWindow() {
+  actions_.reset();
   tools_.cancel();
   if (isVisible()) rememberPlace();
 }
@@ -431,6 +431,7 @@ void MapWindow::setBriefingMode(bool on) {
   if (state_.view.briefing == on) return;
   if (on) viewBeforeBriefing_ = state_.view;
   state_.view.briefing = on;
+  actions_->refresh();  // the keys of the buttons hidden here
   for (QWidget* w :
        std::initializer_list<QWidget*>{allWPs_, currWPs_, xy_, xz_, yz_, currOnly_, lockBtn_})
     w->setVisible(!on);
@@ -517,11 +518,13 @@ void MapWindow::placed(int fg) {
 void MapWindow::dragStarted() {
   canvas_->rebuildCache();
   canvas_->dragRedraw();
+  actions_->refresh();
 }
 
 void MapWindow::dragEnded() {
   refillLists();
   if (isVisible()) redraw();
+  actions_->refresh();
 }
 
 QString MapWindow::paletteTip(QPointF at, QRect& area) const {

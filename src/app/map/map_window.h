@@ -11,6 +11,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/base/actions.h"
 #include "app/document/editor_context.h"
 #include "app/map/map_canvas.h"
 #include "app/map/map_tools.h"
@@ -33,7 +34,6 @@ class QToolButton;
 
 namespace app {
 
-class ActionSet;
 class MissionDocument;
 class MapWaypointWindow;
 
@@ -62,8 +62,11 @@ class MapWindow : public QWidget, private MapToolHost {
   bool dragging() const { return tools_.dragging(); }
   // Opens the waypoint grid of the current flight group.
   void editWaypoints();
-  // The window's command of that id (its table is in map_actions.h).
+  // The window's command of that id.
   QAction* action(QStringView id) const;
+  // The window's commands, their keys and what they do (map_actions.cpp).
+  static const std::vector<ActionSpec<MapWindow>>& actionTable();
+  const ActionSet& actions() const { return *actions_; }
 
  signals:
   // "Back to main window".
@@ -74,7 +77,6 @@ class MapWindow : public QWidget, private MapToolHost {
 
  protected:
   bool event(QEvent* e) override;
-  bool eventFilter(QObject* watched, QEvent* e) override;
   void closeEvent(QCloseEvent* e) override;
   void hideEvent(QHideEvent* e) override;
 
@@ -98,9 +100,6 @@ class MapWindow : public QWidget, private MapToolHost {
   void syncControls();
   void updateScrollBars();
   void zoomBarMoved(int value);
-  bool handleKey(QWidget* focus, QKeyEvent* e);
-  void undo();
-  void redo();
   void selectAllShown();
   void setCurrent(int fg, bool centre);
   void setToggle(bool map::MapToggles::*flag, bool on);

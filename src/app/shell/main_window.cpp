@@ -1,30 +1,22 @@
 #include "app/shell/main_window.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QCloseEvent>
-#include <QDesktopServices>
 #include <QGuiApplication>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
-#include <QStyle>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
-#include <QUrl>
 
 #include "app/base/actions.h"
 #include "app/base/deferred_page.h"
 #include "app/base/icons.h"
-#include "app/base/input_policy.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
-#include "app/base/undo_history_window.h"
 #include "app/base/window_memory.h"
 #include "app/document/mission_document.h"
 #include "app/editing/clip_store.h"
@@ -35,7 +27,6 @@
 #include "app/lists/message_sounds.h"
 #include "app/map/map_window.h"
 #include "app/shell/about_box.h"
-#include "app/shell/flow_windows.h"
 #include "app/shell/help_page.h"
 #include "app/shell/mission_files.h"
 #include "app/shell/preferences_dialog.h"
@@ -86,16 +77,14 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   // Until the first activation the Mission is the empty one made here.
   doc_->setDefaults(files_->missionDefaults());
   connect(doc_.get(), &MissionDocument::changed, this, &MainWindow::onDocumentChanged);
-  // The map window is made once, when it is first asked for; the map command shows it.
-  mapAct_->setEnabled(true);
-  connect(mapAct_, &QAction::triggered, this, [this] { mapWindow()->showMap(); });
   applyFormat();
   pages_->setCurrentIndex(0);
-  qApp->installEventFilter(this);
+  actions_->refresh();
 }
 
 MainWindow::~MainWindow() {
-  qApp->removeEventFilter(this);
+  // The actions' states read the pages: they go first.
+  actions_.reset();
   // The map reads the document: it goes before the document does.
   delete mapWindow_;
   // The pages hold references to the document: they go first.
@@ -148,91 +137,6 @@ QString MainWindow::homePageUrl() const {
 // ---------------------------------------------------------------------------------------------
 // Building the window
 
-void MainWindow::buildActions() {
-  // Every command comes from the one action table; the menu bar, the tool bar and the list's
-  // pop-up menu show the same actions.
-  actions_ = std::make_unique<ActionSet>(this);
-  const auto act = [this](const char* id) { return actions_->action(QString::fromLatin1(id)); };
-  errorCheckAct_ = act("ErrorCheckAction");
-  prefsAct_ = act("PrefsAction");
-  lstAct_ = act("LstAction");
-  battleAct_ = act("BattleAction");
-  optAct_ = act("OptAction");
-  newFGAct_ = act("NewFGAction");
-  deleteAct_ = act("DeleteAction");
-  newMissionAct_ = act("NewMissionAction");
-  loadAct_ = act("LoadAction");
-  upAct_ = act("UpAction");
-  downAct_ = act("DownAction");
-  saveAsAct_ = act("SaveAsAction");
-  cutAct_ = act("CutAction");
-  copyAct_ = act("CopyAction");
-  pasteAct_ = act("PasteAction");
-  saveAct_ = act("SaveAction");
-  mapAct_ = act("MapAction");
-  briefAct_ = act("BriefAction");
-  aboutAct_ = act("AboutAction");
-  libraryAct_ = act("LibraryAction");
-  addToLibAct_ = act("AddToLibAction");
-  homeAct_ = act("HomePageAction");
-  undoAct_ = act("UndoAction");
-  redoAct_ = act("RedoAction");
-  goalSummaryAct_ = act("GoalSummaryAction");
-  loadByLstAct_ = act("LoadByLstAction");
-  QAction* exitAct = act("ExitAction");
-  connect(act("ImportJsonAction"), &QAction::triggered, files_, &MissionFiles::importJson);
-  connect(act("ExportJsonAction"), &QAction::triggered, files_, &MissionFiles::exportJson);
-
-  // Parts of the editor that come with later work.
-  mapAct_->setEnabled(false);
-
-  connect(errorCheckAct_, &QAction::triggered, this, &MainWindow::errorCheck);
-  connect(prefsAct_, &QAction::triggered, this, &MainWindow::preferences);
-  connect(newMissionAct_, &QAction::triggered, this, &MainWindow::newMission);
-  connect(loadAct_, &QAction::triggered, this, &MainWindow::openMission);
-  connect(saveAct_, &QAction::triggered, this, &MainWindow::save);
-  connect(saveAsAct_, &QAction::triggered, this, &MainWindow::saveAs);
-  connect(briefAct_, &QAction::triggered, this, &MainWindow::briefings);
-  connect(aboutAct_, &QAction::triggered, this, &MainWindow::about);
-  connect(lstAct_, &QAction::triggered, this, &MainWindow::editLists);
-  connect(battleAct_, &QAction::triggered, this, &MainWindow::battleManager);
-  connect(optAct_, &QAction::triggered, this, &MainWindow::optManager);
-  connect(loadByLstAct_, &QAction::triggered, this, &MainWindow::loadByList);
-  connect(homeAct_, &QAction::triggered, this, &MainWindow::homePage);
-  connect(libraryAct_, &QAction::triggered, this, &MainWindow::showLibrary);
-  connect(addToLibAct_, &QAction::triggered, this,
-          [this] { library_.add(doc_->mission(), doc_->selectedFlightGroups()); });
-  connect(exitAct, &QAction::triggered, this, &QWidget::close);
-  connect(newFGAct_, &QAction::triggered, this,
-          [this] { listCommand(&FlightGroupsPage::newFlightGroup, &MessagesPage::newMessage); });
-  connect(deleteAct_, &QAction::triggered, this, [this] {
-    listCommand(&FlightGroupsPage::deleteSelected, &MessagesPage::deleteSelected);
-  });
-  connect(upAct_, &QAction::triggered, this,
-          [this] { listCommand(&FlightGroupsPage::moveUp, &MessagesPage::moveUp); });
-  connect(downAct_, &QAction::triggered, this,
-          [this] { listCommand(&FlightGroupsPage::moveDown, &MessagesPage::moveDown); });
-  connect(cutAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::cut); });
-  connect(copyAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::copy); });
-  connect(pasteAct_, &QAction::triggered, this, [this] { listCommand(&FlightGroupsPage::paste); });
-
-  bindUndoRedo(doc_->undoStack(), undoAct_, redoAct_);
-  connect(act("UndoHistoryAction"), &QAction::triggered, this, [this] {
-    if (!undoHistory_) undoHistory_ = new UndoHistoryWindow(doc_->undoStack(), iniPath(), this);
-    undoHistory_->show();
-    undoHistory_->raise();
-  });
-  connect(act("MissionFlowAction"), &QAction::triggered, this, [this] { showMissionFlow(*this); });
-  connect(act("WhereUsedAction"), &QAction::triggered, this, [this] { showUsages(*this); });
-  connect(goalSummaryAct_, &QAction::triggered, this, [this] {
-    if (fgPage_) fgPage_->toggleGoalSummary();
-  });
-
-  reopenMenu_ = new QMenu(tr("&Reopen"), this);
-  reopenMenu_->setObjectName(QStringLiteral("ReopenMenu"));
-  reopenMenu_->setIcon(icon(QStringLiteral("reopen")));
-}
-
 void MainWindow::buildToolBar() {
   auto* bar = new QToolBar(tr("Tools"), this);
   bar->setObjectName(QStringLiteral("MainToolBar"));
@@ -241,8 +145,8 @@ void MainWindow::buildToolBar() {
   bar->setIconSize(QSize(24, 24));
   bar->setToolButtonStyle(Qt::ToolButtonIconOnly);
   addToolBar(Qt::TopToolBarArea, bar);
-  actions_->buildToolBar(bar);
-  actions_->buildMenuBar(menuBar(), reopenMenu_->menuAction());
+  actions_->buildToolBar(bar, toolBarLayout());
+  actions_->buildMenuBar(menuBar(), reopenMenu_->menuAction(), menuBarLayout());
 }
 
 void MainWindow::sizeWindow() {
@@ -397,7 +301,7 @@ void MainWindow::homePage() {
 }
 
 // ---------------------------------------------------------------------------------------------
-// Views, keys, closing
+// Views, closing
 
 void MainWindow::refreshTitle() {
   if (files_) setWindowTitle(qs(shell::changedTitle(files_->title(), doc_->isChanged())));
@@ -407,22 +311,6 @@ void MainWindow::onDocumentChanged(const ChangeSet& c) {
   if (c.format || c.whole) applyFormat();
   if (c.briefingText) files_->followHeading();
   refreshTitle();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress) return QMainWindow::eventFilter(watched, event);
-  auto* w = qobject_cast<QWidget*>(watched);
-  if (!w || w->window() != this) return QMainWindow::eventFilter(watched, event);
-  const auto* key = static_cast<QKeyEvent*>(event);
-  // A text entry keeps Ctrl+A (select all) for itself.
-  if (InputPolicy::textEntryKeepsKey(w, *key)) return QMainWindow::eventFilter(watched, event);
-  QAction* action = actions_->windowActionFor(*key);
-  if (action && !action->isEnabled()) return true;
-  if (!action) return QMainWindow::eventFilter(watched, event);
-  // Holding a key down repeats undo and redo, never a file command.
-  if (key->isAutoRepeat() && action != undoAct_ && action != redoAct_) return true;
-  action->trigger();
-  return true;
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

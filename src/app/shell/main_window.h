@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "app/base/actions.h"
 #include "app/document/editor_context.h"
 #include "editing/library.h"
 #include "model/mission.h"
@@ -24,7 +25,6 @@ class QTabWidget;
 
 namespace app {
 
-class ActionSet;
 class ClipboardStore;
 class DeferredPage;
 class FlightGroupsPage;
@@ -86,6 +86,15 @@ class MainWindow : public QMainWindow {
   // The address set for the "Home page" button in the settings file; empty: the help page.
   QString homePageUrl() const;
 
+  // The window's commands: what each looks like, its keys and where they work, what it does
+  // and when it can (main_window_actions.cpp). Adding a command is a row here and its id where
+  // it shows in the menus, the tool bar or the list's pop-up menu (the layouts below).
+  static const std::vector<ActionSpec<MainWindow>>& actionTable();
+  static const std::vector<MenuSpec>& menuBarLayout();
+  static const QStringList& toolBarLayout();
+  static const QStringList& flightGroupPopupLayout();
+  const ActionSet& actions() const { return *actions_; }
+
  public slots:
   // The commands of the tool bar, the pop-up menu and the keyboard.
   void newMission();
@@ -122,7 +131,6 @@ class MainWindow : public QMainWindow {
  protected:
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void buildActions();
@@ -138,9 +146,16 @@ class MainWindow : public QMainWindow {
   void applySettingsToMission();
   // Library entries appended to the Mission as one undo step.
   void addFromLibrary(std::vector<model::FlightGroup> groups);
-  // Forwards a list command to the list of the page in front.
-  void listCommand(void (FlightGroupsPage::*command)(),
-                   void (MessagesPage::*messageCommand)() = nullptr);
+  // The list the list commands (new, delete, move, cut, copy, paste) act on: the one of the
+  // page in front, which is the one with the focus when a list has it.
+  enum class ListTarget { None, FlightGroups, Messages };
+  ListTarget listTarget() const;
+  // Runs the command on the flight-group list or on the message list, as the target says.
+  void listCommand(void (FlightGroupsPage::*onGroups)(), void (MessagesPage::*onMessages)());
+  bool hasItems() const;
+  bool canPaste() const;
+  bool canMove(bool up) const;
+  void showUndoHistory();
 
   StartOptions options_;
   Prompter* prompter_;
@@ -171,34 +186,6 @@ class MainWindow : public QMainWindow {
   QWidget* debriefings_ = nullptr;
   QLabel* noDebriefLabel_ = nullptr;
   QMenu* reopenMenu_ = nullptr;
-
-  QAction* errorCheckAct_ = nullptr;
-  QAction* prefsAct_ = nullptr;
-  QAction* lstAct_ = nullptr;
-  QAction* battleAct_ = nullptr;
-  QAction* optAct_ = nullptr;
-  QAction* newFGAct_ = nullptr;
-  QAction* deleteAct_ = nullptr;
-  QAction* newMissionAct_ = nullptr;
-  QAction* loadAct_ = nullptr;
-  QAction* upAct_ = nullptr;
-  QAction* downAct_ = nullptr;
-  QAction* saveAsAct_ = nullptr;
-  QAction* cutAct_ = nullptr;
-  QAction* copyAct_ = nullptr;
-  QAction* pasteAct_ = nullptr;
-  QAction* saveAct_ = nullptr;
-  QAction* mapAct_ = nullptr;
-  QAction* briefAct_ = nullptr;
-  QAction* aboutAct_ = nullptr;
-  QAction* libraryAct_ = nullptr;
-  QAction* addToLibAct_ = nullptr;
-  QAction* homeAct_ = nullptr;
-
-  QAction* undoAct_ = nullptr;
-  QAction* redoAct_ = nullptr;
-  QAction* goalSummaryAct_ = nullptr;
-  QAction* loadByLstAct_ = nullptr;
 };
 
 }  // namespace app

@@ -19,6 +19,7 @@
 #include "app/editing/global_goals_page.h"
 #include "app/editing/library_window.h"
 #include "app/editing/messages_page.h"
+#include "app/editing/ship_list.h"
 #include "app/editing/teams_page.h"
 #include "app/editing/wps_page.h"
 #include "app/lists/battle_manager.h"
@@ -63,10 +64,11 @@ void MainWindow::buildPages() {
   });
   fgPage_->setPopupActions(
       actions_->popupActions(flightGroupPopupLayout(), reopenMenu_->menuAction(), this));
+  actions_->addScope(KeyScope::List, fgPage_->shipList());
   pages_->addTab(fgPage_, tr("F&light Groups"));
   fgPage_->setTabBuild(FlightGroupsPage::WPsTab, [this](QWidget* frame) {
     auto* wpsPage = new WpsPage(context(), frame);
-    connect(wpsPage, &WpsPage::mapRequested, mapAct_, &QAction::trigger);
+    connect(wpsPage, &WpsPage::mapRequested, this, [this] { mapWindow()->showMap(); });
     return wpsPage;
   });
 
@@ -84,8 +86,10 @@ void MainWindow::buildPages() {
     messagesPage_->setSoundListActive(sounds_->active());
     connect(wavManager_, &WavManager::listActiveChanged, messagesPage_,
             &MessagesPage::setSoundListActive);
-    if (auto* list = messagesPage_->findChild<QListWidget*>(QStringLiteral("MsgStrList")))
+    if (auto* list = messagesPage_->findChild<QListWidget*>(QStringLiteral("MsgStrList"))) {
       connect(list, &QListWidget::itemDoubleClicked, wavManager_, &WavManager::chooseFromGame);
+      actions_->addScope(KeyScope::List, list);
+    }
     return messagesPage_;
   });
 
@@ -141,6 +145,8 @@ void MainWindow::buildPages() {
       WindowMemory(iniPath()).restoreSplitters(this, page->findChildren<QSplitter*>());
     });
 
+  // The list commands follow the page in front.
+  actions_->refreshOn(pages_, &QTabWidget::currentChanged);
   setCentralWidget(pages_);
 }
 
@@ -161,15 +167,6 @@ MessagesPage* MainWindow::messagesPage() {
 WavManager* MainWindow::wavManager() {
   messagesFrame_->page();
   return wavManager_;
-}
-
-void MainWindow::listCommand(void (FlightGroupsPage::*command)(),
-                             void (MessagesPage::*messageCommand)()) {
-  // The list of the page in front takes the command.
-  if (pages_->currentWidget() == fgPage_)
-    (fgPage_->*command)();
-  else if (messageCommand && pages_->currentWidget() == messagesFrame_)
-    (messagesPage()->*messageCommand)();
 }
 
 // ---------------------------------------------------------------------------------------------
