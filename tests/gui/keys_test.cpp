@@ -255,6 +255,10 @@ TEST_F(EveryKey, RunsItsActionWhereTheWindowSaysWithItsEffect) {
          map->centreOn({400, 400});
          return changes([state] { return state()->view.panX; })();
        }},
+      {"PanLeftAction", "PaintBox1", changes([state] { return state()->view.panX; })},
+      {"PanRightAction", "PaintBox1", changes([state] { return state()->view.panX; })},
+      {"PanUpAction", "PaintBox1", changes([state] { return state()->view.panY; })},
+      {"PanDownAction", "PaintBox1", changes([state] { return state()->view.panY; })},
       {"NextPlaneAction", "PaintBox1", changes([state] { return state()->view.plane; })},
       {"PlaneXYAction", "PaintBox1", toPlane(map::Plane::XY)},
       {"PlaneXZAction", "PaintBox1", toPlane(map::Plane::XZ)},

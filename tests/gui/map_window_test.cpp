@@ -462,6 +462,35 @@ TEST_F(MapWindowTest, WheelZoomsAboutThePointerShiftWheelPansHoldingKeepsThePres
   EXPECT_NEAR(under.v, before.v, 1e-6);
 }
 
+// The view is no part of the Mission: a pan is no edit and no undo step.
+TEST_F(MapWindowTest, MiddleDragAndArrowKeysPanTheView) {
+  const int steps = doc.undoStack()->count();
+  const auto pan = [&] { return QPointF(win->mapState().view.panX, win->mapState().view.panY); };
+  const QPointF start = pan();
+  mouse(QEvent::MouseButtonPress, {100, 100}, Qt::MiddleButton);
+  mouse(QEvent::MouseMove, {150, 130}, Qt::MiddleButton);
+  EXPECT_EQ(pan(), start + QPointF(50, 30));
+  mouse(QEvent::MouseButtonRelease, {150, 130}, Qt::MiddleButton);
+  // Escape during a drag puts the view back where the drag began.
+  mouse(QEvent::MouseButtonPress, {150, 130}, Qt::MiddleButton);
+  mouse(QEvent::MouseMove, {10, 10}, Qt::MiddleButton);
+  win->canvas()->setFocus();
+  key(Qt::Key_Escape);
+  mouse(QEvent::MouseButtonRelease, {10, 10}, Qt::MiddleButton);
+  EXPECT_EQ(pan(), start + QPointF(50, 30));
+  // The arrow keys pan while the map has the focus; a list keeps its own.
+  key(Qt::Key_Left);
+  key(Qt::Key_Up);
+  EXPECT_EQ(pan(), start + QPointF(90, 70));
+  find<QToolButton>("ShowFGList")->setChecked(true);
+  auto* list = find<QListWidget>("MapList");
+  list->setFocus();
+  EditorFixture::press(list, Qt::Key_Down);
+  EXPECT_EQ(pan(), start + QPointF(90, 70));
+  EXPECT_EQ(doc.undoStack()->count(), steps);
+  EXPECT_FALSE(doc.isChanged());
+}
+
 TEST_F(MapWindowTest, PaletteCellsTellTheirCraftType) {
   find<QToolButton>("PaletOn")->click();
   const QPoint cell(20, win->canvas()->height() - 30);  // upper row, slot 2

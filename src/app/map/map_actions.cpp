@@ -14,6 +14,13 @@ namespace app {
 
 using namespace model;
 
+namespace {
+
+// An arrow key moves the map as far as a notch of the wheel with Shift held.
+constexpr double ArrowPanStep = 40;
+
+}  // namespace
+
 const std::vector<ActionSpec<MapWindow>>& MapWindow::actionTable() {
   using enum KeyScope;
   using enum Held;
@@ -69,6 +76,15 @@ const std::vector<ActionSpec<MapWindow>>& MapWindow::actionTable() {
        }},
       {"CentreFGAction", QT_TR_NOOP("Center on Current FG"), QT_TR_NOOP("Center on Current FG"),
        nullptr, keys("F; Shift+F", Window), [](W& w) { w.setCurrent(w.state_.current, true); }},
+      // The arrow keys move the view while the map has the focus (lists and boxes keep theirs).
+      {"PanLeftAction", QT_TR_NOOP("Pan left"), QT_TR_NOOP("Show more of the map on the left"),
+       nullptr, keys("Left", Canvas, Repeats), [](W& w) { w.panBy(ArrowPanStep, 0); }},
+      {"PanRightAction", QT_TR_NOOP("Pan right"), QT_TR_NOOP("Show more of the map on the right"),
+       nullptr, keys("Right", Canvas, Repeats), [](W& w) { w.panBy(-ArrowPanStep, 0); }},
+      {"PanUpAction", QT_TR_NOOP("Pan up"), QT_TR_NOOP("Show more of the map above"), nullptr,
+       keys("Up", Canvas, Repeats), [](W& w) { w.panBy(0, ArrowPanStep); }},
+      {"PanDownAction", QT_TR_NOOP("Pan down"), QT_TR_NOOP("Show more of the map below"), nullptr,
+       keys("Down", Canvas, Repeats), [](W& w) { w.panBy(0, -ArrowPanStep); }},
       {"NextPlaneAction", QT_TR_NOOP("Next plane"), QT_TR_NOOP("View the next plane"), nullptr,
        keys("Space; Shift+Space", Window),
        [](W& w) { w.setPlane(map::nextPlane(w.state_.view.plane)); }},

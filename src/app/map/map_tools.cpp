@@ -216,10 +216,34 @@ void ViewTool::release(const CanvasEvent&) {
   timer_.stop();
 }
 
+// ---- Pan ---------------------------------------------------------------------------------------
+
+void PanTool::press(const CanvasEvent& e) {
+  if (e.button != Qt::MiddleButton) return;
+  active_ = true;
+  from_ = e.pos;
+  panX_ = host_.mapState().view.panX;
+  panY_ = host_.mapState().view.panY;
+}
+
+void PanTool::move(const CanvasEvent& e) {
+  if (active_) host_.panTo(panX_ + e.pos.x() - from_.x(), panY_ + e.pos.y() - from_.y());
+}
+
+void PanTool::release(const CanvasEvent&) {
+  active_ = false;
+}
+
+void PanTool::cancel() {
+  if (!active_) return;
+  active_ = false;
+  host_.panTo(panX_, panY_);
+}
+
 // ---- The canvas's tool -------------------------------------------------------------------------
 
 MapTools::MapTools(MapToolHost& host)
-    : host_(host), craft_(host), waypoint_(host), palette_(host), view_(host) {}
+    : host_(host), craft_(host), waypoint_(host), palette_(host), pan_(host), view_(host) {}
 
 bool MapTools::dragging() const {
   return craft_.DragTool::active() || waypoint_.active() || palette_.active();
@@ -227,7 +251,7 @@ bool MapTools::dragging() const {
 
 void MapTools::press(const CanvasEvent& e) {
   if (active()) return;  // another button during a gesture
-  current_ = &view_;
+  current_ = e.button == Qt::MiddleButton ? static_cast<CanvasTool*>(&pan_) : &view_;
   if (e.button == Qt::LeftButton && e.buttons != Qt::RightButton) {
     if (palette_.takes(e)) {
       current_ = &palette_;

@@ -2,7 +2,8 @@
 // The map's gestures as canvas tools. `MapTools`, the tool the canvas hosts, hands each press to
 // the tool it starts: on the palette strip the palette tool places a flight group, on a craft the
 // move tool picks it and moves it with the other selected craft, on another point of a route the
-// waypoint tool moves that point; anything else is the view's (centring, press-and-hold zoom).
+// waypoint tool moves that point; the middle button drags the map (the pan tool); anything else
+// is the view's (centring, press-and-hold zoom).
 // A gesture that edits is one document transaction with its undo text ("Move 2 craft"): one step
 // whatever the number of moves, axes or craft, and Escape puts everything back.
 
@@ -43,6 +44,8 @@ class MapToolHost {
   virtual void dragEnded() = 0;
   // The view.
   virtual void centreOn(map::ViewPoint at) = 0;
+  // The pan offset in pixels (MapView::panX, panY).
+  virtual void panTo(double panX, double panY) = 0;
   virtual void setZoom(int zoom) = 0;
   // A new zoom with the map-unit point `at` put under pixel `pixel`.
   virtual void zoomKeeping(int zoom, map::ViewPoint at, QPointF pixel) = 0;
@@ -141,6 +144,24 @@ class ViewTool : public CanvasTool {
   QPointF cursor_;
 };
 
+// The middle button held drags the map with the cursor. The view is no part of the Mission: no
+// edit and no undo step; Escape puts the view back where the drag began.
+class PanTool : public CanvasTool {
+ public:
+  explicit PanTool(MapToolHost& host) : host_(host) {}
+  void press(const CanvasEvent& e) override;
+  void move(const CanvasEvent& e) override;
+  void release(const CanvasEvent& e) override;
+  void cancel() override;
+  bool active() const override { return active_; }
+
+ private:
+  MapToolHost& host_;
+  bool active_ = false;
+  QPointF from_;                // the cursor where the drag began
+  double panX_ = 0, panY_ = 0;  // the pan then
+};
+
 // The tool the map canvas hosts.
 class MapTools : public CanvasTool {
  public:
@@ -159,6 +180,7 @@ class MapTools : public CanvasTool {
   MoveCraftTool craft_;
   WaypointTool waypoint_;
   PaletteTool palette_;
+  PanTool pan_;
   ViewTool view_;
   CanvasTool* current_ = nullptr;
 };

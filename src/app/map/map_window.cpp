@@ -48,6 +48,7 @@ MapWindow::MapWindow(const EditorContext& context, QWidget* parent)
   connect(canvas_, &MapCanvas::wheeled, this, &MapWindow::canvasWheel);
   connect(&doc_, &MissionDocument::changed, this, &MapWindow::onDocumentChanged);
   connect(&doc_, &MissionDocument::selectionChanged, this, &MapWindow::onSelectionChanged);
+  actions_->addScope(KeyScope::Canvas, canvas_);
   actions_->refresh();
   resize(900, 680);
   if (!ctx_.iniPath.empty()) WindowMemory(ctx_.iniPath).restore(this);
@@ -336,14 +337,21 @@ void MapWindow::zoomKeeping(int zoom, map::ViewPoint at, QPointF pixel) {
   redraw();
 }
 
+void MapWindow::panTo(double panX, double panY) {
+  state_.view.setPan(panX, panY);
+  updateScrollBars();
+  redraw();
+}
+
+void MapWindow::panBy(double dx, double dy) {
+  panTo(state_.view.panX + dx, state_.view.panY + dy);
+}
+
 void MapWindow::canvasWheel(QPointF at, QPoint angleDelta, Qt::KeyboardModifiers modifiers) {
   if (tools_.active()) return;
   if (modifiers & Qt::ShiftModifier) {
     // A notch (15 degrees) moves the map 40 pixels.
-    state_.view.setPan(state_.view.panX + angleDelta.x() / 3.0,
-                       state_.view.panY + angleDelta.y() / 3.0);
-    updateScrollBars();
-    redraw();
+    panBy(angleDelta.x() / 3.0, angleDelta.y() / 3.0);
     return;
   }
   wheelTurn_ += angleDelta.y();

@@ -52,6 +52,9 @@ class MapWindow : public QWidget, private MapToolHost {
   void redraw() override;
   // Puts the map-unit point on the two view axes at the window centre.
   void centreOn(map::ViewPoint at) override;
+  // Moves the view to the pan offset `panX`, `panY` (pixels), or by `dx`, `dy` pixels.
+  void panTo(double panX, double panY) override;
+  void panBy(double dx, double dy);
   void fitToBattlefield();
   void setPlane(map::Plane p);
   void setZoom(int zoom) override;
