@@ -27,12 +27,22 @@ QImage MapCanvas::makeBuffer() const {
 }
 
 void MapCanvas::redraw() {
-  if (back_.size() != (QSizeF(size()) * devicePixelRatioF()).toSize()) back_ = makeBuffer();
-  {
-    QPainter p(&back_);
-    paintMap(p, state_, mission_);
-  }
+  // Drawn when next shown: the redraws asked for meanwhile (a window opening, a view fitted,
+  // several settings changed in one go) make one drawing.
+  stale_ = true;
   update();
+}
+
+void MapCanvas::drawBack() {
+  if (back_.size() != (QSizeF(size()) * devicePixelRatioF()).toSize()) back_ = makeBuffer();
+  QPainter p(&back_);
+  paintMap(p, state_, mission_);
+  stale_ = false;
+}
+
+const QImage& MapCanvas::backBuffer() {
+  if (stale_) drawBack();
+  return back_;
 }
 
 void MapCanvas::rebuildCache() {
@@ -48,10 +58,12 @@ void MapCanvas::dragRedraw() {
     QPainter p(&back_);
     paintCurrentFlightGroup(p, state_, mission_);
   }
+  stale_ = false;
   update();
 }
 
 void MapCanvas::writeNote(QPoint at, const QString& text, QColor colour) {
+  if (stale_) drawBack();
   if (back_.isNull()) return;
   QPainter p(&back_);
   p.setFont(mapFont());
@@ -61,6 +73,7 @@ void MapCanvas::writeNote(QPoint at, const QString& text, QColor colour) {
 }
 
 void MapCanvas::paintEvent(QPaintEvent*) {
+  if (stale_) drawBack();
   QPainter p(this);
   if (back_.isNull())
     p.fillRect(rect(), Qt::black);

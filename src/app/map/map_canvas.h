@@ -1,7 +1,7 @@
 #pragma once
 // The map's drawing surface: paints its back buffer with one block copy and hands mouse events
-// to its tool (app/map/map_tools.h). The back buffer is redrawn in full, or during a drag
-// from the background cache with only the current flight group drawn again.
+// to its tool (app/map/map_tools.h). The back buffer is redrawn in full when it is next shown,
+// or during a drag from the background cache with only the current flight group drawn again.
 
 #include <QImage>
 #include <QWidget>
@@ -23,7 +23,7 @@ class MapCanvas : public QWidget {
   // The tool tip of a point of the canvas (empty: none) and the area it holds for.
   using TipSource = std::function<QString(QPointF at, QRect& area)>;
   void setToolTips(TipSource tipAt) { tipAt_ = std::move(tipAt); }
-  // Background, every flight group, palette, current flight group; then shown.
+  // Background, every flight group, palette, current flight group, drawn when next shown.
   void redraw();
   // The background cache (everything but the current flight group) rebuilt now.
   void rebuildCache();
@@ -31,7 +31,8 @@ class MapCanvas : public QWidget {
   void dragRedraw();
   // A text written straight onto the window (gone with the next redraw).
   void writeNote(QPoint at, const QString& text, QColor colour);
-  const QImage& backBuffer() const { return back_; }
+  // The back buffer, drawn now when a redraw is pending.
+  const QImage& backBuffer();
 
  signals:
   void resized(QSize size);
@@ -50,12 +51,14 @@ class MapCanvas : public QWidget {
 
  private:
   QImage makeBuffer() const;
+  void drawBack();
 
   const model::Mission& mission_;
   const map::MapState& state_;
   CanvasTool* tool_ = nullptr;
   TipSource tipAt_;
   QImage back_, cache_;
+  bool stale_ = false;  // a redraw is pending
 };
 
 }  // namespace app
