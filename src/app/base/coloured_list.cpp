@@ -60,10 +60,31 @@ void ColouredListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& 
     frame(QBrush(option.palette.text().color(), Qt::Dense4Pattern));
   painter->setPen(text);
   painter->setFont(option.font);
-  painter->drawText(option.rect.adjusted(TextIndent, 0, 0, 0),
-                    Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
-                    index.data(Qt::DisplayRole).toString());
+  // One line, vertically centred, cut at the line's end.
+  const QRect area = option.rect.adjusted(TextIndent, 0, 0, 0);
+  painter->setClipRect(area, Qt::IntersectClip);
+  const int top = area.top() + (area.height() - QFontMetrics(option.font).height()) / 2;
+  painter->drawStaticText(area.left(), top,
+                          layout(index.data(Qt::DisplayRole).toString(), option.font));
   painter->restore();
+}
+
+const QStaticText& ColouredListDelegate::layout(const QString& line, const QFont& font) const {
+  if (font != layoutFont_) {
+    layouts_.clear();
+    layoutFont_ = font;
+  }
+  auto it = layouts_.find(line);
+  if (it == layouts_.end()) {
+    // Lines come and go with edits; the layouts of lines long gone are dropped now and then.
+    if (layouts_.size() > MaxLayouts) layouts_.clear();
+    QStaticText t(line);
+    t.setTextFormat(Qt::PlainText);
+    t.setPerformanceHint(QStaticText::AggressiveCaching);
+    t.prepare(QTransform(), font);
+    it = layouts_.insert(line, t);
+  }
+  return *it;
 }
 
 QSize ColouredListDelegate::sizeHint(const QStyleOptionViewItem& option,
