@@ -10,7 +10,10 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
+
+#include <optional>
 
 #include "app/base/prompter.h"
 #include "app/base/table_models.h"
@@ -96,11 +99,44 @@ bool setItems(QComboBox* box, const QStringList& items) {
   return true;
 }
 
+namespace {
+
+// The entries a box was last given as file text: the same list given again (every fill of a
+// page gives the name list of every flight group) is known without converting a line. Any
+// change of the box's entries since forgets them.
+class GivenEntries : public QObject {
+ public:
+  explicit GivenEntries(QComboBox* box) : QObject(box), model_(box->model()) {
+    auto forget = [this] { entries.reset(); };
+    connect(model_, &QAbstractItemModel::dataChanged, this, forget);
+    connect(model_, &QAbstractItemModel::rowsInserted, this, forget);
+    connect(model_, &QAbstractItemModel::rowsRemoved, this, forget);
+    connect(model_, &QAbstractItemModel::modelReset, this, forget);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, forget);
+  }
+  bool holds(const QComboBox* box, const std::vector<std::string>& items) const {
+    return model_ == box->model() && entries && *entries == items;
+  }
+  std::optional<std::vector<std::string>> entries;
+
+ private:
+  QPointer<QAbstractItemModel> model_;
+};
+
+}  // namespace
+
 bool setItems(QComboBox* box, const std::vector<std::string>& items) {
+  GivenEntries* given = nullptr;
+  for (QObject* child : box->children())
+    if ((given = dynamic_cast<GivenEntries*>(child))) break;
+  if (given && given->holds(box, items)) return false;
   QStringList list;
   list.reserve(static_cast<qsizetype>(items.size()));
   for (const auto& s : items) list << fromFile(s);
-  return setItems(box, list);
+  const bool changed = setItems(box, list);
+  delete given;  // the box may have a model of its own now
+  (new GivenEntries(box))->entries = items;
+  return changed;
 }
 
 void colourBox(QWidget* w, int iff) {
