@@ -31,6 +31,14 @@ void* operator new(std::size_t n) {
   if (void* p = std::malloc(n ? n : 1)) return p;
   throw std::bad_alloc();
 }
+// The nothrow form too (std::stable_sort's buffer takes it): left to the sanitizer's runtime, its
+// blocks would come back through the free() below and be reported as mismatched.
+void* operator new(std::size_t n, const std::nothrow_t&) noexcept {
+  return std::malloc(n ? n : 1);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+  std::free(p);
+}
 void operator delete(void* p) noexcept {
   std::free(p);
 }
