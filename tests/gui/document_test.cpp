@@ -236,6 +236,21 @@ TEST(DocumentEdits, ACancelledGestureKeepsTheStepsToRedo) {
   EXPECT_EQ(doc.mission().flightGroups[0].get(fg::CraftType), 7);
 }
 
+// The edits of a gesture under way are changes of the saved Mission before the gesture joins
+// the history.
+TEST(DocumentEdits, AGestureUnderWayMarksTheMissionChanged) {
+  MissionDocument doc;
+  doc.replaceMission(groups(2), "a.kre", true);
+  doc.beginTransaction("drag");
+  doc.setFields(
+      "Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 0, fg::WaypointX, 5, Start1)});
+  EXPECT_TRUE(doc.isChanged());
+  doc.commitTransaction();
+  EXPECT_TRUE(doc.isChanged());
+  doc.undoStack()->undo();
+  EXPECT_FALSE(doc.isChanged());
+}
+
 TEST(DocumentEdits, NewGroupsFollowTheDefaultsOfNowWhateverIsUndone) {
   MissionDocument doc;
   doc.replaceMission(groups(1));

@@ -76,6 +76,9 @@ class EditHistory : public QObject {
   bool inGesture() const { return gesture_; }
   // Ends a typing burst (the selection changed); a gesture goes on.
   void endBurst();
+  // The content is the state the history calls clean (the one on disk): no gesture holds edits
+  // the history does not have yet.
+  bool isClean() const { return !gestureStep_ && stack_.isClean(); }
 
   // Forgets every step; `clean` says whether the state now is the one on disk.
   void clear(bool clean);

@@ -205,7 +205,7 @@ void MissionDocument::replayed(const ChangeSet& c, const model::ChangedFlags& ma
 
 void MissionDocument::afterHistoryMoved() {
   // Back at the state on disk: nothing counts as changed.
-  if (history_.stack()->isClean() && state_.changed.any()) {
+  if (history_.isClean() && state_.changed.any()) {
     state_.changed = {};
     ChangeSet c;
     c.changedState = true;
