@@ -285,6 +285,9 @@ enum class Op {
   DeleteMessages,
   MoveMessagesUp,
   MoveMessagesDown,
+  CopyMessages,
+  CutMessages,
+  PasteMessages,
   SelectFlightGroups,
   SelectMessages,
   CurrentPoint,
@@ -315,6 +318,9 @@ constexpr const char* OpNames[] = {"field write",
                                    "delete messages",
                                    "move messages up",
                                    "move messages down",
+                                   "copy messages",
+                                   "cut messages",
+                                   "paste messages",
                                    "select flight groups",
                                    "select messages",
                                    "current point",
@@ -351,6 +357,9 @@ constexpr Op Weighted[] = {Op::FieldWrite,
                            Op::DeleteMessages,
                            Op::MoveMessagesUp,
                            Op::MoveMessagesDown,
+                           Op::CopyMessages,
+                           Op::CutMessages,
+                           Op::PasteMessages,
                            Op::SelectFlightGroups,
                            Op::SelectFlightGroups,
                            Op::SelectMessages,
@@ -864,10 +873,19 @@ class Run {
       case Op::PasteFlightGroup:
         doc_.pasteFlightGroup();
         break;
+      case Op::CopyMessages:
+        copyMessages();
+        break;
+      case Op::CutMessages:
+        if (m.messages.empty()) break;
+        copyMessages();
+        messageListOp(Op::DeleteMessages);
+        break;
       case Op::NewMessage:
       case Op::DeleteMessages:
       case Op::MoveMessagesUp:
       case Op::MoveMessagesDown:
+      case Op::PasteMessages:
         messageListOp(op);
         break;
       case Op::SelectFlightGroups:
@@ -1106,6 +1124,13 @@ class Run {
         text = QStringLiteral("Delete messages");
         fn = [&](model::Mission& w) { return editing::deleteMessages(w, s, w.sounds); };
         break;
+      case Op::PasteMessages:
+        if (copiedMessages_.empty()) return;
+        text = QStringLiteral("Paste messages");
+        fn = [&](model::Mission& w) {
+          return editing::pasteMessages(w, copiedMessages_, w.sounds);
+        };
+        break;
       case Op::MoveMessagesUp:
         if (!editing::canMoveMessagesUp(m, s)) return;
         text = QStringLiteral("Move messages up");
@@ -1123,6 +1148,16 @@ class Run {
                        e.modifyContent([&](model::Mission& w) { after = fn(w); });
                        return model::Selection{after.selected, after.current};
                      });
+  }
+
+  // The selected messages into the messages' own copy buffer (no undo step).
+  void copyMessages() {
+    const std::vector<model::Message>& all = doc_.mission().messages;
+    std::vector<model::Message> copied;
+    for (int i : doc_.selectedMessages())
+      if (i >= 0 && i < static_cast<int>(all.size()))
+        copied.push_back(all[static_cast<std::size_t>(i)]);
+    if (!copied.empty()) copiedMessages_ = std::move(copied);
   }
 
   // An edit of a briefing's instruction list as the briefing editor makes it.
@@ -1213,6 +1248,7 @@ class Run {
   }
 
   Options options_;
+  std::vector<model::Message> copiedMessages_;
   MissionDocument doc_;
   std::unique_ptr<DocumentWatch::Impl> w_;
   std::vector<std::string> trace_;
