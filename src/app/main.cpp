@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/base/handbook_window.h"
 #include "app/base/icons.h"
 #include "app/base/input_policy.h"
 #include "app/briefing/briefing_export.h"
@@ -61,6 +62,7 @@ int main(int argc, char** argv) {
   QApplication::setWindowIcon(app::applicationIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zyned.ZynED"));
   app::InputPolicy::install();
+  app::installHandbookKey();
 
   std::vector<std::string> args;
   const QStringList all = QApplication::arguments();

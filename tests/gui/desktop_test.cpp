@@ -106,32 +106,14 @@ TEST(Icons, ThemeIconsAreTakenWhereTheThemeHasThem) {
   EXPECT_EQ(staleUndo, QStringLiteral("edit-undo"));
 }
 
-TEST(HomePage, OpensTheHelpPageMadeFromTheReadme) {
-  QTemporaryDir dir;
-  ScriptedPrompter prompter;
-  QUrl opened;
-  ASSERT_TRUE(app::openHomePage(nullptr, prompter, {}, dir.path(), [&](const QUrl& url) {
-    opened = url;
-    return true;
-  }));
-  ASSERT_TRUE(opened.isLocalFile());
-  QFile page(opened.toLocalFile());
-  ASSERT_TRUE(page.open(QIODevice::ReadOnly));
-  EXPECT_TRUE(page.readAll().contains("zyned-cli"));
-  EXPECT_TRUE(prompter.shown.empty());
-}
-
 TEST(HomePage, SaysWhereThePageIsWhenNoBrowserStarts) {
-  QTemporaryDir dir;
   ScriptedPrompter prompter;
   const auto noBrowser = [](const QUrl&) { return false; };
-  EXPECT_FALSE(app::openHomePage(nullptr, prompter, {}, dir.path(), noBrowser));
-  EXPECT_FALSE(app::openHomePage(nullptr, prompter, QStringLiteral("https://example.net/m"),
-                                 dir.path(), noBrowser));
+  EXPECT_FALSE(
+      app::openHomePage(nullptr, prompter, QStringLiteral("https://example.net/m"), noBrowser));
   const auto texts = prompter.texts(ScriptedPrompter::Kind::Information);
-  ASSERT_EQ(texts.size(), 2u);
-  EXPECT_TRUE(texts[0].contains(dir.path() + QStringLiteral("/help.html")));
-  EXPECT_TRUE(texts[1].contains(QStringLiteral("https://example.net/m")));
+  ASSERT_EQ(texts.size(), 1u);
+  EXPECT_TRUE(texts[0].contains(QStringLiteral("https://example.net/m")));
 }
 
 }  // namespace

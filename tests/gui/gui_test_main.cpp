@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/handbook_window.h"
 #include "app/base/input_policy.h"
 
 int main(int argc, char** argv) {
@@ -10,6 +11,7 @@ int main(int argc, char** argv) {
           qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen" : qgetenv("QT_QPA_PLATFORM"));
   QApplication app(argc, argv);
   app::InputPolicy::install();
+  app::installHandbookKey();
   ::testing::InitGoogleTest(&argc, argv);
   return RUN_ALL_TESTS();
 }

@@ -14,6 +14,7 @@
 
 #include "app/base/actions.h"
 #include "app/base/deferred_page.h"
+#include "app/base/handbook_window.h"
 #include "app/base/icons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -35,6 +36,11 @@
 #include "shell/settings_file.h"
 #include "shell/titles.h"
 
+// The handbook's chapters are built into this library.
+static void initHandbookResources() {
+  Q_INIT_RESOURCE(handbook);
+}
+
 namespace app {
 namespace {
 
@@ -50,6 +56,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
       prompter_(options_.prompter ? options_.prompter : &defaultPrompter()),
       doc_(std::make_unique<MissionDocument>()) {
   setObjectName(QStringLiteral("MainWindow"));
+  initHandbookResources();
   readSettings();
   context_.reset(new EditorContext{*doc_, vocab_, settings_, *prompter_, iniPath()});
   files_ = new MissionFiles(*context_, this);
@@ -297,7 +304,7 @@ void MainWindow::about() {
 }
 
 void MainWindow::homePage() {
-  openHomePage(this, *prompter_, homePageUrl(), defaultHelpFolder());
+  openHomePage(this, *prompter_, homePageUrl());
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 
 #include "app/base/actions.h"
 #include "app/base/deferred_page.h"
+#include "app/base/handbook_window.h"
 #include "app/base/icons.h"
 #include "app/base/undo_history_window.h"
 #include "app/document/mission_document.h"
@@ -119,6 +120,9 @@ const std::vector<ActionSpec<MainWindow>>& MainWindow::actionTable() {
       {"PrefsAction", QT_TR_NOOP("&Preferences..."), QT_TR_NOOP("Preferences"), "preferences",
        NoKeys, &W::preferences, nullptr, nullptr, "PrefsBtn"},
       // Help
+      {"HandbookAction", QT_TR_NOOP("Hand&book"),
+       QT_TR_NOOP("Open the handbook at the section about the window"), nullptr,
+       keys("F1", Window), [](W& w) { showHandbookForFocus(&w); }},
       {"AboutAction", QT_TR_NOOP("&About / FAQ"), QT_TR_NOOP("About / FAQ"), "about", NoKeys,
        &W::about, nullptr, nullptr, "AboutBtn"},
       {"HomePageAction", QT_TR_NOOP("&Home page"), QT_TR_NOOP("Home page"), "home-page", NoKeys,
@@ -145,7 +149,7 @@ const std::vector<MenuSpec>& MainWindow::menuBarLayout() {
        "ToolsMenu",
        {"ErrorCheckAction", "-", "LstAction", "BattleAction", "OptAction", "-", "LibraryAction",
         "AddToLibAction", "-", "PrefsAction"}},
-      {"&Help", "HelpMenu", {"AboutAction", "HomePageAction"}},
+      {"&Help", "HelpMenu", {"HandbookAction", "-", "AboutAction", "HomePageAction"}},
   };
   return menus;
 }
