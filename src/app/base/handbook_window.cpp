@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
