@@ -14,11 +14,14 @@
 #include <QTreeWidget>
 
 #include "app/base/handbook_window.h"
-#include "app/briefing/briefing_window.h"
 #include "app/map/map_actions.h"
 #include "app/map/map_window.h"
 #include "app/shell/help_page.h"
 #include "editor_fixture.h"
+
+namespace app {
+const std::vector<ActionSpec>& briefingActions();  // the briefing editor's table
+}
 
 namespace {
 
