@@ -1,5 +1,6 @@
 #include "app/base/handbook_window.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
 #include <QDesktopServices>
@@ -10,21 +11,27 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSplitter>
+#include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "app/base/window_memory.h"
 
 namespace app {
 namespace {
 
 const QString HandbookRoot = QStringLiteral("qrc:/handbook/");
 
-// Which section of the handbook is about a window, page or tab, by its objectName.
+}  // namespace
+
 const QHash<QString, QString>& handbookSections() {
   static const QHash<QString, QString> sections = {
       {QStringLiteral("MainWindow"), QStringLiteral("main-window.md")},
@@ -59,11 +66,23 @@ const QHash<QString, QString>& handbookSections() {
        QStringLiteral("battles-sounds-models.md#craft-model-slots")},
       {QStringLiteral("LibForm"), QStringLiteral("library-clipboards.md#the-library")},
       {QStringLiteral("ErrorListWindow"), QStringLiteral("error-check.md")},
-      {QStringLiteral("PrefForm"), QStringLiteral("getting-started.md#the-folders")},
+      {QStringLiteral("PrefForm"), QStringLiteral("getting-started.md#the-options")},
+      {QStringLiteral("PrefForm/OptionsTab"), QStringLiteral("getting-started.md#the-options")},
+      {QStringLiteral("PrefForm/DirectoriesTab"), QStringLiteral("getting-started.md#the-folders")},
       {QStringLiteral("StartUp"), QStringLiteral("getting-started.md#starting")},
+      {QStringLiteral("WizardForm"), QStringLiteral("map.md#the-new-mission-wizard")},
+      {QStringLiteral("PaintBox1"), QStringLiteral("map.md#the-new-mission-wizard")},
+      {QStringLiteral("MapWPForm"), QStringLiteral("map.md#waypoints")},
+      {QStringLiteral("ClipForm"),
+       QStringLiteral("library-clipboards.md#the-order-and-condition-clipboards")},
+      {QStringLiteral("UnksForm"), QStringLiteral("library-clipboards.md#unknown-bytes")},
+      {QStringLiteral("WaveCatalogueWindow"),
+       QStringLiteral("battles-sounds-models.md#message-sounds")},
   };
   return sections;
 }
+
+namespace {
 
 QString readChapter(const QString& file) {
   QFile f(QStringLiteral(":/handbook/") + file);
@@ -102,33 +121,35 @@ std::vector<HandbookSection> sectionsOf(const QString& chapter) {
 }
 
 // The text browser, with anchors at the headings of Markdown chapters (Qt's reader makes none)
-// so that "chapter.md#section" links land on their section.
+// so that "chapter.md#section" links land on their section, however the chapter was reached
+// (a link, the contents, Back and Forward).
 class HandbookBrowser : public QTextBrowser {
  public:
-  using QTextBrowser::QTextBrowser;
-
- protected:
-  void doSetSource(const QUrl& url, QTextDocument::ResourceType type) override {
-    QUrl page = url;
-    page.setFragment(QString());
-    const bool sameChapter = page == loaded_;
-    if (!sameChapter) {
-      QTextBrowser::doSetSource(page, type);
-      loaded_ = page;
-      anchorHeadings();
-    }
-    if (url.hasFragment())
-      scrollToAnchor(url.fragment());
-    else if (!sameChapter)
-      verticalScrollBar()->setValue(0);
+  explicit HandbookBrowser(QWidget* parent) : QTextBrowser(parent) {
+    connect(this, &QTextBrowser::sourceChanged, this, [this](const QUrl& url) {
+      // The browser reads a chapter again even for a section of the one shown.
+      if (!anchored()) anchorHeadings();
+      // A visible browser lays a new text out bit by bit: all of it first, or the scroll bar
+      // stops short of a section far down.
+      document()->documentLayout()->blockBoundingRect(document()->lastBlock());
+      if (url.hasFragment()) scrollToAnchor(url.fragment());
+    });
   }
 
  private:
+  static bool isHeading(const QTextBlock& b) { return b.blockFormat().headingLevel() > 0; }
+
+  bool anchored() const {
+    for (QTextBlock b = document()->begin(); b.isValid(); b = b.next())
+      if (isHeading(b)) return b.begin() != b.end() && b.begin().fragment().charFormat().isAnchor();
+    return true;
+  }
+
   void anchorHeadings() {
     for (QTextBlock b = document()->begin(); b.isValid(); b = b.next()) {
-      if (b.blockFormat().headingLevel() == 0) continue;
+      if (!isHeading(b)) continue;
       QTextCursor c(b);
-      c.select(QTextCursor::BlockUnderCursor);
+      c.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
       QTextCharFormat f;
       f.setAnchor(true);
       f.setAnchorNames({handbookAnchor(b.text())});
@@ -136,8 +157,6 @@ class HandbookBrowser : public QTextBrowser {
     }
     document()->setModified(false);
   }
-
-  QUrl loaded_;
 };
 
 }  // namespace
@@ -156,6 +175,16 @@ QString handbookAnchor(const QString& heading) {
 HandbookWindow::HandbookWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HandbookWindow"));
   setWindowTitle(tr("ZynED Handbook"));
+  auto* back = new QToolButton(this);
+  back->setObjectName(QStringLiteral("HandbookBack"));
+  back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
+  back->setToolTip(tr("Back (Alt+Left)"));
+  back->setEnabled(false);
+  auto* forward = new QToolButton(this);
+  forward->setObjectName(QStringLiteral("HandbookForward"));
+  forward->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
+  forward->setToolTip(tr("Forward (Alt+Right)"));
+  forward->setEnabled(false);
   searchField_ = new QLineEdit(this);
   searchField_->setObjectName(QStringLiteral("HandbookSearch"));
   searchField_->setPlaceholderText(tr("Search the handbook"));
@@ -166,21 +195,38 @@ HandbookWindow::HandbookWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   view_ = new HandbookBrowser(this);
   view_->setObjectName(QStringLiteral("HandbookView"));
   view_->setOpenLinks(false);
+  view_->document()->setDocumentMargin(12);
 
   auto* side = new QWidget(this);
   auto* sideLayout = new QVBoxLayout(side);
   sideLayout->setContentsMargins(0, 0, 0, 0);
-  sideLayout->addWidget(searchField_);
+  auto* bar = new QHBoxLayout;
+  bar->addWidget(back);
+  bar->addWidget(forward);
+  bar->addWidget(searchField_, 1);
+  sideLayout->addLayout(bar);
   sideLayout->addWidget(contents_);
-  auto* splitter = new QSplitter(this);
-  splitter->setObjectName(QStringLiteral("HandbookSplitter"));
-  splitter->addWidget(side);
-  splitter->addWidget(view_);
-  splitter->setStretchFactor(1, 1);
+  splitter_ = new QSplitter(this);
+  splitter_->setObjectName(QStringLiteral("HandbookSplitter"));
+  splitter_->addWidget(side);
+  splitter_->addWidget(view_);
+  splitter_->setStretchFactor(1, 1);
+  splitter_->setSizes({240, 660});
   auto* layout = new QHBoxLayout(this);
-  layout->addWidget(splitter);
+  layout->addWidget(splitter_);
 
+  connect(back, &QToolButton::clicked, view_, &QTextBrowser::backward);
+  connect(forward, &QToolButton::clicked, view_, &QTextBrowser::forward);
+  connect(view_, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
+  connect(view_, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
+  connect(view_, &QTextBrowser::sourceChanged, this, &HandbookWindow::markInContents);
   connect(searchField_, &QLineEdit::textChanged, this, &HandbookWindow::search);
+  // Enter in the search field opens the first section found.
+  connect(searchField_, &QLineEdit::returnPressed, this, [this] {
+    QTreeWidgetItem* first = contents_->topLevelItem(0);
+    if (first && first->childCount() > 0) first = first->child(0);
+    openItem(first);
+  });
   connect(contents_, &QTreeWidget::itemActivated, this, &HandbookWindow::openItem);
   connect(contents_, &QTreeWidget::itemClicked, this, &HandbookWindow::openItem);
   connect(view_, &QTextBrowser::anchorClicked, this, [this](const QUrl& url) {
@@ -190,11 +236,52 @@ HandbookWindow::HandbookWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
       QDesktopServices::openUrl(url);
   });
   fillContents({});
-  resize(900, 640);
+  resize(920, 680);
 }
 
 void HandbookWindow::open(const QString& page) {
   view_->setSource(QUrl(HandbookRoot + page));
+}
+
+void HandbookWindow::rememberIn(std::string iniPath) {
+  iniPath_ = std::move(iniPath);
+}
+
+void HandbookWindow::showEvent(QShowEvent* e) {
+  if (!placed_) {
+    placed_ = true;
+    WindowMemory(iniPath_).place(this, 0, {splitter_});
+  }
+  QWidget::showEvent(e);
+}
+
+void HandbookWindow::hideEvent(QHideEvent* e) {
+  if (!iniPath_.empty()) WindowMemory(iniPath_).remember(this, {splitter_});
+  QWidget::hideEvent(e);
+}
+
+// The contents list marks the chapter and section shown, the chapter opened out. (The
+// browser tells of a new page before its source() returns it.)
+void HandbookWindow::markInContents(const QUrl& shown) {
+  const QString url = shown.toString();
+  const QString page = url.startsWith(HandbookRoot) ? url.mid(HandbookRoot.size()) : url;
+  const QString chapter = page.section(QLatin1Char('#'), 0, 0);
+  QTreeWidgetItem* mark = nullptr;
+  for (int i = 0; i < contents_->topLevelItemCount() && !mark; ++i) {
+    QTreeWidgetItem* top = contents_->topLevelItem(i);
+    if (top->data(0, Qt::UserRole).toString() != chapter) continue;
+    mark = top;
+    for (int k = 0; k < top->childCount(); ++k)
+      if (top->child(k)->data(0, Qt::UserRole).toString() == page) mark = top->child(k);
+  }
+  if (!mark) return;
+  if (mark->parent())
+    mark->parent()->setExpanded(true);
+  else
+    mark->setExpanded(true);
+  const QSignalBlocker quiet(contents_);
+  contents_->setCurrentItem(mark);
+  contents_->scrollToItem(mark);
 }
 
 QString HandbookWindow::currentPage() const {
@@ -222,6 +309,10 @@ void HandbookWindow::fillContents(const QString& words) {
     if (sections.empty()) continue;
     auto* chapter = new QTreeWidgetItem(contents_, {sections.front().heading});
     chapter->setData(0, Qt::UserRole, file);
+    chapter->setToolTip(0, sections.front().heading);
+    QFont bold = chapter->font(0);
+    bold.setBold(true);
+    chapter->setFont(0, bold);
     bool any = wanted.isEmpty() || matches(sections.front());
     for (std::size_t i = 1; i < sections.size(); ++i) {
       if (!wanted.isEmpty() && !matches(sections[i])) continue;
@@ -232,6 +323,7 @@ void HandbookWindow::fillContents(const QString& words) {
     if (!any) delete chapter;
   }
   if (!wanted.isEmpty()) contents_->expandAll();
+  markInContents(view_->source());
 }
 
 void HandbookWindow::openItem(QTreeWidgetItem* item) {
@@ -247,14 +339,28 @@ QString handbookPageFor(const QWidget* widget) {
     if (const auto* bar = qobject_cast<const QTabBar*>(w))
       if (const auto* tabs = qobject_cast<const QTabWidget*>(bar->parentWidget()))
         if (tabs->currentWidget()) return handbookPageFor(tabs->currentWidget());
-    // By the objectName, else by the class (the briefing editor's pages have no name).
-    auto found = handbookSections().constFind(w->objectName());
-    if (found == handbookSections().constEnd())
-      found = handbookSections().constFind(
-          QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1));
-    if (found != handbookSections().constEnd()) return *found;
+    // By the window's and the widget's names, the widget's, else its class (the briefing
+    // editor's pages have no name).
+    const QString name = w->objectName();
+    const QStringList keys = {
+        w->window()->objectName() + QLatin1Char('/') + name, name,
+        QString::fromLatin1(w->metaObject()->className()).section(QStringLiteral("::"), -1)};
+    for (const QString& key : keys)
+      if (auto found = handbookSections().constFind(key); found != handbookSections().constEnd())
+        return *found;
   }
   return QStringLiteral("index.md");
+}
+
+namespace {
+std::string& handbookSettings() {
+  static std::string iniPath;
+  return iniPath;
+}
+}  // namespace
+
+void setHandbookSettings(std::string iniPath) {
+  handbookSettings() = std::move(iniPath);
 }
 
 HandbookWindow* showHandbook(QWidget* from, const QString& page) {
@@ -265,11 +371,13 @@ HandbookWindow* showHandbook(QWidget* from, const QString& page) {
   if (!window) {
     window = new HandbookWindow(owner);
     window->setAttribute(Qt::WA_DeleteOnClose);
+    window->rememberIn(handbookSettings());
   } else if (window->parentWidget() != owner) {
     window->setParent(owner, Qt::Window);
   }
-  window->open(page);
+  // Shown first: the section is scrolled to with the window's own width.
   window->show();
+  window->open(page);
   window->raise();
   window->activateWindow();
   return window;

@@ -4,14 +4,19 @@
 // field. No web browser, no network. F1 opens it at the section about the window, page or tab
 // that has the focus.
 
+#include <QHash>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+#include <string>
+
 class QLineEdit;
+class QSplitter;
 class QTextBrowser;
 class QTreeWidget;
 class QTreeWidgetItem;
+class QUrl;
 
 namespace app {
 
@@ -26,15 +31,25 @@ class HandbookWindow : public QWidget {
   QString currentPage() const;
   // Lists the sections whose text holds every word of `words` (all sections when empty).
   void search(const QString& words);
+  // Keeps the window's size and place, and its splitter's, in that settings file.
+  void rememberIn(std::string iniPath);
+
+ protected:
+  void showEvent(QShowEvent* e) override;
+  void hideEvent(QHideEvent* e) override;
 
  private:
   void fillContents(const QString& words);
   void openItem(QTreeWidgetItem* item);
+  void markInContents(const QUrl& shown);
 
   QLineEdit* searchField_;
   QTreeWidget* contents_;
   QTextBrowser* view_;
+  QSplitter* splitter_;
   QString searched_;
+  std::string iniPath_;
+  bool placed_ = false;
 };
 
 // The anchor a heading gets: lower case, blanks as "-", other punctuation left out
@@ -45,8 +60,15 @@ QString handbookAnchor(const QString& heading);
 // the handbook has a section for (a tab bar stands for its current page); the contents when none.
 QString handbookPageFor(const QWidget* widget);
 
+// Which section is about a window, page or tab: by objectName ("ShipTab"), by the window's and
+// the widget's names where a name means different things in two windows
+// ("PrefForm/OptionsTab"), or by class name. Values are pages as `HandbookWindow::open` takes.
+const QHash<QString, QString>& handbookSections();
+
 // Opens the one handbook window of the run at `page`, above `from`'s window.
 HandbookWindow* showHandbook(QWidget* from, const QString& page);
+// The settings file the handbook window keeps its place in (set by the main window).
+void setHandbookSettings(std::string iniPath);
 // The same at the section about the widget with the keyboard focus.
 HandbookWindow* showHandbookForFocus(QWidget* from);
 

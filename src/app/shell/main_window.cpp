@@ -58,6 +58,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   setObjectName(QStringLiteral("MainWindow"));
   initHandbookResources();
   readSettings();
+  setHandbookSettings(iniPath());
   context_.reset(new EditorContext{*doc_, vocab_, settings_, *prompter_, iniPath()});
   files_ = new MissionFiles(*context_, this);
   connect(files_, &MissionFiles::titleChanged, this, &MainWindow::refreshTitle);
