@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCheckBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
@@ -18,10 +19,13 @@
 #include <QTreeWidget>
 
 #include "app/base/handbook_window.h"
+#include "app/editing/flight_groups_page.h"
+#include "app/editing/messages_page.h"
 #include "app/map/map_actions.h"
 #include "app/map/map_window.h"
 #include "app/shell/help_page.h"
 #include "editor_fixture.h"
+#include "map_mission.h"
 
 namespace app {
 const std::vector<ActionSpec>& briefingActions();  // the briefing editor's table
@@ -200,6 +204,67 @@ TEST_F(Handbook, HomePageWithoutAnAddressIsTheHandbook) {
   ASSERT_NE(handbook, nullptr);
   EXPECT_TRUE(handbook->isVisible());
   EXPECT_EQ(handbook->currentPage().toStdString(), "index.md");
+  handbook->close();
+}
+
+// ------------------------------------------------------------------------------------------
+// The handbook's own pictures of the main window, the map and the handbook over one mission.
+// Disabled: scripts/handbook-pictures.sh takes them (with the other picture tests' windows)
+// into docs/handbook/pictures.
+
+TEST_F(Handbook, DISABLED_Pictures) {
+  const QString out = QString::fromLocal8Bit(qgetenv("ZYNED_GRAB_DIR"));
+  if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save the handbook's pictures";
+  const std::string file = writeMission("convoy.kre", 14, "Convoy", [](model::Mission& m) {
+    m = testgen::busyMapMission(14);
+    m.briefings[0].strings[0] = "Convoy";
+    const std::pair<const char*, char> lines[] = {{"Red Leader: Form up on me.", '1'},
+                                                  {"Trader 1 has entered the sector", '2'},
+                                                  {"Warden 1 shields are failing", '0'},
+                                                  {"Hold position until the convoy clears", '3'}};
+    for (const auto& [text, colour] : lines) {
+      m.addMessage();
+      model::Message& message = m.messages.back();
+      message.setText(model::message::Text, text);
+      message.set(model::message::Color, static_cast<model::u8>(colour));
+      message.set(model::message::SentToTeam, model::u8{1}, 0);
+      message.updateSentToAnyTeam();
+    }
+  });
+  settings.defaultFGList = settings.defaultOptions = true;
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  window->resize(1000, 640);
+  const auto grab = [&](QWidget* w, const char* name) {
+    QApplication::processEvents();
+    w->grab().save(out + QLatin1Char('/') + QLatin1String(name));
+  };
+  grab(window.get(), "handbook-main-window.png");
+  auto* fgTabs = window->flightGroupsPage()->pages();
+  fgTabs->setCurrentIndex(app::FlightGroupsPage::OrdersTab);
+  grab(window.get(), "handbook-orders.png");
+  auto* pages = find<QTabWidget>(QStringLiteral("OverallPages"));
+  pages->setCurrentWidget(window->messagesPage()->parentWidget());
+  grab(window.get(), "handbook-messages.png");
+  pages->setCurrentIndex(0);
+
+  app::MapWindow* map = window->mapWindow();
+  map->resize(1000, 680);
+  map->show();
+  map->showMap();
+  QApplication::processEvents();  // the canvas takes its size before the map is fitted
+  map->findChild<QToolButton*>(QStringLiteral("FitBattleBtn"))->click();
+  map->findChild<QToolButton*>(QStringLiteral("CurrWPs"))->click();
+  grab(map, "handbook-map.png");
+  map->findChild<QCheckBox*>(QStringLiteral("BriefMode"))->setChecked(true);
+  grab(map, "handbook-map-briefing.png");
+  map->findChild<QCheckBox*>(QStringLiteral("BriefMode"))->setChecked(false);
+  map->hide();
+
+  app::HandbookWindow* handbook = app::showHandbook(window.get(), QStringLiteral("map.md"));
+  handbook->resize(920, 600);
+  handbook->open(QStringLiteral("map.md"));
+  grab(handbook, "handbook-window.png");
   handbook->close();
 }
 

@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHash>
+#include <QImage>
 #include <QLineEdit>
 #include <QPointer>
 #include <QRegularExpression>
@@ -66,6 +67,10 @@ const QHash<QString, QString>& handbookSections() {
        QStringLiteral("battles-sounds-models.md#craft-model-slots")},
       {QStringLiteral("LibForm"), QStringLiteral("library-clipboards.md#the-library")},
       {QStringLiteral("ErrorListWindow"), QStringLiteral("error-check.md")},
+      {QStringLiteral("MissionFlowWindow"), QStringLiteral("mission-flow.md")},
+      {QStringLiteral("FlowGraphView"), QStringLiteral("mission-flow.md#the-graph")},
+      {QStringLiteral("FlowFindings"), QStringLiteral("mission-flow.md#findings")},
+      {QStringLiteral("UsagesWindow"), QStringLiteral("mission-flow.md#where-is-it-used")},
       {QStringLiteral("PrefForm"), QStringLiteral("getting-started.md#the-options")},
       {QStringLiteral("PrefForm/OptionsTab"), QStringLiteral("getting-started.md#the-options")},
       {QStringLiteral("PrefForm/DirectoriesTab"), QStringLiteral("getting-started.md#the-folders")},
@@ -134,6 +139,21 @@ class HandbookBrowser : public QTextBrowser {
       document()->documentLayout()->blockBoundingRect(document()->lastBlock());
       if (url.hasFragment()) scrollToAnchor(url.fragment());
     });
+  }
+
+ protected:
+  // Pictures wider than the page are shown at its width (sharp on a high-density screen).
+  QVariant loadResource(int type, const QUrl& name) override {
+    QVariant data = QTextBrowser::loadResource(type, name);
+    if (type != QTextDocument::ImageResource) return data;
+    QImage image = data.value<QImage>();
+    if (image.isNull()) image.loadFromData(data.toByteArray());
+    const int room = viewport()->width() - 2 * int(document()->documentMargin()) - 8;
+    if (image.isNull() || room < 200 || image.width() <= room) return data;
+    const qreal ratio = devicePixelRatioF();
+    image = image.scaledToWidth(int(room * ratio), Qt::SmoothTransformation);
+    image.setDevicePixelRatio(ratio);
+    return image;
   }
 
  private:
