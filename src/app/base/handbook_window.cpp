@@ -426,16 +426,20 @@ class HandbookKeyInstaller : public QObject {
 
  private:
   static void addKey(QWidget* window) {
-    bool usesF1 = false;
+    QList<QKeySequence> taken;
     for (QAction* a : window->findChildren<QAction*>()) {
       if (a->objectName() == QLatin1String("HandbookAction") ||
           a->objectName() == QLatin1String("HandbookKeyAction"))
         return;
-      if (a->shortcuts().contains(QKeySequence(Qt::Key_F1))) usesF1 = true;
+      taken << a->shortcuts();
     }
+    // F1, or Ctrl+F1 where the window's own commands take F1 (the map's planes).
+    QKeySequence handbook(Qt::Key_F1);
+    if (taken.contains(handbook)) handbook = QKeySequence(Qt::CTRL | Qt::Key_F1);
+    if (taken.contains(handbook)) return;
     auto* key = new QAction(window);
     key->setObjectName(QStringLiteral("HandbookKeyAction"));
-    key->setShortcut(usesF1 ? QKeySequence(Qt::SHIFT | Qt::Key_F1) : QKeySequence(Qt::Key_F1));
+    key->setShortcut(handbook);
     key->setShortcutContext(Qt::WindowShortcut);
     QObject::connect(key, &QAction::triggered, window, [window] { showHandbookForFocus(window); });
     window->addAction(key);

@@ -72,7 +72,7 @@ void setHandbookSettings(std::string iniPath);
 // The same at the section about the widget with the keyboard focus.
 HandbookWindow* showHandbookForFocus(QWidget* from);
 
-// Gives every window the handbook key: F1, or Shift+F1 where the window uses F1 itself (the
+// Gives every window the handbook key: F1, or Ctrl+F1 where the window uses F1 itself (the
 // map's X-Y plane). A window whose own table has a handbook action keeps that one.
 void installHandbookKey();
 

@@ -36,11 +36,6 @@
 #include "shell/settings_file.h"
 #include "shell/titles.h"
 
-// The handbook's chapters are built into this library.
-static void initHandbookResources() {
-  Q_INIT_RESOURCE(handbook);
-}
-
 namespace app {
 namespace {
 
@@ -56,7 +51,6 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
       prompter_(options_.prompter ? options_.prompter : &defaultPrompter()),
       doc_(std::make_unique<MissionDocument>()) {
   setObjectName(QStringLiteral("MainWindow"));
-  initHandbookResources();
   readSettings();
   setHandbookSettings(iniPath());
   context_.reset(new EditorContext{*doc_, vocab_, settings_, *prompter_, iniPath()});

@@ -121,8 +121,8 @@ const std::vector<ActionSpec<MainWindow>>& MainWindow::actionTable() {
        NoKeys, &W::preferences, nullptr, nullptr, "PrefsBtn"},
       // Help
       {"HandbookAction", QT_TR_NOOP("Hand&book"),
-       QT_TR_NOOP("Open the handbook at the section about the window"), nullptr,
-       keys("F1", Window), [](W& w) { showHandbookForFocus(&w); }},
+       QT_TR_NOOP("Open the handbook at the section about the window"), nullptr, keys("F1", Window),
+       [](W& w) { showHandbookForFocus(&w); }},
       {"AboutAction", QT_TR_NOOP("&About / FAQ"), QT_TR_NOOP("About / FAQ"), "about", NoKeys,
        &W::about, nullptr, nullptr, "AboutBtn"},
       {"HomePageAction", QT_TR_NOOP("&Home page"), QT_TR_NOOP("Home page"), "home-page", NoKeys,
