@@ -12,6 +12,7 @@
 #include <map>
 
 #include "app/base/actions.h"
+#include "app/base/handbook_window.h"
 #include "app/briefing/briefing_session.h"
 #include "app/briefing/briefing_window.h"
 #include "app/briefing/playback_controller.h"
@@ -171,6 +172,15 @@ TEST_F(EveryKey, RunsItsActionWhereTheWindowSaysWithItsEffect) {
             {"NewFGAction", "MsgStrList", grows(messages)},
             {"GoalSummaryAction", "IFFBox",
              changes([&] { return window->flightGroupsPage()->goalSummary(); })},
+            {"HandbookAction", "IFFBox",
+             [&] {
+               return [&] {
+                 auto* handbook = window->findChild<app::HandbookWindow*>();
+                 const bool shown = handbook && handbook->isVisible();
+                 if (handbook) handbook->close();
+                 return shown;
+               };
+             }},
             {"ExitAction", "IFFBox", [&] { return [&] { return !window->isVisible(); }; }},
         },
         reset);
