@@ -62,7 +62,7 @@ void DragRedraw(benchmark::State& st) {
   for (auto _ : st) {
     QPainter p(&img);
     p.drawImage(0, 0, cache);
-    app::paintCurrentFlightGroup(p, busy().state, busy().mission);
+    app::paintMovingFlightGroups(p, busy().state, busy().mission);
     p.end();
     benchmark::DoNotOptimize(img.constBits());
   }

@@ -81,16 +81,56 @@ TEST_F(SceneTest, CraftLabelsAtOneSpotStackAndTheCraftStay) {
   put(2, Start1, 500, 100);  // elsewhere
   s.current = 2;
   s.lineHeight = 13;
-  EXPECT_EQ(craftLabelShifts(s, m), (std::vector<int>{0, 12, 0}));  // one line under, row aligned
+  auto craftShifts = [&] {
+    const LabelShifts l = labelShifts(s, m);
+    return std::vector<int>{l.at(0, Start1), l.at(1, Start1), l.at(2, Start1)};
+  };
+  EXPECT_EQ(craftShifts(), (std::vector<int>{0, 12, 0}));  // one line under, row aligned
   put(2, Start1, 0, 0);
-  EXPECT_EQ(craftLabelShifts(s, m), (std::vector<int>{0, 12, 26}));  // the current one too
-  EXPECT_EQ(craftLabelShift(s, m, 2), 26);                           // alone, as a drag redraws it
+  EXPECT_EQ(craftShifts(), (std::vector<int>{0, 12, 26}));  // the current one too
+  const LabelShifts l = labelShifts(s, m);
   FlightGroupMarks marks;
-  buildMarks(s, m, 2, marks, 26);
+  buildMarks(s, m, 2, marks, &l);
   EXPECT_EQ(marks.labels[0].at, (ScreenPoint{400, 320}));
   EXPECT_EQ(marks.crafts[0].at, (ScreenPoint{400, 300}));
   s.toggles.namesOn = false;
-  EXPECT_EQ(craftLabelShifts(s, m), (std::vector<int>{0, 0, 0}));
+  EXPECT_EQ(craftShifts(), (std::vector<int>{0, 0, 0}));
+}
+
+TEST_F(SceneTest, RoutePointLabelsKeepOffEachOtherAndOffCraftLabels) {
+  s.toggles.allWPs = true;
+  s.lineHeight = 13;
+  s.charWidth = 6;
+  put(0, Start1, 0, 0);
+  put(1, Start1, 0, 300);
+  put(2, Start1, 0, -300);
+  put(1, Waypoint1, 10, 2);     // over flight group 0's name
+  put(2, Waypoint1, 10, 2);     // and over that waypoint's label too
+  put(0, Waypoint1, 200, 100);  // alone
+  const LabelShifts l = labelShifts(s, m);
+  EXPECT_EQ(l.at(0, Start1), 0);
+  EXPECT_EQ(l.at(1, Waypoint1), 13);
+  EXPECT_EQ(l.at(2, Waypoint1), 26);
+  EXPECT_EQ(l.at(0, Waypoint1), 0);
+  // No two labels drawn share a pixel.
+  std::vector<std::pair<ScreenPoint, std::size_t>> drawn;
+  for (int fg = 0; fg < 3; ++fg) {
+    FlightGroupMarks marks;
+    buildMarks(s, m, fg, marks, &l);
+    for (const auto& t : marks.labels) {
+      const std::size_t lead = t.text.find_first_not_of(' ');
+      drawn.push_back({{t.at.x + static_cast<int>(lead) * 6, t.at.y}, t.text.size() - lead});
+    }
+  }
+  for (std::size_t a = 0; a < drawn.size(); ++a)
+    for (std::size_t b = a + 1; b < drawn.size(); ++b) {
+      const auto& [pa, na] = drawn[a];
+      const auto& [pb, nb] = drawn[b];
+      const bool apart = pa.x + static_cast<int>(na) * 6 <= pb.x ||
+                         pb.x + static_cast<int>(nb) * 6 <= pa.x || pa.y + 13 <= pb.y ||
+                         pb.y + 13 <= pa.y;
+      EXPECT_TRUE(apart) << a << " " << b;
+    }
 }
 
 TEST_F(SceneTest, BriefingModeDrawsIconsAtTheBriefingPoint) {

@@ -310,6 +310,40 @@ TEST_F(MapWindowTest, DeleteAsksWhenConfirmDeletesIsOn) {
   EXPECT_EQ(doc.mission().flightGroups.size(), 1u);
 }
 
+TEST_F(MapWindowTest, DraggingSeveralCraftDrawsEveryOneOfThemMoving) {
+  find<QToolButton>("NamesOn")->click();
+  win->action(u"GridAction")->trigger();  // nothing but the craft is drawn
+  doc.setFields(
+      QStringLiteral("near"),
+      {app::MissionDocument::fieldWrite(RecordKind::FlightGroup, 1, fg::WaypointX, 200, Start1)});
+  doc.selectFlightGroups({0, 1}, 0);
+  const QPointF by(0, 120);
+  const QPointF other = pixel(200, 0);
+  mouse(QEvent::MouseButtonPress, pixel(0, 0));
+  mouse(QEvent::MouseMove, pixel(0, 0) + by / 2);
+  mouse(QEvent::MouseMove, pixel(0, 0) + by);
+  auto inked = [&](QPointF at) {
+    const QImage& back = win->canvas()->backBuffer();
+    int n = 0;
+    for (int y = -6; y <= 6; ++y)
+      for (int x = -6; x <= 6; ++x) n += back.pixel(at.toPoint() + QPoint(x, y)) != qRgb(0, 0, 0);
+    return n;
+  };
+  EXPECT_GT(inked(other + by), 0);  // the other craft moves with it on the map
+  EXPECT_EQ(inked(other), 0);       // and no longer stands where it was
+  mouse(QEvent::MouseButtonRelease, pixel(0, 0) + by);
+  EXPECT_EQ(g(1).y(Start1), 120);
+}
+
+TEST_F(MapWindowTest, FitInTheSideViewsLeavesRoomForTheNamesAtTheEdge) {
+  find<QToolButton>("XZ")->click();
+  find<QToolButton>("FitBattleBtn")->click();
+  const int width = win->canvas()->width();
+  const int name = 21 * win->mapState().charWidth;  // "  " and a 19-character name
+  EXPECT_LE(pixel(800, 0).x() + name, width);       // the rightmost craft's name fits
+  EXPECT_GE(pixel(0, 0).x(), 8);                    // the leftmost craft stays whole
+}
+
 TEST_F(MapWindowTest, TheListPanelsSelectionIsWhatTheMapShows) {
   find<QToolButton>("ShowFGList")->click();
   auto* list = find<QListWidget>("MapList");

@@ -56,7 +56,7 @@ void MapCanvas::dragRedraw() {
   back_ = cache_.copy();
   {
     QPainter p(&back_);
-    paintCurrentFlightGroup(p, state_, mission_);
+    paintMovingFlightGroups(p, state_, mission_);
   }
   stale_ = false;
   update();

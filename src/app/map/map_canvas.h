@@ -25,9 +25,9 @@ class MapCanvas : public QWidget {
   void setToolTips(TipSource tipAt) { tipAt_ = std::move(tipAt); }
   // Background, every flight group, palette, current flight group, drawn when next shown.
   void redraw();
-  // The background cache (everything but the current flight group) rebuilt now.
+  // The background cache (everything but the flight groups a drag moves) rebuilt now.
   void rebuildCache();
-  // The cache copied back and the current flight group drawn again; then shown.
+  // The cache copied back and the moving flight groups drawn again; then shown.
   void dragRedraw();
   // A text written straight onto the window (gone with the next redraw).
   void writeNote(QPoint at, const QString& text, QColor colour);

@@ -106,6 +106,7 @@ map::MapState exportMapState(const model::Mission& m, const MapExportOptions& o,
   s.width = o.width;
   s.height = o.height;
   s.lineHeight = mapLineHeight();
+  s.charWidth = mapCharWidth();
   s.view.plane = o.plane;
   s.view.zoom = map::DefaultZoom;
   s.view.resize(o.width, o.height);
@@ -115,8 +116,8 @@ map::MapState exportMapState(const model::Mission& m, const MapExportOptions& o,
     s.view.zoom = o.zoom ? o.zoom : map::DefaultZoom;
     s.view.centreOn({0, 0});
   } else {
-    const map::Fit fit =
-        map::fitToBattlefield(m.mapCentre, m.mapExtent, o.plane, o.width, o.height);
+    const map::Fit fit = map::fitToBattlefield(m.mapCentre, m.mapExtent, o.plane, o.width, o.height,
+                                               o.zoom ? 0 : mapLabelRoom(s));
     s.view.zoom = o.zoom ? o.zoom : map::clampZoom(fit.zoom);
     s.view.centreOn(fit.centre);
   }

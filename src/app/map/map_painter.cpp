@@ -144,10 +144,14 @@ int mapLineHeight() {
   return QFontMetrics(mapFont()).height();
 }
 
+int mapCharWidth() {
+  return QFontMetrics(mapFont()).averageCharWidth() + 1;
+}
+
 void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m, int fg,
-                      int labelShift) {
+                      const map::LabelShifts* shifts) {
   thread_local map::FlightGroupMarks marks;  // reused only for its memory
-  map::buildMarks(s, m, fg, marks, labelShift);
+  map::buildMarks(s, m, fg, marks, shifts);
   if (!marks.visible && !s.toggles.drawOffScreen) return;
   const model::FlightGroup& g = m.flightGroups[fg];
   const QColor line = toQColor(marks.lineColour);
@@ -217,35 +221,35 @@ void paintPaletteStrip(QPainter& p, const map::MapState& s) {
 namespace {
 
 void paintBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m,
-                   const std::vector<int>& order, const std::vector<int>& shifts) {
+                   const std::vector<int>& order, const map::LabelShifts& shifts) {
   paintMapBackground(p, s);
   for (int fg : order)
-    if (fg != s.current) paintFlightGroup(p, s, m, fg, shifts[fg]);
+    if (!s.drawnOverCache(fg)) paintFlightGroup(p, s, m, fg, &shifts);
   if (s.toggles.palette) paintPaletteStrip(p, s);
 }
 
-void paintCurrent(QPainter& p, const map::MapState& s, const model::Mission& m,
-                  const std::vector<int>& order, const std::vector<int>& shifts) {
-  if (!order.empty() && order.back() == s.current)
-    paintFlightGroup(p, s, m, s.current, shifts[s.current]);
+// In paint order, so that the current flight group still lies on top.
+void paintOverCache(QPainter& p, const map::MapState& s, const model::Mission& m,
+                    const std::vector<int>& order, const map::LabelShifts& shifts) {
+  for (int fg : order)
+    if (s.drawnOverCache(fg)) paintFlightGroup(p, s, m, fg, &shifts);
 }
 
 }  // namespace
 
 void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m) {
-  paintBackdrop(p, s, m, map::drawOrder(s, m), map::craftLabelShifts(s, m));
+  paintBackdrop(p, s, m, map::drawOrder(s, m), map::labelShifts(s, m));
 }
 
-void paintCurrentFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m) {
-  if (map::isDrawn(s, m, s.current))
-    paintFlightGroup(p, s, m, s.current, map::craftLabelShift(s, m, s.current));
+void paintMovingFlightGroups(QPainter& p, const map::MapState& s, const model::Mission& m) {
+  paintOverCache(p, s, m, map::drawOrder(s, m), map::labelShifts(s, m));
 }
 
 void paintMap(QPainter& p, const map::MapState& s, const model::Mission& m) {
   const std::vector<int> order = map::drawOrder(s, m);
-  const std::vector<int> shifts = map::craftLabelShifts(s, m);
+  const map::LabelShifts shifts = map::labelShifts(s, m);
   paintBackdrop(p, s, m, order, shifts);
-  paintCurrent(p, s, m, order, shifts);
+  paintOverCache(p, s, m, order, shifts);
 }
 
 }  // namespace app

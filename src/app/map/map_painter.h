@@ -17,20 +17,27 @@ namespace app {
 // The map's small font and the height of one of its lines.
 QFont mapFont();
 int mapLineHeight();
+// The width of an average character of its texts, rounded up.
+int mapCharWidth();
+// The room a craft's name takes beside it (a flight group's 20-character name after its blanks).
+inline int mapLabelRoom(const map::MapState& s) {
+  return s.toggles.namesOn ? 23 * s.charWidth : 0;
+}
 
 // Black (or the briefing's dark blue) with the kilometre grid and the state texts.
 void paintMapBackground(QPainter& p, const map::MapState& s);
 // One flight group: route lines, markers, labels, annotations, craft, player number, brackets;
-// its craft label `labelShift` pixels lower (map::craftLabelShifts).
+// its labels where `shifts` move them (map::labelShifts).
 void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m, int fg,
-                      int labelShift = 0);
+                      const map::LabelShifts* shifts = nullptr);
 // The team palette strip along the bottom edge.
 void paintPaletteStrip(QPainter& p, const map::MapState& s);
-// Everything but the current flight group: the background cache of a drag.
+// Everything but the flight groups a drag moves (the current one when nothing moves): the
+// background cache of a drag.
 void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m);
-// The current flight group when it is drawn: what a drag redraws over the backdrop.
-void paintCurrentFlightGroup(QPainter& p, const map::MapState& s, const model::Mission& m);
-// The whole map: backdrop, then the current flight group on top.
+// Those flight groups, as far as they are drawn: what a drag redraws over the backdrop.
+void paintMovingFlightGroups(QPainter& p, const map::MapState& s, const model::Mission& m);
+// The whole map: backdrop, then the moving or current flight groups on top.
 void paintMap(QPainter& p, const map::MapState& s, const model::Mission& m);
 
 }  // namespace app

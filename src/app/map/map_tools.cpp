@@ -72,7 +72,7 @@ void DragTool::startDrag(const QString& text, std::size_t point, std::vector<int
   starts_.clear();
   for (int fg : groups) starts_.push_back(map::pointPosition(m.flightGroups.at(fg), point));
   groups_ = std::move(groups);
-  host_.dragStarted();
+  host_.dragStarted(groups_);
 }
 
 void DragTool::dragHit(const map::Hit& hit) {

@@ -39,8 +39,9 @@ class MapToolHost {
   virtual void pick(int fg, std::size_t point, bool keepSelection) = 0;
   // The palette added flight group `fg`: it is shown, current and in the lists.
   virtual void placed(int fg) = 0;
-  // A drag starts (the background cache is built) and ends (lists and map drawn again).
-  virtual void dragStarted() = 0;
+  // A drag of `groups` starts (the background cache is built without them) and ends (lists and
+  // map drawn again).
+  virtual void dragStarted(const std::vector<int>& groups) = 0;
   virtual void dragEnded() = 0;
   // The view.
   virtual void centreOn(map::ViewPoint at) = 0;

@@ -39,6 +39,7 @@ MapWindow::MapWindow(const EditorContext& context, QWidget* parent)
   setWindowTitle(QStringLiteral("Flight Group Map"));
   state_.toggles.drawOffScreen = false;
   state_.lineHeight = mapLineHeight();
+  state_.charWidth = mapCharWidth();
   buildActions();
   buildControls();
   updateLockCaptions();
@@ -376,8 +377,9 @@ void MapWindow::zoomBarMoved(int value) {
 
 void MapWindow::fitToBattlefield() {
   const Mission& m = doc_.mission();
-  const map::Fit fit = map::fitToBattlefield(m.mapCentre, m.mapExtent, state_.view.shownPlane(),
-                                             canvas_->width(), canvas_->height());
+  const map::Fit fit =
+      map::fitToBattlefield(m.mapCentre, m.mapExtent, state_.view.shownPlane(), canvas_->width(),
+                            canvas_->height(), mapLabelRoom(state_));
   fitZoom_ = fit.zoom;
   settingZoom_ = true;
   zoomBar_->setValue(map::clampZoom(fit.zoom));
@@ -523,13 +525,16 @@ void MapWindow::placed(int fg) {
   refillLists();
 }
 
-void MapWindow::dragStarted() {
+void MapWindow::dragStarted(const std::vector<int>& groups) {
+  // Every craft the drag moves is drawn moving, not only the current one.
+  state_.moving = groups;
   canvas_->rebuildCache();
   canvas_->dragRedraw();
   actions_->refresh();
 }
 
 void MapWindow::dragEnded() {
+  state_.moving.clear();
   refillLists();
   if (isVisible()) redraw();
   actions_->refresh();

@@ -128,7 +128,7 @@ class MapWindow : public QWidget, private MapToolHost {
   QString craftName(int craftType) const override;
   void pick(int fg, std::size_t point, bool keepSelection) override;
   void placed(int fg) override;
-  void dragStarted() override;
+  void dragStarted(const std::vector<int>& groups) override;
   void dragEnded() override;
   void zoomOutOnDoubleClick() override;
   void pointerAt(QPointF at) override;

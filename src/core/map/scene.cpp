@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <map>
 
 #include "map/craft_size.h"
 
@@ -134,57 +135,105 @@ std::optional<std::size_t> craftPoint(const MapState& s, const FlightGroup& g, i
 
 namespace {
 
-// Stacks the craft labels of the drawn flight groups in index order up to `upTo`, handing each
-// flight group whose label moves and how far to `moved`.
-template <typename Moved>
-void stackCraftLabels(const MapState& s, const Mission& m, int upTo, Moved moved) {
-  if (!s.toggles.namesOn) return;
+// The screen box a label covers: from its first character that is not a blank to its end, one
+// line high.
+struct LabelBox {
+  int left = 0, right = 0, top = 0;
+};
+
+LabelBox labelBox(const MapState& s, ScreenPoint at, const std::string& text, int shift) {
+  const std::size_t lead = std::min(text.find_first_not_of(' '), text.size());
+  const int top = at.y - 6 + shift;
+  return {at.x + static_cast<int>(lead) * s.charWidth,
+          at.x + static_cast<int>(text.size()) * s.charWidth, top};
+}
+
+// The labels placed so far, by the text line their top falls in.
+class PlacedLabels {
+ public:
+  explicit PlacedLabels(int lineHeight) : line_(std::max(1, lineHeight)) {}
+  bool overlaps(const LabelBox& b) const {
+    for (int row = rowOf(b.top) - 1; row <= rowOf(b.top) + 1; ++row) {
+      const auto it = rows_.find(row);
+      if (it == rows_.end()) continue;
+      for (const LabelBox& o : it->second)
+        if (b.left < o.right && o.left < b.right && b.top < o.top + line_ && o.top < b.top + line_)
+          return true;
+    }
+    return false;
+  }
+  void add(const LabelBox& b) { rows_[rowOf(b.top)].push_back(b); }
+
+ private:
+  int rowOf(int y) const { return y >= 0 ? y / line_ : (y + 1) / line_ - 1; }
+  int line_;
+  std::map<int, std::vector<LabelBox>> rows_;
+};
+
+}  // namespace
+
+LabelShifts labelShifts(const MapState& s, const Mission& m) {
+  LabelShifts out;
+  out.shifts.assign(m.flightGroups.size(), {});
+  if (!s.toggles.namesOn) return out;
+  const int count = static_cast<int>(m.flightGroups.size());
+  const int first = std::max(0, s.firstDrawn());
+  const int last = std::min(count - 1, s.lastDrawn(m));
+  const Plane plane = s.view.shownPlane();
+  const LabelOptions lo{s.toggles.namesOn, s.toggles.currentOnly, s.toggles.distances,
+                        s.toggles.times};
+  const VisibleRange range = s.visibleRange();
+  PlacedLabels placed(s.lineHeight);
+
+  // Craft labels at one spot stack, the lowest index on top.
   struct Stack {
     ScreenPoint at;
     int lines = 0;
   };
   std::vector<Stack> stacks;
-  const int count = static_cast<int>(m.flightGroups.size());
-  const int first = std::max(0, s.firstDrawn());
-  const int last = std::min({count - 1, s.lastDrawn(m), upTo});
-  const Plane plane = s.view.shownPlane();
   for (int fg = first; fg <= last; ++fg) {
     if (!s.isShown(fg)) continue;
     const FlightGroup& g = m.flightGroups[fg];
     const auto p = craftPoint(s, g, fg);
-    if (!p) continue;
+    if (!p || (!s.toggles.drawOffScreen && !isVisible(g, plane, range, *p))) continue;
     const ScreenPoint at = s.view.mapToScreen(pointOnPlane(g, *p, plane));
     auto stack = std::find_if(stacks.begin(), stacks.end(), [&](const Stack& k) {
       return std::abs(k.at.x - at.x) <= SameSpot && std::abs(k.at.y - at.y) <= SameSpot;
     });
+    int shift = 0;
     if (stack == stacks.end()) {
       stacks.push_back({at, 1});
-      continue;
+    } else {
+      shift = stack->at.y + stack->lines * s.lineHeight - at.y;
+      ++stack->lines;
     }
-    moved(fg, stack->at.y + stack->lines * s.lineHeight - at.y);
-    ++stack->lines;
+    out.shifts[static_cast<std::size_t>(fg)][*p] = shift;
+    placed.add(labelBox(s, at, pointLabel(g, *p, lo), shift));
   }
-}
 
-}  // namespace
-
-std::vector<int> craftLabelShifts(const MapState& s, const Mission& m) {
-  std::vector<int> shifts(m.flightGroups.size(), 0);
-  stackCraftLabels(s, m, std::numeric_limits<int>::max(),
-                   [&](int fg, int shift) { shifts[fg] = shift; });
-  return shifts;
-}
-
-int craftLabelShift(const MapState& s, const Mission& m, int fg) {
-  int shift = 0;
-  stackCraftLabels(s, m, fg, [&](int moved, int by) {
-    if (moved == fg) shift = by;
-  });
-  return shift;
+  // Route points' labels keep off every label placed before them.
+  for (int fg = first; fg <= last; ++fg) {
+    if (!s.isShown(fg)) continue;
+    const FlightGroup& g = m.flightGroups[fg];
+    if (!s.toggles.drawOffScreen && !isVisible(g, plane, range, Start1)) continue;
+    const PointRange points = pointRange(s, fg);
+    for (std::size_t p = points.first; p <= points.last; ++p) {
+      if (p == Start1 || p >= Briefing1 || !g.enabled(p)) continue;
+      const ScreenPoint at = s.view.mapToScreen(pointOnPlane(g, p, plane));
+      const std::string text = pointLabel(g, p, lo);
+      int shift = 0;
+      while (shift <= MaxLabelDrop * s.lineHeight && placed.overlaps(labelBox(s, at, text, shift)))
+        shift += s.lineHeight;
+      if (shift > MaxLabelDrop * s.lineHeight) shift = 0;
+      out.shifts[static_cast<std::size_t>(fg)][p] = shift;
+      placed.add(labelBox(s, at, text, shift));
+    }
+  }
+  return out;
 }
 
 void buildMarks(const MapState& s, const Mission& m, int index, FlightGroupMarks& out,
-                int labelShift) {
+                const LabelShifts* shifts) {
   out.clear();
   const FlightGroup& g = m.flightGroups.at(index);
   const Plane plane = s.view.shownPlane();
@@ -209,8 +258,9 @@ void buildMarks(const MapState& s, const Mission& m, int index, FlightGroupMarks
     const ScreenPoint at = s.view.mapToScreen(pointOnPlane(g, p, plane));
     const bool craft = p == Start1 || p >= Briefing1;
     if (t.namesOn)
-      out.labels.push_back(
-          {{at.x, at.y - 6 + (craft ? labelShift : 0)}, pointLabel(g, p, lo), t.ghostText});
+      out.labels.push_back({{at.x, at.y - 6 + (shifts ? shifts->at(index, p) : 0)},
+                            pointLabel(g, p, lo),
+                            t.ghostText});
     if (annotate && p != Start1 && p <= Hyperspace)
       out.annotations.push_back({{at.x + 5, at.y + 7}, pointAnnotation(g, p, legs, lo), false});
     if (craft) {

@@ -4,6 +4,8 @@
 // click hits. Painters turn a FlightGroupMarks into lines and text; the window and the export
 // hold a MapState and nothing else about the drawing.
 
+#include <algorithm>
+#include <array>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,11 +48,21 @@ struct MapState {
   std::vector<bool> shown;  // per flight group; missing entries count as shown
   int paletteTeam = 0, paletteIff = 0;
   int hSnap = 1, vSnap = 1;
-  // The height of a line of the map's texts: craft labels at one spot stack this far apart.
+  // The height of a line of the map's texts (labels move down by lines) and the width of one of
+  // their characters (what a label covers).
   int lineHeight = 13;
+  int charWidth = 6;
+  // The flight groups a drag moves: drawn over the background cache, which leaves them out.
+  std::vector<int> moving;
 
   bool isShown(int fg) const {
     return fg < 0 || static_cast<std::size_t>(fg) >= shown.size() || shown[fg];
+  }
+  // Whether `fg` is drawn over the background cache: the flight groups a drag moves, or the
+  // current one when nothing moves.
+  bool drawnOverCache(int fg) const {
+    return moving.empty() ? fg == current
+                          : std::find(moving.begin(), moving.end(), fg) != moving.end();
   }
   // The range of flight groups drawn: everything, or only the current one.
   int firstDrawn() const { return toggles.currentOnly ? current : 0; }
@@ -140,18 +152,28 @@ struct FlightGroupMarks {
 // The wireframe settings in force: briefing mode always shows icons.
 WireframeOptions wireframeOptions(const MapState& s);
 
-// Labels of craft at one spot stack one line under the other, the lowest flight-group index on
-// top; the craft stay where they are. Per flight group, the pixels its craft label moves down.
-// Craft within `SameSpot` pixels of the first craft of a stack join it.
+// Where the labels of the drawn flight groups go, as the pixels each moves down; the points stay
+// where they are. Labels of craft at one spot stack one line under the other, the lowest
+// flight-group index on top (craft within `SameSpot` pixels of the first craft of a stack join
+// it). Then each route point's label that would print over a label placed before it (every
+// craft label, and the route labels of lower flight groups and points) moves down a line at a
+// time, at most `MaxLabelDrop` lines; where that finds no room it stays on its point.
 inline constexpr int SameSpot = 3;
-std::vector<int> craftLabelShifts(const MapState& s, const model::Mission& m);
-// The same for one flight group alone (what a drag redraws).
-int craftLabelShift(const MapState& s, const model::Mission& m, int fg);
+inline constexpr int MaxLabelDrop = 3;
+struct LabelShifts {
+  std::vector<std::array<int, model::PointCount>> shifts;  // per flight group and point
+  int at(int fg, std::size_t point) const {
+    return fg >= 0 && static_cast<std::size_t>(fg) < shifts.size() && point < model::PointCount
+               ? shifts[static_cast<std::size_t>(fg)][point]
+               : 0;
+  }
+};
+LabelShifts labelShifts(const MapState& s, const model::Mission& m);
 
-// Builds the marks of flight group `fg` (nothing when it is neither visible nor drawn off screen);
-// its craft label moved down by `labelShift` pixels.
+// Builds the marks of flight group `fg` (nothing when it is neither visible nor drawn off screen),
+// its labels moved down as `shifts` say.
 void buildMarks(const MapState& s, const model::Mission& m, int fg, FlightGroupMarks& out,
-                int labelShift = 0);
+                const LabelShifts* shifts = nullptr);
 
 // The wireframe colour of an IFF: the normal colour, at 80 % for IFF 0.
 model::Rgb wireframeColour(int iff);

@@ -161,10 +161,12 @@ int axisValue(const model::Vec3& v, int axis) {
 }  // namespace
 
 Fit fitToBattlefield(const model::Vec3& centre, const model::Vec3& extent, Plane p, int width,
-                     int height) {
+                     int height, int labelRoom) {
   const int eh = axisValue(extent, horizontalAxis(p));
   const int ev = axisValue(extent, verticalAxis(p));
-  const double ws = width / 780.0, hs = height / 560.0;
+  // The side views put the box left of the names beside its rightmost craft.
+  const int room = p == Plane::XY ? 0 : std::clamp(labelRoom, 0, width / 3);
+  const double ws = (width - room) / 780.0, hs = height / 560.0;
   const int zh = eh == 0 ? 2000 : std::abs(nearest(ws * 121000 / eh));
   const int zv = ev == 0 ? 2000 : std::abs(nearest(hs * 76000 / ev));
   int z = std::min(zh, zv);
@@ -174,8 +176,10 @@ Fit fitToBattlefield(const model::Vec3& centre, const model::Vec3& extent, Plane
     z -= 3;
   else if (z > 17)
     z -= 1;
+  // The window centre lies half the room right of the box's centre.
+  const double shift = room / 2.0 * MapUnitsPerKm / std::clamp(z, MinZoom, MaxZoom);
   return {z,
-          {static_cast<double>(axisValue(centre, horizontalAxis(p))),
+          {axisValue(centre, horizontalAxis(p)) + shift,
            static_cast<double>(axisValue(centre, verticalAxis(p)))}};
 }
 

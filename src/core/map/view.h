@@ -115,9 +115,10 @@ struct Fit {
   ViewPoint centre;        // map units on the view axes
 };
 // The zoom and centre that show the mission's box (centre and extent per axis) in a window of
-// the given size on plane `p`.
+// the given size on plane `p`. In the side views the box leaves `labelRoom` pixels free at the
+// right edge for the names written beside the craft there (at most a third of the width).
 Fit fitToBattlefield(const model::Vec3& centre, const model::Vec3& extent, Plane p, int width,
-                     int height);
+                     int height, int labelRoom = 0);
 
 // ---- Editing helpers -------------------------------------------------------------------------
 
