@@ -17,6 +17,7 @@
 #include <array>
 #include <fstream>
 
+#include "app/base/notice_window.h"
 #include "app/editing/arrival_page.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/flight_groups_page.h"
@@ -86,6 +87,11 @@ class ClipboardsLibraryTest : public testing_gui::EditorFixture {
     EXPECT_EQ(records(), before);
   }
   QAction* action(const char* name) { return window->findChild<QAction*>(QLatin1String(name)); }
+  QStringList notices() {
+    QStringList out;
+    for (auto* n : window->findChildren<app::NoticeWindow*>()) out << n->text();
+    return out;
+  }
 };
 
 TEST_F(ClipboardsLibraryTest, ConditionClipboardUseWritesEverySelectedGroupAsOneStep) {
@@ -110,6 +116,21 @@ TEST_F(ClipboardsLibraryTest, ConditionClipboardUseWritesEverySelectedGroupAsOne
       ->findChild<QPushButton*>(QStringLiteral("AddToClipBtn"))
       ->click();
   EXPECT_EQ(fileBytes(editorDir + "/Conds.clp").size(), 12u);
+  EXPECT_EQ(notices(), (QStringList{"Condition added to the clipboard (Conds.clp)"}));
+}
+
+TEST_F(ClipboardsLibraryTest, AnEmptyClipboardSaysHowToFillItAndOffersNothingToUse) {
+  startWithThreeGroups();
+  showTab(app::FlightGroupsPage::OrdersTab);
+  bool told = false, usable = true;
+  prompter.onDialog = [&](QDialog& d) {
+    told = d.findChild<QLabel*>(QStringLiteral("EmptyClipLabel"))->isVisibleTo(&d);
+    usable = d.findChild<QPushButton*>(QStringLiteral("UseBtn"))->isEnabled();
+    return int(QDialog::Rejected);
+  };
+  doubleClick(find<QLabel>(QStringLiteral("Order3Lab")));
+  EXPECT_TRUE(told);
+  EXPECT_FALSE(usable);
 }
 
 TEST_F(ClipboardsLibraryTest, OrderClipboardAddAndUse) {
@@ -153,6 +174,7 @@ TEST_F(ClipboardsLibraryTest, LibraryToMissionAppendsInLibraryOrderAsOneStep) {
   action("AddToLibAction")->trigger();
   ASSERT_EQ(window->library().size(), 2u);
   EXPECT_TRUE(window->library().changed());
+  EXPECT_EQ(notices(), (QStringList{"2 flight groups added to the library"}));
   prompter.onDialog = [](QDialog& d) {
     auto* l = d.findChild<QListWidget*>(QStringLiteral("LibShipList"));
     l->item(0)->setSelected(true);

@@ -20,6 +20,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/base/notice_window.h"
 #include "app/document/mission_document.h"
 #include "app/lists/battle_manager.h"
 #include "app/lists/load_by_list_window.h"
@@ -84,8 +85,16 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
     child<QPushButton>(d, "AutoAddBtn")->click();
     // The number just entered is taken: the second entry gets the next one.
     EXPECT_EQ(child<QLineEdit>(d, "NextNumberEdit")->text(), "14");
+    // The mission is in its list now: entered again only when the user says so.
+    child<QPushButton>(d, "AutoAddBtn")->click();
+    EXPECT_EQ(prompter.shown.back().text, "T1.KRE is already in Rebel.lst. Add it again?");
+    EXPECT_EQ(child<QLineEdit>(d, "NextNumberEdit")->text(), "14");
+    prompter.answers = {QMessageBox::Yes};
     child<QPushButton>(d, "AutoAddBtn")->click();
     child<QPushButton>(d, "BackupBtn")->click();
+    QStringList notices;
+    for (auto* n : d.findChildren<app::NoticeWindow*>()) notices << n->text();
+    EXPECT_EQ(notices, QStringList{"Backed up Rebel.lst as Rebel.~ls."});
     child<QPushButton>(d, "OKBtn")->click();
     return d.result();
   };
@@ -101,11 +110,23 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
             "12\r\nr12.kre\r\nTwelve\r\n12a\r\n" + entry("13") + entry("14"));
   EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"), "3\r\nm3.kre\r\nThree\r\n");
 
+  // A mission never saved is entered nowhere.
+  prompter.onDialog = [&](QDialog& d) {
+    child<QLineEdit>(d, "DescriptionEdit")->setText("Never saved");
+    child<QPushButton>(d, "AutoAddBtn")->click();
+    child<QPushButton>(d, "OKBtn")->click();
+    return d.result();
+  };
+  app::LstFilesWindow::run(nullptr, settings, m, model::UnnamedFile, prompter, ini);
+  EXPECT_EQ(prompter.shown.back().text,
+            "Mission File is unnamed. Can't enter it in the game's lists until it is named.");
+  EXPECT_EQ(readFile(dir / "Zyn/Train/REBEL.LST").find("Unnamed"), std::string::npos);
+
   // Without a player the window does not open.
   m.flightGroups.clear();
   app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
   EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).back(), "Where's Player 1?");
-  EXPECT_EQ(prompter.dialogs.size(), 1u);
+  EXPECT_EQ(prompter.dialogs.size(), 2u);
 }
 
 TEST_F(ListsWindows, BattleListBuiltSavedAndEntered) {
@@ -133,8 +154,17 @@ TEST_F(ListsWindows, BattleListBuiltSavedAndEntered) {
   prompter.saveNames.push_back(QString::fromStdString(dir / "Zyn/battle/Mine.lst"));
   child<QToolButton>(w, "SaveCustomBtn")->click();
   EXPECT_EQ(child<QLineEdit>(w, "CustomNameEdit")->text(), "Mine.lst");
+  // The dialogs offer the folder's lists (the filter in the dialogs' own form).
+  EXPECT_EQ(prompter.lastSaveFilter, "Lst Files (*.[lL][sS][tT])");
+  child<QToolButton>(w, "LoadCustomBtn")->click();  // cancelled
+  EXPECT_EQ(prompter.lastOpenFilter, ".lst Files (*.[lL][sS][tT])");
   child<QLineEdit>(w, "TitleEdit")->setText("My battle");
   child<QPushButton>(w, "AutoAddBtn")->click();
+  EXPECT_EQ(child<QLineEdit>(w, "NextNumberEdit")->text(), "6");  // 5 is taken now
+  child<QPushButton>(w, "BackupBtn")->click();
+  const auto notices = w.findChildren<app::NoticeWindow*>();
+  ASSERT_EQ(notices.size(), 1);
+  EXPECT_EQ(notices[0]->text(), "Backed up Mission.lst as Mission.~ls.");
   child<QPushButton>(w, "OKBtn")->click();
   EXPECT_EQ(readFile(dir / "Zyn/battle/Mine.lst"), "2\r\nB2.KRE\r\nb1.kre\r\nWord");
   EXPECT_EQ(readFile(dir / "Zyn/battle/Mission.lst"),
@@ -253,11 +283,17 @@ TEST_F(ListsWindows, OptSlotsAssignRenameAndUse) {
   child<QLineEdit>(w, "SlotNameEdit")->setText("Arrow");
   child<QPushButton>(w, "RenameBtn")->click();
   EXPECT_EQ(slotList->item(0)->text(), "* Arrow");
+  // A default model the game does not have is not restored.
+  slotList->setCurrentRow(1);
+  child<QPushButton>(w, "RestoreBtn")->click();
+  EXPECT_TRUE(
+      child<QLabel>(w, "StatusLabel")->text().startsWith("Not restored: the default model "));
   child<QPushButton>(w, "UseBtn")->click();
   EXPECT_TRUE(w.craftNamesChanged());
   const std::string spec640 = readFile(dir / "Zyn/ivfiles/spec640.lst");
   EXPECT_EQ(spec640.substr(0, 19), "ivfiles\\first.opt\r\n");
   EXPECT_NE(spec640.find("ivfiles\\big.opt\r\n"), std::string::npos);
+  EXPECT_EQ(spec640.find("IVFILES\\"), std::string::npos);  // nothing restored
   EXPECT_EQ(readFile(dir / "editor/Ships.txt").substr(0, 15), "(None)\r\nArrow\r\n");
 }
 

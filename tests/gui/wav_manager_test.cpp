@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/base/notice_window.h"
 #include "app/document/mission_document.h"
 #include "app/lists/wav_manager.h"
 #include "app/lists/wave_player.h"
@@ -123,6 +124,44 @@ TEST_F(WavManagerTest, AssignCreatesTheListAndTakesThePathBelowTheWaveFolder) {
   click("SaveWavListBtn");
   EXPECT_EQ(readFile(dir / "Zyn/WAVE/M1.lst"), "Train\\Hello.wav\r\n" + D + "\r\n" + D + "\r\n");
   EXPECT_FALSE(wav->listFile().changed(doc.mission().sounds));
+}
+
+TEST_F(WavManagerTest, SoundsChangeTheListNotTheMissionAndComeFromTheWaveFolders) {
+  writeFile(dir / "Zyn/WAVE/M1.lst", D + "\r\n" + D + "\r\n");
+  start(2);
+  ASSERT_FALSE(doc.isChanged());
+  prompter.openNames = {QString::fromStdString(dir / "Zyn/WAVE/Train/Hello.wav")};
+  click("AssignWavBtn");
+  click("ClearWavBtn");
+  doc.selectMessages({1}, 1);
+  prompter.openNames = {QString::fromStdString(dir / "Zyn/WAVE/Train/Hello.wav")};
+  click("AssignWavBtn");
+  EXPECT_EQ(doc.mission().sounds, (Lines{D, "Train\\Hello.wav"}));
+  EXPECT_FALSE(doc.isChanged());  // the sound list is what changed
+  EXPECT_TRUE(wav->listFile().changed(doc.mission().sounds));
+  // A recording outside the wave folders: named once, with the folder it belongs in.
+  fs::create_directories(dir / "Desktop");
+  writeFile(dir / "Desktop/Other.wav", tone());
+  prompter.openNames = {QString::fromStdString(dir / "Desktop/Other.wav")};
+  click("AssignWavBtn");
+  EXPECT_EQ(prompter.shown.back().text.toStdString(),
+            "Error assigning Other.wav. Only use WAV files from " + (dir / "Zyn/WAVE") +
+                ", or its subfolders.");
+  EXPECT_EQ(doc.mission().sounds[1], "Train\\Hello.wav");
+}
+
+TEST_F(WavManagerTest, PlayingWithoutSoundSaysSoOnce) {
+  writeFile(dir / "Zyn/WAVE/M1.lst", "Train\\Hello.wav\r\n");
+  start(1);
+  wav->player().setOutputMaker([](QString& why) -> app::SoundOutput* {
+    why = QStringLiteral("No sound: none here.");
+    return nullptr;
+  });
+  click("PlayWavBtn");
+  click("PlayWavBtn");
+  const auto notices = holder.findChildren<app::NoticeWindow*>();
+  ASSERT_EQ(notices.size(), 1);
+  EXPECT_EQ(notices[0]->text(), "No sound: none here.");
 }
 
 TEST_F(WavManagerTest, ListNamingMissingFilesLoadsAndShowsThemMissing) {

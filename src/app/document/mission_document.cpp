@@ -335,7 +335,9 @@ void MissionDocument::setFormat(std::int16_t platformId) {
 }
 
 void MissionDocument::setSounds(std::vector<std::string> sounds, const QString& text) {
-  apply(text.isEmpty() ? tr("Message sounds") : text, ChangedFlag::Mission,
+  // The sound list is a file of its own (it knows when it differs from what it holds): the
+  // Mission does not count as changed.
+  apply(text.isEmpty() ? tr("Message sounds") : text, ChangedFlag::None,
         [&](model::MissionEdit& e) { e.setSounds(std::move(sounds)); });
 }
 

@@ -1,6 +1,7 @@
 #include "app/editing/clip_dialog.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -26,6 +27,16 @@ ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe descri
   list_->setMinimumSize(mode == Mode::Conditions ? 320 : 460, 160);
   list_->setTextElideMode(Qt::ElideRight);
   top->addWidget(list_, 1);
+  // An empty clipboard says how entries come into it.
+  empty_ = new QLabel(mode == Mode::Conditions
+                          ? tr("The clipboard is empty. \"Add to Clipboard\" beside a trigger's "
+                               "condition puts it here.")
+                          : tr("The clipboard is empty. \"Add to Clipboard\" beside an order puts "
+                               "it here."),
+                      this);
+  empty_->setObjectName(QStringLiteral("EmptyClipLabel"));
+  empty_->setWordWrap(true);
+  top->addWidget(empty_);
 
   auto* row = new QHBoxLayout;
   auto button = [&](const char* name, const QString& text, const QString& tip = {}) {
@@ -41,6 +52,7 @@ ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe descri
   QPushButton* del = button("DeleteBtn", tr("Delete"), tr("Delete the entry"));
   row->addStretch(1);
   QPushButton* use = button("UseBtn", tr("&Use"));
+  use_ = use;
   QPushButton* cancel = button("CancelBtn", tr("&Cancel"));
   use->setDefault(true);
   top->addLayout(row);
@@ -68,6 +80,9 @@ ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe descri
   connect(use, &QPushButton::clicked, this, useSelected);
   connect(list_, &QListWidget::itemDoubleClicked, this, useSelected);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  // "&Use" takes the entry chosen: there is none to take in an empty list.
+  connect(list_, &QListWidget::currentRowChanged, this,
+          [this](int row) { use_->setEnabled(row >= 0); });
   fill(0);
 }
 
@@ -78,6 +93,8 @@ void ClipDialog::fill(int select) {
     item->setToolTip(item->text());
   }
   if (select >= 0 && select < list_->count()) list_->setCurrentRow(select);
+  empty_->setVisible(list_->count() == 0);
+  use_->setEnabled(selected() >= 0);
 }
 
 int ClipDialog::selected() const {

@@ -10,7 +10,9 @@
 
 #include "editing/clipboards.h"
 
+class QLabel;
 class QListWidget;
+class QPushButton;
 
 namespace app {
 
@@ -38,6 +40,8 @@ class ClipDialog : public QDialog {
   std::string editorDirectory_;
   Prompter& prompter_;
   QListWidget* list_;
+  QLabel* empty_ = nullptr;
+  QPushButton* use_ = nullptr;
   int chosen_ = -1;
   bool edited_ = false;
 };

@@ -1,5 +1,8 @@
 #include "app/editing/clip_store.h"
 
+#include <QCoreApplication>
+
+#include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -13,7 +16,9 @@ namespace app {
 
 namespace {
 ClipboardStore* running = nullptr;
-}
+// How long "... added to the clipboard" stays.
+constexpr int ClipAddedNoticeMs = 1500;
+}  // namespace
 
 ClipboardStore::ClipboardStore(const EditorContext& context) : ctx_(context) {
   running = this;
@@ -38,7 +43,19 @@ void ClipboardStore::add(Kind kind, model::CBytes record, QWidget* parent) {
   editing::Clipboard& c = list(kind);
   c.add(record);
   const std::string error = c.save(ctx_.settings.editorDirectory);
-  if (!error.empty()) ctx_.prompter.error(parent, fromFile(error));
+  if (!error.empty()) {
+    ctx_.prompter.error(parent, fromFile(error));
+    return;
+  }
+  // The clipboard is a file of the editor folder: the user hears that it took the entry.
+  NoticeWindow::show(
+      parent ? parent->window() : nullptr,
+      kind == Kind::Conditions
+          ? QCoreApplication::translate("ClipboardStore", "Condition added to the clipboard (%1)")
+                .arg(QString::fromLatin1(editing::ConditionClipboardFile))
+          : QCoreApplication::translate("ClipboardStore", "Order added to the clipboard (%1)")
+                .arg(QString::fromLatin1(editing::OrderClipboardFile)),
+      ClipAddedNoticeMs);
 }
 
 std::optional<editing::Clipboard::Entry> ClipboardStore::choose(Kind kind, QWidget* parent) {

@@ -9,6 +9,7 @@
 
 #include "app/base/colour.h"
 #include "app/base/coloured_list.h"
+#include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/editing/ship_list.h"
@@ -19,6 +20,9 @@
 namespace app {
 
 namespace {
+
+// How long "... added to the library" stays.
+constexpr int AddedNoticeMs = 1500;
 
 QString startFolder(const std::string& editorDirectory) {
   return shell::isDirectory(editorDirectory) ? QString::fromStdString(editorDirectory) : QString();
@@ -44,6 +48,17 @@ bool saveLibrary(editing::Library& lib, Prompter& prompter, QWidget* parent,
     return false;
   }
   return true;
+}
+
+void addToLibrary(editing::Library& lib, const model::Mission& m, const std::vector<int>& groups,
+                  QWidget* window) {
+  if (groups.empty()) return;
+  lib.add(m, groups);
+  NoticeWindow::show(window,
+                     groups.size() == 1
+                         ? QDialog::tr("1 flight group added to the library")
+                         : QDialog::tr("%1 flight groups added to the library").arg(groups.size()),
+                     AddedNoticeMs);
 }
 
 bool offerToSaveLibrary(editing::Library& lib, Prompter& prompter, QWidget* parent,

@@ -36,6 +36,10 @@ struct LibraryMissionAccess {
 // or was cancelled.
 bool offerToSaveLibrary(editing::Library& lib, Prompter& prompter, QWidget* parent,
                         const std::string& editorDirectory);
+// Adds the flight groups to the library and says so over `window` (the library is a file of its
+// own, saved apart from the Mission).
+void addToLibrary(editing::Library& lib, const model::Mission& m, const std::vector<int>& groups,
+                  QWidget* window);
 // Saves to the library's file, or asks for one when it has none. False when cancelled or failed.
 bool saveLibrary(editing::Library& lib, Prompter& prompter, QWidget* parent,
                  const std::string& editorDirectory, bool askForName);

@@ -19,6 +19,7 @@
 
 #include "app/base/dialog_buttons.h"
 #include "app/base/folder_chooser_dialog.h"
+#include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -31,6 +32,8 @@ namespace app {
 namespace {
 
 constexpr const char* UnnamedList = "Unnamed";
+// How long "Backed up ..." stays.
+constexpr int BattleBackupNoticeMs = 2000;
 
 QToolButton* toolButton(const QString& text, const QString& hint, const char* name,
                         QWidget* parent) {
@@ -207,23 +210,19 @@ BattleManager::BattleManager(const shell::Settings& settings, std::int16_t platf
   connect(autoAddBtn, &QPushButton::clicked, this, &BattleManager::autoAdd);
   connect(backupBtn, &QPushButton::clicked, this, &BattleManager::backupNow);
   connect(description_, &QPlainTextEdit::textChanged, this, [this] {
-    if (filling_) return;
-    // The field takes at most 2500 characters.
+    // The field takes at most 2500 characters (cutting it comes back here with the cut text).
     QString text = description_->toPlainText();
     if (text.size() > static_cast<qsizetype>(lists::MaxCustomDescription)) {
       text.truncate(static_cast<qsizetype>(lists::MaxCustomDescription));
-      const QSignalBlocker blocker(description_);
       description_->setPlainText(text);
       description_->moveCursor(QTextCursor::End);
+      return;
     }
+    // A description shown from a loaded list is no edit.
+    if (text == descriptionShown_) return;
+    descriptionShown_ = text;
     list_.description = toFile(text);
     setCustomChanged();
-  });
-  connect(missionLst_, &QPlainTextEdit::textChanged, this, [this] {
-    if (!filling_) missionListChanged_ = true;
-  });
-  connect(sideLst_, &QPlainTextEdit::textChanged, this, [this] {
-    if (!filling_) sideListChanged_ = true;
   });
 
   const bool expansion = shell::expansionInstalled(settings_);
@@ -244,8 +243,16 @@ BattleManager::BattleManager(const shell::Settings& settings, std::int16_t platf
   resize(700, 560);
 }
 
+bool BattleManager::missionListChanged() const {
+  return missionLst_->toPlainText() != missionShown_;
+}
+
+bool BattleManager::sideListChanged() const {
+  return sideLst_->toPlainText() != sideShown_;
+}
+
 void BattleManager::offerToSaveLists() {
-  if (!missionListChanged_ && !sideListChanged_) return;
+  if (!missionListChanged() && !sideListChanged()) return;
   if (prompter_.question(this, tr("Save .lst files?"), QMessageBox::Yes | QMessageBox::No) ==
       QMessageBox::Yes)
     saveLists();
@@ -253,10 +260,10 @@ void BattleManager::offerToSaveLists() {
 
 bool BattleManager::saveLists() {
   std::vector<std::pair<std::string, std::string>> files;
-  if (missionListChanged_ && !missionUnreadable_)
+  if (missionListChanged() && !missionUnreadable_)
     files.emplace_back(folders_.missionList,
                        lists::joinCrLf(lists::pageLines(toFile(missionLst_->toPlainText()))));
-  if (sideListChanged_ && isCampaign() && !sideUnreadable_ && !folders_.sideList.empty())
+  if (sideListChanged() && isCampaign() && !sideUnreadable_ && !folders_.sideList.empty())
     files.emplace_back(folders_.sideList,
                        lists::joinCrLf(lists::pageLines(toFile(sideLst_->toPlainText()))));
   std::string error;
@@ -264,12 +271,12 @@ bool BattleManager::saveLists() {
     prompter_.error(this, qs(error));
     return false;
   }
-  missionListChanged_ = sideListChanged_ = false;
+  missionShown_ = missionLst_->toPlainText();
+  sideShown_ = sideLst_->toPlainText();
   return true;
 }
 
 void BattleManager::loadListTexts() {
-  filling_ = true;
   folders_ = lists::customListFolders(settings_, type_, imperial_);
   // A list that cannot be read is shown disabled and empty and is never written: saving the
   // empty page would lose its entries.
@@ -296,10 +303,10 @@ void BattleManager::loadListTexts() {
     listTabs_->setTabText(1, tr("N/A"));
     listTabs_->tabBar()->setTabTextColor(1, palette().color(QPalette::WindowText));
   }
-  missionListChanged_ = sideListChanged_ = false;
-  number_->setText(
-      QString::number(lists::nextFreeNumber(lists::pageLines(toFile(missionLst_->toPlainText())))));
-  filling_ = false;
+  // The texts as read: what the user changes in them is to be saved.
+  missionShown_ = missionLst_->toPlainText();
+  sideShown_ = sideLst_->toPlainText();
+  showNextNumber();
   for (const std::string& error : errors) prompter_.error(this, qs(error));
 }
 
@@ -403,7 +410,7 @@ void BattleManager::loadCustom() {
     return;
   const QString chosen =
       prompter_.openFileName(this, tr("Load Custom .lst file"), qs(folders_.customLists),
-                             QStringLiteral(".lst Files|*.lst"), {});
+                             dialogFilter(QStringLiteral(".lst Files|*.lst")), {});
   if (chosen.isEmpty()) return;
   std::string bytes, error;
   if (!lists::readTextFile(chosen.toStdString(), bytes, error)) {
@@ -417,9 +424,9 @@ void BattleManager::loadCustom() {
   }
   list_ = *parsed;
   path_ = chosen;
-  filling_ = true;
-  description_->setPlainText(fromFile(list_.description));
-  filling_ = false;
+  descriptionShown_ = fromFile(list_.description);
+  description_->setPlainText(descriptionShown_);
+  descriptionShown_ = description_->toPlainText();
   customChanged_ = false;
   const QString name = QFileInfo(chosen).fileName();
   nameLabel_->setText(name);
@@ -447,9 +454,9 @@ bool BattleManager::saveCustom() {
 }
 
 bool BattleManager::saveCustomAs() {
-  const QString chosen =
-      prompter_.saveFileName(this, tr("Save As Custom .lst file"), qs(folders_.customLists),
-                             QStringLiteral("Lst Files|*.lst"), QStringLiteral("lst"));
+  const QString chosen = prompter_.saveFileName(
+      this, tr("Save As Custom .lst file"), qs(folders_.customLists),
+      dialogFilter(QStringLiteral("Lst Files|*.lst")), QStringLiteral("lst"));
   return !chosen.isEmpty() && writeCustom(chosen);
 }
 
@@ -482,6 +489,13 @@ void BattleManager::autoAdd() {
     if (!text.isEmpty() && !text.endsWith(QLatin1Char('\n'))) text += QLatin1Char('\n');
     memo->setPlainText(text + entry + QLatin1Char('\n'));
   }
+  // The number just entered is taken.
+  showNextNumber();
+}
+
+void BattleManager::showNextNumber() {
+  number_->setText(
+      QString::number(lists::nextFreeNumber(lists::pageLines(toFile(missionLst_->toPlainText())))));
 }
 
 void BattleManager::backupNow() {
@@ -497,7 +511,14 @@ void BattleManager::backupNow() {
     files.emplace_back(lists::backupPath(folders_.sideList),
                        lists::joinCrLf(lists::pageLines(toFile(sideLst_->toPlainText()))));
   std::string error;
-  if (!lists::writeTextFiles(files, error)) prompter_.error(this, qs(error));
+  if (!lists::writeTextFiles(files, error)) {
+    prompter_.error(this, qs(error));
+    return;
+  }
+  std::vector<std::pair<std::string, std::string>> written;
+  written.emplace_back(folders_.missionList, files[0].first);
+  if (files.size() > 1) written.emplace_back(folders_.sideList, files[1].first);
+  NoticeWindow::show(this, qs(lists::lsttext::backedUp(written)), BattleBackupNoticeMs);
 }
 
 void BattleManager::run(const shell::Settings& settings, std::int16_t platformId,

@@ -47,6 +47,10 @@ class BattleManager : public QDialog {
   void chooseIff(int index);
   // Asks "Save .lst files?" when a list text changed and saves on yes.
   void offerToSaveLists();
+  bool missionListChanged() const;
+  bool sideListChanged() const;
+  // "Next available #:" after the numbers of "Mission.lst".
+  void showNextNumber();
   bool saveLists();
   void loadListTexts();
   void loadCustom();
@@ -75,11 +79,10 @@ class BattleManager : public QDialog {
   lists::CustomList list_;
   QString path_;
   bool customChanged_ = false;
-  bool missionListChanged_ = false;
-  bool sideListChanged_ = false;
+  // The list texts and the description as last read or saved: a text that differs was edited.
+  QString missionShown_, sideShown_, descriptionShown_;
   bool missionUnreadable_ = false;  // "Mission.lst" could not be read: never written
   bool sideUnreadable_ = false;     // the side list likewise
-  bool filling_ = false;
   QString folder_;
 
   QLabel* nameLabel_ = nullptr;

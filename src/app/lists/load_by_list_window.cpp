@@ -50,16 +50,13 @@ LoadByListWindow::LoadByListWindow(const shell::Settings& settings, const QStrin
   connect(tabs_, &QTabBar::currentChanged, this, [this] { loadList(); });
   connect(list_, &QListWidget::currentRowChanged, this, [this] { showChoice(); });
   connect(list_, &QListWidget::itemDoubleClicked, this, [this] { accept(); });
-  connect(directoryBox_, &QComboBox::currentIndexChanged, this, &LoadByListWindow::chooseDirectory);
-
   const bool expansion = shell::expansionInstalled(settings_);
   directoryBox_->setEnabled(expansion);
   const int start = expansion && lastDirectory.toUpper().contains(QLatin1String("QUELVAN")) ? 1 : 0;
-  {
-    const QSignalBlocker blocker(directoryBox_);
-    directoryBox_->setCurrentIndex(start);
-  }
+  directoryBox_->setCurrentIndex(start);
   chooseDirectory(start);
+  // Changes of the box from here on are the user's.
+  connect(directoryBox_, &QComboBox::currentIndexChanged, this, &LoadByListWindow::chooseDirectory);
   resize(440, 460);
 }
 

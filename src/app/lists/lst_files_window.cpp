@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/dialog_buttons.h"
+#include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -21,6 +22,8 @@ namespace app {
 namespace {
 
 const char* const MemoNames[3] = {"RebelMemo", "MissionMemo", "ImperialMemo"};
+// How long "Backed up ..." stays.
+constexpr int BackedUpNoticeMs = 2000;
 
 }  // namespace
 
@@ -125,6 +128,15 @@ void LstFilesWindow::autoAdd() {
     prompter_.information(this, QString::fromStdString(refusal));
     return;
   }
+  // A mission its lists enter already is entered again only when the user says so.
+  if (session_.missionFileRefusal.empty() && !description.empty()) {
+    const std::vector<lists::GameList> entering = lists::listsEntering(session_);
+    if (!entering.empty() &&
+        prompter_.question(this,
+                           fromFile(lists::lsttext::alreadyListed(session_.missionFile, entering)),
+                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+      return;
+  }
   if (!lists::autoAdd(session_, toFile(number_->text()), description, refusal)) {
     prompter_.information(this, QString::fromStdString(refusal));
     return;
@@ -140,8 +152,15 @@ void LstFilesWindow::autoAdd() {
 void LstFilesWindow::backupNow() {
   takeTexts();
   std::string error;
-  if (!lists::backupListSession(session_, error))
+  if (!lists::backupListSession(session_, error)) {
     prompter_.error(this, QString::fromStdString(error));
+    return;
+  }
+  std::vector<std::pair<std::string, std::string>> written;
+  for (const lists::ListPage& page : session_.pages)
+    if (page.applies)
+      written.emplace_back(lists::listFileName(page.list), lists::backupFileName(page.list));
+  NoticeWindow::show(this, qs(lists::lsttext::backedUp(written)), BackedUpNoticeMs);
 }
 
 void LstFilesWindow::done(int result) {

@@ -14,12 +14,18 @@ namespace app {
 namespace {
 
 constexpr int SavedNoticeMs = 700;
+// How long "No sound: ..." stays.
+constexpr int SilentNoticeMs = 4000;
 
 }  // namespace
 
 MessageSounds::MessageSounds(const EditorContext& context, QWidget* window, QObject* parent)
     : QObject(parent), ctx_(context), window_(window), player_(new WavePlayer(this)) {
   file_.reset();
+  // A first play without sound says why, once.
+  connect(player_, &WavePlayer::silent, this, [this](const QString& why) {
+    NoticeWindow::show(window_ ? window_->window() : nullptr, why, SilentNoticeMs);
+  });
 }
 
 MessageSounds::~MessageSounds() = default;

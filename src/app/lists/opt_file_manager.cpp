@@ -128,10 +128,8 @@ OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std:
     slots_->addItem(fromFile(lists::slotRow(lists_, craft, nameOf(craft))));
 
   const QString modelDir = qs(onDisk(shell::effectiveModelDirectory(settings_)));
-  {
-    const QSignalBlocker blocker(ivfiles_);
-    ivfiles_->setCurrentIndex(modelDir.toLower().contains(QLatin1String("quelva")) ? 1 : 0);
-  }
+  // Its handler is connected below: showing the folder here is no choice of the user's.
+  ivfiles_->setCurrentIndex(modelDir.toLower().contains(QLatin1String("quelva")) ? 1 : 0);
   showFolder(modelDir);
   if (!QDir(modelDir).exists())
     prompter_.warning(this, qs(lists::opttext::missingDirectory(modelDir.toStdString())));
@@ -221,6 +219,11 @@ void OptFileManager::assign() {
 void OptFileManager::restore() {
   const int craft = currentCraft();
   if (!restore_->isEnabled()) return;
+  // A name the game has no model for is not written: the slot keeps its model.
+  if (!lists::defaultModelPresent(settings_, craft)) {
+    status_->setText(qs(lists::opttext::defaultMissing(settings_, craft)));
+    return;
+  }
   lists_.setLine(craft, lists::restoredLine(craft));
   const auto& builtIn = shell::Vocabulary::builtIn(shell::tables::Ships);
   if (static_cast<std::size_t>(craft) < builtIn.size()) {

@@ -187,17 +187,28 @@ void WavManager::assignWav() {
       dialogFilter(QString::fromLatin1(WaveFilter)), {});
   if (picked.isEmpty()) return;
   const std::string path = toFile(QDir::toNativeSeparators(picked));
-  if (!takeEntry(lists::waveEntryFromFile(path), tr("Assign sound"))) return;
+  const std::string entry = lists::waveEntryFromFile(path);
+  // A file outside every wave folder has no entry the game could play: nothing is assigned.
+  if (entry == path) {
+    ctx_.prompter.error(
+        this, fromFile(lists::wavetext::errorAssigning(lists::fileNameOf(path), waveFolders())));
+    return;
+  }
+  if (!takeEntry(entry, tr("Assign sound"))) return;
   ctx_.settings.waveDirectory = lists::folderOf(path);
   const QString file = currentFile();
   player_->setFile(file);
-  if (!WavePlayer::isPlayable(file) || !player_->play()) {
-    // The entry stays assigned.
-    const std::string named = file.isEmpty() ? ctx_.settings.gameDirectory + "\\wave\\" +
-                                                   lists::soundOf(sounds(), current())
-                                             : toFile(file);
-    ctx_.prompter.error(this, fromFile(lists::wavetext::errorAssigning(named)));
-  }
+  // Not among the game's recordings: the entry stays assigned, and the user hears where it
+  // belongs.
+  if (!WavePlayer::isPlayable(file) || !player_->play())
+    ctx_.prompter.error(this, fromFile(lists::wavetext::errorAssigning(entry, waveFolders())));
+}
+
+std::vector<std::string> WavManager::waveFolders() const {
+  std::vector<std::string> folders =
+      lists::waveFolders(ctx_.settings, ctx_.document.mission().platformId);
+  for (std::string& f : folders) f = toFile(QDir::toNativeSeparators(fromFile(f)));
+  return folders;
 }
 
 void WavManager::clearWav() {
@@ -238,9 +249,8 @@ void WavManager::playCurrent() {
   if (!file_.active()) return;
   const QString file = currentFile();
   if (file.isEmpty()) {
-    ctx_.prompter.error(
-        this, fromFile(lists::wavetext::errorAssigning(ctx_.settings.gameDirectory + "\\wave\\" +
-                                                       lists::soundOf(sounds(), current()))));
+    ctx_.prompter.error(this, fromFile(lists::wavetext::errorAssigning(
+                                  lists::soundOf(sounds(), current()), waveFolders())));
     return;
   }
   player_->setFile(file);

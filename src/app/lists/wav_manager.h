@@ -77,6 +77,8 @@ class WavManager : public QGroupBox {
   bool takeEntry(const std::string& entry, const QString& undoText);
   // The current message's file among the game's wave folders, or empty.
   QString currentFile() const;
+  // Those folders, as the user's system writes them.
+  std::vector<std::string> waveFolders() const;
   void onDocumentChanged(const model::ChangeSet& c);
   void onSelectionChanged();
   void refresh();

@@ -18,20 +18,34 @@ namespace app {
 
 namespace {
 
+// What the offscreen platform plays on: nothing, and nobody is told.
+class NoOutput : public SoundOutput {
+ public:
+  void play(const QString&) override {}
+  void stop() override {}
+};
+
 // The module stays loaded for the rest of the run once opened.
-SoundOutput* openSoundModule() {
+SoundOutput* openSoundModule(QString& why) {
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return new NoOutput;
   for (const QString& path : WavePlayer::modulePaths()) {
     if (!QFile::exists(path)) continue;
     QLibrary module(path);
     const auto make = reinterpret_cast<MakeSoundOutput>(module.resolve(MakeSoundOutputSymbol));
-    if (make) return make();
+    if (!make) continue;
+    if (SoundOutput* output = make()) return output;
+    why = QCoreApplication::translate("WavePlayer",
+                                      "No sound: this computer has no working audio output.");
+    return nullptr;
   }
+  why = QCoreApplication::translate(
+      "WavePlayer", "No sound: the editor's sound module is not installed beside it.");
   return nullptr;
 }
 
 }  // namespace
 
-WavePlayer::WavePlayer(QObject* parent) : QObject(parent) {}
+WavePlayer::WavePlayer(QObject* parent) : QObject(parent), make_(openSoundModule) {}
 
 WavePlayer::~WavePlayer() = default;
 
@@ -58,11 +72,11 @@ bool WavePlayer::isPlayable(const QString& path) {
 bool WavePlayer::play() {
   if (!QFile::exists(file_)) return false;
   ++plays_;
-  // Without a display there is nobody to hear it.
-  if (QGuiApplication::platformName() == QLatin1String("offscreen")) return true;
   if (!opened_) {
     opened_ = true;
-    output_.reset(openSoundModule());
+    QString why;
+    output_.reset(make_(why));
+    if (!output_) emit silent(why);
   }
   if (output_) output_->play(file_);
   return true;

@@ -11,6 +11,7 @@
 #include "app/base/undo_history_window.h"
 #include "app/document/mission_document.h"
 #include "app/editing/flight_groups_page.h"
+#include "app/editing/library_window.h"
 #include "app/editing/messages_page.h"
 #include "app/editing/ship_list.h"
 #include "app/map/map_window.h"
@@ -115,8 +116,10 @@ const std::vector<ActionSpec<MainWindow>>& MainWindow::actionTable() {
        &W::showLibrary, nullptr, nullptr, "LibShowBut"},
       {"AddToLibAction", QT_TR_NOOP("&Add selected FGs to library"),
        QT_TR_NOOP("Add selected FGs to current library"), "library-add", NoKeys,
-       [](W& w) { w.library_.add(w.doc_->mission(), w.doc_->selectedFlightGroups()); }, nullptr,
-       nullptr, "PutIntoLib"},
+       [](W& w) {
+         addToLibrary(w.library_, w.doc_->mission(), w.doc_->selectedFlightGroups(), &w);
+       },
+       nullptr, nullptr, "PutIntoLib"},
       {"PrefsAction", QT_TR_NOOP("&Preferences..."), QT_TR_NOOP("Preferences"), "preferences",
        NoKeys, &W::preferences, nullptr, nullptr, "PrefsBtn"},
       // Help

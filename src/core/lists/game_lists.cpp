@@ -5,6 +5,7 @@
 #include "lists/text_file.h"
 #include "model/cp1252.h"
 #include "model/layouts.h"
+#include "shell/paths.h"
 #include "shell/settings_file.h"
 
 namespace lists {
@@ -174,6 +175,31 @@ std::string caption(std::string_view folder) {
   return "Editing the .lst files from [" + std::string(folder) + "] relevant to this Mission";
 }
 
+namespace {
+// "a", "a and b", "a, b and c".
+std::string namesJoined(const std::vector<std::string>& names) {
+  std::string out;
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i > 0) out += i + 1 == names.size() ? " and " : ", ";
+    out += names[i];
+  }
+  return out;
+}
+}  // namespace
+
+std::string alreadyListed(std::string_view file, const std::vector<GameList>& lists) {
+  std::vector<std::string> names;
+  for (const GameList l : lists) names.emplace_back(listFileName(l));
+  return std::string(file) + " is already in " + namesJoined(names) + ". Add it again?";
+}
+
+std::string backedUp(const std::vector<std::pair<std::string, std::string>>& files) {
+  std::vector<std::string> parts;
+  for (const auto& [list, backup] : files)
+    parts.push_back(fileNameOf(list) + " as " + fileNameOf(backup));
+  return "Backed up " + namesJoined(parts) + ".";
+}
+
 }  // namespace lsttext
 
 std::vector<std::string> pageLines(std::string_view text) {
@@ -218,6 +244,9 @@ std::optional<ListSession> openListSession(const shell::Settings& s, const model
   session.folder = missionFolder(s, m);
   listLineFromUtf8("mission file name", fileNameOf(missionFile), session.missionFile,
                    session.missionFileRefusal);
+  // A mission never saved has no file the game could find.
+  if (fileNameOf(missionFile).empty() || fileNameOf(missionFile) == model::UnnamedFile)
+    session.missionFileRefusal = lsttext::Unnamed;
   if (!pathExists(findPath(session.folder, listFileName(GameList::Mission)))) {
     refusal = lsttext::cannotFind(session.folder);
     return std::nullopt;
@@ -242,6 +271,10 @@ std::optional<ListSession> openListSession(const shell::Settings& s, const model
 
 bool autoAdd(ListSession& session, std::string_view number, std::string_view description,
              std::string& refusal) {
+  if (!session.missionFileRefusal.empty()) {
+    refusal = session.missionFileRefusal;
+    return false;
+  }
   if (description.empty()) {
     refusal = lsttext::NoDescription;
     return false;
@@ -254,10 +287,6 @@ bool autoAdd(ListSession& session, std::string_view number, std::string_view des
                 "line break.";
       return false;
     }
-  }
-  if (!session.missionFileRefusal.empty()) {
-    refusal = session.missionFileRefusal;
-    return false;
   }
   for (ListPage& page : session.pages) {
     if (!page.applies) continue;
@@ -275,6 +304,25 @@ bool autoAdd(ListSession& session, std::string_view number, std::string_view des
   }
   session.nextNumber = nextFreeNumber(all);
   return true;
+}
+
+std::vector<GameList> listsEntering(const ListSession& session) {
+  std::vector<GameList> out;
+  if (session.missionFile.empty()) return out;
+  for (const ListPage& page : session.pages) {
+    if (!page.applies) continue;
+    for (const std::string& line : pageLines(page.text)) {
+      const std::size_t from = line.find_first_not_of(" \t");
+      const std::size_t to = line.find_last_not_of(" \t");
+      if (from != std::string::npos &&
+          shell::equalsNoCase(std::string_view(line).substr(from, to - from + 1),
+                              session.missionFile)) {
+        out.push_back(page.list);
+        break;
+      }
+    }
+  }
+  return out;
 }
 
 bool writeListSession(const ListSession& session, std::string& error,

@@ -92,6 +92,12 @@ inline constexpr const char* UnknownType = "That Mission Type is Unknown";
 std::string cannotFind(std::string_view folder);
 inline constexpr const char* NoDescription =
     "You must write a description for the mission in the edit box";
+inline constexpr const char* Unnamed =
+    "Mission File is unnamed. Can't enter it in the game's lists until it is named.";
+// "T1.KRE is already in Rebel.lst. Add it again?"
+std::string alreadyListed(std::string_view file, const std::vector<GameList>& lists);
+// "Backed up Rebel.lst as Rebel.~ls and ..."
+std::string backedUp(const std::vector<std::pair<std::string, std::string>>& files);
 // "Editing the .lst files from [" folder "] relevant to this Mission"
 std::string caption(std::string_view folder);
 }  // namespace lsttext
@@ -139,6 +145,9 @@ std::string pageText(const std::vector<std::string>& lines);
 // file name a list cannot hold.
 bool autoAdd(ListSession& session, std::string_view number, std::string_view description,
              std::string& refusal);
+// The applicable lists that already enter the Mission file (a line that is its name, in any
+// letter case): adding it again would list the mission twice.
+std::vector<GameList> listsEntering(const ListSession& session);
 // Writes every applicable page back with CR LF, all or none: when one file cannot be written,
 // every list keeps its old content. The files written go to `written`.
 bool writeListSession(const ListSession& session, std::string& error,

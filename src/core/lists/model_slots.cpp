@@ -202,6 +202,26 @@ std::string restoredLine(int craft) {
   return std::string(ModelFolderPrefix) + defaultModel(craft);
 }
 
+namespace {
+// The "ivfiles" folders the game reads models from, each once.
+std::vector<std::string> modelFolders(const shell::Settings& s) {
+  std::vector<std::string> out;
+  for (const std::string& dir : {s.gameDirectory, shell::expansionDirectory(s)}) {
+    std::string folder = findPath(dir, "ivfiles");
+    if (std::find(out.begin(), out.end(), folder) == out.end()) out.push_back(std::move(folder));
+  }
+  return out;
+}
+}  // namespace
+
+bool defaultModelPresent(const shell::Settings& s, int craft) {
+  const std::string model = defaultModel(craft);
+  if (model.empty()) return false;
+  for (const std::string& folder : modelFolders(s))
+    if (isFile(findPath(folder, model))) return true;
+  return false;
+}
+
 bool writeSlotFiles(const SlotLists& lists, const std::vector<std::string>& targetFolders,
                     const std::vector<std::string>* craftNames, const std::string& editorFolder,
                     std::string& error) {
@@ -226,6 +246,12 @@ std::string missingDirectory(std::string_view directory) {
 std::string outsideFolder(std::string_view file, std::string_view folder) {
   return std::string(file) + " is not in " + std::string(folder) +
          " or a folder below it. The game only finds models there.";
+}
+std::string defaultMissing(const shell::Settings& s, int craft) {
+  const std::vector<std::string> folders = modelFolders(s);
+  std::string where = folders.front();
+  for (std::size_t i = 1; i < folders.size(); ++i) where += " or " + folders[i];
+  return "Not restored: the default model " + defaultModel(craft) + " is not in " + where + ".";
 }
 }  // namespace opttext
 

@@ -67,6 +67,9 @@ std::string slotStatus(const shell::Settings& s, const SlotLists& lists, int cra
 std::optional<std::string> assignedLine(const std::string& directory, std::string_view file);
 // The line "Restore >>" stores: "ivfiles\" + the default model.
 std::string restoredLine(int craft);
+// Whether the slot's default model is a file the game has: in its "ivfiles" folder or in the
+// expansion's. Restoring a name it does not have would leave the craft without a model.
+bool defaultModelPresent(const shell::Settings& s, int craft);
 
 // Writes the lists and, when `craftNames` is given, the craft-name table as "Ships.txt" in the
 // editor folder. Every file is written to a temporary file first; the old files are replaced
@@ -84,6 +87,8 @@ inline constexpr const char* Available = "  *AVAILABLE*";
 std::string missingDirectory(std::string_view directory);
 // The refusal of a model file outside the ivfiles folder.
 std::string outsideFolder(std::string_view file, std::string_view folder);
+// The refusal of "Restore >>" when the slot's default model is not there.
+std::string defaultMissing(const shell::Settings& s, int craft);
 }  // namespace opttext
 
 }  // namespace lists

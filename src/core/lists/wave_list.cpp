@@ -184,6 +184,15 @@ std::vector<std::string> waveFileCandidates(const shell::Settings& s, std::int16
   return out;
 }
 
+std::vector<std::string> waveFolders(const shell::Settings& s, std::int16_t platformId) {
+  std::vector<std::string> out;
+  for (const std::string& dir : {formatDirectory(s, platformId), otherDirectory(s, platformId)}) {
+    std::string folder = findPath(dir, "wave");
+    if (std::find(out.begin(), out.end(), folder) == out.end()) out.push_back(std::move(folder));
+  }
+  return out;
+}
+
 std::optional<std::string> findWaveFile(const shell::Settings& s, std::int16_t platformId,
                                         std::string_view entry) {
   if (entry.empty()) return std::nullopt;
@@ -194,10 +203,11 @@ std::optional<std::string> findWaveFile(const shell::Settings& s, std::int16_t p
 
 namespace wavetext {
 
-std::string errorAssigning(std::string_view file) {
-  return "Error assigning " + std::string(file) +
-         ". Only use WAV files from your VortanKre\\Wave directory, "
-         "your VortanKre\\Quelvane\\Wave directory, or their subdirectories. ";
+std::string errorAssigning(std::string_view file, const std::vector<std::string>& folders) {
+  std::string where;
+  for (std::size_t i = 0; i < folders.size(); ++i) where += (i > 0 ? " or " : "") + folders[i];
+  return "Error assigning " + std::string(file) + ". Only use WAV files from " + where +
+         (folders.size() > 1 ? ", or their subfolders." : ", or its subfolders.");
 }
 
 std::string saved(std::string_view fileName) {

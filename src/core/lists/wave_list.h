@@ -98,6 +98,8 @@ std::vector<std::string> waveFileCandidates(const shell::Settings& s, std::int16
 // The first candidate that exists, or nothing.
 std::optional<std::string> findWaveFile(const shell::Settings& s, std::int16_t platformId,
                                         std::string_view entry);
+// The "wave" folders the game plays recordings from, the one of the format first, each once.
+std::vector<std::string> waveFolders(const shell::Settings& s, std::int16_t platformId);
 
 // The texts the WAV Manager shows.
 namespace wavetext {
@@ -116,8 +118,9 @@ inline constexpr const char* Duplicate =
 inline constexpr const char* NothingToSave = "There is no matching .lst file to save!";
 inline constexpr const char* ChangedSaveIt = "WAV .lst file has been changed. Save it?";
 inline constexpr const char* NoMatchingList = "No matching .lst file for WAVs";
-// "Error assigning " + file + the two hints.
-std::string errorAssigning(std::string_view file);
+// A recording the game cannot play: the file named once (an entry, or the name of a file picked
+// outside the wave folders) and the folders it has to be in.
+std::string errorAssigning(std::string_view file, const std::vector<std::string>& folders);
 // "WAV .lst file " + name + "saved."
 std::string saved(std::string_view fileName);
 }  // namespace wavetext
