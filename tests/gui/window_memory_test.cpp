@@ -1,4 +1,5 @@
 // Windows come back with the size and splitter positions they had.
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
@@ -9,6 +10,9 @@
 #include <gtest/gtest.h>
 
 #include "app/base/window_memory.h"
+#include "app/map/map_window.h"
+#include "app/shell/main_window.h"
+#include "editor_fixture.h"
 #include "shell/settings_file.h"
 #include "shell/window_places.h"
 
@@ -100,6 +104,44 @@ TEST(WindowMemory, ASplitterNeverShownKeepsTheRememberedPosition) {
   QApplication::processEvents();
   ASSERT_TRUE(memory.remember(&later.window, {later.splitter}));
   EXPECT_EQ(remembered(), shown);
+}
+
+// The map and the undo history, open as the editor closes, open again at the next start where
+// they were; closed, they stay closed.
+class ReopenedWindows : public testing_gui::EditorFixture {
+ protected:
+  QWidget* undoHistory() {
+    return window->findChild<QWidget*>(QStringLiteral("UndoHistoryWindow"));
+  }
+  void restart() {
+    ASSERT_TRUE(window->close());
+    window.reset();
+    start({}, false);
+  }
+};
+
+TEST_F(ReopenedWindows, TheMapAndTheUndoHistoryOpenAgainWhereTheyWere) {
+  start();
+  window->mapWindow()->showMap();
+  window->mapWindow()->move(0, 40);  // as wide as its controls, the whole screen's height
+  window->findChild<QAction*>(QStringLiteral("UndoHistoryAction"))->trigger();
+  undoHistory()->setGeometry(500, 140, 250, 300);
+  QApplication::processEvents();
+  const QRect map = window->mapWindow()->geometry();
+  restart();
+  // Where they were, give or take the frame.
+  auto near = [](QPoint a, QPoint b) { return (a - b).manhattanLength() <= 4; };
+  ASSERT_TRUE(window->mapWindow()->isVisible());
+  EXPECT_TRUE(near(window->mapWindow()->pos(), map.topLeft()));
+  ASSERT_NE(undoHistory(), nullptr);
+  EXPECT_TRUE(undoHistory()->isVisible());
+  EXPECT_TRUE(near(undoHistory()->pos(), {500, 140}));
+  EXPECT_EQ(undoHistory()->size(), QSize(250, 300));
+  window->mapWindow()->hide();
+  undoHistory()->hide();
+  restart();
+  EXPECT_FALSE(window->mapWindow()->isVisible());
+  EXPECT_EQ(undoHistory(), nullptr);
 }
 
 }  // namespace

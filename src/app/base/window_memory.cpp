@@ -166,6 +166,18 @@ bool WindowMemory::remember(const QWidget* window, const QList<QSplitter*>& spli
   return false;
 }
 
+bool WindowMemory::wasOpen(const QString& name) const {
+  const auto values = shell::readSectionFile(iniPath_, shell::WindowsSection);
+  const std::string* open = find(values, name.toStdString() + ".Open");
+  return open && *open == "1";
+}
+
+bool WindowMemory::rememberOpen(const QString& name, bool open) const {
+  auto values = shell::readSectionFile(iniPath_, shell::WindowsSection);
+  put(values, name.toStdString() + ".Open", open ? "1" : "0");
+  return shell::writeSectionFile(iniPath_, shell::WindowsSection, values, nullptr);
+}
+
 QSplitter* splitPage(QWidget* page, const QString& name, QWidget* left, QWidget* right) {
   auto* split = new QSplitter(Qt::Horizontal, page);
   split->setObjectName(name);

@@ -34,6 +34,11 @@ class WindowMemory {
   // `error` when the file cannot be written.
   bool remember(const QWidget* window, const QList<QSplitter*>& splitters = {},
                 QString* error = nullptr) const;
+  // Whether the window named `name` was open when the editor closed last ("MapForm.Open=1").
+  bool wasOpen(const QString& name) const;
+  // Notes, as the editor closes, whether the window named `name` is open: the next start opens
+  // again the windows that were.
+  bool rememberOpen(const QString& name, bool open) const;
 
  private:
   std::string iniPath_;

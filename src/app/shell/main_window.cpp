@@ -18,6 +18,7 @@
 #include "app/base/icons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/undo_history_window.h"
 #include "app/base/window_memory.h"
 #include "app/document/mission_document.h"
 #include "app/editing/clip_store.h"
@@ -204,6 +205,7 @@ void MainWindow::firstActivation() {
   if (auto* list = fgPage_->shipList()) list->setFocus();
 
   files_->startUp(options_.arguments);
+  reopenWindows();
   // Last of all, the order and condition clipboards.
   if (shell::isDirectory(settings_.editorDirectory)) clipboards_->load(this);
 }
@@ -324,8 +326,26 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   library_.clear();
-  WindowMemory(iniPath()).remember(this, findChildren<QSplitter*>());
+  const WindowMemory memory(iniPath());
+  memory.remember(this, findChildren<QSplitter*>());
+  // The map and the undo history open again at the next start, where they are, when they are
+  // open now.
+  for (QWidget* w : std::initializer_list<QWidget*>{mapWindow_, undoHistory_}) {
+    if (w && w->isVisible()) memory.remember(w);
+  }
+  memory.rememberOpen(QStringLiteral("MapForm"), mapWindow_ && mapWindow_->isVisible());
+  memory.rememberOpen(QStringLiteral("UndoHistoryWindow"),
+                      undoHistory_ && undoHistory_->isVisible());
   event->accept();
+}
+
+void MainWindow::reopenWindows() {
+  const WindowMemory memory(iniPath());
+  const bool map = memory.wasOpen(QStringLiteral("MapForm"));
+  if (map) mapWindow()->showMap();
+  if (memory.wasOpen(QStringLiteral("UndoHistoryWindow"))) showUndoHistory();
+  // The main window keeps the keyboard; the others stand where they were.
+  if (map) activateWindow();
 }
 
 }  // namespace app

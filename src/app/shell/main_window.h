@@ -118,6 +118,8 @@ class MainWindow : public QMainWindow {
   void loadByList();
   // The first-activation steps (run once, when the window is first shown).
   void firstActivation();
+  // Opens the windows that were open when the editor closed last (the map, the undo history).
+  void reopenWindows();
 
  public:
   // Replaces the Mission by the file's content; on refusal shows why and keeps the open
