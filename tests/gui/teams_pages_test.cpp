@@ -47,6 +47,21 @@ TEST_F(GlobalGoalsPageTest, SecondaryOffersOnlySuccessStrings) {
   EXPECT_EQ(goalString(1, 2, 1, 1), "");
 }
 
+// A mission loaded (or made new) is shown from team 1's primary goals, whatever was shown before.
+TEST_F(GlobalGoalsPageTest, AnotherMissionShowsTeamOneAndThePrimaryGoals) {
+  open();
+  find<QComboBox>(page.get(), "GGTeamBox")->setCurrentIndex(2);
+  find<QTabBar>(page.get(), "GGPages")->setCurrentIndex(1);
+  load(1, 0, [](model::Mission& m) {
+    m.globalGoalStrings[0].setText(model::ggstrings::text(0, 0, 0), "Team one's");
+  });
+  EXPECT_EQ(page->team(), 0);
+  EXPECT_EQ(page->goalSet(), 0);
+  EXPECT_EQ(find<QComboBox>(page.get(), "GGTeamBox")->currentIndex(), 0);
+  EXPECT_EQ(find<QTabBar>(page.get(), "GGPages")->currentIndex(), 0);
+  EXPECT_EQ(find<QLineEdit>(page.get(), "GGCond1i")->text(), QStringLiteral("Team one's"));
+}
+
 TEST_F(GlobalGoalsPageTest, PreventMiddleRowStoresSuccessStrings) {
   open();
   find<QTabBar>(page.get(), "GGPages")->setCurrentIndex(1);

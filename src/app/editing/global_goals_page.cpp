@@ -146,7 +146,11 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
   // A background tab refills once when it is shown, not on every keystroke elsewhere.
   new ViewUpdater(
       this, doc_, GlobalGoalFields | TeamFields | FlightGroupList,
-      [this](Changes, const ChangeSet&) { fill(); },
+      [this](Changes, const ChangeSet& c) {
+        // Another mission (a load, a new one) is shown from team 1's primary goals.
+        if (c.whole) showFirstGoals();
+        fill();
+      },
       /*deferWhileHidden=*/true);
   fill();
   bindings_->refill();
@@ -157,6 +161,15 @@ void GlobalGoalsPage::setTeam(int team) {
   team_ = team;
   editor_->restart();
   fill();
+  bindings_->refill();
+}
+
+void GlobalGoalsPage::showFirstGoals() {
+  if (team_ == 0 && set_ == 0) return;
+  team_ = 0;
+  set_ = 0;
+  editor_->setPlace(editing::globalGoalTriggers(0));
+  editor_->restart();
   bindings_->refill();
 }
 

@@ -35,6 +35,8 @@ class GlobalGoalsPage : public QWidget {
   void fill();
   void setTeam(int team);
   void setGoalSet(int set);
+  // Team 1 and its primary goals, as every mission is first shown.
+  void showFirstGoals();
 
   const EditorContext& ctx_;
   MissionDocument& doc_;
