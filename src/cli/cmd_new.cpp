@@ -5,6 +5,7 @@
 #include "editing/wizard.h"
 #include "model/mission_file.h"
 #include "options.h"
+#include "shell/settings_file.h"
 
 namespace cli {
 namespace {
@@ -14,12 +15,13 @@ int runNew(const std::vector<std::string>& arguments, Context& ctx);
 const Command newCommand{
     "new",
     "--format 12|14 [--wizard training|combat|melee] [--players N] "
-    "[--iff rebel|imperial] [--teams N] [--no-default-orders] OUT",
+    "[--iff rebel|imperial] [--teams N] [--no-default-orders] [--config-dir DIR] OUT",
     "write the default new mission, or the one the new-mission wizard builds", runNew,
     "--format 12|14\tthe base game's format or the expansion's\n--wizard KIND\tthe "
     "mission the new-mission wizard builds: training (--players 1, 2 or 8; --iff "
     "rebel or imperial), combat (--players 2, 4 or 8) or melee (--teams 2, 4 or "
-    "8)\n--no-default-orders\tno default first order for the player groups\n\nA value the "
+    "8)\n--no-default-orders\tno default first order for the player groups\n--config-dir DIR\tthe "
+    "settings whose flight-group defaults the new groups take\n\nA value the "
     "wizard does not offer, or an option that does not belong to the chosen kind, is "
     "refused with exit status 2 and nothing is written."};
 const Registration newRegistration{newCommand};
@@ -46,6 +48,11 @@ int runNew(const std::vector<std::string>& arguments, Context& ctx) {
         std::pair{"--players", &players}, std::pair{"--iff", &iff}, std::pair{"--teams", &teams}})
     if (!takeOption(args, name, *value)) return usage(newCommand, ctx);
   const bool noOrders = std::erase(args, std::string("--no-default-orders")) > 0;
+  // New flight groups follow the settings, as in the editor.
+  std::string settingsPath;
+  if (!takeSettingsPath(args, ctx, settingsPath)) return usage(newCommand, ctx);
+  const model::MissionDefaults defaults =
+      shell::missionDefaults(readSettingsWarning(settingsPath, ctx));
   if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) return usage(newCommand, ctx);
 
   model::Mission m;
@@ -59,7 +66,7 @@ int runNew(const std::vector<std::string>& arguments, Context& ctx) {
   if (!kind) {
     if (players || iff || teams || noOrders)
       return refuse(ctx, "--players, --iff, --teams and --no-default-orders need --wizard");
-    m.newMission();
+    m.newMission(defaults);
   } else {
     editing::WizardChoices c;
     c.defaultOrders = !noOrders;
@@ -87,7 +94,7 @@ int runNew(const std::vector<std::string>& arguments, Context& ctx) {
     if (teams && !wholeNumber(*teams, n)) return refuse(ctx, "--teams must be a number");
     if (teams) c.meleeTeams = n;
     if (const auto error = editing::wizardChoiceError(c)) return refuse(ctx, *error);
-    editing::buildWizardMission(m, c);
+    editing::buildWizardMission(m, c, defaults);
   }
 
   const model::SaveResult r = model::saveMissionFile(m, args[0]);

@@ -53,7 +53,8 @@ class CliFiles : public ::testing::Test {
   }
 
   FileCliRun run(const std::vector<std::string>& args) const {
-    std::string cmd = quote(ZYNED_CLI_PATH);
+    // A settings folder of the test's own: the user's settings are never read.
+    std::string cmd = "ZYNED_CONFIG_DIR=" + quote(path("config")) + " " + quote(ZYNED_CLI_PATH);
     for (const auto& a : args) cmd += " " + quote(a);
     cmd += " >" + quote(path("stdout")) + " 2>" + quote(path("stderr")) + " </dev/null";
     const int raw = std::system(cmd.c_str());

@@ -9,6 +9,7 @@
 #include "editing/wizard.h"
 #include "map/formations.h"
 #include "model/mission_file.h"
+#include "shell/settings_file.h"
 #include "shell/vocabulary.h"
 #include "temp_dir.h"
 
@@ -195,6 +196,21 @@ TEST(WizardCli, WritesTheWizardsMissionOrRefuses) {
   editing::buildWizardMission(want, c);
   EXPECT_EQ(model::writeMission(m), model::writeMission(want));
 
+  // New flight groups follow the settings, plain or from the wizard, as in the editor.
+  shell::Settings s;
+  s.defaultShip = 7;
+  s.defaultAI = 3;
+  ASSERT_TRUE(shell::writeSettings(shell::settingsFilePath(dir.str()), s));
+  for (const std::string args : {"", "--wizard training --players 2 "}) {
+    r = run(args + "'" + out + "'");
+    ASSERT_EQ(r.status, 0) << r.err;
+    ASSERT_TRUE(model::loadMissionFile(out, m).ok());
+    for (const model::FlightGroup& g : m.flightGroups) {
+      EXPECT_EQ(g.get(fg::CraftType), 7) << args;
+      EXPECT_EQ(g.get(fg::AiRank), 3) << args;
+    }
+  }
+
   for (const char* bad :
        {"--wizard combat --players 3", "--wizard training --players 4", "--wizard melee --teams 5",
         "--wizard melee --players 2", "--wizard combat --iff rebel", "--wizard training --teams 2",
@@ -241,6 +257,27 @@ TEST(Formations, MarksInTheThreeViews) {
   EXPECT_EQ(map::formationMarks(34, false, 1).back().number, 5);
   // Flat Hexagon craft 1: x 30 + 31 * 1.8 = 85.8 -> 86.
   EXPECT_EQ(map::formationMarks(31, false, 0)[0].x, 86);
+}
+
+// The wizard's groups are made from the settings' new-group template, as New Mission's are.
+TEST(Wizard, GroupsFollowTheDefaultsOfNewFlightGroups) {
+  model::MissionDefaults d;
+  d.defaultShip = 5;
+  d.defaultAI = 4;
+  d.enableWPs = false;
+  for (auto kind :
+       {editing::WizardKind::Training, editing::WizardKind::Combat, editing::WizardKind::Melee}) {
+    editing::WizardChoices c;
+    c.kind = kind;
+    model::Mission m;
+    editing::buildWizardMission(m, c, d);
+    ASSERT_EQ(m.flightGroups.size(), 8u);
+    for (const model::FlightGroup& g : m.flightGroups) {
+      EXPECT_EQ(g.get(model::fg::CraftType), 5);
+      EXPECT_EQ(g.get(model::fg::AiRank), 4);
+      EXPECT_FALSE(g.enabled(model::Waypoint1));
+    }
+  }
 }
 
 }  // namespace

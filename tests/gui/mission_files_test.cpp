@@ -77,6 +77,7 @@ TEST_F(MissionFilesTest, WizardCancelKeepsTheMissionAndOkBuildsTheChosenMelee) {
   EXPECT_EQ(doc.mission().flightGroups.size(), 1u);
 
   prompter.answers = {QMessageBox::No};
+  settings.defaultShip = 9;  // the wizard's groups follow the Preferences, as New Mission's do
   prompter.onDialog = [](QDialog& d) {
     d.findChild<QRadioButton*>(QStringLiteral("MeleeBut"))->setChecked(true);
     d.findChild<QRadioButton*>(QStringLiteral("WizMeleeTeams0"))->setChecked(true);  // " 2"
@@ -91,6 +92,7 @@ TEST_F(MissionFilesTest, WizardCancelKeepsTheMissionAndOkBuildsTheChosenMelee) {
     const auto& g = m.flightGroups[static_cast<std::size_t>(i)];
     EXPECT_EQ(g.get(model::fg::Team), i / 4) << i;
     EXPECT_EQ(g.text(model::fg::Name), i < 4 ? "Red" : "Blue") << i;
+    EXPECT_EQ(g.get(model::fg::CraftType), 9) << i;
   }
   EXPECT_TRUE(doc.isChanged());
   EXPECT_EQ(doc.fileName(), model::UnnamedFile);

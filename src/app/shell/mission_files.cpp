@@ -57,13 +57,7 @@ void MissionFiles::followHeading() {
 }
 
 model::MissionDefaults MissionFiles::missionDefaults() const {
-  const shell::Settings& s = ctx_.settings;
-  model::MissionDefaults d;
-  d.autoLink = s.autoLink;
-  d.enableWPs = s.enableWPs;
-  d.defaultShip = s.defaultShip;
-  d.defaultAI = s.defaultAI;
-  return d;
+  return shell::missionDefaults(ctx_.settings);
 }
 
 std::int16_t MissionFiles::defaultFormat() const {
@@ -120,7 +114,7 @@ bool MissionFiles::runWizard() {
   m.platformId = defaultFormat();
   // Raw header bytes the new Mission does not set keep what they held.
   m.header = doc.mission().header;
-  editing::buildWizardMission(m, choices);
+  editing::buildWizardMission(m, choices, missionDefaults());
   doc.setDefaults(missionDefaults());
   if (sounds_.reset) sounds_.reset();
   // The wizard's Mission is not on disk: it counts as changed.

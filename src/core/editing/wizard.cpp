@@ -26,14 +26,15 @@ bool offered(const std::array<int, 3>& values, int v) {
 }
 
 // A player flight group as every kind starts it.
-model::FlightGroup playerGroup(const model::Mission& m, int player) {
-  model::FlightGroup g = m.newFlightGroupTemplate({});
+model::FlightGroup playerGroup(const model::Mission& m, const model::MissionDefaults& defaults,
+                               int player) {
+  model::FlightGroup g = m.newFlightGroupTemplate(defaults);
   g.heading = model::Heading{};
   g.set(fg::PlayerNumber, static_cast<u8>(player));
   return g;
 }
 
-void buildTraining(model::Mission& m, const WizardChoices& c) {
+void buildTraining(model::Mission& m, const WizardChoices& c, const model::MissionDefaults& d) {
   const int count = c.trainingPlayers;
   m.header.set(model::header::MissionType,
                u8{count == 8 ? model::MultiplayerTraining : model::Training});
@@ -44,7 +45,7 @@ void buildTraining(model::Mission& m, const WizardChoices& c) {
   m.teams[0].setText(model::team::Name, c.trainingRebel ? "Rebel" : "Imperial");
   m.teams[1].setText(model::team::Name, c.trainingRebel ? "Imperial" : "Rebel");
   for (int n = 1; n <= count; ++n) {
-    model::FlightGroup g = playerGroup(m, n);
+    model::FlightGroup g = playerGroup(m, d, n);
     g.autoLink = true;
     g.set(fg::Iff, own);
     if (c.defaultOrders) {
@@ -57,11 +58,11 @@ void buildTraining(model::Mission& m, const WizardChoices& c) {
   }
 }
 
-void buildCombat(model::Mission& m, const WizardChoices& c) {
+void buildCombat(model::Mission& m, const WizardChoices& c, const model::MissionDefaults& d) {
   const int count = c.combatPlayers;
   m.header.set(model::header::MissionType, u8{model::MultiplayerCombat});
   for (int n = 1; n <= count; ++n) {
-    model::FlightGroup g = playerGroup(m, n);
+    model::FlightGroup g = playerGroup(m, d, n);
     g.autoLink = true;
     // The first half flies for the Empire on team 1, the second half for the Rebels on team 2;
     // each side's order targets the other IFF.
@@ -78,7 +79,7 @@ void buildCombat(model::Mission& m, const WizardChoices& c) {
   }
 }
 
-void buildMelee(model::Mission& m, const WizardChoices& c) {
+void buildMelee(model::Mission& m, const WizardChoices& c, const model::MissionDefaults& d) {
   m.header.set(model::header::MissionType, u8{model::Melee});
   const int teams = c.meleeTeams;
   const int perTeam = 8 / teams;
@@ -94,7 +95,7 @@ void buildMelee(model::Mission& m, const WizardChoices& c) {
     const std::string_view word = perTeam == 1 ? teamNumberWord(i) : iffColourWord(iff);
     m.teams[static_cast<std::size_t>(i)].setText(model::team::Name, word);
     for (int k = 0; k < perTeam; ++k) {
-      model::FlightGroup g = playerGroup(m, player++);
+      model::FlightGroup g = playerGroup(m, d, player++);
       g.set(fg::Iff, iff);
       g.set(fg::Team, static_cast<u8>(i));
       g.set(fg::GlobalUnit, static_cast<u8>(i + 1));
@@ -150,18 +151,19 @@ std::string_view teamNumberWord(int team) {
                                                             : std::string_view{};
 }
 
-void buildWizardMission(model::Mission& m, const WizardChoices& c) {
-  m.newMission();
+void buildWizardMission(model::Mission& m, const WizardChoices& c,
+                        const model::MissionDefaults& defaults) {
+  m.newMission(defaults);
   m.flightGroups.clear();
   switch (c.kind) {
     case WizardKind::Training:
-      buildTraining(m, c);
+      buildTraining(m, c, defaults);
       break;
     case WizardKind::Combat:
-      buildCombat(m, c);
+      buildCombat(m, c, defaults);
       break;
     case WizardKind::Melee:
-      buildMelee(m, c);
+      buildMelee(m, c, defaults);
       break;
   }
   m.syncCounts();

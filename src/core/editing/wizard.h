@@ -36,8 +36,10 @@ std::string_view iffColourWord(int iff);
 std::string_view teamNumberWord(int team);
 
 // Replaces `m` by the wizard's Mission: the default new mission without its flight group, then
-// the generated groups, each made from the Mission's new-flight-group template. The choices must
-// be valid (see wizardChoiceError). The Mission's platform id is kept; its changed flag is set.
-void buildWizardMission(model::Mission& m, const WizardChoices& c);
+// the generated groups, each made from the new-flight-group template of `defaults` (the
+// Preferences' craft type, AI rank and waypoints, as a plain new mission). The choices must be
+// valid (see wizardChoiceError). The Mission's platform id is kept; its changed flag is set.
+void buildWizardMission(model::Mission& m, const WizardChoices& c,
+                        const model::MissionDefaults& defaults = {});
 
 }  // namespace editing

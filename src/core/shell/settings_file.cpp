@@ -572,6 +572,15 @@ int clampIconZoomSmall(long long value) {
   return static_cast<int>(std::clamp<long long>(value, 4, 2000));
 }
 
+model::MissionDefaults missionDefaults(const Settings& s) {
+  model::MissionDefaults d;
+  d.autoLink = s.autoLink;
+  d.enableWPs = s.enableWPs;
+  d.defaultShip = s.defaultShip;
+  d.defaultAI = s.defaultAI;
+  return d;
+}
+
 std::string expansionDirectory(const Settings& s) {
   if (const auto found = findEntryNoCase(s.gameDirectory, ExpansionFolder);
       found && isDirectory(*found))

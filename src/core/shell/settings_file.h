@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "model/mission.h"
 #include "shell/settings.h"
 
 namespace shell {
@@ -100,6 +101,9 @@ int clampIconZoomSmall(long long value);
 // GameDirectory + the "Quelvane" folder (found in any letter case) when that folder exists,
 // otherwise GameDirectory.
 std::string expansionDirectory(const Settings& s);
+// What new flight groups are made from: the auto-link and waypoint options, the default craft
+// type and AI rank.
+model::MissionDefaults missionDefaults(const Settings& s);
 // Whether the expansion's folder exists; looked up afresh on every call.
 bool expansionInstalled(const Settings& s);
 // Where the model files are when "OPT" is left empty: ExpansionDirectory + "ivfiles" + separator.
