@@ -6,6 +6,7 @@
 
 #include "editing/descriptions.h"
 #include "editing/messages.h"
+#include "editing/triggers.h"
 #include "map/craft_classes.h"
 #include "model/mission.h"
 #include "shell/error_check.h"
@@ -478,6 +479,21 @@ TEST_F(ErrorCheck, MessagesThatWouldReadBackOtherwiseAreWarned) {
   EXPECT_TRUE(has(run().warnings,
                   "WARNING: Message 5: A green, blue or gold message holds 62 characters, this "
                   "one has 63: only a red message holds more. Shorten it first."));
+}
+
+// A warning about a reference to a deleted flight group names the group by its list label, as
+// every other warning does: several groups may share a name.
+TEST_F(ErrorCheck, DanglingReferencesNameTheGroupByItsLabel) {
+  const std::size_t a = add(Fighter, 2, 0, 0, "Sigma");
+  const std::size_t b = add(Fighter, 1, 0, 0, "Sigma");
+  for (std::size_t i : {a, b}) m.flightGroups[i].set(fg::GlobalUnit, u8{1});
+  model::Bytes rec = m.flightGroups[b].span();
+  rec[fg::ArrivalTriggers + 1] = editing::TargetFlightGroup;
+  rec[fg::ArrivalTriggers + 2] = 9;
+  ASSERT_NE(label(a), label(b));
+  EXPECT_TRUE(has(run().warnings, "WARNING: " + label(b) +
+                                      " - Arrival trigger 1: refers to a flight group that does "
+                                      "not exist."));
 }
 
 }  // namespace

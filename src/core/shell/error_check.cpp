@@ -62,11 +62,10 @@ void danglingReferences(const model::Mission& m, const Vocabulary& vocabulary,
       {fg::AltDepartViaMothership, fg::AltDepartureMothership, "Alternate departure mother ship"},
   }};
 
-  for (const FlightGroup& g : m.flightGroups) {
-    const std::string prefix =
-        "WARNING: " +
-        vocabulary.text(tables::Ships, g.get(fg::CraftType), num(g.get(fg::CraftType))) + " " +
-        g.name() + " - ";
+  for (std::size_t i = 0; i < count; ++i) {
+    const FlightGroup& g = m.flightGroups[i];
+    // Named by its list label, like every other warning: several groups may share a name.
+    const std::string prefix = "WARNING: " + editing::nameListEntry(m, vocabulary, i) + " - ";
     triggers(g.span(), editing::arrivalTriggers(), prefix, "Arrival trigger ");
     triggers(g.span(), editing::departureTriggers(), prefix, "Departure trigger ");
     triggers(g.span(), editing::jumpTriggers(), prefix, "Jump to order 4 trigger ");
