@@ -252,10 +252,12 @@ TEST_F(Descriptions, Triggers) {
 TEST_F(Descriptions, Orders) {
   std::array<u8, model::order::Size> o{};
   namespace od = model::order;
-  EXPECT_EQ(describeOrder(m, v, o), "(No Order)");
+  // Order 0 reads as its box shows it.
+  EXPECT_EQ(describeOrder(m, v, o), v.text(shell::tables::Orders, 0));
+  EXPECT_EQ(describeOrder(m, v, o), "Hold Steady");
   model::set<u8>(o, od::Target3Type, 1);
   model::set<u8>(o, od::Target3, 2);
-  EXPECT_EQ(describeOrder(m, v, o), "(No Order)  /  Freighter Hauler");
+  EXPECT_EQ(describeOrder(m, v, o), "Hold Steady  /  Freighter Hauler");
 
   model::set<u8>(o, od::Command, 7);
   model::set<u8>(o, od::Target1Type, 1);
@@ -268,9 +270,9 @@ TEST_F(Descriptions, Orders) {
   model::set<u8>(o, od::Target4, 3);
   EXPECT_EQ(describeOrder(m, v, o),
             "Attack targets:  Arrow Red or Imperials  /  Freighter Hauler only if Stations");
-  // Target 4 shows only with target 3.
+  // An empty target 3 leaves target 4 alone, as an empty target 1 does target 2.
   model::set<u8>(o, od::Target3Type, 0);
-  EXPECT_EQ(describeOrder(m, v, o), "Attack targets:  Arrow Red or Imperials");
+  EXPECT_EQ(describeOrder(m, v, o), "Attack targets:  Arrow Red or Imperials  /  Stations");
 }
 
 TEST_F(Descriptions, Goals) {

@@ -160,7 +160,7 @@ TEST(OrderDescription, OnlyOrderOneOfAPlayerGroupAndNothingCut) {
   EXPECT_FALSE(plusVisible(1));
 }
 
-TEST(OrderLabels, NoOrderStillShowsItsSecondaryTarget) {
+TEST(OrderLabels, HoldSteadyStillShowsItsSecondaryTarget) {
   model::Mission m;
   m.newMission();
   shell::Vocabulary v;
@@ -169,10 +169,26 @@ TEST(OrderLabels, NoOrderStillShowsItsSecondaryTarget) {
   model::set<u8>(o, od::Command, 0);
   model::set<u8>(o, od::Target3Type, 5);
   model::set<u8>(o, od::Target3, 1);
-  EXPECT_EQ(describeOrder(m, v, o), "(No Order)  /  Imperials");
+  EXPECT_EQ(describeOrder(m, v, o), "Hold Steady  /  Imperials");
   model::set<u8>(o, od::Target4Type, 5);
   model::set<u8>(o, od::Target3Or4, 1);
-  EXPECT_EQ(describeOrder(m, v, o), "(No Order)  /  Imperials or Rebels");
+  EXPECT_EQ(describeOrder(m, v, o), "Hold Steady  /  Imperials or Rebels");
+}
+
+// The wizard's player order names its one target second: the line shows it alone, never
+// "Attack targets:   or Imperials" with an empty first target.
+TEST(OrderLabels, AnEmptyFirstTargetLeavesTheSecondAlone) {
+  model::Mission m;
+  m.newMission();
+  shell::Vocabulary v;
+  v.setTable(shell::tables::IFF, {"Rebel", "Imperial"});
+  auto o = m.flightGroups[0].orderBytes(0);
+  model::set<u8>(o, od::Command, 7);
+  model::set<u8>(o, od::Target2Type, 5);
+  model::set<u8>(o, od::Target2, 1);
+  EXPECT_EQ(describeOrder(m, v, o), "Attack targets:  Imperials");
+  model::set<u8>(o, od::Target4Type, 5);
+  EXPECT_EQ(describeOrder(m, v, o), "Attack targets:  Imperials  /  Rebels");
 }
 
 }  // namespace

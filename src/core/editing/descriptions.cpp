@@ -307,18 +307,19 @@ std::string describeOrder(const Mission& m, const Vocabulary& v, CBytes o) {
   auto target = [&](std::size_t n) {
     return describeTarget(m, v, model::get(o, od::TargetType[n]), model::get(o, od::Target[n]));
   };
-  auto joined = [&](std::size_t second, model::Field<std::uint8_t> orFlag) {
-    if (model::get(o, od::TargetType[second]) == 0) return std::string{};
-    return std::string(model::get(o, orFlag) ? " or" : " only if") + " " + target(second);
+  auto used = [&](std::size_t n) { return model::get(o, od::TargetType[n]) != 0; };
+  // A pair of targets; an empty first one leaves the second alone ("Attack targets:  Imperials",
+  // never "Attack targets:   or Imperials").
+  auto pair = [&](std::size_t first, model::Field<std::uint8_t> orFlag) {
+    if (!used(first)) return used(first + 1) ? target(first + 1) : std::string{};
+    if (!used(first + 1)) return target(first);
+    return target(first) + (model::get(o, orFlag) ? " or " : " only if ") + target(first + 1);
   };
+  // The order's name as its box shows it; order 0 ("Hold Steady") takes no targets.
   const int command = model::get(o, od::Command);
-  std::string s;
-  if (command == 0) {
-    s = "(No Order)";
-  } else {
-    s = tableEntry(v, tables::Orders, command) + ":  " + target(0) + joined(1, od::Target1Or2);
-  }
-  if (model::get(o, od::Target3Type) != 0) s += "  /  " + target(2) + joined(3, od::Target3Or4);
+  std::string s = tableEntry(v, tables::Orders, command);
+  if (command != 0) s += ":  " + pair(0, od::Target1Or2);
+  if (used(2) || used(3)) s += "  /  " + pair(2, od::Target3Or4);
   return s;
 }
 

@@ -78,7 +78,8 @@ std::string describeTarget(const model::Mission& m, const shell::Vocabulary& v, 
 // A 4-byte trigger: "100% of Red 1 must be destroyed", "(Always true)", …
 std::string describeTrigger(const model::Mission& m, const shell::Vocabulary& v,
                             model::CBytes trigger);
-// An 82-byte order: "Attack targets:  Red 1 or Blue 2  /  …".
+// An 82-byte order as its box names it: "Attack targets:  Red 1 or Blue 2  /  …", "Hold Steady"
+// (order 0, which takes no targets).
 std::string describeOrder(const model::Mission& m, const shell::Vocabulary& v, model::CBytes order);
 // A 78-byte flight-group goal: "100% of it must be destroyed : 500 Pts  - Team Rebel".
 std::string describeGoal(const model::Mission& m, const shell::Vocabulary& v, model::CBytes goal);
