@@ -105,6 +105,18 @@ TEST_F(FieldBindingTest, LeavingTheControlEndsItsTyping) {
   EXPECT_EQ(doc.mission().messages[0].get(msg::Delay), 1);
 }
 
+// A digit a spin box refuses (it would take the value past the range) is not refused without a
+// word: the user hears the range.
+TEST_F(FieldBindingTest, AKeyPastTheRangeSaysTheRange) {
+  QSpinBox* spin = delay();
+  spin->selectAll();
+  EditorFixture::type(spin, QStringLiteral("2000"));
+  EXPECT_EQ(spin->cleanText(), QStringLiteral("200"));
+  EXPECT_EQ(
+      prompter.texts(testing_gui::ScriptedPrompter::Kind::Information),
+      std::vector<QString>{QStringLiteral("Delay takes 0 to 1000: 2000 is out of its range.")});
+}
+
 // What the control writes while the user types and the page's refills leave it as typed; the
 // end of the editing, another record shown or an undo show the stored value.
 TEST_F(FieldBindingTest, TheControlBeingTypedIntoIsNotRefilled) {

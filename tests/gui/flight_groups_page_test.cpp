@@ -157,6 +157,27 @@ TEST_F(FlightGroupsPageTest, NumbersPastAByteAreHeldToItNeverWrapped) {
   }
 }
 
+// The Ship tab says what each box holds (the waves, then the craft in each), and a number held to
+// its box's range says so.
+TEST_F(FlightGroupsPageTest, ShipBoxesSayWhatTheyHoldAndAHeldNumberSaysSo) {
+  start(1);
+  const std::pair<const char*, QString> labels[] = {
+      {"WaveSpin", QStringLiteral("Waves:")}, {"FGSizeSpin", QStringLiteral("Craft per wave:")}};
+  for (const auto& [box, text] : labels) {
+    QString shown;
+    for (QLabel* l : page->findChildren<QLabel*>())
+      if (l->buddy() == find<QWidget>(box)) shown = l->text();
+    EXPECT_EQ(shown, text) << box;
+  }
+  auto* size = find<app::NumberSpin>("FGSizeSpin");
+  size->editor()->selectAll();
+  testing_gui::EditorFixture::type(size->editor(), QStringLiteral("1000\n"));
+  EXPECT_EQ(group(0).get(fg::CraftCount), 100);
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information),
+            std::vector<QString>{
+                QStringLiteral("1000 is past what this box takes (1 to 100): 100 is stored.")});
+}
+
 TEST_F(FlightGroupsPageTest, TypedDigitsAreOneValue) {
   start(1, [](Mission& m) {
     m.flightGroups[0].set(fg::CraftCount, u8{3});

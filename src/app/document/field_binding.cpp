@@ -280,6 +280,9 @@ bool FieldBinding::eventFilter(QObject* watched, QEvent* event) {
   const bool typed = type_ == Control::Spin || type_ == Control::NumberText ||
                      type_ == Control::Text || type_ == Control::ComboText ||
                      type_ == Control::Cell;
+  if (type_ == Control::Spin && event->type() == QEvent::KeyPress &&
+      spinKeyOutOfRange(*static_cast<QKeyEvent*>(event)))
+    return true;
   if (typed && event->type() == QEvent::KeyPress) {
     const int key = static_cast<QKeyEvent*>(event)->key();
     switch (key) {
@@ -302,6 +305,36 @@ bool FieldBinding::eventFilter(QObject* watched, QEvent* event) {
     }
   }
   return QObject::eventFilter(watched, event);
+}
+
+bool FieldBinding::spinKeyOutOfRange(const QKeyEvent& key) {
+  auto* spin = static_cast<QSpinBox*>(control_.data());
+  QLineEdit* edit = spin ? spin->findChild<QLineEdit*>() : nullptr;
+  const QString typed = key.text();
+  if (!edit || typed.isEmpty() || !typed.at(0).isDigit()) return false;
+  // The text the key would leave; a key the box takes is its business.
+  QString text = edit->text();
+  int at = edit->cursorPosition();
+  if (edit->hasSelectedText()) {
+    at = edit->selectionStart();
+    text.remove(at, edit->selectedText().size());
+  }
+  text.insert(at, typed);
+  int end = at + static_cast<int>(typed.size());
+  if (static_cast<QAbstractSpinBox*>(spin)->validate(text, end) != QValidator::Invalid)
+    return false;
+  if (text.startsWith(spin->prefix())) text.remove(0, spin->prefix().size());
+  if (text.endsWith(spin->suffix())) text.chop(spin->suffix().size());
+  bool number = false;
+  const long long v = text.trimmed().toLongLong(&number);
+  if (!number || (v >= spin->minimum() && v <= spin->maximum())) return false;
+  // The box would refuse the key without a word: the user hears its range.
+  tell(tr("%1 takes %2 to %3: %4 is out of its range.")
+           .arg(spaced(number_.name))
+           .arg(spin->minimum())
+           .arg(spin->maximum())
+           .arg(v));
+  return true;
 }
 
 bool FieldBinding::typing() const {

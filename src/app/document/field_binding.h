@@ -35,6 +35,7 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QObject>
@@ -210,6 +211,9 @@ class FieldBinding : public QObject {
   // range as shown.
   void fitSpinRange();
   void watchTyping(QWidget* w);
+  // A digit that would take a spin box past its range: the user is told the range, and the key
+  // goes nowhere (the box would refuse it without a word).
+  bool spinKeyOutOfRange(const QKeyEvent& key);
   void editingEnded();
   int shownRecord() const;
   model::CBytes shownBytes() const;

@@ -65,6 +65,12 @@ bool NumberSpin::commit() {
   const long clamped = std::clamp<long>(*v, minimum(), maximum());
   setValue(static_cast<int>(clamped));
   lineEdit()->setText(textFromValue(value()));
+  if (clamped != *v && onHeld)
+    onHeld(tr("%1 is past what this box takes (%2 to %3): %4 is stored.")
+               .arg(*v)
+               .arg(minimum())
+               .arg(maximum())
+               .arg(clamped));
   return true;
 }
 
@@ -227,6 +233,7 @@ NumberSpin* FlightGroupTab::spin(const char* name, int min, int max) {
   auto* s = new NumberSpin(min, max, this);
   s->setObjectName(QString::fromLatin1(name));
   s->onBadText = [this](const QString& m) { reportBadNumber(m); };
+  s->onHeld = [this](const QString& m) { prompter().information(this, m); };
   return s;
 }
 

@@ -45,6 +45,8 @@ class NumberSpin : public QSpinBox {
   QLineEdit* editor() const { return lineEdit(); }
   // Called with the message for text that is not a number.
   std::function<void(const QString&)> onBadText;
+  // Called with the message for a number held to the box's range (1000 craft become 100).
+  std::function<void(const QString&)> onHeld;
   // An empty box (or blanks only) stores nothing and says nothing: the value comes back.
   bool blankKeepsValue = false;
 

@@ -50,7 +50,9 @@ ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
   autoLink_ = new QCheckBox(tr("Auto-link:  Shiptype / Team / IFF"), this);
   autoLink_->setObjectName(QStringLiteral("AutoLinkChk"));
   size_ = spin("FGSizeSpin", 1, 100);
+  size_->setToolTip(tr("The number of craft in each wave"));
   waves_ = spin("WaveSpin", 1, 256);
+  waves_->setToolTip(tr("How many waves of the group arrive, one after another"));
   team_ = combo("TeamBox");
   iff_ = combo("IFFBox");
   player_ = combo("PlayerBox");
@@ -104,13 +106,18 @@ ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
   grid->addWidget(ship_, row++, 1, 1, 3);
   grid->addWidget(autoLink_, row++, 1, 1, 3);
   {
+    // Each box with the label of what it holds: the number of waves, then the craft in each.
     auto* line = new QHBoxLayout;
+    auto* wavesLabel = label(tr("Waves:"), this);
+    wavesLabel->setBuddy(waves_);
+    auto* sizeLabel = label(tr("Craft per wave:"), this);
+    sizeLabel->setBuddy(size_);
     line->addWidget(waves_);
-    line->addWidget(label(tr("waves of:"), this));
+    line->addSpacing(12);
+    line->addWidget(sizeLabel);
     line->addWidget(size_);
-    line->addWidget(label(tr("craft"), this));
     line->addStretch();
-    grid->addWidget(label(tr("Size:"), this), row, 0);
+    grid->addWidget(wavesLabel, row, 0);
     grid->addLayout(line, row++, 1, 1, 3);
   }
   auto pair = [&](const QString& a, QWidget* wa, QWidget* labB, QWidget* wb) {
