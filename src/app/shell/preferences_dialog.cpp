@@ -420,11 +420,12 @@ void PreferencesDialog::showSettings() {
   showChoice(dblClickLink_, s.dblClickLink);
 }
 
-bool PreferencesDialog::takeControls() {
+bool PreferencesDialog::takeControls(bool accepted) {
   bool number = false;
   const QString zoomText = iconZoomSmall_->text().trimmed();
   const long long zoom = zoomText.toLongLong(&number);
-  if (!number) {
+  // Cancel is never held up by a field: one that holds no number keeps the value it had.
+  if (!number && accepted) {
     pages_->setCurrentIndex(MapPageIndex);
     prompter_->error(this,
                      QString("\"%1\" is not a whole number.\nEnter the zoom above which small "
@@ -476,7 +477,7 @@ bool PreferencesDialog::takeControls() {
   s.limitShrink = limitShrink_->isChecked();
   s.ghostGrid = ghostGrid_->isChecked();
   s.onlyXY = onlyXY_->isChecked();
-  s.iconZoomSmall = shell::clampIconZoomSmall(zoom);
+  if (number) s.iconZoomSmall = shell::clampIconZoomSmall(zoom);
 
   s.zoomSpeed = zoomSpeed_->value();
   s.dblClickLink = takeChoice(dblClickLink_, s.dblClickLink);
@@ -484,7 +485,7 @@ bool PreferencesDialog::takeControls() {
 }
 
 void PreferencesDialog::done(int result) {
-  if (!takeControls()) return;
+  if (!takeControls(result == QDialog::Accepted)) return;
   emit defaultsChosen(settings_.defaultShip, settings_.defaultAI);
   if (result == QDialog::Accepted) {
     std::string error;

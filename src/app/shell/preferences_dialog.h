@@ -75,8 +75,9 @@ class PreferencesDialog : public QDialog {
   QWidget* buildMapPage();
   QWidget* buildMousePage();
   void showSettings();
-  // Copies the controls into the settings; false (and nothing copied) when a text is no number.
-  bool takeControls();
+  // Copies the controls into the settings. Accepted: false (and nothing copied) when a text is no
+  // number; cancelled: such a field keeps its old value and the rest is copied.
+  bool takeControls(bool accepted);
   void browse(Directory which);
   QString modelDirectoryDefault() const;
 
