@@ -37,6 +37,21 @@ TEST(FileHistory, PathsCompareWithoutCase) {
   EXPECT_FALSE(shell::equalsNoCase("/m/a.kre", "/m/a.kre2"));
 }
 
+// On a file system that tells letter cases apart, two missions whose names differ only in case
+// are two files and two entries.
+TEST(FileHistory, TwoFilesDifferingOnlyInCaseAreTwoEntries) {
+  TempDir dir;
+  const std::string a = dir / "Mission.kre", b = dir / "mission.kre";
+  std::ofstream(a) << "a";
+  std::ofstream(b) << "b";
+  if (fs::equivalent(a, b)) GTEST_SKIP() << "this file system ignores letter case";
+  FileHistory h;
+  h.add(a);
+  h.add(b);
+  EXPECT_EQ(h.entries(), (Paths{b, a}));
+  EXPECT_EQ(FileHistory(Paths{a, b}).size(), 2u);
+}
+
 TEST(FileHistory, TenthFileDropsTheOldest) {
   FileHistory h;
   for (int i = 1; i <= 9; ++i) h.add("/m/" + std::to_string(i) + ".kre");

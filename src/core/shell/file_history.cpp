@@ -1,12 +1,28 @@
 #include "shell/file_history.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "model/mission_file.h"
 #include "shell/paths.h"
 #include "shell/vocabulary.h"
 
 namespace shell {
+
+namespace {
+
+// Two paths are one entry when they differ at most in letter case, as on the game's platform,
+// unless they name two files on disk (a case-sensitive file system holds both).
+bool sameEntry(const std::string& a, const std::string& b) {
+  if (a == b) return true;
+  if (!equalsNoCase(a, b)) return false;
+  std::error_code ea, eb, same;
+  if (!std::filesystem::exists(a, ea) || !std::filesystem::exists(b, eb)) return true;
+  return std::filesystem::equivalent(a, b, same);
+}
+
+}  // namespace
 
 std::string missingFileMessage(std::string_view path) {
   return std::string(path) + " does not exist";
@@ -17,14 +33,14 @@ FileHistory::FileHistory(const std::vector<std::string>& stored) {
     if (entries_.size() == HistoryLimit) break;
     if (path.empty()) continue;
     const bool seen = std::any_of(entries_.begin(), entries_.end(),
-                                  [&](const std::string& e) { return equalsNoCase(e, path); });
+                                  [&](const std::string& e) { return sameEntry(e, path); });
     if (!seen) entries_.push_back(path);
   }
 }
 
 void FileHistory::add(const std::string& path) {
   if (path.empty()) return;
-  std::erase_if(entries_, [&](const std::string& e) { return equalsNoCase(e, path); });
+  std::erase_if(entries_, [&](const std::string& e) { return sameEntry(e, path); });
   entries_.insert(entries_.begin(), path);
   if (entries_.size() > HistoryLimit) entries_.resize(HistoryLimit);
 }

@@ -22,7 +22,8 @@ inline constexpr int LastFileMissingNoticeMs = 2000;
 std::string missingFileMessage(std::string_view path);
 
 // An ordered list of at most nine mission paths, most recent first; two paths that differ only
-// in letter case count as the same, as they do on the game's platform.
+// in letter case count as the same, as they do on the game's platform, unless both name files
+// on disk that are not one (a case-sensitive file system holds both).
 class FileHistory {
  public:
   FileHistory() = default;
