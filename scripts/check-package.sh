@@ -54,8 +54,10 @@ done
 zcat "$work/root/usr/share/doc/zyned/changelog.gz" | head -1 | grep -q "^zyned ($version)" ||
   fail "the change log's first entry is not version $version"
 
+# The spelling of the binaries' strings is only ever reported as information, and reading every
+# string of the programs is lintian's slowest check; every check that can find an error runs.
 if command -v lintian >/dev/null; then
-  lintian --fail-on error "$deb" >&2 ||
+  lintian --fail-on error --dont-check-part binaries/spelling "$deb" >&2 ||
     fail "lintian found errors"
 fi
 echo "check-package: $(basename "$deb") holds the $(wc -l <"$work/packaged") installed files"
