@@ -1,5 +1,6 @@
 #include "app/lists/battle_manager.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -16,6 +17,8 @@
 #include <QTabWidget>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <functional>
 
 #include "app/base/dialog_buttons.h"
 #include "app/base/folder_chooser_dialog.h"
@@ -67,9 +70,20 @@ BattleManager::BattleManager(const shell::Settings& settings, std::int16_t platf
   setWindowTitle(tr("Battle/Campaign Manager"));
   auto* pages = new QTabWidget(this);
   pages->setObjectName(QStringLiteral("BattlePages"));
+  pages->addTab(buildCustomPage(pages), tr("Custom .lst"));
+  pages->addTab(buildListsPage(pages), tr("Mission / IFF .lsts"));
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(pages, 1);
+  layout->addWidget(okCancelButtons(this));
+  showStartingType(platformId, side);
+  connectControls();
+  resize(700, 560);
+}
 
-  // --- Page "Custom .lst" ---
-  auto* custom = new QWidget(pages);
+// The page of the custom list: the mission files of the folder, the list, its description and
+// type.
+QWidget* BattleManager::buildCustomPage(QWidget* parent) {
+  auto* custom = new QWidget(parent);
   auto* tools = new QHBoxLayout;
   auto* loadBtn = toolButton(tr("Load"), tr("Load  Custom .lst file"), "LoadCustomBtn", custom);
   auto* upBtn = toolButton(tr("Up"), tr("Move mission up in list"), "MoveUpBtn", custom);
@@ -139,10 +153,12 @@ BattleManager::BattleManager(const shell::Settings& settings, std::int16_t platf
   customLayout->addWidget(new QLabel(tr("Description"), custom));
   customLayout->addWidget(description_, 1);
   customLayout->addLayout(choices);
-  pages->addTab(custom, tr("Custom .lst"));
+  return custom;
+}
 
-  // --- Page "Mission / IFF .lsts" ---
-  auto* lstPage = new QWidget(pages);
+// The page of the game's lists: "Mission.lst", the side list, the new entry and the backup.
+QWidget* BattleManager::buildListsPage(QWidget* parent) {
+  auto* lstPage = new QWidget(parent);
   listTabs_ = new QTabWidget(lstPage);
   listTabs_->setObjectName(QStringLiteral("ListTabs"));
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
@@ -192,23 +208,45 @@ BattleManager::BattleManager(const shell::Settings& settings, std::int16_t platf
   auto* lstLayout = new QVBoxLayout(lstPage);
   lstLayout->addWidget(listTabs_, 1);
   lstLayout->addLayout(lower);
-  pages->addTab(lstPage, tr("Mission / IFF .lsts"));
+  return lstPage;
+}
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(pages, 1);
-  layout->addWidget(okCancelButtons(this));
+// The types the installed games offer, the one of the open Mission chosen, and its side.
+void BattleManager::showStartingType(std::int16_t platformId, std::optional<std::uint8_t> side) {
+  const bool expansion = shell::expansionInstalled(settings_);
+  typeBox_->addItem(
+      QString::fromLatin1(lists::customListTypeName(lists::CustomListType::ZynBattle)),
+      static_cast<int>(lists::CustomListType::ZynBattle));
+  if (expansion) {
+    for (const auto t : {lists::CustomListType::QvnBattle, lists::CustomListType::QvnCampaign})
+      typeBox_->addItem(QString::fromLatin1(lists::customListTypeName(t)), static_cast<int>(t));
+  }
+  imperial_ = side == lists::ImperialSide;
+  iffBox_->setCurrentIndex(imperial_ ? 1 : 0);
+  const int start = expansion && platformId == model::FormatExpansion ? 2 : 0;
+  typeBox_->setCurrentIndex(start);
+  chooseType(start);
+}
 
-  // --- Behaviour ---
-  connect(loadBtn, &QToolButton::clicked, this, &BattleManager::loadCustom);
-  connect(upBtn, &QToolButton::clicked, this, [this] { moveMission(-1); });
-  connect(downBtn, &QToolButton::clicked, this, [this] { moveMission(1); });
-  connect(saveAsBtn, &QToolButton::clicked, this, &BattleManager::saveCustomAs);
-  connect(saveBtn, &QToolButton::clicked, this, &BattleManager::saveCustom);
-  connect(subdirectory, &QPushButton::clicked, this, &BattleManager::browse);
-  connect(addBtn, &QPushButton::clicked, this, &BattleManager::addMissions);
-  connect(removeBtn, &QPushButton::clicked, this, &BattleManager::removeMission);
-  connect(autoAddBtn, &QPushButton::clicked, this, &BattleManager::autoAdd);
-  connect(backupBtn, &QPushButton::clicked, this, &BattleManager::backupNow);
+void BattleManager::connectControls() {
+  const std::pair<const char*, std::function<void()>> clicks[] = {
+      // The custom list's tool bar.
+      {"LoadCustomBtn", [this] { loadCustom(); }},
+      {"MoveUpBtn", [this] { moveMission(-1); }},
+      {"MoveDownBtn", [this] { moveMission(1); }},
+      {"SaveAsCustomBtn", [this] { saveCustomAs(); }},
+      {"SaveCustomBtn", [this] { saveCustom(); }},
+      // The mission files and the list.
+      {"SubdirectoryBtn", [this] { browse(); }},
+      {"AddBtn", [this] { addMissions(); }},
+      {"RemoveBtn", [this] { removeMission(); }},
+      // The game's lists.
+      {"AutoAddBtn", [this] { autoAdd(); }},
+      {"BackupBtn", [this] { backupNow(); }},
+  };
+  for (const auto& [name, handler] : clicks)
+    connect(findChild<QAbstractButton*>(QLatin1String(name)), &QAbstractButton::clicked, this,
+            handler);
   connect(description_, &QPlainTextEdit::textChanged, this, [this] {
     // The field takes at most 2500 characters (cutting it comes back here with the cut text).
     QString text = description_->toPlainText();
@@ -224,23 +262,8 @@ BattleManager::BattleManager(const shell::Settings& settings, std::int16_t platf
     list_.description = toFile(text);
     setCustomChanged();
   });
-
-  const bool expansion = shell::expansionInstalled(settings_);
-  typeBox_->addItem(
-      QString::fromLatin1(lists::customListTypeName(lists::CustomListType::ZynBattle)),
-      static_cast<int>(lists::CustomListType::ZynBattle));
-  if (expansion) {
-    for (const auto t : {lists::CustomListType::QvnBattle, lists::CustomListType::QvnCampaign})
-      typeBox_->addItem(QString::fromLatin1(lists::customListTypeName(t)), static_cast<int>(t));
-  }
-  imperial_ = side == lists::ImperialSide;
-  iffBox_->setCurrentIndex(imperial_ ? 1 : 0);
-  const int start = expansion && platformId == model::FormatExpansion ? 2 : 0;
-  typeBox_->setCurrentIndex(start);
-  chooseType(start);
   connect(typeBox_, &QComboBox::currentIndexChanged, this, &BattleManager::chooseType);
   connect(iffBox_, &QComboBox::currentIndexChanged, this, &BattleManager::chooseIff);
-  resize(700, 560);
 }
 
 bool BattleManager::missionListChanged() const {

@@ -43,6 +43,11 @@ class BattleManager : public QDialog {
   void done(int result) override;
 
  private:
+  // The constructor's steps: the two pages, the starting type, the controls' handlers.
+  QWidget* buildCustomPage(QWidget* parent);
+  QWidget* buildListsPage(QWidget* parent);
+  void showStartingType(std::int16_t platformId, std::optional<std::uint8_t> side);
+  void connectControls();
   void chooseType(int index);
   void chooseIff(int index);
   // Asks "Save .lst files?" when a list text changed and saves on yes.

@@ -10,6 +10,8 @@
 
 #include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "app/base/actions.h"
 #include "app/document/editor_context.h"
@@ -26,6 +28,7 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QListWidget;
 class QScrollBar;
@@ -84,7 +87,19 @@ class MapWindow : public QWidget, private MapToolHost {
   void hideEvent(QHideEvent* e) override;
 
  private:
+  // The controls (map_controls.cpp): built row by row and panel by panel, bound to the states
+  // they start with, then connected.
   void buildControls();
+  QHBoxLayout* buildViewRow();
+  QHBoxLayout* buildFilterRow();
+  QHBoxLayout* buildDrawRow();
+  QWidget* buildListPanel();
+  QWidget* buildMapArea();
+  QWidget* buildOptionsPanel();
+  QHBoxLayout* buildReadout();
+  std::vector<std::pair<QCheckBox*, bool map::MapToggles::*>> optionToggles() const;
+  void bindControls();
+  void connectControls();
   void buildActions();
   QToolButton* button(const char* name, const QString& text, const QString& hint,
                       bool checkable = false);
@@ -173,7 +188,7 @@ class MapWindow : public QWidget, private MapToolHost {
   std::array<QToolButton*, 4> autoCentreButtons_{};
   QCheckBox *linkWPs_ = nullptr, *linkHyper_ = nullptr, *showTime_ = nullptr,
             *showDistances_ = nullptr, *briefMode_ = nullptr;
-  QButtonGroup *xSnap_ = nullptr, *ySnap_ = nullptr;
+  QButtonGroup *planes_ = nullptr, *xSnap_ = nullptr, *ySnap_ = nullptr;
   QPointer<MapWaypointWindow> wpWindow_;
   std::unique_ptr<ActionSet> actions_;
 };
