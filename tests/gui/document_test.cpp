@@ -451,7 +451,19 @@ TEST(DocumentEdits, EveryStepSaysWhatItDid) {
       {[&] { doc.setFlightGroupField(fg::CraftType, 4); }, "Edit Craft Type"},
       {[&] { doc.setFlightGroupText(fg::Name, "Red"); }, "Edit Name"},
       {[&] { doc.setTextBlock(MissionDocument::Block::Description, "Hi"); }, "Edit Description"},
-      {[&] { doc.deleteFlightGroups(); }, "Delete flight groups"},
+      // An operation: its verb and its object, one record named, several counted.
+      {[&] {
+         doc.selectFlightGroups({0, 1});
+       },
+       "Edit Description"},
+      {[&] { doc.moveFlightGroupsDown(); }, "Edit Description"},  // nowhere to go: no step
+      {[&] { doc.copyFlightGroup(); }, "Edit Description"},
+      {[&] { doc.deleteFlightGroups(); }, "Delete 2 flight groups"},
+      {[&] { doc.pasteFlightGroup(); }, "Paste flight group Red"},
+      {[&] { doc.newFlightGroup(); }, "New flight group"},
+      {[&] { doc.moveFlightGroupsUp(); }, "Move flight group Unnamed up"},
+      {[&] { doc.setFormat(12); }, "Change format"},
+      {[&] { doc.setAutoLinkAll(false); }, "Unlink every flight group"},
   };
   for (const auto& [edit, text] : cases) {
     edit();

@@ -203,7 +203,7 @@ TEST_F(MapWindowTest, MovingCraftIsOneStepAfterAPickAndWithSeveralSelected) {
   EXPECT_EQ(g(1).x(Start1), 870);
   EXPECT_EQ(g(1).y(Start1), 50);
   EXPECT_EQ(stack.index(), steps + 1);
-  EXPECT_EQ(stack.undoText(), "Move 1 craft");
+  EXPECT_EQ(stack.undoText(), "Move craft Unnamed");  // one craft is named
   stack.undo();
   EXPECT_EQ(g(1).x(Start1), 800);
   EXPECT_EQ(g(1).y(Start1), 0);

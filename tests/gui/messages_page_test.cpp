@@ -177,7 +177,7 @@ TEST_F(MessagesPageTest, CutAndPasteMoveTheSelectedMessagesToTheEnd) {
   select({0, 2});
   page->cut();
   ASSERT_EQ(doc.mission().messages.size(), 2u);
-  EXPECT_EQ(doc.undoStack()->undoText(), "Cut messages");
+  EXPECT_EQ(doc.undoStack()->undoText(), "Cut 2 messages");
   page->paste();
   ASSERT_EQ(doc.mission().messages.size(), 4u);
   const char* now[] = {"Message 2", "Message 4", "Message 1", "Message 3"};

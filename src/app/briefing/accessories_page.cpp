@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -17,11 +18,21 @@
 #include "app/briefing/briefing_session.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "briefing/editing.h"
 #include "editing/descriptions.h"
 #include "older/import.h"
 
 namespace app {
+
+namespace {
+
+// "briefing 3" for briefing 2 (counted from 0), as undo steps name it.
+QString briefingObject(int b) {
+  return records(Records::Briefing, 1, QString::number(b + 1));
+}
+
+}  // namespace
 
 namespace brf = briefing;
 
@@ -129,7 +140,8 @@ void AccessoriesPage::copyBriefing() {
     return;
   // The copy takes the briefing as the user sees it, pending edits included.
   session_.storePending();
-  ctx_.document.editContent(tr("Copy briefing"), ChangedFlag::Mission,
+  ctx_.document.editContent(stepText(Verb::Copy, briefingObject(b), briefingObject(t)),
+                            ChangedFlag::Mission,
                             [=](model::Mission& m) { brf::copyBriefing(m, b, t); });
 }
 
@@ -141,8 +153,9 @@ void AccessoriesPage::copyIconPositions() {
           this, tr("Copy Icon positions from ") + teamEntry(b) + tr(" to ") + teamEntry(t) + "?",
           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
-  ctx_.document.editContent(tr("Copy icon positions"), ChangedFlag::FlightGroup,
-                            [=](model::Mission& m) { brf::copyIconPositions(m, b, t); });
+  ctx_.document.editContent(
+      stepText(Verb::Copy, tr("icon positions of %1").arg(briefingObject(b)), briefingObject(t)),
+      ChangedFlag::FlightGroup, [=](model::Mission& m) { brf::copyIconPositions(m, b, t); });
 }
 
 void AccessoriesPage::setIconsToStart1() {
@@ -152,8 +165,9 @@ void AccessoriesPage::setIconsToStart1() {
           tr("Set Briefing Points to Start Point 1 for Briefing ") + QString::number(b + 1) + "?",
           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
-  ctx_.document.editContent(tr("Set icon positions to Start 1"), ChangedFlag::FlightGroup,
-                            [=](model::Mission& m) { brf::setIconsToStart1(m, b); });
+  ctx_.document.editContent(
+      stepText(Verb::Set, tr("icon positions of %1").arg(briefingObject(b)), tr("Start 1")),
+      ChangedFlag::FlightGroup, [=](model::Mission& m) { brf::setIconsToStart1(m, b); });
 }
 
 void AccessoriesPage::makeBriefing() {
@@ -175,7 +189,7 @@ void AccessoriesPage::makeBriefing() {
     return;
   }
   // The new stream replaces whatever was pending; the session reads it back from the record.
-  ctx_.document.editContent(tr("Auto-Brief"), ChangedFlag::Mission,
+  ctx_.document.editContent(stepText(Verb::AutoBrief, briefingObject(b)), ChangedFlag::Mission,
                             [=](model::Mission& m) { brf::applyAutoBrief(m, b, r); });
   if (!r.message.empty()) ctx_.prompter.information(this, fromFile(r.message));
 }
@@ -196,9 +210,10 @@ void AccessoriesPage::loadBrfFile(const std::string& missionFile) {
   std::string message;
   bool ok = false;
   const std::string path = file.toStdString();
-  ctx_.document.editContent(tr("Load .brf file"), ChangedFlag::Mission, [&](model::Mission& m) {
-    ok = older::importBriefingFile(path, m, message);
-  });
+  const QString object = tr(".brf file %1").arg(QFileInfo(file).fileName());
+  ctx_.document.editContent(
+      stepText(Verb::Load, object), ChangedFlag::Mission,
+      [&](model::Mission& m) { ok = older::importBriefingFile(path, m, message); });
   if (!ok && !message.empty()) ctx_.prompter.error(this, QString::fromStdString(message));
 }
 

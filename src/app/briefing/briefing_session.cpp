@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "briefing/editing.h"
 #include "map/view.h"
 
@@ -112,32 +113,32 @@ void BriefingSession::commit(const QString& undoText) {
 }
 
 void BriefingSession::storePending() {
-  if (pending_) store(tr("Store briefing"));
+  if (pending_) store(stepText(Verb::Store, Records::Briefing, 1, QString::number(b_ + 1)));
 }
 
 void BriefingSession::insert(int code) {
   std::string message;
   selected_ = brf::insertOnList(list_, selected_, code, message);
   if (!message.empty()) emit notice(QString::fromStdString(message), false);
-  commit(tr("Insert instruction"));
+  commit(stepText(Verb::Insert, Records::Instruction, 1));
 }
 
 void BriefingSession::remove() {
   if (!brf::canDelete(list_, selected_)) return;
   list_.erase(list_.begin() + selected_);
-  commit(tr("Delete instruction"));
+  commit(stepText(Verb::Delete, Records::Instruction, 1));
 }
 
 void BriefingSession::moveUp() {
   if (!brf::canMoveUp(list_, selected_)) return;
   brf::moveUp(list_, selected_);
-  commit(tr("Move instruction"));
+  commit(stepText(Verb::MoveUp, Records::Instruction, 1));
 }
 
 void BriefingSession::moveDown() {
   if (!brf::canMoveDown(list_, selected_)) return;
   brf::moveDown(list_, selected_);
-  commit(tr("Move instruction"));
+  commit(stepText(Verb::MoveDown, Records::Instruction, 1));
 }
 
 void BriefingSession::edit(const std::function<void(brf::Command&)>& fn, const QString& undoText) {
@@ -151,7 +152,7 @@ void BriefingSession::edit(const std::function<void(brf::Command&)>& fn, const Q
 void BriefingSession::stepTime(int delta, bool following) {
   if (delta == 0 || list_[selected_].isEnd()) return;
   brf::stepTime(list_, selected_, delta, following);
-  commit(tr("Edit time"));
+  commit(editText(tr("instruction time")));
 }
 
 void BriefingSession::setPosition(int position, int x, int y) {
@@ -170,7 +171,7 @@ int BriefingSession::place(int code, int t, int after) {
   if (!message.empty()) emit notice(QString::fromStdString(message), false);
   selected_ = at;
   if (code == brf::StopPoint || code == brf::ClearBoxes || code == brf::ClearTags) {
-    commit(tr("Insert instruction"));
+    commit(stepText(Verb::Insert, Records::Instruction, 1));
     return selected_;
   }
   placement_ = {list_[at].code, at};
@@ -208,7 +209,7 @@ void BriefingSession::finishPlacement(bool done) {
     c.code = static_cast<std::uint16_t>(brf::nextTagCode(list_, p.position, full));
   selected_ = p.position;
   emit placementChanged();
-  commit(tr("Insert instruction"));
+  commit(stepText(Verb::Insert, Records::Instruction, 1));
 }
 
 }  // namespace app

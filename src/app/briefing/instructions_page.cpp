@@ -18,6 +18,7 @@
 #include "app/briefing/strings_page.h"
 #include "app/document/editor_context.h"
 #include "app/document/field_binding.h"
+#include "app/document/step_text.h"
 #include "briefing/editing.h"
 #include "editing/descriptions.h"
 
@@ -97,7 +98,7 @@ InstructionsPage::InstructionsPage(const EditorContext& context, BriefingSession
     unknowns_[i] = new QLineEdit(unknowns);
     unknowns_[i]->setObjectName(QStringLiteral("Unknown%1Edit").arg(i + 1));
     bindings->bindNumberText(unknowns_[i], fields[i])
-        .undoText(tr("Edit unknown %1").arg(i + 1))
+        .undoText(editText(tr("unknown %1").arg(i + 1)))
         .onRefused([this](const QString& message) { ctx_.prompter.error(this, message); });
     u->addRow(QString::number(i + 1), unknowns_[i]);
   }
@@ -153,7 +154,7 @@ void InstructionsPage::buildForm(QWidget* group) {
     colour_->addItem(QString::fromStdString(brf::colourName(c)));
   connect(colour_, &QComboBox::activated, this, [this](int index) {
     session_.edit([index](brf::Command& c) { c.colour = static_cast<std::uint16_t>(index); },
-                  tr("Edit tag colour"));
+                  editText(tr("tag colour")));
   });
   increment_ = new QComboBox(group);
   increment_->setObjectName(QStringLiteral("IncrementBox"));
@@ -285,7 +286,7 @@ void InstructionsPage::onCommandChosen(int index) {
         c.code = static_cast<std::uint16_t>(index);
         if (index == brf::EndMarker) c.time = brf::EndTime;
       },
-      tr("Edit instruction"));
+      editText(tr("instruction")));
 }
 
 void InstructionsPage::onParameterChosen(int index) {
@@ -295,7 +296,7 @@ void InstructionsPage::onParameterChosen(int index) {
       [&](brf::Command& c) {
         brf::chooseParameter(c, choice, session_.mission(), session_.briefing());
       },
-      tr("Edit instruction"));
+      editText(tr("instruction")));
 }
 
 void InstructionsPage::onXEdited() {
@@ -304,7 +305,7 @@ void InstructionsPage::onXEdited() {
     fillCurrent();  // not a number: nothing changes
     return;
   }
-  session_.edit([&](brf::Command& now) { now = c; }, tr("Edit X"));
+  session_.edit([&](brf::Command& now) { now = c; }, editText(tr("X")));
 }
 
 void InstructionsPage::onYEdited() {
@@ -313,7 +314,7 @@ void InstructionsPage::onYEdited() {
     fillCurrent();
     return;
   }
-  session_.edit([&](brf::Command& now) { now = c; }, tr("Edit Y"));
+  session_.edit([&](brf::Command& now) { now = c; }, editText(tr("Y")));
 }
 
 }  // namespace app

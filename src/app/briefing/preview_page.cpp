@@ -27,6 +27,7 @@
 #include "app/briefing/strings_page.h"
 #include "app/document/editor_context.h"
 #include "app/document/field_binding.h"
+#include "app/document/step_text.h"
 #include "briefing/preview.h"
 #include "editing/descriptions.h"
 
@@ -94,13 +95,13 @@ void PreviewPage::bindRecord() {
   bindings_ =
       new FieldBindings(this, session_.document(),
                         oneRecord(RecordKind::Briefing, [s = &session_] { return s->briefing(); }));
-  bindings_->bind(seenBy_, rec::TeamVisible).undoText(tr("Edit Seen by"));
+  bindings_->bind(seenBy_, rec::TeamVisible).undoText(editText(tr("Seen by")));
   bindings_->bindNumberText(runningTime_, rec::RunningTime)
       .parses(typedRunningTime)
       .formats([](long long ticks) {
         return QString::fromStdString(brf::seconds(static_cast<int>(ticks)));
       })
-      .undoText(tr("Edit running time"))
+      .undoText(editText(tr("running time")))
       .onRefused([this](const QString& message) { ctx_.prompter.error(this, message); });
   connect(&session_, &BriefingSession::shown, bindings_, [b = bindings_] { b->refill(); });
 }

@@ -6,6 +6,7 @@
 
 #include "app/briefing/briefing_session.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "briefing/preview.h"
 #include "map/view.h"
 
@@ -51,7 +52,7 @@ void IconDragTool::move(const CanvasEvent& e) {
   const int x = host_.snap(mapX(v, e), true), y = host_.snap(mapY(v, e), false);
   // One change of the record per move, whichever axes moved, so the moves join one step.
   session_.document().apply(
-      text("Move icon"), ChangedFlag::FlightGroup,
+      stepText(Verb::Move, text("icon")), ChangedFlag::FlightGroup,
       [&](model::MissionEdit& edit) {
         edit.modifyFlightGroup(group_, [&](model::FlightGroup& g) {
           if (!lockX) g.set(fg::WaypointX, fg::WaypointX.clamp(x), point);
@@ -101,7 +102,7 @@ void TagDragTool::release(const CanvasEvent&) {
   const brf::Command& c = session_.instructions()[position_];
   const bool moved = c.x != x0_ || c.y != y0_;
   position_ = -1;
-  if (moved) session_.commit(text("Move map tag"));
+  if (moved) session_.commit(stepText(Verb::Move, text("map tag")));
 }
 
 void TagDragTool::cancel() {

@@ -12,6 +12,7 @@
 #include "app/document/editor_context.h"
 #include "app/document/field_binding.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "briefing/editing.h"
 
 namespace app {
@@ -55,7 +56,7 @@ QTableWidget* StringsPage::grid(const char* name, const QString& title, bool tag
         .onCommitText([this, t, tags, r](const std::string& typed) {
           const int b = session_.briefing();
           session_.document().apply(
-              tags ? tr("Edit map tag %1").arg(r) : tr("Edit briefing text %1").arg(r),
+              editText(tags ? tr("map tag %1").arg(r) : tr("briefing text %1").arg(r)),
               ChangedFlag::Mission,
               [&](model::MissionEdit& e) { e.setBriefingText(b, tags, r, typed); },
               QStringLiteral("%1@%2").arg(t->objectName()).arg(r));

@@ -1,5 +1,7 @@
 #include "app/document/field_binding.h"
 
+#include "app/document/step_text.h"
+
 #include <QApplication>
 #include <QEvent>
 #include <QFocusEvent>
@@ -22,18 +24,6 @@ TypedValue parseWhole(const QString& text) {
   if (!ok)
     return {TypedValue::Refused, 0, QStringLiteral("'%1' is not a valid integer value").arg(text)};
   return {TypedValue::Value, v, {}};
-}
-
-// "CraftType" -> "Craft Type".
-QString spaced(std::string_view name) {
-  QString out;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const char c = name[i];
-    if (i > 0 && c >= 'A' && c <= 'Z' && name[i - 1] >= 'a' && name[i - 1] <= 'z')
-      out += QLatin1Char(' ');
-    out += QLatin1Char(c);
-  }
-  return out;
 }
 
 }  // namespace
@@ -330,7 +320,7 @@ bool FieldBinding::spinKeyOutOfRange(const QKeyEvent& key) {
   if (!number || (v >= spin->minimum() && v <= spin->maximum())) return false;
   // The box would refuse the key without a word: the user hears its range.
   tell(tr("%1 takes %2 to %3: %4 is out of its range.")
-           .arg(spaced(number_.name))
+           .arg(QString::fromStdString(model::fieldTitle(number_.name)))
            .arg(spin->minimum())
            .arg(spin->maximum())
            .arg(v));
@@ -487,7 +477,7 @@ QString FieldBinding::mergeKey() const {
 }
 
 QString FieldBinding::defaultUndoText() const {
-  return tr("Edit %1").arg(spaced(text_ ? text_->name : number_.name));
+  return editText(text_ ? text_->name : number_.name);
 }
 
 bool FieldBinding::concerns(const ChangeSet& c) const {

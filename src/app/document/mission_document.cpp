@@ -1,5 +1,7 @@
 #include "app/document/mission_document.h"
 
+#include "app/document/step_text.h"
+
 #include <algorithm>
 
 #include "editing/flight_group_ops.h"
@@ -33,12 +35,6 @@ namespace {
 int countOf(const model::Mission& m, ListKind list) {
   return static_cast<int>(list == ListKind::FlightGroups ? m.flightGroups.size()
                                                          : m.messages.size());
-}
-
-// "Edit Craft Type" for the field "CraftType".
-QString editText(std::string_view field) {
-  if (field.empty()) return MissionDocument::tr("Edit");
-  return MissionDocument::tr("Edit %1").arg(QString::fromStdString(model::fieldTitle(field)));
 }
 
 model::ChangedFlags marksOf(ChangedFlag flag) {
@@ -320,63 +316,67 @@ void MissionDocument::setTextBlock(Block block, const std::string& memo) {
   const std::size_t size = block == Block::Description ? mission_.descriptionSize() : 4096;
   model::TextBlock next = now;
   next.setText(memo, std::max(size, now.size()));
-  static const char* const texts[] = {QT_TR_NOOP("Edit Description"),
-                                      QT_TR_NOOP("Edit Success Debrief"),
-                                      QT_TR_NOOP("Edit Failure Debrief")};
+  static const char* const blocks[] = {QT_TR_NOOP("Description"), QT_TR_NOOP("Success Debrief"),
+                                       QT_TR_NOOP("Failure Debrief")};
   apply(
-      tr(texts[static_cast<std::size_t>(block)]), ChangedFlag::Mission,
+      editText(tr(blocks[static_cast<std::size_t>(block)])), ChangedFlag::Mission,
       [&](model::MissionEdit& e) { e.setTextBlock(block, next); },
       QStringLiteral("textblock%1").arg(static_cast<int>(block)));
 }
 
 void MissionDocument::setFormat(std::int16_t platformId) {
-  apply(tr("Change format"), ChangedFlag::Mission,
+  apply(stepText(Verb::Change, tr("format")), ChangedFlag::Mission,
         [&](model::MissionEdit& e) { e.setFormat(platformId); });
 }
 
 void MissionDocument::setSounds(std::vector<std::string> sounds, const QString& text) {
   // The sound list is a file of its own (it knows when it differs from what it holds): the
   // Mission does not count as changed.
-  apply(text.isEmpty() ? tr("Message sounds") : text, ChangedFlag::None,
+  apply(text.isEmpty() ? editText(tr("message sounds")) : text, ChangedFlag::None,
         [&](model::MissionEdit& e) { e.setSounds(std::move(sounds)); });
 }
 
 void MissionDocument::setAutoLinkAll(bool on) {
   // Not in the file: the Mission does not count as changed.
-  apply(tr("Auto-link every flight group"), ChangedFlag::None, [&](model::MissionEdit& e) {
-    for (std::size_t i = 0; i < mission_.flightGroups.size(); ++i)
-      e.setAutoLink(static_cast<int>(i), on);
-  });
+  apply(stepText(on ? Verb::AutoLink : Verb::Unlink, Records::FlightGroup, Every),
+        ChangedFlag::None, [&](model::MissionEdit& e) {
+          for (std::size_t i = 0; i < mission_.flightGroups.size(); ++i)
+            e.setAutoLink(static_cast<int>(i), on);
+        });
 }
 
 // ---- Flight-group list --------------------------------------------------------------------
 
 void MissionDocument::newFlightGroup() {
   const model::FlightGroup tmpl = newFlightGroupTemplate();
-  applyListOp(
-      tr("New flight group"), ChangedFlag::FlightGroup, ListKind::FlightGroups,
-      [&](model::MissionEdit& e) { return editing::newFlightGroup(e, tmpl, state_.defaults); });
+  applyListOp(stepText(Verb::New, Records::FlightGroup, 1), ChangedFlag::FlightGroup,
+              ListKind::FlightGroups, [&](model::MissionEdit& e) {
+                return editing::newFlightGroup(e, tmpl, state_.defaults);
+              });
 }
 
 void MissionDocument::deleteFlightGroups() {
   if (mission_.flightGroups.empty()) return;
   const model::FlightGroup tmpl = newFlightGroupTemplate();
   const model::Selection sel = sel_.of(ListKind::FlightGroups);
-  applyListOp(tr("Delete flight groups"), ChangedFlag::Mission, ListKind::FlightGroups,
+  applyListOp(stepText(Verb::Delete, flightGroups(mission_, sel.selected)), ChangedFlag::Mission,
+              ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::deleteFlightGroups(e, sel, tmpl); });
 }
 
 void MissionDocument::moveFlightGroupsUp() {
   const model::Selection sel = sel_.of(ListKind::FlightGroups);
   if (!editing::canMoveUp(mission_, sel)) return;
-  applyListOp(tr("Move flight groups up"), ChangedFlag::Mission, ListKind::FlightGroups,
+  applyListOp(stepText(Verb::MoveUp, flightGroups(mission_, sel.selected)), ChangedFlag::Mission,
+              ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::moveUp(e, sel); });
 }
 
 void MissionDocument::moveFlightGroupsDown() {
   const model::Selection sel = sel_.of(ListKind::FlightGroups);
   if (!editing::canMoveDown(mission_, sel)) return;
-  applyListOp(tr("Move flight groups down"), ChangedFlag::Mission, ListKind::FlightGroups,
+  applyListOp(stepText(Verb::MoveDown, flightGroups(mission_, sel.selected)), ChangedFlag::Mission,
+              ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::moveDown(e, sel); });
 }
 
@@ -397,15 +397,16 @@ void MissionDocument::cutFlightGroups() {
   copyFlightGroup();
   const model::FlightGroup tmpl = newFlightGroupTemplate();
   const model::Selection sel = sel_.of(ListKind::FlightGroups);
-  applyListOp(tr("Cut flight groups"), ChangedFlag::Mission, ListKind::FlightGroups,
+  applyListOp(stepText(Verb::Cut, flightGroups(mission_, sel.selected)), ChangedFlag::Mission,
+              ListKind::FlightGroups,
               [&](model::MissionEdit& e) { return editing::deleteFlightGroups(e, sel, tmpl); });
 }
 
 void MissionDocument::pasteFlightGroup() {
   const model::FlightGroup buffer = state_.flightGroupBuffer;
   const model::Selection sel = sel_.of(ListKind::FlightGroups);
-  applyListOp(tr("Paste flight group"), ChangedFlag::FlightGroup, ListKind::FlightGroups,
-              [&](model::MissionEdit& e) {
+  applyListOp(stepText(Verb::Paste, Records::FlightGroup, 1, fromFile(buffer.name())),
+              ChangedFlag::FlightGroup, ListKind::FlightGroups, [&](model::MissionEdit& e) {
                 return editing::pasteFlightGroup(e, sel, buffer, state_.defaults);
               });
 }

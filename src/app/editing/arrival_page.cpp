@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
+#include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "app/editing/trigger_editor.h"
 #include "editing/descriptions.h"
@@ -87,8 +88,8 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
 
   top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
   editor_ = new TriggerEditor(
-      doc_, vocab_, flightGroupTriggers(doc_, editing::arrivalTriggers(), tr("Arrival trigger")),
-      this);
+      doc_, vocab_,
+      flightGroupTriggers(doc_, editing::arrivalTriggers(), editText(tr("arrival trigger"))), this);
   top->addWidget(editor_);
 
   {

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
+#include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "app/editing/trigger_editor.h"
 #include "editing/triggers.h"
@@ -28,7 +29,8 @@ DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
   top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
   editor_ = new TriggerEditor(
       doc_, vocab_,
-      flightGroupTriggers(doc_, editing::departureTriggers(), tr("Departure trigger")), this);
+      flightGroupTriggers(doc_, editing::departureTriggers(), editText(tr("departure trigger"))),
+      this);
   top->addWidget(editor_);
 
   {

@@ -12,6 +12,7 @@
 #include "app/base/colour.h"
 #include "app/base/text.h"
 #include "app/document/field_binding.h"
+#include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/trigger_editor.h"
@@ -82,7 +83,7 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
   src.place = editing::globalGoalTriggers(0);
   src.records = [this] { return std::vector<int>{team_}; };
   src.shown = [this] { return team_; };
-  src.undoText = tr("Global goal trigger");
+  src.undoText = editText(tr("global goal trigger"));
   editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, this);
   top->addWidget(editor_);
 
@@ -142,7 +143,7 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
     for (std::size_t k = 0; k < 3; ++k)
       bindings_->bind(strings_[t][k], ggs::text(0, t, k))
           .records(strings)
-          .undoText(tr("Edit goal string"));
+          .undoText(editText(tr("goal string")));
   // A background tab refills once when it is shown, not on every keystroke elsewhere.
   new ViewUpdater(
       this, doc_, GlobalGoalFields | TeamFields | FlightGroupList,

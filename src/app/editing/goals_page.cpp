@@ -17,6 +17,7 @@
 #include "app/base/coloured_list.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "app/editing/ship_list.h"
 #include "editing/descriptions.h"
@@ -192,13 +193,15 @@ void GoalsPage::bindFields() {
                             std::pair{cond_, gl::Condition}})
     b.bind(box, field).records(goal).onCommit([this](long long) { choiceChosen(); });
   b.bind(team_, gl::Team).records(goal).onCommit([this](long long t) { teamChosen(int(t)); });
-  b.bind(unk_, gl::GoalFlag).records(goal).undoText(tr("Goal flag"));
+  b.bind(unk_, gl::GoalFlag).records(goal).undoText(editText(tr("goal flag")));
   // Points count in steps of 250; one between the steps is stored truncated and shown so.
   b.bind(static_cast<QSpinBox*>(points_), gl::Points)
       .records(goal)
       .convert(scaled(editing::GoalPointsStep))
-      .undoText(tr("Goal points"));
-  b.bind(static_cast<QSpinBox*>(time_), gl::GoalTime).records(goal).undoText(tr("Goal time"));
+      .undoText(editText(tr("goal points")));
+  b.bind(static_cast<QSpinBox*>(time_), gl::GoalTime)
+      .records(goal)
+      .undoText(editText(tr("goal time")));
   // The user strings belong to the current flight group alone, whatever else is selected.
   const BoundRecords strings = nestedAt(
       ofKind(shownOnly(bindings_->records()), RecordKind::FlightGroupGoalStrings),
@@ -206,7 +209,7 @@ void GoalsPage::bindFields() {
   for (std::size_t k = 0; k < strings_.size(); ++k)
     b.bind(strings_[k], model::fggoalstrings::text(0, k))
         .records(strings)
-        .undoText(tr("Goal string"));
+        .undoText(editText(tr("goal string")));
 }
 
 void GoalsPage::showEvent(QShowEvent* e) {
@@ -282,14 +285,14 @@ void GoalsPage::choiceChosen() {
       pick(percent_, model::get(b, gl::Amount)), pick(must_, model::get(b, gl::Argument)),
       pick(cond_, model::get(b, gl::Condition)), pick(team_, model::get(b, gl::Team))};
   const std::size_t goal = static_cast<std::size_t>(goal_);
-  editGroups(tr("Goal"), [c, goal](const model::Mission&, model::FlightGroup& g) {
+  editGroups(editText(tr("goal")), [c, goal](const model::Mission&, model::FlightGroup& g) {
     editing::setGoalChoice(g.goalBytes(goal), c);
   });
 }
 
 void GoalsPage::teamChosen(int team) {
   const std::size_t goal = static_cast<std::size_t>(goal_);
-  editGroups(tr("Goal team"), [team, goal](const model::Mission&, model::FlightGroup& g) {
+  editGroups(editText(tr("goal team")), [team, goal](const model::Mission&, model::FlightGroup& g) {
     editing::setGoalTeam(g.goalBytes(goal), static_cast<u8>(team));
   });
 }

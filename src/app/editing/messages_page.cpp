@@ -20,6 +20,7 @@
 #include "app/base/window_memory.h"
 #include "app/document/deletes.h"
 #include "app/document/field_binding.h"
+#include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/ship_list.h"
@@ -131,7 +132,7 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   src.beforeStore = [this] {
     if (doc_.mission().messages.empty()) newMessage();
   };
-  src.undoText = tr("Message trigger");
+  src.undoText = editText(tr("message trigger"));
   rv->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), right));
   editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, right);
   rv->addWidget(editor_);
@@ -178,7 +179,7 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
       .onCommitText([this, &text](const std::string& typed) {
         const int i = doc_.currentMessage();
         doc_.setFields(
-            tr("Edit message text"),
+            editText(tr("message text")),
             {MissionDocument::textWrite(RecordKind::Message, i,
                                         editing::messageTextField(currentColour()), typed)},
             text.mergeKey());
@@ -187,7 +188,7 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   colour.convert({[](long long c) { return c - '0'; }, [](long long i) { return i + '0'; }})
       .onCommit([this, &colour](long long c) { colourChosen(static_cast<char>(c), colour); });
   bindings_->bind(delay_, msg::Delay).convert(scaled(editing::MessageDelayStep));
-  bindings_->bind(seenBy_, msg::SentToTeam).undoText(tr("Sent to teams"));
+  bindings_->bind(seenBy_, msg::SentToTeam).undoText(editText(tr("teams sent to")));
 
   new ViewUpdater(this, doc_, MessageFields | MessageList | Selection | TeamFields | Sounds,
                   [this](Changes t, const ChangeSet& c) { onChanged(t, c); });
@@ -242,7 +243,7 @@ void MessagesPage::colourChosen(char colour, const FieldBinding& binding) {
     }
     writes.push_back(MissionDocument::fieldWrite(RecordKind::Message, i, msg::Color, colour));
   }
-  doc_.setFields(tr("Edit message colour"), writes, binding.mergeKey());
+  doc_.setFields(editText(tr("message colour")), writes, binding.mergeKey());
 }
 
 void MessagesPage::showDetails() {
@@ -279,7 +280,8 @@ void MessagesPage::showDetails() {
 void MessagesPage::newMessage() {
   const model::Message tmpl = doc_.newMessageTemplate();
   doc_.applyListOp(
-      tr("New message"), ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
+      stepText(Verb::New, Records::Message, 1), ChangedFlag::Mission, ListKind::Messages,
+      [&](model::MissionEdit& e) {
         editing::MessageSelection s;
         e.modifyContent([&](model::Mission& w) { s = editing::addMessage(w, tmpl, w.sounds); });
         return toSelection(s);
@@ -290,16 +292,18 @@ void MessagesPage::deleteSelected() {
   const bool any = !doc_.mission().messages.empty();
   if (any && !deleteConfirmed(ctx_, this, tr("Delete all selected Messages - Are You Sure?")))
     return;
-  removeSelected(tr("Delete messages"));
+  removeSelected(Verb::Delete);
 }
 
-void MessagesPage::removeSelected(const QString& undoText) {
+void MessagesPage::removeSelected(Verb verb) {
   const editing::MessageSelection sel = fromSelection(doc_.selection(ListKind::Messages));
-  doc_.applyListOp(undoText, ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
-    editing::MessageSelection s;
-    e.modifyContent([&](model::Mission& w) { s = editing::deleteMessages(w, sel, w.sounds); });
-    return toSelection(s);
-  });
+  doc_.applyListOp(
+      stepText(verb, messages(sel.selected)), ChangedFlag::Mission, ListKind::Messages,
+      [&](model::MissionEdit& e) {
+        editing::MessageSelection s;
+        e.modifyContent([&](model::Mission& w) { s = editing::deleteMessages(w, sel, w.sounds); });
+        return toSelection(s);
+      });
 }
 
 void MessagesPage::copy() {
@@ -315,25 +319,27 @@ void MessagesPage::cut() {
   if (doc_.mission().messages.empty()) return;
   // Undo brings them back; the buffer keeps them for a paste.
   copy();
-  removeSelected(tr("Cut messages"));
+  removeSelected(Verb::Cut);
 }
 
 void MessagesPage::paste() {
   if (copied_.empty()) return;
-  doc_.applyListOp(
-      tr("Paste messages"), ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
-        editing::MessageSelection s;
-        e.modifyContent(
-            [&](model::Mission& w) { s = editing::pasteMessages(w, copied_, w.sounds); });
-        return toSelection(s);
-      });
+  doc_.applyListOp(stepText(Verb::Paste, Records::Message, static_cast<int>(copied_.size())),
+                   ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
+                     editing::MessageSelection s;
+                     e.modifyContent([&](model::Mission& w) {
+                       s = editing::pasteMessages(w, copied_, w.sounds);
+                     });
+                     return toSelection(s);
+                   });
 }
 
 void MessagesPage::moveUp() {
   const editing::MessageSelection sel = fromSelection(doc_.selection(ListKind::Messages));
   if (!editing::canMoveMessagesUp(doc_.mission(), sel)) return;
   doc_.applyListOp(
-      tr("Move messages up"), ChangedFlag::Mission, ListKind::Messages, [&](model::MissionEdit& e) {
+      stepText(Verb::MoveUp, messages(sel.selected)), ChangedFlag::Mission, ListKind::Messages,
+      [&](model::MissionEdit& e) {
         editing::MessageSelection s;
         e.modifyContent([&](model::Mission& w) { s = editing::moveMessagesUp(w, sel, w.sounds); });
         return toSelection(s);
@@ -343,8 +349,8 @@ void MessagesPage::moveUp() {
 void MessagesPage::moveDown() {
   const editing::MessageSelection sel = fromSelection(doc_.selection(ListKind::Messages));
   if (!editing::canMoveMessagesDown(doc_.mission(), sel)) return;
-  doc_.applyListOp(tr("Move messages down"), ChangedFlag::Mission, ListKind::Messages,
-                   [&](model::MissionEdit& e) {
+  doc_.applyListOp(stepText(Verb::MoveDown, messages(sel.selected)), ChangedFlag::Mission,
+                   ListKind::Messages, [&](model::MissionEdit& e) {
                      editing::MessageSelection s;
                      e.modifyContent([&](model::Mission& w) {
                        s = editing::moveMessagesDown(w, sel, w.sounds);

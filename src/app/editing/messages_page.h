@@ -7,6 +7,7 @@
 
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "model/records.h"
 
 class QComboBox;
@@ -47,7 +48,8 @@ class MessagesPage : public QWidget {
   void paste();
 
  private:
-  void removeSelected(const QString& undoText);
+  // Deletes the selected messages, as a step of `verb` (Delete, Cut).
+  void removeSelected(Verb verb);
   void onChanged(Changes what, const ChangeSet& c);
   void rebuildList();
   // The count label, the text's colour and the team names; the bindings show the fields.

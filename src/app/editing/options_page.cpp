@@ -12,6 +12,7 @@
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_rules.h"
 #include "shell/vocabulary.h"
@@ -240,9 +241,10 @@ void OptionsPage::weaponsChosen(std::size_t list, const std::vector<bool>& selec
   const std::size_t size = std::min<std::size_t>(f.count, selected.size());
   if (size == 0) return;
   const auto packed = editing::packOptions(chosen, size);
-  editGroups(tr("Optional weapons"), [f, packed](const model::Mission&, model::FlightGroup& g) {
-    for (std::size_t k = 0; k < packed.size(); ++k) g.set(f, packed[k], k);
-  });
+  editGroups(editText(tr("optional weapons")),
+             [f, packed](const model::Mission&, model::FlightGroup& g) {
+               for (std::size_t k = 0; k < packed.size(); ++k) g.set(f, packed[k], k);
+             });
 }
 
 void OptionsPage::allOptions() {
@@ -259,10 +261,12 @@ void OptionsPage::allOptions() {
       for (int r = 0; r < static_cast<int>(size); ++r) all.push_back(r);
     packed[i] = editing::packOptions(all, size);
   }
-  editGroups(tr("Optional weapons"), [packed](const model::Mission&, model::FlightGroup& g) {
-    for (std::size_t i = 0; i < 3; ++i)
-      for (std::size_t k = 0; k < packed[i].size(); ++k) g.set(WeaponFields[i], packed[i][k], k);
-  });
+  editGroups(editText(tr("optional weapons")),
+             [packed](const model::Mission&, model::FlightGroup& g) {
+               for (std::size_t i = 0; i < 3; ++i)
+                 for (std::size_t k = 0; k < packed[i].size(); ++k)
+                   g.set(WeaponFields[i], packed[i][k], k);
+             });
 }
 
 void OptionsPage::rowClicked(int row) {
@@ -274,7 +278,7 @@ void OptionsPage::rowClicked(int row) {
 void OptionsPage::rowCraftChosen(int type) {
   const auto r = static_cast<std::size_t>(row_);
   const u8 t = static_cast<u8>(type);
-  editGroups(tr("Optional craft"), [r, t](const model::Mission&, model::FlightGroup& g) {
+  editGroups(editText(tr("optional craft")), [r, t](const model::Mission&, model::FlightGroup& g) {
     g.set(fg::OptionalCraft, t, r);
     if (g.get(fg::OptionalCraftCount, r) == 0) g.set(fg::OptionalCraftCount, u8{1}, r);
   });

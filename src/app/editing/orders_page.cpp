@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
+#include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "app/editing/clip_store.h"
 #include "editing/descriptions.h"
@@ -368,7 +369,7 @@ void OrdersPage::useClipboard(int n) {
   const auto entry = store->choose(ClipboardStore::Kind::Orders, this);
   if (!entry || entry->size() != model::order::Size) return;
   const auto k = static_cast<std::size_t>(order_);
-  editGroups(tr("Order from the clipboard"),
+  editGroups(stepText(Verb::Paste, tr("order from the clipboard")),
              [&entry, k](const model::Mission&, model::FlightGroup& g) {
                std::copy(entry->begin(), entry->end(), g.orderBytes(k).begin());
              });
@@ -379,9 +380,10 @@ void OrdersPage::classChosen(std::size_t n, int type) {
   const auto k = static_cast<std::size_t>(order_);
   const auto t = static_cast<u8>(type);
   // The type and its target together: one undo step.
-  editGroups(tr("Order target type"), [k, n, t](const model::Mission&, model::FlightGroup& g) {
-    editing::setTargetType(g.orderBytes(k), n, t);
-  });
+  editGroups(editText(tr("order target type")),
+             [k, n, t](const model::Mission&, model::FlightGroup& g) {
+               editing::setTargetType(g.orderBytes(k), n, t);
+             });
 }
 
 }  // namespace app

@@ -11,6 +11,7 @@
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "app/editing/trigger_editor.h"
 #include "app/editing/unknowns_dialog.h"
 #include "editing/triggers.h"
@@ -58,7 +59,8 @@ OtherPage::OtherPage(const EditorContext& context, QWidget* parent)
     auto* jl = new QVBoxLayout(jumpArea_);
     jl->setContentsMargins(4, 0, 4, 2);
     auto* jump = new TriggerEditor(
-        doc_, vocab_, flightGroupTriggers(doc_, editing::jumpTriggers(), tr("Jump to Order 4")),
+        doc_, vocab_,
+        flightGroupTriggers(doc_, editing::jumpTriggers(), editText(tr("jump to order 4 trigger"))),
         jumpArea_);
     jump->setObjectName(QStringLiteral("JumpTriggerEditor"));
     jl->addWidget(jump);
@@ -126,7 +128,7 @@ void OtherPage::editUnknowns() {
                                      editing::unknownByte(editing::UnknownFlagOffsets[i]),
                                      v.flags[i]));
   }
-  doc_.setFields(tr("Unknown bytes"), list);
+  doc_.setFields(editText(tr("unknown bytes")), list);
 }
 
 void OtherPage::doFill() {

@@ -13,6 +13,7 @@
 #include "app/base/text.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "app/map/formation_window.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_rules.h"
@@ -288,7 +289,7 @@ void ShipPage::nameEdited(const std::string& typed) {
   // Every keystroke takes the same kind of step, so that typing a name ("R", "Re", "Red", …)
   // merges into one undo step whether or not a step on the way sets the markings.
   editGroups(
-      tr("Name"),
+      editText(tr("name")),
       [name, link](const model::Mission&, model::FlightGroup& g) {
         g.setText(fg::Name, name);
         if (!link) return;
@@ -300,7 +301,7 @@ void ShipPage::nameEdited(const std::string& typed) {
 
 void ShipPage::craftTypeChosen(int type) {
   const u8 t = static_cast<u8>(type);
-  editGroups(tr("Craft type"), [t](const model::Mission& m, model::FlightGroup& g) {
+  editGroups(editText(tr("craft type")), [t](const model::Mission& m, model::FlightGroup& g) {
     g.set(fg::CraftType, t);
     if (g.autoLink) editing::applyCraftTypeAutoLink(m, g);
   });
@@ -313,7 +314,7 @@ void ShipPage::craftTypeChosen(int type) {
 void ShipPage::countChosen(int count) {
   const u8 n = static_cast<u8>(count);
   editGroups(
-      tr("Craft count"),
+      editText(tr("craft count")),
       [n](const model::Mission&, model::FlightGroup& g) {
         const u8 old = g.get(fg::CraftCount);
         g.set(fg::CraftCount, n);
@@ -324,7 +325,7 @@ void ShipPage::countChosen(int count) {
 
 void ShipPage::teamChosen(int team) {
   const u8 t = static_cast<u8>(team);
-  editGroups(tr("Team"), [t](const model::Mission& m, model::FlightGroup& g) {
+  editGroups(editText(tr("team")), [t](const model::Mission& m, model::FlightGroup& g) {
     g.set(fg::Team, t);
     if (g.autoLink && t < m.teamIff.size()) g.set(fg::Iff, m.teamIff[t]);
   });
@@ -338,7 +339,7 @@ void ShipPage::playerChosen() {
 }
 
 void ShipPage::autoLinkToggled(bool on) {
-  editGroups(tr("Auto-link"),
+  editGroups(editText(tr("auto-link")),
              [on](const model::Mission&, model::FlightGroup& g) { g.autoLink = on; });
 }
 

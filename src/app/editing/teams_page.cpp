@@ -15,6 +15,7 @@
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/document/field_binding.h"
+#include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "app/editing/fg_widgets.h"
 #include "editing/descriptions.h"
@@ -125,14 +126,14 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
   // The shown team's record, and its IFF in the editor's list of team IFFs.
   bindings_ = new FieldBindings(this, ctx_, oneRecord(RecordKind::Team, [this] { return team_; }),
                                 /*deferWhileHidden=*/true);
-  bindings_->bind(name_, team::Name).undoText(tr("Edit team name"));
+  bindings_->bind(name_, team::Name).undoText(editText(tr("team name")));
   bindings_->bind(iff_, editing::TeamIffField)
       .records(oneRecord(RecordKind::TeamIff, [] { return 0; }))
       .element([this] { return static_cast<std::size_t>(team_); })
       .onCommit([this](long long iff) { iffChosen(int(iff)); });
-  bindings_->bind(friends_, team::Allies).undoText(tr("Allied teams"));
+  bindings_->bind(friends_, team::Allies).undoText(editText(tr("allied teams")));
   for (std::size_t k = 0; k < strings_.size(); ++k)
-    bindings_->bind(strings_[k], StringBoxes[k].field).undoText(tr("Edit team string"));
+    bindings_->bind(strings_[k], StringBoxes[k].field).undoText(editText(tr("team string")));
   connect(radio_, &QPushButton::clicked, this, &TeamsPage::linkByRadio);
   // A background tab refills once when it is shown, not on every keystroke elsewhere.
   new ViewUpdater(
@@ -155,7 +156,7 @@ void TeamsPage::iffChosen(int iff) {
   const model::Mission& m = doc_.mission();
   const auto team = static_cast<std::size_t>(team_);
   const auto value = static_cast<std::uint8_t>(iff);
-  doc_.editContent(tr("Team IFF"), ChangedFlag::Mission,
+  doc_.editContent(editText(tr("team IFF")), ChangedFlag::Mission,
                    [&](model::Mission& w) { editing::setTeamIff(w, team, value); });
   // The value stays as chosen; the warning only says what the game expects.
   if (auto warning = editing::teamIffWarning(m.missionType(), team, iff))
@@ -168,7 +169,8 @@ void TeamsPage::linkByRadio() {
     ctx_.prompter.information(this, tr("Teams 9 and 10 have no radio channel to link."));
     return;
   }
-  doc_.editContent(tr("Link team by radio"), ChangedFlag::Mission,
+  doc_.editContent(stepText(Verb::LinkByRadio, Records::Team, 1, QString::number(team + 1)),
+                   ChangedFlag::Mission,
                    [&](model::Mission& w) { editing::linkTeamByRadio(w, team); });
   NoticeWindow::show(this, fromFile(editing::radioLinkNotice(doc_.mission(), team)), RadioNoticeMs);
 }

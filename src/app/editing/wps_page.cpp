@@ -15,6 +15,7 @@
 #include "app/base/icons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "editing/waypoints.h"
 #include "model/layouts.h"
@@ -117,9 +118,10 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
     if (quiet()) return;
     const int row = enabled_->row(item);
     const auto on = static_cast<model::i16>(item->isSelected() ? 1 : 0);
-    doc_.editFlightGroups(tr("Point enabled"), [&](const model::Mission&, model::FlightGroup& g) {
-      g.set(fg::WaypointEnabled, on, static_cast<std::size_t>(row));
-    });
+    doc_.editFlightGroups(editText(tr("points in use")),
+                          [&](const model::Mission&, model::FlightGroup& g) {
+                            g.set(fg::WaypointEnabled, on, static_cast<std::size_t>(row));
+                          });
   });
   new ViewUpdater(
       this, doc_, FlightGroupFields | FlightGroupList | Selection | Tables,
@@ -168,9 +170,10 @@ void WpsPage::fill() {
 
 void WpsPage::store(int row, int column, std::int16_t value) {
   const model::Field<model::i16> f = editing::axisField(static_cast<std::size_t>(column));
-  doc_.editFlightGroups(tr("Point position"), [&](const model::Mission&, model::FlightGroup& g) {
-    g.set(f, value, static_cast<std::size_t>(row));
-  });
+  doc_.editFlightGroups(editText(tr("point position")),
+                        [&](const model::Mission&, model::FlightGroup& g) {
+                          g.set(f, value, static_cast<std::size_t>(row));
+                        });
 }
 
 void WpsPage::kmEdited(int row, int column, const QString& text) {
@@ -202,7 +205,7 @@ void WpsPage::setBriefingPoints() {
                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
   doc_.editFlightGroups(
-      tr("Briefing points to Start 1"),
+      stepText(Verb::Set, tr("briefing points"), tr("Start 1")),
       [](const model::Mission&, model::FlightGroup& g) { editing::setBriefingPointsToStart(g); });
 }
 

@@ -15,6 +15,7 @@
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "app/lists/wave_catalogue_window.h"
 #include "app/lists/wave_player.h"
 #include "lists/text_file.h"
@@ -156,7 +157,7 @@ bool WavManager::create() {
       return false;
   }
   sounds_.announce();
-  ctx_.document.setSounds(r.sounds, tr("Create sound list"));
+  ctx_.document.setSounds(r.sounds, stepText(Verb::Create, tr("sound list")));
   NoticeWindow::show(window(), qs(r.message), CreatedNoticeMs);
   refresh();
   return true;
@@ -194,7 +195,7 @@ void WavManager::assignWav() {
         this, fromFile(lists::wavetext::errorAssigning(lists::fileNameOf(path), waveFolders())));
     return;
   }
-  if (!takeEntry(entry, tr("Assign sound"))) return;
+  if (!takeEntry(entry)) return;
   ctx_.settings.waveDirectory = lists::folderOf(path);
   const QString file = currentFile();
   player_->setFile(file);
@@ -215,7 +216,7 @@ void WavManager::clearWav() {
   if (sounds().empty() || !lists::hasSound(current())) return;
   std::vector<std::string> s = sounds();
   if (!lists::setSound(s, current(), lists::PlaceholderWave)) return;
-  ctx_.document.setSounds(std::move(s), tr("Clear sound"));
+  ctx_.document.setSounds(std::move(s), stepText(Verb::Clear, soundStepObject()));
   player_->setFile(currentFile());
 }
 
@@ -235,7 +236,7 @@ void WavManager::chooseFromGame() {
             create();
           if (!file_.active()) return true;
         }
-        if (!takeEntry(entry, tr("Assign sound"))) return false;
+        if (!takeEntry(entry)) return false;
         chosen = true;
         return true;
       },
@@ -257,14 +258,15 @@ void WavManager::playCurrent() {
   player_->play();
 }
 
-bool WavManager::takeEntry(const std::string& entry, const QString& undoText) {
+bool WavManager::takeEntry(const std::string& entry) {
   if (!lists::hasSound(current())) return false;
   if (lists::isWaveUsed(sounds(), entry, current()) &&
       ctx_.prompter.question(this, qs(lists::wavetext::Duplicate),
                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return false;
   std::vector<std::string> s = sounds();
-  if (lists::setSound(s, current(), entry)) ctx_.document.setSounds(std::move(s), undoText);
+  if (lists::setSound(s, current(), entry))
+    ctx_.document.setSounds(std::move(s), stepText(Verb::Set, soundStepObject(), qs(entry)));
   refresh();
   return true;
 }
@@ -313,6 +315,10 @@ void WavManager::onActiveChanged(bool active) {
 
 const std::vector<std::string>& WavManager::sounds() const {
   return ctx_.document.mission().sounds;
+}
+
+QString WavManager::soundStepObject() const {
+  return tr("sound of message %1").arg(current() + 1);
 }
 
 std::size_t WavManager::current() const {

@@ -74,7 +74,9 @@ class WavManager : public QGroupBox {
   // Creates the list file; false when it was refused or failed (the user was told).
   bool create();
   // Makes `entry` the current message's sound after the duplicate question; false on no.
-  bool takeEntry(const std::string& entry, const QString& undoText);
+  bool takeEntry(const std::string& entry);
+  // "sound of message 3": what the undo steps of the current message's sound name.
+  QString soundStepObject() const;
   // The current message's file among the game's wave folders, or empty.
   QString currentFile() const;
   // Those folders, as the user's system writes them.

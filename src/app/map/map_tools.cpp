@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "app/base/text.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "editing/flight_group_ops.h"
 #include "map/palette.h"
 #include "shell/settings.h"
@@ -79,10 +81,14 @@ void DragTool::dragHit(const map::Hit& hit) {
   std::vector<int> groups = groupsMoved(hit.flightGroup);
   host_.pick(hit.flightGroup, hit.point, groups.size() > 1);
   const int n = static_cast<int>(groups.size());
+  const Mission& m = host_.document().mission();
+  const QString craft =
+      records(Records::Craft, n, n == 1 ? fromFile(m.flightGroups.at(hit.flightGroup).name()) : "");
   // In briefing mode the craft stands at its briefing point.
-  const QString text = hit.point == Start1 ? tr("Move %n craft", n)
-                       : n > 1             ? tr("Move %1 of %n craft", n).arg(pointName(hit.point))
-                                           : tr("Move %1").arg(pointName(hit.point));
+  const QString text = hit.point == Start1 ? stepText(Verb::Move, craft)
+                       : n > 1
+                           ? stepText(Verb::Move, tr("%1 of %2").arg(pointName(hit.point), craft))
+                           : stepText(Verb::Move, pointName(hit.point));
   startDrag(text, hit.point, std::move(groups));
 }
 
@@ -169,7 +175,7 @@ void PaletteTool::press(const CanvasEvent& e) {
   const int type = map::paletteCraftType(*slot);
   const int iff = s.paletteIff, team = s.paletteTeam;
   const int fg = static_cast<int>(doc.mission().flightGroups.size());
-  const QString text = tr("Place %1").arg(host_.craftName(type));
+  const QString text = stepText(Verb::Place, host_.craftName(type));
   openTransaction();
   const FlightGroup tmpl = doc.newFlightGroupTemplate();
   doc.apply(text, ChangedFlag::FlightGroup, [&](MissionEdit& edit) {

@@ -12,6 +12,7 @@
 #include "app/base/text.h"
 #include "app/document/field_binding.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "editing/descriptions.h"
 #include "editing/waypoints.h"
 #include "map/view.h"
@@ -104,9 +105,9 @@ MapWaypointWindow::MapWaypointWindow(const EditorContext& context, int flightGro
               [](long long v) { return QString::fromStdString(map::kmText(static_cast<int>(v))); })
           .commitsWhileTyping()
           .undoText(
-              tr("Edit %1 of %2").arg(grid_->horizontalHeaderItem(a)->text(), pointNames()[p]))
+              editText(tr("%1 of %2").arg(grid_->horizontalHeaderItem(a)->text(), pointNames()[p])))
           .onRefused(refused);
-  bindings_->bind(enabled_, fg::WaypointEnabled).undoText(tr("Points in use"));
+  bindings_->bind(enabled_, fg::WaypointEnabled).undoText(editText(tr("points in use")));
   bindings_->refill();
   showCaption();
 

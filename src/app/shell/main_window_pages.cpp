@@ -12,9 +12,11 @@
 #include "app/base/actions.h"
 #include "app/base/deferred_page.h"
 #include "app/base/prompter.h"
+#include "app/base/text.h"
 #include "app/base/window_memory.h"
 #include "app/briefing/briefing_window.h"
 #include "app/document/mission_document.h"
+#include "app/document/step_text.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/global_goals_page.h"
 #include "app/editing/library_window.h"
@@ -203,17 +205,19 @@ void MainWindow::showLibrary() {
 
 void MainWindow::addFromLibrary(std::vector<model::FlightGroup> groups) {
   // Appended in library order, one undo step; the new groups become the selection.
-  doc_->applyListOp(tr("Flight groups from the library"), ChangedFlag::Mission,
-                    ListKind::FlightGroups, [&](model::MissionEdit& e) {
-                      model::Selection sel;
-                      for (model::FlightGroup& g : groups) {
-                        const int at = static_cast<int>(e.mission().flightGroups.size());
-                        e.insertFlightGroup(at, std::move(g));
-                        sel.selected.push_back(at);
-                      }
-                      if (!sel.selected.empty()) sel.current = sel.selected.front();
-                      return sel;
-                    });
+  doc_->applyListOp(
+      stepText(Verb::AddFromLibrary, Records::FlightGroup, static_cast<int>(groups.size()),
+               groups.size() == 1 ? fromFile(groups.front().name()) : QString()),
+      ChangedFlag::Mission, ListKind::FlightGroups, [&](model::MissionEdit& e) {
+        model::Selection sel;
+        for (model::FlightGroup& g : groups) {
+          const int at = static_cast<int>(e.mission().flightGroups.size());
+          e.insertFlightGroup(at, std::move(g));
+          sel.selected.push_back(at);
+        }
+        if (!sel.selected.empty()) sel.current = sel.selected.front();
+        return sel;
+      });
 }
 
 void MainWindow::briefings() {
