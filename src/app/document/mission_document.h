@@ -10,7 +10,8 @@
 // the EditHistory -> content -> refreshDerived -> changed(ChangeSet) -> views.
 //
 // Adding an operation elsewhere (no edit of this file needed):
-//   doc.apply(tr("Delete message"), ChangedFlag::Message, [&](model::MissionEdit& e) {
+//   doc.apply(stepText(Verb::Delete, messages(rows)), ChangedFlag::Message,
+//             [&](model::MissionEdit& e) {
 //     editing::renumberSomething(e, ...);   // patches of any records
 //     e.removeMessage(i);                   // list steps carry the sound entry
 //   });
@@ -169,7 +170,8 @@ class MissionDocument : public QObject, private EditHistory::Target {
   void setMessageText(const model::TextField& f, const std::string& text,
                       const QString& mergeKey = {});
   // Several typed writes, each record its own value, as one undo step (a drag moving X and Y of
-  // eight craft): `setFields(tr("Move 8 craft"), {fieldWrite(kind, 3, fg::X, x), ...}, key)`.
+  // eight craft, step_text.h): `setFields(stepText(Verb::Move, Records::Craft, 8),
+  // {fieldWrite(kind, 3, fg::X, x), ...}, key)`.
   template <class T>
   static FieldWrite fieldWrite(RecordKind kind, int record, model::Field<T> f, long long value,
                                std::size_t index = 0) {
