@@ -32,15 +32,19 @@ const Command* findCommand(std::string_view name) {
   return nullptr;
 }
 
+std::string commandTitle(const Command& c) {
+  return c.usage.empty() ? std::string(c.name) : std::string(c.name) + ' ' + std::string(c.usage);
+}
+
 int usage(const Command& command, Context& ctx) {
-  ctx.err << "usage: zyned-cli " << command.name << ' ' << command.usage << '\n';
+  ctx.err << "usage: zyned-cli " << commandTitle(command) << '\n';
   return UsageError;
 }
 
 void printCommandList(std::ostream& out) {
   out << "usage: zyned-cli [--config-dir DIR] [--editor-dir DIR] COMMAND ARGS...\n\ncommands:\n";
   for (const Command& c : registry())
-    out << "  " << c.name << ' ' << c.usage << "\n      " << c.summary << '\n';
+    out << "  " << commandTitle(c) << "\n      " << c.summary << '\n';
 }
 
 }  // namespace cli

@@ -50,6 +50,8 @@ bool loadForCommand(const std::string& path, model::Mission& m, Context& ctx);
 // The text of a file, or of standard input for "-"; on failure prints why to ctx.err.
 bool readInput(const std::string& path, std::string& text, Context& ctx);
 
+// The name and its arguments, as usage lines show them ("schema", "check FILE ...").
+std::string commandTitle(const Command& c);
 // Prints the command's usage line to ctx.err and returns UsageError.
 int usage(const Command& command, Context& ctx);
 // The full list of commands, for an unknown or missing command.

@@ -14,10 +14,6 @@ const Registration helpRegistration{{"help", "[COMMAND]",
                                      "what a command does, its options and its exit status",
                                      runHelp, "Without COMMAND, the overview that --help prints."}};
 
-std::string commandTitle(const Command& c) {
-  return c.usage.empty() ? std::string(c.name) : std::string(c.name) + ' ' + std::string(c.usage);
-}
-
 std::string commandBody(const Command& c) {
   std::string body(c.summary);
   if (!c.details.empty()) body += "\n\n" + std::string(c.details);

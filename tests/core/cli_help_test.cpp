@@ -42,6 +42,7 @@ TEST(CliHelp, UnknownCommandIsAUsageError) {
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.out, "");
   EXPECT_NE(run.err.find("unknown command \"nosuch\""), std::string::npos);
+  EXPECT_EQ(run.err.find(" \n"), std::string::npos) << "a line of the command list ends in a space";
 }
 
 shell::Manual sampleManual() {
