@@ -215,7 +215,7 @@ class EditorFixture : public ::testing::Test {
     return {std::istreambuf_iterator<char>(in), {}};
   }
 
-  // Helpers that tests outside a fixture may call too.
+  // What tests outside a fixture may call too.
  public:
   // Makes `w` the active window, as the user's click would: its keys reach its actions.
   static void activate(QWidget* w) {

@@ -12,7 +12,6 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QScrollBar>
-#include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyle>
 #include <QTabBar>
@@ -299,7 +298,6 @@ void HandbookWindow::markInContents(const QUrl& shown) {
     mark->parent()->setExpanded(true);
   else
     mark->setExpanded(true);
-  const QSignalBlocker quiet(contents_);
   contents_->setCurrentItem(mark);
   contents_->scrollToItem(mark);
 }

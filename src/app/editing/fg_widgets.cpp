@@ -11,7 +11,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPointer>
-#include <QSignalBlocker>
 
 #include <optional>
 
@@ -53,10 +52,6 @@ bool NumberSpin::commit() {
   const auto v = editing::parseInteger(text.toStdString());
   if (!v) {
     const int keep = value();
-    {
-      const QSignalBlocker block(this);
-      setValue(keep);
-    }
     lineEdit()->setText(textFromValue(keep));
     if (onBadText)
       onBadText(QString::fromStdString(editing::notAnIntegerMessage(text.toStdString())));

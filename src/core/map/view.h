@@ -120,7 +120,7 @@ struct Fit {
 Fit fitToBattlefield(const model::Vec3& centre, const model::Vec3& extent, Plane p, int width,
                      int height, int labelRoom = 0);
 
-// ---- Editing helpers -------------------------------------------------------------------------
+// ---- What edits on the map use ----------------------------------------------------------------
 
 // A map-unit value rounded and then cut toward zero to a multiple of `snap` (1, 16, 32, 80).
 int snapTowardZero(double mapUnits, int snap);
