@@ -22,6 +22,7 @@
 #include <vector>
 
 #include "app/base/deferred_page.h"
+#include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/document/mission_document.h"
 #include "app/shell/main_window.h"
@@ -124,6 +125,25 @@ class ScriptedPrompter : public app::Prompter {
     return s;
   }
 };
+
+// The main window's title for a mission file and title.
+inline QString titleFor(const std::string& file, const char* missionTitle) {
+  return QStringLiteral(" ZynED 1.1 - (%1) - %2")
+      .arg(QString::fromStdString(std::filesystem::path(file).filename().string()),
+           QString::fromLatin1(missionTitle));
+}
+
+// The notices (timed information windows) shown over `w`.
+inline std::vector<app::NoticeWindow*> notices(QWidget* w) {
+  const auto list = w->findChildren<app::NoticeWindow*>();
+  return {list.begin(), list.end()};
+}
+
+inline bool hasNotice(QWidget* w, const QString& text) {
+  for (auto* n : w->findChildren<app::NoticeWindow*>())
+    if (n->text() == text) return true;
+  return false;
+}
 
 // Test set-up only: the document's content written directly, as no view may.
 inline model::Mission& contentOf(app::MissionDocument& doc) {
