@@ -170,88 +170,6 @@ TEST(DocumentEdits, TypedValuesAreClampedToTheFieldNeverWrapped) {
   EXPECT_EQ(doc.mission().flightGroups[1].get(fg::WaypointX, Start1), -32768);
 }
 
-TEST(DocumentEdits, TypingMergesOnlyOnTheSameFieldOfTheSameRecords) {
-  MissionDocument doc;
-  doc.replaceMission(groups(3));
-  doc.selectFlightGroups({1});
-  for (const char* t : {"R", "Re", "Red"}) doc.setFlightGroupText(fg::Name, t, "name");
-  EXPECT_EQ(doc.undoStack()->count(), 1);
-  // Another group renamed right after is a step of its own.
-  doc.selectFlightGroups({2});
-  doc.setFlightGroupText(fg::Name, "Blue", "name");
-  EXPECT_EQ(doc.undoStack()->count(), 2);
-  doc.undoStack()->undo();
-  EXPECT_EQ(doc.mission().flightGroups[1].name(), "Red");
-  EXPECT_EQ(doc.mission().flightGroups[2].name(), "G3");
-  // Another field of the same group does not join either.
-  doc.selectFlightGroups({1});
-  doc.setFlightGroupText(fg::Name, "Reds", "name");
-  doc.setFlightGroupText(fg::Cargo, "Food", "cargo");
-  EXPECT_EQ(doc.undoStack()->count(), 3);
-  // Coming back to the group after another was selected starts a new step.
-  doc.selectFlightGroups({2});
-  doc.selectFlightGroups({1});
-  doc.setFlightGroupText(fg::Cargo, "Foods", "cargo");
-  EXPECT_EQ(doc.undoStack()->count(), 4);
-}
-
-TEST(DocumentEdits, ATransactionIsOneStepAndCancelTakesItBack) {
-  MissionDocument doc;
-  doc.replaceMission(groups(3));
-  const auto image = writeMission(doc.mission());
-  doc.beginTransaction("drag");
-  for (int x : {10, 20, 30})
-    doc.setFields(
-        "Drag",
-        {MissionDocument::fieldWrite(RecordKind::FlightGroup, 0, fg::WaypointX, x, Start1),
-         MissionDocument::fieldWrite(RecordKind::FlightGroup, 1, fg::WaypointX, x + 1, Start1)});
-  doc.commitTransaction();
-  EXPECT_EQ(doc.undoStack()->count(), 1);
-  EXPECT_EQ(doc.mission().flightGroups[1].x(Start1), 31);
-
-  doc.beginTransaction("drag");
-  doc.setFields(
-      "Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 2, fg::WaypointX, 5, Start1)});
-  doc.setFields(
-      "Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 2, fg::WaypointX, 6, Start1)});
-  doc.cancelTransaction();
-  EXPECT_EQ(doc.undoStack()->count(), 1);
-  EXPECT_EQ(doc.mission().flightGroups[2].x(Start1), 200);
-  doc.undoStack()->undo();
-  EXPECT_EQ(writeMission(doc.mission()), image);
-}
-
-// A gesture joins the history when it ends: a cancelled one leaves the steps to redo.
-TEST(DocumentEdits, ACancelledGestureKeepsTheStepsToRedo) {
-  MissionDocument doc;
-  doc.replaceMission(groups(3));
-  doc.setField(RecordKind::FlightGroup, 0, fg::CraftType, u8{7});
-  doc.undoStack()->undo();
-  doc.beginTransaction("drag");
-  doc.setFields(
-      "Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 2, fg::WaypointX, 5, Start1)});
-  doc.cancelTransaction();
-  EXPECT_EQ(doc.mission().flightGroups[2].x(Start1), 200);
-  ASSERT_TRUE(doc.undoStack()->canRedo());
-  doc.undoStack()->redo();
-  EXPECT_EQ(doc.mission().flightGroups[0].get(fg::CraftType), 7);
-}
-
-// The edits of a gesture under way are changes of the saved Mission before the gesture joins
-// the history.
-TEST(DocumentEdits, AGestureUnderWayMarksTheMissionChanged) {
-  MissionDocument doc;
-  doc.replaceMission(groups(2), "a.kre", true);
-  doc.beginTransaction("drag");
-  doc.setFields(
-      "Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 0, fg::WaypointX, 5, Start1)});
-  EXPECT_TRUE(doc.isChanged());
-  doc.commitTransaction();
-  EXPECT_TRUE(doc.isChanged());
-  doc.undoStack()->undo();
-  EXPECT_FALSE(doc.isChanged());
-}
-
 TEST(DocumentEdits, NewGroupsFollowTheDefaultsOfNowWhateverIsUndone) {
   MissionDocument doc;
   doc.replaceMission(groups(1));
@@ -371,26 +289,6 @@ TEST(DocumentEdits, UndoingACutKeepsTheCutGroupInTheCopyBuffer) {
   EXPECT_EQ(doc.state().flightGroupBuffer.get(fg::ArrivalMothership), 0);
 }
 
-// A gesture is one step whatever records it touches: a drag that moves group 0, then group 1.
-TEST(DocumentEdits, AGestureOverTwoRecordsIsOneStep) {
-  MissionDocument doc;
-  doc.replaceMission(groups(3));
-  const auto image = writeMission(doc.mission());
-  doc.beginTransaction("drag", "Move 2 craft");
-  for (int x : {10, 20}) doc.setField(RecordKind::FlightGroup, 0, fg::WaypointX, x, Start1);
-  for (int x : {30, 40}) doc.setField(RecordKind::FlightGroup, 1, fg::WaypointX, x, Start1);
-  doc.setField(RecordKind::FlightGroup, 0, fg::WaypointY, 5, Start1);
-  doc.commitTransaction();
-  EXPECT_EQ(doc.undoStack()->count(), 1);
-  EXPECT_EQ(doc.undoStack()->undoText(), "Move 2 craft");
-  doc.undoStack()->undo();
-  EXPECT_EQ(writeMission(doc.mission()), image);
-  doc.undoStack()->redo();
-  EXPECT_EQ(doc.mission().flightGroups[0].x(Start1), 20);
-  EXPECT_EQ(doc.mission().flightGroups[1].x(Start1), 40);
-  EXPECT_EQ(doc.mission().flightGroups[0].y(Start1), 5);
-}
-
 TEST(DocumentEdits, AMessageInsertedBeforeTheSelectedOneMovesTheSelection) {
   MissionDocument doc;
   Mission m = groups(1);
@@ -427,19 +325,6 @@ TEST(DocumentEdits, AWritePastItsRecordRefusesTheWholeEdit) {
                                                      model::message::Size)});
   EXPECT_EQ(writeMission(doc.mission()), image);
   EXPECT_EQ(doc.undoStack()->count(), 0);
-}
-
-// Typing joins one step until undo or redo: what is typed after them is a step of its own.
-TEST(DocumentEdits, TypingAfterAnUndoAndARedoIsANewStep) {
-  MissionDocument doc;
-  doc.replaceMission(groups(1));
-  for (const char* t : {"R", "Re"}) doc.setFlightGroupText(fg::Name, t, "name");
-  doc.undoStack()->undo();
-  doc.undoStack()->redo();
-  doc.setFlightGroupText(fg::Name, "Red", "name");
-  EXPECT_EQ(doc.undoStack()->count(), 2);
-  doc.undoStack()->undo();
-  EXPECT_EQ(doc.mission().flightGroups[0].name(), "Re");
 }
 
 TEST(DocumentEdits, EveryStepSaysWhatItDid) {
