@@ -27,6 +27,8 @@
 #include "editor_fixture.h"
 #include "map_mission.h"
 
+using testing_gui::EditorFixture;
+
 namespace {
 
 QString handbookText(const QString& file) {
