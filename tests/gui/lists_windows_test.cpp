@@ -161,6 +161,10 @@ TEST_F(ListsWindows, BattleListBuiltSavedAndEntered) {
   child<QLineEdit>(w, "TitleEdit")->setText("My battle");
   child<QPushButton>(w, "AutoAddBtn")->click();
   EXPECT_EQ(child<QLineEdit>(w, "NextNumberEdit")->text(), "6");  // 5 is taken now
+  // Entered again only when the user says so.
+  child<QPushButton>(w, "AutoAddBtn")->click();
+  EXPECT_EQ(prompter.shown.back().text, "Mine.lst is already in Mission.lst. Add it again?");
+  EXPECT_EQ(child<QLineEdit>(w, "NextNumberEdit")->text(), "6");
   child<QPushButton>(w, "BackupBtn")->click();
   const auto notices = w.findChildren<app::NoticeWindow*>();
   ASSERT_EQ(notices.size(), 1);

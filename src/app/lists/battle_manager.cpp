@@ -504,6 +504,17 @@ void BattleManager::autoAdd() {
     prompter_.information(this, qs(refusal));
     return;
   }
+  // A list the game's lists enter already is entered again only when the user says so.
+  const std::string file = toFile(QFileInfo(path_).fileName());
+  std::vector<std::string> entering;
+  if (lists::entersFile(toFile(missionLst_->toPlainText()), file))
+    entering.push_back(lists::fileNameOf(folders_.missionList));
+  if (isCampaign() && lists::entersFile(toFile(sideLst_->toPlainText()), file))
+    entering.push_back(lists::fileNameOf(folders_.sideList));
+  if (!entering.empty() &&
+      prompter_.question(this, fromFile(lists::lsttext::alreadyListed(file, entering)),
+                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return;
   const QString entry = number_->text() + QLatin1Char('\n') + QFileInfo(path_).fileName() +
                         QLatin1Char('\n') + title_->text();
   for (QPlainTextEdit* memo : {missionLst_, sideLst_}) {

@@ -187,10 +187,14 @@ std::string namesJoined(const std::vector<std::string>& names) {
 }
 }  // namespace
 
+std::string alreadyListed(std::string_view file, const std::vector<std::string>& listNames) {
+  return std::string(file) + " is already in " + namesJoined(listNames) + ". Add it again?";
+}
+
 std::string alreadyListed(std::string_view file, const std::vector<GameList>& lists) {
   std::vector<std::string> names;
   for (const GameList l : lists) names.emplace_back(listFileName(l));
-  return std::string(file) + " is already in " + namesJoined(names) + ". Add it again?";
+  return alreadyListed(file, names);
 }
 
 std::string backedUp(const std::vector<std::pair<std::string, std::string>>& files) {
@@ -306,22 +310,22 @@ bool autoAdd(ListSession& session, std::string_view number, std::string_view des
   return true;
 }
 
+bool entersFile(std::string_view text, std::string_view file) {
+  if (file.empty()) return false;
+  for (const std::string& line : pageLines(text)) {
+    const std::size_t from = line.find_first_not_of(" \t");
+    const std::size_t to = line.find_last_not_of(" \t");
+    if (from != std::string::npos &&
+        shell::equalsNoCase(std::string_view(line).substr(from, to - from + 1), file))
+      return true;
+  }
+  return false;
+}
+
 std::vector<GameList> listsEntering(const ListSession& session) {
   std::vector<GameList> out;
-  if (session.missionFile.empty()) return out;
-  for (const ListPage& page : session.pages) {
-    if (!page.applies) continue;
-    for (const std::string& line : pageLines(page.text)) {
-      const std::size_t from = line.find_first_not_of(" \t");
-      const std::size_t to = line.find_last_not_of(" \t");
-      if (from != std::string::npos &&
-          shell::equalsNoCase(std::string_view(line).substr(from, to - from + 1),
-                              session.missionFile)) {
-        out.push_back(page.list);
-        break;
-      }
-    }
-  }
+  for (const ListPage& page : session.pages)
+    if (page.applies && entersFile(page.text, session.missionFile)) out.push_back(page.list);
   return out;
 }
 

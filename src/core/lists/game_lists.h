@@ -96,6 +96,7 @@ inline constexpr const char* Unnamed =
     "Mission File is unnamed. Can't enter it in the game's lists until it is named.";
 // "T1.KRE is already in Rebel.lst. Add it again?"
 std::string alreadyListed(std::string_view file, const std::vector<GameList>& lists);
+std::string alreadyListed(std::string_view file, const std::vector<std::string>& listNames);
 // "Backed up Rebel.lst as Rebel.~ls and ..."
 std::string backedUp(const std::vector<std::pair<std::string, std::string>>& files);
 // "Editing the .lst files from [" folder "] relevant to this Mission"
@@ -148,6 +149,8 @@ bool autoAdd(ListSession& session, std::string_view number, std::string_view des
 // The applicable lists that already enter the Mission file (a line that is its name, in any
 // letter case): adding it again would list the mission twice.
 std::vector<GameList> listsEntering(const ListSession& session);
+// Whether a line of a list's text is `file` (in any letter case, blanks around it left out).
+bool entersFile(std::string_view text, std::string_view file);
 // Writes every applicable page back with CR LF, all or none: when one file cannot be written,
 // every list keeps its old content. The files written go to `written`.
 bool writeListSession(const ListSession& session, std::string& error,
