@@ -163,6 +163,14 @@ TEST_F(Handbook, SearchListsTheSectionsHoldingEveryWord) {
   auto* contents = handbook->findChild<QTreeWidget*>(QStringLiteral("HandbookContents"));
   ASSERT_NE(contents, nullptr);
   EXPECT_GE(contents->topLevelItemCount(), 11);
+  // The chapters in the order of the handbook's contents list.
+  EXPECT_EQ(contents->topLevelItem(0)->data(0, Qt::UserRole).toString().toStdString(),
+            "getting-started.md");
+  EXPECT_EQ(contents->topLevelItem(contents->topLevelItemCount() - 1)
+                ->data(0, Qt::UserRole)
+                .toString()
+                .toStdString(),
+            "keyboard.md");
   // The contents mark the section shown.
   ASSERT_NE(contents->currentItem(), nullptr);
   EXPECT_EQ(contents->currentItem()->data(0, Qt::UserRole).toString().toStdString(),

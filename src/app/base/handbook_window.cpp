@@ -93,11 +93,14 @@ QString readChapter(const QString& file) {
   return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-// The chapters in the order of the contents page: the files its list links to.
+// The chapters in the order of the contents page: the files its list links to (links in the
+// introduction above the list do not count).
 QStringList chapterFiles() {
   static const QRegularExpression link(QStringLiteral(R"(\]\(([a-z0-9-]+\.md)\))"));
+  const QString index = readChapter(QStringLiteral("index.md"));
+  const qsizetype list = index.indexOf(QLatin1String("\n## Contents"));
   QStringList files;
-  for (const auto& m : link.globalMatch(readChapter(QStringLiteral("index.md"))))
+  for (const auto& m : link.globalMatch(index, list < 0 ? 0 : list))
     if (!files.contains(m.captured(1))) files << m.captured(1);
   return files;
 }
