@@ -1,12 +1,15 @@
-// The icon set and the home page.
+// The icon set, the home page and where boxes open.
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QPalette>
 #include <QPixmap>
+#include <QPointer>
 #include <QSvgRenderer>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -14,6 +17,7 @@
 #include <filesystem>
 
 #include "app/base/icons.h"
+#include "app/base/prompter.h"
 #include "app/base/svg_drawing.h"
 #include "app/shell/help_page.h"
 #include "editor_fixture.h"
@@ -104,6 +108,27 @@ TEST(Icons, ThemeIconsAreTakenWhereTheThemeHasThem) {
   EXPECT_EQ(newIcon, QStringLiteral("document-new"));
   EXPECT_EQ(undo, QString());  // ours: the theme's cache does not list it
   EXPECT_EQ(staleUndo, QStringLiteral("edit-undo"));
+}
+
+// A box asked for while its window is being built (the model-folder warning of the slot
+// window) opens over the window that opened it, not at the screen's corner.
+TEST(Boxes, ABoxOverAWindowNotYetShownOpensOverTheWindowBeneath) {
+  QWidget main;
+  main.show();
+  auto* built = new QDialog(&main);
+  auto* shown = new QDialog(&main);
+  shown->show();
+  for (QWidget* asking : {static_cast<QWidget*>(built), static_cast<QWidget*>(shown)}) {
+    QPointer<QWidget> over;
+    QTimer::singleShot(0, &main, [&over] {
+      if (QWidget* box = QApplication::activeModalWidget()) {
+        over = box->parentWidget();
+        box->close();
+      }
+    });
+    app::defaultPrompter().warning(asking, QStringLiteral("Folder missing"));
+    EXPECT_EQ(over, asking == built ? &main : asking);
+  }
 }
 
 TEST(HomePage, SaysWhereThePageIsWhenNoBrowserStarts) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
 #include <QTest>
@@ -46,6 +47,8 @@ class ScriptedPrompter : public app::Prompter {
   struct Shown {
     Kind kind;
     QString text;
+    QPointer<QWidget> parent;
+    QString windowTitle;  // of the parent's window as the box came up
   };
 
   // Answers to questions, in order; when empty, `defaultAnswer`.
@@ -67,19 +70,19 @@ class ScriptedPrompter : public app::Prompter {
   QString lastSaveDir, lastSaveFilter, lastSaveSuffix, lastOpenDir, lastOpenFilter;
   QString lastFolderDir;
 
-  QMessageBox::StandardButton question(QWidget*, const QString& text,
+  QMessageBox::StandardButton question(QWidget* parent, const QString& text,
                                        QMessageBox::StandardButtons) override {
-    shown.push_back({Kind::Question, text});
+    note(Kind::Question, parent, text);
     if (answers.empty()) return defaultAnswer;
     const auto a = answers.front();
     answers.pop_front();
     return a;
   }
-  void information(QWidget*, const QString& text) override {
-    shown.push_back({Kind::Information, text});
+  void information(QWidget* parent, const QString& text) override {
+    note(Kind::Information, parent, text);
   }
-  void warning(QWidget*, const QString& text) override { shown.push_back({Kind::Warning, text}); }
-  void error(QWidget*, const QString& text) override { shown.push_back({Kind::Error, text}); }
+  void warning(QWidget* parent, const QString& text) override { note(Kind::Warning, parent, text); }
+  void error(QWidget* parent, const QString& text) override { note(Kind::Error, parent, text); }
   QString openFileName(QWidget*, const QString&, const QString& dir, const QString& filter,
                        const QStringList&) override {
     ++openCalls;
@@ -118,6 +121,9 @@ class ScriptedPrompter : public app::Prompter {
   }
 
  private:
+  void note(Kind kind, QWidget* parent, const QString& text) {
+    shown.push_back({kind, text, parent, parent ? parent->window()->windowTitle() : QString()});
+  }
   static QString take(std::deque<QString>& q) {
     if (q.empty()) return {};
     QString s = q.front();

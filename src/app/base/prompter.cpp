@@ -1,26 +1,36 @@
 #include "app/base/prompter.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QFileDialog>
 #include <QFileInfo>
 
 namespace app {
 
+QWidget* boxParent(QWidget* parent) {
+  // A window being built (a box from its constructor) has no place on the screen yet: a box
+  // over it would open at the screen's corner. It goes over the window that opened it.
+  for (QWidget* w = parent ? parent->window() : nullptr; w;
+       w = w->parentWidget() ? w->parentWidget()->window() : nullptr)
+    if (w->isVisible()) return w == parent->window() ? parent : w;
+  return QApplication::activeWindow();
+}
+
 QMessageBox::StandardButton Prompter::question(QWidget* parent, const QString& text,
                                                QMessageBox::StandardButtons buttons) {
-  return QMessageBox::question(parent, QObject::tr("Confirm"), text, buttons);
+  return QMessageBox::question(boxParent(parent), QObject::tr("Confirm"), text, buttons);
 }
 
 void Prompter::information(QWidget* parent, const QString& text) {
-  QMessageBox::information(parent, QObject::tr("Information"), text);
+  QMessageBox::information(boxParent(parent), QObject::tr("Information"), text);
 }
 
 void Prompter::warning(QWidget* parent, const QString& text) {
-  QMessageBox::warning(parent, QObject::tr("Warning"), text);
+  QMessageBox::warning(boxParent(parent), QObject::tr("Warning"), text);
 }
 
 void Prompter::error(QWidget* parent, const QString& text) {
-  QMessageBox::critical(parent, QObject::tr("Error"), text);
+  QMessageBox::critical(boxParent(parent), QObject::tr("Error"), text);
 }
 
 QString Prompter::openFileName(QWidget* parent, const QString& caption, const QString& dir,

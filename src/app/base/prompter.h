@@ -41,6 +41,11 @@ class Prompter {
 // The prompter that shows real boxes; used when none is given.
 Prompter& defaultPrompter();
 
+// The widget a box asked for over `parent` is shown over: `parent` when its window is on the
+// screen, else the nearest window above it that is (a window still being built), else the
+// active window.
+QWidget* boxParent(QWidget* parent);
+
 }  // namespace app
 
 namespace app {
