@@ -214,6 +214,9 @@ TEST_F(ClipboardsLibraryTest, ClosingTheEditorOffersToSaveAChangedLibrary) {
   EXPECT_FALSE(window->close());
   EXPECT_EQ(prompter.texts(testing_gui::ScriptedPrompter::Kind::Question),
             std::vector<QString>{QStringLiteral("FG Library file has been changed. Save it?")});
+  prompter.answers = {QMessageBox::Cancel};  // the user stays in the editor
+  EXPECT_FALSE(window->close());
+  EXPECT_FALSE(std::filesystem::exists(path("kept.fgp")));
   prompter.answers = {QMessageBox::Yes};
   prompter.saveNames = {QString::fromStdString(path("kept.fgp"))};
   EXPECT_TRUE(window->close());

@@ -64,9 +64,11 @@ void addToLibrary(editing::Library& lib, const model::Mission& m, const std::vec
 bool offerToSaveLibrary(editing::Library& lib, Prompter& prompter, QWidget* parent,
                         const std::string& editorDirectory) {
   if (!lib.changed()) return true;
-  if (prompter.question(parent, QDialog::tr("FG Library file has been changed. Save it?"),
-                        QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-    return true;
+  const auto answer =
+      prompter.question(parent, QDialog::tr("FG Library file has been changed. Save it?"),
+                        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+  if (answer == QMessageBox::No) return true;
+  if (answer != QMessageBox::Yes) return false;
   return saveLibrary(lib, prompter, parent, editorDirectory, false);
 }
 

@@ -32,8 +32,8 @@ struct LibraryMissionAccess {
 };
 
 // Offers to save a changed library ("FG Library file has been changed. Save it?"); Yes saves it
-// (asking for a file when it has none). False when the user chose to save but the save failed
-// or was cancelled.
+// (asking for a file when it has none), No goes on without it. False when the user cancelled,
+// or chose to save but the save failed or was cancelled: what asked stops.
 bool offerToSaveLibrary(editing::Library& lib, Prompter& prompter, QWidget* parent,
                         const std::string& editorDirectory);
 // Adds the flight groups to the library and says so over `window` (the library is a file of its
