@@ -460,7 +460,12 @@ TEST_F(PreferencesTest, EditorFolderSaysWhatItIsForAndTheDesktopDialogIsOffered)
   dialog.setPrompter(boxes);
   EXPECT_TRUE(find<QLabel>(dialog, "ZynEDDirNote")->text().contains("history"));
   auto* browse = find<QAbstractButton>(dialog, "WaveDesktopBrowseBtn");
+  auto* tree = find<QAbstractButton>(dialog, "WaveBrowseBtn");
+  // Each button says which chooser it opens.
   EXPECT_EQ(browse->text(), "Browse…");
+  EXPECT_EQ(tree->text(), "Folder Tree…");
+  EXPECT_TRUE(browse->toolTip().contains("desktop"));
+  EXPECT_TRUE(tree->toolTip().contains("folder tree"));
   boxes.folders << config_.filePath("game/wave/");
   browse->click();
   browse->click();  // cancelled: the folder stays

@@ -232,7 +232,7 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
     auto* folder = new QLabel(page);
     folder->setObjectName(QString(row.name) + "DirLabel");
     folder->setTextFormat(Qt::PlainText);
-    // A flat strip a shade darker than the dialog: the folder is chosen with "Browse", never
+    // A flat strip a shade darker than the dialog: the folder is chosen with a button, never
     // typed, so the field must not look like a text box.
     folder->setFrameShape(QFrame::NoFrame);
     folder->setContentsMargins(6, 3, 6, 3);
@@ -245,12 +245,14 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
     folder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
     directories_[i] = folder;
-    auto* browse = new QPushButton("Browse", page);
+    // The editor's own chooser (a root box and a folder tree) and the same choice in the
+    // desktop's folder dialog, for those who know their way there: each button says which.
+    auto* browse = new QPushButton(tr("Folder Tree…"), page);
     browse->setObjectName(QString(row.name) + "BrowseBtn");
-    // The same choice in the desktop's own folder dialog, for those who know their way there.
-    auto* desktop = new QPushButton("Browse…", page);
+    browse->setToolTip(tr("Choose the folder in the editor's folder tree"));
+    auto* desktop = new QPushButton(tr("Browse…"), page);
     desktop->setObjectName(QString(row.name) + "DesktopBrowseBtn");
-    desktop->setToolTip("Choose the folder in the desktop's folder dialog");
+    desktop->setToolTip(tr("Choose the folder in the desktop's folder dialog"));
     const auto which = static_cast<Directory>(i);
     connect(browse, &QPushButton::clicked, this, [this, which] { this->browse(which); });
     connect(desktop, &QPushButton::clicked, this, [this, which, caption = QString(row.caption)] {
