@@ -1,5 +1,6 @@
 // Opening missions of the older game from the open dialog, and their orders on the Orders tab.
 #include <QApplication>
+#include <QFileInfo>
 #include <QLabel>
 #include <QTabWidget>
 
@@ -71,6 +72,21 @@ TEST_F(OlderImport, OpensAsAnUnnamedMissionInTheChosenFormatWithTheNotices) {
   EXPECT_TRUE(window->save());
   EXPECT_EQ(prompter.saveCalls, 1);
   EXPECT_EQ(doc().fileName(), path("new.kre"));
+}
+
+TEST_F(OlderImport, TheTitleNamesTheImportWhileItsNoticesAreUpAndSaveAsOffersItsName) {
+  const std::string before = writeMission("before.kre");
+  const std::string p = writeOlder("Old Raid.vtn");
+  start({QString::fromStdString(before)});
+  prompter.shown.clear();
+  open(p);
+  ASSERT_FALSE(prompter.shown.empty());
+  for (const auto& box : prompter.shown) {
+    EXPECT_EQ(box.windowTitle, window->windowTitle()) << box.text.toStdString();
+    EXPECT_FALSE(box.windowTitle.contains(QStringLiteral("before.kre")));
+  }
+  window->saveAs();
+  EXPECT_EQ(QFileInfo(prompter.lastSaveDir).fileName(), QStringLiteral("Old Raid.kre"));
 }
 
 TEST_F(OlderImport, DamagedFileIsRefusedAndTheOpenMissionStays) {

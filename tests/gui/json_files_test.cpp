@@ -1,6 +1,7 @@
 // File › "Import JSON…" and "Export as JSON…": the JSON of zyned-cli dump and from-json in the
 // editor.
 #include <QAction>
+#include <QFileInfo>
 
 #include <gtest/gtest.h>
 
@@ -56,6 +57,8 @@ TEST_F(JsonFiles, ImportOpensAnUnnamedChangedMissionOrRefusesAsTheCommandDoes) {
   EXPECT_EQ(mission().flightGroups[0].name(), "Solo");
   EXPECT_FALSE(doc().named());
   EXPECT_TRUE(doc().isChanged());
+  window->saveAs();  // offered under the JSON file's name
+  EXPECT_EQ(QFileInfo(prompter.lastSaveDir).fileName(), QStringLiteral("good.kre"));
 }
 
 }  // namespace

@@ -130,6 +130,26 @@ TEST_F(MissionFilesTest, SaveAsThenSaveWriteTheSameFileAndOpenReadsItBack) {
   EXPECT_TRUE(fs::exists(path("Backup.kre")));
 }
 
+TEST_F(MissionFilesTest, SaveAsStartsAtTheOwnFileAndOpenWhereTheLastMissionWasSavedOrOpened) {
+  fs::create_directories(path("saved"));
+  fs::create_directories(path("opened"));
+  change();
+  prompter.saveNames = {qpath("saved/one.kre")};
+  ASSERT_TRUE(files.saveAs());
+  EXPECT_NE(prompter.lastSaveDir, qpath("saved/one.kre"));  // unnamed: the game's folder
+  EXPECT_EQ(files.lastDirectory(), qpath("saved"));
+  files.saveAs();
+  EXPECT_EQ(prompter.lastSaveDir, qpath("saved/one.kre"));
+
+  fs::copy_file(path("saved/one.kre"), path("opened/two.kre"));
+  ASSERT_TRUE(files.load(qpath("opened/two.kre")));  // as Reopen and the command line load
+  files.openMission();
+  EXPECT_EQ(prompter.lastOpenDir, qpath("opened"));
+  files.makeNewMission(14);
+  files.saveAs();
+  EXPECT_NE(prompter.lastSaveDir, qpath("opened/two.kre"));
+}
+
 TEST_F(MissionFilesTest, CloseAsksAndWritesTheHistoryOnlyWhenItMayClose) {
   files.addToHistory(qpath("a.kre"));
   change();

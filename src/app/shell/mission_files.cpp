@@ -88,6 +88,7 @@ void MissionFiles::makeNewMission(std::int16_t platformId) {
   if (sounds_.reset) sounds_.reset();
   doc.replaceMission(std::move(m), model::UnnamedFile, doc.named());
   omitWarnings_ = false;
+  importedName_.clear();
   setTitle(shell::newMissionTitle());
 }
 
@@ -120,6 +121,7 @@ bool MissionFiles::runWizard() {
   // The wizard's Mission is not on disk: it counts as changed.
   doc.replaceMission(std::move(m), model::UnnamedFile, doc.named(), /*unsaved=*/true);
   omitWarnings_ = false;
+  importedName_.clear();
   setTitle(shell::newMissionTitle());
   return true;
 }
@@ -156,10 +158,13 @@ bool MissionFiles::load(const QString& path) {
   model::Mission m;
   const model::ReadResult r = model::loadMissionFile(native(path), m, missionDefaults());
   if (r.status == model::ReadStatus::OlderFormat) {
-    if (!importOlderMission(ctx_, boxParent_, path, sounds_.reset)) return false;
-    omitWarnings_ = false;
-    setTitle(shell::newMissionTitle());
-    return true;
+    // The title names the imported Mission as soon as its pages show it, before the notices.
+    const auto imported = [this, &path] {
+      omitWarnings_ = false;
+      importedName_ = QFileInfo(path).completeBaseName();
+      setTitle(shell::newMissionTitle());
+    };
+    return importOlderMission(ctx_, boxParent_, path, sounds_.reset, imported);
   }
   if (!r.ok()) {
     ctx_.prompter.error(boxParent_, qs(r.message));
@@ -169,6 +174,8 @@ bool MissionFiles::load(const QString& path) {
   if (sounds_.load) sounds_.load(m, native(path));
   doc.replaceMission(std::move(m), native(path), true);
   omitWarnings_ = false;
+  importedName_.clear();
+  lastDirectory_ = QFileInfo(path).absolutePath();
   heading_ = doc.mission().title();
   headingStored_ = false;
   setTitle(shell::loadedTitle(doc.fileName(), heading_));
@@ -188,13 +195,25 @@ bool MissionFiles::save() {
   return saveAs();
 }
 
-bool MissionFiles::saveAs() {
-  const model::Mission& m = ctx_.document.mission();
+QString MissionFiles::saveAsStart() const {
+  const MissionDocument& doc = ctx_.document;
+  // A Mission with a file of its own starts there, under its own name.
+  if (doc.named() && doc.fileName() != model::UnnamedFile) {
+    const QFileInfo file(qs(doc.fileName()));
+    if (file.absoluteDir().exists()) return file.absoluteFilePath();
+  }
+  const model::Mission& m = doc.mission();
   const shell::Settings& s = ctx_.settings;
   QString folder = qs(shell::saveDialogFolder(m.platformId, m.missionType(), s.gameDirectory,
                                               shell::expansionDirectory(s)));
   if (!QFileInfo(folder).isDir()) folder = lastDirectory_;
-  const QString path = ctx_.prompter.saveFileName(boxParent_, tr("Save As"), folder,
+  // An imported Mission is offered under the name of the file it came from.
+  if (importedName_.isEmpty()) return folder;
+  return QDir(folder).filePath(importedName_ + QStringLiteral(".kre"));
+}
+
+bool MissionFiles::saveAs() {
+  const QString path = ctx_.prompter.saveFileName(boxParent_, tr("Save As"), saveAsStart(),
                                                   dialogFilter(QString::fromLatin1(SaveFilter)),
                                                   QStringLiteral("kre"));
   if (path.isEmpty()) return false;
@@ -230,6 +249,7 @@ void MissionFiles::importJson() {
   // Not on disk as a mission file: unnamed, and Save asks for a name.
   ctx_.document.replaceMission(std::move(m), model::UnnamedFile, false, true);
   omitWarnings_ = false;
+  importedName_ = QFileInfo(path).completeBaseName();
   setTitle(shell::newMissionTitle());
 }
 
@@ -256,6 +276,8 @@ bool MissionFiles::saveTo(const QString& path) {
     return false;
   }
   doc.markSaved(native(path));
+  importedName_.clear();
+  lastDirectory_ = QFileInfo(path).absolutePath();
   if (ctx_.settings.fileSavedMsg)
     savedNotice_ = NoticeWindow::show(
         boxParent_, qs(model::savedBytesNotice(doc.mission().platformId, r.bytes)), SavedNoticeMs);

@@ -37,7 +37,7 @@ class MissionFiles : public QObject {
   // in the form it has: as loaded, or as stored after a save.
   void followHeading();
   const shell::FileHistory& history() const { return history_; }
-  // The folder the open dialog starts in.
+  // The folder the open dialog starts in: where the last mission was opened or saved.
   const QString& lastDirectory() const { return lastDirectory_; }
   void setLastDirectory(const QString& dir) { lastDirectory_ = dir; }
   // "Omit warnings" of the error list, until the next load or new Mission.
@@ -106,6 +106,9 @@ class MissionFiles : public QObject {
 
  private:
   std::int16_t defaultFormat() const;
+  // Where Save As starts: the Mission's own file; else the game's folder for its format and
+  // type, with the name of the file an imported Mission came from.
+  QString saveAsStart() const;
   // The new-mission wizard; false when it was cancelled and nothing changed.
   bool runWizard();
   void runStartUpDialog();
@@ -119,6 +122,8 @@ class MissionFiles : public QObject {
   bool headingStored_ = false;  // shown as stored (after a save) or as loaded
   shell::FileHistory history_;
   QString lastDirectory_;
+  // The name (without extension) of the file the open Mission was imported from.
+  QString importedName_;
   bool omitWarnings_ = false;
   // The notice of the last save while it shows: the error list opens clear of it.
   QPointer<QWidget> savedNotice_;

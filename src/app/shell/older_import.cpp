@@ -11,7 +11,8 @@
 namespace app {
 
 bool importOlderMission(const EditorContext& context, QWidget* parent, const QString& path,
-                        const std::function<void()>& beforeReplace) {
+                        const std::function<void()>& beforeReplace,
+                        const std::function<void()>& afterReplace) {
   MissionDocument& doc = context.document;
   older::ImportOptions options;
   options.defaults = doc.defaults();
@@ -29,6 +30,7 @@ bool importOlderMission(const EditorContext& context, QWidget* parent, const QSt
   if (beforeReplace) beforeReplace();
   // Not on disk as a mission file: unnamed, and Save asks for a name.
   doc.replaceMission(std::move(m), model::UnnamedFile, false, true, r.extras.orderTexts);
+  if (afterReplace) afterReplace();
   for (const std::string& notice : r.extras.notices) {
     // What the mission needs from the user is information; a briefing that could not be
     // converted is an error of its own.
