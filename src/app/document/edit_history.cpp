@@ -59,17 +59,17 @@ class HistoryStep : public QUndoCommand {
     if (pending_) {
       // The edit was applied while it was recorded: announce it only.
       pending_ = false;
-      target_.replayed(first_, marks_, after_, nullptr);
+      target_.replayed(first_, marks_, after_, nullptr, false);
       first_ = {};
       return;
     }
     const model::ChangeSet c = delta_.apply(target_.content(), target_.copyBuffer());
-    target_.replayed(c, marks_, after_, nullptr);
+    target_.replayed(c, marks_, after_, nullptr, true);
   }
 
   void undo() override {
     const model::ChangeSet c = delta_.revert(target_.content(), target_.copyBuffer());
-    target_.replayed(c, marks_, before_, orderTextsBefore_ ? &*orderTextsBefore_ : nullptr);
+    target_.replayed(c, marks_, before_, orderTextsBefore_ ? &*orderTextsBefore_ : nullptr, true);
   }
 
   // The step's edits are applied and announced: joining the history announces nothing again.
@@ -98,6 +98,7 @@ EditHistory::EditHistory(Target& target, QObject* parent) : QObject(parent), tar
     if (pushing_) return;
     // Undo and redo end a typing burst.
     if (!gesture_) close();
+    emit travelled();
     emit moved();
   });
 }

@@ -37,10 +37,11 @@ class EditHistory : public QObject {
     virtual model::FlightGroup* copyBuffer() = 0;
     // `c` was just applied by a step (or, `first`, recorded while it applied); the changed flags
     // `marks` count and the selections become `lists`; on undo, `orderTexts` are the older
-    // orders the step kept from before it (null when it kept none).
+    // orders the step kept from before it (null when it kept none). `replay`: an undo or redo
+    // of a step in the history (or of a gesture being cancelled), not the edit as it is made.
     virtual void replayed(const model::ChangeSet& c, const model::ChangedFlags& marks,
                           const SelectionModel::Lists& lists,
-                          const std::vector<std::string>* orderTexts) = 0;
+                          const std::vector<std::string>* orderTexts, bool replay) = 0;
 
    protected:
     ~Target() = default;
@@ -87,6 +88,8 @@ class EditHistory : public QObject {
   std::size_t memory() const;
 
  signals:
+  // Undo or redo (one step or several, as the history view goes back or forth); then `moved`.
+  void travelled();
   // Undo, redo or a cancelled gesture moved through the history (not a push).
   void moved();
 

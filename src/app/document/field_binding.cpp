@@ -487,6 +487,11 @@ bool FieldBinding::concerns(const ChangeSet& c) const {
       c.listChanged(ListKind::FlightGroups))
     return true;
   if (kind == RecordKind::Message && c.listChanged(ListKind::Messages)) return true;
+  return showsChangeOf(c);
+}
+
+bool FieldBinding::showsChangeOf(const ChangeSet& c) const {
+  const RecordKind kind = records_.kind;
   const int rec = shownRecord();
   if (rec < 0) return false;
   std::size_t from = 0, width = 0;

@@ -199,6 +199,8 @@ class FieldBinding : public QObject {
   void cellEditorClosed();
   // Whether `c` concerns the shown value.
   bool concerns(const ChangeSet& c) const;
+  // Whether `c` wrote the bytes of the field of the shown record.
+  bool showsChangeOf(const ChangeSet& c) const;
   // Who hears of what the binding did not store, unless `onRefused` names someone.
   void tellsWith(std::function<void(const QString& message)> fn) { teller_ = std::move(fn); }
 
@@ -337,6 +339,8 @@ class FieldBindings : public QObject {
   void refill();
   // Shows the value of the control's binding again (its combo box got new items).
   void refill(QWidget* control);
+  // The controls that show a field `c` wrote.
+  std::vector<QWidget*> controlsShowing(const ChangeSet& c) const;
 
  private:
   FieldBinding& add(FieldBinding::Control type, QWidget* control, FieldBinding::Number n);

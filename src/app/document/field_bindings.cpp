@@ -201,6 +201,13 @@ void FieldBindings::refill(QWidget* control) {
     if (b->control() == control) b->refill();
 }
 
+std::vector<QWidget*> FieldBindings::controlsShowing(const ChangeSet& c) const {
+  std::vector<QWidget*> out;
+  for (const FieldBinding* b : bindings_)
+    if (b->control() && b->showsChangeOf(c)) out.push_back(b->control());
+  return out;
+}
+
 void FieldBindings::onChanged(Changes topics, const ChangeSet& c) {
   // Another record shown or another selection written to: every value again.
   const bool selection = topics & Selection;

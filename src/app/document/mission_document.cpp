@@ -3,6 +3,7 @@
 #include "app/document/step_text.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editing/flight_group_ops.h"
 
@@ -46,6 +47,10 @@ model::ChangedFlags marksOf(ChangedFlag flag) {
 }  // namespace
 
 MissionDocument::MissionDocument(QObject* parent) : QObject(parent) {
+  connect(&history_, &EditHistory::travelled, this, [this] {
+    const ChangeSet c = std::exchange(travel_, {});
+    if (c.contentChanged()) emit travelled(c);
+  });
   connect(&history_, &EditHistory::moved, this, &MissionDocument::afterHistoryMoved);
   mission_.newMission(state_.defaults);
   state_.flightGroupBuffer = newFlightGroupTemplate();
@@ -181,7 +186,7 @@ void MissionDocument::editContent(const QString& text, ChangedFlag flag,
 
 void MissionDocument::replayed(const ChangeSet& c, const model::ChangedFlags& marks,
                                const SelectionModel::Lists& lists,
-                               const std::vector<std::string>* orderTexts) {
+                               const std::vector<std::string>* orderTexts, bool replay) {
   state_.changed.flightGroup |= marks.flightGroup;
   state_.changed.message |= marks.message;
   state_.changed.mission |= marks.mission;
@@ -195,11 +200,13 @@ void MissionDocument::replayed(const ChangeSet& c, const model::ChangedFlags& ma
                                            countOf(mission_, ListKind::Messages));
   ChangeSet out = c;
   out.changedState = true;
+  if (replay) travel_.merge(c);
   emit changed(out);
   if (selectionMoved) emit selectionChanged();
 }
 
 void MissionDocument::afterHistoryMoved() {
+  travel_ = {};
   // Back at the state on disk: nothing counts as changed.
   if (history_.isClean() && state_.changed.any()) {
     state_.changed = {};

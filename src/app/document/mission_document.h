@@ -252,6 +252,9 @@ class MissionDocument : public QObject, private EditHistory::Target {
 
  signals:
   void changed(const app::ChangeSet& what);
+  // After an undo or redo (after its `changed`): what it changed, so that the windows bring the
+  // page or tab that shows it to the front.
+  void travelled(const app::ChangeSet& what);
   void selectionChanged();
   void tablesChanged();
 
@@ -278,11 +281,13 @@ class MissionDocument : public QObject, private EditHistory::Target {
   model::Mission& content() override { return mission_; }
   model::FlightGroup* copyBuffer() override { return &state_.flightGroupBuffer; }
   void replayed(const ChangeSet& c, const model::ChangedFlags& marks,
-                const SelectionModel::Lists& lists,
-                const std::vector<std::string>* orderTexts) override;
+                const SelectionModel::Lists& lists, const std::vector<std::string>* orderTexts,
+                bool replay) override;
 
   model::Mission mission_;
   model::DocumentState state_;
+  // What the undo or redo under way changed, until the history says it moved.
+  ChangeSet travel_;
   SelectionModel sel_;
   // Last: its steps refer to the members above and go first.
   EditHistory history_{*this};

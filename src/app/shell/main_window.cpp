@@ -80,6 +80,7 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
   // Until the first activation the Mission is the empty one made here.
   doc_->setDefaults(files_->missionDefaults());
   connect(doc_.get(), &MissionDocument::changed, this, &MainWindow::onDocumentChanged);
+  connect(doc_.get(), &MissionDocument::travelled, this, &MainWindow::showChanged);
   applyFormat();
   pages_->setCurrentIndex(0);
   actions_->refresh();

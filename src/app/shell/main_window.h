@@ -145,6 +145,8 @@ class MainWindow : public QMainWindow {
   void refreshTitle();
   void applyFormat();
   void onDocumentChanged(const model::ChangeSet& c);
+  // After an undo or redo: the page and tab that show what it changed come to the front.
+  void showChanged(const model::ChangeSet& c);
   void applySettingsToMission();
   // Library entries appended to the Mission as one undo step.
   void addFromLibrary(std::vector<model::FlightGroup> groups);

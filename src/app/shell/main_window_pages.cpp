@@ -6,8 +6,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QSplitter>
+#include <QStackedWidget>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "app/base/actions.h"
 #include "app/base/deferred_page.h"
@@ -15,6 +18,7 @@
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
 #include "app/briefing/briefing_window.h"
+#include "app/document/field_binding.h"
 #include "app/document/mission_document.h"
 #include "app/document/step_text.h"
 #include "app/editing/flight_groups_page.h"
@@ -45,6 +49,58 @@ namespace {
 constexpr int MaxPageWidth = 1100;
 
 }  // namespace
+
+// ---------------------------------------------------------------------------------------------
+// Undo and redo bring what they changed to the front
+
+namespace {
+
+// Makes every tab and stacked page that `w` sits in inside `top` the current one.
+void bringToFront(QWidget* w, const QWidget* top) {
+  for (; w && w != top; w = w->parentWidget()) {
+    auto* stack = qobject_cast<QStackedWidget*>(w->parentWidget());
+    if (!stack) continue;
+    if (auto* tabs = qobject_cast<QTabWidget*>(stack->parentWidget()))
+      tabs->setCurrentWidget(w);
+    else
+      stack->setCurrentWidget(w);
+  }
+}
+
+// The page of the main window that lists the records `c` changed, or null.
+const char* pageOfChange(const model::ChangeSet& c) {
+  using K = model::RecordKind;
+  if (c.touches(K::FlightGroup) || c.touches(K::FlightGroupGoalStrings) ||
+      c.listChanged(model::ListKind::FlightGroups))
+    return "FlightGroupsPage";
+  if (c.touches(K::Message) || c.listChanged(model::ListKind::Messages)) return "MessagesPage";
+  if (c.touches(K::GlobalGoal) || c.touches(K::GlobalGoalStrings)) return "GlobalGoalsPage";
+  if (c.touches(K::Team) || c.touches(K::TeamIff)) return "TeamsPage";
+  if (c.textBlocks[0]) return "DescriptionPage";
+  if (c.textBlocks[1] || c.textBlocks[2]) return "DebriefingsPage";
+  return nullptr;
+}
+
+}  // namespace
+
+void MainWindow::showChanged(const model::ChangeSet& c) {
+  // A control of this window that shows a changed field: unless one is in view already, its
+  // page and tab come to the front.
+  std::vector<QWidget*> controls;
+  for (const FieldBindings* b : findChildren<FieldBindings*>())
+    for (QWidget* control : b->controlsShowing(c))
+      if (control->window() == this) controls.push_back(control);
+  if (std::any_of(controls.begin(), controls.end(), [](QWidget* w) { return w->isVisible(); }))
+    return;
+  if (!controls.empty()) {
+    bringToFront(controls.front(), this);
+    return;
+  }
+  // A change no control in view shows: the page of its records.
+  if (const char* page = pageOfChange(c))
+    for (int i = 0; i < pages_->count(); ++i)
+      if (pages_->widget(i)->objectName() == QLatin1String(page)) pages_->setCurrentIndex(i);
+}
 
 // ---------------------------------------------------------------------------------------------
 // The pages
