@@ -88,6 +88,19 @@ TEST(AutoLink, CraftTypeChoosesIffAndTeam) {
   EXPECT_EQ(g.get(fg::Team), 4);
 }
 
+TEST(AutoLink, TeamGivesItsIff) {
+  Mission m = fresh();
+  m.teamIff[2] = 3;
+  FlightGroup g = m.flightGroups[0];
+  g.set(fg::Team, u8{2});
+  applyTeamAutoLink(m, g);
+  EXPECT_EQ(g.get(fg::Iff), 3);
+  g.set(fg::Iff, u8{5});
+  g.set(fg::Team, u8{200});  // a team the Mission does not have: the IFF stays
+  applyTeamAutoLink(m, g);
+  EXPECT_EQ(g.get(fg::Iff), 5);
+}
+
 TEST(AutoLink, TeamChoice) {
   Mission m = fresh();
   m.teamIff = {2, 3, 3, 1, 0, 2, 2, 2, 2, 2};

@@ -226,7 +226,7 @@ TEST_F(ClipboardsLibraryTest, ClosingTheEditorOffersToSaveAChangedLibrary) {
 TEST_F(ClipboardsLibraryTest, UnknownsOkWritesEverySelectedGroupAndTheHeader) {
   startWithThreeGroups();
   showTab(app::FlightGroupsPage::OtherTab);
-  const std::size_t offset = editing::UnknownByteOffsets[0];
+  const std::size_t offset = editing::UnknownBytes[0].field.offset;
   auto answer = [&](const QString& byteText) {
     prompter.onDialog = [=](QDialog& d) {
       d.findChild<QLineEdit*>(QStringLiteral("HdrUnk8"))->setText(QStringLiteral("5"));
@@ -242,8 +242,8 @@ TEST_F(ClipboardsLibraryTest, UnknownsOkWritesEverySelectedGroupAndTheHeader) {
   find<QPushButton>(QStringLiteral("EditUnknownsBtn"))->click();
   EXPECT_EQ(records(), before);
   ASSERT_EQ(prompter.texts(testing_gui::ScriptedPrompter::Kind::Error).size(), 1u);
-  EXPECT_TRUE(prompter.texts(testing_gui::ScriptedPrompter::Kind::Error)[0].contains(
-      QStringLiteral("Byte %1").arg(offset)));
+  EXPECT_TRUE(prompter.texts(testing_gui::ScriptedPrompter::Kind::Error)[0].startsWith(
+      QStringLiteral("Pt 1 #2: '300'")));
 
   answer(QStringLiteral("42"));
   expectOneUndoStep([&] {
@@ -251,7 +251,7 @@ TEST_F(ClipboardsLibraryTest, UnknownsOkWritesEverySelectedGroupAndTheHeader) {
     EXPECT_EQ(mission().header.get(header::HeaderByte8), 5);
     for (const FlightGroup& g : mission().flightGroups) {
       EXPECT_EQ(g.bytes[offset], 42);
-      EXPECT_EQ(g.bytes[editing::UnknownFlagOffsets[0]], 1);
+      EXPECT_EQ(g.get(editing::UnknownFlags[0]), 1);
     }
   });
 }

@@ -119,14 +119,12 @@ void OtherPage::editUnknowns() {
     list.push_back(D::fieldWrite(RecordKind::Header, 0, editing::HeaderUnknowns[i], v.header[i]));
   for (int g : doc_.selectedFlightGroups()) {
     for (std::size_t i = 0; i < v.bytes.size(); ++i)
-      list.push_back(D::fieldWrite(RecordKind::FlightGroup, g,
-                                   editing::unknownByte(editing::UnknownByteOffsets[i]),
-                                   v.bytes[i]));
+      list.push_back(
+          D::fieldWrite(RecordKind::FlightGroup, g, editing::UnknownBytes[i].field, v.bytes[i]));
     for (std::size_t i = 0; i < v.flags.size(); ++i)
       if (v.flags[i] >= 0)
-        list.push_back(D::fieldWrite(RecordKind::FlightGroup, g,
-                                     editing::unknownByte(editing::UnknownFlagOffsets[i]),
-                                     v.flags[i]));
+        list.push_back(
+            D::fieldWrite(RecordKind::FlightGroup, g, editing::UnknownFlags[i], v.flags[i]));
   }
   doc_.setFields(editText(tr("unknown bytes")), list);
 }

@@ -327,7 +327,7 @@ void ShipPage::teamChosen(int team) {
   const u8 t = static_cast<u8>(team);
   editGroups(editText(tr("team")), [t](const model::Mission& m, model::FlightGroup& g) {
     g.set(fg::Team, t);
-    if (g.autoLink && t < m.teamIff.size()) g.set(fg::Iff, m.teamIff[t]);
+    if (g.autoLink) editing::applyTeamAutoLink(m, g);
   });
 }
 

@@ -17,28 +17,16 @@ namespace app {
 
 namespace {
 
+// What a record byte's box is called, beside it and in the message of a refused value.
+QString unknownName(std::size_t i) {
+  const std::string_view name = editing::UnknownBytes[i].name;
+  return QString::fromLatin1(name.data(), qsizetype(name.size()));
+}
+
 // What the message of a refused box calls it.
 QString headerBoxName(std::size_t i) {
   static const char* names[] = {"Mission unknown 1", "Mission unknown 2", "Mission unknown 3"};
   return QString::fromLatin1(names[i]);
-}
-
-QString byteBoxName(std::size_t offset) {
-  return QStringLiteral("Byte %1").arg(offset);
-}
-
-// The hint beside some boxes.
-QString hintFor(std::size_t offset) {
-  switch (offset) {
-    case 133:
-      return QStringLiteral("X 30 seconds = arrival delay");
-    case 147:
-      return QStringLiteral("(dep when)");
-    case 1302:
-      return QStringLiteral("(Jump to order 4 conditions)");
-    default:
-      return {};
-  }
 }
 
 }  // namespace
@@ -85,25 +73,27 @@ UnknownsDialog::UnknownsDialog(const model::Header& header, const model::FlightG
     ++row;
   }
   for (std::size_t i = 0; i < byteBoxes_.size(); ++i) {
-    const std::size_t offset = editing::UnknownByteOffsets[i];
-    byteBoxes_[i] = box(QStringLiteral("Unk%1").arg(offset), current.bytes[offset]);
+    const editing::UnknownByte& u = editing::UnknownBytes[i];
+    byteBoxes_[i] = box(QStringLiteral("Unk%1").arg(u.field.offset), current.get(u.field));
     // Two columns of record bytes beside the header's.
     const int r = static_cast<int>(i % 6), c = 3 + static_cast<int>(i / 6) * 3;
-    grid->addWidget(new QLabel(byteBoxName(offset) + QLatin1Char(':'), this), r, c);
+    grid->addWidget(new QLabel(unknownName(i) + QLatin1Char(':'), this), r, c);
     grid->addWidget(byteBoxes_[i], r, c + 1);
-    if (const QString hint = hintFor(offset); !hint.isEmpty())
-      grid->addWidget(new QLabel(hint, this), r, c + 2);
+    if (!u.hint.empty())
+      grid->addWidget(
+          new QLabel(QString::fromLatin1(u.hint.data(), qsizetype(u.hint.size())), this), r, c + 2);
   }
   grid->setColumnMinimumWidth(2, 16);
   grid->setColumnStretch(8, 1);
   top->addLayout(grid);
 
   auto* flags = new QHBoxLayout;
-  flags->addWidget(new QLabel(tr("Bytes 1321 to 1326:"), this));
+  flags->addWidget(
+      new QLabel(QString::fromLatin1(editing::UnknownFlagsName) + QLatin1Char(':'), this));
   for (std::size_t i = 0; i < flagBoxes_.size(); ++i) {
     flagBoxes_[i] = new QCheckBox(QString::number(i + 3), this);
     flagBoxes_[i]->setObjectName(QStringLiteral("UnkChk%1").arg(i + 3));
-    const int held = current.bytes[editing::UnknownFlagOffsets[i]];
+    const int held = current.get(editing::UnknownFlags[i]);
     if (held > 1) {
       // Neither ticked nor cleared: the byte keeps its value unless the user decides.
       flagBoxes_[i]->setTristate(true);
@@ -136,7 +126,7 @@ void UnknownsDialog::accept() {
   for (std::size_t i = 0; i < headerBoxes_.size(); ++i)
     if (!read(headerBoxes_[i], headerBoxName(i), v.header[i])) return;
   for (std::size_t i = 0; i < byteBoxes_.size(); ++i)
-    if (!read(byteBoxes_[i], byteBoxName(editing::UnknownByteOffsets[i]), v.bytes[i])) return;
+    if (!read(byteBoxes_[i], unknownName(i), v.bytes[i])) return;
   for (std::size_t i = 0; i < flagBoxes_.size(); ++i)
     v.flags[i] = flagBoxes_[i]->checkState() == Qt::PartiallyChecked ? -1
                  : flagBoxes_[i]->isChecked()                        ? 1

@@ -19,9 +19,9 @@ class Prompter;
 
 struct UnknownValues {
   std::array<std::uint8_t, editing::HeaderUnknowns.size()> header{};
-  std::array<std::uint8_t, editing::UnknownByteOffsets.size()> bytes{};
+  std::array<std::uint8_t, editing::UnknownBytes.size()> bytes{};
   // 1 ticked, 0 cleared, -1 left partly ticked: a byte that held another value, kept as it is.
-  std::array<int, editing::UnknownFlagOffsets.size()> flags{};
+  std::array<int, editing::UnknownFlags.size()> flags{};
 };
 
 class UnknownsDialog : public QDialog {
@@ -37,8 +37,8 @@ class UnknownsDialog : public QDialog {
  private:
   Prompter& prompter_;
   std::array<QLineEdit*, editing::HeaderUnknowns.size()> headerBoxes_{};
-  std::array<QLineEdit*, editing::UnknownByteOffsets.size()> byteBoxes_{};
-  std::array<QCheckBox*, editing::UnknownFlagOffsets.size()> flagBoxes_{};
+  std::array<QLineEdit*, editing::UnknownBytes.size()> byteBoxes_{};
+  std::array<QCheckBox*, editing::UnknownFlags.size()> flagBoxes_{};
   UnknownValues values_;
 };
 

@@ -146,6 +146,11 @@ void applyCraftTypeAutoLink(const model::Mission& m, model::FlightGroup& g) {
     g.set(model::fg::Team, static_cast<std::uint8_t>(*team));
 }
 
+void applyTeamAutoLink(const model::Mission& m, model::FlightGroup& g) {
+  const std::size_t team = g.get(model::fg::Team);
+  if (team < m.teamIff.size()) g.set(model::fg::Iff, m.teamIff[team]);
+}
+
 std::string playableWarning(int craftType, int platformId) {
   if (map::isExpansionOnlyCraft(craftType))
     return platformId == model::FormatBase ? OnlyInExpansionWarning : "";

@@ -63,6 +63,8 @@ Side autoLinkSide(int craftType);
 std::optional<int> autoLinkTeam(const model::Mission& m, Side side);
 // Craft type change of one group with auto-link on: IFF and team follow the type's side.
 void applyCraftTypeAutoLink(const model::Mission& m, model::FlightGroup& g);
+// Team change of one group with auto-link on: the IFF follows the team's (Teams page).
+void applyTeamAutoLink(const model::Mission& m, model::FlightGroup& g);
 
 // ---- Checks ----
 inline constexpr const char* OnlyInExpansionWarning = "That Ship is only available in Qvn";

@@ -17,15 +17,37 @@ namespace editing {
 // The three header bytes of unknown meaning, in the order they are shown.
 inline constexpr std::array<model::Field<model::u8>, 3> HeaderUnknowns{
     model::header::HeaderByte8, model::header::HeaderByte11, model::header::HeaderByte101};
-// Flight-group bytes edited as numbers 0..255.
-inline constexpr std::array<std::size_t, 11> UnknownByteOffsets{96,  99,   133,  147,  148, 150,
-                                                                152, 1302, 1312, 1319, 1320};
-// Flight-group bytes edited as check boxes "3" to "8" (1 ticked, 0 cleared).
-inline constexpr std::array<std::size_t, 6> UnknownFlagOffsets{1321, 1322, 1323, 1324, 1325, 1326};
-// One of those flight-group bytes as a field the document's typed edits take.
-constexpr model::Field<model::u8> unknownByte(std::size_t offset) {
-  return {"Unknown", offset};
-}
+// A flight-group byte no page edits, as the unknown-bytes editor shows it: the field the
+// document's typed edits take, its name after the part of the record the "Other" tab's lines
+// give it ("Pt 3 #2": the second byte of "Unknowns Pt 3"; "Pt 1" is the line without a title)
+// and the guess shown beside its box.
+struct UnknownByte {
+  model::Field<model::u8> field;
+  std::string_view name;
+  std::string_view hint;
+};
+// Edited as numbers 0..255.
+inline constexpr std::array<UnknownByte, 11> UnknownBytes{{
+    {{"Unknown", 96}, "Pt 1 #2", ""},
+    {{"Unknown", 99}, "Pt 1 #4", ""},
+    {{"Unknown", 133}, "Pt 2", "X 30 seconds = arrival delay"},
+    {{"Unknown", 147}, "Pt 3 #1", "(dep when)"},
+    {{"Unknown", 148}, "Pt 3 #2", ""},
+    {{"Unknown", 150}, "Pt 3 #4", ""},
+    {{"Unknown", 152}, "Pt 3 #6", ""},
+    {{"Unknown", 1302}, "Pt 4a #1", "(Jump to order 4 conditions)"},
+    {{"Unknown", 1312}, "Pt 4a #11", ""},
+    {{"Unknown", 1319}, "Pt 6 #1", ""},
+    {{"Unknown", 1320}, "Pt 6 #2", ""},
+}};
+// Bytes 3 to 8 of "Pt 6", edited as check boxes "3" to "8" (1 ticked, 0 cleared).
+inline constexpr const char* UnknownFlagsName = "Pt 6";
+inline constexpr std::array<model::Field<model::u8>, 6> UnknownFlags{{{"Unknown", 1321},
+                                                                      {"Unknown", 1322},
+                                                                      {"Unknown", 1323},
+                                                                      {"Unknown", 1324},
+                                                                      {"Unknown", 1325},
+                                                                      {"Unknown", 1326}}};
 
 // The read-only lines of unknown values ("Mission Unks: 0,  0,  0", "Pt 5:   0", ...), as the
 // "Other" tab shows them.
