@@ -20,20 +20,41 @@ bool isWordChar(char c) {
   return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
 }
 
-// "line 3, column 14: ...", "FlightGroups[2].Orders[0].Command: ..." or the document's top.
-bool namesPlace(const std::string& error) {
-  if (error.starts_with("line ") || error.starts_with("expected an object at the top")) return true;
-  const std::size_t colon = error.find(": ");
-  if (colon == std::string::npos || colon == 0) return false;
-  // A path is words joined by dots and array indices; a key that is no word is quoted.
-  const std::string_view path(error.data(), colon);
-  if (path.front() == '"') return path.size() >= 2 && path.back() == '"';
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    const char c = path[i];
-    if (isWordChar(c) || c == '.' || c == '[' || c == ']') continue;
-    return false;
+// A place as refusals name it, followed by ": ": words joined by ".", array positions "[3]",
+// keys that are no words quoted in brackets ["a b"] (as JSON strings).
+bool startsWithPath(std::string_view e) {
+  std::size_t i = 0;
+  while (i < e.size()) {
+    if (e[i] == '[') {
+      ++i;
+      if (i < e.size() && e[i] == '"') {
+        for (++i; i < e.size() && e[i] != '"'; ++i)
+          if (e[i] == '\\') ++i;
+        if (i >= e.size()) return false;
+        ++i;
+      } else {
+        const std::size_t digits = i;
+        while (i < e.size() && e[i] >= '0' && e[i] <= '9') ++i;
+        if (i == digits) return false;
+      }
+      if (i >= e.size() || e[i] != ']') return false;
+      ++i;
+    } else if (isWordChar(e[i]) && (i == 0 || e[i - 1] == '.' || e[i - 1] == ']')) {
+      while (i < e.size() && isWordChar(e[i])) ++i;
+    } else if (e[i] == '.' && i > 0) {
+      ++i;
+    } else {
+      break;
+    }
   }
-  return isWordChar(path.front());
+  return i > 0 && e.substr(i).starts_with(": ");
+}
+
+// Text that is no JSON names its line and column; a key twice in the document's top names the
+// key; anything else names the path of the value refused.
+bool namesPlace(const std::string& error) {
+  return error.starts_with("line ") || error.starts_with("the key \"") ||
+         error.starts_with("expected an object at the top") || startsWithPath(error);
 }
 
 // What a refusal must leave as it was.

@@ -220,6 +220,8 @@ TEST(MissionJson, RefusalsNameTheJsonPathAndChangeNothing) {
   const Case cases[] = {
       // Unknown keys.
       {set({"Colour"}, 1), "Colour: unknown key"},
+      {set({""}, 1), "[\"\"]: unknown key"},
+      {set({"FlightGroups", "1", "a b"}, 1), "FlightGroups[1][\"a b\"]: unknown key"},
       {set({"FlightGroups", "1", "Colour"}, 1), "FlightGroups[1].Colour: unknown key"},
       {set({"FlightGroups", "0", "RawGroups", "Raw8"}, 1),
        "FlightGroups[0].RawGroups.Raw8: unknown key"},

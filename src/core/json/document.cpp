@@ -1,5 +1,6 @@
 #include "json/document.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace json {
@@ -67,7 +68,7 @@ class Builder : public nlohmann::json_sax<V> {
       top.value->push_back(nullptr);
       return &top.value->back();
     }
-    if (path) *path = top.path.empty() ? key_ : top.path + "." + key_;
+    if (path) *path = joinPath(top.path, key_);
     return &(*top.value)[key_];
   }
   bool put(V&& v) {
@@ -195,6 +196,14 @@ std::string print(const Value& v) {
 
 std::string quote(const std::string& utf8) {
   return escapeInvisible(Value(utf8).dump());
+}
+
+std::string joinPath(const std::string& path, std::string_view key) {
+  const bool word = !key.empty() && std::all_of(key.begin(), key.end(), [](char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '_';
+  });
+  if (!word) return path + "[" + quote(std::string(key)) + "]";
+  return path.empty() ? std::string(key) : path + "." + std::string(key);
 }
 
 std::string inlineText(const Value& v) {

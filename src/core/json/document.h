@@ -27,6 +27,10 @@ std::string print(const Value& v);
 // Windows-1252 leaves unassigned) escaped as \u007f, \u0081, … so they stay visible.
 std::string quote(const std::string& utf8);
 
+// `path` and one key more, as refusals name places: "FlightGroups[2].Name". A key that is no
+// plain word (letters, digits, "_") is quoted in brackets: `Teams[0]["a b"]`, `[""]`.
+std::string joinPath(const std::string& path, std::string_view key);
+
 // A value on one line, as a diff line shows it ("[1, 2]", "\"Go\"", "5").
 std::string inlineText(const Value& v);
 

@@ -319,7 +319,7 @@ std::string dumpMission(const model::Mission& m) {
 namespace {
 
 std::string join(const std::string& path, std::string_view key) {
-  return path.empty() ? std::string(key) : path + "." + std::string(key);
+  return joinPath(path, key);
 }
 
 std::string at(const std::string& path, std::size_t index) {
@@ -677,7 +677,7 @@ bool Reader::mission(const ReadValue& root, model::Mission& m) {
     for (std::string_view b : TextBlocks)
       known = known || key == std::string(b) + std::string(TailSuffix) ||
               key == std::string(b) + std::string(BytesSuffix);
-    if (!known) return fail(key, "unknown key");
+    if (!known) return fail(join({}, key), "unknown key");
   }
   // Keys left out take the records of a new Mission.
   model::Mission defaults;
