@@ -1,5 +1,6 @@
 #include "model/mission_edit.h"
 
+#include <cstring>
 #include <stdexcept>
 
 namespace model {
@@ -12,6 +13,8 @@ std::size_t sizeIndex(int i) {
 
 // The smallest range in which two equal-sized byte images differ: [first, last).
 std::pair<std::size_t, std::size_t> differingRange(CBytes a, CBytes b) {
+  // Most records a rule rewrites come back unchanged.
+  if (a.empty() || std::memcmp(a.data(), b.data(), a.size()) == 0) return {0, 0};
   std::size_t first = 0;
   while (first < a.size() && a[first] == b[first]) ++first;
   if (first == a.size()) return {0, 0};
