@@ -436,9 +436,22 @@ class DocumentWatch::Impl {
     beginOperation("undo to the start");
     const State end = capture();
     const int index = stack->index();
+    const int count = stack->count();
+    // Undo and redo only move along the history: a step made on the way (a view writing back
+    // what it was shown) drops the steps to redo.
+    auto moved = [&](int before, int expected) {
+      if (stack->count() != count)
+        fail("the history changed while moving along it: " + std::to_string(count) +
+             " steps, now " + std::to_string(stack->count()));
+      else if (stack->index() != expected)
+        fail("the history did not move: at " + std::to_string(before) + ", now at " +
+             std::to_string(stack->index()));
+    };
     while (stack->canUndo() && ok()) {
+      const int before = stack->index();
       stack->undo();
       settle();
+      moved(before, before - 1);
     }
     if (ok() && whole) {
       if (const std::string d = contentDifference(start_, capture()); !d.empty())
@@ -447,8 +460,10 @@ class DocumentWatch::Impl {
     endOperation();
     beginOperation("redo to the end");
     while (stack->index() < index && ok()) {
+      const int before = stack->index();
       stack->redo();
       settle();
+      moved(before, before + 1);
     }
     if (const std::string d = contentDifference(end, capture()); ok() && !d.empty())
       fail("redo to the end does not give the end content: " + d);
