@@ -442,7 +442,8 @@ class DocumentWatch::Impl {
     auto moved = [&](int before, int expected) {
       if (stack->count() != count)
         fail("the history changed while moving along it: " + std::to_string(count) +
-             " steps, now " + std::to_string(stack->count()));
+             " steps, now " + std::to_string(stack->count()) + ", the last \"" +
+             (stack->count() > 0 ? stack->text(stack->count() - 1).toStdString() : "") + "\"");
       else if (stack->index() != expected)
         fail("the history did not move: at " + std::to_string(before) + ", now at " +
              std::to_string(stack->index()));
