@@ -102,6 +102,23 @@ TEST_F(StoredText, ADollarTypedIntoAMemoIsLeftOutAndTheCursorStays) {
   }
 }
 
+// A no-break space is a character of the file's own (0xA0): shown, typed and undone back into a
+// memo it stays one. Showing a block is no edit: it leaves the history, the steps to redo
+// included, as it was.
+TEST_F(StoredText, AMemoKeepsNoBreakSpacesAndShowingItsBlockWritesNothing) {
+  const std::string text = "Go\xa0now\r\nthen";
+  doc.setTextBlock(Block::Description, text);
+  doc.endTyping();
+  app::TextBlockMemo* m = memo();
+  doc.setTextBlock(Block::Description, "Later");
+  doc.undoStack()->undo();
+  EXPECT_EQ(doc.mission().description.text(), text);
+  EXPECT_EQ(doc.undoStack()->count(), 2);
+  m->moveCursor(QTextCursor::End);
+  EditorFixture::type(m, QStringLiteral("\u00a0!"));
+  EXPECT_EQ(doc.mission().description.text(), text + "\xa0!");
+}
+
 // Leaving the memo ends its typing: what is typed after coming back is an undo step of its own.
 TEST_F(StoredText, LeavingAMemoEndsItsTyping) {
   app::TextBlockMemo* m = memo();

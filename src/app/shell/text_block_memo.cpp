@@ -3,6 +3,7 @@
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QTextDocument>
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -10,6 +11,19 @@
 #include "app/document/view_updater.h"
 
 namespace app {
+
+namespace {
+
+// The memo's text as it holds it: toPlainText() gives a no-break space, a character of the
+// file's own, as a plain one.
+QString memoTextAsHeld(const QPlainTextEdit& memo) {
+  QString text = memo.document()->toRawText();
+  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
+  return text;
+}
+
+}  // namespace
 
 TextBlockMemo::TextBlockMemo(const EditorContext& context, MissionDocument::Block block,
                              QWidget* parent)
@@ -121,7 +135,7 @@ void TextBlockMemo::refresh() {
   // The memo's own writing leaves it as typed, with its cursor.
   if (writing_) return;
   const QString text = toMemo(blockText());
-  if (text == toPlainText()) return;
+  if (text == memoTextAsHeld(*this)) return;
   setPlainText(text);
 }
 
@@ -132,7 +146,7 @@ void TextBlockMemo::write() {
   const QString leftOut = leaveOutUnstorable(this, [](char32_t c) { return c == U'$'; });
   // A memo showing the block as stored has nothing to write (it was just refreshed): a block
   // whose line ends the memo shows as "\n" keeps its own bytes.
-  const QString shown = toPlainText();
+  const QString shown = memoTextAsHeld(*this);
   if (shown != toMemo(blockText())) doc_.setTextBlock(block_, toBlock(shown));
   writing_ = false;
   if (leftOut.contains(QLatin1Char('$')))
