@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QScreen>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -12,6 +13,7 @@
 #include "app/base/window_memory.h"
 #include "app/map/map_window.h"
 #include "app/shell/main_window.h"
+#include "app/shell/preferences_dialog.h"
 #include "editor_fixture.h"
 #include "shell/settings_file.h"
 #include "shell/window_places.h"
@@ -142,6 +144,59 @@ TEST_F(ReopenedWindows, TheMapAndTheUndoHistoryOpenAgainWhereTheyWere) {
   restart();
   EXPECT_FALSE(window->mapWindow()->isVisible());
   EXPECT_EQ(undoHistory(), nullptr);
+}
+
+// At a large scale (here a font twice as large) on a small screen, the main window, the map and
+// Preferences open within the screen and their controls stay reachable.
+class ScaledScreen : public testing_gui::EditorFixture {
+ protected:
+  void SetUp() override {
+    EditorFixture::SetUp();
+    QFont big = font_;
+    big.setPointSizeF(font_.pointSizeF() * 2);
+    QApplication::setFont(big);
+  }
+  void TearDown() override {
+    EditorFixture::TearDown();
+    QApplication::setFont(font_);
+  }
+  static void expectOnScreen(const QWidget* w) {
+    const QRect area = w->screen()->availableGeometry();
+    const QRect frame = w->frameGeometry();
+    EXPECT_TRUE(area.contains(frame))
+        << w->objectName().toStdString() << " " << frame.width() << "x" << frame.height() << " at "
+        << frame.x() << "," << frame.y() << " on " << area.width() << "x" << area.height();
+  }
+  void expectMainAndMapOnScreen() {
+    expectOnScreen(window.get());
+    app::MapWindow* map = window->mapWindow();
+    map->show();
+    QApplication::processEvents();
+    expectOnScreen(map);
+    map->close();
+  }
+  const QFont font_ = QApplication::font();
+};
+
+TEST_F(ScaledScreen, TheLargestWindowsFitTheScreenTheyOpenOn) {
+  start();
+  expectMainAndMapOnScreen();
+  const shell::Vocabulary vocab;
+  app::PreferencesDialog preferences(settings, vocab, iniPath(), window.get(), 1280);
+  preferences.show();
+  QApplication::processEvents();
+  expectOnScreen(&preferences);
+}
+
+// Sizes and places remembered on a larger screen or at another scale.
+TEST_F(ScaledScreen, RememberedSizesLargerThanTheScreenAreShrunkToIt) {
+  ASSERT_TRUE(shell::writeSettings(iniPath(), settings));
+  shell::SectionValues places;
+  for (const char* name : {"MainWindow", "MapForm"})
+    places.emplace_back(name, shell::windowRectText({0, 0, 1500, 1200}));
+  ASSERT_TRUE(shell::writeSectionFile(iniPath(), shell::WindowsSection, places, nullptr));
+  start({}, false);
+  expectMainAndMapOnScreen();
 }
 
 }  // namespace

@@ -19,6 +19,7 @@
 #include <utility>
 
 #include "app/base/actions.h"
+#include "app/base/fitting_scroll_area.h"
 #include "app/document/mission_document.h"
 #include "app/map/map_painter.h"
 #include "app/map/map_window.h"
@@ -52,7 +53,13 @@ QToolButton* MapWindow::button(const char* name, const QString& text, const QStr
 }
 
 void MapWindow::buildControls() {
-  auto* top = new QVBoxLayout(this);
+  // Everything inside a scroll area that scrolls only where the screen is too small for it.
+  auto* content = new QWidget;
+  content->setObjectName(QStringLiteral("MapContent"));
+  auto* outer = new QVBoxLayout(this);
+  outer->setContentsMargins(0, 0, 0, 0);
+  outer->addWidget(new FittingScrollArea(content, this));
+  auto* top = new QVBoxLayout(content);
   top->setContentsMargins(4, 4, 4, 4);
   top->setSpacing(3);
   top->addLayout(buildViewRow());

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/actions.h"
+#include "app/base/fitting_scroll_area.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
 #include "app/document/editor_context.h"
@@ -52,6 +53,7 @@ MapWindow::MapWindow(const EditorContext& context, QWidget* parent)
   actions_->addScope(KeyScope::Canvas, canvas_);
   actions_->refresh();
   resize(900, 680);
+  fitToScreen(this);
   if (!ctx_.iniPath.empty()) WindowMemory(ctx_.iniPath).restore(this);
 }
 

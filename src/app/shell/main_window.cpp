@@ -163,7 +163,8 @@ void MainWindow::sizeWindow() {
   // At least 810 x 580, larger when the list's lines and the pages need it to show whole.
   const QSize wanted = sizeHint().expandedTo(QSize(810, 580));
   resize(std::min(wanted.width(), area.width()), std::min(wanted.height(), area.height()));
-  move(area.center() - QPoint(this->width() / 2, this->height() / 2));
+  move(area.x() + (area.width() - this->width()) / 2,
+       area.y() + (area.height() - this->height()) / 2);
   if (fill) setWindowState(windowState() | Qt::WindowMaximized);
 }
 

@@ -14,6 +14,7 @@
 
 #include "app/base/actions.h"
 #include "app/base/deferred_page.h"
+#include "app/base/fitting_scroll_area.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -205,7 +206,8 @@ void MainWindow::buildPages() {
 
   // The list commands follow the page in front.
   actions_->refreshOn(pages_, &QTabWidget::currentChanged);
-  setCentralWidget(pages_);
+  // The pages scroll only where the screen is too small for them (a large scale).
+  setCentralWidget(new FittingScrollArea(pages_, this));
 }
 
 void MainWindow::applyFormat() {

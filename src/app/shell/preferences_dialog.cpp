@@ -19,6 +19,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/dialog_buttons.h"
+#include "app/base/fitting_scroll_area.h"
 #include "app/base/folder_chooser_dialog.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -114,7 +115,8 @@ PreferencesDialog::PreferencesDialog(shell::Settings& settings, const shell::Voc
   auto* buttons = okCancelButtons(this);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(pages_);
+  // The pages scroll only where the screen is too small for them (a large scale).
+  layout->addWidget(new FittingScrollArea(pages_, this));
   layout->addWidget(buttons);
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
