@@ -74,11 +74,30 @@ QLabel* named(QLabel* l, const char* name) {
 OrdersPage::OrdersPage(const EditorContext& context, QWidget* parent)
     : FlightGroupTab(context, parent) {
   setObjectName(QStringLiteral("OrdersPage"));
+  buildControls();
+  bindFields();
+  connectSignals();
+}
+
+// The four order lines above the group "Editing order".
+void OrdersPage::buildControls() {
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(4, 4, 4, 4);
   top->setSpacing(3);
+  top->addWidget(buildOrderLines());
+  top->addWidget(buildEditingGroup());
+  top->addStretch(1);
 
-  // The four orders.
+  // Long entries must not widen the tab; the pop-ups show them whole.
+  for (QComboBox* c : findChildren<QComboBox*>()) {
+    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    c->setMinimumContentsLength(4);
+    c->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+  }
+}
+
+// The four orders.
+QWidget* OrdersPage::buildOrderLines() {
   auto* list = new QGroupBox(tr("Click on text to edit (double-click for clipboard)"), this);
   list->setObjectName(QStringLiteral("OrderLabelsGroup"));
   auto* lv = new QVBoxLayout(list);
@@ -89,15 +108,12 @@ OrdersPage::OrdersPage(const EditorContext& context, QWidget* parent)
     l->setObjectName(QStringLiteral("Order%1Lab").arg(n + 1));
     labels_[n] = l;
     lv->addWidget(l);
-    connect(l, &OrderLabel::clicked, this, [this, n] { editOrder(static_cast<int>(n)); });
-    connect(l, &OrderLabel::doubleClicked, this, [this, n] {
-      emit labelDoubleClicked(static_cast<int>(n));
-      useClipboard(static_cast<int>(n));
-    });
   }
-  top->addWidget(list);
+  return list;
+}
 
-  // The edited order.
+// The edited order: its command, throttle and parameters, its targets and its description.
+QWidget* OrdersPage::buildEditingGroup() {
   auto* editing = new QGroupBox(tr("Editing order"), this);
   editing->setObjectName(QStringLiteral("EditOrderGroup"));
   auto* ev = new QVBoxLayout(editing);
@@ -110,7 +126,6 @@ OrdersPage::OrdersPage(const EditorContext& context, QWidget* parent)
     orderBox_->setParent(editing);
     addToClip_ = new QPushButton(tr("Add to Clipboard"), editing);
     addToClip_->setObjectName(QStringLiteral("AddOrderBtn"));
-    connect(addToClip_, &QPushButton::clicked, this, &OrdersPage::addToClipboard);
     row->addWidget(orderLab_);
     row->addWidget(orderBox_, 1);
     row->addWidget(addToClip_);
@@ -163,54 +178,10 @@ OrdersPage::OrdersPage(const EditorContext& context, QWidget* parent)
     class_[n] = combo(classNames[n]);
     index_[n] = combo(indexNames[n]);
   }
-  // Each pair of targets in a panel headed by its title and the check box, so that the pair
-  // takes three lines.
-  auto targets = [&](const QString& title, const char* name, std::size_t first, QCheckBox*& either,
-                     const char* eitherName, QLabel*& plus, const char* plusName) {
-    auto* box = new QFrame(editing);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFrameShape(QFrame::StyledPanel);
-    auto* g = new QGridLayout(box);
-    g->setContentsMargins(4, 1, 4, 2);
-    g->setHorizontalSpacing(4);
-    g->setVerticalSpacing(1);
-    auto* head = new QLabel(title, box);
-    QFont bold = head->font();
-    bold.setBold(true);
-    head->setFont(bold);
-    either = new QCheckBox(tr("Either A or B"), box);
-    either->setObjectName(QString::fromLatin1(eitherName));
-    plus = named(new QLabel(QStringLiteral("+"), box), plusName);
-    plus->setAlignment(Qt::AlignCenter);
-    plus->setFixedWidth(plus->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 4);
-    {
-      // The targets stay where they are whether the mark shows or not.
-      QSizePolicy keep = plus->sizePolicy();
-      keep.setRetainSizeWhenHidden(true);
-      plus->setSizePolicy(keep);
-    }
-    g->addWidget(head, 0, 0, 1, 3);
-    g->addWidget(either, 0, 3, Qt::AlignRight);
-    // The "+" stands between the two targets: both must hold.
-    g->addWidget(plus, 1, 0, 2, 1, Qt::AlignCenter);
-    for (std::size_t k = 0; k < 2; ++k) {
-      QComboBox* c = class_[first + k];
-      QComboBox* i = index_[first + k];
-      c->setParent(box);
-      i->setParent(box);
-      const int row = 1 + static_cast<int>(k);
-      g->addWidget(new QLabel(k == 0 ? tr("Class A") : tr("Class B"), box), row, 1);
-      g->addWidget(c, row, 2);
-      g->addWidget(i, row, 3);
-    }
-    g->setColumnStretch(2, 2);
-    g->setColumnStretch(3, 3);
-    ev->addWidget(box);
-  };
-  targets(tr("Primary Target"), "PrimaryTargetGroup", 0, oneAnd2_, "OneAnd2Chk", priLab_, "PriLab");
-  targets(tr("Secondary Target"), "SecondaryTargetGroup", 2, threeAnd4_, "ThreeAnd4Chk", secLab_,
-          "SecLab");
-
+  ev->addWidget(buildTargetPanel(editing, tr("Primary Target"), "PrimaryTargetGroup", 0, oneAnd2_,
+                                 "OneAnd2Chk", priLab_, "PriLab"));
+  ev->addWidget(buildTargetPanel(editing, tr("Secondary Target"), "SecondaryTargetGroup", 2,
+                                 threeAnd4_, "ThreeAnd4Chk", secLab_, "SecLab"));
   {
     auto* row = new QHBoxLayout;
     description_ = combo("OrderDescEd");
@@ -226,17 +197,64 @@ OrdersPage::OrdersPage(const EditorContext& context, QWidget* parent)
   unknowns_ = named(new QLabel(editing), "OrdUnkLab");
   unknowns_->setVisible(false);
   ev->addWidget(unknowns_);
-  top->addWidget(editing);
-  top->addStretch(1);
+  return editing;
+}
 
-  // Long entries must not widen the tab; the pop-ups show them whole.
-  for (QComboBox* c : findChildren<QComboBox*>()) {
-    c->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    c->setMinimumContentsLength(4);
-    c->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+// A pair of targets in a panel headed by its title and the check box, so that the pair takes
+// three lines.
+QWidget* OrdersPage::buildTargetPanel(QWidget* parent, const QString& title, const char* name,
+                                      std::size_t first, QCheckBox*& either, const char* eitherName,
+                                      QLabel*& plus, const char* plusName) {
+  auto* box = new QFrame(parent);
+  box->setObjectName(QString::fromLatin1(name));
+  box->setFrameShape(QFrame::StyledPanel);
+  auto* g = new QGridLayout(box);
+  g->setContentsMargins(4, 1, 4, 2);
+  g->setHorizontalSpacing(4);
+  g->setVerticalSpacing(1);
+  auto* head = new QLabel(title, box);
+  QFont bold = head->font();
+  bold.setBold(true);
+  head->setFont(bold);
+  either = new QCheckBox(tr("Either A or B"), box);
+  either->setObjectName(QString::fromLatin1(eitherName));
+  plus = named(new QLabel(QStringLiteral("+"), box), plusName);
+  plus->setAlignment(Qt::AlignCenter);
+  plus->setFixedWidth(plus->fontMetrics().horizontalAdvance(QStringLiteral("+")) + 4);
+  {
+    // The targets stay where they are whether the mark shows or not.
+    QSizePolicy keep = plus->sizePolicy();
+    keep.setRetainSizeWhenHidden(true);
+    plus->setSizePolicy(keep);
   }
+  g->addWidget(head, 0, 0, 1, 3);
+  g->addWidget(either, 0, 3, Qt::AlignRight);
+  // The "+" stands between the two targets: both must hold.
+  g->addWidget(plus, 1, 0, 2, 1, Qt::AlignCenter);
+  for (std::size_t k = 0; k < 2; ++k) {
+    QComboBox* c = class_[first + k];
+    QComboBox* i = index_[first + k];
+    c->setParent(box);
+    i->setParent(box);
+    const int row = 1 + static_cast<int>(k);
+    g->addWidget(new QLabel(k == 0 ? tr("Class A") : tr("Class B"), box), row, 1);
+    g->addWidget(c, row, 2);
+    g->addWidget(i, row, 3);
+  }
+  g->setColumnStretch(2, 2);
+  g->setColumnStretch(3, 3);
+  return box;
+}
 
-  bindFields();
+void OrdersPage::connectSignals() {
+  for (std::size_t n = 0; n < labels_.size(); ++n) {
+    connect(labels_[n], &OrderLabel::clicked, this, [this, n] { editOrder(static_cast<int>(n)); });
+    connect(labels_[n], &OrderLabel::doubleClicked, this, [this, n] {
+      emit labelDoubleClicked(static_cast<int>(n));
+      useClipboard(static_cast<int>(n));
+    });
+  }
+  connect(addToClip_, &QPushButton::clicked, this, &OrdersPage::addToClipboard);
   new ViewUpdater(this, doc_, WholeMission, [this](Changes t, const ChangeSet&) { onChanged(t); });
 }
 

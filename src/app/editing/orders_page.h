@@ -40,8 +40,16 @@ class OrdersPage : public FlightGroupTab {
   void showEvent(QShowEvent* e) override;
 
  private:
-  void onChanged(Changes what);
+  // The constructor's steps: the controls, their fields, their handlers.
+  void buildControls();
+  QWidget* buildOrderLines();
+  QWidget* buildEditingGroup();
+  QWidget* buildTargetPanel(QWidget* parent, const QString& title, const char* name,
+                            std::size_t first, QCheckBox*& either, const char* eitherName,
+                            QLabel*& plus, const char* plusName);
   void bindFields();
+  void connectSignals();
+  void onChanged(Changes what);
   void loadItems();
   void fillEditing();
   // "Add to Clipboard": the edited order as the clipboard takes it.
