@@ -43,6 +43,14 @@ QLabel* label(const QString& text, QWidget* parent) {
 ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
     : FlightGroupTab(context, parent), iniPath_(context.iniPath) {
   setObjectName(QStringLiteral("ShipTab"));
+  buildControls();
+  layOutControls();
+  bindFields();
+  connectSignals();
+}
+
+// The page's boxes, each named, with the item lists that never change.
+void ShipPage::buildControls() {
   name_ = combo("ShipName");
   name_->setEditable(true);
   name_->setInsertPolicy(QComboBox::NoInsert);
@@ -93,7 +101,10 @@ ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
   showTable(player_, &doc_, vocab_, shell::tables::Players);
   setItems(plrPos_, QStringList{QStringLiteral("2 (1)"), QStringLiteral("2"), QStringLiteral("3"),
                                 QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
+}
 
+// The boxes in pairs, each under its label, and the tab order that follows them.
+void ShipPage::layOutControls() {
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(6, 6, 6, 6);
   grid->setHorizontalSpacing(6);
@@ -185,9 +196,6 @@ ShipPage::ShipPage(const EditorContext& context, QWidget* parent)
                       static_cast<QSpinBox*>(spacing_), static_cast<QSpinBox*>(special_),
                       static_cast<QSpinBox*>(gg_), static_cast<QSpinBox*>(gu_)})
     s->setMinimumWidth(60);
-
-  connect(formBtn_, &QPushButton::clicked, this, &ShipPage::viewFormations);
-  bindFields();
 }
 
 void ShipPage::bindFields() {
@@ -222,6 +230,10 @@ void ShipPage::bindFields() {
   // The spin counts the craft from 1; the group holds the number from 0.
   b.bind(static_cast<QSpinBox*>(special_), fg::SpecialCraft).convert(shifted(1));
   b.bind(random_, fg::RandomSpecialCraft);
+}
+
+void ShipPage::connectSignals() {
+  connect(formBtn_, &QPushButton::clicked, this, &ShipPage::viewFormations);
   // What follows a value the bindings show or write.
   connect(player_, &QComboBox::currentIndexChanged, this, &ShipPage::playerChosen);
 }

@@ -22,7 +22,11 @@ class ShipPage : public FlightGroupTab {
   void doFill() override;
 
  private:
+  // The constructor's steps: the controls, their places, their fields, their handlers.
+  void buildControls();
+  void layOutControls();
   void bindFields();
+  void connectSignals();
   void nameEdited(const std::string& name);
   void craftTypeChosen(int type);
   void countChosen(int count);
