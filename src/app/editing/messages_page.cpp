@@ -54,8 +54,18 @@ editing::MessageSelection fromSelection(const model::Selection& s) {
 MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
     : QWidget(parent), ctx_(context), doc_(context.document) {
   setObjectName(QStringLiteral("MessagesPage"));
+  QWidget* left = buildList();
+  QWidget* right = buildFields();
+  splitPage(this, QStringLiteral("MessageSplitter"), left, right);
+  bindFields();
+  connectSignals();
+  rebuildList();
+  showDetails();
+  bindings_->refill();
+}
 
-  // Left: the list and where the current message stands in it.
+// Left: the list and where the current message stands in it.
+QWidget* MessagesPage::buildList() {
   auto* left = new QWidget(this);
   auto* lv = new QVBoxLayout(left);
   lv->setContentsMargins(0, 0, 0, 0);
@@ -65,8 +75,11 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   countLabel_ = new QLabel(left);
   countLabel_->setObjectName(QStringLiteral("Label60"));
   lv->addWidget(countLabel_);
+  return left;
+}
 
-  // Right: the fields of the selected messages, the sent-to list, the triggers, the sounds.
+// Right: the fields of the selected messages, the sent-to list, the triggers, the sounds.
+QWidget* MessagesPage::buildFields() {
   auto* right = new QWidget(this);
   auto* rv = new QVBoxLayout(right);
   rv->setContentsMargins(4, 0, 0, 0);
@@ -139,26 +152,10 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
   rv->addStretch(1);
   // On a wide window the fields keep a width to read them by; the list takes the rest.
   right->setMaximumWidth(MaxFieldsWidth);
+  return right;
+}
 
-  splitPage(this, QStringLiteral("MessageSplitter"), left, right);
-
-  QMenu* menu = list_->popupMenu();
-  auto add = [&](const QString& text, void (MessagesPage::*slot)()) {
-    connect(menu->addAction(text), &QAction::triggered, this, slot);
-  };
-  add(tr("&Add Message"), &MessagesPage::newMessage);
-  add(tr("&Delete"), &MessagesPage::deleteSelected);
-  add(tr("Move &Up"), &MessagesPage::moveUp);
-  add(tr("&Move Down"), &MessagesPage::moveDown);
-  connect(list_, &ShipList::selectionEdited, this, [this](std::vector<int> rows, int current) {
-    if (rows.empty()) {
-      // Every line deselected: the current message stays selected.
-      list_->showSelection(doc_.selectedMessages(), doc_.currentMessage());
-      return;
-    }
-    doc_.selectMessages(std::move(rows), current);
-  });
-
+void MessagesPage::bindFields() {
   bindings_ = new FieldBindings(this, ctx_, [this] {
     BoundRecords r = selectedMessages(doc_);
     // With no message the fields show a new message's and take no edit.
@@ -189,12 +186,28 @@ MessagesPage::MessagesPage(const EditorContext& context, QWidget* parent)
       .onCommit([this, &colour](long long c) { colourChosen(static_cast<char>(c), colour); });
   bindings_->bind(delay_, msg::Delay).convert(scaled(editing::MessageDelayStep));
   bindings_->bind(seenBy_, msg::SentToTeam).undoText(editText(tr("teams sent to")));
+}
 
+// The list's commands in its pop-up menu, its selection, and the document's changes.
+void MessagesPage::connectSignals() {
+  QMenu* menu = list_->popupMenu();
+  auto add = [&](const QString& text, void (MessagesPage::*slot)()) {
+    connect(menu->addAction(text), &QAction::triggered, this, slot);
+  };
+  add(tr("&Add Message"), &MessagesPage::newMessage);
+  add(tr("&Delete"), &MessagesPage::deleteSelected);
+  add(tr("Move &Up"), &MessagesPage::moveUp);
+  add(tr("&Move Down"), &MessagesPage::moveDown);
+  connect(list_, &ShipList::selectionEdited, this, [this](std::vector<int> rows, int current) {
+    if (rows.empty()) {
+      // Every line deselected: the current message stays selected.
+      list_->showSelection(doc_.selectedMessages(), doc_.currentMessage());
+      return;
+    }
+    doc_.selectMessages(std::move(rows), current);
+  });
   new ViewUpdater(this, doc_, MessageFields | MessageList | Selection | TeamFields | Sounds,
                   [this](Changes t, const ChangeSet& c) { onChanged(t, c); });
-  rebuildList();
-  showDetails();
-  bindings_->refill();
 }
 
 void MessagesPage::setSoundListActive(bool on) {

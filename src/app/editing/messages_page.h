@@ -48,6 +48,11 @@ class MessagesPage : public QWidget {
   void paste();
 
  private:
+  // The constructor's steps: the list, the fields, their bindings, the handlers.
+  QWidget* buildList();
+  QWidget* buildFields();
+  void bindFields();
+  void connectSignals();
   // Deletes the selected messages, as a step of `verb` (Delete, Cut).
   void removeSelected(Verb verb);
   void onChanged(Changes what, const ChangeSet& c);
