@@ -57,8 +57,24 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
       settings_(context.settings),
       prompter_(context.prompter) {
   setObjectName(QStringLiteral("FlightGroupsPage"));
+  QWidget* left = buildListColumn();
+  buildPages();
 
-  // Left column: column labels, the list, the clipboard box and the status labels.
+  // The user sets the share of the list and the pages. Until then the list is as wide as its
+  // lines and the pages take the rest.
+  split_ = splitPage(this, QStringLiteral("FlightGroupSplitter"), left, pages_);
+  fitSplitter(split_, [left](QSplitter* s) {
+    const int room = s->width() - s->handleWidth();
+    const int list = std::min(left->sizeHint().width(), room - PagesWidth);
+    s->setSizes({list, room - list});
+  });
+
+  connectSignals();
+  refresh();
+}
+
+// Left column: column labels, the list, the clipboard box and the status labels.
+QWidget* FlightGroupsPage::buildListColumn() {
   auto* left = new QWidget(this);
   auto* lv = new QVBoxLayout(left);
   lv->setContentsMargins(0, 0, 0, 0);
@@ -109,12 +125,15 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
     row->addStretch();
     lv->addLayout(row);
   }
+  return left;
+}
 
-  // Right: the sub-tabs.
+// Right: the sub-tabs. The Ship tab is built at once, the others when they are first shown.
+void FlightGroupsPage::buildPages() {
   pages_ = new QTabWidget(this);
   DeferredPage::buildWhenChosen(pages_);
   pages_->setObjectName(QStringLiteral("FGPages"));
-  ship_ = new ShipPage(context, pages_);
+  ship_ = new ShipPage(ctx_, pages_);
   frames_.assign(8, nullptr);
   frames_[ShipTab] = ship_;
   // The other tabs are built when they are first shown.
@@ -156,16 +175,9 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
       "QTabBar::tab:selected { background: palette(base); }"));
   pages_->setMinimumWidth(PagesWidth);
   pages_->setMaximumWidth(PagesMaxWidth);
+}
 
-  // The user sets the share of the list and the pages. Until then the list is as wide as its
-  // lines and the pages take the rest.
-  split_ = splitPage(this, QStringLiteral("FlightGroupSplitter"), left, pages_);
-  fitSplitter(split_, [left](QSplitter* s) {
-    const int room = s->width() - s->handleWidth();
-    const int list = std::min(left->sizeHint().width(), room - PagesWidth);
-    s->setSizes({list, room - list});
-  });
-
+void FlightGroupsPage::connectSignals() {
   // The list's own commands head its pop-up menu; the main window adds its file commands.
   QMenu* menu = list_->popupMenu();
   auto add = [&](const QString& text, void (FlightGroupsPage::*slot)()) {
@@ -184,7 +196,6 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
   connect(pages_, &QTabWidget::currentChanged, this, [this] { fillCurrentPage(); });
   new ViewUpdater(this, doc_, PageChanges,
                   [this](Changes t, const ChangeSet& c) { onChanged(t, c); });
-  refresh();
 }
 
 FlightGroupsPage::~FlightGroupsPage() = default;

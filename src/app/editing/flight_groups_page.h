@@ -81,6 +81,10 @@ class FlightGroupsPage : public QWidget {
   void refresh();
 
  private:
+  // The constructor's steps: the list's column, the sub-tabs, the handlers.
+  QWidget* buildListColumn();
+  void buildPages();
+  void connectSignals();
   void onChanged(Changes what, const ChangeSet& c);
   void onListSelection(std::vector<int> rows, int current);
   void rebuildList();
