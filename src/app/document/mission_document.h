@@ -259,13 +259,11 @@ class MissionDocument : public QObject, private EditHistory::Target {
   void tablesChanged();
 
  private:
+  // The bytes a field of type T holds for `value` (model::set writes the same).
   template <class T>
   static std::vector<std::uint8_t> encode(T value) {
-    const auto v = static_cast<std::uint16_t>(value);
-    if constexpr (sizeof(T) == 1)
-      return {static_cast<std::uint8_t>(v)};
-    else
-      return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>(v >> 8)};
+    const auto bytes = model::fieldBytes(value);
+    return {bytes.begin(), bytes.end()};
   }
   // Writes `bytes` into each listed record as one step named after the field `name`.
   void write(std::string_view name, RecordKind kind, const std::vector<int>& indices,

@@ -2,6 +2,7 @@
 // Field descriptors: every record kind declares its fields once, as names and offsets inside
 // its byte image, and all code reaches bytes through these descriptors.
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -65,12 +66,20 @@ T get(CBytes rec, Field<T> f, std::size_t index = 0) {
   }
 }
 
+// The bytes of `value` as a field holds them, the low byte first.
+template <class T>
+std::array<std::uint8_t, sizeof(T)> fieldBytes(T value) {
+  const auto v = static_cast<std::uint16_t>(value);
+  if constexpr (sizeof(T) == 1)
+    return {static_cast<std::uint8_t>(v)};
+  else
+    return {static_cast<std::uint8_t>(v & 0xFF), static_cast<std::uint8_t>(v >> 8)};
+}
+
 template <class T>
 void set(Bytes rec, Field<T> f, T value, std::size_t index = 0) {
-  const std::size_t at = f.at(index);
-  const auto v = static_cast<std::uint16_t>(value);
-  rec[at] = static_cast<std::uint8_t>(v & 0xFF);
-  if constexpr (sizeof(T) == 2) rec[at + 1] = static_cast<std::uint8_t>(v >> 8);
+  const auto bytes = fieldBytes(value);
+  std::memcpy(&rec[f.at(index)], bytes.data(), bytes.size());
 }
 
 // The characters up to the first zero byte or the end of the field (single-byte text).
