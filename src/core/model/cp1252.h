@@ -10,5 +10,7 @@ namespace model {
 std::string cp1252ToUtf8(std::string_view bytes);
 // Characters without a Windows-1252 form become "?".
 std::string utf8ToCp1252(std::string_view utf8);
+// Appends the UTF-8 form of the character `c`.
+void appendUtf8(std::string& out, char32_t c);
 
 }  // namespace model

@@ -4,30 +4,14 @@
 #include <cstdint>
 #include <cstring>
 
+#include "model/cp1252.h"
+
 namespace shell {
 namespace {
 
 constexpr std::string_view Utf16LEMark = "\xFF\xFE";
 constexpr std::string_view Utf16BEMark = "\xFE\xFF";
 constexpr std::string_view Utf8Mark = "\xEF\xBB\xBF";
-
-void appendUtf8(std::string& out, char32_t c) {
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 // The next character of UTF-8 text at i (moved past it); a byte that starts no valid sequence
 // is the character of its own number.
@@ -116,12 +100,13 @@ std::optional<std::string> decodeText(std::string_view bytes, const TextShape& s
       if (i + 2 >= bytes.size()) return fail(i, "has a lone surrogate");
       const char16_t low = unit(i + 2);
       if (low < 0xDC00 || low > 0xDFFF) return fail(i, "has a lone surrogate");
-      appendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (low - 0xDC00));
+      model::appendUtf8(out,
+                        0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) + (low - 0xDC00));
       i += 4;
     } else if (u >= 0xDC00 && u <= 0xDFFF) {
       return fail(i, "has a lone surrogate");
     } else {
-      appendUtf8(out, u);
+      model::appendUtf8(out, u);
       i += 2;
     }
   }
