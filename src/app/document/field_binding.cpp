@@ -11,19 +11,20 @@
 #include <algorithm>
 
 #include "app/base/text.h"
+#include "editing/flight_group_rules.h"
 
 namespace app {
 
 namespace {
 
+// A whole number as every number box reads one (editing::parseInteger); empty or a lone "-"
+// is no value yet.
 TypedValue parseWhole(const QString& text) {
   const QString t = text.trimmed();
   if (t.isEmpty() || t == QLatin1String("-")) return {};
-  bool ok = false;
-  const long long v = t.toLongLong(&ok);
-  if (!ok)
-    return {TypedValue::Refused, 0, QStringLiteral("'%1' is not a valid integer value").arg(text)};
-  return {TypedValue::Value, v, {}};
+  const std::string typed = text.toStdString();
+  if (const auto v = editing::parseInteger(typed)) return {TypedValue::Value, *v, {}};
+  return {TypedValue::Refused, 0, QString::fromStdString(editing::notAnIntegerMessage(typed))};
 }
 
 }  // namespace
