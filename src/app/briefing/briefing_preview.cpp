@@ -31,12 +31,6 @@ QPoint BriefingPreview::mapPoint(QPointF pos) const {
   return {static_cast<int>(pos.x()), static_cast<int>(pos.y())};
 }
 
-namespace {
-CanvasEvent canvasEvent(const QMouseEvent& e) {
-  return {e.position(), e.button(), e.buttons(), e.modifiers()};
-}
-}  // namespace
-
 void BriefingPreview::setActive(CanvasTool* tool) {
   if (tool == active_) return;
   active_ = tool;

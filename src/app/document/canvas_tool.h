@@ -4,6 +4,7 @@
 // document transaction: one undo step whatever the number of moves, records or axes, and
 // `cancel` (the window's Escape action) puts everything back where the gesture started.
 
+#include <QMouseEvent>
 #include <QPointF>
 #include <Qt>
 
@@ -15,6 +16,11 @@ struct CanvasEvent {
   Qt::MouseButtons buttons;               // the buttons held
   Qt::KeyboardModifiers modifiers;
 };
+
+// What a canvas hands its tool for a mouse event on it.
+inline CanvasEvent canvasEvent(const QMouseEvent& e) {
+  return {e.position(), e.button(), e.buttons(), e.modifiers()};
+}
 
 class CanvasTool {
  public:

@@ -103,26 +103,18 @@ void MapCanvas::resizeEvent(QResizeEvent* e) {
   emit resized(size());
 }
 
-namespace {
-
-CanvasEvent canvasEvent(const QMouseEvent* e) {
-  return {e->position(), e->button(), e->buttons(), e->modifiers()};
-}
-
-}  // namespace
-
 void MapCanvas::mousePressEvent(QMouseEvent* e) {
   setFocus(Qt::MouseFocusReason);
-  if (tool_) tool_->press(canvasEvent(e));
+  if (tool_) tool_->press(canvasEvent(*e));
 }
 void MapCanvas::mouseMoveEvent(QMouseEvent* e) {
-  if (tool_) tool_->move(canvasEvent(e));
+  if (tool_) tool_->move(canvasEvent(*e));
 }
 void MapCanvas::mouseReleaseEvent(QMouseEvent* e) {
-  if (tool_) tool_->release(canvasEvent(e));
+  if (tool_) tool_->release(canvasEvent(*e));
 }
 void MapCanvas::mouseDoubleClickEvent(QMouseEvent* e) {
-  if (tool_) tool_->doubleClick(canvasEvent(e));
+  if (tool_) tool_->doubleClick(canvasEvent(*e));
 }
 
 }  // namespace app
