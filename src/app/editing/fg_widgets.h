@@ -39,8 +39,9 @@ class NumberSpin : public QSpinBox {
   Q_OBJECT
  public:
   explicit NumberSpin(int min, int max, QWidget* parent = nullptr);
-  // Judges the typed text now; false when it was not a number.
-  bool commit();
+  // Judges the typed text now (Enter and leaving the box call it); false when it was not a
+  // number.
+  virtual bool commit();
   // The text part, for typing into it (tests) and for spins chosen with the arrows only.
   QLineEdit* editor() const { return lineEdit(); }
   // Called with the message for text that is not a number.

@@ -48,27 +48,13 @@ void darkGround(QWidget* w, QColor text) {
 
 }  // namespace
 
-bool GoalNumberBox::commitTyped() {
+bool GoalNumberBox::commit() {
   if (editing::readTypedNumber(lineEdit()->text().toStdString()).kind ==
       editing::TypedNumber::Nothing) {
     lineEdit()->setText(textFromValue(value()));
     return true;
   }
-  return commit();
-}
-
-void GoalNumberBox::focusOutEvent(QFocusEvent* e) {
-  if (!lineEdit()->isReadOnly()) commitTyped();
-  QSpinBox::focusOutEvent(e);
-}
-
-void GoalNumberBox::keyPressEvent(QKeyEvent* e) {
-  if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !lineEdit()->isReadOnly()) {
-    commitTyped();
-    e->accept();
-    return;
-  }
-  QSpinBox::keyPressEvent(e);
+  return NumberSpin::commit();
 }
 
 GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)

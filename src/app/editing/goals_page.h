@@ -19,12 +19,7 @@ class GoalNumberBox : public NumberSpin {
   Q_OBJECT
  public:
   using NumberSpin::NumberSpin;
-  // Judges the typed text now: false when it was not a number.
-  bool commitTyped();
-
- protected:
-  void focusOutEvent(QFocusEvent* e) override;
-  void keyPressEvent(QKeyEvent* e) override;
+  bool commit() override;
 };
 
 // Edits the goals of the selected flight groups, one goal at a time.
