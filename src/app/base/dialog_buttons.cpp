@@ -16,4 +16,13 @@ QDialogButtonBox* okCancelButtons(QDialog* dialog) {
   return buttons;
 }
 
+QPushButton* pushButton(QWidget* parent, const char* objectName, const QString& text,
+                        const QString& tip) {
+  auto* b = new QPushButton(text, parent);
+  b->setObjectName(QString::fromLatin1(objectName));
+  b->setToolTip(tip);
+  b->setAutoDefault(false);
+  return b;
+}
+
 }  // namespace app

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/base/dialog_buttons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 
@@ -40,10 +41,7 @@ ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe descri
 
   auto* row = new QHBoxLayout;
   auto button = [&](const char* name, const QString& text, const QString& tip = {}) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
+    QPushButton* b = pushButton(this, name, text, tip);
     row->addWidget(b);
     return b;
   };

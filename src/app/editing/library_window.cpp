@@ -9,6 +9,7 @@
 
 #include "app/base/colour.h"
 #include "app/base/coloured_list.h"
+#include "app/base/dialog_buttons.h"
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -103,10 +104,7 @@ LibraryWindow::LibraryWindow(editing::Library& library, LibraryMissionAccess mis
   top->addWidget(list_, 1);
 
   auto button = [this](QLayout* row, const char* name, const QString& text, const QString& tip) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
+    QPushButton* b = pushButton(this, name, text, tip);
     row->addWidget(b);
     return b;
   };

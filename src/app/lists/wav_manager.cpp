@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 
+#include "app/base/dialog_buttons.h"
 #include "app/base/icons.h"
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
@@ -45,10 +46,7 @@ WavManager::WavManager(const EditorContext& context, MessageSounds& sounds, QWid
   setObjectName(QStringLiteral("WavManagerGroup"));
 
   const auto button = [this](const char* name, const QString& text, const QString& hint) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(QLatin1String(name));
-    b->setToolTip(hint);
-    return b;
+    return pushButton(this, name, text, hint);
   };
   QPushButton* create = button("CreateWavListBtn", tr("Create"), tr("Create .lst file for WAVs"));
   QPushButton* save = button("SaveWavListBtn", tr("Save"), tr("Save .lst file"));

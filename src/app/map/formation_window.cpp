@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "app/base/dialog_buttons.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
 #include "app/map/formation_painter.h"
@@ -66,20 +67,13 @@ FormationWindow::FormationWindow(const shell::Vocabulary& vocab, int formation, 
   top->addWidget(picture_, 1);
 
   auto* row = new QHBoxLayout;
-  auto button = [&](const char* name, const QString& text, const QString& tip = {}) {
-    auto* b = new QPushButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setToolTip(tip);
-    b->setAutoDefault(false);
-    return b;
-  };
-  QPushButton* prev = button("PrevForm", QStringLiteral("<"), tr("Previous formation"));
-  QPushButton* next = button("NextForm", QStringLiteral(">"), tr("Next formation"));
+  QPushButton* prev = pushButton(this, "PrevForm", QStringLiteral("<"), tr("Previous formation"));
+  QPushButton* next = pushButton(this, "NextForm", QStringLiteral(">"), tr("Next formation"));
   sizeCheck_ = new QCheckBox(tr("&Show for Current FG size"), this);
   sizeCheck_->setObjectName(QStringLiteral("CheckBox1"));
   sizeCheck_->setChecked(showForSize);
-  QPushButton* use = button("Button1", tr("&Use"));
-  QPushButton* cancel = button("Button2", tr("&Cancel"));
+  QPushButton* use = pushButton(this, "Button1", tr("&Use"));
+  QPushButton* cancel = pushButton(this, "Button2", tr("&Cancel"));
   use->setDefault(true);
   row->addWidget(prev);
   row->addWidget(next);
