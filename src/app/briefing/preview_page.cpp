@@ -146,30 +146,33 @@ QWidget* PreviewPage::buildMapColumn() {
   playbackRow_ = new QWidget(column);
   auto* buttons = new QHBoxLayout(playbackRow_);
   buttons->setContentsMargins(0, 0, 0, 0);
-  auto button = [&](const char* name, const QString& text, const QString& hint, auto slot) {
+  // Each button runs what it says on the player or the page.
+  auto button = [&](const char* name, const QString& text, const QString& hint, auto* receiver,
+                    auto slot) {
     auto* b = new QToolButton(playbackRow_);
     b->setObjectName(QString::fromLatin1(name));
     b->setText(text);
     b->setToolTip(hint);
     buttons->addWidget(b);
-    connect(b, &QToolButton::clicked, this, slot);
+    connect(b, &QToolButton::clicked, receiver, slot);
   };
+  using P = PlaybackController;
   PlaybackController* p = &playback_;
-  button("RewindPlayBtn", QStringLiteral("|\u25C0\u25B6"), tr("Rewind and Play"), [this, p] {
-    p->rewind();
+  button("RewindPlayBtn", QStringLiteral("|\u25C0\u25B6"), tr("Rewind and Play"), this, [this] {
+    playback_.rewind();
     play();
   });
-  button("RewindStopBtn", QStringLiteral("|\u25C0\u25A0"), tr("Rewind and Stop"),
-         [p] { p->rewindAndStop(); });
-  button("PauseBtn", QStringLiteral("\u2016"), tr("Pause"), [p] { p->pause(); });
-  button("PrevInstructionBtn", QStringLiteral("\u25C0|"), tr("Previous Instruction"),
-         [p] { p->previousInstruction(); });
-  button("PlayBtn", QStringLiteral("\u25B6"), tr("Play"), [this] { play(); });
-  button("StepTickBtn", QStringLiteral("+.05"), tr("Advance 0.05 seconds"), [p] { p->stepTick(); });
-  button("NextInstructionBtn", QStringLiteral("|\u25B6"), tr("Advance to next Instruction"),
-         [p] { p->nextInstruction(); });
-  button("NextStopBtn", QStringLiteral("\u25B6\u25B6|"), tr("Advance to next Stop point"),
-         [p] { p->nextStopPoint(); });
+  button("RewindStopBtn", QStringLiteral("|\u25C0\u25A0"), tr("Rewind and Stop"), p,
+         &P::rewindAndStop);
+  button("PauseBtn", QStringLiteral("\u2016"), tr("Pause"), p, &P::pause);
+  button("PrevInstructionBtn", QStringLiteral("\u25C0|"), tr("Previous Instruction"), p,
+         &P::previousInstruction);
+  button("PlayBtn", QStringLiteral("\u25B6"), tr("Play"), this, &PreviewPage::play);
+  button("StepTickBtn", QStringLiteral("+.05"), tr("Advance 0.05 seconds"), p, &P::stepTick);
+  button("NextInstructionBtn", QStringLiteral("|\u25B6"), tr("Advance to next Instruction"), p,
+         &P::nextInstruction);
+  button("NextStopBtn", QStringLiteral("\u25B6\u25B6|"), tr("Advance to next Stop point"), p,
+         &P::nextStopPoint);
   buttons->addStretch(1);
   col->addWidget(playbackRow_);
   timeBar_ = new QSlider(Qt::Horizontal, column);
