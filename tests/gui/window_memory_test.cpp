@@ -36,6 +36,7 @@ TEST(WindowMemory, SizeAndSplitterComeBackInTheNextRun) {
   QTemporaryDir dir;
   const std::string ini = dir.filePath(QStringLiteral("ZynED.ini")).toStdString();
   const app::WindowMemory memory(ini);
+  QPoint framePlace;
   {
     Window w;
     EXPECT_FALSE(memory.restore(&w.window, {w.splitter}));
@@ -43,6 +44,7 @@ TEST(WindowMemory, SizeAndSplitterComeBackInTheNextRun) {
     w.window.show();
     w.splitter->setSizes({200, 500});
     QApplication::processEvents();
+    framePlace = w.window.pos();
     ASSERT_TRUE(memory.remember(&w.window, {w.splitter}));
   }
   Window again;
@@ -50,6 +52,7 @@ TEST(WindowMemory, SizeAndSplitterComeBackInTheNextRun) {
   again.window.show();
   QApplication::processEvents();
   EXPECT_EQ(again.window.size(), QSize(700, 500));
+  EXPECT_EQ(again.window.pos(), framePlace);             // not lowered by the frame each run
   EXPECT_NEAR(again.splitter->sizes().first(), 200, 2);  // the handle takes its share
   EXPECT_FALSE(again.window.isMaximized());
   // The settings of the file are untouched by it.

@@ -149,9 +149,12 @@ bool WindowMemory::remember(const QWidget* window, const QList<QSplitter*>& spli
   auto values = shell::readSectionFile(iniPath_, shell::WindowsSection);
   const std::string name = keyOf(window);
   const bool maximised = window->isMaximized() || window->isFullScreen();
-  // The size to come back to when the window is no longer maximised.
+  // The size to come back to when the window is no longer maximised. The place is the frame's,
+  // where restore moves it: the inside's place would lower the window by its title bar each run.
   const QRect g = maximised ? window->normalGeometry() : window->geometry();
-  if (g.isValid()) put(values, name, shell::windowRectText({g.x(), g.y(), g.width(), g.height()}));
+  const QPoint frame = g.topLeft() - (window->geometry().topLeft() - window->pos());
+  if (g.isValid())
+    put(values, name, shell::windowRectText({frame.x(), frame.y(), g.width(), g.height()}));
   put(values, name + ".Maximized", maximised ? "1" : "0");
   for (const QSplitter* s : splitters) {
     // Sizes of a splitter never shown are those of a page never laid out.
