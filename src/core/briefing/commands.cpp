@@ -6,6 +6,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "editing/waypoints.h"
+
 namespace briefing {
 
 namespace brf = model::briefing;
@@ -189,8 +191,11 @@ bool parseSeconds(const std::string& text, int& ticks) {
 }
 
 bool parseKm(const std::string& text, int& units) {
-  double v;
-  return parseNumber(text, v) && toInt(v * 160, units);
+  // Read as the waypoint cells read kilometres: exactly on the decimal text, within 16 bits.
+  const editing::TypedCoordinate t = editing::parseKm(text);
+  if (t.kind != editing::TypedCoordinate::Value) return false;
+  units = t.value;
+  return true;
 }
 
 bool parseWhole(const std::string& text, int& value) {
