@@ -6,24 +6,13 @@
 #include <vector>
 
 #include "app/document/mission_document.h"
+#include "map_mission.h"
 #include "model/mission_file.h"
 
 using namespace model;
 using app::MissionDocument;
 
 namespace {
-
-Mission groups(int n) {
-  Mission m;
-  m.newMission();
-  while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
-  for (std::size_t i = 0; i < m.flightGroups.size(); ++i) {
-    m.flightGroups[i].setText(fg::Name, "G" + std::to_string(i + 1));
-    m.flightGroups[i].set(fg::WaypointX, static_cast<i16>(100 * i), Start1);
-  }
-  m.addMessage();
-  return m;
-}
 
 // Everything an edit may change: the file image, what lives beside it, the derived values and
 // the document's state.
@@ -115,7 +104,7 @@ TEST(DocumentEdits, EveryKindUndoesAndRedoesBytesFlagsDerivedValuesAndSelection)
   };
   for (const EditCase& c : cases) {
     MissionDocument doc;
-    doc.replaceMission(groups(4));
+    doc.replaceMission(testgen::namedGroupsMission(4));
     doc.selectFlightGroups(c.selected);
     const Seen before = seen(doc);
     c.edit(doc);
@@ -139,7 +128,7 @@ TEST(DocumentEdits, EveryKindUndoesAndRedoesBytesFlagsDerivedValuesAndSelection)
 
 TEST(DocumentEdits, AnEditThatChangesNoByteIsNoStep) {
   MissionDocument doc;
-  doc.replaceMission(groups(2));
+  doc.replaceMission(testgen::namedGroupsMission(2));
   doc.setFlightGroupField(fg::CraftType, doc.mission().flightGroups[0].get(fg::CraftType));
   doc.setTextBlock(MissionDocument::Block::Description, "");
   doc.setFormat(doc.mission().platformId);
@@ -154,7 +143,7 @@ TEST(DocumentEdits, AnEditThatChangesNoByteIsNoStep) {
 
 TEST(DocumentEdits, TypedValuesAreClampedToTheFieldNeverWrapped) {
   MissionDocument doc;
-  doc.replaceMission(groups(2));
+  doc.replaceMission(testgen::namedGroupsMission(2));
   doc.selectMessages({0});
   struct Case {
     long long value;
@@ -172,7 +161,7 @@ TEST(DocumentEdits, TypedValuesAreClampedToTheFieldNeverWrapped) {
 
 TEST(DocumentEdits, NewGroupsFollowTheDefaultsOfNowWhateverIsUndone) {
   MissionDocument doc;
-  doc.replaceMission(groups(1));
+  doc.replaceMission(testgen::namedGroupsMission(1));
   doc.newFlightGroup();
   MissionDefaults d = doc.defaults();
   d.defaultShip = 5;
@@ -184,7 +173,7 @@ TEST(DocumentEdits, NewGroupsFollowTheDefaultsOfNowWhateverIsUndone) {
 
 TEST(DocumentEdits, ListStepsHoldTheRecordsNotTheMission) {
   MissionDocument doc;
-  doc.replaceMission(groups(200));
+  doc.replaceMission(testgen::namedGroupsMission(200));
   for (int i = 0; i < 190; ++i) doc.newFlightGroup();
   // A flight group with its goal strings is about 3 KiB; a whole mission would be 600 KiB.
   EXPECT_LT(doc.undoMemory(), 190u * 4096u);
@@ -192,7 +181,7 @@ TEST(DocumentEdits, ListStepsHoldTheRecordsNotTheMission) {
 
 TEST(DocumentEdits, MessageListStepsCarryTheirSoundEntry) {
   MissionDocument doc;
-  Mission m = groups(1);
+  Mission m = testgen::namedGroupsMission(1);
   m.addMessage();
   m.sounds = {"one.wav", "two.wav"};
   doc.replaceMission(std::move(m));
@@ -214,7 +203,7 @@ namespace {
 
 TEST(DocumentLifeCycle, ReplacingTheMissionAnnouncesOnlyValidSelections) {
   MissionDocument d;
-  d.replaceMission(groups(4));
+  d.replaceMission(testgen::namedGroupsMission(4));
   d.selectFlightGroups({3});
   d.setFlightGroupField(fg::CraftCount, u8{5});
   // Views read the current group on every notice.
@@ -224,7 +213,7 @@ TEST(DocumentLifeCycle, ReplacingTheMissionAnnouncesOnlyValidSelections) {
     EXPECT_LT(d.currentFlightGroup(), static_cast<int>(d.mission().flightGroups.size()));
   });
   // A Mission that is not on disk counts as changed even after a history was cleared.
-  d.replaceMission(groups(1), UnnamedFile, false, true);
+  d.replaceMission(testgen::namedGroupsMission(1), UnnamedFile, false, true);
   EXPECT_GT(notices, 0);
   EXPECT_TRUE(d.isChanged());
 }
@@ -233,7 +222,7 @@ TEST(DocumentLifeCycle, ReplacingTheMissionAnnouncesOnlyValidSelections) {
 // new content is the whole-mission one, even where forgetting the old history is announced too.
 TEST(DocumentLifeCycle, ANewMissionIsAnnouncedWholeBeforeAnythingElse) {
   MissionDocument d;
-  d.replaceMission(groups(4), "a.kre", true);
+  d.replaceMission(testgen::namedGroupsMission(4), "a.kre", true);
   d.setFlightGroupField(fg::CraftCount, u8{5});
   bool sawWhole = false;
   QObject::connect(&d, &MissionDocument::changed, [&](const app::ChangeSet& c) {
@@ -242,7 +231,7 @@ TEST(DocumentLifeCycle, ANewMissionIsAnnouncedWholeBeforeAnythingElse) {
     }
     sawWhole = sawWhole || c.whole;
   });
-  d.replaceMission(groups(1), "b.kre", true);
+  d.replaceMission(testgen::namedGroupsMission(1), "b.kre", true);
   EXPECT_TRUE(sawWhole);
   EXPECT_FALSE(d.isChanged());
 }
@@ -250,7 +239,8 @@ TEST(DocumentLifeCycle, ANewMissionIsAnnouncedWholeBeforeAnythingElse) {
 // The older orders of an imported Mission go and come back with their flight groups.
 TEST(DocumentLifeCycle, UndoingADeleteBringsBackTheOlderOrders) {
   MissionDocument d;
-  d.replaceMission(groups(3), UnnamedFile, false, true, {"first", "second", "third"});
+  d.replaceMission(testgen::namedGroupsMission(3), UnnamedFile, false, true,
+                   {"first", "second", "third"});
   d.selectFlightGroups({1});
   d.deleteFlightGroups();
   EXPECT_EQ(d.state().importedOrderTexts, (std::vector<std::string>{"first", "third"}));
@@ -268,7 +258,7 @@ namespace {
 // and leaves the buffer holding the cut group, its references named as before the cut.
 TEST(DocumentEdits, UndoingACutKeepsTheCutGroupInTheCopyBuffer) {
   MissionDocument doc;
-  Mission m = groups(3);
+  Mission m = testgen::namedGroupsMission(3);
   m.flightGroups[1].set(fg::ArrivalMothership, u8{2});
   doc.replaceMission(std::move(m));
   doc.selectFlightGroups({1});
@@ -291,7 +281,7 @@ TEST(DocumentEdits, UndoingACutKeepsTheCutGroupInTheCopyBuffer) {
 
 TEST(DocumentEdits, AMessageInsertedBeforeTheSelectedOneMovesTheSelection) {
   MissionDocument doc;
-  Mission m = groups(1);
+  Mission m = testgen::namedGroupsMission(1);
   m.addMessage();
   doc.replaceMission(std::move(m));
   doc.selectMessages({1});
@@ -307,7 +297,7 @@ TEST(DocumentEdits, AMessageInsertedBeforeTheSelectedOneMovesTheSelection) {
 // Each record kind an edit writes sets its own changed flag, whatever the order.
 TEST(DocumentEdits, AWriteOfSeveralKindsSetsTheFlagOfEach) {
   MissionDocument doc;
-  doc.replaceMission(groups(2));
+  doc.replaceMission(testgen::namedGroupsMission(2));
   doc.setFields("Edit",
                 {MissionDocument::fieldWrite(RecordKind::Header, 0, header::TimeLimitMinutes, 5),
                  MissionDocument::fieldWrite(RecordKind::FlightGroup, 1, fg::CraftType, 3)});
@@ -318,7 +308,7 @@ TEST(DocumentEdits, AWriteOfSeveralKindsSetsTheFlagOfEach) {
 // A write past the end of its record refuses the whole edit: nothing of it reaches a byte.
 TEST(DocumentEdits, AWritePastItsRecordRefusesTheWholeEdit) {
   MissionDocument doc;
-  doc.replaceMission(groups(2));
+  doc.replaceMission(testgen::namedGroupsMission(2));
   const auto image = writeMission(doc.mission());
   doc.setFields("Edit", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 0, fg::CraftType, 3),
                          MissionDocument::fieldWrite(RecordKind::Message, 0, message::Delay, 5,
@@ -329,7 +319,7 @@ TEST(DocumentEdits, AWritePastItsRecordRefusesTheWholeEdit) {
 
 TEST(DocumentEdits, EveryStepSaysWhatItDid) {
   MissionDocument doc;
-  doc.replaceMission(groups(2));
+  doc.replaceMission(testgen::namedGroupsMission(2));
   doc.selectMessages({0});
   const std::pair<std::function<void()>, const char*> cases[] = {
       {[&] { doc.setMessageField(message::Delay, 24); }, "Edit Delay"},

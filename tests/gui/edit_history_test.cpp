@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/document/mission_document.h"
+#include "map_mission.h"
 #include "model/mission_file.h"
 
 using namespace model;
@@ -12,22 +13,9 @@ using app::MissionDocument;
 
 namespace {
 
-// `n` flight groups named G1, G2, ... at x = 0, 100, ...; one message.
-Mission historyMission(int n) {
-  Mission m;
-  m.newMission();
-  while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
-  for (std::size_t i = 0; i < m.flightGroups.size(); ++i) {
-    m.flightGroups[i].setText(fg::Name, "G" + std::to_string(i + 1));
-    m.flightGroups[i].set(fg::WaypointX, static_cast<i16>(100 * i), Start1);
-  }
-  m.addMessage();
-  return m;
-}
-
 TEST(EditHistory, TypingMergesOnlyOnTheSameFieldOfTheSameRecords) {
   MissionDocument doc;
-  doc.replaceMission(historyMission(3));
+  doc.replaceMission(testgen::namedGroupsMission(3));
   doc.selectFlightGroups({1});
   for (const char* t : {"R", "Re", "Red"}) doc.setFlightGroupText(fg::Name, t, "name");
   EXPECT_EQ(doc.undoStack()->count(), 1);
@@ -52,7 +40,7 @@ TEST(EditHistory, TypingMergesOnlyOnTheSameFieldOfTheSameRecords) {
 
 TEST(EditHistory, ATransactionIsOneStepAndCancelTakesItBack) {
   MissionDocument doc;
-  doc.replaceMission(historyMission(3));
+  doc.replaceMission(testgen::namedGroupsMission(3));
   const auto image = writeMission(doc.mission());
   doc.beginTransaction("drag");
   for (int x : {10, 20, 30})
@@ -79,7 +67,7 @@ TEST(EditHistory, ATransactionIsOneStepAndCancelTakesItBack) {
 // A gesture joins the history when it ends: a cancelled one leaves the steps to redo.
 TEST(EditHistory, ACancelledGestureKeepsTheStepsToRedo) {
   MissionDocument doc;
-  doc.replaceMission(historyMission(3));
+  doc.replaceMission(testgen::namedGroupsMission(3));
   doc.setField(RecordKind::FlightGroup, 0, fg::CraftType, u8{7});
   doc.undoStack()->undo();
   doc.beginTransaction("drag");
@@ -96,7 +84,7 @@ TEST(EditHistory, ACancelledGestureKeepsTheStepsToRedo) {
 // the history.
 TEST(EditHistory, AGestureUnderWayMarksTheMissionChanged) {
   MissionDocument doc;
-  doc.replaceMission(historyMission(2), "a.kre", true);
+  doc.replaceMission(testgen::namedGroupsMission(2), "a.kre", true);
   doc.beginTransaction("drag");
   doc.setFields(
       "Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 0, fg::WaypointX, 5, Start1)});
@@ -110,7 +98,7 @@ TEST(EditHistory, AGestureUnderWayMarksTheMissionChanged) {
 // A gesture is one step whatever records it touches: a drag that moves group 0, then group 1.
 TEST(EditHistory, AGestureOverTwoRecordsIsOneStep) {
   MissionDocument doc;
-  doc.replaceMission(historyMission(3));
+  doc.replaceMission(testgen::namedGroupsMission(3));
   const auto image = writeMission(doc.mission());
   doc.beginTransaction("drag", "Move 2 craft");
   for (int x : {10, 20}) doc.setField(RecordKind::FlightGroup, 0, fg::WaypointX, x, Start1);
@@ -130,7 +118,7 @@ TEST(EditHistory, AGestureOverTwoRecordsIsOneStep) {
 // Typing joins one step until undo or redo: what is typed after them is a step of its own.
 TEST(EditHistory, TypingAfterAnUndoAndARedoIsANewStep) {
   MissionDocument doc;
-  doc.replaceMission(historyMission(1));
+  doc.replaceMission(testgen::namedGroupsMission(1));
   for (const char* t : {"R", "Re"}) doc.setFlightGroupText(fg::Name, t, "name");
   doc.undoStack()->undo();
   doc.undoStack()->redo();
@@ -144,7 +132,7 @@ TEST(EditHistory, TypingAfterAnUndoAndARedoIsANewStep) {
 // is one step all the same: undo gives back the list, the bytes and the selection before it.
 TEST(EditHistory, AGestureHoldingListOperationsIsOneStep) {
   MissionDocument doc;
-  doc.replaceMission(historyMission(3));
+  doc.replaceMission(testgen::namedGroupsMission(3));
   doc.selectFlightGroups({1});
   const auto image = writeMission(doc.mission());
   doc.beginTransaction("place", "Place flight group");
@@ -168,7 +156,7 @@ TEST(EditHistory, AGestureHoldingListOperationsIsOneStep) {
 // A gesture begun while another is under way ends the first: two steps, undone one by one.
 TEST(EditHistory, AGestureBegunInsideAnotherEndsTheFirst) {
   MissionDocument doc;
-  doc.replaceMission(historyMission(2));
+  doc.replaceMission(testgen::namedGroupsMission(2));
   doc.beginTransaction("drag", "Move G1");
   doc.setField(RecordKind::FlightGroup, 0, fg::WaypointX, 10, Start1);
   doc.beginTransaction("drag", "Move G2");
@@ -187,7 +175,7 @@ TEST(EditHistory, AGestureBegunInsideAnotherEndsTheFirst) {
 // of it, no undo comes back to that state: the Mission stays changed however far it is undone.
 TEST(EditHistory, TheSavedStateOutOfTheStepLimitIsNeverReachedAgain) {
   MissionDocument doc;
-  doc.replaceMission(historyMission(1), "a.kre", true);
+  doc.replaceMission(testgen::namedGroupsMission(1), "a.kre", true);
   const int limit = doc.undoStack()->undoLimit();
   ASSERT_GT(limit, 0);
   for (int i = 1; i <= limit + 1; ++i)

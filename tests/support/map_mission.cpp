@@ -79,4 +79,16 @@ Mission busyMapMission(int flightGroups, std::uint64_t seed) {
   return m;
 }
 
+model::Mission namedGroupsMission(int n) {
+  model::Mission m;
+  m.newMission();
+  while (static_cast<int>(m.flightGroups.size()) < n) m.addFlightGroup();
+  for (std::size_t i = 0; i < m.flightGroups.size(); ++i) {
+    m.flightGroups[i].setText(model::fg::Name, "G" + std::to_string(i + 1));
+    m.flightGroups[i].set(model::fg::WaypointX, static_cast<model::i16>(100 * i), model::Start1);
+  }
+  m.addMessage();
+  return m;
+}
+
 }  // namespace testgen
