@@ -13,7 +13,7 @@ bin="$top/build/test/zyned_gui_tests"
 run=("$bin" --gtest_also_run_disabled_tests --gtest_filter="${1:-*.DISABLED_*}")
 export ZYNED_GRAB_DIR="$out" ASAN_OPTIONS=detect_leaks=0
 if command -v xvfb-run >/dev/null; then
-  xvfb-run -a -s "-screen 0 1280x1024x24" "${run[@]}"
+  QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" "${run[@]}"
 else
   QT_QPA_PLATFORM=offscreen "${run[@]}"
 fi

@@ -30,8 +30,12 @@ QSize FittingScrollArea::sizeHint() const {
 }
 
 QSize FittingScrollArea::minimumSizeHint() const {
-  // Smaller than the content's own minimum the scroll bars take over.
-  return sizeHint().boundedTo(QSize(160, 120));
+  // The content's own minimum as far as the screen allows: the scroll bars take over only where
+  // the screen is too small for it, not wherever the window is dragged smaller.
+  QSize least = widget() ? widget()->minimumSizeHint() : QSize();
+  const QRect area = freeArea(this);
+  if (area.isValid()) least = least.boundedTo(area.size() - room_);
+  return least;
 }
 
 void FittingScrollArea::showEvent(QShowEvent* event) {
