@@ -62,33 +62,74 @@ std::vector<Bytes> flightGroupRecords() {
   return out;
 }
 
-// Dumps of small generated missions, and each part of one alone (the rest of a mission comes
-// from a new one's records): small inputs that reach every record's reader.
+// `v` without what equals `base` at the same place: keys of an object whose value is the
+// default are left out (the reader fills them in), arrays keep their length.
+json::Value sparse(const json::Value& v, const json::Value& base) {
+  if (v.is_object() && base.is_object()) {
+    json::Value out = json::Value::object();
+    for (const auto& [key, value] : v.items()) {
+      if (!base.contains(key))
+        out[key] = value;
+      else if (value != base[key])
+        out[key] = sparse(value, base[key]);
+    }
+    return out;
+  }
+  if (v.is_array() && base.is_array() && v.size() == base.size() && !v.empty() &&
+      v[0].is_structured()) {
+    json::Value out = json::Value::array();
+    for (std::size_t i = 0; i < v.size(); ++i) out.push_back(sparse(v[i], base[i]));
+    return out;
+  }
+  return v;
+}
+
+// Small generated missions as JSON the reader takes: what differs from the reader's defaults,
+// written without spaces, whole and part by part (the rest of a mission comes from a new one's
+// records). A whole dump is some 200 KB, which the fuzzer would read a few times a second; these
+// are mostly a few KB and still reach every record's reader.
 std::vector<std::pair<std::string, Bytes>> jsonSeeds() {
   testgen::GeneratorLimits small;
-  small.maxFlightGroups = 2;
-  small.maxMessages = 2;
+  small.maxFlightGroups = 3;
+  small.maxMessages = 3;
   small.maxStringLength = 12;
   small.maxTrailingBytes = 4;
   std::vector<std::pair<std::string, Bytes>> out;
-  for (std::uint64_t seed = 0; seed < 4; ++seed) {
+  for (std::uint64_t seed = 0; seed < 12; ++seed) {
     model::Mission m;
     if (!model::readMission(testgen::randomMissionFile(seed, small), m).ok()) continue;
-    const std::string dump = json::dumpMission(m);
-    out.emplace_back("dump-" + std::to_string(seed), bytesOf(dump));
-    json::Value whole;
+    json::Value whole, base;
     std::string error;
-    if (seed != 0 || !json::parse(dump, whole, error)) continue;
-    for (const auto& [key, value] : whole.items()) {
+    if (!json::parse(json::dumpMission(m), whole, error)) continue;
+    // The reader's defaults for as many groups and messages.
+    json::Value empty = json::Value::object();
+    empty["PlatformId"] = whole["PlatformId"];
+    empty["FlightGroups"] = json::Value::array();
+    empty["Messages"] = json::Value::array();
+    for (std::size_t i = 0; i < m.flightGroups.size(); ++i)
+      empty["FlightGroups"].push_back(json::Value::object());
+    for (std::size_t i = 0; i < m.messages.size(); ++i)
+      empty["Messages"].push_back(json::Value::object());
+    model::Mission defaults;
+    if (!json::missionFromJson(empty.dump(), defaults).ok() ||
+        !json::parse(json::dumpMission(defaults), base, error))
+      continue;
+    json::Value diff = sparse(whole, base);
+    // Of the records a mission has a fixed number of, the first alone keeps its values.
+    for (auto& [key, value] : diff.items())
+      if (key != "FlightGroups" && key != "Messages" && value.is_array())
+        for (std::size_t i = 1; i < value.size(); ++i) value[i] = json::Value::object();
+    out.emplace_back("mission-" + std::to_string(seed), bytesOf(diff.dump()));
+    for (const auto& [key, value] : diff.items()) {
+      if (key == "PlatformId") continue;
       json::Value part = json::Value::object();
       part["PlatformId"] = whole["PlatformId"];
-      if (key == "FlightGroups" || key == "Messages") {
-        part[key] = json::Value::array();
-        if (!value.empty()) part[key].push_back(value[0]);
-      } else {
-        part[key] = value;
+      part[key] = value;
+      if (key == "Header") {  // its counts follow the lists
+        part[key].erase("FlightGroupCount");
+        part[key].erase("MessageCount");
       }
-      out.emplace_back("part-" + key, bytesOf(json::print(part)));
+      out.emplace_back("part-" + std::to_string(seed) + "-" + key, bytesOf(part.dump()));
     }
   }
   for (const char* odd : {"{}", "[]", "{\"PlatformId\": 12}", "{\"Messages\": [{}]}",

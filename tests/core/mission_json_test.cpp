@@ -314,6 +314,10 @@ TEST(MissionJson, TextThatIsNotJsonIsRefusedWithLineAndColumn) {
   } cases[] = {
       {"{\n  \"PlatformId\": 14,\n  oops\n}", "line 3, column 3: syntax error"},
       {"", "line 1, column 1: syntax error"},
+      // A number past what a double holds is no syntax error to the parser, but still refused
+      // with its place.
+      {"{\"PlatformId\": 14,\n \"Header\": {\"MissionType\": -1E8806}}",
+       "line 2, column 28: number overflow parsing '-1E8806'"},
       {"{\"Header\": {\"MissionType\": 1, \"MissionType\": 2}}",
        "Header: the key \"MissionType\" appears twice"},
       {"[]", "expected an object at the top, found an array"},

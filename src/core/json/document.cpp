@@ -40,13 +40,26 @@ class Builder : public nlohmann::json_sax<V> {
     return true;
   }
 
-  bool parse_error(std::size_t, const std::string&,
+  explicit Builder(std::string_view text) : text_(text) {}
+
+  bool parse_error(std::size_t position, const std::string& token,
                    const nlohmann::detail::exception& ex) override {
     // "[json.exception.parse_error.101] parse error at line 3, column 14: syntax error …"
-    std::string what = ex.what();
+    const std::string what = ex.what();
     const std::string marker = "parse error at ";
-    const auto at = what.find(marker);
-    error_ = at == std::string::npos ? what : what.substr(at + marker.size());
+    if (const auto at = what.find(marker); at != std::string::npos) {
+      error_ = what.substr(at + marker.size());
+      return false;
+    }
+    // Other refusals ("[json.exception.out_of_range.406] number overflow parsing '1E400'") carry
+    // no place: the token's start is named as a syntax error's place is.
+    const std::size_t start = std::min(text_.size(), position - std::min(position, token.size()));
+    const std::string_view before = text_.substr(0, start);
+    const std::size_t lineStart = before.rfind('\n') + 1;  // npos + 1 == 0 on the first line
+    const auto bracket = what.find("] ");
+    error_ = "line " + std::to_string(1 + std::count(before.begin(), before.end(), '\n')) +
+             ", column " + std::to_string(start - lineStart + 1) + ": " +
+             (bracket == std::string::npos ? what : what.substr(bracket + 2));
     return false;
   }
 
@@ -89,6 +102,7 @@ class Builder : public nlohmann::json_sax<V> {
   }
 
   std::vector<Frame> stack_;
+  std::string_view text_;
   std::string key_;
   std::string error_;
 };
@@ -168,7 +182,7 @@ std::string numbersOnOneLine(const std::string& text) {
 
 template <class V>
 bool parseInto(std::string_view text, V& out, std::string& error) {
-  Builder<V> b;
+  Builder<V> b(text);
   if (!V::sax_parse(text.begin(), text.end(), &b)) {
     error = b.error();
     return false;
