@@ -402,27 +402,41 @@ void grab(QWidget& w, const QString& out, const char* name) {
 TEST_F(ListsWindows, DISABLED_Pictures) {
   const QString out = qEnvironmentVariable("ZYNED_GRAB_DIR");
   if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the list windows";
-  for (const char* sub : {"Zyn/Quelvane/Combat", "Zyn/Quelvane/Train", "Zyn/Quelvane/Campaign",
-                          "Zyn/Quelvane/ivfiles", "Zyn/ivfiles", "Zyn/battle", "Zyn/Melee"})
-    fs::create_directories(dir / sub);
+  // The pictures show the game folder: one with a name a reader could have, not a test's own.
+  const fs::path root = fs::temp_directory_path() / "Games";
+  fs::remove_all(root);
+  struct Removed {
+    fs::path path;
+    ~Removed() {
+      std::error_code ec;
+      fs::remove_all(path, ec);
+    }
+  } removed{root};
+  settings.gameDirectory = (root / "Zyn").string();
+  settings.editorDirectory = (root / "editor").string();
+  fs::create_directories(root / "editor");
+  for (const char* sub :
+       {"Zyn/Train", "Zyn/COMBAT/extra", "Zyn/Quelvane/Combat", "Zyn/Quelvane/Train",
+        "Zyn/Quelvane/Campaign", "Zyn/Quelvane/ivfiles", "Zyn/ivfiles", "Zyn/battle", "Zyn/Melee"})
+    fs::create_directories(root / sub);
   writeFile(
-      dir / "Zyn/COMBAT/Mission.lst",
+      root / "Zyn/COMBAT/Mission.lst",
       "// Combat missions\r\n[ Skirmishes ]\r\n1\r\ncombat1.kre\r\nAmbush at the relay\r\n2\r\n"
       "combat2.kre\r\nConvoy run\r\n//\r\n[ Stations ]\r\n3\r\ncombat3.kre\r\nStation siege\r\n");
-  writeFile(dir / "Zyn/COMBAT/Rebel.lst", "1\r\ncombat1.kre\r\nAmbush at the relay\r\n");
+  writeFile(root / "Zyn/COMBAT/Rebel.lst", "1\r\ncombat1.kre\r\nAmbush at the relay\r\n");
   for (const char* f : {"combat1.kre", "combat2.kre", "combat3.kre", "extra/bonus.kre"})
-    writeFile(dir / (std::string("Zyn/COMBAT/") + f), "x");
-  writeFile(dir / "Zyn/Quelvane/Campaign/Mission.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
-  writeFile(dir / "Zyn/Quelvane/Campaign/Rebel.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
+    writeFile(root / (std::string("Zyn/COMBAT/") + f), "x");
+  writeFile(root / "Zyn/Quelvane/Campaign/Mission.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
+  writeFile(root / "Zyn/Quelvane/Campaign/Rebel.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
   for (const char* f : {"camp1.kre", "camp2.kre", "camp3.kre"})
-    writeFile(dir / (std::string("Zyn/Quelvane/Train/") + f), "x");
-  writeFile(dir / "Zyn/Quelvane/ivfiles/spec640.lst",
+    writeFile(root / (std::string("Zyn/Quelvane/Train/") + f), "x");
+  writeFile(root / "Zyn/Quelvane/ivfiles/spec640.lst",
             "ivfiles\\LTFIGHTER.OPT\r\nivfiles\\custom\\arrow.opt\r\n");
   for (const char* f : {"LtFighter.opt", "arrow2.opt", "hauler.opt"})
-    writeFile(dir / (std::string("Zyn/Quelvane/ivfiles/") + f), "x");
+    writeFile(root / (std::string("Zyn/Quelvane/ivfiles/") + f), "x");
   for (const char* f :
        {"Rto1/To3glc00.wav", "Rto1/To3glc01.wav", "Train/Tdummy.wav", "train/hello.wav"})
-    writeTone(dir / (std::string("Zyn/wave/") + f));
+    writeTone(root / (std::string("Zyn/wave/") + f));
   QDir().mkpath(out);
 
   model::Mission m;
@@ -461,7 +475,7 @@ TEST_F(ListsWindows, DISABLED_Pictures) {
   sounds.platformId = model::FormatBase;
   sounds.newMission();
   for (int i = 0; i < 3; ++i) sounds.addMessage();
-  writeFile(dir / "Zyn/wave/M1.lst", "train\\hello.wav\r\nRsp1\\Rp1gone.wav\r\n");
+  writeFile(root / "Zyn/wave/M1.lst", "train\\hello.wav\r\nRsp1\\Rp1gone.wav\r\n");
   app::MissionDocument doc;
   shell::Vocabulary vocab;
   const app::EditorContext ctx{doc, vocab, settings, prompter, ""};
@@ -469,7 +483,7 @@ TEST_F(ListsWindows, DISABLED_Pictures) {
   holder.resize(560, 150);
   auto* wav = new app::WavManager(ctx, &holder);
   (new QVBoxLayout(&holder))->addWidget(wav);
-  const std::string missionFile = dir / "Zyn/COMBAT/M1.KRE";
+  const std::string missionFile = root / "Zyn/COMBAT/M1.KRE";
   wav->loadFor(sounds, missionFile);
   doc.replaceMission(std::move(sounds), missionFile, true);
   doc.selectMessages({1}, 1);
