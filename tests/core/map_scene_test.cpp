@@ -133,6 +133,24 @@ TEST_F(SceneTest, RoutePointLabelsKeepOffEachOtherAndOffCraftLabels) {
     }
 }
 
+// A crowd of route points at one spot: each label takes the nearest free line, down before up;
+// once every line within reach is taken, the one printing over the fewest labels, nearest first.
+TEST_F(SceneTest, CrowdedRouteLabelsTakeTheNearestFreeLineUpOrDown) {
+  s.toggles.allWPs = true;
+  s.lineHeight = 13;
+  s.charWidth = 6;
+  while (m.flightGroups.size() < 9) m.addFlightGroup();
+  std::vector<int> shifts;
+  for (int fg = 0; fg < 9; ++fg) {
+    m.flightGroups[fg].set(fg::WaypointEnabled, i16{0}, Hyperspace);
+    put(fg, Start1, -350, -280 + 60 * fg);
+    put(fg, Waypoint1, 200, 0);
+  }
+  const LabelShifts l = labelShifts(s, m);
+  for (int fg = 0; fg < 9; ++fg) shifts.push_back(l.at(fg, Waypoint1));
+  EXPECT_EQ(shifts, (std::vector<int>{0, 13, -13, 26, -26, 39, -39, 0, 13}));
+}
+
 TEST_F(SceneTest, BriefingModeDrawsIconsAtTheBriefingPoint) {
   m.flightGroups[0].set(fg::CraftType, u8{42});  // always a wireframe on the map
   put(0, Briefing1, 0, 0);

@@ -152,15 +152,17 @@ LabelBox labelBox(const MapState& s, ScreenPoint at, const std::string& text, in
 class PlacedLabels {
  public:
   explicit PlacedLabels(int lineHeight) : line_(std::max(1, lineHeight)) {}
-  bool overlaps(const LabelBox& b) const {
+  // How many placed labels `b` would print over.
+  int overlaps(const LabelBox& b) const {
+    int n = 0;
     for (int row = rowOf(b.top) - 1; row <= rowOf(b.top) + 1; ++row) {
       const auto it = rows_.find(row);
       if (it == rows_.end()) continue;
       for (const LabelBox& o : it->second)
         if (b.left < o.right && o.left < b.right && b.top < o.top + line_ && o.top < b.top + line_)
-          return true;
+          ++n;
     }
-    return false;
+    return n;
   }
   void add(const LabelBox& b) { rows_[rowOf(b.top)].push_back(b); }
 
@@ -221,10 +223,19 @@ LabelShifts labelShifts(const MapState& s, const Mission& m) {
       if (p == Start1 || p >= Briefing1 || !g.enabled(p)) continue;
       const ScreenPoint at = s.view.mapToScreen(pointOnPlane(g, p, plane));
       const std::string text = pointLabel(g, p, lo);
+      // On its point, else a line down, a line up, two down…: the nearest free place; where
+      // none is free, the one printing over the fewest labels.
       int shift = 0;
-      while (shift <= MaxLabelDrop * s.lineHeight && placed.overlaps(labelBox(s, at, text, shift)))
-        shift += s.lineHeight;
-      if (shift > MaxLabelDrop * s.lineHeight) shift = 0;
+      int fewest = placed.overlaps(labelBox(s, at, text, 0));
+      for (int lines = 1; fewest > 0 && lines <= MaxLabelMove; ++lines)
+        for (const int candidate : {lines * s.lineHeight, -lines * s.lineHeight}) {
+          const int n = placed.overlaps(labelBox(s, at, text, candidate));
+          if (n < fewest) {
+            fewest = n;
+            shift = candidate;
+            if (n == 0) break;
+          }
+        }
       out.shifts[static_cast<std::size_t>(fg)][p] = shift;
       placed.add(labelBox(s, at, text, shift));
     }
