@@ -151,6 +151,28 @@ TEST_F(SceneTest, CrowdedRouteLabelsTakeTheNearestFreeLineUpOrDown) {
   EXPECT_EQ(shifts, (std::vector<int>{0, 13, -13, 26, -26, 39, -39, 0, 13}));
 }
 
+// With times shown, a label keeps off the times under other points as well as off labels.
+TEST_F(SceneTest, RouteLabelsKeepOffTheTimesUnderThePoints) {
+  s.toggles.allWPs = true;
+  s.toggles.times = true;
+  s.lineHeight = 13;
+  s.charWidth = 6;
+  put(0, Start1, -300, -200);
+  put(1, Start1, -300, 200);
+  put(0, Waypoint1, 100, 0);
+  put(1, Waypoint1, 100, 13);  // its label's place is where flight group 0's time is
+  const LabelShifts l = labelShifts(s, m);
+  FlightGroupMarks a, b;
+  buildMarks(s, m, 0, a, &l);
+  buildMarks(s, m, 1, b, &l);
+  const auto& time = a.annotations.at(0);
+  const auto& label = b.labels.at(1);
+  ASSERT_FALSE(time.text.empty());
+  EXPECT_NE(l.at(1, Waypoint1), 0);
+  EXPECT_TRUE(label.at.y + 13 <= time.at.y || time.at.y + 13 <= label.at.y)
+      << label.at.y << " " << time.at.y;
+}
+
 TEST_F(SceneTest, BriefingModeDrawsIconsAtTheBriefingPoint) {
   m.flightGroups[0].set(fg::CraftType, u8{42});  // always a wireframe on the map
   put(0, Briefing1, 0, 0);

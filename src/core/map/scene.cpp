@@ -141,11 +141,16 @@ struct LabelBox {
   int left = 0, right = 0, top = 0;
 };
 
-LabelBox labelBox(const MapState& s, ScreenPoint at, const std::string& text, int shift) {
+// What a line of text with its top left corner at `at` covers (leading blanks print nothing).
+LabelBox textBox(const MapState& s, ScreenPoint at, const std::string& text) {
   const std::size_t lead = std::min(text.find_first_not_of(' '), text.size());
-  const int top = at.y - 6 + shift;
   return {at.x + static_cast<int>(lead) * s.charWidth,
-          at.x + static_cast<int>(text.size()) * s.charWidth, top};
+          at.x + static_cast<int>(text.size()) * s.charWidth, at.y};
+}
+
+// A point's label, `shift` pixels under its place above the point (as buildMarks draws it).
+LabelBox labelBox(const MapState& s, ScreenPoint at, const std::string& text, int shift) {
+  return textBox(s, {at.x, at.y - 6 + shift}, text);
 }
 
 // The labels placed so far, by the text line their top falls in.
@@ -213,33 +218,49 @@ LabelShifts labelShifts(const MapState& s, const Mission& m) {
     placed.add(labelBox(s, at, pointLabel(g, *p, lo), shift));
   }
 
-  // Route points' labels keep off every label placed before them.
-  for (int fg = first; fg <= last; ++fg) {
-    if (!s.isShown(fg)) continue;
-    const FlightGroup& g = m.flightGroups[fg];
-    if (!s.toggles.drawOffScreen && !isVisible(g, plane, range, Start1)) continue;
-    const PointRange points = pointRange(s, fg);
-    for (std::size_t p = points.first; p <= points.last; ++p) {
-      if (p == Start1 || p >= Briefing1 || !g.enabled(p)) continue;
-      const ScreenPoint at = s.view.mapToScreen(pointOnPlane(g, p, plane));
-      const std::string text = pointLabel(g, p, lo);
-      // On its point, else a line down, a line up, two down…: the nearest free place; where
-      // none is free, the one printing over the fewest labels.
-      int shift = 0;
-      int fewest = placed.overlaps(labelBox(s, at, text, 0));
-      for (int lines = 1; fewest > 0 && lines <= MaxLabelMove; ++lines)
-        for (const int candidate : {lines * s.lineHeight, -lines * s.lineHeight}) {
-          const int n = placed.overlaps(labelBox(s, at, text, candidate));
-          if (n < fewest) {
-            fewest = n;
-            shift = candidate;
-            if (n == 0) break;
-          }
-        }
-      out.shifts[static_cast<std::size_t>(fg)][p] = shift;
-      placed.add(labelBox(s, at, text, shift));
+  // The route points drawn, flight group by flight group.
+  auto eachRoutePoint = [&](auto&& f) {
+    for (int fg = first; fg <= last; ++fg) {
+      if (!s.isShown(fg)) continue;
+      const FlightGroup& g = m.flightGroups[fg];
+      if (!s.toggles.drawOffScreen && !isVisible(g, plane, range, Start1)) continue;
+      const PointRange points = pointRange(s, fg);
+      for (std::size_t p = points.first; p <= points.last; ++p)
+        if (p != Start1 && p < Briefing1 && g.enabled(p))
+          f(fg, g, p, s.view.mapToScreen(pointOnPlane(g, p, plane)));
     }
+  };
+
+  // Times and distances stay under their points (as buildMarks draws them): labels keep off.
+  if (s.toggles.times || s.toggles.distances) {
+    int legsOf = -1;
+    LegDistances legs;
+    eachRoutePoint([&](int fg, const FlightGroup& g, std::size_t p, ScreenPoint at) {
+      if (p > Hyperspace) return;
+      if (fg != legsOf) legs = legDistances(g), legsOf = fg;
+      placed.add(textBox(s, {at.x + 5, at.y + 7}, pointAnnotation(g, p, legs, lo)));
+    });
   }
+
+  // Route points' labels keep off every label placed before them.
+  eachRoutePoint([&](int fg, const FlightGroup& g, std::size_t p, ScreenPoint at) {
+    const std::string text = pointLabel(g, p, lo);
+    // On its point, else a line down, a line up, two down…: the nearest free place; where
+    // none is free, the one printing over the fewest labels.
+    int shift = 0;
+    int fewest = placed.overlaps(labelBox(s, at, text, 0));
+    for (int lines = 1; fewest > 0 && lines <= MaxLabelMove; ++lines)
+      for (const int candidate : {lines * s.lineHeight, -lines * s.lineHeight}) {
+        const int n = placed.overlaps(labelBox(s, at, text, candidate));
+        if (n < fewest) {
+          fewest = n;
+          shift = candidate;
+          if (n == 0) break;
+        }
+      }
+    out.shifts[static_cast<std::size_t>(fg)][p] = shift;
+    placed.add(labelBox(s, at, text, shift));
+  });
   return out;
 }
 

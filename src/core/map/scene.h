@@ -155,10 +155,11 @@ WireframeOptions wireframeOptions(const MapState& s);
 // Where the labels of the drawn flight groups go, as the pixels each moves down (up when
 // negative); the points stay where they are. Labels of craft at one spot stack one line under
 // the other, the lowest flight-group index on top (craft within `SameSpot` pixels of the first
-// craft of a stack join it). Then each route point's label that would print over a label placed
-// before it (every craft label, and the route labels of lower flight groups and points) takes
-// the nearest free line within `MaxLabelMove` lines down or up, the lower one first; where none
-// is free, the line of those that prints over the fewest labels, the nearest first.
+// craft of a stack join it). Then each route point's label that would print over a text placed
+// before it (every craft label, the times and distances under the route points, and the route
+// labels of lower flight groups and points) takes the nearest free line within `MaxLabelMove`
+// lines down or up, the lower one first; where none is free, the line of those that prints over
+// the fewest texts, the nearest first.
 inline constexpr int SameSpot = 3;
 inline constexpr int MaxLabelMove = 3;
 struct LabelShifts {
