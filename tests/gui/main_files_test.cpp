@@ -1,38 +1,17 @@
 // The main window's files: load, save, the save question, titles, the backup, the open and
 // save dialogs and the file history.
 
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QElapsedTimer>
-#include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
-#include <QSpinBox>
 #include <QTabWidget>
-#include <QToolButton>
-#include <QUndoView>
 
 #include <filesystem>
 #include <fstream>
 
 #include "app/base/notice_window.h"
-#include "app/editing/flight_groups_page.h"
-#include "app/editing/messages_page.h"
-#include "app/editing/ship_list.h"
-#include "app/editing/trigger_editor.h"
-#include "app/map/map_window.h"
-#include "app/shell/about_box.h"
 #include "app/shell/error_list_window.h"
-#include "app/shell/startup_dialog.h"
-#include "app/shell/text_block_memo.h"
 #include "editor_fixture.h"
 #include "shell/file_history.h"
 

@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -14,11 +13,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QUndoView>
 
 #include <filesystem>
 #include <fstream>
