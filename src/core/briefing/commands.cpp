@@ -63,6 +63,21 @@ Decoded decode(const model::Briefing& b) {
   return d;
 }
 
+std::vector<int> boxGroupWords(model::CBytes b) {
+  std::vector<int> out;
+  const int used = model::get(b, brf::EventWordsUsed);
+  int i = 1;
+  do {
+    const int code = static_cast<std::uint16_t>(
+        model::get(b, brf::Events, static_cast<std::size_t>(i)));  // word i + 1
+    const int n = code == 0 ? wordCount(EndMarker) : wordCount(code);
+    if (i + n - 1 > MaxWords) break;
+    if (isBox(code)) out.push_back(i + 1);  // word i + 2, from 0
+    i += n;
+  } while (i < used && i <= MaxWords - 1);
+  return out;
+}
+
 bool truncateToLimit(CommandList& list) {
   bool cut = false;
   while (wordCount(list) > MaxWords && list.size() >= 2) {

@@ -99,6 +99,10 @@ struct Decoded {
 // ends the decoding, so commands after an end marker are read as well.
 Decoded decode(const model::Briefing& b);
 
+// The positions in Events (from 0) of the flight-group word of every box command of a briefing
+// record's bytes, found as `decode` reads the stream.
+std::vector<int> boxGroupWords(model::CBytes briefing);
+
 // Writes the list into Events and EventWordsUsed; words after the last written keep their
 // values. A list above 400 words loses the commands just before its last until it fits; the
 // result says whether that happened.

@@ -10,9 +10,6 @@ namespace editing {
 using model::Bytes;
 using model::FlightGroup;
 using model::Mission;
-namespace fg = model::fg;
-namespace tr = model::trigger;
-namespace od = model::order;
 
 namespace {
 
@@ -27,92 +24,27 @@ std::vector<int> validSelection(const Mission& m, const FlightGroupSelection& s)
   return sel;
 }
 
-void renumberTrigger(Bytes t, int a, Renumber code, std::size_t count) {
-  if (model::get(t, tr::VariableType) != TargetFlightGroup) return;
-  model::set(t, tr::Variable, renumbered(model::get(t, tr::Variable), a, code, count));
-}
-
-void renumberTriggerSet(Bytes set, int a, Renumber code, std::size_t count) {
-  for (std::size_t at : model::triggerset::TriggerAt)
-    renumberTrigger(set.subspan(at, tr::Size), a, code, count);
-}
-
-struct Mothership {
-  model::Field<std::uint8_t> ship, via;
-};
-constexpr Mothership Motherships[] = {
-    {fg::ArrivalMothership, fg::ArriveViaMothership},
-    {fg::AltArrivalMothership, fg::AltArriveViaMothership},
-    {fg::DepartureMothership, fg::DepartViaMothership},
-    {fg::AltDepartureMothership, fg::AltDepartViaMothership},
-};
-
-void renumberFlightGroup(FlightGroup& g, int a, Renumber code, std::size_t count) {
-  renumberTriggerSet(g.part(fg::ArrivalTriggers, model::triggerset::Size), a, code, count);
-  for (std::size_t at :
-       {fg::DepartureTrigger1, fg::DepartureTrigger2, fg::SkipTrigger1, fg::SkipTrigger2})
-    renumberTrigger(g.part(at, tr::Size), a, code, count);
-  for (std::size_t n = 0; n < fg::OrderCount; ++n) {
-    Bytes o = g.orderBytes(n);
-    for (std::size_t t = 0; t < od::Target.size(); ++t) {
-      if (model::get(o, od::TargetType[t]) != TargetFlightGroup) continue;
-      model::set(o, od::Target[t], renumbered(model::get(o, od::Target[t]), a, code, count));
-    }
-  }
-  // Mother-ship fields are renumbered whatever their via flags say, so that switching the flag
-  // back on finds the same ship.
-  for (const Mothership& ms : Motherships) {
-    const std::uint8_t r = g.get(ms.ship);
-    std::uint8_t next = renumbered(r, a, code, count);
-    if (next == DeletedFlightGroup && r != DeletedFlightGroup && g.get(ms.via) == 0) next = 0;
-    g.set(ms.ship, next);
-  }
-}
-
 }  // namespace
-
-std::uint8_t renumbered(std::uint8_t r, int a, Renumber code, std::size_t count) {
-  if (static_cast<std::size_t>(r) >= count || a < 0) return r;
-  switch (code) {
-    case Renumber::Down:
-      if (r == a) return static_cast<std::uint8_t>(a + 1);
-      if (r == a + 1) return static_cast<std::uint8_t>(a);
-      return r;
-    case Renumber::Up:
-      if (r == a) return static_cast<std::uint8_t>(a - 1);
-      if (r == a - 1) return static_cast<std::uint8_t>(a);
-      return r;
-    case Renumber::Delete:
-      if (r == a) return DeletedFlightGroup;
-      if (r > a) return static_cast<std::uint8_t>(r - 1);
-      return r;
-  }
-  return r;
-}
 
 void renumberReferences(model::MissionEdit& e, int a, Renumber code) {
   const Mission& m = e.mission();
   const std::size_t count = m.flightGroups.size();
-  for (std::size_t i = 0; i < count; ++i) {
-    FlightGroup g;
-    g.bytes = m.flightGroups[i].bytes;
-    renumberFlightGroup(g, a, code, count);
-    e.patchDiff(model::RecordKind::FlightGroup, static_cast<int>(i), 0, g.span());
-  }
+  // Each record's bytes rewritten on a copy, kept only where a byte changed.
+  auto renumberList = [&](model::RecordKind kind, const auto& records) {
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      auto bytes = records[i].bytes;
+      renumberRecord(kind, bytes, a, code, count);
+      e.patchDiff(kind, static_cast<int>(i), 0, bytes);
+    }
+  };
+  renumberList(model::RecordKind::FlightGroup, m.flightGroups);
   // The buffer keeps naming the groups it named when it was copied.
-  e.modifyBuffer([&](FlightGroup& b) { renumberFlightGroup(b, a, code, count); });
-  for (std::size_t i = 0; i < m.messages.size(); ++i) {
-    model::Message msg = m.messages[i];
-    renumberTriggerSet(msg.part(model::message::Triggers, model::triggerset::Size), a, code, count);
-    e.patchDiff(model::RecordKind::Message, static_cast<int>(i), 0, msg.span());
-  }
-  for (std::size_t t = 0; t < m.globalGoals.size(); ++t) {
-    model::GlobalGoal gg = m.globalGoals[t];
-    for (std::size_t p = 0; p < model::globalgoal::EntryAt.size(); ++p)
-      renumberTriggerSet(gg.entry(p).subspan(model::ggentry::Triggers, model::triggerset::Size), a,
-                         code, count);
-    e.patchDiff(model::RecordKind::GlobalGoal, static_cast<int>(t), 0, gg.span());
-  }
+  e.modifyBuffer([&](FlightGroup& b) {
+    renumberRecord(model::RecordKind::FlightGroupBuffer, b.span(), a, code, count);
+  });
+  renumberList(model::RecordKind::Message, m.messages);
+  renumberList(model::RecordKind::GlobalGoal, m.globalGoals);
+  renumberList(model::RecordKind::Briefing, m.briefings);
 }
 
 void renumberReferences(Mission& m, int a, Renumber code) {

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "editing/references.h"
 #include "model/mission.h"
 #include "model/mission_edit.h"
 #include "model/selection.h"
@@ -17,26 +18,9 @@ namespace editing {
 // The selected lines of the flight-group list and the current (focused) one.
 using FlightGroupSelection = model::Selection;
 
-// What happens to flight group `a`: it moves up one line, down one line, or is deleted.
-enum class Renumber { Up, Down, Delete };
-
-// The value a reference to a deleted flight group takes. It names no group of any mission the
-// game can hold references for, stays visible in the descriptions as "FG#255", and is left alone
-// by later renumbering, so a trigger or order that pointed at a deleted group never silently
-// starts naming another one.
-inline constexpr std::uint8_t DeletedFlightGroup = 255;
-
-// One reference `r` after flight group `a` of a list of `count` groups moves or is deleted.
-// References past the end of the list name no group and are kept as they are.
-std::uint8_t renumbered(std::uint8_t r, int a, Renumber code, std::size_t count);
-
-// Rewrites every flight-group reference of the Mission for a move or delete of group `a`:
-// arrival, departure and order-4 jump triggers, the four targets of each order and the four
-// mother-ship fields of every flight group (and of the edit's copy buffer), the triggers of every
-// message and of every team's three global goals. Triggers and order targets change only where
-// their type names a flight group; flight-group goals concern their own group and stay.
-// A deleted mother ship becomes `DeletedFlightGroup` where its via-mother-ship flag is set, and 0
-// (the unused default) where it is not.
+// Rewrites every flight-group reference of the Mission for a move or delete of group `a`: each
+// record that the table of references reaches (`renumberRecord`): every flight group and the
+// edit's copy buffer, every message, every team's global goals, every briefing.
 void renumberReferences(model::MissionEdit& e, int a, Renumber code);
 void renumberReferences(model::Mission& m, int a, Renumber code);
 

@@ -16,6 +16,10 @@
 
 namespace editing {
 
+// The conditions that hold whatever a trigger's target is.
+inline constexpr int AlwaysTrueCondition = 0;
+inline constexpr int NeverTrueCondition = 10;
+
 // The three And/Or flags a trigger set may carry; each is 1 for "Or" and 0 for "And".
 enum class OrFlag { OneOrTwo = 0, ThreeOrFour = 1, PairOrPair = 2 };
 

@@ -62,17 +62,6 @@ std::string formatTime(const Time& t) {
   return (t.exact ? "" : ">= ") + clockText(t.seconds);
 }
 
-std::string_view goalSetWord(int goalSet) {
-  switch (goalSet) {
-    case 0:
-      return "primary";
-    case 1:
-      return "prevent";
-    default:
-      return "secondary";
-  }
-}
-
 std::string_view findingWord(FindingKind k) {
   switch (k) {
     case FindingKind::NeverArrives:
@@ -275,30 +264,34 @@ Plan makePlan(const model::Mission& m, Difficulty d) {
   p.mother.resize(n);
   p.setsOf.resize(n);
   p.setIndex.assign(SetSlotCount, -1);
-  const editing::TriggerSetPlace place = editing::arrivalTriggers();
+  const editing::TriggerSetPlace place = editing::referenceRow(PlaceKind::ArrivalTrigger).triggers;
+  const editing::ReferenceRow& ship = editing::referenceRow(PlaceKind::ArrivalMothership, 0);
+  const editing::ReferenceRow& alt = editing::referenceRow(PlaceKind::ArrivalMothership, 1);
   for (std::size_t g = 0; g < n; ++g) {
     const model::FlightGroup& group = m.flightGroups[g];
     p.arrival[g] = readFormula(m, p, group.span(), place);
     p.delay[g] = group.get(fg::ArrivalDelayMinutes) * 60 + group.get(fg::ArrivalDelaySeconds);
     p.excluded[g] = !appearsAt(d, group.get(fg::ArrivalDifficulty));
     Mother& mo = p.mother[g];
-    mo.via = group.get(fg::ArriveViaMothership) != 0;
+    mo.via = group.get(ship.via) != 0;
     if (mo.via) {
       p.anyMother = true;
-      mo.node = motherNode(group.get(fg::ArrivalMothership), p.groups);
-      mo.altVia = group.get(fg::AltArriveViaMothership) != 0;
-      mo.alt = motherNode(group.get(fg::AltArrivalMothership), p.groups);
+      mo.node = motherNode(group.get(ship.number), p.groups);
+      mo.altVia = group.get(alt.via) != 0;
+      mo.alt = motherNode(group.get(alt.number), p.groups);
     }
   }
   // Messages and global goals are read before the sets are counted: the sets they name get
   // their first arrival from the same evaluation.
-  const editing::TriggerSetPlace messagePlace = editing::messageTriggers();
+  const editing::TriggerSetPlace messagePlace =
+      editing::referenceRow(PlaceKind::MessageTrigger).triggers;
   for (const model::Message& msg : m.messages)
     p.messages.push_back(readFormula(m, p, msg.span(), messagePlace));
   for (std::size_t t = 0; t < model::TeamCount; ++t)
     for (std::size_t s = 0; s < 3; ++s)
-      p.globalGoals[t][s] =
-          readFormula(m, p, m.globalGoals[t].span(), editing::globalGoalTriggers(s));
+      p.globalGoals[t][s] = readFormula(
+          m, p, m.globalGoals[t].span(),
+          editing::referenceRow(PlaceKind::GlobalGoalTrigger, static_cast<int>(s)).triggers);
   p.dependents.resize(n + p.setMembers.size());
   for (std::size_t g = 0; g < n; ++g) {
     for (const Term& t : p.arrival[g].terms)
@@ -704,109 +697,40 @@ bool inUse(const Formula& f) {
 // Places whose target names no flight group of the mission.
 struct NothingCheck {
   const model::Mission& m;
+  const shell::Vocabulary& v;
   Names& names;
   std::vector<Finding>& out;
   std::vector<signed char> emptySet = std::vector<signed char>(SetSlotCount, -1);  // by slot
 
-  void target(int type, int value, Place place, std::string holder, std::vector<int> groups,
-              std::vector<int> messages) {
-    if (type == editing::TargetFlightGroup) {
-      if (value < static_cast<int>(m.flightGroups.size())) return;
+  void target(const editing::Reference& r) {
+    std::vector<int> groups, messages;
+    if (r.row->record == model::RecordKind::FlightGroup) groups.push_back(r.place.record);
+    if (r.row->record == model::RecordKind::Message) messages.push_back(r.place.record);
+    const std::string holder = editing::placeText(m, v, r.place);
+    if (r.type == editing::TargetFlightGroup) {
+      if (r.value < static_cast<int>(m.flightGroups.size())) return;
       out.push_back(
-          {FindingKind::NamesNothing, std::move(groups), std::move(messages), place,
-           holder + ": names " + Names::missing(value) + ", which the mission does not have"});
+          {FindingKind::NamesNothing, std::move(groups), std::move(messages), r.place,
+           holder + ": names " + Names::missing(r.value) + ", which the mission does not have"});
       return;
     }
-    const int slot = setSlot(type, value);
+    const int slot = setSlot(r.type, r.value);
     if (slot < 0) return;
     signed char& empty = emptySet[static_cast<std::size_t>(slot)];
-    if (empty < 0) empty = targetMembers(m, type, value).members.empty() ? 1 : 0;
+    if (empty < 0) empty = targetMembers(m, r.type, r.value).members.empty() ? 1 : 0;
     if (!empty) return;
-    out.push_back({FindingKind::NamesNothing, std::move(groups), std::move(messages), place,
-                   holder + ": names " + names.target(type, value) +
-                       ", and no flight group of the mission is one" + categoryNote(type)});
-  }
-
-  void triggers(model::CBytes record, const editing::TriggerSetPlace& tp, PlaceKind kind, int index,
-                int part, const std::string& holder, std::string_view what, std::vector<int> groups,
-                std::vector<int> messages) {
-    namespace tr = model::trigger;
-    for (int n = 1; n <= tp.count; ++n) {
-      const auto t = editing::readTrigger(record, tp, n);
-      const int c = model::get(model::CBytes(t), tr::Condition);
-      if (c == AlwaysTrueCondition || c == NeverTrueCondition) continue;
-      Place place{kind, index, part, 0};
-      if (kind == PlaceKind::GlobalGoalTrigger)
-        place.item = n;
-      else
-        place.part = n;
-      target(model::get(model::CBytes(t), tr::VariableType),
-             model::get(model::CBytes(t), tr::Variable), place,
-             holder + ", " + std::string(what) + "trigger " + std::to_string(n), groups, messages);
-    }
+    out.push_back({FindingKind::NamesNothing, std::move(groups), std::move(messages), r.place,
+                   holder + ": names " + names.target(r.type, r.value) +
+                       ", and no flight group of the mission is one" + categoryNote(r.type)});
   }
 };
 
-void namesNothing(const model::Mission& m, Names& names, std::vector<Finding>& out) {
-  NothingCheck check{m, names, out};
-  const int count = static_cast<int>(m.flightGroups.size());
-  for (int g = 0; g < count; ++g) {
-    const model::FlightGroup& group = m.flightGroups[static_cast<std::size_t>(g)];
-    const std::string holder = names.label(g);
-    check.triggers(group.span(), editing::arrivalTriggers(), PlaceKind::ArrivalTrigger, g, 0,
-                   holder, "arrival ", {g}, {});
-    struct MotherField {
-      model::Field<std::uint8_t> via, index;
-      PlaceKind kind;
-      int part;
-      const char* what;
-    };
-    static constexpr std::array<MotherField, 4> Mothers{{
-        {fg::ArriveViaMothership, fg::ArrivalMothership, PlaceKind::ArrivalMothership, 0,
-         "arrival mother ship"},
-        {fg::AltArriveViaMothership, fg::AltArrivalMothership, PlaceKind::ArrivalMothership, 1,
-         "alternative arrival mother ship"},
-        {fg::DepartViaMothership, fg::DepartureMothership, PlaceKind::DepartureMothership, 0,
-         "departure mother ship"},
-        {fg::AltDepartViaMothership, fg::AltDepartureMothership, PlaceKind::DepartureMothership, 1,
-         "alternative departure mother ship"},
-    }};
-    for (const MotherField& f : Mothers)
-      if (group.get(f.via) != 0 && group.get(f.index) >= count)
-        check.target(editing::TargetFlightGroup, group.get(f.index), {f.kind, g, f.part, 0},
-                     holder + ", " + f.what, {g}, {});
-    check.triggers(group.span(), editing::departureTriggers(), PlaceKind::DepartureTrigger, g, 0,
-                   holder, "departure ", {g}, {});
-    check.triggers(group.span(), editing::jumpTriggers(), PlaceKind::JumpTrigger, g, 0, holder,
-                   "jump to order 4 ", {g}, {});
-    namespace od = model::order;
-    for (std::size_t k = 0; k < fg::OrderCount; ++k) {
-      const model::CBytes o = group.orderBytes(k);
-      for (std::size_t t = 0; t < od::TargetType.size(); ++t) {
-        const int type = model::get(o, od::TargetType[t]);
-        if (type == editing::TargetNone) continue;
-        check.target(
-            type, model::get(o, od::Target[t]),
-            {PlaceKind::OrderTarget, g, static_cast<int>(k) + 1, static_cast<int>(t) + 1},
-            holder + ", order " + std::to_string(k + 1) + " target " + std::to_string(t + 1), {g},
-            {});
-      }
-    }
-  }
-  for (std::size_t i = 0; i < m.messages.size(); ++i) {
-    const int msg = static_cast<int>(i);
-    std::string holder = names.message(msg);
-    holder[0] = 'M';
-    check.triggers(m.messages[i].span(), editing::messageTriggers(), PlaceKind::MessageTrigger, msg,
-                   0, holder, "", {}, {msg});
-  }
-  for (std::size_t t = 0; t < model::TeamCount; ++t)
-    for (int s = 0; s < 3; ++s)
-      check.triggers(m.globalGoals[t].span(),
-                     editing::globalGoalTriggers(static_cast<std::size_t>(s)),
-                     PlaceKind::GlobalGoalTrigger, static_cast<int>(t), s,
-                     "Team " + std::to_string(t + 1) + " " + std::string(goalSetWord(s)) + " goal",
-                     "", {}, {});
+void namesNothing(const model::Mission& m, const shell::Vocabulary& v, Names& names,
+                  std::vector<Finding>& out) {
+  NothingCheck check{m, v, names, out};
+  editing::forEachReference(m, [&](const editing::Reference& r) {
+    if (r.inUse) check.target(r);
+  });
 }
 
 std::string capitalised(std::string s) {
@@ -1000,7 +924,7 @@ Result analyse(const model::Mission& m, const shell::Vocabulary& v, Difficulty d
     }
   }
 
-  namesNothing(m, names, r.findings);
+  namesNothing(m, v, names, r.findings);
   return r;
 }
 

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "editing/references.h"
 #include "model/mission.h"
 #include "shell/vocabulary.h"
 
@@ -40,31 +41,9 @@ std::string formatTime(const Time& t);
 // "1:30": minutes (as many as needed) and two-digit seconds.
 std::string clockText(int seconds);
 
-// Where something lies in the Mission: the page and tab a user opens to see it.
-enum class PlaceKind {
-  FlightGroup,          // record: the group
-  ArrivalTrigger,       // record: group, part: trigger 1..4
-  ArrivalMothership,    // record: group, part: 0 mother ship, 1 alternative
-  DepartureTrigger,     // record: group, part: trigger 1..2
-  DepartureMothership,  // record: group, part: 0 mother ship, 1 alternative
-  JumpTrigger,          // record: group, part: trigger 1..2 (jump to order 4)
-  OrderTarget,          // record: group, part: order 1..4, item: target 1..4
-  FlightGroupGoal,      // record: group, part: goal 1..8
-  Message,              // record: message
-  MessageTrigger,       // record: message, part: trigger 1..4
-  GlobalGoal,           // record: team 0..9, part: goal set 0 primary, 1 prevent, 2 secondary
-  GlobalGoalTrigger,    // record: team, part: goal set, item: trigger 1..4
-  BriefingBox,          // record: briefing 0..7, item: position in its instruction list
-  BriefingTag,          // record: briefing, item: position in its instruction list
-  BriefingText,         // record: briefing, item: text number 0..31
-};
-struct Place {
-  PlaceKind kind = PlaceKind::FlightGroup;
-  int record = 0;
-  int part = 0;
-  int item = 0;
-  bool operator==(const Place&) const = default;
-};
+// Where something lies in the Mission (the table of references' places).
+using editing::Place;
+using editing::PlaceKind;
 
 // One flight group's earliest arrival.
 struct Arrival {
@@ -89,7 +68,7 @@ struct GlobalGoalTime : Event {
   int goalSet = 0;  // 0 primary, 1 prevent, 2 secondary
 };
 // "primary", "prevent", "secondary".
-std::string_view goalSetWord(int goalSet);
+using editing::goalSetWord;
 
 enum class FindingKind { NeverArrives, NeverSent, GoalNeverMet, NamesNothing };
 // "never-arrives", "never-sent", "goal-never-met", "names-nothing".

@@ -219,6 +219,22 @@ struct DotWriter {
       edges += "  " + from + " -> " + to + " [label=" + dotQuoted(label) + "];\n";
     }
   }
+
+  // Dotted edges from the arrival mother ship and its alternative, while the group arrives from
+  // a mother ship.
+  void motherShips(model::CBytes group, const std::string& to) {
+    const auto& ship = editing::referenceRow(PlaceKind::ArrivalMothership, 0);
+    const auto& alt = editing::referenceRow(PlaceKind::ArrivalMothership, 1);
+    if (model::get(group, ship.via) == 0) return;
+    motherEdge(model::get(group, ship.number), "mother ship", to);
+    if (model::get(group, alt.via) != 0)
+      motherEdge(model::get(group, alt.number), "alternative mother ship", to);
+  }
+  void motherEdge(int from, const char* label, const std::string& to) {
+    if (from < static_cast<int>(m.flightGroups.size()))
+      edges += "  fg" + std::to_string(from + 1) + " -> " + to + " [label=\"" + label +
+               "\", style=dotted];\n";
+  }
 };
 
 std::string nodeStyle(const Time& t, model::Rgb colour) {
@@ -245,19 +261,8 @@ std::string flowDot(const model::Mission& m, const shell::Vocabulary& v, const R
     w.nodes += "  " + id + " [label=" +
                dotQuoted(utf8(groupLine(m, v, static_cast<int>(g))) + "\n" + formatTime(a.time)) +
                ", " + nodeStyle(a.time, model::iffColour(group.get(model::fg::Iff))) + "];\n";
-    w.triggers(group.span(), editing::arrivalTriggers(), id);
-    namespace fg = model::fg;
-    if (group.get(fg::ArriveViaMothership) != 0) {
-      const int mother = group.get(fg::ArrivalMothership);
-      if (mother < static_cast<int>(m.flightGroups.size()))
-        w.edges += "  fg" + std::to_string(mother + 1) + " -> " + id +
-                   " [label=\"mother ship\", style=dotted];\n";
-      const int alt = group.get(fg::AltArrivalMothership);
-      if (group.get(fg::AltArriveViaMothership) != 0 &&
-          alt < static_cast<int>(m.flightGroups.size()))
-        w.edges += "  fg" + std::to_string(alt + 1) + " -> " + id +
-                   " [label=\"alternative mother ship\", style=dotted];\n";
-    }
+    w.triggers(group.span(), editing::referenceRow(PlaceKind::ArrivalTrigger).triggers, id);
+    w.motherShips(group.span(), id);
   }
   for (std::size_t i = 0; i < r.messages.size(); ++i) {
     const std::string id = "msg" + std::to_string(i + 1);
@@ -266,7 +271,7 @@ std::string flowDot(const model::Mission& m, const shell::Vocabulary& v, const R
         "  " + id + " [shape=note, label=" +
         dotQuoted("Message " + utf8(messageLine(m, i)) + "\n" + formatTime(r.messages[i].time)) +
         ", " + nodeStyle(r.messages[i].time, model::messageColour(msg.color())) + "];\n";
-    w.triggers(msg.span(), editing::messageTriggers(), id);
+    w.triggers(msg.span(), editing::referenceRow(PlaceKind::MessageTrigger).triggers, id);
   }
   for (const GlobalGoalTime& g : r.globalGoals) {
     const std::string id =
@@ -275,7 +280,7 @@ std::string flowDot(const model::Mission& m, const shell::Vocabulary& v, const R
                " [shape=hexagon, label=" + dotQuoted(goalLine(g) + "\n" + formatTime(g.time)) +
                ", " + nodeStyle(g.time, model::Grey) + "];\n";
     w.triggers(m.globalGoals[static_cast<std::size_t>(g.team)].span(),
-               editing::globalGoalTriggers(static_cast<std::size_t>(g.goalSet)), id);
+               editing::referenceRow(PlaceKind::GlobalGoalTrigger, g.goalSet).triggers, id);
   }
   return s + w.nodes + w.edges + "}\n";
 }

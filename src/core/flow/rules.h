@@ -4,11 +4,13 @@
 
 #include <string>
 
+#include "editing/triggers.h"
+
 namespace flow {
 
-inline constexpr int AlwaysTrueCondition = 0;
+using editing::AlwaysTrueCondition;
+using editing::NeverTrueCondition;
 inline constexpr int ArriveCondition = 1;
-inline constexpr int NeverTrueCondition = 10;
 
 // Conditions that can only come true once the craft they name are in the mission: arriving,
 // being destroyed, attacked, boarded, completing an order and the like. Others ("survive", the

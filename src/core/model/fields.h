@@ -14,6 +14,10 @@
 
 namespace model {
 
+// What a number of a field stands for, where that is another record: a flight group's list
+// position (every such field has a row in the table of references, editing/references.h).
+enum class Refers : std::uint8_t { Nothing, FlightGroup };
+
 using Bytes = std::span<std::uint8_t>;
 using CBytes = std::span<const std::uint8_t>;
 
@@ -30,6 +34,7 @@ struct Field {
   std::size_t count = 1;
   int min = std::numeric_limits<T>::min();
   int max = std::numeric_limits<T>::max();
+  Refers refers = Refers::Nothing;
   constexpr std::size_t at(std::size_t index = 0) const { return offset + index * sizeof(T); }
   constexpr std::size_t bytes() const { return count * sizeof(T); }
   constexpr bool accepts(long long v) const { return v >= min && v <= max; }
@@ -103,6 +108,7 @@ struct FieldInfo {
   std::size_t stride;                 // bytes between elements
   const RecordLayout* sub = nullptr;  // Kind::Record: the nested layout
   int min = 0, max = 0;               // numbers: the values a field may hold
+  Refers refers = Refers::Nothing;    // numbers: what they stand for
 };
 
 struct RecordLayout {
@@ -125,7 +131,8 @@ constexpr Kind kindOf() {
 
 template <class T>
 constexpr FieldInfo info(Field<T> f) {
-  return {f.name, f.offset, kindOf<T>(), sizeof(T), f.count, sizeof(T), nullptr, f.min, f.max};
+  return {f.name,    f.offset, kindOf<T>(), sizeof(T), f.count,
+          sizeof(T), nullptr,  f.min,       f.max,     f.refers};
 }
 constexpr FieldInfo info(const TextField& f) {
   return {f.name, f.offset, Kind::Text, f.width, 1, f.width, nullptr};

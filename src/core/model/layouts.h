@@ -45,7 +45,8 @@ namespace trigger {
 inline constexpr std::size_t Size = 4;
 inline constexpr Field<u8> Condition{"Condition", 0};
 inline constexpr Field<u8> VariableType{"VariableType", 1};
-inline constexpr Field<u8> Variable{"Variable", 2};
+// A flight group's list position while VariableType is "flight group".
+inline constexpr Field<u8> Variable{.name = "Variable", .offset = 2, .refers = Refers::FlightGroup};
 inline constexpr Field<u8> Amount{"Amount", 3};
 extern const RecordLayout Layout;
 }  // namespace trigger
@@ -69,14 +70,14 @@ inline constexpr Field<u8> Raw4{"Raw4", 4};
 inline constexpr Field<u8> Raw5{"Raw5", 5};
 inline constexpr Field<u8> Target3Type{"Target3Type", 6};
 inline constexpr Field<u8> Target4Type{"Target4Type", 7};
-inline constexpr Field<u8> Target3{"Target3", 8};
-inline constexpr Field<u8> Target4{"Target4", 9};
+inline constexpr Field<u8> Target3{.name = "Target3", .offset = 8, .refers = Refers::FlightGroup};
+inline constexpr Field<u8> Target4{.name = "Target4", .offset = 9, .refers = Refers::FlightGroup};
 inline constexpr Field<u8> Target3Or4{"Target3Or4", 10};
 inline constexpr Field<u8> Raw11{"Raw11", 11};
 inline constexpr Field<u8> Target1Type{"Target1Type", 12};
-inline constexpr Field<u8> Target1{"Target1", 13};
+inline constexpr Field<u8> Target1{.name = "Target1", .offset = 13, .refers = Refers::FlightGroup};
 inline constexpr Field<u8> Target2Type{"Target2Type", 14};
-inline constexpr Field<u8> Target2{"Target2", 15};
+inline constexpr Field<u8> Target2{.name = "Target2", .offset = 15, .refers = Refers::FlightGroup};
 inline constexpr Field<u8> Target1Or2{"Target1Or2", 16};
 inline constexpr Field<u8> Raw17{"Raw17", 17};
 inline constexpr Field<u8> Speed{"Speed", 18};
@@ -135,13 +136,17 @@ inline constexpr std::size_t DepartureTrigger1 = 136;  // Trigger
 inline constexpr std::size_t DepartureTrigger2 = 140;  // Trigger
 inline constexpr Field<u8> DepartureTriggersOr{"DepartureTriggersOr", 146};
 inline constexpr Field<u8> AbortCondition{"AbortCondition", 149};
-inline constexpr Field<u8> ArrivalMothership{"ArrivalMothership", 154};
+inline constexpr Field<u8> ArrivalMothership{
+    .name = "ArrivalMothership", .offset = 154, .refers = Refers::FlightGroup};
 inline constexpr Field<u8> ArriveViaMothership{"ArriveViaMothership", 155};
-inline constexpr Field<u8> DepartureMothership{"DepartureMothership", 156};
+inline constexpr Field<u8> DepartureMothership{
+    .name = "DepartureMothership", .offset = 156, .refers = Refers::FlightGroup};
 inline constexpr Field<u8> DepartViaMothership{"DepartViaMothership", 157};
-inline constexpr Field<u8> AltArrivalMothership{"AltArrivalMothership", 158};
+inline constexpr Field<u8> AltArrivalMothership{
+    .name = "AltArrivalMothership", .offset = 158, .refers = Refers::FlightGroup};
 inline constexpr Field<u8> AltArriveViaMothership{"AltArriveViaMothership", 159};
-inline constexpr Field<u8> AltDepartureMothership{"AltDepartureMothership", 160};
+inline constexpr Field<u8> AltDepartureMothership{
+    .name = "AltDepartureMothership", .offset = 160, .refers = Refers::FlightGroup};
 inline constexpr Field<u8> AltDepartViaMothership{"AltDepartViaMothership", 161};
 inline constexpr std::size_t Orders = 162;  // Order x 4
 inline constexpr std::size_t OrderCount = 4;
@@ -242,7 +247,9 @@ inline constexpr Field<u16> Unknown1{"BriefingUnknown1", 2};
 inline constexpr Field<u16> Unknown2{"BriefingUnknown2", 4};
 inline constexpr Field<i16> EventWordsUsed{"EventWordsUsed", 6};
 inline constexpr Field<u16> Unknown3{"BriefingUnknown3", 8};
-inline constexpr Field<i16> Events{"Events", 10, EventWords};
+// The command stream: a box command's parameter is a flight group's list position.
+inline constexpr Field<i16> Events{
+    .name = "Events", .offset = 10, .count = EventWords, .refers = Refers::FlightGroup};
 inline constexpr Field<u8> TeamVisible{"TeamVisible", 810, 10};
 extern const RecordLayout Layout;
 }  // namespace briefing

@@ -4,8 +4,10 @@
 
 #include <array>
 
+#include "briefing/editing.h"
 #include "editing/descriptions.h"
 #include "editing/messages.h"
+#include "editing/references.h"
 #include "editing/triggers.h"
 
 namespace shell {
@@ -35,59 +37,55 @@ std::string num(int n) {
 
 constexpr const char* DanglingText = ": refers to a flight group that does not exist.";
 
+// Box instructions around a flight group beyond the list, by their place in the instruction list.
+void danglingBoxes(const model::Mission& m, std::vector<std::string>& warnings) {
+  const auto& row = editing::referenceRow(editing::PlaceKind::BriefingBox);
+  for (std::size_t b = 0; b < m.briefings.size(); ++b) {
+    const briefing::Decoded list = briefing::instructionList(m.briefings[b]);
+    for (std::size_t i = 0; i < list.commands.size(); ++i) {
+      const briefing::Command& c = list.commands[i];
+      if (briefing::isBox(c.code) && c.index >= m.flightGroups.size())
+        warnings.push_back("WARNING: Briefing " + num(static_cast<int>(b) + 1) + " " +
+                           std::string(row.checkWords) + " " + num(static_cast<int>(i) + 1) +
+                           DanglingText);
+    }
+  }
+}
+
 // Warnings for every reference to a flight group beyond the list: what deleting flight groups
-// left behind. One per trigger, order target and mother ship, in record order.
+// left behind. One per trigger, order target, mother ship in use and briefing box, in the order
+// of the table of references.
 void danglingReferences(const model::Mission& m, const Vocabulary& vocabulary,
                         std::vector<std::string>& warnings) {
   const std::size_t count = m.flightGroups.size();
-  auto dangling = [count](int type, int value) {
-    return type == editing::TargetFlightGroup && static_cast<std::size_t>(value) >= count;
-  };
-  auto triggers = [&](model::CBytes rec, const editing::TriggerSetPlace& place,
-                      const std::string& prefix, const std::string& what) {
-    for (int n = 1; n <= place.count; ++n) {
-      const auto t = editing::readTrigger(rec, place, n);
-      if (dangling(t[trigger::VariableType.offset], t[trigger::Variable.offset]))
-        warnings.push_back(prefix + what + num(n) + DanglingText);
-    }
-  };
-  struct Mother {
-    model::Field<std::uint8_t> via, index;
-    const char* place;
-  };
-  static constexpr std::array<Mother, 4> Mothers{{
-      {fg::ArriveViaMothership, fg::ArrivalMothership, "Arrival mother ship"},
-      {fg::AltArriveViaMothership, fg::AltArrivalMothership, "Alternate arrival mother ship"},
-      {fg::DepartViaMothership, fg::DepartureMothership, "Departure mother ship"},
-      {fg::AltDepartViaMothership, fg::AltDepartureMothership, "Alternate departure mother ship"},
-  }};
-
-  for (std::size_t i = 0; i < count; ++i) {
-    const FlightGroup& g = m.flightGroups[i];
-    // Named by its list label, like every other warning: several groups may share a name.
-    const std::string prefix = "WARNING: " + editing::nameListEntry(m, vocabulary, i) + " - ";
-    triggers(g.span(), editing::arrivalTriggers(), prefix, "Arrival trigger ");
-    triggers(g.span(), editing::departureTriggers(), prefix, "Departure trigger ");
-    triggers(g.span(), editing::jumpTriggers(), prefix, "Jump to order 4 trigger ");
-    for (std::size_t k = 0; k < fg::OrderCount; ++k) {
-      const model::CBytes o = g.orderBytes(k);
-      for (std::size_t t = 0; t < order::TargetType.size(); ++t)
-        if (dangling(model::get(o, order::TargetType[t]), model::get(o, order::Target[t])))
-          warnings.push_back(prefix + "Order " + num(static_cast<int>(k) + 1) + " target " +
-                             num(static_cast<int>(t) + 1) + DanglingText);
-    }
-    for (const Mother& mother : Mothers)
-      if (g.get(mother.via) != 0 && g.get(mother.index) >= count)
-        warnings.push_back(prefix + mother.place + DanglingText);
-  }
-  for (std::size_t i = 0; i < m.messages.size(); ++i)
-    triggers(m.messages[i].span(), editing::messageTriggers(),
-             "WARNING: ", "Message " + num(static_cast<int>(i) + 1) + " trigger ");
   static constexpr std::array<const char*, 3> GoalSets{"Primary", "Prevent", "Secondary"};
-  for (std::size_t t = 0; t < model::TeamCount; ++t)
-    for (std::size_t p = 0; p < GoalSets.size(); ++p)
-      triggers(m.globalGoals[t].span(), editing::globalGoalTriggers(p), "WARNING: ",
-               "Team " + num(static_cast<int>(t) + 1) + " " + GoalSets[p] + " goal trigger ");
+  editing::forEachReference(m, [&](const editing::Reference& r) {
+    const bool dangling = r.namesFlightGroup() && static_cast<std::size_t>(r.value) >= count;
+    // A trigger dangles whatever its condition; a mother ship only while it is used.
+    if (!dangling || (r.row->kind == editing::ReferenceKind::Mothership && !r.inUse)) return;
+    const editing::Place& p = r.place;
+    std::string where;
+    switch (r.row->record) {
+      case model::RecordKind::FlightGroup:
+        // Named by its list label, like every other warning: several groups may share a name.
+        where = editing::nameListEntry(m, vocabulary, static_cast<std::size_t>(p.record)) + " - " +
+                std::string(r.row->checkWords);
+        if (r.row->kind == editing::ReferenceKind::Trigger) where += " " + num(p.part);
+        if (r.row->kind == editing::ReferenceKind::OrderTarget)
+          where += " " + num(p.part) + " target " + num(p.item);
+        break;
+      case model::RecordKind::Message:
+        where = "Message " + num(p.record + 1) + " " + std::string(r.row->checkWords) + " " +
+                num(p.part);
+        break;
+      default:
+        where = "Team " + num(p.record + 1) + " " + GoalSets[static_cast<std::size_t>(p.part)] +
+                " goal " + std::string(r.row->checkWords) + " " + num(p.item);
+        break;
+    }
+    warnings.push_back("WARNING: " + where + DanglingText);
+  });
+  danglingBoxes(m, warnings);
 }
 
 }  // namespace

@@ -1,0 +1,198 @@
+#include "editing/references.h"
+
+#include <array>
+#include <stdexcept>
+
+#include "briefing/commands.h"
+#include "editing/messages.h"
+
+namespace editing {
+
+namespace fg = model::fg;
+using model::RecordKind;
+using RK = ReferenceKind;
+using PK = PlaceKind;
+
+namespace {
+
+ReferenceRow triggerRow(PlaceKind place, RecordKind record, std::string_view words,
+                        std::string_view checkWords, TriggerSetPlace triggers, int part = 0) {
+  return {RK::Trigger, place, record, part, words, checkWords, triggers, {}, {}};
+}
+
+ReferenceRow motherRow(PlaceKind place, int part, std::string_view words,
+                       std::string_view checkWords, model::Field<model::u8> via,
+                       model::Field<model::u8> number) {
+  return {RK::Mothership, place, RecordKind::FlightGroup, part, words, checkWords, {}, via, number};
+}
+
+ReferenceRow otherRow(ReferenceKind kind, PlaceKind place, RecordKind record,
+                      std::string_view words) {
+  return {kind, place, record, 0, words, words, {}, {}, {}};
+}
+
+std::array<ReferenceRow, 16> makeTable() {
+  return {{
+      triggerRow(PK::ArrivalTrigger, RecordKind::FlightGroup, "arrival trigger", "Arrival trigger",
+                 arrivalTriggers()),
+      motherRow(PK::ArrivalMothership, 0, "arrival mother ship", "Arrival mother ship",
+                fg::ArriveViaMothership, fg::ArrivalMothership),
+      motherRow(PK::ArrivalMothership, 1, "alternative arrival mother ship",
+                "Alternate arrival mother ship", fg::AltArriveViaMothership,
+                fg::AltArrivalMothership),
+      triggerRow(PK::DepartureTrigger, RecordKind::FlightGroup, "departure trigger",
+                 "Departure trigger", departureTriggers()),
+      triggerRow(PK::JumpTrigger, RecordKind::FlightGroup, "jump to order 4 trigger",
+                 "Jump to order 4 trigger", jumpTriggers()),
+      {RK::OrderTarget, PK::OrderTarget, RecordKind::FlightGroup, 0, "order", "Order", {}, {}, {}},
+      motherRow(PK::DepartureMothership, 0, "departure mother ship", "Departure mother ship",
+                fg::DepartViaMothership, fg::DepartureMothership),
+      motherRow(PK::DepartureMothership, 1, "alternative departure mother ship",
+                "Alternate departure mother ship", fg::AltDepartViaMothership,
+                fg::AltDepartureMothership),
+      otherRow(RK::OwnGoal, PK::FlightGroupGoal, RecordKind::FlightGroup, "goal"),
+      triggerRow(PK::MessageTrigger, RecordKind::Message, "trigger", "trigger", messageTriggers()),
+      triggerRow(PK::GlobalGoalTrigger, RecordKind::GlobalGoal, "trigger", "trigger",
+                 globalGoalTriggers(0), 0),
+      triggerRow(PK::GlobalGoalTrigger, RecordKind::GlobalGoal, "trigger", "trigger",
+                 globalGoalTriggers(1), 1),
+      triggerRow(PK::GlobalGoalTrigger, RecordKind::GlobalGoal, "trigger", "trigger",
+                 globalGoalTriggers(2), 2),
+      otherRow(RK::BriefingBox, PK::BriefingBox, RecordKind::Briefing, "instruction"),
+      otherRow(RK::BriefingTag, PK::BriefingTag, RecordKind::Briefing, "instruction"),
+      otherRow(RK::BriefingText, PK::BriefingText, RecordKind::Briefing, "text"),
+  }};
+}
+
+void renumberByte(model::Bytes record, std::size_t at, int a, Renumber code, std::size_t count) {
+  record[at] = renumbered(record[at], a, code, count);
+}
+
+void renumberBoxes(model::Bytes briefing, int a, Renumber code, std::size_t count) {
+  namespace brf = model::briefing;
+  for (int w : briefing::boxGroupWords(briefing)) {
+    const auto word = static_cast<std::size_t>(w);
+    const auto value = static_cast<std::uint16_t>(model::get(briefing, brf::Events, word));
+    if (value > 0xFF) continue;  // names no flight group
+    const std::uint8_t next = renumbered(static_cast<std::uint8_t>(value), a, code, count);
+    model::set(briefing, brf::Events, static_cast<model::i16>(next), word);
+  }
+}
+
+}  // namespace
+
+std::span<const ReferenceRow> referenceTable() {
+  static const std::array<ReferenceRow, 16> table = makeTable();
+  return table;
+}
+
+const ReferenceRow& referenceRow(PlaceKind place, int part) {
+  for (const ReferenceRow& row : referenceTable())
+    if (row.place == place && row.part == part) return row;
+  throw std::out_of_range("no reference row for this place");
+}
+
+std::uint8_t renumbered(std::uint8_t r, int a, Renumber code, std::size_t count) {
+  if (static_cast<std::size_t>(r) >= count || a < 0) return r;
+  switch (code) {
+    case Renumber::Down:
+      if (r == a) return static_cast<std::uint8_t>(a + 1);
+      if (r == a + 1) return static_cast<std::uint8_t>(a);
+      return r;
+    case Renumber::Up:
+      if (r == a) return static_cast<std::uint8_t>(a - 1);
+      if (r == a - 1) return static_cast<std::uint8_t>(a);
+      return r;
+    case Renumber::Delete:
+      if (r == a) return DeletedFlightGroup;
+      if (r > a) return static_cast<std::uint8_t>(r - 1);
+      return r;
+  }
+  return r;
+}
+
+void renumberRecord(RecordKind kind, model::Bytes record, int a, Renumber code, std::size_t count) {
+  if (kind == RecordKind::FlightGroupBuffer) kind = RecordKind::FlightGroup;
+  if (kind == RecordKind::Briefing) {
+    renumberBoxes(record, a, code, count);
+    return;
+  }
+  forEachReference(kind, 0, record, [&](const Reference& r) {
+    if (r.row->kind != ReferenceKind::Mothership) {
+      if (r.namesFlightGroup()) renumberByte(record, r.at, a, code, count);
+      return;
+    }
+    const auto old = static_cast<std::uint8_t>(r.value);
+    std::uint8_t next = renumbered(old, a, code, count);
+    if (next == DeletedFlightGroup && old != DeletedFlightGroup && !r.inUse) next = 0;
+    record[r.at] = next;
+  });
+}
+
+std::string_view goalSetWord(int goalSet) {
+  switch (goalSet) {
+    case 0:
+      return "primary";
+    case 1:
+      return "prevent";
+    default:
+      return "secondary";
+  }
+}
+
+namespace {
+
+std::string groupLabel(const model::Mission& m, const shell::Vocabulary& v, int g) {
+  if (g < 0 || static_cast<std::size_t>(g) >= m.flightGroups.size())
+    return "flight group " + std::to_string(g + 1);
+  return "#" + std::to_string(g + 1) + " " + nameListEntry(m, v, static_cast<std::size_t>(g));
+}
+
+std::string messageLabel(const model::Mission& m, int i) {
+  std::string text;
+  if (i >= 0 && static_cast<std::size_t>(i) < m.messages.size())
+    text = trimmed(shownMessageText(m.messages[static_cast<std::size_t>(i)].textValue()));
+  return "Message #" + std::to_string(i + 1) + " \"" + text + "\"";
+}
+
+std::string teamGoalLabel(int team, int goalSet) {
+  return "Team " + std::to_string(team + 1) + " " + std::string(goalSetWord(goalSet)) + " goal";
+}
+
+}  // namespace
+
+std::string placeText(const model::Mission& m, const shell::Vocabulary& v, const Place& p) {
+  const std::string n = std::to_string(p.part);
+  switch (p.kind) {
+    case PK::FlightGroup:
+      return groupLabel(m, v, p.record);
+    case PK::ArrivalTrigger:
+    case PK::DepartureTrigger:
+    case PK::JumpTrigger:
+      return groupLabel(m, v, p.record) + ", " + std::string(referenceRow(p.kind).words) + " " + n;
+    case PK::ArrivalMothership:
+    case PK::DepartureMothership:
+      return groupLabel(m, v, p.record) + ", " + std::string(referenceRow(p.kind, p.part).words);
+    case PK::OrderTarget:
+      return groupLabel(m, v, p.record) + ", order " + n + " target " + std::to_string(p.item);
+    case PK::FlightGroupGoal:
+      return groupLabel(m, v, p.record) + ", goal " + n;
+    case PK::Message:
+      return messageLabel(m, p.record);
+    case PK::MessageTrigger:
+      return messageLabel(m, p.record) + ", trigger " + n;
+    case PK::GlobalGoal:
+      return teamGoalLabel(p.record, p.part);
+    case PK::GlobalGoalTrigger:
+      return teamGoalLabel(p.record, p.part) + ", trigger " + std::to_string(p.item);
+    case PK::BriefingBox:
+    case PK::BriefingTag:
+      return "Briefing " + std::to_string(p.record + 1) + ", instruction " +
+             std::to_string(p.item + 1);
+    case PK::BriefingText:
+      return "Briefing " + std::to_string(p.record + 1) + ", text #" + std::to_string(p.item);
+  }
+  return {};
+}
+
+}  // namespace editing
