@@ -1,0 +1,51 @@
+// The lint of the flow: places whose target names no flight group of the mission at any level.
+#include "editing/references.h"
+#include "flow/rules.h"
+#include "flow/steps.h"
+
+namespace flow {
+
+namespace {
+
+// Places whose target names no flight group of the mission.
+struct NothingCheck {
+  const model::Mission& m;
+  const shell::Vocabulary& v;
+  Names& names;
+  std::vector<Finding>& out;
+  std::vector<signed char> emptySet = std::vector<signed char>(SetSlotCount, -1);  // by slot
+
+  void target(const editing::Reference& r) {
+    std::vector<int> groups, messages;
+    if (r.row->record == model::RecordKind::FlightGroup) groups.push_back(r.place.record);
+    if (r.row->record == model::RecordKind::Message) messages.push_back(r.place.record);
+    const std::string holder = editing::placeText(m, v, r.place);
+    if (r.type == editing::TargetFlightGroup) {
+      if (r.value < static_cast<int>(m.flightGroups.size())) return;
+      out.push_back(
+          {FindingKind::NamesNothing, std::move(groups), std::move(messages), r.place,
+           holder + ": names " + Names::missing(r.value) + ", which the mission does not have"});
+      return;
+    }
+    const int slot = setSlot(r.type, r.value);
+    if (slot < 0) return;
+    signed char& empty = emptySet[static_cast<std::size_t>(slot)];
+    if (empty < 0) empty = targetMembers(m, r.type, r.value).members.empty() ? 1 : 0;
+    if (!empty) return;
+    out.push_back({FindingKind::NamesNothing, std::move(groups), std::move(messages), r.place,
+                   holder + ": names " + names.target(r.type, r.value) +
+                       ", and no flight group of the mission is one" + categoryNote(r.type)});
+  }
+};
+
+}  // namespace
+
+void namesNothing(const model::Mission& m, const shell::Vocabulary& v, Names& names,
+                  std::vector<Finding>& out) {
+  NothingCheck check{m, v, names, out};
+  editing::forEachReference(m, [&](const editing::Reference& r) {
+    if (r.inUse) check.target(r);
+  });
+}
+
+}  // namespace flow
