@@ -14,13 +14,16 @@ namespace {
 int runCheck(const std::vector<std::string>& arguments, Context& ctx);
 
 const Command checkCommand{
-    "check", "FILE [--no-playable-check] [--editor-dir DIR]",
+    "check", "FILE|LIST [--no-playable-check] [--editor-dir DIR]",
     "the error check: errors, then warnings, one per line; exit 1 when there is an error", runCheck,
     "Prints what the editor's Error and Warning List would show; nothing for a clean "
     "mission. Warnings alone give exit status 0. After the game's own rules, a "
     "warning names every reference to a flight group that no longer "
-    "exists.\n\n--no-playable-check\tleave out the craft-slot checks (the CheckPlayable "
-    "setting)"};
+    "exists.\n\nA LIST (a file ending in .lst: a game mission list, a battle's or campaign's "
+    "list) checks every mission it names: one block per mission with its errors, warnings, flow "
+    "findings and advisories, then a summary line; exit 1 when a named mission is missing, "
+    "cannot be read or has an error.\n\n--no-playable-check\tleave out the craft-slot checks "
+    "(the CheckPlayable setting)"};
 const Registration checkRegistration{checkCommand};
 
 int runCheck(const std::vector<std::string>& arguments, Context& ctx) {
@@ -38,6 +41,7 @@ int runCheck(const std::vector<std::string>& arguments, Context& ctx) {
   shell::Settings settings = readSettingsWarning(settingsPath, ctx);
   if (flag > 0) settings.checkPlayable = false;
 
+  if (isListArgument(args[0])) return checkList(args[0], settings, vocabulary, {}, ctx);
   model::Mission mission;
   if (!loadForCommand(args[0], mission, ctx)) return Failed;
 

@@ -17,18 +17,24 @@ int runFlow(const std::vector<std::string>& arguments, Context& ctx);
 int runUsages(const std::vector<std::string>& arguments, Context& ctx);
 
 const Command flowCommand{
-    "flow", "FILE [--difficulty easy|medium|hard] [--json | --dot] [--editor-dir DIR]",
-    "earliest arrivals, messages and goals, and what can never happen (text, JSON or a "
-    "Graphviz graph)",
+    "flow", "FILE|LIST [--difficulty easy|medium|hard] [--json | --dot] [--editor-dir DIR]",
+    "earliest arrivals, messages and goals at each difficulty, what can never happen and where "
+    "the game decides (text, JSON or a Graphviz graph)",
     runFlow,
     "Times are lower bounds in minutes and seconds from the mission start, \">= 1:30\" where a "
-    "step is one the file cannot answer; \"never\" only where the file proves it, with the "
-    "reason. The text lists the flight groups by earliest arrival, then the messages, the global "
-    "goals in use and the findings (never-arrives, never-sent, goal-never-met, names-nothing).\n\n"
-    "--difficulty LEVEL\teasy, medium (the default) or hard, counted as the error check counts\n"
+    "step is one the file cannot answer; \"never\" only where every reading of the game's rules "
+    "gives never, with the reason; \"not at Hard\" for a group left out of that level. The text "
+    "has a column per difficulty and lists the flight groups by earliest arrival, then the "
+    "messages, the global goals in use, the findings (never-arrives, never-sent, goal-never-met, "
+    "names-nothing) and the advisories (group-not-at-level, none-at-level, unknown-condition, "
+    "mother-ship-not-at-level), each with the levels it holds at and its chain of why.\n\n"
+    "A LIST (a file ending in .lst) reports every mission it names as check LIST does.\n\n"
+    "--difficulty LEVEL\teasy, medium or hard alone, counted as the error check counts (all "
+    "three without it; the graph shows medium)\n"
     "--json\tone JSON object; numbers count from 1 as the lists do\n"
     "--dot\tthe dependency graph in Graphviz's language, for dot -Tsvg\n\n"
-    "Exit status 1 for a file that cannot be read, 2 for a usage error."};
+    "Exit status 1 for a file that cannot be read (and a LIST naming a missing mission or one "
+    "with an error), 2 for a usage error."};
 const Registration flowRegistration{flowCommand};
 
 const Command usagesCommand{"usages", "FILE N [--editor-dir DIR]",
@@ -51,26 +57,35 @@ int runFlow(const std::vector<std::string>& arguments, Context& ctx) {
   const bool dot = std::erase(args, std::string("--dot")) > 0;
   std::optional<std::string> level;
   if (!takeOption(args, "--difficulty", level)) return usage(flowCommand, ctx);
-  flow::Difficulty difficulty = flow::Difficulty::Medium;
+  flow::Levels levels = flow::Levels::all();
+  flow::Difficulty shown = flow::Difficulty::Medium;  // the graph's level
   if (level) {
     const auto d = flow::difficultyFromWord(*level);
     if (!d) {
       ctx.err << "zyned-cli flow: unknown difficulty \"" << *level << "\" (easy, medium or hard)\n";
       return UsageError;
     }
-    difficulty = *d;
+    levels = flow::Levels::only(*d);
+    shown = *d;
   }
+  std::vector<std::string> forSettings = args;
+  std::string settingsPath;
+  if (!takeSettingsPath(forSettings, ctx, settingsPath)) return usage(flowCommand, ctx);
   shell::Vocabulary vocabulary;
   if (!loadVocabulary(args, ctx, vocabulary)) return usage(flowCommand, ctx);
   if ((json && dot) || args.size() != 1 || !isFileArgument(args[0])) return usage(flowCommand, ctx);
+  if (isListArgument(args[0])) {
+    if (json || dot) return usage(flowCommand, ctx);
+    return checkList(args[0], readSettingsWarning(settingsPath, ctx), vocabulary, levels, ctx);
+  }
 
   model::Mission mission;
   if (!loadForCommand(args[0], mission, ctx)) return Failed;
-  const flow::Result r = flow::analyse(mission, vocabulary, difficulty);
+  const flow::Result r = flow::analyse(mission, vocabulary, levels);
   if (json)
     ctx.out << flow::flowJson(mission, vocabulary, r);
   else if (dot)
-    ctx.out << flow::flowDot(mission, vocabulary, r);
+    ctx.out << flow::flowDot(mission, vocabulary, r.at(shown));
   else
     ctx.out << flow::timelineText(mission, vocabulary, r);
   return Success;

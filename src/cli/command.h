@@ -7,6 +7,9 @@
 #include <string_view>
 #include <vector>
 
+#include "flow/analysis.h"
+#include "shell/settings.h"
+
 namespace model {
 struct Mission;
 }
@@ -49,6 +52,14 @@ bool loadForCommand(const std::string& path, model::Mission& m, Context& ctx);
 
 // The text of a file, or of standard input for "-"; on failure prints why to ctx.err.
 bool readInput(const std::string& path, std::string& text, Context& ctx);
+
+// Whether an argument names a list (a file ending in ".lst", any letter case) rather than a
+// mission.
+bool isListArgument(const std::string& path);
+// check LIST and flow LIST: every mission the list names, one block each and the summary line;
+// Failed when a named mission is missing, cannot be read or has an error.
+int checkList(const std::string& list, const shell::Settings& settings,
+              const shell::Vocabulary& vocabulary, flow::Levels levels, Context& ctx);
 
 // The name and its arguments, as usage lines show them ("schema", "check FILE ...").
 std::string commandTitle(const Command& c);

@@ -55,45 +55,63 @@ class FlowCommand : public ::testing::Test {
   model::Mission m;
 };
 
-TEST_F(FlowCommand, TextShowsTheTimelineThenMessagesThenFindings) {
+TEST_F(FlowCommand, TextShowsTheThreeLevelsThenMessagesFindingsAndAdvisories) {
   const CliRun r = run("flow " + file());
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.out,
-            "Mission flow at Medium\n\n"
+            "Mission flow at Easy, Medium and Hard\n\n"
             "Flight groups by earliest arrival:\n"
-            "  0:00       #1 Light Fighter Lead (1)\n"
-            "  0:30       #2 Light Fighter Wing\n"
-            "  never      #3 Light Fighter Gold: it does not appear at Medium (difficulty "
-            "\"Hard\")\n\n"
+            "  Easy          Medium        Hard\n"
+            "  0:00          0:00          0:00          #1 Light Fighter Lead (1)\n"
+            "  not at Easy   not at Medium 0:00          #3 Light Fighter Gold\n"
+            "  0:30          0:30          0:30          #2 Light Fighter Wing\n\n"
             "Messages:\n"
-            "  0:30       #1 \"Wing is here\"\n\n"
+            "  Easy          Medium        Hard\n"
+            "  0:30          0:30          0:30          #1 \"Wing is here\"\n\n"
             "Findings:\n"
-            "  never-arrives: #3 Light Fighter Gold never arrives: it does not appear at Medium "
-            "(difficulty \"Hard\")\n");
-  EXPECT_NE(
-      run("flow --difficulty hard " + file()).out.find("  0:00       #3 Light Fighter Gold\n"),
-      std::string::npos);
+            "  none\n\n"
+            "Advisories:\n"
+            "  none\n");
+  const CliRun hard = run("flow --difficulty hard " + file());
+  EXPECT_EQ(hard.out.rfind("Mission flow at Hard\n", 0), 0u) << hard.out;
+  EXPECT_NE(hard.out.find("\n  0:00          #3 Light Fighter Gold\n"), std::string::npos);
 }
 
-TEST_F(FlowCommand, JsonNumbersFromOneAndNeverAsNull) {
+TEST_F(FlowCommand, JsonHasAnItemPerLevelNumbersFromOneAndNeverAsNull) {
   const CliRun r = run("flow " + file() + " --json");
   ASSERT_EQ(r.status, 0) << r.err;
   json::Value doc;
   std::string error;
   ASSERT_TRUE(json::parse(r.out, doc, error)) << error;
-  EXPECT_EQ(doc["difficulty"], "medium");
-  const auto& wing = doc["flightGroups"][1];
+  EXPECT_EQ(doc["difficulties"], json::Value::array({"easy", "medium", "hard"}));
+  const auto& wing = doc["flightGroups"][4];  // the second group at Medium
   EXPECT_EQ(wing["number"], 2);
   EXPECT_EQ(wing["name"], "Wing");
+  EXPECT_EQ(wing["difficulty"], "medium");
+  EXPECT_EQ(wing["state"], "arrives");
   EXPECT_EQ(wing["earliest"], 30);
   EXPECT_EQ(wing["exact"], true);
   EXPECT_EQ(wing["waitsOn"], json::Value::array({1}));
-  EXPECT_TRUE(doc["flightGroups"][2]["earliest"].is_null());
-  EXPECT_EQ(doc["flightGroups"][2]["never"], true);
-  EXPECT_EQ(doc["messages"][0]["earliest"], 30);
-  EXPECT_EQ(doc["findings"][0]["kind"], "never-arrives");
-  EXPECT_EQ(doc["findings"][0]["flightGroups"], json::Value::array({3}));
+  const auto& gold = doc["flightGroups"][7];  // the third at Medium
+  EXPECT_EQ(gold["state"], "not-at-level");
+  EXPECT_TRUE(gold["earliest"].is_null());
+  EXPECT_EQ(doc["flightGroups"][8]["state"], "arrives");
+  EXPECT_EQ(doc["messages"][1]["earliest"], 30);
+  EXPECT_EQ(doc["findings"], json::Value::array());
+  EXPECT_EQ(doc["advisories"], json::Value::array());
   EXPECT_TRUE(doc["globalGoals"].is_array());
+
+  // A finding says where, at which levels, and why.
+  m.messages[0].bytes[model::message::Triggers] = 10;  // never true
+  const CliRun never = run("flow " + file() + " --json");
+  ASSERT_TRUE(json::parse(never.out, doc, error)) << error;
+  const auto& f = doc["findings"][0];
+  EXPECT_EQ(f["kind"], "never-sent");
+  EXPECT_EQ(f["difficulties"], json::Value::array({"easy", "medium", "hard"}));
+  EXPECT_EQ(f["messages"], json::Value::array({1}));
+  EXPECT_EQ(f["where"], "Message #1 \"Wing is here\"");
+  EXPECT_EQ(f["chain"], json::Value::array({"Message #1 \"Wing is here\": trigger 1 is never "
+                                            "true"}));
 }
 
 TEST_F(FlowCommand, DotHasANodePerGroupAndAnEdgePerTrigger) {
@@ -102,7 +120,8 @@ TEST_F(FlowCommand, DotHasANodePerGroupAndAnEdgePerTrigger) {
   EXPECT_EQ(r.out.rfind("digraph flow {\n", 0), 0u);
   for (const char* line :
        {"  fg1 [label=\"#1 Light Fighter Lead (1)\\n0:00\"", "  fg1 -> fg2 [label=\"arrive\"];\n",
-        "  fg2 -> msg1 [label=\"arrive\"];\n"})
+        "  fg2 -> msg1 [label=\"arrive\"];\n",
+        "  fg3 [label=\"#3 Light Fighter Gold\\nnot at Medium\""})
     EXPECT_NE(r.out.find(line), std::string::npos) << line;
 }
 

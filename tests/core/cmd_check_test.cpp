@@ -97,4 +97,43 @@ TEST_F(CheckCommand, RefusedFileAndUsage) {
   EXPECT_EQ(runCheckCli(dir.path(), "check --bogus a.kre").status, 2);
 }
 
+// A list names missions by file name (a game list beside it, a battle's list in the combat
+// folder beside its battle folder): each gets its block, the sums come last, and a missing
+// mission or one with an error fails the command.
+TEST_F(CheckCommand, ListsReportEveryMissionTheyName) {
+  const fs::path train = dir.path() / "Zyn" / "Train";
+  fs::create_directories(train);
+  EXPECT_TRUE(model::saveMissionFile(m, (train / "clean.kre").string()).ok);
+  m.flightGroups[0].set(fg::CraftType, u8{10});
+  EXPECT_TRUE(model::saveMissionFile(m, (train / "BAD.KRE").string()).ok);
+  std::ofstream(train / "Mission.lst", std::ios::binary)
+      << "1\r\nclean.kre\r\nClean\r\n2\r\nbad.kre\r\nBad\r\n3\r\ngone.kre\r\nGone\r\n";
+  const std::string editor = " --editor-dir '" + (dir.path() / "editor").string() + "'";
+  const CliRun r =
+      runCheckCli(dir.path(), "check '" + (train / "Mission.lst").string() + "'" + editor);
+  EXPECT_EQ(r.status, 1) << r.err;
+  EXPECT_EQ(r.out, "== clean.kre (" + (train / "clean.kre").string() +
+                       ")\n  nothing found\n"
+                       "== bad.kre (" +
+                       (train / "BAD.KRE").string() +
+                       ")\n  ERROR: Ship Slot #10 is not available in Zyn or Qvn.\n"
+                       "== gone.kre: missing\n\n"
+                       "3 missions, 1 error, 0 warnings, 0 findings, 0 advisories, 1 missing "
+                       "file\n");
+
+  // A battle: its list in the battle folder, its missions in the combat folder.
+  fs::create_directories(dir.path() / "Zyn" / "battle");
+  fs::create_directories(dir.path() / "Zyn" / "COMBAT");
+  fs::copy_file(train / "clean.kre", dir.path() / "Zyn" / "COMBAT" / "B1.KRE");
+  std::ofstream(dir.path() / "Zyn" / "battle" / "b.lst", std::ios::binary)
+      << "1\r\nb1.kre\r\nOne battle";
+  const CliRun battle = runCheckCli(
+      dir.path(), "flow '" + (dir.path() / "Zyn" / "battle" / "b.lst").string() + "'" + editor);
+  EXPECT_EQ(battle.status, 0) << battle.err;
+  EXPECT_NE(battle.out.find("== b1.kre (" + (dir.path() / "Zyn" / "COMBAT" / "B1.KRE").string()),
+            std::string::npos)
+      << battle.out;
+  EXPECT_NE(battle.out.find("\n1 mission, 0 errors,"), std::string::npos) << battle.out;
+}
+
 }  // namespace

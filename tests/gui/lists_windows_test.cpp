@@ -12,6 +12,7 @@
 #include <QScreen>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -23,6 +24,7 @@
 #include "app/base/notice_window.h"
 #include "app/document/mission_document.h"
 #include "app/lists/battle_manager.h"
+#include "app/lists/list_check_window.h"
 #include "app/lists/load_by_list_window.h"
 #include "app/lists/lst_files_window.h"
 #include "app/lists/opt_file_manager.h"
@@ -32,6 +34,7 @@
 #include "app/shell/about_box.h"
 #include "editor_fixture.h"
 #include "lists/model_slots.h"
+#include "model/mission_file.h"
 #include "shell/vocabulary.h"
 #include "temp_dir.h"
 
@@ -226,6 +229,49 @@ TEST_F(ListsWindows, ListWindowsOpenAboveTheCentreTheFirstTimeThenWhereTheyWereL
     open();
     EXPECT_EQ(second, QRect(10, 20, 600, 420)) << lift;
   }
+}
+
+// "Check All..." checks every mission the lists name, each once; a click on a mission's line
+// closes the window (after asking about changed lists) for the editor to open that mission.
+TEST_F(ListsWindows, CheckAllReportsEveryListedMissionAndOpensOne) {
+  model::Mission t1;
+  t1.newMission();
+  t1.platformId = model::FormatBase;
+  ASSERT_TRUE(model::saveMissionFile(t1, dir / "Zyn/Train/T1.KRE").ok);
+  writeFile(dir / "Zyn/Train/Mission.lst", "1\r\nt1.kre\r\nOne\r\n2\r\nt2.kre\r\nTwo\r\n");
+  writeFile(dir / "Zyn/Train/Rebel.lst", "1\r\nT1.KRE\r\nOne\r\n");
+  model::Mission m;
+  m.platformId = model::FormatBase;
+  m.header.set(model::header::MissionType, std::uint8_t{3});  // multiplayer training
+  model::FlightGroup player;
+  player.set(model::fg::PlayerNumber, std::uint8_t{1});
+  m.flightGroups.push_back(player);
+  prompter.onDialog = [&](QDialog& d) {
+    child<QPushButton>(d, "CheckAllBtn")->click();
+    auto* report = d.findChild<app::ListCheckWindow*>();
+    EXPECT_NE(report, nullptr);
+    if (!report) return int(QDialog::Rejected);
+    EXPECT_EQ(child<QLabel>(*report, "ListCheckSummary")->text(),
+              "2 missions, 0 errors, 0 warnings, 0 findings, 0 advisories, 1 missing file");
+    QListWidget* lines = report->lines();
+    EXPECT_TRUE(lines->item(1)->text().startsWith("t2.kre \u2014 missing"));
+    // A list changed and not saved: the user is asked first, and may stay.
+    auto* memo = child<QPlainTextEdit>(d, "MissionMemo");
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    QTest::keyClicks(memo, "//");
+    prompter.answers = {QMessageBox::Cancel};
+    emit lines->itemClicked(lines->item(0));
+    EXPECT_TRUE(d.findChild<app::ListCheckWindow*>());
+    prompter.answers = {QMessageBox::No};
+    emit lines->itemClicked(lines->item(0));
+    return d.result();
+  };
+  const auto chosen = app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
+  EXPECT_EQ(chosen, std::optional<std::string>(dir / "Zyn/Train/T1.KRE"));
+  EXPECT_EQ(prompter.shown.back().text, "Save the changes to the lists first?");
+  EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"),
+            "1\r\nt1.kre\r\nOne\r\n2\r\nt2.kre\r\nTwo\r\n");
 }
 
 TEST_F(ListsWindows, LoadByListShowsHeadingsAndLoadsTheBaseGameFile) {

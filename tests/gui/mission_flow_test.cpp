@@ -2,6 +2,7 @@
 // the place in the main window.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QElapsedTimer>
@@ -87,22 +88,26 @@ TEST_F(MissionFlow, TheWindowFollowsEveryEdit) {
   app::MissionFlowWindow* w = flowWindow();
   ASSERT_NE(w, nullptr);
   EXPECT_TRUE(w->isVisible());
-  EXPECT_EQ(w->result().flightGroups[1].time, flow::Time::at(30, true));
-  EXPECT_TRUE(w->result().flightGroups[2].time.never);
+  const auto medium = [w] { return w->result().at(flow::Difficulty::Medium); };
+  EXPECT_EQ(medium().flightGroups[1].time, flow::Time::at(30, true));
+  EXPECT_TRUE(medium().flightGroups[2].time.never);
 
   doc().setField(model::RecordKind::FlightGroup, 1, fg::ArrivalDelaySeconds, u8{45});
-  EXPECT_EQ(w->result().flightGroups[1].time, flow::Time::at(45, true));
-  bool shown = false;
+  EXPECT_EQ(medium().flightGroups[1].time, flow::Time::at(45, true));
+  // The three levels side by side.
+  QStringList shown;
   for (const app::TimelineRow& row : w->timeline()->content().rows)
-    if (row.group == 1) shown = row.time == QStringLiteral("0:45");
-  EXPECT_TRUE(shown);
+    if (row.group == 1)
+      for (const app::TimelineTime& t : row.levels) shown << t.time;
+  EXPECT_EQ(shown, (QStringList{"0:45", "0:45", "0:45"}));
   doc().undoStack()->undo();
-  EXPECT_EQ(w->result().flightGroups[1].time, flow::Time::at(30, true));
+  EXPECT_EQ(medium().flightGroups[1].time, flow::Time::at(30, true));
 
-  // The difficulty is the window's own: Gone never arrives at any level, Wing at all three.
-  w->findChild<QComboBox*>(QStringLiteral("FlowDifficultyBox"))->setCurrentIndex(2);
-  EXPECT_EQ(w->result().difficulty, flow::Difficulty::Hard);
-  EXPECT_FALSE(w->result().flightGroups[1].time.never);
+  // The level shown is the window's own: Gone never arrives at any level, Wing at all three.
+  w->findChild<QComboBox*>(QStringLiteral("FlowDifficultyBox"))->setCurrentIndex(3);
+  EXPECT_EQ(w->shownLevels(), flow::Levels::only(flow::Difficulty::Hard));
+  EXPECT_EQ(w->timeline()->content().levels, std::vector<QString>{"Hard"});
+  EXPECT_TRUE(w->result().at(flow::Difficulty::Hard).flightGroups[1].arrives());
 }
 
 TEST_F(MissionFlow, AClickMakesTheGroupOrMessageCurrent) {
@@ -128,6 +133,16 @@ TEST_F(MissionFlow, AClickMakesTheGroupOrMessageCurrent) {
   emit findings->itemClicked(notSent);
   EXPECT_EQ(doc().selection(model::ListKind::Messages).current, 0);
   EXPECT_EQ(frontPage()->objectName(), QStringLiteral("MessagesPage"));
+  // Its chain, a step a line, each leading to its place: the trigger that is never true.
+  const int at = findings->row(notSent);
+  ASSERT_LT(at + 2, findings->count());
+  EXPECT_TRUE(findings->item(at + 1)->text().contains(QStringLiteral("waits on #3 ")));
+  QListWidgetItem* last = findings->item(at + 2);
+  EXPECT_TRUE(last->text().endsWith(QStringLiteral("arrival trigger 1 is never true")));
+  emit findings->itemClicked(last);
+  QApplication::processEvents();
+  EXPECT_EQ(doc().currentFlightGroup(), 2);
+  EXPECT_EQ(window->flightGroupsPage()->pages()->currentIndex(), app::FlightGroupsPage::ArrivalTab);
 
   const QPoint mark = timeline->markPoint(1);
   ASSERT_GE(mark.x(), 0);
@@ -163,6 +178,31 @@ TEST_F(MissionFlow, WhereIsItUsedOpensThePageAndTabOfEachPlace) {
   EXPECT_EQ(window->messagesPage()->triggerEditor()->editedTrigger(), 3);
   // The window still shows Lead's places after the selection moved on.
   EXPECT_EQ(usages->group(), 0);
+}
+
+// A trigger on a group left out of the level is an advisory, in its own list the user can hide.
+TEST_F(MissionFlow, AdvisoriesStandApartAndCanBeHidden) {
+  model::Mission m = doc().mission();
+  m.flightGroups[2].set(fg::ArrivalDifficulty, u8{3});  // Gone: Hard only
+  m.flightGroups[2].bytes[fg::ArrivalTriggers] = 0;     // and there at once
+  doc().replaceMission(m);
+  app::MissionFlowWindow* w = flowWindow();
+  ASSERT_NE(w, nullptr);
+  auto* advisories = w->findChild<QListWidget*>(QStringLiteral("FlowAdvisories"));
+  QStringList lines;
+  for (int i = 0; i < advisories->count(); ++i) lines << advisories->item(i)->text();
+  ASSERT_GE(lines.size(), 2) << lines.join('\n').toStdString();
+  EXPECT_TRUE(
+      lines[1].startsWith(QStringLiteral("Message #1 \"New Message\", trigger 1: at Easy and "
+                                         "Medium #3 ")))
+      << lines[1].toStdString();
+  // Nothing is certain about it: no finding.
+  EXPECT_TRUE(w->result().findings.empty());
+  auto* show = w->findChild<QCheckBox*>(QStringLiteral("FlowShowAdvisories"));
+  show->click();
+  EXPECT_FALSE(advisories->isVisible());
+  show->click();
+  EXPECT_TRUE(advisories->isVisible());
 }
 
 // The graph is drawn by whatever "dot" the search path holds (here a stand-in that answers with a

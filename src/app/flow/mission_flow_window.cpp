@@ -1,5 +1,6 @@
 #include "app/flow/mission_flow_window.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -20,7 +21,7 @@
 #include "app/flow/flow_timeline.h"
 #include "editing/descriptions.h"
 #include "editing/messages.h"
-#include "editing/triggers.h"
+#include "editing/references.h"
 #include "flow/report.h"
 
 namespace app {
@@ -55,11 +56,33 @@ QString messageText(const model::Mission& m, int i) {
 QString timeText(const flow::Time& t) {
   return qs(flow::formatTime(t)).replace(QStringLiteral(">="), QStringLiteral("\u2265"));
 }
+QString arrivalTime(const flow::Arrival& a, flow::Difficulty d) {
+  return qs(flow::arrivalText(a, d)).replace(QStringLiteral(">="), QStringLiteral("\u2265"));
+}
 
-const char* const KindTitles[] = {QT_TRANSLATE_NOOP("MissionFlowWindow", "Never arrive"),
-                                  QT_TRANSLATE_NOOP("MissionFlowWindow", "Never sent"),
-                                  QT_TRANSLATE_NOOP("MissionFlowWindow", "Goals never met"),
-                                  QT_TRANSLATE_NOOP("MissionFlowWindow", "Name nothing")};
+// "1:30" at one level shown, "Easy 1:30 · Medium ≥ 1:30 · Hard not at Hard" at several.
+template <class TimeAt>
+QString levelTimes(const flow::Result& r, flow::Levels shown, TimeAt timeAt) {
+  QStringList parts;
+  for (const flow::LevelResult& l : r.levels) {
+    if (!shown.has(l.difficulty)) continue;
+    parts << (shown == flow::Levels::only(l.difficulty)
+                  ? timeAt(l)
+                  : levelName(l.difficulty) + QLatin1Char(' ') + timeAt(l));
+  }
+  return parts.join(QStringLiteral(" \u00b7 "));
+}
+
+const char* const KindTitles[] = {
+    QT_TRANSLATE_NOOP("MissionFlowWindow", "Never arrive"),
+    QT_TRANSLATE_NOOP("MissionFlowWindow", "Never sent"),
+    QT_TRANSLATE_NOOP("MissionFlowWindow", "Goals never met"),
+    QT_TRANSLATE_NOOP("MissionFlowWindow", "Name nothing"),
+    QT_TRANSLATE_NOOP("MissionFlowWindow", "On a group not at the level"),
+    QT_TRANSLATE_NOOP("MissionFlowWindow", "On craft none of which is at the level"),
+    QT_TRANSLATE_NOOP("MissionFlowWindow", "Conditions of no known meaning"),
+    QT_TRANSLATE_NOOP("MissionFlowWindow", "Mother ships not at the level"),
+};
 
 }  // namespace
 
@@ -67,17 +90,24 @@ MissionFlowWindow::MissionFlowWindow(const EditorContext& context, QWidget* pare
     : QWidget(parent, Qt::Window), ctx_(context), doc_(context.document) {
   setObjectName(QStringLiteral("MissionFlowWindow"));
   setWindowTitle(tr("Mission Flow"));
+  buildControls();
+  connectSignals();
+  resize(1100, 640);
+}
 
+MissionFlowWindow::~MissionFlowWindow() = default;
+
+void MissionFlowWindow::buildControls() {
   auto* layout = new QVBoxLayout(this);
   auto* top = new QHBoxLayout;
   auto* levelLabel = new QLabel(tr("&Difficulty:"), this);
   difficultyBox_ = new QComboBox(this);
   difficultyBox_->setObjectName(QStringLiteral("FlowDifficultyBox"));
-  difficultyBox_->addItems({tr("Easy"), tr("Medium"), tr("Hard")});
-  difficultyBox_->setCurrentIndex(static_cast<int>(flow::Difficulty::Medium));
+  difficultyBox_->addItems({tr("Every level"), tr("Easy"), tr("Medium"), tr("Hard")});
   levelLabel->setBuddy(difficultyBox_);
   summary_ = new QLabel(this);
   summary_->setObjectName(QStringLiteral("FlowSummary"));
+  summary_->setWordWrap(true);
   top->addWidget(levelLabel);
   top->addWidget(difficultyBox_);
   top->addSpacing(12);
@@ -97,23 +127,50 @@ MissionFlowWindow::MissionFlowWindow(const EditorContext& context, QWidget* pare
   graph_ = new FlowGraphView(
       ctx_.prompter,
       [this] {
-        return QByteArray::fromStdString(flow::flowDot(doc_.mission(), ctx_.vocabulary, result_));
+        return QByteArray::fromStdString(
+            flow::flowDot(doc_.mission(), ctx_.vocabulary, result_.at(mainLevel())));
       },
       tabs_);
   tabs_->addTab(graph_, tr("&Graph"));
+  split_->addWidget(tabs_);
+  split_->addWidget(buildSide());
+  split_->setStretchFactor(0, 3);
+  split_->setStretchFactor(1, 2);
+  split_->setSizes({700, 400});
+  layout->addWidget(split_, 1);
+}
 
+namespace {
+
+QListWidget* lineList(QWidget* parent, const char* name) {
+  auto* list = new QListWidget(parent);
+  list->setObjectName(QLatin1String(name));
+  // Each line wraps in the list instead of being cut.
+  list->setWordWrap(true);
+  list->setResizeMode(QListView::Adjust);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  list->setSpacing(1);
+  return list;
+}
+
+}  // namespace
+
+QWidget* MissionFlowWindow::buildSide() {
   side_ = new QSplitter(Qt::Vertical, split_);
   side_->setObjectName(QStringLiteral("FlowSideSplitter"));
   auto* findingsBox = new QGroupBox(tr("Findings"), side_);
   auto* fl = new QVBoxLayout(findingsBox);
-  findings_ = new QListWidget(findingsBox);
-  findings_->setObjectName(QStringLiteral("FlowFindings"));
-  // Each finding is one line of text: it wraps in the list instead of being cut.
-  findings_->setWordWrap(true);
-  findings_->setResizeMode(QListView::Adjust);
-  findings_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  findings_->setSpacing(1);
+  findings_ = lineList(findingsBox, "FlowFindings");
   fl->addWidget(findings_);
+
+  auto* advisoriesBox = new QGroupBox(tr("Advisories: where the game decides"), side_);
+  auto* al = new QVBoxLayout(advisoriesBox);
+  showAdvisories_ = new QCheckBox(tr("&Show advisories"), advisoriesBox);
+  showAdvisories_->setObjectName(QStringLiteral("FlowShowAdvisories"));
+  showAdvisories_->setChecked(true);
+  advisories_ = lineList(advisoriesBox, "FlowAdvisories");
+  al->addWidget(showAdvisories_);
+  al->addWidget(advisories_, 1);
 
   auto* currentBox = new QGroupBox(tr("Current flight group"), side_);
   currentBox->setObjectName(QStringLiteral("FlowCurrentBox"));
@@ -135,48 +192,49 @@ MissionFlowWindow::MissionFlowWindow(const EditorContext& context, QWidget* pare
   cl->addWidget(waitsOn_, 1);
   cl->addWidget(new QLabel(tr("Waited on by:"), currentBox));
   cl->addWidget(waitedBy_, 1);
-  side_->setStretchFactor(0, 1);
-  side_->setStretchFactor(1, 1);
-  split_->addWidget(tabs_);
-  split_->addWidget(side_);
-  split_->setStretchFactor(0, 3);
-  split_->setStretchFactor(1, 2);
-  split_->setSizes({700, 400});
-  layout->addWidget(split_, 1);
+  for (int i = 0; i < 3; ++i) side_->setStretchFactor(i, 1);
+  return side_;
+}
 
-  connect(difficultyBox_, &QComboBox::currentIndexChanged, this,
-          [this](int i) { setDifficulty(static_cast<flow::Difficulty>(std::clamp(i, 0, 2))); });
+void MissionFlowWindow::connectSignals() {
+  connect(difficultyBox_, &QComboBox::currentIndexChanged, this, [this](int i) {
+    showLevels(i <= 0 ? flow::Levels::all()
+                      : flow::Levels::only(static_cast<flow::Difficulty>(std::min(i, 3) - 1)));
+  });
+  connect(showAdvisories_, &QCheckBox::toggled, advisories_, &QWidget::setVisible);
   connect(timeline_, &FlowTimeline::groupClicked, this, [this](int g) {
     emit placeChosen({flow::PlaceKind::FlightGroup, g, 0, 0});
   });
   connect(timeline_, &FlowTimeline::messageClicked, this, [this](int i) {
     emit placeChosen({flow::PlaceKind::Message, i, 0, 0});
   });
-  connect(findings_, &QListWidget::itemClicked, this, &MissionFlowWindow::chooseListItem);
-  connect(waitsOn_, &QListWidget::itemClicked, this, &MissionFlowWindow::chooseListItem);
-  connect(waitedBy_, &QListWidget::itemClicked, this, &MissionFlowWindow::chooseListItem);
+  for (QListWidget* list : {findings_, advisories_, waitsOn_, waitedBy_})
+    connect(list, &QListWidget::itemClicked, this, &MissionFlowWindow::chooseListItem);
   // Every edit at once (the analysis takes well under a millisecond); the selection only
   // moves the current group.
-  connect(&doc_, &MissionDocument::changed, this, [this] {
+  auto edited = [this] {
     stale_ = true;
     if (isVisible()) analyse();
-  });
-  connect(&doc_, &MissionDocument::tablesChanged, this, [this] {
-    stale_ = true;
-    if (isVisible()) analyse();
-  });
+  };
+  connect(&doc_, &MissionDocument::changed, this, edited);
+  connect(&doc_, &MissionDocument::tablesChanged, this, edited);
   connect(&doc_, &MissionDocument::selectionChanged, this, &MissionFlowWindow::showCurrent);
-  resize(1100, 640);
 }
 
-MissionFlowWindow::~MissionFlowWindow() = default;
-
-void MissionFlowWindow::setDifficulty(flow::Difficulty d) {
-  if (difficultyBox_->currentIndex() != static_cast<int>(d))
-    difficultyBox_->setCurrentIndex(static_cast<int>(d));  // comes back here
-  if (difficulty_ == d && !stale_) return;
-  difficulty_ = d;
-  analyse();
+void MissionFlowWindow::showLevels(flow::Levels levels) {
+  const int index = levels == flow::Levels::all()
+                        ? 0
+                        : 1 + static_cast<int>(levels.has(flow::Difficulty::Medium)) +
+                              2 * static_cast<int>(levels.has(flow::Difficulty::Hard));
+  if (difficultyBox_->currentIndex() != index) {
+    difficultyBox_->setCurrentIndex(index);  // comes back here
+    return;
+  }
+  shown_ = levels;
+  if (stale_)
+    analyse();
+  else
+    refreshView();
 }
 
 void MissionFlowWindow::showEvent(QShowEvent* e) {
@@ -199,60 +257,88 @@ int MissionFlowWindow::currentGroup() const {
   return s.current >= 0 && s.current < count ? s.current : -1;
 }
 
+flow::Difficulty MissionFlowWindow::mainLevel() const {
+  for (flow::Difficulty d : flow::AllDifficulties)
+    if (shown_ == flow::Levels::only(d)) return d;
+  return flow::Difficulty::Medium;
+}
+
 void MissionFlowWindow::analyse() {
   stale_ = false;
-  const model::Mission& m = doc_.mission();
-  result_ = flow::analyse(m, ctx_.vocabulary, difficulty_);
-  timeline_->setContent(timelineContent(m, ctx_.vocabulary, result_));
+  result_ = flow::analyse(doc_.mission(), ctx_.vocabulary);
+  refreshView();
+}
 
-  int arrive = 0, exact = 0;
-  for (const flow::Arrival& a : result_.flightGroups) {
-    arrive += a.time.never ? 0 : 1;
-    exact += !a.time.never && a.time.exact ? 1 : 0;
-  }
-  const int count = static_cast<int>(result_.flightGroups.size());
-  const int found = static_cast<int>(result_.findings.size());
-  summary_->setText(
-      tr("At %1: %2 of %3 flight groups arrive (%4 at a known time, %5 no earlier than shown), "
-         "%6 never. ")
-          .append(found == 0   ? tr("Nothing that can never happen.")
-                  : found == 1 ? tr("1 finding.")
-                               : tr("%1 findings.").arg(found))
-          .arg(qs(std::string(flow::difficultyName(difficulty_))))
-          .arg(arrive)
-          .arg(count)
-          .arg(exact)
-          .arg(arrive - exact)
-          .arg(count - arrive));
-  fillFindings();
+void MissionFlowWindow::refreshView() {
+  timeline_->setContent(timelineContent(doc_.mission(), ctx_.vocabulary, result_, shown_));
+  showSummary();
+  fillFindings(findings_, result_.findings, tr("Nothing that can never happen."));
+  fillFindings(advisories_, result_.advisories, tr("Nothing the game decides."));
   showCurrent();
   graph_->refresh();
 }
 
-void MissionFlowWindow::fillFindings() {
-  findings_->clear();
-  // By kind, each under a heading with its count.
+void MissionFlowWindow::showSummary() {
+  QStringList levels;
+  for (const flow::LevelResult& l : result_.levels) {
+    if (!shown_.has(l.difficulty)) continue;
+    int arrive = 0, exact = 0, never = 0;
+    for (const flow::Arrival& a : l.flightGroups) {
+      arrive += a.arrives() ? 1 : 0;
+      exact += a.arrives() && a.time.exact ? 1 : 0;
+      never += !a.absent && a.time.never ? 1 : 0;
+    }
+    levels << tr("At %1: %2 of %3 flight groups arrive (%4 at a known time, %5 no earlier than "
+                 "shown), %6 never.")
+                  .arg(levelName(l.difficulty))
+                  .arg(arrive)
+                  .arg(l.flightGroups.size())
+                  .arg(exact)
+                  .arg(arrive - exact)
+                  .arg(never);
+  }
+  auto shownCount = [this](const std::vector<flow::Finding>& items) {
+    return std::count_if(items.begin(), items.end(), [this](const flow::Finding& f) {
+      return (f.levels.bits & shown_.bits) != 0;
+    });
+  };
+  const auto found = shownCount(result_.findings), advised = shownCount(result_.advisories);
+  levels << (found == 1 ? tr("1 finding,") : tr("%1 findings,").arg(found))
+         << (advised == 1 ? tr("1 advisory.") : tr("%1 advisories.").arg(advised));
+  summary_->setText(levels.join(QLatin1Char(' ')));
+}
+
+void MissionFlowWindow::fillFindings(QListWidget* list, const std::vector<flow::Finding>& items,
+                                     const QString& none) {
+  list->clear();
+  QFont bold = list->font();
+  bold.setBold(true);
+  // By kind, each under a heading with its count; each finding followed by the steps of its
+  // chain, each a link to its place.
   for (std::size_t k = 0; k < std::size(KindTitles); ++k) {
     std::vector<const flow::Finding*> of;
-    for (const flow::Finding& f : result_.findings)
-      if (static_cast<std::size_t>(f.kind) == k) of.push_back(&f);
+    for (const flow::Finding& f : items)
+      if (static_cast<std::size_t>(f.kind) == k && (f.levels.bits & shown_.bits) != 0)
+        of.push_back(&f);
     if (of.empty()) continue;
-    auto* heading = new QListWidgetItem(
-        QStringLiteral("%1 (%2)").arg(tr(KindTitles[k])).arg(of.size()), findings_);
-    QFont bold = findings_->font();
-    bold.setBold(true);
+    auto* heading =
+        new QListWidgetItem(QStringLiteral("%1 (%2)").arg(tr(KindTitles[k])).arg(of.size()), list);
     heading->setFont(bold);
     heading->setFlags(Qt::ItemIsEnabled);
     for (const flow::Finding* f : of) {
-      auto* item = new QListWidgetItem(fromFile(f->text), findings_);
+      auto* item = new QListWidgetItem(fromFile(f->text), list);
       item->setToolTip(item->text());
       putPlace(item, f->place);
+      if (f->chain.size() < 2 && f->kind == flow::FindingKind::NamesNothing) continue;
+      for (const flow::Step& step : f->chain) {
+        auto* line = new QListWidgetItem(QStringLiteral("    \u21b3 ") + fromFile(step.text), list);
+        line->setToolTip(fromFile(step.text));
+        line->setForeground(list->palette().color(QPalette::PlaceholderText));
+        putPlace(line, step.place);
+      }
     }
   }
-  if (result_.findings.empty()) {
-    auto* none = new QListWidgetItem(tr("Nothing that can never happen."), findings_);
-    none->setFlags(Qt::ItemIsEnabled);
-  }
+  if (list->count() == 0) (new QListWidgetItem(none, list))->setFlags(Qt::ItemIsEnabled);
 }
 
 void MissionFlowWindow::showCurrent() {
@@ -261,81 +347,100 @@ void MissionFlowWindow::showCurrent() {
   waitsOn_->clear();
   waitedBy_->clear();
   const model::Mission& m = doc_.mission();
-  if (g < 0 || static_cast<std::size_t>(g) >= result_.flightGroups.size()) {
+  if (g < 0 || result_.levels.empty() ||
+      static_cast<std::size_t>(g) >= result_.levels.front().flightGroups.size()) {
     current_->setText(tr("No flight group is current."));
     return;
   }
+  const auto gi = static_cast<std::size_t>(g);
   const shell::Vocabulary& v = ctx_.vocabulary;
-  const flow::Arrival& a = result_.flightGroups[static_cast<std::size_t>(g)];
-  QString text =
-      QStringLiteral("<b>%1</b>: %2").arg(groupText(m, v, g).toHtmlEscaped(), timeText(a.time));
+  QString text = QStringLiteral("<b>%1</b>: %2")
+                     .arg(groupText(m, v, g).toHtmlEscaped(),
+                          levelTimes(result_, shown_, [gi](const flow::LevelResult& l) {
+                            return arrivalTime(l.flightGroups[gi], l.difficulty);
+                          }).toHtmlEscaped());
+  const flow::Arrival& a = result_.at(mainLevel()).flightGroups[gi];
   if (a.onlyIfHuman) text += tr(", only if a human flies it");
   if (!a.reason.empty()) text += QStringLiteral("<br>") + fromFile(a.reason).toHtmlEscaped();
   current_->setText(text);
+  showWaits(g);
+}
 
-  auto add = [](QListWidget* list, const QString& line, const flow::Place& place, bool leads) {
-    auto* item = new QListWidgetItem(line, list);
-    item->setToolTip(line);
-    if (leads) putPlace(item, place);
-  };
-  const model::FlightGroup& group = m.flightGroups[static_cast<std::size_t>(g)];
-  const editing::TriggerSetPlace place = editing::arrivalTriggers();
+namespace {
+
+void addLine(QListWidget* list, const QString& line, const flow::Place& place, bool leads) {
+  auto* item = new QListWidgetItem(line, list);
+  item->setToolTip(line);
+  if (leads) putPlace(item, place);
+}
+
+}  // namespace
+
+QString MissionFlowWindow::groupTimes(int g) const {
+  const auto gi = static_cast<std::size_t>(g);
+  return levelTimes(result_, shown_, [gi](const flow::LevelResult& l) {
+    return arrivalTime(l.flightGroups[gi], l.difficulty);
+  });
+}
+
+void MissionFlowWindow::showWaits(int g) {
+  const model::Mission& m = doc_.mission();
+  const shell::Vocabulary& v = ctx_.vocabulary;
   const int count = static_cast<int>(m.flightGroups.size());
-  for (int n = 1; n <= place.count; ++n) {
-    const auto t = editing::readTrigger(group.span(), place, n);
-    const model::CBytes bytes(t);
-    if (model::get(bytes, model::trigger::Condition) == 0) continue;
-    QString line = tr("Trigger %1: %2").arg(n).arg(fromFile(editing::describeTrigger(m, v, bytes)));
-    const int type = model::get(bytes, model::trigger::VariableType);
-    const int target = model::get(bytes, model::trigger::Variable);
-    const bool named = type == editing::TargetFlightGroup && target < count;
-    if (named)
-      line += QStringLiteral("  (%1)").arg(
-          timeText(result_.flightGroups[static_cast<std::size_t>(target)].time));
-    add(waitsOn_, line,
-        named ? flow::Place{flow::PlaceKind::FlightGroup, target, 0, 0}
-              : flow::Place{flow::PlaceKind::ArrivalTrigger, g, n, 0},
-        true);
-  }
+  const model::FlightGroup& group = m.flightGroups[static_cast<std::size_t>(g)];
+  const editing::ReferenceRow& arrival = editing::referenceRow(flow::PlaceKind::ArrivalTrigger);
+  editing::forEachPlace(arrival, g, group.span(), [&](const editing::Reference& r) {
+    if (r.condition == editing::AlwaysTrueCondition) return;
+    const auto t = editing::readTrigger(group.span(), arrival.triggers, r.number);
+    QString line = tr("Trigger %1: %2")
+                       .arg(r.number)
+                       .arg(fromFile(editing::describeTrigger(m, v, model::CBytes(t))));
+    const bool named = r.namesFlightGroup() && r.value < count;
+    if (named) line += QStringLiteral("  (%1)").arg(groupTimes(r.value));
+    addLine(waitsOn_, line,
+            named ? flow::Place{flow::PlaceKind::FlightGroup, r.value, 0, 0} : r.place, true);
+  });
   const int delay =
       group.get(model::fg::ArrivalDelayMinutes) * 60 + group.get(model::fg::ArrivalDelaySeconds);
   if (delay > 0)
-    add(waitsOn_, tr("Then a delay of %1").arg(qs(flow::clockText(delay))),
-        {flow::PlaceKind::ArrivalTrigger, g, 1, 0}, true);
-  if (group.get(model::fg::ArriveViaMothership) != 0) {
-    const int ship = group.get(model::fg::ArrivalMothership);
-    add(waitsOn_,
-        ship < count
-            ? tr("Mother ship: %1  (%2)")
-                  .arg(groupText(m, v, ship),
-                       timeText(result_.flightGroups[static_cast<std::size_t>(ship)].time))
-            : tr("Mother ship: flight group %1, which the mission does not have").arg(ship + 1),
-        ship < count ? flow::Place{flow::PlaceKind::FlightGroup, ship, 0, 0}
-                     : flow::Place{flow::PlaceKind::ArrivalMothership, g, 0, 0},
-        true);
-  }
+    addLine(waitsOn_, tr("Then a delay of %1").arg(qs(flow::clockText(delay))),
+            {flow::PlaceKind::ArrivalTrigger, g, 1, 0}, true);
+  const editing::ReferenceRow& ship = editing::referenceRow(flow::PlaceKind::ArrivalMothership);
+  editing::forEachPlace(ship, g, group.span(), [&](const editing::Reference& r) {
+    if (!r.inUse) return;
+    const bool there = r.value < count;
+    addLine(
+        waitsOn_,
+        there
+            ? tr("Mother ship: %1  (%2)").arg(groupText(m, v, r.value), groupTimes(r.value))
+            : tr("Mother ship: flight group %1, which the mission does not have").arg(r.value + 1),
+        there ? flow::Place{flow::PlaceKind::FlightGroup, r.value, 0, 0} : r.place, true);
+  });
   if (waitsOn_->count() == 0)
-    add(waitsOn_, tr("Nothing: it is there when the mission starts."), {}, false);
+    addLine(waitsOn_, tr("Nothing: it is there when the mission starts."), {}, false);
+  showWaitedBy(g);
+}
 
-  for (int w : result_.waitingFor(g))
-    add(waitedBy_,
-        QStringLiteral("%1  (%2)")
-            .arg(groupText(m, v, w),
-                 timeText(result_.flightGroups[static_cast<std::size_t>(w)].time)),
-        {flow::PlaceKind::FlightGroup, w, 0, 0}, true);
-  for (int i : result_.messagesWaitingFor(g))
-    add(waitedBy_,
-        QStringLiteral("%1  (%2)")
-            .arg(messageText(m, i), timeText(result_.messages[static_cast<std::size_t>(i)].time)),
-        {flow::PlaceKind::Message, i, 0, 0}, true);
-  for (const flow::GlobalGoalTime& goal : result_.globalGoals)
+void MissionFlowWindow::showWaitedBy(int g) {
+  const model::Mission& m = doc_.mission();
+  const shell::Vocabulary& v = ctx_.vocabulary;
+  const flow::LevelResult& level = result_.at(mainLevel());
+  for (int w : level.waitingFor(g))
+    addLine(waitedBy_, QStringLiteral("%1  (%2)").arg(groupText(m, v, w), groupTimes(w)),
+            {flow::PlaceKind::FlightGroup, w, 0, 0}, true);
+  for (int i : level.messagesWaitingFor(g))
+    addLine(waitedBy_,
+            QStringLiteral("%1  (%2)")
+                .arg(messageText(m, i), timeText(level.messages[static_cast<std::size_t>(i)].time)),
+            {flow::PlaceKind::Message, i, 0, 0}, true);
+  for (const flow::GlobalGoalTime& goal : level.globalGoals)
     if (std::find(goal.waitsOn.begin(), goal.waitsOn.end(), g) != goal.waitsOn.end())
-      add(waitedBy_,
-          tr("Team %1 %2 goal  (%3)")
-              .arg(goal.team + 1)
-              .arg(qs(std::string(flow::goalSetWord(goal.goalSet))), timeText(goal.time)),
-          {flow::PlaceKind::GlobalGoal, goal.team, goal.goalSet, 0}, true);
-  if (waitedBy_->count() == 0) add(waitedBy_, tr("Nothing waits on it."), {}, false);
+      addLine(waitedBy_,
+              tr("Team %1 %2 goal  (%3)")
+                  .arg(goal.team + 1)
+                  .arg(qs(std::string(flow::goalSetWord(goal.goalSet))), timeText(goal.time)),
+              {flow::PlaceKind::GlobalGoal, goal.team, goal.goalSet, 0}, true);
+  if (waitedBy_->count() == 0) addLine(waitedBy_, tr("Nothing waits on it."), {}, false);
 }
 
 void MissionFlowWindow::chooseListItem(QListWidgetItem* item) {

@@ -26,6 +26,7 @@
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
+#include "app/lists/list_check_window.h"
 #include "lists/game_lists.h"
 #include "lists/text_file.h"
 #include "shell/settings_file.h"
@@ -80,10 +81,8 @@ BattleManager::BattleManager(const shell::Settings& settings, std::int16_t platf
   resize(700, 560);
 }
 
-// The page of the custom list: the mission files of the folder, the list, its description and
-// type.
-QWidget* BattleManager::buildCustomPage(QWidget* parent) {
-  auto* custom = new QWidget(parent);
+// The custom list's tool bar: load, move, save and the list's name.
+QHBoxLayout* BattleManager::buildCustomTools(QWidget* custom) {
   auto* tools = new QHBoxLayout;
   auto* loadBtn = toolButton(tr("Load"), tr("Load  Custom .lst file"), "LoadCustomBtn", custom);
   auto* upBtn = toolButton(tr("Up"), tr("Move mission up in list"), "MoveUpBtn", custom);
@@ -99,6 +98,33 @@ QWidget* BattleManager::buildCustomPage(QWidget* parent) {
     tools->addWidget(w);
   tools->addSpacing(10);
   tools->addWidget(nameLabel_, 1);
+  return tools;
+}
+
+// The list's type and the campaign's IFF.
+QHBoxLayout* BattleManager::buildChoices(QWidget* custom) {
+  typeBox_ = new QComboBox(custom);
+  typeBox_->setObjectName(QStringLiteral("TypeBox"));
+  typeBox_->setFocusPolicy(Qt::StrongFocus);
+  iffBox_ = new QComboBox(custom);
+  iffBox_->setObjectName(QStringLiteral("CampaignIffBox"));
+  iffBox_->addItems({tr("Rebel"), tr("Imperial")});
+  iffBox_->setFocusPolicy(Qt::StrongFocus);
+  auto* choices = new QHBoxLayout;
+  choices->addWidget(new QLabel(tr("Custom .lst type"), custom));
+  choices->addWidget(typeBox_);
+  choices->addSpacing(12);
+  choices->addWidget(new QLabel(tr("IFF of Campaign"), custom));
+  choices->addWidget(iffBox_);
+  choices->addStretch();
+  return choices;
+}
+
+// The page of the custom list: the mission files of the folder, the list, its description and
+// type.
+QWidget* BattleManager::buildCustomPage(QWidget* parent) {
+  auto* custom = new QWidget(parent);
+  QHBoxLayout* tools = buildCustomTools(custom);
 
   folderLabel_ = new QLabel(custom);
   folderLabel_->setObjectName(QStringLiteral("MissionFolderLabel"));
@@ -112,19 +138,15 @@ QWidget* BattleManager::buildCustomPage(QWidget* parent) {
   addBtn->setObjectName(QStringLiteral("AddBtn"));
   auto* removeBtn = new QPushButton(tr("<< Remove"), custom);
   removeBtn->setObjectName(QStringLiteral("RemoveBtn"));
+  auto* checkBtn = new QPushButton(tr("&Check All..."), custom);
+  checkBtn->setObjectName(QStringLiteral("CheckAllBtn"));
+  checkBtn->setToolTip(tr("The error check and the mission flow of every mission in the list"));
   missions_ = new QListWidget(custom);
   missions_->setObjectName(QStringLiteral("CustomMissionList"));
   description_ = new QPlainTextEdit(custom);
   description_->setObjectName(QStringLiteral("DescriptionMemo"));
   count_ = new QLabel(custom);
   count_->setObjectName(QStringLiteral("CountLabel"));
-  typeBox_ = new QComboBox(custom);
-  typeBox_->setObjectName(QStringLiteral("TypeBox"));
-  typeBox_->setFocusPolicy(Qt::StrongFocus);
-  iffBox_ = new QComboBox(custom);
-  iffBox_->setObjectName(QStringLiteral("CampaignIffBox"));
-  iffBox_->addItems({tr("Rebel"), tr("Imperial")});
-  iffBox_->setFocusPolicy(Qt::StrongFocus);
 
   auto* grid = new QGridLayout;
   grid->addWidget(folderLabel_, 0, 0);
@@ -138,15 +160,10 @@ QWidget* BattleManager::buildCustomPage(QWidget* parent) {
   grid->addLayout(middle, 1, 1, 3, 1);
   grid->addWidget(count_, 0, 2);
   grid->addWidget(missions_, 1, 2, 3, 1);
+  grid->addWidget(checkBtn, 4, 2, Qt::AlignRight);
   grid->setColumnStretch(0, 1);
   grid->setColumnStretch(2, 1);
-  auto* choices = new QHBoxLayout;
-  choices->addWidget(new QLabel(tr("Custom .lst type"), custom));
-  choices->addWidget(typeBox_);
-  choices->addSpacing(12);
-  choices->addWidget(new QLabel(tr("IFF of Campaign"), custom));
-  choices->addWidget(iffBox_);
-  choices->addStretch();
+  QHBoxLayout* choices = buildChoices(custom);
   auto* customLayout = new QVBoxLayout(custom);
   customLayout->addLayout(tools);
   customLayout->addLayout(grid, 2);
@@ -240,6 +257,7 @@ void BattleManager::connectControls() {
       {"SubdirectoryBtn", [this] { browse(); }},
       {"AddBtn", [this] { addMissions(); }},
       {"RemoveBtn", [this] { removeMission(); }},
+      {"CheckAllBtn", [this] { checkAll(); }},
       // The game's lists.
       {"AutoAddBtn", [this] { autoAdd(); }},
       {"BackupBtn", [this] { backupNow(); }},
@@ -555,14 +573,27 @@ void BattleManager::backupNow() {
   NoticeWindow::show(this, qs(lists::lsttext::backedUp(written)), BattleBackupNoticeMs);
 }
 
-void BattleManager::run(const shell::Settings& settings, std::int16_t platformId,
-                        std::optional<std::uint8_t> side, Prompter& prompter,
-                        const std::string& iniPath, QWidget* parent) {
+std::optional<std::string> BattleManager::run(const shell::Settings& settings,
+                                              std::int16_t platformId,
+                                              std::optional<std::uint8_t> side, Prompter& prompter,
+                                              const std::string& iniPath, QWidget* parent,
+                                              const shell::Vocabulary* vocabulary) {
   BattleManager window(settings, platformId, side, prompter, parent);
+  window.vocabulary_ = vocabulary;
   const WindowMemory memory(iniPath);
   memory.place(&window, 18);
   prompter.exec(window);
   memory.remember(&window);
+  return window.chosen_;
+}
+
+void BattleManager::checkAll() {
+  auto* report = ListCheckWindow::present(flow::findMissions(list_.missions, folders_.missions),
+                                          settings_, vocabulary_, this);
+  connect(report, &ListCheckWindow::openMission, this, [this](const QString& path) {
+    chosen_ = closeToOpen(*this, prompter_,
+                          customChanged_ || missionListChanged() || sideListChanged(), path);
+  });
 }
 
 void BattleManager::done(int result) {

@@ -9,8 +9,10 @@
 #include <string>
 
 #include "lists/custom_lists.h"
+#include "shell/vocabulary.h"
 
 class QComboBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -30,10 +32,13 @@ class BattleManager : public QDialog {
                 std::optional<std::uint8_t> side, Prompter& prompter, QWidget* parent = nullptr);
 
   // Shows the window modally through the prompter: the first time 18 pixels above the centre of
-  // `parent`, after that where the user left it (kept in the settings file `iniPath`).
-  static void run(const shell::Settings& settings, std::int16_t platformId,
-                  std::optional<std::uint8_t> side, Prompter& prompter, const std::string& iniPath,
-                  QWidget* parent);
+  // `parent`, after that where the user left it (kept in the settings file `iniPath`). Returns
+  // the mission a line of "Check All…" chose to open (`vocabulary` names its craft; the built-in
+  // tables without one).
+  static std::optional<std::string> run(const shell::Settings& settings, std::int16_t platformId,
+                                        std::optional<std::uint8_t> side, Prompter& prompter,
+                                        const std::string& iniPath, QWidget* parent,
+                                        const shell::Vocabulary* vocabulary = nullptr);
 
   lists::CustomListType type() const { return type_; }
   const lists::CustomList& customList() const { return list_; }
@@ -41,10 +46,17 @@ class BattleManager : public QDialog {
   const lists::CustomListFolders& folders() const { return folders_; }
 
   void done(int result) override;
+  // The mission a line of "Check All…" chose to open, once the window closed for it.
+  const std::optional<std::string>& chosenMission() const { return chosen_; }
 
  private:
+  // "Check All…": every mission of the custom list, checked, in a window of its own; a mission
+  // chosen there closes the window to open it.
+  void checkAll();
   // The constructor's steps: the two pages, the starting type, the controls' handlers.
   QWidget* buildCustomPage(QWidget* parent);
+  QHBoxLayout* buildCustomTools(QWidget* custom);
+  QHBoxLayout* buildChoices(QWidget* custom);
   QWidget* buildListsPage(QWidget* parent);
   void showStartingType(std::int16_t platformId, std::optional<std::uint8_t> side);
   void connectControls();
@@ -78,6 +90,8 @@ class BattleManager : public QDialog {
 
   shell::Settings settings_;
   Prompter& prompter_;
+  const shell::Vocabulary* vocabulary_ = nullptr;
+  std::optional<std::string> chosen_;
   lists::CustomListType type_ = lists::CustomListType::ZynBattle;
   bool imperial_ = false;
   lists::CustomListFolders folders_;

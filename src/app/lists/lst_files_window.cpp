@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -16,6 +17,10 @@
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
+#include "app/lists/list_check_window.h"
+#include "shell/paths.h"
+
+#include <algorithm>
 
 namespace app {
 
@@ -79,6 +84,12 @@ LstFilesWindow::LstFilesWindow(lists::ListSession session, Prompter& prompter, Q
   backupButton->setObjectName(QStringLiteral("BackupBtn"));
   backupLayout->addWidget(backupButton, 0, Qt::AlignRight);
   backupLayout->addStretch();
+  auto* checkButton = new QPushButton(tr("&Check All..."), backup);
+  checkButton->setObjectName(QStringLiteral("CheckAllBtn"));
+  checkButton->setToolTip(
+      tr("The error check and the mission flow of every mission these "
+         "lists name"));
+  backupLayout->addWidget(checkButton, 0, Qt::AlignRight);
 
   auto* lower = new QHBoxLayout;
   lower->addWidget(entry, 3);
@@ -90,27 +101,57 @@ LstFilesWindow::LstFilesWindow(lists::ListSession session, Prompter& prompter, Q
 
   connect(addButton, &QPushButton::clicked, this, &LstFilesWindow::autoAdd);
   connect(backupButton, &QPushButton::clicked, this, &LstFilesWindow::backupNow);
+  connect(checkButton, &QPushButton::clicked, this, &LstFilesWindow::checkAll);
   setTabOrder(pages_, number_);
   setTabOrder(number_, description_);
   setTabOrder(description_, addButton);
   setTabOrder(addButton, backupButton);
+  setTabOrder(backupButton, checkButton);
+  for (std::size_t i = 0; i < 3; ++i) loaded_[i] = session_.pages[i].text;
   resize(640, 480);
 }
 
-void LstFilesWindow::run(QWidget* parent, const shell::Settings& settings, const model::Mission& m,
-                         const std::string& missionFile, Prompter& prompter,
-                         const std::string& iniPath) {
+std::optional<std::string> LstFilesWindow::run(QWidget* parent, const shell::Settings& settings,
+                                               const model::Mission& m,
+                                               const std::string& missionFile, Prompter& prompter,
+                                               const std::string& iniPath,
+                                               const shell::Vocabulary* vocabulary) {
   std::string refusal;
   auto session = lists::openListSession(settings, m, missionFile, refusal);
   if (!session) {
     prompter.information(parent, QString::fromStdString(refusal));
-    return;
+    return std::nullopt;
   }
   LstFilesWindow window(std::move(*session), prompter, parent);
+  window.settings_ = settings;
+  window.vocabulary_ = vocabulary;
   const WindowMemory memory(iniPath);
   memory.place(&window, 15);
   prompter.exec(window);
   memory.remember(&window);
+  return window.chosen_;
+}
+
+void LstFilesWindow::checkAll() {
+  takeTexts();
+  // Each mission once, whichever of the lists name it.
+  std::vector<std::string> names;
+  for (const lists::ListPage& page : session_.pages) {
+    if (!page.applies) continue;
+    for (const lists::ListEntry& e : lists::listEntries(lists::pageLines(page.text)))
+      if (std::none_of(names.begin(), names.end(),
+                       [&](const std::string& n) { return shell::equalsNoCase(n, e.file); }))
+        names.push_back(e.file);
+  }
+  auto* report = ListCheckWindow::present(flow::findMissions(names, session_.folder), settings_,
+                                          vocabulary_, this);
+  connect(report, &ListCheckWindow::openMission, this, [this](const QString& path) {
+    takeTexts();
+    bool changed = false;
+    for (std::size_t i = 0; i < 3; ++i)
+      changed = changed || (session_.pages[i].applies && session_.pages[i].text != loaded_[i]);
+    chosen_ = closeToOpen(*this, prompter_, changed, path);
+  });
 }
 
 void LstFilesWindow::takeTexts() {

@@ -292,13 +292,17 @@ void MainWindow::briefings() {
 void MainWindow::editLists() {
   const EditorContext& c = context();
   const std::string file = c.document.named() ? c.document.fileName() : model::UnnamedFile;
-  LstFilesWindow::run(this, c.settings, c.document.mission(), file, c.prompter, c.iniPath);
+  if (const auto chosen = LstFilesWindow::run(this, c.settings, c.document.mission(), file,
+                                              c.prompter, c.iniPath, &c.vocabulary))
+    files_->openChosen(qs(*chosen));
 }
 
 void MainWindow::battleManager() {
   const EditorContext& c = context();
   const model::Mission& m = c.document.mission();
-  BattleManager::run(c.settings, m.platformId, lists::playerSide(m), c.prompter, c.iniPath, this);
+  if (const auto chosen = BattleManager::run(c.settings, m.platformId, lists::playerSide(m),
+                                             c.prompter, c.iniPath, this, &c.vocabulary))
+    files_->openChosen(qs(*chosen));
 }
 
 void MainWindow::optManager() {

@@ -140,6 +140,14 @@ void MissionFiles::openMission() {
   load(path);
 }
 
+void MissionFiles::openChosen(const QString& path) {
+  if (!saveChanged()) return;
+  offerToSaveSounds();
+  addToHistory(path);
+  lastDirectory_ = QFileInfo(path).absolutePath();
+  load(path);
+}
+
 void MissionFiles::reopen(int index) {
   if (!saveChanged()) return;
   offerToSaveSounds();

@@ -55,6 +55,8 @@ class MissionFiles : public QObject {
   void openMission();
   // The save question, then a load of history entry `index`.
   void reopen(int index);
+  // The save question, then a load of `path`, a mission another window chose.
+  void openChosen(const QString& path);
   // Replaces the Mission by the file's content and writes the backup; on refusal shows why and
   // keeps the open Mission. Returns whether the file was loaded.
   bool load(const QString& path);

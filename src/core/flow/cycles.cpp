@@ -8,34 +8,36 @@ namespace flow {
 
 // For each group: whether it never arrives even when every group not known to stay away is
 // assumed to arrive. The groups never arriving that this leaves out stay away only because they
-// wait on each other.
-std::vector<char> neverByThemselves(const Plan& p, const std::vector<Val>& value) {
+// wait on each other. A node that cannot be told at the level (an absent group, an empty set, a
+// mother ship the mission does not have) is no way of staying away.
+std::vector<char> neverByThemselves(const Values& v) {
+  const Plan& p = v.plan;
   const auto n = static_cast<std::size_t>(p.groups);
   std::vector<char> away(p.dependents.size(), 0);
+  auto nodeOpen = [&](int node) {
+    return node < 0 || v.level.untold(p, node) || !away[static_cast<std::size_t>(node)];
+  };
   auto termOpen = [&](const Term& t) {
     if (t.kind == Term::Never) return false;
-    if (t.kind == Term::Group || t.kind == Term::Set)
-      return !away[static_cast<std::size_t>(t.node)];
-    return true;
+    return t.kind == Term::Group || t.kind == Term::Set ? nodeOpen(t.node) : true;
   };
   auto pairOpen = [&](const Term& a, const Term& b, bool isOr) {
     return isOr ? termOpen(a) || termOpen(b) : termOpen(a) && termOpen(b);
   };
   auto open = [&](std::size_t g) {
-    if (p.excluded[g]) return false;
     const Formula& f = p.arrival[g];
     const bool a = pairOpen(f.terms[0], f.terms[1], f.or12);
     const bool b = pairOpen(f.terms[2], f.terms[3], f.or34);
     if (!(f.orPairs ? a || b : a && b)) return false;
     const Mother& mo = p.mother[g];
-    if (!mo.via) return true;
-    const bool ship = mo.node >= 0 && !away[static_cast<std::size_t>(mo.node)];
-    const bool alt = !mo.altVia || (mo.alt >= 0 && !away[static_cast<std::size_t>(mo.alt)]);
-    return ship || alt;
+    return !mo.via || nodeOpen(mo.node) || !mo.altVia || nodeOpen(mo.alt);
+  };
+  auto gone = [&](int x) {
+    return v.level.absent[static_cast<std::size_t>(x)] || away[static_cast<std::size_t>(x)];
   };
   std::vector<int> work;
   for (std::size_t g = 0; g < n; ++g)
-    if (value[g].never()) work.push_back(static_cast<int>(g));
+    if (!v.level.absent[g] && v.value[g].never()) work.push_back(static_cast<int>(g));
   while (!work.empty()) {
     const auto g = static_cast<std::size_t>(work.back());
     work.pop_back();
@@ -44,17 +46,23 @@ std::vector<char> neverByThemselves(const Plan& p, const std::vector<Val>& value
     for (int d : p.dependents[g]) work.push_back(d);
     for (int set : p.setsOf[g]) {
       const auto s = static_cast<std::size_t>(set);
-      if (away[s]) continue;
       const auto& members = p.setMembers[s - n];
-      if (std::all_of(members.begin(), members.end(),
-                      [&](int x) { return away[static_cast<std::size_t>(x)] != 0; })) {
-        away[s] = 1;
-        for (int d : p.dependents[s]) work.push_back(d);
-      }
+      if (away[s] || !std::all_of(members.begin(), members.end(), gone)) continue;
+      away[s] = 1;
+      for (int d : p.dependents[s]) work.push_back(d);
     }
   }
   away.resize(n);
   return away;
+}
+
+std::vector<std::vector<int>> cyclesAmongNever(const Values& v) {
+  const auto n = static_cast<std::size_t>(v.plan.groups);
+  const std::vector<char> byThemselves = neverByThemselves(v);
+  std::vector<char> inCycle(n, 0);
+  for (std::size_t g = 0; g < n; ++g)
+    inCycle[g] = !v.level.absent[g] && v.value[g].never() && !byThemselves[g];
+  return cycles(v.plan, inCycle);
 }
 
 // The strongly connected groups among `inCycle` (Tarjan), each with more than one group or a

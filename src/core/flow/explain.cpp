@@ -2,14 +2,9 @@
 
 #include <algorithm>
 
-#include "editing/descriptions.h"
-#include "editing/messages.h"
 #include "flow/rules.h"
 
 namespace flow {
-
-namespace fg = model::fg;
-namespace tables = shell::tables;
 
 std::string join(const std::vector<std::string>& parts, std::string_view sep) {
   std::string s;
@@ -30,48 +25,49 @@ void sortUnique(std::vector<int>& v) {
   v.erase(std::unique(v.begin(), v.end()), v.end());
 }
 
-namespace {
-
-// What a trigger asks for: "#2 Heavy Fighter Gold must be destroyed".
-std::string asks(Names& names, const Term& t) {
-  return names.target(t.type, t.value) + " must " + names.condition(t.condition);
-}
-
-// Why a never-met term is never met.
-std::string neverCause(Names& names, const Term& t, const std::string& where) {
-  switch (t.cause) {
-    case Term::NeverTrue:
-      return where + " is never true";
-    case Term::NoSuchGroup:
-      return where + " names " + Names::missing(t.value) + ", which the mission does not have";
-    case Term::EmptySet:
-      return where + " names " + names.target(t.type, t.value) +
-             ", and no flight group of the mission is one" + categoryNote(t.type);
+Place triggerPlace(Place holder, int n) {
+  switch (holder.kind) {
+    case PlaceKind::FlightGroup:
+      return {PlaceKind::ArrivalTrigger, holder.record, n, 0};
+    case PlaceKind::Message:
+      return {PlaceKind::MessageTrigger, holder.record, n, 0};
+    case PlaceKind::GlobalGoal:
+      return {PlaceKind::GlobalGoalTrigger, holder.record, holder.part, n};
     default:
-      break;
+      return holder;
   }
-  if (t.kind == Term::Group)
-    return where + " waits on " + names.label(t.node) + ", which never arrives";
-  if (t.kind == Term::Set)
-    return where + " waits on " + names.target(t.type, t.value) + ", none of which arrives";
-  return where + " is never met";
 }
 
 std::string triggerWhere(std::string_view prefix, int n) {
   return std::string(prefix) + "trigger " + std::to_string(n);
 }
 
+namespace {
+
+std::string levelName(const Values& v) {
+  return std::string(difficultyName(v.level.difficulty));
+}
+
+// Why a never-met term is never met.
+std::string neverCause(Names& names, const Term& t, const std::string& where) {
+  if (t.kind == Term::Group)
+    return where + " waits on " + names.label(t.node) + ", which never arrives";
+  if (t.kind == Term::Set)
+    return where + " waits on " + names.target(t.type, t.value) + ", none of which arrives";
+  return where + " is never true";
+}
+
 }  // namespace
 
-void neverCauses(Names& names, const Formula& f, std::string_view prefix,
-                 const std::vector<Val>& value, std::vector<std::string>& out) {
+void neverCauses(Names& names, const Formula& f, std::string_view prefix, const Values& v,
+                 std::vector<std::string>& out) {
   auto term = [&](int n) {
     const Term& t = f.terms[static_cast<std::size_t>(n - 1)];
-    if (termValue(t, value).never()) out.push_back(neverCause(names, t, triggerWhere(prefix, n)));
+    if (termValue(t, v).never()) out.push_back(neverCause(names, t, triggerWhere(prefix, n)));
   };
   auto pairNever = [&](int first, bool isOr) {
-    return pairValue(termValue(f.terms[static_cast<std::size_t>(first - 1)], value),
-                     termValue(f.terms[static_cast<std::size_t>(first)], value), isOr)
+    return pairValue(termValue(f.terms[static_cast<std::size_t>(first - 1)], v),
+                     termValue(f.terms[static_cast<std::size_t>(first)], v), isOr)
         .never();
   };
   if (f.orPairs || pairNever(1, f.or12)) {
@@ -84,25 +80,53 @@ void neverCauses(Names& names, const Formula& f, std::string_view prefix,
   }
 }
 
+int firstNeverTerm(const Formula& f, const Values& v) {
+  if (!formulaValue(f, v).never()) return 0;
+  auto never = [&](int n) {
+    return termValue(f.terms[static_cast<std::size_t>(n - 1)], v).never();
+  };
+  // Within a pair that is never met, its first never-met trigger.
+  auto inPair = [&](int first) { return never(first) ? first : first + 1; };
+  const bool firstPair =
+      pairValue(termValue(f.terms[0], v), termValue(f.terms[1], v), f.or12).never();
+  return firstPair ? inPair(1) : inPair(3);
+}
+
 namespace {
 
+// What a trigger asks for: "#2 Heavy Fighter Gold must be destroyed".
+std::string asks(Names& names, const Term& t) {
+  return names.target(t.type, t.value) + " must " + names.condition(t.condition);
+}
+
 // Why a term's time is only a lower bound.
-std::string boundCause(Names& names, const Term& t, const std::string& where) {
+std::string boundCause(Names& names, const Term& t, const std::string& where, const Values& v) {
   const std::string what = where + " (" + asks(names, t) + ")";
+  const bool untold = t.node >= 0 && v.level.untold(v.plan, t.node);
   switch (t.kind) {
     case Term::Group:
+      if (untold)
+        return what + ": " + names.label(t.node) + " is not at " + levelName(v) +
+               ", so the game decides";
       if (t.arrive) return what + " waits on a time that is itself a lower bound";
       return what + ": no earlier than it arrives";
     case Term::Set:
+      if (untold) return what + ": none of them is at " + levelName(v) + ", so the game decides";
       return what + ": no earlier than the first of them arrives";
     default:
       break;
   }
-  if (t.cause == Term::UnknownTarget)
-    return what + ": the file cannot tell when, so counted from 0";
-  if (t.cause == Term::OpenCondition)
-    return what + ": the file cannot tell when, so counted from 0";
-  return what;
+  switch (t.cause) {
+    case Term::NoSuchGroup:
+      return what + ": the mission has no such group, so the game decides";
+    case Term::UnknownCondition:
+      return what + ": the condition has no known meaning, so the game decides";
+    case Term::UnknownTarget:
+    case Term::OpenCondition:
+      return what + ": the file cannot tell when, so counted from 0";
+    default:
+      return what;
+  }
 }
 
 }  // namespace
@@ -110,9 +134,9 @@ std::string boundCause(Names& names, const Term& t, const std::string& where) {
 // The first term that makes a formula's time a lower bound, following the branch that gives
 // the time.
 std::string formulaBoundCause(Names& names, const Formula& f, std::string_view prefix,
-                              const std::vector<Val>& value) {
+                              const Values& v) {
   std::array<Val, 4> tv;
-  for (std::size_t i = 0; i < 4; ++i) tv[i] = termValue(f.terms[i], value);
+  for (std::size_t i = 0; i < 4; ++i) tv[i] = termValue(f.terms[i], v);
   auto pairCause = [&](int first, bool isOr) -> std::string {
     const auto a = static_cast<std::size_t>(first - 1);
     int pick = -1;
@@ -122,25 +146,13 @@ std::string formulaBoundCause(Names& names, const Formula& f, std::string_view p
       pick = !tv[a].exact ? first : first + 1;
     const Term& t = f.terms[static_cast<std::size_t>(pick - 1)];
     if (tv[static_cast<std::size_t>(pick - 1)].exact) return {};
-    return boundCause(names, t, triggerWhere(prefix, pick));
+    return boundCause(names, t, triggerWhere(prefix, pick), v);
   };
   const Val a = pairValue(tv[0], tv[1], f.or12);
   const Val b = pairValue(tv[2], tv[3], f.or34);
-  bool first = true;
-  if (f.orPairs)
-    first = !earlier(b, a);
-  else
-    first = !a.exact;
+  const bool first = f.orPairs ? !earlier(b, a) : !a.exact;
   return first ? pairCause(1, f.or12) : pairCause(3, f.or34);
 }
-
-namespace {
-
-std::string appearanceText(const shell::Vocabulary& v, int difficulty) {
-  return v.text(tables::Appear, difficulty, "value " + std::to_string(difficulty));
-}
-
-}  // namespace
 
 namespace {
 
@@ -154,42 +166,40 @@ std::string cycleReason(Names& names, const std::vector<int>& cycle, int g) {
   return "it waits on " + join(others, ", ") + ", which wait on it in turn, with no other way in";
 }
 
-// A group whose triggers are met but whose mother ship (and alternative) never comes.
-std::string motherReason(const model::FlightGroup& group, Names& names, const Mother& mo) {
-  std::string ship = mo.node >= 0 ? "its mother ship " + names.label(mo.node) + " never arrives"
-                                  : "its mother ship is " +
-                                        Names::missing(group.get(fg::ArrivalMothership)) +
-                                        ", which the mission does not have";
-  if (mo.altVia)
-    ship += mo.alt >= 0 ? ", nor does its alternative " + names.label(mo.alt)
-                        : ", and its alternative is " +
-                              Names::missing(group.get(fg::AltArrivalMothership)) +
-                              ", which the mission does not have";
-  return ship;
-}
-
-std::string neverReason(const model::Mission& m, const shell::Vocabulary& v, const Plan& p,
-                        const std::vector<Val>& value, Names& names, const Arrival& a, int g,
-                        Difficulty d) {
-  const auto i = static_cast<std::size_t>(g);
-  if (p.excluded[i])
-    return "it does not appear at " + std::string(difficultyName(d)) + " (difficulty \"" +
-           appearanceText(v, m.flightGroups[i].get(fg::ArrivalDifficulty)) + "\")";
+std::string neverReason(Names& names, const Values& v, const Arrival& a, int g) {
   if (!a.cycle.empty()) return cycleReason(names, a.cycle, g);
-  if (!later(formulaValue(p.arrival[i], value), p.delay[i]).never())
-    return motherReason(m.flightGroups[i], names, p.mother[i]);
+  const auto i = static_cast<std::size_t>(g);
+  if (!triggeredValue(g, v).never()) {
+    // Its triggers are met, its mother ship (and the alternative) never come.
+    const Mother& mo = v.plan.mother[i];
+    std::string ship = "its mother ship " + names.label(mo.node) + " never arrives";
+    if (mo.altVia) ship += ", nor does its alternative " + names.label(mo.alt);
+    return ship;
+  }
   std::vector<std::string> causes;
-  neverCauses(names, p.arrival[i], "arrival ", value, causes);
+  neverCauses(names, v.plan.arrival[i], "arrival ", v, causes);
   return join(causes, "; ");
 }
 
-std::string boundReason(const Plan& p, const std::vector<Val>& value, Names& names, int g) {
+std::string absentReason(Names& names, const Values& v, int g) {
+  const int d = v.plan.difficulty[static_cast<std::size_t>(g)];
+  return "it is not at " + levelName(v) + " (difficulty \"" +
+         names.vocabulary().text(shell::tables::Appear, d, "value " + std::to_string(d)) + "\")";
+}
+
+std::string boundReason(Names& names, const Values& v, int g) {
   const auto i = static_cast<std::size_t>(g);
-  const Mother& mo = p.mother[i];
-  const Val base = later(formulaValue(p.arrival[i], value), p.delay[i]);
-  if (!mo.via || (!base.exact && base.s >= value[i].s))
-    return "lower bound: " + formulaBoundCause(names, p.arrival[i], "arrival ", value);
-  if (mo.node >= 0 && !value[static_cast<std::size_t>(mo.node)].never())
+  const Mother& mo = v.plan.mother[i];
+  const Val base = triggeredValue(g, v);
+  if (!mo.via || (!base.exact && base.s >= v.value[i].s))
+    return "lower bound: " + formulaBoundCause(names, v.plan.arrival[i], "arrival ", v);
+  if (mo.node < 0)
+    return "lower bound: its mother ship is " + Names::missing(mo.number) +
+           ", which the mission does not have, so the game decides how it comes";
+  if (v.level.absent[static_cast<std::size_t>(mo.node)])
+    return "lower bound: its mother ship " + names.label(mo.node) + " is not at " + levelName(v) +
+           ", so the game decides how it comes";
+  if (!v.value[static_cast<std::size_t>(mo.node)].never())
     return "lower bound: it arrives from its mother ship " + names.label(mo.node) +
            ", no earlier than the ship itself";
   return "lower bound: it arrives by its alternative, no earlier than the game lets it";
@@ -197,28 +207,25 @@ std::string boundReason(const Plan& p, const std::vector<Val>& value, Names& nam
 
 }  // namespace
 
-std::string arrivalReason(const model::Mission& m, const shell::Vocabulary& v, const Plan& p,
-                          const std::vector<Val>& value, Names& names, const Arrival& a, int g,
-                          Difficulty d) {
-  if (a.time.never) return neverReason(m, v, p, value, names, a, g, d);
-  if (!a.time.exact) return boundReason(p, value, names, g);
+std::string arrivalReason(Names& names, const Values& v, const Arrival& a, int g) {
+  if (a.absent) return absentReason(names, v, g);
+  if (a.time.never) return neverReason(names, v, a, g);
+  if (!a.time.exact) return boundReason(names, v, g);
   return {};
 }
 
-// A message or global goal: its triggers over the final arrivals, plus a delay.
-Event eventOf(Names& names, const Plan& p, const Formula& f, int delay,
-              const std::vector<Val>& value) {
+Event eventOf(Names& names, const Formula& f, int delay, const Values& v) {
   Event e;
-  const Val v = later(formulaValue(f, value), delay);
-  e.time = toTime(v);
-  e.waitsOn = namedGroups(f, p.groups);
+  const Val val = later(formulaValue(f, v), delay);
+  e.time = toTime(val);
+  e.waitsOn = namedGroups(f, v.plan.groups);
   sortUnique(e.waitsOn);
-  if (v.never()) {
+  if (val.never()) {
     std::vector<std::string> causes;
-    neverCauses(names, f, "", value, causes);
+    neverCauses(names, f, "", v, causes);
     e.reason = join(causes, "; ");
-  } else if (!v.exact) {
-    e.reason = "lower bound: " + formulaBoundCause(names, f, "", value);
+  } else if (!val.exact) {
+    e.reason = "lower bound: " + formulaBoundCause(names, f, "", v);
   }
   return e;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The words of the mission-flow analysis: the names its texts use, why a time is never or only a
-// lower bound, and the events (messages, global goals) with their reasons. Seen by the analysis'
-// own files only.
+// lower bound, the events (messages, global goals) with their reasons, and the chain of why a
+// group never arrives. Seen by the analysis' own files only.
 
 #include <string>
 #include <string_view>
@@ -13,6 +13,10 @@
 #include "shell/vocabulary.h"
 
 namespace flow {
+
+// Where the level phrase goes in a finding's text and chain ("at Medium and Hard"), filled in
+// once the levels where it holds are known.
+inline constexpr std::string_view LevelMark = "\x01";
 
 // The names the texts use, built once when the first text needs them.
 class Names {
@@ -31,12 +35,23 @@ class Names {
   // A flight-group number beyond the list, counted from 1 as the list counts.
   static std::string missing(int value) { return "flight group " + std::to_string(value + 1); }
   std::string condition(int c) { return v_.text(shell::tables::Conds, c, std::to_string(c)); }
+  // The trigger as its description reads it: "100% of Assault Fighter must be destroyed".
+  std::string trigger(const Term& t) {
+    const auto bytes = t.bytes();
+    return editing::describeTrigger(m_, v_, model::CBytes(bytes));
+  }
   std::string message(int i) {
     return "message #" + std::to_string(i + 1) + " \"" +
            editing::trimmed(
                editing::shownMessageText(m_.messages[static_cast<std::size_t>(i)].textValue())) +
            "\"";
   }
+  // "Team 1's primary goal".
+  static std::string teamGoal(int team, int goalSet) {
+    return "Team " + std::to_string(team + 1) + "'s " + std::string(goalSetWord(goalSet)) + " goal";
+  }
+  const model::Mission& mission() const { return m_; }
+  const shell::Vocabulary& vocabulary() const { return v_; }
 
  private:
   const model::Mission& m_;
@@ -48,21 +63,37 @@ std::string join(const std::vector<std::string>& parts, std::string_view sep);
 std::string capitalised(std::string s);
 void sortUnique(std::vector<int>& v);
 
+// The place of trigger n of a holder's formula (`holder` names its record and, for global goals,
+// its goal set).
+Place triggerPlace(Place holder, int n);
+// "arrival trigger 2", "trigger 1".
+std::string triggerWhere(std::string_view prefix, int n);
+
 // Why a formula is never met, one cause per never-met trigger on the branch that decides, each
 // led by `prefix` ("arrival ").
-void neverCauses(Names& names, const Formula& f, std::string_view prefix,
-                 const std::vector<Val>& value, std::vector<std::string>& out);
+void neverCauses(Names& names, const Formula& f, std::string_view prefix, const Values& v,
+                 std::vector<std::string>& out);
+// The trigger (1..4) of a never-met formula that keeps it from being met, 0 when it can be met.
+int firstNeverTerm(const Formula& f, const Values& v);
 // Why a formula's time is only a lower bound: the first trigger on the branch giving the time.
 std::string formulaBoundCause(Names& names, const Formula& f, std::string_view prefix,
-                              const std::vector<Val>& value);
-// Each group's reason: why it never arrives or why its time is only a lower bound.
-std::string arrivalReason(const model::Mission& m, const shell::Vocabulary& v, const Plan& p,
-                          const std::vector<Val>& value, Names& names, const Arrival& a, int g,
-                          Difficulty d);
+                              const Values& v);
+// Each group's reason: why it never arrives, why it is not at the level, or why its time is only
+// a lower bound.
+std::string arrivalReason(Names& names, const Values& v, const Arrival& a, int g);
 // A message or global goal: its triggers over the final arrivals, plus a delay.
-Event eventOf(Names& names, const Plan& p, const Formula& f, int delay,
-              const std::vector<Val>& value);
+Event eventOf(Names& names, const Formula& f, int delay, const Values& v);
 // Whether a global goal's triggers use a condition other than always and never true.
 bool inUse(const Formula& f);
+
+// Why group g never arrives, step by step: each trigger or mother ship it waits on, down to a
+// trigger that is never true or back to a group already named (they wait on each other). With a
+// cycle, the steps follow its groups.
+std::vector<Step> arrivalChain(Names& names, const Values& v, int g,
+                               const std::vector<int>* cycle = nullptr);
+// Why a message's or global goal's formula is never met: its first never-met trigger, then the
+// chain of the group that trigger waits on.
+std::vector<Step> formulaChain(Names& names, const Values& v, const Formula& f,
+                               const std::string& holder, Place holderPlace);
 
 }  // namespace flow

@@ -1,4 +1,5 @@
-// The lint of the flow: places whose target names no flight group of the mission at any level.
+// The flow's target check: places whose target names no flight group of the mission at any
+// level.
 #include "editing/references.h"
 #include "flow/rules.h"
 #include "flow/steps.h"
@@ -10,21 +11,31 @@ namespace {
 // Places whose target names no flight group of the mission.
 struct NothingCheck {
   const model::Mission& m;
-  const shell::Vocabulary& v;
   Names& names;
-  std::vector<Finding>& out;
+  Collector& out;
   std::vector<signed char> emptySet = std::vector<signed char>(SetSlotCount, -1);  // by slot
+
+  void add(const editing::Reference& r, std::vector<int> groups, std::vector<int> messages,
+           std::string text) {
+    std::vector<Step> chain{{r.place, text}};
+    out.addEverywhere({FindingKind::NamesNothing,
+                       std::move(groups),
+                       std::move(messages),
+                       r.place,
+                       std::move(text),
+                       {},
+                       std::move(chain)});
+  }
 
   void target(const editing::Reference& r) {
     std::vector<int> groups, messages;
     if (r.row->record == model::RecordKind::FlightGroup) groups.push_back(r.place.record);
     if (r.row->record == model::RecordKind::Message) messages.push_back(r.place.record);
-    const std::string holder = editing::placeText(m, v, r.place);
+    const std::string holder = editing::placeText(m, names.vocabulary(), r.place);
     if (r.type == editing::TargetFlightGroup) {
       if (r.value < static_cast<int>(m.flightGroups.size())) return;
-      out.push_back(
-          {FindingKind::NamesNothing, std::move(groups), std::move(messages), r.place,
-           holder + ": names " + Names::missing(r.value) + ", which the mission does not have"});
+      add(r, std::move(groups), std::move(messages),
+          holder + ": names " + Names::missing(r.value) + ", which the mission does not have");
       return;
     }
     const int slot = setSlot(r.type, r.value);
@@ -32,19 +43,19 @@ struct NothingCheck {
     signed char& empty = emptySet[static_cast<std::size_t>(slot)];
     if (empty < 0) empty = targetMembers(m, r.type, r.value).members.empty() ? 1 : 0;
     if (!empty) return;
-    out.push_back({FindingKind::NamesNothing, std::move(groups), std::move(messages), r.place,
-                   holder + ": names " + names.target(r.type, r.value) +
-                       ", and no flight group of the mission is one" + categoryNote(r.type)});
+    add(r, std::move(groups), std::move(messages),
+        holder + ": names " + names.target(r.type, r.value) +
+            ", and no flight group of the mission is one" + categoryNote(r.type));
   }
 };
 
 }  // namespace
 
-void namesNothing(const model::Mission& m, const shell::Vocabulary& v, Names& names,
-                  std::vector<Finding>& out) {
-  NothingCheck check{m, v, names, out};
+void namesNothing(const model::Mission& m, Names& names, Collector& out) {
+  NothingCheck check{m, names, out};
+  // A trigger whose condition has no known meaning says nothing the check could stand on.
   editing::forEachReference(m, [&](const editing::Reference& r) {
-    if (r.inUse) check.target(r);
+    if (r.inUse && (r.condition < 0 || knownCondition(r.condition))) check.target(r);
   });
 }
 

@@ -2,6 +2,8 @@
 // into terms and formulas over nodes.
 #include "flow/plan.h"
 
+#include <algorithm>
+
 #include "editing/descriptions.h"
 #include "editing/references.h"
 #include "flow/rules.h"
@@ -12,60 +14,51 @@ namespace fg = model::fg;
 
 namespace {
 
+Term unknown(Term t, Term::Cause cause) {
+  t.kind = Term::Unknown;
+  t.cause = cause;
+  return t;
+}
+
+// The node of the set of craft a target names, made on first use.
+int setNode(const model::Mission& m, Plan& p, int type, int value, int slot) {
+  int& set = p.setIndex[static_cast<std::size_t>(slot)];
+  if (set < 0) {
+    set = static_cast<int>(p.setMembers.size());
+    p.setMembers.push_back(targetMembers(m, type, value).members);
+    for (int g : p.setMembers.back())
+      p.setsOf[static_cast<std::size_t>(g)].push_back(p.groups + set);
+  }
+  return p.groups + set;
+}
+
 Term readTerm(const model::Mission& m, Plan& p, model::CBytes t) {
   namespace tr = model::trigger;
   Term term;
   term.condition = model::get(t, tr::Condition);
   term.type = model::get(t, tr::VariableType);
   term.value = model::get(t, tr::Variable);
+  term.amount = model::get(t, tr::Amount);
   if (term.condition == AlwaysTrueCondition) return term;
   if (term.condition == NeverTrueCondition) {
     term.kind = Term::Never;
     term.cause = Term::NeverTrue;
     return term;
   }
-  const bool presence = needsPresence(term.condition);
-  if (term.type == editing::TargetFlightGroup) {
-    if (term.value >= p.groups) {
-      term.kind = presence ? Term::Never : Term::Unknown;
-      term.cause = presence ? Term::NoSuchGroup : Term::OpenCondition;
-      return term;
-    }
-    if (!presence) {
-      term.kind = Term::Unknown;
-      term.cause = Term::OpenCondition;
-      return term;
-    }
+  if (!knownCondition(term.condition)) return unknown(term, Term::UnknownCondition);
+  const bool group = term.type == editing::TargetFlightGroup;
+  if (group && term.value >= p.groups) return unknown(term, Term::NoSuchGroup);
+  if (!needsPresence(term.condition)) return unknown(term, Term::OpenCondition);
+  if (group) {
     term.kind = Term::Group;
     term.node = term.value;
     term.arrive = term.condition == ArriveCondition;
     return term;
   }
   const int slot = setSlot(term.type, term.value);
-  if (slot < 0) {
-    term.kind = Term::Unknown;
-    term.cause = Term::UnknownTarget;
-    return term;
-  }
-  if (!presence) {
-    term.kind = Term::Unknown;
-    term.cause = Term::OpenCondition;
-    return term;
-  }
-  int& set = p.setIndex[static_cast<std::size_t>(slot)];
-  if (set < 0) {
-    set = static_cast<int>(p.setMembers.size());
-    p.setMembers.push_back(targetMembers(m, term.type, term.value).members);
-    for (int g : p.setMembers.back())
-      p.setsOf[static_cast<std::size_t>(g)].push_back(p.groups + set);
-  }
-  if (p.setMembers[static_cast<std::size_t>(set)].empty()) {
-    term.kind = Term::Never;
-    term.cause = Term::EmptySet;
-    return term;
-  }
+  if (slot < 0) return unknown(term, Term::UnknownTarget);
   term.kind = Term::Set;
-  term.node = p.groups + set;
+  term.node = setNode(m, p, term.type, term.value, slot);
   return term;
 }
 
@@ -88,13 +81,13 @@ int motherNode(int index, int groups) {
 
 }  // namespace
 
-Plan makePlan(const model::Mission& m, Difficulty d) {
+Plan makePlan(const model::Mission& m) {
   Plan p;
   p.groups = static_cast<int>(m.flightGroups.size());
   const auto n = static_cast<std::size_t>(p.groups);
   p.arrival.resize(n);
   p.delay.resize(n);
-  p.excluded.resize(n);
+  p.difficulty.resize(n);
   p.mother.resize(n);
   p.setsOf.resize(n);
   p.setIndex.assign(SetSlotCount, -1);
@@ -105,14 +98,16 @@ Plan makePlan(const model::Mission& m, Difficulty d) {
     const model::FlightGroup& group = m.flightGroups[g];
     p.arrival[g] = readFormula(m, p, group.span(), place);
     p.delay[g] = group.get(fg::ArrivalDelayMinutes) * 60 + group.get(fg::ArrivalDelaySeconds);
-    p.excluded[g] = !appearsAt(d, group.get(fg::ArrivalDifficulty));
+    p.difficulty[g] = group.get(fg::ArrivalDifficulty);
     Mother& mo = p.mother[g];
     mo.via = group.get(ship.via) != 0;
     if (mo.via) {
       p.anyMother = true;
-      mo.node = motherNode(group.get(ship.number), p.groups);
+      mo.number = group.get(ship.number);
+      mo.node = motherNode(mo.number, p.groups);
       mo.altVia = group.get(alt.via) != 0;
-      mo.alt = motherNode(group.get(alt.number), p.groups);
+      mo.altNumber = group.get(alt.number);
+      mo.alt = motherNode(mo.altNumber, p.groups);
     }
   }
   // Messages and global goals are read before the sets are counted: the sets they name get
@@ -138,6 +133,20 @@ Plan makePlan(const model::Mission& m, Difficulty d) {
       p.dependents[static_cast<std::size_t>(mo.alt)].push_back(static_cast<int>(g));
   }
   return p;
+}
+
+Level levelOf(const Plan& p, Difficulty d) {
+  Level level;
+  level.difficulty = d;
+  level.absent.resize(static_cast<std::size_t>(p.groups));
+  for (std::size_t g = 0; g < level.absent.size(); ++g)
+    level.absent[g] = !appearsAt(d, p.difficulty[g]);
+  level.setEmpty.reserve(p.setMembers.size());
+  for (const std::vector<int>& members : p.setMembers)
+    level.setEmpty.push_back(std::all_of(members.begin(), members.end(), [&](int g) {
+      return level.absent[static_cast<std::size_t>(g)] != 0;
+    }));
+  return level;
 }
 
 std::vector<int> namedGroups(const Formula& f, int groups) {

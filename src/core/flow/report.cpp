@@ -1,6 +1,8 @@
 #include "flow/report.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <optional>
 #include <set>
 
 #include "editing/descriptions.h"
@@ -37,44 +39,147 @@ std::string goalLine(const GlobalGoalTime& g) {
   return "Team " + std::to_string(g.team + 1) + " " + std::string(goalSetWord(g.goalSet)) + " goal";
 }
 
-// " (lower bound: …)" or ": why never" after an item.
-std::string reasonSuffix(const Time& t, const std::string& reason) {
-  if (reason.empty()) return {};
-  return t.never ? ": " + reason : " (" + reason + ")";
+constexpr std::size_t TimeColumn = 14;
+
+// What one item says at one level: its time, its reason and whether it is there at all.
+struct Said {
+  std::string time;
+  std::string reason;
+  bool never = false;
+  bool there = true;
+};
+
+// The time columns of an item, one per analysed level, then its reasons at the levels where it
+// is there: once when they are alike, else each after its level; " (lower bound: …)" or ": why
+// never".
+template <class At>
+std::string itemLine(const Result& r, const std::string& label, At at) {
+  std::string s = "  ";
+  std::vector<std::pair<Difficulty, Said>> given;
+  for (const LevelResult& l : r.levels) {
+    Said said = at(l);
+    s += padded(said.time, TimeColumn);
+    if (said.there && !said.reason.empty()) given.emplace_back(l.difficulty, std::move(said));
+  }
+  s += label;
+  if (given.empty()) return s;
+  const bool alike = std::all_of(given.begin(), given.end(), [&](const auto& g) {
+    return g.second.reason == given.front().second.reason;
+  });
+  const bool named = !alike || given.size() < r.levels.size();
+  std::string why;
+  for (std::size_t i = 0; i < (alike ? 1 : given.size()); ++i) {
+    if (i) why += "; ";
+    if (named && r.levels.size() > 1) why += std::string(difficultyName(given[i].first)) + ": ";
+    why += given[i].second.reason;
+  }
+  const bool never =
+      std::any_of(given.begin(), given.end(), [](const auto& g) { return g.second.never; });
+  return s + (never ? ": " + why : " (" + why + ")");
 }
 
-constexpr std::size_t TimeColumn = 11;
+// Flight groups by their earliest arrival at any level; those that never arrive, then those at
+// no level, last.
+std::vector<int> groupOrder(const Result& r) {
+  const std::size_t n = r.levels.front().flightGroups.size();
+  std::vector<std::pair<long long, int>> keyed;
+  for (std::size_t g = 0; g < n; ++g) {
+    long long key = 1LL << 40;
+    bool there = false;
+    for (const LevelResult& l : r.levels) {
+      const Arrival& a = l.flightGroups[g];
+      there = there || !a.absent;
+      if (a.arrives()) key = std::min<long long>(key, a.time.seconds);
+    }
+    keyed.emplace_back(there ? key : 1LL << 41, static_cast<int>(g));
+  }
+  std::stable_sort(keyed.begin(), keyed.end());
+  std::vector<int> order;
+  for (const auto& k : keyed) order.push_back(k.second);
+  return order;
+}
+
+std::string levelHeader(const Result& r) {
+  if (r.levels.size() < 2) return {};
+  std::string s = "  ";
+  for (const LevelResult& l : r.levels)
+    s += padded(std::string(difficultyName(l.difficulty)), TimeColumn);
+  s.erase(s.find_last_not_of(' ') + 1);
+  return s + "\n";
+}
+
+std::string groupLines(const model::Mission& m, const shell::Vocabulary& v, const Result& r) {
+  std::string s = "Flight groups by earliest arrival:\n";
+  if (m.flightGroups.empty()) return s + "  none\n";
+  s += levelHeader(r);
+  for (int g : groupOrder(r)) {
+    const auto i = static_cast<std::size_t>(g);
+    std::string label = groupLine(m, v, g);
+    if (r.levels.front().flightGroups[i].onlyIfHuman) label += " [only if a human flies it]";
+    s += itemLine(r, label,
+                  [&](const LevelResult& l) {
+                    const Arrival& a = l.flightGroups[i];
+                    return Said{arrivalText(a, l.difficulty), a.reason, a.time.never, !a.absent};
+                  }) +
+         "\n";
+  }
+  return s;
+}
+
+std::string eventLines(const model::Mission& m, const Result& r) {
+  std::string s = "\nMessages:\n";
+  if (m.messages.empty()) return s + "  none\n";
+  s += levelHeader(r);
+  for (std::size_t i = 0; i < m.messages.size(); ++i)
+    s += itemLine(r, messageLine(m, i),
+                  [&](const LevelResult& l) {
+                    const Event& e = l.messages[i];
+                    return Said{formatTime(e.time), e.reason, e.time.never};
+                  }) +
+         "\n";
+  const auto& goals = r.levels.front().globalGoals;
+  if (goals.empty()) return s;
+  s += "\nGlobal goals:\n" + levelHeader(r);
+  for (std::size_t k = 0; k < goals.size(); ++k)
+    s += itemLine(r, goalLine(goals[k]),
+                  [&](const LevelResult& l) {
+                    const Event& e = l.globalGoals[k];
+                    return Said{formatTime(e.time), e.reason, e.time.never};
+                  }) +
+         "\n";
+  return s;
+}
+
+std::string levelNames(Levels levels) {
+  std::string s;
+  for (Difficulty d : AllDifficulties)
+    if (levels.has(d)) s += (s.empty() ? "" : ", ") + std::string(difficultyName(d));
+  const auto last = s.rfind(", ");
+  return last == std::string::npos ? s : s.replace(last, 2, " and ");
+}
 
 }  // namespace
 
+std::string findingLines(const std::vector<Finding>& items) {
+  std::string s;
+  for (const Finding& f : items) {
+    s += "  " + std::string(findingWord(f.kind)) + ": " + utf8(f.text) + "\n";
+    if (f.chain.empty()) continue;
+    s += "    why: ";
+    for (std::size_t i = 0; i < f.chain.size(); ++i)
+      s += (i ? " \xE2\x80\x94 " : "") + utf8(f.chain[i].text);
+    s += "\n";
+  }
+  return s;
+}
+
 std::string timelineText(const model::Mission& m, const shell::Vocabulary& v, const Result& r) {
-  std::string s = "Mission flow at " + std::string(difficultyName(r.difficulty)) + "\n\n";
-  s += "Flight groups by earliest arrival:\n";
-  if (r.flightGroups.empty()) s += "  none\n";
-  for (int g : r.arrivalOrder()) {
-    const Arrival& a = r.flightGroups[static_cast<std::size_t>(g)];
-    s += "  " + padded(formatTime(a.time), TimeColumn) + groupLine(m, v, g);
-    if (a.onlyIfHuman) s += " [only if a human flies it]";
-    s += reasonSuffix(a.time, a.reason) + "\n";
-  }
-  s += "\nMessages:\n";
-  if (r.messages.empty()) s += "  none\n";
-  for (std::size_t i = 0; i < r.messages.size(); ++i) {
-    const Event& e = r.messages[i];
-    s += "  " + padded(formatTime(e.time), TimeColumn) + messageLine(m, i) +
-         reasonSuffix(e.time, e.reason) + "\n";
-  }
-  if (!r.globalGoals.empty()) {
-    s += "\nGlobal goals:\n";
-    for (const GlobalGoalTime& g : r.globalGoals)
-      s += "  " + padded(formatTime(g.time), TimeColumn) + goalLine(g) +
-           reasonSuffix(g.time, g.reason) + "\n";
-  }
-  s += "\nFindings:\n";
-  if (r.findings.empty()) s += "  none\n";
-  for (const Finding& f : r.findings)
-    s += "  " + std::string(findingWord(f.kind)) + ": " + f.text + "\n";
-  return utf8(s);
+  std::string s = "Mission flow at " + levelNames(r.analysed) + "\n\n";
+  s += groupLines(m, v, r) + eventLines(m, r);
+  std::string out = utf8(s);
+  out += "\nFindings:\n" + (r.findings.empty() ? "  none\n" : findingLines(r.findings));
+  out += "\nAdvisories:\n" + (r.advisories.empty() ? "  none\n" : findingLines(r.advisories));
+  return out;
 }
 
 namespace {
@@ -91,58 +196,96 @@ void putTime(json::Value& o, const Time& t) {
   o["never"] = t.never;
 }
 
-}  // namespace
+json::Value levelWords(Levels levels) {
+  json::Value a = json::Value::array();
+  for (Difficulty d : AllDifficulties)
+    if (levels.has(d)) a.push_back(std::string(difficultyWord(d)));
+  return a;
+}
 
-std::string flowJson(const model::Mission& m, const shell::Vocabulary& /*v*/, const Result& r) {
-  json::Value doc = json::Value::object();
-  doc["difficulty"] = std::string(difficultyWord(r.difficulty));
-  json::Value groups = json::Value::array();
-  for (std::size_t g = 0; g < r.flightGroups.size(); ++g) {
-    const Arrival& a = r.flightGroups[g];
-    json::Value o = json::Value::object();
-    o["number"] = g + 1;
-    o["name"] = utf8(editing::trimmed(m.flightGroups[g].name()));
-    putTime(o, a.time);
-    o["reason"] = utf8(a.reason);
-    o["waitsOn"] = numbersFromOne(a.waitsOn);
-    o["onlyIfHuman"] = a.onlyIfHuman;
-    o["cycle"] = numbersFromOne(a.cycle);
-    groups.push_back(std::move(o));
-  }
-  doc["flightGroups"] = std::move(groups);
-  json::Value messages = json::Value::array();
-  for (std::size_t i = 0; i < r.messages.size(); ++i) {
-    const Event& e = r.messages[i];
-    json::Value o = json::Value::object();
-    o["number"] = i + 1;
-    o["text"] = utf8(editing::trimmed(editing::shownMessageText(m.messages[i].textValue())));
-    putTime(o, e.time);
-    o["reason"] = utf8(e.reason);
-    o["waitsOn"] = numbersFromOne(e.waitsOn);
-    messages.push_back(std::move(o));
-  }
-  doc["messages"] = std::move(messages);
-  json::Value goals = json::Value::array();
-  for (const GlobalGoalTime& g : r.globalGoals) {
-    json::Value o = json::Value::object();
-    o["team"] = g.team + 1;
-    o["goal"] = std::string(goalSetWord(g.goalSet));
-    putTime(o, g.time);
-    o["reason"] = utf8(g.reason);
-    o["waitsOn"] = numbersFromOne(g.waitsOn);
-    goals.push_back(std::move(o));
-  }
-  doc["globalGoals"] = std::move(goals);
-  json::Value findings = json::Value::array();
-  for (const Finding& f : r.findings) {
+json::Value groupItems(const model::Mission& m, const Result& r) {
+  json::Value items = json::Value::array();
+  for (std::size_t g = 0; g < m.flightGroups.size(); ++g)
+    for (const LevelResult& l : r.levels) {
+      const Arrival& a = l.flightGroups[g];
+      json::Value o = json::Value::object();
+      o["number"] = g + 1;
+      o["name"] = utf8(editing::trimmed(m.flightGroups[g].name()));
+      o["difficulty"] = std::string(difficultyWord(l.difficulty));
+      o["state"] = a.absent ? "not-at-level" : a.time.never ? "never" : "arrives";
+      putTime(o, a.time);
+      o["reason"] = utf8(a.reason);
+      o["waitsOn"] = numbersFromOne(a.waitsOn);
+      o["onlyIfHuman"] = a.onlyIfHuman;
+      o["cycle"] = numbersFromOne(a.cycle);
+      items.push_back(std::move(o));
+    }
+  return items;
+}
+
+void putEvent(json::Value& o, const Event& e, Difficulty d) {
+  o["difficulty"] = std::string(difficultyWord(d));
+  putTime(o, e.time);
+  o["reason"] = utf8(e.reason);
+  o["waitsOn"] = numbersFromOne(e.waitsOn);
+}
+
+json::Value messageItems(const model::Mission& m, const Result& r) {
+  json::Value items = json::Value::array();
+  for (std::size_t i = 0; i < m.messages.size(); ++i)
+    for (const LevelResult& l : r.levels) {
+      json::Value o = json::Value::object();
+      o["number"] = i + 1;
+      o["text"] = utf8(editing::trimmed(editing::shownMessageText(m.messages[i].textValue())));
+      putEvent(o, l.messages[i], l.difficulty);
+      items.push_back(std::move(o));
+    }
+  return items;
+}
+
+json::Value goalItems(const Result& r) {
+  json::Value items = json::Value::array();
+  for (std::size_t k = 0; k < r.levels.front().globalGoals.size(); ++k)
+    for (const LevelResult& l : r.levels) {
+      const GlobalGoalTime& g = l.globalGoals[k];
+      json::Value o = json::Value::object();
+      o["team"] = g.team + 1;
+      o["goal"] = std::string(goalSetWord(g.goalSet));
+      putEvent(o, g, l.difficulty);
+      items.push_back(std::move(o));
+    }
+  return items;
+}
+
+json::Value findingItems(const model::Mission& m, const shell::Vocabulary& v,
+                         const std::vector<Finding>& found) {
+  json::Value items = json::Value::array();
+  for (const Finding& f : found) {
     json::Value o = json::Value::object();
     o["kind"] = std::string(findingWord(f.kind));
+    o["difficulties"] = levelWords(f.levels);
     o["flightGroups"] = numbersFromOne(f.flightGroups);
     o["messages"] = numbersFromOne(f.messages);
+    o["where"] = utf8(editing::placeText(m, v, f.place));
     o["text"] = utf8(f.text);
-    findings.push_back(std::move(o));
+    json::Value chain = json::Value::array();
+    for (const Step& s : f.chain) chain.push_back(utf8(s.text));
+    o["chain"] = std::move(chain);
+    items.push_back(std::move(o));
   }
-  doc["findings"] = std::move(findings);
+  return items;
+}
+
+}  // namespace
+
+std::string flowJson(const model::Mission& m, const shell::Vocabulary& v, const Result& r) {
+  json::Value doc = json::Value::object();
+  doc["difficulties"] = levelWords(r.analysed);
+  doc["flightGroups"] = groupItems(m, r);
+  doc["messages"] = messageItems(m, r);
+  doc["globalGoals"] = goalItems(r);
+  doc["findings"] = findingItems(m, v, r.findings);
+  doc["advisories"] = findingItems(m, v, r.advisories);
   return json::print(doc);
 }
 
@@ -237,9 +380,11 @@ struct DotWriter {
   }
 };
 
-std::string nodeStyle(const Time& t, model::Rgb colour) {
+std::string nodeStyle(const Time& t, model::Rgb colour, bool absent = false) {
   std::string s = "color=" + dotQuoted(hexColour(colour)) + ", penwidth=2";
-  if (t.never)
+  if (absent)
+    s += ", style=\"rounded,dotted\", fontcolor=\"#909090\"";
+  else if (t.never)
     s += ", style=\"rounded,dashed,filled\", fillcolor=\"#eeeeee\", fontcolor=\"#606060\"";
   else if (!t.exact)
     s += ", style=\"rounded,dashed\"";
@@ -248,7 +393,7 @@ std::string nodeStyle(const Time& t, model::Rgb colour) {
 
 }  // namespace
 
-std::string flowDot(const model::Mission& m, const shell::Vocabulary& v, const Result& r) {
+std::string flowDot(const model::Mission& m, const shell::Vocabulary& v, const LevelResult& r) {
   DotWriter w{m, v, {}, {}, {}};
   std::string s =
       "digraph flow {\n  rankdir=LR;\n"
@@ -259,8 +404,10 @@ std::string flowDot(const model::Mission& m, const shell::Vocabulary& v, const R
     const std::string id = "fg" + std::to_string(g + 1);
     const model::FlightGroup& group = m.flightGroups[g];
     w.nodes += "  " + id + " [label=" +
-               dotQuoted(utf8(groupLine(m, v, static_cast<int>(g))) + "\n" + formatTime(a.time)) +
-               ", " + nodeStyle(a.time, model::iffColour(group.get(model::fg::Iff))) + "];\n";
+               dotQuoted(utf8(groupLine(m, v, static_cast<int>(g))) + "\n" +
+                         arrivalText(a, r.difficulty)) +
+               ", " + nodeStyle(a.time, model::iffColour(group.get(model::fg::Iff)), a.absent) +
+               "];\n";
     w.triggers(group.span(), editing::referenceRow(PlaceKind::ArrivalTrigger).triggers, id);
     w.motherShips(group.span(), id);
   }

@@ -17,6 +17,10 @@ bool needsPresence(int c) {
   return (c >= 1 && c <= 8) || c == 11 || (c >= 16 && c <= 30) || c == 44 || c == 45;
 }
 
+bool knownCondition(int c) {
+  return (c >= 0 && c <= 30) || c == 44 || c == 45;
+}
+
 int setSlot(int type, int value) {
   int slot = -1;
   switch (type) {

@@ -16,6 +16,9 @@ inline constexpr int ArriveCondition = 1;
 // being destroyed, attacked, boarded, completing an order and the like. Others ("survive", the
 // goal conditions, numbers without a known meaning) can say nothing about when.
 bool needsPresence(int condition);
+// Conditions the game's table names (0 to 30, 44 and 45); the others show as a number and have
+// no known meaning.
+bool knownCondition(int condition);
 
 // A target the file can list as a set of flight groups (craft type, the categories the editor
 // sorts craft into, IFF, global group and unit, team, all teams but one) gets a slot below

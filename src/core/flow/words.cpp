@@ -57,9 +57,40 @@ std::string_view findingWord(FindingKind k) {
       return "never-sent";
     case FindingKind::GoalNeverMet:
       return "goal-never-met";
-    default:
+    case FindingKind::NamesNothing:
       return "names-nothing";
+    case FindingKind::GroupNotAtLevel:
+      return "group-not-at-level";
+    case FindingKind::NoneAtLevel:
+      return "none-at-level";
+    case FindingKind::UnknownCondition:
+      return "unknown-condition";
+    case FindingKind::MothershipNotAtLevel:
+      return "mother-ship-not-at-level";
   }
+  return {};
+}
+
+bool isAdvisory(FindingKind k) {
+  return k >= FindingKind::GroupNotAtLevel;
+}
+
+std::string levelsText(Levels levels, Levels analysed) {
+  std::vector<std::string> names;
+  for (Difficulty d : AllDifficulties)
+    if (levels.has(d)) names.emplace_back(difficultyName(d));
+  if (names.size() == 3 && levels == analysed) return "at every level";
+  std::string s = "at ";
+  for (std::size_t i = 0; i < names.size(); ++i) {
+    if (i) s += i + 1 == names.size() ? " and " : ", ";
+    s += names[i];
+  }
+  return s;
+}
+
+std::string arrivalText(const Arrival& a, Difficulty d) {
+  if (a.absent) return "not at " + std::string(difficultyName(d));
+  return formatTime(a.time);
 }
 
 }  // namespace flow

@@ -1,0 +1,165 @@
+#include "flow/list_check.h"
+
+#include "flow/report.h"
+#include "lists/custom_lists.h"
+#include "lists/game_lists.h"
+#include "lists/text_file.h"
+#include "model/cp1252.h"
+#include "model/mission_file.h"
+#include "shell/error_check.h"
+#include "shell/paths.h"
+
+namespace flow {
+
+namespace {
+
+bool isGameListName(const std::string& path) {
+  const std::string name = lists::upperAscii(lists::fileNameOf(path));
+  return name == "MISSION.LST" || name == "REBEL.LST" || name == "IMPERIAL.LST";
+}
+
+// Where the missions of a custom list lie: beside a "battle" folder its "combat" folder, beside a
+// "campaign" folder its "train" folder, else the list's own folder.
+std::string customMissionFolder(const std::string& listFolder) {
+  const std::string name = lists::upperAscii(lists::fileNameOf(listFolder));
+  const std::string parent = lists::folderOf(listFolder);
+  if (name == "BATTLE") return lists::findPath(parent, "combat");
+  if (name == "CAMPAIGN") return lists::findPath(parent, "train");
+  return listFolder;
+}
+
+bool endsWithNoCase(const std::string& s, std::string_view end) {
+  return s.size() >= end.size() &&
+         shell::equalsNoCase(std::string_view(s).substr(s.size() - end.size()), end);
+}
+
+// A game list's entries: its missions, and the missions of the custom lists it names.
+bool gameListMissions(const std::string& folder, const std::vector<std::string>& lines,
+                      std::vector<ListedMission>& out, std::string& error) {
+  for (const lists::ListEntry& e : lists::listEntries(lines)) {
+    const std::string file = e.file;
+    if (!endsWithNoCase(file, ".lst")) {
+      auto found = findMissions({file}, folder);
+      out.insert(out.end(), found.begin(), found.end());
+      continue;
+    }
+    const std::string path = lists::findPath(folder, file);
+    std::string text;
+    if (!lists::readTextFile(path, text, error)) return false;
+    const auto custom = lists::parseCustomList(text);
+    if (!custom) continue;
+    auto found = findMissions(custom->missions, customMissionFolder(lists::folderOf(path)));
+    out.insert(out.end(), found.begin(), found.end());
+  }
+  return true;
+}
+
+}  // namespace
+
+std::vector<ListedMission> findMissions(const std::vector<std::string>& names,
+                                        const std::string& folder) {
+  std::vector<ListedMission> out;
+  for (const std::string& name : names) {
+    const std::string path = lists::findPath(folder, name);
+    out.push_back({name, lists::isFile(path) ? path : std::string{}});
+  }
+  return out;
+}
+
+bool listedMissions(const std::string& listPath, std::vector<ListedMission>& out,
+                    std::string& error) {
+  std::string text;
+  if (!lists::readTextFile(listPath, text, error)) return false;
+  const std::string folder = lists::folderOf(listPath);
+  if (!isGameListName(listPath))
+    if (const auto custom = lists::parseCustomList(text)) {
+      out = findMissions(custom->missions, customMissionFolder(folder));
+      return true;
+    }
+  out.clear();
+  return gameListMissions(folder, lists::splitLines(text), out, error);
+}
+
+namespace {
+
+MissionCheck checkOne(const ListedMission& listed, const shell::Settings& s,
+                      const shell::Vocabulary& v, Levels levels) {
+  MissionCheck c;
+  c.mission = listed;
+  if (listed.path.empty()) {
+    c.missing = true;
+    return c;
+  }
+  model::Mission m;
+  const model::ReadResult read = model::loadMissionFile(listed.path, m);
+  if (!read.ok()) {
+    c.refusal = read.message;
+    return c;
+  }
+  shell::CheckResult check = shell::runCheck(m, v, s);
+  c.errors = std::move(check.errors);
+  c.warnings = std::move(check.warnings);
+  Result flow = analyse(m, v, levels);
+  c.findings = std::move(flow.findings);
+  c.advisories = std::move(flow.advisories);
+  return c;
+}
+
+std::string counted(int n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string missionBlock(const MissionCheck& c) {
+  std::string s = "== " + model::cp1252ToUtf8(c.mission.entry);
+  if (c.missing) return s + ": missing\n";
+  s += " (" + c.mission.path + ")\n";
+  if (!c.refusal.empty()) return s + "  ERROR: cannot be read: " + c.refusal + "\n";
+  for (const auto* lines : {&c.errors, &c.warnings})
+    for (const std::string& line : *lines) s += "  " + model::cp1252ToUtf8(line) + "\n";
+  s += findingLines(c.findings) + findingLines(c.advisories);
+  if (c.errors.empty() && c.warnings.empty() && c.findings.empty() && c.advisories.empty())
+    s += "  nothing found\n";
+  return s;
+}
+
+}  // namespace
+
+ListCheck checkMissions(const std::vector<ListedMission>& missions, const shell::Settings& s,
+                        const shell::Vocabulary& v, Levels levels) {
+  ListCheck out;
+  for (const ListedMission& listed : missions) {
+    MissionCheck c = checkOne(listed, s, v, levels);
+    out.missing += c.missing ? 1 : 0;
+    out.errors += static_cast<int>(c.errors.size()) + (c.refusal.empty() ? 0 : 1);
+    out.warnings += static_cast<int>(c.warnings.size());
+    out.findings += static_cast<int>(c.findings.size());
+    out.advisories += static_cast<int>(c.advisories.size());
+    out.missions.push_back(std::move(c));
+  }
+  return out;
+}
+
+std::string listCheckSummary(const ListCheck& c) {
+  return counted(static_cast<int>(c.missions.size()), "mission", "missions") + ", " +
+         counted(c.errors, "error", "errors") + ", " + counted(c.warnings, "warning", "warnings") +
+         ", " + counted(c.findings, "finding", "findings") + ", " +
+         counted(c.advisories, "advisory", "advisories") + ", " +
+         counted(c.missing, "missing file", "missing files");
+}
+
+std::string missionSummary(const MissionCheck& c) {
+  if (c.missing) return "missing";
+  if (!c.refusal.empty()) return "cannot be read";
+  return counted(static_cast<int>(c.errors.size()), "error", "errors") + ", " +
+         counted(static_cast<int>(c.warnings.size()), "warning", "warnings") + ", " +
+         counted(static_cast<int>(c.findings.size()), "finding", "findings") + ", " +
+         counted(static_cast<int>(c.advisories.size()), "advisory", "advisories");
+}
+
+std::string listCheckText(const ListCheck& check) {
+  std::string s;
+  for (const MissionCheck& c : check.missions) s += missionBlock(c);
+  return s + "\n" + listCheckSummary(check) + "\n";
+}
+
+}  // namespace flow
