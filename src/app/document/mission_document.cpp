@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "app/base/text.h"
 #include "editing/flight_group_ops.h"
 
 namespace app {
