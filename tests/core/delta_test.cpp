@@ -144,6 +144,23 @@ TEST(ChangeSetBytes, APatchTouchesExactlyItsBytes) {
   EXPECT_EQ(both.of(RecordKind::FlightGroup).end, at + 2);
 }
 
+// A view that was hidden gets the notices it missed as one: it covers every byte either touched,
+// in whichever order they came.
+TEST(ChangeSetBytes, AMergedNoticeCoversEveryByteOfBoth) {
+  for (const auto& [first, second] : {std::pair{10, 2}, std::pair{2, 10}}) {
+    ChangeSet c, later;
+    c.notePatch(RecordKind::FlightGroup, 1, first, 3);
+    later.notePatch(RecordKind::FlightGroup, 4, second, 3);
+    c.merge(later);
+    for (std::size_t at : {2, 4, 10, 12})
+      EXPECT_TRUE(c.touches(RecordKind::FlightGroup, at, 1))
+          << first << " then " << second << ": " << at;
+    EXPECT_FALSE(c.touches(RecordKind::FlightGroup, 1, 1));
+    EXPECT_FALSE(c.touches(RecordKind::FlightGroup, 13, 1));
+    EXPECT_EQ(c.of(RecordKind::FlightGroup).indices, (std::vector<int>{1, 4}));
+  }
+}
+
 // Every kind of step replays forward onto the content it was recorded from and backward to the
 // content before, byte for byte.
 TEST(DeltaSteps, EveryStepRevertsAndReplays) {
@@ -323,6 +340,49 @@ TEST(DeltaMerge, PatchesOfTheSameRecordsJoinOthersDoNot) {
   EXPECT_EQ(m.flightGroups[1].x(Start1), 300);
   EXPECT_EQ(m.flightGroups[1].y(Start1), -300);
   EXPECT_EQ(m.flightGroups[2].x(Start1), 20);
+}
+
+// Two patches of different bytes of one record join into one range only while no other step of
+// the delta writes that record: undo gives back the bytes before either edit, merged or not.
+TEST(DeltaMerge, APatchJoinsAnotherOfItsRecordOnlyWhereNoOtherStepWritesIt) {
+  const auto edit = [](Mission& m, const std::function<void(MissionEdit&)>& fn) {
+    MissionEdit e(m);
+    fn(e);
+    return e.take();
+  };
+  for (const bool typing : {true, false}) {
+    Mission m = missionWith(3, 0);
+    const auto image = writeMission(m);
+    // The craft type and the start's X; then the start's Y (between them) and X again.
+    Delta d = edit(m, [](MissionEdit& e) {
+      e.set(RecordKind::FlightGroup, 1, fg::CraftType, u8{9});
+      e.set(RecordKind::FlightGroup, 1, fg::WaypointX, i16{100}, Start1);
+    });
+    Delta later = edit(m, [](MissionEdit& e) {
+      e.set(RecordKind::FlightGroup, 1, fg::WaypointY, i16{7}, Start1);
+      e.set(RecordKind::FlightGroup, 1, fg::WaypointX, i16{200}, Start1);
+    });
+    if (typing) {
+      if (!d.mergeWith(later, m)) later.revert(m);
+    } else {
+      d.join(later, m);
+    }
+    d.revert(m);
+    EXPECT_EQ(writeMission(m), image) << (typing ? "typing" : "a gesture");
+    // One record patched twice alone joins into one step.
+    Delta one =
+        edit(m, [](MissionEdit& e) { e.set(RecordKind::FlightGroup, 2, fg::CraftType, u8{9}); });
+    const Delta two = edit(m, [](MissionEdit& e) {
+      e.set(RecordKind::FlightGroup, 2, fg::WaypointY, i16{7}, Start1);
+    });
+    if (typing)
+      ASSERT_TRUE(one.mergeWith(two, m));
+    else
+      one.join(two, m);
+    EXPECT_EQ(one.steps.size(), 1u);
+    one.revert(m);
+    EXPECT_EQ(writeMission(m), image) << (typing ? "typing" : "a gesture");
+  }
 }
 
 // A gesture joins whatever it does: one delta that takes back both records.

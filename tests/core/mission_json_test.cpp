@@ -244,6 +244,16 @@ TEST(MissionJson, RefusalsNameTheJsonPathAndChangeNothing) {
        "FlightGroups[0].Goals[0].Points: 128 is outside -128..127"},
       {set({"Messages", "1", "Color"}, 52), "Messages[1].Color: 52 is outside 48..51"},
       {set({"Messages", "1", "Color"}, 47), "Messages[1].Color: 47 is outside 48..51"},
+      // Raw, gap and tail bytes are bytes.
+      {set({"TrailingBytes"}, json::Value::array({7, 256})),
+       "TrailingBytes[1]: 256 is outside 0..255"},
+      {set({"Header", "Raw6"}, json::Value::array({0, -1})),
+       "Header.Raw6[1]: -1 is outside 0..255"},
+      {set({"FlightGroups", "0", "NameTail"}, list(13, 256)),
+       "FlightGroups[0].NameTail[0]: 256 is outside 0..255"},
+      {set({"FlightGroups", "1", "RawGroups", "Raw1"}, list(10, -1)),
+       "FlightGroups[1].RawGroups.Raw1[0]: -1 is outside 0..255"},
+      {set({"DescriptionTail"}, list(4096, 300)), "DescriptionTail[0]: 300 is outside 0..255"},
       {set({"PlatformId"}, 13), "PlatformId: 13 is neither 12 (Zyn Format) nor 14 (Qvn Format)"},
       // Texts.
       {set({"FlightGroups", "0", "Name"}, std::string(21, 'n')),
@@ -318,6 +328,8 @@ TEST(MissionJson, TextThatIsNotJsonIsRefusedWithLineAndColumn) {
       // with its place.
       {"{\"PlatformId\": 14,\n \"Header\": {\"MissionType\": -1E8806}}",
        "line 2, column 28: number overflow parsing '-1E8806'"},
+      {"{\"PlatformId\": 1E400}", "line 1, column 16: number overflow parsing '1E400'"},
+      {"{\n\n\n  \"PlatformId\": 14, \"Header\": 2e999}", "line 4, column 31: number overflow"},
       {"{\"Header\": {\"MissionType\": 1, \"MissionType\": 2}}",
        "Header: the key \"MissionType\" appears twice"},
       {"[]", "expected an object at the top, found an array"},

@@ -31,6 +31,24 @@ TEST(WindowPlaces, ARememberedWindowLandsWhollyOnTheScreenOfNow) {
             (Rect{0, 0, 640, 480}));
 }
 
+// Two screens side by side: a window remembered on the second comes back there, held to it.
+TEST(WindowPlaces, ARememberedWindowStaysOnTheScreenThatHoldsMostOfIt) {
+  const std::vector<Rect> screens{{0, 0, 1920, 1080}, {1920, 0, 1920, 1080}};
+  const struct {
+    Rect remembered, placed;
+  } cases[] = {
+      {{2000, 100, 900, 640}, {2000, 100, 900, 640}},
+      {{3500, 100, 900, 640}, {2940, 100, 900, 640}},   // past the right edge of the second
+      {{1400, 100, 900, 640}, {1020, 100, 900, 640}},   // mostly on the first
+      {{1800, 100, 900, 640}, {1920, 100, 900, 640}},   // mostly on the second
+      {{5000, 2000, 900, 640}, {1020, 440, 900, 640}},  // on no screen: the first
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(shell::fitOnScreens(c.remembered, screens), c.placed) << c.remembered.x;
+  // The second screen unplugged: back onto the first.
+  EXPECT_EQ(shell::fitOnScreens({2000, 100, 900, 640}, {screens[0]}), (Rect{1020, 100, 900, 640}));
+}
+
 TEST(WindowPlaces, AFirstOpeningStandsAboveTheCentreOfItsParent) {
   const Rect screen{0, 0, 1600, 1000};
   EXPECT_EQ(shell::placeAboveCentre(800, 500, {100, 100, 1000, 700}, 15, screen),

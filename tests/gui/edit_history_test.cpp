@@ -93,6 +93,16 @@ TEST(EditHistory, AGestureUnderWayMarksTheMissionChanged) {
   EXPECT_TRUE(doc.isChanged());
   doc.undoStack()->undo();
   EXPECT_FALSE(doc.isChanged());
+  // A drag that comes back where it began leaves no step, and the Mission as saved.
+  const int x = doc.mission().flightGroups[0].x(Start1);
+  doc.beginTransaction("drag");
+  for (int to : {x + 5, x})
+    doc.setFields("Drag", {MissionDocument::fieldWrite(RecordKind::FlightGroup, 0, fg::WaypointX,
+                                                       to, Start1)});
+  doc.commitTransaction();
+  EXPECT_FALSE(doc.isChanged());
+  EXPECT_EQ(doc.undoStack()->count(), 1);
+  EXPECT_EQ(doc.undoStack()->index(), 0);
 }
 
 // A gesture is one step whatever records it touches: a drag that moves group 0, then group 1.

@@ -59,6 +59,29 @@ TEST(WindowMemory, SizeAndSplitterComeBackInTheNextRun) {
   EXPECT_EQ(shell::readSettings(ini).gameDirectory, "Undefined");
 }
 
+// Two screens side by side (the offscreen platform given tests/gui/two_screens.json, as the test
+// gui:TwoScreens runs it): a window left on the second comes back there, held to it.
+TEST(WindowMemoryTwoScreens, AWindowLeftOnTheSecondScreenComesBackThere) {
+  const QList<QScreen*> screens = QGuiApplication::screens();
+  if (screens.size() < 2) GTEST_SKIP() << "one screen";
+  QTemporaryDir dir;
+  const std::string ini = dir.filePath(QStringLiteral("ZynED.ini")).toStdString();
+  const struct {
+    const char* remembered;
+    QPoint place;
+  } cases[] = {{"700x500+2100+100", {2100, 100}}, {"700x500+3500+100", {3140, 100}}};
+  for (const auto& c : cases) {
+    ASSERT_TRUE(shell::writeSectionFile(ini, shell::WindowsSection, {{"TestWindow", c.remembered}},
+                                        nullptr));
+    Window w;
+    ASSERT_TRUE(app::WindowMemory(ini).restore(&w.window, {w.splitter}));
+    w.window.show();
+    QApplication::processEvents();
+    EXPECT_EQ(w.window.pos(), c.place) << c.remembered;
+    EXPECT_EQ(w.window.screen(), screens[1]) << c.remembered;
+  }
+}
+
 // A page never shown has a splitter never laid out: what it holds is no position of the user's,
 // and the one remembered from an earlier run stays.
 TEST(WindowMemory, ASplitterNeverShownKeepsTheRememberedPosition) {

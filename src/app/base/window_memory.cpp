@@ -7,6 +7,8 @@
 #include <QSplitter>
 #include <QWidget>
 
+#include <vector>
+
 #include "shell/paths.h"
 #include "shell/settings_file.h"
 #include "shell/window_places.h"
@@ -113,11 +115,16 @@ bool WindowMemory::restore(QWidget* window, const QList<QSplitter*>& splitters) 
   const std::string* place = find(values, name);
   const auto rect = place ? shell::parseWindowRect(*place) : std::nullopt;
   if (!rect) return false;
-  const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
-  const QRect area = screen ? screen->availableGeometry() : QRect(0, 0, rect->width, rect->height);
+  // The window's own screen first: it takes a place that lies on no screen of now.
+  const QScreen* own = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+  std::vector<shell::Rect> screens;
+  for (const QScreen* s : QGuiApplication::screens()) {
+    const QRect a = s->availableGeometry();
+    screens.insert(s == own ? screens.begin() : screens.end(),
+                   {a.x(), a.y(), a.width(), a.height()});
+  }
   const QSize minimum = window->minimumSizeHint().expandedTo(window->minimumSize());
-  const shell::Rect fitted = shell::fitOnScreen(
-      *rect, {area.x(), area.y(), area.width(), area.height()}, minimum.width(), minimum.height());
+  const shell::Rect fitted = shell::fitOnScreens(*rect, screens, minimum.width(), minimum.height());
   window->resize(fitted.width, fitted.height);
   window->move(fitted.x, fitted.y);
   setSizes(values, name, splitters);

@@ -70,6 +70,22 @@ Rect fitOnScreen(const Rect& remembered, const Rect& screen, int minimumWidth, i
   return r;
 }
 
+Rect fitOnScreens(const Rect& remembered, const std::vector<Rect>& screens, int minimumWidth,
+                  int minimumHeight) {
+  if (screens.empty()) return remembered;
+  const auto overlap = [&](const Rect& s) {
+    const long long w =
+        std::min(remembered.x + remembered.width, s.x + s.width) - std::max(remembered.x, s.x);
+    const long long h =
+        std::min(remembered.y + remembered.height, s.y + s.height) - std::max(remembered.y, s.y);
+    return w > 0 && h > 0 ? w * h : 0;
+  };
+  const Rect* best = &screens.front();
+  for (const Rect& s : screens)
+    if (overlap(s) > overlap(*best)) best = &s;
+  return fitOnScreen(remembered, *best, minimumWidth, minimumHeight);
+}
+
 Rect placeAboveCentre(int width, int height, const Rect& over, int lift, const Rect& screen) {
   const Rect centred{over.x + (over.width - width) / 2, over.y + (over.height - height) / 2 - lift,
                      width, height};

@@ -32,6 +32,12 @@ std::string sizesText(const std::vector<int>& sizes);
 Rect fitOnScreen(const Rect& remembered, const Rect& screen, int minimumWidth = 1,
                  int minimumHeight = 1);
 
+// A remembered place on the screens of now (their available areas, the window's own screen
+// first): fitted onto the screen that holds most of it, the first when none holds any of it. A
+// window left on a second screen comes back there, not onto the first.
+Rect fitOnScreens(const Rect& remembered, const std::vector<Rect>& screens, int minimumWidth = 1,
+                  int minimumHeight = 1);
+
 // Where a window opens the first time: its own size centred over `over` (its parent window, or
 // the screen), `lift` pixels above that, then wholly on `screen` as a remembered place would be.
 Rect placeAboveCentre(int width, int height, const Rect& over, int lift, const Rect& screen);
