@@ -22,6 +22,8 @@ pictures=(
   "briefing-preview.png briefing-preview.png"
   "briefing-instructions.png briefing-list.png"
   "lst-files.png lst-files.png"
+  "list-check.png list-check.png"
+  "mission-flow.png mission-flow.png"
   "load-by-list.png load-by-list.png"
   "battle-manager.png battle-custom.png"
   "wave-catalogue.png wave-catalogue.png"
@@ -34,6 +36,7 @@ pictures=(
 tests='Handbook.DISABLED_Pictures:Pictures.DISABLED_GrabMainWindowAndShellWindows'
 tests+=':PreferencesTest.DISABLED_GrabPages:WizardPictures.DISABLED_Windows'
 tests+=':BriefingWindowTest.DISABLED_GrabPages:ListsWindows.DISABLED_Pictures'
+tests+=':MissionFlow.DISABLED_Pictures'
 
 rm -f "$shots"/*.png
 bash "$top/scripts/screenshots.sh" "$tests"

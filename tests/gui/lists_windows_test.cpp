@@ -33,6 +33,7 @@
 #include "app/lists/wave_player.h"
 #include "app/shell/about_box.h"
 #include "editor_fixture.h"
+#include "flow_mission.h"
 #include "lists/model_slots.h"
 #include "model/mission_file.h"
 #include "shell/vocabulary.h"
@@ -470,8 +471,13 @@ TEST_F(ListsWindows, DISABLED_Pictures) {
       "// Combat missions\r\n[ Skirmishes ]\r\n1\r\ncombat1.kre\r\nAmbush at the relay\r\n2\r\n"
       "combat2.kre\r\nConvoy run\r\n//\r\n[ Stations ]\r\n3\r\ncombat3.kre\r\nStation siege\r\n");
   writeFile(root / "Zyn/COMBAT/Rebel.lst", "1\r\ncombat1.kre\r\nAmbush at the relay\r\n");
-  for (const char* f : {"combat1.kre", "combat2.kre", "combat3.kre", "extra/bonus.kre"})
-    writeFile(root / (std::string("Zyn/COMBAT/") + f), "x");
+  // Missions of a few groups waiting on each other, for "Check All...".
+  for (int i = 1; i <= 3; ++i) {
+    model::Mission combat = testgen::flowMission(static_cast<std::uint64_t>(i), 8, 3);
+    combat.platformId = model::FormatBase;
+    model::saveMissionFile(combat, root / ("Zyn/COMBAT/combat" + std::to_string(i) + ".kre"));
+  }
+  writeFile(root / "Zyn/COMBAT/extra/bonus.kre", "x");
   writeFile(root / "Zyn/Quelvane/Campaign/Mission.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
   writeFile(root / "Zyn/Quelvane/Campaign/Rebel.lst", "1\r\nfirst.lst\r\nThe first campaign\r\n");
   for (const char* f : {"camp1.kre", "camp2.kre", "camp3.kre"})
@@ -496,6 +502,8 @@ TEST_F(ListsWindows, DISABLED_Pictures) {
   ASSERT_TRUE(session) << why;
   app::LstFilesWindow lst(*session, prompter);
   grab(lst, out, "lst-files");
+  child<QPushButton>(lst, "CheckAllBtn")->click();
+  if (auto* report = lst.findChild<app::ListCheckWindow*>()) grab(*report, out, "list-check");
   app::BattleManager battle(settings, model::FormatExpansion, std::uint8_t{0}, prompter);
   grab(battle, out, "battle-custom");
   child<QTabWidget>(battle, "BattlePages")->setCurrentIndex(1);

@@ -303,7 +303,9 @@ void FlowTimeline::paintAxis(QPainter& p, const Geometry& g, int bottom) const {
     p.fillRect(QRect(x, g.header - 4, 1, bottom - g.header + 4), TimelineGrid);
     const QString text = qs(flow::clockText(t));
     const int w = fm.horizontalAdvance(text);
-    p.drawText(QRect(std::min(x - w / 2, width() - w - 2), 2, w + 2, g.header - 6),
+    // Centred on its tick, kept off the time columns and the right edge.
+    p.drawText(QRect(std::clamp(x - w / 2, g.left, std::max(g.left, width() - w - 2)), 2, w + 2,
+                     g.header - 6),
                Qt::AlignLeft | Qt::AlignVCenter, text);
   }
   // The levels' names over their time columns.

@@ -192,7 +192,11 @@ QWidget* MissionFlowWindow::buildSide() {
   cl->addWidget(waitsOn_, 1);
   cl->addWidget(new QLabel(tr("Waited on by:"), currentBox));
   cl->addWidget(waitedBy_, 1);
-  for (int i = 0; i < 3; ++i) side_->setStretchFactor(i, 1);
+  // The findings first; the advisories, quieter, take less.
+  side_->setStretchFactor(0, 3);
+  side_->setStretchFactor(1, 2);
+  side_->setStretchFactor(2, 3);
+  side_->setSizes({260, 150, 260});
   return side_;
 }
 

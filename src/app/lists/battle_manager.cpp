@@ -138,9 +138,9 @@ QWidget* BattleManager::buildCustomPage(QWidget* parent) {
   addBtn->setObjectName(QStringLiteral("AddBtn"));
   auto* removeBtn = new QPushButton(tr("<< Remove"), custom);
   removeBtn->setObjectName(QStringLiteral("RemoveBtn"));
-  auto* checkBtn = new QPushButton(tr("&Check All..."), custom);
-  checkBtn->setObjectName(QStringLiteral("CheckAllBtn"));
-  checkBtn->setToolTip(tr("The error check and the mission flow of every mission in the list"));
+  auto* checkBtn =
+      pushButton(custom, "CheckAllBtn", tr("&Check All..."),
+                 tr("The error check and the mission flow of every mission in the list"));
   missions_ = new QListWidget(custom);
   missions_->setObjectName(QStringLiteral("CustomMissionList"));
   description_ = new QPlainTextEdit(custom);

@@ -84,12 +84,9 @@ LstFilesWindow::LstFilesWindow(lists::ListSession session, Prompter& prompter, Q
   backupButton->setObjectName(QStringLiteral("BackupBtn"));
   backupLayout->addWidget(backupButton, 0, Qt::AlignRight);
   backupLayout->addStretch();
-  auto* checkButton = new QPushButton(tr("&Check All..."), backup);
-  checkButton->setObjectName(QStringLiteral("CheckAllBtn"));
-  checkButton->setToolTip(
-      tr("The error check and the mission flow of every mission these "
-         "lists name"));
-  backupLayout->addWidget(checkButton, 0, Qt::AlignRight);
+  auto* checkButton =
+      pushButton(this, "CheckAllBtn", tr("&Check All..."),
+                 tr("The error check and the mission flow of every mission these lists name"));
 
   auto* lower = new QHBoxLayout;
   lower->addWidget(entry, 3);
@@ -97,7 +94,11 @@ LstFilesWindow::LstFilesWindow(lists::ListSession session, Prompter& prompter, Q
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(pages_, 1);
   layout->addLayout(lower);
-  layout->addWidget(okCancelButtons(this));
+  auto* bottom = new QHBoxLayout;
+  bottom->addWidget(checkButton);
+  bottom->addStretch();
+  bottom->addWidget(okCancelButtons(this));
+  layout->addLayout(bottom);
 
   connect(addButton, &QPushButton::clicked, this, &LstFilesWindow::autoAdd);
   connect(backupButton, &QPushButton::clicked, this, &LstFilesWindow::backupNow);
