@@ -142,10 +142,27 @@ std::string_view goalSetWord(int goalSet) {
 
 namespace {
 
-std::string groupLabel(const model::Mission& m, const shell::Vocabulary& v, int g) {
-  if (g < 0 || static_cast<std::size_t>(g) >= m.flightGroups.size())
+std::string groupLabel(const std::vector<std::string>& labels, int g) {
+  if (g < 0 || static_cast<std::size_t>(g) >= labels.size() ||
+      labels[static_cast<std::size_t>(g)].empty())
     return "flight group " + std::to_string(g + 1);
-  return "#" + std::to_string(g + 1) + " " + nameListEntry(m, v, static_cast<std::size_t>(g));
+  return labels[static_cast<std::size_t>(g)];
+}
+
+bool isFlightGroupPlace(PlaceKind k) {
+  switch (k) {
+    case PlaceKind::FlightGroup:
+    case PlaceKind::ArrivalTrigger:
+    case PlaceKind::DepartureTrigger:
+    case PlaceKind::JumpTrigger:
+    case PlaceKind::ArrivalMothership:
+    case PlaceKind::DepartureMothership:
+    case PlaceKind::OrderTarget:
+    case PlaceKind::FlightGroupGoal:
+      return true;
+    default:
+      return false;
+  }
 }
 
 std::string messageLabel(const model::Mission& m, int i) {
@@ -162,21 +179,37 @@ std::string teamGoalLabel(int team, int goalSet) {
 }  // namespace
 
 std::string placeText(const model::Mission& m, const shell::Vocabulary& v, const Place& p) {
+  std::vector<std::string> labels;
+  if (isFlightGroupPlace(p.kind) && p.record >= 0 &&
+      static_cast<std::size_t>(p.record) < m.flightGroups.size()) {
+    labels.resize(m.flightGroups.size());
+    labels[static_cast<std::size_t>(p.record)] =
+        "#" + std::to_string(p.record + 1) + " " +
+        nameListEntry(m, v, static_cast<std::size_t>(p.record));
+  }
+  return placeText(m, labels, p);
+}
+
+std::string placeText(const model::Mission& m, const std::vector<std::string>& groupLabels,
+                      const Place& p) {
   const std::string n = std::to_string(p.part);
   switch (p.kind) {
     case PK::FlightGroup:
-      return groupLabel(m, v, p.record);
+      return groupLabel(groupLabels, p.record);
     case PK::ArrivalTrigger:
     case PK::DepartureTrigger:
     case PK::JumpTrigger:
-      return groupLabel(m, v, p.record) + ", " + std::string(referenceRow(p.kind).words) + " " + n;
+      return groupLabel(groupLabels, p.record) + ", " + std::string(referenceRow(p.kind).words) +
+             " " + n;
     case PK::ArrivalMothership:
     case PK::DepartureMothership:
-      return groupLabel(m, v, p.record) + ", " + std::string(referenceRow(p.kind, p.part).words);
+      return groupLabel(groupLabels, p.record) + ", " +
+             std::string(referenceRow(p.kind, p.part).words);
     case PK::OrderTarget:
-      return groupLabel(m, v, p.record) + ", order " + n + " target " + std::to_string(p.item);
+      return groupLabel(groupLabels, p.record) + ", order " + n + " target " +
+             std::to_string(p.item);
     case PK::FlightGroupGoal:
-      return groupLabel(m, v, p.record) + ", goal " + n;
+      return groupLabel(groupLabels, p.record) + ", goal " + n;
     case PK::Message:
       return messageLabel(m, p.record);
     case PK::MessageTrigger:

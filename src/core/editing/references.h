@@ -134,6 +134,9 @@ void renumberRecord(model::RecordKind kind, model::Bytes record, int a, Renumber
 // trigger 2", "Message #1 \"Go\", trigger 1", "Team 1 primary goal, trigger 3", "#3 …, order 1
 // target 2", "#3 …, alternative arrival mother ship", "Briefing 2, instruction 4".
 std::string placeText(const model::Mission& m, const shell::Vocabulary& v, const Place& p);
+// The same with the flight groups' labels ("#3 Heavy Fighter Gold") made beforehand.
+std::string placeText(const model::Mission& m, const std::vector<std::string>& groupLabels,
+                      const Place& p);
 // "primary", "prevent", "secondary".
 std::string_view goalSetWord(int goalSet);
 

@@ -1,6 +1,8 @@
 // Where the game decides, not the file: triggers on a group left out of the level, on a set of
 // craft none of which is there, with a condition of no known meaning, and mother ships left out
 // of the level. Only the formulas of what is there at the level count.
+#include <optional>
+
 #include "editing/references.h"
 #include "flow/steps.h"
 
@@ -16,9 +18,7 @@ struct AdvisoryWalk {
   Place holderPlace;
   std::vector<int> groups, messages;
 
-  std::string placeText(const Place& p) {
-    return editing::placeText(run.m, run.names.vocabulary(), p);
-  }
+  std::string placeText(const Place& p) { return editing::placeText(run.m, run.names.labels(), p); }
   void add(FindingKind kind, const Place& place, std::string text, std::vector<Step> chain) {
     run.out.add({kind, groups, messages, place, std::move(text), {}, std::move(chain)},
                 run.v.level.difficulty);
@@ -28,30 +28,41 @@ struct AdvisoryWalk {
     for (int n = 1; n <= 4; ++n) term(f.terms[static_cast<std::size_t>(n - 1)], n);
   }
 
+  // The kind of advisory a term gives at the level, if any.
+  std::optional<FindingKind> advisoryOf(const Term& t) const {
+    const Plan& p = run.v.plan;
+    if (t.kind == Term::Group && run.v.level.untold(p, t.node)) return FindingKind::GroupNotAtLevel;
+    if (t.kind == Term::Set && run.v.level.untold(p, t.node) &&
+        !p.setMembers[static_cast<std::size_t>(t.node - p.groups)].empty())
+      return FindingKind::NoneAtLevel;
+    if (t.cause == Term::UnknownCondition) return FindingKind::UnknownCondition;
+    return std::nullopt;
+  }
+
   void term(const Term& t, int n) {
+    const std::optional<FindingKind> kind = advisoryOf(t);
+    if (!kind) return;
     const Place place = triggerPlace(holderPlace, n);
     const std::string where =
         triggerWhere(holderPlace.kind == PlaceKind::FlightGroup ? "arrival " : "", n);
     const std::string asks = run.names.trigger(t);
-    const Plan& p = run.v.plan;
-    if (t.kind == Term::Group && run.v.level.untold(p, t.node)) {
-      const std::string group = run.names.label(t.node);
-      add(FindingKind::GroupNotAtLevel, place,
+    if (*kind == FindingKind::GroupNotAtLevel) {
+      const std::string& group = run.names.label(t.node);
+      add(*kind, place,
           placeText(place) + ": " + Mark + " " + group + " is not there: whether \"" + asks +
               "\" is met is up to the game",
           {{place, holder + " waits on " + group + " (" + where + ")"},
            {{PlaceKind::FlightGroup, t.node, 0, 0}, group + " is not there " + Mark}});
-    } else if (t.kind == Term::Set && run.v.level.untold(p, t.node) &&
-               !p.setMembers[static_cast<std::size_t>(t.node - p.groups)].empty()) {
+    } else if (*kind == FindingKind::NoneAtLevel) {
       const std::string set = run.names.target(t.type, t.value);
-      add(FindingKind::NoneAtLevel, place,
+      add(*kind, place,
           placeText(place) + ": " + Mark + " there are no " + set + ": whether \"" + asks +
               "\" is met at once is up to the game",
           {{place, holder + " waits on " + set + " (" + where + ")"},
            {place, "there are no " + set + " " + Mark}});
-    } else if (t.cause == Term::UnknownCondition) {
+    } else {
       const std::string condition = std::to_string(t.condition);
-      add(FindingKind::UnknownCondition, place,
+      add(*kind, place,
           placeText(place) + ": condition " + condition + " has no known meaning: when \"" + asks +
               "\" is met is up to the game (" + Mark + ")",
           {{place, holder + " waits on \"" + asks + "\" (" + where + ")"},

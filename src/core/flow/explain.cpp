@@ -99,34 +99,40 @@ std::string asks(Names& names, const Term& t) {
   return names.target(t.type, t.value) + " must " + names.condition(t.condition);
 }
 
-// Why a term's time is only a lower bound.
-std::string boundCause(Names& names, const Term& t, const std::string& where, const Values& v) {
-  const std::string what = where + " (" + asks(names, t) + ")";
-  const bool untold = t.node >= 0 && v.level.untold(v.plan, t.node);
+// Why a term's time is only a lower bound, where the level says nothing of it: the same at every
+// level, so worked out once.
+const std::string& toldCause(Names& names, const Term& t, const std::string& where) {
+  auto [known, fresh] = names.memo.try_emplace(&t);
+  if (!fresh) return known->second;
+  std::string what = where + " (" + asks(names, t) + ")";
   switch (t.kind) {
     case Term::Group:
-      if (untold)
-        return what + ": " + names.label(t.node) + " is not at " + levelName(v) +
-               ", so the game decides";
-      if (t.arrive) return what + " waits on a time that is itself a lower bound";
-      return what + ": no earlier than it arrives";
+      what += t.arrive ? " waits on a time that is itself a lower bound"
+                       : ": no earlier than it arrives";
+      break;
     case Term::Set:
-      if (untold) return what + ": none of them is at " + levelName(v) + ", so the game decides";
-      return what + ": no earlier than the first of them arrives";
+      what += ": no earlier than the first of them arrives";
+      break;
     default:
+      if (t.cause == Term::NoSuchGroup)
+        what += ": the mission has no such group, so the game decides";
+      else if (t.cause == Term::UnknownCondition)
+        what += ": the condition has no known meaning, so the game decides";
+      else if (t.cause == Term::UnknownTarget || t.cause == Term::OpenCondition)
+        what += ": the file cannot tell when, so counted from 0";
       break;
   }
-  switch (t.cause) {
-    case Term::NoSuchGroup:
-      return what + ": the mission has no such group, so the game decides";
-    case Term::UnknownCondition:
-      return what + ": the condition has no known meaning, so the game decides";
-    case Term::UnknownTarget:
-    case Term::OpenCondition:
-      return what + ": the file cannot tell when, so counted from 0";
-    default:
-      return what;
-  }
+  return known->second = std::move(what);
+}
+
+// Why a term's time is only a lower bound.
+std::string boundCause(Names& names, const Term& t, const std::string& where, const Values& v) {
+  if (t.node < 0 || !v.level.untold(v.plan, t.node)) return toldCause(names, t, where);
+  const std::string what = where + " (" + asks(names, t) + ")";
+  if (t.kind == Term::Group)
+    return what + ": " + names.label(t.node) + " is not at " + levelName(v) +
+           ", so the game decides";
+  return what + ": none of them is at " + levelName(v) + ", so the game decides";
 }
 
 }  // namespace

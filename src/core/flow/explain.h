@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "editing/descriptions.h"
@@ -23,10 +24,18 @@ class Names {
  public:
   Names(const model::Mission& m, const shell::Vocabulary& v) : m_(m), v_(v) {}
   const std::string& group(int g) {
-    if (list_.empty() && !m_.flightGroups.empty()) list_ = editing::nameList(m_, v_);
+    fill();
     return list_[static_cast<std::size_t>(g)];
   }
-  std::string label(int g) { return "#" + std::to_string(g + 1) + " " + group(g); }
+  // "#3 Heavy Fighter Gold".
+  const std::string& label(int g) {
+    fill();
+    return labels_[static_cast<std::size_t>(g)];
+  }
+  const std::vector<std::string>& labels() {
+    fill();
+    return labels_;
+  }
   std::string target(int type, int value) {
     if (type == editing::TargetFlightGroup)
       return value < static_cast<int>(m_.flightGroups.size()) ? label(value) : missing(value);
@@ -53,10 +62,24 @@ class Names {
   const model::Mission& mission() const { return m_; }
   const shell::Vocabulary& vocabulary() const { return v_; }
 
+  // Texts worked out once for every level, by what they are about.
+  std::unordered_map<const void*, std::string> memo;
+
  private:
+  void fill() {
+    if (!list_.empty() || m_.flightGroups.empty()) return;
+    list_ = editing::nameList(m_, v_);
+    labels_.reserve(list_.size());
+    for (std::size_t g = 0; g < list_.size(); ++g) {
+      std::string label = "#";
+      label.append(std::to_string(g + 1)).append(" ").append(list_[g]);
+      labels_.push_back(std::move(label));
+    }
+  }
+
   const model::Mission& m_;
   const shell::Vocabulary& v_;
-  std::vector<std::string> list_;
+  std::vector<std::string> list_, labels_;
 };
 
 std::string join(const std::vector<std::string>& parts, std::string_view sep);

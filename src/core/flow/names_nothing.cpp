@@ -15,8 +15,12 @@ struct NothingCheck {
   Collector& out;
   std::vector<signed char> emptySet = std::vector<signed char>(SetSlotCount, -1);  // by slot
 
-  void add(const editing::Reference& r, std::vector<int> groups, std::vector<int> messages,
-           std::string text) {
+  // The finding of a place, its text led by the place's words.
+  void add(const editing::Reference& r, const std::string& what) {
+    std::vector<int> groups, messages;
+    if (r.row->record == model::RecordKind::FlightGroup) groups.push_back(r.place.record);
+    if (r.row->record == model::RecordKind::Message) messages.push_back(r.place.record);
+    std::string text = editing::placeText(m, names.labels(), r.place) + ": names " + what;
     std::vector<Step> chain{{r.place, text}};
     out.addEverywhere({FindingKind::NamesNothing,
                        std::move(groups),
@@ -28,24 +32,18 @@ struct NothingCheck {
   }
 
   void target(const editing::Reference& r) {
-    std::vector<int> groups, messages;
-    if (r.row->record == model::RecordKind::FlightGroup) groups.push_back(r.place.record);
-    if (r.row->record == model::RecordKind::Message) messages.push_back(r.place.record);
-    const std::string holder = editing::placeText(m, names.vocabulary(), r.place);
     if (r.type == editing::TargetFlightGroup) {
-      if (r.value < static_cast<int>(m.flightGroups.size())) return;
-      add(r, std::move(groups), std::move(messages),
-          holder + ": names " + Names::missing(r.value) + ", which the mission does not have");
+      if (r.value >= static_cast<int>(m.flightGroups.size()))
+        add(r, Names::missing(r.value) + ", which the mission does not have");
       return;
     }
     const int slot = setSlot(r.type, r.value);
     if (slot < 0) return;
     signed char& empty = emptySet[static_cast<std::size_t>(slot)];
     if (empty < 0) empty = targetMembers(m, r.type, r.value).members.empty() ? 1 : 0;
-    if (!empty) return;
-    add(r, std::move(groups), std::move(messages),
-        holder + ": names " + names.target(r.type, r.value) +
-            ", and no flight group of the mission is one" + categoryNote(r.type));
+    if (empty)
+      add(r, names.target(r.type, r.value) + ", and no flight group of the mission is one" +
+                 categoryNote(r.type));
   }
 };
 

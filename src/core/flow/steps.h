@@ -3,8 +3,8 @@
 // collector that makes one finding of a cause found at several levels. Seen by the analysis' own
 // files only.
 
-#include <map>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "flow/explain.h"
@@ -27,7 +27,7 @@ class Collector {
  private:
   Levels analysed_;
   std::vector<Finding> items_;
-  std::map<std::string, std::size_t> index_;
+  std::unordered_map<std::string, std::size_t> index_;
 };
 
 // One level's run: the names, the solved times, the result to fill and the collector.
