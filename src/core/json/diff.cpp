@@ -144,7 +144,95 @@ class Differ {
   }
 };
 
+// The kinds of record diffSummary counts, by the top-level key a line begins with; the keys
+// outside the lists fall into "the header" and "the texts".
+struct SummaryKind {
+  std::string_view key;
+  std::string_view one, many;  // "flight group", "flight groups"; empty: a part of the mission
+  std::string_view part;
+};
+constexpr SummaryKind SummaryKinds[] = {
+    {"FlightGroups", "flight group", "flight groups", {}},
+    {"Messages", "message", "messages", {}},
+    {"GlobalGoals", "global goal", "global goals", {}},
+    {"Teams", "team", "teams", {}},
+    {"Briefings", "briefing", "briefings", {}},
+    {"GlobalGoalStrings", {}, {}, "the global goal strings"},
+    {"Description", {}, {}, "the texts"},
+    {"SuccessDebrief", {}, {}, "the texts"},
+    {"FailureDebrief", {}, {}, "the texts"},
+};
+
+std::string counted(std::size_t n, std::string_view one, std::string_view many) {
+  return std::to_string(n) + " " + std::string(n == 1 ? one : many);
+}
+
 }  // namespace
+
+std::string diffSummary(const std::vector<std::string>& lines) {
+  if (lines.empty()) return "no differences";
+  struct Tally {
+    std::size_t fields = 0, added = 0, removed = 0;
+    std::vector<std::string> records;  // the records with changed fields
+  };
+  // In the order of SummaryKinds, then the header (anything else).
+  std::vector<Tally> tallies(std::size(SummaryKinds) + 1);
+  for (const std::string& line : lines) {
+    // The header's counts follow from the records inserted and removed.
+    if (line.starts_with("Header: FlightGroupCount ") || line.starts_with("Header: MessageCount "))
+      continue;
+    const std::size_t keyEnd = line.find_first_of("[:. ");
+    const std::string_view key = std::string_view(line).substr(0, keyEnd);
+    std::size_t kind = std::size(SummaryKinds);
+    for (std::size_t k = 0; k < std::size(SummaryKinds); ++k)
+      if (SummaryKinds[k].key == key) kind = k;
+    Tally& t = tallies[kind];
+    if (line.ends_with(": inserted")) {
+      ++t.added;
+    } else if (line.ends_with(": removed")) {
+      ++t.removed;
+    } else {
+      ++t.fields;
+      // The record as the line names it: "FlightGroups[2" (a moved one by its old number).
+      if (keyEnd != std::string::npos && line[keyEnd] == '[') {
+        const std::string record = line.substr(0, line.find_first_of("]-", keyEnd));
+        if (std::find(t.records.begin(), t.records.end(), record) == t.records.end())
+          t.records.push_back(record);
+      }
+    }
+  }
+  std::vector<std::string> parts;
+  std::vector<std::string> listChanges;
+  for (std::size_t k = 0; k < tallies.size(); ++k) {
+    const Tally& t = tallies[k];
+    const bool header = k == std::size(SummaryKinds);
+    const std::string_view one = header ? std::string_view{} : SummaryKinds[k].one;
+    if (t.fields) {
+      std::string part = counted(t.fields, "field", "fields") + " in ";
+      if (!one.empty())
+        part += counted(t.records.size(), one, SummaryKinds[k].many);
+      else
+        part += header ? std::string("the header") : std::string(SummaryKinds[k].part);
+      // Parts shared by several keys (the texts) are counted together.
+      const auto same = std::find_if(parts.begin(), parts.end(), [&](const std::string& p) {
+        return p.ends_with(part.substr(part.find(" in ")));
+      });
+      if (one.empty() && same != parts.end()) {
+        const std::size_t n = std::stoul(*same) + t.fields;
+        *same = counted(n, "field", "fields") + part.substr(part.find(" in "));
+      } else {
+        parts.push_back(part);
+      }
+    }
+    if (t.added) listChanges.push_back(counted(t.added, one, SummaryKinds[k].many) + " added");
+    if (t.removed)
+      listChanges.push_back(counted(t.removed, one, SummaryKinds[k].many) + " removed");
+  }
+  parts.insert(parts.end(), listChanges.begin(), listChanges.end());
+  std::string out;
+  for (const std::string& p : parts) out += (out.empty() ? "" : ", ") + p;
+  return out.empty() ? "no differences" : out;
+}
 
 std::vector<std::string> diffMissions(const model::Mission& a, const model::Mission& b) {
   Differ d;

@@ -23,4 +23,9 @@ namespace json {
 
 std::vector<std::string> diffMissions(const model::Mission& a, const model::Mission& b);
 
+// The lines of diffMissions in one line for a list: the changed fields counted per kind of
+// record, then the records inserted and removed, such as "3 fields in 2 flight groups, 1 message
+// added"; "no differences" for none.
+std::string diffSummary(const std::vector<std::string>& lines);
+
 }  // namespace json
