@@ -44,10 +44,12 @@ std::vector<int> numbers(const model::Mission& m) {
 
 }  // namespace
 
-TEST(MessageLine, HidesLeadingColourDigitAndMarksSounds) {
+// The line shows the text as the text box does, a leading digit included.
+TEST(MessageLine, ShowsTheTextWholeAndMarksSounds) {
   model::Message x;
-  x.setText(msg::Text, "2Hello");
-  EXPECT_EQ(messageListLine(x, 0, nullptr), "  Hello");
+  x.set(msg::Color, model::u8{'1'});
+  x.setText(msg::Text, "2nd wave");
+  EXPECT_EQ(messageListLine(x, 0, nullptr), "  2nd wave");
   x.setText(msg::Text, "4 left");
   EXPECT_EQ(messageListLine(x, 0, nullptr), "  4 left");
   std::vector<std::string> sounds = {"Train\\x.wav", "TRAIN\\DUMMY.WAV"};
@@ -152,7 +154,7 @@ TEST(MessagesCommand, PrintsOneTabSeparatedLinePerMessage) {
   const auto r =
       testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.path().string(), "messages '" + file + "'");
   EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.out, "1\t  Caf\xc3\xa9 open\t3\t1000\t1,3\n2\t  M1\t0\t0\t-\n");
+  EXPECT_EQ(r.out, "1\t  1Caf\xc3\xa9 open\t3\t1000\t1,3\n2\t  M1\t0\t0\t-\n");
   EXPECT_EQ(testsupport::runCliWithConfig(ZYNED_CLI_PATH, dir.path().string(), "messages").status,
             2);
 }

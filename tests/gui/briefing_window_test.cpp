@@ -21,6 +21,7 @@
 
 #include "editor_fixture.h"
 
+#include "app/base/refusal_note.h"
 #include "app/briefing/briefing_export.h"
 #include "app/briefing/briefing_painter.h"
 #include "app/briefing/briefing_preview.h"
@@ -129,8 +130,8 @@ TEST_F(BriefingWindowTest, FieldsBesideTheListAreBoundToTheRecord) {
   EXPECT_EQ(b.get(rec::Unknown3), 7);
   enter(find<QLineEdit>("Unknown1Edit"), QStringLiteral("x"));
   EXPECT_EQ(find<QLineEdit>("Unknown1Edit")->text(), "0");
-  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Error),
-            (std::vector<QString>{"'x' is not a valid integer value"}));
+  EXPECT_EQ(app::shownRefusal(find<QLineEdit>("Unknown1Edit")), "'x' is not a valid integer value");
+  EXPECT_TRUE(prompter.shown.empty());
   EXPECT_EQ(doc.undoStack()->index(), before + 3);
   EXPECT_EQ(doc.undoStack()->undoText(), "Edit unknown 3");
 
@@ -142,7 +143,7 @@ TEST_F(BriefingWindowTest, FieldsBesideTheListAreBoundToTheRecord) {
   ASSERT_NE(cell, nullptr);
   EditorFixture::type(cell, QStringLiteral("Go \u03A9"));
   EXPECT_EQ(b.strings[3], "Go ");  // as typed, without what the file cannot hold
-  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).size(), 1u);
+  EXPECT_TRUE(app::shownRefusal(texts->viewport()).startsWith("\"\u03A9\" cannot be stored"));
   EditorFixture::type(cell, QStringLiteral("on\n"));
   QApplication::processEvents();  // Enter closes the cell from the event loop
   EXPECT_EQ(b.strings[3], "Go on");

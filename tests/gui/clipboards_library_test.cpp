@@ -229,8 +229,10 @@ TEST_F(ClipboardsLibraryTest, UnknownsOkWritesEverySelectedGroupAndTheHeader) {
   const std::size_t offset = editing::UnknownBytes[0].field.offset;
   auto answer = [&](const QString& byteText) {
     prompter.onDialog = [=](QDialog& d) {
-      d.findChild<QLineEdit*>(QStringLiteral("HdrUnk8"))->setText(QStringLiteral("5"));
-      d.findChild<QLineEdit*>(QStringLiteral("Unk%1").arg(offset))->setText(byteText);
+      testing_gui::EditorFixture::retype(d.findChild<QLineEdit*>(QStringLiteral("HdrUnk8")),
+                                         QStringLiteral("5"));
+      testing_gui::EditorFixture::retype(
+          d.findChild<QLineEdit*>(QStringLiteral("Unk%1").arg(offset)), byteText);
       d.findChild<QCheckBox*>(QStringLiteral("UnkChk3"))->setChecked(true);
       d.accept();  // a refused box leaves the dialog unanswered: nothing written
       return d.result();
@@ -262,7 +264,7 @@ TEST_F(ClipboardsLibraryTest, BlankExplosionTimeStoresNothingAndSaysNothing) {
   auto* spin = find<app::NumberSpin>(QStringLiteral("ExpTimeSpin"));
   const auto before = records();
   for (const QString& text : {QString(), QStringLiteral(" ")}) {
-    spin->editor()->setText(text);
+    testing_gui::EditorFixture::retype(spin, text);
     EXPECT_TRUE(spin->commit());
   }
   EXPECT_EQ(records(), before);

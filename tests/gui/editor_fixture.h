@@ -263,6 +263,12 @@ class EditorFixture : public ::testing::Test {
       press(target, key, Qt::NoModifier, ch == QLatin1Char('\n') ? QStringLiteral("\r") : ch);
     }
   }
+  // What the user does to put `text` in place of a box's content: select all of it (Ctrl+A in
+  // the box) and type key by key ("\n" is Enter).
+  static void retype(QWidget* target, const QString& text) {
+    press(target, Qt::Key_A, Qt::ControlModifier);
+    type(target, text);
+  }
 
  protected:
   shell::Settings settings;

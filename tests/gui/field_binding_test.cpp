@@ -6,13 +6,16 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QSpinBox>
+#include <QTableWidget>
 #include <QUndoStack>
 #include <QWidget>
 
 #include <memory>
 
+#include "app/base/refusal_note.h"
 #include "app/document/field_binding.h"
 #include "app/editing/messages_page.h"
+#include "app/shell/text_block_memo.h"
 #include "context_fixture.h"
 
 namespace {
@@ -106,15 +109,95 @@ TEST_F(FieldBindingTest, LeavingTheControlEndsItsTyping) {
 }
 
 // A digit a spin box refuses (it would take the value past the range) is not refused without a
-// word: the user hears the range.
+// word: the user hears the range beside the box, and the next keys still go to it.
 TEST_F(FieldBindingTest, AKeyPastTheRangeSaysTheRange) {
   QSpinBox* spin = delay();
   spin->selectAll();
   EditorFixture::type(spin, QStringLiteral("2000"));
   EXPECT_EQ(spin->cleanText(), QStringLiteral("200"));
-  EXPECT_EQ(
-      prompter.texts(testing_gui::ScriptedPrompter::Kind::Information),
-      std::vector<QString>{QStringLiteral("Delay takes 0 to 1000: 2000 is out of its range.")});
+  EXPECT_EQ(app::shownRefusal(spin),
+            QStringLiteral("Delay takes 0 to 1000: 2000 is out of its range."));
+  EXPECT_TRUE(prompter.shown.empty());
+  EditorFixture::press(spin, Qt::Key_Backspace);
+  EditorFixture::type(spin, QStringLiteral("5"));
+  EXPECT_EQ(spin->cleanText(), QStringLiteral("205"));
+}
+
+// Every control that stores while it is typed, given a value refused at its last key: nothing
+// half typed stays stored. A number judged as a whole is kept as it was before the typing, with
+// no undo step; a refused key of a text or a spin box is left out and the rest of the typing
+// stays, one step. The user hears why beside the control, never in a box.
+TEST_F(FieldBindingTest, AValueRefusedAtItsLastKeyLeavesNothingHalfTyped) {
+  app::FieldBindings& b = bare(1);
+  auto* grid = new QTableWidget(2, 1, widget.get());
+  b.bindCell(grid, 0, 0, fg::GlobalGroup).commitsWhileTyping();
+  b.bindCell(grid, 1, 0, fg::Cargo).commitsWhileTyping();
+  auto* name = new QLineEdit(widget.get());
+  b.bind(name, fg::Name);
+  auto* spin = new QSpinBox(widget.get());
+  spin->setRange(0, 1000);
+  b.bind(spin, fg::FormationSpacing);
+  auto* minutes = new QLineEdit(widget.get());
+  b.bindNumberText(minutes, fg::ArrivalDelayMinutes);
+  auto* memo =
+      new app::TextBlockMemo(context, app::MissionDocument::Block::Description, widget.get());
+  doc.setField(app::RecordKind::FlightGroup, 0, fg::GlobalGroup, 7);
+  doc.setField(app::RecordKind::FlightGroup, 0, fg::ArrivalDelayMinutes, 7);
+  doc.endTyping();
+  b.refill();
+  widget->show();
+  QApplication::setActiveWindow(widget.get());
+
+  const auto cell = [&](int row) -> QWidget* {
+    grid->setCurrentCell(row, 0);
+    grid->editItem(grid->item(row, 0));
+    auto* edit = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(row, 0)));
+    edit->selectAll();
+    return edit;
+  };
+  const auto plain = [](QWidget* w) {
+    return [w]() -> QWidget* {
+      if (auto* edit = qobject_cast<QLineEdit*>(w)) edit->selectAll();
+      if (auto* box = qobject_cast<QSpinBox*>(w)) box->selectAll();
+      return w;
+    };
+  };
+  const model::FlightGroup& g = group(0);
+  struct Case {
+    const char* control;
+    std::function<QWidget*()> focus;
+    QString keys;
+    std::function<std::string()> stored;
+    std::string want;
+    int steps;
+    QWidget* told;
+  };
+  const Case cases[] = {
+      {"number cell", [&] { return cell(0); }, "300\n",
+       [&] { return std::to_string(g.get(fg::GlobalGroup)); }, "7", 0, grid->viewport()},
+      {"text cell", [&] { return cell(1); }, "Go\u6771\n", [&] { return g.text(fg::Cargo); }, "Go",
+       1, grid->viewport()},
+      {"text", plain(name), "Go\u6771", [&] { return g.name(); }, "Go", 1, name},
+      {"spin box", plain(spin), "300", [&] { return std::to_string(g.get(fg::FormationSpacing)); },
+       "30", 1, spin},
+      {"number text", plain(minutes), "300\n",
+       [&] { return std::to_string(g.get(fg::ArrivalDelayMinutes)); }, "7", 0, minutes},
+      {"memo", [&] { return memo; }, "Go$", [&] { return doc.mission().description.text(); }, "Go",
+       1, memo},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.control);
+    const int steps = doc.undoStack()->count();
+    QWidget* target = c.focus();
+    target->setFocus();
+    EditorFixture::type(target, c.keys);
+    QApplication::processEvents();  // a cell's Enter commits from the event loop
+    EXPECT_EQ(c.stored(), c.want);
+    EXPECT_EQ(doc.undoStack()->count(), steps + c.steps);
+    EXPECT_FALSE(app::shownRefusal(c.told).isEmpty());
+    EXPECT_TRUE(prompter.shown.empty());
+    doc.endTyping();
+  }
 }
 
 // What the control writes while the user types and the page's refills leave it as typed; the
@@ -182,8 +265,8 @@ TEST_F(FieldBindingTest, AValueOutsideTheTableShowsItsNumberUntilAnEntryIsPicked
   EXPECT_TRUE(box->placeholderText().isEmpty());
 }
 
-// Past the field's range a spin's value is clamped; a number typed as text is refused with a
-// message and stores nothing.
+// A spin box offers no more than its field's range; a number typed as text past it is refused
+// with a message and stores nothing.
 TEST_F(FieldBindingTest, ValuesPastTheFieldsRangeAreClampedOrRefused) {
   app::FieldBindings& b = bare(1);
   auto* spin = new QSpinBox(widget.get());
@@ -200,12 +283,9 @@ TEST_F(FieldBindingTest, ValuesPastTheFieldsRangeAreClampedOrRefused) {
   b.bind(waves, fg::WaveCount).convert(app::shifted(1));
   EXPECT_EQ(spin->maximum(), 255);
   EXPECT_EQ(waves->maximum(), 256);
-  spin->setValue(300);
-  EXPECT_EQ(group(0).get(fg::FormationSpacing), 255);
-  EXPECT_EQ(spin->value(), 255);
   for (const char* text : {"300", "-1", "x1"}) {
-    edit->setText(QString::fromLatin1(text));
-    emit edit->editingFinished();
+    edit->selectAll();
+    EditorFixture::type(edit, QString::fromLatin1(text) + QLatin1Char('\n'));
     EXPECT_EQ(group(0).get(fg::ArrivalDelayMinutes), 0) << text;
     EXPECT_EQ(edit->text(), QStringLiteral("0")) << text;
   }
@@ -219,7 +299,8 @@ TEST_F(FieldBindingTest, SelectedRecordsTakeTheValueTogetherAsOneStep) {
   QSpinBox* spin = delay();
   doc.selectMessages({0, 2}, 0);
   const int steps = doc.undoStack()->count();
-  spin->setValue(50);
+  spin->selectAll();
+  EditorFixture::type(spin, QStringLiteral("50\n"));
   EXPECT_EQ(doc.mission().messages[0].get(msg::Delay), 10);
   EXPECT_EQ(doc.mission().messages[1].get(msg::Delay), 0);
   EXPECT_EQ(doc.mission().messages[2].get(msg::Delay), 10);

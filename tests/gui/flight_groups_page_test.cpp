@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/refusal_note.h"
 #include "app/document/mission_document.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/flight_groups_page.h"
@@ -54,7 +55,7 @@ TEST_F(FlightGroupsPageTest, ListShowsEveryGroupInItsColourAndFollowsEdits) {
 
   select({0});
   find<QComboBox>("IFFBox")->setCurrentIndex(0);
-  find<QSpinBox>("FGSizeSpin")->setValue(4);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("FGSizeSpin"), QStringLiteral("4\n"));
   EXPECT_EQ(colour(0), QColor(0, 255, 0));
   EXPECT_TRUE(line(0).contains(QStringLiteral("[ 4 ]"))) << line(0).toStdString();
   EXPECT_EQ(find<QLabel>("FGInfo")->text(), QStringLiteral("Flight Group #1 of 3"));
@@ -81,11 +82,11 @@ TEST_F(FlightGroupsPageTest, AnEditRenumbersTheLaterLinesOfItsUnit) {
   });
   EXPECT_TRUE(line(2).endsWith(QStringLiteral("G3 5"))) << line(2).toStdString();
   select({0});
-  find<QSpinBox>("FGSizeSpin")->setValue(3);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("FGSizeSpin"), QStringLiteral("3\n"));
   EXPECT_TRUE(line(1).endsWith(QStringLiteral("G2 4"))) << line(1).toStdString();
   EXPECT_TRUE(line(2).endsWith(QStringLiteral("G3 6"))) << line(2).toStdString();
   select({1});
-  find<QSpinBox>("GUSpin")->setValue(6);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("GUSpin"), QStringLiteral("6\n"));
   EXPECT_TRUE(line(2).endsWith(QStringLiteral("G3 4"))) << line(2).toStdString();
 }
 
@@ -104,8 +105,8 @@ TEST_F(FlightGroupsPageTest, EditWritesEverySelectedGroupAsOneStep) {
 
   // A byte holds no more than 255: the box offers no more, so nothing is stored wrapped; waves
   // store value - 1.
-  find<QSpinBox>("GGSpin")->setValue(300);
-  find<QSpinBox>("WaveSpin")->setValue(3);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("GGSpin"), QStringLiteral("300\n"));
+  testing_gui::EditorFixture::retype(find<QSpinBox>("WaveSpin"), QStringLiteral("3\n"));
   find<QLineEdit>("CargoEd")->textEdited(QStringLiteral("Spare parts"));
   for (std::size_t i : {0u, 2u}) {
     EXPECT_EQ(group(i).get(fg::GlobalGroup), 255);
@@ -123,16 +124,13 @@ TEST_F(FlightGroupsPageTest, TypedTextThatIsNoNumberIsReportedAndChangesNothing)
   start(1);
   auto* gg = find<app::NumberSpin>("GGSpin");
   const auto before = group(0).bytes;
-  gg->editor()->setText(QStringLiteral("abc"));
-  EXPECT_FALSE(gg->commit());
+  testing_gui::EditorFixture::retype(gg, QStringLiteral("abc\n"));
   EXPECT_EQ(group(0).bytes, before);
-  ASSERT_EQ(prompter.texts(ScriptedPrompter::Kind::Error).size(), 1u);
-  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Error)[0],
-            QStringLiteral("'abc' is not a valid integer value"));
+  EXPECT_EQ(app::shownRefusal(gg), QStringLiteral("'abc' is not a valid integer value"));
+  EXPECT_TRUE(prompter.shown.empty());
   EXPECT_EQ(gg->value(), 0);
   // A number above the byte's range is held to it, never wrapped.
-  gg->editor()->setText(QStringLiteral("5000"));
-  EXPECT_TRUE(gg->commit());
+  testing_gui::EditorFixture::retype(gg, QStringLiteral("5000\n"));
   EXPECT_EQ(group(0).get(fg::GlobalGroup), 255);
   // The box shows what the group holds.
   EXPECT_EQ(gg->value(), 255);
@@ -149,10 +147,14 @@ TEST_F(FlightGroupsPageTest, NumbersPastAByteAreHeldToItNeverWrapped) {
                                                      {"OpFGCountSpin", fg::OptionalCraftCount},
                                                      {"OpShipWavesSpin", fg::OptionalCraftWaves},
                                                      {"ExpTimeSpin", fg::ExplosionTime}};
+  // The optional craft's boxes take a number once their row holds a craft.
+  showTab(app::FlightGroupsPage::OptionsTab);
+  find<QComboBox>("OpShipTypes")->setCurrentIndex(4);
+  find<QListWidget>("OpFGList")->setCurrentRow(0);
+  find<QComboBox>("OpShipBox")->setCurrentIndex(5);
   for (const auto& [name, field] : boxes) {
     auto* spin = find<app::NumberSpin>(name);
-    spin->editor()->setText(QStringLiteral("300"));
-    EXPECT_TRUE(spin->commit()) << name;
+    testing_gui::EditorFixture::retype(spin, QStringLiteral("300\n"));
     EXPECT_EQ(group(0).get(field), 255) << name;
   }
 }
@@ -170,12 +172,11 @@ TEST_F(FlightGroupsPageTest, ShipBoxesSayWhatTheyHoldAndAHeldNumberSaysSo) {
     EXPECT_EQ(shown, text) << box;
   }
   auto* size = find<app::NumberSpin>("FGSizeSpin");
-  size->editor()->selectAll();
-  testing_gui::EditorFixture::type(size->editor(), QStringLiteral("1000\n"));
+  testing_gui::EditorFixture::retype(size, QStringLiteral("1000\n"));
   EXPECT_EQ(group(0).get(fg::CraftCount), 100);
-  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information),
-            std::vector<QString>{
-                QStringLiteral("1000 is past what this box takes (1 to 100): 100 is stored.")});
+  EXPECT_EQ(app::shownRefusal(size),
+            QStringLiteral("1000 is past what this box takes (1 to 100): 100 is stored."));
+  EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST_F(FlightGroupsPageTest, TypedDigitsAreOneValue) {
@@ -318,7 +319,7 @@ TEST_F(FlightGroupsPageTest, CountKeepsTheSpecialCraftRule) {
   EXPECT_EQ(special->value(), 4);
   EXPECT_FALSE(find<QLineEdit>("SpecCargEd")->isVisibleTo(page.get()));
   select({0, 1});
-  find<QSpinBox>("FGSizeSpin")->setValue(4);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("FGSizeSpin"), QStringLiteral("4\n"));
   EXPECT_EQ(group(0).get(fg::SpecialCraft), 4);
   EXPECT_EQ(group(1).get(fg::SpecialCraft), 1);
   EXPECT_EQ(special->value(), 5);
@@ -337,7 +338,9 @@ TEST_F(FlightGroupsPageTest, CountKeepsTheSpecialCraftRule) {
   EXPECT_FALSE(special->isEnabled());
   find<QCheckBox>("RandomChk")->setChecked(false);
   EXPECT_TRUE(special->isEnabled());
-  special->setValue(2);
+  // Chosen with the arrows only (its text takes no typing): 5, 4, 3, 2.
+  for (int i = 0; i < 3; ++i) testing_gui::EditorFixture::press(special, Qt::Key_Down);
+  EXPECT_EQ(special->value(), 2);
   EXPECT_EQ(group(0).get(fg::SpecialCraft), 1);
   EXPECT_TRUE(find<QLineEdit>("SpecCargEd")->isVisibleTo(page.get()));
 }
@@ -425,14 +428,14 @@ TEST_F(FlightGroupsPageTest, OptionalCraftRows) {
   find<QComboBox>("OpShipBox")->setCurrentIndex(5);
   EXPECT_EQ(group(0).get(fg::OptionalCraft, 2), 5);
   EXPECT_EQ(group(0).get(fg::OptionalCraftCount, 2), 1);  // a craft needs a count
-  find<QSpinBox>("OpShipWavesSpin")->setValue(3);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("OpShipWavesSpin"), QStringLiteral("3\n"));
   EXPECT_EQ(group(0).get(fg::OptionalCraftWaves, 2), 2);
-  find<QSpinBox>("OpFGCountSpin")->setValue(260);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("OpFGCountSpin"), QStringLiteral("260\n"));
   EXPECT_EQ(group(0).get(fg::OptionalCraftCount, 2), 255);
   EXPECT_TRUE(rows->item(2)->text().startsWith(QStringLiteral("3 x [ 255 ]  ")))
       << rows->item(2)->text().toStdString();
   // Another group starts on its first row; coming back does too.
-  find<QSpinBox>("OpShipWavesSpin")->setValue(1);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("OpShipWavesSpin"), QStringLiteral("1\n"));
   page->newFlightGroup();
   select({0});
   EXPECT_EQ(rows->currentRow(), 0);
@@ -706,7 +709,7 @@ TEST_F(FlightGroupsPageTest, DeletingEveryGroupLeavesQuietPages) {
   EXPECT_EQ(page->shipList()->count(), 0);
   // Nothing to write into: the controls do nothing.
   find<QComboBox>("AIBox")->setCurrentIndex(1);
-  find<QSpinBox>("FGSizeSpin")->setValue(7);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("FGSizeSpin"), QStringLiteral("7\n"));
   showTab(app::FlightGroupsPage::OptionsTab);
   showTab(app::FlightGroupsPage::OtherTab);
   page->newFlightGroup();

@@ -175,7 +175,9 @@ TEST_F(Handbook, SearchListsTheSectionsHoldingEveryWord) {
   ASSERT_NE(contents->currentItem(), nullptr);
   EXPECT_EQ(contents->currentItem()->data(0, Qt::UserRole).toString().toStdString(),
             "map.md#waypoints");
-  handbook->findChild<QLineEdit*>(QStringLiteral("HandbookSearch"))->setText("backup ls");
+  testing_gui::EditorFixture::retype(
+      handbook->findChild<QLineEdit*>(QStringLiteral("HandbookSearch")),
+      QString::fromUtf8("backup ls"));
   ASSERT_GE(contents->topLevelItemCount(), 1);
   QStringList found;
   for (int i = 0; i < contents->topLevelItemCount(); ++i)

@@ -54,7 +54,8 @@ TEST_F(ListsCommands, LstAddsTheOpenMissionToItsSideList) {
   start({QString::fromStdString(file)});
   prompter.onDialog = [](QDialog& d) {
     EXPECT_EQ(in<QLineEdit>(d, "NextNumberEdit")->text(), "5");
-    in<QLineEdit>(d, "DescriptionEdit")->setText("First flight");
+    testing_gui::EditorFixture::retype(in<QLineEdit>(d, "DescriptionEdit"),
+                                       QString::fromUtf8("First flight"));
     in<QPushButton>(d, "AutoAddBtn")->click();
     in<QPushButton>(d, "OKBtn")->click();
     return d.result();
@@ -80,7 +81,7 @@ TEST_F(ListsCommands, BattleAndOptWindowsOpen) {
   // A renamed slot reaches "Ships.txt" and the craft-type box.
   prompter.onDialog = [](QDialog& d) {
     in<QListWidget>(d, "SlotList")->setCurrentRow(1);
-    in<QLineEdit>(d, "SlotNameEdit")->setText("Dart");
+    testing_gui::EditorFixture::retype(in<QLineEdit>(d, "SlotNameEdit"), QString::fromUtf8("Dart"));
     in<QPushButton>(d, "RenameBtn")->click();
     in<QPushButton>(d, "UseBtn")->click();
     return d.result();

@@ -85,7 +85,8 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
     child<QPushButton>(d, "AutoAddBtn")->click();
     EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).back(),
               "You must write a description for the mission in the edit box");
-    child<QLineEdit>(d, "DescriptionEdit")->setText("Über");
+    testing_gui::EditorFixture::retype(child<QLineEdit>(d, "DescriptionEdit"),
+                                       QString::fromUtf8("Über"));
     child<QPushButton>(d, "AutoAddBtn")->click();
     // The number just entered is taken: the second entry gets the next one.
     EXPECT_EQ(child<QLineEdit>(d, "NextNumberEdit")->text(), "14");
@@ -116,7 +117,8 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
 
   // A mission never saved is entered nowhere.
   prompter.onDialog = [&](QDialog& d) {
-    child<QLineEdit>(d, "DescriptionEdit")->setText("Never saved");
+    testing_gui::EditorFixture::retype(child<QLineEdit>(d, "DescriptionEdit"),
+                                       QString::fromUtf8("Never saved"));
     child<QPushButton>(d, "AutoAddBtn")->click();
     child<QPushButton>(d, "OKBtn")->click();
     return d.result();
@@ -147,7 +149,8 @@ TEST_F(ListsWindows, BattleListBuiltSavedAndEntered) {
   ASSERT_EQ(files->count(), 2);
   files->selectAll();
   child<QPushButton>(w, "AddBtn")->click();
-  child<QPlainTextEdit>(w, "DescriptionMemo")->setPlainText("Word");
+  testing_gui::EditorFixture::retype(child<QPlainTextEdit>(w, "DescriptionMemo"),
+                                     QString::fromUtf8("Word"));
   EXPECT_EQ(child<QLabel>(w, "CountLabel")->text(), "2 missions in Battle");
   child<QListWidget>(w, "CustomMissionList")->setCurrentRow(1);
   child<QToolButton>(w, "MoveUpBtn")->click();
@@ -162,7 +165,8 @@ TEST_F(ListsWindows, BattleListBuiltSavedAndEntered) {
   EXPECT_EQ(prompter.lastSaveFilter, "Lst Files (*.[lL][sS][tT])");
   child<QToolButton>(w, "LoadCustomBtn")->click();  // cancelled
   EXPECT_EQ(prompter.lastOpenFilter, ".lst Files (*.[lL][sS][tT])");
-  child<QLineEdit>(w, "TitleEdit")->setText("My battle");
+  testing_gui::EditorFixture::retype(child<QLineEdit>(w, "TitleEdit"),
+                                     QString::fromUtf8("My battle"));
   child<QPushButton>(w, "AutoAddBtn")->click();
   EXPECT_EQ(child<QLineEdit>(w, "NextNumberEdit")->text(), "6");  // 5 is taken now
   // Entered again only when the user says so.
@@ -331,7 +335,8 @@ TEST_F(ListsWindows, OptSlotsAssignRenameAndUse) {
   EXPECT_EQ(child<QLabel>(w, "StatusLabel")->text(), "Assigned to: big.opt");
   EXPECT_EQ(slotList->item(70)->text().left(2), "* ");
   slotList->setCurrentRow(0);
-  child<QLineEdit>(w, "SlotNameEdit")->setText("Arrow");
+  testing_gui::EditorFixture::retype(child<QLineEdit>(w, "SlotNameEdit"),
+                                     QString::fromUtf8("Arrow"));
   child<QPushButton>(w, "RenameBtn")->click();
   EXPECT_EQ(slotList->item(0)->text(), "* Arrow");
   // A default model the game does not have is not restored.
@@ -382,7 +387,7 @@ TEST_F(ListsWindows, EveryListWindowRefusesAListThatIsNotText) {
     EXPECT_FALSE(child<QPlainTextEdit>(w, "MissionLstMemo")->isEnabled());
     prompter.saveNames.push_back(QString::fromStdString(dir / "Zyn/battle/Mine.lst"));
     child<QToolButton>(w, "SaveCustomBtn")->click();
-    child<QLineEdit>(w, "TitleEdit")->setText("Mine");
+    testing_gui::EditorFixture::retype(child<QLineEdit>(w, "TitleEdit"), QString::fromUtf8("Mine"));
     child<QPushButton>(w, "AutoAddBtn")->click();
     child<QPushButton>(w, "BackupBtn")->click();
     child<QPushButton>(w, "OKBtn")->click();

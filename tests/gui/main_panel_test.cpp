@@ -54,8 +54,8 @@ TEST_F(Panel, ControlsWriteTheMissionAtOnce) {
   EXPECT_EQ(mission().teamIff[0], 1);
   EXPECT_EQ(mission().teamIff[1], 0);
 
-  find<QSpinBox>("MissMinSpin")->setValue(12);
-  find<QSpinBox>("MissSecSpin")->setValue(40);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("MissMinSpin"), QStringLiteral("12\n"));
+  testing_gui::EditorFixture::retype(find<QSpinBox>("MissSecSpin"), QStringLiteral("40\n"));
   EXPECT_EQ(mission().header.get(model::header::TimeLimitMinutes), 12);
   EXPECT_EQ(mission().header.get(model::header::TimeLimitSeconds), 40);
   EXPECT_TRUE(doc().isChanged());
@@ -75,7 +75,7 @@ TEST_F(Panel, DescriptionTypingStopsAtTheFormatsLimit) {
   ASSERT_NE(memo, nullptr);
   // The base format's block holds 1023 characters and its closing zero.
   EXPECT_EQ(memo->limit(), 1023);
-  memo->setPlainText(QString(1019, QLatin1Char('x')));
+  testing_gui::EditorFixture::type(memo, QString(1019, QLatin1Char('x')));
   memo->setFocus();
   memo->moveCursor(QTextCursor::End);
   type(memo, QStringLiteral("abcdef"));
@@ -103,7 +103,7 @@ TEST_F(Panel, TabLeavesTheMemoAndComposedTextStopsAtTheLimit) {
   ASSERT_NE(memo, nullptr);
   EXPECT_TRUE(memo->tabChangesFocus());
 
-  memo->setPlainText(QString(1020, QLatin1Char('x')));
+  testing_gui::EditorFixture::type(memo, QString(1020, QLatin1Char('x')));
   memo->moveCursor(QTextCursor::End);
   QInputMethodEvent composed;
   composed.setCommitString(QStringLiteral("\u00e9t\u00e9s"));
@@ -335,10 +335,10 @@ TEST_F(Panel, PasteStopsAtTheLimitToo) {
   find<QRadioButton>("ZynRadio")->click();
   auto* memo = qobject_cast<app::TextBlockMemo*>(find<QPlainTextEdit>("DescriptionMemo"));
   ASSERT_NE(memo, nullptr);
-  memo->setPlainText(QString(1018, QLatin1Char('x')));
+  testing_gui::EditorFixture::type(memo, QString(1018, QLatin1Char('x')));
   memo->moveCursor(QTextCursor::End);
   QApplication::clipboard()->setText(QStringLiteral("ab\r\ncd"));
-  memo->paste();
+  testing_gui::EditorFixture::press(memo, Qt::Key_V, Qt::ControlModifier);
   // "ab", the line break (two places) and "c" fill the last five places; "d" stays out.
   EXPECT_EQ(memo->storedLength(), 1023);
   EXPECT_TRUE(memo->toPlainText().endsWith(QStringLiteral("xab\nc")));

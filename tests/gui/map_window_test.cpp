@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include "app/base/prompter.h"
+#include "app/base/refusal_note.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "app/map/formation_window.h"
@@ -388,21 +389,34 @@ TEST_F(MapWindowTest, WaypointGridReadsCellsAsTheWpsTabDoes) {
   EXPECT_EQ(g(0).y(Waypoint1), 0);
   EXPECT_EQ(grid->item(Waypoint1, 1)->text(), "0.00");
   EXPECT_TRUE(prompter.shown.empty());
-  // Off the map or no number: refused with the WPs tab's words; the value stays where the map
-  // followed the typing ("1.5" of "1.5x").
+  // Off the map or no number: refused with the WPs tab's words beside the cell, no box. What the
+  // map followed while it was typed ("30" of "300", "1.5" of "1.5x") is taken back with the
+  // rest: the cell is as before the typing, and no undo step is left.
+  enter(Waypoint1, QStringLiteral("2"));
+  const int steps = doc.undoStack()->count();
   enter(Waypoint1, QStringLiteral("300"));
-  enter(Waypoint1, QStringLiteral("1.5x"));
-  EXPECT_EQ(g(0).y(Waypoint1), 240);
-  EXPECT_EQ(grid->item(Waypoint1, 1)->text(), "1.50");
-  ASSERT_EQ(prompter.shown.size(), 2u);
-  EXPECT_EQ(prompter.shown[0].text,
+  EXPECT_EQ(g(0).y(Waypoint1), 320);
+  EXPECT_EQ(grid->item(Waypoint1, 1)->text(), "2.00");
+  EXPECT_EQ(app::shownRefusal(grid->viewport()),
             "\"300\" km is off the map: coordinates run from -204.800 to 204.794 km.");
-  EXPECT_EQ(prompter.shown[1].text, "\"1.5x\" is not a number of km.");
+  enter(Waypoint1, QStringLiteral("1.5x"));
+  EXPECT_EQ(g(0).y(Waypoint1), 320);
+  EXPECT_EQ(app::shownRefusal(grid->viewport()), "\"1.5x\" is not a number of km.");
+  EXPECT_EQ(doc.undoStack()->count(), steps);
+  EXPECT_TRUE(prompter.shown.empty());
+  // Escape takes the typing back too.
+  QLineEdit* edit = openCell(grid, Waypoint1, 1);
+  edit->selectAll();
+  EditorFixture::type(edit, QStringLiteral("5"));
+  EXPECT_EQ(g(0).y(Waypoint1), 800);
+  EditorFixture::press(edit, Qt::Key_Escape);
+  QApplication::processEvents();
+  EXPECT_EQ(g(0).y(Waypoint1), 320);
+  EXPECT_EQ(doc.undoStack()->count(), steps);
   // Showing values is no edit.
-  const int steps = doc.undoStack()->index();
   grid->item(Start1, 0)->setText(QStringLiteral("9"));
   EXPECT_EQ(g(0).x(Start1), 0);
-  EXPECT_EQ(doc.undoStack()->index(), steps);
+  EXPECT_EQ(doc.undoStack()->count(), steps);
 }
 
 TEST_F(MapWindowTest, WaypointGridRowsAreNamedAndTheUseListStandsBesideThem) {
@@ -579,6 +593,12 @@ TEST_F(MapWindowTest, WaypointGridMapFollowsTyping) {
   EXPECT_EQ(edit->text(), "-1.5x");
   EXPECT_EQ(edit->toolTip(), "\"-1.5x\" is not a number of km.");
   EXPECT_TRUE(prompter.shown.empty());
+  // The typing is one gesture: a step once the cell takes its value.
+  EXPECT_EQ(doc.undoStack()->index(), steps);
+  EditorFixture::press(edit, Qt::Key_Backspace);
+  EditorFixture::press(edit, Qt::Key_Return);
+  QApplication::processEvents();
+  EXPECT_EQ(g(0).x(Waypoint1), -240);
   EXPECT_EQ(doc.undoStack()->index(), steps + 1);
 }
 

@@ -13,6 +13,7 @@
 #include <array>
 #include <memory>
 
+#include "app/base/refusal_note.h"
 #include "app/editing/messages_page.h"
 #include "app/editing/trigger_editor.h"
 #include "context_fixture.h"
@@ -48,7 +49,8 @@ TEST_F(MessagesPageTest, ColourDelayAndTeamsReachEverySelectedMessage) {
   open(3);
   select({0, 2});
   find<QComboBox>(page.get(), "MsgColorBox")->setCurrentIndex(2);
-  find<QSpinBox>(page.get(), "MsgDelaySpin")->setValue(1000);
+  testing_gui::EditorFixture::retype(find<QSpinBox>(page.get(), "MsgDelaySpin"),
+                                     QStringLiteral("1000\n"));
   find<QListWidget>(page.get(), "SeenByList")->item(1)->setSelected(true);
   for (std::size_t i : {0u, 2u}) {
     EXPECT_EQ(message(i).get(msg::Color), '2');
@@ -89,37 +91,45 @@ TEST_F(MessagesPageTest, TextGoesToTheCurrentMessageOnly) {
 }
 
 // A red message is stored without a colour digit, its text starting in the digit's place: a
-// leading "1", "2" or "3" would come back as another colour without that digit. Such a text is
-// refused as it is typed and when Red is chosen, and the user's text stays; other colours keep
-// it whole, in the box too (the list hides it).
+// leading "1", "2" or "3" would come back as another colour without that digit. Such a key is
+// left out as it is typed, told beside the box (a box would take the keys that follow), and the
+// typing goes on where the digit would have gone; choosing Red for such a text is refused.
+// Other colours keep the digit, in the box and the list alike.
 TEST_F(MessagesPageTest, ARedMessageNeverBeginsWithAColourDigit) {
   open(2);
-  select({0});
   auto* text = find<QLineEdit>(page.get(), "MsgtextEd");
   auto* colour = find<QComboBox>(page.get(), "MsgColorBox");
-  ASSERT_EQ(message(0).color(), '0');
-  text->setCursorPosition(0);
-  testing_gui::EditorFixture::type(text, QStringLiteral("2"));
-  EXPECT_EQ(message(0).text(msg::Text), "Message 1");
-  EXPECT_EQ(text->text(), QStringLiteral("Message 1"));
-  EXPECT_EQ(text->cursorPosition(), 0);
-  ASSERT_EQ(prompter.shown.size(), 1u);
-  EXPECT_TRUE(
-      prompter.shown[0].text.startsWith(QStringLiteral("A red message cannot begin with \"2\"")));
+  for (const char* digit : {"1", "2", "3", "0", "4"}) {
+    SCOPED_TRACE(digit);
+    select({1});
+    select({0});
+    ASSERT_EQ(message(0).color(), '0');
+    const bool refused = QByteArray("123").contains(digit);
+    text->selectAll();
+    testing_gui::EditorFixture::type(text, QString::fromLatin1(digit) + "nd wave: incoming");
+    const std::string want = (refused ? "" : digit) + std::string("nd wave: incoming");
+    EXPECT_EQ(message(0).text(msg::Text), want);
+    EXPECT_EQ(text->text(), QString::fromStdString(want));
+    EXPECT_EQ(app::shownRefusal(text).startsWith(
+                  QStringLiteral("A red message cannot begin with \"%1\"").arg(digit)),
+              refused);
+    EXPECT_TRUE(prompter.shown.empty());
+  }
 
   colour->setCurrentIndex(1);  // green keeps its digit
+  text->setCursorPosition(0);
   testing_gui::EditorFixture::type(text, QStringLiteral("2"));
-  EXPECT_EQ(message(0).text(msg::Text), "2Message 1");
+  EXPECT_EQ(message(0).text(msg::Text), "24nd wave: incoming");
   select({1});
   select({0});
-  EXPECT_EQ(text->text(), QStringLiteral("2Message 1"));
-  EXPECT_EQ(list->item(0)->text(), QStringLiteral("  Message 1"));
+  EXPECT_EQ(text->text(), QStringLiteral("24nd wave: incoming"));
+  EXPECT_EQ(list->item(0)->text(), QStringLiteral("  24nd wave: incoming"));
 
-  colour->setCurrentIndex(0);
+  colour->setCurrentIndex(0);  // a command: its refusal is a box
   EXPECT_EQ(message(0).color(), '1');
   EXPECT_EQ(colour->currentIndex(), 1);
-  ASSERT_EQ(prompter.shown.size(), 2u);
-  EXPECT_TRUE(prompter.shown[1].text.startsWith(QStringLiteral("Message 1: A red message")));
+  ASSERT_EQ(prompter.shown.size(), 1u);
+  EXPECT_TRUE(prompter.shown[0].text.startsWith(QStringLiteral("Message 1: A red message")));
 }
 
 // A red message read with 63 characters (its text fills bytes 2..64) keeps them through an

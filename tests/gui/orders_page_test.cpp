@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/refusal_note.h"
 #include "app/document/mission_document.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/flight_groups_page.h"
@@ -156,8 +157,12 @@ TEST_F(OrdersPageTest, EveryControlWritesEverySelectedGroupAsOneUndoStep) {
   expectOneStep(1, od::Command, 12, [&] { box("OrderBox")->setCurrentIndex(12); });
   expectOneStep(1, od::Throttle, 4, [&] { box("OrderSpeedBox")->setCurrentIndex(4); });
   expectOneStep(1, od::Speed, 45, [&] { box("MGLTBox")->setCurrentIndex(45); });
-  expectOneStep(1, od::Variable1, 7, [&] { find<QSpinBox>("OrderP1")->setValue(7); });
-  expectOneStep(1, od::Variable2, 3, [&] { find<QSpinBox>("OrderP2")->setValue(3); });
+  expectOneStep(1, od::Variable1, 7, [&] {
+    testing_gui::EditorFixture::retype(find<QSpinBox>("OrderP1"), QStringLiteral("7\n"));
+  });
+  expectOneStep(1, od::Variable2, 3, [&] {
+    testing_gui::EditorFixture::retype(find<QSpinBox>("OrderP2"), QStringLiteral("3\n"));
+  });
   expectOneStep(1, od::Target1Or2, 1, [&] { find<QCheckBox>("OneAnd2Chk")->setChecked(true); });
   expectOneStep(1, od::Target3Or4, 1, [&] { find<QCheckBox>("ThreeAnd4Chk")->setChecked(true); });
   const char* classes[4] = {"T1Class", "T2Class", "T3Class", "T4Class"};
@@ -240,7 +245,7 @@ TEST_F(OrdersPageTest, ExplanationCaptionsUnknownsAndPlusMarksFollowTheOrder) {
   EXPECT_TRUE(label("SecLab")->isVisible());
 
   // Parameter 1 changes the time it stands for.
-  find<QSpinBox>("OrderP1")->setValue(12);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("OrderP1"), QStringLiteral("12\n"));
   EXPECT_EQ(label("P1Lab")->text(), QStringLiteral("Docking time (60 secs):"));
   find<QCheckBox>("OneAnd2Chk")->setChecked(true);
   EXPECT_FALSE(label("PriLab")->isVisible());
@@ -249,9 +254,9 @@ TEST_F(OrdersPageTest, ExplanationCaptionsUnknownsAndPlusMarksFollowTheOrder) {
   // Order 10 names "Attack Player" from parameter 2, and keeps the caption for other values.
   box("OrderBox")->setCurrentIndex(10);
   EXPECT_EQ(label("P2Lab")->text(), QStringLiteral("Attack Player:No"));
-  find<QSpinBox>("OrderP2")->setValue(1);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("OrderP2"), QStringLiteral("1\n"));
   EXPECT_EQ(label("P2Lab")->text(), QStringLiteral("Attack Player:Yes"));
-  find<QSpinBox>("OrderP2")->setValue(5);
+  testing_gui::EditorFixture::retype(find<QSpinBox>("OrderP2"), QStringLiteral("5\n"));
   EXPECT_EQ(label("P2Lab")->text(), QStringLiteral("Attack Player:Yes"));
   EXPECT_EQ(label("P1Lab")->text(), QStringLiteral("                  No Effect?:"));
 
@@ -273,7 +278,8 @@ TEST_F(OrdersPageTest, ParametersAboveAByteAreHeldAtTheLargestByte) {
   p1->editor()->selectAll();
   testing_gui::EditorFixture::type(p1, QStringLiteral("x\n"));
   EXPECT_EQ(orderByte(0, 0, od::Variable1), 255);
-  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Error).size(), 1u);
+  EXPECT_EQ(app::shownRefusal(p1), QStringLiteral("'x' is not a valid integer value"));
+  EXPECT_TRUE(prompter.shown.empty());
 }
 
 TEST_F(OrdersPageTest, DescriptionOnlyForOrderOneOfAPlayerGroup) {

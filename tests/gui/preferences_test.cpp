@@ -25,6 +25,7 @@
 #include "app/base/folder_chooser_dialog.h"
 #include "app/base/prompter.h"
 #include "app/shell/preferences_dialog.h"
+#include "editor_fixture.h"
 #include "shell/settings.h"
 #include "shell/settings_file.h"
 #include "shell/vocabulary.h"
@@ -224,7 +225,7 @@ TEST_F(PreferencesTest, OkWritesEveryControlToTheFile) {
   find<QComboBox>(dialog, "DefaultShipBox")->setCurrentIndex(7);
   find<QComboBox>(dialog, "DefaultAIBox")->setCurrentIndex(4);
   find<QScrollBar>(dialog, "ZoomSpeedBar")->setValue(17);
-  find<QLineEdit>(dialog, "IconZoomSmallEdit")->setText(" 250 ");
+  testing_gui::EditorFixture::retype(find<QLineEdit>(dialog, "IconZoomSmallEdit"), " 250 ");
   dialog.setDirectory(PreferencesDialog::Zyn, config_.path());
   dialog.setDirectory(PreferencesDialog::OPT, config_.filePath("models"));
   dialog.accept();
@@ -252,7 +253,7 @@ TEST_F(PreferencesTest, IconZoomSmallIsClampedWhenTheDialogCloses) {
                                                {"2000", 2000}, {"-7", 4}, {"99999999999", 2000}};
   for (const auto& [typed, stored] : cases) {
     PreferencesDialog dialog(settings_, vocab_, ini(), nullptr, WideScreen);
-    find<QLineEdit>(dialog, "IconZoomSmallEdit")->setText(typed);
+    testing_gui::EditorFixture::retype(find<QLineEdit>(dialog, "IconZoomSmallEdit"), typed);
     dialog.accept();
     EXPECT_EQ(settings_.iconZoomSmall, stored) << typed;
     EXPECT_EQ(shell::readSettings(ini()).iconZoomSmall, stored) << typed;
@@ -268,7 +269,7 @@ TEST_F(PreferencesTest, NonNumericZoomHoldsUpOkButNotCancel) {
     PreferencesDialog dialog(settings_, vocab_, ini(), nullptr, WideScreen);
     dialog.show();
     find<QCheckBox>(dialog, "CentreCheck")->setChecked(false);
-    find<QLineEdit>(dialog, "IconZoomSmallEdit")->setText("12a");
+    testing_gui::EditorFixture::retype(find<QLineEdit>(dialog, "IconZoomSmallEdit"), "12a");
     {
       NextModal box([](QWidget*) {});
       dialog.accept();
@@ -493,16 +494,14 @@ TEST(FolderChooser, OpensScrolledToTheStartFolderAndFollowsATypedPath) {
   EXPECT_EQ(path->text(), QDir::toNativeSeparators(base + "/f79"));
 
   // A typed folder is followed as it is typed; one that is no folder keeps the dialog open.
-  path->setText(base + "/f03");
-  emit path->textEdited(path->text());
+  testing_gui::EditorFixture::retype(path, base + "/f03");
   EXPECT_EQ(chooser.currentFolder(), base + "/f03");
   EXPECT_EQ(path->text(), base + "/f03");
-  path->setText(base + "/nothing");
-  emit path->textEdited(path->text());
+  testing_gui::EditorFixture::retype(path, base + "/nothing");
   chooser.accept();
   EXPECT_TRUE(chooser.isVisible());
   EXPECT_TRUE(find<QLabel>(chooser, "FolderLabel")->text().contains("is not a folder"));
-  path->setText(base + "/f05/");
+  testing_gui::EditorFixture::retype(path, base + "/f05/");
   chooser.accept();
   EXPECT_EQ(chooser.result(), QDialog::Accepted);
   EXPECT_EQ(chooser.currentFolder(), base + "/f05");

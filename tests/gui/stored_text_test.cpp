@@ -4,6 +4,7 @@
 // says what a save in it leaves out before it switches.
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QLineEdit>
@@ -14,6 +15,7 @@
 
 #include <memory>
 
+#include "app/base/refusal_note.h"
 #include "app/base/text.h"
 #include "app/document/field_binding.h"
 #include "app/shell/mission_settings_panel.h"
@@ -25,7 +27,6 @@ namespace {
 namespace fg = model::fg;
 using testing_gui::ContextFixture;
 using testing_gui::EditorFixture;
-using Kind = testing_gui::ScriptedPrompter::Kind;
 using Block = app::MissionDocument::Block;
 
 class StoredText : public ContextFixture {
@@ -37,8 +38,6 @@ class StoredText : public ContextFixture {
   app::TextBlockMemo* memo(Block block = Block::Description) {
     return new app::TextBlockMemo(context, block, widget.get());
   }
-  std::vector<QString> notices() const { return prompter.texts(Kind::Information); }
-
   std::unique_ptr<QWidget> widget;
 };
 
@@ -68,13 +67,15 @@ TEST_F(StoredText, EveryTextControlLeavesOutWhatTheFileCannotHold) {
     SCOPED_TRACE(c.control->metaObject()->className());
     prompter.shown.clear();
     if (auto* edit = qobject_cast<QLineEdit*>(c.control)) edit->clear();
-    EditorFixture::type(c.control, QStringLiteral("Caf\u00e9 \u20ac \u03a9x\u6771"));
-    // Shown as it will be stored, the cursor after what was typed.
-    EXPECT_EQ(c.shown(), QStringLiteral("Caf\u00e9 \u20ac x"));
-    EXPECT_EQ(c.stored(), "Caf\xe9 \x80 x");
-    ASSERT_EQ(notices().size(), 2u);
-    EXPECT_EQ(notices()[0], QStringLiteral("\"\u03a9\" cannot be stored: the game's files hold "
-                                           "Windows-1252 characters only. It was left out."));
+    EditorFixture::type(c.control, QStringLiteral("Caf\u00e9 \u20ac \u03a9x\u6771y"));
+    // Shown as it will be stored, every other key where it was typed; told beside the control,
+    // never in a box that would take the next keys.
+    EXPECT_EQ(c.shown(), QStringLiteral("Caf\u00e9 \u20ac xy"));
+    EXPECT_EQ(c.stored(), "Caf\xe9 \x80 xy");
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_EQ(app::shownRefusal(c.control),
+              QStringLiteral("\"\u6771\" cannot be stored: the game's files hold "
+                             "Windows-1252 characters only. It was left out."));
   }
   EXPECT_EQ(app::unstorableNotice(QStringLiteral("\u03a9\u6771\u4eac")),
             QStringLiteral("\"\u03a9\", \"\u6771\" and \"\u4eac\" cannot be stored: the game's "
@@ -90,8 +91,8 @@ TEST_F(StoredText, ADollarTypedIntoAMemoIsLeftOutAndTheCursorStays) {
     EditorFixture::type(m, QStringLiteral("Bounty: $500 per kill."));
     EXPECT_EQ(m->toPlainText(), QStringLiteral("Bounty: 500 per kill."));
     EXPECT_EQ(model::textBlock(doc.mission(), block).text(), "Bounty: 500 per kill.");
-    ASSERT_EQ(notices().size(), 1u);
-    EXPECT_TRUE(notices()[0].startsWith(QStringLiteral("A \"$\" cannot be stored here")));
+    EXPECT_TRUE(prompter.shown.empty());
+    EXPECT_TRUE(app::shownRefusal(m).startsWith(QStringLiteral("A \"$\" cannot be stored here")));
 
     QTextCursor cursor = m->textCursor();
     cursor.setPosition(6);
@@ -100,6 +101,29 @@ TEST_F(StoredText, ADollarTypedIntoAMemoIsLeftOutAndTheCursorStays) {
     EXPECT_EQ(m->toPlainText(), QStringLiteral("BountyXY: 500 per kill."));
     EXPECT_EQ(m->textCursor().position(), 8);
   }
+}
+
+// What cannot be stored is left out one by one, keeping every character between: a paste of
+// "a\u4e2db\u4e2dc" into a memo leaves "abc"; in a line edit the cursor stays where the user
+// was typing ("a\u4e2dbc", cursor at 2, gives "abc", cursor at 1) and the next key goes there.
+TEST_F(StoredText, LeftOutCharactersKeepEveryOtherCharacterAndTheCursor) {
+  app::TextBlockMemo* m = memo();
+  QApplication::clipboard()->setText(QStringLiteral("a\u4e2db\u4e2dc"));
+  EditorFixture::press(m, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(m->toPlainText(), QStringLiteral("abc"));
+  EXPECT_EQ(doc.mission().description.text(), "abc");
+
+  auto* bindings = new app::FieldBindings(widget.get(), context, app::selectedFlightGroups(doc));
+  auto* cargo = new QLineEdit(widget.get());
+  bindings->bind(cargo, fg::Cargo);
+  cargo->clear();
+  EditorFixture::type(cargo, QStringLiteral("abc"));
+  cargo->setCursorPosition(1);
+  EditorFixture::type(cargo, QStringLiteral("\u4e2d"));
+  EXPECT_EQ(cargo->cursorPosition(), 1);
+  EditorFixture::type(cargo, QStringLiteral("x"));
+  EXPECT_EQ(cargo->text(), QStringLiteral("axbc"));
+  EXPECT_EQ(doc.mission().flightGroups[0].text(fg::Cargo), "axbc");
 }
 
 // A no-break space is a character of the file's own (0xA0): shown, typed and undone back into a

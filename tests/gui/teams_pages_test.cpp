@@ -72,7 +72,8 @@ TEST_F(GlobalGoalsPageTest, PreventMiddleRowStoresSuccessStrings) {
 TEST_F(GlobalGoalsPageTest, PointsAndTriggersGoToTheShownSet) {
   open();
   find<QTabBar>(page.get(), "GGPages")->setCurrentIndex(2);
-  find<QSpinBox>(page.get(), "GGPointsED")->setValue(-250);
+  testing_gui::EditorFixture::retype(find<QSpinBox>(page.get(), "GGPointsED"),
+                                     QStringLiteral("-250\n"));
   const std::size_t entry = model::globalgoal::Secondary;
   EXPECT_EQ(doc.mission().globalGoals[0].span()[entry + 41], 255);
   page->triggerEditor()->condBox()->setCurrentIndex(3);

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "app/base/deferred_page.h"
+#include "app/base/refusal_note.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
 #include "app/editing/arrival_page.h"
@@ -74,8 +75,7 @@ class TriggerEditorTest : public testing_gui::PageFixture {
   }
   // Types `text` into a plain edit box and commits it with Enter.
   static void enter(QLineEdit* edit, const QString& text) {
-    edit->setText(text);
-    EditorFixture::press(edit, Qt::Key_Return);
+    EditorFixture::retype(edit, text + QLatin1Char('\n'));
   }
   QString describe(const Trig& t) {
     return app::fromFile(editing::describeTrigger(doc.mission(), vocab, t));
@@ -321,21 +321,21 @@ TEST_F(TriggerEditorTest, DelayTakesBytesAndRefusesTheRest) {
   enter(secs, QStringLiteral("300"));
   EXPECT_EQ(group(0).get(fg::ArrivalDelaySeconds), 30);
   EXPECT_EQ(group(1).get(fg::ArrivalDelaySeconds), 0);
-  ASSERT_EQ(errors().size(), 1u);
-  EXPECT_TRUE(errors()[0].contains(QStringLiteral("300")));
-  EXPECT_TRUE(errors()[0].contains(QStringLiteral("255")));
+  // Told beside the box, never in a box that would take the next keys.
+  EXPECT_TRUE(app::shownRefusal(secs).contains(QStringLiteral("300")));
+  EXPECT_TRUE(app::shownRefusal(secs).contains(QStringLiteral("255")));
+  EXPECT_TRUE(errors().empty());
   EXPECT_EQ(secs->text(), QStringLiteral("30"));
 
   enter(secs, QStringLiteral("ab"));
-  ASSERT_EQ(errors().size(), 2u);
-  EXPECT_EQ(errors()[1], QStringLiteral("'ab' is not a valid integer value"));
+  EXPECT_EQ(app::shownRefusal(secs), QStringLiteral("'ab' is not a valid integer value"));
   EXPECT_EQ(group(0).get(fg::ArrivalDelaySeconds), 30);
 
   // Empty and "-" store nothing and say nothing.
   enter(mins, QString());
   enter(mins, QStringLiteral("-"));
   EXPECT_EQ(group(0).get(fg::ArrivalDelayMinutes), 12);
-  EXPECT_EQ(errors().size(), 2u);
+  EXPECT_TRUE(app::shownRefusal(mins).isEmpty());
   EXPECT_EQ(doc.undoStack()->count(), 1);
 
   enter(secs, QStringLiteral("255"));
@@ -360,15 +360,14 @@ TEST_F(TriggerEditorTest, ArrivesOnlyIfHumanAbortConditionAndExplosionTime) {
   auto* spin = in<app::NumberSpin>(d, "ExpTimeSpin");
   EXPECT_EQ(spin->value(), 15);
   EXPECT_EQ(label->text(), QStringLiteral(" = 1:08 (approx)"));
-  spin->setValue(60);
+  testing_gui::EditorFixture::retype(spin, QStringLiteral("60\n"));
   EXPECT_EQ(group(0).get(fg::ExplosionTime), 60);
   EXPECT_EQ(group(2).get(fg::ExplosionTime), 60);
   EXPECT_EQ(label->text(), QStringLiteral(" = 00:19 (approx)"));
-  spin->setValue(85);
+  testing_gui::EditorFixture::retype(spin, QStringLiteral("85\n"));
   EXPECT_EQ(label->text(), QStringLiteral(" = 6:31 (approx)"));
   // The byte takes no more than 255; a larger number is not stored as its low byte.
-  spin->editor()->setText(QStringLiteral("300"));
-  spin->commit();
+  testing_gui::EditorFixture::retype(spin, QStringLiteral("300\n"));
   EXPECT_EQ(group(0).get(fg::ExplosionTime), 255);
   EXPECT_EQ(label->text(), QStringLiteral(" = (untested)"));
 

@@ -1,6 +1,7 @@
 // The "WPs" tab: typed kilometres and raw values reach every selected flight group, refused
 // text stores nothing, and each change can be undone.
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -28,11 +29,14 @@ class WpsPageTest : public ContextFixture {
     km = find<QTableWidget>(page.get(), "WPGrid");
     raw = find<QTableWidget>(page.get(), "WPRawGrid");
   }
-  // Types `text` into a cell as the user does: the grid hands the editor's text over on commit.
+  // Types `text` into a cell as the user does, key by key in the cell's editor, and presses Enter.
   static void edit(QTableWidget* grid, int row, int column, const QString& text) {
-    QLineEdit editor;
-    editor.setText(text);
-    grid->itemDelegate()->setModelData(&editor, grid->model(), grid->model()->index(row, column));
+    grid->setCurrentCell(row, column);
+    grid->editItem(grid->item(row, column));
+    auto* editor = qobject_cast<QLineEdit*>(grid->indexWidget(grid->model()->index(row, column)));
+    ASSERT_NE(editor, nullptr);
+    testing_gui::EditorFixture::retype(editor, text + QLatin1Char('\n'));
+    QApplication::processEvents();  // Enter commits the cell from the event loop
   }
   int x(std::size_t group, std::size_t row) {
     return doc.mission().flightGroups.at(group).get(fg::WaypointX, row);

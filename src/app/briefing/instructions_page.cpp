@@ -98,8 +98,7 @@ InstructionsPage::InstructionsPage(const EditorContext& context, BriefingSession
     unknowns_[i] = new QLineEdit(unknowns);
     unknowns_[i]->setObjectName(QStringLiteral("Unknown%1Edit").arg(i + 1));
     bindings->bindNumberText(unknowns_[i], fields[i])
-        .undoText(editText(tr("unknown %1").arg(i + 1)))
-        .onRefused([this](const QString& message) { ctx_.prompter.error(this, message); });
+        .undoText(editText(tr("unknown %1").arg(i + 1)));
     u->addRow(QString::number(i + 1), unknowns_[i]);
   }
   connect(&session_, &BriefingSession::shown, bindings, [bindings] { bindings->refill(); });

@@ -101,8 +101,7 @@ void PreviewPage::bindRecord() {
       .formats([](long long ticks) {
         return QString::fromStdString(brf::seconds(static_cast<int>(ticks)));
       })
-      .undoText(editText(tr("running time")))
-      .onRefused([this](const QString& message) { ctx_.prompter.error(this, message); });
+      .undoText(editText(tr("running time")));
   connect(&session_, &BriefingSession::shown, bindings_, [b = bindings_] { b->refill(); });
 }
 

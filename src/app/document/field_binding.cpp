@@ -10,6 +10,7 @@
 
 #include <algorithm>
 
+#include "app/base/refusal_note.h"
 #include "app/base/text.h"
 #include "editing/flight_group_rules.h"
 
@@ -366,10 +367,26 @@ void FieldBinding::cellEdited(const QString& text) {
 }
 
 void FieldBinding::cellEditorClosed() {
-  // Escape leaves the cell with what is stored.
+  // Escape leaves the cell as it was before the typing.
+  closeBurst(false);
   editor_ = nullptr;
   typing_ = false;
   refill();
+}
+
+void FieldBinding::openBurst() {
+  if (burst_) return;
+  burst_ = true;
+  doc_.beginTransaction(mergeKey(), undoText_.isEmpty() ? defaultUndoText() : undoText_);
+}
+
+void FieldBinding::closeBurst(bool keep) {
+  if (!burst_) return;
+  burst_ = false;
+  if (keep)
+    doc_.commitTransaction();
+  else
+    doc_.cancelTransaction();
 }
 
 void FieldBinding::typedLive(const QString& typed) {
@@ -386,7 +403,10 @@ void FieldBinding::typedLive(const QString& typed) {
                                ? QString()
                                : QStringLiteral("QLineEdit { color: #c00000; }"));
   }
-  if (stores) commitNumber(t.value);
+  if (!stores) return;
+  // Stored as it is typed, the burst a gesture until editing ends.
+  openBurst();
+  commitNumber(t.value);
 }
 
 void FieldBinding::editingEnded() {
@@ -403,22 +423,52 @@ QLineEdit* FieldBinding::textEdit() const {
   return nullptr;
 }
 
-void FieldBinding::showStoredAgain(const QString& typed) {
+std::optional<QString> FieldBinding::refuseTyped(const QString& typed, const QString& why) {
+  tell(why);
   QLineEdit* edit = textEdit();
-  const int cursor = edit ? edit->cursorPosition() : 0;
-  refill(/*changed=*/true);
-  if (!edit) return;
-  // The cursor stays where the refused keys were typed.
-  const auto added = static_cast<int>(typed.size() - edit->text().size());
+  const std::optional<std::string> stored = storedText();
+  if (!edit || !stored) {
+    refill(/*changed=*/true);
+    return std::nullopt;
+  }
+  const QString before = showText_ ? showText_(*stored) : fromFile(*stored);
+  // The keys just typed end at the cursor; what follows it is the text's end as it was.
+  const int cursor = edit->cursorPosition();
+  const QString tail = typed.mid(cursor);
+  int from = 0;
+  if (before.endsWith(tail)) {
+    const qsizetype room = std::min<qsizetype>(cursor, before.size() - tail.size());
+    while (from < room && typed.at(from) == before.at(from)) ++from;
+  } else {
+    from = cursor;  // no telling what changed: nothing is left out but the whole edit
+  }
+  const QString without = typed.left(from) + tail;
+  const QSignalBlocker block(control_);
+  if (from < cursor && checkText_(storeText_ ? storeText_(without) : toFile(without)).isEmpty()) {
+    // Only the refused keys are left out (a selection they replaced stays replaced).
+    edit->setText(without);
+    edit->setCursorPosition(from);
+    return without;
+  }
+  // The text was refused without a key typed into it (a deletion): as it was before.
+  edit->setText(before);
   edit->setCursorPosition(
-      std::clamp(cursor - std::max(added, 0), 0, static_cast<int>(edit->text().size())));
+      std::clamp(cursor + static_cast<int>(std::max<qsizetype>(before.size() - typed.size(), 0)), 0,
+                 static_cast<int>(before.size())));
+  return std::nullopt;
 }
 
 void FieldBinding::tell(const QString& message) {
-  if (refused_)
-    refused_(message);
-  else if (teller_)
-    teller_(message);
+  if (refused_) return refused_(message);
+  if (type_ == Control::Cell) {
+    // The cell's editor may be gone (Enter closed it): the note stands under the cell.
+    auto* grid = static_cast<QTableWidget*>(control_.data());
+    if (QTableWidgetItem* item = grid ? cellItem() : nullptr)
+      showRefusal(grid->viewport(), message, grid->visualItemRect(item));
+    return;
+  }
+  QLineEdit* edit = textEdit();
+  showRefusal(edit ? static_cast<QWidget*>(edit) : control_.data(), message);
 }
 
 int FieldBinding::shownRecord() const {
@@ -686,12 +736,13 @@ void FieldBinding::commitText(const QString& typed) {
     leftOut = leaveOutUnstorable(edit);
     if (!leftOut.isEmpty()) text = edit->text();
   }
-  const std::string stored = storeText_ ? storeText_(text) : toFile(text);
+  std::string stored = storeText_ ? storeText_(text) : toFile(text);
   if (checkText_) {
     if (const QString why = checkText_(stored); !why.isEmpty()) {
-      showStoredAgain(typed);
-      tell(why);
-      return;
+      const std::optional<QString> kept = refuseTyped(text, why);
+      if (!kept) return;
+      text = *kept;
+      stored = storeText_ ? storeText_(text) : toFile(text);
     }
   }
   committing_ = true;
@@ -740,13 +791,15 @@ void FieldBinding::judgeTyped(const QString& typed) {
     const long long stored = conv_.store ? conv_.store(t.value) : t.value;
     if (stored >= number_.min && stored <= number_.max) {
       commitNumber(t.value);
+      closeBurst(true);
       // Each value typed and left is a step of its own.
       doc_.endTyping();
       return;
     }
   }
-  // Nothing to store, or refused: the box shows the stored value again before anyone is told,
-  // so that the focus leaving for a message box does not judge the same text twice.
+  // Nothing to store, or refused: what was stored while it was typed is taken back, and the
+  // box shows the value from before the typing.
+  closeBurst(false);
   refill();
   doc_.endTyping();
   if (t.kind == TypedValue::Nothing) return;

@@ -24,13 +24,17 @@
 //  - ends the typing when the control loses the focus or Enter is pressed: what is typed after
 //    that is an undo step of its own;
 //  - keeps out of a text what the game's files cannot hold, as it is typed (the control shows
-//    what will be stored), and tells the user which characters were left out; a text the field
-//    refuses (`checksText`) is not stored, the control shows the stored text again and the user
-//    hears why.
+//    what will be stored), and tells the user which characters were left out; keys that make a
+//    text the field refuses (`checksText`) are left out, the cursor where they would have gone
+//    and every other key where it was typed, and the user hears why;
+//  - tells every refusal beside the control (`showRefusal`), never in a box: the keys typed
+//    after it land where they were typed.
 // A value that is not one field (the role boxes, the auto-link flag) keeps the refill and focus
 // rules with a reading and a commit of the page's own (`reads`, `onCommit`).
 // A grid cell is bound like a control (`bindCell`): the grid's editor hands what is typed to the
-// cell's binding, and the binding fills the cell; filling a cell is never an edit.
+// cell's binding, and the binding fills the cell; filling a cell is never an edit. A number cell
+// that stores while it is typed holds its typing as one gesture: a value refused when editing
+// ends (or Escape) takes the whole burst back and leaves no undo step.
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -201,8 +205,6 @@ class FieldBinding : public QObject {
   bool concerns(const ChangeSet& c) const;
   // Whether `c` wrote the bytes of the field of the shown record.
   bool showsChangeOf(const ChangeSet& c) const;
-  // Who hears of what the binding did not store, unless `onRefused` names someone.
-  void tellsWith(std::function<void(const QString& message)> fn) { teller_ = std::move(fn); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -234,8 +236,14 @@ class FieldBinding : public QObject {
   void clearControl();
   // The line edit a text is typed into (the combo box's own for an editable one).
   QLineEdit* textEdit() const;
-  // A refused text: the stored one shown again, the cursor where the user was.
-  void showStoredAgain(const QString& typed);
+  // A text the field refuses (`why`): the keys just typed left out when what remains is taken,
+  // else the text shown before them again; the cursor where the keys went. Returns the text to
+  // store (none: nothing).
+  std::optional<QString> refuseTyped(const QString& typed, const QString& why);
+  // The typing of a number cell that stores as it is typed: one gesture, kept or taken back.
+  void openBurst();
+  void closeBurst(bool keep);
+  // Tells `message` to `onRefused`, else beside the control.
   void tell(const QString& message);
   QString defaultUndoText() const;
   std::vector<int> writtenRecords() const;
@@ -261,7 +269,6 @@ class FieldBinding : public QObject {
   std::function<void(const QString&)> refused_;
   std::function<bool(const ChangeSet&)> alsoWhen_;
   std::function<QString(const std::string&)> checkText_;
-  std::function<void(const QString&)> teller_;
   std::function<QString(long long)> formats_;
   std::function<std::optional<std::string>()> readsText_;
   Cell cell_;
@@ -270,6 +277,8 @@ class FieldBinding : public QObject {
   std::optional<std::pair<int, int>> spinRange_;
   bool typing_ = false;
   int typingRecord_ = -1;
+  // A number cell's typing is open as a gesture of the document.
+  bool burst_ = false;
   // While the control's own value is being written: the control already shows it.
   bool committing_ = false;
 };
@@ -280,11 +289,10 @@ class FieldBindings : public QObject {
  public:
   // `view` is the page; with `deferWhileHidden`, while it is hidden inside a shown window (a
   // background tab) changes are gathered and shown once when it comes into view. What a
-  // binding does not store (characters a file cannot hold, a refused text) is told through the
-  // context's prompter, in a box over `view`.
+  // binding does not store (characters a file cannot hold, a refused text) is told beside its
+  // control.
   FieldBindings(QWidget* view, const EditorContext& context, BoundRecords records,
                 bool deferWhileHidden = false);
-  // Bindings that tell no one (controls without text of their own, such as the trigger boxes).
   FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords records,
                 bool deferWhileHidden = false);
 
@@ -351,7 +359,6 @@ class FieldBindings : public QObject {
   MissionDocument& doc_;
   BoundRecords records_;
   std::vector<FieldBinding*> bindings_;
-  std::function<void(const QString&)> teller_;
 };
 
 }  // namespace app

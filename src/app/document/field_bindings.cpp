@@ -6,7 +6,6 @@
 
 #include <map>
 
-#include "app/base/prompter.h"
 #include "app/document/view_updater.h"
 
 // The records and conversions bindings are made with, and the bindings of a page together.
@@ -140,10 +139,7 @@ FieldBindings::FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords r
 
 FieldBindings::FieldBindings(QWidget* view, const EditorContext& context, BoundRecords records,
                              bool deferWhileHidden)
-    : FieldBindings(view, context.document, std::move(records), deferWhileHidden) {
-  Prompter* prompter = &context.prompter;
-  teller_ = [view, prompter](const QString& message) { prompter->information(view, message); };
-}
+    : FieldBindings(view, context.document, std::move(records), deferWhileHidden) {}
 
 FieldBinding& FieldBindings::add(FieldBinding::Control type, QWidget* control,
                                  FieldBinding::Number n) {
@@ -151,7 +147,6 @@ FieldBinding& FieldBindings::add(FieldBinding::Control type, QWidget* control,
 }
 
 FieldBinding& FieldBindings::keep(std::unique_ptr<FieldBinding> b) {
-  b->tellsWith(teller_);
   bindings_.push_back(b.release());  // owned by this object as its Qt child
   return *bindings_.back();
 }

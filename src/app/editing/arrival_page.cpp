@@ -125,9 +125,7 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
 
   for (auto [edit, field] :
        {std::pair{minutes_, fg::ArrivalDelayMinutes}, std::pair{seconds_, fg::ArrivalDelaySeconds}})
-    bindings_->bindNumberText(edit, field).parses(typedDelay).onRefused([this](const QString& m) {
-      reportBadNumber(m);
-    });
+    bindings_->bindNumberText(edit, field).parses(typedDelay);
   bindings_->bind(ifPlayer_, fg::ArriveOnlyIfHuman);
   // The page follows the document by itself, shown or not.
   new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields | Tables,

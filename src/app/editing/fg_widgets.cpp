@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "app/base/prompter.h"
+#include "app/base/refusal_note.h"
 #include "app/base/table_models.h"
 #include "app/base/text.h"
 #include "app/document/editor_context.h"
@@ -77,6 +78,9 @@ void NumberSpin::focusOutEvent(QFocusEvent* e) {
 void NumberSpin::keyPressEvent(QKeyEvent* e) {
   if ((e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) && !lineEdit()->isReadOnly()) {
     commit();
+    // Enter ends the editing as in every spin box: a bound box ends its typing and shows what
+    // was stored (499 points are stored as 250 and shown so).
+    emit editingFinished();
     e->accept();
     return;
   }
@@ -210,10 +214,6 @@ void FlightGroupTab::setBoundItems(QComboBox* box, const QStringList& items) {
   if (setItems(box, items)) bindings_->refill(box);
 }
 
-void FlightGroupTab::reportBadNumber(const QString& message) {
-  prompter().error(this, message);
-}
-
 void FlightGroupTab::editGroups(
     const QString& text, const std::function<void(const model::Mission&, model::FlightGroup&)>& fn,
     const QString& mergeKey) {
@@ -227,8 +227,8 @@ const model::FlightGroup& FlightGroupTab::current() const {
 NumberSpin* FlightGroupTab::spin(const char* name, int min, int max) {
   auto* s = new NumberSpin(min, max, this);
   s->setObjectName(QString::fromLatin1(name));
-  s->onBadText = [this](const QString& m) { reportBadNumber(m); };
-  s->onHeld = [this](const QString& m) { prompter().information(this, m); };
+  s->onBadText = [s](const QString& m) { showRefusal(s, m); };
+  s->onHeld = [s](const QString& m) { showRefusal(s, m); };
   return s;
 }
 

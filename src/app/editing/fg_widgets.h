@@ -94,7 +94,6 @@ class FlightGroupTab : public QWidget {
   void setBoundTable(QComboBox* box, std::string_view table);
   void setBoundItems(QComboBox* box, const QStringList& items);
   Prompter& prompter() const { return prompter_; }
-  void reportBadNumber(const QString& message);
   NumberSpin* spin(const char* name, int min, int max);
   QComboBox* combo(const char* name);
   // One undo step that runs `fn` on every selected flight group; nothing happens when no group

@@ -15,6 +15,7 @@
 
 #include "app/base/colour.h"
 #include "app/base/coloured_list.h"
+#include "app/base/refusal_note.h"
 #include "app/base/text.h"
 #include "app/document/mission_document.h"
 #include "app/document/step_text.h"
@@ -100,7 +101,7 @@ GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
   time_->setObjectName(QStringLiteral("FGGoalTimeSpin"));
   time_->setButtonSymbols(QAbstractSpinBox::NoButtons);
   for (GoalNumberBox* b : {points_, time_}) {
-    b->onBadText = [this](const QString& m) { reportBadNumber(m); };
+    b->onBadText = [b](const QString& m) { showRefusal(b, m); };
   }
   const QFontMetrics fm(points_->font());
   points_->setMinimumWidth(fm.horizontalAdvance(QStringLiteral("-32000")) + 40);

@@ -95,7 +95,6 @@ MapWaypointWindow::MapWaypointWindow(const EditorContext& context, int flightGro
 
   bindings_ = new FieldBindings(this, ctx_.document,
                                 oneRecord(RecordKind::FlightGroup, [this] { return fg_; }));
-  const auto refused = [this](const QString& message) { ctx_.prompter.error(this, message); };
   for (int p = 0; p < rows; ++p)
     for (int a = 0; a < 3; ++a)
       bindings_->bindCell(grid_, p, a, editing::axisField(static_cast<std::size_t>(a)))
@@ -104,9 +103,8 @@ MapWaypointWindow::MapWaypointWindow(const EditorContext& context, int flightGro
           .formats(
               [](long long v) { return QString::fromStdString(map::kmText(static_cast<int>(v))); })
           .commitsWhileTyping()
-          .undoText(
-              editText(tr("%1 of %2").arg(grid_->horizontalHeaderItem(a)->text(), pointNames()[p])))
-          .onRefused(refused);
+          .undoText(editText(
+              tr("%1 of %2").arg(grid_->horizontalHeaderItem(a)->text(), pointNames()[p])));
   bindings_->bind(enabled_, fg::WaypointEnabled).undoText(editText(tr("points in use")));
   bindings_->refill();
   showCaption();

@@ -5,7 +5,7 @@
 #include <QMimeData>
 #include <QTextDocument>
 
-#include "app/base/prompter.h"
+#include "app/base/refusal_note.h"
 #include "app/base/text.h"
 #include "app/document/editor_context.h"
 #include "app/document/view_updater.h"
@@ -27,7 +27,7 @@ QString memoTextAsHeld(const QPlainTextEdit& memo) {
 
 TextBlockMemo::TextBlockMemo(const EditorContext& context, MissionDocument::Block block,
                              QWidget* parent)
-    : QPlainTextEdit(parent), doc_(context.document), prompter_(context.prompter), block_(block) {
+    : QPlainTextEdit(parent), doc_(context.document), block_(block) {
   // Undo belongs to the document, so that the memo and the Mission never disagree.
   setUndoRedoEnabled(false);
   // Tab moves on to the next control, as in the editor's other boxes.
@@ -149,12 +149,15 @@ void TextBlockMemo::write() {
   const QString shown = memoTextAsHeld(*this);
   if (shown != toMemo(blockText())) doc_.setTextBlock(block_, toBlock(shown));
   writing_ = false;
+  // Told beside the memo: a box would take the keys typed after the refused one.
+  QStringList why;
   if (leftOut.contains(QLatin1Char('$')))
-    prompter_.information(this, tr("A \"$\" cannot be stored here: the game stores every line "
-                                   "end as \"$\", so it would read back as a line break. It was "
-                                   "left out."));
+    why << tr(
+        "A \"$\" cannot be stored here: the game stores every line end as \"$\", so it "
+        "would read back as a line break. It was left out.");
   if (const QString others = QString(leftOut).remove(QLatin1Char('$')); !others.isEmpty())
-    prompter_.information(this, unstorableNotice(others));
+    why << unstorableNotice(others);
+  if (!why.isEmpty()) showRefusal(this, why.join(QLatin1Char('\n')));
 }
 
 }  // namespace app

@@ -12,7 +12,6 @@
 namespace app {
 
 struct EditorContext;
-class Prompter;
 
 class TextBlockMemo : public QPlainTextEdit {
   Q_OBJECT
@@ -46,7 +45,6 @@ class TextBlockMemo : public QPlainTextEdit {
   std::string blockText() const;
 
   MissionDocument& doc_;
-  Prompter& prompter_;
   MissionDocument::Block block_;
   int limit_ = 4095;
   // While the memo's own text is written or cleaned: no refill, no second write.

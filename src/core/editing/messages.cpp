@@ -29,8 +29,6 @@ std::vector<int> validSelection(const Mission& m, const MessageSelection& s) {
 }  // namespace
 
 std::string shownMessageText(std::string_view text) {
-  if (!text.empty() && (text.front() == '1' || text.front() == '2' || text.front() == '3'))
-    text.remove_prefix(1);
   return std::string(text);
 }
 

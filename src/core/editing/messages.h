@@ -20,7 +20,8 @@ inline constexpr std::size_t MessageTeams = 8;
 inline constexpr int MessageDelayStep = 5;
 inline constexpr int MaxMessageDelay = 1000;
 
-// The text a message shows in the list: a leading "1", "2" or "3" is hidden.
+// The text a message shows in the list, the text box and every description: the text as stored,
+// a leading digit included (the colour is a field of its own, read before the text).
 std::string shownMessageText(std::string_view text);
 
 // A red message is stored without its colour digit, its text starting where the others keep
