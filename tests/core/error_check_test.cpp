@@ -7,7 +7,7 @@
 #include "editing/descriptions.h"
 #include "editing/messages.h"
 #include "editing/triggers.h"
-#include "map/craft_classes.h"
+#include "map/craft_types.h"
 #include "model/mission.h"
 #include "shell/error_check.h"
 

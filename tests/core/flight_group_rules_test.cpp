@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "editing/flight_group_rules.h"
-#include "map/craft_classes.h"
+#include "map/craft_types.h"
 
 using namespace editing;
 using namespace model;

@@ -2,10 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "map/craft_icons.h"
+#include "map/craft_types.h"
 #include "map/filters.h"
 #include "map/palette.h"
 #include "map/route.h"
 #include "map/wireframes.h"
+#include "shell/vocabulary.h"
 
 namespace {
 
@@ -158,6 +160,24 @@ TEST(MapIcons, ColumnsAndRows) {
   EXPECT_EQ(iconColumn(86, true), 62);
   EXPECT_EQ(iffRow(4), 1);
   EXPECT_EQ(iffRow(5), 4);
+}
+
+// Every craft type of the vocabulary has its row: an icon of the strip, a model wherever it is
+// drawn as one, and the slots neither format fills ("-") marked so.
+TEST(CraftTypes, EveryTypeHasItsRow) {
+  const auto& names = shell::Vocabulary::builtIn(shell::tables::Ships);
+  ASSERT_EQ(names.size(), static_cast<std::size_t>(CraftTypeCount));
+  for (int t = 0; t < CraftTypeCount; ++t) {
+    const CraftFacts& f = craftFacts(t);
+    EXPECT_TRUE(f.icon.map >= 1 && f.icon.map <= IconColumns) << t;
+    EXPECT_TRUE(f.icon.briefing == -1 || (f.icon.briefing >= 1 && f.icon.briefing <= IconColumns))
+        << t;
+    EXPECT_EQ(f.wireframe != Wireframe::None, craftModel(t) != nullptr) << t;
+    EXPECT_GE(f.size, 0.0) << t;
+    EXPECT_EQ(isUnsupportedSlot(t), names[static_cast<std::size_t>(t)] == "-") << t;
+  }
+  EXPECT_EQ(&craftFacts(CraftTypeCount), &craftFacts(-1));
+  EXPECT_EQ(craftFacts(CraftTypeCount).classes, 0);
 }
 
 }  // namespace

@@ -17,7 +17,7 @@
 #include "app/map/formation_window.h"
 #include "editing/descriptions.h"
 #include "editing/flight_group_rules.h"
-#include "map/craft_classes.h"
+#include "map/craft_types.h"
 #include "model/colours.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"

@@ -1,6 +1,6 @@
 #include "editing/flight_group_rules.h"
 
-#include "map/craft_classes.h"
+#include "map/craft_types.h"
 
 #include <algorithm>
 #include <cctype>

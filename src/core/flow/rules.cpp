@@ -2,7 +2,7 @@
 
 #include "editing/descriptions.h"
 #include "flow/analysis.h"
-#include "map/craft_classes.h"
+#include "map/craft_types.h"
 
 namespace flow {
 

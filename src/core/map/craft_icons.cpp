@@ -1,19 +1,12 @@
 #include "map/craft_icons.h"
 
+#include "map/craft_types.h"
+
 namespace map {
 
 int iconColumn(int t, bool briefing) {
-  if ((t >= 1 && t <= 9) || (t >= 12 && t <= 30) || (t >= 32 && t <= 60)) return t;
-  if (t >= 61 && t <= 65) return 60;
-  if (t >= 66 && t <= 70) return t - 5;
-  if (t == 71) return 65;
-  if (t >= 75 && t <= 78) return t - 9;
-  if (t == 80) return 70;
-  if (t == 83 || t == 84) return 71;
-  if (t == 86) return briefing ? 62 : 11;
-  if (t == 87) return 62;
-  if (t >= 90 && t <= 92) return t - 18;
-  return 10;
+  const CraftIcon& icon = craftFacts(t).icon;
+  return briefing && icon.briefing >= 0 ? icon.briefing : icon.map;
 }
 
 int iffRow(int iff) {
@@ -33,7 +26,7 @@ int iffRow(int iff) {
 }
 
 IconLook iconLook(int c) {
-  // Columns follow the craft types that use them (see iconColumn).
+  // Columns follow the craft types that use them (the icon column of map/craft_types.cpp).
   if (c >= 1 && c <= 9) return {IconShape::Fighter, c - 1};
   if (c >= 12 && c <= 16) return {c == 15 ? IconShape::Bomber : IconShape::Fighter, c - 3};
   if (c >= 17 && c <= 23) return {c <= 19 ? IconShape::Shuttle : IconShape::Transport, c - 17};

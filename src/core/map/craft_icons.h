@@ -11,7 +11,8 @@ inline constexpr int IconHeight = 20;
 inline constexpr int IconPitch = 19;  // columns are 19 pixels apart in the strip
 inline constexpr int IconStripWidth = 1404;
 
-// The 1-based icon column of a craft type. The briefing shows type 86 with column 62.
+// The 1-based icon column of a craft type, the icon column of the craft table
+// (map/craft_types.h); the briefing shows some types with another column.
 int iconColumn(int craftType, bool briefing = false);
 // The colour row of an IFF: 0..3 their own, 4 (red) shares row 1, 5 (purple) row 4.
 int iffRow(int iff);

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
-#include "map/craft_classes.h"
+#include "map/craft_types.h"
 #include "map/filters.h"
 #include "map/view.h"
 

@@ -4,7 +4,7 @@
 #include <limits>
 #include <map>
 
-#include "map/craft_size.h"
+#include "map/craft_types.h"
 
 namespace map {
 

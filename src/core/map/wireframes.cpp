@@ -1,51 +1,17 @@
 #include "map/wireframes.h"
 
+#include "map/craft_types.h"
+
 #include <array>
 
 namespace map {
 
 bool isAlwaysWireframe(int t) {
-  switch (t) {
-    case 19:
-    case 26:
-    case 30:
-    case 32:
-    case 33:
-    case 34:
-    case 36:
-    case 37:
-    case 40:
-    case 41:
-    case 42:
-    case 43:
-    case 46:
-    case 47:
-    case 48:
-    case 49:
-    case 50:
-    case 51:
-    case 52:
-    case 53:
-    case 54:
-    case 60:
-    case 61:
-    case 62:
-    case 63:
-    case 64:
-    case 65:
-    case 66:
-    case 69:
-    case 90:
-    case 91:
-    case 92:
-      return true;
-    default:
-      return false;
-  }
+  return craftFacts(t).wireframe == Wireframe::Always;
 }
 
 bool isSmallCraftWireframe(int t) {
-  return (t >= 1 && t <= 8) || (t >= 13 && t <= 18) || (t >= 21 && t <= 25) || t == 38;
+  return craftFacts(t).wireframe == Wireframe::ZoomedIn;
 }
 
 bool drawsWireframe(int t, int zoom, Plane p, const WireframeOptions& o) {

@@ -1,7 +1,7 @@
 #pragma once
-// Wireframe drawings of craft on the map: which craft types are drawn as line models instead of
-// icons, the scale rules, and the models themselves as data (points in the model's own units,
-// grouped into primitives, with their level-of-detail thresholds, shades and pen styles).
+// Wireframe drawings of craft on the map: the scale rules, and the models themselves as data
+// (points in the model's own units, grouped into primitives, with their level-of-detail
+// thresholds, shades and pen styles).
 // Building a drawing turns a model toward the flight group's first waypoint and projects it onto
 // the view plane; painting the lines is left to the caller.
 
@@ -59,9 +59,10 @@ struct CraftModel {
 // The model of a craft type, or null when it has none.
 const CraftModel* craftModel(int craftType);
 
-// Craft types drawn as wireframes whenever wireframes are on.
+// The wireframe column of the craft table (map/craft_types.h): types drawn as wireframes
+// whenever wireframes are on, and small craft drawn so only when zoomed in past the icon-zoom
+// setting.
 bool isAlwaysWireframe(int craftType);
-// Small craft drawn as wireframes only when zoomed in past the icon-zoom setting.
 bool isSmallCraftWireframe(int craftType);
 
 struct WireframeOptions {

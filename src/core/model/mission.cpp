@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "map/craft_size.h"
+#include "map/craft_types.h"
 
 namespace model {
 

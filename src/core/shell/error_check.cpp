@@ -1,6 +1,6 @@
 #include "shell/error_check.h"
 
-#include "map/craft_classes.h"
+#include "map/craft_types.h"
 
 #include <array>
 
