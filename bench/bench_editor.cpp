@@ -74,7 +74,7 @@ class Editor {
     settings.useWiz = false;
     shell::writeSettings(shell::settingsFilePath(dir), settings);
     const std::string file = (std::filesystem::path(dir) / "large.kre").string();
-    model::writeFileAtomically(file, testgen::largeMissionFile(1));
+    model::saveFile(file, testgen::largeMissionFile(1));
     app::StartOptions options;
     options.configDir = dir;
     options.arguments = {QString::fromStdString(file)};

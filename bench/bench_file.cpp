@@ -97,7 +97,7 @@ void FilePlainCopy(benchmark::State& state) {
     std::vector<std::uint8_t> bytes;
     std::string error;
     if (!model::readWholeFile(f.source.string(), bytes, error)) state.SkipWithError("read");
-    if (!model::writeFileAtomically(f.target.string(), bytes).ok) state.SkipWithError("write");
+    if (!model::saveFile(f.target.string(), bytes).ok) state.SkipWithError("write");
   }
   setBytes(state);
 }

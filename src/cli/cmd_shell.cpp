@@ -130,8 +130,7 @@ int runVocabExport(const std::vector<std::string>& args, Context& ctx) {
     if (name == shell::tables::EDHistry) continue;
     const std::string text = shell::joinLines(shell::Vocabulary::builtIn(name));
     const auto path = shell::joinPath(args[0], file);
-    const auto r =
-        model::writeFileAtomically(path, std::vector<std::uint8_t>(text.begin(), text.end()));
+    const auto r = model::saveFile(path, std::vector<std::uint8_t>(text.begin(), text.end()));
     if (!r.ok) {
       ctx.err << r.error << '\n';
       return Failed;

@@ -10,13 +10,13 @@ namespace {
 
 using briefing::Command;
 using briefing::CommandList;
-namespace brf = model::briefing;
+namespace rec = model::briefing;
 
 model::Briefing withWords(std::initializer_list<int> words, int used) {
   model::Briefing b;
   int i = 0;
-  for (int w : words) b.set(brf::Events, static_cast<model::i16>(w), i++);
-  b.set(brf::EventWordsUsed, static_cast<model::i16>(used));
+  for (int w : words) b.set(rec::Events, static_cast<model::i16>(w), i++);
+  b.set(rec::EventWordsUsed, static_cast<model::i16>(used));
   return b;
 }
 
@@ -38,7 +38,7 @@ TEST(BriefingCodec, NewBriefingIsTheEndMarkerAlone) {
   ASSERT_EQ(d.commands.size(), 1u);
   EXPECT_TRUE(d.commands[0].isEnd());
   EXPECT_EQ(briefing::wordCount(d.commands), 2);
-  EXPECT_EQ(briefing::seconds(m.briefings[0].get(brf::RunningTime)), "30");
+  EXPECT_EQ(briefing::seconds(m.briefings[0].get(rec::RunningTime)), "30");
 }
 
 TEST(BriefingCodec, RoundTripKeepsEveryParameterAndLaterWords) {
@@ -52,7 +52,7 @@ TEST(BriefingCodec, RoundTripKeepsEveryParameterAndLaterWords) {
   model::Briefing again = b;
   EXPECT_FALSE(briefing::encode(list, again));
   EXPECT_EQ(again, b);
-  EXPECT_EQ(again.get(brf::Events, 21), 777);  // beyond the stream: untouched
+  EXPECT_EQ(again.get(rec::Events, 21), 777);  // beyond the stream: untouched
 }
 
 TEST(BriefingCodec, CodeZeroReadsAsTheEndMarker) {
@@ -61,8 +61,8 @@ TEST(BriefingCodec, CodeZeroReadsAsTheEndMarker) {
   ASSERT_EQ(list.size(), 3u);
   EXPECT_TRUE(list[1].isEnd());
   briefing::encode(list, b);
-  EXPECT_EQ(b.get(brf::Events, 2), 9999);
-  EXPECT_EQ(b.get(brf::Events, 3), 34);
+  EXPECT_EQ(b.get(rec::Events, 2), 9999);
+  EXPECT_EQ(b.get(rec::Events, 3), 34);
 }
 
 TEST(BriefingCodec, WordsAfterTheEndMarkerAreReadWhenCounted) {
@@ -75,12 +75,12 @@ TEST(BriefingCodec, WordsAfterTheEndMarkerAreReadWhenCounted) {
 TEST(BriefingCodec, DamagedStreamsStopAtTheRecord) {
   model::Briefing b;
   for (int i = 0; i < 398; i += 2) {
-    b.set(brf::Events, model::i16{1}, i);
-    b.set(brf::Events, model::i16{1}, i + 1);
+    b.set(rec::Events, model::i16{1}, i);
+    b.set(rec::Events, model::i16{1}, i + 1);
   }
-  b.set(brf::Events, model::i16{5}, 398);
-  b.set(brf::Events, model::i16{18}, 399);  // a tag whose parameters lie beyond word 400
-  b.set(brf::EventWordsUsed, model::i16{900});
+  b.set(rec::Events, model::i16{5}, 398);
+  b.set(rec::Events, model::i16{18}, 399);  // a tag whose parameters lie beyond word 400
+  b.set(rec::EventWordsUsed, model::i16{900});
   const briefing::Decoded d = briefing::decode(b);
   EXPECT_TRUE(d.countBeyondLimit);
   EXPECT_TRUE(d.overrun);
@@ -95,7 +95,7 @@ TEST(BriefingCodec, FourHundredWordsFitAndMoreLoseCommandsBeforeTheEnd) {
   ASSERT_EQ(briefing::wordCount(list), 400);
   model::Briefing b;
   EXPECT_FALSE(briefing::encode(list, b));
-  EXPECT_EQ(b.get(brf::EventWordsUsed), 400);
+  EXPECT_EQ(b.get(rec::EventWordsUsed), 400);
 
   list.insert(list.begin(), cmd(0, 5, 1));  // 404 words
   list[list.size() - 2].code = 4;           // the first to go

@@ -7,7 +7,7 @@ namespace {
 
 using briefing::Command;
 using briefing::CommandList;
-namespace brf = model::briefing;
+namespace rec = model::briefing;
 namespace fg = model::fg;
 
 Command at(int time, int code, int index = 0) {
@@ -132,7 +132,7 @@ TEST(BriefingCurrentInstruction, ParameterAndTypedCoordinates) {
 TEST(BriefingStore, OneStepOfTheChangedWordsThatUndoTakesBack) {
   model::Mission m;
   m.newMission();
-  m.briefings[1].set(brf::RunningTime, model::i16{200});
+  m.briefings[1].set(rec::RunningTime, model::i16{200});
   const model::Briefing before = m.briefings[1];
   model::MissionEdit e(m);
   EXPECT_FALSE(briefing::storeList(e, 1, {at(20, 3), Command::endMarker()}));
@@ -140,8 +140,8 @@ TEST(BriefingStore, OneStepOfTheChangedWordsThatUndoTakesBack) {
   ASSERT_EQ(d.steps.size(), 1u);
   const auto& step = std::get<model::PatchStep>(d.steps[0]);
   EXPECT_EQ(step.index, 1);
-  EXPECT_GE(step.offset, brf::EventWordsUsed.offset);
-  EXPECT_LE(step.offset + step.after.size(), brf::TeamVisible.offset);
+  EXPECT_GE(step.offset, rec::EventWordsUsed.offset);
+  EXPECT_LE(step.offset + step.after.size(), rec::TeamVisible.offset);
   EXPECT_EQ(codes(briefing::decode(m.briefings[1]).commands), (std::vector<int>{3, 34}));
   d.revert(m);
   EXPECT_EQ(m.briefings[1], before);
@@ -150,19 +150,19 @@ TEST(BriefingStore, OneStepOfTheChangedWordsThatUndoTakesBack) {
   big.push_back(Command::endMarker());
   model::MissionEdit cut(m);
   EXPECT_TRUE(briefing::storeList(cut, 1, big));
-  EXPECT_EQ(m.briefings[1].get(brf::EventWordsUsed), 400);
+  EXPECT_EQ(m.briefings[1].get(rec::EventWordsUsed), 400);
 }
 
 TEST(BriefingCopy, BriefingAndIconPositions) {
   model::Mission m;
   m.newMission();
   m.briefings[0].strings[1] = "text";
-  m.briefings[0].set(brf::RunningTime, model::i16{100});
+  m.briefings[0].set(rec::RunningTime, model::i16{100});
   briefing::copyBriefing(m, 0, 2);
   EXPECT_EQ(m.briefings[2].strings[1], "text");
-  EXPECT_EQ(m.briefings[2].get(brf::RunningTime), 100);
-  EXPECT_EQ(m.briefings[2].get(brf::TeamVisible, 0), 0);
-  EXPECT_EQ(m.briefings[2].get(brf::TeamVisible, 2), 1);
+  EXPECT_EQ(m.briefings[2].get(rec::RunningTime), 100);
+  EXPECT_EQ(m.briefings[2].get(rec::TeamVisible, 0), 0);
+  EXPECT_EQ(m.briefings[2].get(rec::TeamVisible, 2), 1);
 
   model::FlightGroup& g = m.flightGroups[0];
   g.set(fg::WaypointX, model::i16{500}, model::Start1);
@@ -225,7 +225,7 @@ TEST_F(AutoBrief, NoTextIsRefusedAndTheStreamStaysWithinTheLimit) {
   EXPECT_TRUE(r.commands.back().isEnd());
   EXPECT_NE(r.message, "");
   briefing::applyAutoBrief(m, 0, r);
-  EXPECT_EQ(m.briefings[0].get(brf::RunningTime), 31 * 140);
+  EXPECT_EQ(m.briefings[0].get(rec::RunningTime), 31 * 140);
 }
 
 TEST(BriefingNames, BracketedNamesStopAtSpaceBracketOrLastCharacter) {

@@ -9,7 +9,7 @@
 
 namespace {
 
-namespace brf = model::briefing;
+namespace rec = model::briefing;
 
 struct BriefingCommands : ::testing::Test {
   BriefingCommands() {
@@ -48,7 +48,7 @@ TEST_F(BriefingCommands, LinesComeInTheListsTimeOrder) {
 }
 
 TEST_F(BriefingCommands, DamagedStreamIsSaidOnStderr) {
-  m.briefings[0].set(brf::EventWordsUsed, model::i16{1000});
+  m.briefings[0].set(rec::EventWordsUsed, model::i16{1000});
   const auto r = run("briefing " + save() + "1 --editor-dir '" + dir.str() + "'");
   EXPECT_EQ(r.status, 0);
   EXPECT_NE(r.err.find("1000 words"), std::string::npos);
@@ -63,7 +63,7 @@ TEST_F(BriefingCommands, AutoBriefWritesTheStream) {
   const auto list = briefing::decode(back.briefings[1]).commands;
   ASSERT_EQ(list.size(), 7u);  // move, zoom, text, box, clear, stop, end
   EXPECT_EQ(list[3].code, 9);
-  EXPECT_EQ(back.briefings[1].get(brf::RunningTime), 60);
+  EXPECT_EQ(back.briefings[1].get(rec::RunningTime), 60);
   EXPECT_EQ(run("autobrief " + save() + "1 '" + out + "'").status, 1);  // no text
   EXPECT_EQ(run("autobrief " + save() + "2 '" + out + "' --zoom 33").status, 2);
 }

@@ -231,7 +231,7 @@ class EditorFixture : public ::testing::Test {
     m.briefings[0].strings[0] = title;
     if (edit) edit(m);
     const std::string p = path(name);
-    const auto r = model::writeFileAtomically(p, model::writeMission(m));
+    const auto r = model::saveFile(p, model::writeMission(m));
     EXPECT_TRUE(r.ok) << r.error;
     return p;
   }

@@ -104,7 +104,7 @@ TEST_F(EveryKey, RunsItsActionWhereTheWindowSaysWithItsEffect) {
   prompter.defaultAnswer = QMessageBox::Yes;  // cut and delete questions
   const auto reset = [&] {
     // Saving wrote the file: each key starts from the mission as it was.
-    ASSERT_TRUE(model::writeFileAtomically(file, pristine).ok);
+    ASSERT_TRUE(model::saveFile(file, pristine).ok);
     ASSERT_TRUE(window->load(QString::fromStdString(file)));
   };
   const auto groups = [&] { return mission().flightGroups.size(); };

@@ -177,7 +177,7 @@ TEST_F(LifeCycle, RefusedFilesLeaveTheOpenMissionAlone) {
   auto damaged = fileBytes(good);
   damaged.resize(damaged.size() / 2);
   const std::string cut = path("cut.kre");
-  ASSERT_TRUE(model::writeFileAtomically(cut, damaged).ok);
+  ASSERT_TRUE(model::saveFile(cut, damaged).ok);
 
   start();
   ASSERT_TRUE(window->load(QString::fromStdString(good)));

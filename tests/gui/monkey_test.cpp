@@ -448,7 +448,7 @@ TEST_F(MonkeyRun, RandomEventsOverEveryWindowKeepTheDocumentSound) {
   const std::string file = path("monkey.kre");
   {
     const auto bytes = testgen::randomMissionFile(seed, limits);
-    ASSERT_TRUE(model::writeFileAtomically(file, bytes).ok);
+    ASSERT_TRUE(model::saveFile(file, bytes).ok);
   }
   start({QString::fromStdString(file)});
   // No link leaves the test for a browser, and no file lands in the user's folders.

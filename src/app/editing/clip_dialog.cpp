@@ -20,7 +20,7 @@ ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe descri
       editorDirectory_(std::move(editorDirectory)),
       prompter_(prompter) {
   setObjectName(QStringLiteral("ClipForm"));
-  // The condition caption is spelled as the editor has always shown it.
+  // The condition caption is "Condtion Clipboard", misspelling included.
   setWindowTitle(mode == Mode::Conditions ? tr("Condtion Clipboard") : tr("Order Clipboard"));
   auto* top = new QVBoxLayout(this);
   list_ = new QListWidget(this);

@@ -173,8 +173,8 @@ int runMapExport(const QStringList& args) {
   QBuffer buf(&png);
   buf.open(QIODevice::WriteOnly);
   img.save(&buf, "PNG");
-  const model::SaveResult saved = model::writeFileAtomically(
-      o.output.toStdString(), std::vector<std::uint8_t>(png.begin(), png.end()));
+  const model::SaveResult saved =
+      model::saveFile(o.output.toStdString(), std::vector<std::uint8_t>(png.begin(), png.end()));
   if (!saved.ok) {
     say(QStringLiteral("zyned: ") + QString::fromStdString(saved.error));
     return 1;

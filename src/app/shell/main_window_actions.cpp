@@ -32,7 +32,7 @@ const std::vector<ActionSpec<MainWindow>>& MainWindow::actionTable() {
     return [g, m](W& w) { w.listCommand(g, m); };
   };
   const auto hasList = [](const W& w) { return w.listTarget() != ListTarget::None; };
-  // Hints are the texts the tool bar has always shown ("Save As " with its blank included). The
+  // Hints are the tool bar's own texts ("Save As " with its blank included). The
   // list keys work with Shift held too; Ctrl+X, Ctrl+C and Ctrl+V are the desktop's.
   static const std::vector<ActionSpec<MainWindow>> table = {
       // File

@@ -191,7 +191,7 @@ bool MissionFiles::load(const QString& path) {
   if (ctx_.settings.doBackups) {
     if (const auto backup = model::backupPathFor(doc.fileName())) {
       // The backup is a courtesy: a folder that cannot take it does not stop the load.
-      model::writeFileAtomically(*backup, model::writeMission(doc.mission()));
+      model::saveFile(*backup, model::writeMission(doc.mission()));
     }
   }
   return true;
@@ -271,7 +271,7 @@ void MissionFiles::exportJson() {
   if (path.isEmpty()) return;
   const std::string text = json::dumpMission(doc.mission());
   const model::SaveResult r =
-      model::writeFileAtomically(native(path), std::vector<std::uint8_t>(text.begin(), text.end()));
+      model::saveFile(native(path), std::vector<std::uint8_t>(text.begin(), text.end()));
   if (!r.ok) ctx_.prompter.error(boxParent_, qs(r.error));
 }
 

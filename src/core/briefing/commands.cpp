@@ -10,7 +10,7 @@
 
 namespace briefing {
 
-namespace brf = model::briefing;
+namespace rec = model::briefing;
 
 int wordCount(int code) {
   if (code == TitleText || code == BriefingText || isBox(code)) return 3;
@@ -27,9 +27,9 @@ int wordCount(const CommandList& list) {
 
 Decoded decode(const model::Briefing& b) {
   Decoded d;
-  const int used = b.get(brf::EventWordsUsed);
+  const int used = b.get(rec::EventWordsUsed);
   d.countBeyondLimit = used > MaxWords;
-  auto word = [&](int i) { return static_cast<std::uint16_t>(b.get(brf::Events, i - 1)); };
+  auto word = [&](int i) { return static_cast<std::uint16_t>(b.get(rec::Events, i - 1)); };
   int i = 1;
   do {
     Command c;
@@ -65,11 +65,11 @@ Decoded decode(const model::Briefing& b) {
 
 std::vector<int> boxGroupWords(model::CBytes b) {
   std::vector<int> out;
-  const int used = model::get(b, brf::EventWordsUsed);
+  const int used = model::get(b, rec::EventWordsUsed);
   int i = 1;
   do {
     const int code = static_cast<std::uint16_t>(
-        model::get(b, brf::Events, static_cast<std::size_t>(i)));  // word i + 1
+        model::get(b, rec::Events, static_cast<std::size_t>(i)));  // word i + 1
     const int n = code == 0 ? wordCount(EndMarker) : wordCount(code);
     if (i + n - 1 > MaxWords) break;
     if (isBox(code)) out.push_back(i + 1);  // word i + 2, from 0
@@ -90,7 +90,7 @@ bool truncateToLimit(CommandList& list) {
 bool encode(CommandList list, model::Briefing& b) {
   const bool cut = truncateToLimit(list);
   int i = 0;
-  auto put = [&](int v) { b.set(brf::Events, static_cast<model::i16>(v), i++); };
+  auto put = [&](int v) { b.set(rec::Events, static_cast<model::i16>(v), i++); };
   for (const Command& c : list) {
     const int n = wordCount(c.code);
     if (i + n > MaxWords) break;  // a single command larger than the record cannot happen
@@ -108,7 +108,7 @@ bool encode(CommandList list, model::Briefing& b) {
       put(c.colour);
     }
   }
-  b.set(brf::EventWordsUsed, static_cast<model::i16>(i));
+  b.set(rec::EventWordsUsed, static_cast<model::i16>(i));
   return cut;
 }
 
@@ -221,7 +221,7 @@ bool parseWhole(const std::string& text, int& value) {
 
 namespace {
 
-std::string entry(const std::array<std::string, brf::StringCount>* list, int i) {
+std::string entry(const std::array<std::string, rec::StringCount>* list, int i) {
   if (!list || i < 0 || i >= static_cast<int>(list->size())) return "";
   return (*list)[static_cast<std::size_t>(i)];
 }

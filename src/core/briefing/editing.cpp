@@ -6,7 +6,7 @@
 namespace briefing {
 
 namespace fg = model::fg;
-namespace brf = model::briefing;
+namespace rec = model::briefing;
 
 void sortByTime(CommandList& list, int& selected) {
   const int n = static_cast<int>(list.size());
@@ -207,8 +207,8 @@ bool storeList(model::MissionEdit& e, int b, const CommandList& list) {
 void copyBriefing(model::Mission& m, int from, int to) {
   if (from == to) return;
   model::Briefing copy = m.briefings[from];
-  copy.set(brf::TeamVisible, model::u8{0}, static_cast<std::size_t>(from));
-  copy.set(brf::TeamVisible, model::u8{1}, static_cast<std::size_t>(to));
+  copy.set(rec::TeamVisible, model::u8{0}, static_cast<std::size_t>(from));
+  copy.set(rec::TeamVisible, model::u8{1}, static_cast<std::size_t>(to));
   m.briefings[to] = copy;
 }
 
@@ -349,10 +349,10 @@ AutoBriefResult autoBrief(const model::Mission& m, int b, const AutoBriefOptions
 
 void applyAutoBrief(model::Mission& m, int b, const AutoBriefResult& r) {
   model::Briefing& brief = m.briefings[b];
-  for (std::size_t i = 0; i < brf::EventWords; ++i) brief.set(brf::Events, model::i16{0}, i);
+  for (std::size_t i = 0; i < rec::EventWords; ++i) brief.set(rec::Events, model::i16{0}, i);
   encode(r.commands, brief);
-  brief.set(brf::RunningTime, static_cast<model::i16>(r.runningTime));
-  brief.set(brf::TeamVisible, model::u8{1}, static_cast<std::size_t>(b));
+  brief.set(rec::RunningTime, static_cast<model::i16>(r.runningTime));
+  brief.set(rec::TeamVisible, model::u8{1}, static_cast<std::size_t>(b));
 }
 
 }  // namespace briefing

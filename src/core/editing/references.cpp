@@ -69,13 +69,13 @@ void renumberByte(model::Bytes record, std::size_t at, int a, Renumber code, std
 }
 
 void renumberBoxes(model::Bytes briefing, int a, Renumber code, std::size_t count) {
-  namespace brf = model::briefing;
+  namespace rec = model::briefing;
   for (int w : briefing::boxGroupWords(briefing)) {
     const auto word = static_cast<std::size_t>(w);
-    const auto value = static_cast<std::uint16_t>(model::get(briefing, brf::Events, word));
+    const auto value = static_cast<std::uint16_t>(model::get(briefing, rec::Events, word));
     if (value > 0xFF) continue;  // names no flight group
     const std::uint8_t next = renumbered(static_cast<std::uint8_t>(value), a, code, count);
-    model::set(briefing, brf::Events, static_cast<model::i16>(next), word);
+    model::set(briefing, rec::Events, static_cast<model::i16>(next), word);
   }
 }
 

@@ -378,10 +378,6 @@ SaveResult saveFile(const std::string& path, const std::vector<std::uint8_t>& da
   return saveFiles({FileImage{path, data, check}});
 }
 
-SaveResult writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& data) {
-  return saveFile(path, data);
-}
-
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error) {
   // Non-blocking so that a named pipe under a file's name is refused instead of hanging; it
   // changes nothing for the plain files that are read.

@@ -43,9 +43,6 @@ SaveResult saveFile(const std::string& path, const std::vector<std::uint8_t>& da
 // names the file that failed.
 SaveResult saveFiles(const std::vector<FileImage>& files);
 
-// The name the mission writer has always used for saveFile.
-SaveResult writeFileAtomically(const std::string& path, const std::vector<std::uint8_t>& data);
-
 // Reads a whole file into memory; false with a message naming the file when it cannot (a
 // missing file, a folder, a device, a read error).
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error);

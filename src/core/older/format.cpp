@@ -114,13 +114,13 @@ ReadResult readMission(CBytes data, Mission& out) {
 
 ReadResult readBriefing(CBytes data, Briefing& out) {
   Reader r(data);
-  std::array<std::uint16_t, brf::HeaderWords> head{};
+  std::array<std::uint16_t, briefingFile::HeaderWords> head{};
   for (auto& w : head)
     if (!r.u16(w, "the header")) return refused(r.error());
   auto b = std::make_unique<Briefing>();
   b->runningTime = static_cast<std::int16_t>(head[0]);
   const std::size_t sets = head[1];
-  if (sets > brf::MaxCoordinateSets) return refused(StrangeBriefingMessage);
+  if (sets > briefingFile::MaxCoordinateSets) return refused(StrangeBriefingMessage);
   b->iconCount = head[2];
 
   const std::size_t setBytes = b->iconCount * 6;
@@ -136,15 +136,16 @@ ReadResult readBriefing(CBytes data, Briefing& out) {
       set.push_back({word(0), word(1), word(2)});
     }
   }
-  if (!r.skip(b->iconCount * brf::IconRecordSize, "the icon records")) return refused(r.error());
+  if (!r.skip(b->iconCount * briefingFile::IconRecordSize, "the icon records"))
+    return refused(r.error());
 
-  for (std::size_t s = 0; s < brf::StringCount; ++s) {
-    const std::string what = numbered("tag", s + 1, brf::StringCount);
+  for (std::size_t s = 0; s < briefingFile::StringCount; ++s) {
+    const std::string what = numbered("tag", s + 1, briefingFile::StringCount);
     std::uint16_t n = 0;
     if (!r.u16(n, what) || !r.text(n, b->tags[s], what)) return refused(r.error());
   }
-  for (std::size_t s = 0; s < brf::StringCount; ++s) {
-    const std::string what = numbered("text", s + 1, brf::StringCount);
+  for (std::size_t s = 0; s < briefingFile::StringCount; ++s) {
+    const std::string what = numbered("text", s + 1, briefingFile::StringCount);
     std::uint16_t n = 0;
     if (!r.u16(n, what) || !r.text(n, b->texts[s], what) || !r.skip(n, what))
       return refused(r.error());

@@ -99,21 +99,21 @@ model::ReadResult readMission(model::CBytes data, Mission& out);
 //   32 tags: u16 length, then the characters;
 //   32 texts: u16 length L, L characters, L further bytes;
 //   event blocks: u16 word count, then the words. Only the first one is read.
-namespace brf {
+namespace briefingFile {
 inline constexpr std::size_t HeaderWords = 3;
 inline constexpr std::size_t IconRecordSize = 32;
 inline constexpr std::size_t StringCount = 32;
 // Files with this many coordinate sets or more have a structure the importer does not know.
 inline constexpr std::size_t MaxCoordinateSets = 2;
-}  // namespace brf
+}  // namespace briefingFile
 
 struct Briefing {
   std::int16_t runningTime = 0;
   std::size_t iconCount = 0;
   // coordinateSets[s][icon]
   std::vector<std::vector<model::Vec3>> coordinateSets;
-  std::array<std::string, brf::StringCount> tags;
-  std::array<std::string, brf::StringCount> texts;
+  std::array<std::string, briefingFile::StringCount> tags;
+  std::array<std::string, briefingFile::StringCount> texts;
   std::vector<std::uint16_t> events;  // the words of the first event block
 };
 
