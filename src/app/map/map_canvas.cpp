@@ -47,8 +47,9 @@ const QImage& MapCanvas::backBuffer() {
 
 void MapCanvas::rebuildCache() {
   cache_ = makeBuffer();
+  still_ = map::stillLabels(state_, mission_);
   QPainter p(&cache_);
-  paintMapBackdrop(p, state_, mission_);
+  paintMapBackdrop(p, state_, mission_, still_);
 }
 
 void MapCanvas::dragRedraw() {
@@ -56,7 +57,7 @@ void MapCanvas::dragRedraw() {
   back_ = cache_.copy();
   {
     QPainter p(&back_);
-    paintMovingFlightGroups(p, state_, mission_);
+    paintMovingFlightGroups(p, state_, mission_, still_);
   }
   stale_ = false;
   update();

@@ -1,7 +1,8 @@
 #pragma once
 // The map's drawing surface: paints its back buffer with one block copy and hands mouse events
 // to its tool (app/map/map_tools.h). The back buffer is redrawn in full when it is next shown,
-// or during a drag from the background cache with only the current flight group drawn again.
+// or during a drag from the background cache with only the moving flight groups (and their
+// labels) laid out and drawn again.
 
 #include <QImage>
 #include <QWidget>
@@ -25,7 +26,8 @@ class MapCanvas : public QWidget {
   void setToolTips(TipSource tipAt) { tipAt_ = std::move(tipAt); }
   // Background, every flight group, palette, current flight group, drawn when next shown.
   void redraw();
-  // The background cache (everything but the flight groups a drag moves) rebuilt now.
+  // The background cache (everything but the flight groups a drag moves, their labels laid out
+  // without those) rebuilt now.
   void rebuildCache();
   // The cache copied back and the moving flight groups drawn again; then shown.
   void dragRedraw();
@@ -58,7 +60,8 @@ class MapCanvas : public QWidget {
   CanvasTool* tool_ = nullptr;
   TipSource tipAt_;
   QImage back_, cache_;
-  bool stale_ = false;  // a redraw is pending
+  map::LabelLayout still_;  // the labels of the cache, laid out once per drag
+  bool stale_ = false;      // a redraw is pending
 };
 
 }  // namespace app

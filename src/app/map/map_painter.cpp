@@ -237,12 +237,14 @@ void paintOverCache(QPainter& p, const map::MapState& s, const model::Mission& m
 
 }  // namespace
 
-void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m) {
-  paintBackdrop(p, s, m, map::drawOrder(s, m), map::labelShifts(s, m));
+void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m,
+                      const map::LabelLayout& still) {
+  paintBackdrop(p, s, m, map::drawOrder(s, m), still.shifts);
 }
 
-void paintMovingFlightGroups(QPainter& p, const map::MapState& s, const model::Mission& m) {
-  paintOverCache(p, s, m, map::drawOrder(s, m), map::labelShifts(s, m));
+void paintMovingFlightGroups(QPainter& p, const map::MapState& s, const model::Mission& m,
+                             const map::LabelLayout& still) {
+  paintOverCache(p, s, m, map::drawOrder(s, m), map::movingLabelShifts(s, m, still));
 }
 
 void paintMap(QPainter& p, const map::MapState& s, const model::Mission& m) {

@@ -32,11 +32,14 @@ void paintFlightGroup(QPainter& p, const map::MapState& s, const model::Mission&
                       const map::LabelShifts* shifts = nullptr);
 // The team palette strip along the bottom edge.
 void paintPaletteStrip(QPainter& p, const map::MapState& s);
-// Everything but the flight groups a drag moves (the current one when nothing moves): the
-// background cache of a drag.
-void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m);
-// Those flight groups, as far as they are drawn: what a drag redraws over the backdrop.
-void paintMovingFlightGroups(QPainter& p, const map::MapState& s, const model::Mission& m);
+// Everything but the flight groups a drag moves (the current one when nothing moves), their
+// labels where `still` (map::stillLabels) lays them out: the background cache of a drag.
+void paintMapBackdrop(QPainter& p, const map::MapState& s, const model::Mission& m,
+                      const map::LabelLayout& still);
+// Those flight groups, as far as they are drawn, their labels laid out around `still`: what a
+// drag redraws over the backdrop.
+void paintMovingFlightGroups(QPainter& p, const map::MapState& s, const model::Mission& m,
+                             const map::LabelLayout& still);
 // The whole map: backdrop, then the moving or current flight groups on top.
 void paintMap(QPainter& p, const map::MapState& s, const model::Mission& m);
 

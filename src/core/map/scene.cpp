@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <limits>
-#include <map>
 
 #include "map/craft_types.h"
 
@@ -135,12 +134,6 @@ std::optional<std::size_t> craftPoint(const MapState& s, const FlightGroup& g, i
 
 namespace {
 
-// The screen box a label covers: from its first character that is not a blank to its end, one
-// line high.
-struct LabelBox {
-  int left = 0, right = 0, top = 0;
-};
-
 // What a line of text with its top left corner at `at` covers (leading blanks print nothing).
 LabelBox textBox(const MapState& s, ScreenPoint at, const std::string& text) {
   const std::size_t lead = std::min(text.find_first_not_of(' '), text.size());
@@ -153,58 +146,37 @@ LabelBox labelBox(const MapState& s, ScreenPoint at, const std::string& text, in
   return textBox(s, {at.x, at.y - 6 + shift}, text);
 }
 
-// The labels placed so far, by the text line their top falls in.
-class PlacedLabels {
- public:
-  explicit PlacedLabels(int lineHeight) : line_(std::max(1, lineHeight)) {}
-  // How many placed labels `b` would print over.
+// What the labels laid out so far cover: those of `out` and, during a drag, the still ones.
+struct Placed {
+  const LabelLayout* still;
+  LabelLayout& out;
   int overlaps(const LabelBox& b) const {
-    int n = 0;
-    for (int row = rowOf(b.top) - 1; row <= rowOf(b.top) + 1; ++row) {
-      const auto it = rows_.find(row);
-      if (it == rows_.end()) continue;
-      for (const LabelBox& o : it->second)
-        if (b.left < o.right && o.left < b.right && b.top < o.top + line_ && o.top < b.top + line_)
-          ++n;
-    }
-    return n;
+    return out.overlaps(b) + (still ? still->overlaps(b) : 0);
   }
-  void add(const LabelBox& b) { rows_[rowOf(b.top)].push_back(b); }
-
- private:
-  int rowOf(int y) const { return y >= 0 ? y / line_ : (y + 1) / line_ - 1; }
-  int line_;
-  std::map<int, std::vector<LabelBox>> rows_;
 };
 
-}  // namespace
-
-LabelShifts labelShifts(const MapState& s, const Mission& m) {
-  LabelShifts out;
-  out.shifts.assign(m.flightGroups.size(), {});
-  if (!s.toggles.namesOn) return out;
+// The drawn flight groups a layout takes, in index order.
+template <typename Takes>
+void eachLaidOut(const MapState& s, const Mission& m, const Takes& takes, auto&& f) {
   const int count = static_cast<int>(m.flightGroups.size());
-  const int first = std::max(0, s.firstDrawn());
   const int last = std::min(count - 1, s.lastDrawn(m));
+  for (int fg = std::max(0, s.firstDrawn()); fg <= last; ++fg)
+    if (s.isShown(fg) && takes(fg)) f(fg, m.flightGroups[static_cast<std::size_t>(fg)]);
+}
+
+// Craft labels at one spot stack, the lowest index on top.
+template <typename Takes>
+void stackCraftLabels(const MapState& s, const Mission& m, const Takes& takes, Placed placed) {
   const Plane plane = s.view.shownPlane();
   const LabelOptions lo{s.toggles.namesOn, s.toggles.currentOnly, s.toggles.distances,
                         s.toggles.times};
   const VisibleRange range = s.visibleRange();
-  PlacedLabels placed(s.lineHeight);
-
-  // Craft labels at one spot stack, the lowest index on top.
-  struct Stack {
-    ScreenPoint at;
-    int lines = 0;
-  };
-  std::vector<Stack> stacks;
-  for (int fg = first; fg <= last; ++fg) {
-    if (!s.isShown(fg)) continue;
-    const FlightGroup& g = m.flightGroups[fg];
+  auto& stacks = placed.out.stacks;
+  eachLaidOut(s, m, takes, [&](int fg, const FlightGroup& g) {
     const auto p = craftPoint(s, g, fg);
-    if (!p || (!s.toggles.drawOffScreen && !isVisible(g, plane, range, *p))) continue;
+    if (!p || (!s.toggles.drawOffScreen && !isVisible(g, plane, range, *p))) return;
     const ScreenPoint at = s.view.mapToScreen(pointOnPlane(g, *p, plane));
-    auto stack = std::find_if(stacks.begin(), stacks.end(), [&](const Stack& k) {
+    auto stack = std::find_if(stacks.begin(), stacks.end(), [&](const LabelLayout::Stack& k) {
       return std::abs(k.at.x - at.x) <= SameSpot && std::abs(k.at.y - at.y) <= SameSpot;
     });
     int shift = 0;
@@ -214,39 +186,49 @@ LabelShifts labelShifts(const MapState& s, const Mission& m) {
       shift = stack->at.y + stack->lines * s.lineHeight - at.y;
       ++stack->lines;
     }
-    out.shifts[static_cast<std::size_t>(fg)][*p] = shift;
-    placed.add(labelBox(s, at, pointLabel(g, *p, lo), shift));
-  }
+    placed.out.shifts.shifts[static_cast<std::size_t>(fg)][*p] = shift;
+    placed.out.add(labelBox(s, at, pointLabel(g, *p, lo), shift));
+  });
+}
 
-  // The route points drawn, flight group by flight group.
-  auto eachRoutePoint = [&](auto&& f) {
-    for (int fg = first; fg <= last; ++fg) {
-      if (!s.isShown(fg)) continue;
-      const FlightGroup& g = m.flightGroups[fg];
-      if (!s.toggles.drawOffScreen && !isVisible(g, plane, range, Start1)) continue;
-      const PointRange points = pointRange(s, fg);
-      for (std::size_t p = points.first; p <= points.last; ++p)
-        if (p != Start1 && p < Briefing1 && g.enabled(p))
-          f(fg, g, p, s.view.mapToScreen(pointOnPlane(g, p, plane)));
-    }
-  };
+// The route points drawn, flight group by flight group.
+template <typename Takes>
+void eachRoutePoint(const MapState& s, const Mission& m, const Takes& takes, auto&& f) {
+  const Plane plane = s.view.shownPlane();
+  const VisibleRange range = s.visibleRange();
+  eachLaidOut(s, m, takes, [&](int fg, const FlightGroup& g) {
+    if (!s.toggles.drawOffScreen && !isVisible(g, plane, range, Start1)) return;
+    const PointRange points = pointRange(s, fg);
+    for (std::size_t p = points.first; p <= points.last; ++p)
+      if (p != Start1 && p < Briefing1 && g.enabled(p))
+        f(fg, g, p, s.view.mapToScreen(pointOnPlane(g, p, plane)));
+  });
+}
 
-  // Times and distances stay under their points (as buildMarks draws them): labels keep off.
-  if (s.toggles.times || s.toggles.distances) {
-    int legsOf = -1;
-    LegDistances legs;
-    eachRoutePoint([&](int fg, const FlightGroup& g, std::size_t p, ScreenPoint at) {
-      if (p > Hyperspace) return;
-      if (fg != legsOf) legs = legDistances(g), legsOf = fg;
-      placed.add(textBox(s, {at.x + 5, at.y + 7}, pointAnnotation(g, p, legs, lo)));
-    });
-  }
+// Times and distances stay under their points (as buildMarks draws them): labels keep off.
+template <typename Takes>
+void placeAnnotations(const MapState& s, const Mission& m, const Takes& takes, Placed placed) {
+  if (!s.toggles.times && !s.toggles.distances) return;
+  const LabelOptions lo{s.toggles.namesOn, s.toggles.currentOnly, s.toggles.distances,
+                        s.toggles.times};
+  int legsOf = -1;
+  LegDistances legs;
+  eachRoutePoint(s, m, takes, [&](int fg, const FlightGroup& g, std::size_t p, ScreenPoint at) {
+    if (p > Hyperspace) return;
+    if (fg != legsOf) legs = legDistances(g), legsOf = fg;
+    placed.out.add(textBox(s, {at.x + 5, at.y + 7}, pointAnnotation(g, p, legs, lo)));
+  });
+}
 
-  // Route points' labels keep off every label placed before them.
-  eachRoutePoint([&](int fg, const FlightGroup& g, std::size_t p, ScreenPoint at) {
+// Route points' labels keep off every label placed before them: on its point, else a line down,
+// a line up, two down…: the nearest free place; where none is free, the one printing over the
+// fewest labels.
+template <typename Takes>
+void moveRouteLabels(const MapState& s, const Mission& m, const Takes& takes, Placed placed) {
+  const LabelOptions lo{s.toggles.namesOn, s.toggles.currentOnly, s.toggles.distances,
+                        s.toggles.times};
+  eachRoutePoint(s, m, takes, [&](int fg, const FlightGroup& g, std::size_t p, ScreenPoint at) {
     const std::string text = pointLabel(g, p, lo);
-    // On its point, else a line down, a line up, two down…: the nearest free place; where
-    // none is free, the one printing over the fewest labels.
     int shift = 0;
     int fewest = placed.overlaps(labelBox(s, at, text, 0));
     for (int lines = 1; fewest > 0 && lines <= MaxLabelMove; ++lines)
@@ -258,10 +240,66 @@ LabelShifts labelShifts(const MapState& s, const Mission& m) {
           if (n == 0) break;
         }
       }
-    out.shifts[static_cast<std::size_t>(fg)][p] = shift;
-    placed.add(labelBox(s, at, text, shift));
+    placed.out.shifts.shifts[static_cast<std::size_t>(fg)][p] = shift;
+    placed.out.add(labelBox(s, at, text, shift));
   });
+}
+
+// Lays out the labels of the drawn flight groups `takes` accepts into `out`, around those of
+// `still` (none: null).
+template <typename Takes>
+void layOut(const MapState& s, const Mission& m, const Takes& takes, const LabelLayout* still,
+            LabelLayout& out) {
+  out.shifts.shifts.assign(m.flightGroups.size(), {});
+  if (!s.toggles.namesOn) return;
+  const Placed placed{still, out};
+  stackCraftLabels(s, m, takes, placed);
+  placeAnnotations(s, m, takes, placed);
+  moveRouteLabels(s, m, takes, placed);
+}
+
+}  // namespace
+
+int LabelLayout::overlaps(const LabelBox& b) const {
+  int n = 0;
+  const int row = rowOf(b.top);
+  auto it = std::lower_bound(rows_.begin(), rows_.end(), row - 1,
+                             [](const auto& r, int k) { return r.first < k; });
+  for (; it != rows_.end() && it->first <= row + 1; ++it)
+    for (const LabelBox& o : it->second)
+      if (b.left < o.right && o.left < b.right && b.top < o.top + line_ && o.top < b.top + line_)
+        ++n;
+  return n;
+}
+
+void LabelLayout::add(const LabelBox& b) {
+  const int row = rowOf(b.top);
+  auto it = std::lower_bound(rows_.begin(), rows_.end(), row,
+                             [](const auto& r, int k) { return r.first < k; });
+  if (it == rows_.end() || it->first != row) it = rows_.insert(it, {row, {}});
+  it->second.push_back(b);
+}
+
+LabelShifts labelShifts(const MapState& s, const Mission& m) {
+  LabelLayout out(s.lineHeight);
+  layOut(
+      s, m, [](int) { return true; }, nullptr, out);
+  return std::move(out.shifts);
+}
+
+LabelLayout stillLabels(const MapState& s, const Mission& m) {
+  LabelLayout out(s.lineHeight);
+  layOut(
+      s, m, [&](int fg) { return !s.drawnOverCache(fg); }, nullptr, out);
   return out;
+}
+
+LabelShifts movingLabelShifts(const MapState& s, const Mission& m, const LabelLayout& still) {
+  LabelLayout out(s.lineHeight);
+  out.stacks = still.stacks;
+  layOut(
+      s, m, [&](int fg) { return s.drawnOverCache(fg); }, &still, out);
+  return std::move(out.shifts);
 }
 
 void buildMarks(const MapState& s, const Mission& m, int index, FlightGroupMarks& out,

@@ -172,6 +172,42 @@ struct LabelShifts {
 };
 LabelShifts labelShifts(const MapState& s, const model::Mission& m);
 
+// The screen box a label covers: from its first character that is not a blank to its end, one
+// line high.
+struct LabelBox {
+  int left = 0, right = 0, top = 0;
+};
+
+// Labels laid out: the boxes they cover, by the text line their top falls in, the stacks of
+// craft labels and the shifts found.
+class LabelLayout {
+ public:
+  explicit LabelLayout(int lineHeight = 1) : line_(std::max(1, lineHeight)) {}
+  // How many laid-out labels `b` would print over.
+  int overlaps(const LabelBox& b) const;
+  void add(const LabelBox& b);
+
+  struct Stack {
+    ScreenPoint at;
+    int lines = 0;
+  };
+  std::vector<Stack> stacks;
+  LabelShifts shifts;
+
+ private:
+  int rowOf(int y) const { return y >= 0 ? y / line_ : (y + 1) / line_ - 1; }
+  int line_;
+  std::vector<std::pair<int, std::vector<LabelBox>>> rows_;  // sorted by row
+};
+
+// A drag lays out only what moves. The labels of every drawn flight group the drag leaves where
+// it is (not `MapState::drawnOverCache`), laid out as labelShifts does without the moving ones:
+// made once when the drag begins, for the background and to keep the moving labels off.
+LabelLayout stillLabels(const MapState& s, const model::Mission& m);
+// The labels of the moving flight groups laid out as labelShifts does, after and around the
+// still ones: a moving craft joins a still stack at its spot under the still labels.
+LabelShifts movingLabelShifts(const MapState& s, const model::Mission& m, const LabelLayout& still);
+
 // Builds the marks of flight group `fg` (nothing when it is neither visible nor drawn off screen),
 // its labels moved down as `shifts` say.
 void buildMarks(const MapState& s, const model::Mission& m, int fg, FlightGroupMarks& out,
