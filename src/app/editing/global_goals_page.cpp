@@ -137,7 +137,7 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
       /*deferWhileHidden=*/true);
   bindings_->bind(points_, model::ggentry::Points).convert(scaled(PointsStep));
   const BoundRecords strings = nestedAt(oneRecord(RecordKind::GlobalGoalStrings, team), [this] {
-    return ggs::text(static_cast<std::size_t>(set_), 0, 0).offset;
+    return ggs::goalAt(static_cast<std::size_t>(set_));
   });
   for (std::size_t t = 0; t < 4; ++t)
     for (std::size_t k = 0; k < 3; ++k)

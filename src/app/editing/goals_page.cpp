@@ -190,9 +190,9 @@ void GoalsPage::bindFields() {
       .records(goal)
       .undoText(editText(tr("goal time")));
   // The user strings belong to the current flight group alone, whatever else is selected.
-  const BoundRecords strings = nestedAt(
-      ofKind(shownOnly(bindings_->records()), RecordKind::FlightGroupGoalStrings),
-      [this] { return model::fggoalstrings::text(static_cast<std::size_t>(goal_), 0).offset; });
+  const BoundRecords strings =
+      nestedAt(ofKind(shownOnly(bindings_->records()), RecordKind::FlightGroupGoalStrings),
+               [this] { return model::fggoalstrings::goalAt(static_cast<std::size_t>(goal_)); });
   for (std::size_t k = 0; k < strings_.size(); ++k)
     b.bind(strings_[k], model::fggoalstrings::text(0, k))
         .records(strings)

@@ -133,7 +133,7 @@ void OptionsPage::bindFields() {
   FieldBindings& b = *bindings_;
   // The five role boxes show and write the one role string.
   const auto rolesTouched = [this](const ChangeSet& c) {
-    return c.touches(RecordKind::FlightGroup, fg::Roles.offset, fg::Roles.width);
+    return c.touches(RecordKind::FlightGroup, fg::Roles);
   };
   for (std::size_t t = 0; t <= 4; ++t) {
     QComboBox* box = t < 4 ? cmd_[t] : cmdAll_;

@@ -153,9 +153,8 @@ void TriggerEditor::build() {
     // "And" stores 0, "Or" 1, in the flag of the set shown now (the global-goal sets move it).
     const model::Field<model::u8> first = *source_.place.flag(f);
     bindings_->bindChoice({a, o}, first)
-        .records(
-            nestedAt(bindings_->records(),
-                     [this, f, first] { return source_.place.flag(f)->offset - first.offset; }))
+        .records(nestedAt(bindings_->records(),
+                          [this, f, first] { return source_.place.flagPast(f, first); }))
         .undoText(source_.undoText);
   };
   for (int n = 1; n <= count; ++n) {

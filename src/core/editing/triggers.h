@@ -36,6 +36,11 @@ struct TriggerSetPlace {
   const std::optional<model::Field<model::u8>>& flag(OrFlag f) const {
     return orFlag[static_cast<std::size_t>(f)];
   }
+  // How far flag `f` lies past `built` (the same flag where a panel was built for another set):
+  // the base a binding of `built` counts from to reach it.
+  std::size_t flagPast(OrFlag f, model::Field<model::u8> built) const {
+    return flag(f)->offset - built.offset;
+  }
 };
 
 // A full 22-byte trigger set at `base` (triggers 1..4 and the 1-or-2 and 3-or-4 flags) whose

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "model/fields.h"
 #include "model/record_kind.h"
 
 namespace model {
@@ -62,6 +63,14 @@ struct ChangeSet {
   bool touches(RecordKind kind) const;
   // A patch of `kind` overlapping [offset, offset + width).
   bool touches(RecordKind kind, std::size_t offset, std::size_t width) const;
+  // A patch of `kind` over field `f` (any of its elements).
+  template <class T>
+  bool touches(RecordKind kind, const Field<T>& f) const {
+    return touches(kind, f.offset, f.bytes());
+  }
+  bool touches(RecordKind kind, const TextField& f) const {
+    return touches(kind, f.offset, f.width);
+  }
   bool touchesRecord(RecordKind kind, int index) const;
   bool listChanged(ListKind list) const;
   bool contentChanged() const;

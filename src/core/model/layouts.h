@@ -192,6 +192,10 @@ inline constexpr std::size_t Size = 1536;
 constexpr TextField text(std::size_t g, std::size_t k) {
   return {"Text", 192 * g + 64 * k, 64, 64};
 }
+// Where the texts of goal g begin: text(g, k) is text(0, k) counted from here.
+constexpr std::size_t goalAt(std::size_t g) {
+  return text(g, 0).offset;
+}
 extern const RecordLayout Layout;
 }  // namespace fggoalstrings
 
@@ -259,6 +263,10 @@ inline constexpr std::size_t Size = 5376;
 // Goal p (0 primary, 1 prevent, 2 secondary), trigger t (0..3), text k (0..2).
 constexpr TextField text(std::size_t p, std::size_t t, std::size_t k) {
   return {"Text", 768 * p + 192 * t + 64 * k, 64, 64};
+}
+// Where the texts of goal p begin: text(p, t, k) is text(0, t, k) counted from here.
+constexpr std::size_t goalAt(std::size_t p) {
+  return text(p, 0, 0).offset;
 }
 extern const RecordLayout Layout;
 }  // namespace ggstrings
