@@ -19,17 +19,14 @@ BriefingSession::BriefingSession(MissionDocument& doc, QObject* parent)
 }
 
 void BriefingSession::onDocumentChanged(const model::ChangeSet& c) {
-  if (writing_) return;
   // The instructions of the shown briefing changed under the list (undo, redo, Auto-Brief, a
   // copy onto it, an import): the list is read again. The word between the count and the words
   // (an unknown) is no instruction: editing it keeps the list and its pending changes.
-  const auto touched = [&](std::size_t offset, std::size_t width) {
-    return c.touchesRecord(RecordKind::Briefing, b_) &&
-           c.touches(RecordKind::Briefing, offset, width);
+  const auto touched = [&](const model::Field<model::i16>& f) {
+    return c.touchesRecord(RecordKind::Briefing, b_) && c.touches(RecordKind::Briefing, f);
   };
-  if (c.whole || touched(rec::EventWordsUsed.offset, rec::EventWordsUsed.bytes()) ||
-      touched(rec::Events.offset, rec::Events.bytes())) {
-    reload();
+  if (c.whole || touched(rec::EventWordsUsed) || touched(rec::Events)) {
+    if (!holdsStoredList()) reload();
     return;
   }
   if (c.touchesRecord(RecordKind::Briefing, b_) || c.briefingText) emit recordChanged();
@@ -87,14 +84,21 @@ void BriefingSession::sort() {
   selected_ = std::clamp(selected_, 0, static_cast<int>(list_.size()) - 1);
 }
 
+bool BriefingSession::holdsStoredList() const {
+  // The session's own store leaves the record holding the working list: its notice is read
+  // back as what the session holds, never as a change under it.
+  const briefing::CommandList stored = brf::instructionList(record()).commands;
+  return !pending_ && stored.size() == list_.size() &&
+         std::equal(stored.begin(), stored.end(), list_.begin(),
+                    [](const brf::Command& a, const brf::Command& b) { return a.sameAs(b); });
+}
+
 void BriefingSession::store(const QString& undoText) {
   bool cut = false;
-  writing_ = true;
   const int b = b_;
+  pending_ = false;
   doc_.apply(undoText, ChangedFlag::Mission,
              [&](model::MissionEdit& e) { cut = brf::storeList(e, b, list_); });
-  writing_ = false;
-  pending_ = false;
   if (!cut) return;
   emit notice(QString::fromLatin1(brf::TooBigMessage), false);
   reload();

@@ -96,6 +96,8 @@ class BriefingSession : public QObject {
  private:
   void onDocumentChanged(const model::ChangeSet& c);
   void store(const QString& undoText);
+  // Whether the record's instructions are the working list, nothing pending.
+  bool holdsStoredList() const;
   void sort();
   void setSelected(int position);
 
@@ -104,7 +106,6 @@ class BriefingSession : public QObject {
   briefing::CommandList list_;
   int selected_ = 0;
   bool pending_ = false;
-  bool writing_ = false;
   Placement placement_;
   briefing::CommandList beforePlacement_;
   int selectedBeforePlacement_ = 0;

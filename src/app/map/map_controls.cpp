@@ -432,12 +432,10 @@ void MapWindow::connectControls() {
 
   // The scroll bars pan.
   connect(xScroll_, &QScrollBar::valueChanged, this, [this](int v) {
-    if (settingScroll_) return;
     state_.view.setPan(-v, state_.view.panY);
     redraw();
   });
   connect(yScroll_, &QScrollBar::valueChanged, this, [this](int v) {
-    if (settingScroll_) return;
     state_.view.setPan(state_.view.panX, -v);
     redraw();
   });

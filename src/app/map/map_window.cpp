@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -313,10 +314,23 @@ void MapWindow::redraw() {
 }
 
 void MapWindow::updateScrollBars() {
-  settingScroll_ = true;
+  // The bars follow the view: their own signal, which pans it, stays quiet.
+  const QSignalBlocker quietX(xScroll_), quietY(yScroll_);
   xScroll_->setValue(map::nearest(-state_.view.panX));
   yScroll_->setValue(map::nearest(-state_.view.panY));
-  settingScroll_ = false;
+}
+
+void MapWindow::showZoom(int zoom) {
+  const int before = zoomBar_->value();
+  {
+    const QSignalBlocker quiet(zoomBar_);
+    zoomBar_->setValue(zoom);
+  }
+  if (zoomBar_->value() != before) {
+    atOrBeyondFit_ = fitZoom_ >= state_.view.zoom;
+    zoomLabel_->setText(QString::number(zoomBar_->value()));
+  }
+  state_.view.zoom = zoomBar_->value();
 }
 
 void MapWindow::centreOn(map::ViewPoint at) {
@@ -331,9 +345,7 @@ void MapWindow::setZoom(int zoom) {
 
 void MapWindow::zoomKeeping(int zoom, map::ViewPoint at, QPointF pixel) {
   zoom = map::clampZoom(zoom);
-  settingZoom_ = true;  // the bar follows; the view keeps `at` in place rather than the centre
-  zoomBar_->setValue(zoom);
-  settingZoom_ = false;
+  showZoom(zoom);  // the view keeps `at` in place rather than the centre
   state_.view.zoom = zoom;
   state_.view.placeAt(at, pixel.x(), pixel.y());
   updateScrollBars();
@@ -368,10 +380,6 @@ void MapWindow::canvasWheel(QPointF at, QPoint angleDelta, Qt::KeyboardModifiers
 void MapWindow::zoomBarMoved(int value) {
   atOrBeyondFit_ = fitZoom_ >= state_.view.zoom;
   zoomLabel_->setText(QString::number(value));
-  if (settingZoom_) {
-    state_.view.zoom = value;
-    return;
-  }
   state_.view.setZoom(value);
   updateScrollBars();
   redraw();
@@ -383,11 +391,8 @@ void MapWindow::fitToBattlefield() {
       map::fitToBattlefield(m.mapCentre, m.mapExtent, state_.view.shownPlane(), canvas_->width(),
                             canvas_->height(), mapLabelRoom(state_));
   fitZoom_ = fit.zoom;
-  settingZoom_ = true;
-  zoomBar_->setValue(map::clampZoom(fit.zoom));
-  state_.view.zoom = zoomBar_->value();
+  showZoom(map::clampZoom(fit.zoom));
   zoomLabel_->setText(QString::number(state_.view.zoom));
-  settingZoom_ = false;
   centreOn(fit.centre);
   atOrBeyondFit_ = true;
 }
@@ -455,10 +460,8 @@ void MapWindow::setBriefingMode(bool on) {
     state_.view.plane = map::Plane::XY;
     xy_->setChecked(true);
     state_.briefingPoint = 0;
-    settingZoom_ = true;
-    zoomBar_->setValue(map::DefaultZoom);
+    showZoom(map::DefaultZoom);
     state_.view.zoom = map::DefaultZoom;
-    settingZoom_ = false;
     refillLists();
     centreOn({0, 0});
   } else {
@@ -470,10 +473,8 @@ void MapWindow::setBriefingMode(bool on) {
        : before.plane == map::Plane::XZ ? xz_
                                         : yz_)
           ->setChecked(true);
-      settingZoom_ = true;
-      zoomBar_->setValue(before.zoom);
+      showZoom(before.zoom);
       state_.view.zoom = before.zoom;
-      settingZoom_ = false;
       state_.view.centreOn(before.centre);
       updateScrollBars();
     }

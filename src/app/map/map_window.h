@@ -117,6 +117,9 @@ class MapWindow : public QWidget, private MapToolHost {
   void listSelectionChanged();
   void syncControls();
   void updateScrollBars();
+  // The zoom bar and its label show `zoom` the window set itself: the bar's own signal, which
+  // zooms about the centre, stays quiet.
+  void showZoom(int zoom);
   void zoomBarMoved(int value);
   void selectAllShown();
   void setCurrent(int fg, bool centre);
@@ -158,8 +161,6 @@ class MapWindow : public QWidget, private MapToolHost {
   bool started_ = false;
   bool atOrBeyondFit_ = false;
   int fitZoom_ = map::DefaultZoom;
-  bool settingZoom_ = false;
-  bool settingScroll_ = false;
   bool missionReplaced_ = false;
   std::optional<map::MapView> viewBeforeBriefing_;  // restored when briefing mode ends
   int wheelTurn_ = 0;                               // eighths of a degree not yet a whole notch
