@@ -324,7 +324,15 @@ void MapWindow::bindControls() {
 }
 
 void MapWindow::connectControls() {
-  // Buttons that run a command.
+  connectCommandButtons();
+  connectViewRow();
+  connectFilterRow();
+  connectToggleRow();
+  connectPanels();
+}
+
+// Buttons that run a command.
+void MapWindow::connectCommandButtons() {
   const std::pair<const char*, std::function<void()>> commands[] = {
       {"One16ZoomBut", [this] { setZoom(16); }},
       {"SpeedButton1", [this] { setZoom(800); }},
@@ -355,8 +363,10 @@ void MapWindow::connectControls() {
   };
   for (const auto& [name, run] : commands)
     connect(findChild<QToolButton*>(QLatin1String(name)), &QToolButton::clicked, this, run);
+}
 
-  // Row 1.
+// Row 1: zoom, plane, auto-centre.
+void MapWindow::connectViewRow() {
   connect(zoomBar_, &QSlider::valueChanged, this, &MapWindow::zoomBarMoved);
   connect(planes_, &QButtonGroup::idClicked, this,
           [this](int id) { setPlane(static_cast<map::Plane>(id)); });
@@ -366,8 +376,10 @@ void MapWindow::connectControls() {
         if (k != i) autoCentreButtons_[k]->setChecked(false);
       settings_.autoCtr = on ? i : 4;
     });
+}
 
-  // Row 2.
+// Row 2: the filters and the flight group chosen.
+void MapWindow::connectFilterRow() {
   for (int i = 0; i < 6; ++i) {
     connect(iffButtons_[i], &QToolButton::clicked, this, [this, i](bool on) {
       filters_.iff[i] = on;
@@ -397,8 +409,10 @@ void MapWindow::connectControls() {
       setCurrent(i, settings_.centre);
     }
   });
+}
 
-  // Row 3.
+// Row 3: what is drawn, the panels shown, the locks.
+void MapWindow::connectToggleRow() {
   connect(namesOn_, &QToolButton::clicked, this,
           [this](bool on) { setToggle(&map::MapToggles::namesOn, on); });
   connect(allWPs_, &QToolButton::clicked, this, [this](bool on) {
@@ -421,7 +435,10 @@ void MapWindow::connectControls() {
           [this](bool on) { setToggle(&map::MapToggles::lockStart1, on); });
   connect(lockX_, &QToolButton::clicked, this, [this](bool on) { state_.toggles.lockX = on; });
   connect(lockY_, &QToolButton::clicked, this, [this](bool on) { state_.toggles.lockY = on; });
+}
 
+// The list panel, the scroll bars and the options panel.
+void MapWindow::connectPanels() {
   // The list panel's selection is the shown flags. A click that shows a flight group makes it
   // current; in "Curr FG only" mode a click always does, and shows it.
   connect(mapList_, &QListWidget::itemSelectionChanged, this, &MapWindow::listSelectionChanged);

@@ -100,6 +100,11 @@ class MapWindow : public QWidget, private MapToolHost {
   std::vector<std::pair<QCheckBox*, bool map::MapToggles::*>> optionToggles() const;
   void bindControls();
   void connectControls();
+  void connectCommandButtons();
+  void connectViewRow();
+  void connectFilterRow();
+  void connectToggleRow();
+  void connectPanels();
   void buildActions();
   QToolButton* button(const char* name, const QString& text, const QString& hint,
                       bool checkable = false);

@@ -479,6 +479,18 @@ class Reader {
   bool briefing(const ReadValue& v, const std::string& path, model::Briefing& b);
   bool block(const ReadValue& root, std::string_view name, std::size_t size, model::TextBlock& out);
   bool mission(const ReadValue& root, model::Mission& m);
+
+ private:
+  // The steps of mission(), in the order a mission is read.
+  bool knownKeys(const ReadValue& root);
+  bool platform(const ReadValue& root, model::Mission& m);
+  const ReadValue* list(const ReadValue& root, const char* key, std::size_t count);
+  bool flightGroups(const ReadValue& root, const model::Mission& defaults, model::Mission& m);
+  bool messages(const ReadValue& root, model::Mission& m);
+  bool header(const ReadValue& root, const model::Mission& defaults, model::Mission& m);
+  bool fixedRecords(const ReadValue& root, const model::Mission& defaults, model::Mission& m);
+  bool briefings(const ReadValue& root, const model::Mission& defaults, model::Mission& m);
+  bool textBlocks(const ReadValue& root, model::Mission& m);
 };
 
 bool Reader::record(const ReadValue& v, const RecordLayout& layout, Bytes rec,
@@ -669,7 +681,7 @@ bool Reader::block(const ReadValue& root, std::string_view name, std::size_t siz
   return true;
 }
 
-bool Reader::mission(const ReadValue& root, model::Mission& m) {
+bool Reader::knownKeys(const ReadValue& root) {
   if (!root.is_object())
     return fail("", "expected an object at the top, found " + kindName(root.type()));
   for (const auto& [key, value] : root.items()) {
@@ -679,52 +691,62 @@ bool Reader::mission(const ReadValue& root, model::Mission& m) {
               key == std::string(b) + std::string(BytesSuffix);
     if (!known) return fail(join({}, key), "unknown key");
   }
-  // Keys left out take the records of a new Mission.
-  model::Mission defaults;
-  defaults.newMission();
+  return true;
+}
 
-  if (root.contains("PlatformId")) {
-    long long id = 0;
-    if (!integer(root["PlatformId"], "PlatformId", {-32768, 32767}, id)) return false;
-    if (id != model::FormatBase && id != model::FormatExpansion)
-      return fail("PlatformId",
-                  std::to_string(id) + " is neither 12 (Zyn Format) nor 14 (Qvn Format)");
-    m.platformId = static_cast<std::int16_t>(id);
+bool Reader::platform(const ReadValue& root, model::Mission& m) {
+  if (!root.contains("PlatformId")) return true;
+  long long id = 0;
+  if (!integer(root["PlatformId"], "PlatformId", {-32768, 32767}, id)) return false;
+  if (id != model::FormatBase && id != model::FormatExpansion)
+    return fail("PlatformId",
+                std::to_string(id) + " is neither 12 (Zyn Format) nor 14 (Qvn Format)");
+  m.platformId = static_cast<std::int16_t>(id);
+  return true;
+}
+
+// The array under `key` (of `count` entries, npos: any), null when missing or refused.
+const ReadValue* Reader::list(const ReadValue& root, const char* key, std::size_t count) {
+  if (!root.contains(key)) return nullptr;
+  const ReadValue& v = root[key];
+  return array(v, key, count) ? &v : nullptr;
+}
+
+constexpr std::size_t MaxRecords = 0xFFFF;  // the header counts them in 16 bits
+
+bool Reader::flightGroups(const ReadValue& root, const model::Mission& defaults,
+                          model::Mission& m) {
+  if (!root.contains("FlightGroups")) return true;
+  const ReadValue* groups = list(root, "FlightGroups", std::string::npos);
+  if (!groups) return false;
+  if (groups->size() > MaxRecords)
+    return fail("FlightGroups",
+                std::to_string(groups->size()) + " entries, a mission holds at most 65535");
+  const model::FlightGroup tmpl = defaults.newFlightGroupTemplate({});
+  for (std::size_t i = 0; i < groups->size(); ++i) {
+    model::FlightGroup g = tmpl;
+    if (!flightGroup((*groups)[i], at("FlightGroups", i), g)) return false;
+    m.flightGroups.push_back(std::move(g));
   }
+  return true;
+}
 
-  auto list = [&](const char* key, std::size_t count) -> const ReadValue* {
-    if (!root.contains(key)) return nullptr;
-    const ReadValue& v = root[key];
-    return array(v, key, count) ? &v : nullptr;
-  };
-  constexpr std::size_t MaxRecords = 0xFFFF;  // the header counts them in 16 bits
-
-  if (root.contains("FlightGroups")) {
-    const ReadValue* groups = list("FlightGroups", std::string::npos);
-    if (!groups) return false;
-    if (groups->size() > MaxRecords)
-      return fail("FlightGroups",
-                  std::to_string(groups->size()) + " entries, a mission holds at most 65535");
-    const model::FlightGroup tmpl = defaults.newFlightGroupTemplate({});
-    for (std::size_t i = 0; i < groups->size(); ++i) {
-      model::FlightGroup g = tmpl;
-      if (!flightGroup((*groups)[i], at("FlightGroups", i), g)) return false;
-      m.flightGroups.push_back(std::move(g));
-    }
+bool Reader::messages(const ReadValue& root, model::Mission& m) {
+  if (!root.contains("Messages")) return true;
+  const ReadValue* messages = list(root, "Messages", std::string::npos);
+  if (!messages) return false;
+  if (messages->size() > MaxRecords)
+    return fail("Messages",
+                std::to_string(messages->size()) + " entries, a mission holds at most 65535");
+  for (std::size_t i = 0; i < messages->size(); ++i) {
+    model::Message msg;
+    if (!message((*messages)[i], at("Messages", i), i, msg)) return false;
+    m.messages.push_back(std::move(msg));
   }
-  if (root.contains("Messages")) {
-    const ReadValue* messages = list("Messages", std::string::npos);
-    if (!messages) return false;
-    if (messages->size() > MaxRecords)
-      return fail("Messages",
-                  std::to_string(messages->size()) + " entries, a mission holds at most 65535");
-    for (std::size_t i = 0; i < messages->size(); ++i) {
-      model::Message msg;
-      if (!message((*messages)[i], at("Messages", i), i, msg)) return false;
-      m.messages.push_back(std::move(msg));
-    }
-  }
+  return true;
+}
 
+bool Reader::header(const ReadValue& root, const model::Mission& defaults, model::Mission& m) {
   m.header = defaults.header;
   if (root.contains("Header")) {
     const ReadValue& h = root["Header"];
@@ -740,54 +762,66 @@ bool Reader::mission(const ReadValue& root, model::Mission& m) {
     }
   }
   m.syncCounts();
+  return true;
+}
 
+// The lists of a fixed length: global goals, teams, global-goal strings.
+bool Reader::fixedRecords(const ReadValue& root, const model::Mission& defaults,
+                          model::Mission& m) {
   auto fixed = [&](const char* key, auto& records, const auto& defaultRecords,
                    const RecordLayout& layout) {
     records = defaultRecords;
     if (!root.contains(key)) return true;
-    const ReadValue* v = list(key, records.size());
+    const ReadValue* v = list(root, key, records.size());
     if (!v) return false;
     for (std::size_t i = 0; i < records.size(); ++i)
       if (!record((*v)[i], layout, records[i].span(), at(key, i))) return false;
     return true;
   };
-  if (!fixed("GlobalGoals", m.globalGoals, defaults.globalGoals, model::globalgoal::Layout) ||
-      !fixed("Teams", m.teams, defaults.teams, model::team::Layout) ||
-      !fixed("GlobalGoalStrings", m.globalGoalStrings, defaults.globalGoalStrings,
-             model::ggstrings::Layout))
-    return false;
+  return fixed("GlobalGoals", m.globalGoals, defaults.globalGoals, model::globalgoal::Layout) &&
+         fixed("Teams", m.teams, defaults.teams, model::team::Layout) &&
+         fixed("GlobalGoalStrings", m.globalGoalStrings, defaults.globalGoalStrings,
+               model::ggstrings::Layout);
+}
 
+bool Reader::briefings(const ReadValue& root, const model::Mission& defaults, model::Mission& m) {
   m.briefings = defaults.briefings;
-  if (root.contains("Briefings")) {
-    const ReadValue* v = list("Briefings", m.briefings.size());
-    if (!v) return false;
-    for (std::size_t i = 0; i < m.briefings.size(); ++i)
-      if (!briefing((*v)[i], at("Briefings", i), m.briefings[i])) return false;
-  }
-
-  if (m.platformId == model::FormatBase) {
-    // The base format has no debriefings: nothing may be said about them.
-    for (std::string_view name : {TextBlocks[1], TextBlocks[2]}) {
-      const std::string key(name);
-      if (root.contains(key) &&
-          !(root[key].is_string() && root[key].get_ref<const std::string&>().empty()))
-        return fail(key, "a mission of format 12 has no debriefings");
-      for (const std::string& k : {key + std::string(TailSuffix), key + std::string(BytesSuffix)})
-        if (root.contains(k)) return fail(k, "a mission of format 12 has no debriefings");
-    }
-    m.successDebrief = model::TextBlock(BlockSizeExpansion);
-    m.failureDebrief = model::TextBlock(BlockSizeExpansion);
-    if (!block(root, TextBlocks[0], BlockSizeBase, m.description)) return false;
-  } else if (!block(root, TextBlocks[0], BlockSizeExpansion, m.description) ||
-             !block(root, TextBlocks[1], BlockSizeExpansion, m.successDebrief) ||
-             !block(root, TextBlocks[2], BlockSizeExpansion, m.failureDebrief)) {
-    return false;
-  }
-
-  if (root.contains("TrailingBytes") &&
-      !bytes(root["TrailingBytes"], "TrailingBytes", std::string::npos, m.trailingBytes))
-    return false;
+  if (!root.contains("Briefings")) return true;
+  const ReadValue* v = list(root, "Briefings", m.briefings.size());
+  if (!v) return false;
+  for (std::size_t i = 0; i < m.briefings.size(); ++i)
+    if (!briefing((*v)[i], at("Briefings", i), m.briefings[i])) return false;
   return true;
+}
+
+bool Reader::textBlocks(const ReadValue& root, model::Mission& m) {
+  if (m.platformId != model::FormatBase)
+    return block(root, TextBlocks[0], BlockSizeExpansion, m.description) &&
+           block(root, TextBlocks[1], BlockSizeExpansion, m.successDebrief) &&
+           block(root, TextBlocks[2], BlockSizeExpansion, m.failureDebrief);
+  // The base format has no debriefings: nothing may be said about them.
+  for (std::string_view name : {TextBlocks[1], TextBlocks[2]}) {
+    const std::string key(name);
+    if (root.contains(key) &&
+        !(root[key].is_string() && root[key].get_ref<const std::string&>().empty()))
+      return fail(key, "a mission of format 12 has no debriefings");
+    for (const std::string& k : {key + std::string(TailSuffix), key + std::string(BytesSuffix)})
+      if (root.contains(k)) return fail(k, "a mission of format 12 has no debriefings");
+  }
+  m.successDebrief = model::TextBlock(BlockSizeExpansion);
+  m.failureDebrief = model::TextBlock(BlockSizeExpansion);
+  return block(root, TextBlocks[0], BlockSizeBase, m.description);
+}
+
+bool Reader::mission(const ReadValue& root, model::Mission& m) {
+  // Keys left out take the records of a new Mission.
+  model::Mission defaults;
+  defaults.newMission();
+  return knownKeys(root) && platform(root, m) && flightGroups(root, defaults, m) &&
+         messages(root, m) && header(root, defaults, m) && fixedRecords(root, defaults, m) &&
+         briefings(root, defaults, m) && textBlocks(root, m) &&
+         (!root.contains("TrailingBytes") ||
+          bytes(root["TrailingBytes"], "TrailingBytes", std::string::npos, m.trailingBytes));
 }
 
 }  // namespace

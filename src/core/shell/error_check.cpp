@@ -1,7 +1,6 @@
 #include "shell/error_check.h"
 
-#include "map/craft_types.h"
-
+#include <algorithm>
 #include <array>
 
 #include "briefing/editing.h"
@@ -9,6 +8,7 @@
 #include "editing/messages.h"
 #include "editing/references.h"
 #include "editing/triggers.h"
+#include "map/craft_types.h"
 
 namespace shell {
 
@@ -134,173 +134,217 @@ std::vector<std::string> CheckResult::lines() const {
   return out;
 }
 
+namespace {
+
+// What the flight-group pass gathers for the checks of the players that follow it.
+struct PlayerTally {
+  std::array<bool, 256> reportedType{};
+  std::array<bool, 256> playerNumberSeen{};
+  std::array<int, model::TeamCount> playersOnTeam{};
+  int players = 0;
+  int teams() const {
+    return static_cast<int>(
+        std::count_if(playersOnTeam.begin(), playersOnTeam.end(), [](int n) { return n != 0; }));
+  }
+};
+
+// The shared context of the checks of one run.
+struct Check {
+  const model::Mission& m;
+  const Vocabulary& vocabulary;
+  const Settings& settings;
+  CheckResult& r;
+  int missionType = m.missionType();
+  bool baseFormat = m.platformId == model::FormatBase;
+};
+
+void checkMissionCounts(Check& c) {
+  if (c.r.counts.craftAtStart > 32)
+    c.r.warnings.push_back(
+        "WARNING: More than 32 ships at the start of the mission. Some ships may not appear at "
+        "the start.");
+  if (c.r.counts.objectCount > 64)
+    c.r.warnings.push_back(
+        "WARNING: More than 64 objects in the mission. Some objects may not appear in the "
+        "mission.");
+  if (c.missionType == model::MissionType1)
+    c.r.warnings.push_back("WARNING: Mission Type of \"1\" is unknown.");
+}
+
+void checkCraftType(Check& c, std::size_t i, int type, PlayerTally& tally) {
+  if (type == 0)
+    c.r.errors.push_back("ERROR: FG#" + num(static_cast<int>(i) + 1) + " has no Ship type.");
+  if (map::isExpansionOnlyCraft(type) && c.settings.checkPlayable && c.baseFormat &&
+      !tally.reportedType[type]) {
+    tally.reportedType[type] = true;
+    c.r.warnings.push_back("ERROR: Zyn Format mission. " + c.vocabulary.text(tables::Ships, type) +
+                           "s are only available in Qvn.");
+  }
+  if (map::isUnsupportedSlot(type) && c.settings.checkPlayable)
+    c.r.errors.push_back("ERROR: Ship Slot #" + num(type) + " is not available in Zyn or Qvn.");
+}
+
+void checkPlayer(Check& c, const FlightGroup& g, int player, const std::string& label,
+                 PlayerTally& tally) {
+  const int iff = g.get(fg::Iff);
+  if (iff != 0 && iff != 1 && c.missionType != model::Melee)
+    c.r.warnings.push_back("WARNING: All Player Craft should be either IFF Rebel or IFF Imperial.");
+  if (g.get(fg::Formation) > SinglePointFormationAbove)
+    c.r.errors.push_back("ERROR: Player FG  " + label +
+                         " has (Single Point) Formation. The mission will crash.");
+  ++tally.players;
+  // A team byte beyond the ten teams belongs to no team the game knows.
+  const int team = g.get(fg::Team);
+  if (team < static_cast<int>(model::TeamCount)) ++tally.playersOnTeam[team];
+  if (tally.playerNumberSeen[player])
+    c.r.errors.push_back("ERROR: There is more than one Player " + num(player) +
+                         " All Players should have different Player numbers.");
+  tally.playerNumberSeen[player] = true;
+}
+
+void checkGroupSize(Check& c, int type, int count, int player, const std::string& label) {
+  if (count <= 6) return;
+  if (player == 0) {
+    if (map::isCraftClass(type))
+      c.r.warnings.push_back("WARNING: " + label + " has " + num(count) + " ships in FG. " +
+                             " Zyn does not properly support FG Formations larger than 6 ships.");
+  } else if (count > 8) {
+    c.r.errors.push_back("ERROR: Player FG  " + label +
+                         " has more than 8 ships. The mission will crash.");
+  } else {
+    c.r.warnings.push_back("WARNING: Player FG  " + label + " has " + num(count) +
+                           " ships. Some sounds in the game may be " + "played properly.");
+  }
+}
+
+void checkAttackOrders(Check& c, const FlightGroup& g, int type, const std::string& label) {
+  for (std::size_t k = 0; k < fg::OrderCount; ++k) {
+    const model::CBytes o = g.orderBytes(k);
+    if (model::get(o, order::Command) != AttackTargetsCommand) continue;
+    const std::string prefix = "WARNING: " + label + " - Order " + num(static_cast<int>(k) + 1);
+    if (map::isCapitalShip(type))
+      c.r.warnings.push_back(prefix + ": Capital ship with \"Attack\" order will" +
+                             " make it jump around. Use a Starship order such as Patrol and "
+                             "Attack instead.");
+    const bool pair12 =
+        (isStarfighterTarget(model::get(o, order::Target1Type), model::get(o, order::Target1)) ||
+         isStarfighterTarget(model::get(o, order::Target2Type), model::get(o, order::Target2))) &&
+        model::get(o, order::Target1Or2) == 1;
+    const bool pair34 =
+        (isStarfighterTarget(model::get(o, order::Target3Type), model::get(o, order::Target3)) ||
+         isStarfighterTarget(model::get(o, order::Target4Type), model::get(o, order::Target4))) &&
+        model::get(o, order::Target3Or4) == 1;
+    if (pair12 || pair34)
+      c.r.warnings.push_back(
+          prefix + ": Attack Starfighters has \"Either A or B\" flag turned on, therefore " +
+          "it will attack ALL Starfighters in the mission, regardless of Team or "
+          "IFF.");
+  }
+}
+
+void checkFlightGroups(Check& c, PlayerTally& tally) {
+  for (std::size_t i = 0; i < c.m.flightGroups.size(); ++i) {
+    const FlightGroup& g = c.m.flightGroups[i];
+    c.r.arrivesAtStart.push_back(arrivesAtStart(g));
+    const int type = g.get(fg::CraftType);
+    const int player = g.get(fg::PlayerNumber);
+    const std::string label = editing::nameListEntry(c.m, c.vocabulary, i);
+    checkCraftType(c, i, type, tally);
+    if (player != 0) checkPlayer(c, g, player, label, tally);
+    checkGroupSize(c, type, g.get(fg::CraftCount), player, label);
+    checkAttackOrders(c, g, type, label);
+  }
+}
+
+void checkPlayersPerTeam(Check& c, const PlayerTally& tally) {
+  for (std::size_t t = 0; t < model::TeamCount; ++t)
+    if (tally.playersOnTeam[t] > PlayersPerTeamInBaseFormat && c.baseFormat)
+      c.r.warnings.push_back("WARNING: There are " + num(tally.playersOnTeam[t]) + " Players" +
+                             " on Team " + num(static_cast<int>(t) + 1) +
+                             " in this Zyn Format mission. You will only be able to access " +
+                             "the first 4 Player slots per Team without Qvn. Split the players "
+                             "up" +
+                             " into 2 or more allied Teams.");
+}
+
+// The players the mission type asks for.
+void checkPlayersOfType(Check& c, const PlayerTally& tally) {
+  auto& errors = c.r.errors;
+  auto& warnings = c.r.warnings;
+  const bool expansion = c.m.platformId == model::FormatExpansion;
+  const int players = tally.players, playerTeams = tally.teams();
+  if (tally.playersOnTeam[0] == 0) {
+    errors.push_back(
+        "ERROR: There are no player craft on Team 1. There MUST be player craft on Team 1 for a "
+        "mission to work.");
+    return;
+  }
+  switch (c.missionType) {
+    case model::Training:
+      if (players > 4)
+        errors.push_back(
+            "ERROR: There are more than 4 Players in this Training Mission. Try MultiPlayer "
+            "Training.");
+      break;
+    case model::Melee:
+      if (players < 2) warnings.push_back("WARNING: There is only one Player Craft in this Melee.");
+      break;
+    case model::MultiplayerTraining:
+      if (playerTeams >= 2 && expansion)
+        warnings.push_back("WARNING: Players should all be on Team 1 for Qvn Campaigns.");
+      else if (players < 2)
+        errors.push_back("ERROR: Less than 2 Players in Multiplayer Training.");
+      else if (players < 5 && expansion)
+        warnings.push_back(
+            "WARNING: Less than 5 Players in MultiPlayer Training. In Qvn Campaigns this "
+            "mission will still work but you will not have access to the 'View Briefing Map' "
+            "and 'Assign Players' buttons. This means you will not have a chance to read the "
+            "Mission Description.");
+      break;
+    case model::MultiplayerCombat:
+      if (players <= 1)
+        errors.push_back(
+            "ERROR: This is a \"Multiplayer Combat\" Mission, but only has one Player Craft.  "
+            "It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 "
+            "(which MUST be Rebel.)  If you want player craft on only one Team, try a Training "
+            "mission.");
+      else if (playerTeams < 2)
+        errors.push_back(
+            "ERROR: This is a \"Multiplayer Combat\" Mission, but has all Players on the same "
+            "Team. It should have Player Craft on both Team 1 (which MUST be Imperial), and "
+            "Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a "
+            "Training mission.");
+      break;
+    default:
+      break;
+  }
+}
+
+// A message made elsewhere (a JSON file, another tool) that the game would read otherwise.
+void checkMessages(Check& c) {
+  for (std::size_t i = 0; i < c.m.messages.size(); ++i) {
+    const model::Message& msg = c.m.messages[i];
+    const std::string problem = editing::messageTextProblem(msg.color(), msg.textValue());
+    if (!problem.empty())
+      c.r.warnings.push_back("WARNING: Message " + num(static_cast<int>(i) + 1) + ": " + problem);
+  }
+}
+
+}  // namespace
+
 CheckResult runCheck(const model::Mission& m, const Vocabulary& vocabulary,
                      const Settings& settings, bool omitWarnings) {
   CheckResult r;
   r.omitWarnings = omitWarnings;
   r.counts = missionCounts(m);
-  auto& errors = r.errors;
-  auto& warnings = r.warnings;
-  const int missionType = m.missionType();
-  const bool baseFormat = m.platformId == model::FormatBase;
-
-  if (r.counts.craftAtStart > 32)
-    warnings.push_back(
-        "WARNING: More than 32 ships at the start of the mission. Some ships may not appear at "
-        "the start.");
-  if (r.counts.objectCount > 64)
-    warnings.push_back(
-        "WARNING: More than 64 objects in the mission. Some objects may not appear in the "
-        "mission.");
-  if (missionType == model::MissionType1)
-    warnings.push_back("WARNING: Mission Type of \"1\" is unknown.");
-
-  std::array<bool, 256> reportedType{};
-  std::array<bool, 256> playerNumberSeen{};
-  std::array<int, model::TeamCount> playersOnTeam{};
-  int players = 0;
-
-  for (std::size_t i = 0; i < m.flightGroups.size(); ++i) {
-    const FlightGroup& g = m.flightGroups[i];
-    r.arrivesAtStart.push_back(arrivesAtStart(g));
-    const int type = g.get(fg::CraftType);
-    const int count = g.get(fg::CraftCount);
-    const int player = g.get(fg::PlayerNumber);
-    const std::string label = editing::nameListEntry(m, vocabulary, i);
-
-    if (type == 0)
-      errors.push_back("ERROR: FG#" + num(static_cast<int>(i) + 1) + " has no Ship type.");
-    if (map::isExpansionOnlyCraft(type) && settings.checkPlayable && baseFormat &&
-        !reportedType[type]) {
-      reportedType[type] = true;
-      warnings.push_back("ERROR: Zyn Format mission. " + vocabulary.text(tables::Ships, type) +
-                         "s are only available in Qvn.");
-    }
-    if (map::isUnsupportedSlot(type) && settings.checkPlayable)
-      errors.push_back("ERROR: Ship Slot #" + num(type) + " is not available in Zyn or Qvn.");
-
-    if (player != 0) {
-      const int iff = g.get(fg::Iff);
-      if (iff != 0 && iff != 1 && missionType != model::Melee)
-        warnings.push_back("WARNING: All Player Craft should be either IFF Rebel or IFF Imperial.");
-      if (g.get(fg::Formation) > SinglePointFormationAbove)
-        errors.push_back("ERROR: Player FG  " + label +
-                         " has (Single Point) Formation. The mission will crash.");
-      ++players;
-      // A team byte beyond the ten teams belongs to no team the game knows.
-      const int team = g.get(fg::Team);
-      if (team < static_cast<int>(model::TeamCount)) ++playersOnTeam[team];
-      if (playerNumberSeen[player])
-        errors.push_back("ERROR: There is more than one Player " + num(player) +
-                         " All Players should have different Player numbers.");
-      playerNumberSeen[player] = true;
-    }
-
-    if (count > 6) {
-      if (player == 0) {
-        if (map::isCraftClass(type))
-          warnings.push_back("WARNING: " + label + " has " + num(count) + " ships in FG. " +
-                             " Zyn does not properly support FG Formations larger than 6 ships.");
-      } else if (count > 8) {
-        errors.push_back("ERROR: Player FG  " + label +
-                         " has more than 8 ships. The mission will crash.");
-      } else {
-        warnings.push_back("WARNING: Player FG  " + label + " has " + num(count) +
-                           " ships. Some sounds in the game may be " + "played properly.");
-      }
-    }
-
-    for (std::size_t k = 0; k < fg::OrderCount; ++k) {
-      const model::CBytes o = g.orderBytes(k);
-      if (model::get(o, order::Command) != AttackTargetsCommand) continue;
-      const std::string prefix = "WARNING: " + label + " - Order " + num(static_cast<int>(k) + 1);
-      if (map::isCapitalShip(type))
-        warnings.push_back(prefix + ": Capital ship with \"Attack\" order will" +
-                           " make it jump around. Use a Starship order such as Patrol and "
-                           "Attack instead.");
-      const bool pair12 =
-          (isStarfighterTarget(model::get(o, order::Target1Type), model::get(o, order::Target1)) ||
-           isStarfighterTarget(model::get(o, order::Target2Type), model::get(o, order::Target2))) &&
-          model::get(o, order::Target1Or2) == 1;
-      const bool pair34 =
-          (isStarfighterTarget(model::get(o, order::Target3Type), model::get(o, order::Target3)) ||
-           isStarfighterTarget(model::get(o, order::Target4Type), model::get(o, order::Target4))) &&
-          model::get(o, order::Target3Or4) == 1;
-      if (pair12 || pair34)
-        warnings.push_back(
-            prefix + ": Attack Starfighters has \"Either A or B\" flag turned on, therefore " +
-            "it will attack ALL Starfighters in the mission, regardless of Team or "
-            "IFF.");
-    }
-  }
-
-  int playerTeams = 0;
-  for (std::size_t t = 0; t < model::TeamCount; ++t) {
-    if (playersOnTeam[t] == 0) continue;
-    ++playerTeams;
-    if (playersOnTeam[t] > PlayersPerTeamInBaseFormat && baseFormat)
-      warnings.push_back("WARNING: There are " + num(playersOnTeam[t]) + " Players" + " on Team " +
-                         num(static_cast<int>(t) + 1) +
-                         " in this Zyn Format mission. You will only be able to access " +
-                         "the first 4 Player slots per Team without Qvn. Split the players up" +
-                         " into 2 or more allied Teams.");
-  }
-
-  const bool expansion = m.platformId == model::FormatExpansion;
-  if (playersOnTeam[0] == 0) {
-    errors.push_back(
-        "ERROR: There are no player craft on Team 1. There MUST be player craft on Team 1 for a "
-        "mission to work.");
-  } else {
-    switch (missionType) {
-      case model::Training:
-        if (players > 4)
-          errors.push_back(
-              "ERROR: There are more than 4 Players in this Training Mission. Try MultiPlayer "
-              "Training.");
-        break;
-      case model::Melee:
-        if (players < 2)
-          warnings.push_back("WARNING: There is only one Player Craft in this Melee.");
-        break;
-      case model::MultiplayerTraining:
-        if (playerTeams >= 2 && expansion)
-          warnings.push_back("WARNING: Players should all be on Team 1 for Qvn Campaigns.");
-        else if (players < 2)
-          errors.push_back("ERROR: Less than 2 Players in Multiplayer Training.");
-        else if (players < 5 && expansion)
-          warnings.push_back(
-              "WARNING: Less than 5 Players in MultiPlayer Training. In Qvn Campaigns this "
-              "mission will still work but you will not have access to the 'View Briefing Map' "
-              "and 'Assign Players' buttons. This means you will not have a chance to read the "
-              "Mission Description.");
-        break;
-      case model::MultiplayerCombat:
-        if (players <= 1)
-          errors.push_back(
-              "ERROR: This is a \"Multiplayer Combat\" Mission, but only has one Player Craft.  "
-              "It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 "
-              "(which MUST be Rebel.)  If you want player craft on only one Team, try a Training "
-              "mission.");
-        else if (playerTeams < 2)
-          errors.push_back(
-              "ERROR: This is a \"Multiplayer Combat\" Mission, but has all Players on the same "
-              "Team. It should have Player Craft on both Team 1 (which MUST be Imperial), and "
-              "Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a "
-              "Training mission.");
-        break;
-      default:
-        break;
-    }
-  }
-  danglingReferences(m, vocabulary, warnings);
-  // A message made elsewhere (a JSON file, another tool) that the game would read otherwise.
-  for (std::size_t i = 0; i < m.messages.size(); ++i) {
-    const model::Message& msg = m.messages[i];
-    const std::string problem = editing::messageTextProblem(msg.color(), msg.textValue());
-    if (!problem.empty())
-      warnings.push_back("WARNING: Message " + num(static_cast<int>(i) + 1) + ": " + problem);
-  }
+  Check c{m, vocabulary, settings, r};
+  PlayerTally tally;
+  checkMissionCounts(c);
+  checkFlightGroups(c, tally);
+  checkPlayersPerTeam(c, tally);
+  checkPlayersOfType(c, tally);
+  danglingReferences(m, vocabulary, r.warnings);
+  checkMessages(c);
   return r;
 }
 
