@@ -51,7 +51,31 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 4, 6, 4);
   top->setSpacing(4);
+  buildChoosers(top);
+  buildTriggers(top);
+  buildPoints(top);
+  buildStrings(top);
+  top->addStretch(1);
 
+  // The team box and the set tabs choose what is shown; showing them changes nothing else.
+  connect(teamBox_, &QComboBox::currentIndexChanged, this, &GlobalGoalsPage::setTeam);
+  connect(sets_, &QTabBar::currentChanged, this, &GlobalGoalsPage::setGoalSet);
+  bindFields();
+  // A background tab refills once when it is shown, not on every keystroke elsewhere.
+  new ViewUpdater(
+      this, doc_, GlobalGoalFields | TeamFields | FlightGroupList,
+      [this](Changes, const ChangeSet& c) {
+        // Another mission (a load, a new one) is shown from team 1's primary goals.
+        if (c.whole) showFirstGoals();
+        fill();
+      },
+      /*deferWhileHidden=*/true);
+  fill();
+  bindings_->refill();
+}
+
+// The team box, the goal-set tabs and the note of the prevent set.
+void GlobalGoalsPage::buildChoosers(QVBoxLayout* top) {
   {
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(tr("Global Goals for Team:"), this));
@@ -76,7 +100,9 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
                             this);
   preventNote_->setObjectName(QStringLiteral("PreventNote"));
   top->addWidget(preventNote_);
+}
 
+void GlobalGoalsPage::buildTriggers(QVBoxLayout* top) {
   top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
   TriggerSource src;
   src.kind = RecordKind::GlobalGoal;
@@ -86,7 +112,9 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
   src.undoText = editText(tr("global goal trigger"));
   editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, this);
   top->addWidget(editor_);
+}
 
+void GlobalGoalsPage::buildPoints(QVBoxLayout* top) {
   {
     auto* row = new QHBoxLayout;
     row->addWidget(new QLabel(tr("Points:"), this));
@@ -102,7 +130,10 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
     row->addStretch(1);
     top->addLayout(row);
   }
+}
 
+// The twelve user strings: a row per condition, a column per outcome.
+void GlobalGoalsPage::buildStrings(QVBoxLayout* top) {
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(6);
   for (int k = 0; k < 3; ++k) {
@@ -122,12 +153,9 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
     }
   }
   top->addLayout(grid);
-  top->addStretch(1);
+}
 
-  // The team box and the set tabs choose what is shown; showing them changes nothing else.
-  connect(teamBox_, &QComboBox::currentIndexChanged, this, &GlobalGoalsPage::setTeam);
-  connect(sets_, &QTabBar::currentChanged, this, &GlobalGoalsPage::setGoalSet);
-
+void GlobalGoalsPage::bindFields() {
   // The shown team's shown goal set, and the strings of that set.
   const auto team = [this] { return team_; };
   bindings_ = new FieldBindings(
@@ -144,17 +172,6 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
       bindings_->bind(strings_[t][k], ggs::text(0, t, k))
           .records(strings)
           .undoText(editText(tr("goal string")));
-  // A background tab refills once when it is shown, not on every keystroke elsewhere.
-  new ViewUpdater(
-      this, doc_, GlobalGoalFields | TeamFields | FlightGroupList,
-      [this](Changes, const ChangeSet& c) {
-        // Another mission (a load, a new one) is shown from team 1's primary goals.
-        if (c.whole) showFirstGoals();
-        fill();
-      },
-      /*deferWhileHidden=*/true);
-  fill();
-  bindings_->refill();
 }
 
 void GlobalGoalsPage::setTeam(int team) {

@@ -15,6 +15,7 @@ class QLabel;
 class QLineEdit;
 class QSpinBox;
 class QTabBar;
+class QVBoxLayout;
 
 namespace app {
 
@@ -31,6 +32,11 @@ class GlobalGoalsPage : public QWidget {
   TriggerEditor* triggerEditor() const { return editor_; }
 
  private:
+  void buildChoosers(QVBoxLayout* top);
+  void buildTriggers(QVBoxLayout* top);
+  void buildPoints(QVBoxLayout* top);
+  void buildStrings(QVBoxLayout* top);
+  void bindFields();
   // What the bindings do not show: the team box, the set, the captions and their colours.
   void fill();
   void setTeam(int team);

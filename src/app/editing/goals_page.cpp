@@ -61,9 +61,25 @@ bool GoalNumberBox::commit() {
 GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
     : FlightGroupTab(context, parent) {
   setObjectName(QStringLiteral("GoalsPage"));
+  QGroupBox* goalBox = buildGoalBox();
+  QGroupBox* strBox = buildStringsBox();
+  auto* top = new QVBoxLayout(this);
+  top->setContentsMargins(4, 4, 4, 4);
+  top->setSpacing(6);
+  top->addWidget(goalBox);
+  top->addWidget(strBox);
+  top->addStretch(1);
 
-  auto* goalBox = new QGroupBox(tr("Flight Group Goal"), this);
-  goalBox->setObjectName(QStringLiteral("FGGoalGroup"));
+  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (quiet() || row < 0 || row == goal_) return;
+    chooseGoal(row);
+  });
+  bindFields();
+  new ViewUpdater(this, doc_, GoalChanges, [this](Changes t, const ChangeSet&) { onChanged(t); });
+}
+
+// The goals of the current flight group in a list of eight lines.
+void GoalsPage::buildGoalList(QGroupBox* goalBox) {
   header_ = new QLineEdit(goalBox);
   header_->setObjectName(QStringLiteral("FGgoalFG"));
   header_->setReadOnly(true);
@@ -74,20 +90,21 @@ GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
   list_->setItemDelegate(new ColouredListDelegate(list_));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   list_->setUniformItemSizes(true);
-  {
-    // The lines have no columns to align: a proportional face keeps the longest ones in view.
-    QFont f = list_->font();
-    f.setPointSize(8);
-    list_->setFont(f);
-    const QFontMetrics fm(f);
-    // Eight lines exactly, so none hides behind a scroll bar.
-    list_->setFixedHeight(8 * (fm.height() + 2) + 2 * list_->frameWidth() +
-                          list_->horizontalScrollBar()->sizeHint().height());
-    list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  }
+  // The lines have no columns to align: a proportional face keeps the longest ones in view.
+  QFont f = list_->font();
+  f.setPointSize(8);
+  list_->setFont(f);
+  const QFontMetrics fm(f);
+  // Eight lines exactly, so none hides behind a scroll bar.
+  list_->setFixedHeight(8 * (fm.height() + 2) + 2 * list_->frameWidth() +
+                        list_->horizontalScrollBar()->sizeHint().height());
+  list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   darkGround(list_, Qt::white);
+}
 
+// The fields of the goal chosen in the list.
+void GoalsPage::buildGoalFields(QGroupBox* goalBox) {
   percent_ = combo("FGGoalPercent");
   must_ = combo("FGMustBox");
   cond_ = combo("FGGoalCond");
@@ -110,7 +127,13 @@ GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
   for (QWidget* w :
        {static_cast<QWidget*>(unk_), static_cast<QWidget*>(points_), static_cast<QWidget*>(time_)})
     w->setParent(goalBox);
+}
 
+QGroupBox* GoalsPage::buildGoalBox() {
+  auto* goalBox = new QGroupBox(tr("Flight Group Goal"), this);
+  goalBox->setObjectName(QStringLiteral("FGGoalGroup"));
+  buildGoalList(goalBox);
+  buildGoalFields(goalBox);
   auto* gv = new QGridLayout(goalBox);
   gv->setContentsMargins(4, 4, 4, 4);
   gv->setHorizontalSpacing(6);
@@ -137,7 +160,10 @@ GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
     line->addWidget(time_);
     gv->addLayout(line, row++, 0, 1, 4);
   }
+  return goalBox;
+}
 
+QGroupBox* GoalsPage::buildStringsBox() {
   auto* strBox = new QGroupBox(tr("User Strings"), this);
   strBox->setObjectName(QStringLiteral("FGGoalStringsGroup"));
   auto* sg = new QGridLayout(strBox);
@@ -155,20 +181,7 @@ GoalsPage::GoalsPage(const EditorContext& context, QWidget* parent)
     sg->addWidget(new QLabel(captions[k], strBox), static_cast<int>(k), 0);
     sg->addWidget(e, static_cast<int>(k), 1);
   }
-
-  auto* top = new QVBoxLayout(this);
-  top->setContentsMargins(4, 4, 4, 4);
-  top->setSpacing(6);
-  top->addWidget(goalBox);
-  top->addWidget(strBox);
-  top->addStretch(1);
-
-  connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-    if (quiet() || row < 0 || row == goal_) return;
-    chooseGoal(row);
-  });
-  bindFields();
-  new ViewUpdater(this, doc_, GoalChanges, [this](Changes t, const ChangeSet&) { onChanged(t); });
+  return strBox;
 }
 
 void GoalsPage::bindFields() {

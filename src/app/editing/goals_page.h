@@ -11,6 +11,8 @@ class QComboBox;
 class QLineEdit;
 class QListWidget;
 
+class QGroupBox;
+
 namespace app {
 
 // A typed number box whose empty text or lone "-" stores nothing and quietly shows the stored
@@ -39,6 +41,10 @@ class GoalsPage : public FlightGroupTab {
 
  private:
   void onChanged(unsigned what);
+  QGroupBox* buildGoalBox();
+  void buildGoalList(QGroupBox* goalBox);
+  void buildGoalFields(QGroupBox* goalBox);
+  QGroupBox* buildStringsBox();
   void bindFields();
   void fillList();
   void fillHeader();

@@ -84,7 +84,13 @@ LibraryWindow::LibraryWindow(editing::Library& library, LibraryMissionAccess mis
       editorDirectory_(std::move(editorDirectory)) {
   setObjectName(QStringLiteral("LibForm"));
   auto* top = new QVBoxLayout(this);
+  buildList(top);
+  buildButtons(top);
+  fill({0});
+  resize(760, 360);
+}
 
+void LibraryWindow::buildList(QVBoxLayout* top) {
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("LibShipList"));
   list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
@@ -102,93 +108,103 @@ LibraryWindow::LibraryWindow(editing::Library& library, LibraryMissionAccess mis
   list_->setPalette(p);
   list_->setMinimumSize(560, 220);
   top->addWidget(list_, 1);
+}
 
-  auto button = [this](QLayout* row, const char* name, const QString& text, const QString& tip) {
+// The edit row over the file row, each button connected to what it does.
+void LibraryWindow::buildButtons(QVBoxLayout* top) {
+  auto button = [this](QLayout* row, const char* name, const QString& text, const QString& tip,
+                       void (LibraryWindow::*run)()) {
     QPushButton* b = pushButton(this, name, text, tip);
     row->addWidget(b);
-    return b;
+    connect(b, &QPushButton::clicked, this, run);
   };
   auto* files = new QHBoxLayout;
-  QPushButton* newBtn = button(files, "NewLibBut", tr("New"), tr("New FG Library"));
-  QPushButton* load = button(files, "LoadLibBut", tr("Load..."), tr("Load FG Library"));
-  QPushButton* save = button(files, "SaveLibBut", tr("Save"), tr("Save FG Library"));
-  QPushButton* saveAs = button(files, "SaveAsLibBut", tr("Save As..."), tr("Save As FG Library"));
+  button(files, "NewLibBut", tr("New"), tr("New FG Library"), &LibraryWindow::newLibrary);
+  button(files, "LoadLibBut", tr("Load..."), tr("Load FG Library"), &LibraryWindow::loadLibrary);
+  button(files, "SaveLibBut", tr("Save"), tr("Save FG Library"), &LibraryWindow::save);
+  button(files, "SaveAsLibBut", tr("Save As..."), tr("Save As FG Library"), &LibraryWindow::saveAs);
   files->addStretch(1);
-  QPushButton* close = button(files, "CloseBtn", tr("&Close"), tr("Close the library"));
+  button(files, "CloseBtn", tr("&Close"), tr("Close the library"), &QDialog::accept);
   auto* edits = new QHBoxLayout;
-  QPushButton* grab =
-      button(edits, "GrabFGBut", tr("From Mission"), tr("Save selected FGs in Mission to Library"));
-  QPushButton* add =
-      button(edits, "AddBut", tr("To Mission"), tr("Add Library selections to Mission"));
+  button(edits, "GrabFGBut", tr("From Mission"), tr("Save selected FGs in Mission to Library"),
+         &LibraryWindow::grabFromMission);
+  button(edits, "AddBut", tr("To Mission"), tr("Add Library selections to Mission"),
+         &LibraryWindow::addToMission);
   edits->addSpacing(12);
-  QPushButton* up = button(edits, "LibUpBut", tr("Up"), tr("Move the Library FG up"));
-  QPushButton* down = button(edits, "LibDownBut", tr("Down"), tr("Move the Library FG down"));
-  QPushButton* del = button(edits, "DeleteLibFGBut", tr("Delete"), tr("Delete current Library FG"));
+  button(edits, "LibUpBut", tr("Up"), tr("Move the Library FG up"), &LibraryWindow::moveUp);
+  button(edits, "LibDownBut", tr("Down"), tr("Move the Library FG down"), &LibraryWindow::moveDown);
+  button(edits, "DeleteLibFGBut", tr("Delete"), tr("Delete current Library FG"),
+         &LibraryWindow::deleteEntry);
   edits->addStretch(1);
   top->addLayout(edits);
   top->addLayout(files);
+}
 
-  connect(newBtn, &QPushButton::clicked, this, [this] {
-    if (!offerToSaveLibrary(lib_, prompter_, this, editorDirectory_)) return;
-    lib_.clear();
-    fill({});
-  });
-  connect(load, &QPushButton::clicked, this, [this] {
-    if (!offerToSaveLibrary(lib_, prompter_, this, editorDirectory_)) return;
-    const QString path = prompter_.openFileName(
-        this, tr("Load FG Library"), startFolder(editorDirectory_), dialogFilter(Filter), {});
-    if (path.isEmpty()) return;
-    const editing::LibraryLoad r = lib_.load(path.toStdString());
-    if (!r.ok()) {
-      prompter_.error(this, fromFile(r.error));
-      return;
-    }
-    fill({0});
-    if (r.trailingBytes != 0)
-      prompter_.warning(
-          this, QString::fromStdString(editing::trailingBytesNotice(lib_.size(), r.trailingBytes)));
-  });
-  connect(save, &QPushButton::clicked, this, [this] {
-    saveLibrary(lib_, prompter_, this, editorDirectory_, false);
-    fill(selectedRows());
-  });
-  connect(saveAs, &QPushButton::clicked, this, [this] {
-    saveLibrary(lib_, prompter_, this, editorDirectory_, true);
-    fill(selectedRows());
-  });
-  connect(grab, &QPushButton::clicked, this, [this] {
-    const std::size_t before = lib_.size();
-    lib_.add(*mission_.mission, mission_.selectedFlightGroups());
-    std::vector<int> added;
-    for (std::size_t i = before; i < lib_.size(); ++i) added.push_back(static_cast<int>(i));
-    fill(added);
-  });
-  connect(add, &QPushButton::clicked, this, [this] {
-    std::vector<model::FlightGroup> groups;
-    for (int r : selectedRows())
-      groups.push_back(
-          editing::flightGroupFromLibrary(lib_, static_cast<std::size_t>(r), mission_.autoLink));
-    if (!groups.empty()) mission_.addFlightGroups(std::move(groups));
-  });
-  connect(up, &QPushButton::clicked, this, [this] {
-    if (focusedRow() < 0) return;
-    fill({static_cast<int>(lib_.moveUp(static_cast<std::size_t>(focusedRow())))});
-  });
-  connect(down, &QPushButton::clicked, this, [this] {
-    if (focusedRow() < 0) return;
-    fill({static_cast<int>(lib_.moveDown(static_cast<std::size_t>(focusedRow())))});
-  });
-  connect(del, &QPushButton::clicked, this, [this] {
-    if (lib_.empty() || focusedRow() < 0) return;
-    if (mission_.confirmDeletes &&
-        prompter_.question(this, tr("Delete Current Library Entry - Are You Sure?"),
-                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
-      return;
-    fill({lib_.remove(static_cast<std::size_t>(focusedRow()))});
-  });
-  connect(close, &QPushButton::clicked, this, &QDialog::accept);
+void LibraryWindow::newLibrary() {
+  if (!offerToSaveLibrary(lib_, prompter_, this, editorDirectory_)) return;
+  lib_.clear();
+  fill({});
+}
+
+void LibraryWindow::loadLibrary() {
+  if (!offerToSaveLibrary(lib_, prompter_, this, editorDirectory_)) return;
+  const QString path = prompter_.openFileName(
+      this, tr("Load FG Library"), startFolder(editorDirectory_), dialogFilter(Filter), {});
+  if (path.isEmpty()) return;
+  const editing::LibraryLoad r = lib_.load(path.toStdString());
+  if (!r.ok()) {
+    prompter_.error(this, fromFile(r.error));
+    return;
+  }
   fill({0});
-  resize(760, 360);
+  if (r.trailingBytes != 0)
+    prompter_.warning(
+        this, QString::fromStdString(editing::trailingBytesNotice(lib_.size(), r.trailingBytes)));
+}
+
+void LibraryWindow::save() {
+  saveLibrary(lib_, prompter_, this, editorDirectory_, false);
+  fill(selectedRows());
+}
+
+void LibraryWindow::saveAs() {
+  saveLibrary(lib_, prompter_, this, editorDirectory_, true);
+  fill(selectedRows());
+}
+
+void LibraryWindow::grabFromMission() {
+  const std::size_t before = lib_.size();
+  lib_.add(*mission_.mission, mission_.selectedFlightGroups());
+  std::vector<int> added;
+  for (std::size_t i = before; i < lib_.size(); ++i) added.push_back(static_cast<int>(i));
+  fill(added);
+}
+
+void LibraryWindow::addToMission() {
+  std::vector<model::FlightGroup> groups;
+  for (int r : selectedRows())
+    groups.push_back(
+        editing::flightGroupFromLibrary(lib_, static_cast<std::size_t>(r), mission_.autoLink));
+  if (!groups.empty()) mission_.addFlightGroups(std::move(groups));
+}
+
+void LibraryWindow::moveUp() {
+  if (focusedRow() < 0) return;
+  fill({static_cast<int>(lib_.moveUp(static_cast<std::size_t>(focusedRow())))});
+}
+
+void LibraryWindow::moveDown() {
+  if (focusedRow() < 0) return;
+  fill({static_cast<int>(lib_.moveDown(static_cast<std::size_t>(focusedRow())))});
+}
+
+void LibraryWindow::deleteEntry() {
+  if (lib_.empty() || focusedRow() < 0) return;
+  if (mission_.confirmDeletes &&
+      prompter_.question(this, tr("Delete Current Library Entry - Are You Sure?"),
+                         QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
+    return;
+  fill({lib_.remove(static_cast<std::size_t>(focusedRow()))});
 }
 
 void LibraryWindow::fill(const std::vector<int>& select) {

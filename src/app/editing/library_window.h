@@ -12,6 +12,7 @@
 #include "editing/library.h"
 
 class QListWidget;
+class QVBoxLayout;
 
 namespace shell {
 class Vocabulary;
@@ -52,6 +53,19 @@ class LibraryWindow : public QDialog {
                 QWidget* parent = nullptr);
 
  private:
+  void buildList(QVBoxLayout* top);
+  void buildButtons(QVBoxLayout* top);
+  // What the buttons do.
+  void newLibrary();
+  void loadLibrary();
+  void save();
+  void saveAs();
+  void grabFromMission();
+  void addToMission();
+  void moveUp();
+  void moveDown();
+  void deleteEntry();
+
   void fill(const std::vector<int>& select);
   std::vector<int> selectedRows() const;
   int focusedRow() const;
