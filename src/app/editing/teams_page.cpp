@@ -54,7 +54,28 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 4, 6, 4);
   top->setSpacing(6);
+  auto* middle = new QHBoxLayout;
+  middle->addLayout(buildHead(), 1);
+  middle->addLayout(buildAllies());
+  top->addLayout(middle);
+  buildStrings(top);
+  top->addStretch(1);
 
+  connect(prev_, &QPushButton::clicked, this, [this] { setTeam(team_ - 1); });
+  connect(next_, &QPushButton::clicked, this, [this] { setTeam(team_ + 1); });
+  bindFields();
+  connect(radio_, &QPushButton::clicked, this, &TeamsPage::linkByRadio);
+  // A background tab refills once when it is shown, not on every keystroke elsewhere.
+  new ViewUpdater(
+      this, doc_, TeamFields | FlightGroupFields | HeaderFields | Tables,
+      [this](Changes, const ChangeSet&) { fill(); },
+      /*deferWhileHidden=*/true);
+  fill();
+  bindings_->refill();
+}
+
+// The team buttons, its name and its IFF.
+QGridLayout* TeamsPage::buildHead() {
   auto* head = new QGridLayout;
   prev_ = new QPushButton(tr("< Previous Team"), this);
   prev_->setObjectName(QStringLiteral("PrevTeamBtn"));
@@ -83,25 +104,27 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
     box->setMinimumContentsLength(static_cast<int>(team::Name.maxChars));
     box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   }
+  return head;
+}
 
-  auto* middle = new QHBoxLayout;
-  middle->addLayout(head, 1);
-  {
-    auto* fv = new QVBoxLayout;
-    fv->addWidget(new QLabel(tr("Allied Teams:"), this));
-    friends_ = new QListWidget(this);
-    friends_->setObjectName(QStringLiteral("FriendsList"));
-    friends_->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (std::size_t t = 0; t < editing::LinkableTeams; ++t) friends_->addItem(QString());
-    fv->addWidget(friends_);
-    radio_ = new QPushButton(tr("Link Team by Radio"), this);
-    radio_->setObjectName(QStringLiteral("JoinByRadio"));
-    radio_->setToolTip(tr("Every flight group of this team gets the team's radio"));
-    fv->addWidget(radio_);
-    middle->addLayout(fv);
-  }
-  top->addLayout(middle);
+// The allied teams and the radio link.
+QVBoxLayout* TeamsPage::buildAllies() {
+  auto* fv = new QVBoxLayout;
+  fv->addWidget(new QLabel(tr("Allied Teams:"), this));
+  friends_ = new QListWidget(this);
+  friends_->setObjectName(QStringLiteral("FriendsList"));
+  friends_->setSelectionMode(QAbstractItemView::MultiSelection);
+  for (std::size_t t = 0; t < editing::LinkableTeams; ++t) friends_->addItem(QString());
+  fv->addWidget(friends_);
+  radio_ = new QPushButton(tr("Link Team by Radio"), this);
+  radio_->setObjectName(QStringLiteral("JoinByRadio"));
+  radio_->setToolTip(tr("Every flight group of this team gets the team's radio"));
+  fv->addWidget(radio_);
+  return fv;
+}
 
+// The six strings of the team's goals, two per group.
+void TeamsPage::buildStrings(QVBoxLayout* top) {
   const QString titles[] = {tr("Primary Success"), tr("Primary Failure"), tr("Secondary")};
   for (int g = 0; g < 3; ++g) {
     auto* box = new QGroupBox(titles[g], this);
@@ -119,10 +142,9 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
     }
     top->addWidget(box);
   }
-  top->addStretch(1);
+}
 
-  connect(prev_, &QPushButton::clicked, this, [this] { setTeam(team_ - 1); });
-  connect(next_, &QPushButton::clicked, this, [this] { setTeam(team_ + 1); });
+void TeamsPage::bindFields() {
   // The shown team's record, and its IFF in the editor's list of team IFFs.
   bindings_ = new FieldBindings(this, ctx_, oneRecord(RecordKind::Team, [this] { return team_; }),
                                 /*deferWhileHidden=*/true);
@@ -134,14 +156,6 @@ TeamsPage::TeamsPage(const EditorContext& context, QWidget* parent)
   bindings_->bind(friends_, team::Allies).undoText(editText(tr("allied teams")));
   for (std::size_t k = 0; k < strings_.size(); ++k)
     bindings_->bind(strings_[k], StringBoxes[k].field).undoText(editText(tr("team string")));
-  connect(radio_, &QPushButton::clicked, this, &TeamsPage::linkByRadio);
-  // A background tab refills once when it is shown, not on every keystroke elsewhere.
-  new ViewUpdater(
-      this, doc_, TeamFields | FlightGroupFields | HeaderFields | Tables,
-      [this](Changes, const ChangeSet&) { fill(); },
-      /*deferWhileHidden=*/true);
-  fill();
-  bindings_->refill();
 }
 
 void TeamsPage::setTeam(int team) {

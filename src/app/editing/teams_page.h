@@ -10,10 +10,12 @@
 #include "app/document/mission_document.h"
 
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
+class QVBoxLayout;
 
 namespace app {
 
@@ -28,6 +30,10 @@ class TeamsPage : public QWidget {
   void setTeam(int team);
 
  private:
+  QGridLayout* buildHead();
+  QVBoxLayout* buildAllies();
+  void buildStrings(QVBoxLayout* top);
+  void bindFields();
   // What the bindings do not show: the caption, the buttons, the colours and the team names.
   void fill();
   void iffChosen(int iff);
