@@ -40,7 +40,22 @@ OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std:
   setObjectName(QStringLiteral("OptFileManager"));
   setWindowTitle(tr("OPT File Manager"));
   expansion_ = shell::expansionInstalled(settings_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buildLists(), 1);
+  layout->addLayout(buildNameRow());
+  QPushButton* use = nullptr;
+  QDialogButtonBox* buttons = buildButtons(use);
+  layout->addWidget(status_);
+  layout->addWidget(buttons);
+  readSlotLists(use);
+  showModelFolder();
+  connectSignals();
+  slots_->setCurrentRow(0);
+  resize(620, 520);
+}
 
+// The slots, the folder's files and the buttons between them.
+QHBoxLayout* OptFileManager::buildLists() {
   auto* slotGroup = new QGroupBox(tr("Select ship slot"), this);
   slots_ = new QListWidget(slotGroup);
   slots_->setObjectName(QStringLiteral("SlotList"));
@@ -53,12 +68,12 @@ OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std:
   folderLabel_->setWordWrap(true);
   files_ = new QListWidget(fileGroup);
   files_->setObjectName(QStringLiteral("OptFileList"));
-  auto* subdirectory = new QPushButton(tr("Subdirectory"), fileGroup);
-  subdirectory->setObjectName(QStringLiteral("SubdirectoryBtn"));
+  subdirectory_ = new QPushButton(tr("Subdirectory"), fileGroup);
+  subdirectory_->setObjectName(QStringLiteral("SubdirectoryBtn"));
   auto* fileLayout = new QVBoxLayout(fileGroup);
   fileLayout->addWidget(folderLabel_);
   fileLayout->addWidget(files_, 1);
-  fileLayout->addWidget(subdirectory, 0, Qt::AlignRight);
+  fileLayout->addWidget(subdirectory_, 0, Qt::AlignRight);
 
   assign_ = new QPushButton(tr("<< Assign"), this);
   assign_->setObjectName(QStringLiteral("AssignBtn"));
@@ -74,7 +89,11 @@ OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std:
   lists->addWidget(slotGroup, 1);
   lists->addLayout(middle);
   lists->addWidget(fileGroup, 1);
+  return lists;
+}
 
+// The slot's name, the status line and the ivfiles folder of the expansion.
+QHBoxLayout* OptFileManager::buildNameRow() {
   name_ = new QLineEdit(this);
   name_->setObjectName(QStringLiteral("SlotNameEdit"));
   rename_ = new QPushButton(tr("Rename Slot"), this);
@@ -102,21 +121,21 @@ OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std:
   nameRow->addWidget(rename_);
   nameRow->addSpacing(12);
   nameRow->addWidget(ivGroup);
+  return nameRow;
+}
 
+QDialogButtonBox* OptFileManager::buildButtons(QPushButton*& use) {
   auto* buttons = new QDialogButtonBox(this);
-  auto* use = buttons->addButton(tr("&Use"), QDialogButtonBox::AcceptRole);
+  use = buttons->addButton(tr("&Use"), QDialogButtonBox::AcceptRole);
   use->setObjectName(QStringLiteral("UseBtn"));
   auto* cancel = buttons->addButton(tr("&Cancel"), QDialogButtonBox::RejectRole);
   cancel->setObjectName(QStringLiteral("CancelBtn"));
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  return buttons;
+}
 
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(lists, 1);
-  layout->addLayout(nameRow);
-  layout->addWidget(status_);
-  layout->addWidget(buttons);
-
+void OptFileManager::readSlotLists(QPushButton* use) {
   std::string error;
   if (!lists::loadSlotLists(settings_, lists_, error)) {
     // Lists that could not be read are never written: "&Use" would replace them by empty ones.
@@ -126,23 +145,25 @@ OptFileManager::OptFileManager(const shell::Settings& settings, std::vector<std:
   }
   for (int craft = 1; craft <= lists::CraftSlotCount; ++craft)
     slots_->addItem(fromFile(lists::slotRow(lists_, craft, nameOf(craft))));
+}
 
+void OptFileManager::showModelFolder() {
   const QString modelDir = qs(onDisk(shell::effectiveModelDirectory(settings_)));
-  // Its handler is connected below: showing the folder here is no choice of the user's.
+  // Its handler is connected after: showing the folder here is no choice of the user's.
   ivfiles_->setCurrentIndex(modelDir.toLower().contains(QLatin1String("quelva")) ? 1 : 0);
   showFolder(modelDir);
   if (!QDir(modelDir).exists())
     prompter_.warning(this, qs(lists::opttext::missingDirectory(modelDir.toStdString())));
+}
 
+void OptFileManager::connectSignals() {
   connect(slots_, &QListWidget::currentRowChanged, this, &OptFileManager::selectSlot);
   connect(assign_, &QPushButton::clicked, this, &OptFileManager::assign);
   connect(restore_, &QPushButton::clicked, this, &OptFileManager::restore);
   connect(rename_, &QPushButton::clicked, this, &OptFileManager::rename);
   connect(ivfiles_, &QComboBox::currentIndexChanged, this, &OptFileManager::chooseIvfiles);
-  connect(subdirectory, &QPushButton::clicked, this, &OptFileManager::browse);
+  connect(subdirectory_, &QPushButton::clicked, this, &OptFileManager::browse);
   connect(files_, &QListWidget::itemDoubleClicked, this, &OptFileManager::assign);
-  slots_->setCurrentRow(0);
-  resize(620, 520);
 }
 
 std::string OptFileManager::nameOf(int craft) const {

@@ -13,6 +13,8 @@
 
 class QCheckBox;
 class QComboBox;
+class QDialogButtonBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -42,6 +44,15 @@ class OptFileManager : public QDialog {
   void accept() override;
 
  private:
+  QHBoxLayout* buildLists();
+  QHBoxLayout* buildNameRow();
+  QDialogButtonBox* buildButtons(QPushButton*& use);
+  // The slot lists read into the list; "&Use" (`use`) off when they cannot be.
+  void readSlotLists(QPushButton* use);
+  // The ivfiles box and the file list on the model folder of the settings.
+  void showModelFolder();
+  void connectSignals();
+
   void selectSlot(int row);
   void refreshRow(int craft);
   void showFolder(const QString& folder);
@@ -66,6 +77,7 @@ class OptFileManager : public QDialog {
   QListWidget* slots_ = nullptr;
   QListWidget* files_ = nullptr;
   QLabel* folderLabel_ = nullptr;
+  QPushButton* subdirectory_ = nullptr;
   QPushButton* assign_ = nullptr;
   QPushButton* restore_ = nullptr;
   QLineEdit* name_ = nullptr;
