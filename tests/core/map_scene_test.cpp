@@ -237,3 +237,25 @@ TEST_F(SceneTest, MarksOfTheCurrentAndOffScreenFlightGroups) {
 }
 
 }  // namespace
+
+// A drag lays out only what moves: the still labels keep the places they take without the
+// moving group, and the moving group's labels keep off them, stacking under a still craft.
+TEST_F(SceneTest, DragLaysOutOnlyTheMovingLabels) {
+  s.toggles.allWPs = true;
+  s.lineHeight = 13;
+  s.charWidth = 6;
+  put(0, Start1, 0, 0);
+  put(0, Waypoint1, 100, 0);
+  put(1, Start1, 1, 1);      // moved onto flight group 0's craft
+  put(1, Waypoint1, 90, 0);  // and its waypoint over flight group 0's
+  put(2, Start1, 0, 200);
+  put(2, Waypoint1, 92, 0);  // a still group's waypoint there too
+  s.moving = {1};
+  const LabelLayout still = stillLabels(s, m);
+  EXPECT_EQ(still.shifts.at(2, Waypoint1), 13);  // off flight group 0's alone
+  EXPECT_EQ(still.shifts.at(1, Waypoint1), 0);   // the moving group is not laid out
+  const LabelShifts moving = movingLabelShifts(s, m, still);
+  EXPECT_EQ(moving.at(1, Start1), 12);      // under the still craft's name
+  EXPECT_EQ(moving.at(1, Waypoint1), -13);  // the nearest line free of both still labels
+  EXPECT_EQ(moving.at(2, Waypoint1), 0);    // still groups get no shift of the drag
+}
