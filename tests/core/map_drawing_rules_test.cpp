@@ -119,6 +119,22 @@ TEST(MapRoute, LabelsAndAnnotations) {
   EXPECT_EQ(pointAnnotation(g, Waypoint1, legDistances(g), o), "");  // containers never
 }
 
+// The label layout measures labels without making them: the same length and leading blanks.
+TEST(MapRoute, LabelExtentIsThatOfTheLabel) {
+  FlightGroup g = group(1);
+  for (const char* name : {"", " Red 1 "})
+    for (const bool currentOnly : {false, true})
+      for (std::size_t p = 0; p < PointCount; ++p) {
+        g.setText(fg::Name, name);
+        const LabelOptions o{true, currentOnly};
+        const std::string label = pointLabel(g, p, o);
+        const LabelExtent e = pointLabelExtent(trimmedName(g).size(), p, o);
+        EXPECT_EQ(e.length, label.size()) << p;
+        EXPECT_EQ(e.lead, std::min(label.find_first_not_of(' '), label.size())) << p;
+      }
+  EXPECT_EQ(pointLabelExtent(5, Start1, LabelOptions{false}).length, 0u);
+}
+
 TEST(MapRoute, ArrivalDelayShowsInBrackets) {
   FlightGroup g = group(1);
   g.orderBytes(0)[order::Throttle.offset] = 10;

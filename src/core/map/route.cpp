@@ -177,6 +177,19 @@ std::string pointLabel(const FlightGroup& g, std::size_t p, const LabelOptions& 
   return label;
 }
 
+LabelExtent pointLabelExtent(std::size_t nameLength, std::size_t p, const LabelOptions& o) {
+  if (!o.namesOn) return {};
+  if (p == Start1 || p >= Briefing1) return {3, 3 + nameLength};
+  const auto digits = [](std::size_t n) {
+    return n < 10 ? std::size_t{1} : std::to_string(n).size();
+  };
+  const std::size_t word = p < Waypoint1     ? 6 + digits(p + 1)
+                           : p < Rendezvous  ? 2 + digits(p - Waypoint1 + 1)
+                           : p == Rendezvous ? 4
+                                             : 3;
+  return {2, 2 + word + (o.currentOnly ? 0 : 1 + nameLength)};
+}
+
 std::string pointAnnotation(const FlightGroup& g, std::size_t p, const LegDistances& legs,
                             const LabelOptions& o) {
   if (p == Start1 || p > Hyperspace || !isMovingCraft(g.get(fg::CraftType))) return {};

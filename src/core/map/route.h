@@ -44,6 +44,13 @@ struct LabelOptions {
 
 // The label of a point (0-based index) drawn above it; empty when names are off.
 std::string pointLabel(const model::FlightGroup& g, std::size_t point, const LabelOptions& o);
+// What pointLabel prints, measured without making it (the label layout measures every label of
+// a frame): its length and its leading blanks, for a name of `nameLength` characters
+// (trimmedName).
+struct LabelExtent {
+  std::size_t lead = 0, length = 0;
+};
+LabelExtent pointLabelExtent(std::size_t nameLength, std::size_t point, const LabelOptions& o);
 // The distance/time annotation drawn below a route point; empty when there is none.
 std::string pointAnnotation(const model::FlightGroup& g, std::size_t point,
                             const LegDistances& legs, const LabelOptions& o);

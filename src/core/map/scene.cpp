@@ -142,8 +142,9 @@ LabelBox textBox(const MapState& s, ScreenPoint at, const std::string& text) {
 }
 
 // A point's label, `shift` pixels under its place above the point (as buildMarks draws it).
-LabelBox labelBox(const MapState& s, ScreenPoint at, const std::string& text, int shift) {
-  return textBox(s, {at.x, at.y - 6 + shift}, text);
+LabelBox labelBox(const MapState& s, ScreenPoint at, LabelExtent text, int shift) {
+  return {at.x + static_cast<int>(text.lead) * s.charWidth,
+          at.x + static_cast<int>(text.length) * s.charWidth, at.y - 6 + shift};
 }
 
 // What the labels laid out so far cover: those of `out` and, during a drag, the still ones.
@@ -187,7 +188,7 @@ void stackCraftLabels(const MapState& s, const Mission& m, const Takes& takes, P
       ++stack->lines;
     }
     placed.out.shifts.shifts[static_cast<std::size_t>(fg)][*p] = shift;
-    placed.out.add(labelBox(s, at, pointLabel(g, *p, lo), shift));
+    placed.out.add(labelBox(s, at, pointLabelExtent(trimmedName(g).size(), *p, lo), shift));
   });
 }
 
@@ -227,8 +228,11 @@ template <typename Takes>
 void moveRouteLabels(const MapState& s, const Mission& m, const Takes& takes, Placed placed) {
   const LabelOptions lo{s.toggles.namesOn, s.toggles.currentOnly, s.toggles.distances,
                         s.toggles.times};
+  int nameOf = -1;
+  std::size_t nameLength = 0;
   eachRoutePoint(s, m, takes, [&](int fg, const FlightGroup& g, std::size_t p, ScreenPoint at) {
-    const std::string text = pointLabel(g, p, lo);
+    if (fg != nameOf) nameLength = trimmedName(g).size(), nameOf = fg;
+    const LabelExtent text = pointLabelExtent(nameLength, p, lo);
     int shift = 0;
     int fewest = placed.overlaps(labelBox(s, at, text, 0));
     for (int lines = 1; fewest > 0 && lines <= MaxLabelMove; ++lines)
