@@ -2,14 +2,20 @@
 """Lists the functions longer than a screen (60 lines, from the line that opens the body to the one
 that closes it) in src/, longest first, and prints their count. Braces of namespaces, classes and
 structs are looked through, so member functions defined in a class count as well; lambdas count
-as part of the function that holds them.
+as part of the function that holds them. Data tables (DATA_TABLES: the craft and formation
+tables, the vocabulary, the line models, the action tables, the manual's text) are left out
+unless --all is given.
 
-  scripts/long-functions.py [--limit N] [--quiet] [paths...]
+  scripts/long-functions.py [--limit N] [--all] [--quiet] [paths...]
 """
 import argparse
 import pathlib
 import re
 import sys
+
+# Functions that are tables of data rather than logic, by their name.
+DATA_TABLES = {"buildModels", "builtInTables", "ships", "actionTable", "CraftTable", "Table",
+               "maxCraftSpeed", "editorManual"}
 
 OPENS_SCOPE = re.compile(r"^\s*(namespace\b[^;(]*|(template\s*<.*>\s*)?(class|struct|union|enum)\b[^;(]*|extern\s+\"C\"\s*)\{\s*$")
 
@@ -87,6 +93,9 @@ def functions(path):
 
 def short_name(sig):
     m = re.search(r"([~\w:]+(?:<[^()]*>)?)\s*\(", sig)
+    if m:
+        return m.group(1)
+    m = re.search(r"(\w+)\s*(?:\[\])?\s*=?\s*$", sig)  # a table: its name
     return m.group(1) if m else sig[:60]
 
 
@@ -94,6 +103,7 @@ def main():
     ap = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     ap.add_argument("--limit", type=int, default=60)
     ap.add_argument("--quiet", action="store_true", help="print only the count")
+    ap.add_argument("--all", action="store_true", help="count the data tables too")
     ap.add_argument("paths", nargs="*", default=["src"])
     args = ap.parse_args()
     root = pathlib.Path(__file__).resolve().parent.parent
@@ -103,7 +113,8 @@ def main():
         files += [p] if p.is_file() else sorted(list(p.rglob("*.cpp")) + list(p.rglob("*.h")))
     long = []
     for f in files:
-        long += [x for x in functions(f) if x[0] > args.limit]
+        long += [x for x in functions(f) if x[0] > args.limit and
+                 (args.all or short_name(x[3]).split("::")[-1] not in DATA_TABLES)]
     long.sort(key=lambda x: -x[0])
     if not args.quiet:
         for length, path, line, sig in long:

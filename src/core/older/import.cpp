@@ -174,20 +174,19 @@ constexpr std::array<std::size_t, ofg::PointCount> OlderPointRows{
     model::Start2, model::Start3,    model::Hyperspace,
 };
 
-model::FlightGroup convertFlightGroup(const model::Record<ofg::Size>& old, std::size_t oldCount,
-                                      const model::Mission& m, const ImportOptions& options) {
-  auto v = [&](model::Field<i16> f, std::size_t i = 0) { return int{old.get(f, i)}; };
-  model::FlightGroup g = m.newFlightGroupTemplate(options.defaults);
-  g.autoLink = options.defaults.autoLink;
-  g.setText(model::fg::Name, convertedName(old.text(ofg::Name)));
-  g.setText(model::fg::Cargo, convertedName(old.text(ofg::Cargo)));
-  g.setText(model::fg::SpecialCargo, convertedName(old.text(ofg::SpecialCargo)));
-  g.set(model::fg::SpecialCraft, lowByte(std::min(v(ofg::SpecialCraft), v(ofg::CraftCount))));
+using OlderGroup = model::Record<ofg::Size>;
 
+// A 16-bit value of an older flight group.
+int olderValue(const OlderGroup& old, model::Field<i16> f, std::size_t i = 0) {
+  return int{old.get(f, i)};
+}
+
+// Craft type, status, markings, warhead, counts and formation.
+void convertCraft(model::FlightGroup& g, const OlderGroup& old, int craft) {
+  auto v = [&](model::Field<i16> f) { return olderValue(old, f); };
   const int type = v(ofg::CraftType);
   const int status = v(ofg::Status);
   const CraftRule& rule = craftRule(type);
-  const int craft = craftTypeFor(type, status);
   g.set(model::fg::CraftType, lowByte(craft));
   if (rule.spacing) g.set(model::fg::FormationSpacing, rule.spacing);
   convertIff(g, v(ofg::Iff), type);
@@ -205,7 +204,11 @@ model::FlightGroup convertFlightGroup(const model::Record<ofg::Size>& old, std::
   g.set(model::fg::WaveCount, lowByte(v(ofg::Waves)));
   g.set(model::fg::AiRank, lowByte(v(ofg::AiRank)));
   g.set(model::fg::Formation, lowByte(v(ofg::Formation)));
+}
 
+// The arrival trigger and delay, the mother ships.
+void convertArrival(model::FlightGroup& g, const OlderGroup& old, std::size_t oldCount) {
+  auto v = [&](model::Field<i16> f) { return olderValue(old, f); };
   const int event = v(ofg::ArrivalEvent);
   if (event != 0) {
     model::Bytes t =
@@ -229,20 +232,26 @@ model::FlightGroup convertFlightGroup(const model::Record<ofg::Size>& old, std::
   g.set(model::fg::DepartureMothership, motherValue);
   g.set(model::fg::ArriveViaMothership, v(ofg::ArriveByHyperspace) ? u8{0} : u8{1});
   g.set(model::fg::DepartViaMothership, v(ofg::DepartByHyperspace) ? u8{0} : u8{1});
+}
 
+// The seven older points on their rows, the heading toward the route.
+void convertRoute(model::FlightGroup& g, const OlderGroup& old) {
   for (std::size_t row = model::Start1; row <= model::Hyperspace; ++row)
     g.set(model::fg::WaypointEnabled, i16{0}, row);
   for (std::size_t p = 0; p < ofg::PointCount; ++p) {
     const std::size_t row = OlderPointRows[p];
-    g.set(model::fg::WaypointX, negated(v(ofg::WaypointX, p)), row);
-    g.set(model::fg::WaypointY, static_cast<i16>(v(ofg::WaypointY, p)), row);
-    g.set(model::fg::WaypointZ, static_cast<i16>(v(ofg::WaypointZ, p)), row);
-    g.set(model::fg::WaypointEnabled, static_cast<i16>(v(ofg::WaypointEnabled, p)), row);
+    g.set(model::fg::WaypointX, negated(olderValue(old, ofg::WaypointX, p)), row);
+    g.set(model::fg::WaypointY, static_cast<i16>(olderValue(old, ofg::WaypointY, p)), row);
+    g.set(model::fg::WaypointZ, static_cast<i16>(olderValue(old, ofg::WaypointZ, p)), row);
+    g.set(model::fg::WaypointEnabled, static_cast<i16>(olderValue(old, ofg::WaypointEnabled, p)),
+          row);
   }
   g.heading = model::computeHeading(g, &g.lastRoutePoint);
+}
 
-  // Order 1 and its targets.
-  const int order = v(ofg::Order);
+// Order 1 and its targets.
+void convertFirstOrder(model::FlightGroup& g, const OlderGroup& old, int order) {
+  auto v = [&](model::Field<i16> f) { return olderValue(old, f); };
   const int parameter = v(ofg::OrderParameter);
   const int primary = v(ofg::PrimaryTarget);
   const int secondary = v(ofg::SecondaryTarget);
@@ -264,8 +273,25 @@ model::FlightGroup convertFlightGroup(const model::Record<ofg::Size>& old, std::
     model::set(o1, model::order::Variable1, clampByte(12 * parameter));
     model::set(o1, model::order::Throttle, u8{10});
   }
-  applyFurtherTargets(g, order, enemyOf(g.get(model::fg::Iff)));
+}
 
+model::FlightGroup convertFlightGroup(const OlderGroup& old, std::size_t oldCount,
+                                      const model::Mission& m, const ImportOptions& options) {
+  auto v = [&](model::Field<i16> f) { return olderValue(old, f); };
+  model::FlightGroup g = m.newFlightGroupTemplate(options.defaults);
+  g.autoLink = options.defaults.autoLink;
+  g.setText(model::fg::Name, convertedName(old.text(ofg::Name)));
+  g.setText(model::fg::Cargo, convertedName(old.text(ofg::Cargo)));
+  g.setText(model::fg::SpecialCargo, convertedName(old.text(ofg::SpecialCargo)));
+  g.set(model::fg::SpecialCraft, lowByte(std::min(v(ofg::SpecialCraft), v(ofg::CraftCount))));
+  const int type = v(ofg::CraftType);
+  const int craft = craftTypeFor(type, v(ofg::Status));
+  convertCraft(g, old, craft);
+  convertArrival(g, old, oldCount);
+  convertRoute(g, old);
+  const int order = v(ofg::Order);
+  convertFirstOrder(g, old, order);
+  applyFurtherTargets(g, order, enemyOf(g.get(model::fg::Iff)));
   const std::string prefix = craftName(options, craft) + " " + g.name() + ": ";
   convertGoal(g, v(ofg::Objective), type, order, prefix);
   return g;
