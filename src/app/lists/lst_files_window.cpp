@@ -36,54 +36,11 @@ LstFilesWindow::LstFilesWindow(lists::ListSession session, Prompter& prompter, Q
     : QDialog(parent), session_(std::move(session)), prompter_(prompter) {
   setObjectName(QStringLiteral("LstFilesWindow"));
   setWindowTitle(QString::fromStdString(lists::lsttext::caption(session_.folder)));
-
-  pages_ = new QTabWidget(this);
-  pages_->setObjectName(QStringLiteral("LstPages"));
-  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-  for (const lists::GameList l : lists::AllGameLists) {
-    const auto i = static_cast<std::size_t>(l);
-    auto* memo = new QPlainTextEdit(this);
-    memo->setObjectName(QString::fromLatin1(MemoNames[i]));
-    memo->setFont(fixed);
-    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-    memo->setPlainText(fromFile(session_.pages[i].text));
-    memos_[i] = memo;
-    // Lists that do not belong to the Mission are not offered.
-    if (session_.pages[i].applies)
-      pages_->addTab(memo, QString::fromLatin1(lists::listFileName(l)));
-    else
-      memo->hide();
-  }
-
-  auto* entry = new QGroupBox(tr("New Entry"), this);
-  entry->setObjectName(QStringLiteral("NewEntryGroup"));
-  auto* grid = new QGridLayout(entry);
-  number_ = new QLineEdit(QString::number(session_.nextNumber), entry);
-  number_->setObjectName(QStringLiteral("NextNumberEdit"));
-  file_ = new QLineEdit(fromFile(session_.missionFile), entry);
-  file_->setObjectName(QStringLiteral("MissionFileEdit"));
-  file_->setReadOnly(true);
-  description_ = new QLineEdit(entry);
-  description_->setObjectName(QStringLiteral("DescriptionEdit"));
-  auto* addButton = new QPushButton(tr("&Auto-Add"), entry);
-  addButton->setObjectName(QStringLiteral("AutoAddBtn"));
-  grid->addWidget(new QLabel(tr("Next availiable #:"), entry), 0, 0);
-  grid->addWidget(number_, 0, 1);
-  grid->addWidget(new QLabel(tr("Mission File"), entry), 1, 0);
-  grid->addWidget(file_, 1, 1);
-  grid->addWidget(new QLabel(tr("Mission Description"), entry), 2, 0);
-  grid->addWidget(description_, 2, 1);
-  grid->addWidget(addButton, 3, 1, Qt::AlignRight);
-  grid->setColumnStretch(1, 1);
-
-  auto* backup = new QGroupBox(tr("Backup"), this);
-  backup->setObjectName(QStringLiteral("BackupGroup"));
-  auto* backupLayout = new QVBoxLayout(backup);
-  backupLayout->addWidget(new QLabel(tr("Backup these files as <filename>.~ls"), backup));
-  auto* backupButton = new QPushButton(tr("&Backup now"), backup);
-  backupButton->setObjectName(QStringLiteral("BackupBtn"));
-  backupLayout->addWidget(backupButton, 0, Qt::AlignRight);
-  backupLayout->addStretch();
+  buildPages();
+  QPushButton* addButton = nullptr;
+  QPushButton* backupButton = nullptr;
+  QGroupBox* entry = buildEntry(addButton);
+  QGroupBox* backup = buildBackup(backupButton);
   auto* checkButton =
       pushButton(this, "CheckAllBtn", tr("&Check All..."),
                  tr("The error check and the mission flow of every mission these lists name"));
@@ -110,6 +67,64 @@ LstFilesWindow::LstFilesWindow(lists::ListSession session, Prompter& prompter, Q
   setTabOrder(backupButton, checkButton);
   for (std::size_t i = 0; i < 3; ++i) loaded_[i] = session_.pages[i].text;
   resize(640, 480);
+}
+
+// A memo per list file, a tab for each that belongs to the Mission.
+void LstFilesWindow::buildPages() {
+  pages_ = new QTabWidget(this);
+  pages_->setObjectName(QStringLiteral("LstPages"));
+  const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  for (const lists::GameList l : lists::AllGameLists) {
+    const auto i = static_cast<std::size_t>(l);
+    auto* memo = new QPlainTextEdit(this);
+    memo->setObjectName(QString::fromLatin1(MemoNames[i]));
+    memo->setFont(fixed);
+    memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+    memo->setPlainText(fromFile(session_.pages[i].text));
+    memos_[i] = memo;
+    // Lists that do not belong to the Mission are not offered.
+    if (session_.pages[i].applies)
+      pages_->addTab(memo, QString::fromLatin1(lists::listFileName(l)));
+    else
+      memo->hide();
+  }
+}
+
+// The entry "&Auto-Add" puts into the lists.
+QGroupBox* LstFilesWindow::buildEntry(QPushButton*& addButton) {
+  auto* entry = new QGroupBox(tr("New Entry"), this);
+  entry->setObjectName(QStringLiteral("NewEntryGroup"));
+  auto* grid = new QGridLayout(entry);
+  number_ = new QLineEdit(QString::number(session_.nextNumber), entry);
+  number_->setObjectName(QStringLiteral("NextNumberEdit"));
+  file_ = new QLineEdit(fromFile(session_.missionFile), entry);
+  file_->setObjectName(QStringLiteral("MissionFileEdit"));
+  file_->setReadOnly(true);
+  description_ = new QLineEdit(entry);
+  description_->setObjectName(QStringLiteral("DescriptionEdit"));
+  addButton = new QPushButton(tr("&Auto-Add"), entry);
+  addButton->setObjectName(QStringLiteral("AutoAddBtn"));
+  grid->addWidget(new QLabel(tr("Next availiable #:"), entry), 0, 0);
+  grid->addWidget(number_, 0, 1);
+  grid->addWidget(new QLabel(tr("Mission File"), entry), 1, 0);
+  grid->addWidget(file_, 1, 1);
+  grid->addWidget(new QLabel(tr("Mission Description"), entry), 2, 0);
+  grid->addWidget(description_, 2, 1);
+  grid->addWidget(addButton, 3, 1, Qt::AlignRight);
+  grid->setColumnStretch(1, 1);
+  return entry;
+}
+
+QGroupBox* LstFilesWindow::buildBackup(QPushButton*& backupButton) {
+  auto* backup = new QGroupBox(tr("Backup"), this);
+  backup->setObjectName(QStringLiteral("BackupGroup"));
+  auto* backupLayout = new QVBoxLayout(backup);
+  backupLayout->addWidget(new QLabel(tr("Backup these files as <filename>.~ls"), backup));
+  backupButton = new QPushButton(tr("&Backup now"), backup);
+  backupButton->setObjectName(QStringLiteral("BackupBtn"));
+  backupLayout->addWidget(backupButton, 0, Qt::AlignRight);
+  backupLayout->addStretch();
+  return backup;
 }
 
 std::optional<std::string> LstFilesWindow::run(QWidget* parent, const shell::Settings& settings,

@@ -11,8 +11,10 @@
 #include "lists/game_lists.h"
 #include "shell/vocabulary.h"
 
+class QGroupBox;
 class QLineEdit;
 class QPlainTextEdit;
+class QPushButton;
 class QTabWidget;
 
 namespace app {
@@ -41,6 +43,9 @@ class LstFilesWindow : public QDialog {
   const std::optional<std::string>& chosenMission() const { return chosen_; }
 
  private:
+  void buildPages();
+  QGroupBox* buildEntry(QPushButton*& addButton);
+  QGroupBox* buildBackup(QPushButton*& backupButton);
   void autoAdd();
   // "Check All…": every mission the pages' lists name, checked, in a window of its own; a
   // mission chosen there closes the window to open it.

@@ -54,6 +54,28 @@ MapWaypointWindow::MapWaypointWindow(const EditorContext& context, int flightGro
   setAttribute(Qt::WA_DeleteOnClose);
   auto* layout = new QHBoxLayout(this);
   layout->setSpacing(2);
+  layout->addWidget(buildGrid(), 1);
+  layout->addLayout(buildUseList());
+  lineUpUseList();
+  bindFields();
+  showCaption();
+
+  connect(&ctx_.document, &MissionDocument::changed, this, [this](const ChangeSet& c) {
+    // Another mission or another order of flight groups: the flight group is no longer sure.
+    if (c.whole || c.listChanged(ListKind::FlightGroups))
+      close();
+    else if (c.touchesRecord(RecordKind::FlightGroup, fg_))
+      showCaption();
+  });
+  const int header = grid_->horizontalHeader()->sizeHint().height();
+  const int height = header + grid_->rowCount() * grid_->verticalHeader()->defaultSectionSize() +
+                     2 * grid_->frameWidth() + layout->contentsMargins().top() +
+                     layout->contentsMargins().bottom();
+  resize(sizeHint().width() + 60, height);
+}
+
+// The X, Y and Z of every point, in kilometres.
+QTableWidget* MapWaypointWindow::buildGrid() {
   const int rows = static_cast<int>(PointCount);
   grid_ = new QTableWidget(rows, 3, this);
   grid_->setObjectName(QStringLiteral("MapWPGrid"));
@@ -71,8 +93,11 @@ MapWaypointWindow::MapWaypointWindow(const EditorContext& context, int flightGro
       item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
       grid_->setItem(p, a, item);
     }
-  layout->addWidget(grid_, 1);
+  return grid_;
+}
 
+// The points in use, row beside row of the grid.
+QVBoxLayout* MapWaypointWindow::buildUseList() {
   auto* right = new QVBoxLayout;
   right->setSpacing(0);
   auto* use = new QLabel(QStringLiteral("Use"), this);
@@ -90,9 +115,11 @@ MapWaypointWindow::MapWaypointWindow(const EditorContext& context, int flightGro
   enabled_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Brief 8")) + 24);
   enabled_->setMaximumWidth(enabled_->minimumWidth() + 20);
   right->addWidget(enabled_, 1);
-  layout->addLayout(right);
-  lineUpUseList();
+  return right;
+}
 
+void MapWaypointWindow::bindFields() {
+  const int rows = static_cast<int>(PointCount);
   bindings_ = new FieldBindings(this, ctx_.document,
                                 oneRecord(RecordKind::FlightGroup, [this] { return fg_; }));
   for (int p = 0; p < rows; ++p)
@@ -107,20 +134,6 @@ MapWaypointWindow::MapWaypointWindow(const EditorContext& context, int flightGro
               tr("%1 of %2").arg(grid_->horizontalHeaderItem(a)->text(), pointNames()[p])));
   bindings_->bind(enabled_, fg::WaypointEnabled).undoText(editText(tr("points in use")));
   bindings_->refill();
-  showCaption();
-
-  connect(&ctx_.document, &MissionDocument::changed, this, [this](const ChangeSet& c) {
-    // Another mission or another order of flight groups: the flight group is no longer sure.
-    if (c.whole || c.listChanged(ListKind::FlightGroups))
-      close();
-    else if (c.touchesRecord(RecordKind::FlightGroup, fg_))
-      showCaption();
-  });
-  const int header = grid_->horizontalHeader()->sizeHint().height();
-  const int height = header + rows * grid_->verticalHeader()->defaultSectionSize() +
-                     2 * grid_->frameWidth() + layout->contentsMargins().top() +
-                     layout->contentsMargins().bottom();
-  resize(sizeHint().width() + 60, height);
 }
 
 void MapWaypointWindow::showCaption() {

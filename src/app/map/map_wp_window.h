@@ -10,6 +10,7 @@
 
 class QListWidget;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace app {
 
@@ -26,6 +27,9 @@ class MapWaypointWindow : public QDialog {
   void showEvent(QShowEvent* e) override;
 
  private:
+  QTableWidget* buildGrid();
+  QVBoxLayout* buildUseList();
+  void bindFields();
   void showCaption();
   // The "Use" list stands row for row beside the grid and scrolls with it.
   void lineUpUseList();
