@@ -44,16 +44,49 @@ WavManager::WavManager(const EditorContext& context, MessageSounds& sounds, QWid
       file_(sounds.file()),
       player_(&sounds.player()) {
   setObjectName(QStringLiteral("WavManagerGroup"));
+  QWidget* lastButton = nullptr;
+  QHBoxLayout* buttons = buildButtons(lastButton);
+  QHBoxLayout* fieldRow = buildFieldRow();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(buttons);
+  layout->addWidget(caption_);
+  layout->addLayout(fieldRow);
+  layout->addWidget(missing_);
+  connectSignals();
+  setTabOrder(lastButton, play_);
+  setTabOrder(play_, autoplay_);
+  refresh();
+}
 
-  const auto button = [this](const char* name, const QString& text, const QString& hint) {
-    return pushButton(this, name, text, hint);
+// The commands in a row, each connected to what it does, in tab order.
+QHBoxLayout* WavManager::buildButtons(QWidget*& last) {
+  struct Command {
+    const char* name;
+    QString text, hint;
+    void (WavManager::*run)();
   };
-  QPushButton* create = button("CreateWavListBtn", tr("Create"), tr("Create .lst file for WAVs"));
-  QPushButton* save = button("SaveWavListBtn", tr("Save"), tr("Save .lst file"));
-  QPushButton* assign = button("AssignWavBtn", tr("Assign..."), tr("Assign a WAV to message"));
-  QPushButton* clear = button("ClearWavBtn", tr("Clear"), tr("Clear current WAV"));
-  QPushButton* game = button("GameWavBtn", tr("From game..."), tr("Choose WAV from game"));
+  const Command commands[] = {
+      {"CreateWavListBtn", tr("Create"), tr("Create .lst file for WAVs"), &WavManager::createList},
+      {"SaveWavListBtn", tr("Save"), tr("Save .lst file"), &WavManager::saveList},
+      {"AssignWavBtn", tr("Assign..."), tr("Assign a WAV to message"), &WavManager::assignWav},
+      {"ClearWavBtn", tr("Clear"), tr("Clear current WAV"), &WavManager::clearWav},
+      {"GameWavBtn", tr("From game..."), tr("Choose WAV from game"), &WavManager::chooseFromGame},
+  };
+  auto* row = new QHBoxLayout;
+  last = nullptr;
+  for (const Command& c : commands) {
+    QPushButton* b = pushButton(this, c.name, c.text, c.hint);
+    row->addWidget(b);
+    connect(b, &QPushButton::clicked, this, c.run);
+    if (last) setTabOrder(last, b);
+    last = b;
+  }
+  row->addStretch(1);
+  return row;
+}
 
+// The caption, the sound's name (or that no list matches), play and autoplay, the warning.
+QHBoxLayout* WavManager::buildFieldRow() {
   caption_ = new QLabel(this);
   caption_->setObjectName(QStringLiteral("WavCaptionLabel"));
   field_ = new QLineEdit(this);
@@ -75,25 +108,14 @@ WavManager::WavManager(const EditorContext& context, MessageSounds& sounds, QWid
   autoplay_ = new QCheckBox(tr("Autoplay"), this);
   autoplay_->setObjectName(QStringLiteral("AutoplayCheck"));
   autoplay_->setChecked(true);
-
-  auto* buttons = new QHBoxLayout;
-  for (QPushButton* b : {create, save, assign, clear, game}) buttons->addWidget(b);
-  buttons->addStretch(1);
   auto* fieldRow = new QHBoxLayout;
   fieldRow->addWidget(fieldStack_, 1);
   fieldRow->addWidget(play_);
   fieldRow->addWidget(autoplay_);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(buttons);
-  layout->addWidget(caption_);
-  layout->addLayout(fieldRow);
-  layout->addWidget(missing_);
+  return fieldRow;
+}
 
-  connect(create, &QPushButton::clicked, this, &WavManager::createList);
-  connect(save, &QPushButton::clicked, this, &WavManager::saveList);
-  connect(assign, &QPushButton::clicked, this, &WavManager::assignWav);
-  connect(clear, &QPushButton::clicked, this, &WavManager::clearWav);
-  connect(game, &QPushButton::clicked, this, &WavManager::chooseFromGame);
+void WavManager::connectSignals() {
   connect(play_, &QPushButton::clicked, this, &WavManager::playCurrent);
   connect(autoplay_, &QCheckBox::toggled, this, [this](bool on) {
     // Turning it on plays the current sound at once.
@@ -107,14 +129,6 @@ WavManager::WavManager(const EditorContext& context, MessageSounds& sounds, QWid
   connect(&ctx_.document, &MissionDocument::changed, this, &WavManager::onDocumentChanged);
   connect(&ctx_.document, &MissionDocument::selectionChanged, this,
           &WavManager::onSelectionChanged);
-
-  setTabOrder(create, save);
-  setTabOrder(save, assign);
-  setTabOrder(assign, clear);
-  setTabOrder(clear, game);
-  setTabOrder(game, play_);
-  setTabOrder(play_, autoplay_);
-  refresh();
 }
 
 WavManager::~WavManager() = default;

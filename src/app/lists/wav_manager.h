@@ -17,6 +17,7 @@
 #include "lists/wave_list_file.h"
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -71,6 +72,9 @@ class WavManager : public QGroupBox {
   void listActiveChanged(bool active);
 
  private:
+  QHBoxLayout* buildButtons(QWidget*& last);
+  QHBoxLayout* buildFieldRow();
+  void connectSignals();
   // Creates the list file; false when it was refused or failed (the user was told).
   bool create();
   // Makes `entry` the current message's sound after the duplicate question; false on no.
