@@ -270,6 +270,53 @@ Command make(int time, int code, int index = 0, int x = 0, int y = 0) {
 
 }  // namespace
 
+namespace {
+
+// The ticks between texts asked for; 100 when none that fits is asked.
+int autoBriefInterval(double seconds) {
+  const double ticks = std::nearbyint(seconds * TicksPerSecond);
+  int interval = std::isfinite(ticks) && ticks > 0 && ticks < 32768 ? static_cast<int>(ticks) : 0;
+  if (ticks >= 32768) interval = 32767;
+  if (interval <= 0) interval = 100;
+  return interval;
+}
+
+// A box (the next box code, round) for every flight group a text names in brackets that is in
+// use at the briefing's point, spread over the text's time.
+void boxNamedGroups(const model::Mission& m, std::size_t point,
+                    const std::vector<std::string>& names, int t, int interval, int& boxCode,
+                    CommandList& out) {
+  const int each = interval / static_cast<int>(std::max<std::size_t>(names.size(), 1));
+  for (std::size_t mIdx = 0; mIdx < names.size(); ++mIdx) {
+    int boxes = 0;
+    const std::string wanted = trim(names[mIdx]);
+    for (std::size_t g = 0; g < m.flightGroups.size(); ++g) {
+      const model::FlightGroup& group = m.flightGroups[g];
+      if (trim(group.name()) != wanted || !group.enabled(point)) continue;
+      out.push_back(
+          make(t + each * static_cast<int>(mIdx) + 10 + 5 * boxes, boxCode, static_cast<int>(g)));
+      ++boxes;
+      boxCode = boxCode == LastBox ? FirstBox : boxCode + 1;
+    }
+  }
+}
+
+// Within 400 words: the latest boxes go first; nothing else can overflow (31 texts with their
+// clears and stops, two moves and two zooms take 235 words).
+void keepWithinWords(AutoBriefResult& r) {
+  CommandList& out = r.commands;
+  for (int i = static_cast<int>(out.size()) - 1; i >= 0 && wordCount(out) > MaxWords; --i)
+    if (isBox(out[i].code)) {
+      out.erase(out.begin() + i);
+      ++r.droppedBoxes;
+    }
+  if (r.droppedBoxes > 0)
+    r.message = "The briefing would be larger than 400 words: the last " +
+                std::to_string(r.droppedBoxes) + " FG Box instructions were left out.";
+}
+
+}  // namespace
+
 AutoBriefResult autoBrief(const model::Mission& m, int b, const AutoBriefOptions& o) {
   AutoBriefResult r;
   const model::Briefing& brief = m.briefings[b];
@@ -279,10 +326,7 @@ AutoBriefResult autoBrief(const model::Mission& m, int b, const AutoBriefOptions
     r.message = NoTextMessage;
     return r;
   }
-  const double ticks = std::nearbyint(o.seconds * TicksPerSecond);
-  int interval = std::isfinite(ticks) && ticks > 0 && ticks < 32768 ? static_cast<int>(ticks) : 0;
-  if (ticks >= 32768) interval = 32767;
-  if (interval <= 0) interval = 100;
+  const int interval = autoBriefInterval(o.seconds);
   // The running time is a signed 16-bit count of ticks.
   if (static_cast<long>(interval) * n > 32767 - 100) {
     r.message = "The briefing would run longer than the game allows (" + seconds(32667) +
@@ -307,21 +351,7 @@ AutoBriefResult autoBrief(const model::Mission& m, int b, const AutoBriefOptions
   for (int k = 1; k <= n; ++k) {
     const std::vector<std::string> names = bracketedNames(brief.strings[k]);
     out.push_back(make(t, BriefingText, k));
-    if (o.boxNames) {
-      const int each = interval / static_cast<int>(std::max<std::size_t>(names.size(), 1));
-      for (std::size_t mIdx = 0; mIdx < names.size(); ++mIdx) {
-        int boxes = 0;
-        const std::string wanted = trim(names[mIdx]);
-        for (std::size_t g = 0; g < m.flightGroups.size(); ++g) {
-          const model::FlightGroup& group = m.flightGroups[g];
-          if (trim(group.name()) != wanted || !group.enabled(point)) continue;
-          out.push_back(make(t + each * static_cast<int>(mIdx) + 10 + 5 * boxes, boxCode,
-                             static_cast<int>(g)));
-          ++boxes;
-          boxCode = boxCode == LastBox ? FirstBox : boxCode + 1;
-        }
-      }
-    }
+    if (o.boxNames) boxNamedGroups(m, point, names, t, interval, boxCode, out);
     t += interval;
     if (!names.empty()) out.push_back(make(t, ClearBoxes));
     out.push_back(make(t, StopPoint));
@@ -331,17 +361,7 @@ AutoBriefResult autoBrief(const model::Mission& m, int b, const AutoBriefOptions
     if (o.zoom) out.push_back(make(t - 60, ZoomMap, 0, zoom, zoom));
   }
   out.push_back(Command::endMarker());
-
-  // Within 400 words: the latest boxes go first; nothing else can overflow (31 texts with their
-  // clears and stops, two moves and two zooms take 235 words).
-  for (int i = static_cast<int>(out.size()) - 1; i >= 0 && wordCount(out) > MaxWords; --i)
-    if (isBox(out[i].code)) {
-      out.erase(out.begin() + i);
-      ++r.droppedBoxes;
-    }
-  if (r.droppedBoxes > 0)
-    r.message = "The briefing would be larger than 400 words: the last " +
-                std::to_string(r.droppedBoxes) + " FG Box instructions were left out.";
+  keepWithinWords(r);
   r.runningTime = t;
   r.ok = true;
   return r;
