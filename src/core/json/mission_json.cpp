@@ -435,6 +435,9 @@ class Reader {
 
   // One record from an object: each key a field of the layout, a text's tail or a gap; keys in
   // `extra` are the caller's. Fields the object leaves out keep the bytes `rec` holds.
+  // A field of a record other than a text: raw bytes, nested records or numbers.
+  bool field(const ReadValue& value, const RecordLayout& layout, const FieldInfo& f, Bytes rec,
+             const std::string& p);
   bool record(const ReadValue& v, const RecordLayout& layout, Bytes rec, const std::string& path,
               std::initializer_list<std::string_view> extra = {});
 
@@ -493,6 +496,27 @@ class Reader {
   bool textBlocks(const ReadValue& root, model::Mission& m);
 };
 
+bool Reader::field(const ReadValue& value, const RecordLayout& layout, const FieldInfo& f,
+                   Bytes rec, const std::string& p) {
+  switch (f.kind) {
+    case Kind::Raw: {
+      std::vector<std::uint8_t> b;
+      if (!bytes(value, p, f.width, b)) return false;
+      std::copy(b.begin(), b.end(), rec.begin() + static_cast<std::ptrdiff_t>(f.offset));
+      return true;
+    }
+    case Kind::Record:
+      if (f.count == 1) return record(value, *f.sub, rec.subspan(f.offset, f.sub->size), p);
+      if (!array(value, p, f.count)) return false;
+      for (std::size_t e = 0; e < f.count; ++e)
+        if (!record(value[e], *f.sub, rec.subspan(f.offset + e * f.stride, f.sub->size), at(p, e)))
+          return false;
+      return true;
+    default:
+      return numbers(value, layout, f, rec, p);
+  }
+}
+
 bool Reader::record(const ReadValue& v, const RecordLayout& layout, Bytes rec,
                     const std::string& path, std::initializer_list<std::string_view> extra) {
   if (!object(v, path)) return false;
@@ -512,31 +536,11 @@ bool Reader::record(const ReadValue& v, const RecordLayout& layout, Bytes rec,
     if (std::find(extra.begin(), extra.end(), key) != extra.end()) continue;
     const std::size_t i = fieldIndex(key);
     if (i < layout.fields.size()) {
-      const FieldInfo& f = layout.fields[i];
-      switch (f.kind) {
-        case Kind::Text:
-          texts[i].text = &value;
-          break;
-        case Kind::Raw: {
-          std::vector<std::uint8_t> b;
-          if (!bytes(value, p, f.width, b)) return false;
-          std::copy(b.begin(), b.end(), rec.begin() + static_cast<std::ptrdiff_t>(f.offset));
-          break;
-        }
-        case Kind::Record:
-          if (f.count == 1) {
-            if (!record(value, *f.sub, rec.subspan(f.offset, f.sub->size), p)) return false;
-          } else {
-            if (!array(value, p, f.count)) return false;
-            for (std::size_t e = 0; e < f.count; ++e)
-              if (!record(value[e], *f.sub, rec.subspan(f.offset + e * f.stride, f.sub->size),
-                          at(p, e)))
-                return false;
-          }
-          break;
-        default:
-          if (!numbers(value, layout, f, rec, p)) return false;
-      }
+      // A text is read last, with its tail.
+      if (layout.fields[i].kind == Kind::Text)
+        texts[i].text = &value;
+      else if (!field(value, layout, layout.fields[i], rec, p))
+        return false;
       continue;
     }
     if (key.size() > TailSuffix.size() && key.ends_with(TailSuffix)) {
