@@ -236,8 +236,6 @@ TEST_F(SceneTest, MarksOfTheCurrentAndOffScreenFlightGroups) {
   EXPECT_EQ(wireframeColour(0), (Rgb{0, 204, 0}));
 }
 
-}  // namespace
-
 // A drag lays out only what moves: the still labels keep the places they take without the
 // moving group, and the moving group's labels keep off them, stacking under a still craft.
 TEST_F(SceneTest, DragLaysOutOnlyTheMovingLabels) {
@@ -259,3 +257,5 @@ TEST_F(SceneTest, DragLaysOutOnlyTheMovingLabels) {
   EXPECT_EQ(moving.at(1, Waypoint1), -13);  // the nearest line free of both still labels
   EXPECT_EQ(moving.at(2, Waypoint1), 0);    // still groups get no shift of the drag
 }
+
+}  // namespace
