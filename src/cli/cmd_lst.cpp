@@ -25,14 +25,16 @@ const Command lstCommand{
     "number<TAB>file<TAB>description line per entry. The game folders come from the "
     "settings; files are found in any letter case."};
 const Command lstAddCommand{
-    "lst-add", "FILE --description TEXT [--number N] [--backup] [--config-dir DIR]",
+    "lst-add", "FILE --description TEXT [--number N] [--backup] [--again] [--config-dir DIR]",
     "enters the mission into its game lists (with --backup: .~ls copies first)", runLstAdd,
     "Appends the entry to every applicable list as the editor's .lst Files window "
     "does, all lists or none. A mission the lists cannot take, a write-protected "
     "list, or a text with a line break or a character Windows-1252 lacks is refused "
-    "and nothing is written.\n\n--description TEXT\tthe entry's description "
+    "and nothing is written; so is a mission a list already enters (its file name in "
+    "any letter case) unless --again is given.\n\n--description TEXT\tthe entry's description "
     "(UTF-8)\n--number N\tthe entry number (default: the next free one)\n--backup\tfirst "
-    "copy each list to Mission.~ls, Rebel.~ls or Imperial.~ls"};
+    "copy each list to Mission.~ls, Rebel.~ls or Imperial.~ls\n--again\tenter a mission its "
+    "lists already enter a second time"};
 const Registration lstRegistration{lstCommand};
 const Registration lstAddRegistration{lstAddCommand};
 
@@ -80,6 +82,7 @@ int runLst(const std::vector<std::string>& arguments, Context& ctx) {
 int runLstAdd(const std::vector<std::string>& arguments, Context& ctx) {
   std::vector<std::string> args = arguments;
   const bool backup = std::erase(args, std::string("--backup")) > 0;
+  const bool again = std::erase(args, std::string("--again")) > 0;
   std::optional<std::string> description, number;
   std::string settingsPath;
   if (!takeOption(args, "--description", description) || !takeOption(args, "--number", number) ||
@@ -109,6 +112,12 @@ int runLstAdd(const std::vector<std::string>& arguments, Context& ctx) {
   }
   if (!session->missionFileRefusal.empty()) {
     ctx.err << session->missionFileRefusal << '\n';
+    return Failed;
+  }
+  // The editor asks before listing a mission twice; here --again is the yes.
+  if (const auto entering = lists::listsEntering(*session); !entering.empty() && !again) {
+    ctx.err << lists::lsttext::listedAlready(session->missionFile, entering)
+            << " Nothing was written; --again adds it a second time.\n";
     return Failed;
   }
   if (backup && !lists::backupListSession(*session, message)) {

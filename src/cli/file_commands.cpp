@@ -106,7 +106,7 @@ int runConvert(const std::vector<std::string>& args, Context& ctx);
 const Registration infoCommand{
     {"info", "FILE", "format, counts, mission type, time limit and title of a mission", runInfo,
      "Prints Format: (12 or 14 with the format's name), Flight groups:, Messages:, "
-     "Mission type: (number and name), Time limit: (M:SS) and Title: (string 1 of "
+     "Mission type: (number and name), Time limit: (M:SS) and Title: (String#0 of "
      "briefing 1's strings), one per line. FILE may be a mission of the older game, "
      "which is imported."}};
 const Registration roundtripCommand{

@@ -155,7 +155,8 @@ TEST(DanglingReferences, EveryKindOfPlace) {
   refer(m.globalGoals[1].span(), model::globalgoal::Prevent + 11, 7);  // team 2 prevent 3
 
   shell::Vocabulary v;
-  const std::string craft = v.text(shell::tables::Ships, 1);
+  // The group by its number and name (another group may have the same name).
+  const std::string craft = "#2 " + v.text(shell::tables::Ships, 1);
   const std::string end = ": refers to a flight group that does not exist.";
   const std::vector<std::string> want{
       "WARNING: " + craft + " Red - Arrival trigger 4" + end,

@@ -62,8 +62,8 @@ TEST_F(CheckCommand, ErrorsThenWarningsInUtf8) {
   const CliRun r = runCheckCli(dir.path(), "check " + save());
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.out,
-            "ERROR: Player FG  Caf\xC3\xA9 Lead (1) has (Single Point) Formation. The mission will "
-            "crash.\n"
+            "ERROR: Player FG  #1 Caf\xC3\xA9 Lead (1) has (Single Point) Formation. The mission "
+            "will crash.\n"
             "WARNING: There is only one Player Craft in this Melee.\n");
 }
 

@@ -65,7 +65,15 @@ TEST_F(LstCommand, AddWritesTheApplicableListsWithBackups) {
   EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.~ls"), "1\r\nm1.kre\r\nOne\r\n");
   EXPECT_EQ(readFile(dir / "Zyn/Train/imperial.lst").substr(0, 12), "// Imperial\r");
   EXPECT_FALSE(fs::exists(dir / "Zyn/Train/Rebel.lst"));
-  EXPECT_EQ(run("lst-add " + save() + " --description x --number 9").status, 0);
+  // Listed already (a list naming "new.kre" enters "NEW.KRE" too): refused, unless --again.
+  writeFile(dir / "Zyn/Train/Mission.lst", "1\r\nnew.kre\r\nOne\r\n");
+  const auto twice = run("lst-add " + save() + " --description x --number 9");
+  EXPECT_EQ(twice.status, 1);
+  EXPECT_EQ(twice.err,
+            "NEW.KRE is already in Mission.lst. Nothing was written; --again adds it a second "
+            "time.\n");
+  EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"), "1\r\nnew.kre\r\nOne\r\n");
+  EXPECT_EQ(run("lst-add " + save() + " --description x --number 9 --again").status, 0);
   EXPECT_NE(readFile(dir / "Zyn/Train/Mission.lst").find("9\r\nNEW.KRE\r\nx\r\n"),
             std::string::npos);
 }

@@ -227,9 +227,10 @@ TEST_F(Descriptions, TargetOfEveryType) {
   EXPECT_EQ(describeTarget(m, v, 21, 0), "All teams but Imperial");
   // Team 10's entry "10.Tenth" loses its whole number, not just two characters.
   EXPECT_EQ(describeTarget(m, v, 12, 9), "Team Tenth");
-  // A team without a name shows its entry; a team beyond the ten shows its number.
+  // A team without a name shows its entry; a value past the ten says so, numbered as the list.
   EXPECT_EQ(describeTarget(m, v, 12, 4), "Team 5.");
-  EXPECT_EQ(describeTarget(m, v, 12, 10), "Team #10");
+  EXPECT_EQ(describeTarget(m, v, 12, 10), "team value 11, not in the team list");
+  EXPECT_EQ(describeTarget(m, v, 21, 200), "All teams but team value 201, not in the team list");
   EXPECT_EQ(describeTarget(m, v, 9, 3), "9? 3");
   // Values beyond a table give an empty entry.
   EXPECT_EQ(describeTarget(m, v, 5, 9), "s");
@@ -252,12 +253,11 @@ TEST_F(Descriptions, Triggers) {
 TEST_F(Descriptions, Orders) {
   std::array<u8, model::order::Size> o{};
   namespace od = model::order;
-  // Order 0 reads as its box shows it.
-  EXPECT_EQ(describeOrder(m, v, o), v.text(shell::tables::Orders, 0));
-  EXPECT_EQ(describeOrder(m, v, o), "Hold Steady");
+  // Order 0 takes no targets: "(No Order)", whatever its box's entry.
+  EXPECT_EQ(describeOrder(m, v, o), "(No Order)");
   model::set<u8>(o, od::Target3Type, 1);
   model::set<u8>(o, od::Target3, 2);
-  EXPECT_EQ(describeOrder(m, v, o), "Hold Steady  /  Freighter Hauler");
+  EXPECT_EQ(describeOrder(m, v, o), "(No Order)  /  Freighter Hauler");
 
   model::set<u8>(o, od::Command, 7);
   model::set<u8>(o, od::Target1Type, 1);
@@ -288,6 +288,9 @@ TEST_F(Descriptions, Goals) {
   model::set<std::int8_t>(g, gl::Points, -4);
   model::set<u8>(g, gl::Team, 0);
   EXPECT_EQ(describeGoal(m, v, g), "50% of it must NOT be destroyed : -1000 Pts  - Team Imperial");
+  model::set<u8>(g, gl::Team, 10);
+  EXPECT_EQ(describeGoal(m, v, g),
+            "50% of it must NOT be destroyed : -1000 Pts  - team value 11, not in the team list");
 }
 
 namespace fs = std::filesystem;

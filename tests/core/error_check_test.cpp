@@ -48,7 +48,7 @@ class ErrorCheck : public ::testing::Test {
     return i;
   }
   void setMissionType(int t) { m.header.set(model::header::MissionType, static_cast<u8>(t)); }
-  std::string label(std::size_t i) const { return editing::nameListEntry(m, vocabulary, i); }
+  std::string label(std::size_t i) const { return editing::numberedName(m, vocabulary, i); }
   shell::CheckResult run(bool omitWarnings = false) const {
     return shell::runCheck(m, vocabulary, settings, omitWarnings);
   }
@@ -229,7 +229,7 @@ TEST_F(ErrorCheck, SinglePointFormationCrashesPlayerGroups) {
   EXPECT_EQ(run().errors, std::vector<std::string>{"ERROR: Player FG  " + label(0) +
                                                    " has (Single Point) Formation. The mission "
                                                    "will crash."});
-  EXPECT_EQ(label(0), "Craft1 Lead (1)");
+  EXPECT_EQ(label(0), "#1 Craft1 Lead (1)");
 }
 
 TEST_F(ErrorCheck, PlayerNumbersMustDiffer) {
@@ -253,7 +253,7 @@ TEST_F(ErrorCheck, FormationSizes) {
                             "WARNING: " + label(seven) +
                             " has 7 ships in FG.  Zyn does not properly support FG Formations "
                             "larger than 6 ships."});
-  EXPECT_EQ(label(seven), "Craft1 Seven");
+  EXPECT_EQ(label(seven), "#" + std::to_string(seven + 1) + " Craft1 Seven");
 
   m.flightGroups[0].set(fg::CraftCount, u8{8});
   r = run();

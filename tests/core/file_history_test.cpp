@@ -52,6 +52,26 @@ TEST(FileHistory, TwoFilesDifferingOnlyInCaseAreTwoEntries) {
   EXPECT_EQ(FileHistory(Paths{a, b}).size(), 2u);
 }
 
+// One entry per file: a file named two ways, and a name whose file is gone beside one that differs
+// only in letter case.
+TEST(FileHistory, OneEntryPerFile) {
+  TempDir dir;
+  fs::create_directories(dir / "sub");
+  const std::string file = dir / "Mission.kre";
+  std::ofstream(file) << "m";
+  fs::create_symlink(file, dir / "link.kre");
+  const std::string others[] = {dir / "sub/../Mission.kre", dir / "link.kre", dir / "MISSION.KRE",
+                                dir / "sub/../mission.kre"};
+  for (const std::string& other : others) {
+    SCOPED_TRACE(other);
+    FileHistory h;
+    h.add(file);
+    h.add(other);
+    EXPECT_EQ(h.entries(), Paths{other});
+    EXPECT_EQ(FileHistory(Paths{other, file}).entries(), Paths{other});
+  }
+}
+
 TEST(FileHistory, TenthFileDropsTheOldest) {
   FileHistory h;
   for (int i = 1; i <= 9; ++i) h.add("/m/" + std::to_string(i) + ".kre");

@@ -160,7 +160,7 @@ TEST(OrderDescription, OnlyOrderOneOfAPlayerGroupAndNothingCut) {
   EXPECT_FALSE(plusVisible(1));
 }
 
-TEST(OrderLabels, HoldSteadyStillShowsItsSecondaryTarget) {
+TEST(OrderLabels, NoOrderStillShowsItsSecondaryTarget) {
   model::Mission m;
   m.newMission();
   shell::Vocabulary v;
@@ -169,10 +169,10 @@ TEST(OrderLabels, HoldSteadyStillShowsItsSecondaryTarget) {
   model::set<u8>(o, od::Command, 0);
   model::set<u8>(o, od::Target3Type, 5);
   model::set<u8>(o, od::Target3, 1);
-  EXPECT_EQ(describeOrder(m, v, o), "Hold Steady  /  Imperials");
+  EXPECT_EQ(describeOrder(m, v, o), "(No Order)  /  Imperials");
   model::set<u8>(o, od::Target4Type, 5);
   model::set<u8>(o, od::Target3Or4, 1);
-  EXPECT_EQ(describeOrder(m, v, o), "Hold Steady  /  Imperials or Rebels");
+  EXPECT_EQ(describeOrder(m, v, o), "(No Order)  /  Imperials or Rebels");
 }
 
 // The wizard's player order names its one target second: the line shows it alone, never

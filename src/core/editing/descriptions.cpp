@@ -105,6 +105,10 @@ std::string teamEntryName(const Mission& m, int team) {
   return entry.size() > prefix ? trimmed(std::string_view(entry).substr(prefix)) : entry;
 }
 
+std::string notATeam(int value) {
+  return "team value " + std::to_string(value + 1) + ", not in the team list";
+}
+
 std::string tableEntry(const Vocabulary& v, std::string_view table, int value) {
   return v.text(table, value);
 }
@@ -155,6 +159,10 @@ std::vector<std::string> teamNameList(const Mission& m) {
 
 std::string nameListEntry(const Mission& m, const Vocabulary& v, std::size_t index) {
   return entryWithUnit(m.flightGroups.at(index), v, globalUnitNumber(m, index));
+}
+
+std::string numberedName(const Mission& m, const Vocabulary& v, std::size_t fg) {
+  return "#" + std::to_string(fg + 1) + " " + nameListEntry(m, v, fg);
 }
 
 std::vector<std::string> nameList(const Mission& m, const Vocabulary& v) {
@@ -278,11 +286,11 @@ std::string describeTarget(const Mission& m, const Vocabulary& v, int type, int 
       return "GUnit " + std::to_string(value);
     case TargetTeam:
     case TargetAllTeamsBut: {
-      // A team beyond the ten is shown by its number so that the reference stays visible.
-      const std::string team = value >= 0 && static_cast<std::size_t>(value) < model::TeamCount
-                                   ? teamEntryName(m, value)
-                                   : "#" + std::to_string(value);
-      return (type == TargetTeam ? "Team " : "All teams but ") + team;
+      // A value past the ten teams says so, numbered as the team list numbers its lines (never
+      // "Team #10" beside the tenth team's "Team 10.").
+      if (value < 0 || static_cast<std::size_t>(value) >= model::TeamCount)
+        return (type == TargetTeam ? "" : "All teams but ") + notATeam(value);
+      return (type == TargetTeam ? "Team " : "All teams but ") + teamEntryName(m, value);
     }
     default:
       return std::to_string(type) + "? " + std::to_string(value);
@@ -315,9 +323,10 @@ std::string describeOrder(const Mission& m, const Vocabulary& v, CBytes o) {
     if (!used(first + 1)) return target(first);
     return target(first) + (model::get(o, orFlag) ? " or " : " only if ") + target(first + 1);
   };
-  // The order's name as its box shows it; order 0 ("Hold Steady") takes no targets.
+  // The order's name as its box shows it; order 0 takes no targets and reads "(No Order)" (its
+  // box keeps the table's entry, "Hold Steady").
   const int command = model::get(o, od::Command);
-  std::string s = tableEntry(v, tables::Orders, command);
+  std::string s = command == 0 ? "(No Order)" : tableEntry(v, tables::Orders, command);
   if (command != 0) s += ":  " + pair(0, od::Target1Or2);
   if (used(2) || used(3)) s += "  /  " + pair(2, od::Target3Or4);
   return s;
@@ -333,10 +342,10 @@ std::string describeGoal(const Mission& m, const Vocabulary& v, CBytes g) {
   const int points = model::get(g, gl::Points);
   if (points != 0) s += " : " + std::to_string(points * 250) + " Pts";
   const int team = model::get(g, gl::Team);
-  s += "  - Team ";
+  s += "  - ";
   s += static_cast<std::size_t>(team) < model::TeamCount
-           ? trimmed(m.teams[static_cast<std::size_t>(team)].name())
-           : "#" + std::to_string(team);
+           ? "Team " + trimmed(m.teams[static_cast<std::size_t>(team)].name())
+           : notATeam(team);
   return s;
 }
 

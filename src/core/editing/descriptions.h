@@ -48,6 +48,9 @@ std::vector<std::string> teamNameList(const model::Mission& m);
 // Entry of the flight-group name list: craft name, name, the player "(n)" or the unit number.
 std::string nameListEntry(const model::Mission& m, const shell::Vocabulary& v, std::size_t fg);
 std::vector<std::string> nameList(const model::Mission& m, const shell::Vocabulary& v);
+// The name-list entry after the group's number in the list: "#3 Light Fighter Sigma" (two groups
+// of one name stay apart).
+std::string numberedName(const model::Mission& m, const shell::Vocabulary& v, std::size_t fg);
 
 // Line of the flight-group list: team, GG - GU, player or difficulty, waves x [count] craft name,
 // unit number, role marks and, when `withGoals` is set, the goal summary.
@@ -78,8 +81,8 @@ std::string describeTarget(const model::Mission& m, const shell::Vocabulary& v, 
 // A 4-byte trigger: "100% of Red 1 must be destroyed", "(Always true)", …
 std::string describeTrigger(const model::Mission& m, const shell::Vocabulary& v,
                             model::CBytes trigger);
-// An 82-byte order as its box names it: "Attack targets:  Red 1 or Blue 2  /  …", "Hold Steady"
-// (order 0, which takes no targets).
+// An 82-byte order as its box names it: "Attack targets:  Red 1 or Blue 2  /  …"; order 0, which
+// takes no targets, is "(No Order)".
 std::string describeOrder(const model::Mission& m, const shell::Vocabulary& v, model::CBytes order);
 // A 78-byte flight-group goal: "100% of it must be destroyed : 500 Pts  - Team Rebel".
 std::string describeGoal(const model::Mission& m, const shell::Vocabulary& v, model::CBytes goal);

@@ -197,6 +197,12 @@ std::string alreadyListed(std::string_view file, const std::vector<GameList>& li
   return alreadyListed(file, names);
 }
 
+std::string listedAlready(std::string_view file, const std::vector<GameList>& lists) {
+  std::vector<std::string> names;
+  for (const GameList l : lists) names.emplace_back(listFileName(l));
+  return std::string(file) + " is already in " + namesJoined(names) + ".";
+}
+
 std::string backedUp(const std::vector<std::pair<std::string, std::string>>& files) {
   std::vector<std::string> parts;
   for (const auto& [list, backup] : files)

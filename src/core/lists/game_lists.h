@@ -97,6 +97,8 @@ inline constexpr const char* Unnamed =
 // "T1.KRE is already in Rebel.lst. Add it again?"
 std::string alreadyListed(std::string_view file, const std::vector<GameList>& lists);
 std::string alreadyListed(std::string_view file, const std::vector<std::string>& listNames);
+// The same without the question: "T1.KRE is already in Rebel.lst."
+std::string listedAlready(std::string_view file, const std::vector<GameList>& lists);
 // "Backed up Rebel.lst as Rebel.~ls and ..."
 std::string backedUp(const std::vector<std::pair<std::string, std::string>>& files);
 // "Editing the .lst files from [" folder "] relevant to this Mission"

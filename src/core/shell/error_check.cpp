@@ -67,8 +67,8 @@ void danglingReferences(const model::Mission& m, const Vocabulary& vocabulary,
     std::string where;
     switch (r.row->record) {
       case model::RecordKind::FlightGroup:
-        // Named by its list label, like every other warning: several groups may share a name.
-        where = editing::nameListEntry(m, vocabulary, static_cast<std::size_t>(p.record)) + " - " +
+        // Named with its number, like every other warning: several groups may share a name.
+        where = editing::numberedName(m, vocabulary, static_cast<std::size_t>(p.record)) + " - " +
                 std::string(r.row->checkWords);
         if (r.row->kind == editing::ReferenceKind::Trigger) where += " " + num(p.part);
         if (r.row->kind == editing::ReferenceKind::OrderTarget)
@@ -248,7 +248,8 @@ void checkFlightGroups(Check& c, PlayerTally& tally) {
     c.r.arrivesAtStart.push_back(arrivesAtStart(g));
     const int type = g.get(fg::CraftType);
     const int player = g.get(fg::PlayerNumber);
-    const std::string label = editing::nameListEntry(c.m, c.vocabulary, i);
+    // The group's number with its name: two groups may share a name.
+    const std::string label = editing::numberedName(c.m, c.vocabulary, i);
     checkCraftType(c, i, type, tally);
     if (player != 0) checkPlayer(c, g, player, label, tally);
     checkGroupSize(c, type, g.get(fg::CraftCount), player, label);

@@ -18,7 +18,8 @@ namespace shell {
 inline constexpr const char* ErrorListTitle = "Error and Warning List";
 inline constexpr const char* OmitWarningsCaption = "&Don't include Warnings again this mission";
 inline constexpr const char* CheckCleanNotice = "Seems Ok.";
-inline constexpr int CheckCleanNoticeMs = 800;
+// Kept until the user's next action, or this long: the user asked for the check and reads it.
+inline constexpr int CheckCleanNoticeMs = 5000;
 
 // ArrivalDifficulty values under which a group appears on the medium level.
 bool arrivesOnMedium(int arrivalDifficulty);

@@ -12,14 +12,16 @@ namespace shell {
 
 namespace {
 
-// Two paths are one entry when they differ at most in letter case, as on the game's platform,
-// unless they name two files on disk (a case-sensitive file system holds both).
+// Two paths are one entry when they name one file on disk (by a link, "..", a relative path or
+// another letter case), or, where one of them names no file, when they differ at most in letter
+// case, as on the game's platform. Two files a case-sensitive file system holds are two entries.
 bool sameEntry(const std::string& a, const std::string& b) {
   if (a == b) return true;
-  if (!equalsNoCase(a, b)) return false;
+  namespace fs = std::filesystem;
   std::error_code ea, eb, same;
-  if (!std::filesystem::exists(a, ea) || !std::filesystem::exists(b, eb)) return true;
-  return std::filesystem::equivalent(a, b, same);
+  if (fs::exists(a, ea) && fs::exists(b, eb)) return fs::equivalent(a, b, same);
+  return equalsNoCase(fs::path(a).lexically_normal().string(),
+                      fs::path(b).lexically_normal().string());
 }
 
 }  // namespace

@@ -21,9 +21,10 @@ inline constexpr int LastFileMissingNoticeMs = 2000;
 // The error shown when a reopen entry's file is gone: path + " does not exist".
 std::string missingFileMessage(std::string_view path);
 
-// An ordered list of at most nine mission paths, most recent first; two paths that differ only
-// in letter case count as the same, as they do on the game's platform, unless both name files
-// on disk that are not one (a case-sensitive file system holds both).
+// An ordered list of at most nine mission paths, most recent first, one entry per file: two
+// paths naming one file on disk are one entry, and so are two that differ only in letter case
+// (as on the game's platform) unless both name files on disk that are not one (a case-sensitive
+// file system holds both).
 class FileHistory {
  public:
   FileHistory() = default;

@@ -16,7 +16,7 @@ namespace shell {
 std::string startupTitle();
 // " ZynED 1.1 - [Unnamed]".
 std::string newMissionTitle();
-// " ZynED 1.1 - (NAME.KRE) - title": the title is string 1 of briefing 1's strings, without a
+// " ZynED 1.1 - (NAME.KRE) - title": the title is String#0 of briefing 1's strings, without a
 // leading ">" when it is longer than that one character.
 std::string loadedTitle(std::string_view path, std::string_view missionTitle);
 // The same after a save: the title as stored, a leading ">" kept.
