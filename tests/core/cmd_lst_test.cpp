@@ -70,8 +70,8 @@ TEST_F(LstCommand, AddWritesTheApplicableListsWithBackups) {
   const auto twice = run("lst-add " + save() + " --description x --number 9");
   EXPECT_EQ(twice.status, 1);
   EXPECT_EQ(twice.err,
-            "NEW.KRE is already in Mission.lst. Nothing was written; --again adds it a second "
-            "time.\n");
+            "NEW.KRE is already in Mission.lst and Imperial.lst. Nothing was written; --again adds "
+            "it a second time.\n");
   EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"), "1\r\nnew.kre\r\nOne\r\n");
   EXPECT_EQ(run("lst-add " + save() + " --description x --number 9 --again").status, 0);
   EXPECT_NE(readFile(dir / "Zyn/Train/Mission.lst").find("9\r\nNEW.KRE\r\nx\r\n"),
@@ -157,7 +157,8 @@ TEST_F(LstCommand, AddKeepsProtectionsModesOwnersAndLinks) {
     fs::permissions(list, fs::perms::owner_read | fs::perms::owner_write);
     writeFile(list, old);
     if (!c.setUp()) continue;  // e.g. giving a file away needs the superuser
-    const auto r = run("lst-add " + file + " --description x");
+    // Each case adds the mission again (the Imperial list keeps the earlier entries).
+    const auto r = run("lst-add " + file + " --description x --again");
     c.check();
     EXPECT_EQ(r.status, c.refused ? 1 : 0) << r.err;
     if (c.refused) {

@@ -135,6 +135,9 @@ TEST_F(ActionSetTest, CtrlAIsSelectAllInListsAndEntriesAndTheWindowsKeyElsewhere
   EXPECT_EQ(window.list->selectedItems().size(), 2);
   click(window.entry, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(window.entry->selectedText(), QStringLiteral("text"));
+  // A list that cannot select keeps the key from every other command.
+  window.list->setSelectionMode(QAbstractItemView::NoSelection);
+  click(window.list, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(window.saves, 0);
   click(window.button, Qt::Key_A, Qt::ControlModifier);
   EXPECT_EQ(window.saves, 1);
@@ -197,8 +200,9 @@ TEST(ActionTables, EveryMainActionIsInTheMenusWithItsIcon) {
     EXPECT_TRUE(inMenus.contains(id)) << spec.id;
     EXPECT_TRUE(!spec.icon || icons.contains(QLatin1String(spec.icon))) << spec.id;
   }
-  for (const QString& id :
-       app::MainWindow::toolBarLayout() + app::MainWindow::flightGroupPopupLayout())
+  for (const QString& id : app::MainWindow::toolBarLayout() +
+                               app::MainWindow::flightGroupPopupLayout() +
+                               app::MainWindow::messagePopupLayout())
     EXPECT_TRUE(id == QLatin1String("-") || id == QLatin1String("Reopen") || ids.contains(id))
         << id.toStdString();
 }

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
@@ -14,6 +15,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
 
@@ -88,6 +90,42 @@ class BriefingWindowTest : public ::testing::Test {
   int saves = 0;
   int savesAs = 0;
 };
+
+// The pop-up menus of the preview and of the list hold the table's actions, with their texts and
+// enabled as the table says; the tool bar shows the short texts of the same actions.
+TEST_F(BriefingWindowTest, PopUpMenusHoldTheTablesActions) {
+  open();
+  const auto texts = [&](const char* menu) {
+    QStringList t;
+    for (QAction* a : find<QMenu>(menu)->actions()) {
+      t << (a->isSeparator() ? QStringLiteral("-") : a->text());
+      EXPECT_TRUE(a->isSeparator() || window->actions().action(a->objectName()) == a);
+    }
+    return t;
+  };
+  const QStringList inserts = {"Insert &Stop",       "Insert &Move...",   "Insert &Zoom...",
+                               "Insert T&ext...",    "Insert FG &Box...", "Clear All Bo&xes",
+                               "Insert Map &Tag...", "&Clear All Tags"};
+  EXPECT_EQ(texts("BrfPreviewPopup"),
+            (inserts + QStringList{"-", "Play", "Pause", "Stop", "-", "Set all to Start &1"}));
+  EXPECT_EQ(texts("BrfListPopup"),
+            (inserts + QStringList{"-", "&Delete", "Move &up", "Move do&wn"}));
+  auto* bar = find<QToolBar>("BrfToolBar");
+  EXPECT_EQ(
+      qobject_cast<QToolButton*>(bar->widgetForAction(find<QAction>("InsertStopAction")))->text(),
+      QStringLiteral("Stop"));
+  const auto enabled = [&](const char* id) { return find<QAction>(id)->isEnabled(); };
+  for (const bool playing : {false, true}) {
+    if (playing) trigger("PlayAction");
+    ASSERT_EQ(window->playback().playing(), playing);
+    EXPECT_EQ(enabled("PlayAction"), !playing);
+    EXPECT_EQ(enabled("SetAllToStart1Action"), !playing);
+    EXPECT_EQ(enabled("PauseAction"), playing);
+    EXPECT_EQ(enabled("StopAction"), playing);
+  }
+  trigger("StopAction");
+  EXPECT_FALSE(window->playback().playing());
+}
 
 TEST_F(BriefingWindowTest, InsertMoveAndDeleteOnTheListAreUndoableRecordEdits) {
   settings.confirmDeletes = false;

@@ -11,19 +11,26 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSet>
+#include <QTabBar>
 #include <QTabWidget>
+#include <QTest>
 #include <QTextBrowser>
 #include <QToolButton>
 #include <QTreeWidget>
 
 #include "app/base/handbook_window.h"
+#include "app/briefing/briefing_window.h"
+#include "app/editing/clip_dialog.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/messages_page.h"
 #include "app/map/map_window.h"
 #include "app/shell/help_page.h"
 #include "app/shell/keyboard_reference.h"
+#include "editing/clipboards.h"
 #include "editor_fixture.h"
 #include "map_mission.h"
 
@@ -99,23 +106,15 @@ TEST_F(Handbook, KeyboardReferenceNamesEveryKeyOfTheActionTables) {
   }
 }
 
-// Presses the handbook key on `target` and gives the page the handbook then shows.
+// Presses the handbook key on `target`, as the user does, and gives the page the handbook then
+// shows.
 std::string pressHandbookKey(QWidget* target, QKeyCombination key) {
-  target->window()->activateWindow();
+  QWidget* window = target->window();
+  window->activateWindow();
+  QApplication::setActiveWindow(window);
   target->setFocus();
   QApplication::processEvents();
-  // The key goes to the window's handbook action: the main window's table dispatches it, other
-  // windows carry the action the handbook key installer gave them.
-  QAction* action = nullptr;
-  for (QAction* a : target->window()->findChildren<QAction*>())
-    if (a->objectName() == QLatin1String("HandbookKeyAction") && a->shortcut() == QKeySequence(key))
-      action = a;
-  if (action) {
-    action->trigger();
-  } else {
-    QKeyEvent press(QEvent::KeyPress, key.key(), key.keyboardModifiers());
-    QApplication::sendEvent(target, &press);
-  }
+  QTest::keyClick(target, key.key(), key.keyboardModifiers());
   QApplication::processEvents();
   app::HandbookWindow* handbook = nullptr;
   for (QWidget* w : QApplication::allWidgets())
@@ -127,19 +126,45 @@ std::string pressHandbookKey(QWidget* target, QKeyCombination key) {
   return page;
 }
 
+// The actions of `window` and of everything in it (its menus) that `key` triggers.
+int actionsOn(QWidget* window, QKeyCombination key) {
+  int n = 0;
+  for (QAction* a : window->findChildren<QAction*>())
+    n += a->shortcuts().contains(QKeySequence(key)) ? 1 : 0;
+  return n;
+}
+
 TEST_F(Handbook, F1OpensTheSectionAboutTheWindowPageOrTab) {
   start();
+  // Every menu shown once: none gains an item (a window's handbook key on a menu shows as an
+  // empty item carrying F1 and makes the key ambiguous).
+  for (QMenu* menu : window->findChildren<QMenu*>()) {
+    menu->popup(QPoint(10, 10));
+    QApplication::processEvents();
+    menu->hide();
+    for (QAction* a : menu->actions())
+      EXPECT_TRUE(a->isSeparator() || !a->text().isEmpty()) << menu->objectName().toStdString();
+  }
+  EXPECT_EQ(actionsOn(window.get(), Qt::Key_F1), 1);
   auto* pages = find<QTabWidget>(QStringLiteral("OverallPages"));
   pages->setCurrentWidget(find<QWidget>(QStringLiteral("TeamsPage")));
   EXPECT_EQ(pressHandbookKey(pages->tabBar(), Qt::Key_F1), "main-window.md#teams");
+  // The page and tab in front, wherever the focus is in the window.
   pages->setCurrentIndex(0);
   window->flightGroupsPage()->pages()->setCurrentIndex(app::FlightGroupsPage::ArrivalTab);
   EXPECT_EQ(pressHandbookKey(window->flightGroupsPage()->pages()->tabBar(), Qt::Key_F1),
             "main-window.md#arrival");
+  window->flightGroupsPage()->pages()->setCurrentIndex(app::FlightGroupsPage::OrdersTab);
+  EXPECT_EQ(pressHandbookKey(find<QWidget>(QStringLiteral("ShipList")), Qt::Key_F1),
+            "main-window.md#orders");
+  pages->setCurrentWidget(find<QWidget>(QStringLiteral("MessagesPage")));
+  EXPECT_EQ(pressHandbookKey(find<QWidget>(QStringLiteral("MsgStrList")), Qt::Key_F1),
+            "main-window.md#messages");
 
   // The map keeps F1 and Shift+F1 for its X-Y plane: the handbook is on Ctrl+F1 there.
   app::MapWindow* map = window->mapWindow();
   map->show();
+  EXPECT_EQ(actionsOn(map, Qt::CTRL | Qt::Key_F1), 1);
   EXPECT_EQ(pressHandbookKey(map, Qt::CTRL | Qt::Key_F1), "map.md");
   map->hide();
 
@@ -147,6 +172,7 @@ TEST_F(Handbook, F1OpensTheSectionAboutTheWindowPageOrTab) {
   std::string preferences;
   prompter.onDialog = [&](QDialog& dialog) {
     dialog.show();
+    EXPECT_EQ(actionsOn(&dialog, Qt::Key_F1), 1);
     auto* tabs = dialog.findChild<QTabWidget*>(QStringLiteral("PrefPages"));
     tabs->setCurrentWidget(dialog.findChild<QWidget*>(QStringLiteral("OptionsTab")));
     preferences = pressHandbookKey(tabs->tabBar(), Qt::Key_F1);
@@ -154,6 +180,74 @@ TEST_F(Handbook, F1OpensTheSectionAboutTheWindowPageOrTab) {
   };
   window->findChild<QAction*>(QStringLiteral("PrefsAction"))->trigger();
   EXPECT_EQ(preferences, "getting-started.md#the-options");
+}
+
+// Every menu item (Tools › "Error Check"), tab (the "Timeline" tab) and window (the "Order
+// Clipboard" window) the handbook names in quotes is in the editor, named as the handbook names it.
+TEST_F(Handbook, EveryMenuItemTabAndWindowItNamesExists) {
+  start();
+  QSet<QString> items, tabs;
+  QStringList titles;
+  const auto plain = [](QString t) {
+    return t.remove(QLatin1Char('&')).replace(QStringLiteral("\u2026"), QStringLiteral("..."));
+  };
+  const auto collect = [&](QWidget* root) {
+    titles << root->windowTitle();
+    for (QMenu* m : root->findChildren<QMenu*>()) {
+      items << plain(m->title());
+      for (QAction* a : m->actions()) items << plain(a->text());
+    }
+    for (QTabBar* bar : root->findChildren<QTabBar*>())
+      for (int i = 0; i < bar->count(); ++i) tabs << plain(bar->tabText(i));
+  };
+  prompter.onDialog = [&](QDialog& d) {
+    collect(&d);
+    return int(QDialog::Rejected);
+  };
+  window->findChild<QAction*>(QStringLiteral("PrefsAction"))->trigger();
+  window->findChild<QAction*>(QStringLiteral("MissionFlowAction"))->trigger();
+  app::BriefingWindow briefing(window->context(), {}, window.get());
+  collect(&briefing);
+  collect(window->mapWindow());
+  editing::Clipboard conditions = editing::Clipboard::conditions(),
+                     orders = editing::Clipboard::orders();
+  const auto none = [](model::CBytes) { return std::string(); };
+  app::ClipDialog conditionDialog(app::ClipDialog::Mode::Conditions, conditions, none,
+                                  "/nonexistent", prompter);
+  app::ClipDialog orderDialog(app::ClipDialog::Mode::Orders, orders, none, "/nonexistent",
+                              prompter);
+  collect(&conditionDialog);
+  collect(&orderDialog);
+  collect(window.get());
+
+  static const QRegularExpression menu(QStringLiteral("\u203A\\s+\"([^\"]+)\""));
+  static const QRegularExpression tab(QStringLiteral("\"([^\"]+)\" tabs?\\b"));
+  static const QRegularExpression windows(
+      QStringLiteral("\"([^\"]+)\"(?: and \"([^\"]+)\")? windows?\\b"));
+  int named = 0;
+  for (const QString& chapter : QDir(QStringLiteral(":/handbook")).entryList({"*.md"})) {
+    const QString text = handbookText(chapter).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    for (const auto& m : menu.globalMatch(text)) {
+      ++named;
+      EXPECT_TRUE(items.contains(plain(m.captured(1))))
+          << chapter.toStdString() << ": menu item " << m.captured(1).toStdString();
+    }
+    for (const auto& m : tab.globalMatch(text)) {
+      ++named;
+      EXPECT_TRUE(tabs.contains(plain(m.captured(1))))
+          << chapter.toStdString() << ": tab " << m.captured(1).toStdString();
+    }
+    for (const auto& m : windows.globalMatch(text))
+      for (int n : {1, 2})
+        if (!m.captured(n).isEmpty()) {
+          ++named;
+          const QString name = m.captured(n);
+          EXPECT_TRUE(std::any_of(titles.begin(), titles.end(),
+                                  [&](const QString& t) { return t.contains(name); }))
+              << chapter.toStdString() << ": window " << name.toStdString();
+        }
+  }
+  EXPECT_GT(named, 20);
 }
 
 TEST_F(Handbook, SearchListsTheSectionsHoldingEveryWord) {

@@ -116,6 +116,17 @@ TEST_F(EveryKey, RunsItsActionWhereTheWindowSaysWithItsEffect) {
     return [count] { return [count, n = count()] { return count() + 1 == n; }; };
   };
   const auto rename = [&] { doc().setFlightGroupText(fg::Name, "Renamed"); };
+  // The handbook opens above the window.
+  const auto handbookOver = [](QWidget* owner) {
+    return [owner] {
+      return [owner] {
+        auto* handbook = owner->findChild<app::HandbookWindow*>();
+        const bool shown = handbook && handbook->isVisible();
+        if (handbook) handbook->close();
+        return shown;
+      };
+    };
+  };
   app::MessagesPage* msgPage = window->messagesPage();
 
   // ---- The main window: window keys from a box that cannot select, list keys in both lists.
@@ -172,15 +183,7 @@ TEST_F(EveryKey, RunsItsActionWhereTheWindowSaysWithItsEffect) {
             {"NewFGAction", "MsgStrList", grows(messages)},
             {"GoalSummaryAction", "IFFBox",
              changes([&] { return window->flightGroupsPage()->goalSummary(); })},
-            {"HandbookAction", "IFFBox",
-             [&] {
-               return [&] {
-                 auto* handbook = window->findChild<app::HandbookWindow*>();
-                 const bool shown = handbook && handbook->isVisible();
-                 if (handbook) handbook->close();
-                 return shown;
-               };
-             }},
+            {"HandbookAction", "IFFBox", handbookOver(window.get())},
             {"ExitAction", "IFFBox", [&] { return [&] { return !window->isVisible(); }; }},
         },
         reset);
@@ -284,6 +287,7 @@ TEST_F(EveryKey, RunsItsActionWhereTheWindowSaysWithItsEffect) {
       {"GridAction", "PaintBox1", flips(&map::MapToggles::grid)},
       {"OffScreenAction", "PaintBox1", flips(&map::MapToggles::drawOffScreen)},
       {"IconsOnlyAction", "PaintBox1", changes([state] { return state()->wireframe.iconsOnly; })},
+      {"HandbookAction", "PaintBox1", handbookOver(map)},
   };
   const char* teams[] = {"PaletteTeam1Action", "PaletteTeam2Action", "PaletteTeam3Action",
                          "PaletteTeam4Action", "PaletteTeam5Action", "PaletteTeam6Action",
@@ -335,8 +339,49 @@ TEST_F(EveryKey, RunsItsActionWhereTheWindowSaysWithItsEffect) {
                briefing.actions().action(u"InsertZoomAction")->trigger();
                return [&] { return !briefing.inserting(); };
              }},
+            {"HandbookAction", "InstructionList", handbookOver(&briefing)},
         });
   briefing.playback().pause();
+}
+
+// Ctrl+A selects all where something can be selected and does nothing elsewhere: no command
+// runs (it once saved as, writing a file from a stray select-all).
+TEST_F(EveryKey, CtrlASelectsAllOrDoesNothing) {
+  const std::string file = writeMission("all.kre", 14, "All", [](model::Mission& m) {
+    m.addFlightGroup();
+    m.addMessage();
+  });
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  app::BriefingWindow briefing(window->context(), {}, window.get());
+  struct Row {
+    QWidget* window;
+    const app::ActionSet& actions;
+    const char* focus;
+  };
+  const Row rows[] = {{window.get(), window->actions(), "IFFBox"},
+                      {window.get(), window->actions(), "ShipList"},
+                      {window.get(), window->actions(), "MsgStrList"},
+                      {&briefing, briefing.actions(), "AdjustFollowingCheck"},
+                      {&briefing, briefing.actions(), "InstructionList"}};
+  for (const Row& row : rows) {
+    int runs = 0;
+    std::vector<QMetaObject::Connection> spies;
+    for (QAction* a : row.actions.all())
+      spies.push_back(QObject::connect(a, &QAction::triggered, [&runs] { ++runs; }));
+    auto* focus = row.window->findChild<QWidget*>(QLatin1String(row.focus));
+    ASSERT_NE(focus, nullptr) << row.focus;
+    bringToFront(focus);
+    row.window->show();
+    activate(row.window);
+    focus->setFocus();
+    QTest::keyClick(focus, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(runs, 0) << row.focus;
+    EXPECT_EQ(prompter.saveCalls, 0) << row.focus;
+    for (const auto& c : spies) QObject::disconnect(c);
+  }
+  // The flight-group list selects all of its lines.
+  EXPECT_EQ(doc().selectedFlightGroups().size(), mission().flightGroups.size());
 }
 
 }  // namespace

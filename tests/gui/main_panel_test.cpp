@@ -15,6 +15,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabWidget>
+#include <QTest>
 #include <QToolButton>
 
 #include <filesystem>
@@ -138,9 +139,9 @@ TEST_F(Panel, ToolBarHasEveryButtonAndAllAreLive) {
   for (QAction* a : popup)
     if (!a->isSeparator()) captions << a->text();
   EXPECT_EQ(captions,
-            (QStringList{"Add &FG", "&Delete", "&Copy", "&Paste", "Move &up", "&Move down",
-                         "Where is it &used?", "&Undo", "&Redo", "&New Mission", "&Open...",
-                         "&Save", "Save &as...", "&Reopen", "&Load by lst..."}));
+            (QStringList{"Add &FG", "&Delete FG", "&Copy FG", "&Paste FG", "Move FG &up",
+                         "&Move FG down", "Where is it &used?", "&Undo", "&Redo", "&New Mission",
+                         "&Open...", "&Save", "Save &as...", "&Reopen", "&Load by lst..."}));
   EXPECT_EQ(popup.front(), window->findChild<QAction*>(QStringLiteral("NewFGAction")));
   auto* pages = find<QTabWidget>("OverallPages");
   ASSERT_EQ(pages->count(), 6);
@@ -170,11 +171,20 @@ class Check : public EditorFixture {
   }
 };
 
-TEST_F(Check, CleanMissionSaysSeemsOk) {
+// The notice stays until the user's next action (or 5 s), never gone before it could be read.
+TEST_F(Check, CleanMissionSaysSeemsOkUntilTheNextAction) {
   start();
   window->errorCheck();
-  EXPECT_TRUE(hasNotice(window.get(), QStringLiteral("Seems Ok.")));
   EXPECT_EQ(prompter.dialogCount("app::ErrorListWindow"), 0);
+  const auto shown = [&] {
+    for (auto* n : window->findChildren<app::NoticeWindow*>())
+      if (n->text() == QStringLiteral("Seems Ok.") && n->isVisible()) return true;
+    return false;
+  };
+  QTest::qWait(1000);
+  EXPECT_TRUE(shown());
+  press(find<QWidget>("ShipList"), Qt::Key_Down);
+  EXPECT_FALSE(shown());
 }
 
 TEST_F(Check, WarningsCanBeLeftOutUntilTheNextLoad) {

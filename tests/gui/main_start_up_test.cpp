@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QMenu>
 #include <QRadioButton>
+#include <QTabWidget>
 
 #include <filesystem>
 #include <fstream>
@@ -57,7 +58,15 @@ TEST_F(StartUp, BlankStartShowsExpansionFormatAndPlainTitle) {
 }
 
 TEST_F(StartUp, MissingSettingsFileOpensPreferencesWithDefaults) {
+  // On the tab of the folders, as the handbook shows it.
+  QString tab;
+  prompter.onDialog = [&](QDialog& d) {
+    if (auto* pages = d.findChild<QTabWidget*>(QStringLiteral("PrefPages")))
+      tab = pages->currentWidget()->objectName();
+    return int(QDialog::Rejected);
+  };
   start({}, /*writeIni=*/false);
+  EXPECT_EQ(tab, QStringLiteral("DirectoriesTab"));
   // Once for the missing file; cancelling it does not bring it back at once.
   EXPECT_EQ(prompter.dialogCount("app::PreferencesDialog"), 1);
   EXPECT_EQ(window->settings().gameDirectory, "Undefined");

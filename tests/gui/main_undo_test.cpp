@@ -4,11 +4,17 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
 #include <QUndoView>
 
+#include <functional>
+
+#include "app/editing/flight_groups_page.h"
 #include "app/editing/messages_page.h"
 #include "app/editing/ship_list.h"
 #include "editor_fixture.h"
@@ -89,6 +95,91 @@ TEST_F(Keys, DesktopKeysInTheListsActOnFlightGroupsAndMessages) {
   pages->setCurrentWidget(find<QWidget>("TeamsPage"));
   for (const char* id : {"CutAction", "CopyAction", "PasteAction", "DeleteAction", "NewFGAction"})
     EXPECT_FALSE(window->findChild<QAction*>(QLatin1String(id))->isEnabled()) << id;
+  // The Edit menu's list commands name what they act on: the list of the page in front.
+  const auto listItems = [&] {
+    QStringList texts;
+    for (QAction* a : find<QMenu>("EditMenu")->actions())
+      if (!a->isSeparator() && !a->objectName().startsWith(QLatin1String("Undo")) &&
+          !a->objectName().startsWith(QLatin1String("Redo")))
+        texts << a->text().remove(QLatin1Char('&'));
+    return texts;
+  };
+  EXPECT_EQ(listItems(),
+            (QStringList{"Cut", "Copy", "Paste", "Delete", "Add", "Move up", "Move down"}));
+  for (const char* page : {"FlightGroupsPage", "MessagesPage"}) {
+    pages->setCurrentWidget(find<QWidget>(page));
+    const QString what = page == std::string("MessagesPage") ? "Message" : "FG";
+    for (const QString& text : listItems()) EXPECT_TRUE(text.contains(what)) << text.toStdString();
+    EXPECT_EQ(listItems().size(), 7);
+  }
+}
+
+// The first message of a mission: Add is enabled on the empty list and adds it from the tool bar,
+// the Edit menu, the Insert key and the list's pop-up menu.
+TEST_F(Keys, TheFirstMessageComesFromEveryWayIn) {
+  const std::string file =
+      writeMission("none.kre", 14, "None", [](model::Mission& m) { m.messages.clear(); });
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  find<QTabWidget>("OverallPages")->setCurrentWidget(find<QWidget>("MessagesPage"));
+  auto* list = find<QListWidget>("MsgStrList");
+  QAction* add = window->findChild<QAction*>(QStringLiteral("NewFGAction"));
+  ASSERT_TRUE(find<QMenu>("EditMenu")->actions().contains(add));
+  ASSERT_TRUE(list->findChild<QMenu*>()->actions().contains(add));
+  EXPECT_EQ(add->text(), QStringLiteral("&Add Message"));
+  const std::function<void()> ways[] = {
+      [&] { find<QToolButton>("NewFGBut")->click(); },
+      [&] { add->trigger(); },  // the Edit menu and the pop-up menu hold this action
+      [&] {
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Insert);
+      },
+  };
+  for (const auto& way : ways) {
+    ASSERT_TRUE(mission().messages.empty());
+    EXPECT_TRUE(add->isEnabled());
+    way();
+    EXPECT_EQ(mission().messages.size(), 1u);
+    doc().undoStack()->undo();
+  }
+}
+
+// A control's undo step is "Edit" and its caption as the page shows it, in the page's letter case.
+TEST_F(Keys, UndoStepsAreNamedAfterTheCaptionsOnThePage) {
+  const std::string file = writeMission("captions.kre");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  auto* tabs = window->flightGroupsPage()->pages();
+  const struct {
+    int tab;
+    const char* control;
+    const char* caption;
+    const char* captioned;  // the control the caption stands beside
+    Qt::Key key;
+  } rows[] = {
+      {app::FlightGroupsPage::ShipTab, "WaveSpin", "Waves:", "WaveSpin", Qt::Key_Up},
+      {app::FlightGroupsPage::ShipTab, "FGSizeSpin", "Craft per wave:", "FGSizeSpin", Qt::Key_Up},
+      {app::FlightGroupsPage::ShipTab, "ShipName", "Name:", "ShipName", Qt::Key_X},
+      {app::FlightGroupsPage::ShipTab, "TeamBox", "Team:", "TeamBox", Qt::Key_Down},
+      {app::FlightGroupsPage::ShipTab, "AIBox", "A.I.:", "AIBox", Qt::Key_Down},
+      {app::FlightGroupsPage::ArrivalTab, "ArrMinSpin", "Delay:", "ArrMinSpin", Qt::Key_1},
+      {app::FlightGroupsPage::ArrivalTab, "ArrSecSpin", "Delay:", "ArrMinSpin", Qt::Key_2},
+  };
+  for (const auto& row : rows) {
+    tabs->setCurrentIndex(row.tab);
+    auto* control = find<QWidget>(row.control);
+    bool shown = false;
+    for (const QLabel* label : window->findChildren<QLabel*>())
+      shown = shown || (label->buddy() == find<QWidget>(row.captioned) &&
+                        label->text() == QLatin1String(row.caption));
+    EXPECT_TRUE(shown) << row.control;
+    control->setFocus();
+    QTest::keyClick(control, row.key);
+    QTest::keyClick(control, Qt::Key_Return);
+    EXPECT_EQ(doc().undoStack()->undoText(),
+              QStringLiteral("Edit ") + QString::fromLatin1(row.caption).chopped(1))
+        << row.control;
+  }
 }
 
 TEST_F(Keys, UndoAndRedoOfAFormatSwitchRestoreBytesAndChangedState) {

@@ -197,10 +197,16 @@ TEST_F(MapWindowTest, DeleteKeyRemovesTheCurrentFlightGroup) {
 // moved or the pick on press.
 TEST_F(MapWindowTest, MovingCraftIsOneStepAfterAPickAndWithSeveralSelected) {
   QUndoStack& stack = *doc.undoStack();
+  doc.setField(model::RecordKind::FlightGroup, 1, fg::ArrivalDelaySeconds, model::u8{5});
+  QAction* undo = win->action(u"UndoAction");
+  ASSERT_TRUE(undo->isEnabled());
   const int steps = stack.index();
   mouse(QEvent::MouseButtonPress, pixel(800, 0));  // flight group 1, not selected
   for (int i = 1; i <= 10; ++i) mouse(QEvent::MouseMove, pixel(800 + 7 * i, 5 * i));
+  // Undo waits while the drag is under way (its button too) and comes back with the release.
+  EXPECT_FALSE(undo->isEnabled());
   mouse(QEvent::MouseButtonRelease, pixel(870, 50));
+  EXPECT_TRUE(undo->isEnabled());
   EXPECT_EQ(g(1).x(Start1), 870);
   EXPECT_EQ(g(1).y(Start1), 50);
   EXPECT_EQ(stack.index(), steps + 1);

@@ -11,6 +11,8 @@
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 
 #include "app/editing/flight_groups_page.h"
@@ -20,6 +22,9 @@
 #include "app/flow/flow_timeline.h"
 #include "app/flow/mission_flow_window.h"
 #include "app/flow/usages_window.h"
+#include "app/shell/flow_windows.h"
+#include "briefing/commands.h"
+#include "briefing/editing.h"
 #include "editing/triggers.h"
 #include "editor_fixture.h"
 
@@ -178,6 +183,46 @@ TEST_F(MissionFlow, WhereIsItUsedOpensThePageAndTabOfEachPlace) {
   EXPECT_EQ(window->messagesPage()->triggerEditor()->editedTrigger(), 3);
   // The window still shows Lead's places after the selection moved on.
   EXPECT_EQ(usages->group(), 0);
+}
+
+// A briefing instruction opens the briefing editor at it: selected, on the page in front.
+TEST_F(MissionFlow, ABriefingInstructionOpensSelectedOnThePageInFront) {
+  model::Mission m = doc().mission();
+  ::briefing::CommandList l(4, ::briefing::newCommand(::briefing::StopPoint, 0));
+  l.push_back(::briefing::Command::endMarker());
+  ::briefing::encode(l, m.briefings[0]);
+  doc().replaceMission(m);
+  int row = -1;
+  prompter.onDialog = [&](QDialog& d) {
+    if (d.objectName() != QStringLiteral("BrfForm")) return int(QDialog::Rejected);
+    d.show();
+    QApplication::processEvents();
+    auto* list = d.findChild<QListWidget*>(QStringLiteral("InstructionList"));
+    if (list && list->isVisible()) row = list->currentRow();
+    return int(QDialog::Rejected);
+  };
+  app::openPlace(*window, {flow::PlaceKind::BriefingBox, 0, 0, 2});
+  EXPECT_EQ(row, 2);
+}
+
+// Another mission shows its timeline from the start: the ruler and the first rows in view.
+TEST_F(MissionFlow, AnotherMissionShowsItsTimelineFromTheStart) {
+  model::Mission m = doc().mission();
+  for (int i = 0; i < 40; ++i) m.addFlightGroup();
+  doc().replaceMission(m);
+  app::MissionFlowWindow* w = flowWindow();
+  ASSERT_NE(w, nullptr);
+  w->resize(420, 320);
+  QApplication::processEvents();
+  auto* scroll = w->findChild<QScrollArea*>(QStringLiteral("FlowTimelineScroll"));
+  QScrollBar* down = scroll->verticalScrollBar();
+  ASSERT_GT(down->maximum(), 0);
+  down->setValue(down->maximum());
+  scroll->horizontalScrollBar()->setValue(scroll->horizontalScrollBar()->maximum());
+  doc().replaceMission(m);
+  QApplication::processEvents();
+  EXPECT_EQ(down->value(), 0);
+  EXPECT_EQ(scroll->horizontalScrollBar()->value(), 0);
 }
 
 // A trigger on a group left out of the level is an advisory, in its own list the user can hide.

@@ -110,8 +110,8 @@ TEST_F(OrdersPageTest, LabelsDescribeTheFourOrdersAndAClickEditsOne) {
         editing::describeOrder(m, vocab, group(0).orderBytes(static_cast<std::size_t>(n - 1))));
   }
   EXPECT_TRUE(label("Order1Lab")->text().startsWith(QStringLiteral("Attack targets:  ")));
-  // An order the group does not use reads as its box names it.
-  EXPECT_EQ(label("Order2Lab")->text(), QStringLiteral("Hold Steady"));
+  // An order the group does not use reads "(No Order)"; its box keeps the table's entry.
+  EXPECT_EQ(label("Order2Lab")->text(), QStringLiteral("(No Order)"));
   EXPECT_EQ(orders()->editedOrder(), 0);
   EXPECT_EQ(label("OrderLab")->text(), QStringLiteral("Order #1:"));
 
@@ -134,8 +134,8 @@ TEST_F(OrdersPageTest, LabelsDescribeTheFourOrdersAndAClickEditsOne) {
   QObject::connect(orders(), &app::OrdersPage::labelDoubleClicked, [&](int n) { asked = n; });
   click(label("Order2Lab"), true);
   EXPECT_EQ(asked, 1);
-  // The box and the line of an unused order say the same.
-  EXPECT_EQ(box("OrderBox")->currentText(), label("Order2Lab")->text());
+  // The box of an unused order keeps the table's entry.
+  EXPECT_EQ(box("OrderBox")->currentText(), QStringLiteral("Hold Steady"));
   EXPECT_EQ(doc.undoStack()->count(), 0);
   EXPECT_TRUE(find<QPushButton>("AddOrderBtn")->isEnabled());
 }

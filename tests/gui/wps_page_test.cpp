@@ -61,6 +61,29 @@ TEST_F(WpsPageTest, KilometresReachEverySelectedGroup) {
   EXPECT_EQ(km->item(4, 0)->text(), QStringLiteral("0.00"));
 }
 
+// Both grids name their rows as the Enabled list does, and each line of the list sits at its row,
+// at the top and scrolled to the bottom.
+TEST_F(WpsPageTest, RowsAreNamedAndLineUpWithEnabled) {
+  open();
+  page->resize(700, 300);
+  page->show();
+  QApplication::processEvents();
+  auto* enabled = find<QListWidget>(page.get(), "WPEnabledList");
+  const auto middle = [](QAbstractItemView* view, const QRect& r) {
+    return view->viewport()->mapToGlobal(r.center()).y();
+  };
+  for (const int row : {0, 21})
+    for (QTableWidget* grid : {km, raw}) {
+      grid->scrollToItem(grid->item(row, 0));
+      QApplication::processEvents();
+      ASSERT_NE(grid->verticalHeaderItem(row), nullptr);
+      EXPECT_EQ(grid->verticalHeaderItem(row)->text(), enabled->item(row)->text());
+      EXPECT_NEAR(middle(grid, grid->visualItemRect(grid->item(row, 0))),
+                  middle(enabled, enabled->visualItemRect(enabled->item(row))), 1)
+          << row;
+    }
+}
+
 TEST_F(WpsPageTest, RefusedTextStoresNothingAndSaysWhy) {
   open();
   struct Case {

@@ -37,13 +37,15 @@ QList<QKeySequence> parseKeys(const char* keys) {
 }
 
 void ActionSet::add(const char* context, const Look& look, std::function<void()> run,
-                    std::function<bool()> enabled, std::function<bool()> checked) {
+                    std::function<bool()> enabled, std::function<bool()> checked,
+                    std::function<QString()> label) {
   auto* a = new QAction(QCoreApplication::translate(context, look.text), window_);
   a->setObjectName(QLatin1String(look.id));
   const QString hint = QCoreApplication::translate(context, look.hint);
   a->setToolTip(hint);
   a->setStatusTip(hint);
   if (look.icon) a->setIcon(icon(QLatin1String(look.icon)));
+  if (look.barText) a->setIconText(QCoreApplication::translate(context, look.barText));
   a->setShortcuts(parseKeys(look.keys.keys));
   a->setShortcutVisibleInContextMenu(true);
   a->setAutoRepeat(look.keys.held == Held::Repeats);
@@ -55,7 +57,8 @@ void ActionSet::add(const char* context, const Look& look, std::function<void()>
     run();
     refresh();
   });
-  entries_.push_back({a, look.keys.scope, look.button, std::move(enabled), std::move(checked)});
+  entries_.push_back(
+      {a, look.keys.scope, look.button, std::move(enabled), std::move(checked), std::move(label)});
 }
 
 const ActionSet::Entry* ActionSet::entry(QStringView id) const {
@@ -90,6 +93,7 @@ void ActionSet::refresh() {
   for (const Entry& e : entries_) {
     if (e.enabled) e.action->setEnabled(e.enabled());
     if (e.checked) e.action->setChecked(e.checked());
+    if (e.label) e.action->setText(e.label());
   }
 }
 

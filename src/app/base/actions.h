@@ -20,6 +20,7 @@
 //   actions_->refreshOn(&doc_, &MissionDocument::changed);
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <QList>
 #include <QObject>
@@ -73,6 +74,10 @@ struct ActionSpec {
   std::function<bool(const W&)> enabled = {};  // empty: always enabled
   std::function<bool(const W&)> checked = {};  // set: a check mark showing this state
   const char* button = nullptr;                // objectName of its tool-bar button
+  const char* barText = nullptr;  // the tool bar's shorter text ("Stop" for "Insert &Stop")
+  // Set: the menu text as the window stands, marked like `text` ("Add &Message" while the
+  // messages are in front); null from it keeps `text`.
+  std::function<const char*(const W&)> label = {};
 };
 
 // The menu bar: menu titles ("&File") each followed by its action ids, "-" for a separator and
@@ -96,9 +101,16 @@ class ActionSet {
         return p ? std::function<bool()>([&window, p] { return p(window); })
                  : std::function<bool()>();
       };
+      std::function<QString()> label;
+      if (s.label)
+        label = [&window, context, l = s.label, text = s.text] {
+          const char* now = l(window);
+          return QCoreApplication::translate(context, now ? now : text);
+        };
       add(
-          context, {s.id, s.text, s.hint, s.icon, s.keys, s.button},
-          [&window, run = s.run] { run(window); }, bind(s.enabled), bind(s.checked));
+          context, {s.id, s.text, s.hint, s.icon, s.keys, s.button, s.barText},
+          [&window, run = s.run] { run(window); }, bind(s.enabled), bind(s.checked),
+          std::move(label));
     }
   }
 
@@ -108,8 +120,8 @@ class ActionSet {
 
   // The keys of `scope`'s actions work while `widget` (or a child of it) has the focus.
   void addScope(KeyScope scope, QWidget* widget);
-  // Brings every action's enabled and checked state up to date (after each action it runs, and
-  // whenever a signal given to refreshOn comes).
+  // Brings every action's enabled and checked state and its changing text up to date (after
+  // each action it runs, and whenever a signal given to refreshOn comes).
   void refresh();
   template <class Sender, class Signal>
   void refreshOn(const Sender* sender, Signal signal) {
@@ -133,15 +145,18 @@ class ActionSet {
     const char* icon;
     ActionKeys keys;
     const char* button;
+    const char* barText;
   };
   struct Entry {
     QAction* action;
     KeyScope scope;
     const char* button;
     std::function<bool()> enabled, checked;
+    std::function<QString()> label;
   };
   void add(const char* context, const Look& look, std::function<void()> run,
-           std::function<bool()> enabled, std::function<bool()> checked);
+           std::function<bool()> enabled, std::function<bool()> checked,
+           std::function<QString()> label);
   const Entry* entry(QStringView id) const;
 
   QWidget* window_;

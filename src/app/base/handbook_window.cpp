@@ -419,8 +419,12 @@ class HandbookKeyInstaller : public QObject {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Show) {
+      // Windows and dialogs only: a pop-up menu or tool tip is a window too, and an action
+      // added to a menu shows as an item of it (and makes the key ambiguous in its window).
       auto* w = qobject_cast<QWidget*>(watched);
-      if (w && w->isWindow() && !qobject_cast<HandbookWindow*>(w)) addKey(w);
+      const Qt::WindowType type = w ? w->windowType() : Qt::Widget;
+      const bool window = type == Qt::Window || type == Qt::Dialog || type == Qt::Tool;
+      if (window && !qobject_cast<HandbookWindow*>(w)) addKey(w);
     }
     return false;
   }

@@ -60,9 +60,7 @@ QWidget* InputPolicy::textEntry(QWidget* focus) {
 }
 
 bool InputPolicy::keepsSelectAll(QWidget* focus) {
-  if (textEntry(focus)) return true;
-  const auto* view = qobject_cast<QAbstractItemView*>(focus);
-  return view && view->selectionMode() != QAbstractItemView::NoSelection;
+  return textEntry(focus) || qobject_cast<QAbstractItemView*>(focus);
 }
 
 bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
@@ -106,9 +104,12 @@ bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
       }
       if (!isSelectAll(*key) || !keepsSelectAll(widget)) break;
       // Accepting the override keeps window shortcuts from taking the key; lists and tables
-      // select all themselves.
+      // that can select select all themselves, one that cannot keeps the key from its parents.
       QWidget* entry = textEntry(widget);
-      if (event->type() == QEvent::KeyPress && !entry) break;
+      const auto* view = qobject_cast<QAbstractItemView*>(widget);
+      if (event->type() == QEvent::KeyPress && view &&
+          view->selectionMode() != QAbstractItemView::NoSelection)
+        break;
       if (event->type() == QEvent::KeyPress) selectAll(entry);
       event->accept();
       return event->type() == QEvent::KeyPress;

@@ -5,7 +5,8 @@
 //   event goes on to the parent (the scrolling page), and the wheel no longer gives such boxes
 //   the focus;
 // - Ctrl+A selects all while a text entry (line edit, memo, editable combo box, spin box), a list
-//   or a table has the focus; only where nothing can be selected is it the window's shortcut;
+//   or a table has the focus, and a list or table that cannot select keeps it from every other
+//   command; elsewhere it is the window's select-all where it has one (the map), else nothing;
 // - Undo and Redo keys in a text entry go to the window's Undo and Redo, which take back edits of
 //   the Mission (the entry's text among them); without such an action the entry undoes itself;
 // - a combo box whose entry does not fit shows it cut with "…" (ComboTextStyle, installed as the
@@ -28,7 +29,7 @@ class InputPolicy : public QObject {
   // the entry of a spin box or editable combo box, read-only ones included (selecting to copy).
   static QWidget* textEntry(QWidget* focus);
   // Whether the widget with the focus keeps Ctrl+A (select all) for itself: a text entry, a list
-  // or a table in which something can be selected.
+  // or a table (one that cannot select does nothing with it).
   static bool keepsSelectAll(QWidget* focus);
 
  protected:

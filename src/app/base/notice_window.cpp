@@ -45,6 +45,26 @@ NoticeWindow* NoticeWindow::show(QWidget* parent, const QString& text, int milli
   return w;
 }
 
+NoticeWindow* NoticeWindow::showUntilNextAction(QWidget* parent, const QString& text,
+                                                int milliseconds) {
+  NoticeWindow* w = show(parent, text, milliseconds);
+  qApp->installEventFilter(w);
+  return w;
+}
+
+bool NoticeWindow::eventFilter(QObject* watched, QEvent* event) {
+  switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::Wheel:
+      close();
+      break;
+    default:
+      break;
+  }
+  return QWidget::eventFilter(watched, event);
+}
+
 QString NoticeWindow::text() const {
   return label_->text();
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The small "Information" window that shows one line for a moment and closes by itself.
+// The small "Information" window that shows one line for a moment and closes by itself (or at the
+// user's next action).
 
 #include <QWidget>
 
@@ -12,6 +13,9 @@ class NoticeWindow : public QWidget {
  public:
   // Shows `text` for `milliseconds`; the window deletes itself when it closes.
   static NoticeWindow* show(QWidget* parent, const QString& text, int milliseconds);
+  // The same, kept until the user's next key or click anywhere in the editor, or `milliseconds`:
+  // a notice the user asked for, never gone before it could be read.
+  static NoticeWindow* showUntilNextAction(QWidget* parent, const QString& text, int milliseconds);
 
   QString text() const;
   // 8 pixels per character plus 10: wide enough for the line in the editor's font.
@@ -21,6 +25,7 @@ class NoticeWindow : public QWidget {
 
  private:
   NoticeWindow(QWidget* parent, const QString& text);
+  bool eventFilter(QObject* watched, QEvent* event) override;
   QLabel* label_;
 };
 

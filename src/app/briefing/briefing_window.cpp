@@ -5,11 +5,13 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolBar>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
 #include "app/base/actions.h"
+#include "app/base/handbook_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -151,8 +153,7 @@ QAction* BriefingWindow::act(const char* id) const {
   return actions_->action(QString::fromLatin1(id));
 }
 
-// The window's commands. The tool bar shows the short texts; the pop-up menu has its own
-// entries that trigger these.
+// The window's commands. The tool bar shows the short texts, the pop-up menus the full ones.
 const std::vector<ActionSpec<BriefingWindow>>& BriefingWindow::actionTable() {
   using enum KeyScope;
   using enum Held;
@@ -169,31 +170,110 @@ const std::vector<ActionSpec<BriefingWindow>>& BriefingWindow::actionTable() {
       // The tool bar moves and deletes the selected instruction on every page (only the pop-up
       // menu of the preview leaves them out); the key deletes while the instruction list has the
       // focus.
-      {"MoveUpAction", QT_TR_NOOP("Up"), QT_TR_NOOP("Move Instruction up"), nullptr, NoKeys,
+      {"MoveUpAction", QT_TR_NOOP("Move &up"), QT_TR_NOOP("Move Instruction up"), nullptr, NoKeys,
        [](W& w) { w.editList([&w] { w.session_->moveUp(); }); },
-       [idle](const W& w) { return idle(w) && brf::canMoveUp(w.commands(), w.selected()); }},
-      {"MoveDownAction", QT_TR_NOOP("Down"), QT_TR_NOOP("Move Instruction down"), nullptr, NoKeys,
-       [](W& w) { w.editList([&w] { w.session_->moveDown(); }); },
-       [idle](const W& w) { return idle(w) && brf::canMoveDown(w.commands(), w.selected()); }},
-      {"DeleteAction", QT_TR_NOOP("Delete"), QT_TR_NOOP("Delete Current Instruction"), nullptr,
+       [idle](const W& w) { return idle(w) && brf::canMoveUp(w.commands(), w.selected()); },
+       nullptr, nullptr, QT_TR_NOOP("Up")},
+      {"MoveDownAction", QT_TR_NOOP("Move do&wn"), QT_TR_NOOP("Move Instruction down"), nullptr,
+       NoKeys, [](W& w) { w.editList([&w] { w.session_->moveDown(); }); },
+       [idle](const W& w) { return idle(w) && brf::canMoveDown(w.commands(), w.selected()); },
+       nullptr, nullptr, QT_TR_NOOP("Down")},
+      {"DeleteAction", QT_TR_NOOP("&Delete"), QT_TR_NOOP("Delete Current Instruction"), nullptr,
        keys("Del", List), &W::deleteInstruction,
-       [idle](const W& w) { return idle(w) && brf::canDelete(w.commands(), w.selected()); }},
-      {"InsertStopAction", QT_TR_NOOP("Stop"), QT_TR_NOOP("Insert Stop Point"), nullptr, NoKeys,
-       insert(brf::StopPoint)},
-      {"InsertMoveAction", QT_TR_NOOP("Move"), QT_TR_NOOP("Insert Move Map instruction"), nullptr,
-       NoKeys, insert(brf::MoveMap)},
-      {"InsertZoomAction", QT_TR_NOOP("Zoom"), QT_TR_NOOP("Insert Zoom instruction"), nullptr,
-       NoKeys, insert(brf::ZoomMap)},
-      {"InsertTextAction", QT_TR_NOOP("Text"), QT_TR_NOOP("Insert Briefing Text instruction"),
-       nullptr, NoKeys, insert(brf::BriefingText)},
-      {"InsertBoxAction", QT_TR_NOOP("Box"), QT_TR_NOOP("Insert FG Box instruction"), nullptr,
-       NoKeys, insert(brf::FirstBox)},
-      {"InsertClearBoxesAction", QT_TR_NOOP("Clear boxes"),
-       QT_TR_NOOP("Insert Clear Boxes instruction"), nullptr, NoKeys, insert(brf::ClearBoxes)},
-      {"InsertTagAction", QT_TR_NOOP("Tag"), QT_TR_NOOP("Insert Map Tag instruction"), nullptr,
-       NoKeys, insert(brf::FirstTag)},
-      {"InsertClearTagsAction", QT_TR_NOOP("Clear tags"),
-       QT_TR_NOOP("Insert Clear Tags instruction"), nullptr, NoKeys, insert(brf::ClearTags)},
+       [idle](const W& w) { return idle(w) && brf::canDelete(w.commands(), w.selected()); },
+       nullptr, nullptr, QT_TR_NOOP("Delete")},
+      {"InsertStopAction",
+       QT_TR_NOOP("Insert &Stop"),
+       QT_TR_NOOP("Insert Stop Point"),
+       nullptr,
+       NoKeys,
+       insert(brf::StopPoint),
+       {},
+       {},
+       nullptr,
+       QT_TR_NOOP("Stop")},
+      {"InsertMoveAction",
+       QT_TR_NOOP("Insert &Move..."),
+       QT_TR_NOOP("Insert Move Map instruction"),
+       nullptr,
+       NoKeys,
+       insert(brf::MoveMap),
+       {},
+       {},
+       nullptr,
+       QT_TR_NOOP("Move")},
+      {"InsertZoomAction",
+       QT_TR_NOOP("Insert &Zoom..."),
+       QT_TR_NOOP("Insert Zoom instruction"),
+       nullptr,
+       NoKeys,
+       insert(brf::ZoomMap),
+       {},
+       {},
+       nullptr,
+       QT_TR_NOOP("Zoom")},
+      {"InsertTextAction",
+       QT_TR_NOOP("Insert T&ext..."),
+       QT_TR_NOOP("Insert Briefing Text instruction"),
+       nullptr,
+       NoKeys,
+       insert(brf::BriefingText),
+       {},
+       {},
+       nullptr,
+       QT_TR_NOOP("Text")},
+      {"InsertBoxAction",
+       QT_TR_NOOP("Insert FG &Box..."),
+       QT_TR_NOOP("Insert FG Box instruction"),
+       nullptr,
+       NoKeys,
+       insert(brf::FirstBox),
+       {},
+       {},
+       nullptr,
+       QT_TR_NOOP("Box")},
+      {"InsertClearBoxesAction",
+       QT_TR_NOOP("Clear All Bo&xes"),
+       QT_TR_NOOP("Insert Clear Boxes instruction"),
+       nullptr,
+       NoKeys,
+       insert(brf::ClearBoxes),
+       {},
+       {},
+       nullptr,
+       QT_TR_NOOP("Clear boxes")},
+      {"InsertTagAction",
+       QT_TR_NOOP("Insert Map &Tag..."),
+       QT_TR_NOOP("Insert Map Tag instruction"),
+       nullptr,
+       NoKeys,
+       insert(brf::FirstTag),
+       {},
+       {},
+       nullptr,
+       QT_TR_NOOP("Tag")},
+      {"InsertClearTagsAction",
+       QT_TR_NOOP("&Clear All Tags"),
+       QT_TR_NOOP("Insert Clear Tags instruction"),
+       nullptr,
+       NoKeys,
+       insert(brf::ClearTags),
+       {},
+       {},
+       nullptr,
+       QT_TR_NOOP("Clear tags")},
+      // The preview's playback, from the pop-up menu of the map.
+      {"PlayAction", QT_TR_NOOP("Play"), QT_TR_NOOP("Play the preview"), nullptr, NoKeys,
+       [](W& w) { w.preview_->play(); }, [](const W& w) { return !w.playback_->playing(); }},
+      {"PauseAction", QT_TR_NOOP("Pause"), QT_TR_NOOP("Pause the preview"), nullptr, NoKeys,
+       [](W& w) { w.playback_->pause(); }, [](const W& w) { return w.playback_->playing(); }},
+      {"StopAction", QT_TR_NOOP("Stop"), QT_TR_NOOP("Stop the preview and go back to its start"),
+       nullptr, NoKeys, [](W& w) { w.playback_->rewindAndStop(); },
+       [](const W& w) { return w.playback_->playing(); }},
+      {"SetAllToStart1Action", QT_TR_NOOP("Set all to Start &1"),
+       QT_TR_NOOP("Every flight group's briefing point takes the position of its Start 1 point"),
+       nullptr, NoKeys, [](W& w) { w.accessories_->setIconsToStart1(); },
+       [](const W& w) { return !w.playback_->playing(); }},
       {"LoadBrfAction", QT_TR_NOOP(".brf"), QT_TR_NOOP("Load matching Vortan .brf file"), nullptr,
        NoKeys,
        [](W& w) {
@@ -203,9 +283,9 @@ const std::vector<ActionSpec<BriefingWindow>>& BriefingWindow::actionTable() {
        }},
       {"SaveMissionAction", QT_TR_NOOP("Save"), QT_TR_NOOP("Save Mission"), nullptr,
        keys("Ctrl+S", Window), [](W& w) { w.saveMission(false); }},
-      // Ctrl+A where nothing can be selected (the lists and text entries select all).
+      // Not Ctrl+A, which selects all where something can be selected.
       {"SaveAsAction", QT_TR_NOOP("Save As..."), QT_TR_NOOP("Save As "), nullptr,
-       keys("Ctrl+Shift+S; Ctrl+A", Window), [](W& w) { w.saveMission(true); }},
+       keys("Ctrl+Shift+S", Window), [](W& w) { w.saveMission(true); }},
       {"PrevBriefingAction", QT_TR_NOOP("\u25C0"), QT_TR_NOOP("Previous Briefing"), nullptr, NoKeys,
        [](W& w) { w.showBriefing(w.briefingNumber() - 1); },
        [](const W& w) { return w.briefingNumber() > 0; }},
@@ -228,6 +308,9 @@ const std::vector<ActionSpec<BriefingWindow>>& BriefingWindow::actionTable() {
        QT_TR_NOOP("Cancel the drag or the instruction being placed"), nullptr, keys("Esc", Window),
        [](W& w) { w.preview_->cancelGesture(); },
        [](const W& w) { return w.preview_->gestureActive(); }},
+      {"HandbookAction", QT_TR_NOOP("Handbook"),
+       QT_TR_NOOP("Open the handbook at the section about the page in front"), nullptr,
+       keys("F1", Window), [](W& w) { showHandbookForFocus(&w); }},
   };
   return table;
 }
@@ -238,45 +321,26 @@ void BriefingWindow::buildActions() {
 }
 
 void BriefingWindow::buildPopup() {
-  popup_ = new QMenu(this);
-  popup_->setObjectName(QStringLiteral("BrfPopup"));
-  auto item = [&](const QString& text, const char* id) {
-    QAction* a = popup_->addAction(text);
-    connect(a, &QAction::triggered, act(id), &QAction::trigger);
-    return a;
+  // The insert commands, then the playback on the preview page, the list's moves on the list
+  // page: rows of the table, their enabled states with them.
+  static const QStringList inserts = {
+      "InsertStopAction", "InsertMoveAction",       "InsertZoomAction", "InsertTextAction",
+      "InsertBoxAction",  "InsertClearBoxesAction", "InsertTagAction",  "InsertClearTagsAction"};
+  const auto menu = [this](const char* name, const QStringList& layout) {
+    auto* m = new QMenu(this);
+    m->setObjectName(QLatin1String(name));
+    m->addActions(actions_->popupActions(inserts + layout, nullptr, m));
+    return m;
   };
-  item(tr("Insert &Stop"), "InsertStopAction");
-  item(tr("Insert &Move..."), "InsertMoveAction");
-  item(tr("Insert &Zoom..."), "InsertZoomAction");
-  item(tr("Insert T&ext..."), "InsertTextAction");
-  item(tr("Insert FG &Box..."), "InsertBoxAction");
-  item(tr("Clear All Bo&xes"), "InsertClearBoxesAction");
-  item(tr("Insert Map &Tag..."), "InsertTagAction");
-  item(tr("&Clear All Tags"), "InsertClearTagsAction");
-  QAction* sepPlay = popup_->addSeparator();
-  menuPlay_ = popup_->addAction(tr("Play"), preview_, &PreviewPage::play);
-  menuPause_ = popup_->addAction(tr("Pause"), playback_.get(), &PlaybackController::pause);
-  menuStop_ = popup_->addAction(tr("Stop"), playback_.get(), &PlaybackController::rewindAndStop);
-  QAction* sepEdit = popup_->addSeparator();
-  listEntries_ = {sepEdit, item(tr("&Delete"), "DeleteAction"),
-                  item(tr("Move &up"), "MoveUpAction"), item(tr("Move do&wn"), "MoveDownAction")};
-  QAction* sepStart1 = popup_->addSeparator();
-  menuStart1_ = popup_->addAction(tr("Set all to Start &1"), accessories_,
-                                  &AccessoriesPage::setIconsToStart1);
-  previewEntries_ = {sepPlay, menuPlay_, menuPause_, menuStop_, sepStart1, menuStart1_};
+  previewPopup_ = menu("BrfPreviewPopup", {"-", "PlayAction", "PauseAction", "StopAction", "-",
+                                           "SetAllToStart1Action"});
+  listPopup_ = menu("BrfListPopup", {"-", "DeleteAction", "MoveUpAction", "MoveDownAction"});
 }
 
 void BriefingWindow::showPopup(QWidget* from, QPoint at) {
   if (session_->placing()) return;
-  const bool preview = pages_->currentIndex() == PreviewTab;
-  const bool playing = playback_->playing();
-  for (QAction* a : previewEntries_) a->setVisible(preview);
-  for (QAction* a : listEntries_) a->setVisible(!preview);
-  menuPlay_->setEnabled(!playing);
-  menuStart1_->setEnabled(!playing);
-  menuPause_->setEnabled(playing);
-  menuStop_->setEnabled(playing);
-  popup_->popup(from->mapToGlobal(at));
+  actions_->refresh();
+  (pages_->currentIndex() == PreviewTab ? previewPopup_ : listPopup_)->popup(from->mapToGlobal(at));
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -322,6 +386,19 @@ void BriefingWindow::showBriefing(int b) {
   finishGestures();
   playback_->pause();
   session_->show(b);
+}
+
+void BriefingWindow::showInstruction(int b, int position) {
+  showBriefing(b);
+  pages_->setCurrentIndex(ListTab);
+  session_->select(position);
+}
+
+void BriefingWindow::showText(int b, int row) {
+  showBriefing(b);
+  pages_->setCurrentIndex(StringsTab);
+  if (auto* grid = strings_->findChild<QTableWidget*>(QStringLiteral("StringsGrid")))
+    grid->setCurrentCell(row, 1);
 }
 
 void BriefingWindow::encodePending() {

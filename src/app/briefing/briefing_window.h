@@ -65,6 +65,11 @@ class BriefingWindow : public QDialog {
   void encodePending();
   // Stops playing and seeks the preview to `ticks`.
   void seekTo(int ticks);
+  // Briefing b with its instruction at `position` selected on the page in front, the
+  // instruction list ("Where is it used?").
+  void showInstruction(int b, int position);
+  // Briefing b with its text string `row` current on the page in front, the strings.
+  void showText(int b, int row);
 
   // The window's commands, their keys and what they do.
   static const std::vector<ActionSpec<BriefingWindow>>& actionTable();
@@ -108,9 +113,9 @@ class BriefingWindow : public QDialog {
   InstructionsPage* list_ = nullptr;
   StringsPage* strings_ = nullptr;
   AccessoriesPage* accessories_ = nullptr;
-  QMenu* popup_ = nullptr;
-  QAction *menuPlay_ = nullptr, *menuPause_ = nullptr, *menuStop_ = nullptr, *menuStart1_ = nullptr;
-  QList<QAction*> previewEntries_, listEntries_;
+  // The pop-up menus of the preview page and of the instruction list.
+  QMenu* previewPopup_ = nullptr;
+  QMenu* listPopup_ = nullptr;
 };
 
 }  // namespace app

@@ -528,7 +528,9 @@ QString FieldBinding::mergeKey() const {
 }
 
 QString FieldBinding::defaultUndoText() const {
-  return editText(text_ ? text_->name : number_.name);
+  // The control's caption as the page shows it, else the field's title.
+  const QString caption = shownCaption(control_);
+  return caption.isEmpty() ? editText(text_ ? text_->name : number_.name) : editText(caption);
 }
 
 bool FieldBinding::concerns(const ChangeSet& c) const {

@@ -1,6 +1,8 @@
 #include "app/document/step_text.h"
 
+#include <QAbstractButton>
 #include <QCoreApplication>
+#include <QLabel>
 
 #include "model/mission.h"
 #include "model/record_kind.h"
@@ -109,6 +111,17 @@ QString editText(std::string_view fieldName) {
 QString editText(const QString& what) {
   return what.isEmpty() ? translated(QT_TRANSLATE_NOOP("UndoStep", "Edit"))
                         : translated(QT_TRANSLATE_NOOP("UndoStep", "Edit %1")).arg(what);
+}
+
+QString shownCaption(const QWidget* control) {
+  if (!control) return {};
+  QString text;
+  if (const auto* button = qobject_cast<const QAbstractButton*>(control)) text = button->text();
+  for (const QLabel* label : control->window()->findChildren<QLabel*>())
+    if (label->buddy() == control) text = label->text();
+  text.remove(QLatin1Char('&'));
+  while (text.endsWith(QLatin1Char(':')) || text.endsWith(QLatin1Char(' '))) text.chop(1);
+  return text.simplified();
 }
 
 QString records(Records kind, int count, const QString& name) {

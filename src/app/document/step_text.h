@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+class QWidget;
+
 namespace model {
 struct Mission;
 }
@@ -20,6 +22,10 @@ namespace app {
 QString editText(std::string_view fieldName);
 // "Edit" and what is edited, given in words: "Edit team name", "Edit map tag 3".
 QString editText(const QString& what);
+// The caption a page shows for `control`, as the user reads it there: the label whose buddy it
+// is, or the text of a check box or radio button ("Craft per wave" for "Craft per wave:");
+// empty when it has none. Undo steps of a control are "Edit" and its caption.
+QString shownCaption(const QWidget* control);
 
 // What an operation does to its object.
 enum class Verb {

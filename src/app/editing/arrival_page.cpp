@@ -100,7 +100,10 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
     minutes_->setObjectName(QStringLiteral("ArrMinSpin"));
     seconds_->setObjectName(QStringLiteral("ArrSecSpin"));
     for (QLineEdit* e : {minutes_, seconds_}) e->setFixedWidth(44);
-    row->addWidget(new QLabel(tr("Delay:"), this));
+    // One caption for both boxes: their steps are "Edit Delay".
+    auto* delay = new QLabel(tr("Delay:"), this);
+    delay->setBuddy(minutes_);
+    row->addWidget(delay);
     row->addWidget(minutes_);
     row->addWidget(new QLabel(tr("Mins"), this));
     row->addSpacing(8);
@@ -125,7 +128,9 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
 
   for (auto [edit, field] :
        {std::pair{minutes_, fg::ArrivalDelayMinutes}, std::pair{seconds_, fg::ArrivalDelaySeconds}})
-    bindings_->bindNumberText(edit, field).parses(typedDelay);
+    bindings_->bindNumberText(edit, field)
+        .parses(typedDelay)
+        .undoText(editText(shownCaption(minutes_)));
   bindings_->bind(ifPlayer_, fg::ArriveOnlyIfHuman);
   // The page follows the document by itself, shown or not.
   new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields | Tables,

@@ -188,16 +188,8 @@ void MessagesPage::bindFields() {
   bindings_->bind(seenBy_, msg::SentToTeam).undoText(editText(tr("teams sent to")));
 }
 
-// The list's commands in its pop-up menu, its selection, and the document's changes.
+// The list's selection and the document's changes.
 void MessagesPage::connectSignals() {
-  QMenu* menu = list_->popupMenu();
-  auto add = [&](const QString& text, void (MessagesPage::*slot)()) {
-    connect(menu->addAction(text), &QAction::triggered, this, slot);
-  };
-  add(tr("&Add Message"), &MessagesPage::newMessage);
-  add(tr("&Delete"), &MessagesPage::deleteSelected);
-  add(tr("Move &Up"), &MessagesPage::moveUp);
-  add(tr("&Move Down"), &MessagesPage::moveDown);
   connect(list_, &ShipList::selectionEdited, this, [this](std::vector<int> rows, int current) {
     if (rows.empty()) {
       // Every line deselected: the current message stays selected.
@@ -208,6 +200,12 @@ void MessagesPage::connectSignals() {
   });
   new ViewUpdater(this, doc_, MessageFields | MessageList | Selection | TeamFields | Sounds,
                   [this](Changes t, const ChangeSet& c) { onChanged(t, c); });
+}
+
+void MessagesPage::setPopupActions(const QList<QAction*>& actions) {
+  QMenu* menu = list_->popupMenu();
+  for (QAction* a : menu->actions()) menu->removeAction(a);
+  menu->addActions(actions);
 }
 
 void MessagesPage::setSoundListActive(bool on) {

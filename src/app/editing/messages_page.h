@@ -35,6 +35,8 @@ class MessagesPage : public QWidget {
   TriggerEditor* triggerEditor() const { return editor_; }
   // Whether Cut or Copy left messages to paste.
   bool canPaste() const { return !copied_.empty(); }
+  // The list's pop-up menu: the window's own list commands (the main window's table).
+  void setPopupActions(const QList<QAction*>& actions);
 
  public slots:
   void newMessage();

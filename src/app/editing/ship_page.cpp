@@ -33,8 +33,10 @@ namespace {
 constexpr int PlanetCraftType = 87;
 constexpr int TextMax = 19;
 
-QLabel* label(const QString& text, QWidget* parent) {
+// A caption; with `buddy` the caption of that control, which its undo steps are named after.
+QLabel* label(const QString& text, QWidget* parent, QWidget* buddy = nullptr) {
   auto* l = new QLabel(text, parent);
+  if (buddy) l->setBuddy(buddy);
   return l;
 }
 
@@ -112,9 +114,9 @@ void ShipPage::layOutControls() {
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
   int row = 0;
-  grid->addWidget(label(tr("Name:"), this), row, 0);
+  grid->addWidget(label(tr("Name:"), this, name_), row, 0);
   grid->addWidget(name_, row++, 1, 1, 3);
-  grid->addWidget(label(tr("Craft:"), this), row, 0);
+  grid->addWidget(label(tr("Craft:"), this, ship_), row, 0);
   grid->addWidget(ship_, row++, 1, 1, 3);
   grid->addWidget(autoLink_, row++, 1, 1, 3);
   {
@@ -132,8 +134,9 @@ void ShipPage::layOutControls() {
     grid->addWidget(wavesLabel, row, 0);
     grid->addLayout(line, row++, 1, 1, 3);
   }
-  auto pair = [&](const QString& a, QWidget* wa, QWidget* labB, QWidget* wb) {
-    grid->addWidget(label(a, this), row, 0);
+  auto pair = [&](const QString& a, QWidget* wa, QLabel* labB, QWidget* wb) {
+    if (!labB->buddy()) labB->setBuddy(wb);
+    grid->addWidget(label(a, this, wa), row, 0);
     grid->addWidget(wa, row, 1);
     grid->addWidget(labB, row, 2);
     grid->addWidget(wb, row++, 3);
@@ -150,7 +153,7 @@ void ShipPage::layOutControls() {
     form_->setParent(formRow);
     h->addWidget(form_, 1);
     h->addWidget(formBtn_);
-    pair(tr("Radio:"), radio_, label(tr("Formation:"), this), formRow);
+    pair(tr("Radio:"), radio_, label(tr("Formation:"), this, form_), formRow);
   }
   pair(tr("Spacing:"), spacing_, statusLab_, status_);
   pair(tr("Warheads:"), missile_, label(tr("Status 2"), this), status2_);
@@ -158,6 +161,7 @@ void ShipPage::layOutControls() {
   pair(tr("Cargo:"), cargo_, label(tr("Spec. Cargo:"), this), specCargo_);
   {
     auto* line = new QHBoxLayout;
+    shipNoLab_->setBuddy(special_);
     line->addWidget(shipNoLab_);
     line->addWidget(special_);
     line->addWidget(random_);
@@ -173,16 +177,16 @@ void ShipPage::layOutControls() {
   }
   {
     auto* line = new QHBoxLayout;
-    line->addWidget(label(tr("Appears in Difficulty Level:"), this));
+    line->addWidget(label(tr("Appears in Difficulty Level:"), this, appear_));
     line->addWidget(appear_, 1);
     grid->addLayout(line, row++, 0, 1, 4);
   }
   {
     auto* line = new QHBoxLayout;
-    line->addWidget(label(tr("Global Group"), this));
+    line->addWidget(label(tr("Global Group"), this, gg_));
     line->addWidget(gg_);
     line->addSpacing(12);
-    line->addWidget(label(tr("Global Unit"), this));
+    line->addWidget(label(tr("Global Unit"), this, gu_));
     line->addWidget(gu_);
     line->addStretch();
     grid->addLayout(line, row++, 0, 1, 4);
@@ -301,7 +305,7 @@ void ShipPage::nameEdited(const std::string& typed) {
   // Every keystroke takes the same kind of step, so that typing a name ("R", "Re", "Red", …)
   // merges into one undo step whether or not a step on the way sets the markings.
   editGroups(
-      editText(tr("name")),
+      editText(shownCaption(name_)),
       [name, link](const model::Mission&, model::FlightGroup& g) {
         g.setText(fg::Name, name);
         if (!link) return;
@@ -313,7 +317,7 @@ void ShipPage::nameEdited(const std::string& typed) {
 
 void ShipPage::craftTypeChosen(int type) {
   const u8 t = static_cast<u8>(type);
-  editGroups(editText(tr("craft type")), [t](const model::Mission& m, model::FlightGroup& g) {
+  editGroups(editText(shownCaption(ship_)), [t](const model::Mission& m, model::FlightGroup& g) {
     g.set(fg::CraftType, t);
     if (g.autoLink) editing::applyCraftTypeAutoLink(m, g);
   });
@@ -326,7 +330,7 @@ void ShipPage::craftTypeChosen(int type) {
 void ShipPage::countChosen(int count) {
   const u8 n = static_cast<u8>(count);
   editGroups(
-      editText(tr("craft count")),
+      editText(shownCaption(size_)),
       [n](const model::Mission&, model::FlightGroup& g) {
         const u8 old = g.get(fg::CraftCount);
         g.set(fg::CraftCount, n);
@@ -337,7 +341,7 @@ void ShipPage::countChosen(int count) {
 
 void ShipPage::teamChosen(int team) {
   const u8 t = static_cast<u8>(team);
-  editGroups(editText(tr("team")), [t](const model::Mission& m, model::FlightGroup& g) {
+  editGroups(editText(shownCaption(team_)), [t](const model::Mission& m, model::FlightGroup& g) {
     g.set(fg::Team, t);
     if (g.autoLink) editing::applyTeamAutoLink(m, g);
   });
@@ -351,7 +355,7 @@ void ShipPage::playerChosen() {
 }
 
 void ShipPage::autoLinkToggled(bool on) {
-  editGroups(editText(tr("auto-link")),
+  editGroups(editText(shownCaption(autoLink_)),
              [on](const model::Mission&, model::FlightGroup& g) { g.autoLink = on; });
 }
 

@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -50,7 +51,9 @@ QTableWidget* grid(QWidget* parent, const char* name) {
   t->setObjectName(QString::fromLatin1(name));
   t->setHorizontalHeaderLabels({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
   t->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+  t->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   t->verticalHeader()->setDefaultSectionSize(t->fontMetrics().height() + 4);
+  t->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
   t->setSelectionMode(QAbstractItemView::SingleSelection);
   // Typing into a cell starts editing it; Tab and the arrow keys move between cells.
   t->setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
@@ -85,7 +88,7 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
   top->addWidget(new QLabel(tr("Enabled"), this), 1, 0);
   top->addWidget(new QLabel(tr("km"), this), 1, 1);
   top->addWidget(new QLabel(tr("Raw Data  / 160 = km"), this), 1, 2);
-  top->addWidget(enabled_, 2, 0);
+  top->addLayout(lineUpEnabled(), 2, 0);
   top->addWidget(km_, 2, 1);
   top->addWidget(raw_, 2, 2);
   top->setRowStretch(2, 1);
@@ -129,6 +132,35 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
   fill();
 }
 
+QVBoxLayout* WpsPage::lineUpEnabled() {
+  // The list's lines at the grids' rows: as high as a row, below a gap as high as the grids'
+  // header, scrolled with the grids.
+  auto* column = new QVBoxLayout;
+  column->setSpacing(0);
+  enabledGap_ = new QWidget(this);
+  enabledGap_->setFixedHeight(km_->horizontalHeader()->sizeHint().height());
+  column->addWidget(enabledGap_);
+  column->addWidget(enabled_, 1);
+  enabled_->setSpacing(0);
+  enabled_->setUniformItemSizes(true);
+  enabled_->setFrameShape(km_->frameShape());
+  enabled_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+  enabled_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  const int row = km_->verticalHeader()->defaultSectionSize();
+  for (int r = 0; r < Rows; ++r) enabled_->item(r)->setSizeHint(QSize(0, row));
+  QScrollBar* bars[] = {enabled_->verticalScrollBar(), km_->verticalScrollBar(),
+                        raw_->verticalScrollBar()};
+  for (QScrollBar* from : bars)
+    for (QScrollBar* to : bars)
+      if (from != to) connect(from, &QScrollBar::valueChanged, to, &QScrollBar::setValue);
+  return column;
+}
+
+void WpsPage::showEvent(QShowEvent* e) {
+  QWidget::showEvent(e);
+  enabledGap_->setFixedHeight(km_->horizontalHeader()->height());
+}
+
 bool WpsPage::quiet() const {
   return doc_.mission().flightGroups.empty();
 }
@@ -142,6 +174,9 @@ void WpsPage::showPointNames() {
     const QString name = k < names.size() ? fromFile(names[k]) : QString::number(r + 1);
     if (enabled_->item(r)->text() == name) continue;
     enabled_->item(r)->setText(name);
+    // The grids' rows carry the same names.
+    for (QTableWidget* grid : {km_, raw_})
+      grid->setVerticalHeaderItem(r, new QTableWidgetItem(name));
     renamed = true;
   }
   if (renamed) enabled_->setMaximumWidth(enabled_->sizeHintForColumn(0) + 30);

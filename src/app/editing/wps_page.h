@@ -11,6 +11,7 @@ class QCheckBox;
 class QListWidget;
 class QPushButton;
 class QTableWidget;
+class QVBoxLayout;
 
 namespace app {
 
@@ -26,8 +27,13 @@ class WpsPage : public QWidget {
   // The "Map" button: the map window is to be shown.
   void mapRequested();
 
+ protected:
+  void showEvent(QShowEvent* e) override;
+
  private:
   bool quiet() const;
+  // The Enabled list under a gap as high as the grids' header, its lines at their rows.
+  QVBoxLayout* lineUpEnabled();
   // The names of the points from the table of point names.
   void showPointNames();
   // A cell the user edited: its text goes to every selected flight group.
@@ -42,6 +48,7 @@ class WpsPage : public QWidget {
   QTableWidget* km_;
   QTableWidget* raw_;
   QListWidget* enabled_;
+  QWidget* enabledGap_ = nullptr;
   QCheckBox* threeDec_;
   QPushButton* brfPoints_;
   QPushButton* showMap_;

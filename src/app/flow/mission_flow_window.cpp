@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -118,12 +119,12 @@ void MissionFlowWindow::buildControls() {
   split_->setObjectName(QStringLiteral("FlowSplitter"));
   tabs_ = new QTabWidget(split_);
   tabs_->setObjectName(QStringLiteral("FlowTabs"));
-  auto* scroll = new QScrollArea(tabs_);
-  scroll->setObjectName(QStringLiteral("FlowTimelineScroll"));
-  scroll->setWidgetResizable(true);
-  timeline_ = new FlowTimeline(scroll);
-  scroll->setWidget(timeline_);
-  tabs_->addTab(scroll, tr("&Timeline"));
+  timelineScroll_ = new QScrollArea(tabs_);
+  timelineScroll_->setObjectName(QStringLiteral("FlowTimelineScroll"));
+  timelineScroll_->setWidgetResizable(true);
+  timeline_ = new FlowTimeline(timelineScroll_);
+  timelineScroll_->setWidget(timeline_);
+  tabs_->addTab(timelineScroll_, tr("&Timeline"));
   graph_ = new FlowGraphView(
       ctx_.prompter,
       [this] {
@@ -220,7 +221,14 @@ void MissionFlowWindow::connectSignals() {
     stale_ = true;
     if (isVisible()) analyse();
   };
-  connect(&doc_, &MissionDocument::changed, this, edited);
+  connect(&doc_, &MissionDocument::changed, this, [this, edited](const model::ChangeSet& c) {
+    // Another mission: its timeline from the start, the ruler and the first rows in view.
+    if (c.whole)
+      for (QScrollBar* bar :
+           {timelineScroll_->horizontalScrollBar(), timelineScroll_->verticalScrollBar()})
+        bar->setValue(0);
+    edited();
+  });
   connect(&doc_, &MissionDocument::tablesChanged, this, edited);
   connect(&doc_, &MissionDocument::selectionChanged, this, &MissionFlowWindow::showCurrent);
 }

@@ -17,6 +17,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QListWidget;
+class QScrollArea;
 class QListWidgetItem;
 class QSplitter;
 class QTabWidget;
@@ -83,6 +84,7 @@ class MissionFlowWindow : public QWidget {
   QSplitter* side_ = nullptr;
   QTabWidget* tabs_ = nullptr;
   FlowTimeline* timeline_ = nullptr;
+  QScrollArea* timelineScroll_ = nullptr;
   FlowGraphView* graph_ = nullptr;
   QListWidget* findings_ = nullptr;
   QCheckBox* showAdvisories_ = nullptr;

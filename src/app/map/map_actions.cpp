@@ -5,6 +5,7 @@
 #include <QUndoStack>
 
 #include "app/base/actions.h"
+#include "app/base/handbook_window.h"
 #include "app/document/deletes.h"
 #include "app/document/mission_document.h"
 #include "app/map/map_window.h"
@@ -144,6 +145,10 @@ const std::vector<ActionSpec<MapWindow>>& MapWindow::actionTable() {
        keys("Any+9", Window), team(8)},
       {"PaletteTeam10Action", QT_TR_NOOP("Team 10"), QT_TR_NOOP("Team 10 in the palette"), nullptr,
        keys("Any+0", Window), team(9)},
+      // Help: Ctrl+F1, since F1 shows the X-Y plane.
+      {"HandbookAction", QT_TR_NOOP("Handbook"),
+       QT_TR_NOOP("Open the handbook at the section about the map"), nullptr,
+       keys("Ctrl+F1", Window), [](W& w) { showHandbookForFocus(&w); }},
   };
   return table;
 }

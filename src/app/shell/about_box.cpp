@@ -86,7 +86,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
                   "Backup.kre beside the mission when backups are on.</p>"
                   "<h3>Keys</h3><table>"
                   "<tr><td>Ctrl+N, Ctrl+O</td><td>New mission, open a mission</td></tr>"
-                  "<tr><td>Ctrl+S, Ctrl+A</td><td>Save, save as</td></tr>"
+                  "<tr><td>Ctrl+S, Ctrl+Shift+S</td><td>Save, save as</td></tr>"
                   "<tr><td>Ctrl+G</td><td>Goals in the flight-group list</td></tr>"
                   "<tr><td>Ctrl+Z, Ctrl+Y</td><td>Undo, redo</td></tr>"
                   "<tr><td>Insert, Delete</td><td>New or delete in a list</td></tr>"

@@ -104,8 +104,10 @@ void openBriefingPlace(MainWindow& w, const flow::Place& p) {
   env.saveAs = [&w] { return w.saveAs(); };
   const EditorContext& c = w.context();
   BriefingWindow window(c, std::move(env), &w);
-  window.showBriefing(p.record);
-  if (p.kind != PlaceKind::BriefingText) window.session().select(p.item);
+  if (p.kind == PlaceKind::BriefingText)
+    window.showText(p.record, p.item);
+  else
+    window.showInstruction(p.record, p.item);
   const WindowMemory memory(c.iniPath);
   memory.place(&window, 15);
   c.prompter.exec(window);

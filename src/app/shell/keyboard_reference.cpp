@@ -73,7 +73,11 @@ std::string keyboardReference() {
   std::string out =
       "# Keyboard reference\n\n"
       "Every key of the editor, window by window, as the windows declare them. In a text field, "
-      "Ctrl+A selects the text and the editing keys edit it.\n\n";
+      "the editing keys edit the text.\n\n"
+      "Ctrl+A selects all in a text field, a list or a table (on the map: every flight group "
+      "shown) and does nothing elsewhere. Save As is Ctrl+Shift+S: this is a change from the "
+      "original key, Ctrl+A, with which a select-all typed where nothing could be selected "
+      "saved the mission under a new name.\n\n";
   const std::vector<KeyedAction> actions = keyedActions();
   for (const WindowKeys& w : KeyedWindows) {
     out += std::string("## ") + w.window + "\n\n" + w.intro +

@@ -119,9 +119,10 @@ void MainWindow::readSettings() {
     prompter_->warning(this, text);
   }
   if (!found) {
-    // First run: every default is shown, and OK writes the file.
+    // First run: every default is shown, and OK writes the file; the folders' tab in front.
     PreferencesDialog dialog(settings_, vocab_, iniPath(), this, options_.screenWidth);
     dialog.setPrompter(*prompter_);
+    dialog.showFolders();
     // The main window is not on screen yet: the dialog centres on the screen instead.
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
       dialog.adjustSize();
@@ -187,9 +188,10 @@ void MainWindow::firstActivation() {
   const bool abbreviated = shell::hasAbbreviatedDirectory(settings_);
   if (abbreviated) prompter_->information(this, QString::fromLatin1(QuelvaBoxText));
   // A first run has just shown the dialog: cancelling it does not bring it back at once.
+  // Opened for the folders: on the tab that holds them.
   if (abbreviated || (!firstRunDialogShown_ && (settings_.gameDirectory == shell::Undefined ||
                                                 settings_.editorDirectory == shell::Undefined)))
-    preferences();
+    runPreferences(true);
 
   // The title stays the plain one until the user makes or opens a mission.
   files_->makeNewMission(model::FormatExpansion);
@@ -279,8 +281,13 @@ void MainWindow::errorCheck() {
 }
 
 void MainWindow::preferences() {
+  runPreferences(false);
+}
+
+void MainWindow::runPreferences(bool folders) {
   PreferencesDialog dialog(settings_, vocab_, iniPath(), this, options_.screenWidth);
   dialog.setPrompter(*prompter_);
+  if (folders) dialog.showFolders();
   connect(&dialog, &PreferencesDialog::autoLinkToggled, this, [this](bool on) {
     // An undo step of its own, so that undoing older edits cannot bring back old flags; the
     // flag is not in the file, so the Mission does not count as changed.

@@ -93,6 +93,7 @@ class MainWindow : public QMainWindow {
   static const std::vector<MenuSpec>& menuBarLayout();
   static const QStringList& toolBarLayout();
   static const QStringList& flightGroupPopupLayout();
+  static const QStringList& messagePopupLayout();
   const ActionSet& actions() const { return *actions_; }
 
  public slots:
@@ -160,6 +161,10 @@ class MainWindow : public QMainWindow {
   bool canPaste() const;
   bool canMove(bool up) const;
   void showUndoHistory();
+  // Preferences; `folders`: on the tab of the folders.
+  void runPreferences(bool folders);
+  // The handbook at the section about the page and tab in front.
+  void showHandbookInFront();
 
   StartOptions options_;
   Prompter* prompter_;

@@ -1,5 +1,6 @@
 // The main window's commands: its action table, where each action shows (menu bar, tool bar,
 // the flight-group list's pop-up menu) and the list commands that act on the list in front.
+#include <QApplication>
 #include <QMenu>
 #include <QTabWidget>
 #include <QUndoStack>
@@ -32,6 +33,20 @@ const std::vector<ActionSpec<MainWindow>>& MainWindow::actionTable() {
     return [g, m](W& w) { w.listCommand(g, m); };
   };
   const auto hasList = [](const W& w) { return w.listTarget() != ListTarget::None; };
+  // Their menu texts name what they act on (the table's own text while neither list is in front).
+  const auto naming = [](const char* onGroups, const char* onMessages) {
+    return [onGroups, onMessages](const W& w) -> const char* {
+      switch (w.listTarget()) {
+        case ListTarget::FlightGroups:
+          return onGroups;
+        case ListTarget::Messages:
+          return onMessages;
+        case ListTarget::None:
+          break;
+      }
+      return nullptr;
+    };
+  };
   // Hints are the tool bar's own texts ("Save As " with its blank included). The
   // list keys work with Shift held too; Ctrl+X, Ctrl+C and Ctrl+V are the desktop's.
   static const std::vector<ActionSpec<MainWindow>> table = {
@@ -45,9 +60,10 @@ const std::vector<ActionSpec<MainWindow>>& MainWindow::actionTable() {
        &W::loadByList},
       {"SaveAction", QT_TR_NOOP("&Save"), QT_TR_NOOP("Save"), "document-save",
        keys("Ctrl+S", Window), &W::save, nullptr, nullptr, "SaveBtn"},
-      // Ctrl+A where nothing can be selected (lists, tables and text entries select all).
+      // Not Ctrl+A: that key selects all where something can be selected and does nothing
+      // elsewhere (a stray select-all wrote a mission file).
       {"SaveAsAction", QT_TR_NOOP("Save &as..."), QT_TR_NOOP("Save As "), "document-save-as",
-       keys("Ctrl+Shift+S; Ctrl+A", Window), &W::saveAs, nullptr, nullptr, "SaveAsBtn"},
+       keys("Ctrl+Shift+S", Window), &W::saveAs, nullptr, nullptr, "SaveAsBtn"},
       {"ImportJsonAction", QT_TR_NOOP("&Import JSON…"),
        QT_TR_NOOP("Open a mission written as JSON"), nullptr, NoKeys,
        [](W& w) { w.files_->importJson(); }},
@@ -64,27 +80,32 @@ const std::vector<ActionSpec<MainWindow>>& MainWindow::actionTable() {
        [](const W& w) { return w.doc_->undoStack()->canRedo(); }},
       {"CutAction", QT_TR_NOOP("Cu&t"), QT_TR_NOOP("Cut FG"), "fg-cut",
        keys("Ctrl+X; X; Shift+X", List), onList(&FlightGroupsPage::cut, &MessagesPage::cut),
-       &W::hasItems, nullptr, "CutBtn"},
+       &W::hasItems, nullptr, "CutBtn", nullptr,
+       naming(QT_TR_NOOP("Cu&t FG"), QT_TR_NOOP("Cu&t Message"))},
       {"CopyAction", QT_TR_NOOP("&Copy"), QT_TR_NOOP("Copy FG"), "fg-copy",
        keys("Ctrl+C; C; Shift+C", List), onList(&FlightGroupsPage::copy, &MessagesPage::copy),
-       &W::hasItems, nullptr, "CopyBtn"},
+       &W::hasItems, nullptr, "CopyBtn", nullptr,
+       naming(QT_TR_NOOP("&Copy FG"), QT_TR_NOOP("&Copy Message"))},
       {"PasteAction", QT_TR_NOOP("&Paste"), QT_TR_NOOP("Paste FG"), "fg-paste",
        keys("Ctrl+V; V; Shift+V", List), onList(&FlightGroupsPage::paste, &MessagesPage::paste),
-       &W::canPaste, nullptr, "PasteBtn"},
+       &W::canPaste, nullptr, "PasteBtn", nullptr,
+       naming(QT_TR_NOOP("&Paste FG"), QT_TR_NOOP("&Paste Message"))},
       {"DeleteAction", QT_TR_NOOP("&Delete"), QT_TR_NOOP("Delete FG or Message"), "fg-delete",
        keys("Del; Shift+Del", List),
        onList(&FlightGroupsPage::deleteSelected, &MessagesPage::deleteSelected), hasList, nullptr,
-       "DeleteBut"},
-      {"NewFGAction", QT_TR_NOOP("Add &FG"), QT_TR_NOOP("New FG or Message"), "fg-add",
+       "DeleteBut", nullptr, naming(QT_TR_NOOP("&Delete FG"), QT_TR_NOOP("&Delete Message"))},
+      {"NewFGAction", QT_TR_NOOP("&Add"), QT_TR_NOOP("New FG or Message"), "fg-add",
        keys("Ins; Shift+Ins", List),
        onList(&FlightGroupsPage::newFlightGroup, &MessagesPage::newMessage), hasList, nullptr,
-       "NewFGBut"},
+       "NewFGBut", nullptr, naming(QT_TR_NOOP("Add &FG"), QT_TR_NOOP("&Add Message"))},
       {"UpAction", QT_TR_NOOP("Move &up"), QT_TR_NOOP("Move FG or Message Up"), "fg-up", NoKeys,
        onList(&FlightGroupsPage::moveUp, &MessagesPage::moveUp),
-       [](const W& w) { return w.canMove(true); }, nullptr, "UpBtn"},
+       [](const W& w) { return w.canMove(true); }, nullptr, "UpBtn", nullptr,
+       naming(QT_TR_NOOP("Move FG &up"), QT_TR_NOOP("Move Message &Up"))},
       {"DownAction", QT_TR_NOOP("&Move down"), QT_TR_NOOP("Move FG or Message Down"), "fg-down",
        NoKeys, onList(&FlightGroupsPage::moveDown, &MessagesPage::moveDown),
-       [](const W& w) { return w.canMove(false); }, nullptr, "DownBtn"},
+       [](const W& w) { return w.canMove(false); }, nullptr, "DownBtn", nullptr,
+       naming(QT_TR_NOOP("&Move FG down"), QT_TR_NOOP("&Move Message Down"))},
       // View
       {"MapAction", QT_TR_NOOP("&Map"), QT_TR_NOOP("Map"), "map", NoKeys,
        [](W& w) { w.mapWindow()->showMap(); }, nullptr, nullptr, "MapBtn"},
@@ -124,8 +145,8 @@ const std::vector<ActionSpec<MainWindow>>& MainWindow::actionTable() {
        NoKeys, &W::preferences, nullptr, nullptr, "PrefsBtn"},
       // Help
       {"HandbookAction", QT_TR_NOOP("Hand&book"),
-       QT_TR_NOOP("Open the handbook at the section about the window"), nullptr, keys("F1", Window),
-       [](W& w) { showHandbookForFocus(&w); }},
+       QT_TR_NOOP("Open the handbook at the page and tab in front"), nullptr, keys("F1", Window),
+       &W::showHandbookInFront},
       {"AboutAction", QT_TR_NOOP("&About / FAQ"), QT_TR_NOOP("About / FAQ"), "about", NoKeys,
        &W::about, nullptr, nullptr, "AboutBtn"},
       {"HomePageAction", QT_TR_NOOP("&Home page"), QT_TR_NOOP("Home page"), "home-page", NoKeys,
@@ -212,6 +233,11 @@ const QStringList& MainWindow::flightGroupPopupLayout() {
   return popup;
 }
 
+const QStringList& MainWindow::messagePopupLayout() {
+  static const QStringList popup = {"NewFGAction", "DeleteAction", "UpAction", "DownAction"};
+  return popup;
+}
+
 void MainWindow::buildActions() {
   // The menu bar, the tool bar and the list's pop-up menu show the same actions.
   actions_ = std::make_unique<ActionSet>(*this, actionTable());
@@ -224,6 +250,15 @@ void MainWindow::buildActions() {
   reopenMenu_ = new QMenu(tr("&Reopen"), this);
   reopenMenu_->setObjectName(QStringLiteral("ReopenMenu"));
   reopenMenu_->setIcon(icon(QStringLiteral("reopen")));
+}
+
+void MainWindow::showHandbookInFront() {
+  // The page in front, and on the flight-group page its tab in front; the control with the
+  // focus where it lies there and has a section of its own (the message sounds' group).
+  QWidget* front = pages_->currentWidget();
+  if (front == fgPage_) front = fgPage_->pages()->currentWidget();
+  QWidget* focus = QApplication::focusWidget();
+  showHandbook(this, handbookPageFor(focus && front->isAncestorOf(focus) ? focus : front));
 }
 
 void MainWindow::showUndoHistory() {

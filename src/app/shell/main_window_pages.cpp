@@ -145,6 +145,7 @@ void MainWindow::buildPages() {
     messagesPage_->setSoundListActive(sounds_->active());
     connect(wavManager_, &WavManager::listActiveChanged, messagesPage_,
             &MessagesPage::setSoundListActive);
+    messagesPage_->setPopupActions(actions_->popupActions(messagePopupLayout(), nullptr, this));
     if (auto* list = messagesPage_->findChild<QListWidget*>(QStringLiteral("MsgStrList"))) {
       connect(list, &QListWidget::itemDoubleClicked, wavManager_, &WavManager::chooseFromGame);
       actions_->addScope(KeyScope::List, list);

@@ -312,8 +312,8 @@ void MissionFiles::runCheck(bool verbose) {
             [this](bool omit) { omitWarnings_ = omit; });
     ctx_.prompter.exec(window);
   } else if (verbose) {
-    NoticeWindow::show(boxParent_, QString::fromLatin1(shell::CheckCleanNotice),
-                       shell::CheckCleanNoticeMs);
+    NoticeWindow::showUntilNextAction(boxParent_, QString::fromLatin1(shell::CheckCleanNotice),
+                                      shell::CheckCleanNoticeMs);
   }
 }
 

@@ -424,6 +424,11 @@ void PreferencesDialog::showSettings() {
   showChoice(dblClickLink_, s.dblClickLink);
 }
 
+void PreferencesDialog::showFolders() {
+  if (auto* folders = pages_->findChild<QWidget*>(QStringLiteral("DirectoriesTab")))
+    pages_->setCurrentWidget(folders);
+}
+
 bool PreferencesDialog::takeControls(bool accepted) {
   bool number = false;
   const QString zoomText = iconZoomSmall_->text().trimmed();

@@ -45,6 +45,8 @@ class PreferencesDialog : public QDialog {
 
   // Error boxes go through `prompter` (the real boxes by default).
   void setPrompter(Prompter& prompter) { prompter_ = &prompter; }
+  // Brings the "Directories" tab to the front (the first start, where the folders are chosen).
+  void showFolders();
 
   // Shows the dialog modally. Returns whether it was closed with OK.
   static bool editSettings(QWidget* parent, shell::Settings& settings,
