@@ -8,7 +8,8 @@
 
 #include "app/document/view_updater.h"
 
-// The records and conversions bindings are made with, and the bindings of a page together.
+// The records and conversions bindings are made with, and the bindings of a
+// page together.
 
 namespace app {
 
@@ -16,11 +17,13 @@ void showIndex(QComboBox* box, int index) {
   const QSignalBlocker block(box);
   const bool inTable = index >= 0 && index < box->count();
   box->setCurrentIndex(inTable ? index : -1);
-  // A value the table has no entry for shows as its number and stays until the user picks one.
+  // A value the table has no entry for shows as its number and stays until the
+  // user picks one.
   box->setPlaceholderText(inTable || index < 0 ? QString() : QString::number(index));
 }
 
-// ---- Records -------------------------------------------------------------------------------
+// ---- Records
+// -------------------------------------------------------------------------------
 
 BoundRecords selectedFlightGroups(const MissionDocument& doc) {
   BoundRecords r;
@@ -70,7 +73,8 @@ BoundRecords ofKind(BoundRecords r, RecordKind kind) {
   return r;
 }
 
-// ---- Conversions ---------------------------------------------------------------------------
+// ---- Conversions
+// ---------------------------------------------------------------------------
 
 Conversion scaled(int factor) {
   return {[factor](long long s) { return s * factor; },
@@ -81,12 +85,14 @@ Conversion shifted(int by) {
   return {[by](long long s) { return s + by; }, [by](long long v) { return v - by; }};
 }
 
-// ---- Grid cells ----------------------------------------------------------------------------
+// ---- Grid cells
+// ----------------------------------------------------------------------------
 
 namespace {
 
-// The editors of a grid's bound cells: what is typed goes to the cell's binding, never into the
-// cell itself, and a cell being typed into keeps its text while the binding fills the grid.
+// The editors of a grid's bound cells: what is typed goes to the cell's
+// binding, never into the cell itself, and a cell being typed into keeps its
+// text while the binding fills the grid.
 class BoundCells : public QStyledItemDelegate {
  public:
   using QStyledItemDelegate::QStyledItemDelegate;
@@ -127,7 +133,8 @@ class BoundCells : public QStyledItemDelegate {
 
 }  // namespace
 
-// ---- FieldBindings -------------------------------------------------------------------------
+// ---- FieldBindings
+// -------------------------------------------------------------------------
 
 FieldBindings::FieldBindings(QWidget* view, MissionDocument& doc, BoundRecords records,
                              bool deferWhileHidden)
@@ -176,6 +183,11 @@ FieldBinding& FieldBindings::addCell(QTableWidget* grid, std::unique_ptr<FieldBi
 FieldBinding& FieldBindings::bind(QComboBox* box, const model::TextField& f) {
   return keep(std::make_unique<FieldBinding>(doc_, records_, FieldBinding::Control::ComboText, box,
                                              f, this));
+}
+
+FieldBinding& FieldBindings::bindMemo(QPlainTextEdit* memo, std::string_view name) {
+  return keep(std::make_unique<FieldBinding>(doc_, records_, FieldBinding::Control::Memo, memo,
+                                             model::TextField{name, 0, 0, 0}, this));
 }
 
 FieldBinding& FieldBindings::bindValue(QCheckBox* box, std::string_view name) {

@@ -5,37 +5,38 @@
 #include <QMimeData>
 #include <QTextDocument>
 
-#include "app/base/refusal_note.h"
 #include "app/base/text.h"
 #include "app/document/editor_context.h"
-#include "app/document/view_updater.h"
+#include "app/document/field_binding.h"
 
 namespace app {
-
-namespace {
-
-// The memo's text as it holds it: toPlainText() gives a no-break space, a character of the
-// file's own, as a plain one.
-QString memoTextAsHeld(const QPlainTextEdit& memo) {
-  QString text = memo.document()->toRawText();
-  text.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-  text.replace(QChar::LineSeparator, QLatin1Char('\n'));
-  return text;
-}
-
-}  // namespace
 
 TextBlockMemo::TextBlockMemo(const EditorContext& context, MissionDocument::Block block,
                              QWidget* parent)
     : QPlainTextEdit(parent), doc_(context.document), block_(block) {
-  // Undo belongs to the document, so that the memo and the Mission never disagree.
+  // Undo belongs to the document, so that the memo and the Mission never
+  // disagree.
   setUndoRedoEnabled(false);
   // Tab moves on to the next control, as in the editor's other boxes.
   setTabChangesFocus(true);
-  connect(this, &QPlainTextEdit::textChanged, this, &TextBlockMemo::write);
-  new ViewUpdater(this, doc_, TextBlocks | Format,
-                  [this](Changes t, const ChangeSet&) { onChanged(t); });
-  refresh();
+  // Bound as every control is: written as it is typed, shown again only when
+  // the block changes from elsewhere (an undo, a load, the format), never by
+  // its own writing.
+  static const char* const names[] = {"Description", "SuccessDebrief", "FailureDebrief"};
+  auto* bindings = new FieldBindings(this, doc_, oneRecord(RecordKind::Header, [] { return 0; }));
+  bindings->bindMemo(this, names[static_cast<std::size_t>(block)])
+      .readsText([this] { return std::optional<std::string>(blockText()); })
+      .showsText(&TextBlockMemo::toMemo)
+      .storesText(&TextBlockMemo::toBlock)
+      .onCommitText([this](const std::string& text) { doc_.setTextBlock(block_, text); })
+      .leavesOut([](char32_t c) { return c == U'$'; },
+                 tr("A \"$\" cannot be stored here: the game stores every line "
+                    "end as \"$\", so it "
+                    "would read back as a line break. It was left out."))
+      .alsoWhen([block](const ChangeSet& c) {
+        return c.format || c.textBlocks[static_cast<std::size_t>(block)];
+      });
+  bindings->refill();
 }
 
 QString TextBlockMemo::toMemo(const std::string& blockText) {
@@ -63,12 +64,6 @@ int TextBlockMemo::room() const {
   return limit_ - storedLength() + freed;
 }
 
-void TextBlockMemo::focusOutEvent(QFocusEvent* event) {
-  // Typing ends here: what is typed when the user comes back is another undo step.
-  doc_.endTyping();
-  QPlainTextEdit::focusOutEvent(event);
-}
-
 void TextBlockMemo::keyPressEvent(QKeyEvent* event) {
   if (!isReadOnly()) {
     const bool lineBreak = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
@@ -85,7 +80,8 @@ void TextBlockMemo::keyPressEvent(QKeyEvent* event) {
 }
 
 void TextBlockMemo::inputMethodEvent(QInputMethodEvent* event) {
-  // Text composed through an input method counts against the block's room like typed text.
+  // Text composed through an input method counts against the block's room like
+  // typed text.
   const QString commit = event->commitString();
   const int left = std::max(0, room());
   if (isReadOnly() || commit.size() <= left) {
@@ -125,39 +121,6 @@ std::string TextBlockMemo::blockText() const {
       break;
   }
   return m.description.text();
-}
-
-void TextBlockMemo::onChanged(unsigned what) {
-  if (what & (TextBlocks | Format)) refresh();
-}
-
-void TextBlockMemo::refresh() {
-  // The memo's own writing leaves it as typed, with its cursor.
-  if (writing_) return;
-  const QString text = toMemo(blockText());
-  if (text == memoTextAsHeld(*this)) return;
-  setPlainText(text);
-}
-
-void TextBlockMemo::write() {
-  if (writing_) return;
-  writing_ = true;
-  // What the block cannot hold is left out at once, where it was typed, pasted or dropped.
-  const QString leftOut = leaveOutUnstorable(this, [](char32_t c) { return c == U'$'; });
-  // A memo showing the block as stored has nothing to write (it was just refreshed): a block
-  // whose line ends the memo shows as "\n" keeps its own bytes.
-  const QString shown = memoTextAsHeld(*this);
-  if (shown != toMemo(blockText())) doc_.setTextBlock(block_, toBlock(shown));
-  writing_ = false;
-  // Told beside the memo: a box would take the keys typed after the refused one.
-  QStringList why;
-  if (leftOut.contains(QLatin1Char('$')))
-    why << tr(
-        "A \"$\" cannot be stored here: the game stores every line end as \"$\", so it "
-        "would read back as a line break. It was left out.");
-  if (const QString others = QString(leftOut).remove(QLatin1Char('$')); !others.isEmpty())
-    why << unstorableNotice(others);
-  if (!why.isEmpty()) showRefusal(this, why.join(QLatin1Char('\n')));
 }
 
 }  // namespace app
