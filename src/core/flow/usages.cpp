@@ -5,6 +5,7 @@
 #include "briefing/editing.h"
 #include "editing/descriptions.h"
 #include "flow/analysis.h"
+#include "flow/rules.h"
 
 namespace flow {
 
