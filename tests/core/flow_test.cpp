@@ -608,10 +608,12 @@ TEST_F(Flow, AGroupLeftOutOfTheLevelIsNoPartOfACycle) {
   const int a = add(0, "Patrol"), b = add(0, "Relief");
   waitsFor(a, 1, b);
   waitsFor(b, 1, a);
+  waitsFor(b, 2, b);                           // and on itself
   group(b).set(fg::ArrivalDifficulty, u8{3});  // Hard only
   const One medium = run();
   EXPECT_TRUE(medium.findings.empty());
   EXPECT_TRUE(medium.flightGroups[a].cycle.empty());
+  EXPECT_TRUE(medium.flightGroups[b].cycle.empty());
   EXPECT_EQ(medium.flightGroups[a].time, atLeast(0));
   ASSERT_EQ(medium.advisories.size(), 1u);
   EXPECT_EQ(medium.advisories[0].kind, flow::FindingKind::GroupNotAtLevel);
