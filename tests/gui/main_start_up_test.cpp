@@ -1,8 +1,10 @@
 // The main window at start-up: the start action, the settings file and the first-run
 // Preferences, the start-up choice box; Preferences opened from the main window.
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QMenu>
 #include <QRadioButton>
 #include <QTabWidget>
@@ -74,13 +76,22 @@ TEST_F(StartUp, MissingSettingsFileOpensPreferencesWithDefaults) {
 
 TEST_F(StartUp, AbbreviatedDirectoryIsReportedBeforePreferences) {
   settings.waveDirectory = "C:\\GAMES\\QUELVA~1\\WAVE";
+  // Opened for the folders: on their tab; Tools › "Preferences..." opens on the first one.
+  QStringList tabs;
+  prompter.onDialog = [&](QDialog& d) {
+    if (auto* pages = d.findChild<QTabWidget*>(QStringLiteral("PrefPages")))
+      tabs << pages->currentWidget()->objectName();
+    return int(QDialog::Rejected);
+  };
   start();
+  window->findChild<QAction*>(QStringLiteral("PrefsAction"))->trigger();
+  EXPECT_EQ(tabs, (QStringList{"DirectoriesTab", "OptionsTab"}));
   const auto infos = prompter.texts(PromptKind::Information);
   ASSERT_EQ(infos.size(), 1u);
   EXPECT_EQ(infos[0], QStringLiteral("At least one directory in Preferences includes the "
                                      "abbreviation \"quelva~1\".\n\r You'll need to reset them "
                                      "for some features to work correctly."));
-  EXPECT_EQ(prompter.dialogCount("app::PreferencesDialog"), 1);
+  EXPECT_EQ(prompter.dialogCount("app::PreferencesDialog"), 2);
 }
 
 TEST_F(StartUp, LastUsedFileLoadsOrSaysItIsGone) {

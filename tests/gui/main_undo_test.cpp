@@ -1,6 +1,7 @@
 // The main window's Edit commands and undo: keys that reach the window, the list commands,
 // undo and redo of the panel's edits, the step names, the changed state after a save.
 
+#include <QCheckBox>
 #include <QClipboard>
 #include <QLabel>
 #include <QListWidget>
@@ -180,6 +181,12 @@ TEST_F(Keys, UndoStepsAreNamedAfterTheCaptionsOnThePage) {
               QStringLiteral("Edit ") + QString::fromLatin1(row.caption).chopped(1))
         << row.control;
   }
+  // A check box is captioned by its own text.
+  tabs->setCurrentIndex(app::FlightGroupsPage::ShipTab);
+  auto* link = find<QCheckBox>("AutoLinkChk");
+  link->setFocus();
+  QTest::keyClick(link, Qt::Key_Space);
+  EXPECT_EQ(doc().undoStack()->undoText(), QStringLiteral("Edit Auto-link: Shiptype / Team / IFF"));
 }
 
 TEST_F(Keys, UndoAndRedoOfAFormatSwitchRestoreBytesAndChangedState) {
