@@ -4,7 +4,8 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev lld qt6-base-dev qt6-svg-dev libfontconfig-dev
           qt6-multimedia-dev libgl-dev nlohmann-json3-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth
-          imagemagick fonts-dejavu-core dpkg-dev appstream desktop-file-utils)
+          imagemagick fonts-dejavu-core dpkg-dev appstream desktop-file-utils qt6-l10n-tools
+          qt6-translations-l10n python3)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -14,6 +14,7 @@
 #include "app/base/handbook_window.h"
 #include "app/base/icons.h"
 #include "app/base/input_policy.h"
+#include "app/base/translations.h"
 #include "app/briefing/briefing_export.h"
 #include "app/map/map_export.h"
 #include "app/shell/main_window.h"
@@ -69,6 +70,24 @@ int main(int argc, char** argv) {
   for (qsizetype i = 1; i < all.size(); ++i) args.push_back(all[i].toStdString());
   app::StartOptions options;
   options.configDir = shell::configDirFromArgs(args);
+  // The language: "--lang CODE" for this run, else the one chosen on Preferences.
+  QString language;
+  for (std::size_t i = 0; i < args.size() && args[i] != "--";) {
+    if (args[i] == "--lang" && i + 1 < args.size()) {
+      language = QString::fromStdString(args[i + 1]);
+      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i),
+                 args.begin() + static_cast<std::ptrdiff_t>(i + 2));
+    } else if (args[i].starts_with("--lang=")) {
+      language = QString::fromStdString(args[i].substr(7));
+      args.erase(args.begin() + static_cast<std::ptrdiff_t>(i));
+    } else {
+      ++i;
+    }
+  }
+  if (language.isEmpty())
+    language = QString::fromStdString(
+        shell::readSettings(shell::settingsFilePath(options.configDir)).language);
+  app::installTranslation(app::languageFor(language));
   for (const std::string& a : args)
     if (a != "--") options.arguments << QString::fromStdString(a);
 

@@ -82,7 +82,7 @@ TEST(References, ABriefingBoxFollowsItsGroupAndDanglesWhenItIsDeleted) {
   b.set(model::briefing::EventWordsUsed, static_cast<model::i16>(words.size()));
   auto boxes = [&] {
     std::vector<int> out;
-    for (int w : briefing::boxGroupWords(m.briefings[0].span()))
+    for (int w : ::briefing::boxGroupWords(m.briefings[0].span()))
       out.push_back(m.briefings[0].get(model::briefing::Events, static_cast<std::size_t>(w)));
     return out;
   };

@@ -53,7 +53,7 @@ TEST(SettingsParse, EmptyTextGivesEveryDefault) {
     EXPECT_EQ(shell::settingValue(s, key), shell::settingValue(d, key)) << key.key;
   EXPECT_EQ(s.gameDirectory, "Undefined");
   EXPECT_TRUE(s.modelDirectory.empty());
-  EXPECT_EQ(shell::settingKeys().size(), 37u);
+  EXPECT_EQ(shell::settingKeys().size(), 38u);
 }
 
 TEST(SettingsParse, KeysAndSectionsInAnyCase) {
@@ -277,8 +277,9 @@ TEST(SettingsMerge, RoundTripKeepsUnknownKeysSectionsAndOrder) {
                          "DoBackups=0\r\n"))
       << merged;
   EXPECT_EQ(merged.find("autolink"), std::string::npos);
-  EXPECT_NE(merged.find("FileSavedMsg=1\r\n\r\n[Directories]\r\nZyn=/new\r\nExtra=/x\r\n"
-                        "Missions=Undefined\r\n"),
+  EXPECT_NE(merged.find(
+                "FileSavedMsg=1\r\nLanguage=System\r\n\r\n[Directories]\r\nZyn=/new\r\nExtra=/x\r\n"
+                "Missions=Undefined\r\n"),
             std::string::npos);
   EXPECT_NE(merged.find("[Map]\r\nCentre=1\r\n"), std::string::npos);
   const Settings back = shell::parseSettings(merged);
@@ -557,7 +558,7 @@ TEST(SettingsCli, PrintsEverySettingThenTheDerivedValues) {
       << run.out;
   std::size_t lines = 0;
   for (char c : run.out) lines += c == '\n';
-  EXPECT_EQ(lines, 37u + 3u);
+  EXPECT_EQ(lines, 38u + 3u);
 
   // The option before the command name works too; without any, the environment decides.
   EXPECT_EQ(runSettingsCli(env, "--config-dir '" + dir.str() + "' settings").out, run.out);

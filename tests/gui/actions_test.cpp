@@ -30,6 +30,7 @@ using app::KeyScope;
 
 // A window with a list, a text entry and a button, and a few commands that count their runs.
 struct CountingWindow : QWidget {
+  static constexpr const char* KeyGroup = "";
   QListWidget* list = new QListWidget(this);
   QLineEdit* entry = new QLineEdit(QStringLiteral("text"), this);
   QPushButton* button = new QPushButton(QStringLiteral("OK"), this);

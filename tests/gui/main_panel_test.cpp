@@ -130,7 +130,8 @@ TEST_F(Panel, ToolBarHasEveryButtonAndAllAreLive) {
   // A single flight group has nowhere to move.
   EXPECT_FALSE(find<QToolButton>("UpBtn")->isEnabled());
   EXPECT_FALSE(find<QToolButton>("DownBtn")->isEnabled());
-  EXPECT_EQ(find<QToolButton>("SaveAsBtn")->toolTip(), QStringLiteral("Save As "));
+  // The hint, with the first of the keys in force when there are any.
+  EXPECT_EQ(find<QToolButton>("SaveAsBtn")->toolTip(), QStringLiteral("Save As (Ctrl+Shift+S)"));
   EXPECT_EQ(find<QToolButton>("LstBtn")->toolTip(), QStringLiteral("Edit .lst Files"));
   // The list's pop-up menu: the list commands, undo, redo and the file commands, the same
   // actions as the menu bar's.

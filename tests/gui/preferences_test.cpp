@@ -117,7 +117,7 @@ TEST_F(PreferencesTest, FirstRunShowsEveryDefault) {
   PreferencesDialog dialog(settings_, vocab_, ini(), nullptr, WideScreen);
   EXPECT_EQ(dialog.windowTitle(), "Preferences");
   auto* pages = find<QTabWidget>(dialog, "PrefPages");
-  ASSERT_EQ(pages->count(), 4);
+  ASSERT_EQ(pages->count(), 5);
   EXPECT_EQ(pages->tabText(0), "Options");
   EXPECT_EQ(pages->tabText(1), "Directories");
   EXPECT_EQ(pages->tabText(2), "Map");

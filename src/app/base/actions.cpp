@@ -8,8 +8,13 @@
 #include <QWidget>
 
 #include "app/base/icons.h"
+#include "app/base/key_map.h"
 
 namespace app {
+namespace {
+// The tool tip without its keys.
+constexpr const char* TipProperty = "zynedTip";
+}  // namespace
 
 QList<QKeySequence> parseKeys(const char* keys) {
   QList<QKeySequence> out;
@@ -42,23 +47,45 @@ void ActionSet::add(const char* context, const Look& look, std::function<void()>
   auto* a = new QAction(QCoreApplication::translate(context, look.text), window_);
   a->setObjectName(QLatin1String(look.id));
   const QString hint = QCoreApplication::translate(context, look.hint);
-  a->setToolTip(hint);
   a->setStatusTip(hint);
+  a->setProperty(TipProperty, hint);
   if (look.icon) a->setIcon(icon(QLatin1String(look.icon)));
   if (look.barText) a->setIconText(QCoreApplication::translate(context, look.barText));
-  a->setShortcuts(parseKeys(look.keys.keys));
   a->setShortcutVisibleInContextMenu(true);
   a->setAutoRepeat(look.keys.held == Held::Repeats);
-  a->setShortcutContext(look.keys.scope == KeyScope::Window ? Qt::WindowShortcut
-                                                            : Qt::WidgetWithChildrenShortcut);
-  if (look.keys.scope == KeyScope::Window) window_->addAction(a);
+  // An action without keys in its table works window-wide with keys the user gives it.
+  const bool windowWide = look.keys.scope == KeyScope::Window || look.keys.scope == KeyScope::None;
+  a->setShortcutContext(windowWide ? Qt::WindowShortcut : Qt::WidgetWithChildrenShortcut);
+  if (windowWide) window_->addAction(a);
   if (checked) a->setCheckable(true);
   QObject::connect(a, &QAction::triggered, &guard_, [this, run = std::move(run)] {
     run();
     refresh();
   });
-  entries_.push_back(
-      {a, look.keys.scope, look.button, std::move(enabled), std::move(checked), std::move(label)});
+  entries_.push_back({a, look.keys.scope, look.button, std::move(enabled), std::move(checked),
+                      std::move(label), look.keys.keys});
+}
+
+void ActionSet::applyKeys(const Entry& e) const {
+  e.action->setShortcuts(KeyMap::instance().keys(
+      keyName(group_, e.action->objectName().toLatin1().constData()), e.tableKeys));
+  setActionTip(e.action, e.action->property(TipProperty).toString());
+}
+
+void ActionSet::followKeyMap() {
+  for (const Entry& e : entries_) applyKeys(e);
+  QObject::connect(&KeyMap::instance(), &KeyMap::changed, &guard_, [this] {
+    for (const Entry& e : entries_) applyKeys(e);
+  });
+}
+
+void setActionTip(QAction* a, const QString& tip) {
+  a->setProperty(TipProperty, tip);
+  const QList<QKeySequence> keys = a->shortcuts();
+  a->setToolTip(keys.isEmpty()
+                    ? tip
+                    : tip.trimmed() + QStringLiteral(" (") +
+                          keys.first().toString(QKeySequence::NativeText) + QLatin1Char(')'));
 }
 
 const ActionSet::Entry* ActionSet::entry(QStringView id) const {
@@ -100,7 +127,7 @@ void ActionSet::refresh() {
 void ActionSet::buildMenuBar(QMenuBar* bar, QAction* reopen,
                              const std::vector<MenuSpec>& menus) const {
   for (const MenuSpec& spec : menus) {
-    QMenu* menu = bar->addMenu(QString::fromUtf8(spec.title));
+    QMenu* menu = bar->addMenu(QCoreApplication::translate(context_, spec.title));
     menu->setObjectName(QLatin1String(spec.objectName));
     for (const QString& item : spec.items) {
       if (item == QLatin1String("-"))
@@ -161,11 +188,11 @@ void nameUndoRedo(QUndoStack* stack, QAction* undo, QAction* redo) {
     const QString plain = QString(verb).remove(QLatin1Char('&'));
     if (step.isEmpty()) {
       a->setText(verb);
-      a->setToolTip(plain);
+      setActionTip(a, plain);
     } else {
       a->setText(verb + QLatin1Char(' ') +
                  QString(step).replace(QStringLiteral("&"), QStringLiteral("&&")));
-      a->setToolTip(plain + QLatin1Char(' ') + step);
+      setActionTip(a, plain + QLatin1Char(' ') + step);
     }
   };
   const QString undoVerb = QObject::tr("&Undo"), redoVerb = QObject::tr("&Redo");

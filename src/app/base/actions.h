@@ -80,7 +80,8 @@ struct ActionSpec {
   std::function<const char*(const W&)> label = {};
 };
 
-// The menu bar: menu titles ("&File") each followed by its action ids, "-" for a separator and
+// The menu bar: menu titles ("&File", marked with QT_TR_NOOP in the window's context) each
+// followed by its action ids, "-" for a separator and
 // "Reopen" for the reopen submenu.
 struct MenuSpec {
   const char* title;
@@ -93,9 +94,12 @@ class ActionSet {
  public:
   // Creates every action of `table` as a child of `window`: window keys on the window, the other
   // scopes' keys on the widgets given to addScope. The window calls refresh() once it is built.
+  // Each action's keys are those in force (KeyMap), named after W::KeyGroup, and follow the map
+  // when it changes.
   template <class W>
-  ActionSet(W& window, const std::vector<ActionSpec<W>>& table) : window_(&window) {
-    const char* context = W::staticMetaObject.className();
+  ActionSet(W& window, const std::vector<ActionSpec<W>>& table)
+      : window_(&window), group_(W::KeyGroup), context_(W::staticMetaObject.className()) {
+    const char* context = context_;
     for (const ActionSpec<W>& s : table) {
       const auto bind = [&window](const std::function<bool(const W&)>& p) {
         return p ? std::function<bool()>([&window, p] { return p(window); })
@@ -112,6 +116,7 @@ class ActionSet {
           [&window, run = s.run] { run(window); }, bind(s.enabled), bind(s.checked),
           std::move(label));
     }
+    followKeyMap();
   }
 
   QAction* action(QStringView id) const;
@@ -153,17 +158,26 @@ class ActionSet {
     const char* button;
     std::function<bool()> enabled, checked;
     std::function<QString()> label;
+    const char* tableKeys;
   };
   void add(const char* context, const Look& look, std::function<void()> run,
            std::function<bool()> enabled, std::function<bool()> checked,
            std::function<QString()> label);
   const Entry* entry(QStringView id) const;
+  void followKeyMap();
+  void applyKeys(const Entry& e) const;
 
   QWidget* window_;
+  const char* group_;
+  const char* context_;  // where the table's texts are translated
   std::vector<Entry> entries_;
   // The context of every connection the set makes: they go when the set goes.
   QObject guard_;
 };
+
+// Sets an action's tool tip: `tip`, followed by its keys in force when it has any
+// ("Save (Ctrl+S)"); the keys follow when they change.
+void setActionTip(QAction* a, const QString& tip);
 
 // The key sequences of a table's key text ("Ctrl+X; X", "Any+D" spelled out).
 QList<QKeySequence> parseKeys(const char* keys);

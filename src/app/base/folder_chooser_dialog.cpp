@@ -76,7 +76,7 @@ QStringList FolderChooserDialog::rootFolders() {
 
 FolderChooserDialog::FolderChooserDialog(const QString& start, QWidget* parent) : QDialog(parent) {
   setObjectName("FolderChooser");
-  setWindowTitle("Browse");
+  setWindowTitle(tr("Browse"));
 
   roots_ = new QComboBox(this);
   roots_->setObjectName("DriveBox");

@@ -3,6 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFile>
 #include <QHBoxLayout>
@@ -22,6 +23,8 @@
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <functional>
 
 #include "app/base/window_memory.h"
 
@@ -88,7 +91,14 @@ const QHash<QString, QString>& handbookSections() {
 
 namespace {
 
+QHash<QString, std::function<QString()>>& chapterMakers() {
+  static QHash<QString, std::function<QString()>> makers;
+  return makers;
+}
+
 QString readChapter(const QString& file) {
+  if (const auto maker = chapterMakers().constFind(file); maker != chapterMakers().constEnd())
+    return (*maker)();
   QFile f(QStringLiteral(":/handbook/") + file);
   return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
@@ -103,6 +113,29 @@ QStringList chapterFiles() {
   for (const auto& m : link.globalMatch(index, list < 0 ? 0 : list))
     if (!files.contains(m.captured(1))) files << m.captured(1);
   return files;
+}
+
+// The chapters' titles in the language of the editor (the chapters themselves are English).
+const char* const ChapterTitles[] = {
+    QT_TRANSLATE_NOOP("Handbook", "ZynED handbook"),
+    QT_TRANSLATE_NOOP("Handbook", "Getting started"),
+    QT_TRANSLATE_NOOP("Handbook", "The main window"),
+    QT_TRANSLATE_NOOP("Handbook", "The map"),
+    QT_TRANSLATE_NOOP("Handbook", "The briefing editor"),
+    QT_TRANSLATE_NOOP("Handbook", "The error check"),
+    QT_TRANSLATE_NOOP("Handbook", "Mission flow"),
+    QT_TRANSLATE_NOOP("Handbook", "The flight-group library and the clipboards"),
+    QT_TRANSLATE_NOOP("Handbook", "The game's mission lists"),
+    QT_TRANSLATE_NOOP("Handbook", "Battles, sounds and model slots"),
+    QT_TRANSLATE_NOOP("Handbook", "Missions as text, with git"),
+    QT_TRANSLATE_NOOP("Handbook", "The command line"),
+    QT_TRANSLATE_NOOP("Handbook", "Keyboard reference"),
+};
+
+QString chapterTitle(const QString& heading) {
+  for (const char* t : ChapterTitles)
+    if (heading == QLatin1String(t)) return QCoreApplication::translate("Handbook", t);
+  return heading;
 }
 
 struct HandbookSection {
@@ -146,6 +179,9 @@ class HandbookBrowser : public QTextBrowser {
  protected:
   // Pictures wider than the page are shown at its width (sharp on a high-density screen).
   QVariant loadResource(int type, const QUrl& name) override {
+    const QString file = name.path().section(QLatin1Char('/'), -1);
+    if (type != QTextDocument::ImageResource && chapterMakers().contains(file))
+      return readChapter(file);
     QVariant data = QTextBrowser::loadResource(type, name);
     if (type != QTextDocument::ImageResource) return data;
     QImage image = data.value<QImage>();
@@ -328,9 +364,10 @@ void HandbookWindow::fillContents(const QString& words) {
   for (const QString& file : chapterFiles()) {
     const auto sections = sectionsOf(readChapter(file));
     if (sections.empty()) continue;
-    auto* chapter = new QTreeWidgetItem(contents_, {sections.front().heading});
+    const QString title = chapterTitle(sections.front().heading);
+    auto* chapter = new QTreeWidgetItem(contents_, {title});
     chapter->setData(0, Qt::UserRole, file);
-    chapter->setToolTip(0, sections.front().heading);
+    chapter->setToolTip(0, title);
     QFont bold = chapter->font(0);
     bold.setBold(true);
     chapter->setFont(0, bold);
@@ -379,6 +416,10 @@ std::string& handbookSettings() {
   return iniPath;
 }
 }  // namespace
+
+void setHandbookChapter(const QString& file, std::function<QString()> make) {
+  chapterMakers().insert(file, std::move(make));
+}
 
 void setHandbookSettings(std::string iniPath) {
   handbookSettings() = std::move(iniPath);

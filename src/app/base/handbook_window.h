@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 class QLineEdit;
@@ -69,6 +70,9 @@ const QHash<QString, QString>& handbookSections();
 HandbookWindow* showHandbook(QWidget* from, const QString& page);
 // The settings file the handbook window keeps its place in (set by the main window).
 void setHandbookSettings(std::string iniPath);
+// A chapter made when it is read (the keyboard reference with the keys in force) instead of the
+// built-in file of that name.
+void setHandbookChapter(const QString& file, std::function<QString()> make);
 // The same at the section about the widget with the keyboard focus.
 HandbookWindow* showHandbookForFocus(QWidget* from);
 

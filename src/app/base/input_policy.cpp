@@ -1,13 +1,16 @@
 #include "app/base/input_policy.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTextEdit>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -63,8 +66,39 @@ bool InputPolicy::keepsSelectAll(QWidget* focus) {
   return textEntry(focus) || qobject_cast<QAbstractItemView*>(focus);
 }
 
+namespace {
+
+// Whether a label among the widget's siblings names it (its buddy): the accessible name then
+// comes from that label.
+bool hasBuddyLabel(const QWidget* w) {
+  const QWidget* parent = w->parentWidget();
+  if (!parent) return false;
+  for (const QObject* o : parent->children())
+    if (const auto* label = qobject_cast<const QLabel*>(o); label && label->buddy() == w)
+      return true;
+  return false;
+}
+
+// A control that takes the focus and has neither a name of its own, a text nor a label naming it
+// is named by its tool tip, for a screen reader to say (a tip changed later renames it).
+void nameFromToolTip(QWidget* w) {
+  if (!(w->focusPolicy() & Qt::TabFocus) || w->toolTip().isEmpty()) return;
+  const bool fromTip = w->property("zynedNameFromTip").toBool();
+  if (!fromTip && !w->accessibleName().isEmpty()) return;
+  if (const auto* b = qobject_cast<const QAbstractButton*>(w); b && !b->text().isEmpty()) return;
+  if (!fromTip && hasBuddyLabel(w)) return;
+  w->setAccessibleName(QString(w->toolTip()).remove(QRegularExpression(QStringLiteral("<[^>]*>"))));
+  w->setProperty("zynedNameFromTip", true);
+}
+
+}  // namespace
+
 bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
+    case QEvent::Show:
+    case QEvent::ToolTipChange:
+      if (watched->isWidgetType()) nameFromToolTip(static_cast<QWidget*>(watched));
+      break;
     case QEvent::Polish:
       // The wheel would give the box the focus first and then change it.
       if (QWidget* box = valueBox(watched); box && box->focusPolicy() == Qt::WheelFocus)

@@ -10,7 +10,9 @@
 // - Undo and Redo keys in a text entry go to the window's Undo and Redo, which take back edits of
 //   the Mission (the entry's text among them); without such an action the entry undoes itself;
 // - a combo box whose entry does not fit shows it cut with "…" (ComboTextStyle, installed as the
-//   application style) and whole in its tool tip.
+//   application style) and whole in its tool tip;
+// - a control that takes the focus but has no text and no label naming it (its buddy) gets its
+//   tool tip as its accessible name, so a screen reader has something to say.
 
 #include <QObject>
 

@@ -72,6 +72,8 @@ class BriefingWindow : public QDialog {
   void showText(int b, int row);
 
   // The window's commands, their keys and what they do.
+  // Its actions' names in the "Keys" section go after this ("BrfForm/…"; empty: bare names).
+  static constexpr const char* KeyGroup = "BrfForm";
   static const std::vector<ActionSpec<BriefingWindow>>& actionTable();
   const ActionSet& actions() const { return *actions_; }
 

@@ -259,7 +259,7 @@ void InstructionsPage::fillCurrent() {
     fillParameter(flightGroupNames(), c.index);
     showFields(true, true, true, false);
   } else if (code == brf::ZoomMap) {
-    parameterCaption_->setText(QStringLiteral("Zoom 'presets' commonly used in Zyn"));
+    parameterCaption_->setText(tr("Zoom 'presets' commonly used in Zyn"));
     std::vector<std::string> presets;
     for (const brf::ZoomPreset& z : brf::ZoomPresets) presets.push_back(z.text);
     fillParameter(presets, brf::zoomPreset(c.x));

@@ -17,6 +17,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/base/accessible_value.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/briefing/accessories_page.h"
@@ -84,6 +85,20 @@ PreviewPage::PreviewPage(const EditorContext& context, BriefingSession& session,
   connect(&playback_, &PlaybackController::notice, this,
           [this](const QString& text) { ctx_.prompter.information(this, text); });
   connect(&session_, &BriefingSession::placementChanged, this, &PreviewPage::onPlacementChanged);
+  // A screen reader hears the current instruction as the preview's value.
+  const auto tellCurrent = [this] {
+    const model::Briefing& brief = session_.record();
+    const std::vector<std::string> names = editing::nameList(session_.mission(), ctx_.vocabulary);
+    const brf::LineContext lc{&brief.strings, &brief.tags, &names};
+    const auto& list = session_.instructions();
+    const int at = session_.selected();
+    setAccessibleValue(map_, at >= 0 && at < static_cast<int>(list.size())
+                                 ? fromFile(brf::describe(list[static_cast<std::size_t>(at)], lc))
+                                 : QString());
+  };
+  connect(&session_, &BriefingSession::selectionChanged, this, tellCurrent);
+  connect(&session_, &BriefingSession::listChanged, this, tellCurrent);
+  connect(&session_, &BriefingSession::shown, this, tellCurrent);
   connect(&session_, &BriefingSession::shown, this, &PreviewPage::followRecord);
   connect(&session_, &BriefingSession::recordChanged, this, &PreviewPage::followRecord);
   bindRecord();
@@ -114,6 +129,7 @@ QWidget* PreviewPage::buildMapColumn() {
   description_ = new BriefingStrip(false, column);
   description_->setObjectName(QStringLiteral("DescriptionStrip"));
   map_ = new BriefingPreview(column);
+  setAccessibleValue(map_, {});
   map_->setObjectName(QStringLiteral("BriefingMap"));
   map_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(map_, &QWidget::customContextMenuRequested, this,
@@ -464,7 +480,7 @@ void PreviewPage::updateLabels() {
   QString label;
   if (cur >= 0 && cur < static_cast<int>(list.size()))
     label = QString::fromStdString(brf::label(list[cur].code));
-  instructionLabel_->setText(QStringLiteral("Instruction #%1 :  ").arg(cur + 1) + label);
+  instructionLabel_->setText(tr("Instruction #%1 :  ").arg(cur + 1) + label);
   // The bar's own handlers hear only the user.
   if (!timeBar_->isSliderDown()) timeBar_->setValue(t);
 }

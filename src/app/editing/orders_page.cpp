@@ -326,7 +326,7 @@ void OrdersPage::doFill() {
     QPalette p = labels_[n]->palette();
     p.setColor(QPalette::WindowText, static_cast<int>(n) == order_
                                          ? QColor::fromRgb(EditedLabelColour)
-                                         : QColor(Qt::black));
+                                         : palette().color(QPalette::WindowText));
     labels_[n]->setPalette(p);
   }
   fillEditing();

@@ -269,7 +269,9 @@ void TriggerEditor::drawLabels() {
     l->setText(text);
     l->setToolTip(text);
     QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, n == edited_ ? QColor::fromRgb(EditedLabelColour) : Qt::black);
+    // The others in the desktop's text colour: black would vanish on a dark theme.
+    p.setColor(QPalette::WindowText, n == edited_ ? QColor::fromRgb(EditedLabelColour)
+                                                  : palette().color(QPalette::WindowText));
     l->setPalette(p);
   }
 }

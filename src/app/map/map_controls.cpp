@@ -18,6 +18,7 @@
 #include <functional>
 #include <utility>
 
+#include "app/base/accessible_value.h"
 #include "app/base/actions.h"
 #include "app/base/fitting_scroll_area.h"
 #include "app/document/mission_document.h"
@@ -79,7 +80,7 @@ void MapWindow::buildControls() {
 // Row 1: zoom, planes, centring.
 QHBoxLayout* MapWindow::buildViewRow() {
   auto* row = new QHBoxLayout;
-  row->addWidget(new QLabel(QStringLiteral("zoom:"), this));
+  row->addWidget(new QLabel(tr("zoom:"), this));
   zoomLabel_ = new QLabel(this);
   zoomLabel_->setObjectName(QStringLiteral("Label5"));
   zoomLabel_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("20000")));
@@ -159,7 +160,7 @@ QHBoxLayout* MapWindow::buildFilterRow() {
   row->addSpacing(6);
   selectionBox_ = new QComboBox(this);
   selectionBox_->setObjectName(QStringLiteral("SelectionBox"));
-  selectionBox_->setToolTip(QStringLiteral("Current flight group"));
+  selectionBox_->setToolTip(tr("Current flight group"));
   selectionBox_->setMaxVisibleItems(39);
   selectionBox_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   selectionBox_->setMinimumContentsLength(24);
@@ -231,6 +232,7 @@ QWidget* MapWindow::buildMapArea() {
   grid->setContentsMargins(0, 0, 0, 0);
   grid->setSpacing(0);
   canvas_ = new MapCanvas(doc_.mission(), state_, scrollBox);
+  setAccessibleValue(canvas_, {});
   grid->addWidget(canvas_, 0, 0);
   yScroll_ = new QScrollBar(Qt::Vertical, scrollBox);
   yScroll_->setObjectName(QStringLiteral("YScroll"));

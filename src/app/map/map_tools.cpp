@@ -20,17 +20,14 @@ namespace {
 // Every gesture's edits join the transaction of this key.
 const QString GestureKey = QStringLiteral("map-gesture");
 
-QString tr(const char* text, int n = -1) {
-  return QCoreApplication::translate("MapTools", text, nullptr, n);
-}
-
 // The name of a route point in undo texts ("WP 3").
 QString pointName(std::size_t p) {
-  if (p < Waypoint1) return tr("Start %1").arg(p - Start1 + 1);
-  if (p < Rendezvous) return tr("WP %1").arg(p - Waypoint1 + 1);
-  if (p == Rendezvous) return tr("Rendezvous");
-  if (p == Hyperspace) return tr("Hyperspace");
-  return tr("Brief %1").arg(p - Briefing1 + 1);
+  if (p < Waypoint1) return QCoreApplication::translate("MapTools", "Start %1").arg(p - Start1 + 1);
+  if (p < Rendezvous)
+    return QCoreApplication::translate("MapTools", "WP %1").arg(p - Waypoint1 + 1);
+  if (p == Rendezvous) return QCoreApplication::translate("MapTools", "Rendezvous");
+  if (p == Hyperspace) return QCoreApplication::translate("MapTools", "Hyperspace");
+  return QCoreApplication::translate("MapTools", "Brief %1").arg(p - Briefing1 + 1);
 }
 
 bool isCraftPoint(std::size_t p) {
@@ -85,10 +82,11 @@ void DragTool::dragHit(const map::Hit& hit) {
   const QString craft =
       records(Records::Craft, n, n == 1 ? fromFile(m.flightGroups.at(hit.flightGroup).name()) : "");
   // In briefing mode the craft stands at its briefing point.
-  const QString text = hit.point == Start1 ? stepText(Verb::Move, craft)
-                       : n > 1
-                           ? stepText(Verb::Move, tr("%1 of %2").arg(pointName(hit.point), craft))
-                           : stepText(Verb::Move, pointName(hit.point));
+  const QString text =
+      hit.point == Start1 ? stepText(Verb::Move, craft)
+      : n > 1             ? stepText(Verb::Move, QCoreApplication::translate("MapTools", "%1 of %2")
+                                                     .arg(pointName(hit.point), craft))
+                          : stepText(Verb::Move, pointName(hit.point));
   startDrag(text, hit.point, std::move(groups));
 }
 
@@ -139,7 +137,7 @@ void MoveCraftTool::press(const CanvasEvent& e) {
   const map::Pick pick = pickAt(host_, e);
   if (pick.locked) {
     host_.pick(*pick.locked, Start1, false);
-    host_.note(e.pos + QPointF(15, -10), tr("Locked!"));
+    host_.note(e.pos + QPointF(15, -10), QCoreApplication::translate("MapTools", "Locked!"));
     locked_ = true;
   }
   if (pick.hit) dragHit(*pick.hit);

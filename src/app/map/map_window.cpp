@@ -16,6 +16,7 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/base/accessible_value.h"
 #include "app/base/actions.h"
 #include "app/base/fitting_scroll_area.h"
 #include "app/base/text.h"
@@ -38,7 +39,7 @@ MapWindow::MapWindow(const EditorContext& context, QWidget* parent)
       settings_(context.settings),
       vocab_(context.vocabulary) {
   setObjectName(QStringLiteral("MapForm"));
-  setWindowTitle(QStringLiteral("Flight Group Map"));
+  setWindowTitle(tr("Flight Group Map"));
   state_.toggles.drawOffScreen = false;
   state_.lineHeight = mapLineHeight();
   state_.charWidth = mapCharWidth();
@@ -311,6 +312,16 @@ void MapWindow::redraw() {
   state_.width = canvas_->width();
   state_.height = canvas_->height();
   canvas_->redraw();
+  // A screen reader hears the current flight group as the map's value.
+  const auto& groups = doc_.mission().flightGroups;
+  const int fg = state_.current;
+  setAccessibleValue(
+      canvas_, fg >= 0 && fg < static_cast<int>(groups.size())
+                   ? tr("Flight group %1 of %2: %3")
+                         .arg(fg + 1)
+                         .arg(groups.size())
+                         .arg(fromFile(groups[static_cast<std::size_t>(fg)].text(model::fg::Name)))
+                   : tr("No flight group"));
 }
 
 void MapWindow::updateScrollBars() {

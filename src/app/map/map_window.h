@@ -71,6 +71,8 @@ class MapWindow : public QWidget, private MapToolHost {
   // The window's command of that id.
   QAction* action(QStringView id) const;
   // The window's commands, their keys and what they do (map_actions.cpp).
+  // Its actions' names in the "Keys" section go after this ("MapForm/…"; empty: bare names).
+  static constexpr const char* KeyGroup = "MapForm";
   static const std::vector<ActionSpec<MapWindow>>& actionTable();
   const ActionSet& actions() const { return *actions_; }
 

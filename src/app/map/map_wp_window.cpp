@@ -49,7 +49,7 @@ const QStringList& pointNames() {
 MapWaypointWindow::MapWaypointWindow(const EditorContext& context, int flightGroup, QWidget* parent)
     : QDialog(parent, Qt::Tool | Qt::WindowStaysOnTopHint), ctx_(context), fg_(flightGroup) {
   setObjectName(QStringLiteral("MapWPForm"));
-  setWindowTitle(QStringLiteral("Edit Current FG Waypoints"));
+  setWindowTitle(tr("Edit Current FG Waypoints"));
   setWindowModality(Qt::WindowModal);
   setAttribute(Qt::WA_DeleteOnClose);
   auto* layout = new QHBoxLayout(this);
@@ -100,7 +100,7 @@ QTableWidget* MapWaypointWindow::buildGrid() {
 QVBoxLayout* MapWaypointWindow::buildUseList() {
   auto* right = new QVBoxLayout;
   right->setSpacing(0);
-  auto* use = new QLabel(QStringLiteral("Use"), this);
+  auto* use = new QLabel(tr("Use"), this);
   use->setAlignment(Qt::AlignCenter);
   useHeading_ = use;
   right->addWidget(use);

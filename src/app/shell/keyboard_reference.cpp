@@ -10,10 +10,10 @@ namespace app {
 namespace {
 
 template <class W>
-void addKeyed(std::vector<KeyedAction>& out, const char* window,
-              const std::vector<ActionSpec<W>>& table) {
+void addActions(std::vector<KeyedAction>& out, const char* window,
+                const std::vector<ActionSpec<W>>& table) {
   for (const ActionSpec<W>& a : table)
-    if (a.keys.keys && *a.keys.keys) out.push_back({window, a.id, a.text, a.hint, a.keys});
+    out.push_back({window, W::KeyGroup, a.id, a.text, a.hint, a.keys});
 }
 
 std::string withoutMnemonic(const char* text) {
@@ -61,15 +61,22 @@ const WindowKeys KeyedWindows[] = {
 
 }  // namespace
 
-std::vector<KeyedAction> keyedActions() {
+std::vector<KeyedAction> windowActions() {
   std::vector<KeyedAction> out;
-  addKeyed(out, KeyedWindows[0].window, MainWindow::actionTable());
-  addKeyed(out, KeyedWindows[1].window, MapWindow::actionTable());
-  addKeyed(out, KeyedWindows[2].window, BriefingWindow::actionTable());
+  addActions(out, KeyedWindows[0].window, MainWindow::actionTable());
+  addActions(out, KeyedWindows[1].window, MapWindow::actionTable());
+  addActions(out, KeyedWindows[2].window, BriefingWindow::actionTable());
   return out;
 }
 
-std::string keyboardReference() {
+std::vector<KeyedAction> keyedActions() {
+  std::vector<KeyedAction> out;
+  for (const KeyedAction& a : windowActions())
+    if (a.keys.keys && *a.keys.keys) out.push_back(a);
+  return out;
+}
+
+std::string keyboardReference(const shell::KeyBindings* chosen) {
   std::string out =
       "# Keyboard reference\n\n"
       "Every key of the editor, window by window, as the windows declare them. In a text field, "
@@ -78,16 +85,22 @@ std::string keyboardReference() {
       "shown) and does nothing elsewhere. Save As is Ctrl+Shift+S: this is a change from the "
       "original key, Ctrl+A, with which a select-all typed where nothing could be selected "
       "saved the mission under a new name.\n\n";
-  const std::vector<KeyedAction> actions = keyedActions();
+  const std::vector<KeyedAction> actions = windowActions();
   for (const WindowKeys& w : KeyedWindows) {
     out += std::string("## ") + w.window + "\n\n" + w.intro +
            "\n\n| keys | command | what it does |\n|---|---|---|\n";
     for (const KeyedAction& a : actions) {
       if (std::strcmp(a.window, w.window) != 0) continue;
+      std::string keys = a.keys.keys ? a.keys.keys : "";
+      if (chosen) {
+        const std::string name = *a.group ? std::string(a.group) + "/" + a.id : std::string(a.id);
+        if (const auto k = chosen->keysOf(name)) keys = shell::joinKeys(*k);
+      }
+      if (keys.empty()) continue;
       const char* where = a.keys.scope == KeyScope::List     ? w.list
                           : a.keys.scope == KeyScope::Canvas ? w.canvas
                                                              : "";
-      out += "| " + keyCells(a.keys.keys) + " | " + withoutMnemonic(a.text) + where + " | " +
+      out += "| " + keyCells(keys) + " | " + withoutMnemonic(a.text) + where + " | " +
              withoutMnemonic(a.hint) + " |\n";
     }
     out += '\n';

@@ -7,11 +7,13 @@
 #include <vector>
 
 #include "app/base/actions.h"
+#include "shell/key_bindings.h"
 
 namespace app {
 
 struct KeyedAction {
   const char* window;  // "Main window", "Map", "Briefing editor"
+  const char* group;   // its window's KeyGroup: "" (the main window), "MapForm", "BrfForm"
   const char* id;
   const char* text;  // menu text with its mnemonic
   const char* hint;
@@ -20,8 +22,11 @@ struct KeyedAction {
 
 // Every action that has keys, window by window in table order.
 std::vector<KeyedAction> keyedActions();
+// Every action of those windows, with keys or without (Preferences › Keyboard lists them all).
+std::vector<KeyedAction> windowActions();
 
-// The reference as Markdown: a table per window, a row per action with keys.
-std::string keyboardReference();
+// The reference as Markdown: a table per window, a row per action with keys; with `chosen`, the
+// keys in force (the table's, or those chosen on Preferences › Keyboard).
+std::string keyboardReference(const shell::KeyBindings* chosen = nullptr);
 
 }  // namespace app

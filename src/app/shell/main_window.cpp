@@ -16,6 +16,7 @@
 #include "app/base/deferred_page.h"
 #include "app/base/handbook_window.h"
 #include "app/base/icons.h"
+#include "app/base/key_map.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/undo_history_window.h"
@@ -30,9 +31,11 @@
 #include "app/map/map_window.h"
 #include "app/shell/about_box.h"
 #include "app/shell/help_page.h"
+#include "app/shell/keyboard_reference.h"
 #include "app/shell/mission_files.h"
 #include "app/shell/preferences_dialog.h"
 #include "model/mission_file.h"
+#include "shell/key_bindings.h"
 #include "shell/paths.h"
 #include "shell/settings_file.h"
 #include "shell/titles.h"
@@ -53,7 +56,12 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
       doc_(std::make_unique<MissionDocument>()) {
   setObjectName(QStringLiteral("MainWindow"));
   readSettings();
+  readKeys();
   setHandbookSettings(iniPath());
+  // The handbook's keyboard reference names the keys in force.
+  setHandbookChapter(QStringLiteral("keyboard.md"), [] {
+    return QString::fromStdString(keyboardReference(&KeyMap::instance().bindings()));
+  });
   context_.reset(new EditorContext{*doc_, vocab_, settings_, *prompter_, iniPath()});
   files_ = new MissionFiles(*context_, this);
   connect(files_, &MissionFiles::titleChanged, this, &MainWindow::refreshTitle);
@@ -131,6 +139,15 @@ void MainWindow::readSettings() {
     prompter_->exec(dialog);
     firstRunDialogShown_ = true;
   }
+}
+
+void MainWindow::readKeys() {
+  KeyMap::instance().setBindings(shell::readKeyBindings(iniPath()));
+  const QStringList bad = KeyMap::instance().problems();
+  if (bad.isEmpty()) return;
+  prompter_->warning(this,
+                     tr("Some keys in \"%1\" are no keys; they are ignored:").arg(qs(iniPath())) +
+                         QStringLiteral("\n- ") + bad.join(QStringLiteral("\n- ")));
 }
 
 QString MainWindow::homePageUrl() const {

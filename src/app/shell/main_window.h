@@ -89,6 +89,8 @@ class MainWindow : public QMainWindow {
   // The window's commands: what each looks like, its keys and where they work, what it does
   // and when it can (main_window_actions.cpp). Adding a command is a row here and its id where
   // it shows in the menus, the tool bar or the list's pop-up menu (the layouts below).
+  // Its actions go by their bare names in the "Keys" section.
+  static constexpr const char* KeyGroup = "";
   static const std::vector<ActionSpec<MainWindow>>& actionTable();
   static const std::vector<MenuSpec>& menuBarLayout();
   static const QStringList& toolBarLayout();
@@ -121,6 +123,8 @@ class MainWindow : public QMainWindow {
   void firstActivation();
   // Opens the windows that were open when the editor closed last (the map, the undo history).
   void reopenWindows();
+  // The keys chosen on Preferences › Keyboard, with a notice of those that are no keys.
+  void readKeys();
 
  public:
   // Replaces the Mission by the file's content; on refusal shows why and keeps the open

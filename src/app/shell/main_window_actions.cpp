@@ -157,23 +157,23 @@ const std::vector<ActionSpec<MainWindow>>& MainWindow::actionTable() {
 
 const std::vector<MenuSpec>& MainWindow::menuBarLayout() {
   static const std::vector<MenuSpec> menus = {
-      {"&File",
+      {QT_TR_NOOP("&File"),
        "FileMenu",
        {"NewMissionAction", "LoadAction", "Reopen", "LoadByLstAction", "-", "SaveAction",
         "SaveAsAction", "-", "ImportJsonAction", "ExportJsonAction", "-", "ExitAction"}},
-      {"&Edit",
+      {QT_TR_NOOP("&Edit"),
        "EditMenu",
        {"UndoAction", "RedoAction", "-", "CutAction", "CopyAction", "PasteAction", "DeleteAction",
         "-", "NewFGAction", "UpAction", "DownAction"}},
-      {"&View",
+      {QT_TR_NOOP("&View"),
        "ViewMenu",
        {"MapAction", "BriefAction", "MissionFlowAction", "WhereUsedAction", "-",
         "GoalSummaryAction", "-", "UndoHistoryAction"}},
-      {"&Tools",
+      {QT_TR_NOOP("&Tools"),
        "ToolsMenu",
        {"ErrorCheckAction", "-", "LstAction", "BattleAction", "OptAction", "-", "LibraryAction",
         "AddToLibAction", "-", "PrefsAction"}},
-      {"&Help", "HelpMenu", {"HandbookAction", "-", "AboutAction", "HomePageAction"}},
+      {QT_TR_NOOP("&Help"), "HelpMenu", {"HandbookAction", "-", "AboutAction", "HomePageAction"}},
   };
   return menus;
 }

@@ -3,6 +3,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGridLayout>
@@ -21,8 +22,12 @@
 #include "app/base/dialog_buttons.h"
 #include "app/base/fitting_scroll_area.h"
 #include "app/base/folder_chooser_dialog.h"
+#include "app/base/key_map.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
+#include "app/shell/keyboard_page.h"
+#include "shell/key_bindings.h"
 #include "shell/paths.h"
 #include "shell/settings.h"
 #include "shell/settings_file.h"
@@ -39,7 +44,7 @@ constexpr int ZoomSpeedMax = 18;
 constexpr int MapPageIndex = 2;
 
 QCheckBox* check(const char* caption, const char* name, QWidget* parent) {
-  auto* box = new QCheckBox(caption, parent);
+  auto* box = new QCheckBox(PreferencesDialog::tr(caption), parent);
   box->setObjectName(name);
   return box;
 }
@@ -47,12 +52,12 @@ QCheckBox* check(const char* caption, const char* name, QWidget* parent) {
 // A titled group of radio buttons whose ids are the stored values 0, 1, 2, …
 QGroupBox* radioGroup(const char* title, const char* name, const QStringList& items,
                       QButtonGroup*& group, QWidget* parent) {
-  auto* box = new QGroupBox(title, parent);
+  auto* box = new QGroupBox(PreferencesDialog::tr(title), parent);
   box->setObjectName(QString(name) + "Group");
   auto* layout = new QVBoxLayout(box);
   group = new QButtonGroup(box);
   for (int i = 0; i < items.size(); ++i) {
-    auto* button = new QRadioButton(items[i], box);
+    auto* button = new QRadioButton(PreferencesDialog::tr(items[i].toUtf8().constData()), box);
     button->setObjectName(QString(name) + "Radio" + QString::number(i));
     group->addButton(button, i);
     layout->addWidget(button);
@@ -91,8 +96,8 @@ void fillBox(QComboBox* box, const std::vector<std::string>& entries) {
 
 QString PreferencesDialog::adjustForResCaption(int screenWidth) {
   if (screenWidth < 1024) return {};
-  if (screenWidth > 1024) return "Adjust Map to fit screen";
-  return "Adjust Main window and Map window to fit screen";
+  if (screenWidth > 1024) return tr("Adjust Map to fit screen");
+  return tr("Adjust Main window and Map window to fit screen");
 }
 
 PreferencesDialog::PreferencesDialog(shell::Settings& settings, const shell::Vocabulary& vocab,
@@ -102,15 +107,17 @@ PreferencesDialog::PreferencesDialog(shell::Settings& settings, const shell::Voc
       iniPath_(std::move(iniPath)),
       prompter_(&defaultPrompter()) {
   setObjectName("PrefForm");
-  setWindowTitle("Preferences");
+  setWindowTitle(tr("Preferences"));
   setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
 
   pages_ = new QTabWidget(this);
   pages_->setObjectName("PrefPages");
-  pages_->addTab(buildOptionsPage(vocab), "Options");
-  pages_->addTab(buildDirectoriesPage(), "Directories");
-  pages_->addTab(buildMapPage(), "Map");
-  pages_->addTab(buildMousePage(), "Mouse");
+  pages_->addTab(buildOptionsPage(vocab), tr("Options"));
+  pages_->addTab(buildDirectoriesPage(), tr("Directories"));
+  pages_->addTab(buildMapPage(), tr("Map"));
+  pages_->addTab(buildMousePage(), tr("Mouse"));
+  keyboard_ = new KeyboardPage(KeyMap::instance().bindings(), *prompter_);
+  pages_->addTab(keyboard_, tr("&Keyboard"));
 
   auto* buttons = okCancelButtons(this);
 
@@ -138,15 +145,15 @@ QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
   page->setObjectName("OptionsTab");
 
   auto* checks = new QVBoxLayout;
-  autoLink_ = check("Use Autolink by default", "AutoLinkCheck", page);
-  checkPlayable_ = check("Error check for valid Craft", "CheckPlayableCheck", page);
-  confirmDeletes_ = check("Confirm before deleting", "ConfirmDeletesCheck", page);
-  enableWPs_ = check("Enable WP1 and HYP", "EnableWPsCheck", page);
-  linkColor_ = check("Link Ship's color to its name", "LinkColorCheck", page);
-  useWiz_ = check("Use New Mission Wizard", "UseWizCheck", page);
-  dirInReopen_ = check("Show directory in Reopen list", "DirInReopenCheck", page);
-  doBackups_ = check("Backup mission when loading", "DoBackupsCheck", page);
-  fileSavedMsg_ = check("Show File Saved Message ", "FileSavedMsgCheck", page);
+  autoLink_ = check(QT_TR_NOOP("Use Autolink by default"), "AutoLinkCheck", page);
+  checkPlayable_ = check(QT_TR_NOOP("Error check for valid Craft"), "CheckPlayableCheck", page);
+  confirmDeletes_ = check(QT_TR_NOOP("Confirm before deleting"), "ConfirmDeletesCheck", page);
+  enableWPs_ = check(QT_TR_NOOP("Enable WP1 and HYP"), "EnableWPsCheck", page);
+  linkColor_ = check(QT_TR_NOOP("Link Ship's color to its name"), "LinkColorCheck", page);
+  useWiz_ = check(QT_TR_NOOP("Use New Mission Wizard"), "UseWizCheck", page);
+  dirInReopen_ = check(QT_TR_NOOP("Show directory in Reopen list"), "DirInReopenCheck", page);
+  doBackups_ = check(QT_TR_NOOP("Backup mission when loading"), "DoBackupsCheck", page);
+  fileSavedMsg_ = check(QT_TR_NOOP("Show File Saved Message "), "FileSavedMsgCheck", page);
   adjustForRes_ = check("", "AdjustForResCheck", page);
   for (QCheckBox* box : {autoLink_, checkPlayable_, confirmDeletes_, enableWPs_, linkColor_,
                          useWiz_, dirInReopen_, doBackups_, fileSavedMsg_, adjustForRes_}) {
@@ -154,13 +161,14 @@ QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
   }
   checks->addStretch(1);
 
-  auto* format =
-      radioGroup("Default Mission Format", "DefaultFormat", {"Zyn", "Qvn"}, defaultFormat_, page);
-  auto* open = radioGroup("Open program with:", "OpenProgWith",
-                          {"Choice Box", "Blank Mission", "Open File Dialogue", "Last Used File"},
+  auto* format = radioGroup(QT_TR_NOOP("Default Mission Format"), "DefaultFormat",
+                            {QT_TR_NOOP("Zyn"), QT_TR_NOOP("Qvn")}, defaultFormat_, page);
+  auto* open = radioGroup(QT_TR_NOOP("Open program with:"), "OpenProgWith",
+                          {QT_TR_NOOP("Choice Box"), QT_TR_NOOP("Blank Mission"),
+                           QT_TR_NOOP("Open File Dialogue"), QT_TR_NOOP("Last Used File")},
                           openProgWith_, page);
 
-  auto* newFG = new QGroupBox("Default New FG", page);
+  auto* newFG = new QGroupBox(tr("Default New FG"), page);
   newFG->setObjectName("DefaultNewFGGroup");
   auto* newFGLayout = new QGridLayout(newFG);
   defaultShip_ = new QComboBox(newFG);
@@ -170,9 +178,9 @@ QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
   defaultAI_ = new QComboBox(newFG);
   defaultAI_->setObjectName("DefaultAIBox");
   fillBox(defaultAI_, vocab.table("AI"));
-  auto* shipLabel = new QLabel("Ship", newFG);
+  auto* shipLabel = new QLabel(tr("Ship"), newFG);
   shipLabel->setBuddy(defaultShip_);
-  auto* aiLabel = new QLabel("A.I.", newFG);
+  auto* aiLabel = new QLabel(tr("A.I."), newFG);
   aiLabel->setBuddy(defaultAI_);
   newFGLayout->addWidget(shipLabel, 0, 0);
   newFGLayout->addWidget(defaultShip_, 0, 1);
@@ -180,10 +188,24 @@ QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
   newFGLayout->addWidget(defaultAI_, 1, 1);
   newFGLayout->setColumnStretch(1, 1);
 
+  // The language is read at start: a choice here applies from the next start on.
+  language_ = new QComboBox(page);
+  language_->setObjectName("LanguageBox");
+  for (const Language& l : languages())
+    language_->addItem(QCoreApplication::translate("app::Languages", l.name),
+                       QString::fromLatin1(l.code));
+  language_->setToolTip(tr("The language of the editor's texts, from the next start on"));
+  auto* languageLabel = new QLabel(tr("&Language:"), page);
+  languageLabel->setBuddy(language_);
+  auto* languageRow = new QHBoxLayout;
+  languageRow->addWidget(languageLabel);
+  languageRow->addWidget(language_, 1);
+
   auto* right = new QVBoxLayout;
   right->addWidget(format);
   right->addWidget(open);
   right->addWidget(newFG);
+  right->addLayout(languageRow);
   right->addStretch(1);
 
   auto* layout = new QHBoxLayout(page);
@@ -203,27 +225,27 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
     const char* note;
   };
   static constexpr Row rows[DirectoryCount] = {
-      {"Pref. Missions Directory:", "Missions", nullptr},
-      {"Your VortanKre Directory:", "Zyn", nullptr},
-      {"Your ZynED Directory:", "ZynED",
-       "(where the editor keeps its file history and looks for replacement vocabulary files such "
-       "as Ships.txt)"},
-      {"Pref. Wave Directory:", "Wave",
-       "(must be the Wave directory of the game or of the expansion, or one of their "
-       "subdirectories)"},
-      {"Pref. OPT Directory:", "OPT",
-       "(must be the ivfiles directory of the game or of the expansion, or one of their "
-       "subdirectories)"},
+      {QT_TR_NOOP("Pref. Missions Directory:"), "Missions", nullptr},
+      {QT_TR_NOOP("Your VortanKre Directory:"), "Zyn", nullptr},
+      {QT_TR_NOOP("Your ZynED Directory:"), "ZynED",
+       QT_TR_NOOP("(where the editor keeps its file history and looks for replacement vocabulary "
+                  "files such as Ships.txt)")},
+      {QT_TR_NOOP("Pref. Wave Directory:"), "Wave",
+       QT_TR_NOOP("(must be the Wave directory of the game or of the expansion, or one of their "
+                  "subdirectories)")},
+      {QT_TR_NOOP("Pref. OPT Directory:"), "OPT",
+       QT_TR_NOOP("(must be the ivfiles directory of the game or of the expansion, or one of "
+                  "their subdirectories)")},
   };
 
   int line = 0;
   for (int i = 0; i < DirectoryCount; ++i) {
     const Row& row = rows[i];
-    auto* caption = new QLabel(row.caption, page);
+    auto* caption = new QLabel(tr(row.caption), page);
     caption->setObjectName(QString(row.name) + "DirCaption");
     layout->addWidget(caption, line++, 0, 1, 3);
     if (row.note) {
-      auto* note = new QLabel(row.note, page);
+      auto* note = new QLabel(tr(row.note), page);
       note->setObjectName(QString(row.name) + "DirNote");
       note->setWordWrap(true);
       QFont small = note->font();
@@ -257,7 +279,7 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
     desktop->setToolTip(tr("Choose the folder in the desktop's folder dialog"));
     const auto which = static_cast<Directory>(i);
     connect(browse, &QPushButton::clicked, this, [this, which] { this->browse(which); });
-    connect(desktop, &QPushButton::clicked, this, [this, which, caption = QString(row.caption)] {
+    connect(desktop, &QPushButton::clicked, this, [this, which, caption = tr(row.caption)] {
       const QString chosen = prompter_->existingFolder(this, caption, browseStart(which));
       if (!chosen.isEmpty()) setDirectory(which, QDir::cleanPath(chosen));
     });
@@ -275,42 +297,45 @@ QWidget* PreferencesDialog::buildMapPage() {
   auto* page = new QWidget;
   page->setObjectName("MapTab");
 
-  centre_ = check("Centre Map to new selections", "CentreCheck", page);
-  ghostText_ = check("'Ghost' names on Map", "GhostTextCheck", page);
-  ghostGrid_ = check("'Ghost' Map  grid", "GhostGridCheck", page);
-  limitShrink_ = check("Minimum wirefrime sizes", "LimitShrinkCheck", page);
-  defaultHyp_ = check("Link Hyperspace point", "DefaultHypCheck", page);
+  centre_ = check(QT_TR_NOOP("Centre Map to new selections"), "CentreCheck", page);
+  ghostText_ = check(QT_TR_NOOP("'Ghost' names on Map"), "GhostTextCheck", page);
+  ghostGrid_ = check(QT_TR_NOOP("'Ghost' Map  grid"), "GhostGridCheck", page);
+  limitShrink_ = check(QT_TR_NOOP("Minimum wirefrime sizes"), "LimitShrinkCheck", page);
+  defaultHyp_ = check(QT_TR_NOOP("Link Hyperspace point"), "DefaultHypCheck", page);
 
-  auto* state = new QGroupBox("Default State", page);
+  auto* state = new QGroupBox(tr("Default State"), page);
   state->setObjectName("DefaultStateGroup");
   auto* stateLayout = new QVBoxLayout(state);
-  defaultName_ = check("Names on", "DefaultNameCheck", state);
-  defaultWPtime_ = check("WP times on", "DefaultWPtimeCheck", state);
-  defaultWPdist_ = check("WP distances on", "DefaultWPdistCheck", state);
-  defaultPallet_ = check("Palette on", "DefaultPalletCheck", state);
-  defaultFGList_ = check("FG List on", "DefaultFGListCheck", state);
-  defaultOptions_ = check("Options on", "DefaultOptionsCheck", state);
+  defaultName_ = check(QT_TR_NOOP("Names on"), "DefaultNameCheck", state);
+  defaultWPtime_ = check(QT_TR_NOOP("WP times on"), "DefaultWPtimeCheck", state);
+  defaultWPdist_ = check(QT_TR_NOOP("WP distances on"), "DefaultWPdistCheck", state);
+  defaultPallet_ = check(QT_TR_NOOP("Palette on"), "DefaultPalletCheck", state);
+  defaultFGList_ = check(QT_TR_NOOP("FG List on"), "DefaultFGListCheck", state);
+  defaultOptions_ = check(QT_TR_NOOP("Options on"), "DefaultOptionsCheck", state);
   for (QCheckBox* box : {defaultName_, defaultWPtime_, defaultWPdist_, defaultPallet_,
                          defaultFGList_, defaultOptions_}) {
     stateLayout->addWidget(box);
   }
 
-  auto* wps = radioGroup("Default WPs ", "DefaultWPs", {"WPs off", "All WPs on", "Curr WPs only"},
-                         defaultWPs_, page);
-  auto* autoCtr = radioGroup("AutoCentre (on changing view)", "AutoCtr",
-                             {"Centre Map", "Centre on current FG", "Zero vertical axis",
-                              "Fit to Battlefield", "No Adjustment"},
+  auto* wps =
+      radioGroup(QT_TR_NOOP("Default WPs "), "DefaultWPs",
+                 {QT_TR_NOOP("WPs off"), QT_TR_NOOP("All WPs on"), QT_TR_NOOP("Curr WPs only")},
+                 defaultWPs_, page);
+  auto* autoCtr = radioGroup(QT_TR_NOOP("AutoCentre (on changing view)"), "AutoCtr",
+                             {QT_TR_NOOP("Centre Map"), QT_TR_NOOP("Centre on current FG"),
+                              QT_TR_NOOP("Zero vertical axis"), QT_TR_NOOP("Fit to Battlefield"),
+                              QT_TR_NOOP("No Adjustment")},
                              autoCtr_, page);
 
-  auto* small = new QGroupBox("Wireframes for small craft", page);
+  auto* small = new QGroupBox(tr("Wireframes for small craft"), page);
   small->setObjectName("SmallWireframesGroup");
   auto* smallLayout = new QGridLayout(small);
-  onlyXY_ = check("Only in X-Y view", "OnlyXYCheck", small);
+  onlyXY_ = check(QT_TR_NOOP("Only in X-Y view"), "OnlyXYCheck", small);
   iconZoomSmall_ = new QLineEdit(small);
   iconZoomSmall_->setObjectName("IconZoomSmallEdit");
   iconZoomSmall_->setMaxLength(10);
   iconZoomSmall_->setFixedWidth(iconZoomSmall_->fontMetrics().horizontalAdvance("0000000") + 12);
-  auto* zoomLabel = new QLabel("Only when Zoom >", small);
+  auto* zoomLabel = new QLabel(tr("Only when Zoom >"), small);
   zoomLabel->setBuddy(iconZoomSmall_);
   smallLayout->addWidget(onlyXY_, 0, 0, 1, 3);
   smallLayout->addWidget(zoomLabel, 1, 0);
@@ -342,7 +367,7 @@ QWidget* PreferencesDialog::buildMousePage() {
   auto* page = new QWidget;
   page->setObjectName("MouseTab");
 
-  auto* speed = new QGroupBox("Map left-button-down zoom-in speed", page);
+  auto* speed = new QGroupBox(tr("Map left-button-down zoom-in speed"), page);
   speed->setObjectName("ZoomSpeedGroup");
   auto* speedLayout = new QHBoxLayout(speed);
   zoomSpeed_ = new QScrollBar(Qt::Horizontal, speed);
@@ -351,16 +376,18 @@ QWidget* PreferencesDialog::buildMousePage() {
   zoomSpeed_->setPageStep(1);
   zoomSpeed_->setMinimumWidth(200);
   // The map's zoom step grows with the value, so the high end is the fast one.
-  auto* slow = new QLabel("Slow", speed);
+  auto* slow = new QLabel(tr("Slow"), speed);
   slow->setObjectName("ZoomSlowLabel");
-  auto* fast = new QLabel("Fast", speed);
+  auto* fast = new QLabel(tr("Fast"), speed);
   fast->setObjectName("ZoomFastLabel");
   speedLayout->addWidget(slow);
   speedLayout->addWidget(zoomSpeed_, 1);
   speedLayout->addWidget(fast);
 
-  auto* dbl = radioGroup("Map double-click linked to:", "DblClickLink",
-                         {"Zoom-out by steps", "Zoom-out to fit Battlefield"}, dblClickLink_, page);
+  auto* dbl =
+      radioGroup(QT_TR_NOOP("Map double-click linked to:"), "DblClickLink",
+                 {QT_TR_NOOP("Zoom-out by steps"), QT_TR_NOOP("Zoom-out to fit Battlefield")},
+                 dblClickLink_, page);
 
   auto* layout = new QVBoxLayout(page);
   layout->addWidget(speed);
@@ -393,6 +420,8 @@ void PreferencesDialog::showSettings() {
   showChoice(openProgWith_, s.openProgWith);
   defaultShip_->setCurrentIndex(s.defaultShip < defaultShip_->count() ? s.defaultShip : -1);
   defaultAI_->setCurrentIndex(s.defaultAI < defaultAI_->count() ? s.defaultAI : -1);
+  // A language the editor does not know shows as "System", which it means.
+  language_->setCurrentIndex(std::max(0, language_->findData(QString::fromStdString(s.language))));
 
   showFolder(directories_[Missions], QString::fromStdString(s.missionsDirectory));
   showFolder(directories_[Zyn], QString::fromStdString(s.gameDirectory));
@@ -436,12 +465,11 @@ bool PreferencesDialog::takeControls(bool accepted) {
   // Cancel is never held up by a field: one that holds no number keeps the value it had.
   if (!number && accepted) {
     pages_->setCurrentIndex(MapPageIndex);
-    prompter_->error(this,
-                     QString("\"%1\" is not a whole number.\nEnter the zoom above which small "
-                             "craft are drawn as wireframes (%2 to %3).")
-                         .arg(iconZoomSmall_->text())
-                         .arg(IconZoomSmallMin)
-                         .arg(IconZoomSmallMax));
+    prompter_->error(this, tr("\"%1\" is not a whole number.\nEnter the zoom above which small "
+                              "craft are drawn as wireframes (%2 to %3).")
+                               .arg(iconZoomSmall_->text())
+                               .arg(IconZoomSmallMin)
+                               .arg(IconZoomSmallMax));
     iconZoomSmall_->setFocus();
     iconZoomSmall_->selectAll();
     return false;
@@ -462,6 +490,9 @@ bool PreferencesDialog::takeControls(bool accepted) {
   s.openProgWith = takeChoice(openProgWith_, s.openProgWith);
   s.defaultShip = takeIndex(defaultShip_, s.defaultShip);
   s.defaultAI = takeIndex(defaultAI_, s.defaultAI);
+  // An unknown language stays as the file has it until another one is chosen.
+  if (language_->findData(QString::fromStdString(s.language)) >= 0 || language_->currentIndex() > 0)
+    s.language = language_->currentData().toString().toStdString();
 
   s.missionsDirectory = directories_[Missions]->text().toStdString();
   s.gameDirectory = directories_[Zyn]->text().toStdString();
@@ -500,11 +531,23 @@ void PreferencesDialog::done(int result) {
     std::string error;
     if (!shell::writeSettings(iniPath_, settings_, &error)) {
       prompter_->error(this,
-                       QString("The settings could not be saved to \"%1\".\n%2")
+                       tr("The settings could not be saved to \"%1\".\n%2")
+                           .arg(QString::fromStdString(iniPath_), QString::fromStdString(error)));
+    }
+    // The keys chosen work from now on, also when the file cannot keep them.
+    KeyMap::instance().setBindings(keyboard_->bindings());
+    if (!shell::writeKeyBindings(iniPath_, keyboard_->bindings(), &error)) {
+      prompter_->error(this,
+                       tr("The keys could not be saved to \"%1\".\n%2")
                            .arg(QString::fromStdString(iniPath_), QString::fromStdString(error)));
     }
   }
   QDialog::done(result);
+}
+
+void PreferencesDialog::setPrompter(Prompter& prompter) {
+  prompter_ = &prompter;
+  keyboard_->setPrompter(prompter);
 }
 
 QString PreferencesDialog::browseStart(Directory which) const {

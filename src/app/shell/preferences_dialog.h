@@ -23,6 +23,7 @@ class Vocabulary;
 
 namespace app {
 
+class KeyboardPage;
 class Prompter;
 
 // What the main window does while the dialog is open and when it closes.
@@ -44,7 +45,7 @@ class PreferencesDialog : public QDialog {
                     QWidget* parent = nullptr, int screenWidth = 0);
 
   // Error boxes go through `prompter` (the real boxes by default).
-  void setPrompter(Prompter& prompter) { prompter_ = &prompter; }
+  void setPrompter(Prompter& prompter);
   // Brings the "Directories" tab to the front (the first start, where the folders are chosen).
   void showFolders();
 
@@ -88,6 +89,7 @@ class PreferencesDialog : public QDialog {
   Prompter* prompter_ = nullptr;
 
   QTabWidget* pages_ = nullptr;
+  KeyboardPage* keyboard_ = nullptr;
 
   QCheckBox* autoLink_ = nullptr;
   QCheckBox* checkPlayable_ = nullptr;
@@ -103,6 +105,7 @@ class PreferencesDialog : public QDialog {
   QButtonGroup* openProgWith_ = nullptr;
   QComboBox* defaultShip_ = nullptr;
   QComboBox* defaultAI_ = nullptr;
+  QComboBox* language_ = nullptr;
 
   std::array<QLabel*, DirectoryCount> directories_{};
   // The model folder the OPT label showed for an unset setting: left unchanged, it stays unset

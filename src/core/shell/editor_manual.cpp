@@ -8,7 +8,7 @@ Manual editorManual() {
   m.name = "zyned";
   m.purpose = "mission editor for the space-combat game Zyn and its expansion Qvn";
   m.synopsis = {
-      "[--config-dir DIR] [FILE]",
+      "[--config-dir DIR] [--lang CODE] [FILE]",
       "--export-map OUT.png [--plane xy|xz|yz] [--zoom N] [--size WxH] [--names] [--all-wps] "
       "[--briefing N] [--config-dir DIR] FILE",
       "--export-briefing OUT.png [--briefing N] [--at SECONDS] [--config-dir DIR] FILE",
@@ -30,6 +30,10 @@ Manual editorManual() {
       {"Options",
        "--config-dir DIR\tthe folder of the settings file ZynED.ini (see ENVIRONMENT for the "
        "default)\n"
+       "--lang CODE\tthe language of the editor's texts for this run: en, de, or pseudo (every "
+       "text in brackets and 40 % longer, to see which texts are translated and which a longer "
+       "language would cut off); without it, the language chosen on Preferences, else the "
+       "desktop's\n"
        "-h, --help\tprint this help and exit\n"
        "--version\tprint the version and exit",
        {}},

@@ -34,6 +34,8 @@ struct Settings {
   int defaultShip = 1;
   int defaultAI = 2;
   bool fileSavedMsg = true;
+  // The editor's language: "System" (the desktop's), "en", "de", …; read at start.
+  std::string language = "System";
 
   // [Map]
   bool centre = true;

@@ -195,6 +195,7 @@ const std::vector<SettingKey>& settingKeys() {
       {"Options", "DefaultShip", nullptr, nullptr, &S::defaultShip, 0, 255},
       {"Options", "DefaultAI", nullptr, nullptr, &S::defaultAI, 0, 255},
       {"Options", "FileSavedMsg", nullptr, &S::fileSavedMsg},
+      {"Options", "Language", &S::language},
       {"Map", "Centre", nullptr, &S::centre},
       {"Map", "ConfirmClose", nullptr, &S::confirmClose},
       {"Map", "GhostText", nullptr, &S::ghostText},

@@ -1,0 +1,35 @@
+#pragma once
+// The editor in the user's language: the translations built into the program (":/i18n/
+// zyned_<code>.qm", made by lrelease from translations/zyned_<code>.ts) and the toolkit's own for
+// its standard dialogs. "pseudo" is the pseudo-translation: every text that goes through
+// translation comes out wrapped in brackets and 40 % longer, so a text left out of translation
+// and a text cut off by a longer language both show.
+
+#include <QString>
+
+#include <vector>
+
+namespace app {
+
+struct Language {
+  const char* code;  // "de"; "System" follows the desktop's language
+  const char* name;  // in its own language: "Deutsch"
+};
+// The choices of Preferences › Options › "Language": System, English, then each translation.
+const std::vector<Language>& languages();
+
+// Which translation a choice means: the code itself, or for "System" (or an empty or unknown
+// choice) the first of the desktop's languages the editor has ("en" when none).
+QString languageFor(const QString& choice);
+
+// Installs the translation of `code` ("en": none) and the toolkit's own for that language on the
+// application, in place of any installed before; returns whether the editor's translation was
+// found.
+bool installTranslation(const QString& code);
+// Takes the installed translations away again: the texts as the sources have them.
+void removeTranslations();
+
+// A text as the pseudo-translation shows it: "[" + text + filling + "]", 40 % longer.
+QString pseudoText(const QString& text);
+
+}  // namespace app
