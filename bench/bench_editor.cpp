@@ -9,6 +9,9 @@
 //   OpenMapWindow        the map window built and shown the first time
 //   OpenBriefingEditor   the briefing editor built and shown the first time
 //   ErrorCheck200        the error check over the whole mission
+//   RecoveryWrite200     what the main thread pays for a recovery copy of the changed mission
+//                        (the bytes are made and written on the copy writer's thread)
+//   ReloadFromDisk200    the mission file rewritten beside the editor until the editor shows it
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
@@ -27,6 +30,8 @@
 #include "app/document/mission_document.h"
 #include "app/map/map_window.h"
 #include "app/shell/main_window.h"
+#include "app/shell/mission_watch.h"
+#include "app/shell/recovery_keeper.h"
 #include "mission_generator.h"
 #include "model/mission_file.h"
 #include "shell/error_check.h"
@@ -89,6 +94,7 @@ class Editor {
   ~Editor() { window_->document().markSaved(window_->document().fileName()); }
 
   app::MainWindow& window() { return *window_; }
+  std::string file() const { return folder_.filePath(QStringLiteral("large.kre")).toStdString(); }
   app::MissionDocument& doc() { return window_->document(); }
 
  private:
@@ -204,6 +210,43 @@ void ErrorCheck200(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(shell::runCheck(m, vocab, settings));
 }
 BENCHMARK(ErrorCheck200)->Unit(benchmark::kMillisecond);
+
+void RecoveryWrite200(benchmark::State& state) {
+  Editor editor;
+  app::MissionDocument& doc = editor.doc();
+  doc.selectFlightGroups({100}, 100);
+  doc.newFlightGroup();  // the mission has unsaved changes
+  QApplication::processEvents();
+  app::RecoveryKeeper& keeper = editor.window().recovery();
+  for (auto _ : state) {
+    keeper.writeNow();
+    state.PauseTiming();
+    keeper.waitForWriter();
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(RecoveryWrite200)->Unit(benchmark::kMillisecond);
+
+// From the rename that replaces the file to the editor showing its content: the watch's quiet
+// time (100 ms, which lets a writer's burst end) included, read, compare and reload.
+void ReloadFromDisk200(benchmark::State& state) {
+  Editor editor;
+  const std::string file = editor.file();
+  model::Mission m;
+  if (!model::readMission(testgen::largeMissionFile(1), m).ok())
+    return state.SkipWithError("the large mission is refused");
+  int n = 0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    m.flightGroups[7].set(model::fg::CraftType, static_cast<model::u8>(1 + n++ % 50));
+    const auto bytes = model::writeMission(m);
+    state.ResumeTiming();
+    model::saveFile(file, bytes);
+    while (editor.doc().mission().flightGroups[7].bytes != m.flightGroups[7].bytes)
+      QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
+  }
+}
+BENCHMARK(ReloadFromDisk200)->Unit(benchmark::kMillisecond)->Iterations(10);
 
 }  // namespace
 

@@ -53,7 +53,7 @@ TEST(SettingsParse, EmptyTextGivesEveryDefault) {
     EXPECT_EQ(shell::settingValue(s, key), shell::settingValue(d, key)) << key.key;
   EXPECT_EQ(s.gameDirectory, "Undefined");
   EXPECT_TRUE(s.modelDirectory.empty());
-  EXPECT_EQ(shell::settingKeys().size(), 38u);
+  EXPECT_EQ(shell::settingKeys().size(), 39u);
 }
 
 TEST(SettingsParse, KeysAndSectionsInAnyCase) {
@@ -558,7 +558,7 @@ TEST(SettingsCli, PrintsEverySettingThenTheDerivedValues) {
       << run.out;
   std::size_t lines = 0;
   for (char c : run.out) lines += c == '\n';
-  EXPECT_EQ(lines, 38u + 3u);
+  EXPECT_EQ(lines, 39u + 3u);
 
   // The option before the command name works too; without any, the environment decides.
   EXPECT_EQ(runSettingsCli(env, "--config-dir '" + dir.str() + "' settings").out, run.out);

@@ -9,6 +9,8 @@
 //   ZYNED_MONKEY_EVENTS=N    the events of the run (default 1500)
 //   ZYNED_MONKEY_LOG=FILE    every event written as it happens, one a line
 //   ZYNED_MONKEY_REPLAY=FILE the events of such a file instead of random ones
+// scripts/crash-test.sh runs the CrashRun tests: random events until the script kills the editor,
+// then a start that restores what the killed one left.
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDesktopServices>
@@ -25,15 +27,23 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <deque>
+#include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/map/map_window.h"
 #include "app/shell/main_window.h"
+#include "app/shell/recovery_dialog.h"
+#include "app/shell/recovery_keeper.h"
 #include "document/edit_sequences.h"
 #include "editor_fixture.h"
 #include "mission_generator.h"
+#include "model/mission_file.h"
+#include "shell/recovery.h"
+#include "shell/settings_file.h"
 
 namespace {
 
@@ -485,6 +495,99 @@ TEST_F(MonkeyRun, RandomEventsOverEveryWindowKeepTheDocumentSound) {
   EXPECT_TRUE(watch.finding().empty() && monkey.finding().isEmpty())
       << "seed " << seed << ": " << watch.finding() << monkey.finding().toStdString()
       << "\nthe last events:" << recent.toStdString();
+}
+
+// ---- The kill test (scripts/crash-test.sh) -------------------------------------------------
+// ZYNED_CRASH_DIR holds the settings folder, the mission and "states.log": every state the
+// document takes, as "<milliseconds since 1970> <hash of its bytes> <1 when unsaved>", written
+// as it happens, so that the script can tell how old the state restored after the kill is.
+
+struct CrashEditor {
+  CrashEditor(const std::string& dir, QStringList arguments,
+              std::function<int(QDialog&)> onDialog = {}) {
+    prompter.onDialog = std::move(onDialog);
+    const std::string config = dir + "/config";
+    if (!std::filesystem::exists(shell::settingsFilePath(config))) {
+      shell::Settings settings;
+      settings.editorDirectory = settings.gameDirectory = settings.missionsDirectory = dir;
+      settings.openProgWith = 1;
+      settings.useWiz = false;
+      shell::writeSettings(shell::settingsFilePath(config), settings);
+    }
+    app::StartOptions options;
+    options.configDir = config;
+    options.arguments = std::move(arguments);
+    options.prompter = &prompter;
+    options.screenWidth = 1280;
+    window = std::make_unique<app::MainWindow>(std::move(options));
+    window->show();
+    for (int i = 0; i < 500 && !window->started(); ++i) QTest::qWait(10);
+  }
+  std::uint64_t hash() const {
+    return shell::contentHash(model::writeMission(window->document().mission()));
+  }
+  testing_gui::ScriptedPrompter prompter;
+  std::unique_ptr<app::MainWindow> window;
+};
+
+TEST(CrashRun, EditUntilKilled) {
+  const std::string dir = qEnvironmentVariable("ZYNED_CRASH_DIR").toStdString();
+  if (dir.empty()) GTEST_SKIP() << "scripts/crash-test.sh runs it";
+  const std::uint64_t seed = qgetenv("ZYNED_MONKEY_SEED").toULongLong();
+  testgen::GeneratorLimits limits;
+  limits.maxFlightGroups = 8;
+  limits.maxMessages = 6;
+  limits.maxStringLength = 30;
+  const std::string file = dir + "/m.kre";
+  ASSERT_TRUE(model::saveFile(file, testgen::randomMissionFile(seed, limits)).ok);
+  QTextBrowser links;
+  for (const char* scheme : {"file", "http", "https"})
+    QDesktopServices::setUrlHandler(QString::fromLatin1(scheme), &links, "setSource");
+  CrashEditor editor(dir, {QString::fromStdString(file)});
+  ASSERT_TRUE(editor.window->started());
+  std::FILE* states = std::fopen((dir + "/states.log").c_str(), "a");
+  ASSERT_TRUE(states);
+  std::uint64_t last = 0;
+  const auto note = [&] {
+    const std::uint64_t h = editor.hash();
+    if (h == last) return;
+    last = h;
+    const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(
+                         std::chrono::system_clock::now().time_since_epoch())
+                         .count();
+    std::fprintf(states, "%lld %llu %d\n", static_cast<long long>(now),
+                 static_cast<unsigned long long>(h), editor.window->document().isChanged() ? 1 : 0);
+    std::fflush(states);
+  };
+  note();
+  QObject::connect(&editor.window->document(), &app::MissionDocument::changed, note);
+  Monkey monkey(editor.window.get(), seed);
+  editor.prompter.onDialog = [&](QDialog& d) { return monkey.dialog(d); };
+  for (;;) {  // until the script kills it
+    editor.prompter.defaultAnswer = monkey.answer();
+    monkey.step();
+    // Preferences may turn the copies off at random: this run is about keeping them.
+    editor.window->settings().keepRecovery = true;
+    editor.window->recovery().setEnabled(true);
+  }
+}
+
+TEST(CrashRun, RestoreAfterKill) {
+  const std::string dir = qEnvironmentVariable("ZYNED_CRASH_DIR").toStdString();
+  if (dir.empty()) GTEST_SKIP() << "scripts/crash-test.sh runs it";
+  int offered = 0;
+  CrashEditor editor(dir, {}, [&](QDialog& d) {
+    if (!qobject_cast<app::RecoveryDialog*>(&d)) return int(QDialog::Rejected);
+    ++offered;
+    d.findChild<QAbstractButton*>(QStringLiteral("RestoreButton"))->click();
+    return d.result();
+  });
+  ASSERT_TRUE(editor.window->started());
+  std::FILE* out = std::fopen((dir + "/restored.txt").c_str(), "w");
+  ASSERT_TRUE(out);
+  std::fprintf(out, "%d %llu\n", offered, static_cast<unsigned long long>(editor.hash()));
+  std::fclose(out);
+  editor.window->document().markSaved(editor.window->document().fileName());
 }
 
 }  // namespace

@@ -1,10 +1,13 @@
 // The Preferences dialog and the folder chooser, driven offscreen by objectName.
 #include <QAbstractButton>
+#include <QAbstractFileIconProvider>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
+#include <QFileSystemModel>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -137,7 +140,7 @@ TEST_F(PreferencesTest, FirstRunShowsEveryDefault) {
       {"DefaultNameCheck", true},     {"DefaultWPtimeCheck", true},  {"DefaultWPdistCheck", false},
       {"DefaultPalletCheck", false},  {"DefaultFGListCheck", false}, {"DefaultHypCheck", true},
       {"DefaultOptionsCheck", false}, {"LimitShrinkCheck", true},    {"GhostGridCheck", true},
-      {"OnlyXYCheck", false},
+      {"OnlyXYCheck", false},         {"KeepRecoveryCheck", true},
   };
   for (const auto& [name, on] : checks) {
     EXPECT_EQ(find<QCheckBox>(dialog, name)->isChecked(), on) << name;
@@ -451,6 +454,24 @@ TEST(FolderChooser, OffersRootsAndHomeAndReportsTheChosenFolder) {
   drives->setCurrentIndex(rootIndex);
   emit drives->activated(rootIndex);
   EXPECT_EQ(missing.currentFolder(), QDir::rootPath());
+}
+
+TEST(FolderChooser, NeverLooksIntoAFile) {
+  // A file's type is never guessed from its bytes (a pipe or /proc/kmsg would never answer).
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  QFile pdf(dir.filePath("notes"));
+  ASSERT_TRUE(pdf.open(QIODevice::WriteOnly));
+  pdf.write("%PDF-1.4\n");
+  pdf.close();
+  FolderChooserDialog chooser(dir.path());
+  auto* tree = find<QTreeView>(chooser, "FolderTree");
+  auto* path = find<QLineEdit>(chooser, "FolderPathEdit");
+  for (QAbstractItemModel* m : {tree->model(), path->completer()->model()}) {
+    auto* files = qobject_cast<QFileSystemModel*>(m);
+    ASSERT_TRUE(files && files->iconProvider());
+    EXPECT_EQ(files->iconProvider()->type(QFileInfo(pdf.fileName())), QStringLiteral("File"));
+  }
 }
 
 TEST_F(PreferencesTest, EditorFolderSaysWhatItIsForAndTheDesktopDialogIsOffered) {

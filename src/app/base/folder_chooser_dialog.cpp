@@ -3,6 +3,8 @@
 #include "app/base/dialog_buttons.h"
 #include "app/base/prompter.h"
 
+#include <QAbstractFileIconProvider>
+#include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
 #include <QDialogButtonBox>
@@ -16,6 +18,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QStorageInfo>
+#include <QStyle>
 #include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -57,6 +60,29 @@ QString typedFolder(const QString& text) {
   return QDir::cleanPath(path);
 }
 
+// Icons and type names by what a file is, never by what it holds: the toolkit's own provider
+// reads a file's first bytes to guess its type, and a read of a named pipe or of a kernel file
+// such as /proc/kmsg never returns (the model then hangs the editor when it is destroyed).
+class FolderIcons : public QAbstractFileIconProvider {
+ public:
+  QIcon icon(IconType type) const override {
+    return QApplication::style()->standardIcon(type == Drive ? QStyle::SP_DriveHDIcon
+                                                             : QStyle::SP_DirIcon);
+  }
+  QIcon icon(const QFileInfo& info) const override {
+    return QApplication::style()->standardIcon(info.isDir() ? QStyle::SP_DirIcon
+                                                            : QStyle::SP_FileIcon);
+  }
+  QString type(const QFileInfo& info) const override {
+    return info.isDir() ? QStringLiteral("Folder") : QStringLiteral("File");
+  }
+};
+
+FolderIcons& folderIcons() {
+  static FolderIcons icons;
+  return icons;
+}
+
 }  // namespace
 
 QStringList FolderChooserDialog::rootFolders() {
@@ -85,6 +111,7 @@ FolderChooserDialog::FolderChooserDialog(const QString& start, QWidget* parent) 
   model_ = new QFileSystemModel(this);
   model_->setFilter(QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot);
   model_->setReadOnly(true);
+  model_->setIconProvider(&folderIcons());
 
   tree_ = new QTreeView(this);
   tree_->setObjectName("FolderTree");
@@ -102,6 +129,7 @@ FolderChooserDialog::FolderChooserDialog(const QString& start, QWidget* parent) 
   path_->setClearButtonEnabled(true);
   auto* completions = new QFileSystemModel(this);
   completions->setFilter(QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot | QDir::Hidden);
+  completions->setIconProvider(&folderIcons());
   completions->setRootPath(QString());
   auto* completer = new QCompleter(completions, this);
   path_->setCompleter(completer);

@@ -96,6 +96,14 @@ void MissionDocument::markSaved(const std::string& fileName) {
   emit changed(c);
 }
 
+void MissionDocument::markUnsaved() {
+  if (state_.changed.mission) return;
+  state_.changed.mission = true;
+  ChangeSet c;
+  c.changedState = true;
+  emit changed(c);
+}
+
 model::FlightGroup MissionDocument::newFlightGroupTemplate() const {
   return mission_.newFlightGroupTemplate(state_.defaults);
 }

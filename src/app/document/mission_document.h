@@ -89,6 +89,9 @@ class MissionDocument : public QObject, private EditHistory::Target {
                       std::vector<std::string> orderTexts = {});
   // After a successful save to `fileName`: this state is the one on disk.
   void markSaved(const std::string& fileName);
+  // The file behind the Mission went away: the Mission counts as changed (no undo step), so
+  // the save question and Save write it back.
+  void markUnsaved();
   const std::string& fileName() const { return state_.fileName; }
   bool named() const { return state_.named; }
   bool isChanged() const { return state_.changed.any(); }

@@ -1,5 +1,6 @@
 #include "app/lists/message_sounds.h"
 
+#include "app/base/disk_change_dialog.h"
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -66,6 +67,15 @@ void MessageSounds::save() {
     ctx_.prompter.information(window_, qs(lists::wavetext::NothingToSave));
     return;
   }
+  // Entries another program wrote since the editor read the list are overwritten only when the
+  // user says so.
+  if (file_.changedOnDisk()) {
+    DiskChangeDialog dialog(
+        DiskChangeDialog::Mode::BeforeSave, qs(lists::fileNameOf(file_.path())),
+        [this] { return differencesFromDisk(); }, window_);
+    ctx_.prompter.exec(dialog);
+    if (dialog.choice() != DiskChangeDialog::Choice::Overwrite) return;
+  }
   if (!file_.save(sounds(), error)) {
     // The old file stays as it was.
     ctx_.prompter.error(window_, qs(error));
@@ -74,6 +84,20 @@ void MessageSounds::save() {
   if (ctx_.settings.fileSavedMsg)
     NoticeWindow::show(window_ ? window_->window() : nullptr,
                        qs(lists::wavetext::saved(lists::fileNameOf(file_.path()))), SavedNoticeMs);
+}
+
+QStringList MessageSounds::differencesFromDisk() const {
+  std::vector<std::string> disk;
+  std::string why;
+  if (!lists::loadWaveList(file_.path(), disk, why)) return {qs(why)};
+  QStringList lines;
+  const std::vector<std::string>& mine = sounds();
+  for (std::size_t i = 0; i < std::max(disk.size(), mine.size()); ++i) {
+    const QString a = i < disk.size() ? fromFile(disk[i]) : QStringLiteral("none");
+    const QString b = i < mine.size() ? fromFile(mine[i]) : QStringLiteral("none");
+    if (a != b) lines << QStringLiteral("Sounds[%1]: %2 -> %3").arg(i).arg(a, b);
+  }
+  return lines;
 }
 
 const std::vector<std::string>& MessageSounds::sounds() const {

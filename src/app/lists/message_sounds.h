@@ -6,6 +6,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 #include <cstddef>
 #include <string>
@@ -41,8 +42,11 @@ class MessageSounds : public QObject {
   void offerToSave();
   // The Mission was saved under a new name: the list moves along.
   void missionSavedAs(const std::string& missionFile);
-  // Writes the list; tells the user when there is none or the write failed.
+  // Writes the list; tells the user when there is none or the write failed. Entries another
+  // program wrote since the list was read are overwritten only when the user says so.
   void save();
+  // The entries on disk against the editor's, one line each that differs.
+  QStringList differencesFromDisk() const;
 
   lists::WaveListFile& file() { return file_; }
   const lists::WaveListFile& file() const { return file_; }

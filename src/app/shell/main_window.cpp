@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <QSplitter>
+#include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
 #include <QToolBar>
@@ -33,7 +34,9 @@
 #include "app/shell/help_page.h"
 #include "app/shell/keyboard_reference.h"
 #include "app/shell/mission_files.h"
+#include "app/shell/mission_watch.h"
 #include "app/shell/preferences_dialog.h"
+#include "app/shell/recovery_keeper.h"
 #include "model/mission_file.h"
 #include "shell/key_bindings.h"
 #include "shell/paths.h"
@@ -73,6 +76,14 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
       {[this](model::Mission& m, const std::string& file) { sounds_->loadFor(m, file); },
        [this] { sounds_->reset(); }, [this] { sounds_->offerToSave(); },
        [this](const std::string& file) { sounds_->missionSavedAs(file); }});
+  recovery_ =
+      std::make_unique<RecoveryKeeper>(*context_, *files_, *sounds_, options_.configDir, this);
+  recovery_->setEnabled(settings_.keepRecovery);
+  files_->setOpenCheck([this](const std::string& path) { return recovery_->mayOpen(path); });
+  watch_ = new MissionWatch(*context_, *files_, *sounds_, this);
+  const auto status = [this](const QString& text) { statusBar()->showMessage(text); };
+  connect(recovery_.get(), &RecoveryKeeper::statusMessage, this, status);
+  connect(watch_, &MissionWatch::statusMessage, this, status);
   buildActions();
   buildPages();
   buildToolBar();
@@ -95,6 +106,8 @@ MainWindow::MainWindow(StartOptions options, QWidget* parent)
 }
 
 MainWindow::~MainWindow() {
+  // Unsaved work not yet in its copy goes there while the document still stands.
+  recovery_.reset();
   // The actions' states read the pages: they go first.
   actions_.reset();
   // The map reads the document: it goes before the document does.
@@ -225,7 +238,8 @@ void MainWindow::firstActivation() {
   doc_->tablesReplaced();
   if (auto* list = fgPage_->shipList()) list->setFocus();
 
-  files_->startUp(options_.arguments);
+  // Work a stopped editor left unsaved is offered first; restored, it stays in front.
+  if (!recovery_->offer()) files_->startUp(options_.arguments);
   reopenWindows();
   // Last of all, the order and condition clipboards.
   if (shell::isDirectory(settings_.editorDirectory)) clipboards_->load(this);
@@ -312,6 +326,7 @@ void MainWindow::runPreferences(bool folders) {
   });
   prompter_->exec(dialog);
   applySettingsToMission();
+  recovery_->setEnabled(settings_.keepRecovery);
   rebuildReopenMenu();
 }
 
@@ -362,6 +377,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   memory.rememberOpen(QStringLiteral("MapForm"), mapWindow_ && mapWindow_->isVisible());
   memory.rememberOpen(QStringLiteral("UndoHistoryWindow"),
                       undoHistory_ && undoHistory_->isVisible());
+  recovery_->closed();
   event->accept();
 }
 

@@ -34,7 +34,9 @@ class MessageSounds;
 class MissionDocument;
 class MissionFiles;
 class MissionSettingsPanel;
+class MissionWatch;
 class Prompter;
+class RecoveryKeeper;
 class TextBlockMemo;
 class UndoHistoryWindow;
 class WavManager;
@@ -66,6 +68,10 @@ class MainWindow : public QMainWindow {
   const shell::FileHistory& history() const;
   // New, open, save, the save question, the history and the start-up actions.
   MissionFiles& files() { return *files_; }
+  // The copies of unsaved work in the recovery folder.
+  RecoveryKeeper& recovery() { return *recovery_; }
+  // The watch on the mission file and its sound list.
+  MissionWatch& watch() { return *watch_; }
   editing::Library& library() { return library_; }
   FlightGroupsPage* flightGroupsPage() const { return fgPage_; }
   // The pages behind the tabs are built when first shown; these build theirs when asked.
@@ -199,6 +205,8 @@ class MainWindow : public QMainWindow {
   QWidget* debriefings_ = nullptr;
   QLabel* noDebriefLabel_ = nullptr;
   QMenu* reopenMenu_ = nullptr;
+  std::unique_ptr<RecoveryKeeper> recovery_;
+  MissionWatch* watch_ = nullptr;
 };
 
 }  // namespace app

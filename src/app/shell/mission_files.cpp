@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QWidget>
 
+#include "app/base/disk_change_dialog.h"
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -15,6 +16,7 @@
 #include "app/shell/startup_dialog.h"
 #include "app/shell/wizard_dialog.h"
 #include "editing/wizard.h"
+#include "json/diff.h"
 #include "json/mission_json.h"
 #include "model/mission_file.h"
 #include "shell/error_check.h"
@@ -87,6 +89,7 @@ void MissionFiles::makeNewMission(std::int16_t platformId) {
   m.newMission(missionDefaults());
   if (sounds_.reset) sounds_.reset();
   doc.replaceMission(std::move(m), model::UnnamedFile, doc.named());
+  diskStamp_ = {};
   omitWarnings_ = false;
   importedName_.clear();
   setTitle(shell::newMissionTitle());
@@ -120,6 +123,7 @@ bool MissionFiles::runWizard() {
   if (sounds_.reset) sounds_.reset();
   // The wizard's Mission is not on disk: it counts as changed.
   doc.replaceMission(std::move(m), model::UnnamedFile, doc.named(), /*unsaved=*/true);
+  diskStamp_ = {};
   omitWarnings_ = false;
   importedName_.clear();
   setTitle(shell::newMissionTitle());
@@ -163,12 +167,14 @@ void MissionFiles::reopen(int index) {
 
 bool MissionFiles::load(const QString& path) {
   MissionDocument& doc = ctx_.document;
+  if (openCheck_ && !openCheck_(native(path))) return false;
   model::Mission m;
   const model::ReadResult r = model::loadMissionFile(native(path), m, missionDefaults());
   if (r.status == model::ReadStatus::OlderFormat) {
     // The title names the imported Mission as soon as its pages show it, before the notices.
     const auto imported = [this, &path] {
       omitWarnings_ = false;
+      diskStamp_ = {};
       importedName_ = QFileInfo(path).completeBaseName();
       setTitle(shell::newMissionTitle());
     };
@@ -181,6 +187,7 @@ bool MissionFiles::load(const QString& path) {
   // The mission's sound list comes with it.
   if (sounds_.load) sounds_.load(m, native(path));
   doc.replaceMission(std::move(m), native(path), true);
+  diskStamp_ = shell::readStamp(doc.fileName());
   omitWarnings_ = false;
   importedName_.clear();
   lastDirectory_ = QFileInfo(path).absolutePath();
@@ -256,9 +263,28 @@ void MissionFiles::importJson() {
   if (sounds_.reset) sounds_.reset();
   // Not on disk as a mission file: unnamed, and Save asks for a name.
   ctx_.document.replaceMission(std::move(m), model::UnnamedFile, false, true);
+  diskStamp_ = {};
   omitWarnings_ = false;
   importedName_ = QFileInfo(path).completeBaseName();
   setTitle(shell::newMissionTitle());
+}
+
+void MissionFiles::restore(model::Mission m, const std::string& path, const shell::DiskStamp& disk,
+                           const std::vector<std::string>* sounds) {
+  if (sounds_.reset) sounds_.reset();
+  // The sound list of the file is found as a load finds it; the copy's entries replace its own.
+  if (!path.empty() && sounds_.load) sounds_.load(m, path);
+  if (sounds) m.sounds = *sounds;
+  const bool named = !path.empty();
+  ctx_.document.replaceMission(std::move(m), named ? path : model::UnnamedFile, named,
+                               /*unsaved=*/true);
+  diskStamp_ = disk;
+  omitWarnings_ = false;
+  importedName_.clear();
+  if (named) lastDirectory_ = QFileInfo(qs(path)).absolutePath();
+  heading_ = ctx_.document.mission().title();
+  headingStored_ = false;
+  setTitle(named ? shell::loadedTitle(path, heading_) : shell::newMissionTitle());
 }
 
 void MissionFiles::exportJson() {
@@ -275,8 +301,60 @@ void MissionFiles::exportJson() {
   if (!r.ok) ctx_.prompter.error(boxParent_, qs(r.error));
 }
 
+bool MissionFiles::mayOverwrite(const std::string& path) {
+  const MissionDocument& doc = ctx_.document;
+  // Another existing file was chosen in the save dialog, which asked before overwriting it.
+  if (!doc.named() ||
+      QFileInfo(qs(path)).absoluteFilePath() != QFileInfo(qs(doc.fileName())).absoluteFilePath())
+    return true;
+  // Gone from disk (Save writes it back), or a change only in its time.
+  if (shell::compareWithDisk(path, diskStamp_) != shell::DiskState::Changed) return true;
+  DiskChangeDialog dialog(
+      DiskChangeDialog::Mode::BeforeSave, QFileInfo(qs(path)).fileName(),
+      [this] { return differencesFromDisk(); }, boxParent_);
+  ctx_.prompter.exec(dialog);
+  return dialog.choice() == DiskChangeDialog::Choice::Overwrite;
+}
+
+QStringList MissionFiles::differencesFromDisk() const {
+  const MissionDocument& doc = ctx_.document;
+  model::Mission disk;
+  const model::ReadResult r = model::loadMissionFile(doc.fileName(), disk, missionDefaults());
+  if (!r.ok()) return {qs(r.message)};
+  QStringList lines;
+  for (const std::string& line : json::diffMissions(disk, doc.mission())) lines << fromFile(line);
+  return lines;
+}
+
+bool MissionFiles::reloadFromDisk() {
+  MissionDocument& doc = ctx_.document;
+  const std::string path = doc.fileName();
+  model::Mission m;
+  const model::ReadResult r = model::loadMissionFile(path, m, missionDefaults());
+  if (!r.ok()) {
+    ctx_.prompter.error(boxParent_, qs(r.message));
+    return false;
+  }
+  // The sound list comes along as a load brings it.
+  if (sounds_.load) sounds_.load(m, path);
+  const int group = doc.currentFlightGroup(), message = doc.currentMessage();
+  doc.editContent(tr("Reload from disk"), ChangedFlag::Mission,
+                  [&m](model::Mission& content) { content = std::move(m); });
+  doc.markSaved(path);
+  diskStamp_ = shell::readStamp(path);
+  if (group >= 0 && group < static_cast<int>(doc.mission().flightGroups.size()))
+    doc.selectFlightGroups({group}, group);
+  if (message >= 0 && message < static_cast<int>(doc.mission().messages.size()))
+    doc.selectMessages({message}, message);
+  heading_ = doc.mission().title();
+  headingStored_ = false;
+  setTitle(shell::loadedTitle(path, heading_));
+  return true;
+}
+
 bool MissionFiles::saveTo(const QString& path) {
   MissionDocument& doc = ctx_.document;
+  if (!mayOverwrite(native(path))) return false;
   const model::SaveResult r = model::saveMissionFile(doc.mission(), native(path));
   if (!r.ok) {
     // The file on disk is the old one and the Mission keeps its changed state.
@@ -284,6 +362,7 @@ bool MissionFiles::saveTo(const QString& path) {
     return false;
   }
   doc.markSaved(native(path));
+  diskStamp_ = shell::readStamp(doc.fileName());
   importedName_.clear();
   lastDirectory_ = QFileInfo(path).absolutePath();
   if (ctx_.settings.fileSavedMsg)

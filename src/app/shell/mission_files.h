@@ -18,6 +18,7 @@
 #include "model/document_state.h"
 #include "model/mission.h"
 #include "shell/file_history.h"
+#include "shell/recovery.h"
 
 class QWidget;
 
@@ -44,6 +45,9 @@ class MissionFiles : public QObject {
   bool omitWarnings() const { return omitWarnings_; }
   // The settings new records are made from.
   model::MissionDefaults missionDefaults() const;
+  // The Mission's file as the editor last loaded or saved it (not `exists` for a Mission that
+  // has no file, or whose file could not be read back).
+  const shell::DiskStamp& diskStamp() const { return diskStamp_; }
 
   // ---- Commands -----------------------------------------------------------------------------
   // Asks to save a changed Mission; false when the command that asked must stop.
@@ -72,6 +76,19 @@ class MissionFiles : public QObject {
   // "Export as JSON…": the Mission as `zyned-cli dump` prints it, into a file the save dialog
   // names; the Mission itself stays as it is (name, changed state).
   void exportJson();
+  // A Mission recovered from a copy: opened as it was, changed, under its file's name (`path`
+  // empty: unnamed), its sound list entries `sounds` when the copy held them; `disk` is the file
+  // as the editor that wrote the copy last loaded or saved it, so Save still sees a change made
+  // on disk since.
+  void restore(model::Mission m, const std::string& path, const shell::DiskStamp& disk,
+               const std::vector<std::string>* sounds);
+  // The file changed on disk: its content replaces the Mission as one undo step ("Reload from
+  // disk"), the current flight group and message kept where they still exist. False (after an
+  // error box) when it cannot be read.
+  bool reloadFromDisk();
+  // The field differences between the Mission's file on disk and the editor, as zyned-cli diff
+  // prints them (the file first).
+  QStringList differencesFromDisk() const;
   // A blank, unchanged Mission in `platformId`'s format with the settings' defaults.
   void makeNewMission(std::int16_t platformId);
   // Runs the check; `verbose` also reports a clean Mission.
@@ -99,6 +116,11 @@ class MissionFiles : public QObject {
     std::function<void(const std::string&)> savedAs;
   };
   void setSoundHooks(SoundHooks hooks) { sounds_ = std::move(hooks); }
+  // Asked before a mission file is loaded: false keeps the open Mission (another editor holds
+  // the file and the user would rather not open it twice).
+  void setOpenCheck(std::function<bool(const std::string&)> check) {
+    openCheck_ = std::move(check);
+  }
   void offerToSaveSounds();
 
  signals:
@@ -116,6 +138,9 @@ class MissionFiles : public QObject {
   void runStartUpDialog();
   void openLastUsedFile();
   void writeHistory();
+  // Before a save to `path`: the Mission's own file with other bytes on disk than the editor
+  // last read or wrote there is overwritten only when the user says so.
+  bool mayOverwrite(const std::string& path);
 
   const EditorContext& ctx_;
   QWidget* boxParent_;
@@ -130,6 +155,8 @@ class MissionFiles : public QObject {
   // The notice of the last save while it shows: the error list opens clear of it.
   QPointer<QWidget> savedNotice_;
   SoundHooks sounds_;
+  shell::DiskStamp diskStamp_;
+  std::function<bool(const std::string&)> openCheck_;
   // Save As takes the sound list along instead of offering to save it.
   bool savingAs_ = false;
 };

@@ -154,9 +154,14 @@ QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
   dirInReopen_ = check(QT_TR_NOOP("Show directory in Reopen list"), "DirInReopenCheck", page);
   doBackups_ = check(QT_TR_NOOP("Backup mission when loading"), "DoBackupsCheck", page);
   fileSavedMsg_ = check(QT_TR_NOOP("Show File Saved Message "), "FileSavedMsgCheck", page);
+  keepRecovery_ = check(QT_TR_NOOP("Keep recovery copies"), "KeepRecoveryCheck", page);
+  keepRecovery_->setToolTip(
+      tr("Unsaved work is copied into the settings folder's \"recovery\" folder as you edit, "
+         "and offered again after a crash"));
   adjustForRes_ = check("", "AdjustForResCheck", page);
-  for (QCheckBox* box : {autoLink_, checkPlayable_, confirmDeletes_, enableWPs_, linkColor_,
-                         useWiz_, dirInReopen_, doBackups_, fileSavedMsg_, adjustForRes_}) {
+  for (QCheckBox* box :
+       {autoLink_, checkPlayable_, confirmDeletes_, enableWPs_, linkColor_, useWiz_, dirInReopen_,
+        doBackups_, fileSavedMsg_, keepRecovery_, adjustForRes_}) {
     checks->addWidget(box);
   }
   checks->addStretch(1);
@@ -416,6 +421,7 @@ void PreferencesDialog::showSettings() {
   dirInReopen_->setChecked(s.dirInReopen);
   doBackups_->setChecked(s.doBackups);
   fileSavedMsg_->setChecked(s.fileSavedMsg);
+  keepRecovery_->setChecked(s.keepRecovery);
   showChoice(defaultFormat_, s.defaultFormat);
   showChoice(openProgWith_, s.openProgWith);
   defaultShip_->setCurrentIndex(s.defaultShip < defaultShip_->count() ? s.defaultShip : -1);
@@ -486,6 +492,7 @@ bool PreferencesDialog::takeControls(bool accepted) {
   s.dirInReopen = dirInReopen_->isChecked();
   s.doBackups = doBackups_->isChecked();
   s.fileSavedMsg = fileSavedMsg_->isChecked();
+  s.keepRecovery = keepRecovery_->isChecked();
   s.defaultFormat = takeChoice(defaultFormat_, s.defaultFormat);
   s.openProgWith = takeChoice(openProgWith_, s.openProgWith);
   s.defaultShip = takeIndex(defaultShip_, s.defaultShip);

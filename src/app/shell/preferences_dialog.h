@@ -101,6 +101,7 @@ class PreferencesDialog : public QDialog {
   QCheckBox* dirInReopen_ = nullptr;
   QCheckBox* doBackups_ = nullptr;
   QCheckBox* fileSavedMsg_ = nullptr;
+  QCheckBox* keepRecovery_ = nullptr;
   QButtonGroup* defaultFormat_ = nullptr;
   QButtonGroup* openProgWith_ = nullptr;
   QComboBox* defaultShip_ = nullptr;

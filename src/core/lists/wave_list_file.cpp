@@ -36,6 +36,13 @@ bool WaveListFile::changed(const std::vector<std::string>& sounds) const {
   return active() && sounds != saved_;
 }
 
+bool WaveListFile::changedOnDisk() const {
+  if (!active() || !isFile(path_)) return false;
+  std::vector<std::string> disk;
+  std::string why;
+  return loadWaveList(path_, disk, why) && disk != saved_;
+}
+
 bool WaveListFile::offersSave(const std::vector<std::string>& sounds) const {
   return changed(sounds) && isFile(path_);
 }

@@ -35,6 +35,12 @@ class WaveListFile {
   // Whether to ask "WAV .lst file has been changed. Save it?": changed, and the file still there.
   bool offersSave(const std::vector<std::string>& sounds) const;
 
+  // Whether the list file on disk holds other entries than the editor last read or wrote there
+  // (a list gone or unreadable is no change: a save makes it again).
+  bool changedOnDisk() const;
+  // The entries on disk, after the list changed there and the editor took them.
+  void reloaded(const std::vector<std::string>& sounds) { saved_ = sounds; }
+
   enum class CreateStatus { Created, Unnamed, Exists, WriteFailed };
   struct CreateResult {
     CreateStatus status = CreateStatus::Created;

@@ -32,7 +32,8 @@ std::int64_t nowMs() {
       .count();
 }
 
-std::string at(const std::string& folder, const std::string& session, const std::string& ext) {
+std::string copyPath(const std::string& folder, const std::string& session,
+                     const std::string& ext) {
   return (fs::path(folder) / (session + ext)).string();
 }
 
@@ -221,7 +222,7 @@ std::optional<RecoveryMeta> parseMeta(const std::string& text, std::string* why)
 // The folder
 
 bool sessionAlive(const std::string& folder, const std::string& session) {
-  return lockHeld(at(folder, session, LockExt));
+  return lockHeld(copyPath(folder, session, LockExt));
 }
 
 bool readCopy(const std::string& folder, const RecoveryMeta& meta, const std::string& role,
@@ -232,7 +233,7 @@ bool readCopy(const std::string& folder, const RecoveryMeta& meta, const std::st
     return false;
   }
   std::string error;
-  if (!model::readWholeFile(at(folder, meta.session, "." + role), out, error)) {
+  if (!model::readWholeFile(copyPath(folder, meta.session, "." + role), out, error)) {
     why = "the " + role + " copy is missing";
     return false;
   }
@@ -259,7 +260,7 @@ std::vector<RecoveryCopy> listCopies(const std::string& folder) {
     c.session = session;
     c.alive = sessionAlive(folder, session);
     std::string text;
-    if (!readText(at(folder, session, MetaExt), text)) {
+    if (!readText(copyPath(folder, session, MetaExt), text)) {
       c.problem = "its description is missing";
     } else if (auto meta = parseMeta(text, &c.problem)) {
       c.meta = std::move(*meta);
@@ -287,10 +288,10 @@ void discardCopies(const std::string& folder, const std::string& session) {
   if (it == found.end()) return;
   std::error_code ec;
   // The description first: a copy without it is never mistaken for a whole one.
-  fs::remove(at(folder, session, MetaExt), ec);
+  fs::remove(copyPath(folder, session, MetaExt), ec);
   for (const std::string& ext : it->second) {
     if (ext == MetaExt || (alive && (ext == LockExt || ext == HoldsExt))) continue;
-    fs::remove(at(folder, session, ext), ec);
+    fs::remove(copyPath(folder, session, ext), ec);
   }
 }
 
@@ -309,7 +310,7 @@ std::optional<RecoverySession> RecoverySession::start(const std::string& folder,
   for (int attempt = 0; attempt < 16; ++attempt) {
     std::ostringstream id;
     id << pid << '-' << nowMs() << '-' << std::hex << (rd() & 0xffffff);
-    const std::string path = at(folder, id.str(), LockExt);
+    const std::string path = copyPath(folder, id.str(), LockExt);
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
     if (fd < 0) {
       if (errno == EEXIST) continue;
@@ -357,8 +358,8 @@ RecoverySession::~RecoverySession() {
 void RecoverySession::release() {
   if (fd_ < 0) return;
   std::error_code ec;
-  fs::remove(at(folder_, id_, HoldsExt), ec);
-  ::unlink(at(folder_, id_, LockExt).c_str());
+  fs::remove(copyPath(folder_, id_, HoldsExt), ec);
+  ::unlink(copyPath(folder_, id_, LockExt).c_str());
   ::close(fd_);
   fd_ = -1;
 }
@@ -372,7 +373,7 @@ model::SaveResult RecoverySession::write(
   for (std::size_t i = 0; i < meta.files.size() && i < files.size(); ++i) {
     meta.files[i].size = files[i].size();
     meta.files[i].hash = contentHash(files[i]);
-    images.push_back({at(folder_, id_, "." + meta.files[i].role), files[i], {}});
+    images.push_back({copyPath(folder_, id_, "." + meta.files[i].role), files[i], {}});
   }
   // A copy given up since the last write (a sound list saved) goes with this one.
   for (const auto& [session, exts] : sessionsIn(folder_)) {
@@ -381,27 +382,27 @@ model::SaveResult RecoverySession::write(
       if (ext == LockExt || ext == MetaExt || ext == HoldsExt) continue;
       if (!meta.find(ext.substr(1))) {
         std::error_code ec;
-        fs::remove(at(folder_, id_, ext), ec);
+        fs::remove(copyPath(folder_, id_, ext), ec);
       }
     }
   }
   const std::string text = metaText(meta);
-  images.push_back({at(folder_, id_, MetaExt), {text.begin(), text.end()}, {}});
+  images.push_back({copyPath(folder_, id_, MetaExt), {text.begin(), text.end()}, {}});
   return model::saveFiles(images);
 }
 
 void RecoverySession::discard() const {
   std::error_code ec;
-  fs::remove(at(folder_, id_, MetaExt), ec);
+  fs::remove(copyPath(folder_, id_, MetaExt), ec);
   for (const auto& [session, exts] : sessionsIn(folder_)) {
     if (session != id_) continue;
     for (const std::string& ext : exts)
-      if (ext != LockExt && ext != HoldsExt) fs::remove(at(folder_, id_, ext), ec);
+      if (ext != LockExt && ext != HoldsExt) fs::remove(copyPath(folder_, id_, ext), ec);
   }
 }
 
 void RecoverySession::setHeldFile(const std::string& path) const {
-  const std::string file = at(folder_, id_, HoldsExt);
+  const std::string file = copyPath(folder_, id_, HoldsExt);
   if (path.empty()) {
     std::error_code ec;
     fs::remove(file, ec);
@@ -420,7 +421,7 @@ std::vector<Holder> holdersOf(const std::string& folder, const std::string& path
   for (const auto& [session, exts] : sessionsIn(folder)) {
     if (session == self || std::find(exts.begin(), exts.end(), HoldsExt) == exts.end()) continue;
     std::string text;
-    if (!readText(at(folder, session, HoldsExt), text)) continue;
+    if (!readText(copyPath(folder, session, HoldsExt), text)) continue;
     Holder h;
     h.session = session;
     std::string held;

@@ -36,6 +36,8 @@ struct Settings {
   bool fileSavedMsg = true;
   // The editor's language: "System" (the desktop's), "en", "de", …; read at start.
   std::string language = "System";
+  // Copies of unsaved work in the recovery folder beside the settings.
+  bool keepRecovery = true;
 
   // [Map]
   bool centre = true;

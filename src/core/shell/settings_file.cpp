@@ -194,6 +194,7 @@ const std::vector<SettingKey>& settingKeys() {
       // Both go into a byte of every new flight group.
       {"Options", "DefaultShip", nullptr, nullptr, &S::defaultShip, 0, 255},
       {"Options", "DefaultAI", nullptr, nullptr, &S::defaultAI, 0, 255},
+      {"Options", "KeepRecovery", nullptr, &S::keepRecovery},
       {"Options", "FileSavedMsg", nullptr, &S::fileSavedMsg},
       {"Options", "Language", &S::language},
       {"Map", "Centre", nullptr, &S::centre},

@@ -1,0 +1,88 @@
+#include "app/base/disk_change_dialog.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace app {
+
+DiskChangeDialog::DiskChangeDialog(Mode mode, const QString& file,
+                                   std::function<QStringList()> differences, QWidget* parent)
+    : QDialog(parent),
+      differences_(std::move(differences)),
+      choice_(mode == Mode::BeforeSave ? Choice::Cancel : Choice::KeepMine) {
+  setObjectName(QStringLiteral("DiskChangeDialog"));
+  setWindowTitle(tr("Mission Changed on Disk"));
+  auto* layout = new QVBoxLayout(this);
+  auto* label = new QLabel(
+      mode == Mode::BeforeSave
+          ? tr("\"%1\" has changed on disk since ZynED last read or wrote it. Saving now "
+               "overwrites that change.")
+                .arg(file)
+          : tr("\"%1\" has changed on disk, and the editor holds changes not saved yet. Reload "
+               "drops them (Undo brings them back); Keep Mine leaves the file as it is until the "
+               "next save, which asks again.")
+                .arg(file),
+      this);
+  label->setObjectName(QStringLiteral("DiskChangeText"));
+  label->setWordWrap(true);
+  layout->addWidget(label);
+  text_ = new QPlainTextEdit(this);
+  text_->setObjectName(QStringLiteral("DifferencesText"));
+  text_->setReadOnly(true);
+  text_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  text_->hide();
+  layout->addWidget(text_);
+
+  auto* row = new QHBoxLayout;
+  row->addStretch();
+  const auto button = [&](const char* name, const QString& caption) {
+    auto* b = new QPushButton(caption, this);
+    b->setObjectName(QLatin1String(name));
+    b->setAutoDefault(false);
+    row->addWidget(b);
+    return b;
+  };
+  QPushButton* first = nullptr;
+  QPushButton* second = nullptr;
+  if (mode == Mode::BeforeSave) {
+    first = button("OverwriteButton", tr("&Overwrite"));
+    connect(first, &QPushButton::clicked, this, [this] {
+      choice_ = Choice::Overwrite;
+      accept();
+    });
+  } else {
+    first = button("ReloadButton", tr("&Reload"));
+    connect(first, &QPushButton::clicked, this, [this] {
+      choice_ = Choice::Reload;
+      accept();
+    });
+  }
+  connect(button("CompareButton", tr("&Compare")), &QPushButton::clicked, this,
+          &DiskChangeDialog::compare);
+  if (mode == Mode::BeforeSave) {
+    second = button("CancelButton", tr("Cancel"));
+    connect(second, &QPushButton::clicked, this, &QDialog::reject);
+  } else {
+    second = button("KeepMineButton", tr("&Keep Mine"));
+    connect(second, &QPushButton::clicked, this, [this] {
+      choice_ = Choice::KeepMine;
+      accept();
+    });
+  }
+  // Nothing is lost by the safe answer: it is the default.
+  second->setDefault(true);
+  layout->addLayout(row);
+}
+
+void DiskChangeDialog::compare() {
+  const QStringList lines = differences_ ? differences_() : QStringList();
+  text_->setPlainText(lines.isEmpty() ? tr("No differences in the mission's fields.")
+                                      : lines.join(QLatin1Char('\n')));
+  text_->show();
+  resize(std::max(width(), 640), std::max(height(), 360));
+}
+
+}  // namespace app
