@@ -171,7 +171,7 @@ TEST_F(BriefingWindowTest, FieldsBesideTheListAreBoundToTheRecord) {
   EXPECT_EQ(app::shownRefusal(find<QLineEdit>("Unknown1Edit")), "'x' is not a valid integer value");
   EXPECT_TRUE(prompter.shown.empty());
   EXPECT_EQ(doc.undoStack()->index(), before + 3);
-  EXPECT_EQ(doc.undoStack()->undoText(), "Edit unknown 3");
+  EXPECT_EQ(doc.undoStack()->undoText(), "Edit Unknown 3");
 
   page(2);
   auto* texts = find<QTableWidget>("StringsGrid");

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolButton>
@@ -15,9 +16,12 @@
 
 #include <functional>
 
+#include "app/document/field_binding.h"
+#include "app/document/step_text.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/messages_page.h"
 #include "app/editing/ship_list.h"
+#include "app/editing/trigger_editor.h"
 #include "editor_fixture.h"
 #include "shell/file_history.h"
 
@@ -287,4 +291,33 @@ TEST_F(Keys, SavingThenUndoingMakesTheMissionChangedAgain) {
   prompter.answers = {QMessageBox::Cancel};
   window->newMission();
   EXPECT_EQ(prompter.texts(PromptKind::Question).size(), 1u);
+}
+
+TEST_F(Keys, EveryFieldNamesItsUndoStepByItsCaptionInOneLetterCase) {
+  // "Edit" and the caption beside the control as the page shows it; a field without a caption of
+  // its own (or a part of a trigger) by a name in the case of the captions: "Edit Goal Points".
+  const std::string file = writeMission("every-caption.kre");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  int captioned = 0, named = 0;
+  for (const app::FieldBinding* b : window->findChildren<app::FieldBinding*>()) {
+    const QString caption = app::shownCaption(b->control());
+    EXPECT_FALSE(b->undoStepText().contains(QLatin1Char('&'))) << b->undoStepText().toStdString();
+    const QString name = b->control() ? b->control()->objectName() : QString();
+    bool inTrigger = false;
+    for (const QWidget* p = b->control(); p; p = p->parentWidget())
+      inTrigger = inTrigger || qobject_cast<const app::TriggerEditor*>(p);
+    if (caption.contains(QRegularExpression(QStringLiteral("\\w{2}"))) && !inTrigger) {
+      ++captioned;
+      EXPECT_EQ(b->undoStepText().toStdString(), app::editText(caption).toStdString())
+          << name.toStdString();
+      continue;
+    }
+    ++named;
+    for (const QString& word : b->undoStepText().split(QLatin1Char(' ')))
+      EXPECT_FALSE(word.size() > 2 && word.front().isLower())
+          << name.toStdString() << ": " << b->undoStepText().toStdString();
+  }
+  EXPECT_GT(captioned, 20);
+  EXPECT_GT(named, 20);
 }

@@ -156,7 +156,7 @@ void BriefingSession::edit(const std::function<void(brf::Command&)>& fn, const Q
 void BriefingSession::stepTime(int delta, bool following) {
   if (delta == 0 || list_[selected_].isEnd()) return;
   brf::stepTime(list_, selected_, delta, following);
-  commit(editText(tr("instruction time")));
+  commit(editText(tr("Instruction Time")));
 }
 
 void BriefingSession::setPosition(int position, int x, int y) {

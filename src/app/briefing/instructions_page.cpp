@@ -98,7 +98,7 @@ InstructionsPage::InstructionsPage(const EditorContext& context, BriefingSession
     unknowns_[i] = new QLineEdit(unknowns);
     unknowns_[i]->setObjectName(QStringLiteral("Unknown%1Edit").arg(i + 1));
     bindings->bindNumberText(unknowns_[i], fields[i])
-        .undoText(editText(tr("unknown %1").arg(i + 1)));
+        .undoText(editText(tr("Unknown %1").arg(i + 1)));
     u->addRow(QString::number(i + 1), unknowns_[i]);
   }
   connect(&session_, &BriefingSession::shown, bindings, [bindings] { bindings->refill(); });
@@ -153,7 +153,7 @@ void InstructionsPage::buildForm(QWidget* group) {
     colour_->addItem(QString::fromStdString(brf::colourName(c)));
   connect(colour_, &QComboBox::activated, this, [this](int index) {
     session_.edit([index](brf::Command& c) { c.colour = static_cast<std::uint16_t>(index); },
-                  editText(tr("tag colour")));
+                  editText(tr("Tag Colour")));
   });
   increment_ = new QComboBox(group);
   increment_->setObjectName(QStringLiteral("IncrementBox"));
@@ -285,7 +285,7 @@ void InstructionsPage::onCommandChosen(int index) {
         c.code = static_cast<std::uint16_t>(index);
         if (index == brf::EndMarker) c.time = brf::EndTime;
       },
-      editText(tr("instruction")));
+      editText(tr("Instruction")));
 }
 
 void InstructionsPage::onParameterChosen(int index) {
@@ -295,7 +295,7 @@ void InstructionsPage::onParameterChosen(int index) {
       [&](brf::Command& c) {
         brf::chooseParameter(c, choice, session_.mission(), session_.briefing());
       },
-      editText(tr("instruction")));
+      editText(tr("Instruction")));
 }
 
 void InstructionsPage::onXEdited() {

@@ -116,7 +116,7 @@ void PreviewPage::bindRecord() {
       .formats([](long long ticks) {
         return QString::fromStdString(brf::seconds(static_cast<int>(ticks)));
       })
-      .undoText(editText(tr("running time")));
+      .undoText(editText(tr("Running Time")));
   connect(&session_, &BriefingSession::shown, bindings_, [b = bindings_] { b->refill(); });
 }
 

@@ -56,7 +56,7 @@ QTableWidget* StringsPage::grid(const char* name, const QString& title, bool tag
         .onCommitText([this, t, tags, r](const std::string& typed) {
           const int b = session_.briefing();
           session_.document().apply(
-              editText(tags ? tr("map tag %1").arg(r) : tr("briefing text %1").arg(r)),
+              editText(tags ? tr("Map Tag %1").arg(r) : tr("Briefing Text %1").arg(r)),
               ChangedFlag::Mission,
               [&](model::MissionEdit& e) { e.setBriefingText(b, tags, r, typed); },
               QStringLiteral("%1@%2").arg(t->objectName()).arg(r));

@@ -348,6 +348,10 @@ QString FieldBinding::mergeKey() const {
                                 : key;
 }
 
+QString FieldBinding::undoStepText() const {
+  return undoText_.isEmpty() ? defaultUndoText() : undoText_;
+}
+
 QString FieldBinding::defaultUndoText() const {
   // The control's caption as the page shows it, else the field's title.
   const QString caption = shownCaption(control_);

@@ -200,6 +200,8 @@ class FieldBinding : public QObject {
   // to it since the editing last ended.
   bool typing() const;
   QWidget* control() const { return control_; }
+  // The undo text of a plain commit: the one set, else "Edit" and the caption shown.
+  QString undoStepText() const;
   Cell cell() const { return cell_; }
   QString mergeKey() const;
 

@@ -46,7 +46,7 @@ void FieldBinding::cellEditorClosed() {
 void FieldBinding::openBurst() {
   if (burst_) return;
   burst_ = true;
-  doc_.beginTransaction(mergeKey(), undoText_.isEmpty() ? defaultUndoText() : undoText_);
+  doc_.beginTransaction(mergeKey(), undoStepText());
 }
 
 void FieldBinding::closeBurst(bool keep) {

@@ -41,7 +41,7 @@ void FieldBinding::commitFlags() {
     for (int r : records)
       for (std::size_t i = 0; i < selected.size() && i < number_.count; ++i)
         writes.push_back(number_.write(records_.kind, r, at(i), selected[i] ? 1 : 0));
-    doc_.setFields(undoText_.isEmpty() ? defaultUndoText() : undoText_, writes);
+    doc_.setFields(undoStepText(), writes);
   }
   committing_ = false;
   refill();

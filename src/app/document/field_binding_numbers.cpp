@@ -146,7 +146,7 @@ void FieldBinding::commitNumber(long long shown) {
     const std::size_t where = at(element_ ? element_() : 0);
     std::vector<MissionDocument::FieldWrite> writes;
     for (int r : records) writes.push_back(number_.write(records_.kind, r, where, stored));
-    doc_.setFields(undoText_.isEmpty() ? defaultUndoText() : undoText_, writes, mergeKey());
+    doc_.setFields(undoStepText(), writes, mergeKey());
   }
   committing_ = false;
   // Unless a key is being typed, the control shows what was stored (a value

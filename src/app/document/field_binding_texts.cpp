@@ -141,7 +141,7 @@ void FieldBinding::commitText(const QString& typed) {
     f.offset = at(0);
     std::vector<MissionDocument::FieldWrite> writes;
     for (int r : records) writes.push_back(MissionDocument::textWrite(records_.kind, r, f, stored));
-    doc_.setFields(undoText_.isEmpty() ? defaultUndoText() : undoText_, writes, mergeKey());
+    doc_.setFields(undoStepText(), writes, mergeKey());
   }
   committing_ = false;
   if (!typing_) refill();

@@ -348,7 +348,7 @@ void MissionDocument::setFormat(std::int16_t platformId) {
 void MissionDocument::setSounds(std::vector<std::string> sounds, const QString& text) {
   // The sound list is a file of its own (it knows when it differs from what it holds): the
   // Mission does not count as changed.
-  apply(text.isEmpty() ? editText(tr("message sounds")) : text, ChangedFlag::None,
+  apply(text.isEmpty() ? editText(tr("Message Sounds")) : text, ChangedFlag::None,
         [&](model::MissionEdit& e) { e.setSounds(std::move(sounds)); });
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The text of every undo step, made here in one grammar and marked for translation here:
-// - a field: "Edit" and the field ("Edit Delay", "Edit Craft Type", "Edit team name");
+// - a field: "Edit" and the field ("Edit Delay", "Edit Craft Type", "Edit Team Name");
 // - an operation: a verb and its object, one record named ("Delete flight group Red 1",
 //   "Auto-Brief briefing 1"), several counted ("Paste 3 flight groups", "Move 2 craft").
 // The Edit menu ("&Undo Move 2 craft") and View › "Undo History" show them.
@@ -20,7 +20,7 @@ namespace app {
 
 // "Edit" and the title of the field of that name: "Edit Craft Type" for "CraftType".
 QString editText(std::string_view fieldName);
-// "Edit" and what is edited, given in words: "Edit team name", "Edit map tag 3".
+// "Edit" and what is edited, given in words: "Edit Team Name", "Edit Map Tag 3".
 QString editText(const QString& what);
 // The caption a page shows for `control`, as the user reads it there: the label whose buddy it
 // is, or the text of a check box or radio button ("Craft per wave" for "Craft per wave:");

@@ -89,7 +89,7 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
   top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
   editor_ = new TriggerEditor(
       doc_, vocab_,
-      flightGroupTriggers(doc_, editing::arrivalTriggers(), editText(tr("arrival trigger"))), this);
+      flightGroupTriggers(doc_, editing::arrivalTriggers(), editText(tr("Arrival Trigger"))), this);
   top->addWidget(editor_);
 
   {

@@ -29,7 +29,7 @@ DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
   top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
   editor_ = new TriggerEditor(
       doc_, vocab_,
-      flightGroupTriggers(doc_, editing::departureTriggers(), editText(tr("departure trigger"))),
+      flightGroupTriggers(doc_, editing::departureTriggers(), editText(tr("Departure Trigger"))),
       this);
   top->addWidget(editor_);
 

@@ -109,7 +109,7 @@ void GlobalGoalsPage::buildTriggers(QVBoxLayout* top) {
   src.place = editing::globalGoalTriggers(0);
   src.records = [this] { return std::vector<int>{team_}; };
   src.shown = [this] { return team_; };
-  src.undoText = editText(tr("global goal trigger"));
+  src.undoText = editText(tr("Global Goal Trigger"));
   editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, this);
   top->addWidget(editor_);
 }
@@ -171,7 +171,7 @@ void GlobalGoalsPage::bindFields() {
     for (std::size_t k = 0; k < 3; ++k)
       bindings_->bind(strings_[t][k], ggs::text(0, t, k))
           .records(strings)
-          .undoText(editText(tr("goal string")));
+          .undoText(editText(tr("Goal String")));
 }
 
 void GlobalGoalsPage::setTeam(int team) {

@@ -193,15 +193,15 @@ void GoalsPage::bindFields() {
                             std::pair{cond_, gl::Condition}})
     b.bind(box, field).records(goal).onCommit([this](long long) { choiceChosen(); });
   b.bind(team_, gl::Team).records(goal).onCommit([this](long long t) { teamChosen(int(t)); });
-  b.bind(unk_, gl::GoalFlag).records(goal).undoText(editText(tr("goal flag")));
+  b.bind(unk_, gl::GoalFlag).records(goal).undoText(editText(tr("Goal Flag")));
   // Points count in steps of 250; one between the steps is stored truncated and shown so.
   b.bind(static_cast<QSpinBox*>(points_), gl::Points)
       .records(goal)
       .convert(scaled(editing::GoalPointsStep))
-      .undoText(editText(tr("goal points")));
+      .undoText(editText(tr("Goal Points")));
   b.bind(static_cast<QSpinBox*>(time_), gl::GoalTime)
       .records(goal)
-      .undoText(editText(tr("goal time")));
+      .undoText(editText(tr("Goal Time")));
   // The user strings belong to the current flight group alone, whatever else is selected.
   const BoundRecords strings =
       nestedAt(ofKind(shownOnly(bindings_->records()), RecordKind::FlightGroupGoalStrings),
@@ -209,7 +209,7 @@ void GoalsPage::bindFields() {
   for (std::size_t k = 0; k < strings_.size(); ++k)
     b.bind(strings_[k], model::fggoalstrings::text(0, k))
         .records(strings)
-        .undoText(editText(tr("goal string")));
+        .undoText(editText(tr("Goal String")));
 }
 
 void GoalsPage::showEvent(QShowEvent* e) {
@@ -285,14 +285,14 @@ void GoalsPage::choiceChosen() {
       pick(percent_, model::get(b, gl::Amount)), pick(must_, model::get(b, gl::Argument)),
       pick(cond_, model::get(b, gl::Condition)), pick(team_, model::get(b, gl::Team))};
   const std::size_t goal = static_cast<std::size_t>(goal_);
-  editGroups(editText(tr("goal")), [c, goal](const model::Mission&, model::FlightGroup& g) {
+  editGroups(editText(tr("Goal")), [c, goal](const model::Mission&, model::FlightGroup& g) {
     editing::setGoalChoice(g.goalBytes(goal), c);
   });
 }
 
 void GoalsPage::teamChosen(int team) {
   const std::size_t goal = static_cast<std::size_t>(goal_);
-  editGroups(editText(tr("goal team")), [team, goal](const model::Mission&, model::FlightGroup& g) {
+  editGroups(editText(tr("Goal Team")), [team, goal](const model::Mission&, model::FlightGroup& g) {
     editing::setGoalTeam(g.goalBytes(goal), static_cast<u8>(team));
   });
 }

@@ -145,7 +145,7 @@ QWidget* MessagesPage::buildFields() {
   src.beforeStore = [this] {
     if (doc_.mission().messages.empty()) newMessage();
   };
-  src.undoText = editText(tr("message trigger"));
+  src.undoText = editText(tr("Message Trigger"));
   rv->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), right));
   editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, right);
   rv->addWidget(editor_);
@@ -176,7 +176,7 @@ void MessagesPage::bindFields() {
       .onCommitText([this, &text](const std::string& typed) {
         const int i = doc_.currentMessage();
         doc_.setFields(
-            editText(tr("message text")),
+            editText(tr("Message Text")),
             {MissionDocument::textWrite(RecordKind::Message, i,
                                         editing::messageTextField(currentColour()), typed)},
             text.mergeKey());
@@ -185,7 +185,7 @@ void MessagesPage::bindFields() {
   colour.convert({[](long long c) { return c - '0'; }, [](long long i) { return i + '0'; }})
       .onCommit([this, &colour](long long c) { colourChosen(static_cast<char>(c), colour); });
   bindings_->bind(delay_, msg::Delay).convert(scaled(editing::MessageDelayStep));
-  bindings_->bind(seenBy_, msg::SentToTeam).undoText(editText(tr("teams sent to")));
+  bindings_->bind(seenBy_, msg::SentToTeam).undoText(editText(tr("Teams Sent to")));
 }
 
 // The list's selection and the document's changes.
@@ -254,7 +254,7 @@ void MessagesPage::colourChosen(char colour, const FieldBinding& binding) {
     }
     writes.push_back(MissionDocument::fieldWrite(RecordKind::Message, i, msg::Color, colour));
   }
-  doc_.setFields(editText(tr("message colour")), writes, binding.mergeKey());
+  doc_.setFields(editText(tr("Message Colour")), writes, binding.mergeKey());
 }
 
 void MessagesPage::showDetails() {

@@ -241,7 +241,7 @@ void OptionsPage::weaponsChosen(std::size_t list, const std::vector<bool>& selec
   const std::size_t size = std::min<std::size_t>(f.count, selected.size());
   if (size == 0) return;
   const auto packed = editing::packOptions(chosen, size);
-  editGroups(editText(tr("optional weapons")),
+  editGroups(editText(tr("Optional Weapons")),
              [f, packed](const model::Mission&, model::FlightGroup& g) {
                for (std::size_t k = 0; k < packed.size(); ++k) g.set(f, packed[k], k);
              });
@@ -261,7 +261,7 @@ void OptionsPage::allOptions() {
       for (int r = 0; r < static_cast<int>(size); ++r) all.push_back(r);
     packed[i] = editing::packOptions(all, size);
   }
-  editGroups(editText(tr("optional weapons")),
+  editGroups(editText(tr("Optional Weapons")),
              [packed](const model::Mission&, model::FlightGroup& g) {
                for (std::size_t i = 0; i < 3; ++i)
                  for (std::size_t k = 0; k < packed[i].size(); ++k)
@@ -278,7 +278,7 @@ void OptionsPage::rowClicked(int row) {
 void OptionsPage::rowCraftChosen(int type) {
   const auto r = static_cast<std::size_t>(row_);
   const u8 t = static_cast<u8>(type);
-  editGroups(editText(tr("optional craft")), [r, t](const model::Mission&, model::FlightGroup& g) {
+  editGroups(editText(tr("Optional Craft")), [r, t](const model::Mission&, model::FlightGroup& g) {
     g.set(fg::OptionalCraft, t, r);
     if (g.get(fg::OptionalCraftCount, r) == 0) g.set(fg::OptionalCraftCount, u8{1}, r);
   });

@@ -398,7 +398,7 @@ void OrdersPage::classChosen(std::size_t n, int type) {
   const auto k = static_cast<std::size_t>(order_);
   const auto t = static_cast<u8>(type);
   // The type and its target together: one undo step.
-  editGroups(editText(tr("order target type")),
+  editGroups(editText(tr("Order Target Type")),
              [k, n, t](const model::Mission&, model::FlightGroup& g) {
                editing::setTargetType(g.orderBytes(k), n, t);
              });

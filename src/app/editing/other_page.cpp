@@ -60,7 +60,7 @@ OtherPage::OtherPage(const EditorContext& context, QWidget* parent)
     jl->setContentsMargins(4, 0, 4, 2);
     auto* jump = new TriggerEditor(
         doc_, vocab_,
-        flightGroupTriggers(doc_, editing::jumpTriggers(), editText(tr("jump to order 4 trigger"))),
+        flightGroupTriggers(doc_, editing::jumpTriggers(), editText(tr("Jump to Order 4 Trigger"))),
         jumpArea_);
     jump->setObjectName(QStringLiteral("JumpTriggerEditor"));
     jl->addWidget(jump);
@@ -126,7 +126,7 @@ void OtherPage::editUnknowns() {
         list.push_back(
             D::fieldWrite(RecordKind::FlightGroup, g, editing::UnknownFlags[i], v.flags[i]));
   }
-  doc_.setFields(editText(tr("unknown bytes")), list);
+  doc_.setFields(editText(tr("Unknown Bytes")), list);
 }
 
 void OtherPage::doFill() {

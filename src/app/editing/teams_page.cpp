@@ -148,14 +148,14 @@ void TeamsPage::bindFields() {
   // The shown team's record, and its IFF in the editor's list of team IFFs.
   bindings_ = new FieldBindings(this, ctx_, oneRecord(RecordKind::Team, [this] { return team_; }),
                                 /*deferWhileHidden=*/true);
-  bindings_->bind(name_, team::Name).undoText(editText(tr("team name")));
+  bindings_->bind(name_, team::Name).undoText(editText(tr("Team Name")));
   bindings_->bind(iff_, editing::TeamIffField)
       .records(oneRecord(RecordKind::TeamIff, [] { return 0; }))
       .element([this] { return static_cast<std::size_t>(team_); })
       .onCommit([this](long long iff) { iffChosen(int(iff)); });
-  bindings_->bind(friends_, team::Allies).undoText(editText(tr("allied teams")));
+  bindings_->bind(friends_, team::Allies).undoText(editText(tr("Allied Teams")));
   for (std::size_t k = 0; k < strings_.size(); ++k)
-    bindings_->bind(strings_[k], StringBoxes[k].field).undoText(editText(tr("team string")));
+    bindings_->bind(strings_[k], StringBoxes[k].field).undoText(editText(tr("Team String")));
 }
 
 void TeamsPage::setTeam(int team) {
@@ -170,7 +170,7 @@ void TeamsPage::iffChosen(int iff) {
   const model::Mission& m = doc_.mission();
   const auto team = static_cast<std::size_t>(team_);
   const auto value = static_cast<std::uint8_t>(iff);
-  doc_.editContent(editText(tr("team IFF")), ChangedFlag::Mission,
+  doc_.editContent(editText(tr("Team IFF")), ChangedFlag::Mission,
                    [&](model::Mission& w) { editing::setTeamIff(w, team, value); });
   // The value stays as chosen; the warning only says what the game expects.
   if (auto warning = editing::teamIffWarning(m.missionType(), team, iff))

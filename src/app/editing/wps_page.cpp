@@ -121,7 +121,7 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
     if (quiet()) return;
     const int row = enabled_->row(item);
     const auto on = static_cast<model::i16>(item->isSelected() ? 1 : 0);
-    doc_.editFlightGroups(editText(tr("points in use")),
+    doc_.editFlightGroups(editText(tr("Points in Use")),
                           [&](const model::Mission&, model::FlightGroup& g) {
                             g.set(fg::WaypointEnabled, on, static_cast<std::size_t>(row));
                           });
@@ -205,7 +205,7 @@ void WpsPage::fill() {
 
 void WpsPage::store(int row, int column, std::int16_t value) {
   const model::Field<model::i16> f = editing::axisField(static_cast<std::size_t>(column));
-  doc_.editFlightGroups(editText(tr("point position")),
+  doc_.editFlightGroups(editText(tr("Point Position")),
                         [&](const model::Mission&, model::FlightGroup& g) {
                           g.set(f, value, static_cast<std::size_t>(row));
                         });

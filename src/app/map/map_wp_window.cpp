@@ -132,7 +132,7 @@ void MapWaypointWindow::bindFields() {
           .commitsWhileTyping()
           .undoText(editText(
               tr("%1 of %2").arg(grid_->horizontalHeaderItem(a)->text(), pointNames()[p])));
-  bindings_->bind(enabled_, fg::WaypointEnabled).undoText(editText(tr("points in use")));
+  bindings_->bind(enabled_, fg::WaypointEnabled).undoText(editText(tr("Points in Use")));
   bindings_->refill();
 }
 

@@ -67,8 +67,8 @@ MissionSettingsPanel::MissionSettingsPanel(const EditorContext& context, QWidget
 
   bindings_ = new FieldBindings(this, context, oneRecord(RecordKind::Header, [] { return 0; }));
   bindings_->bind(typeBox_, MissionType).onCommit([this](long long t) { typeChosen(int(t)); });
-  bindings_->bind(minSpin_, TimeLimitMinutes).undoText(editText(tr("time limit")));
-  bindings_->bind(secSpin_, TimeLimitSeconds).undoText(editText(tr("time limit")));
+  bindings_->bind(minSpin_, TimeLimitMinutes).undoText(editText(tr("Time Limit")));
+  bindings_->bind(secSpin_, TimeLimitSeconds).undoText(editText(tr("Time Limit")));
   // The radios change the format only when clicked; showing the format clicks nothing.
   connect(zynRadio_, &QRadioButton::clicked, this, &MissionSettingsPanel::baseFormatChosen);
   connect(qvnRadio_, &QRadioButton::clicked, this,
@@ -81,7 +81,7 @@ MissionSettingsPanel::MissionSettingsPanel(const EditorContext& context, QWidget
 
 void MissionSettingsPanel::typeChosen(int index) {
   if (index == doc_.mission().missionType()) return;
-  doc_.apply(editText(tr("mission type")), ChangedFlag::Mission, [index](model::MissionEdit& e) {
+  doc_.apply(editText(tr("Mission Type")), ChangedFlag::Mission, [index](model::MissionEdit& e) {
     e.set(RecordKind::Header, 0, MissionType, static_cast<model::u8>(index));
     // In a combat mission team 1 fights as Imperial and team 2 as Rebel.
     if (index == model::MultiplayerCombat) {
