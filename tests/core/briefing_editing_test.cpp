@@ -228,6 +228,18 @@ TEST_F(AutoBrief, NoTextIsRefusedAndTheStreamStaysWithinTheLimit) {
   EXPECT_EQ(m.briefings[0].get(rec::RunningTime), 31 * 140);
 }
 
+TEST_F(AutoBrief, ANewStreamLeavesNothingOfTheOldOneBehindIt) {
+  m.addFlightGroup();
+  m.flightGroups[0].setText(fg::Name, "Red");
+  m.briefings[0].strings[1] = "[Red]";
+  for (std::size_t i = 0; i < rec::EventWords; ++i)
+    m.briefings[0].set(rec::Events, model::i16{0x1234}, i);
+  const auto r = briefing::autoBrief(m, 0, {7, true, {}, {}});
+  ASSERT_TRUE(r.ok);
+  briefing::applyAutoBrief(m, 0, r);
+  EXPECT_EQ(m.briefings[0].get(rec::Events, rec::EventWords - 1), 0);
+}
+
 TEST(BriefingNames, BracketedNamesStopAtSpaceBracketOrLastCharacter) {
   EXPECT_EQ(briefing::bracketedNames("[A b] [C] [De"), (std::vector<std::string>{"A", "C", "D"}));
 }

@@ -10,6 +10,7 @@
 
 #include "editing/triggers.h"
 #include "flow/analysis.h"
+#include "flow/list_check.h"
 #include "flow/rules.h"
 #include "model/mission.h"
 
@@ -19,7 +20,7 @@ using model::u8;
 namespace fg = model::fg;
 
 constexpr int Always = 0, Arrive = 1, Destroyed = 2, NeverTrue = 10;
-constexpr int FlightGroupTarget = 1, ShipTypeTarget = 2, OrdersTarget = 6;
+constexpr int FlightGroupTarget = 1, ShipTypeTarget = 2, OrdersTarget = 6, TargetGlobalGroup = 8;
 
 flow::Time exactly(int s) {
   return flow::Time::at(s, true);
@@ -601,6 +602,61 @@ TEST_F(Flow, ACycleThroughAMotherShipNamesBothGroups) {
   ASSERT_EQ(never.size(), 2u);
   EXPECT_EQ(never[0]->flightGroups, (std::vector<int>{carrier, fighters}));
   EXPECT_EQ(never[1]->flightGroups, std::vector<int>{gone});
+}
+
+// A cycle may run through a set of groups (here the mission's only one): its members are part of
+// the cycle.
+TEST_F(Flow, ACycleThroughASetNamesItsMembers) {
+  const int escort = add(0, "Escort"), tanker = add(0, "Tanker");
+  group(tanker).set(fg::CraftType, u8{7});
+  trigger(escort, 1, Arrive, ShipTypeTarget, 6);  // every craft of type 7
+  waitsFor(tanker, 1, escort);
+  const One r = run();
+  EXPECT_TRUE(r.flightGroups[escort].time.never);
+  EXPECT_EQ(r.flightGroups[escort].cycle, (std::vector<int>{escort, tanker}));
+}
+
+// Two groups waiting on each other, one of them also (or instead) on a group that never comes:
+// they still wait on each other, and the cycle is reported.
+TEST_F(Flow, ACycleWithAWayOutThatNeverOpensIsReported) {
+  const int gone = add(0, "Gone"), first = add(0, "First"), second = add(0, "Second");
+  trigger(gone, 1, NeverTrue);
+  waitsFor(first, 1, second);
+  waitsFor(first, 3, gone);
+  orFlags(first, false, false, true);
+  waitsFor(second, 1, first);
+  const One r = run();
+  EXPECT_TRUE(r.flightGroups[first].time.never);
+  EXPECT_EQ(r.flightGroups[first].cycle, (std::vector<int>{first, second}));
+}
+
+// The highest value a target can hold names a set like any other.
+TEST_F(Flow, TheLastGlobalGroupIsASetLikeAnyOther) {
+  const int tanker = add(60, "Tanker"), escort = add(0, "Escort");
+  group(tanker).set(fg::GlobalGroup, u8{255});
+  trigger(escort, 1, Arrive, TargetGlobalGroup, 255);
+  const One r = run();
+  EXPECT_EQ(r.flightGroups[tanker].time, exactly(60));
+  EXPECT_EQ(r.flightGroups[escort].time, atLeast(60));
+}
+
+// The categories a trigger on "every craft of a category" counts, at the ends of each range.
+TEST(FlowRules, CraftTypesFallIntoTheEditorsCategories) {
+  const std::pair<int, int> rows[] = {
+      {0, -1}, {1, 0},  {9, 0},  {10, -1}, {12, 0},  {16, 0}, {17, 1}, {23, 1},  {24, 4},
+      {25, 4}, {26, 2}, {29, 2}, {30, 4},  {31, -1}, {32, 2}, {38, 2}, {39, -1}, {40, 2},
+      {41, 2}, {42, 3}, {54, 3}, {55, 2},  {59, 2},  {60, 5}, {69, 5}, {70, -1}, {75, 6},
+      {77, 6}, {78, 5}, {90, 5}, {91, 5},  {92, 3},  {93, -1}};
+  for (const auto& [craft, category] : rows)
+    EXPECT_EQ(flow::shipCategory(craft), category) << craft;
+}
+
+// A list the check cannot read is refused with a word, not taken for an empty list.
+TEST(FlowLists, AListThatCannotBeReadIsRefused) {
+  std::vector<flow::ListedMission> out;
+  std::string error;
+  EXPECT_FALSE(flow::listedMissions("/nonexistent-folder/Mission.lst", out, error));
+  EXPECT_NE(error, "");
 }
 
 // A group left out of the level takes no part in a cycle there: what waits on it cannot be told.

@@ -154,6 +154,11 @@ TEST_F(DiskChange, ADeletedFileStaysOpenAndSaveWritesItBack) {
   fs::remove(file);
   ASSERT_TRUE(QTest::qWaitFor([&] { return doc().isChanged(); }, 3000));
   EXPECT_TRUE(status().contains(QStringLiteral("deleted or moved away")));
+  // It is told once: another change in the folder wakes the watch and says nothing again.
+  window->statusBar()->clearMessage();
+  writeMission("other.kre");
+  QTest::qWait(400);
+  EXPECT_EQ(status(), QString());
   EXPECT_TRUE(window->save());
   EXPECT_EQ(fileBytes(file), bytes);
   EXPECT_EQ(prompter.dialogCount("app::DiskChangeDialog"), 0);

@@ -3,13 +3,21 @@
 // folder and editor folder, every box and dialog answered by a script, and widgets found by
 // their object name.
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QAbstractSpinBox>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QString>
+#include <QTabBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -39,6 +47,32 @@ struct DocumentTestAccess {
 }  // namespace app
 
 namespace testing_gui {
+
+// The controls a user works with in `w` (buttons, fields, boxes, lists), as laid out now: no two
+// of them cover each other. A control left out of its layout sits in a corner over another.
+inline void expectControlsApart(const QWidget& w) {
+  auto isControl = [](const QWidget* c) {
+    return qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QLineEdit*>(c) ||
+           qobject_cast<const QComboBox*>(c) || qobject_cast<const QAbstractSpinBox*>(c) ||
+           qobject_cast<const QAbstractItemView*>(c) || qobject_cast<const QPlainTextEdit*>(c) ||
+           qobject_cast<const QTextEdit*>(c) || qobject_cast<const QTabBar*>(c);
+  };
+  std::vector<std::pair<const QWidget*, QRect>> shown;
+  for (const QWidget* c : w.findChildren<QWidget*>()) {
+    if (!isControl(c) || !c->isVisible() || c->window() != &w) continue;
+    bool inner = false;  // the field of a spin box, the scroll buttons of a tab bar
+    for (const QWidget* p = c->parentWidget(); p && p != &w; p = p->parentWidget())
+      inner = inner || isControl(p);
+    if (!inner) shown.emplace_back(c, QRect(c->mapTo(&w, QPoint(0, 0)), c->size()));
+  }
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    for (std::size_t k = i + 1; k < shown.size(); ++k)
+      EXPECT_FALSE(shown[i].second.intersects(shown[k].second))
+          << w.objectName().toStdString() << ": " << shown[i].first->objectName().toStdString()
+          << " (" << shown[i].first->metaObject()->className() << ") covers "
+          << shown[k].first->objectName().toStdString() << " ("
+          << shown[k].first->metaObject()->className() << ")";
+}
 
 // Answers boxes and dialogs from queues and remembers everything it was shown.
 class ScriptedPrompter : public app::Prompter {

@@ -121,6 +121,10 @@ TEST_F(FieldBindingTest, AKeyPastTheRangeSaysTheRange) {
   EditorFixture::press(spin, Qt::Key_Backspace);
   EditorFixture::type(spin, QStringLiteral("5"));
   EXPECT_EQ(spin->cleanText(), QStringLiteral("205"));
+  // The ends of the range are in it.
+  spin->selectAll();
+  EditorFixture::type(spin, QStringLiteral("1000"));
+  EXPECT_EQ(spin->cleanText(), QStringLiteral("1000"));
 }
 
 // Every control that stores while it is typed, given a value refused at its last key: nothing

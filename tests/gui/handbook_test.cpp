@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSet>
+#include <QSplitter>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -289,6 +290,12 @@ TEST_F(Handbook, SearchListsTheSectionsHoldingEveryWord) {
   contents->setCurrentItem(contents->topLevelItem(0)->child(0));
   emit contents->itemActivated(contents->topLevelItem(0)->child(0), 0);
   EXPECT_EQ(handbook->currentPage().toStdString(), found.front().toStdString());
+  // Enter in the search field opens the first section found.
+  handbook->open(QStringLiteral("index.md"));
+  auto* search = handbook->findChild<QLineEdit*>(QStringLiteral("HandbookSearch"));
+  search->setFocus();
+  QTest::keyClick(search, Qt::Key_Return);
+  EXPECT_EQ(handbook->currentPage().toStdString(), found.front().toStdString());
   handbook->close();
 }
 
@@ -306,6 +313,28 @@ TEST_F(Handbook, ASectionOpensAtItsHeadingFromAnyChapterAndBack) {
   handbook->findChild<QToolButton*>(QStringLiteral("HandbookBack"))->click();
   EXPECT_EQ(handbook->currentPage().toStdString(), "command-line.md#briefings");
   EXPECT_EQ(bar->value(), briefings);
+  handbook->close();
+}
+
+// The handbook opens again at the size and with the contents as wide as it was left.
+TEST_F(Handbook, OpensAgainAsItWasLeft) {
+  start();
+  app::HandbookWindow* handbook = app::showHandbook(window.get(), QStringLiteral("index.md"));
+  handbook->resize(640, 470);
+  auto* splitter = handbook->findChild<QSplitter*>();
+  ASSERT_NE(splitter, nullptr);
+  splitter->setSizes({150, 490});
+  QApplication::processEvents();
+  const QList<int> sizes = splitter->sizes();
+  handbook->close();
+  ASSERT_TRUE(window->close());
+  window.reset();
+  start({}, false);
+  handbook = app::showHandbook(window.get(), QStringLiteral("index.md"));
+  QApplication::processEvents();
+  EXPECT_EQ(handbook->size(), QSize(640, 470));
+  testing_gui::expectControlsApart(*handbook);
+  EXPECT_EQ(handbook->findChild<QSplitter*>()->sizes(), sizes);
   handbook->close();
 }
 

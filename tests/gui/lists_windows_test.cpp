@@ -451,6 +451,32 @@ void grab(QWidget& w, const QString& out, const char* name) {
   w.grab().save(out + QLatin1Char('/') + QLatin1String(name) + QStringLiteral(".png"));
 }
 
+// Every list window lays out all its controls: none is left in a corner over another.
+TEST_F(ListsWindows, EveryControlOfTheListWindowsHasItsOwnPlace) {
+  model::Mission m;
+  m.platformId = model::FormatBase;
+  model::FlightGroup player;
+  player.set(model::fg::PlayerNumber, std::uint8_t{1});
+  m.flightGroups.push_back(player);
+  writeFile(dir / "Zyn/Train/Mission.lst", "1\r\ntrain1.kre\r\nFirst flight\r\n");
+  std::string why;
+  auto session = lists::openListSession(settings, m, "/x/T1.KRE", why);
+  ASSERT_TRUE(session) << why;
+  app::LstFilesWindow lst(*session, prompter);
+  app::BattleManager battle(settings, model::FormatExpansion, std::uint8_t{0}, prompter);
+  app::LoadByListWindow byList(
+      settings, {}, [](const QString&) { return true; }, prompter);
+  app::OptFileManager opt(settings, shell::Vocabulary::builtIn(shell::tables::Ships), prompter);
+  app::WavePlayer player0;
+  app::WaveCatalogueWindow catalogue(settings, player0, [](const std::string&) { return true; });
+  for (QWidget* w : std::initializer_list<QWidget*>{&lst, &battle, &byList, &opt, &catalogue}) {
+    w->show();
+    QApplication::processEvents();
+    testing_gui::expectControlsApart(*w);
+    w->hide();
+  }
+}
+
 TEST_F(ListsWindows, DISABLED_Pictures) {
   const QString out = qEnvironmentVariable("ZYNED_GRAB_DIR");
   if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the list windows";

@@ -115,6 +115,16 @@ TEST_F(MissionFlow, TheWindowFollowsEveryEdit) {
   EXPECT_TRUE(w->result().at(flow::Difficulty::Hard).flightGroups[1].arrives());
 }
 
+// The window comes in front with the keys, also when asked for again from the main window.
+TEST_F(MissionFlow, OpensInFrontWithTheKeys) {
+  app::MissionFlowWindow* flow = flowWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(flow));
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  trigger("MissionFlowAction");
+  EXPECT_TRUE(QTest::qWaitForWindowActive(flow));
+}
+
 TEST_F(MissionFlow, AClickMakesTheGroupOrMessageCurrent) {
   app::MissionFlowWindow* w = flowWindow();
   ASSERT_NE(w, nullptr);
