@@ -135,6 +135,43 @@ TEST(MapRoute, LabelExtentIsThatOfTheLabel) {
   EXPECT_EQ(pointLabelExtent(5, Start1, LabelOptions{false}).length, 0u);
 }
 
+// The times and distances under the route points too, over distances, speeds and delays.
+TEST(MapRoute, AnnotationExtentIsThatOfTheAnnotation) {
+  FlightGroup g = group(1);
+  for (const int x : {0, 159, 160, 1599, 1600, 16000, 32000})
+    for (const u8 throttle : {0, 3, 10})
+      for (const u8 delay : {0, 20}) {
+        place(g, Waypoint1, x, 0, 0);
+        g.orderBytes(0)[order::Throttle.offset] = throttle;
+        g.set(fg::ArrivalDelaySeconds, delay);
+        for (const bool distances : {false, true})
+          for (const bool times : {false, true})
+            for (const std::size_t p : {Start1, Waypoint1}) {
+              const LabelOptions o{true, false, distances, times};
+              const std::string text = pointAnnotation(g, p, legDistances(g), o);
+              const LabelExtent e = pointAnnotationExtent(g, p, legDistances(g), o);
+              EXPECT_EQ(e.length, text.size()) << x << " " << int{throttle} << " " << text;
+              EXPECT_EQ(e.lead, std::min(text.find_first_not_of(' '), text.size())) << text;
+            }
+      }
+}
+
+// Kilometres round to the nearest hundredth of the distance as a double; a tie to the even one.
+TEST(MapRoute, DistancesRoundToHundredths) {
+  FlightGroup g = group(1);
+  const LabelOptions o{true, false, true, false};
+  for (const auto& [x, text] : std::initializer_list<std::pair<int, const char*>>{
+           {4, "0.03km "},  // 0.025 lies a little above as a double
+           {20, "0.12km "},
+           {60, "0.38km "},
+           {100, "0.62km "},
+           {159, "0.99km "},
+           {32767, "204.79km "}}) {
+    place(g, Waypoint1, x, 0, 0);
+    EXPECT_EQ(pointAnnotation(g, Waypoint1, legDistances(g), o), text) << x;
+  }
+}
+
 TEST(MapRoute, ArrivalDelayShowsInBrackets) {
   FlightGroup g = group(1);
   g.orderBytes(0)[order::Throttle.offset] = 10;

@@ -1,7 +1,8 @@
 #include "map/route.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "map/craft_types.h"
 #include "map/filters.h"
@@ -140,14 +141,25 @@ int flightSeconds(int mapUnits, int speed) {
   return nearest((mapUnits / 160.0) / (speed * 0.002209456471765));
 }
 
-std::string formatTime(int seconds) {
+namespace {
+
+// Appends formatTime(seconds) to `out`.
+void appendTime(std::string& out, int seconds) {
   const unsigned v = static_cast<std::uint16_t>(seconds);
-  char buf[32];
-  if (v < 60)
-    std::snprintf(buf, sizeof buf, "00:%02u", v);
-  else
-    std::snprintf(buf, sizeof buf, "%u:%02u", v / 60, v % 60);
-  return buf;
+  char buf[8];
+  char* end = v < 60 ? std::copy_n("00", 2, buf) : std::to_chars(buf, buf + sizeof buf, v / 60).ptr;
+  *end++ = ':';
+  *end++ = static_cast<char>('0' + v % 60 / 10);
+  *end++ = static_cast<char>('0' + v % 10);
+  out.append(buf, end);
+}
+
+}  // namespace
+
+std::string formatTime(int seconds) {
+  std::string text;
+  appendTime(text, seconds);
+  return text;
 }
 
 std::string trimmedName(const FlightGroup& g) {
@@ -197,9 +209,11 @@ std::string pointAnnotation(const FlightGroup& g, std::size_t p, const LegDistan
   const int s = routeDistance(legs, p);
   std::string text;
   if (o.distances) {
+    // Kilometres with two decimals, rounded as printf's "%.2f" rounds them.
     char buf[32];
-    std::snprintf(buf, sizeof buf, "%.2fkm ", s / 160.0);
-    text += buf;
+    text.append(buf,
+                std::to_chars(buf, buf + sizeof buf, s / 160.0, std::chars_format::fixed, 2).ptr);
+    text += "km ";
   }
   if (o.times) {
     const int c = cruiseSpeed(g);
@@ -207,13 +221,57 @@ std::string pointAnnotation(const FlightGroup& g, std::size_t p, const LegDistan
       text += "(Holding)";
     } else {
       const int t = flightSeconds(s, c);
-      text.append("(").append(formatTime(t)).append(")");
+      text += '(';
+      appendTime(text, t);
+      text += ')';
       const int minutes = g.get(fg::ArrivalDelayMinutes), seconds = g.get(fg::ArrivalDelaySeconds);
-      if (arrivesWithin30Seconds(g) && (minutes != 0 || seconds != 0))
-        text += " <" + formatTime(minutes * 60 + t + 5 + seconds) + ">";
+      if (arrivesWithin30Seconds(g) && (minutes != 0 || seconds != 0)) {
+        text += " <";
+        appendTime(text, minutes * 60 + t + 5 + seconds);
+        text += '>';
+      }
     }
   }
   return text;
+}
+
+namespace {
+
+std::size_t decimalDigits(unsigned v) {
+  std::size_t n = 1;
+  while (v >= 10) v /= 10, ++n;
+  return n;
+}
+
+// The length of formatTime(seconds).
+std::size_t timeLength(int seconds) {
+  const unsigned v = static_cast<std::uint16_t>(seconds);
+  return v < 60 ? 5 : decimalDigits(v / 60) + 3;
+}
+
+}  // namespace
+
+LabelExtent pointAnnotationExtent(const FlightGroup& g, std::size_t p, const LegDistances& legs,
+                                  const LabelOptions& o) {
+  if (p == Start1 || p > Hyperspace || !isMovingCraft(g.get(fg::CraftType))) return {};
+  if (!o.distances && !o.times) return {};
+  const int s = routeDistance(legs, p);
+  std::size_t length = 0;
+  // Two decimals of s / 160 never round up into the whole kilometres: 159 / 160 < 0.995.
+  if (o.distances) length += decimalDigits(static_cast<unsigned>(s / 160)) + 6;  // ".dd" "km "
+  if (o.times) {
+    const int c = cruiseSpeed(g);
+    if (c == 0) {
+      length += 9;  // "(Holding)"
+    } else {
+      const int t = flightSeconds(s, c);
+      length += timeLength(t) + 2;
+      const int minutes = g.get(fg::ArrivalDelayMinutes), seconds = g.get(fg::ArrivalDelaySeconds);
+      if (arrivesWithin30Seconds(g) && (minutes != 0 || seconds != 0))
+        length += timeLength(minutes * 60 + t + 5 + seconds) + 3;  // " <" ">"
+    }
+  }
+  return {0, length};
 }
 
 }  // namespace map

@@ -54,5 +54,8 @@ LabelExtent pointLabelExtent(std::size_t nameLength, std::size_t point, const La
 // The distance/time annotation drawn below a route point; empty when there is none.
 std::string pointAnnotation(const model::FlightGroup& g, std::size_t point,
                             const LegDistances& legs, const LabelOptions& o);
+// What pointAnnotation prints, measured without making it.
+LabelExtent pointAnnotationExtent(const model::FlightGroup& g, std::size_t point,
+                                  const LegDistances& legs, const LabelOptions& o);
 
 }  // namespace map

@@ -134,13 +134,6 @@ std::optional<std::size_t> craftPoint(const MapState& s, const FlightGroup& g, i
 
 namespace {
 
-// What a line of text with its top left corner at `at` covers (leading blanks print nothing).
-LabelBox textBox(const MapState& s, ScreenPoint at, const std::string& text) {
-  const std::size_t lead = std::min(text.find_first_not_of(' '), text.size());
-  return {at.x + static_cast<int>(lead) * s.charWidth,
-          at.x + static_cast<int>(text.size()) * s.charWidth, at.y};
-}
-
 // A point's label, `shift` pixels under its place above the point (as buildMarks draws it).
 LabelBox labelBox(const MapState& s, ScreenPoint at, LabelExtent text, int shift) {
   return {at.x + static_cast<int>(text.lead) * s.charWidth,
@@ -217,7 +210,10 @@ void placeAnnotations(const MapState& s, const Mission& m, const Takes& takes, P
   eachRoutePoint(s, m, takes, [&](int fg, const FlightGroup& g, std::size_t p, ScreenPoint at) {
     if (p > Hyperspace) return;
     if (fg != legsOf) legs = legDistances(g), legsOf = fg;
-    placed.out.add(textBox(s, {at.x + 5, at.y + 7}, pointAnnotation(g, p, legs, lo)));
+    const LabelExtent text = pointAnnotationExtent(g, p, legs, lo);
+    const int x = at.x + 5;
+    placed.out.add({x + static_cast<int>(text.lead) * s.charWidth,
+                    x + static_cast<int>(text.length) * s.charWidth, at.y + 7});
   });
 }
 
@@ -276,6 +272,14 @@ int LabelLayout::overlaps(const LabelBox& b) const {
   return n;
 }
 
+void LabelLayout::reset(int lineHeight) {
+  // Rows the last layout left empty go: what is kept is what one frame needs.
+  std::erase_if(rows_, [](const auto& r) { return r.second.empty(); });
+  for (auto& row : rows_) row.second.clear();
+  line_ = std::max(1, lineHeight);
+  stacks.clear();
+}
+
 void LabelLayout::add(const LabelBox& b) {
   const int row = rowOf(b.top);
   auto it = std::lower_bound(rows_.begin(), rows_.end(), row,
@@ -285,10 +289,11 @@ void LabelLayout::add(const LabelBox& b) {
 }
 
 LabelShifts labelShifts(const MapState& s, const Mission& m) {
-  LabelLayout out(s.lineHeight);
+  thread_local LabelLayout out;  // reused only for its memory: a full redraw lays out every label
+  out.reset(s.lineHeight);
   layOut(
       s, m, [](int) { return true; }, nullptr, out);
-  return std::move(out.shifts);
+  return out.shifts;
 }
 
 LabelLayout stillLabels(const MapState& s, const Mission& m) {

@@ -186,6 +186,8 @@ class LabelLayout {
   // How many laid-out labels `b` would print over.
   int overlaps(const LabelBox& b) const;
   void add(const LabelBox& b);
+  // Empty again, keeping its memory.
+  void reset(int lineHeight);
 
   struct Stack {
     ScreenPoint at;
