@@ -9,6 +9,7 @@
 #include "json/mission_json.h"
 #include "mission_generator.h"
 #include "model/mission_file.h"
+#include "temp_dir.h"
 
 namespace {
 
@@ -337,6 +338,30 @@ TEST(MissionJson, TextThatIsNotJsonIsRefusedWithLineAndColumn) {
   for (const auto& c : cases)
     EXPECT_EQ(json::missionFromJson(c.text, m).error.rfind(c.message, 0), 0u)
         << json::missionFromJson(c.text, m).error;
+}
+
+// A JSON file: one that cannot be read is named in the message, a refusal follows its path, and
+// the Mission stays as it was on either.
+TEST(MissionJson, AFileIsReadOrRefusedNamingIt) {
+  testsupport::TempDir dir;
+  Mission m;
+  m.newMission();
+  const std::string missing = dir / "missing.json";
+  const std::string error = json::readMissionJsonFile(missing, m).error;
+  EXPECT_NE(error.find("\"" + missing + "\""), std::string::npos) << error;
+
+  const std::string bad = dir / "bad.json";
+  testsupport::writeFile(bad, R"({"FlightGroups": [{"CraftType": 300}]})");
+  EXPECT_EQ(json::readMissionJsonFile(bad, m).error,
+            bad + ": FlightGroups[0].CraftType: 300 is outside 0..255");
+  ASSERT_EQ(m.flightGroups.size(), 1u);
+  EXPECT_EQ(m.flightGroups[0].name(), "Unnamed");
+
+  const std::string good = dir / "good.json";
+  testsupport::writeFile(good, R"({"FlightGroups": [{"Name": "Solo"}, {}]})");
+  ASSERT_TRUE(json::readMissionJsonFile(good, m).ok());
+  ASSERT_EQ(m.flightGroups.size(), 2u);
+  EXPECT_EQ(m.flightGroups[0].name(), "Solo");
 }
 
 }  // namespace

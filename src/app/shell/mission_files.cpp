@@ -248,16 +248,10 @@ void MissionFiles::importJson() {
                                  dialogFilter(QString::fromLatin1(JsonFilter)), {});
   if (path.isEmpty()) return;
   lastDirectory_ = QFileInfo(path).absolutePath();
-  std::vector<std::uint8_t> text;
-  std::string error;
   model::Mission m;
-  if (model::readWholeFile(native(path), text, error)) {
-    const json::MissionResult r = json::readMissionJson(
-        {reinterpret_cast<const char*>(text.data()), text.size()}, m, missionDefaults());
-    if (!r.ok()) error = native(path) + ": " + r.error;
-  }
-  if (!error.empty()) {
-    ctx_.prompter.error(boxParent_, qs(error));
+  const json::MissionResult r = json::readMissionJsonFile(native(path), m, missionDefaults());
+  if (!r.ok()) {
+    ctx_.prompter.error(boxParent_, qs(r.error));
     return;
   }
   if (sounds_.reset) sounds_.reset();

@@ -8,6 +8,7 @@
 
 #include "json/mission_value.h"
 #include "model/cp1252.h"
+#include "model/safe_save.h"
 
 namespace json {
 
@@ -850,6 +851,17 @@ MissionResult readMissionJson(std::string_view text, model::Mission& out,
   const model::ReadResult read = model::readMission(bytes, out, defaults);
   if (!read.ok()) return {read.message};
   return {};
+}
+
+MissionResult readMissionJsonFile(const std::string& path, model::Mission& out,
+                                  const model::MissionDefaults& defaults) {
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  if (!model::readWholeFile(path, bytes, error)) return {error};
+  MissionResult r = readMissionJson(
+      std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()), out, defaults);
+  if (!r.ok()) r.error = path + ": " + r.error;
+  return r;
 }
 
 }  // namespace json

@@ -35,5 +35,9 @@ MissionResult missionFromJson(std::string_view text, model::Mission& out);
 // auto-link from `defaults`). `out` is untouched on refusal.
 MissionResult readMissionJson(std::string_view text, model::Mission& out,
                               const model::MissionDefaults& defaults = {});
+// The same for a JSON file: a file that cannot be read gives readWholeFile's message, a refusal
+// the file's path before the message.
+MissionResult readMissionJsonFile(const std::string& path, model::Mission& out,
+                                  const model::MissionDefaults& defaults = {});
 
 }  // namespace json
