@@ -66,7 +66,7 @@ UnknownsDialog::UnknownsDialog(const model::Header& header, const model::FlightG
   grid->setVerticalSpacing(3);
   int row = 0;
   for (std::size_t i = 0; i < headerBoxes_.size(); ++i) {
-    headerBoxes_[i] = box(QStringLiteral("HdrUnk%1").arg(editing::HeaderUnknowns[i].offset + 2),
+    headerBoxes_[i] = box(QStringLiteral("HdrUnk%1").arg(editing::headerUnknownFileOffset(i)),
                           header.get(editing::HeaderUnknowns[i]));
     grid->addWidget(new QLabel(headerBoxName(i) + QLatin1Char(':'), this), row, 0);
     grid->addWidget(headerBoxes_[i], row, 1);

@@ -17,6 +17,11 @@ namespace editing {
 // The three header bytes of unknown meaning, in the order they are shown.
 inline constexpr std::array<model::Field<model::u8>, 3> HeaderUnknowns{
     model::header::HeaderByte8, model::header::HeaderByte11, model::header::HeaderByte101};
+// Where header unknown `i` lies in the file (the header record follows the file's two-byte
+// platform number): its box in the editor is named after it.
+constexpr std::size_t headerUnknownFileOffset(std::size_t i) {
+  return 2 + HeaderUnknowns[i].offset;
+}
 // A flight-group byte no page edits, as the unknown-bytes editor shows it: the field the
 // document's typed edits take, its name after the part of the record the "Other" tab's lines
 // give it ("Pt 3 #2": the second byte of "Unknowns Pt 3"; "Pt 1" is the line without a title)
