@@ -3,8 +3,10 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <QWindow>
 
 #include <filesystem>
 
@@ -117,6 +119,23 @@ TEST_F(Recovery, AnEditorTakenDownLeavesItsWorkAndTheNextOneRestoresIt) {
     EXPECT_TRUE(shell::listCopies(folder()).empty());
     prompter.onDialog = nullptr;
   }
+}
+
+// Work done before a gesture is copied however long the gesture's button is held.
+TEST_F(Recovery, WorkBeforeALongGestureIsCopiedWhileTheButtonIsHeld) {
+  start();
+  auto* cargo = find<QLineEdit>("CargoEd");
+  cargo->setFocus();
+  type(cargo, QStringLiteral("Gold"));
+  const std::vector<std::uint8_t> typed = model::writeMission(mission());
+  QWindow* handle = window->windowHandle();
+  const QPoint free = window->statusBar()->mapTo(window.get(), QPoint(4, 4));
+  QTest::mousePress(handle, Qt::LeftButton, {}, free);
+  doc().beginTransaction(QStringLiteral("gesture"), QStringLiteral("Move"));
+  ASSERT_NE(QGuiApplication::mouseButtons(), Qt::NoButton);
+  EXPECT_TRUE(copyHolds(typed, 4000));
+  doc().cancelTransaction();
+  QTest::mouseRelease(handle, Qt::LeftButton, {}, free);
 }
 
 TEST_F(Recovery, DiscardDecideLaterAndACopyThatCannotBeRead) {

@@ -430,6 +430,7 @@ void MissionDocument::pasteFlightGroup() {
 // ---- Transactions -------------------------------------------------------------------------
 
 void MissionDocument::beginTransaction(const QString& key, const QString& text) {
+  emit transactionBeginning();
   history_.begin(key, text);
 }
 

@@ -260,6 +260,9 @@ class MissionDocument : public QObject, private EditHistory::Target {
   void travelled(const app::ChangeSet& what);
   void selectionChanged();
   void tablesChanged();
+  // A step of many parts (a gesture, a burst of typing) is about to take its first change: the
+  // content is whole now, and stays half made until the step ends.
+  void transactionBeginning();
 
  private:
   // The bytes a field of type T holds for `value` (model::set writes the same).

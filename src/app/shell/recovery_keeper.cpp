@@ -96,6 +96,11 @@ RecoveryKeeper::RecoveryKeeper(const EditorContext& context, MissionFiles& files
   connect(&settle_, &QTimer::timeout, this, &RecoveryKeeper::settled);
   connect(&longest_, &QTimer::timeout, this, &RecoveryKeeper::settled);
   connect(&ctx_.document, &MissionDocument::changed, this, &RecoveryKeeper::changedSoon);
+  // Work waiting to be copied is whole before a gesture begins and half made until it ends,
+  // however long the button is held: copy it now.
+  connect(&ctx_.document, &MissionDocument::transactionBeginning, this, [this] {
+    if (settle_.isActive() || longest_.isActive()) writeNow();
+  });
   connect(&files_, &MissionFiles::titleChanged, this, &RecoveryKeeper::changedSoon);
   if (session_) writer_ = std::thread([this] { run(); });
 }
