@@ -149,6 +149,11 @@ class MainWindow : public QMainWindow {
   void buildActions();
   void buildToolBar();
   void buildPages();
+  void buildFlightGroupsPage();
+  // The pages built when their tab is first chosen, inside `frame`.
+  QWidget* buildMessagesPage(QWidget* frame);
+  QWidget* buildDescriptionPage(QWidget* frame);
+  QWidget* buildDebriefingsPage(QWidget* frame);
   void sizeWindow();
   void readSettings();
   void rebuildReopenMenu();

@@ -110,7 +110,39 @@ void MainWindow::buildPages() {
   pages_ = new QTabWidget(this);
   DeferredPage::buildWhenChosen(pages_);
   pages_->setObjectName(QStringLiteral("OverallPages"));
+  buildFlightGroupsPage();
 
+  // The pages behind the other tabs are built when they are first shown.
+  const auto later = [this](const char* name, const QString& title, DeferredPage::Build build) {
+    auto* frame = new DeferredPage(QString::fromLatin1(name), std::move(build), pages_);
+    pages_->addTab(frame, title);
+    return frame;
+  };
+  messagesFrame_ = later("MessagesPage", tr("&Messages"),
+                         [this](QWidget* frame) { return buildMessagesPage(frame); });
+  later("GlobalGoalsPage", tr("&Global Goals"),
+        [this](QWidget* frame) { return new GlobalGoalsPage(context(), frame); });
+  later("DescriptionPage", tr("&Description"),
+        [this](QWidget* frame) { return buildDescriptionPage(frame); });
+  later("DebriefingsPage", tr("De&briefings"),
+        [this](QWidget* frame) { return buildDebriefingsPage(frame); });
+  later("TeamsPage", tr("Te&ams"),
+        [this](QWidget* frame) { return new TeamsPage(context(), frame); });
+
+  // A page built later gets the splitter positions of the last run as the others got them.
+  for (DeferredPage* frame : pages_->findChildren<DeferredPage*>())
+    frame->whenBuilt([this](QWidget* page) {
+      WindowMemory(iniPath()).restoreSplitters(this, page->findChildren<QSplitter*>());
+    });
+
+  // The list commands follow the page in front.
+  actions_->refreshOn(pages_, &QTabWidget::currentChanged);
+  // The pages scroll only where the screen is too small for them (a large scale).
+  setCentralWidget(new FittingScrollArea(pages_, this));
+}
+
+// The first tab, built at once: the flight groups with the mission settings beside them.
+void MainWindow::buildFlightGroupsPage() {
   fgPage_ = new FlightGroupsPage(*context_, pages_);
   fgPage_->setObjectName(QStringLiteral("FlightGroupsPage"));
   fgPage_->whenMissionSettingsArea([this](QWidget* area) {
@@ -130,85 +162,59 @@ void MainWindow::buildPages() {
     connect(wpsPage, &WpsPage::mapRequested, this, [this] { mapWindow()->showMap(); });
     return wpsPage;
   });
+}
 
-  // The pages behind the other tabs are built when they are first shown.
-  const auto later = [this](const char* name, const QString& title, DeferredPage::Build build) {
-    auto* frame = new DeferredPage(QString::fromLatin1(name), std::move(build), pages_);
-    pages_->addTab(frame, title);
-    return frame;
-  };
-  messagesFrame_ = later("MessagesPage", tr("&Messages"), [this](QWidget* frame) {
-    messagesPage_ = new MessagesPage(context(), frame);
-    // The message sound list's group sits on the Messages tab and follows the file life cycle.
-    wavManager_ = new WavManager(context(), *sounds_, messagesPage_->soundArea());
-    messagesPage_->soundArea()->layout()->addWidget(wavManager_);
-    messagesPage_->setSoundListActive(sounds_->active());
-    connect(wavManager_, &WavManager::listActiveChanged, messagesPage_,
-            &MessagesPage::setSoundListActive);
-    messagesPage_->setPopupActions(actions_->popupActions(messagePopupLayout(), nullptr, this));
-    if (auto* list = messagesPage_->findChild<QListWidget*>(QStringLiteral("MsgStrList"))) {
-      connect(list, &QListWidget::itemDoubleClicked, wavManager_, &WavManager::chooseFromGame);
-      actions_->addScope(KeyScope::List, list);
-    }
-    return messagesPage_;
-  });
+QWidget* MainWindow::buildMessagesPage(QWidget* frame) {
+  messagesPage_ = new MessagesPage(context(), frame);
+  // The message sound list's group sits on the Messages tab and follows the file life cycle.
+  wavManager_ = new WavManager(context(), *sounds_, messagesPage_->soundArea());
+  messagesPage_->soundArea()->layout()->addWidget(wavManager_);
+  messagesPage_->setSoundListActive(sounds_->active());
+  connect(wavManager_, &WavManager::listActiveChanged, messagesPage_,
+          &MessagesPage::setSoundListActive);
+  messagesPage_->setPopupActions(actions_->popupActions(messagePopupLayout(), nullptr, this));
+  if (auto* list = messagesPage_->findChild<QListWidget*>(QStringLiteral("MsgStrList"))) {
+    connect(list, &QListWidget::itemDoubleClicked, wavManager_, &WavManager::chooseFromGame);
+    actions_->addScope(KeyScope::List, list);
+  }
+  return messagesPage_;
+}
 
-  later("GlobalGoalsPage", tr("&Global Goals"),
-        [this](QWidget* frame) { return new GlobalGoalsPage(context(), frame); });
+QWidget* MainWindow::buildDescriptionPage(QWidget* frame) {
+  auto* description = new QWidget(frame);
+  description->setMaximumWidth(MaxPageWidth);
+  descriptionMemo_ = new TextBlockMemo(context(), MissionDocument::Block::Description, description);
+  descriptionMemo_->setObjectName(QStringLiteral("DescriptionMemo"));
+  auto* dl = new QVBoxLayout(description);
+  dl->addWidget(new QLabel(tr("Mission Description:"), description));
+  dl->addWidget(descriptionMemo_);
+  applyFormat();
+  return description;
+}
 
-  later("DescriptionPage", tr("&Description"), [this](QWidget* frame) {
-    auto* description = new QWidget(frame);
-    description->setMaximumWidth(MaxPageWidth);
-    descriptionMemo_ =
-        new TextBlockMemo(context(), MissionDocument::Block::Description, description);
-    descriptionMemo_->setObjectName(QStringLiteral("DescriptionMemo"));
-    auto* dl = new QVBoxLayout(description);
-    dl->addWidget(new QLabel(tr("Mission Description:"), description));
-    dl->addWidget(descriptionMemo_);
-    applyFormat();
-    return description;
-  });
-
-  later("DebriefingsPage", tr("De&briefings"), [this](QWidget* frame) {
-    debriefings_ = new QWidget(frame);
-    debriefings_->setMaximumWidth(MaxPageWidth);
-    auto* bl = new QVBoxLayout(debriefings_);
-    noDebriefLabel_ =
-        new QLabel(tr("There are no Debriefings for Zyn Format Missions"), debriefings_);
-    noDebriefLabel_->setObjectName(QStringLiteral("NoDebriefLabel"));
-    noDebriefLabel_->setAlignment(Qt::AlignCenter);
-    bl->addWidget(noDebriefLabel_);
-    successMemo_ =
-        new TextBlockMemo(context(), MissionDocument::Block::SuccessDebrief, debriefings_);
-    successMemo_->setObjectName(QStringLiteral("SuccessDebriefMemo"));
-    failureMemo_ =
-        new TextBlockMemo(context(), MissionDocument::Block::FailureDebrief, debriefings_);
-    failureMemo_->setObjectName(QStringLiteral("FailureDebriefMemo"));
-    auto* successLabel = new QLabel(tr("Success Debriefing:"), debriefings_);
-    successLabel->setObjectName(QStringLiteral("SuccessDebriefLabel"));
-    auto* failureLabel = new QLabel(tr("Failure Debriefing:"), debriefings_);
-    failureLabel->setObjectName(QStringLiteral("FailureDebriefLabel"));
-    bl->addWidget(successLabel);
-    bl->addWidget(successMemo_);
-    bl->addWidget(failureLabel);
-    bl->addWidget(failureMemo_);
-    applyFormat();
-    return debriefings_;
-  });
-
-  later("TeamsPage", tr("Te&ams"),
-        [this](QWidget* frame) { return new TeamsPage(context(), frame); });
-
-  // A page built later gets the splitter positions of the last run as the others got them.
-  for (DeferredPage* frame : pages_->findChildren<DeferredPage*>())
-    frame->whenBuilt([this](QWidget* page) {
-      WindowMemory(iniPath()).restoreSplitters(this, page->findChildren<QSplitter*>());
-    });
-
-  // The list commands follow the page in front.
-  actions_->refreshOn(pages_, &QTabWidget::currentChanged);
-  // The pages scroll only where the screen is too small for them (a large scale).
-  setCentralWidget(new FittingScrollArea(pages_, this));
+QWidget* MainWindow::buildDebriefingsPage(QWidget* frame) {
+  debriefings_ = new QWidget(frame);
+  debriefings_->setMaximumWidth(MaxPageWidth);
+  auto* bl = new QVBoxLayout(debriefings_);
+  noDebriefLabel_ =
+      new QLabel(tr("There are no Debriefings for Zyn Format Missions"), debriefings_);
+  noDebriefLabel_->setObjectName(QStringLiteral("NoDebriefLabel"));
+  noDebriefLabel_->setAlignment(Qt::AlignCenter);
+  bl->addWidget(noDebriefLabel_);
+  successMemo_ = new TextBlockMemo(context(), MissionDocument::Block::SuccessDebrief, debriefings_);
+  successMemo_->setObjectName(QStringLiteral("SuccessDebriefMemo"));
+  failureMemo_ = new TextBlockMemo(context(), MissionDocument::Block::FailureDebrief, debriefings_);
+  failureMemo_->setObjectName(QStringLiteral("FailureDebriefMemo"));
+  auto* successLabel = new QLabel(tr("Success Debriefing:"), debriefings_);
+  successLabel->setObjectName(QStringLiteral("SuccessDebriefLabel"));
+  auto* failureLabel = new QLabel(tr("Failure Debriefing:"), debriefings_);
+  failureLabel->setObjectName(QStringLiteral("FailureDebriefLabel"));
+  bl->addWidget(successLabel);
+  bl->addWidget(successMemo_);
+  bl->addWidget(failureLabel);
+  bl->addWidget(failureMemo_);
+  applyFormat();
+  return debriefings_;
 }
 
 void MainWindow::applyFormat() {
