@@ -126,6 +126,19 @@ QWidget* PreviewPage::buildMapColumn() {
   auto* column = new QWidget(this);
   auto* col = new QVBoxLayout(column);
   col->setContentsMargins(0, 0, 0, 0);
+  buildMap(column);
+  col->addWidget(description_);
+  col->addWidget(map_);
+  col->addWidget(caption_);
+  col->addWidget(buildPlaybackRow(column));
+  col->addWidget(buildTimeBar(column));
+  col->addLayout(buildPlayLabels(column));
+  col->addStretch(1);
+  return column;
+}
+
+// The map between the description strip above it and the caption strip below it.
+void PreviewPage::buildMap(QWidget* column) {
   description_ = new BriefingStrip(false, column);
   description_->setObjectName(QStringLiteral("DescriptionStrip"));
   map_ = new BriefingPreview(column);
@@ -154,10 +167,10 @@ QWidget* PreviewPage::buildMapColumn() {
   };
   map_->hovered = [this](QPoint at) { hovered(at); };
   connect(map_, &BriefingPreview::gestureChanged, this, &PreviewPage::gestureChanged);
-  col->addWidget(description_);
-  col->addWidget(map_);
-  col->addWidget(caption_);
+}
 
+// The player's buttons.
+QWidget* PreviewPage::buildPlaybackRow(QWidget* column) {
   playbackRow_ = new QWidget(column);
   auto* buttons = new QHBoxLayout(playbackRow_);
   buttons->setContentsMargins(0, 0, 0, 0);
@@ -189,7 +202,10 @@ QWidget* PreviewPage::buildMapColumn() {
   button("NextStopBtn", QStringLiteral("\u25B6\u25B6|"), tr("Advance to next Stop point"), p,
          &P::nextStopPoint);
   buttons->addStretch(1);
-  col->addWidget(playbackRow_);
+  return playbackRow_;
+}
+
+QSlider* PreviewPage::buildTimeBar(QWidget* column) {
   timeBar_ = new QSlider(Qt::Horizontal, column);
   timeBar_->setObjectName(QStringLiteral("TimeBar"));
   connect(timeBar_, &QSlider::sliderMoved, this, [this](int t) {
@@ -201,7 +217,11 @@ QWidget* PreviewPage::buildMapColumn() {
         if (!session_.placing()) playback_.seek(timeBar_->value());
       });
   });
-  col->addWidget(timeBar_);
+  return timeBar_;
+}
+
+// The time played, the instruction and the map position under the mouse.
+QHBoxLayout* PreviewPage::buildPlayLabels(QWidget* column) {
   auto* labels = new QHBoxLayout;
   timeLabel_ = new QLabel(column);
   timeLabel_->setObjectName(QStringLiteral("PlayTimeLabel"));
@@ -215,9 +235,7 @@ QWidget* PreviewPage::buildMapColumn() {
   labels->addWidget(instructionLabel_, 1);
   labels->addWidget(mouseXLabel_);
   labels->addWidget(mouseYLabel_);
-  col->addLayout(labels);
-  col->addStretch(1);
-  return column;
+  return labels;
 }
 
 QWidget* PreviewPage::buildSideColumn() {
@@ -282,37 +300,8 @@ QGroupBox* PreviewPage::buildPlacementGroup() {
   auto* group = new QGroupBox(this);
   group->setObjectName(QStringLiteral("InsertGroup"));
   auto* ig = new QVBoxLayout(group);
-  zoomRow_ = new QWidget(group);
-  auto* zr = new QHBoxLayout(zoomRow_);
-  zr->setContentsMargins(0, 0, 0, 0);
-  zoomBar_ = new QSlider(Qt::Horizontal, zoomRow_);
-  zoomBar_->setObjectName(QStringLiteral("ZoomBar"));
-  zoomBar_->setRange(3, 500);
-  zoomLabel_ = new QLabel(zoomRow_);
-  zoomLabel_->setObjectName(QStringLiteral("ZoomLabel"));
-  zr->addWidget(zoomBar_, 1);
-  zr->addWidget(zoomLabel_);
-  connect(zoomBar_, &QSlider::valueChanged, this, [this](int z) {
-    zoomLabel_->setText(tr("Zoom: %1").arg(z));
-    place_.zoomTo(z);
-  });
-  moveRow_ = new QWidget(group);
-  auto* mr = new QVBoxLayout(moveRow_);
-  mr->setContentsMargins(0, 0, 0, 0);
-  moveX_ = new QScrollBar(Qt::Horizontal, moveRow_);
-  moveX_->setObjectName(QStringLiteral("MoveXBar"));
-  moveY_ = new QScrollBar(Qt::Horizontal, moveRow_);
-  moveY_->setObjectName(QStringLiteral("MoveYBar"));
-  for (QScrollBar* s : {moveX_, moveY_}) {
-    s->setRange(-5000, 5000);
-    mr->addWidget(s);
-  }
-  // Each bar scrolls its own axis; the other stays where the view is, so a bar set to follow
-  // the view changes nothing.
-  connect(moveX_, &QScrollBar::valueChanged, this,
-          [this](int x) { place_.scrollTo(x, -playback_.player().view().oy); });
-  connect(moveY_, &QScrollBar::valueChanged, this,
-          [this](int y) { place_.scrollTo(-playback_.player().view().ox, y); });
+  buildZoomRow(group);
+  buildMoveRow(group);
   choice_ = new QComboBox(group);
   choice_->setObjectName(QStringLiteral("InsertChoiceBox"));
   choice_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -339,6 +328,45 @@ QGroupBox* PreviewPage::buildPlacementGroup() {
   ig->addLayout(dr);
   ig->addStretch(1);
   return group;
+}
+
+// The zoom of the map while an instruction is placed, with its caption.
+void PreviewPage::buildZoomRow(QWidget* group) {
+  zoomRow_ = new QWidget(group);
+  auto* zr = new QHBoxLayout(zoomRow_);
+  zr->setContentsMargins(0, 0, 0, 0);
+  zoomBar_ = new QSlider(Qt::Horizontal, zoomRow_);
+  zoomBar_->setObjectName(QStringLiteral("ZoomBar"));
+  zoomBar_->setRange(3, 500);
+  zoomLabel_ = new QLabel(zoomRow_);
+  zoomLabel_->setObjectName(QStringLiteral("ZoomLabel"));
+  zr->addWidget(zoomBar_, 1);
+  zr->addWidget(zoomLabel_);
+  connect(zoomBar_, &QSlider::valueChanged, this, [this](int z) {
+    zoomLabel_->setText(tr("Zoom: %1").arg(z));
+    place_.zoomTo(z);
+  });
+}
+
+// The bars that scroll the map while an instruction is placed.
+void PreviewPage::buildMoveRow(QWidget* group) {
+  moveRow_ = new QWidget(group);
+  auto* mr = new QVBoxLayout(moveRow_);
+  mr->setContentsMargins(0, 0, 0, 0);
+  moveX_ = new QScrollBar(Qt::Horizontal, moveRow_);
+  moveX_->setObjectName(QStringLiteral("MoveXBar"));
+  moveY_ = new QScrollBar(Qt::Horizontal, moveRow_);
+  moveY_->setObjectName(QStringLiteral("MoveYBar"));
+  for (QScrollBar* s : {moveX_, moveY_}) {
+    s->setRange(-5000, 5000);
+    mr->addWidget(s);
+  }
+  // Each bar scrolls its own axis; the other stays where the view is, so a bar set to follow
+  // the view changes nothing.
+  connect(moveX_, &QScrollBar::valueChanged, this,
+          [this](int x) { place_.scrollTo(x, -playback_.player().view().oy); });
+  connect(moveY_, &QScrollBar::valueChanged, this,
+          [this](int y) { place_.scrollTo(-playback_.player().view().ox, y); });
 }
 
 // ---------------------------------------------------------------------------------------------

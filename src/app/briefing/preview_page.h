@@ -13,6 +13,7 @@
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -62,8 +63,14 @@ class PreviewPage : public QWidget, public PreviewHost {
 
  private:
   QWidget* buildMapColumn();
+  void buildMap(QWidget* column);
+  QWidget* buildPlaybackRow(QWidget* column);
+  QSlider* buildTimeBar(QWidget* column);
+  QHBoxLayout* buildPlayLabels(QWidget* column);
   QWidget* buildSideColumn();
   QGroupBox* buildPlacementGroup();
+  void buildZoomRow(QWidget* group);
+  void buildMoveRow(QWidget* group);
   void onPlacementChanged();
   void updateLabels();
   // "Seen by:" and the running time are bound to the record; the preview follows it.
