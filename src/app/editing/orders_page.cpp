@@ -119,57 +119,12 @@ QWidget* OrdersPage::buildEditingGroup() {
   auto* ev = new QVBoxLayout(editing);
   ev->setContentsMargins(6, 2, 6, 4);
   ev->setSpacing(3);
-  {
-    auto* row = new QHBoxLayout;
-    orderLab_ = named(new QLabel(editing), "OrderLab");
-    orderBox_ = combo("OrderBox");
-    orderBox_->setParent(editing);
-    addToClip_ = new QPushButton(tr("Add to Clipboard"), editing);
-    addToClip_->setObjectName(QStringLiteral("AddOrderBtn"));
-    row->addWidget(orderLab_);
-    row->addWidget(orderBox_, 1);
-    row->addWidget(addToClip_);
-    ev->addLayout(row);
-  }
+  ev->addLayout(buildOrderRow(editing));
   explanation_ = named(new QLabel(editing), "XWOrderLab");
   explanation_->setWordWrap(true);
   explanation_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   ev->addWidget(explanation_);
-  {
-    auto* grid = new QGridLayout;
-    grid->setHorizontalSpacing(4);
-    grid->setVerticalSpacing(2);
-    throttle_ = combo("OrderSpeedBox");
-    throttle_->setParent(editing);
-    speed_ = combo("MGLTBox");
-    speed_->setParent(editing);
-    p1Lab_ = named(new QLabel(editing), "P1Lab");
-    p2Lab_ = named(new QLabel(editing), "P2Lab");
-    p1Lab_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    p2Lab_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    // The longest caption ("Docking time (1275 secs):") decides the column; the texts' own
-    // leading blanks must not widen it further.
-    p1Lab_->setMinimumWidth(1);
-    p2Lab_->setMinimumWidth(1);
-    p1Lab_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    p2Lab_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    p1_ = spin("OrderP1", 0, 255);
-    p1_->setParent(editing);
-    p2_ = spin("OrderP2", 0, 255);
-    p2_->setParent(editing);
-    p1_->setMinimumWidth(56);
-    p2_->setMinimumWidth(56);
-    grid->addWidget(new QLabel(tr("Throttle:"), editing), 0, 0);
-    grid->addWidget(throttle_, 0, 1);
-    grid->addWidget(new QLabel(tr("Speed:"), editing), 1, 0);
-    grid->addWidget(speed_, 1, 1);
-    grid->addWidget(p1Lab_, 0, 2);
-    grid->addWidget(p1_, 0, 3);
-    grid->addWidget(p2Lab_, 1, 2);
-    grid->addWidget(p2_, 1, 3);
-    grid->setColumnStretch(2, 1);
-    ev->addLayout(grid);
-  }
+  ev->addLayout(buildSpeedGrid(editing));
 
   // Targets 1 and 2 (primary), 3 and 4 (secondary).
   const char* classNames[4] = {"T1Class", "T2Class", "T3Class", "T4Class"};
@@ -182,22 +137,75 @@ QWidget* OrdersPage::buildEditingGroup() {
                                  "OneAnd2Chk", priLab_, "PriLab"));
   ev->addWidget(buildTargetPanel(editing, tr("Secondary Target"), "SecondaryTargetGroup", 2,
                                  threeAnd4_, "ThreeAnd4Chk", secLab_, "SecLab"));
-  {
-    auto* row = new QHBoxLayout;
-    description_ = combo("OrderDescEd");
-    description_->setParent(editing);
-    description_->setEditable(true);
-    description_->setInsertPolicy(QComboBox::NoInsert);
-    description_->lineEdit()->setMaxLength(static_cast<int>(editing::DescriptionTyped));
-    row->addWidget(new QLabel(tr("Description:"), editing));
-    row->addWidget(description_, 1);
-    ev->addLayout(row);
-  }
+  ev->addLayout(buildDescriptionRow(editing));
   // Kept out of sight: the bytes nobody has named, for whoever looks for them.
   unknowns_ = named(new QLabel(editing), "OrdUnkLab");
   unknowns_->setVisible(false);
   ev->addWidget(unknowns_);
   return editing;
+}
+
+// The order's command with its caption and the clipboard button.
+QLayout* OrdersPage::buildOrderRow(QWidget* editing) {
+  auto* row = new QHBoxLayout;
+  orderLab_ = named(new QLabel(editing), "OrderLab");
+  orderBox_ = combo("OrderBox");
+  orderBox_->setParent(editing);
+  addToClip_ = new QPushButton(tr("Add to Clipboard"), editing);
+  addToClip_->setObjectName(QStringLiteral("AddOrderBtn"));
+  row->addWidget(orderLab_);
+  row->addWidget(orderBox_, 1);
+  row->addWidget(addToClip_);
+  return row;
+}
+
+// The throttle and speed, and the order's two parameters with their captions.
+QLayout* OrdersPage::buildSpeedGrid(QWidget* editing) {
+  auto* grid = new QGridLayout;
+  grid->setHorizontalSpacing(4);
+  grid->setVerticalSpacing(2);
+  throttle_ = combo("OrderSpeedBox");
+  throttle_->setParent(editing);
+  speed_ = combo("MGLTBox");
+  speed_->setParent(editing);
+  p1Lab_ = named(new QLabel(editing), "P1Lab");
+  p2Lab_ = named(new QLabel(editing), "P2Lab");
+  p1Lab_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  p2Lab_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+  // The longest caption ("Docking time (1275 secs):") decides the column; the texts' own
+  // leading blanks must not widen it further.
+  p1Lab_->setMinimumWidth(1);
+  p2Lab_->setMinimumWidth(1);
+  p1Lab_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  p2Lab_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  p1_ = spin("OrderP1", 0, 255);
+  p1_->setParent(editing);
+  p2_ = spin("OrderP2", 0, 255);
+  p2_->setParent(editing);
+  p1_->setMinimumWidth(56);
+  p2_->setMinimumWidth(56);
+  grid->addWidget(new QLabel(tr("Throttle:"), editing), 0, 0);
+  grid->addWidget(throttle_, 0, 1);
+  grid->addWidget(new QLabel(tr("Speed:"), editing), 1, 0);
+  grid->addWidget(speed_, 1, 1);
+  grid->addWidget(p1Lab_, 0, 2);
+  grid->addWidget(p1_, 0, 3);
+  grid->addWidget(p2Lab_, 1, 2);
+  grid->addWidget(p2_, 1, 3);
+  grid->setColumnStretch(2, 1);
+  return grid;
+}
+
+QLayout* OrdersPage::buildDescriptionRow(QWidget* editing) {
+  auto* row = new QHBoxLayout;
+  description_ = combo("OrderDescEd");
+  description_->setParent(editing);
+  description_->setEditable(true);
+  description_->setInsertPolicy(QComboBox::NoInsert);
+  description_->lineEdit()->setMaxLength(static_cast<int>(editing::DescriptionTyped));
+  row->addWidget(new QLabel(tr("Description:"), editing));
+  row->addWidget(description_, 1);
+  return row;
 }
 
 // A pair of targets in a panel headed by its title and the check box, so that the pair takes

@@ -12,6 +12,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 
 namespace app {
@@ -44,6 +45,9 @@ class OrdersPage : public FlightGroupTab {
   void buildControls();
   QWidget* buildOrderLines();
   QWidget* buildEditingGroup();
+  QLayout* buildOrderRow(QWidget* editing);
+  QLayout* buildSpeedGrid(QWidget* editing);
+  QLayout* buildDescriptionRow(QWidget* editing);
   QWidget* buildTargetPanel(QWidget* parent, const QString& title, const char* name,
                             std::size_t first, QCheckBox*& either, const char* eitherName,
                             QLabel*& plus, const char* plusName);

@@ -105,7 +105,7 @@ void ShipPage::buildControls() {
                                 QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
 }
 
-// The boxes in pairs, each under its label, and the tab order that follows them.
+// The grid of the controls, each under its label, and the tab order that follows them.
 void ShipPage::layOutControls() {
   auto* grid = new QGridLayout(this);
   grid->setContentsMargins(6, 6, 6, 6);
@@ -113,7 +113,22 @@ void ShipPage::layOutControls() {
   grid->setVerticalSpacing(3);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
-  int row = 0;
+  int row = layOutNameRows(grid, 0);
+  row = layOutPairs(grid, row);
+  row = layOutLowerRows(grid, row);
+  grid->setRowStretch(row, 1);
+  chainTabOrder({name_,    ship_,    autoLink_, waves_,  size_,    team_,  iff_,
+                 player_,  plrPos_,  ai_,       colour_, radio_,   form_,  spacing_,
+                 status_,  missile_, status2_,  beam_,   counter_, cargo_, specCargo_,
+                 special_, random_,  appear_,   gg_,     gu_});
+  for (QSpinBox* s : {static_cast<QSpinBox*>(size_), static_cast<QSpinBox*>(waves_),
+                      static_cast<QSpinBox*>(spacing_), static_cast<QSpinBox*>(special_),
+                      static_cast<QSpinBox*>(gg_), static_cast<QSpinBox*>(gu_)})
+    s->setMinimumWidth(60);
+}
+
+// The name, the craft, the auto-link box and the waves, from `row`; returns the row after them.
+int ShipPage::layOutNameRows(QGridLayout* grid, int row) {
   grid->addWidget(label(tr("Name:"), this, name_), row, 0);
   grid->addWidget(name_, row++, 1, 1, 3);
   grid->addWidget(label(tr("Craft:"), this, ship_), row, 0);
@@ -134,6 +149,11 @@ void ShipPage::layOutControls() {
     grid->addWidget(wavesLabel, row, 0);
     grid->addLayout(line, row++, 1, 1, 3);
   }
+  return row;
+}
+
+// The boxes in pairs, each under its label, from `row`; returns the row after them.
+int ShipPage::layOutPairs(QGridLayout* grid, int row) {
   auto pair = [&](const QString& a, QWidget* wa, QLabel* labB, QWidget* wb) {
     if (!labB->buddy()) labB->setBuddy(wb);
     grid->addWidget(label(a, this, wa), row, 0);
@@ -159,6 +179,12 @@ void ShipPage::layOutControls() {
   pair(tr("Warheads:"), missile_, label(tr("Status 2"), this), status2_);
   pair(tr("Beam:"), beam_, label(tr("Countermeas.:"), this), counter_);
   pair(tr("Cargo:"), cargo_, label(tr("Spec. Cargo:"), this), specCargo_);
+  return row;
+}
+
+// The special craft, the difficulty levels and the global group, from `row`; returns the row
+// after them.
+int ShipPage::layOutLowerRows(QGridLayout* grid, int row) {
   {
     auto* line = new QHBoxLayout;
     shipNoLab_->setBuddy(special_);
@@ -191,15 +217,7 @@ void ShipPage::layOutControls() {
     line->addStretch();
     grid->addLayout(line, row++, 0, 1, 4);
   }
-  grid->setRowStretch(row, 1);
-  chainTabOrder({name_,    ship_,    autoLink_, waves_,  size_,    team_,  iff_,
-                 player_,  plrPos_,  ai_,       colour_, radio_,   form_,  spacing_,
-                 status_,  missile_, status2_,  beam_,   counter_, cargo_, specCargo_,
-                 special_, random_,  appear_,   gg_,     gu_});
-  for (QSpinBox* s : {static_cast<QSpinBox*>(size_), static_cast<QSpinBox*>(waves_),
-                      static_cast<QSpinBox*>(spacing_), static_cast<QSpinBox*>(special_),
-                      static_cast<QSpinBox*>(gg_), static_cast<QSpinBox*>(gu_)})
-    s->setMinimumWidth(60);
+  return row;
 }
 
 void ShipPage::bindFields() {

@@ -7,6 +7,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -25,6 +26,9 @@ class ShipPage : public FlightGroupTab {
   // The constructor's steps: the controls, their places, their fields, their handlers.
   void buildControls();
   void layOutControls();
+  int layOutNameRows(QGridLayout* grid, int row);
+  int layOutPairs(QGridLayout* grid, int row);
+  int layOutLowerRows(QGridLayout* grid, int row);
   void bindFields();
   void connectSignals();
   void nameEdited(const std::string& name);

@@ -125,38 +125,21 @@ void TriggerEditor::build() {
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(0, 0, 0, 0);
   top->setSpacing(4);
+  top->addWidget(buildAndOrs());
+  top->addWidget(buildSelectors());
+  for (QComboBox* box : {percentBox_, indexBox_, condBox_})
+    connect(box, &QComboBox::currentIndexChanged, this, [this] { onBoxChanged(); });
+  connect(classBox_, &QComboBox::currentIndexChanged, this, &TriggerEditor::onClassChanged);
+}
 
+// The condition lines with the "And"/"Or" choices between them.
+QFrame* TriggerEditor::buildAndOrs() {
   andOrs_ = new QFrame(this);
   andOrs_->setObjectName(QStringLiteral("AndOrs"));
   auto* av = new QVBoxLayout(andOrs_);
   av->setContentsMargins(0, 0, 0, 0);
   av->setSpacing(1);
   const int count = source_.place.count;
-  auto pair = [&](OrFlag f, const char* andName, const char* orName) {
-    if (!source_.place.flag(f)) return;
-    auto* row = new QWidget(andOrs_);
-    auto* h = new QHBoxLayout(row);
-    h->setContentsMargins(12, 0, 0, 0);
-    h->setSpacing(10);
-    auto* a = new QRadioButton(tr("And"), row);
-    auto* o = new QRadioButton(tr("Or"), row);
-    a->setObjectName(QString::fromLatin1(andName));
-    o->setObjectName(QString::fromLatin1(orName));
-    auto* group = new QButtonGroup(row);
-    group->addButton(a);
-    group->addButton(o);
-    h->addWidget(a);
-    h->addWidget(o);
-    h->addStretch();
-    av->addWidget(row);
-    radios_[static_cast<std::size_t>(f)] = {a, o};
-    // "And" stores 0, "Or" 1, in the flag of the set shown now (the global-goal sets move it).
-    const model::Field<model::u8> first = *source_.place.flag(f);
-    bindings_->bindChoice({a, o}, first)
-        .records(nestedAt(bindings_->records(),
-                          [this, f, first] { return source_.place.flagPast(f, first); }))
-        .undoText(source_.undoText);
-  };
   for (int n = 1; n <= count; ++n) {
     auto* l = new ConditionLabel(n, andOrs_);
     l->onClick = [this](int k) { setEditedTrigger(k); };
@@ -166,12 +149,42 @@ void TriggerEditor::build() {
     };
     labels_[static_cast<std::size_t>(n - 1)] = l;
     av->addWidget(l);
-    if (n == 1) pair(OrFlag::OneOrTwo, "and2And", "and2Or");
-    if (n == 2 && count == 4) pair(OrFlag::PairOrPair, "GlbAnd", "GlbOr");
-    if (n == 3) pair(OrFlag::ThreeOrFour, "and4And", "And4Or");
+    if (n == 1) addAndOr(av, OrFlag::OneOrTwo, "and2And", "and2Or");
+    if (n == 2 && count == 4) addAndOr(av, OrFlag::PairOrPair, "GlbAnd", "GlbOr");
+    if (n == 3) addAndOr(av, OrFlag::ThreeOrFour, "and4And", "And4Or");
   }
-  top->addWidget(andOrs_);
+  return andOrs_;
+}
 
+// The "And"/"Or" choice of flag `f`, if the set has it, as a line of `av`.
+void TriggerEditor::addAndOr(QVBoxLayout* av, OrFlag f, const char* andName, const char* orName) {
+  if (!source_.place.flag(f)) return;
+  auto* row = new QWidget(andOrs_);
+  auto* h = new QHBoxLayout(row);
+  h->setContentsMargins(12, 0, 0, 0);
+  h->setSpacing(10);
+  auto* a = new QRadioButton(tr("And"), row);
+  auto* o = new QRadioButton(tr("Or"), row);
+  a->setObjectName(QString::fromLatin1(andName));
+  o->setObjectName(QString::fromLatin1(orName));
+  auto* group = new QButtonGroup(row);
+  group->addButton(a);
+  group->addButton(o);
+  h->addWidget(a);
+  h->addWidget(o);
+  h->addStretch();
+  av->addWidget(row);
+  radios_[static_cast<std::size_t>(f)] = {a, o};
+  // "And" stores 0, "Or" 1, in the flag of the set shown now (the global-goal sets move it).
+  const model::Field<model::u8> first = *source_.place.flag(f);
+  bindings_->bindChoice({a, o}, first)
+      .records(nestedAt(bindings_->records(),
+                        [this, f, first] { return source_.place.flagPast(f, first); }))
+      .undoText(source_.undoText);
+}
+
+// The boxes of the edited condition: "amount of type target must condition".
+QFrame* TriggerEditor::buildSelectors() {
   selectors_ = new QFrame(this);
   selectors_->setObjectName(QStringLiteral("Selectors"));
   selectors_->setFrameShape(QFrame::StyledPanel);
@@ -205,11 +218,7 @@ void TriggerEditor::build() {
   g->addWidget(addToClip_, 2, 2, Qt::AlignRight);
   g->setColumnStretch(0, 1);
   g->setColumnStretch(2, 1);
-  top->addWidget(selectors_);
-
-  for (QComboBox* box : {percentBox_, indexBox_, condBox_})
-    connect(box, &QComboBox::currentIndexChanged, this, [this] { onBoxChanged(); });
-  connect(classBox_, &QComboBox::currentIndexChanged, this, &TriggerEditor::onClassChanged);
+  return selectors_;
 }
 
 QLabel* TriggerEditor::conditionLabel(int n) const {

@@ -19,6 +19,7 @@ class QComboBox;
 class QLabel;
 class QPushButton;
 class QRadioButton;
+class QVBoxLayout;
 
 namespace shell {
 class Vocabulary;
@@ -93,6 +94,9 @@ class TriggerEditor : public QFrame {
 
  private:
   void build();
+  QFrame* buildAndOrs();
+  void addAndOr(QVBoxLayout* av, editing::OrFlag f, const char* andName, const char* orName);
+  QFrame* buildSelectors();
   void onBoxChanged();
   void onClassChanged(int type);
   void fillTargets(int type);
