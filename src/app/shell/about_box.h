@@ -10,6 +10,12 @@ class AboutBox : public QDialog {
   Q_OBJECT
  public:
   explicit AboutBox(QWidget* parent = nullptr);
+
+ private:
+  // The pages of the tabs, inside `pages`.
+  static QWidget* buildVersionPage(QWidget* pages);
+  static QWidget* buildLicensePage(QWidget* pages);
+  static QWidget* buildFaqPage(QWidget* pages);
 };
 
 }  // namespace app

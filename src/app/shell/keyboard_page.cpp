@@ -96,7 +96,20 @@ void KeyCatcher::keyPressEvent(QKeyEvent* e) {
 KeyboardPage::KeyboardPage(shell::KeyBindings bindings, Prompter& prompter, QWidget* parent)
     : QWidget(parent), bindings_(std::move(bindings)), prompter_(&prompter) {
   setObjectName(QStringLiteral("KeyboardTab"));
+  QLayout* top = buildSearch();
+  buildList();
+  QLayout* edit = buildEditRow();
+  auto* layout = new QVBoxLayout(this);
+  layout->addLayout(top);
+  layout->addWidget(list_, 1);
+  layout->addLayout(edit);
+  layout->addWidget(note_);
+  connectSignals();
+  showCurrent();
+}
 
+// The search field with its label.
+QLayout* KeyboardPage::buildSearch() {
   auto* searchLabel = new QLabel(tr("&Search:"), this);
   search_ = new QLineEdit(this);
   search_->setObjectName(QStringLiteral("KeySearch"));
@@ -104,6 +117,14 @@ KeyboardPage::KeyboardPage(shell::KeyBindings bindings, Prompter& prompter, QWid
   search_->setPlaceholderText(tr("Command or key"));
   searchLabel->setBuddy(search_);
 
+  auto* top = new QHBoxLayout;
+  top->addWidget(searchLabel);
+  top->addWidget(search_, 1);
+  return top;
+}
+
+// The commands, under the window they work in.
+void KeyboardPage::buildList() {
   list_ = new QTreeWidget(this);
   list_->setObjectName(QStringLiteral("KeyList"));
   list_->setHeaderLabels({tr("Command"), tr("Keys"), tr("Works")});
@@ -114,7 +135,11 @@ KeyboardPage::KeyboardPage(shell::KeyBindings bindings, Prompter& prompter, QWid
   list_->header()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
   list_->header()->setStretchLastSection(true);
   list_->setMinimumHeight(list_->fontMetrics().height() * 16);
+  fillList();
+  list_->expandAll();
+}
 
+void KeyboardPage::fillList() {
   QTreeWidgetItem* group = nullptr;
   const char* window = nullptr;
   for (const KeyedAction& a : windowActions()) {
@@ -135,8 +160,10 @@ KeyboardPage::KeyboardPage(shell::KeyBindings bindings, Prompter& prompter, QWid
                                            : tr("On the map or preview"));
     showRow(rows_.back());
   }
-  list_->expandAll();
+}
 
+// The field that catches the new keys, its buttons and the note under them.
+QLayout* KeyboardPage::buildEditRow() {
   auto* keysLabel = new QLabel(tr("&New keys:"), this);
   catcher_ = new KeyCatcher(this);
   catcher_->setObjectName(QStringLiteral("KeyCatcher"));
@@ -157,21 +184,16 @@ KeyboardPage::KeyboardPage(shell::KeyBindings bindings, Prompter& prompter, QWid
   note_->setObjectName(QStringLiteral("KeyNote"));
   note_->setWordWrap(true);
 
-  auto* top = new QHBoxLayout;
-  top->addWidget(searchLabel);
-  top->addWidget(search_, 1);
   auto* edit = new QHBoxLayout;
   edit->addWidget(keysLabel);
   edit->addWidget(catcher_, 1);
   edit->addWidget(clear_);
   edit->addWidget(reset_);
   edit->addWidget(resetAll_);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(top);
-  layout->addWidget(list_, 1);
-  layout->addLayout(edit);
-  layout->addWidget(note_);
+  return edit;
+}
 
+void KeyboardPage::connectSignals() {
   connect(search_, &QLineEdit::textChanged, this, &KeyboardPage::filter);
   connect(list_, &QTreeWidget::currentItemChanged, this, [this] {
     note_->clear();
@@ -181,7 +203,6 @@ KeyboardPage::KeyboardPage(shell::KeyBindings bindings, Prompter& prompter, QWid
   connect(clear_, &QPushButton::clicked, this, &KeyboardPage::clearKeys);
   connect(reset_, &QPushButton::clicked, this, &KeyboardPage::resetRow);
   connect(resetAll_, &QPushButton::clicked, this, &KeyboardPage::resetAll);
-  showCurrent();
 }
 
 QList<QKeySequence> KeyboardPage::tableKeys(const Row& row) const {

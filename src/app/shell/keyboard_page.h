@@ -16,6 +16,7 @@
 #include "shell/key_bindings.h"
 
 class QLabel;
+class QLayout;
 class QPushButton;
 class QTreeWidget;
 class QTreeWidgetItem;
@@ -48,6 +49,11 @@ class KeyboardPage : public QWidget {
   void setPrompter(Prompter& prompter) { prompter_ = &prompter; }
 
  private:
+  QLayout* buildSearch();
+  void buildList();
+  void fillList();
+  QLayout* buildEditRow();
+  void connectSignals();
   struct Row {
     KeyedAction action;
     QString name;  // in the "Keys" section
