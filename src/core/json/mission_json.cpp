@@ -238,6 +238,56 @@ void putBlock(Value& o, std::string_view name, const std::vector<std::uint8_t>& 
   }
 }
 
+// A flight group's record with its raw byte groups and its goal strings.
+Value flightGroupValue(const model::FlightGroup& g) {
+  Value fg = recordValue(model::fg::Layout, g.span());
+  Value raw = objectFor(model::fg::RawGroups.size());
+  for (const auto& group : model::fg::RawGroups) {
+    Value values = Value::array();
+    for (std::size_t at : group.offsets) values.push_back(g.bytes[at]);
+    raw[std::string(group.name)] = std::move(values);
+  }
+  fg[std::string(RawGroupsKey)] = std::move(raw);
+  fg[std::string(GoalStringsKey)] = recordValue(model::fggoalstrings::Layout, g.goalStrings.span());
+  return fg;
+}
+
+Value messagesValue(const model::Mission& m) {
+  Value messages = Value::array();
+  for (const model::Message& msg : m.messages) {
+    const auto file = model::messageFileRecord(msg);
+    messages.push_back(
+        recordValue(model::message::Layout, msg.span(), messageTextArea(file, msg.color() == '0')));
+  }
+  return messages;
+}
+
+// Each briefing's record with its tags and strings.
+Value briefingsValue(const model::Mission& m) {
+  Value briefings = Value::array();
+  for (const model::Briefing& b : m.briefings) {
+    Value br = recordValue(model::briefing::Layout, b.span());
+    br[std::string(TagsKey)] = stringsValue(b.tags);
+    br[std::string(StringsKey)] = stringsValue(b.strings);
+    briefings.push_back(std::move(br));
+  }
+  return briefings;
+}
+
+// The description and the two debriefings.
+void putTextBlocks(Value& o, const model::Mission& m) {
+  const bool base = m.platformId == model::FormatBase;
+  putBlock(o, "Description", m.description.encoded(base ? BlockSizeBase : BlockSizeExpansion));
+  if (base) {
+    // The base format has no debriefings.
+    o["SuccessDebrief"] = "";
+    o["FailureDebrief"] = "";
+  } else {
+    putBlock(o, "SuccessDebrief", m.successDebrief.encoded(BlockSizeExpansion));
+    putBlock(o, "FailureDebrief", m.failureDebrief.encoded(BlockSizeExpansion));
+  }
+}
+
 }  // namespace
 
 Value missionValue(const model::Mission& m) {
@@ -250,28 +300,10 @@ Value missionValue(const model::Mission& m) {
   o["Header"] = recordValue(model::header::Layout, header.span());
 
   Value groups = Value::array();
-  for (const model::FlightGroup& g : m.flightGroups) {
-    Value fg = recordValue(model::fg::Layout, g.span());
-    Value raw = objectFor(model::fg::RawGroups.size());
-    for (const auto& group : model::fg::RawGroups) {
-      Value values = Value::array();
-      for (std::size_t at : group.offsets) values.push_back(g.bytes[at]);
-      raw[std::string(group.name)] = std::move(values);
-    }
-    fg[std::string(RawGroupsKey)] = std::move(raw);
-    fg[std::string(GoalStringsKey)] =
-        recordValue(model::fggoalstrings::Layout, g.goalStrings.span());
-    groups.push_back(std::move(fg));
-  }
+  for (const model::FlightGroup& g : m.flightGroups) groups.push_back(flightGroupValue(g));
   o["FlightGroups"] = std::move(groups);
 
-  Value messages = Value::array();
-  for (const model::Message& msg : m.messages) {
-    const auto file = model::messageFileRecord(msg);
-    messages.push_back(
-        recordValue(model::message::Layout, msg.span(), messageTextArea(file, msg.color() == '0')));
-  }
-  o["Messages"] = std::move(messages);
+  o["Messages"] = messagesValue(m);
 
   Value globalGoals = Value::array();
   for (const model::GlobalGoal& gg : m.globalGoals)
@@ -282,30 +314,14 @@ Value missionValue(const model::Mission& m) {
   for (const model::Team& t : m.teams) teams.push_back(recordValue(model::team::Layout, t.span()));
   o["Teams"] = std::move(teams);
 
-  Value briefings = Value::array();
-  for (const model::Briefing& b : m.briefings) {
-    Value br = recordValue(model::briefing::Layout, b.span());
-    br[std::string(TagsKey)] = stringsValue(b.tags);
-    br[std::string(StringsKey)] = stringsValue(b.strings);
-    briefings.push_back(std::move(br));
-  }
-  o["Briefings"] = std::move(briefings);
+  o["Briefings"] = briefingsValue(m);
 
   Value strings = Value::array();
   for (const model::GlobalGoalStrings& s : m.globalGoalStrings)
     strings.push_back(recordValue(model::ggstrings::Layout, s.span()));
   o["GlobalGoalStrings"] = std::move(strings);
 
-  const bool base = m.platformId == model::FormatBase;
-  putBlock(o, "Description", m.description.encoded(base ? BlockSizeBase : BlockSizeExpansion));
-  if (base) {
-    // The base format has no debriefings.
-    o["SuccessDebrief"] = "";
-    o["FailureDebrief"] = "";
-  } else {
-    putBlock(o, "SuccessDebrief", m.successDebrief.encoded(BlockSizeExpansion));
-    putBlock(o, "FailureDebrief", m.failureDebrief.encoded(BlockSizeExpansion));
-  }
+  putTextBlocks(o, m);
   o["TrailingBytes"] = bytesValue(m.trailingBytes);
   return o;
 }

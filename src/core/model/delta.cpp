@@ -31,90 +31,110 @@ int movedPosition(int p, int from, int to) {
   return p;
 }
 
+// Applies each kind of step forward (`back` false) or backward, noting what changed in `c`.
+struct StepApplier {
+  Mission& m;
+  FlightGroup* buffer;
+  bool back;
+  ChangeSet& c;
+
+  void operator()(const PatchStep& s) const {
+    const auto& from = back ? s.after : s.before;
+    const auto& to = back ? s.before : s.after;
+    if (s.kind == RecordKind::FlightGroupBuffer) {
+      // The buffer takes the step only while it holds what the step expects: a buffer
+      // the user filled again since is left alone.
+      if (!buffer) return;
+      Bytes rec = buffer->span();
+      if (!std::equal(from.begin(), from.end(), rec.begin() + s.offset)) return;
+      std::copy(to.begin(), to.end(), rec.begin() + s.offset);
+    } else {
+      Bytes rec = recordBytes(m, s.kind, s.index, buffer);
+      std::copy(to.begin(), to.end(), rec.begin() + s.offset);
+    }
+    c.notePatch(s.kind, s.index, s.offset, to.size());
+  }
+
+  void operator()(const AutoLinkStep& s) const {
+    m.flightGroups.at(idx(s.index)).autoLink = back ? s.before : s.after;
+    c.autoLink = true;
+    c.noteRecord(RecordKind::FlightGroup, s.index);
+  }
+
+  void operator()(const InsertStep& s) const {
+    const std::size_t before = listSize(m, s.list);
+    if (s.insert != back) {
+      if (s.list == ListKind::FlightGroups) {
+        insertAt(m.flightGroups, s.index, *s.group);
+      } else {
+        insertAt(m.messages, s.index, *s.message);
+        if (s.sound) insertAt(m.sounds, s.index, *s.sound);
+      }
+      c.noteList(s.list, before, listSize(m, s.list),
+                 [&](int p) { return p >= s.index ? p + 1 : p; }, {s.index});
+    } else {
+      if (s.list == ListKind::FlightGroups) {
+        m.flightGroups.erase(m.flightGroups.begin() + s.index);
+      } else {
+        m.messages.erase(m.messages.begin() + s.index);
+        if (s.sound) m.sounds.erase(m.sounds.begin() + s.index);
+      }
+      c.noteList(s.list, before, listSize(m, s.list),
+                 [&](int p) { return p == s.index ? -1 : (p > s.index ? p - 1 : p); }, {});
+    }
+  }
+
+  void operator()(const MoveStep& s) const {
+    const int from = back ? s.to : s.from;
+    const int to = back ? s.from : s.to;
+    const std::size_t before = listSize(m, s.list);
+    if (s.list == ListKind::FlightGroups) {
+      moveWithin(m.flightGroups, from, to);
+    } else {
+      moveWithin(m.messages, from, to);
+      if (idx(std::max(from, to)) < m.sounds.size()) moveWithin(m.sounds, from, to);
+    }
+    c.noteList(s.list, before, before, [&](int p) { return movedPosition(p, from, to); }, {});
+  }
+
+  void operator()(const TextBlockStep& s) const {
+    textBlock(m, s.block) = back ? s.before : s.after;
+    c.textBlocks[static_cast<std::size_t>(s.block)] = true;
+  }
+
+  void operator()(const FormatStep& s) const {
+    m.platformId = back ? s.before : s.after;
+    c.format = true;
+  }
+
+  void operator()(const SoundsStep& s) const {
+    m.sounds = back ? s.before : s.after;
+    c.sounds = true;
+  }
+
+  void operator()(const BriefingTextStep& s) const {
+    Briefing& b = m.briefings.at(idx(s.briefing));
+    (s.tags ? b.tags : b.strings).at(idx(s.index)) = back ? s.before : s.after;
+    c.briefingText = true;
+    c.noteRecord(RecordKind::Briefing, s.briefing);
+  }
+
+  void operator()(const ListReplaceStep& s) const {
+    const std::size_t before = listSize(m, s.list);
+    if (s.list == ListKind::FlightGroups)
+      m.flightGroups = back ? s.beforeGroups : s.afterGroups;
+    else
+      m.messages = back ? s.beforeMessages : s.afterMessages;
+    std::vector<int> all(listSize(m, s.list));
+    for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
+    c.noteList(
+        s.list, before, all.size(), [](int) { return -1; }, all);
+  }
+};
+
 // Applies one step forward (`back` false) or backward.
 void applyStep(Mission& m, FlightGroup* buffer, const Step& step, bool back, ChangeSet& c) {
-  std::visit(
-      [&](const auto& s) {
-        using S = std::decay_t<decltype(s)>;
-        if constexpr (std::is_same_v<S, PatchStep>) {
-          const auto& from = back ? s.after : s.before;
-          const auto& to = back ? s.before : s.after;
-          if (s.kind == RecordKind::FlightGroupBuffer) {
-            // The buffer takes the step only while it holds what the step expects: a buffer
-            // the user filled again since is left alone.
-            if (!buffer) return;
-            Bytes rec = buffer->span();
-            if (!std::equal(from.begin(), from.end(), rec.begin() + s.offset)) return;
-            std::copy(to.begin(), to.end(), rec.begin() + s.offset);
-          } else {
-            Bytes rec = recordBytes(m, s.kind, s.index, buffer);
-            std::copy(to.begin(), to.end(), rec.begin() + s.offset);
-          }
-          c.notePatch(s.kind, s.index, s.offset, to.size());
-        } else if constexpr (std::is_same_v<S, AutoLinkStep>) {
-          m.flightGroups.at(idx(s.index)).autoLink = back ? s.before : s.after;
-          c.autoLink = true;
-          c.noteRecord(RecordKind::FlightGroup, s.index);
-        } else if constexpr (std::is_same_v<S, InsertStep>) {
-          const bool insert = s.insert != back;
-          const std::size_t before = listSize(m, s.list);
-          if (insert) {
-            if (s.list == ListKind::FlightGroups) {
-              insertAt(m.flightGroups, s.index, *s.group);
-            } else {
-              insertAt(m.messages, s.index, *s.message);
-              if (s.sound) insertAt(m.sounds, s.index, *s.sound);
-            }
-            c.noteList(s.list, before, listSize(m, s.list),
-                       [&](int p) { return p >= s.index ? p + 1 : p; }, {s.index});
-          } else {
-            if (s.list == ListKind::FlightGroups) {
-              m.flightGroups.erase(m.flightGroups.begin() + s.index);
-            } else {
-              m.messages.erase(m.messages.begin() + s.index);
-              if (s.sound) m.sounds.erase(m.sounds.begin() + s.index);
-            }
-            c.noteList(s.list, before, listSize(m, s.list),
-                       [&](int p) { return p == s.index ? -1 : (p > s.index ? p - 1 : p); }, {});
-          }
-        } else if constexpr (std::is_same_v<S, MoveStep>) {
-          const int from = back ? s.to : s.from;
-          const int to = back ? s.from : s.to;
-          const std::size_t before = listSize(m, s.list);
-          if (s.list == ListKind::FlightGroups) {
-            moveWithin(m.flightGroups, from, to);
-          } else {
-            moveWithin(m.messages, from, to);
-            if (idx(std::max(from, to)) < m.sounds.size()) moveWithin(m.sounds, from, to);
-          }
-          c.noteList(s.list, before, before, [&](int p) { return movedPosition(p, from, to); }, {});
-        } else if constexpr (std::is_same_v<S, TextBlockStep>) {
-          textBlock(m, s.block) = back ? s.before : s.after;
-          c.textBlocks[static_cast<std::size_t>(s.block)] = true;
-        } else if constexpr (std::is_same_v<S, FormatStep>) {
-          m.platformId = back ? s.before : s.after;
-          c.format = true;
-        } else if constexpr (std::is_same_v<S, SoundsStep>) {
-          m.sounds = back ? s.before : s.after;
-          c.sounds = true;
-        } else if constexpr (std::is_same_v<S, BriefingTextStep>) {
-          Briefing& b = m.briefings.at(idx(s.briefing));
-          (s.tags ? b.tags : b.strings).at(idx(s.index)) = back ? s.before : s.after;
-          c.briefingText = true;
-          c.noteRecord(RecordKind::Briefing, s.briefing);
-        } else if constexpr (std::is_same_v<S, ListReplaceStep>) {
-          const std::size_t before = listSize(m, s.list);
-          if (s.list == ListKind::FlightGroups)
-            m.flightGroups = back ? s.beforeGroups : s.afterGroups;
-          else
-            m.messages = back ? s.beforeMessages : s.afterMessages;
-          std::vector<int> all(listSize(m, s.list));
-          for (std::size_t i = 0; i < all.size(); ++i) all[i] = static_cast<int>(i);
-          c.noteList(
-              s.list, before, all.size(), [](int) { return -1; }, all);
-        }
-      },
-      step);
+  std::visit(StepApplier{m, buffer, back, c}, step);
 }
 
 // A step's own comparison for merging: the same record, field, block or flag.

@@ -156,6 +156,87 @@ std::array<std::uint8_t, message::Size> messageFileRecord(const Message& m) {
   return rec;
 }
 
+namespace {
+
+// The flight groups, `count` of them; each gets its auto-link from `defaults` and its heading.
+bool readFlightGroups(Cursor& c, Mission& m, std::size_t count, const MissionDefaults& defaults) {
+  // Counts are checked against the data before anything is allocated from them.
+  if (!needRecords(c, count, fg::Size, "flight group")) return false;
+  m.flightGroups.reserve(count);
+  for (std::size_t i = 0; i < count; ++i) {
+    FlightGroup& g = m.flightGroups.emplace_back(c.next(fg::Size));
+    g.autoLink = defaults.autoLink;
+    g.heading = computeHeading(g, &g.lastRoutePoint);
+  }
+  m.updateMapExtent();
+  m.computeTeamIff();
+  return true;
+}
+
+bool readMessages(Cursor& c, Mission& m, std::size_t count) {
+  if (!needRecords(c, count, message::Size, "message")) return false;
+  m.messages.reserve(count);
+  for (std::size_t i = 0; i < count; ++i)
+    m.messages.push_back(messageFromFile(c.next(message::Size)));
+  return true;
+}
+
+// The global goals, then the teams.
+bool readTeamRecords(Cursor& c, Mission& m) {
+  for (std::size_t t = 0; t < TeamCount; ++t)
+    if (!takeRecord(c, m.globalGoals[t], {"global goal", t + 1})) return false;
+  for (std::size_t t = 0; t < TeamCount; ++t)
+    if (!takeRecord(c, m.teams[t], {"team", t + 1})) return false;
+  return true;
+}
+
+// Each briefing's record, then its tags, then its strings.
+bool readBriefings(Cursor& c, Mission& m) {
+  for (std::size_t b = 0; b < BriefingCount; ++b) {
+    Briefing& br = m.briefings[b];
+    if (!takeRecord(c, br, {"briefing", b + 1})) return false;
+    for (std::size_t s = 0; s < briefing::StringCount; ++s)
+      if (!readBriefingString(c, br.tags[s], {"briefing", b + 1, "tag", s + 1})) return false;
+    for (std::size_t s = 0; s < briefing::StringCount; ++s)
+      if (!readBriefingString(c, br.strings[s], {"briefing", b + 1, "string", s + 1})) return false;
+  }
+  return true;
+}
+
+// The goal strings of each flight group, then the global goal strings of each team.
+bool readGoalStrings(Cursor& c, Mission& m) {
+  for (std::size_t i = 0; i < m.flightGroups.size(); ++i)
+    if (!takeRecord(c, m.flightGroups[i].goalStrings, {"the goal strings of flight group", i + 1}))
+      return false;
+  for (std::size_t t = 0; t < TeamCount; ++t)
+    if (!takeRecord(c, m.globalGoalStrings[t], {"the global goal strings of team", t + 1}))
+      return false;
+  return true;
+}
+
+bool readBlock(Cursor& c, TextBlock& block, std::size_t size, const char* what) {
+  if (!c.need(size, {what})) return false;
+  std::vector<std::uint8_t> bytes(size);
+  c.take(size, bytes, {what});
+  block = TextBlock::fromBytes(std::move(bytes));
+  return true;
+}
+
+// The description, after the two debriefings in the expansion's format; the base format's
+// debriefings are left empty.
+bool readTextBlocks(Cursor& c, Mission& m) {
+  if (m.platformId == FormatBase) {
+    m.successDebrief = TextBlock(TextBlockExpansion);
+    m.failureDebrief = TextBlock(TextBlockExpansion);
+    return readBlock(c, m.description, TextBlockBase, "the description");
+  }
+  return readBlock(c, m.successDebrief, TextBlockExpansion, "the success debriefing") &&
+         readBlock(c, m.failureDebrief, TextBlockExpansion, "the failure debriefing") &&
+         readBlock(c, m.description, TextBlockExpansion, "the description");
+}
+
+}  // namespace
+
 ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& defaults) {
   Cursor c(data);
   std::uint16_t id = 0;
@@ -168,68 +249,11 @@ ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& default
 
   auto m = std::make_unique<Mission>();
   m->platformId = platform;
-  if (!takeRecord(c, m->header, {"the header"})) return {ReadStatus::Refused, c.error()};
-
-  const std::size_t fgCount = m->header.get(header::FlightGroupCount);
-  const std::size_t msgCount = m->header.get(header::MessageCount);
-  // Counts are checked against the data before anything is allocated from them.
-  if (!needRecords(c, fgCount, fg::Size, "flight group")) return {ReadStatus::Refused, c.error()};
-  m->flightGroups.reserve(fgCount);
-  for (std::size_t i = 0; i < fgCount; ++i) {
-    FlightGroup& g = m->flightGroups.emplace_back(c.next(fg::Size));
-    g.autoLink = defaults.autoLink;
-    g.heading = computeHeading(g, &g.lastRoutePoint);
-  }
-  m->updateMapExtent();
-  m->computeTeamIff();
-
-  if (!needRecords(c, msgCount, message::Size, "message")) return {ReadStatus::Refused, c.error()};
-  m->messages.reserve(msgCount);
-  for (std::size_t i = 0; i < msgCount; ++i)
-    m->messages.push_back(messageFromFile(c.next(message::Size)));
-
-  for (std::size_t t = 0; t < TeamCount; ++t)
-    if (!takeRecord(c, m->globalGoals[t], {"global goal", t + 1}))
-      return {ReadStatus::Refused, c.error()};
-  for (std::size_t t = 0; t < TeamCount; ++t)
-    if (!takeRecord(c, m->teams[t], {"team", t + 1})) return {ReadStatus::Refused, c.error()};
-
-  for (std::size_t b = 0; b < BriefingCount; ++b) {
-    Briefing& br = m->briefings[b];
-    if (!takeRecord(c, br, {"briefing", b + 1})) return {ReadStatus::Refused, c.error()};
-    for (std::size_t s = 0; s < briefing::StringCount; ++s)
-      if (!readBriefingString(c, br.tags[s], {"briefing", b + 1, "tag", s + 1}))
-        return {ReadStatus::Refused, c.error()};
-    for (std::size_t s = 0; s < briefing::StringCount; ++s)
-      if (!readBriefingString(c, br.strings[s], {"briefing", b + 1, "string", s + 1}))
-        return {ReadStatus::Refused, c.error()};
-  }
-
-  for (std::size_t i = 0; i < fgCount; ++i)
-    if (!takeRecord(c, m->flightGroups[i].goalStrings, {"the goal strings of flight group", i + 1}))
-      return {ReadStatus::Refused, c.error()};
-  for (std::size_t t = 0; t < TeamCount; ++t)
-    if (!takeRecord(c, m->globalGoalStrings[t], {"the global goal strings of team", t + 1}))
-      return {ReadStatus::Refused, c.error()};
-
-  auto readBlock = [&](TextBlock& block, std::size_t size, const char* what) {
-    if (!c.need(size, {what})) return false;
-    std::vector<std::uint8_t> bytes(size);
-    c.take(size, bytes, {what});
-    block = TextBlock::fromBytes(std::move(bytes));
-    return true;
-  };
-  if (platform == FormatBase) {
-    m->successDebrief = TextBlock(TextBlockExpansion);
-    m->failureDebrief = TextBlock(TextBlockExpansion);
-    if (!readBlock(m->description, TextBlockBase, "the description"))
-      return {ReadStatus::Refused, c.error()};
-  } else {
-    if (!readBlock(m->successDebrief, TextBlockExpansion, "the success debriefing") ||
-        !readBlock(m->failureDebrief, TextBlockExpansion, "the failure debriefing") ||
-        !readBlock(m->description, TextBlockExpansion, "the description"))
-      return {ReadStatus::Refused, c.error()};
-  }
+  if (!takeRecord(c, m->header, {"the header"}) ||
+      !readFlightGroups(c, *m, m->header.get(header::FlightGroupCount), defaults) ||
+      !readMessages(c, *m, m->header.get(header::MessageCount)) || !readTeamRecords(c, *m) ||
+      !readBriefings(c, *m) || !readGoalStrings(c, *m) || !readTextBlocks(c, *m))
+    return {ReadStatus::Refused, c.error()};
   // Bytes after the last block mean nothing to the game; they are kept so nothing is lost.
   const auto rest = c.rest();
   m->trailingBytes.assign(rest.begin(), rest.end());
