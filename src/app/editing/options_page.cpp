@@ -54,8 +54,19 @@ OptionsPage::OptionsPage(const EditorContext& context, QWidget* parent)
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 6, 6, 6);
   top->setSpacing(4);
+  top->addWidget(buildRolesGroup());
+  top->addWidget(buildWeaponsGroup(), 1);
+  top->addWidget(buildCraftGroup(), 1);
+  chainTabOrder({cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_, weapons_[0], weapons_[1], weapons_[2],
+                 allOptions_, category_, rows_, rowShip_, rowWaves_, rowCount_});
 
-  // Roles.
+  connect(allOptions_, &QPushButton::clicked, this, &OptionsPage::allOptions);
+  connect(rows_, &QListWidget::currentRowChanged, this, &OptionsPage::rowClicked);
+  bindFields();
+}
+
+// The group's role to each team, and to all of them at once.
+QWidget* OptionsPage::buildRolesGroup() {
   auto* roles = new QGroupBox(tr("CMD: This FG's role to each Team:"), this);
   auto* rg = new QGridLayout(roles);
   rg->setContentsMargins(6, 4, 6, 4);
@@ -71,9 +82,11 @@ OptionsPage::OptionsPage(const EditorContext& context, QWidget* parent)
   cmdAll_->setParent(roles);
   rg->addWidget(new QLabel(tr("All Teams"), roles), 4, 0);
   rg->addWidget(cmdAll_, 5, 0);
-  top->addWidget(roles);
+  return roles;
+}
 
-  // Optional weapons.
+// The optional weapons, a list of each kind.
+QWidget* OptionsPage::buildWeaponsGroup() {
   auto* weapons = new QGroupBox(tr("Optional Weapons"), this);
   auto* wg = new QGridLayout(weapons);
   wg->setContentsMargins(6, 4, 6, 4);
@@ -93,9 +106,11 @@ OptionsPage::OptionsPage(const EditorContext& context, QWidget* parent)
   allOptions_ = new QPushButton(tr("All Options On/Off"), weapons);
   allOptions_->setObjectName(QStringLiteral("AllOptionsBtn"));
   wg->addWidget(allOptions_, 2, 0, 1, 3, Qt::AlignLeft);
-  top->addWidget(weapons, 1);
+  return weapons;
+}
 
-  // Optional craft.
+// The optional craft: the category, its ten rows and the edited row's craft and numbers.
+QWidget* OptionsPage::buildCraftGroup() {
   auto* craft = new QGroupBox(tr("Optional Ships"), this);
   auto* cg = new QGridLayout(craft);
   cg->setContentsMargins(6, 4, 6, 4);
@@ -120,13 +135,7 @@ OptionsPage::OptionsPage(const EditorContext& context, QWidget* parent)
   cg->setRowStretch(3, 1);
   cg->setColumnStretch(0, 1);
   cg->setColumnStretch(1, 1);
-  top->addWidget(craft, 1);
-  chainTabOrder({cmd_[0], cmd_[1], cmd_[2], cmd_[3], cmdAll_, weapons_[0], weapons_[1], weapons_[2],
-                 allOptions_, category_, rows_, rowShip_, rowWaves_, rowCount_});
-
-  connect(allOptions_, &QPushButton::clicked, this, &OptionsPage::allOptions);
-  connect(rows_, &QListWidget::currentRowChanged, this, &OptionsPage::rowClicked);
-  bindFields();
+  return craft;
 }
 
 void OptionsPage::bindFields() {

@@ -27,6 +27,9 @@ class OptionsPage : public FlightGroupTab {
   void doFill() override;
 
  private:
+  QWidget* buildRolesGroup();
+  QWidget* buildWeaponsGroup();
+  QWidget* buildCraftGroup();
   void bindFields();
   void rolesChosen();
   void weaponsChosen(std::size_t list, const std::vector<bool>& selected);

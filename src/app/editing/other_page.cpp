@@ -40,7 +40,21 @@ OtherPage::OtherPage(const EditorContext& context, QWidget* parent)
   auto* top = new QVBoxLayout(this);
   top->setContentsMargins(6, 6, 6, 6);
   top->setSpacing(4);
+  top->addWidget(buildOrientationGroup());
+  top->addWidget(buildJumpArea());
+  top->addWidget(buildUnknownsGroup());
 
+  missionSettings_ = new QWidget(this);
+  missionSettings_->setObjectName(QStringLiteral("MissionSettingsArea"));
+  auto* ml = new QVBoxLayout(missionSettings_);
+  ml->setContentsMargins(0, 0, 0, 0);
+  top->addWidget(missionSettings_);
+  top->addStretch(1);
+
+  bindings_->bind(orientation_, fg::ObjectOrientation);
+}
+
+QWidget* OtherPage::buildOrientationGroup() {
   auto* orient = new QGroupBox(tr("Object (not craft) orientation angle"), this);
   auto* og = new QHBoxLayout(orient);
   og->setContentsMargins(6, 4, 6, 4);
@@ -50,23 +64,26 @@ OtherPage::OtherPage(const EditorContext& context, QWidget* parent)
   og->addWidget(new QLabel(tr("64 = flat "), orient));
   og->addWidget(new QLabel(tr("0 = On edge"), orient));
   og->addStretch();
-  top->addWidget(orient);
+  return orient;
+}
 
+QWidget* OtherPage::buildJumpArea() {
   // The order-4 jump triggers are edited with the orders.
   jumpArea_ = new QGroupBox(tr("Jump to Order 4 when:"), this);
   jumpArea_->setObjectName(QStringLiteral("JumpToOrder4Area"));
-  {
-    auto* jl = new QVBoxLayout(jumpArea_);
-    jl->setContentsMargins(4, 0, 4, 2);
-    auto* jump = new TriggerEditor(
-        doc_, vocab_,
-        flightGroupTriggers(doc_, editing::jumpTriggers(), editText(tr("Jump to Order 4 Trigger"))),
-        jumpArea_);
-    jump->setObjectName(QStringLiteral("JumpTriggerEditor"));
-    jl->addWidget(jump);
-  }
-  top->addWidget(jumpArea_);
+  auto* jl = new QVBoxLayout(jumpArea_);
+  jl->setContentsMargins(4, 0, 4, 2);
+  auto* jump = new TriggerEditor(
+      doc_, vocab_,
+      flightGroupTriggers(doc_, editing::jumpTriggers(), editText(tr("Jump to Order 4 Trigger"))),
+      jumpArea_);
+  jump->setObjectName(QStringLiteral("JumpTriggerEditor"));
+  jl->addWidget(jump);
+  return jumpArea_;
+}
 
+// The bytes no page edits, as lines of text, and the button of their editor.
+QWidget* OtherPage::buildUnknownsGroup() {
   auto* unknowns = new QGroupBox(tr("Unknowns"), this);
   auto* ug = new QVBoxLayout(unknowns);
   ug->setContentsMargins(6, 4, 6, 4);
@@ -94,16 +111,7 @@ OtherPage::OtherPage(const EditorContext& context, QWidget* parent)
   row({loose_});
   row({pt2_, editUnknowns_});
   for (QLabel* l : {pt3_, pt4a_, pt6_}) ug->addWidget(l);
-  top->addWidget(unknowns);
-
-  missionSettings_ = new QWidget(this);
-  missionSettings_->setObjectName(QStringLiteral("MissionSettingsArea"));
-  auto* ml = new QVBoxLayout(missionSettings_);
-  ml->setContentsMargins(0, 0, 0, 0);
-  top->addWidget(missionSettings_);
-  top->addStretch(1);
-
-  bindings_->bind(orientation_, fg::ObjectOrientation);
+  return unknowns;
 }
 
 void OtherPage::editUnknowns() {

@@ -20,6 +20,9 @@ class OtherPage : public FlightGroupTab {
   void doFill() override;
 
  private:
+  QWidget* buildOrientationGroup();
+  QWidget* buildJumpArea();
+  QWidget* buildUnknownsGroup();
   // "FG Unknowns": "&OK" writes the header's bytes and those of every selected flight group.
   void editUnknowns();
 

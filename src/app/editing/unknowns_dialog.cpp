@@ -37,7 +37,17 @@ UnknownsDialog::UnknownsDialog(const model::Header& header, const model::FlightG
   setObjectName(QStringLiteral("UnksForm"));
   setWindowTitle(tr("FG Unknowns"));
   auto* top = new QVBoxLayout(this);
+  top->addWidget(buildCurrentValues(header, current));
+  top->addWidget(new QLabel(tr("Use Tab key to maneuver though edit boxes"), this));
+  top->addWidget(new QLabel(tr("Changes affect all selected FGs"), this));
+  top->addLayout(buildByteBoxes(header, current));
+  top->addLayout(buildFlagBoxes(current));
+  top->addWidget(okCancelButtons(this));
+}
 
+// The values as lines of text, to read and copy.
+QGroupBox* UnknownsDialog::buildCurrentValues(const model::Header& header,
+                                              const model::FlightGroup& current) {
   auto* lines = new QGroupBox(tr("Current values"), this);
   auto* ll = new QVBoxLayout(lines);
   ll->setSpacing(1);
@@ -48,10 +58,12 @@ UnknownsDialog::UnknownsDialog(const model::Header& header, const model::FlightG
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ll->addWidget(l);
   }
-  top->addWidget(lines);
-  top->addWidget(new QLabel(tr("Use Tab key to maneuver though edit boxes"), this));
-  top->addWidget(new QLabel(tr("Changes affect all selected FGs"), this));
+  return lines;
+}
 
+// A box for each byte: the header's in one column, the record's in two beside it.
+QLayout* UnknownsDialog::buildByteBoxes(const model::Header& header,
+                                        const model::FlightGroup& current) {
   const int boxWidth = QFontMetrics(font()).horizontalAdvance(QStringLiteral("0000")) + 12;
   auto box = [&](const QString& name, int value) {
     auto* e = new QLineEdit(QString::number(value), this);
@@ -85,8 +97,11 @@ UnknownsDialog::UnknownsDialog(const model::Header& header, const model::FlightG
   }
   grid->setColumnMinimumWidth(2, 16);
   grid->setColumnStretch(8, 1);
-  top->addLayout(grid);
+  return grid;
+}
 
+// The unknown flags, a box each.
+QLayout* UnknownsDialog::buildFlagBoxes(const model::FlightGroup& current) {
   auto* flags = new QHBoxLayout;
   flags->addWidget(
       new QLabel(QString::fromLatin1(editing::UnknownFlagsName) + QLatin1Char(':'), this));
@@ -105,8 +120,7 @@ UnknownsDialog::UnknownsDialog(const model::Header& header, const model::FlightG
     flags->addWidget(flagBoxes_[i]);
   }
   flags->addStretch(1);
-  top->addLayout(flags);
-  top->addWidget(okCancelButtons(this));
+  return flags;
 }
 
 void UnknownsDialog::accept() {

@@ -11,6 +11,8 @@
 #include "editing/unknowns.h"
 
 class QCheckBox;
+class QGroupBox;
+class QLayout;
 class QLineEdit;
 
 namespace app {
@@ -35,6 +37,9 @@ class UnknownsDialog : public QDialog {
   void accept() override;
 
  private:
+  QGroupBox* buildCurrentValues(const model::Header& header, const model::FlightGroup& current);
+  QLayout* buildByteBoxes(const model::Header& header, const model::FlightGroup& current);
+  QLayout* buildFlagBoxes(const model::FlightGroup& current);
   Prompter& prompter_;
   std::array<QLineEdit*, editing::HeaderUnknowns.size()> headerBoxes_{};
   std::array<QLineEdit*, editing::UnknownBytes.size()> byteBoxes_{};
