@@ -92,6 +92,26 @@ void fillBox(QComboBox* box, const std::vector<std::string>& entries) {
   for (const std::string& entry : entries) box->addItem(fromFile(entry));
 }
 
+// The strip that shows a directory's folder.
+QLabel* folderStrip(const char* name, QWidget* page) {
+  auto* folder = new QLabel(page);
+  folder->setObjectName(QString(name) + "DirLabel");
+  folder->setTextFormat(Qt::PlainText);
+  // A flat strip a shade darker than the dialog: the folder is chosen with a button, never
+  // typed, so the field must not look like a text box.
+  folder->setFrameShape(QFrame::NoFrame);
+  folder->setContentsMargins(6, 3, 6, 3);
+  folder->setAutoFillBackground(true);
+  QPalette ground = folder->palette();
+  ground.setColor(QPalette::Window, ground.color(QPalette::Window).darker(106));
+  folder->setPalette(ground);
+  // A long path must not widen the fixed dialog; the tool tip shows it whole.
+  folder->setMinimumWidth(360);
+  folder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+  folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return folder;
+}
+
 }  // namespace
 
 QString PreferencesDialog::adjustForResCaption(int screenWidth) {
@@ -143,7 +163,32 @@ PreferencesDialog::PreferencesDialog(shell::Settings& settings, const shell::Voc
 QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
   auto* page = new QWidget;
   page->setObjectName("OptionsTab");
+  QLayout* checks = buildOptionChecks(page);
+  auto* format = radioGroup(QT_TR_NOOP("Default Mission Format"), "DefaultFormat",
+                            {QT_TR_NOOP("Zyn"), QT_TR_NOOP("Qvn")}, defaultFormat_, page);
+  auto* open = radioGroup(QT_TR_NOOP("Open program with:"), "OpenProgWith",
+                          {QT_TR_NOOP("Choice Box"), QT_TR_NOOP("Blank Mission"),
+                           QT_TR_NOOP("Open File Dialogue"), QT_TR_NOOP("Last Used File")},
+                          openProgWith_, page);
 
+  QGroupBox* newFG = buildNewFGGroup(vocab, page);
+  QLayout* languageRow = buildLanguageRow(page);
+
+  auto* right = new QVBoxLayout;
+  right->addWidget(format);
+  right->addWidget(open);
+  right->addWidget(newFG);
+  right->addLayout(languageRow);
+  right->addStretch(1);
+
+  auto* layout = new QHBoxLayout(page);
+  layout->addLayout(checks);
+  layout->addLayout(right);
+  return page;
+}
+
+// The column of check boxes on the Options page.
+QLayout* PreferencesDialog::buildOptionChecks(QWidget* page) {
   auto* checks = new QVBoxLayout;
   autoLink_ = check(QT_TR_NOOP("Use Autolink by default"), "AutoLinkCheck", page);
   checkPlayable_ = check(QT_TR_NOOP("Error check for valid Craft"), "CheckPlayableCheck", page);
@@ -165,14 +210,11 @@ QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
     checks->addWidget(box);
   }
   checks->addStretch(1);
+  return checks;
+}
 
-  auto* format = radioGroup(QT_TR_NOOP("Default Mission Format"), "DefaultFormat",
-                            {QT_TR_NOOP("Zyn"), QT_TR_NOOP("Qvn")}, defaultFormat_, page);
-  auto* open = radioGroup(QT_TR_NOOP("Open program with:"), "OpenProgWith",
-                          {QT_TR_NOOP("Choice Box"), QT_TR_NOOP("Blank Mission"),
-                           QT_TR_NOOP("Open File Dialogue"), QT_TR_NOOP("Last Used File")},
-                          openProgWith_, page);
-
+// The ship and A.I. a new flight group gets.
+QGroupBox* PreferencesDialog::buildNewFGGroup(const shell::Vocabulary& vocab, QWidget* page) {
   auto* newFG = new QGroupBox(tr("Default New FG"), page);
   newFG->setObjectName("DefaultNewFGGroup");
   auto* newFGLayout = new QGridLayout(newFG);
@@ -192,7 +234,10 @@ QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
   newFGLayout->addWidget(aiLabel, 1, 0);
   newFGLayout->addWidget(defaultAI_, 1, 1);
   newFGLayout->setColumnStretch(1, 1);
+  return newFG;
+}
 
+QLayout* PreferencesDialog::buildLanguageRow(QWidget* page) {
   // The language is read at start: a choice here applies from the next start on.
   language_ = new QComboBox(page);
   language_->setObjectName("LanguageBox");
@@ -205,18 +250,7 @@ QWidget* PreferencesDialog::buildOptionsPage(const shell::Vocabulary& vocab) {
   auto* languageRow = new QHBoxLayout;
   languageRow->addWidget(languageLabel);
   languageRow->addWidget(language_, 1);
-
-  auto* right = new QVBoxLayout;
-  right->addWidget(format);
-  right->addWidget(open);
-  right->addWidget(newFG);
-  right->addLayout(languageRow);
-  right->addStretch(1);
-
-  auto* layout = new QHBoxLayout(page);
-  layout->addLayout(checks);
-  layout->addLayout(right);
-  return page;
+  return languageRow;
 }
 
 QWidget* PreferencesDialog::buildDirectoriesPage() {
@@ -224,12 +258,7 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
   page->setObjectName("DirectoriesTab");
   auto* layout = new QGridLayout(page);
 
-  struct Row {
-    const char* caption;
-    const char* name;
-    const char* note;
-  };
-  static constexpr Row rows[DirectoryCount] = {
+  static constexpr DirectoryRow rows[DirectoryCount] = {
       {QT_TR_NOOP("Pref. Missions Directory:"), "Missions", nullptr},
       {QT_TR_NOOP("Your VortanKre Directory:"), "Zyn", nullptr},
       {QT_TR_NOOP("Your ZynED Directory:"), "ZynED",
@@ -245,57 +274,50 @@ QWidget* PreferencesDialog::buildDirectoriesPage() {
 
   int line = 0;
   for (int i = 0; i < DirectoryCount; ++i) {
-    const Row& row = rows[i];
-    auto* caption = new QLabel(tr(row.caption), page);
-    caption->setObjectName(QString(row.name) + "DirCaption");
-    layout->addWidget(caption, line++, 0, 1, 3);
-    if (row.note) {
-      auto* note = new QLabel(tr(row.note), page);
-      note->setObjectName(QString(row.name) + "DirNote");
-      note->setWordWrap(true);
-      QFont small = note->font();
-      small.setPointSizeF(small.pointSizeF() * 0.9);
-      note->setFont(small);
-      layout->addWidget(note, line++, 0, 1, 3);
-    }
-    auto* folder = new QLabel(page);
-    folder->setObjectName(QString(row.name) + "DirLabel");
-    folder->setTextFormat(Qt::PlainText);
-    // A flat strip a shade darker than the dialog: the folder is chosen with a button, never
-    // typed, so the field must not look like a text box.
-    folder->setFrameShape(QFrame::NoFrame);
-    folder->setContentsMargins(6, 3, 6, 3);
-    folder->setAutoFillBackground(true);
-    QPalette ground = folder->palette();
-    ground.setColor(QPalette::Window, ground.color(QPalette::Window).darker(106));
-    folder->setPalette(ground);
-    // A long path must not widen the fixed dialog; the tool tip shows it whole.
-    folder->setMinimumWidth(360);
-    folder->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    folder->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    directories_[i] = folder;
-    // The editor's own chooser (a root box and a folder tree) and the same choice in the
-    // desktop's folder dialog, for those who know their way there: each button says which.
-    auto* browse = new QPushButton(tr("Folder Tree…"), page);
-    browse->setObjectName(QString(row.name) + "BrowseBtn");
-    browse->setToolTip(tr("Choose the folder in the editor's folder tree"));
-    auto* desktop = new QPushButton(tr("Browse…"), page);
-    desktop->setObjectName(QString(row.name) + "DesktopBrowseBtn");
-    desktop->setToolTip(tr("Choose the folder in the desktop's folder dialog"));
-    const auto which = static_cast<Directory>(i);
-    connect(browse, &QPushButton::clicked, this, [this, which] { this->browse(which); });
-    connect(desktop, &QPushButton::clicked, this, [this, which, caption = tr(row.caption)] {
-      const QString chosen = prompter_->existingFolder(this, caption, browseStart(which));
-      if (!chosen.isEmpty()) setDirectory(which, QDir::cleanPath(chosen));
-    });
-    layout->addWidget(folder, line, 0);
-    layout->addWidget(browse, line, 1);
-    layout->addWidget(desktop, line++, 2);
+    line = addDirectoryRow(layout, line, static_cast<Directory>(i), rows[i]);
     if (i + 1 < DirectoryCount) layout->setRowMinimumHeight(line++, 8);
   }
   layout->setColumnStretch(0, 1);
   layout->setRowStretch(line, 1);
   return page;
+}
+
+// A directory's caption, note (if any), folder and buttons from grid line `line` on; returns
+// the line after them.
+int PreferencesDialog::addDirectoryRow(QGridLayout* layout, int line, Directory which,
+                                       const DirectoryRow& row) {
+  QWidget* page = layout->parentWidget();
+  auto* caption = new QLabel(tr(row.caption), page);
+  caption->setObjectName(QString(row.name) + "DirCaption");
+  layout->addWidget(caption, line++, 0, 1, 3);
+  if (row.note) {
+    auto* note = new QLabel(tr(row.note), page);
+    note->setObjectName(QString(row.name) + "DirNote");
+    note->setWordWrap(true);
+    QFont small = note->font();
+    small.setPointSizeF(small.pointSizeF() * 0.9);
+    note->setFont(small);
+    layout->addWidget(note, line++, 0, 1, 3);
+  }
+  auto* folder = folderStrip(row.name, page);
+  directories_[which] = folder;
+  // The editor's own chooser (a root box and a folder tree) and the same choice in the
+  // desktop's folder dialog, for those who know their way there: each button says which.
+  auto* browse = new QPushButton(tr("Folder Tree…"), page);
+  browse->setObjectName(QString(row.name) + "BrowseBtn");
+  browse->setToolTip(tr("Choose the folder in the editor's folder tree"));
+  auto* desktop = new QPushButton(tr("Browse…"), page);
+  desktop->setObjectName(QString(row.name) + "DesktopBrowseBtn");
+  desktop->setToolTip(tr("Choose the folder in the desktop's folder dialog"));
+  connect(browse, &QPushButton::clicked, this, [this, which] { this->browse(which); });
+  connect(desktop, &QPushButton::clicked, this, [this, which, caption = tr(row.caption)] {
+    const QString chosen = prompter_->existingFolder(this, caption, browseStart(which));
+    if (!chosen.isEmpty()) setDirectory(which, QDir::cleanPath(chosen));
+  });
+  layout->addWidget(folder, line, 0);
+  layout->addWidget(browse, line, 1);
+  layout->addWidget(desktop, line++, 2);
+  return line;
 }
 
 QWidget* PreferencesDialog::buildMapPage() {
@@ -308,19 +330,7 @@ QWidget* PreferencesDialog::buildMapPage() {
   limitShrink_ = check(QT_TR_NOOP("Minimum wirefrime sizes"), "LimitShrinkCheck", page);
   defaultHyp_ = check(QT_TR_NOOP("Link Hyperspace point"), "DefaultHypCheck", page);
 
-  auto* state = new QGroupBox(tr("Default State"), page);
-  state->setObjectName("DefaultStateGroup");
-  auto* stateLayout = new QVBoxLayout(state);
-  defaultName_ = check(QT_TR_NOOP("Names on"), "DefaultNameCheck", state);
-  defaultWPtime_ = check(QT_TR_NOOP("WP times on"), "DefaultWPtimeCheck", state);
-  defaultWPdist_ = check(QT_TR_NOOP("WP distances on"), "DefaultWPdistCheck", state);
-  defaultPallet_ = check(QT_TR_NOOP("Palette on"), "DefaultPalletCheck", state);
-  defaultFGList_ = check(QT_TR_NOOP("FG List on"), "DefaultFGListCheck", state);
-  defaultOptions_ = check(QT_TR_NOOP("Options on"), "DefaultOptionsCheck", state);
-  for (QCheckBox* box : {defaultName_, defaultWPtime_, defaultWPdist_, defaultPallet_,
-                         defaultFGList_, defaultOptions_}) {
-    stateLayout->addWidget(box);
-  }
+  QGroupBox* state = buildDefaultStateGroup(page);
 
   auto* wps =
       radioGroup(QT_TR_NOOP("Default WPs "), "DefaultWPs",
@@ -332,20 +342,7 @@ QWidget* PreferencesDialog::buildMapPage() {
                               QT_TR_NOOP("No Adjustment")},
                              autoCtr_, page);
 
-  auto* small = new QGroupBox(tr("Wireframes for small craft"), page);
-  small->setObjectName("SmallWireframesGroup");
-  auto* smallLayout = new QGridLayout(small);
-  onlyXY_ = check(QT_TR_NOOP("Only in X-Y view"), "OnlyXYCheck", small);
-  iconZoomSmall_ = new QLineEdit(small);
-  iconZoomSmall_->setObjectName("IconZoomSmallEdit");
-  iconZoomSmall_->setMaxLength(10);
-  iconZoomSmall_->setFixedWidth(iconZoomSmall_->fontMetrics().horizontalAdvance("0000000") + 12);
-  auto* zoomLabel = new QLabel(tr("Only when Zoom >"), small);
-  zoomLabel->setBuddy(iconZoomSmall_);
-  smallLayout->addWidget(onlyXY_, 0, 0, 1, 3);
-  smallLayout->addWidget(zoomLabel, 1, 0);
-  smallLayout->addWidget(iconZoomSmall_, 1, 1);
-  smallLayout->setColumnStretch(2, 1);
+  QGroupBox* small = buildSmallWireframesGroup(page);
 
   auto* left = new QVBoxLayout;
   left->addWidget(centre_);
@@ -366,6 +363,42 @@ QWidget* PreferencesDialog::buildMapPage() {
   layout->addLayout(left);
   layout->addLayout(right);
   return page;
+}
+
+// Which of the map's displays are on when it opens.
+QGroupBox* PreferencesDialog::buildDefaultStateGroup(QWidget* page) {
+  auto* state = new QGroupBox(tr("Default State"), page);
+  state->setObjectName("DefaultStateGroup");
+  auto* stateLayout = new QVBoxLayout(state);
+  defaultName_ = check(QT_TR_NOOP("Names on"), "DefaultNameCheck", state);
+  defaultWPtime_ = check(QT_TR_NOOP("WP times on"), "DefaultWPtimeCheck", state);
+  defaultWPdist_ = check(QT_TR_NOOP("WP distances on"), "DefaultWPdistCheck", state);
+  defaultPallet_ = check(QT_TR_NOOP("Palette on"), "DefaultPalletCheck", state);
+  defaultFGList_ = check(QT_TR_NOOP("FG List on"), "DefaultFGListCheck", state);
+  defaultOptions_ = check(QT_TR_NOOP("Options on"), "DefaultOptionsCheck", state);
+  for (QCheckBox* box : {defaultName_, defaultWPtime_, defaultWPdist_, defaultPallet_,
+                         defaultFGList_, defaultOptions_}) {
+    stateLayout->addWidget(box);
+  }
+  return state;
+}
+
+QGroupBox* PreferencesDialog::buildSmallWireframesGroup(QWidget* page) {
+  auto* small = new QGroupBox(tr("Wireframes for small craft"), page);
+  small->setObjectName("SmallWireframesGroup");
+  auto* smallLayout = new QGridLayout(small);
+  onlyXY_ = check(QT_TR_NOOP("Only in X-Y view"), "OnlyXYCheck", small);
+  iconZoomSmall_ = new QLineEdit(small);
+  iconZoomSmall_->setObjectName("IconZoomSmallEdit");
+  iconZoomSmall_->setMaxLength(10);
+  iconZoomSmall_->setFixedWidth(iconZoomSmall_->fontMetrics().horizontalAdvance("0000000") + 12);
+  auto* zoomLabel = new QLabel(tr("Only when Zoom >"), small);
+  zoomLabel->setBuddy(iconZoomSmall_);
+  smallLayout->addWidget(onlyXY_, 0, 0, 1, 3);
+  smallLayout->addWidget(zoomLabel, 1, 0);
+  smallLayout->addWidget(iconZoomSmall_, 1, 1);
+  smallLayout->setColumnStretch(2, 1);
+  return small;
 }
 
 QWidget* PreferencesDialog::buildMousePage() {
@@ -482,6 +515,17 @@ bool PreferencesDialog::takeControls(bool accepted) {
   }
 
   shell::Settings& s = settings_;
+  takeOptionsPage(s);
+  takeDirectoriesPage(s);
+  takeMapPage(s);
+  if (number) s.iconZoomSmall = shell::clampIconZoomSmall(zoom);
+
+  s.zoomSpeed = zoomSpeed_->value();
+  s.dblClickLink = takeChoice(dblClickLink_, s.dblClickLink);
+  return true;
+}
+
+void PreferencesDialog::takeOptionsPage(shell::Settings& s) const {
   s.autoLink = autoLink_->isChecked();
   s.checkPlayable = checkPlayable_->isChecked();
   s.confirmDeletes = confirmDeletes_->isChecked();
@@ -500,7 +544,9 @@ bool PreferencesDialog::takeControls(bool accepted) {
   // An unknown language stays as the file has it until another one is chosen.
   if (language_->findData(QString::fromStdString(s.language)) >= 0 || language_->currentIndex() > 0)
     s.language = language_->currentData().toString().toStdString();
+}
 
+void PreferencesDialog::takeDirectoriesPage(shell::Settings& s) const {
   s.missionsDirectory = directories_[Missions]->text().toStdString();
   s.gameDirectory = directories_[Zyn]->text().toStdString();
   s.editorDirectory = directories_[ZynED]->text().toStdString();
@@ -509,7 +555,10 @@ bool PreferencesDialog::takeControls(bool accepted) {
   if (shownModelDefault_.isEmpty() || model != shownModelDefault_) {
     s.modelDirectory = model.toStdString();
   }
+}
 
+// The Map page but for the zoom of small craft, which is checked first.
+void PreferencesDialog::takeMapPage(shell::Settings& s) const {
   s.centre = centre_->isChecked();
   s.ghostText = ghostText_->isChecked();
   s.defaultWPs = takeChoice(defaultWPs_, s.defaultWPs);
@@ -524,11 +573,6 @@ bool PreferencesDialog::takeControls(bool accepted) {
   s.limitShrink = limitShrink_->isChecked();
   s.ghostGrid = ghostGrid_->isChecked();
   s.onlyXY = onlyXY_->isChecked();
-  if (number) s.iconZoomSmall = shell::clampIconZoomSmall(zoom);
-
-  s.zoomSpeed = zoomSpeed_->value();
-  s.dblClickLink = takeChoice(dblClickLink_, s.dblClickLink);
-  return true;
 }
 
 void PreferencesDialog::done(int result) {

@@ -11,7 +11,10 @@
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QScrollBar;
 class QTabWidget;
@@ -73,14 +76,31 @@ class PreferencesDialog : public QDialog {
   void defaultsChosen(int craftType, int aiRank);
 
  private:
+  // A line of the Directories page: its caption, the start of its controls' names, and the
+  // note under the caption (or null).
+  struct DirectoryRow {
+    const char* caption;
+    const char* name;
+    const char* note;
+  };
+
   QWidget* buildOptionsPage(const shell::Vocabulary& vocab);
+  QLayout* buildOptionChecks(QWidget* page);
+  QGroupBox* buildNewFGGroup(const shell::Vocabulary& vocab, QWidget* page);
+  QLayout* buildLanguageRow(QWidget* page);
   QWidget* buildDirectoriesPage();
+  int addDirectoryRow(QGridLayout* layout, int line, Directory which, const DirectoryRow& row);
   QWidget* buildMapPage();
+  QGroupBox* buildDefaultStateGroup(QWidget* page);
+  QGroupBox* buildSmallWireframesGroup(QWidget* page);
   QWidget* buildMousePage();
   void showSettings();
   // Copies the controls into the settings. Accepted: false (and nothing copied) when a text is no
   // number; cancelled: such a field keeps its old value and the rest is copied.
   bool takeControls(bool accepted);
+  void takeOptionsPage(shell::Settings& s) const;
+  void takeDirectoriesPage(shell::Settings& s) const;
+  void takeMapPage(shell::Settings& s) const;
   void browse(Directory which);
   QString modelDirectoryDefault() const;
 
