@@ -26,51 +26,45 @@
 #include <fontconfig/fontconfig.h>
 #endif
 
-int main(int argc, char** argv) {
-  // --help and --version answer before anything else: no display, no settings, no window.
+namespace {
+
+// --help and --version answer before anything else: no display, no settings, no window. Returns
+// whether one of them was asked for.
+bool answerHelpOrVersion(int argc, char** argv) {
   for (int i = 1; i < argc && std::strcmp(argv[i], "--") != 0; ++i) {
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
       std::fputs(shell::helpText(shell::editorManual()).c_str(), stdout);
-      return 0;
+      return true;
     }
     if (std::strcmp(argv[i], "--version") == 0) {
       std::printf("zyned %s\n", shell::VersionText);
-      return 0;
+      return true;
     }
   }
-  // --export-map draws a mission's map into a PNG and ends: no window, no display needed.
-  if (app::wantsMapExport(argc, argv)) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-      qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication gui(argc, argv);
-    return app::runMapExport(QGuiApplication::arguments().mid(1));
-  }
-  // The briefing picture likewise runs headless.
-  if (app::wantsBriefingExport(std::vector<std::string>(argv + 1, argv + argc)) &&
-      !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
-    setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  // Reading the system's font configuration is a quarter of the start; it is read on another core
-  // while the window system is connected, and the first text measured waits for it.
-  std::jthread fonts([] {
-#ifdef ZYNED_FONTCONFIG
-    FcInit();
-#endif
-  });
-  QApplication app(argc, argv);
+  return false;
+}
+
+// --export-map draws a mission's map into a PNG and ends: no window, no display needed.
+int exportMap(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+      qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication gui(argc, argv);
+  return app::runMapExport(QGuiApplication::arguments().mid(1));
+}
+
+// The application's names, icon and input handling.
+void setUpApplication() {
   QApplication::setApplicationName(QStringLiteral("ZynED"));
   QApplication::setApplicationVersion(QString::fromLatin1(shell::VersionText));
   QApplication::setWindowIcon(app::applicationIcon());
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zyned.ZynED"));
   app::InputPolicy::install();
   app::installHandbookKey();
+}
 
-  std::vector<std::string> args;
-  const QStringList all = QApplication::arguments();
-  for (qsizetype i = 1; i < all.size(); ++i) args.push_back(all[i].toStdString());
-  app::StartOptions options;
-  options.configDir = shell::configDirFromArgs(args);
-  // The language: "--lang CODE" for this run, else the one chosen on Preferences.
+// "--lang CODE" or "--lang=CODE" before "--": taken out of `args`; empty when there is none.
+QString takeLanguage(std::vector<std::string>& args) {
   QString language;
   for (std::size_t i = 0; i < args.size() && args[i] != "--";) {
     if (args[i] == "--lang" && i + 1 < args.size()) {
@@ -84,6 +78,35 @@ int main(int argc, char** argv) {
       ++i;
     }
   }
+  return language;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (answerHelpOrVersion(argc, argv)) return 0;
+  if (app::wantsMapExport(argc, argv)) return exportMap(argc, argv);
+  // The briefing picture likewise runs headless.
+  if (app::wantsBriefingExport(std::vector<std::string>(argv + 1, argv + argc)) &&
+      !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("QT_QPA_PLATFORM"))
+    setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // Reading the system's font configuration is a quarter of the start; it is read on another core
+  // while the window system is connected, and the first text measured waits for it.
+  std::jthread fonts([] {
+#ifdef ZYNED_FONTCONFIG
+    FcInit();
+#endif
+  });
+  QApplication app(argc, argv);
+  setUpApplication();
+
+  std::vector<std::string> args;
+  const QStringList all = QApplication::arguments();
+  for (qsizetype i = 1; i < all.size(); ++i) args.push_back(all[i].toStdString());
+  app::StartOptions options;
+  options.configDir = shell::configDirFromArgs(args);
+  // The language: "--lang CODE" for this run, else the one chosen on Preferences.
+  QString language = takeLanguage(args);
   if (language.isEmpty())
     language = QString::fromStdString(
         shell::readSettings(shell::settingsFilePath(options.configDir)).language);

@@ -108,36 +108,8 @@ FolderChooserDialog::FolderChooserDialog(const QString& start, QWidget* parent) 
   roots_->setObjectName("DriveBox");
   for (const QString& root : rootFolders()) roots_->addItem(QDir::toNativeSeparators(root), root);
 
-  model_ = new QFileSystemModel(this);
-  model_->setFilter(QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot);
-  model_->setReadOnly(true);
-  model_->setIconProvider(&folderIcons());
-
-  tree_ = new QTreeView(this);
-  tree_->setObjectName("FolderTree");
-  tree_->setModel(model_);
-  tree_->setHeaderHidden(true);
-  for (int column = 1; column < model_->columnCount(); ++column) tree_->hideColumn(column);
-  tree_->setSelectionMode(QAbstractItemView::SingleSelection);
-  tree_->setMinimumSize(360, 360);
-  tree_->installEventFilter(this);
-  tree_->viewport()->installEventFilter(this);
-
-  // A folder can also be typed or pasted; the tree follows while it names one.
-  path_ = new QLineEdit(this);
-  path_->setObjectName("FolderPathEdit");
-  path_->setClearButtonEnabled(true);
-  auto* completions = new QFileSystemModel(this);
-  completions->setFilter(QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot | QDir::Hidden);
-  completions->setIconProvider(&folderIcons());
-  completions->setRootPath(QString());
-  auto* completer = new QCompleter(completions, this);
-  path_->setCompleter(completer);
-  auto* pathLabel = new QLabel("&Folder:", this);
-  pathLabel->setBuddy(path_);
-  auto* pathRow = new QHBoxLayout;
-  pathRow->addWidget(pathLabel);
-  pathRow->addWidget(path_, 1);
+  buildTree();
+  QLayout* pathRow = buildPathRow();
 
   current_ = new QLabel(this);
   current_->setObjectName("FolderLabel");
@@ -153,6 +125,52 @@ FolderChooserDialog::FolderChooserDialog(const QString& start, QWidget* parent) 
   layout->addWidget(current_);
   layout->addWidget(buttons);
 
+  connectSignals();
+
+  QString first = start.isEmpty() ? QString() : cleanFolder(start);
+  if (first.isEmpty() || !QFileInfo(first).isDir()) first = QDir::homePath();
+  if (!QFileInfo(first).isDir()) first = QDir::rootPath();
+  setCurrentFolder(first);
+}
+
+// The folders under the chosen root, read in the background.
+void FolderChooserDialog::buildTree() {
+  model_ = new QFileSystemModel(this);
+  model_->setFilter(QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot);
+  model_->setReadOnly(true);
+  model_->setIconProvider(&folderIcons());
+
+  tree_ = new QTreeView(this);
+  tree_->setObjectName("FolderTree");
+  tree_->setModel(model_);
+  tree_->setHeaderHidden(true);
+  for (int column = 1; column < model_->columnCount(); ++column) tree_->hideColumn(column);
+  tree_->setSelectionMode(QAbstractItemView::SingleSelection);
+  tree_->setMinimumSize(360, 360);
+  tree_->installEventFilter(this);
+  tree_->viewport()->installEventFilter(this);
+}
+
+QLayout* FolderChooserDialog::buildPathRow() {
+  // A folder can also be typed or pasted; the tree follows while it names one.
+  path_ = new QLineEdit(this);
+  path_->setObjectName("FolderPathEdit");
+  path_->setClearButtonEnabled(true);
+  auto* completions = new QFileSystemModel(this);
+  completions->setFilter(QDir::Dirs | QDir::Drives | QDir::NoDotAndDotDot | QDir::Hidden);
+  completions->setIconProvider(&folderIcons());
+  completions->setRootPath(QString());
+  auto* completer = new QCompleter(completions, this);
+  path_->setCompleter(completer);
+  auto* pathLabel = new QLabel("&Folder:", this);
+  pathLabel->setBuddy(path_);
+  auto* pathRow = new QHBoxLayout;
+  pathRow->addWidget(pathLabel);
+  pathRow->addWidget(path_, 1);
+  return pathRow;
+}
+
+void FolderChooserDialog::connectSignals() {
   connect(roots_, &QComboBox::activated, this, &FolderChooserDialog::onRootChosen);
   connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           &FolderChooserDialog::onFolderChosen);
@@ -163,11 +181,6 @@ FolderChooserDialog::FolderChooserDialog(const QString& start, QWidget* parent) 
           [this] { QTimer::singleShot(0, this, &FolderChooserDialog::revealPending); });
   connect(model_, &QAbstractItemModel::layoutChanged, this,
           [this] { QTimer::singleShot(0, this, &FolderChooserDialog::revealPending); });
-
-  QString first = start.isEmpty() ? QString() : cleanFolder(start);
-  if (first.isEmpty() || !QFileInfo(first).isDir()) first = QDir::homePath();
-  if (!QFileInfo(first).isDir()) first = QDir::rootPath();
-  setCurrentFolder(first);
 }
 
 bool FolderChooserDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -9,6 +9,7 @@
 class QComboBox;
 class QFileSystemModel;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QTreeView;
 
@@ -43,6 +44,9 @@ class FolderChooserDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  void buildTree();
+  QLayout* buildPathRow();
+  void connectSignals();
   void onRootChosen(int index);
   void onFolderChosen();
   void onPathEdited(const QString& text);

@@ -179,6 +179,22 @@ FieldBinding& FieldBinding::commitsWhileTyping() {
 
 void FieldBinding::connectControl() {
   switch (type_) {
+    case Control::Text:
+    case Control::ComboText:
+    case Control::Memo:
+      connectTextControl();
+      break;
+    case Control::Cell:
+      break;  // the grid's editors hand the typed text over (cellEditorOpened)
+    default:
+      connectNumberControl();
+      break;
+  }
+}
+
+// The controls that hold a number, a choice or flags: a change commits at once.
+void FieldBinding::connectNumberControl() {
+  switch (type_) {
     case Control::Combo: {
       auto* box = static_cast<QComboBox*>(control_.data());
       connect(box, &QComboBox::currentIndexChanged, this, [this](int i) {
@@ -220,6 +236,14 @@ void FieldBinding::connectControl() {
       watchTyping(edit);
       break;
     }
+    default:
+      break;
+  }
+}
+
+// The controls that hold a text, committed as it is typed.
+void FieldBinding::connectTextControl() {
+  switch (type_) {
     case Control::Text: {
       auto* edit = static_cast<QLineEdit*>(control_.data());
       connect(edit, &QLineEdit::textEdited, this, &FieldBinding::commitText);
@@ -242,8 +266,8 @@ void FieldBinding::connectControl() {
       watchTyping(memo);
       break;
     }
-    case Control::Cell:
-      break;  // the grid's editors hand the typed text over (cellEditorOpened)
+    default:
+      break;
   }
 }
 

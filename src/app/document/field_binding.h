@@ -253,6 +253,8 @@ class FieldBinding : public QObject {
 
  private:
   void connectControl();
+  void connectNumberControl();
+  void connectTextControl();
   // A spin box offers no value its field cannot hold: its range is narrowed to
   // the field's range as shown.
   void fitSpinRange();

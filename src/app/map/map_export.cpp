@@ -23,6 +23,48 @@ void say(const QString& s) {
   std::fprintf(stderr, "%s\n", s.toLocal8Bit().constData());
 }
 
+// The values of the options, into `o`; false with `error` set when `v` is no such value.
+bool parsePlane(const QString& v, MapExportOptions& o, QString& error) {
+  const QString p = v.toLower();
+  if (p == QLatin1String("xy"))
+    o.plane = map::Plane::XY;
+  else if (p == QLatin1String("xz"))
+    o.plane = map::Plane::XZ;
+  else if (p == QLatin1String("yz"))
+    o.plane = map::Plane::YZ;
+  else
+    return error = QStringLiteral("unknown plane '%1' (xy, xz or yz)").arg(v), false;
+  return true;
+}
+
+bool parseZoom(const QString& v, MapExportOptions& o, QString& error) {
+  bool ok = false;
+  o.zoom = v.toInt(&ok);
+  if (!ok || o.zoom < map::MinZoom || o.zoom > map::MaxZoom)
+    return error = QStringLiteral("zoom '%1' is not a number from 4 to 2000").arg(v), false;
+  return true;
+}
+
+bool parseSize(const QString& v, MapExportOptions& o, QString& error) {
+  const QStringList wh = v.toLower().split(QLatin1Char('x'));
+  bool okW = false, okH = false;
+  if (wh.size() == 2) {
+    o.width = wh[0].toInt(&okW);
+    o.height = wh[1].toInt(&okH);
+  }
+  if (!okW || !okH || o.width < 16 || o.height < 16 || o.width > 10000 || o.height > 10000)
+    return error = QStringLiteral("size '%1' is not WIDTHxHEIGHT (16 to 10000)").arg(v), false;
+  return true;
+}
+
+bool parseBriefing(const QString& v, MapExportOptions& o, QString& error) {
+  bool ok = false;
+  o.briefing = v.toInt(&ok);
+  if (!ok || o.briefing < 1 || o.briefing > 8)
+    return error = QStringLiteral("briefing '%1' is not a number from 1 to 8").arg(v), false;
+  return true;
+}
+
 }  // namespace
 
 bool wantsMapExport(int argc, char** argv) {
@@ -47,42 +89,17 @@ bool parseMapExportArgs(const QStringList& args, MapExportOptions& o, QString& e
     if (a == QLatin1String("--export-map")) {
       if (!value(o.output)) return false;
     } else if (a == QLatin1String("--plane")) {
-      if (!value(v)) return false;
-      const QString p = v.toLower();
-      if (p == QLatin1String("xy"))
-        o.plane = map::Plane::XY;
-      else if (p == QLatin1String("xz"))
-        o.plane = map::Plane::XZ;
-      else if (p == QLatin1String("yz"))
-        o.plane = map::Plane::YZ;
-      else
-        return error = QStringLiteral("unknown plane '%1' (xy, xz or yz)").arg(v), false;
+      if (!value(v) || !parsePlane(v, o, error)) return false;
     } else if (a == QLatin1String("--zoom")) {
-      if (!value(v)) return false;
-      bool ok = false;
-      o.zoom = v.toInt(&ok);
-      if (!ok || o.zoom < map::MinZoom || o.zoom > map::MaxZoom)
-        return error = QStringLiteral("zoom '%1' is not a number from 4 to 2000").arg(v), false;
+      if (!value(v) || !parseZoom(v, o, error)) return false;
     } else if (a == QLatin1String("--size")) {
-      if (!value(v)) return false;
-      const QStringList wh = v.toLower().split(QLatin1Char('x'));
-      bool okW = false, okH = false;
-      if (wh.size() == 2) {
-        o.width = wh[0].toInt(&okW);
-        o.height = wh[1].toInt(&okH);
-      }
-      if (!okW || !okH || o.width < 16 || o.height < 16 || o.width > 10000 || o.height > 10000)
-        return error = QStringLiteral("size '%1' is not WIDTHxHEIGHT (16 to 10000)").arg(v), false;
+      if (!value(v) || !parseSize(v, o, error)) return false;
     } else if (a == QLatin1String("--names")) {
       o.names = true;
     } else if (a == QLatin1String("--all-wps")) {
       o.allWPs = true;
     } else if (a == QLatin1String("--briefing")) {
-      if (!value(v)) return false;
-      bool ok = false;
-      o.briefing = v.toInt(&ok);
-      if (!ok || o.briefing < 1 || o.briefing > 8)
-        return error = QStringLiteral("briefing '%1' is not a number from 1 to 8").arg(v), false;
+      if (!value(v) || !parseBriefing(v, o, error)) return false;
     } else if (a == QLatin1String("--config-dir")) {
       if (!value(v)) return false;
       o.configDir = v.toStdString();
