@@ -25,16 +25,14 @@ int usageError(const std::string& why) {
   return 2;
 }
 
-}  // namespace
-
-bool wantsBriefingExport(const std::vector<std::string>& args) {
-  return std::find(args.begin(), args.end(), "--export-briefing") != args.end();
-}
-
-std::optional<int> runBriefingExport(const std::vector<std::string>& arguments,
-                                     const std::string& configDir) {
-  if (!wantsBriefingExport(arguments)) return std::nullopt;
+// The command line's values, as typed.
+struct BriefingRequest {
   std::string out, number, at, file;
+};
+
+// Reads the command line into `r`; the exit status when it is refused.
+std::optional<int> readBriefingArguments(const std::vector<std::string>& arguments,
+                                         BriefingRequest& r) {
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& a = arguments[i];
     auto value = [&](std::string& into) {
@@ -43,31 +41,25 @@ std::optional<int> runBriefingExport(const std::vector<std::string>& arguments,
       return true;
     };
     if (a == "--export-briefing") {
-      if (!value(out)) return usageError("--export-briefing needs the picture's file name");
+      if (!value(r.out)) return usageError("--export-briefing needs the picture's file name");
     } else if (a == "--briefing") {
-      if (!value(number)) return usageError("--briefing needs a number from 1 to 8");
+      if (!value(r.number)) return usageError("--briefing needs a number from 1 to 8");
     } else if (a == "--at") {
-      if (!value(at)) return usageError("--at needs a time in seconds");
+      if (!value(r.at)) return usageError("--at needs a time in seconds");
     } else if (a == "--") {
       continue;
-    } else if (!file.empty()) {
+    } else if (!r.file.empty()) {
       return usageError("unexpected argument \"" + a + "\"");
     } else {
-      file = a;
+      r.file = a;
     }
   }
-  int b = 1;
-  if (!number.empty()) {
-    auto [p, ec] = std::from_chars(number.data(), number.data() + number.size(), b);
-    if (ec != std::errc() || p != number.data() + number.size() || b < 1 || b > 8)
-      return usageError("--briefing takes a number from 1 to 8");
-  }
-  int ticks = 0;
-  if (!at.empty() && (!briefing::parseSeconds(at, ticks) || ticks < 0))
-    return usageError("--at takes a time in seconds, 0 or more");
-  if (file.empty() || out.empty())
-    return usageError("a mission file and a picture file are needed");
+  return std::nullopt;
+}
 
+// Draws briefing `b` (1..8) of mission `file` at `ticks` into the picture `out`; the exit status.
+int writeBriefingPicture(const std::string& file, const std::string& out, int b, int ticks,
+                         const std::string& configDir) {
   model::Mission mission;
   const model::ReadResult r = model::loadMissionFile(file, mission);
   if (!r.ok()) {
@@ -96,6 +88,32 @@ std::optional<int> runBriefingExport(const std::vector<std::string>& arguments,
     return 1;
   }
   return 0;
+}
+
+}  // namespace
+
+bool wantsBriefingExport(const std::vector<std::string>& args) {
+  return std::find(args.begin(), args.end(), "--export-briefing") != args.end();
+}
+
+std::optional<int> runBriefingExport(const std::vector<std::string>& arguments,
+                                     const std::string& configDir) {
+  if (!wantsBriefingExport(arguments)) return std::nullopt;
+  BriefingRequest r;
+  if (const auto refused = readBriefingArguments(arguments, r)) return *refused;
+  int b = 1;
+  if (!r.number.empty()) {
+    auto [p, ec] = std::from_chars(r.number.data(), r.number.data() + r.number.size(), b);
+    if (ec != std::errc() || p != r.number.data() + r.number.size() || b < 1 || b > 8)
+      return usageError("--briefing takes a number from 1 to 8");
+  }
+  int ticks = 0;
+  if (!r.at.empty() && (!briefing::parseSeconds(r.at, ticks) || ticks < 0))
+    return usageError("--at takes a time in seconds, 0 or more");
+  if (r.file.empty() || r.out.empty())
+    return usageError("a mission file and a picture file are needed");
+
+  return writeBriefingPicture(r.file, r.out, b, ticks, configDir);
 }
 
 }  // namespace app

@@ -79,6 +79,20 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
   buildActions();
   top->addWidget(toolBar_);
 
+  top->addWidget(buildPages(), 1);
+  buildPopup();
+  preview_->setDescription(
+      fromFile(brf::missionDescription(mission(), env_.missionFile, ctx_.settings)));
+
+  connectSignals();
+  showBriefing(0);
+  pages_->setCurrentIndex(PreviewTab);
+  updateActions();
+}
+
+// The four tabs; the instruction list and the preview's map and time bar take the keys of
+// their scopes.
+QTabWidget* BriefingWindow::buildPages() {
   pages_ = new QTabWidget(this);
   pages_->setObjectName(QStringLiteral("BrfPages"));
   preview_ = new PreviewPage(ctx_, *session_, *playback_);
@@ -89,15 +103,14 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
   pages_->addTab(list_, tr("Instruction List"));
   pages_->addTab(strings_, tr("Strings"));
   pages_->addTab(accessories_, tr("Accessories"));
-  top->addWidget(pages_, 1);
   actions_->addScope(KeyScope::List, list_->list());
   for (const char* name : {"BriefingMap", "TimeBar"})
     if (auto* w = preview_->findChild<QWidget*>(QLatin1String(name)))
       actions_->addScope(KeyScope::Canvas, w);
-  buildPopup();
-  preview_->setDescription(
-      fromFile(brf::missionDescription(mission(), env_.missionFile, ctx_.settings)));
+  return pages_;
+}
 
+void BriefingWindow::connectSignals() {
   connect(pages_, &QTabWidget::currentChanged, this, &BriefingWindow::onPageChanged);
   connect(preview_, &PreviewPage::popupRequested, this, &BriefingWindow::showPopup);
   connect(list_, &InstructionsPage::popupRequested, this, &BriefingWindow::showPopup);
@@ -127,10 +140,6 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
     connect(stack, signal, this, &BriefingWindow::updateActions);
   for (auto signal : {&QUndoStack::undoTextChanged, &QUndoStack::redoTextChanged})
     connect(stack, signal, this, &BriefingWindow::updateActions);
-
-  showBriefing(0);
-  pages_->setCurrentIndex(PreviewTab);
-  updateActions();
 }
 
 BriefingWindow::~BriefingWindow() {

@@ -83,6 +83,8 @@ class BriefingWindow : public QDialog {
 
  private:
   void buildActions();
+  QTabWidget* buildPages();
+  void connectSignals();
   void buildPopup();
   QAction* act(const char* id) const;
   void insertInstruction(int code);

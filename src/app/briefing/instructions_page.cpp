@@ -117,6 +117,13 @@ InstructionsPage::InstructionsPage(const EditorContext& context, BriefingSession
 
 void InstructionsPage::buildForm(QWidget* group) {
   auto* g = new QGridLayout(group);
+  buildCommandControls(group);
+  buildPlaceControls(group);
+  layOutForm(g, group);
+}
+
+// The instruction's time, command and parameter.
+void InstructionsPage::buildCommandControls(QWidget* group) {
   timeCaption_ = new QLabel(group);
   timeCaption_->setObjectName(QStringLiteral("TimeCaption"));
   time_ = new SecondsSpin(group);
@@ -138,6 +145,10 @@ void InstructionsPage::buildForm(QWidget* group) {
   parameter_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   parameter_->setMinimumContentsLength(28);
   connect(parameter_, &QComboBox::activated, this, &InstructionsPage::onParameterChosen);
+}
+
+// The position and colour of a tag or text, and how the time steps.
+void InstructionsPage::buildPlaceControls(QWidget* group) {
   xCaption_ = new QLabel(tr("X"), group);
   x_ = new QLineEdit(group);
   x_->setObjectName(QStringLiteral("XEdit"));
@@ -164,6 +175,9 @@ void InstructionsPage::buildForm(QWidget* group) {
           [this](int i) { time_->setSingleStep(Increments[std::clamp(i, 0, 4)]); });
   adjustFollowing_ = new QCheckBox(tr("Adjust time for all following instructions"), group);
   adjustFollowing_->setObjectName(QStringLiteral("AdjustFollowingCheck"));
+}
+
+void InstructionsPage::layOutForm(QGridLayout* g, QWidget* group) {
   g->addWidget(timeCaption_, 0, 0);
   g->addWidget(time_, 0, 1);
   g->addWidget(command_, 0, 2, 1, 2);

@@ -11,6 +11,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -42,6 +43,9 @@ class InstructionsPage : public QWidget {
 
  private:
   void buildForm(QWidget* group);
+  void buildCommandControls(QWidget* group);
+  void buildPlaceControls(QWidget* group);
+  void layOutForm(QGridLayout* g, QWidget* group);
   void onTimeStep(int value);
   void onCommandChosen(int index);
   void onParameterChosen(int index);
