@@ -36,6 +36,11 @@ DiskChangeDialog::DiskChangeDialog(Mode mode, const QString& file,
   text_->hide();
   layout->addWidget(text_);
 
+  layout->addLayout(buildButtons(mode));
+}
+
+// Overwrite / Compare / Cancel before a save, Reload / Compare / Keep Mine after a change on disk.
+QLayout* DiskChangeDialog::buildButtons(Mode mode) {
   auto* row = new QHBoxLayout;
   row->addStretch();
   const auto button = [&](const char* name, const QString& caption) {
@@ -74,7 +79,7 @@ DiskChangeDialog::DiskChangeDialog(Mode mode, const QString& file,
   }
   // Nothing is lost by the safe answer: it is the default.
   second->setDefault(true);
-  layout->addLayout(row);
+  return row;
 }
 
 void DiskChangeDialog::compare() {

@@ -12,6 +12,7 @@
 #include <functional>
 
 class QLabel;
+class QLayout;
 class QPlainTextEdit;
 
 namespace app {
@@ -29,6 +30,7 @@ class DiskChangeDialog : public QDialog {
   Choice choice() const { return choice_; }
 
  private:
+  QLayout* buildButtons(Mode mode);
   void compare();
 
   std::function<QStringList()> differences_;

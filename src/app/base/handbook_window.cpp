@@ -217,6 +217,17 @@ class HandbookBrowser : public QTextBrowser {
   }
 };
 
+// A history button, disabled until there is somewhere to go.
+QToolButton* historyButton(const char* name, QStyle::StandardPixmap icon, const QString& tip,
+                           QWidget* parent) {
+  auto* button = new QToolButton(parent);
+  button->setObjectName(QString::fromLatin1(name));
+  button->setIcon(parent->style()->standardIcon(icon));
+  button->setToolTip(tip);
+  button->setEnabled(false);
+  return button;
+}
+
 }  // namespace
 
 QString handbookAnchor(const QString& heading) {
@@ -233,16 +244,23 @@ QString handbookAnchor(const QString& heading) {
 HandbookWindow::HandbookWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("HandbookWindow"));
   setWindowTitle(tr("ZynED Handbook"));
-  auto* back = new QToolButton(this);
-  back->setObjectName(QStringLiteral("HandbookBack"));
-  back->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-  back->setToolTip(tr("Back (Alt+Left)"));
-  back->setEnabled(false);
-  auto* forward = new QToolButton(this);
-  forward->setObjectName(QStringLiteral("HandbookForward"));
-  forward->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
-  forward->setToolTip(tr("Forward (Alt+Right)"));
-  forward->setEnabled(false);
+  auto* back = historyButton("HandbookBack", QStyle::SP_ArrowBack, tr("Back (Alt+Left)"), this);
+  auto* forward =
+      historyButton("HandbookForward", QStyle::SP_ArrowForward, tr("Forward (Alt+Right)"), this);
+  buildViews();
+  layOut(back, forward);
+
+  connect(back, &QToolButton::clicked, view_, &QTextBrowser::backward);
+  connect(forward, &QToolButton::clicked, view_, &QTextBrowser::forward);
+  connect(view_, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
+  connect(view_, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
+  connectSignals();
+  fillContents({});
+  resize(920, 680);
+}
+
+// The search field, the contents and the page shown.
+void HandbookWindow::buildViews() {
   searchField_ = new QLineEdit(this);
   searchField_->setObjectName(QStringLiteral("HandbookSearch"));
   searchField_->setPlaceholderText(tr("Search the handbook"));
@@ -254,7 +272,10 @@ HandbookWindow::HandbookWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   view_->setObjectName(QStringLiteral("HandbookView"));
   view_->setOpenLinks(false);
   view_->document()->setDocumentMargin(12);
+}
 
+// The history buttons and the search field above the contents, beside the page.
+void HandbookWindow::layOut(QToolButton* back, QToolButton* forward) {
   auto* side = new QWidget(this);
   auto* sideLayout = new QVBoxLayout(side);
   sideLayout->setContentsMargins(0, 0, 0, 0);
@@ -272,11 +293,9 @@ HandbookWindow::HandbookWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   splitter_->setSizes({240, 660});
   auto* layout = new QHBoxLayout(this);
   layout->addWidget(splitter_);
+}
 
-  connect(back, &QToolButton::clicked, view_, &QTextBrowser::backward);
-  connect(forward, &QToolButton::clicked, view_, &QTextBrowser::forward);
-  connect(view_, &QTextBrowser::backwardAvailable, back, &QToolButton::setEnabled);
-  connect(view_, &QTextBrowser::forwardAvailable, forward, &QToolButton::setEnabled);
+void HandbookWindow::connectSignals() {
   connect(view_, &QTextBrowser::sourceChanged, this, &HandbookWindow::markInContents);
   connect(searchField_, &QLineEdit::textChanged, this, &HandbookWindow::search);
   // Enter in the search field opens the first section found.
@@ -293,8 +312,6 @@ HandbookWindow::HandbookWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     else
       QDesktopServices::openUrl(url);
   });
-  fillContents({});
-  resize(920, 680);
 }
 
 void HandbookWindow::open(const QString& page) {

@@ -15,6 +15,7 @@
 class QLineEdit;
 class QSplitter;
 class QTextBrowser;
+class QToolButton;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QUrl;
@@ -40,6 +41,9 @@ class HandbookWindow : public QWidget {
   void hideEvent(QHideEvent* e) override;
 
  private:
+  void buildViews();
+  void layOut(QToolButton* back, QToolButton* forward);
+  void connectSignals();
   void fillContents(const QString& words);
   void openItem(QTreeWidgetItem* item);
   void markInContents(const QUrl& shown);

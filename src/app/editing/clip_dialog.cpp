@@ -39,6 +39,16 @@ ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe descri
   empty_->setWordWrap(true);
   top->addWidget(empty_);
 
+  top->addLayout(buildButtons());
+  connect(list_, &QListWidget::itemDoubleClicked, this, &ClipDialog::useSelected);
+  // "&Use" takes the entry chosen: there is none to take in an empty list.
+  connect(list_, &QListWidget::currentRowChanged, this,
+          [this](int row) { use_->setEnabled(row >= 0); });
+  fill(0);
+}
+
+// Up, Down and Delete act on the list at once; "&Use" and "&Cancel" close the dialog.
+QLayout* ClipDialog::buildButtons() {
   auto* row = new QHBoxLayout;
   auto button = [&](const char* name, const QString& text, const QString& tip = {}) {
     QPushButton* b = pushButton(this, name, text, tip);
@@ -53,7 +63,6 @@ ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe descri
   use_ = use;
   QPushButton* cancel = button("CancelBtn", tr("&Cancel"));
   use->setDefault(true);
-  top->addLayout(row);
 
   connect(up, &QPushButton::clicked, this, [this] {
     if (selected() < 0) return;
@@ -70,18 +79,15 @@ ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe descri
     fill(clip_.remove(static_cast<std::size_t>(selected())));
     edited_ = true;
   });
-  auto useSelected = [this] {
-    if (selected() < 0) return;
-    chosen_ = selected();
-    accept();
-  };
-  connect(use, &QPushButton::clicked, this, useSelected);
-  connect(list_, &QListWidget::itemDoubleClicked, this, useSelected);
+  connect(use, &QPushButton::clicked, this, &ClipDialog::useSelected);
   connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-  // "&Use" takes the entry chosen: there is none to take in an empty list.
-  connect(list_, &QListWidget::currentRowChanged, this,
-          [this](int row) { use_->setEnabled(row >= 0); });
-  fill(0);
+  return row;
+}
+
+void ClipDialog::useSelected() {
+  if (selected() < 0) return;
+  chosen_ = selected();
+  accept();
 }
 
 void ClipDialog::fill(int select) {

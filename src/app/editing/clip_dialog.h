@@ -11,6 +11,7 @@
 #include "editing/clipboards.h"
 
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 
@@ -32,6 +33,8 @@ class ClipDialog : public QDialog {
   void done(int result) override;
 
  private:
+  QLayout* buildButtons();
+  void useSelected();
   void fill(int select);
   int selected() const;
 

@@ -35,6 +35,15 @@ QGroupBox* radioGroup(QWidget* parent, const char* name, const QString& title,
   return box;
 }
 
+// A button of the mission's kind, one of `kinds`.
+QRadioButton* kindButton(QButtonGroup* kinds, const char* name, const QString& text,
+                         QWidget* parent) {
+  auto* b = new QRadioButton(text, parent);
+  b->setObjectName(QString::fromLatin1(name));
+  kinds->addButton(b);
+  return b;
+}
+
 }  // namespace
 
 WizardDialog::WizardDialog(QWidget* parent) : QDialog(parent) {
@@ -46,16 +55,24 @@ WizardDialog::WizardDialog(QWidget* parent) : QDialog(parent) {
   top->addLayout(grid);
 
   auto* kinds = new QButtonGroup(this);
-  auto kind = [&](const char* name, const QString& text) {
-    auto* b = new QRadioButton(text, this);
-    b->setObjectName(QString::fromLatin1(name));
-    kinds->addButton(b);
-    return b;
-  };
-  const QStringList counts{QStringLiteral(" 1"), QStringLiteral(" 2"), QStringLiteral(" 8")};
+  addTrainingRows(grid, kinds);
+  addCombatRows(grid, kinds);
+  addMeleeRows(grid, kinds);
 
-  // Training: players and their side.
-  train_ = kind("TrainBut", tr("(M/P) &Training"));
+  defaultOrders_ = new QCheckBox(tr("&Set Default Craft Orders"), this);
+  defaultOrders_->setObjectName(QStringLiteral("DefaultOrds"));
+  defaultOrders_->setChecked(true);
+  top->addWidget(defaultOrders_);
+  top->addWidget(okCancelButtons(this));
+
+  connect(kinds, &QButtonGroup::buttonToggled, this, [this] { updateEnabled(); });
+  updateEnabled();
+}
+
+// Training: players and their side.
+void WizardDialog::addTrainingRows(QGridLayout* grid, QButtonGroup* kinds) {
+  const QStringList counts{QStringLiteral(" 1"), QStringLiteral(" 2"), QStringLiteral(" 8")};
+  train_ = kindButton(kinds, "TrainBut", tr("(M/P) &Training"), this);
   train_->setChecked(true);
   grid->addWidget(train_, 0, 0, 1, 2);
   trainPlayers_ = radioGroup(this, "WizTrainPlr", tr("Number of Players:"), counts,
@@ -65,9 +82,11 @@ WizardDialog::WizardDialog(QWidget* parent) : QDialog(parent) {
                          iffButtons_);
   grid->addWidget(trainPlayers_, 1, 0);
   grid->addWidget(trainIff_, 1, 1, Qt::AlignTop);
+}
 
-  // Combat: players, split between the two sides.
-  combat_ = kind("CombatBut", tr("M/P Com&bat"));
+// Combat: players, split between the two sides.
+void WizardDialog::addCombatRows(QGridLayout* grid, QButtonGroup* kinds) {
+  combat_ = kindButton(kinds, "CombatBut", tr("M/P Com&bat"), this);
   grid->addWidget(combat_, 2, 0, 1, 2);
   combatPlayers_ = radioGroup(this, "CombatPlrs", tr("Number of Players:"),
                               {QStringLiteral("2"), QStringLiteral("4"), QStringLiteral("8")},
@@ -80,23 +99,16 @@ WizardDialog::WizardDialog(QWidget* parent) : QDialog(parent) {
     note->addWidget(new QLabel(line, this));
   note->addStretch();
   grid->addLayout(note, 3, 1);
+}
 
-  // Melee: teams of equal size.
-  melee_ = kind("MeleeBut", tr("&Melee"));
+// Melee: teams of equal size.
+void WizardDialog::addMeleeRows(QGridLayout* grid, QButtonGroup* kinds) {
+  melee_ = kindButton(kinds, "MeleeBut", tr("&Melee"), this);
   grid->addWidget(melee_, 4, 0, 1, 2);
   meleeTeams_ = radioGroup(this, "WizMeleeTeams", tr("Number of Teams:"),
                            {QStringLiteral(" 2"), QStringLiteral(" 4"), QStringLiteral(" 8")},
                            editing::MeleeTeamChoices, 2, meleeTeamButtons_);
   grid->addWidget(meleeTeams_, 5, 0);
-
-  defaultOrders_ = new QCheckBox(tr("&Set Default Craft Orders"), this);
-  defaultOrders_->setObjectName(QStringLiteral("DefaultOrds"));
-  defaultOrders_->setChecked(true);
-  top->addWidget(defaultOrders_);
-  top->addWidget(okCancelButtons(this));
-
-  connect(kinds, &QButtonGroup::buttonToggled, this, [this] { updateEnabled(); });
-  updateEnabled();
 }
 
 void WizardDialog::updateEnabled() {

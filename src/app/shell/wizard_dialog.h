@@ -10,6 +10,7 @@
 
 class QButtonGroup;
 class QCheckBox;
+class QGridLayout;
 class QGroupBox;
 class QRadioButton;
 
@@ -23,6 +24,9 @@ class WizardDialog : public QDialog {
   editing::WizardChoices choices() const;
 
  private:
+  void addTrainingRows(QGridLayout* grid, QButtonGroup* kinds);
+  void addCombatRows(QGridLayout* grid, QButtonGroup* kinds);
+  void addMeleeRows(QGridLayout* grid, QButtonGroup* kinds);
   void updateEnabled();
 
   QRadioButton* train_;
