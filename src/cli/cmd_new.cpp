@@ -40,14 +40,50 @@ bool wholeNumber(const std::string& s, int& out) {
   return true;
 }
 
+// The options of the command, as typed.
+struct NewOptions {
+  std::optional<std::string> format, kind, players, iff, teams;
+  bool noOrders = false;
+};
+
+// The wizard's choices from the options, into `c`; the exit status when one is refused.
+std::optional<int> readWizardChoices(const NewOptions& o, Context& ctx, editing::WizardChoices& c) {
+  c.defaultOrders = !o.noOrders;
+  if (*o.kind == "training")
+    c.kind = editing::WizardKind::Training;
+  else if (*o.kind == "combat")
+    c.kind = editing::WizardKind::Combat;
+  else if (*o.kind == "melee")
+    c.kind = editing::WizardKind::Melee;
+  else
+    return refuse(ctx, "--wizard must be training, combat or melee");
+
+  const bool melee = c.kind == editing::WizardKind::Melee;
+  if (melee && o.players) return refuse(ctx, "a melee is set by --teams, not --players");
+  if (!melee && o.teams) return refuse(ctx, "--teams is for --wizard melee only");
+  if (o.iff && c.kind != editing::WizardKind::Training)
+    return refuse(ctx, "--iff is for --wizard training only");
+  if (o.iff && *o.iff != "rebel" && *o.iff != "imperial")
+    return refuse(ctx, "--iff must be rebel or imperial");
+  c.trainingRebel = !o.iff || *o.iff == "rebel";
+
+  int n = 0;
+  if (o.players && !wholeNumber(*o.players, n)) return refuse(ctx, "--players must be a number");
+  if (o.players) c.trainingPlayers = c.combatPlayers = n;
+  if (o.teams && !wholeNumber(*o.teams, n)) return refuse(ctx, "--teams must be a number");
+  if (o.teams) c.meleeTeams = n;
+  if (const auto error = editing::wizardChoiceError(c)) return refuse(ctx, *error);
+  return std::nullopt;
+}
+
 int runNew(const std::vector<std::string>& arguments, Context& ctx) {
   std::vector<std::string> args = arguments;
-  std::optional<std::string> format, kind, players, iff, teams;
-  for (auto [name, value] :
-       {std::pair{"--format", &format}, std::pair{"--wizard", &kind},
-        std::pair{"--players", &players}, std::pair{"--iff", &iff}, std::pair{"--teams", &teams}})
+  NewOptions o;
+  for (auto [name, value] : {std::pair{"--format", &o.format}, std::pair{"--wizard", &o.kind},
+                             std::pair{"--players", &o.players}, std::pair{"--iff", &o.iff},
+                             std::pair{"--teams", &o.teams}})
     if (!takeOption(args, name, *value)) return usage(newCommand, ctx);
-  const bool noOrders = std::erase(args, std::string("--no-default-orders")) > 0;
+  o.noOrders = std::erase(args, std::string("--no-default-orders")) > 0;
   // New flight groups follow the settings, as in the editor.
   std::string settingsPath;
   if (!takeSettingsPath(args, ctx, settingsPath)) return usage(newCommand, ctx);
@@ -56,44 +92,20 @@ int runNew(const std::vector<std::string>& arguments, Context& ctx) {
   if (args.size() != 1 || (args[0].size() > 1 && args[0][0] == '-')) return usage(newCommand, ctx);
 
   model::Mission m;
-  if (format == "12")
+  if (o.format == "12")
     m.platformId = model::FormatBase;
-  else if (format == "14")
+  else if (o.format == "14")
     m.platformId = model::FormatExpansion;
   else
-    return format ? refuse(ctx, "--format must be 12 or 14") : usage(newCommand, ctx);
+    return o.format ? refuse(ctx, "--format must be 12 or 14") : usage(newCommand, ctx);
 
-  if (!kind) {
-    if (players || iff || teams || noOrders)
+  if (!o.kind) {
+    if (o.players || o.iff || o.teams || o.noOrders)
       return refuse(ctx, "--players, --iff, --teams and --no-default-orders need --wizard");
     m.newMission(defaults);
   } else {
     editing::WizardChoices c;
-    c.defaultOrders = !noOrders;
-    if (*kind == "training")
-      c.kind = editing::WizardKind::Training;
-    else if (*kind == "combat")
-      c.kind = editing::WizardKind::Combat;
-    else if (*kind == "melee")
-      c.kind = editing::WizardKind::Melee;
-    else
-      return refuse(ctx, "--wizard must be training, combat or melee");
-
-    const bool melee = c.kind == editing::WizardKind::Melee;
-    if (melee && players) return refuse(ctx, "a melee is set by --teams, not --players");
-    if (!melee && teams) return refuse(ctx, "--teams is for --wizard melee only");
-    if (iff && c.kind != editing::WizardKind::Training)
-      return refuse(ctx, "--iff is for --wizard training only");
-    if (iff && *iff != "rebel" && *iff != "imperial")
-      return refuse(ctx, "--iff must be rebel or imperial");
-    c.trainingRebel = !iff || *iff == "rebel";
-
-    int n = 0;
-    if (players && !wholeNumber(*players, n)) return refuse(ctx, "--players must be a number");
-    if (players) c.trainingPlayers = c.combatPlayers = n;
-    if (teams && !wholeNumber(*teams, n)) return refuse(ctx, "--teams must be a number");
-    if (teams) c.meleeTeams = n;
-    if (const auto error = editing::wizardChoiceError(c)) return refuse(ctx, *error);
+    if (const auto refused = readWizardChoices(o, ctx, c)) return *refused;
     editing::buildWizardMission(m, c, defaults);
   }
 

@@ -167,16 +167,15 @@ std::string counted(std::size_t n, std::string_view one, std::string_view many) 
   return std::to_string(n) + " " + std::string(n == 1 ? one : many);
 }
 
-}  // namespace
+// The lines of one kind of record (SummaryKinds) or of the header.
+struct SummaryTally {
+  std::size_t fields = 0, added = 0, removed = 0;
+  std::vector<std::string> records;  // the records with changed fields
+};
 
-std::string diffSummary(const std::vector<std::string>& lines) {
-  if (lines.empty()) return "no differences";
-  struct Tally {
-    std::size_t fields = 0, added = 0, removed = 0;
-    std::vector<std::string> records;  // the records with changed fields
-  };
-  // In the order of SummaryKinds, then the header (anything else).
-  std::vector<Tally> tallies(std::size(SummaryKinds) + 1);
+// The lines counted in the order of SummaryKinds, then the header (anything else).
+std::vector<SummaryTally> tallyLines(const std::vector<std::string>& lines) {
+  std::vector<SummaryTally> tallies(std::size(SummaryKinds) + 1);
   for (const std::string& line : lines) {
     // The header's counts follow from the records inserted and removed.
     if (line.starts_with("Header: FlightGroupCount ") || line.starts_with("Header: MessageCount "))
@@ -186,7 +185,7 @@ std::string diffSummary(const std::vector<std::string>& lines) {
     std::size_t kind = std::size(SummaryKinds);
     for (std::size_t k = 0; k < std::size(SummaryKinds); ++k)
       if (SummaryKinds[k].key == key) kind = k;
-    Tally& t = tallies[kind];
+    SummaryTally& t = tallies[kind];
     if (line.ends_with(": inserted")) {
       ++t.added;
     } else if (line.ends_with(": removed")) {
@@ -201,29 +200,42 @@ std::string diffSummary(const std::vector<std::string>& lines) {
       }
     }
   }
+  return tallies;
+}
+
+// "N fields in …" for the tally of kind `k` (the header past SummaryKinds), into `parts`.
+void addFieldPart(std::vector<std::string>& parts, const SummaryTally& t, std::size_t k) {
+  const bool header = k == std::size(SummaryKinds);
+  const std::string_view one = header ? std::string_view{} : SummaryKinds[k].one;
+  std::string part = counted(t.fields, "field", "fields") + " in ";
+  if (!one.empty())
+    part += counted(t.records.size(), one, SummaryKinds[k].many);
+  else
+    part += header ? std::string("the header") : std::string(SummaryKinds[k].part);
+  // Parts shared by several keys (the texts) are counted together.
+  const auto same = std::find_if(parts.begin(), parts.end(), [&](const std::string& p) {
+    return p.ends_with(part.substr(part.find(" in ")));
+  });
+  if (one.empty() && same != parts.end()) {
+    const std::size_t n = std::stoul(*same) + t.fields;
+    *same = counted(n, "field", "fields") + part.substr(part.find(" in "));
+  } else {
+    parts.push_back(part);
+  }
+}
+
+}  // namespace
+
+std::string diffSummary(const std::vector<std::string>& lines) {
+  if (lines.empty()) return "no differences";
+  const std::vector<SummaryTally> tallies = tallyLines(lines);
   std::vector<std::string> parts;
   std::vector<std::string> listChanges;
   for (std::size_t k = 0; k < tallies.size(); ++k) {
-    const Tally& t = tallies[k];
+    const SummaryTally& t = tallies[k];
     const bool header = k == std::size(SummaryKinds);
     const std::string_view one = header ? std::string_view{} : SummaryKinds[k].one;
-    if (t.fields) {
-      std::string part = counted(t.fields, "field", "fields") + " in ";
-      if (!one.empty())
-        part += counted(t.records.size(), one, SummaryKinds[k].many);
-      else
-        part += header ? std::string("the header") : std::string(SummaryKinds[k].part);
-      // Parts shared by several keys (the texts) are counted together.
-      const auto same = std::find_if(parts.begin(), parts.end(), [&](const std::string& p) {
-        return p.ends_with(part.substr(part.find(" in ")));
-      });
-      if (one.empty() && same != parts.end()) {
-        const std::size_t n = std::stoul(*same) + t.fields;
-        *same = counted(n, "field", "fields") + part.substr(part.find(" in "));
-      } else {
-        parts.push_back(part);
-      }
-    }
+    if (t.fields) addFieldPart(parts, t, k);
     if (t.added) listChanges.push_back(counted(t.added, one, SummaryKinds[k].many) + " added");
     if (t.removed)
       listChanges.push_back(counted(t.removed, one, SummaryKinds[k].many) + " removed");

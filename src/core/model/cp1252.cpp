@@ -45,25 +45,60 @@ std::string cp1252ToUtf8(std::string_view bytes) {
   return out;
 }
 
+namespace {
+
+// The length of the UTF-8 sequence that byte `b` begins, with the bits it holds put in `c`; 0
+// when `b` begins none.
+std::size_t sequenceLength(std::uint8_t b, char32_t& c) {
+  if (b < 0x80) {
+    c = b;
+    return 1;
+  }
+  if ((b & 0xE0) == 0xC0) {
+    c = b & 0x1F;
+    return 2;
+  }
+  if ((b & 0xF0) == 0xE0) {
+    c = b & 0x0F;
+    return 3;
+  }
+  if ((b & 0xF8) == 0xF0) {
+    c = b & 0x07;
+    return 4;
+  }
+  return 0;
+}
+
+// Adds the bits of the sequence's bytes after the first to `c`; false when one of them does not
+// continue a sequence.
+bool readContinuation(std::string_view s, std::size_t i, std::size_t len, char32_t& c) {
+  for (std::size_t k = 1; k < len; ++k) {
+    const auto cb = static_cast<std::uint8_t>(s[i + k]);
+    if ((cb & 0xC0) != 0x80) return false;
+    c = (c << 6) | (cb & 0x3F);
+  }
+  return true;
+}
+
+// The byte of character `c`, '?' for a character Windows-1252 does not have.
+char encodeChar(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  char mapped = '?';
+  for (std::size_t k = 0; k < High.size(); ++k)
+    if ((High[k] && High[k] == c) || (!High[k] && c == 0x80 + k))
+      mapped = static_cast<char>(0x80 + k);
+  return mapped;
+}
+
+}  // namespace
+
 std::string utf8ToCp1252(std::string_view s) {
   std::string out;
   out.reserve(s.size());
   for (std::size_t i = 0; i < s.size();) {
-    const auto b = static_cast<std::uint8_t>(s[i]);
     char32_t c = 0;
-    std::size_t len = 1;
-    if (b < 0x80)
-      c = b;
-    else if ((b & 0xE0) == 0xC0) {
-      c = b & 0x1F;
-      len = 2;
-    } else if ((b & 0xF0) == 0xE0) {
-      c = b & 0x0F;
-      len = 3;
-    } else if ((b & 0xF8) == 0xF0) {
-      c = b & 0x07;
-      len = 4;
-    } else {
+    const std::size_t len = sequenceLength(static_cast<std::uint8_t>(s[i]), c);
+    if (len == 0) {
       out += '?';
       ++i;
       continue;
@@ -72,16 +107,7 @@ std::string utf8ToCp1252(std::string_view s) {
       out += '?';
       break;
     }
-    bool valid = true;
-    for (std::size_t k = 1; k < len; ++k) {
-      const auto cb = static_cast<std::uint8_t>(s[i + k]);
-      if ((cb & 0xC0) != 0x80) {
-        valid = false;
-        break;
-      }
-      c = (c << 6) | (cb & 0x3F);
-    }
-    if (!valid) {
+    if (!readContinuation(s, i, len, c)) {
       out += '?';
       ++i;
       continue;
@@ -95,15 +121,7 @@ std::string utf8ToCp1252(std::string_view s) {
       out += '?';
       continue;
     }
-    if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
-      out += static_cast<char>(c);
-      continue;
-    }
-    char mapped = '?';
-    for (std::size_t k = 0; k < High.size(); ++k)
-      if ((High[k] && High[k] == c) || (!High[k] && c == 0x80 + k))
-        mapped = static_cast<char>(0x80 + k);
-    out += mapped;
+    out += encodeChar(c);
   }
   return out;
 }

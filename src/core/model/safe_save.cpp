@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <optional>
 #include <random>
 #include <system_error>
 #include <utility>
@@ -306,6 +307,54 @@ void removeOurFiles(std::vector<Pending>& pending) {
   }
 }
 
+// Refuses a file whose path names the same file as an earlier one: two names of one file in one
+// save would leave it holding either content.
+std::optional<std::string> sameFileAs(const std::vector<Pending>& pending,
+                                      const std::vector<FileImage>& files, std::size_t at) {
+  for (std::size_t j = 0; j < at; ++j) {
+    const Pending& other = pending[j];
+    const bool same =
+        other.target == pending[at].target ||
+        (other.existed && pending[at].existed && other.old.st_dev == pending[at].old.st_dev &&
+         other.old.st_ino == pending[at].old.st_ino);
+    if (same) return "it is the same file as \"" + files[j].path + "\".";
+  }
+  return std::nullopt;
+}
+
+// Gives every file replaced up to `at`, whose commit failed with `why`, its old content back;
+// the message of the failed save.
+std::string rollBack(std::vector<Pending>& pending, const std::vector<FileImage>& files,
+                     std::size_t at, const std::string& why) {
+  const bool several = files.size() > 1;
+  std::vector<std::string> lost;
+  bool restoredAny = false;
+  for (std::size_t j = at + 1; j-- > 0;) {
+    Pending& p = pending[j];
+    if (!p.replaced) continue;
+    if (restore(p)) {
+      restoredAny = true;
+    } else {
+      p.keepCopy = true;
+      if (!p.existed)
+        lost.push_back("\"" + files[j].path + "\" was made and could not be removed again");
+      else
+        lost.push_back("\"" + files[j].path + "\" could not be given its old content back; " +
+                       "it is kept in \"" + (p.inPlace ? p.temp : p.keep).string() + "\"");
+    }
+  }
+  std::string message = why;
+  if (!lost.empty()) {
+    for (const std::string& l : lost) message += "; " + l;
+    message += ".";
+  } else if (several) {
+    message += "; every file keeps its old content.";
+  } else if (restoredAny) {
+    message += "; the file keeps its old content.";
+  }
+  return message;
+}
+
 }  // namespace
 
 SaveResult saveFiles(const std::vector<FileImage>& files) {
@@ -324,15 +373,7 @@ SaveResult saveFiles(const std::vector<FileImage>& files) {
   for (at = 0; at < files.size(); ++at) {
     pending[at].image = &files[at];
     if (!examine(pending[at], why)) return fail(why);
-    // Two names of one file in one save would leave it holding either content.
-    for (std::size_t j = 0; j < at; ++j) {
-      const Pending& other = pending[j];
-      const bool same =
-          other.target == pending[at].target ||
-          (other.existed && pending[at].existed && other.old.st_dev == pending[at].old.st_dev &&
-           other.old.st_ino == pending[at].old.st_ino);
-      if (same) return fail("it is the same file as \"" + files[j].path + "\".");
-    }
+    if (const auto same = sameFileAs(pending, files, at)) return fail(*same);
   }
   for (at = 0; at < files.size(); ++at)
     if (!prepare(pending[at], several, why)) return fail(why);
@@ -340,32 +381,7 @@ SaveResult saveFiles(const std::vector<FileImage>& files) {
   for (at = 0; at < files.size(); ++at) {
     if (commit(pending[at], why)) continue;
     // All or none: every file already replaced gets its old content back.
-    std::vector<std::string> lost;
-    bool restoredAny = false;
-    for (std::size_t j = at + 1; j-- > 0;) {
-      Pending& p = pending[j];
-      if (!p.replaced) continue;
-      if (restore(p)) {
-        restoredAny = true;
-      } else {
-        p.keepCopy = true;
-        if (!p.existed)
-          lost.push_back("\"" + files[j].path + "\" was made and could not be removed again");
-        else
-          lost.push_back("\"" + files[j].path + "\" could not be given its old content back; " +
-                         "it is kept in \"" + (p.inPlace ? p.temp : p.keep).string() + "\"");
-      }
-    }
-    std::string message = why;
-    if (!lost.empty()) {
-      for (const std::string& l : lost) message += "; " + l;
-      message += ".";
-    } else if (several) {
-      message += "; every file keeps its old content.";
-    } else if (restoredAny) {
-      message += "; the file keeps its old content.";
-    }
-    return fail(message);
+    return fail(rollBack(pending, files, at, why));
   }
   removeOurFiles(pending);
   result.ok = true;
