@@ -84,7 +84,25 @@ QWidget* MessagesPage::buildFields() {
   auto* rv = new QVBoxLayout(right);
   rv->setContentsMargins(4, 0, 0, 0);
   rv->setSpacing(4);
+  rv->addLayout(buildTextRows(right));
+  soundArea_ = new QWidget(right);
+  soundArea_->setObjectName(QStringLiteral("MessageSoundArea"));
+  {
+    auto* l = new QVBoxLayout(soundArea_);
+    l->setContentsMargins(0, 0, 0, 0);
+  }
+  rv->addWidget(soundArea_);
+  rv->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), right));
+  editor_ = new TriggerEditor(doc_, ctx_.vocabulary, triggerSource(), right);
+  rv->addWidget(editor_);
+  rv->addStretch(1);
+  // On a wide window the fields keep a width to read them by; the list takes the rest.
+  right->setMaximumWidth(MaxFieldsWidth);
+  return right;
+}
 
+// The text, its colour and delay, and the teams it is sent to.
+QGridLayout* MessagesPage::buildTextRows(QWidget* right) {
   auto* fields = new QGridLayout;
   fields->setHorizontalSpacing(6);
   text_ = new QLineEdit(right);
@@ -110,49 +128,39 @@ QWidget* MessagesPage::buildFields() {
   fields->addWidget(delay_, 1, 3);
   fields->setColumnStretch(4, 1);
   fields->setRowStretch(2, 1);
-  {
-    // The teams in a box of their own beside the colour and the delay, as high as their eight
-    // lines: the sounds come below, and the trigger editor keeps its room.
-    auto* teams = new QGroupBox(tr("Sent to Teams:"), right);
-    teams->setObjectName(QStringLiteral("SentToTeamsGroup"));
-    auto* tv = new QVBoxLayout(teams);
-    seenBy_ = new QListWidget(teams);
-    seenBy_->setObjectName(QStringLiteral("SeenByList"));
-    seenBy_->setSelectionMode(QAbstractItemView::MultiSelection);
-    for (std::size_t t = 0; t < editing::MessageTeams; ++t) seenBy_->addItem(QString());
-    seenBy_->setFixedHeight(seenBy_->sizeHintForRow(0) * static_cast<int>(editing::MessageTeams) +
-                            2 * seenBy_->frameWidth());
-    seenBy_->setFixedWidth(180);
-    tv->addWidget(seenBy_);
-    fields->addWidget(teams, 1, 5, 2, 1);
-  }
-  rv->addLayout(fields);
+  fields->addWidget(buildTeamsBox(right), 1, 5, 2, 1);
+  return fields;
+}
 
-  soundArea_ = new QWidget(right);
-  soundArea_->setObjectName(QStringLiteral("MessageSoundArea"));
-  {
-    auto* l = new QVBoxLayout(soundArea_);
-    l->setContentsMargins(0, 0, 0, 0);
-  }
-  rv->addWidget(soundArea_);
+// The teams in a box of their own beside the colour and the delay, as high as their eight lines:
+// the sounds come below, and the trigger editor keeps its room.
+QGroupBox* MessagesPage::buildTeamsBox(QWidget* right) {
+  auto* teams = new QGroupBox(tr("Sent to Teams:"), right);
+  teams->setObjectName(QStringLiteral("SentToTeamsGroup"));
+  auto* tv = new QVBoxLayout(teams);
+  seenBy_ = new QListWidget(teams);
+  seenBy_->setObjectName(QStringLiteral("SeenByList"));
+  seenBy_->setSelectionMode(QAbstractItemView::MultiSelection);
+  for (std::size_t t = 0; t < editing::MessageTeams; ++t) seenBy_->addItem(QString());
+  seenBy_->setFixedHeight(seenBy_->sizeHintForRow(0) * static_cast<int>(editing::MessageTeams) +
+                          2 * seenBy_->frameWidth());
+  seenBy_->setFixedWidth(180);
+  tv->addWidget(seenBy_);
+  return teams;
+}
 
+// The triggers of the selected messages; the first chosen in an empty list makes the message.
+TriggerSource MessagesPage::triggerSource() {
   TriggerSource src;
   src.kind = RecordKind::Message;
   src.place = editing::messageTriggers();
   src.records = [this] { return doc_.selectedMessages(); };
   src.shown = [this] { return doc_.mission().messages.empty() ? -1 : doc_.currentMessage(); };
-  // The first trigger chosen in an empty list makes the message it belongs to.
   src.beforeStore = [this] {
     if (doc_.mission().messages.empty()) newMessage();
   };
   src.undoText = editText(tr("Message Trigger"));
-  rv->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), right));
-  editor_ = new TriggerEditor(doc_, ctx_.vocabulary, src, right);
-  rv->addWidget(editor_);
-  rv->addStretch(1);
-  // On a wide window the fields keep a width to read them by; the list takes the rest.
-  right->setMaximumWidth(MaxFieldsWidth);
-  return right;
+  return src;
 }
 
 void MessagesPage::bindFields() {

@@ -11,6 +11,8 @@
 #include "model/records.h"
 
 class QComboBox;
+class QGridLayout;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -22,6 +24,7 @@ class FieldBinding;
 class FieldBindings;
 class ShipList;
 class TriggerEditor;
+struct TriggerSource;
 
 class MessagesPage : public QWidget {
   Q_OBJECT
@@ -53,6 +56,9 @@ class MessagesPage : public QWidget {
   // The constructor's steps: the list, the fields, their bindings, the handlers.
   QWidget* buildList();
   QWidget* buildFields();
+  QGridLayout* buildTextRows(QWidget* right);
+  QGroupBox* buildTeamsBox(QWidget* right);
+  TriggerSource triggerSource();
   void bindFields();
   void connectSignals();
   // Deletes the selected messages, as a step of `verb` (Delete, Cut).
