@@ -53,8 +53,8 @@ states, restored, killed = sys.argv[1], sys.argv[2], int(sys.argv[3])
 rows = []
 for line in open(states):
     parts = line.split()
-    if len(parts) == 3:
-        rows.append((int(parts[0]), parts[1], parts[2] == "1"))
+    if len(parts) == 4:
+        rows.append((int(parts[0]), parts[1], parts[2] == "1", parts[3] == "1"))
 try:
     offered, got = open(restored).read().split()
 except (OSError, ValueError):
@@ -66,11 +66,12 @@ def age(i):
 if offered == "0":
     # Nothing offered is right when the document held nothing unsaved 2 seconds before the kill:
     # work younger than that may not have been copied yet.
-    before = [r for r in rows if r[0] <= killed - 2000]
+    # A state half made (a gesture under way) is none to keep: the last whole one counts.
+    before = [r for r in rows if r[0] <= killed - 2000 and not r[3]]
     bad = before and before[-1][2]
     print("FAIL nothing offered for unsaved work" if bad else "OK 0 nothing unsaved")
     sys.exit()
-ages = [age(i) for i in range(len(rows)) if rows[i][1] == got]
+ages = [age(i) for i in range(len(rows)) if rows[i][1] == got and not rows[i][3]]
 if not ages:
     print("FAIL the restored bytes were never the document's")
 else:

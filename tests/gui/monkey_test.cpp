@@ -499,8 +499,9 @@ TEST_F(MonkeyRun, RandomEventsOverEveryWindowKeepTheDocumentSound) {
 
 // ---- The kill test (scripts/crash-test.sh) -------------------------------------------------
 // ZYNED_CRASH_DIR holds the settings folder, the mission and "states.log": every state the
-// document takes, as "<milliseconds since 1970> <hash of its bytes> <1 when unsaved>", written
-// as it happens, so that the script can tell how old the state restored after the kill is.
+// document takes, as "<milliseconds since 1970> <hash of its bytes> <1 when unsaved> <1 when half
+// made>" (a gesture under way), written as it happens, so that the script can
+// tell how old the state restored after the kill is.
 
 struct CrashEditor {
   CrashEditor(const std::string& dir, QStringList arguments,
@@ -555,8 +556,10 @@ TEST(CrashRun, EditUntilKilled) {
     const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(
                          std::chrono::system_clock::now().time_since_epoch())
                          .count();
-    std::fprintf(states, "%lld %llu %d\n", static_cast<long long>(now),
-                 static_cast<unsigned long long>(h), editor.window->document().isChanged() ? 1 : 0);
+    const app::MissionDocument& doc = editor.window->document();
+    const bool half = doc.inGesture();
+    std::fprintf(states, "%lld %llu %d %d\n", static_cast<long long>(now),
+                 static_cast<unsigned long long>(h), doc.isChanged() ? 1 : 0, half ? 1 : 0);
     std::fflush(states);
   };
   note();

@@ -121,21 +121,25 @@ TEST_F(Recovery, AnEditorTakenDownLeavesItsWorkAndTheNextOneRestoresIt) {
   }
 }
 
-// Work done before a gesture is copied however long the gesture's button is held.
-TEST_F(Recovery, WorkBeforeALongGestureIsCopiedWhileTheButtonIsHeld) {
+// Work done before a gesture is copied however long the gesture lasts; typing is copied while a
+// mouse button is down (a button is no gesture of the document's).
+TEST_F(Recovery, WorkBeforeALongGestureIsCopiedWhileTheGestureLasts) {
   start();
   auto* cargo = find<QLineEdit>("CargoEd");
   cargo->setFocus();
-  type(cargo, QStringLiteral("Gold"));
-  const std::vector<std::uint8_t> typed = model::writeMission(mission());
   QWindow* handle = window->windowHandle();
   const QPoint free = window->statusBar()->mapTo(window.get(), QPoint(4, 4));
   QTest::mousePress(handle, Qt::LeftButton, {}, free);
-  doc().beginTransaction(QStringLiteral("gesture"), QStringLiteral("Move"));
+  cargo->setFocus();
+  type(cargo, QStringLiteral("Go"));
   ASSERT_NE(QGuiApplication::mouseButtons(), Qt::NoButton);
+  EXPECT_TRUE(copyHolds(model::writeMission(mission())));
+  QTest::mouseRelease(handle, Qt::LeftButton, {}, free);
+  type(cargo, QStringLiteral("ld"));
+  const std::vector<std::uint8_t> typed = model::writeMission(mission());
+  doc().beginTransaction(QStringLiteral("gesture"), QStringLiteral("Move"));  // a drag begins
   EXPECT_TRUE(copyHolds(typed, 4000));
   doc().cancelTransaction();
-  QTest::mouseRelease(handle, Qt::LeftButton, {}, free);
 }
 
 TEST_F(Recovery, DiscardDecideLaterAndACopyThatCannotBeRead) {

@@ -245,6 +245,9 @@ class MissionDocument : public QObject, private EditHistory::Target {
   void commitTransaction();
   void cancelTransaction();
   bool inTransaction() const { return history_.inTransaction(); }
+  // A gesture under way (a drag, a cell being typed into): its changes are half made until it
+  // ends. A burst of typing is none: each of its keys leaves a whole state.
+  bool inGesture() const { return history_.inGesture(); }
 
   // Bytes held by the undo history (for the benchmark and the tests).
   std::size_t undoMemory() const { return history_.memory(); }

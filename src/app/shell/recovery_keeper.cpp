@@ -3,7 +3,6 @@
 #include <QDateTime>
 #include <QDialog>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QWidget>
 
 #include "app/base/prompter.h"
@@ -131,10 +130,8 @@ void RecoveryKeeper::changedSoon() {
 }
 
 void RecoveryKeeper::settled() {
-  // A gesture under way (a drag: the document's transaction while a button is held) is no state
-  // to keep: its end is a change of its own. A burst of typing is a transaction too, but each
-  // of its keys leaves a whole state.
-  if (ctx_.document.inTransaction() && QGuiApplication::mouseButtons() != Qt::NoButton) {
+  // A gesture under way is no state to keep: its end is a change of its own.
+  if (ctx_.document.inGesture()) {
     settle_.start();
     return;
   }
