@@ -651,6 +651,19 @@ TEST(FlowRules, CraftTypesFallIntoTheEditorsCategories) {
     EXPECT_EQ(flow::shipCategory(craft), category) << craft;
 }
 
+// The report of a list's missions gives each mission's findings and advisories.
+TEST(FlowLists, TheReportGivesEachMissionsFindings) {
+  flow::ListCheck check;
+  flow::MissionCheck& c = check.missions.emplace_back();
+  c.mission = {"t1.kre", "/x/t1.kre"};
+  c.findings.emplace_back().text = "Wing never arrives at Hard";
+  c.advisories.emplace_back().text = "Patrol is not at Easy";
+  const std::string text = flow::listCheckText(check);
+  EXPECT_NE(text.find("Wing never arrives at Hard"), std::string::npos) << text;
+  EXPECT_NE(text.find("Patrol is not at Easy"), std::string::npos) << text;
+  EXPECT_EQ(text.find("nothing found"), std::string::npos) << text;
+}
+
 // A list the check cannot read is refused with a word, not taken for an empty list.
 TEST(FlowLists, AListThatCannotBeReadIsRefused) {
   std::vector<flow::ListedMission> out;
