@@ -134,6 +134,17 @@ TEST_F(CheckCommand, ListsReportEveryMissionTheyName) {
             std::string::npos)
       << battle.out;
   EXPECT_NE(battle.out.find("\n1 mission, 0 errors,"), std::string::npos) << battle.out;
+
+  // A campaign: its list in the campaign folder, its missions in the train folder.
+  fs::create_directories(dir.path() / "Zyn" / "Campaign");
+  fs::copy_file(train / "clean.kre", train / "C1.KRE");
+  std::ofstream(dir.path() / "Zyn" / "Campaign" / "c.lst", std::ios::binary)
+      << "1\r\nc1.kre\r\nOne campaign";
+  const CliRun campaign = runCheckCli(
+      dir.path(), "flow '" + (dir.path() / "Zyn" / "Campaign" / "c.lst").string() + "'" + editor);
+  EXPECT_EQ(campaign.status, 0) << campaign.err;
+  EXPECT_NE(campaign.out.find("== c1.kre (" + (train / "C1.KRE").string()), std::string::npos)
+      << campaign.out;
 }
 
 }  // namespace

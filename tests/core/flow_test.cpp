@@ -604,6 +604,24 @@ TEST_F(Flow, ACycleThroughAMotherShipNamesBothGroups) {
   EXPECT_EQ(never[1]->flightGroups, std::vector<int>{gone});
 }
 
+// In a cycle through a mother ship, a group also waiting by its trigger on a group of the cycle
+// is explained by that trigger.
+TEST_F(Flow, ACycleIsExplainedByTheTriggerThatNamesTheCycle) {
+  const int carrier = add(0, "Carrier"), fighters = add(0, "Fighters"), gone = add(0, "Gone");
+  trigger(gone, 1, NeverTrue);
+  mother(fighters, carrier);
+  waitsFor(fighters, 1, gone);
+  waitsFor(fighters, 2, carrier);
+  orFlags(fighters, true, false, false);
+  waitsFor(carrier, 1, fighters);
+  const One r = run();
+  const auto never = findings(r, flow::FindingKind::NeverArrives);
+  ASSERT_FALSE(never.empty());
+  std::string why;
+  for (const flow::Step& step : never[0]->chain) why += step.text + "\n";
+  EXPECT_NE(why.find("arrival trigger 2"), std::string::npos) << why;
+}
+
 // A cycle may run through a set of groups (here the mission's only one): its members are part of
 // the cycle.
 TEST_F(Flow, ACycleThroughASetNamesItsMembers) {
