@@ -69,6 +69,29 @@ TEST_F(Panel, ControlsWriteTheMissionAtOnce) {
   EXPECT_EQ(mission().teamIff[0], 3);
 }
 
+// Every control of every page and tab has a place of its own: none is left in a corner over
+// another.
+TEST_F(Panel, EveryControlOfEveryPageHasItsOwnPlace) {
+  const std::string file =
+      writeMission("places.kre", 14, "Places", [](model::Mission& m) { m.addMessage(); });
+  start({QString::fromStdString(file)});
+  auto* pages = find<QTabWidget>("OverallPages");
+  for (int p = 0; p < pages->count(); ++p) {
+    pages->setCurrentIndex(p);
+    QApplication::processEvents();
+    SCOPED_TRACE(pages->tabText(p).toStdString());
+    testing_gui::expectControlsApart(*window);
+  }
+  pages->setCurrentIndex(0);
+  auto* tabs = window->flightGroupsPage()->pages();
+  for (int t = 0; t < tabs->count(); ++t) {
+    tabs->setCurrentIndex(t);
+    QApplication::processEvents();
+    SCOPED_TRACE(tabs->tabText(t).toStdString());
+    testing_gui::expectControlsApart(*window);
+  }
+}
+
 TEST_F(Panel, DescriptionTypingStopsAtTheFormatsLimit) {
   start();
   find<QRadioButton>("ZynRadio")->click();
