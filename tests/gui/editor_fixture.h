@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -48,10 +49,12 @@ struct DocumentTestAccess {
 
 namespace testing_gui {
 
-// The controls a user works with in `w` (buttons, fields, boxes, lists), as laid out now: no two
-// of them cover each other. A control left out of its layout sits in a corner over another.
+// The controls a user works with in `w` (buttons, fields, boxes, lists) and the captions beside
+// them, as laid out now: no two of them cover each other. A control left out of its layout sits
+// in a corner over another.
 inline void expectControlsApart(const QWidget& w) {
   auto isControl = [](const QWidget* c) {
+    if (const auto* label = qobject_cast<const QLabel*>(c)) return !label->text().isEmpty();
     return qobject_cast<const QAbstractButton*>(c) || qobject_cast<const QLineEdit*>(c) ||
            qobject_cast<const QComboBox*>(c) || qobject_cast<const QAbstractSpinBox*>(c) ||
            qobject_cast<const QAbstractItemView*>(c) || qobject_cast<const QPlainTextEdit*>(c) ||

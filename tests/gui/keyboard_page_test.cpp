@@ -76,6 +76,24 @@ class KeyboardPageTest : public EditorFixture {
   QAction* action(const char16_t* id) { return window->actions().action(QStringView(id)); }
 };
 
+// Every control and caption of every Preferences tab has a place of its own.
+TEST_F(KeyboardPageTest, EveryControlOfPreferencesHasItsOwnPlace) {
+  start();
+  prompter.onDialog = [&](QDialog& dialog) {
+    dialog.show();
+    auto* tabs = dialog.findChild<QTabWidget*>("PrefPages");
+    for (int t = 0; t < tabs->count(); ++t) {
+      tabs->setCurrentIndex(t);
+      QApplication::processEvents();
+      SCOPED_TRACE(tabs->tabText(t).toStdString());
+      testing_gui::expectControlsApart(dialog);
+    }
+    return int(QDialog::Rejected);
+  };
+  window->actions().action(u"PrefsAction")->trigger();
+  prompter.onDialog = nullptr;
+}
+
 TEST_F(KeyboardPageTest, AKeyPressedIsStoredAndWorksAfterARestart) {
   start();
   onKeyboardPage([&](QWidget& page) {
