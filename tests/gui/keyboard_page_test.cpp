@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeWidget>
@@ -88,6 +89,13 @@ TEST_F(KeyboardPageTest, EveryControlOfPreferencesHasItsOwnPlace) {
       SCOPED_TRACE(tabs->tabText(t).toStdString());
       testing_gui::expectControlsApart(dialog);
     }
+    // A folder is chosen with a button, never typed: its strip is a shade darker than the page.
+    const auto strips = dialog.findChildren<QLabel*>(QRegularExpression("DirLabel$"));
+    EXPECT_GE(strips.size(), 5);
+    for (const QLabel* strip : strips)
+      EXPECT_LT(strip->palette().color(QPalette::Window).lightness(),
+                dialog.palette().color(QPalette::Window).lightness())
+          << strip->objectName().toStdString();
     return int(QDialog::Rejected);
   };
   window->actions().action(u"PrefsAction")->trigger();
