@@ -313,6 +313,9 @@ TEST_F(Handbook, ASectionOpensAtItsHeadingFromAnyChapterAndBack) {
   handbook->findChild<QToolButton*>(QStringLiteral("HandbookBack"))->click();
   EXPECT_EQ(handbook->currentPage().toStdString(), "command-line.md#briefings");
   EXPECT_EQ(bar->value(), briefings);
+  handbook->findChild<QToolButton*>(QStringLiteral("HandbookForward"))->click();
+  EXPECT_EQ(handbook->currentPage().toStdString(), "command-line.md#zyned-cli");
+  EXPECT_EQ(bar->value(), cli);
   handbook->close();
 }
 

@@ -135,6 +135,14 @@ TEST(MapExport, WritesAPictureOrRefuses) {
                                QString::fromStdString(dir / "busy.kre")}),
             0);
   EXPECT_EQ(QImage(out).size(), QSize(320, 200));
+  // A zoom in its range is taken: closer in, the same groups cover more of the picture.
+  const QString near = QString::fromStdString(dir / "near.png");
+  EXPECT_EQ(
+      app::runMapExport({"--export-map", near, "--size", "320x200", "--plane", "xz", "--names",
+                         "--zoom", "1000", "--config-dir", QString::fromStdString(dir.str()),
+                         QString::fromStdString(dir / "busy.kre")}),
+      0);
+  EXPECT_NE(QImage(near), QImage(out));
 
   testsupport::writeFile(dir / "bad.kre", "not a mission");
   const QString out2 = QString::fromStdString(dir / "none.png");

@@ -405,6 +405,7 @@ TEST_F(PreferencesTest, BrowseStartsAtTheGameWaveFolderAndOkFillsTheLabel) {
       auto* folders = qobject_cast<FolderChooserDialog*>(w);
       ASSERT_NE(folders, nullptr);
       EXPECT_EQ(folders->windowTitle(), "Browse");
+      testing_gui::expectControlsApart(*folders);
       opened = folders->currentFolder();
       folders->setCurrentFolder(wave + "/sub");
       folders->accept();
