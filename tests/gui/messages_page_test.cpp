@@ -211,6 +211,8 @@ TEST_F(MessagesPageTest, NewAndMovesKeepNumbersEqualToPositions) {
   EXPECT_EQ(doc.currentMessage(), 3);
   EXPECT_EQ(message(3).get(msg::MessageNumber), 3);
   page->moveUp();
+  // The step names the message by its number in the list, counted from 1.
+  EXPECT_EQ(doc.undoStack()->undoText(), QStringLiteral("Move message 4 up"));
   EXPECT_EQ(message(2).text(msg::Text), "New Message");
   EXPECT_EQ(message(2).get(msg::MessageNumber), 2);
   EXPECT_EQ(message(3).get(msg::MessageNumber), 3);
