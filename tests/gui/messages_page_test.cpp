@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QSpinBox>
+#include <QTest>
 #include <QUndoStack>
 
 #include <algorithm>
@@ -126,7 +127,9 @@ TEST_F(MessagesPageTest, ARedMessageNeverBeginsWithAColourDigit) {
   EXPECT_EQ(text->text(), QStringLiteral("24nd wave: incoming"));
   EXPECT_EQ(list->item(0)->text(), QStringLiteral("  24nd wave: incoming"));
 
-  colour->setCurrentIndex(0);  // a command: its refusal is a box
+  // Red chosen by a key: a command, its refusal a box; the box shows the stored colour again.
+  colour->setFocus();
+  QTest::keyClick(colour, Qt::Key_Up);
   EXPECT_EQ(message(0).color(), '1');
   EXPECT_EQ(colour->currentIndex(), 1);
   ASSERT_EQ(prompter.shown.size(), 1u);
