@@ -4,7 +4,7 @@
 # random mission, kills it with SIGKILL at a random moment, starts it again, restores what the
 # recovery offer lists, and compares the restored bytes with the states the document took: the
 # state restored must have been the document's no more than 2 seconds before the kill (when
-# nothing was unsaved then, no offer is right too).
+# nothing was unsaved then, or the document was saved since, no offer is right too).
 #   bash scripts/crash-test.sh N
 # Environment: BUILD (default build/release when it holds the GUI tests, else build/test),
 # ZYNED_CRASH_FIRST_SEED (default: from the clock). Prints the runs and the worst age.
@@ -44,6 +44,7 @@ for ((run = 1; run <= runs; run++, seed++)); do
   done
   sleep "$(awk -v r=$RANDOM 'BEGIN { printf "%.2f", 0.5 + 7.5 * r / 32767 }')"
   killed=$(date +%s%3N)
+  echo "$killed" > "$dir/killed.txt"
   kill -9 "$pid" 2> /dev/null
   wait "$pid" 2> /dev/null
   ZYNED_CRASH_DIR=$dir "$program" --gtest_filter=CrashRun.RestoreAfterKill > "$dir/restore.txt" 2>&1
@@ -64,11 +65,12 @@ def age(i):
     end = rows[i + 1][0] if i + 1 < len(rows) else None
     return 0 if end is None or end > killed else killed - end
 if offered == "0":
-    # Nothing offered is right when the document held nothing unsaved 2 seconds before the kill:
-    # work younger than that may not have been copied yet.
+    # Nothing offered is right when the document held nothing unsaved 2 seconds before the kill,
+    # or was saved since: work younger than that may not have been copied yet.
     # A state half made (a gesture under way) is none to keep: the last whole one counts.
     before = [r for r in rows if r[0] <= killed - 2000 and not r[3]]
-    bad = before and before[-1][2]
+    saved_since = any(not r[2] for r in rows if killed - 2000 < r[0] <= killed)
+    bad = before and before[-1][2] and not saved_since
     print("FAIL nothing offered for unsaved work" if bad else "OK 0 nothing unsaved")
     sys.exit()
 ages = [age(i) for i in range(len(rows)) if rows[i][1] == got and not rows[i][3]]

@@ -33,6 +33,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <tuple>
 
 #include "app/map/map_window.h"
 #include "app/shell/main_window.h"
@@ -548,30 +549,38 @@ TEST(CrashRun, EditUntilKilled) {
   ASSERT_TRUE(editor.window->started());
   std::FILE* states = std::fopen((dir + "/states.log").c_str(), "a");
   ASSERT_TRUE(states);
-  std::uint64_t last = 0;
+  // A row for every new state, and again when a state is saved or a gesture opens or ends in it:
+  // a state saved since it began holds nothing unsaved, however it began.
+  std::tuple<std::uint64_t, bool, bool> last{};
   const auto note = [&] {
-    const std::uint64_t h = editor.hash();
-    if (h == last) return;
-    last = h;
-    const auto now = std::chrono::duration_cast<std::chrono::milliseconds>(
-                         std::chrono::system_clock::now().time_since_epoch())
-                         .count();
     const app::MissionDocument& doc = editor.window->document();
-    const bool half = doc.inGesture();
-    std::fprintf(states, "%lld %llu %d %d\n", static_cast<long long>(now),
-                 static_cast<unsigned long long>(h), doc.isChanged() ? 1 : 0, half ? 1 : 0);
+    const std::tuple<std::uint64_t, bool, bool> now{editor.hash(), doc.isChanged(),
+                                                    doc.inGesture()};
+    if (now == last) return;
+    last = now;
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(
+                        std::chrono::system_clock::now().time_since_epoch())
+                        .count();
+    std::fprintf(states, "%lld %llu %d %d\n", static_cast<long long>(ms),
+                 static_cast<unsigned long long>(std::get<0>(now)), std::get<1>(now) ? 1 : 0,
+                 std::get<2>(now) ? 1 : 0);
     std::fflush(states);
   };
   note();
   QObject::connect(&editor.window->document(), &app::MissionDocument::changed, note);
   Monkey monkey(editor.window.get(), seed);
-  editor.prompter.onDialog = [&](QDialog& d) { return monkey.dialog(d); };
+  editor.prompter.onDialog = [&](QDialog& d) {
+    // Turning the copies off discards them, as it should: this run is about keeping them.
+    if (auto* keep = d.findChild<QWidget*>(QStringLiteral("KeepRecoveryCheck")))
+      keep->setEnabled(false);
+    const int result = monkey.dialog(d);
+    note();
+    return result;
+  };
   for (;;) {  // until the script kills it
     editor.prompter.defaultAnswer = monkey.answer();
     monkey.step();
-    // Preferences may turn the copies off at random: this run is about keeping them.
-    editor.window->settings().keepRecovery = true;
-    editor.window->recovery().setEnabled(true);
+    note();
   }
 }
 
