@@ -2,6 +2,7 @@
 // Battle/Campaign Manager, Load by list and the OPT File Manager.
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
@@ -181,6 +182,25 @@ TEST_F(ListsWindows, BattleListBuiltSavedAndEntered) {
   EXPECT_EQ(readFile(dir / "Zyn/battle/Mine.lst"), "2\r\nB2.KRE\r\nb1.kre\r\nWord");
   EXPECT_EQ(readFile(dir / "Zyn/battle/Mission.lst"),
             "// battles\r\n4\r\nold.lst\r\nOld\r\n5\r\nMine.lst\r\nMy battle\r\n");
+}
+
+// A battle's description holds 2500 characters: a longer paste is cut there, a key typed at the
+// limit is left out, and the list saves what the box shows.
+TEST_F(ListsWindows, BattleDescriptionPastedTooLongIsCutAtItsLimit) {
+  fs::create_directories(dir / "Zyn/battle");
+  app::BattleManager w(settings, model::FormatBase, std::nullopt, prompter);
+  auto* memo = child<QPlainTextEdit>(w, "DescriptionMemo");
+  QApplication::clipboard()->setText(QString(3000, QLatin1Char('w')));
+  memo->setFocus();
+  QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+  QApplication::processEvents();
+  EXPECT_EQ(memo->toPlainText(), QString(2500, QLatin1Char('w')));
+  QTest::keyClicks(memo, QStringLiteral("x"));
+  QApplication::processEvents();
+  EXPECT_EQ(memo->toPlainText(), QString(2500, QLatin1Char('w')));
+  prompter.saveNames.push_back(QString::fromStdString(dir / "Zyn/battle/Long.lst"));
+  child<QToolButton>(w, "SaveCustomBtn")->click();
+  EXPECT_EQ(readFile(dir / "Zyn/battle/Long.lst"), "0\r\n" + std::string(2500, 'w'));
 }
 
 TEST_F(ListsWindows, BattleRefusesMissionListAsCustomList) {
