@@ -78,6 +78,7 @@ TEST_F(FlowCommand, TextShowsTheThreeLevelsThenMessagesFindingsAndAdvisories) {
 }
 
 TEST_F(FlowCommand, JsonHasAnItemPerLevelNumbersFromOneAndNeverAsNull) {
+  arrive(m.globalGoals[0].span(), editing::globalGoalTriggers(0), 1);  // team 1's goal: Wing
   const CliRun r = run("flow " + file() + " --json");
   ASSERT_EQ(r.status, 0) << r.err;
   json::Value doc;
@@ -99,7 +100,14 @@ TEST_F(FlowCommand, JsonHasAnItemPerLevelNumbersFromOneAndNeverAsNull) {
   EXPECT_EQ(doc["messages"][1]["earliest"], 30);
   EXPECT_EQ(doc["findings"], json::Value::array());
   EXPECT_EQ(doc["advisories"], json::Value::array());
-  EXPECT_TRUE(doc["globalGoals"].is_array());
+  const auto& goal = doc["globalGoals"][1];  // team 1's first goal at Medium
+  for (const char* key : {"team", "goal", "difficulty", "earliest", "waitsOn"})
+    ASSERT_TRUE(goal.contains(key)) << key;
+  EXPECT_EQ(goal["team"], 1);
+  EXPECT_EQ(goal["goal"], "primary");
+  EXPECT_EQ(goal["difficulty"], "medium");
+  EXPECT_EQ(goal["earliest"], 30);
+  EXPECT_EQ(goal["waitsOn"], json::Value::array({2}));
 
   // A finding says where, at which levels, and why.
   m.messages[0].bytes[model::message::Triggers] = 10;  // never true

@@ -217,6 +217,8 @@ TEST_F(BriefingWindowTest, PickersOfferTheTagsThatHoldATextAndAZoomShowsItsPrese
   page(1);
   auto* parameter = find<QComboBox>("ParameterBox");
   EXPECT_EQ(parameter->currentText(), "48   -   12 km  across");
+  const QString zoomCaption = QStringLiteral("Zoom 'presets' commonly used in Zyn");
+  EXPECT_EQ(find<QLabel>("ParameterCaption")->text(), zoomCaption);
   window->session().select(1);
   trigger("InsertTagAction");  // before the end marker
   ASSERT_EQ(window->selected(), 1);
@@ -226,6 +228,10 @@ TEST_F(BriefingWindowTest, PickersOfferTheTagsThatHoldATextAndAZoomShowsItsPrese
   parameter->setCurrentIndex(1);
   emit parameter->activated(1);
   EXPECT_EQ(window->commands()[1].index, 5);
+  // Each instruction brings its own caption back.
+  EXPECT_NE(find<QLabel>("ParameterCaption")->text(), zoomCaption);
+  window->session().select(0);
+  EXPECT_EQ(find<QLabel>("ParameterCaption")->text(), zoomCaption);
 }
 
 TEST_F(BriefingWindowTest, TheToolBarMovesAndDeletesOnThePreviewPageToo) {

@@ -11,6 +11,7 @@
 #include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPointer>
@@ -49,9 +50,18 @@ struct DocumentTestAccess {
 
 namespace testing_gui {
 
+// Whether `c` is an item of `layout` or of a layout nested in it.
+inline bool laidOutBy(const QLayout* layout, const QWidget* c) {
+  for (int i = 0; layout && i < layout->count(); ++i) {
+    QLayoutItem* item = layout->itemAt(i);
+    if (item->widget() == c || laidOutBy(item->layout(), c)) return true;
+  }
+  return false;
+}
+
 // The controls a user works with in `w` (buttons, fields, boxes, lists) and the captions beside
-// them, as laid out now: no two of them cover each other. A control left out of its layout sits
-// in a corner over another.
+// them, as laid out now: no two of them cover each other, and each one whose parent has a layout
+// is in it. A control left out of its layout sits in a corner, over another or out of sight.
 inline void expectControlsApart(const QWidget& w) {
   auto isControl = [](const QWidget* c) {
     if (const auto* label = qobject_cast<const QLabel*>(c)) return !label->text().isEmpty();
@@ -66,7 +76,15 @@ inline void expectControlsApart(const QWidget& w) {
     bool inner = false;  // the field of a spin box, the scroll buttons of a tab bar
     for (const QWidget* p = c->parentWidget(); p && p != &w; p = p->parentWidget())
       inner = inner || isControl(p);
-    if (!inner) shown.emplace_back(c, QRect(c->mapTo(&w, QPoint(0, 0)), c->size()));
+    if (inner) continue;
+    shown.emplace_back(c, QRect(c->mapTo(&w, QPoint(0, 0)), c->size()));
+    const QWidget* parent = c->parentWidget();
+    EXPECT_TRUE(!parent || !parent->layout() || laidOutBy(parent->layout(), c))
+        << w.objectName().toStdString() << ": " << c->objectName().toStdString() << " ("
+        << c->metaObject()->className() << " \""
+        << (qobject_cast<const QLabel*>(c) ? qobject_cast<const QLabel*>(c)->text().toStdString()
+                                           : std::string())
+        << "\") is left out of its parent's layout";
   }
   for (std::size_t i = 0; i < shown.size(); ++i)
     for (std::size_t k = i + 1; k < shown.size(); ++k)

@@ -97,6 +97,16 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
     EXPECT_EQ(child<QLineEdit>(d, "NextNumberEdit")->text(), "14");
     prompter.answers = {QMessageBox::Yes};
     child<QPushButton>(d, "AutoAddBtn")->click();
+    // Without a description nothing is entered: no question about the lists comes first.
+    auto* description = child<QLineEdit>(d, "DescriptionEdit");
+    description->setFocus();
+    description->selectAll();
+    QTest::keyClick(description, Qt::Key_Backspace);
+    const auto asked = prompter.texts(ScriptedPrompter::Kind::Question).size();
+    child<QPushButton>(d, "AutoAddBtn")->click();
+    EXPECT_EQ(prompter.shown.back().text,
+              "You must write a description for the mission in the edit box");
+    EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Question).size(), asked);
     child<QPushButton>(d, "BackupBtn")->click();
     QStringList notices;
     for (auto* n : d.findChildren<app::NoticeWindow*>()) notices << n->text();

@@ -137,6 +137,20 @@ TEST_F(MissionFlow, AClickMakesTheGroupOrMessageCurrent) {
   EXPECT_EQ(doc().selectedFlightGroups(), std::vector<int>{2});
   EXPECT_EQ(frontPage(), window->flightGroupsPage());
   EXPECT_EQ(timeline->currentGroup(), 2);
+  // The group's line says why it never comes; every part of the window has its own place.
+  EXPECT_TRUE(w->findChild<QLabel*>(QStringLiteral("FlowCurrentLabel"))
+                  ->text()
+                  .contains(QStringLiteral("never true")))
+      << w->findChild<QLabel*>(QStringLiteral("FlowCurrentLabel"))->text().toStdString();
+  testing_gui::expectControlsApart(*w);
+  // Wing waits on Lead.
+  clickAt(timeline, timeline->rowRect(1).center());
+  auto* waitsOn = w->findChild<QListWidget*>(QStringLiteral("FlowWaitsOn"));
+  QStringList waits;
+  for (int i = 0; i < waitsOn->count(); ++i) waits << waitsOn->item(i)->text();
+  EXPECT_EQ(waits, (QStringList{QString::fromUtf8("Trigger 2: 100% of Light Fighter Lead (1) must "
+                                                  "arrive  (Easy 0:00 · Medium 0:00 · Hard 0:00)"),
+                                "Then a delay of 0:30"}));
 
   // The finding that message 1 is never sent.
   auto* findings = w->findChild<QListWidget*>(QStringLiteral("FlowFindings"));
@@ -297,6 +311,8 @@ TEST_F(MissionFlow, TheGraphTabDrawsWithDotOrSaysHowToGetIt) {
   ASSERT_EQ(drawn, 1);
   EXPECT_TRUE(ok);
   EXPECT_TRUE(graph->svg().startsWith("<svg"));
+  EXPECT_TRUE(graph->findChild<QScrollArea*>()->isVisible());
+  testing_gui::expectControlsApart(*w);
   // What dot was given is the mission's graph.
   EXPECT_TRUE(fileText(bin.toStdString() + "/dot.in").find("digraph flow {") == 0);
 
