@@ -169,6 +169,8 @@ TEST(RecoveryFolder, ACopyOutlivesItsEditorOnly) {
   shell::RecoveryMeta one = sampleMeta();
   one.files.pop_back();
   ASSERT_TRUE(second->write(one, {bytesOf("other2")}).ok);
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(folder) / (second->id() + ".sounds")));
+  EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(folder) / (first->id() + ".sounds")));
 
   auto copies = shell::listCopies(folder);
   ASSERT_EQ(copies.size(), 2u);

@@ -108,6 +108,17 @@ TEST_F(MissionFlow, TheWindowFollowsEveryEdit) {
   doc().undoStack()->undo();
   EXPECT_EQ(medium().flightGroups[1].time, flow::Time::at(30, true));
 
+  // New craft names (the model manager rewrote the table) are shown at once.
+  auto ships = window->vocabulary().table(shell::tables::Ships);
+  ASSERT_GT(ships.size(), 1u);
+  ships[1] = "Heavy Lancer";
+  const_cast<shell::Vocabulary&>(window->vocabulary()).setTable(shell::tables::Ships, ships);
+  doc().tablesReplaced();
+  QStringList labels;
+  for (const app::TimelineRow& row : w->timeline()->content().rows)
+    if (row.group == 0) labels << row.label;
+  EXPECT_EQ(labels, QStringList{"#1 Heavy Lancer Lead (1)"});
+
   // The level shown is the window's own: Gone never arrives at any level, Wing at all three.
   w->findChild<QComboBox*>(QStringLiteral("FlowDifficultyBox"))->setCurrentIndex(3);
   EXPECT_EQ(w->shownLevels(), flow::Levels::only(flow::Difficulty::Hard));
