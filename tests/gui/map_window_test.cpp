@@ -482,6 +482,11 @@ TEST_F(MapWindowTest, DistancesPaletteTimesAndTeamsTakeAnyModifiers) {
   EXPECT_NE(times->isChecked(), timesWere);
   EXPECT_TRUE(win->mapState().toggles.palette);
   EXPECT_EQ(win->mapState().paletteTeam, 3);
+  // The palette's - and + step through the teams.
+  find<QToolButton>("SpeedButton2")->click();
+  EXPECT_EQ(win->mapState().paletteTeam, 2);
+  find<QToolButton>("SpeedButton3")->click();
+  EXPECT_EQ(win->mapState().paletteTeam, 3);
   key(Qt::Key_N, Qt::ControlModifier);  // the other letters keep to Shift
   EXPECT_TRUE(win->mapState().toggles.namesOn);
 }

@@ -154,6 +154,10 @@ TEST_F(MissionFlow, AClickMakesTheGroupOrMessageCurrent) {
                   .contains(QStringLiteral("never true")))
       << w->findChild<QLabel*>(QStringLiteral("FlowCurrentLabel"))->text().toStdString();
   testing_gui::expectControlsApart(*w);
+  QStringList captions;
+  for (const QLabel* label : w->findChildren<QLabel*>())
+    if (label->isVisible()) captions << label->text();
+  EXPECT_TRUE(captions.contains("Waits on:") && captions.contains("Waited on by:"));
   // Wing waits on Lead.
   clickAt(timeline, timeline->rowRect(1).center());
   auto* waitsOn = w->findChild<QListWidget*>(QStringLiteral("FlowWaitsOn"));
