@@ -22,12 +22,12 @@
 <context>
     <name>FlowGraphView</name>
     <message>
-        <source>The dependency graph is drawn by the program "dot" of Graphviz, which was not found.
+        <source>The dependency graph is drawn by the program &quot;dot&quot; of Graphviz, which was not found.
 
 On Debian and Ubuntu it comes with the package graphviz:
     sudo apt install graphviz
 
-The timeline needs nothing of it. Once it is installed, press "Look again".</source>
+The timeline needs nothing of it. Once it is installed, press &quot;Look again&quot;.</source>
         <translation>Den Abhängigkeitsgraphen zeichnet das Programm „dot“ von Graphviz, das nicht gefunden wurde.
 
 Unter Debian und Ubuntu gehört es zum Paket graphviz:
@@ -71,7 +71,7 @@ Die Zeitleiste braucht es nicht. Ist es installiert, drücken Sie „Erneut such
         <translation>Die Fluggruppen-Bibliothek und die Zwischenablagen</translation>
     </message>
     <message>
-        <source>The game's mission lists</source>
+        <source>The game&apos;s mission lists</source>
         <translation>Die Missionslisten des Spiels</translation>
     </message>
     <message>
@@ -172,7 +172,7 @@ Die Zeitleiste braucht es nicht. Ist es installiert, drücken Sie „Erneut such
 <context>
     <name>PreviewPage</name>
     <message>
-        <source>'%1' is not a number of seconds.</source>
+        <source>&apos;%1&apos; is not a number of seconds.</source>
         <translation>„%1“ ist keine Zahl von Sekunden.</translation>
     </message>
     <message>
@@ -238,11 +238,11 @@ Die Zeitleiste braucht es nicht. Ist es installiert, drücken Sie „Erneut such
         <translation>%1 und %2</translation>
     </message>
     <message>
-        <source>%1 cannot be stored: the game's files hold Windows-1252 characters only. They were left out.</source>
+        <source>%1 cannot be stored: the game&apos;s files hold Windows-1252 characters only. They were left out.</source>
         <translation>%1 kann nicht gespeichert werden: Die Dateien des Spiels fassen nur Windows-1252-Zeichen. Sie wurden weggelassen.</translation>
     </message>
     <message>
-        <source>%1 cannot be stored: the game's files hold Windows-1252 characters only. It was left out.</source>
+        <source>%1 cannot be stored: the game&apos;s files hold Windows-1252 characters only. It was left out.</source>
         <translation>%1 kann nicht gespeichert werden: Die Dateien des Spiels fassen nur Windows-1252-Zeichen. Es wurde weggelassen.</translation>
     </message>
     <message>
@@ -260,7 +260,7 @@ Only if a human flies it.</source>
 Nur wenn ein Mensch sie fliegt.</translation>
     </message>
     <message>
-        <source>Message #%1 "%2"
+        <source>Message #%1 &quot;%2&quot;
 %3: %4</source>
         <translation>Nachricht Nr. %1 „%2“
 %3: %4</translation>
@@ -270,7 +270,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Nachrichten</translation>
     </message>
     <message>
-        <source>Message #%1 "%2"</source>
+        <source>Message #%1 &quot;%2&quot;</source>
         <translation>Nachricht Nr. %1 „%2“</translation>
     </message>
     <message>
@@ -463,7 +463,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Kein Ton: Dieser Rechner hat keine funktionierende Audioausgabe.</translation>
     </message>
     <message>
-        <source>No sound: the editor's sound module is not installed beside it.</source>
+        <source>No sound: the editor&apos;s sound module is not installed beside it.</source>
         <translation>Kein Ton: Das Tonmodul des Editors ist nicht neben ihm installiert.</translation>
     </message>
 </context>
@@ -482,7 +482,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>A mission editor for Zyn and its expansion Qvn: flight groups, messages, goals, teams, briefings, and the game's mission lists, message sounds and craft models.&lt;br&gt;&lt;br&gt;Thanks to every mission designer who sent in reports, tips and test missions.</source>
+        <source>A mission editor for Zyn and its expansion Qvn: flight groups, messages, goals, teams, briefings, and the game&apos;s mission lists, message sounds and craft models.&lt;br&gt;&lt;br&gt;Thanks to every mission designer who sent in reports, tips and test missions.</source>
         <translation>Ein Missionseditor für Zyn und seine Erweiterung Qvn: Fluggruppen, Nachrichten, Ziele, Teams, Briefings sowie die Missionslisten, Nachrichtentöne und Schiffsmodelle des Spiels.&lt;br&gt;&lt;br&gt;Dank an alle Missionsdesigner, die Berichte, Tipps und Testmissionen geschickt haben.</translation>
     </message>
     <message>
@@ -498,16 +498,12 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Version</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Terms of use&lt;/h3&gt;&lt;p&gt;ZynED may be used, copied and given away free of charge. It may not be sold, alone or as part of another product.&lt;/p&gt;&lt;p&gt;Missions you make with ZynED are yours.&lt;/p&gt;&lt;p&gt;ZynED comes without any warranty. It writes the game's files; keep copies of the files you care about. The authors are not liable for any loss or damage arising from its use.&lt;/p&gt;</source>
+        <source>&lt;h3&gt;Terms of use&lt;/h3&gt;&lt;p&gt;ZynED may be used, copied and given away free of charge. It may not be sold, alone or as part of another product.&lt;/p&gt;&lt;p&gt;Missions you make with ZynED are yours.&lt;/p&gt;&lt;p&gt;ZynED comes without any warranty. It writes the game&apos;s files; keep copies of the files you care about. The authors are not liable for any loss or damage arising from its use.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Nutzungsbedingungen&lt;/h3&gt;&lt;p&gt;ZynED darf kostenlos benutzt, kopiert und weitergegeben werden. Es darf weder allein noch als Teil eines anderen Produkts verkauft werden.&lt;/p&gt;&lt;p&gt;Missionen, die Sie mit ZynED bauen, gehören Ihnen.&lt;/p&gt;&lt;p&gt;ZynED kommt ohne jede Gewährleistung. Es schreibt die Dateien des Spiels; bewahren Sie Kopien der Dateien auf, die Ihnen wichtig sind. Die Autoren haften nicht für Verluste oder Schäden aus seiner Benutzung.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>License</source>
         <translation>Lizenz</translation>
-    </message>
-    <message>
-        <source>&lt;h3&gt;Building missions&lt;/h3&gt;&lt;p&gt;&lt;b&gt;My mission does not appear in the game.&lt;/b&gt; Missions are offered only when they are entered in the game's lists: use &lt;i&gt;.lst&lt;/i&gt; on the tool bar (training missions go into the list of the player's side).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which format should I save in?&lt;/b&gt; Zyn Format plays in the base game; Qvn Format needs the expansion and adds the debriefings and a longer description.&lt;/p&gt;&lt;p&gt;&lt;b&gt;My messages are silent.&lt;/b&gt; Create the mission's WAV list on the Messages page and assign a recording to each message; lines 17 to 19 are the sounds for the goals.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The game misbehaves with my mission.&lt;/b&gt; Run Error Check: it lists what the game is known to mishandle.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Is there a copy of the last mission I opened?&lt;/b&gt; Each load writes Backup.kre beside the mission when backups are on.&lt;/p&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+N, Ctrl+O&lt;/td&gt;&lt;td&gt;New mission, open a mission&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, Ctrl+A&lt;/td&gt;&lt;td&gt;Save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+G&lt;/td&gt;&lt;td&gt;Goals in the flight-group list&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Z, Ctrl+Y&lt;/td&gt;&lt;td&gt;Undo, redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Insert, Delete&lt;/td&gt;&lt;td&gt;New or delete in a list&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+C, Ctrl+X, Ctrl+V&lt;/td&gt;&lt;td&gt;Copy, cut, paste flight groups&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
-        <translation>&lt;h3&gt;Missionen bauen&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Meine Mission erscheint nicht im Spiel.&lt;/b&gt; Das Spiel bietet nur Missionen an, die in seinen Listen stehen: Nutzen Sie &lt;i&gt;.lst&lt;/i&gt; in der Werkzeugleiste (Trainingsmissionen gehören in die Liste der Seite des Spielers).&lt;/p&gt;&lt;p&gt;&lt;b&gt;In welchem Format soll ich speichern?&lt;/b&gt; Das Zyn-Format läuft im Grundspiel; das Qvn-Format braucht die Erweiterung und bringt die Nachbesprechungen und eine längere Beschreibung.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Meine Nachrichten sind stumm.&lt;/b&gt; Legen Sie auf der Seite „Nachrichten“ die WAV-Liste der Mission an und weisen Sie jeder Nachricht eine Aufnahme zu; die Zeilen 17 bis 19 sind die Töne der Ziele.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Das Spiel verhält sich mit meiner Mission seltsam.&lt;/b&gt; Starten Sie die Fehlerprüfung: Sie nennt, womit das Spiel bekanntermaßen nicht zurechtkommt.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Gibt es eine Kopie der zuletzt geöffneten Mission?&lt;/b&gt; Bei eingeschalteter Sicherung schreibt jedes Laden Backup.kre neben die Mission.&lt;/p&gt;&lt;h3&gt;Tasten&lt;/h3&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Strg+N, Strg+O&lt;/td&gt;&lt;td&gt;Neue Mission, Mission öffnen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+S, Strg+A&lt;/td&gt;&lt;td&gt;Speichern, speichern unter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+G&lt;/td&gt;&lt;td&gt;Ziele in der Fluggruppenliste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+Z, Strg+Y&lt;/td&gt;&lt;td&gt;Rückgängig, wiederholen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Einfg, Entf&lt;/td&gt;&lt;td&gt;Neu oder löschen in einer Liste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+C, Strg+X, Strg+V&lt;/td&gt;&lt;td&gt;Fluggruppen kopieren, ausschneiden, einfügen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
     <message>
         <source>FAQ</source>
@@ -516,6 +512,10 @@ Nur wenn ein Mensch sie fliegt.</translation>
     <message>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&lt;h3&gt;Building missions&lt;/h3&gt;&lt;p&gt;&lt;b&gt;My mission does not appear in the game.&lt;/b&gt; Missions are offered only when they are entered in the game&apos;s lists: use &lt;i&gt;.lst&lt;/i&gt; on the tool bar (training missions go into the list of the player&apos;s side).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which format should I save in?&lt;/b&gt; Zyn Format plays in the base game; Qvn Format needs the expansion and adds the debriefings and a longer description.&lt;/p&gt;&lt;p&gt;&lt;b&gt;My messages are silent.&lt;/b&gt; Create the mission&apos;s WAV list on the Messages page and assign a recording to each message; lines 17 to 19 are the sounds for the goals.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The game misbehaves with my mission.&lt;/b&gt; Run Error Check: it lists what the game is known to mishandle.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Is there a copy of the last mission I opened?&lt;/b&gt; Each load writes Backup.kre beside the mission when backups are on.&lt;/p&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+N, Ctrl+O&lt;/td&gt;&lt;td&gt;New mission, open a mission&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+G&lt;/td&gt;&lt;td&gt;Goals in the flight-group list&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Z, Ctrl+Y&lt;/td&gt;&lt;td&gt;Undo, redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Insert, Delete&lt;/td&gt;&lt;td&gt;New or delete in a list&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+C, Ctrl+X, Ctrl+V&lt;/td&gt;&lt;td&gt;Copy, cut, paste flight groups&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <translation>&lt;h3&gt;Missionen bauen&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Meine Mission erscheint nicht im Spiel.&lt;/b&gt; Das Spiel bietet nur Missionen an, die in seinen Listen eingetragen sind: Nutzen Sie &lt;i&gt;.lst&lt;/i&gt; in der Werkzeugleiste (Trainingsmissionen kommen in die Liste der Seite des Spielers).&lt;/p&gt;&lt;p&gt;&lt;b&gt;In welchem Format soll ich speichern?&lt;/b&gt; Das Zyn-Format läuft im Grundspiel; das Qvn-Format braucht die Erweiterung und bietet die Nachbesprechungen und eine längere Beschreibung.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Meine Nachrichten sind stumm.&lt;/b&gt; Legen Sie auf der Seite „Nachrichten“ die WAV-Liste der Mission an und weisen Sie jeder Nachricht eine Aufnahme zu; die Zeilen 17 bis 19 sind die Klänge für die Ziele.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Das Spiel verhält sich mit meiner Mission seltsam.&lt;/b&gt; Starten Sie die Fehlerprüfung: Sie listet auf, womit das Spiel bekanntermaßen nicht zurechtkommt.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Gibt es eine Kopie der zuletzt geöffneten Mission?&lt;/b&gt; Bei eingeschalteten Sicherungen schreibt jedes Laden Backup.kre neben die Mission.&lt;/p&gt;&lt;h3&gt;Tasten&lt;/h3&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Strg+N, Strg+O&lt;/td&gt;&lt;td&gt;Neue Mission, Mission öffnen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+S, Strg+Umschalt+S&lt;/td&gt;&lt;td&gt;Speichern, speichern unter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+G&lt;/td&gt;&lt;td&gt;Ziele in der Fluggruppenliste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+Z, Strg+Y&lt;/td&gt;&lt;td&gt;Rückgängig, wiederherstellen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Einfg, Entf&lt;/td&gt;&lt;td&gt;Neu oder löschen in einer Liste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+C, Strg+X, Strg+V&lt;/td&gt;&lt;td&gt;Fluggruppen kopieren, ausschneiden, einfügen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
 <context>
@@ -616,10 +616,6 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Text anklicken zum Bearbeiten (Doppelklick für Zwischenablage)</translation>
     </message>
     <message>
-        <source>arrival trigger</source>
-        <translation>Ankunftsauslöser</translation>
-    </message>
-    <message>
         <source>Delay:</source>
         <translation>Verzögerung:</translation>
     </message>
@@ -642,6 +638,10 @@ Nur wenn ein Mensch sie fliegt.</translation>
     <message>
         <source>This FG arrives only if human Player pilot</source>
         <translation>Diese FG kommt nur, wenn ein menschlicher Spieler sie fliegt</translation>
+    </message>
+    <message>
+        <source>Arrival Trigger</source>
+        <translation>Ankunftsauslöser</translation>
     </message>
 </context>
 <context>
@@ -802,7 +802,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
 <context>
     <name>app::BriefingSession</name>
     <message>
-        <source>instruction time</source>
+        <source>Instruction Time</source>
         <translation>Anweisungszeit</translation>
     </message>
 </context>
@@ -1052,6 +1052,30 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <source>Delete Current Instruction - Are You Sure?</source>
         <translation>Aktuelle Anweisung löschen – sind Sie sicher?</translation>
     </message>
+    <message>
+        <source>Play the preview</source>
+        <translation>Vorschau abspielen</translation>
+    </message>
+    <message>
+        <source>Pause the preview</source>
+        <translation>Vorschau anhalten</translation>
+    </message>
+    <message>
+        <source>Stop the preview and go back to its start</source>
+        <translation>Vorschau beenden und an den Anfang zurück</translation>
+    </message>
+    <message>
+        <source>Every flight group&apos;s briefing point takes the position of its Start 1 point</source>
+        <translation>Der Briefingpunkt jeder Fluggruppe erhält die Position ihres Punktes Start 1</translation>
+    </message>
+    <message>
+        <source>Handbook</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>Open the handbook at the section about the page in front</source>
+        <translation>Das Handbuch beim Abschnitt über die vordere Seite öffnen</translation>
+    </message>
 </context>
 <context>
     <name>app::ClipDialog</name>
@@ -1064,11 +1088,11 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Befehls-Zwischenablage</translation>
     </message>
     <message>
-        <source>The clipboard is empty. "Add to Clipboard" beside a trigger's condition puts it here.</source>
+        <source>The clipboard is empty. &quot;Add to Clipboard&quot; beside a trigger&apos;s condition puts it here.</source>
         <translation>Die Zwischenablage ist leer. „In Zwischenablage“ neben der Bedingung eines Auslösers legt sie hier ab.</translation>
     </message>
     <message>
-        <source>The clipboard is empty. "Add to Clipboard" beside an order puts it here.</source>
+        <source>The clipboard is empty. &quot;Add to Clipboard&quot; beside an order puts it here.</source>
         <translation>Die Zwischenablage ist leer. „In Zwischenablage“ neben einem Befehl legt ihn hier ab.</translation>
     </message>
     <message>
@@ -1111,10 +1135,6 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Text anklicken zum Bearbeiten (Doppelklick für Zwischenablage)</translation>
     </message>
     <message>
-        <source>departure trigger</source>
-        <translation>Abflugauslöser</translation>
-    </message>
-    <message>
         <source>Via:</source>
         <translation>Über:</translation>
     </message>
@@ -1130,11 +1150,54 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <source>(Non-fighter) Explosion time:</source>
         <translation>(Kein Jäger) Explosionsdauer:</translation>
     </message>
+    <message>
+        <source>Departure Trigger</source>
+        <translation>Abflugauslöser</translation>
+    </message>
+</context>
+<context>
+    <name>app::DiskChangeDialog</name>
+    <message>
+        <source>Mission Changed on Disk</source>
+        <translation>Mission auf der Festplatte geändert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed on disk since ZynED last read or wrote it. Saving now overwrites that change.</source>
+        <translation>„%1“ wurde auf der Festplatte geändert, seit ZynED die Datei zuletzt gelesen oder geschrieben hat. Jetzt zu speichern überschreibt diese Änderung.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has changed on disk, and the editor holds changes not saved yet. Reload drops them (Undo brings them back); Keep Mine leaves the file as it is until the next save, which asks again.</source>
+        <translation>„%1“ wurde auf der Festplatte geändert, und der Editor hält noch ungespeicherte Änderungen. „Neu laden“ verwirft sie („Rückgängig“ holt sie zurück); „Meine behalten“ lässt die Datei bis zum nächsten Speichern, das erneut fragt, wie sie ist.</translation>
+    </message>
+    <message>
+        <source>&amp;Overwrite</source>
+        <translation>Ü&amp;berschreiben</translation>
+    </message>
+    <message>
+        <source>&amp;Reload</source>
+        <translation>&amp;Neu laden</translation>
+    </message>
+    <message>
+        <source>&amp;Compare</source>
+        <translation>&amp;Vergleichen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>&amp;Keep Mine</source>
+        <translation>&amp;Meine behalten</translation>
+    </message>
+    <message>
+        <source>No differences in the mission&apos;s fields.</source>
+        <translation>Keine Unterschiede in den Feldern der Mission.</translation>
+    </message>
 </context>
 <context>
     <name>app::ErrorListWindow</name>
     <message>
-        <source>&amp;Don't include Warnings again this mission</source>
+        <source>&amp;Don&apos;t include Warnings again this mission</source>
         <translation>Warnungen bei dieser Mission &amp;nicht mehr aufnehmen</translation>
     </message>
     <message>
@@ -1267,7 +1330,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Der Graph wird gezeichnet, wenn diese Registerkarte gezeigt wird.</translation>
     </message>
     <message>
-        <source>"dot" could not draw the graph.</source>
+        <source>&quot;dot&quot; could not draw the graph.</source>
         <translation>„dot“ konnte den Graphen nicht zeichnen.</translation>
     </message>
     <message>
@@ -1355,9 +1418,9 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Sekundär</translation>
     </message>
     <message>
-        <source>The Prevent goal must specify the OPPOSITE of the Team's objectives
+        <source>The Prevent goal must specify the OPPOSITE of the Team&apos;s objectives
 e.g. if you want a craft to survive, the condition here should be 
-"must be destroyed"</source>
+&quot;must be destroyed&quot;</source>
         <translation>Das Verhindern-Ziel muss das GEGENTEIL der Teamziele angeben,
 z. B. soll ein Schiff überleben, lautet die Bedingung hier 
 „muss zerstört werden“</translation>
@@ -1365,10 +1428,6 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Click on text to edit (double-click for clipboard)</source>
         <translation>Text anklicken zum Bearbeiten (Doppelklick für Zwischenablage)</translation>
-    </message>
-    <message>
-        <source>global goal trigger</source>
-        <translation>Auslöser des globalen Ziels</translation>
     </message>
     <message>
         <source>Points:</source>
@@ -1379,7 +1438,11 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Bedingung %1</translation>
     </message>
     <message>
-        <source>goal string</source>
+        <source>Global Goal Trigger</source>
+        <translation>Auslöser des globalen Ziels</translation>
+    </message>
+    <message>
+        <source>Goal String</source>
         <translation>Zieltext</translation>
     </message>
 </context>
@@ -1426,27 +1489,27 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Fehlschlag</translation>
     </message>
     <message>
-        <source>goal flag</source>
-        <translation>Zielmarke</translation>
+        <source>Goal Flag</source>
+        <translation>Zielmarkierung</translation>
     </message>
     <message>
-        <source>goal points</source>
+        <source>Goal Points</source>
         <translation>Zielpunkte</translation>
     </message>
     <message>
-        <source>goal time</source>
+        <source>Goal Time</source>
         <translation>Zielzeit</translation>
     </message>
     <message>
-        <source>goal string</source>
+        <source>Goal String</source>
         <translation>Zieltext</translation>
     </message>
     <message>
-        <source>goal</source>
+        <source>Goal</source>
         <translation>Ziel</translation>
     </message>
     <message>
-        <source>goal team</source>
+        <source>Goal Team</source>
         <translation>Zielteam</translation>
     </message>
 </context>
@@ -1484,10 +1547,6 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Unbekannte</translation>
     </message>
     <message>
-        <source>unknown %1</source>
-        <translation>unbekannt %1</translation>
-    </message>
-    <message>
         <source>X</source>
         <translation>X</translation>
     </message>
@@ -1498,10 +1557,6 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Color</source>
         <translation>Farbe</translation>
-    </message>
-    <message>
-        <source>tag colour</source>
-        <translation>Markenfarbe</translation>
     </message>
     <message>
         <source>Adjust time for all following instructions</source>
@@ -1520,12 +1575,20 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation> Sek.)</translation>
     </message>
     <message>
-        <source>instruction</source>
-        <translation>Anweisung</translation>
+        <source>Zoom &apos;presets&apos; commonly used in Zyn</source>
+        <translation>Zoom-„Vorgaben“, wie sie in Zyn üblich sind</translation>
     </message>
     <message>
-        <source>Zoom 'presets' commonly used in Zyn</source>
-        <translation>Zoom-„Vorgaben“, wie sie in Zyn üblich sind</translation>
+        <source>Unknown %1</source>
+        <translation>Unbekannt %1</translation>
+    </message>
+    <message>
+        <source>Tag Colour</source>
+        <translation>Markenfarbe</translation>
+    </message>
+    <message>
+        <source>Instruction</source>
+        <translation>Anweisung</translation>
     </message>
 </context>
 <context>
@@ -1587,7 +1650,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Tasten für den gewählten Befehl drücken</translation>
     </message>
     <message>
-        <source>The next key pressed here becomes the chosen command's key; Tab leaves the field</source>
+        <source>The next key pressed here becomes the chosen command&apos;s key; Tab leaves the field</source>
         <translation>Die nächste hier gedrückte Taste wird die Taste des gewählten Befehls; Tab verlässt das Feld</translation>
     </message>
     <message>
@@ -1619,19 +1682,19 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>%1 mit beliebiger Zusatztaste</translation>
     </message>
     <message>
-        <source>%1 is the key of "%2".</source>
+        <source>%1 is the key of &quot;%2&quot;.</source>
         <translation>%1 ist die Taste von „%2“.</translation>
     </message>
     <message>
-        <source>%1 is already the key of "%2". Give it to "%3", and "%2" the keys "%3" has now?</source>
+        <source>%1 is already the key of &quot;%2&quot;. Give it to &quot;%3&quot;, and &quot;%2&quot; the keys &quot;%3&quot; has now?</source>
         <translation>%1 ist schon die Taste von „%2“. Soll „%3“ sie bekommen und „%2“ die Tasten, die „%3“ jetzt hat?</translation>
     </message>
     <message>
-        <source>%1 stays the key of "%2".</source>
+        <source>%1 stays the key of &quot;%2&quot;.</source>
         <translation>%1 bleibt die Taste von „%2“.</translation>
     </message>
     <message>
-        <source>%1 is now the key of "%2"; "%3" took its keys.</source>
+        <source>%1 is now the key of &quot;%2&quot;; &quot;%3&quot; took its keys.</source>
         <translation>%1 ist jetzt die Taste von „%2“; „%3“ übernahm dessen Tasten.</translation>
     </message>
 </context>
@@ -1736,7 +1799,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Alle prüfen</translation>
     </message>
     <message>
-        <source>A click on a mission's line opens it.</source>
+        <source>A click on a mission&apos;s line opens it.</source>
         <translation>Ein Klick auf die Zeile einer Mission öffnet sie.</translation>
     </message>
 </context>
@@ -1805,7 +1868,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
 <context>
     <name>app::MainWindow</name>
     <message>
-        <source>Some settings in "%1" cannot be read; they keep their defaults:</source>
+        <source>Some settings in &quot;%1&quot; cannot be read; they keep their defaults:</source>
         <translation>Einige Einstellungen in „%1“ sind unlesbar; sie behalten ihre Vorgaben:</translation>
     </message>
     <message>
@@ -1815,7 +1878,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
 - und %1 weitere</translation>
     </message>
     <message>
-        <source>Some keys in "%1" are no keys; they are ignored:</source>
+        <source>Some keys in &quot;%1&quot; are no keys; they are ignored:</source>
         <translation>Einige Tasten in „%1“ sind keine Tasten; sie werden übergangen:</translation>
     </message>
     <message>
@@ -1843,7 +1906,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Über .lst &amp;laden...</translation>
     </message>
     <message>
-        <source>Load a mission chosen from the game's lists</source>
+        <source>Load a mission chosen from the game&apos;s lists</source>
         <translation>Eine aus den Listen des Spiels gewählte Mission laden</translation>
     </message>
     <message>
@@ -2067,10 +2130,6 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Hand&amp;buch</translation>
     </message>
     <message>
-        <source>Open the handbook at the section about the window</source>
-        <translation>Das Handbuch beim Abschnitt über das Fenster öffnen</translation>
-    </message>
-    <message>
         <source>&amp;About / FAQ</source>
         <translation>&amp;Über / FAQ</translation>
     </message>
@@ -2150,6 +2209,66 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
+    <message>
+        <source>Cu&amp;t FG</source>
+        <translation>FG aus&amp;schneiden</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t Message</source>
+        <translation>Nachricht aus&amp;schneiden</translation>
+    </message>
+    <message>
+        <source>&amp;Copy FG</source>
+        <translation>FG &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Copy Message</source>
+        <translation>Nachricht &amp;kopieren</translation>
+    </message>
+    <message>
+        <source>&amp;Paste FG</source>
+        <translation>FG &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Paste Message</source>
+        <translation>Nachricht &amp;einfügen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete FG</source>
+        <translation>FG &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Delete Message</source>
+        <translation>Nachricht &amp;löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Add Message</source>
+        <translation>Nachricht &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>Move FG &amp;up</source>
+        <translation>FG nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Move Message &amp;Up</source>
+        <translation>Nachricht nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>&amp;Move FG down</source>
+        <translation>FG nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>&amp;Move Message Down</source>
+        <translation>Nachricht nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>Open the handbook at the page and tab in front</source>
+        <translation>Das Handbuch bei der vorderen Seite und Registerkarte öffnen</translation>
+    </message>
 </context>
 <context>
     <name>app::MapWaypointWindow</name>
@@ -2158,16 +2277,16 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>%1 von %2</translation>
     </message>
     <message>
-        <source>points in use</source>
-        <translation>Punkte belegt</translation>
-    </message>
-    <message>
         <source>Edit Current FG Waypoints</source>
         <translation>Wegpunkte der aktuellen FG bearbeiten</translation>
     </message>
     <message>
         <source>Use</source>
         <translation>Nutzen</translation>
+    </message>
+    <message>
+        <source>Points in Use</source>
+        <translation>Benutzte Punkte</translation>
     </message>
 </context>
 <context>
@@ -2492,6 +2611,14 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <source>No flight group</source>
         <translation>Keine Fluggruppe</translation>
     </message>
+    <message>
+        <source>Handbook</source>
+        <translation>Handbuch</translation>
+    </message>
+    <message>
+        <source>Open the handbook at the section about the map</source>
+        <translation>Das Handbuch beim Abschnitt über die Karte öffnen</translation>
+    </message>
 </context>
 <context>
     <name>app::MessagesPage</name>
@@ -2532,44 +2659,12 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>An Teams:</translation>
     </message>
     <message>
-        <source>message trigger</source>
-        <translation>Nachrichtenauslöser</translation>
-    </message>
-    <message>
         <source>Click on text to edit (double-click for clipboard)</source>
         <translation>Text anklicken zum Bearbeiten (Doppelklick für Zwischenablage)</translation>
     </message>
     <message>
-        <source>message text</source>
-        <translation>Nachrichtentext</translation>
-    </message>
-    <message>
-        <source>teams sent to</source>
-        <translation>Empfängerteams</translation>
-    </message>
-    <message>
-        <source>&amp;Add Message</source>
-        <translation>Nachricht &amp;hinzufügen</translation>
-    </message>
-    <message>
-        <source>&amp;Delete</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>Move &amp;Up</source>
-        <translation>Nach &amp;oben</translation>
-    </message>
-    <message>
-        <source>&amp;Move Down</source>
-        <translation>Nach &amp;unten</translation>
-    </message>
-    <message>
         <source>Message %1: %2</source>
         <translation>Nachricht %1: %2</translation>
-    </message>
-    <message>
-        <source>message colour</source>
-        <translation>Nachrichtenfarbe</translation>
     </message>
     <message>
         <source>No messages</source>
@@ -2586,6 +2681,22 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Delete all selected Messages - Are You Sure?</source>
         <translation>Alle gewählten Nachrichten löschen – sind Sie sicher?</translation>
+    </message>
+    <message>
+        <source>Message Trigger</source>
+        <translation>Nachrichtenauslöser</translation>
+    </message>
+    <message>
+        <source>Message Text</source>
+        <translation>Nachrichtentext</translation>
+    </message>
+    <message>
+        <source>Teams Sent to</source>
+        <translation>Empfangende Teams</translation>
+    </message>
+    <message>
+        <source>Message Colour</source>
+        <translation>Nachrichtenfarbe</translation>
     </message>
 </context>
 <context>
@@ -2607,8 +2718,8 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Format</translation>
     </message>
     <message>
-        <source>message sounds</source>
-        <translation>Nachrichtentöne</translation>
+        <source>Message Sounds</source>
+        <translation>Nachrichtenklänge</translation>
     </message>
 </context>
 <context>
@@ -2628,6 +2739,10 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Export as JSON</source>
         <translation>Als JSON exportieren</translation>
+    </message>
+    <message>
+        <source>Reload from disk</source>
+        <translation>Von der Festplatte neu laden</translation>
     </message>
 </context>
 <context>
@@ -2796,14 +2911,6 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Sek.</translation>
     </message>
     <message>
-        <source>time limit</source>
-        <translation>Zeitlimit</translation>
-    </message>
-    <message>
-        <source>mission type</source>
-        <translation>Missionsart</translation>
-    </message>
-    <message>
         <source>
 - its success and failure debriefings</source>
         <translation>
@@ -2828,6 +2935,37 @@ Switch to Zyn Format?</source>
         <translation>Das Zyn-Format hat keine Nachbesprechungen und behält die ersten 1.023 Zeichen der Beschreibung. Im Zyn-Format gespeichert verliert diese Mission:%1
 
 Zum Zyn-Format wechseln?</translation>
+    </message>
+    <message>
+        <source>Time Limit</source>
+        <translation>Zeitlimit</translation>
+    </message>
+    <message>
+        <source>Mission Type</source>
+        <translation>Missionsart</translation>
+    </message>
+</context>
+<context>
+    <name>app::MissionWatch</name>
+    <message>
+        <source>&quot;%1&quot; was deleted or moved away; the mission stays open, and Save writes it back.</source>
+        <translation>„%1“ wurde gelöscht oder verschoben; die Mission bleibt offen, und „Speichern“ schreibt sie zurück.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; changed on disk and was reloaded (Undo brings back what was shown).</source>
+        <translation>„%1“ wurde auf der Festplatte geändert und neu geladen („Rückgängig“ holt das Gezeigte zurück).</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was reloaded from disk (Undo brings back your changes).</source>
+        <translation>„%1“ wurde von der Festplatte neu geladen („Rückgängig“ holt Ihre Änderungen zurück).</translation>
+    </message>
+    <message>
+        <source>Reload from disk</source>
+        <translation>Von der Festplatte neu laden</translation>
+    </message>
+    <message>
+        <source>The sound list &quot;%1&quot; changed on disk and was reloaded.</source>
+        <translation>Die Klangliste „%1“ wurde auf der Festplatte geändert und neu geladen.</translation>
     </message>
 </context>
 <context>
@@ -2894,7 +3032,7 @@ Zum Zyn-Format wechseln?</translation>
 <context>
     <name>app::OptionsPage</name>
     <message>
-        <source>CMD: This FG's role to each Team:</source>
+        <source>CMD: This FG&apos;s role to each Team:</source>
         <translation>CMD: Rolle dieser FG für jedes Team:</translation>
     </message>
     <message>
@@ -2930,12 +3068,8 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Wellen zu:</translation>
     </message>
     <message>
-        <source>optional weapons</source>
-        <translation>Wahlwaffen</translation>
-    </message>
-    <message>
-        <source>optional craft</source>
-        <translation>Wahlschiffe</translation>
+        <source>Optional Craft</source>
+        <translation>Wahlschiff</translation>
     </message>
 </context>
 <context>
@@ -2989,7 +3123,7 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Befehl aus der Zwischenablage</translation>
     </message>
     <message>
-        <source>order target type</source>
+        <source>Order Target Type</source>
         <translation>Zielart des Befehls</translation>
     </message>
 </context>
@@ -3012,10 +3146,6 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Zu Befehl 4 springen, wenn:</translation>
     </message>
     <message>
-        <source>jump to order 4 trigger</source>
-        <translation>Auslöser für Sprung zu Befehl 4</translation>
-    </message>
-    <message>
         <source>Unknowns</source>
         <translation>Unbekannte</translation>
     </message>
@@ -3024,8 +3154,12 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Unbekannte bearbeiten</translation>
     </message>
     <message>
-        <source>unknown bytes</source>
-        <translation>unbekannte Bytes</translation>
+        <source>Jump to Order 4 Trigger</source>
+        <translation>Auslöser für den Sprung zu Befehl 4</translation>
+    </message>
+    <message>
+        <source>Unknown Bytes</source>
+        <translation>Unbekannte Bytes</translation>
     </message>
 </context>
 <context>
@@ -3039,7 +3173,7 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Ordnerbaum…</translation>
     </message>
     <message>
-        <source>Choose the folder in the editor's folder tree</source>
+        <source>Choose the folder in the editor&apos;s folder tree</source>
         <translation>Den Ordner im Ordnerbaum des Editors wählen</translation>
     </message>
     <message>
@@ -3047,11 +3181,11 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Durchsuchen…</translation>
     </message>
     <message>
-        <source>Choose the folder in the desktop's folder dialog</source>
+        <source>Choose the folder in the desktop&apos;s folder dialog</source>
         <translation>Den Ordner im Ordnerdialog des Desktops wählen</translation>
     </message>
     <message>
-        <source>The keys could not be saved to "%1".
+        <source>The keys could not be saved to &quot;%1&quot;.
 %2</source>
         <translation>Die Tasten konnten nicht in „%1“ gespeichert werden.
 %2</translation>
@@ -3101,7 +3235,7 @@ Zum Zyn-Format wechseln?</translation>
         <translation>WP1 und HYP einschalten</translation>
     </message>
     <message>
-        <source>Link Ship's color to its name</source>
+        <source>Link Ship&apos;s color to its name</source>
         <translation>Schiffsfarbe an den Namen koppeln</translation>
     </message>
     <message>
@@ -3165,7 +3299,7 @@ Zum Zyn-Format wechseln?</translation>
         <translation>K.I.</translation>
     </message>
     <message>
-        <source>The language of the editor's texts, from the next start on</source>
+        <source>The language of the editor&apos;s texts, from the next start on</source>
         <translation>Die Sprache der Texte des Editors, ab dem nächsten Start</translation>
     </message>
     <message>
@@ -3209,11 +3343,11 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Karte auf neue Auswahl zentrieren</translation>
     </message>
     <message>
-        <source>'Ghost' names on Map</source>
+        <source>&apos;Ghost&apos; names on Map</source>
         <translation>„Geister“-Namen auf der Karte</translation>
     </message>
     <message>
-        <source>'Ghost' Map  grid</source>
+        <source>&apos;Ghost&apos; Map  grid</source>
         <translation>„Geister“-Kartengitter</translation>
     </message>
     <message>
@@ -3329,16 +3463,24 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Auf Schlachtfeld verkleinern</translation>
     </message>
     <message>
-        <source>"%1" is not a whole number.
+        <source>&quot;%1&quot; is not a whole number.
 Enter the zoom above which small craft are drawn as wireframes (%2 to %3).</source>
         <translation>„%1“ ist keine ganze Zahl.
 Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis %3).</translation>
     </message>
     <message>
-        <source>The settings could not be saved to "%1".
+        <source>The settings could not be saved to &quot;%1&quot;.
 %2</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden.
 %2</translation>
+    </message>
+    <message>
+        <source>Keep recovery copies</source>
+        <translation>Wiederherstellungskopien anlegen</translation>
+    </message>
+    <message>
+        <source>Unsaved work is copied into the settings folder&apos;s &quot;recovery&quot; folder as you edit, and offered again after a crash</source>
+        <translation>Ungespeicherte Arbeit wird beim Bearbeiten in den Ordner „recovery“ des Einstellungsordners kopiert und nach einem Absturz wieder angeboten</translation>
     </message>
 </context>
 <context>
@@ -3346,10 +3488,6 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
     <message>
         <source>Seen by</source>
         <translation>Gesehen von</translation>
-    </message>
-    <message>
-        <source>running time</source>
-        <translation>Laufzeit</translation>
     </message>
     <message>
         <source>Rewind and Play</source>
@@ -3454,6 +3592,96 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
     <message>
         <source>Instruction #%1 :  </source>
         <translation>Anweisung Nr. %1 :  </translation>
+    </message>
+    <message>
+        <source>Running Time</source>
+        <translation>Laufzeit</translation>
+    </message>
+</context>
+<context>
+    <name>app::RecoveryDialog</name>
+    <message>
+        <source>Recover Unsaved Work</source>
+        <translation>Ungespeicherte Arbeit wiederherstellen</translation>
+    </message>
+    <message>
+        <source>ZynED stopped without saving this work. Restore opens it as it was, marked changed, so that Save writes it where it belongs.</source>
+        <translation>ZynED wurde beendet, ohne diese Arbeit zu speichern. „Wiederherstellen“ öffnet sie, wie sie war, als geändert markiert, damit „Speichern“ sie an ihren Platz schreibt.</translation>
+    </message>
+    <message>
+        <source>File</source>
+        <translation>Datei</translation>
+    </message>
+    <message>
+        <source>Written</source>
+        <translation>Geschrieben</translation>
+    </message>
+    <message>
+        <source>Changes</source>
+        <translation>Änderungen</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>&amp;Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>&amp;Discard</source>
+        <translation>&amp;Verwerfen</translation>
+    </message>
+    <message>
+        <source>Decide &amp;Later</source>
+        <translation>&amp;Später entscheiden</translation>
+    </message>
+</context>
+<context>
+    <name>app::RecoveryKeeper</name>
+    <message>
+        <source>cannot be read: %1</source>
+        <translation>nicht lesbar: %1</translation>
+    </message>
+    <message>
+        <source>never saved</source>
+        <translation>nie gespeichert</translation>
+    </message>
+    <message>
+        <source>the file is no longer on disk</source>
+        <translation>die Datei ist nicht mehr auf der Festplatte</translation>
+    </message>
+    <message>
+        <source> (the file changed on disk since)</source>
+        <translation> (die Datei wurde seitdem auf der Festplatte geändert)</translation>
+    </message>
+    <message>
+        <source>the file on disk cannot be read</source>
+        <translation>die Datei auf der Festplatte ist nicht lesbar</translation>
+    </message>
+    <message>
+        <source>; the sound list changed</source>
+        <translation>; die Klangliste wurde geändert</translation>
+    </message>
+    <message>
+        <source>No recovery copy could be written: %1</source>
+        <translation>Es konnte keine Wiederherstellungskopie geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is open in another ZynED (process %2, since %3). Two editors saving one file overwrite each other&apos;s work; each is told when the other saves.
+
+Open it anyway?</source>
+        <translation>„%1“ ist in einem anderen ZynED geöffnet (Prozess %2, seit %3). Zwei Editoren, die eine Datei speichern, überschreiben gegenseitig ihre Arbeit; jeder erfährt es, wenn der andere speichert.
+
+Trotzdem öffnen?</translation>
+    </message>
+    <message>
+        <source>Unnamed</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>The copy cannot be read: %1</source>
+        <translation>Die Kopie ist nicht lesbar: %1</translation>
     </message>
 </context>
 <context>
@@ -3598,26 +3826,6 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <source>  Planet</source>
         <translation>  Planet</translation>
     </message>
-    <message>
-        <source>name</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>craft type</source>
-        <translation>Schiffstyp</translation>
-    </message>
-    <message>
-        <source>craft count</source>
-        <translation>Schiffszahl</translation>
-    </message>
-    <message>
-        <source>team</source>
-        <translation>Team</translation>
-    </message>
-    <message>
-        <source>auto-link</source>
-        <translation>Auto-Verknüpfung</translation>
-    </message>
 </context>
 <context>
     <name>app::StartUpDialog</name>
@@ -3641,11 +3849,11 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <translation>Briefingtexte   (Text Nr. 0 ist die Fensterüberschrift in ZynED)</translation>
     </message>
     <message>
-        <source>map tag %1</source>
+        <source>Map Tag %1</source>
         <translation>Kartenmarke %1</translation>
     </message>
     <message>
-        <source>briefing text %1</source>
+        <source>Briefing Text %1</source>
         <translation>Briefingtext %1</translation>
     </message>
 </context>
@@ -3672,7 +3880,7 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <translation>Team per Funk verbinden</translation>
     </message>
     <message>
-        <source>Every flight group of this team gets the team's radio</source>
+        <source>Every flight group of this team gets the team&apos;s radio</source>
         <translation>Jede Fluggruppe dieses Teams erhält den Funk des Teams</translation>
     </message>
     <message>
@@ -3688,22 +3896,6 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <translation>Sekundär</translation>
     </message>
     <message>
-        <source>team name</source>
-        <translation>Teamname</translation>
-    </message>
-    <message>
-        <source>allied teams</source>
-        <translation>verbündete Teams</translation>
-    </message>
-    <message>
-        <source>team string</source>
-        <translation>Teamtext</translation>
-    </message>
-    <message>
-        <source>team IFF</source>
-        <translation>Team-IFF</translation>
-    </message>
-    <message>
         <source>Teams 9 and 10 have no radio channel to link.</source>
         <translation>Die Teams 9 und 10 haben keinen Funkkanal zum Verbinden.</translation>
     </message>
@@ -3711,11 +3903,27 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <source>Team %1 Name</source>
         <translation>Name von Team %1</translation>
     </message>
+    <message>
+        <source>Team Name</source>
+        <translation>Teamname</translation>
+    </message>
+    <message>
+        <source>Allied Teams</source>
+        <translation>Verbündete Teams</translation>
+    </message>
+    <message>
+        <source>Team String</source>
+        <translation>Teamtext</translation>
+    </message>
+    <message>
+        <source>Team IFF</source>
+        <translation>Team-IFF</translation>
+    </message>
 </context>
 <context>
     <name>app::TextBlockMemo</name>
     <message>
-        <source>A "$" cannot be stored here: the game stores every line end as "$", so it would read back as a line break. It was left out.</source>
+        <source>A &quot;$&quot; cannot be stored here: the game stores every line end as &quot;$&quot;, so it would read back as a line break. It was left out.</source>
         <translation>Ein „$“ kann hier nicht gespeichert werden: Das Spiel speichert jedes Zeilenende als „$“, es käme also als Zeilenumbruch zurück. Es wurde weggelassen.</translation>
     </message>
 </context>
@@ -3776,7 +3984,7 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <translation>Hält %1; teilweise angekreuzt bleibt es erhalten</translation>
     </message>
     <message>
-        <source>%1: '%2' is not a whole number from 0 to 255. Nothing was changed.</source>
+        <source>%1: &apos;%2&apos; is not a whole number from 0 to 255. Nothing was changed.</source>
         <translation>%1: „%2“ ist keine ganze Zahl von 0 bis 255. Nichts wurde geändert.</translation>
     </message>
 </context>
@@ -3975,14 +4183,6 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <translation>Karte</translation>
     </message>
     <message>
-        <source>points in use</source>
-        <translation>Punkte belegt</translation>
-    </message>
-    <message>
-        <source>point position</source>
-        <translation>Punktposition</translation>
-    </message>
-    <message>
         <source>Set Briefing Points to Start Point 1 for all selected FGs?</source>
         <translation>Briefingpunkte aller gewählten FGs auf Startpunkt 1 setzen?</translation>
     </message>
@@ -3993,6 +4193,14 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
     <message>
         <source>Start 1</source>
         <translation>Start 1</translation>
+    </message>
+    <message>
+        <source>Points in Use</source>
+        <translation>Benutzte Punkte</translation>
+    </message>
+    <message>
+        <source>Point Position</source>
+        <translation>Punktposition</translation>
     </message>
 </context>
 </TS>
