@@ -1193,6 +1193,14 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <source>No differences in the mission&apos;s fields.</source>
         <translation>Keine Unterschiede in den Feldern der Mission.</translation>
     </message>
+    <message>
+        <source>%1, only on disk: %2</source>
+        <translation>%1, nur auf der Festplatte: %2</translation>
+    </message>
+    <message>
+        <source>%1, only here: %2</source>
+        <translation>%1, nur hier: %2</translation>
+    </message>
 </context>
 <context>
     <name>app::ErrorListWindow</name>

@@ -99,6 +99,12 @@ TEST(DiskCompare, ByTheBytesNotTheTime) {
   std::filesystem::remove_all(path);
   writeFile(path, "abcdef");
   EXPECT_EQ(shell::compareWithDisk(path, shell::DiskStamp{}), shell::DiskState::Changed);
+  // Written since it was read: other bytes, gone, or there now though it was missing then.
+  EXPECT_FALSE(shell::writtenSince(path, known));
+  EXPECT_TRUE(shell::writtenSince(path, shell::DiskStamp{}));
+  std::filesystem::remove(path);
+  EXPECT_TRUE(shell::writtenSince(path, known));
+  EXPECT_FALSE(shell::writtenSince(path, shell::DiskStamp{}));
 }
 
 TEST(DiskCompare, NeverReadsANamedPipe) {

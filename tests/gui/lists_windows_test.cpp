@@ -22,6 +22,7 @@
 #include <filesystem>
 #include <functional>
 
+#include "app/base/disk_change_dialog.h"
 #include "app/base/notice_window.h"
 #include "app/document/mission_document.h"
 #include "app/lists/battle_manager.h"
@@ -144,6 +145,86 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
   app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
   EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information).back(), "Where's Player 1?");
   EXPECT_EQ(prompter.dialogs.size(), 2u);
+}
+
+// A list another program wrote while the window was open is overwritten only when the user says
+// so: Cancel keeps the window open and the other program's list; Compare names the lines.
+TEST_F(ListsWindows, AListChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo) {
+  writeFile(dir / "Zyn/Train/Mission.lst", "3\r\nm3.kre\r\nThree\r\n");
+  writeFile(dir / "Zyn/Train/REBEL.LST", "12\r\nr12.kre\r\nTwelve\r\n");
+  model::Mission m;
+  m.platformId = model::FormatBase;
+  model::FlightGroup player;
+  player.set(model::fg::PlayerNumber, std::uint8_t{1});
+  m.flightGroups.push_back(player);
+  std::vector<app::DiskChangeDialog::Choice> answers{app::DiskChangeDialog::Choice::Cancel,
+                                                     app::DiskChangeDialog::Choice::Overwrite};
+  QStringList compared;
+  bool stillOpen = false;
+  prompter.onDialog = [&](QDialog& d) {
+    if (auto* question = qobject_cast<app::DiskChangeDialog*>(&d)) {
+      child<QPushButton>(d, "CompareButton")->click();
+      compared << child<QPlainTextEdit>(d, "DifferencesText")->toPlainText();
+      const auto answer = answers.front();
+      answers.erase(answers.begin());
+      child<QPushButton>(
+          d, answer == app::DiskChangeDialog::Choice::Cancel ? "CancelButton" : "OverwriteButton")
+          ->click();
+      return question->result();
+    }
+    testing_gui::EditorFixture::retype(child<QLineEdit>(d, "DescriptionEdit"),
+                                       QStringLiteral("Mine"));
+    child<QPushButton>(d, "AutoAddBtn")->click();
+    writeFile(dir / "Zyn/Train/REBEL.LST", "12\r\nr12.kre\r\nTwelve\r\n20\r\nt20.kre\r\n");
+    child<QPushButton>(d, "OKBtn")->click();
+    stillOpen = d.result() != QDialog::Accepted;
+    EXPECT_EQ(readFile(dir / "Zyn/Train/REBEL.LST"),
+              "12\r\nr12.kre\r\nTwelve\r\n20\r\nt20.kre\r\n");
+    child<QPushButton>(d, "OKBtn")->click();
+    return d.result();
+  };
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
+  EXPECT_TRUE(stillOpen);
+  EXPECT_EQ(readFile(dir / "Zyn/Train/REBEL.LST"),
+            "12\r\nr12.kre\r\nTwelve\r\n13\r\nT1.KRE\r\nMine\r\n");
+  ASSERT_EQ(compared.size(), 2);
+  EXPECT_EQ(compared[0].toStdString(),
+            "REBEL.LST, only on disk: 20\nREBEL.LST, only on disk: t20.kre\n"
+            "REBEL.LST, only here: 13\nREBEL.LST, only here: Mine\nREBEL.LST, only here: T1.KRE");
+
+  // The battle window's game list likewise; unchanged on disk, it is written without a word.
+  fs::create_directories(dir / "Zyn/battle");
+  writeFile(dir / "Zyn/battle/Mission.lst", "// battles\r\n");
+  answers = {app::DiskChangeDialog::Choice::Cancel};
+  {
+    app::BattleManager w(settings, model::FormatBase, std::nullopt, prompter);
+    auto* memo = child<QPlainTextEdit>(w, "MissionLstMemo");
+    memo->setFocus();
+    memo->moveCursor(QTextCursor::End);
+    for (const char* line : {"4", "b.lst", "B"}) {
+      QTest::keyClicks(memo, line);
+      QTest::keyClick(memo, Qt::Key_Return);
+    }
+    writeFile(dir / "Zyn/battle/Mission.lst", "// theirs\r\n");
+    child<QPushButton>(w, "OKBtn")->click();
+    EXPECT_EQ(readFile(dir / "Zyn/battle/Mission.lst"), "// theirs\r\n");
+    EXPECT_EQ(w.result(), QDialog::Rejected);
+    writeFile(dir / "Zyn/battle/Mission.lst", "// battles\r\n");
+    // A battle list loaded into the window, changed on disk since, likewise.
+    writeFile(dir / "Zyn/battle/Mine.lst", "0\r\nOld");
+    prompter.openNames.push_back(QString::fromStdString(dir / "Zyn/battle/Mine.lst"));
+    child<QToolButton>(w, "LoadCustomBtn")->click();
+    writeFile(dir / "Zyn/battle/Mine.lst", "0\r\nTheirs");
+    answers = {app::DiskChangeDialog::Choice::Cancel};
+    child<QToolButton>(w, "SaveCustomBtn")->click();
+    EXPECT_EQ(readFile(dir / "Zyn/battle/Mine.lst"), "0\r\nTheirs");
+    EXPECT_TRUE(answers.empty());
+    writeFile(dir / "Zyn/battle/Mine.lst", "0\r\nOld");
+    const auto asked = prompter.dialogs.size();
+    child<QPushButton>(w, "OKBtn")->click();
+    EXPECT_EQ(prompter.dialogs.size(), asked);
+  }
+  EXPECT_EQ(readFile(dir / "Zyn/battle/Mission.lst"), "// battles\r\n4\r\nb.lst\r\nB\r\n");
 }
 
 TEST_F(ListsWindows, BattleListBuiltSavedAndEntered) {

@@ -6,6 +6,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+#include <filesystem>
+
+#include "app/base/prompter.h"
+#include "app/base/text.h"
+#include "model/safe_save.h"
+
 namespace app {
 
 DiskChangeDialog::DiskChangeDialog(Mode mode, const QString& file,
@@ -88,6 +95,70 @@ void DiskChangeDialog::compare() {
                                       : lines.join(QLatin1Char('\n')));
   text_->show();
   resize(std::max(width(), 640), std::max(height(), 360));
+}
+
+namespace {
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::string line;
+  for (const char c : text) {
+    if (c == '\n') {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      lines.push_back(std::move(line));
+      line.clear();
+    } else {
+      line.push_back(c);
+    }
+  }
+  if (!line.empty()) lines.push_back(std::move(line));
+  return lines;
+}
+
+// "Rebel.lst, only on disk: 7" and "Rebel.lst, only here: 8": the lines one side has more often.
+QStringList lineDifferences(const PlannedWrite& w) {
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  const QString name = QString::fromStdString(std::filesystem::path(w.path).filename().string());
+  if (!model::readWholeFile(w.path, bytes, error))
+    return {QStringLiteral("%1: %2").arg(name, QString::fromStdString(error))};
+  std::vector<std::string> disk = linesOf(std::string(bytes.begin(), bytes.end()));
+  std::vector<std::string> mine = linesOf(w.bytes);
+  std::vector<std::string> onlyDisk, onlyMine;
+  std::sort(disk.begin(), disk.end());
+  std::sort(mine.begin(), mine.end());
+  std::set_difference(disk.begin(), disk.end(), mine.begin(), mine.end(),
+                      std::back_inserter(onlyDisk));
+  std::set_difference(mine.begin(), mine.end(), disk.begin(), disk.end(),
+                      std::back_inserter(onlyMine));
+  QStringList out;
+  for (const std::string& l : onlyDisk)
+    out << DiskChangeDialog::tr("%1, only on disk: %2").arg(name, fromFile(l));
+  for (const std::string& l : onlyMine)
+    out << DiskChangeDialog::tr("%1, only here: %2").arg(name, fromFile(l));
+  return out;
+}
+
+}  // namespace
+
+bool mayOverwrite(QWidget* parent, Prompter& prompter, const std::vector<PlannedWrite>& writes) {
+  std::vector<PlannedWrite> changed;
+  for (const PlannedWrite& w : writes)
+    if (shell::writtenSince(w.path, w.read)) changed.push_back(w);
+  if (changed.empty()) return true;
+  QStringList names;
+  for (const PlannedWrite& w : changed)
+    names << QString::fromStdString(std::filesystem::path(w.path).filename().string());
+  DiskChangeDialog dialog(
+      DiskChangeDialog::Mode::BeforeSave, names.join(QStringLiteral("\", \"")),
+      [changed] {
+        QStringList lines;
+        for (const PlannedWrite& w : changed) lines << lineDifferences(w);
+        return lines;
+      },
+      parent);
+  prompter.exec(dialog);
+  return dialog.choice() == DiskChangeDialog::Choice::Overwrite;
 }
 
 }  // namespace app

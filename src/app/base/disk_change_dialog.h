@@ -10,12 +10,18 @@
 #include <QStringList>
 
 #include <functional>
+#include <string>
+#include <vector>
+
+#include "shell/recovery.h"
 
 class QLabel;
 class QLayout;
 class QPlainTextEdit;
 
 namespace app {
+
+class Prompter;
 
 class DiskChangeDialog : public QDialog {
   Q_OBJECT
@@ -37,5 +43,16 @@ class DiskChangeDialog : public QDialog {
   QPlainTextEdit* text_;
   Choice choice_;
 };
+
+// A text file the editor is about to write over, as it read it and as it will write it.
+struct PlannedWrite {
+  std::string path;
+  shell::DiskStamp read;  // the file when the editor read it (not `exists` when it was missing)
+  std::string bytes;      // what will be written
+};
+// Before writing files the editor read earlier (the game's lists): those another program wrote
+// since are named in "Mission Changed on Disk", whose Compare shows the lines only on disk and
+// only in the editor. True when none was written since, or the user chose Overwrite.
+bool mayOverwrite(QWidget* parent, Prompter& prompter, const std::vector<PlannedWrite>& writes);
 
 }  // namespace app

@@ -21,6 +21,7 @@
 #include <functional>
 
 #include "app/base/dialog_buttons.h"
+#include "app/base/disk_change_dialog.h"
 #include "app/base/folder_chooser_dialog.h"
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
@@ -307,6 +308,12 @@ bool BattleManager::saveLists() {
   if (sideListChanged() && isCampaign() && !sideUnreadable_ && !folders_.sideList.empty())
     files.emplace_back(folders_.sideList,
                        lists::joinCrLf(lists::pageLines(toFile(sideLst_->toPlainText()))));
+  // What another program wrote to a list since the window read it is overwritten only when the
+  // user says so.
+  std::vector<PlannedWrite> writes;
+  for (const auto& [path, bytes] : files)
+    writes.push_back({path, path == folders_.missionList ? missionRead_ : sideRead_, bytes});
+  if (!mayOverwrite(this, prompter_, writes)) return false;
   std::string error;
   if (!lists::writeTextFiles(files, error)) {
     prompter_.error(this, qs(error));
@@ -314,6 +321,8 @@ bool BattleManager::saveLists() {
   }
   missionShown_ = missionLst_->toPlainText();
   sideShown_ = sideLst_->toPlainText();
+  for (const auto& [path, bytes] : files)
+    (path == folders_.missionList ? missionRead_ : sideRead_) = shell::readStamp(path);
   return true;
 }
 
@@ -332,6 +341,8 @@ void BattleManager::loadListTexts() {
     return !read;
   };
   missionUnreadable_ = load(missionLst_, folders_.missionList);
+  missionRead_ = shell::readStamp(folders_.missionList);
+  sideRead_ = isCampaign() ? shell::readStamp(folders_.sideList) : shell::DiskStamp{};
   sideUnreadable_ = false;
   if (isCampaign()) {
     sideUnreadable_ = load(sideLst_, folders_.sideList);
@@ -465,6 +476,8 @@ void BattleManager::loadCustom() {
   }
   list_ = *parsed;
   path_ = chosen;
+  customRead_ =
+      shell::stampOf(chosen.toStdString(), std::vector<std::uint8_t>(bytes.begin(), bytes.end()));
   descriptionShown_ = fromFile(list_.description);
   description_->setPlainText(descriptionShown_);
   descriptionShown_ = description_->toPlainText();
@@ -476,11 +489,17 @@ void BattleManager::loadCustom() {
 }
 
 bool BattleManager::writeCustom(const QString& path) {
+  const std::string bytes = lists::customListBytes(list_);
+  // The list the window read, written by another program since, is overwritten only when the
+  // user says so (a new name was asked for in the save dialog).
+  if (path == path_ && !mayOverwrite(this, prompter_, {{path.toStdString(), customRead_, bytes}}))
+    return false;
   std::string error;
-  if (!lists::writeTextFile(path.toStdString(), lists::customListBytes(list_), error)) {
+  if (!lists::writeTextFile(path.toStdString(), bytes, error)) {
     prompter_.error(this, qs(error));
     return false;
   }
+  customRead_ = shell::readStamp(path.toStdString());
   path_ = path;
   customChanged_ = false;
   const QString name = QFileInfo(path).fileName();

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "lists/custom_lists.h"
+#include "shell/recovery.h"
 #include "shell/vocabulary.h"
 
 class QComboBox;
@@ -102,6 +103,8 @@ class BattleManager : public QDialog {
   QString missionShown_, sideShown_, descriptionShown_;
   bool missionUnreadable_ = false;  // "Mission.lst" could not be read: never written
   bool sideUnreadable_ = false;     // the side list likewise
+  // The lists as the window last read or wrote them: another program may write them meanwhile.
+  shell::DiskStamp missionRead_, sideRead_, customRead_;
   QString folder_;
 
   QLabel* nameLabel_ = nullptr;

@@ -13,6 +13,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/dialog_buttons.h"
+#include "app/base/disk_change_dialog.h"
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
@@ -223,6 +224,13 @@ void LstFilesWindow::backupNow() {
 void LstFilesWindow::done(int result) {
   if (result == QDialog::Accepted) {
     takeTexts();
+    // A list another program wrote since the window read it is overwritten only when the user
+    // says so; Cancel keeps the window open with its texts.
+    std::vector<PlannedWrite> writes;
+    for (const lists::ListPage& page : session_.pages)
+      if (page.applies)
+        writes.push_back({page.path, page.read, lists::joinCrLf(lists::pageLines(page.text))});
+    if (!mayOverwrite(this, prompter_, writes)) return;
     std::string error;
     // A list that cannot be written keeps the window open and every file as it was.
     if (!lists::writeListSession(session_, error)) {

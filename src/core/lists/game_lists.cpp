@@ -273,6 +273,7 @@ std::optional<ListSession> openListSession(const shell::Settings& s, const model
     page.path = files.paths[i];
     page.applies = listApplies(l, type, side);
     page.text = pageText(files.lines[i]);
+    page.read = shell::readStamp(page.path);
     all.insert(all.end(), files.lines[i].begin(), files.lines[i].end());
   }
   session.nextNumber = nextFreeNumber(all);

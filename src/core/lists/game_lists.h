@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/mission.h"
+#include "shell/recovery.h"
 #include "shell/settings.h"
 
 namespace lists {
@@ -110,6 +111,7 @@ struct ListPage {
   std::string path;  // the file, found in any letter case
   std::string text;  // the whole file, each line ended by "\n"
   bool applies = false;
+  shell::DiskStamp read;  // the file as the session read it: another program may write it since
 };
 
 struct ListSession {

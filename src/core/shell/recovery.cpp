@@ -137,6 +137,11 @@ DiskState compareWithDisk(const std::string& path, const DiskStamp& known, DiskS
   return disk.size == known.size && disk.hash == known.hash ? DiskState::Same : DiskState::Changed;
 }
 
+bool writtenSince(const std::string& path, const DiskStamp& read) {
+  const DiskState state = compareWithDisk(path, read);
+  return !(state == DiskState::Same || (!read.exists && state == DiskState::Missing));
+}
+
 // ---------------------------------------------------------------------------------------------
 // Metadata
 

@@ -53,6 +53,9 @@ enum class DiskState {
 // receives the stamp of what is on disk when it could be read.
 DiskState compareWithDisk(const std::string& path, const DiskStamp& known,
                           DiskStamp* now = nullptr);
+// Whether another program wrote `path` since the editor read it as `read`: its bytes differ, or
+// it is gone or unreadable now. A file that was missing then and still is was not written.
+bool writtenSince(const std::string& path, const DiskStamp& read);
 
 // ---- The recovery folder --------------------------------------------------------------------
 
