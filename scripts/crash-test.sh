@@ -34,7 +34,8 @@ worst=0
 for ((run = 1; run <= runs; run++, seed++)); do
   dir=$work/run$run
   mkdir -p "$dir"
-  ZYNED_CRASH_DIR=$dir ZYNED_MONKEY_SEED=$seed "$program" --gtest_filter=CrashRun.EditUntilKilled \
+  ZYNED_CRASH_DIR=$dir ZYNED_MONKEY_SEED=$seed ZYNED_MONKEY_LOG=$dir/events.log \
+    "$program" --gtest_filter=CrashRun.EditUntilKilled \
     > "$dir/edit.txt" 2>&1 &
   pid=$!
   # Up and editing, then a random moment of 0.5 to 8 seconds.
@@ -47,6 +48,7 @@ for ((run = 1; run <= runs; run++, seed++)); do
   echo "$killed" > "$dir/killed.txt"
   kill -9 "$pid" 2> /dev/null
   wait "$pid" 2> /dev/null
+  status=$?
   ZYNED_CRASH_DIR=$dir "$program" --gtest_filter=CrashRun.RestoreAfterKill > "$dir/restore.txt" 2>&1
   verdict=$(python3 - "$dir/states.log" "$dir/restored.txt" "$killed" <<'PY'
 import sys
@@ -81,6 +83,8 @@ else:
     print(("OK" if best <= 2000 else "FAIL too old") + " %d" % best)
 PY
 )
+  # An editor that stopped before the kill (a crash) is a finding of its own; its events are kept.
+  ((status == 137)) || verdict="FAIL the editor stopped by itself (status $status); $verdict"
   echo "run $run (seed $seed): $verdict"
   case $verdict in
     OK*) a=${verdict#OK }; a=${a%% *}; ((a > worst)) && worst=$a ;;
