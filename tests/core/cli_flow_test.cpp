@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <string>
 
 #include "editing/triggers.h"
@@ -131,6 +132,10 @@ TEST_F(FlowCommand, DotHasANodePerGroupAndAnEdgePerTrigger) {
         "  fg2 -> msg1 [label=\"arrive\"];\n",
         "  fg3 [label=\"#3 Light Fighter Gold\\nnot at Medium\""})
     EXPECT_NE(r.out.find(line), std::string::npos) << line;
+  // Each group in its team's colour.
+  EXPECT_TRUE(std::regex_search(
+      r.out, std::regex("  fg1 \\[label=\"[^\"]*\", color=\"#[0-9a-f]{6}\", penwidth=2")))
+      << r.out;
 }
 
 TEST_F(FlowCommand, UsagesListThePlacesNamingTheGroup) {

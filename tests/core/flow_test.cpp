@@ -147,6 +147,25 @@ TEST_F(Flow, TriggersCombineAsTheirAndOrFlagsSay) {
   }
 }
 
+// A time that is only a lower bound says which trigger makes it so: of two triggers either of
+// which will do, the earlier one.
+TEST_F(Flow, ABoundTimeIsExplainedByTheEarlierOfTwoEitherTriggers) {
+  const int a = add(10), late = add(30), soon = add(5);
+  trigger(soon, 1, Destroyed, FlightGroupTarget, a);  // no earlier than 0:15, the game decides
+  for (const bool soonFirst : {false, true}) {
+    const int x = add();
+    waitsFor(x, soonFirst ? 1 : 2, soon);
+    waitsFor(x, soonFirst ? 2 : 1, late);
+    orFlags(x, true, false, false);
+    const One r = run();
+    const flow::Arrival& arrival = r.flightGroups[static_cast<std::size_t>(x)];
+    EXPECT_EQ(arrival.time, atLeast(15));
+    EXPECT_EQ(arrival.reason, "lower bound: arrival trigger " + std::string(soonFirst ? "1" : "2") +
+                                  " (#3 Light Fighter Wing must arrive) waits on a time that is "
+                                  "itself a lower bound");
+  }
+}
+
 TEST_F(Flow, GroupsWaitingOnEachOtherNeverArriveAndTheCycleIsReported) {
   const int first = add(), second = add(), waiting = add();
   waitsFor(first, 1, second);

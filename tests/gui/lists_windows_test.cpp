@@ -34,6 +34,7 @@
 #include "app/lists/wave_catalogue_window.h"
 #include "app/lists/wave_player.h"
 #include "app/shell/about_box.h"
+#include "editing/triggers.h"
 #include "editor_fixture.h"
 #include "flow_mission.h"
 #include "lists/model_slots.h"
@@ -353,7 +354,20 @@ TEST_F(ListsWindows, CheckAllReportsEveryListedMissionAndOpensOne) {
   model::Mission t1;
   t1.newMission();
   t1.platformId = model::FormatBase;
+  // A group that never arrives, named in the report with the editor's craft names.
+  const auto ghost = static_cast<std::size_t>(t1.addFlightGroup());
+  t1.flightGroups[ghost].setText(model::fg::Name, "Ghost");
+  t1.flightGroups[ghost].set(model::fg::CraftType, std::uint8_t{1});
+  const auto never = editing::packTrigger(10, 0, 0, 0);
+  std::copy(never.begin(), never.end(),
+            t1.flightGroups[ghost].span().begin() +
+                static_cast<long>(editing::arrivalTriggers().triggerOffset(1)));
+  t1.syncCounts();
   ASSERT_TRUE(model::saveMissionFile(t1, dir / "Zyn/Train/T1.KRE").ok);
+  shell::Vocabulary vocabulary;
+  auto ships = vocabulary.table(shell::tables::Ships);
+  ships[1] = "Heavy Lancer";
+  vocabulary.setTable(shell::tables::Ships, ships);
   writeFile(dir / "Zyn/Train/Mission.lst", "1\r\nt1.kre\r\nOne\r\n2\r\nt2.kre\r\nTwo\r\n");
   writeFile(dir / "Zyn/Train/Rebel.lst", "1\r\nT1.KRE\r\nOne\r\n");
   model::Mission m;
@@ -367,10 +381,15 @@ TEST_F(ListsWindows, CheckAllReportsEveryListedMissionAndOpensOne) {
     auto* report = d.findChild<app::ListCheckWindow*>();
     EXPECT_NE(report, nullptr);
     if (!report) return int(QDialog::Rejected);
-    EXPECT_EQ(child<QLabel>(*report, "ListCheckSummary")->text(),
-              "2 missions, 0 errors, 0 warnings, 0 findings, 0 advisories, 1 missing file");
+    EXPECT_EQ(child<QLabel>(*report, "ListCheckSummary")->text().toStdString(),
+              "2 missions, 0 errors, 0 warnings, 1 finding, 0 advisories, 1 missing file");
     QListWidget* lines = report->lines();
-    EXPECT_TRUE(lines->item(1)->text().startsWith("t2.kre \u2014 missing"));
+    EXPECT_EQ(lines->count(), 3);
+    if (lines->count() != 3) return int(QDialog::Rejected);
+    EXPECT_EQ(lines->item(1)->text().toStdString(),
+              "    never-arrives: #2 Heavy Lancer Ghost never arrives at every level: arrival "
+              "trigger 1 is never true");
+    EXPECT_TRUE(lines->item(2)->text().startsWith("t2.kre \u2014 missing"));
     // A list changed and not saved: the user is asked first, and may stay.
     auto* memo = child<QPlainTextEdit>(d, "MissionMemo");
     memo->setFocus();
@@ -383,7 +402,8 @@ TEST_F(ListsWindows, CheckAllReportsEveryListedMissionAndOpensOne) {
     emit lines->itemClicked(lines->item(0));
     return d.result();
   };
-  const auto chosen = app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
+  const auto chosen =
+      app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini, &vocabulary);
   EXPECT_EQ(chosen, std::optional<std::string>(dir / "Zyn/Train/T1.KRE"));
   EXPECT_EQ(prompter.shown.back().text, "Save the changes to the lists first?");
   EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"),

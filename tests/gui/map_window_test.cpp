@@ -351,6 +351,36 @@ TEST_F(MapWindowTest, FitInTheSideViewsLeavesRoomForTheNamesAtTheEdge) {
   EXPECT_GE(pixel(0, 0).x(), 8);                    // the leftmost craft stays whole
 }
 
+// "Zoom-out to fit Battlefield": a double-click fits again once the view is zoomed in beyond the
+// fit; right after a fit (or one step in from it) it steps out.
+TEST_F(MapWindowTest, ADoubleClickFitsAgainOnceZoomedInBeyondTheFit) {
+  settings.dblClickLink = 1;
+  const auto wheelIn = [&] {
+    const QPointF at = pixel(400, 0);
+    QWheelEvent e(at, win->canvas()->mapToGlobal(at), {}, QPoint(0, 120), Qt::NoButton,
+                  Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(win->canvas(), &e);
+  };
+  const auto doubleClick = [&] {
+    const QPointF at = pixel(400, 0);
+    mouse(QEvent::MouseButtonPress, at);
+    mouse(QEvent::MouseButtonRelease, at);
+    mouse(QEvent::MouseButtonDblClick, at);
+    mouse(QEvent::MouseButtonRelease, at);
+  };
+  find<QToolButton>("FitBattleBtn")->click();
+  const int fit = win->mapState().view.zoom;
+  wheelIn();
+  doubleClick();
+  EXPECT_LT(win->mapState().view.zoom, fit);  // stepped out
+  find<QToolButton>("FitBattleBtn")->click();
+  wheelIn();
+  wheelIn();
+  ASSERT_GT(win->mapState().view.zoom, fit);
+  doubleClick();
+  EXPECT_EQ(win->mapState().view.zoom, fit);
+}
+
 TEST_F(MapWindowTest, TheListPanelsSelectionIsWhatTheMapShows) {
   find<QToolButton>("ShowFGList")->click();
   auto* list = find<QListWidget>("MapList");

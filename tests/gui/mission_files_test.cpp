@@ -1,6 +1,7 @@
 // The file life cycle without a main window: a document, a context and a scripted prompter.
 #include "app/shell/mission_files.h"
 
+#include <QCheckBox>
 #include <QRadioButton>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -79,6 +80,8 @@ TEST_F(MissionFilesTest, WizardCancelKeepsTheMissionAndOkBuildsTheChosenMelee) {
   prompter.answers = {QMessageBox::No};
   settings.defaultShip = 9;  // the wizard's groups follow the Preferences, as New Mission's do
   prompter.onDialog = [](QDialog& d) {
+    // The default craft orders are set unless the user says otherwise.
+    EXPECT_TRUE(d.findChild<QCheckBox*>(QStringLiteral("DefaultOrds"))->isChecked());
     d.findChild<QRadioButton*>(QStringLiteral("MeleeBut"))->setChecked(true);
     d.findChild<QRadioButton*>(QStringLiteral("WizMeleeTeams0"))->setChecked(true);  // " 2"
     return int(QDialog::Accepted);

@@ -158,9 +158,12 @@ TEST_F(MissionFlow, AClickMakesTheGroupOrMessageCurrent) {
   for (const QLabel* label : w->findChildren<QLabel*>())
     if (label->isVisible()) captions << label->text();
   EXPECT_TRUE(captions.contains("Waits on:") && captions.contains("Waited on by:"));
-  // Wing waits on Lead.
-  clickAt(timeline, timeline->rowRect(1).center());
+  // Lead is there from the start; Wing waits on Lead.
   auto* waitsOn = w->findChild<QListWidget*>(QStringLiteral("FlowWaitsOn"));
+  clickAt(timeline, timeline->rowRect(0).center());
+  ASSERT_EQ(waitsOn->count(), 1);
+  EXPECT_EQ(waitsOn->item(0)->text(), "Nothing: it is there when the mission starts.");
+  clickAt(timeline, timeline->rowRect(1).center());
   QStringList waits;
   for (int i = 0; i < waitsOn->count(); ++i) waits << waitsOn->item(i)->text();
   EXPECT_EQ(waits, (QStringList{QString::fromUtf8("Trigger 2: 100% of Light Fighter Lead (1) must "

@@ -140,6 +140,24 @@ TEST_F(OrdersPageTest, LabelsDescribeTheFourOrdersAndAClickEditsOne) {
   EXPECT_TRUE(find<QPushButton>("AddOrderBtn")->isEnabled());
 }
 
+// Each target panel holds its own two targets, each with one caption.
+TEST_F(OrdersPageTest, EachTargetPanelHoldsItsOwnPairOfTargets) {
+  start();
+  const std::pair<const char*, QStringList> panels[] = {
+      {"PrimaryTargetGroup", {"T1Class", "T1Index", "T2Class", "T2Index"}},
+      {"SecondaryTargetGroup", {"T3Class", "T3Index", "T4Class", "T4Index"}}};
+  for (const auto& [panel, boxes] : panels) {
+    auto* frame = find<QWidget>(panel);
+    QStringList names, captions;
+    for (const QComboBox* c : frame->findChildren<QComboBox*>()) names << c->objectName();
+    for (const QLabel* l : frame->findChildren<QLabel*>())
+      if (l->text().startsWith(QStringLiteral("Class"))) captions << l->text();
+    names.sort();
+    EXPECT_EQ(names, boxes) << panel;
+    EXPECT_EQ(captions, (QStringList{"Class A", "Class B"})) << panel;
+  }
+}
+
 TEST_F(OrdersPageTest, EveryControlWritesEverySelectedGroupAsOneUndoStep) {
   start(3, [](Mission& m) {
     for (auto& g : m.flightGroups)
