@@ -1,14 +1,18 @@
 // The application-wide input rules on plain widgets: the wheel, Ctrl+A and long combo entries.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QTest>
+#include <QTextEdit>
 #include <QToolTip>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -90,6 +94,22 @@ TEST(InputPolicy, WheelOverTheFocusedBoxStillChangesIt) {
   ASSERT_TRUE(page.spin->hasFocus());
   Page::wheel(page.spin);
   EXPECT_NE(page.spin->value(), 5);
+}
+
+// A paste from a clipboard holding nothing leaves a memo as it was (the toolkit's own paste would
+// crash); one holding text pastes it.
+TEST(InputPolicy, PastingNothingIntoAMemoDoesNothing) {
+  Page page;
+  QTextEdit rich;
+  for (QWidget* memo : {static_cast<QWidget*>(page.memo), static_cast<QWidget*>(&rich)}) {
+    QApplication::clipboard()->setMimeData(new QMimeData);
+    QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(memo, Qt::Key_Insert, Qt::ShiftModifier);
+    QApplication::clipboard()->setText(QStringLiteral("Gold"));
+    QTest::keyClick(memo, Qt::Key_V, Qt::ControlModifier);
+  }
+  EXPECT_TRUE(page.memo->toPlainText().contains(QStringLiteral("Gold")));
+  EXPECT_EQ(rich.toPlainText(), QStringLiteral("Gold"));
 }
 
 TEST(InputPolicy, CtrlASelectsAllInTextEntriesAndIsTheShortcutElsewhere) {

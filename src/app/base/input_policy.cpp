@@ -4,11 +4,14 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTextEdit>
@@ -91,6 +94,22 @@ void nameFromToolTip(QWidget* w) {
   w->setProperty("zynedNameFromTip", true);
 }
 
+// A memo, or the viewport the mouse works in.
+bool isMemo(const QObject* o) {
+  const auto memo = [](const QObject* w) {
+    return qobject_cast<const QTextEdit*>(w) || qobject_cast<const QPlainTextEdit*>(w);
+  };
+  return o && (memo(o) || memo(o->parent()));
+}
+
+// The toolkit's memos read the first of the formats a paste offers without asking whether there
+// is one, and crash on a clipboard that holds nothing (on X11, after the program that copied
+// has ended): such a paste is no paste at all.
+bool nothingToPaste(QClipboard::Mode mode) {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData(mode);
+  return !data || data->formats().isEmpty();
+}
+
 }  // namespace
 
 bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
@@ -125,11 +144,21 @@ bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       break;
+    case QEvent::MouseButtonRelease:
+      // The middle button pastes the X11 selection.
+      if (static_cast<QMouseEvent*>(event)->button() == Qt::MiddleButton && isMemo(watched) &&
+          QGuiApplication::clipboard()->supportsSelection() &&
+          nothingToPaste(QClipboard::Selection))
+        return true;
+      break;
     case QEvent::ShortcutOverride:
     case QEvent::KeyPress: {
       auto* key = static_cast<QKeyEvent*>(event);
       auto* widget = qobject_cast<QWidget*>(watched);
       if (!widget) break;
+      if (event->type() == QEvent::KeyPress && key->matches(QKeySequence::Paste) &&
+          isMemo(widget) && nothingToPaste(QClipboard::Clipboard))
+        return true;
       const bool undoKey = key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
       if (event->type() == QEvent::ShortcutOverride && undoKey && textEntry(widget)) {
         // Not claimed by the entry: the window's Undo or Redo takes it if there is one.

@@ -13,6 +13,8 @@
 //   application style) and whole in its tool tip;
 // - a control that takes the focus but has no text and no label naming it (its buddy) gets its
 //   tool tip as its accessible name, so a screen reader has something to say.
+// - a paste into a memo from a clipboard that holds nothing does nothing (the toolkit's memos
+//   would crash on it).
 
 #include <QObject>
 
