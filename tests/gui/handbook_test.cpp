@@ -281,6 +281,11 @@ TEST_F(Handbook, SearchListsTheSectionsHoldingEveryWord) {
   for (int i = 0; i < contents->topLevelItemCount(); ++i)
     chapters << contents->topLevelItem(i)->data(0, Qt::UserRole).toString();
   EXPECT_EQ(chapters.removeDuplicates(), 0) << chapters.join(QLatin1Char(' ')).toStdString();
+  // Each chapter found is open on its sections.
+  for (int i = 0; i < contents->topLevelItemCount(); ++i)
+    EXPECT_TRUE(contents->topLevelItem(i)->childCount() == 0 ||
+                contents->topLevelItem(i)->isExpanded())
+        << i;
   QStringList found;
   for (int i = 0; i < contents->topLevelItemCount(); ++i)
     for (int k = 0; k < contents->topLevelItem(i)->childCount(); ++k)

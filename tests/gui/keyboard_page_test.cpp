@@ -8,6 +8,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolButton>
 #include <QTreeWidget>
 
 #include "app/base/handbook_window.h"
@@ -108,11 +109,22 @@ TEST_F(KeyboardPageTest, AKeyPressedIsStoredAndWorksAfterARestart) {
   start();
   onKeyboardPage([&](QWidget& page) {
     choose(page, "save as", "Save as...");
-    // The search leaves the rows that match.
-    EXPECT_TRUE(page.findChild<QTreeWidget*>("KeyList")
-                    ->findItems("Open...", Qt::MatchExactly | Qt::MatchRecursive)
-                    .front()
-                    ->isHidden());
+    // The search leaves the rows that match; its clear button brings them all back.
+    const auto openHidden = [&] {
+      return page.findChild<QTreeWidget*>("KeyList")
+          ->findItems("Open...", Qt::MatchExactly | Qt::MatchRecursive)
+          .front()
+          ->isHidden();
+    };
+    EXPECT_TRUE(openHidden());
+    auto* search = page.findChild<QLineEdit*>("KeySearch");
+    const QString typed = search->text();
+    auto* clear = search->findChild<QToolButton*>();
+    ASSERT_NE(clear, nullptr);
+    clear->click();
+    EXPECT_FALSE(openHidden());
+    QTest::keyClicks(search, typed);
+    EXPECT_TRUE(openHidden());
     pressIn(page, Qt::Key_F9);
     EXPECT_EQ(keysShown(page, "Save as..."), "F9");
   });

@@ -390,6 +390,7 @@ TEST_F(ListsWindows, CheckAllReportsEveryListedMissionAndOpensOne) {
               "    never-arrives: #2 Heavy Lancer Ghost never arrives at every level: arrival "
               "trigger 1 is never true");
     EXPECT_TRUE(lines->item(2)->text().startsWith("t2.kre \u2014 missing"));
+    EXPECT_EQ(lines->item(0)->toolTip().toStdString(), dir / "Zyn/Train/T1.KRE");  // the file
     // A list changed and not saved: the user is asked first, and may stay.
     auto* memo = child<QPlainTextEdit>(d, "MissionMemo");
     memo->setFocus();

@@ -342,6 +342,25 @@ TEST_F(MapWindowTest, DraggingSeveralCraftDrawsEveryOneOfThemMoving) {
   EXPECT_EQ(g(1).y(Start1), 120);
 }
 
+// A filter hides its groups from the map; "All" brings them back at once.
+TEST_F(MapWindowTest, AllShowsAgainTheGroupsAFilterHid) {
+  find<QToolButton>("NamesOn")->click();
+  win->action(u"GridAction")->trigger();  // nothing but the craft is drawn
+  auto inked = [&] {
+    const QImage& back = win->canvas()->backBuffer();
+    const QPoint at = pixel(0, 0).toPoint();
+    int n = 0;
+    for (int y = -6; y <= 6; ++y)
+      for (int x = -6; x <= 6; ++x) n += back.pixel(at + QPoint(x, y)) != qRgb(0, 0, 0);
+    return n;
+  };
+  EXPECT_GT(inked(), 0);
+  find<QToolButton>("RebIFF")->click();
+  EXPECT_EQ(inked(), 0);
+  find<QToolButton>("AllIFF")->click();
+  EXPECT_GT(inked(), 0);
+}
+
 TEST_F(MapWindowTest, FitInTheSideViewsLeavesRoomForTheNamesAtTheEdge) {
   find<QToolButton>("XZ")->click();
   find<QToolButton>("FitBattleBtn")->click();
