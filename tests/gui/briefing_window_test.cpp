@@ -234,6 +234,24 @@ TEST_F(BriefingWindowTest, PickersOfferTheTagsThatHoldATextAndAZoomShowsItsPrese
   EXPECT_EQ(find<QLabel>("ParameterCaption")->text(), zoomCaption);
 }
 
+// While the list holds more than the record's 400 words, Undo takes that back first and Redo
+// waits: the step it would redo was made for the list the record holds.
+TEST_F(BriefingWindowTest, RedoWaitsWhileTheListIsOverTheRecordsWords) {
+  open([](model::Mission& m) {
+    brf::CommandList l(198, brf::newCommand(brf::StopPoint, 0));  // 396 words
+    l.push_back(brf::Command::endMarker());
+    brf::encode(l, m.briefings[0]);
+  });
+  window->session().select(0);
+  window->session().insert(brf::StopPoint);  // 400 words: stored
+  trigger("UndoAction");
+  EXPECT_TRUE(find<QAction>("RedoAction")->isEnabled());
+  window->session().insert(brf::MoveMap);  // 402 words: kept in the list only
+  ASSERT_TRUE(window->session().pending());
+  EXPECT_TRUE(find<QAction>("UndoAction")->isEnabled());
+  EXPECT_FALSE(find<QAction>("RedoAction")->isEnabled());
+}
+
 TEST_F(BriefingWindowTest, TheToolBarMovesAndDeletesOnThePreviewPageToo) {
   settings.confirmDeletes = false;
   open([](model::Mission& m) {
