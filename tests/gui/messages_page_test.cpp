@@ -115,6 +115,12 @@ TEST_F(MessagesPageTest, ARedMessageNeverBeginsWithAColourDigit) {
     EXPECT_EQ(app::shownRefusal(text).startsWith(
                   QStringLiteral("A red message cannot begin with \"%1\"").arg(digit)),
               refused);
+    if (refused) {  // the whole reason shows, in lines no wider than the note
+      const auto* note = text->findChild<QLabel*>(QStringLiteral("RefusalNote"));
+      ASSERT_NE(note, nullptr);
+      EXPECT_LE(note->sizeHint().width(), note->width());
+      EXPECT_GE(note->height(), note->sizeHint().height());
+    }
     EXPECT_TRUE(prompter.shown.empty());
   }
 
