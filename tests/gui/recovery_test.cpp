@@ -15,6 +15,7 @@
 #include "editor_fixture.h"
 #include "model/mission_file.h"
 #include "shell/recovery.h"
+#include "temp_dir.h"
 
 using testing_gui::EditorFixture;
 namespace fs = std::filesystem;
@@ -119,6 +120,31 @@ TEST_F(Recovery, AnEditorTakenDownLeavesItsWorkAndTheNextOneRestoresIt) {
     EXPECT_TRUE(shell::listCopies(folder()).empty());
     prompter.onDialog = nullptr;
   }
+}
+
+// A sound list changed and not saved is kept with the mission and comes back with it.
+TEST_F(Recovery, AnUnsavedSoundListComesBackWithTheMission) {
+  const std::string file = writeMission("snd.kre", 14, "Test", [](model::Mission& m) {
+    m.addMessage();
+    m.syncCounts();
+  });
+  fs::create_directories(path("game") + "/WAVE");
+  testsupport::writeFile(path("game") + "/WAVE/snd.lst", "a.wav\r\n");
+  start();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  ASSERT_EQ(mission().sounds, std::vector<std::string>{"a.wav"});
+  doc().setSounds({"b\\c.wav"});
+  ASSERT_TRUE(copyHolds(model::writeMission(mission())));
+  crash();
+  QStringList rows;
+  answerOffer("RestoreButton", &rows);
+  start();
+  ASSERT_EQ(rows.size(), 1);
+  EXPECT_TRUE(rows[0].endsWith(QStringLiteral("; the sound list changed")))
+      << rows[0].toStdString();
+  EXPECT_EQ(mission().sounds, std::vector<std::string>{"b\\c.wav"});
+  doc().markSaved(doc().fileName());
+  prompter.onDialog = nullptr;
 }
 
 // Work done before a gesture is copied however long the gesture lasts; typing is copied while a
