@@ -148,6 +148,12 @@ TEST_F(MissionFilesTest, SaveAsStartsAtTheOwnFileAndOpenWhereTheLastMissionWasSa
   ASSERT_TRUE(files.load(qpath("opened/two.kre")));  // as Reopen and the command line load
   files.openMission();
   EXPECT_EQ(prompter.lastOpenDir, qpath("opened"));
+  // A mission chosen in a list window likewise.
+  fs::create_directories(path("listed"));
+  fs::copy_file(path("saved/one.kre"), path("listed/three.kre"));
+  files.openChosen(qpath("listed/three.kre"));
+  files.openMission();
+  EXPECT_EQ(prompter.lastOpenDir, qpath("listed"));
   files.makeNewMission(14);
   files.saveAs();
   EXPECT_NE(prompter.lastSaveDir, qpath("opened/two.kre"));

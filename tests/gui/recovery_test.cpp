@@ -10,6 +10,7 @@
 
 #include <filesystem>
 
+#include "app/lists/message_sounds.h"
 #include "app/shell/recovery_dialog.h"
 #include "app/shell/recovery_keeper.h"
 #include "editor_fixture.h"
@@ -143,6 +144,9 @@ TEST_F(Recovery, AnUnsavedSoundListComesBackWithTheMission) {
   EXPECT_TRUE(rows[0].endsWith(QStringLiteral("; the sound list changed")))
       << rows[0].toStdString();
   EXPECT_EQ(mission().sounds, std::vector<std::string>{"b\\c.wav"});
+  // The restored list is the mission's own again: saving it writes the file it came from.
+  window->messageSounds().save();
+  EXPECT_EQ(testsupport::readFile(path("game") + "/WAVE/snd.lst"), "b\\c.wav\r\n");
   doc().markSaved(doc().fileName());
   prompter.onDialog = nullptr;
 }
