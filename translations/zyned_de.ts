@@ -1539,6 +1539,14 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <source>Search the handbook</source>
         <translation>Im Handbuch suchen</translation>
     </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+    <message>
+        <source>Handbook page</source>
+        <translation>Handbuchseite</translation>
+    </message>
 </context>
 <context>
     <name>app::InstructionsPage</name>
@@ -1597,6 +1605,10 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Instruction</source>
         <translation>Anweisung</translation>
+    </message>
+    <message>
+        <source>Instruction List</source>
+        <translation>Anweisungsliste</translation>
     </message>
 </context>
 <context>
@@ -1828,6 +1840,10 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>(no %1 here)</source>
         <translation>(hier keine %1)</translation>
+    </message>
+    <message>
+        <source>Missions</source>
+        <translation>Missionen</translation>
     </message>
 </context>
 <context>
@@ -2276,6 +2292,13 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Open the handbook at the page and tab in front</source>
         <translation>Das Handbuch bei der vorderen Seite und Registerkarte öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>app::MapCanvas</name>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
     </message>
 </context>
 <context>
@@ -3134,6 +3157,14 @@ Zum Zyn-Format wechseln?</translation>
         <source>Order Target Type</source>
         <translation>Zielart des Befehls</translation>
     </message>
+    <message>
+        <source>Target A</source>
+        <translation>Ziel A</translation>
+    </message>
+    <message>
+        <source>Target B</source>
+        <translation>Ziel B</translation>
+    </message>
 </context>
 <context>
     <name>app::OtherPage</name>
@@ -3605,6 +3636,14 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <source>Running Time</source>
         <translation>Laufzeit</translation>
     </message>
+    <message>
+        <source>Briefing preview</source>
+        <translation>Briefing-Vorschau</translation>
+    </message>
+    <message>
+        <source>Briefing time</source>
+        <translation>Briefing-Zeit</translation>
+    </message>
 </context>
 <context>
     <name>app::RecoveryDialog</name>
@@ -3956,6 +3995,22 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Add to Clipboard</source>
         <translation>In Zwischenablage</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Anzahl</translation>
+    </message>
+    <message>
+        <source>Target kind</source>
+        <translation>Zielart</translation>
+    </message>
+    <message>
+        <source>Target</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>Condition</source>
+        <translation>Bedingung</translation>
     </message>
 </context>
 <context>

@@ -263,13 +263,16 @@ HandbookWindow::HandbookWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 void HandbookWindow::buildViews() {
   searchField_ = new QLineEdit(this);
   searchField_->setObjectName(QStringLiteral("HandbookSearch"));
+  searchField_->setAccessibleName(tr("Search the handbook"));
   searchField_->setPlaceholderText(tr("Search the handbook"));
   searchField_->setClearButtonEnabled(true);
   contents_ = new QTreeWidget(this);
   contents_->setObjectName(QStringLiteral("HandbookContents"));
+  contents_->setAccessibleName(tr("Contents"));
   contents_->setHeaderHidden(true);
   view_ = new HandbookBrowser(this);
   view_->setObjectName(QStringLiteral("HandbookView"));
+  view_->setAccessibleName(tr("Handbook page"));
   view_->setOpenLinks(false);
   view_->document()->setDocumentMargin(12);
 }

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -14,6 +15,7 @@
 #include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QRegularExpression>
+#include <QTabWidget>
 #include <QTextEdit>
 #include <QToolTip>
 #include <QWheelEvent>
@@ -46,6 +48,12 @@ void selectAll(QWidget* entry) {
 
 }  // namespace
 
+QLabel* captionFor(QWidget* control, const QString& text, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  label->setBuddy(control);
+  return label;
+}
+
 void InputPolicy::install() {
   auto* app = QCoreApplication::instance();
   if (!app || app->findChild<InputPolicy*>(QString(), Qt::FindDirectChildrenOnly)) return;
@@ -71,15 +79,46 @@ bool InputPolicy::keepsSelectAll(QWidget* focus) {
 
 namespace {
 
-// Whether a label among the widget's siblings names it (its buddy): the accessible name then
+// The label among the widget's siblings that names it (its buddy): the accessible name then
 // comes from that label.
-bool hasBuddyLabel(const QWidget* w) {
+const QLabel* buddyLabel(const QWidget* w) {
   const QWidget* parent = w->parentWidget();
-  if (!parent) return false;
+  if (!parent) return nullptr;
   for (const QObject* o : parent->children())
     if (const auto* label = qobject_cast<const QLabel*>(o); label && label->buddy() == w)
-      return true;
-  return false;
+      return label;
+  return nullptr;
+}
+bool hasBuddyLabel(const QWidget* w) {
+  return buddyLabel(w) != nullptr;
+}
+
+// The caption of the tab that `w` fills, or an empty text.
+QString tabCaption(QWidget* w) {
+  const QWidget* stack = w->parentWidget();
+  const auto* tabs = stack ? qobject_cast<const QTabWidget*>(stack->parentWidget()) : nullptr;
+  return tabs && tabs->indexOf(w) >= 0 ? tabs->tabText(tabs->indexOf(w)) : QString();
+}
+
+// Lists and grids tell a screen reader only a name of their own, where other controls take the
+// label naming them or the title of the group they sit in: such a view is named after its label
+// or its group. A control that fills a tab on its own (a memo, a list, a scrolling view) is named
+// after its tab.
+void nameFromCaption(QWidget* w) {
+  if (!(w->focusPolicy() & Qt::TabFocus)) return;
+  const bool fromCaption = w->property("zynedNameFromCaption").toBool();
+  if (!fromCaption && !w->accessibleName().isEmpty()) return;
+  QString caption = tabCaption(w);
+  if (caption.isEmpty() && qobject_cast<const QAbstractItemView*>(w)) {
+    if (const QLabel* label = buddyLabel(w))
+      caption = label->text();
+    else if (const auto* group = qobject_cast<const QGroupBox*>(w->parentWidget()))
+      caption = group->title();
+  }
+  caption.remove(QLatin1Char('&'));
+  if (caption.isEmpty()) return;
+  w->setAccessibleName(caption);
+  w->setProperty("zynedNameFromCaption", true);
 }
 
 // A control that takes the focus and has neither a name of its own, a text nor a label naming it
@@ -116,7 +155,10 @@ bool InputPolicy::eventFilter(QObject* watched, QEvent* event) {
   switch (event->type()) {
     case QEvent::Show:
     case QEvent::ToolTipChange:
-      if (watched->isWidgetType()) nameFromToolTip(static_cast<QWidget*>(watched));
+      if (watched->isWidgetType()) {
+        nameFromCaption(static_cast<QWidget*>(watched));
+        nameFromToolTip(static_cast<QWidget*>(watched));
+      }
       break;
     case QEvent::Polish:
       // The wheel would give the box the focus first and then change it.

@@ -12,15 +12,21 @@
 // - a combo box whose entry does not fit shows it cut with "…" (ComboTextStyle, installed as the
 //   application style) and whole in its tool tip;
 // - a control that takes the focus but has no text and no label naming it (its buddy) gets its
-//   tool tip as its accessible name, so a screen reader has something to say.
+//   tool tip as its accessible name, so a screen reader has something to say; a list or grid,
+//   whose accessible name is only its own, is named after its label or the group it sits in.
 // - a paste into a memo from a clipboard that holds nothing does nothing (the toolkit's memos
 //   would crash on it).
 
 #include <QObject>
 
+class QLabel;
+class QString;
 class QWidget;
 
 namespace app {
+
+// The caption beside `control`, a child of `parent` naming it for a screen reader (its buddy).
+QLabel* captionFor(QWidget* control, const QString& text, QWidget* parent);
 
 class InputPolicy : public QObject {
   Q_OBJECT

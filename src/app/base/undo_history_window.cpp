@@ -15,6 +15,7 @@ UndoHistoryWindow::UndoHistoryWindow(QUndoStack* stack, std::string iniPath, QWi
   layout->setContentsMargins(4, 4, 4, 4);
   view_ = new QUndoView(stack, this);
   view_->setObjectName(QStringLiteral("UndoHistoryView"));
+  view_->setAccessibleName(windowTitle());
   // The line before the first step: the Mission as it was loaded or made.
   view_->setEmptyLabel(tr("Start"));
   layout->addWidget(view_);

@@ -67,6 +67,7 @@ InstructionsPage::InstructionsPage(const EditorContext& context, BriefingSession
   auto* col = new QVBoxLayout(this);
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("InstructionList"));
+  list_->setAccessibleName(tr("Instruction List"));
   // The lines pad times with spaces for a proportional font, where a digit is two spaces wide.
   list_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(list_, &QWidget::customContextMenuRequested, this,

@@ -1,4 +1,5 @@
 #include "app/briefing/preview_page.h"
+#include "app/base/input_policy.h"
 
 #include <QCoreApplication>
 
@@ -144,6 +145,7 @@ void PreviewPage::buildMap(QWidget* column) {
   map_ = new BriefingPreview(column);
   setAccessibleValue(map_, {});
   map_->setObjectName(QStringLiteral("BriefingMap"));
+  map_->setAccessibleName(tr("Briefing preview"));
   map_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(map_, &QWidget::customContextMenuRequested, this,
           [this](QPoint at) { emit popupRequested(map_, at); });
@@ -208,6 +210,7 @@ QWidget* PreviewPage::buildPlaybackRow(QWidget* column) {
 QSlider* PreviewPage::buildTimeBar(QWidget* column) {
   timeBar_ = new QSlider(Qt::Horizontal, column);
   timeBar_->setObjectName(QStringLiteral("TimeBar"));
+  timeBar_->setAccessibleName(tr("Briefing time"));
   connect(timeBar_, &QSlider::sliderMoved, this, [this](int t) {
     if (!session_.placing()) playback_.seek(t);
   });
@@ -274,23 +277,23 @@ QWidget* PreviewPage::buildSideColumn() {
   ySnap_ = snapBox("YSnapBox");
   lockX_ = lockButton("LockXBtn", tr("lock X"));
   lockY_ = lockButton("LockYBtn", tr("lock Y"));
-  snaps->addWidget(new QLabel(tr("X Snap"), column), 0, 0);
+  snaps->addWidget(captionFor(xSnap_, tr("X Snap"), column), 0, 0);
   snaps->addWidget(xSnap_, 0, 1);
   snaps->addWidget(lockX_, 0, 2);
-  snaps->addWidget(new QLabel(tr("Y Snap"), column), 1, 0);
+  snaps->addWidget(captionFor(ySnap_, tr("Y Snap"), column), 1, 0);
   snaps->addWidget(ySnap_, 1, 1);
   snaps->addWidget(lockY_, 1, 2);
   side->addLayout(snaps);
-  side->addWidget(new QLabel(tr("Seen by:"), column));
   seenBy_ = new QListWidget(column);
   seenBy_->setObjectName(QStringLiteral("SeenByList"));
+  side->addWidget(captionFor(seenBy_, tr("Seen by:"), column));
   seenBy_->setSelectionMode(QAbstractItemView::MultiSelection);
   // The eight team entries; their texts follow the teams' names.
   for (int i = 0; i < 8; ++i) seenBy_->addItem(QString());
   side->addWidget(seenBy_);
-  side->addWidget(new QLabel(tr("Total Running Time (sec):"), column));
   runningTime_ = new QLineEdit(column);
   runningTime_->setObjectName(QStringLiteral("RunningTimeEdit"));
+  side->addWidget(captionFor(runningTime_, tr("Total Running Time (sec):"), column));
   side->addWidget(runningTime_);
   side->addStretch(1);
   return column;

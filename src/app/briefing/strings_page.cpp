@@ -1,4 +1,5 @@
 #include "app/briefing/strings_page.h"
+#include "app/base/input_policy.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -36,8 +37,8 @@ StringsPage::StringsPage(const EditorContext& context, BriefingSession& session,
 
 QTableWidget* StringsPage::grid(const char* name, const QString& title, bool tags) {
   auto* col = new QVBoxLayout;
-  col->addWidget(new QLabel(title, this));
   auto* t = new QTableWidget(Rows, 2, this);
+  col->addWidget(captionFor(t, title, this));
   t->setObjectName(QString::fromLatin1(name));
   t->verticalHeader()->hide();
   t->horizontalHeader()->hide();

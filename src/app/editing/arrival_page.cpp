@@ -108,6 +108,8 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
     row->addWidget(new QLabel(tr("Mins"), this));
     row->addSpacing(8);
     row->addWidget(seconds_);
+    // Named, not labelled: the seconds' undo steps are named after the delay too.
+    seconds_->setAccessibleName(tr("Secs"));
     row->addWidget(new QLabel(tr("Secs"), this));
     row->addStretch();
     top->addLayout(row);

@@ -1,4 +1,5 @@
 #include "app/editing/departure_page.h"
+#include "app/base/input_policy.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -43,16 +44,17 @@ DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
     top->addWidget(alt_.group);
   }
 
-  top->addWidget(new QLabel(tr("Individual craft in this FG will abort mission when:"), this));
   departWhen_ = combo("DepartWhenBox");
+  top->addWidget(
+      captionFor(departWhen_, tr("Individual craft in this FG will abort mission when:"), this));
   top->addWidget(departWhen_);
 
   {
     auto* row = new QHBoxLayout;
     row->setSpacing(4);
-    row->addWidget(new QLabel(tr("(Non-fighter) Explosion time:"), this));
     // The game keeps one byte: a larger number would be stored as its low byte.
     expTime_ = spin("ExpTimeSpin", 0, 255);
+    row->addWidget(captionFor(expTime_, tr("(Non-fighter) Explosion time:"), this));
     expTime_->blankKeepsValue = true;
     expTime_->setFixedWidth(64);
     row->addWidget(expTime_);

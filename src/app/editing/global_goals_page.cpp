@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/colour.h"
+#include "app/base/input_policy.h"
 #include "app/base/text.h"
 #include "app/document/field_binding.h"
 #include "app/document/step_text.h"
@@ -78,9 +79,9 @@ GlobalGoalsPage::GlobalGoalsPage(const EditorContext& context, QWidget* parent)
 void GlobalGoalsPage::buildChoosers(QVBoxLayout* top) {
   {
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(tr("Global Goals for Team:"), this));
     teamBox_ = new QComboBox(this);
     teamBox_->setObjectName(QStringLiteral("GGTeamBox"));
+    row->addWidget(captionFor(teamBox_, tr("Global Goals for Team:"), this));
     teamBox_->setMinimumContentsLength(18);
     row->addWidget(teamBox_);
     row->addStretch(1);
@@ -117,9 +118,9 @@ void GlobalGoalsPage::buildTriggers(QVBoxLayout* top) {
 void GlobalGoalsPage::buildPoints(QVBoxLayout* top) {
   {
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(tr("Points:"), this));
     points_ = new QSpinBox(this);
     points_->setObjectName(QStringLiteral("GGPointsED"));
+    row->addWidget(captionFor(points_, tr("Points:"), this));
     points_->setRange(-32000, 31750);
     points_->setSingleStep(PointsStep);
     row->addWidget(points_);
@@ -224,7 +225,12 @@ void GlobalGoalsPage::fill() {
     const QColor tint = tintColour(rows[k].tint);
     p.setColor(QPalette::WindowText, tint.isValid() ? tint : palette().color(QPalette::WindowText));
     captions_[k]->setPalette(p);
-    for (std::size_t t = 0; t < 4; ++t) strings_[t][k]->setVisible(rows[k].visible);
+    for (std::size_t t = 0; t < 4; ++t) {
+      strings_[t][k]->setVisible(rows[k].visible);
+      // Named by its row and column: "Condition 1, <caption>".
+      strings_[t][k]->setAccessibleName(tr("Condition %1").arg(t + 1) + QStringLiteral(", ") +
+                                        captions_[k]->text());
+    }
   }
   editor_->refresh();
 }

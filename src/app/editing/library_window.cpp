@@ -209,6 +209,7 @@ void LibraryWindow::deleteEntry() {
 
 void LibraryWindow::fill(const std::vector<int>& select) {
   setWindowTitle(fromFile(lib_.caption()));
+  list_->setAccessibleName(windowTitle());
   const std::vector<std::string> lines = editing::libraryLines(lib_, vocab_);
   list_->clear();
   for (std::size_t i = 0; i < lines.size(); ++i) {

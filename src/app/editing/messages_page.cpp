@@ -15,6 +15,7 @@
 #include <initializer_list>
 
 #include "app/base/colour.h"
+#include "app/base/input_policy.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -120,11 +121,11 @@ QGridLayout* MessagesPage::buildTextRows(QWidget* right) {
   delay_->setRange(0, editing::MaxMessageDelay);
   delay_->setSingleStep(editing::MessageDelayStep);
   delay_->setSuffix(tr(" sec"));
-  fields->addWidget(new QLabel(tr("Message:"), right), 0, 0);
+  fields->addWidget(captionFor(text_, tr("Message:"), right), 0, 0);
   fields->addWidget(text_, 0, 1, 1, 5);
-  fields->addWidget(new QLabel(tr("Color:"), right), 1, 0);
+  fields->addWidget(captionFor(colour_, tr("Color:"), right), 1, 0);
   fields->addWidget(colour_, 1, 1);
-  fields->addWidget(new QLabel(tr("Delay:"), right), 1, 2);
+  fields->addWidget(captionFor(delay_, tr("Delay:"), right), 1, 2);
   fields->addWidget(delay_, 1, 3);
   fields->setColumnStretch(4, 1);
   fields->setRowStretch(2, 1);

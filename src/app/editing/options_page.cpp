@@ -97,7 +97,9 @@ QWidget* OptionsPage::buildWeaponsGroup() {
     list->setObjectName(QString::fromLatin1(names[i]));
     list->setSelectionMode(QAbstractItemView::MultiSelection);
     weapons_[static_cast<std::size_t>(i)] = list;
-    wg->addWidget(new QLabel(captions[i], weapons), 0, i);
+    auto* caption = new QLabel(captions[i], weapons);
+    caption->setBuddy(list);
+    wg->addWidget(caption, 0, i);
     wg->addWidget(list, 1, i);
   }
   wg->setColumnStretch(0, 3);

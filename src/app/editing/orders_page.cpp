@@ -1,4 +1,5 @@
 #include "app/editing/orders_page.h"
+#include "app/base/input_policy.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -245,7 +246,8 @@ QWidget* OrdersPage::buildTargetPanel(QWidget* parent, const QString& title, con
     c->setParent(box);
     i->setParent(box);
     const int row = 1 + static_cast<int>(k);
-    g->addWidget(new QLabel(k == 0 ? tr("Class A") : tr("Class B"), box), row, 1);
+    g->addWidget(captionFor(c, k == 0 ? tr("Class A") : tr("Class B"), box), row, 1);
+    i->setAccessibleName(k == 0 ? tr("Target A") : tr("Target B"));
     g->addWidget(c, row, 2);
     g->addWidget(i, row, 3);
   }

@@ -174,6 +174,8 @@ int ShipPage::layOutPairs(QGridLayout* grid, int row) {
     h->addWidget(form_, 1);
     h->addWidget(formBtn_);
     pair(tr("Radio:"), radio_, label(tr("Formation:"), this, form_), formRow);
+    // Its caption is no sibling of the box in its row: a screen reader would not find it.
+    form_->setAccessibleName(tr("Formation:"));
   }
   pair(tr("Spacing:"), spacing_, statusLab_, status_);
   pair(tr("Warheads:"), missile_, label(tr("Status 2"), this), status2_);

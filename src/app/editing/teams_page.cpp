@@ -1,4 +1,5 @@
 #include "app/editing/teams_page.h"
+#include "app/base/input_policy.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -95,7 +96,7 @@ QGridLayout* TeamsPage::buildHead() {
   head->addWidget(next_, 0, 1);
   head->addWidget(nameLabel_, 1, 0);
   head->addWidget(name_, 1, 1);
-  head->addWidget(new QLabel(tr("IFF for Autolink"), this), 2, 0);
+  head->addWidget(captionFor(iff_, tr("IFF for Autolink"), this), 2, 0);
   head->addWidget(iff_, 2, 1);
   head->setColumnStretch(2, 1);
   // The rows stay together at the top; the name and IFF boxes show their whole entries.
@@ -110,9 +111,9 @@ QGridLayout* TeamsPage::buildHead() {
 // The allied teams and the radio link.
 QVBoxLayout* TeamsPage::buildAllies() {
   auto* fv = new QVBoxLayout;
-  fv->addWidget(new QLabel(tr("Allied Teams:"), this));
   friends_ = new QListWidget(this);
   friends_->setObjectName(QStringLiteral("FriendsList"));
+  fv->addWidget(captionFor(friends_, tr("Allied Teams:"), this));
   friends_->setSelectionMode(QAbstractItemView::MultiSelection);
   for (std::size_t t = 0; t < editing::LinkableTeams; ++t) friends_->addItem(QString());
   fv->addWidget(friends_);
@@ -198,6 +199,8 @@ void TeamsPage::fill() {
   prev_->setEnabled(team_ > 0);
   next_->setEnabled(team_ + 1 < static_cast<int>(model::TeamCount));
   nameLabel_->setText(tr("Team %1 Name").arg(team_ + 1));
+  // Named as the caption shows it; no buddy, the undo steps keep "Team Name".
+  name_->setAccessibleName(nameLabel_->text());
   const QColor colour = toQColor(editing::teamColour(m, team));
   for (QLineEdit* e : strings_) {
     QPalette p = e->palette();

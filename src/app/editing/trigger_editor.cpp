@@ -196,6 +196,10 @@ QFrame* TriggerEditor::buildSelectors() {
   classBox_ = makeBox("ClassBox", selectors_);
   indexBox_ = makeBox("IndexBox", selectors_);
   condBox_ = makeBox("CondBox", selectors_);
+  percentBox_->setAccessibleName(tr("Amount"));
+  classBox_->setAccessibleName(tr("Target kind"));
+  indexBox_->setAccessibleName(tr("Target"));
+  condBox_->setAccessibleName(tr("Condition"));
   auto* of = new QLabel(tr("of"), selectors_);
   auto* must = new QLabel(tr("must"), selectors_);
   of->setAlignment(Qt::AlignCenter);

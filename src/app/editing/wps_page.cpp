@@ -85,9 +85,14 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
   for (int r = 0; r < Rows; ++r) enabled_->addItem(QString());
   km_ = grid(this, "WPGrid");
   raw_ = grid(this, "WPRawGrid");
-  top->addWidget(new QLabel(tr("Enabled"), this), 1, 0);
-  top->addWidget(new QLabel(tr("km"), this), 1, 1);
-  top->addWidget(new QLabel(tr("Raw Data  / 160 = km"), this), 1, 2);
+  // Each list under its caption, which names it.
+  const std::pair<QString, QWidget*> captions[] = {
+      {tr("Enabled"), enabled_}, {tr("km"), km_}, {tr("Raw Data  / 160 = km"), raw_}};
+  for (int c = 0; c < 3; ++c) {
+    auto* caption = new QLabel(captions[c].first, this);
+    caption->setBuddy(captions[c].second);
+    top->addWidget(caption, 1, c);
+  }
   top->addLayout(lineUpEnabled(), 2, 0);
   top->addWidget(km_, 2, 1);
   top->addWidget(raw_, 2, 2);

@@ -182,8 +182,10 @@ QWidget* MissionFlowWindow::buildSide() {
   current_->setTextInteractionFlags(Qt::TextSelectableByMouse);
   waitsOn_ = new QListWidget(currentBox);
   waitsOn_->setObjectName(QStringLiteral("FlowWaitsOn"));
+  waitsOn_->setAccessibleName(tr("Waits on:"));
   waitedBy_ = new QListWidget(currentBox);
   waitedBy_->setObjectName(QStringLiteral("FlowWaitedBy"));
+  waitedBy_->setAccessibleName(tr("Waited on by:"));
   for (QListWidget* list : {waitsOn_, waitedBy_}) {
     list->setWordWrap(true);
     list->setTextElideMode(Qt::ElideMiddle);

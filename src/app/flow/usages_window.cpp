@@ -20,6 +20,8 @@ UsagesWindow::UsagesWindow(const EditorContext& context, int group, QWidget* par
   title_->setObjectName(QStringLiteral("UsagesTitle"));
   title_->setWordWrap(true);
   list_ = new QListWidget(this);
+  // The title above the list says what it lists.
+  title_->setBuddy(list_);
   list_->setObjectName(QStringLiteral("UsagesList"));
   list_->setWordWrap(true);
   list_->setAlternatingRowColors(true);

@@ -1,4 +1,5 @@
 #include "app/lists/battle_manager.h"
+#include "app/base/input_policy.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -112,10 +113,10 @@ QHBoxLayout* BattleManager::buildChoices(QWidget* custom) {
   iffBox_->addItems({tr("Rebel"), tr("Imperial")});
   iffBox_->setFocusPolicy(Qt::StrongFocus);
   auto* choices = new QHBoxLayout;
-  choices->addWidget(new QLabel(tr("Custom .lst type"), custom));
+  choices->addWidget(captionFor(typeBox_, tr("Custom .lst type"), custom));
   choices->addWidget(typeBox_);
   choices->addSpacing(12);
-  choices->addWidget(new QLabel(tr("IFF of Campaign"), custom));
+  choices->addWidget(captionFor(iffBox_, tr("IFF of Campaign"), custom));
   choices->addWidget(iffBox_);
   choices->addStretch();
   return choices;
@@ -144,6 +145,9 @@ QWidget* BattleManager::buildCustomPage(QWidget* parent) {
                  tr("The error check and the mission flow of every mission in the list"));
   missions_ = new QListWidget(custom);
   missions_->setObjectName(QStringLiteral("CustomMissionList"));
+  // The list is named by the file it is, the folder's files by the folder.
+  nameLabel_->setBuddy(missions_);
+  folderLabel_->setBuddy(files_);
   description_ = new QPlainTextEdit(custom);
   description_->setObjectName(QStringLiteral("DescriptionMemo"));
   count_ = new QLabel(custom);
@@ -168,7 +172,7 @@ QWidget* BattleManager::buildCustomPage(QWidget* parent) {
   auto* customLayout = new QVBoxLayout(custom);
   customLayout->addLayout(tools);
   customLayout->addLayout(grid, 2);
-  customLayout->addWidget(new QLabel(tr("Description"), custom));
+  customLayout->addWidget(captionFor(description_, tr("Description"), custom));
   customLayout->addWidget(description_, 1);
   customLayout->addLayout(choices);
   return custom;

@@ -28,6 +28,7 @@ LoadByListWindow::LoadByListWindow(const shell::Settings& settings, const QStrin
     tabs_->addTab(QString::fromLatin1(tab.caption));
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("EntryList"));
+  list_->setAccessibleName(tr("Missions"));
   fileLabel_ = new QLabel(QString::fromLatin1(lists::NoFileRow), this);
   fileLabel_->setObjectName(QStringLiteral("FileLabel"));
   fileLabel_->setTextInteractionFlags(Qt::TextSelectableByMouse);

@@ -96,6 +96,7 @@ QHBoxLayout* OptFileManager::buildLists() {
 QHBoxLayout* OptFileManager::buildNameRow() {
   name_ = new QLineEdit(this);
   name_->setObjectName(QStringLiteral("SlotNameEdit"));
+  name_->setAccessibleName(tr("Rename Slot"));
   rename_ = new QPushButton(tr("Rename Slot"), this);
   rename_->setObjectName(QStringLiteral("RenameBtn"));
   status_ = new QLabel(this);

@@ -13,6 +13,7 @@ namespace app {
 MapCanvas::MapCanvas(const model::Mission& mission, const map::MapState& state, QWidget* parent)
     : QWidget(parent), mission_(mission), state_(state) {
   setObjectName(QStringLiteral("PaintBox1"));
+  setAccessibleName(tr("Map"));
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   setFocusPolicy(Qt::StrongFocus);

@@ -15,6 +15,7 @@
 #include "app/base/actions.h"
 #include "app/base/deferred_page.h"
 #include "app/base/fitting_scroll_area.h"
+#include "app/base/input_policy.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -157,6 +158,8 @@ void MainWindow::buildFlightGroupsPage() {
       actions_->popupActions(flightGroupPopupLayout(), reopenMenu_->menuAction(), this));
   actions_->addScope(KeyScope::List, fgPage_->shipList());
   pages_->addTab(fgPage_, tr("F&light Groups"));
+  // The lists are named after their pages.
+  fgPage_->shipList()->setAccessibleName(tr("F&light Groups").remove(QLatin1Char('&')));
   fgPage_->setTabBuild(FlightGroupsPage::WPsTab, [this](QWidget* frame) {
     auto* wpsPage = new WpsPage(context(), frame);
     connect(wpsPage, &WpsPage::mapRequested, this, [this] { mapWindow()->showMap(); });
@@ -175,6 +178,7 @@ QWidget* MainWindow::buildMessagesPage(QWidget* frame) {
   messagesPage_->setPopupActions(actions_->popupActions(messagePopupLayout(), nullptr, this));
   if (auto* list = messagesPage_->findChild<QListWidget*>(QStringLiteral("MsgStrList"))) {
     connect(list, &QListWidget::itemDoubleClicked, wavManager_, &WavManager::chooseFromGame);
+    list->setAccessibleName(tr("&Messages").remove(QLatin1Char('&')));
     actions_->addScope(KeyScope::List, list);
   }
   return messagesPage_;
@@ -186,7 +190,7 @@ QWidget* MainWindow::buildDescriptionPage(QWidget* frame) {
   descriptionMemo_ = new TextBlockMemo(context(), MissionDocument::Block::Description, description);
   descriptionMemo_->setObjectName(QStringLiteral("DescriptionMemo"));
   auto* dl = new QVBoxLayout(description);
-  dl->addWidget(new QLabel(tr("Mission Description:"), description));
+  dl->addWidget(captionFor(descriptionMemo_, tr("Mission Description:"), description));
   dl->addWidget(descriptionMemo_);
   applyFormat();
   return description;
@@ -209,6 +213,8 @@ QWidget* MainWindow::buildDebriefingsPage(QWidget* frame) {
   successLabel->setObjectName(QStringLiteral("SuccessDebriefLabel"));
   auto* failureLabel = new QLabel(tr("Failure Debriefing:"), debriefings_);
   failureLabel->setObjectName(QStringLiteral("FailureDebriefLabel"));
+  successLabel->setBuddy(successMemo_);
+  failureLabel->setBuddy(failureMemo_);
   bl->addWidget(successLabel);
   bl->addWidget(successMemo_);
   bl->addWidget(failureLabel);

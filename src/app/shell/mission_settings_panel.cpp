@@ -8,6 +8,7 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include "app/base/input_policy.h"
 #include "app/base/prompter.h"
 #include "app/document/editor_context.h"
 #include "app/document/field_binding.h"
@@ -52,10 +53,12 @@ MissionSettingsPanel::MissionSettingsPanel(const EditorContext& context, QWidget
   typeLabel->setBuddy(typeBox_);
   grid->addWidget(typeLabel, 0, 0);
   grid->addWidget(typeBox_, 0, 1, 1, 4);
-  grid->addWidget(new QLabel(tr("Time Limit:"), this), 1, 0);
+  grid->addWidget(captionFor(minSpin_, tr("Time Limit:"), this), 1, 0);
   grid->addWidget(minSpin_, 1, 1);
   grid->addWidget(new QLabel(tr("Min"), this), 1, 2);
   grid->addWidget(secSpin_, 1, 3);
+  // Named, not labelled: the seconds' undo steps are named after the time limit too.
+  secSpin_->setAccessibleName(tr("Sec"));
   grid->addWidget(new QLabel(tr("Sec"), this), 1, 4);
   auto* radios = new QHBoxLayout;
   radios->addWidget(zynRadio_);
