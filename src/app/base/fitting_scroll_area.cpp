@@ -18,6 +18,9 @@ QRect freeArea(const QWidget* w) {
 FittingScrollArea::FittingScrollArea(QWidget* content, QWidget* parent) : QScrollArea(parent) {
   setObjectName(content->objectName() + QStringLiteral("Scroll"));
   setFrameShape(QFrame::NoFrame);
+  // Only a frame around the window's content: Tab goes straight to the controls in it, and the
+  // area scrolls to the one with the focus.
+  setFocusPolicy(Qt::NoFocus);
   setWidgetResizable(true);
   setWidget(content);
 }

@@ -118,13 +118,7 @@ void LibraryWindow::buildButtons(QVBoxLayout* top) {
     row->addWidget(b);
     connect(b, &QPushButton::clicked, this, run);
   };
-  auto* files = new QHBoxLayout;
-  button(files, "NewLibBut", tr("New"), tr("New FG Library"), &LibraryWindow::newLibrary);
-  button(files, "LoadLibBut", tr("Load..."), tr("Load FG Library"), &LibraryWindow::loadLibrary);
-  button(files, "SaveLibBut", tr("Save"), tr("Save FG Library"), &LibraryWindow::save);
-  button(files, "SaveAsLibBut", tr("Save As..."), tr("Save As FG Library"), &LibraryWindow::saveAs);
-  files->addStretch(1);
-  button(files, "CloseBtn", tr("&Close"), tr("Close the library"), &QDialog::accept);
+  // The editing row first: Tab reaches it before the files row below it.
   auto* edits = new QHBoxLayout;
   button(edits, "GrabFGBut", tr("From Mission"), tr("Save selected FGs in Mission to Library"),
          &LibraryWindow::grabFromMission);
@@ -136,6 +130,13 @@ void LibraryWindow::buildButtons(QVBoxLayout* top) {
   button(edits, "DeleteLibFGBut", tr("Delete"), tr("Delete current Library FG"),
          &LibraryWindow::deleteEntry);
   edits->addStretch(1);
+  auto* files = new QHBoxLayout;
+  button(files, "NewLibBut", tr("New"), tr("New FG Library"), &LibraryWindow::newLibrary);
+  button(files, "LoadLibBut", tr("Load..."), tr("Load FG Library"), &LibraryWindow::loadLibrary);
+  button(files, "SaveLibBut", tr("Save"), tr("Save FG Library"), &LibraryWindow::save);
+  button(files, "SaveAsLibBut", tr("Save As..."), tr("Save As FG Library"), &LibraryWindow::saveAs);
+  files->addStretch(1);
+  button(files, "CloseBtn", tr("&Close"), tr("Close the library"), &QDialog::accept);
   top->addLayout(edits);
   top->addLayout(files);
 }

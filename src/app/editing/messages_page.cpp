@@ -102,6 +102,20 @@ QWidget* MessagesPage::buildFields() {
   return right;
 }
 
+void MessagesPage::holdSoundGroup(QWidget* group) {
+  soundArea_->layout()->addWidget(group);
+  // Made after the trigger editor, the group would follow it in the Tab order: its controls move
+  // in after the teams beside the fields above it, in their own order.
+  QList<QWidget*> controls;
+  for (QWidget* w = group->nextInFocusChain(); group->isAncestorOf(w); w = w->nextInFocusChain())
+    if (w->focusPolicy() != Qt::NoFocus) controls << w;
+  QWidget* previous = seenBy_;
+  for (QWidget* w : controls) {
+    QWidget::setTabOrder(previous, w);
+    previous = w;
+  }
+}
+
 // The text, its colour and delay, and the teams it is sent to.
 QGridLayout* MessagesPage::buildTextRows(QWidget* right) {
   auto* fields = new QGridLayout;

@@ -33,6 +33,9 @@ class MessagesPage : public QWidget {
 
   // An empty container (with a layout) for the sound controls of the messages.
   QWidget* soundArea() const { return soundArea_; }
+  // Puts the message sound group into its place above the trigger editor, Tab reaching it there
+  // too.
+  void holdSoundGroup(QWidget* group);
   // Whether a sound list file is active: the list lines then carry the sound markers.
   void setSoundListActive(bool on);
   TriggerEditor* triggerEditor() const { return editor_; }

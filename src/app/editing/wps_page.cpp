@@ -107,6 +107,7 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
   brfPoints_->setToolTip(tr("Briefing points 1 to 8 take the position of Start 1"));
   top->addWidget(threeDec_, 3, 1);
   top->addWidget(brfPoints_, 3, 0);
+  QWidget::setTabOrder(brfPoints_, threeDec_);
   showMap_ = new QPushButton(icon(QStringLiteral("map")), tr("Map"), this);
   showMap_->setObjectName(QStringLiteral("ShowMap"));
   top->addWidget(showMap_, 3, 2, Qt::AlignRight);

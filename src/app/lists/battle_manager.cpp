@@ -147,6 +147,8 @@ QWidget* BattleManager::buildCustomPage(QWidget* parent) {
   missions_->setObjectName(QStringLiteral("CustomMissionList"));
   // The list is named by the file it is, the folder's files by the folder.
   nameLabel_->setBuddy(missions_);
+  // "Check All..." lies under the list: Tab reaches it after the list.
+  QWidget::setTabOrder(missions_, checkBtn);
   folderLabel_->setBuddy(files_);
   description_ = new QPlainTextEdit(custom);
   description_->setObjectName(QStringLiteral("DescriptionMemo"));

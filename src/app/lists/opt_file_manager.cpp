@@ -89,6 +89,11 @@ QHBoxLayout* OptFileManager::buildLists() {
   lists->addWidget(slotGroup, 1);
   lists->addLayout(middle);
   lists->addWidget(fileGroup, 1);
+  // Tab from left to right: the slots, the buttons between the lists, then the files.
+  QWidget::setTabOrder(slots_, assign_);
+  QWidget::setTabOrder(assign_, restore_);
+  QWidget::setTabOrder(restore_, files_);
+  QWidget::setTabOrder(files_, subdirectory_);
   return lists;
 }
 

@@ -171,7 +171,7 @@ QWidget* MainWindow::buildMessagesPage(QWidget* frame) {
   messagesPage_ = new MessagesPage(context(), frame);
   // The message sound list's group sits on the Messages tab and follows the file life cycle.
   wavManager_ = new WavManager(context(), *sounds_, messagesPage_->soundArea());
-  messagesPage_->soundArea()->layout()->addWidget(wavManager_);
+  messagesPage_->holdSoundGroup(wavManager_);
   messagesPage_->setSoundListActive(sounds_->active());
   connect(wavManager_, &WavManager::listActiveChanged, messagesPage_,
           &MessagesPage::setSoundListActive);
