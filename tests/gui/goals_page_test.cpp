@@ -18,6 +18,9 @@
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
 
+// The model's names for this file alone: a batch of the unity build holds other files too.
+namespace goals_page_test {
+
 using namespace model;
 using testing_gui::EditorFixture;
 using testing_gui::ScriptedPrompter;
@@ -371,3 +374,5 @@ TEST_F(GoalsPageGrab, DISABLED_GrabTab) {
 }
 
 }  // namespace
+
+}  // namespace goals_page_test
