@@ -8,6 +8,7 @@
 #include "model/layouts.h"
 #include "model/record_kind.h"
 #include "shell/error_check.h"
+#include "shell/vocabulary.h"
 
 namespace {
 
@@ -86,6 +87,10 @@ TEST(References, ABriefingBoxFollowsItsGroupAndDanglesWhenItIsDeleted) {
       out.push_back(m.briefings[0].get(model::briefing::Events, static_cast<std::size_t>(w)));
     return out;
   };
+  // Words beyond the used ones are left-overs, never instructions.
+  b.set(model::briefing::EventWordsUsed, model::i16{4});
+  EXPECT_EQ(boxes(), std::vector<int>{2});
+  b.set(model::briefing::EventWordsUsed, static_cast<model::i16>(words.size()));
   ASSERT_EQ(boxes(), (std::vector<int>{2, 1}));
   editing::moveUp(m, {{2}, 2});
   EXPECT_EQ(boxes(), (std::vector<int>{1, 2}));
@@ -99,3 +104,13 @@ TEST(References, ABriefingBoxFollowsItsGroupAndDanglesWhenItIsDeleted) {
 }
 
 }  // namespace
+
+// A place whose message is gone (a window still listing it) is named without its text.
+TEST(References, APlaceOfAMessageTheMissionNoLongerHasIsNamedByItsNumber) {
+  model::Mission m;
+  m.newMission();
+  m.addMessage();
+  const shell::Vocabulary v;
+  EXPECT_EQ(editing::placeText(m, v, {editing::PlaceKind::Message, 4, 0, 0}), "Message #5 \"\"");
+  EXPECT_EQ(editing::placeText(m, v, {editing::PlaceKind::Message, -1, 0, 0}), "Message #0 \"\"");
+}

@@ -152,6 +152,7 @@ TEST_F(MissionFilesTest, SaveAsStartsAtTheOwnFileAndOpenWhereTheLastMissionWasSa
   fs::create_directories(path("listed"));
   fs::copy_file(path("saved/one.kre"), path("listed/three.kre"));
   files.openChosen(qpath("listed/three.kre"));
+  EXPECT_EQ(doc.fileName(), path("listed/three.kre"));
   files.openMission();
   EXPECT_EQ(prompter.lastOpenDir, qpath("listed"));
   files.makeNewMission(14);

@@ -283,8 +283,11 @@ TEST_F(MissionFlow, AdvisoriesStandApartAndCanBeHidden) {
       lines[1].startsWith(QStringLiteral("Message #1 \"New Message\", trigger 1: at Easy and "
                                          "Medium #3 ")))
       << lines[1].toStdString();
-  // Nothing is certain about it: no finding.
+  // Nothing is certain about it: no finding, and the list says so.
   EXPECT_TRUE(w->result().findings.empty());
+  auto* findings = w->findChild<QListWidget*>(QStringLiteral("FlowFindings"));
+  ASSERT_EQ(findings->count(), 1);
+  EXPECT_EQ(findings->item(0)->text(), "Nothing that can never happen.");
   auto* show = w->findChild<QCheckBox*>(QStringLiteral("FlowShowAdvisories"));
   show->click();
   EXPECT_FALSE(advisories->isVisible());
