@@ -79,6 +79,13 @@ TEST_F(MessagesPageTest, TheTeamsListFollowsEveryFlag) {
     doc.undoStack()->undo();
     EXPECT_FALSE(teams->item(int(t))->isSelected()) << t;
   }
+  // A click adds a team to those the message goes to, and leaves the others.
+  for (int t : {2, 5}) {
+    const QRect row = teams->visualItemRect(teams->item(t));
+    QTest::mouseClick(teams->viewport(), Qt::LeftButton, {}, row.center());
+  }
+  EXPECT_EQ(message(1).get(msg::SentToTeam, 2), 1);
+  EXPECT_EQ(message(1).get(msg::SentToTeam, 5), 1);
 }
 
 TEST_F(MessagesPageTest, TextGoesToTheCurrentMessageOnly) {
