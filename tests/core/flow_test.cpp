@@ -166,6 +166,13 @@ TEST_F(Flow, ABoundTimeIsExplainedByTheEarlierOfTwoEitherTriggers) {
   }
 }
 
+// A condition on a group whose time the file cannot tell still names the group it waits on.
+TEST_F(Flow, AnOpenConditionOnAGroupNamesTheGroupItWaitsOn) {
+  const int a = add(10), x = add();
+  trigger(x, 1, 12, FlightGroupTarget, a);
+  EXPECT_EQ(run().flightGroups[static_cast<std::size_t>(x)].waitsOn, std::vector<int>{a});
+}
+
 TEST_F(Flow, GroupsWaitingOnEachOtherNeverArriveAndTheCycleIsReported) {
   const int first = add(), second = add(), waiting = add();
   waitsFor(first, 1, second);
