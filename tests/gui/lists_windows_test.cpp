@@ -65,6 +65,14 @@ class ListsWindows : public ::testing::Test {
     fs::create_directories(dir / "Zyn/COMBAT/extra");
     fs::create_directories(dir / "editor");
   }
+  // A mission with one flight group, flown by player 1: the list windows open for it.
+  static model::Mission withPlayer() {
+    model::Mission m;
+    model::FlightGroup player;
+    player.set(model::fg::PlayerNumber, std::uint8_t{1});
+    m.flightGroups.push_back(player);
+    return m;
+  }
   testsupport::TempDir dir;
   const std::string ini = dir / "ZynED.ini";
   shell::Settings settings;
@@ -74,11 +82,8 @@ class ListsWindows : public ::testing::Test {
 TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
   writeFile(dir / "Zyn/Train/Mission.lst", "3\r\nm3.kre\r\nThree\r\n");
   writeFile(dir / "Zyn/Train/REBEL.LST", "12\r\nr12.kre\r\nTwelve\r\n12a\r\n");
-  model::Mission m;
+  model::Mission m = withPlayer();
   m.platformId = model::FormatBase;
-  model::FlightGroup player;
-  player.set(model::fg::PlayerNumber, std::uint8_t{1});
-  m.flightGroups.push_back(player);
   prompter.onDialog = [&](QDialog& d) {
     auto* pages = child<QTabWidget>(d, "LstPages");
     EXPECT_EQ(pages->count(), 1);
@@ -153,11 +158,8 @@ TEST_F(ListsWindows, LstFilesAutoAddTwiceThenOk) {
 TEST_F(ListsWindows, AListChangedOnDiskIsOverwrittenOnlyWhenTheUserSaysSo) {
   writeFile(dir / "Zyn/Train/Mission.lst", "3\r\nm3.kre\r\nThree\r\n");
   writeFile(dir / "Zyn/Train/REBEL.LST", "12\r\nr12.kre\r\nTwelve\r\n");
-  model::Mission m;
+  model::Mission m = withPlayer();
   m.platformId = model::FormatBase;
-  model::FlightGroup player;
-  player.set(model::fg::PlayerNumber, std::uint8_t{1});
-  m.flightGroups.push_back(player);
   std::vector<app::DiskChangeDialog::Choice> answers{app::DiskChangeDialog::Choice::Cancel,
                                                      app::DiskChangeDialog::Choice::Overwrite};
   QStringList compared;
@@ -314,10 +316,7 @@ TEST_F(ListsWindows, ListWindowsOpenAboveTheCentreTheFirstTimeThenWhereTheyWereL
   writeFile(dir / "Zyn/Train/Mission.lst", "");
   fs::create_directories(dir / "Zyn/battle");
   writeFile(dir / "Zyn/battle/Mission.lst", "");
-  model::Mission m;
-  model::FlightGroup player;
-  player.set(model::fg::PlayerNumber, std::uint8_t{1});
-  m.flightGroups.push_back(player);
+  model::Mission m = withPlayer();
   QWidget main;
   main.setGeometry(40, 30, 720, 540);
   main.show();
@@ -370,12 +369,9 @@ TEST_F(ListsWindows, CheckAllReportsEveryListedMissionAndOpensOne) {
   vocabulary.setTable(shell::tables::Ships, ships);
   writeFile(dir / "Zyn/Train/Mission.lst", "1\r\nt1.kre\r\nOne\r\n2\r\nt2.kre\r\nTwo\r\n");
   writeFile(dir / "Zyn/Train/Rebel.lst", "1\r\nT1.KRE\r\nOne\r\n");
-  model::Mission m;
+  model::Mission m = withPlayer();
   m.platformId = model::FormatBase;
   m.header.set(model::header::MissionType, std::uint8_t{3});  // multiplayer training
-  model::FlightGroup player;
-  player.set(model::fg::PlayerNumber, std::uint8_t{1});
-  m.flightGroups.push_back(player);
   prompter.onDialog = [&](QDialog& d) {
     child<QPushButton>(d, "CheckAllBtn")->click();
     auto* report = d.findChild<app::ListCheckWindow*>();
@@ -500,10 +496,7 @@ TEST_F(ListsWindows, EveryListWindowRefusesAListThatIsNotText) {
 
   const std::string lst = dir / "Zyn/Train/Mission.lst";
   writeFile(lst, utf16);
-  model::Mission m;
-  model::FlightGroup player;
-  player.set(model::fg::PlayerNumber, std::uint8_t{1});
-  m.flightGroups.push_back(player);
+  model::Mission m = withPlayer();
   app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini);
   EXPECT_TRUE(prompter.texts(ScriptedPrompter::Kind::Information)
                   .back()
@@ -585,11 +578,8 @@ void grab(QWidget& w, const QString& out, const char* name) {
 
 // Every list window lays out all its controls: none is left in a corner over another.
 TEST_F(ListsWindows, EveryControlOfTheListWindowsHasItsOwnPlace) {
-  model::Mission m;
+  model::Mission m = withPlayer();
   m.platformId = model::FormatBase;
-  model::FlightGroup player;
-  player.set(model::fg::PlayerNumber, std::uint8_t{1});
-  m.flightGroups.push_back(player);
   writeFile(dir / "Zyn/Train/Mission.lst", "1\r\ntrain1.kre\r\nFirst flight\r\n");
   std::string why;
   auto session = lists::openListSession(settings, m, "/x/T1.KRE", why);
@@ -654,12 +644,9 @@ TEST_F(ListsWindows, DISABLED_Pictures) {
     writeTone(root / (std::string("Zyn/wave/") + f));
   QDir().mkpath(out);
 
-  model::Mission m;
+  model::Mission m = withPlayer();
   m.platformId = model::FormatBase;
   m.header.set(model::header::MissionType, std::uint8_t{model::MultiplayerCombat});
-  model::FlightGroup player;
-  player.set(model::fg::PlayerNumber, std::uint8_t{1});
-  m.flightGroups.push_back(player);
   std::string why;
   auto session = lists::openListSession(settings, m, "/x/combat4.kre", why);
   ASSERT_TRUE(session) << why;

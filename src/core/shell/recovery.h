@@ -124,7 +124,7 @@ class RecoverySession {
   // metadata, all or none; the session, pid and time of `meta` are filled in.
   model::SaveResult write(RecoveryMeta meta,
                           const std::vector<std::vector<std::uint8_t>>& files) const;
-  // Removes this session's copies; the work they kept is saved or discarded.
+  // Removes this session's copies of unsaved work; the session stays alive (its lock is kept).
   void discard() const;
 
   // The mission this editor has open (empty: none on disk); other editors read it to say who
