@@ -20,23 +20,6 @@
     </message>
 </context>
 <context>
-    <name>FlowGraphView</name>
-    <message>
-        <source>The dependency graph is drawn by the program &quot;dot&quot; of Graphviz, which was not found.
-
-On Debian and Ubuntu it comes with the package graphviz:
-    sudo apt install graphviz
-
-The timeline needs nothing of it. Once it is installed, press &quot;Look again&quot;.</source>
-        <translation>Den Abhängigkeitsgraphen zeichnet das Programm „dot“ von Graphviz, das nicht gefunden wurde.
-
-Unter Debian und Ubuntu gehört es zum Paket graphviz:
-    sudo apt install graphviz
-
-Die Zeitleiste braucht es nicht. Ist es installiert, drücken Sie „Erneut suchen“.</translation>
-    </message>
-</context>
-<context>
     <name>Handbook</name>
     <message>
         <source>ZynED handbook</source>
@@ -1357,6 +1340,20 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <source>PNG pictures|*.png</source>
         <translation>PNG-Bilder|*.png</translation>
     </message>
+    <message>
+        <source>The dependency graph is drawn by the program &quot;dot&quot; of Graphviz, which was not found.
+
+On Debian and Ubuntu it comes with the package graphviz:
+    sudo apt install graphviz
+
+The timeline needs nothing of it. Once it is installed, press &quot;Look again&quot;.</source>
+        <translation>Den Abhängigkeitsgraphen zeichnet das Programm „dot“ von Graphviz, das nicht gefunden wurde.
+
+Unter Debian und Ubuntu kommt es mit dem Paket graphviz:
+    sudo apt install graphviz
+
+Die Zeitleiste braucht es nicht. Ist es installiert, drücken Sie „Erneut suchen“.</translation>
+    </message>
 </context>
 <context>
     <name>app::FlowTimeline</name>
@@ -2650,6 +2647,278 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <source>Open the handbook at the section about the map</source>
         <translation>Das Handbuch beim Abschnitt über die Karte öffnen</translation>
     </message>
+    <message>
+        <source>Starship Class</source>
+        <translation>Klasse Großkampfschiff</translation>
+    </message>
+    <message>
+        <source>Starfighter Class</source>
+        <translation>Klasse Raumjäger</translation>
+    </message>
+    <message>
+        <source>Transport or Utility Class</source>
+        <translation>Klasse Transporter oder Versorger</translation>
+    </message>
+    <message>
+        <source>Platform Class</source>
+        <translation>Klasse Plattform</translation>
+    </message>
+    <message>
+        <source>Objects</source>
+        <translation>Objekte</translation>
+    </message>
+    <message>
+        <source>Freighter/Container Class</source>
+        <translation>Klasse Frachter/Container</translation>
+    </message>
+    <message>
+        <source>Zoom 16 (S)</source>
+        <translation>Zoom 16 (S)</translation>
+    </message>
+    <message>
+        <source>Zoom 800 (A)</source>
+        <translation>Zoom 800 (A)</translation>
+    </message>
+    <message>
+        <source>View the X-Y plane (F1)</source>
+        <translation>X-Y-Ebene zeigen (F1)</translation>
+    </message>
+    <message>
+        <source>View the X-Z plane (F2)</source>
+        <translation>X-Z-Ebene zeigen (F2)</translation>
+    </message>
+    <message>
+        <source>View the Y-Z plane (F3)</source>
+        <translation>Y-Z-Ebene zeigen (F3)</translation>
+    </message>
+    <message>
+        <source>Center Map (Enter)</source>
+        <translation>Karte zentrieren (Eingabe)</translation>
+    </message>
+    <message>
+        <source>Center on FG</source>
+        <translation>Auf FG zentrieren</translation>
+    </message>
+    <message>
+        <source>Center on Current FG (F)</source>
+        <translation>Auf aktuelle FG zentrieren (F)</translation>
+    </message>
+    <message>
+        <source>Fit</source>
+        <translation>Einpassen</translation>
+    </message>
+    <message>
+        <source>Fit to Battlefield</source>
+        <translation>Auf das Schlachtfeld einpassen</translation>
+    </message>
+    <message>
+        <source>AC 0</source>
+        <translation>AZ 0</translation>
+    </message>
+    <message>
+        <source>AC FG</source>
+        <translation>AZ FG</translation>
+    </message>
+    <message>
+        <source>AC Y0</source>
+        <translation>AZ Y0</translation>
+    </message>
+    <message>
+        <source>AC Fit</source>
+        <translation>AZ Einp.</translation>
+    </message>
+    <message>
+        <source>AutoCentre: at Map centre</source>
+        <translation>Autozentrieren: auf die Kartenmitte</translation>
+    </message>
+    <message>
+        <source>AutoCentre: on Current FG</source>
+        <translation>Autozentrieren: auf die aktuelle FG</translation>
+    </message>
+    <message>
+        <source>AutoCentre: Zero Y axis</source>
+        <translation>Autozentrieren: Y-Achse auf null</translation>
+    </message>
+    <message>
+        <source>AutoCentre: Fit to Battlefield</source>
+        <translation>Autozentrieren: auf das Schlachtfeld einpassen</translation>
+    </message>
+    <message>
+        <source>Reb</source>
+        <translation>Reb</translation>
+    </message>
+    <message>
+        <source>Imp</source>
+        <translation>Imp</translation>
+    </message>
+    <message>
+        <source>Blu</source>
+        <translation>Bla</translation>
+    </message>
+    <message>
+        <source>Yel</source>
+        <translation>Gel</translation>
+    </message>
+    <message>
+        <source>Red</source>
+        <translation>Rot</translation>
+    </message>
+    <message>
+        <source>Pur</source>
+        <translation>Vio</translation>
+    </message>
+    <message>
+        <source>Show IFF %1</source>
+        <translation>IFF %1 zeigen</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Alle</translation>
+    </message>
+    <message>
+        <source>Show all flight groups</source>
+        <translation>Alle Fluggruppen zeigen</translation>
+    </message>
+    <message>
+        <source>Ship</source>
+        <translation>GKS</translation>
+    </message>
+    <message>
+        <source>Ftr</source>
+        <translation>Jäg</translation>
+    </message>
+    <message>
+        <source>Trn</source>
+        <translation>Trn</translation>
+    </message>
+    <message>
+        <source>Plt</source>
+        <translation>Plt</translation>
+    </message>
+    <message>
+        <source>Obj</source>
+        <translation>Obj</translation>
+    </message>
+    <message>
+        <source>Frt</source>
+        <translation>Fra</translation>
+    </message>
+    <message>
+        <source>FGs within 30 seconds</source>
+        <translation>FGs in den ersten 30 Sekunden</translation>
+    </message>
+    <message>
+        <source>E</source>
+        <translation>L</translation>
+    </message>
+    <message>
+        <source>M</source>
+        <translation>M</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>Easy arrivals</source>
+        <translation>Ankünfte auf Leicht</translation>
+    </message>
+    <message>
+        <source>Medium arrivals</source>
+        <translation>Ankünfte auf Mittel</translation>
+    </message>
+    <message>
+        <source>Hard arrivals</source>
+        <translation>Ankünfte auf Schwer</translation>
+    </message>
+    <message>
+        <source>Show names (N)</source>
+        <translation>Namen zeigen (N)</translation>
+    </message>
+    <message>
+        <source>Show the waypoints of every flight group (W)</source>
+        <translation>Die Wegpunkte aller Fluggruppen zeigen (W)</translation>
+    </message>
+    <message>
+        <source>Curr WPs</source>
+        <translation>Akt. WPs</translation>
+    </message>
+    <message>
+        <source>Show the waypoints of the current flight group</source>
+        <translation>Die Wegpunkte der aktuellen Fluggruppe zeigen</translation>
+    </message>
+    <message>
+        <source>Show only the current flight group (C)</source>
+        <translation>Nur die aktuelle Fluggruppe zeigen (C)</translation>
+    </message>
+    <message>
+        <source>FG List</source>
+        <translation>FG-Liste</translation>
+    </message>
+    <message>
+        <source>FG List </source>
+        <translation>FG-Liste </translation>
+    </message>
+    <message>
+        <source>Options</source>
+        <translation>Optionen</translation>
+    </message>
+    <message>
+        <source>Palette</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>Decrease Team In Palette</source>
+        <translation>Vorheriges Team in der Palette</translation>
+    </message>
+    <message>
+        <source>Increase Team in Palette</source>
+        <translation>Nächstes Team in der Palette</translation>
+    </message>
+    <message>
+        <source>Lock S1</source>
+        <translation>S1 sperren</translation>
+    </message>
+    <message>
+        <source>Lock current X coordinate</source>
+        <translation>Aktuelle X-Koordinate sperren</translation>
+    </message>
+    <message>
+        <source>Lock current Y coordinate</source>
+        <translation>Aktuelle Y-Koordinate sperren</translation>
+    </message>
+    <message>
+        <source>Edit WPs</source>
+        <translation>WPs bearbeiten</translation>
+    </message>
+    <message>
+        <source>Edit the current flight group&apos;s waypoints</source>
+        <translation>Die Wegpunkte der aktuellen Fluggruppe bearbeiten</translation>
+    </message>
+    <message>
+        <source>Main</source>
+        <translation>Haupt</translation>
+    </message>
+    <message>
+        <source>Back to main window</source>
+        <translation>Zurück zum Hauptfenster</translation>
+    </message>
+    <message>
+        <source>X Snap</source>
+        <translation>X-Raster</translation>
+    </message>
+    <message>
+        <source>Y Snap</source>
+        <translation>Y-Raster</translation>
+    </message>
+    <message>
+        <source>Link wps 2-8</source>
+        <translation>WPs 2–8 koppeln</translation>
+    </message>
+    <message>
+        <source>Briefing Mode</source>
+        <translation>Briefingmodus</translation>
+    </message>
 </context>
 <context>
     <name>app::MessagesPage</name>
@@ -2774,6 +3043,10 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Reload from disk</source>
         <translation>Von der Festplatte neu laden</translation>
+    </message>
+    <message>
+        <source>Current Mission has been changed. Save it?</source>
+        <translation>Die aktuelle Mission wurde geändert. Speichern?</translation>
     </message>
 </context>
 <context>
@@ -3644,6 +3917,10 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <source>Briefing time</source>
         <translation>Briefing-Zeit</translation>
     </message>
+    <message>
+        <source> Time: </source>
+        <translation> Zeit: </translation>
+    </message>
 </context>
 <context>
     <name>app::RecoveryDialog</name>
@@ -3883,6 +4160,18 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Choose Action:</source>
         <translation>Aktion wählen:</translation>
+    </message>
+    <message>
+        <source>Load &amp;Existing Mission</source>
+        <translation>&amp;Vorhandene Mission laden</translation>
+    </message>
+    <message>
+        <source>Create &amp;New Mission</source>
+        <translation>&amp;Neue Mission anlegen</translation>
+    </message>
+    <message>
+        <source>Load Last &amp;Used File</source>
+        <translation>&amp;Zuletzt benutzte Datei laden</translation>
     </message>
 </context>
 <context>
@@ -4264,6 +4553,233 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Point Position</source>
         <translation>Punktposition</translation>
+    </message>
+</context>
+<context>
+    <name>core</name>
+    <message>
+        <source>&lt;Mission Description from .lst file&gt;</source>
+        <translation>&lt;Missionsbeschreibung aus der .lst-Datei&gt;</translation>
+    </message>
+    <message>
+        <source>                  No Effect?:</source>
+        <translation>           Ohne Wirkung?:</translation>
+    </message>
+    <message>
+        <source>             No Effect?:</source>
+        <translation>        Ohne Wirkung?:</translation>
+    </message>
+    <message>
+        <source>Docking time (%1 secs):</source>
+        <translation>Andockzeit (%1 Sek.):</translation>
+    </message>
+    <message>
+        <source>                  # of loops:</source>
+        <translation>           Anzahl Schleifen:</translation>
+    </message>
+    <message>
+        <source>           # of dockings:</source>
+        <translation>      Anzahl Andockvorgänge:</translation>
+    </message>
+    <message>
+        <source>Attack Player:Yes</source>
+        <translation>Spieler angreifen: Ja</translation>
+    </message>
+    <message>
+        <source>Attack Player:No</source>
+        <translation>Spieler angreifen: Nein</translation>
+    </message>
+    <message>
+        <source>         # of dockings:</source>
+        <translation>    Anzahl Andockvorgänge:</translation>
+    </message>
+    <message>
+        <source>Deploy time? (%1 secs):</source>
+        <translation>Absetzzeit? (%1 Sek.):</translation>
+    </message>
+    <message>
+        <source>FG# to drop off:</source>
+        <translation>Abzusetzende FG-Nr.:</translation>
+    </message>
+    <message>
+        <source>    Wait time (%1 secs):</source>
+        <translation>    Wartezeit (%1 Sek.):</translation>
+    </message>
+    <message>
+        <source>Delay time (%1 secs):</source>
+        <translation>Verzögerung (%1 Sek.):</translation>
+    </message>
+    <message>
+        <source>               No Effect?:</source>
+        <translation>          Ohne Wirkung?:</translation>
+    </message>
+    <message>
+        <source>Unknowns for each order:  %1,   %2,   %3,   %4</source>
+        <translation>Unbekannte je Befehl:  %1,   %2,   %3,   %4</translation>
+    </message>
+    <message>
+        <source>Order #%1:</source>
+        <translation>Befehl Nr. %1:</translation>
+    </message>
+    <message>
+        <source>Incomp</source>
+        <translation>Unvollst.</translation>
+    </message>
+    <message>
+        <source>Success</source>
+        <translation>Erfolg</translation>
+    </message>
+    <message>
+        <source>Failed</source>
+        <translation>Fehlschlag</translation>
+    </message>
+    <message>
+        <source>   Failed</source>
+        <translation>   Fehlschlag</translation>
+    </message>
+    <message>
+        <source> = (default)</source>
+        <translation> = (Vorgabe)</translation>
+    </message>
+    <message>
+        <source> = (untested)</source>
+        <translation> = (ungetestet)</translation>
+    </message>
+    <message>
+        <source>Mission Unks: </source>
+        <translation>Missions-Unbek.: </translation>
+    </message>
+    <message>
+        <source>Pt 5:   </source>
+        <translation>Tl 5:   </translation>
+    </message>
+    <message>
+        <source>Pt 7:   </source>
+        <translation>Tl 7:   </translation>
+    </message>
+    <message>
+        <source>Unknowns Pt 2 (Arrival?):   </source>
+        <translation>Unbekannte Tl 2 (Ankunft?):   </translation>
+    </message>
+    <message>
+        <source>Unknowns Pt 3 (Departure?):   </source>
+        <translation>Unbekannte Tl 3 (Abflug?):   </translation>
+    </message>
+    <message>
+        <source>Unknowns Pt 4a:   </source>
+        <translation>Unbekannte Tl 4a:   </translation>
+    </message>
+    <message>
+        <source>Unknowns Pt 6:   </source>
+        <translation>Unbekannte Tl 6:   </translation>
+    </message>
+    <message>
+        <source>Where&apos;s Player 1?</source>
+        <translation>Wo ist Spieler 1?</translation>
+    </message>
+    <message>
+        <source>Whoa! I think Player Craft have to be either Rebel or Imperial IFF unless it&apos;s a melee.  (Let me know if I&apos;m wrong.)</source>
+        <translation>Halt! Die Schiffe der Spieler müssen wohl die IFF Rebell oder Imperial haben, außer in einem Gefecht jeder gegen jeden.  (Sagen Sie mir Bescheid, wenn ich mich irre.)</translation>
+    </message>
+    <message>
+        <source>That Mission Type is Unknown</source>
+        <translation>Diese Missionsart ist unbekannt</translation>
+    </message>
+    <message>
+        <source>Cannot find .lst files in %1. Check your Zyn directory path in Preferences.</source>
+        <translation>Keine .lst-Dateien in %1 gefunden. Prüfen Sie den Zyn-Ordner in den Einstellungen.</translation>
+    </message>
+    <message>
+        <source>You must write a description for the mission in the edit box</source>
+        <translation>Schreiben Sie eine Beschreibung der Mission in das Eingabefeld</translation>
+    </message>
+    <message>
+        <source>Mission File is unnamed. Can&apos;t enter it in the game&apos;s lists until it is named.</source>
+        <translation>Die Missionsdatei hat keinen Namen. Sie kann erst in die Listen des Spiels, wenn sie einen hat.</translation>
+    </message>
+    <message>
+        <source>Planets use .ACT files</source>
+        <translation>Planeten verwenden .ACT-Dateien</translation>
+    </message>
+    <message>
+        <source>Ship slot not functional</source>
+        <translation>Schiffsplatz ohne Funktion</translation>
+    </message>
+    <message>
+        <source>Assigned to: </source>
+        <translation>Zugewiesen: </translation>
+    </message>
+    <message>
+        <source>  *AVAILABLE*</source>
+        <translation>  *FREI*</translation>
+    </message>
+    <message>
+        <source>Pref OPT Directory: %1 does not exist. Check your Preference settings.</source>
+        <translation>OPT-Ordner der Einstellungen: %1 gibt es nicht. Prüfen Sie Ihre Einstellungen.</translation>
+    </message>
+    <message>
+        <source>WAV assigned to Primary Success:</source>
+        <translation>WAV für Primär Erfolg:</translation>
+    </message>
+    <message>
+        <source>WAV assigned to Secondary Success:</source>
+        <translation>WAV für Sekundär Erfolg:</translation>
+    </message>
+    <message>
+        <source>WAV assigned to Primary Failure:</source>
+        <translation>WAV für Primär Fehlschlag:</translation>
+    </message>
+    <message>
+        <source>WAV assigned to this message:</source>
+        <translation>WAV dieser Nachricht:</translation>
+    </message>
+    <message>
+        <source>There are no messages to add sounds to!</source>
+        <translation>Es gibt keine Nachrichten, denen man Töne geben könnte!</translation>
+    </message>
+    <message>
+        <source>There is no .lst file for this mission to assign WAVs to. Create one?</source>
+        <translation>Diese Mission hat keine .lst-Datei, der man WAVs zuweisen könnte. Eine anlegen?</translation>
+    </message>
+    <message>
+        <source>There is no WAV .lst file for this mission. Create one?</source>
+        <translation>Diese Mission hat keine WAV-.lst-Datei. Eine anlegen?</translation>
+    </message>
+    <message>
+        <source>This WAV has already been used in this .lst file. A WAV will only play for one Message per mission. Assign it anyway?</source>
+        <translation>Diese WAV wird in dieser .lst-Datei schon verwendet. Eine WAV spielt je Mission nur zu einer Nachricht. Trotzdem zuweisen?</translation>
+    </message>
+    <message>
+        <source>There is no matching .lst file to save!</source>
+        <translation>Es gibt keine passende .lst-Datei zum Speichern!</translation>
+    </message>
+    <message>
+        <source>WAV .lst file has been changed. Save it?</source>
+        <translation>Die WAV-.lst-Datei wurde geändert. Speichern?</translation>
+    </message>
+    <message>
+        <source>No matching .lst file for WAVs</source>
+        <translation>Keine passende .lst-Datei für WAVs</translation>
+    </message>
+    <message>
+        <source>Seems Ok.</source>
+        <translation>Scheint in Ordnung.</translation>
+    </message>
+    <message>
+        <source>%1 Craft (medium)</source>
+        <translation>%1 Schiffe (mittel)</translation>
+    </message>
+    <message>
+        <source>%1 craft at 30 sec</source>
+        <translation>%1 Schiffe bei 30 Sek.</translation>
+    </message>
+    <message>
+        <source>%1 Object</source>
+        <translation>%1 Objekt</translation>
+    </message>
+    <message>
+        <source>%1 Objects</source>
+        <translation>%1 Objekte</translation>
     </message>
 </context>
 </TS>

@@ -67,6 +67,13 @@ bool installTranslation(const QString& code) {
   return true;
 }
 
+QString coreText(const char* text) {
+  return QCoreApplication::translate("core", text);
+}
+QString coreText(const std::string& text) {
+  return coreText(text.c_str());
+}
+
 QString pseudoText(const QString& text) {
   // Two brackets and a filling of tildes make the text 40 % longer (rounded up).
   const qsizetype longer = (text.size() * 4 + 9) / 10;

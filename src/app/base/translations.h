@@ -7,6 +7,7 @@
 
 #include <QString>
 
+#include <string>
 #include <vector>
 
 namespace app {
@@ -28,6 +29,11 @@ QString languageFor(const QString& choice);
 bool installTranslation(const QString& code);
 // Takes the installed translations away again: the texts as the sources have them.
 void removeTranslations();
+
+// A text of the core's own (marked with ZYNED_TEXT, UTF-8) in the user's language; any other text
+// comes back as it is.
+QString coreText(const std::string& text);
+QString coreText(const char* text);
 
 // A text as the pseudo-translation shows it: "[" + text + filling + "]", 40 % longer.
 QString pseudoText(const QString& text);

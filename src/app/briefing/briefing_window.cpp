@@ -1,4 +1,5 @@
 #include "app/briefing/briefing_window.h"
+#include "app/base/translations.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -81,8 +82,10 @@ BriefingWindow::BriefingWindow(const EditorContext& context, BriefingEnvironment
 
   top->addWidget(buildPages(), 1);
   buildPopup();
-  preview_->setDescription(
-      fromFile(brf::missionDescription(mission(), env_.missionFile, ctx_.settings)));
+  const std::string description =
+      brf::missionDescription(mission(), env_.missionFile, ctx_.settings);
+  preview_->setDescription(description == brf::NoDescriptionText ? coreText(description)
+                                                                 : fromFile(description));
 
   connectSignals();
   showBriefing(0);

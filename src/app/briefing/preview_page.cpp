@@ -505,7 +505,7 @@ void PreviewPage::hovered(QPoint at) {
 void PreviewPage::updateLabels() {
   const brf::Player& p = playback_.player();
   const int t = p.time();
-  timeLabel_->setText(QStringLiteral(" Time: ") + twoDecimals(t / 20.0));
+  timeLabel_->setText(tr(" Time: ") + twoDecimals(t / 20.0));
   const int cur = p.current();
   const brf::CommandList& list = session_.instructions();
   QString label;

@@ -1,5 +1,6 @@
 #include "app/editing/departure_page.h"
 #include "app/base/input_policy.h"
+#include "app/base/translations.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -68,7 +69,7 @@ DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
   bindings_->bind(departWhen_, fg::AbortCondition);
   bindings_->bind(static_cast<QSpinBox*>(expTime_), fg::ExplosionTime);
   connect(expTime_, &QSpinBox::valueChanged, this,
-          [this](int v) { expLabel_->setText(fromFile(editing::explosionTimeText(v))); });
+          [this](int v) { expLabel_->setText(coreText(editing::explosionTimeText(v))); });
   new ViewUpdater(this, doc_, FlightGroupFields | FlightGroupList | Selection | TeamFields | Tables,
                   [this](Changes, const ChangeSet&) { fill(); });
   fill();
@@ -81,7 +82,7 @@ void DeparturePage::doFill() {
   showMotherShip(via_, m, g, vocab_, *bindings_);
   showMotherShip(alt_, m, g, vocab_, *bindings_);
   setBoundTable(departWhen_, shell::tables::DepWhen);
-  expLabel_->setText(fromFile(editing::explosionTimeText(g.get(fg::ExplosionTime))));
+  expLabel_->setText(coreText(editing::explosionTimeText(g.get(fg::ExplosionTime))));
   editor_->refresh();
 }
 

@@ -15,6 +15,7 @@
 #include "app/base/deferred_page.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/base/window_memory.h"
 #include "app/document/deletes.h"
 #include "app/document/editor_context.h"
@@ -299,9 +300,10 @@ void FlightGroupsPage::updateStatus() {
                        : tr("Flight Group #") + QString::number(doc_.currentFlightGroup() + 1) +
                              tr(" of ") + QString::number(m.flightGroups.size()));
   const shell::MissionCounts c = shell::missionCounts(m);
-  craftLab_->setText(fromFile(shell::craftMediumLabel(c.craftMedium)));
-  atStartLab_->setText(fromFile(shell::craftAtStartLabel(c.craftAtStart)));
-  objectsLab_->setText(fromFile(shell::objectCountLabel(c.objectCount)));
+  craftLab_->setText(coreText(shell::CraftMediumForm).arg(c.craftMedium));
+  atStartLab_->setText(coreText(shell::CraftAtStartForm).arg(c.craftAtStart));
+  objectsLab_->setText(
+      coreText(c.objectCount == 1 ? shell::OneObjectForm : shell::ObjectsForm).arg(c.objectCount));
 }
 
 void FlightGroupsPage::fillCurrentPage() {

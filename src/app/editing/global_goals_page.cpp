@@ -12,6 +12,7 @@
 #include "app/base/colour.h"
 #include "app/base/input_policy.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/field_binding.h"
 #include "app/document/step_text.h"
 #include "app/document/view_updater.h"
@@ -219,7 +220,7 @@ void GlobalGoalsPage::fill() {
 
   const auto rows = editing::goalStringRows(set);
   for (std::size_t k = 0; k < 3; ++k) {
-    captions_[k]->setText(fromFile(rows[k].caption));
+    captions_[k]->setText(coreText(rows[k].caption));
     captions_[k]->setVisible(rows[k].visible);
     QPalette p = captions_[k]->palette();
     const QColor tint = tintColour(rows[k].tint);

@@ -73,6 +73,7 @@ QWidget* OptionsPage::buildRolesGroup() {
   rg->setVerticalSpacing(2);
   for (std::size_t t = 0; t < 4; ++t) {
     cmdLab_[t] = new QLabel(roles);
+    cmdLab_[t]->setObjectName(QStringLiteral("CMDLab%1").arg(t + 1));
     cmd_[t] = combo(("CMDBox" + std::to_string(t + 1)).c_str());
     cmd_[t]->setParent(roles);
     rg->addWidget(cmdLab_[t], static_cast<int>(t / 2) * 2, static_cast<int>(t % 2));

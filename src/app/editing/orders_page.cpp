@@ -1,5 +1,6 @@
 #include "app/editing/orders_page.h"
 #include "app/base/input_policy.h"
+#include "app/base/translations.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -360,14 +361,19 @@ void OrdersPage::fillEditing() {
   const int p1 = model::get(o, od::Variable1);
   const int p2 = model::get(o, od::Variable2);
 
-  orderLab_->setText(QString::fromStdString(editing::orderHeading(order_ + 1)));
+  orderLab_->setText(coreText(editing::OrderHeadingForm).arg(order_ + 1));
   colourBox(orderBox_, g.get(fg::Iff));
   explanation_->setText(fromFile(editing::orderExplanation(
       vocab_, command, doc_.state().importedOrderTexts, doc_.currentFlightGroup())));
   speed_->setEnabled(editing::speedEnabled(throttle));
-  const editing::ParameterCaptions captions = editing::parameterCaptions(command, p1, p2);
-  p1Lab_->setText(QString::fromStdString(captions.p1));
-  if (captions.p2) p2Lab_->setText(QString::fromStdString(*captions.p2));
+  const editing::ParameterCaptionForms captions = editing::parameterCaptionForms(command, p1, p2);
+  // A caption with the time in it shows the parameter's seconds.
+  const auto caption = [&](const char* form) {
+    const QString text = coreText(form);
+    return text.contains(QLatin1String("%1")) ? text.arg(captions.seconds) : text;
+  };
+  p1Lab_->setText(caption(captions.p1));
+  if (captions.p2) p2Lab_->setText(caption(captions.p2));
   // Each target box lists the targets of its type.
   for (std::size_t n = 0; n < 4; ++n)
     setBoundItems(index_[n],
@@ -379,7 +385,9 @@ void OrdersPage::fillEditing() {
   description_->lineEdit()->setMaxLength(static_cast<int>(editing::descriptionRoom(stored.size())));
   description_->setEnabled(
       editing::descriptionEnabled(static_cast<std::size_t>(order_), g.get(fg::PlayerNumber)));
-  unknowns_->setText(QString::fromStdString(editing::orderUnknownsText(o)));
+  const auto unknown = editing::orderUnknownValues(o);
+  unknowns_->setText(coreText(editing::OrderUnknownsForm)
+                         .arg(qs(unknown[0]), qs(unknown[1]), qs(unknown[2]), qs(unknown[3])));
 }
 
 void OrdersPage::addToClipboard() {

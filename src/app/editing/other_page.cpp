@@ -10,6 +10,7 @@
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/document/step_text.h"
 #include "app/editing/trigger_editor.h"
@@ -148,10 +149,10 @@ void OtherPage::doFill() {
   setBoundItems(orientation_, items);
 
   // The bytes nobody has named, as the lines the unknown-bytes editor shows too.
-  const auto lines = editing::unknownLines(doc_.mission().header, current());
+  const auto values = editing::unknownLineValues(doc_.mission().header, current());
   const std::array<QLabel*, 8> labels{missionUnks_, pt5_, pt7_, loose_, pt2_, pt3_, pt4a_, pt6_};
-  for (std::size_t i = 0; i < labels.size() && i < lines.size(); ++i)
-    labels[i]->setText(fromFile(lines[i]));
+  for (std::size_t i = 0; i < labels.size() && i < values.size(); ++i)
+    labels[i]->setText(coreText(editing::UnknownLineTitles[i]) + qs(values[i]));
 }
 
 }  // namespace app

@@ -12,6 +12,7 @@
 #include "app/base/dialog_buttons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 
 namespace app {
 
@@ -52,8 +53,9 @@ QGroupBox* UnknownsDialog::buildCurrentValues(const model::Header& header,
   auto* ll = new QVBoxLayout(lines);
   ll->setSpacing(1);
   int n = 0;
-  for (const std::string& line : editing::unknownLines(header, current)) {
-    auto* l = new QLabel(fromFile(line), lines);
+  const auto values = editing::unknownLineValues(header, current);
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    auto* l = new QLabel(coreText(editing::UnknownLineTitles[i]) + qs(values[i]), lines);
     l->setObjectName(QStringLiteral("UnkLine%1").arg(n++));
     l->setTextInteractionFlags(Qt::TextSelectableByMouse);
     ll->addWidget(l);

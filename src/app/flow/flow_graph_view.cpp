@@ -46,7 +46,7 @@ class FlowGraphPicture : public QWidget {
 namespace {
 
 const char* const NoDotText = QT_TRANSLATE_NOOP(
-    "FlowGraphView",
+    "app::FlowGraphView",
     "The dependency graph is drawn by the program \"dot\" of Graphviz, which was not found.\n\n"
     "On Debian and Ubuntu it comes with the package graphviz:\n"
     "    sudo apt install graphviz\n\n"

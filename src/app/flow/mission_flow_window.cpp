@@ -335,8 +335,11 @@ void MissionFlowWindow::fillFindings(QListWidget* list, const std::vector<flow::
       if (static_cast<std::size_t>(f.kind) == k && (f.levels.bits & shown_.bits) != 0)
         of.push_back(&f);
     if (of.empty()) continue;
-    auto* heading =
-        new QListWidgetItem(QStringLiteral("%1 (%2)").arg(tr(KindTitles[k])).arg(of.size()), list);
+    auto* heading = new QListWidgetItem(
+        QStringLiteral("%1 (%2)")
+            .arg(QCoreApplication::translate("MissionFlowWindow", KindTitles[k]))
+            .arg(of.size()),
+        list);
     heading->setFont(bold);
     heading->setFlags(Qt::ItemIsEnabled);
     for (const flow::Finding* f : of) {

@@ -17,6 +17,7 @@
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/base/window_memory.h"
 #include "app/lists/list_check_window.h"
 #include "shell/paths.h"
@@ -136,7 +137,12 @@ std::optional<std::string> LstFilesWindow::run(QWidget* parent, const shell::Set
   std::string refusal;
   auto session = lists::openListSession(settings, m, missionFile, refusal);
   if (!session) {
-    prompter.information(parent, QString::fromStdString(refusal));
+    // The one refusal with a folder in it.
+    const std::string folder = lists::missionFolder(settings, m);
+    prompter.information(parent,
+                         refusal == lists::lsttext::cannotFind(folder)
+                             ? coreText(lists::lsttext::CannotFindForm).arg(fromFile(folder))
+                             : coreText(refusal));
     return std::nullopt;
   }
   LstFilesWindow window(std::move(*session), prompter, parent);
@@ -183,7 +189,7 @@ void LstFilesWindow::autoAdd() {
   if (!description_->text().isEmpty() &&
       !lists::listLineFromUtf8("description", description_->text().toStdString(), description,
                                refusal)) {
-    prompter_.information(this, QString::fromStdString(refusal));
+    prompter_.information(this, coreText(refusal));
     return;
   }
   // A mission its lists enter already is entered again only when the user says so.
@@ -196,7 +202,7 @@ void LstFilesWindow::autoAdd() {
       return;
   }
   if (!lists::autoAdd(session_, toFile(number_->text()), description, refusal)) {
-    prompter_.information(this, QString::fromStdString(refusal));
+    prompter_.information(this, coreText(refusal));
     return;
   }
   for (std::size_t i = 0; i < 3; ++i) {

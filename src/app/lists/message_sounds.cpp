@@ -4,6 +4,7 @@
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/lists/wave_player.h"
 #include "lists/text_file.h"
@@ -48,7 +49,7 @@ void MessageSounds::reset() {
 
 void MessageSounds::offerToSave() {
   if (!file_.offersSave(sounds())) return;
-  if (ctx_.prompter.question(window_, qs(lists::wavetext::ChangedSaveIt),
+  if (ctx_.prompter.question(window_, coreText(lists::wavetext::ChangedSaveIt),
                              QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
     save();
 }
@@ -64,7 +65,7 @@ void MessageSounds::missionSavedAs(const std::string& missionFile) {
 void MessageSounds::save() {
   std::string error;
   if (!file_.active()) {
-    ctx_.prompter.information(window_, qs(lists::wavetext::NothingToSave));
+    ctx_.prompter.information(window_, coreText(lists::wavetext::NothingToSave));
     return;
   }
   // Entries another program wrote since the editor read the list are overwritten only when the

@@ -17,6 +17,7 @@
 #include "app/base/folder_chooser_dialog.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "lists/text_file.h"
 #include "shell/paths.h"
 #include "shell/settings_file.h"
@@ -153,13 +154,33 @@ void OptFileManager::readSlotLists(QPushButton* use) {
     slots_->addItem(fromFile(lists::slotRow(lists_, craft, nameOf(craft))));
 }
 
+namespace {
+
+// A slot's status in the user's language: "Assigned to: " and "  *AVAILABLE*" around the model
+// file's entry, or a whole text of the core's.
+QString shownStatus(const std::string& status) {
+  const std::string_view assigned = lists::opttext::AssignedTo;
+  const std::string_view available = lists::opttext::Available;
+  if (status.compare(0, assigned.size(), assigned) != 0) return coreText(status);
+  std::string entry = status.substr(assigned.size());
+  QString tail;
+  if (entry.size() >= available.size() &&
+      entry.compare(entry.size() - available.size(), available.size(), available) == 0) {
+    entry.resize(entry.size() - available.size());
+    tail = coreText(lists::opttext::Available);
+  }
+  return coreText(lists::opttext::AssignedTo) + qs(entry) + tail;
+}
+
+}  // namespace
+
 void OptFileManager::showModelFolder() {
   const QString modelDir = qs(onDisk(shell::effectiveModelDirectory(settings_)));
   // Its handler is connected after: showing the folder here is no choice of the user's.
   ivfiles_->setCurrentIndex(modelDir.toLower().contains(QLatin1String("quelva")) ? 1 : 0);
   showFolder(modelDir);
   if (!QDir(modelDir).exists())
-    prompter_.warning(this, qs(lists::opttext::missingDirectory(modelDir.toStdString())));
+    prompter_.warning(this, coreText(lists::opttext::MissingDirectoryForm).arg(modelDir));
 }
 
 void OptFileManager::connectSignals() {
@@ -183,7 +204,7 @@ int OptFileManager::currentCraft() const {
 
 void OptFileManager::selectSlot(int row) {
   const int craft = row + 1;
-  status_->setText(qs(lists::slotStatus(settings_, lists_, craft)));
+  status_->setText(shownStatus(lists::slotStatus(settings_, lists_, craft)));
   const bool usable = lists::isFunctionalSlot(craft) && craft != lists::PlanetSlot;
   for (QWidget* w : {static_cast<QWidget*>(assign_), static_cast<QWidget*>(restore_),
                      static_cast<QWidget*>(name_), static_cast<QWidget*>(rename_)})
@@ -239,7 +260,7 @@ void OptFileManager::assign() {
     return;
   }
   lists_.setLine(craft, *line);
-  status_->setText(qs(lists::opttext::AssignedTo + line->substr(8)));
+  status_->setText(shownStatus(lists::opttext::AssignedTo + line->substr(8)));
   refreshRow(craft);
 }
 
@@ -260,7 +281,7 @@ void OptFileManager::restore() {
     namesChanged_ = true;
   }
   name_->setText(fromFile(nameOf(craft)));
-  status_->setText(qs(lists::slotStatus(settings_, lists_, craft)));
+  status_->setText(shownStatus(lists::slotStatus(settings_, lists_, craft)));
   refreshRow(craft);
 }
 

@@ -15,6 +15,7 @@
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/document/step_text.h"
 #include "app/lists/wave_catalogue_window.h"
@@ -93,7 +94,7 @@ QHBoxLayout* WavManager::buildFieldRow() {
   field_->setObjectName(QStringLiteral("WavField"));
   field_->setReadOnly(true);
   field_->setEnabled(false);  // looks read-only; the buttons change it
-  noList_ = new QLabel(qs(lists::wavetext::NoMatchingList), this);
+  noList_ = new QLabel(coreText(lists::wavetext::NoMatchingList), this);
   noList_->setObjectName(QStringLiteral("NoWavListLabel"));
   fieldStack_ = new QStackedWidget(this);
   fieldStack_->addWidget(noList_);
@@ -185,11 +186,11 @@ void WavManager::saveList() {
 
 void WavManager::assignWav() {
   if (!hasMessages()) {
-    ctx_.prompter.information(this, qs(lists::wavetext::NoMessages));
+    ctx_.prompter.information(this, coreText(lists::wavetext::NoMessages));
     return;
   }
   if (!file_.active()) {
-    if (ctx_.prompter.question(this, qs(lists::wavetext::CreateForAssign),
+    if (ctx_.prompter.question(this, coreText(lists::wavetext::CreateForAssign),
                                QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
       return;
     if (!create()) return;
@@ -234,7 +235,7 @@ void WavManager::clearWav() {
 
 void WavManager::chooseFromGame() {
   if (!hasMessages()) {
-    ctx_.prompter.information(this, qs(lists::wavetext::NoMessages));
+    ctx_.prompter.information(this, coreText(lists::wavetext::NoMessages));
     return;
   }
   const QString before = player_->file();
@@ -243,7 +244,7 @@ void WavManager::chooseFromGame() {
       ctx_.settings, *player_,
       [this, &chosen](const std::string& entry) {
         if (!file_.active()) {
-          if (ctx_.prompter.question(this, qs(lists::wavetext::CreateForCatalogue),
+          if (ctx_.prompter.question(this, coreText(lists::wavetext::CreateForCatalogue),
                                      QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes)
             create();
           if (!file_.active()) return true;
@@ -273,7 +274,7 @@ void WavManager::playCurrent() {
 bool WavManager::takeEntry(const std::string& entry) {
   if (!lists::hasSound(current())) return false;
   if (lists::isWaveUsed(sounds(), entry, current()) &&
-      ctx_.prompter.question(this, qs(lists::wavetext::Duplicate),
+      ctx_.prompter.question(this, coreText(lists::wavetext::Duplicate),
                              QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return false;
   std::vector<std::string> s = sounds();
@@ -310,7 +311,7 @@ void WavManager::refresh() {
   shownMessage_ = ctx_.document.currentMessage();
   // Only messages 1 to 19 have a sound line.
   if (parentWidget()) setVisible(lists::hasSound(i));
-  caption_->setText(qs(lists::soundCaption(i)));
+  caption_->setText(coreText(lists::soundCaption(i)));
   const bool active = file_.active();
   fieldStack_->setCurrentWidget(active ? static_cast<QWidget*>(field_) : noList_);
   const std::string entry = lists::soundOf(sounds(), i);

@@ -35,9 +35,12 @@ namespace {
 const char* const IffNames[] = {"RebIFF", "ImpIFF", "BluIFF", "YellIFF", "Red2IFF", "PurpIFF"};
 const char* const ClassNames[] = {"CapShipsOn",  "FightersOn", "TransportsOn",
                                   "PlatformsOn", "ObjectsOn",  "FRTsOn"};
-const char* const ClassHints[] = {
-    "Starship Class", "Starfighter Class", "Transport or Utility Class",
-    "Platform Class", "Objects",           "Freighter/Container Class"};
+const char* const ClassHints[] = {QT_TRANSLATE_NOOP("app::MapWindow", "Starship Class"),
+                                  QT_TRANSLATE_NOOP("app::MapWindow", "Starfighter Class"),
+                                  QT_TRANSLATE_NOOP("app::MapWindow", "Transport or Utility Class"),
+                                  QT_TRANSLATE_NOOP("app::MapWindow", "Platform Class"),
+                                  QT_TRANSLATE_NOOP("app::MapWindow", "Objects"),
+                                  QT_TRANSLATE_NOOP("app::MapWindow", "Freighter/Container Class")};
 
 }  // namespace
 
@@ -92,32 +95,30 @@ QHBoxLayout* MapWindow::buildViewRow() {
   zoomBar_->setMinimumWidth(160);
   zoomBar_->setFocusPolicy(Qt::NoFocus);
   row->addWidget(zoomBar_, 1);
-  row->addWidget(button("One16ZoomBut", QStringLiteral("16"), QStringLiteral("Zoom 16 (S)")));
-  row->addWidget(button("SpeedButton1", QStringLiteral("800"), QStringLiteral("Zoom 800 (A)")));
+  row->addWidget(button("One16ZoomBut", QStringLiteral("16"), tr("Zoom 16 (S)")));
+  row->addWidget(button("SpeedButton1", QStringLiteral("800"), tr("Zoom 800 (A)")));
   row->addSpacing(8);
   planes_ = new QButtonGroup(this);
-  xy_ = button("XY", QStringLiteral("X-Y"), QStringLiteral("View the X-Y plane (F1)"), true);
-  xz_ = button("XZ", QStringLiteral("X-Z"), QStringLiteral("View the X-Z plane (F2)"), true);
-  yz_ = button("YZ", QStringLiteral("Y-Z"), QStringLiteral("View the Y-Z plane (F3)"), true);
+  xy_ = button("XY", QStringLiteral("X-Y"), tr("View the X-Y plane (F1)"), true);
+  xz_ = button("XZ", QStringLiteral("X-Z"), tr("View the X-Z plane (F2)"), true);
+  yz_ = button("YZ", QStringLiteral("Y-Z"), tr("View the Y-Z plane (F3)"), true);
   int n = 0;
   for (QToolButton* b : {xy_, xz_, yz_}) {
     planes_->addButton(b, n++);
     row->addWidget(b);
   }
   row->addSpacing(8);
-  row->addWidget(
-      button("CentreMapBtn", QStringLiteral("Center Map"), QStringLiteral("Center Map (Enter)")));
-  row->addWidget(button("CtrFGBtn", QStringLiteral("Center on FG"),
-                        QStringLiteral("Center on Current FG (F)")));
-  row->addWidget(
-      button("FitBattleBtn", QStringLiteral("Fit"), QStringLiteral("Fit to Battlefield")));
+  row->addWidget(button("CentreMapBtn", tr("Center Map"), tr("Center Map (Enter)")));
+  row->addWidget(button("CtrFGBtn", tr("Center on FG"), tr("Center on Current FG (F)")));
+  row->addWidget(button("FitBattleBtn", tr("Fit"), tr("Fit to Battlefield")));
   const char* lockNames[] = {"LockCtr", "LockCurr", "LockZero", "LockBattleCtr"};
-  const char* lockTexts[] = {"AC 0", "AC FG", "AC Y0", "AC Fit"};
-  const char* lockHints[] = {"AutoCentre: at Map centre", "AutoCentre: on Current FG",
-                             "AutoCentre: Zero Y axis", "AutoCentre: Fit to Battlefield"};
+  const char* lockTexts[] = {QT_TR_NOOP("AC 0"), QT_TR_NOOP("AC FG"), QT_TR_NOOP("AC Y0"),
+                             QT_TR_NOOP("AC Fit")};
+  const char* lockHints[] = {
+      QT_TR_NOOP("AutoCentre: at Map centre"), QT_TR_NOOP("AutoCentre: on Current FG"),
+      QT_TR_NOOP("AutoCentre: Zero Y axis"), QT_TR_NOOP("AutoCentre: Fit to Battlefield")};
   for (int i = 0; i < 4; ++i) {
-    autoCentreButtons_[i] = button(lockNames[i], QString::fromLatin1(lockTexts[i]),
-                                   QString::fromLatin1(lockHints[i]), true);
+    autoCentreButtons_[i] = button(lockNames[i], tr(lockTexts[i]), tr(lockHints[i]), true);
     row->addWidget(autoCentreButtons_[i]);
   }
   return row;
@@ -126,35 +127,34 @@ QHBoxLayout* MapWindow::buildViewRow() {
 // Row 2: filters and the flight-group box.
 QHBoxLayout* MapWindow::buildFilterRow() {
   auto* row = new QHBoxLayout;
-  const char* iffTexts[] = {"Reb", "Imp", "Blu", "Yel", "Red", "Pur"};
+  const char* iffTexts[] = {QT_TR_NOOP("Reb"), QT_TR_NOOP("Imp"), QT_TR_NOOP("Blu"),
+                            QT_TR_NOOP("Yel"), QT_TR_NOOP("Red"), QT_TR_NOOP("Pur")};
   for (int i = 0; i < 6; ++i) {
     QToolButton* b =
-        button(IffNames[i], QString::fromLatin1(iffTexts[i]),
-               QStringLiteral("Show IFF %1").arg(QString::fromLatin1(iffTexts[i])), true);
+        button(IffNames[i], tr(iffTexts[i]), tr("Show IFF %1").arg(tr(iffTexts[i])), true);
     QPalette pal = b->palette();
     pal.setColor(QPalette::ButtonText, toQColor(iffColour(i)).darker(i == 3 ? 160 : 110));
     b->setPalette(pal);
     iffButtons_[i] = b;
     row->addWidget(b);
   }
-  allIff_ = button("AllIFF", QStringLiteral("All"), QStringLiteral("Show all flight groups"));
+  allIff_ = button("AllIFF", tr("All"), tr("Show all flight groups"));
   row->addWidget(allIff_);
   row->addSpacing(6);
-  const char* classTexts[] = {"Ship", "Ftr", "Trn", "Plt", "Obj", "Frt"};
+  const char* classTexts[] = {QT_TR_NOOP("Ship"), QT_TR_NOOP("Ftr"), QT_TR_NOOP("Trn"),
+                              QT_TR_NOOP("Plt"),  QT_TR_NOOP("Obj"), QT_TR_NOOP("Frt")};
   for (int i = 0; i < 6; ++i) {
-    classButtons_[i] = button(ClassNames[i], QString::fromLatin1(classTexts[i]),
-                              QString::fromLatin1(ClassHints[i]), true);
+    classButtons_[i] = button(ClassNames[i], tr(classTexts[i]), tr(ClassHints[i]), true);
     row->addWidget(classButtons_[i]);
   }
-  showStart_ =
-      button("ShowStartBtn", QStringLiteral("30s"), QStringLiteral("FGs within 30 seconds"), true);
+  showStart_ = button("ShowStartBtn", QStringLiteral("30s"), tr("FGs within 30 seconds"), true);
   row->addWidget(showStart_);
   const char* diffNames[] = {"EasyBtn", "MedBtn", "HardBtn"};
-  const char* diffTexts[] = {"E", "M", "H"};
-  const char* diffHints[] = {"Easy arrivals", "Medium arrivals", "Hard arrivals"};
+  const char* diffTexts[] = {QT_TR_NOOP("E"), QT_TR_NOOP("M"), QT_TR_NOOP("H")};
+  const char* diffHints[] = {QT_TR_NOOP("Easy arrivals"), QT_TR_NOOP("Medium arrivals"),
+                             QT_TR_NOOP("Hard arrivals")};
   for (int i = 0; i < 3; ++i) {
-    difficultyButtons_[i] = button(diffNames[i], QString::fromLatin1(diffTexts[i]),
-                                   QString::fromLatin1(diffHints[i]), true);
+    difficultyButtons_[i] = button(diffNames[i], tr(diffTexts[i]), tr(diffHints[i]), true);
     row->addWidget(difficultyButtons_[i]);
   }
   row->addSpacing(6);
@@ -172,28 +172,26 @@ QHBoxLayout* MapWindow::buildFilterRow() {
 // Row 3: what is drawn, the panels, the palette and the locks.
 QHBoxLayout* MapWindow::buildDrawRow() {
   auto* row = new QHBoxLayout;
-  namesOn_ = button("NamesOn", QStringLiteral("Names on"), QStringLiteral("Show names (N)"), true);
-  allWPs_ = button("AllWPs", QStringLiteral("All WPs"),
-                   QStringLiteral("Show the waypoints of every flight group (W)"), true);
-  currWPs_ = button("CurrWPs", QStringLiteral("Curr WPs"),
-                    QStringLiteral("Show the waypoints of the current flight group"), true);
-  currOnly_ = button("CurrOnly", QStringLiteral("Curr FG only"),
-                     QStringLiteral("Show only the current flight group (C)"), true);
+  namesOn_ = button("NamesOn", tr("Names on"), tr("Show names (N)"), true);
+  allWPs_ =
+      button("AllWPs", tr("All WPs"), tr("Show the waypoints of every flight group (W)"), true);
+  currWPs_ =
+      button("CurrWPs", tr("Curr WPs"), tr("Show the waypoints of the current flight group"), true);
+  currOnly_ =
+      button("CurrOnly", tr("Curr FG only"), tr("Show only the current flight group (C)"), true);
   for (QToolButton* b : {namesOn_, allWPs_, currWPs_, currOnly_}) row->addWidget(b);
   row->addSpacing(6);
-  showList_ = button("ShowFGList", QStringLiteral("FG List"), QStringLiteral("FG List "), true);
-  showOptions_ = button("ShowOptions", QStringLiteral("Options"), QStringLiteral("Options"), true);
-  paletteOn_ = button("PaletOn", QStringLiteral("Palette"), QStringLiteral("Team Palette"), true);
-  teamDown_ =
-      button("SpeedButton2", QStringLiteral("-"), QStringLiteral("Decrease Team In Palette"));
-  teamUp_ = button("SpeedButton3", QStringLiteral("+"), QStringLiteral("Increase Team in Palette"));
+  showList_ = button("ShowFGList", tr("FG List"), tr("FG List "), true);
+  showOptions_ = button("ShowOptions", tr("Options"), tr("Options"), true);
+  paletteOn_ = button("PaletOn", tr("Palette"), tr("Team Palette"), true);
+  teamDown_ = button("SpeedButton2", QStringLiteral("-"), tr("Decrease Team In Palette"));
+  teamUp_ = button("SpeedButton3", QStringLiteral("+"), tr("Increase Team in Palette"));
   for (QToolButton* b : {showList_, showOptions_, paletteOn_, teamDown_, teamUp_})
     row->addWidget(b);
   row->addSpacing(6);
-  lockBtn_ =
-      button("LockBtn", QStringLiteral("Lock S1"), QStringLiteral("Lock Start 1 waypoint"), true);
-  lockX_ = button("LockX", QStringLiteral("X"), QStringLiteral("Lock current X coordinate"), true);
-  lockY_ = button("LockY", QStringLiteral("Y"), QStringLiteral("Lock current Y coordinate"), true);
+  lockBtn_ = button("LockBtn", tr("Lock S1"), tr("Lock Start 1 waypoint"), true);
+  lockX_ = button("LockX", QStringLiteral("X"), tr("Lock current X coordinate"), true);
+  lockY_ = button("LockY", QStringLiteral("Y"), tr("Lock current Y coordinate"), true);
   for (QToolButton* b : {lockBtn_, lockX_, lockY_}) row->addWidget(b);
   row->addStretch(1);
   // Undo and Redo of the document, their tips naming the step.
@@ -202,10 +200,9 @@ QHBoxLayout* MapWindow::buildDrawRow() {
     b->setFocusPolicy(Qt::NoFocus);
     row->addWidget(b);
   }
-  row->addWidget(button("MapEditWPBtn", QStringLiteral("Edit WPs"),
-                        QStringLiteral("Edit the current flight group's waypoints")));
   row->addWidget(
-      button("BackToMain", QStringLiteral("Main"), QStringLiteral("Back to main window")));
+      button("MapEditWPBtn", tr("Edit WPs"), tr("Edit the current flight group's waypoints")));
+  row->addWidget(button("BackToMain", tr("Main"), tr("Back to main window")));
   return row;
 }
 
@@ -256,8 +253,7 @@ QWidget* MapWindow::buildOptionsPanel() {
   layout->setContentsMargins(0, 0, 0, 0);
   const char* snapItems[] = {"Off", "0.1 km", "0.2 km", "0.5 km"};
   for (int axis = 0; axis < 2; ++axis) {
-    auto* box = new QGroupBox(axis == 0 ? QStringLiteral("X Snap") : QStringLiteral("Y Snap"),
-                              optionsPanel_);
+    auto* box = new QGroupBox(axis == 0 ? tr("X Snap") : tr("Y Snap"), optionsPanel_);
     box->setObjectName(axis == 0 ? QStringLiteral("XSnap") : QStringLiteral("YSnap"));
     auto* l = new QVBoxLayout(box);
     auto* group = new QButtonGroup(box);
@@ -276,11 +272,11 @@ QWidget* MapWindow::buildOptionsPanel() {
     layout->addWidget(c);
     return c;
   };
-  linkWPs_ = check("WPsOn", QStringLiteral("Link wps 2-8"));
-  linkHyper_ = check("ShowHyp", QStringLiteral("Link Hyperpt"));
-  showTime_ = check("ShowTime", QStringLiteral("WP times"));
-  showDistances_ = check("ShowDistances", QStringLiteral("WP distances"));
-  briefMode_ = check("BriefMode", QStringLiteral("Briefing Mode"));
+  linkWPs_ = check("WPsOn", tr("Link wps 2-8"));
+  linkHyper_ = check("ShowHyp", tr("Link Hyperpt"));
+  showTime_ = check("ShowTime", tr("WP times"));
+  showDistances_ = check("ShowDistances", tr("WP distances"));
+  briefMode_ = check("BriefMode", tr("Briefing Mode"));
   layout->addStretch(1);
   return optionsPanel_;
 }

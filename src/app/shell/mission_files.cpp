@@ -10,6 +10,7 @@
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/shell/error_list_window.h"
 #include "app/shell/older_import.h"
@@ -29,7 +30,8 @@ namespace app {
 namespace {
 
 constexpr int SavedNoticeMs = 800;
-constexpr const char* ChangedQuestion = "Current Mission has been changed. Save it?";
+constexpr const char* ChangedQuestion =
+    QT_TRANSLATE_NOOP("app::MissionFiles", "Current Mission has been changed. Save it?");
 constexpr const char* OpenFilter =
     "Zyn mission files (.kre)|*.kre|Vortan mission files (.vtn)|*.vtn|All Files (*.*)|*.*";
 constexpr const char* SaveFilter = "Zyn Mission Files|*.kre";
@@ -385,7 +387,7 @@ void MissionFiles::runCheck(bool verbose) {
             [this](bool omit) { omitWarnings_ = omit; });
     ctx_.prompter.exec(window);
   } else if (verbose) {
-    NoticeWindow::showUntilNextAction(boxParent_, QString::fromLatin1(shell::CheckCleanNotice),
+    NoticeWindow::showUntilNextAction(boxParent_, coreText(shell::CheckCleanNotice),
                                       shell::CheckCleanNoticeMs);
   }
 }

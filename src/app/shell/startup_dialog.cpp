@@ -25,8 +25,8 @@ StartUpDialog::StartUpDialog(QWidget* parent) : QDialog(parent) {
   auto* group = new QGroupBox(tr("Choose Action:"), this);
   group->setObjectName(QStringLiteral("ActionGroup"));
   auto* groupLayout = new QVBoxLayout(group);
-  const char* captions[] = {"Load &Existing Mission", "Create &New Mission",
-                            "Load Last &Used File"};
+  const char* captions[] = {QT_TR_NOOP("Load &Existing Mission"), QT_TR_NOOP("Create &New Mission"),
+                            QT_TR_NOOP("Load Last &Used File")};
   const char* names[] = {"LoadExistingRadio", "CreateNewRadio", "LoadLastRadio"};
   for (int i = 0; i < 3; ++i) {
     buttons_[i] = new QRadioButton(tr(captions[i]), group);

@@ -8,6 +8,7 @@
 
 #include "briefing/playback.h"
 #include "model/mission.h"
+#include "model/texts.h"
 #include "shell/settings.h"
 
 namespace briefing {
@@ -35,7 +36,8 @@ struct CaptionRun {
 // themselves are never shown (an unclosed "[" highlights the rest of the text).
 std::vector<CaptionRun> captionRuns(const std::string& text);
 
-inline constexpr const char* NoDescriptionText = "<Mission Description from .lst file>";
+inline constexpr const char* NoDescriptionText =
+    ZYNED_TEXT("core", "<Mission Description from .lst file>");
 
 // The list file that describes a mission: "Mission.lst" in the mission folder, or the side's
 // "Rebel.lst" (side 0) / "Imperial.lst" (side 1) when it exists there.

@@ -43,23 +43,24 @@ std::string orderExplanation(const shell::Vocabulary& v, int command,
   return orderExplanation(v, command);
 }
 
-ParameterCaptions parameterCaptions(int command, int p1, int p2) {
-  const std::string noEffect1 = "                  No Effect?:";
-  const std::string noEffect2 = "             No Effect?:";
-  const std::string secs = std::to_string(5 * p1) + " secs):";
+ParameterCaptionForms parameterCaptionForms(int command, int p1, int p2) {
+  const char* const noEffect1 = ZYNED_TEXT("core", "                  No Effect?:");
+  const char* const noEffect2 = ZYNED_TEXT("core", "             No Effect?:");
+  const char* const docking = ZYNED_TEXT("core", "Docking time (%1 secs):");
+  const int secs = 5 * p1;
   switch (command) {
     case 2:
     case 3:
     case 21:
-      return {"                  # of loops:", noEffect2};
+      return {ZYNED_TEXT("core", "                  # of loops:"), noEffect2, secs};
     case 4:
     case 6:
-      return {"           # of dockings:", noEffect2};
+      return {ZYNED_TEXT("core", "           # of dockings:"), noEffect2, secs};
     case 10: {
-      std::optional<std::string> second;
-      if (p2 == 1) second = "Attack Player:Yes";
-      if (p2 == 0) second = "Attack Player:No";
-      return {noEffect1, second};
+      const char* second = nullptr;
+      if (p2 == 1) second = ZYNED_TEXT("core", "Attack Player:Yes");
+      if (p2 == 0) second = ZYNED_TEXT("core", "Attack Player:No");
+      return {noEffect1, second, secs};
     }
     case 12:
     case 13:
@@ -68,30 +69,44 @@ ParameterCaptions parameterCaptions(int command, int p1, int p2) {
     case 16:
     case 31:
     case 32:
-      return {"Docking time (" + secs, "         # of dockings:"};
+      return {docking, ZYNED_TEXT("core", "         # of dockings:"), secs};
     case 17:
-      return {"Docking time (" + secs, noEffect2};
+      return {docking, noEffect2, secs};
     case 18:
-      return {"Deploy time? (" + secs, "FG# to drop off:"};
+      return {ZYNED_TEXT("core", "Deploy time? (%1 secs):"), ZYNED_TEXT("core", "FG# to drop off:"),
+              secs};
     case 19:
     case 20:
-      return {"    Wait time (" + secs, noEffect2};
+      return {ZYNED_TEXT("core", "    Wait time (%1 secs):"), noEffect2, secs};
     case 36:
-      return {"Delay time (" + secs, "               No Effect?:"};
+      return {ZYNED_TEXT("core", "Delay time (%1 secs):"),
+              ZYNED_TEXT("core", "               No Effect?:"), secs};
     default:
-      return {noEffect1, noEffect2};
+      return {noEffect1, noEffect2, secs};
   }
 }
 
+ParameterCaptions parameterCaptions(int command, int p1, int p2) {
+  const ParameterCaptionForms f = parameterCaptionForms(command, p1, p2);
+  const std::string secs = std::to_string(f.seconds);
+  ParameterCaptions out{model::fillText(f.p1, {secs}), std::nullopt};
+  if (f.p2) out.p2 = model::fillText(f.p2, {secs});
+  return out;
+}
+
 std::string orderUnknownsText(model::CBytes order) {
-  return "Unknowns for each order:  " + std::to_string(model::get(order, od::Raw4)) + ",   " +
-         std::to_string(model::get(order, od::Raw5)) + ",   " +
-         std::to_string(model::get(order, od::Raw11)) + ",   " +
-         std::to_string(model::get(order, od::Raw17));
+  const auto v = orderUnknownValues(order);
+  return model::fillText(OrderUnknownsForm, {v[0], v[1], v[2], v[3]});
+}
+
+std::array<std::string, 4> orderUnknownValues(model::CBytes order) {
+  return {std::to_string(model::get(order, od::Raw4)), std::to_string(model::get(order, od::Raw5)),
+          std::to_string(model::get(order, od::Raw11)),
+          std::to_string(model::get(order, od::Raw17))};
 }
 
 std::string orderHeading(int n) {
-  return "Order #" + std::to_string(n) + ":";
+  return model::fillText(OrderHeadingForm, {std::to_string(n)});
 }
 
 bool descriptionEnabled(std::size_t order, int playerNumber) {

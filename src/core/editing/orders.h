@@ -3,6 +3,7 @@
 // of an order code, the captions of the two order parameters, the unknown-bytes line, the rules
 // that enable the speed and description boxes, and the edits that change a target's type.
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -10,6 +11,7 @@
 
 #include "model/fields.h"
 #include "model/layouts.h"
+#include "model/texts.h"
 #include "shell/vocabulary.h"
 
 namespace editing {
@@ -41,11 +43,23 @@ struct ParameterCaptions {
   std::optional<std::string> p2;
 };
 ParameterCaptions parameterCaptions(int command, int p1, int p2);
+// The same as forms ("Docking time (%1 secs):"), with the seconds that fill "%1".
+struct ParameterCaptionForms {
+  const char* p1;
+  const char* p2;  // nothing: the caption stays as it was
+  int seconds;
+};
+ParameterCaptionForms parameterCaptionForms(int command, int p1, int p2);
 
 // "Unknowns for each order:  a,   b,   c,   d" from bytes 4, 5, 11 and 17.
+inline constexpr const char* OrderUnknownsForm =
+    ZYNED_TEXT("core", "Unknowns for each order:  %1,   %2,   %3,   %4");
 std::string orderUnknownsText(model::CBytes order);
+// The four numbers that fill it.
+std::array<std::string, 4> orderUnknownValues(model::CBytes order);
 
 // "Order #n:" for order n (1..4).
+inline constexpr const char* OrderHeadingForm = ZYNED_TEXT("core", "Order #%1:");
 std::string orderHeading(int n);
 
 // The description is the player's briefing line of the group's first order: it can be edited

@@ -1,6 +1,7 @@
 #include "editing/teams.h"
 
 #include "editing/descriptions.h"
+#include "model/texts.h"
 
 namespace editing {
 
@@ -54,14 +55,17 @@ std::string radioLinkNotice(const model::Mission& m, std::size_t team) {
 
 std::array<GoalStringRow, 3> goalStringRows(GoalSet set) {
   using R = GoalStringRow;
+  const char* const Incomp = ZYNED_TEXT("core", "Incomp");
+  const char* const Success = ZYNED_TEXT("core", "Success");
+  const char* const Failed = ZYNED_TEXT("core", "Failed");
   switch (set) {
     case PreventGoals:
-      return {R{true, "Incomp", R::Plain}, R{true, "   Failed", R::Red}, R{false, "Failed"}};
+      return {R{true, Incomp, R::Plain}, R{true, ZYNED_TEXT("core", "   Failed"), R::Red},
+              R{false, Failed}};
     case SecondaryGoals:
-      return {R{false, "Incomp"}, R{true, "Success", R::Green}, R{false, "Failed"}};
+      return {R{false, Incomp}, R{true, Success, R::Green}, R{false, Failed}};
     default:
-      return {R{true, "Incomp", R::Plain}, R{true, "Success", R::Green},
-              R{true, "Failed", R::Plain}};
+      return {R{true, Incomp, R::Plain}, R{true, Success, R::Green}, R{true, Failed, R::Plain}};
   }
 }
 

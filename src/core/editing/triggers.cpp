@@ -1,4 +1,5 @@
 #include "editing/triggers.h"
+#include "model/texts.h"
 
 #include "editing/descriptions.h"
 #include "editing/flight_group_rules.h"
@@ -146,8 +147,8 @@ int explosionSeconds(int v) {
 
 std::string explosionTimeText(int value) {
   const int s = explosionSeconds(value);
-  if (s == -1) return " = (default)";
-  if (s == -2) return " = (untested)";
+  if (s == -1) return ZYNED_TEXT("core", " = (default)");
+  if (s == -2) return ZYNED_TEXT("core", " = (untested)");
   if (s == 0) return " = 00:00";
   std::string time;
   if (s < 60)

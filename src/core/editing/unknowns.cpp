@@ -25,21 +25,26 @@ std::string rangeText(model::CBytes rec, std::size_t from, std::size_t to) {
 
 }  // namespace
 
-std::vector<std::string> unknownLines(const model::Header& h, const model::FlightGroup& g) {
+std::vector<std::string> unknownLineValues(const model::Header& h, const model::FlightGroup& g) {
   const model::CBytes r = g.span();
   return {
-      "Mission Unks: " +
-          bytesText(h.span(),
-                    {HeaderUnknowns[0].offset, HeaderUnknowns[1].offset, HeaderUnknowns[2].offset},
-                    ",  "),
-      "Pt 5:   " + std::to_string(r[1125]),
-      "Pt 7:   " + std::to_string(r[1377]),
+      bytesText(h.span(),
+                {HeaderUnknowns[0].offset, HeaderUnknowns[1].offset, HeaderUnknowns[2].offset},
+                ",  "),
+      std::to_string(r[1125]),
+      std::to_string(r[1377]),
       bytesText(r, {92, 96, 98, 99, 101, 103, 105, 106, 107, 108}),
-      "Unknowns Pt 2 (Arrival?):   " + std::to_string(r[133]),
-      "Unknowns Pt 3 (Departure?):   " + rangeText(r, 147, 153),
-      "Unknowns Pt 4a:   " + rangeText(r, 1302, 1314),
-      "Unknowns Pt 6:   " + rangeText(r, 1319, 1327),
+      std::to_string(r[133]),
+      rangeText(r, 147, 153),
+      rangeText(r, 1302, 1314),
+      rangeText(r, 1319, 1327),
   };
+}
+
+std::vector<std::string> unknownLines(const model::Header& h, const model::FlightGroup& g) {
+  std::vector<std::string> lines = unknownLineValues(h, g);
+  for (std::size_t i = 0; i < lines.size(); ++i) lines[i].insert(0, UnknownLineTitles[i]);
+  return lines;
 }
 
 std::optional<std::uint8_t> parseUnknownByte(std::string_view text) {

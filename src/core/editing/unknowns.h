@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/mission.h"
+#include "model/texts.h"
 
 namespace editing {
 
@@ -55,8 +56,20 @@ inline constexpr std::array<model::Field<model::u8>, 6> UnknownFlags{{{"Unknown"
                                                                       {"Unknown", 1326}}};
 
 // The read-only lines of unknown values ("Mission Unks: 0,  0,  0", "Pt 5:   0", ...), as the
-// "Other" tab shows them.
+// "Other" tab shows them: each its title and its values.
+inline constexpr std::array<const char*, 8> UnknownLineTitles{
+    ZYNED_TEXT("core", "Mission Unks: "),
+    ZYNED_TEXT("core", "Pt 5:   "),
+    ZYNED_TEXT("core", "Pt 7:   "),
+    "",
+    ZYNED_TEXT("core", "Unknowns Pt 2 (Arrival?):   "),
+    ZYNED_TEXT("core", "Unknowns Pt 3 (Departure?):   "),
+    ZYNED_TEXT("core", "Unknowns Pt 4a:   "),
+    ZYNED_TEXT("core", "Unknowns Pt 6:   "),
+};
 std::vector<std::string> unknownLines(const model::Header& h, const model::FlightGroup& g);
+// The values of each line, without its title.
+std::vector<std::string> unknownLineValues(const model::Header& h, const model::FlightGroup& g);
 
 // A box's text as a byte: blanks around it are ignored and an empty box counts as 0; nothing
 // when the text is not a whole number from 0 to 255.

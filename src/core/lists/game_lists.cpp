@@ -167,8 +167,7 @@ std::vector<GameList> applicableLists(std::uint8_t missionType, std::optional<st
 namespace lsttext {
 
 std::string cannotFind(std::string_view folder) {
-  return "Cannot find .lst files in " + std::string(folder) +
-         ". Check your Zyn directory path in Preferences.";
+  return model::fillText(CannotFindForm, {std::string(folder)});
 }
 
 std::string caption(std::string_view folder) {

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "model/mission.h"
+#include "model/texts.h"
 #include "shell/recovery.h"
 #include "shell/settings.h"
 
@@ -84,17 +85,20 @@ std::vector<GameList> applicableLists(std::uint8_t missionType, std::optional<st
 // --- The ".lst Files" session ---
 
 namespace lsttext {
-inline constexpr const char* NoPlayer = "Where's Player 1?";
-inline constexpr const char* NotRebelOrImperial =
+inline constexpr const char* NoPlayer = ZYNED_TEXT("core", "Where's Player 1?");
+inline constexpr const char* NotRebelOrImperial = ZYNED_TEXT(
+    "core",
     "Whoa! I think Player Craft have to be either Rebel or Imperial IFF unless it's a melee.  "
-    "(Let me know if I'm wrong.)";
-inline constexpr const char* UnknownType = "That Mission Type is Unknown";
+    "(Let me know if I'm wrong.)");
+inline constexpr const char* UnknownType = ZYNED_TEXT("core", "That Mission Type is Unknown");
 // "Cannot find .lst files in " + folder + ". Check your Zyn directory path in Preferences."
+inline constexpr const char* CannotFindForm = ZYNED_TEXT(
+    "core", "Cannot find .lst files in %1. Check your Zyn directory path in Preferences.");
 std::string cannotFind(std::string_view folder);
 inline constexpr const char* NoDescription =
-    "You must write a description for the mission in the edit box";
-inline constexpr const char* Unnamed =
-    "Mission File is unnamed. Can't enter it in the game's lists until it is named.";
+    ZYNED_TEXT("core", "You must write a description for the mission in the edit box");
+inline constexpr const char* Unnamed = ZYNED_TEXT(
+    "core", "Mission File is unnamed. Can't enter it in the game's lists until it is named.");
 // "T1.KRE is already in Rebel.lst. Add it again?"
 std::string alreadyListed(std::string_view file, const std::vector<GameList>& lists);
 std::string alreadyListed(std::string_view file, const std::vector<std::string>& listNames);

@@ -240,8 +240,7 @@ bool writeSlotFiles(const SlotLists& lists, const std::vector<std::string>& targ
 
 namespace opttext {
 std::string missingDirectory(std::string_view directory) {
-  return "Pref OPT Directory: " + std::string(directory) +
-         " does not exist. Check your Preference settings.";
+  return model::fillText(MissingDirectoryForm, {std::string(directory)});
 }
 std::string outsideFolder(std::string_view file, std::string_view folder) {
   return std::string(file) + " is not in " + std::string(folder) +

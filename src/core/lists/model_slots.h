@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/texts.h"
 #include "shell/settings.h"
 
 namespace lists {
@@ -79,11 +80,13 @@ bool writeSlotFiles(const SlotLists& lists, const std::vector<std::string>& targ
                     std::string& error);
 
 namespace opttext {
-inline constexpr const char* Planet = "Planets use .ACT files";
-inline constexpr const char* NotFunctional = "Ship slot not functional";
-inline constexpr const char* AssignedTo = "Assigned to: ";
-inline constexpr const char* Available = "  *AVAILABLE*";
+inline constexpr const char* Planet = ZYNED_TEXT("core", "Planets use .ACT files");
+inline constexpr const char* NotFunctional = ZYNED_TEXT("core", "Ship slot not functional");
+inline constexpr const char* AssignedTo = ZYNED_TEXT("core", "Assigned to: ");
+inline constexpr const char* Available = ZYNED_TEXT("core", "  *AVAILABLE*");
 // "Pref OPT Directory: %s does not exist. Check your Preference settings."
+inline constexpr const char* MissingDirectoryForm =
+    ZYNED_TEXT("core", "Pref OPT Directory: %1 does not exist. Check your Preference settings.");
 std::string missingDirectory(std::string_view directory);
 // The refusal of a model file outside the ivfiles folder.
 std::string outsideFolder(std::string_view file, std::string_view folder);

@@ -76,13 +76,13 @@ std::string soundMarker(const std::vector<std::string>& sounds, bool listActive,
 const char* soundCaption(std::size_t message) {
   switch (message) {
     case 16:
-      return "WAV assigned to Primary Success:";
+      return ZYNED_TEXT("core", "WAV assigned to Primary Success:");
     case 17:
-      return "WAV assigned to Secondary Success:";
+      return ZYNED_TEXT("core", "WAV assigned to Secondary Success:");
     case 18:
-      return "WAV assigned to Primary Failure:";
+      return ZYNED_TEXT("core", "WAV assigned to Primary Failure:");
     default:
-      return "WAV assigned to this message:";
+      return ZYNED_TEXT("core", "WAV assigned to this message:");
   }
 }
 

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/texts.h"
 #include "shell/settings.h"
 
 namespace lists {
@@ -107,17 +108,21 @@ inline constexpr const char* Unnamed =
     "Mission File is unnamed. Can't create matching .lst file until it is named.";
 inline constexpr const char* AlreadyExists = " already exists!";
 inline constexpr const char* Created = " has been created.";
-inline constexpr const char* NoMessages = "There are no messages to add sounds to!";
+inline constexpr const char* NoMessages =
+    ZYNED_TEXT("core", "There are no messages to add sounds to!");
 inline constexpr const char* CreateForAssign =
-    "There is no .lst file for this mission to assign WAVs to. Create one?";
+    ZYNED_TEXT("core", "There is no .lst file for this mission to assign WAVs to. Create one?");
 inline constexpr const char* CreateForCatalogue =
-    "There is no WAV .lst file for this mission. Create one?";
-inline constexpr const char* Duplicate =
+    ZYNED_TEXT("core", "There is no WAV .lst file for this mission. Create one?");
+inline constexpr const char* Duplicate = ZYNED_TEXT(
+    "core",
     "This WAV has already been used in this .lst file. A WAV will only play for one Message per "
-    "mission. Assign it anyway?";
-inline constexpr const char* NothingToSave = "There is no matching .lst file to save!";
-inline constexpr const char* ChangedSaveIt = "WAV .lst file has been changed. Save it?";
-inline constexpr const char* NoMatchingList = "No matching .lst file for WAVs";
+    "mission. Assign it anyway?");
+inline constexpr const char* NothingToSave =
+    ZYNED_TEXT("core", "There is no matching .lst file to save!");
+inline constexpr const char* ChangedSaveIt =
+    ZYNED_TEXT("core", "WAV .lst file has been changed. Save it?");
+inline constexpr const char* NoMatchingList = ZYNED_TEXT("core", "No matching .lst file for WAVs");
 // A recording the game cannot play: the file named once (an entry, or the name of a file picked
 // outside the wave folders) and the folders it has to be in.
 std::string errorAssigning(std::string_view file, const std::vector<std::string>& folders);

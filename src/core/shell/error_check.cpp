@@ -119,13 +119,13 @@ MissionCounts missionCounts(const model::Mission& m) {
 }
 
 std::string craftMediumLabel(int count) {
-  return num(count) + " Craft (medium)";
+  return model::fillText(CraftMediumForm, {num(count)});
 }
 std::string craftAtStartLabel(int count) {
-  return num(count) + " craft at 30 sec";
+  return model::fillText(CraftAtStartForm, {num(count)});
 }
 std::string objectCountLabel(int count) {
-  return num(count) + (count == 1 ? " Object" : " Objects");
+  return model::fillText(count == 1 ? OneObjectForm : ObjectsForm, {num(count)});
 }
 
 std::vector<std::string> CheckResult::lines() const {

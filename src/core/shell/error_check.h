@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/mission.h"
+#include "model/texts.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
 
@@ -17,7 +18,7 @@ namespace shell {
 // Title of the results window and the notice of a clean check.
 inline constexpr const char* ErrorListTitle = "Error and Warning List";
 inline constexpr const char* OmitWarningsCaption = "&Don't include Warnings again this mission";
-inline constexpr const char* CheckCleanNotice = "Seems Ok.";
+inline constexpr const char* CheckCleanNotice = ZYNED_TEXT("core", "Seems Ok.");
 // Kept until the user's next action, or this long: the user asked for the check and reads it.
 inline constexpr int CheckCleanNoticeMs = 5000;
 
@@ -33,7 +34,12 @@ struct MissionCounts {
   int objectCount = 0;   // objects on medium (mines count as a square field)
 };
 MissionCounts missionCounts(const model::Mission& m);
-// Their labels: "12 Craft (medium)", "4 craft at 30 sec", "1 Object" / "3 Objects".
+// Their labels: "12 Craft (medium)", "4 craft at 30 sec", "1 Object" / "3 Objects", made from
+// these forms.
+inline constexpr const char* CraftMediumForm = ZYNED_TEXT("core", "%1 Craft (medium)");
+inline constexpr const char* CraftAtStartForm = ZYNED_TEXT("core", "%1 craft at 30 sec");
+inline constexpr const char* OneObjectForm = ZYNED_TEXT("core", "%1 Object");
+inline constexpr const char* ObjectsForm = ZYNED_TEXT("core", "%1 Objects");
 std::string craftMediumLabel(int count);
 std::string craftAtStartLabel(int count);
 std::string objectCountLabel(int count);
