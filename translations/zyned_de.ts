@@ -4781,5 +4781,89 @@ Trotzdem öffnen?</translation>
         <source>%1 Objects</source>
         <translation>%1 Objekte</translation>
     </message>
+    <message>
+        <source>Briefing is too big. It has been truncated.</source>
+        <translation>Das Briefing ist zu groß. Es wurde gekürzt.</translation>
+    </message>
+    <message>
+        <source>Briefing contains too many instructions. Take some out.</source>
+        <translation>Das Briefing enthält zu viele Anweisungen. Nehmen Sie einige heraus.</translation>
+    </message>
+    <message>
+        <source>There are no instruction to playback</source>
+        <translation>Es gibt keine Anweisungen zum Abspielen</translation>
+    </message>
+    <message>
+        <source>This Brief&apos;s running time is set to zero seconds</source>
+        <translation>Die Laufzeit dieses Briefings ist auf null Sekunden gesetzt</translation>
+    </message>
+    <message>
+        <source>Maximum of 4 CMD Choices per FG, Previous FG has been adjusted</source>
+        <translation>Höchstens 4 CMD-Rollen je FG; die vorherige FG wurde angepasst</translation>
+    </message>
+    <message>
+        <source>Non-Player Craft Chosen for Player</source>
+        <translation>Für den Spieler wurde ein Schiff gewählt, das kein Spieler fliegen kann</translation>
+    </message>
+    <message>
+        <source>Wrong type of .lst file! (Don&apos;t load Mission.lst, Rebel.lst or Imperial.lst. They will be loaded automatically where needed.)</source>
+        <translation>Falsche Art von .lst-Datei! (Laden Sie nicht Mission.lst, Rebel.lst oder Imperial.lst. Sie werden wo nötig von selbst geladen.)</translation>
+    </message>
+    <message>
+        <source>You must save your list file before adding it</source>
+        <translation>Speichern Sie Ihre Listendatei, bevor Sie sie hinzufügen</translation>
+    </message>
+    <message>
+        <source>%1 is not in %2 or a folder below it. The game only finds missions there.</source>
+        <translation>%1 liegt nicht in %2 oder einem Ordner darunter. Das Spiel findet Missionen nur dort.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read, so nothing is entered in it or written.</source>
+        <translation>%1 ließ sich nicht lesen; darum wird nichts eingetragen oder geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 is already in %2. Add it again?</source>
+        <translation>%1 steht schon in %2. Erneut hinzufügen?</translation>
+    </message>
+    <message>
+        <source>Backed up %1.</source>
+        <translation>Gesichert: %1.</translation>
+    </message>
+    <message>
+        <source>%1 as %2</source>
+        <translation>%1 als %2</translation>
+    </message>
+    <message>
+        <source>%1 is not in %2 or a folder below it. The game only finds models there.</source>
+        <translation>%1 liegt nicht in %2 oder einem Ordner darunter. Das Spiel findet Modelle nur dort.</translation>
+    </message>
+    <message>
+        <source>Not restored: the default model %1 is not in %2.</source>
+        <translation>Nicht wiederhergestellt: Das Vorgabemodell %1 liegt nicht in %2.</translation>
+    </message>
+    <message>
+        <source>Error assigning %1. Only use WAV files from %2, or its subfolders.</source>
+        <translation>Fehler beim Zuweisen von %1. Verwenden Sie nur WAV-Dateien aus %2 oder seinen Unterordnern.</translation>
+    </message>
+    <message>
+        <source>Error assigning %1. Only use WAV files from %2, or their subfolders.</source>
+        <translation>Fehler beim Zuweisen von %1. Verwenden Sie nur WAV-Dateien aus %2 oder deren Unterordnern.</translation>
+    </message>
+    <message>
+        <source>WAV .lst file %1 saved.</source>
+        <translation>WAV-.lst-Datei %1 gespeichert.</translation>
+    </message>
+    <message>
+        <source> and </source>
+        <translation> und </translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>Can&apos;t find last loaded file</source>
+        <translation>Die zuletzt geladene Datei ist nicht zu finden</translation>
+    </message>
 </context>
 </TS>

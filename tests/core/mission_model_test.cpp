@@ -7,6 +7,7 @@
 
 #include "model/document_state.h"
 #include "model/mission.h"
+#include "model/texts.h"
 
 namespace {
 
@@ -473,3 +474,13 @@ TEST(ChangedFlags, MessageChangeMarksTheMission) {
 }
 
 }  // namespace
+
+// The forms of the editor's texts: each "%n" takes its argument, a "%" without one stays.
+TEST(Texts, FormsAndListsFillAsWritten) {
+  EXPECT_EQ(model::fillText("%2 before %1", {"a", "b"}), "b before a");
+  EXPECT_EQ(model::fillText("100% of %1, %3", {"x"}), "100% of x, %3");
+  EXPECT_EQ(model::joinedList({}, ", ", " and "), "");
+  EXPECT_EQ(model::joinedList({"a"}, ", ", " and "), "a");
+  EXPECT_EQ(model::joinedList({"a", "b"}, ", ", " and "), "a and b");
+  EXPECT_EQ(model::joinedList({"a", "b", "c"}, ", ", " or "), "a, b or c");
+}

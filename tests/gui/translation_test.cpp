@@ -16,6 +16,7 @@
 
 #include "app/base/translations.h"
 #include "every_window.h"
+#include "shell/error_check.h"
 
 namespace {
 
@@ -103,6 +104,18 @@ TEST_F(Translation, EveryTextShownGoesThroughTranslation) {
   faults.removeDuplicates();
   EXPECT_TRUE(faults.isEmpty()) << faults.size() << " texts not translated:\n"
                                 << faults.join(QLatin1Char('\n')).toStdString();
+}
+
+// A text of the core goes through translation with what fills it, and so do the words a list
+// is joined with.
+TEST_F(Translation, CoreFormsAndListsAreTranslatedWithWhatFillsThem) {
+  EXPECT_EQ(app::coreText(shell::CraftMediumForm).arg(3),
+            app::pseudoText(QStringLiteral("%1 Craft (medium)")).arg(3));
+  EXPECT_EQ(
+      app::coreList({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")},
+                    model::AndWord),
+      QStringLiteral("a, b") + app::pseudoText(QStringLiteral(" and ")) + QStringLiteral("c"));
+  EXPECT_EQ(app::coreList({QStringLiteral("a")}, model::OrWord), QStringLiteral("a"));
 }
 
 // Disabled while the flight-group pages cut texts in the pseudo-translation (the Ship, Arrival,

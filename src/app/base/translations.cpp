@@ -74,6 +74,15 @@ QString coreText(const std::string& text) {
   return coreText(text.c_str());
 }
 
+QString coreList(const QStringList& items, const char* last, const QString& comma) {
+  QString out;
+  for (qsizetype i = 0; i < items.size(); ++i) {
+    if (i > 0) out += i + 1 == items.size() ? coreText(last) : comma;
+    out += items[i];
+  }
+  return out;
+}
+
 QString pseudoText(const QString& text) {
   // Two brackets and a filling of tildes make the text 40 % longer (rounded up).
   const qsizetype longer = (text.size() * 4 + 9) / 10;

@@ -6,6 +6,7 @@
 // and a text cut off by a longer language both show.
 
 #include <QString>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -34,6 +35,11 @@ void removeTranslations();
 // comes back as it is.
 QString coreText(const std::string& text);
 QString coreText(const char* text);
+
+// Items joined as a sentence lists them, in the user's language: "a, b and c" (`last` is
+// model::AndWord or model::OrWord, before the last item; `comma` before the others).
+QString coreList(const QStringList& items, const char* last,
+                 const QString& comma = QStringLiteral(", "));
 
 // A text as the pseudo-translation shows it: "[" + text + filling + "]", 40 % longer.
 QString pseudoText(const QString& text);

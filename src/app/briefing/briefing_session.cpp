@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/document/step_text.h"
 #include "briefing/editing.h"
@@ -100,7 +101,7 @@ void BriefingSession::store(const QString& undoText) {
   doc_.apply(undoText, ChangedFlag::Mission,
              [&](model::MissionEdit& e) { cut = brf::storeList(e, b, list_); });
   if (!cut) return;
-  emit notice(QString::fromLatin1(brf::TooBigMessage), false);
+  emit notice(coreText(brf::TooBigMessage), false);
   reload();
 }
 
@@ -110,7 +111,7 @@ void BriefingSession::commit(const QString& undoText) {
     store(undoText);
   } else {
     pending_ = true;
-    emit notice(QString::fromLatin1(brf::TooManyMessage), true);
+    emit notice(coreText(brf::TooManyMessage), true);
   }
   emit listChanged();
   emit selectionChanged();

@@ -506,7 +506,7 @@ void BriefingWindow::onPageChanged(int index) {
   // Coming back to the list, it warns again while it is above 400 words.
   if ((lastPage_ == PreviewTab || lastPage_ == StringsTab) && index != lastPage_ &&
       session_->wordCount() > brf::MaxWords)
-    ctx_.prompter.warning(this, QString::fromLatin1(brf::TooManyMessage));
+    ctx_.prompter.warning(this, coreText(brf::TooManyMessage));
   if (index == PreviewTab)
     playback_->rewind();
   else if (index == ListTab || index == StringsTab)

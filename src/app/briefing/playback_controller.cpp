@@ -2,6 +2,7 @@
 
 #include <QTimer>
 
+#include "app/base/translations.h"
 #include "app/briefing/briefing_session.h"
 
 namespace app {
@@ -38,10 +39,10 @@ void PlaybackController::play(int runningTime) {
   player_.setRunningTime(runningTime);
   switch (player_.play(session_.record().get(rec::EventWordsUsed))) {
     case brf::PlayStart::NoInstructions:
-      emit notice(QString::fromLatin1(brf::NoInstructionsMessage));
+      emit notice(coreText(brf::NoInstructionsMessage));
       return;
     case brf::PlayStart::ZeroRunningTime:
-      emit notice(QString::fromLatin1(brf::ZeroTimeMessage));
+      emit notice(coreText(brf::ZeroTimeMessage));
       return;
     case brf::PlayStart::Started:
       after(was);

@@ -11,6 +11,7 @@
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/document/step_text.h"
 #include "editing/descriptions.h"
@@ -238,8 +239,7 @@ void OptionsPage::rolesChosen() {
   boxes.allTeams = std::max(0, cmdAll_->currentIndex());
   for (std::size_t t = 0; t < 4; ++t) boxes.team[t] = std::max(0, cmd_[t]->currentIndex());
   const editing::PackedRoles packed = editing::packRoles(boxes);
-  if (packed.truncated)
-    prompter().information(this, QString::fromLatin1(editing::RoleLimitMessage));
+  if (packed.truncated) prompter().information(this, coreText(editing::RoleLimitMessage));
   // The boxes then show what was kept.
   doc_.setFlightGroupText(fg::Roles, packed.text);
 }

@@ -11,6 +11,7 @@
 #include "app/base/prompter.h"
 #include "app/base/table_models.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "app/document/step_text.h"
@@ -371,7 +372,7 @@ void ShipPage::playerChosen() {
   if (quiet()) return;
   const model::FlightGroup& g = current();
   if (g.get(fg::PlayerNumber) != 0 && !map::isPlayerCraft(g.get(fg::CraftType)))
-    prompter().warning(this, QString::fromLatin1(editing::NonPlayerCraftWarning));
+    prompter().warning(this, coreText(editing::NonPlayerCraftWarning));
 }
 
 void ShipPage::autoLinkToggled(bool on) {

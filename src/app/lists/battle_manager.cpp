@@ -1,5 +1,7 @@
 #include "app/lists/battle_manager.h"
 #include "app/base/input_policy.h"
+#include "app/base/translations.h"
+#include "app/lists/list_texts.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -429,7 +431,9 @@ void BattleManager::addMissions() {
     const std::string file = QDir(folder_).filePath(item->text()).toStdString();
     const auto relative = lists::missionPathInFolder(folders_.missions, file);
     if (!relative) {
-      prompter_.information(this, qs(lists::battletext::outsideFolder(file, folders_.missions)));
+      prompter_.information(
+          this,
+          coreText(lists::battletext::OutsideFolderForm).arg(qs(file), qs(folders_.missions)));
       return;
     }
     list_.missions.push_back(toFile(QString::fromStdString(*relative)));
@@ -477,7 +481,7 @@ void BattleManager::loadCustom() {
   }
   const auto parsed = lists::parseCustomList(bytes);
   if (!parsed) {
-    prompter_.information(this, QString::fromLatin1(lists::battletext::WrongType));
+    prompter_.information(this, coreText(lists::battletext::WrongType));
     return;
   }
   list_ = *parsed;
@@ -528,15 +532,15 @@ bool BattleManager::saveCustomAs() {
 
 void BattleManager::autoAdd() {
   if (const std::string broken = unreadableList(); !broken.empty()) {
-    prompter_.error(this, qs(lists::battletext::unreadable(broken)));
+    prompter_.error(this, coreText(lists::battletext::UnreadableForm).arg(qs(broken)));
     return;
   }
   if (path_ == QLatin1String(UnnamedList)) {
-    prompter_.information(this, QString::fromLatin1(lists::battletext::SaveFirst));
+    prompter_.information(this, coreText(lists::battletext::SaveFirst));
     return;
   }
   if (title_->text().isEmpty()) {
-    prompter_.information(this, QString::fromLatin1(lists::battletext::NoTitle));
+    prompter_.information(this, coreText(lists::battletext::NoTitle));
     return;
   }
   // The entry's lines must each stay one line of the list, in its character set.
@@ -555,7 +559,7 @@ void BattleManager::autoAdd() {
   if (isCampaign() && lists::entersFile(toFile(sideLst_->toPlainText()), file))
     entering.push_back(lists::fileNameOf(folders_.sideList));
   if (!entering.empty() &&
-      prompter_.question(this, fromFile(lists::lsttext::alreadyListed(file, entering)),
+      prompter_.question(this, alreadyListedText(file, entering),
                          QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
     return;
   const QString entry = number_->text() + QLatin1Char('\n') + QFileInfo(path_).fileName() +
@@ -578,7 +582,7 @@ void BattleManager::showNextNumber() {
 void BattleManager::backupNow() {
   // The empty page of a list that could not be read is no backup of it.
   if (const std::string broken = unreadableList(); !broken.empty()) {
-    prompter_.error(this, qs(lists::battletext::unreadable(broken)));
+    prompter_.error(this, coreText(lists::battletext::UnreadableForm).arg(qs(broken)));
     return;
   }
   std::vector<std::pair<std::string, std::string>> files;
@@ -595,7 +599,7 @@ void BattleManager::backupNow() {
   std::vector<std::pair<std::string, std::string>> written;
   written.emplace_back(folders_.missionList, files[0].first);
   if (files.size() > 1) written.emplace_back(folders_.sideList, files[1].first);
-  NoticeWindow::show(this, qs(lists::lsttext::backedUp(written)), BattleBackupNoticeMs);
+  NoticeWindow::show(this, backedUpText(written), BattleBackupNoticeMs);
 }
 
 std::optional<std::string> BattleManager::run(const shell::Settings& settings,

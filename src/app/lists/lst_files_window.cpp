@@ -20,6 +20,7 @@
 #include "app/base/translations.h"
 #include "app/base/window_memory.h"
 #include "app/lists/list_check_window.h"
+#include "app/lists/list_texts.h"
 #include "shell/paths.h"
 
 #include <algorithm>
@@ -196,8 +197,7 @@ void LstFilesWindow::autoAdd() {
   if (session_.missionFileRefusal.empty() && !description.empty()) {
     const std::vector<lists::GameList> entering = lists::listsEntering(session_);
     if (!entering.empty() &&
-        prompter_.question(this,
-                           fromFile(lists::lsttext::alreadyListed(session_.missionFile, entering)),
+        prompter_.question(this, alreadyListedText(session_.missionFile, entering),
                            QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes)
       return;
   }
@@ -224,7 +224,7 @@ void LstFilesWindow::backupNow() {
   for (const lists::ListPage& page : session_.pages)
     if (page.applies)
       written.emplace_back(lists::listFileName(page.list), lists::backupFileName(page.list));
-  NoticeWindow::show(this, qs(lists::lsttext::backedUp(written)), BackedUpNoticeMs);
+  NoticeWindow::show(this, backedUpText(written), BackedUpNoticeMs);
 }
 
 void LstFilesWindow::done(int result) {

@@ -83,8 +83,10 @@ void MessageSounds::save() {
     return;
   }
   if (ctx_.settings.fileSavedMsg)
-    NoticeWindow::show(window_ ? window_->window() : nullptr,
-                       qs(lists::wavetext::saved(lists::fileNameOf(file_.path()))), SavedNoticeMs);
+    NoticeWindow::show(
+        window_ ? window_->window() : nullptr,
+        coreText(lists::wavetext::SavedForm).arg(qs(lists::fileNameOf(file_.path()))),
+        SavedNoticeMs);
 }
 
 QStringList MessageSounds::differencesFromDisk() const {

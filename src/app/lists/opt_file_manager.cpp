@@ -255,8 +255,8 @@ void OptFileManager::assign() {
   const std::string path = QDir(folder_).filePath(file->text()).toStdString();
   const auto line = lists::assignedLine(directory, path);
   if (!line) {
-    status_->setText(
-        qs(lists::opttext::outsideFolder(path, lists::findPath(directory, "ivfiles"))));
+    status_->setText(coreText(lists::opttext::OutsideFolderForm)
+                         .arg(qs(path), qs(lists::findPath(directory, "ivfiles"))));
     return;
   }
   lists_.setLine(craft, *line);
@@ -269,7 +269,11 @@ void OptFileManager::restore() {
   if (!restore_->isEnabled()) return;
   // A name the game has no model for is not written: the slot keeps its model.
   if (!lists::defaultModelPresent(settings_, craft)) {
-    status_->setText(qs(lists::opttext::defaultMissing(settings_, craft)));
+    QStringList folders;
+    for (const std::string& f : lists::modelFolders(settings_)) folders << qs(f);
+    status_->setText(coreText(lists::opttext::DefaultMissingForm)
+                         .arg(qs(lists::defaultModel(craft)),
+                              coreList(folders, model::OrWord, coreText(model::OrWord))));
     return;
   }
   lists_.setLine(craft, lists::restoredLine(craft));

@@ -204,8 +204,7 @@ void WavManager::assignWav() {
   const std::string entry = lists::waveEntryFromFile(path);
   // A file outside every wave folder has no entry the game could play: nothing is assigned.
   if (entry == path) {
-    ctx_.prompter.error(
-        this, fromFile(lists::wavetext::errorAssigning(lists::fileNameOf(path), waveFolders())));
+    ctx_.prompter.error(this, assignError(lists::fileNameOf(path)));
     return;
   }
   if (!takeEntry(entry)) return;
@@ -215,7 +214,16 @@ void WavManager::assignWav() {
   // Not among the game's recordings: the entry stays assigned, and the user hears where it
   // belongs.
   if (!WavePlayer::isPlayable(file) || !player_->play())
-    ctx_.prompter.error(this, fromFile(lists::wavetext::errorAssigning(entry, waveFolders())));
+    ctx_.prompter.error(this, assignError(entry));
+}
+
+QString WavManager::assignError(const std::string& file) const {
+  const std::vector<std::string> where = waveFolders();
+  QStringList folders;
+  for (const std::string& f : where) folders << fromFile(f);
+  return coreText(where.size() > 1 ? lists::wavetext::ErrorAssigningManyForm
+                                   : lists::wavetext::ErrorAssigningForm)
+      .arg(fromFile(file), coreList(folders, model::OrWord, coreText(model::OrWord)));
 }
 
 std::vector<std::string> WavManager::waveFolders() const {
@@ -263,8 +271,7 @@ void WavManager::playCurrent() {
   if (!file_.active()) return;
   const QString file = currentFile();
   if (file.isEmpty()) {
-    ctx_.prompter.error(this, fromFile(lists::wavetext::errorAssigning(
-                                  lists::soundOf(sounds(), current()), waveFolders())));
+    ctx_.prompter.error(this, assignError(lists::soundOf(sounds(), current())));
     return;
   }
   player_->setFile(file);

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "app/base/translations.h"
 #include "app/document/editor_context.h"
 #include "app/lists/message_sounds.h"
 #include "lists/wave_list_file.h"
@@ -85,6 +86,8 @@ class WavManager : public QGroupBox {
   QString currentFile() const;
   // Those folders, as the user's system writes them.
   std::vector<std::string> waveFolders() const;
+  // "Error assigning FILE. Only use WAV files from …" in the user's language.
+  QString assignError(const std::string& file) const;
   void onDocumentChanged(const model::ChangeSet& c);
   void onSelectionChanged();
   void refresh();

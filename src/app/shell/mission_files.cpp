@@ -464,7 +464,7 @@ void MissionFiles::openLastUsedFile() {
     load(qs(history_.at(0)));
     return;
   }
-  NoticeWindow::show(boxParent_, QString::fromLatin1(shell::LastFileMissingNotice),
+  NoticeWindow::show(boxParent_, coreText(shell::LastFileMissingNotice),
                      shell::LastFileMissingNoticeMs);
 }
 

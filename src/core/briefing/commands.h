@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/records.h"
+#include "model/texts.h"
 
 namespace briefing {
 
@@ -110,9 +111,10 @@ bool encode(CommandList list, model::Briefing& b);
 // The list cut to 400 words as encode cuts it.
 bool truncateToLimit(CommandList& list);
 
-inline constexpr const char* TooBigMessage = "Briefing is too big. It has been truncated.";
+inline constexpr const char* TooBigMessage =
+    ZYNED_TEXT("core", "Briefing is too big. It has been truncated.");
 inline constexpr const char* TooManyMessage =
-    "Briefing contains too many instructions. Take some out.";
+    ZYNED_TEXT("core", "Briefing contains too many instructions. Take some out.");
 
 // The label of a code as the instruction list and the command selector show it.
 std::string label(int code);

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "briefing/commands.h"
+#include "model/texts.h"
 
 namespace briefing {
 
@@ -26,8 +27,10 @@ int toMapY(const DisplayState& s, int screenY);
 int scrollToMap(int pixels, int zoom);
 
 enum class PlayStart { Started, NoInstructions, ZeroRunningTime };
-inline constexpr const char* NoInstructionsMessage = "There are no instruction to playback";
-inline constexpr const char* ZeroTimeMessage = "This Brief's running time is set to zero seconds";
+inline constexpr const char* NoInstructionsMessage =
+    ZYNED_TEXT("core", "There are no instruction to playback");
+inline constexpr const char* ZeroTimeMessage =
+    ZYNED_TEXT("core", "This Brief's running time is set to zero seconds");
 
 class Player {
  public:

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "model/mission.h"
+#include "model/texts.h"
 
 namespace editing {
 
@@ -36,7 +37,7 @@ PackedRoles packRoles(const RoleBoxes& boxes);
 // start with a team character.
 RoleBoxes unpackRoles(std::string_view roles);
 inline constexpr const char* RoleLimitMessage =
-    "Maximum of 4 CMD Choices per FG, Previous FG has been adjusted";
+    ZYNED_TEXT("core", "Maximum of 4 CMD Choices per FG, Previous FG has been adjusted");
 
 // ---- Optional weapons ----
 // A packed list of `size` bytes: the chosen items (0-based positions of the list that leaves out
@@ -69,7 +70,8 @@ void applyTeamAutoLink(const model::Mission& m, model::FlightGroup& g);
 // ---- Checks ----
 inline constexpr const char* OnlyInExpansionWarning = "That Ship is only available in Qvn";
 inline constexpr const char* NoSlotWarning = "That ship slot is not available in Zyn or Qvn";
-inline constexpr const char* NonPlayerCraftWarning = "Non-Player Craft Chosen for Player";
+inline constexpr const char* NonPlayerCraftWarning =
+    ZYNED_TEXT("core", "Non-Player Craft Chosen for Player");
 // The warning a chosen craft type deserves in a Mission of `platformId`, or empty.
 std::string playableWarning(int craftType, int platformId);
 

@@ -105,11 +105,10 @@ std::optional<std::string> missionPathInFolder(std::string_view folder, std::str
 
 namespace battletext {
 std::string outsideFolder(std::string_view file, std::string_view folder) {
-  return std::string(file) + " is not in " + std::string(folder) +
-         " or a folder below it. The game only finds missions there.";
+  return model::fillText(OutsideFolderForm, {std::string(file), std::string(folder)});
 }
 std::string unreadable(std::string_view list) {
-  return std::string(list) + " could not be read, so nothing is entered in it or written.";
+  return model::fillText(UnreadableForm, {std::string(list)});
 }
 }  // namespace battletext
 

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/texts.h"
 #include "shell/settings.h"
 
 namespace lists {
@@ -51,15 +52,21 @@ std::optional<std::string> missionPathInFolder(std::string_view folder, std::str
 namespace battletext {
 inline constexpr const char* SaveLists = "Save .lst files?";
 inline constexpr const char* SaveCustom = "Save current .lst file?";
-inline constexpr const char* WrongType =
+inline constexpr const char* WrongType = ZYNED_TEXT(
+    "core",
     "Wrong type of .lst file! (Don't load Mission.lst, Rebel.lst or Imperial.lst. They will be "
-    "loaded automatically where needed.)";
-inline constexpr const char* SaveFirst = "You must save your list file before adding it";
+    "loaded automatically where needed.)");
+inline constexpr const char* SaveFirst =
+    ZYNED_TEXT("core", "You must save your list file before adding it");
 inline constexpr const char* NoTitle =
-    "You must write a description for the mission in the edit box";
+    ZYNED_TEXT("core", "You must write a description for the mission in the edit box");
 // The refusal of a mission file that does not lie below the missions' folder.
+inline constexpr const char* OutsideFolderForm =
+    ZYNED_TEXT("core", "%1 is not in %2 or a folder below it. The game only finds missions there.");
 std::string outsideFolder(std::string_view file, std::string_view folder);
 // The refusal of Auto-Add and backups while a list could not be read.
+inline constexpr const char* UnreadableForm =
+    ZYNED_TEXT("core", "%1 could not be read, so nothing is entered in it or written.");
 std::string unreadable(std::string_view list);
 }  // namespace battletext
 

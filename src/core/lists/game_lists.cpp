@@ -177,17 +177,12 @@ std::string caption(std::string_view folder) {
 namespace {
 // "a", "a and b", "a, b and c".
 std::string namesJoined(const std::vector<std::string>& names) {
-  std::string out;
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i > 0) out += i + 1 == names.size() ? " and " : ", ";
-    out += names[i];
-  }
-  return out;
+  return model::joinedList(names, ", ", model::AndWord);
 }
 }  // namespace
 
 std::string alreadyListed(std::string_view file, const std::vector<std::string>& listNames) {
-  return std::string(file) + " is already in " + namesJoined(listNames) + ". Add it again?";
+  return model::fillText(AlreadyListedForm, {std::string(file), namesJoined(listNames)});
 }
 
 std::string alreadyListed(std::string_view file, const std::vector<GameList>& lists) {
@@ -205,8 +200,8 @@ std::string listedAlready(std::string_view file, const std::vector<GameList>& li
 std::string backedUp(const std::vector<std::pair<std::string, std::string>>& files) {
   std::vector<std::string> parts;
   for (const auto& [list, backup] : files)
-    parts.push_back(fileNameOf(list) + " as " + fileNameOf(backup));
-  return "Backed up " + namesJoined(parts) + ".";
+    parts.push_back(model::fillText(BackedUpAsForm, {fileNameOf(list), fileNameOf(backup)}));
+  return model::fillText(BackedUpForm, {namesJoined(parts)});
 }
 
 }  // namespace lsttext

@@ -99,12 +99,16 @@ inline constexpr const char* NoDescription =
     ZYNED_TEXT("core", "You must write a description for the mission in the edit box");
 inline constexpr const char* Unnamed = ZYNED_TEXT(
     "core", "Mission File is unnamed. Can't enter it in the game's lists until it is named.");
-// "T1.KRE is already in Rebel.lst. Add it again?"
+// "T1.KRE is already in Rebel.lst. Add it again?" (the lists joined by AndWord)
+inline constexpr const char* AlreadyListedForm =
+    ZYNED_TEXT("core", "%1 is already in %2. Add it again?");
 std::string alreadyListed(std::string_view file, const std::vector<GameList>& lists);
 std::string alreadyListed(std::string_view file, const std::vector<std::string>& listNames);
 // The same without the question: "T1.KRE is already in Rebel.lst."
 std::string listedAlready(std::string_view file, const std::vector<GameList>& lists);
 // "Backed up Rebel.lst as Rebel.~ls and ..."
+inline constexpr const char* BackedUpForm = ZYNED_TEXT("core", "Backed up %1.");
+inline constexpr const char* BackedUpAsForm = ZYNED_TEXT("core", "%1 as %2");
 std::string backedUp(const std::vector<std::pair<std::string, std::string>>& files);
 // "Editing the .lst files from [" folder "] relevant to this Mission"
 std::string caption(std::string_view folder);

@@ -202,8 +202,6 @@ std::string restoredLine(int craft) {
   return std::string(ModelFolderPrefix) + defaultModel(craft);
 }
 
-namespace {
-// The "ivfiles" folders the game reads models from, each once.
 std::vector<std::string> modelFolders(const shell::Settings& s) {
   std::vector<std::string> out;
   for (const std::string& dir : {s.gameDirectory, shell::expansionDirectory(s)}) {
@@ -212,7 +210,6 @@ std::vector<std::string> modelFolders(const shell::Settings& s) {
   }
   return out;
 }
-}  // namespace
 
 bool defaultModelPresent(const shell::Settings& s, int craft) {
   const std::string model = defaultModel(craft);
@@ -243,14 +240,13 @@ std::string missingDirectory(std::string_view directory) {
   return model::fillText(MissingDirectoryForm, {std::string(directory)});
 }
 std::string outsideFolder(std::string_view file, std::string_view folder) {
-  return std::string(file) + " is not in " + std::string(folder) +
-         " or a folder below it. The game only finds models there.";
+  return model::fillText(OutsideFolderForm, {std::string(file), std::string(folder)});
 }
 std::string defaultMissing(const shell::Settings& s, int craft) {
   const std::vector<std::string> folders = modelFolders(s);
-  std::string where = folders.front();
-  for (std::size_t i = 1; i < folders.size(); ++i) where += " or " + folders[i];
-  return "Not restored: the default model " + defaultModel(craft) + " is not in " + where + ".";
+  return model::fillText(
+      DefaultMissingForm,
+      {defaultModel(craft), model::joinedList(folders, model::OrWord, model::OrWord)});
 }
 }  // namespace opttext
 

@@ -79,6 +79,9 @@ bool writeSlotFiles(const SlotLists& lists, const std::vector<std::string>& targ
                     const std::vector<std::string>* craftNames, const std::string& editorFolder,
                     std::string& error);
 
+// The "ivfiles" folders the game reads models from, each once.
+std::vector<std::string> modelFolders(const shell::Settings& s);
+
 namespace opttext {
 inline constexpr const char* Planet = ZYNED_TEXT("core", "Planets use .ACT files");
 inline constexpr const char* NotFunctional = ZYNED_TEXT("core", "Ship slot not functional");
@@ -89,8 +92,13 @@ inline constexpr const char* MissingDirectoryForm =
     ZYNED_TEXT("core", "Pref OPT Directory: %1 does not exist. Check your Preference settings.");
 std::string missingDirectory(std::string_view directory);
 // The refusal of a model file outside the ivfiles folder.
+inline constexpr const char* OutsideFolderForm =
+    ZYNED_TEXT("core", "%1 is not in %2 or a folder below it. The game only finds models there.");
 std::string outsideFolder(std::string_view file, std::string_view folder);
-// The refusal of "Restore >>" when the slot's default model is not there.
+// The refusal of "Restore >>" when the slot's default model is not there (in any of the folders,
+// joined by OrWord).
+inline constexpr const char* DefaultMissingForm =
+    ZYNED_TEXT("core", "Not restored: the default model %1 is not in %2.");
 std::string defaultMissing(const shell::Settings& s, int craft);
 }  // namespace opttext
 

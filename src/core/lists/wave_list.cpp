@@ -204,14 +204,13 @@ std::optional<std::string> findWaveFile(const shell::Settings& s, std::int16_t p
 namespace wavetext {
 
 std::string errorAssigning(std::string_view file, const std::vector<std::string>& folders) {
-  std::string where;
-  for (std::size_t i = 0; i < folders.size(); ++i) where += (i > 0 ? " or " : "") + folders[i];
-  return "Error assigning " + std::string(file) + ". Only use WAV files from " + where +
-         (folders.size() > 1 ? ", or their subfolders." : ", or its subfolders.");
+  return model::fillText(
+      folders.size() > 1 ? ErrorAssigningManyForm : ErrorAssigningForm,
+      {std::string(file), model::joinedList(folders, model::OrWord, model::OrWord)});
 }
 
 std::string saved(std::string_view fileName) {
-  return "WAV .lst file " + std::string(fileName) + " saved.";
+  return model::fillText(SavedForm, {std::string(fileName)});
 }
 
 }  // namespace wavetext

@@ -125,8 +125,14 @@ inline constexpr const char* ChangedSaveIt =
 inline constexpr const char* NoMatchingList = ZYNED_TEXT("core", "No matching .lst file for WAVs");
 // A recording the game cannot play: the file named once (an entry, or the name of a file picked
 // outside the wave folders) and the folders it has to be in.
+// The folders are joined by OrWord.
+inline constexpr const char* ErrorAssigningForm =
+    ZYNED_TEXT("core", "Error assigning %1. Only use WAV files from %2, or its subfolders.");
+inline constexpr const char* ErrorAssigningManyForm =
+    ZYNED_TEXT("core", "Error assigning %1. Only use WAV files from %2, or their subfolders.");
 std::string errorAssigning(std::string_view file, const std::vector<std::string>& folders);
-// "WAV .lst file " + name + "saved."
+// "WAV .lst file " + name + " saved."
+inline constexpr const char* SavedForm = ZYNED_TEXT("core", "WAV .lst file %1 saved.");
 std::string saved(std::string_view fileName);
 }  // namespace wavetext
 

@@ -22,4 +22,14 @@ std::string fillText(std::string_view form, std::initializer_list<std::string> a
   return out;
 }
 
+std::string joinedList(const std::vector<std::string>& items, std::string_view comma,
+                       std::string_view last) {
+  std::string out;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (i > 0) out += i + 1 == items.size() ? last : comma;
+    out += items[i];
+  }
+  return out;
+}
+
 }  // namespace model

@@ -8,6 +8,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #define ZYNED_TEXT(context, text) text
 
@@ -15,5 +16,12 @@ namespace model {
 
 // `form` with "%1" … "%9" replaced by the strings of `args` in order.
 std::string fillText(std::string_view form, std::initializer_list<std::string> args);
+
+// Items as a sentence lists them: "a", "a and b", "a, b and c" (`last` before the last item,
+// `comma` before the others).
+inline constexpr const char* AndWord = ZYNED_TEXT("core", " and ");
+inline constexpr const char* OrWord = ZYNED_TEXT("core", " or ");
+std::string joinedList(const std::vector<std::string>& items, std::string_view comma,
+                       std::string_view last);
 
 }  // namespace model

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/texts.h"
+
 namespace shell {
 
 inline constexpr const char* HistoryFileName = "EDHistry.txt";
@@ -15,7 +17,8 @@ inline constexpr std::size_t HistoryLimit = 9;
 inline constexpr const char* HistorySaveError = "Error saving History file.";
 inline constexpr const char* EditorDirectoryMissing =
     "Can't find your ZynED directory. Use Preferences to set it.";
-inline constexpr const char* LastFileMissingNotice = "Can't find last loaded file";
+inline constexpr const char* LastFileMissingNotice =
+    ZYNED_TEXT("core", "Can't find last loaded file");
 inline constexpr int LastFileMissingNoticeMs = 2000;
 
 // The error shown when a reopen entry's file is gone: path + " does not exist".
