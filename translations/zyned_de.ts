@@ -4865,5 +4865,193 @@ Trotzdem öffnen?</translation>
         <source>Can&apos;t find last loaded file</source>
         <translation>Die zuletzt geladene Datei ist nicht zu finden</translation>
     </message>
+    <message>
+        <source>A red message cannot begin with &quot;%1&quot;: the game would read it as the message&apos;s colour. Begin the text with a space or choose another colour.</source>
+        <translation>Eine rote Nachricht darf nicht mit „%1“ beginnen: Das Spiel läse es als Farbe der Nachricht. Beginnen Sie den Text mit einem Leerzeichen oder wählen Sie eine andere Farbe.</translation>
+    </message>
+    <message>
+        <source>A green, blue or gold message holds %1 characters, this one has %2: only a red message holds more. Shorten it first.</source>
+        <translation>Eine grüne, blaue oder goldene Nachricht fasst %1 Zeichen, diese hat %2: Nur eine rote fasst mehr. Kürzen Sie sie zuerst.</translation>
+    </message>
+    <message>
+        <source>Arrival trigger</source>
+        <translation>Ankunftsauslöser</translation>
+    </message>
+    <message>
+        <source>Arrival mother ship</source>
+        <translation>Mutterschiff der Ankunft</translation>
+    </message>
+    <message>
+        <source>Alternate arrival mother ship</source>
+        <translation>Anderes Mutterschiff der Ankunft</translation>
+    </message>
+    <message>
+        <source>Departure trigger</source>
+        <translation>Abflugauslöser</translation>
+    </message>
+    <message>
+        <source>Jump to order 4 trigger</source>
+        <translation>Auslöser für den Sprung zu Befehl 4</translation>
+    </message>
+    <message>
+        <source>Order</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>Departure mother ship</source>
+        <translation>Mutterschiff des Abflugs</translation>
+    </message>
+    <message>
+        <source>Alternate departure mother ship</source>
+        <translation>Anderes Mutterschiff des Abflugs</translation>
+    </message>
+    <message>
+        <source>goal</source>
+        <translation>Ziel</translation>
+    </message>
+    <message>
+        <source>trigger</source>
+        <translation>Auslöser</translation>
+    </message>
+    <message>
+        <source>instruction</source>
+        <translation>Anweisung</translation>
+    </message>
+    <message>
+        <source>text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>WARNING: Briefing %1 %2 %3: refers to a flight group that does not exist.</source>
+        <translation>WARNUNG: Briefing %1 %2 %3: verweist auf eine Fluggruppe, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>Primary</source>
+        <translation>Primär</translation>
+    </message>
+    <message>
+        <source>Prevent</source>
+        <translation>Verhindern</translation>
+    </message>
+    <message>
+        <source>Secondary</source>
+        <translation>Sekundär</translation>
+    </message>
+    <message>
+        <source>WARNING: %1 - %2 %3: refers to a flight group that does not exist.</source>
+        <translation>WARNUNG: %1 - %2 %3: verweist auf eine Fluggruppe, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>WARNING: %1 - %2 %3 target %4: refers to a flight group that does not exist.</source>
+        <translation>WARNUNG: %1 - %2 %3 Ziel %4: verweist auf eine Fluggruppe, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>WARNING: %1 - %2: refers to a flight group that does not exist.</source>
+        <translation>WARNUNG: %1 - %2: verweist auf eine Fluggruppe, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>WARNING: Message %1 %2 %3: refers to a flight group that does not exist.</source>
+        <translation>WARNUNG: Nachricht %1 %2 %3: verweist auf eine Fluggruppe, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>WARNING: Team %1 %2 goal %3 %4: refers to a flight group that does not exist.</source>
+        <translation>WARNUNG: Team %1 Ziel %2 %3 %4: verweist auf eine Fluggruppe, die es nicht gibt.</translation>
+    </message>
+    <message>
+        <source>WARNING: More than 32 ships at the start of the mission. Some ships may not appear at the start.</source>
+        <translation>WARNUNG: Mehr als 32 Schiffe zu Beginn der Mission. Manche Schiffe erscheinen zu Beginn womöglich nicht.</translation>
+    </message>
+    <message>
+        <source>WARNING: More than 64 objects in the mission. Some objects may not appear in the mission.</source>
+        <translation>WARNUNG: Mehr als 64 Objekte in der Mission. Manche Objekte erscheinen in der Mission womöglich nicht.</translation>
+    </message>
+    <message>
+        <source>WARNING: Mission Type of &quot;1&quot; is unknown.</source>
+        <translation>WARNUNG: Die Missionsart „1“ ist unbekannt.</translation>
+    </message>
+    <message>
+        <source>ERROR: FG#%1 has no Ship type.</source>
+        <translation>FEHLER: FG Nr. %1 hat keinen Schiffstyp.</translation>
+    </message>
+    <message>
+        <source>ERROR: Zyn Format mission. %1s are only available in Qvn.</source>
+        <translation>FEHLER: Mission im Zyn-Format. %1 gibt es nur in Qvn.</translation>
+    </message>
+    <message>
+        <source>ERROR: Ship Slot #%1 is not available in Zyn or Qvn.</source>
+        <translation>FEHLER: Schiffsplatz Nr. %1 gibt es weder in Zyn noch in Qvn.</translation>
+    </message>
+    <message>
+        <source>WARNING: All Player Craft should be either IFF Rebel or IFF Imperial.</source>
+        <translation>WARNUNG: Alle Spielerschiffe sollten die IFF Rebell oder Imperial haben.</translation>
+    </message>
+    <message>
+        <source>ERROR: Player FG  %1 has (Single Point) Formation. The mission will crash.</source>
+        <translation>FEHLER: Spieler-FG  %1 hat die Formation (Einzelpunkt). Die Mission wird abstürzen.</translation>
+    </message>
+    <message>
+        <source>ERROR: There is more than one Player %1 All Players should have different Player numbers.</source>
+        <translation>FEHLER: Es gibt mehr als einen Spieler %1. Alle Spieler sollten verschiedene Spielernummern haben.</translation>
+    </message>
+    <message>
+        <source>WARNING: %1 has %2 ships in FG.  Zyn does not properly support FG Formations larger than 6 ships.</source>
+        <translation>WARNUNG: %1 hat %2 Schiffe in der FG.  Zyn unterstützt FG-Formationen mit mehr als 6 Schiffen nicht richtig.</translation>
+    </message>
+    <message>
+        <source>ERROR: Player FG  %1 has more than 8 ships. The mission will crash.</source>
+        <translation>FEHLER: Spieler-FG  %1 hat mehr als 8 Schiffe. Die Mission wird abstürzen.</translation>
+    </message>
+    <message>
+        <source>WARNING: Player FG  %1 has %2 ships. Some sounds in the game may be played properly.</source>
+        <translation>WARNUNG: Spieler-FG  %1 hat %2 Schiffe. Manche Töne im Spiel werden womöglich nicht richtig abgespielt.</translation>
+    </message>
+    <message>
+        <source>WARNING: %1 - Order %2: Capital ship with &quot;Attack&quot; order will make it jump around. Use a Starship order such as Patrol and Attack instead.</source>
+        <translation>WARNUNG: %1 - Befehl %2: Ein Großkampfschiff mit dem Befehl „Angreifen“ springt umher. Verwenden Sie stattdessen einen Großkampfschiff-Befehl wie Patrouillieren und Angreifen.</translation>
+    </message>
+    <message>
+        <source>WARNING: %1 - Order %2: Attack Starfighters has &quot;Either A or B&quot; flag turned on, therefore it will attack ALL Starfighters in the mission, regardless of Team or IFF.</source>
+        <translation>WARNUNG: %1 - Befehl %2: Bei „Raumjäger angreifen“ ist „Entweder A oder B“ eingeschaltet; darum greift die Gruppe ALLE Raumjäger der Mission an, gleich welches Team oder welche IFF.</translation>
+    </message>
+    <message>
+        <source>WARNING: There are %1 Players on Team %2 in this Zyn Format mission. You will only be able to access the first 4 Player slots per Team without Qvn. Split the players up into 2 or more allied Teams.</source>
+        <translation>WARNUNG: In dieser Mission im Zyn-Format sind %1 Spieler in Team %2. Ohne Qvn sind je Team nur die ersten 4 Spielerplätze erreichbar. Verteilen Sie die Spieler auf 2 oder mehr verbündete Teams.</translation>
+    </message>
+    <message>
+        <source>ERROR: There are no player craft on Team 1. There MUST be player craft on Team 1 for a mission to work.</source>
+        <translation>FEHLER: Team 1 hat keine Spielerschiffe. Damit eine Mission funktioniert, MUSS Team 1 Spielerschiffe haben.</translation>
+    </message>
+    <message>
+        <source>ERROR: There are more than 4 Players in this Training Mission. Try MultiPlayer Training.</source>
+        <translation>FEHLER: Diese Trainingsmission hat mehr als 4 Spieler. Versuchen Sie Mehrspieler-Training.</translation>
+    </message>
+    <message>
+        <source>WARNING: There is only one Player Craft in this Melee.</source>
+        <translation>WARNUNG: Dieses Gefecht hat nur ein Spielerschiff.</translation>
+    </message>
+    <message>
+        <source>WARNING: Players should all be on Team 1 for Qvn Campaigns.</source>
+        <translation>WARNUNG: Für Qvn-Kampagnen sollten alle Spieler in Team 1 sein.</translation>
+    </message>
+    <message>
+        <source>ERROR: Less than 2 Players in Multiplayer Training.</source>
+        <translation>FEHLER: Weniger als 2 Spieler im Mehrspieler-Training.</translation>
+    </message>
+    <message>
+        <source>WARNING: Less than 5 Players in MultiPlayer Training. In Qvn Campaigns this mission will still work but you will not have access to the &apos;View Briefing Map&apos; and &apos;Assign Players&apos; buttons. This means you will not have a chance to read the Mission Description.</source>
+        <translation>WARNUNG: Weniger als 5 Spieler im Mehrspieler-Training. In Qvn-Kampagnen funktioniert die Mission trotzdem, aber die Knöpfe „Briefingkarte ansehen“ und „Spieler zuweisen“ fehlen. Die Missionsbeschreibung lässt sich dann nicht lesen.</translation>
+    </message>
+    <message>
+        <source>ERROR: This is a &quot;Multiplayer Combat&quot; Mission, but only has one Player Craft.  It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a Training mission.</source>
+        <translation>FEHLER: Dies ist eine Mission „Mehrspieler-Kampf“, hat aber nur ein Spielerschiff.  Sie sollte Spielerschiffe in Team 1 (das Imperial sein MUSS) und in Team 2 (das Rebell sein MUSS) haben.  Wenn Sie Spielerschiffe nur in einem Team wollen, versuchen Sie eine Trainingsmission.</translation>
+    </message>
+    <message>
+        <source>ERROR: This is a &quot;Multiplayer Combat&quot; Mission, but has all Players on the same Team. It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a Training mission.</source>
+        <translation>FEHLER: Dies ist eine Mission „Mehrspieler-Kampf“, aber alle Spieler sind im selben Team. Sie sollte Spielerschiffe in Team 1 (das Imperial sein MUSS) und in Team 2 (das Rebell sein MUSS) haben.  Wenn Sie Spielerschiffe nur in einem Team wollen, versuchen Sie eine Trainingsmission.</translation>
+    </message>
+    <message>
+        <source>WARNING: Message %1: %2</source>
+        <translation>WARNUNG: Nachricht %1: %2</translation>
+    </message>
 </context>
 </TS>

@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
 #include <QToolButton>
@@ -116,6 +117,26 @@ TEST_F(Translation, CoreFormsAndListsAreTranslatedWithWhatFillsThem) {
                     model::AndWord),
       QStringLiteral("a, b") + app::pseudoText(QStringLiteral(" and ")) + QStringLiteral("c"));
   EXPECT_EQ(app::coreList({QStringLiteral("a")}, model::OrWord), QStringLiteral("a"));
+}
+
+// The check's findings come out translated, with the group's name and count in them.
+TEST_F(Translation, CheckFindingsAreTranslatedWithWhatFillsThem) {
+  startWithRecords();
+  doc().setFields(QStringLiteral("Edit Craft per wave"),
+                  {app::MissionDocument::fieldWrite(app::RecordKind::FlightGroup, 1,
+                                                    model::fg::CraftCount, model::u8{7})});
+  QString shown;
+  prompter.onDialog = [&](QDialog& d) {
+    shown = d.findChild<QPlainTextEdit*>(QStringLiteral("ErrorMemo"))->toPlainText();
+    return int(QDialog::Accepted);
+  };
+  window->actions().action(u"ErrorCheckAction")->trigger();
+  EXPECT_TRUE(
+      shown.contains(app::pseudoText(QStringLiteral("WARNING: %1 has %2 ships in FG.  Zyn does not "
+                                                    "properly support FG Formations larger than 6 "
+                                                    "ships."))
+                         .arg(QStringLiteral("#2 Light Fighter Unnamed"), QStringLiteral("7"))))
+      << shown.toStdString();
 }
 
 // Disabled while the flight-group pages cut texts in the pseudo-translation (the Ship, Arrival,

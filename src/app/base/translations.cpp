@@ -6,6 +6,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "app/base/text.h"
+
 namespace app {
 
 const std::vector<Language>& languages() {
@@ -72,6 +74,26 @@ QString coreText(const char* text) {
 }
 QString coreText(const std::string& text) {
   return coreText(text.c_str());
+}
+
+QString shownText(const model::Text& text) {
+  if (text.data) return fromFile(text.form);
+  const QString form = coreText(text.form);
+  QString out;
+  for (qsizetype i = 0; i < form.size(); ++i) {
+    const QChar c = form[i];
+    if (c == QLatin1Char('%') && i + 1 < form.size() && form[i + 1] >= QLatin1Char('1') &&
+        form[i + 1] <= QLatin1Char('9')) {
+      const auto n = static_cast<std::size_t>(form[i + 1].unicode() - '1');
+      if (n < text.args.size()) {
+        out += shownText(text.args[n]);
+        ++i;
+        continue;
+      }
+    }
+    out += c;
+  }
+  return out;
 }
 
 QString coreList(const QStringList& items, const char* last, const QString& comma) {

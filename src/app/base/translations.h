@@ -11,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "model/texts.h"
+
 namespace app {
 
 struct Language {
@@ -35,6 +37,10 @@ void removeTranslations();
 // comes back as it is.
 QString coreText(const std::string& text);
 QString coreText(const char* text);
+
+// A text the core made of a form and what fills it (model::Text), in the user's language: the
+// form and every text in it translated, data (Windows-1252) shown as it is.
+QString shownText(const model::Text& text);
 
 // Items joined as a sentence lists them, in the user's language: "a, b and c" (`last` is
 // model::AndWord or model::OrWord, before the last item; `comma` before the others).

@@ -18,6 +18,7 @@
 #include "app/base/input_policy.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/base/window_memory.h"
 #include "app/document/deletes.h"
 #include "app/document/field_binding.h"
@@ -194,7 +195,7 @@ void MessagesPage::bindFields() {
   FieldBinding& text = bindings_->bind(text_, msg::Text);
   text.records(shownOnly(bindings_->records()))
       .checksText([this](const std::string& typed) {
-        return fromFile(editing::messageTextProblem(currentColour(), typed));
+        return shownText(editing::messageTextProblem(currentColour(), typed));
       })
       .onCommitText([this, &text](const std::string& typed) {
         const int i = doc_.currentMessage();
@@ -270,9 +271,9 @@ void MessagesPage::colourChosen(char colour, const FieldBinding& binding) {
     const auto k = static_cast<std::size_t>(i);
     if (k >= m.messages.size()) continue;
     // Every selected text must read back as it is in the new colour; else nothing changes.
-    const std::string problem = editing::messageTextProblem(colour, m.messages[k].textValue());
+    const model::Text problem = editing::messageTextProblem(colour, m.messages[k].textValue());
     if (!problem.empty()) {
-      ctx_.prompter.information(this, tr("Message %1: %2").arg(i + 1).arg(fromFile(problem)));
+      ctx_.prompter.information(this, tr("Message %1: %2").arg(i + 1).arg(shownText(problem)));
       return;
     }
     writes.push_back(MissionDocument::fieldWrite(RecordKind::Message, i, msg::Color, colour));

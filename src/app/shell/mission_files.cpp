@@ -378,8 +378,8 @@ void MissionFiles::runCheck(bool verbose) {
       shell::runCheck(ctx_.document.mission(), ctx_.vocabulary, ctx_.settings, omitWarnings_);
   if (result.findingCount() > 0) {
     QStringList errors, warnings;
-    for (const auto& e : result.errors) errors << fromFile(e);
-    for (const auto& w : result.warnings) warnings << fromFile(w);
+    for (const auto& e : result.errorTexts) errors << shownText(e);
+    for (const auto& w : result.warningTexts) warnings << shownText(w);
     ErrorListWindow window(errors, warnings, omitWarnings_, boxParent_);
     if (savedNotice_ && savedNotice_->isVisible())
       window.keepClearOf(savedNotice_->frameGeometry());

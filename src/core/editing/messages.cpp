@@ -42,15 +42,17 @@ model::TextField messageTextField(char colour) {
   return f;
 }
 
-std::string messageTextProblem(char colour, std::string_view text) {
+model::Text messageTextProblem(char colour, std::string_view text) {
   if (colour == RedColour && !text.empty() && (text[0] == '1' || text[0] == '2' || text[0] == '3'))
-    return std::string("A red message cannot begin with \"") + text[0] +
-           "\": the game would read it as the message's colour. Begin the text with a space or "
-           "choose another colour.";
+    return {ZYNED_TEXT("core",
+                       "A red message cannot begin with \"%1\": the game would read it as the "
+                       "message's colour. Begin the text with a space or choose another colour."),
+            {std::string(1, text[0])}};
   if (text.size() > messageTextRoom(colour))
-    return "A green, blue or gold message holds " + std::to_string(messageTextRoom(colour)) +
-           " characters, this one has " + std::to_string(text.size()) +
-           ": only a red message holds more. Shorten it first.";
+    return {ZYNED_TEXT("core",
+                       "A green, blue or gold message holds %1 characters, this one has %2: only a "
+                       "red message holds more. Shorten it first."),
+            {std::to_string(messageTextRoom(colour)), std::to_string(text.size())}};
   return {};
 }
 

@@ -11,6 +11,7 @@
 
 #include "model/colours.h"
 #include "model/mission.h"
+#include "model/texts.h"
 
 namespace editing {
 
@@ -33,7 +34,7 @@ model::TextField messageTextField(char colour);
 // Why a message of `colour` holding `text` would not read back as it is (empty: it would): a
 // red text beginning with "1", "2" or "3" is read back as a message of that colour without the
 // digit; a text past the colour's room loses its end.
-std::string messageTextProblem(char colour, std::string_view text);
+model::Text messageTextProblem(char colour, std::string_view text);
 
 // The sound marker (lists::soundMarker; two blanks without an active sound list) and the shown
 // text.

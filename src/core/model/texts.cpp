@@ -1,18 +1,19 @@
 #include "model/texts.h"
 
-#include <vector>
-
 namespace model {
 
-std::string fillText(std::string_view form, std::initializer_list<std::string> args) {
-  const std::vector<std::string> list(args);
+namespace {
+
+// `form` with "%1" … "%9" replaced by argument(n) for each n below `count`.
+template <typename Argument>
+std::string fill(std::string_view form, std::size_t count, Argument argument) {
   std::string out;
   out.reserve(form.size());
   for (std::size_t i = 0; i < form.size(); ++i) {
     if (form[i] == '%' && i + 1 < form.size() && form[i + 1] >= '1' && form[i + 1] <= '9') {
       const auto n = static_cast<std::size_t>(form[i + 1] - '1');
-      if (n < list.size()) {
-        out += list[n];
+      if (n < count) {
+        out += argument(n);
         ++i;
         continue;
       }
@@ -20,6 +21,18 @@ std::string fillText(std::string_view form, std::initializer_list<std::string> a
     out += form[i];
   }
   return out;
+}
+
+}  // namespace
+
+std::string fillText(std::string_view form, std::initializer_list<std::string> args) {
+  const std::vector<std::string> list(args);
+  return fill(form, list.size(), [&](std::size_t n) { return list[n]; });
+}
+
+std::string Text::english() const {
+  if (data) return form;
+  return fill(form, args.size(), [&](std::size_t n) { return args[n].english(); });
 }
 
 std::string joinedList(const std::vector<std::string>& items, std::string_view comma,

@@ -17,6 +17,28 @@ namespace model {
 // `form` with "%1" … "%9" replaced by the strings of `args` in order.
 std::string fillText(std::string_view form, std::initializer_list<std::string> args);
 
+// A text made of a form and what fills it, kept apart so that the editor can show it in the
+// user's language (app::shownText) while the core and zyned-cli write it in English (`english`).
+// What fills a form is data (a name, a number: shown as it is) or a text of its own.
+struct Text {
+  std::string form;  // a marked form, or the data itself
+  std::vector<Text> args;
+  bool data = false;
+
+  Text() = default;
+  // Data, shown as it is.
+  Text(std::string value) : form(std::move(value)), data(true) {}  // NOLINT: data by default
+  // A marked form and what fills it.
+  Text(const char* markedForm, std::vector<Text> fill) : form(markedForm), args(std::move(fill)) {}
+
+  bool empty() const { return form.empty(); }
+  std::string english() const;
+};
+// A marked text with nothing to fill.
+inline Text text(const char* marked) {
+  return Text(marked, {});
+}
+
 // Items as a sentence lists them: "a", "a and b", "a, b and c" (`last` before the last item,
 // `comma` before the others).
 inline constexpr const char* AndWord = ZYNED_TEXT("core", " and ");

@@ -35,19 +35,23 @@ std::string num(int n) {
   return std::to_string(n);
 }
 
-constexpr const char* DanglingText = ": refers to a flight group that does not exist.";
+// A reference's words of the error check, as a text of its own.
+model::Text checkWords(const editing::ReferenceRow& row) {
+  return model::text(row.checkWords.data());
+}
 
 // Box instructions around a flight group beyond the list, by their place in the instruction list.
-void danglingBoxes(const model::Mission& m, std::vector<std::string>& warnings) {
+void danglingBoxes(const model::Mission& m, CheckResult& r) {
   const auto& row = editing::referenceRow(editing::PlaceKind::BriefingBox);
   for (std::size_t b = 0; b < m.briefings.size(); ++b) {
     const briefing::Decoded list = briefing::instructionList(m.briefings[b]);
     for (std::size_t i = 0; i < list.commands.size(); ++i) {
       const briefing::Command& c = list.commands[i];
       if (briefing::isBox(c.code) && c.index >= m.flightGroups.size())
-        warnings.push_back("WARNING: Briefing " + num(static_cast<int>(b) + 1) + " " +
-                           std::string(row.checkWords) + " " + num(static_cast<int>(i) + 1) +
-                           DanglingText);
+        r.warning({ZYNED_TEXT("core",
+                              "WARNING: Briefing %1 %2 %3: refers to a flight group that does not "
+                              "exist."),
+                   {num(static_cast<int>(b) + 1), checkWords(row), num(static_cast<int>(i) + 1)}});
     }
   }
 }
@@ -56,36 +60,53 @@ void danglingBoxes(const model::Mission& m, std::vector<std::string>& warnings) 
 // left behind. One per trigger, order target, mother ship in use and briefing box, in the order
 // of the table of references.
 void danglingReferences(const model::Mission& m, const Vocabulary& vocabulary,
-                        std::vector<std::string>& warnings) {
+                        CheckResult& result) {
   const std::size_t count = m.flightGroups.size();
-  static constexpr std::array<const char*, 3> GoalSets{"Primary", "Prevent", "Secondary"};
+  static constexpr std::array<const char*, 3> GoalSets{ZYNED_TEXT("core", "Primary"),
+                                                       ZYNED_TEXT("core", "Prevent"),
+                                                       ZYNED_TEXT("core", "Secondary")};
   editing::forEachReference(m, [&](const editing::Reference& r) {
     const bool dangling = r.namesFlightGroup() && static_cast<std::size_t>(r.value) >= count;
     // A trigger dangles whatever its condition; a mother ship only while it is used.
     if (!dangling || (r.row->kind == editing::ReferenceKind::Mothership && !r.inUse)) return;
     const editing::Place& p = r.place;
-    std::string where;
     switch (r.row->record) {
-      case model::RecordKind::FlightGroup:
+      case model::RecordKind::FlightGroup: {
         // Named with its number, like every other warning: several groups may share a name.
-        where = editing::numberedName(m, vocabulary, static_cast<std::size_t>(p.record)) + " - " +
-                std::string(r.row->checkWords);
-        if (r.row->kind == editing::ReferenceKind::Trigger) where += " " + num(p.part);
-        if (r.row->kind == editing::ReferenceKind::OrderTarget)
-          where += " " + num(p.part) + " target " + num(p.item);
+        std::string name = editing::numberedName(m, vocabulary, static_cast<std::size_t>(p.record));
+        if (r.row->kind == editing::ReferenceKind::Trigger)
+          result.warning({ZYNED_TEXT("core",
+                                     "WARNING: %1 - %2 %3: refers to a flight group that does not "
+                                     "exist."),
+                          {std::move(name), checkWords(*r.row), num(p.part)}});
+        else if (r.row->kind == editing::ReferenceKind::OrderTarget)
+          result.warning({ZYNED_TEXT("core",
+                                     "WARNING: %1 - %2 %3 target %4: refers to a flight group that "
+                                     "does not exist."),
+                          {std::move(name), checkWords(*r.row), num(p.part), num(p.item)}});
+        else
+          result.warning(
+              {ZYNED_TEXT("core",
+                          "WARNING: %1 - %2: refers to a flight group that does not exist."),
+               {std::move(name), checkWords(*r.row)}});
         break;
+      }
       case model::RecordKind::Message:
-        where = "Message " + num(p.record + 1) + " " + std::string(r.row->checkWords) + " " +
-                num(p.part);
+        result.warning({ZYNED_TEXT("core",
+                                   "WARNING: Message %1 %2 %3: refers to a flight group that does "
+                                   "not exist."),
+                        {num(p.record + 1), checkWords(*r.row), num(p.part)}});
         break;
       default:
-        where = "Team " + num(p.record + 1) + " " + GoalSets[static_cast<std::size_t>(p.part)] +
-                " goal " + std::string(r.row->checkWords) + " " + num(p.item);
+        result.warning({ZYNED_TEXT("core",
+                                   "WARNING: Team %1 %2 goal %3 %4: refers to a flight group that "
+                                   "does not exist."),
+                        {num(p.record + 1), model::text(GoalSets[static_cast<std::size_t>(p.part)]),
+                         checkWords(*r.row), num(p.item)}});
         break;
     }
-    warnings.push_back("WARNING: " + where + DanglingText);
   });
-  danglingBoxes(m, warnings);
+  danglingBoxes(m, result);
 }
 
 }  // namespace
@@ -128,9 +149,23 @@ std::string objectCountLabel(int count) {
   return model::fillText(count == 1 ? OneObjectForm : ObjectsForm, {num(count)});
 }
 
+void CheckResult::error(model::Text t) {
+  errors.push_back(t.english());
+  errorTexts.push_back(std::move(t));
+}
+void CheckResult::warning(model::Text t) {
+  warnings.push_back(t.english());
+  warningTexts.push_back(std::move(t));
+}
+
 std::vector<std::string> CheckResult::lines() const {
   std::vector<std::string> out = errors;
   if (!omitWarnings) out.insert(out.end(), warnings.begin(), warnings.end());
+  return out;
+}
+std::vector<model::Text> CheckResult::lineTexts() const {
+  std::vector<model::Text> out = errorTexts;
+  if (!omitWarnings) out.insert(out.end(), warningTexts.begin(), warningTexts.end());
   return out;
 }
 
@@ -160,45 +195,54 @@ struct Check {
 
 void checkMissionCounts(Check& c) {
   if (c.r.counts.craftAtStart > 32)
-    c.r.warnings.push_back(
+    c.r.warning(model::text(ZYNED_TEXT(
+        "core",
         "WARNING: More than 32 ships at the start of the mission. Some ships may not appear at "
-        "the start.");
+        "the start.")));
   if (c.r.counts.objectCount > 64)
-    c.r.warnings.push_back(
+    c.r.warning(model::text(ZYNED_TEXT(
+        "core",
         "WARNING: More than 64 objects in the mission. Some objects may not appear in the "
-        "mission.");
+        "mission.")));
   if (c.missionType == model::MissionType1)
-    c.r.warnings.push_back("WARNING: Mission Type of \"1\" is unknown.");
+    c.r.warning(model::text(ZYNED_TEXT("core", "WARNING: Mission Type of \"1\" is unknown.")));
 }
 
 void checkCraftType(Check& c, std::size_t i, int type, PlayerTally& tally) {
   if (type == 0)
-    c.r.errors.push_back("ERROR: FG#" + num(static_cast<int>(i) + 1) + " has no Ship type.");
+    c.r.error(
+        {ZYNED_TEXT("core", "ERROR: FG#%1 has no Ship type."), {num(static_cast<int>(i) + 1)}});
   if (map::isExpansionOnlyCraft(type) && c.settings.checkPlayable && c.baseFormat &&
       !tally.reportedType[type]) {
     tally.reportedType[type] = true;
-    c.r.warnings.push_back("ERROR: Zyn Format mission. " + c.vocabulary.text(tables::Ships, type) +
-                           "s are only available in Qvn.");
+    c.r.warning({ZYNED_TEXT("core", "ERROR: Zyn Format mission. %1s are only available in Qvn."),
+                 {c.vocabulary.text(tables::Ships, type)}});
   }
   if (map::isUnsupportedSlot(type) && c.settings.checkPlayable)
-    c.r.errors.push_back("ERROR: Ship Slot #" + num(type) + " is not available in Zyn or Qvn.");
+    c.r.error(
+        {ZYNED_TEXT("core", "ERROR: Ship Slot #%1 is not available in Zyn or Qvn."), {num(type)}});
 }
 
 void checkPlayer(Check& c, const FlightGroup& g, int player, const std::string& label,
                  PlayerTally& tally) {
   const int iff = g.get(fg::Iff);
   if (iff != 0 && iff != 1 && c.missionType != model::Melee)
-    c.r.warnings.push_back("WARNING: All Player Craft should be either IFF Rebel or IFF Imperial.");
+    c.r.warning(model::text(ZYNED_TEXT(
+        "core", "WARNING: All Player Craft should be either IFF Rebel or IFF Imperial.")));
   if (g.get(fg::Formation) > SinglePointFormationAbove)
-    c.r.errors.push_back("ERROR: Player FG  " + label +
-                         " has (Single Point) Formation. The mission will crash.");
+    c.r.error(
+        {ZYNED_TEXT("core",
+                    "ERROR: Player FG  %1 has (Single Point) Formation. The mission will crash."),
+         {label}});
   ++tally.players;
   // A team byte beyond the ten teams belongs to no team the game knows.
   const int team = g.get(fg::Team);
   if (team < static_cast<int>(model::TeamCount)) ++tally.playersOnTeam[team];
   if (tally.playerNumberSeen[player])
-    c.r.errors.push_back("ERROR: There is more than one Player " + num(player) +
-                         " All Players should have different Player numbers.");
+    c.r.error({ZYNED_TEXT("core",
+                          "ERROR: There is more than one Player %1 All Players should have "
+                          "different Player numbers."),
+               {num(player)}});
   tally.playerNumberSeen[player] = true;
 }
 
@@ -206,14 +250,19 @@ void checkGroupSize(Check& c, int type, int count, int player, const std::string
   if (count <= 6) return;
   if (player == 0) {
     if (map::isCraftClass(type))
-      c.r.warnings.push_back("WARNING: " + label + " has " + num(count) + " ships in FG. " +
-                             " Zyn does not properly support FG Formations larger than 6 ships.");
+      c.r.warning({ZYNED_TEXT("core",
+                              "WARNING: %1 has %2 ships in FG.  Zyn does not properly "
+                              "support FG Formations larger than 6 ships."),
+                   {label, num(count)}});
   } else if (count > 8) {
-    c.r.errors.push_back("ERROR: Player FG  " + label +
-                         " has more than 8 ships. The mission will crash.");
+    c.r.error(
+        {ZYNED_TEXT("core", "ERROR: Player FG  %1 has more than 8 ships. The mission will crash."),
+         {label}});
   } else {
-    c.r.warnings.push_back("WARNING: Player FG  " + label + " has " + num(count) +
-                           " ships. Some sounds in the game may be " + "played properly.");
+    c.r.warning({ZYNED_TEXT("core",
+                            "WARNING: Player FG  %1 has %2 ships. Some sounds in the game "
+                            "may be played properly."),
+                 {label, num(count)}});
   }
 }
 
@@ -221,11 +270,13 @@ void checkAttackOrders(Check& c, const FlightGroup& g, int type, const std::stri
   for (std::size_t k = 0; k < fg::OrderCount; ++k) {
     const model::CBytes o = g.orderBytes(k);
     if (model::get(o, order::Command) != AttackTargetsCommand) continue;
-    const std::string prefix = "WARNING: " + label + " - Order " + num(static_cast<int>(k) + 1);
+    const std::string order = num(static_cast<int>(k) + 1);
     if (map::isCapitalShip(type))
-      c.r.warnings.push_back(prefix + ": Capital ship with \"Attack\" order will" +
-                             " make it jump around. Use a Starship order such as Patrol and "
-                             "Attack instead.");
+      c.r.warning({ZYNED_TEXT("core",
+                              "WARNING: %1 - Order %2: Capital ship with \"Attack\" order "
+                              "will make it jump around. Use a Starship order such as "
+                              "Patrol and Attack instead."),
+                   {label, order}});
     const bool pair12 =
         (isStarfighterTarget(model::get(o, order::Target1Type), model::get(o, order::Target1)) ||
          isStarfighterTarget(model::get(o, order::Target2Type), model::get(o, order::Target2))) &&
@@ -235,10 +286,11 @@ void checkAttackOrders(Check& c, const FlightGroup& g, int type, const std::stri
          isStarfighterTarget(model::get(o, order::Target4Type), model::get(o, order::Target4))) &&
         model::get(o, order::Target3Or4) == 1;
     if (pair12 || pair34)
-      c.r.warnings.push_back(
-          prefix + ": Attack Starfighters has \"Either A or B\" flag turned on, therefore " +
-          "it will attack ALL Starfighters in the mission, regardless of Team or "
-          "IFF.");
+      c.r.warning({ZYNED_TEXT("core",
+                              "WARNING: %1 - Order %2: Attack Starfighters has \"Either A "
+                              "or B\" flag turned on, therefore it will attack ALL "
+                              "Starfighters in the mission, regardless of Team or IFF."),
+                   {label, order}});
   }
 }
 
@@ -260,61 +312,67 @@ void checkFlightGroups(Check& c, PlayerTally& tally) {
 void checkPlayersPerTeam(Check& c, const PlayerTally& tally) {
   for (std::size_t t = 0; t < model::TeamCount; ++t)
     if (tally.playersOnTeam[t] > PlayersPerTeamInBaseFormat && c.baseFormat)
-      c.r.warnings.push_back("WARNING: There are " + num(tally.playersOnTeam[t]) + " Players" +
-                             " on Team " + num(static_cast<int>(t) + 1) +
-                             " in this Zyn Format mission. You will only be able to access " +
-                             "the first 4 Player slots per Team without Qvn. Split the players "
-                             "up" +
-                             " into 2 or more allied Teams.");
+      c.r.warning({ZYNED_TEXT("core",
+                              "WARNING: There are %1 Players on Team %2 in this Zyn Format "
+                              "mission. You will only be able to access the first 4 "
+                              "Player slots per Team without Qvn. Split the players up "
+                              "into 2 or more allied Teams."),
+                   {num(tally.playersOnTeam[t]), num(static_cast<int>(t) + 1)}});
 }
 
 // The players the mission type asks for.
 void checkPlayersOfType(Check& c, const PlayerTally& tally) {
-  auto& errors = c.r.errors;
-  auto& warnings = c.r.warnings;
+  const auto error = [&](const char* marked) { c.r.error(model::text(marked)); };
+  const auto warning = [&](const char* marked) { c.r.warning(model::text(marked)); };
   const bool expansion = c.m.platformId == model::FormatExpansion;
   const int players = tally.players, playerTeams = tally.teams();
   if (tally.playersOnTeam[0] == 0) {
-    errors.push_back(
+    error(ZYNED_TEXT(
+        "core",
         "ERROR: There are no player craft on Team 1. There MUST be player craft on Team 1 for a "
-        "mission to work.");
+        "mission to work."));
     return;
   }
   switch (c.missionType) {
     case model::Training:
       if (players > 4)
-        errors.push_back(
+        error(ZYNED_TEXT(
+            "core",
             "ERROR: There are more than 4 Players in this Training Mission. Try MultiPlayer "
-            "Training.");
+            "Training."));
       break;
     case model::Melee:
-      if (players < 2) warnings.push_back("WARNING: There is only one Player Craft in this Melee.");
+      if (players < 2)
+        warning(ZYNED_TEXT("core", "WARNING: There is only one Player Craft in this Melee."));
       break;
     case model::MultiplayerTraining:
       if (playerTeams >= 2 && expansion)
-        warnings.push_back("WARNING: Players should all be on Team 1 for Qvn Campaigns.");
+        warning(ZYNED_TEXT("core", "WARNING: Players should all be on Team 1 for Qvn Campaigns."));
       else if (players < 2)
-        errors.push_back("ERROR: Less than 2 Players in Multiplayer Training.");
+        error(ZYNED_TEXT("core", "ERROR: Less than 2 Players in Multiplayer Training."));
       else if (players < 5 && expansion)
-        warnings.push_back(
+        warning(ZYNED_TEXT(
+            "core",
             "WARNING: Less than 5 Players in MultiPlayer Training. In Qvn Campaigns this "
             "mission will still work but you will not have access to the 'View Briefing Map' "
             "and 'Assign Players' buttons. This means you will not have a chance to read the "
-            "Mission Description.");
+            "Mission Description."));
       break;
     case model::MultiplayerCombat:
       if (players <= 1)
-        errors.push_back(
+        error(ZYNED_TEXT(
+            "core",
             "ERROR: This is a \"Multiplayer Combat\" Mission, but only has one Player Craft.  "
             "It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 "
             "(which MUST be Rebel.)  If you want player craft on only one Team, try a Training "
-            "mission.");
+            "mission."));
       else if (playerTeams < 2)
-        errors.push_back(
+        error(ZYNED_TEXT(
+            "core",
             "ERROR: This is a \"Multiplayer Combat\" Mission, but has all Players on the same "
             "Team. It should have Player Craft on both Team 1 (which MUST be Imperial), and "
             "Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a "
-            "Training mission.");
+            "Training mission."));
       break;
     default:
       break;
@@ -325,9 +383,10 @@ void checkPlayersOfType(Check& c, const PlayerTally& tally) {
 void checkMessages(Check& c) {
   for (std::size_t i = 0; i < c.m.messages.size(); ++i) {
     const model::Message& msg = c.m.messages[i];
-    const std::string problem = editing::messageTextProblem(msg.color(), msg.textValue());
+    model::Text problem = editing::messageTextProblem(msg.color(), msg.textValue());
     if (!problem.empty())
-      c.r.warnings.push_back("WARNING: Message " + num(static_cast<int>(i) + 1) + ": " + problem);
+      c.r.warning({ZYNED_TEXT("core", "WARNING: Message %1: %2"),
+                   {num(static_cast<int>(i) + 1), std::move(problem)}});
   }
 }
 
@@ -344,7 +403,7 @@ CheckResult runCheck(const model::Mission& m, const Vocabulary& vocabulary,
   checkFlightGroups(c, tally);
   checkPlayersPerTeam(c, tally);
   checkPlayersOfType(c, tally);
-  danglingReferences(m, vocabulary, r.warnings);
+  danglingReferences(m, vocabulary, r);
   checkMessages(c);
   return r;
 }

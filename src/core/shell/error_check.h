@@ -48,6 +48,11 @@ std::string objectCountLabel(int count);
 struct CheckResult {
   std::vector<std::string> errors;
   std::vector<std::string> warnings;
+  // The same findings as texts the editor shows in the user's language.
+  std::vector<model::Text> errorTexts;
+  std::vector<model::Text> warningTexts;
+  void error(model::Text t);
+  void warning(model::Text t);
   MissionCounts counts;
   // One flag per flight group, in list order: whether it arrives at the start.
   std::vector<bool> arrivesAtStart;
@@ -57,6 +62,7 @@ struct CheckResult {
   std::size_t findingCount() const { return errors.size() + (omitWarnings ? 0 : warnings.size()); }
   // The lines of the results window: every error, then (unless omitted) every warning.
   std::vector<std::string> lines() const;
+  std::vector<model::Text> lineTexts() const;
 };
 
 // Runs the check. `omitWarnings` is the per-mission choice made in the results window.
