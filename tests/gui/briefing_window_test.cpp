@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -15,6 +16,7 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QToolBar>
 #include <QToolButton>
 #include <QUndoStack>
@@ -339,6 +341,27 @@ TEST_F(BriefingWindowTest, LoadingABriefingFileKeepsThePendingListOfTheShownBrie
   EXPECT_EQ(doc.mission().briefings[1].get(rec::EventWordsUsed), 400);
   EXPECT_EQ(doc.mission().briefings[0].strings[0], "Title");
   EXPECT_EQ(doc.mission().briefings[0].get(rec::EventWordsUsed), 5);
+}
+
+// A screen reader hears the current instruction, as the list shows it, as the preview's value.
+TEST_F(BriefingWindowTest, ThePreviewTellsTheCurrentInstruction) {
+  open();
+  page(1);
+  trigger("InsertStopAction");
+  auto* list = find<QListWidget>("InstructionList");
+  auto* preview = find<QWidget>("BriefingMap");
+  const auto value = [](QWidget* w) {
+    return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Value);
+  };
+  ASSERT_EQ(list->count(), 2);
+  for (int row : {0, 1}) {
+    const QPoint at = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_EQ(value(preview), list->item(row)->text());
+    EXPECT_EQ(value(list), list->item(row)->text().simplified());
+  }
+  EditorFixture::press(list, Qt::Key_Up);
+  EXPECT_EQ(value(preview), list->item(0)->text());
 }
 
 TEST_F(BriefingWindowTest, KeysUndoInsideTheEditorSaveAsAndAskBeforeDeleting) {

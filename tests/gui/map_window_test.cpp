@@ -1,5 +1,6 @@
 // The map window on a document of its own: dragging with snaps and locks, placing from the
 // palette, undo and cancel of a drag, the keyboard, the wheel, the waypoint grid and its place.
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -121,6 +122,23 @@ TEST_F(MapWindowTest, DragWithHalfKilometreSnapIsOneUndoStep) {
   EXPECT_EQ(g(0).x(Waypoint1), 160);
   doc.undoStack()->undo();
   EXPECT_EQ(g(0).y(Waypoint1), 0);
+}
+
+// A screen reader hears the current group, as the map's list shows it, and its current point.
+TEST_F(MapWindowTest, TheCanvasTellsTheCurrentGroupAndPoint) {
+  const auto value = [this] {
+    return QAccessible::queryAccessibleInterface(win->canvas())
+        ->text(QAccessible::Value)
+        .toStdString();
+  };
+  find<QToolButton>("AllWPs")->click();
+  const std::string line = find<QComboBox>("SelectionBox")->itemText(1).simplified().toStdString();
+  mouse(QEvent::MouseButtonPress, pixel(800, 0));  // the second group's craft
+  mouse(QEvent::MouseButtonRelease, pixel(800, 0));
+  EXPECT_EQ(value(), "Flight group 2 of 2: " + line + ", Start 1");
+  mouse(QEvent::MouseButtonPress, pixel(960, 0));  // its first waypoint
+  mouse(QEvent::MouseButtonRelease, pixel(960, 0));
+  EXPECT_EQ(value(), "Flight group 2 of 2: " + line + ", WP 1");
 }
 
 TEST_F(MapWindowTest, LockXInTheSideViewMovesOnlyZ) {

@@ -52,10 +52,10 @@ class BriefingWindow : public QDialog {
   BriefingSession& session() const { return *session_; }
   PlaybackController& playback() const { return *playback_; }
   int briefingNumber() const;
-  const briefing::CommandList& commands() const;
+  const ::briefing::CommandList& commands() const;
   int selected() const;
   bool pending() const;
-  briefing::Player& player();
+  ::briefing::Player& player();
   bool inserting() const;
   const model::Mission& mission() const;
 

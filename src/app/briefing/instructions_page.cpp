@@ -12,6 +12,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "app/base/accessible_value.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/briefing/briefing_session.h"
@@ -67,6 +68,7 @@ InstructionsPage::InstructionsPage(const EditorContext& context, BriefingSession
   auto* col = new QVBoxLayout(this);
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("InstructionList"));
+  tellCurrentLine(list_);
   list_->setAccessibleName(tr("Instruction List"));
   // The lines pad times with spaces for a proportional font, where a digit is two spaces wide.
   list_->setContextMenuPolicy(Qt::CustomContextMenu);

@@ -1,5 +1,6 @@
 #include "app/editing/ship_list.h"
 
+#include "app/base/accessible_value.h"
 #include "app/base/coloured_list.h"
 
 #include <QContextMenuEvent>
@@ -34,6 +35,7 @@ ShipList::ShipList(QWidget* parent) : QListWidget(parent), menu_(new QMenu(this)
   setPalette(p);
   connect(this, &QListWidget::itemSelectionChanged, this, [this] { report(); });
   connect(this, &QListWidget::currentRowChanged, this, [this] { report(); });
+  tellCurrentLine(this);
 }
 
 void ShipList::report() {

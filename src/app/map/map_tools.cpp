@@ -20,16 +20,6 @@ namespace {
 // Every gesture's edits join the transaction of this key.
 const QString GestureKey = QStringLiteral("map-gesture");
 
-// The name of a route point in undo texts ("WP 3").
-QString pointName(std::size_t p) {
-  if (p < Waypoint1) return QCoreApplication::translate("MapTools", "Start %1").arg(p - Start1 + 1);
-  if (p < Rendezvous)
-    return QCoreApplication::translate("MapTools", "WP %1").arg(p - Waypoint1 + 1);
-  if (p == Rendezvous) return QCoreApplication::translate("MapTools", "Rendezvous");
-  if (p == Hyperspace) return QCoreApplication::translate("MapTools", "Hyperspace");
-  return QCoreApplication::translate("MapTools", "Brief %1").arg(p - Briefing1 + 1);
-}
-
 bool isCraftPoint(std::size_t p) {
   return p == Start1 || p >= Briefing1;
 }
@@ -43,6 +33,15 @@ map::Pick pickAt(MapToolHost& host, const CanvasEvent& e) {
 }
 
 }  // namespace
+
+QString pointName(std::size_t p) {
+  if (p < Waypoint1) return QCoreApplication::translate("MapTools", "Start %1").arg(p - Start1 + 1);
+  if (p < Rendezvous)
+    return QCoreApplication::translate("MapTools", "WP %1").arg(p - Waypoint1 + 1);
+  if (p == Rendezvous) return QCoreApplication::translate("MapTools", "Rendezvous");
+  if (p == Hyperspace) return QCoreApplication::translate("MapTools", "Hyperspace");
+  return QCoreApplication::translate("MapTools", "Brief %1").arg(p - Briefing1 + 1);
+}
 
 // ---- Dragging a point ------------------------------------------------------------------------
 

@@ -25,6 +25,9 @@ namespace app {
 
 class MissionDocument;
 
+// The name of a route point (0-based) in undo texts and in what a screen reader hears ("WP 3").
+QString pointName(std::size_t point);
+
 // What the tools need of the map window.
 class MapToolHost {
  public:

@@ -205,11 +205,18 @@ void MapWindow::onDocumentChanged(const model::ChangeSet& c) {
 
 void MapWindow::onSelectionChanged() {
   const int fg = doc_.currentFlightGroup();
-  if (fg == state_.current || dragging()) return;
+  if (dragging()) return;
+  if (fg == state_.current) {
+    tellCurrent();  // another point of the same group
+    return;
+  }
   state_.current = fg;
   // The box acts only on the user's choice (`activated`).
   if (!state_.view.briefing) selectionBox_->setCurrentIndex(fg);
-  if (isVisible()) redraw();
+  if (isVisible())
+    redraw();
+  else
+    tellCurrent();
 }
 
 void MapWindow::refillLists() {
@@ -312,16 +319,25 @@ void MapWindow::redraw() {
   state_.width = canvas_->width();
   state_.height = canvas_->height();
   canvas_->redraw();
-  // A screen reader hears the current flight group as the map's value.
-  const auto& groups = doc_.mission().flightGroups;
+  tellCurrent();
+}
+
+// A screen reader hears the current flight group (its line of the list) and its current point
+// as the map's value.
+void MapWindow::tellCurrent() {
+  const Mission& m = doc_.mission();
   const int fg = state_.current;
-  setAccessibleValue(
-      canvas_, fg >= 0 && fg < static_cast<int>(groups.size())
-                   ? tr("Flight group %1 of %2: %3")
+  if (fg < 0 || fg >= static_cast<int>(m.flightGroups.size())) {
+    setAccessibleValue(canvas_, tr("No flight group"));
+    return;
+  }
+  const auto k = static_cast<std::size_t>(fg);
+  setAccessibleValue(canvas_,
+                     tr("Flight group %1 of %2: %3, %4")
                          .arg(fg + 1)
-                         .arg(groups.size())
-                         .arg(fromFile(groups[static_cast<std::size_t>(fg)].text(model::fg::Name)))
-                   : tr("No flight group"));
+                         .arg(m.flightGroups.size())
+                         .arg(fromFile(editing::listLine(m, vocab_, k, false)).simplified(),
+                              pointName(static_cast<std::size_t>(doc_.currentPoint()))));
 }
 
 void MapWindow::updateScrollBars() {

@@ -146,6 +146,8 @@ class MapWindow : public QWidget, private MapToolHost {
   void setCurrentPoint(std::size_t point);
 
   void canvasResized(QSize size);
+  // The current flight group and point as the canvas's accessible value.
+  void tellCurrent();
 
   // MapToolHost
   MissionDocument& document() override { return doc_; }
