@@ -22,10 +22,12 @@
 
 #include <gtest/gtest.h>
 
+#include "app/base/coloured_list.h"
 #include "app/base/prompter.h"
 #include "app/base/refusal_note.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
+#include "app/flow/flow_graph_view.h"
 #include "app/map/formation_window.h"
 #include "app/map/map_window.h"
 #include "app/map/map_wp_window.h"
@@ -139,6 +141,38 @@ TEST_F(MapWindowTest, TheCanvasTellsTheCurrentGroupAndPoint) {
   mouse(QEvent::MouseButtonPress, pixel(960, 0));  // its first waypoint
   mouse(QEvent::MouseButtonRelease, pixel(960, 0));
   EXPECT_EQ(value(), "Flight group 2 of 2: " + line + ", WP 1");
+}
+
+// Under a dark desktop theme the editor's own colours follow it: the flow graph's ground is the
+// palette's, a refused cell's red is readable on it.
+TEST_F(MapWindowTest, TheEditorsOwnColoursFollowADarkPalette) {
+  const QPalette before = QApplication::palette();
+  struct Restore {
+    QPalette p;
+    ~Restore() { QApplication::setPalette(p); }
+  } restore{before};
+  QPalette dark = before;
+  for (auto [role, colour] : {std::pair{QPalette::Window, QColor(45, 45, 45)},
+                              {QPalette::WindowText, QColor(220, 220, 220)},
+                              {QPalette::Base, QColor(30, 30, 30)},
+                              {QPalette::Text, QColor(220, 220, 220)}})
+    dark.setColor(role, colour);
+  QApplication::setPalette(dark);
+
+  app::FlowGraphView graph(prompter, [] { return QByteArray(); });
+  auto* picture = graph.findChild<QWidget*>(QStringLiteral("FlowGraphPicture"));
+  ASSERT_NE(picture, nullptr);
+  picture->resize(20, 20);
+  EXPECT_EQ(picture->grab().toImage().pixelColor(0, 0), dark.color(QPalette::Base));
+
+  win->editWaypoints();
+  QLineEdit* edit = openCell(win->findChild<QTableWidget*>("MapWPGrid"), Waypoint1, 1);
+  ASSERT_NE(edit, nullptr);
+  edit->selectAll();
+  EditorFixture::type(edit, QStringLiteral("1.5x"));
+  const QColor refused = edit->palette().color(QPalette::Text);
+  EXPECT_NE(refused, dark.color(QPalette::Text));
+  EXPECT_GE(app::ColouredListDelegate::contrast(refused, dark.color(QPalette::Base)), 4.5);
 }
 
 TEST_F(MapWindowTest, LockXInTheSideViewMovesOnlyZ) {

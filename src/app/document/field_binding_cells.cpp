@@ -1,5 +1,6 @@
 #include "app/document/field_binding.h"
 
+#include "app/base/palette_colours.h"
 #include "app/base/text.h"
 
 // Grid cells: the grid's editor hands what is typed to the cell's binding; a
@@ -69,9 +70,10 @@ void FieldBinding::typedLive(const QString& typed) {
   // until it does.
   if (editor_) {
     editor_->setToolTip(stores || t.kind == TypedValue::Nothing ? QString() : t.message);
+    const QColor red = refusedColour(editor_->palette().color(QPalette::Base));
     editor_->setStyleSheet(stores || t.kind == TypedValue::Nothing
                                ? QString()
-                               : QStringLiteral("QLineEdit { color: #c00000; }"));
+                               : QStringLiteral("QLineEdit { color: %1; }").arg(red.name()));
   }
   if (!stores) return;
   // Stored as it is typed, the burst a gesture until editing ends.

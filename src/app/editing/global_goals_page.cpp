@@ -11,6 +11,7 @@
 
 #include "app/base/colour.h"
 #include "app/base/input_policy.h"
+#include "app/base/palette_colours.h"
 #include "app/base/text.h"
 #include "app/base/translations.h"
 #include "app/document/field_binding.h"
@@ -224,7 +225,9 @@ void GlobalGoalsPage::fill() {
     captions_[k]->setVisible(rows[k].visible);
     QPalette p = captions_[k]->palette();
     const QColor tint = tintColour(rows[k].tint);
-    p.setColor(QPalette::WindowText, tint.isValid() ? tint : palette().color(QPalette::WindowText));
+    p.setColor(QPalette::WindowText, tint.isValid()
+                                         ? readableOn(tint, palette().color(QPalette::Window))
+                                         : palette().color(QPalette::WindowText));
     captions_[k]->setPalette(p);
     for (std::size_t t = 0; t < 4; ++t) {
       strings_[t][k]->setVisible(rows[k].visible);

@@ -1,6 +1,7 @@
 #include "app/flow/flow_graph_view.h"
 
 #include <QBuffer>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QLabel>
@@ -25,7 +26,8 @@ class FlowGraphPicture : public QWidget {
     setObjectName(QStringLiteral("FlowGraphPicture"));
   }
   bool load(const QByteArray& svg) {
-    const bool ok = renderer_.load(svg);
+    svg_ = svg;
+    const bool ok = renderer_.load(inPaletteColours());
     resize(ok ? renderer_.defaultSize() : QSize(1, 1));
     update();
     return ok;
@@ -35,11 +37,29 @@ class FlowGraphPicture : public QWidget {
  protected:
   void paintEvent(QPaintEvent*) override {
     QPainter p(this);
-    p.fillRect(rect(), Qt::white);
+    p.fillRect(rect(), palette().color(QPalette::Base));
     if (renderer_.isValid()) renderer_.render(&p, QRectF(QPointF(0, 0), renderer_.defaultSize()));
+  }
+  void changeEvent(QEvent* e) override {
+    QWidget::changeEvent(e);
+    if (e->type() == QEvent::PaletteChange && !svg_.isEmpty()) load(svg_);
   }
 
  private:
+  // dot draws black on white (text without a colour of its own is black): on screen the graph is
+  // drawn in the desktop's text colour on its ground; the groups' and messages' own colours stay.
+  // The saved files keep dot's colours.
+  QByteArray inPaletteColours() const {
+    const QByteArray text = palette().color(QPalette::Text).name().toLatin1();
+    const QByteArray ground = palette().color(QPalette::Base).name().toLatin1();
+    QByteArray shown = svg_;
+    shown.replace("\"black\"", "\"" + text + "\"");
+    shown.replace("fill=\"white\"", "fill=\"" + ground + "\"");
+    shown.replace("class=\"graph\"", "class=\"graph\" fill=\"" + text + "\"");
+    return shown;
+  }
+
+  QByteArray svg_;
   QSvgRenderer renderer_;
 };
 

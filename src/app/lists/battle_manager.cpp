@@ -27,6 +27,7 @@
 #include "app/base/disk_change_dialog.h"
 #include "app/base/folder_chooser_dialog.h"
 #include "app/base/notice_window.h"
+#include "app/base/palette_colours.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/window_memory.h"
@@ -186,6 +187,8 @@ QWidget* BattleManager::buildCustomPage(QWidget* parent) {
 QWidget* BattleManager::buildListsPage(QWidget* parent) {
   auto* lstPage = new QWidget(parent);
   listTabs_ = new QTabWidget(lstPage);
+  // The side's list is named in the side's colour, readable on the desktop's.
+  followPalette(listTabs_, [this] { colourSideTab(); });
   listTabs_->setObjectName(QStringLiteral("ListTabs"));
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   missionLst_ = new QPlainTextEdit(lstPage);
@@ -356,7 +359,7 @@ void BattleManager::loadListTexts() {
     sideUnreadable_ = load(sideLst_, folders_.sideList);
     listTabs_->setTabText(1,
                           imperial_ ? QStringLiteral("Imperial.lst") : QStringLiteral("Rebel.lst"));
-    listTabs_->tabBar()->setTabTextColor(1, imperial_ ? QColor(255, 38, 38) : QColor(0, 128, 0));
+    colourSideTab();
   } else {
     sideLst_->clear();
     sideLst_->setEnabled(false);
@@ -374,6 +377,13 @@ std::string BattleManager::unreadableList() const {
   if (missionUnreadable_) return folders_.missionList;
   if (isCampaign() && sideUnreadable_) return folders_.sideList;
   return {};
+}
+
+void BattleManager::colourSideTab() {
+  if (listTabs_->count() < 2 || !isCampaign()) return;
+  const QColor side = imperial_ ? QColor(255, 38, 38) : QColor(0, 128, 0);
+  listTabs_->tabBar()->setTabTextColor(
+      1, readableOn(side, listTabs_->tabBar()->palette().color(QPalette::Window)));
 }
 
 void BattleManager::chooseType(int index) {

@@ -51,6 +51,7 @@ class BattleManager : public QDialog {
   const std::optional<std::string>& chosenMission() const { return chosen_; }
 
  private:
+  void colourSideTab();
   // "Check All…": every mission of the custom list, checked, in a window of its own; a mission
   // chosen there closes the window to open it.
   void checkAll();

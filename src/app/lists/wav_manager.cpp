@@ -13,6 +13,7 @@
 #include "app/base/dialog_buttons.h"
 #include "app/base/icons.h"
 #include "app/base/notice_window.h"
+#include "app/base/palette_colours.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/base/translations.h"
@@ -102,7 +103,11 @@ QHBoxLayout* WavManager::buildFieldRow() {
   fieldStack_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   missing_ = new QLabel(tr("not found in the wave folders"), this);
   missing_->setObjectName(QStringLiteral("WavMissingLabel"));
-  missing_->setStyleSheet(QStringLiteral("color: rgb(200, 0, 0);"));
+  followPalette(missing_, [l = missing_] {
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, refusedColour(p.color(QPalette::Window)));
+    l->setPalette(p);
+  });
   play_ = new QPushButton(icon(QStringLiteral("wave-play")), QString(), this);
   play_->setObjectName(QStringLiteral("PlayWavBtn"));
   play_->setToolTip(tr("Play"));
