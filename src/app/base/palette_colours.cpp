@@ -44,8 +44,7 @@ QColor refusedColour(const QColor& ground) {
   return readableOn(QColor(0xc0, 0, 0), ground);
 }
 
-void followPalette(QWidget* w, std::function<void()> apply) {
-  apply();
+void whenPaletteChanges(QWidget* w, std::function<void()> apply) {
   new PaletteFollower(w, std::move(apply));
 }
 

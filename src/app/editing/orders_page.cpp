@@ -1,5 +1,6 @@
 #include "app/editing/orders_page.h"
 #include "app/base/input_policy.h"
+#include "app/base/palette_colours.h"
 #include "app/base/translations.h"
 
 #include <QCheckBox>
@@ -336,7 +337,8 @@ void OrdersPage::doFill() {
     labels_[n]->setToolTip(text);
     QPalette p = labels_[n]->palette();
     p.setColor(QPalette::WindowText, static_cast<int>(n) == order_
-                                         ? QColor::fromRgb(EditedLabelColour)
+                                         ? readableOn(QColor::fromRgb(EditedLabelColour),
+                                                      palette().color(QPalette::Window))
                                          : palette().color(QPalette::WindowText));
     labels_[n]->setPalette(p);
   }

@@ -14,6 +14,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "app/base/palette_colours.h"
 #include "app/base/table_models.h"
 #include "app/base/text.h"
 #include "app/document/field_binding.h"
@@ -119,6 +120,7 @@ TriggerEditor::TriggerEditor(MissionDocument& doc, const shell::Vocabulary& voca
   new ViewUpdater(this, doc_, WholeMission,
                   [this](Changes t, const ChangeSet&) { onDocumentChanged(t); });
   refresh();
+  whenPaletteChanges(this, [this] { drawLabels(); });
 }
 
 void TriggerEditor::build() {
@@ -283,7 +285,8 @@ void TriggerEditor::drawLabels() {
     l->setToolTip(text);
     QPalette p = l->palette();
     // The others in the desktop's text colour: black would vanish on a dark theme.
-    p.setColor(QPalette::WindowText, n == edited_ ? QColor::fromRgb(EditedLabelColour)
+    p.setColor(QPalette::WindowText, n == edited_ ? readableOn(QColor::fromRgb(EditedLabelColour),
+                                                               palette().color(QPalette::Window))
                                                   : palette().color(QPalette::WindowText));
     l->setPalette(p);
   }

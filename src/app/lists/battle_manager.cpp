@@ -188,7 +188,7 @@ QWidget* BattleManager::buildListsPage(QWidget* parent) {
   auto* lstPage = new QWidget(parent);
   listTabs_ = new QTabWidget(lstPage);
   // The side's list is named in the side's colour, readable on the desktop's.
-  followPalette(listTabs_, [this] { colourSideTab(); });
+  whenPaletteChanges(listTabs_, [this] { colourSideTab(); });
   listTabs_->setObjectName(QStringLiteral("ListTabs"));
   const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
   missionLst_ = new QPlainTextEdit(lstPage);

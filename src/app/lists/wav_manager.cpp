@@ -103,11 +103,13 @@ QHBoxLayout* WavManager::buildFieldRow() {
   fieldStack_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
   missing_ = new QLabel(tr("not found in the wave folders"), this);
   missing_->setObjectName(QStringLiteral("WavMissingLabel"));
-  followPalette(missing_, [l = missing_] {
+  const auto colourMissing = [l = missing_] {
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, refusedColour(p.color(QPalette::Window)));
     l->setPalette(p);
-  });
+  };
+  colourMissing();
+  whenPaletteChanges(missing_, colourMissing);
   play_ = new QPushButton(icon(QStringLiteral("wave-play")), QString(), this);
   play_->setObjectName(QStringLiteral("PlayWavBtn"));
   play_->setToolTip(tr("Play"));

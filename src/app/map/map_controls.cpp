@@ -21,6 +21,7 @@
 #include "app/base/accessible_value.h"
 #include "app/base/actions.h"
 #include "app/base/fitting_scroll_area.h"
+#include "app/base/palette_colours.h"
 #include "app/document/mission_document.h"
 #include "app/map/map_painter.h"
 #include "app/map/map_window.h"
@@ -132,9 +133,15 @@ QHBoxLayout* MapWindow::buildFilterRow() {
   for (int i = 0; i < 6; ++i) {
     QToolButton* b =
         button(IffNames[i], tr(iffTexts[i]), tr("Show IFF %1").arg(tr(iffTexts[i])), true);
-    QPalette pal = b->palette();
-    pal.setColor(QPalette::ButtonText, toQColor(iffColour(i)).darker(i == 3 ? 160 : 110));
-    b->setPalette(pal);
+    // In the IFF's colour, made readable on the desktop's buttons.
+    const auto colour = [b, i] {
+      QPalette pal = b->palette();
+      pal.setColor(QPalette::ButtonText,
+                   readableOn(toQColor(iffColour(i)), pal.color(QPalette::Button)));
+      b->setPalette(pal);
+    };
+    colour();
+    whenPaletteChanges(b, colour);
     iffButtons_[i] = b;
     row->addWidget(b);
   }
