@@ -143,8 +143,9 @@ TEST_F(MapWindowTest, TheCanvasTellsTheCurrentGroupAndPoint) {
   EXPECT_EQ(value(), "Flight group 2 of 2: " + line + ", WP 1");
 }
 
-// Under a dark desktop theme the editor's own colours follow it: the flow graph's ground is the
-// palette's, a refused cell's red is readable on it.
+// Under a dark desktop theme, chosen while the editor runs, the editor's own colours follow it:
+// the flow graph's ground is the palette's, a refused cell's red and the map's IFF buttons are
+// readable on it.
 TEST_F(MapWindowTest, TheEditorsOwnColoursFollowADarkPalette) {
   const QPalette before = QApplication::palette();
   struct Restore {
@@ -155,9 +156,11 @@ TEST_F(MapWindowTest, TheEditorsOwnColoursFollowADarkPalette) {
   for (auto [role, colour] : {std::pair{QPalette::Window, QColor(45, 45, 45)},
                               {QPalette::WindowText, QColor(220, 220, 220)},
                               {QPalette::Base, QColor(30, 30, 30)},
-                              {QPalette::Text, QColor(220, 220, 220)}})
+                              {QPalette::Text, QColor(220, 220, 220)},
+                              {QPalette::Button, QColor(60, 60, 60)}})
     dark.setColor(role, colour);
   QApplication::setPalette(dark);
+  QApplication::processEvents();  // the open windows take it from the event loop
 
   app::FlowGraphView graph(prompter, [] { return QByteArray(); });
   auto* picture = graph.findChild<QWidget*>(QStringLiteral("FlowGraphPicture"));
@@ -173,6 +176,13 @@ TEST_F(MapWindowTest, TheEditorsOwnColoursFollowADarkPalette) {
   const QColor refused = edit->palette().color(QPalette::Text);
   EXPECT_NE(refused, dark.color(QPalette::Text));
   EXPECT_GE(app::ColouredListDelegate::contrast(refused, dark.color(QPalette::Base)), 4.5);
+  for (const char* iff : {"ImpIFF", "YellIFF", "Red2IFF"}) {
+    const QPalette shown = find<QToolButton>(iff)->palette();
+    EXPECT_GE(app::ColouredListDelegate::contrast(shown.color(QPalette::ButtonText),
+                                                  shown.color(QPalette::Button)),
+              4.5)
+        << iff;
+  }
 }
 
 TEST_F(MapWindowTest, LockXInTheSideViewMovesOnlyZ) {

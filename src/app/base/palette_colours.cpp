@@ -19,12 +19,20 @@ class PaletteFollower : public QObject {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* e) override {
-    if (e->type() == QEvent::ApplicationPaletteChange) apply_();
+    // The widget's palette changes when the desktop's reaches it, and again when `apply_` sets
+    // its colours.
+    if ((e->type() == QEvent::PaletteChange || e->type() == QEvent::ApplicationPaletteChange) &&
+        !applying_) {
+      applying_ = true;
+      apply_();
+      applying_ = false;
+    }
     return QObject::eventFilter(watched, e);
   }
 
  private:
   std::function<void()> apply_;
+  bool applying_ = false;
 };
 
 }  // namespace

@@ -15,8 +15,8 @@ namespace app {
 QColor readableOn(const QColor& colour, const QColor& ground);
 // The red of a refused value, readable on `ground`.
 QColor refusedColour(const QColor& ground);
-// Calls `apply` whenever the application's palette changes (the desktop's theme switched while
-// the editor runs), for as long as `w` lives: for colours worked out from the palette and set.
+// Calls `apply` whenever the palette reaching `w` changes (the desktop's theme switched while the
+// editor runs), for as long as `w` lives: for colours worked out from the palette and set on it.
 void whenPaletteChanges(QWidget* w, std::function<void()> apply);
 
 }  // namespace app

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QGridLayout>
@@ -283,11 +284,13 @@ void TriggerEditor::drawLabels() {
     }
     l->setText(text);
     l->setToolTip(text);
-    QPalette p = l->palette();
-    // The others in the desktop's text colour: black would vanish on a dark theme.
+    // The others in the desktop's text colour: black would vanish on a dark theme. Asked of the
+    // application: a change of the palette reaches this editor and its labels in no set order.
+    const QPalette desktop = QApplication::palette(this);
+    QPalette p;
     p.setColor(QPalette::WindowText, n == edited_ ? readableOn(QColor::fromRgb(EditedLabelColour),
-                                                               palette().color(QPalette::Window))
-                                                  : palette().color(QPalette::WindowText));
+                                                               desktop.color(QPalette::Window))
+                                                  : desktop.color(QPalette::WindowText));
     l->setPalette(p);
   }
 }

@@ -4,6 +4,7 @@
 #include "app/lists/list_texts.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -383,7 +384,7 @@ void BattleManager::colourSideTab() {
   if (listTabs_->count() < 2 || !isCampaign()) return;
   const QColor side = imperial_ ? QColor(255, 38, 38) : QColor(0, 128, 0);
   listTabs_->tabBar()->setTabTextColor(
-      1, readableOn(side, listTabs_->tabBar()->palette().color(QPalette::Window)));
+      1, readableOn(side, QApplication::palette(listTabs_->tabBar()).color(QPalette::Window)));
 }
 
 void BattleManager::chooseType(int index) {

@@ -1,5 +1,6 @@
 #include "app/lists/wav_manager.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
@@ -104,8 +105,9 @@ QHBoxLayout* WavManager::buildFieldRow() {
   missing_ = new QLabel(tr("not found in the wave folders"), this);
   missing_->setObjectName(QStringLiteral("WavMissingLabel"));
   const auto colourMissing = [l = missing_] {
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, refusedColour(p.color(QPalette::Window)));
+    QPalette p;  // the text colour only: the rest follows the desktop's
+    p.setColor(QPalette::WindowText,
+               refusedColour(QApplication::palette(l).color(QPalette::Window)));
     l->setPalette(p);
   };
   colourMissing();

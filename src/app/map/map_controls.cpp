@@ -2,6 +2,7 @@
 // and options panels beside it, the scroll bars and the position read-out below. They are made
 // in three steps: built (widgets and layouts), bound (the states they start with) and connected
 // (what each does).
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -135,9 +136,10 @@ QHBoxLayout* MapWindow::buildFilterRow() {
         button(IffNames[i], tr(iffTexts[i]), tr("Show IFF %1").arg(tr(iffTexts[i])), true);
     // In the IFF's colour, made readable on the desktop's buttons.
     const auto colour = [b, i] {
-      QPalette pal = b->palette();
-      pal.setColor(QPalette::ButtonText,
-                   readableOn(toQColor(iffColour(i)), pal.color(QPalette::Button)));
+      QPalette pal;  // the text colour only: the rest follows the desktop's
+      pal.setColor(
+          QPalette::ButtonText,
+          readableOn(toQColor(iffColour(i)), QApplication::palette(b).color(QPalette::Button)));
       b->setPalette(pal);
     };
     colour();
