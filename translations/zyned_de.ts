@@ -2632,10 +2632,6 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Fluggruppen-Karte</translation>
     </message>
     <message>
-        <source>Flight group %1 of %2: %3</source>
-        <translation>Fluggruppe %1 von %2: %3</translation>
-    </message>
-    <message>
         <source>No flight group</source>
         <translation>Keine Fluggruppe</translation>
     </message>
@@ -2918,6 +2914,10 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Briefing Mode</source>
         <translation>Briefingmodus</translation>
+    </message>
+    <message>
+        <source>Flight group %1 of %2: %3, %4</source>
+        <translation>Fluggruppe %1 von %2: %3, %4</translation>
     </message>
 </context>
 <context>
