@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include "app/base/refusal_note.h"
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/flight_groups_page.h"
@@ -804,10 +805,18 @@ TEST_F(FlightGroupsPageTest, ListIsAsWideAsItsLinesUntilTheUserMovesTheSplitter)
 
 namespace {
 
-class FlightGroupsPageGrab : public testing_gui::EditorFixture {};
+// Pictures of the page inside the main window, for a person to look at, in English ("fg-tab-N")
+// and in the pseudo-translation ("fg-tab-pseudo-N"), whose longer texts must fit as well.
+class FlightGroupsPageGrab : public testing_gui::EditorFixture,
+                             public testing::WithParamInterface<const char*> {
+ protected:
+  void TearDown() override {
+    testing_gui::EditorFixture::TearDown();
+    app::removeTranslations();
+  }
+};
 
-// Pictures of the page inside the main window, for a person to look at.
-TEST_F(FlightGroupsPageGrab, DISABLED_GrabTabs) {
+TEST_P(FlightGroupsPageGrab, DISABLED_GrabTabs) {
   const QByteArray out = qgetenv("ZYNED_GRAB_DIR");
   if (out.isEmpty()) GTEST_SKIP() << "set ZYNED_GRAB_DIR to save pictures of the page";
   const std::string file = writeMission("dozen.kre", 14, "Dozen", [](Mission& m) {
@@ -831,6 +840,10 @@ TEST_F(FlightGroupsPageGrab, DISABLED_GrabTabs) {
     m.flightGroups[3].set(fg::OptionalCraft, u8{3}, 0);
     m.flightGroups[3].set(fg::OptionalCraftCount, u8{2}, 0);
   });
+  const QString language = QString::fromLatin1(GetParam());
+  if (language != QLatin1String("en")) {
+    ASSERT_TRUE(app::installTranslation(language));
+  }
   start();
   prompter.openNames = {QString::fromStdString(file)};
   window->openMission();
@@ -844,8 +857,12 @@ TEST_F(FlightGroupsPageGrab, DISABLED_GrabTabs) {
   for (int i = 0; i < page->pages()->count(); ++i) {
     page->pages()->setCurrentIndex(i);
     QApplication::processEvents();
-    window->grab().save(QString("%1/fg-tab-%2.png").arg(QString(out)).arg(i));
+    const QString prefix =
+        language == QLatin1String("en") ? QString() : language + QLatin1Char('-');
+    window->grab().save(QString("%1/fg-tab-%2%3.png").arg(QString(out), prefix).arg(i));
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, FlightGroupsPageGrab, testing::Values("en", "pseudo"));
 
 }  // namespace
