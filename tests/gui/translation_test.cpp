@@ -139,10 +139,7 @@ TEST_F(Translation, CheckFindingsAreTranslatedWithWhatFillsThem) {
       << shown.toStdString();
 }
 
-// Disabled while the flight-group pages cut texts in the pseudo-translation (the Ship, Arrival,
-// Departure and WPs tabs: captions and check boxes in a column of fixed width); run it with
-// --gtest_also_run_disabled_tests.
-TEST_F(Translation, DISABLED_LabelsAndButtonsFitTheLongerTexts) {
+TEST_F(Translation, LabelsAndButtonsFitTheLongerTexts) {
   startWithRecords();
   QStringList faults;
   walk([&](QWidget* window, const QString& where) {

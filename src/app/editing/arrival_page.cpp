@@ -86,7 +86,10 @@ ArrivalPage::ArrivalPage(const EditorContext& context, QWidget* parent)
   top->setContentsMargins(6, 4, 6, 4);
   top->setSpacing(4);
 
-  top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
+  // A sentence: it wraps rather than widen the tab in a longer language.
+  auto* hint = new QLabel(tr("Click on text to edit (double-click for clipboard)"), this);
+  hint->setWordWrap(true);
+  top->addWidget(hint);
   editor_ = new TriggerEditor(
       doc_, vocab_,
       flightGroupTriggers(doc_, editing::arrivalTriggers(), editText(tr("Arrival Trigger"))), this);

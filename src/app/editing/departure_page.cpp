@@ -28,7 +28,10 @@ DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
   top->setContentsMargins(6, 4, 6, 4);
   top->setSpacing(4);
 
-  top->addWidget(new QLabel(tr("Click on text to edit (double-click for clipboard)"), this));
+  // A sentence: it wraps rather than widen the tab in a longer language.
+  auto* hint = new QLabel(tr("Click on text to edit (double-click for clipboard)"), this);
+  hint->setWordWrap(true);
+  top->addWidget(hint);
   editor_ = new TriggerEditor(
       doc_, vocab_,
       flightGroupTriggers(doc_, editing::departureTriggers(), editText(tr("Departure Trigger"))),
@@ -46,8 +49,10 @@ DeparturePage::DeparturePage(const EditorContext& context, QWidget* parent)
   }
 
   departWhen_ = combo("DepartWhenBox");
-  top->addWidget(
-      captionFor(departWhen_, tr("Individual craft in this FG will abort mission when:"), this));
+  QLabel* whenCaption =
+      captionFor(departWhen_, tr("Individual craft in this FG will abort mission when:"), this);
+  whenCaption->setWordWrap(true);
+  top->addWidget(whenCaption);
   top->addWidget(departWhen_);
 
   {

@@ -44,6 +44,18 @@ namespace {
 constexpr int PagesWidth = 424;
 constexpr int PagesMaxWidth = 680;
 
+// The property tabs, never narrower than PagesWidth nor than their pages need: a language with
+// longer texts widens them.
+class PropertyTabs : public QTabWidget {
+ public:
+  using QTabWidget::QTabWidget;
+  QSize minimumSizeHint() const override {
+    QSize s = QTabWidget::minimumSizeHint();
+    s.setWidth(std::max(s.width(), PagesWidth));
+    return s;
+  }
+};
+
 // What the list lines and the property pages read; other changes leave them alone.
 constexpr unsigned PageChanges = FlightGroupFields | FlightGroupList | Selection | TeamFields |
                                  HeaderFields | Format | FlightGroupBufferChange | Tables;
@@ -64,9 +76,9 @@ FlightGroupsPage::FlightGroupsPage(const EditorContext& context, QWidget* parent
   // The user sets the share of the list and the pages. Until then the list is as wide as its
   // lines and the pages take the rest.
   split_ = splitPage(this, QStringLiteral("FlightGroupSplitter"), left, pages_);
-  fitSplitter(split_, [left](QSplitter* s) {
+  fitSplitter(split_, [this, left](QSplitter* s) {
     const int room = s->width() - s->handleWidth();
-    const int list = std::min(left->sizeHint().width(), room - PagesWidth);
+    const int list = std::min(left->sizeHint().width(), room - pages_->minimumSizeHint().width());
     s->setSizes({list, room - list});
   });
 
@@ -131,7 +143,7 @@ QWidget* FlightGroupsPage::buildListColumn() {
 
 // Right: the sub-tabs. The Ship tab is built at once, the others when they are first shown.
 void FlightGroupsPage::buildPages() {
-  pages_ = new QTabWidget(this);
+  pages_ = new PropertyTabs(this);
   DeferredPage::buildWhenChosen(pages_);
   pages_->setObjectName(QStringLiteral("FGPages"));
   ship_ = new ShipPage(ctx_, pages_);
@@ -174,7 +186,6 @@ void FlightGroupsPage::buildPages() {
       " border-bottom: none; border-top-left-radius: 3px; border-top-right-radius: 3px;"
       " background: palette(button); }"
       "QTabBar::tab:selected { background: palette(base); }"));
-  pages_->setMinimumWidth(PagesWidth);
   pages_->setMaximumWidth(PagesMaxWidth);
 }
 

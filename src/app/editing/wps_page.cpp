@@ -75,8 +75,10 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
   setObjectName(QStringLiteral("WpsPage"));
   auto* top = new QGridLayout(this);
   top->setContentsMargins(6, 4, 6, 4);
-  top->addWidget(new QLabel(tr("Use Tab and Arrow keys to maneuver through Grid"), this), 0, 0, 1,
-                 3);
+  // A sentence: it wraps rather than widen the tab in a longer language.
+  auto* hint = new QLabel(tr("Use Tab and Arrow keys to maneuver through Grid"), this);
+  hint->setWordWrap(true);
+  top->addWidget(hint, 0, 0, 1, 3);
 
   enabled_ = new QListWidget(this);
   enabled_->setObjectName(QStringLiteral("WPEnabledList"));
