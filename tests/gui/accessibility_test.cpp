@@ -80,7 +80,7 @@ TEST_F(Accessibility, EveryFocusableControlHasANameAndTabFollowsTheLayout) {
         faults << where + QStringLiteral(": Tab goes back from ") + describe(stops[k - 1]) +
                       QStringLiteral(" to ") + describe(stops[k]);
   });
-  EXPECT_GT(windows, 30);
+  EXPECT_GT(windows, 40);
   faults.removeDuplicates();
   EXPECT_TRUE(faults.isEmpty()) << faults.size() << " faults:\n"
                                 << faults.join(QLatin1Char('\n')).toStdString();

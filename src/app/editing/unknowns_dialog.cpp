@@ -74,6 +74,12 @@ QLayout* UnknownsDialog::buildByteBoxes(const model::Header& header,
     e->setFixedWidth(boxWidth);
     return e;
   };
+  // The name before a box, which names the box for a screen reader too.
+  auto caption = [this](const QString& name, QLineEdit* box) {
+    auto* l = new QLabel(name + QLatin1Char(':'), this);
+    l->setBuddy(box);
+    return l;
+  };
 
   auto* grid = new QGridLayout;
   grid->setHorizontalSpacing(8);
@@ -82,7 +88,7 @@ QLayout* UnknownsDialog::buildByteBoxes(const model::Header& header,
   for (std::size_t i = 0; i < headerBoxes_.size(); ++i) {
     headerBoxes_[i] = box(QStringLiteral("HdrUnk%1").arg(editing::headerUnknownFileOffset(i)),
                           header.get(editing::HeaderUnknowns[i]));
-    grid->addWidget(new QLabel(headerBoxName(i) + QLatin1Char(':'), this), row, 0);
+    grid->addWidget(caption(headerBoxName(i), headerBoxes_[i]), row, 0);
     grid->addWidget(headerBoxes_[i], row, 1);
     ++row;
   }
@@ -91,7 +97,7 @@ QLayout* UnknownsDialog::buildByteBoxes(const model::Header& header,
     byteBoxes_[i] = box(QStringLiteral("Unk%1").arg(u.field.offset), current.get(u.field));
     // Two columns of record bytes beside the header's.
     const int r = static_cast<int>(i % 6), c = 3 + static_cast<int>(i / 6) * 3;
-    grid->addWidget(new QLabel(unknownName(i) + QLatin1Char(':'), this), r, c);
+    grid->addWidget(caption(unknownName(i), byteBoxes_[i]), r, c);
     grid->addWidget(byteBoxes_[i], r, c + 1);
     if (!u.hint.empty())
       grid->addWidget(

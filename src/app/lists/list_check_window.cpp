@@ -27,6 +27,8 @@ ListCheckWindow::ListCheckWindow(flow::ListCheck check, QWidget* parent)
   summary_->setWordWrap(true);
   lines_ = new QListWidget(this);
   lines_->setObjectName(QStringLiteral("ListCheckLines"));
+  // The summary above the lines is their caption for a screen reader.
+  summary_->setBuddy(lines_);
   lines_->setWordWrap(true);
   auto* hint = new QLabel(tr("A click on a mission's line opens it."), this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);

@@ -22,6 +22,8 @@ ErrorListWindow::ErrorListWindow(const QStringList& errors, const QStringList& w
   setModal(true);
 
   memo_->setObjectName(QStringLiteral("ErrorMemo"));
+  // The list is what the window is about: a screen reader names it by the window's title.
+  memo_->setAccessibleName(windowTitle());
   memo_->setReadOnly(true);
   memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);

@@ -24,6 +24,8 @@ RecoveryDialog::RecoveryDialog(std::vector<Row> rows,
 
   list_ = new QTreeWidget(this);
   list_->setObjectName(QStringLiteral("RecoveryList"));
+  // The list is what the window is about: a screen reader names it by the window's title.
+  list_->setAccessibleName(windowTitle());
   list_->setRootIsDecorated(false);
   list_->setHeaderLabels({tr("File"), tr("Written"), tr("Changes")});
   for (const Row& r : rows_) {
