@@ -1,8 +1,13 @@
 // Every window through the accessibility interface: each control that takes the focus has a
-// name a screen reader can say, and the Tab key walks a window in its visual order.
+// name a screen reader can say (a list or a grid with a caption, the caption's), and the Tab key
+// walks a window in its visual order.
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QAccessible>
+#include <QBoxLayout>
 #include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
 
 #include "every_window.h"
 
@@ -46,6 +51,43 @@ QString nameOf(QWidget* w) {
   return i->text(QAccessible::Name).trimmed();
 }
 
+// The label directly above `w` in `layout` (spacing between them aside), if `layout` holds `w`.
+// A label that wraps is a sentence or a folder, not a caption.
+QLabel* labelAbove(QLayout* layout, QWidget* w) {
+  const int i = layout->indexOf(w);
+  QLayoutItem* above = nullptr;
+  if (auto* grid = qobject_cast<QGridLayout*>(layout); grid && i >= 0) {
+    int row = 0, column = 0, rows = 0, columns = 0;
+    grid->getItemPosition(i, &row, &column, &rows, &columns);
+    if (row > 0) above = grid->itemAtPosition(row - 1, column);
+  } else if (auto* box = qobject_cast<QBoxLayout*>(layout);
+             box && i >= 0 && box->direction() == QBoxLayout::TopToBottom) {
+    for (int k = i - 1; k >= 0 && !above; --k)
+      if (!box->itemAt(k)->spacerItem()) above = box->itemAt(k);
+  }
+  auto* label = above ? qobject_cast<QLabel*>(above->widget()) : nullptr;
+  return label && label->isVisible() && !label->wordWrap() && !label->text().trimmed().isEmpty()
+             ? label
+             : nullptr;
+}
+
+// The caption a list or a grid has on the screen: the label whose buddy it is, else the label
+// directly above it in its layout.
+QLabel* captionOf(QWidget* w) {
+  for (QLabel* l : w->window()->findChildren<QLabel*>())
+    if (l->buddy() == w) return l;
+  QWidget* parent = w->parentWidget();
+  if (!parent || !parent->layout()) return nullptr;
+  QList<QLayout*> layouts{parent->layout()};
+  while (!layouts.isEmpty()) {
+    QLayout* l = layouts.takeFirst();
+    if (l->indexOf(w) >= 0) return labelAbove(l, w);
+    for (int k = 0; k < l->count(); ++k)
+      if (QLayout* sub = l->itemAt(k)->layout()) layouts << sub;
+  }
+  return nullptr;
+}
+
 QRect placeIn(const QWidget* window, const QWidget* w) {
   return {w->mapTo(window, QPoint()), w->size()};
 }
@@ -74,6 +116,15 @@ TEST_F(Accessibility, EveryFocusableControlHasANameAndTabFollowsTheLayout) {
           qobject_cast<QComboBox*>(w->parentWidget()))
         continue;
       if (nameOf(w).isEmpty()) faults << where + QStringLiteral(": no name: ") + describe(w);
+      // A list or a grid is named by its caption, not by the frame around it.
+      if (qobject_cast<QAbstractItemView*>(w))
+        if (const QLabel* caption = captionOf(w)) {
+          const QString said = caption->text().remove(QLatin1Char('&')).trimmed();
+          if (nameOf(w) != said)
+            faults << where + QStringLiteral(": ") + describe(w) + QStringLiteral(" is named \"") +
+                          nameOf(w) + QStringLiteral("\", not by its caption \"") + said +
+                          QLatin1Char('"');
+        }
     }
     for (qsizetype k = 1; k < stops.size(); ++k)
       if (goesBack(placeIn(window, stops[k - 1]), placeIn(window, stops[k])))
