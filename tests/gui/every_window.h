@@ -3,14 +3,16 @@
 // the main window, the map, each window and dialog the main window's commands open
 // (Preferences, the briefing editor, the error list, the list managers, the library, the flow
 // windows, the handbook, …), the dialogs buttons on the pages and in those windows open, and the
-// dialogs of the start (start-up choice, new-mission wizard, recovery). Tests that hold for every
-// window (accessible names, the Tab order, texts that fit) visit them through `walk`.
+// dialogs of the start (start-up choice, new-mission wizard, recovery) and of a file changed on
+// disk. Tests that hold for every window (accessible names, the Tab order, texts that fit) visit
+// them through `walk`.
 
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QDialog>
 #include <QTabWidget>
+#include <QTest>
 
 #include <filesystem>
 #include <fstream>
@@ -18,6 +20,7 @@
 #include <set>
 
 #include "app/base/actions.h"
+#include "app/base/disk_change_dialog.h"
 #include "app/map/map_window.h"
 #include "app/shell/recovery_dialog.h"
 #include "app/shell/startup_dialog.h"
@@ -60,13 +63,25 @@ class EveryWindow : public EditorFixture {
       return int(QDialog::Rejected);
     };
     walkTabs(window.get(), window->objectName(), visit);
-    // The dialogs the buttons on the main window's pages open.
-    for (const char* button : {"FormBtn", "EditUnknownsBtn"})
+    // The dialogs the buttons on the main window's pages open: the formation viewer, the
+    // unknown bytes, the game's sounds, and the clipboard of conditions (a double click on a
+    // condition once the clipboard holds one).
+    for (const char* button : {"FormBtn", "EditUnknownsBtn", "GameWavBtn"})
       visitOpened([&] { find<QAbstractButton>(QString::fromLatin1(button))->click(); }, visit);
+    visitOpened(
+        [&] {
+          auto* arrival = find<QWidget>(QStringLiteral("ArrivalPage"));
+          arrival->findChild<QAbstractButton*>(QStringLiteral("AddToClipBtn"))->click();
+          QTest::mouseDClick(arrival->findChild<QWidget*>(QStringLiteral("Cond1Lab")),
+                             Qt::LeftButton);
+        },
+        visit);
     app::MapWindow* map = window->mapWindow();
     map->showMap();
     QApplication::processEvents();
     walkTabs(map, map->objectName(), visit);
+    visitOpened([&] { map->findChild<QAbstractButton*>(QStringLiteral("MapEditWPBtn"))->click(); },
+                visit);
     map->hide();
     // The commands that open a window or a dialog.
     const char* const opening[] = {"PrefsAction",       "BriefAction",      "ErrorCheckAction",
@@ -78,7 +93,8 @@ class EveryWindow : public EditorFixture {
       QAction* a = window->actions().action(QString::fromLatin1(id));
       if (a && a->isEnabled()) visitOpened([a] { a->trigger(); }, visit);
     }
-    // The dialogs the editor shows at the start, each with what it shows filled in.
+    // The dialogs the editor shows at the start or when a file changed on disk, each with what
+    // it shows filled in.
     {
       app::StartUpDialog startUp(window.get());
       visitWindow(&startUp, visit);
@@ -91,6 +107,11 @@ class EveryWindow : public EditorFixture {
             QStringLiteral("cannot be read"), false}},
           [](const QString&) {}, window.get());
       visitWindow(&recovery, visit);
+      // The question before a save over a file another program changed, its differences shown.
+      app::DiskChangeDialog changed(
+          app::DiskChangeDialog::Mode::BeforeSave, QStringLiteral("Patrol.kre"),
+          [] { return QStringList{QStringLiteral("FG 1: Name")}; }, window.get());
+      visitWindow(&changed, visit);
     }
     prompter.onDialog = nullptr;
   }
@@ -98,7 +119,10 @@ class EveryWindow : public EditorFixture {
  private:
   // The buttons of a window that open a dialog or a window of their own, by the window's name.
   static QStringList openers(const QWidget* w) {
-    if (w->objectName() == QLatin1String("LstFilesWindow")) return {QStringLiteral("CheckAllBtn")};
+    const QString name = w->objectName();
+    if (name == QLatin1String("LstFilesWindow")) return {QStringLiteral("CheckAllBtn")};
+    // The editor's own folder chooser.
+    if (name == QLatin1String("PrefForm")) return {QStringLiteral("MissionsBrowseBtn")};
     return {};
   }
 

@@ -106,6 +106,7 @@ FolderChooserDialog::FolderChooserDialog(const QString& start, QWidget* parent) 
 
   roots_ = new QComboBox(this);
   roots_->setObjectName("DriveBox");
+  roots_->setAccessibleName(tr("Drive"));
   for (const QString& root : rootFolders()) roots_->addItem(QDir::toNativeSeparators(root), root);
 
   buildTree();
@@ -142,6 +143,7 @@ void FolderChooserDialog::buildTree() {
 
   tree_ = new QTreeView(this);
   tree_->setObjectName("FolderTree");
+  tree_->setAccessibleName(tr("Folders"));
   tree_->setModel(model_);
   tree_->setHeaderHidden(true);
   for (int column = 1; column < model_->columnCount(); ++column) tree_->hideColumn(column);

@@ -25,6 +25,8 @@ ClipDialog::ClipDialog(Mode mode, editing::Clipboard& clipboard, Describe descri
   auto* top = new QVBoxLayout(this);
   list_ = new QListWidget(this);
   list_->setObjectName(QStringLiteral("ListBox1"));
+  // The entries are what the window is about: a screen reader names them by its title.
+  list_->setAccessibleName(windowTitle());
   list_->setMinimumSize(mode == Mode::Conditions ? 320 : 460, 160);
   list_->setTextElideMode(Qt::ElideRight);
   top->addWidget(list_, 1);

@@ -43,9 +43,16 @@ WaveCatalogueWindow::WaveCatalogueWindow(const shell::Settings& settings, WavePl
   phrases_->setObjectName(QStringLiteral("PhraseList"));
 
   auto* grid = new QGridLayout;
-  grid->addWidget(new QLabel(tr("Voice"), this), 0, 0);
+  // Each box named by its caption; the phrases are what the window is about, named by its
+  // title.
+  auto* voiceLabel = new QLabel(tr("Voice"), this);
+  voiceLabel->setBuddy(voice_);
+  auto* sideLabel = new QLabel(tr("IFF"), this);
+  sideLabel->setBuddy(side_);
+  phrases_->setAccessibleName(windowTitle());
+  grid->addWidget(voiceLabel, 0, 0);
   grid->addWidget(voice_, 0, 1);
-  grid->addWidget(new QLabel(tr("IFF"), this), 1, 0);
+  grid->addWidget(sideLabel, 1, 0);
   grid->addWidget(side_, 1, 1);
   grid->addWidget(autoplay_, 2, 1);
   grid->setColumnStretch(1, 1);

@@ -79,6 +79,9 @@ QTableWidget* MapWaypointWindow::buildGrid() {
   const int rows = static_cast<int>(PointCount);
   grid_ = new QTableWidget(rows, 3, this);
   grid_->setObjectName(QStringLiteral("MapWPGrid"));
+  // The points are what the window is about: a screen reader names them by its first title (the
+  // title then follows the flight group).
+  grid_->setAccessibleName(windowTitle());
   grid_->setHorizontalHeaderLabels({QStringLiteral("X"), QStringLiteral("Y"), QStringLiteral("Z")});
   grid_->setVerticalHeaderLabels(pointNames());
   grid_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -106,6 +109,7 @@ QVBoxLayout* MapWaypointWindow::buildUseList() {
   right->addWidget(use);
   enabled_ = new QListWidget(this);
   enabled_->setObjectName(QStringLiteral("MapWPEnabledList"));
+  use->setBuddy(enabled_);
   enabled_->setSelectionMode(QAbstractItemView::MultiSelection);
   enabled_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
   enabled_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
