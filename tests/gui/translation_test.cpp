@@ -43,6 +43,7 @@ bool showsData(const QWidget* w) {
       "Order1Lab",     "Order2Lab",        "Order3Lab",     "Order4Lab",
       "XWOrderLab",    "CMDLab1",          "CMDLab2",       "CMDLab3",
       "CMDLab4",       "WPGrid",           "WPRawGrid",     "MissionFolderLabel",
+      "FolderLabel",
   };
   for (const QWidget* p = w; p; p = p->parentWidget())
     if (qobject_cast<const QComboBox*>(p) || names.contains(p->objectName())) return true;

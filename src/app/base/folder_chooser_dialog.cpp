@@ -164,7 +164,7 @@ QLayout* FolderChooserDialog::buildPathRow() {
   completions->setRootPath(QString());
   auto* completer = new QCompleter(completions, this);
   path_->setCompleter(completer);
-  auto* pathLabel = new QLabel("&Folder:", this);
+  auto* pathLabel = new QLabel(tr("&Folder:"), this);
   pathLabel->setBuddy(path_);
   auto* pathRow = new QHBoxLayout;
   pathRow->addWidget(pathLabel);

@@ -20,14 +20,16 @@ namespace {
 
 // What a record byte's box is called, beside it and in the message of a refused value.
 QString unknownName(std::size_t i) {
-  const std::string_view name = editing::UnknownBytes[i].name;
-  return QString::fromLatin1(name.data(), qsizetype(name.size()));
+  return coreText(std::string(editing::UnknownBytes[i].name));
 }
 
 // What the message of a refused box calls it.
 QString headerBoxName(std::size_t i) {
-  static const char* names[] = {"Mission unknown 1", "Mission unknown 2", "Mission unknown 3"};
-  return QString::fromLatin1(names[i]);
+  static const char* const names[] = {
+      QT_TRANSLATE_NOOP("app::UnknownsDialog", "Mission unknown 1"),
+      QT_TRANSLATE_NOOP("app::UnknownsDialog", "Mission unknown 2"),
+      QT_TRANSLATE_NOOP("app::UnknownsDialog", "Mission unknown 3")};
+  return UnknownsDialog::tr(names[i]);
 }
 
 }  // namespace
@@ -99,9 +101,7 @@ QLayout* UnknownsDialog::buildByteBoxes(const model::Header& header,
     const int r = static_cast<int>(i % 6), c = 3 + static_cast<int>(i / 6) * 3;
     grid->addWidget(caption(unknownName(i), byteBoxes_[i]), r, c);
     grid->addWidget(byteBoxes_[i], r, c + 1);
-    if (!u.hint.empty())
-      grid->addWidget(
-          new QLabel(QString::fromLatin1(u.hint.data(), qsizetype(u.hint.size())), this), r, c + 2);
+    if (!u.hint.empty()) grid->addWidget(new QLabel(coreText(std::string(u.hint)), this), r, c + 2);
   }
   grid->setColumnMinimumWidth(2, 16);
   grid->setColumnStretch(8, 1);
@@ -111,8 +111,7 @@ QLayout* UnknownsDialog::buildByteBoxes(const model::Header& header,
 // The unknown flags, a box each.
 QLayout* UnknownsDialog::buildFlagBoxes(const model::FlightGroup& current) {
   auto* flags = new QHBoxLayout;
-  flags->addWidget(
-      new QLabel(QString::fromLatin1(editing::UnknownFlagsName) + QLatin1Char(':'), this));
+  flags->addWidget(new QLabel(coreText(editing::UnknownFlagsName) + QLatin1Char(':'), this));
   for (std::size_t i = 0; i < flagBoxes_.size(); ++i) {
     flagBoxes_[i] = new QCheckBox(QString::number(i + 3), this);
     flagBoxes_[i]->setObjectName(QStringLiteral("UnkChk%1").arg(i + 3));

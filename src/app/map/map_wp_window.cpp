@@ -8,6 +8,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/base/prompter.h"
 #include "app/base/text.h"
 #include "app/document/field_binding.h"
@@ -32,16 +34,13 @@ TypedValue typedKilometres(const QString& text) {
   return {TypedValue::Refused, 0, fromFile(editing::coordinateError(t, typed, true))};
 }
 
-const QStringList& pointNames() {
-  static const QStringList names = [] {
-    QStringList l{QStringLiteral("Start 1"), QStringLiteral("Start 2"), QStringLiteral("Start 3"),
-                  QStringLiteral("Start 4")};
-    for (int i = 1; i <= 8; ++i) l << QStringLiteral("WP %1").arg(i);
-    l << QStringLiteral("Rdnv") << QStringLiteral("Hyper");
-    for (int i = 1; i <= 8; ++i) l << QStringLiteral("Brief %1").arg(i);
-    return l;
-  }();
-  return names;
+QStringList pointNames() {
+  QStringList l;
+  for (int i = 1; i <= 4; ++i) l << MapWaypointWindow::tr("Start %1").arg(i);
+  for (int i = 1; i <= 8; ++i) l << MapWaypointWindow::tr("WP %1").arg(i);
+  l << MapWaypointWindow::tr("Rdnv") << MapWaypointWindow::tr("Hyper");
+  for (int i = 1; i <= 8; ++i) l << MapWaypointWindow::tr("Brief %1").arg(i);
+  return l;
 }
 
 }  // namespace
@@ -116,7 +115,10 @@ QVBoxLayout* MapWaypointWindow::buildUseList() {
   enabled_->setFrameShape(grid_->frameShape());
   enabled_->setUniformItemSizes(true);
   enabled_->addItems(pointNames());
-  enabled_->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("Brief 8")) + 24);
+  int widest = 0;
+  for (const QString& name : pointNames())
+    widest = std::max(widest, fontMetrics().horizontalAdvance(name));
+  enabled_->setMinimumWidth(widest + 24);
   enabled_->setMaximumWidth(enabled_->minimumWidth() + 20);
   right->addWidget(enabled_, 1);
   return right;

@@ -14,10 +14,10 @@ namespace app {
 
 StartUpDialog::StartUpDialog(QWidget* parent) : QDialog(parent) {
   setObjectName(QStringLiteral("StartUp"));
-  setWindowTitle(QStringLiteral("ZynED"));
+  setWindowTitle(tr("ZynED"));
   auto* layout = new QVBoxLayout(this);
-  auto* product = new QLabel(
-      QStringLiteral("<b>ZynED %1</b>").arg(QString::fromLatin1(shell::VersionText)), this);
+  auto* product =
+      new QLabel(tr("<b>ZynED %1</b>").arg(QString::fromLatin1(shell::VersionText)), this);
   product->setObjectName(QStringLiteral("ProductLabel"));
   layout->addWidget(product);
   layout->addWidget(new QLabel(tr("Check the Version file for latest features"), this));

@@ -78,8 +78,8 @@ void WizardDialog::addTrainingRows(QGridLayout* grid, QButtonGroup* kinds) {
   trainPlayers_ = radioGroup(this, "WizTrainPlr", tr("Number of Players:"), counts,
                              editing::TrainingPlayerChoices, 2, trainPlayerButtons_);
   trainIff_ = radioGroup(this, "WizIFF", tr("IFF of Players:"),
-                         {QStringLiteral(" Rebel"), QStringLiteral(" Imperial")}, {1, 0, 0}, 0,
-                         iffButtons_);
+                         {QLatin1Char(' ') + tr("Rebel"), QLatin1Char(' ') + tr("Imperial")},
+                         {1, 0, 0}, 0, iffButtons_);
   grid->addWidget(trainPlayers_, 1, 0);
   grid->addWidget(trainIff_, 1, 1, Qt::AlignTop);
 }

@@ -34,20 +34,24 @@ struct UnknownByte {
 };
 // Edited as numbers 0..255.
 inline constexpr std::array<UnknownByte, 11> UnknownBytes{{
-    {{"Unknown", 96}, "Pt 1 #2", ""},
-    {{"Unknown", 99}, "Pt 1 #4", ""},
-    {{"Unknown", 133}, "Pt 2", "X 30 seconds = arrival delay"},
-    {{"Unknown", 147}, "Pt 3 #1", "(dep when)"},
-    {{"Unknown", 148}, "Pt 3 #2", ""},
-    {{"Unknown", 150}, "Pt 3 #4", ""},
-    {{"Unknown", 152}, "Pt 3 #6", ""},
-    {{"Unknown", 1302}, "Pt 4a #1", "(Jump to order 4 conditions)"},
-    {{"Unknown", 1312}, "Pt 4a #11", ""},
-    {{"Unknown", 1319}, "Pt 6 #1", ""},
-    {{"Unknown", 1320}, "Pt 6 #2", ""},
+    {{"Unknown", 96}, ZYNED_TEXT("core", "Pt 1 #2"), ""},
+    {{"Unknown", 99}, ZYNED_TEXT("core", "Pt 1 #4"), ""},
+    {{"Unknown", 133},
+     ZYNED_TEXT("core", "Pt 2"),
+     ZYNED_TEXT("core", "X 30 seconds = arrival delay")},
+    {{"Unknown", 147}, ZYNED_TEXT("core", "Pt 3 #1"), ZYNED_TEXT("core", "(dep when)")},
+    {{"Unknown", 148}, ZYNED_TEXT("core", "Pt 3 #2"), ""},
+    {{"Unknown", 150}, ZYNED_TEXT("core", "Pt 3 #4"), ""},
+    {{"Unknown", 152}, ZYNED_TEXT("core", "Pt 3 #6"), ""},
+    {{"Unknown", 1302},
+     ZYNED_TEXT("core", "Pt 4a #1"),
+     ZYNED_TEXT("core", "(Jump to order 4 conditions)")},
+    {{"Unknown", 1312}, ZYNED_TEXT("core", "Pt 4a #11"), ""},
+    {{"Unknown", 1319}, ZYNED_TEXT("core", "Pt 6 #1"), ""},
+    {{"Unknown", 1320}, ZYNED_TEXT("core", "Pt 6 #2"), ""},
 }};
 // Bytes 3 to 8 of "Pt 6", edited as check boxes "3" to "8" (1 ticked, 0 cleared).
-inline constexpr const char* UnknownFlagsName = "Pt 6";
+inline constexpr const char* UnknownFlagsName = ZYNED_TEXT("core", "Pt 6");
 inline constexpr std::array<model::Field<model::u8>, 6> UnknownFlags{{{"Unknown", 1321},
                                                                       {"Unknown", 1322},
                                                                       {"Unknown", 1323},
