@@ -1376,6 +1376,18 @@ Die Zeitleiste braucht es nicht. Ist es installiert, drücken Sie „Erneut such
         <source>Browse</source>
         <translation>Durchsuchen</translation>
     </message>
+    <message>
+        <source>Drive</source>
+        <translation>Laufwerk</translation>
+    </message>
+    <message>
+        <source>Folders</source>
+        <translation>Ordner</translation>
+    </message>
+    <message>
+        <source>&amp;Folder:</source>
+        <translation>&amp;Ordner:</translation>
+    </message>
 </context>
 <context>
     <name>app::FormationWindow</name>
@@ -2315,6 +2327,26 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Points in Use</source>
         <translation>Benutzte Punkte</translation>
+    </message>
+    <message>
+        <source>Start %1</source>
+        <translation>Start %1</translation>
+    </message>
+    <message>
+        <source>WP %1</source>
+        <translation>WP %1</translation>
+    </message>
+    <message>
+        <source>Rdnv</source>
+        <translation>Treff</translation>
+    </message>
+    <message>
+        <source>Hyper</source>
+        <translation>Hyper</translation>
+    </message>
+    <message>
+        <source>Brief %1</source>
+        <translation>Brief %1</translation>
     </message>
 </context>
 <context>
@@ -4173,6 +4205,14 @@ Trotzdem öffnen?</translation>
         <source>Load Last &amp;Used File</source>
         <translation>&amp;Zuletzt benutzte Datei laden</translation>
     </message>
+    <message>
+        <source>ZynED</source>
+        <translation>ZynED</translation>
+    </message>
+    <message>
+        <source>&lt;b&gt;ZynED %1&lt;/b&gt;</source>
+        <translation>&lt;b&gt;ZynED %1&lt;/b&gt;</translation>
+    </message>
 </context>
 <context>
     <name>app::StringsPage</name>
@@ -4339,6 +4379,18 @@ Trotzdem öffnen?</translation>
         <source>%1: &apos;%2&apos; is not a whole number from 0 to 255. Nothing was changed.</source>
         <translation>%1: „%2“ ist keine ganze Zahl von 0 bis 255. Nichts wurde geändert.</translation>
     </message>
+    <message>
+        <source>Mission unknown 1</source>
+        <translation>Unbekanntes der Mission 1</translation>
+    </message>
+    <message>
+        <source>Mission unknown 2</source>
+        <translation>Unbekanntes der Mission 2</translation>
+    </message>
+    <message>
+        <source>Mission unknown 3</source>
+        <translation>Unbekanntes der Mission 3</translation>
+    </message>
 </context>
 <context>
     <name>app::UsagesWindow</name>
@@ -4498,6 +4550,14 @@ Trotzdem öffnen?</translation>
     <message>
         <source>&amp;Set Default Craft Orders</source>
         <translation>Vorgabe&amp;befehle setzen</translation>
+    </message>
+    <message>
+        <source>Rebel</source>
+        <translation>Rebell</translation>
+    </message>
+    <message>
+        <source>Imperial</source>
+        <translation>Imperial</translation>
     </message>
 </context>
 <context>
@@ -5052,6 +5112,66 @@ Trotzdem öffnen?</translation>
     <message>
         <source>WARNING: Message %1: %2</source>
         <translation>WARNUNG: Nachricht %1: %2</translation>
+    </message>
+    <message>
+        <source>Pt 1 #2</source>
+        <translation>Tl 1 #2</translation>
+    </message>
+    <message>
+        <source>Pt 1 #4</source>
+        <translation>Tl 1 #4</translation>
+    </message>
+    <message>
+        <source>Pt 2</source>
+        <translation>Tl 2</translation>
+    </message>
+    <message>
+        <source>X 30 seconds = arrival delay</source>
+        <translation>× 30 Sekunden = Ankunftsverzögerung</translation>
+    </message>
+    <message>
+        <source>Pt 3 #1</source>
+        <translation>Tl 3 #1</translation>
+    </message>
+    <message>
+        <source>(dep when)</source>
+        <translation>(Abflug wann)</translation>
+    </message>
+    <message>
+        <source>Pt 3 #2</source>
+        <translation>Tl 3 #2</translation>
+    </message>
+    <message>
+        <source>Pt 3 #4</source>
+        <translation>Tl 3 #4</translation>
+    </message>
+    <message>
+        <source>Pt 3 #6</source>
+        <translation>Tl 3 #6</translation>
+    </message>
+    <message>
+        <source>Pt 4a #1</source>
+        <translation>Tl 4a #1</translation>
+    </message>
+    <message>
+        <source>(Jump to order 4 conditions)</source>
+        <translation>(Bedingungen für den Sprung zu Befehl 4)</translation>
+    </message>
+    <message>
+        <source>Pt 4a #11</source>
+        <translation>Tl 4a #11</translation>
+    </message>
+    <message>
+        <source>Pt 6 #1</source>
+        <translation>Tl 6 #1</translation>
+    </message>
+    <message>
+        <source>Pt 6 #2</source>
+        <translation>Tl 6 #2</translation>
+    </message>
+    <message>
+        <source>Pt 6</source>
+        <translation>Tl 6</translation>
     </message>
 </context>
 </TS>

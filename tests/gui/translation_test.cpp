@@ -133,10 +133,10 @@ TEST_F(Translation, CheckFindingsAreTranslatedWithWhatFillsThem) {
   };
   window->actions().action(u"ErrorCheckAction")->trigger();
   EXPECT_TRUE(
-      shown.contains(app::pseudoText(QStringLiteral("WARNING: %1 has %2 ships in FG.  Zyn does not "
-                                                    "properly support FG Formations larger than 6 "
-                                                    "ships."))
-                         .arg(QStringLiteral("#2 Light Fighter Unnamed"), QStringLiteral("7"))))
+      shown.contains(app::pseudoText(QStringLiteral("WARNING: Player FG  %1 has %2 ships. "
+                                                    "Some sounds in the game may be "
+                                                    "played properly."))
+                         .arg(QStringLiteral("#2 Light Fighter Unnamed (1)"), QStringLiteral("7"))))
       << shown.toStdString();
 }
 
