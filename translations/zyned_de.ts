@@ -1831,6 +1831,10 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <source>A click on a mission&apos;s line opens it.</source>
         <translation>Ein Klick auf die Zeile einer Mission öffnet sie.</translation>
     </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
 </context>
 <context>
     <name>app::LoadByListWindow</name>
@@ -5172,6 +5176,62 @@ Trotzdem öffnen?</translation>
     <message>
         <source>Pt 6</source>
         <translation>Tl 6</translation>
+    </message>
+    <message>
+        <source>%1 error</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 errors</source>
+        <translation>%1 Fehler</translation>
+    </message>
+    <message>
+        <source>%1 warning</source>
+        <translation>%1 Warnung</translation>
+    </message>
+    <message>
+        <source>%1 warnings</source>
+        <translation>%1 Warnungen</translation>
+    </message>
+    <message>
+        <source>%1 finding</source>
+        <translation>%1 Befund</translation>
+    </message>
+    <message>
+        <source>%1 findings</source>
+        <translation>%1 Befunde</translation>
+    </message>
+    <message>
+        <source>%1 advisory</source>
+        <translation>%1 Hinweis</translation>
+    </message>
+    <message>
+        <source>%1 advisories</source>
+        <translation>%1 Hinweise</translation>
+    </message>
+    <message>
+        <source>%1 mission</source>
+        <translation>%1 Mission</translation>
+    </message>
+    <message>
+        <source>%1 missions</source>
+        <translation>%1 Missionen</translation>
+    </message>
+    <message>
+        <source>%1 missing file</source>
+        <translation>%1 fehlende Datei</translation>
+    </message>
+    <message>
+        <source>%1 missing files</source>
+        <translation>%1 fehlende Dateien</translation>
+    </message>
+    <message>
+        <source>missing</source>
+        <translation>fehlt</translation>
+    </message>
+    <message>
+        <source>cannot be read</source>
+        <translation>nicht lesbar</translation>
     </message>
 </context>
 </TS>

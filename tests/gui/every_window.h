@@ -120,9 +120,9 @@ class EveryWindow : public EditorFixture {
   // The buttons of a window that open a dialog or a window of their own, by the window's name.
   static QStringList openers(const QWidget* w) {
     const QString name = w->objectName();
-    // The editor's own folder chooser. (The .lst Files window's "Check All" report is left
-    // out: its counts are worded in the core, in English only.)
+    // The editor's own folder chooser; the .lst Files window's "Check All" report.
     if (name == QLatin1String("PrefForm")) return {QStringLiteral("MissionsBrowseBtn")};
+    if (name == QLatin1String("LstFilesWindow")) return {QStringLiteral("CheckAllBtn")};
     return {};
   }
 

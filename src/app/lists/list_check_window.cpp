@@ -6,8 +6,10 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
+#include "app/base/dialog_buttons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "flow/report.h"
 
 namespace app {
@@ -31,7 +33,8 @@ ListCheckWindow::ListCheckWindow(flow::ListCheck check, QWidget* parent)
   summary_->setBuddy(lines_);
   lines_->setWordWrap(true);
   auto* hint = new QLabel(tr("A click on a mission's line opens it."), this);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
+  auto* buttons = new QDialogButtonBox(this);
+  buttons->addButton(pushButton(this, "CloseBtn", tr("&Close")), QDialogButtonBox::RejectRole);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(summary_);
   layout->addWidget(lines_, 1);
@@ -58,27 +61,28 @@ ListCheckWindow* ListCheckWindow::present(const std::vector<flow::ListedMission>
 }
 
 void ListCheckWindow::fill() {
-  summary_->setText(qs(flow::listCheckSummary(check_)));
+  summary_->setText(shownText(flow::listCheckSummaryText(check_)));
   QFont bold = lines_->font();
   bold.setBold(true);
   for (const flow::MissionCheck& c : check_.missions) {
     auto* heading = new QListWidgetItem(
-        QStringLiteral("%1 \u2014 %2").arg(fromFile(c.mission.entry), qs(flow::missionSummary(c))),
+        QStringLiteral("%1 \u2014 %2")
+            .arg(fromFile(c.mission.entry), shownText(flow::missionSummaryText(c))),
         lines_);
     heading->setFont(bold);
     heading->setToolTip(QString::fromStdString(c.mission.path));
     if (!c.mission.path.empty() && c.refusal.empty())
       heading->setData(PathRole, QString::fromStdString(c.mission.path));
-    auto line = [&](const std::string& text) {
-      auto* item = new QListWidgetItem(QStringLiteral("    ") + fromFile(text), lines_);
+    auto line = [&](const QString& text) {
+      auto* item = new QListWidgetItem(QStringLiteral("    ") + text, lines_);
       item->setData(PathRole, heading->data(PathRole));
     };
-    if (!c.refusal.empty()) line(c.refusal);
-    for (const auto* texts : {&c.errors, &c.warnings})
-      for (const std::string& text : *texts) line(text);
+    if (!c.refusal.empty()) line(fromFile(c.refusal));
+    for (const auto* texts : {&c.errorTexts, &c.warningTexts})
+      for (const model::Text& text : *texts) line(shownText(text));
     for (const auto* found : {&c.findings, &c.advisories})
       for (const flow::Finding& f : *found)
-        line(std::string(flow::findingWord(f.kind)) + ": " + f.text);
+        line(fromFile(std::string(flow::findingWord(f.kind)) + ": " + f.text));
   }
 }
 

@@ -99,14 +99,25 @@ MissionCheck checkOne(const ListedMission& listed, const shell::Settings& s,
   shell::CheckResult check = shell::runCheck(m, v, s);
   c.errors = std::move(check.errors);
   c.warnings = std::move(check.warnings);
+  c.errorTexts = std::move(check.errorTexts);
+  c.warningTexts = std::move(check.warningTexts);
   Result flow = analyse(m, v, levels);
   c.findings = std::move(flow.findings);
   c.advisories = std::move(flow.advisories);
   return c;
 }
 
-std::string counted(int n, const char* one, const char* many) {
-  return std::to_string(n) + " " + (n == 1 ? one : many);
+// "1 error", "2 errors": `one` and `many` are forms of the count.
+model::Text counted(int n, const char* one, const char* many) {
+  return {n == 1 ? one : many, {std::to_string(n)}};
+}
+
+// What a summary is made of: its counts, joined by commas (a form of no words of its own).
+model::Text commaList(std::vector<model::Text> items) {
+  std::string form;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    form += (i > 0 ? ", %" : "%") + std::to_string(i + 1);
+  return {form.c_str(), std::move(items)};
 }
 
 std::string missionBlock(const MissionCheck& c) {
@@ -139,21 +150,40 @@ ListCheck checkMissions(const std::vector<ListedMission>& missions, const shell:
   return out;
 }
 
+namespace {
+// The counts of a mission's report.
+std::vector<model::Text> reportCounts(int errors, int warnings, int findings, int advisories) {
+  return {
+      counted(errors, ZYNED_TEXT("core", "%1 error"), ZYNED_TEXT("core", "%1 errors")),
+      counted(warnings, ZYNED_TEXT("core", "%1 warning"), ZYNED_TEXT("core", "%1 warnings")),
+      counted(findings, ZYNED_TEXT("core", "%1 finding"), ZYNED_TEXT("core", "%1 findings")),
+      counted(advisories, ZYNED_TEXT("core", "%1 advisory"), ZYNED_TEXT("core", "%1 advisories"))};
+}
+}  // namespace
+
+model::Text listCheckSummaryText(const ListCheck& c) {
+  std::vector<model::Text> items{counted(static_cast<int>(c.missions.size()),
+                                         ZYNED_TEXT("core", "%1 mission"),
+                                         ZYNED_TEXT("core", "%1 missions"))};
+  for (model::Text& t : reportCounts(c.errors, c.warnings, c.findings, c.advisories))
+    items.push_back(std::move(t));
+  items.push_back(counted(c.missing, ZYNED_TEXT("core", "%1 missing file"),
+                          ZYNED_TEXT("core", "%1 missing files")));
+  return commaList(std::move(items));
+}
 std::string listCheckSummary(const ListCheck& c) {
-  return counted(static_cast<int>(c.missions.size()), "mission", "missions") + ", " +
-         counted(c.errors, "error", "errors") + ", " + counted(c.warnings, "warning", "warnings") +
-         ", " + counted(c.findings, "finding", "findings") + ", " +
-         counted(c.advisories, "advisory", "advisories") + ", " +
-         counted(c.missing, "missing file", "missing files");
+  return listCheckSummaryText(c).english();
 }
 
+model::Text missionSummaryText(const MissionCheck& c) {
+  if (c.missing) return model::text(ZYNED_TEXT("core", "missing"));
+  if (!c.refusal.empty()) return model::text(ZYNED_TEXT("core", "cannot be read"));
+  return commaList(
+      reportCounts(static_cast<int>(c.errors.size()), static_cast<int>(c.warnings.size()),
+                   static_cast<int>(c.findings.size()), static_cast<int>(c.advisories.size())));
+}
 std::string missionSummary(const MissionCheck& c) {
-  if (c.missing) return "missing";
-  if (!c.refusal.empty()) return "cannot be read";
-  return counted(static_cast<int>(c.errors.size()), "error", "errors") + ", " +
-         counted(static_cast<int>(c.warnings.size()), "warning", "warnings") + ", " +
-         counted(static_cast<int>(c.findings.size()), "finding", "findings") + ", " +
-         counted(static_cast<int>(c.advisories.size()), "advisory", "advisories");
+  return missionSummaryText(c).english();
 }
 
 std::string listCheckText(const ListCheck& check) {

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "flow/analysis.h"
+#include "model/texts.h"
 #include "shell/settings.h"
 
 namespace flow {
@@ -35,6 +36,7 @@ struct MissionCheck {
   bool missing = false;
   std::string refusal;  // why the file could not be read; empty when it was
   std::vector<std::string> errors, warnings;
+  std::vector<model::Text> errorTexts, warningTexts;  // the same, for the editor to translate
   std::vector<Finding> findings, advisories;
 };
 
@@ -54,7 +56,9 @@ ListCheck checkMissions(const std::vector<ListedMission>& missions, const shell:
 std::string listCheckText(const ListCheck& check);
 // "3 missions, 1 error, 0 warnings, 4 findings, 2 advisories, 1 missing file".
 std::string listCheckSummary(const ListCheck& check);
+model::Text listCheckSummaryText(const ListCheck& check);
 // "1 error, 0 warnings, 2 findings, 1 advisory", "missing" or "cannot be read".
 std::string missionSummary(const MissionCheck& check);
+model::Text missionSummaryText(const MissionCheck& check);
 
 }  // namespace flow
