@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -159,6 +160,14 @@ TEST_F(Translation, LabelsAndButtonsFitTheLongerTexts) {
                         QStringLiteral("\" is cut off: ") + QString::number(w->width()) +
                         QStringLiteral(" of ") + QString::number(w->sizeHint().width());
       }
+      // A list kept narrow on purpose still shows its rows whole.
+      auto* list = qobject_cast<QListWidget*>(w);
+      if (list && list->maximumWidth() < QWIDGETSIZE_MAX)
+        for (int i = 0; i < list->count(); ++i)
+          if (list->fontMetrics().horizontalAdvance(list->item(i)->text()) >
+              list->viewport()->width())
+            faults << where + QLatin1Char(' ') + w->objectName() + QStringLiteral(" cuts \"") +
+                          list->item(i)->text() + QLatin1Char('"');
     }
   });
   faults.removeDuplicates();

@@ -87,6 +87,9 @@ WpsPage::WpsPage(const EditorContext& context, QWidget* parent)
   for (int r = 0; r < Rows; ++r) enabled_->addItem(QString());
   km_ = grid(this, "WPGrid");
   raw_ = grid(this, "WPRawGrid");
+  // Their rows sit beside the enabled list's, which names them: their room goes to the numbers.
+  km_->verticalHeader()->hide();
+  raw_->verticalHeader()->hide();
   // Each list under its caption, which names it.
   const std::pair<QString, QWidget*> captions[] = {
       {tr("Enabled"), enabled_}, {tr("km"), km_}, {tr("Raw Data  / 160 = km"), raw_}};
@@ -187,7 +190,14 @@ void WpsPage::showPointNames() {
       grid->setVerticalHeaderItem(r, new QTableWidgetItem(name));
     renamed = true;
   }
-  if (renamed) enabled_->setMaximumWidth(enabled_->sizeHintForColumn(0) + 30);
+  // As wide as its longest name (the rows' size hints give their height only).
+  if (renamed) {
+    int widest = 0;
+    for (int r = 0; r < Rows; ++r)
+      widest =
+          std::max(widest, enabled_->fontMetrics().horizontalAdvance(enabled_->item(r)->text()));
+    enabled_->setMaximumWidth(widest + 30);
+  }
 }
 
 void WpsPage::fill() {
