@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "app/base/coloured_list.h"
 #include "app/base/notice_window.h"
 #include "app/document/mission_document.h"
 #include "app/lists/wav_manager.h"
@@ -183,6 +184,20 @@ TEST_F(WavManagerTest, ListNamingMissingFilesLoadsAndShowsThemMissing) {
   wav->offerToSave();
   EXPECT_EQ(prompter.shown.back().text, "WAV .lst file has been changed. Save it?");
   EXPECT_EQ(readFile(dir / "Zyn/WAVE/m1.lst"), "gone.wav\r\n" + D + "\r\n");
+}
+
+// The missing-file note stays readable when the desktop turns dark while the window is open.
+TEST_F(WavManagerTest, TheMissingNoteFollowsADarkerDesktop) {
+  start(1);
+  const QPalette before = QApplication::palette();
+  QPalette dark = before;
+  dark.setColor(QPalette::Window, QColor(30, 30, 30));
+  dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+  QApplication::setPalette(dark);
+  QApplication::processEvents();  // the open windows take it from the event loop
+  const QColor note = child<QLabel>("WavMissingLabel")->palette().color(QPalette::WindowText);
+  QApplication::setPalette(before);
+  EXPECT_GE(app::ColouredListDelegate::contrast(note, dark.color(QPalette::Window)), 4.5);
 }
 
 TEST_F(WavManagerTest, RefusalsWithoutMessagesOrName) {
