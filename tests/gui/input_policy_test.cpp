@@ -1,16 +1,20 @@
 // The application-wide input rules on plain widgets: the wheel, Ctrl+A and long combo entries.
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
 #include <QHelpEvent>
+#include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMimeData>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QScrollArea>
 #include <QSpinBox>
+#include <QStyleOptionButton>
 #include <QTest>
 #include <QTextEdit>
 #include <QToolTip>
@@ -128,6 +132,37 @@ TEST(InputPolicy, CtrlASelectsAllInTextEntriesAndIsTheShortcutElsewhere) {
 }  // namespace
 
 namespace {
+
+// On a black ground (a high-contrast theme) text fields, spin boxes and check boxes are drawn
+// with an outline in the theme's light colour, where the style's own would be black on black.
+TEST(InputPolicy, FieldsKeepAVisibleOutlineOnABlackGround) {
+  app::InputPolicy::install();
+  QPalette contrast;
+  for (QPalette::ColorRole r :
+       {QPalette::Window, QPalette::Base, QPalette::Button, QPalette::Dark, QPalette::Shadow})
+    contrast.setColor(r, Qt::black);
+  for (QPalette::ColorRole r : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText,
+                                QPalette::Light, QPalette::Midlight, QPalette::Mid})
+    contrast.setColor(r, Qt::white);
+  QLineEdit line;
+  QSpinBox spin;
+  QCheckBox check;
+  for (QWidget* w : {static_cast<QWidget*>(&line), static_cast<QWidget*>(&spin)}) {
+    w->setPalette(contrast);
+    w->resize(80, w->sizeHint().height());
+    const QImage picture = w->grab().toImage();
+    // The middle of the left edge, below any rounded corner.
+    EXPECT_GT(picture.pixelColor(0, picture.height() / 2).lightness(), 128)
+        << w->metaObject()->className();
+  }
+  check.setPalette(contrast);
+  check.resize(check.sizeHint());
+  QStyleOptionButton o;
+  o.initFrom(&check);
+  const QRect box = check.style()->subElementRect(QStyle::SE_CheckBoxIndicator, &o, &check);
+  const QImage picture = check.grab().toImage();
+  EXPECT_GT(picture.pixelColor(box.left(), box.center().y()).lightness(), 128);
+}
 
 TEST(InputPolicy, ComboEntriesTooLongForTheBoxAreWholeInTheToolTip) {
   app::InputPolicy::install();

@@ -1,10 +1,15 @@
 #include "app/base/combo_text.h"
 
+#include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QIconEngine>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPointer>
 #include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
+
+#include "app/base/coloured_list.h"
 
 namespace app {
 namespace {
@@ -57,7 +62,58 @@ class LateStyleIcon : public QIconEngine {
   bool taken_ = false;
 };
 
+// The outline a control needs on `palette`'s ground, where the style's own (a shade darker than
+// the ground) cannot be seen; invalid where the style's own shows.
+QColor missingOutline(const QPalette& palette) {
+  const QColor ground = palette.color(QPalette::Window);
+  if (ground.lightness() > 40) return {};
+  const QColor mid = palette.color(QPalette::Mid);
+  return ColouredListDelegate::contrast(mid, ground) >= 3 ? mid
+                                                          : palette.color(QPalette::WindowText);
+}
+
+void drawOutline(QPainter* painter, const QRect& r, const QColor& colour, bool round) {
+  painter->save();
+  painter->setRenderHint(QPainter::Antialiasing, round);
+  painter->setPen(QPen(colour, 1));
+  painter->setBrush(Qt::NoBrush);
+  const QRectF line = QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5);
+  if (round)
+    painter->drawEllipse(line);
+  else
+    painter->drawRect(line);
+  painter->restore();
+}
+
 }  // namespace
+
+void ComboTextStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
+                                   QPainter* painter, const QWidget* widget) const {
+  QProxyStyle::drawPrimitive(element, option, painter, widget);
+  if (element != PE_FrameLineEdit && element != PE_IndicatorCheckBox &&
+      element != PE_IndicatorRadioButton)
+    return;
+  // A line edit inside a spin box or combo box is framed by its box.
+  if (element == PE_FrameLineEdit && widget && widget->parentWidget() &&
+      (qobject_cast<const QAbstractSpinBox*>(widget->parentWidget()) ||
+       qobject_cast<const QComboBox*>(widget->parentWidget())))
+    return;
+  if (const QColor c = missingOutline(option->palette); c.isValid())
+    drawOutline(painter, option->rect, c, element == PE_IndicatorRadioButton);
+}
+
+void ComboTextStyle::drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                                        QPainter* painter, const QWidget* widget) const {
+  QProxyStyle::drawComplexControl(control, option, painter, widget);
+  if (control != CC_SpinBox && control != CC_ComboBox) return;
+  if (const auto* spin = qstyleoption_cast<const QStyleOptionSpinBox*>(option);
+      spin && !spin->frame)
+    return;
+  if (const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option); box && !box->frame)
+    return;
+  if (const QColor c = missingOutline(option->palette); c.isValid())
+    drawOutline(painter, option->rect, c, false);
+}
 
 QIcon ComboTextStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
                                    const QWidget* widget) const {

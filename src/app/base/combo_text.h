@@ -12,12 +12,18 @@ namespace app {
 
 // The application style with the text of combo boxes elided where it does not fit. The tool
 // bar's extension arrow, which every tool bar makes though it shows only when the bar overflows,
-// is read when first drawn: reading it wakes every image format plugin at start-up.
+// is read when first drawn: reading it wakes every image format plugin at start-up. On a ground
+// so dark that the style's own outlines vanish into it (a high-contrast theme: black on black),
+// text fields, boxes and check marks get an outline in the theme's light colour.
 class ComboTextStyle : public QProxyStyle {
  public:
   using QProxyStyle::QProxyStyle;
   void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
                    const QWidget* widget = nullptr) const override;
+  void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget = nullptr) const override;
+  void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                          QPainter* painter, const QWidget* widget = nullptr) const override;
   QIcon standardIcon(StandardPixmap icon, const QStyleOption* option = nullptr,
                      const QWidget* widget = nullptr) const override;
 };
