@@ -84,6 +84,15 @@ struct Gesture {
   int steps;  // after the release
 };
 
+// The names a point goes by in undo steps and in what the map tells a screen reader.
+TEST(CanvasTools, EveryKindOfPointHasItsName) {
+  EXPECT_EQ(app::pointName(Start1 + 1), "Start 2");
+  EXPECT_EQ(app::pointName(Waypoint1 + 7), "WP 8");
+  EXPECT_EQ(app::pointName(Rendezvous), "Rendezvous");
+  EXPECT_EQ(app::pointName(Hyperspace), "Hyperspace");
+  EXPECT_EQ(app::pointName(Briefing1 + 7), "Brief 8");
+}
+
 TEST(CanvasTools, AGestureIsOneStepAndCancelLeavesNothing) {
   const std::vector<Gesture> gestures{
       {"a craft dragged", [](ToolHost& h) { return h.pixelOf(1, Start1); }, Qt::LeftButton, 1},
