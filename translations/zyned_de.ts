@@ -4831,11 +4831,11 @@ Trotzdem öffnen?</translation>
     </message>
     <message>
         <source>%1 Craft (medium)</source>
-        <translation>%1 Schiffe (mittel)</translation>
+        <translation>Schiffe (mittel): %1</translation>
     </message>
     <message>
         <source>%1 craft at 30 sec</source>
-        <translation>%1 Schiffe bei 30 Sek.</translation>
+        <translation>Schiffe bei 30 Sek.: %1</translation>
     </message>
     <message>
         <source>%1 Object</source>
