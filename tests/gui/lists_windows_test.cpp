@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabBar>
@@ -405,6 +406,25 @@ TEST_F(ListsWindows, CheckAllReportsEveryListedMissionAndOpensOne) {
   EXPECT_EQ(prompter.shown.back().text, "Save the changes to the lists first?");
   EXPECT_EQ(readFile(dir / "Zyn/Train/Mission.lst"),
             "1\r\nt1.kre\r\nOne\r\n2\r\nt2.kre\r\nTwo\r\n");
+}
+
+// The check report closes by its own button.
+TEST_F(ListsWindows, TheCheckReportClosesByItsButton) {
+  writeFile(dir / "Zyn/Train/Mission.lst", "1\r\nt2.kre\r\nTwo\r\n");
+  model::Mission m = withPlayer();
+  m.platformId = model::FormatBase;
+  m.header.set(model::header::MissionType, std::uint8_t{3});
+  bool closed = false;
+  prompter.onDialog = [&](QDialog& d) {
+    child<QPushButton>(d, "CheckAllBtn")->click();
+    QPointer<app::ListCheckWindow> report = d.findChild<app::ListCheckWindow*>();
+    if (!report) return int(QDialog::Rejected);
+    child<QPushButton>(*report, "CloseBtn")->click();
+    closed = !report || !report->isVisible();
+    return int(QDialog::Rejected);
+  };
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini, nullptr);
+  EXPECT_TRUE(closed);
 }
 
 TEST_F(ListsWindows, LoadByListShowsHeadingsAndLoadsTheBaseGameFile) {

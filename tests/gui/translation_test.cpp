@@ -14,6 +14,7 @@
 #include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QToolButton>
 
 #include "app/base/translations.h"
@@ -146,7 +147,20 @@ TEST_F(Translation, LabelsAndButtonsFitTheLongerTexts) {
   QStringList faults;
   walk([&](QWidget* window, const QString& where) {
     for (QWidget* w : window->findChildren<QWidget*>()) {
-      if (!w->isVisible() || showsData(w)) continue;
+      if (!w->isVisible()) continue;
+      // The waypoint grids show their longest numbers whole (with three decimals in kilometres).
+      if (w->objectName() == QLatin1String("WPGrid") ||
+          w->objectName() == QLatin1String("WPRawGrid")) {
+        auto* grid = static_cast<QTableWidget*>(w);
+        const QString longest = w->objectName() == QLatin1String("WPGrid")
+                                    ? QStringLiteral("-204.800")
+                                    : QStringLiteral("-32768");
+        for (int c = 0; c < grid->columnCount(); ++c)
+          if (grid->columnWidth(c) < grid->fontMetrics().horizontalAdvance(longest) + 6)
+            faults << where + QLatin1Char(' ') + w->objectName() + QStringLiteral(" cuts ") +
+                          longest;
+      }
+      if (showsData(w)) continue;
       auto* label = qobject_cast<QLabel*>(w);
       auto* button = qobject_cast<QAbstractButton*>(w);
       auto* tool = qobject_cast<QToolButton*>(w);
