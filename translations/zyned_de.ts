@@ -5233,5 +5233,33 @@ Trotzdem öffnen?</translation>
         <source>cannot be read</source>
         <translation>nicht lesbar</translation>
     </message>
+    <message>
+        <source>%1 flight group</source>
+        <translation>%1 Fluggruppe</translation>
+    </message>
+    <message>
+        <source>%1 flight groups</source>
+        <translation>%1 Fluggruppen</translation>
+    </message>
+    <message>
+        <source>Loaded %1; %2 trailing byte that is not a whole flight group was ignored.</source>
+        <translation>Geladen: %1; %2 übriges Byte, das keine ganze Fluggruppe ist, wurde übergangen.</translation>
+    </message>
+    <message>
+        <source>Loaded %1; %2 trailing bytes that are not a whole flight group were ignored.</source>
+        <translation>Geladen: %1; %2 übrige Bytes, die keine ganze Fluggruppe sind, wurden übergangen.</translation>
+    </message>
+    <message>
+        <source>Team %1 has been linked by Radio</source>
+        <translation>Team %1 ist jetzt per Funk verbunden</translation>
+    </message>
+    <message>
+        <source>Zyn Format.  %1 bytes written.</source>
+        <translation>Zyn-Format.  %1 Bytes geschrieben.</translation>
+    </message>
+    <message>
+        <source>Qvn Format.  %1 bytes written.</source>
+        <translation>Qvn-Format.  %1 Bytes geschrieben.</translation>
+    </message>
 </context>
 </TS>

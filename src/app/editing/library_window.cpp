@@ -13,6 +13,7 @@
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/editing/ship_list.h"
 #include "editing/descriptions.h"
 #include "shell/paths.h"
@@ -159,8 +160,7 @@ void LibraryWindow::loadLibrary() {
   }
   fill({0});
   if (r.trailingBytes != 0)
-    prompter_.warning(
-        this, QString::fromStdString(editing::trailingBytesNotice(lib_.size(), r.trailingBytes)));
+    prompter_.warning(this, shownText(editing::trailingBytesText(lib_.size(), r.trailingBytes)));
 }
 
 void LibraryWindow::save() {

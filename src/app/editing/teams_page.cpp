@@ -1,5 +1,6 @@
 #include "app/editing/teams_page.h"
 #include "app/base/input_policy.h"
+#include "app/base/translations.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -187,7 +188,7 @@ void TeamsPage::linkByRadio() {
   doc_.editContent(stepText(Verb::LinkByRadio, Records::Team, 1, QString::number(team + 1)),
                    ChangedFlag::Mission,
                    [&](model::Mission& w) { editing::linkTeamByRadio(w, team); });
-  NoticeWindow::show(this, fromFile(editing::radioLinkNotice(doc_.mission(), team)), RadioNoticeMs);
+  NoticeWindow::show(this, shownText(editing::radioLinkText(doc_.mission(), team)), RadioNoticeMs);
 }
 
 void TeamsPage::fill() {

@@ -363,7 +363,8 @@ bool MissionFiles::saveTo(const QString& path) {
   lastDirectory_ = QFileInfo(path).absolutePath();
   if (ctx_.settings.fileSavedMsg)
     savedNotice_ = NoticeWindow::show(
-        boxParent_, qs(model::savedBytesNotice(doc.mission().platformId, r.bytes)), SavedNoticeMs);
+        boxParent_, shownText(model::savedBytesText(doc.mission().platformId, r.bytes)),
+        SavedNoticeMs);
   heading_ = doc.mission().title();
   headingStored_ = true;
   setTitle(shell::savedTitle(doc.fileName(), heading_));

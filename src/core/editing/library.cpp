@@ -100,11 +100,21 @@ model::FlightGroup flightGroupFromLibrary(const Library& lib, std::size_t i, boo
   return g;
 }
 
+model::Text trailingBytesText(std::size_t records, std::size_t trailingBytes) {
+  const model::Text groups =
+      records == 1 ? model::Text(ZYNED_TEXT("core", "%1 flight group"), {std::to_string(records)})
+                   : model::Text(ZYNED_TEXT("core", "%1 flight groups"), {std::to_string(records)});
+  return {trailingBytes == 1
+              ? ZYNED_TEXT("core",
+                           "Loaded %1; %2 trailing byte that is not a whole flight group was "
+                           "ignored.")
+              : ZYNED_TEXT("core",
+                           "Loaded %1; %2 trailing bytes that are not a whole flight group were "
+                           "ignored."),
+          {groups, std::to_string(trailingBytes)}};
+}
 std::string trailingBytesNotice(std::size_t records, std::size_t trailingBytes) {
-  return "Loaded " + std::to_string(records) +
-         (records == 1 ? " flight group; " : " flight groups; ") + std::to_string(trailingBytes) +
-         (trailingBytes == 1 ? " trailing byte that is" : " trailing bytes that are") +
-         " not a whole flight group " + (trailingBytes == 1 ? "was" : "were") + " ignored.";
+  return trailingBytesText(records, trailingBytes).english();
 }
 
 }  // namespace editing

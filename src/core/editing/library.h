@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "model/mission.h"
+#include "model/texts.h"
 #include "shell/vocabulary.h"
 
 namespace editing {
@@ -71,5 +72,6 @@ model::FlightGroup flightGroupFromLibrary(const Library& lib, std::size_t i, boo
 
 // The notice after loading a file whose size is not a whole number of records.
 std::string trailingBytesNotice(std::size_t records, std::size_t trailingBytes);
+model::Text trailingBytesText(std::size_t records, std::size_t trailingBytes);
 
 }  // namespace editing

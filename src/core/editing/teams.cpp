@@ -47,10 +47,13 @@ int linkTeamByRadio(model::Mission& m, std::size_t team) {
   return n;
 }
 
-std::string radioLinkNotice(const model::Mission& m, std::size_t team) {
+model::Text radioLinkText(const model::Mission& m, std::size_t team) {
   const auto names = teamNameList(m);
-  return "Team " + trimmed(team < names.size() ? names[team] : std::string()) +
-         " has been linked by Radio";
+  return {ZYNED_TEXT("core", "Team %1 has been linked by Radio"),
+          {trimmed(team < names.size() ? names[team] : std::string())}};
+}
+std::string radioLinkNotice(const model::Mission& m, std::size_t team) {
+  return radioLinkText(m, team).english();
 }
 
 std::array<GoalStringRow, 3> goalStringRows(GoalSet set) {

@@ -10,6 +10,7 @@
 
 #include "model/colours.h"
 #include "model/mission.h"
+#include "model/texts.h"
 
 namespace editing {
 
@@ -35,6 +36,7 @@ std::optional<std::uint8_t> teamRadio(std::size_t team);
 int linkTeamByRadio(model::Mission& m, std::size_t team);
 // "Team 3.Osmira has been linked by Radio".
 std::string radioLinkNotice(const model::Mission& m, std::size_t team);
+model::Text radioLinkText(const model::Mission& m, std::size_t team);
 
 // Global goals: the three goal sets and the three strings of each trigger.
 enum GoalSet : std::size_t { PrimaryGoals = 0, PreventGoals = 1, SecondaryGoals = 2 };

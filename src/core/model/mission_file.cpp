@@ -352,9 +352,13 @@ BaseFormatLosses baseFormatLosses(const Mission& m) {
   return l;
 }
 
+Text savedBytesText(std::int16_t platformId, std::size_t bytes) {
+  return {platformId == FormatBase ? ZYNED_TEXT("core", "Zyn Format.  %1 bytes written.")
+                                   : ZYNED_TEXT("core", "Qvn Format.  %1 bytes written."),
+          {std::to_string(bytes)}};
+}
 std::string savedBytesNotice(std::int16_t platformId, std::size_t bytes) {
-  return std::string(platformId == FormatBase ? "Zyn Format.  " : "Qvn Format.  ") +
-         std::to_string(bytes) + " bytes written.";
+  return savedBytesText(platformId, bytes).english();
 }
 
 }  // namespace model

@@ -9,6 +9,7 @@
 
 #include "model/mission.h"
 #include "model/safe_save.h"
+#include "model/texts.h"
 
 namespace model {
 
@@ -65,5 +66,6 @@ BaseFormatLosses baseFormatLosses(const Mission& m);
 
 // The notice shown after a save: "Qvn Format.  12345 bytes written."
 std::string savedBytesNotice(std::int16_t platformId, std::size_t bytes);
+Text savedBytesText(std::int16_t platformId, std::size_t bytes);
 
 }  // namespace model
