@@ -9,6 +9,7 @@
 
 #include <memory>
 
+#include "app/base/notice_window.h"
 #include "app/editing/global_goals_page.h"
 #include "app/editing/teams_page.h"
 #include "app/editing/trigger_editor.h"
@@ -106,6 +107,11 @@ TEST_F(TeamsPageTest, LinkTeamByRadioReachesOnlyThatTeam) {
   find<QPushButton>(page.get(), "JoinByRadio")->click();
   for (std::size_t g = 0; g < 4; ++g)
     EXPECT_EQ(doc.mission().flightGroups[g].get(fg::Radio), g % 2 ? 3 : before) << g;
+  // A notice says which team was linked, as the team list names it.
+  QStringList notices;
+  for (auto* n : page->window()->findChildren<app::NoticeWindow*>()) notices << n->text();
+  EXPECT_TRUE(notices.contains(QStringLiteral("Team 3. has been linked by Radio")))
+      << notices.join(QLatin1Char('|')).toStdString();
   doc.undoStack()->undo();
   EXPECT_EQ(doc.mission().flightGroups[1].get(fg::Radio), before);
 }
