@@ -190,6 +190,25 @@ TEST_F(ClipboardsLibraryTest, LibraryToMissionAppendsInLibraryOrderAsOneStep) {
   });
 }
 
+// A library file with bytes past its last whole flight group loads what is whole and says what
+// it left.
+TEST_F(ClipboardsLibraryTest, ALibraryWithTrailingBytesLoadsAndSaysSo) {
+  start();
+  std::vector<std::uint8_t> bytes(model::fg::Size + 3, 0);
+  writeFile("odd.fgp", bytes);
+  prompter.openNames = {QString::fromStdString(editorDir + "/odd.fgp")};
+  prompter.onDialog = [](QDialog& d) {
+    d.findChild<QPushButton*>(QStringLiteral("LoadLibBut"))->click();
+    return int(QDialog::Rejected);
+  };
+  action("LibraryAction")->trigger();
+  EXPECT_EQ(window->library().size(), 1u);
+  ASSERT_FALSE(prompter.shown.empty());
+  EXPECT_EQ(prompter.shown.back().text,
+            "Loaded 1 flight group; 3 trailing bytes that are not a whole flight group were "
+            "ignored.");
+}
+
 TEST_F(ClipboardsLibraryTest, LibraryWindowKeepsItsSize) {
   start();
   std::vector<QSize> sizes;
