@@ -78,31 +78,17 @@ QString coreText(const std::string& text) {
 
 QString shownText(const model::Text& text) {
   if (text.data) return fromFile(text.form);
-  const QString form = coreText(text.form);
-  QString out;
-  for (qsizetype i = 0; i < form.size(); ++i) {
-    const QChar c = form[i];
-    if (c == QLatin1Char('%') && i + 1 < form.size() && form[i + 1] >= QLatin1Char('1') &&
-        form[i + 1] <= QLatin1Char('9')) {
-      const auto n = static_cast<std::size_t>(form[i + 1].unicode() - '1');
-      if (n < text.args.size()) {
-        out += shownText(text.args[n]);
-        ++i;
-        continue;
-      }
-    }
-    out += c;
-  }
-  return out;
+  // The translated form filled as the core fills the English one.
+  std::vector<std::string> args;
+  for (const model::Text& a : text.args) args.push_back(shownText(a).toStdString());
+  return QString::fromStdString(model::fillText(coreText(text.form).toStdString(), args));
 }
 
 QString coreList(const QStringList& items, const char* last, const QString& comma) {
-  QString out;
-  for (qsizetype i = 0; i < items.size(); ++i) {
-    if (i > 0) out += i + 1 == items.size() ? coreText(last) : comma;
-    out += items[i];
-  }
-  return out;
+  std::vector<std::string> list;
+  for (const QString& item : items) list.push_back(item.toStdString());
+  return QString::fromStdString(
+      model::joinedList(list, comma.toStdString(), coreText(last).toStdString()));
 }
 
 QString pseudoText(const QString& text) {

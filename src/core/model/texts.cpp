@@ -25,9 +25,11 @@ std::string fill(std::string_view form, std::size_t count, Argument argument) {
 
 }  // namespace
 
+std::string fillText(std::string_view form, const std::vector<std::string>& args) {
+  return fill(form, args.size(), [&](std::size_t n) { return args[n]; });
+}
 std::string fillText(std::string_view form, std::initializer_list<std::string> args) {
-  const std::vector<std::string> list(args);
-  return fill(form, list.size(), [&](std::size_t n) { return list[n]; });
+  return fillText(form, std::vector<std::string>(args));
 }
 
 std::string Text::english() const {

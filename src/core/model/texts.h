@@ -16,6 +16,7 @@ namespace model {
 
 // `form` with "%1" … "%9" replaced by the strings of `args` in order.
 std::string fillText(std::string_view form, std::initializer_list<std::string> args);
+std::string fillText(std::string_view form, const std::vector<std::string>& args);
 
 // A text made of a form and what fills it, kept apart so that the editor can show it in the
 // user's language (app::shownText) while the core and zyned-cli write it in English (`english`).

@@ -124,7 +124,8 @@ class RecoverySession {
   // metadata, all or none; the session, pid and time of `meta` are filled in.
   model::SaveResult write(RecoveryMeta meta,
                           const std::vector<std::vector<std::uint8_t>>& files) const;
-  // Removes this session's copies of unsaved work; the session stays alive (its lock is kept).
+  // Removes the copies of unsaved work this editor wrote; it goes on writing them (its lock is
+  // kept).
   void discard() const;
 
   // The mission this editor has open (empty: none on disk); other editors read it to say who
