@@ -5261,5 +5261,341 @@ Trotzdem öffnen?</translation>
         <source>Qvn Format.  %1 bytes written.</source>
         <translation>Qvn-Format.  %1 Bytes geschrieben.</translation>
     </message>
+    <message>
+        <source>arrival trigger</source>
+        <translation>Ankunftsauslöser</translation>
+    </message>
+    <message>
+        <source>arrival mother ship</source>
+        <translation>Mutterschiff der Ankunft</translation>
+    </message>
+    <message>
+        <source>alternative arrival mother ship</source>
+        <translation>anderes Mutterschiff der Ankunft</translation>
+    </message>
+    <message>
+        <source>departure trigger</source>
+        <translation>Abflugauslöser</translation>
+    </message>
+    <message>
+        <source>jump to order 4 trigger</source>
+        <translation>Auslöser für den Sprung zu Befehl 4</translation>
+    </message>
+    <message>
+        <source>order</source>
+        <translation>Befehl</translation>
+    </message>
+    <message>
+        <source>departure mother ship</source>
+        <translation>Mutterschiff des Abflugs</translation>
+    </message>
+    <message>
+        <source>alternative departure mother ship</source>
+        <translation>anderes Mutterschiff des Abflugs</translation>
+    </message>
+    <message>
+        <source>flight group %1</source>
+        <translation>Fluggruppe %1</translation>
+    </message>
+    <message>
+        <source>Message #%1 &quot;%2&quot;</source>
+        <translation>Nachricht Nr. %1 „%2“</translation>
+    </message>
+    <message>
+        <source>Team %1 primary goal</source>
+        <translation>Primäres Ziel von Team %1</translation>
+    </message>
+    <message>
+        <source>Team %1 prevent goal</source>
+        <translation>Verhindern-Ziel von Team %1</translation>
+    </message>
+    <message>
+        <source>Team %1 secondary goal</source>
+        <translation>Sekundäres Ziel von Team %1</translation>
+    </message>
+    <message>
+        <source>%1, order %2 target %3</source>
+        <translation>%1, Befehl %2, Ziel %3</translation>
+    </message>
+    <message>
+        <source>%1, goal %2</source>
+        <translation>%1, Ziel %2</translation>
+    </message>
+    <message>
+        <source>%1, trigger %2</source>
+        <translation>%1, Auslöser %2</translation>
+    </message>
+    <message>
+        <source>Briefing %1, instruction %2</source>
+        <translation>Einsatzbesprechung %1, Anweisung %2</translation>
+    </message>
+    <message>
+        <source>Briefing %1, text #%2</source>
+        <translation>Einsatzbesprechung %1, Text Nr. %2</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is not there: whether &quot;%4&quot; is met is up to the game</source>
+        <translation>%1: %2 ist %3 nicht da: ob „%4“ erfüllt wird, entscheidet das Spiel</translation>
+    </message>
+    <message>
+        <source>%1 waits on %2 (%3)</source>
+        <translation>%1 wartet auf %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 is not there %2</source>
+        <translation>%1 ist %2 nicht da</translation>
+    </message>
+    <message>
+        <source>%1: %2 there are no %3: whether &quot;%4&quot; is met at once is up to the game</source>
+        <translation>%1: %2 gibt es keine %3: ob „%4“ sofort erfüllt wird, entscheidet das Spiel</translation>
+    </message>
+    <message>
+        <source>there are no %1 %2</source>
+        <translation>es gibt %2 keine %1</translation>
+    </message>
+    <message>
+        <source>%1: condition %2 has no known meaning: when &quot;%3&quot; is met is up to the game (%4)</source>
+        <translation>%1: Bedingung %2 hat keine bekannte Bedeutung: wann „%3“ erfüllt wird, entscheidet das Spiel (%4)</translation>
+    </message>
+    <message>
+        <source>%1 waits on &quot;%2&quot; (%3)</source>
+        <translation>%1 wartet auf „%2“ (%3)</translation>
+    </message>
+    <message>
+        <source>condition %1 has no known meaning</source>
+        <translation>Bedingung %1 hat keine bekannte Bedeutung</translation>
+    </message>
+    <message>
+        <source>%1: %2 %3 is not there: how %4 arrives is up to the game</source>
+        <translation>%1: %2 ist %3 nicht da: wie %4 ankommt, entscheidet das Spiel</translation>
+    </message>
+    <message>
+        <source>%1 arrives from %2 (%3)</source>
+        <translation>%1 kommt aus %2 (%3)</translation>
+    </message>
+    <message>
+        <source>arrival trigger %1</source>
+        <translation>Ankunftsauslöser %1</translation>
+    </message>
+    <message>
+        <source>trigger %1</source>
+        <translation>Auslöser %1</translation>
+    </message>
+    <message>
+        <source>%1 waits on %2, which never arrives</source>
+        <translation>%1 wartet auf %2, die nie ankommt</translation>
+    </message>
+    <message>
+        <source>%1 waits on %2, none of which arrives</source>
+        <translation>%1 wartet auf %2, von denen keine ankommt</translation>
+    </message>
+    <message>
+        <source>%1 is never true</source>
+        <translation>%1 ist nie erfüllt</translation>
+    </message>
+    <message>
+        <source>%1 must %2</source>
+        <translation>%1 muss %2</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 (%2) waits on a time that is itself a lower bound</source>
+        <translation>%1 (%2) wartet auf eine Zeit, die selbst nur eine Untergrenze ist</translation>
+    </message>
+    <message>
+        <source>%1 (%2): no earlier than it arrives</source>
+        <translation>%1 (%2): nicht früher, als sie ankommt</translation>
+    </message>
+    <message>
+        <source>%1 (%2): no earlier than the first of them arrives</source>
+        <translation>%1 (%2): nicht früher, als die erste von ihnen ankommt</translation>
+    </message>
+    <message>
+        <source>%1 (%2): the mission has no such group, so the game decides</source>
+        <translation>%1 (%2): die Mission hat keine solche Gruppe, also entscheidet das Spiel</translation>
+    </message>
+    <message>
+        <source>%1 (%2): the condition has no known meaning, so the game decides</source>
+        <translation>%1 (%2): die Bedingung hat keine bekannte Bedeutung, also entscheidet das Spiel</translation>
+    </message>
+    <message>
+        <source>%1 (%2): the file cannot tell when, so counted from 0</source>
+        <translation>%1 (%2): die Datei sagt nicht, wann, also ab 0 gezählt</translation>
+    </message>
+    <message>
+        <source>%1 (%2): %3 is not at %4, so the game decides</source>
+        <translation>%1 (%2): %3 ist auf %4 nicht da, also entscheidet das Spiel</translation>
+    </message>
+    <message>
+        <source>%1 (%2): none of them is at %3, so the game decides</source>
+        <translation>%1 (%2): keine von ihnen ist auf %3 da, also entscheidet das Spiel</translation>
+    </message>
+    <message>
+        <source>it waits on itself, with no other way in</source>
+        <translation>sie wartet auf sich selbst, ohne anderen Weg hinein</translation>
+    </message>
+    <message>
+        <source>it waits on %1, which waits on it in turn, with no other way in</source>
+        <translation>sie wartet auf %1, die ihrerseits auf sie wartet, ohne anderen Weg hinein</translation>
+    </message>
+    <message>
+        <source>it waits on %1, which wait on it in turn, with no other way in</source>
+        <translation>sie wartet auf %1, die ihrerseits auf sie warten, ohne anderen Weg hinein</translation>
+    </message>
+    <message>
+        <source>its mother ship %1 never arrives, nor does its alternative %2</source>
+        <translation>ihr Mutterschiff %1 kommt nie an, ihr anderes %2 auch nicht</translation>
+    </message>
+    <message>
+        <source>its mother ship %1 never arrives</source>
+        <translation>ihr Mutterschiff %1 kommt nie an</translation>
+    </message>
+    <message>
+        <source>it is not at %1 (difficulty &quot;%2&quot;)</source>
+        <translation>sie ist auf %1 nicht da (Schwierigkeit „%2“)</translation>
+    </message>
+    <message>
+        <source>lower bound: %1</source>
+        <translation>Untergrenze: %1</translation>
+    </message>
+    <message>
+        <source>its mother ship is %1, which the mission does not have, so the game decides how it comes</source>
+        <translation>ihr Mutterschiff ist %1, die die Mission nicht hat, also entscheidet das Spiel, wie sie kommt</translation>
+    </message>
+    <message>
+        <source>its mother ship %1 is not at %2, so the game decides how it comes</source>
+        <translation>ihr Mutterschiff %1 ist auf %2 nicht da, also entscheidet das Spiel, wie sie kommt</translation>
+    </message>
+    <message>
+        <source>it arrives from its mother ship %1, no earlier than the ship itself</source>
+        <translation>sie kommt aus ihrem Mutterschiff %1, nicht früher als das Schiff selbst</translation>
+    </message>
+    <message>
+        <source>it arrives by its alternative, no earlier than the game lets it</source>
+        <translation>sie kommt über ihr anderes Mutterschiff, nicht früher, als das Spiel sie lässt</translation>
+    </message>
+    <message>
+        <source>message #%1 &quot;%2&quot;</source>
+        <translation>Nachricht Nr. %1 „%2“</translation>
+    </message>
+    <message>
+        <source>Team %1&apos;s primary goal</source>
+        <translation>Primäres Ziel von Team %1</translation>
+    </message>
+    <message>
+        <source>Team %1&apos;s prevent goal</source>
+        <translation>Verhindern-Ziel von Team %1</translation>
+    </message>
+    <message>
+        <source>Team %1&apos;s secondary goal</source>
+        <translation>Sekundäres Ziel von Team %1</translation>
+    </message>
+    <message>
+        <source>%1 never arrives %2: it waits on itself, with no other way in</source>
+        <translation>%1 kommt %2 nie an: sie wartet auf sich selbst, ohne anderen Weg hinein</translation>
+    </message>
+    <message>
+        <source>Never arrive %1: %2 wait on each other, with no other way in</source>
+        <translation>Kommen %1 nie an: %2 warten aufeinander, ohne anderen Weg hinein</translation>
+    </message>
+    <message>
+        <source>%1, goal %2 (%3) can never be met: the group never arrives %4</source>
+        <translation>%1, Ziel %2 (%3) kann nie erfüllt werden: die Gruppe kommt %4 nie an</translation>
+    </message>
+    <message>
+        <source>%1 never arrives %2: %3</source>
+        <translation>%1 kommt %2 nie an: %3</translation>
+    </message>
+    <message>
+        <source>%1 is never sent %2: %3</source>
+        <translation>%1 wird %2 nie gesendet: %3</translation>
+    </message>
+    <message>
+        <source>%1 can never be met %2: %3 (so it never fails the team)</source>
+        <translation>%1 kann %2 nie erfüllt werden: %3 (es lässt das Team also nie scheitern)</translation>
+    </message>
+    <message>
+        <source>%1 can never be met %2: %3</source>
+        <translation>%1 kann %2 nie erfüllt werden: %3</translation>
+    </message>
+    <message>
+        <source>%1: names %2</source>
+        <translation>%1: nennt %2</translation>
+    </message>
+    <message>
+        <source>%1, which the mission does not have</source>
+        <translation>%1, die die Mission nicht hat</translation>
+    </message>
+    <message>
+        <source>%1, and no flight group of the mission is one (as the editor sorts craft into categories; the game may differ)</source>
+        <translation>%1, und keine Fluggruppe der Mission ist eine davon (so wie der Editor Schiffe in Kategorien einordnet; das Spiel kann es anders sehen)</translation>
+    </message>
+    <message>
+        <source>%1, and no flight group of the mission is one</source>
+        <translation>%1, und keine Fluggruppe der Mission ist eine davon</translation>
+    </message>
+    <message>
+        <source>%1 at %2 s: %3</source>
+        <translation>%1 bei %2 s: %3</translation>
+    </message>
+    <message>
+        <source>%1 names it in brackets: &quot;%2&quot;</source>
+        <translation>%1 nennt sie in Klammern: „%2“</translation>
+    </message>
+    <message>
+        <source>%1 waits on %2 (%3), none of which arrives</source>
+        <translation>%1 wartet auf %2 (%3), von denen keine ankommt</translation>
+    </message>
+    <message>
+        <source>%1: %2 is never true</source>
+        <translation>%1: %2 ist nie erfüllt</translation>
+    </message>
+    <message>
+        <source>%1 arrives from its mother ship %2 or its alternative %3</source>
+        <translation>%1 kommt aus ihrem Mutterschiff %2 oder ihrem anderen %3</translation>
+    </message>
+    <message>
+        <source>%1 arrives from its mother ship %2</source>
+        <translation>%1 kommt aus ihrem Mutterschiff %2</translation>
+    </message>
+    <message>
+        <source>Easy</source>
+        <translation>Leicht</translation>
+    </message>
+    <message>
+        <source>Hard</source>
+        <translation>Schwer</translation>
+    </message>
+    <message>
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message>
+        <source>at %1</source>
+        <translation>auf %1</translation>
+    </message>
+    <message>
+        <source>at %1 and %2</source>
+        <translation>auf %1 und %2</translation>
+    </message>
+    <message>
+        <source>at every level</source>
+        <translation>auf jeder Stufe</translation>
+    </message>
+    <message>
+        <source>at %1, %2 and %3</source>
+        <translation>auf %1, %2 und %3</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>not at %1</source>
+        <translation>nicht auf %1</translation>
+    </message>
 </context>
 </TS>

@@ -111,7 +111,7 @@ int runUsages(const std::vector<std::string>& arguments, Context& ctx) {
     return Failed;
   }
   for (const flow::Usage& u : flow::usages(mission, vocabulary, static_cast<int>(n) - 1))
-    ctx.out << model::cp1252ToUtf8(u.text) << '\n';
+    ctx.out << model::cp1252ToUtf8(u.text.english()) << '\n';
   return Success;
 }
 

@@ -160,9 +160,10 @@ TEST_F(Flow, ABoundTimeIsExplainedByTheEarlierOfTwoEitherTriggers) {
     const One r = run();
     const flow::Arrival& arrival = r.flightGroups[static_cast<std::size_t>(x)];
     EXPECT_EQ(arrival.time, atLeast(15));
-    EXPECT_EQ(arrival.reason, "lower bound: arrival trigger " + std::string(soonFirst ? "1" : "2") +
-                                  " (#3 Light Fighter Wing must arrive) waits on a time that is "
-                                  "itself a lower bound");
+    EXPECT_EQ(arrival.reason.english(),
+              "lower bound: arrival trigger " + std::string(soonFirst ? "1" : "2") +
+                  " (#3 Light Fighter Wing must arrive) waits on a time that is "
+                  "itself a lower bound");
   }
 }
 
@@ -185,13 +186,14 @@ TEST_F(Flow, GroupsWaitingOnEachOtherNeverArriveAndTheCycleIsReported) {
     EXPECT_TRUE(r.flightGroups[static_cast<std::size_t>(g)].time.never);
   EXPECT_EQ(r.flightGroups[first].cycle, (std::vector<int>{first, second}));
   EXPECT_TRUE(r.flightGroups[waiting].cycle.empty());
-  EXPECT_NE(r.flightGroups[waiting].reason.find("waits on #1 "), std::string::npos)
-      << r.flightGroups[waiting].reason;
+  EXPECT_NE(r.flightGroups[waiting].reason.english().find("waits on #1 "), std::string::npos)
+      << r.flightGroups[waiting].reason.english();
   EXPECT_EQ(r.flightGroups[self].cycle, std::vector<int>{self});
   const auto never = findings(r, flow::FindingKind::NeverArrives);
   ASSERT_EQ(never.size(), 3u);
   EXPECT_EQ(never[0]->flightGroups, (std::vector<int>{first, second}));
-  EXPECT_NE(never[0]->text.find("wait on each other"), std::string::npos) << never[0]->text;
+  EXPECT_NE(never[0]->text.english().find("wait on each other"), std::string::npos)
+      << never[0]->text.english();
   EXPECT_EQ(never[1]->flightGroups, std::vector<int>{waiting});
   EXPECT_EQ(never[2]->flightGroups, std::vector<int>{self});
 }
@@ -226,7 +228,7 @@ TEST_F(Flow, AMotherShipBoundsTheArrivalAndItsAlternativeStandsInWhenItNeverCome
     const One r = run();
     EXPECT_EQ(r.flightGroups[static_cast<std::size_t>(x)].time, rows[i].expected) << "row " << i;
     if (rows[i].expected.never) {
-      EXPECT_NE(r.flightGroups[static_cast<std::size_t>(x)].reason.find("mother ship"),
+      EXPECT_NE(r.flightGroups[static_cast<std::size_t>(x)].reason.english().find("mother ship"),
                 std::string::npos);
     }
   }
@@ -246,7 +248,7 @@ TEST_F(Flow, ATriggerNamingACraftTypeNobodyFliesCannotBeToldAndNamesNothing) {
   EXPECT_EQ(nothing[0]->flightGroups, std::vector<int>{g});
   EXPECT_EQ(nothing[0]->place, (flow::Place{flow::PlaceKind::ArrivalTrigger, g, 1, 0}));
   EXPECT_EQ(r.flightGroups[open].time, atLeast(0));
-  EXPECT_NE(r.flightGroups[open].reason.find("cannot tell"), std::string::npos);
+  EXPECT_NE(r.flightGroups[open].reason.english().find("cannot tell"), std::string::npos);
   group(1).set(fg::CraftType, u8{5});
   EXPECT_EQ(run().flightGroups[g].time, atLeast(0));
 }
@@ -273,8 +275,9 @@ TEST_F(Flow, AGroupArrivesOnlyAtTheDifficultiesItAppearsIn) {
     EXPECT_TRUE(r.findings.empty()) << row.difficulty;  // left out is a state, not a finding
   }
   group(g).set(fg::ArrivalDifficulty, u8{3});
-  EXPECT_EQ(run().flightGroups[g].reason, "it is not at Medium (difficulty \"Hard\")");
-  EXPECT_EQ(flow::arrivalText(run().flightGroups[g], flow::Difficulty::Medium), "not at Medium");
+  EXPECT_EQ(run().flightGroups[g].reason.english(), "it is not at Medium (difficulty \"Hard\")");
+  EXPECT_EQ(flow::arrivalText(run().flightGroups[g], flow::Difficulty::Medium).english(),
+            "not at Medium");
 }
 
 TEST_F(Flow, MessagesAndGoalsWaitingOnAGroupThatNeverArrivesAreReported) {
@@ -508,7 +511,7 @@ class Designs : public Flow {
   }
   static std::vector<std::string> chain(const flow::Finding& f) {
     std::vector<std::string> out;
-    for (const flow::Step& step : f.chain) out.push_back(step.text);
+    for (const flow::Step& step : f.chain) out.push_back(step.text.english());
     return out;
   }
 };
@@ -587,24 +590,24 @@ TEST_F(Designs, TextsAndChainsSayWhyAndWhere) {
   };
   const flow::Result r = runAll();
   ASSERT_EQ(r.advisories.size(), 2u);
-  EXPECT_EQ(r.advisories[0].text, label(hunter) + ", arrival trigger 1: at Easy and Medium " +
-                                      label(ace) + " is not there: whether \"100% of " +
-                                      label(ace).substr(3) +
-                                      " must be destroyed\" is met is up to the game");
+  EXPECT_EQ(r.advisories[0].text.english(),
+            label(hunter) + ", arrival trigger 1: at Easy and Medium " + label(ace) +
+                " is not there: whether \"100% of " + label(ace).substr(3) +
+                " must be destroyed\" is met is up to the game");
   EXPECT_EQ(
       chain(r.advisories[0]),
       (std::vector<std::string>{label(hunter) + " waits on " + label(ace) + " (arrival trigger 1)",
                                 label(ace) + " is not there at Easy and Medium"}));
-  EXPECT_EQ(r.advisories[1].text,
+  EXPECT_EQ(r.advisories[1].text.english(),
             label(bonus) +
                 ", arrival trigger 1: at Easy and Hard there are no Strike Fighters: "
                 "whether \"100% of Strike Fighters must be destroyed\" is met at once "
                 "is up to the game");
   ASSERT_EQ(r.findings.size(), 2u);
-  EXPECT_EQ(r.findings[1].text, label(convoy) +
-                                    " never arrives at every level: arrival trigger 2 "
-                                    "waits on " +
-                                    label(gate) + ", which never arrives");
+  EXPECT_EQ(r.findings[1].text.english(), label(convoy) +
+                                              " never arrives at every level: arrival trigger 2 "
+                                              "waits on " +
+                                              label(gate) + ", which never arrives");
   EXPECT_EQ(
       chain(r.findings[1]),
       (std::vector<std::string>{label(convoy) + " waits on " + label(gate) + " (arrival trigger 2)",
@@ -644,7 +647,7 @@ TEST_F(Flow, ACycleIsExplainedByTheTriggerThatNamesTheCycle) {
   const auto never = findings(r, flow::FindingKind::NeverArrives);
   ASSERT_FALSE(never.empty());
   std::string why;
-  for (const flow::Step& step : never[0]->chain) why += step.text + "\n";
+  for (const flow::Step& step : never[0]->chain) why += step.text.english() + "\n";
   EXPECT_NE(why.find("arrival trigger 2"), std::string::npos) << why;
 }
 
@@ -700,8 +703,8 @@ TEST(FlowLists, TheReportGivesEachMissionsFindings) {
   flow::ListCheck check;
   flow::MissionCheck& c = check.missions.emplace_back();
   c.mission = {"t1.kre", "/x/t1.kre"};
-  c.findings.emplace_back().text = "Wing never arrives at Hard";
-  c.advisories.emplace_back().text = "Patrol is not at Easy";
+  c.findings.emplace_back().text = std::string("Wing never arrives at Hard");
+  c.advisories.emplace_back().text = std::string("Patrol is not at Easy");
   const std::string text = flow::listCheckText(check);
   EXPECT_NE(text.find("Wing never arrives at Hard"), std::string::npos) << text;
   EXPECT_NE(text.find("Patrol is not at Easy"), std::string::npos) << text;

@@ -15,6 +15,7 @@
 #include <QScrollBar>
 #include <QTabWidget>
 
+#include "app/base/translations.h"
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/messages_page.h"
 #include "app/editing/trigger_editor.h"
@@ -407,6 +408,38 @@ TEST_F(MissionFlow, DISABLED_Pictures) {
     QApplication::processEvents();
     usages->grab().save(dir + QStringLiteral("/mission-flow-usages.png"));
   }
+}
+
+// The findings, their chains, the times and the places that name a group are shown in the
+// user's language, with the names and numbers they hold.
+TEST_F(MissionFlow, FindingsAndPlacesAreShownInTheUsersLanguage) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("de")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  app::MissionFlowWindow* w = flowWindow();
+  ASSERT_NE(w, nullptr);
+  auto* findings = w->findChild<QListWidget*>(QStringLiteral("FlowFindings"));
+  QStringList lines;
+  for (int i = 0; i < findings->count(); ++i) lines << findings->item(i)->text();
+  const auto sent = lines.indexOf(QString::fromUtf8(
+      "Nachricht Nr. 1 \u201eNew Message\u201c wird auf jeder Stufe nie gesendet: Ausl\u00f6ser 1 "
+      "wartet auf #3 Light Fighter Gone, die nie ankommt"));
+  ASSERT_GE(sent, 0) << lines.join('\n').toStdString();
+  EXPECT_EQ(lines.value(sent + 1), QString::fromUtf8("    \u21b3 Nachricht Nr. 1 \u201eNew "
+                                                     "Message\u201c wartet auf #3 Light Fighter "
+                                                     "Gone (Ausl\u00f6ser 1)"));
+  const app::TimelineRow& gone = w->timeline()->content().rows.back();
+  EXPECT_EQ(gone.note, QString::fromUtf8("Ankunftsausl\u00f6ser 1 ist nie erf\u00fcllt"));
+  EXPECT_EQ(gone.levels.front().time, QStringLiteral("nie"));
+
+  doc().selectFlightGroups({0}, 0);
+  trigger("WhereUsedAction");
+  QListWidget* list = window->findChild<app::UsagesWindow*>()->list();
+  ASSERT_EQ(list->count(), 2);
+  EXPECT_EQ(list->item(0)->text(),
+            QString::fromUtf8("#2 Light Fighter Wing, Ankunftsausl\u00f6ser 2: "
+                              "100% of Light Fighter Lead (1) must arrive"));
 }
 
 }  // namespace

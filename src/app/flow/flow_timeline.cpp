@@ -12,6 +12,7 @@
 
 #include "app/base/colour.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "editing/descriptions.h"
 #include "editing/messages.h"
 #include "model/mission.h"
@@ -47,7 +48,7 @@ namespace {
 
 QString shownTime(const flow::Arrival& a) {
   if (a.absent) return QStringLiteral("\u2014");
-  return qs(flow::formatTime(a.time)).replace(QStringLiteral(">="), QStringLiteral("\u2265"));
+  return shownText(flow::timeText(a.time)).replace(QStringLiteral(">="), QStringLiteral("\u2265"));
 }
 
 // The levels of the result that are shown.
@@ -74,11 +75,11 @@ TimelineRow groupRow(const model::Mission& m, const std::vector<std::string>& na
     row.onlyIfHuman = a.onlyIfHuman;
     row.absent = row.absent && a.absent;
     arrives = arrives || a.arrives();
-    if (row.note.isEmpty() && !a.absent && a.time.never) row.note = fromFile(a.reason);
+    if (row.note.isEmpty() && !a.absent && a.time.never) row.note = shownText(a.reason);
     row.tip += QStringLiteral("\n%1: %2")
-                   .arg(levelName(l->difficulty), qs(flow::arrivalText(a, l->difficulty)));
+                   .arg(levelName(l->difficulty), shownText(flow::arrivalText(a, l->difficulty)));
     if (!a.reason.empty())
-      row.tip += QStringLiteral(" (") + fromFile(a.reason) + QStringLiteral(")");
+      row.tip += QStringLiteral(" (") + shownText(a.reason) + QStringLiteral(")");
   }
   if (row.onlyIfHuman) row.tip += QObject::tr("\nOnly if a human flies it.");
   row.kind = arrives ? TimelineRow::Group : TimelineRow::Never;
@@ -108,8 +109,8 @@ void addMarks(const model::Mission& m, const std::vector<const flow::LevelResult
           QObject::tr("Message #%1 \"%2\"\n%3: %4")
               .arg(i + 1)
               .arg(fromFile(editing::trimmed(editing::shownMessageText(m.messages[i].textValue()))))
-              .arg(levelName(levels[li]->difficulty), qs(flow::formatTime(e.time)));
-      if (!e.reason.empty()) mark.tip += QStringLiteral("\n") + fromFile(e.reason);
+              .arg(levelName(levels[li]->difficulty), shownText(flow::timeText(e.time)));
+      if (!e.reason.empty()) mark.tip += QStringLiteral("\n") + shownText(e.reason);
       c.marks.push_back(mark);
       latest = std::max(latest, e.time.seconds);
     }

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/base/window_memory.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
@@ -54,11 +55,11 @@ QString messageText(const model::Mission& m, int i) {
       .arg(fromFile(editing::trimmed(
           editing::shownMessageText(m.messages[static_cast<std::size_t>(i)].textValue()))));
 }
-QString timeText(const flow::Time& t) {
-  return qs(flow::formatTime(t)).replace(QStringLiteral(">="), QStringLiteral("\u2265"));
+QString shownTime(const flow::Time& t) {
+  return shownText(flow::timeText(t)).replace(QStringLiteral(">="), QStringLiteral("\u2265"));
 }
 QString arrivalTime(const flow::Arrival& a, flow::Difficulty d) {
-  return qs(flow::arrivalText(a, d)).replace(QStringLiteral(">="), QStringLiteral("\u2265"));
+  return shownText(flow::arrivalText(a, d)).replace(QStringLiteral(">="), QStringLiteral("\u2265"));
 }
 
 // "1:30" at one level shown, "Easy 1:30 · Medium ≥ 1:30 · Hard not at Hard" at several.
@@ -343,13 +344,14 @@ void MissionFlowWindow::fillFindings(QListWidget* list, const std::vector<flow::
     heading->setFont(bold);
     heading->setFlags(Qt::ItemIsEnabled);
     for (const flow::Finding* f : of) {
-      auto* item = new QListWidgetItem(fromFile(f->text), list);
+      auto* item = new QListWidgetItem(shownText(f->text), list);
       item->setToolTip(item->text());
       putPlace(item, f->place);
       if (f->chain.size() < 2 && f->kind == flow::FindingKind::NamesNothing) continue;
       for (const flow::Step& step : f->chain) {
-        auto* line = new QListWidgetItem(QStringLiteral("    \u21b3 ") + fromFile(step.text), list);
-        line->setToolTip(fromFile(step.text));
+        auto* line =
+            new QListWidgetItem(QStringLiteral("    \u21b3 ") + shownText(step.text), list);
+        line->setToolTip(shownText(step.text));
         line->setForeground(list->palette().color(QPalette::PlaceholderText));
         putPlace(line, step.place);
       }
@@ -378,7 +380,7 @@ void MissionFlowWindow::showCurrent() {
                           }).toHtmlEscaped());
   const flow::Arrival& a = result_.at(mainLevel()).flightGroups[gi];
   if (a.onlyIfHuman) text += tr(", only if a human flies it");
-  if (!a.reason.empty()) text += QStringLiteral("<br>") + fromFile(a.reason).toHtmlEscaped();
+  if (!a.reason.empty()) text += QStringLiteral("<br>") + shownText(a.reason).toHtmlEscaped();
   current_->setText(text);
   showWaits(g);
 }
@@ -446,16 +448,17 @@ void MissionFlowWindow::showWaitedBy(int g) {
     addLine(waitedBy_, QStringLiteral("%1  (%2)").arg(groupText(m, v, w), groupTimes(w)),
             {flow::PlaceKind::FlightGroup, w, 0, 0}, true);
   for (int i : level.messagesWaitingFor(g))
-    addLine(waitedBy_,
-            QStringLiteral("%1  (%2)")
-                .arg(messageText(m, i), timeText(level.messages[static_cast<std::size_t>(i)].time)),
-            {flow::PlaceKind::Message, i, 0, 0}, true);
+    addLine(
+        waitedBy_,
+        QStringLiteral("%1  (%2)")
+            .arg(messageText(m, i), shownTime(level.messages[static_cast<std::size_t>(i)].time)),
+        {flow::PlaceKind::Message, i, 0, 0}, true);
   for (const flow::GlobalGoalTime& goal : level.globalGoals)
     if (std::find(goal.waitsOn.begin(), goal.waitsOn.end(), g) != goal.waitsOn.end())
       addLine(waitedBy_,
               tr("Team %1 %2 goal  (%3)")
                   .arg(goal.team + 1)
-                  .arg(qs(std::string(flow::goalSetWord(goal.goalSet))), timeText(goal.time)),
+                  .arg(qs(std::string(flow::goalSetWord(goal.goalSet))), shownTime(goal.time)),
               {flow::PlaceKind::GlobalGoal, goal.team, goal.goalSet, 0}, true);
   if (waitedBy_->count() == 0) addLine(waitedBy_, tr("Nothing waits on it."), {}, false);
 }

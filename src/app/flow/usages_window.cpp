@@ -5,6 +5,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/base/window_memory.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
@@ -67,7 +68,7 @@ void UsagesWindow::fill() {
                   : n == 1 ? tr("One place names %1. Click it to open it.").arg(name)
                            : tr("%1 places name %2. Click a line to open it.").arg(n).arg(name));
   for (std::size_t i = 0; i < usages_.size(); ++i) {
-    auto* item = new QListWidgetItem(fromFile(usages_[i].text), list_);
+    auto* item = new QListWidgetItem(shownText(usages_[i].text), list_);
     item->setToolTip(item->text());
     item->setData(Qt::UserRole, static_cast<int>(i));
   }

@@ -82,7 +82,8 @@ void ListCheckWindow::fill() {
       for (const model::Text& text : *texts) line(shownText(text));
     for (const auto* found : {&c.findings, &c.advisories})
       for (const flow::Finding& f : *found)
-        line(fromFile(std::string(flow::findingWord(f.kind)) + ": " + f.text));
+        line(QString::fromLatin1(flow::findingWord(f.kind)) + QStringLiteral(": ") +
+             shownText(f.text));
   }
 }
 

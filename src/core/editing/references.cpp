@@ -34,31 +34,33 @@ ReferenceRow otherRow(ReferenceKind kind, PlaceKind place, RecordKind record,
 
 std::array<ReferenceRow, 16> makeTable() {
   return {{
-      triggerRow(PK::ArrivalTrigger, RecordKind::FlightGroup, "arrival trigger",
+      triggerRow(PK::ArrivalTrigger, RecordKind::FlightGroup, ZYNED_TEXT("core", "arrival trigger"),
                  ZYNED_TEXT("core", "Arrival trigger"), arrivalTriggers()),
-      motherRow(PK::ArrivalMothership, 0, "arrival mother ship",
+      motherRow(PK::ArrivalMothership, 0, ZYNED_TEXT("core", "arrival mother ship"),
                 ZYNED_TEXT("core", "Arrival mother ship"), fg::ArriveViaMothership,
                 fg::ArrivalMothership),
-      motherRow(PK::ArrivalMothership, 1, "alternative arrival mother ship",
+      motherRow(PK::ArrivalMothership, 1, ZYNED_TEXT("core", "alternative arrival mother ship"),
                 ZYNED_TEXT("core", "Alternate arrival mother ship"), fg::AltArriveViaMothership,
                 fg::AltArrivalMothership),
-      triggerRow(PK::DepartureTrigger, RecordKind::FlightGroup, "departure trigger",
-                 ZYNED_TEXT("core", "Departure trigger"), departureTriggers()),
-      triggerRow(PK::JumpTrigger, RecordKind::FlightGroup, "jump to order 4 trigger",
+      triggerRow(PK::DepartureTrigger, RecordKind::FlightGroup,
+                 ZYNED_TEXT("core", "departure trigger"), ZYNED_TEXT("core", "Departure trigger"),
+                 departureTriggers()),
+      triggerRow(PK::JumpTrigger, RecordKind::FlightGroup,
+                 ZYNED_TEXT("core", "jump to order 4 trigger"),
                  ZYNED_TEXT("core", "Jump to order 4 trigger"), jumpTriggers()),
       {RK::OrderTarget,
        PK::OrderTarget,
        RecordKind::FlightGroup,
        0,
-       "order",
+       ZYNED_TEXT("core", "order"),
        ZYNED_TEXT("core", "Order"),
        {},
        {},
        {}},
-      motherRow(PK::DepartureMothership, 0, "departure mother ship",
+      motherRow(PK::DepartureMothership, 0, ZYNED_TEXT("core", "departure mother ship"),
                 ZYNED_TEXT("core", "Departure mother ship"), fg::DepartViaMothership,
                 fg::DepartureMothership),
-      motherRow(PK::DepartureMothership, 1, "alternative departure mother ship",
+      motherRow(PK::DepartureMothership, 1, ZYNED_TEXT("core", "alternative departure mother ship"),
                 ZYNED_TEXT("core", "Alternate departure mother ship"), fg::AltDepartViaMothership,
                 fg::AltDepartureMothership),
       otherRow(RK::OwnGoal, PK::FlightGroupGoal, RecordKind::FlightGroup,
@@ -158,10 +160,10 @@ std::string_view goalSetWord(int goalSet) {
 
 namespace {
 
-std::string groupLabel(const std::vector<std::string>& labels, int g) {
+model::Text groupLabel(const std::vector<std::string>& labels, int g) {
   if (g < 0 || static_cast<std::size_t>(g) >= labels.size() ||
       labels[static_cast<std::size_t>(g)].empty())
-    return "flight group " + std::to_string(g + 1);
+    return {ZYNED_TEXT("core", "flight group %1"), {std::to_string(g + 1)}};
   return labels[static_cast<std::size_t>(g)];
 }
 
@@ -181,20 +183,23 @@ bool isFlightGroupPlace(PlaceKind k) {
   }
 }
 
-std::string messageLabel(const model::Mission& m, int i) {
+model::Text messageLabel(const model::Mission& m, int i) {
   std::string text;
   if (i >= 0 && static_cast<std::size_t>(i) < m.messages.size())
     text = trimmed(shownMessageText(m.messages[static_cast<std::size_t>(i)].textValue()));
-  return "Message #" + std::to_string(i + 1) + " \"" + text + "\"";
+  return {ZYNED_TEXT("core", "Message #%1 \"%2\""), {std::to_string(i + 1), std::move(text)}};
 }
 
-std::string teamGoalLabel(int team, int goalSet) {
-  return "Team " + std::to_string(team + 1) + " " + std::string(goalSetWord(goalSet)) + " goal";
+model::Text teamGoalLabel(int team, int goalSet) {
+  const char* form = goalSet == 0   ? ZYNED_TEXT("core", "Team %1 primary goal")
+                     : goalSet == 1 ? ZYNED_TEXT("core", "Team %1 prevent goal")
+                                    : ZYNED_TEXT("core", "Team %1 secondary goal");
+  return {form, {std::to_string(team + 1)}};
 }
 
 }  // namespace
 
-std::string placeText(const model::Mission& m, const shell::Vocabulary& v, const Place& p) {
+model::Text placeForm(const model::Mission& m, const shell::Vocabulary& v, const Place& p) {
   std::vector<std::string> labels;
   if (isFlightGroupPlace(p.kind) && p.record >= 0 &&
       static_cast<std::size_t>(p.record) < m.flightGroups.size()) {
@@ -203,45 +208,55 @@ std::string placeText(const model::Mission& m, const shell::Vocabulary& v, const
         "#" + std::to_string(p.record + 1) + " " +
         nameListEntry(m, v, static_cast<std::size_t>(p.record));
   }
-  return placeText(m, labels, p);
+  return placeForm(m, labels, p);
 }
 
-std::string placeText(const model::Mission& m, const std::vector<std::string>& groupLabels,
+model::Text placeForm(const model::Mission& m, const std::vector<std::string>& groupLabels,
                       const Place& p) {
   const std::string n = std::to_string(p.part);
+  auto words = [&](int part) { return model::text(referenceRow(p.kind, part).words.data()); };
   switch (p.kind) {
     case PK::FlightGroup:
       return groupLabel(groupLabels, p.record);
     case PK::ArrivalTrigger:
     case PK::DepartureTrigger:
     case PK::JumpTrigger:
-      return groupLabel(groupLabels, p.record) + ", " + std::string(referenceRow(p.kind).words) +
-             " " + n;
+      return {"%1, %2 %3", {groupLabel(groupLabels, p.record), words(0), n}};
     case PK::ArrivalMothership:
     case PK::DepartureMothership:
-      return groupLabel(groupLabels, p.record) + ", " +
-             std::string(referenceRow(p.kind, p.part).words);
+      return {"%1, %2", {groupLabel(groupLabels, p.record), words(p.part)}};
     case PK::OrderTarget:
-      return groupLabel(groupLabels, p.record) + ", order " + n + " target " +
-             std::to_string(p.item);
+      return {ZYNED_TEXT("core", "%1, order %2 target %3"),
+              {groupLabel(groupLabels, p.record), n, std::to_string(p.item)}};
     case PK::FlightGroupGoal:
-      return groupLabel(groupLabels, p.record) + ", goal " + n;
+      return {ZYNED_TEXT("core", "%1, goal %2"), {groupLabel(groupLabels, p.record), n}};
     case PK::Message:
       return messageLabel(m, p.record);
     case PK::MessageTrigger:
-      return messageLabel(m, p.record) + ", trigger " + n;
+      return {ZYNED_TEXT("core", "%1, trigger %2"), {messageLabel(m, p.record), n}};
     case PK::GlobalGoal:
       return teamGoalLabel(p.record, p.part);
     case PK::GlobalGoalTrigger:
-      return teamGoalLabel(p.record, p.part) + ", trigger " + std::to_string(p.item);
+      return {ZYNED_TEXT("core", "%1, trigger %2"),
+              {teamGoalLabel(p.record, p.part), std::to_string(p.item)}};
     case PK::BriefingBox:
     case PK::BriefingTag:
-      return "Briefing " + std::to_string(p.record + 1) + ", instruction " +
-             std::to_string(p.item + 1);
+      return {ZYNED_TEXT("core", "Briefing %1, instruction %2"),
+              {std::to_string(p.record + 1), std::to_string(p.item + 1)}};
     case PK::BriefingText:
-      return "Briefing " + std::to_string(p.record + 1) + ", text #" + std::to_string(p.item);
+      return {ZYNED_TEXT("core", "Briefing %1, text #%2"),
+              {std::to_string(p.record + 1), std::to_string(p.item)}};
   }
   return {};
+}
+
+std::string placeText(const model::Mission& m, const shell::Vocabulary& v, const Place& p) {
+  return placeForm(m, v, p).english();
+}
+
+std::string placeText(const model::Mission& m, const std::vector<std::string>& groupLabels,
+                      const Place& p) {
+  return placeForm(m, groupLabels, p).english();
 }
 
 }  // namespace editing

@@ -15,6 +15,7 @@
 #include "editing/triggers.h"
 #include "model/mission.h"
 #include "model/record_kind.h"
+#include "model/texts.h"
 #include "shell/vocabulary.h"
 
 namespace editing {
@@ -136,6 +137,10 @@ void renumberRecord(model::RecordKind kind, model::Bytes record, int a, Renumber
 std::string placeText(const model::Mission& m, const shell::Vocabulary& v, const Place& p);
 // The same with the flight groups' labels ("#3 Heavy Fighter Gold") made beforehand.
 std::string placeText(const model::Mission& m, const std::vector<std::string>& groupLabels,
+                      const Place& p);
+// Both as a form for the editor to show in the user's language.
+model::Text placeForm(const model::Mission& m, const shell::Vocabulary& v, const Place& p);
+model::Text placeForm(const model::Mission& m, const std::vector<std::string>& groupLabels,
                       const Place& p);
 // "primary", "prevent", "secondary".
 std::string_view goalSetWord(int goalSet);

@@ -10,16 +10,14 @@ namespace flow {
 
 namespace {
 
-const std::string Mark(LevelMark);
-
 struct AdvisoryWalk {
   LevelRun& run;
-  std::string holder;  // "#7 Freighter", "Message #2 \"…\"", "Team 1's primary goal"
+  model::Text holder;  // "#7 Freighter", "Message #2 \"…\"", "Team 1's primary goal"
   Place holderPlace;
   std::vector<int> groups, messages;
 
-  std::string placeText(const Place& p) { return editing::placeText(run.m, run.names.labels(), p); }
-  void add(FindingKind kind, const Place& place, std::string text, std::vector<Step> chain) {
+  model::Text placeText(const Place& p) { return editing::placeForm(run.m, run.names.labels(), p); }
+  void add(FindingKind kind, const Place& place, model::Text text, std::vector<Step> chain) {
     run.out.add({kind, groups, messages, place, std::move(text), {}, std::move(chain)},
                 run.v.level.difficulty);
   }
@@ -43,30 +41,34 @@ struct AdvisoryWalk {
     const std::optional<FindingKind> kind = advisoryOf(t);
     if (!kind) return;
     const Place place = triggerPlace(holderPlace, n);
-    const std::string where =
-        triggerWhere(holderPlace.kind == PlaceKind::FlightGroup ? "arrival " : "", n);
+    const model::Text where = triggerWhere(holderPlace.kind == PlaceKind::FlightGroup, n);
     const std::string asks = run.names.trigger(t);
     if (*kind == FindingKind::GroupNotAtLevel) {
       const std::string& group = run.names.label(t.node);
       add(*kind, place,
-          placeText(place) + ": " + Mark + " " + group + " is not there: whether \"" + asks +
-              "\" is met is up to the game",
-          {{place, holder + " waits on " + group + " (" + where + ")"},
-           {{PlaceKind::FlightGroup, t.node, 0, 0}, group + " is not there " + Mark}});
+          {ZYNED_TEXT("core", "%1: %2 %3 is not there: whether \"%4\" is met is up to the game"),
+           {placeText(place), levelMark(), group, asks}},
+          {{place, {ZYNED_TEXT("core", "%1 waits on %2 (%3)"), {holder, group, where}}},
+           {{PlaceKind::FlightGroup, t.node, 0, 0},
+            {ZYNED_TEXT("core", "%1 is not there %2"), {group, levelMark()}}}});
     } else if (*kind == FindingKind::NoneAtLevel) {
-      const std::string set = run.names.target(t.type, t.value);
+      const model::Text set = run.names.target(t.type, t.value);
       add(*kind, place,
-          placeText(place) + ": " + Mark + " there are no " + set + ": whether \"" + asks +
-              "\" is met at once is up to the game",
-          {{place, holder + " waits on " + set + " (" + where + ")"},
-           {place, "there are no " + set + " " + Mark}});
+          {ZYNED_TEXT("core",
+                      "%1: %2 there are no %3: whether \"%4\" is met at once is up to "
+                      "the game"),
+           {placeText(place), levelMark(), set, asks}},
+          {{place, {ZYNED_TEXT("core", "%1 waits on %2 (%3)"), {holder, set, where}}},
+           {place, {ZYNED_TEXT("core", "there are no %1 %2"), {set, levelMark()}}}});
     } else {
       const std::string condition = std::to_string(t.condition);
       add(*kind, place,
-          placeText(place) + ": condition " + condition + " has no known meaning: when \"" + asks +
-              "\" is met is up to the game (" + Mark + ")",
-          {{place, holder + " waits on \"" + asks + "\" (" + where + ")"},
-           {place, "condition " + condition + " has no known meaning"}});
+          {ZYNED_TEXT("core",
+                      "%1: condition %2 has no known meaning: when \"%3\" is met is up "
+                      "to the game (%4)"),
+           {placeText(place), condition, asks, levelMark()}},
+          {{place, {ZYNED_TEXT("core", "%1 waits on \"%2\" (%3)"), {holder, asks, where}}},
+           {place, {ZYNED_TEXT("core", "condition %1 has no known meaning"), {condition}}}});
     }
   }
 
@@ -74,14 +76,15 @@ struct AdvisoryWalk {
   void motherShip(int g, int node, int part) {
     if (node < 0 || !run.v.level.absent[static_cast<std::size_t>(node)]) return;
     const Place place{PlaceKind::ArrivalMothership, g, part, 0};
-    const std::string ship = run.names.label(node);
+    const std::string& ship = run.names.label(node);
+    const model::Text words =
+        model::text(editing::referenceRow(PlaceKind::ArrivalMothership, part).words.data());
     add(FindingKind::MothershipNotAtLevel, place,
-        placeText(place) + ": " + Mark + " " + ship + " is not there: how " + holder +
-            " arrives is up to the game",
-        {{place, holder + " arrives from " + ship + " (" +
-                     std::string(editing::referenceRow(PlaceKind::ArrivalMothership, part).words) +
-                     ")"},
-         {{PlaceKind::FlightGroup, node, 0, 0}, ship + " is not there " + Mark}});
+        {ZYNED_TEXT("core", "%1: %2 %3 is not there: how %4 arrives is up to the game"),
+         {placeText(place), levelMark(), ship, holder}},
+        {{place, {ZYNED_TEXT("core", "%1 arrives from %2 (%3)"), {holder, ship, words}}},
+         {{PlaceKind::FlightGroup, node, 0, 0},
+          {ZYNED_TEXT("core", "%1 is not there %2"), {ship, levelMark()}}}});
   }
 };
 
@@ -98,8 +101,7 @@ void advisories(LevelRun& run) {
     if (mo.via && mo.altVia) walk.motherShip(g, mo.alt, 1);
   }
   for (int i = 0; i < static_cast<int>(p.messages.size()); ++i) {
-    AdvisoryWalk walk{
-        run, capitalised(run.names.message(i)), {PlaceKind::Message, i, 0, 0}, {}, {i}};
+    AdvisoryWalk walk{run, run.names.message(i, true), {PlaceKind::Message, i, 0, 0}, {}, {i}};
     walk.formula(p.messages[static_cast<std::size_t>(i)]);
   }
   for (const GlobalGoalTime& goal : run.r.globalGoals) {

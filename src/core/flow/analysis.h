@@ -18,6 +18,7 @@
 
 #include "editing/references.h"
 #include "model/mission.h"
+#include "model/texts.h"
 #include "shell/vocabulary.h"
 
 namespace flow {
@@ -46,7 +47,7 @@ struct Levels {
 };
 // "at Medium", "at Easy and Hard", "at every level" (all of the analysed levels, when those are
 // all three).
-std::string levelsText(Levels levels, Levels analysed);
+model::Text levelsText(Levels levels, Levels analysed);
 
 // The earliest time something can happen.
 struct Time {
@@ -59,6 +60,8 @@ struct Time {
 };
 // "0:00", ">= 1:30", "never".
 std::string formatTime(const Time& t);
+// The same for the editor to show in the user's language.
+model::Text timeText(const Time& t);
 // "1:30": minutes (as many as needed) and two-digit seconds.
 std::string clockText(int seconds);
 
@@ -71,19 +74,19 @@ struct Arrival {
   Time time;            // never when absent
   bool absent = false;  // not at this level: its difficulty leaves it out, a state of its own
   // Why it never arrives, or why its time is only a lower bound; empty when exact.
-  std::string reason;
+  model::Text reason;
   std::vector<int> waitsOn;  // flight groups its arrival triggers and mother ships name
   bool onlyIfHuman = false;  // arrives only when a human player flies it
   std::vector<int> cycle;    // the groups of the cycle that keeps it away, when that is why
   bool arrives() const { return !absent && !time.never; }
 };
 // "0:00", ">= 1:30", "never", "not at Medium".
-std::string arrivalText(const Arrival& a, Difficulty d);
+model::Text arrivalText(const Arrival& a, Difficulty d);
 
 // A message's earliest sending, or a global goal's earliest completion.
 struct Event {
   Time time;
-  std::string reason;
+  model::Text reason;
   std::vector<int> waitsOn;  // flight groups its triggers name
 };
 
@@ -114,7 +117,7 @@ bool isAdvisory(FindingKind k);
 // One step of why: "#42 … waits on #44 … (arrival trigger 1)", with the place to open.
 struct Step {
   Place place;
-  std::string text;
+  model::Text text;
   bool operator==(const Step&) const = default;
 };
 
@@ -122,9 +125,10 @@ struct Finding {
   FindingKind kind = FindingKind::NeverArrives;
   std::vector<int> flightGroups;  // list positions from 0
   std::vector<int> messages;
-  Place place;              // where to look
-  std::string text;         // one line, Windows-1252 like the Mission's texts; says at which levels
-  Levels levels;            // where it holds
+  Place place;  // where to look
+  model::Text
+      text;       // one line, its data Windows-1252 like the Mission's texts; says at which levels
+  Levels levels;  // where it holds
   std::vector<Step> chain;  // why, step by step
 };
 
@@ -169,7 +173,7 @@ TargetSet targetMembers(const model::Mission& m, int type, int value);
 // Every place that names flight group `group`, one line each.
 struct Usage {
   Place place;
-  std::string text;
+  model::Text text;
 };
 std::vector<Usage> usages(const model::Mission& m, const shell::Vocabulary& v, int group);
 

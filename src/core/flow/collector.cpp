@@ -12,14 +12,17 @@ std::string causeKey(const Finding& f) {
   std::string key = std::to_string(static_cast<int>(f.kind)) + '/' +
                     std::to_string(static_cast<int>(f.place.kind)) + '/' +
                     std::to_string(f.place.record) + '/' + std::to_string(f.place.part) + '/' +
-                    std::to_string(f.place.item) + '/' + f.text;
-  for (const Step& s : f.chain) key += '\n' + s.text;
+                    std::to_string(f.place.item) + '/' + f.text.english();
+  for (const Step& s : f.chain) key += '\n' + s.text.english();
   return key;
 }
 
-void fillLevels(std::string& text, const std::string& phrase) {
-  for (auto at = text.find(LevelMark); at != std::string::npos; at = text.find(LevelMark, at))
-    text.replace(at, LevelMark.size(), phrase);
+void fillLevels(model::Text& text, const model::Text& phrase) {
+  if (text.data) {
+    if (text.form == LevelMark) text = phrase;
+    return;
+  }
+  for (model::Text& a : text.args) fillLevels(a, phrase);
 }
 
 }  // namespace
@@ -46,7 +49,7 @@ void Collector::finish(Result& r) {
     return static_cast<int>(a.kind) < static_cast<int>(b.kind);
   });
   for (Finding& f : items_) {
-    const std::string phrase = levelsText(f.levels, analysed_);
+    const model::Text phrase = levelsText(f.levels, analysed_);
     fillLevels(f.text, phrase);
     for (Step& s : f.chain) fillLevels(s.text, phrase);
     (isAdvisory(f.kind) ? r.advisories : r.findings).push_back(std::move(f));

@@ -15,11 +15,6 @@ std::string join(const std::vector<std::string>& parts, std::string_view sep) {
   return s;
 }
 
-std::string capitalised(std::string s) {
-  if (!s.empty() && s[0] >= 'a' && s[0] <= 'z') s[0] = static_cast<char>(s[0] - 'a' + 'A');
-  return s;
-}
-
 void sortUnique(std::vector<int>& v) {
   std::sort(v.begin(), v.end());
   v.erase(std::unique(v.begin(), v.end()), v.end());
@@ -38,32 +33,35 @@ Place triggerPlace(Place holder, int n) {
   }
 }
 
-std::string triggerWhere(std::string_view prefix, int n) {
-  return std::string(prefix) + "trigger " + std::to_string(n);
+model::Text triggerWhere(bool arrival, int n) {
+  return {arrival ? ZYNED_TEXT("core", "arrival trigger %1") : ZYNED_TEXT("core", "trigger %1"),
+          {std::to_string(n)}};
 }
 
 namespace {
 
-std::string levelName(const Values& v) {
-  return std::string(difficultyName(v.level.difficulty));
+model::Text levelName(const Values& v) {
+  return model::text(difficultyName(v.level.difficulty).data());
 }
 
 // Why a never-met term is never met.
-std::string neverCause(Names& names, const Term& t, const std::string& where) {
+model::Text neverCause(Names& names, const Term& t, const model::Text& where) {
   if (t.kind == Term::Group)
-    return where + " waits on " + names.label(t.node) + ", which never arrives";
+    return {ZYNED_TEXT("core", "%1 waits on %2, which never arrives"),
+            {where, names.label(t.node)}};
   if (t.kind == Term::Set)
-    return where + " waits on " + names.target(t.type, t.value) + ", none of which arrives";
-  return where + " is never true";
+    return {ZYNED_TEXT("core", "%1 waits on %2, none of which arrives"),
+            {where, names.target(t.type, t.value)}};
+  return {ZYNED_TEXT("core", "%1 is never true"), {where}};
 }
 
 }  // namespace
 
-void neverCauses(Names& names, const Formula& f, std::string_view prefix, const Values& v,
-                 std::vector<std::string>& out) {
+void neverCauses(Names& names, const Formula& f, bool arrival, const Values& v,
+                 std::vector<model::Text>& out) {
   auto term = [&](int n) {
     const Term& t = f.terms[static_cast<std::size_t>(n - 1)];
-    if (termValue(t, v).never()) out.push_back(neverCause(names, t, triggerWhere(prefix, n)));
+    if (termValue(t, v).never()) out.push_back(neverCause(names, t, triggerWhere(arrival, n)));
   };
   auto pairNever = [&](int first, bool isOr) {
     return pairValue(termValue(f.terms[static_cast<std::size_t>(first - 1)], v),
@@ -95,55 +93,56 @@ int firstNeverTerm(const Formula& f, const Values& v) {
 namespace {
 
 // What a trigger asks for: "#2 Heavy Fighter Gold must be destroyed".
-std::string asks(Names& names, const Term& t) {
-  return names.target(t.type, t.value) + " must " + names.condition(t.condition);
+model::Text asks(Names& names, const Term& t) {
+  return {ZYNED_TEXT("core", "%1 must %2"),
+          {names.target(t.type, t.value), names.condition(t.condition)}};
 }
 
 // Why a term's time is only a lower bound, where the level says nothing of it: the same at every
 // level, so worked out once.
-const std::string& toldCause(Names& names, const Term& t, const std::string& where) {
+const model::Text& toldCause(Names& names, const Term& t, const model::Text& where) {
   auto [known, fresh] = names.memo.try_emplace(&t);
   if (!fresh) return known->second;
-  std::string what = where + " (" + asks(names, t) + ")";
+  const char* form = ZYNED_TEXT("core", "%1 (%2)");
   switch (t.kind) {
     case Term::Group:
-      what += t.arrive ? " waits on a time that is itself a lower bound"
-                       : ": no earlier than it arrives";
+      form = t.arrive ? ZYNED_TEXT("core", "%1 (%2) waits on a time that is itself a lower bound")
+                      : ZYNED_TEXT("core", "%1 (%2): no earlier than it arrives");
       break;
     case Term::Set:
-      what += ": no earlier than the first of them arrives";
+      form = ZYNED_TEXT("core", "%1 (%2): no earlier than the first of them arrives");
       break;
     default:
       if (t.cause == Term::NoSuchGroup)
-        what += ": the mission has no such group, so the game decides";
+        form = ZYNED_TEXT("core", "%1 (%2): the mission has no such group, so the game decides");
       else if (t.cause == Term::UnknownCondition)
-        what += ": the condition has no known meaning, so the game decides";
+        form =
+            ZYNED_TEXT("core", "%1 (%2): the condition has no known meaning, so the game decides");
       else if (t.cause == Term::UnknownTarget || t.cause == Term::OpenCondition)
-        what += ": the file cannot tell when, so counted from 0";
+        form = ZYNED_TEXT("core", "%1 (%2): the file cannot tell when, so counted from 0");
       break;
   }
-  return known->second = std::move(what);
+  return known->second = model::Text(form, {where, asks(names, t)});
 }
 
 // Why a term's time is only a lower bound.
-std::string boundCause(Names& names, const Term& t, const std::string& where, const Values& v) {
+model::Text boundCause(Names& names, const Term& t, const model::Text& where, const Values& v) {
   if (t.node < 0 || !v.level.untold(v.plan, t.node)) return toldCause(names, t, where);
-  const std::string what = where + " (" + asks(names, t) + ")";
   if (t.kind == Term::Group)
-    return what + ": " + names.label(t.node) + " is not at " + levelName(v) +
-           ", so the game decides";
-  return what + ": none of them is at " + levelName(v) + ", so the game decides";
+    return {ZYNED_TEXT("core", "%1 (%2): %3 is not at %4, so the game decides"),
+            {where, asks(names, t), names.label(t.node), levelName(v)}};
+  return {ZYNED_TEXT("core", "%1 (%2): none of them is at %3, so the game decides"),
+          {where, asks(names, t), levelName(v)}};
 }
 
 }  // namespace
 
 // The first term that makes a formula's time a lower bound, following the branch that gives
 // the time.
-std::string formulaBoundCause(Names& names, const Formula& f, std::string_view prefix,
-                              const Values& v) {
+model::Text formulaBoundCause(Names& names, const Formula& f, bool arrival, const Values& v) {
   std::array<Val, 4> tv;
   for (std::size_t i = 0; i < 4; ++i) tv[i] = termValue(f.terms[i], v);
-  auto pairCause = [&](int first, bool isOr) -> std::string {
+  auto pairCause = [&](int first, bool isOr) -> model::Text {
     const auto a = static_cast<std::size_t>(first - 1);
     int pick = -1;
     if (isOr)
@@ -152,7 +151,7 @@ std::string formulaBoundCause(Names& names, const Formula& f, std::string_view p
       pick = !tv[a].exact ? first : first + 1;
     const Term& t = f.terms[static_cast<std::size_t>(pick - 1)];
     if (tv[static_cast<std::size_t>(pick - 1)].exact) return {};
-    return boundCause(names, t, triggerWhere(prefix, pick), v);
+    return boundCause(names, t, triggerWhere(arrival, pick), v);
   };
   const Val a = pairValue(tv[0], tv[1], f.or12);
   const Val b = pairValue(tv[2], tv[3], f.or34);
@@ -162,58 +161,73 @@ std::string formulaBoundCause(Names& names, const Formula& f, std::string_view p
 
 namespace {
 
-std::string cycleReason(Names& names, const std::vector<int>& cycle, int g) {
+model::Text cycleReason(Names& names, const std::vector<int>& cycle, int g) {
   std::vector<std::string> others;
   for (int h : cycle)
     if (h != g) others.push_back(names.label(h));
-  if (others.empty()) return "it waits on itself, with no other way in";
+  if (others.empty())
+    return model::text(ZYNED_TEXT("core", "it waits on itself, with no other way in"));
   if (others.size() == 1)
-    return "it waits on " + others[0] + ", which waits on it in turn, with no other way in";
-  return "it waits on " + join(others, ", ") + ", which wait on it in turn, with no other way in";
+    return {ZYNED_TEXT("core", "it waits on %1, which waits on it in turn, with no other way in"),
+            {others[0]}};
+  return {ZYNED_TEXT("core", "it waits on %1, which wait on it in turn, with no other way in"),
+          {join(others, ", ")}};
 }
 
-std::string neverReason(Names& names, const Values& v, const Arrival& a, int g) {
+model::Text neverReason(Names& names, const Values& v, const Arrival& a, int g) {
   if (!a.cycle.empty()) return cycleReason(names, a.cycle, g);
   const auto i = static_cast<std::size_t>(g);
   if (!triggeredValue(g, v).never()) {
     // Its triggers are met, its mother ship (and the alternative) never come.
     const Mother& mo = v.plan.mother[i];
-    std::string ship = "its mother ship " + names.label(mo.node) + " never arrives";
-    if (mo.altVia) ship += ", nor does its alternative " + names.label(mo.alt);
-    return ship;
+    if (mo.altVia)
+      return {ZYNED_TEXT("core", "its mother ship %1 never arrives, nor does its alternative %2"),
+              {names.label(mo.node), names.label(mo.alt)}};
+    return {ZYNED_TEXT("core", "its mother ship %1 never arrives"), {names.label(mo.node)}};
   }
-  std::vector<std::string> causes;
-  neverCauses(names, v.plan.arrival[i], "arrival ", v, causes);
-  return join(causes, "; ");
+  std::vector<model::Text> causes;
+  neverCauses(names, v.plan.arrival[i], true, v, causes);
+  return model::joinedTexts(std::move(causes), "; ");
 }
 
-std::string absentReason(Names& names, const Values& v, int g) {
+model::Text absentReason(Names& names, const Values& v, int g) {
   const int d = v.plan.difficulty[static_cast<std::size_t>(g)];
-  return "it is not at " + levelName(v) + " (difficulty \"" +
-         names.vocabulary().text(shell::tables::Appear, d, "value " + std::to_string(d)) + "\")";
+  return {ZYNED_TEXT("core", "it is not at %1 (difficulty \"%2\")"),
+          {levelName(v),
+           names.vocabulary().text(shell::tables::Appear, d, "value " + std::to_string(d))}};
 }
 
-std::string boundReason(Names& names, const Values& v, int g) {
+model::Text lowerBound(model::Text why) {
+  return {ZYNED_TEXT("core", "lower bound: %1"), {std::move(why)}};
+}
+
+model::Text boundReason(Names& names, const Values& v, int g) {
   const auto i = static_cast<std::size_t>(g);
   const Mother& mo = v.plan.mother[i];
   const Val base = triggeredValue(g, v);
   if (!mo.via || (!base.exact && base.s >= v.value[i].s))
-    return "lower bound: " + formulaBoundCause(names, v.plan.arrival[i], "arrival ", v);
+    return lowerBound(formulaBoundCause(names, v.plan.arrival[i], true, v));
   if (mo.node < 0)
-    return "lower bound: its mother ship is " + Names::missing(mo.number) +
-           ", which the mission does not have, so the game decides how it comes";
+    return lowerBound({ZYNED_TEXT("core",
+                                  "its mother ship is %1, which the mission does not have, so the "
+                                  "game decides how it comes"),
+                       {Names::missing(mo.number)}});
   if (v.level.absent[static_cast<std::size_t>(mo.node)])
-    return "lower bound: its mother ship " + names.label(mo.node) + " is not at " + levelName(v) +
-           ", so the game decides how it comes";
+    return lowerBound(
+        {ZYNED_TEXT("core", "its mother ship %1 is not at %2, so the game decides how it comes"),
+         {names.label(mo.node), levelName(v)}});
   if (!v.value[static_cast<std::size_t>(mo.node)].never())
-    return "lower bound: it arrives from its mother ship " + names.label(mo.node) +
-           ", no earlier than the ship itself";
-  return "lower bound: it arrives by its alternative, no earlier than the game lets it";
+    return lowerBound({ZYNED_TEXT("core",
+                                  "it arrives from its mother ship %1, no earlier than "
+                                  "the ship itself"),
+                       {names.label(mo.node)}});
+  return lowerBound(model::text(
+      ZYNED_TEXT("core", "it arrives by its alternative, no earlier than the game lets it")));
 }
 
 }  // namespace
 
-std::string arrivalReason(Names& names, const Values& v, const Arrival& a, int g) {
+model::Text arrivalReason(Names& names, const Values& v, const Arrival& a, int g) {
   if (a.absent) return absentReason(names, v, g);
   if (a.time.never) return neverReason(names, v, a, g);
   if (!a.time.exact) return boundReason(names, v, g);
@@ -227,11 +241,11 @@ Event eventOf(Names& names, const Formula& f, int delay, const Values& v) {
   e.waitsOn = namedGroups(f, v.plan.groups);
   sortUnique(e.waitsOn);
   if (val.never()) {
-    std::vector<std::string> causes;
-    neverCauses(names, f, "", v, causes);
-    e.reason = join(causes, "; ");
+    std::vector<model::Text> causes;
+    neverCauses(names, f, false, v, causes);
+    e.reason = model::joinedTexts(std::move(causes), "; ");
   } else if (!val.exact) {
-    e.reason = "lower bound: " + formulaBoundCause(names, f, "", v);
+    e.reason = lowerBound(formulaBoundCause(names, f, false, v));
   }
   return e;
 }

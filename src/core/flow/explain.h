@@ -11,6 +11,7 @@
 #include "editing/descriptions.h"
 #include "editing/messages.h"
 #include "flow/plan.h"
+#include "model/texts.h"
 #include "shell/vocabulary.h"
 
 namespace flow {
@@ -18,6 +19,9 @@ namespace flow {
 // Where the level phrase goes in a finding's text and chain ("at Medium and Hard"), filled in
 // once the levels where it holds are known.
 inline constexpr std::string_view LevelMark = "\x01";
+inline model::Text levelMark() {
+  return model::Text(std::string(LevelMark));
+}
 
 // The names the texts use, built once when the first text needs them.
 class Names {
@@ -36,34 +40,41 @@ class Names {
     fill();
     return labels_;
   }
-  std::string target(int type, int value) {
+  model::Text target(int type, int value) {
     if (type == editing::TargetFlightGroup)
-      return value < static_cast<int>(m_.flightGroups.size()) ? label(value) : missing(value);
+      return value < static_cast<int>(m_.flightGroups.size()) ? model::Text(label(value))
+                                                              : missing(value);
     return editing::describeTarget(m_, v_, type, value);
   }
   // A flight-group number beyond the list, counted from 1 as the list counts.
-  static std::string missing(int value) { return "flight group " + std::to_string(value + 1); }
+  static model::Text missing(int value) {
+    return {ZYNED_TEXT("core", "flight group %1"), {std::to_string(value + 1)}};
+  }
   std::string condition(int c) { return v_.text(shell::tables::Conds, c, std::to_string(c)); }
   // The trigger as its description reads it: "100% of Assault Fighter must be destroyed".
   std::string trigger(const Term& t) {
     const auto bytes = t.bytes();
     return editing::describeTrigger(m_, v_, model::CBytes(bytes));
   }
-  std::string message(int i) {
-    return "message #" + std::to_string(i + 1) + " \"" +
-           editing::trimmed(
-               editing::shownMessageText(m_.messages[static_cast<std::size_t>(i)].textValue())) +
-           "\"";
+  // "message #2 \"…\"" inside a sentence, "Message #2 \"…\"" leading one.
+  model::Text message(int i, bool leading = false) {
+    return {leading ? ZYNED_TEXT("core", "Message #%1 \"%2\"")
+                    : ZYNED_TEXT("core", "message #%1 \"%2\""),
+            {std::to_string(i + 1), editing::trimmed(editing::shownMessageText(
+                                        m_.messages[static_cast<std::size_t>(i)].textValue()))}};
   }
   // "Team 1's primary goal".
-  static std::string teamGoal(int team, int goalSet) {
-    return "Team " + std::to_string(team + 1) + "'s " + std::string(goalSetWord(goalSet)) + " goal";
+  static model::Text teamGoal(int team, int goalSet) {
+    const char* form = goalSet == 0   ? ZYNED_TEXT("core", "Team %1's primary goal")
+                       : goalSet == 1 ? ZYNED_TEXT("core", "Team %1's prevent goal")
+                                      : ZYNED_TEXT("core", "Team %1's secondary goal");
+    return {form, {std::to_string(team + 1)}};
   }
   const model::Mission& mission() const { return m_; }
   const shell::Vocabulary& vocabulary() const { return v_; }
 
   // Texts worked out once for every level, by what they are about.
-  std::unordered_map<const void*, std::string> memo;
+  std::unordered_map<const void*, model::Text> memo;
 
  private:
   void fill() {
@@ -83,27 +94,25 @@ class Names {
 };
 
 std::string join(const std::vector<std::string>& parts, std::string_view sep);
-std::string capitalised(std::string s);
 void sortUnique(std::vector<int>& v);
 
 // The place of trigger n of a holder's formula (`holder` names its record and, for global goals,
 // its goal set).
 Place triggerPlace(Place holder, int n);
-// "arrival trigger 2", "trigger 1".
-std::string triggerWhere(std::string_view prefix, int n);
+// "arrival trigger 2" (`arrival`), "trigger 1".
+model::Text triggerWhere(bool arrival, int n);
 
 // Why a formula is never met, one cause per never-met trigger on the branch that decides, each
-// led by `prefix` ("arrival ").
-void neverCauses(Names& names, const Formula& f, std::string_view prefix, const Values& v,
-                 std::vector<std::string>& out);
+// led by "arrival trigger n" for an `arrival` formula, else "trigger n".
+void neverCauses(Names& names, const Formula& f, bool arrival, const Values& v,
+                 std::vector<model::Text>& out);
 // The trigger (1..4) of a never-met formula that keeps it from being met, 0 when it can be met.
 int firstNeverTerm(const Formula& f, const Values& v);
 // Why a formula's time is only a lower bound: the first trigger on the branch giving the time.
-std::string formulaBoundCause(Names& names, const Formula& f, std::string_view prefix,
-                              const Values& v);
+model::Text formulaBoundCause(Names& names, const Formula& f, bool arrival, const Values& v);
 // Each group's reason: why it never arrives, why it is not at the level, or why its time is only
 // a lower bound.
-std::string arrivalReason(Names& names, const Values& v, const Arrival& a, int g);
+model::Text arrivalReason(Names& names, const Values& v, const Arrival& a, int g);
 // A message or global goal: its triggers over the final arrivals, plus a delay.
 Event eventOf(Names& names, const Formula& f, int delay, const Values& v);
 // Whether a global goal's triggers use a condition other than always and never true.
@@ -117,6 +126,6 @@ std::vector<Step> arrivalChain(Names& names, const Values& v, int g,
 // Why a message's or global goal's formula is never met: its first never-met trigger, then the
 // chain of the group that trigger waits on.
 std::vector<Step> formulaChain(Names& names, const Values& v, const Formula& f,
-                               const std::string& holder, Place holderPlace);
+                               const model::Text& holder, Place holderPlace);
 
 }  // namespace flow

@@ -9,15 +9,19 @@ namespace fg = model::fg;
 
 namespace {
 
-const std::string Mark(LevelMark);
-
 Finding cycleFinding(LevelRun& run, const std::vector<int>& cycle) {
   std::vector<std::string> labels;
   for (int h : cycle) labels.push_back(run.names.label(h));
-  const std::string text = cycle.size() == 1 ? labels[0] + " never arrives " + Mark +
-                                                   ": it waits on itself, with no other way in"
-                                             : "Never arrive " + Mark + ": " + join(labels, ", ") +
-                                                   " wait on each other, with no other way in";
+  model::Text text =
+      cycle.size() == 1
+          ? model::Text(ZYNED_TEXT("core",
+                                   "%1 never arrives %2: it waits on itself, with no other "
+                                   "way in"),
+                        {labels[0], levelMark()})
+          : model::Text(ZYNED_TEXT("core",
+                                   "Never arrive %1: %2 wait on each other, with no "
+                                   "other way in"),
+                        {levelMark(), join(labels, ", ")});
   return {FindingKind::NeverArrives,
           cycle,
           {},
@@ -42,16 +46,17 @@ void flightGroupGoalFindings(LevelRun& run) {
       for (std::size_t k = 0; k < fg::GoalCount; ++k) {
         const model::CBytes goal = run.m.flightGroups[g].goalBytes(k);
         if (!needsTheGroup(goal)) continue;
-        run.out.add({FindingKind::GoalNeverMet,
-                     {gi},
-                     {},
-                     {PlaceKind::FlightGroupGoal, gi, static_cast<int>(k) + 1, 0},
-                     run.names.label(gi) + ", goal " + std::to_string(k + 1) + " (" +
-                         editing::describeGoal(run.m, run.names.vocabulary(), goal) +
-                         ") can never be met: the group never arrives " + Mark,
-                     {},
-                     arrivalChain(run.names, run.v, gi)},
-                    run.v.level.difficulty);
+        run.out.add(
+            {FindingKind::GoalNeverMet,
+             {gi},
+             {},
+             {PlaceKind::FlightGroupGoal, gi, static_cast<int>(k) + 1, 0},
+             {ZYNED_TEXT("core", "%1, goal %2 (%3) can never be met: the group never arrives %4"),
+              {run.names.label(gi), std::to_string(k + 1),
+               editing::describeGoal(run.m, run.names.vocabulary(), goal), levelMark()}},
+             {},
+             arrivalChain(run.names, run.v, gi)},
+            run.v.level.difficulty);
       }
     }
   }
@@ -73,7 +78,8 @@ void neverArriveFindings(LevelRun& run) {
                  {gi},
                  {},
                  {PlaceKind::ArrivalTrigger, gi, 1, 0},
-                 run.names.label(gi) + " never arrives " + Mark + ": " + a.reason,
+                 {ZYNED_TEXT("core", "%1 never arrives %2: %3"),
+                  {run.names.label(gi), levelMark(), a.reason}},
                  {},
                  arrivalChain(run.names, run.v, gi)},
                 d);
@@ -85,13 +91,13 @@ void neverSentFindings(LevelRun& run) {
     const Event& e = run.r.messages[i];
     if (!e.time.never) continue;
     const int mi = static_cast<int>(i);
-    const std::string holder = capitalised(run.names.message(mi));
+    const model::Text holder = run.names.message(mi, true);
     const Place place{PlaceKind::Message, mi, 0, 0};
     run.out.add({FindingKind::NeverSent,
                  {},
                  {mi},
                  place,
-                 holder + " is never sent " + Mark + ": " + e.reason,
+                 {ZYNED_TEXT("core", "%1 is never sent %2: %3"), {holder, levelMark(), e.reason}},
                  {},
                  formulaChain(run.names, run.v, run.v.plan.messages[i], holder, place)},
                 run.v.level.difficulty);
@@ -101,9 +107,15 @@ void neverSentFindings(LevelRun& run) {
 void goalFindings(LevelRun& run) {
   for (const GlobalGoalTime& goal : run.r.globalGoals) {
     if (!goal.time.never) continue;
-    const std::string holder = Names::teamGoal(goal.team, goal.goalSet);
-    std::string text = holder + " can never be met " + Mark + ": " + goal.reason;
-    if (goal.goalSet == 1) text += " (so it never fails the team)";
+    const model::Text holder = Names::teamGoal(goal.team, goal.goalSet);
+    model::Text text =
+        goal.goalSet == 1
+            ? model::Text(ZYNED_TEXT("core",
+                                     "%1 can never be met %2: %3 (so it never fails the "
+                                     "team)"),
+                          {holder, levelMark(), goal.reason})
+            : model::Text(ZYNED_TEXT("core", "%1 can never be met %2: %3"),
+                          {holder, levelMark(), goal.reason});
     const Place place{PlaceKind::GlobalGoal, goal.team, goal.goalSet, 0};
     const Formula& f = run.v.plan.globalGoals[static_cast<std::size_t>(goal.team)]
                                              [static_cast<std::size_t>(goal.goalSet)];
@@ -111,7 +123,7 @@ void goalFindings(LevelRun& run) {
                  goal.waitsOn,
                  {},
                  place,
-                 text,
+                 std::move(text),
                  {},
                  formulaChain(run.names, run.v, f, holder, place)},
                 run.v.level.difficulty);

@@ -16,11 +16,12 @@ struct NothingCheck {
   std::vector<signed char> emptySet = std::vector<signed char>(SetSlotCount, -1);  // by slot
 
   // The finding of a place, its text led by the place's words.
-  void add(const editing::Reference& r, const std::string& what) {
+  void add(const editing::Reference& r, model::Text what) {
     std::vector<int> groups, messages;
     if (r.row->record == model::RecordKind::FlightGroup) groups.push_back(r.place.record);
     if (r.row->record == model::RecordKind::Message) messages.push_back(r.place.record);
-    std::string text = editing::placeText(m, names.labels(), r.place) + ": names " + what;
+    model::Text text{ZYNED_TEXT("core", "%1: names %2"),
+                     {editing::placeForm(m, names.labels(), r.place), std::move(what)}};
     std::vector<Step> chain{{r.place, text}};
     out.addEverywhere({FindingKind::NamesNothing,
                        std::move(groups),
@@ -34,7 +35,8 @@ struct NothingCheck {
   void target(const editing::Reference& r) {
     if (r.type == editing::TargetFlightGroup) {
       if (r.value >= static_cast<int>(m.flightGroups.size()))
-        add(r, Names::missing(r.value) + ", which the mission does not have");
+        add(r,
+            {ZYNED_TEXT("core", "%1, which the mission does not have"), {Names::missing(r.value)}});
       return;
     }
     const int slot = setSlot(r.type, r.value);
@@ -42,8 +44,12 @@ struct NothingCheck {
     signed char& empty = emptySet[static_cast<std::size_t>(slot)];
     if (empty < 0) empty = targetMembers(m, r.type, r.value).members.empty() ? 1 : 0;
     if (empty)
-      add(r, names.target(r.type, r.value) + ", and no flight group of the mission is one" +
-                 categoryNote(r.type));
+      add(r, {sortedByTheEditor(r.type)
+                  ? ZYNED_TEXT("core",
+                               "%1, and no flight group of the mission is one (as the "
+                               "editor sorts craft into categories; the game may differ)")
+                  : ZYNED_TEXT("core", "%1, and no flight group of the mission is one"),
+              {names.target(r.type, r.value)}});
   }
 };
 

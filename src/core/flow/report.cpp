@@ -119,7 +119,8 @@ std::string groupLines(const model::Mission& m, const shell::Vocabulary& v, cons
     s += itemLine(r, label,
                   [&](const LevelResult& l) {
                     const Arrival& a = l.flightGroups[i];
-                    return Said{arrivalText(a, l.difficulty), a.reason, a.time.never, !a.absent};
+                    return Said{arrivalText(a, l.difficulty).english(), a.reason.english(),
+                                a.time.never, !a.absent};
                   }) +
          "\n";
   }
@@ -134,7 +135,7 @@ std::string eventLines(const model::Mission& m, const Result& r) {
     s += itemLine(r, messageLine(m, i),
                   [&](const LevelResult& l) {
                     const Event& e = l.messages[i];
-                    return Said{formatTime(e.time), e.reason, e.time.never};
+                    return Said{formatTime(e.time), e.reason.english(), e.time.never};
                   }) +
          "\n";
   const auto& goals = r.levels.front().globalGoals;
@@ -144,7 +145,7 @@ std::string eventLines(const model::Mission& m, const Result& r) {
     s += itemLine(r, goalLine(goals[k]),
                   [&](const LevelResult& l) {
                     const Event& e = l.globalGoals[k];
-                    return Said{formatTime(e.time), e.reason, e.time.never};
+                    return Said{formatTime(e.time), e.reason.english(), e.time.never};
                   }) +
          "\n";
   return s;
@@ -163,11 +164,11 @@ std::string levelNames(Levels levels) {
 std::string findingLines(const std::vector<Finding>& items) {
   std::string s;
   for (const Finding& f : items) {
-    s += "  " + std::string(findingWord(f.kind)) + ": " + utf8(f.text) + "\n";
+    s += "  " + std::string(findingWord(f.kind)) + ": " + utf8(f.text.english()) + "\n";
     if (f.chain.empty()) continue;
     s += "    why: ";
     for (std::size_t i = 0; i < f.chain.size(); ++i)
-      s += (i ? " \xE2\x80\x94 " : "") + utf8(f.chain[i].text);
+      s += (i ? " \xE2\x80\x94 " : "") + utf8(f.chain[i].text.english());
     s += "\n";
   }
   return s;
@@ -214,7 +215,7 @@ json::Value groupItems(const model::Mission& m, const Result& r) {
       o["difficulty"] = std::string(difficultyWord(l.difficulty));
       o["state"] = a.absent ? "not-at-level" : a.time.never ? "never" : "arrives";
       putTime(o, a.time);
-      o["reason"] = utf8(a.reason);
+      o["reason"] = utf8(a.reason.english());
       o["waitsOn"] = numbersFromOne(a.waitsOn);
       o["onlyIfHuman"] = a.onlyIfHuman;
       o["cycle"] = numbersFromOne(a.cycle);
@@ -226,7 +227,7 @@ json::Value groupItems(const model::Mission& m, const Result& r) {
 void putEvent(json::Value& o, const Event& e, Difficulty d) {
   o["difficulty"] = std::string(difficultyWord(d));
   putTime(o, e.time);
-  o["reason"] = utf8(e.reason);
+  o["reason"] = utf8(e.reason.english());
   o["waitsOn"] = numbersFromOne(e.waitsOn);
 }
 
@@ -267,9 +268,9 @@ json::Value findingItems(const model::Mission& m, const shell::Vocabulary& v,
     o["flightGroups"] = numbersFromOne(f.flightGroups);
     o["messages"] = numbersFromOne(f.messages);
     o["where"] = utf8(editing::placeText(m, v, f.place));
-    o["text"] = utf8(f.text);
+    o["text"] = utf8(f.text.english());
     json::Value chain = json::Value::array();
-    for (const Step& s : f.chain) chain.push_back(utf8(s.text));
+    for (const Step& s : f.chain) chain.push_back(utf8(s.text.english()));
     o["chain"] = std::move(chain);
     items.push_back(std::move(o));
   }
@@ -405,7 +406,7 @@ std::string flowDot(const model::Mission& m, const shell::Vocabulary& v, const L
     const model::FlightGroup& group = m.flightGroups[g];
     w.nodes += "  " + id + " [label=" +
                dotQuoted(utf8(groupLine(m, v, static_cast<int>(g))) + "\n" +
-                         arrivalText(a, r.difficulty)) +
+                         arrivalText(a, r.difficulty).english()) +
                ", " + nodeStyle(a.time, model::iffColour(group.get(model::fg::Iff)), a.absent) +
                "];\n";
     w.triggers(group.span(), editing::referenceRow(PlaceKind::ArrivalTrigger).triggers, id);

@@ -66,10 +66,8 @@ int shipCategory(int t) {
   return -1;
 }
 
-std::string categoryNote(int type) {
-  return type == editing::TargetShipCategory || type == editing::TargetObjectCategory
-             ? " (as the editor sorts craft into categories; the game may differ)"
-             : std::string{};
+bool sortedByTheEditor(int type) {
+  return type == editing::TargetShipCategory || type == editing::TargetObjectCategory;
 }
 
 TargetSet targetMembers(const model::Mission& m, int type, int value) {

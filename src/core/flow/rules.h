@@ -29,7 +29,8 @@ int setSlot(int type, int value);
 // The ship category (0 starfighters … 6 mines) the editor sorts a craft type into, -1 for none.
 int shipCategory(int craftType);
 
-// Added to texts that rest on the editor's sorting of craft into categories.
-std::string categoryNote(int type);
+// Whether a target's set rests on the editor's sorting of craft into categories (ship and object
+// categories), which the game may not share.
+bool sortedByTheEditor(int type);
 
 }  // namespace flow

@@ -36,8 +36,10 @@ struct UsageFinder {
   int group;
   std::vector<Usage>& out;
 
-  void add(const Place& p, const std::string& what) {
-    out.push_back({p, editing::placeText(m, v, p) + what});
+  // The place, then what it holds after `form` ("%1: %2").
+  void add(const Place& p, const char* form, std::vector<model::Text> what) {
+    what.insert(what.begin(), editing::placeForm(m, v, p));
+    out.push_back({p, model::Text(form, std::move(what))});
   }
 
   // A trigger, order target or mother ship of one record that names the group.
@@ -46,13 +48,14 @@ struct UsageFinder {
       if (!r.inUse || !r.namesFlightGroup() || r.value != group) return;
       if (row.kind == ReferenceKind::Trigger) {
         const auto t = editing::readTrigger(record, row.triggers, r.number);
-        add(r.place, ": " + editing::describeTrigger(m, v, model::CBytes(t)));
+        add(r.place, "%1: %2", {editing::describeTrigger(m, v, model::CBytes(t))});
       } else if (row.kind == ReferenceKind::OrderTarget) {
         const auto k = static_cast<std::size_t>(r.number - 1);
-        add(r.place, ": " + editing::describeOrder(
-                                m, v, record.subspan(model::fg::orderAt(k), model::order::Size)));
+        add(r.place, "%1: %2",
+            {editing::describeOrder(m, v,
+                                    record.subspan(model::fg::orderAt(k), model::order::Size))});
       } else {
-        add(r.place, {});
+        add(r.place, "%1", {});
       }
     });
   }
@@ -64,8 +67,8 @@ struct UsageFinder {
     for (std::size_t k = 0; k < model::fg::GoalCount; ++k) {
       const model::CBytes goal = fg.goalBytes(k);
       if (model::get(goal, model::goal::Condition) == NeverTrueCondition) continue;
-      add({PlaceKind::FlightGroupGoal, g, static_cast<int>(k) + 1, 0},
-          ": " + editing::describeGoal(m, v, goal));
+      add({PlaceKind::FlightGroupGoal, g, static_cast<int>(k) + 1, 0}, "%1: %2",
+          {editing::describeGoal(m, v, goal)});
     }
   }
 
@@ -84,7 +87,8 @@ struct UsageFinder {
                        editing::trimmed(brief.tags[c.index]) == name;
       if (box || tag)
         add({box ? PlaceKind::BriefingBox : PlaceKind::BriefingTag, b, 0, static_cast<int>(i)},
-            " at " + briefing::seconds(c.time) + " s: " + instructionText(c, context));
+            ZYNED_TEXT("core", "%1 at %2 s: %3"),
+            {briefing::seconds(c.time), instructionText(c, context)});
     }
   }
 
@@ -97,7 +101,7 @@ struct UsageFinder {
       if (std::any_of(names.begin(), names.end(),
                       [&](const std::string& n) { return editing::trimmed(n) == name; }))
         add({PlaceKind::BriefingText, b, 0, static_cast<int>(k)},
-            " names it in brackets: \"" + brief.strings[k] + "\"");
+            ZYNED_TEXT("core", "%1 names it in brackets: \"%2\""), {brief.strings[k]});
     }
   }
 };

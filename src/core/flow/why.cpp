@@ -41,7 +41,7 @@ struct ChainWalk {
                    !inCycle(f.terms[static_cast<std::size_t>(n - 1)].node)))
       return motherStep(g);
     return termStep(names.label(g), f.terms[static_cast<std::size_t>(n - 1)],
-                    {PlaceKind::ArrivalTrigger, g, n, 0}, triggerWhere("arrival ", n));
+                    {PlaceKind::ArrivalTrigger, g, n, 0}, triggerWhere(true, n));
   }
 
   // A never-met trigger naming a group of the cycle, else the first never-met one.
@@ -53,26 +53,34 @@ struct ChainWalk {
     return firstNeverTerm(f, v);
   }
 
-  int termStep(const std::string& holder, const Term& t, const Place& place,
-               const std::string& where) {
+  int termStep(const model::Text& holder, const Term& t, const Place& place,
+               const model::Text& where) {
     if (t.kind == Term::Group) {
-      steps.push_back({place, holder + " waits on " + names.label(t.node) + " (" + where + ")"});
+      steps.push_back(
+          {place,
+           {ZYNED_TEXT("core", "%1 waits on %2 (%3)"), {holder, names.label(t.node), where}}});
       return t.node;
     }
     if (t.kind == Term::Set) {
-      steps.push_back({place, holder + " waits on " + names.target(t.type, t.value) + " (" + where +
-                                  "), none of which arrives"});
+      steps.push_back({place,
+                       {ZYNED_TEXT("core", "%1 waits on %2 (%3), none of which arrives"),
+                        {holder, names.target(t.type, t.value), where}}});
       return firstPresentMember(t.node);
     }
-    steps.push_back({place, holder + ": " + where + " is never true"});
+    steps.push_back({place, {ZYNED_TEXT("core", "%1: %2 is never true"), {holder, where}}});
     return -1;
   }
 
   int motherStep(int g) {
     const Mother& mo = v.plan.mother[static_cast<std::size_t>(g)];
-    std::string text = names.label(g) + " arrives from its mother ship " + names.label(mo.node);
-    if (mo.altVia) text += " or its alternative " + names.label(mo.alt);
-    steps.push_back({{PlaceKind::ArrivalMothership, g, 0, 0}, text});
+    model::Text text =
+        mo.altVia
+            ? model::Text(
+                  ZYNED_TEXT("core", "%1 arrives from its mother ship %2 or its alternative %3"),
+                  {names.label(g), names.label(mo.node), names.label(mo.alt)})
+            : model::Text(ZYNED_TEXT("core", "%1 arrives from its mother ship %2"),
+                          {names.label(g), names.label(mo.node)});
+    steps.push_back({{PlaceKind::ArrivalMothership, g, 0, 0}, std::move(text)});
     return mo.node;
   }
 
@@ -93,12 +101,12 @@ std::vector<Step> arrivalChain(Names& names, const Values& v, int g,
 }
 
 std::vector<Step> formulaChain(Names& names, const Values& v, const Formula& f,
-                               const std::string& holder, Place holderPlace) {
+                               const model::Text& holder, Place holderPlace) {
   const int n = firstNeverTerm(f, v);
   if (n == 0) return {};
   ChainWalk walk{names, v};
   const int next = walk.termStep(holder, f.terms[static_cast<std::size_t>(n - 1)],
-                                 triggerPlace(holderPlace, n), triggerWhere("", n));
+                                 triggerPlace(holderPlace, n), triggerWhere(false, n));
   walk.fromGroup(next);
   return std::move(walk.steps);
 }

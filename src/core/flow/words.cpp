@@ -24,11 +24,11 @@ std::optional<Difficulty> difficultyFromWord(std::string_view w) {
 std::string_view difficultyName(Difficulty d) {
   switch (d) {
     case Difficulty::Easy:
-      return "Easy";
+      return ZYNED_TEXT("core", "Easy");
     case Difficulty::Hard:
-      return "Hard";
+      return ZYNED_TEXT("core", "Hard");
     default:
-      return "Medium";
+      return ZYNED_TEXT("core", "Medium");
   }
 }
 
@@ -75,22 +75,29 @@ bool isAdvisory(FindingKind k) {
   return k >= FindingKind::GroupNotAtLevel;
 }
 
-std::string levelsText(Levels levels, Levels analysed) {
-  std::vector<std::string> names;
+model::Text levelsText(Levels levels, Levels analysed) {
+  std::vector<model::Text> names;
   for (Difficulty d : AllDifficulties)
-    if (levels.has(d)) names.emplace_back(difficultyName(d));
-  if (names.size() == 3 && levels == analysed) return "at every level";
-  std::string s = "at ";
-  for (std::size_t i = 0; i < names.size(); ++i) {
-    if (i) s += i + 1 == names.size() ? " and " : ", ";
-    s += names[i];
+    if (levels.has(d)) names.push_back(model::text(difficultyName(d).data()));
+  switch (names.size()) {
+    case 1:
+      return {ZYNED_TEXT("core", "at %1"), std::move(names)};
+    case 2:
+      return {ZYNED_TEXT("core", "at %1 and %2"), std::move(names)};
+    default:
+      return levels == analysed ? model::text(ZYNED_TEXT("core", "at every level"))
+                                : model::Text(ZYNED_TEXT("core", "at %1, %2 and %3"), names);
   }
-  return s;
 }
 
-std::string arrivalText(const Arrival& a, Difficulty d) {
-  if (a.absent) return "not at " + std::string(difficultyName(d));
-  return formatTime(a.time);
+model::Text timeText(const Time& t) {
+  if (t.never) return model::text(ZYNED_TEXT("core", "never"));
+  return formatTime(t);
+}
+
+model::Text arrivalText(const Arrival& a, Difficulty d) {
+  if (a.absent) return {ZYNED_TEXT("core", "not at %1"), {model::text(difficultyName(d).data())}};
+  return timeText(a.time);
 }
 
 }  // namespace flow

@@ -37,6 +37,14 @@ std::string Text::english() const {
   return fill(form, args.size(), [&](std::size_t n) { return args[n].english(); });
 }
 
+Text joinedTexts(std::vector<Text> items, const std::string& separator) {
+  if (items.empty()) return Text(std::string());
+  Text out = std::move(items.front());
+  for (std::size_t i = 1; i < items.size(); ++i)
+    out = Text("%1%2%3", {std::move(out), Text(separator), std::move(items[i])});
+  return out;
+}
+
 std::string joinedList(const std::vector<std::string>& items, std::string_view comma,
                        std::string_view last) {
   std::string out;

@@ -34,11 +34,15 @@ struct Text {
 
   bool empty() const { return form.empty(); }
   std::string english() const;
+  bool operator==(const Text&) const = default;
 };
 // A marked text with nothing to fill.
 inline Text text(const char* marked) {
   return Text(marked, {});
 }
+
+// Texts one after the other with `separator` (data: "; ") between them.
+Text joinedTexts(std::vector<Text> items, const std::string& separator);
 
 // Items as a sentence lists them: "a", "a and b", "a, b and c" (`last` before the last item,
 // `comma` before the others).
