@@ -5597,5 +5597,29 @@ Trotzdem öffnen?</translation>
         <source>not at %1</source>
         <translation>nicht auf %1</translation>
     </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid integer value</source>
+        <translation>„%1“ ist keine gültige ganze Zahl</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is out of range: the delay takes a number from 0 to 255</source>
+        <translation>„%1“ liegt außerhalb des Bereichs: die Verzögerung nimmt eine Zahl von 0 bis 255</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a number of km.</source>
+        <translation>„%1“ ist keine Zahl in km.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a whole number.</source>
+        <translation>„%1“ ist keine ganze Zahl.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; km is off the map: coordinates run from -204.800 to 204.794 km.</source>
+        <translation>„%1“ km liegt außerhalb der Karte: Koordinaten reichen von -204.800 bis 204.794 km.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is off the map: raw coordinates run from -32768 to 32767.</source>
+        <translation>„%1“ liegt außerhalb der Karte: Rohkoordinaten reichen von -32768 bis 32767.</translation>
+    </message>
 </context>
 </TS>

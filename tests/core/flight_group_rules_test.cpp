@@ -153,7 +153,7 @@ TEST(TypedNumbers, OnlyWholeNumbersAreAccepted) {
   EXPECT_EQ(parseInteger("4x"), std::nullopt);
   EXPECT_EQ(parseInteger(""), std::nullopt);
   EXPECT_EQ(parseInteger("99999999999999999999999"), std::nullopt);
-  EXPECT_EQ(notAnIntegerMessage("abc"), "'abc' is not a valid integer value");
+  EXPECT_EQ(notAnIntegerMessage("abc").english(), "'abc' is not a valid integer value");
 }
 
 TEST(OptionalCraft, RowText) {

@@ -137,14 +137,14 @@ TEST(Delay, TakesBytesAndRefusesWhatWouldNotFit) {
   // 300 would have kept only its low byte (44).
   const DelayEntry big = parseDelay("300");
   EXPECT_EQ(big.kind, DelayEntry::OutOfRange);
-  EXPECT_NE(big.message.find("300"), std::string::npos);
-  EXPECT_NE(big.message.find("255"), std::string::npos);
+  EXPECT_NE(big.message.english().find("300"), std::string::npos);
+  EXPECT_NE(big.message.english().find("255"), std::string::npos);
   EXPECT_EQ(parseDelay("-1").kind, DelayEntry::OutOfRange);
   EXPECT_EQ(parseDelay("256").kind, DelayEntry::OutOfRange);
 
   const DelayEntry text = parseDelay("1x");
   EXPECT_EQ(text.kind, DelayEntry::NotANumber);
-  EXPECT_EQ(text.message, "'1x' is not a valid integer value");
+  EXPECT_EQ(text.message.english(), "'1x' is not a valid integer value");
   EXPECT_EQ(parseDelay("1.5").kind, DelayEntry::NotANumber);
 }
 

@@ -38,8 +38,9 @@ TEST(Waypoints, RefusedTexts) {
   EXPECT_EQ(parseRaw("-32768").value, -32768);
   EXPECT_EQ(parseRaw("40000").kind, K::OutOfRange);
   EXPECT_EQ(parseRaw("1.5").kind, K::NotANumber);
-  EXPECT_EQ(coordinateError(parseKm("x"), "x", true), "\"x\" is not a number of km.");
-  EXPECT_NE(coordinateError(parseKm("300"), "300", true).find("off the map"), std::string::npos);
+  EXPECT_EQ(coordinateError(parseKm("x"), "x", true).english(), "\"x\" is not a number of km.");
+  EXPECT_NE(coordinateError(parseKm("300"), "300", true).english().find("off the map"),
+            std::string::npos);
 }
 
 TEST(Waypoints, FormatAndBriefingPoints) {

@@ -137,6 +137,20 @@ TEST_F(FlightGroupsPageTest, TypedTextThatIsNoNumberIsReportedAndChangesNothing)
   EXPECT_EQ(gg->value(), 255);
 }
 
+// The refusal is said in the user's language and repeats what was typed as it was typed, also
+// characters a mission file could not hold.
+TEST_F(FlightGroupsPageTest, ARefusalInTheUsersLanguageRepeatsWhatWasTyped) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("de")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  start(1);
+  auto* gg = find<app::NumberSpin>("GGSpin");
+  testing_gui::EditorFixture::retype(gg, QString::fromUtf8("x\u21921\n"));
+  EXPECT_EQ(app::shownRefusal(gg),
+            QString::fromUtf8("\u201ex\u21921\u201c ist keine g\u00fcltige ganze Zahl"));
+}
+
 // A number past what the byte holds is held to its range in every box of the tabs, never
 // stored as its low byte (300 would have become 44).
 TEST_F(FlightGroupsPageTest, NumbersPastAByteAreHeldToItNeverWrapped) {

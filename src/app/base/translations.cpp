@@ -77,7 +77,7 @@ QString coreText(const std::string& text) {
 }
 
 QString shownText(const model::Text& text) {
-  if (text.data) return fromFile(text.form);
+  if (text.data) return text.utf8 ? QString::fromStdString(text.value) : fromFile(text.value);
   // The translated form filled as the core fills the English one.
   std::vector<std::string> args;
   for (const model::Text& a : text.args) args.push_back(shownText(a).toStdString());

@@ -39,7 +39,7 @@ QString coreText(const std::string& text);
 QString coreText(const char* text);
 
 // A text the core made of a form and what fills it (model::Text), in the user's language: the
-// form and every text in it translated, data (Windows-1252) shown as it is.
+// form and every text in it translated, data (Windows-1252, or UTF-8 where marked) shown as it is.
 QString shownText(const model::Text& text);
 
 // Items joined as a sentence lists them, in the user's language: "a, b and c" (`last` is

@@ -1,6 +1,7 @@
 #include "app/document/field_binding.h"
 
 #include <QSignalBlocker>
+#include "app/base/translations.h"
 
 #include <algorithm>
 #include <memory>
@@ -23,7 +24,7 @@ TypedValue parseWholeNumber(const QString& text) {
   if (t.isEmpty() || t == QLatin1String("-")) return {};
   const std::string typed = text.toStdString();
   if (const auto v = editing::parseInteger(typed)) return {TypedValue::Value, *v, {}};
-  return {TypedValue::Refused, 0, QString::fromStdString(editing::notAnIntegerMessage(typed))};
+  return {TypedValue::Refused, 0, shownText(editing::notAnIntegerMessage(typed))};
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "app/editing/trigger_editor.h"
@@ -66,14 +67,14 @@ namespace {
 
 // A delay typed as minutes or seconds: a byte, or refused with a message.
 TypedValue typedDelay(const QString& text) {
-  const editing::DelayEntry e = editing::parseDelay(toFile(text));
+  const editing::DelayEntry e = editing::parseDelay(text.toStdString());
   switch (e.kind) {
     case editing::DelayEntry::Nothing:
       return {};
     case editing::DelayEntry::Value:
       return {TypedValue::Value, e.value, {}};
     default:
-      return {TypedValue::Refused, 0, fromFile(e.message)};
+      return {TypedValue::Refused, 0, shownText(e.message)};
   }
 }
 

@@ -18,6 +18,7 @@
 #include "app/base/refusal_note.h"
 #include "app/base/table_models.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "editing/flight_group_rules.h"
@@ -54,8 +55,7 @@ bool NumberSpin::commit() {
   if (!v) {
     const int keep = value();
     lineEdit()->setText(textFromValue(keep));
-    if (onBadText)
-      onBadText(QString::fromStdString(editing::notAnIntegerMessage(text.toStdString())));
+    if (onBadText) onBadText(shownText(editing::notAnIntegerMessage(text.toStdString())));
     return false;
   }
   const long clamped = std::clamp<long>(*v, minimum(), maximum());

@@ -16,6 +16,7 @@
 #include "app/base/icons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/step_text.h"
 #include "app/document/view_updater.h"
 #include "editing/waypoints.h"
@@ -240,7 +241,7 @@ void WpsPage::kmEdited(int row, int column, const QString& text) {
   }
   fill();
   if (t.kind != editing::TypedCoordinate::Ignore)
-    ctx_.prompter.error(this, fromFile(editing::coordinateError(t, toFile(text), true)));
+    ctx_.prompter.error(this, shownText(editing::coordinateError(t, text.toStdString(), true)));
 }
 
 void WpsPage::rawEdited(int row, int column, const QString& text) {
@@ -249,7 +250,7 @@ void WpsPage::rawEdited(int row, int column, const QString& text) {
   if (t.kind == editing::TypedCoordinate::Value) store(row, column, t.value);
   fill();
   if (t.kind != editing::TypedCoordinate::Value && t.kind != editing::TypedCoordinate::Ignore)
-    ctx_.prompter.error(this, fromFile(editing::coordinateError(t, toFile(text), false)));
+    ctx_.prompter.error(this, shownText(editing::coordinateError(t, text.toStdString(), false)));
 }
 
 void WpsPage::setBriefingPoints() {

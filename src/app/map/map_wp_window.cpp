@@ -12,6 +12,7 @@
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/field_binding.h"
 #include "app/document/mission_document.h"
 #include "app/document/step_text.h"
@@ -27,11 +28,10 @@ namespace {
 
 // A kilometre cell as typed, read as the WPs tab reads it.
 TypedValue typedKilometres(const QString& text) {
-  const std::string typed = toFile(text);
-  const editing::TypedCoordinate t = editing::parseKm(typed);
+  const editing::TypedCoordinate t = editing::parseKm(text.toStdString());
   if (t.kind == editing::TypedCoordinate::Value) return {TypedValue::Value, t.value, {}};
   if (t.kind == editing::TypedCoordinate::Ignore) return {};
-  return {TypedValue::Refused, 0, fromFile(editing::coordinateError(t, typed, true))};
+  return {TypedValue::Refused, 0, shownText(editing::coordinateError(t, text.toStdString(), true))};
 }
 
 QStringList pointNames() {

@@ -187,8 +187,9 @@ std::optional<long> parseInteger(std::string_view text) {
   return value;
 }
 
-std::string notAnIntegerMessage(std::string_view text) {
-  return std::string("'").append(text).append("' is not a valid integer value");
+model::Text notAnIntegerMessage(std::string_view text) {
+  return model::Text(ZYNED_TEXT("core", "'%1' is not a valid integer value"),
+                     model::utf8Data(std::string(text)));
 }
 
 std::string optionalCraftRow(const model::FlightGroup& g, std::size_t row,

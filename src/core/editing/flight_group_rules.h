@@ -83,8 +83,9 @@ std::optional<std::uint8_t> markingsForName(std::string_view name, int craftType
 // ---- Numbers typed into edit boxes ----
 // An integer typed by the user; nothing when the text is not a whole number.
 std::optional<long> parseInteger(std::string_view text);
-// "'abc' is not a valid integer value": the message for text that is not a number.
-std::string notAnIntegerMessage(std::string_view text);
+// "'abc' is not a valid integer value": the message for text that is not a number (`text` as
+// typed, UTF-8).
+model::Text notAnIntegerMessage(std::string_view text);
 
 // ---- Optional craft ----
 // One row of the user-defined optional craft: "2 x [ 3 ]  Name", or "<None>" with no craft.

@@ -163,7 +163,7 @@ namespace {
 model::Text groupLabel(const std::vector<std::string>& labels, int g) {
   if (g < 0 || static_cast<std::size_t>(g) >= labels.size() ||
       labels[static_cast<std::size_t>(g)].empty())
-    return {ZYNED_TEXT("core", "flight group %1"), {std::to_string(g + 1)}};
+    return model::Text(ZYNED_TEXT("core", "flight group %1"), std::to_string(g + 1));
   return labels[static_cast<std::size_t>(g)];
 }
 
@@ -187,14 +187,15 @@ model::Text messageLabel(const model::Mission& m, int i) {
   std::string text;
   if (i >= 0 && static_cast<std::size_t>(i) < m.messages.size())
     text = trimmed(shownMessageText(m.messages[static_cast<std::size_t>(i)].textValue()));
-  return {ZYNED_TEXT("core", "Message #%1 \"%2\""), {std::to_string(i + 1), std::move(text)}};
+  return model::Text(ZYNED_TEXT("core", "Message #%1 \"%2\""), std::to_string(i + 1),
+                     std::move(text));
 }
 
 model::Text teamGoalLabel(int team, int goalSet) {
   const char* form = goalSet == 0   ? ZYNED_TEXT("core", "Team %1 primary goal")
                      : goalSet == 1 ? ZYNED_TEXT("core", "Team %1 prevent goal")
                                     : ZYNED_TEXT("core", "Team %1 secondary goal");
-  return {form, {std::to_string(team + 1)}};
+  return model::Text(form, std::to_string(team + 1));
 }
 
 }  // namespace
@@ -221,31 +222,31 @@ model::Text placeForm(const model::Mission& m, const std::vector<std::string>& g
     case PK::ArrivalTrigger:
     case PK::DepartureTrigger:
     case PK::JumpTrigger:
-      return {"%1, %2 %3", {groupLabel(groupLabels, p.record), words(0), n}};
+      return model::Text("%1, %2 %3", groupLabel(groupLabels, p.record), words(0), n);
     case PK::ArrivalMothership:
     case PK::DepartureMothership:
-      return {"%1, %2", {groupLabel(groupLabels, p.record), words(p.part)}};
+      return model::Text("%1, %2", groupLabel(groupLabels, p.record), words(p.part));
     case PK::OrderTarget:
-      return {ZYNED_TEXT("core", "%1, order %2 target %3"),
-              {groupLabel(groupLabels, p.record), n, std::to_string(p.item)}};
+      return model::Text(ZYNED_TEXT("core", "%1, order %2 target %3"),
+                         groupLabel(groupLabels, p.record), n, std::to_string(p.item));
     case PK::FlightGroupGoal:
-      return {ZYNED_TEXT("core", "%1, goal %2"), {groupLabel(groupLabels, p.record), n}};
+      return model::Text(ZYNED_TEXT("core", "%1, goal %2"), groupLabel(groupLabels, p.record), n);
     case PK::Message:
       return messageLabel(m, p.record);
     case PK::MessageTrigger:
-      return {ZYNED_TEXT("core", "%1, trigger %2"), {messageLabel(m, p.record), n}};
+      return model::Text(ZYNED_TEXT("core", "%1, trigger %2"), messageLabel(m, p.record), n);
     case PK::GlobalGoal:
       return teamGoalLabel(p.record, p.part);
     case PK::GlobalGoalTrigger:
-      return {ZYNED_TEXT("core", "%1, trigger %2"),
-              {teamGoalLabel(p.record, p.part), std::to_string(p.item)}};
+      return model::Text(ZYNED_TEXT("core", "%1, trigger %2"), teamGoalLabel(p.record, p.part),
+                         std::to_string(p.item));
     case PK::BriefingBox:
     case PK::BriefingTag:
-      return {ZYNED_TEXT("core", "Briefing %1, instruction %2"),
-              {std::to_string(p.record + 1), std::to_string(p.item + 1)}};
+      return model::Text(ZYNED_TEXT("core", "Briefing %1, instruction %2"),
+                         std::to_string(p.record + 1), std::to_string(p.item + 1));
     case PK::BriefingText:
-      return {ZYNED_TEXT("core", "Briefing %1, text #%2"),
-              {std::to_string(p.record + 1), std::to_string(p.item)}};
+      return model::Text(ZYNED_TEXT("core", "Briefing %1, text #%2"), std::to_string(p.record + 1),
+                         std::to_string(p.item));
   }
   return {};
 }

@@ -173,7 +173,9 @@ DelayEntry parseDelay(const std::string& text) {
   }
   if (*v < 0 || *v > 255) {
     e.kind = DelayEntry::OutOfRange;
-    e.message = "'" + bare + "' is out of range: the delay takes a number from 0 to 255";
+    e.message = model::Text(
+        ZYNED_TEXT("core", "'%1' is out of range: the delay takes a number from 0 to 255"),
+        model::utf8Data(bare));
     return e;
   }
   e.kind = DelayEntry::Value;

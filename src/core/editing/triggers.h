@@ -12,6 +12,7 @@
 
 #include "model/layouts.h"
 #include "model/mission.h"
+#include "model/texts.h"
 #include "shell/vocabulary.h"
 
 namespace editing {
@@ -77,10 +78,11 @@ int explosionSeconds(int value);
 struct DelayEntry {
   enum Kind { Nothing, Value, NotANumber, OutOfRange } kind = Nothing;
   std::uint8_t value = 0;
-  std::string message;  // for NotANumber and OutOfRange
+  model::Text message;  // for NotANumber and OutOfRange
 };
 // Empty text or a lone "-" stores nothing; a whole number from 0 to 255 is stored; anything
 // else is refused with a message (a larger number would lose its high bits in the byte).
+// `text` as typed, UTF-8.
 DelayEntry parseDelay(const std::string& text);
 
 }  // namespace editing

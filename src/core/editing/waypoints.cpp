@@ -99,13 +99,18 @@ TypedCoordinate parseRaw(std::string_view text) {
   return {TypedCoordinate::Value, static_cast<i16>(v)};
 }
 
-std::string coordinateError(const TypedCoordinate& t, std::string_view text, bool km) {
-  const std::string typed(trim(text));
+model::Text coordinateError(const TypedCoordinate& t, std::string_view text, bool km) {
+  const model::Text typed = model::utf8Data(std::string(trim(text)));
   if (t.kind == TypedCoordinate::NotANumber)
-    return "\"" + typed + "\" is not " + (km ? "a number of km." : "a whole number.");
+    return model::Text(km ? ZYNED_TEXT("core", "\"%1\" is not a number of km.")
+                          : ZYNED_TEXT("core", "\"%1\" is not a whole number."),
+                       typed);
   if (t.kind == TypedCoordinate::OutOfRange)
-    return km ? "\"" + typed + "\" km is off the map: coordinates run from -204.800 to 204.794 km."
-              : "\"" + typed + "\" is off the map: raw coordinates run from -32768 to 32767.";
+    return {
+        km ? ZYNED_TEXT("core",
+                        "\"%1\" km is off the map: coordinates run from -204.800 to 204.794 km.")
+           : ZYNED_TEXT("core", "\"%1\" is off the map: raw coordinates run from -32768 to 32767."),
+        {typed}};
   return {};
 }
 

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "model/mission.h"
+#include "model/texts.h"
 
 namespace editing {
 
@@ -33,8 +34,8 @@ struct TypedCoordinate {
 TypedCoordinate parseKm(std::string_view text);
 // A raw cell: a whole number in -32768..32767; an empty text or a lone "-" is ignored.
 TypedCoordinate parseRaw(std::string_view text);
-// The message for a refused cell (`text` as typed, Windows-1252).
-std::string coordinateError(const TypedCoordinate& t, std::string_view text, bool km);
+// The message for a refused cell (`text` as typed, UTF-8).
+model::Text coordinateError(const TypedCoordinate& t, std::string_view text, bool km);
 
 // A coordinate in kilometres with 2 (or 3) decimals: 240 -> "1.50", -2 -> "-0.013".
 std::string formatKm(int units, int decimals);

@@ -46,29 +46,31 @@ struct AdvisoryWalk {
     if (*kind == FindingKind::GroupNotAtLevel) {
       const std::string& group = run.names.label(t.node);
       add(*kind, place,
-          {ZYNED_TEXT("core", "%1: %2 %3 is not there: whether \"%4\" is met is up to the game"),
-           {placeText(place), levelMark(), group, asks}},
-          {{place, {ZYNED_TEXT("core", "%1 waits on %2 (%3)"), {holder, group, where}}},
+          model::Text(
+              ZYNED_TEXT("core", "%1: %2 %3 is not there: whether \"%4\" is met is up to the game"),
+              placeText(place), levelMark(), group, asks),
+          {{place, model::Text(ZYNED_TEXT("core", "%1 waits on %2 (%3)"), holder, group, where)},
            {{PlaceKind::FlightGroup, t.node, 0, 0},
-            {ZYNED_TEXT("core", "%1 is not there %2"), {group, levelMark()}}}});
+            model::Text(ZYNED_TEXT("core", "%1 is not there %2"), group, levelMark())}});
     } else if (*kind == FindingKind::NoneAtLevel) {
       const model::Text set = run.names.target(t.type, t.value);
       add(*kind, place,
-          {ZYNED_TEXT("core",
-                      "%1: %2 there are no %3: whether \"%4\" is met at once is up to "
-                      "the game"),
-           {placeText(place), levelMark(), set, asks}},
-          {{place, {ZYNED_TEXT("core", "%1 waits on %2 (%3)"), {holder, set, where}}},
-           {place, {ZYNED_TEXT("core", "there are no %1 %2"), {set, levelMark()}}}});
+          model::Text(ZYNED_TEXT("core",
+                                 "%1: %2 there are no %3: whether \"%4\" is met at once is up to "
+                                 "the game"),
+                      placeText(place), levelMark(), set, asks),
+          {{place, model::Text(ZYNED_TEXT("core", "%1 waits on %2 (%3)"), holder, set, where)},
+           {place, model::Text(ZYNED_TEXT("core", "there are no %1 %2"), set, levelMark())}});
     } else {
       const std::string condition = std::to_string(t.condition);
       add(*kind, place,
-          {ZYNED_TEXT("core",
-                      "%1: condition %2 has no known meaning: when \"%3\" is met is up "
-                      "to the game (%4)"),
-           {placeText(place), condition, asks, levelMark()}},
-          {{place, {ZYNED_TEXT("core", "%1 waits on \"%2\" (%3)"), {holder, asks, where}}},
-           {place, {ZYNED_TEXT("core", "condition %1 has no known meaning"), {condition}}}});
+          model::Text(ZYNED_TEXT("core",
+                                 "%1: condition %2 has no known meaning: when \"%3\" is met is up "
+                                 "to the game (%4)"),
+                      placeText(place), condition, asks, levelMark()),
+          {{place, model::Text(ZYNED_TEXT("core", "%1 waits on \"%2\" (%3)"), holder, asks, where)},
+           {place,
+            model::Text(ZYNED_TEXT("core", "condition %1 has no known meaning"), condition)}});
     }
   }
 
@@ -80,11 +82,11 @@ struct AdvisoryWalk {
     const model::Text words =
         model::text(editing::referenceRow(PlaceKind::ArrivalMothership, part).words.data());
     add(FindingKind::MothershipNotAtLevel, place,
-        {ZYNED_TEXT("core", "%1: %2 %3 is not there: how %4 arrives is up to the game"),
-         {placeText(place), levelMark(), ship, holder}},
-        {{place, {ZYNED_TEXT("core", "%1 arrives from %2 (%3)"), {holder, ship, words}}},
+        model::Text(ZYNED_TEXT("core", "%1: %2 %3 is not there: how %4 arrives is up to the game"),
+                    placeText(place), levelMark(), ship, holder),
+        {{place, model::Text(ZYNED_TEXT("core", "%1 arrives from %2 (%3)"), holder, ship, words)},
          {{PlaceKind::FlightGroup, node, 0, 0},
-          {ZYNED_TEXT("core", "%1 is not there %2"), {ship, levelMark()}}}});
+          model::Text(ZYNED_TEXT("core", "%1 is not there %2"), ship, levelMark())}});
   }
 };
 

@@ -12,14 +12,18 @@ std::string causeKey(const Finding& f) {
   std::string key = std::to_string(static_cast<int>(f.kind)) + '/' +
                     std::to_string(static_cast<int>(f.place.kind)) + '/' +
                     std::to_string(f.place.record) + '/' + std::to_string(f.place.part) + '/' +
-                    std::to_string(f.place.item) + '/' + f.text.english();
-  for (const Step& s : f.chain) key += '\n' + s.text.english();
+                    std::to_string(f.place.item) + '/';
+  f.text.appendKey(key);
+  for (const Step& s : f.chain) {
+    key += '\n';
+    s.text.appendKey(key);
+  }
   return key;
 }
 
 void fillLevels(model::Text& text, const model::Text& phrase) {
   if (text.data) {
-    if (text.form == LevelMark) text = phrase;
+    if (text.value == LevelMark) text = phrase;
     return;
   }
   for (model::Text& a : text.args) fillLevels(a, phrase);

@@ -47,12 +47,12 @@ model::Text levelName(const Values& v) {
 // Why a never-met term is never met.
 model::Text neverCause(Names& names, const Term& t, const model::Text& where) {
   if (t.kind == Term::Group)
-    return {ZYNED_TEXT("core", "%1 waits on %2, which never arrives"),
-            {where, names.label(t.node)}};
+    return model::Text(ZYNED_TEXT("core", "%1 waits on %2, which never arrives"), where,
+                       names.label(t.node));
   if (t.kind == Term::Set)
-    return {ZYNED_TEXT("core", "%1 waits on %2, none of which arrives"),
-            {where, names.target(t.type, t.value)}};
-  return {ZYNED_TEXT("core", "%1 is never true"), {where}};
+    return model::Text(ZYNED_TEXT("core", "%1 waits on %2, none of which arrives"), where,
+                       names.target(t.type, t.value));
+  return model::Text(ZYNED_TEXT("core", "%1 is never true"), where);
 }
 
 }  // namespace
@@ -94,8 +94,8 @@ namespace {
 
 // What a trigger asks for: "#2 Heavy Fighter Gold must be destroyed".
 model::Text asks(Names& names, const Term& t) {
-  return {ZYNED_TEXT("core", "%1 must %2"),
-          {names.target(t.type, t.value), names.condition(t.condition)}};
+  return model::Text(ZYNED_TEXT("core", "%1 must %2"), names.target(t.type, t.value),
+                     names.condition(t.condition));
 }
 
 // Why a term's time is only a lower bound, where the level says nothing of it: the same at every
@@ -122,17 +122,17 @@ const model::Text& toldCause(Names& names, const Term& t, const model::Text& whe
         form = ZYNED_TEXT("core", "%1 (%2): the file cannot tell when, so counted from 0");
       break;
   }
-  return known->second = model::Text(form, {where, asks(names, t)});
+  return known->second = model::Text(form, where, asks(names, t));
 }
 
 // Why a term's time is only a lower bound.
 model::Text boundCause(Names& names, const Term& t, const model::Text& where, const Values& v) {
   if (t.node < 0 || !v.level.untold(v.plan, t.node)) return toldCause(names, t, where);
   if (t.kind == Term::Group)
-    return {ZYNED_TEXT("core", "%1 (%2): %3 is not at %4, so the game decides"),
-            {where, asks(names, t), names.label(t.node), levelName(v)}};
-  return {ZYNED_TEXT("core", "%1 (%2): none of them is at %3, so the game decides"),
-          {where, asks(names, t), levelName(v)}};
+    return model::Text(ZYNED_TEXT("core", "%1 (%2): %3 is not at %4, so the game decides"), where,
+                       asks(names, t), names.label(t.node), levelName(v));
+  return model::Text(ZYNED_TEXT("core", "%1 (%2): none of them is at %3, so the game decides"),
+                     where, asks(names, t), levelName(v));
 }
 
 }  // namespace
@@ -168,10 +168,12 @@ model::Text cycleReason(Names& names, const std::vector<int>& cycle, int g) {
   if (others.empty())
     return model::text(ZYNED_TEXT("core", "it waits on itself, with no other way in"));
   if (others.size() == 1)
-    return {ZYNED_TEXT("core", "it waits on %1, which waits on it in turn, with no other way in"),
-            {others[0]}};
-  return {ZYNED_TEXT("core", "it waits on %1, which wait on it in turn, with no other way in"),
-          {join(others, ", ")}};
+    return model::Text(
+        ZYNED_TEXT("core", "it waits on %1, which waits on it in turn, with no other way in"),
+        others[0]);
+  return model::Text(
+      ZYNED_TEXT("core", "it waits on %1, which wait on it in turn, with no other way in"),
+      join(others, ", "));
 }
 
 model::Text neverReason(Names& names, const Values& v, const Arrival& a, int g) {
@@ -181,9 +183,11 @@ model::Text neverReason(Names& names, const Values& v, const Arrival& a, int g) 
     // Its triggers are met, its mother ship (and the alternative) never come.
     const Mother& mo = v.plan.mother[i];
     if (mo.altVia)
-      return {ZYNED_TEXT("core", "its mother ship %1 never arrives, nor does its alternative %2"),
-              {names.label(mo.node), names.label(mo.alt)}};
-    return {ZYNED_TEXT("core", "its mother ship %1 never arrives"), {names.label(mo.node)}};
+      return model::Text(
+          ZYNED_TEXT("core", "its mother ship %1 never arrives, nor does its alternative %2"),
+          names.label(mo.node), names.label(mo.alt));
+    return model::Text(ZYNED_TEXT("core", "its mother ship %1 never arrives"),
+                       names.label(mo.node));
   }
   std::vector<model::Text> causes;
   neverCauses(names, v.plan.arrival[i], true, v, causes);
@@ -192,13 +196,13 @@ model::Text neverReason(Names& names, const Values& v, const Arrival& a, int g) 
 
 model::Text absentReason(Names& names, const Values& v, int g) {
   const int d = v.plan.difficulty[static_cast<std::size_t>(g)];
-  return {ZYNED_TEXT("core", "it is not at %1 (difficulty \"%2\")"),
-          {levelName(v),
-           names.vocabulary().text(shell::tables::Appear, d, "value " + std::to_string(d))}};
+  return model::Text(
+      ZYNED_TEXT("core", "it is not at %1 (difficulty \"%2\")"), levelName(v),
+      names.vocabulary().text(shell::tables::Appear, d, "value " + std::to_string(d)));
 }
 
 model::Text lowerBound(model::Text why) {
-  return {ZYNED_TEXT("core", "lower bound: %1"), {std::move(why)}};
+  return model::Text(ZYNED_TEXT("core", "lower bound: %1"), std::move(why));
 }
 
 model::Text boundReason(Names& names, const Values& v, int g) {
@@ -208,19 +212,20 @@ model::Text boundReason(Names& names, const Values& v, int g) {
   if (!mo.via || (!base.exact && base.s >= v.value[i].s))
     return lowerBound(formulaBoundCause(names, v.plan.arrival[i], true, v));
   if (mo.node < 0)
-    return lowerBound({ZYNED_TEXT("core",
-                                  "its mother ship is %1, which the mission does not have, so the "
-                                  "game decides how it comes"),
-                       {Names::missing(mo.number)}});
-  if (v.level.absent[static_cast<std::size_t>(mo.node)])
     return lowerBound(
-        {ZYNED_TEXT("core", "its mother ship %1 is not at %2, so the game decides how it comes"),
-         {names.label(mo.node), levelName(v)}});
+        model::Text(ZYNED_TEXT("core",
+                               "its mother ship is %1, which the mission does not have, so the "
+                               "game decides how it comes"),
+                    Names::missing(mo.number)));
+  if (v.level.absent[static_cast<std::size_t>(mo.node)])
+    return lowerBound(model::Text(
+        ZYNED_TEXT("core", "its mother ship %1 is not at %2, so the game decides how it comes"),
+        names.label(mo.node), levelName(v)));
   if (!v.value[static_cast<std::size_t>(mo.node)].never())
-    return lowerBound({ZYNED_TEXT("core",
-                                  "it arrives from its mother ship %1, no earlier than "
-                                  "the ship itself"),
-                       {names.label(mo.node)}});
+    return lowerBound(model::Text(ZYNED_TEXT("core",
+                                             "it arrives from its mother ship %1, no earlier than "
+                                             "the ship itself"),
+                                  names.label(mo.node)));
   return lowerBound(model::text(
       ZYNED_TEXT("core", "it arrives by its alternative, no earlier than the game lets it")));
 }

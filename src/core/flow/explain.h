@@ -48,7 +48,7 @@ class Names {
   }
   // A flight-group number beyond the list, counted from 1 as the list counts.
   static model::Text missing(int value) {
-    return {ZYNED_TEXT("core", "flight group %1"), {std::to_string(value + 1)}};
+    return model::Text(ZYNED_TEXT("core", "flight group %1"), std::to_string(value + 1));
   }
   std::string condition(int c) { return v_.text(shell::tables::Conds, c, std::to_string(c)); }
   // The trigger as its description reads it: "100% of Assault Fighter must be destroyed".
@@ -58,17 +58,18 @@ class Names {
   }
   // "message #2 \"…\"" inside a sentence, "Message #2 \"…\"" leading one.
   model::Text message(int i, bool leading = false) {
-    return {leading ? ZYNED_TEXT("core", "Message #%1 \"%2\"")
-                    : ZYNED_TEXT("core", "message #%1 \"%2\""),
-            {std::to_string(i + 1), editing::trimmed(editing::shownMessageText(
-                                        m_.messages[static_cast<std::size_t>(i)].textValue()))}};
+    return model::Text(leading ? ZYNED_TEXT("core", "Message #%1 \"%2\"")
+                               : ZYNED_TEXT("core", "message #%1 \"%2\""),
+                       std::to_string(i + 1),
+                       editing::trimmed(editing::shownMessageText(
+                           m_.messages[static_cast<std::size_t>(i)].textValue())));
   }
   // "Team 1's primary goal".
   static model::Text teamGoal(int team, int goalSet) {
     const char* form = goalSet == 0   ? ZYNED_TEXT("core", "Team %1's primary goal")
                        : goalSet == 1 ? ZYNED_TEXT("core", "Team %1's prevent goal")
                                       : ZYNED_TEXT("core", "Team %1's secondary goal");
-    return {form, {std::to_string(team + 1)}};
+    return model::Text(form, std::to_string(team + 1));
   }
   const model::Mission& mission() const { return m_; }
   const shell::Vocabulary& vocabulary() const { return v_; }

@@ -17,11 +17,11 @@ Finding cycleFinding(LevelRun& run, const std::vector<int>& cycle) {
           ? model::Text(ZYNED_TEXT("core",
                                    "%1 never arrives %2: it waits on itself, with no other "
                                    "way in"),
-                        {labels[0], levelMark()})
+                        labels[0], levelMark())
           : model::Text(ZYNED_TEXT("core",
                                    "Never arrive %1: %2 wait on each other, with no "
                                    "other way in"),
-                        {levelMark(), join(labels, ", ")});
+                        levelMark(), join(labels, ", "));
   return {FindingKind::NeverArrives,
           cycle,
           {},
@@ -51,9 +51,11 @@ void flightGroupGoalFindings(LevelRun& run) {
              {gi},
              {},
              {PlaceKind::FlightGroupGoal, gi, static_cast<int>(k) + 1, 0},
-             {ZYNED_TEXT("core", "%1, goal %2 (%3) can never be met: the group never arrives %4"),
-              {run.names.label(gi), std::to_string(k + 1),
-               editing::describeGoal(run.m, run.names.vocabulary(), goal), levelMark()}},
+             model::Text(
+                 ZYNED_TEXT("core",
+                            "%1, goal %2 (%3) can never be met: the group never arrives %4"),
+                 run.names.label(gi), std::to_string(k + 1),
+                 editing::describeGoal(run.m, run.names.vocabulary(), goal), levelMark()),
              {},
              arrivalChain(run.names, run.v, gi)},
             run.v.level.difficulty);
@@ -78,8 +80,8 @@ void neverArriveFindings(LevelRun& run) {
                  {gi},
                  {},
                  {PlaceKind::ArrivalTrigger, gi, 1, 0},
-                 {ZYNED_TEXT("core", "%1 never arrives %2: %3"),
-                  {run.names.label(gi), levelMark(), a.reason}},
+                 model::Text(ZYNED_TEXT("core", "%1 never arrives %2: %3"), run.names.label(gi),
+                             levelMark(), a.reason),
                  {},
                  arrivalChain(run.names, run.v, gi)},
                 d);
@@ -93,14 +95,15 @@ void neverSentFindings(LevelRun& run) {
     const int mi = static_cast<int>(i);
     const model::Text holder = run.names.message(mi, true);
     const Place place{PlaceKind::Message, mi, 0, 0};
-    run.out.add({FindingKind::NeverSent,
-                 {},
-                 {mi},
-                 place,
-                 {ZYNED_TEXT("core", "%1 is never sent %2: %3"), {holder, levelMark(), e.reason}},
-                 {},
-                 formulaChain(run.names, run.v, run.v.plan.messages[i], holder, place)},
-                run.v.level.difficulty);
+    run.out.add(
+        {FindingKind::NeverSent,
+         {},
+         {mi},
+         place,
+         model::Text(ZYNED_TEXT("core", "%1 is never sent %2: %3"), holder, levelMark(), e.reason),
+         {},
+         formulaChain(run.names, run.v, run.v.plan.messages[i], holder, place)},
+        run.v.level.difficulty);
   }
 }
 
@@ -113,9 +116,9 @@ void goalFindings(LevelRun& run) {
             ? model::Text(ZYNED_TEXT("core",
                                      "%1 can never be met %2: %3 (so it never fails the "
                                      "team)"),
-                          {holder, levelMark(), goal.reason})
-            : model::Text(ZYNED_TEXT("core", "%1 can never be met %2: %3"),
-                          {holder, levelMark(), goal.reason});
+                          holder, levelMark(), goal.reason)
+            : model::Text(ZYNED_TEXT("core", "%1 can never be met %2: %3"), holder, levelMark(),
+                          goal.reason);
     const Place place{PlaceKind::GlobalGoal, goal.team, goal.goalSet, 0};
     const Formula& f = run.v.plan.globalGoals[static_cast<std::size_t>(goal.team)]
                                              [static_cast<std::size_t>(goal.goalSet)];

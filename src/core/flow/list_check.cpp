@@ -109,15 +109,12 @@ MissionCheck checkOne(const ListedMission& listed, const shell::Settings& s,
 
 // "1 error", "2 errors": `one` and `many` are forms of the count.
 model::Text counted(int n, const char* one, const char* many) {
-  return {n == 1 ? one : many, {std::to_string(n)}};
+  return model::Text(n == 1 ? one : many, std::to_string(n));
 }
 
-// What a summary is made of: its counts, joined by commas (a form of no words of its own).
+// What a summary is made of: its counts, joined by commas.
 model::Text commaList(std::vector<model::Text> items) {
-  std::string form;
-  for (std::size_t i = 0; i < items.size(); ++i)
-    form += (i > 0 ? ", %" : "%") + std::to_string(i + 1);
-  return {form.c_str(), std::move(items)};
+  return model::joinedTexts(std::move(items), ", ");
 }
 
 std::string missionBlock(const MissionCheck& c) {

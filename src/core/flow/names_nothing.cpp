@@ -20,8 +20,8 @@ struct NothingCheck {
     std::vector<int> groups, messages;
     if (r.row->record == model::RecordKind::FlightGroup) groups.push_back(r.place.record);
     if (r.row->record == model::RecordKind::Message) messages.push_back(r.place.record);
-    model::Text text{ZYNED_TEXT("core", "%1: names %2"),
-                     {editing::placeForm(m, names.labels(), r.place), std::move(what)}};
+    model::Text text(ZYNED_TEXT("core", "%1: names %2"),
+                     editing::placeForm(m, names.labels(), r.place), std::move(what));
     std::vector<Step> chain{{r.place, text}};
     out.addEverywhere({FindingKind::NamesNothing,
                        std::move(groups),
@@ -35,8 +35,8 @@ struct NothingCheck {
   void target(const editing::Reference& r) {
     if (r.type == editing::TargetFlightGroup) {
       if (r.value >= static_cast<int>(m.flightGroups.size()))
-        add(r,
-            {ZYNED_TEXT("core", "%1, which the mission does not have"), {Names::missing(r.value)}});
+        add(r, model::Text(ZYNED_TEXT("core", "%1, which the mission does not have"),
+                           Names::missing(r.value)));
       return;
     }
     const int slot = setSlot(r.type, r.value);

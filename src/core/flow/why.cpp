@@ -56,18 +56,18 @@ struct ChainWalk {
   int termStep(const model::Text& holder, const Term& t, const Place& place,
                const model::Text& where) {
     if (t.kind == Term::Group) {
-      steps.push_back(
-          {place,
-           {ZYNED_TEXT("core", "%1 waits on %2 (%3)"), {holder, names.label(t.node), where}}});
+      steps.push_back({place, model::Text(ZYNED_TEXT("core", "%1 waits on %2 (%3)"), holder,
+                                          names.label(t.node), where)});
       return t.node;
     }
     if (t.kind == Term::Set) {
-      steps.push_back({place,
-                       {ZYNED_TEXT("core", "%1 waits on %2 (%3), none of which arrives"),
-                        {holder, names.target(t.type, t.value), where}}});
+      steps.push_back(
+          {place, model::Text(ZYNED_TEXT("core", "%1 waits on %2 (%3), none of which arrives"),
+                              holder, names.target(t.type, t.value), where)});
       return firstPresentMember(t.node);
     }
-    steps.push_back({place, {ZYNED_TEXT("core", "%1: %2 is never true"), {holder, where}}});
+    steps.push_back(
+        {place, model::Text(ZYNED_TEXT("core", "%1: %2 is never true"), holder, where)});
     return -1;
   }
 
@@ -78,8 +78,8 @@ struct ChainWalk {
             ? model::Text(
                   ZYNED_TEXT("core", "%1 arrives from its mother ship %2 or its alternative %3"),
                   {names.label(g), names.label(mo.node), names.label(mo.alt)})
-            : model::Text(ZYNED_TEXT("core", "%1 arrives from its mother ship %2"),
-                          {names.label(g), names.label(mo.node)});
+            : model::Text(ZYNED_TEXT("core", "%1 arrives from its mother ship %2"), names.label(g),
+                          names.label(mo.node));
     steps.push_back({{PlaceKind::ArrivalMothership, g, 0, 0}, std::move(text)});
     return mo.node;
   }

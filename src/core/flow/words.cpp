@@ -96,7 +96,8 @@ model::Text timeText(const Time& t) {
 }
 
 model::Text arrivalText(const Arrival& a, Difficulty d) {
-  if (a.absent) return {ZYNED_TEXT("core", "not at %1"), {model::text(difficultyName(d).data())}};
+  if (a.absent)
+    return model::Text(ZYNED_TEXT("core", "not at %1"), model::text(difficultyName(d).data()));
   return timeText(a.time);
 }
 

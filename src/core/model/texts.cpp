@@ -1,5 +1,7 @@
 #include "model/texts.h"
 
+#include <cstring>
+
 namespace model {
 
 namespace {
@@ -33,15 +35,32 @@ std::string fillText(std::string_view form, std::initializer_list<std::string> a
 }
 
 std::string Text::english() const {
-  if (data) return form;
+  if (data) return value;
   return fill(form, args.size(), [&](std::size_t n) { return args[n].english(); });
+}
+
+void Text::appendKey(std::string& key) const {
+  if (data) {
+    key += '\x02';
+    key += value;
+  } else {
+    key += '\x03';
+    key += form;
+    for (const Text& a : args) a.appendKey(key);
+    key += '\x04';
+  }
+}
+
+bool Text::operator==(const Text& o) const {
+  return data == o.data && utf8 == o.utf8 && value == o.value && std::strcmp(form, o.form) == 0 &&
+         args == o.args;
 }
 
 Text joinedTexts(std::vector<Text> items, const std::string& separator) {
   if (items.empty()) return Text(std::string());
   Text out = std::move(items.front());
   for (std::size_t i = 1; i < items.size(); ++i)
-    out = Text("%1%2%3", {std::move(out), Text(separator), std::move(items[i])});
+    out = Text("%1%2%3", std::move(out), Text(separator), std::move(items[i]));
   return out;
 }
 
