@@ -27,6 +27,7 @@
 
 #include "app/base/folder_chooser_dialog.h"
 #include "app/base/prompter.h"
+#include "app/base/translations.h"
 #include "app/shell/preferences_dialog.h"
 #include "editor_fixture.h"
 #include "shell/settings.h"
@@ -249,6 +250,21 @@ TEST_F(PreferencesTest, OkWritesEveryControlToTheFile) {
   EXPECT_EQ(read.modelDirectory, config_.filePath("models").toStdString());
   EXPECT_EQ(read.missionsDirectory, "Undefined");
   EXPECT_EQ(settings_.zoomSpeed, 17);
+}
+
+// A folder not chosen yet is shown in the user's language and stored as the settings file has it.
+TEST_F(PreferencesTest, AFolderNotChosenIsShownInTheUsersLanguageAndStoredAsBefore) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("de")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  PreferencesDialog dialog(settings_, vocab_, ini(), nullptr, WideScreen);
+  EXPECT_EQ(find<QLabel>(dialog, "MissionsDirLabel")->text(), QStringLiteral("Nicht festgelegt"));
+  dialog.setDirectory(PreferencesDialog::Zyn, config_.path());
+  dialog.accept();
+  const shell::Settings read = shell::readSettings(ini());
+  EXPECT_EQ(read.missionsDirectory, "Undefined");
+  EXPECT_EQ(read.gameDirectory, config_.path().toStdString());
 }
 
 TEST_F(PreferencesTest, IconZoomSmallIsClampedWhenTheDialogCloses) {

@@ -3,7 +3,6 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QGridLayout>
@@ -83,9 +82,18 @@ int takeIndex(const QComboBox* box, int old) {
   return index >= 0 ? index : old;
 }
 
+// A folder strip holds its folder apart from what it shows: a folder not chosen yet is stored
+// as "Undefined" and shown in the user's language.
 void showFolder(QLabel* label, const QString& folder) {
-  label->setText(folder);
-  label->setToolTip(folder);
+  label->setProperty("folder", folder);
+  const QString shown =
+      folder == QLatin1String(shell::Undefined) ? PreferencesDialog::tr("Undefined") : folder;
+  label->setText(shown);
+  label->setToolTip(shown);
+}
+
+QString folderOf(const QLabel* label) {
+  return label->property("folder").toString();
 }
 
 void fillBox(QComboBox* box, const std::vector<std::string>& entries) {
@@ -437,7 +445,7 @@ QWidget* PreferencesDialog::buildMousePage() {
 QString PreferencesDialog::modelDirectoryDefault() const {
   // Read from the label, so that a game folder chosen in this dialog moves the default along.
   shell::Settings game;
-  game.gameDirectory = directories_[Zyn]->text().toStdString();
+  game.gameDirectory = folderOf(directories_[Zyn]).toStdString();
   if (game.gameDirectory == shell::Undefined) return shell::Undefined;
   return QString::fromStdString(shell::defaultModelDirectory(game));
 }
@@ -547,11 +555,11 @@ void PreferencesDialog::takeOptionsPage(shell::Settings& s) const {
 }
 
 void PreferencesDialog::takeDirectoriesPage(shell::Settings& s) const {
-  s.missionsDirectory = directories_[Missions]->text().toStdString();
-  s.gameDirectory = directories_[Zyn]->text().toStdString();
-  s.editorDirectory = directories_[ZynED]->text().toStdString();
-  s.waveDirectory = directories_[Wave]->text().toStdString();
-  const QString model = directories_[OPT]->text();
+  s.missionsDirectory = folderOf(directories_[Missions]).toStdString();
+  s.gameDirectory = folderOf(directories_[Zyn]).toStdString();
+  s.editorDirectory = folderOf(directories_[ZynED]).toStdString();
+  s.waveDirectory = folderOf(directories_[Wave]).toStdString();
+  const QString model = folderOf(directories_[OPT]);
   if (shownModelDefault_.isEmpty() || model != shownModelDefault_) {
     s.modelDirectory = model.toStdString();
   }
@@ -602,10 +610,10 @@ void PreferencesDialog::setPrompter(Prompter& prompter) {
 }
 
 QString PreferencesDialog::browseStart(Directory which) const {
-  const QString shown = directories_[which]->text();
+  const QString shown = folderOf(directories_[which]);
   if (shown != shell::Undefined) return shown;
   if (which == Wave) {
-    const std::string game = directories_[Zyn]->text().toStdString();
+    const std::string game = folderOf(directories_[Zyn]).toStdString();
     if (game != shell::Undefined) {
       if (auto wave = shell::findEntryNoCase(game, "wave"); wave && shell::isDirectory(*wave)) {
         return QString::fromStdString(*wave);
@@ -618,7 +626,7 @@ QString PreferencesDialog::browseStart(Directory which) const {
 void PreferencesDialog::setDirectory(Directory which, const QString& folder) {
   showFolder(directories_[which], folder);
   if (which == Zyn && !shownModelDefault_.isEmpty() &&
-      directories_[OPT]->text() == shownModelDefault_) {
+      folderOf(directories_[OPT]) == shownModelDefault_) {
     shownModelDefault_ = modelDirectoryDefault();
     showFolder(directories_[OPT], shownModelDefault_);
   }
