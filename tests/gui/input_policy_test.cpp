@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMimeData>
 #include <QPalette>
 #include <QPlainTextEdit>
@@ -133,8 +134,9 @@ TEST(InputPolicy, CtrlASelectsAllInTextEntriesAndIsTheShortcutElsewhere) {
 
 namespace {
 
-// On a black ground (a high-contrast theme) text fields, spin boxes and check boxes are drawn
-// with an outline in the theme's light colour, where the style's own would be black on black.
+// On a black ground (a high-contrast theme) text fields, spin boxes, lists, text boxes and check
+// boxes are drawn with an outline in the theme's light colour, where the style's own would be
+// black on black.
 TEST(InputPolicy, FieldsKeepAVisibleOutlineOnABlackGround) {
   app::InputPolicy::install();
   QPalette contrast;
@@ -146,8 +148,11 @@ TEST(InputPolicy, FieldsKeepAVisibleOutlineOnABlackGround) {
     contrast.setColor(r, Qt::white);
   QLineEdit line;
   QSpinBox spin;
+  QListWidget list;
+  QPlainTextEdit memo;
   QCheckBox check;
-  for (QWidget* w : {static_cast<QWidget*>(&line), static_cast<QWidget*>(&spin)}) {
+  for (QWidget* w : {static_cast<QWidget*>(&line), static_cast<QWidget*>(&spin),
+                     static_cast<QWidget*>(&list), static_cast<QWidget*>(&memo)}) {
     w->setPalette(contrast);
     w->resize(80, w->sizeHint().height());
     const QImage picture = w->grab().toImage();

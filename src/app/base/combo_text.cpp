@@ -1,5 +1,6 @@
 #include "app/base/combo_text.h"
 
+#include <QAbstractScrollArea>
 #include <QAbstractSpinBox>
 #include <QComboBox>
 #include <QIconEngine>
@@ -124,6 +125,16 @@ QIcon ComboTextStyle::standardIcon(StandardPixmap icon, const QStyleOption* opti
 
 void ComboTextStyle::drawControl(ControlElement element, const QStyleOption* option,
                                  QPainter* painter, const QWidget* widget) const {
+  // A list's or text box's frame, which the style draws a shade darker than the ground.
+  if (element == CE_ShapedFrame) {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+    if (frame && frame->frameShape != QFrame::NoFrame &&
+        qobject_cast<const QAbstractScrollArea*>(widget))
+      if (const QColor c = missingOutline(option->palette); c.isValid())
+        drawOutline(painter, option->rect, c, false);
+    return;
+  }
   const auto* box = qstyleoption_cast<const QStyleOptionComboBox*>(option);
   if (element != CE_ComboBoxLabel || !box || box->editable) {
     QProxyStyle::drawControl(element, option, painter, widget);
