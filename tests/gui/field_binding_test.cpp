@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/base/refusal_note.h"
+#include "app/base/translations.h"
 #include "app/document/field_binding.h"
 #include "app/editing/messages_page.h"
 #include "app/shell/text_block_memo.h"
@@ -125,6 +126,19 @@ TEST_F(FieldBindingTest, AKeyPastTheRangeSaysTheRange) {
   spin->selectAll();
   EditorFixture::type(spin, QStringLiteral("1000"));
   EXPECT_EQ(spin->cleanText(), QStringLiteral("1000"));
+}
+
+// The range is said with the box's caption as the user reads it, in the user's language.
+TEST_F(FieldBindingTest, TheRangeIsSaidWithTheCaptionAsShown) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("de")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  QSpinBox* spin = delay();
+  spin->selectAll();
+  EditorFixture::type(spin, QStringLiteral("2000"));
+  EXPECT_EQ(app::shownRefusal(spin), QString::fromUtf8("Verz\u00f6gerung nimmt 0 bis 1000: 2000 "
+                                                       "liegt au\u00dferhalb."));
 }
 
 // Every control that stores while it is typed, given a value refused at its last key: nothing

@@ -382,6 +382,13 @@ QString FieldBinding::defaultUndoText() const {
   return caption.isEmpty() ? editText(text_ ? text_->name : number_.name) : editText(caption);
 }
 
+QString FieldBinding::shownName() const {
+  const QString caption = shownCaption(control_);
+  return caption.isEmpty()
+             ? QString::fromStdString(model::fieldTitle(text_ ? text_->name : number_.name))
+             : caption;
+}
+
 bool FieldBinding::concerns(const ChangeSet& c) const {
   if (c.whole || (alsoWhen_ && alsoWhen_(c))) return true;
   const RecordKind kind = records_.kind;

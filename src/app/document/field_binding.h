@@ -300,6 +300,8 @@ class FieldBinding : public QObject {
   // Tells `message` to `onRefused`, else beside the control.
   void tell(const QString& message);
   QString defaultUndoText() const;
+  // What the control is called where the user reads it: its caption, else the field's title.
+  QString shownName() const;
   std::vector<int> writtenRecords() const;
 
   MissionDocument& doc_;

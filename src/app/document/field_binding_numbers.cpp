@@ -71,7 +71,7 @@ bool FieldBinding::spinKeyOutOfRange(const QKeyEvent& key) {
   if (!number || (v >= spin->minimum() && v <= spin->maximum())) return false;
   // The box would refuse the key without a word: the user hears its range.
   tell(tr("%1 takes %2 to %3: %4 is out of its range.")
-           .arg(QString::fromStdString(model::fieldTitle(number_.name)))
+           .arg(shownName())
            .arg(spin->minimum())
            .arg(spin->maximum())
            .arg(v));
