@@ -131,10 +131,10 @@ int runAutoBrief(const std::vector<std::string>& arguments, Context& ctx) {
   }
   const briefing::AutoBriefResult r = briefing::autoBrief(mission, b, options);
   if (!r.ok) {
-    ctx.err << r.message << '\n';
+    ctx.err << r.message.english() << '\n';
     return Failed;
   }
-  if (!r.message.empty()) ctx.err << r.message << '\n';
+  if (!r.message.empty()) ctx.err << r.message.english() << '\n';
   briefing::applyAutoBrief(mission, b, r);
   const model::SaveResult saved = model::saveMissionFile(mission, args[2]);
   if (!saved.ok) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "briefing/editing.h"
 #include "model/mission.h"
 
@@ -214,7 +216,7 @@ TEST_F(AutoBrief, UnmatchedNameStillClearsAndShortIntervalHasNoClosingMove) {
 }
 
 TEST_F(AutoBrief, NoTextIsRefusedAndTheStreamStaysWithinTheLimit) {
-  EXPECT_EQ(briefing::autoBrief(m, 0, {}).message, briefing::NoTextMessage);
+  EXPECT_EQ(briefing::autoBrief(m, 0, {}).message.english(), briefing::NoTextMessage);
   for (int i = 0; i < 40; ++i) m.addFlightGroup();
   for (auto& g : m.flightGroups) g.setText(fg::Name, "Red");
   for (int k = 1; k < 32; ++k) m.briefings[0].strings[k] = "[Red]";
@@ -223,9 +225,21 @@ TEST_F(AutoBrief, NoTextIsRefusedAndTheStreamStaysWithinTheLimit) {
   EXPECT_LE(briefing::wordCount(r.commands), 400);
   EXPECT_GT(r.droppedBoxes, 0);
   EXPECT_TRUE(r.commands.back().isEnd());
-  EXPECT_NE(r.message, "");
+  EXPECT_EQ(r.message.english(), "The briefing would be larger than 400 words: the last " +
+                                     std::to_string(r.droppedBoxes) +
+                                     " FG Box instructions were left out.");
   briefing::applyAutoBrief(m, 0, r);
   EXPECT_EQ(m.briefings[0].get(rec::RunningTime), 31 * 140);
+}
+
+TEST_F(AutoBrief, ABriefingLongerThanTheGameAllowsIsRefused) {
+  m.briefings[0].strings[1] = "One";
+  m.briefings[0].strings[2] = "Two";
+  const auto r = briefing::autoBrief(m, 0, {1000, true, {}, {}});
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.message.english(),
+            "The briefing would run longer than the game allows (1633.35 seconds). Choose a "
+            "shorter time between texts.");
 }
 
 TEST_F(AutoBrief, ANewStreamLeavesNothingOfTheOldOneBehindIt) {

@@ -26,6 +26,7 @@
 #include "editor_fixture.h"
 
 #include "app/base/refusal_note.h"
+#include "app/base/translations.h"
 #include "app/briefing/briefing_export.h"
 #include "app/briefing/briefing_painter.h"
 #include "app/briefing/briefing_preview.h"
@@ -92,6 +93,29 @@ class BriefingWindowTest : public ::testing::Test {
   int saves = 0;
   int savesAs = 0;
 };
+
+// Auto-Brief refuses a briefing longer than the game allows in the user's language, with the
+// longest time the game allows.
+TEST_F(BriefingWindowTest, AnAutoBriefRefusalIsSaidInTheUsersLanguageWithItsTime) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  open([](model::Mission& m) { m.briefings[0].strings[2] = "Second text"; });
+  page(3);
+  auto* seconds = find<QLineEdit>("AutoSecondsEdit");
+  seconds->setFocus();
+  QTest::keyClick(seconds, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClicks(seconds, QStringLiteral("1000"));  // two texts of 1000 s each
+  prompter.answers = {QMessageBox::Yes};
+  QTest::mouseClick(find<QPushButton>("MakeBriefingBtn"), Qt::LeftButton);
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information),
+            (std::vector<QString>{
+                app::pseudoText(QStringLiteral("The briefing would run longer than the game "
+                                               "allows (%1 seconds). Choose a shorter time "
+                                               "between texts."))
+                    .arg(QStringLiteral("1633.35"))}));
+}
 
 // The pop-up menus of the preview and of the list hold the table's actions, with their texts and
 // enabled as the table says; the tool bar shows the short texts of the same actions.

@@ -15,6 +15,7 @@
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/briefing/briefing_session.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
@@ -185,13 +186,13 @@ void AccessoriesPage::makeBriefing() {
   const int b = session_.briefing();
   const brf::AutoBriefResult r = brf::autoBrief(session_.mission(), b, o);
   if (!r.ok) {
-    ctx_.prompter.information(this, fromFile(r.message));
+    ctx_.prompter.information(this, shownText(r.message));
     return;
   }
   // The new stream replaces whatever was pending; the session reads it back from the record.
   ctx_.document.editContent(stepText(Verb::AutoBrief, briefingObject(b)), ChangedFlag::Mission,
                             [=](model::Mission& m) { brf::applyAutoBrief(m, b, r); });
-  if (!r.message.empty()) ctx_.prompter.information(this, fromFile(r.message));
+  if (!r.message.empty()) ctx_.prompter.information(this, shownText(r.message));
 }
 
 void AccessoriesPage::loadBrfFile(const std::string& missionFile) {

@@ -124,7 +124,7 @@ void BriefingSession::storePending() {
 void BriefingSession::insert(int code) {
   std::string message;
   selected_ = brf::insertOnList(list_, selected_, code, message);
-  if (!message.empty()) emit notice(QString::fromStdString(message), false);
+  if (!message.empty()) emit notice(coreText(message), false);
   commit(stepText(Verb::Insert, Records::Instruction, 1));
 }
 
@@ -173,7 +173,7 @@ int BriefingSession::place(int code, int t, int after) {
   selectedBeforePlacement_ = selected_;
   std::string message;
   const int at = brf::insertAtTime(list_, after, code, t, message);
-  if (!message.empty()) emit notice(QString::fromStdString(message), false);
+  if (!message.empty()) emit notice(coreText(message), false);
   selected_ = at;
   if (code == brf::StopPoint || code == brf::ClearBoxes || code == brf::ClearTags) {
     commit(stepText(Verb::Insert, Records::Instruction, 1));

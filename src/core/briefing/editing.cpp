@@ -311,8 +311,10 @@ void keepWithinWords(AutoBriefResult& r) {
       ++r.droppedBoxes;
     }
   if (r.droppedBoxes > 0)
-    r.message = "The briefing would be larger than 400 words: the last " +
-                std::to_string(r.droppedBoxes) + " FG Box instructions were left out.";
+    r.message = model::Text(ZYNED_TEXT("core",
+                                       "The briefing would be larger than 400 words: the last %1 "
+                                       "FG Box instructions were left out."),
+                            std::to_string(r.droppedBoxes));
 }
 
 }  // namespace
@@ -323,14 +325,16 @@ AutoBriefResult autoBrief(const model::Mission& m, int b, const AutoBriefOptions
   int n = 0;
   while (n < 31 && !brief.strings[n + 1].empty()) ++n;
   if (n == 0) {
-    r.message = NoTextMessage;
+    r.message = model::text(NoTextMessage);
     return r;
   }
   const int interval = autoBriefInterval(o.seconds);
   // The running time is a signed 16-bit count of ticks.
   if (static_cast<long>(interval) * n > 32767 - 100) {
-    r.message = "The briefing would run longer than the game allows (" + seconds(32667) +
-                " seconds). Choose a shorter time between texts.";
+    r.message = model::Text(ZYNED_TEXT("core",
+                                       "The briefing would run longer than the game allows (%1 "
+                                       "seconds). Choose a shorter time between texts."),
+                            seconds(32667));
     return r;
   }
   const std::size_t point = model::Briefing1 + static_cast<std::size_t>(b);

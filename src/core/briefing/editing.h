@@ -11,6 +11,7 @@
 #include "briefing/commands.h"
 #include "model/mission.h"
 #include "model/mission_edit.h"
+#include "model/texts.h"
 
 namespace briefing {
 
@@ -23,11 +24,13 @@ void sortByTime(CommandList& list, int& selected);
 Decoded instructionList(const model::Briefing& b, int* selected = nullptr);
 
 inline constexpr const char* BoxesInUseMessage =
-    "Seems like all FG Boxes are in use. It would be best to put in a \"Clear Boxes\" "
-    "instruction before boxing more FGs";
+    ZYNED_TEXT("core",
+               "Seems like all FG Boxes are in use. It would be best to put in a \"Clear Boxes\" "
+               "instruction before boxing more FGs");
 inline constexpr const char* TagsInUseMessage =
-    "Seems like all Map Tags are in use. It would be best to put in a \"Clear Tags\" "
-    "instruction before adding more Tags";
+    ZYNED_TEXT("core",
+               "Seems like all Map Tags are in use. It would be best to put in a \"Clear Tags\" "
+               "instruction before adding more Tags");
 
 // The slot code a new box (or tag) before position `before` takes: one above the highest used
 // since the last clear, the first when none; `full` is set when every slot is taken (the first
@@ -37,7 +40,8 @@ int nextTagCode(const CommandList& list, int before, bool& full);
 
 // A new command of `code` (a box or tag code picks its own slot) inserted before `selected`
 // on the instruction list: its time is the selected command's, the one before it for the end
-// marker, 0 for the first. Returns the new position; `message` gets a slot warning.
+// marker, 0 for the first. Returns the new position; `message` gets a slot warning (a marked
+// text: BoxesInUseMessage or TagsInUseMessage).
 int insertOnList(CommandList& list, int selected, int code, std::string& message);
 // A new command at time t inserted before the first command after `selected` that comes later
 // than t (the end marker at the latest), as the preview places it.
@@ -97,13 +101,13 @@ struct AutoBriefOptions {
 
 struct AutoBriefResult {
   bool ok = false;
-  std::string message;   // why nothing was written, or what was left out
+  model::Text message;   // why nothing was written, or what was left out
   CommandList commands;  // in the order written to the stream
   int runningTime = 0;   // ticks
   int droppedBoxes = 0;
 };
 
-inline constexpr const char* NoTextMessage = "There is no text to display!";
+inline constexpr const char* NoTextMessage = ZYNED_TEXT("core", "There is no text to display!");
 
 // Auto-Brief for briefing b: one text after another from #1, boxes for bracketed names, a clear
 // and a stop point after each. The stream never exceeds 400 words: when the boxes do not all
