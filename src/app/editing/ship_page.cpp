@@ -344,7 +344,7 @@ void ShipPage::craftTypeChosen(int type) {
   });
   if (settings_.checkPlayable) {
     const std::string w = editing::playableWarning(type, doc_.mission().platformId);
-    if (!w.empty()) prompter().warning(this, QString::fromStdString(w));
+    if (!w.empty()) prompter().warning(this, coreText(w));
   }
 }
 

@@ -176,7 +176,7 @@ void TeamsPage::iffChosen(int iff) {
                    [&](model::Mission& w) { editing::setTeamIff(w, team, value); });
   // The value stays as chosen; the warning only says what the game expects.
   if (auto warning = editing::teamIffWarning(m.missionType(), team, iff))
-    ctx_.prompter.warning(this, fromFile(*warning));
+    ctx_.prompter.warning(this, coreText(*warning));
 }
 
 void TeamsPage::linkByRadio() {

@@ -68,11 +68,14 @@ void applyCraftTypeAutoLink(const model::Mission& m, model::FlightGroup& g);
 void applyTeamAutoLink(const model::Mission& m, model::FlightGroup& g);
 
 // ---- Checks ----
-inline constexpr const char* OnlyInExpansionWarning = "That Ship is only available in Qvn";
-inline constexpr const char* NoSlotWarning = "That ship slot is not available in Zyn or Qvn";
+inline constexpr const char* OnlyInExpansionWarning =
+    ZYNED_TEXT("core", "That Ship is only available in Qvn");
+inline constexpr const char* NoSlotWarning =
+    ZYNED_TEXT("core", "That ship slot is not available in Zyn or Qvn");
 inline constexpr const char* NonPlayerCraftWarning =
     ZYNED_TEXT("core", "Non-Player Craft Chosen for Player");
-// The warning a chosen craft type deserves in a Mission of `platformId`, or empty.
+// The warning a chosen craft type deserves in a Mission of `platformId` (a marked text), or
+// empty.
 std::string playableWarning(int craftType, int platformId);
 
 // ---- Markings ----

@@ -14,9 +14,9 @@ std::optional<std::string> teamNameForIff(int iff) {
 std::optional<std::string> teamIffWarning(int missionType, std::size_t team, int iff) {
   if (missionType != model::MultiplayerCombat) return std::nullopt;
   if (team == 0 && iff != 1)
-    return "You shouldn't do that. In Combat Missions, Team 1 must be Imperial";
+    return ZYNED_TEXT("core", "You shouldn't do that. In Combat Missions, Team 1 must be Imperial");
   if (team == 1 && iff != 0)
-    return "You shouldn't do that. In Combat Missions, Team 2 must be Rebel";
+    return ZYNED_TEXT("core", "You shouldn't do that. In Combat Missions, Team 2 must be Rebel");
   return std::nullopt;
 }
 

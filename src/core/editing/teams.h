@@ -22,7 +22,7 @@ inline constexpr model::Field<model::u8> TeamIffField{"TeamIff", 0, model::TeamC
 // The name an IFF gives its team: "Rebel" for 0, "Imperial" for 1, none for the others.
 std::optional<std::string> teamNameForIff(int iff);
 // The warning a multiplayer combat mission gives when team 1 is not Imperial or team 2 not
-// Rebel; none in other mission types or for other teams.
+// Rebel (a marked text); none in other mission types or for other teams.
 std::optional<std::string> teamIffWarning(int missionType, std::size_t team, int iff);
 // The team's IFF := `iff`; IFF 0 and 1 rename the team.
 void setTeamIff(model::Mission& m, std::size_t team, std::uint8_t iff);
