@@ -30,11 +30,11 @@ using testsupport::writeFile;
 TEST(Clipboards, FilesHoldWholeRecords) {
   TempDir dir;
   editing::Clipboard conds = editing::Clipboard::conditions();
-  EXPECT_EQ(conds.load(dir.str()), "");  // no file: an empty list
+  EXPECT_EQ(conds.load(dir.str()).english(), "");  // no file: an empty list
   EXPECT_TRUE(conds.empty());
 
   writeFile(dir / "CONDS.CLP", std::string("\1\2\3\4\5\6\7\10\11\12", 10));
-  EXPECT_EQ(conds.load(dir.str()), "");
+  EXPECT_EQ(conds.load(dir.str()).english(), "");
   ASSERT_EQ(conds.size(), 2u);  // the last 2 bytes are no whole trigger
   EXPECT_EQ(conds.entries()[1], (std::vector<u8>{5, 6, 7, 8}));
 
@@ -43,14 +43,14 @@ TEST(Clipboards, FilesHoldWholeRecords) {
   EXPECT_EQ(conds.moveUp(0), 0u);
   EXPECT_EQ(conds.remove(1), 0);
   EXPECT_EQ(conds.remove(0), -1);
-  EXPECT_EQ(conds.save(dir.str()), "");
+  EXPECT_EQ(conds.save(dir.str()).english(), "");
   EXPECT_EQ(fs::file_size(dir / "CONDS.CLP"), 0u) << "the file found in any case is rewritten";
   EXPECT_FALSE(fs::exists(dir / "Conds.clp"));
 
   editing::Clipboard orders = editing::Clipboard::orders();
   std::vector<u8> order(model::order::Size, 9);
   orders.add(editing::clipboardOrder(order));
-  EXPECT_EQ(orders.save(dir.str()), "");
+  EXPECT_EQ(orders.save(dir.str()).english(), "");
   const std::string saved = readFile(dir / "Orders.clp");
   ASSERT_EQ(saved.size(), 82u);
   for (std::size_t b = 0; b < saved.size(); ++b)
@@ -62,14 +62,15 @@ TEST(Clipboards, UnreadableFileIsReportedAndNotOverwritten) {
   fs::create_directory(dir / "Conds.clp");  // opens, but cannot be read
   editing::Clipboard conds = editing::Clipboard::conditions();
   conds.add(std::vector<u8>{1, 2, 3, 4});
-  EXPECT_NE(conds.load(dir.str()).find("Conds.clp"), std::string::npos);
+  EXPECT_NE(conds.load(dir.str()).english().find("Conds.clp"), std::string::npos);
   EXPECT_TRUE(conds.empty()) << "nothing was read before the fault";
-  EXPECT_NE(conds.save(dir.str()), "");
+  EXPECT_NE(conds.save(dir.str()).english(), "");
   EXPECT_TRUE(fs::is_directory(dir / "Conds.clp"));
   // A named pipe is refused at once instead of waiting for a writer.
   ASSERT_EQ(::mkfifo((dir / "Orders.clp").c_str(), 0600), 0);
   editing::Clipboard orders = editing::Clipboard::orders();
-  EXPECT_NE(orders.load(dir.str()).find("Orders.clp\": not a regular file"), std::string::npos);
+  EXPECT_NE(orders.load(dir.str()).english().find("Orders.clp\": not a regular file"),
+            std::string::npos);
   EXPECT_TRUE(orders.unreadable());
 }
 

@@ -10,14 +10,17 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QUndoStack>
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <filesystem>
 #include <fstream>
 
 #include "app/base/notice_window.h"
+#include "app/base/translations.h"
 #include "app/editing/arrival_page.h"
 #include "app/editing/fg_widgets.h"
 #include "app/editing/flight_groups_page.h"
@@ -117,6 +120,27 @@ TEST_F(ClipboardsLibraryTest, ConditionClipboardUseWritesEverySelectedGroupAsOne
       ->click();
   EXPECT_EQ(fileBytes(editorDir + "/Conds.clp").size(), 12u);
   EXPECT_EQ(notices(), (QStringList{"Condition added to the clipboard (Conds.clp)"}));
+}
+
+// A clipboard file that cannot be read is said in the user's language with its path, when the
+// editor starts and again when adding to it leaves the file alone.
+TEST_F(ClipboardsLibraryTest, AnUnreadableClipboardIsSaidInTheUsersLanguageWithItsPath) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  std::filesystem::create_directory(editorDir + "/Conds.clp");
+  startWithThreeGroups();
+  showTab(app::FlightGroupsPage::ArrivalTab);
+  QTest::mouseClick(find<QPushButton>(QStringLiteral("AddToClipBtn")), Qt::LeftButton);
+  const QString path = QString::fromStdString(editorDir + "/Conds.clp");
+  EXPECT_EQ(
+      prompter.texts(testing_gui::ScriptedPrompter::Kind::Error),
+      (std::vector<QString>{
+          app::pseudoText(QStringLiteral("Error reading \"%1\": not a regular file")).arg(path),
+          app::pseudoText(QStringLiteral("\"%1\" was not rewritten: it could not be read "
+                                         "when the editor started."))
+              .arg(path)}));
 }
 
 TEST_F(ClipboardsLibraryTest, AnEmptyClipboardSaysHowToFillItAndOffersNothingToUse) {

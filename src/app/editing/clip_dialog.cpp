@@ -9,6 +9,7 @@
 #include "app/base/dialog_buttons.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 
 namespace app {
 
@@ -110,8 +111,8 @@ int ClipDialog::selected() const {
 void ClipDialog::done(int result) {
   if (result != Accepted) chosen_ = -1;
   // The file follows the list whenever the dialog closes.
-  const std::string error = clip_.save(editorDirectory_);
-  if (!error.empty() && (edited_ || !clip_.unreadable())) prompter_.error(this, fromFile(error));
+  const model::Text error = clip_.save(editorDirectory_);
+  if (!error.empty() && (edited_ || !clip_.unreadable())) prompter_.error(this, shownText(error));
   QDialog::done(result);
 }
 

@@ -5,6 +5,7 @@
 #include "app/base/notice_window.h"
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/base/window_memory.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
@@ -34,17 +35,17 @@ ClipboardStore* ClipboardStore::active() {
 
 void ClipboardStore::load(QWidget* parent) {
   for (editing::Clipboard* c : {&conds_, &orders_}) {
-    const std::string error = c->load(ctx_.settings.editorDirectory);
-    if (!error.empty()) ctx_.prompter.error(parent, fromFile(error));
+    const model::Text error = c->load(ctx_.settings.editorDirectory);
+    if (!error.empty()) ctx_.prompter.error(parent, shownText(error));
   }
 }
 
 void ClipboardStore::add(Kind kind, model::CBytes record, QWidget* parent) {
   editing::Clipboard& c = list(kind);
   c.add(record);
-  const std::string error = c.save(ctx_.settings.editorDirectory);
+  const model::Text error = c.save(ctx_.settings.editorDirectory);
   if (!error.empty()) {
-    ctx_.prompter.error(parent, fromFile(error));
+    ctx_.prompter.error(parent, shownText(error));
     return;
   }
   // The clipboard is a file of the editor folder: the user hears that it took the entry.

@@ -209,7 +209,7 @@ void LibraryWindow::deleteEntry() {
 }
 
 void LibraryWindow::fill(const std::vector<int>& select) {
-  setWindowTitle(fromFile(lib_.caption()));
+  setWindowTitle(shownText(lib_.captionText()));
   list_->setAccessibleName(windowTitle());
   const std::vector<std::string> lines = editing::libraryLines(lib_, vocab_);
   list_->clear();

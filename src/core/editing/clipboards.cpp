@@ -23,7 +23,7 @@ Clipboard Clipboard::orders() {
   return Clipboard(model::order::Size, OrderClipboardFile);
 }
 
-std::string Clipboard::load(const std::string& editorDirectory) {
+model::Text Clipboard::load(const std::string& editorDirectory) {
   const auto path = shell::findEntryNoCase(editorDirectory, fileName_);
   if (!path) {
     entries_.clear();
@@ -34,16 +34,18 @@ std::string Clipboard::load(const std::string& editorDirectory) {
   const int fd = ::open(path->c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     unreadable_ = true;
-    return "Cannot open \"" + *path + "\": " + std::strerror(errno);
+    return model::Text(ZYNED_TEXT("core", "Cannot open \"%1\": %2"), model::utf8Data(*path),
+                       model::utf8Data(std::strerror(errno)));
   }
   std::vector<std::uint8_t> data;
-  std::string error;
+  model::Text error;
   struct stat st {};
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     ::close(fd);
     entries_.clear();
     unreadable_ = true;
-    return "Error reading \"" + *path + "\": not a regular file";
+    return model::Text(ZYNED_TEXT("core", "Error reading \"%1\": not a regular file"),
+                       model::utf8Data(*path));
   }
   std::uint8_t chunk[4096];
   for (;;) {
@@ -51,7 +53,8 @@ std::string Clipboard::load(const std::string& editorDirectory) {
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
-      error = "Error reading \"" + *path + "\": " + std::strerror(errno);
+      error = model::Text(ZYNED_TEXT("core", "Error reading \"%1\": %2"), model::utf8Data(*path),
+                          model::utf8Data(std::strerror(errno)));
       break;
     }
     data.insert(data.end(), chunk, chunk + n);
@@ -81,14 +84,17 @@ std::vector<std::uint8_t> Clipboard::bytes() const {
   return data;
 }
 
-std::string Clipboard::save(const std::string& editorDirectory) const {
+model::Text Clipboard::save(const std::string& editorDirectory) const {
   const std::string path = shell::findEntryNoCase(editorDirectory, fileName_)
                                .value_or(shell::joinPath(editorDirectory, fileName_));
   // A file that could not be read whole is not replaced by the part that was read.
   if (unreadable_)
-    return "\"" + path + "\" was not rewritten: it could not be read when the editor started.";
+    return model::Text(
+        ZYNED_TEXT("core",
+                   "\"%1\" was not rewritten: it could not be read when the editor started."),
+        model::utf8Data(path));
   const model::SaveResult r = model::saveFile(path, bytes());
-  return r.ok ? std::string{} : r.error;
+  return r.ok ? model::Text() : model::utf8Data(r.error);
 }
 
 void Clipboard::add(model::CBytes record) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/fields.h"
+#include "model/texts.h"
 
 namespace editing {
 
@@ -33,11 +34,11 @@ class Clipboard {
   // Reads the file from the editor folder (its name in any letter case). A missing file gives an
   // empty list; bytes after the last whole record are ignored. A file that cannot be opened
   // keeps the list as it was; one that fails while being read keeps the entries read before the
-  // fault. Either gives a message; empty text on success.
-  std::string load(const std::string& editorDirectory);
+  // fault. Either gives a message; an empty text on success.
+  model::Text load(const std::string& editorDirectory);
   // Rewrites the whole file (through the safe save); a message when that fails. After a failed
   // load the file is left alone, so that the entries that could not be read survive.
-  std::string save(const std::string& editorDirectory) const;
+  model::Text save(const std::string& editorDirectory) const;
   // The entries from a file's bytes: every whole record, in order; returns the number of bytes
   // after the last whole record, which are ignored.
   std::size_t takeBytes(model::CBytes data);

@@ -1,6 +1,7 @@
 #include "editing/library.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "editing/descriptions.h"
 #include "model/mission_file.h"
@@ -8,10 +9,16 @@
 namespace editing {
 
 std::string Library::caption() const {
+  return captionText().english();
+}
+
+model::Text Library::captionText() const {
+  if (!named()) return model::text(ZYNED_TEXT("core", "Flight Group Library - [none]"));
   std::string name = fileName_;
   const auto slash = name.find_last_of("/\\");
   if (slash != std::string::npos) name.erase(0, slash + 1);
-  return "Flight Group Library - [" + name + "]";
+  return model::Text(ZYNED_TEXT("core", "Flight Group Library - [%1]"),
+                     model::utf8Data(std::move(name)));
 }
 
 void Library::clear() {

@@ -35,6 +35,8 @@ class Library {
 
   // "Flight Group Library - [name.fgp]" or "Flight Group Library - [none]".
   std::string caption() const;
+  // The same as the editor shows it: the file's name is UTF-8 data.
+  model::Text captionText() const;
 
   // Empty and unnamed, not changed.
   void clear();
