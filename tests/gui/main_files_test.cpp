@@ -11,6 +11,7 @@
 #include <fstream>
 
 #include "app/base/notice_window.h"
+#include "app/base/translations.h"
 #include "app/shell/error_list_window.h"
 #include "editor_fixture.h"
 #include "shell/file_history.h"
@@ -198,6 +199,34 @@ TEST_F(LifeCycle, RefusedFilesLeaveTheOpenMissionAlone) {
     EXPECT_EQ(window->windowTitle(), title);
   }
   EXPECT_TRUE(prompter.texts(PromptKind::Error)[0].contains(QStringLiteral("cut.kre")));
+}
+
+// A refused file and a failed save are said in the user's language, with the file's path in
+// them as it is.
+TEST_F(LifeCycle, RefusalsAndFailedSavesAreSaidInTheUsersLanguage) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  const auto pseudo = [](const char* form) { return app::pseudoText(QString::fromUtf8(form)); };
+  const std::string cut = path("cut \u00e4.kre");
+  { std::ofstream(cut, std::ios::binary).write("\x0e", 1); }
+  const std::string file = writeMission("locked \u00e4.kre");
+  start();
+  prompter.openNames = {QString::fromStdString(cut)};
+  window->openMission();
+  ASSERT_TRUE(window->load(QString::fromStdString(file)));
+  fs::permissions(file, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
+  find<QRadioButton>("ZynRadio")->click();
+  EXPECT_FALSE(window->save());
+  const QString ends = pseudo("the file ends at byte %1 inside %2 (%3 bytes needed from byte %4)")
+                           .arg(QStringLiteral("1"), pseudo("the platform id"), QStringLiteral("2"),
+                                QStringLiteral("0"));
+  EXPECT_EQ(prompter.texts(PromptKind::Error),
+            (std::vector<QString>{
+                pseudo("\"%1\" cannot be loaded: %2.").arg(QString::fromStdString(cut), ends),
+                pseudo("Could not save \"%1\": %2")
+                    .arg(QString::fromStdString(file), pseudo("the file is write-protected."))}));
 }
 
 TEST_F(LifeCycle, LoadWritesTheBackupUnlessItIsTheBackup) {

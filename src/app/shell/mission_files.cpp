@@ -160,7 +160,7 @@ void MissionFiles::reopen(int index) {
   if (index < 0 || static_cast<std::size_t>(index) >= history_.size()) return;
   const std::string entry = history_.at(static_cast<std::size_t>(index));
   if (!QFileInfo::exists(qs(entry))) {
-    ctx_.prompter.error(boxParent_, qs(shell::missingFileMessage(entry)));
+    ctx_.prompter.error(boxParent_, shownText(shell::missingFileText(entry)));
     return;
   }
   addToHistory(qs(entry));
@@ -183,7 +183,7 @@ bool MissionFiles::load(const QString& path) {
     return importOlderMission(ctx_, boxParent_, path, sounds_.reset, imported);
   }
   if (!r.ok()) {
-    ctx_.prompter.error(boxParent_, qs(r.message));
+    ctx_.prompter.error(boxParent_, shownText(r.text));
     return false;
   }
   // The mission's sound list comes with it.
@@ -294,7 +294,7 @@ void MissionFiles::exportJson() {
   const std::string text = json::dumpMission(doc.mission());
   const model::SaveResult r =
       model::saveFile(native(path), std::vector<std::uint8_t>(text.begin(), text.end()));
-  if (!r.ok) ctx_.prompter.error(boxParent_, qs(r.error));
+  if (!r.ok) ctx_.prompter.error(boxParent_, shownText(r.text));
 }
 
 bool MissionFiles::mayOverwrite(const std::string& path) {
@@ -316,7 +316,7 @@ QStringList MissionFiles::differencesFromDisk() const {
   const MissionDocument& doc = ctx_.document;
   model::Mission disk;
   const model::ReadResult r = model::loadMissionFile(doc.fileName(), disk, missionDefaults());
-  if (!r.ok()) return {qs(r.message)};
+  if (!r.ok()) return {shownText(r.text)};
   QStringList lines;
   for (const std::string& line : json::diffMissions(disk, doc.mission())) lines << fromFile(line);
   return lines;
@@ -328,7 +328,7 @@ bool MissionFiles::reloadFromDisk() {
   model::Mission m;
   const model::ReadResult r = model::loadMissionFile(path, m, missionDefaults());
   if (!r.ok()) {
-    ctx_.prompter.error(boxParent_, qs(r.message));
+    ctx_.prompter.error(boxParent_, shownText(r.text));
     return false;
   }
   // The sound list comes along as a load brings it.
@@ -354,7 +354,7 @@ bool MissionFiles::saveTo(const QString& path) {
   const model::SaveResult r = model::saveMissionFile(doc.mission(), native(path));
   if (!r.ok) {
     // The file on disk is the old one and the Mission keeps its changed state.
-    ctx_.prompter.error(boxParent_, qs(r.error));
+    ctx_.prompter.error(boxParent_, shownText(r.text));
     return false;
   }
   doc.markSaved(native(path));
@@ -409,9 +409,9 @@ void MissionFiles::readHistory() {
 void MissionFiles::writeHistory() {
   const shell::HistorySaveResult r = shell::writeHistory(history_, ctx_.settings.editorDirectory);
   if (r.status == shell::HistorySaveStatus::NoEditorDirectory)
-    ctx_.prompter.warning(boxParent_, qs(r.message));
+    ctx_.prompter.warning(boxParent_, coreText(r.message));
   else if (r.status == shell::HistorySaveStatus::WriteFailed)
-    ctx_.prompter.error(boxParent_, qs(r.message));
+    ctx_.prompter.error(boxParent_, coreText(r.message));
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -2,7 +2,10 @@
 
 #include <QDir>
 
+#include <string_view>
+
 #include "app/base/prompter.h"
+#include "app/base/translations.h"
 #include "app/document/editor_context.h"
 #include "app/document/mission_document.h"
 #include "older/import.h"
@@ -24,20 +27,21 @@ bool importOlderMission(const EditorContext& context, QWidget* parent, const QSt
   const older::ImportResult r =
       older::importMissionFile(QDir::toNativeSeparators(path).toStdString(), m, options);
   if (!r.ok) {
-    context.prompter.error(parent, QString::fromStdString(r.error));
+    context.prompter.error(parent, shownText(r.errorText));
     return false;
   }
   if (beforeReplace) beforeReplace();
   // Not on disk as a mission file: unnamed, and Save asks for a name.
   doc.replaceMission(std::move(m), model::UnnamedFile, false, true, r.extras.orderTexts);
   if (afterReplace) afterReplace();
-  for (const std::string& notice : r.extras.notices) {
+  for (const model::Text& notice : r.extras.noticeTexts) {
     // What the mission needs from the user is information; a briefing that could not be
     // converted is an error of its own.
-    if (notice == older::PlanetNotice || notice == older::SurfaceNotice)
-      context.prompter.information(parent, QString::fromStdString(notice));
+    const std::string_view form = notice.form;
+    if (form == older::PlanetNotice || form == older::SurfaceNotice)
+      context.prompter.information(parent, shownText(notice));
     else
-      context.prompter.error(parent, QString::fromStdString(notice));
+      context.prompter.error(parent, shownText(notice));
   }
   return true;
 }

@@ -13,21 +13,17 @@ constexpr std::size_t TextBlockBase = 1024;
 constexpr std::size_t TextBlockExpansion = 4096;
 
 // What the reader is reading, named only when the data runs out: "briefing 3, tag 7",
-// "flight group 2 of 40". Building it costs nothing on the way.
+// "flight group 2 of 40" (a form and the numbers that fill it). Building it costs nothing on the
+// way.
 struct Label {
-  const char* what;
-  std::size_t number = 0;
-  const char* part = nullptr;
-  std::size_t partNumber = 0;
-  std::size_t of = 0;
+  const char* form;
+  std::size_t first = 0;   // %1, when not 0
+  std::size_t second = 0;  // %2, when not 0
 
-  std::string str() const {
-    // Appended piece by piece: "literal" + std::string trips a false -Wrestrict in GCC 12.
-    std::string s = what;
-    if (number) s.append(" ").append(std::to_string(number));
-    if (of) s.append(" of ").append(std::to_string(of));
-    if (part) s.append(", ").append(part).append(" ").append(std::to_string(partNumber));
-    return s;
+  Text text() const {
+    if (second) return Text(form, std::to_string(first), std::to_string(second));
+    if (first) return Text(form, std::to_string(first));
+    return model::text(form);
   }
 };
 
@@ -46,8 +42,9 @@ class Cursor {
   bool need(std::size_t n, const Label& what) {
     if (n <= remaining()) return true;
     if (error_.empty())
-      error_ = "the file ends at byte " + std::to_string(data_.size()) + " inside " + what.str() +
-               " (" + std::to_string(n) + " bytes needed from byte " + std::to_string(pos_) + ")";
+      error_ = Text(
+          ZYNED_TEXT("core", "the file ends at byte %1 inside %2 (%3 bytes needed from byte %4)"),
+          std::to_string(data_.size()), what.text(), std::to_string(n), std::to_string(pos_));
     return false;
   }
   bool u16(std::uint16_t& v, const Label& what) {
@@ -70,12 +67,12 @@ class Cursor {
     return out;
   }
   void skip(std::size_t n) { pos_ += std::min(n, remaining()); }
-  const std::string& error() const { return error_; }
+  const Text& error() const { return error_; }
 
  private:
   CBytes data_;
   std::size_t pos_ = 0;
-  std::string error_;
+  Text error_;
 };
 
 template <std::size_t N>
@@ -124,12 +121,13 @@ void putRecord(std::vector<std::uint8_t>& out, const Record<N>& r) {
   out.insert(out.end(), r.bytes.begin(), r.bytes.end());
 }
 
-// Checks that `count` records of `size` bytes follow; the refusal names the first one cut off.
+// Checks that `count` records of `size` bytes follow; the refusal names the first one cut off
+// (`what`: a form "… %1 of %2").
 bool needRecords(Cursor& c, std::size_t count, std::size_t size, const char* what) {
   if (count * size <= c.remaining()) return true;
   const std::size_t cut = c.remaining() / size;
   c.skip(cut * size);
-  return c.need(size, Label{what, cut + 1, nullptr, 0, count});
+  return c.need(size, Label{what, cut + 1, count});
 }
 
 bool readBriefingString(Cursor& c, std::string& s, const Label& what) {
@@ -161,7 +159,7 @@ namespace {
 // The flight groups, `count` of them; each gets its auto-link from `defaults` and its heading.
 bool readFlightGroups(Cursor& c, Mission& m, std::size_t count, const MissionDefaults& defaults) {
   // Counts are checked against the data before anything is allocated from them.
-  if (!needRecords(c, count, fg::Size, "flight group")) return false;
+  if (!needRecords(c, count, fg::Size, ZYNED_TEXT("core", "flight group %1 of %2"))) return false;
   m.flightGroups.reserve(count);
   for (std::size_t i = 0; i < count; ++i) {
     FlightGroup& g = m.flightGroups.emplace_back(c.next(fg::Size));
@@ -174,7 +172,7 @@ bool readFlightGroups(Cursor& c, Mission& m, std::size_t count, const MissionDef
 }
 
 bool readMessages(Cursor& c, Mission& m, std::size_t count) {
-  if (!needRecords(c, count, message::Size, "message")) return false;
+  if (!needRecords(c, count, message::Size, ZYNED_TEXT("core", "message %1 of %2"))) return false;
   m.messages.reserve(count);
   for (std::size_t i = 0; i < count; ++i)
     m.messages.push_back(messageFromFile(c.next(message::Size)));
@@ -184,9 +182,10 @@ bool readMessages(Cursor& c, Mission& m, std::size_t count) {
 // The global goals, then the teams.
 bool readTeamRecords(Cursor& c, Mission& m) {
   for (std::size_t t = 0; t < TeamCount; ++t)
-    if (!takeRecord(c, m.globalGoals[t], {"global goal", t + 1})) return false;
+    if (!takeRecord(c, m.globalGoals[t], {ZYNED_TEXT("core", "global goal %1"), t + 1}))
+      return false;
   for (std::size_t t = 0; t < TeamCount; ++t)
-    if (!takeRecord(c, m.teams[t], {"team", t + 1})) return false;
+    if (!takeRecord(c, m.teams[t], {ZYNED_TEXT("core", "team %1"), t + 1})) return false;
   return true;
 }
 
@@ -194,11 +193,15 @@ bool readTeamRecords(Cursor& c, Mission& m) {
 bool readBriefings(Cursor& c, Mission& m) {
   for (std::size_t b = 0; b < BriefingCount; ++b) {
     Briefing& br = m.briefings[b];
-    if (!takeRecord(c, br, {"briefing", b + 1})) return false;
+    if (!takeRecord(c, br, {ZYNED_TEXT("core", "briefing %1"), b + 1})) return false;
     for (std::size_t s = 0; s < briefing::StringCount; ++s)
-      if (!readBriefingString(c, br.tags[s], {"briefing", b + 1, "tag", s + 1})) return false;
+      if (!readBriefingString(c, br.tags[s],
+                              {ZYNED_TEXT("core", "briefing %1, tag %2"), b + 1, s + 1}))
+        return false;
     for (std::size_t s = 0; s < briefing::StringCount; ++s)
-      if (!readBriefingString(c, br.strings[s], {"briefing", b + 1, "string", s + 1})) return false;
+      if (!readBriefingString(c, br.strings[s],
+                              {ZYNED_TEXT("core", "briefing %1, string %2"), b + 1, s + 1}))
+        return false;
   }
   return true;
 }
@@ -206,10 +209,12 @@ bool readBriefings(Cursor& c, Mission& m) {
 // The goal strings of each flight group, then the global goal strings of each team.
 bool readGoalStrings(Cursor& c, Mission& m) {
   for (std::size_t i = 0; i < m.flightGroups.size(); ++i)
-    if (!takeRecord(c, m.flightGroups[i].goalStrings, {"the goal strings of flight group", i + 1}))
+    if (!takeRecord(c, m.flightGroups[i].goalStrings,
+                    {ZYNED_TEXT("core", "the goal strings of flight group %1"), i + 1}))
       return false;
   for (std::size_t t = 0; t < TeamCount; ++t)
-    if (!takeRecord(c, m.globalGoalStrings[t], {"the global goal strings of team", t + 1}))
+    if (!takeRecord(c, m.globalGoalStrings[t],
+                    {ZYNED_TEXT("core", "the global goal strings of team %1"), t + 1}))
       return false;
   return true;
 }
@@ -228,11 +233,13 @@ bool readTextBlocks(Cursor& c, Mission& m) {
   if (m.platformId == FormatBase) {
     m.successDebrief = TextBlock(TextBlockExpansion);
     m.failureDebrief = TextBlock(TextBlockExpansion);
-    return readBlock(c, m.description, TextBlockBase, "the description");
+    return readBlock(c, m.description, TextBlockBase, ZYNED_TEXT("core", "the description"));
   }
-  return readBlock(c, m.successDebrief, TextBlockExpansion, "the success debriefing") &&
-         readBlock(c, m.failureDebrief, TextBlockExpansion, "the failure debriefing") &&
-         readBlock(c, m.description, TextBlockExpansion, "the description");
+  return readBlock(c, m.successDebrief, TextBlockExpansion,
+                   ZYNED_TEXT("core", "the success debriefing")) &&
+         readBlock(c, m.failureDebrief, TextBlockExpansion,
+                   ZYNED_TEXT("core", "the failure debriefing")) &&
+         readBlock(c, m.description, TextBlockExpansion, ZYNED_TEXT("core", "the description"));
 }
 
 }  // namespace
@@ -240,16 +247,16 @@ bool readTextBlocks(Cursor& c, Mission& m) {
 ReadResult readMission(CBytes data, Mission& out, const MissionDefaults& defaults) {
   Cursor c(data);
   std::uint16_t id = 0;
-  if (!c.u16(id, {"the platform id"})) return {ReadStatus::Refused, c.error()};
+  if (!c.u16(id, {ZYNED_TEXT("core", "the platform id")})) return {ReadStatus::Refused, c.error()};
   const auto platform = static_cast<std::int16_t>(id);
-  if (platform == 2) return {ReadStatus::OlderFormat, "an older-format mission (platform id 2)"};
-  if (platform == -1) return {ReadStatus::Refused, KreFighterFileMessage};
+  if (platform == 2) return {ReadStatus::OlderFormat, text(OlderFormatMessage)};
+  if (platform == -1) return {ReadStatus::Refused, text(KreFighterFileMessage)};
   if (platform != FormatBase && platform != FormatExpansion)
-    return {ReadStatus::Refused, UnrecognizedFileMessage};
+    return {ReadStatus::Refused, text(UnrecognizedFileMessage)};
 
   auto m = std::make_unique<Mission>();
   m->platformId = platform;
-  if (!takeRecord(c, m->header, {"the header"}) ||
+  if (!takeRecord(c, m->header, {ZYNED_TEXT("core", "the header")}) ||
       !readFlightGroups(c, *m, m->header.get(header::FlightGroupCount), defaults) ||
       !readMessages(c, *m, m->header.get(header::MessageCount)) || !readTeamRecords(c, *m) ||
       !readBriefings(c, *m) || !readGoalStrings(c, *m) || !readTextBlocks(c, *m))
@@ -315,20 +322,21 @@ std::vector<std::uint8_t> writeMission(const Mission& m) {
 
 ReadResult loadMissionFile(const std::string& path, Mission& out, const MissionDefaults& defaults) {
   std::vector<std::uint8_t> data;
-  std::string error;
-  if (!readWholeFile(path, data, error)) return {ReadStatus::Refused, error};
+  Text error;
+  if (!readWholeFile(path, data, error)) return {ReadStatus::Refused, std::move(error)};
   ReadResult r = readMission(data, out, defaults);
-  if (r.status == ReadStatus::Refused && r.message != KreFighterFileMessage &&
-      r.message != UnrecognizedFileMessage) {
-    r.message = "\"" + path + "\" cannot be loaded: " + r.message + ".";
-  }
+  const std::string_view form = r.text.form;
+  if (r.status == ReadStatus::Refused && form != KreFighterFileMessage &&
+      form != UnrecognizedFileMessage)
+    return {ReadStatus::Refused, Text(ZYNED_TEXT("core", "\"%1\" cannot be loaded: %2."),
+                                      utf8Data(path), std::move(r.text))};
   return r;
 }
 
 SaveResult saveMissionFile(const Mission& m, const std::string& path) {
   // The header holds the counts in 16 bits; a larger list cannot be stored.
   if (m.flightGroups.size() > 0xFFFF || m.messages.size() > 0xFFFF)
-    return {false, "Could not save \"" + path + "\": too many flight groups or messages", 0};
+    return failedSave(path, text(ZYNED_TEXT("core", "too many flight groups or messages")));
   return saveFile(path, writeMission(m));
 }
 

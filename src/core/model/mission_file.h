@@ -14,8 +14,10 @@
 namespace model {
 
 inline constexpr const char* KreFighterFileMessage =
-    "This is a Kre Fighter mission file - Can't load it";
-inline constexpr const char* UnrecognizedFileMessage = "Unrecognized file type";
+    ZYNED_TEXT("core", "This is a Kre Fighter mission file - Can't load it");
+inline constexpr const char* UnrecognizedFileMessage = ZYNED_TEXT("core", "Unrecognized file type");
+inline constexpr const char* OlderFormatMessage =
+    ZYNED_TEXT("core", "an older-format mission (platform id 2)");
 
 enum class ReadStatus {
   Ok,           // the Mission holds the file
@@ -25,8 +27,12 @@ enum class ReadStatus {
 
 struct ReadResult {
   ReadStatus status = ReadStatus::Refused;
-  std::string message;
+  std::string message;  // in English
+  Text text;            // the same for the editor to show in the user's language
   bool ok() const { return status == ReadStatus::Ok; }
+
+  ReadResult() = default;
+  ReadResult(ReadStatus s, Text why) : status(s), message(why.english()), text(std::move(why)) {}
 };
 
 // Parses a whole mission file. On success `out` is replaced (every flight group's auto-link flag

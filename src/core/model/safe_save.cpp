@@ -23,8 +23,17 @@ std::function<int(const std::string&)>& replaceFault() {
   return hook;
 }
 
-std::string errorText(int error) {
-  return std::strerror(error);
+// The system's own words for an error number: data, shown as the system gives it.
+Text systemError(int error) {
+  return utf8Data(std::strerror(error));
+}
+
+// A save check's reason (a text of its caller's) as data.
+bool passes(const SaveCheck& check, const std::vector<std::uint8_t>& written, Text& why) {
+  std::string reason;
+  if (check(written, reason)) return true;
+  why = utf8Data(std::move(reason));
+  return false;
 }
 
 // Writes all bytes to an open file; false with errno set when the disk refuses.
@@ -80,20 +89,20 @@ fs::path folderOf(const fs::path& p) {
 
 // The file a path finally names: symbolic links followed, a relative one from its own folder.
 // A link to a file that is not there yet names that file.
-bool followLinks(fs::path& p, std::string& why) {
+bool followLinks(fs::path& p, Text& why) {
   for (int hop = 0; hop < 40; ++hop) {
     struct stat st {};
     if (::lstat(p.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
     std::error_code ec;
     fs::path next = fs::read_symlink(p, ec);
     if (ec) {
-      why = "its link cannot be followed (" + ec.message() + ").";
+      why = Text(ZYNED_TEXT("core", "its link cannot be followed (%1)."), utf8Data(ec.message()));
       return false;
     }
     if (next.is_relative()) next = p.parent_path() / next;
     p = std::move(next);
   }
-  why = "its links lead round in a circle.";
+  why = text(ZYNED_TEXT("core", "its links lead round in a circle."));
   return false;
 }
 
@@ -119,11 +128,11 @@ int createBeside(const fs::path& target, const char* tag, fs::path& made, mode_t
 }
 
 // Gives a file of ours the owner, group and permissions of the old file.
-bool takeOwnerAndMode(int fd, const struct stat& old, std::string& why) {
+bool takeOwnerAndMode(int fd, const struct stat& old, Text& why) {
   struct stat now {};
   if (::fstat(fd, &now) == 0 && (now.st_uid != old.st_uid || now.st_gid != old.st_gid) &&
       ::fchown(fd, old.st_uid, old.st_gid) != 0) {
-    why = "its owner and group cannot be kept (" + errorText(errno) + ").";
+    why = Text(ZYNED_TEXT("core", "its owner and group cannot be kept (%1)."), systemError(errno));
     return false;
   }
   ::fchmod(fd, old.st_mode & 07777);
@@ -131,9 +140,9 @@ bool takeOwnerAndMode(int fd, const struct stat& old, std::string& why) {
 }
 
 // Fills a new file of ours with bytes and puts them on disk.
-bool fill(int fd, const std::vector<std::uint8_t>& bytes, std::string& why) {
+bool fill(int fd, const std::vector<std::uint8_t>& bytes, Text& why) {
   if (writeAll(fd, bytes.data(), bytes.size()) && ::fsync(fd) == 0) return true;
-  why = errorText(errno);
+  why = systemError(errno);
   return false;
 }
 
@@ -151,25 +160,25 @@ struct Pending {
 };
 
 // Follows the links and looks at the target; false with the reason for a refused target.
-bool examine(Pending& p, std::string& why) {
+bool examine(Pending& p, Text& why) {
   p.target = p.image->path;
   if (!followLinks(p.target, why)) return false;
   p.existed = ::stat(p.target.c_str(), &p.old) == 0;
   if (!p.existed) {
     if (errno == ENOENT) return true;
-    why = errorText(errno);
+    why = systemError(errno);
     return false;
   }
   if (S_ISDIR(p.old.st_mode)) {
-    why = "it is a folder.";
+    why = text(ZYNED_TEXT("core", "it is a folder."));
     return false;
   }
   if (!S_ISREG(p.old.st_mode)) {
-    why = "it is not a regular file.";
+    why = text(ZYNED_TEXT("core", "it is not a regular file."));
     return false;
   }
   if (writeProtected(p.target, p.old)) {
-    why = "the file is write-protected.";
+    why = text(ZYNED_TEXT("core", "the file is write-protected."));
     return false;
   }
   // A file with other names (hard links) or an owner we cannot give a new file is written in
@@ -177,9 +186,10 @@ bool examine(Pending& p, std::string& why) {
   // safe copy until the new ones are on disk.
   p.inPlace = p.old.st_nlink > 1 || !canKeepOwner(p.old);
   if (p.inPlace) {
-    std::string error;
+    Text error;
     if (!readWholeFile(p.target.string(), p.oldBytes, error)) {
-      why = "no safe copy of the old file can be made (" + error + ").";
+      why = Text(ZYNED_TEXT("core", "no safe copy of the old file can be made (%1)."),
+                 std::move(error));
       return false;
     }
   }
@@ -188,7 +198,7 @@ bool examine(Pending& p, std::string& why) {
 
 // Keeps the old file under a second name until every file of a group is saved: a hard link
 // where the file system has them, else a copy with the same owner and permissions.
-bool keepOld(Pending& p, std::string& why) {
+bool keepOld(Pending& p, Text& why) {
   std::random_device rd;
   for (int attempt = 0; attempt < 16; ++attempt) {
     const fs::path candidate = besideName(p.target, ".old", rd);
@@ -199,14 +209,14 @@ bool keepOld(Pending& p, std::string& why) {
     if (errno != EEXIST) break;
   }
   std::vector<std::uint8_t> bytes;
-  std::string error;
+  Text error;
   if (!readWholeFile(p.target.string(), bytes, error)) {
-    why = "no copy of the old file can be kept (" + error + ").";
+    why = Text(ZYNED_TEXT("core", "no copy of the old file can be kept (%1)."), std::move(error));
     return false;
   }
   const int fd = createBeside(p.target, ".old", p.keep, 0600);
   if (fd < 0) {
-    why = errorText(errno);
+    why = systemError(errno);
     return false;
   }
   const bool ok = takeOwnerAndMode(fd, p.old, why) && fill(fd, bytes, why);
@@ -215,46 +225,42 @@ bool keepOld(Pending& p, std::string& why) {
 }
 
 // Writes the temporary file (and the kept old file when several are saved).
-bool prepare(Pending& p, bool several, std::string& why) {
+bool prepare(Pending& p, bool several, Text& why) {
   // A new file gets the usual permissions; a replacement stays private until it has the old
   // file's owner and permissions, so its bytes are never more open than the old file's. A safe
   // copy stays private.
   const int fd = createBeside(p.target, ".tmp", p.temp, p.existed ? 0600 : 0666);
   if (fd < 0) {
-    why = errorText(errno);
+    why = systemError(errno);
     return false;
   }
   bool ok = !p.existed || p.inPlace || takeOwnerAndMode(fd, p.old, why);
   ok = ok && fill(fd, p.inPlace ? p.oldBytes : p.image->bytes, why);
   if (::close(fd) != 0 && ok) {
-    why = errorText(errno);
+    why = systemError(errno);
     ok = false;
   }
   if (!ok) return false;
   if (!p.inPlace && p.image->check) {
     std::vector<std::uint8_t> written;
-    std::string error;
-    if (!readWholeFile(p.temp.string(), written, error)) {
-      why = error;
-      return false;
-    }
-    if (!p.image->check(written, why)) return false;
+    if (!readWholeFile(p.temp.string(), written, why)) return false;
+    if (!passes(p.image->check, written, why)) return false;
   }
   if (several && p.existed && !p.inPlace) return keepOld(p, why);
   return true;
 }
 
 // Puts the new content in place of the old.
-bool commit(Pending& p, std::string& why) {
+bool commit(Pending& p, Text& why) {
   if (const auto& hook = replaceFault(); hook) {
     if (const int error = hook(p.target.string())) {
-      why = errorText(error);
+      why = systemError(error);
       return false;
     }
   }
   if (!p.inPlace) {
     if (::rename(p.temp.c_str(), p.target.c_str()) != 0) {
-      why = errorText(errno);
+      why = systemError(errno);
       return false;
     }
     p.temp.clear();
@@ -265,19 +271,19 @@ bool commit(Pending& p, std::string& why) {
   }
   const int out = ::open(p.target.c_str(), O_WRONLY | O_CLOEXEC);
   if (out < 0) {
-    why = errorText(errno);
+    why = systemError(errno);
     return false;
   }
   p.replaced = true;
   bool ok = overwrite(out, p.image->bytes);
-  if (!ok) why = errorText(errno);
+  if (!ok) why = systemError(errno);
   if (::close(out) != 0 && ok) {
-    why = errorText(errno);
+    why = systemError(errno);
     ok = false;
   }
   if (ok && p.image->check) {
     std::vector<std::uint8_t> written;
-    ok = readWholeFile(p.target.string(), written, why) && p.image->check(written, why);
+    ok = readWholeFile(p.target.string(), written, why) && passes(p.image->check, written, why);
   }
   return ok;
 }
@@ -309,25 +315,26 @@ void removeOurFiles(std::vector<Pending>& pending) {
 
 // Refuses a file whose path names the same file as an earlier one: two names of one file in one
 // save would leave it holding either content.
-std::optional<std::string> sameFileAs(const std::vector<Pending>& pending,
-                                      const std::vector<FileImage>& files, std::size_t at) {
+std::optional<Text> sameFileAs(const std::vector<Pending>& pending,
+                               const std::vector<FileImage>& files, std::size_t at) {
   for (std::size_t j = 0; j < at; ++j) {
     const Pending& other = pending[j];
     const bool same =
         other.target == pending[at].target ||
         (other.existed && pending[at].existed && other.old.st_dev == pending[at].old.st_dev &&
          other.old.st_ino == pending[at].old.st_ino);
-    if (same) return "it is the same file as \"" + files[j].path + "\".";
+    if (same)
+      return Text(ZYNED_TEXT("core", "it is the same file as \"%1\"."), utf8Data(files[j].path));
   }
   return std::nullopt;
 }
 
 // Gives every file replaced up to `at`, whose commit failed with `why`, its old content back;
 // the message of the failed save.
-std::string rollBack(std::vector<Pending>& pending, const std::vector<FileImage>& files,
-                     std::size_t at, const std::string& why) {
+Text rollBack(std::vector<Pending>& pending, const std::vector<FileImage>& files, std::size_t at,
+              Text why) {
   const bool several = files.size() > 1;
-  std::vector<std::string> lost;
+  std::vector<Text> lost;
   bool restoredAny = false;
   for (std::size_t j = at + 1; j-- > 0;) {
     Pending& p = pending[j];
@@ -337,22 +344,22 @@ std::string rollBack(std::vector<Pending>& pending, const std::vector<FileImage>
     } else {
       p.keepCopy = true;
       if (!p.existed)
-        lost.push_back("\"" + files[j].path + "\" was made and could not be removed again");
+        lost.emplace_back(ZYNED_TEXT("core", "\"%1\" was made and could not be removed again"),
+                          utf8Data(files[j].path));
       else
-        lost.push_back("\"" + files[j].path + "\" could not be given its old content back; " +
-                       "it is kept in \"" + (p.inPlace ? p.temp : p.keep).string() + "\"");
+        lost.emplace_back(ZYNED_TEXT("core",
+                                     "\"%1\" could not be given its old content back; it is kept "
+                                     "in \"%2\""),
+                          utf8Data(files[j].path),
+                          utf8Data((p.inPlace ? p.temp : p.keep).string()));
     }
   }
-  std::string message = why;
-  if (!lost.empty()) {
-    for (const std::string& l : lost) message += "; " + l;
-    message += ".";
-  } else if (several) {
-    message += "; every file keeps its old content.";
-  } else if (restoredAny) {
-    message += "; the file keeps its old content.";
-  }
-  return message;
+  if (!lost.empty()) return Text("%1; %2.", std::move(why), joinedTexts(std::move(lost), "; "));
+  if (several)
+    return Text(ZYNED_TEXT("core", "%1; every file keeps its old content."), std::move(why));
+  if (restoredAny)
+    return Text(ZYNED_TEXT("core", "%1; the file keeps its old content."), std::move(why));
+  return why;
 }
 
 }  // namespace
@@ -362,12 +369,10 @@ SaveResult saveFiles(const std::vector<FileImage>& files) {
   std::vector<Pending> pending(files.size());
   const bool several = files.size() > 1;
   std::size_t at = 0;
-  std::string why;
-  auto fail = [&](std::string message) {
+  Text why;
+  auto fail = [&](Text message) {
     removeOurFiles(pending);
-    result.ok = false;
-    result.error = "Could not save \"" + files[at].path + "\": " + message;
-    return result;
+    return failedSave(files[at].path, std::move(message));
   };
 
   for (at = 0; at < files.size(); ++at) {
@@ -394,18 +399,34 @@ SaveResult saveFile(const std::string& path, const std::vector<std::uint8_t>& da
   return saveFiles({FileImage{path, data, check}});
 }
 
+SaveResult failedSave(const std::string& path, Text why) {
+  SaveResult result;
+  result.text =
+      Text(ZYNED_TEXT("core", "Could not save \"%1\": %2"), utf8Data(path), std::move(why));
+  result.error = result.text.english();
+  return result;
+}
+
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error) {
+  Text why;
+  if (readWholeFile(path, out, why)) return true;
+  error = why.english();
+  return false;
+}
+
+bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, Text& error) {
   // Non-blocking so that a named pipe under a file's name is refused instead of hanging; it
   // changes nothing for the plain files that are read.
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
-    error = "Cannot open file \"" + path + "\": " + std::strerror(errno);
+    error =
+        Text(ZYNED_TEXT("core", "Cannot open file \"%1\": %2"), utf8Data(path), systemError(errno));
     return false;
   }
   struct stat st {};
   // A directory or device opens fine but has no size to trust; only plain files are read.
   if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    error = "Cannot open file \"" + path + "\": not a regular file";
+    error = Text(ZYNED_TEXT("core", "Cannot open file \"%1\": not a regular file"), utf8Data(path));
     ::close(fd);
     return false;
   }
@@ -417,7 +438,8 @@ bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std:
     if (n == 0) break;
     if (n < 0) {
       if (errno == EINTR) continue;
-      error = "Cannot read file \"" + path + "\": " + std::strerror(errno);
+      error = Text(ZYNED_TEXT("core", "Cannot read file \"%1\": %2"), utf8Data(path),
+                   systemError(errno));
       ::close(fd);
       return false;
     }

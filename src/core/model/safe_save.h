@@ -18,13 +18,18 @@
 #include <string>
 #include <vector>
 
+#include "model/texts.h"
+
 namespace model {
 
 struct SaveResult {
   bool ok = false;
-  std::string error;
+  std::string error;  // why it failed, in English
   std::size_t bytes = 0;
+  Text text;  // the same for the editor to show in the user's language
 };
+// A failed save of `path`: "Could not save "path": " + why.
+SaveResult failedSave(const std::string& path, Text why);
 
 // Looks at the bytes as they were written to disk, before they replace the old file. False
 // (with the reason in `why`) keeps the old file.
@@ -46,6 +51,7 @@ SaveResult saveFiles(const std::vector<FileImage>& files);
 // Reads a whole file into memory; false with a message naming the file when it cannot (a
 // missing file, a folder, a device, a read error).
 bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, std::string& error);
+bool readWholeFile(const std::string& path, std::vector<std::uint8_t>& out, Text& error);
 
 // For tests: called with the target's path just before a saved file replaces it; a non-zero
 // error number it returns makes that step fail as if the system had refused it. An empty

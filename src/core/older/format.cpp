@@ -8,6 +8,7 @@ namespace {
 using model::CBytes;
 using model::ReadResult;
 using model::ReadStatus;
+using model::Text;
 
 // A bounds-checked reader over the file's bytes; the first shortfall is remembered as the
 // message "the file ends at byte N inside WHAT (K bytes needed from byte P)".
@@ -16,11 +17,12 @@ class Reader {
   explicit Reader(CBytes data) : data_(data) {}
   std::size_t remaining() const { return data_.size() - pos_; }
 
-  bool need(std::size_t n, const std::string& what) {
+  bool need(std::size_t n, const Text& what) {
     if (n <= remaining()) return true;
     if (error_.empty())
-      error_ = "the file ends at byte " + std::to_string(data_.size()) + " inside " + what + " (" +
-               std::to_string(n) + " bytes needed from byte " + std::to_string(pos_) + ")";
+      error_ = Text(
+          ZYNED_TEXT("core", "the file ends at byte %1 inside %2 (%3 bytes needed from byte %4)"),
+          std::to_string(data_.size()), what, std::to_string(n), std::to_string(pos_));
     return false;
   }
   // The next n bytes, known to be there.
@@ -29,51 +31,54 @@ class Reader {
     pos_ += n;
     return out;
   }
-  bool u16(std::uint16_t& v, const std::string& what) {
+  bool u16(std::uint16_t& v, const Text& what) {
     if (!need(2, what)) return false;
     const CBytes b = next(2);
     v = static_cast<std::uint16_t>(b[0] | (b[1] << 8));
     return true;
   }
-  bool text(std::size_t n, std::string& s, const std::string& what) {
+  bool text(std::size_t n, std::string& s, const Text& what) {
     if (!need(n, what)) return false;
     const CBytes b = next(n);
     s.assign(b.begin(), b.end());
     return true;
   }
-  bool skip(std::size_t n, const std::string& what) {
+  bool skip(std::size_t n, const Text& what) {
     if (!need(n, what)) return false;
     pos_ += n;
     return true;
   }
-  const std::string& error() const { return error_; }
+  const Text& error() const { return error_; }
 
  private:
   CBytes data_;
   std::size_t pos_ = 0;
-  std::string error_;
+  Text error_;
 };
 
-ReadResult refused(const std::string& message) {
-  return {ReadStatus::Refused, message};
+ReadResult refused(Text message) {
+  return {ReadStatus::Refused, std::move(message)};
 }
 
-std::string numbered(const char* what, std::size_t n, std::size_t of) {
-  return std::string(what) + " " + std::to_string(n) + " of " + std::to_string(of);
+// `form` ("tag %1 of %2") filled with n and of.
+Text numbered(const char* form, std::size_t n, std::size_t of) {
+  return Text(form, std::to_string(n), std::to_string(of));
 }
 
-// Checks that `count` records of `size` bytes follow; the message names the first one cut off.
+// Checks that `count` records of `size` bytes follow; the message names the first one cut off
+// (`what`: a form "… %1 of %2").
 bool needRecords(Reader& r, std::size_t count, std::size_t size, const char* what) {
   if (count * size <= r.remaining()) return true;
   const std::size_t cut = r.remaining() / size;
-  r.skip(cut * size, what);
+  r.skip(cut * size, {});
   return r.need(size, numbered(what, cut + 1, count));
 }
 
-// A 16-bit count read from the file; negative values are damage, not a count.
-bool count(std::int16_t value, const char* what, std::size_t& out, std::string& error) {
+// A 16-bit count read from the file; negative values are damage, not a count (`form`: "the …
+// count is negative (%1)").
+bool count(std::int16_t value, const char* form, std::size_t& out, Text& error) {
   if (value < 0) {
-    error = std::string("the ") + what + " is negative (" + std::to_string(value) + ")";
+    error = Text(form, std::to_string(value));
     return false;
   }
   out = static_cast<std::size_t>(value);
@@ -85,26 +90,31 @@ bool count(std::int16_t value, const char* what, std::size_t& out, std::string& 
 ReadResult readMission(CBytes data, Mission& out) {
   Reader r(data);
   std::uint16_t id = 0;
-  if (!r.u16(id, "the platform id")) return refused(r.error());
+  if (!r.u16(id, model::text(ZYNED_TEXT("core", "the platform id")))) return refused(r.error());
   if (static_cast<std::int16_t>(id) != PlatformId)
-    return refused("platform id " + std::to_string(static_cast<std::int16_t>(id)) +
-                   " is not an older-format mission");
+    return refused(Text(ZYNED_TEXT("core", "platform id %1 is not an older-format mission"),
+                        std::to_string(static_cast<std::int16_t>(id))));
 
   auto m = std::make_unique<Mission>();
-  if (!r.need(header::Size, "the header")) return refused(r.error());
+  if (!r.need(header::Size, model::text(ZYNED_TEXT("core", "the header"))))
+    return refused(r.error());
   m->header = model::Record<header::Size>(r.next(header::Size));
 
   std::size_t fgCount = 0, ogCount = 0;
-  std::string error;
-  if (!count(m->header.get(header::FlightGroupCount), "flight-group count", fgCount, error) ||
-      !count(m->header.get(header::ObjectGroupCount), "object-group count", ogCount, error))
+  Text error;
+  if (!count(m->header.get(header::FlightGroupCount),
+             ZYNED_TEXT("core", "the flight-group count is negative (%1)"), fgCount, error) ||
+      !count(m->header.get(header::ObjectGroupCount),
+             ZYNED_TEXT("core", "the object-group count is negative (%1)"), ogCount, error))
     return refused(error);
 
   // Counts are checked against the data before anything is allocated from them.
-  if (!needRecords(r, fgCount, fg::Size, "flight group")) return refused(r.error());
+  if (!needRecords(r, fgCount, fg::Size, ZYNED_TEXT("core", "flight group %1 of %2")))
+    return refused(r.error());
   m->flightGroups.reserve(fgCount);
   for (std::size_t i = 0; i < fgCount; ++i) m->flightGroups.emplace_back(r.next(fg::Size));
-  if (!needRecords(r, ogCount, og::Size, "object group")) return refused(r.error());
+  if (!needRecords(r, ogCount, og::Size, ZYNED_TEXT("core", "object group %1 of %2")))
+    return refused(r.error());
   m->objectGroups.reserve(ogCount);
   for (std::size_t i = 0; i < ogCount; ++i) m->objectGroups.emplace_back(r.next(og::Size));
 
@@ -115,16 +125,18 @@ ReadResult readMission(CBytes data, Mission& out) {
 ReadResult readBriefing(CBytes data, Briefing& out) {
   Reader r(data);
   std::array<std::uint16_t, briefingFile::HeaderWords> head{};
+  const Text header = model::text(ZYNED_TEXT("core", "the header"));
   for (auto& w : head)
-    if (!r.u16(w, "the header")) return refused(r.error());
+    if (!r.u16(w, header)) return refused(r.error());
   auto b = std::make_unique<Briefing>();
   b->runningTime = static_cast<std::int16_t>(head[0]);
   const std::size_t sets = head[1];
-  if (sets > briefingFile::MaxCoordinateSets) return refused(StrangeBriefingMessage);
+  if (sets > briefingFile::MaxCoordinateSets) return refused(model::text(StrangeBriefingMessage));
   b->iconCount = head[2];
 
   const std::size_t setBytes = b->iconCount * 6;
-  if (!r.need(sets * setBytes, "the coordinate sets")) return refused(r.error());
+  if (!r.need(sets * setBytes, model::text(ZYNED_TEXT("core", "the coordinate sets"))))
+    return refused(r.error());
   b->coordinateSets.resize(sets);
   for (auto& set : b->coordinateSets) {
     set.reserve(b->iconCount);
@@ -136,28 +148,32 @@ ReadResult readBriefing(CBytes data, Briefing& out) {
       set.push_back({word(0), word(1), word(2)});
     }
   }
-  if (!r.skip(b->iconCount * briefingFile::IconRecordSize, "the icon records"))
+  if (!r.skip(b->iconCount * briefingFile::IconRecordSize,
+              model::text(ZYNED_TEXT("core", "the icon records"))))
     return refused(r.error());
 
   for (std::size_t s = 0; s < briefingFile::StringCount; ++s) {
-    const std::string what = numbered("tag", s + 1, briefingFile::StringCount);
+    const Text what =
+        numbered(ZYNED_TEXT("core", "tag %1 of %2"), s + 1, briefingFile::StringCount);
     std::uint16_t n = 0;
     if (!r.u16(n, what) || !r.text(n, b->tags[s], what)) return refused(r.error());
   }
   for (std::size_t s = 0; s < briefingFile::StringCount; ++s) {
-    const std::string what = numbered("text", s + 1, briefingFile::StringCount);
+    const Text what =
+        numbered(ZYNED_TEXT("core", "text %1 of %2"), s + 1, briefingFile::StringCount);
     std::uint16_t n = 0;
     if (!r.u16(n, what) || !r.text(n, b->texts[s], what) || !r.skip(n, what))
       return refused(r.error());
   }
 
   std::uint16_t words = 0;
-  if (!r.u16(words, "the events")) return refused(r.error());
-  if (!r.need(std::size_t{words} * 2, "the events")) return refused(r.error());
+  const Text events = model::text(ZYNED_TEXT("core", "the events"));
+  if (!r.u16(words, events)) return refused(r.error());
+  if (!r.need(std::size_t{words} * 2, events)) return refused(r.error());
   b->events.reserve(words);
   for (std::size_t i = 0; i < words; ++i) {
     std::uint16_t w = 0;
-    r.u16(w, "the events");
+    r.u16(w, events);
     b->events.push_back(w);
   }
   out = std::move(*b);

@@ -118,7 +118,7 @@ struct Briefing {
 };
 
 inline constexpr const char* StrangeBriefingMessage =
-    ".brf file has strange structure. Unable to convert it.";
+    ZYNED_TEXT("core", ".brf file has strange structure. Unable to convert it.");
 
 // Reads an older briefing file. A coordinate-set count of 3 or more gives
 // StrangeBriefingMessage; short data names what is missing. `out` is untouched on refusal.

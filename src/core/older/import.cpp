@@ -417,8 +417,8 @@ model::Mission convertMission(const Mission& old, const ImportOptions& options,
 
   m.syncCounts();
   m.updateMapExtent();
-  if (planetSeen) extras.notices.push_back(PlanetNotice);
-  if (old.header.get(oh::Location) == 1) extras.notices.push_back(SurfaceNotice);
+  if (planetSeen) extras.notice(model::text(PlanetNotice));
+  if (old.header.get(oh::Location) == 1) extras.notice(model::text(SurfaceNotice));
   return std::move(m);
 }
 
@@ -431,39 +431,52 @@ std::optional<std::string> matchingBriefingFile(const std::string& missionPath) 
   return shell::findEntryNoCase(dir, name);
 }
 
-bool importBriefingFile(const std::string& path, model::Mission& m, std::string& message) {
+bool importBriefingFile(const std::string& path, model::Mission& m, model::Text& message) {
   std::vector<std::uint8_t> data;
   if (!model::readWholeFile(path, data, message)) return false;
   Briefing brf;
-  const model::ReadResult r = readBriefing(data, brf);
+  model::ReadResult r = readBriefing(data, brf);
   if (!r.ok()) {
-    message = r.message == StrangeBriefingMessage
-                  ? r.message
-                  : "\"" + path + "\" cannot be converted: " + r.message + ".";
+    message = std::string_view(r.text.form) == StrangeBriefingMessage
+                  ? std::move(r.text)
+                  : model::Text(ZYNED_TEXT("core", "\"%1\" cannot be converted: %2."),
+                                model::utf8Data(path), std::move(r.text));
     return false;
   }
   convertBriefing(brf, m);
   return true;
 }
 
+bool importBriefingFile(const std::string& path, model::Mission& m, std::string& message) {
+  model::Text why;
+  if (importBriefingFile(path, m, why)) return true;
+  message = why.english();
+  return false;
+}
+
 ImportResult importMissionFile(const std::string& path, model::Mission& out,
                                const ImportOptions& options) {
   ImportResult result;
-  std::vector<std::uint8_t> data;
-  if (!model::readWholeFile(path, data, result.error)) return result;
-  auto old = std::make_unique<Mission>();
-  const model::ReadResult r = readMission(data, *old);
-  if (!r.ok()) {
-    result.error =
-        "\"" + path + "\" cannot be loaded as an older-format mission: " + r.message + ".";
+  const auto refused = [&result](model::Text why) {
+    result.error = why.english();
+    result.errorText = std::move(why);
     return result;
-  }
+  };
+  std::vector<std::uint8_t> data;
+  model::Text error;
+  if (!model::readWholeFile(path, data, error)) return refused(std::move(error));
+  auto old = std::make_unique<Mission>();
+  model::ReadResult r = readMission(data, *old);
+  if (!r.ok())
+    return refused(
+        model::Text(ZYNED_TEXT("core", "\"%1\" cannot be loaded as an older-format mission: %2."),
+                    model::utf8Data(path), std::move(r.text)));
   auto m = std::make_unique<model::Mission>(convertMission(*old, options, result.extras));
   if (const auto brf = matchingBriefingFile(path)) {
-    std::string message;
-    if (!importBriefingFile(*brf, *m, message)) result.extras.notices.push_back(message);
+    model::Text message;
+    if (!importBriefingFile(*brf, *m, message)) result.extras.notice(std::move(message));
   } else {
-    result.extras.notices.push_back(MissingBriefingMessage);
+    result.extras.notice(model::text(MissingBriefingMessage));
   }
   out = std::move(*m);
   result.ok = true;

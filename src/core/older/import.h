@@ -12,11 +12,12 @@
 
 namespace older {
 
-inline constexpr const char* MissingBriefingMessage = "Can't find matching .brf file!";
+inline constexpr const char* MissingBriefingMessage =
+    ZYNED_TEXT("core", "Can't find matching .brf file!");
 inline constexpr const char* PlanetNotice =
-    "This mission should include the Dreadmoon as a 'Planet'.";
+    ZYNED_TEXT("core", "This mission should include the Dreadmoon as a 'Planet'.");
 inline constexpr const char* SurfaceNotice =
-    "This mission should be fought over the Dreadmoon surface.";
+    ZYNED_TEXT("core", "This mission should be fought over the Dreadmoon surface.");
 inline constexpr const char* ObjectOrderText = "[Vortan]    Hold Steady";
 
 struct ImportOptions {
@@ -28,8 +29,14 @@ struct ImportOptions {
 // What an import leaves beside the Mission: the older order of every converted group (shown on
 // the Orders tab while the imported Mission stays open) and the notices for the user.
 struct ImportedExtras {
-  std::vector<std::string> orderTexts;  // one per flight group, in list order
-  std::vector<std::string> notices;     // information, in the order they arose
+  std::vector<std::string> orderTexts;   // one per flight group, in list order
+  std::vector<std::string> notices;      // information, in the order they arose, in English
+  std::vector<model::Text> noticeTexts;  // the same for the editor to show
+
+  void notice(model::Text t) {
+    notices.push_back(t.english());
+    noticeTexts.push_back(std::move(t));
+  }
 };
 
 // The older texts as the game of this editor shows them: lower case, first letter upper case.
@@ -59,11 +66,13 @@ std::optional<std::string> matchingBriefingFile(const std::string& missionPath);
 
 // Reads and converts a briefing file into briefing 1 of `m`. On refusal `m` is untouched and
 // `message` names the file and the fault.
+bool importBriefingFile(const std::string& path, model::Mission& m, model::Text& message);
 bool importBriefingFile(const std::string& path, model::Mission& m, std::string& message);
 
 struct ImportResult {
   bool ok = false;
-  std::string error;  // why the file was refused (the open Mission stays)
+  std::string error;      // why the file was refused (the open Mission stays), in English
+  model::Text errorText;  // the same for the editor to show
   ImportedExtras extras;
 };
 

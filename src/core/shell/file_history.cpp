@@ -26,8 +26,11 @@ bool sameEntry(const std::string& a, const std::string& b) {
 
 }  // namespace
 
+model::Text missingFileText(std::string_view path) {
+  return {ZYNED_TEXT("core", "%1 does not exist"), model::utf8Data(std::string(path))};
+}
 std::string missingFileMessage(std::string_view path) {
-  return std::string(path) + " does not exist";
+  return missingFileText(path).english();
 }
 
 FileHistory::FileHistory(const std::vector<std::string>& stored) {

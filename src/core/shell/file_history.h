@@ -14,15 +14,16 @@ namespace shell {
 
 inline constexpr const char* HistoryFileName = "EDHistry.txt";
 inline constexpr std::size_t HistoryLimit = 9;
-inline constexpr const char* HistorySaveError = "Error saving History file.";
+inline constexpr const char* HistorySaveError = ZYNED_TEXT("core", "Error saving History file.");
 inline constexpr const char* EditorDirectoryMissing =
-    "Can't find your ZynED directory. Use Preferences to set it.";
+    ZYNED_TEXT("core", "Can't find your ZynED directory. Use Preferences to set it.");
 inline constexpr const char* LastFileMissingNotice =
     ZYNED_TEXT("core", "Can't find last loaded file");
 inline constexpr int LastFileMissingNoticeMs = 2000;
 
 // The error shown when a reopen entry's file is gone: path + " does not exist".
 std::string missingFileMessage(std::string_view path);
+model::Text missingFileText(std::string_view path);
 
 // An ordered list of at most nine mission paths, most recent first, one entry per file: two
 // paths naming one file on disk are one entry, and so are two that differ only in letter case
