@@ -34,10 +34,10 @@ MessageSounds::~MessageSounds() = default;
 
 void MessageSounds::loadFor(model::Mission& m, const std::string& missionFile) {
   player_->setFile({});
-  std::string error;
+  model::Text error;
   m.sounds = file_.open(ctx_.settings, m.platformId, missionFile, &error);
   // A sound list that is there but cannot be read is left alone, and the user told why.
-  if (!error.empty()) ctx_.prompter.error(window_, qs(error));
+  if (!error.empty()) ctx_.prompter.error(window_, shownText(error));
   announce();
 }
 
@@ -55,15 +55,15 @@ void MessageSounds::offerToSave() {
 }
 
 void MessageSounds::missionSavedAs(const std::string& missionFile) {
-  std::string error;
+  model::Text error;
   if (!file_.follow(ctx_.settings, ctx_.document.mission().platformId, missionFile, sounds(),
                     error))
-    ctx_.prompter.error(window_, qs(error));
+    ctx_.prompter.error(window_, shownText(error));
   emit moved();
 }
 
 void MessageSounds::save() {
-  std::string error;
+  model::Text error;
   if (!file_.active()) {
     ctx_.prompter.information(window_, coreText(lists::wavetext::NothingToSave));
     return;
@@ -79,7 +79,7 @@ void MessageSounds::save() {
   }
   if (!file_.save(sounds(), error)) {
     // The old file stays as it was.
-    ctx_.prompter.error(window_, qs(error));
+    ctx_.prompter.error(window_, shownText(error));
     return;
   }
   if (ctx_.settings.fileSavedMsg)

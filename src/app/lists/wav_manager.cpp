@@ -172,10 +172,10 @@ bool WavManager::create() {
     case lists::WaveListFile::CreateStatus::Created:
       break;
     case lists::WaveListFile::CreateStatus::WriteFailed:
-      ctx_.prompter.error(this, qs(r.message));
+      ctx_.prompter.error(this, shownText(r.text));
       return false;
     default:
-      ctx_.prompter.information(this, qs(r.message));
+      ctx_.prompter.information(this, shownText(r.text));
       return false;
   }
   sounds_.announce();

@@ -27,13 +27,28 @@ std::string joinCrLf(const std::vector<std::string>& lines) {
   return out;
 }
 
-std::optional<std::string> notSingleByteText(std::string_view bytes) {
+std::optional<model::Text> notSingleByteTextWhy(std::string_view bytes) {
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
-    return "it is UTF-16 text, not single-byte text";
+    return model::text(ZYNED_TEXT("core", "it is UTF-16 text, not single-byte text"));
   if (const std::size_t zero = bytes.find('\0'); zero != std::string_view::npos)
-    return "byte " + std::to_string(zero + 1) +
-           " is a zero byte, which single-byte text does not hold";
+    return model::Text(
+        ZYNED_TEXT("core", "byte %1 is a zero byte, which single-byte text does not hold"),
+        std::to_string(zero + 1));
   return std::nullopt;
+}
+
+std::optional<std::string> notSingleByteText(std::string_view bytes) {
+  if (const auto why = notSingleByteTextWhy(bytes)) return why->english();
+  return std::nullopt;
+}
+
+// The string variants below: the same with the message in English.
+template <typename Call>
+bool inEnglish(std::string& error, Call call) {
+  model::Text why;
+  if (call(why)) return true;
+  error = why.english();
+  return false;
 }
 
 bool parseListLines(std::string_view bytes, std::vector<std::string>& lines, std::string& why) {
@@ -45,23 +60,30 @@ bool parseListLines(std::string_view bytes, std::vector<std::string>& lines, std
   return true;
 }
 
-bool readTextFile(const std::string& path, std::string& text, std::string& error) {
+bool readTextFile(const std::string& path, std::string& text, model::Text& error) {
   std::vector<std::uint8_t> data;
   if (!model::readWholeFile(path, data, error)) return false;
   const std::string_view bytes(reinterpret_cast<const char*>(data.data()), data.size());
-  if (const auto wrong = notSingleByteText(bytes)) {
-    error = "Cannot read \"" + path + "\" as a list: " + *wrong + ".";
+  if (auto wrong = notSingleByteTextWhy(bytes)) {
+    error = model::Text(ZYNED_TEXT("core", "Cannot read \"%1\" as a list: %2."),
+                        model::utf8Data(path), std::move(*wrong));
     return false;
   }
   text.assign(bytes);
   return true;
 }
+bool readTextFile(const std::string& path, std::string& text, std::string& error) {
+  return inEnglish(error, [&](model::Text& why) { return readTextFile(path, text, why); });
+}
 
-bool readLines(const std::string& path, std::vector<std::string>& lines, std::string& error) {
+bool readLines(const std::string& path, std::vector<std::string>& lines, model::Text& error) {
   std::string text;
   if (!readTextFile(path, text, error)) return false;
   lines = splitLines(text);
   return true;
+}
+bool readLines(const std::string& path, std::vector<std::string>& lines, std::string& error) {
+  return inEnglish(error, [&](model::Text& why) { return readLines(path, lines, why); });
 }
 
 bool writeTextFile(const std::string& path, std::string_view text, std::string& error) {
@@ -69,19 +91,27 @@ bool writeTextFile(const std::string& path, std::string_view text, std::string& 
 }
 
 bool writeLines(const std::string& path, const std::vector<std::string>& lines,
+                model::Text& error) {
+  return writeTextFiles({{path, joinCrLf(lines)}}, error);
+}
+bool writeLines(const std::string& path, const std::vector<std::string>& lines,
                 std::string& error) {
-  return writeTextFile(path, joinCrLf(lines), error);
+  return inEnglish(error, [&](model::Text& why) { return writeLines(path, lines, why); });
 }
 
 bool writeTextFiles(const std::vector<std::pair<std::string, std::string>>& files,
-                    std::string& error) {
+                    model::Text& error) {
   std::vector<model::FileImage> images;
   images.reserve(files.size());
   for (const auto& [path, text] : files)
     images.push_back({path, std::vector<std::uint8_t>(text.begin(), text.end()), {}});
-  const model::SaveResult r = model::saveFiles(images);
-  if (!r.ok) error = r.error;
+  model::SaveResult r = model::saveFiles(images);
+  if (!r.ok) error = std::move(r.text);
   return r.ok;
+}
+bool writeTextFiles(const std::vector<std::pair<std::string, std::string>>& files,
+                    std::string& error) {
+  return inEnglish(error, [&](model::Text& why) { return writeTextFiles(files, why); });
 }
 
 std::string findPath(const std::string& base, std::string_view relative) {

@@ -131,6 +131,9 @@ std::optional<std::string> findWaveList(const shell::Settings& s, std::int16_t p
 bool loadWaveList(const std::string& path, std::vector<std::string>& sounds, std::string& error) {
   return readLines(path, sounds, error);
 }
+bool loadWaveList(const std::string& path, std::vector<std::string>& sounds, model::Text& error) {
+  return readLines(path, sounds, error);
+}
 
 std::vector<std::string> savedWaveLines(const std::vector<std::string>& sounds) {
   std::vector<std::string> lines(
@@ -146,6 +149,10 @@ std::vector<std::string> savedWaveLines(const std::vector<std::string>& sounds) 
 
 bool saveWaveList(const std::string& path, const std::vector<std::string>& sounds,
                   std::string& error) {
+  return writeLines(path, savedWaveLines(sounds), error);
+}
+bool saveWaveList(const std::string& path, const std::vector<std::string>& sounds,
+                  model::Text& error) {
   return writeLines(path, savedWaveLines(sounds), error);
 }
 

@@ -76,12 +76,15 @@ std::optional<std::string> findWaveList(const shell::Settings& s, std::int16_t p
                                         std::string_view missionFile);
 // Reads a list: every line is an entry (blank lines too, so positions stay), any line ends.
 bool loadWaveList(const std::string& path, std::vector<std::string>& sounds, std::string& error);
+bool loadWaveList(const std::string& path, std::vector<std::string>& sounds, model::Text& error);
 // The lines a save writes: the first 19 entries, then any later entry that names a sound (the
 // game does not read those, but they came from the file and are not dropped).
 std::vector<std::string> savedWaveLines(const std::vector<std::string>& sounds);
 // Writes savedWaveLines with CR LF, atomically.
 bool saveWaveList(const std::string& path, const std::vector<std::string>& sounds,
                   std::string& error);
+bool saveWaveList(const std::string& path, const std::vector<std::string>& sounds,
+                  model::Text& error);
 // The list a new sound list file starts with: one placeholder per message.
 std::vector<std::string> newWaveList(std::size_t messageCount);
 
@@ -104,10 +107,10 @@ std::vector<std::string> waveFolders(const shell::Settings& s, std::int16_t plat
 
 // The texts the WAV Manager shows.
 namespace wavetext {
-inline constexpr const char* Unnamed =
-    "Mission File is unnamed. Can't create matching .lst file until it is named.";
-inline constexpr const char* AlreadyExists = " already exists!";
-inline constexpr const char* Created = " has been created.";
+inline constexpr const char* Unnamed = ZYNED_TEXT(
+    "core", "Mission File is unnamed. Can't create matching .lst file until it is named.");
+inline constexpr const char* AlreadyExists = ZYNED_TEXT("core", "%1 already exists!");
+inline constexpr const char* Created = ZYNED_TEXT("core", "%1 has been created.");
 inline constexpr const char* NoMessages =
     ZYNED_TEXT("core", "There are no messages to add sounds to!");
 inline constexpr const char* CreateForAssign =

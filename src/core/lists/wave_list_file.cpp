@@ -12,14 +12,22 @@ bool WaveListFile::active() const {
 
 std::vector<std::string> WaveListFile::open(const shell::Settings& s, std::int16_t platformId,
                                             std::string_view missionFile, std::string* error) {
+  model::Text why;
+  std::vector<std::string> sounds = open(s, platformId, missionFile, &why);
+  if (error && !why.empty()) *error = why.english();
+  return sounds;
+}
+
+std::vector<std::string> WaveListFile::open(const shell::Settings& s, std::int16_t platformId,
+                                            std::string_view missionFile, model::Text* error) {
   reset();
   const auto found = findWaveList(s, platformId, missionFile);
   if (!found) return {};
   std::vector<std::string> sounds;
-  std::string why;
+  model::Text why;
   // A list that cannot be read counts as none; the file itself is left alone.
   if (!loadWaveList(*found, sounds, why)) {
-    if (error) *error = why;
+    if (error) *error = std::move(why);
     return {};
   }
   path_ = *found;
@@ -51,34 +59,39 @@ WaveListFile::CreateResult WaveListFile::create(const shell::Settings& s, std::i
                                                 std::string_view missionFile,
                                                 std::size_t messageCount) {
   CreateResult r;
-  if (missionFile.empty() || missionFile == model::UnnamedFile) {
-    r.status = CreateStatus::Unnamed;
-    r.message = wavetext::Unnamed;
+  const auto said = [&r](CreateStatus status, model::Text text) {
+    r.status = status;
+    r.message = text.english();
+    r.text = std::move(text);
     return r;
-  }
+  };
+  if (missionFile.empty() || missionFile == model::UnnamedFile)
+    return said(CreateStatus::Unnamed, model::text(wavetext::Unnamed));
   const std::string path = waveListPath(s, platformId, missionFile);
   for (const std::string& existing : {active() ? path_ : std::string(), path}) {
-    if (!existing.empty() && pathExists(existing)) {
-      r.status = CreateStatus::Exists;
-      r.message = existing + wavetext::AlreadyExists;
-      return r;
-    }
+    if (!existing.empty() && pathExists(existing))
+      return said(CreateStatus::Exists,
+                  model::Text(wavetext::AlreadyExists, model::utf8Data(existing)));
   }
   r.sounds = newWaveList(messageCount);
   // One line per message, however many: the next save keeps what the game reads.
-  if (!writeLines(path, r.sounds, r.message)) {
-    r.status = CreateStatus::WriteFailed;
-    return r;
-  }
+  model::Text error;
+  if (!writeLines(path, r.sounds, error)) return said(CreateStatus::WriteFailed, std::move(error));
   path_ = path;
   saved_ = r.sounds;
-  r.message = path + wavetext::Created;
-  return r;
+  return said(CreateStatus::Created, model::Text(wavetext::Created, model::utf8Data(path)));
 }
 
 bool WaveListFile::save(const std::vector<std::string>& sounds, std::string& error) {
+  model::Text why;
+  if (save(sounds, why)) return true;
+  error = why.english();
+  return false;
+}
+
+bool WaveListFile::save(const std::vector<std::string>& sounds, model::Text& error) {
   if (!active()) {
-    error = wavetext::NothingToSave;
+    error = model::text(wavetext::NothingToSave);
     return false;
   }
   if (!saveWaveList(path_, sounds, error)) return false;
@@ -89,6 +102,15 @@ bool WaveListFile::save(const std::vector<std::string>& sounds, std::string& err
 bool WaveListFile::follow(const shell::Settings& s, std::int16_t platformId,
                           std::string_view missionFile, const std::vector<std::string>& sounds,
                           std::string& error) {
+  model::Text why;
+  if (follow(s, platformId, missionFile, sounds, why)) return true;
+  error = why.english();
+  return false;
+}
+
+bool WaveListFile::follow(const shell::Settings& s, std::int16_t platformId,
+                          std::string_view missionFile, const std::vector<std::string>& sounds,
+                          model::Text& error) {
   if (!active() || sounds.empty()) return true;
   const std::string path = waveListPath(s, platformId, missionFile);
   if (!saveWaveList(path, sounds, error)) return false;

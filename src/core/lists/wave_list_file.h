@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/texts.h"
 #include "shell/settings.h"
 
 namespace lists {
@@ -27,6 +28,8 @@ class WaveListFile {
   // left alone; `error` then says why.
   std::vector<std::string> open(const shell::Settings& s, std::int16_t platformId,
                                 std::string_view missionFile, std::string* error = nullptr);
+  std::vector<std::string> open(const shell::Settings& s, std::int16_t platformId,
+                                std::string_view missionFile, model::Text* error);
   // A new Mission: no list.
   void reset();
 
@@ -44,8 +47,9 @@ class WaveListFile {
   enum class CreateStatus { Created, Unnamed, Exists, WriteFailed };
   struct CreateResult {
     CreateStatus status = CreateStatus::Created;
-    // The refusal, the error, or the path + " has been created." notice.
+    // The refusal, the error, or the path + " has been created." notice, in English.
     std::string message;
+    model::Text text;  // the same for the editor to show
     // The new entries: one placeholder per message.
     std::vector<std::string> sounds;
   };
@@ -58,10 +62,13 @@ class WaveListFile {
   // Writes the entries (CR LF, atomically). Without an active list, `error` is the
   // nothing-to-save message.
   bool save(const std::vector<std::string>& sounds, std::string& error);
+  bool save(const std::vector<std::string>& sounds, model::Text& error);
   // The Mission was saved as `missionFile`: an active list with entries moves to the name of the
   // new file and is written there; the old file stays. False only when the write failed.
   bool follow(const shell::Settings& s, std::int16_t platformId, std::string_view missionFile,
               const std::vector<std::string>& sounds, std::string& error);
+  bool follow(const shell::Settings& s, std::int16_t platformId, std::string_view missionFile,
+              const std::vector<std::string>& sounds, model::Text& error);
 
  private:
   std::string path_;
