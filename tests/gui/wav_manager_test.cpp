@@ -15,6 +15,7 @@
 
 #include "app/base/coloured_list.h"
 #include "app/base/notice_window.h"
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/lists/wav_manager.h"
 #include "app/lists/wave_player.h"
@@ -213,6 +214,26 @@ TEST_F(WavManagerTest, RefusalsWithoutMessagesOrName) {
   click("CreateWavListBtn");
   EXPECT_EQ(prompter.shown.back().text,
             "Mission File is unnamed. Can't create matching .lst file until it is named.");
+}
+
+// A list that cannot be read, and one that is there already, are said in the user's language
+// with the list's path in them.
+TEST_F(WavManagerTest, AListThatCannotBeReadIsSaidInTheUsersLanguage) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  const auto pseudo = [](const char* form) { return app::pseudoText(QString::fromUtf8(form)); };
+  const std::string list = dir / "Zyn/WAVE/M1.lst";
+  writeFile(list, std::string("\xFF\xFE-\0\r\0\n\0", 8));
+  start(1);
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Error),
+            std::vector<QString>{pseudo("Cannot read \"%1\" as a list: %2.")
+                                     .arg(QString::fromStdString(list),
+                                          pseudo("it is UTF-16 text, not single-byte text"))});
+  click("CreateWavListBtn");
+  EXPECT_EQ(prompter.texts(ScriptedPrompter::Kind::Information),
+            std::vector<QString>{pseudo("%1 already exists!").arg(QString::fromStdString(list))});
 }
 
 TEST_F(WavManagerTest, CatalogueChoiceBecomesTheEntryAndSaveAsTakesTheListAlong) {
