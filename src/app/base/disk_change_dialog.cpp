@@ -11,6 +11,7 @@
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "model/safe_save.h"
 
 namespace app {
@@ -118,10 +119,10 @@ std::vector<std::string> linesOf(const std::string& text) {
 // "Rebel.lst, only on disk: 7" and "Rebel.lst, only here: 8": the lines one side has more often.
 QStringList lineDifferences(const PlannedWrite& w) {
   std::vector<std::uint8_t> bytes;
-  std::string error;
+  model::Text error;
   const QString name = QString::fromStdString(std::filesystem::path(w.path).filename().string());
   if (!model::readWholeFile(w.path, bytes, error))
-    return {QStringLiteral("%1: %2").arg(name, QString::fromStdString(error))};
+    return {QStringLiteral("%1: %2").arg(name, shownText(error))};
   std::vector<std::string> disk = linesOf(std::string(bytes.begin(), bytes.end()));
   std::vector<std::string> mine = linesOf(w.bytes);
   std::vector<std::string> onlyDisk, onlyMine;

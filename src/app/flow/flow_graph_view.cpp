@@ -15,6 +15,7 @@
 #include <QVBoxLayout>
 
 #include "app/base/prompter.h"
+#include "app/base/translations.h"
 #include "model/safe_save.h"
 
 namespace app {
@@ -78,9 +79,8 @@ bool writeGraphFile(Prompter& prompter, QWidget* parent, const QString& path,
   const std::vector<std::uint8_t> data(bytes.begin(), bytes.end());
   const model::SaveResult r = model::saveFile(path.toStdString(), data);
   if (!r.ok)
-    prompter.error(
-        parent,
-        FlowGraphView::tr("Could not write %1: %2").arg(path, QString::fromStdString(r.error)));
+    prompter.error(parent,
+                   FlowGraphView::tr("Could not write %1: %2").arg(path, shownText(r.text)));
   return r.ok;
 }
 

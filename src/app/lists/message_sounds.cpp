@@ -91,8 +91,8 @@ void MessageSounds::save() {
 
 QStringList MessageSounds::differencesFromDisk() const {
   std::vector<std::string> disk;
-  std::string why;
-  if (!lists::loadWaveList(file_.path(), disk, why)) return {qs(why)};
+  model::Text why;
+  if (!lists::loadWaveList(file_.path(), disk, why)) return {shownText(why)};
   QStringList lines;
   const std::vector<std::string>& mine = sounds();
   for (std::size_t i = 0; i < std::max(disk.size(), mine.size()); ++i) {

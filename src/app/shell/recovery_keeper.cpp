@@ -7,6 +7,7 @@
 
 #include "app/base/prompter.h"
 #include "app/base/text.h"
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/lists/message_sounds.h"
 #include "app/shell/mission_files.h"
@@ -193,7 +194,7 @@ void RecoveryKeeper::run() {
       busy_ = true;
     }
     bool ok = true;
-    QString error;
+    model::Text error;
     if (job.discard) {
       session_->discard();
     } else {
@@ -201,7 +202,7 @@ void RecoveryKeeper::run() {
       if (job.meta.files.size() > 1) images.push_back(soundBytes(job.sounds));
       const model::SaveResult r = session_->write(std::move(job.meta), images);
       ok = r.ok;
-      error = qs(r.error);
+      error = r.text;
     }
     {
       std::unique_lock lock(mutex_);
@@ -209,7 +210,7 @@ void RecoveryKeeper::run() {
     }
     idle_.notify_all();
     QMetaObject::invokeMethod(
-        this, [this, ok, error] { written(ok, error); }, Qt::QueuedConnection);
+        this, [this, ok, error] { written(ok, shownText(error)); }, Qt::QueuedConnection);
   }
 }
 
