@@ -5331,11 +5331,11 @@ Trotzdem öffnen?</translation>
     </message>
     <message>
         <source>Briefing %1, instruction %2</source>
-        <translation>Einsatzbesprechung %1, Anweisung %2</translation>
+        <translation>Briefing %1, Anweisung %2</translation>
     </message>
     <message>
         <source>Briefing %1, text #%2</source>
-        <translation>Einsatzbesprechung %1, Text Nr. %2</translation>
+        <translation>Briefing %1, Text Nr. %2</translation>
     </message>
     <message>
         <source>%1: %2 %3 is not there: whether &quot;%4&quot; is met is up to the game</source>
@@ -5684,6 +5684,250 @@ Trotzdem öffnen?</translation>
     <message>
         <source>You shouldn&apos;t do that. In Combat Missions, Team 2 must be Rebel</source>
         <translation>Das sollten Sie nicht tun. In Kampfmissionen muss Team 2 Rebell sein</translation>
+    </message>
+    <message>
+        <source>it is UTF-16 text, not single-byte text</source>
+        <translation>sie enthält UTF-16-Text, keinen Einzelbyte-Text</translation>
+    </message>
+    <message>
+        <source>byte %1 is a zero byte, which single-byte text does not hold</source>
+        <translation>Byte %1 ist ein Nullbyte, das in Einzelbyte-Text nicht vorkommt</translation>
+    </message>
+    <message>
+        <source>Cannot read &quot;%1&quot; as a list: %2.</source>
+        <translation>„%1“ kann nicht als Liste gelesen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Mission File is unnamed. Can&apos;t create matching .lst file until it is named.</source>
+        <translation>Die Missionsdatei hat noch keinen Namen. Eine passende .lst-Datei lässt sich erst anlegen, wenn sie benannt ist.</translation>
+    </message>
+    <message>
+        <source>%1 already exists!</source>
+        <translation>%1 existiert bereits!</translation>
+    </message>
+    <message>
+        <source>%1 has been created.</source>
+        <translation>%1 wurde angelegt.</translation>
+    </message>
+    <message>
+        <source>the file ends at byte %1 inside %2 (%3 bytes needed from byte %4)</source>
+        <translation>die Datei endet bei Byte %1 in: %2 (ab Byte %4 werden %3 Bytes gebraucht)</translation>
+    </message>
+    <message>
+        <source>flight group %1 of %2</source>
+        <translation>Fluggruppe %1 von %2</translation>
+    </message>
+    <message>
+        <source>message %1 of %2</source>
+        <translation>Nachricht %1 von %2</translation>
+    </message>
+    <message>
+        <source>global goal %1</source>
+        <translation>globales Ziel %1</translation>
+    </message>
+    <message>
+        <source>team %1</source>
+        <translation>Team %1</translation>
+    </message>
+    <message>
+        <source>briefing %1</source>
+        <translation>Briefing %1</translation>
+    </message>
+    <message>
+        <source>briefing %1, tag %2</source>
+        <translation>Briefing %1, Marke %2</translation>
+    </message>
+    <message>
+        <source>briefing %1, string %2</source>
+        <translation>Briefing %1, Text %2</translation>
+    </message>
+    <message>
+        <source>the goal strings of flight group %1</source>
+        <translation>Zieltexte von Fluggruppe %1</translation>
+    </message>
+    <message>
+        <source>the global goal strings of team %1</source>
+        <translation>globale Zieltexte von Team %1</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>the success debriefing</source>
+        <translation>Nachbesprechung bei Erfolg</translation>
+    </message>
+    <message>
+        <source>the failure debriefing</source>
+        <translation>Nachbesprechung bei Misserfolg</translation>
+    </message>
+    <message>
+        <source>the platform id</source>
+        <translation>Plattform-ID</translation>
+    </message>
+    <message>
+        <source>the header</source>
+        <translation>Kopfteil</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be loaded: %2.</source>
+        <translation>„%1“ kann nicht geladen werden: %2.</translation>
+    </message>
+    <message>
+        <source>too many flight groups or messages</source>
+        <translation>zu viele Fluggruppen oder Nachrichten</translation>
+    </message>
+    <message>
+        <source>This is a Kre Fighter mission file - Can&apos;t load it</source>
+        <translation>Dies ist eine Missionsdatei von Kre Fighter – sie kann nicht geladen werden</translation>
+    </message>
+    <message>
+        <source>Unrecognized file type</source>
+        <translation>Unbekannter Dateityp</translation>
+    </message>
+    <message>
+        <source>an older-format mission (platform id 2)</source>
+        <translation>eine Mission im älteren Format (Plattform-ID 2)</translation>
+    </message>
+    <message>
+        <source>its link cannot be followed (%1).</source>
+        <translation>ihrer Verknüpfung kann nicht gefolgt werden (%1).</translation>
+    </message>
+    <message>
+        <source>its links lead round in a circle.</source>
+        <translation>ihre Verknüpfungen führen im Kreis.</translation>
+    </message>
+    <message>
+        <source>its owner and group cannot be kept (%1).</source>
+        <translation>Besitzer und Gruppe können nicht beibehalten werden (%1).</translation>
+    </message>
+    <message>
+        <source>it is a folder.</source>
+        <translation>es ist ein Ordner.</translation>
+    </message>
+    <message>
+        <source>it is not a regular file.</source>
+        <translation>es ist keine gewöhnliche Datei.</translation>
+    </message>
+    <message>
+        <source>the file is write-protected.</source>
+        <translation>die Datei ist schreibgeschützt.</translation>
+    </message>
+    <message>
+        <source>no safe copy of the old file can be made (%1).</source>
+        <translation>von der alten Datei lässt sich keine Sicherheitskopie anlegen (%1).</translation>
+    </message>
+    <message>
+        <source>no copy of the old file can be kept (%1).</source>
+        <translation>von der alten Datei lässt sich keine Kopie behalten (%1).</translation>
+    </message>
+    <message>
+        <source>it is the same file as &quot;%1&quot;.</source>
+        <translation>es ist dieselbe Datei wie „%1“.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was made and could not be removed again</source>
+        <translation>„%1“ wurde angelegt und ließ sich nicht wieder entfernen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be given its old content back; it is kept in &quot;%2&quot;</source>
+        <translation>„%1“ ließ sich der alte Inhalt nicht zurückgeben; er liegt in „%2“</translation>
+    </message>
+    <message>
+        <source>%1; every file keeps its old content.</source>
+        <translation>%1; jede Datei behält ihren alten Inhalt.</translation>
+    </message>
+    <message>
+        <source>%1; the file keeps its old content.</source>
+        <translation>%1; die Datei behält ihren alten Inhalt.</translation>
+    </message>
+    <message>
+        <source>Could not save &quot;%1&quot;: %2</source>
+        <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>Cannot open file &quot;%1&quot;: not a regular file</source>
+        <translation>Die Datei „%1“ kann nicht geöffnet werden: keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>Cannot read file &quot;%1&quot;: %2</source>
+        <translation>Die Datei „%1“ kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>platform id %1 is not an older-format mission</source>
+        <translation>Plattform-ID %1 ist keine Mission im älteren Format</translation>
+    </message>
+    <message>
+        <source>the flight-group count is negative (%1)</source>
+        <translation>die Anzahl der Fluggruppen ist negativ (%1)</translation>
+    </message>
+    <message>
+        <source>the object-group count is negative (%1)</source>
+        <translation>die Anzahl der Objektgruppen ist negativ (%1)</translation>
+    </message>
+    <message>
+        <source>object group %1 of %2</source>
+        <translation>Objektgruppe %1 von %2</translation>
+    </message>
+    <message>
+        <source>the coordinate sets</source>
+        <translation>Koordinatensätze</translation>
+    </message>
+    <message>
+        <source>the icon records</source>
+        <translation>Symboleinträge</translation>
+    </message>
+    <message>
+        <source>tag %1 of %2</source>
+        <translation>Marke %1 von %2</translation>
+    </message>
+    <message>
+        <source>text %1 of %2</source>
+        <translation>Text %1 von %2</translation>
+    </message>
+    <message>
+        <source>the events</source>
+        <translation>Ereignisse</translation>
+    </message>
+    <message>
+        <source>.brf file has strange structure. Unable to convert it.</source>
+        <translation>Die .brf-Datei ist seltsam aufgebaut. Sie kann nicht umgewandelt werden.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be converted: %2.</source>
+        <translation>„%1“ kann nicht umgewandelt werden: %2.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; cannot be loaded as an older-format mission: %2.</source>
+        <translation>„%1“ kann nicht als Mission im älteren Format geladen werden: %2.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find matching .brf file!</source>
+        <translation>Keine passende .brf-Datei gefunden!</translation>
+    </message>
+    <message>
+        <source>This mission should include the Dreadmoon as a &apos;Planet&apos;.</source>
+        <translation>Diese Mission sollte den Dreadmoon als „Planet“ enthalten.</translation>
+    </message>
+    <message>
+        <source>This mission should be fought over the Dreadmoon surface.</source>
+        <translation>Diese Mission sollte über der Oberfläche des Dreadmoon ausgetragen werden.</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1 existiert nicht</translation>
+    </message>
+    <message>
+        <source>Error saving History file.</source>
+        <translation>Fehler beim Speichern der Verlaufsdatei.</translation>
+    </message>
+    <message>
+        <source>Can&apos;t find your ZynED directory. Use Preferences to set it.</source>
+        <translation>Ihr ZynED-Ordner wurde nicht gefunden. Legen Sie ihn in den Einstellungen fest.</translation>
     </message>
 </context>
 </TS>
