@@ -121,6 +121,13 @@ TEST_F(FlowCommand, JsonHasAnItemPerLevelNumbersFromOneAndNeverAsNull) {
   EXPECT_EQ(f["where"], "Message #1 \"Wing is here\"");
   EXPECT_EQ(f["chain"], json::Value::array({"Message #1 \"Wing is here\": trigger 1 is never "
                                             "true"}));
+  // The text says the same, the chain under the finding.
+  EXPECT_NE(
+      run("flow " + file())
+          .out.find(
+              "  never-sent: Message #1 \"Wing is here\" is never sent at every level: trigger 1 "
+              "is never true\n    why: Message #1 \"Wing is here\": trigger 1 is never true\n"),
+      std::string::npos);
 }
 
 TEST_F(FlowCommand, DotHasANodePerGroupAndAnEdgePerTrigger) {

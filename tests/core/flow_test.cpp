@@ -280,6 +280,30 @@ TEST_F(Flow, AGroupArrivesOnlyAtTheDifficultiesItAppearsIn) {
             "not at Medium");
 }
 
+// Levels whose findings differ only in their text (one more cause at Easy and Medium, where the
+// only other craft of the type is left out) stay apart: each says what holds at its levels.
+TEST_F(Flow, FindingsAlikeButForTheirTextStayApart) {
+  const int gone = add(0, "Gone");
+  trigger(gone, 1, NeverTrue);
+  const int late = add(0, "Late");
+  group(late).set(fg::ArrivalDifficulty, u8{3});  // at Hard only
+  const int waits = add(0, "Waits");
+  group(waits).set(fg::CraftType, u8{5});
+  waitsFor(waits, 1, gone);
+  trigger(waits, 2, Arrive, ShipTypeTarget, 0);  // the craft of "Gone" and "Late"
+  std::vector<std::pair<std::string, flow::Levels>> found;
+  for (const flow::Finding& f : flow::analyse(m, v).findings)
+    if (f.flightGroups == std::vector<int>{waits}) found.emplace_back(f.text.english(), f.levels);
+  ASSERT_EQ(found.size(), 2u);
+  EXPECT_NE(found[0].first.find("at Easy and Medium: arrival trigger 1 waits on #1 "),
+            std::string::npos)
+      << found[0].first << "\n"
+      << found[1].first;
+  EXPECT_NE(found[0].first.find("; arrival trigger 2 waits on "), std::string::npos);
+  EXPECT_EQ(found[1].second, flow::Levels::only(flow::Difficulty::Hard));
+  EXPECT_EQ(found[1].first.find("arrival trigger 2"), std::string::npos) << found[1].first;
+}
+
 TEST_F(Flow, MessagesAndGoalsWaitingOnAGroupThatNeverArrivesAreReported) {
   const int gone = add(), there = add();
   trigger(gone, 1, NeverTrue);
