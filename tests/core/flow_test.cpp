@@ -329,6 +329,8 @@ TEST_F(Flow, MessagesAndGoalsWaitingOnAGroupThatNeverArrivesAreReported) {
   ASSERT_EQ(unmet.size(), 2u);
   EXPECT_EQ(unmet[0]->place, (flow::Place{flow::PlaceKind::GlobalGoal, 0, 0, 0}));
   EXPECT_EQ(unmet[1]->place, (flow::Place{flow::PlaceKind::FlightGroupGoal, gone, 1, 0}));
+  EXPECT_NE(unmet[1]->text.english().find(", goal 1 ("), std::string::npos)
+      << unmet[1]->text.english();
 }
 
 TEST_F(Flow, UsagesListEveryPlaceThatNamesTheGroup) {

@@ -114,3 +114,36 @@ TEST(References, APlaceOfAMessageTheMissionNoLongerHasIsNamedByItsNumber) {
   EXPECT_EQ(editing::placeText(m, v, {editing::PlaceKind::Message, 4, 0, 0}), "Message #5 \"\"");
   EXPECT_EQ(editing::placeText(m, v, {editing::PlaceKind::Message, -1, 0, 0}), "Message #0 \"\"");
 }
+
+// Every kind of place is named as the windows list it: the group, message or goal, then where.
+TEST(References, EveryKindOfPlaceHasItsWords) {
+  model::Mission m;
+  m.newMission();
+  m.addMessage();
+  const shell::Vocabulary v;
+  using K = editing::PlaceKind;
+  const std::pair<editing::Place, std::string> places[] = {
+      {{K::FlightGroup, 0, 0, 0}, "#1 "},
+      {{K::ArrivalTrigger, 0, 2, 0}, ", arrival trigger 2"},
+      {{K::DepartureTrigger, 0, 1, 0}, ", departure trigger 1"},
+      {{K::JumpTrigger, 0, 1, 0}, ", jump to order 4 trigger 1"},
+      {{K::ArrivalMothership, 0, 1, 0}, ", alternative arrival mother ship"},
+      {{K::DepartureMothership, 0, 0, 0}, ", departure mother ship"},
+      {{K::OrderTarget, 0, 3, 2}, ", order 3 target 2"},
+      {{K::FlightGroupGoal, 0, 4, 0}, ", goal 4"},
+      {{K::FlightGroup, 7, 0, 0}, "flight group 8"},
+      {{K::MessageTrigger, 0, 2, 0}, "Message #1 \"New Message\", trigger 2"},
+      {{K::GlobalGoal, 2, 0, 0}, "Team 3 primary goal"},
+      {{K::GlobalGoalTrigger, 0, 1, 3}, "Team 1 prevent goal, trigger 3"},
+      {{K::GlobalGoalTrigger, 9, 2, 4}, "Team 10 secondary goal, trigger 4"},
+      {{K::BriefingTag, 1, 0, 3}, "Briefing 2, instruction 4"},
+      {{K::BriefingText, 0, 0, 5}, "Briefing 1, text #5"},
+  };
+  for (const auto& [place, words] : places) {
+    const std::string text = editing::placeText(m, v, place);
+    EXPECT_TRUE(text.size() >= words.size() &&
+                (text.compare(text.size() - words.size(), words.size(), words) == 0 ||
+                 text.compare(0, words.size(), words) == 0))
+        << text << " / " << words;
+  }
+}
