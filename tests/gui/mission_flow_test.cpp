@@ -429,6 +429,9 @@ TEST_F(MissionFlow, FindingsAndPlacesAreShownInTheUsersLanguage) {
   EXPECT_EQ(lines.value(sent + 1), QString::fromUtf8("    \u21b3 Nachricht Nr. 1 \u201eNew "
                                                      "Message\u201c wartet auf #3 Light Fighter "
                                                      "Gone (Ausl\u00f6ser 1)"));
+  // A step cut off in a narrow window is whole in its tool tip.
+  EXPECT_EQ(QStringLiteral("    \u21b3 ") + findings->item(sent + 1)->toolTip(),
+            lines.value(sent + 1));
   const app::TimelineRow& gone = w->timeline()->content().rows.back();
   EXPECT_EQ(gone.note, QString::fromUtf8("Ankunftsausl\u00f6ser 1 ist nie erf\u00fcllt"));
   EXPECT_EQ(gone.levels.front().time, QStringLiteral("nie"));
