@@ -249,6 +249,15 @@ TEST_F(Flow, ATriggerNamingACraftTypeNobodyFliesCannotBeToldAndNamesNothing) {
   EXPECT_EQ(nothing[0]->place, (flow::Place{flow::PlaceKind::ArrivalTrigger, g, 1, 0}));
   EXPECT_EQ(r.flightGroups[open].time, atLeast(0));
   EXPECT_NE(r.flightGroups[open].reason.english().find("cannot tell"), std::string::npos);
+  // A category rests on how the editor sorts craft, and says so; a craft type does not.
+  const int mines = add();
+  trigger(mines, 1, Destroyed, 3, 6);  // ship category 6: no group flies a mine
+  const One withMines = run();
+  ASSERT_EQ(findings(withMines, flow::FindingKind::NamesNothing).size(), 2u);
+  for (const flow::Finding* f : findings(withMines, flow::FindingKind::NamesNothing))
+    EXPECT_EQ(f->text.english().find("as the editor sorts craft") != std::string::npos,
+              f->flightGroups == std::vector<int>{mines})
+        << f->text.english();
   group(1).set(fg::CraftType, u8{5});
   EXPECT_EQ(run().flightGroups[g].time, atLeast(0));
 }
