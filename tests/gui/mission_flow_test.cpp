@@ -410,6 +410,28 @@ TEST_F(MissionFlow, DISABLED_Pictures) {
   }
 }
 
+// A row's note says why a group never comes; a group whose time is only a lower bound arrives,
+// and its reason waits in the tool tip.
+TEST(FlowTimelineContent, OnlyAGroupThatNeverArrivesHasANote) {
+  model::Mission m;
+  m.newMission();
+  const auto bound = static_cast<std::size_t>(m.addFlightGroup());
+  const auto never = static_cast<std::size_t>(m.addFlightGroup());
+  setTrigger(m.flightGroups[bound].span(), editing::arrivalTriggers(), 1, 1, 0);
+  m.flightGroups[bound].span()[editing::arrivalTriggers().triggerOffset(1) + 1] = 6;  // orders
+  setTrigger(m.flightGroups[never].span(), editing::arrivalTriggers(), 1, 10, 0);
+  const shell::Vocabulary v;
+  const flow::Result r = flow::analyse(m, v);
+  ASSERT_FALSE(r.at(flow::Difficulty::Medium).flightGroups[bound].time.exact);
+  const app::TimelineContent c = app::timelineContent(m, v, r);
+  for (const app::TimelineRow& row : c.rows) {
+    if (row.kind != app::TimelineRow::Group) continue;
+    EXPECT_EQ(row.note.isEmpty(), row.group != static_cast<int>(never)) << row.group;
+    if (row.group == static_cast<int>(bound))
+      EXPECT_TRUE(row.tip.contains(QStringLiteral("lower bound"))) << row.tip.toStdString();
+  }
+}
+
 // The findings, their chains, the times and the places that name a group are shown in the
 // user's language, with the names and numbers they hold.
 TEST_F(MissionFlow, FindingsAndPlacesAreShownInTheUsersLanguage) {
