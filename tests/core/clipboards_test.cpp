@@ -88,7 +88,7 @@ TEST(Library, FilesEditsAndEntriesForTheMission) {
   EXPECT_EQ(lib.caption(), "Flight Group Library - [none]");
   lib.add(m, {2, 0, 1});
   EXPECT_TRUE(lib.changed());
-  ASSERT_EQ(lib.save(dir / "a.fgp"), "");
+  ASSERT_TRUE(lib.save(dir / "a.fgp").empty());
   EXPECT_EQ(fs::file_size(dir / "a.fgp"), 3u * 1378);
   EXPECT_EQ(lib.caption(), "Flight Group Library - [a.fgp]");
   EXPECT_FALSE(lib.changed());

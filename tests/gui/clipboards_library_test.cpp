@@ -233,6 +233,29 @@ TEST_F(ClipboardsLibraryTest, ALibraryWithTrailingBytesLoadsAndSaysSo) {
             "ignored.");
 }
 
+// A library that cannot be read is refused in the user's language with its path, and the
+// library stays as it was.
+TEST_F(ClipboardsLibraryTest, ALibraryThatCannotBeReadIsRefusedInTheUsersLanguage) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  start();
+  std::filesystem::create_directory(editorDir + "/folder.fgp");
+  const QString path = QString::fromStdString(editorDir + "/folder.fgp");
+  prompter.openNames = {path};
+  prompter.onDialog = [](QDialog& d) {
+    d.findChild<QPushButton*>(QStringLiteral("LoadLibBut"))->click();
+    return int(QDialog::Rejected);
+  };
+  action("LibraryAction")->trigger();
+  EXPECT_TRUE(window->library().empty());
+  EXPECT_EQ(prompter.texts(testing_gui::ScriptedPrompter::Kind::Error),
+            std::vector<QString>{
+                app::pseudoText(QStringLiteral("Cannot open file \"%1\": not a regular file"))
+                    .arg(path)});
+}
+
 TEST_F(ClipboardsLibraryTest, LibraryWindowKeepsItsSize) {
   start();
   std::vector<QSize> sizes;

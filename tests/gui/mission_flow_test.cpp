@@ -427,8 +427,9 @@ TEST(FlowTimelineContent, OnlyAGroupThatNeverArrivesHasANote) {
   for (const app::TimelineRow& row : c.rows) {
     if (row.kind != app::TimelineRow::Group) continue;
     EXPECT_EQ(row.note.isEmpty(), row.group != static_cast<int>(never)) << row.group;
-    if (row.group == static_cast<int>(bound))
+    if (row.group == static_cast<int>(bound)) {
       EXPECT_TRUE(row.tip.contains(QStringLiteral("lower bound"))) << row.tip.toStdString();
+    }
   }
 }
 

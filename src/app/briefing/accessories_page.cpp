@@ -208,14 +208,14 @@ void AccessoriesPage::loadBrfFile(const std::string& missionFile) {
   // of Briefing 1 give way to the import (the session reads it back), unless the file is
   // refused.
   if (session_.briefing() != 0) session_.storePending();
-  std::string message;
+  model::Text message;
   bool ok = false;
   const std::string path = file.toStdString();
   const QString object = tr(".brf file %1").arg(QFileInfo(file).fileName());
   ctx_.document.editContent(
       stepText(Verb::Load, object), ChangedFlag::Mission,
       [&](model::Mission& m) { ok = older::importBriefingFile(path, m, message); });
-  if (!ok && !message.empty()) ctx_.prompter.error(this, QString::fromStdString(message));
+  if (!ok && !message.empty()) ctx_.prompter.error(this, shownText(message));
 }
 
 }  // namespace app

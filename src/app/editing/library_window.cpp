@@ -44,9 +44,9 @@ bool saveLibrary(editing::Library& lib, Prompter& prompter, QWidget* parent,
     if (chosen.isEmpty()) return false;
     path = chosen.toStdString();
   }
-  const std::string error = lib.save(path);
+  const model::Text error = lib.save(path);
   if (!error.empty()) {
-    prompter.error(parent, fromFile(error));
+    prompter.error(parent, shownText(error));
     return false;
   }
   return true;
@@ -155,7 +155,7 @@ void LibraryWindow::loadLibrary() {
   if (path.isEmpty()) return;
   const editing::LibraryLoad r = lib_.load(path.toStdString());
   if (!r.ok()) {
-    prompter_.error(this, fromFile(r.error));
+    prompter_.error(this, shownText(r.error));
     return;
   }
   fill({0});

@@ -94,7 +94,7 @@ model::Text Clipboard::save(const std::string& editorDirectory) const {
                    "\"%1\" was not rewritten: it could not be read when the editor started."),
         model::utf8Data(path));
   const model::SaveResult r = model::saveFile(path, bytes());
-  return r.ok ? model::Text() : model::utf8Data(r.error);
+  return r.ok ? model::Text() : r.text;
 }
 
 void Clipboard::add(model::CBytes record) {

@@ -29,8 +29,8 @@ void Library::clear() {
 
 LibraryLoad Library::load(const std::string& path) {
   std::vector<std::uint8_t> data;
-  std::string error;
-  if (!model::readWholeFile(path, data, error)) return {error, 0};
+  model::Text error;
+  if (!model::readWholeFile(path, data, error)) return {std::move(error), 0};
   return loadBytes(data, path);
 }
 
@@ -54,9 +54,9 @@ std::vector<std::uint8_t> Library::bytes() const {
   return data;
 }
 
-std::string Library::save(const std::string& path) {
+model::Text Library::save(const std::string& path) {
   const model::SaveResult r = model::saveFile(path, bytes());
-  if (!r.ok) return r.error;
+  if (!r.ok) return r.text;
   fileName_ = path;
   changed_ = false;
   return {};

@@ -18,7 +18,7 @@ inline constexpr const char* LibraryFilter = "Flight Group Library (*.fgp)";
 inline constexpr const char* LibraryExtension = "fgp";
 
 struct LibraryLoad {
-  std::string error;            // the file could not be read; the library is unchanged
+  model::Text error;            // the file could not be read; the library is unchanged
   std::size_t trailingBytes{};  // bytes after the last whole record, ignored
   bool ok() const { return error.empty(); }
 };
@@ -47,7 +47,7 @@ class Library {
   LibraryLoad loadBytes(model::CBytes data, const std::string& path);
   // Writes every record to path (through the safe save); on success names that file and clears
   // the changed flag. A message on failure.
-  std::string save(const std::string& path);
+  model::Text save(const std::string& path);
   // The file's bytes: the records one after another.
   std::vector<std::uint8_t> bytes() const;
 
