@@ -25,6 +25,7 @@
 
 #include "app/base/disk_change_dialog.h"
 #include "app/base/notice_window.h"
+#include "app/base/translations.h"
 #include "app/document/mission_document.h"
 #include "app/lists/battle_manager.h"
 #include "app/lists/list_check_window.h"
@@ -425,6 +426,33 @@ TEST_F(ListsWindows, TheCheckReportClosesByItsButton) {
   };
   app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini, nullptr);
   EXPECT_TRUE(closed);
+}
+
+// A listed mission that cannot be read is said in the report in the user's language, with its
+// path as the folder has it.
+TEST_F(ListsWindows, TheCheckReportSaysWhyAMissionCannotBeReadInTheUsersLanguage) {
+  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
+  struct English {
+    ~English() { app::removeTranslations(); }
+  } english;
+  writeFile(dir / "Zyn/Train/Mission.lst", "1\r\nt2.kre\r\nTwo\r\n");
+  writeFile(dir / "Zyn/Train/t2.kre", "\x01");
+  model::Mission m = withPlayer();
+  m.platformId = model::FormatBase;
+  m.header.set(model::header::MissionType, std::uint8_t{3});
+  QString shown;
+  prompter.onDialog = [&](QDialog& d) {
+    child<QPushButton>(d, "CheckAllBtn")->click();
+    if (auto* report = d.findChild<app::ListCheckWindow*>(); report && report->lines()->count() > 1)
+      shown = report->lines()->item(1)->text();
+    return int(QDialog::Rejected);
+  };
+  app::LstFilesWindow::run(nullptr, settings, m, "/x/T1.KRE", prompter, ini, nullptr);
+  const QString form = app::pseudoText(QStringLiteral("\"%1\" cannot be loaded: %2."));
+  EXPECT_TRUE(shown.startsWith(QStringLiteral("    ") +
+                               form.left(form.indexOf(QLatin1String("%2")))
+                                   .arg(QString::fromStdString(dir / "Zyn/Train/t2.kre"))))
+      << shown.toStdString();
 }
 
 TEST_F(ListsWindows, LoadByListShowsHeadingsAndLoadsTheBaseGameFile) {

@@ -77,7 +77,7 @@ void ListCheckWindow::fill() {
       auto* item = new QListWidgetItem(QStringLiteral("    ") + text, lines_);
       item->setData(PathRole, heading->data(PathRole));
     };
-    if (!c.refusal.empty()) line(fromFile(c.refusal));
+    if (!c.refusal.empty()) line(shownText(c.refusalText));
     for (const auto* texts : {&c.errorTexts, &c.warningTexts})
       for (const model::Text& text : *texts) line(shownText(text));
     for (const auto* found : {&c.findings, &c.advisories})

@@ -94,6 +94,7 @@ MissionCheck checkOne(const ListedMission& listed, const shell::Settings& s,
   const model::ReadResult read = model::loadMissionFile(listed.path, m);
   if (!read.ok()) {
     c.refusal = read.message;
+    c.refusalText = read.text;
     return c;
   }
   shell::CheckResult check = shell::runCheck(m, v, s);

@@ -34,7 +34,8 @@ bool listedMissions(const std::string& listPath, std::vector<ListedMission>& out
 struct MissionCheck {
   ListedMission mission;
   bool missing = false;
-  std::string refusal;  // why the file could not be read; empty when it was
+  std::string refusal;      // why the file could not be read; empty when it was
+  model::Text refusalText;  // the same, for the editor to translate
   std::vector<std::string> errors, warnings;
   std::vector<model::Text> errorTexts, warningTexts;  // the same, for the editor to translate
   std::vector<Finding> findings, advisories;
