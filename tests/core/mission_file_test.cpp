@@ -575,6 +575,7 @@ TEST(Saving, FailureLeavesTheOldFile) {
   writeBytes(dir.file("folder.kre/inside"), {7});
   r = saveMissionFile(m, dir.file("folder.kre"));
   EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.error, "Could not save \"" + dir.file("folder.kre") + "\": it is a folder.");
   EXPECT_TRUE(fs::is_directory(dir.file("folder.kre")));
   EXPECT_EQ(fileBytes(dir.file("folder.kre/inside")), Bytes8{7});
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
