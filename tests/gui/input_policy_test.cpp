@@ -160,6 +160,13 @@ TEST(InputPolicy, FieldsKeepAVisibleOutlineOnABlackGround) {
     EXPECT_GT(picture.pixelColor(0, picture.height() / 2).lightness(), 128)
         << w->metaObject()->className();
   }
+  // On the desktop's own ground the style draws the frame itself.
+  QListWidget plain;
+  plain.resize(80, 60);
+  const QImage framed = plain.grab().toImage();
+  const QColor edge = framed.pixelColor(0, framed.height() / 2);
+  EXPECT_NE(edge, plain.palette().color(QPalette::Base));
+  EXPECT_NE(edge, plain.palette().color(QPalette::Window));
   check.setPalette(contrast);
   check.resize(check.sizeHint());
   QStyleOptionButton o;
