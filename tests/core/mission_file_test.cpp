@@ -622,6 +622,23 @@ TEST(Saving, WriteProtectedFileIsRefused) {
   EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
 }
 
+// A file written in place (it has other names) is read back and checked too; one that fails the
+// check gets its old content back.
+TEST(Saving, AFileWrittenInPlaceThatFailsItsCheckKeepsItsOldContent) {
+  TempDir dir;
+  const std::string path = dir.file("m.kre");
+  writeBytes(path, {1, 2, 3});
+  fs::create_hard_link(path, dir.file("other.kre"));
+  const SaveResult r =
+      saveFile(path, {9, 9}, [](const std::vector<std::uint8_t>&, std::string& why) {
+        why = "the bytes read back differ";
+        return false;
+      });
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.find("the bytes read back differ"), std::string::npos) << r.error;
+  EXPECT_EQ(fileBytes(path), (Bytes8{1, 2, 3}));
+}
+
 TEST(Saving, HardLinkedFileIsWrittenInPlaceForEveryName) {
   TempDir dir;
   const std::string path = dir.file("m.kre"), other = dir.file("other.kre");

@@ -167,6 +167,12 @@ TEST(InputPolicy, FieldsKeepAVisibleOutlineOnABlackGround) {
   const QColor edge = framed.pixelColor(0, framed.height() / 2);
   EXPECT_NE(edge, plain.palette().color(QPalette::Base));
   EXPECT_NE(edge, plain.palette().color(QPalette::Window));
+  // A list without a frame gets no outline either.
+  QListWidget bare;
+  bare.setFrameShape(QFrame::NoFrame);
+  bare.setPalette(contrast);
+  bare.resize(80, 60);
+  EXPECT_LT(bare.grab().toImage().pixelColor(0, 30).lightness(), 128);
   check.setPalette(contrast);
   check.resize(check.sizeHint());
   QStyleOptionButton o;

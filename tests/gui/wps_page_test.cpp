@@ -90,11 +90,17 @@ TEST_F(WpsPageTest, RefusedTextStoresNothingAndSaysWhy) {
     QTableWidget* grid;
     const char* text;
   };
-  for (const Case& c : {Case{km, "abc"}, Case{km, "300"}, Case{raw, "40000"}}) {
+  for (const Case& c : {Case{km, "abc"}, Case{km, "300"}, Case{raw, "40000"}, Case{raw, "1.5"}}) {
     edit(c.grid, 0, 0, QString::fromLatin1(c.text));
     EXPECT_EQ(x(0, 0), 0) << c.text;
   }
-  EXPECT_EQ(prompter.texts(PromptKind::Error).size(), 3u);
+  // Each grid says what it takes.
+  EXPECT_EQ(prompter.texts(PromptKind::Error),
+            (std::vector<QString>{
+                "\"abc\" is not a number of km.",
+                "\"300\" km is off the map: coordinates run from -204.800 to 204.794 km.",
+                "\"40000\" is off the map: raw coordinates run from -32768 to 32767.",
+                "\"1.5\" is not a whole number."}));
   EXPECT_FALSE(doc.undoStack()->canUndo());
 }
 
