@@ -435,6 +435,11 @@ TEST(Refused, EveryTruncationIsRefusedWithWhatIsMissing) {
           << "cut at " << cut << ": " << r.message;
       ++cuts;
     }
+    // Inside a briefing: which one, and which of its tags.
+    const std::size_t tag = map.briefings + model::briefing::Size + 1;
+    const ReadResult r =
+        readMission(Bytes8(file.begin(), file.begin() + static_cast<long>(tag)), m);
+    EXPECT_NE(r.message.find(" inside briefing 1, tag 1 ("), std::string::npos) << r.message;
   }
   EXPECT_GT(cuts, 1000);
   expectUntouched(m, image);
