@@ -54,7 +54,7 @@
         <translation>Die Fluggruppen-Bibliothek und die Zwischenablagen</translation>
     </message>
     <message>
-        <source>The game&apos;s mission lists</source>
+        <source>The game's mission lists</source>
         <translation>Die Missionslisten des Spiels</translation>
     </message>
     <message>
@@ -155,7 +155,7 @@
 <context>
     <name>PreviewPage</name>
     <message>
-        <source>&apos;%1&apos; is not a number of seconds.</source>
+        <source>'%1' is not a number of seconds.</source>
         <translation>„%1“ ist keine Zahl von Sekunden.</translation>
     </message>
     <message>
@@ -221,11 +221,11 @@
         <translation>%1 und %2</translation>
     </message>
     <message>
-        <source>%1 cannot be stored: the game&apos;s files hold Windows-1252 characters only. They were left out.</source>
+        <source>%1 cannot be stored: the game's files hold Windows-1252 characters only. They were left out.</source>
         <translation>%1 kann nicht gespeichert werden: Die Dateien des Spiels fassen nur Windows-1252-Zeichen. Sie wurden weggelassen.</translation>
     </message>
     <message>
-        <source>%1 cannot be stored: the game&apos;s files hold Windows-1252 characters only. It was left out.</source>
+        <source>%1 cannot be stored: the game's files hold Windows-1252 characters only. It was left out.</source>
         <translation>%1 kann nicht gespeichert werden: Die Dateien des Spiels fassen nur Windows-1252-Zeichen. Es wurde weggelassen.</translation>
     </message>
     <message>
@@ -243,7 +243,7 @@ Only if a human flies it.</source>
 Nur wenn ein Mensch sie fliegt.</translation>
     </message>
     <message>
-        <source>Message #%1 &quot;%2&quot;
+        <source>Message #%1 "%2"
 %3: %4</source>
         <translation>Nachricht Nr. %1 „%2“
 %3: %4</translation>
@@ -253,7 +253,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Nachrichten</translation>
     </message>
     <message>
-        <source>Message #%1 &quot;%2&quot;</source>
+        <source>Message #%1 "%2"</source>
         <translation>Nachricht Nr. %1 „%2“</translation>
     </message>
     <message>
@@ -446,7 +446,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Kein Ton: Dieser Rechner hat keine funktionierende Audioausgabe.</translation>
     </message>
     <message>
-        <source>No sound: the editor&apos;s sound module is not installed beside it.</source>
+        <source>No sound: the editor's sound module is not installed beside it.</source>
         <translation>Kein Ton: Das Tonmodul des Editors ist nicht neben ihm installiert.</translation>
     </message>
 </context>
@@ -465,7 +465,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Version %1</translation>
     </message>
     <message>
-        <source>A mission editor for Zyn and its expansion Qvn: flight groups, messages, goals, teams, briefings, and the game&apos;s mission lists, message sounds and craft models.&lt;br&gt;&lt;br&gt;Thanks to every mission designer who sent in reports, tips and test missions.</source>
+        <source>A mission editor for Zyn and its expansion Qvn: flight groups, messages, goals, teams, briefings, and the game's mission lists, message sounds and craft models.&lt;br&gt;&lt;br&gt;Thanks to every mission designer who sent in reports, tips and test missions.</source>
         <translation>Ein Missionseditor für Zyn und seine Erweiterung Qvn: Fluggruppen, Nachrichten, Ziele, Teams, Briefings sowie die Missionslisten, Nachrichtentöne und Schiffsmodelle des Spiels.&lt;br&gt;&lt;br&gt;Dank an alle Missionsdesigner, die Berichte, Tipps und Testmissionen geschickt haben.</translation>
     </message>
     <message>
@@ -481,7 +481,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Version</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Terms of use&lt;/h3&gt;&lt;p&gt;ZynED may be used, copied and given away free of charge. It may not be sold, alone or as part of another product.&lt;/p&gt;&lt;p&gt;Missions you make with ZynED are yours.&lt;/p&gt;&lt;p&gt;ZynED comes without any warranty. It writes the game&apos;s files; keep copies of the files you care about. The authors are not liable for any loss or damage arising from its use.&lt;/p&gt;</source>
+        <source>&lt;h3&gt;Terms of use&lt;/h3&gt;&lt;p&gt;ZynED may be used, copied and given away free of charge. It may not be sold, alone or as part of another product.&lt;/p&gt;&lt;p&gt;Missions you make with ZynED are yours.&lt;/p&gt;&lt;p&gt;ZynED comes without any warranty. It writes the game's files; keep copies of the files you care about. The authors are not liable for any loss or damage arising from its use.&lt;/p&gt;</source>
         <translation>&lt;h3&gt;Nutzungsbedingungen&lt;/h3&gt;&lt;p&gt;ZynED darf kostenlos benutzt, kopiert und weitergegeben werden. Es darf weder allein noch als Teil eines anderen Produkts verkauft werden.&lt;/p&gt;&lt;p&gt;Missionen, die Sie mit ZynED bauen, gehören Ihnen.&lt;/p&gt;&lt;p&gt;ZynED kommt ohne jede Gewährleistung. Es schreibt die Dateien des Spiels; bewahren Sie Kopien der Dateien auf, die Ihnen wichtig sind. Die Autoren haften nicht für Verluste oder Schäden aus seiner Benutzung.&lt;/p&gt;</translation>
     </message>
     <message>
@@ -497,7 +497,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <source>&lt;h3&gt;Building missions&lt;/h3&gt;&lt;p&gt;&lt;b&gt;My mission does not appear in the game.&lt;/b&gt; Missions are offered only when they are entered in the game&apos;s lists: use &lt;i&gt;.lst&lt;/i&gt; on the tool bar (training missions go into the list of the player&apos;s side).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which format should I save in?&lt;/b&gt; Zyn Format plays in the base game; Qvn Format needs the expansion and adds the debriefings and a longer description.&lt;/p&gt;&lt;p&gt;&lt;b&gt;My messages are silent.&lt;/b&gt; Create the mission&apos;s WAV list on the Messages page and assign a recording to each message; lines 17 to 19 are the sounds for the goals.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The game misbehaves with my mission.&lt;/b&gt; Run Error Check: it lists what the game is known to mishandle.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Is there a copy of the last mission I opened?&lt;/b&gt; Each load writes Backup.kre beside the mission when backups are on.&lt;/p&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+N, Ctrl+O&lt;/td&gt;&lt;td&gt;New mission, open a mission&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+G&lt;/td&gt;&lt;td&gt;Goals in the flight-group list&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Z, Ctrl+Y&lt;/td&gt;&lt;td&gt;Undo, redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Insert, Delete&lt;/td&gt;&lt;td&gt;New or delete in a list&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+C, Ctrl+X, Ctrl+V&lt;/td&gt;&lt;td&gt;Copy, cut, paste flight groups&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
+        <source>&lt;h3&gt;Building missions&lt;/h3&gt;&lt;p&gt;&lt;b&gt;My mission does not appear in the game.&lt;/b&gt; Missions are offered only when they are entered in the game's lists: use &lt;i&gt;.lst&lt;/i&gt; on the tool bar (training missions go into the list of the player's side).&lt;/p&gt;&lt;p&gt;&lt;b&gt;Which format should I save in?&lt;/b&gt; Zyn Format plays in the base game; Qvn Format needs the expansion and adds the debriefings and a longer description.&lt;/p&gt;&lt;p&gt;&lt;b&gt;My messages are silent.&lt;/b&gt; Create the mission's WAV list on the Messages page and assign a recording to each message; lines 17 to 19 are the sounds for the goals.&lt;/p&gt;&lt;p&gt;&lt;b&gt;The game misbehaves with my mission.&lt;/b&gt; Run Error Check: it lists what the game is known to mishandle.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Is there a copy of the last mission I opened?&lt;/b&gt; Each load writes Backup.kre beside the mission when backups are on.&lt;/p&gt;&lt;h3&gt;Keys&lt;/h3&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Ctrl+N, Ctrl+O&lt;/td&gt;&lt;td&gt;New mission, open a mission&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+S, Ctrl+Shift+S&lt;/td&gt;&lt;td&gt;Save, save as&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+G&lt;/td&gt;&lt;td&gt;Goals in the flight-group list&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+Z, Ctrl+Y&lt;/td&gt;&lt;td&gt;Undo, redo&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Insert, Delete&lt;/td&gt;&lt;td&gt;New or delete in a list&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Ctrl+C, Ctrl+X, Ctrl+V&lt;/td&gt;&lt;td&gt;Copy, cut, paste flight groups&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</source>
         <translation>&lt;h3&gt;Missionen bauen&lt;/h3&gt;&lt;p&gt;&lt;b&gt;Meine Mission erscheint nicht im Spiel.&lt;/b&gt; Das Spiel bietet nur Missionen an, die in seinen Listen eingetragen sind: Nutzen Sie &lt;i&gt;.lst&lt;/i&gt; in der Werkzeugleiste (Trainingsmissionen kommen in die Liste der Seite des Spielers).&lt;/p&gt;&lt;p&gt;&lt;b&gt;In welchem Format soll ich speichern?&lt;/b&gt; Das Zyn-Format läuft im Grundspiel; das Qvn-Format braucht die Erweiterung und bietet die Nachbesprechungen und eine längere Beschreibung.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Meine Nachrichten sind stumm.&lt;/b&gt; Legen Sie auf der Seite „Nachrichten“ die WAV-Liste der Mission an und weisen Sie jeder Nachricht eine Aufnahme zu; die Zeilen 17 bis 19 sind die Klänge für die Ziele.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Das Spiel verhält sich mit meiner Mission seltsam.&lt;/b&gt; Starten Sie die Fehlerprüfung: Sie listet auf, womit das Spiel bekanntermaßen nicht zurechtkommt.&lt;/p&gt;&lt;p&gt;&lt;b&gt;Gibt es eine Kopie der zuletzt geöffneten Mission?&lt;/b&gt; Bei eingeschalteten Sicherungen schreibt jedes Laden Backup.kre neben die Mission.&lt;/p&gt;&lt;h3&gt;Tasten&lt;/h3&gt;&lt;table&gt;&lt;tr&gt;&lt;td&gt;Strg+N, Strg+O&lt;/td&gt;&lt;td&gt;Neue Mission, Mission öffnen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+S, Strg+Umschalt+S&lt;/td&gt;&lt;td&gt;Speichern, speichern unter&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+G&lt;/td&gt;&lt;td&gt;Ziele in der Fluggruppenliste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+Z, Strg+Y&lt;/td&gt;&lt;td&gt;Rückgängig, wiederherstellen&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Einfg, Entf&lt;/td&gt;&lt;td&gt;Neu oder löschen in einer Liste&lt;/td&gt;&lt;/tr&gt;&lt;tr&gt;&lt;td&gt;Strg+C, Strg+X, Strg+V&lt;/td&gt;&lt;td&gt;Fluggruppen kopieren, ausschneiden, einfügen&lt;/td&gt;&lt;/tr&gt;&lt;/table&gt;</translation>
     </message>
 </context>
@@ -1048,7 +1048,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Vorschau beenden und an den Anfang zurück</translation>
     </message>
     <message>
-        <source>Every flight group&apos;s briefing point takes the position of its Start 1 point</source>
+        <source>Every flight group's briefing point takes the position of its Start 1 point</source>
         <translation>Der Briefingpunkt jeder Fluggruppe erhält die Position ihres Punktes Start 1</translation>
     </message>
     <message>
@@ -1071,11 +1071,11 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Befehls-Zwischenablage</translation>
     </message>
     <message>
-        <source>The clipboard is empty. &quot;Add to Clipboard&quot; beside a trigger&apos;s condition puts it here.</source>
+        <source>The clipboard is empty. "Add to Clipboard" beside a trigger's condition puts it here.</source>
         <translation>Die Zwischenablage ist leer. „In Zwischenablage“ neben der Bedingung eines Auslösers legt sie hier ab.</translation>
     </message>
     <message>
-        <source>The clipboard is empty. &quot;Add to Clipboard&quot; beside an order puts it here.</source>
+        <source>The clipboard is empty. "Add to Clipboard" beside an order puts it here.</source>
         <translation>Die Zwischenablage ist leer. „In Zwischenablage“ neben einem Befehl legt ihn hier ab.</translation>
     </message>
     <message>
@@ -1145,11 +1145,11 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Mission auf der Festplatte geändert</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has changed on disk since ZynED last read or wrote it. Saving now overwrites that change.</source>
+        <source>"%1" has changed on disk since ZynED last read or wrote it. Saving now overwrites that change.</source>
         <translation>„%1“ wurde auf der Festplatte geändert, seit ZynED die Datei zuletzt gelesen oder geschrieben hat. Jetzt zu speichern überschreibt diese Änderung.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; has changed on disk, and the editor holds changes not saved yet. Reload drops them (Undo brings them back); Keep Mine leaves the file as it is until the next save, which asks again.</source>
+        <source>"%1" has changed on disk, and the editor holds changes not saved yet. Reload drops them (Undo brings them back); Keep Mine leaves the file as it is until the next save, which asks again.</source>
         <translation>„%1“ wurde auf der Festplatte geändert, und der Editor hält noch ungespeicherte Änderungen. „Neu laden“ verwirft sie („Rückgängig“ holt sie zurück); „Meine behalten“ lässt die Datei bis zum nächsten Speichern, das erneut fragt, wie sie ist.</translation>
     </message>
     <message>
@@ -1173,7 +1173,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>&amp;Meine behalten</translation>
     </message>
     <message>
-        <source>No differences in the mission&apos;s fields.</source>
+        <source>No differences in the mission's fields.</source>
         <translation>Keine Unterschiede in den Feldern der Mission.</translation>
     </message>
     <message>
@@ -1188,7 +1188,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
 <context>
     <name>app::ErrorListWindow</name>
     <message>
-        <source>&amp;Don&apos;t include Warnings again this mission</source>
+        <source>&amp;Don't include Warnings again this mission</source>
         <translation>Warnungen bei dieser Mission &amp;nicht mehr aufnehmen</translation>
     </message>
     <message>
@@ -1321,7 +1321,7 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>Der Graph wird gezeichnet, wenn diese Registerkarte gezeigt wird.</translation>
     </message>
     <message>
-        <source>&quot;dot&quot; could not draw the graph.</source>
+        <source>"dot" could not draw the graph.</source>
         <translation>„dot“ konnte den Graphen nicht zeichnen.</translation>
     </message>
     <message>
@@ -1341,12 +1341,12 @@ Nur wenn ein Mensch sie fliegt.</translation>
         <translation>PNG-Bilder|*.png</translation>
     </message>
     <message>
-        <source>The dependency graph is drawn by the program &quot;dot&quot; of Graphviz, which was not found.
+        <source>The dependency graph is drawn by the program "dot" of Graphviz, which was not found.
 
 On Debian and Ubuntu it comes with the package graphviz:
     sudo apt install graphviz
 
-The timeline needs nothing of it. Once it is installed, press &quot;Look again&quot;.</source>
+The timeline needs nothing of it. Once it is installed, press "Look again".</source>
         <translation>Den Abhängigkeitsgraphen zeichnet das Programm „dot“ von Graphviz, das nicht gefunden wurde.
 
 Unter Debian und Ubuntu kommt es mit dem Paket graphviz:
@@ -1435,9 +1435,9 @@ Die Zeitleiste braucht es nicht. Ist es installiert, drücken Sie „Erneut such
         <translation>Sekundär</translation>
     </message>
     <message>
-        <source>The Prevent goal must specify the OPPOSITE of the Team&apos;s objectives
+        <source>The Prevent goal must specify the OPPOSITE of the Team's objectives
 e.g. if you want a craft to survive, the condition here should be 
-&quot;must be destroyed&quot;</source>
+"must be destroyed"</source>
         <translation>Das Verhindern-Ziel muss das GEGENTEIL der Teamziele angeben,
 z. B. soll ein Schiff überleben, lautet die Bedingung hier 
 „muss zerstört werden“</translation>
@@ -1600,7 +1600,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation> Sek.)</translation>
     </message>
     <message>
-        <source>Zoom &apos;presets&apos; commonly used in Zyn</source>
+        <source>Zoom 'presets' commonly used in Zyn</source>
         <translation>Zoom-„Vorgaben“, wie sie in Zyn üblich sind</translation>
     </message>
     <message>
@@ -1679,7 +1679,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Tasten für den gewählten Befehl drücken</translation>
     </message>
     <message>
-        <source>The next key pressed here becomes the chosen command&apos;s key; Tab leaves the field</source>
+        <source>The next key pressed here becomes the chosen command's key; Tab leaves the field</source>
         <translation>Die nächste hier gedrückte Taste wird die Taste des gewählten Befehls; Tab verlässt das Feld</translation>
     </message>
     <message>
@@ -1711,19 +1711,19 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>%1 mit beliebiger Zusatztaste</translation>
     </message>
     <message>
-        <source>%1 is the key of &quot;%2&quot;.</source>
+        <source>%1 is the key of "%2".</source>
         <translation>%1 ist die Taste von „%2“.</translation>
     </message>
     <message>
-        <source>%1 is already the key of &quot;%2&quot;. Give it to &quot;%3&quot;, and &quot;%2&quot; the keys &quot;%3&quot; has now?</source>
+        <source>%1 is already the key of "%2". Give it to "%3", and "%2" the keys "%3" has now?</source>
         <translation>%1 ist schon die Taste von „%2“. Soll „%3“ sie bekommen und „%2“ die Tasten, die „%3“ jetzt hat?</translation>
     </message>
     <message>
-        <source>%1 stays the key of &quot;%2&quot;.</source>
+        <source>%1 stays the key of "%2".</source>
         <translation>%1 bleibt die Taste von „%2“.</translation>
     </message>
     <message>
-        <source>%1 is now the key of &quot;%2&quot;; &quot;%3&quot; took its keys.</source>
+        <source>%1 is now the key of "%2"; "%3" took its keys.</source>
         <translation>%1 ist jetzt die Taste von „%2“; „%3“ übernahm dessen Tasten.</translation>
     </message>
 </context>
@@ -1828,7 +1828,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Alle prüfen</translation>
     </message>
     <message>
-        <source>A click on a mission&apos;s line opens it.</source>
+        <source>A click on a mission's line opens it.</source>
         <translation>Ein Klick auf die Zeile einer Mission öffnet sie.</translation>
     </message>
     <message>
@@ -1857,6 +1857,10 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
     <message>
         <source>Missions</source>
         <translation>Missionen</translation>
+    </message>
+    <message>
+        <source>%1 does not exist!</source>
+        <translation>%1 existiert nicht!</translation>
     </message>
 </context>
 <context>
@@ -1905,7 +1909,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
 <context>
     <name>app::MainWindow</name>
     <message>
-        <source>Some settings in &quot;%1&quot; cannot be read; they keep their defaults:</source>
+        <source>Some settings in "%1" cannot be read; they keep their defaults:</source>
         <translation>Einige Einstellungen in „%1“ sind unlesbar; sie behalten ihre Vorgaben:</translation>
     </message>
     <message>
@@ -1915,7 +1919,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
 - und %1 weitere</translation>
     </message>
     <message>
-        <source>Some keys in &quot;%1&quot; are no keys; they are ignored:</source>
+        <source>Some keys in "%1" are no keys; they are ignored:</source>
         <translation>Einige Tasten in „%1“ sind keine Tasten; sie werden übergangen:</translation>
     </message>
     <message>
@@ -1943,7 +1947,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>Über .lst &amp;laden...</translation>
     </message>
     <message>
-        <source>Load a mission chosen from the game&apos;s lists</source>
+        <source>Load a mission chosen from the game's lists</source>
         <translation>Eine aus den Listen des Spiels gewählte Mission laden</translation>
     </message>
     <message>
@@ -2924,7 +2928,7 @@ z. B. soll ein Schiff überleben, lautet die Bedingung hier
         <translation>WPs bearbeiten</translation>
     </message>
     <message>
-        <source>Edit the current flight group&apos;s waypoints</source>
+        <source>Edit the current flight group's waypoints</source>
         <translation>Die Wegpunkte der aktuellen Fluggruppe bearbeiten</translation>
     </message>
     <message>
@@ -3288,15 +3292,15 @@ Zum Zyn-Format wechseln?</translation>
 <context>
     <name>app::MissionWatch</name>
     <message>
-        <source>&quot;%1&quot; was deleted or moved away; the mission stays open, and Save writes it back.</source>
+        <source>"%1" was deleted or moved away; the mission stays open, and Save writes it back.</source>
         <translation>„%1“ wurde gelöscht oder verschoben; die Mission bleibt offen, und „Speichern“ schreibt sie zurück.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; changed on disk and was reloaded (Undo brings back what was shown).</source>
+        <source>"%1" changed on disk and was reloaded (Undo brings back what was shown).</source>
         <translation>„%1“ wurde auf der Festplatte geändert und neu geladen („Rückgängig“ holt das Gezeigte zurück).</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was reloaded from disk (Undo brings back your changes).</source>
+        <source>"%1" was reloaded from disk (Undo brings back your changes).</source>
         <translation>„%1“ wurde von der Festplatte neu geladen („Rückgängig“ holt Ihre Änderungen zurück).</translation>
     </message>
     <message>
@@ -3304,7 +3308,7 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Von der Festplatte neu laden</translation>
     </message>
     <message>
-        <source>The sound list &quot;%1&quot; changed on disk and was reloaded.</source>
+        <source>The sound list "%1" changed on disk and was reloaded.</source>
         <translation>Die Klangliste „%1“ wurde auf der Festplatte geändert und neu geladen.</translation>
     </message>
 </context>
@@ -3372,7 +3376,7 @@ Zum Zyn-Format wechseln?</translation>
 <context>
     <name>app::OptionsPage</name>
     <message>
-        <source>CMD: This FG&apos;s role to each Team:</source>
+        <source>CMD: This FG's role to each Team:</source>
         <translation>CMD: Rolle dieser FG für jedes Team:</translation>
     </message>
     <message>
@@ -3521,7 +3525,7 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Ordnerbaum…</translation>
     </message>
     <message>
-        <source>Choose the folder in the editor&apos;s folder tree</source>
+        <source>Choose the folder in the editor's folder tree</source>
         <translation>Den Ordner im Ordnerbaum des Editors wählen</translation>
     </message>
     <message>
@@ -3529,11 +3533,11 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Durchsuchen…</translation>
     </message>
     <message>
-        <source>Choose the folder in the desktop&apos;s folder dialog</source>
+        <source>Choose the folder in the desktop's folder dialog</source>
         <translation>Den Ordner im Ordnerdialog des Desktops wählen</translation>
     </message>
     <message>
-        <source>The keys could not be saved to &quot;%1&quot;.
+        <source>The keys could not be saved to "%1".
 %2</source>
         <translation>Die Tasten konnten nicht in „%1“ gespeichert werden.
 %2</translation>
@@ -3583,7 +3587,7 @@ Zum Zyn-Format wechseln?</translation>
         <translation>WP1 und HYP einschalten</translation>
     </message>
     <message>
-        <source>Link Ship&apos;s color to its name</source>
+        <source>Link Ship's color to its name</source>
         <translation>Schiffsfarbe an den Namen koppeln</translation>
     </message>
     <message>
@@ -3647,7 +3651,7 @@ Zum Zyn-Format wechseln?</translation>
         <translation>K.I.</translation>
     </message>
     <message>
-        <source>The language of the editor&apos;s texts, from the next start on</source>
+        <source>The language of the editor's texts, from the next start on</source>
         <translation>Die Sprache der Texte des Editors, ab dem nächsten Start</translation>
     </message>
     <message>
@@ -3691,11 +3695,11 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Karte auf neue Auswahl zentrieren</translation>
     </message>
     <message>
-        <source>&apos;Ghost&apos; names on Map</source>
+        <source>'Ghost' names on Map</source>
         <translation>„Geister“-Namen auf der Karte</translation>
     </message>
     <message>
-        <source>&apos;Ghost&apos; Map  grid</source>
+        <source>'Ghost' Map  grid</source>
         <translation>„Geister“-Kartengitter</translation>
     </message>
     <message>
@@ -3811,13 +3815,13 @@ Zum Zyn-Format wechseln?</translation>
         <translation>Auf Schlachtfeld verkleinern</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a whole number.
+        <source>"%1" is not a whole number.
 Enter the zoom above which small craft are drawn as wireframes (%2 to %3).</source>
         <translation>„%1“ ist keine ganze Zahl.
 Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis %3).</translation>
     </message>
     <message>
-        <source>The settings could not be saved to &quot;%1&quot;.
+        <source>The settings could not be saved to "%1".
 %2</source>
         <translation>Die Einstellungen konnten nicht in „%1“ gespeichert werden.
 %2</translation>
@@ -3827,7 +3831,7 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <translation>Wiederherstellungskopien anlegen</translation>
     </message>
     <message>
-        <source>Unsaved work is copied into the settings folder&apos;s &quot;recovery&quot; folder as you edit, and offered again after a crash</source>
+        <source>Unsaved work is copied into the settings folder's "recovery" folder as you edit, and offered again after a crash</source>
         <translation>Ungespeicherte Arbeit wird beim Bearbeiten in den Ordner „recovery“ des Einstellungsordners kopiert und nach einem Absturz wieder angeboten</translation>
     </message>
     <message>
@@ -4028,7 +4032,7 @@ Geben Sie den Zoom an, ab dem kleine Schiffe als Drahtmodelle erscheinen (%2 bis
         <translation>Es konnte keine Wiederherstellungskopie geschrieben werden: %1</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is open in another ZynED (process %2, since %3). Two editors saving one file overwrite each other&apos;s work; each is told when the other saves.
+        <source>"%1" is open in another ZynED (process %2, since %3). Two editors saving one file overwrite each other's work; each is told when the other saves.
 
 Open it anyway?</source>
         <translation>„%1“ ist in einem anderen ZynED geöffnet (Prozess %2, seit %3). Zwei Editoren, die eine Datei speichern, überschreiben gegenseitig ihre Arbeit; jeder erfährt es, wenn der andere speichert.
@@ -4264,7 +4268,7 @@ Trotzdem öffnen?</translation>
         <translation>Team per Funk verbinden</translation>
     </message>
     <message>
-        <source>Every flight group of this team gets the team&apos;s radio</source>
+        <source>Every flight group of this team gets the team's radio</source>
         <translation>Jede Fluggruppe dieses Teams erhält den Funk des Teams</translation>
     </message>
     <message>
@@ -4307,7 +4311,7 @@ Trotzdem öffnen?</translation>
 <context>
     <name>app::TextBlockMemo</name>
     <message>
-        <source>A &quot;$&quot; cannot be stored here: the game stores every line end as &quot;$&quot;, so it would read back as a line break. It was left out.</source>
+        <source>A "$" cannot be stored here: the game stores every line end as "$", so it would read back as a line break. It was left out.</source>
         <translation>Ein „$“ kann hier nicht gespeichert werden: Das Spiel speichert jedes Zeilenende als „$“, es käme also als Zeilenumbruch zurück. Es wurde weggelassen.</translation>
     </message>
 </context>
@@ -4384,7 +4388,7 @@ Trotzdem öffnen?</translation>
         <translation>Hält %1; teilweise angekreuzt bleibt es erhalten</translation>
     </message>
     <message>
-        <source>%1: &apos;%2&apos; is not a whole number from 0 to 255. Nothing was changed.</source>
+        <source>%1: '%2' is not a whole number from 0 to 255. Nothing was changed.</source>
         <translation>%1: „%2“ ist keine ganze Zahl von 0 bis 255. Nichts wurde geändert.</translation>
     </message>
     <message>
@@ -4742,11 +4746,11 @@ Trotzdem öffnen?</translation>
         <translation>Unbekannte Tl 6:   </translation>
     </message>
     <message>
-        <source>Where&apos;s Player 1?</source>
+        <source>Where's Player 1?</source>
         <translation>Wo ist Spieler 1?</translation>
     </message>
     <message>
-        <source>Whoa! I think Player Craft have to be either Rebel or Imperial IFF unless it&apos;s a melee.  (Let me know if I&apos;m wrong.)</source>
+        <source>Whoa! I think Player Craft have to be either Rebel or Imperial IFF unless it's a melee.  (Let me know if I'm wrong.)</source>
         <translation>Halt! Die Schiffe der Spieler müssen wohl die IFF Rebell oder Imperial haben, außer in einem Gefecht jeder gegen jeden.  (Sagen Sie mir Bescheid, wenn ich mich irre.)</translation>
     </message>
     <message>
@@ -4762,7 +4766,7 @@ Trotzdem öffnen?</translation>
         <translation>Schreiben Sie eine Beschreibung der Mission in das Eingabefeld</translation>
     </message>
     <message>
-        <source>Mission File is unnamed. Can&apos;t enter it in the game&apos;s lists until it is named.</source>
+        <source>Mission File is unnamed. Can't enter it in the game's lists until it is named.</source>
         <translation>Die Missionsdatei hat keinen Namen. Sie kann erst in die Listen des Spiels, wenn sie einen hat.</translation>
     </message>
     <message>
@@ -4862,7 +4866,7 @@ Trotzdem öffnen?</translation>
         <translation>Es gibt keine Anweisungen zum Abspielen</translation>
     </message>
     <message>
-        <source>This Brief&apos;s running time is set to zero seconds</source>
+        <source>This Brief's running time is set to zero seconds</source>
         <translation>Die Laufzeit dieses Briefings ist auf null Sekunden gesetzt</translation>
     </message>
     <message>
@@ -4874,7 +4878,7 @@ Trotzdem öffnen?</translation>
         <translation>Für den Spieler wurde ein Schiff gewählt, das kein Spieler fliegen kann</translation>
     </message>
     <message>
-        <source>Wrong type of .lst file! (Don&apos;t load Mission.lst, Rebel.lst or Imperial.lst. They will be loaded automatically where needed.)</source>
+        <source>Wrong type of .lst file! (Don't load Mission.lst, Rebel.lst or Imperial.lst. They will be loaded automatically where needed.)</source>
         <translation>Falsche Art von .lst-Datei! (Laden Sie nicht Mission.lst, Rebel.lst oder Imperial.lst. Sie werden wo nötig von selbst geladen.)</translation>
     </message>
     <message>
@@ -4930,11 +4934,11 @@ Trotzdem öffnen?</translation>
         <translation> oder </translation>
     </message>
     <message>
-        <source>Can&apos;t find last loaded file</source>
+        <source>Can't find last loaded file</source>
         <translation>Die zuletzt geladene Datei ist nicht zu finden</translation>
     </message>
     <message>
-        <source>A red message cannot begin with &quot;%1&quot;: the game would read it as the message&apos;s colour. Begin the text with a space or choose another colour.</source>
+        <source>A red message cannot begin with "%1": the game would read it as the message's colour. Begin the text with a space or choose another colour.</source>
         <translation>Eine rote Nachricht darf nicht mit „%1“ beginnen: Das Spiel läse es als Farbe der Nachricht. Beginnen Sie den Text mit einem Leerzeichen oder wählen Sie eine andere Farbe.</translation>
     </message>
     <message>
@@ -5034,7 +5038,7 @@ Trotzdem öffnen?</translation>
         <translation>WARNUNG: Mehr als 64 Objekte in der Mission. Manche Objekte erscheinen in der Mission womöglich nicht.</translation>
     </message>
     <message>
-        <source>WARNING: Mission Type of &quot;1&quot; is unknown.</source>
+        <source>WARNING: Mission Type of "1" is unknown.</source>
         <translation>WARNUNG: Die Missionsart „1“ ist unbekannt.</translation>
     </message>
     <message>
@@ -5074,11 +5078,11 @@ Trotzdem öffnen?</translation>
         <translation>WARNUNG: Spieler-FG  %1 hat %2 Schiffe. Manche Töne im Spiel werden womöglich nicht richtig abgespielt.</translation>
     </message>
     <message>
-        <source>WARNING: %1 - Order %2: Capital ship with &quot;Attack&quot; order will make it jump around. Use a Starship order such as Patrol and Attack instead.</source>
+        <source>WARNING: %1 - Order %2: Capital ship with "Attack" order will make it jump around. Use a Starship order such as Patrol and Attack instead.</source>
         <translation>WARNUNG: %1 - Befehl %2: Ein Großkampfschiff mit dem Befehl „Angreifen“ springt umher. Verwenden Sie stattdessen einen Großkampfschiff-Befehl wie Patrouillieren und Angreifen.</translation>
     </message>
     <message>
-        <source>WARNING: %1 - Order %2: Attack Starfighters has &quot;Either A or B&quot; flag turned on, therefore it will attack ALL Starfighters in the mission, regardless of Team or IFF.</source>
+        <source>WARNING: %1 - Order %2: Attack Starfighters has "Either A or B" flag turned on, therefore it will attack ALL Starfighters in the mission, regardless of Team or IFF.</source>
         <translation>WARNUNG: %1 - Befehl %2: Bei „Raumjäger angreifen“ ist „Entweder A oder B“ eingeschaltet; darum greift die Gruppe ALLE Raumjäger der Mission an, gleich welches Team oder welche IFF.</translation>
     </message>
     <message>
@@ -5106,15 +5110,15 @@ Trotzdem öffnen?</translation>
         <translation>FEHLER: Weniger als 2 Spieler im Mehrspieler-Training.</translation>
     </message>
     <message>
-        <source>WARNING: Less than 5 Players in MultiPlayer Training. In Qvn Campaigns this mission will still work but you will not have access to the &apos;View Briefing Map&apos; and &apos;Assign Players&apos; buttons. This means you will not have a chance to read the Mission Description.</source>
+        <source>WARNING: Less than 5 Players in MultiPlayer Training. In Qvn Campaigns this mission will still work but you will not have access to the 'View Briefing Map' and 'Assign Players' buttons. This means you will not have a chance to read the Mission Description.</source>
         <translation>WARNUNG: Weniger als 5 Spieler im Mehrspieler-Training. In Qvn-Kampagnen funktioniert die Mission trotzdem, aber die Knöpfe „Briefingkarte ansehen“ und „Spieler zuweisen“ fehlen. Die Missionsbeschreibung lässt sich dann nicht lesen.</translation>
     </message>
     <message>
-        <source>ERROR: This is a &quot;Multiplayer Combat&quot; Mission, but only has one Player Craft.  It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a Training mission.</source>
+        <source>ERROR: This is a "Multiplayer Combat" Mission, but only has one Player Craft.  It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a Training mission.</source>
         <translation>FEHLER: Dies ist eine Mission „Mehrspieler-Kampf“, hat aber nur ein Spielerschiff.  Sie sollte Spielerschiffe in Team 1 (das Imperial sein MUSS) und in Team 2 (das Rebell sein MUSS) haben.  Wenn Sie Spielerschiffe nur in einem Team wollen, versuchen Sie eine Trainingsmission.</translation>
     </message>
     <message>
-        <source>ERROR: This is a &quot;Multiplayer Combat&quot; Mission, but has all Players on the same Team. It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a Training mission.</source>
+        <source>ERROR: This is a "Multiplayer Combat" Mission, but has all Players on the same Team. It should have Player Craft on both Team 1 (which MUST be Imperial), and Team 2 (which MUST be Rebel.)  If you want player craft on only one Team, try a Training mission.</source>
         <translation>FEHLER: Dies ist eine Mission „Mehrspieler-Kampf“, aber alle Spieler sind im selben Team. Sie sollte Spielerschiffe in Team 1 (das Imperial sein MUSS) und in Team 2 (das Rebell sein MUSS) haben.  Wenn Sie Spielerschiffe nur in einem Team wollen, versuchen Sie eine Trainingsmission.</translation>
     </message>
     <message>
@@ -5302,7 +5306,7 @@ Trotzdem öffnen?</translation>
         <translation>Fluggruppe %1</translation>
     </message>
     <message>
-        <source>Message #%1 &quot;%2&quot;</source>
+        <source>Message #%1 "%2"</source>
         <translation>Nachricht Nr. %1 „%2“</translation>
     </message>
     <message>
@@ -5338,7 +5342,7 @@ Trotzdem öffnen?</translation>
         <translation>Briefing %1, Text Nr. %2</translation>
     </message>
     <message>
-        <source>%1: %2 %3 is not there: whether &quot;%4&quot; is met is up to the game</source>
+        <source>%1: %2 %3 is not there: whether "%4" is met is up to the game</source>
         <translation>%1: %2 ist %3 nicht da: ob „%4“ erfüllt wird, entscheidet das Spiel</translation>
     </message>
     <message>
@@ -5350,7 +5354,7 @@ Trotzdem öffnen?</translation>
         <translation>%1 ist %2 nicht da</translation>
     </message>
     <message>
-        <source>%1: %2 there are no %3: whether &quot;%4&quot; is met at once is up to the game</source>
+        <source>%1: %2 there are no %3: whether "%4" is met at once is up to the game</source>
         <translation>%1: %2 gibt es keine %3: ob „%4“ sofort erfüllt wird, entscheidet das Spiel</translation>
     </message>
     <message>
@@ -5358,11 +5362,11 @@ Trotzdem öffnen?</translation>
         <translation>es gibt %2 keine %1</translation>
     </message>
     <message>
-        <source>%1: condition %2 has no known meaning: when &quot;%3&quot; is met is up to the game (%4)</source>
+        <source>%1: condition %2 has no known meaning: when "%3" is met is up to the game (%4)</source>
         <translation>%1: Bedingung %2 hat keine bekannte Bedeutung: wann „%3“ erfüllt wird, entscheidet das Spiel (%4)</translation>
     </message>
     <message>
-        <source>%1 waits on &quot;%2&quot; (%3)</source>
+        <source>%1 waits on "%2" (%3)</source>
         <translation>%1 wartet auf „%2“ (%3)</translation>
     </message>
     <message>
@@ -5458,7 +5462,7 @@ Trotzdem öffnen?</translation>
         <translation>ihr Mutterschiff %1 kommt nie an</translation>
     </message>
     <message>
-        <source>it is not at %1 (difficulty &quot;%2&quot;)</source>
+        <source>it is not at %1 (difficulty "%2")</source>
         <translation>sie ist auf %1 nicht da (Schwierigkeit „%2“)</translation>
     </message>
     <message>
@@ -5482,19 +5486,19 @@ Trotzdem öffnen?</translation>
         <translation>sie kommt über ihr anderes Mutterschiff, nicht früher, als das Spiel sie lässt</translation>
     </message>
     <message>
-        <source>message #%1 &quot;%2&quot;</source>
+        <source>message #%1 "%2"</source>
         <translation>Nachricht Nr. %1 „%2“</translation>
     </message>
     <message>
-        <source>Team %1&apos;s primary goal</source>
+        <source>Team %1's primary goal</source>
         <translation>Primäres Ziel von Team %1</translation>
     </message>
     <message>
-        <source>Team %1&apos;s prevent goal</source>
+        <source>Team %1's prevent goal</source>
         <translation>Verhindern-Ziel von Team %1</translation>
     </message>
     <message>
-        <source>Team %1&apos;s secondary goal</source>
+        <source>Team %1's secondary goal</source>
         <translation>Sekundäres Ziel von Team %1</translation>
     </message>
     <message>
@@ -5546,7 +5550,7 @@ Trotzdem öffnen?</translation>
         <translation>%1 bei %2 s: %3</translation>
     </message>
     <message>
-        <source>%1 names it in brackets: &quot;%2&quot;</source>
+        <source>%1 names it in brackets: "%2"</source>
         <translation>%1 nennt sie in Klammern: „%2“</translation>
     </message>
     <message>
@@ -5602,27 +5606,27 @@ Trotzdem öffnen?</translation>
         <translation>nicht auf %1</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid integer value</source>
+        <source>'%1' is not a valid integer value</source>
         <translation>„%1“ ist keine gültige ganze Zahl</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is out of range: the delay takes a number from 0 to 255</source>
+        <source>'%1' is out of range: the delay takes a number from 0 to 255</source>
         <translation>„%1“ liegt außerhalb des Bereichs: die Verzögerung nimmt eine Zahl von 0 bis 255</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a number of km.</source>
+        <source>"%1" is not a number of km.</source>
         <translation>„%1“ ist keine Zahl in km.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is not a whole number.</source>
+        <source>"%1" is not a whole number.</source>
         <translation>„%1“ ist keine ganze Zahl.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; km is off the map: coordinates run from -204.800 to 204.794 km.</source>
+        <source>"%1" km is off the map: coordinates run from -204.800 to 204.794 km.</source>
         <translation>„%1“ km liegt außerhalb der Karte: Koordinaten reichen von -204.800 bis 204.794 km.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; is off the map: raw coordinates run from -32768 to 32767.</source>
+        <source>"%1" is off the map: raw coordinates run from -32768 to 32767.</source>
         <translation>„%1“ liegt außerhalb der Karte: Rohkoordinaten reichen von -32768 bis 32767.</translation>
     </message>
     <message>
@@ -5634,11 +5638,11 @@ Trotzdem öffnen?</translation>
         <translation>Das Briefing liefe länger, als das Spiel erlaubt (%1 Sekunden). Wählen Sie einen kürzeren Abstand zwischen den Texten.</translation>
     </message>
     <message>
-        <source>Seems like all FG Boxes are in use. It would be best to put in a &quot;Clear Boxes&quot; instruction before boxing more FGs</source>
+        <source>Seems like all FG Boxes are in use. It would be best to put in a "Clear Boxes" instruction before boxing more FGs</source>
         <translation>Anscheinend sind alle FG-Rahmen belegt. Fügen Sie am besten eine Anweisung „Rahmen entfernen“ ein, bevor Sie weitere Fluggruppen einrahmen.</translation>
     </message>
     <message>
-        <source>Seems like all Map Tags are in use. It would be best to put in a &quot;Clear Tags&quot; instruction before adding more Tags</source>
+        <source>Seems like all Map Tags are in use. It would be best to put in a "Clear Tags" instruction before adding more Tags</source>
         <translation>Anscheinend sind alle Kartenmarken belegt. Fügen Sie am besten eine Anweisung „Marken entfernen“ ein, bevor Sie weitere Marken setzen.</translation>
     </message>
     <message>
@@ -5646,19 +5650,19 @@ Trotzdem öffnen?</translation>
         <translation>Es gibt keinen Text zum Anzeigen!</translation>
     </message>
     <message>
-        <source>Cannot open &quot;%1&quot;: %2</source>
+        <source>Cannot open "%1": %2</source>
         <translation>„%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Error reading &quot;%1&quot;: not a regular file</source>
+        <source>Error reading "%1": not a regular file</source>
         <translation>Fehler beim Lesen von „%1“: keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>Error reading &quot;%1&quot;: %2</source>
+        <source>Error reading "%1": %2</source>
         <translation>Fehler beim Lesen von „%1“: %2</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was not rewritten: it could not be read when the editor started.</source>
+        <source>"%1" was not rewritten: it could not be read when the editor started.</source>
         <translation>„%1“ wurde nicht neu geschrieben: Die Datei konnte beim Start des Editors nicht gelesen werden.</translation>
     </message>
     <message>
@@ -5678,11 +5682,11 @@ Trotzdem öffnen?</translation>
         <translation>Fluggruppen-Bibliothek – [%1]</translation>
     </message>
     <message>
-        <source>You shouldn&apos;t do that. In Combat Missions, Team 1 must be Imperial</source>
+        <source>You shouldn't do that. In Combat Missions, Team 1 must be Imperial</source>
         <translation>Das sollten Sie nicht tun. In Kampfmissionen muss Team 1 Imperial sein</translation>
     </message>
     <message>
-        <source>You shouldn&apos;t do that. In Combat Missions, Team 2 must be Rebel</source>
+        <source>You shouldn't do that. In Combat Missions, Team 2 must be Rebel</source>
         <translation>Das sollten Sie nicht tun. In Kampfmissionen muss Team 2 Rebell sein</translation>
     </message>
     <message>
@@ -5694,11 +5698,11 @@ Trotzdem öffnen?</translation>
         <translation>Byte %1 ist ein Nullbyte, das in Einzelbyte-Text nicht vorkommt</translation>
     </message>
     <message>
-        <source>Cannot read &quot;%1&quot; as a list: %2.</source>
+        <source>Cannot read "%1" as a list: %2.</source>
         <translation>„%1“ kann nicht als Liste gelesen werden: %2.</translation>
     </message>
     <message>
-        <source>Mission File is unnamed. Can&apos;t create matching .lst file until it is named.</source>
+        <source>Mission File is unnamed. Can't create matching .lst file until it is named.</source>
         <translation>Die Missionsdatei hat noch keinen Namen. Eine passende .lst-Datei lässt sich erst anlegen, wenn sie benannt ist.</translation>
     </message>
     <message>
@@ -5770,7 +5774,7 @@ Trotzdem öffnen?</translation>
         <translation>Kopfteil</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be loaded: %2.</source>
+        <source>"%1" cannot be loaded: %2.</source>
         <translation>„%1“ kann nicht geladen werden: %2.</translation>
     </message>
     <message>
@@ -5778,7 +5782,7 @@ Trotzdem öffnen?</translation>
         <translation>zu viele Fluggruppen oder Nachrichten</translation>
     </message>
     <message>
-        <source>This is a Kre Fighter mission file - Can&apos;t load it</source>
+        <source>This is a Kre Fighter mission file - Can't load it</source>
         <translation>Dies ist eine Missionsdatei von Kre Fighter – sie kann nicht geladen werden</translation>
     </message>
     <message>
@@ -5822,15 +5826,15 @@ Trotzdem öffnen?</translation>
         <translation>von der alten Datei lässt sich keine Kopie behalten (%1).</translation>
     </message>
     <message>
-        <source>it is the same file as &quot;%1&quot;.</source>
+        <source>it is the same file as "%1".</source>
         <translation>es ist dieselbe Datei wie „%1“.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; was made and could not be removed again</source>
+        <source>"%1" was made and could not be removed again</source>
         <translation>„%1“ wurde angelegt und ließ sich nicht wieder entfernen</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; could not be given its old content back; it is kept in &quot;%2&quot;</source>
+        <source>"%1" could not be given its old content back; it is kept in "%2"</source>
         <translation>„%1“ ließ sich der alte Inhalt nicht zurückgeben; er liegt in „%2“</translation>
     </message>
     <message>
@@ -5842,19 +5846,19 @@ Trotzdem öffnen?</translation>
         <translation>%1; die Datei behält ihren alten Inhalt.</translation>
     </message>
     <message>
-        <source>Could not save &quot;%1&quot;: %2</source>
+        <source>Could not save "%1": %2</source>
         <translation>„%1“ konnte nicht gespeichert werden: %2</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;: %2</source>
+        <source>Cannot open file "%1": %2</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden: %2</translation>
     </message>
     <message>
-        <source>Cannot open file &quot;%1&quot;: not a regular file</source>
+        <source>Cannot open file "%1": not a regular file</source>
         <translation>Die Datei „%1“ kann nicht geöffnet werden: keine gewöhnliche Datei</translation>
     </message>
     <message>
-        <source>Cannot read file &quot;%1&quot;: %2</source>
+        <source>Cannot read file "%1": %2</source>
         <translation>Die Datei „%1“ kann nicht gelesen werden: %2</translation>
     </message>
     <message>
@@ -5898,19 +5902,19 @@ Trotzdem öffnen?</translation>
         <translation>Die .brf-Datei ist seltsam aufgebaut. Sie kann nicht umgewandelt werden.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be converted: %2.</source>
+        <source>"%1" cannot be converted: %2.</source>
         <translation>„%1“ kann nicht umgewandelt werden: %2.</translation>
     </message>
     <message>
-        <source>&quot;%1&quot; cannot be loaded as an older-format mission: %2.</source>
+        <source>"%1" cannot be loaded as an older-format mission: %2.</source>
         <translation>„%1“ kann nicht als Mission im älteren Format geladen werden: %2.</translation>
     </message>
     <message>
-        <source>Can&apos;t find matching .brf file!</source>
+        <source>Can't find matching .brf file!</source>
         <translation>Keine passende .brf-Datei gefunden!</translation>
     </message>
     <message>
-        <source>This mission should include the Dreadmoon as a &apos;Planet&apos;.</source>
+        <source>This mission should include the Dreadmoon as a 'Planet'.</source>
         <translation>Diese Mission sollte den Dreadmoon als „Planet“ enthalten.</translation>
     </message>
     <message>
@@ -5926,7 +5930,7 @@ Trotzdem öffnen?</translation>
         <translation>Fehler beim Speichern der Verlaufsdatei.</translation>
     </message>
     <message>
-        <source>Can&apos;t find your ZynED directory. Use Preferences to set it.</source>
+        <source>Can't find your ZynED directory. Use Preferences to set it.</source>
         <translation>Ihr ZynED-Ordner wurde nicht gefunden. Legen Sie ihn in den Einstellungen fest.</translation>
     </message>
 </context>

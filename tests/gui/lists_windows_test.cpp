@@ -480,6 +480,13 @@ TEST_F(ListsWindows, LoadByListShowsHeadingsAndLoadsTheBaseGameFile) {
   EXPECT_EQ(child<QLabel>(w, "FileLabel")->text(), "only.kre");
   w.accept();
   EXPECT_EQ(loaded, QString::fromStdString(dir / "Zyn/COMBAT/ONLY.KRE"));
+  // A listed file that is gone is named in the refusal.
+  fs::remove(dir / "Zyn/COMBAT/ONLY.KRE");
+  w.accept();
+  const auto refused = prompter.texts(testing_gui::ScriptedPrompter::Kind::Error);
+  ASSERT_EQ(refused.size(), 1u);
+  EXPECT_TRUE(refused[0].endsWith(QStringLiteral("only.kre does not exist!"), Qt::CaseInsensitive))
+      << refused[0].toStdString();
 
   // A list of comments alone is there but lists nothing, and says so.
   fs::create_directories(dir / "Zyn/Quelvane/Melee");

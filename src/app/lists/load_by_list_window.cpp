@@ -125,7 +125,7 @@ void LoadByListWindow::accept() {
     if (const auto path = lists::findListedMission(settings_, directory_, tab, name, &tried))
       load_(QString::fromStdString(*path));
     else
-      prompter_.error(parentWidget(), QString::fromStdString(tried + " does not exist!"));
+      prompter_.error(parentWidget(), tr("%1 does not exist!").arg(QString::fromStdString(tried)));
   }
   QDialog::accept();
 }
