@@ -122,6 +122,22 @@ TEST_F(ClipboardsLibraryTest, ConditionClipboardUseWritesEverySelectedGroupAsOne
   EXPECT_EQ(notices(), (QStringList{"Condition added to the clipboard (Conds.clp)"}));
 }
 
+// The clipboard file follows the list when its window closes; a file that cannot be written
+// says so then.
+TEST_F(ClipboardsLibraryTest, AClipboardThatCannotBeWrittenSaysSoWhenItsWindowCloses) {
+  writeFile("Conds.clp", {1, 1, 0, 0});
+  std::filesystem::permissions(editorDir + "/Conds.clp", std::filesystem::perms::owner_read);
+  startWithThreeGroups();
+  showTab(app::FlightGroupsPage::ArrivalTab);
+  answerDialog("ListBox1", 0, "UseBtn");
+  doubleClick(
+      window->findChild<app::ArrivalPage*>()->findChild<QLabel*>(QStringLiteral("Cond1Lab")));
+  const auto errors = prompter.texts(testing_gui::ScriptedPrompter::Kind::Error);
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_TRUE(errors[0].endsWith(QStringLiteral("the file is write-protected.")))
+      << errors[0].toStdString();
+}
+
 // A clipboard file that cannot be read is said in the user's language with its path, when the
 // editor starts and again when adding to it leaves the file alone.
 TEST_F(ClipboardsLibraryTest, AnUnreadableClipboardIsSaidInTheUsersLanguageWithItsPath) {

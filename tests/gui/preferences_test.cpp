@@ -261,10 +261,14 @@ TEST_F(PreferencesTest, AFolderNotChosenIsShownInTheUsersLanguageAndStoredAsBefo
   PreferencesDialog dialog(settings_, vocab_, ini(), nullptr, WideScreen);
   EXPECT_EQ(find<QLabel>(dialog, "MissionsDirLabel")->text(), QStringLiteral("Nicht festgelegt"));
   dialog.setDirectory(PreferencesDialog::Zyn, config_.path());
+  dialog.setDirectory(PreferencesDialog::ZynED, config_.filePath("editor"));
+  dialog.setDirectory(PreferencesDialog::Wave, config_.filePath("wave"));
   dialog.accept();
   const shell::Settings read = shell::readSettings(ini());
   EXPECT_EQ(read.missionsDirectory, "Undefined");
   EXPECT_EQ(read.gameDirectory, config_.path().toStdString());
+  EXPECT_EQ(read.editorDirectory, config_.filePath("editor").toStdString());
+  EXPECT_EQ(read.waveDirectory, config_.filePath("wave").toStdString());
 }
 
 TEST_F(PreferencesTest, IconZoomSmallIsClampedWhenTheDialogCloses) {
