@@ -484,3 +484,16 @@ TEST(Texts, FormsAndListsFillAsWritten) {
   EXPECT_EQ(model::joinedList({"a", "b"}, ", ", " and "), "a and b");
   EXPECT_EQ(model::joinedList({"a", "b", "c"}, ", ", " or "), "a, b or c");
 }
+
+// Texts are alike when their forms and everything that fills them are; a form is told by its
+// words, wherever the program keeps them.
+TEST(Texts, AlikeWhenFormAndFillingAre) {
+  const std::string form = "waits on %1";  // the same words at another address
+  const model::Text a("waits on %1", std::string("x"));
+  EXPECT_EQ(a, model::Text(form.c_str(), std::string("x")));
+  EXPECT_NE(a, model::Text("waits on %1", std::string("y")));
+  EXPECT_NE(a, model::Text("needs %1", std::string("x")));
+  EXPECT_NE(model::Text(std::string("x")), model::utf8Data("x"));
+  EXPECT_NE(model::Text(std::string("x")), model::text("x"));
+  EXPECT_EQ(model::joinedTexts({std::string("a"), model::text("b")}, "; ").english(), "a; b");
+}

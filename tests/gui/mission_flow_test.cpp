@@ -411,7 +411,7 @@ TEST_F(MissionFlow, DISABLED_Pictures) {
 }
 
 // A row's note says why a group never comes; a group whose time is only a lower bound arrives,
-// and its reason waits in the tool tip.
+// and its reason waits in the tool tip, as does a message's.
 TEST(FlowTimelineContent, OnlyAGroupThatNeverArrivesHasANote) {
   model::Mission m;
   m.newMission();
@@ -420,6 +420,9 @@ TEST(FlowTimelineContent, OnlyAGroupThatNeverArrivesHasANote) {
   setTrigger(m.flightGroups[bound].span(), editing::arrivalTriggers(), 1, 1, 0);
   m.flightGroups[bound].span()[editing::arrivalTriggers().triggerOffset(1) + 1] = 6;  // orders
   setTrigger(m.flightGroups[never].span(), editing::arrivalTriggers(), 1, 10, 0);
+  m.addMessage();  // sent when the lower-bound group arrives
+  setTrigger(m.messages[0].span(), editing::messageTriggers(), 1, 1, static_cast<int>(bound));
+  m.syncCounts();
   const shell::Vocabulary v;
   const flow::Result r = flow::analyse(m, v);
   ASSERT_FALSE(r.at(flow::Difficulty::Medium).flightGroups[bound].time.exact);
@@ -431,6 +434,10 @@ TEST(FlowTimelineContent, OnlyAGroupThatNeverArrivesHasANote) {
       EXPECT_TRUE(row.tip.contains(QStringLiteral("lower bound"))) << row.tip.toStdString();
     }
   }
+  ASSERT_FALSE(c.marks.empty());
+  for (const app::TimelineMark& mark : c.marks)
+    EXPECT_TRUE(mark.tip.contains(QStringLiteral("\nlower bound: trigger 1 ")))
+        << mark.tip.toStdString();
 }
 
 // The findings, their chains, the times and the places that name a group are shown in the
