@@ -90,8 +90,9 @@ TEST_F(WpsPageTest, RefusedTextStoresNothingAndSaysWhy) {
     QTableWidget* grid;
     const char* text;
   };
-  for (const Case& c : {Case{km, "abc"}, Case{km, "300"}, Case{raw, "40000"}, Case{raw, "1.5"}}) {
-    edit(c.grid, 0, 0, QString::fromLatin1(c.text));
+  for (const Case& c : {Case{km, "abc"}, Case{km, "300"}, Case{raw, "40000"}, Case{raw, "1.5"},
+                        Case{km, "2\u2192"}}) {
+    edit(c.grid, 0, 0, QString::fromUtf8(c.text));
     EXPECT_EQ(x(0, 0), 0) << c.text;
   }
   // Each grid says what it takes.
@@ -100,7 +101,8 @@ TEST_F(WpsPageTest, RefusedTextStoresNothingAndSaysWhy) {
                 "\"abc\" is not a number of km.",
                 "\"300\" km is off the map: coordinates run from -204.800 to 204.794 km.",
                 "\"40000\" is off the map: raw coordinates run from -32768 to 32767.",
-                "\"1.5\" is not a whole number."}));
+                "\"1.5\" is not a whole number.",
+                QString::fromUtf8("\"2\u2192\" is not a number of km.")}));
   EXPECT_FALSE(doc.undoStack()->canUndo());
 }
 
