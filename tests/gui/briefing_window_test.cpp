@@ -37,6 +37,7 @@
 #include "app/document/mission_document.h"
 #include "briefing/commands.h"
 #include "briefing/editing.h"
+#include "in_language.h"
 #include "older_generator.h"
 #include "shell/vocabulary.h"
 
@@ -97,10 +98,8 @@ class BriefingWindowTest : public ::testing::Test {
 // Auto-Brief refuses a briefing longer than the game allows in the user's language, with the
 // longest time the game allows.
 TEST_F(BriefingWindowTest, AnAutoBriefRefusalIsSaidInTheUsersLanguageWithItsTime) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
+  const testing_gui::InLanguage language(QStringLiteral("pseudo"));
+  ASSERT_TRUE(language.installed());
   open([](model::Mission& m) { m.briefings[0].strings[2] = "Second text"; });
   page(3);
   auto* seconds = find<QLineEdit>("AutoSecondsEdit");

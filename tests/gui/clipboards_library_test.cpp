@@ -27,6 +27,7 @@
 #include "editing/triggers.h"
 #include "editing/unknowns.h"
 #include "editor_fixture.h"
+#include "in_language.h"
 
 using namespace model;
 
@@ -141,10 +142,8 @@ TEST_F(ClipboardsLibraryTest, AClipboardThatCannotBeWrittenSaysSoWhenItsWindowCl
 // A clipboard file that cannot be read is said in the user's language with its path, when the
 // editor starts and again when adding to it leaves the file alone.
 TEST_F(ClipboardsLibraryTest, AnUnreadableClipboardIsSaidInTheUsersLanguageWithItsPath) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
+  const testing_gui::InLanguage language(QStringLiteral("pseudo"));
+  ASSERT_TRUE(language.installed());
   std::filesystem::create_directory(editorDir + "/Conds.clp");
   startWithThreeGroups();
   showTab(app::FlightGroupsPage::ArrivalTab);
@@ -252,10 +251,8 @@ TEST_F(ClipboardsLibraryTest, ALibraryWithTrailingBytesLoadsAndSaysSo) {
 // A library that cannot be read is refused in the user's language with its path, and the
 // library stays as it was.
 TEST_F(ClipboardsLibraryTest, ALibraryThatCannotBeReadIsRefusedInTheUsersLanguage) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
+  const testing_gui::InLanguage language(QStringLiteral("pseudo"));
+  ASSERT_TRUE(language.installed());
   start();
   std::filesystem::create_directory(editorDir + "/folder.fgp");
   const QString path = QString::fromStdString(editorDir + "/folder.fgp");

@@ -18,6 +18,7 @@
 #include "app/editing/messages_page.h"
 #include "app/shell/text_block_memo.h"
 #include "context_fixture.h"
+#include "in_language.h"
 
 namespace {
 
@@ -130,10 +131,8 @@ TEST_F(FieldBindingTest, AKeyPastTheRangeSaysTheRange) {
 
 // The range is said with the box's caption as the user reads it, in the user's language.
 TEST_F(FieldBindingTest, TheRangeIsSaidWithTheCaptionAsShown) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("de")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
+  const testing_gui::InLanguage language(QStringLiteral("de"));
+  ASSERT_TRUE(language.installed());
   QSpinBox* spin = delay();
   spin->selectAll();
   EditorFixture::type(spin, QStringLiteral("2000"));

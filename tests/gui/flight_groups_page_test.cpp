@@ -20,6 +20,7 @@
 #include "app/editing/flight_groups_page.h"
 #include "app/editing/ship_list.h"
 #include "editor_fixture.h"
+#include "in_language.h"
 #include "page_fixture.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
@@ -140,10 +141,8 @@ TEST_F(FlightGroupsPageTest, TypedTextThatIsNoNumberIsReportedAndChangesNothing)
 // The refusal is said in the user's language and repeats what was typed as it was typed, also
 // characters a mission file could not hold.
 TEST_F(FlightGroupsPageTest, ARefusalInTheUsersLanguageRepeatsWhatWasTyped) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("de")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
+  const testing_gui::InLanguage language(QStringLiteral("de"));
+  ASSERT_TRUE(language.installed());
   start(1);
   auto* gg = find<app::NumberSpin>("GGSpin");
   testing_gui::EditorFixture::retype(gg, QString::fromUtf8("x\u21921\n"));

@@ -39,6 +39,7 @@
 #include "editing/triggers.h"
 #include "editor_fixture.h"
 #include "flow_mission.h"
+#include "in_language.h"
 #include "lists/model_slots.h"
 #include "model/mission_file.h"
 #include "shell/vocabulary.h"
@@ -431,10 +432,8 @@ TEST_F(ListsWindows, TheCheckReportClosesByItsButton) {
 // A listed mission that cannot be read is said in the report in the user's language, with its
 // path as the folder has it.
 TEST_F(ListsWindows, TheCheckReportSaysWhyAMissionCannotBeReadInTheUsersLanguage) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
+  const testing_gui::InLanguage language(QStringLiteral("pseudo"));
+  ASSERT_TRUE(language.installed());
   writeFile(dir / "Zyn/Train/Mission.lst", "1\r\nt2.kre\r\nTwo\r\n");
   writeFile(dir / "Zyn/Train/t2.kre", "\x01");
   model::Mission m = withPlayer();

@@ -14,6 +14,7 @@
 #include "app/base/translations.h"
 #include "app/shell/error_list_window.h"
 #include "editor_fixture.h"
+#include "in_language.h"
 #include "shell/file_history.h"
 
 using testing_gui::EditorFixture;
@@ -204,11 +205,9 @@ TEST_F(LifeCycle, RefusedFilesLeaveTheOpenMissionAlone) {
 // A refused file and a failed save are said in the user's language, with the file's path in
 // them as it is.
 TEST_F(LifeCycle, RefusalsAndFailedSavesAreSaidInTheUsersLanguage) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
-  const auto pseudo = [](const char* form) { return app::pseudoText(QString::fromUtf8(form)); };
+  const testing_gui::InLanguage language(QStringLiteral("pseudo"));
+  ASSERT_TRUE(language.installed());
+  using testing_gui::pseudo;
   const std::string cut = path("cut \u00e4.kre");
   { std::ofstream(cut, std::ios::binary).write("\x0e", 1); }
   const std::string file = writeMission("locked \u00e4.kre");

@@ -28,6 +28,7 @@
 #include "briefing/editing.h"
 #include "editing/triggers.h"
 #include "editor_fixture.h"
+#include "in_language.h"
 
 namespace {
 
@@ -443,10 +444,8 @@ TEST(FlowTimelineContent, OnlyAGroupThatNeverArrivesHasANote) {
 // The findings, their chains, the times and the places that name a group are shown in the
 // user's language, with the names and numbers they hold.
 TEST_F(MissionFlow, FindingsAndPlacesAreShownInTheUsersLanguage) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("de")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
+  const testing_gui::InLanguage language(QStringLiteral("de"));
+  ASSERT_TRUE(language.installed());
   app::MissionFlowWindow* w = flowWindow();
   ASSERT_NE(w, nullptr);
   auto* findings = w->findChild<QListWidget*>(QStringLiteral("FlowFindings"));

@@ -30,6 +30,7 @@
 #include "app/base/translations.h"
 #include "app/shell/preferences_dialog.h"
 #include "editor_fixture.h"
+#include "in_language.h"
 #include "shell/settings.h"
 #include "shell/settings_file.h"
 #include "shell/vocabulary.h"
@@ -254,10 +255,8 @@ TEST_F(PreferencesTest, OkWritesEveryControlToTheFile) {
 
 // A folder not chosen yet is shown in the user's language and stored as the settings file has it.
 TEST_F(PreferencesTest, AFolderNotChosenIsShownInTheUsersLanguageAndStoredAsBefore) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("de")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
+  const testing_gui::InLanguage language(QStringLiteral("de"));
+  ASSERT_TRUE(language.installed());
   PreferencesDialog dialog(settings_, vocab_, ini(), nullptr, WideScreen);
   EXPECT_EQ(find<QLabel>(dialog, "MissionsDirLabel")->text(), QStringLiteral("Nicht festgelegt"));
   dialog.setDirectory(PreferencesDialog::Zyn, config_.path());

@@ -20,6 +20,7 @@
 #include "app/lists/wav_manager.h"
 #include "app/lists/wave_player.h"
 #include "editor_fixture.h"
+#include "in_language.h"
 #include "lists/wave_list.h"
 #include "shell/settings.h"
 #include "shell/vocabulary.h"
@@ -219,11 +220,9 @@ TEST_F(WavManagerTest, RefusalsWithoutMessagesOrName) {
 // A list that cannot be read, and one that is there already, are said in the user's language
 // with the list's path in them.
 TEST_F(WavManagerTest, AListThatCannotBeReadIsSaidInTheUsersLanguage) {
-  ASSERT_TRUE(app::installTranslation(QStringLiteral("pseudo")));
-  struct English {
-    ~English() { app::removeTranslations(); }
-  } english;
-  const auto pseudo = [](const char* form) { return app::pseudoText(QString::fromUtf8(form)); };
+  const testing_gui::InLanguage language(QStringLiteral("pseudo"));
+  ASSERT_TRUE(language.installed());
+  using testing_gui::pseudo;
   const std::string list = dir / "Zyn/WAVE/M1.lst";
   writeFile(list, std::string("\xFF\xFE-\0\r\0\n\0", 8));
   start(1);
